@@ -1,0 +1,5 @@
+#pragma once
+// Milliseconds since the program started, from a monotonic clock.
+#include <cstdint>
+
+uint32_t getTicks();

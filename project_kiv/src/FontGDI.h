@@ -1,0 +1,8 @@
+#pragma once
+// FontGDI: placeholder until its subsystem lands.
+
+class FontGDI {
+public:
+    FontGDI();
+    virtual ~FontGDI();
+};

@@ -1,0 +1,8 @@
+#pragma once
+// KivAudio: placeholder until its subsystem lands.
+
+class KivAudio {
+public:
+    KivAudio();
+    virtual ~KivAudio();
+};

@@ -1,0 +1,239 @@
+#include "MemoryIniFile.h"
+
+#include "ErrorManager.h"
+#include "FileManager.h"
+#include "Kiv.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+UString trimmed(const std::string& line)
+{
+    const char* blanks = " \t\r\n";
+    size_t first = line.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return UString();
+    size_t last = line.find_last_not_of(blanks);
+    return UString(line.substr(first, last - first + 1));
+}
+
+} // namespace
+
+MemoryIniFile::MemoryIniFile(const UString& fileName)
+{
+    if (!pKiv || !pKiv->pFileManager || !pKiv->pFileManager->exists(fileName))
+        return;
+    std::unique_ptr<InputFile> file = pKiv->pFileManager->open(fileName);
+    if (!file)
+        return;
+    std::vector<char> text(file->getSize());
+    size_t got = file->read(text.data(), text.size());
+    parse(text.data(), got);
+}
+
+void MemoryIniFile::parse(const char* text, size_t size)
+{
+    Section* current = nullptr;
+    size_t start = 0;
+    while (start < size) {
+        size_t end = start;
+        while (end < size && text[end] != '\n')
+            ++end;
+        UString line = trimmed(std::string(text + start, end - start));
+        start = end + 1;
+        if (line.empty())
+            continue;
+        size_t equals = line.find('=');
+        if (equals != std::string::npos) {
+            if (!current)
+                current = &sectionFor("");
+            UString key = line.substr(0, equals);
+            UString value = line.substr(equals + 1);
+            bool replaced = false;
+            for (auto& entry : current->entries)
+                if (entry.first == key) {
+                    entry.second = value;
+                    replaced = true;
+                }
+            if (!replaced)
+                current->entries.emplace_back(key, value);
+        } else {
+            UString name = line.size() >= 2 ? UString(line.substr(1, line.size() - 2)) : UString();
+            current = &sectionFor(name);
+        }
+    }
+}
+
+bool MemoryIniFile::readFile(const UString& path)
+{
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    std::vector<char> text;
+    char buffer[4096];
+    size_t got;
+    while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+        text.insert(text.end(), buffer, buffer + got);
+    std::fclose(file);
+    parse(text.data(), text.size());
+    return true;
+}
+
+UString MemoryIniFile::toText() const
+{
+    UString text;
+    for (const Section& section : sections) {
+        text += "[" + section.name + "]\n";
+        for (const auto& entry : section.entries)
+            text += entry.first + "=" + entry.second + "\n";
+        text += "\n";
+    }
+    return text;
+}
+
+bool MemoryIniFile::writeFile(const UString& path) const
+{
+    // Written beside the target and renamed over it, so a crash mid-write
+    // never leaves a half file behind.
+    UString temporary = path + ".tmp";
+    FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file)
+        return false;
+    UString text = toText();
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = std::fclose(file) == 0 && ok;
+    if (!ok) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+bool MemoryIniFile::hasSection(const UString& section) const
+{
+    return findSection(section) != nullptr;
+}
+
+bool MemoryIniFile::hasKey(const UString& section, const UString& key)
+{
+    for (const auto& entry : sectionFor(section).entries)
+        if (entry.first == key)
+            return true;
+    return false;
+}
+
+UString MemoryIniFile::getString(const UString& section, const UString& key) const
+{
+    if (const Section* found = findSection(section))
+        for (const auto& entry : found->entries)
+            if (entry.first == key)
+                return entry.second;
+    kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d",
+             formatString("Key '%s' could not be found in section '%s'.", key.c_str(), section.c_str()).c_str(),
+             "getString", __FILE__, __LINE__);
+}
+
+int MemoryIniFile::getInt(const UString& section, const UString& key) const
+{
+    int value = 0;
+    std::sscanf(getString(section, key).c_str(), "%d", &value);
+    return value;
+}
+
+bool MemoryIniFile::getBool(const UString& section, const UString& key) const
+{
+    UString text = getString(section, key);
+    return !text.empty() && text[0] == 'Y';
+}
+
+double MemoryIniFile::getDouble(const UString& section, const UString& key) const
+{
+    double value = 0.0;
+    std::sscanf(getString(section, key).c_str(), "%lf", &value);
+    return value;
+}
+
+float MemoryIniFile::getFloat(const UString& section, const UString& key) const
+{
+    return static_cast<float>(getDouble(section, key));
+}
+
+void MemoryIniFile::setString(const UString& section, const UString& key, const UString& value)
+{
+    Section& target = sectionFor(section);
+    for (auto& entry : target.entries)
+        if (entry.first == key) {
+            entry.second = value;
+            return;
+        }
+    target.entries.emplace_back(key, value);
+}
+
+void MemoryIniFile::setInt(const UString& section, const UString& key, int value)
+{
+    setString(section, key, formatString("%d", value));
+}
+
+void MemoryIniFile::setBool(const UString& section, const UString& key, bool value)
+{
+    setString(section, key, value ? "Yes" : "No");
+}
+
+void MemoryIniFile::setDouble(const UString& section, const UString& key, double value)
+{
+    setString(section, key, formatString("%.8lf", value));
+}
+
+int MemoryIniFile::readInt(const UString& section, const UString& key, int defaultValue)
+{
+    if (!hasKey(section, key))
+        setInt(section, key, defaultValue);
+    return getInt(section, key);
+}
+
+bool MemoryIniFile::readBool(const UString& section, const UString& key, bool defaultValue)
+{
+    if (!hasKey(section, key))
+        setBool(section, key, defaultValue);
+    return getBool(section, key);
+}
+
+double MemoryIniFile::readDouble(const UString& section, const UString& key, double defaultValue)
+{
+    if (!hasKey(section, key))
+        setDouble(section, key, defaultValue);
+    return getDouble(section, key);
+}
+
+UString MemoryIniFile::readString(const UString& section, const UString& key, const UString& defaultValue)
+{
+    if (!hasKey(section, key))
+        setString(section, key, defaultValue);
+    return getString(section, key);
+}
+
+MemoryIniFile::Section* MemoryIniFile::findSection(const UString& name)
+{
+    for (Section& section : sections)
+        if (section.name == name)
+            return &section;
+    return nullptr;
+}
+
+const MemoryIniFile::Section* MemoryIniFile::findSection(const UString& name) const
+{
+    for (const Section& section : sections)
+        if (section.name == name)
+            return &section;
+    return nullptr;
+}
+
+MemoryIniFile::Section& MemoryIniFile::sectionFor(const UString& name)
+{
+    if (Section* found = findSection(name))
+        return *found;
+    sections.push_back(Section{name, {}});
+    return sections.back();
+}

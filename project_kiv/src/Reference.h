@@ -1,0 +1,25 @@
+#pragma once
+// Reference: a pointer to an engine object that is cleared when the object is
+// deleted. Copying a reference registers the copy with the same target.
+class KivBase;
+
+class Reference {
+public:
+    Reference() = default;
+    explicit Reference(KivBase* target) { set(target); }
+    Reference(const Reference& other) { set(other.pTarget); }
+    Reference& operator=(const Reference& other)
+    {
+        set(other.pTarget);
+        return *this;
+    }
+    ~Reference() { set(nullptr); }
+
+    void set(KivBase* target);
+    KivBase* get() const { return pTarget; }
+
+private:
+    friend class KivBase;
+    KivBase* pTarget = nullptr;
+    Reference* pNextOfTarget = nullptr;
+};

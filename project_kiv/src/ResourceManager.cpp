@@ -1,0 +1,31 @@
+#include "ResourceManager.h"
+
+#include "ErrorManager.h"
+#include "Logger.h"
+
+ResourceManager::ResourceManager()
+{
+    KIV_LOG("Starting...");
+    KIV_LOG("Started.");
+}
+
+void ResourceManager::addResource(const UString& key, KivBase* object)
+{
+    KIV_ASSERT(map.find(key) == map.end());
+    map.emplace(key, object);
+}
+
+KivBase* ResourceManager::find(const UString& key, bool required) const
+{
+    auto found = map.find(key);
+    if (found != map.end())
+        return found->second;
+    if (required)
+        KIV_ERROR("Could not find resource '%s'.", key.c_str());
+    return nullptr;
+}
+
+void ResourceManager::removeResource(const UString& key)
+{
+    map.erase(key);
+}

@@ -1,0 +1,37 @@
+#include "TimeKeeper.h"
+
+#include "Kiv.h"
+#include "Logger.h"
+#include "Ticks.h"
+
+TimeKeeper::TimeKeeper()
+{
+    KIV_LOG("Starting...");
+    KIV_LOG("Started.");
+}
+
+double TimeKeeper::rawSeconds() const
+{
+    return getTicks() / 1000.0;
+}
+
+double TimeKeeper::getTime() const
+{
+    double now = rawSeconds();
+    double paused = pausedTotal;
+    if (pausedSince >= 0.0)
+        paused += now - pausedSince;
+    return now - paused;
+}
+
+void TimeKeeper::onKIVmodeChange(int oldMode, int newMode)
+{
+    if (bTickWhilePaused)
+        return;
+    if (oldMode == Kiv::MODE_OK && newMode < Kiv::MODE_OK && pausedSince < 0.0)
+        pausedSince = rawSeconds();
+    else if (newMode == Kiv::MODE_OK && pausedSince >= 0.0) {
+        pausedTotal += rawSeconds() - pausedSince;
+        pausedSince = -1.0;
+    }
+}

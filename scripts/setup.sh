@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs, then configures and builds it
+# (the build also generates the game's data into build/data).
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${KIV_BUILD_DIR:-$ROOT/build}"
+
+PACKAGES=(
+  build-essential cmake pkg-config
+  libsdl1.2-dev libgl-dev libgl1-mesa-dri
+  libvorbis-dev libogg-dev libjpeg62-turbo-dev zlib1g-dev
+  libcairo2-dev libfreetype-dev fonts-dejavu-core
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xdg-utils
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$package")
+  fi
+done
+if ((${#missing[@]})); then
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  echo "Installing: ${missing[*]}"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y "${missing[@]}"
+fi
+
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$BUILD" -j"$(nproc)"

@@ -1,0 +1,57 @@
+#include "StateBase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CountingState : StateBase {
+    int changes = 0;
+    void onStateChange() override { ++changes; }
+};
+
+TEST(StateBase, ImmediateChangeRunsBeforeReturning)
+{
+    CountingState machine;
+    machine.setState(4);
+    EXPECT_EQ(machine.state, 4);
+    EXPECT_EQ(machine.changes, 1);
+    machine.setState(4);
+    EXPECT_EQ(machine.changes, 1) << "a request for the state already reached is ignored";
+    machine.setState(4, 0.0, true);
+    EXPECT_EQ(machine.changes, 2) << "force repeats it";
+}
+
+TEST(StateBase, DelayedChangeFiresInFirstFrameReachingTheDelay)
+{
+    struct Case {
+        double delay;
+        double dt;
+        int framesBeforeChange;
+    };
+    const Case cases[] = {{0.05, 0.015, 4}, {0.045, 0.015, 3}, {1.0, 0.25, 4}, {0.01, 0.015, 1}};
+    for (const Case& c : cases) {
+        CountingState machine;
+        machine.setState(2, c.delay);
+        int frames = 0;
+        while (machine.changes == 0 && frames < 1000) {
+            machine.tick(0.0, c.dt);
+            ++frames;
+        }
+        EXPECT_EQ(frames, c.framesBeforeChange) << "delay " << c.delay << " dt " << c.dt;
+        EXPECT_EQ(machine.state, 2);
+        EXPECT_DOUBLE_EQ(machine.timeInState, 0.0);
+    }
+}
+
+TEST(StateBase, LaterRequestReplacesPendingOne)
+{
+    CountingState machine;
+    machine.setState(1, 1.0);
+    machine.setState(2, 0.1);
+    machine.tick(0.0, 0.2);
+    EXPECT_EQ(machine.state, 2);
+    machine.tick(0.0, 2.0);
+    EXPECT_EQ(machine.changes, 1);
+}
+
+} // namespace
