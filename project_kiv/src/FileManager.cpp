@@ -1,6 +1,7 @@
 #include "FileManager.h"
 
 #include "DiskInputFile.h"
+#include "Kiv.h"
 #include "Logger.h"
 
 // The archive reader lands with the data formats; until then only disk mode.
@@ -36,4 +37,11 @@ void FileManager::savePackedFile(const UString&, const UString&, const UString&,
 bool FileManager::loadPackedFile(const UString&, const UString&, const UString&, void*, size_t size)
 {
     return size == 0;
+}
+
+std::unique_ptr<InputFile> FileManager::openDataFile(const UString& name)
+{
+    if (pKiv && pKiv->pFileManager)
+        return pKiv->pFileManager->open(name);
+    return DiskInputFile::open(name);
 }

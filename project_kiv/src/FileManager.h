@@ -21,6 +21,9 @@ public:
     bool exists(const UString& name) const;
     // Null when the file does not exist.
     std::unique_ptr<InputFile> open(const UString& name) const;
+    // Through the engine's file manager; loose from disk when no engine runs
+    // (tools and tests). Null when the file does not exist.
+    static std::unique_ptr<InputFile> openDataFile(const UString& name);
 
     // The packed data container: compressed, with a digest keyed by the file
     // name and version text. Save does nothing for size 0; load fills the

@@ -1,0 +1,96 @@
+#pragma once
+// Helpers shared by the file-format tests: a scratch folder per test, raw
+// file writing, hand-built TGA images and a check for fatal reports.
+#include "UString.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+using Bytes = std::vector<unsigned char>;
+
+// The fatal report goes to stdout; the child sends it to stderr so that
+// EXPECT_EXIT can match it.
+#define EXPECT_FATAL(statement, pattern)                                          \
+    EXPECT_EXIT(                                                                  \
+        {                                                                         \
+            dup2(2, 1);                                                           \
+            statement;                                                            \
+        },                                                                        \
+        ::testing::ExitedWithCode(255), pattern)
+
+class ScratchFolder {
+public:
+    ScratchFolder()
+    {
+        char pattern[] = "/tmp/kiv-files-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        path = made ? made : "/tmp";
+    }
+    ~ScratchFolder()
+    {
+        std::string command = "rm -rf '" + path + "'";
+        if (std::system(command.c_str()) != 0)
+            std::fprintf(stderr, "could not remove %s\n", path.c_str());
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    UString file(const std::string& name) const { return path + "/" + name; }
+
+    UString path;
+};
+
+inline void writeBytes(const UString& path, const Bytes& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr) << path;
+    if (!bytes.empty()) {
+        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
+    }
+    std::fclose(file);
+}
+
+inline Bytes readBytes(const UString& path)
+{
+    Bytes bytes;
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return bytes;
+    int c;
+    while ((c = std::fgetc(file)) != EOF)
+        bytes.push_back(static_cast<unsigned char>(c));
+    std::fclose(file);
+    return bytes;
+}
+
+// An uncompressed 32-bit TGA whose pixel (x, y), counted from the top row,
+// is R = 10x + y, G = 100 + y, B = 200 - x, A = 7x + 3y.
+inline Bytes makeTGA(int width, int height, bool topOrigin, unsigned idLength = 0)
+{
+    Bytes bytes(18, 0);
+    bytes[0] = static_cast<unsigned char>(idLength);
+    bytes[2] = 2;
+    bytes[12] = static_cast<unsigned char>(width & 0xFF);
+    bytes[13] = static_cast<unsigned char>(width >> 8);
+    bytes[14] = static_cast<unsigned char>(height & 0xFF);
+    bytes[15] = static_cast<unsigned char>(height >> 8);
+    bytes[16] = 32;
+    bytes[17] = topOrigin ? 0x28 : 0x08;
+    bytes.insert(bytes.end(), idLength, 'i');
+    for (int row = 0; row < height; ++row) {
+        int y = topOrigin ? row : height - 1 - row;
+        for (int x = 0; x < width; ++x) {
+            bytes.push_back(static_cast<unsigned char>(200 - x));
+            bytes.push_back(static_cast<unsigned char>(100 + y));
+            bytes.push_back(static_cast<unsigned char>(10 * x + y));
+            bytes.push_back(static_cast<unsigned char>(7 * x + 3 * y));
+        }
+    }
+    return bytes;
+}

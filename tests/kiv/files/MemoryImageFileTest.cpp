@@ -1,0 +1,296 @@
+#include "FileTestSupport.h"
+#include "MemoryFile.h"
+#include "MemoryImageFile.h"
+#include "Point.h"
+#include "Rect.h"
+
+#include <cstring>
+
+namespace {
+
+const unsigned char* pixelAt(const MemoryImageFile& image, int x, int y)
+{
+    return image.pImageData + (static_cast<size_t>(y) * image.width + x) * 4;
+}
+
+void fillRed(MemoryImageFile& image, const std::vector<int>& reds)
+{
+    ASSERT_EQ(reds.size(), static_cast<size_t>(image.width * image.height));
+    for (size_t i = 0; i < reds.size(); ++i) {
+        image.pImageData[i * 4 + 0] = static_cast<unsigned char>(reds[i]);
+        image.pImageData[i * 4 + 1] = static_cast<unsigned char>(reds[i]);
+        image.pImageData[i * 4 + 2] = 0;
+        image.pImageData[i * 4 + 3] = static_cast<unsigned char>(i * 10 + 1);
+    }
+}
+
+std::vector<int> reds(const MemoryImageFile& image)
+{
+    std::vector<int> values;
+    for (int i = 0; i < image.width * image.height; ++i)
+        values.push_back(image.pImageData[i * 4]);
+    return values;
+}
+
+TEST(MemoryFile, ReadsWholeFileOrNothingForEmptyName)
+{
+    ScratchFolder folder;
+    writeBytes(folder.file("three.bin"), {1, 2, 3});
+    writeBytes(folder.file("empty.bin"), {});
+    MemoryFile three(folder.file("three.bin"));
+    ASSERT_EQ(three.size, 3u);
+    EXPECT_EQ(std::memcmp(three.data, "\1\2\3", 3), 0);
+    MemoryFile empty(folder.file("empty.bin"));
+    EXPECT_EQ(empty.size, 0u);
+    EXPECT_EQ(empty.data, nullptr);
+    MemoryFile unnamed("");
+    EXPECT_EQ(unnamed.size, 0u);
+    EXPECT_EQ(unnamed.data, nullptr);
+}
+
+TEST(MemoryFileDeathTest, MissingFileIsFatalNamingIt)
+{
+    EXPECT_FATAL(MemoryFile file("no/such/file.ogg"), "File 'no/such/file.ogg' does not exist.");
+}
+
+TEST(MemoryImageFile, TgaOfEitherOriginLoadsTopRowFirstAsRGBA)
+{
+    ScratchFolder folder;
+    for (bool topOrigin : {false, true}) {
+        UString name = folder.file(topOrigin ? "top.tga" : "bottom.tga");
+        writeBytes(name, makeTGA(5, 3, topOrigin, topOrigin ? 4 : 0));
+        MemoryImageFile image(name, false);
+        ASSERT_EQ(image.width, 5);
+        ASSERT_EQ(image.height, 3);
+        EXPECT_TRUE(image.hasAlpha);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 5; ++x) {
+                const unsigned char* p = pixelAt(image, x, y);
+                EXPECT_EQ(p[0], 10 * x + y) << "top origin " << topOrigin << " at " << x << "," << y;
+                EXPECT_EQ(p[1], 100 + y);
+                EXPECT_EQ(p[2], 200 - x);
+                EXPECT_EQ(p[3], 7 * x + 3 * y);
+            }
+    }
+}
+
+TEST(MemoryImageFile, SizeOnlyLoadReadsNoPixels)
+{
+    ScratchFolder folder;
+    writeBytes(folder.file("a.TGA"), makeTGA(7, 2, false));
+    MemoryImageFile image(folder.file("a.TGA"), true);
+    EXPECT_EQ(image.width, 7);
+    EXPECT_EQ(image.height, 2);
+    EXPECT_EQ(image.pImageData, nullptr);
+}
+
+TEST(MemoryImageFile, DamagedTgaIsRejectedAndLeavesImageAlone)
+{
+    struct Case {
+        const char* what;
+        Bytes bytes;
+    };
+    Bytes good = makeTGA(4, 4, true);
+    auto changed = [&](size_t offset, unsigned char value) {
+        Bytes bytes = good;
+        bytes[offset] = value;
+        return bytes;
+    };
+    Bytes oversize = good;
+    oversize[12] = oversize[13] = oversize[14] = oversize[15] = 0xFF;
+    Bytes longId = good;
+    longId[0] = 255;
+    const Case cases[] = {
+        {"empty", {}},
+        {"header cut short", Bytes(good.begin(), good.begin() + 17)},
+        {"pixels cut short", Bytes(good.begin(), good.end() - 1)},
+        {"run-length type", changed(2, 10)},
+        {"colour mapped", changed(1, 1)},
+        {"24 bits", changed(16, 24)},
+        {"zero width", changed(12, 0)},
+        {"65535 x 65535", oversize},
+        {"identification field past the end", longId},
+    };
+    for (const Case& c : cases) {
+        MemoryImageFile image(2, 1);
+        unsigned char* before = image.pImageData;
+        UString error;
+        EXPECT_FALSE(image.decodeTGA(c.bytes.data(), c.bytes.size(), false, error)) << c.what;
+        EXPECT_FALSE(error.empty()) << c.what;
+        EXPECT_EQ(image.width, 2) << c.what;
+        EXPECT_EQ(image.pImageData, before) << c.what;
+    }
+}
+
+TEST(MemoryImageFileDeathTest, DamagedGameImageIsFatalNamingTheFile)
+{
+    ScratchFolder folder;
+    Bytes cut = makeTGA(4, 4, true);
+    cut.resize(40);
+    writeBytes(folder.file("cut.tga"), cut);
+    writeBytes(folder.file("picture.png"), {1, 2, 3});
+    EXPECT_FATAL(MemoryImageFile image(folder.file("cut.tga"), false), "cut.tga' could not be loaded: truncated");
+    EXPECT_FATAL(MemoryImageFile image(folder.file("picture.png"), false), "Unsupported image format '.*picture.png'");
+}
+
+TEST(MemoryImageFile, JpegRoundTripKeepsSizeAndApproximateColours)
+{
+    ScratchFolder folder;
+    MemoryImageFile original(16, 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x) {
+            unsigned char* p = original.pImageData + (y * 16 + x) * 4;
+            p[0] = x < 8 ? 230 : 20;
+            p[1] = y < 4 ? 40 : 180;
+            p[2] = 90;
+            p[3] = 3;
+        }
+    UString name = folder.file("shot.jpg");
+    ASSERT_TRUE(original.saveJPG(name, 95));
+    MemoryImageFile loaded(name, false);
+    ASSERT_EQ(loaded.width, 16);
+    ASSERT_EQ(loaded.height, 8);
+    EXPECT_FALSE(loaded.hasAlpha);
+    const int probes[][2] = {{2, 1}, {13, 1}, {2, 6}, {13, 6}};
+    for (const auto& probe : probes) {
+        const unsigned char* want = pixelAt(original, probe[0], probe[1]);
+        const unsigned char* got = pixelAt(loaded, probe[0], probe[1]);
+        for (int c = 0; c < 3; ++c)
+            EXPECT_NEAR(got[c], want[c], 12) << "channel " << c << " at " << probe[0] << "," << probe[1];
+        EXPECT_EQ(got[3], 255);
+    }
+    MemoryImageFile sized(name, true);
+    EXPECT_EQ(sized.width, 16);
+    EXPECT_EQ(sized.pImageData, nullptr);
+}
+
+TEST(MemoryImageFile, DamagedJpegIsRejectedWithoutEndingTheProcess)
+{
+    ScratchFolder folder;
+    MemoryImageFile original(8, 8);
+    std::memset(original.pImageData, 128, 8 * 8 * 4);
+    ASSERT_TRUE(original.saveJPG(folder.file("x.jpg"), 80));
+    Bytes good = readBytes(folder.file("x.jpg"));
+    Bytes badMarker = good;
+    badMarker[1] = 0x00;
+    Bytes hugeSize = good;
+    // The start-of-frame marker carries height and width after its length and precision.
+    for (size_t i = 0; i + 8 < hugeSize.size(); ++i)
+        if (hugeSize[i] == 0xFF && hugeSize[i + 1] == 0xC0) {
+            hugeSize[i + 5] = hugeSize[i + 6] = hugeSize[i + 7] = hugeSize[i + 8] = 0xFF;
+            break;
+        }
+    const std::pair<const char*, Bytes> cases[] = {
+        {"empty", {}},
+        {"text", Bytes{'h', 'e', 'l', 'l', 'o'}},
+        {"no start marker", badMarker},
+        {"cut in half", Bytes(good.begin(), good.begin() + good.size() / 2)},
+        {"65535 x 65535", hugeSize},
+    };
+    for (const auto& c : cases) {
+        MemoryImageFile image(1, 1);
+        UString error;
+        EXPECT_FALSE(image.decodeJPG(c.second.data(), c.second.size(), false, error)) << c.first;
+        EXPECT_FALSE(error.empty()) << c.first;
+        EXPECT_EQ(image.width, 1) << c.first;
+    }
+}
+
+TEST(MemoryImageFile, SaveJpgToUnwritablePlaceWritesNothing)
+{
+    MemoryImageFile image(2, 2);
+    EXPECT_FALSE(image.saveJPG("/no/such/folder/shot.jpg", 90));
+}
+
+TEST(MemoryImageFile, DitheringDiffusesTheClearedBitsAndClampsAt255)
+{
+    struct Case {
+        const char* what;
+        int width, height;
+        bool fifteenBit;
+        std::vector<int> input, expected;
+    };
+    const Case cases[] = {
+        {"clamp", 2, 1, true, {7, 253}, {0, 248}},
+        {"12-bit", 3, 3, false, {15, 14, 13, 12, 11, 10, 9, 8, 255}, {0, 16, 0, 16, 0, 16, 0, 16, 240}},
+        {"15-bit", 3, 3, true, {15, 14, 13, 12, 11, 10, 9, 8, 255}, {8, 16, 8, 8, 8, 8, 8, 8, 248}},
+    };
+    for (const Case& c : cases) {
+        MemoryImageFile image(c.width, c.height);
+        fillRed(image, c.input);
+        if (c.fifteenBit)
+            image.ditherTo15Bit();
+        else
+            image.ditherTo12Bit();
+        EXPECT_EQ(reds(image), c.expected) << c.what;
+        for (int i = 0; i < c.width * c.height; ++i) {
+            EXPECT_EQ(image.pImageData[i * 4 + 1], c.expected[i]) << c.what << ": green follows the same rule";
+            EXPECT_EQ(image.pImageData[i * 4 + 3], i * 10 + 1) << c.what << ": alpha untouched";
+        }
+    }
+}
+
+TEST(MemoryImageFile, HalvingRoundsEachQuarterDownAndDropsOddEdges)
+{
+    MemoryImageFile image(5, 3);
+    fillRed(image, {1, 2, 9, 9, 50, 3, 4, 9, 9, 50, 77, 77, 77, 77, 77});
+    image.halveSize();
+    ASSERT_EQ(image.width, 2);
+    ASSERT_EQ(image.height, 1);
+    EXPECT_EQ(reds(image), (std::vector<int>{1, 8})) << "1/4+2/4+3/4+4/4 = 1, not 10/4";
+    EXPECT_EQ(image.pImageData[3], 1 / 4 + 11 / 4 + 51 / 4 + 61 / 4);
+}
+
+TEST(MemoryImageFile, ClearFillsOnlyTheRectangle)
+{
+    MemoryImageFile image(3, 2);
+    std::memset(image.pImageData, 9, 3 * 2 * 4);
+    Rect right(1, 0, 3, 2);
+    image.clear(&right, true);
+    const unsigned char white[4] = {255, 255, 255, 0};
+    const unsigned char untouched[4] = {9, 9, 9, 9};
+    for (int y = 0; y < 2; ++y) {
+        EXPECT_EQ(std::memcmp(pixelAt(image, 0, y), untouched, 4), 0);
+        EXPECT_EQ(std::memcmp(pixelAt(image, 1, y), white, 4), 0);
+        EXPECT_EQ(std::memcmp(pixelAt(image, 2, y), white, 4), 0);
+    }
+    image.clear(nullptr, false);
+    for (int i = 0; i < 3 * 2 * 4; ++i)
+        EXPECT_EQ(image.pImageData[i], 0);
+}
+
+TEST(MemoryImageFile, BlitCopiesTheSourceRectangleRowByRow)
+{
+    MemoryImageFile source(3, 3);
+    fillRed(source, {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    MemoryImageFile target(4, 4);
+    fillRed(target, std::vector<int>(16, 0));
+    Rect corner(1, 1, 3, 3);
+    Point at(2, 1);
+    target.blit(&source, &corner, &at);
+    EXPECT_EQ(reds(target), (std::vector<int>{0, 0, 0, 0, 0, 0, 5, 6, 0, 0, 8, 9, 0, 0, 0, 0}));
+    target.blit(&source, nullptr, nullptr);
+    EXPECT_EQ(reds(target), (std::vector<int>{1, 2, 3, 0, 4, 5, 6, 6, 7, 8, 9, 9, 0, 0, 0, 0}));
+}
+
+TEST(MemoryImageFileDeathTest, BlitOutsideEitherImageIsFatal)
+{
+    MemoryImageFile source(3, 3);
+    MemoryImageFile target(4, 4);
+    Rect tooWide(0, 0, 4, 2);
+    Rect outsideSource(2, 2, 4, 4);
+    Point nearEdge(2, 2);
+    EXPECT_FATAL(target.blit(&source, nullptr, &nearEdge),
+                 "Statement: destPoint->x\\+sourceRect->width\\(\\)<=width && destPoint->y\\+sourceRect->height\\(\\)<=height");
+    EXPECT_FATAL(target.blit(&source, &tooWide, nullptr), "Assertion failed.*sourceRect->right<=source->width");
+    EXPECT_FATAL(target.blit(&source, &outsideSource, nullptr), "Assertion failed.*sourceRect->bottom<=source->height");
+}
+
+TEST(MemoryImageFileDeathTest, TgaAndBmpSavingAreUnimplemented)
+{
+    MemoryImageFile image(1, 1);
+    EXPECT_FATAL(image.saveTGA("a.tga"), "Error: Unimplemented\n");
+    EXPECT_FATAL(image.saveBMP("a.bmp"), "Error: Unimplemented\\.\n");
+}
+
+} // namespace
