@@ -1,0 +1,15 @@
+#include "DataGenerator.h"
+
+#include "ContactSheet.h"
+#include "SmileyArt.h"
+
+DataGenerator::DataGenerator(const std::string& stagingFolder, const std::string& gameFolder)
+    : staging(stagingFolder), game(gameFolder) {}
+
+void DataGenerator::generateAll() {
+    SmileyArt().generate(staging);
+}
+
+void DataGenerator::writeContactSheet(const std::string& path) const {
+    ContactSheet::write(staging.getSheets(), path);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// DataGenerator: runs every part of the data generator in a fixed order, so
+// that the same program always writes the same bytes.
+#include "DataWriter.h"
+
+#include <string>
+
+class DataGenerator {
+public:
+    DataGenerator(const std::string& stagingFolder, const std::string& gameFolder);
+    void generateAll();
+    // One PNG showing every texture with its frames outlined.
+    void writeContactSheet(const std::string& path) const;
+
+private:
+    DataWriter staging;
+    DataWriter game;
+};

@@ -1,0 +1,56 @@
+#pragma once
+// SpriteSheet: frames (skins) gathered into one texture image, and the skin
+// file that cuts them out again. Frames keep the order they were added in,
+// which is their skin index. Frames are packed row by row with a gutter of
+// transparent pixels, or placed at a fixed spot when the art needs it.
+#include "Image.h"
+
+#include <string>
+#include <vector>
+
+class SpriteSheet {
+public:
+    struct Skin {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+        int originAdjustX = 0;
+        int originAdjustY = 0;
+    };
+
+    explicit SpriteSheet(int sheetWidth = 256, int gutter = 2);
+
+    // Packed frame; returns its skin index.
+    int addFrame(const Image& image, int originAdjustX = 0, int originAdjustY = 0);
+    // Frame placed with its top-left corner at (x, y).
+    int addFrameAt(const Image& image, int x, int y, int originAdjustX = 0, int originAdjustY = 0);
+    // A skin over pixels that other frames own (shared glyphs, composite views).
+    int addSkin(const Skin& skin);
+    // Forces the image size instead of the packed power-of-two height.
+    void setExactSize(int width, int height);
+
+    // Packs the frames and returns the texture image; call once.
+    const Image& compose();
+    const Image& getImage() const { return image; }
+    const std::vector<Skin>& getSkins() const { return skins; }
+    int getFrameCount() const { return static_cast<int>(skins.size()); }
+    // The skin file: "[Skin %d]" sections with left, top, width, height and
+    // the origin adjustments, no spaces, no comments.
+    std::string skinFileText() const;
+
+private:
+    struct Pending {
+        Image image;
+        int skinIndex;
+        bool bFixed;
+    };
+
+    int sheetWidth;
+    int gutter;
+    int exactWidth = 0;
+    int exactHeight = 0;
+    std::vector<Pending> pending;
+    std::vector<Skin> skins;
+    Image image;
+};
