@@ -2,6 +2,7 @@
 
 #include "Camera.h"
 #include "Kiv.h"
+#include "KivGraphics.h"
 #include "KivInput.h"
 
 #include <algorithm>
@@ -38,6 +39,7 @@ void Context::tick(double, double frameDt)
         mouseY = world.y;
         mouseZ = world.z;
     }
+    pObjectUnderMouse = pick(mouseX, mouseY);
     tickContents(t, dt);
     pCamera->lateUpdate(t, dt);
     if (pForegroundContext)
@@ -53,8 +55,16 @@ void Context::render()
         pBackgroundContext->render();
     if (pKiv)
         pKiv->pCurrentContext = this;
+    KivGraphics* graphics = pKiv ? pKiv->pGraphics : nullptr;
+    if (graphics && clearColor.packed() != 0)
+        graphics->clear(clearColor);
+    float projection[16];
+    if (graphics)
+        graphics->getProjection(projection);
     pCamera->render();
     renderContents();
+    if (graphics)
+        graphics->setProjection(projection);
     if (pForegroundContext)
         pForegroundContext->render();
     if (pKiv)

@@ -1,7 +1,9 @@
 #pragma once
 // Context: base class of every screen. The screen stack (ContextManager)
 // reads its flags; a screen ends itself by setting bFinished. A screen owns
-// its camera and, through the object tree, its items and props.
+// its camera and, through the object tree, its items and props; it does not
+// own its background and foreground contexts. While a screen is ticked or
+// drawn it is the engine's current context. Main thread only.
 #include "KivBase.h"
 #include "UColor.h"
 
@@ -13,11 +15,12 @@ public:
     Context();
     ~Context() override;
 
-    // Background tick, camera tick, mouse position update, tickContents,
-    // camera late update, foreground tick. The clock advances by dt capped at
+    // Background tick, camera tick, mouse position update, pick of the object
+    // under the mouse, tickContents, camera late update, foreground tick. The clock advances by dt capped at
     // the engine's maximum frame duration, times timeScale.
     void tick(double t, double dt) override;
-    // Background render, clear, camera, renderContents, foreground render.
+    // Background render, clear (unless clearColor is 0), projection saved,
+    // camera, renderContents, projection restored, foreground render.
     void render() override;
     virtual void activate(bool /*firstTime*/) {}
     virtual void deactivate(bool /*closing*/) {}

@@ -3,12 +3,20 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "Kiv.h"
+#include "KivGraphics.h"
+#include "KivInput.h"
 #include "Logger.h"
+
+#include <SDL/SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-ErrorManager::ErrorManager() = default;
+ErrorManager::ErrorManager() : mainThread(std::this_thread::get_id())
+{
+    KIV_LOG("Starting...");
+    KIV_LOG("Started.");
+}
 
 void ErrorManager::error(const char* format, ...)
 {
@@ -21,17 +29,49 @@ void ErrorManager::verror(const char* format, va_list args)
 {
     UString report;
     vformatInto(report, format, args);
+    bool firstReport = !bReporting;
+    bReporting = true;
     if (pKiv)
         pKiv->bShuttingDown = true;
-    if (pKiv && pKiv->pLogger)
-        pKiv->pLogger->log("%s(): %s", "error", report.c_str());
+    if (firstReport && std::this_thread::get_id() == mainThread)
+        releaseDisplay();
+    Logger* logger = pKiv ? pKiv->pLogger : nullptr;
+    if (logger)
+        logger->log("%s(): %s", "error", report.c_str());
     std::printf("*** ERROR *** %s\n", report.c_str());
     std::fflush(stdout);
-    if (pKiv && pKiv->pLogger) {
-        pKiv->pLogger->log("%s(): %s", "error", "Forced exit.");
-        pKiv->pLogger->keepAs(getDataFolder() + "/crash." + APPLICATION_NAME + ".log");
+    if (logger) {
+        logger->log("%s(): %s", "error", "Forced exit.");
+        logger->keepAs(getCrashLogPath());
     }
     std::_Exit(-1);
+}
+
+void ErrorManager::releaseDisplay()
+{
+    if (!pKiv)
+        return;
+    if (pKiv->pInput)
+        pKiv->pInput->releaseForFatalError();
+    KivGraphics* graphics = pKiv->pGraphics;
+    if (!graphics || !SDL_GetVideoSurface())
+        return;
+    graphics->saveScreenshot(getCrashScreenshotPath());
+    if (graphics->bFullScreen) {
+        graphics->bFullScreen = false;
+        graphics->restorePresentation();
+    }
+    graphics->onFatalError();
+}
+
+UString ErrorManager::getCrashLogPath()
+{
+    return getDataFolder() + "/crash." + APPLICATION_NAME + ".log";
+}
+
+UString ErrorManager::getCrashScreenshotPath()
+{
+    return getDataFolder() + "/crash." + APPLICATION_NAME + ".jpg";
 }
 
 const char* ErrorManager::glErrorToString(unsigned int code)
@@ -57,7 +97,11 @@ void kivFatal(const char* format, ...)
     UString report;
     vformatInto(report, format, args);
     va_end(args);
+    if (pKiv && pKiv->pLogger)
+        pKiv->pLogger->log("%s(): %s", "error", report.c_str());
     std::printf("*** ERROR *** %s\n", report.c_str());
     std::fflush(stdout);
+    std::fprintf(stderr, "*** ERROR *** %s\n", report.c_str());
+    std::fflush(stderr);
     std::_Exit(-1);
 }

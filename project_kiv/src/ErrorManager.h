@@ -2,25 +2,47 @@
 // ErrorManager: the fatal error report. Broken assumptions and unrecoverable
 // failures end the process here; input from disk or the network must be
 // checked by its reader and never reach this for a recoverable fault.
-// It may be reached from SDL's audio thread: there it only logs, prints and
-// exits, it never touches video or input.
+// Owned by Kiv (started right after SDL video). Any thread may call it: on
+// the main thread it releases the mouse, saves a crash screenshot and leaves
+// full screen before reporting; on any other thread (SDL's audio callback) it
+// only logs, prints and exits, never touching video or input.
+//
+// Files: the crash screenshot "crash.Glimmerdaledemo.jpg" and the crash log
+// "crash.Glimmerdaledemo.log" (the run's log, kept under that name), both in
+// the data folder; the crash-report screen looks for the latter.
 #include "UString.h"
+
+#include <thread>
 
 class ErrorManager {
 public:
+    // Remembers the calling thread as the main thread.
     ErrorManager();
+    ErrorManager(const ErrorManager&) = delete;
+    ErrorManager& operator=(const ErrorManager&) = delete;
 
-    // Formats the report, releases the mouse, saves a crash screenshot,
-    // leaves full screen, logs it, prints "*** ERROR *** %s\n", logs
-    // "Forced exit.", keeps the log as the crash log and exits with -1.
+    // Sets the engine's shutdown flag, releases the mouse, saves the crash
+    // screenshot, leaves full screen, logs the report under "error", prints
+    // "*** ERROR *** %s\n" on standard output, logs "Forced exit.", keeps the
+    // log as the crash log and exits with status -1.
     [[noreturn]] void error(const char* format, ...) __attribute__((format(printf, 2, 3)));
     [[noreturn]] void verror(const char* format, va_list args);
     static const char* glErrorToString(unsigned int code);
+    static UString getCrashLogPath();
+    static UString getCrashScreenshotPath();
+
+private:
+    void releaseDisplay();
+
+    std::thread::id mainThread;
+    // A fatal error raised while reporting one goes straight to the exit.
+    bool bReporting = false;
 };
 
-// Reports through the engine's error manager when one exists; before the
-// engine exists (or in tools and tests without one) it prints the report and
-// exits with the same status.
+// Reports through the engine's error manager when one exists. Before it
+// exists (or in tools and tests without an engine) the report is printed
+// with "*** ERROR *** %s\n" on standard output and standard error, and the
+// process exits with the same status -1.
 [[noreturn]] void kivFatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // KIV_ERROR("Could not find resource '%s'.", key): a fatal error report.

@@ -1,5 +1,6 @@
 #include "EventManager.h"
 
+#include "Context.h"
 #include "KivBase.h"
 #include "Logger.h"
 
@@ -21,6 +22,10 @@ void EventManager::setMouseOver(KivBase* object)
         object->onMouseEnter();
 }
 
-void EventManager::tick()
+void EventManager::tick(Context* root)
 {
+    KivBase* picked = root ? root->pick(root->mouseX, root->mouseY) : nullptr;
+    if (picked && picked->isDisabledInHierarchy())
+        picked = nullptr;
+    setMouseOver(picked);
 }

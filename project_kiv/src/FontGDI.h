@@ -5,4 +5,6 @@ class FontGDI {
 public:
     FontGDI();
     virtual ~FontGDI();
+
+    void printf(int, int, const char*, ...) {}
 };

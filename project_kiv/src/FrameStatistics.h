@@ -1,6 +1,7 @@
 #pragma once
-// Per-frame counters, zeroed at the start of every frame by Kiv::frame and
-// shown by the statistics overlay. The drawing classes feed them.
+// FrameStatistics: per-frame counters, zeroed at the start of every frame by
+// Kiv::frame and shown by the statistics overlay. The drawing classes feed
+// them as they work; main thread only.
 
 struct FrameStatistics {
     int renderablesDrawn = 0;
@@ -11,5 +12,8 @@ struct FrameStatistics {
     int invXforms = 0;
     int collisions = 0;
     int texturesUsed = 0;
+    // Pixels of the textures used; shown in units of 1024.
     int texelsUsed = 0;
+    // Channels the audio mixer holds in this frame (0 when muted).
+    int audioChannels = 0;
 };

@@ -22,27 +22,50 @@
 
 #include <SDL/SDL.h>
 
+#include <cstdio>
+#include <unistd.h>
+
 Kiv* pKiv = nullptr;
 
 namespace {
-const char* const ENGINE_SECTION = "Kiv";
+
+// The screenshot key: Print Screen (DirectInput's SYSRQ).
+constexpr int SCREENSHOT_KEY = 183;
+// How often the measured frame rate is refreshed, in seconds.
+constexpr double FPS_SAMPLE_PERIOD = 0.25;
+constexpr int MAX_LISTED_LEFTOVERS = 16;
+
+template <typename T>
+void deleteService(T*& service)
+{
+    delete service;
+    service = nullptr;
 }
 
+} // namespace
+
+// An exception thrown while the services start must not leave pKiv pointing
+// at a half-built engine: the unhandled-exception report reads it.
 Kiv::Kiv()
-{
+try {
     pKiv = this;
-    UString folder = getDataFolder();
-    pLogger = new Logger(folder + "/" + APPLICATION_NAME + ".log");
-    KIV_LOG("Starting...");
-    SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE);
+    startServices();
+} catch (...) {
+    pKiv = nullptr;
+}
+
+void Kiv::startServices()
+{
+    pLogger = new Logger(getLogPath());
+    kivLog("Kiv", "Starting...");
+    kivLog("Kiv", "%s %s", APPLICATION_NAME, APPLICATION_VERSION);
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) != 0)
+        kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d",
+                 formatString("Could not start SDL video: %s", SDL_GetError()).c_str(), __func__, __FILE__, __LINE__);
     pErrorManager = new ErrorManager();
     pTimeKeeper = new TimeKeeper();
     pFileManager = new FileManager();
-    pConfig = new MemoryIniFile();
-    pConfig->readFile(folder + "/" + APPLICATION_NAME + ".cfg");
-    pConfig->setString(ENGINE_SECTION, "warning", "Do NOT modify this file unless you are explicitly instructed to do so!");
-    double frameRate = pConfig->readDouble(ENGINE_SECTION, "frameRate", 0.015);
-    defaultLanguage = pConfig->readInt(ENGINE_SECTION, "defaultLanguage", -1);
+    readConfiguration();
     pResourceManager = new ResourceManager();
     pEventManager = new EventManager();
     pInput = new KivInput();
@@ -53,73 +76,249 @@ Kiv::Kiv()
     pNetworkManager = new NetworkManager();
     pLanguage = new Language();
     pFramePacer = new FramePacer();
-    pFramePacer->init(frameRate);
-    KIV_LOG("Started.");
+    pFramePacer->init(pConfig->readDouble(CONFIG_SECTION, "frameRate", 0.015));
+    readEditionSettings();
+    kivLog("Kiv", "Started.");
+}
+
+void Kiv::readConfiguration()
+{
+    kivLog("Kiv", "Reading configuration...");
+    pConfig = new MemoryIniFile();
+    // Set before the file is read so that the warning stays the file's first
+    // key whatever the stored file looks like.
+    pConfig->setString(CONFIG_SECTION, "warning", CONFIG_WARNING);
+    pConfig->readFile(getConfigPath());
+    pConfig->setString(CONFIG_SECTION, "warning", CONFIG_WARNING);
+    bDebugOutput = pConfig->readInt(CONFIG_SECTION, "debugCode", 0) == DEBUG_ACCESS_CODE;
+    debugLevel = pConfig->readInt(CONFIG_SECTION, "debugLevel", 0);
+    bTickWhilePaused = pConfig->readBool(CONFIG_SECTION, "bTickWhilePaused", false);
+    maxFrameDuration = pConfig->readDouble(CONFIG_SECTION, "maxFrameDuration", 0.05);
+    defaultLanguage = pConfig->readInt(CONFIG_SECTION, "defaultLanguage", -1);
+    pTimeKeeper->bTickWhilePaused = bTickWhilePaused;
+}
+
+void Kiv::readEditionSettings()
+{
+    // The edition file is optional on a player's machine: what it lacks keeps
+    // the defaults and nothing is written to it.
+    MemoryIniFile edition(getEditionSettingsName());
+    if (edition.hasKey("Language", "bMultilanguage"))
+        bMultilanguage = edition.getBool("Language", "bMultilanguage");
+    if (edition.hasKey("Language", "singleLanguage"))
+        singleLanguage = edition.getInt("Language", "singleLanguage");
+    if (edition.hasKey("Graphics", "ditherDepth"))
+        ditherDepth = edition.getInt("Graphics", "ditherDepth");
+    kivLog("Kiv", "Edition: bMultilanguage=%s, singleLanguage=%d, ditherDepth=%d", bMultilanguage ? "Yes" : "No",
+            singleLanguage, ditherDepth);
 }
 
 Kiv::~Kiv()
 {
     KIV_LOG("Initiating shutdown...");
     bShuttingDown = true;
-    delete pLanguage;
-    pLanguage = nullptr;
-    delete pFramePacer;
-    pFramePacer = nullptr;
-    delete pNetworkManager;
-    pNetworkManager = nullptr;
-    delete pConsole;
-    pConsole = nullptr;
-    delete pFontGDI;
-    pFontGDI = nullptr;
-    delete pAudio;
-    pAudio = nullptr;
-    delete pGraphics;
-    pGraphics = nullptr;
-    pConfig->setInt(ENGINE_SECTION, "defaultLanguage", defaultLanguage);
-    pConfig->writeFile(getDataFolder() + "/" + APPLICATION_NAME + ".cfg");
-    delete pInput;
-    pInput = nullptr;
-    delete pEventManager;
-    pEventManager = nullptr;
-    delete pResourceManager;
-    pResourceManager = nullptr;
-    delete pConfig;
-    pConfig = nullptr;
-    delete pFileManager;
-    pFileManager = nullptr;
-    delete pTimeKeeper;
-    pTimeKeeper = nullptr;
+    KIV_LOG("%d frames rendered.", framesRendered);
+    KIV_LOG("1...");
+    deleteService(pFramePacer);
+    deleteService(pLanguage);
+    KIV_LOG("2...");
+    deleteService(pNetworkManager);
+    KIV_LOG("3...");
+    deleteService(pConsole);
+    KIV_LOG("4...");
+    deleteService(pFontGDI);
+    KIV_LOG("5...");
+    deleteService(pAudio);
+    KIV_LOG("6...");
+    deleteService(pGraphics);
+    KIV_LOG("7...");
+    deleteService(pInput);
+    KIV_LOG("8...");
+    deleteService(pEventManager);
+    KIV_LOG("9...");
+    deleteService(pResourceManager);
+    KIV_LOG("10...");
+    pConfig->setInt(CONFIG_SECTION, "defaultLanguage", defaultLanguage);
+    if (!pConfig->writeFile(getConfigPath()))
+        KIV_LOG("Could not write the configuration file '%s'.", getConfigPath().c_str());
+    KIV_LOG("11...");
+    deleteService(pConfig);
+    KIV_LOG("12...");
+    deleteService(pFileManager);
+    KIV_LOG("13...");
+    deleteService(pTimeKeeper);
+    KIV_LOG("14...");
     SDL_Quit();
+    logObjectsStillAllocated();
     KIV_LOG("Done. Clean exit.");
-    delete pErrorManager;
-    pErrorManager = nullptr;
-    delete pLogger;
-    pLogger = nullptr;
+    deleteService(pErrorManager);
+    deleteService(pLogger);
     pKiv = nullptr;
+}
+
+void Kiv::logObjectsStillAllocated()
+{
+    if (registeredObjectCount == 0)
+        return;
+    KIV_LOG("%d objects still allocated:", registeredObjectCount);
+    int listed = 0;
+    for (KivBase* object = pFirstRegistered; object && listed < MAX_LISTED_LEFTOVERS; object = object->pRegistryNext) {
+        KIV_LOG("  %s", object->getRuntimeClass()->name.c_str());
+        ++listed;
+    }
+}
+
+UString Kiv::getConfigPath()
+{
+    return getDataFolder() + "/" + APPLICATION_NAME + ".cfg";
+}
+
+UString Kiv::getLogPath()
+{
+    return getDataFolder() + "/" + APPLICATION_NAME + ".log";
+}
+
+UString Kiv::getEditionSettingsName()
+{
+    return UString(APPLICATION_NAME) + ".cfg.static";
 }
 
 void Kiv::frame(Context* root)
 {
     stats = FrameStatistics();
     ++frameNumber;
-    frameTime = pTimeKeeper->getTime();
-    pInput->update();
-    if (root) {
-        root->tick(frameTime, 0.015);
-        root->render();
+    handleModes();
+    bool working = mode == MODE_OK || (mode == MODE_INACTIVE && bTickWhilePaused);
+    if (working) {
+        pInput->update();
+        pAudio->update();
     }
+    double now = pTimeKeeper->getTime();
+    frameDuration = bFirstFrame ? 0.0 : now - frameTime;
+    frameTime = now;
+    bFirstFrame = false;
+    if (working) {
+        if (root)
+            root->tick(frameTime, frameDuration);
+        pEventManager->tick(root);
+        if (pInput->wentDown(SCREENSHOT_KEY))
+            bScreenshotRequested = true;
+    }
+    pConsole->tick();
+
+    pGraphics->clear(UColor(0, 0, 0, 0));
+    if (root)
+        root->render();
+    if (bScreenshotRequested) {
+        bScreenshotRequested = false;
+        saveScreenshot();
+    }
+    pConsole->render();
+    if (bDebugOutput)
+        renderStatistics();
+    pGraphics->present();
     ++framesRendered;
+    measureFrameRate(now);
+
+    if (bRestartRequested && mode == MODE_OK) {
+        bRestartRequested = false;
+        changeKIVmode(MODE_DISPLAYLOST);
+    }
     pFramePacer->wait();
+}
+
+void Kiv::handleModes()
+{
+    // A lost display comes back first (through inactive, which rebuilds it);
+    // then the mode follows the application's focus.
+    if (mode == MODE_DISPLAYLOST)
+        changeKIVmode(MODE_INACTIVE);
+    int target = bAppActive ? MODE_OK : MODE_INACTIVE;
+    if (mode != target)
+        changeKIVmode(target);
+}
+
+void Kiv::measureFrameRate(double now)
+{
+    int sample = frameDuration > 0.0 ? static_cast<int>(1.0 / frameDuration + 0.5) : 0;
+    fpsHistory[framesRendered % FPS_HISTORY_SIZE] = sample;
+    if (fpsSampleFrames == 0)
+        fpsSampleStart = now;
+    ++fpsSampleFrames;
+    double elapsed = now - fpsSampleStart;
+    if (elapsed >= FPS_SAMPLE_PERIOD) {
+        fps = (fpsSampleFrames - 1) / elapsed;
+        fpsSampleFrames = 1;
+        fpsSampleStart = now;
+    }
+}
+
+void Kiv::saveScreenshot()
+{
+    // The first free number, so that earlier shots are never overwritten.
+    for (int number = 1; number < 10000; ++number) {
+        UString path = formatString("%s/%s-%04d.jpg", getDataFolder().c_str(), APPLICATION_NAME, number);
+        if (access(path.c_str(), F_OK) != 0) {
+            pGraphics->saveScreenshot(path);
+            KIV_LOG("Screenshot saved as '%s'.", path.c_str());
+            return;
+        }
+    }
+    KIV_LOG("No free screenshot name left.");
+}
+
+void Kiv::renderStatistics()
+{
+    pFontGDI->printf(0, 0, "%.1lf fps, frame %d, %d objects", fps, frameNumber, registeredObjectCount);
+    pFontGDI->printf(0, 10, "%d/%d renderables, %d vertices, %d vbuffer writes, %d update visuals, %d invXforms, "
+                            "%d collisions, %d audio channels",
+                     stats.renderablesDrawn, stats.renderablesConsidered, stats.vertices, stats.vbufferWrites,
+                     stats.updateVisuals, stats.invXforms, stats.collisions, stats.audioChannels);
+    pFontGDI->printf(0, 20, "%d textures used (%dKpixels) ", stats.texturesUsed, stats.texelsUsed / 1024);
+    pFontGDI->printf(0, 30, "mouse %.1f, %.1f", pInput->mouseX, pInput->mouseY);
 }
 
 void Kiv::sdlOnEvent(const SDL_Event& event)
 {
+    if (event.type == SDL_ACTIVEEVENT) {
+        UString state;
+        if (event.active.state & SDL_APPMOUSEFOCUS)
+            state += "SDL_APPMOUSEFOCUS ";
+        if (event.active.state & SDL_APPINPUTFOCUS)
+            state += "SDL_APPINPUTFOCUS ";
+        if (event.active.state & SDL_APPACTIVE)
+            state += "SDL_APPACTIVE ";
+        if (!state.empty())
+            state.pop_back();
+        KIV_LOG("SDL_ACTIVEEVENT: gain=%d, state=%s", event.active.gain, state.c_str());
+    }
     pInput->onEvent(event);
 }
 
 void Kiv::changeKIVmode(int target)
 {
-    mode = target;
+    if (bShuttingDown) {
+        KIV_LOG("Shutdown in progress -- ignoring.");
+        return;
+    }
+    KIV_ASSERT(target >= MODE_DISPLAYLOST && target <= MODE_OK);
+    while (mode != target) {
+        int oldMode = mode;
+        mode += target > mode ? 1 : -1;
+        KIV_LOG("Mode %d -> %d", oldMode, mode);
+        if (oldMode == MODE_DISPLAYLOST && pGraphics) {
+            pGraphics->restorePresentation();
+            pGraphics->setGlobalRenderState();
+        }
+        pTimeKeeper->onKIVmodeChange(oldMode, mode);
+        if (pAudio)
+            pAudio->onKIVmodeChange(oldMode, mode);
+        pRegistryCursor = pFirstRegistered;
+        while (KivBase* object = pRegistryCursor) {
+            pRegistryCursor = object->pRegistryNext;
+            object->onKIVmodeChange(oldMode, mode);
+        }
+    }
 }
 
 void Kiv::registerObject(KivBase* object)
@@ -142,6 +341,8 @@ void Kiv::unregisterObject(KivBase* object)
         return;
     if (object->pRegistryNext)
         object->pRegistryNext->pRegistryPrev = object->pRegistryPrev;
+    if (pRegistryCursor == object)
+        pRegistryCursor = object->pRegistryNext;
     object->pRegistryPrev = object->pRegistryNext = nullptr;
     --registeredObjectCount;
 }

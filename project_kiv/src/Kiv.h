@@ -1,9 +1,17 @@
 #pragma once
-// Kiv: the engine application object, one per run, reached through pKiv.
+// Kiv: the engine application object, one per run, reached through pKiv
+// (set before any service is built, cleared when the object is gone).
 // It starts its services in a fixed order (logger, SDL video, error manager,
 // time keeper, file manager, configuration, resource manager, event manager,
 // input, graphics, audio, debug font, console, network, string table, frame
-// pacer, edition settings) and stops them in reverse. Main thread only.
+// pacer, edition settings), owns them, and stops them in reverse, saving the
+// configuration once graphics is gone. Main thread only; the audio thread
+// reads pAudio and, on a fatal error, the logger and error manager.
+//
+// Configuration: engine keys live in section "Kiv" of
+// <data folder>/Glimmerdaledemo.cfg; edition settings come from the read-only
+// Glimmerdaledemo.cfg.static in the working folder ([Language]
+// bMultilanguage, singleLanguage; [Graphics] ditherDepth).
 #include "FrameStatistics.h"
 #include "UString.h"
 
@@ -32,6 +40,11 @@ class Kiv {
 public:
     enum Mode { MODE_DISPLAYLOST = 1, MODE_INACTIVE = 2, MODE_OK = 3 };
     static constexpr int FPS_HISTORY_SIZE = 512;
+    // "debugCode" must hold this value for the debug output (console,
+    // statistics overlay, debug drawing) to be unlocked.
+    static constexpr int DEBUG_ACCESS_CODE = 271828;
+    static constexpr const char* CONFIG_SECTION = "Kiv";
+    static constexpr const char* CONFIG_WARNING = "Do NOT modify this file unless you are explicitly instructed to do so!";
 
     Kiv();
     ~Kiv();
@@ -39,18 +52,31 @@ public:
     Kiv& operator=(const Kiv&) = delete;
 
     // One engine frame with root as the screen stack: mode handling, input,
-    // audio, tick, console, render, overlays, statistics, presentation, pacing.
+    // audio, tick of root and of the event manager, console, render,
+    // screenshot, console overlay, statistics, presentation, restart, pacing.
+    // root may be null (nothing is ticked or drawn).
     void frame(Context* root);
+    // Hands the event to the input object; logs activation events.
     void sdlOnEvent(const SDL_Event& event);
     // Engine clock time (seconds) at which the current frame started.
     double getFrameTime() const { return frameTime; }
-    // Moves the mode one step at a time towards target, telling audio and
-    // every registered object of each step.
+    // Moves the mode one step at a time towards target (1..3), telling the
+    // clock, the audio device and every registered object of each step; the
+    // step from display lost to inactive rebuilds the display. Ignored (and
+    // logged) once shutdown has begun.
     void changeKIVmode(int target);
+    // Asks for a screenshot at the end of the next rendered frame.
+    void requestScreenshot() { bScreenshotRequested = true; }
 
+    // The registry of live engine objects (KivBase registers itself).
     void registerObject(KivBase* object);
     void unregisterObject(KivBase* object);
     int getRegisteredObjectCount() const { return registeredObjectCount; }
+
+    // The file paths this engine uses.
+    static UString getConfigPath();
+    static UString getLogPath();
+    static UString getEditionSettingsName();
 
     Logger* pLogger = nullptr;
     ErrorManager* pErrorManager = nullptr;
@@ -69,32 +95,60 @@ public:
     FramePacer* pFramePacer = nullptr;
 
     int mode = MODE_OK;
+    // Set and cleared by the window focus hooks; read by the next frame.
     bool bAppActive = true;
+    // Set by a display change; the frame passes through display lost.
     bool bRestartRequested = false;
+    // From the start of shutdown, or after a fatal error.
     bool bShuttingDown = false;
+    // "debugCode" == DEBUG_ACCESS_CODE.
     bool bDebugOutput = false;
+    // "bTickWhilePaused": inactive frames still tick and the clock runs on.
     bool bTickWhilePaused = false;
+    // "debugLevel" bits: 0x04 frame-rate graph, 0x08 textured-draw outlines,
+    // 0x10 collision circles, 0x20 bounds and crosses, 0x40 textured-draw
+    // highlight, 0x80 highlight of objects whose visuals changed this frame.
     int debugLevel = 0;
     int frameNumber = 0;
     double fps = 0.0;
     int framesRendered = 0;
+    // Newest entry at framesRendered % FPS_HISTORY_SIZE; whole frames per second.
     int fpsHistory[FPS_HISTORY_SIZE] = {};
     double frameTime = 0.0;
+    // Engine-clock seconds between the starts of this and the previous frame.
+    double frameDuration = 0.0;
+    // "maxFrameDuration": the most a screen's clock advances in one frame.
     double maxFrameDuration = 0.05;
+    // The screen being ticked or rendered (set by Context around both).
     Context* pCurrentContext = nullptr;
     FrameStatistics stats;
-    bool bShowStatistics = false;
 
-    // Engine configuration values kept here.
+    // "defaultLanguage": the chosen language, -1 until one is chosen.
     int defaultLanguage = -1;
-    // Edition settings (".cfg.static"); defaults when the file or key is missing.
+    // Edition settings; defaults when the file or key is missing.
     bool bMultilanguage = false;
     int singleLanguage = 0;
     int ditherDepth = 0;
 
 private:
+    void startServices();
+    void readConfiguration();
+    void readEditionSettings();
+    void handleModes();
+    void measureFrameRate(double now);
+    void saveScreenshot();
+    void renderStatistics();
+    void logObjectsStillAllocated();
+
     KivBase* pFirstRegistered = nullptr;
+    // The next object of a registry walk in progress; unregistering it moves
+    // the walk on, so objects may delete others while being told of a mode step.
+    KivBase* pRegistryCursor = nullptr;
     int registeredObjectCount = 0;
+    bool bScreenshotRequested = false;
+    bool bFirstFrame = true;
+    double fpsSampleStart = 0.0;
+    int fpsSampleFrames = 0;
 };
 
 extern Kiv* pKiv;

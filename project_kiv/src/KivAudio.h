@@ -5,4 +5,7 @@ class KivAudio {
 public:
     KivAudio();
     virtual ~KivAudio();
+
+    virtual void onKIVmodeChange(int, int) {}
+    void update() {}
 };

@@ -5,6 +5,8 @@
 #include "ErrorManager.h"
 #include "EventManager.h"
 #include "Kiv.h"
+#include "PropertyContainer.h"
+#include "PropertyInt.h"
 #include "Reference.h"
 
 KIV_IMPLEMENT_ROOT_CLASS(KivBase, nullptr);
@@ -91,6 +93,7 @@ void KivBase::remove(KivBase* child)
 
 void KivBase::addPropertiesTo(PropertyContainer& container)
 {
+    container.add(std::make_unique<PropertyInt>("objectUID", &objectUID));
     StateBase::addPropertiesTo(container);
 }
 

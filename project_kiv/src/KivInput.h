@@ -1,26 +1,43 @@
 #pragma once
 // KivInput: keyboard, joystick and mouse state by input code 0..311:
-// 1..255 keyboard keys by DirectInput scan code (Escape 1, Return 28, Up 200),
-// 256..303 joystick directions and buttons, 304..311 mouse directions and
-// buttons. Also the program's virtual mouse in view units (origin at the
-// bottom-left of the view). Main thread only.
+//   0        none
+//   1..255   keyboard keys by DirectInput scan code (Escape 1, Return 28, Up 200)
+//   256..259 joystick up, down, left, right; 272..303 joystick buttons 0..31
+//   304..307 mouse up, down, left, right (moved this frame); 308..311 mouse
+//            buttons 0..3 (left, right, middle, fourth)
+// It also keeps the program's virtual mouse in view units (origin at the
+// bottom-left of the view) and the mouse grab. Owned by Kiv; the only class
+// that reads SDL's keyboard, mouse and joystick. Main thread only.
 #include "UString.h"
 
+#include <cstdint>
+
 union SDL_Event;
+struct _SDL_Joystick;
 
 class KivInput {
 public:
     static constexpr int KEY_COUNT = 312;
     static constexpr int FIRST_JOYSTICK_CODE = 256;
-    static constexpr int FIRST_MOUSE_CODE = 304;
+    static constexpr int JOYSTICK_UP = 256, JOYSTICK_DOWN = 257, JOYSTICK_LEFT = 258, JOYSTICK_RIGHT = 259;
+    static constexpr int FIRST_JOYSTICK_BUTTON = 272;
+    static constexpr int JOYSTICK_BUTTONS = 32;
+    static constexpr int MOUSE_UP = 304, MOUSE_DOWN = 305, MOUSE_LEFT = 306, MOUSE_RIGHT = 307;
+    static constexpr int FIRST_MOUSE_BUTTON = 308;
+    static constexpr int MOUSE_BUTTONS = 4;
 
     KivInput();
     ~KivInput();
+    KivInput(const KivInput&) = delete;
+    KivInput& operator=(const KivInput&) = delete;
 
+    // Takes in one SDL event (keys, mouse, joystick, focus).
     void onEvent(const SDL_Event& event);
-    // Once per frame before the screens: previous := current, then new state.
+    // Once per frame before the screens: previous := current; current := what
+    // the events since the last update left down (a press released within the
+    // same frame still counts once); held buttons; grab release at the edge.
     void update();
-    // Forgets every down flag (current and previous) and the typed character.
+    // Forgets every down flag and the typed character.
     void reset();
 
     bool isDown(int code) const;
@@ -30,10 +47,16 @@ public:
     bool isMouseButtonPressed() const;
     // The lowest code that went down this frame; 0 when none.
     int getPressedKey() const;
-    // For codes 1..255: the typed character of the last key-down event when
-    // that event was this key (backspace 8), else 0.
+    // For codes 1..255: the typed character (Windows-1252 byte) of the last
+    // key-down event when that event was this key (backspace 8), else 0.
     int getKeyChar(int code) const;
+    // On (when not grabbed): clears the mouse motion, grabs input, hides the
+    // system cursor and, unless x, y and z are all 0, puts the virtual mouse
+    // at the window point (x, y) in pixels. Off (when grabbed): releases the
+    // grab, shows the cursor and moves the system mouse to the virtual mouse.
     void setMouseGrab(bool on, float x = 0.0f, float y = 0.0f, float z = 0.0f);
+    // Used by the fatal error report: lets the mouse go whatever the state.
+    void releaseForFatalError();
 
     // SDL 1.2 key symbol to DirectInput scan code; 0 for keys without one.
     static int scanCodeFromSDLKey(int sdlKey);
@@ -43,14 +66,36 @@ public:
     // The first two mouse buttons held now (swapped with bSwapMouseButtons).
     bool bMouseHeld[2] = {};
     bool bSwapMouseButtons = false;
-    // Written by the screen stack each tick.
+    // Written by the screen stack each tick: while set in a windowed display,
+    // the grab is released when the virtual mouse leaves the view.
     bool bPointerShown = true;
     bool bGrabbed = false;
+    // Scales grabbed mouse motion; written by the settings.
     double mouseSpeed = 1.0;
     // Virtual mouse, view units from the left and bottom edges.
     float mouseX = 0.0f, mouseY = 0.0f;
-    // Filled from the language when it is selected.
+    // Display names by code; filled from the language when it is selected.
     UString keyNames[KEY_COUNT];
+
+private:
+    void press(int code);
+    void release(int code);
+    void onJoystickAxis(int axis, int value);
+    void onJoystickHat(int value);
+    void onMouseMotion(int x, int y, int dx, int dy);
+    // The window in pixels (the view's size before a display is open).
+    void windowSize(float& width, float& height) const;
+    void windowToView(float x, float y, float& viewX, float& viewY) const;
+    void viewToWindow(float viewX, float viewY, int& x, int& y) const;
+    float viewWidth() const;
+    float viewHeight() const;
+    bool isFullScreen() const;
+
+    // Down according to the events so far.
+    bool live[KEY_COUNT] = {};
+    // Went down since the last update, even if already released.
+    bool latched[KEY_COUNT] = {};
     int lastKeyCode = 0;
     int lastKeyChar = 0;
+    _SDL_Joystick* pJoystick = nullptr;
 };

@@ -9,7 +9,8 @@ Logger::Logger(const UString& name) : fileName(name)
 {
     if (!fileName.empty())
         pFile = std::fopen(fileName.c_str(), "w");
-    lastTicks = getTicks();
+    log("%s(): %s", "Logger", "Starting...");
+    log("%s(): %s", "Logger", "Started.");
 }
 
 Logger::~Logger()
@@ -35,15 +36,16 @@ void Logger::log(const char* format, ...)
     else
         std::fprintf(pFile, "+%lu\t%s\n", elapsed, message.c_str());
     bFirstLine = false;
+    // Flushed line by line: the log must survive a crash or a forced exit.
     std::fflush(pFile);
 }
 
 void Logger::keepAs(const UString& crashFileName)
 {
-    if (pFile) {
-        std::fclose(pFile);
-        pFile = nullptr;
-    }
+    if (!pFile)
+        return;
+    std::fclose(pFile);
+    pFile = nullptr;
     std::rename(fileName.c_str(), crashFileName.c_str());
 }
 

@@ -1,8 +1,10 @@
 #pragma once
-// Logger: one log file per run in the data folder. Every line is prefixed
-// with "+<ms>\t" (milliseconds since the previous line) or "\t" alone for the
-// first line and when no millisecond has passed. Callers write "%s(): %s"
-// lines through KIV_LOG. Main thread, and the audio thread on fatal errors.
+// Logger: one log file per run in the data folder (Glimmerdaledemo.log),
+// truncated at start. Every line is prefixed with "+<ms>\t" (milliseconds
+// since the previous line) or with "\t" alone for the first line and when no
+// millisecond has passed. Callers write "%s(): %s" lines through KIV_LOG or
+// kivLog. Owned by Kiv, the first service it starts and the last it stops.
+// Main thread, and the audio thread on fatal errors.
 #include "UString.h"
 
 #include <cstdint>
@@ -10,17 +12,19 @@
 
 class Logger {
 public:
-    // Opens (truncates) the file; an empty name logs nowhere.
+    // Opens (truncates) the file; an empty or unwritable name logs nowhere.
     explicit Logger(const UString& fileName);
     ~Logger();
     Logger(const Logger&) = delete;
     Logger& operator=(const Logger&) = delete;
 
+    // Nothing is written while the file is not open.
     void log(const char* format, ...) __attribute__((format(printf, 2, 3)));
-    // Closes the file and keeps a copy of it under crashFileName.
+    // Closes the file and renames it to crashFileName; later lines are dropped.
     void keepAs(const UString& crashFileName);
+    bool isOpen() const { return pFile != nullptr; }
 
-    UString fileName;
+    const UString fileName;
 
 private:
     FILE* pFile = nullptr;

@@ -25,6 +25,14 @@ KivBase* ResourceManager::find(const UString& key, bool required) const
     return nullptr;
 }
 
+UString ResourceManager::findKey(const KivBase* object) const
+{
+    for (const auto& entry : map)
+        if (entry.second == object)
+            return entry.first;
+    return UString();
+}
+
 void ResourceManager::removeResource(const UString& key)
 {
     map.erase(key);

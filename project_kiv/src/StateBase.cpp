@@ -1,5 +1,9 @@
 #include "StateBase.h"
 
+#include "PropertyContainer.h"
+#include "PropertyDouble.h"
+#include "PropertyInt.h"
+
 void StateBase::setState(int32_t newState, double delay, bool force)
 {
     if (stateGoto == newState && !force)
@@ -20,8 +24,14 @@ void StateBase::tick(double, double dt)
     }
 }
 
-void StateBase::addPropertiesTo(PropertyContainer&)
+void StateBase::addPropertiesTo(PropertyContainer& container)
 {
+    auto group = std::make_unique<PropertyContainer>("StateBase");
+    group->add(std::make_unique<PropertyInt>("state", &state));
+    group->add(std::make_unique<PropertyDouble>("timeInState", &timeInState));
+    group->add(std::make_unique<PropertyDouble>("stateLeft", &stateLeft));
+    group->add(std::make_unique<PropertyInt>("stateGoto", &stateGoto));
+    container.add(std::move(group));
 }
 
 void StateBase::enterPendingState()

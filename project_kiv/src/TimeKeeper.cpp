@@ -10,7 +10,7 @@ TimeKeeper::TimeKeeper()
     KIV_LOG("Started.");
 }
 
-double TimeKeeper::rawSeconds() const
+double TimeKeeper::rawSeconds()
 {
     return getTicks() / 1000.0;
 }
@@ -21,14 +21,18 @@ double TimeKeeper::getTime() const
     double paused = pausedTotal;
     if (pausedSince >= 0.0)
         paused += now - pausedSince;
-    return now - paused;
+    double time = now - paused;
+    if (time < lastTime)
+        time = lastTime;
+    lastTime = time;
+    return time;
 }
 
 void TimeKeeper::onKIVmodeChange(int oldMode, int newMode)
 {
     if (bTickWhilePaused)
         return;
-    if (oldMode == Kiv::MODE_OK && newMode < Kiv::MODE_OK && pausedSince < 0.0)
+    if (oldMode == Kiv::MODE_OK && pausedSince < 0.0)
         pausedSince = rawSeconds();
     else if (newMode == Kiv::MODE_OK && pausedSince >= 0.0) {
         pausedTotal += rawSeconds() - pausedSince;

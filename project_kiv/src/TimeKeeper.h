@@ -1,19 +1,26 @@
 #pragma once
-// TimeKeeper: the engine clock in seconds. Time spent while the application
-// is inactive is not counted (unless bTickWhilePaused), so it never jumps.
+// TimeKeeper: the engine clock in seconds, from the millisecond tick count.
+// Time spent while the engine is not running (inactive or display lost) is
+// not counted unless bTickWhilePaused is set, so the game never jumps ahead
+// after the window regains focus. Owned by Kiv; main thread only.
 
 class TimeKeeper {
 public:
     TimeKeeper();
 
+    // Never decreases.
     double getTime() const;
-    // Told by the engine at each mode step.
+    // Told by the engine at each mode step (old and new mode, 1..3).
     void onKIVmodeChange(int oldMode, int newMode);
 
+    // Copied from the engine key "bTickWhilePaused".
     bool bTickWhilePaused = false;
 
 private:
-    double rawSeconds() const;
+    static double rawSeconds();
+
     double pausedTotal = 0.0;
+    // Raw time the current pause began; negative while running.
     double pausedSince = -1.0;
+    mutable double lastTime = 0.0;
 };
