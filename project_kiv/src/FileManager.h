@@ -1,7 +1,13 @@
 #pragma once
-// FileManager: where the program's data files come from. Without an archive
-// the files are served loose from the working folder (disk mode); after
-// useWad they come from the ".dat" archive. Main thread only.
+// FileManager: where the program's data files come from, and the disk side
+// of the player's packed files. Without an archive the data files are served
+// loose from the working folder (disk mode); after useWad they come from the
+// ".dat" archive only (archive mode). Owned by the engine object; main thread
+// only.
+//
+// Damaged game data is fatal, naming the file: a broken archive when it is
+// made current, a broken entry when it is opened. Damaged player files are
+// never fatal: loadPackedFile just answers false.
 #include "InputFile.h"
 #include "UString.h"
 
@@ -13,23 +19,34 @@ class FileManager {
 public:
     FileManager();
     ~FileManager();
+    FileManager(const FileManager&) = delete;
+    FileManager& operator=(const FileManager&) = delete;
 
-    // Makes the named archive the source of every later request; false when
-    // it cannot be read (the previous source stays).
+    // Makes the named archive the source of every later request. A missing
+    // archive answers false and leaves the previous source (archive or disk)
+    // in place; a damaged one is fatal.
     bool useWad(const UString& archiveName);
-    // True when the name is an archive entry (archive mode) or a readable file (disk mode).
+    // True when the name is an archive entry (archive mode) or a readable
+    // regular file (disk mode). A leading "./" is ignored.
     bool exists(const UString& name) const;
     // Null when the file does not exist.
     std::unique_ptr<InputFile> open(const UString& name) const;
     // Through the engine's file manager; loose from disk when no engine runs
     // (tools and tests). Null when the file does not exist.
     static std::unique_ptr<InputFile> openDataFile(const UString& name);
+    // The current archive, or null in disk mode.
+    const WadArchive* getArchive() const { return pArchive.get(); }
 
-    // The packed data container: compressed, with a digest keyed by the file
-    // name and version text. Save does nothing for size 0; load fills the
-    // buffer only when everything checks out and the size matches.
+    // Packs size bytes into the packed data container (PackedFile.h) and
+    // writes it as folder + "/" + fileName: first to a temporary file in the
+    // same folder, flushed, then renamed over the old file, so a failed save
+    // never loses the previous good copy. Does nothing when size is 0.
+    // Failures are logged, not reported.
     void savePackedFile(const UString& folder, const UString& fileName, const UString& versionText,
                         const void* data, size_t size);
+    // Reads and checks such a file and copies exactly size bytes into buffer.
+    // True without reading when size is 0; false, the buffer untouched, when
+    // the file is missing, damaged, of another version, name or size.
     bool loadPackedFile(const UString& folder, const UString& fileName, const UString& versionText,
                         void* buffer, size_t size);
 

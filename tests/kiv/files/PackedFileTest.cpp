@@ -1,0 +1,129 @@
+#include "FileManager.h"
+#include "FileTestSupport.h"
+#include "PackedFile.h"
+
+#include <cstring>
+#include <sys/stat.h>
+
+namespace {
+
+const char* const NAME = "Glimmerdaledemo.hst";
+const char* const VERSION = "1.30";
+
+Bytes block(size_t size, unsigned char seed)
+{
+    Bytes bytes(size);
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<unsigned char>(seed + i * 7 + (i >> 5));
+    return bytes;
+}
+
+TEST(PackedFile, SavedBlockLoadsBackExactly)
+{
+    ScratchFolder folder;
+    FileManager files;
+    const Bytes saved = block(1976, 3);
+    files.savePackedFile(folder.path, NAME, VERSION, saved.data(), saved.size());
+    Bytes loaded(1976, 0);
+    ASSERT_TRUE(files.loadPackedFile(folder.path, NAME, VERSION, loaded.data(), loaded.size()));
+    EXPECT_EQ(loaded, saved);
+    EXPECT_EQ(readBytes(folder.file(NAME)).size() < saved.size(), true) << "the payload is compressed";
+    EXPECT_EQ(access(folder.file(std::string(NAME) + ".tmp").c_str(), F_OK), -1) << "no temporary file is left";
+}
+
+TEST(PackedFile, SizeZeroNeitherWritesNorReads)
+{
+    ScratchFolder folder;
+    FileManager files;
+    files.savePackedFile(folder.path, NAME, VERSION, "x", 0);
+    EXPECT_EQ(access(folder.file(NAME).c_str(), F_OK), -1);
+    EXPECT_TRUE(files.loadPackedFile(folder.path, NAME, VERSION, nullptr, 0));
+}
+
+TEST(PackedFile, AnyMismatchAnswersFalseAndLeavesTheBufferAlone)
+{
+    const Bytes data = block(1048, 9);
+    const Bytes good = PackedFile::pack(NAME, VERSION, data.data(), data.size());
+    auto with = [&](auto change) {
+        Bytes bytes = good;
+        change(bytes);
+        return bytes;
+    };
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        const char* fileName;
+        const char* version;
+        size_t size;
+    };
+    const Case cases[] = {
+        {"intact but another size asked", good, NAME, VERSION, 1047},
+        {"intact but another version", good, NAME, "1.31", 1048},
+        {"intact but renamed", good, "Glimmerdaledemo.pro", VERSION, 1048},
+        {"empty", {}, NAME, VERSION, 1048},
+        {"header cut short", Bytes(good.begin(), good.begin() + 43), NAME, VERSION, 1048},
+        {"payload cut short", Bytes(good.begin(), good.end() - 1), NAME, VERSION, 1048},
+        {"stray byte", with([](Bytes& b) { b.push_back(0); }), NAME, VERSION, 1048},
+        {"wrong magic", with([](Bytes& b) { b[1] = 'Q'; }), NAME, VERSION, 1048},
+        {"version field changed", with([](Bytes& b) { b[7] = '1'; }), NAME, VERSION, 1048},
+        {"original size changed", with([](Bytes& b) { b[20] ^= 1; }), NAME, VERSION, 1048},
+        {"packed size changed", with([](Bytes& b) { b[24] ^= 1; }), NAME, VERSION, 1048},
+        {"digest changed", with([](Bytes& b) { b[30] ^= 1; }), NAME, VERSION, 1048},
+        {"payload changed", with([](Bytes& b) { b[PackedFile::HEADER_SIZE + 3] ^= 1; }), NAME, VERSION, 1048},
+    };
+    for (const Case& c : cases) {
+        Bytes buffer(c.size, 0xEE);
+        EXPECT_FALSE(PackedFile::unpack(c.bytes.data(), c.bytes.size(), c.fileName, c.version, buffer.data(), c.size))
+            << c.what;
+        EXPECT_EQ(buffer, Bytes(c.size, 0xEE)) << c.what;
+    }
+    Bytes buffer(1048);
+    EXPECT_TRUE(PackedFile::unpack(good.data(), good.size(), NAME, VERSION, buffer.data(), buffer.size()));
+    EXPECT_EQ(buffer, data);
+}
+
+TEST(PackedFile, DigestMatchingPayloadOfTheWrongSizeIsRejected)
+{
+    // A well-signed container whose header claims the expected size but whose
+    // stream unpacks to fewer bytes must not be accepted.
+    const Bytes small = block(100, 1);
+    Bytes container = PackedFile::pack(NAME, VERSION, small.data(), small.size());
+    container[20] = 200;
+    Bytes buffer(200, 0xEE);
+    EXPECT_FALSE(PackedFile::unpack(container.data(), container.size(), NAME, VERSION, buffer.data(), buffer.size()));
+    EXPECT_EQ(buffer, Bytes(200, 0xEE));
+}
+
+TEST(PackedFile, DamagedOrMissingFileOnDiskLoadsNothing)
+{
+    ScratchFolder folder;
+    FileManager files;
+    Bytes buffer(64, 0xEE);
+    EXPECT_FALSE(files.loadPackedFile(folder.path, NAME, VERSION, buffer.data(), buffer.size())) << "missing";
+    writeBytes(folder.file(NAME), Bytes(1 << 20, 'x'));
+    EXPECT_FALSE(files.loadPackedFile(folder.path, NAME, VERSION, buffer.data(), buffer.size())) << "oversize";
+    ASSERT_EQ(mkdir(folder.file("dir.hst").c_str(), 0755), 0);
+    EXPECT_FALSE(files.loadPackedFile(folder.path, "dir.hst", VERSION, buffer.data(), buffer.size())) << "folder";
+    EXPECT_EQ(buffer, Bytes(64, 0xEE));
+}
+
+TEST(PackedFile, FailedSaveKeepsThePreviousGoodCopy)
+{
+    ScratchFolder folder;
+    FileManager files;
+    const Bytes first = block(300, 1);
+    files.savePackedFile(folder.path, NAME, VERSION, first.data(), first.size());
+    // A folder where the temporary file should go makes the next save fail.
+    ASSERT_EQ(mkdir(folder.file(std::string(NAME) + ".tmp").c_str(), 0755), 0);
+    const Bytes second = block(300, 2);
+    files.savePackedFile(folder.path, NAME, VERSION, second.data(), second.size());
+    Bytes loaded(300);
+    ASSERT_TRUE(files.loadPackedFile(folder.path, NAME, VERSION, loaded.data(), loaded.size()));
+    EXPECT_EQ(loaded, first);
+    ASSERT_EQ(rmdir(folder.file(std::string(NAME) + ".tmp").c_str()), 0);
+    files.savePackedFile(folder.path, NAME, VERSION, second.data(), second.size());
+    ASSERT_TRUE(files.loadPackedFile(folder.path, NAME, VERSION, loaded.data(), loaded.size()));
+    EXPECT_EQ(loaded, second) << "a later save replaces the file";
+}
+
+} // namespace

@@ -1,0 +1,224 @@
+#include "FileManager.h"
+#include "FileTestSupport.h"
+#include "WadArchive.h"
+#include "WadWriter.h"
+
+#include <cstring>
+#include <sys/stat.h>
+#include <memory>
+
+namespace {
+
+Bytes pseudoRandom(size_t size, uint32_t seed)
+{
+    Bytes bytes(size);
+    for (auto& b : bytes) {
+        seed = seed * 1664525u + 1013904223u;
+        b = static_cast<unsigned char>(seed >> 24);
+    }
+    return bytes;
+}
+
+struct Sample {
+    const char* name;
+    Bytes bytes;
+};
+
+std::vector<Sample> samples()
+{
+    return {
+        {"gfx/gui/game/progressbar.tga", Bytes(3000, 7)},
+        {"sfx/noise.ogg", pseudoRandom(999, 3)},
+        {"empty.txt", {}},
+        {"readme.htm", Bytes{'<', 'p', '>'}},
+    };
+}
+
+Bytes buildArchive(const std::vector<Sample>& entries)
+{
+    WadWriter writer;
+    UString error;
+    for (const Sample& s : entries)
+        EXPECT_TRUE(writer.addEntry(s.name, s.bytes.data(), s.bytes.size(), error)) << error;
+    Bytes bytes;
+    EXPECT_TRUE(writer.build(bytes, error)) << error;
+    return bytes;
+}
+
+uint32_t u32At(const Bytes& bytes, size_t offset)
+{
+    return bytes[offset] | (bytes[offset + 1] << 8) | (bytes[offset + 2] << 16) |
+           (static_cast<uint32_t>(bytes[offset + 3]) << 24);
+}
+
+void putU32(Bytes& bytes, size_t offset, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+// Offset of the record of the first entry (in name order) in the directory.
+size_t firstRecord(const Bytes& bytes)
+{
+    return u32At(bytes, 12);
+}
+
+TEST(WadArchive, EveryEntryReadsBackByteForByte)
+{
+    Bytes archiveBytes = buildArchive(samples());
+    UString error;
+    std::unique_ptr<WadArchive> archive = WadArchive::openMemory(archiveBytes, "test.dat", error);
+    ASSERT_TRUE(archive) << error;
+    EXPECT_EQ(archive->getEntryCount(), samples().size());
+    for (const Sample& s : samples()) {
+        Bytes got;
+        ASSERT_TRUE(archive->readEntry(s.name, got, error)) << error;
+        EXPECT_EQ(got, s.bytes) << s.name;
+    }
+    EXPECT_FALSE(archive->contains("gfx/gui"));
+    Bytes none;
+    EXPECT_FALSE(archive->readEntry("missing", none, error));
+    EXPECT_LT(archiveBytes.size(), 3000u) << "the repetitive entry is compressed";
+}
+
+TEST(WadArchive, OutputDoesNotDependOnTheOrderOfAdding)
+{
+    std::vector<Sample> forward = samples();
+    std::vector<Sample> backward(forward.rbegin(), forward.rend());
+    EXPECT_EQ(buildArchive(forward), buildArchive(backward));
+}
+
+TEST(WadArchive, DamagedArchivesAreRejectedWithAReason)
+{
+    const Bytes good = buildArchive({{"a.bin", pseudoRandom(40, 1)}, {"b.txt", Bytes(500, 'b')}});
+    const size_t record = firstRecord(good);
+    const size_t aFields = record + 2 + 5;
+    const size_t bRecord = aFields + 13;
+    const size_t bFields = bRecord + 2 + 5;
+    auto with = [&](auto change) {
+        Bytes bytes = good;
+        change(bytes);
+        return bytes;
+    };
+    const std::pair<const char*, Bytes> cases[] = {
+        {"empty", {}},
+        {"header cut short", Bytes(good.begin(), good.begin() + 15)},
+        {"directory cut short", Bytes(good.begin(), good.end() - 1)},
+        {"stray byte after directory", with([](Bytes& b) { b.push_back(0); })},
+        {"wrong magic", with([](Bytes& b) { b[0] = 'P'; })},
+        {"version 1", with([](Bytes& b) { putU32(b, 4, 1); })},
+        {"huge entry count", with([](Bytes& b) { putU32(b, 8, 0xFFFFFFFF); })},
+        {"directory past the end", with([&](Bytes& b) { putU32(b, 12, static_cast<uint32_t>(b.size() + 1)); })},
+        {"directory inside header", with([](Bytes& b) { putU32(b, 12, 3); })},
+        {"zero-length name", with([&](Bytes& b) { b[record] = 0; })},
+        {"name runs past the end", with([&](Bytes& b) { b[record + 1] = 0x7F; })},
+        {"entry offset inside header", with([&](Bytes& b) { putU32(b, aFields, 2); })},
+        {"entry past the data", with([&](Bytes& b) { putU32(b, aFields + 4, 100000); })},
+        {"entry offset wraps", with([&](Bytes& b) { putU32(b, aFields, 0xFFFFFFF0); })},
+        {"raw entry sizes differ", with([&](Bytes& b) { putU32(b, aFields + 8, 41); })},
+        {"oversize entry", with([&](Bytes& b) { putU32(b, bFields + 8, 0xFFFFFFFF); })},
+        {"unknown flag", with([&](Bytes& b) { b[aFields + 12] = 4; })},
+        {"same name twice", with([&](Bytes& b) { b[bRecord + 2] = 'a'; b[bRecord + 4] = 'b'; b[bRecord + 5] = 'i'; b[bRecord + 6] = 'n'; })},
+    };
+    for (const auto& c : cases) {
+        UString error;
+        EXPECT_EQ(WadArchive::openMemory(c.second, "bad.dat", error), nullptr) << c.first;
+        EXPECT_FALSE(error.empty()) << c.first;
+    }
+}
+
+TEST(WadArchive, DamagedEntryDataFailsOnRead)
+{
+    const Bytes good = buildArchive({{"b.txt", Bytes(500, 'b')}});
+    const size_t fields = firstRecord(good) + 2 + 5;
+    Bytes flipped = good;
+    flipped[WadArchive::HEADER_SIZE + 5] ^= 0x55;
+    Bytes longer = good;
+    putU32(longer, fields + 8, 501);
+    Bytes shorter = good;
+    putU32(shorter, fields + 8, 499);
+    for (const Bytes* bytes : {&flipped, &longer, &shorter}) {
+        UString error;
+        std::unique_ptr<WadArchive> archive = WadArchive::openMemory(*bytes, "bad.dat", error);
+        ASSERT_TRUE(archive) << error;
+        Bytes got;
+        EXPECT_FALSE(archive->readEntry("b.txt", got, error));
+        EXPECT_NE(error.find("b.txt"), std::string::npos) << error;
+    }
+}
+
+TEST(FileManager, ArchiveModeServesOnlyTheArchive)
+{
+    ScratchFolder folder;
+    WadWriter writer;
+    UString error;
+    const Bytes texture(77, 5);
+    ASSERT_TRUE(writer.addEntry("gfx/a.tga", texture.data(), texture.size(), error));
+    ASSERT_TRUE(writer.write(folder.file("game.dat"), error)) << error;
+    writeBytes(folder.file("loose.txt"), {1});
+
+    FileManager files;
+    EXPECT_TRUE(files.exists(folder.file("loose.txt")));
+    EXPECT_FALSE(files.exists(folder.path)) << "a folder is not a file";
+    EXPECT_FALSE(files.useWad(folder.file("missing.dat")));
+    EXPECT_EQ(files.getArchive(), nullptr);
+    ASSERT_TRUE(files.useWad(folder.file("game.dat")));
+    EXPECT_TRUE(files.exists("gfx/a.tga"));
+    EXPECT_TRUE(files.exists("./gfx/a.tga"));
+    EXPECT_FALSE(files.exists(folder.file("loose.txt")));
+    EXPECT_EQ(files.open(folder.file("loose.txt")), nullptr);
+    std::unique_ptr<InputFile> file = files.open("gfx/a.tga");
+    ASSERT_TRUE(file);
+    ASSERT_EQ(file->getSize(), texture.size());
+    Bytes got(texture.size() + 10);
+    EXPECT_EQ(file->read(got.data(), got.size()), texture.size());
+    got.resize(texture.size());
+    EXPECT_EQ(got, texture);
+    EXPECT_FALSE(files.useWad(folder.file("another-missing.dat")));
+    EXPECT_TRUE(files.exists("gfx/a.tga")) << "a missing archive leaves the current one in place";
+}
+
+TEST(FileManagerDeathTest, DamagedGameArchiveIsFatalNamingIt)
+{
+    ScratchFolder folder;
+    Bytes bytes = buildArchive({{"b.txt", Bytes(500, 'b')}});
+    Bytes wrongMagic = bytes;
+    wrongMagic[0] = 'X';
+    writeBytes(folder.file("broken.dat"), wrongMagic);
+    bytes[WadArchive::HEADER_SIZE + 5] ^= 0x55;
+    writeBytes(folder.file("flipped.dat"), bytes);
+    EXPECT_FATAL(FileManager().useWad(folder.file("broken.dat")), "Archive '.*broken.dat' is damaged: not a WAD");
+    EXPECT_FATAL(
+        {
+            FileManager files;
+            files.useWad(folder.file("flipped.dat"));
+            files.open("b.txt");
+        },
+        "Archive '.*flipped.dat' is damaged: entry 'b.txt'");
+}
+
+TEST(Packer, PacksAFolderWithRelativeNames)
+{
+    const UString packer = UString(KIV_BINARY_DIR) + "/tools/packer/kivpack";
+    if (access(packer.c_str(), X_OK) != 0)
+        GTEST_SKIP() << "packer not built";
+    ScratchFolder folder;
+    ASSERT_EQ(mkdir(folder.file("data").c_str(), 0755), 0);
+    ASSERT_EQ(mkdir(folder.file("data/gfx").c_str(), 0755), 0);
+    writeBytes(folder.file("data/gfx/b.tga"), Bytes(100, 1));
+    writeBytes(folder.file("data/a.ini"), Bytes{'x', '=', '1'});
+    const UString command = "'" + packer + "' '" + folder.file("out.dat") + "' '" + folder.file("data") + "' >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    UString error;
+    std::unique_ptr<WadArchive> archive = WadArchive::openFile(folder.file("out.dat"), error);
+    ASSERT_TRUE(archive) << error;
+    EXPECT_EQ(archive->getEntryNames(), (std::vector<UString>{"a.ini", "gfx/b.tga"}));
+    Bytes got;
+    ASSERT_TRUE(archive->readEntry("gfx/b.tga", got, error));
+    EXPECT_EQ(got, Bytes(100, 1));
+    const Bytes first = readBytes(folder.file("out.dat"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(readBytes(folder.file("out.dat")), first) << "packing is repeatable";
+}
+
+} // namespace
