@@ -1,6 +1,12 @@
 #include "Global.h"
 
 #include "ContextManager.h"
+#include "FramePacer.h"
+#include "Kiv.h"
+#include "KivInput.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 Global* pGlobal = nullptr;
 
@@ -14,4 +20,42 @@ Global::~Global()
 void Global::initPreLoader()
 {
     pContextManager = new ContextManager();
+}
+
+void Global::applySettings()
+{
+    const int fps = std::clamp(hst.maxFps, HSTdata::MIN_FPS, HSTdata::MAX_FPS);
+    pKiv->pFramePacer->init(1.0 / fps);
+    const int sensitivity = std::clamp(hst.mouseSensitivity, 0, HSTdata::MAX_MOUSE_SENSITIVITY);
+    pKiv->pInput->mouseSpeed = static_cast<float>(sensitivity) * 0.25f + 0.5f;
+}
+
+int Global::countBits(uint32_t mask)
+{
+    int count = 0;
+    for (; mask != 0; mask &= mask - 1)
+        ++count;
+    return count;
+}
+
+UString Global::formatNumber(int value, const UString& separator)
+{
+    UString text = formatString("%d", value);
+    const size_t firstDigit = value < 0 ? 1 : 0;
+    // Inserting only moves what lies right of the insertion point, so working
+    // leftwards keeps every earlier position valid.
+    for (size_t position = text.size(); position > firstDigit + 3;) {
+        position -= 3;
+        text.insert(position, separator);
+    }
+    return text;
+}
+
+UColor randomBrightColor()
+{
+    const int k = std::rand() % 6 + 1;
+    const uint8_t red = (k & 1) ? 255 : static_cast<uint8_t>((std::rand() % 5) * 32);
+    const uint8_t green = (k & 2) ? 255 : static_cast<uint8_t>((std::rand() % 5) * 32);
+    const uint8_t blue = (k & 4) ? 255 : static_cast<uint8_t>((std::rand() % 5) * 32);
+    return UColor(red, green, blue, 255);
 }

@@ -1,8 +1,14 @@
 #pragma once
 // Global: the game-wide object, reached through pGlobal and alive for the
-// whole run. It owns the screen stack. (Minimal until the application shell
+// whole run. It owns the screen stack, the persistent block of high scores
+// and settings, and the player roster. (Minimal until the application shell
 // lands.)
+#include "HSTdata.h"
+#include "ProfileManager.h"
+#include "UColor.h"
 #include "UString.h"
+
+#include <cstdint>
 
 class ContextManager;
 
@@ -14,9 +20,27 @@ public:
     // Everything that must exist before the loader's first frame.
     virtual void initPreLoader();
 
+    // Pushes the persistent block's settings into the engine: frame period
+    // and mouse speed. Settings outside their range are brought inside first.
+    void applySettings();
+
+    // The number of bits set in the mask.
+    static int countBits(uint32_t mask);
+    // The value in decimal with the separator between groups of three
+    // digits, counted from the right; a minus sign is not a digit.
+    static UString formatNumber(int value, const UString& separator);
+
+    // Loaded when constructed, saved when destroyed.
+    HSTdata hst;
+    // Loaded when constructed, saved when destroyed, before the block.
+    ProfileManager profileManager;
     ContextManager* pContextManager = nullptr;
     // A web page to open once the program has ended; empty for none.
     UString urlToOpenOnExit;
 };
 
 extern Global* pGlobal;
+
+// A random strong colour with alpha 255: at least one channel is 255 and at
+// least one is at most 128, so never white or grey. Draws from rand().
+UColor randomBrightColor();

@@ -1,0 +1,179 @@
+#include "ProfileManager.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::unique_ptr<ProfileManager> rosterOf(const std::vector<std::string>& names)
+{
+    auto roster = std::make_unique<ProfileManager>();
+    for (const std::string& name : names)
+        roster->addProfile(name);
+    return roster;
+}
+
+std::vector<std::string> namesOf(const ProfileManager& roster)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < ProfileManager::PROFILE_COUNT; ++i)
+        names.push_back(roster.getName(i));
+    return names;
+}
+
+TEST(ProfileManager, StartsEmptyWithNoHighScorePosition)
+{
+    const auto roster = rosterOf({});
+    EXPECT_EQ(roster->getCount(), 0);
+    EXPECT_EQ(roster->current, 0);
+    EXPECT_EQ(roster->lastHighScorePosition, -1);
+    EXPECT_FALSE(roster->isUsed(0));
+    EXPECT_STREQ(roster->getName(0), "");
+}
+
+TEST(ProfileManager, AddFillsTheFirstFreeSlotAndMakesItCurrent)
+{
+    auto roster = rosterOf({"Ann", "Bo"});
+    roster->lastHighScorePosition = 4;
+    roster->addProfile("Cy");
+    EXPECT_EQ(roster->getCount(), 3);
+    EXPECT_EQ(roster->current, 2);
+    EXPECT_STREQ(roster->getName(2), "Cy");
+    EXPECT_EQ(roster->lastHighScorePosition, -1) << "a new current player has no high-score row yet";
+    for (const SavedGame& game : roster->profiles[2].savedGames)
+        EXPECT_EQ(game.housesPlayed, 0);
+}
+
+TEST(ProfileManager, AddCutsLongNamesAndIgnoresEmptyOnesAndAnEleventhPlayer)
+{
+    auto roster = rosterOf({"A name far longer than the field", ""});
+    EXPECT_EQ(roster->getCount(), 1);
+    EXPECT_STREQ(roster->getName(0), "A name far long");
+    for (int i = 1; i < 12; ++i)
+        roster->addProfile("P" + std::to_string(i));
+    EXPECT_EQ(roster->getCount(), 10);
+    EXPECT_STREQ(roster->getName(9), "P9");
+    EXPECT_EQ(roster->current, 9);
+}
+
+TEST(ProfileManager, IdsComeFromTheSeededRand)
+{
+    std::srand(11);
+    const uint32_t first = rosterOf({"Ann"})->profiles[0].id;
+    std::srand(11);
+    EXPECT_EQ(rosterOf({"Ann"})->profiles[0].id, first);
+}
+
+TEST(ProfileManager, SelectChangesTheCurrentPlayerOnlyWithinTheRoster)
+{
+    auto roster = rosterOf({"Ann", "Bo", "Cy"});
+    roster->lastHighScorePosition = 3;
+    roster->selectProfile(1);
+    EXPECT_EQ(roster->current, 1);
+    EXPECT_EQ(roster->lastHighScorePosition, -1);
+    for (int index : {-1, 10, 1000}) {
+        roster->selectProfile(index);
+        EXPECT_EQ(roster->current, 1) << index;
+    }
+    EXPECT_FALSE(roster->isUsed(-1));
+    EXPECT_FALSE(roster->isUsed(10));
+    EXPECT_STREQ(roster->getName(10), "");
+}
+
+TEST(ProfileManager, DeleteClosesTheGapAndKeepsACurrentPlayer)
+{
+    struct Case {
+        std::vector<std::string> names;
+        int current;
+        int deleted;
+        std::vector<std::string> namesAfter;
+        int currentAfter;
+    };
+    const std::vector<Case> cases = {
+        {{"Ann", "Bo", "Cy"}, 1, 1, {"Ann", "Cy"}, 1},
+        {{"Ann", "Bo", "Cy"}, 2, 2, {"Ann", "Bo"}, 0},
+        {{"Ann", "Bo", "Cy"}, 2, 0, {"Bo", "Cy"}, 1},
+        {{"Ann", "Bo", "Cy"}, 0, 2, {"Ann", "Bo"}, 0},
+        {{"Ann"}, 0, 0, {}, 0},
+        {{"Ann", "Bo"}, 1, 10, {"Ann", "Bo"}, 1},
+        {{"Ann", "Bo"}, 1, -1, {"Ann", "Bo"}, 1},
+    };
+    for (const Case& c : cases) {
+        auto roster = rosterOf(c.names);
+        roster->selectProfile(c.current);
+        roster->deleteProfile(c.deleted);
+        std::vector<std::string> expected = c.namesAfter;
+        expected.resize(ProfileManager::PROFILE_COUNT);
+        EXPECT_EQ(namesOf(*roster), expected) << "deleting " << c.deleted;
+        EXPECT_EQ(roster->current, c.currentAfter) << "deleting " << c.deleted;
+    }
+}
+
+TEST(ProfileManager, DeletingFromAFullRosterNeverLeavesAPlayerTwice)
+{
+    for (int deleted = 0; deleted < ProfileManager::PROFILE_COUNT; ++deleted) {
+        auto roster = rosterOf({"P0", "P1", "P2", "P3", "P4", "P5", "P6", "P7", "P8", "P9"});
+        roster->profiles[9].savedGames[1].housesPlayed = 3;
+        roster->selectProfile(deleted);
+        roster->deleteProfile(deleted);
+        EXPECT_EQ(roster->getCount(), 9);
+        EXPECT_FALSE(roster->isUsed(9));
+        EXPECT_EQ(roster->profiles[9].savedGames[1].housesPlayed, 0) << "the freed slot holds nothing";
+        std::vector<std::string> expected;
+        for (int i = 0; i < ProfileManager::PROFILE_COUNT; ++i) {
+            if (i != deleted)
+                expected.push_back("P" + std::to_string(i));
+        }
+        expected.resize(ProfileManager::PROFILE_COUNT);
+        EXPECT_EQ(namesOf(*roster), expected);
+        roster->addProfile("New");
+        EXPECT_EQ(roster->current, 9) << "the first free slot follows the last used one";
+    }
+}
+
+TEST(ProfileManager, SavedGamesAreKeptPerPlayerAndMode)
+{
+    auto roster = rosterOf({"Ann", "Bo"});
+    SavedGame& quest = roster->profiles[1].savedGames[1];
+    quest = SavedGame{5, 1, 1, 12000, 40, 2, 3};
+    EXPECT_TRUE(roster->profiles[1].hasSavedGame(1));
+    EXPECT_FALSE(roster->profiles[1].hasSavedGame(0));
+    EXPECT_FALSE(roster->profiles[1].hasSavedGame(2));
+    EXPECT_FALSE(roster->profiles[0].hasSavedGame(1));
+
+    roster->profiles[1].clearSavedGame(1);
+    EXPECT_FALSE(roster->profiles[1].hasSavedGame(1));
+    EXPECT_EQ(quest.neighbourhood, 1);
+    EXPECT_EQ(quest.score, 12000);
+    EXPECT_EQ(quest.usedSlots, 3) << "clearing forgets only the houses-played count";
+}
+
+TEST(SavedGame, ConsistencyBoundsEveryFieldThatIndexesATable)
+{
+    struct Case {
+        SavedGame game;
+        bool consistent;
+    };
+    const Case cases[] = {
+        {{5, 1, 1, 12000, 40, 2, 3}, true},
+        {{47, 7, 8, -500, 0, 0, 10}, true},
+        {{0, 1, 1, 0, 0, 1, 0}, false},
+        {{100, 1, 1, 0, 0, 1, 0}, false},
+        {{5, 8, 1, 0, 0, 1, 0}, false},
+        {{5, -1, 1, 0, 0, 1, 0}, false},
+        {{5, 1, 9, 0, 0, 1, 0}, false},
+        {{5, 1, -1, 0, 0, 1, 0}, false},
+        {{5, 1, 1, 0, 0, -1, 0}, false},
+        {{5, 1, 1, 0, 0, 1, 11}, false},
+        {{5, 1, 1, 0, 0, 1, -1}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.game.isConsistent(), c.consistent)
+            << c.game.housesPlayed << " " << c.game.neighbourhood << " " << c.game.houseIndex << " "
+            << c.game.lives << " " << c.game.usedSlots;
+}
+
+}
