@@ -1,0 +1,177 @@
+#include "DataFolderSandbox.h"
+#include "FileManager.h"
+#include "ProfileManager.h"
+
+#include "ApplicationInfo.h"
+#include "DataFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class ProfileManagerFile : public DataFolderSandbox {
+protected:
+    std::unique_ptr<ProfileManager> reload(bool* pAccepted = nullptr)
+    {
+        auto roster = std::make_unique<ProfileManager>();
+        const bool bAccepted = roster->load(files);
+        if (pAccepted)
+            *pAccepted = bAccepted;
+        return roster;
+    }
+
+    FileManager files;
+};
+
+TEST_F(ProfileManagerFile, PlayersAndSavedGamesSurviveARestart)
+{
+    uint32_t ids[3];
+    {
+        ProfileManager roster;
+        for (const char* name : {"Ann", "Bo", "Cy"})
+            roster.addProfile(name);
+        roster.selectProfile(1);
+        roster.profiles[1].savedGames[2] = SavedGame{12, 2, 3, 45000, 17, 2, 0};
+        roster.profiles[2].savedGames[0] = SavedGame{1, 0, 1, 900, 3, 1, 0};
+        roster.lastHighScorePosition = 4;
+        for (int i = 0; i < 3; ++i)
+            ids[i] = roster.profiles[i].id;
+        roster.save(files);
+    }
+    bool bAccepted = false;
+    const auto roster = reload(&bAccepted);
+    ASSERT_TRUE(bAccepted);
+    EXPECT_EQ(roster->getCount(), 3);
+    EXPECT_EQ(roster->current, 1);
+    EXPECT_EQ(roster->lastHighScorePosition, -1) << "whatever was saved";
+    const char* const names[] = {"Ann", "Bo", "Cy"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_STREQ(roster->getName(i), names[i]);
+        EXPECT_EQ(roster->profiles[i].id, ids[i]);
+    }
+    const SavedGame& game = roster->profiles[1].savedGames[2];
+    EXPECT_EQ(game.housesPlayed, 12);
+    EXPECT_EQ(game.neighbourhood, 2);
+    EXPECT_EQ(game.houseIndex, 3);
+    EXPECT_EQ(game.score, 45000);
+    EXPECT_EQ(game.coins, 17);
+    EXPECT_EQ(game.lives, 2);
+    EXPECT_TRUE(roster->profiles[2].hasSavedGame(0));
+    EXPECT_FALSE(roster->profiles[0].hasSavedGame(0));
+}
+
+TEST_F(ProfileManagerFile, FilesThatFailTheirChecksLeaveAnEmptyRoster)
+{
+    const UString folder = getDataFolder(true);
+    const UString name = UString(APPLICATION_NAME) + ".pro";
+    struct Case {
+        const char* what;
+        std::function<void()> write;
+    };
+    const std::vector<Case> cases = {
+        {"no file", [] {}},
+        {"short record",
+         [&] {
+             std::vector<unsigned char> bytes(ProfileManager::FILE_SIZE - 4, 'a');
+             files.savePackedFile(folder, name, APPLICATION_VERSION, bytes.data(), bytes.size());
+         }},
+        {"high-score block under the roster's name",
+         [&] {
+             std::vector<unsigned char> bytes(1976, 'a');
+             files.savePackedFile(folder, name, APPLICATION_VERSION, bytes.data(), bytes.size());
+         }},
+        {"another version",
+         [&] {
+             std::vector<unsigned char> bytes(ProfileManager::FILE_SIZE, 'a');
+             files.savePackedFile(folder, name, "1.31", bytes.data(), bytes.size());
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::remove((folder + "/" + name).c_str());
+        c.write();
+        bool bAccepted = true;
+        const auto roster = reload(&bAccepted);
+        EXPECT_FALSE(bAccepted);
+        EXPECT_EQ(roster->getCount(), 0);
+        EXPECT_EQ(roster->current, 0);
+    }
+}
+
+TEST_F(ProfileManagerFile, DamagedRecordsAreRepairedOnLoad)
+{
+    struct Case {
+        const char* what;
+        std::function<void(ProfileManager&)> damage;
+        std::vector<std::string> names;
+        int current;
+    };
+    const std::vector<Case> cases = {
+        {"current far out of range", [](ProfileManager& r) { r.current = 57; }, {"Ann", "Bo", "Cy"}, 0},
+        {"current negative", [](ProfileManager& r) { r.current = -3; }, {"Ann", "Bo", "Cy"}, 0},
+        {"unterminated name",
+         [](ProfileManager& r) { std::memset(r.profiles[1].name, 'x', Profile::NAME_SIZE); },
+         {"Ann", std::string(15, 'x'), "Cy"},
+         2},
+        {"gap before the current player",
+         [](ProfileManager& r) {
+             r.profiles[4] = r.profiles[2];
+             r.profiles[2] = Profile{};
+             r.profiles[1] = Profile{};
+             r.current = 4;
+         },
+         {"Ann", "Cy"},
+         1},
+        {"current on a free slot",
+         [](ProfileManager& r) { r.current = 6; },
+         {"Ann", "Bo", "Cy"},
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        {
+            ProfileManager roster;
+            for (const char* name : {"Ann", "Bo", "Cy"})
+                roster.addProfile(name);
+            c.damage(roster);
+            roster.save(files);
+        }
+        bool bAccepted = false;
+        const auto roster = reload(&bAccepted);
+        EXPECT_TRUE(bAccepted);
+        std::vector<std::string> names;
+        for (int i = 0; i < roster->getCount(); ++i)
+            names.push_back(roster->getName(i));
+        EXPECT_EQ(names, c.names);
+        EXPECT_EQ(roster->current, c.current);
+        for (int i = roster->getCount(); i < ProfileManager::PROFILE_COUNT; ++i)
+            EXPECT_FALSE(roster->isUsed(i)) << "players fill a run of slots from slot 0";
+    }
+}
+
+TEST_F(ProfileManagerFile, SavedGamesThatWouldIndexPastTheGameTablesAreDropped)
+{
+    {
+        ProfileManager roster;
+        roster.addProfile("Ann");
+        roster.profiles[0].savedGames[0] = SavedGame{3, 12, 0, 5000, 1, 1, 0};
+        roster.profiles[0].savedGames[1] = SavedGame{3, 1, 1, 5000, 1, 1, 2};
+        roster.profiles[0].savedGames[2] = SavedGame{0, 99, 99, 5000, 1, 1, 99};
+        roster.save(files);
+    }
+    const auto roster = reload();
+    const Profile& ann = roster->profiles[0];
+    EXPECT_FALSE(ann.hasSavedGame(0));
+    EXPECT_EQ(ann.savedGames[0].neighbourhood, 0) << "the whole record is cleared";
+    EXPECT_TRUE(ann.hasSavedGame(1));
+    EXPECT_EQ(ann.savedGames[1].usedSlots, 2);
+    EXPECT_EQ(ann.savedGames[2].neighbourhood, 99) << "a record that holds no saved game is left alone";
+}
+
+}
