@@ -3,6 +3,7 @@
 // children form a list in insertion order; the order of adding is the order
 // of updating and drawing (later children cover earlier ones). The node does
 // not own its children: KivBase, which derives from it, does.
+#include <atomic>
 #include <cstdint>
 
 class BasicLink {
@@ -28,8 +29,9 @@ public:
     BasicLink* pLastChild = nullptr;
     BasicLink* pParent = nullptr;
     // Set by an object that wants to end; its parent's next walk deletes it.
-    // Written from SDL's audio thread for mixer channels, hence atomic-sized byte.
-    volatile uint8_t bDead = 0;
+    // Mixer channels set it on SDL's audio thread while the main thread may
+    // read it outside the audio lock, hence atomic.
+    std::atomic<uint8_t> bDead{0};
     // Walks pass over a detached child and keep it.
     uint8_t bDetached = 0;
 };

@@ -1,11 +1,181 @@
 #include "KivAudio.h"
 
+#include "ErrorManager.h"
+#include "Kiv.h"
 #include "Logger.h"
+#include "MemoryIniFile.h"
+#include "Mixer.h"
+#include "SoundStream.h"
+
+#include <SDL/SDL.h>
+
+#include <cstring>
+
+KIV_IMPLEMENT_ROOT_CLASS(KivAudio, nullptr);
+
+namespace {
+
+// The largest multiple of 256 that fits SDL's 16-bit sample count.
+constexpr double MAX_SAMPLES = 65280.0;
+
+void dumpInfo(const SDL_AudioSpec* spec)
+{
+    KIV_LOG("\tfreq: %d", spec->freq);
+    switch (spec->format) {
+    case AUDIO_S8: KIV_LOG("\tformat: AUDIO_S8"); break;
+    case AUDIO_U16LSB: KIV_LOG("\tformat: AUDIO_U16LSB"); break;
+    case AUDIO_S16LSB: KIV_LOG("\tformat: AUDIO_S16LSB"); break;
+    case AUDIO_U16MSB: KIV_LOG("\tformat: AUDIO_U16MSB"); break;
+    case AUDIO_S16MSB: KIV_LOG("\tformat: AUDIO_S16MSB"); break;
+    default: break;
+    }
+    KIV_LOG("\tchannels %d", spec->channels);
+    KIV_LOG("\tsilence %d", spec->silence);
+    KIV_LOG("\tsamples %d", spec->samples);
+    KIV_LOG("\tpadding %d", spec->padding);
+    KIV_LOG("\tsize %d", static_cast<int>(spec->size));
+}
+
+// Sample frames per device buffer: frequency x duration rounded down to a
+// multiple of 256. Out-of-range products are clamped to what the 16-bit field
+// holds instead of wrapping; 0 lets SDL choose.
+Uint16 bufferSamples(int frequency, double mixBufferDuration)
+{
+    double product = static_cast<double>(frequency) * mixBufferDuration;
+    if (!(product > 0.0))
+        return 0;
+    if (product > MAX_SAMPLES)
+        product = MAX_SAMPLES;
+    return static_cast<Uint16>(static_cast<int32_t>(product) & ~0xff);
+}
+
+} // namespace
 
 KivAudio::KivAudio()
 {
     KIV_LOG("Starting...");
+    const UString& section = classRecord.name;
+    MemoryIniFile* config = pKiv->pConfig;
+    bMute = config->readBool(section, "bMute", false);
+    frequency = config->readInt(section, "frequency", 22050);
+    const double mixBufferDuration = config->readDouble(section, "mixBufferDuration", 0.1);
+    if (bMute) {
+        KIV_LOG("Sound has been muted.");
+    } else {
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            kivFatal("Error: %s\n Statement: %s\n Function: %s()\n File: %s\n Line: %d", SDL_GetError(),
+                     "SDL_InitSubSystem(SDL_INIT_AUDIO)==0", __func__, __FILE__, __LINE__);
+        SDL_AudioSpec desired;
+        std::memset(&desired, 0, sizeof(desired));
+        desired.freq = frequency;
+        desired.format = AUDIO_S16LSB;
+        desired.channels = 2;
+        desired.samples = bufferSamples(frequency, mixBufferDuration);
+        desired.callback = audioCallback;
+        desired.userdata = this;
+        KIV_LOG("Desired audio spec:");
+        dumpInfo(&desired);
+        SDL_AudioSpec obtained;
+        std::memset(&obtained, 0, sizeof(obtained));
+        KIV_ASSERT(SDL_OpenAudio(&desired,&obtained)==0);
+        KIV_LOG("Obtained audio spec:");
+        dumpInfo(&obtained);
+        // The device is still paused, so the callback cannot run before this.
+        pMixer = new Mixer(obtained);
+    }
+    SDL_PauseAudio(0);
     KIV_LOG("Started.");
 }
 
-KivAudio::~KivAudio() = default;
+KivAudio::~KivAudio()
+{
+    pKiv->pConfig->setInt(classRecord.name, "frequency", frequency);
+    SDL_PauseAudio(1);
+    if (pMixer) {
+        // Pausing does not wait for a callback already running; the lock does.
+        SDL_LockAudio();
+        delete pMixer;
+        pMixer = nullptr;
+        SDL_UnlockAudio();
+    }
+}
+
+const RuntimeClass* KivAudio::getRuntimeClass() const
+{
+    return &classRecord;
+}
+
+void KivAudio::onKIVmodeChange(int oldMode, int newMode)
+{
+    if (oldMode == Kiv::MODE_OK && newMode == Kiv::MODE_INACTIVE)
+        SDL_PauseAudio(1);
+    else if (oldMode == Kiv::MODE_INACTIVE && newMode == Kiv::MODE_OK)
+        SDL_PauseAudio(0);
+}
+
+Mixer* KivAudio::getMixer()
+{
+    if (!pKiv || !pKiv->pAudio || pKiv->pAudio->bMute)
+        return nullptr;
+    return pKiv->pAudio->pMixer;
+}
+
+void KivAudio::update()
+{
+    if (!bMute)
+        pMixer->update();
+}
+
+void KivAudio::setSoundVolume(float volume)
+{
+    if (!bMute)
+        pMixer->soundVolume.store(volume, std::memory_order_relaxed);
+}
+
+void KivAudio::setMusicVolume(float volume)
+{
+    if (!bMute)
+        pMixer->musicVolume.store(volume, std::memory_order_relaxed);
+}
+
+void KivAudio::stopAll()
+{
+    if (bMute)
+        return;
+    SDL_LockAudio();
+    pMixer->deleteAllChildren();
+    SDL_UnlockAudio();
+    pMusic = nullptr;
+}
+
+void KivAudio::setMusic(SoundStream* stream)
+{
+    if (stream == pMusic)
+        return;
+    if (pMusic)
+        pMusic->stop();
+    pMusic = stream;
+    if (pMusic)
+        pMusic->play();
+}
+
+void KivAudio::fadeMusic(float volume, double seconds)
+{
+    if (!pMusic)
+        return;
+    pMusic->setVolume(volume, seconds);
+    if (volume == 0.0f)
+        pMusic = nullptr;
+}
+
+void KivAudio::stopMusic()
+{
+    if (pMusic)
+        pMusic->stop();
+    pMusic = nullptr;
+}
+
+void KivAudio::audioCallback(void* userdata, Uint8* stream, int len)
+{
+    static_cast<KivAudio*>(userdata)->pMixer->mix(stream, len);
+}

@@ -1,11 +1,61 @@
 #pragma once
-// KivAudio: placeholder until its subsystem lands.
+// KivAudio: the engine's audio device. It reads its settings from section
+// "KivAudio" of the engine configuration (bMute, frequency,
+// mixBufferDuration), opens the SDL audio device with a callback that hands
+// every device buffer to the Mixer it owns, keeps the current music track,
+// sets the master volumes, purges ended channels once per frame, and pauses
+// or resumes the device when the engine leaves or re-enters MODE_OK. With
+// bMute set nothing is opened and no Mixer exists for the whole run.
+//
+// Owned by the engine object (pKiv->pAudio). Main thread only, except
+// audioCallback, which SDL runs on its audio thread holding the audio lock.
+// This class and the Mixer are the only code that talks to SDL audio.
+#include "RuntimeClass.h"
+
+#include <SDL/SDL_audio.h>
+
+class Mixer;
+class SoundStream;
 
 class KivAudio {
 public:
     KivAudio();
-    virtual ~KivAudio();
+    KivAudio(const KivAudio&) = delete;
+    KivAudio& operator=(const KivAudio&) = delete;
 
-    virtual void onKIVmodeChange(int, int) {}
-    void update() {}
+    static RuntimeClass classRecord;
+    virtual const RuntimeClass* getRuntimeClass() const;
+    // Writes frequency back to the configuration, pauses the device and
+    // deletes the Mixer; SDL_Quit closes the device later.
+    virtual ~KivAudio();
+    // At each single engine mode step: 3 to 2 pauses the device, 2 to 3 resumes it.
+    virtual void onKIVmodeChange(int oldMode, int newMode);
+
+    // The engine's Mixer, or null while audio is muted.
+    static Mixer* getMixer();
+
+    // Once per working frame: deletes the channels that have ended.
+    void update();
+    // Master volumes, 0..1; dropped while muted.
+    void setSoundVolume(float volume);
+    void setMusicVolume(float volume);
+    // Deletes every channel and forgets the current music.
+    void stopAll();
+    // Makes stream (or null: none) the current music; the current one goes on
+    // uninterrupted, another one is stopped first.
+    void setMusic(SoundStream* stream);
+    // Fades the current music to volume (0..1) over seconds; a target of 0
+    // also forgets the track, whose channel ends by itself when the fade does.
+    void fadeMusic(float volume, double seconds);
+    void stopMusic();
+
+    // SDL's audio thread: userdata is the KivAudio.
+    static void audioCallback(void* userdata, Uint8* stream, int len);
+
+    Mixer* pMixer = nullptr;
+    // Rate asked of the device (Hz); a change takes effect at the next start.
+    int frequency = 0;
+    bool bMute = false;
+    // The current music track, not owned.
+    SoundStream* pMusic = nullptr;
 };

@@ -1,0 +1,19 @@
+#pragma once
+// MixerOGGstatic: the source of a sound effect: the whole Ogg Vorbis stream is
+// decoded while it is constructed into one buffer of float stereo frames,
+// which every channel playing it reads through its own cursor, so a sample
+// may sound on several channels at once (up to maxPlaybacks).
+//
+// Owned by a Sound. Immutable once constructed; refill only writes the
+// calling channel's counters, so it may run on the audio thread and the main
+// thread for different channels at the same time.
+#include "MixerOGG.h"
+
+class MixerOGGstatic : public MixerOGG {
+public:
+    // file is needed only during the constructor (pFile is null afterwards).
+    MixerOGGstatic(MemoryFile* file, bool loop, int maxPlaybacks);
+    ~MixerOGGstatic() override;
+
+    bool refill(int& playCursor, int& playMax) override;
+};

@@ -1,0 +1,30 @@
+#pragma once
+// MixerOGGstream: the source of a music track: the compressed Ogg Vorbis file
+// stays in memory and is decoded one chunk at a time, on demand, into a fixed
+// buffer of 32768 stereo frames that its one channel reads. With loop set the
+// last chunk of the track is followed directly by the first one.
+//
+// Owned by a SoundStream, whose MemoryFile must outlive it. The decoder and
+// the chunk buffer belong to the source, so only one channel may play it
+// (maxPlaybacks 1; Mixer::play drops the old channel before making a new one).
+// refill runs on SDL's audio thread inside the mix, and with rewind on the
+// main thread when a channel is made; never both at once.
+#include "MixerOGG.h"
+
+class MixerOGGstream : public MixerOGG {
+public:
+    static constexpr int CHUNK_FLOATS = 65536;
+
+    // file is kept for the object's whole life; maxPlaybacks must be 1.
+    MixerOGGstream(MemoryFile* file, bool loop, int maxPlaybacks);
+    ~MixerOGGstream() override;
+
+    // Decodes the next chunk when the channel has played the current one.
+    bool refill(int& playCursor, int& playMax) override;
+    // Puts the decoder back at the start of the track.
+    void rewind() override;
+
+private:
+    // One ov_read_float call into pcm: frames decoded, 0 at the end, or an error.
+    long readBlock(float*** pcm);
+};

@@ -1,0 +1,63 @@
+#pragma once
+// Helpers shared by the audio tests: memory files from encoded bytes, decoded
+// samples with chosen contents, and a Mixer driven without a device.
+#include "MemoryFile.h"
+#include "Mixer.h"
+#include "MixerOGGstatic.h"
+#include "OggEncoder.h"
+
+#include <memory>
+#include <vector>
+
+namespace audiotest {
+
+inline std::unique_ptr<MemoryFile> memoryFile(const std::vector<unsigned char>& bytes)
+{
+    auto file = std::make_unique<MemoryFile>("");
+    file->data = new unsigned char[bytes.size()];
+    std::copy(bytes.begin(), bytes.end(), file->data);
+    file->size = static_cast<uint32_t>(bytes.size());
+    return file;
+}
+
+// Frame i of a ramp sample: left (i + 1) / 65536, right minus that, so a mixed
+// value tells which frame was played.
+inline float rampLeft(int frame)
+{
+    return static_cast<float>(frame + 1) / 65536.0f;
+}
+
+// A decoded sample of frames frames at rate whose data is then replaced by
+// the ramp (exact values, unlike anything that went through the codec).
+inline std::unique_ptr<MixerOGGstatic> rampSource(long frames, int rate, bool loop = false, int maxPlaybacks = 8)
+{
+    auto file = memoryFile(oggtest::encodeOgg(std::vector<float>(static_cast<size_t>(frames), 0.0f), 1, rate));
+    auto source = std::make_unique<MixerOGGstatic>(file.get(), loop, maxPlaybacks);
+    for (int i = 0; i < source->dataSize / 2; ++i) {
+        source->data[2 * i] = rampLeft(i);
+        source->data[2 * i + 1] = -rampLeft(i);
+    }
+    return source;
+}
+
+inline SDL_AudioSpec deviceSpec(int freq, int samples, Uint16 format = AUDIO_S16LSB)
+{
+    SDL_AudioSpec spec{};
+    spec.freq = freq;
+    spec.format = format;
+    spec.channels = 2;
+    spec.samples = static_cast<Uint16>(samples);
+    spec.size = static_cast<Uint32>(samples * 2 * ((format & 0xff) / 8));
+    return spec;
+}
+
+// One callback of frames output frames; returns the float mix (left, right ...).
+inline std::vector<float> mixFrames(Mixer& mixer, int frames)
+{
+    const int bytes = frames * 2 * mixer.bytesPerSample;
+    std::vector<Uint8> stream(static_cast<size_t>(bytes));
+    mixer.mix(stream.data(), bytes);
+    return std::vector<float>(mixer.mixBuffer, mixer.mixBuffer + 2 * frames);
+}
+
+} // namespace audiotest

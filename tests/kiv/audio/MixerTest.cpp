@@ -1,0 +1,409 @@
+#include "AudioTestSupport.h"
+#include "MixerChannel.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <unistd.h>
+
+using namespace audiotest;
+
+namespace {
+
+constexpr int RATE = 22050;
+constexpr int BUFFER_FRAMES = 256;
+
+// Which ramp frame a mixed left value came from (-1 for silence).
+int frameOf(float left)
+{
+    return static_cast<int>(std::lround(left * 65536.0f)) - 1;
+}
+
+std::vector<int> framesPlayed(const std::vector<float>& mix, int count)
+{
+    std::vector<int> frames;
+    for (int i = 0; i < count; ++i)
+        frames.push_back(frameOf(mix[2 * i]));
+    return frames;
+}
+
+class MixerTest : public ::testing::Test {
+protected:
+    int startNew(MixerOGG* s, bool loop = false)
+    {
+        const int id = mixer.play(s, loop);
+        mixer.start(id);
+        return id;
+    }
+    // A fade time that is exactly frames output frames.
+    double framesToSeconds(int frames) const { return (frames + 0.5) * mixer.secondsPerSample; }
+
+    std::unique_ptr<MixerOGGstatic> source = rampSource(1000, RATE);
+    Mixer mixer{deviceSpec(RATE, BUFFER_FRAMES)};
+};
+
+TEST_F(MixerTest, ComputesBufferFromObtainedSpec)
+{
+    EXPECT_EQ(mixer.mixBufferSize, 2 * BUFFER_FRAMES);
+    EXPECT_EQ(mixer.bytesPerSample, 2);
+    EXPECT_DOUBLE_EQ(mixer.secondsPerSample, 1.0 / RATE);
+    Mixer eightBit(deviceSpec(RATE, 512, AUDIO_U8));
+    EXPECT_EQ(eightBit.bytesPerSample, 1);
+}
+
+TEST_F(MixerTest, ChannelIdsCountUpAndAreNeverReused)
+{
+    EXPECT_EQ(mixer.play(source.get(), false), 0);
+    EXPECT_EQ(mixer.play(source.get(), false), 1);
+    mixer.stop(1);
+    EXPECT_EQ(mixer.getChannel(1), nullptr);
+    EXPECT_EQ(mixer.play(source.get(), false), 2);
+    EXPECT_EQ(mixer.getChannel(-1), nullptr);
+    EXPECT_EQ(mixer.getChannel(7), nullptr);
+}
+
+TEST_F(MixerTest, UnstartedChannelIsSilentAndKeepsItsPlace)
+{
+    const int id = mixer.play(source.get(), false);
+    for (int i = 0; i < 3; ++i)
+        for (float v : mixFrames(mixer, BUFFER_FRAMES))
+            ASSERT_EQ(v, 0.0f);
+    EXPECT_FALSE(mixer.isPlaying(id));
+    EXPECT_EQ(mixer.getChannel(id)->playCursor, 0);
+    mixer.start(id);
+    EXPECT_TRUE(mixer.isPlaying(id));
+    EXPECT_EQ(frameOf(mixFrames(mixer, 1)[0]), 0);
+}
+
+TEST_F(MixerTest, PanLawLowersOnlyTheFarSide)
+{
+    struct Case {
+        float pan;          // argument of setPan, or a raw field value when raw is set
+        bool raw;
+        float left, right;  // gain factors
+    };
+    const Case cases[] = {
+        {0.0f, false, 1.0f, 1.0f},   {1.0f, false, 0.0f, 1.0f},  {-1.0f, false, 1.0f, 0.0f},
+        {0.5f, false, 0.5f, 1.0f},   {-0.25f, false, 1.0f, 0.75f}, {-2.0f, false, 1.0f, 0.0f},
+        {1500.0f, true, 0.0f, 1.0f}, {-1500.0f, true, 1.0f, 0.0f},
+    };
+    for (const Case& c : cases) {
+        const int id = startNew(source.get());
+        if (c.raw)
+            mixer.getChannel(id)->pan = c.pan;
+        else
+            mixer.setPan(id, c.pan, 0.0);
+        const std::vector<float> out = mixFrames(mixer, 1);
+        EXPECT_FLOAT_EQ(out[0], c.left * rampLeft(0)) << "pan " << c.pan;
+        EXPECT_FLOAT_EQ(out[1], -c.right * rampLeft(0)) << "pan " << c.pan;
+        mixer.stop(id);
+    }
+}
+
+TEST_F(MixerTest, VolumeTimesTheMasterOfItsKind)
+{
+    struct Case {
+        float volume;
+        bool loop;
+        float soundMaster, musicMaster;
+        float gain;
+    };
+    const Case cases[] = {
+        {1.0f, false, 1.0f, 1.0f, 1.0f},  {0.0f, false, 1.0f, 1.0f, 0.0f},  {0.5f, false, 0.5f, 1.0f, 0.25f},
+        {1.0f, true, 0.25f, 0.5f, 0.5f},  {1.0f, false, 0.25f, 0.5f, 0.25f}, {1.5f, false, 1.0f, 1.0f, 1.0f},
+        {-0.2f, true, 1.0f, 1.0f, 0.0f},
+    };
+    for (const Case& c : cases) {
+        mixer.soundVolume = c.soundMaster;
+        mixer.musicVolume = c.musicMaster;
+        const int id = startNew(source.get(), c.loop);
+        mixer.setVolume(id, c.volume, 0.0);
+        const std::vector<float> out = mixFrames(mixer, 4);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_FLOAT_EQ(out[2 * i], c.gain * rampLeft(i)) << "volume " << c.volume << " frame " << i;
+        EXPECT_EQ(mixer.getChannel(id)->playCursor, 8) << "silent channels still advance";
+        mixer.stop(id);
+    }
+}
+
+TEST_F(MixerTest, MasterVolumeChangeIsHeardAtTheNextCallback)
+{
+    startNew(source.get());
+    EXPECT_FLOAT_EQ(mixFrames(mixer, 1)[0], rampLeft(0));
+    mixer.soundVolume = 0.5f;
+    EXPECT_FLOAT_EQ(mixFrames(mixer, 1)[0], 0.5f * rampLeft(1));
+}
+
+TEST_F(MixerTest, FrequencySetsTheStepThroughTheSource)
+{
+    struct Case {
+        float frequency;
+        std::vector<int> frames;
+    };
+    const Case cases[] = {
+        {22050.0f, {0, 1, 2, 3, 4, 5}}, {11025.0f, {0, 0, 1, 1, 2, 2}}, {44100.0f, {0, 2, 4, 6, 8, 10}},
+        {0.0f, {0, 0, 0, 0, 0, 0}},
+        // A negative frequency holds the position instead of reading before the data.
+        {-5000.0f, {0, 0, 0, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        const int id = startNew(source.get());
+        mixer.setFrequency(id, c.frequency, 0.0);
+        EXPECT_EQ(framesPlayed(mixFrames(mixer, 6), 6), c.frames) << "frequency " << c.frequency;
+        mixer.stop(id);
+    }
+}
+
+TEST_F(MixerTest, FractionalPositionIsTruncatedBetweenCallbacks)
+{
+    const int id = startNew(source.get());
+    mixer.setFrequency(id, RATE / 2.0f, 0.0);
+    mixFrames(mixer, 21); // ends at position 10.5
+    EXPECT_EQ(mixer.getChannel(id)->playCursor, 20);
+    EXPECT_EQ(framesPlayed(mixFrames(mixer, 3), 3), (std::vector<int>{10, 10, 11}));
+}
+
+TEST_F(MixerTest, SampleThatEndsInsideACallbackLeavesTheRestSilent)
+{
+    auto shortSource = rampSource(100, RATE);
+    const int id = startNew(shortSource.get());
+    const std::vector<float> out = mixFrames(mixer, BUFFER_FRAMES);
+    for (int i = 0; i < BUFFER_FRAMES; ++i)
+        ASSERT_EQ(frameOf(out[2 * i]), i < 100 ? i : -1) << "output frame " << i;
+    EXPECT_FALSE(mixer.isPlaying(id));
+    EXPECT_EQ(mixer.getChannel(id), nullptr);
+    EXPECT_EQ(mixer.getChildCount(), 1) << "ended channels wait for the main thread";
+    mixer.update();
+    EXPECT_EQ(mixer.getChildCount(), 0);
+}
+
+TEST_F(MixerTest, LoopingSampleWrapsWithoutAGap)
+{
+    auto loopSource = rampSource(100, RATE, true);
+    const int id = startNew(loopSource.get());
+    mixer.setFrequency(id, RATE * 0.75f, 0.0);
+    const std::vector<float> out = mixFrames(mixer, BUFFER_FRAMES);
+    // Each pass restarts at frame 0: the overshoot past the end is not carried.
+    float position = 0.0f;
+    for (int i = 0; i < BUFFER_FRAMES; ++i) {
+        ASSERT_EQ(frameOf(out[2 * i]), static_cast<int>(position)) << "output frame " << i;
+        position += 0.75f;
+        if (position >= 100.0f)
+            position = 0.0f;
+    }
+    EXPECT_TRUE(mixer.isPlaying(id));
+}
+
+TEST_F(MixerTest, VolumeFadeStepsEveryFrameAndEndsTheChannelAtSilence)
+{
+    const int id = startNew(source.get());
+    mixer.setVolume(id, 0.0f, framesToSeconds(10));
+    EXPECT_EQ(mixer.getChannel(id)->volumeFrames, 10);
+    const std::vector<float> out = mixFrames(mixer, 16);
+    for (int k = 0; k < 9; ++k)
+        EXPECT_NEAR(out[2 * k], rampLeft(k) * (1.0f - (k + 1) / 10.0f), 1e-7f) << "frame " << k;
+    for (int k = 9; k < 16; ++k)
+        EXPECT_EQ(out[2 * k], 0.0f) << "the last step is not mixed";
+    EXPECT_EQ(mixer.getChannel(id), nullptr);
+}
+
+TEST_F(MixerTest, FadesThatEndAudibleKeepPlaying)
+{
+    const int id = startNew(source.get());
+    mixer.setVolume(id, 0.5f, framesToSeconds(4));
+    mixer.setPan(id, 1.0f, framesToSeconds(4));
+    mixer.setFrequency(id, RATE * 2.0f, framesToSeconds(4));
+    mixFrames(mixer, 8);
+    const MixerChannel* channel = mixer.getChannel(id);
+    ASSERT_NE(channel, nullptr);
+    EXPECT_FLOAT_EQ(channel->volume, 500.0f);
+    EXPECT_FLOAT_EQ(channel->pan, 1000.0f);
+    EXPECT_FLOAT_EQ(channel->frequency, RATE * 2.0f);
+    const std::vector<float> out = mixFrames(mixer, 1);
+    EXPECT_EQ(out[0], 0.0f) << "full right silences the left side";
+    EXPECT_LT(out[1], 0.0f);
+}
+
+TEST_F(MixerTest, FadeTimesBecomeFrameCounts)
+{
+    struct Case {
+        double seconds;
+        int frames;
+        float volumeAfter; // right after the request, before any mixing
+    };
+    const Case cases[] = {
+        {0.5, 11025, 1000.0f},
+        {0.00001, 0, 250.0f}, // shorter than a frame: at once
+        {0.0, 0, 250.0f},
+        {-1.0, -22050, 1000.0f}, // never steps
+    };
+    for (const Case& c : cases) {
+        const int id = startNew(source.get());
+        mixer.setVolume(id, 0.25f, c.seconds);
+        const MixerChannel* channel = mixer.getChannel(id);
+        EXPECT_EQ(channel->volumeFrames, c.frames) << c.seconds;
+        EXPECT_FLOAT_EQ(channel->volume, c.volumeAfter) << c.seconds;
+        mixFrames(mixer, 4);
+        if (c.frames < 0) {
+            EXPECT_FLOAT_EQ(mixer.getChannel(id)->volume, 1000.0f);
+        }
+        mixer.stop(id);
+    }
+}
+
+TEST_F(MixerTest, TargetsAreScaledAndClamped)
+{
+    const int id = mixer.play(source.get(), false);
+    const MixerChannel* channel = mixer.getChannel(id);
+    mixer.setVolume(id, 1.5f, 0.0);
+    EXPECT_FLOAT_EQ(channel->volume, 1000.0f);
+    mixer.setVolume(id, -0.2f, 0.0);
+    EXPECT_FLOAT_EQ(channel->volume, 0.0f);
+    mixer.setPan(id, -2.0f, 0.0);
+    EXPECT_FLOAT_EQ(channel->pan, -1000.0f);
+    mixer.setFrequency(id, 44100.0f, 0.0);
+    EXPECT_FLOAT_EQ(channel->frequency, 44100.0f);
+}
+
+TEST_F(MixerTest, SetPositionStaysInsideTheData)
+{
+    auto odd = rampSource(501, RATE); // playMax 1002
+    struct Case {
+        float fraction;
+        int cursor;
+    };
+    const Case cases[] = {{0.5f, 500}, {0.0f, 0}, {1.0f, 1002}, {-1.0f, 0}, {2.0f, 1002}, {NAN, 0}};
+    for (const Case& c : cases) {
+        const int id = mixer.play(odd.get(), false);
+        mixer.setPosition(id, c.fraction);
+        EXPECT_EQ(mixer.getChannel(id)->playCursor, c.cursor) << "fraction " << c.fraction;
+        mixer.stop(id);
+    }
+    const int id = startNew(odd.get());
+    mixer.setPosition(id, 5.0f);
+    for (float v : mixFrames(mixer, 8))
+        EXPECT_EQ(v, 0.0f);
+    EXPECT_EQ(mixer.getChannel(id), nullptr) << "a cursor at the end ends the sample";
+}
+
+TEST_F(MixerTest, PlayDropsTheOldestLiveChannelPastMaxPlaybacks)
+{
+    struct Case {
+        int maxPlaybacks;
+        int plays;
+        std::vector<int> liveIds;
+    };
+    const Case cases[] = {
+        {3, 4, {1, 2, 3}}, {1, 2, {1}}, {0, 3, {2}}, {2, 2, {0, 1}},
+    };
+    for (const Case& c : cases) {
+        Mixer fresh(deviceSpec(RATE, BUFFER_FRAMES));
+        auto limited = rampSource(100, RATE, false, c.maxPlaybacks);
+        auto other = rampSource(100, RATE);
+        fresh.play(other.get(), false);
+        for (int i = 0; i < c.plays; ++i)
+            fresh.play(limited.get(), false);
+        std::vector<int> live;
+        for (int id = 0; id < fresh.nextChannelId; ++id) {
+            const MixerChannel* channel = fresh.getChannel(id);
+            if (channel && channel->pSource == limited.get())
+                live.push_back(id - 1);
+        }
+        EXPECT_EQ(live, c.liveIds) << "maxPlaybacks " << c.maxPlaybacks;
+        EXPECT_NE(fresh.getChannel(0), nullptr) << "other sources are left alone";
+    }
+}
+
+TEST_F(MixerTest, EndedChannelsDoNotCountTowardsMaxPlaybacks)
+{
+    auto limited = rampSource(100, RATE, false, 2);
+    const int first = startNew(limited.get());
+    const int second = mixer.play(limited.get(), false);
+    mixFrames(mixer, BUFFER_FRAMES); // the first one ends
+    ASSERT_EQ(mixer.getChannel(first), nullptr);
+    mixer.play(limited.get(), false);
+    EXPECT_NE(mixer.getChannel(second), nullptr);
+}
+
+TEST_F(MixerTest, StopSourceDeletesItsChannelsAndEveryDeadOne)
+{
+    auto ended = rampSource(10, RATE);
+    auto other = rampSource(100, RATE);
+    startNew(ended.get());
+    mixFrames(mixer, BUFFER_FRAMES); // ended's channel is now dead, not yet deleted
+    mixer.play(source.get(), false);
+    const int kept = mixer.play(other.get(), false);
+    mixer.play(source.get(), false);
+    ASSERT_EQ(mixer.getChildCount(), 4);
+    mixer.stopSource(source.get());
+    EXPECT_EQ(mixer.getChildCount(), 1);
+    EXPECT_NE(mixer.getChannel(kept), nullptr);
+}
+
+TEST_F(MixerTest, EmptySampleEndsWithoutReading)
+{
+    for (bool loop : {false, true}) {
+        auto file = memoryFile(oggtest::encodeOgg({}, 1, RATE));
+        MixerOGGstatic empty(file.get(), loop, 4);
+        EXPECT_EQ(empty.length, 0);
+        int cursor = -1, max = -1;
+        EXPECT_FALSE(empty.refill(cursor, max)) << "loop " << loop;
+        EXPECT_EQ(cursor, 0);
+        EXPECT_EQ(max, 0);
+        const int id = startNew(&empty);
+        for (float v : mixFrames(mixer, BUFFER_FRAMES))
+            ASSERT_EQ(v, 0.0f);
+        EXPECT_EQ(mixer.getChannel(id), nullptr);
+        mixer.stopSource(&empty);
+    }
+}
+
+TEST_F(MixerTest, ConvertsToEveryDeviceFormat)
+{
+    struct Case {
+        Uint16 format;
+        float value;
+        std::vector<Uint8> bytes; // of the first sample
+    };
+    const Case cases[] = {
+        {AUDIO_S16LSB, 1.7f, {0xF8, 0x7F}},  {AUDIO_S16LSB, -1.0f, {0x08, 0x80}},
+        {AUDIO_S16LSB, 0.5f, {0xFC, 0x3F}},  {AUDIO_S16LSB, -0.5f, {0x04, 0xC0}},
+        {AUDIO_S16MSB, 1.0f, {0x7F, 0xF8}},  {AUDIO_U16LSB, 0.0f, {0x00, 0x80}},
+        {AUDIO_U16MSB, -1.0f, {0x00, 0x08}}, {AUDIO_U8, 0.0f, {128}},
+        {AUDIO_U8, 1.0f, {253}},             {AUDIO_U8, -1.0f, {3}},
+        {AUDIO_U8, -0.5f, {65}},             {AUDIO_S8, -1.0f, {0x83}},
+    };
+    for (const Case& c : cases) {
+        Mixer device(deviceSpec(RATE, BUFFER_FRAMES, c.format));
+        auto constant = rampSource(10, RATE);
+        std::fill(constant->data, constant->data + constant->dataSize, c.value);
+        const int id = device.play(constant.get(), false);
+        device.start(id);
+        std::vector<Uint8> stream(4 * device.bytesPerSample, 0xAA);
+        device.mix(stream.data(), static_cast<int>(stream.size()));
+        EXPECT_EQ(std::vector<Uint8>(stream.begin(), stream.begin() + device.bytesPerSample), c.bytes)
+            << "format " << std::hex << c.format << " value " << c.value;
+    }
+}
+
+TEST_F(MixerTest, EmptyCallbackWritesNothing)
+{
+    startNew(source.get());
+    Uint8 stream[4] = {0xAA, 0xAA, 0xAA, 0xAA};
+    mixer.mix(stream, 0);
+    EXPECT_EQ(stream[0], 0xAA);
+    EXPECT_EQ(mixer.getChannel(0)->playCursor, 0);
+}
+
+TEST_F(MixerTest, CallbackLargerThanTheMixBufferIsFatal)
+{
+    std::vector<Uint8> stream(4 * BUFFER_FRAMES + 4);
+    EXPECT_EXIT(
+        {
+            dup2(2, 1);
+            mixer.mix(stream.data(), static_cast<int>(stream.size()));
+        },
+        ::testing::ExitedWithCode(255), "numSamples<=mixBufferSize");
+}
+
+} // namespace
