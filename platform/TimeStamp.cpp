@@ -1,0 +1,8 @@
+#include "TimeStamp.h"
+
+#include <ctime>
+
+void TimeStamp::setNow()
+{
+    seconds = static_cast<int64_t>(std::time(nullptr));
+}

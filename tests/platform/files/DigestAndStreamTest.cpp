@@ -1,0 +1,128 @@
+#include "FileStream.h"
+#include "MD5Digest.h"
+#include "MemoryStream.h"
+#include "TimeStamp.h"
+
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <string>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::string hex(const MD5Digest& digest)
+{
+    char text[33];
+    digest.toHex(text);
+    return text;
+}
+
+TEST(MD5Digest, MatchesTheRfc1321TestSuite)
+{
+    const std::pair<const char*, const char*> suite[] = {
+        {"", "d41d8cd98f00b204e9800998ecf8427e"},
+        {"a", "0cc175b9c0f1b6a831c399e269772661"},
+        {"abc", "900150983cd24fb0d6963f7d28e17f72"},
+        {"message digest", "f96b697d7cb7938d525a2f31aaf161d0"},
+        {"abcdefghijklmnopqrstuvwxyz", "c3fcd3d76192e4007dfb496cca67e13b"},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789", "d174ab98d277d9f5a5611c2c9f419d9f"},
+        {"12345678901234567890123456789012345678901234567890123456789012345678901234567890",
+         "57edf4a22be3c955ac49da2e2107b67a"},
+    };
+    for (const auto& entry : suite)
+        EXPECT_EQ(hex(MD5Digest::ofBytes(entry.first, std::strlen(entry.first))), entry.second) << entry.first;
+}
+
+TEST(MD5Digest, KeyedFormDigestsTheKeyLittleEndianBeforeTheData)
+{
+    const char data[] = "high score table";
+    const unsigned char prefixed[] = {0xb4, 0x91, 0x2e, 0x6d, 'h', 'i', 'g', 'h', ' ', 's', 'c', 'o', 'r', 'e',
+                                      ' ', 't', 'a', 'b', 'l', 'e'};
+    MD5Digest keyed(0x6d2e91b4, data, std::strlen(data));
+    EXPECT_EQ(keyed, MD5Digest::ofBytes(prefixed, sizeof(prefixed)));
+    EXPECT_EQ(hex(MD5Digest(0x64636261, "", 0)), "e2fc714c4727ee9395f324cd2e7f331f") << "MD5 of \"abcd\"";
+    EXPECT_NE(keyed, MD5Digest(0x6d2e91b5, data, std::strlen(data)));
+}
+
+TEST(MD5Digest, LongInputsCrossingBlockBoundariesAgree)
+{
+    // A million 'a's, digested whole: the classic long test vector.
+    std::string million(1000000, 'a');
+    EXPECT_EQ(hex(MD5Digest::ofBytes(million.data(), million.size())), "7707d6ae4e027c70eea2a935c2296f21");
+    for (size_t length : {55u, 56u, 63u, 64u, 65u, 119u, 120u}) {
+        std::string text(length, 'q');
+        std::string withKey = std::string("\x01\x02\x03\x04", 4) + text;
+        EXPECT_EQ(MD5Digest(0x04030201, text.data(), text.size()), MD5Digest::ofBytes(withKey.data(), withKey.size()))
+            << length;
+    }
+}
+
+TEST(MD5Digest, DefaultIsSixteenZeroBytes)
+{
+    MD5Digest zero;
+    EXPECT_EQ(hex(zero), std::string(32, '0'));
+    MD5Digest other;
+    other.bytes[15] = 1;
+    EXPECT_NE(zero, other);
+}
+
+TEST(TimeStamp, SetNowReadsTheSystemClock)
+{
+    TimeStamp stamp;
+    EXPECT_EQ(stamp.get(), 0);
+    const int64_t before = std::time(nullptr);
+    stamp.setNow();
+    EXPECT_GE(stamp.get(), before);
+    EXPECT_LE(stamp.get(), before + 2);
+    stamp.set(-5);
+    EXPECT_EQ(stamp.get(), -5);
+}
+
+TEST(MemoryStream, WritesGrowReadsFollowAndTheLimitHolds)
+{
+    MemoryStream stream(8);
+    EXPECT_EQ(stream.write("hello", 5), 5u);
+    EXPECT_EQ(stream.write("world", 5), 0u) << "would pass the limit";
+    EXPECT_EQ(stream.getSize(), 5u);
+    EXPECT_TRUE(stream.seek(1));
+    char got[8] = {};
+    EXPECT_EQ(stream.read(got, sizeof(got)), 4u);
+    EXPECT_STREQ(got, "ello");
+    EXPECT_FALSE(stream.seek(6));
+    EXPECT_TRUE(stream.seek(3));
+    EXPECT_EQ(stream.write("p!", 2), 2u);
+    EXPECT_EQ(stream.getBytes(), "help!");
+}
+
+TEST(FileStream, WrittenBytesReadBackAndFoldersAreRefused)
+{
+    char folder[] = "/tmp/kiv-stream-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const UString path = UString(folder) + "/data.bin";
+    {
+        std::unique_ptr<FileStream> out = FileStream::open(path, FileStream::MODE_WRITE);
+        ASSERT_TRUE(out);
+        EXPECT_EQ(out->write("0123456789", 10), 10u);
+        EXPECT_TRUE(out->flush());
+    }
+    std::unique_ptr<FileStream> in = FileStream::open(path, FileStream::MODE_READ);
+    ASSERT_TRUE(in);
+    EXPECT_EQ(in->getSize(), 10u);
+    EXPECT_TRUE(in->seek(7));
+    char tail[4] = {};
+    EXPECT_EQ(in->read(tail, 3), 3u);
+    EXPECT_STREQ(tail, "789");
+    EXPECT_FALSE(in->seek(11));
+    MemoryStream copy;
+    EXPECT_TRUE(copy.writeAll(*in));
+    EXPECT_EQ(copy.getBytes(), "0123456789");
+    EXPECT_EQ(FileStream::open(folder, FileStream::MODE_READ), nullptr);
+    EXPECT_EQ(FileStream::open(UString(folder) + "/missing", FileStream::MODE_READ), nullptr);
+    std::remove(path.c_str());
+    rmdir(folder);
+}
+
+} // namespace
