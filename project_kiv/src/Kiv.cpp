@@ -34,6 +34,8 @@ constexpr int SCREENSHOT_KEY = 183;
 // How often the measured frame rate is refreshed, in seconds.
 constexpr double FPS_SAMPLE_PERIOD = 0.25;
 constexpr int MAX_LISTED_LEFTOVERS = 16;
+constexpr int SDL_INIT_ATTEMPTS = 20;
+constexpr Uint32 SDL_INIT_RETRY_MS = 50;
 
 template <typename T>
 void deleteService(T*& service)
@@ -59,7 +61,14 @@ void Kiv::startServices()
     pLogger = new Logger(getLogPath());
     kivLog("Kiv", "Starting...");
     kivLog("Kiv", "%s %s", APPLICATION_NAME, APPLICATION_VERSION);
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) != 0)
+    // A busy X server may refuse a connection for a moment (EAGAIN on its
+    // socket), so the first failures are retried before giving up.
+    int attempts = 1;
+    while (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) != 0 && attempts < SDL_INIT_ATTEMPTS) {
+        ++attempts;
+        SDL_Delay(SDL_INIT_RETRY_MS);
+    }
+    if (attempts == SDL_INIT_ATTEMPTS && !SDL_WasInit(SDL_INIT_VIDEO))
         kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d",
                  formatString("Could not start SDL video: %s", SDL_GetError()).c_str(), __func__, __FILE__, __LINE__);
     pErrorManager = new ErrorManager();
@@ -160,10 +169,10 @@ void Kiv::logObjectsStillAllocated()
 {
     if (registeredObjectCount == 0)
         return;
-    KIV_LOG("%d objects still allocated:", registeredObjectCount);
+    kivLog("~Kiv", "%d objects still allocated:", registeredObjectCount);
     int listed = 0;
     for (KivBase* object = pFirstRegistered; object && listed < MAX_LISTED_LEFTOVERS; object = object->pRegistryNext) {
-        KIV_LOG("  %s", object->getRuntimeClass()->name.c_str());
+        kivLog("~Kiv", "  %s", object->getRuntimeClass()->name.c_str());
         ++listed;
     }
 }

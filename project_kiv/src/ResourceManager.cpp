@@ -11,7 +11,7 @@ ResourceManager::ResourceManager()
 
 void ResourceManager::addResource(const UString& key, KivBase* object)
 {
-    KIV_ASSERT(map.find(key) == map.end());
+    KIV_ASSERT(map.find(key)==map.end());
     map.emplace(key, object);
 }
 

@@ -8,6 +8,11 @@ RuntimeClass::RuntimeClass(const char* className, const RuntimeClass* parentClas
     RuntimeClassManager::getInstance().registerClass(this);
 }
 
+RuntimeClass::~RuntimeClass()
+{
+    RuntimeClassManager::getInstance().unregisterClass(this);
+}
+
 bool RuntimeClass::isDerivedFrom(const RuntimeClass* other) const
 {
     for (const RuntimeClass* record = this; record; record = record->pParent)

@@ -1,7 +1,9 @@
 #pragma once
 // RuntimeClass: one static record per engine class (name, identifier, parent,
-// factory), registered with RuntimeClassManager before main() runs. The index
-// of a class in the name-sorted class array is its class number on the network.
+// factory), registered with RuntimeClassManager before main() runs and
+// unregistered when destroyed. The index of a class in the name-sorted class
+// array is its class number on the network. A class without a record of its
+// own answers getRuntimeClass with its base's record.
 #include "UString.h"
 
 #include <cstdint>
@@ -13,6 +15,9 @@ public:
     using Factory = KivBase* (*)();
 
     RuntimeClass(const char* className, const RuntimeClass* parentClass, Factory factoryFunction);
+    ~RuntimeClass();
+    RuntimeClass(const RuntimeClass&) = delete;
+    RuntimeClass& operator=(const RuntimeClass&) = delete;
 
     bool isDerivedFrom(const RuntimeClass* other) const;
     // The class id: h = h * 33 + c over the name's bytes taken as signed chars.

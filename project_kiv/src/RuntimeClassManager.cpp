@@ -14,6 +14,16 @@ void RuntimeClassManager::registerClass(RuntimeClass* record)
     pFirstRegistered = record;
 }
 
+void RuntimeClassManager::unregisterClass(RuntimeClass* record)
+{
+    for (RuntimeClass** link = &pFirstRegistered; *link; link = &(*link)->pNextRegistered)
+        if (*link == record) {
+            *link = record->pNextRegistered;
+            break;
+        }
+    classArray.erase(std::remove(classArray.begin(), classArray.end(), record), classArray.end());
+}
+
 void RuntimeClassManager::buildClassArray()
 {
     classArray.clear();
@@ -43,4 +53,11 @@ const RuntimeClass* RuntimeClassManager::findById(uint32_t classId) const
         if (record->classId == classId)
             return record;
     return nullptr;
+}
+
+const RuntimeClass* RuntimeClassManager::findByIndex(int index) const
+{
+    if (index < 0 || index >= static_cast<int>(classArray.size()))
+        return nullptr;
+    return classArray[static_cast<size_t>(index)];
 }

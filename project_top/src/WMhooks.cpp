@@ -15,10 +15,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
-
-// Opens the page with the desktop's opener, passing the address as a single
-// argument without a shell so that no character of it is interpreted.
+// The address goes to the desktop's opener as one argument, without a
+// shell, so that no character of it is interpreted.
 void openWebPage(const UString& address)
 {
     if (address.empty())
@@ -34,7 +32,12 @@ void openWebPage(const UString& address)
     }
 }
 
-} // namespace
+void reportUnhandledException()
+{
+    // Before the engine's error manager exists kivFatal still prints the
+    // report (on standard error too) and exits with the same status.
+    kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d", "Unhandled exception.", "doFrame", __FILE__, 69);
+}
 
 bool doFrame()
 {
@@ -47,10 +50,8 @@ bool doFrame()
         }
         pKiv->frame(pGlobal->pContextManager);
         return !pGlobal->pContextManager->bQuit;
-    } catch (const std::exception& e) {
-        kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d", "Unhandled exception.", "doFrame", __FILE__, 69);
     } catch (...) {
-        kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d", "Unhandled exception.", "doFrame", __FILE__, 69);
+        reportUnhandledException();
     }
 }
 
@@ -84,8 +85,7 @@ void shutdown()
     SDL_PauseAudio(1);
     delete pGlobal;
     pGlobal = nullptr;
-    if (pKiv)
-        delete pKiv;
+    delete pKiv;
     openWebPage(address);
 }
 

@@ -1,0 +1,96 @@
+#include "ErrorManager.h"
+#include "Logger.h"
+#include "TestEngine.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Death tests see only standard error; the report goes to standard output,
+// so the child sends its standard output to a file checked afterwards.
+void redirectStdout(const std::string& path)
+{
+    int file = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(file, STDOUT_FILENO);
+    close(file);
+}
+
+class ErrorManagerDeathTest : public ::testing::Test {
+protected:
+    TemporaryHome home;
+    std::string outputPath() const { return home.root + "/stdout.txt"; }
+};
+
+TEST_F(ErrorManagerDeathTest, ReportWithoutAnEngineGoesToBothStreams)
+{
+    EXPECT_EXIT(
+        {
+            redirectStdout(outputPath());
+            kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d", "Broken.", "f", "x.cpp", 7);
+        },
+        ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Broken\\.\n Function: f\\(\\)\n File: x\\.cpp\n Line: 7");
+    EXPECT_EQ(readWholeFile(outputPath()), "*** ERROR *** Error: Broken.\n Function: f()\n File: x.cpp\n Line: 7\n");
+}
+
+TEST_F(ErrorManagerDeathTest, AssertionReportFormat)
+{
+    int value = 3;
+    EXPECT_EXIT(
+        {
+            redirectStdout(outputPath());
+            KIV_ASSERT(value == 4);
+        },
+        ::testing::ExitedWithCode(255), "");
+    std::string text = readWholeFile(outputPath());
+    EXPECT_EQ(text.rfind("*** ERROR *** Error: Assertion failed.\n Statement: value == 4\n Function: TestBody()\n File: ", 0), 0u)
+        << text;
+}
+
+TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
+{
+    struct Case {
+        const char* what;
+        bool fromAnotherThread;
+    };
+    const Case cases[] = {{"main thread", false}, {"audio-like thread", true}};
+    for (const Case& c : cases) {
+        std::filesystem::remove(home.dataFolder() + "/crash.Glimmerdaledemo.log");
+        EXPECT_EXIT(
+            {
+                redirectStdout(outputPath());
+                new Kiv();
+                auto fail = [] { KIV_ERROR("Could not find resource '%s'.", "hills:0"); };
+                if (c.fromAnotherThread) {
+                    std::thread worker(fail);
+                    worker.join();
+                }
+                fail();
+            },
+            ::testing::ExitedWithCode(255), "")
+            << c.what;
+        EXPECT_EQ(readWholeFile(outputPath()).rfind("*** ERROR *** Error: Could not find resource 'hills:0'.\n Function: ", 0), 0u)
+            << c.what;
+        std::string crashLog = readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log");
+        EXPECT_NE(crashLog.find("\terror(): Error: Could not find resource 'hills:0'."), std::string::npos) << crashLog;
+        EXPECT_NE(crashLog.find("\terror(): Forced exit.\n"), std::string::npos) << crashLog;
+        EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/Glimmerdaledemo.log")) << "kept as the crash log";
+    }
+}
+
+TEST(ErrorManager, OpenGLErrorNames)
+{
+    struct Case {
+        unsigned code;
+        const char* name;
+    };
+    const Case cases[] = {{0, "GL_NO_ERROR"},           {0x500, "GL_INVALID_ENUM"},     {0x501, "GL_INVALID_VALUE"},
+                          {0x502, "GL_INVALID_OPERATION"}, {0x503, "GL_STACK_OVERFLOW"}, {0x504, "GL_STACK_UNDERFLOW"},
+                          {0x505, "GL_OUT_OF_MEMORY"},     {0x506, "Unknown error."},     {0xFFFF, "Unknown error."}};
+    for (const Case& c : cases)
+        EXPECT_STREQ(ErrorManager::glErrorToString(c.code), c.name) << c.code;
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+#include "KivInput.h"
+
+#include <SDL/SDL.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+SDL_Event keyEvent(Uint8 type, SDLKey key, Uint16 unicode = 0)
+{
+    SDL_Event event{};
+    event.type = type;
+    event.key.keysym.sym = key;
+    event.key.keysym.unicode = unicode;
+    return event;
+}
+
+SDL_Event buttonEvent(Uint8 type, Uint8 button)
+{
+    SDL_Event event{};
+    event.type = type;
+    event.button.button = button;
+    return event;
+}
+
+TEST(KivInput, KeyTableSpotChecks)
+{
+    struct Case {
+        int sdlKey;
+        int code;
+    };
+    const Case cases[] = {
+        {SDLK_ESCAPE, 1},    {SDLK_1, 2},        {SDLK_0, 11},        {SDLK_BACKSPACE, 14}, {SDLK_q, 16},
+        {SDLK_RETURN, 28},   {SDLK_LCTRL, 29},   {SDLK_a, 30},        {SDLK_LSHIFT, 42},    {SDLK_z, 44},
+        {SDLK_SPACE, 57},    {SDLK_F1, 59},      {SDLK_F10, 68},      {SDLK_F11, 87},       {SDLK_F12, 88},
+        {SDLK_KP0, 82},      {SDLK_KP_ENTER, 156}, {SDLK_RCTRL, 157}, {SDLK_KP_DIVIDE, 181}, {SDLK_RALT, 184},
+        {SDLK_LALT, 56},     {SDLK_HOME, 199},   {SDLK_UP, 200},      {SDLK_PAGEUP, 201},   {SDLK_LEFT, 203},
+        {SDLK_RIGHT, 205},   {SDLK_END, 207},    {SDLK_DOWN, 208},    {SDLK_PAGEDOWN, 209}, {SDLK_INSERT, 210},
+        {SDLK_DELETE, 211},  {SDLK_LSUPER, 219}, {SDLK_MENU, 221},    {SDLK_PRINT, 183},    {SDLK_PAUSE, 197},
+        {SDLK_UNKNOWN, 0},   {SDLK_WORLD_0, 0},  {SDLK_EURO, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(KivInput::scanCodeFromSDLKey(c.sdlKey), c.code) << "SDL key " << c.sdlKey;
+}
+
+TEST(KivInput, EveryKeyboardCodeIsDistinctPerKey)
+{
+    // Two SDL keys share a code only when they name the same physical key.
+    int hits[256] = {};
+    for (int key = 0; key < SDLK_LAST; ++key)
+        if (int code = KivInput::scanCodeFromSDLKey(key)) {
+            ASSERT_GT(code, 0);
+            ASSERT_LT(code, 256);
+            ++hits[code];
+        }
+    int named = 0;
+    for (int code = 1; code < 256; ++code) {
+        EXPECT_LE(hits[code], 2) << code;
+        named += hits[code] > 0;
+    }
+    EXPECT_GE(named, 104) << "a full PC keyboard";
+}
+
+TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
+{
+    KivInput input;
+    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_RETURN, 13));
+    input.update();
+    EXPECT_TRUE(input.wentDown(28));
+    EXPECT_EQ(input.getPressedKey(), 28);
+    input.update();
+    EXPECT_TRUE(input.isDown(28));
+    EXPECT_FALSE(input.wentDown(28)) << "held, not pressed again";
+    EXPECT_EQ(input.getPressedKey(), 0);
+    input.onEvent(keyEvent(SDL_KEYUP, SDLK_RETURN));
+    input.update();
+    EXPECT_FALSE(input.isDown(28));
+
+    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_a, 'a'));
+    input.onEvent(keyEvent(SDL_KEYUP, SDLK_a));
+    input.update();
+    EXPECT_TRUE(input.wentDown(30)) << "a tap inside one frame is still seen";
+    input.update();
+    EXPECT_FALSE(input.isDown(30));
+}
+
+TEST(KivInput, LowestPressedCodeWins)
+{
+    KivInput input;
+    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_UP));
+    input.onEvent(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
+    input.update();
+    EXPECT_EQ(input.getPressedKey(), 1);
+    EXPECT_TRUE(input.isMouseButtonPressed());
+}
+
+TEST(KivInput, TypedCharacters)
+{
+    struct Case {
+        SDLKey key;
+        Uint16 unicode;
+        int code;
+        int expected;
+    };
+    const Case cases[] = {
+        {SDLK_a, 'A', 30, 'A'},        {SDLK_BACKSPACE, 0, 14, 8}, {SDLK_e, 0xE9, 18, 0xE9},
+        {SDLK_e, 0x20AC, 18, 0x80},    {SDLK_e, 0x4E2D, 18, 0},    {SDLK_LSHIFT, 0, 42, 0},
+    };
+    for (const Case& c : cases) {
+        KivInput input;
+        input.onEvent(keyEvent(SDL_KEYDOWN, c.key, c.unicode));
+        EXPECT_EQ(input.getKeyChar(c.code), c.expected) << c.unicode;
+        EXPECT_EQ(input.getKeyChar(c.code + 1), 0) << "another key";
+    }
+    KivInput input;
+    EXPECT_EQ(input.getKeyChar(0), 0);
+    EXPECT_EQ(input.getKeyChar(300), 0);
+}
+
+TEST(KivInput, MouseButtonsAndHeldFlags)
+{
+    struct Case {
+        Uint8 sdlButton;
+        int code;
+        bool swap;
+        bool heldFirst, heldSecond;
+    };
+    const Case cases[] = {
+        {SDL_BUTTON_LEFT, 308, false, true, false},  {SDL_BUTTON_RIGHT, 309, false, false, true},
+        {SDL_BUTTON_LEFT, 308, true, false, true},   {SDL_BUTTON_RIGHT, 309, true, true, false},
+        {SDL_BUTTON_MIDDLE, 310, false, false, false}, {6, 311, false, false, false},
+    };
+    for (const Case& c : cases) {
+        KivInput input;
+        input.bSwapMouseButtons = c.swap;
+        input.onEvent(buttonEvent(SDL_MOUSEBUTTONDOWN, c.sdlButton));
+        input.update();
+        EXPECT_TRUE(input.wentDown(c.code)) << int(c.sdlButton);
+        EXPECT_EQ(input.bMouseHeld[0], c.heldFirst) << int(c.sdlButton) << " swap " << c.swap;
+        EXPECT_EQ(input.bMouseHeld[1], c.heldSecond) << int(c.sdlButton) << " swap " << c.swap;
+    }
+    KivInput wheel;
+    wheel.onEvent(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP));
+    wheel.update();
+    EXPECT_FALSE(wheel.isMouseButtonPressed());
+}
+
+TEST(KivInput, JoystickDirectionsAndButtons)
+{
+    KivInput input;
+    SDL_Event axis{};
+    axis.type = SDL_JOYAXISMOTION;
+    axis.jaxis.axis = 0;
+    axis.jaxis.value = -30000;
+    input.onEvent(axis);
+    axis.jaxis.axis = 1;
+    axis.jaxis.value = 30000;
+    input.onEvent(axis);
+    SDL_Event button{};
+    button.type = SDL_JOYBUTTONDOWN;
+    button.jbutton.button = 31;
+    input.onEvent(button);
+    input.update();
+    EXPECT_TRUE(input.isDown(KivInput::JOYSTICK_LEFT));
+    EXPECT_TRUE(input.isDown(KivInput::JOYSTICK_DOWN));
+    EXPECT_FALSE(input.isDown(KivInput::JOYSTICK_UP));
+    EXPECT_TRUE(input.isDown(303));
+    axis.jaxis.value = 100;
+    input.onEvent(axis);
+    input.update();
+    EXPECT_FALSE(input.isDown(KivInput::JOYSTICK_DOWN)) << "inside the dead zone";
+}
+
+TEST(KivInput, UnwindowedMousePositionIsInViewUnitsFromTheBottomLeft)
+{
+    KivInput input;
+    SDL_Event motion{};
+    motion.type = SDL_MOUSEMOTION;
+    motion.motion.x = 100;
+    motion.motion.y = 80;
+    motion.motion.xrel = 5;
+    motion.motion.yrel = -3;
+    input.onEvent(motion);
+    input.update();
+    EXPECT_FLOAT_EQ(input.mouseX, 100.0f);
+    EXPECT_FLOAT_EQ(input.mouseY, 400.0f);
+    EXPECT_TRUE(input.isDown(KivInput::MOUSE_RIGHT));
+    EXPECT_TRUE(input.isDown(KivInput::MOUSE_UP));
+    EXPECT_FALSE(input.isDown(KivInput::MOUSE_LEFT));
+    input.update();
+    EXPECT_FALSE(input.isDown(KivInput::MOUSE_RIGHT)) << "directions last one frame";
+}
+
+TEST(KivInput, LosingFocusReleasesHeldKeys)
+{
+    KivInput input;
+    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_SPACE));
+    input.update();
+    SDL_Event focus{};
+    focus.type = SDL_ACTIVEEVENT;
+    focus.active.state = SDL_APPINPUTFOCUS;
+    focus.active.gain = 0;
+    input.onEvent(focus);
+    input.update();
+    EXPECT_FALSE(input.isDown(57));
+}
+
+} // namespace

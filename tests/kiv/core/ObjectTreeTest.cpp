@@ -1,0 +1,188 @@
+#include "BasicLinkIterator.h"
+#include "Context.h"
+#include "KivBase.h"
+#include "Reference.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records construction order names into a shared journal as it is ticked,
+// rendered and deleted.
+struct Node : KivBase {
+    Node(std::string nodeName, std::vector<std::string>* nodeJournal) : name(std::move(nodeName)), journal(nodeJournal) {}
+    ~Node() override { journal->push_back("~" + name); }
+    void tick(double t, double dt) override
+    {
+        journal->push_back("tick " + name);
+        if (onTick)
+            onTick();
+        KivBase::tick(t, dt);
+    }
+    void render() override
+    {
+        journal->push_back("render " + name);
+        KivBase::render();
+    }
+    std::string name;
+    std::vector<std::string>* journal;
+    std::function<void()> onTick;
+};
+
+struct Tree {
+    Tree()
+    {
+        for (const char* name : {"a", "b", "c", "d"}) {
+            children.push_back(new Node(name, &journal));
+            root.addChildLast(children.back());
+        }
+    }
+    std::vector<std::string> journal;
+    KivBase root;
+    std::vector<Node*> children;
+};
+
+std::vector<std::string> childNames(const KivBase& parent)
+{
+    std::vector<std::string> names;
+    for (BasicLink* node = parent.pFirstChild; node; node = node->pNext)
+        names.push_back(static_cast<Node*>(node)->name);
+    return names;
+}
+
+TEST(ObjectTree, WalksSkipDeadAndDetachedAndTheDeletingWalkFreesTheDead)
+{
+    struct Case {
+        const char* what;
+        bool deadB, detachedC, deleting;
+        std::vector<std::string> visited, left;
+    };
+    const Case cases[] = {
+        {"plain", false, false, true, {"a", "b", "c", "d"}, {"a", "b", "c", "d"}},
+        {"dead b deleted", true, false, true, {"a", "c", "d"}, {"a", "c", "d"}},
+        {"dead b kept by a plain walk", true, false, false, {"a", "c", "d"}, {"a", "b", "c", "d"}},
+        {"detached c skipped and kept", false, true, true, {"a", "b", "d"}, {"a", "b", "c", "d"}},
+    };
+    for (const Case& c : cases) {
+        Tree tree;
+        tree.children[1]->bDead = c.deadB;
+        tree.children[2]->bDetached = c.detachedC;
+        std::vector<std::string> visited;
+        BasicLinkIterator it(&tree.root, c.deleting);
+        while (KivBase* child = it.next())
+            visited.push_back(static_cast<Node*>(child)->name);
+        EXPECT_EQ(visited, c.visited) << c.what;
+        EXPECT_EQ(childNames(tree.root), c.left) << c.what;
+    }
+}
+
+TEST(ObjectTree, ChildEndingItselfDuringTickIsDeletedRightAfterIt)
+{
+    Tree tree;
+    tree.children[1]->onTick = [&] { tree.children[1]->bDead = 1; };
+    tree.root.tick(0.0, 0.1);
+    std::vector<std::string> expected = {"tick a", "tick b", "~b", "tick c", "tick d"};
+    EXPECT_EQ(tree.journal, expected);
+    tree.journal.clear();
+    tree.root.render();
+    expected = {"render a", "render c", "render d"};
+    EXPECT_EQ(tree.journal, expected);
+}
+
+TEST(ObjectTree, ChildKillingItsLaterSiblingDuringTheWalk)
+{
+    Tree tree;
+    tree.children[0]->onTick = [&] { tree.children[2]->bDead = 1; };
+    tree.root.tick(0.0, 0.1);
+    std::vector<std::string> expected = {"tick a", "tick b", "~c", "tick d"};
+    EXPECT_EQ(tree.journal, expected);
+}
+
+TEST(ObjectTree, ChildMovedElsewhereDuringTheWalkDoesNotEndIt)
+{
+    Tree tree;
+    KivBase elsewhere;
+    tree.children[1]->onTick = [&] {
+        tree.root.removeChild(tree.children[1]);
+        elsewhere.addChildLast(tree.children[1]);
+    };
+    tree.root.tick(0.0, 0.1);
+    std::vector<std::string> expected = {"tick a", "tick b", "tick c", "tick d"};
+    EXPECT_EQ(tree.journal, expected);
+    EXPECT_EQ(elsewhere.getChildCount(), 1);
+}
+
+TEST(ObjectTree, DeletingAParentDeletesItsChildrenLastFirst)
+{
+    std::vector<std::string> journal;
+    Node* parent = new Node("p", &journal);
+    for (const char* name : {"x", "y", "z"})
+        parent->addChildLast(new Node(name, &journal));
+    delete parent;
+    std::vector<std::string> expected = {"~p", "~z", "~y", "~x"};
+    EXPECT_EQ(journal, expected);
+}
+
+TEST(ObjectTree, LinksCountsAndIndexes)
+{
+    Tree tree;
+    Node* first = new Node("first", &tree.journal);
+    tree.root.addChildFirst(first);
+    EXPECT_EQ(tree.root.getChildCount(), 5);
+    EXPECT_EQ(tree.root.getChildAt(-3), first);
+    EXPECT_EQ(tree.root.getChildAt(0), first);
+    EXPECT_EQ(tree.root.getChildAt(4), tree.children[3]);
+    EXPECT_EQ(tree.root.getChildAt(5), nullptr);
+    tree.root.removeChild(tree.children[3]);
+    EXPECT_EQ(tree.root.pLastChild, tree.children[2]);
+    EXPECT_EQ(tree.children[3]->pParent, nullptr);
+    delete tree.children[3];
+    tree.root.removeChild(first);
+    EXPECT_EQ(tree.root.pFirstChild, tree.children[0]);
+    EXPECT_EQ(tree.children[0]->pPrev, nullptr);
+    delete first;
+    KivBase empty;
+    EXPECT_EQ(empty.getRandomChild(), nullptr);
+}
+
+TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)
+{
+    KivBase* target = new KivBase();
+    Reference first(target);
+    Reference copy(first);
+    Reference other;
+    other = copy;
+    {
+        Reference shortLived(target);
+    }
+    delete target;
+    EXPECT_EQ(first.get(), nullptr);
+    EXPECT_EQ(copy.get(), nullptr);
+    EXPECT_EQ(other.get(), nullptr);
+}
+
+TEST(ObjectTree, DisabledInHierarchyAndFindContext)
+{
+    Context screen;
+    KivBase* layer = new KivBase();
+    KivBase* item = new KivBase();
+    screen.addChildLast(layer);
+    layer->addChildLast(item);
+    EXPECT_EQ(item->findContext(), &screen);
+    EXPECT_FALSE(item->isDisabledInHierarchy());
+    layer->bIgnoreEvents = true;
+    EXPECT_TRUE(item->isDisabledInHierarchy());
+    EXPECT_FALSE(screen.isDisabledInHierarchy());
+}
+
+TEST(ObjectTreeDeathTest, FindContextWithoutAnyContextIsFatal)
+{
+    KivBase orphan;
+    EXPECT_EXIT(orphan.findContext(), ::testing::ExitedWithCode(255), "Could not find any Context object\\.");
+}
+
+} // namespace

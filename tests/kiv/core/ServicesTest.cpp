@@ -1,0 +1,109 @@
+#include "Console.h"
+#include "Context.h"
+#include "EventManager.h"
+#include "ResourceManager.h"
+#include "TestEngine.h"
+
+#include <vector>
+
+namespace {
+
+int lastFontCacheSetting = -1;
+
+TEST(Console, CommandsChangeDebugLevelAndFontCache)
+{
+    TemporaryHome home;
+    Kiv* engine = new Kiv();
+    Console::fontCacheHandler = [](int enabled) { lastFontCacheSetting = enabled; };
+    struct Case {
+        const char* command;
+        bool known;
+        int debugLevel;
+        int fontCache;
+    };
+    const Case cases[] = {
+        {"debug 12", true, 12, -1}, {"fontcache 0", true, 12, 0}, {"fontcache 1", true, 12, 1},
+        {"debug", false, 12, 1},    {"debug 3x", false, 12, 1},   {"launch rockets", false, 12, 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(engine->pConsole->execute(c.command), c.known) << c.command;
+        EXPECT_EQ(engine->debugLevel, c.debugLevel) << c.command;
+        EXPECT_EQ(lastFontCacheSetting, c.fontCache) << c.command;
+    }
+    Console::fontCacheHandler = nullptr;
+    engine->pConsole->print("%d lines", 2);
+    EXPECT_EQ(engine->pConsole->history.back(), "2 lines");
+    for (int i = 0; i < 100; ++i)
+        engine->pConsole->print("line %d", i);
+    EXPECT_EQ(engine->pConsole->history.size(), Console::HISTORY_SIZE);
+    EXPECT_EQ(engine->pConsole->history.front(), "line 36");
+    delete engine;
+    EXPECT_NE(readWholeFile(home.dataFolder() + "/Glimmerdaledemo.log").find("\tConsole(): 2 lines\n"), std::string::npos);
+}
+
+struct Hoverable : KivBase {
+    Hoverable(const char* objectName, std::vector<std::string>* objectJournal) : name(objectName), journal(objectJournal) {}
+    void onMouseEnter() override { journal->push_back(std::string("enter ") + name); }
+    void onMouseLeave() override { journal->push_back(std::string("leave ") + name); }
+    bool isMouseInside() override { return bInside; }
+    const char* name;
+    std::vector<std::string>* journal;
+    bool bInside = false;
+};
+
+TEST(EventManager, MouseOverSendsLeaveThenEnter)
+{
+    std::vector<std::string> journal;
+    EventManager events;
+    Hoverable* a = new Hoverable("a", &journal);
+    Hoverable b("b", &journal);
+    events.setMouseOver(a);
+    events.setMouseOver(a);
+    events.setMouseOver(&b);
+    events.setMouseOver(a);
+    delete a;
+    EXPECT_EQ(events.getMouseOver(), nullptr) << "a deleted object is no longer under the mouse";
+    events.setMouseOver(&b);
+    std::vector<std::string> expected = {"enter a", "leave a", "enter b", "leave b", "enter a", "enter b"};
+    EXPECT_EQ(journal, expected);
+}
+
+TEST(EventManager, TickTakesTheTopmostPickedObjectThatListens)
+{
+    TemporaryHome home;
+    Kiv* engine = new Kiv();
+    std::vector<std::string> journal;
+    Context screen;
+    Hoverable* lower = new Hoverable("lower", &journal);
+    Hoverable* upper = new Hoverable("upper", &journal);
+    screen.addChildLast(lower);
+    screen.addChildLast(upper);
+    lower->bInside = upper->bInside = true;
+    engine->pEventManager->tick(&screen);
+    EXPECT_EQ(engine->pEventManager->getMouseOver(), upper) << "later children are drawn on top";
+    EXPECT_TRUE(upper->isMouseOver());
+    upper->bIgnoreEvents = true;
+    engine->pEventManager->tick(&screen);
+    EXPECT_EQ(engine->pEventManager->getMouseOver(), lower);
+    screen.bIgnoreEvents = true;
+    engine->pEventManager->tick(&screen);
+    EXPECT_EQ(engine->pEventManager->getMouseOver(), nullptr);
+    screen.tick(0.0, 0.01);
+    delete engine;
+}
+
+TEST(ResourceManagerDeathTest, MissingAndDuplicateKeys)
+{
+    TemporaryHome home;
+    ResourceManager resources;
+    KivBase object;
+    resources.addResource("hills", &object);
+    EXPECT_EQ(resources.find("hills"), &object);
+    EXPECT_EQ(resources.find("Hills", false), nullptr) << "keys are case-sensitive";
+    EXPECT_EQ(resources.findKey(&object), "hills");
+    EXPECT_EXIT(resources.find("hills:0"), ::testing::ExitedWithCode(255), "Could not find resource 'hills:0'\\.");
+    EXPECT_EXIT(resources.addResource("hills", &object), ::testing::ExitedWithCode(255),
+                "Assertion failed\\.\n Statement: map\\.find\\(key\\)==map\\.end\\(\\)");
+}
+
+} // namespace

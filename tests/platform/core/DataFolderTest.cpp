@@ -1,0 +1,51 @@
+#include "DataFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+struct Environment {
+    const char* portable;
+    const char* xdg;
+    const char* home;
+    const char* expectedBelow;
+};
+
+void setOrUnset(const char* name, const char* value)
+{
+    if (value)
+        setenv(name, value, 1);
+    else
+        unsetenv(name);
+}
+
+TEST(DataFolder, ChoosesTheBaseByEnvironmentAndCreatesIt)
+{
+    char pattern[] = "/tmp/kiv-folder-XXXXXX";
+    std::string root = mkdtemp(pattern);
+    std::string portable = root + "/usb", xdg = root + "/xdg", home = root + "/home";
+    const Environment cases[] = {
+        {portable.c_str(), xdg.c_str(), home.c_str(), "/usb"},
+        {"", xdg.c_str(), home.c_str(), "/xdg"},
+        {nullptr, xdg.c_str(), home.c_str(), "/xdg"},
+        {nullptr, nullptr, home.c_str(), "/home/.local/share"},
+        {nullptr, "", home.c_str(), "/home/.local/share"},
+    };
+    for (const Environment& c : cases) {
+        setOrUnset("U3_APP_DATA_PATH", c.portable);
+        setOrUnset("XDG_DATA_HOME", c.xdg);
+        setOrUnset("HOME", c.home);
+        std::string expected = root + c.expectedBelow + "/Glimmerdaledemo/1.30";
+        EXPECT_EQ(getDataFolder(false), expected);
+        EXPECT_EQ(getDataFolder(), expected);
+        EXPECT_TRUE(std::filesystem::is_directory(expected)) << expected;
+    }
+    std::filesystem::remove_all(root);
+}
+
+} // namespace
