@@ -1,0 +1,71 @@
+// Cost of the engine core's per-frame work: one whole engine frame over an
+// empty screen (pacing off), and the tick of a tree of 10,000 objects
+// (reported per object). Needs a display, like the game.
+#include "Context.h"
+#include "FramePacer.h"
+#include "Kiv.h"
+#include "KivBase.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+// The engine writes its log and configuration into a throw-away data folder.
+struct BenchEngine {
+    BenchEngine()
+    {
+        char pattern[] = "/tmp/kiv-bench-XXXXXX";
+        folder = mkdtemp(pattern);
+        setenv("XDG_DATA_HOME", folder.c_str(), 1);
+        pEngine = new Kiv();
+        pEngine->pFramePacer->init(0.0);
+    }
+    ~BenchEngine()
+    {
+        delete pEngine;
+        std::filesystem::remove_all(folder);
+    }
+    std::string folder;
+    Kiv* pEngine = nullptr;
+};
+
+void engineFrameOverEmptyScreen(benchmark::State& state)
+{
+    BenchEngine engine;
+    Context screen;
+    for (auto _ : state)
+        engine.pEngine->frame(&screen);
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(engineFrameOverEmptyScreen);
+
+// A screen-like tree: 100 layers of 99 leaves each, plus the layers.
+void tickTenThousandObjects(benchmark::State& state)
+{
+    BenchEngine engine;
+    KivBase root;
+    int objects = 0;
+    for (int layer = 0; layer < 100; ++layer) {
+        KivBase* node = new KivBase();
+        root.addChildLast(node);
+        ++objects;
+        for (int leaf = 0; leaf < 99; ++leaf, ++objects)
+            node->addChildLast(new KivBase());
+    }
+    double t = 0.0;
+    for (auto _ : state) {
+        root.tick(t, 0.015);
+        t += 0.015;
+    }
+    state.SetItemsProcessed(state.iterations() * objects);
+    state.counters["ns_per_object"] =
+        benchmark::Counter(static_cast<double>(state.iterations() * objects),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(tickTenThousandObjects)->Unit(benchmark::kMicrosecond);
+
+} // namespace
