@@ -58,7 +58,7 @@ const Image& SpriteSheet::compose() {
             x += skin.width + gutter;
             rowHeight = std::max(rowHeight, skin.height);
         }
-        usedHeight = std::max(usedHeight, skin.top + skin.height + margin);
+        usedHeight = std::max(usedHeight, skin.top + skin.height + (p.bFixed ? 0 : margin));
     }
     int height = exactHeight;
     if (!height) {
@@ -71,6 +71,22 @@ const Image& SpriteSheet::compose() {
     image = Image(width, height);
     for (const Pending& p : pending)
         image.blit(p.image, skins[p.skinIndex].left, skins[p.skinIndex].top);
+    // Bilinear filtering reads one texel past a skin's edge; a copy of the
+    // edge there keeps tiles and mosaic halves from showing seams.
+    for (const Pending& p : pending) {
+        const Skin& s = skins[p.skinIndex];
+        for (int yy = -1; yy <= s.height; ++yy)
+            for (int xx = -1; xx <= s.width; ++xx) {
+                if (xx >= 0 && xx < s.width && yy >= 0 && yy < s.height)
+                    continue;
+                const int dx = s.left + xx, dy = s.top + yy;
+                if (dx < 0 || dy < 0 || dx >= width || dy >= height || image.alphaAt(dx, dy) != 0)
+                    continue;
+                const int sx = std::clamp(xx, 0, s.width - 1), sy = std::clamp(yy, 0, s.height - 1);
+                const uint8_t* src = p.image.pixel(sx, sy);
+                image.setPixel(dx, dy, src[0], src[1], src[2], src[3]);
+            }
+    }
     image.bleedEdges(2);
     pending.clear();
     return image;
