@@ -2,6 +2,7 @@
 // DataGenerator: runs every part of the data generator in a fixed order, so
 // that the same program always writes the same bytes.
 #include "DataWriter.h"
+#include "FontFace.h"
 
 #include <string>
 
@@ -15,4 +16,5 @@ public:
 private:
     DataWriter staging;
     DataWriter game;
+    FontFace face;
 };
