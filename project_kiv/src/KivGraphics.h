@@ -1,27 +1,110 @@
 #pragma once
-// KivGraphics: the display over SDL 1.2 and OpenGL. (Placeholder until the
-// rendering core lands: only the fields other subsystems read.)
-#include "KivBase.h"
+// KivGraphics: the display over SDL 1.2 and OpenGL 1.x. The engine object
+// creates exactly one (after input, before audio) and deletes it at shutdown;
+// its constructor opens the display. It owns the display settings (section
+// "KivGraphics" of the engine configuration), matches a requested mode to one
+// the display can open, defines the virtual screen fovWidth x fovHeight in
+// which the game works, and offers the fixed OpenGL state, matrix loads,
+// presentation and screenshots. Its fields are public and read directly by
+// the drawing parts. Main thread only, with the OpenGL context current.
+#include "RuntimeClass.h"
 #include "UColor.h"
+#include "UString.h"
 
-class KivGraphics : public KivBase {
-    KIV_DECLARE_CLASS()
+#include <utility>
+#include <vector>
+
+struct SDL_Surface;
+struct SDL_VideoInfo;
+class MemoryImageFile;
+
+class KivGraphics {
 public:
+    static RuntimeClass classRecord;
+    virtual const RuntimeClass* getRuntimeClass() const { return &classRecord; }
+
+    // What SDL offers for full screen: any size, or a list (possibly empty)
+    // of sizes in SDL's order.
+    struct VideoModeList {
+        bool bAnySize = false;
+        std::vector<std::pair<int, int>> sizes;
+    };
+
+    // Reads the configuration, sets the caption, logs the desktop and its
+    // full-screen modes, and opens the display (restorePresentation).
     KivGraphics();
-    ~KivGraphics() override;
+    // Writes the display choices back into the configuration and returns to a
+    // window when full screen was on.
+    virtual ~KivGraphics();
+    KivGraphics(const KivGraphics&) = delete;
+    KivGraphics& operator=(const KivGraphics&) = delete;
 
-    bool restorePresentation() { return true; }
-    void setGlobalRenderState() {}
-    void clear(UColor) {}
-    void present() {}
-    void getProjection(float*) const {}
-    void setProjection(const float*) {}
-    void saveScreenshot(const UString&) {}
-    void onFatalError() {}
+    // Replaces the requested mode in place by the closest one the display can
+    // open, asking SDL for its full-screen modes.
+    void calcClosestMatchParameters(bool& fullScreen, int& width, int& height);
+    // The matching rule itself, on a given mode list and desktop size.
+    static void matchMode(const VideoModeList& modes, int desktopW, int desktopH, bool& fullScreen, int& width,
+                          int& height);
+    // Logs every field of the record, one line each.
+    void dumpVideoInfo(const SDL_VideoInfo* info) const;
 
-    int fovWidth = 640;
-    int fovHeight = 480;
-    int displayDepth = 32;
+    // (Re)opens the display for the stored mode, after matching it, and sets
+    // the global render state. A mode SDL cannot open is fatal; returns true.
+    bool restorePresentation();
+    // The fixed OpenGL state: unpack alignment, viewport, projection of the
+    // virtual screen, identity model-view, blending, texturing.
+    void setGlobalRenderState();
+    // Applies display settings: the filter and vSync at once; a different
+    // mode raises the engine's restart request.
+    void changePresentationParameters(int width, int height, bool fullScreen, bool bilinearFilter, bool vSync);
+    // Clears the colour buffer to the colour's red, green and blue (alpha 0).
+    void clear(UColor color);
+    // On: blend by source alpha and discard fragments of alpha exactly 0.
+    void setAlphaBlending(bool on);
+    // Texture environment: modulate by the vertex colour (true) or replace.
+    void setTextureModulate(bool modulate);
+    // Wrap and filter of the bound texture (bBilinearFilter decides the filter).
+    void setTextureParameters();
+    void loadIdentity();
+    // Loads 16 column-major floats as the model-view matrix.
+    void loadMatrix(const float* matrix);
+    // Loads 16 floats as the projection; the model-view matrix stays current.
+    void setProjection(const float* matrix);
+    void getProjection(float* matrix) const;
+    // Ends the frame: flush and swap.
+    void present();
+    // The frame buffer as a new image (caller owns it), top row first. ok,
+    // when given, tells whether the read succeeded (a failed read is returned
+    // unflipped).
+    MemoryImageFile* grabScreen(bool* ok);
+    // Writes the frame buffer by the name's extension (".jpg": JPEG quality
+    // 60). Does nothing while no display is open.
+    void saveScreenshot(const UString& fileName);
+    // Called by the error reporter before it ends the program.
+    void onFatalError();
+
     bool bFullScreen = false;
-    bool bTextShadows = true;
+    bool bBilinearFilter = false;
+    bool bUseVSync = false;
+    bool bEnableFontCache = false;
+    bool bUseReferenceDevice = false;
+    bool bUseHardwareTL = false;
+    bool bSimulate256x256TextureHW = false;
+    int fovWidth = 0;
+    int fovHeight = 0;
+    int screenWidth = 0;
+    int screenHeight = 0;
+    int desktopWidth = 0;
+    int desktopHeight = 0;
+    int displayDepth = 0;
+    float aspectRatio = 0.0f;
+    bool bBrokenAlphaOp = false;
+    bool bTFACTORSupport = false;
+    bool bTextShadows = false;
+    SDL_Surface* surfaceHandle = nullptr;
+
+private:
+    void readInt(const char* key, int& field, int defaultValue);
+    void readBool(const char* key, bool& field, bool defaultValue);
+    static VideoModeList listFullScreenModes(const SDL_VideoInfo* info);
 };
