@@ -365,7 +365,7 @@ MemoryImageFile* KivGraphics::grabScreen(bool* ok)
     // The scratch row is as wide as the display, however wide that is.
     const size_t rowBytes = static_cast<size_t>(screenWidth) * 4;
     std::vector<unsigned char> scratch(rowBytes);
-    unsigned char* pixels = reinterpret_cast<unsigned char*>(image->pImageData);
+    unsigned char* pixels = image->pImageData;
     for (int i = 0; i < screenHeight / 2; ++i) {
         unsigned char* top = pixels + rowBytes * i;
         unsigned char* bottom = pixels + rowBytes * (screenHeight - 1 - i);
