@@ -6,30 +6,70 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 namespace {
 
-// A real engine under the test display, with the data folder of the sandbox.
+// A real engine under the test display, started once for all the tests of a
+// process: SDL 1.2 fails now and then to reopen the X display after SDL_Quit.
+// Each test still gets a data folder and a Global of its own.
 class GlobalWithEngine : public DataFolderSandbox {
 protected:
+    static void SetUpTestSuite()
+    {
+        char pattern[] = "/tmp/kiv-menu-engine-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        engineFolder = pattern;
+        setenv("XDG_DATA_HOME", engineFolder.c_str(), 1);
+        engine = new Kiv();
+    }
+
+    static void TearDownTestSuite()
+    {
+        setenv("XDG_DATA_HOME", engineFolder.c_str(), 1);
+        delete engine;
+        engine = nullptr;
+        std::system(("rm -rf '" + engineFolder + "'").c_str());
+    }
+
     void SetUp() override
     {
         DataFolderSandbox::SetUp();
-        engine = std::make_unique<Kiv>();
         global = std::make_unique<Global>();
     }
 
     void TearDown() override
     {
         global.reset();
-        engine.reset();
         DataFolderSandbox::TearDown();
     }
 
-    std::unique_ptr<Kiv> engine;
+    static inline Kiv* engine = nullptr;
+    static inline std::string engineFolder;
     std::unique_ptr<Global> global;
 };
+
+TEST_F(GlobalWithEngine, SettingsScoresAndPlayersSurviveARestart)
+{
+    global->hst.musicVolume = 4;
+    global->hst.insertHighScore(2, "Ann", 150000, 3, 0, true);
+    global->profileManager.addProfile("Ann");
+    global->profileManager.addProfile("Bo");
+    global->profileManager.profiles[1].savedGames[0].housesPlayed = 6;
+    const uint32_t id = global->hst.installationId;
+    EXPECT_NE(id, 0u);
+
+    global.reset();
+    global = std::make_unique<Global>();
+    EXPECT_EQ(global->hst.musicVolume, 4);
+    EXPECT_EQ(global->hst.highScores[2][0].score, 150000);
+    EXPECT_EQ(global->hst.installationId, id);
+    EXPECT_EQ(global->profileManager.getCount(), 2);
+    EXPECT_EQ(global->profileManager.current, 1);
+    EXPECT_TRUE(global->profileManager.profiles[1].hasSavedGame(0));
+}
 
 TEST_F(GlobalWithEngine, DefaultSettingsGiveTheDocumentedFramePeriodAndMouseSpeed)
 {
