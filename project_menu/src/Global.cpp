@@ -3,7 +3,9 @@
 #include "ContextManager.h"
 #include "FramePacer.h"
 #include "Kiv.h"
+#include "KivAudio.h"
 #include "KivInput.h"
+#include "Language.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -26,6 +28,11 @@ void Global::applySettings()
 {
     const int fps = std::clamp(hst.maxFps, HSTdata::MIN_FPS, HSTdata::MAX_FPS);
     pKiv->pFramePacer->init(1.0 / fps);
+    const int mixingRates[HSTdata::MAX_AUDIO_QUALITY + 1] = {11025, 22050, 44100};
+    pKiv->pAudio->frequency = mixingRates[std::clamp(hst.audioQuality, 0, HSTdata::MAX_AUDIO_QUALITY)];
+    const float fullVolume = static_cast<float>(HSTdata::MAX_VOLUME);
+    pKiv->pAudio->setSoundVolume(static_cast<float>(std::clamp(hst.soundVolume, 0, HSTdata::MAX_VOLUME)) / fullVolume);
+    pKiv->pAudio->setMusicVolume(static_cast<float>(std::clamp(hst.musicVolume, 0, HSTdata::MAX_VOLUME)) / fullVolume);
     const int sensitivity = std::clamp(hst.mouseSensitivity, 0, HSTdata::MAX_MOUSE_SENSITIVITY);
     pKiv->pInput->mouseSpeed = static_cast<float>(sensitivity) * 0.25f + 0.5f;
 }
@@ -36,6 +43,11 @@ int Global::countBits(uint32_t mask)
     for (; mask != 0; mask &= mask - 1)
         ++count;
     return count;
+}
+
+UString Global::formatNumber(int value)
+{
+    return formatNumber(value, pKiv->pLanguage->getText(Language::THOUSANDSEPARATOR));
 }
 
 UString Global::formatNumber(int value, const UString& separator)

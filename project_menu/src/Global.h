@@ -20,14 +20,17 @@ public:
     // Everything that must exist before the loader's first frame.
     virtual void initPreLoader();
 
-    // Pushes the persistent block's settings into the engine: frame period
-    // and mouse speed. Settings outside their range are brought inside first.
+    // Pushes the persistent block's settings into the engine: frame period,
+    // audio rate (used at the next start) and volumes, mouse speed.
+    // Settings outside their range are brought inside first.
     void applySettings();
 
     // The number of bits set in the mask.
     static int countBits(uint32_t mask);
-    // The value in decimal with the separator between groups of three
-    // digits, counted from the right; a minus sign is not a digit.
+    // The value in decimal with the current language's thousands separator
+    // between groups of three digits, counted from the right.
+    static UString formatNumber(int value);
+    // The same with any separator; a minus sign is not a digit.
     static UString formatNumber(int value, const UString& separator);
 
     // Loaded when constructed, saved when destroyed.

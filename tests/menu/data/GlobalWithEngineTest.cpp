@@ -2,7 +2,9 @@
 #include "FramePacer.h"
 #include "Global.h"
 #include "Kiv.h"
+#include "KivAudio.h"
 #include "KivInput.h"
+#include "Mixer.h"
 
 #include <gtest/gtest.h>
 
@@ -76,6 +78,40 @@ TEST_F(GlobalWithEngine, DefaultSettingsGiveTheDocumentedFramePeriodAndMouseSpee
     global->applySettings();
     EXPECT_DOUBLE_EQ(engine->pFramePacer->getPeriod(), 0.01);
     EXPECT_DOUBLE_EQ(engine->pInput->mouseSpeed, 1.0);
+    EXPECT_EQ(engine->pAudio->frequency, 22050);
+    if (engine->pAudio->pMixer) {
+        EXPECT_FLOAT_EQ(engine->pAudio->pMixer->soundVolume.load(), 1.0f);
+        EXPECT_FLOAT_EQ(engine->pAudio->pMixer->musicVolume.load(), 0.625f);
+    }
+}
+
+TEST_F(GlobalWithEngine, AudioQualityAndVolumesStayInsideTheirRanges)
+{
+    struct Case {
+        int quality;
+        int frequency;
+        int volume;
+        float level;
+    };
+    const Case cases[] = {{0, 11025, 0, 0.0f},  {1, 22050, 12, 0.5f},   {2, 44100, 24, 1.0f},
+                          {3, 44100, 25, 1.0f}, {-1, 11025, -6, 0.0f}};
+    for (const Case& c : cases) {
+        global->hst.audioQuality = c.quality;
+        global->hst.soundVolume = c.volume;
+        global->hst.musicVolume = c.volume;
+        global->applySettings();
+        EXPECT_EQ(engine->pAudio->frequency, c.frequency) << c.quality;
+        if (engine->pAudio->pMixer) {
+            EXPECT_FLOAT_EQ(engine->pAudio->pMixer->soundVolume.load(), c.level) << c.volume;
+            EXPECT_FLOAT_EQ(engine->pAudio->pMixer->musicVolume.load(), c.level) << c.volume;
+        }
+    }
+}
+
+TEST_F(GlobalWithEngine, NumbersUseTheLanguageSeparator)
+{
+    EXPECT_EQ(Global::formatNumber(1234567), "1,234,567");
+    EXPECT_EQ(Global::formatNumber(-123), "-123");
 }
 
 TEST_F(GlobalWithEngine, MouseSensitivityMapsToHalfToOneAndAHalf)
