@@ -1,0 +1,114 @@
+#include "HttpUpload.h"
+#include "Kiv.h"
+#include "KivBase.h"
+#include "MultipartForm.h"
+#include "NetAddress.h"
+#include "NetworkManager.h"
+#include "Packet.h"
+#include "ResourceManager.h"
+#include "UdpSocket.h"
+
+#include <cstdio>
+#include <cstring>
+#include <cstdlib>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(NetAddress, DefaultIsAnyAddressOfFamilyInet)
+{
+    NetAddress address;
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&address);
+    EXPECT_EQ(address.address.sin_family, AF_INET);
+    EXPECT_EQ(address.getPort(), 0);
+    EXPECT_EQ(address.getHost(), 0u);
+    for (size_t i = 2; i < sizeof(address); ++i)
+        EXPECT_EQ(bytes[i], 0) << "byte " << i;
+}
+
+TEST(NetAddress, ParsesAndPrintsDottedQuads)
+{
+    const std::pair<const char*, const char*> good[] = {
+        {"127.0.0.1:8080", "127.0.0.1:8080"}, {"10.1.2.3", "10.1.2.3:0"}, {"255.255.255.255:65535", "255.255.255.255:65535"}};
+    for (const auto& c : good) {
+        NetAddress address;
+        ASSERT_TRUE(address.parse(c.first)) << c.first;
+        EXPECT_EQ(address.toString(), c.second);
+    }
+    EXPECT_EQ(NetAddress(127, 0, 0, 1, 80).getHost(), 0x7F000001u);
+    for (const char* bad : {"", "1.2.3", "256.1.1.1", "1.2.3.4:", "1.2.3.4:65536", "1.2.3.4:80x", "host:80"}) {
+        NetAddress address(1, 2, 3, 4, 5);
+        EXPECT_FALSE(address.parse(bad)) << bad;
+        EXPECT_EQ(address, NetAddress(1, 2, 3, 4, 5)) << bad;
+    }
+}
+
+TEST(UdpSocket, DatagramsTravelOverLoopback)
+{
+    UdpSocket a, b;
+    ASSERT_TRUE(a.open(NetAddress(127, 0, 0, 1, 0)));
+    ASSERT_TRUE(b.open(NetAddress(127, 0, 0, 1, 0)));
+    NetAddress bAddress = b.getLocalAddress();
+    EXPECT_NE(bAddress.getPort(), 0);
+    char buffer[16];
+    NetAddress from;
+    EXPECT_EQ(b.receiveFrom(buffer, sizeof(buffer), from, 0), 0) << "nothing waiting";
+    ASSERT_TRUE(a.sendTo(bAddress, "ping", 4));
+    ASSERT_EQ(b.receiveFrom(buffer, sizeof(buffer), from, 2000), 4);
+    EXPECT_EQ(std::memcmp(buffer, "ping", 4), 0);
+    EXPECT_EQ(from, a.getLocalAddress());
+    ASSERT_TRUE(a.sendTo(bAddress, "a datagram longer than the buffer", 33));
+    EXPECT_EQ(b.receiveFrom(buffer, sizeof(buffer), from, 2000), -1) << "an oversize datagram is refused whole";
+    UdpSocket taken;
+    EXPECT_FALSE(taken.open(bAddress)) << "the port is in use";
+}
+
+// The engine starts its network manager, which reads the upload server
+// from the edition settings in the working folder.
+TEST(NetworkManager, StartsWithTheEngineAndReadsTheUploadServer)
+{
+    char folder[] = "/tmp/kiv-net-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
+    ASSERT_EQ(chdir(folder), 0);
+    FILE* edition = std::fopen("Glimmerdaledemo.cfg.static", "w");
+    ASSERT_NE(edition, nullptr);
+    std::fputs("[Network]\nuploadServer=http://127.0.0.1:9/upload\n", edition);
+    std::fclose(edition);
+
+    Kiv* engine = new Kiv();
+    ASSERT_NE(pKiv->pNetworkManager, nullptr);
+    EXPECT_EQ(pKiv->pNetworkManager->getUploadServer(), "http://127.0.0.1:9/upload");
+
+    KivBase* texture = new KivBase();
+    pKiv->pResourceManager->addResource("hills", texture);
+    Packet out;
+    out.writeResourceRef(texture);
+    out.writeResourceRef(nullptr);
+    Packet in(out.getBytes().data(), out.getBytes().size());
+    EXPECT_EQ(in.readResourceRef(), texture);
+    EXPECT_EQ(in.readResourceRef(), nullptr);
+    EXPECT_FALSE(in.hasError());
+    pKiv->pResourceManager->removeResource("hills");
+    delete texture;
+    delete engine;
+
+    std::remove((std::string(folder) + "/Glimmerdaledemo.cfg.static").c_str());
+    ASSERT_EQ(chdir(previous), 0);
+    rmdir(folder);
+}
+
+TEST(NetworkManager, WithoutAnUploadServerUploadsFailAtOnce)
+{
+    Kiv* engine = new Kiv();
+    EXPECT_EQ(pKiv->pNetworkManager->getUploadServer(), "");
+    std::unique_ptr<HttpUpload> upload = pKiv->pNetworkManager->startUpload(MultipartForm());
+    EXPECT_EQ(upload->getStatus(), HttpUpload::STATUS_FAILED);
+    EXPECT_EQ(upload->getStatusText(), "Upload failed: No upload server is configured.");
+    delete engine;
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+#include "KivBase.h"
+#include "Packet.h"
+#include "RuntimeClassManager.h"
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Packet readerOf(const Packet& written)
+{
+    return Packet(written.getBytes().data(), written.getBytes().size());
+}
+
+TEST(Packet, KnowsItsDirection)
+{
+    Packet out;
+    EXPECT_TRUE(out.isWriting());
+    EXPECT_FALSE(out.isReading());
+    Packet in("x", 1);
+    EXPECT_TRUE(in.isReading());
+    EXPECT_FALSE(in.isWriting());
+}
+
+TEST(Packet, EveryFieldKindRoundTripsInOrder)
+{
+    KivBase object;
+    object.objectUID = 4711;
+    RuntimeClassManager::getInstance().buildClassArray();
+
+    Packet out;
+    out.writeBits(5, 3);
+    out.writeBool(true);
+    out.writeBits(0xFFFFFFFFu, 32);
+    out.writeVarUInt(300);
+    out.writeVarUInt(std::numeric_limits<uint64_t>::max());
+    out.writeVarInt(-1);
+    out.writeVarInt(std::numeric_limits<int64_t>::min());
+    out.writeHalf(1.5f);
+    out.writeFloat(-3.25e7f);
+    out.writeString("Glimmerdale");
+    out.writeBytes("\x00\xFF", 2);
+    out.writeObjectRef(&object);
+    out.writeObjectRef(nullptr);
+    out.writeClassRef(&KivBase::classRecord);
+    out.writeClassRef(nullptr);
+    out.writeString("");
+
+    Packet in = readerOf(out);
+    in.setObjectResolver([&](int32_t uid) { return uid == 4711 ? &object : nullptr; });
+    EXPECT_EQ(in.readBits(3), 5u);
+    EXPECT_TRUE(in.readBool());
+    EXPECT_EQ(in.readBits(32), 0xFFFFFFFFu);
+    EXPECT_EQ(in.readVarUInt(), 300u);
+    EXPECT_EQ(in.readVarUInt(), std::numeric_limits<uint64_t>::max());
+    EXPECT_EQ(in.readVarInt(), -1);
+    EXPECT_EQ(in.readVarInt(), std::numeric_limits<int64_t>::min());
+    EXPECT_EQ(in.readHalf(), 1.5f);
+    EXPECT_EQ(in.readFloat(), -3.25e7f);
+    EXPECT_EQ(in.readString(100), "Glimmerdale");
+    unsigned char two[2];
+    EXPECT_TRUE(in.readBytes(two, 2));
+    EXPECT_EQ(two[0], 0x00);
+    EXPECT_EQ(two[1], 0xFF);
+    EXPECT_EQ(in.readObjectRef(), &object);
+    EXPECT_EQ(in.readObjectRef(), nullptr);
+    EXPECT_EQ(in.readClassRef(), &KivBase::classRecord);
+    EXPECT_EQ(in.readClassRef(), nullptr);
+    EXPECT_EQ(in.readString(100), "");
+    EXPECT_FALSE(in.hasError());
+    EXPECT_LT(in.getBitsLeft(), 8u) << "only padding is left";
+}
+
+TEST(Packet, SmallValuesTakeFewBytes)
+{
+    const std::pair<int64_t, size_t> cases[] = {{0, 1}, {-1, 1}, {63, 1}, {-64, 1}, {64, 2}, {-65, 2}, {8191, 2}};
+    for (const auto& c : cases) {
+        Packet out;
+        out.writeVarInt(c.first);
+        EXPECT_EQ(out.getBytes().size(), c.second) << c.first;
+    }
+}
+
+TEST(Packet, SerializeWritesThenReadsIntoTheSameFields)
+{
+    struct Fields {
+        uint32_t bits = 0;
+        bool flag = false;
+        int32_t number = 0;
+        uint32_t count = 0;
+        float half = 0, full = 0;
+        UString name;
+        void serialize(Packet& packet)
+        {
+            packet.serializeBits(bits, 5);
+            packet.serializeBool(flag);
+            packet.serializeInt(number);
+            packet.serializeUInt(count);
+            packet.serializeHalf(half);
+            packet.serializeFloat(full);
+            packet.serializeString(name, 15);
+        }
+    };
+    Fields sent;
+    sent.bits = 19;
+    sent.flag = true;
+    sent.number = -123456;
+    sent.count = 4000000000u;
+    sent.half = -0.333f;
+    sent.full = 0.1f;
+    sent.name = "a name longer than fifteen";
+    Packet out;
+    sent.serialize(out);
+    Fields received;
+    Packet in = readerOf(out);
+    received.serialize(in);
+    EXPECT_FALSE(in.hasError());
+    EXPECT_EQ(received.bits, 19u);
+    EXPECT_TRUE(received.flag);
+    EXPECT_EQ(received.number, -123456);
+    EXPECT_EQ(received.count, 4000000000u);
+    EXPECT_NEAR(received.half, -0.333f, 0.0005f);
+    EXPECT_EQ(received.full, 0.1f);
+    EXPECT_EQ(received.name, "a name longer t") << "cut to its limit when written";
+}
+
+TEST(Packet, HalfPrecisionRoundsAndKeepsSpecialValues)
+{
+    const std::pair<float, float> cases[] = {
+        {0.0f, 0.0f},           {-2.0f, -2.0f},         {65504.0f, 65504.0f},   {65520.0f, INFINITY},
+        {1e9f, INFINITY},       {-1e9f, -INFINITY},     {1.0009765625f, 1.0009765625f},
+        {1.00048828125f, 1.0f}, {5.9604645e-8f, 5.9604645e-8f}, {1e-9f, 0.0f},  {6.1035156e-5f, 6.1035156e-5f},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Packet::halfToFloat(Packet::floatToHalf(c.first)), c.second) << c.first;
+    EXPECT_TRUE(std::isnan(Packet::halfToFloat(Packet::floatToHalf(NAN))));
+    EXPECT_TRUE(std::signbit(Packet::halfToFloat(Packet::floatToHalf(-0.0f))));
+}
+
+TEST(Packet, ReadingPastTheEndOrBreakingTheRulesSetsTheErrorFlag)
+{
+    struct Case {
+        const char* what;
+        std::vector<unsigned char> bytes;
+        std::function<void(Packet&)> read;
+    };
+    const Case cases[] = {
+        {"bits past the end", {0xFF}, [](Packet& p) { p.readBits(9); }},
+        {"unterminated variable-length integer", {0x80, 0x80}, [](Packet& p) { p.readVarUInt(); }},
+        {"variable-length integer beyond 64 bits",
+         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F},
+         [](Packet& p) { p.readVarUInt(); }},
+        {"string longer than its limit", {5, 'h', 'e', 'l', 'l', 'o'}, [](Packet& p) { p.readString(4); }},
+        {"string longer than the packet", {200, 1, 'x'}, [](Packet& p) { p.readString(1000); }},
+        {"bytes past the end", {1, 2}, [](Packet& p) {
+             unsigned char three[3];
+             p.readBytes(three, 3);
+         }},
+        {"class number outside the array", {0xFF, 0xFF, 0x03}, [](Packet& p) { p.readClassRef(); }},
+        {"object identifier below -1", {0x05}, [](Packet& p) { p.readObjectUID(); }},
+        {"int beyond 32 bits", {0x80, 0x80, 0x80, 0x80, 0x20}, [](Packet& p) {
+             int32_t value = 7;
+             p.serializeInt(value);
+             EXPECT_EQ(value, 0);
+         }},
+    };
+    RuntimeClassManager::getInstance().buildClassArray();
+    for (const Case& c : cases) {
+        Packet in(c.bytes.data(), c.bytes.size());
+        c.read(in);
+        EXPECT_TRUE(in.hasError()) << c.what;
+        EXPECT_EQ(in.readBits(1), 0u) << c.what << ": later reads give zero";
+        EXPECT_EQ(in.readString(10), "") << c.what;
+    }
+}
+
+} // namespace
