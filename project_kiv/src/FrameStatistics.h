@@ -14,6 +14,7 @@ struct FrameStatistics {
     int texturesUsed = 0;
     // Pixels of the textures used; shown in units of 1024.
     int texelsUsed = 0;
-    // Channels the audio mixer holds in this frame (0 when muted).
+    // Channels the audio mixer holds (0 when muted); counted by Kiv::frame
+    // only while the statistics are shown.
     int audioChannels = 0;
 };

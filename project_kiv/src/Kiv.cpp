@@ -16,6 +16,7 @@
 #include "Language.h"
 #include "Logger.h"
 #include "MemoryIniFile.h"
+#include "Mixer.h"
 #include "NetworkManager.h"
 #include "ResourceManager.h"
 #include "TimeKeeper.h"
@@ -223,8 +224,10 @@ void Kiv::frame(Context* root)
         saveScreenshot();
     }
     pConsole->render();
-    if (bDebugOutput)
+    if (bDebugOutput) {
+        stats.audioChannels = pAudio->pMixer ? pAudio->pMixer->getChildCount() : 0;
         renderStatistics();
+    }
     pGraphics->present();
     ++framesRendered;
     measureFrameRate(now);
