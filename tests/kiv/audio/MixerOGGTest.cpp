@@ -1,0 +1,254 @@
+#include "AudioTestSupport.h"
+#include "MixerChannel.h"
+#include "MixerOGGstream.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <unistd.h>
+
+using namespace audiotest;
+
+namespace {
+
+// Every float a stream hands out, chunk after chunk, until it ends or
+// maxFloats have been collected.
+std::vector<float> drainStream(MixerOGGstream& stream, size_t maxFloats)
+{
+    std::vector<float> out;
+    int cursor = -1, max = -1;
+    stream.rewind();
+    while (out.size() < maxFloats && stream.refill(cursor, max)) {
+        EXPECT_EQ(cursor, 0);
+        EXPECT_LE(max, stream.dataCapacity);
+        out.insert(out.end(), stream.data + cursor, stream.data + max);
+        cursor = max;
+    }
+    return out;
+}
+
+TEST(MixerOGG, DecodesMonoAndStereoAtSeveralRates)
+{
+    struct Case {
+        int channels;
+        int rate;
+        long frames;
+    };
+    const Case cases[] = {{1, 11025, 5000}, {2, 22050, 12345}, {1, 44100, 44100}, {2, 48000, 3000}};
+    for (const Case& c : cases) {
+        const std::vector<float> original = oggtest::sine(c.frames, c.channels, c.rate, 300.0);
+        auto file = memoryFile(oggtest::encodeOgg(original, c.channels, c.rate));
+        MixerOGGstatic sample(file.get(), false, 1);
+        EXPECT_EQ(sample.rate, c.rate);
+        EXPECT_EQ(sample.channels, c.channels);
+        EXPECT_EQ(sample.length, c.frames) << "length counts samples per channel";
+        ASSERT_EQ(sample.dataSize, 2 * c.frames);
+        EXPECT_EQ(sample.pFile, nullptr) << "the file is not kept";
+        double errorSquares = 0.0;
+        for (long i = 0; i < c.frames; ++i) {
+            const float left = original[static_cast<size_t>(i * c.channels)];
+            const float right = original[static_cast<size_t>(i * c.channels + c.channels - 1)];
+            errorSquares += std::pow(sample.data[2 * i] - left, 2) + std::pow(sample.data[2 * i + 1] - right, 2);
+            if (c.channels == 1) {
+                ASSERT_EQ(sample.data[2 * i], sample.data[2 * i + 1]) << "mono plays on both sides at full level";
+            }
+        }
+        EXPECT_LT(std::sqrt(errorSquares / (2.0 * c.frames)), 0.02) << c.channels << " channels at " << c.rate;
+    }
+}
+
+TEST(MixerOGG, DecodedSampleRefillsFromTheStartAndWrapsWhenLooping)
+{
+    auto file = memoryFile(oggtest::sineOgg(300, 2, 22050));
+    MixerOGGstatic once(file.get(), false, 1);
+    int cursor = -1, max = -1;
+    EXPECT_TRUE(once.refill(cursor, max));
+    EXPECT_EQ(cursor, 0);
+    EXPECT_EQ(max, 600);
+    cursor = 600;
+    EXPECT_FALSE(once.refill(cursor, max));
+    EXPECT_EQ(cursor, 600);
+    EXPECT_EQ(max, 600);
+    once.rewind();
+    EXPECT_EQ(once.dataSize, 600) << "rewind leaves a decoded sample alone";
+
+    auto loopFile = memoryFile(oggtest::sineOgg(300, 2, 22050));
+    MixerOGGstatic looping(loopFile.get(), true, 1);
+    cursor = 900;
+    max = 600;
+    EXPECT_TRUE(looping.refill(cursor, max));
+    EXPECT_EQ(cursor, 0) << "overshoot is not carried";
+    EXPECT_EQ(max, 600);
+}
+
+TEST(MixerOGG, StreamedChunksMatchTheWholeDecode)
+{
+    for (int channels : {1, 2}) {
+        const std::vector<unsigned char> bytes = oggtest::sineOgg(100000, channels, 44100);
+        auto wholeFile = memoryFile(bytes);
+        MixerOGGstatic whole(wholeFile.get(), false, 1);
+        auto streamFile = memoryFile(bytes);
+        MixerOGGstream stream(streamFile.get(), false, 1);
+        EXPECT_EQ(stream.dataSize, 0) << "nothing is decoded before the first refill";
+        const std::vector<float> streamed = drainStream(stream, 1u << 24);
+        ASSERT_EQ(streamed.size(), static_cast<size_t>(whole.dataSize));
+        EXPECT_TRUE(std::equal(streamed.begin(), streamed.end(), whole.data)) << channels << " channels";
+
+        int cursor = stream.dataSize, max = stream.dataSize;
+        EXPECT_FALSE(stream.refill(cursor, max)) << "an ended track stays ended";
+        EXPECT_FALSE(stream.refill(cursor, max));
+        EXPECT_EQ(cursor, max);
+        EXPECT_EQ(drainStream(stream, 1u << 24).size(), streamed.size()) << "rewind plays it again";
+    }
+}
+
+TEST(MixerOGG, LoopingStreamGoesOnFromTheStart)
+{
+    const std::vector<unsigned char> bytes = oggtest::sineOgg(20000, 2, 22050);
+    auto wholeFile = memoryFile(bytes);
+    MixerOGGstatic whole(wholeFile.get(), false, 1);
+    auto streamFile = memoryFile(bytes);
+    MixerOGGstream stream(streamFile.get(), true, 1);
+    const size_t length = static_cast<size_t>(whole.dataSize);
+    const std::vector<float> streamed = drainStream(stream, 3 * length);
+    ASSERT_GE(streamed.size(), 3 * length);
+    for (size_t i = 0; i < 3 * length; ++i)
+        ASSERT_EQ(streamed[i], whole.data[i % length]) << "float " << i;
+}
+
+TEST(MixerOGG, MusicLoopsSeamlesslyThroughTheMixer)
+{
+    constexpr int rate = 22050;
+    const std::vector<unsigned char> bytes = oggtest::sineOgg(5000, 2, rate, 523.0);
+    auto wholeFile = memoryFile(bytes);
+    MixerOGGstatic whole(wholeFile.get(), false, 1);
+    auto streamFile = memoryFile(bytes);
+    MixerOGGstream stream(streamFile.get(), true, 1);
+    Mixer mixer(deviceSpec(rate, 1024));
+    mixer.start(mixer.play(&stream, true));
+    const int frames = whole.dataSize / 2;
+    for (int buffer = 0; buffer < 12; ++buffer) {
+        const std::vector<float> out = mixFrames(mixer, 1024);
+        for (int i = 0; i < 1024; ++i) {
+            const int frame = (buffer * 1024 + i) % frames;
+            ASSERT_EQ(out[2 * i], whole.data[2 * frame]) << "buffer " << buffer << " frame " << i;
+            ASSERT_EQ(out[2 * i + 1], whole.data[2 * frame + 1]) << "buffer " << buffer << " frame " << i;
+        }
+    }
+}
+
+TEST(MixerOGG, PlayingAStreamAgainEndsItsChannelAndStartsFromTheBeginning)
+{
+    const std::vector<unsigned char> bytes = oggtest::sineOgg(8000, 1, 22050);
+    auto file = memoryFile(bytes);
+    MixerOGGstream stream(file.get(), true, 1);
+    Mixer mixer(deviceSpec(22050, 1024));
+    const int first = mixer.play(&stream, true);
+    mixer.start(first);
+    const std::vector<float> opening = mixFrames(mixer, 1024);
+    mixFrames(mixer, 1024);
+    const int second = mixer.play(&stream, true);
+    mixer.start(second);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(mixer.getChannel(first), nullptr);
+    EXPECT_EQ(mixer.getChildCount(), 1);
+    EXPECT_EQ(mixFrames(mixer, 1024), opening);
+}
+
+TEST(MixerOGG, MemoryCallbacksStayInsideTheFile)
+{
+    auto file = memoryFile(oggtest::sineOgg(1000, 1, 22050));
+    MixerOGGstatic source(file.get(), false, 1);
+    source.pFile = file.get(); // a decoded sample lets go of its file; the callbacks need one
+    const int32_t size = static_cast<int32_t>(file->size);
+    unsigned char buffer[64];
+    struct Case {
+        int32_t position;
+        size_t elementSize, count;
+        size_t result;
+        int32_t positionAfter;
+    };
+    const Case cases[] = {
+        {size - 6, 4, 10, 1, size},    // a partial element is copied but not counted
+        {size - 6, 1, 64, 6, size},    {size, 1, 10, 0, size}, {0, 1, 10, 10, 10},
+        {size + 100, 1, 10, 0, size + 100}, // beyond the end after a seek
+        {-20, 1, 10, 0, -20},           // before the start after a seek
+        {0, 0, 10, 0, 0},
+    };
+    for (const Case& c : cases) {
+        source.readPosition = c.position;
+        EXPECT_EQ(MixerOGG::readCallback(buffer, c.elementSize, c.count, &source), c.result)
+            << "position " << c.position << " size " << c.elementSize << " count " << c.count;
+        EXPECT_EQ(source.readPosition, c.positionAfter);
+    }
+    source.readPosition = 0;
+    ASSERT_EQ(MixerOGG::readCallback(buffer, 1, 4, &source), 4u);
+    EXPECT_EQ(std::string(buffer, buffer + 4), "OggS");
+
+    struct SeekCase {
+        int64_t offset;
+        int origin;
+        int result;
+        int32_t position; // starting from 100
+    };
+    const SeekCase seeks[] = {
+        {40, SEEK_SET, 0, 40},           {-30, SEEK_CUR, 0, 70},         {0, SEEK_END, 0, size},
+        {-10, SEEK_END, 0, size - 10},   {5, 3, -1, 100},                {(int64_t(1) << 32) + 5, SEEK_SET, 0, 5},
+        {(int64_t(3) << 32) - 1, SEEK_SET, 0, -1},
+    };
+    for (const SeekCase& c : seeks) {
+        source.readPosition = 100;
+        EXPECT_EQ(MixerOGG::seekCallback(&source, c.offset, c.origin), c.result) << c.offset << " from " << c.origin;
+        EXPECT_EQ(source.readPosition, c.position) << c.offset << " from " << c.origin;
+        EXPECT_EQ(MixerOGG::tellCallback(&source), c.position);
+    }
+}
+
+// The fatal report goes to standard output; death tests see standard error.
+template <typename F>
+void reportOnStderr(F body)
+{
+    std::fflush(stdout);
+    dup2(2, 1);
+    body();
+}
+
+TEST(MixerOGGDeathTest, RefusesWhatItCannotPlay)
+{
+    const std::vector<unsigned char> notOgg(4000, 'x');
+    EXPECT_EXIT(reportOnStderr([&] {
+                    auto file = memoryFile(notOgg);
+                    MixerOGGstatic sample(file.get(), false, 1);
+                }),
+                ::testing::ExitedWithCode(255), "ov_open_callbacks\\(this, &vf, NULL, 0, cb\\)==0");
+    const std::vector<unsigned char> mono = oggtest::sineOgg(1000, 1, 22050);
+    EXPECT_EXIT(reportOnStderr([&] {
+                    auto file = memoryFile(mono);
+                    MixerOGGstream stream(file.get(), true, 2);
+                }),
+                ::testing::ExitedWithCode(255), "maxPlaybacks==1");
+    const std::vector<unsigned char> fiveChannels = oggtest::sineOgg(1000, 5, 22050);
+    EXPECT_EXIT(reportOnStderr([&] {
+                    auto file = memoryFile(fiveChannels);
+                    MixerOGGstatic sample(file.get(), false, 1);
+                }),
+                ::testing::ExitedWithCode(255), "Unhandled number of channels: 5");
+    const std::vector<unsigned char> empty = oggtest::encodeOgg({}, 2, 22050);
+    EXPECT_EXIT(reportOnStderr([&] {
+                    auto file = memoryFile(empty);
+                    MixerOGGstream stream(file.get(), true, 1);
+                    int cursor = -1, max = -1;
+                    stream.refill(cursor, max);
+                }),
+                ::testing::ExitedWithCode(255), "result>0");
+}
+
+TEST(MixerOGG, SixChannelStreamOpensAndIsReportedAsStereo)
+{
+    auto file = memoryFile(oggtest::sineOgg(1000, 6, 22050));
+    auto stream = std::make_unique<MixerOGGstream>(file.get(), false, 1);
+    EXPECT_EQ(stream->channels, 6) << "refused only when a block is decoded";
+}
+
+} // namespace
