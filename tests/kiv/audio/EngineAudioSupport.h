@@ -1,0 +1,97 @@
+#pragma once
+// A whole engine for the tests that need the audio device: each test gets a
+// data folder of its own (configuration, log, test sounds) and starts the
+// engine with the configuration text it needs.
+#include "ApplicationInfo.h"
+#include "DataFolder.h"
+#include "Kiv.h"
+#include "KivAudio.h"
+#include "Mixer.h"
+#include "MixerChannel.h"
+#include "OggEncoder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace audiotest {
+
+class EngineAudioTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/kiv-audio-test-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        home = pattern;
+        setenv("XDG_DATA_HOME", home.c_str(), 1);
+    }
+
+    void TearDown() override
+    {
+        stopEngine();
+        std::system(("rm -rf '" + home + "'").c_str());
+    }
+
+    // configText: ini lines for the engine configuration, e.g. "[KivAudio]\nbMute=Yes\n".
+    void startEngine(const std::string& configText = "")
+    {
+        if (!configText.empty())
+            std::ofstream(configPath()) << configText;
+        new Kiv();
+    }
+
+    void stopEngine()
+    {
+        delete pKiv;
+    }
+
+    std::string configPath() const { return getDataFolder() + "/" + APPLICATION_NAME + ".cfg"; }
+    std::string logText() const { return readText(getDataFolder() + "/" + APPLICATION_NAME + ".log"); }
+
+    static std::string readText(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // Writes bytes as a file of the test's folder; returns its path.
+    std::string writeFile(const std::string& name, const std::vector<unsigned char>& bytes) const
+    {
+        const std::string path = home + "/" + name;
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+    std::string writeSine(const std::string& name, long frames, int channels, int rate) const
+    {
+        return writeFile(name, oggtest::sineOgg(frames, channels, rate));
+    }
+
+    // Stops the device's callbacks so the test drives the Mixer itself.
+    static void holdDevice()
+    {
+        pKiv->pAudio->onKIVmodeChange(Kiv::MODE_OK, Kiv::MODE_INACTIVE);
+        SDL_LockAudio(); // waits for a callback already running
+        SDL_UnlockAudio();
+    }
+
+    static Mixer* mixer() { return pKiv->pAudio->pMixer; }
+    static MixerChannel* newestChannel() { return mixer()->getChannel(mixer()->nextChannelId - 1); }
+    static void mixBuffer()
+    {
+        std::vector<Uint8> stream(static_cast<size_t>(mixer()->spec.size));
+        mixer()->mix(stream.data(), static_cast<int>(stream.size()));
+    }
+
+    std::string home;
+};
+
+} // namespace audiotest

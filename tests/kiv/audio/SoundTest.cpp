@@ -1,0 +1,216 @@
+#include "EngineAudioSupport.h"
+#include "KivGraphics.h"
+#include "MixerOGGstatic.h"
+#include "Sound.h"
+#include "SoundChannel.h"
+
+#include <cmath>
+#include <memory>
+#include <unistd.h>
+
+using namespace audiotest;
+
+namespace {
+
+// Sounds played on an engine whose device is held, so the test drives the mix.
+class SoundTest : public EngineAudioTest {
+protected:
+    void SetUp() override
+    {
+        EngineAudioTest::SetUp();
+        const std::string path = writeSine("blip.ogg", 2000, 1, 11025);
+        startEngine();
+        holdDevice();
+        sound = std::make_unique<Sound>(path, false, 3);
+    }
+    void TearDown() override
+    {
+        sound.reset();
+        EngineAudioTest::TearDown();
+    }
+    float newestFactor() const { return newestChannel()->frequency / 11025.0f; }
+
+    std::unique_ptr<Sound> sound;
+};
+
+TEST_F(SoundTest, LoadsAndDecodesTheWholeFile)
+{
+    ASSERT_NE(sound->pSource, nullptr);
+    EXPECT_EQ(sound->pSource->dataSize, 4000);
+    EXPECT_STREQ(sound->getRuntimeClass()->name.c_str(), "Sound");
+    EXPECT_NE(logText().find("Sound(): Loading sound file '" + home + "/blip.ogg'."), std::string::npos);
+    EXPECT_NE(logText().find("MixerOGG(): \t11025 Hz, mono."), std::string::npos);
+}
+
+TEST_F(SoundTest, PlayPitchedStepsBy1Point0595PerSemitone)
+{
+    struct Case {
+        int semitones;
+        float factor;
+    };
+    const Case cases[] = {{0, 1.0f}, {1, 1.0595f}, {2, 1.1225402f}, {-1, 0.94384143f}, {-2, 0.8908367f}, {12, 2.000836f}};
+    for (const Case& c : cases) {
+        sound->playPitched(c.semitones);
+        EXPECT_NEAR(newestFactor(), c.factor, 5e-7f) << c.semitones << " semitones";
+        EXPECT_TRUE(mixer()->isPlaying(mixer()->nextChannelId - 1));
+    }
+}
+
+TEST_F(SoundTest, PlayAtFrequencyTakesFactorsUpTo100AndHertzAbove)
+{
+    struct Case {
+        float argument;
+        float hertz;
+    };
+    const Case cases[] = {{1.0f, 11025.0f},  {2.0f, 22050.0f},   {0.5f, 5512.5f}, {100.0f, 1102500.0f},
+                          {100.5f, 100.5f},  {22050.0f, 22050.0f}, {-1.0f, 0.0f},   {-3.0f, 0.0f}};
+    for (const Case& c : cases) {
+        sound->playAtFrequency(c.argument);
+        EXPECT_FLOAT_EQ(newestChannel()->frequency, c.hertz) << c.argument;
+    }
+}
+
+TEST_F(SoundTest, PlayDrawsARandomPitchWithinTheRange)
+{
+    std::srand(11);
+    std::rand();
+    const int next = std::rand();
+    std::srand(11);
+    sound->play();
+    EXPECT_FLOAT_EQ(newestFactor(), 1.0f) << "no variation by default";
+    EXPECT_EQ(std::rand(), next) << "yet a number is drawn";
+
+    sound->pitchMax = 0.25f;
+    float lowest = 2.0f, highest = 0.0f;
+    for (int i = 0; i < 200; ++i) {
+        sound->play();
+        lowest = std::min(lowest, newestFactor());
+        highest = std::max(highest, newestFactor());
+    }
+    EXPECT_GE(lowest, 1.0f);
+    EXPECT_LT(highest, 1.25f);
+    EXPECT_GT(highest - lowest, 0.1f);
+}
+
+TEST_F(SoundTest, StartsCloserThanTheMinimumIntervalAreDropped)
+{
+    sound->minStartInterval = 0.025;
+    sound->play();
+    sound->play(); // same frame
+    EXPECT_EQ(mixer()->getChildCount(), 1);
+    EXPECT_TRUE(mixer()->isPlaying(0));
+    EXPECT_GT(sound->lastStartTime, 0.0);
+
+    sound->minStartInterval = 0.0;
+    sound->play();
+    sound->play();
+    sound->minStartInterval = 1000.0;
+    sound->play(); // drops the oldest of three, then is refused itself
+    EXPECT_EQ(mixer()->getChildCount(), 2);
+}
+
+TEST_F(SoundTest, DestroyingTheSoundEndsItsChannels)
+{
+    sound->play();
+    sound->play();
+    sound.reset();
+    EXPECT_EQ(mixer()->getChildCount(), 0);
+}
+
+TEST_F(SoundTest, ChannelHandleStartsStopsAndSteers)
+{
+    SoundChannel channel(sound.get());
+    EXPECT_STREQ(channel.getRuntimeClass()->name.c_str(), "SoundChannel");
+    ASSERT_EQ(channel.channelId, 0);
+    EXPECT_FALSE(channel.isPlaying()) << "prepared, not started";
+    channel.play();
+    EXPECT_TRUE(channel.isPlaying());
+    channel.setVolume(0.5f, 0.0);
+    channel.setPan(-0.5f, 0.0);
+    channel.setFrequency(0.5f, 0.0);
+    channel.setPosition(0.5f);
+    const MixerChannel* mixed = mixer()->getChannel(channel.channelId);
+    EXPECT_FLOAT_EQ(mixed->volume, 500.0f);
+    EXPECT_FLOAT_EQ(mixed->pan, -500.0f);
+    EXPECT_FLOAT_EQ(mixed->frequency, 5512.5f);
+    EXPECT_EQ(mixed->playCursor, 2000);
+    channel.stop();
+    EXPECT_FALSE(channel.isPlaying());
+    channel.play();
+    EXPECT_FALSE(channel.isPlaying()) << "a handle cannot restart its playback";
+}
+
+TEST_F(SoundTest, SecondPlayInsideTheIntervalDeletesTheChannel)
+{
+    sound->minStartInterval = 0.025;
+    SoundChannel channel(sound.get());
+    channel.play();
+    channel.play();
+    EXPECT_FALSE(channel.isPlaying());
+    EXPECT_EQ(mixer()->getChildCount(), 0);
+}
+
+TEST_F(SoundTest, HandleMadeAtTheLimitDropsTheOldestChannelAtOnce)
+{
+    sound->play();
+    sound->play();
+    sound->play();
+    SoundChannel channel(sound.get());
+    EXPECT_EQ(mixer()->getChannel(0), nullptr);
+    EXPECT_EQ(mixer()->getChildCount(), 3);
+    channel.stop();
+}
+
+TEST_F(SoundTest, StartedPlaybackOutlivesItsHandle)
+{
+    {
+        SoundChannel channel(sound.get());
+        channel.play();
+    }
+    EXPECT_TRUE(mixer()->isPlaying(0));
+    mixBuffer();
+    mixBuffer();
+    KivAudio* audio = pKiv->pAudio;
+    audio->update();
+    EXPECT_EQ(mixer()->getChildCount(), 0) << "2000 frames end within two buffers";
+}
+
+TEST_F(SoundTest, PanFromScreenXFollowsTheViewWidth)
+{
+    struct Case {
+        int fovWidth;
+        float x;
+        float pan;
+    };
+    const Case cases[] = {
+        {640, -320.0f, -1.0f}, {640, 0.0f, 0.0f},  {640, 160.0f, 0.5f}, {640, 320.0f, 1.0f},  {640, 900.0f, 1.0f},
+        {640, -1000.0f, -1.0f}, {641, -320.0f, -1.0f}, {641, 320.0f, 1.0f}, {1, 0.0f, 0.0f}, {1, 5.0f, 1.0f},
+        {0, -5.0f, -1.0f},     {0, 0.0f, 0.0f},
+    };
+    const int savedWidth = pKiv->pGraphics->fovWidth;
+    for (const Case& c : cases) {
+        pKiv->pGraphics->fovWidth = c.fovWidth;
+        SoundChannel channel(sound.get());
+        channel.setPanFromScreenX(V3(c.x, 7.0f, 9.0f));
+        const float pan = mixer()->getChannel(channel.channelId)->pan;
+        EXPECT_FALSE(std::isnan(pan)) << "width " << c.fovWidth << " x " << c.x;
+        EXPECT_FLOAT_EQ(pan, c.pan * 1000.0f) << "width " << c.fovWidth << " x " << c.x;
+        channel.stop();
+    }
+    pKiv->pGraphics->fovWidth = savedWidth;
+    sound->playAt(V3(160.0f, 0.0f, 0.0f));
+    EXPECT_FLOAT_EQ(newestChannel()->pan, 500.0f);
+}
+
+TEST_F(SoundTest, NullSoundIsFatal)
+{
+    EXPECT_EXIT(
+        {
+            std::fflush(stdout);
+            dup2(2, 1);
+            SoundChannel channel(nullptr);
+        },
+        ::testing::ExitedWithCode(255), "pSound!=NULL");
+}
+
+} // namespace
