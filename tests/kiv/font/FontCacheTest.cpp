@@ -1,0 +1,200 @@
+#include "BasicLinkIterator.h"
+#include "FontQuadCacheEntry.h"
+#include "TestFont.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+std::vector<std::string> entryTexts(FontQuad& font)
+{
+    std::vector<std::string> texts;
+    BasicLinkIterator it(&font.cacheEntries);
+    while (KivBase* child = it.next())
+        texts.push_back(static_cast<FontQuadCacheEntry*>(child)->text);
+    return texts;
+}
+
+class FontCache : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        pKiv->pGraphics->bEnableFontCache = true;
+        pKiv->frameNumber = 10;
+        test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
+    }
+
+    void print(const std::string& text) { test->font->printAt(0.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), 0, text); }
+
+    std::unique_ptr<TestFont> test;
+};
+
+TEST_F(FontCache, StripsFollowLineHeight)
+{
+    FontQuad& font = *test->font;
+    ASSERT_EQ(font.lineHeight, 13);
+    print("Hello");
+    EXPECT_EQ(font.getCacheTextureCount(), 1);
+    EXPECT_EQ(font.getCacheEntryCount(), 256 / 14);
+}
+
+TEST_F(FontCache, SameTextIsFilledOnceAndFoundLater)
+{
+    FontQuad& font = *test->font;
+    print("Hello");
+    print("Hello");
+    EXPECT_EQ(font.cacheFills, 1);
+    ++pKiv->frameNumber;
+    print("Hello");
+    EXPECT_EQ(font.cacheFills, 1) << "drawn again a frame later without a refill";
+    EXPECT_EQ(font.cacheHits, 2);
+}
+
+TEST_F(FontCache, ShortTextsAndNoCacheFlagUseNoStrip)
+{
+    FontQuad& font = *test->font;
+    print("abc");
+    test->font->printAt(0.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), FontQuad::PRINT_NO_CACHE, "abcdef");
+    font.bUseCache = false;
+    print("abcdefg");
+    font.bUseCache = true;
+    pKiv->pGraphics->bEnableFontCache = false;
+    print("abcdefgh");
+    EXPECT_EQ(font.getCacheTextureCount(), 0);
+    EXPECT_EQ(font.cacheFills, 0);
+}
+
+TEST_F(FontCache, StripIsReusedOnlyAfterItsTimeToLive)
+{
+    FontQuad& font = *test->font;
+    const int strips = 256 / 14;
+    for (int i = 0; i < strips; ++i)
+        print("text" + std::to_string(i));
+    ASSERT_EQ(font.getCacheTextureCount(), 1);
+
+    pKiv->frameNumber = 12;
+    print("newcomer");
+    EXPECT_EQ(font.getCacheTextureCount(), 2) << "every strip was drawn within the last two frames";
+    EXPECT_EQ(entryTexts(font)[static_cast<size_t>(strips)], "newcomer");
+
+    pKiv->frameNumber = 13;
+    print("late one");
+    std::vector<std::string> texts = entryTexts(font);
+    EXPECT_EQ(texts[0], "late one") << "the first strip unused since frame 10 is free from frame 13";
+    EXPECT_EQ(font.getCacheTextureCount(), 2);
+    int fills = font.cacheFills;
+    print("text1");
+    EXPECT_EQ(font.cacheFills, fills) << "an old text still in its strip is found without a refill";
+}
+
+TEST_F(FontCache, DroppedWhenTheDisplayIsLost)
+{
+    FontQuad& font = *test->font;
+    print("Hello");
+    font.onKIVmodeChange(Kiv::MODE_OK, Kiv::MODE_INACTIVE);
+    EXPECT_EQ(font.getCacheTextureCount(), 1) << "only the step to display lost drops the cache";
+    font.onKIVmodeChange(Kiv::MODE_INACTIVE, Kiv::MODE_DISPLAYLOST);
+    EXPECT_EQ(font.getCacheTextureCount(), 0);
+    EXPECT_EQ(font.getCacheEntryCount(), 0);
+    font.onKIVmodeChange(Kiv::MODE_DISPLAYLOST, Kiv::MODE_INACTIVE);
+    font.onKIVmodeChange(Kiv::MODE_INACTIVE, Kiv::MODE_OK);
+    print("Hello");
+    EXPECT_EQ(font.getCacheTextureCount(), 1) << "refilled on demand";
+}
+
+TEST_F(FontCache, ShorterTextInReusedStripShowsNoOldPixels)
+{
+    FontQuad& font = *test->font;
+    print("WWWWWWWWWWWWWWWW");
+    pKiv->frameNumber = 20;
+    std::vector<unsigned char> cached = drawAndGrab([&] { print("ab c"); });
+    ASSERT_EQ(entryTexts(font)[0], "ab c") << "the strip of the long text was taken";
+    std::vector<unsigned char> glyphs = drawAndGrab(
+        [&] { font.printAt(0.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), FontQuad::PRINT_NO_CACHE, "ab c"); });
+    EXPECT_EQ(countDifferentPixels(cached, glyphs), 0);
+}
+
+// A glyph texture made without TEXTURE_KEEP_SOURCE has no image to copy from.
+TEST(FontCacheFallback, GlyphTextureWithoutImageDrawsGlyphByGlyph)
+{
+    pKiv->pGraphics->bEnableFontCache = true;
+    std::unique_ptr<TestFont> test = makeTestFont(0);
+    FontQuad& font = *test->font;
+    auto draw = [&](int flags) {
+        return drawAndGrab([&] { font.printAt(-50.0f, 20.0f, 0.0f, UColor(255, 255, 255, 255), flags, "Caption"); });
+    };
+    std::vector<unsigned char> normal = draw(0);
+    EXPECT_EQ(font.getCacheTextureCount(), 0);
+    EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
+    EXPECT_GT(countDrawnPixels(normal), 0);
+}
+
+// A font whose line does not fit a strip: no cache texture at all.
+TEST(FontCacheFallback, FontTallerThanStripDrawsGlyphByGlyph)
+{
+    pKiv->pGraphics->bEnableFontCache = true;
+    std::unique_ptr<Texture> texture(makeGlyphTexture({{6, 200}, {6, 10}, {6, 10}, {6, 10}}, Texture::TEXTURE_KEEP_SOURCE));
+    FontQuad font;
+    font.addSourceTexture(texture.get(), 'a');
+    font.lineHeight = 300;
+    auto draw = [&](int flags) {
+        return drawAndGrab([&] { font.printAt(0.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), flags, "abcd"); });
+    };
+    std::vector<unsigned char> normal = draw(0);
+    EXPECT_EQ(font.getCacheTextureCount(), 0);
+    EXPECT_EQ(font.getCacheEntryCount(), 0);
+    EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
+}
+
+void writeTGA(const std::string& path, int width, int height)
+{
+    std::ofstream file(path, std::ios::binary);
+    unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                static_cast<unsigned char>(width), static_cast<unsigned char>(width >> 8),
+                                static_cast<unsigned char>(height), static_cast<unsigned char>(height >> 8),
+                                32, 0x28};
+    file.write(reinterpret_cast<const char*>(header), sizeof(header));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            unsigned char pixel[4] = {static_cast<unsigned char>(x), static_cast<unsigned char>(y),
+                                      static_cast<unsigned char>(x ^ y), static_cast<unsigned char>((x + y) % 3 ? 255 : 0)};
+            file.write(reinterpret_cast<const char*>(pixel), 4);
+        }
+    }
+}
+
+// A 512 x 512 glyph sheet halved to fit 256 x 256 keeps a halved image under
+// skin rectangles in full-size pixels: glyphs far right would be read from
+// outside the kept image.
+TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
+{
+    pKiv->pGraphics->bEnableFontCache = true;
+    pKiv->pGraphics->bSimulate256x256TextureHW = true;
+    std::string image = std::string(std::getenv("XDG_DATA_HOME")) + "/halved-glyphs.tga";
+    writeTGA(image, 512, 512);
+    {
+        std::ofstream skins(image + ".ini");
+        const int lefts[] = {0, 300, 480, 10};
+        for (int i = 0; i < 4; ++i)
+            skins << "[Skin " << i << "]\nleft=" << lefts[i] << "\ntop=" << 400 + i << "\nwidth=24\nheight=20\n";
+    }
+    std::unique_ptr<Texture> texture(
+        new Texture(image, Texture::TEXTURE_SHRINK_TO_FIT | Texture::TEXTURE_KEEP_SOURCE));
+    ASSERT_EQ(texture->scaleFactor, 2);
+    FontQuad font;
+    font.addSourceTexture(texture.get(), 'a');
+    EXPECT_FALSE(font.canCache("abcd"));
+    auto draw = [&](int flags) {
+        return drawAndGrab([&] { font.printAt(-100.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), flags, "abcd"); });
+    };
+    std::vector<unsigned char> normal = draw(0);
+    EXPECT_EQ(font.getCacheTextureCount(), 0);
+    EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
+    std::remove(image.c_str());
+    std::remove((image + ".ini").c_str());
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "Renderable.h"
+#include "TestFont.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PrintCase {
+    std::string text;
+    int flags;
+    float x, y;
+};
+
+const PrintCase PRINT_CASES[] = {
+    {"Hello, World!", 0, -200.0f, 100.0f},
+    {"Centred text", 4 | 0x10, 0.0f, 0.0f},
+    {"Right and bottom", 8 | 0x20, 250.0f, -50.0f},
+    {"Capital foot", 0x40, -300.0f, -150.0f},
+    {"Both x offsets", 4 | 8, 200.0f, 60.0f},
+    {"Dialog phrase", 3, -120.0f, 180.0f},
+    {"Caption five", 5, 10.0f, -200.0f},
+    {"\xC0nd \xE9t\xE9 \xC7a \xFF\xFCber \xD1o\xEBl", 0, -250.0f, 30.0f},
+    {"Esc " + escaped(0) + escaped(1) + escaped(3) + " end", 4, 0.0f, 140.0f},
+    {std::string("Damaged \x1F\x86\x80 escape \x1F", 25), 0, -280.0f, -100.0f},
+    // Wider than a strip: printed as two halves, each cached on its own.
+    {"The quick brown fox jumps over the lazy dog, then over a sleeping cat again", 4, 0.0f, -20.0f},
+    {"Split near an escape " + escaped(2) + escaped(2) + escaped(2) + escaped(2) + escaped(2) + escaped(2) +
+         escaped(2) + " and after it some more words",
+     0, -310.0f, 210.0f},
+};
+
+void expectCachedMatchesGlyphs(FontQuad& font, UColor color)
+{
+    for (const PrintCase& c : PRINT_CASES) {
+        int fills = font.cacheFills;
+        std::vector<unsigned char> cached =
+            drawAndGrab([&] { font.printAt(c.x, c.y, 0.0f, color, c.flags, c.text); });
+        std::vector<unsigned char> glyphs = drawAndGrab(
+            [&] { font.printAt(c.x, c.y, 0.0f, color, c.flags | FontQuad::PRINT_NO_CACHE, c.text); });
+        EXPECT_GT(countDrawnPixels(glyphs), 0) << c.text;
+        EXPECT_EQ(countDifferentPixels(cached, glyphs), 0) << c.text << " flags " << c.flags;
+        EXPECT_GT(font.cacheFills, fills) << c.text << ": the cached path was not taken";
+    }
+}
+
+class FontPixels : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override
+    {
+        pKiv->pGraphics->bEnableFontCache = true;
+        pKiv->pGraphics->bBilinearFilter = GetParam();
+        ++pKiv->frameNumber;
+    }
+};
+
+TEST_P(FontPixels, CachedTextLandsOnTheSamePixelsAsGlyphs)
+{
+    std::unique_ptr<TestFont> test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
+    expectCachedMatchesGlyphs(*test->font, UColor(255, 255, 255, 255));
+    expectCachedMatchesGlyphs(*test->font, UColor(255, 160, 40, 200));
+}
+
+TEST_P(FontPixels, WhiteCacheBackgroundChangesNothingOnScreen)
+{
+    std::unique_ptr<TestFont> test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
+    test->font->bWhiteCacheBackground = true;
+    expectCachedMatchesGlyphs(*test->font, UColor(200, 255, 200, 255));
+}
+
+// The outline font anchors its glyphs at the top centre: with even widths the
+// glyphs still sit on whole pixels and the cache is used.
+TEST_P(FontPixels, TopCentreAnchoredGlyphsMatch)
+{
+    std::unique_ptr<TestFont> test =
+        makeTestFont(Texture::TEXTURE_KEEP_SOURCE, [](int i) { return 4 + 2 * (i % 3); });
+    for (int code = 0; code < 256; ++code)
+        if (Skin* glyph = test->font->symbolData[code].pQuad)
+            glyph->setOriginLocation(8);
+    expectCachedMatchesGlyphs(*test->font, UColor(255, 255, 255, 255));
+}
+
+// With odd widths a top-centre anchor puts glyphs between pixels, which a
+// strip copy cannot reproduce: those texts are drawn glyph by glyph.
+TEST_P(FontPixels, GlyphsBetweenPixelsAreNotCached)
+{
+    std::unique_ptr<TestFont> test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE, [](int) { return 5; });
+    FontQuad& font = *test->font;
+    for (int code = 0; code < 256; ++code)
+        if (Skin* glyph = font.symbolData[code].pQuad)
+            glyph->setOriginLocation(8);
+    EXPECT_FALSE(font.canCache("Odd widths"));
+    for (const PrintCase& c : PRINT_CASES) {
+        std::vector<unsigned char> normal =
+            drawAndGrab([&] { font.printAt(c.x, c.y, 0.0f, UColor(255, 255, 255, 255), c.flags, c.text); });
+        std::vector<unsigned char> glyphs = drawAndGrab([&] {
+            font.printAt(c.x, c.y, 0.0f, UColor(255, 255, 255, 255), c.flags | FontQuad::PRINT_NO_CACHE, c.text);
+        });
+        EXPECT_EQ(countDifferentPixels(normal, glyphs), 0) << c.text;
+    }
+    EXPECT_EQ(font.getCacheTextureCount(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters, FontPixels, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "Bilinear" : "Nearest"; });
+
+class FontLayout : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        pKiv->pGraphics->bEnableFontCache = false;
+        test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
+    }
+
+    std::vector<unsigned char> printed(float x, float y, int flags, const std::string& text)
+    {
+        return drawAndGrab([&] { test->font->printAt(x, y, 0.0f, UColor(255, 255, 255, 255), flags, text); });
+    }
+
+    std::unique_ptr<TestFont> test;
+};
+
+TEST_F(FontLayout, FlagsMoveTheTextByTheirOffsets)
+{
+    FontQuad& font = *test->font;
+    const std::string text = "Offsets";
+    const int width = font.measure(text).width;
+    struct Case {
+        int flags;
+        float dx, dy;
+    };
+    const Case cases[] = {
+        {1, 0.0f, 0.0f},
+        {2, 0.0f, 0.0f},
+        {4, -static_cast<float>(width / 2), 0.0f},
+        {8, -static_cast<float>(width), 0.0f},
+        {4 | 8, -static_cast<float>(width / 2 + width), 0.0f},
+        {0x10, 0.0f, static_cast<float>(font.lineHeight / 2)},
+        {0x20, 0.0f, static_cast<float>(font.lineHeight)},
+        {0x40, 0.0f, static_cast<float>(font.capHeight)},
+        {0x10 | 0x20 | 0x40, 0.0f, static_cast<float>(font.lineHeight / 2 + font.lineHeight + font.capHeight)},
+    };
+    for (const Case& c : cases) {
+        std::vector<unsigned char> flagged = printed(0.0f, 0.0f, c.flags, text);
+        std::vector<unsigned char> moved = printed(c.dx, c.dy, 0, text);
+        EXPECT_EQ(countDifferentPixels(flagged, moved), 0) << "flags " << c.flags;
+    }
+}
+
+TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
+{
+    FontQuad& font = *test->font;
+    const std::string text = "A rather long player name";
+    const int dots = font.measure("...").width;
+    int fit = 60 - dots;
+    font.measure(text, &fit);
+    struct Case {
+        int maxWidth;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {1000, text},
+        {font.measure(text).width, text},
+        {60, text.substr(0, static_cast<size_t>(fit)) + "..."},
+        {dots - 1, "..."},
+    };
+    for (const Case& c : cases) {
+        Renderable at;
+        at.bSkipVisibility = true;
+        at.position = V3(-100.0f, 0.0f, 0.0f);
+        at.updateVisuals();
+        std::vector<unsigned char> shown = drawAndGrab([&] { font.printTruncated(&at, 0, text, c.maxWidth); });
+        std::vector<unsigned char> expected = drawAndGrab([&] { font.print(&at, 0, c.shown); });
+        EXPECT_EQ(countDifferentPixels(shown, expected), 0) << c.maxWidth;
+    }
+}
+
+TEST_F(FontLayout, ShadowOnlyWhileTextShadowsAreOn)
+{
+    FontQuad& font = *test->font;
+    Renderable at;
+    at.bSkipVisibility = true;
+    at.position = V3(-60.0f, 10.0f, 0.0f);
+    at.color = UColor(250, 250, 100, 255);
+    at.updateVisuals();
+    const UColor shadow(0, 0, 0, 64);
+    pKiv->pGraphics->bTextShadows = false;
+    std::vector<unsigned char> plain = drawAndGrab([&] { font.print(&at, 0, "Shadowed"); });
+    EXPECT_EQ(countDifferentPixels(plain, drawAndGrab([&] { font.printShadow(&at, 0, "Shadowed", 0, -2, 0, shadow); })), 0);
+    pKiv->pGraphics->bTextShadows = true;
+    std::vector<unsigned char> shadowed =
+        drawAndGrab([&] { font.printShadow(&at, 0, "Shadowed", 0.0f, -2.0f, 0.0f, shadow); });
+    EXPECT_GT(countDifferentPixels(plain, shadowed), 0);
+    EXPECT_FLOAT_EQ(at.position.y, 10.0f) << "position restored";
+    EXPECT_EQ(at.color, UColor(250, 250, 100, 255)) << "colour restored";
+    std::vector<unsigned char> byHand = drawAndGrab([&] {
+        font.printAt(-60.0f, 8.0f, 0.0f, shadow, 0, "Shadowed");
+        font.printAt(-60.0f, 10.0f, 0.0f, UColor(250, 250, 100, 255), 0, "Shadowed");
+    });
+    EXPECT_EQ(countDifferentPixels(shadowed, byHand), 0);
+    pKiv->pGraphics->bTextShadows = false;
+}
+
+} // namespace

@@ -1,0 +1,3 @@
+#include "TestEngine.h"
+
+static ::testing::Environment* const engine = ::testing::AddGlobalTestEnvironment(new TestEngine);
