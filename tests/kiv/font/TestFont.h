@@ -29,7 +29,7 @@ std::unique_ptr<TestFont> makeTestFont(int textureFlags, WidthOf widthOf)
     auto sizes = [&](int first, int count) {
         std::vector<GlyphSize> glyphs;
         for (int i = first; i < first + count; ++i)
-            glyphs.push_back({widthOf(i), 8 + (i * 3) % 6});
+            glyphs.push_back({widthOf(i), 8 + (i * 5) % 6});
         return glyphs;
     };
     result->textures.emplace_back(makeGlyphTexture(sizes(0, 94), textureFlags));

@@ -1,0 +1,186 @@
+#include "BendQuad.h"
+#include "Kiv.h"
+#include "Texture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr float PI = 3.14159265f;
+
+class BendQuadTest : public ::testing::Test {
+protected:
+    // 100 x 20 on a 256 x 256 texture.
+    void SetUp() override
+    {
+        texture = std::make_unique<Texture>(256, 256, 0);
+        source.pTexture = texture.get();
+        source.uvRect = UVRect(0.0f, 0.0f, 100.0f / 256.0f, 20.0f / 256.0f);
+        source.resetSize();
+        quad.copyFromSkin(&source);
+    }
+
+    const VertexBuffer::Vertex& vertex(int i) const { return quad.vertexBuffer.vertices[i]; }
+
+    std::unique_ptr<Texture> texture;
+    Quad source;
+    BendQuad quad;
+};
+
+TEST_F(BendQuadTest, StraightStripSpansTheQuad)
+{
+    quad.pairCount = 3;
+    quad.allocateVertices();
+    ASSERT_EQ(quad.vertexBuffer.vertexCount, 6);
+    const float xs[] = {50.0f, 0.0f, -50.0f};
+    for (int pair = 0; pair < 3; ++pair) {
+        EXPECT_FLOAT_EQ(vertex(2 * pair).x, xs[pair]);
+        EXPECT_FLOAT_EQ(vertex(2 * pair + 1).x, xs[pair]);
+        EXPECT_FLOAT_EQ(vertex(2 * pair).y, 10.0f);
+        EXPECT_FLOAT_EQ(vertex(2 * pair + 1).y, -10.0f);
+        EXPECT_FLOAT_EQ(vertex(2 * pair).z, 0.0f);
+        EXPECT_EQ(vertex(2 * pair).color, UColor(255, 255, 255, 255));
+    }
+    EXPECT_FLOAT_EQ(vertex(0).u, 100.0f / 256.0f) << "pair 0 is the right edge";
+    EXPECT_FLOAT_EQ(vertex(4).u, 0.0f);
+    EXPECT_FLOAT_EQ(vertex(0).v, 0.0f);
+    EXPECT_FLOAT_EQ(vertex(1).v, 20.0f / 256.0f);
+}
+
+TEST_F(BendQuadTest, QuarterTurnPointsTheRightEndUp)
+{
+    quad.setBend(PI / 2);
+    EXPECT_NEAR(quad.bendRadius, 63.662f, 1e-3);
+    EXPECT_NEAR(vertex(2).x, -50.0f, 1e-3) << "the left edge stays";
+    EXPECT_NEAR(vertex(2).y, 10.0f, 1e-3);
+    EXPECT_NEAR(vertex(3).x, -50.0f, 1e-3);
+    EXPECT_NEAR(vertex(3).y, -10.0f, 1e-3);
+    EXPECT_NEAR(vertex(0).x, 3.662f, 1e-3);
+    EXPECT_NEAR(vertex(0).y, 63.662f, 1e-3);
+    EXPECT_NEAR(vertex(1).x, 23.662f, 1e-3);
+    EXPECT_NEAR(vertex(1).y, 63.662f, 1e-3);
+}
+
+TEST_F(BendQuadTest, MappingsFollowTheBendBothWays)
+{
+    const float angles[] = {PI / 2, -PI / 3, 1.0f, 0.0f};
+    const V3 points[] = {V3(20.0f, 5.0f, 0.0f), V3(-40.0f, -8.0f, 0.0f), V3(49.0f, 9.0f, 0.0f)};
+    for (float angle : angles) {
+        quad.setBend(angle);
+        for (const V3& p : points) {
+            V3 back = quad.world2local(quad.local2world(p));
+            EXPECT_NEAR(back.x, p.x, 1e-2) << angle;
+            EXPECT_NEAR(back.y, p.y, 1e-2) << angle;
+        }
+    }
+    quad.setBend(PI / 2);
+    V3 rightTop = quad.local2world(V3(50.0f, 10.0f, 0.0f));
+    EXPECT_NEAR(rightTop.x, vertex(0).x, 1e-3) << "the mapping and the vertices agree";
+    EXPECT_NEAR(rightTop.y, vertex(0).y, 1e-3);
+}
+
+TEST_F(BendQuadTest, TinyAnglesAreStraight)
+{
+    quad.setBend(1.0f);
+    quad.setBend(0.0005f);
+    EXPECT_FLOAT_EQ(quad.bendAngle, 0.0f);
+    EXPECT_FLOAT_EQ(vertex(0).x, 50.0f);
+    EXPECT_NEAR(quad.bendRadius, 100.0f, 1e-3) << "the radius keeps its last bent value";
+    V3 p(12.0f, 3.0f, 0.0f);
+    EXPECT_EQ(quad.local2world(p), p);
+    pKiv->stats = FrameStatistics();
+    quad.setBend(-0.0009f);
+    EXPECT_EQ(pKiv->stats.vbufferWrites, 0) << "a straight quad is not rebuilt";
+}
+
+TEST_F(BendQuadTest, OldMappingsUseTheBendFromBeforeThisFrame)
+{
+    pKiv->frameNumber = 100;
+    quad.setBend(0.5f);
+    pKiv->frameNumber = 101;
+    quad.setBend(1.0f);
+    quad.setBend(1.5f);
+    EXPECT_FLOAT_EQ(quad.previousAngle, 0.5f) << "from before the first change of the frame";
+    V3 p(10.0f, 2.0f, 0.0f);
+    BendQuad reference;
+    reference.copyFromSkin(&source);
+    reference.setBend(0.5f);
+    V3 old = quad.local2worldOld(p);
+    V3 expected = reference.local2world(p);
+    EXPECT_NEAR(old.x, expected.x, 1e-4);
+    EXPECT_NEAR(old.y, expected.y, 1e-4);
+    pKiv->frameNumber = 102;
+    V3 now = quad.local2world(p);
+    V3 oldNow = quad.local2worldOld(p);
+    EXPECT_EQ(oldNow, now) << "in a frame without a change the two agree";
+    EXPECT_EQ(quad.world2localOld(now), quad.world2local(now));
+}
+
+TEST_F(BendQuadTest, SizeFromTheTextureAndTheTurn)
+{
+    BendQuad fresh;
+    fresh.resetSize();
+    EXPECT_FLOAT_EQ(fresh.width, 0.0f) << "nothing without a texture";
+    Quad half;
+    half.pTexture = texture.get();
+    half.uvRect = UVRect(0.0f, 0.0f, 0.5f, 0.25f);
+    struct Case {
+        bool vertical;
+        float width, height;
+    };
+    const Case cases[] = {{false, 128.0f, 64.0f}, {true, 64.0f, 128.0f}};
+    for (const Case& c : cases) {
+        BendQuad bend;
+        bend.vertical = c.vertical;
+        bend.copyFromSkin(&half);
+        EXPECT_FLOAT_EQ(bend.width, c.width);
+        EXPECT_FLOAT_EQ(bend.height, c.height);
+        EXPECT_FLOAT_EQ(bend.halfWidth, c.width / 2);
+    }
+    BendQuad vertical;
+    vertical.vertical = true;
+    vertical.copyFromSkin(&half);
+    EXPECT_FLOAT_EQ(vertical.vertexBuffer.vertices[0].u, 0.0f) << "turned: the top vertex takes the left u";
+    EXPECT_FLOAT_EQ(vertical.vertexBuffer.vertices[1].u, 0.5f);
+    EXPECT_FLOAT_EQ(vertical.vertexBuffer.vertices[2].v, 0.25f);
+}
+
+TEST_F(BendQuadTest, ChangedPairCountNeverWritesPastTheBuffer)
+{
+    quad.pairCount = 8;
+    quad.setBend(1.0f);
+    EXPECT_EQ(quad.vertexBuffer.vertexCount, 16);
+    EXPECT_NEAR(quad.vertexBuffer.vertices[14].x, -50.0f, 1e-3) << "the last pair is the left edge";
+    quad.pairCount = 1;
+    quad.resetSize();
+    EXPECT_EQ(quad.pairCount, 2);
+    EXPECT_EQ(quad.vertexBuffer.vertexCount, 4);
+}
+
+TEST_F(BendQuadTest, QuadOfNoWidthBendsWithoutNaN)
+{
+    Quad empty;
+    empty.pTexture = texture.get();
+    empty.uvRect = UVRect(0.0f, 0.0f, 0.0f, 0.1f);
+    BendQuad bend;
+    bend.copyFromSkin(&empty);
+    bend.setBend(1.0f);
+    V3 p = bend.local2world(V3(0.0f, 3.0f, 0.0f));
+    EXPECT_FALSE(std::isnan(p.x) || std::isnan(p.y));
+    V3 q = bend.world2local(p);
+    EXPECT_FALSE(std::isnan(q.x) || std::isnan(q.y));
+    for (int i = 0; i < bend.vertexBuffer.vertexCount; ++i)
+        EXPECT_FALSE(std::isnan(bend.vertexBuffer.vertices[i].x) || std::isnan(bend.vertexBuffer.vertices[i].y));
+}
+
+TEST_F(BendQuadTest, HalfSizeReachesAnyBend)
+{
+    V3 half = quad.getHalfSize();
+    EXPECT_FLOAT_EQ(half.x, -50.0f);
+    EXPECT_NEAR(half.y, 2.0f * 100.0f / PI + 10.0f, 1e-3);
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "BasicLinkIterator.h"
+#include "TestFontQuads.h"
+#include "TextLine.h"
+#include "TextParagraph.h"
+#include "TextPhrase.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Each line as its phrases' texts joined.
+std::vector<std::string> linesOf(TextParagraph& paragraph)
+{
+    std::vector<std::string> lines;
+    BasicLinkIterator it(&paragraph);
+    while (KivBase* child = it.next()) {
+        std::string text;
+        BasicLinkIterator phrases(child);
+        while (KivBase* phrase = phrases.next())
+            text += static_cast<TextPhrase*>(phrase)->text;
+        lines.push_back(text);
+    }
+    return lines;
+}
+
+TEST(TextParagraph, WrapsAtSpacesAndBars)
+{
+    TestFontQuads test;
+    // "one" 18, "one two" 40, "one two three" 74, "abcdefghij" 60.
+    struct Case {
+        std::string text;
+        int maxWidth;
+        std::vector<std::string> lines;
+        int width;
+    };
+    const Case cases[] = {
+        {"", 100, {}, 0},
+        {"one two three", 50, {"one two", "three"}, 40},
+        {"one two three", 40, {"one two", "three"}, 40},
+        {"one two three", 39, {"one", "two", "three"}, 30},
+        {"one two three", 1000, {"one two three"}, 74},
+        {"abcdefghij", 30, {"abcdefghij"}, 60},
+        {"abcdefghij klm", 30, {"abcdefghij", "klm"}, 60},
+        {"first|second", 1000, {"first", "second"}, 36},
+        {"a|", 1000, {"a", ""}, 6},
+        {"|a", 1000, {"", "a"}, 6},
+        {" lead", 1000, {" lead"}, 28},
+        {"one  two", 1000, {"one  two"}, 44},
+        {"one  two", 30, {"one ", "two"}, 22},
+        {"aaaa bbbb|cc", 30, {"aaaa", "bbbb", "cc"}, 24},
+        {"\x1E{FF0000}red words here", 55, {"red words", "here"}, 52},
+    };
+    for (const Case& c : cases) {
+        TextParagraph paragraph(c.text, &test.font, c.maxWidth);
+        EXPECT_EQ(linesOf(paragraph), c.lines) << '"' << c.text << "\" in " << c.maxWidth;
+        EXPECT_EQ(paragraph.width, c.width) << '"' << c.text << "\" in " << c.maxWidth;
+    }
+}
+
+TEST(TextParagraph, ColourEndsWithItsLine)
+{
+    TestFontQuads test;
+    TextParagraph paragraph("\x1E{FF0000}red words here", &test.font, 55);
+    ASSERT_EQ(paragraph.getChildCount(), 2);
+    auto* first = static_cast<TextLine*>(paragraph.getChildAt(0));
+    auto* second = static_cast<TextLine*>(paragraph.getChildAt(1));
+    EXPECT_EQ(static_cast<TextPhrase*>(first->getChildAt(0))->color, UColor(255, 0, 0, 255));
+    EXPECT_TRUE(static_cast<TextPhrase*>(second->getChildAt(0))->hasDefaultColor());
+}
+
+} // namespace
