@@ -1,6 +1,7 @@
 #include "FontQuad.h"
 
 #include "BasicLinkIterator.h"
+#include "Console.h"
 #include "ErrorManager.h"
 #include "FontQuadCacheEntry.h"
 #include "Kiv.h"
@@ -20,6 +21,9 @@
 KIV_IMPLEMENT_CLASS(FontQuad, KivBase, []() -> KivBase* { return new FontQuad(); });
 
 namespace {
+
+// The console switches the cache through this hook; set before main() runs.
+const bool consoleHookSet = (Console::fontCacheHandler = &FontQuad::setCacheEnabled, true);
 
 const FontQuad::Symbol EMPTY_SYMBOL;
 
@@ -507,6 +511,12 @@ bool FontQuad::placeGlyph(const Skin* skin, int penX, CachePlan::Glyph& glyph)
     glyph.x = penX + left;
     glyph.y = down;
     return true;
+}
+
+void FontQuad::setCacheEnabled(int enabled)
+{
+    if (pKiv && pKiv->pGraphics)
+        pKiv->pGraphics->bEnableFontCache = enabled != 0;
 }
 
 void FontQuad::onKIVmodeChange(int oldMode, int newMode)

@@ -142,6 +142,9 @@ public:
     bool planCache(const std::string& text, CachePlan* plan) const;
     // Drops the cache when the display is lost.
     void onKIVmodeChange(int oldMode, int newMode) override;
+    // The console's "fontcache %d": every font's cached path on (non-zero)
+    // or off, through the display's bEnableFontCache.
+    static void setCacheEnabled(int enabled);
 
     int getCacheTextureCount() const;
     int getCacheEntryCount() const;

@@ -1,4 +1,5 @@
 #include "BasicLinkIterator.h"
+#include "Console.h"
 #include "FontQuadCacheEntry.h"
 #include "TestFont.h"
 
@@ -195,6 +196,18 @@ TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
     EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
     std::remove(image.c_str());
     std::remove((image + ".ini").c_str());
+}
+
+} // namespace
+
+namespace {
+
+TEST(FontCacheConsole, FontcacheCommandSwitchesTheCache)
+{
+    pKiv->pConsole->execute("fontcache 0");
+    EXPECT_FALSE(pKiv->pGraphics->bEnableFontCache);
+    pKiv->pConsole->execute("fontcache 1");
+    EXPECT_TRUE(pKiv->pGraphics->bEnableFontCache);
 }
 
 } // namespace
