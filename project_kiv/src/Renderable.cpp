@@ -5,10 +5,15 @@
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
+#include "PropertyContainer.h"
+#include "PropertyFloat.h"
+#include "PropertyPointer.h"
+#include "PropertyUColor.h"
 #include "Skin.h"
 #include "VertexBuffer.h"
 
 #include <cmath>
+#include <memory>
 
 namespace {
 KivBase* createRenderable()
@@ -22,6 +27,15 @@ const V3 ONE(1.0f, 1.0f, 1.0f);
 float distanceSquared(const V3& a, const V3& b)
 {
     return (a - b).lengthSquared();
+}
+
+void addVectorGroup(PropertyContainer& container, const char* name, V3& v)
+{
+    auto group = std::make_unique<PropertyContainer>(name);
+    group->add(std::make_unique<PropertyFloat>("x", &v.x));
+    group->add(std::make_unique<PropertyFloat>("y", &v.y));
+    group->add(std::make_unique<PropertyFloat>("z", &v.z));
+    container.add(std::move(group));
 }
 }
 
@@ -212,6 +226,18 @@ void Renderable::deleteSkin()
         return;
     pSkin->deleteMe();
     pSkin = nullptr;
+}
+
+void Renderable::addPropertiesTo(PropertyContainer& container)
+{
+    KivBase::addPropertiesTo(container);
+    container.add(std::make_unique<PropertyFloat>("collisionSensitivity", &collisionSensitivity));
+    addVectorGroup(container, "position", position);
+    addVectorGroup(container, "rotation", rotation);
+    addVectorGroup(container, "scale", scale);
+    container.add(std::make_unique<PropertyUColor>("color", &color));
+    if (!bOwnsSkin)
+        container.add(std::make_unique<PropertyPointer>("pSkin", &pSkin, true));
 }
 
 bool Renderable::isMouseInside()
