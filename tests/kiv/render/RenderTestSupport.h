@@ -37,8 +37,15 @@ class EngineEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
-        char pattern[] = "/tmp/kiv-render-XXXXXX";
-        tempFolder() = mkdtemp(pattern);
+        // A death test's child process inherits its parent's folder.
+        if (const char* inherited = std::getenv("KIV_RENDER_TEST_HOME")) {
+            tempFolder() = inherited;
+        } else {
+            char pattern[] = "/tmp/kiv-render-XXXXXX";
+            tempFolder() = mkdtemp(pattern);
+            setenv("KIV_RENDER_TEST_HOME", tempFolder().c_str(), 1);
+            bOwner = true;
+        }
         setenv("XDG_DATA_HOME", tempFolder().c_str(), 1);
         const std::string config = getDataFolder() + "/" + APPLICATION_NAME + ".cfg";
         std::ofstream(config) << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n"
@@ -48,9 +55,29 @@ public:
     void TearDown() override
     {
         delete pKiv;
-        std::system(("rm -rf '" + tempFolder() + "'").c_str());
+        if (bOwner)
+            [[maybe_unused]] int status = std::system(("rm -rf '" + tempFolder() + "'").c_str());
     }
+
+private:
+    bool bOwner = false;
 };
+
+// Textures and skin files live in the process's temporary folder; the file
+// manager serves them by absolute path.
+inline std::vector<UColor> quadrants(int width, int height, UColor topLeft, UColor topRight, UColor bottomLeft,
+                                     UColor bottomRight)
+{
+    std::vector<UColor> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(y < height / 2 ? (x < width / 2 ? topLeft : topRight)
+                                            : (x < width / 2 ? bottomLeft : bottomRight));
+    return pixels;
+}
+
+const UColor RED(255, 0, 0, 255), GREEN(0, 255, 0, 255), BLUE(0, 0, 255, 255), WHITE(255, 255, 255, 255),
+    BLACK(0, 0, 0, 255);
 
 // A file in this process's temporary folder.
 inline std::string tempPath(const std::string& name)

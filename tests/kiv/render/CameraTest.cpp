@@ -1,0 +1,109 @@
+#include "RenderTestSupport.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace {
+
+void expectRect(const Camera::VisibleRect& r, float left, float top, float right, float bottom)
+{
+    EXPECT_FLOAT_EQ(left, r.left);
+    EXPECT_FLOAT_EQ(top, r.top);
+    EXPECT_FLOAT_EQ(right, r.right);
+    EXPECT_FLOAT_EQ(bottom, r.bottom);
+}
+
+void expectPoint(const V3& expected, const V3& actual, float tolerance = 1e-3f)
+{
+    EXPECT_NEAR(expected.x, actual.x, tolerance);
+    EXPECT_NEAR(expected.y, actual.y, tolerance);
+    EXPECT_NEAR(expected.z, actual.z, tolerance);
+}
+
+TEST(CameraView, DefaultCameraShowsTheVirtualScreenOnPlaneZero)
+{
+    Camera camera;
+    camera.tick(0.0, 0.0);
+    expectRect(camera.getVisibleRect(0.0f), -320, 240, 320, -240);
+    EXPECT_FLOAT_EQ(1.0f, camera.getDepthScale(0.0f));
+    expectPoint(V3(-320, -240, 0), camera.screen2world(0, 0, 0));
+    expectPoint(V3(0, 0, 0), camera.screen2world(320, 240, 0));
+    expectRect(camera.getVisibleRect(320.0f), -640, 480, 640, -480);
+    EXPECT_FLOAT_EQ(2.0f, camera.getDepthScale(320.0f));
+    expectPoint(V3(-320, -240, 320), camera.screen2world(0, 0, 320));
+    expectPoint(V3(320, 240, 320), camera.screen2world(320, 240, 320));
+    expectRect(Camera::getVisibleRectFrom(0.0f, 100.0f, 50.0f, -320.0f), -220, 290, 420, -190);
+}
+
+TEST(CameraView, ScreenAndWorldAreExactInversesAtEveryDepth)
+{
+    Camera camera;
+    camera.position = V3(40.0f, -25.0f, -500.0f);
+    camera.lookAtPoint = V3(40.0f, -25.0f, 0.0f);
+    camera.tick(0.0, 0.0);
+    for (float z : {-200.0f, 0.0f, 123.0f, 900.0f}) {
+        for (const V3& view : {V3(0, 0, z), V3(640, 480, z), V3(17.5f, 301.25f, z)}) {
+            const V3 world = camera.screen2world(view.x, view.y, z);
+            expectPoint(view, camera.world2screen(world.x, world.y, z));
+        }
+    }
+}
+
+TEST(CameraView, TickTruncatesTheEyeToWholeUnits)
+{
+    Camera camera;
+    camera.position = V3(10.7f, -3.2f, -320.0f);
+    camera.lookAtPoint = V3(-4.9f, 2.5f, 1.5f);
+    camera.tick(0.0, 0.0);
+    expectPoint(V3(10, -3, -320), camera.eye);
+    expectPoint(V3(-4, 2, 1.5f), camera.centre);
+}
+
+// Where a world point lands in normalised device coordinates under the
+// projection the camera loaded.
+V3 project(const V3& p)
+{
+    float m[16];
+    pKiv->pGraphics->getProjection(m);
+    const float x = m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12];
+    const float y = m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13];
+    const float w = m[3] * p.x + m[7] * p.y + m[11] * p.z + m[15];
+    return V3(x / w, y / w, 0.0f);
+}
+
+TEST(CameraView, ProjectionPutsWorldXRightAndYUp)
+{
+    Camera camera;
+    camera.tick(0.0, 0.0);
+    camera.render();
+    expectPoint(V3(1, 0, 0), project(V3(320, 0, 0)), 1e-4f);
+    expectPoint(V3(0, 1, 0), project(V3(0, 240, 0)), 1e-4f);
+    // Twice as far looks half as large.
+    expectPoint(V3(0.5f, 0, 0), project(V3(320, 0, 320)), 1e-4f);
+    camera.roll = 1.5707964f;
+    camera.render();
+    const V3 turned = project(V3(100, 0, 0));
+    EXPECT_NEAR(0.0f, turned.x, 1e-4f);
+    EXPECT_GT(turned.y, 0.0f) << "a roll of a quarter turn makes world +x the view's up";
+    pKiv->pGraphics->setGlobalRenderState();
+}
+
+TEST(CameraView, GlobalProjectionEqualsTheDefaultCamera)
+{
+    pKiv->pGraphics->setGlobalRenderState();
+    float global[16];
+    pKiv->pGraphics->getProjection(global);
+    Camera camera;
+    camera.tick(0.0, 0.0);
+    camera.render();
+    float own[16];
+    pKiv->pGraphics->getProjection(own);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_FLOAT_EQ(global[i], own[i]) << i;
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(GL_MODELVIEW, mode);
+}
+
+} // namespace

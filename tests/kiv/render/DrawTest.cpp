@@ -1,0 +1,371 @@
+#include "RenderTestSupport.h"
+
+#include "Quad.h"
+#include "PropertyContainer.h"
+#include "Renderable.h"
+#include "Texture.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace {
+
+using namespace rendertest;
+
+const float QUARTER_TURN = 1.5707963f;
+
+// A 64 x 64 texture: red top-left, green top-right, blue bottom-left and
+// white bottom-right quarters.
+class DrawTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const std::string path = tempPath("quarters.tga");
+        writeTGA(path, 64, 64, quadrants(64, 64, RED, GREEN, BLUE, WHITE));
+        texture = std::make_unique<Texture>(path, 0);
+        skin = texture->skins[0];
+    }
+
+    void draw(Renderable& r)
+    {
+        r.pSkin = skin;
+        r.updateVisuals();
+        r.render();
+    }
+
+    std::unique_ptr<Texture> texture;
+    Skin* skin = nullptr;
+};
+
+TEST_F(DrawTest, QuadAppearsAtItsPositionTopRowUp)
+{
+    Screen screen;
+    Renderable r;
+    r.position = V3(100, 50, 0);
+    draw(r);
+    auto image = grab();
+    EXPECT_TRUE(sameColor(RED, worldPixel(*image, 84, 66)));
+    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, 116, 66)));
+    EXPECT_TRUE(sameColor(BLUE, worldPixel(*image, 84, 34)));
+    EXPECT_TRUE(sameColor(WHITE, worldPixel(*image, 116, 34)));
+    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 140, 50)));
+    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 100, 90)));
+    EXPECT_EQ(1, pKiv->stats.renderablesDrawn);
+    EXPECT_EQ(4, pKiv->stats.vertices);
+    EXPECT_EQ(1, pKiv->stats.texturesUsed);
+    EXPECT_EQ(256 * 256, pKiv->stats.texelsUsed);
+}
+
+TEST_F(DrawTest, RotatedScaledAndTintedDrawables)
+{
+    struct Case {
+        const char* name;
+        V3 rotation;
+        float scale;
+        UColor color;
+        // Expected colours at the four probe points (-1 or +1 times probe).
+        UColor topLeft, topRight, bottomLeft, bottomRight;
+        float probe;
+    };
+    const UColor halfGrey(128, 128, 128, 255);
+    const Case cases[] = {
+        {"quarter turn anticlockwise", V3(0, 0, QUARTER_TURN), 1.0f, WHITE, GREEN, WHITE, RED, BLUE, 16},
+        {"half turn about Y mirrors", V3(0, 2 * QUARTER_TURN, 0), 1.0f, WHITE, GREEN, RED, WHITE, BLUE, 16},
+        {"twice the size", V3(0, 0, 0), 2.0f, WHITE, RED, GREEN, BLUE, WHITE, 48},
+        {"tinted red", V3(0, 0, 0), 1.0f, RED, RED, BLACK, BLACK, RED, 16},
+        {"half transparent", V3(0, 0, 0), 1.0f, UColor(255, 255, 255, 128), UColor(128, 0, 0, 255),
+         UColor(0, 128, 0, 255), UColor(0, 0, 128, 255), halfGrey, 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Screen screen;
+        Renderable r;
+        r.rotation = c.rotation;
+        r.color = c.color;
+        r.setScaleXY(c.scale);
+        draw(r);
+        auto image = grab();
+        EXPECT_TRUE(sameColor(c.topLeft, worldPixel(*image, -c.probe, c.probe), 1));
+        EXPECT_TRUE(sameColor(c.topRight, worldPixel(*image, c.probe, c.probe), 1));
+        EXPECT_TRUE(sameColor(c.bottomLeft, worldPixel(*image, -c.probe, -c.probe), 1));
+        EXPECT_TRUE(sameColor(c.bottomRight, worldPixel(*image, c.probe, -c.probe), 1));
+    }
+}
+
+TEST_F(DrawTest, OriginAnchorsTheSkin)
+{
+    Screen screen;
+    Quad corner;
+    corner.pTexture = texture.get();
+    corner.uvRect = static_cast<Quad*>(skin)->uvRect;
+    corner.resetSize();
+    EXPECT_FLOAT_EQ(64.0f, corner.width);
+    corner.setOriginLocation(7);
+    corner.renderAt(V3(-200, 100, 0), WHITE);
+    auto image = grab();
+    EXPECT_TRUE(sameColor(RED, worldPixel(*image, -195, 95)));
+    EXPECT_TRUE(sameColor(WHITE, worldPixel(*image, -140, 40)));
+    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, -205, 105)));
+    EXPECT_EQ(1, pKiv->stats.renderablesConsidered) << "renderAt never culls";
+}
+
+TEST_F(DrawTest, ObjectsOutsideTheViewAreCulled)
+{
+    struct Case {
+        const char* name;
+        V3 position;
+        bool bHidden;
+        bool bSkin;
+        int considered, drawn;
+    };
+    const Case cases[] = {
+        {"far right", V3(1000, 0, 0), false, true, 1, 0},
+        {"overlapping the right edge", V3(340, 0, 0), false, true, 1, 1},
+        {"above the top", V3(0, 290, 0), false, true, 1, 0},
+        {"hidden", V3(0, 0, 0), true, true, 0, 0},
+        {"no skin, centre in view", V3(10, 10, 0), false, false, 1, 1},
+        {"far away in depth is still seen", V3(900, 0, 2000), false, true, 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Screen screen;
+        Renderable r;
+        r.position = c.position;
+        r.bHidden = c.bHidden;
+        if (c.bSkin)
+            r.pSkin = skin;
+        r.updateVisuals();
+        r.render();
+        EXPECT_EQ(c.considered, pKiv->stats.renderablesConsidered);
+        EXPECT_EQ(c.drawn, pKiv->stats.renderablesDrawn);
+        EXPECT_EQ(c.drawn && c.bSkin ? 4 : 0, pKiv->stats.vertices);
+    }
+}
+
+TEST_F(DrawTest, ANewObjectIsCulledLikeAPointAtTheOrigin)
+{
+    Screen screen;
+    Renderable r;
+    r.pSkin = skin;
+    r.position = V3(1000, 0, 0);
+    r.render();
+    EXPECT_EQ(1, pKiv->stats.renderablesDrawn) << "without updateVisuals the object is still at the origin";
+    EXPECT_FLOAT_EQ(0.0f, r.boundsRadius);
+}
+
+TEST_F(DrawTest, SharedQuadRewritesColoursOnlyWhenTheyChange)
+{
+    Screen screen;
+    Renderable a, b;
+    a.pSkin = b.pSkin = skin;
+    a.updateVisuals();
+    b.updateVisuals();
+    a.color = UColor(255, 0, 0, 255);
+    b.color = UColor(0, 255, 0, 255);
+    a.render();
+    b.render();
+    EXPECT_EQ(2, pKiv->stats.vbufferWrites);
+    b.render();
+    EXPECT_EQ(2, pKiv->stats.vbufferWrites);
+}
+
+TEST_F(DrawTest, DebugBitsAddOverlaysAndAreRestored)
+{
+    // The highlight (0x40) rewrites the colours twice; the highlight and the
+    // outline (0x08) redraw without counting vertices again.
+    struct Case {
+        int debugLevel;
+        bool bSkipVisibility;
+        int vertices;
+        int writes;
+    };
+    const Case cases[] = {
+        {0x00, false, 4, 0},
+        {0x20, false, 4 + 68, 0},
+        {0x10, false, 4 + 64, 0},
+        {0x30, false, 4 + 64 + 68, 0},
+        {0x40, false, 4, 2},
+        {0x08, false, 4, 0},
+        {0x30, true, 4, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.debugLevel);
+        Screen screen;
+        Renderable r;
+        r.pSkin = skin;
+        r.bSkipVisibility = c.bSkipVisibility;
+        r.updateVisuals();
+        pKiv->debugLevel = c.debugLevel;
+        r.render();
+        EXPECT_EQ(c.vertices, pKiv->stats.vertices);
+        EXPECT_EQ(c.writes, pKiv->stats.vbufferWrites);
+        EXPECT_EQ(c.debugLevel, pKiv->debugLevel);
+        pKiv->debugLevel = 0;
+    }
+}
+
+TEST_F(DrawTest, ChangedThisFrameHighlightsUnderBit0x80)
+{
+    Screen screen;
+    Renderable r;
+    r.pSkin = skin;
+    r.updateVisuals();
+    pKiv->debugLevel = 0x80;
+    r.render();
+    pKiv->debugLevel = 0;
+    EXPECT_EQ(2, pKiv->stats.vbufferWrites) << "updated in this frame: drawn again as a highlight";
+}
+
+TEST(Transform, SoftwareCompositionEqualsTheOpenGLStack)
+{
+    Renderable r;
+    r.postXform.translate(5.0f, -7.0f, 2.0f);
+    r.position = V3(100.0f, -50.0f, 30.0f);
+    r.postScale = V3(1.5f, 0.5f, 9.0f);
+    r.rotation = V3(0.3f, -1.1f, 2.5f);
+    r.scale = V3(2.0f, 3.0f, 1.0f);
+    r.updateVisuals();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadMatrixf(r.postXform.m);
+    glTranslatef(100.0f, -50.0f, 30.0f);
+    glScalef(1.5f, 0.5f, 1.5f);
+    glRotatef(static_cast<float>(0.3f * 57.29577951308232), 1, 0, 0);
+    glRotatef(static_cast<float>(-1.1f * 57.29577951308232), 0, 1, 0);
+    glRotatef(static_cast<float>(2.5f * 57.29577951308232), 0, 0, 1);
+    glScalef(2.0f, 3.0f, 2.0f);
+    float stack[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, stack);
+    glLoadIdentity();
+    for (int i = 0; i < 16; ++i)
+        EXPECT_NEAR(stack[i], r.xform.m[i], 1e-4f) << i;
+}
+
+TEST_F(DrawTest, PointTestsFollowTheTransform)
+{
+    Renderable r;
+    r.bHasInvXform = true;
+    r.pSkin = skin;
+    r.position = V3(100, 0, 0);
+    r.rotation.z = QUARTER_TURN;
+    r.scale = V3(2, 1, 1);
+    r.updateVisuals();
+    // Scaled 2 x 1 then turned: 64 wide and 128 high around (100, 0).
+    EXPECT_TRUE(r.isPointInside(V3(100 + 30, 60, 0)));
+    EXPECT_FALSE(r.isPointInside(V3(100 + 34, 0, 0)));
+    EXPECT_FALSE(r.isPointInside(V3(100, 66, 0)));
+    const V3 local = r.world2local(V3(100, 64, 0));
+    EXPECT_NEAR(32.0f, local.x, 1e-3f);
+    EXPECT_NEAR(0.0f, local.y, 1e-3f);
+    const V3 back = r.local2world(local);
+    EXPECT_NEAR(100.0f, back.x, 1e-3f);
+    EXPECT_NEAR(64.0f, back.y, 1e-3f);
+}
+
+TEST_F(DrawTest, SingularOrTurnedTransformsAreNotFatal)
+{
+    struct Case {
+        const char* name;
+        V3 rotation, scale;
+        bool bInside;
+    };
+    const Case cases[] = {
+        {"quarter turn about Y", V3(0, QUARTER_TURN, 0), V3(1, 1, 1), true},
+        // The plane stands edge-on; (0, 5) lies on its line of sight.
+        {"quarter turn about X", V3(QUARTER_TURN, 0, 0), V3(1, 1, 1), true},
+        {"zero x scale", V3(0, 0, 0), V3(0, 1, 1), false},
+        {"zero y scale", V3(0, 0, 0), V3(1, 0, 1), false},
+        {"zero z scale alone changes nothing", V3(0, 0, 0), V3(1, 1, 0), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Renderable r;
+        r.bHasInvXform = true;
+        r.pSkin = skin;
+        r.rotation = c.rotation;
+        r.scale = c.scale;
+        r.updateVisuals();
+        EXPECT_EQ(c.bInside, r.isPointInside(V3(0, 5, 0)));
+    }
+}
+
+TEST_F(DrawTest, MouseTestUsesTheScreensMousePosition)
+{
+    Screen screen;
+    Renderable r;
+    screen.context.addChildLast(&r);
+    r.pSkin = skin;
+    r.position = V3(-100, 0, 0);
+    r.updateVisuals();
+    screen.context.mouseX = -90;
+    screen.context.mouseY = 10;
+    EXPECT_FALSE(r.isMouseInside()) << "no inverse transform kept";
+    r.bHasInvXform = true;
+    r.updateVisuals();
+    EXPECT_TRUE(r.isMouseInside());
+    screen.context.mouseX = 0;
+    EXPECT_FALSE(r.isMouseInside());
+    r.bSkipVisibility = true;
+    screen.context.mouseX = -90;
+    EXPECT_FALSE(r.isMouseInside());
+    screen.context.removeChild(&r);
+}
+
+TEST_F(DrawTest, BoundsAndCollisionsAreStrictCircles)
+{
+    Renderable a, b;
+    a.pSkin = b.pSkin = skin;
+    a.updateVisuals();
+    EXPECT_NEAR(std::sqrt(2.0f) * 32.0f, a.boundsRadius, 1e-3f);
+    a.boundsRadius = b.boundsRadius = 10.0f;
+    b.position = V3(20, 0, 0);
+    b.updateVisuals();
+    b.boundsRadius = 10.0f;
+    const int before = pKiv->stats.collisions;
+    EXPECT_FALSE(a.collide(&b)) << "touching circles do not collide";
+    EXPECT_FALSE(a.boundsIntersecting(&b));
+    b.collisionSensitivity = 1.1f;
+    EXPECT_TRUE(a.collide(&b));
+    EXPECT_FALSE(a.boundsIntersecting(&b));
+    EXPECT_EQ(before + 2, pKiv->stats.collisions);
+    EXPECT_FALSE(a.isPointInsideBounds(V3(10, 0, 0)));
+    EXPECT_TRUE(a.isPointInsideBounds(V3(9.9f, 0, 0)));
+    a.collisionSensitivity = 0.5f;
+    EXPECT_FALSE(a.isPointInsideCollisionBounds(V3(5, 0, 0)));
+    EXPECT_FALSE(a.isPointInsideBounds(V3(0, 0, 10)) ) << "the distance includes z";
+}
+
+TEST_F(DrawTest, ScaleUsesXForDepth)
+{
+    Renderable r;
+    r.scale = V3(1, 1, 3);
+    r.updateVisuals();
+    EXPECT_TRUE(r.xform == Matrix()) << "scale (1, 1, 3) scales by (1, 1, 1)";
+    r.scale = V3(1, 1, 1);
+    r.setScaleXY(2.0f);
+    EXPECT_FLOAT_EQ(2.0f, r.xform.m[10]);
+    EXPECT_FLOAT_EQ(1.0f, r.scale.z);
+}
+
+TEST_F(DrawTest, OwnedSkinDiesWithItsObjectSharedSkinSurvives)
+{
+    const int before = pKiv->getRegisteredObjectCount();
+    {
+        Renderable owner;
+        owner.pSkin = new Quad();
+        owner.bOwnsSkin = true;
+        PropertyContainer properties("object");
+        owner.addPropertiesTo(properties);
+        EXPECT_EQ(nullptr, properties.find("pSkin"));
+        EXPECT_NE(nullptr, properties.find("position.x"));
+        Renderable sharer;
+        sharer.pSkin = skin;
+        PropertyContainer shared("object");
+        sharer.addPropertiesTo(shared);
+        EXPECT_NE(nullptr, shared.find("pSkin"));
+    }
+    EXPECT_EQ(before, pKiv->getRegisteredObjectCount());
+    EXPECT_EQ(skin, texture->skins[0]);
+}
+
+} // namespace
