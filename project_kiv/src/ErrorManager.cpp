@@ -51,9 +51,13 @@ void ErrorManager::releaseDisplay()
 {
     if (!pKiv)
         return;
+    KivGraphics* graphics = pKiv->pGraphics;
+    // A forked child shares its parent's display connection: any request
+    // from it would corrupt the parent's stream.
+    if (graphics && !graphics->isDisplayProcess())
+        return;
     if (pKiv->pInput)
         pKiv->pInput->releaseForFatalError();
-    KivGraphics* graphics = pKiv->pGraphics;
     if (!graphics || !SDL_GetVideoSurface())
         return;
     graphics->saveScreenshot(getCrashScreenshotPath());

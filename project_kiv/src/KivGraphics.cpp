@@ -13,6 +13,7 @@
 #include <SDL/SDL.h>
 
 #include <cstring>
+#include <unistd.h>
 
 KIV_IMPLEMENT_ROOT_CLASS(KivGraphics, nullptr);
 
@@ -244,6 +245,7 @@ bool KivGraphics::restorePresentation()
     surfaceHandle = SDL_SetVideoMode(screenWidth, screenHeight, depth, flags);
     if (!surfaceHandle)
         kivFatal(ASSERT_FORMAT, SDL_GetError(), "surfaceHandle!=NULL", "restorePresentation", __FILE__, __LINE__);
+    displayProcess = static_cast<int>(getpid());
     displayDepth = surfaceHandle->format->BitsPerPixel;
     setGlobalRenderState();
     return true;
@@ -381,8 +383,9 @@ MemoryImageFile* KivGraphics::grabScreen(bool* ok)
 void KivGraphics::saveScreenshot(const UString& fileName)
 {
     // The error reporter may ask before the display was ever opened (or after
-    // opening it failed): there is no frame buffer to read then.
-    if (!surfaceHandle)
+    // opening it failed): there is no frame buffer to read then. A forked
+    // child shares its parent's display connection and must not use it.
+    if (!isDisplayProcess())
         return;
     MemoryImageFile* image = grabScreen(nullptr);
     if (fileName.find(".tga") != UString::npos)
@@ -396,4 +399,9 @@ void KivGraphics::saveScreenshot(const UString& fileName)
 
 void KivGraphics::onFatalError()
 {
+}
+
+bool KivGraphics::isDisplayProcess() const
+{
+    return surfaceHandle && displayProcess == static_cast<int>(getpid());
 }

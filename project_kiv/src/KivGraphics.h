@@ -78,10 +78,13 @@ public:
     // unflipped).
     MemoryImageFile* grabScreen(bool* ok);
     // Writes the frame buffer by the name's extension (".jpg": JPEG quality
-    // 60). Does nothing while no display is open.
+    // 60). Does nothing unless this process has the display open.
     void saveScreenshot(const UString& fileName);
     // Called by the error reporter before it ends the program.
     void onFatalError();
+    // False in a process forked from the one that opened the display (or
+    // before any display was opened): such a process must not use it.
+    bool isDisplayProcess() const;
 
     bool bFullScreen = false;
     bool bBilinearFilter = false;
@@ -104,6 +107,9 @@ public:
     SDL_Surface* surfaceHandle = nullptr;
 
 private:
+    // The process that opened the display.
+    int displayProcess = 0;
+
     void readInt(const char* key, int& field, int defaultValue);
     void readBool(const char* key, bool& field, bool defaultValue);
     static VideoModeList listFullScreenModes(const SDL_VideoInfo* info);
