@@ -221,7 +221,7 @@ FontQuad::Size FontQuad::measureMarkup(const std::string& text) const
             break;
         // The marker and its eight characters take no room; a marker cut
         // short by the end of the text drops what there is.
-        start = marker + 9;
+        start = marker + 1 + MARKUP_LENGTH;
     }
     return total;
 }

@@ -12,6 +12,7 @@
 #include "Rect.h"
 #include "UColor.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,8 +29,10 @@ public:
     static constexpr int NUMSYMBOLS = 1024;
     // The byte that opens a three-byte escape for symbols 256 and above.
     static constexpr unsigned char ESCAPE = 0x1F;
-    // The byte that opens colour markup in text lines (eight characters follow).
+    // The byte that opens colour markup in text lines, and the number of
+    // markup characters after it ("{RRGGBB}").
     static constexpr unsigned char MARKUP = 0x1E;
+    static constexpr size_t MARKUP_LENGTH = 8;
     // First symbol for addSourceTexture: continue at nextSymbolToLoad.
     static constexpr uint16_t CONTINUE = 0xFFFF;
     // Asks setCompositeChar to place the accent by itself.

@@ -8,7 +8,7 @@
 #include <cctype>
 
 namespace {
-constexpr size_t MARKUP_LENGTH = 8;
+constexpr size_t MARKUP_LENGTH = FontQuad::MARKUP_LENGTH;
 } // namespace
 
 TextLine::TextLine(std::string text, FontQuad* font)
