@@ -14,6 +14,8 @@ public:
     void writeContactSheet(const std::string& path) const;
 
 private:
+    // Every catalogue file written, with the frames its users need.
+    void verify() const;
     DataWriter staging;
     DataWriter game;
     FontFace face;

@@ -1,0 +1,35 @@
+#pragma once
+// FontMaker: rasterises the game's seven bitmap fonts into glyph sheets,
+// one glyph per skin in code order, as the engine's font loader reads them:
+// every glyph cell has the line's full height and the glyph's full advance,
+// special symbols live on the low codes, the skin that would fall on the
+// space is a placeholder, and fonts with one case carry placeholders for
+// A-Z (the loader copies a-z over them).
+#include "DataWriter.h"
+#include "FontFace.h"
+#include "Image.h"
+
+#include <string>
+#include <vector>
+
+class FontMaker {
+public:
+    explicit FontMaker(FontFace& textFace) : face(textFace) {}
+    void generate(DataWriter& out) const;
+
+    struct Style {
+        int pixelSize = 12;
+        int outline = 0;       // black outline width in pixels; 0 = plain white
+        int topPad = 0;        // free rows above the ascender (room for accents)
+        bool bOneCase = false;  // A-Z are placeholders
+        bool bAccents = false;  // the accent marks are cropped to their ink
+    };
+    // The glyph image for one code of the Windows-1252 table, or a
+    // placeholder for codes the font does not draw.
+    Image glyph(int code, const Style& style) const;
+
+private:
+    void writeFont(DataWriter& out, const std::string& path, int firstCode, int lastCode,
+                   const Style& style) const;
+    FontFace& face;
+};

@@ -1,0 +1,50 @@
+#pragma once
+// Synth: a mono sample buffer and the few instruments the sounds and music
+// are made of (tones with envelopes, filtered noise, formant voice chirps).
+// With wrapping on, anything played past the end continues at the start,
+// so a buffer loops without a gap or a click.
+#include "Rng.h"
+
+#include <vector>
+
+class Synth {
+public:
+    enum Wave { SINE, TRIANGLE, SQUARE, SAW };
+    struct Vowel {
+        double f1, f2, f3;
+    };
+    static const Vowel A, E, I, O, U, M;
+
+    Synth(int rate, double seconds, bool bWrap, uint64_t seed);
+
+    int getRate() const { return rate; }
+    double getSeconds() const { return static_cast<double>(buffer.size()) / rate; }
+    const std::vector<float>& getSamples() const { return buffer; }
+
+    // A tone gliding from f0 to f1 (Hz); linear attack, exponential decay
+    // with the given time constant (0: none), short fade at the end.
+    void tone(double start, double duration, double f0, double f1, double amp, Wave wave, double attack,
+              double decay);
+    // A bell-like tone: a few inharmonic partials that ring out.
+    void bell(double start, double duration, double freq, double amp);
+    // Band-limited noise between lowCut and highCut (Hz); the amplitude
+    // moves linearly from amp0 to amp1.
+    void noise(double start, double duration, double amp0, double amp1, double lowCut, double highCut);
+    // A cartoon voice syllable: a buzzing source at a pitch gliding from p0
+    // to p1 through formants moving from vowel a to vowel b.
+    void voice(double start, double duration, double p0, double p1, const Vowel& a, const Vowel& b, double amp);
+
+    void scale(double factor);
+    void normalise(double peak);
+    // Mixes another buffer in, with a gain.
+    void mix(const Synth& other, double gain);
+
+private:
+    void add(long index, double value);
+    void addBuffer(double start, const std::vector<double>& samples);
+
+    int rate;
+    bool bWrap;
+    Rng rng;
+    std::vector<float> buffer;
+};

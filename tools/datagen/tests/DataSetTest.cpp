@@ -1,0 +1,291 @@
+// Checks the data set that the build generated (build/data-src and the loose
+// files of build/data) the way the game reads it: images through the
+// engine's TGA decoder, skin files through its ini parser, sounds through
+// libvorbisfile, puzzle records by walking them.
+#include "Catalogue.h"
+#include "MemoryImageFile.h"
+#include "MemoryIniFile.h"
+#include "SolutionSearch.h"
+
+#include <gtest/gtest.h>
+#include <vorbis/vorbisfile.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kStaging = std::string(KIV_BINARY_DIR) + "/data-src/";
+const std::string kGame = std::string(KIV_BINARY_DIR) + "/data/";
+
+std::vector<uint8_t> readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string readText(const std::string& path) {
+    const std::vector<uint8_t> bytes = readBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+struct Skin {
+    int left, top, width, height, adjustX, adjustY;
+};
+
+struct Texture {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+    std::vector<Skin> skins;
+    int alphaAt(int x, int y) const { return rgba[(static_cast<size_t>(y) * width + x) * 4 + 3]; }
+};
+
+// Loads an image and its skin file as the engine does; fails the test on
+// anything the engine would refuse.
+Texture loadTexture(const std::string& path) {
+    Texture t;
+    const std::vector<uint8_t> bytes = readBytes(kStaging + path);
+    MemoryImageFile image(1, 1);
+    UString error;
+    EXPECT_TRUE(image.decodeTGA(bytes.data(), bytes.size(), false, error)) << path << ": " << error;
+    t.width = image.width;
+    t.height = image.height;
+    t.rgba.assign(image.pImageData, image.pImageData + static_cast<size_t>(image.width) * image.height * 4);
+    const std::string text = readText(kStaging + path + ".ini");
+    MemoryIniFile ini;
+    ini.parse(text.data(), text.size());
+    for (int i = 0; i < ini.getSectionCount(); ++i) {
+        const UString section = "Skin " + std::to_string(i);
+        EXPECT_TRUE(ini.hasSection(section)) << path << " lacks " << section;
+        if (!ini.hasSection(section))
+            break;
+        Skin s{ini.getInt(section, "left"),   ini.getInt(section, "top"),
+               ini.getInt(section, "width"),  ini.getInt(section, "height"),
+               ini.hasKey(section, "origin_adjust_x") ? ini.getInt(section, "origin_adjust_x") : 0,
+               ini.hasKey(section, "origin_adjust_y") ? ini.getInt(section, "origin_adjust_y") : 0};
+        t.skins.push_back(s);
+    }
+    return t;
+}
+
+TEST(DataSetTest, EveryTextureDecodesWithAWellFormedSkinFile) {
+    for (const Catalogue::Texture& entry : Catalogue::textures()) {
+        SCOPED_TRACE(entry.path);
+        const Texture t = loadTexture(entry.path);
+        EXPECT_LE(t.width, 256);
+        EXPECT_LE(t.height, 256);
+        EXPECT_GE(static_cast<int>(t.skins.size()), entry.minFrames);
+        if (entry.exactWidth) {
+            EXPECT_EQ(entry.exactWidth, t.width);
+            EXPECT_EQ(entry.exactHeight, t.height);
+        }
+        for (const Skin& s : t.skins) {
+            EXPECT_GT(s.width, 0);
+            EXPECT_GT(s.height, 0);
+            EXPECT_GE(s.left, 0);
+            EXPECT_GE(s.top, 0);
+            EXPECT_LE(s.left + s.width, t.width);
+            EXPECT_LE(s.top + s.height, t.height);
+        }
+        // The engine's ini reader trims lines but not keys: no spaces round
+        // "=", and every other line is a section header (no comments).
+        const std::string text = readText(kStaging + entry.path + ".ini");
+        size_t start = 0;
+        while (start < text.size()) {
+            const size_t end = text.find('\n', start);
+            const std::string line = text.substr(start, end - start);
+            start = end == std::string::npos ? text.size() : end + 1;
+            if (line.empty())
+                continue;
+            if (line.find('=') != std::string::npos)
+                EXPECT_EQ(std::string::npos, line.find(' ')) << line;
+            else
+                EXPECT_TRUE(line.front() == '[' && line.back() == ']') << line;
+        }
+    }
+}
+
+TEST(DataSetTest, FontsHaveAGlyphSkinForEveryCodeTheyServe) {
+    struct FontCase {
+        std::vector<std::string> files;
+        int glyphs;
+    };
+    const FontCase cases[] = {
+        {{"gfx/font/font-tiny.tga"}, 94},
+        {{"gfx/font/font-small.tga"}, 94},
+        {{"gfx/font/font-medium.tga"}, 256},
+        {{"gfx/font/font-large-1.tga", "gfx/font/font-large-2.tga"}, 94},
+        {{"gfx/font/font-hud.tga"}, 86},
+        {{"gfx/font/font-blackoutline.tga"}, 97},
+    };
+    for (const FontCase& c : cases) {
+        SCOPED_TRACE(c.files.front());
+        int total = 0;
+        for (const std::string& file : c.files)
+            total += static_cast<int>(loadTexture(file).skins.size());
+        EXPECT_EQ(c.glyphs, total);
+    }
+    // The medium font starts at code 0: the accent marks and the special
+    // symbols must carry ink, the cedilla a full-height cell.
+    const Texture medium = loadTexture("gfx/font/font-medium.tga");
+    const int lineHeight = medium.skins['A'].height;
+    for (int code : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 96, 127, 136, 152, 168, 176, 180, 184, int('A'), int('z')}) {
+        const Skin& s = medium.skins[static_cast<size_t>(code)];
+        int ink = 0;
+        for (int y = s.top; y < s.top + s.height; ++y)
+            for (int x = s.left; x < s.left + s.width; ++x)
+                ink += medium.alphaAt(x, y) > 0;
+        EXPECT_GT(ink, 0) << "code " << code;
+    }
+    EXPECT_EQ(lineHeight, medium.skins[184].height);
+    EXPECT_LT(medium.skins[180].height, lineHeight / 2);
+}
+
+TEST(DataSetTest, SmileyFeaturesLineUpWithTheirBlinkAndGlowFrames) {
+    const std::pair<const char*, const char*> pairs[] = {{"gfx/eyes.tga", "gfx/eyes-blink.tga"},
+                                                         {"gfx/eyes.tga", "gfx/eyes-glow.tga"},
+                                                         {"gfx/mouths.tga", "gfx/mouths-glow.tga"},
+                                                         {"gfx/hair.tga", "gfx/hair-glow.tga"},
+                                                         {"gfx/eyebrows.tga", "gfx/eyebrows-glow.tga"}};
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.second);
+        const Texture feature = loadTexture(pair.first), other = loadTexture(pair.second);
+        ASSERT_EQ(feature.skins.size(), other.skins.size());
+        EXPECT_LE(feature.skins.size(), 16u);
+        for (size_t i = 0; i < feature.skins.size(); ++i) {
+            const Skin &f = feature.skins[i], &g = other.skins[i];
+            EXPECT_EQ(f.width, g.width);
+            EXPECT_EQ(f.height, g.height);
+            if (std::string(pair.second).find("glow") == std::string::npos)
+                continue;
+            // A glow frame outlines its feature: every edge pixel of the
+            // feature is covered by the glow.
+            int uncovered = 0;
+            for (int y = 1; y + 1 < f.height; ++y)
+                for (int x = 1; x + 1 < f.width; ++x) {
+                    const bool bInside = feature.alphaAt(f.left + x, f.top + y) > 128;
+                    const bool bEdge = bInside && (feature.alphaAt(f.left + x + 1, f.top + y) == 0 ||
+                                                   feature.alphaAt(f.left + x - 1, f.top + y) == 0);
+                    if (bEdge && other.alphaAt(g.left + x, g.top + y) == 0)
+                        ++uncovered;
+                }
+            EXPECT_EQ(0, uncovered) << "frame " << i;
+        }
+    }
+}
+
+TEST(DataSetTest, SkyMeetsTheClearColourAndThePointerTipIsItsAnchor) {
+    const Texture sky = loadTexture("gfx/sky-colormatched-blurred.tga");
+    for (int y : {0, sky.height - 1})
+        for (int x = 0; x < sky.width; x += 17) {
+            const uint8_t* p = &sky.rgba[(static_cast<size_t>(y) * sky.width + x) * 4];
+            EXPECT_EQ(16, p[0]);
+            EXPECT_EQ(128, p[1]);
+            EXPECT_EQ(208, p[2]);
+        }
+    const Texture pointer = loadTexture("gfx/gui/game/mousepointer.tga");
+    for (const Skin& s : pointer.skins) {
+        EXPECT_EQ(s.width / 2, s.adjustX);
+        EXPECT_EQ(s.height / 2, s.adjustY);
+    }
+}
+
+struct Decoded {
+    int channels = 0;
+    long rate = 0;
+    long frames = 0;
+};
+
+Decoded decodeOgg(const std::string& path) {
+    Decoded d;
+    OggVorbis_File file;
+    if (ov_fopen(path.c_str(), &file) != 0)
+        return d;
+    const vorbis_info* info = ov_info(&file, -1);
+    d.channels = info->channels;
+    d.rate = info->rate;
+    float** pcm = nullptr;
+    int section = 0;
+    long got;
+    while ((got = ov_read_float(&file, &pcm, 4096, &section)) > 0)
+        d.frames += got;
+    ov_clear(&file);
+    return d;
+}
+
+TEST(DataSetTest, SoundsAreMonoAndMusicIsStereoOfTheRightLength) {
+    for (const std::string& path : Catalogue::sounds()) {
+        SCOPED_TRACE(path);
+        const Decoded d = decodeOgg(kStaging + path);
+        EXPECT_EQ(1, d.channels);
+        EXPECT_GT(d.frames, 0);
+        EXPECT_LT(d.frames, d.rate * 3);
+    }
+    const Decoded tick = decodeOgg(kStaging + "sfx/clockTick.ogg");
+    EXPECT_EQ(tick.rate, tick.frames);
+    for (const std::string& path : Catalogue::music()) {
+        SCOPED_TRACE(path);
+        const Decoded d = decodeOgg(kStaging + path);
+        EXPECT_EQ(2, d.channels);
+        EXPECT_GE(d.frames, d.rate * 30);
+        EXPECT_LE(d.frames, d.rate * 90);
+    }
+}
+
+TEST(DataSetTest, SolutionFilesHoldManyDistinctValidPaths) {
+    for (const Catalogue::Solution& s : Catalogue::solutions()) {
+        SCOPED_TRACE(s.path);
+        const std::vector<uint8_t> bytes = readBytes(kStaging + s.path);
+        const size_t size = static_cast<size_t>(s.width * s.height);
+        ASSERT_EQ(0u, bytes.size() % size);
+        std::set<std::vector<uint8_t>> records;
+        for (size_t at = 0; at < bytes.size(); at += size) {
+            const std::vector<uint8_t> record(bytes.begin() + static_cast<long>(at),
+                                              bytes.begin() + static_cast<long>(at + size));
+            EXPECT_TRUE(SolutionSearch::isValid(record, s.width, s.height));
+            records.insert(record);
+        }
+        EXPECT_EQ(bytes.size() / size, records.size());
+        // The 3 x 3 grid has only 40 directed paths; every other size has plenty.
+        EXPECT_GE(records.size(), s.width * s.height == 9 ? 40u : 100u);
+    }
+}
+
+TEST(DataSetTest, EditionSettingsHoldTheKeysTheEngineReads) {
+    const std::string text = readText(kGame + "Glimmerdaledemo.cfg.static");
+    MemoryIniFile ini;
+    ini.parse(text.data(), text.size());
+    EXPECT_FALSE(ini.getBool("Language", "bMultilanguage"));
+    EXPECT_EQ(0, ini.getInt("Language", "singleLanguage"));
+    EXPECT_EQ(0, ini.getInt("Graphics", "ditherDepth"));
+    EXPECT_NE(std::string::npos, readText(kGame + "readme.htm").find("How to play"));
+}
+
+TEST(DataSetTest, TheGeneratorWritesTheSameBytesEveryRun) {
+    const fs::path temp = fs::temp_directory_path() / ("datagen-again-" + std::to_string(::getpid()));
+    fs::remove_all(temp);
+    const std::string command = std::string(DATAGEN_EXE) + " " + (temp / "src").string() + " " +
+                                (temp / "game").string();
+    ASSERT_EQ(0, std::system(command.c_str()));
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(temp / "src")) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string relative = fs::relative(entry.path(), temp / "src").string();
+        EXPECT_TRUE(readBytes(entry.path().string()) == readBytes(kStaging + relative)) << relative;
+        ++compared;
+    }
+    EXPECT_GT(compared, 150);
+    fs::remove_all(temp);
+}
+
+}  // namespace
