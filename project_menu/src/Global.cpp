@@ -1,6 +1,8 @@
 #include "Global.h"
 
 #include "ContextManager.h"
+#include "ContextPost.h"
+#include "ContextPre.h"
 #include "FramePacer.h"
 #include "Kiv.h"
 #include "KivAudio.h"
@@ -16,6 +18,8 @@ Global::Global() = default;
 
 Global::~Global()
 {
+    delete pContextPre;
+    delete pContextPost;
     delete pContextManager;
 }
 

@@ -11,6 +11,9 @@
 #include <cstdint>
 
 class ContextManager;
+class ContextPost;
+class ContextPre;
+class FontQuad;
 
 class Global {
 public:
@@ -37,7 +40,15 @@ public:
     HSTdata hst;
     // Loaded when constructed, saved when destroyed, before the block.
     ProfileManager profileManager;
+    // The shared fonts; they belong to the resource root, not to Global.
+    FontQuad* pFontSmall = nullptr;
+    FontQuad* pFontMedium = nullptr;
+    FontQuad* pFontLarge = nullptr;
     ContextManager* pContextManager = nullptr;
+    // The shared scenery behind the menu screens and the layer in front of
+    // the main menu; owned, never pushed on the stack.
+    ContextPre* pContextPre = nullptr;
+    ContextPost* pContextPost = nullptr;
     // A web page to open once the program has ended; empty for none.
     UString urlToOpenOnExit;
 };

@@ -1,0 +1,304 @@
+#pragma once
+// Shared by the screen-stack tests: one engine per test program with a
+// 640 x 480 window (one world unit on the plane z = 0 is one pixel, the
+// origin at the centre), muted audio, a data folder of its own, a Global
+// with bare-quad fonts, and the textures, skins and sounds the stack and its
+// items look up, made from small painted images. Input is driven by writing
+// KivInput's state, never through SDL.
+#include "ContextManager.h"
+#include "FontQuad.h"
+#include "Global.h"
+#include "Kiv.h"
+#include "KivGraphics.h"
+#include "KivInput.h"
+#include "MemoryImageFile.h"
+#include "Quad.h"
+#include "ResourceManager.h"
+#include "Sound.h"
+#include "Texture.h"
+#include "UColor.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace stacktest {
+
+constexpr int KEY_ESCAPE = 1;
+constexpr int KEY_SPACE = 57;
+constexpr int KEY_LEFT_SHIFT = 42;
+constexpr int KEY_F = 33;
+constexpr int MOUSE_LEFT = KivInput::FIRST_MOUSE_BUTTON;
+
+const UColor RED(255, 0, 0, 255);
+const UColor GREEN(0, 255, 0, 255);
+const UColor BLUE(0, 0, 255, 255);
+const UColor WHITE(255, 255, 255, 255);
+const UColor BLACK(0, 0, 0, 255);
+const UColor BACKDROP(20, 40, 90, 255);
+
+// A font of untextured quads: every printable byte a solid rectangle 6 wide
+// and 10 high (anchored at its top-left corner) followed by one pixel of
+// spacing, a space 4 wide.
+struct QuadFont {
+    std::vector<std::unique_ptr<Quad>> glyphs;
+    FontQuad font;
+
+    explicit QuadFont(int lineHeight)
+    {
+        font.lineHeight = lineHeight;
+        font.capHeight = lineHeight;
+        font.spaceWidth = 4;
+        font.bUseCache = false;
+        for (int code = 33; code < 256; ++code) {
+            glyphs.push_back(std::make_unique<Quad>());
+            glyphs.back()->setSize(6.0f, 10.0f);
+            glyphs.back()->setOriginLocation(7);
+            font.symbolData[code].pQuad = glyphs.back().get();
+            font.symbolData[code].spacing = 1;
+        }
+    }
+};
+
+struct Shared {
+    std::string home;
+    std::string files;
+    std::unique_ptr<KivBase> resources;
+    std::unique_ptr<QuadFont> small, medium, large;
+    Texture* pointerTexture = nullptr;
+};
+
+inline Shared& shared()
+{
+    static Shared instance;
+    return instance;
+}
+
+// Writes an uncompressed 32-bit TGA, top row first.
+inline void writeTGA(const std::string& path, int width, int height, const std::function<UColor(int, int)>& pixel)
+{
+    std::vector<unsigned char> bytes(18, 0);
+    bytes[2] = 2;
+    bytes[12] = static_cast<unsigned char>(width & 0xFF);
+    bytes[13] = static_cast<unsigned char>(width >> 8);
+    bytes[14] = static_cast<unsigned char>(height & 0xFF);
+    bytes[15] = static_cast<unsigned char>(height >> 8);
+    bytes[16] = 32;
+    bytes[17] = 0x28;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const UColor c = pixel(x, y);
+            bytes.insert(bytes.end(), {c.b, c.g, c.r, c.a});
+        }
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+struct Frame {
+    int left, top, width, height;
+};
+
+// A texture from a painted image cut into the given frames, owned by the
+// shared resource root.
+inline Texture* makeTexture(const std::string& name, int width, int height, const std::vector<Frame>& frames,
+                            const std::function<UColor(int, int)>& pixel)
+{
+    const std::string path = shared().files + "/" + name + ".tga";
+    writeTGA(path, width, height, pixel);
+    std::ofstream ini(path + ".ini");
+    for (size_t i = 0; i < frames.size(); ++i)
+        ini << "[Skin " << i << "]\nleft=" << frames[i].left << "\ntop=" << frames[i].top
+            << "\nwidth=" << frames[i].width << "\nheight=" << frames[i].height << "\n";
+    ini.close();
+    Texture* texture = new Texture(path, 0);
+    shared().resources->addChildLast(texture);
+    return texture;
+}
+
+// A one-frame texture in one colour with a stripe of another colour over its
+// four leftmost columns, registered under key with the given anchor.
+inline Skin* makeStripedSkin(const std::string& key, int width, int height, UColor fill, UColor stripe, int anchor)
+{
+    Texture* texture = makeTexture(key.substr(0, key.find(':')), width, height, {{0, 0, width, height}},
+                                   [=](int x, int) { return x < 4 ? stripe : fill; });
+    Skin* skin = texture->skins.front();
+    skin->setOriginLocation(anchor);
+    pKiv->pResourceManager->addResource(key, skin);
+    return skin;
+}
+
+class Environment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        Shared& s = shared();
+        char pattern[] = "/tmp/kiv-stack-XXXXXX";
+        ASSERT_NE(nullptr, mkdtemp(pattern));
+        s.home = pattern;
+        s.files = s.home + "/files";
+        std::filesystem::create_directories(s.files);
+        setenv("XDG_DATA_HOME", s.home.c_str(), 1);
+        const std::string data = s.home + "/Glimmerdaledemo/1.30";
+        std::filesystem::create_directories(data);
+        std::ofstream(data + "/Glimmerdaledemo.cfg") << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\n"
+                                                        "screenHeight=480\nbBilinearFilter=No\n"
+                                                        "[KivAudio]\nbMute=Yes\n";
+        new Kiv();
+        pGlobal = new Global();
+        s.resources = std::make_unique<KivBase>();
+        s.small = std::make_unique<QuadFont>(10);
+        s.medium = std::make_unique<QuadFont>(16);
+        s.large = std::make_unique<QuadFont>(24);
+        pGlobal->pFontSmall = &s.small->font;
+        pGlobal->pFontMedium = &s.medium->font;
+        pGlobal->pFontLarge = &s.large->font;
+        registerResources();
+    }
+
+    void TearDown() override
+    {
+        Shared& s = shared();
+        delete pGlobal;
+        pGlobal = nullptr;
+        s.resources.reset();
+        s.small.reset();
+        s.medium.reset();
+        s.large.reset();
+        delete pKiv;
+        std::error_code ignored;
+        std::filesystem::remove_all(s.home, ignored);
+    }
+
+private:
+    static void registerResources()
+    {
+        ResourceManager& registry = *pKiv->pResourceManager;
+        const UColor frame(90, 60, 30, 255);
+        // Released red, pressed green.
+        shared().pointerTexture = makeTexture("mousepointer", 32, 16, {{0, 0, 16, 16}, {16, 0, 16, 16}},
+                                              [](int x, int) { return x < 16 ? RED : GREEN; });
+        registry.addResource("mousePointer", shared().pointerTexture);
+        registry.addResource("languageFlags", makeTexture("flags", 64, 32, {{0, 0, 32, 32}, {32, 0, 32, 32}},
+                                                          [](int x, int) { return x < 32 ? BLUE : GREEN; }));
+        registry.addResource("logo:all",
+                             makeTexture("logo", 64, 32, {{0, 0, 64, 32}}, [](int, int) { return WHITE; })->skins[0]);
+        // The frames the menu items draw.
+        for (const char* key : {"gui-game-button", "gui-game-editbox", "gui-game-button-cloud"})
+            registry.addResource(key, makeTexture(key, 128, 64, {{0, 0, 64, 64}, {64, 0, 64, 64}},
+                                                  [frame](int, int) { return frame; }));
+        registry.addResource("gui-game-square:0",
+                             makeTexture("square", 64, 64, {{0, 0, 64, 64}}, [frame](int, int) { return frame; })
+                                 ->skins[0]);
+        for (const char* key : {"pop", "mouseClick"}) {
+            Sound* sound = new Sound(formatString("sfx/%s.ogg", key), false, 1);
+            shared().resources->addChildLast(sound);
+            registry.addResource(key, sound);
+        }
+    }
+};
+
+// A screen that records what the stack does to it.
+class RecordingScreen : public Context {
+public:
+    RecordingScreen(std::string screenName, std::vector<std::string>& eventLog)
+        : name(std::move(screenName)), log(eventLog)
+    {
+    }
+    ~RecordingScreen() override { log.push_back(name + " deleted"); }
+
+    void activate(bool firstTime) override { log.push_back(name + (firstTime ? " activate first" : " activate again")); }
+    void deactivate(bool closing) override
+    {
+        log.push_back(name + (closing ? " deactivate closing" : " deactivate covered"));
+    }
+    void tickContents(double contextT, double contextDt) override
+    {
+        ++ticks;
+        Context::tickContents(contextT, contextDt);
+    }
+
+    std::string name;
+    std::vector<std::string>& log;
+    int ticks = 0;
+};
+
+// Clears every input flag; then the listed codes went down this frame and
+// the held ones were already down in the previous frame.
+inline void setInput(std::initializer_list<int> pressed, std::initializer_list<int> held = {})
+{
+    KivInput& input = *pKiv->pInput;
+    std::fill(std::begin(input.current), std::end(input.current), false);
+    std::fill(std::begin(input.previous), std::end(input.previous), false);
+    input.bMouseHeld[0] = input.bMouseHeld[1] = false;
+    for (int code : pressed)
+        input.current[code] = true;
+    for (int code : held)
+        input.current[code] = input.previous[code] = true;
+}
+
+// The frame buffer, top row first.
+inline std::unique_ptr<MemoryImageFile> grab()
+{
+    bool ok = false;
+    std::unique_ptr<MemoryImageFile> image(pKiv->pGraphics->grabScreen(&ok));
+    EXPECT_TRUE(ok);
+    return image;
+}
+
+inline UColor pixelAt(const MemoryImageFile& image, int x, int y)
+{
+    const unsigned char* p = image.pImageData + (static_cast<size_t>(y) * image.width + x) * 4;
+    return UColor(p[0], p[1], p[2], 255);
+}
+
+// The pixel that shows the world point (x, y) of the plane z = 0 through a
+// default camera.
+inline UColor worldPixel(const MemoryImageFile& image, float x, float y)
+{
+    return pixelAt(image, static_cast<int>(x + 320.0f), static_cast<int>(240.0f - y));
+}
+
+inline ::testing::AssertionResult sameColor(UColor expected, UColor actual, int tolerance = 0)
+{
+    auto near = [tolerance](int a, int b) { return a - b <= tolerance && b - a <= tolerance; };
+    if (near(expected.r, actual.r) && near(expected.g, actual.g) && near(expected.b, actual.b))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "expected (" << int(expected.r) << ", " << int(expected.g) << ", "
+                                         << int(expected.b) << ") got (" << int(actual.r) << ", " << int(actual.g)
+                                         << ", " << int(actual.b) << ")";
+}
+
+// Pixels of the colour in the rectangle [left, right) x [top, bottom) of
+// the frame, rows from the top.
+inline int countPixels(const MemoryImageFile& image, UColor color, int left, int top, int right, int bottom)
+{
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x)
+            if (sameColor(color, pixelAt(image, x, y)))
+                ++count;
+    return count;
+}
+
+// Puts the program's mouse on the world point (x, y) of a default camera.
+inline void moveMouseTo(float x, float y)
+{
+    pKiv->pInput->mouseX = x + 320.0f;
+    pKiv->pInput->mouseY = y + 240.0f;
+}
+
+// Clears the frame to the backdrop colour.
+inline void clearFrame()
+{
+    pKiv->pGraphics->clear(BACKDROP);
+}
+
+} // namespace stacktest
