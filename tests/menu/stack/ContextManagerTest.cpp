@@ -234,11 +234,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, EscapeTest,
                                            EscapeCase{"IgnoredWhenNotAllowed", false, true, false, false, false},
                                            EscapeCase{"HeldKeyDoesNothing", true, false, true, false, false},
                                            EscapeCase{"HeldKeyAsksNothing", true, true, true, false, false}),
-                         [](const ::testing::TestParamInfo<EscapeCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<EscapeCase>& c) { return c.param.name; });
 
 TEST_F(ContextManagerTest, ConfirmationDialogAsksInTheCurrentLanguage)
 {
-    manager->pushContext(screen("asker"));
+    RecordingScreen* asker = screen("asker");
+    asker->bConfirmBeforeClose = true;
+    manager->pushContext(asker);
     step();
     manager->dialogAnswer = 1;
     setInput({KEY_ESCAPE});
@@ -352,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseKeyCase{"SpaceNoLongerBound", KEY_SPACE, true, true, false},
                       CloseKeyCase{"OtherKey", KEY_F, true, false, false},
                       CloseKeyCase{"NotAllowed", KEY_SPACE, false, false, false}),
-    [](const ::testing::TestParamInfo<CloseKeyCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<CloseKeyCase>& c) { return c.param.name; });
 
 TEST_F(ContextManagerTest, OwnerMayDeleteAScreenWhileItIsOnTheStack)
 {

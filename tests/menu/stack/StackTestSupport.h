@@ -5,6 +5,7 @@
 // with bare-quad fonts, and the textures, skins and sounds the stack and its
 // items look up, made from small painted images. Input is driven by writing
 // KivInput's state, never through SDL.
+#include "Camera.h"
 #include "ContextManager.h"
 #include "FontQuad.h"
 #include "Global.h"
@@ -283,7 +284,7 @@ inline int countPixels(const MemoryImageFile& image, UColor color, int left, int
     int count = 0;
     for (int y = top; y < bottom; ++y)
         for (int x = left; x < right; ++x)
-            if (sameColor(color, pixelAt(image, x, y)))
+            if (pixelAt(image, x, y) == color)
                 ++count;
     return count;
 }

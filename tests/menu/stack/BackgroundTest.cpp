@@ -1,0 +1,183 @@
+#include "StackTestSupport.h"
+
+#include "Background.h"
+#include "Camera.h"
+#include "CameraBlender.h"
+#include "Context.h"
+#include "ContextPre.h"
+
+namespace {
+
+using namespace stacktest;
+
+const UColor SKY(16, 128, 208, 255);
+const UColor CLOUD(250, 250, 250, 255);
+const UColor HILL(0, 128, 0, 255);
+const UColor GRASS(0, 200, 0, 255);
+const UColor EARTH(128, 64, 0, 255);
+const UColor STRIPE(255, 0, 0, 255);
+
+// Layers 64 (sky, hills) and 32 (grass, ground) wide, each with a red stripe
+// on its four leftmost columns, so that tile starts can be found on screen.
+void registerScenery()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    makeStripedSkin("sky:0", 64, 32, CLOUD, STRIPE, 1);
+    makeStripedSkin("hills:all", 64, 16, HILL, STRIPE, 1);
+    makeStripedSkin("grass:all", 32, 8, GRASS, STRIPE, 1);
+    makeStripedSkin("ground:all", 32, 16, EARTH, STRIPE, 7);
+}
+
+class BackgroundTest : public ::testing::Test {
+protected:
+    void SetUp() override { registerScenery(); }
+
+    // The frame after drawing a Background with the flags through a default
+    // camera moved sideways to x.
+    std::unique_ptr<MemoryImageFile> draw(int flags, float cameraX)
+    {
+        Context screen;
+        screen.pCamera->position.x = cameraX;
+        screen.pCamera->lookAtPoint.x = cameraX;
+        screen.pCamera->tick(0.0, 0.0);
+        screen.addChildLast(new Background(flags));
+        clearFrame();
+        screen.render();
+        return grab();
+    }
+
+    // Screen columns where a red stripe starts on the row showing world y.
+    static std::vector<int> stripeStarts(const MemoryImageFile& image, float worldY)
+    {
+        const int row = static_cast<int>(240.0f - worldY);
+        std::vector<int> starts;
+        for (int x = 0; x < 640; ++x)
+            if (pixelAt(image, x, row) == STRIPE && (x == 0 || !(pixelAt(image, x - 1, row) == STRIPE)))
+                starts.push_back(x);
+        return starts;
+    }
+};
+
+TEST_F(BackgroundTest, NoFlagsDrawNothingNotEvenTheSky)
+{
+    auto image = draw(0, 0.0f);
+    EXPECT_EQ(640 * 480, countPixels(*image, BACKDROP, 0, 0, 640, 480));
+}
+
+TEST_F(BackgroundTest, SkyLayerClearsToTheSkyColourAndHangsTheSkyAbove86)
+{
+    auto image = draw(Background::LAYER_SKY, 0.0f);
+    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, 200.0f)));
+    EXPECT_TRUE(sameColor(CLOUD, worldPixel(*image, 10.0f, 100.0f)));
+    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, 84.0f)));
+    EXPECT_TRUE(sameColor(HILL, worldPixel(*image, 10.0f, 5.0f))) << "hills stand on y = -2";
+    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, -10.0f)));
+}
+
+TEST_F(BackgroundTest, GrassAloneDrawsOverWhatWasThereWithoutClearing)
+{
+    auto image = draw(Background::LAYER_GRASS, 0.0f);
+    EXPECT_TRUE(sameColor(GRASS, worldPixel(*image, 10.0f, 3.0f)));
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, 100.0f)));
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, -10.0f)));
+}
+
+TEST_F(BackgroundTest, GroundHangsBelowY2)
+{
+    auto image = draw(Background::LAYER_GROUND, 0.0f);
+    EXPECT_TRUE(sameColor(EARTH, worldPixel(*image, 10.0f, -5.0f)));
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, 5.0f)));
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, -20.0f)));
+}
+
+TEST_F(BackgroundTest, RowsCoverTheWholeWidthAndScrollByTheirParallax)
+{
+    struct Case {
+        int flags;
+        float worldY;
+        int tile;
+        float cameraX;
+        int firstStripe;
+    };
+    // Sky (parallax 3) moves by a third of the camera's travel, grass
+    // (parallax 1) with it: 300 to the right moves the sky 100 and the grass
+    // 300 to the left, modulo the tile width; the same holds left of the
+    // origin, where the row must still start at the view's left edge.
+    const Case cases[] = {
+        {Background::LAYER_SKY, 100.0f, 64, 0.0f, 0},     {Background::LAYER_SKY, 100.0f, 64, 300.0f, 28},
+        {Background::LAYER_SKY, 100.0f, 64, -300.0f, 36}, {Background::LAYER_GRASS, 3.0f, 32, 0.0f, 0},
+        {Background::LAYER_GRASS, 3.0f, 32, 300.0f, 20}, {Background::LAYER_GRASS, 3.0f, 32, -300.0f, 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "flags " << c.flags << " camera " << c.cameraX);
+        auto image = draw(c.flags, c.cameraX);
+        const std::vector<int> starts = stripeStarts(*image, c.worldY);
+        ASSERT_FALSE(starts.empty());
+        EXPECT_EQ(c.firstStripe, starts.front());
+        for (size_t i = 1; i < starts.size(); ++i)
+            EXPECT_EQ(c.tile, starts[i] - starts[i - 1]);
+        EXPECT_GT(starts.back() + c.tile, 639) << "no gap at the right edge";
+        const int row = static_cast<int>(240.0f - c.worldY);
+        EXPECT_FALSE(pixelAt(*image, 0, row) == BACKDROP) << "no gap at the left edge";
+        EXPECT_FALSE(pixelAt(*image, 639, row) == BACKDROP);
+    }
+}
+
+TEST_F(BackgroundTest, TileWithoutWidthDrawsNothingAndReturns)
+{
+    Context screen;
+    screen.pCamera->tick(0.0, 0.0);
+    Background layers(Background::LAYER_GRASS);
+    Quad empty;
+    empty.setSize(0.0f, 16.0f);
+    pKiv->pCurrentContext = &screen;
+    clearFrame();
+    layers.drawLayer(&empty, 1.0f, 0.0f, 0.0f, 0.0f);
+    layers.drawLayer(&empty, 3.0f, 0.0f, 0.0f, 0.0f);
+    pKiv->pCurrentContext = nullptr;
+    EXPECT_EQ(640 * 480, countPixels(*grab(), BACKDROP, 0, 0, 640, 480));
+}
+
+TEST(ContextPre, CameraStandsCentredWithTheGroundAtTheBottomEdge)
+{
+    registerScenery();
+    ContextPre pre;
+    const Camera& camera = *pre.pCamera;
+    EXPECT_EQ(V3(0.0f, 236.0f, -320.0f), camera.position);
+    EXPECT_FLOAT_EQ(-4.0f, camera.getVisibleRect(0.0f).bottom);
+    ASSERT_EQ(1, pre.getChildCount());
+    const Background* layers = dynamic_cast<Background*>(static_cast<KivBase*>(pre.pFirstChild));
+    ASSERT_NE(nullptr, layers);
+    EXPECT_EQ(7, layers->flags);
+}
+
+TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)
+{
+    registerScenery();
+    ContextPre pre;
+    Context menu;
+    menu.pBackgroundContext = &pre;
+    menu.tick(0.0, 0.02);
+    clearFrame();
+    menu.render();
+    auto image = grab();
+    // Through the scenery camera the view's bottom edge is y = -4: the
+    // ground fills the bottom rows, grass above it, the sky colour on top.
+    EXPECT_TRUE(sameColor(EARTH, pixelAt(*image, 330, 478)));
+    EXPECT_TRUE(sameColor(GRASS, pixelAt(*image, 330, 470)));
+    EXPECT_TRUE(sameColor(SKY, pixelAt(*image, 330, 20)));
+}
+
+TEST(ContextPre, MenuScreenWithoutBackgroundShowsNoScenery)
+{
+    Context menu;
+    menu.tick(0.0, 0.02);
+    clearFrame();
+    menu.render();
+    EXPECT_EQ(640 * 480, countPixels(*grab(), BACKDROP, 0, 0, 640, 480));
+}
+
+} // namespace

@@ -1,0 +1,93 @@
+#include "StackTestSupport.h"
+
+#include "Context.h"
+#include "MousePointer.h"
+
+namespace {
+
+using namespace stacktest;
+
+class MousePointerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setInput({});
+        layer.addChildLast(pointer);
+        layer.pCamera->tick(0.0, 0.0);
+    }
+    void TearDown() override { setInput({}); }
+
+    // One tick of the pointer's layer, dt seconds long.
+    void step(double dt) { layer.tick(0.0, dt); }
+
+    Context layer;
+    MousePointer* pointer = new MousePointer();
+    Skin* released = shared().pointerTexture->skins[0];
+    Skin* pressedLook = shared().pointerTexture->skins[1];
+};
+
+TEST_F(MousePointerTest, StartsReleasedOnTheFirstFrame)
+{
+    EXPECT_EQ(shared().pointerTexture, pointer->texture);
+    EXPECT_EQ(0.0f, pointer->pressed);
+    EXPECT_EQ(released, pointer->pSkin);
+}
+
+TEST_F(MousePointerTest, FollowsTheMouseOfItsLayer)
+{
+    moveMouseTo(-150.0f, 75.0f);
+    step(0.02);
+    EXPECT_FLOAT_EQ(-150.0f, pointer->position.x);
+    EXPECT_FLOAT_EQ(75.0f, pointer->position.y);
+    EXPECT_FLOAT_EQ(0.0f, pointer->position.z);
+}
+
+TEST_F(MousePointerTest, HeldButtonSlidesToThePressedFrame)
+{
+    struct Step {
+        bool held;
+        float pressed;
+        bool pressedFrame;
+    };
+    const Step steps[] = {{true, 0.4f, false},  {true, 0.8f, false}, {true, 1.0f, true},
+                          {false, 0.6f, false}, {true, 1.0f, true},  {false, 0.6f, false},
+                          {false, 0.2f, false}, {false, 0.0f, false}};
+    for (int button : {0, 1}) {
+        int index = 0;
+        for (const Step& s : steps) {
+            pKiv->pInput->bMouseHeld[button] = s.held;
+            step(0.05);
+            EXPECT_NEAR(s.pressed, pointer->pressed, 1e-5) << "button " << button << " step " << index;
+            EXPECT_EQ(s.pressedFrame ? pressedLook : released, pointer->pSkin) << "step " << index;
+            ++index;
+        }
+        pKiv->pInput->bMouseHeld[button] = false;
+    }
+}
+
+TEST_F(MousePointerTest, SingleFrameTextureAlwaysShowsThatFrame)
+{
+    Texture* single = makeTexture("single-pointer", 16, 16, {{0, 0, 16, 16}}, [](int, int) { return BLUE; });
+    pointer->texture = single;
+    pKiv->pInput->bMouseHeld[0] = true;
+    for (int i = 0; i < 5; ++i) {
+        step(0.05);
+        EXPECT_EQ(single->skins[0], pointer->pSkin);
+    }
+    EXPECT_EQ(1.0f, pointer->pressed);
+}
+
+TEST_F(MousePointerTest, DrawsThePressedFrameAtTheMouse)
+{
+    moveMouseTo(40.0f, -30.0f);
+    pKiv->pInput->bMouseHeld[0] = true;
+    for (int i = 0; i < 3; ++i)
+        step(0.05);
+    clearFrame();
+    layer.render();
+    auto image = grab();
+    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, 40.0f, -30.0f)));
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 60.0f, -30.0f)));
+}
+
+} // namespace

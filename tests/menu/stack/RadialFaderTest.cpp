@@ -1,0 +1,130 @@
+#include "StackTestSupport.h"
+
+#include "Camera.h"
+#include "Context.h"
+#include "RadialFader.h"
+
+#include <cmath>
+
+namespace {
+
+using namespace stacktest;
+
+TEST(RadialFader, CoverageFollowsTheTargetAtOneClosingPerSecond)
+{
+    RadialFader fader;
+    fader.targetCoverage = 1.0f;
+    for (float expected : {0.25f, 0.5f, 0.75f, 1.0f, 1.0f}) {
+        fader.tick(0.0, 0.25);
+        EXPECT_FLOAT_EQ(expected, fader.coverage);
+    }
+    fader.targetCoverage = 0.0f;
+    for (float expected : {0.75f, 0.5f, 0.25f, 0.0f, 0.0f}) {
+        fader.tick(0.0, 0.25);
+        EXPECT_FLOAT_EQ(expected, fader.coverage);
+    }
+    fader.targetCoverage = 0.6f;
+    fader.tick(0.0, 1.0);
+    EXPECT_FLOAT_EQ(0.6f, fader.coverage) << "never past the target";
+}
+
+TEST(RadialFader, HoleShrinksAlongASineFromBeyondTheCorners)
+{
+    const float outer = RadialFader::outerRadius();
+    EXPECT_FLOAT_EQ(432.0f, outer) << "400 to the corner of 640 x 480, plus the margin";
+    struct Case {
+        float coverage;
+        float inner;
+    };
+    for (const Case& c : {Case{0.0f, 432.0f}, Case{0.5f, 126.53f}, Case{1.0f, 0.0f}})
+        EXPECT_NEAR(c.inner, RadialFader::innerRadius(outer, c.coverage), 0.01f) << c.coverage;
+}
+
+class RadialFaderDrawing : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        layer.addChildLast(fader);
+        layer.pCamera->tick(0.0, 0.0);
+        keptDetail = pGlobal->hst.detail;
+    }
+    void TearDown() override { pGlobal->hst.detail = keptDetail; }
+
+    std::unique_ptr<MemoryImageFile> draw(float coverage)
+    {
+        fader->coverage = coverage;
+        clearFrame();
+        layer.render();
+        return grab();
+    }
+
+    Context layer;
+    RadialFader* fader = new RadialFader();
+    int32_t keptDetail = 0;
+};
+
+TEST_F(RadialFaderDrawing, OpenDrawsNothing)
+{
+    auto image = draw(0.0f);
+    EXPECT_EQ(640 * 480, countPixels(*image, BACKDROP, 0, 0, 640, 480));
+}
+
+TEST_F(RadialFaderDrawing, ClosedIsBlackEverywhere)
+{
+    auto image = draw(1.0f);
+    EXPECT_EQ(640 * 480, countPixels(*image, BLACK, 0, 0, 640, 480));
+}
+
+TEST_F(RadialFaderDrawing, HalfClosedLeavesARoundHoleInTheMiddle)
+{
+    pGlobal->hst.detail = 0;
+    auto image = draw(0.5f);
+    // The hole's radius is 126.5.
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, 0.0f)));
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 120.0f, 0.0f)));
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, -120.0f)));
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 84.0f, 84.0f)));
+    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 133.0f, 0.0f)));
+    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 95.0f, 95.0f)));
+    EXPECT_TRUE(sameColor(BLACK, pixelAt(*image, 0, 0)));
+    EXPECT_TRUE(sameColor(BLACK, pixelAt(*image, 639, 479)));
+}
+
+TEST_F(RadialFaderDrawing, HighDetailSoftensTheEdgeOfTheHole)
+{
+    struct Case {
+        int detail;
+        bool brokenAlpha;
+        bool soft;
+    };
+    KivGraphics& graphics = *pKiv->pGraphics;
+    const bool keptBroken = graphics.bBrokenAlphaOp;
+    for (const Case& c : {Case{1, false, true}, Case{0, false, false}, Case{1, true, false}}) {
+        pGlobal->hst.detail = c.detail;
+        graphics.bBrokenAlphaOp = c.brokenAlpha;
+        auto image = draw(0.5f);
+        // 16 units inside the hole's edge: half way across the soft edge.
+        const UColor inside = worldPixel(*image, 110.0f, 0.0f);
+        if (c.soft) {
+            EXPECT_LT(inside.b, BACKDROP.b - 20) << c.detail;
+            EXPECT_GT(inside.b, 10) << c.detail;
+        } else {
+            EXPECT_TRUE(sameColor(BACKDROP, inside)) << c.detail << c.brokenAlpha;
+        }
+        EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, 0.0f)));
+        EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 140.0f, 0.0f)));
+    }
+    graphics.bBrokenAlphaOp = keptBroken;
+}
+
+TEST_F(RadialFaderDrawing, DrawsAroundTheWorldOriginWhateverTheModelView)
+{
+    pGlobal->hst.detail = 0;
+    fader->position = V3(200.0f, 100.0f, 0.0f);
+    fader->updateVisuals();
+    auto image = draw(0.5f);
+    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, 0.0f)));
+    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 200.0f, 100.0f)));
+}
+
+} // namespace
