@@ -169,7 +169,8 @@ void ContextManager::renderContents()
             pPointerLayer->render();
     }
     pFaderLayer->render();
-    if (!screen->bHideFps && pGlobal->hst.bShowFps)
+    // The fonts arrive with the loader, after the first frames.
+    if (!screen->bHideFps && pGlobal->hst.bShowFps && pGlobal->pFontSmall)
         renderFps();
     if (pKiv->debugLevel & 0x04)
         renderFpsGraph();

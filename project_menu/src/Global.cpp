@@ -7,6 +7,8 @@
 #include "Kiv.h"
 #include "KivAudio.h"
 #include "KivInput.h"
+#include "ResourceManager.h"
+#include "Texture.h"
 #include "Language.h"
 
 #include <algorithm>
@@ -21,10 +23,15 @@ Global::~Global()
     delete pContextPre;
     delete pContextPost;
     delete pContextManager;
+    delete pResourceRoot;
 }
 
 void Global::initPreLoader()
 {
+    pResourceRoot = new KivBase();
+    Texture* pointer = new Texture("gfx/gui/game/mousepointer.tga", 0);
+    pResourceRoot->addChildLast(pointer);
+    pKiv->pResourceManager->addResource("mousePointer", pointer);
     pContextManager = new ContextManager();
 }
 

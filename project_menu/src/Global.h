@@ -14,13 +14,15 @@ class ContextManager;
 class ContextPost;
 class ContextPre;
 class FontQuad;
+class KivBase;
 
 class Global {
 public:
     Global();
     virtual ~Global();
 
-    // Everything that must exist before the loader's first frame.
+    // Everything that must exist before the loader's first frame: the
+    // resource root, the mouse pointer's texture and the screen stack.
     virtual void initPreLoader();
 
     // Pushes the persistent block's settings into the engine: frame period,
@@ -49,6 +51,8 @@ public:
     // the main menu; owned, never pushed on the stack.
     ContextPre* pContextPre = nullptr;
     ContextPost* pContextPost = nullptr;
+    // Owns every loaded resource (textures, fonts, sounds) as its children.
+    KivBase* pResourceRoot = nullptr;
     // A web page to open once the program has ended; empty for none.
     UString urlToOpenOnExit;
 };

@@ -53,6 +53,9 @@ TEST(Startup, HeadlessRunEndsCleanlyOnTerminate)
     TemporaryFolder home;
     std::string executable = std::string(KIV_BINARY_DIR) + "/glimmerdale";
     ASSERT_TRUE(std::filesystem::exists(executable)) << executable;
+    // The game runs where its data files are, as the play script starts it.
+    std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
+    ASSERT_TRUE(std::filesystem::exists(gameData + "/gfx/gui/game/mousepointer.tga")) << gameData;
     std::string dataFolder = home.path + "/Glimmerdaledemo/1.30";
     std::string logPath = dataFolder + "/Glimmerdaledemo.log";
 
@@ -61,7 +64,7 @@ TEST(Startup, HeadlessRunEndsCleanlyOnTerminate)
         setenv("XDG_DATA_HOME", home.path.c_str(), 1);
         unsetenv("U3_APP_DATA_PATH");
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        if (chdir(home.path.c_str()) != 0)
+        if (chdir(gameData.c_str()) != 0)
             _exit(126);
         execl(executable.c_str(), executable.c_str(), "-psn_0_12345", static_cast<char*>(nullptr));
         _exit(127);
