@@ -5,7 +5,6 @@
 #include "FileManager.h"
 #include "Kiv.h"
 #include "KivInput.h"
-#include "MD5Digest.h"
 #include "Ticks.h"
 
 #include <algorithm>
@@ -13,7 +12,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <random>
 #include <type_traits>
 
@@ -60,7 +58,9 @@ const int32_t DEFAULT_RESERVED[5] = {0, 2, 2, 0, 0};
 
 int64_t now()
 {
-    return static_cast<int64_t>(std::time(nullptr));
+    TimeStamp stamp;
+    stamp.setNow();
+    return stamp.get();
 }
 
 uint32_t randomWord()
@@ -169,18 +169,19 @@ void HSTdata::writeDefaultSettings()
     countryVector[1] = 0.0f;
     countryVector[2] = -1.0f;
     std::memcpy(keys, DEFAULT_KEYS, sizeof(keys));
-    runStart = now();
+    runStart.setNow();
     playTime = 0;
     bPlayerPromptPending = true;
 }
 
 void HSTdata::resetHighScores()
 {
-    const int64_t time = now();
+    TimeStamp time;
+    time.setNow();
     for (HighScoreEntry(&table)[ENTRY_COUNT] : highScores) {
         for (int i = 0; i < ENTRY_COUNT; ++i) {
             HighScoreEntry& entry = table[i];
-            std::memset(entry.checkValue, 0, sizeof(entry.checkValue));
+            entry.checkValue = MD5Digest();
             entry.name[0] = 0;
             entry.score = 100000 - 10000 * i;
             entry.value2 = 10 - i;
@@ -204,7 +205,7 @@ int HSTdata::insertHighScore(int table, const char* playerName, int score, int v
         entries[i] = entries[i - 1];
 
     HighScoreEntry& entry = entries[position];
-    std::memset(entry.checkValue, 0, sizeof(entry.checkValue));
+    entry.checkValue = MD5Digest();
     const char* name = playerName ? playerName : "";
     size_t length = strnlen(name, HighScoreEntry::NAME_SIZE - 1);
     std::memcpy(entry.name, name, length);
@@ -212,13 +213,11 @@ int HSTdata::insertHighScore(int table, const char* playerName, int score, int v
     entry.score = score;
     entry.value2 = value2;
     entry.value3 = value3;
-    entry.time = now();
-    if (bSigned) {
-        MD5Digest digest(SIGNATURE_KEY, entries, sizeof(highScores[table]));
-        std::memcpy(entry.checkValue, digest.bytes, sizeof(entry.checkValue));
-    } else {
-        entry.checkValue[0] = 1;
-    }
+    entry.time.setNow();
+    if (bSigned)
+        entry.checkValue = MD5Digest(SIGNATURE_KEY, entries, sizeof(highScores[table]));
+    else
+        entry.checkValue.bytes[0] = 1;
     return position;
 }
 
@@ -236,7 +235,7 @@ bool HSTdata::load(FileManager& files)
     }
     if (bAccepted)
         repair();
-    runStart = std::max(runStart, now());
+    runStart.set(std::max(runStart.get(), now()));
     if (installationId == 0)
         installationId = freshInstallationId();
     return bAccepted;
@@ -245,10 +244,10 @@ bool HSTdata::load(FileManager& files)
 void HSTdata::addRunTime()
 {
     const int64_t end = now();
-    int32_t seconds = static_cast<int32_t>(static_cast<uint32_t>(end) - static_cast<uint32_t>(runStart));
+    int32_t seconds = static_cast<int32_t>(static_cast<uint32_t>(end) - static_cast<uint32_t>(runStart.get()));
     if (seconds > 0)
         playTime = playTime > INT32_MAX - seconds ? INT32_MAX : playTime + seconds;
-    runStart = end;
+    runStart.set(end);
 }
 
 bool HSTdata::isForeign() const

@@ -101,8 +101,7 @@ public:
     float countryVector[3];
     // Six controls (left, right, up, down, fire, missile), two input codes each.
     int32_t keys[CONTROL_COUNT][2];
-    // Seconds since 1970.
-    int64_t runStart;
+    TimeStamp runStart;
     // Seconds.
     int32_t playTime;
     bool bPlayerPromptPending;

@@ -93,16 +93,16 @@ TEST_F(HSTdataFile, RunStartIsTheLaterOfTheStoredOneAndNow)
     const int64_t future = static_cast<int64_t>(std::time(nullptr)) + 86400;
     {
         HSTdata block;
-        block.runStart = future;
+        block.runStart.set(future);
         block.save(files);
     }
-    EXPECT_EQ(reload()->runStart, future);
+    EXPECT_EQ(reload()->runStart.get(), future);
     {
         HSTdata block;
-        block.runStart = 1000;
+        block.runStart.set(1000);
         block.save(files);
     }
-    EXPECT_NEAR(static_cast<double>(reload()->runStart), static_cast<double>(std::time(nullptr)), 2.0);
+    EXPECT_NEAR(static_cast<double>(reload()->runStart.get()), static_cast<double>(std::time(nullptr)), 2.0);
 }
 
 TEST_F(HSTdataFile, DamagedFilesLoadAsDefaults)

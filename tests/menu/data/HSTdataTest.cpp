@@ -1,5 +1,4 @@
 #include "HSTdata.h"
-#include "MD5Digest.h"
 
 #include <gtest/gtest.h>
 
@@ -150,7 +149,7 @@ TEST(HSTdata, UnsignedEntryCarriesTheMarkerByte)
     HSTdata block;
     const int position = block.insertHighScore(2, "Bo", 95000, 0, 0, false);
     const unsigned char marker[16] = {1};
-    EXPECT_EQ(std::memcmp(block.highScores[2][position].checkValue, marker, 16), 0);
+    EXPECT_EQ(std::memcmp(block.highScores[2][position].checkValue.bytes, marker, 16), 0);
 }
 
 TEST(HSTdata, SignedEntryDigestsItsWholeTableAndNoOther)
@@ -163,9 +162,8 @@ TEST(HSTdata, SignedEntryDigestsItsWholeTableAndNoOther)
     const int position = block.insertHighScore(1, "Cy", 95000, 7, 1, true);
     HighScoreEntry table[HSTdata::ENTRY_COUNT];
     std::memcpy(table, block.highScores[1], sizeof(table));
-    std::memset(table[position].checkValue, 0, HighScoreEntry::CHECK_SIZE);
-    const MD5Digest expected(HSTdata::SIGNATURE_KEY, table, sizeof(table));
-    EXPECT_EQ(std::memcmp(block.highScores[1][position].checkValue, expected.bytes, 16), 0);
+    table[position].checkValue = MD5Digest();
+    EXPECT_EQ(block.highScores[1][position].checkValue, MD5Digest(HSTdata::SIGNATURE_KEY, table, sizeof(table)));
 
     EXPECT_EQ(std::memcmp(others[0], block.highScores[0], sizeof(others[0])), 0);
     EXPECT_EQ(std::memcmp(others[1], block.highScores[2], sizeof(others[1])), 0);
@@ -174,7 +172,7 @@ TEST(HSTdata, SignedEntryDigestsItsWholeTableAndNoOther)
     std::memcpy(other.highScores[1], block.highScores[1], sizeof(table));
     other.highScores[1][9].value3 = 12345;
     const int again = other.insertHighScore(1, "Cy", 95000, 7, 1, true);
-    EXPECT_NE(std::memcmp(other.highScores[1][again].checkValue, block.highScores[1][position].checkValue, 16), 0)
+    EXPECT_NE(other.highScores[1][again].checkValue, block.highScores[1][position].checkValue)
         << "another table content gives another check value";
 }
 
@@ -199,7 +197,7 @@ TEST(HSTdata, ResetRestoresTheScoresAndKeepsTheRandomBytes)
             EXPECT_EQ(entry.value2, 10 - i);
             EXPECT_EQ(entry.value3, 0);
             EXPECT_EQ(entry.name[0], 0);
-            EXPECT_EQ(std::memcmp(entry.checkValue, zeros, 16), 0);
+            EXPECT_EQ(std::memcmp(entry.checkValue.bytes, zeros, 16), 0);
             EXPECT_EQ(std::memcmp(entry.unused, unused[table][i], 4), 0);
         }
     }
@@ -209,11 +207,11 @@ TEST(HSTdata, RunTimeIsAddedOnlyWhenTheClockWentForward)
 {
     HSTdata block;
     block.playTime = 1000;
-    block.runStart = std::time(nullptr) + 3600;
+    block.runStart.set(std::time(nullptr) + 3600);
     block.addRunTime();
     EXPECT_EQ(block.playTime, 1000) << "clock set back: nothing added";
 
-    block.runStart = std::time(nullptr) - 100;
+    block.runStart.set(std::time(nullptr) - 100);
     block.addRunTime();
     EXPECT_GE(block.playTime, 1100);
     EXPECT_LE(block.playTime, 1102);
@@ -221,7 +219,7 @@ TEST(HSTdata, RunTimeIsAddedOnlyWhenTheClockWentForward)
     EXPECT_LE(block.playTime, 1103) << "the run is counted once";
 
     block.playTime = INT32_MAX - 5;
-    block.runStart = std::time(nullptr) - 100;
+    block.runStart.set(std::time(nullptr) - 100);
     block.addRunTime();
     EXPECT_EQ(block.playTime, INT32_MAX) << "the counter saturates instead of wrapping negative";
 }
