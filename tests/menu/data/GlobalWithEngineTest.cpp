@@ -8,48 +8,28 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
-#include <string>
 
 namespace {
 
-// A real engine under the test display, started once for all the tests of a
-// process: SDL 1.2 fails now and then to reopen the X display after SDL_Quit.
-// Each test still gets a data folder and a Global of its own.
+// A real engine under the test display, with the data folder of the sandbox.
 class GlobalWithEngine : public DataFolderSandbox {
 protected:
-    static void SetUpTestSuite()
-    {
-        char pattern[] = "/tmp/kiv-menu-engine-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        engineFolder = pattern;
-        setenv("XDG_DATA_HOME", engineFolder.c_str(), 1);
-        engine = new Kiv();
-    }
-
-    static void TearDownTestSuite()
-    {
-        setenv("XDG_DATA_HOME", engineFolder.c_str(), 1);
-        delete engine;
-        engine = nullptr;
-        std::system(("rm -rf '" + engineFolder + "'").c_str());
-    }
-
     void SetUp() override
     {
         DataFolderSandbox::SetUp();
+        engine = std::make_unique<Kiv>();
         global = std::make_unique<Global>();
     }
 
     void TearDown() override
     {
         global.reset();
+        engine.reset();
         DataFolderSandbox::TearDown();
     }
 
-    static inline Kiv* engine = nullptr;
-    static inline std::string engineFolder;
+    std::unique_ptr<Kiv> engine;
     std::unique_ptr<Global> global;
 };
 
