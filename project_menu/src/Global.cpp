@@ -6,6 +6,7 @@
 #include "FramePacer.h"
 #include "Kiv.h"
 #include "KivAudio.h"
+#include "KivGraphics.h"
 #include "KivInput.h"
 #include "ResourceManager.h"
 #include "Texture.h"
@@ -44,6 +45,13 @@ void Global::applySettings()
     const float fullVolume = static_cast<float>(HSTdata::MAX_VOLUME);
     pKiv->pAudio->setSoundVolume(static_cast<float>(std::clamp(hst.soundVolume, 0, HSTdata::MAX_VOLUME)) / fullVolume);
     pKiv->pAudio->setMusicVolume(static_cast<float>(std::clamp(hst.musicVolume, 0, HSTdata::MAX_VOLUME)) / fullVolume);
+    const int widths[HSTdata::MAX_RESOLUTION + 1] = {320, 640, 800, 1024};
+    const int heights[HSTdata::MAX_RESOLUTION + 1] = {240, 480, 600, 768};
+    const int resolution = std::clamp(hst.resolution, 0, HSTdata::MAX_RESOLUTION);
+    KivGraphics* graphics = pKiv->pGraphics;
+    graphics->changePresentationParameters(widths[resolution], heights[resolution], hst.bFullScreen,
+                                           hst.bBilinearFilter, hst.bVerticalSync);
+    graphics->bTextShadows = !graphics->bBrokenAlphaOp && hst.detail > 0;
     const int sensitivity = std::clamp(hst.mouseSensitivity, 0, HSTdata::MAX_MOUSE_SENSITIVITY);
     pKiv->pInput->mouseSpeed = static_cast<float>(sensitivity) * 0.25f + 0.5f;
 }

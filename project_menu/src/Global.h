@@ -26,7 +26,8 @@ public:
     virtual void initPreLoader();
 
     // Pushes the persistent block's settings into the engine: frame period,
-    // audio rate (used at the next start) and volumes, mouse speed.
+    // audio rate (used at the next start) and volumes, display mode (a new
+    // mode restarts the display after the frame), text shadows, mouse speed.
     // Settings outside their range are brought inside first.
     void applySettings();
 

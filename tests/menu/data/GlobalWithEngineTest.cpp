@@ -3,6 +3,7 @@
 #include "Global.h"
 #include "Kiv.h"
 #include "KivAudio.h"
+#include "KivGraphics.h"
 #include "KivInput.h"
 #include "Mixer.h"
 
@@ -85,6 +86,46 @@ TEST_F(GlobalWithEngine, AudioQualityAndVolumesStayInsideTheirRanges)
             EXPECT_FLOAT_EQ(engine->pAudio->pMixer->soundVolume.load(), c.level) << c.volume;
             EXPECT_FLOAT_EQ(engine->pAudio->pMixer->musicVolume.load(), c.level) << c.volume;
         }
+    }
+}
+
+TEST_F(GlobalWithEngine, DisplaySettingsReachTheGraphics)
+{
+    KivGraphics* graphics = engine->pGraphics;
+    global->hst.bFullScreen = false;
+    global->hst.bBilinearFilter = false;
+    global->hst.bVerticalSync = false;
+    struct Case {
+        int resolution;
+        int width;
+        int height;
+    };
+    const Case cases[] = {{2, 800, 600}, {1, 640, 480}, {-5, 320, 240}};
+    for (const Case& c : cases) {
+        global->hst.resolution = c.resolution;
+        global->applySettings();
+        EXPECT_FALSE(graphics->bFullScreen);
+        EXPECT_FALSE(graphics->bBilinearFilter);
+        EXPECT_FALSE(graphics->bUseVSync);
+        EXPECT_EQ(graphics->screenWidth, c.width) << c.resolution;
+        EXPECT_EQ(graphics->screenHeight, c.height) << c.resolution;
+    }
+}
+
+TEST_F(GlobalWithEngine, TextShadowsNeedDetailAndAWorkingAlphaOperation)
+{
+    struct Case {
+        int detail;
+        bool bBrokenAlphaOp;
+        bool bShadows;
+    };
+    const Case cases[] = {{1, false, true}, {0, false, false}, {1, true, false}, {0, true, false}};
+    global->hst.bFullScreen = false;
+    for (const Case& c : cases) {
+        engine->pGraphics->bBrokenAlphaOp = c.bBrokenAlphaOp;
+        global->hst.detail = c.detail;
+        global->applySettings();
+        EXPECT_EQ(engine->pGraphics->bTextShadows, c.bShadows) << c.detail << " " << c.bBrokenAlphaOp;
     }
 }
 
