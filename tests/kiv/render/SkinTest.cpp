@@ -1,0 +1,249 @@
+#include "RenderTestSupport.h"
+
+#include "MemoryIniFile.h"
+#include "Quad.h"
+#include "QuadMosaic.h"
+#include "Renderable.h"
+#include "Texture.h"
+#include "TextureSkinFile.h"
+#include "VertexBuffer.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+using namespace rendertest;
+
+std::vector<TextureSkinFile::Entry> parse(const std::string& text)
+{
+    MemoryIniFile ini;
+    ini.parse(text.c_str(), text.size());
+    return TextureSkinFile::read(ini);
+}
+
+TEST(SkinFile, SizesAndAdjustmentsGiveTheAnchor)
+{
+    struct Case {
+        const char* keys;
+        V3 origin;
+    };
+    const Case cases[] = {
+        {"width=31\nheight=17\n", V3(-0.5f, 0.5f, 0)},
+        {"width=32\nheight=16\n", V3(0, 0, 0)},
+        {"width=32\nheight=16\norigin_adjust_x=10\norigin_adjust_y=-4\n", V3(-10, -4, 0)},
+        {"width=3\nheight=16\norigin_adjust_x=-2\n", V3(1.5f, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        const auto entries = parse(std::string("[Skin 0]\nleft=4\ntop=8\n") + c.keys);
+        ASSERT_EQ(1u, entries.size());
+        EXPECT_TRUE(entries[0].origin == c.origin)
+            << entries[0].origin.x << ", " << entries[0].origin.y << ", " << entries[0].origin.z;
+        EXPECT_EQ(4, entries[0].rect.left);
+        EXPECT_EQ(8, entries[0].rect.top);
+    }
+}
+
+TEST(SkinFile, SectionNumberIsTheIndex)
+{
+    const auto entries = parse("  [Skin 1]\r\nleft=50\ntop=0\nwidth=5\nheight=6\n\n"
+                               "[Skin 0]\n\tleft=1\ntop=2\nwidth=3\nheight=4\n");
+    ASSERT_EQ(2u, entries.size());
+    EXPECT_EQ(1, entries[0].rect.left);
+    EXPECT_EQ(4, entries[0].rect.right);
+    EXPECT_EQ(6, entries[0].rect.bottom);
+    EXPECT_EQ(50, entries[1].rect.left);
+    EXPECT_EQ(6, entries[1].rect.height());
+    EXPECT_TRUE(parse("").empty());
+}
+
+TEST(SkinFile, MissingRequiredKeyIsFatal)
+{
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    EXPECT_EXIT(
+        {
+            dup2(2, 1);
+            parse("[Skin 0]\nleft=1\ntop=2\nwidth=3\n[Skin 2]\nleft=1\n");
+        },
+        ::testing::ExitedWithCode(255), "Key 'height' could not be found in section 'Skin 0'.");
+    EXPECT_EXIT(
+        {
+            dup2(2, 1);
+            parse("[Skin 0]\nleft=1\ntop=2\nwidth=3\nheight=4\n[Skin 2]\nleft=1\n");
+        },
+        ::testing::ExitedWithCode(255), "Key 'left' could not be found in section 'Skin 1'.");
+}
+
+TEST(SkinShape, PointTestIsClosedLeftAndBottom)
+{
+    Skin skin;
+    skin.width = 10;
+    skin.height = 10;
+    EXPECT_TRUE(skin.isPointInside(-5, -5));
+    EXPECT_FALSE(skin.isPointInside(5, 0));
+    EXPECT_FALSE(skin.isPointInside(0, 5));
+    EXPECT_TRUE(skin.getHalfSize() == V3(5, 5, 0));
+}
+
+TEST(SkinShape, KeypadCodesPlaceTheAnchor)
+{
+    struct Case {
+        int code;
+        V3 origin;
+    };
+    const Case cases[] = {{7, V3(-50, 25, 0)}, {8, V3(0, 25, 0)},   {9, V3(50, 25, 0)},  {4, V3(-50, 0, 0)},
+                          {5, V3(0, 0, 0)},    {0, V3(0, 0, 0)},    {6, V3(50, 0, 0)},   {1, V3(-50, -25, 0)},
+                          {2, V3(0, -25, 0)},  {3, V3(50, -25, 0)}, {10, V3(1, 2, 0)},   {-1, V3(1, 2, 0)}};
+    for (const Case& c : cases) {
+        Skin skin;
+        skin.width = 100;
+        skin.height = 50;
+        skin.origin = V3(1, 2, 3);
+        skin.setOriginLocation(c.code);
+        if (c.code < 0 || c.code > 9)
+            EXPECT_TRUE(skin.origin == V3(1, 2, 3)) << "code " << c.code << " keeps the anchor";
+        else
+            EXPECT_TRUE(skin.origin == c.origin) << "code " << c.code;
+    }
+}
+
+TEST(SkinShape, QuadSizeComesFromItsTextureRectangle)
+{
+    Texture texture(256, 128, 0);
+    Quad quad;
+    quad.pTexture = &texture;
+    quad.uvRect = UVRect(0.25f, 0.0f, 0.5f, 0.5f);
+    const int writes = pKiv->stats.vbufferWrites;
+    quad.resetSize();
+    EXPECT_EQ(writes + 1, pKiv->stats.vbufferWrites);
+    EXPECT_FLOAT_EQ(64.0f, quad.width);
+    EXPECT_FLOAT_EQ(128.0f * 0.5f * 2.0f, quad.height) << "the simulated allocation is 256 high";
+    quad.uvRect = UVRect(0.5f, 0.5f, 0.25f, 0.0f);
+    quad.resetSize();
+    EXPECT_FLOAT_EQ(-64.0f, quad.width) << "a mirrored rectangle keeps its sign";
+    EXPECT_FLOAT_EQ(128.0f, quad.height);
+}
+
+TEST(SkinShape, MosaicLaysCellsEdgeToEdge)
+{
+    Texture texture(256, 256, 0);
+    Quad wide, narrow, wide2, narrow2;
+    for (Quad* q : {&wide, &narrow, &wide2, &narrow2})
+        q->pTexture = &texture;
+    wide.setSize(100, 100);
+    narrow.setSize(50, 100);
+    wide2.setSize(100, 100);
+    narrow2.setSize(50, 100);
+    QuadMosaic mosaic;
+    mosaic.setGridSize(2, 2);
+    EXPECT_EQ(4, mosaic.quadCount);
+    EXPECT_EQ(16, mosaic.vertexBuffer.vertexCount);
+    mosaic.quads = {&wide, &narrow, &wide2, &narrow2};
+    mosaic.updateLayout();
+    EXPECT_FLOAT_EQ(150.0f, mosaic.width);
+    EXPECT_FLOAT_EQ(200.0f, mosaic.height);
+    const VertexBuffer::Vertex* v = mosaic.vertexBuffer.vertices;
+    EXPECT_FLOAT_EQ(-75.0f, v[0].x);
+    EXPECT_FLOAT_EQ(100.0f, v[0].y);
+    EXPECT_FLOAT_EQ(25.0f, v[4].x) << "second cell starts where the first ends";
+    EXPECT_FLOAT_EQ(75.0f, v[7].x);
+    EXPECT_FLOAT_EQ(-100.0f, v[15].y);
+    mosaic.setGridSize(1, 3);
+    EXPECT_EQ(3u, mosaic.quads.size());
+    EXPECT_EQ(&wide2, mosaic.quads[2]) << "surplus entries are dropped from the end";
+    mosaic.setGridSize(5, 1);
+    EXPECT_EQ(&wide2, mosaic.quads[2]);
+    EXPECT_EQ(nullptr, mosaic.quads[4]);
+}
+
+TEST(VertexBufferDraw, CountsWhatItDraws)
+{
+    Screen screen;
+    VertexBuffer empty;
+    empty.draw(nullptr, 99, 0, -1);
+    EXPECT_EQ(0, pKiv->stats.vertices) << "an empty buffer draws nothing, whatever the type";
+    VertexBuffer lines(64);
+    for (int i = 0; i < 64; ++i)
+        lines.vertices[i] = {0, 0, WHITE, static_cast<float>(i), static_cast<float>(i % 2), 0};
+    lines.draw(nullptr, VertexBuffer::LINES, 0, -1);
+    EXPECT_EQ(64, pKiv->stats.vertices);
+    VertexBuffer twelve(12);
+    for (int i = 0; i < 12; ++i)
+        twelve.vertices[i] = {0, 0, WHITE, 0, 0, 0};
+    twelve.draw(nullptr, VertexBuffer::POINTS, 4, -1);
+    EXPECT_EQ(64 + 8, pKiv->stats.vertices);
+    EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D)) << "texturing is back on after an untextured draw";
+}
+
+TEST(VertexBufferDraw, ColourIsWrittenOnlyWhenItChanges)
+{
+    for (bool tfactor : {false, true}) {
+        SCOPED_TRACE(tfactor ? "bTFACTORSupport" : "plain");
+        pKiv->pGraphics->bTFACTORSupport = tfactor;
+        Screen screen;
+        VertexBuffer buffer(4);
+        for (int i = 0; i < 4; ++i)
+            buffer.vertices[i].color = WHITE;
+        buffer.setColor(WHITE, false);
+        EXPECT_EQ(0, pKiv->stats.vbufferWrites);
+        buffer.setColor(WHITE, true);
+        EXPECT_EQ(1, pKiv->stats.vbufferWrites);
+        buffer.setColor(RED, false);
+        EXPECT_EQ(2, pKiv->stats.vbufferWrites);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_TRUE(buffer.vertices[i].color == RED) << "every vertex takes the colour, vertex " << i;
+    }
+    pKiv->pGraphics->bTFACTORSupport = false;
+}
+
+TEST(VertexBufferDraw, ResizeKeepsOnlyAnUnchangedArray)
+{
+    VertexBuffer buffer(4);
+    buffer.vertices[2].x = 7.0f;
+    VertexBuffer::Vertex* before = buffer.vertices;
+    buffer.resize(4);
+    EXPECT_EQ(before, buffer.vertices);
+    EXPECT_FLOAT_EQ(7.0f, buffer.vertices[2].x);
+    buffer.resize(0);
+    EXPECT_EQ(nullptr, buffer.vertices);
+    VertexBuffer negative(-3);
+    EXPECT_EQ(nullptr, negative.vertices);
+    EXPECT_EQ(-3, negative.vertexCount);
+}
+
+TEST(VertexBufferDraw, OpaqueTextureIgnoresVertexColoursAndRestoresBlending)
+{
+    const std::string path = tempPath("opaque.tga");
+    writeTGA(path, 8, 8, std::vector<UColor>(64, UColor(0, 200, 0, 0)));
+    Texture texture(path, 0);
+    texture.hasAlpha = false;
+    Screen screen;
+    Quad* quad = static_cast<Quad*>(texture.skins[0]);
+    quad->setSize(40, 40);
+    Renderable r;
+    r.pSkin = quad;
+    r.color = UColor(255, 0, 0, 255);
+    r.updateVisuals();
+    r.render();
+    auto image = grab();
+    EXPECT_TRUE(sameColor(UColor(0, 200, 0, 255), worldPixel(*image, 0, 0))) << "drawn opaque in replace mode";
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
+    GLint mode = 0;
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+    EXPECT_EQ(GL_MODULATE, mode);
+}
+
+TEST(VertexBufferDraw, UnknownPrimitiveIsFatal)
+{
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    VertexBuffer buffer(3);
+    EXPECT_EXIT(
+        {
+            dup2(2, 1);
+            buffer.draw(nullptr, 6, 0, -1);
+        },
+        ::testing::ExitedWithCode(255), "Unknown primitive type 6");
+}
+
+} // namespace
