@@ -42,16 +42,6 @@ protected:
     ContextDialog* dialog = nullptr;
 };
 
-TEST_F(ContextDialogTest, DefaultsToAnOkButtonAndDeletesItselfWhenPopped)
-{
-    EXPECT_EQ("OK", dialog->firstCaption);
-    EXPECT_TRUE(dialog->secondCaption.empty());
-    EXPECT_TRUE(dialog->title.empty());
-    EXPECT_EQ(nullptr, dialog->pAnswer);
-    EXPECT_TRUE(dialog->bDeleteWhenFinished);
-    EXPECT_TRUE(dialog->bEscapeCloses);
-}
-
 TEST_F(ContextDialogTest, YesNoQuestionGetsTwoButtonsSideBySide)
 {
     int answer = 5;

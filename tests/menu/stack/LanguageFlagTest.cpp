@@ -35,13 +35,6 @@ protected:
     int keptLanguage = -1;
 };
 
-TEST_F(LanguageFlagTest, ShowsItsLanguagesFrame)
-{
-    EXPECT_EQ(1, flag->language);
-    EXPECT_EQ(pKiv->pResourceManager->findAs<Texture>("languageFlags")->skins[1], flag->pSkin);
-    EXPECT_FALSE(flag->hovered);
-}
-
 TEST_F(LanguageFlagTest, ClickChoosesTheLanguageOnlyWhenAButtonWentDownOverTheFlag)
 {
     struct Case {

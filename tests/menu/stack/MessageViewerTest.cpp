@@ -17,18 +17,6 @@ protected:
     MessageViewer viewer;
 };
 
-TEST_F(MessageViewerTest, StartsWithTheDefaults)
-{
-    EXPECT_EQ(630, viewer.wrapWidth);
-    EXPECT_EQ(10, viewer.maxLines);
-    EXPECT_FLOAT_EQ(-16.0f, viewer.lineStep);
-    EXPECT_EQ(WHITE, viewer.color);
-    EXPECT_EQ(4, viewer.printFlags);
-    EXPECT_EQ(pGlobal->pFontMedium, viewer.font);
-    EXPECT_TRUE(viewer.lines.empty());
-    EXPECT_EQ(0.0f, viewer.alpha);
-}
-
 TEST_F(MessageViewerTest, KeepsOnlyTheMostRecentLines)
 {
     for (int i = 1; i <= 12; ++i)

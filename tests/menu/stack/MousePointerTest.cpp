@@ -26,13 +26,6 @@ protected:
     Skin* pressedLook = shared().pointerTexture->skins[1];
 };
 
-TEST_F(MousePointerTest, StartsReleasedOnTheFirstFrame)
-{
-    EXPECT_EQ(shared().pointerTexture, pointer->texture);
-    EXPECT_EQ(0.0f, pointer->pressed);
-    EXPECT_EQ(released, pointer->pSkin);
-}
-
 TEST_F(MousePointerTest, FollowsTheMouseOfItsLayer)
 {
     moveMouseTo(-150.0f, 75.0f);
