@@ -25,6 +25,10 @@ class EngineAudioTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // A forked child would share the engine's X connection and break it
+        // for the parent when it exits; a fresh process has its own. Death
+        // tests start their engine inside the dying statement only.
+        ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
         char pattern[] = "/tmp/kiv-audio-test-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         home = pattern;

@@ -202,7 +202,7 @@ TEST_F(SoundTest, PanFromScreenXFollowsTheViewWidth)
     EXPECT_FLOAT_EQ(newestChannel()->pan, 500.0f);
 }
 
-TEST_F(SoundTest, NullSoundIsFatal)
+TEST(SoundChannelDeathTest, NullSoundIsFatal)
 {
     EXPECT_EXIT(
         {
