@@ -17,7 +17,6 @@
 
 static_assert(std::is_standard_layout_v<HSTdata>, "the block is stored as its raw bytes");
 static_assert(sizeof(HSTdata) == HSTdata::FILE_SIZE, "the block is 1976 bytes");
-static_assert(sizeof(sockaddr_in) == 16);
 static_assert(offsetof(HSTdata, version) == 32);
 static_assert(offsetof(HSTdata, freeText) == 48);
 static_assert(offsetof(HSTdata, installationId) == 80);
@@ -162,8 +161,7 @@ void HSTdata::writeDefaultSettings()
     startingLevel = 0;
     freeText2[0] = 0;
     bConnectionTestPassed = false;
-    std::memset(&publicAddress, 0, sizeof(publicAddress));
-    publicAddress.sin_family = AF_INET;
+    publicAddress = NetAddress();
     std::memcpy(reserved, DEFAULT_RESERVED, sizeof(reserved));
     countryVector[0] = 0.0f;
     countryVector[1] = 0.0f;
@@ -286,10 +284,8 @@ void HSTdata::repair()
                        &bInGameHelp, &bConnectionTestPassed, &bPlayerPromptPending})
         normaliseFlag(*flag);
 
-    if (publicAddress.sin_family != AF_INET) {
-        std::memset(&publicAddress, 0, sizeof(publicAddress));
-        publicAddress.sin_family = AF_INET;
-    }
+    if (publicAddress.address.sin_family != AF_INET)
+        publicAddress = NetAddress();
     if (!std::isfinite(countryVector[0]) || !std::isfinite(countryVector[1]) || !std::isfinite(countryVector[2])) {
         countryVector[0] = 0.0f;
         countryVector[1] = 0.0f;

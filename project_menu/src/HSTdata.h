@@ -7,8 +7,7 @@
 // directly. The block is its own raw memory image: it holds nothing but the
 // fixed fields below. Main thread only.
 #include "HighScoreEntry.h"
-
-#include <netinet/in.h>
+#include "NetAddress.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -95,7 +94,8 @@ public:
     char freeText2[32];
     bool bConnectionTestPassed;
     uint8_t unused3[3];
-    sockaddr_in publicAddress;
+    // Written by the network wizard.
+    NetAddress publicAddress;
     int32_t reserved[5];
     // Direction of the player's country on the globe (x, y, z).
     float countryVector[3];

@@ -245,8 +245,10 @@ TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
              EXPECT_EQ(b.countryVector[1], 0.0f);
              EXPECT_EQ(b.countryVector[2], -1.0f);
          }},
-        {"address family", [](HSTdata& b) { b.publicAddress.sin_family = 0x4142; },
-         [](const HSTdata& b) { EXPECT_EQ(b.publicAddress.sin_family, AF_INET); }},
+        {"address family", [](HSTdata& b) { b.publicAddress.address.sin_family = 0x4142; },
+         [](const HSTdata& b) { EXPECT_EQ(b.publicAddress, NetAddress()); }},
+        {"address kept", [](HSTdata& b) { b.publicAddress = NetAddress(81, 2, 3, 4, 0); },
+         [](const HSTdata& b) { EXPECT_EQ(b.publicAddress, NetAddress(81, 2, 3, 4, 0)); }},
         {"play time", [](HSTdata& b) { b.playTime = -20; }, [](const HSTdata& b) { EXPECT_EQ(b.playTime, 0); }},
         {"unterminated texts",
          [](HSTdata& b) {
