@@ -5,6 +5,7 @@
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
+#include "Packet.h"
 #include "PropertyContainer.h"
 #include "PropertyFloat.h"
 #include "PropertyPointer.h"
@@ -226,6 +227,13 @@ void Renderable::deleteSkin()
         return;
     pSkin->deleteMe();
     pSkin = nullptr;
+}
+
+void Renderable::netSerialize(Packet& packet)
+{
+    KivBase::netSerialize(packet);
+    if (packet.isReading())
+        updateVisuals();
 }
 
 void Renderable::addPropertiesTo(PropertyContainer& container)

@@ -30,6 +30,8 @@ public:
     // The nearest Context's mouse position through isPointInside; false for
     // objects that skip visibility or keep no inverse transform.
     bool isMouseInside() override;
+    // The engine object's serialisation; after a read the visuals follow.
+    void netSerialize(Packet& packet) override;
     // The engine object's properties, then "collisionSensitivity", the groups
     // "position", "rotation" and "scale" (x, y, z), "color" and, unless the
     // object owns it, "pSkin" as a resource reference.

@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <iterator>
+
 namespace {
 
 using namespace rendertest;
@@ -37,6 +39,21 @@ TEST(Display, OpensTheConfiguredWindowWithTheApplicationName)
     SDL_WM_GetCaption(&title, &icon);
     EXPECT_STREQ("Glimmerdaledemo", title);
     EXPECT_STREQ("Glimmerdaledemo", icon);
+}
+
+TEST(Display, StartUpLogDescribesTheDesktopAndTheDriver)
+{
+    std::ifstream file(getDataFolder() + "/" + APPLICATION_NAME + ".log");
+    const std::string log((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (const char* line : {"KivGraphics(): Starting...", "KivGraphics(): Desktop SDL_GetVideoInfo():",
+                             "\tinfo->hw_available: ", "\tinfo->vfmt->palette: 0x", "\tinfo->vfmt->Rmask: 0x",
+                             "\tinfo->current_w: 1024", "\tinfo->current_h: 768",
+                             "KivGraphics(): Available fullscreen resolutions:",
+                             "calcClosestMatchParameters(): Requested mode 640x480, windowed.",
+                             "calcClosestMatchParameters(): Best mode found 640x480, windowed.",
+                             "KivGraphics(): Created SDL_GetVideoInfo():", "KivGraphics(): OpenGL GL_VENDOR: ",
+                             "KivGraphics(): OpenGL GL_EXTENSIONS: ", "KivGraphics(): Started."})
+        EXPECT_NE(std::string::npos, log.find(line)) << line;
 }
 
 TEST(Display, MissingKeysAreWrittenWithTheirDefaults)

@@ -1,6 +1,7 @@
 #include "RenderTestSupport.h"
 
 #include "Quad.h"
+#include "Packet.h"
 #include "PropertyContainer.h"
 #include "Renderable.h"
 #include "Texture.h"
@@ -333,6 +334,18 @@ TEST_F(DrawTest, BoundsAndCollisionsAreStrictCircles)
     a.collisionSensitivity = 0.5f;
     EXPECT_FALSE(a.isPointInsideCollisionBounds(V3(5, 0, 0)));
     EXPECT_FALSE(a.isPointInsideBounds(V3(0, 0, 10)) ) << "the distance includes z";
+}
+
+TEST(Transform, ReadingFromTheNetworkRecomputesTheVisuals)
+{
+    Renderable r;
+    r.position = V3(5, 0, 0);
+    Packet outgoing;
+    r.netSerialize(outgoing);
+    EXPECT_FLOAT_EQ(0.0f, r.xform.m[12]) << "writing changes nothing";
+    Packet incoming(outgoing.getBytes().data(), outgoing.getBytes().size());
+    r.netSerialize(incoming);
+    EXPECT_FLOAT_EQ(5.0f, r.xform.m[12]);
 }
 
 TEST_F(DrawTest, ScaleUsesXForDepth)
