@@ -206,3 +206,65 @@ TEST(KivInput, LosingFocusReleasesHeldKeys)
 }
 
 } // namespace
+
+namespace {
+
+SDL_Event relativeMotion(int dx, int dy)
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.xrel = static_cast<Sint16>(dx);
+    event.motion.yrel = static_cast<Sint16>(dy);
+    return event;
+}
+
+TEST(KivInput, GrabbedMouseMovesByScaledMotionAndLetsGoAtTheEdgeOfAWindow)
+{
+    struct Case {
+        const char* what;
+        bool pointerShown;
+        int dx, dy;
+        double speed;
+        bool stillGrabbed;
+        float x, y;
+    };
+    // Grabbed at the window point (320, 240): the view's centre.
+    const Case cases[] = {
+        {"inside", true, 10, -20, 1.0, true, 330.0f, 260.0f},
+        {"speed factor", true, 10, 10, 2.0, true, 340.0f, 220.0f},
+        {"leaves on the right", true, 400, 0, 1.0, false, 640.0f, 240.0f},
+        {"leaves at the bottom", true, 0, 300, 1.0, false, 320.0f, 0.0f},
+        {"hidden pointer stays grabbed at the edge", false, 400, 0, 1.0, true, 640.0f, 240.0f},
+    };
+    for (const Case& c : cases) {
+        KivInput input;
+        input.bPointerShown = c.pointerShown;
+        input.mouseSpeed = c.speed;
+        input.setMouseGrab(true, 320.0f, 240.0f, 0.0f);
+        ASSERT_TRUE(input.bGrabbed);
+        EXPECT_FLOAT_EQ(input.mouseX, 320.0f);
+        EXPECT_FLOAT_EQ(input.mouseY, 240.0f);
+        input.onEvent(relativeMotion(c.dx, c.dy));
+        input.update();
+        EXPECT_EQ(input.bGrabbed, c.stillGrabbed) << c.what;
+        EXPECT_FLOAT_EQ(input.mouseX, c.x) << c.what;
+        EXPECT_FLOAT_EQ(input.mouseY, c.y) << c.what;
+        input.setMouseGrab(false);
+    }
+}
+
+TEST(KivInput, GrabAtTheOriginKeepsTheVirtualMouse)
+{
+    KivInput input;
+    input.mouseX = 100.0f;
+    input.mouseY = 50.0f;
+    input.setMouseGrab(true, 0.0f, 0.0f, 0.0f);
+    EXPECT_FLOAT_EQ(input.mouseX, 100.0f);
+    EXPECT_FLOAT_EQ(input.mouseY, 50.0f);
+    input.setMouseGrab(true, 10.0f, 10.0f, 0.0f);
+    EXPECT_FLOAT_EQ(input.mouseX, 100.0f) << "already grabbed: nothing changes";
+    input.setMouseGrab(false);
+    EXPECT_FALSE(input.bGrabbed);
+}
+
+} // namespace
