@@ -1,10 +1,14 @@
 #pragma once
 // FramePacer: waits at the end of each frame until the frame period has
-// passed since the previous frame started.
+// passed since the previous one, so the game runs at a fixed rate. A frame
+// late by more than four periods starts a new schedule instead of being
+// caught up. Owned by Kiv; main thread only.
 
 class FramePacer {
 public:
     FramePacer();
+    FramePacer(const FramePacer&) = delete;
+    FramePacer& operator=(const FramePacer&) = delete;
 
     // Period in seconds per frame ("frameRate", default 0.015).
     void init(double period);

@@ -176,6 +176,13 @@ void Kiv::logObjectsStillAllocated()
         kivLog("~Kiv", "  %s", object->getRuntimeClass()->name.c_str());
         ++listed;
     }
+    // Objects that outlive the engine must not reach back into its registry
+    // when they are deleted later.
+    while (KivBase* object = pFirstRegistered) {
+        pFirstRegistered = object->pRegistryNext;
+        object->pRegistryPrev = object->pRegistryNext = nullptr;
+    }
+    registeredObjectCount = 0;
 }
 
 UString Kiv::getConfigPath()

@@ -1,6 +1,7 @@
 #pragma once
-// Reference: a pointer to an engine object that is cleared when the object is
-// deleted. Copying a reference registers the copy with the same target.
+// Reference: a weak pointer to an engine object, cleared when the object is
+// deleted (the object keeps a list of its references). Copying a reference
+// registers the copy with the same target. Main thread only.
 class KivBase;
 
 class Reference {

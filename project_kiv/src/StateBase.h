@@ -1,7 +1,8 @@
 #pragma once
-// StateBase: the timed state machine every engine object carries. A change
-// may be immediate or delayed; a delayed change fires in the first tick whose
-// accumulated steps reach the delay. Main thread only.
+// StateBase: the timed state machine every engine object carries (second
+// base of KivBase). A change may be immediate or delayed; a delayed change
+// fires in the first tick whose accumulated steps reach the delay, and a
+// later request replaces a pending one. Times in seconds. Main thread only.
 #include <cstdint>
 
 class PropertyContainer;

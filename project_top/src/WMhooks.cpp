@@ -9,9 +9,6 @@
 
 #include <SDL/SDL.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <exception>
 #include <sys/wait.h>
 #include <unistd.h>
 

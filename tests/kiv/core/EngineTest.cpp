@@ -263,3 +263,23 @@ TEST(EngineLifecycle, StartAndShutdownAreLoggedInOrder)
 }
 
 } // namespace
+
+namespace {
+
+TEST(EngineLifecycle, ObjectOutlivingItsEngineIsDeletedSafelyUnderTheNext)
+{
+    TemporaryHome home;
+    Kiv* first = new Kiv();
+    KivBase* leftover = new KivBase();
+    delete first;
+    Kiv* second = new Kiv();
+    KivBase* fresh = new KivBase();
+    int count = second->getRegisteredObjectCount();
+    delete leftover;
+    EXPECT_EQ(second->getRegisteredObjectCount(), count);
+    delete fresh;
+    EXPECT_EQ(second->getRegisteredObjectCount(), count - 1);
+    delete second;
+}
+
+} // namespace
