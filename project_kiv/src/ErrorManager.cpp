@@ -11,8 +11,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
-ErrorManager::ErrorManager() : mainThread(std::this_thread::get_id())
+ErrorManager::ErrorManager() : mainThread(std::this_thread::get_id()), ownerProcess(getpid())
 {
     KIV_LOG("Starting...");
     KIV_LOG("Started.");
@@ -33,7 +34,9 @@ void ErrorManager::verror(const char* format, va_list args)
     bReporting = true;
     if (pKiv)
         pKiv->bShuttingDown = true;
-    if (firstReport && std::this_thread::get_id() == mainThread)
+    // The display belongs to the main thread of the process that opened it;
+    // a forked child shares its connection and must leave it alone.
+    if (firstReport && std::this_thread::get_id() == mainThread && getpid() == ownerProcess)
         releaseDisplay();
     Logger* logger = pKiv ? pKiv->pLogger : nullptr;
     if (logger)

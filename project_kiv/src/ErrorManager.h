@@ -5,7 +5,8 @@
 // Owned by Kiv (started right after SDL video). Any thread may call it: on
 // the main thread it releases the mouse, saves a crash screenshot and leaves
 // full screen before reporting; on any other thread (SDL's audio callback) it
-// only logs, prints and exits, never touching video or input.
+// only logs, prints and exits, never touching video or input; so does a
+// forked child process, which shares the parent's display connection.
 //
 // Files: the crash screenshot "crash.Glimmerdaledemo.jpg" and the crash log
 // "crash.Glimmerdaledemo.log" (the run's log, kept under that name), both in
@@ -35,6 +36,7 @@ private:
     void releaseDisplay();
 
     std::thread::id mainThread;
+    int ownerProcess;
     // A fatal error raised while reporting one goes straight to the exit.
     bool bReporting = false;
 };

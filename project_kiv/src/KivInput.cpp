@@ -322,6 +322,8 @@ void KivInput::setMouseGrab(bool on, float x, float y, float z)
 
 void KivInput::releaseForFatalError()
 {
+    if (!bGrabbed)
+        return;
     SDL_WM_GrabInput(SDL_GRAB_OFF);
     SDL_ShowCursor(SDL_ENABLE);
     bGrabbed = false;

@@ -55,7 +55,8 @@ public:
     // at the window point (x, y) in pixels. Off (when grabbed): releases the
     // grab, shows the cursor and moves the system mouse to the virtual mouse.
     void setMouseGrab(bool on, float x = 0.0f, float y = 0.0f, float z = 0.0f);
-    // Used by the fatal error report: lets the mouse go whatever the state.
+    // Used by the fatal error report: lets the mouse go and shows the cursor
+    // without moving the system mouse.
     void releaseForFatalError();
 
     // SDL 1.2 key symbol to DirectInput scan code; 0 for keys without one.

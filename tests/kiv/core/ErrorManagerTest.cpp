@@ -94,3 +94,40 @@ TEST(ErrorManager, OpenGLErrorNames)
 }
 
 } // namespace
+
+namespace {
+
+// A fatal error on the main thread of the process that owns the display
+// saves the crash screenshot. The child must open its own display, so it is
+// started afresh (threadsafe style) and finds the data folder through the
+// environment the parent set.
+TEST(ErrorManagerScreenshotDeathTest, MainThreadReportSavesTheCrashScreenshot)
+{
+    const std::string previousStyle = ::testing::FLAGS_gtest_death_test_style;
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    const char* shared = std::getenv("KIV_CRASH_TEST_HOME");
+    std::string root;
+    if (shared) {
+        root = shared;
+    } else {
+        char pattern[] = "/tmp/kiv-crash-XXXXXX";
+        root = mkdtemp(pattern);
+        setenv("KIV_CRASH_TEST_HOME", root.c_str(), 1);
+    }
+    setenv("XDG_DATA_HOME", root.c_str(), 1);
+    EXPECT_EXIT(
+        {
+            new Kiv();
+            pKiv->frame(nullptr);
+            KIV_ERROR("%s", "Crash with a picture.");
+        },
+        ::testing::ExitedWithCode(255), "");
+    std::string folder = root + "/Glimmerdaledemo/1.30";
+    EXPECT_GT(std::filesystem::file_size(folder + "/crash.Glimmerdaledemo.jpg"), 0u);
+    EXPECT_TRUE(std::filesystem::exists(folder + "/crash.Glimmerdaledemo.log"));
+    unsetenv("KIV_CRASH_TEST_HOME");
+    std::filesystem::remove_all(root);
+    ::testing::FLAGS_gtest_death_test_style = previousStyle;
+}
+
+} // namespace
