@@ -10,6 +10,7 @@ class Catalogue {
 public:
     struct Texture {
         std::string path;
+        int flags;  // creation flags the loader uses (2 shrink to fit, 8 keep source)
         int minFrames;
         int exactWidth;   // 0: any size up to 256
         int exactHeight;

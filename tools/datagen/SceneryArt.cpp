@@ -31,25 +31,35 @@ void sky(DataWriter& out) {
     SpriteSheet sheet;
     sheet.setExactSize(256, 256);
     Image img = Canvas::render(256, 256, [](cairo_t* cr) {
-        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 256);
-        cairo_pattern_add_color_stop_rgb(p, 0.0, kClearSky.r, kClearSky.g, kClearSky.b);
-        cairo_pattern_add_color_stop_rgb(p, 0.55, 70 / 255.0, 160 / 255.0, 228 / 255.0);
-        cairo_pattern_add_color_stop_rgb(p, 0.85, 150 / 255.0, 205 / 255.0, 245 / 255.0);
-        cairo_pattern_add_color_stop_rgb(p, 1.0, kClearSky.r, kClearSky.g, kClearSky.b);
-        cairo_set_source(cr, p);
+        cairo_pattern_t* gradient = cairo_pattern_create_linear(0, 0, 0, 256);
+        cairo_pattern_add_color_stop_rgb(gradient, 0.0, kClearSky.r, kClearSky.g, kClearSky.b);
+        cairo_pattern_add_color_stop_rgb(gradient, 0.55, 70 / 255.0, 160 / 255.0, 228 / 255.0);
+        cairo_pattern_add_color_stop_rgb(gradient, 0.85, 150 / 255.0, 205 / 255.0, 245 / 255.0);
+        cairo_pattern_add_color_stop_rgb(gradient, 1.0, kClearSky.r, kClearSky.g, kClearSky.b);
+        cairo_set_source(cr, gradient);
         cairo_paint(cr);
-        cairo_pattern_destroy(p);
+        cairo_pattern_destroy(gradient);
         Rng rng(11);
-        for (int i = 0; i < 7; ++i) {
-            const double cx = rng.range(0, 256), cy = rng.range(60, 190), s = rng.range(0.6, 1.2);
+        // Soft cumulus clusters, each drawn three times a tile apart so the
+        // sky wraps sideways.
+        for (int i = 0; i < 6; ++i) {
+            const double cx = i * 256 / 6.0 + rng.range(0, 30), cy = rng.range(70, 200), s = rng.range(0.7, 1.2);
+            const int puffs = 5 + rng.below(3);
+            double offsets[8][3];
+            for (int p = 0; p < puffs; ++p) {
+                offsets[p][0] = (p - puffs / 2.0) * 11 * s + rng.range(-3, 3);
+                offsets[p][1] = -std::sin((p + 0.5) / puffs * M_PI) * 10 * s + rng.range(-2, 2);
+                offsets[p][2] = rng.range(12, 20) * s;
+            }
             for (int k = -1; k <= 1; ++k)
-                for (int puff = 0; puff < 5; ++puff) {
-                    const double px = cx + k * 256 + (puff - 2) * 13 * s, py = cy - std::sin(puff * 0.8) * 6 * s;
-                    cairo_pattern_t* g = cairo_pattern_create_radial(px, py, 0, px, py, 16 * s);
-                    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.55);
+                for (int p = 0; p < puffs; ++p) {
+                    const double px = cx + k * 256 + offsets[p][0], py = cy + offsets[p][1], r = offsets[p][2];
+                    cairo_pattern_t* g = cairo_pattern_create_radial(px, py, 0, px, py, r);
+                    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.5);
+                    cairo_pattern_add_color_stop_rgba(g, 0.6, 1, 1, 1, 0.35);
                     cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
                     cairo_set_source(cr, g);
-                    circlePath(cr, px, py, 16 * s);
+                    circlePath(cr, px, py, r);
                     cairo_fill(cr);
                     cairo_pattern_destroy(g);
                 }
@@ -316,34 +326,30 @@ void chamomile(DataWriter& out) {
 
 void butterfly(DataWriter& out) {
     SpriteSheet sheet;
-    // White and grey so the tint colours it; the head points left.
+    // White and grey so the tint colours it; the head points left. Frame 0
+    // has the wings folded up, the last has them spread wide.
     for (int f = 0; f < 4; ++f) {
         const double open = f / 3.0;
         sheet.addFrame(Canvas::render(48, 48, [open](cairo_t* cr) {
-            const double bodyY = 30;
-            for (int wing = 0; wing < 2; ++wing) {
-                const double spread = 0.12 + 0.88 * open;
-                const double lean = wing ? 0.35 : -0.15;
-                cairo_save(cr);
-                cairo_translate(cr, 24 + (wing ? 4 : -2), bodyY);
-                cairo_rotate(cr, lean * (1 - open) * 0.5);
-                cairo_scale(cr, spread, 1.0);
-                cairo_move_to(cr, 0, 0);
-                if (wing == 0)
-                    cairo_curve_to(cr, -20, -8, -20, -30, -4, -26);
-                else
-                    cairo_curve_to(cr, 2, -30, 22, -26, 16, -8);
-                cairo_close_path(cr);
-                cairo_restore(cr);
-                fillInked(cr, wing ? rgb(235, 235, 235) : kWhite, 1.6, rgb(90, 90, 90));
-            }
-            ellipsePath(cr, 26, bodyY, 10, 3);
-            fillInked(cr, rgb(90, 90, 90), 1.2);
-            circlePath(cr, 15, bodyY - 1, 3.2);
-            fillInked(cr, rgb(90, 90, 90), 1.2);
-            cairo_move_to(cr, 14, bodyY - 3);
-            cairo_curve_to(cr, 12, bodyY - 9, 8, bodyY - 11, 5, bodyY - 11);
-            stroke(cr, rgb(90, 90, 90), 1.2);
+            const double bodyY = 34, cx = 25;
+            const Colour rim = rgb(110, 110, 110);
+            // Hind wing, then fore wing, each a lobe hinged on the body.
+            ellipsePath(cr, cx + 5 + 7 * open, bodyY - 9 - 2 * open, 3 + 9 * open, 10 - 2 * open);
+            fillInked(cr, rgb(230, 230, 230), 1.5, rim);
+            ellipsePath(cr, cx - 2 - 8 * open, bodyY - 14 - 3 * open, 4 + 11 * open, 14 - 3 * open);
+            fillInked(cr, kWhite, 1.5, rim);
+            circlePath(cr, cx - 2 - 10 * open, bodyY - 18 - 3 * open, 1.5 + 2.5 * open);
+            circlePath(cr, cx + 5 + 9 * open, bodyY - 10 - 2 * open, 1 + 2 * open);
+            fill(cr, rgb(170, 170, 170));
+            ellipsePath(cr, cx + 3, bodyY, 11, 3.2);
+            fillInked(cr, rgb(100, 100, 100), 1.2, rgb(70, 70, 70));
+            circlePath(cr, cx - 9, bodyY - 1, 3.4);
+            fillInked(cr, rgb(100, 100, 100), 1.2, rgb(70, 70, 70));
+            cairo_move_to(cr, cx - 10, bodyY - 4);
+            cairo_curve_to(cr, cx - 12, bodyY - 10, cx - 16, bodyY - 12, cx - 19, bodyY - 12);
+            cairo_move_to(cr, cx - 9, bodyY - 4);
+            cairo_curve_to(cr, cx - 9, bodyY - 11, cx - 12, bodyY - 14, cx - 14, bodyY - 15);
+            stroke(cr, rgb(90, 90, 90), 1.1);
         }));
     }
     out.writeSheet("gfx/butterfly.tga", sheet);
