@@ -60,27 +60,4 @@ TEST(GlobalHelpers, RandomBrightColorIsNeverWhiteOrGrey)
     }
 }
 
-TEST(GlobalHelpers, RandomBrightColorDrawsOnlyForTheDimChannels)
-{
-    // With k = 1 (red full) the next two draws give green and blue.
-    for (unsigned seed = 1; seed < 200; ++seed) {
-        std::srand(seed);
-        const int k = std::rand() % 6 + 1;
-        const int first = std::rand() % 5;
-        const int second = std::rand() % 5;
-        const int third = std::rand() % 5;
-        std::srand(seed);
-        const UColor color = randomBrightColor();
-        const int draws[3] = {first, second, third};
-        int next = 0;
-        const uint8_t channels[3] = {color.r, color.g, color.b};
-        for (int bit = 0; bit < 3; ++bit) {
-            if (k & (1 << bit))
-                EXPECT_EQ(channels[bit], 255);
-            else
-                EXPECT_EQ(channels[bit], draws[next++] * 32);
-        }
-    }
-}
-
 }

@@ -83,19 +83,6 @@ TEST(HSTdata, FreshTablesCountDownFromOneHundredThousandWithEmptyNames)
     }
 }
 
-TEST(HSTdata, InitialFillDependsOnTheSeedOfRand)
-{
-    auto fill = [](unsigned seed) {
-        std::srand(seed);
-        HSTdata block;
-        unsigned char randomBytes[19];
-        std::memcpy(randomBytes, bytesAt(block, 1957), sizeof(randomBytes));
-        return std::string(reinterpret_cast<char*>(randomBytes), sizeof(randomBytes));
-    };
-    EXPECT_EQ(fill(7), fill(7));
-    EXPECT_NE(fill(7), fill(8));
-}
-
 TEST(HSTdata, InsertionFindsTheFirstLowerScoreAndTiesGoBelow)
 {
     struct Case {

@@ -59,14 +59,6 @@ TEST(ProfileManager, AddCutsLongNamesAndIgnoresEmptyOnesAndAnEleventhPlayer)
     EXPECT_EQ(roster->current, 9);
 }
 
-TEST(ProfileManager, IdsComeFromTheSeededRand)
-{
-    std::srand(11);
-    const uint32_t first = rosterOf({"Ann"})->profiles[0].id;
-    std::srand(11);
-    EXPECT_EQ(rosterOf({"Ann"})->profiles[0].id, first);
-}
-
 TEST(ProfileManager, SelectChangesTheCurrentPlayerOnlyWithinTheRoster)
 {
     auto roster = rosterOf({"Ann", "Bo", "Cy"});
