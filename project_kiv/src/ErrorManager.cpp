@@ -7,13 +7,10 @@
 #include "KivInput.h"
 #include "Logger.h"
 
-#include <SDL/SDL.h>
-
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
-ErrorManager::ErrorManager() : mainThread(std::this_thread::get_id()), ownerProcess(getpid())
+ErrorManager::ErrorManager() : mainThread(std::this_thread::get_id())
 {
     KIV_LOG("Starting...");
     KIV_LOG("Started.");
@@ -34,9 +31,7 @@ void ErrorManager::verror(const char* format, va_list args)
     bReporting = true;
     if (pKiv)
         pKiv->bShuttingDown = true;
-    // The display belongs to the main thread of the process that opened it;
-    // a forked child shares its connection and must leave it alone.
-    if (firstReport && std::this_thread::get_id() == mainThread && getpid() == ownerProcess)
+    if (firstReport && std::this_thread::get_id() == mainThread)
         releaseDisplay();
     Logger* logger = pKiv ? pKiv->pLogger : nullptr;
     if (logger)
@@ -52,17 +47,14 @@ void ErrorManager::verror(const char* format, va_list args)
 
 void ErrorManager::releaseDisplay()
 {
-    if (!pKiv)
-        return;
-    KivGraphics* graphics = pKiv->pGraphics;
-    // A forked child shares its parent's display connection: any request
+    KivGraphics* graphics = pKiv ? pKiv->pGraphics : nullptr;
+    // Without an open display there is no grab, cursor or frame to handle;
+    // and a forked child shares its parent's display connection: any request
     // from it would corrupt the parent's stream.
-    if (graphics && !graphics->isDisplayProcess())
+    if (!graphics || !graphics->isDisplayProcess())
         return;
     if (pKiv->pInput)
         pKiv->pInput->releaseForFatalError();
-    if (!graphics || !SDL_GetVideoSurface())
-        return;
     graphics->saveScreenshot(getCrashScreenshotPath());
     if (graphics->bFullScreen) {
         graphics->bFullScreen = false;

@@ -36,7 +36,6 @@ private:
     void releaseDisplay();
 
     std::thread::id mainThread;
-    int ownerProcess;
     // A fatal error raised while reporting one goes straight to the exit.
     bool bReporting = false;
 };

@@ -72,8 +72,11 @@ KivBase* KivBase::pick(float x, float y)
     return isMouseInside() ? this : nullptr;
 }
 
-void KivBase::netSerialize(Packet&)
+void KivBase::netSerialize(Packet& packet)
 {
+    PropertyContainer properties(getRuntimeClass()->name);
+    addPropertiesTo(properties);
+    properties.serialize(packet);
 }
 
 void KivBase::clear()

@@ -40,6 +40,8 @@ public:
     virtual void onMouseUp(int /*button*/) {}
     virtual void onKeyDown(int /*key*/) {}
     virtual void onKIVmodeChange(int /*oldMode*/, int /*newMode*/) {}
+    // The network form of every property addPropertiesTo lists, in order;
+    // derived classes that add data of their own call this first.
     virtual void netSerialize(Packet& packet);
     virtual void netPostReplicate() {}
     virtual void netPostReplicateGlobal() {}

@@ -58,3 +58,9 @@ bool PropertyContainer::setText(const UString& text)
     }
     return ok;
 }
+
+void PropertyContainer::serialize(Packet& packet)
+{
+    for (const auto& property : properties)
+        property->serialize(packet);
+}

@@ -23,6 +23,8 @@ public:
     // Applies every "path=value" line; false when a line names no property
     // or holds a bad value (earlier lines stay applied).
     bool setText(const UString& text) override;
+    // Every property in order, groups depth first.
+    void serialize(Packet& packet) override;
 
 private:
     void appendText(const UString& prefix, UString& text) const;

@@ -9,6 +9,8 @@ public:
 
     UString getText() const override;
     bool setText(const UString& text) override;
+    // All 64 bits, so times survive the trip exactly.
+    void serialize(Packet& packet) override;
 
 private:
     double* pMember;

@@ -1,5 +1,7 @@
 #include "PropertyFloat.h"
 
+#include "Packet.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -16,4 +18,9 @@ bool PropertyFloat::setText(const UString& text)
         return false;
     *pMember = value;
     return true;
+}
+
+void PropertyFloat::serialize(Packet& packet)
+{
+    packet.serializeFloat(*pMember);
 }

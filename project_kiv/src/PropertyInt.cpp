@@ -1,5 +1,7 @@
 #include "PropertyInt.h"
 
+#include "Packet.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -18,4 +20,9 @@ bool PropertyInt::setText(const UString& text)
         return false;
     *pMember = static_cast<int32_t>(value);
     return true;
+}
+
+void PropertyInt::serialize(Packet& packet)
+{
+    packet.serializeInt(*pMember);
 }

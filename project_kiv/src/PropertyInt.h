@@ -10,6 +10,7 @@ public:
 
     UString getText() const override;
     bool setText(const UString& text) override;
+    void serialize(Packet& packet) override;
 
 private:
     int32_t* pMember;

@@ -1,6 +1,7 @@
 #include "PropertyPointer.h"
 
 #include "Kiv.h"
+#include "Packet.h"
 #include "ResourceManager.h"
 
 bool PropertyPointer::setTarget(KivBase* target)
@@ -30,4 +31,15 @@ bool PropertyPointer::setText(const UString& text)
         return false;
     KivBase* target = pKiv->pResourceManager->find(text, false);
     return target && setTarget(target);
+}
+
+void PropertyPointer::serialize(Packet& packet)
+{
+    KivBase* target = getter();
+    if (bResource)
+        packet.serializeResourceRef(target);
+    else
+        packet.serializeObjectRef(target);
+    if (packet.isReading() && !setTarget(target))
+        setter(nullptr);
 }

@@ -29,6 +29,9 @@ public:
     // Resource form: a registered key of an object of the right class.
     // Identifier form: only "null", since identifiers resolve on the network.
     bool setText(const UString& text) override;
+    // The resource key or the object identifier; a target of the wrong
+    // class, or one the reader does not know, arrives as null.
+    void serialize(Packet& packet) override;
 
     const RuntimeClass* const pClass;
     const bool bResource;

@@ -1,5 +1,7 @@
 #include "PropertyUColor.h"
 
+#include "Packet.h"
+
 #include <cstdio>
 
 UString PropertyUColor::getText() const
@@ -17,4 +19,11 @@ bool PropertyUColor::setText(const UString& text)
             return false;
     *pMember = UColor(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b), static_cast<uint8_t>(a));
     return true;
+}
+
+void PropertyUColor::serialize(Packet& packet)
+{
+    uint32_t packed = pMember->packed();
+    packet.serializeBits(packed, 32);
+    *pMember = UColor(packed);
 }

@@ -9,6 +9,7 @@ public:
 
     UString getText() const override;
     bool setText(const UString& text) override;
+    void serialize(Packet& packet) override;
 
 private:
     UColor* pMember;
