@@ -70,12 +70,6 @@ void thermometer(DataWriter& out) {
     // 0: the wooden frame, caps 12 (top) and 41 (bottom) kept when stretched.
     sheet.addFrame(Canvas::render(32, 96, [](cairo_t* cr) {
         const double axis = 13;
-        cairo_move_to(cr, 4, 12);
-        cairo_arc(cr, axis, 12, 9, M_PI, 2 * M_PI);
-        cairo_line_to(cr, 22, 56);
-        cairo_arc(cr, axis, 70, 22, -1.1, M_PI + 1.1);
-        cairo_close_path(cr);
-        cairo_new_path(cr);
         roundedRectPath(cr, 2, 2, 24, 92, 10);
         fillGradientInked(cr, 2, rgb(200, 140, 80), 94, rgb(170, 110, 60), 2.0);
         roundedRectPath(cr, axis - 5, 6, 10, 80, 5);

@@ -10,7 +10,8 @@ const double kEyeX = 9.5;
 const double kEyeY = -4.0;
 const double kBrowY = -14.5;
 const double kMouthY = 10.0;
-const Colour kBrowColour = {70 / 255.0, 42 / 255.0, 30 / 255.0, 1};
+// Near black, so brows read on the dark blue body too.
+const Colour kBrowColour = {42 / 255.0, 26 / 255.0, 22 / 255.0, 1};
 const Colour kMouthDark = {90 / 255.0, 25 / 255.0, 40 / 255.0, 1};
 const Colour kTongue = {250 / 255.0, 110 / 255.0, 130 / 255.0, 1};
 
@@ -342,40 +343,40 @@ void SmileyPainter::brows(cairo_t* cr, int variant) {
             cairo_move_to(cr, s * 4.5, y);
             cairo_curve_to(cr, s * 6.5, y - 5, s * 12.5, y - 5, s * 14.5, y);
         }
-        stroke(cr, c, 3.0);
+        stroke(cr, c, 3.6);
         break;
     case 1:  // angry
         for (int s : {-1, 1}) {
             cairo_move_to(cr, s * 4, y + 2.5);
             cairo_line_to(cr, s * 14, y - 3);
         }
-        stroke(cr, c, 3.4);
+        stroke(cr, c, 4.0);
         break;
     case 2:  // worried
         for (int s : {-1, 1}) {
             cairo_move_to(cr, s * 4, y - 4);
             cairo_line_to(cr, s * 14, y + 1);
         }
-        stroke(cr, c, 3.0);
+        stroke(cr, c, 3.6);
         break;
     case 3:  // unibrow
         cairo_move_to(cr, -15, y);
         cairo_curve_to(cr, -6, y - 3.5, 6, y - 3.5, 15, y);
-        stroke(cr, c, 3.6);
+        stroke(cr, c, 4.2);
         break;
     case 4:  // high and thin
         for (int s : {-1, 1}) {
             cairo_move_to(cr, s * 6, y - 4);
             cairo_line_to(cr, s * 13, y - 4);
         }
-        stroke(cr, c, 2.0);
+        stroke(cr, c, 2.6);
         break;
     case 5:  // one raised
         cairo_move_to(cr, -14, y + 1);
         cairo_line_to(cr, -5, y + 1);
         cairo_move_to(cr, 4.5, y - 1);
         cairo_curve_to(cr, 7, y - 7, 12, y - 7, 14.5, y - 2);
-        stroke(cr, c, 3.0);
+        stroke(cr, c, 3.6);
         break;
     case 6:  // bushy
         for (int s : {-1, 1}) {
