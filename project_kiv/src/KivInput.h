@@ -77,6 +77,10 @@ public:
     float mouseX = 0.0f, mouseY = 0.0f;
     // Display names by code; filled from the language when it is selected.
     UString keyNames[KEY_COUNT];
+    // The code and typed character of the last key-down event (what
+    // getKeyChar reports); public so that menu tests can type without SDL.
+    int lastKeyCode = 0;
+    int lastKeyChar = 0;
 
 private:
     void press(int code);
@@ -96,7 +100,5 @@ private:
     bool live[KEY_COUNT] = {};
     // Went down since the last update, even if already released.
     bool latched[KEY_COUNT] = {};
-    int lastKeyCode = 0;
-    int lastKeyChar = 0;
     _SDL_Joystick* pJoystick = nullptr;
 };

@@ -56,6 +56,11 @@ void Global::applySettings()
     pKiv->pInput->mouseSpeed = static_cast<float>(sensitivity) * 0.25f + 0.5f;
 }
 
+V3 Global::latLongToVector(float longitude, float latitude)
+{
+    return rotatePoint(V3(0.0f, 0.0f, -1.0f), -longitude, latitude);
+}
+
 int Global::countBits(uint32_t mask)
 {
     int count = 0;

@@ -7,6 +7,7 @@
 #include "ProfileManager.h"
 #include "UColor.h"
 #include "UString.h"
+#include "V3.h"
 
 #include <cstdint>
 
@@ -31,6 +32,9 @@ public:
     // Settings outside their range are brought inside first.
     void applySettings();
 
+    // The unit direction of a point on a globe, angles in radians: (0, 0, -1)
+    // turned about X by the latitude, then about Y by minus the longitude.
+    static V3 latLongToVector(float longitude, float latitude);
     // The number of bits set in the mask.
     static int countBits(uint32_t mask);
     // The value in decimal with the current language's thousands separator
@@ -44,6 +48,7 @@ public:
     // Loaded when constructed, saved when destroyed, before the block.
     ProfileManager profileManager;
     // The shared fonts; they belong to the resource root, not to Global.
+    FontQuad* pFontTiny = nullptr;
     FontQuad* pFontSmall = nullptr;
     FontQuad* pFontMedium = nullptr;
     FontQuad* pFontLarge = nullptr;

@@ -1,0 +1,150 @@
+#pragma once
+// Shared by the menu item tests: the screen-stack test engine (640 x 480,
+// one world unit one pixel, origin at the centre) with a screen stack in
+// Global, frames whose skins differ in colour so that a pixel tells which
+// one was drawn, the fonts' arrow and switch marks, the theme textures and
+// the English key names. Items are children of a plain screen that the tests
+// tick with a fixed dt; input is written into KivInput's state, never
+// through SDL.
+#include "../stack/StackTestSupport.h"
+
+#include "Context.h"
+#include "ContextManager.h"
+#include "Language.h"
+
+namespace itemtest {
+
+using namespace stacktest;
+
+// The colours of the item frames: the frame (skin 0) and the highlight
+// frame (skin 1).
+const UColor FRAME(90, 60, 30, 255);
+const UColor GLOW(0, 200, 0, 255);
+// The theme textures' three frames: disabled, normal, mouse-over.
+const UColor THEME_DISABLED(40, 40, 40, 255);
+const UColor THEME_NORMAL(0, 0, 160, 255);
+const UColor THEME_OVER(160, 0, 160, 255);
+
+constexpr int KEY_A = 30;
+constexpr int KEY_G = 34;
+constexpr int KEY_X = 45;
+constexpr int KEY_BACKSPACE = 14;
+
+// The keys under which the themes find their textures.
+inline const std::vector<std::string>& themeKeys()
+{
+    static const std::vector<std::string> keys = {
+        "gui-invisible",        "gui-standard-generic",         "gui-standard-thickframe",
+        "gui-standard-thinframe", "gui-standard-groove",        "gui-standard-panel-bevelinner",
+        "gui-standard-editbox", "gui-standard-button",          "gui-standard-button-nogroove",
+        "gui-standard-tab",     "gui-standard-tab-selected",    "gui-minimal-generic",
+    };
+    return keys;
+}
+
+class Environment : public stacktest::Environment {
+public:
+    void SetUp() override
+    {
+        stacktest::Environment::SetUp();
+        ResourceManager& registry = *pKiv->pResourceManager;
+        for (const char* key : {"gui-game-button", "gui-game-editbox", "gui-game-button-cloud"}) {
+            registry.removeResource(key);
+            registry.addResource(key, makeTexture(std::string("two-") + key, 128, 64,
+                                                  {{0, 0, 64, 64}, {64, 0, 64, 64}},
+                                                  [](int x, int) { return x < 64 ? FRAME : GLOW; }));
+        }
+        for (const std::string& key : themeKeys())
+            registry.addResource(key, makeTexture(key, 96, 32, {{0, 0, 32, 32}, {32, 0, 32, 32}, {64, 0, 32, 32}},
+                                                  [](int x, int) {
+                                                      return x < 32 ? THEME_DISABLED : x < 64 ? THEME_NORMAL
+                                                                                              : THEME_OVER;
+                                                  }));
+        // The switch mark and the arrows are font symbols 1, 7 and 8.
+        for (QuadFont* font : {shared().small.get(), shared().medium.get(), shared().large.get()}) {
+            for (int code : {1, 7, 8}) {
+                font->glyphs.push_back(std::make_unique<Quad>());
+                font->glyphs.back()->setSize(6.0f, 10.0f);
+                font->glyphs.back()->setOriginLocation(7);
+                font->font.symbolData[code].pQuad = font->glyphs.back().get();
+                font->font.symbolData[code].spacing = 1;
+            }
+        }
+        pGlobal->pFontTiny = pGlobal->pFontSmall;
+        pGlobal->pContextManager = new ContextManager();
+        pKiv->pLanguage->setCurrentLanguage(0);
+    }
+};
+
+// Takes every screen off the stack, deleting those that delete themselves.
+inline void clearStack()
+{
+    ContextManager& stack = *pGlobal->pContextManager;
+    while (Context* screen = stack.getActiveContext()) {
+        stack.removeChild(screen);
+        if (screen->bDeleteWhenFinished)
+            delete screen;
+    }
+    stack.previouslyActive.set(nullptr);
+    stack.active.set(nullptr);
+    stack.bQuit = false;
+}
+
+// A key went down this frame and typed the character (0 for none).
+inline void typeKey(int code, int character)
+{
+    setInput({code});
+    pKiv->pInput->lastKeyCode = code;
+    pKiv->pInput->lastKeyChar = character;
+}
+
+// Items under test are children of screen; each step ticks it once with
+// STEP seconds (the screen's own clock advances by the same).
+class ItemTest : public ::testing::Test {
+protected:
+    static constexpr double STEP = 0.05;
+
+    void SetUp() override
+    {
+        setInput({});
+        pKiv->pInput->lastKeyCode = 0;
+        pKiv->pInput->lastKeyChar = 0;
+        moveMouseTo(300.0f, -230.0f);
+        pKiv->pGraphics->bTextShadows = false;
+        clearStack();
+    }
+    void TearDown() override
+    {
+        setInput({});
+        pKiv->pInput->lastKeyCode = 0;
+        pKiv->pInput->lastKeyChar = 0;
+        clearStack();
+    }
+
+    template <typename T>
+    T* add(T* item)
+    {
+        screen.addChildLast(item);
+        return item;
+    }
+    void step() { screen.tick(0.0, STEP); }
+    // One frame with the mouse at (x, y) and a fresh left-button press.
+    void pressAt(float x, float y)
+    {
+        moveMouseTo(x, y);
+        setInput({MOUSE_LEFT});
+        step();
+        setInput({});
+    }
+    // Draws the screen over the backdrop and reads the frame back.
+    std::unique_ptr<MemoryImageFile> draw()
+    {
+        clearFrame();
+        screen.render();
+        return grab();
+    }
+
+    Context screen;
+};
+
+} // namespace itemtest

@@ -1,0 +1,209 @@
+#include "ItemTestSupport.h"
+
+#include "ContextDialog.h"
+#include "MenuBool.h"
+#include "MenuButton.h"
+#include "MenuButtonQuit.h"
+#include "MenuButtonURL.h"
+#include "StretchSkin.h"
+
+namespace {
+
+using namespace itemtest;
+
+using MenuButtonTest = ItemTest;
+
+struct TriggerCase {
+    const char* name;
+    bool over;
+    bool mousePress;
+    char hotKey;
+    int keyCode;
+    int keyChar;
+    int lastKeyCode;
+    bool disabled;
+    bool clicked;
+};
+
+TEST_F(MenuButtonTest, PressOverTheButtonOrItsHotKeyAnywhereClicksIt)
+{
+    const TriggerCase cases[] = {
+        {"PressOver", true, true, 0, 0, 0, 0, false, true},
+        {"PressAway", false, true, 0, 0, 0, 0, false, false},
+        {"OverWithoutPress", true, false, 0, 0, 0, 0, false, false},
+        {"HotKeyAway", false, false, 'x', KEY_X, 'x', KEY_X, false, true},
+        {"HotKeyOver", true, false, 'x', KEY_X, 'x', KEY_X, false, true},
+        {"OtherCharacter", false, false, 'x', KEY_A, 'a', KEY_A, false, false},
+        {"ShiftedCharacter", false, false, 'x', KEY_X, 'X', KEY_X, false, false},
+        // The typed character belongs to another, earlier key.
+        {"StaleCharacter", false, false, 'x', KEY_A, 'x', KEY_X, false, false},
+        {"NoHotKeyIgnoresTyping", false, false, 0, KEY_X, 'x', KEY_X, false, false},
+        {"DisabledPress", true, true, 0, 0, 0, 0, true, false},
+        {"DisabledHotKey", false, false, 'x', KEY_X, 'x', KEY_X, true, false},
+    };
+    for (const TriggerCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
+        button->hotKey = c.hotKey;
+        button->disabled = c.disabled;
+        moveMouseTo(c.over ? 100.0f : 300.0f, 0.0f);
+        setInput({});
+        if (c.keyCode)
+            setInput({c.keyCode});
+        if (c.mousePress)
+            pKiv->pInput->current[MOUSE_LEFT] = true;
+        pKiv->pInput->lastKeyCode = c.lastKeyCode;
+        pKiv->pInput->lastKeyChar = c.keyChar;
+        step();
+        EXPECT_EQ(c.clicked, button->wasClicked());
+        EXPECT_EQ(nullptr, pGlobal->pContextManager->getActiveContext()) << "no dialog";
+        button->deleteMe();
+    }
+}
+
+TEST_F(MenuButtonTest, HeldMouseButtonDoesNotRepeat)
+{
+    MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
+    moveMouseTo(0.0f, 0.0f);
+    setInput({}, {MOUSE_LEFT});
+    step();
+    EXPECT_FALSE(button->wasClicked());
+}
+
+TEST_F(MenuButtonTest, ButtonFrameIsTheButtonSkinWithTheCaptionCentred)
+{
+    MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
+    EXPECT_EQ(5, button->captionLocation);
+    EXPECT_FLOAT_EQ(256.0f, button->pSkin->width);
+    const Texture* frames = pKiv->pResourceManager->findAs<Texture>("gui-game-button");
+    EXPECT_EQ(frames->skins[0], static_cast<StretchSkin*>(button->pSkin)->source);
+    EXPECT_EQ(20, static_cast<StretchSkin*>(button->pSkin)->borderLeft);
+}
+
+TEST_F(MenuButtonTest, ConfirmationAsksFirstAndClicksOnlyAfterYes)
+{
+    struct Case {
+        const char* name;
+        const char* title;
+        const char* question;
+        int answer;
+        bool clicked;
+    };
+    const Case cases[] = {
+        {"Yes", "Quit", "Really?", 0, true},
+        {"No", "Quit", "Really?", 1, false},
+        {"QuestionOnly", "", "Really?", 0, true},
+        {"TitleOnly", "Quit", "", 0, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
+        button->confirmTitle = c.title;
+        button->confirmQuestion = c.question;
+        pressAt(0.0f, 0.0f);
+        EXPECT_FALSE(button->wasClicked()) << "not before the answer";
+        ContextDialog* dialog = dynamic_cast<ContextDialog*>(pGlobal->pContextManager->getActiveContext());
+        ASSERT_NE(nullptr, dialog);
+        EXPECT_EQ(c.title, dialog->title);
+        EXPECT_EQ(c.question, dialog->message);
+        EXPECT_EQ("Yes", dialog->firstCaption);
+        EXPECT_EQ("No", dialog->secondCaption);
+        EXPECT_EQ(&button->dialogAnswer, dialog->pAnswer);
+        EXPECT_EQ(-1, button->dialogAnswer);
+        button->dialogAnswer = c.answer;
+        moveMouseTo(300.0f, -200.0f);
+        step();
+        EXPECT_EQ(c.clicked, button->wasClicked());
+        step();
+        EXPECT_FALSE(button->wasClicked()) << "one click per answer";
+        EXPECT_EQ(c.answer == 0 ? -1 : c.answer, button->dialogAnswer);
+        clearStack();
+        button->deleteMe();
+    }
+}
+
+TEST_F(MenuButtonTest, DisabledButtonStillPerformsAConfirmedClick)
+{
+    MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
+    button->disabled = true;
+    button->dialogAnswer = 0;
+    step();
+    EXPECT_TRUE(button->wasClicked());
+    EXPECT_EQ(-1, button->dialogAnswer);
+}
+
+TEST_F(MenuButtonTest, QuitButtonClosesTheActiveScreen)
+{
+    Context shown;
+    pGlobal->pContextManager->pushContext(&shown);
+    MenuButtonQuit* quit = add(new MenuButtonQuit(0.0f, 0.0f, 0.0f, "Back", ""));
+    pressAt(0.0f, 0.0f);
+    EXPECT_TRUE(quit->wasClicked());
+    EXPECT_TRUE(shown.bFinished);
+}
+
+TEST_F(MenuButtonTest, UrlButtonEndsTheProgramWithItsAddress)
+{
+    for (const char* url : {"http://example.org/", ""}) {
+        SCOPED_TRACE(url);
+        pGlobal->urlToOpenOnExit = "earlier";
+        MenuButtonURL* link = add(new MenuButtonURL(0.0f, 0.0f, 0.0f, "Web", ""));
+        EXPECT_EQ("", link->url);
+        link->url = url;
+        pressAt(0.0f, 0.0f);
+        EXPECT_TRUE(link->wasClicked());
+        EXPECT_EQ(url, pGlobal->urlToOpenOnExit);
+        EXPECT_TRUE(pGlobal->pContextManager->bQuit);
+        pGlobal->pContextManager->bQuit = false;
+        link->deleteMe();
+    }
+    pGlobal->urlToOpenOnExit.clear();
+}
+
+TEST_F(MenuButtonTest, EachPressOverASwitchInvertsItOnce)
+{
+    struct Frame {
+        const char* name;
+        bool over;
+        bool press;
+        bool held;
+        bool disabled;
+        bool value;
+    };
+    // The switch is 50 wide at the origin.
+    const Frame frames[] = {
+        {"Press", true, true, false, false, true},       {"Held", true, false, true, false, true},
+        {"PressAgain", true, true, false, false, false}, {"Away", false, true, false, false, false},
+        {"Disabled", true, true, false, true, false},    {"Enabled", true, true, false, false, true},
+    };
+    bool value = false;
+    MenuBool* toggle = add(new MenuBool(0.0f, 0.0f, 0.0f, "Sound", "", &value));
+    EXPECT_FLOAT_EQ(50.0f, toggle->pSkin->width);
+    for (const Frame& f : frames) {
+        SCOPED_TRACE(f.name);
+        toggle->disabled = f.disabled;
+        moveMouseTo(f.over ? 20.0f : 30.0f, 0.0f);
+        if (f.held)
+            setInput({}, {MOUSE_LEFT});
+        else
+            setInput(f.press ? std::initializer_list<int>{MOUSE_LEFT} : std::initializer_list<int>{});
+        step();
+        EXPECT_EQ(f.value, value);
+        EXPECT_EQ(f.over && f.press && !f.disabled, toggle->wasClicked());
+    }
+}
+
+TEST_F(MenuButtonTest, SwitchShowsItsMarkOnlyWhileOn)
+{
+    for (bool on : {false, true}) {
+        SCOPED_TRACE(on);
+        bool value = on;
+        MenuBool* toggle = add(new MenuBool(0.0f, 0.0f, 0.0f, "", "", &value));
+        step();
+        // The mark is centred on the switch, in the normal text colour.
+        EXPECT_EQ(on, sameColor(UColor(255, 128, 0, 255), worldPixel(*draw(), 0.0f, 2.0f)));
+        toggle->deleteMe();
+    }
+}
+
+} // namespace
