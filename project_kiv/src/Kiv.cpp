@@ -62,8 +62,8 @@ void Kiv::startServices()
     pLogger = new Logger(getLogPath());
     kivLog("Kiv", "Starting...");
     kivLog("Kiv", "%s %s", APPLICATION_NAME, APPLICATION_VERSION);
-    // A busy X server may refuse a connection for a moment (EAGAIN on its
-    // socket), so the first failures are retried before giving up.
+    // An X server that is resetting (its last client has just left) refuses
+    // connections for a moment, so the first failures are retried.
     int attempts = 1;
     while (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) != 0 && attempts < SDL_INIT_ATTEMPTS) {
         ++attempts;
