@@ -15,6 +15,10 @@ uint32_t readU32(const unsigned char* bytes)
            (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
 }
 
+// zlib cannot expand data more than about 1032 times; a packed entry that
+// claims more is damaged, and must not make the reader allocate for it.
+constexpr uint64_t MAX_ZLIB_RATIO = 1040;
+
 // Smallest directory record: name length, one name byte, three sizes, flags.
 constexpr size_t MIN_RECORD_SIZE = 2 + 1 + 12 + 1;
 
@@ -133,6 +137,7 @@ bool WadArchive::parse(UString& error)
         const bool packed = (entry.flags & FLAG_ZLIB) != 0;
         if ((entry.flags & ~FLAG_ZLIB) != 0 || entryName.find('\0') != std::string::npos ||
             entry.originalSize > MAX_ENTRY_SIZE || (!packed && entry.storedSize != entry.originalSize) ||
+            (packed && entry.originalSize > static_cast<uint64_t>(entry.storedSize) * MAX_ZLIB_RATIO + 64) ||
             entry.offset < HEADER_SIZE ||
             static_cast<uint64_t>(entry.offset) + entry.storedSize > directoryOffset) {
             error = formatString("entry '%s' damaged", entryName.c_str());
