@@ -66,7 +66,7 @@ std::unique_ptr<InputFile> FileManager::open(const UString& name) const
 {
     UString path = withoutDotSlash(name);
     if (!pArchive)
-        return DiskInputFile::open(path);
+        return isRegularFile(path) ? DiskInputFile::open(path) : nullptr;
     if (!pArchive->contains(path))
         return nullptr;
     std::vector<unsigned char> bytes;
@@ -80,7 +80,8 @@ std::unique_ptr<InputFile> FileManager::openDataFile(const UString& name)
 {
     if (pKiv && pKiv->pFileManager)
         return pKiv->pFileManager->open(name);
-    return DiskInputFile::open(withoutDotSlash(name));
+    UString path = withoutDotSlash(name);
+    return isRegularFile(path) ? DiskInputFile::open(path) : nullptr;
 }
 
 void FileManager::savePackedFile(const UString& folder, const UString& fileName, const UString& versionText,
