@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <typeinfo>
 
 KIV_IMPLEMENT_CLASS(FontQuad, KivBase, []() -> KivBase* { return new FontQuad(); });
@@ -353,20 +354,23 @@ void FontQuad::printTruncated(Renderable* parent, int flags, const std::string& 
 
 void FontQuad::drawAccents(Renderable* parent, const std::string& text)
 {
-    Renderable at;
-    at.bSkipVisibility = true;
-    at.postXform = parent->xform;
-    at.color = parent->color;
-    at.updateVisuals();
+    // Most texts have no accent: the drawable is only set up for the first one.
+    std::optional<Renderable> at;
     int penX = 0;
     int length = static_cast<int>(text.size());
     for (int i = 0; i < length; ++i) {
         int code = getSymbol(text, i);
         const Symbol& symbol = getSymbolData(code);
         if (symbol.pAccentQuad) {
+            if (!at) {
+                at.emplace();
+                at->bSkipVisibility = true;
+                at->postXform = parent->xform;
+                at->color = parent->color;
+            }
             V3 place(static_cast<float>(penX + symbol.accentOffsetX), static_cast<float>(symbol.accentOffsetY), 0.0f);
-            at.setSkinAndTransform(symbol.pAccentQuad, &place, nullptr, nullptr);
-            at.render();
+            at->setSkinAndTransform(symbol.pAccentQuad, &place, nullptr, nullptr);
+            at->render();
         }
         penX += getAdvance(code);
     }
