@@ -73,6 +73,7 @@ void ConnectionTest::fail(const UString& text)
 {
     status = STATUS_FAILED;
     failureText = text;
+    publicAddress = NetAddress();
     socket.close();
     pRequest.reset();
 }

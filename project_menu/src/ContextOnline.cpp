@@ -1,5 +1,6 @@
 #include "ContextOnline.h"
 
+#include "ContextPre.h"
 #include "FontQuad.h"
 #include "Global.h"
 #include "HttpUpload.h"
@@ -19,7 +20,9 @@ constexpr float VIEWER_TOP = -40.0f;
 constexpr int VIEWER_LINES = 5;
 } // namespace
 
-ContextOnline::ContextOnline() : requestOptions(HttpUpload::defaultOptions()), timeLimit(OnlineRequest::DEFAULT_TIME_LIMIT)
+ContextOnline::ContextOnline()
+    : serverUrl(pKiv->pNetworkManager->getUploadServer()), requestOptions(HttpUpload::defaultOptions()),
+      timeLimit(OnlineRequest::DEFAULT_TIME_LIMIT)
 {
     bDeleteWhenFinished = true;
     pBackgroundContext = pGlobal->pContextPre;
@@ -28,11 +31,6 @@ ContextOnline::ContextOnline() : requestOptions(HttpUpload::defaultOptions()), t
     pViewer->maxLines = VIEWER_LINES;
     addChildLast(pViewer);
     newPage();
-}
-
-UString ContextOnline::getServerUrl()
-{
-    return pKiv->pNetworkManager->getUploadServer();
 }
 
 const char* ContextOnline::text(Language::StringsEnum id)

@@ -28,6 +28,8 @@ public:
 
     ContextOnline();
 
+    // The upload server of the edition settings; empty when none is configured.
+    UString serverUrl;
     // Time-outs of every request the screen makes.
     HttpClient::Options requestOptions;
     // Seconds a request may take in all before the screen gives up on it.
@@ -36,8 +38,6 @@ public:
     MessageViewer* pViewer = nullptr;
 
 protected:
-    // The upload server of the edition settings; empty when none is configured.
-    static UString getServerUrl();
     static const char* text(Language::StringsEnum id);
 
     // Drops the items of the current page (they die at the next walk) and

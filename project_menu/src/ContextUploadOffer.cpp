@@ -80,7 +80,7 @@ void ContextUploadOffer::send()
     pSendButton->disabled = true;
     addMessage(message);
     addMessage(Language::ERRORREPORTPLEASEWAIT);
-    pRequest = std::make_unique<OnlineRequest>(getServerUrl(), form, requestOptions, timeLimit, t);
+    pRequest = std::make_unique<OnlineRequest>(serverUrl, form, requestOptions, timeLimit, t);
 }
 
 void ContextUploadOffer::pollRequest()

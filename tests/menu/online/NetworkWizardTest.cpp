@@ -1,0 +1,200 @@
+#include "OnlineTestSupport.h"
+
+#include "ContextNetworkWizard.h"
+#include "KivGraphics.h"
+#include "MenuBool.h"
+#include "MenuCountry.h"
+#include "MessageViewer.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using namespace onlinetest;
+
+const char* english(Language::StringsEnum id)
+{
+    return pKiv->pLanguage->getText(id);
+}
+
+bool hasLine(const MessageViewer& viewer, const std::string& line)
+{
+    return std::find(viewer.lines.begin(), viewer.lines.end(), line) != viewer.lines.end();
+}
+
+// A connection-test server: reports the address and sends the token back
+// to the test's UDP port.
+std::string passingAnswer(const std::string& request)
+{
+    const int port = std::atoi(formField(request, "udpPort").c_str());
+    const std::string token = formField(request, "token");
+    UdpSocket sender;
+    sender.open(NetAddress(127, 0, 0, 1, 0));
+    sender.sendTo(NetAddress(127, 0, 0, 1, static_cast<uint16_t>(port)), token.data(), token.size());
+    return LoopbackServer::reply(200, "address=203.0.113.7:4000\n");
+}
+
+class NetworkWizardTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        HSTdata& hst = pGlobal->hst;
+        hst.bConnectionTestPassed = false;
+        hst.publicAddress = NetAddress();
+        hst.bFullScreen = false;
+        std::memcpy(hst.countryCode, "--", 2);
+    }
+    void TearDown() override
+    {
+        HSTdata& hst = pGlobal->hst;
+        hst.bConnectionTestPassed = false;
+        hst.bFullScreen = false;
+        pGlobal->applySettings();
+        pKiv->bRestartRequested = false;
+        std::memcpy(hst.countryCode, "--", 2);
+        ScreenTest::TearDown();
+    }
+
+    ContextNetworkWizard* openWizard(const UString& url)
+    {
+        ContextNetworkWizard* wizard = new ContextNetworkWizard();
+        wizard->serverUrl = url;
+        wizard->requestOptions.connectTimeoutMs = 1000;
+        wizard->requestOptions.readTimeoutMs = 1000;
+        wizard->datagramWait = 1.0;
+        return open(wizard);
+    }
+    MenuButton* button(ContextNetworkWizard* wizard, Language::StringsEnum caption)
+    {
+        MenuButton* found = findItem(wizard, english(caption));
+        EXPECT_NE(nullptr, found) << english(caption);
+        return found;
+    }
+};
+
+TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
+{
+    LoopbackServer server(passingAnswer);
+    ContextNetworkWizard* wizard = openWizard(server.url());
+    EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage());
+    click(button(wizard, Language::NEXT));
+    EXPECT_EQ(ContextNetworkWizard::PAGE_TEST, wizard->getPage());
+    EXPECT_TRUE(wizard->isTesting());
+    frame();
+    EXPECT_TRUE(button(wizard, Language::NEXT)->disabled) << "not before the test has ended";
+    ASSERT_TRUE(waitFor([&] { return !wizard->isTesting(); }));
+    const HSTdata& hst = pGlobal->hst;
+    EXPECT_TRUE(hst.bConnectionTestPassed);
+    EXPECT_EQ("203.0.113.7:4000", hst.publicAddress.toString());
+    EXPECT_TRUE(hasLine(*wizard->pViewer, english(Language::NETTESTSUCCESS)));
+    ASSERT_EQ(1u, server.requests().size());
+    EXPECT_EQ("connectiontest", formField(server.requests()[0], "request"));
+
+    click(button(wizard, Language::NEXT));
+    EXPECT_EQ(ContextNetworkWizard::PAGE_COUNTRY, wizard->getPage());
+    frame();
+    MenuCountry* country = findItem<MenuCountry>(wizard, english(Language::SELECTYOURCOUNTRY));
+    ASSERT_NE(nullptr, country);
+    // The right arrow steps from "--" to the first country in code order.
+    clickAt(country->position.x + 0.5f * MenuCountry::CHOOSER_WIDTH - MenuInt::ARROW_INSET, country->position.y);
+    EXPECT_EQ(1, wizard->countryPosition);
+    EXPECT_EQ(0, std::memcmp(hst.countryCode, "AD", 2));
+    click(button(wizard, Language::FINISH));
+    frame();
+    EXPECT_EQ(nullptr, top());
+}
+
+TEST_F(NetworkWizardTest, TheCountryChooserStartsAtTheStoredCountry)
+{
+    std::memcpy(pGlobal->hst.countryCode, "NZ", 2);
+    ContextNetworkWizard* wizard = openWizard("");
+    EXPECT_STREQ("NZ", MenuCountry::countryTable[MenuCountry::rowAt(wizard->countryPosition)].code);
+}
+
+struct FailedTestCase {
+    const char* name;
+    // nullptr: no server configured.
+    const char* answer;
+    const char* reason;
+};
+
+TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
+{
+    const std::string refused = LoopbackServer::reply(500);
+    const std::string noDatagram = LoopbackServer::reply(200, "address=203.0.113.7");
+    const FailedTestCase cases[] = {
+        {"ErrorStatus", refused.c_str(), "Failed with status code: 500"},
+        {"NoDatagram", noDatagram.c_str(), "No answer arrived over UDP."},
+        {"NoServerConfigured", nullptr, "Upload failed: No upload server is configured."},
+    };
+    for (const FailedTestCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        pGlobal->hst.bConnectionTestPassed = true;
+        const std::string answer = c.answer ? c.answer : "";
+        LoopbackServer server([answer](const std::string&) { return answer; });
+        ContextNetworkWizard* wizard = openWizard(c.answer ? server.url() : UString());
+        click(button(wizard, Language::NEXT));
+        ASSERT_TRUE(waitFor([&] { return !wizard->isTesting(); }));
+        EXPECT_FALSE(pGlobal->hst.bConnectionTestPassed) << "the block holds the latest result";
+        EXPECT_TRUE(hasLine(*wizard->pViewer, english(Language::FAILED)));
+        EXPECT_TRUE(hasLine(*wizard->pViewer, c.reason));
+        EXPECT_TRUE(hasLine(*wizard->pViewer, english(Language::NETTESTFAIL1)));
+        frame();
+        EXPECT_FALSE(button(wizard, Language::NEXT)->disabled) << "the player may go on";
+        click(button(wizard, Language::BACK));
+        EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage()) << "and may try again";
+        wizard->bFinished = true;
+        frame();
+        EXPECT_EQ(nullptr, top());
+    }
+}
+
+struct DesktopCase {
+    const char* name;
+    bool bFullScreen;
+    bool bRunOnDesktop;
+    bool bFullScreenDuringTest;
+};
+
+TEST_F(NetworkWizardTest, TheTestRunsInAWindowWhenAskedAndGivesFullScreenBackWhenClosed)
+{
+    const DesktopCase cases[] = {
+        {"FullScreenOnDesktop", true, true, false},
+        {"FullScreenKept", true, false, true},
+        {"Windowed", false, true, false},
+    };
+    for (const DesktopCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        HSTdata& hst = pGlobal->hst;
+        hst.bFullScreen = c.bFullScreen;
+        pGlobal->applySettings();
+        // A server that never answers keeps the test running.
+        LoopbackServer server([](const std::string&) { return std::string(); });
+        ContextNetworkWizard* wizard = openWizard(server.url());
+        MenuBool* desktop = findItem<MenuBool>(wizard, english(Language::RUNTESTONDESKTOP));
+        ASSERT_NE(nullptr, desktop);
+        EXPECT_TRUE(wizard->bRunOnDesktop) << "recommended, so on by default";
+        if (!c.bRunOnDesktop)
+            click(desktop);
+        EXPECT_EQ(c.bRunOnDesktop, wizard->bRunOnDesktop);
+        click(button(wizard, Language::NEXT));
+        EXPECT_TRUE(wizard->isTesting());
+        EXPECT_EQ(c.bFullScreenDuringTest, hst.bFullScreen);
+        EXPECT_EQ(c.bFullScreenDuringTest, pKiv->pGraphics->bFullScreen) << "applied";
+        // Escape closes the wizard in the middle of the test.
+        setInput({KEY_ESCAPE});
+        frame();
+        setInput({});
+        frame();
+        EXPECT_EQ(nullptr, top());
+        EXPECT_EQ(c.bFullScreen, hst.bFullScreen) << "the stored choice is back";
+        EXPECT_EQ(c.bFullScreen, pKiv->pGraphics->bFullScreen);
+        hst.bFullScreen = false;
+        pGlobal->applySettings();
+        pKiv->bRestartRequested = false;
+    }
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+#include "OnlineTestSupport.h"
+
+#include "ConnectionTest.h"
+#include "MultipartForm.h"
+#include "OnlineRequest.h"
+
+namespace {
+
+using namespace onlinetest;
+
+HttpClient::Options quickOptions()
+{
+    HttpClient::Options options;
+    options.connectTimeoutMs = 1000;
+    options.readTimeoutMs = 1000;
+    return options;
+}
+
+// Polls with a clock that advances 0.1 s a poll, sleeping 10 ms between
+// polls, until the request ends or the clock reaches the limit.
+template <typename Request>
+auto pollUntilEnd(Request& request, double limit = 30.0)
+{
+    double now = 0.0;
+    auto status = request.poll(now);
+    while (status == decltype(status)(0) && now < limit) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        now += 0.1;
+        status = request.poll(now);
+    }
+    return status;
+}
+
+struct RequestCase {
+    const char* name;
+    // The server's answer; nullptr for no server at that address.
+    const char* answer;
+    bool bNoServerConfigured;
+    size_t maxResponseBytes;
+    OnlineRequest::Status status;
+    int statusCode;
+    const char* failure;
+};
+
+TEST(OnlineRequest, EndsWithTheServersVerdictOrAClearReason)
+{
+    const std::string ok = LoopbackServer::reply(200, "thanks");
+    const std::string refused = LoopbackServer::reply(503, "busy");
+    const std::string redirect = LoopbackServer::reply(302);
+    const std::string large = LoopbackServer::reply(200, std::string(5000, 'x'));
+    const RequestCase cases[] = {
+        {"Accepted", ok.c_str(), false, 64 * 1024, OnlineRequest::STATUS_SUCCEEDED, 200, ""},
+        {"ErrorStatus", refused.c_str(), false, 64 * 1024, OnlineRequest::STATUS_FAILED, 503,
+         "Failed with status code: 503"},
+        {"Redirect", redirect.c_str(), false, 64 * 1024, OnlineRequest::STATUS_FAILED, 302,
+         "Failed with status code: 302"},
+        {"OversizedAnswer", large.c_str(), false, 1000, OnlineRequest::STATUS_FAILED, 0, "Upload failed: "},
+        {"NoServerListening", nullptr, false, 64 * 1024, OnlineRequest::STATUS_FAILED, 0, "Upload failed: "},
+        {"NoServerConfigured", ok.c_str(), true, 64 * 1024, OnlineRequest::STATUS_FAILED, 0,
+         "Upload failed: No upload server is configured."},
+        // Nothing arrives within the time limit of 2 s on the owner's clock.
+        {"TimeOut", "", false, 64 * 1024, OnlineRequest::STATUS_FAILED, 0,
+         "Upload failed: the server did not answer in time."},
+    };
+    for (const RequestCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string answer = c.answer ? c.answer : "";
+        LoopbackServer server([answer](const std::string&) { return answer; });
+        UString url = c.bNoServerConfigured ? UString()
+                      : c.answer            ? server.url()
+                                            : formatString("http://127.0.0.1:%d/report", closedPort());
+        HttpClient::Options options = quickOptions();
+        options.maxResponseBytes = c.maxResponseBytes;
+        options.readTimeoutMs = 60000;
+        MultipartForm form;
+        OnlineRequest::addCommonFields(form, "test", 0x1234abcd);
+        OnlineRequest request(url, form, options, 2.0, 0.0);
+        EXPECT_EQ(c.status, pollUntilEnd(request));
+        EXPECT_EQ(c.statusCode, request.getStatusCode());
+        EXPECT_EQ(0u, request.getFailureText().rfind(c.failure, 0)) << request.getFailureText();
+        if (c.status == OnlineRequest::STATUS_SUCCEEDED) {
+            EXPECT_EQ("thanks", request.getBody());
+        }
+        EXPECT_EQ(c.status, request.poll(1000.0)) << "an ended request stays ended";
+    }
+}
+
+TEST(OnlineRequest, CarriesTheFieldsEveryRequestHas)
+{
+    LoopbackServer server([](const std::string&) { return LoopbackServer::reply(200); });
+    MultipartForm form;
+    OnlineRequest::addCommonFields(form, "highscores", 0x00c0ffee);
+    OnlineRequest request(server.url(), form, quickOptions(), 10.0, 0.0);
+    ASSERT_EQ(OnlineRequest::STATUS_SUCCEEDED, pollUntilEnd(request)) << request.getFailureText();
+    ASSERT_EQ(1u, server.requests().size());
+    const std::string sent = server.requests()[0];
+    EXPECT_EQ("highscores", formField(sent, "request"));
+    EXPECT_EQ("Glimmerdaledemo", formField(sent, "application"));
+    EXPECT_EQ("1.30", formField(sent, "version"));
+    EXPECT_EQ("00c0ffee", formField(sent, "installation"));
+}
+
+TEST(OnlineRequest, DestroyingARunningRequestDoesNotWaitForTheServer)
+{
+    LoopbackServer server([](const std::string&) { return std::string(); });
+    const auto start = std::chrono::steady_clock::now();
+    {
+        OnlineRequest request(server.url(), MultipartForm(), quickOptions(), 60.0, 0.0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(OnlineRequest::STATUS_RUNNING, request.poll(0.05));
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+// A connection-test server: it reports the given address and answers on
+// the test's UDP port with the token (or with what echo makes of it).
+std::string connectionTestAnswer(const std::string& request, const std::string& body,
+                                 const std::function<std::string(const std::string&)>& echo)
+{
+    const int port = std::atoi(formField(request, "udpPort").c_str());
+    const std::string datagram = echo(formField(request, "token"));
+    if (port > 0 && !datagram.empty()) {
+        UdpSocket sender;
+        sender.open(NetAddress(127, 0, 0, 1, 0));
+        sender.sendTo(NetAddress(127, 0, 0, 1, static_cast<uint16_t>(port)), datagram.data(), datagram.size());
+    }
+    return LoopbackServer::reply(200, body);
+}
+
+struct ConnectionCase {
+    const char* name;
+    const char* body;
+    std::function<std::string(const std::string&)> echo;
+    ConnectionTest::Status status;
+    const char* address;
+    const char* failure;
+};
+
+TEST(ConnectionTest, PassesOnlyWhenTheReplyNamesAnAddressAndTheTokenComesBackOverUdp)
+{
+    const auto same = [](const std::string& token) { return token; };
+    const ConnectionCase cases[] = {
+        {"Passed", "ok\r\naddress=203.0.113.7:4000\r\n", same, ConnectionTest::STATUS_PASSED, "203.0.113.7:4000", ""},
+        {"AddressWithoutPort", "address=198.51.100.2", same, ConnectionTest::STATUS_PASSED, "198.51.100.2:0", ""},
+        {"NoDatagram", "address=203.0.113.7", [](const std::string&) { return std::string(); },
+         ConnectionTest::STATUS_FAILED, "0.0.0.0:0", "No answer arrived over UDP."},
+        {"WrongToken", "address=203.0.113.7", [](const std::string& t) { return t + "x"; },
+         ConnectionTest::STATUS_FAILED, "0.0.0.0:0", "No answer arrived over UDP."},
+        {"NoAddress", "hello", same, ConnectionTest::STATUS_FAILED, "0.0.0.0:0",
+         "The server's answer named no address."},
+        {"BadAddress", "address=300.1.2.3", same, ConnectionTest::STATUS_FAILED, "0.0.0.0:0",
+         "The server's answer named no address."},
+    };
+    for (const ConnectionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        LoopbackServer server(
+            [&c](const std::string& request) { return connectionTestAnswer(request, c.body, c.echo); });
+        MultipartForm form;
+        OnlineRequest::addCommonFields(form, "connectiontest", 1);
+        ConnectionTest test(server.url(), form, quickOptions(), 10.0, 0.0);
+        test.datagramWait = 1.0;
+        EXPECT_NE(0, test.getLocalPort());
+        EXPECT_EQ(c.status, pollUntilEnd(test));
+        EXPECT_EQ(c.address, test.getPublicAddress().toString());
+        EXPECT_EQ(c.failure, test.getFailureText());
+        ASSERT_EQ(1u, server.requests().size());
+        EXPECT_EQ("connectiontest", formField(server.requests()[0], "request"));
+        EXPECT_EQ(16u, test.getToken().size());
+    }
+}
+
+TEST(ConnectionTest, AnHttpFailureIsTheTestsFailure)
+{
+    LoopbackServer server([](const std::string&) { return LoopbackServer::reply(404); });
+    ConnectionTest test(server.url(), MultipartForm(), quickOptions(), 10.0, 0.0);
+    EXPECT_EQ(ConnectionTest::STATUS_FAILED, pollUntilEnd(test));
+    EXPECT_EQ("Failed with status code: 404", test.getFailureText());
+}
+
+} // namespace

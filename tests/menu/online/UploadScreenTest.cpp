@@ -1,0 +1,255 @@
+#include "OnlineTestSupport.h"
+
+#include "ContextErrorReport.h"
+#include "ContextNetworkWizard.h"
+#include "ContextScoreUpload.h"
+#include "DataFolder.h"
+#include "ErrorManager.h"
+#include "FileManager.h"
+#include "Kiv.h"
+#include "MessageViewer.h"
+#include "RenderableText.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+using namespace onlinetest;
+
+const char* english(Language::StringsEnum id)
+{
+    return pKiv->pLanguage->getText(id);
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool hasLine(const MessageViewer& viewer, const std::string& line)
+{
+    return std::find(viewer.lines.begin(), viewer.lines.end(), line) != viewer.lines.end();
+}
+
+bool showsText(KivBase* shown, const std::string& line)
+{
+    for (RenderableText* text : all<RenderableText>(shown))
+        if (text->text == line && !text->bDead)
+            return true;
+    return false;
+}
+
+class UploadScreenTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        pGlobal->hst.bConnectionTestPassed = true;
+        ContextErrorReport::removeCrashFiles();
+    }
+    void TearDown() override
+    {
+        ContextErrorReport::removeCrashFiles();
+        pGlobal->hst.bConnectionTestPassed = false;
+        ScreenTest::TearDown();
+    }
+
+    // A report shown on the stack that sends to url with short time-outs.
+    template <typename T>
+    T* openOffer(const UString& url)
+    {
+        T* shown = new T();
+        shown->serverUrl = url;
+        shown->requestOptions.connectTimeoutMs = 1000;
+        shown->requestOptions.readTimeoutMs = 1000;
+        return open(shown);
+    }
+    static void writeCrashFiles()
+    {
+        writeFile(ErrorManager::getCrashLogPath(), "line 1\nError: it broke\n");
+        writeFile(ErrorManager::getCrashScreenshotPath(), std::string("\xff\xd8 jpeg \0 bytes", 15));
+    }
+};
+
+struct CrashLogCase {
+    const char* name;
+    // nullptr: no file; "/": a folder in its place.
+    const char* contents;
+    bool exists;
+};
+
+TEST_F(UploadScreenTest, OnlyAReadableCrashLogIsOffered)
+{
+    const CrashLogCase cases[] = {
+        {"Missing", nullptr, false},
+        {"Written", "Error: it broke\n", true},
+        {"Empty", "", false},
+        {"FolderInItsPlace", "/", false},
+    };
+    const std::string path = ErrorManager::getCrashLogPath();
+    for (const CrashLogCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(path);
+        if (c.contents && std::string(c.contents) == "/")
+            std::filesystem::create_directory(path);
+        else if (c.contents)
+            writeFile(path, c.contents);
+        EXPECT_EQ(c.exists, ContextErrorReport::crashLogExists());
+        std::filesystem::remove_all(path);
+    }
+}
+
+TEST_F(UploadScreenTest, CrashReportSendsTheLogAndScreenshotThenRemovesThem)
+{
+    writeCrashFiles();
+    LoopbackServer server([](const std::string&) { return LoopbackServer::reply(200, "stored"); });
+    ContextErrorReport* shown = openOffer<ContextErrorReport>(server.url());
+    EXPECT_TRUE(showsText(shown, english(Language::ERRORREPORTINTRO1)));
+    EXPECT_FALSE(showsText(shown, english(Language::ERRORREPORTWIZARD1))) << "the test has passed";
+    EXPECT_EQ(nullptr, findItem(shown, english(Language::NETWORKWIZARDDOTS)));
+    MenuButton* send = findItem(shown, english(Language::OK));
+    ASSERT_NE(nullptr, send);
+    EXPECT_FALSE(send->disabled);
+    click(send);
+    EXPECT_EQ(ContextUploadOffer::STATE_SENDING, shown->getState());
+    EXPECT_TRUE(send->disabled) << "one upload at a time";
+    // 23 bytes of log and 15 of screenshot.
+    EXPECT_TRUE(hasLine(*shown->pViewer, "Uploading error data (38 bytes)."));
+    EXPECT_TRUE(hasLine(*shown->pViewer, english(Language::ERRORREPORTPLEASEWAIT)));
+    ASSERT_TRUE(waitFor([&] { return shown->getState() != ContextUploadOffer::STATE_SENDING; }));
+    EXPECT_EQ(ContextUploadOffer::STATE_SENT, shown->getState());
+    EXPECT_TRUE(hasLine(*shown->pViewer, english(Language::SUCCESS)));
+    ASSERT_EQ(1u, server.requests().size());
+    const std::string request = server.requests()[0];
+    EXPECT_EQ("crashreport", formField(request, "request"));
+    EXPECT_EQ("line 1\nError: it broke\n", formField(request, "log"));
+    EXPECT_EQ(std::string("\xff\xd8 jpeg \0 bytes", 15), formField(request, "screenshot"));
+    EXPECT_FALSE(ContextErrorReport::crashLogExists());
+    EXPECT_FALSE(std::filesystem::exists(ErrorManager::getCrashScreenshotPath()));
+    frame();
+    MenuButton* done = findItem(shown, english(Language::DONE));
+    ASSERT_NE(nullptr, done);
+    click(done);
+    frame();
+    EXPECT_EQ(nullptr, top());
+}
+
+struct FailureCase {
+    const char* name;
+    // The server's answer ("" none at all); nullptr: no server configured.
+    const char* answer;
+    const char* message;
+};
+
+TEST_F(UploadScreenTest, AFailedReportSaysWhyStaysUsableAndIsOfferedAgainNextTime)
+{
+    const std::string refused = LoopbackServer::reply(500, "oops");
+    const FailureCase cases[] = {
+        {"ErrorStatus", refused.c_str(), "Failed with status code: 500"},
+        {"NoAnswerInTime", "", "Upload failed: the server did not answer in time."},
+        {"NoServerConfigured", nullptr, "Upload failed: No upload server is configured."},
+    };
+    for (const FailureCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeCrashFiles();
+        const std::string answer = c.answer ? c.answer : "";
+        LoopbackServer server([answer](const std::string&) { return answer; });
+        ContextErrorReport* shown = openOffer<ContextErrorReport>(c.answer ? server.url() : UString());
+        shown->timeLimit = 0.5;
+        MenuButton* send = findItem(shown, english(Language::OK));
+        click(send);
+        ASSERT_TRUE(waitFor([&] { return shown->getState() != ContextUploadOffer::STATE_SENDING; }));
+        EXPECT_EQ(ContextUploadOffer::STATE_FAILED, shown->getState());
+        EXPECT_TRUE(hasLine(*shown->pViewer, c.message));
+        EXPECT_TRUE(hasLine(*shown->pViewer, english(Language::CHECKCONNECTION)));
+        EXPECT_FALSE(send->disabled) << "the player may try again";
+        click(findItem(shown, english(Language::CANCEL)));
+        frame();
+        EXPECT_EQ(nullptr, top());
+        EXPECT_TRUE(ContextErrorReport::crashLogExists()) << "kept for the next start";
+    }
+}
+
+TEST_F(UploadScreenTest, DecliningTheReportRemovesIt)
+{
+    writeCrashFiles();
+    ContextErrorReport* shown = openOffer<ContextErrorReport>("http://127.0.0.1:1/report");
+    click(findItem(shown, english(Language::CANCEL)));
+    frame();
+    EXPECT_EQ(nullptr, top());
+    EXPECT_FALSE(ContextErrorReport::crashLogExists());
+    EXPECT_FALSE(std::filesystem::exists(ErrorManager::getCrashScreenshotPath()));
+}
+
+TEST_F(UploadScreenTest, WithoutAPassedTestTheOfferSendsThePlayerToTheWizardFirst)
+{
+    writeCrashFiles();
+    pGlobal->hst.bConnectionTestPassed = false;
+    ContextErrorReport* shown = openOffer<ContextErrorReport>("http://127.0.0.1:1/report");
+    EXPECT_TRUE(showsText(shown, english(Language::ERRORREPORTWIZARD1)));
+    EXPECT_TRUE(showsText(shown, english(Language::ERRORREPORTWIZARD2)));
+    MenuButton* send = findItem(shown, english(Language::OK));
+    ASSERT_NE(nullptr, send);
+    EXPECT_TRUE(send->disabled);
+    click(send);
+    EXPECT_EQ(ContextUploadOffer::STATE_OFFER, shown->getState());
+    click(findItem(shown, english(Language::NETWORKWIZARDDOTS)));
+    frame();
+    ASSERT_NE(nullptr, dynamic_cast<ContextNetworkWizard*>(top()));
+    // The wizard passes a test and closes; the offer comes back ready to send.
+    pGlobal->hst.bConnectionTestPassed = true;
+    top()->bFinished = true;
+    frame();
+    EXPECT_EQ(shown, top());
+    frame();
+    EXPECT_FALSE(showsText(shown, english(Language::ERRORREPORTWIZARD1)));
+    send = findItem(shown, english(Language::OK));
+    ASSERT_NE(nullptr, send);
+    EXPECT_FALSE(send->disabled);
+    EXPECT_EQ(nullptr, findItem(shown, english(Language::NETWORKWIZARDDOTS)));
+}
+
+TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)
+{
+    LoopbackServer server([](const std::string&) { return LoopbackServer::reply(200); });
+    HSTdata& hst = pGlobal->hst;
+    const int savedFps = hst.maxFps;
+    hst.maxFps = 55;
+    std::memcpy(hst.countryCode, "NZ", 2);
+    ContextScoreUpload* shown = openOffer<ContextScoreUpload>(server.url());
+    EXPECT_TRUE(showsText(shown, english(Language::UPLOADTEXT1)));
+    click(findItem(shown, english(Language::OK)));
+    ASSERT_TRUE(waitFor([&] { return shown->getState() != ContextUploadOffer::STATE_SENDING; }));
+    EXPECT_EQ(ContextUploadOffer::STATE_SENT, shown->getState());
+    ASSERT_EQ(1u, server.requests().size());
+    const std::string request = server.requests()[0];
+    EXPECT_EQ("highscores", formField(request, "request"));
+    EXPECT_EQ("NZ", formField(request, "country"));
+    std::ifstream file(ContextScoreUpload::getBlockPath(), std::ios::binary);
+    const std::string onDisk((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(onDisk, formField(request, "hst"));
+    // What was sent is the block with this run's change.
+    std::vector<char> block(HSTdata::FILE_SIZE);
+    ASSERT_TRUE(pKiv->pFileManager->loadPackedFile(getDataFolder(true), "Glimmerdaledemo.hst", "1.30", block.data(),
+                                                   block.size()));
+    int32_t sentFps = 0;
+    std::memcpy(&sentFps, block.data() + 1776, sizeof(sentFps));
+    EXPECT_EQ(55, sentFps);
+    hst.maxFps = savedFps;
+    std::memcpy(hst.countryCode, "--", 2);
+}
+
+TEST_F(UploadScreenTest, ScoreUploadWithoutAPassedTestOffersTheWizard)
+{
+    pGlobal->hst.bConnectionTestPassed = false;
+    ContextScoreUpload* shown = openOffer<ContextScoreUpload>("http://127.0.0.1:1/report");
+    MenuButton* send = findItem(shown, english(Language::OK));
+    ASSERT_NE(nullptr, send);
+    EXPECT_TRUE(send->disabled);
+    EXPECT_EQ(english(Language::ERRORREPORTWIZARD2), send->disabledText);
+    EXPECT_NE(nullptr, findItem(shown, english(Language::NETWORKWIZARDDOTS)));
+}
+
+} // namespace
