@@ -108,9 +108,20 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
 
 TEST_F(NetworkWizardTest, TheCountryChooserStartsAtTheStoredCountry)
 {
-    std::memcpy(pGlobal->hst.countryCode, "NZ", 2);
-    ContextNetworkWizard* wizard = openWizard("");
-    EXPECT_STREQ("NZ", MenuCountry::countryTable[MenuCountry::rowAt(wizard->countryPosition)].code);
+    const char* const codes[] = {"NZ", "AD", "ZW", "--"};
+    for (const char* code : codes) {
+        SCOPED_TRACE(code);
+        std::memcpy(pGlobal->hst.countryCode, code, 2);
+        ContextNetworkWizard* wizard = openWizard("");
+        // A chooser puts the countries in its order.
+        MenuCountry chooser(0.0f, 0.0f, 0.0f, "", "", &wizard->countryPosition);
+        EXPECT_STREQ(code, MenuCountry::countryTable[MenuCountry::rowAt(wizard->countryPosition)].code);
+        wizard->bFinished = true;
+        frame();
+    }
+    std::memcpy(pGlobal->hst.countryCode, "xy", 2);
+    ContextNetworkWizard* unknown = openWizard("");
+    EXPECT_EQ(0, unknown->countryPosition) << "a code not in the table is none";
 }
 
 struct FailedTestCase {
