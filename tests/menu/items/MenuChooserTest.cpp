@@ -1,0 +1,356 @@
+#include "ItemTestSupport.h"
+
+#include "KivAudio.h"
+#include "MenuCountry.h"
+#include "MenuEnum.h"
+#include "MenuInt.h"
+#include "MenuVolume.h"
+
+#include <cmath>
+#include <cstring>
+#include <set>
+
+namespace {
+
+using namespace itemtest;
+
+using MenuChooserTest = ItemTest;
+
+// The default item is 256 wide at the origin: the arrows' hot spots are
+// centred 24 units inside its ends, 26 units in radius.
+constexpr float LEFT_ARROW = -104.0f;
+constexpr float RIGHT_ARROW = 104.0f;
+
+TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
+{
+    struct Case {
+        const char* name;
+        int start;
+        int min, max, step;
+        int width;
+        float mouseX;
+        bool disabled;
+        int expected;
+        bool clicked;
+    };
+    const Case cases[] = {
+        {"LeftArrow", 5, 0, 10, 1, 256, LEFT_ARROW, false, 4, true},
+        {"RightArrow", 5, 0, 10, 1, 256, RIGHT_ARROW, false, 6, true},
+        {"InsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 25.5f, false, 6, true},
+        {"OutsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 26.5f, false, 5, true},
+        {"BetweenTheArrows", 5, 0, 10, 1, 256, 0.0f, false, 5, true},
+        {"Step", 5, 0, 10, 3, 256, RIGHT_ARROW, false, 8, true},
+        {"StopsAtMax", 10, 0, 10, 1, 256, RIGHT_ARROW, false, 10, true},
+        {"StopsAtMin", 0, 0, 10, 1, 256, LEFT_ARROW, false, 0, true},
+        {"StepPastMax", 9, 0, 10, 3, 256, RIGHT_ARROW, false, 10, true},
+        {"AboveRangeClampedByAnyPress", 50, 0, 10, 1, 256, 0.0f, false, 10, true},
+        {"BelowRangeClampedAfterTheStep", -7, 0, 10, 1, 256, RIGHT_ARROW, false, 0, true},
+        // On a narrow item both hot spots cover the centre and cancel out.
+        {"NarrowBothArrows", 5, 0, 10, 1, 80, 0.0f, false, 5, true},
+        {"Disabled", 5, 0, 10, 1, 256, RIGHT_ARROW, true, 5, false},
+        {"Away", 5, 0, 10, 1, 256, 200.0f, false, 5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int value = c.start;
+        MenuInt* chooser = add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, c.min, c.max, c.step));
+        chooser->setWidth(c.width);
+        chooser->disabled = c.disabled;
+        pressAt(c.mouseX, 0.0f);
+        EXPECT_EQ(c.expected, value);
+        EXPECT_EQ(c.clicked, chooser->wasClicked());
+        chooser->deleteMe();
+    }
+}
+
+TEST_F(MenuChooserTest, ValueOutsideTheRangeIsLeftAloneUntilAPress)
+{
+    int value = 50;
+    add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, 0, 10, 1));
+    moveMouseTo(0.0f, 0.0f);
+    step();
+    EXPECT_EQ(50, value);
+}
+
+TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
+{
+    struct Case {
+        const char* name;
+        int value, min, max;
+        bool left, right;
+    };
+    const Case cases[] = {
+        {"Middle", 5, 0, 10, true, true},
+        {"AtMin", 0, 0, 10, false, true},
+        {"AtMax", 10, 0, 10, true, false},
+        {"SingleValue", 3, 3, 3, false, false},
+    };
+    // The arrow glyphs sit 15 units inside the frame's ends, in the
+    // highlight colour once the highlight is full.
+    const UColor arrow(255, 255, 192, 255);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int value = c.value;
+        MenuInt* chooser = add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, c.min, c.max, 1));
+        moveMouseTo(0.0f, 20.0f);
+        for (int i = 0; i < 5; ++i)
+            step();
+        const std::unique_ptr<MemoryImageFile> image = draw();
+        EXPECT_EQ(c.left, sameColor(arrow, worldPixel(*image, -113.0f + 3.0f, 3.0f)));
+        EXPECT_EQ(c.right, sameColor(arrow, worldPixel(*image, 113.0f - 3.0f, 3.0f)));
+        chooser->deleteMe();
+    }
+}
+
+TEST_F(MenuChooserTest, ArrowsStayHiddenWithoutHighlight)
+{
+    int value = 5;
+    add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, 0, 10, 1));
+    step();
+    const std::unique_ptr<MemoryImageFile> image = draw();
+    EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -110.0f, 3.0f)));
+    EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, 110.0f, 3.0f)));
+}
+
+TEST_F(MenuChooserTest, ListAndVolumeChoosersBringAStoredValueIntoRange)
+{
+    struct Case {
+        int stored;
+        int expected;
+    };
+    for (const Case& c : {Case{-3, 0}, Case{2, 2}, Case{4, 4}, Case{9, 4}, Case{1000000000, 4}}) {
+        SCOPED_TRACE(c.stored);
+        int listValue = c.stored;
+        MenuEnum* list = add(new MenuEnum(0.0f, 0.0f, 0.0f, "", "", &listValue, 0, 4, Language::ENUMSENSITIVITY0));
+        EXPECT_EQ(c.expected, listValue);
+        EXPECT_EQ(1, list->step);
+        int volume = c.stored;
+        MenuVolume* bars = add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &volume, 0, 4));
+        EXPECT_EQ(c.expected, volume);
+        list->deleteMe();
+        bars->deleteMe();
+    }
+}
+
+TEST_F(MenuChooserTest, ListShowsTheTextOfItsValueEvenWhenTheValueIsChangedOutOfRangeLater)
+{
+    int value = 1;
+    MenuEnum* list = add(new MenuEnum(0.0f, 0.0f, 0.0f, "", "", &value, 0, 1, Language::ENUMDETAIL0));
+    step();
+    // "High" is four glyphs, 28 wide, centred: its first glyph covers -14..-8.
+    const UColor text(255, 128, 0, 255);
+    EXPECT_TRUE(sameColor(text, worldPixel(*draw(), -12.0f, 3.0f)));
+    value = 700;
+    EXPECT_TRUE(sameColor(text, worldPixel(*draw(), -12.0f, 3.0f))) << "drawn as the last text of the run";
+    list->deleteMe();
+}
+
+TEST_F(MenuChooserTest, VolumeDrawsOneBarPerUnit)
+{
+    struct Case {
+        int value;
+        float firstBar, lastBar;
+    };
+    const UColor text(255, 128, 0, 255);
+    for (const Case& c : {Case{3, -84.0f, -70.0f}, Case{24, -84.0f, 77.0f}}) {
+        SCOPED_TRACE(c.value);
+        int value = c.value;
+        MenuVolume* bars = add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &value, 0, 24));
+        step();
+        const std::unique_ptr<MemoryImageFile> image = draw();
+        // A bar glyph is 6 wide: its centre column is the bar's place.
+        EXPECT_TRUE(sameColor(text, worldPixel(*image, c.firstBar, 3.0f)));
+        EXPECT_TRUE(sameColor(text, worldPixel(*image, c.lastBar, 3.0f)));
+        EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, c.lastBar + 5.0f, 3.0f)));
+        EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, c.firstBar - 5.0f, 3.0f)));
+        bars->deleteMe();
+    }
+    int none = 0;
+    add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &none, 0, 24));
+    step();
+    EXPECT_TRUE(sameColor(FRAME, worldPixel(*draw(), -84.0f, 3.0f)));
+}
+
+TEST_F(MenuChooserTest, VolumeClickAppliesTheSettingsAtOnce)
+{
+    HSTdata& hst = pGlobal->hst;
+    hst.resolution = 1;
+    hst.bFullScreen = false;
+    hst.detail = 0;
+    hst.mouseSensitivity = 4;
+    pKiv->pInput->mouseSpeed = 1.0;
+    int value = 10;
+    MenuVolume* bars = add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &value, 0, 24));
+    pressAt(RIGHT_ARROW, 0.0f);
+    EXPECT_EQ(11, value);
+    EXPECT_TRUE(bars->wasClicked());
+    EXPECT_DOUBLE_EQ(1.5, pKiv->pInput->mouseSpeed) << "the mouse speed setting reached the input";
+    EXPECT_FALSE(pKiv->bRestartRequested);
+    pKiv->pInput->mouseSpeed = 1.0;
+}
+
+// Country chooser.
+
+int positionOf(const char* code)
+{
+    for (int position = 0; position < MenuCountry::COUNTRY_COUNT; ++position)
+        if (std::strcmp(MenuCountry::countryTable[MenuCountry::countryOrder[position]].code, code) == 0)
+            return position;
+    return -1;
+}
+
+TEST_F(MenuChooserTest, CountryTableRowsMatchTheirStringIdentifiers)
+{
+    std::set<std::string> codes;
+    for (int row = 0; row < MenuCountry::COUNTRY_COUNT; ++row) {
+        const MenuCountry::Country& country = MenuCountry::countryTable[row];
+        SCOPED_TRACE(country.code);
+        ASSERT_EQ(2u, std::strlen(country.code));
+        EXPECT_TRUE(codes.insert(country.code).second) << "codes are unique";
+        const std::string identifier = row == 0 ? "COUNTRYNONE" : std::string("COUNTRY") + country.code;
+        EXPECT_EQ(Language::COUNTRYNONE + row, pKiv->pLanguage->findIdentifier(identifier.c_str()));
+        EXPECT_LE(std::fabs(country.latitude), 90.0f);
+        EXPECT_LE(std::fabs(country.longitude), 180.0f);
+    }
+    EXPECT_STREQ("SV", MenuCountry::countryTable[65].code);
+    EXPECT_FLOAT_EQ(13.66f, MenuCountry::countryTable[65].latitude);
+    EXPECT_FLOAT_EQ(-88.83f, MenuCountry::countryTable[65].longitude);
+    EXPECT_STREQ("ZW", MenuCountry::countryTable[240].code);
+}
+
+TEST_F(MenuChooserTest, CountriesArePresentedByCodeAfterNone)
+{
+    int value = 0;
+    add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+    const int* order = MenuCountry::countryOrder;
+    EXPECT_EQ(0, order[0]);
+    EXPECT_STREQ("AD", MenuCountry::countryTable[order[1]].code);
+    EXPECT_STREQ("ZW", MenuCountry::countryTable[order[240]].code);
+    std::set<int> rows(order, order + MenuCountry::COUNTRY_COUNT);
+    EXPECT_EQ(241u, rows.size());
+    for (int position = 2; position < MenuCountry::COUNTRY_COUNT; ++position)
+        EXPECT_LT(std::strcmp(MenuCountry::countryTable[order[position - 1]].code,
+                              MenuCountry::countryTable[order[position]].code),
+                  0)
+            << position;
+}
+
+TEST_F(MenuChooserTest, CountryChooserIsWideWithItsCaptionAbove)
+{
+    int value = 0;
+    MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+    EXPECT_EQ(8, chooser->captionLocation);
+    EXPECT_FLOAT_EQ(512.0f, chooser->pSkin->width);
+    EXPECT_EQ(0, chooser->minValue);
+    EXPECT_EQ(240, chooser->maxValue);
+}
+
+TEST_F(MenuChooserTest, TypedLetterJumpsToTheNextCountryWithThatInitial)
+{
+    struct Case {
+        const char* name;
+        const char* from;
+        int character;
+        const char* to;
+    };
+    const Case cases[] = {
+        {"FromNone", "--", 'g', "GA"},
+        {"Next", "GA", 'g', "GB"},
+        {"OtherLetter", "GB", 'a', "AD"},
+        {"WrapsAtTheEnd", "ZW", 'z', "ZA"},
+        {"LastOfItsLetterWrapsToTheFirst", "GY", 'g', "GA"},
+        {"CapitalMatchesNothing", "FR", 'G', "FR"},
+        {"DigitMatchesNothing", "FR", '1', "FR"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int value = positionOf(c.from);
+        MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+        moveMouseTo(0.0f, 0.0f);
+        typeKey(KEY_G, c.character);
+        step();
+        EXPECT_EQ(positionOf(c.to), value);
+        EXPECT_TRUE(chooser->wasClicked());
+        const MenuCountry::Country& chosen = MenuCountry::countryTable[MenuCountry::countryOrder[value]];
+        EXPECT_EQ(0, std::memcmp(chosen.code, pGlobal->hst.countryCode, 2)) << "the stored code follows";
+        chooser->deleteMe();
+    }
+}
+
+TEST_F(MenuChooserTest, TypingAwayFromTheChooserChangesNothing)
+{
+    std::memcpy(pGlobal->hst.countryCode, "--", 2);
+    int value = positionOf("FR");
+    MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+    moveMouseTo(0.0f, 200.0f);
+    typeKey(KEY_G, 'g');
+    step();
+    EXPECT_EQ(positionOf("FR"), value);
+    EXPECT_FALSE(chooser->wasClicked());
+    EXPECT_EQ(0, std::memcmp("--", pGlobal->hst.countryCode, 2));
+}
+
+TEST_F(MenuChooserTest, ChosenCountryIsStoredWithItsDirectionOnTheGlobe)
+{
+    int value = positionOf("DE");
+    MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+    // The right arrow of the 512-wide chooser steps to the next code, DJ.
+    pressAt(256.0f - 24.0f, 0.0f);
+    EXPECT_EQ(positionOf("DJ"), value);
+    EXPECT_EQ(0, std::memcmp("DJ", pGlobal->hst.countryCode, 2));
+    const V3 expected = Global::latLongToVector(42.33f / 180.0f * static_cast<float>(M_PI),
+                                                11.13f / 90.0f * static_cast<float>(M_PI) / 2.0f);
+    EXPECT_FLOAT_EQ(expected.x, pGlobal->hst.countryVector[0]);
+    EXPECT_FLOAT_EQ(expected.y, pGlobal->hst.countryVector[1]);
+    EXPECT_FLOAT_EQ(expected.z, pGlobal->hst.countryVector[2]);
+    // While the click stays unread, the block keeps following the value.
+    value = positionOf("FR");
+    step();
+    EXPECT_EQ(0, std::memcmp("FR", pGlobal->hst.countryCode, 2));
+    EXPECT_TRUE(chooser->wasClicked());
+    value = positionOf("DE");
+    step();
+    EXPECT_EQ(0, std::memcmp("FR", pGlobal->hst.countryCode, 2)) << "read clicks stop the writes";
+}
+
+TEST_F(MenuChooserTest, StoredCountryOutsideTheTableIsBroughtIntoRange)
+{
+    for (int stored : {-5, 241, 100000}) {
+        SCOPED_TRACE(stored);
+        int value = stored;
+        MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+        EXPECT_EQ(stored < 0 ? 0 : 240, value);
+        step();
+        draw();
+        // The value changes behind the chooser's back: drawing and the letter
+        // search still stay inside the table.
+        value = stored;
+        moveMouseTo(0.0f, 0.0f);
+        typeKey(KEY_A, 'a');
+        step();
+        EXPECT_EQ(positionOf("AD"), value);
+        chooser->deleteMe();
+    }
+}
+
+TEST(GlobalTest, LatitudeAndLongitudeTurnTheForwardVector)
+{
+    struct Case {
+        float longitude, latitude;
+        V3 expected;
+    };
+    const float quarter = static_cast<float>(M_PI) / 2.0f;
+    const Case cases[] = {
+        {0.0f, 0.0f, V3(0.0f, 0.0f, -1.0f)},
+        {0.0f, quarter, V3(0.0f, 1.0f, 0.0f)},
+        {quarter, 0.0f, V3(1.0f, 0.0f, 0.0f)},
+    };
+    for (const Case& c : cases) {
+        const V3 v = Global::latLongToVector(c.longitude, c.latitude);
+        EXPECT_NEAR(c.expected.x, v.x, 1e-6f);
+        EXPECT_NEAR(c.expected.y, v.y, 1e-6f);
+        EXPECT_NEAR(c.expected.z, v.z, 1e-6f);
+    }
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+#include "ItemTestSupport.h"
+
+#include "MenuKey.h"
+#include "MenuString.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+using namespace itemtest;
+
+using Bindings = std::array<int32_t, HSTdata::CONTROL_COUNT * 2>;
+
+class MenuKeyTest : public ItemTest {
+protected:
+    void SetUp() override
+    {
+        ItemTest::SetUp();
+        std::memcpy(saved, pGlobal->hst.keys, sizeof(saved));
+    }
+    void TearDown() override
+    {
+        std::memcpy(pGlobal->hst.keys, saved, sizeof(saved));
+        ItemTest::TearDown();
+    }
+    static Bindings bindings()
+    {
+        Bindings all;
+        std::memcpy(all.data(), pGlobal->hst.keys, sizeof(pGlobal->hst.keys));
+        return all;
+    }
+    static void setBindings(const Bindings& all) { std::memcpy(pGlobal->hst.keys, all.data(), sizeof(pGlobal->hst.keys)); }
+
+    int32_t saved[HSTdata::CONTROL_COUNT][2];
+};
+
+TEST_F(MenuKeyTest, InputThatGoesDownOverTheFieldBecomesItsBindingAndNobodyElses)
+{
+    struct Case {
+        const char* name;
+        bool over;
+        std::vector<int> pressed;
+        Bindings expected;
+    };
+    // The field edits control 0's first input. Keys: 30 A, 57 Space, 1 Escape.
+    const Bindings start = {203, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29};
+    const Case cases[] = {
+        {"FreeKey", true, {16}, {16, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
+        {"TakenKeyMovesHere", true, {57}, {57, 30, 205, 32, 200, 17, 208, 45, 0, 42, 28, 29}},
+        {"OwnSecondKey", true, {30}, {30, 0, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
+        {"SameKeyAgain", true, {203}, start},
+        {"LowerOfTwoWins", true, {57, 16}, {16, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
+        {"JoystickDirection", true, {KivInput::JOYSTICK_LEFT}, {258, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
+        {"JoystickButton", true, {KivInput::FIRST_JOYSTICK_BUTTON + 31},
+         {303, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
+        {"EscapeIsNeverBound", true, {KEY_ESCAPE}, start},
+        {"MovingTheMouseIsNotABinding", true, {KivInput::MOUSE_LEFT, KivInput::MOUSE_UP}, start},
+        {"ClickingTheFieldIsNotABinding", true, {MOUSE_LEFT}, start},
+        {"Away", false, {16}, start},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setBindings(start);
+        MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "Left", "", &pGlobal->hst.keys[0][0]));
+        moveMouseTo(c.over ? 0.0f : 300.0f, c.over ? 0.0f : -200.0f);
+        setInput({});
+        for (int code : c.pressed)
+            pKiv->pInput->current[code] = true;
+        step();
+        EXPECT_EQ(c.expected, bindings());
+        EXPECT_FALSE(field->wasClicked());
+        field->deleteMe();
+    }
+}
+
+TEST_F(MenuKeyTest, FieldShowsTheNameOfItsInputAndSurvivesADamagedCode)
+{
+    int code = 30;
+    MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "", "", &code));
+    step();
+    // The name is centred on the field in the normal text colour.
+    const UColor text(255, 128, 0, 255);
+    ASSERT_FALSE(pKiv->pInput->keyNames[30].empty());
+    EXPECT_TRUE(sameColor(text, worldPixel(*draw(), -2.0f, 3.0f)));
+    for (int damaged : {-1, KivInput::KEY_COUNT, 1 << 30}) {
+        SCOPED_TRACE(damaged);
+        code = damaged;
+        EXPECT_TRUE(sameColor(FRAME, worldPixel(*draw(), -2.0f, 3.0f))) << "no name";
+    }
+    field->deleteMe();
+}
+
+class MenuStringTest : public ItemTest {
+protected:
+    // A field at the origin over the buffer, with its change calls counted.
+    class CountingField : public MenuString {
+    public:
+        CountingField(char* buffer, int maxTextLength) : MenuString(0.0f, 0.0f, 0.0f, "Name", "", buffer, maxTextLength)
+        {
+        }
+        void onTextChanged() override { ++changes; }
+        int changes = 0;
+    };
+};
+
+TEST_F(MenuStringTest, TypingEditsTheTextWithinItsCharactersAndLength)
+{
+    struct Key {
+        int code;
+        int character;
+    };
+    struct Case {
+        const char* name;
+        const char* start;
+        int maxLength;
+        std::vector<Key> keys;
+        const char* expected;
+        int changes;
+    };
+    const Case cases[] = {
+        {"Appends", "", 15, {{KEY_A, 'a'}, {48, 'B'}, {57, ' '}, {2, '!'}}, "aB !", 4},
+        {"Backspace", "abc", 15, {{KEY_BACKSPACE, 8}, {KEY_BACKSPACE, 8}}, "a", 0},
+        {"BackspaceOnEmpty", "", 15, {{KEY_BACKSPACE, 8}}, "", 0},
+        {"FullFieldRefusesButStillReports", "abc", 3, {{KEY_A, 'd'}}, "abc", 1},
+        {"RoomAgainAfterBackspace", "abc", 3, {{KEY_BACKSPACE, 8}, {KEY_A, 'z'}}, "abz", 1},
+        {"BacktickTildeAndHighBytesRefused", "", 15, {{41, '`'}, {41, '~'}, {18, 0xE9}, {2, 0x7F}}, "", 4},
+        {"ApostropheAndBraces", "", 15, {{40, '\''}, {26, '{'}, {27, '}'}, {43, '\\'}}, "'{}\\", 4},
+        {"ControlCharactersRefused", "", 15, {{28, 13}, {15, 9}}, "", 2},
+        {"KeysWithoutCharacterDoNothing", "ab", 15, {{200, 0}, {59, 0}}, "ab", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        char buffer[32] = {};
+        std::strcpy(buffer, c.start);
+        CountingField* field = add(new CountingField(buffer, c.maxLength));
+        moveMouseTo(0.0f, 0.0f);
+        for (const Key& key : c.keys) {
+            typeKey(key.code, key.character);
+            step();
+        }
+        EXPECT_EQ(c.expected, field->text);
+        EXPECT_STREQ(c.expected, buffer);
+        EXPECT_EQ(c.changes, field->changes);
+        field->deleteMe();
+    }
+}
+
+TEST_F(MenuStringTest, AwayOrDisabledFieldIgnoresTypingAndHidesTheCaret)
+{
+    for (bool disabled : {false, true}) {
+        SCOPED_TRACE(disabled);
+        char buffer[16] = "ab";
+        CountingField* field = add(new CountingField(buffer, 15));
+        field->disabled = disabled;
+        field->caretVisible = true;
+        moveMouseTo(disabled ? 0.0f : 300.0f, disabled ? 0.0f : -200.0f);
+        typeKey(KEY_A, 'a');
+        step();
+        EXPECT_EQ("ab", field->text);
+        EXPECT_EQ(0, field->changes);
+        EXPECT_FALSE(field->caretVisible);
+        field->deleteMe();
+    }
+}
+
+TEST_F(MenuStringTest, BufferReceivesTheTextEveryTickWhileHighlighted)
+{
+    char buffer[16] = "Ann";
+    add(new CountingField(buffer, 15));
+    std::strcpy(buffer, "Bob");
+    moveMouseTo(300.0f, -200.0f);
+    step();
+    EXPECT_STREQ("Bob", buffer) << "only while highlighted";
+    moveMouseTo(0.0f, 0.0f);
+    step();
+    EXPECT_STREQ("Ann", buffer);
+}
+
+TEST_F(MenuStringTest, BufferContentsLongerThanTheFieldAreCutToItsLength)
+{
+    char buffer[32] = "abcdefghij";
+    CountingField* field = add(new CountingField(buffer, 4));
+    EXPECT_EQ("abcd", field->text);
+    moveMouseTo(0.0f, 0.0f);
+    step();
+    EXPECT_STREQ("abcd", buffer);
+    // Even a text changed behind the field's back never overruns the buffer.
+    char small[5] = "abcd";
+    CountingField* other = add(new CountingField(small, 4));
+    other->text = "abcdefgh";
+    step();
+    EXPECT_STREQ("abcd", small);
+}
+
+TEST_F(MenuStringTest, CaretBlinksFourTimesASecond)
+{
+    char buffer[16] = "";
+    CountingField* field = add(new CountingField(buffer, 15));
+    moveMouseTo(0.0f, 0.0f);
+    // The screen's clock after each 0.05 s step; the caret is on while the
+    // whole eighths of a second are even (-1: t = 0.25 s, too close to call).
+    const int expected[] = {1, 1, 0, 0, -1, 1, 1, 0};
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(i);
+        step();
+        if (expected[i] >= 0) {
+            EXPECT_EQ(expected[i] == 1, field->caretVisible);
+        }
+    }
+}
+
+TEST_F(MenuStringTest, TextAndCaretAreCentredAndTheTextStaysPutWhenTheCaretBlinks)
+{
+    char buffer[16] = "ab";
+    CountingField* field = add(new CountingField(buffer, 15));
+    step();
+    // "ab_" is 21 wide: the text starts at -10 and covers -10..-4 and -3..3;
+    // the caret covers 4..10.
+    const UColor text(255, 128, 0, 255);
+    std::unique_ptr<MemoryImageFile> image = draw();
+    EXPECT_TRUE(sameColor(text, worldPixel(*image, -8.0f, 3.0f)));
+    EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, 7.0f, 3.0f)));
+    field->caretVisible = true;
+    image = draw();
+    EXPECT_TRUE(sameColor(text, worldPixel(*image, -8.0f, 3.0f)));
+    EXPECT_TRUE(sameColor(text, worldPixel(*image, 7.0f, 3.0f)));
+}
+
+} // namespace
