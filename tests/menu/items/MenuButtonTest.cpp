@@ -5,7 +5,6 @@
 #include "MenuButton.h"
 #include "MenuButtonQuit.h"
 #include "MenuButtonURL.h"
-#include "StretchSkin.h"
 
 namespace {
 
@@ -59,25 +58,6 @@ TEST_F(MenuButtonTest, PressOverTheButtonOrItsHotKeyAnywhereClicksIt)
         EXPECT_EQ(nullptr, pGlobal->pContextManager->getActiveContext()) << "no dialog";
         button->deleteMe();
     }
-}
-
-TEST_F(MenuButtonTest, HeldMouseButtonDoesNotRepeat)
-{
-    MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
-    moveMouseTo(0.0f, 0.0f);
-    setInput({}, {MOUSE_LEFT});
-    step();
-    EXPECT_FALSE(button->wasClicked());
-}
-
-TEST_F(MenuButtonTest, ButtonFrameIsTheButtonSkinWithTheCaptionCentred)
-{
-    MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
-    EXPECT_EQ(5, button->captionLocation);
-    EXPECT_FLOAT_EQ(256.0f, button->pSkin->width);
-    const Texture* frames = pKiv->pResourceManager->findAs<Texture>("gui-game-button");
-    EXPECT_EQ(frames->skins[0], static_cast<StretchSkin*>(button->pSkin)->source);
-    EXPECT_EQ(20, static_cast<StretchSkin*>(button->pSkin)->borderLeft);
 }
 
 TEST_F(MenuButtonTest, ConfirmationAsksFirstAndClicksOnlyAfterYes)

@@ -63,15 +63,6 @@ TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
     }
 }
 
-TEST_F(MenuChooserTest, ValueOutsideTheRangeIsLeftAloneUntilAPress)
-{
-    int value = 50;
-    add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, 0, 10, 1));
-    moveMouseTo(0.0f, 0.0f);
-    step();
-    EXPECT_EQ(50, value);
-}
-
 TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
 {
     struct Case {
@@ -100,16 +91,6 @@ TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
         EXPECT_EQ(c.right, sameColor(arrow, worldPixel(*image, 113.0f - 3.0f, 3.0f)));
         chooser->deleteMe();
     }
-}
-
-TEST_F(MenuChooserTest, ArrowsStayHiddenWithoutHighlight)
-{
-    int value = 5;
-    add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, 0, 10, 1));
-    step();
-    const std::unique_ptr<MemoryImageFile> image = draw();
-    EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -110.0f, 3.0f)));
-    EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, 110.0f, 3.0f)));
 }
 
 TEST_F(MenuChooserTest, ListAndVolumeChoosersBringAStoredValueIntoRange)
@@ -233,16 +214,6 @@ TEST_F(MenuChooserTest, CountriesArePresentedByCodeAfterNone)
                               MenuCountry::countryTable[order[position]].code),
                   0)
             << position;
-}
-
-TEST_F(MenuChooserTest, CountryChooserIsWideWithItsCaptionAbove)
-{
-    int value = 0;
-    MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
-    EXPECT_EQ(8, chooser->captionLocation);
-    EXPECT_FLOAT_EQ(512.0f, chooser->pSkin->width);
-    EXPECT_EQ(0, chooser->minValue);
-    EXPECT_EQ(240, chooser->maxValue);
 }
 
 TEST_F(MenuChooserTest, TypedLetterJumpsToTheNextCountryWithThatInitial)

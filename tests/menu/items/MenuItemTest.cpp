@@ -43,15 +43,6 @@ TEST_F(MenuItemTest, DisabledItemUnderTheMouseIsHighlightedButKeepsItsDisabledCo
     EXPECT_EQ(UColor(64, 32, 0, 255), item->textColor);
 }
 
-TEST_F(MenuItemTest, ClickIsReportedOnce)
-{
-    MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", ""));
-    EXPECT_FALSE(item->wasClicked());
-    item->click();
-    EXPECT_TRUE(item->wasClicked());
-    EXPECT_FALSE(item->wasClicked());
-}
-
 TEST_F(MenuItemTest, WidthChangesBothFramesAndKeepsTheSourceHeight)
 {
     MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", ""));

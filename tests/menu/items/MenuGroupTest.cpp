@@ -1,0 +1,124 @@
+#include "ItemTestSupport.h"
+
+#include "ContextNewUser.h"
+#include "ContextUserManager.h"
+#include "MenuGroup.h"
+#include "MenuUserDisplay.h"
+#include "RenderableText.h"
+
+namespace {
+
+using namespace itemtest;
+
+using MenuGroupTest = ItemTest;
+
+TEST_F(MenuGroupTest, CaptionSitsThirtyUnitsBelowTheTopWhateverTheSize)
+{
+    const UColor caption(64, 32, 0, 255);
+    for (float height : {100.0f, 260.0f}) {
+        SCOPED_TRACE(height);
+        MenuGroup* group = add(new MenuGroup(0.0f, 0.0f, 0.0f, "HH", 200.0f, height));
+        const std::unique_ptr<MemoryImageFile> image = draw();
+        // "HH" is 14 wide and 10 high, centred on (0, top - 30).
+        const float centre = height / 2.0f - 30.0f;
+        EXPECT_TRUE(sameColor(caption, worldPixel(*image, -3.0f, centre + 2.0f)));
+        EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -3.0f, centre + 9.0f)));
+        EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -3.0f, centre - 5.0f)));
+        group->deleteMe();
+    }
+}
+
+class MenuUserDisplayTest : public ItemTest {
+protected:
+    void SetUp() override
+    {
+        ItemTest::SetUp();
+        while (pGlobal->profileManager.getCount() > 0)
+            pGlobal->profileManager.deleteProfile(0);
+    }
+    void TearDown() override
+    {
+        while (pGlobal->profileManager.getCount() > 0)
+            pGlobal->profileManager.deleteProfile(0);
+        ItemTest::TearDown();
+    }
+    // The line's top edge: 140 units below the top of the 480-high view.
+    static constexpr float NAME_TOP = 240.0f - 140.0f;
+
+    Context* top() const { return pGlobal->pContextManager->getActiveContext(); }
+    int stackSize() const { return pGlobal->pContextManager->getChildCount(); }
+};
+
+
+TEST_F(MenuUserDisplayTest, EmptyRosterOpensTheNewPlayerScreenAtOnce)
+{
+    pGlobal->hst.bPlayerPromptPending = false;
+    add(new MenuUserDisplay());
+    step();
+    EXPECT_NE(nullptr, dynamic_cast<ContextNewUser*>(top()));
+    EXPECT_EQ(1, stackSize());
+    EXPECT_TRUE(pGlobal->hst.bPlayerPromptPending);
+    EXPECT_TRUE(top()->bDeleteWhenFinished);
+}
+
+TEST_F(MenuUserDisplayTest, CurrentPlayerIsGreetedByName)
+{
+    pGlobal->profileManager.addProfile("Ann");
+    pGlobal->hst.bPlayerPromptPending = true;
+    MenuUserDisplay* display = add(new MenuUserDisplay());
+    step();
+    EXPECT_EQ("Hello, Ann!", display->nameLine->text);
+    EXPECT_EQ(nullptr, top());
+    EXPECT_FALSE(pGlobal->hst.bPlayerPromptPending);
+}
+
+TEST_F(MenuUserDisplayTest, GreetingLightsUpInsideItsBoxOnly)
+{
+    pGlobal->profileManager.addProfile("A very long player name");
+    MenuUserDisplay* display = add(new MenuUserDisplay());
+    struct Case {
+        const char* name;
+        float x, y;
+        bool hovered;
+    };
+    const Case cases[] = {
+        {"Centre", 0.0f, NAME_TOP - 18.0f, true},
+        {"LeftEdge", -100.0f, NAME_TOP - 18.0f, true},
+        {"RightEdge", 100.0f, NAME_TOP - 18.0f, false},
+        {"JustLeft", -100.5f, NAME_TOP - 18.0f, false},
+        {"TopEdge", 0.0f, NAME_TOP, true},
+        {"AboveTop", 0.0f, NAME_TOP + 0.5f, false},
+        {"BottomEdge", 0.0f, NAME_TOP - 36.0f, false},
+        {"InsideBottom", 0.0f, NAME_TOP - 35.5f, true},
+        {"FarAway", 250.0f, -200.0f, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        moveMouseTo(c.x, c.y);
+        step();
+        EXPECT_EQ(c.hovered ? UColor(255, 255, 255, 255) : UColor(255, 128, 0, 255), display->nameLine->color);
+    }
+}
+
+TEST_F(MenuUserDisplayTest, ClickOnTheGreetingOpensThePlayerList)
+{
+    pGlobal->profileManager.addProfile("Ann");
+    add(new MenuUserDisplay());
+    pressAt(0.0f, NAME_TOP - 10.0f);
+    EXPECT_NE(nullptr, dynamic_cast<ContextUserManager*>(top()));
+    EXPECT_EQ(1, stackSize());
+    clearStack();
+    pressAt(0.0f, NAME_TOP + 10.0f);
+    EXPECT_EQ(nullptr, top()) << "outside the box";
+}
+
+TEST_F(MenuUserDisplayTest, ClickWithoutAPlayerOpensTheListThenTheNewPlayerScreenOnTop)
+{
+    add(new MenuUserDisplay());
+    pressAt(0.0f, NAME_TOP - 10.0f);
+    ASSERT_EQ(2, stackSize());
+    EXPECT_NE(nullptr, dynamic_cast<ContextUserManager*>(static_cast<Context*>(pGlobal->pContextManager->pFirstChild)));
+    EXPECT_NE(nullptr, dynamic_cast<ContextNewUser*>(top()));
+}
+
+} // namespace
