@@ -172,6 +172,7 @@ TEST_F(MenuChooserTest, VolumeClickAppliesTheSettingsAtOnce)
 
 // Country chooser.
 
+// Valid once a chooser has built the order.
 int positionOf(const char* code)
 {
     for (int position = 0; position < MenuCountry::COUNTRY_COUNT; ++position)
@@ -235,8 +236,9 @@ TEST_F(MenuChooserTest, TypedLetterJumpsToTheNextCountryWithThatInitial)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        int value = positionOf(c.from);
+        int value = 0;
         MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+        value = positionOf(c.from);
         moveMouseTo(0.0f, 0.0f);
         typeKey(KEY_G, c.character);
         step();
@@ -251,8 +253,9 @@ TEST_F(MenuChooserTest, TypedLetterJumpsToTheNextCountryWithThatInitial)
 TEST_F(MenuChooserTest, TypingAwayFromTheChooserChangesNothing)
 {
     std::memcpy(pGlobal->hst.countryCode, "--", 2);
-    int value = positionOf("FR");
+    int value = 0;
     MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+    value = positionOf("FR");
     moveMouseTo(0.0f, 200.0f);
     typeKey(KEY_G, 'g');
     step();
@@ -263,8 +266,9 @@ TEST_F(MenuChooserTest, TypingAwayFromTheChooserChangesNothing)
 
 TEST_F(MenuChooserTest, ChosenCountryIsStoredWithItsDirectionOnTheGlobe)
 {
-    int value = positionOf("DE");
+    int value = 0;
     MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+    value = positionOf("DE");
     // The right arrow of the 512-wide chooser steps to the next code, DJ.
     pressAt(256.0f - 24.0f, 0.0f);
     EXPECT_EQ(positionOf("DJ"), value);
