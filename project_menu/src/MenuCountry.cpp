@@ -75,6 +75,7 @@ const MenuCountry::Country MenuCountry::countryTable[COUNTRY_COUNT] = {
 };
 
 int MenuCountry::countryOrder[COUNTRY_COUNT];
+const bool MenuCountry::bOrderBuilt = buildOrder();
 
 MenuCountry::MenuCountry(float x, float y, float z, const std::string& itemCaption, const std::string& itemHint,
                          int* value)
@@ -82,17 +83,17 @@ MenuCountry::MenuCountry(float x, float y, float z, const std::string& itemCapti
 {
     captionLocation = 8;
     setWidth(CHOOSER_WIDTH);
-    buildOrder();
     *pValue = clampedValue();
 }
 
-void MenuCountry::buildOrder()
+bool MenuCountry::buildOrder()
 {
     for (int row = 0; row < COUNTRY_COUNT; ++row)
         countryOrder[row] = row;
     // "--" stays first; the countries follow by code.
     std::sort(countryOrder + 1, countryOrder + COUNTRY_COUNT,
               [](int a, int b) { return std::strcmp(countryTable[a].code, countryTable[b].code) < 0; });
+    return true;
 }
 
 int MenuCountry::rowAt(int position)

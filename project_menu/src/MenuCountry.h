@@ -24,7 +24,8 @@ public:
 
     // Row r is named by the string-table identifier COUNTRYNONE + r.
     static const Country countryTable[COUNTRY_COUNT];
-    // Rows in the order the chooser presents them; rebuilt by every constructor.
+    // Rows in the order the chooser presents them; built before main, so
+    // that screens may look positions up before any chooser exists.
     static int countryOrder[COUNTRY_COUNT];
 
     // Range 0..240, caption above, 512 wide.
@@ -40,7 +41,8 @@ public:
     static int rowAt(int position);
 
 private:
-    static void buildOrder();
+    static bool buildOrder();
+    static const bool bOrderBuilt;
     void searchLetter(int letter);
     void storeCountry() const;
 };
