@@ -1,16 +1,26 @@
 #include "Global.h"
 
+#include "ApplicationInfo.h"
+#include "Console.h"
+#include "ContextAutoConfigure.h"
+#include "ContextBFLogo.h"
+#include "ContextErrorReport.h"
 #include "ContextManager.h"
 #include "ContextPost.h"
 #include "ContextPre.h"
+#include "ErrorManager.h"
+#include "FileManager.h"
 #include "FramePacer.h"
 #include "Kiv.h"
 #include "KivAudio.h"
 #include "KivGraphics.h"
 #include "KivInput.h"
-#include "ResourceManager.h"
-#include "Texture.h"
 #include "Language.h"
+#include "Loader.h"
+#include "Logger.h"
+#include "RuntimeClassManager.h"
+#include "Texture.h"
+#include "TimeKeeper.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,18 +32,63 @@ Global::Global() = default;
 Global::~Global()
 {
     delete pContextPre;
+    pContextPre = nullptr;
     delete pContextPost;
-    delete pContextManager;
+    pContextPost = nullptr;
+    if (pContextManager) {
+        deleteScreensOwnedByTheStack();
+        delete pContextManager;
+        pContextManager = nullptr;
+    }
     delete pResourceRoot;
+    pResourceRoot = nullptr;
+}
+
+void Global::deleteScreensOwnedByTheStack()
+{
+    // The program may end with screens still on the stack (the main menu,
+    // the finished loader under it). Those that the stack would have deleted
+    // when popping them go with it; the others belong to whoever pushed them.
+    BasicLink* link = pContextManager->pLastChild;
+    while (link) {
+        BasicLink* below = link->pPrev;
+        Context* screen = static_cast<Context*>(link);
+        if (screen->bDeleteWhenFinished)
+            delete screen;
+        link = below;
+    }
 }
 
 void Global::initPreLoader()
 {
+    RuntimeClassManager& classes = RuntimeClassManager::getInstance();
+    classes.buildClassArray();
+    KIV_ASSERT(!classes.bBadClasses);
+    if (pKiv->bDebugOutput) {
+        int index = 0;
+        for (const RuntimeClass* record : classes.classArray)
+            pKiv->pConsole->print("%d (%08x): %s", index++, record->classId, record->name.c_str());
+    }
+
     pResourceRoot = new KivBase();
-    Texture* pointer = new Texture("gfx/gui/game/mousepointer.tga", 0);
-    pResourceRoot->addChildLast(pointer);
-    pKiv->pResourceManager->addResource("mousePointer", pointer);
+    pKiv->pFileManager->useWad(formatString("./%s.dat", APPLICATION_NAME));
+    registerTextureFrames("gui-game-progressBar",
+                          new Texture("gfx/gui/game/progressbar.tga", Texture::TEXTURE_SHRINK_TO_FIT));
+    registerTextureFrames("mousePointer", new Texture("gfx/gui/game/mousepointer.tga", 0));
     pContextManager = new ContextManager();
+    pContextManager->pushContext(new Loader());
+}
+
+void Global::initPostLoader()
+{
+    pContextPre = new ContextPre();
+    pContextPost = new ContextPost();
+    initGame();
+    pContextManager->pushContext(new ContextBFLogo());
+    if (ContextErrorReport::crashLogExists())
+        pContextManager->pushContext(new ContextErrorReport());
+    pContextManager->pushContext(new ContextAutoConfigure());
+    KIV_LOG("Global initialization complete at t=%.3lf sec.", pKiv->pTimeKeeper->getTime());
 }
 
 void Global::applySettings()

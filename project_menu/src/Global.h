@@ -1,8 +1,14 @@
 #pragma once
-// Global: the game-wide object, reached through pGlobal and alive for the
-// whole run. It owns the screen stack, the persistent block of high scores
-// and settings, and the player roster. (Minimal until the application shell
-// lands.)
+// Global: the game-wide object of the menu framework, reached through pGlobal
+// and alive for the whole run (created by the first frame, deleted at
+// shutdown before the engine). It owns the screen stack, the shared
+// background contexts, the resource root under which every loaded resource
+// hangs, the persistent block of high scores and settings and the player
+// roster. Start-up comes in two halves around the loader screen:
+// initPreLoader prepares and pushes the loader, initPostLoader (run by the
+// loader's last step) builds what needs the loaded resources and pushes the
+// first screens; between them the game's subclass fills initGame.
+// Main thread only.
 #include "HSTdata.h"
 #include "ProfileManager.h"
 #include "UColor.h"
@@ -22,9 +28,16 @@ public:
     Global();
     virtual ~Global();
 
-    // Everything that must exist before the loader's first frame: the
-    // resource root, the mouse pointer's texture and the screen stack.
-    virtual void initPreLoader();
+    // Checks the class registry (duplicate names are fatal), opens the data
+    // archive, loads the progress bar and mouse pointer textures, creates the
+    // resource root and the screen stack and pushes the loader.
+    void initPreLoader();
+    // Builds the shared background contexts, runs initGame, then pushes the
+    // maker's logo, the crash report (only when the last run crashed) and
+    // the automatic configuration; the last pushed runs first.
+    void initPostLoader();
+    // The game registers its own resources and pushes its first screens.
+    virtual void initGame() = 0;
 
     // Pushes the persistent block's settings into the engine: frame period,
     // audio rate (used at the next start) and volumes, display mode (a new
@@ -47,11 +60,15 @@ public:
     HSTdata hst;
     // Loaded when constructed, saved when destroyed, before the block.
     ProfileManager profileManager;
-    // The shared fonts; they belong to the resource root, not to Global.
+    // The shared fonts, set by the loader; they belong to the resource root,
+    // not to Global.
     FontQuad* pFontTiny = nullptr;
     FontQuad* pFontSmall = nullptr;
     FontQuad* pFontMedium = nullptr;
     FontQuad* pFontLarge = nullptr;
+    FontQuad* pFontHUD = nullptr;
+    FontQuad* pFontBlackOutline = nullptr;
+    FontQuad* pFontBlackOutline2 = nullptr;
     ContextManager* pContextManager = nullptr;
     // The shared scenery behind the menu screens and the layer in front of
     // the main menu; owned, never pushed on the stack.
@@ -61,6 +78,9 @@ public:
     KivBase* pResourceRoot = nullptr;
     // A web page to open once the program has ended; empty for none.
     UString urlToOpenOnExit;
+
+private:
+    void deleteScreensOwnedByTheStack();
 };
 
 extern Global* pGlobal;

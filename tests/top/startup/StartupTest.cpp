@@ -55,7 +55,7 @@ TEST(Startup, HeadlessRunEndsCleanlyOnTerminate)
     ASSERT_TRUE(std::filesystem::exists(executable)) << executable;
     // The game runs where its data files are, as the play script starts it.
     std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
-    ASSERT_TRUE(std::filesystem::exists(gameData + "/gfx/gui/game/mousepointer.tga")) << gameData;
+    ASSERT_TRUE(std::filesystem::exists(gameData + "/Glimmerdaledemo.dat")) << gameData;
     std::string dataFolder = home.path + "/Glimmerdaledemo/1.30";
     std::string logPath = dataFolder + "/Glimmerdaledemo.log";
 

@@ -1,0 +1,11 @@
+#include "ContextBFLogo.h"
+
+ContextBFLogo::ContextBFLogo()
+{
+    bDeleteWhenFinished = true;
+}
+
+void ContextBFLogo::tickContents(double, double)
+{
+    bFinished = true;
+}

@@ -1,0 +1,11 @@
+#include "ContextLogo.h"
+
+ContextLogo::ContextLogo()
+{
+    bDeleteWhenFinished = true;
+}
+
+void ContextLogo::tickContents(double, double)
+{
+    bFinished = true;
+}

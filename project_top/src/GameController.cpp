@@ -1,0 +1,9 @@
+#include "GameController.h"
+
+GameController::GameController() = default;
+
+GameController::~GameController() = default;
+
+void GameController::loadGame()
+{
+}
