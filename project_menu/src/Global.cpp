@@ -11,6 +11,8 @@
 #include "ErrorManager.h"
 #include "FileManager.h"
 #include "FramePacer.h"
+#include "GUIthemeMinimal.h"
+#include "GUIthemeStandard.h"
 #include "Kiv.h"
 #include "KivAudio.h"
 #include "KivGraphics.h"
@@ -35,6 +37,10 @@ Global::~Global()
     pContextPre = nullptr;
     delete pContextPost;
     pContextPost = nullptr;
+    delete pThemeStandard;
+    pThemeStandard = nullptr;
+    delete pThemeMinimal;
+    pThemeMinimal = nullptr;
     if (pContextManager) {
         deleteScreensOwnedByTheStack();
         delete pContextManager;
@@ -81,6 +87,8 @@ void Global::initPreLoader()
 
 void Global::initPostLoader()
 {
+    pThemeStandard = new GUIthemeStandard();
+    pThemeMinimal = new GUIthemeMinimal();
     pContextPre = new ContextPre();
     pContextPost = new ContextPost();
     initGame();

@@ -21,6 +21,8 @@ class ContextManager;
 class ContextPost;
 class ContextPre;
 class FontQuad;
+class GUIthemeMinimal;
+class GUIthemeStandard;
 class KivBase;
 
 class Global {
@@ -32,7 +34,7 @@ public:
     // archive, loads the progress bar and mouse pointer textures, creates the
     // resource root and the screen stack and pushes the loader.
     void initPreLoader();
-    // Builds the shared background contexts, runs initGame, then pushes the
+    // Builds the GUI themes and the shared background contexts, runs initGame, then pushes the
     // maker's logo, the crash report (only when the last run crashed) and
     // the automatic configuration; the last pushed runs first.
     void initPostLoader();
@@ -74,6 +76,9 @@ public:
     // the main menu; owned, never pushed on the stack.
     ContextPre* pContextPre = nullptr;
     ContextPost* pContextPost = nullptr;
+    // The two looks of the GUI items, made after loading; owned.
+    GUIthemeStandard* pThemeStandard = nullptr;
+    GUIthemeMinimal* pThemeMinimal = nullptr;
     // Owns every loaded resource (textures, fonts, sounds) as its children.
     KivBase* pResourceRoot = nullptr;
     // A web page to open once the program has ended; empty for none.
