@@ -1,11 +1,28 @@
 #include "ContextBFLogo.h"
 
+#include "Kiv.h"
+#include "RenderableTimed.h"
+#include "ResourceManager.h"
+#include "Skin.h"
+
 ContextBFLogo::ContextBFLogo()
 {
     bDeleteWhenFinished = true;
+    bCloseOnKeys = true;
+    bShowPointer = false;
+    clearColor = UColor(0, 0, 0, 255);
+    pPicture = new RenderableTimed();
+    pPicture->pSkin = pKiv->pResourceManager->findAs<Skin>("bfstudios:0");
+    pPicture->fadeIn = FADE_TIME;
+    pPicture->fadeOut = FADE_TIME;
+    pPicture->lifetime = SHOW_TIME;
+    pPicture->updateVisuals();
+    addChildLast(pPicture);
 }
 
-void ContextBFLogo::tickContents(double, double)
+void ContextBFLogo::tickContents(double time, double frameDt)
 {
-    bFinished = true;
+    Context::tickContents(time, frameDt);
+    if (time >= SHOW_TIME)
+        bFinished = true;
 }

@@ -1,0 +1,123 @@
+#include "ScreenTestSupport.h"
+
+#include "ContextHighScoreOptions.h"
+#include "ContextHighScores.h"
+#include "MenuButtonQuit.h"
+#include "MenuButtonURL.h"
+#include "MenuEnum.h"
+#include "RenderableText.h"
+
+namespace {
+
+using namespace screentest;
+
+class ContextHighScoresTest : public ScreenTest {
+protected:
+    // Clicks the chooser's right arrow.
+    static void nextTable(ContextHighScores& screen)
+    {
+        const MenuEnum& chooser = *screen.pTableChooser;
+        clickAt(chooser.position.x + MenuItem::DEFAULT_WIDTH / 2.0f - MenuInt::ARROW_INSET, chooser.position.y);
+    }
+    static std::vector<int> highlightedRows(const ContextHighScores& screen)
+    {
+        std::vector<int> rows;
+        for (int row = 0; row < ContextHighScores::ROW_COUNT; ++row)
+            if (screen.nameTexts[row]->color == ContextHighScores::HIGHLIGHT_COLOR)
+                rows.push_back(row);
+        return rows;
+    }
+};
+
+TEST_F(ContextHighScoresTest, ShowsTheChosenTableWithGroupedScores)
+{
+    pGlobal->hst.insertHighScore(1, "Quester", 95000, 0, 0, true);
+    auto* screen = open(new ContextHighScores(0));
+    EXPECT_EQ(screen->rankTexts[0]->text, "1.");
+    EXPECT_EQ(screen->rankTexts[9]->text, "10.");
+    EXPECT_EQ(screen->scoreTexts[0]->text, "100,000");
+    EXPECT_EQ(screen->scoreTexts[9]->text, "10,000");
+    EXPECT_EQ(screen->nameTexts[1]->text, "");
+
+    nextTable(*screen);
+    EXPECT_EQ(screen->table, 1);
+    EXPECT_EQ(screen->nameTexts[1]->text, "Quester");
+    EXPECT_EQ(screen->scoreTexts[1]->text, "95,000");
+    EXPECT_EQ(screen->scoreTexts[2]->text, "90,000");
+}
+
+TEST_F(ContextHighScoresTest, AnUnknownTableShowsTheFirst)
+{
+    EXPECT_EQ(open(new ContextHighScores(7))->table, 0);
+}
+
+TEST_F(ContextHighScoresTest, HighlightsThePlayersNewestRowOnlyInItsTable)
+{
+    addPlayers({"Ann"});
+    ProfileManager& roster = pGlobal->profileManager;
+    roster.lastHighScorePosition = pGlobal->hst.insertHighScore(1, "Ann", 75000, 0, 0, true);
+    ASSERT_EQ(roster.lastHighScorePosition, 3);
+
+    auto* screen = open(new ContextHighScores(1));
+    EXPECT_EQ(highlightedRows(*screen), std::vector<int>{3});
+    EXPECT_EQ(screen->scoreTexts[3]->color, ContextHighScores::HIGHLIGHT_COLOR);
+    nextTable(*screen);
+    EXPECT_TRUE(highlightedRows(*screen).empty());
+}
+
+TEST_F(ContextHighScoresTest, AnotherPlayersRowIsNotHighlighted)
+{
+    addPlayers({"Ann", "Bob"});
+    ProfileManager& roster = pGlobal->profileManager;
+    roster.lastHighScorePosition = pGlobal->hst.insertHighScore(0, "Ann", 75000, 0, 0, true);
+    // Bob is current now; the row is Ann's.
+    EXPECT_EQ(ContextHighScores::findNewestEntryTable(), -1);
+    EXPECT_TRUE(highlightedRows(*open(new ContextHighScores(0))).empty());
+}
+
+TEST_F(ContextHighScoresTest, TheNewestOfTheSameRowInTwoTablesWins)
+{
+    addPlayers({"Ann"});
+    HSTdata& block = pGlobal->hst;
+    block.insertHighScore(0, "Ann", 95000, 0, 0, true);
+    pGlobal->profileManager.lastHighScorePosition = block.insertHighScore(2, "Ann", 95000, 0, 0, true);
+    block.highScores[0][1].time.set(block.highScores[2][1].time.get() - 60);
+    EXPECT_EQ(ContextHighScores::findNewestEntryTable(), 2);
+    block.highScores[0][1].time.set(block.highScores[2][1].time.get() + 60);
+    EXPECT_EQ(ContextHighScores::findNewestEntryTable(), 0);
+}
+
+TEST_F(ContextHighScoresTest, OptionsResetTheTablesOnlyAfterYes)
+{
+    addPlayers({"Ann"});
+    pGlobal->profileManager.lastHighScorePosition = pGlobal->hst.insertHighScore(0, "Ann", 150000, 0, 0, true);
+    auto* scores = open(new ContextHighScores(0));
+    clickOn(scores->pOptionsButton);
+    auto* options = dynamic_cast<ContextHighScoreOptions*>(top());
+    ASSERT_NE(options, nullptr);
+    frame();
+
+    clickOn(options->pResetButton);
+    answer(false);
+    EXPECT_EQ(pGlobal->hst.highScores[0][0].score, 150000);
+    clickOn(options->pResetButton);
+    answer(true);
+    EXPECT_EQ(pGlobal->hst.highScores[0][0].score, 100000);
+    EXPECT_EQ(pGlobal->profileManager.lastHighScorePosition, -1);
+
+    clickOn(options->pBackButton);
+    frame();
+    EXPECT_EQ(top(), scores);
+    EXPECT_EQ(scores->scoreTexts[0]->text, "100,000");
+    EXPECT_TRUE(highlightedRows(*scores).empty());
+}
+
+TEST_F(ContextHighScoresTest, WorldWideScoresEndTheProgramToOpenTheirPage)
+{
+    auto* options = open(new ContextHighScoreOptions());
+    clickOn(options->pWorldwideButton);
+    EXPECT_TRUE(stack().bQuit);
+    EXPECT_EQ(pGlobal->urlToOpenOnExit, ContextHighScoreOptions::WORLDWIDE_SCORES_ADDRESS);
+}
+
+} // namespace

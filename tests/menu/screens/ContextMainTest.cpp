@@ -1,0 +1,140 @@
+#include "ScreenTestSupport.h"
+
+#include "ContextCredits.h"
+#include "ContextHighScores.h"
+#include "ContextMain.h"
+#include "ContextNewUser.h"
+#include "ContextOptions.h"
+#include "ContextUserManager.h"
+#include "MenuButtonQuit.h"
+#include "MenuButtonURL.h"
+#include "MenuUserDisplay.h"
+#include "RenderableText.h"
+
+#include <functional>
+
+namespace {
+
+using namespace screentest;
+
+// The game's part of the main menu: its start button's hook.
+class CountingMain : public ContextMain {
+public:
+    void onButtonStart() override { ++starts; }
+    int starts = 0;
+};
+
+class ContextMainTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        addPlayers({"Ann"});
+    }
+};
+
+struct PushCase {
+    const char* name;
+    std::function<MenuButton*(ContextMain&)> button;
+    std::function<bool(Context*)> isExpected;
+};
+
+class MainMenuButtonTest : public ContextMainTest, public ::testing::WithParamInterface<PushCase> {};
+
+TEST_P(MainMenuButtonTest, PushesItsScreenOverTheMenu)
+{
+    auto* menu = open(new CountingMain());
+    clickOn(GetParam().button(*menu));
+    ASSERT_NE(top(), menu);
+    EXPECT_TRUE(GetParam().isExpected(top()));
+    frame();
+    EXPECT_FALSE(menu->bFinished);
+    EXPECT_EQ(menu->starts, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, MainMenuButtonTest,
+    ::testing::Values(
+        PushCase{"HighScores", [](ContextMain& m) { return m.pHighScoresButton; },
+                 [](Context* c) { return dynamic_cast<ContextHighScores*>(c) != nullptr; }},
+        PushCase{"Options", [](ContextMain& m) { return m.pOptionsButton; },
+                 [](Context* c) { return dynamic_cast<ContextOptions*>(c) != nullptr; }},
+        PushCase{"Credits", [](ContextMain& m) { return m.pCreditsButton; },
+                 [](Context* c) { return dynamic_cast<ContextCredits*>(c) != nullptr; }}),
+    [](const ::testing::TestParamInfo<PushCase>& param) { return std::string(param.param.name); });
+
+TEST_F(ContextMainTest, StartButtonCallsTheGamesHookOnce)
+{
+    auto* menu = open(new CountingMain());
+    clickOn(menu->pStartButton);
+    frame();
+    EXPECT_EQ(menu->starts, 1);
+    EXPECT_EQ(top(), menu);
+}
+
+TEST_F(ContextMainTest, WebsiteButtonEndsTheProgramToOpenTheSite)
+{
+    auto* menu = open(new ContextMain());
+    clickOn(menu->pWebsiteButton);
+    EXPECT_TRUE(stack().bQuit);
+    EXPECT_EQ(pGlobal->urlToOpenOnExit, ContextMain::WEBSITE_ADDRESS);
+}
+
+TEST_F(ContextMainTest, QuitAsksFirstAndYesClosesTheMenu)
+{
+    auto* menu = open(new ContextMain());
+    clickOn(menu->pQuitButton);
+    answer(false);
+    EXPECT_EQ(top(), menu);
+    EXPECT_FALSE(menu->bFinished);
+    clickOn(menu->pQuitButton);
+    answer(true);
+    EXPECT_TRUE(menu->bFinished);
+    frame();
+    EXPECT_EQ(top(), nullptr);
+}
+
+TEST_F(ContextMainTest, EscapeAsksBeforeClosing)
+{
+    auto* menu = open(new ContextMain());
+    type(stacktest::KEY_ESCAPE, 27);
+    frame();
+    EXPECT_NE(dynamic_cast<ContextDialog*>(top()), nullptr);
+    EXPECT_FALSE(menu->bFinished);
+}
+
+TEST_F(ContextMainTest, WithoutPlayersTheNewPlayerScreenOpensAtOnce)
+{
+    clearRoster();
+    auto* menu = open(new ContextMain());
+    EXPECT_NE(dynamic_cast<ContextNewUser*>(top()), nullptr);
+    frame();
+    type(KEY_A, 'a');
+    type(KEY_RETURN, 13);
+    frame();
+    EXPECT_EQ(top(), menu);
+    EXPECT_EQ(pGlobal->profileManager.getCount(), 1);
+    frame();
+    EXPECT_EQ(menu->pUserDisplay->nameLine->text, "Hello, a!");
+}
+
+TEST_F(ContextMainTest, GreetingOpensThePlayerList)
+{
+    auto* menu = open(new ContextMain());
+    const V3 name = menu->pUserDisplay->nameLine->position;
+    clickAt(0.0f, name.y - 10.0f);
+    EXPECT_NE(dynamic_cast<ContextUserManager*>(top()), nullptr);
+}
+
+TEST_F(ContextMainTest, HighScoresOpenOnTheTableOfThePlayersNewestEntry)
+{
+    ProfileManager& roster = pGlobal->profileManager;
+    roster.lastHighScorePosition = pGlobal->hst.insertHighScore(2, "Ann", 55000, 0, 0, true);
+    auto* menu = open(new ContextMain());
+    clickOn(menu->pHighScoresButton);
+    auto* scores = dynamic_cast<ContextHighScores*>(top());
+    ASSERT_NE(scores, nullptr);
+    EXPECT_EQ(scores->table, 2);
+}
+
+} // namespace

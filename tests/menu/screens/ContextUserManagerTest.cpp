@@ -1,0 +1,199 @@
+#include "ScreenTestSupport.h"
+
+#include "ContextNewUser.h"
+#include "ContextUserManager.h"
+#include "MenuButtonQuit.h"
+#include "MenuString.h"
+#include "RenderableText.h"
+
+namespace {
+
+using namespace screentest;
+
+class ContextUserManagerTest : public ScreenTest {};
+
+TEST_F(ContextUserManagerTest, ListsThePlayersWithTheCurrentOneMarked)
+{
+    addPlayers({"Ann", "Bob", "Cy"});
+    auto* screen = open(new ContextUserManager());
+    EXPECT_EQ(screen->rowTexts[0]->text, "Ann");
+    EXPECT_EQ(screen->rowTexts[2]->text, "Cy");
+    EXPECT_EQ(screen->rowTexts[3]->text, "");
+    EXPECT_EQ(screen->rowTexts[2]->color, ContextUserManager::CURRENT_COLOR);
+    EXPECT_EQ(screen->rowTexts[0]->color, ContextUserManager::ROW_COLOR);
+    EXPECT_FLOAT_EQ(ContextUserManager::rowY(0) - ContextUserManager::rowY(1), 30.0f);
+}
+
+struct RowClick {
+    float x;
+    float dy;
+    int current;
+};
+
+class RowClickTest : public ContextUserManagerTest, public ::testing::WithParamInterface<RowClick> {};
+
+TEST_P(RowClickTest, SelectsTheRowUnderThePointer)
+{
+    addPlayers({"Ann", "Bob", "Cy"});
+    pGlobal->profileManager.selectProfile(0);
+    open(new ContextUserManager());
+    clickAt(GetParam().x, ContextUserManager::rowY(1) + GetParam().dy);
+    EXPECT_EQ(pGlobal->profileManager.current, GetParam().current);
+}
+
+INSTANTIATE_TEST_SUITE_P(Band, RowClickTest,
+                         ::testing::Values(RowClick{0.0f, 0.0f, 1}, RowClick{-149.0f, 15.0f, 1},
+                                           RowClick{149.0f, -14.0f, 1}, RowClick{150.0f, 0.0f, 0},
+                                           RowClick{-150.0f, 0.0f, 0}, RowClick{0.0f, -15.0f, 2},
+                                           RowClick{0.0f, 16.0f, 0}));
+
+TEST_F(ContextUserManagerTest, ARowBelowTheLastPlayerSelectsNobody)
+{
+    addPlayers({"Ann", "Bob"});
+    open(new ContextUserManager());
+    clickAt(0.0f, ContextUserManager::rowY(2));
+    EXPECT_EQ(pGlobal->profileManager.current, 1);
+}
+
+class PlayerLimitTest : public ContextUserManagerTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PlayerLimitTest, AddStopsAtEightAndDeleteBelowTwo)
+{
+    const int count = GetParam();
+    for (int i = 0; i < count; ++i)
+        pGlobal->profileManager.addProfile(formatString("P%d", i));
+    auto* screen = open(new ContextUserManager());
+    EXPECT_EQ(screen->pAddButton->disabled, count >= 8);
+    EXPECT_EQ(screen->pDeleteButton->disabled, count < 2);
+
+    clickOn(screen->pAddButton);
+    EXPECT_EQ(dynamic_cast<ContextNewUser*>(top()) != nullptr, count < 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, PlayerLimitTest, ::testing::Values(0, 1, 2, 7, 8, 9, 10));
+
+TEST_F(ContextUserManagerTest, DeleteRemovesTheCurrentPlayerAfterYes)
+{
+    addPlayers({"Ann", "Bob", "Cy"});
+    pGlobal->profileManager.selectProfile(1);
+    auto* screen = open(new ContextUserManager());
+    clickOn(screen->pDeleteButton);
+    answer(false);
+    EXPECT_EQ(pGlobal->profileManager.getCount(), 3);
+    clickOn(screen->pDeleteButton);
+    answer(true);
+    EXPECT_EQ(pGlobal->profileManager.getCount(), 2);
+    EXPECT_EQ(screen->rowTexts[1]->text, "Cy");
+    EXPECT_EQ(screen->rowTexts[2]->text, "");
+    // Down to two: one more deletion is allowed, then none.
+    clickOn(screen->pDeleteButton);
+    answer(true);
+    EXPECT_EQ(pGlobal->profileManager.getCount(), 1);
+    EXPECT_TRUE(screen->pDeleteButton->disabled);
+}
+
+TEST_F(ContextUserManagerTest, AddedPlayerAppearsAndBecomesCurrent)
+{
+    addPlayers({"Ann"});
+    auto* screen = open(new ContextUserManager());
+    clickOn(screen->pAddButton);
+    frame();
+    for (char c : std::string("Bo b"))
+        type(c == ' ' ? stacktest::KEY_SPACE : KEY_A, c);
+    type(KEY_RETURN, 13);
+    frame();
+    EXPECT_EQ(top(), screen);
+    EXPECT_EQ(screen->rowTexts[1]->text, "Bo b");
+    EXPECT_EQ(pGlobal->profileManager.current, 1);
+}
+
+class ContextNewUserTest : public ScreenTest {
+protected:
+    ContextNewUser* openEmpty() { return open(new ContextNewUser()); }
+};
+
+struct Typed {
+    const char* name;
+    int character;
+    bool accepted;
+};
+
+class TypedCharacterTest : public ContextNewUserTest, public ::testing::WithParamInterface<Typed> {};
+
+TEST_P(TypedCharacterTest, OnlyTheAllowedCharactersGoIn)
+{
+    auto* screen = openEmpty();
+    type(KEY_A, 'x');
+    type(KEY_A, GetParam().character);
+    EXPECT_EQ(screen->name, GetParam().accepted ? "x" + std::string(1, static_cast<char>(GetParam().character)) : "x");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, TypedCharacterTest,
+    ::testing::Values(Typed{"Letter", 'q', true}, Typed{"Capital", 'Q', true}, Typed{"Digit", '7', true},
+                      Typed{"Space", ' ', true}, Typed{"Apostrophe", '\'', true}, Typed{"Brace", '}', true},
+                      Typed{"Backtick", '`', false}, Typed{"Tilde", '~', false}, Typed{"Accented", 0xE9, false},
+                      Typed{"Tab", '\t', false}, Typed{"Return", '\r', false}, Typed{"Delete", 0x7F, false}),
+    [](const ::testing::TestParamInfo<Typed>& param) { return std::string(param.param.name); });
+
+TEST_F(ContextNewUserTest, NamesStopAtFifteenCharacters)
+{
+    auto* screen = openEmpty();
+    for (int i = 0; i < 20; ++i)
+        type(KEY_A, 'a' + i);
+    EXPECT_EQ(screen->name, "abcdefghijklmno");
+    type(KEY_BACKSPACE, MenuString::BACKSPACE);
+    type(KEY_A, 'z');
+    EXPECT_EQ(screen->name, "abcdefghijklmnz");
+}
+
+TEST_F(ContextNewUserTest, BackspaceOnAnEmptyNameKeepsItEmpty)
+{
+    auto* screen = openEmpty();
+    type(KEY_BACKSPACE, MenuString::BACKSPACE);
+    EXPECT_EQ(screen->name, "");
+}
+
+TEST_F(ContextNewUserTest, OkWaitsForANameAndAddsItWithoutOuterSpaces)
+{
+    auto* screen = openEmpty();
+    EXPECT_TRUE(screen->pOkButton->disabled);
+    type(stacktest::KEY_SPACE, ' ');
+    clickOn(screen->pOkButton);
+    type(KEY_RETURN, 13);
+    EXPECT_FALSE(screen->bFinished);
+    EXPECT_EQ(pGlobal->profileManager.getCount(), 0);
+
+    for (char c : std::string("Al "))
+        type(KEY_A, c);
+    EXPECT_FALSE(screen->pOkButton->disabled);
+    clickOn(screen->pOkButton);
+    EXPECT_TRUE(screen->bFinished);
+    EXPECT_STREQ(pGlobal->profileManager.getName(0), "Al");
+    EXPECT_EQ(pGlobal->profileManager.current, 0);
+}
+
+TEST_F(ContextNewUserTest, CancelOnlyWhenPlayersExistAndItAddsNobody)
+{
+    EXPECT_EQ(openEmpty()->pCancelButton, nullptr);
+    clearStack();
+    addPlayers({"Ann"});
+    auto* screen = openEmpty();
+    ASSERT_NE(screen->pCancelButton, nullptr);
+    type(KEY_A, 'b');
+    clickOn(screen->pCancelButton);
+    EXPECT_TRUE(screen->bFinished);
+    EXPECT_EQ(pGlobal->profileManager.getCount(), 1);
+}
+
+TEST_F(ContextNewUserTest, TypingNeedsNoPointerOverTheName)
+{
+    auto* screen = openEmpty();
+    moveMouseTo(-300.0f, 200.0f);
+    typeKey(KEY_A, 'k');
+    frame();
+    resetInput();
+    EXPECT_EQ(screen->name, "k");
+}
+
+} // namespace

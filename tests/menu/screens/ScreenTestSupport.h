@@ -1,0 +1,120 @@
+#pragma once
+// Shared by the menu screen tests: the item tests' engine (640 x 480 view,
+// one world unit one pixel, origin at the centre; painted frames and bare
+// quad fonts; English texts) with the screen stack in Global, plus the
+// pictures of the logo and configuration screens. Screens are pushed on the
+// real ContextManager and run frame by frame with a fixed dt; input is
+// written into KivInput's state, never through SDL. The menu scenery is left
+// out (Global's ContextPre stays null).
+#include "../items/ItemTestSupport.h"
+
+#include "ContextDialog.h"
+#include "HSTdata.h"
+#include "MenuButton.h"
+#include "ProfileManager.h"
+
+#include <cstring>
+#include <string>
+
+namespace screentest {
+
+using namespace itemtest;
+
+constexpr int KEY_RETURN = 28;
+
+class Environment : public itemtest::Environment {
+public:
+    void SetUp() override
+    {
+        itemtest::Environment::SetUp();
+        ResourceManager& registry = *pKiv->pResourceManager;
+        Texture* logo = makeTexture("bfstudios", 64, 40, {{0, 0, 64, 40}}, [](int, int) { return RED; });
+        registry.addResource("bfstudios", logo);
+        registry.addResource("bfstudios:0", logo->skins[0]);
+        Texture* picture = makeTexture("autoconfigure", 32, 28, {{0, 0, 32, 28}}, [](int, int) { return GREEN; });
+        picture->skins[0]->setOriginLocation(7);
+        registry.addResource("autoConfigure", picture);
+        registry.addResource("autoConfigure:0", picture->skins[0]);
+    }
+};
+
+class ScreenTest : public ::testing::Test {
+protected:
+    static constexpr double STEP = 0.05;
+
+    void SetUp() override
+    {
+        resetInput();
+        moveMouseTo(300.0f, -230.0f);
+        clearStack();
+        clearRoster();
+        pGlobal->hst.resetHighScores();
+        pGlobal->urlToOpenOnExit.clear();
+    }
+    void TearDown() override
+    {
+        resetInput();
+        clearStack();
+    }
+
+    static void resetInput()
+    {
+        setInput({});
+        pKiv->pInput->lastKeyCode = 0;
+        pKiv->pInput->lastKeyChar = 0;
+    }
+    static void clearRoster()
+    {
+        ProfileManager& roster = pGlobal->profileManager;
+        for (Profile& profile : roster.profiles)
+            std::memset(&profile, 0, sizeof profile);
+        roster.current = 0;
+        roster.lastHighScorePosition = -1;
+    }
+    static ContextManager& stack() { return *pGlobal->pContextManager; }
+    static Context* top() { return stack().getActiveContext(); }
+    // One frame of the screen stack.
+    static void frame() { stack().tick(0.0, STEP); }
+    // Pushes the screen and runs the frame that activates it.
+    template <typename T>
+    static T* open(T* screen)
+    {
+        stack().pushContext(screen);
+        frame();
+        return screen;
+    }
+    // One frame with a fresh left-button press at the world point.
+    static void clickAt(float x, float y)
+    {
+        moveMouseTo(x, y);
+        setInput({MOUSE_LEFT});
+        frame();
+        setInput({});
+        moveMouseTo(300.0f, -230.0f);
+    }
+    static void clickOn(const Renderable* item) { clickAt(item->position.x, item->position.y); }
+    // One frame in which the key went down and typed the character.
+    static void type(int code, int character)
+    {
+        typeKey(code, character);
+        frame();
+        resetInput();
+    }
+    // Answers the dialog on top: first (yes) or second (no) button; then the
+    // frame in which the asking button performs its click.
+    static void answer(bool yes)
+    {
+        auto* dialog = dynamic_cast<ContextDialog*>(top());
+        ASSERT_NE(dialog, nullptr);
+        frame();
+        clickOn(yes ? dialog->pFirstButton : dialog->pSecondButton);
+        frame();
+    }
+    static void addPlayers(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            pGlobal->profileManager.addProfile(name);
+    }
+};
+
+} // namespace screentest

@@ -1,0 +1,288 @@
+#include "ScreenTestSupport.h"
+
+#include "ContextAutoConfigure.h"
+#include "ContextBFLogo.h"
+#include "ContextCredits.h"
+#include "ContextHelp.h"
+#include "ContextLanguageNotice.h"
+#include "ContextLanguageSelect.h"
+#include "ContextOptions.h"
+#include "KivGraphics.h"
+#include "LanguageFlag.h"
+#include "MenuButtonQuit.h"
+#include "MenuButtonURL.h"
+#include "RenderableText.h"
+#include "RenderableTimed.h"
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using namespace screentest;
+
+class SmallScreenTest : public ScreenTest {};
+
+TEST_F(SmallScreenTest, MakersLogoEndsByItself)
+{
+    auto* logo = open(new ContextBFLogo());
+    EXPECT_FALSE(logo->bShowPointer);
+    int frames = 1;
+    while (top() == logo && frames < 200) {
+        frame();
+        ++frames;
+    }
+    // SHOW_TIME at STEP a frame, and the frame that pops it.
+    EXPECT_NEAR(frames, ContextBFLogo::SHOW_TIME / STEP + 1, 1);
+}
+
+TEST_F(SmallScreenTest, MakersLogoEndsOnAClick)
+{
+    auto* logo = open(new ContextBFLogo());
+    // Fading in.
+    EXPECT_LT(logo->pPicture->color.a, 64);
+    clickAt(0.0f, 0.0f);
+    EXPECT_TRUE(logo->bFinished);
+}
+
+struct ModeCase {
+    bool shownFullScreen;
+    int shownWidth, shownHeight;
+    int resolution;
+    bool fullScreen;
+    int expectedResolution;
+    bool expectedFullScreen;
+    bool changed;
+};
+
+class AdoptModeTest : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(AdoptModeTest, StoresTheModeTheDisplayCanShow)
+{
+    const ModeCase& c = GetParam();
+    int resolution = c.resolution;
+    bool fullScreen = c.fullScreen;
+    EXPECT_EQ(ContextAutoConfigure::adoptMode(c.shownFullScreen, c.shownWidth, c.shownHeight, resolution, fullScreen),
+              c.changed);
+    EXPECT_EQ(resolution, c.expectedResolution);
+    EXPECT_EQ(fullScreen, c.expectedFullScreen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, AdoptModeTest,
+    ::testing::Values(
+        // Shown as stored: nothing changes.
+        ModeCase{true, 640, 480, 1, true, 1, true, false}, ModeCase{false, 1024, 768, 3, false, 3, false, false},
+        // A smaller window than asked for.
+        ModeCase{false, 800, 600, 3, false, 2, false, true},
+        // No full-screen mode: a window.
+        ModeCase{false, 640, 480, 1, true, 1, false, true},
+        // Only a larger full-screen mode: the largest offered size that fits.
+        ModeCase{true, 1280, 1024, 2, true, 3, true, true},
+        // An odd size between the offered ones.
+        ModeCase{true, 720, 540, 3, true, 1, true, true},
+        // Smaller than any offered size: 640 x 480 all the same.
+        ModeCase{false, 512, 384, 1, false, 1, false, false},
+        // Resolution 0 stays when the display shows it.
+        ModeCase{false, 320, 240, 0, false, 0, false, false}));
+
+// What applying the display settings changes in the test's engine, put back
+// when the test ends (nothing reopens the display: frames are not run).
+class DisplaySettingsGuard {
+public:
+    DisplaySettingsGuard()
+        : graphics(*pKiv->pGraphics), fullScreen(graphics.bFullScreen), filter(graphics.bBilinearFilter),
+          vSync(graphics.bUseVSync), width(graphics.screenWidth), height(graphics.screenHeight),
+          resolution(pGlobal->hst.resolution), storedFullScreen(pGlobal->hst.bFullScreen)
+    {
+    }
+    ~DisplaySettingsGuard()
+    {
+        graphics.bFullScreen = fullScreen;
+        graphics.bBilinearFilter = filter;
+        graphics.bUseVSync = vSync;
+        graphics.screenWidth = width;
+        graphics.screenHeight = height;
+        pGlobal->hst.resolution = resolution;
+        pGlobal->hst.bFullScreen = storedFullScreen;
+        pKiv->bRestartRequested = false;
+    }
+
+private:
+    KivGraphics& graphics;
+    bool fullScreen, filter, vSync;
+    int width, height;
+    int resolution;
+    bool storedFullScreen;
+};
+
+// How the display would show the stored settings equals what they say.
+::testing::AssertionResult shownAsStored()
+{
+    bool fullScreen = pGlobal->hst.bFullScreen;
+    int width = 0, height = 0;
+    ContextAutoConfigure::getResolutionSize(pGlobal->hst.resolution, width, height);
+    const int storedWidth = width, storedHeight = height;
+    pKiv->pGraphics->calcClosestMatchParameters(fullScreen, width, height);
+    if (fullScreen == pGlobal->hst.bFullScreen && width == storedWidth && height == storedHeight)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "shown as " << width << "x" << height << (fullScreen ? " full" : " window");
+}
+
+TEST_F(SmallScreenTest, AutomaticConfigurationStoresAModeTheDisplayShowsAsIs)
+{
+    DisplaySettingsGuard guard;
+    HSTdata& settings = pGlobal->hst;
+    // A window as large as the test display's whole desktop cannot be opened.
+    settings.bFullScreen = false;
+    settings.resolution = 3;
+    ASSERT_FALSE(shownAsStored());
+    auto* screen = open(new ContextAutoConfigure());
+    EXPECT_TRUE(screen->bChecked);
+    EXPECT_FALSE(settings.bFullScreen);
+    EXPECT_LT(settings.resolution, 3);
+    EXPECT_TRUE(shownAsStored());
+    EXPECT_TRUE(pKiv->bRestartRequested);
+    EXPECT_FALSE(ContextAutoConfigure::checkDisplaySettings());
+
+    int frames = 1;
+    while (top() == screen && frames < 100) {
+        frame();
+        ++frames;
+    }
+    EXPECT_NEAR(frames, ContextAutoConfigure::SHOW_TIME / STEP + 1, 1);
+}
+
+TEST_F(SmallScreenTest, AutomaticConfigurationKeepsAModeThatFits)
+{
+    DisplaySettingsGuard guard;
+    pGlobal->hst.bFullScreen = false;
+    pGlobal->hst.resolution = 1;
+    EXPECT_FALSE(ContextAutoConfigure::checkDisplaySettings());
+    EXPECT_EQ(pGlobal->hst.resolution, 1);
+    EXPECT_FALSE(pKiv->bRestartRequested);
+}
+
+TEST_F(SmallScreenTest, LanguageChoiceShowsEveryFlagAndEndsOnlyOnOne)
+{
+    const int saved = pKiv->defaultLanguage;
+    pKiv->defaultLanguage = -1;
+    auto* screen = open(new ContextLanguageSelect());
+    ASSERT_EQ(screen->flags.size(), static_cast<size_t>(Language::LANGUAGE_MAX));
+    type(stacktest::KEY_ESCAPE, 27);
+    clickAt(200.0f, -200.0f);
+    frame();
+    EXPECT_EQ(top(), screen);
+    const LanguageFlag* flag = screen->flags.back();
+    clickOn(flag);
+    EXPECT_TRUE(screen->bFinished);
+    EXPECT_EQ(pKiv->defaultLanguage, flag->language);
+    pKiv->defaultLanguage = saved;
+}
+
+TEST_F(SmallScreenTest, LanguageButtonOnlyWithSeveralLanguagesAndItForgetsTheChoice)
+{
+    const bool savedEdition = pKiv->bMultilanguage;
+    const int savedLanguage = pKiv->defaultLanguage;
+    pKiv->bMultilanguage = false;
+    EXPECT_EQ(open(new ContextOptions())->pLanguageButton, nullptr);
+    clearStack();
+
+    pKiv->bMultilanguage = true;
+    pKiv->defaultLanguage = 0;
+    auto* options = open(new ContextOptions());
+    ASSERT_NE(options->pLanguageButton, nullptr);
+    clickOn(options->pLanguageButton);
+    EXPECT_EQ(pKiv->defaultLanguage, -1);
+    auto* notice = dynamic_cast<ContextLanguageNotice*>(top());
+    ASSERT_NE(notice, nullptr);
+    ASSERT_EQ(notice->lines.size(), 2u);
+    EXPECT_EQ(notice->lines[0]->text, "Please restart the game");
+    EXPECT_EQ(notice->lines[1]->text, "and select your new language.");
+    frame();
+    clickOn(notice->pOkButton);
+    frame();
+    EXPECT_EQ(top(), options);
+    pKiv->bMultilanguage = savedEdition;
+    pKiv->defaultLanguage = savedLanguage;
+}
+
+TEST_F(SmallScreenTest, OptionsOpenTheHelpScreen)
+{
+    auto* options = open(new ContextOptions());
+    clickOn(options->pHelpButton);
+    EXPECT_NE(dynamic_cast<ContextHelp*>(top()), nullptr);
+}
+
+// Runs the body with a fresh working folder, with or without the readme.
+class HelpTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        previous = std::filesystem::current_path();
+        folder = std::filesystem::path(stacktest::shared().home) / "work folder";
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+    }
+    void TearDown() override
+    {
+        std::filesystem::current_path(previous);
+        std::filesystem::remove_all(folder);
+        ScreenTest::TearDown();
+    }
+    std::filesystem::path previous, folder;
+};
+
+TEST_F(HelpTest, DocumentationOpensTheReadmeOfTheWorkingFolderAfterExit)
+{
+    std::ofstream(folder / "readme.htm") << "<html></html>";
+    auto* help = open(new ContextHelp());
+    ASSERT_FALSE(help->pDocumentationButton->disabled);
+    clickOn(help->pDocumentationButton);
+    EXPECT_TRUE(stack().bQuit);
+    EXPECT_EQ(pGlobal->urlToOpenOnExit, (folder / "readme.htm").string());
+}
+
+TEST_F(HelpTest, WithoutTheReadmeTheDocumentationButtonIsDisabled)
+{
+    auto* help = open(new ContextHelp());
+    EXPECT_TRUE(help->pDocumentationButton->disabled);
+    clickOn(help->pDocumentationButton);
+    EXPECT_FALSE(stack().bQuit);
+    clickOn(help->pOnlineHelpButton);
+    EXPECT_EQ(pGlobal->urlToOpenOnExit, ContextHelp::ONLINE_HELP_ADDRESS);
+}
+
+TEST_F(SmallScreenTest, CreditsRiseThroughTheViewAndEnd)
+{
+    auto* credits = open(new ContextCredits());
+    RenderableText* first = nullptr;
+    for (KivBase* child = static_cast<KivBase*>(credits->pFirstChild); child && !first;
+         child = static_cast<KivBase*>(child->pNext))
+        first = dynamic_cast<RenderableText*>(child);
+    ASSERT_NE(first, nullptr);
+    // Starts just below the bottom edge, unseen.
+    EXPECT_LE(first->position.y, -240.0f + ContextScroller::DEFAULT_SPEED * STEP * 2);
+    EXPECT_LT(first->color.a, 64);
+    const float start = first->position.y;
+    for (int i = 0; i < 100; ++i)
+        frame();
+    EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
+    EXPECT_EQ(first->color.a, 255);
+    int frames = 0;
+    while (top() == credits && frames < 2000) {
+        frame();
+        ++frames;
+    }
+    EXPECT_LT(frames, 2000);
+}
+
+TEST_F(SmallScreenTest, CreditsEndOnAClick)
+{
+    auto* credits = open(new ContextCredits());
+    clickAt(0.0f, 0.0f);
+    EXPECT_TRUE(credits->bFinished);
+}
+
+} // namespace
