@@ -1,6 +1,8 @@
 #include "ContextHighScoreOptions.h"
 
+#include "ContextManager.h"
 #include "ContextPre.h"
+#include "ContextScoreUpload.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "Language.h"
@@ -41,4 +43,6 @@ void ContextHighScoreOptions::tickContents(double time, double frameDt)
         pGlobal->hst.resetHighScores();
         pGlobal->profileManager.lastHighScorePosition = -1;
     }
+    if (pUploadButton->wasClicked())
+        pGlobal->pContextManager->pushContext(new ContextScoreUpload());
 }

@@ -21,7 +21,7 @@ public:
     ContextHighScoreOptions();
 
     // The items, then a confirmed reset clears the tables and the roster's
-    // last high-score position.
+    // last high-score position; upload opens the score upload screen.
     void tickContents(double t, double dt) override;
 
     MenuButton* pResetButton;

@@ -3,6 +3,7 @@
 #include "ContextHelp.h"
 #include "ContextLanguageNotice.h"
 #include "ContextManager.h"
+#include "ContextNetworkWizard.h"
 #include "ContextPre.h"
 #include "Global.h"
 #include "Kiv.h"
@@ -18,7 +19,7 @@ ContextOptions::ContextOptions()
     MenuLayout::addTitle(*this, pKiv->pLanguage->getText(Language::OPTIONS));
     int index = 0;
     auto addButton = [this, &index](Language::StringsEnum caption) {
-        MenuButton* button = new MenuButton(0.0f, FIRST_BUTTON_Y - MenuLayout::BUTTON_STEP * static_cast<float>(index++),
+        MenuButton* button = new MenuButton(0.0f, FIRST_BUTTON_Y - BUTTON_STEP * static_cast<float>(index++),
                                             0.0f, pKiv->pLanguage->getText(caption), "");
         addChildLast(button);
         return button;
@@ -28,6 +29,7 @@ ContextOptions::ContextOptions()
     pSoundButton = addButton(Language::SOUND);
     pControlsButton = addButton(Language::CONTROLS);
     pControls2Button = addButton(Language::CONTROLS2DOTS);
+    pNetworkButton = addButton(Language::NETWORKWIZARDDOTS);
     if (pKiv->bMultilanguage)
         pLanguageButton = addButton(Language::CHANGELANGUAGE);
     pHelpButton = addButton(Language::HELP);
@@ -43,6 +45,8 @@ void ContextOptions::tickContents(double time, double frameDt)
         pKiv->defaultLanguage = -1;
         stack.pushContext(new ContextLanguageNotice());
     }
+    if (pNetworkButton->wasClicked())
+        stack.pushContext(new ContextNetworkWizard());
     if (pHelpButton->wasClicked())
         stack.pushContext(new ContextHelp());
 }

@@ -2,6 +2,7 @@
 
 #include "ContextHighScoreOptions.h"
 #include "ContextHighScores.h"
+#include "ContextScoreUpload.h"
 #include "MenuButtonQuit.h"
 #include "MenuButtonURL.h"
 #include "MenuEnum.h"
@@ -110,6 +111,13 @@ TEST_F(ContextHighScoresTest, OptionsResetTheTablesOnlyAfterYes)
     EXPECT_EQ(top(), scores);
     EXPECT_EQ(scores->scoreTexts[0]->text, "100,000");
     EXPECT_TRUE(highlightedRows(*scores).empty());
+}
+
+TEST_F(ContextHighScoresTest, UploadOpensTheScoreUpload)
+{
+    auto* options = open(new ContextHighScoreOptions());
+    clickOn(options->pUploadButton);
+    EXPECT_NE(dynamic_cast<ContextScoreUpload*>(top()), nullptr);
 }
 
 TEST_F(ContextHighScoresTest, WorldWideScoresEndTheProgramToOpenTheirPage)

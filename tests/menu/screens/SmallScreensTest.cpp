@@ -6,6 +6,7 @@
 #include "ContextHelp.h"
 #include "ContextLanguageNotice.h"
 #include "ContextLanguageSelect.h"
+#include "ContextNetworkWizard.h"
 #include "ContextOptions.h"
 #include "KivGraphics.h"
 #include "LanguageFlag.h"
@@ -207,9 +208,15 @@ TEST_F(SmallScreenTest, LanguageButtonOnlyWithSeveralLanguagesAndItForgetsTheCho
     pKiv->defaultLanguage = savedLanguage;
 }
 
-TEST_F(SmallScreenTest, OptionsOpenTheHelpScreen)
+TEST_F(SmallScreenTest, OptionsOpenTheNetworkWizardAndTheHelpScreen)
 {
     auto* options = open(new ContextOptions());
+    clickOn(options->pNetworkButton);
+    EXPECT_NE(dynamic_cast<ContextNetworkWizard*>(top()), nullptr);
+    frame();
+    type(stacktest::KEY_ESCAPE, 27);
+    frame();
+    ASSERT_EQ(top(), options);
     clickOn(options->pHelpButton);
     EXPECT_NE(dynamic_cast<ContextHelp*>(top()), nullptr);
 }
