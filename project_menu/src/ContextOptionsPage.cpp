@@ -1,0 +1,101 @@
+#include "ContextOptionsPage.h"
+
+#include "ContextPre.h"
+#include "FontQuad.h"
+#include "Global.h"
+#include "Kiv.h"
+#include "KivGraphics.h"
+#include "MenuButtonQuit.h"
+#include "MenuKey.h"
+#include "RenderableText.h"
+
+#include <cstddef>
+
+namespace {
+const UColor WHITE(255, 255, 255, 255);
+const UColor HEADING(64, 32, 0, 255);
+constexpr int BACK_BUTTON_WIDTH = 128;
+
+// The index into HSTdata::keys of each control, in the order the screens
+// show them (up, down, left, right, fire, missile), and their captions.
+struct ControlRow {
+    int control;
+    Language::StringsEnum caption;
+};
+constexpr ControlRow CONTROL_ROWS[HSTdata::CONTROL_COUNT] = {
+    {2, Language::CONTROLSUP},   {3, Language::CONTROLSDOWN}, {0, Language::CONTROLSLEFT},
+    {1, Language::CONTROLSRIGHT}, {4, Language::CONTROLSFIRE}, {5, Language::CONTROLSALTFIRE},
+};
+
+// The settings the option screens edit: display, sound, mouse and gameplay
+// (from the Detail setting to the starting level) and the key table.
+constexpr size_t SETTINGS_START = offsetof(HSTdata, detail);
+constexpr size_t SETTINGS_END = offsetof(HSTdata, freeText2);
+constexpr size_t KEYS_START = offsetof(HSTdata, keys);
+constexpr size_t KEYS_SIZE = sizeof(HSTdata::keys);
+} // namespace
+
+ContextOptionsPage::ContextOptionsPage(Language::StringsEnum titleId) : settingsAtOpening(settingsNow())
+{
+    bDeleteWhenFinished = true;
+    pBackgroundContext = pGlobal->pContextPre;
+    const float top = static_cast<float>(pKiv->pGraphics->fovHeight / 2);
+    const float right = static_cast<float>(pKiv->pGraphics->fovWidth / 2);
+    RenderableText* title = new RenderableText(0.0f, top - 50.0f, 0.0f, text(titleId), pGlobal->pFontLarge, WHITE);
+    title->flags |= 0x10;
+    addChildLast(title);
+    pBackButton = new MenuButtonQuit(-right + 100.0f, -top + 50.0f, 0.0f, text(Language::BACK), "");
+    pBackButton->setWidth(BACK_BUTTON_WIDTH);
+    addChildLast(pBackButton);
+}
+
+const char* ContextOptionsPage::text(Language::StringsEnum id)
+{
+    return pKiv->pLanguage->getText(id);
+}
+
+float ContextOptionsPage::rowY(int index)
+{
+    return FIRST_ROW_Y - ROW_STEP * static_cast<float>(index);
+}
+
+float ContextOptionsPage::columnX(int width)
+{
+    return COLUMN_LEFT + static_cast<float>(width) / 2.0f;
+}
+
+void ContextOptionsPage::addHeading(int row, Language::StringsEnum id)
+{
+    RenderableText* heading = new RenderableText(0.0f, rowY(row), 0.0f, text(id), pGlobal->pFontMedium, HEADING);
+    heading->flags |= 0x10;
+    heading->bShadow = false;
+    addChildLast(heading);
+}
+
+void ContextOptionsPage::addKeyRows(int keyColumn)
+{
+    int row = 0;
+    for (const ControlRow& control : CONTROL_ROWS) {
+        addRow(new MenuKey(columnX(CHOOSER_WIDTH), rowY(row++), 0.0f, text(control.caption),
+                           text(Language::CONTROLSHINT), &pGlobal->hst.keys[control.control][keyColumn]),
+               CHOOSER_WIDTH);
+    }
+}
+
+std::string ContextOptionsPage::settingsNow() const
+{
+    const char* block = reinterpret_cast<const char*>(&pGlobal->hst);
+    return std::string(block + SETTINGS_START, SETTINGS_END - SETTINGS_START) +
+           std::string(block + KEYS_START, KEYS_SIZE);
+}
+
+bool ContextOptionsPage::hasChanges() const
+{
+    return settingsNow() != settingsAtOpening;
+}
+
+void ContextOptionsPage::deactivate(bool closing)
+{
+    if (closing && hasChanges())
+        pGlobal->applySettings();
+}

@@ -1,0 +1,292 @@
+#include "OnlineTestSupport.h"
+
+#include "ContextOptionsControls.h"
+#include "ContextOptionsControls2.h"
+#include "ContextOptionsGameplay.h"
+#include "ContextOptionsGraphics.h"
+#include "ContextOptionsSound.h"
+#include "FramePacer.h"
+#include "MenuBool.h"
+#include "MenuEnum.h"
+#include "MenuButtonQuit.h"
+#include "MenuInt.h"
+#include "MenuKey.h"
+#include "RenderableText.h"
+
+#include <cstring>
+
+namespace {
+
+using namespace onlinetest;
+
+constexpr int KEY_K = 37;
+
+const char* english(Language::StringsEnum id)
+{
+    return pKiv->pLanguage->getText(id);
+}
+
+enum Action { TOGGLE, LEFT_ARROW, RIGHT_ARROW, PRESS_K };
+
+struct SettingCase {
+    const char* name;
+    std::function<ContextOptionsPage*()> make;
+    Language::StringsEnum caption;
+    Action action;
+    // The field of the block the row edits, as an int.
+    std::function<int(const HSTdata&)> field;
+    int before;
+    int after;
+};
+
+template <typename T>
+std::function<ContextOptionsPage*()> screenOf()
+{
+    return [] { return new T(); };
+}
+
+class OptionScreensTest : public ScreenTest {
+protected:
+    void SetUp() override
+    {
+        ScreenTest::SetUp();
+        std::memcpy(saved, &pGlobal->hst, sizeof(saved));
+        HSTdata& hst = pGlobal->hst;
+        // The defaults, in a window.
+        hst.detail = 1;
+        hst.resolution = 1;
+        hst.maxFps = 100;
+        hst.bFullScreen = false;
+        hst.bBilinearFilter = true;
+        hst.bVerticalSync = true;
+        hst.bShowFps = false;
+        hst.audioQuality = 1;
+        hst.soundVolume = 24;
+        hst.musicVolume = 15;
+        hst.bInGameMusic = true;
+        hst.mouseSensitivity = 2;
+        hst.bAllowCheats = false;
+        hst.bInGameHelp = true;
+        const int32_t keys[HSTdata::CONTROL_COUNT][2] = {{203, 30}, {205, 32}, {200, 17},
+                                                         {208, 45}, {57, 42},  {28, 29}};
+        std::memcpy(hst.keys, keys, sizeof(keys));
+        pKiv->bDebugOutput = false;
+    }
+    void TearDown() override
+    {
+        std::memcpy(static_cast<void*>(&pGlobal->hst), saved, sizeof(saved));
+        pGlobal->applySettings();
+        pKiv->bRestartRequested = false;
+        pKiv->bDebugOutput = false;
+        ScreenTest::TearDown();
+    }
+
+    void act(MenuItem* item, Action action)
+    {
+        const float reach = 0.5f * item->pSkin->width - MenuInt::ARROW_INSET;
+        switch (action) {
+        case TOGGLE: click(item); break;
+        case LEFT_ARROW: clickAt(item->position.x - reach, item->position.y); break;
+        case RIGHT_ARROW: clickAt(item->position.x + reach, item->position.y); break;
+        case PRESS_K:
+            moveMouseTo(item->position.x, item->position.y);
+            setInput({KEY_K});
+            frame();
+            setInput({});
+            moveMouseTo(300.0f, -230.0f);
+            break;
+        }
+    }
+    void close(ContextOptionsPage* page)
+    {
+        click(page->pBackButton);
+        frame();
+        EXPECT_EQ(nullptr, top());
+    }
+
+    alignas(HSTdata) unsigned char saved[sizeof(HSTdata)];
+};
+
+TEST_F(OptionScreensTest, EveryRowWritesItsSettingStraightIntoTheBlock)
+{
+    const SettingCase cases[] = {
+        {"AllowCheats", screenOf<ContextOptionsGameplay>(), Language::ALLOWCHEATS, TOGGLE,
+         [](const HSTdata& h) { return int(h.bAllowCheats); }, 0, 1},
+        {"InGameHelp", screenOf<ContextOptionsGameplay>(), Language::TUTORIAL, TOGGLE,
+         [](const HSTdata& h) { return int(h.bInGameHelp); }, 1, 0},
+        {"Detail", screenOf<ContextOptionsGraphics>(), Language::DETAIL, LEFT_ARROW,
+         [](const HSTdata& h) { return h.detail; }, 1, 0},
+        {"VideoMode", screenOf<ContextOptionsGraphics>(), Language::VIDEOMODE, RIGHT_ARROW,
+         [](const HSTdata& h) { return h.resolution; }, 1, 2},
+        {"SmallestModeOnlyForDebugging", screenOf<ContextOptionsGraphics>(), Language::VIDEOMODE, LEFT_ARROW,
+         [](const HSTdata& h) { return h.resolution; }, 1, 1},
+        {"FullScreen", screenOf<ContextOptionsGraphics>(), Language::FULLSCREEN, TOGGLE,
+         [](const HSTdata& h) { return int(h.bFullScreen); }, 0, 1},
+        {"VerticalSync", screenOf<ContextOptionsGraphics>(), Language::VSYNC, TOGGLE,
+         [](const HSTdata& h) { return int(h.bVerticalSync); }, 1, 0},
+        {"MaximumFps", screenOf<ContextOptionsGraphics>(), Language::MAXIMUMFPS, RIGHT_ARROW,
+         [](const HSTdata& h) { return h.maxFps; }, 100, 105},
+        {"BilinearFilter", screenOf<ContextOptionsGraphics>(), Language::BILINEARFILTER, TOGGLE,
+         [](const HSTdata& h) { return int(h.bBilinearFilter); }, 1, 0},
+        {"ShowFps", screenOf<ContextOptionsGraphics>(), Language::SHOWFPS, TOGGLE,
+         [](const HSTdata& h) { return int(h.bShowFps); }, 0, 1},
+        {"SoundQuality", screenOf<ContextOptionsSound>(), Language::SOUNDQUALITY, RIGHT_ARROW,
+         [](const HSTdata& h) { return h.audioQuality; }, 1, 2},
+        {"SoundVolume", screenOf<ContextOptionsSound>(), Language::SOUNDVOLUME, LEFT_ARROW,
+         [](const HSTdata& h) { return h.soundVolume; }, 24, 23},
+        {"MusicVolume", screenOf<ContextOptionsSound>(), Language::MUSICVOLUME, RIGHT_ARROW,
+         [](const HSTdata& h) { return h.musicVolume; }, 15, 16},
+        {"InGameMusic", screenOf<ContextOptionsSound>(), Language::INGAMEMUSIC, TOGGLE,
+         [](const HSTdata& h) { return int(h.bInGameMusic); }, 1, 0},
+        {"Sensitivity", screenOf<ContextOptionsControls>(), Language::SENSITIVITY, RIGHT_ARROW,
+         [](const HSTdata& h) { return h.mouseSensitivity; }, 2, 3},
+        {"Up", screenOf<ContextOptionsControls>(), Language::CONTROLSUP, PRESS_K,
+         [](const HSTdata& h) { return h.keys[2][0]; }, 200, KEY_K},
+        {"Down", screenOf<ContextOptionsControls>(), Language::CONTROLSDOWN, PRESS_K,
+         [](const HSTdata& h) { return h.keys[3][0]; }, 208, KEY_K},
+        {"Left", screenOf<ContextOptionsControls>(), Language::CONTROLSLEFT, PRESS_K,
+         [](const HSTdata& h) { return h.keys[0][0]; }, 203, KEY_K},
+        {"Right", screenOf<ContextOptionsControls>(), Language::CONTROLSRIGHT, PRESS_K,
+         [](const HSTdata& h) { return h.keys[1][0]; }, 205, KEY_K},
+        {"Fire", screenOf<ContextOptionsControls>(), Language::CONTROLSFIRE, PRESS_K,
+         [](const HSTdata& h) { return h.keys[4][0]; }, 57, KEY_K},
+        {"Missile", screenOf<ContextOptionsControls>(), Language::CONTROLSALTFIRE, PRESS_K,
+         [](const HSTdata& h) { return h.keys[5][0]; }, 28, KEY_K},
+        {"InGameMenuIsFixed", screenOf<ContextOptionsControls>(), Language::CONTROLSINGAMEMENU, PRESS_K,
+         [](const HSTdata& h) { return h.keys[2][0]; }, 200, 200},
+        {"SecondUp", screenOf<ContextOptionsControls2>(), Language::CONTROLSUP, PRESS_K,
+         [](const HSTdata& h) { return h.keys[2][1]; }, 17, KEY_K},
+        {"SecondLeft", screenOf<ContextOptionsControls2>(), Language::CONTROLSLEFT, PRESS_K,
+         [](const HSTdata& h) { return h.keys[0][1]; }, 30, KEY_K},
+        {"SecondMissile", screenOf<ContextOptionsControls2>(), Language::CONTROLSALTFIRE, PRESS_K,
+         [](const HSTdata& h) { return h.keys[5][1]; }, 29, KEY_K},
+    };
+    for (const SettingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        ContextOptionsPage* page = open(c.make());
+        MenuItem* row = findItem<MenuItem>(page, english(c.caption));
+        ASSERT_NE(nullptr, row);
+        EXPECT_EQ(c.before, c.field(pGlobal->hst));
+        act(row, c.action);
+        EXPECT_EQ(c.after, c.field(pGlobal->hst));
+        EXPECT_EQ(c.before != c.after, page->hasChanges());
+        close(page);
+        TearDown();
+    }
+}
+
+TEST_F(OptionScreensTest, TheTwoPlayersKeysAreSeparateColumnsOfOneTable)
+{
+    ContextOptionsPage* page = open(new ContextOptionsControls2());
+    // Player 1's fire key, space, bound as player 2's up key.
+    MenuKey* up = findItem<MenuKey>(page, english(Language::CONTROLSUP));
+    ASSERT_NE(nullptr, up);
+    moveMouseTo(up->position.x, up->position.y);
+    setInput({57});
+    frame();
+    setInput({});
+    EXPECT_EQ(57, pGlobal->hst.keys[2][1]);
+    EXPECT_EQ(0, pGlobal->hst.keys[4][0]) << "no input drives two actions";
+    close(page);
+}
+
+struct ApplyCase {
+    const char* name;
+    bool bChange;
+    bool bEscape;
+};
+
+TEST_F(OptionScreensTest, ClosingAfterAChangeAppliesTheSettings)
+{
+    const ApplyCase cases[] = {
+        {"ChangedThenBack", true, false},
+        {"ChangedThenEscape", true, true},
+        {"UnchangedThenBack", false, false},
+    };
+    for (const ApplyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        pGlobal->applySettings();
+        // Marks that show whether the settings were applied since.
+        pKiv->pInput->mouseSpeed = 9.0f;
+        pKiv->pFramePacer->init(1.0);
+        ContextOptionsPage* page = open(new ContextOptionsControls());
+        if (c.bChange)
+            act(findItem<MenuItem>(page, english(Language::SENSITIVITY)), RIGHT_ARROW);
+        EXPECT_FLOAT_EQ(9.0f, static_cast<float>(pKiv->pInput->mouseSpeed)) << "not before the screen closes";
+        if (c.bEscape) {
+            setInput({KEY_ESCAPE});
+            frame();
+            setInput({});
+            frame();
+            EXPECT_EQ(nullptr, top());
+        } else {
+            close(page);
+        }
+        EXPECT_FLOAT_EQ(c.bChange ? 1.25f : 9.0f, static_cast<float>(pKiv->pInput->mouseSpeed));
+        EXPECT_DOUBLE_EQ(c.bChange ? 0.01 : 1.0, pKiv->pFramePacer->getPeriod());
+        TearDown();
+    }
+}
+
+TEST_F(OptionScreensTest, ANewMaximumFrameRateIsTheFramePeriodOnceTheGraphicsScreenCloses)
+{
+    ContextOptionsGraphics* page = open(new ContextOptionsGraphics());
+    for (int i = 0; i < 20; ++i)
+        act(page->pMaxFpsChooser, LEFT_ARROW);
+    EXPECT_EQ(HSTdata::MIN_FPS, pGlobal->hst.maxFps) << "stops at the bottom of the range";
+    close(page);
+    EXPECT_DOUBLE_EQ(1.0 / 25, pKiv->pFramePacer->getPeriod());
+}
+
+TEST_F(OptionScreensTest, TheSmallestVideoModeIsOfferedOnlyWithDebugOutput)
+{
+    pKiv->bDebugOutput = true;
+    ContextOptionsGraphics* page = open(new ContextOptionsGraphics());
+    act(page->pVideoModeChooser, LEFT_ARROW);
+    EXPECT_EQ(0, pGlobal->hst.resolution);
+    page->bFinished = true;
+    frame();
+}
+
+TEST_F(OptionScreensTest, AStoredValueOutsideTheOfferedRangeIsBroughtInAndApplied)
+{
+    pGlobal->hst.resolution = 0;
+    pKiv->pInput->mouseSpeed = 9.0f;
+    ContextOptionsGraphics* page = open(new ContextOptionsGraphics());
+    EXPECT_EQ(1, pGlobal->hst.resolution);
+    EXPECT_TRUE(page->hasChanges());
+    close(page);
+    EXPECT_FLOAT_EQ(1.0f, static_cast<float>(pKiv->pInput->mouseSpeed)) << "applied";
+}
+
+TEST_F(OptionScreensTest, EachScreenHasItsTitleAndDrawsAllItsRows)
+{
+    const std::pair<std::function<ContextOptionsPage*()>, Language::StringsEnum> screens[] = {
+        {screenOf<ContextOptionsGameplay>(), Language::GAMEPLAY},
+        {screenOf<ContextOptionsGraphics>(), Language::GRAPHICS},
+        {screenOf<ContextOptionsSound>(), Language::SOUND},
+        {screenOf<ContextOptionsControls>(), Language::CONTROLS},
+        {screenOf<ContextOptionsControls2>(), Language::CONTROLS2},
+    };
+    for (const auto& [make, title] : screens) {
+        SCOPED_TRACE(english(title));
+        ContextOptionsPage* page = open(make());
+        const std::vector<RenderableText*> texts = all<RenderableText>(page);
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(english(title), texts.front()->text);
+        // Rows stay inside the view, clear of the back button's row.
+        for (MenuItem* item : all<MenuItem>(page)) {
+            if (item == page->pBackButton)
+                continue;
+            EXPECT_GT(item->position.y, page->pBackButton->position.y + 20.0f) << item->caption;
+            EXPECT_LE(item->position.x + 0.5f * item->pSkin->width, 320.0f) << item->caption;
+        }
+        clearFrame();
+        pGlobal->pContextManager->render();
+        close(page);
+    }
+}
+
+} // namespace
