@@ -10,7 +10,8 @@ ContextBFLogo::ContextBFLogo()
     bDeleteWhenFinished = true;
     bCloseOnKeys = true;
     bShowPointer = false;
-    clearColor = UColor(0, 0, 0, 255);
+    // The picture's soft glow is drawn for a light ground.
+    clearColor = UColor(255, 255, 255, 255);
     pPicture = new RenderableTimed();
     pPicture->pSkin = pKiv->pResourceManager->findAs<Skin>("bfstudios:0");
     pPicture->fadeIn = FADE_TIME;

@@ -1,6 +1,6 @@
 #pragma once
 // ContextBFLogo: the maker's logo, shown once after loading: the picture
-// "bfstudios" fades in on black, stays, and fades out; the screen ends after
+// "bfstudios" fades in on white, stays, and fades out; the screen ends after
 // SHOW_TIME seconds, or at once on a click, a Fire key or Escape. The mouse
 // pointer is hidden. It deletes itself when the stack pops it. Main thread
 // only; it needs the loaded "bfstudios" texture.
