@@ -4,6 +4,11 @@
 #include "ContextLanguageNotice.h"
 #include "ContextManager.h"
 #include "ContextNetworkWizard.h"
+#include "ContextOptionsControls.h"
+#include "ContextOptionsControls2.h"
+#include "ContextOptionsGameplay.h"
+#include "ContextOptionsGraphics.h"
+#include "ContextOptionsSound.h"
 #include "ContextPre.h"
 #include "Global.h"
 #include "Kiv.h"
@@ -40,6 +45,16 @@ void ContextOptions::tickContents(double time, double frameDt)
 {
     Context::tickContents(time, frameDt);
     ContextManager& stack = *pGlobal->pContextManager;
+    if (pGameplayButton->wasClicked())
+        stack.pushContext(new ContextOptionsGameplay());
+    if (pGraphicsButton->wasClicked())
+        stack.pushContext(new ContextOptionsGraphics());
+    if (pSoundButton->wasClicked())
+        stack.pushContext(new ContextOptionsSound());
+    if (pControlsButton->wasClicked())
+        stack.pushContext(new ContextOptionsControls());
+    if (pControls2Button->wasClicked())
+        stack.pushContext(new ContextOptionsControls2());
     if (pLanguageButton && pLanguageButton->wasClicked()) {
         // The language is chosen at start-up only; the next start asks again.
         pKiv->defaultLanguage = -1;

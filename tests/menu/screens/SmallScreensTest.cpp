@@ -7,6 +7,11 @@
 #include "ContextLanguageNotice.h"
 #include "ContextLanguageSelect.h"
 #include "ContextNetworkWizard.h"
+#include "ContextOptionsControls.h"
+#include "ContextOptionsControls2.h"
+#include "ContextOptionsGameplay.h"
+#include "ContextOptionsGraphics.h"
+#include "ContextOptionsSound.h"
 #include "ContextOptions.h"
 #include "KivGraphics.h"
 #include "LanguageFlag.h"
@@ -16,6 +21,7 @@
 #include "RenderableTimed.h"
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 
 namespace {
@@ -208,7 +214,41 @@ TEST_F(SmallScreenTest, LanguageButtonOnlyWithSeveralLanguagesAndItForgetsTheCho
     pKiv->defaultLanguage = savedLanguage;
 }
 
-TEST_F(SmallScreenTest, OptionsOpenTheNetworkWizardAndTheHelpScreen)
+struct OptionsPush {
+    const char* name;
+    std::function<MenuButton*(ContextOptions&)> button;
+    std::function<bool(Context*)> isExpected;
+};
+
+class OptionsButtonTest : public SmallScreenTest, public ::testing::WithParamInterface<OptionsPush> {};
+
+TEST_P(OptionsButtonTest, PushesItsScreen)
+{
+    auto* options = open(new ContextOptions());
+    clickOn(GetParam().button(*options));
+    EXPECT_TRUE(GetParam().isExpected(top()));
+}
+
+template <typename T>
+bool isA(Context* screen)
+{
+    return dynamic_cast<T*>(screen) != nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buttons, OptionsButtonTest,
+    ::testing::Values(
+        OptionsPush{"Gameplay", [](ContextOptions& o) { return o.pGameplayButton; }, isA<ContextOptionsGameplay>},
+        OptionsPush{"Graphics", [](ContextOptions& o) { return o.pGraphicsButton; }, isA<ContextOptionsGraphics>},
+        OptionsPush{"Sound", [](ContextOptions& o) { return o.pSoundButton; }, isA<ContextOptionsSound>},
+        OptionsPush{"Controls", [](ContextOptions& o) { return o.pControlsButton; }, isA<ContextOptionsControls>},
+        OptionsPush{"Controls2", [](ContextOptions& o) { return o.pControls2Button; },
+                    isA<ContextOptionsControls2>},
+        OptionsPush{"NetworkWizard", [](ContextOptions& o) { return o.pNetworkButton; }, isA<ContextNetworkWizard>},
+        OptionsPush{"Help", [](ContextOptions& o) { return o.pHelpButton; }, isA<ContextHelp>}),
+    [](const ::testing::TestParamInfo<OptionsPush>& param) { return std::string(param.param.name); });
+
+TEST_F(SmallScreenTest, ClosingTheWizardReturnsToTheOptions)
 {
     auto* options = open(new ContextOptions());
     clickOn(options->pNetworkButton);
@@ -216,9 +256,7 @@ TEST_F(SmallScreenTest, OptionsOpenTheNetworkWizardAndTheHelpScreen)
     frame();
     type(stacktest::KEY_ESCAPE, 27);
     frame();
-    ASSERT_EQ(top(), options);
-    clickOn(options->pHelpButton);
-    EXPECT_NE(dynamic_cast<ContextHelp*>(top()), nullptr);
+    EXPECT_EQ(top(), options);
 }
 
 // Runs the body with a fresh working folder, with or without the readme.
