@@ -5,6 +5,7 @@
 #include "MenuBool.h"
 #include "MenuButton.h"
 #include "MenuCountry.h"
+#include "MessageViewer.h"
 #include "MultipartForm.h"
 
 #include <cstring>
@@ -84,6 +85,8 @@ void ContextNetworkWizard::startTest()
         bRestoreFullScreen = true;
         pGlobal->applySettings();
     }
+    // A retry starts a fresh log.
+    pViewer->lines.clear();
     addMessage(Language::STARTINGDOTS);
     addMessage(Language::ERRORREPORTPLEASEWAIT);
     MultipartForm form;

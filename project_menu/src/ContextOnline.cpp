@@ -5,8 +5,8 @@
 #include "Global.h"
 #include "HttpUpload.h"
 #include "Kiv.h"
-#include "KivGraphics.h"
 #include "MenuButton.h"
+#include "MenuLayout.h"
 #include "MessageViewer.h"
 #include "NetworkManager.h"
 #include "OnlineRequest.h"
@@ -48,8 +48,9 @@ void ContextOnline::newPage()
 
 void ContextOnline::addTitle(Language::StringsEnum id)
 {
-    RenderableText* title = new RenderableText(0.0f, halfHeight() - 50.0f, 0.0f, text(id), pGlobal->pFontLarge, WHITE);
-    title->flags |= 0x10;
+    RenderableText* title =
+        new RenderableText(0.0f, halfHeight() - MenuLayout::TITLE_DROP, 0.0f, text(id), pGlobal->pFontLarge, WHITE);
+    title->flags |= FontQuad::PRINT_CENTRE_Y;
     addToPage(title);
 }
 
@@ -57,7 +58,7 @@ float ContextOnline::addLines(std::initializer_list<Language::StringsEnum> ids, 
 {
     for (Language::StringsEnum id : ids) {
         RenderableText* line = new RenderableText(0.0f, y, 0.0f, text(id), pGlobal->pFontMedium, WHITE);
-        line->flags |= 0x10;
+        line->flags |= FontQuad::PRINT_CENTRE_Y;
         addToPage(line);
         y -= LINE_STEP;
     }
@@ -74,12 +75,14 @@ MenuButton* ContextOnline::addButton(float x, float y, Language::StringsEnum cap
 
 MenuButton* ContextOnline::addLeftButton(Language::StringsEnum caption)
 {
-    return addButton(-halfWidth() + 100.0f, -halfHeight() + 50.0f, caption, "", CORNER_BUTTON_WIDTH);
+    return addButton(MenuLayout::CORNER_INSET_X - halfWidth(), MenuLayout::CORNER_INSET_Y - halfHeight(), caption, "",
+                     MenuLayout::CORNER_WIDTH);
 }
 
 MenuButton* ContextOnline::addRightButton(Language::StringsEnum caption)
 {
-    return addButton(halfWidth() - 100.0f, -halfHeight() + 50.0f, caption, "", CORNER_BUTTON_WIDTH);
+    return addButton(halfWidth() - MenuLayout::CORNER_INSET_X, MenuLayout::CORNER_INSET_Y - halfHeight(), caption, "",
+                     MenuLayout::CORNER_WIDTH);
 }
 
 void ContextOnline::addMessage(const std::string& message)
@@ -94,10 +97,10 @@ void ContextOnline::addMessage(Language::StringsEnum id)
 
 float ContextOnline::halfWidth() const
 {
-    return static_cast<float>(pKiv->pGraphics->fovWidth / 2);
+    return MenuLayout::right();
 }
 
 float ContextOnline::halfHeight() const
 {
-    return static_cast<float>(pKiv->pGraphics->fovHeight / 2);
+    return MenuLayout::top();
 }

@@ -23,8 +23,6 @@ class ContextOnline : public ContextMenu {
 public:
     // Vertical distance of the lines of text, view units.
     static constexpr float LINE_STEP = 25.0f;
-    // Width of the corner buttons.
-    static constexpr int CORNER_BUTTON_WIDTH = 128;
 
     ContextOnline();
 

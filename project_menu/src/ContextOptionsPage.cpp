@@ -4,17 +4,14 @@
 #include "FontQuad.h"
 #include "Global.h"
 #include "Kiv.h"
-#include "KivGraphics.h"
-#include "MenuButtonQuit.h"
 #include "MenuKey.h"
+#include "MenuLayout.h"
 #include "RenderableText.h"
 
 #include <cstddef>
 
 namespace {
-const UColor WHITE(255, 255, 255, 255);
 const UColor HEADING(64, 32, 0, 255);
-constexpr int BACK_BUTTON_WIDTH = 128;
 
 // The index into HSTdata::keys of each control, in the order the screens
 // show them (up, down, left, right, fire, missile), and their captions.
@@ -39,14 +36,8 @@ ContextOptionsPage::ContextOptionsPage(Language::StringsEnum titleId) : settings
 {
     bDeleteWhenFinished = true;
     pBackgroundContext = pGlobal->pContextPre;
-    const float top = static_cast<float>(pKiv->pGraphics->fovHeight / 2);
-    const float right = static_cast<float>(pKiv->pGraphics->fovWidth / 2);
-    RenderableText* title = new RenderableText(0.0f, top - 50.0f, 0.0f, text(titleId), pGlobal->pFontLarge, WHITE);
-    title->flags |= 0x10;
-    addChildLast(title);
-    pBackButton = new MenuButtonQuit(-right + 100.0f, -top + 50.0f, 0.0f, text(Language::BACK), "");
-    pBackButton->setWidth(BACK_BUTTON_WIDTH);
-    addChildLast(pBackButton);
+    MenuLayout::addTitle(*this, text(titleId));
+    pBackButton = MenuLayout::addBackButton(*this);
 }
 
 const char* ContextOptionsPage::text(Language::StringsEnum id)
@@ -67,7 +58,7 @@ float ContextOptionsPage::columnX(int width)
 void ContextOptionsPage::addHeading(int row, Language::StringsEnum id)
 {
     RenderableText* heading = new RenderableText(0.0f, rowY(row), 0.0f, text(id), pGlobal->pFontMedium, HEADING);
-    heading->flags |= 0x10;
+    heading->flags |= FontQuad::PRINT_CENTRE_Y;
     heading->bShadow = false;
     addChildLast(heading);
 }
