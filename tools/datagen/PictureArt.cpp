@@ -392,10 +392,16 @@ void PictureArt::logo(DataWriter& out) const {
     const Image whole = Canvas::render(512, 100, [this](cairo_t* cr) {
         const char* title = "Glimmerdale";
         cairo_set_font_face(cr, face.cairoFace());
-        cairo_set_font_size(cr, 82);
+        // The title must fit inside the two frames with room for its outline,
+        // so the size comes down from 82 until the whole word fits.
         cairo_text_extents_t ext;
-        cairo_text_extents(cr, title, &ext);
-        const double x = 256 - ext.width / 2 - ext.x_bearing, y = 78;
+        for (double size = 82; size > 20; size -= 2) {
+            cairo_set_font_size(cr, size);
+            cairo_text_extents(cr, title, &ext);
+            if (ext.width <= 512 - 24 && ext.height <= 100 - 24)
+                break;
+        }
+        const double x = 256 - ext.width / 2 - ext.x_bearing, y = 54 - ext.height / 2 - ext.y_bearing;
         cairo_move_to(cr, x, y);
         cairo_text_path(cr, title);
         setColour(cr, kInk);
