@@ -1,0 +1,115 @@
+#include "LoaderRun.h"
+
+#include "ContextLanguageSelect.h"
+#include "ContextManager.h"
+#include "ErrorManager.h"
+#include "Kiv.h"
+#include "Loader.h"
+#include "Percentage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace shelltest {
+
+void TestGlobal::initGame()
+{
+    ++initGameCalls;
+    pMarker = new Context();
+    pMarker->bDeleteWhenFinished = true;
+    pContextManager->pushContext(pMarker);
+}
+
+std::string readWholeFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+namespace {
+
+LoaderRun& state()
+{
+    static LoaderRun run;
+    return run;
+}
+
+void startEngine(LoaderRun& run)
+{
+    char pattern[] = "/tmp/kiv-shell-XXXXXX";
+    if (!mkdtemp(pattern))
+        std::abort();
+    run.home = pattern;
+    setenv("XDG_DATA_HOME", run.home.c_str(), 1);
+    unsetenv("U3_APP_DATA_PATH");
+    run.dataFolder = run.home + "/Glimmerdaledemo/1.30";
+    std::filesystem::create_directories(run.dataFolder);
+    std::ofstream(run.dataFolder + "/Glimmerdaledemo.cfg")
+        << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
+    std::ofstream(run.dataFolder + "/crash.Glimmerdaledemo.log") << "+0\tmain(): the previous run crashed\n";
+    const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
+    if (chdir(gameData.c_str()) != 0)
+        std::abort();
+    new Kiv();
+    pKiv->bMultilanguage = true;
+    pKiv->defaultLanguage = -1;
+    pGlobal = new TestGlobal();
+    pGlobal->initPreLoader();
+}
+
+void stepToTheEnd(LoaderRun& run)
+{
+    ContextManager* stack = pGlobal->pContextManager;
+    Loader* loader = static_cast<Loader*>(stack->getActiveContext());
+    run.stepCount = loader->stepCount;
+    for (int frame = 0; frame < 10 * run.stepCount && !loader->bFinished; ++frame) {
+        pKiv->frame(stack);
+        run.frames.push_back({Loader::getLastStep(), loader->pProgressBar->value,
+                              dynamic_cast<ContextLanguageSelect*>(stack->getActiveContext()) != nullptr});
+    }
+    for (BasicLink* screen = stack->pFirstChild; screen; screen = screen->pNext)
+        run.stackAfterLoading.push_back(static_cast<Context*>(screen));
+}
+
+class Shutdown : public ::testing::Environment {
+public:
+    void TearDown() override
+    {
+        if (!pGlobal)
+            return;
+        delete pGlobal;
+        pGlobal = nullptr;
+        delete pKiv;
+        std::error_code ignored;
+        std::filesystem::remove_all(state().home, ignored);
+    }
+};
+
+const ::testing::Environment* const shutdown = ::testing::AddGlobalTestEnvironment(new Shutdown);
+
+}
+
+const LoaderRun& loaderRun()
+{
+    LoaderRun& run = state();
+    if (!pKiv) {
+        startEngine(run);
+        stepToTheEnd(run);
+    }
+    return run;
+}
+
+TestGlobal& testGlobal()
+{
+    loaderRun();
+    return *static_cast<TestGlobal*>(pGlobal);
+}
+
+}
