@@ -1,0 +1,130 @@
+#include "GameRun.h"
+
+#include "ContextManager.h"
+#include "GameController.h"
+#include "Kiv.h"
+#include "MyContextMain.h"
+#include "MyGlobal.h"
+#include "WMhooks.h"
+
+#include <SDL/SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace gametest {
+namespace {
+
+GameRun& state()
+{
+    static GameRun run;
+    return run;
+}
+
+// A game that is still running when the program ends.
+struct RunningGame : GameController {
+    explicit RunningGame(bool* deleted) : pDeleted(deleted) {}
+    ~RunningGame() override { *pDeleted = true; }
+    bool* pDeleted;
+};
+
+void start(GameRun& run)
+{
+    char pattern[] = "/tmp/kiv-game-XXXXXX";
+    if (!mkdtemp(pattern))
+        std::abort();
+    run.home = pattern;
+    setenv("XDG_DATA_HOME", run.home.c_str(), 1);
+    unsetenv("U3_APP_DATA_PATH");
+    run.dataFolder = run.home + "/Glimmerdaledemo/1.30";
+    std::filesystem::create_directories(run.dataFolder);
+    std::ofstream(run.dataFolder + "/Glimmerdaledemo.cfg")
+        << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
+    const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
+    if (chdir(gameData.c_str()) != 0)
+        std::abort();
+    // The settings step copies the display's windowed mode into the block,
+    // so the window stays 640 x 480 throughout.
+    const int limit = 5000;
+    for (; run.framesToMainMenu < limit; ++run.framesToMainMenu) {
+        pass();
+        MyContextMain* menu = mainMenu();
+        if (menu && pGlobal->pContextManager->active.get() == menu)
+            break;
+    }
+}
+
+class Shutdown : public ::testing::Environment {
+public:
+    void TearDown() override
+    {
+        if (!pGlobal)
+            return;
+        const GameRun& run = state();
+        // Closed in the middle of a game.
+        bool bGameDeleted = false;
+        RunningGame* game = new RunningGame(&bGameDeleted);
+        game->bDeleteWhenFinished = true;
+        pGlobal->pContextManager->pushContext(game);
+        pass();
+        getMyGlobal()->pCurrentGame = game;
+        shutdown();
+        EXPECT_TRUE(bGameDeleted);
+        EXPECT_EQ(pGlobal, nullptr);
+        EXPECT_EQ(pKiv, nullptr);
+
+        const std::string log = readWholeFile(run.dataFolder + "/Glimmerdaledemo.log");
+        EXPECT_NE(log.find("~Kiv(): Done. Clean exit."), std::string::npos) << log;
+        EXPECT_EQ(log.find("objects still allocated"), std::string::npos) << log;
+        EXPECT_EQ(log.find("*** ERROR"), std::string::npos) << log;
+        for (const char* file : {"Glimmerdaledemo.cfg", "Glimmerdaledemo.hst", "Glimmerdaledemo.pro"})
+            EXPECT_TRUE(std::filesystem::exists(run.dataFolder + "/" + file)) << file;
+        std::error_code ignored;
+        std::filesystem::remove_all(run.home, ignored);
+    }
+};
+
+const ::testing::Environment* const shutdownAtTheEnd = ::testing::AddGlobalTestEnvironment(new Shutdown);
+
+}
+
+const GameRun& gameRun()
+{
+    GameRun& run = state();
+    if (!pKiv)
+        start(run);
+    return run;
+}
+
+void pass()
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+        if (pKiv)
+            pKiv->sdlOnEvent(event);
+    doFrame();
+}
+
+MyContextMain* mainMenu()
+{
+    return dynamic_cast<MyContextMain*>(top());
+}
+
+Context* top()
+{
+    return pGlobal ? pGlobal->pContextManager->getActiveContext() : nullptr;
+}
+
+std::string readWholeFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+}
