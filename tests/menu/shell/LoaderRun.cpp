@@ -35,6 +35,8 @@ std::string readWholeFile(const std::string& path)
 
 namespace {
 
+constexpr int LANGUAGE_SCREEN_FRAMES = 3;
+
 LoaderRun& state()
 {
     static LoaderRun run;
@@ -69,10 +71,15 @@ void stepToTheEnd(LoaderRun& run)
     ContextManager* stack = pGlobal->pContextManager;
     Loader* loader = static_cast<Loader*>(stack->getActiveContext());
     run.stepCount = loader->stepCount;
+    int framesChoosing = 0;
     for (int frame = 0; frame < 10 * run.stepCount && !loader->bFinished; ++frame) {
         pKiv->frame(stack);
-        run.frames.push_back({Loader::getLastStep(), loader->pProgressBar->value,
-                              dynamic_cast<ContextLanguageSelect*>(stack->getActiveContext()) != nullptr});
+        Context* top = stack->getActiveContext();
+        const bool bChoosing = dynamic_cast<ContextLanguageSelect*>(top) != nullptr;
+        run.frames.push_back({Loader::getLastStep(), loader->pProgressBar->value, bChoosing});
+        // The language screen closes without a choice after a while.
+        if (bChoosing && ++framesChoosing == LANGUAGE_SCREEN_FRAMES)
+            top->bFinished = true;
     }
     for (BasicLink* screen = stack->pFirstChild; screen; screen = screen->pNext)
         run.stackAfterLoading.push_back(static_cast<Context*>(screen));

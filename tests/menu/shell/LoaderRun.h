@@ -5,7 +5,8 @@
 // and the loader stepped frame by frame to its end. The edition is switched
 // to several languages with none chosen yet, and the previous run left a
 // crash log, so the run passes the language screen and pushes the crash
-// report. The loader counts its steps once per process, so the run happens
+// report; the language screen is closed without a choice after three
+// frames. The loader counts its steps once per process, so the run happens
 // once and the tests read what it recorded.
 #include "Context.h"
 #include "Global.h"

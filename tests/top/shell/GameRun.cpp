@@ -1,16 +1,21 @@
 #include "GameRun.h"
 
+#include "ApplicationInfo.h"
 #include "ContextManager.h"
+#include "FileManager.h"
 #include "GameController.h"
 #include "Kiv.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
+#include "ProfileManager.h"
 #include "WMhooks.h"
 
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -44,12 +49,17 @@ void start(GameRun& run)
     std::filesystem::create_directories(run.dataFolder);
     std::ofstream(run.dataFolder + "/Glimmerdaledemo.cfg")
         << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
+    // Somebody plays already, so the main menu does not ask for a name.
+    unsigned char roster[ProfileManager::FILE_SIZE] = {};
+    std::memcpy(roster + offsetof(ProfileManager, profiles), "Tester", 7);
+    FileManager().savePackedFile(run.dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, roster,
+                                 sizeof(roster));
     const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
     if (chdir(gameData.c_str()) != 0)
         std::abort();
     // The settings step copies the display's windowed mode into the block,
     // so the window stays 640 x 480 throughout.
-    const int limit = 5000;
+    const int limit = 10000;
     for (; run.framesToMainMenu < limit; ++run.framesToMainMenu) {
         pass();
         MyContextMain* menu = mainMenu();

@@ -95,7 +95,8 @@ protected:
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         EXPECT_TRUE(loaded) << readWholeFile(logPath);
-        std::this_thread::sleep_for(std::chrono::seconds(1));
+        // The display check and the maker's logo take a few seconds.
+        std::this_thread::sleep_for(std::chrono::seconds(5));
         kill(child, SIGTERM);
         int status = 0;
         const bool ended = waitFor(child, status, std::chrono::seconds(60));
