@@ -67,12 +67,12 @@ void Global::deleteScreensOwnedByTheStack()
 
 void Global::initPreLoader()
 {
-    RuntimeClassManager& classes = RuntimeClassManager::getInstance();
-    classes.buildClassArray();
-    KIV_ASSERT(!classes.bBadClasses);
+    RuntimeClassManager* m = &RuntimeClassManager::getInstance();
+    m->buildClassArray();
+    KIV_ASSERT(!m->bBadClasses);
     if (pKiv->bDebugOutput) {
         int index = 0;
-        for (const RuntimeClass* record : classes.classArray)
+        for (const RuntimeClass* record : m->classArray)
             pKiv->pConsole->print("%d (%08x): %s", index++, record->classId, record->name.c_str());
     }
 
