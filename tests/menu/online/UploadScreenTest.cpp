@@ -136,6 +136,23 @@ TEST_F(UploadScreenTest, CrashReportSendsTheLogAndScreenshotThenRemovesThem)
     EXPECT_EQ(nullptr, top());
 }
 
+TEST_F(UploadScreenTest, AFatalErrorLeavesTheReportThatTheNextRunOffersToSend)
+{
+    ASSERT_FALSE(ContextErrorReport::crashLogExists());
+    EXPECT_EXIT(KIV_ERROR("Forced for the crash report."), ::testing::ExitedWithCode(255), "");
+    ASSERT_TRUE(ContextErrorReport::crashLogExists());
+    LoopbackServer server([](const std::string&) { return LoopbackServer::reply(200); });
+    ContextErrorReport* shown = openOffer<ContextErrorReport>(server.url());
+    click(findItem(shown, english(Language::OK)));
+    ASSERT_TRUE(waitFor([&] { return shown->getState() != ContextUploadOffer::STATE_SENDING; }));
+    EXPECT_EQ(ContextUploadOffer::STATE_SENT, shown->getState());
+    ASSERT_EQ(1u, server.requests().size());
+    EXPECT_NE(std::string::npos, formField(server.requests()[0], "log").find("Forced for the crash report."));
+    EXPECT_FALSE(ContextErrorReport::crashLogExists());
+    shown->bFinished = true;
+    frame();
+}
+
 struct FailureCase {
     const char* name;
     // The server's answer ("" none at all); nullptr: no server configured.
