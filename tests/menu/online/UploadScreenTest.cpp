@@ -8,6 +8,7 @@
 #include "FileManager.h"
 #include "Kiv.h"
 #include "MessageViewer.h"
+#include "MultipartForm.h"
 #include "RenderableText.h"
 
 #include <algorithm>
@@ -134,6 +135,20 @@ TEST_F(UploadScreenTest, CrashReportSendsTheLogAndScreenshotThenRemovesThem)
     click(done);
     frame();
     EXPECT_EQ(nullptr, top());
+}
+
+TEST_F(UploadScreenTest, AnOverlongCrashLogIsSentFromItsEnd)
+{
+    const std::string start(ContextErrorReport::MAX_LOG_BYTES, 's');
+    writeFile(ErrorManager::getCrashLogPath(), start + "Error: at the end\n");
+    MultipartForm form;
+    size_t bytes = 0;
+    ASSERT_TRUE(ContextErrorReport::buildForm(form, 7, bytes));
+    const std::string log = formField(form.getBody(), "log");
+    EXPECT_EQ(ContextErrorReport::MAX_LOG_BYTES, log.size());
+    EXPECT_EQ(ContextErrorReport::MAX_LOG_BYTES, bytes) << "no screenshot";
+    EXPECT_EQ(0u, log.rfind("sss", 0));
+    EXPECT_EQ(log.size() - 18, log.find("Error: at the end\n"));
 }
 
 TEST_F(UploadScreenTest, AFatalErrorLeavesTheReportThatTheNextRunOffersToSend)
