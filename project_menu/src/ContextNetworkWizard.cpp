@@ -11,20 +11,14 @@
 #include <cstring>
 
 namespace {
-// The position of the country code in the chooser's order ("--" first, then
-// the codes in byte order), counted here because the chooser builds its order
-// only when one is made; 0 when the code is none of the table's.
+// The position of the country code in the chooser's order; 0 ("--") when
+// the code is none of the table's.
 int positionOfCountry(const char code[2])
 {
-    const MenuCountry::Country* table = MenuCountry::countryTable;
-    bool bKnown = false;
-    int position = 1;
-    for (int row = 1; row < MenuCountry::COUNTRY_COUNT; ++row) {
-        const int order = std::memcmp(table[row].code, code, 2);
-        bKnown = bKnown || order == 0;
-        position += order < 0 ? 1 : 0;
-    }
-    return bKnown ? position : 0;
+    for (int position = 0; position < MenuCountry::COUNTRY_COUNT; ++position)
+        if (std::memcmp(MenuCountry::countryTable[MenuCountry::rowAt(position)].code, code, 2) == 0)
+            return position;
+    return 0;
 }
 } // namespace
 
