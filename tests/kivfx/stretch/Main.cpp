@@ -1,4 +1,4 @@
-#include "../../kiv/render/RenderTestSupport.h"
+#include "RenderTestSupport.h"
 
 namespace {
 // Each test process opens its own engine and window once.

@@ -1,4 +1,4 @@
-#include "../../kiv/render/RenderTestSupport.h"
+#include "RenderTestSupport.h"
 
 #include "Quad.h"
 #include "Renderable.h"

@@ -15,9 +15,12 @@
 #include "MemoryImageFile.h"
 #include "Quad.h"
 #include "ResourceManager.h"
+#include "ScreenPixels.h"
 #include "Sound.h"
 #include "Texture.h"
+#include "TgaImage.h"
 #include "UColor.h"
+#include "WindowedEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +35,11 @@
 #include <vector>
 
 namespace stacktest {
+
+using testsupport::grab;
+using testsupport::pixelAt;
+using testsupport::sameColor;
+using testsupport::worldPixel;
 
 constexpr int KEY_ESCAPE = 1;
 constexpr int KEY_SPACE = 57;
@@ -88,24 +96,14 @@ inline Shared& shared()
     return instance;
 }
 
-// Writes an uncompressed 32-bit TGA, top row first.
+// Writes an uncompressed 32-bit TGA painted by pixel(x, y), top row first.
 inline void writeTGA(const std::string& path, int width, int height, const std::function<UColor(int, int)>& pixel)
 {
-    std::vector<unsigned char> bytes(18, 0);
-    bytes[2] = 2;
-    bytes[12] = static_cast<unsigned char>(width & 0xFF);
-    bytes[13] = static_cast<unsigned char>(width >> 8);
-    bytes[14] = static_cast<unsigned char>(height & 0xFF);
-    bytes[15] = static_cast<unsigned char>(height >> 8);
-    bytes[16] = 32;
-    bytes[17] = 0x28;
+    std::vector<UColor> pixels;
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            const UColor c = pixel(x, y);
-            bytes.insert(bytes.end(), {c.b, c.g, c.r, c.a});
-        }
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(pixel(x, y));
+    testsupport::writeTGA(path, width, height, pixels);
 }
 
 struct Frame {
@@ -141,23 +139,17 @@ inline Skin* makeStripedSkin(const std::string& key, int width, int height, UCol
     return skin;
 }
 
-class Environment : public ::testing::Environment {
+class Environment : public WindowedEngine {
 public:
+    Environment() : WindowedEngine("bBilinearFilter=No\n[KivAudio]\nbMute=Yes\n") {}
+
     void SetUp() override
     {
         Shared& s = shared();
-        char pattern[] = "/tmp/kiv-stack-XXXXXX";
-        ASSERT_NE(nullptr, mkdtemp(pattern));
-        s.home = pattern;
+        WindowedEngine::SetUp();
+        s.home = home();
         s.files = s.home + "/files";
         std::filesystem::create_directories(s.files);
-        setenv("XDG_DATA_HOME", s.home.c_str(), 1);
-        const std::string data = s.home + "/Glimmerdaledemo/1.30";
-        std::filesystem::create_directories(data);
-        std::ofstream(data + "/Glimmerdaledemo.cfg") << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\n"
-                                                        "screenHeight=480\nbBilinearFilter=No\n"
-                                                        "[KivAudio]\nbMute=Yes\n";
-        new Kiv();
         pGlobal = new TestGlobal();
         s.resources = std::make_unique<KivBase>();
         s.small = std::make_unique<QuadFont>(10);
@@ -178,9 +170,7 @@ public:
         s.small.reset();
         s.medium.reset();
         s.large.reset();
-        delete pKiv;
-        std::error_code ignored;
-        std::filesystem::remove_all(s.home, ignored);
+        WindowedEngine::TearDown();
     }
 
 private:
@@ -248,38 +238,6 @@ inline void setInput(std::initializer_list<int> pressed, std::initializer_list<i
         input.current[code] = true;
     for (int code : held)
         input.current[code] = input.previous[code] = true;
-}
-
-// The frame buffer, top row first.
-inline std::unique_ptr<MemoryImageFile> grab()
-{
-    bool ok = false;
-    std::unique_ptr<MemoryImageFile> image(pKiv->pGraphics->grabScreen(&ok));
-    EXPECT_TRUE(ok);
-    return image;
-}
-
-inline UColor pixelAt(const MemoryImageFile& image, int x, int y)
-{
-    const unsigned char* p = image.pImageData + (static_cast<size_t>(y) * image.width + x) * 4;
-    return UColor(p[0], p[1], p[2], 255);
-}
-
-// The pixel that shows the world point (x, y) of the plane z = 0 through a
-// default camera.
-inline UColor worldPixel(const MemoryImageFile& image, float x, float y)
-{
-    return pixelAt(image, static_cast<int>(x + 320.0f), static_cast<int>(240.0f - y));
-}
-
-inline ::testing::AssertionResult sameColor(UColor expected, UColor actual, int tolerance = 0)
-{
-    auto near = [tolerance](int a, int b) { return a - b <= tolerance && b - a <= tolerance; };
-    if (near(expected.r, actual.r) && near(expected.g, actual.g) && near(expected.b, actual.b))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "expected (" << int(expected.r) << ", " << int(expected.g) << ", "
-                                         << int(expected.b) << ") got (" << int(actual.r) << ", " << int(actual.g)
-                                         << ", " << int(actual.b) << ")";
 }
 
 // Pixels of the colour in the rectangle [left, right) x [top, bottom) of

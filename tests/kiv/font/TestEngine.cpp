@@ -1,3 +1,0 @@
-#include "TestEngine.h"
-
-static ::testing::Environment* const engine = ::testing::AddGlobalTestEnvironment(new TestEngine);

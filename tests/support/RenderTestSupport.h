@@ -1,0 +1,84 @@
+#pragma once
+// Shared by the drawing test programs: every test process gets its own engine
+// with an open 640 x 480 window (virtual screen 640 x 480, so one world unit
+// on the plane z = 0 is one pixel), its own data folder, and helpers to draw
+// through a screen's camera and read the frame buffer back.
+#include "Camera.h"
+#include "Context.h"
+#include "FileManager.h"
+#include "Kiv.h"
+#include "KivGraphics.h"
+#include "ScreenPixels.h"
+#include "TgaImage.h"
+#include "UColor.h"
+#include "WindowedEngine.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace rendertest {
+
+using testsupport::grab;
+using testsupport::pixelAt;
+using testsupport::sameColor;
+using testsupport::worldPixel;
+using testsupport::writeTGA;
+
+// Drawing tests compare exact texels, so textures are not filtered.
+class EngineEnvironment : public WindowedEngine {
+public:
+    EngineEnvironment() : WindowedEngine("bBilinearFilter=No\n") {}
+};
+
+// Textures and skin files live in the process's temporary folder; the file
+// manager serves them by absolute path.
+inline std::vector<UColor> quadrants(int width, int height, UColor topLeft, UColor topRight, UColor bottomLeft,
+                                     UColor bottomRight)
+{
+    std::vector<UColor> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.push_back(y < height / 2 ? (x < width / 2 ? topLeft : topRight)
+                                            : (x < width / 2 ? bottomLeft : bottomRight));
+    return pixels;
+}
+
+const UColor RED(255, 0, 0, 255), GREEN(0, 255, 0, 255), BLUE(0, 0, 255, 255), WHITE(255, 255, 255, 255),
+    BLACK(0, 0, 0, 255);
+
+// A file in this process's temporary folder.
+inline std::string tempPath(const std::string& name)
+{
+    return WindowedEngine::home() + "/" + name;
+}
+
+inline void writeText(const std::string& path, const std::string& text)
+{
+    std::ofstream(path) << text;
+}
+
+// A screen whose camera has loaded the projection; it is the current context
+// while it lives. The frame starts cleared to black.
+class Screen {
+public:
+    Screen()
+    {
+        pKiv->pCurrentContext = &context;
+        pKiv->stats = FrameStatistics();
+        ++pKiv->frameNumber;
+        context.pCamera->tick(0.0, 0.0);
+        context.pCamera->render();
+        pKiv->pGraphics->loadIdentity();
+        pKiv->pGraphics->clear(UColor(0, 0, 0, 255));
+    }
+    ~Screen() { pKiv->pCurrentContext = nullptr; }
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    Context context;
+};
+
+} // namespace rendertest

@@ -1,0 +1,50 @@
+#pragma once
+// Reading the drawn frame back in tests that draw through a 640 x 480 window
+// (see WindowedEngine.h): the frame buffer, single pixels and colour
+// comparisons with a tolerance for the software renderer's rounding.
+#include "Kiv.h"
+#include "KivGraphics.h"
+#include "MemoryImageFile.h"
+#include "UColor.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <memory>
+
+namespace testsupport {
+
+// The frame buffer, top row first.
+inline std::unique_ptr<MemoryImageFile> grab()
+{
+    bool ok = false;
+    std::unique_ptr<MemoryImageFile> image(pKiv->pGraphics->grabScreen(&ok));
+    EXPECT_TRUE(ok);
+    return image;
+}
+
+inline UColor pixelAt(const MemoryImageFile& image, int x, int y)
+{
+    const unsigned char* p = image.pImageData + (static_cast<size_t>(y) * image.width + x) * 4;
+    return UColor(p[0], p[1], p[2], 255);
+}
+
+// The display pixel that shows the world point (x, y) on the plane z = 0
+// through a default camera.
+inline UColor worldPixel(const MemoryImageFile& image, float x, float y)
+{
+    return pixelAt(image, static_cast<int>(x + 320.0f), static_cast<int>(240.0f - y));
+}
+
+// Compares red, green and blue; tolerance: how far each may be off.
+inline ::testing::AssertionResult sameColor(UColor expected, UColor actual, int tolerance = 0)
+{
+    auto near = [tolerance](int a, int b) { return a - b <= tolerance && b - a <= tolerance; };
+    if (near(expected.r, actual.r) && near(expected.g, actual.g) && near(expected.b, actual.b))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "expected (" << int(expected.r) << ", " << int(expected.g) << ", "
+                                         << int(expected.b) << ") got (" << int(actual.r) << ", " << int(actual.g)
+                                         << ", " << int(actual.b) << ")";
+}
+
+} // namespace testsupport
