@@ -11,11 +11,11 @@
 #include "ScreenPixels.h"
 #include "TgaImage.h"
 #include "UColor.h"
+#include "WholeFile.h"
 #include "WindowedEngine.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -53,11 +53,6 @@ const UColor RED(255, 0, 0, 255), GREEN(0, 255, 0, 255), BLUE(0, 0, 255, 255), W
 inline std::string tempPath(const std::string& name)
 {
     return WindowedEngine::home() + "/" + name;
-}
-
-inline void writeText(const std::string& path, const std::string& text)
-{
-    std::ofstream(path) << text;
 }
 
 // A screen whose camera has loaded the projection; it is the current context

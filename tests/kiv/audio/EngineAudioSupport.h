@@ -9,13 +9,14 @@
 #include "Mixer.h"
 #include "MixerChannel.h"
 #include "OggEncoder.h"
+#include "TemporaryFolder.h"
+#include "WholeFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,17 +30,10 @@ protected:
         // for the parent when it exits; a fresh process has its own. Death
         // tests start their engine inside the dying statement only.
         ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
-        char pattern[] = "/tmp/kiv-audio-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        home = pattern;
-        setenv("XDG_DATA_HOME", home.c_str(), 1);
+        useAsDataHome(home);
     }
 
-    void TearDown() override
-    {
-        stopEngine();
-        std::system(("rm -rf '" + home + "'").c_str());
-    }
+    void TearDown() override { stopEngine(); }
 
     // configText: ini lines for the engine configuration, e.g. "[KivAudio]\nbMute=Yes\n".
     void startEngine(const std::string& configText = "")
@@ -55,15 +49,7 @@ protected:
     }
 
     std::string configPath() const { return getDataFolder() + "/" + APPLICATION_NAME + ".cfg"; }
-    std::string logText() const { return readText(getDataFolder() + "/" + APPLICATION_NAME + ".log"); }
-
-    static std::string readText(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string logText() const { return readWholeFile(getDataFolder() + "/" + APPLICATION_NAME + ".log"); }
 
     // Writes bytes as a file of the test's folder; returns its path.
     std::string writeFile(const std::string& name, const std::vector<unsigned char>& bytes) const
@@ -95,7 +81,9 @@ protected:
         mixer()->mix(stream.data(), static_cast<int>(stream.size()));
     }
 
-    std::string home;
+    // Removed after TearDown, so the engine is gone before its files.
+    const TemporaryFolder folder{"kiv-audio-test"};
+    const std::string home = folder.path();
 };
 
 } // namespace audiotest

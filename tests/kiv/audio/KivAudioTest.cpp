@@ -70,7 +70,7 @@ TEST_F(KivAudioTest, FrequencyChangedDuringTheRunReachesTheConfigurationFile)
     pKiv->pAudio->frequency = 44100;
     EXPECT_EQ(mixer()->spec.freq, 22050) << "the open device keeps its rate";
     stopEngine();
-    EXPECT_NE(readText(configPath()).find("frequency=44100"), std::string::npos);
+    EXPECT_NE(readWholeFile(configPath()).find("frequency=44100"), std::string::npos);
 }
 
 TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
@@ -272,7 +272,7 @@ TEST_F(KivAudioTest, DiskDriverCapturesWhatIsPlayed)
     unsetenv("SDL_DISKAUDIOFILE");
     unsetenv("SDL_DISKAUDIODELAY");
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    const std::string raw = readText(capture);
+    const std::string raw = readWholeFile(capture);
     ASSERT_GE(raw.size(), 22050u * 4);
     int loudest = 0;
     for (size_t i = 0; i + 1 < raw.size(); i += 2) {

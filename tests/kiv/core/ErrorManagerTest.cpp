@@ -21,7 +21,7 @@ void redirectStdout(const std::string& path)
 class ErrorManagerDeathTest : public ::testing::Test {
 protected:
     TemporaryHome home;
-    std::string outputPath() const { return home.root + "/stdout.txt"; }
+    std::string outputPath() const { return home.root() + "/stdout.txt"; }
 };
 
 TEST_F(ErrorManagerDeathTest, ReportWithoutAnEngineGoesToBothStreams)

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the file-format tests: a scratch folder per test, raw
 // file writing, hand-built TGA images and a check for fatal reports.
+#include "TemporaryFolder.h"
 #include "UString.h"
 
 #include <cstdint>
@@ -24,26 +25,12 @@ using Bytes = std::vector<unsigned char>;
         },                                                                        \
         ::testing::ExitedWithCode(255), pattern)
 
-class ScratchFolder {
+// A folder for one test's files.
+class ScratchFolder : public TemporaryFolder {
 public:
-    ScratchFolder()
-    {
-        char pattern[] = "/tmp/kiv-files-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        path = made ? made : "/tmp";
-    }
-    ~ScratchFolder()
-    {
-        std::string command = "rm -rf '" + path + "'";
-        if (std::system(command.c_str()) != 0)
-            std::fprintf(stderr, "could not remove %s\n", path.c_str());
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ScratchFolder() : TemporaryFolder("kiv-files") {}
 
-    UString file(const std::string& name) const { return path + "/" + name; }
-
-    UString path;
+    UString file(const std::string& name) const { return path() + "/" + name; }
 };
 
 inline void writeBytes(const UString& path, const Bytes& bytes)

@@ -23,9 +23,9 @@ TEST(PackedFile, SavedBlockLoadsBackExactly)
     ScratchFolder folder;
     FileManager files;
     const Bytes saved = block(1976, 3);
-    files.savePackedFile(folder.path, NAME, VERSION, saved.data(), saved.size());
+    files.savePackedFile(folder.path(), NAME, VERSION, saved.data(), saved.size());
     Bytes loaded(1976, 0);
-    ASSERT_TRUE(files.loadPackedFile(folder.path, NAME, VERSION, loaded.data(), loaded.size()));
+    ASSERT_TRUE(files.loadPackedFile(folder.path(), NAME, VERSION, loaded.data(), loaded.size()));
     EXPECT_EQ(loaded, saved);
     EXPECT_EQ(readBytes(folder.file(NAME)).size() < saved.size(), true) << "the payload is compressed";
     EXPECT_EQ(access(folder.file(std::string(NAME) + ".tmp").c_str(), F_OK), -1) << "no temporary file is left";
@@ -35,9 +35,9 @@ TEST(PackedFile, SizeZeroNeitherWritesNorReads)
 {
     ScratchFolder folder;
     FileManager files;
-    files.savePackedFile(folder.path, NAME, VERSION, "x", 0);
+    files.savePackedFile(folder.path(), NAME, VERSION, "x", 0);
     EXPECT_EQ(access(folder.file(NAME).c_str(), F_OK), -1);
-    EXPECT_TRUE(files.loadPackedFile(folder.path, NAME, VERSION, nullptr, 0));
+    EXPECT_TRUE(files.loadPackedFile(folder.path(), NAME, VERSION, nullptr, 0));
 }
 
 TEST(PackedFile, AnyMismatchAnswersFalseAndLeavesTheBufferAlone)
@@ -99,11 +99,11 @@ TEST(PackedFile, DamagedOrMissingFileOnDiskLoadsNothing)
     ScratchFolder folder;
     FileManager files;
     Bytes buffer(64, 0xEE);
-    EXPECT_FALSE(files.loadPackedFile(folder.path, NAME, VERSION, buffer.data(), buffer.size())) << "missing";
+    EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size())) << "missing";
     writeBytes(folder.file(NAME), Bytes(1 << 20, 'x'));
-    EXPECT_FALSE(files.loadPackedFile(folder.path, NAME, VERSION, buffer.data(), buffer.size())) << "oversize";
+    EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size())) << "oversize";
     ASSERT_EQ(mkdir(folder.file("dir.hst").c_str(), 0755), 0);
-    EXPECT_FALSE(files.loadPackedFile(folder.path, "dir.hst", VERSION, buffer.data(), buffer.size())) << "folder";
+    EXPECT_FALSE(files.loadPackedFile(folder.path(), "dir.hst", VERSION, buffer.data(), buffer.size())) << "folder";
     EXPECT_EQ(buffer, Bytes(64, 0xEE));
 }
 
@@ -112,17 +112,17 @@ TEST(PackedFile, FailedSaveKeepsThePreviousGoodCopy)
     ScratchFolder folder;
     FileManager files;
     const Bytes first = block(300, 1);
-    files.savePackedFile(folder.path, NAME, VERSION, first.data(), first.size());
+    files.savePackedFile(folder.path(), NAME, VERSION, first.data(), first.size());
     // A folder where the temporary file should go makes the next save fail.
     ASSERT_EQ(mkdir(folder.file(std::string(NAME) + ".tmp").c_str(), 0755), 0);
     const Bytes second = block(300, 2);
-    files.savePackedFile(folder.path, NAME, VERSION, second.data(), second.size());
+    files.savePackedFile(folder.path(), NAME, VERSION, second.data(), second.size());
     Bytes loaded(300);
-    ASSERT_TRUE(files.loadPackedFile(folder.path, NAME, VERSION, loaded.data(), loaded.size()));
+    ASSERT_TRUE(files.loadPackedFile(folder.path(), NAME, VERSION, loaded.data(), loaded.size()));
     EXPECT_EQ(loaded, first);
     ASSERT_EQ(rmdir(folder.file(std::string(NAME) + ".tmp").c_str()), 0);
-    files.savePackedFile(folder.path, NAME, VERSION, second.data(), second.size());
-    ASSERT_TRUE(files.loadPackedFile(folder.path, NAME, VERSION, loaded.data(), loaded.size()));
+    files.savePackedFile(folder.path(), NAME, VERSION, second.data(), second.size());
+    ASSERT_TRUE(files.loadPackedFile(folder.path(), NAME, VERSION, loaded.data(), loaded.size()));
     EXPECT_EQ(loaded, second) << "a later save replaces the file";
 }
 

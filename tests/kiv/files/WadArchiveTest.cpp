@@ -159,8 +159,8 @@ TEST(FileManager, ArchiveModeServesOnlyTheArchive)
 
     FileManager files;
     EXPECT_TRUE(files.exists(folder.file("loose.txt")));
-    EXPECT_FALSE(files.exists(folder.path)) << "a folder is not a file";
-    EXPECT_EQ(files.open(folder.path), nullptr);
+    EXPECT_FALSE(files.exists(folder.path())) << "a folder is not a file";
+    EXPECT_EQ(files.open(folder.path()), nullptr);
     EXPECT_FALSE(files.useWad(folder.file("missing.dat")));
     EXPECT_EQ(files.getArchive(), nullptr);
     ASSERT_TRUE(files.useWad(folder.file("game.dat")));

@@ -77,7 +77,7 @@ TEST(TextureFile, FittingImageIsUploadedWhole)
 TEST(TextureFile, SkinFileCutsFrames)
 {
     const std::string path = writeCodedImage("frames.tga", 128, 64);
-    writeText(path + ".ini", "[Skin 1]\nleft=64\ntop=0\nwidth=31\nheight=17\n"
+    writeWholeFile(path + ".ini", "[Skin 1]\nleft=64\ntop=0\nwidth=31\nheight=17\n"
                              "[Skin 0]\nleft=10\ntop=20\nwidth=32\nheight=16\norigin_adjust_x=10\norigin_adjust_y=-4\n");
     Texture texture(path, 0);
     ASSERT_EQ(2u, texture.skins.size());
@@ -96,7 +96,7 @@ TEST(TextureFile, SkinFileCutsFrames)
 TEST(TextureFile, SkinFileWithoutSectionsGivesNoSkins)
 {
     const std::string path = writeCodedImage("empty-ini.tga", 16, 16);
-    writeText(path + ".ini", "\n");
+    writeWholeFile(path + ".ini", "\n");
     Texture texture(path, 0);
     EXPECT_TRUE(texture.skins.empty());
 }
@@ -104,7 +104,7 @@ TEST(TextureFile, SkinFileWithoutSectionsGivesNoSkins)
 TEST(TextureMosaic, WideImageIsSplitOnXWithSharedEdges)
 {
     const std::string path = writeCodedImage("wide.tga", 300, 200);
-    writeText(path + ".ini", "[Skin 0]\nleft=0\ntop=0\nwidth=300\nheight=200\n"
+    writeWholeFile(path + ".ini", "[Skin 0]\nleft=0\ntop=0\nwidth=300\nheight=200\n"
                              "[Skin 1]\nleft=10\ntop=5\nwidth=100\nheight=50\n"
                              "[Skin 2]\nleft=200\ntop=0\nwidth=54\nheight=10\n");
     Texture texture(path, 0);
@@ -149,7 +149,7 @@ TEST(TextureMosaic, SkinOutsideTheImageIsReportedWithItsNames)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     const std::string path = writeCodedImage("outside.tga", 300, 20);
-    writeText(path + ".ini", "[Skin 0]\nleft=250\ntop=0\nwidth=80\nheight=10\n");
+    writeWholeFile(path + ".ini", "[Skin 0]\nleft=250\ntop=0\nwidth=80\nheight=10\n");
     // The report goes to standard output; the child sends it to the error
     // stream, where the death test can read it.
     EXPECT_EXIT(
