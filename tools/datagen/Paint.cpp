@@ -75,21 +75,28 @@ void stroke(cairo_t* cr, const Colour& c, double lineWidth) {
     cairo_stroke(cr);
 }
 
+namespace {
+
+// Fills the current path with pattern, which it releases, then outlines the
+// path in ink when lineWidth is positive.
+void fillWithPattern(cairo_t* cr, cairo_pattern_t* pattern, double lineWidth) {
+    cairo_set_source(cr, pattern);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(pattern);
+    if (lineWidth > 0)
+        stroke(cr, kInk, lineWidth);
+    else
+        cairo_new_path(cr);
+}
+
+}  // namespace
+
 void fillGradientInked(cairo_t* cr, double y0, const Colour& top, double y1, const Colour& bottom,
                        double lineWidth) {
     cairo_pattern_t* pattern = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgba(pattern, 0, top.r, top.g, top.b, top.a);
     cairo_pattern_add_color_stop_rgba(pattern, 1, bottom.r, bottom.g, bottom.b, bottom.a);
-    cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pattern);
-    if (lineWidth > 0) {
-        setColour(cr, kInk);
-        cairo_set_line_width(cr, lineWidth);
-        cairo_stroke(cr);
-    } else {
-        cairo_new_path(cr);
-    }
+    fillWithPattern(cr, pattern, lineWidth);
 }
 
 void shadedBall(cairo_t* cr, double x, double y, double r, const Colour& c, double lineWidth) {
@@ -100,16 +107,7 @@ void shadedBall(cairo_t* cr, double x, double y, double r, const Colour& c, doub
     cairo_pattern_add_color_stop_rgba(pattern, 0.6, c.r, c.g, c.b, c.a);
     cairo_pattern_add_color_stop_rgba(pattern, 1, lo.r, lo.g, lo.b, c.a);
     circlePath(cr, x, y, r);
-    cairo_set_source(cr, pattern);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(pattern);
-    if (lineWidth > 0) {
-        setColour(cr, kInk);
-        cairo_set_line_width(cr, lineWidth);
-        cairo_stroke(cr);
-    } else {
-        cairo_new_path(cr);
-    }
+    fillWithPattern(cr, pattern, lineWidth);
 }
 
 void gloss(cairo_t* cr, double x, double y, double rx, double ry, double alpha) {
