@@ -6,9 +6,9 @@
 #include "Logger.h"
 #include "MemoryInputFile.h"
 #include "PackedFile.h"
+#include "ReplaceFile.h"
 #include "WadArchive.h"
 
-#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -91,20 +91,9 @@ void FileManager::savePackedFile(const UString& folder, const UString& fileName,
         return;
     const std::vector<unsigned char> bytes = PackedFile::pack(fileName, versionText, data, size);
     const UString path = folder + "/" + fileName;
-    const UString temporary = path + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
+    UString error;
+    if (!replaceFile(path, bytes, error))
         KIV_LOG("Could not save '%s'.", path.c_str());
-        return;
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        KIV_LOG("Could not save '%s'.", path.c_str());
-    }
 }
 
 bool FileManager::loadPackedFile(const UString& folder, const UString& fileName, const UString& versionText,

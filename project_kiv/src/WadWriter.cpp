@@ -1,11 +1,10 @@
 #include "WadWriter.h"
 
+#include "ReplaceFile.h"
 #include "WadArchive.h"
 #include "ZlibCodec.h"
 
-#include <cstdio>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -85,20 +84,5 @@ bool WadWriter::write(const UString& path, UString& error) const
     std::vector<unsigned char> bytes;
     if (!build(bytes, error))
         return false;
-    const UString temporary = path + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        error = formatString("cannot create '%s'", temporary.c_str());
-        return false;
-    }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        error = formatString("cannot write '%s'", path.c_str());
-        return false;
-    }
-    return true;
+    return replaceFile(path, bytes, error);
 }
