@@ -1,6 +1,7 @@
 #include "PictureArt.h"
 
 #include "Canvas.h"
+#include "JoinedStrip.h"
 #include "Paint.h"
 #include "Rng.h"
 #include "SmileyPainter.h"
@@ -377,19 +378,24 @@ void drawMap(cairo_t* cr) {
 
 void journeyMap(DataWriter& out) {
     const Image whole = Canvas::render(400, 200, drawMap);
+    JoinedStrip strip(JoinedStrip::ACROSS, false);
+    strip.add(whole.crop(0, 0, 200, 200));
+    strip.add(whole.crop(200, 0, 200, 200));
     SpriteSheet left;
-    left.addFrame(whole.crop(0, 0, 200, 200));
+    strip.pack(left, 0);
     out.writeSheet("gfx/map_0_0.tga", left);
     SpriteSheet right;
-    right.addFrame(whole.crop(200, 0, 200, 200));
+    strip.pack(right, 1);
     out.writeSheet("gfx/map_1_0.tga", right);
 }
 
 }  // namespace
 
 void PictureArt::logo(DataWriter& out) const {
-    // One 512 x 100 title drawn as vector text, cut into two halves.
-    const Image whole = Canvas::render(512, 100, [this](cairo_t* cr) {
+    // One title drawn as vector text, cut into two halves that each leave a
+    // column on both sides of their 256-pixel texture for the joining border.
+    const int half = 254, width = 2 * half;
+    const Image whole = Canvas::render(width, 100, [this, half, width](cairo_t* cr) {
         const char* title = "Glimmerdale";
         cairo_set_font_face(cr, face.cairoFace());
         // The title must fit inside the two frames with room for its outline,
@@ -398,10 +404,10 @@ void PictureArt::logo(DataWriter& out) const {
         for (double size = 82; size > 20; size -= 2) {
             cairo_set_font_size(cr, size);
             cairo_text_extents(cr, title, &ext);
-            if (ext.width <= 512 - 24 && ext.height <= 100 - 24)
+            if (ext.width <= width - 24 && ext.height <= 100 - 24)
                 break;
         }
-        const double x = 256 - ext.width / 2 - ext.x_bearing, y = 54 - ext.height / 2 - ext.y_bearing;
+        const double x = half - ext.width / 2 - ext.x_bearing, y = 54 - ext.height / 2 - ext.y_bearing;
         cairo_move_to(cr, x, y);
         cairo_text_path(cr, title);
         setColour(cr, kInk);
@@ -415,14 +421,17 @@ void PictureArt::logo(DataWriter& out) const {
         cairo_fill(cr);
         cairo_pattern_destroy(p);
         for (int i = 0; i < 5; ++i) {
-            starPath(cr, 40 + i * 108, 12 + (i % 2) * 6, 7, 3, 4, 0);
+            starPath(cr, 40 + i * 107, 12 + (i % 2) * 6, 7, 3, 4, 0);
             fillInked(cr, rgb(255, 255, 200), 1.2);
         }
     });
     SpriteSheet sheet;
     sheet.setExactSize(256, 256);
-    sheet.addFrameAt(whole.crop(0, 0, 256, 100), 0, 1);
-    sheet.addFrameAt(whole.crop(256, 0, 256, 100), 0, 104);
+    JoinedStrip strip(JoinedStrip::ACROSS, false);
+    strip.add(whole.crop(0, 0, half, 100));
+    strip.add(whole.crop(half, 0, half, 100));
+    strip.placeAt(sheet, 0, 0, 1);
+    strip.placeAt(sheet, 1, 0, 104);
     out.writeSheet("gfx/logoS.tga", sheet);
 }
 

@@ -1,6 +1,7 @@
 #include "SceneryArt.h"
 
 #include "Canvas.h"
+#include "JoinedStrip.h"
 #include "Paint.h"
 #include "Rng.h"
 
@@ -12,6 +13,9 @@ using namespace paint;
 namespace {
 
 const Colour kClearSky = rgb(16, 128, 208);
+// Scenery strip frames leave a column on each side of their 256-pixel
+// texture for the border that joins them to their neighbours.
+const int kStripFrameWidth = 254;
 
 // Draws a strip of `period` pixels that repeats, once shifted left by the
 // frame's offset and once more a period to the right, so every frame cut
@@ -73,55 +77,58 @@ void sky(DataWriter& out) {
     out.writeSheet("gfx/sky-colormatched-blurred.tga", sheet);
 }
 
-double hillLine(double x) {
-    const double t = x / 512.0 * 2 * M_PI;
+double hillLine(double x, double period) {
+    const double t = x / period * 2 * M_PI;
     return 62 + 18 * std::sin(t + 0.4) + 10 * std::sin(2 * t + 1.3) + 5 * std::sin(5 * t + 0.2);
 }
 
 void hills(DataWriter& out) {
     SpriteSheet sheet;
     sheet.setExactSize(256, 256);
-    const int h = 112;
-    auto draw = [h](cairo_t* cr) {
+    const int h = 112, period = 2 * kStripFrameWidth;
+    auto draw = [h, period](cairo_t* cr) {
         // A farther, paler ridge behind the nearer one.
         cairo_move_to(cr, 0, h);
-        for (int x = 0; x <= 512; x += 4)
-            cairo_line_to(cr, x, h - hillLine(x * 2.0 + 100) * 0.75 - 20);
-        cairo_line_to(cr, 512, h);
+        for (int x = 0; x <= period; x += 4)
+            cairo_line_to(cr, x, h - hillLine(x * 2.0 + 100, period) * 0.75 - 20);
+        cairo_line_to(cr, period, h);
         cairo_close_path(cr);
         fill(cr, rgb(130, 200, 160));
         cairo_move_to(cr, 0, h);
-        for (int x = 0; x <= 512; x += 4)
-            cairo_line_to(cr, x, h - hillLine(x));
-        cairo_line_to(cr, 512, h);
+        for (int x = 0; x <= period; x += 4)
+            cairo_line_to(cr, x, h - hillLine(x, period));
+        cairo_line_to(cr, period, h);
         cairo_close_path(cr);
         fillGradientInked(cr, h - 90, rgb(120, 210, 110), h, rgb(70, 160, 90), 0);
-        cairo_move_to(cr, 0, h - hillLine(0));
-        for (int x = 4; x <= 512; x += 4)
-            cairo_line_to(cr, x, h - hillLine(x));
+        cairo_move_to(cr, 0, h - hillLine(0, period));
+        for (int x = 4; x <= period; x += 4)
+            cairo_line_to(cr, x, h - hillLine(x, period));
         stroke(cr, rgb(60, 140, 80), 2);
         Rng rng(5);
         for (int i = 0; i < 9; ++i) {
-            const double x = rng.range(10, 500), y = h - hillLine(x) + rng.range(8, 30);
+            const double x = rng.range(10, period - 12), y = h - hillLine(x, period) + rng.range(8, 30);
             circlePath(cr, x, y - 6, 6 + rng.range(0, 3));
             fill(cr, rgb(60, 150, 80));
         }
     };
+    JoinedStrip strip(JoinedStrip::ACROSS, true);
     for (int f = 0; f < 2; ++f)
-        sheet.addFrameAt(stripFrame(256, h, f * 256, 512, draw), 0, f * (h + 2));
+        strip.add(stripFrame(kStripFrameWidth, h, f * kStripFrameWidth, period, draw));
+    for (int f = 0; f < 2; ++f)
+        strip.placeAt(sheet, f, 0, f * (h + 2));
     out.writeSheet("gfx/hills.tga", sheet);
 }
 
 void grass(DataWriter& out) {
     SpriteSheet sheet;
     sheet.setExactSize(256, 256);
-    const int h = 60;
-    auto draw = [h](cairo_t* cr) {
+    const int h = 60, period = 4 * kStripFrameWidth;
+    auto draw = [h, period](cairo_t* cr) {
         Rng rng(7);
-        cairo_rectangle(cr, 0, h - 34, 1024, 34);
+        cairo_rectangle(cr, 0, h - 34, period, 34);
         fillGradientInked(cr, h - 34, rgb(90, 190, 70), h, rgb(60, 150, 50), 0);
         for (int i = 0; i < 360; ++i) {
-            const double x = i * (1024.0 / 360) + rng.range(-1, 1);
+            const double x = i * (period / 360.0) + rng.range(-1, 1);
             const double len = rng.range(14, 34), lean = rng.range(-6, 6);
             cairo_move_to(cr, x - 2.5, h - 20);
             cairo_curve_to(cr, x - 1, h - 20 - len * 0.6, x + lean * 0.6, h - 20 - len * 0.9, x + lean, h - 20 - len);
@@ -130,7 +137,7 @@ void grass(DataWriter& out) {
             fill(cr, i % 3 ? rgb(100, 200, 70) : rgb(130, 220, 90));
         }
         for (int i = 0; i < 14; ++i) {
-            const double x = rng.range(0, 1024), y = rng.range(h - 24, h - 8);
+            const double x = rng.range(0, period), y = rng.range(h - 24, h - 8);
             for (int petal = 0; petal < 5; ++petal) {
                 const double a = petal * 2 * M_PI / 5;
                 circlePath(cr, x + 2.6 * std::cos(a), y + 2.6 * std::sin(a), 2);
@@ -142,32 +149,38 @@ void grass(DataWriter& out) {
     };
     // Left to right the mosaic shows frames 2, 3, 0, 1.
     const int position[4] = {2, 3, 0, 1};
+    JoinedStrip strip(JoinedStrip::ACROSS, true);
+    for (int p = 0; p < 4; ++p)
+        strip.add(stripFrame(kStripFrameWidth, h, p * kStripFrameWidth, period, draw));
     for (int f = 0; f < 4; ++f)
-        sheet.addFrameAt(stripFrame(256, h, position[f] * 256, 1024, draw), 0, 1 + f * (h + 2));
+        strip.placeAt(sheet, position[f], 0, 1 + f * (h + 2));
     out.writeSheet("gfx/grass.tga", sheet);
 }
 
 void ground(DataWriter& out) {
     SpriteSheet sheet;
     sheet.setExactSize(256, 128);
-    const int h = 32;
-    auto draw = [h](cairo_t* cr) {
-        cairo_rectangle(cr, 0, 0, 512, h);
+    const int h = 32, period = 2 * kStripFrameWidth;
+    auto draw = [h, period](cairo_t* cr) {
+        cairo_rectangle(cr, 0, 0, period, h);
         fillGradientInked(cr, 0, rgb(150, 100, 60), h, rgb(110, 70, 40), 0);
         cairo_move_to(cr, 0, 0);
-        for (int x = 0; x <= 512; x += 8)
-            cairo_line_to(cr, x, 4 + 2 * std::sin(x * 2 * M_PI / 64.0));
-        cairo_line_to(cr, 512, 0);
+        for (int x = 0; x <= period; x += 2)
+            cairo_line_to(cr, x, 4 + 2 * std::sin(x * 2 * M_PI * 8 / period));
+        cairo_line_to(cr, period, 0);
         cairo_close_path(cr);
         fill(cr, rgb(90, 180, 70));
         Rng rng(3);
         for (int i = 0; i < 40; ++i) {
-            ellipsePath(cr, rng.range(0, 512), rng.range(10, h - 3), rng.range(2, 4), rng.range(1.2, 2.5));
+            ellipsePath(cr, rng.range(0, period), rng.range(10, h - 3), rng.range(2, 4), rng.range(1.2, 2.5));
             fill(cr, rgb(170, 125, 85));
         }
     };
+    JoinedStrip strip(JoinedStrip::ACROSS, true);
     for (int f = 0; f < 2; ++f)
-        sheet.addFrameAt(stripFrame(256, h, f * 256, 512, draw), 0, 1 + f * (h + 2));
+        strip.add(stripFrame(kStripFrameWidth, h, f * kStripFrameWidth, period, draw));
+    for (int f = 0; f < 2; ++f)
+        strip.placeAt(sheet, f, 0, 1 + f * (h + 2));
     out.writeSheet("gfx/ground.tga", sheet);
 }
 
@@ -200,11 +213,14 @@ void tallTree(DataWriter& out) {
             fillInked(cr, rgb(240, 60, 60), 1.2);
         }
     });
+    JoinedStrip strip(JoinedStrip::DOWN, false);
+    strip.add(whole.crop(0, 0, w, crownH));
+    strip.add(whole.crop(0, crownH, w, trunkH));
     SpriteSheet crown;
-    crown.addFrame(whole.crop(0, 0, w, crownH));
+    strip.pack(crown, 0);
     out.writeSheet("gfx/tree_0_0.tga", crown);
     SpriteSheet trunk;
-    trunk.addFrame(whole.crop(0, crownH, w, trunkH));
+    strip.pack(trunk, 1);
     out.writeSheet("gfx/tree_0_1.tga", trunk);
 }
 
@@ -268,10 +284,14 @@ void poles(DataWriter& out) {
         return Canvas::render(length, 18, [length, bTop](cairo_t* cr) { poleSegment(cr, length, bTop); });
     };
     sheet.addFrame(segment(240, true));
-    sheet.addFrame(segment(168, false));
-    sheet.addFrame(segment(168, true));
-    sheet.addFrame(segment(220, false));
-    sheet.addFrame(segment(220, true));
+    // Frames 1 + 2 and 3 + 4 are shown joined as the medium and long poles.
+    for (int length : {168, 220}) {
+        JoinedStrip strip(JoinedStrip::ACROSS, false);
+        strip.add(segment(length, false));
+        strip.add(segment(length, true));
+        strip.pack(sheet, 0);
+        strip.pack(sheet, 1);
+    }
     out.writeSheet("gfx/pole.tga", sheet);
 }
 

@@ -6,26 +6,34 @@
 SpriteSheet::SpriteSheet(int width, int gutterPixels) : sheetWidth(width), gutter(gutterPixels) {}
 
 int SpriteSheet::addFrame(const Image& frame, int originAdjustX, int originAdjustY) {
-    Skin skin;
-    skin.width = frame.getWidth();
-    skin.height = frame.getHeight();
-    skin.originAdjustX = originAdjustX;
-    skin.originAdjustY = originAdjustY;
-    skins.push_back(skin);
-    pending.push_back({frame, static_cast<int>(skins.size()) - 1, false});
-    return static_cast<int>(skins.size()) - 1;
+    return addPending(frame, Border(), false, 0, 0, originAdjustX, originAdjustY);
 }
 
 int SpriteSheet::addFrameAt(const Image& frame, int x, int y, int originAdjustX, int originAdjustY) {
+    return addPending(frame, Border(), true, x, y, originAdjustX, originAdjustY);
+}
+
+int SpriteSheet::addBorderedFrame(const Image& frame, const Border& border) {
+    return addPending(frame, border, false, 0, 0, 0, 0);
+}
+
+int SpriteSheet::addBorderedFrameAt(const Image& frame, const Border& border, int x, int y) {
+    return addPending(frame, border, true, x, y, 0, 0);
+}
+
+int SpriteSheet::addPending(const Image& frame, const Border& border, bool bFixed, int x, int y, int originAdjustX,
+                            int originAdjustY) {
     Skin skin;
-    skin.left = x;
-    skin.top = y;
-    skin.width = frame.getWidth();
-    skin.height = frame.getHeight();
+    skin.left = x + border.left;
+    skin.top = y + border.top;
+    skin.width = frame.getWidth() - border.left - border.right;
+    skin.height = frame.getHeight() - border.top - border.bottom;
+    if (skin.width <= 0 || skin.height <= 0)
+        throw std::runtime_error("frame border leaves no skin");
     skin.originAdjustX = originAdjustX;
     skin.originAdjustY = originAdjustY;
     skins.push_back(skin);
-    pending.push_back({frame, static_cast<int>(skins.size()) - 1, true});
+    pending.push_back({frame, border, static_cast<int>(skins.size()) - 1, bFixed});
     return static_cast<int>(skins.size()) - 1;
 }
 
@@ -45,20 +53,21 @@ const Image& SpriteSheet::compose() {
     int x = margin, y = margin, rowHeight = 0, usedHeight = 0;
     for (Pending& p : pending) {
         Skin& skin = skins[p.skinIndex];
+        const int w = p.image.getWidth(), h = p.image.getHeight();
         if (!p.bFixed) {
-            if (skin.width + margin > width)
+            if (w + margin > width)
                 throw std::runtime_error("frame wider than its sheet");
-            if (x + skin.width + margin > width) {
+            if (x + w + margin > width) {
                 x = margin;
                 y += rowHeight + gutter;
                 rowHeight = 0;
             }
-            skin.left = x;
-            skin.top = y;
-            x += skin.width + gutter;
-            rowHeight = std::max(rowHeight, skin.height);
+            skin.left = x + p.border.left;
+            skin.top = y + p.border.top;
+            x += w + gutter;
+            rowHeight = std::max(rowHeight, h);
         }
-        usedHeight = std::max(usedHeight, skin.top + skin.height + (p.bFixed ? 0 : margin));
+        usedHeight = std::max(usedHeight, skin.top - p.border.top + h + (p.bFixed ? 0 : margin));
     }
     int height = exactHeight;
     if (!height) {
@@ -70,26 +79,35 @@ const Image& SpriteSheet::compose() {
         throw std::runtime_error("frames do not fit their sheet");
     image = Image(width, height);
     for (const Pending& p : pending)
-        image.blit(p.image, skins[p.skinIndex].left, skins[p.skinIndex].top);
-    // Bilinear filtering reads one texel past a skin's edge; a copy of the
-    // edge there keeps tiles and mosaic halves from showing seams.
+        image.blit(p.image, skins[p.skinIndex].left - p.border.left, skins[p.skinIndex].top - p.border.top);
+    // Bilinear filtering reads one texel past a frame's edge; a copy of the
+    // edge there keeps tiles from showing seams.
     for (const Pending& p : pending) {
-        const Skin& s = skins[p.skinIndex];
-        for (int yy = -1; yy <= s.height; ++yy)
-            for (int xx = -1; xx <= s.width; ++xx) {
-                if (xx >= 0 && xx < s.width && yy >= 0 && yy < s.height)
+        const int w = p.image.getWidth(), h = p.image.getHeight();
+        const int left = skins[p.skinIndex].left - p.border.left, top = skins[p.skinIndex].top - p.border.top;
+        for (int yy = -1; yy <= h; ++yy)
+            for (int xx = -1; xx <= w; ++xx) {
+                if (xx >= 0 && xx < w && yy >= 0 && yy < h)
                     continue;
-                const int dx = s.left + xx, dy = s.top + yy;
+                const int dx = left + xx, dy = top + yy;
                 if (dx < 0 || dy < 0 || dx >= width || dy >= height || image.alphaAt(dx, dy) != 0)
                     continue;
-                const int sx = std::clamp(xx, 0, s.width - 1), sy = std::clamp(yy, 0, s.height - 1);
-                const uint8_t* src = p.image.pixel(sx, sy);
+                const uint8_t* src = p.image.pixel(std::clamp(xx, 0, w - 1), std::clamp(yy, 0, h - 1));
                 image.setPixel(dx, dy, src[0], src[1], src[2], src[3]);
             }
     }
     image.bleedEdges(2);
+    // A bordered frame's border copies texels of its neighbour as they stand
+    // in the neighbour's own image; bleeding here would part the two.
+    for (const Pending& p : pending)
+        restoreBordered(p);
     pending.clear();
     return image;
+}
+
+void SpriteSheet::restoreBordered(const Pending& p) {
+    if (p.border.left || p.border.top || p.border.right || p.border.bottom)
+        image.blit(p.image, skins[p.skinIndex].left - p.border.left, skins[p.skinIndex].top - p.border.top);
 }
 
 std::string SpriteSheet::skinFileText() const {

@@ -199,6 +199,74 @@ TEST(DataSetTest, SkyMeetsTheClearColourAndThePointerTipIsItsAnchor) {
     }
 }
 
+// Frames a mosaic shows edge to edge: bilinear filtering reads one texel past
+// each joined edge, so that texel must be the true neighbour's edge (for a
+// strip that repeats, the last frame's neighbour is the first), and the outer
+// one of a strip that ends must be transparent with the edge's colour.
+TEST(DataSetTest, JoinedFramesCarryTheirNeighboursEdgesBeyondTheirSkins) {
+    struct Frame {
+        const char* file;
+        int skin;
+    };
+    struct Strip {
+        std::vector<Frame> frames;
+        bool bAcross;
+        bool bRepeats;
+    };
+    const Strip strips[] = {
+        {{{"gfx/logoS.tga", 0}, {"gfx/logoS.tga", 1}}, true, false},
+        {{{"gfx/grass.tga", 2}, {"gfx/grass.tga", 3}, {"gfx/grass.tga", 0}, {"gfx/grass.tga", 1}}, true, true},
+        {{{"gfx/hills.tga", 0}, {"gfx/hills.tga", 1}}, true, true},
+        {{{"gfx/ground.tga", 0}, {"gfx/ground.tga", 1}}, true, true},
+        {{{"gfx/tree_0_0.tga", 0}, {"gfx/tree_0_1.tga", 0}}, false, false},
+        {{{"gfx/pole.tga", 1}, {"gfx/pole.tga", 2}}, true, false},
+        {{{"gfx/pole.tga", 3}, {"gfx/pole.tga", 4}}, true, false},
+        {{{"gfx/map_0_0.tga", 0}, {"gfx/map_1_0.tga", 0}}, true, false},
+    };
+    // Texel i along the frame's edge line `offset` steps out from its start
+    // (offset -1) or end (offset +1) side, where 0 is the edge itself.
+    auto texel = [](const Texture& t, const Skin& s, bool bAcross, bool bEnd, int offset, int i) {
+        const int x = bAcross ? (bEnd ? s.left + s.width - 1 + offset : s.left - offset) : s.left + i;
+        const int y = bAcross ? s.top + i : (bEnd ? s.top + s.height - 1 + offset : s.top - offset);
+        const uint8_t* p = &t.rgba[(static_cast<size_t>(y) * t.width + x) * 4];
+        return std::vector<int>(p, p + 4);
+    };
+    for (const Strip& strip : strips) {
+        SCOPED_TRACE(strip.frames.front().file);
+        std::vector<Texture> textures;
+        for (const Frame& f : strip.frames)
+            textures.push_back(loadTexture(f.file));
+        const size_t count = strip.frames.size();
+        for (size_t n = 0; n < count; ++n) {
+            SCOPED_TRACE("mosaic position " + std::to_string(n));
+            const Texture& t = textures[n];
+            ASSERT_LT(strip.frames[n].skin, static_cast<int>(t.skins.size()));
+            const Skin& s = t.skins[strip.frames[n].skin];
+            const int length = strip.bAcross ? s.height : s.width;
+            ASSERT_TRUE(strip.bAcross ? s.left >= 1 && s.left + s.width < t.width
+                                      : s.top >= 1 && s.top + s.height < t.height)
+                << "no room for a border";
+            for (bool bEnd : {false, true}) {
+                const bool bOuter = !strip.bRepeats && (bEnd ? n + 1 == count : n == 0);
+                const size_t other = bEnd ? (n + 1) % count : (n + count - 1) % count;
+                const Texture& u = textures[other];
+                const Skin& o = u.skins[strip.frames[other].skin];
+                ASSERT_EQ(length, strip.bAcross ? o.height : o.width);
+                int wrong = 0;
+                for (int i = 0; i < length; ++i) {
+                    std::vector<int> border = texel(t, s, strip.bAcross, bEnd, 1, i);
+                    std::vector<int> expected = bOuter ? texel(t, s, strip.bAcross, bEnd, 0, i)
+                                                       : texel(u, o, strip.bAcross, !bEnd, 0, i);
+                    if (bOuter)
+                        expected[3] = 0;
+                    wrong += border != expected;
+                }
+                EXPECT_EQ(0, wrong) << (bEnd ? "end side" : "start side");
+            }
+        }
+    }
+}
+
 struct Decoded {
     int channels = 0;
     long rate = 0;
