@@ -2,6 +2,7 @@
 // loop over the same bytes (goal: within 10 %), and mixing one device buffer
 // with 1 to 128 live channels, per channel-frame and as a share of the
 // buffer's duration (goal: 128 channels under 5 % of one core at 44.1 kHz).
+#include "AudioTestSupport.h"
 #include "MemoryFile.h"
 #include "Mixer.h"
 #include "MixerOGGstatic.h"
@@ -16,6 +17,9 @@
 
 namespace {
 
+using audiotest::deviceFormat;
+using audiotest::memoryFile;
+
 constexpr int RATE = 44100;
 // What the device asks for at 44.1 kHz with the default buffer duration.
 constexpr int DEVICE_FRAMES = 4352;
@@ -24,15 +28,6 @@ const std::vector<unsigned char>& thirtySecondsOfStereo()
 {
     static const std::vector<unsigned char> bytes = oggtest::sineOgg(30L * RATE, 2, RATE, 330.0);
     return bytes;
-}
-
-std::unique_ptr<MemoryFile> memoryFile(const std::vector<unsigned char>& bytes)
-{
-    auto file = std::make_unique<MemoryFile>("");
-    file->data = new unsigned char[bytes.size()];
-    std::memcpy(file->data, bytes.data(), bytes.size());
-    file->size = static_cast<uint32_t>(bytes.size());
-    return file;
 }
 
 void BM_DecodeWholeSound(benchmark::State& state)
@@ -102,20 +97,14 @@ void BM_MixOneDeviceBuffer(benchmark::State& state)
     const int channels = static_cast<int>(state.range(0));
     auto file = memoryFile(oggtest::sineOgg(RATE, 2, RATE, 440.0));
     MixerOGGstatic sample(file.get(), true, channels);
-    SDL_AudioSpec spec{};
-    spec.freq = RATE;
-    spec.format = AUDIO_S16LSB;
-    spec.channels = 2;
-    spec.samples = DEVICE_FRAMES;
-    spec.size = DEVICE_FRAMES * 4;
-    Mixer mixer(spec);
+    Mixer mixer(deviceFormat(RATE, DEVICE_FRAMES));
     for (int i = 0; i < channels; ++i) {
         const int id = mixer.play(&sample, false);
         mixer.setPosition(id, static_cast<float>(i) / channels);
         mixer.setVolume(id, 0.5f / channels, 0.0);
         mixer.start(id);
     }
-    std::vector<Uint8> stream(spec.size);
+    std::vector<Uint8> stream(mixer.output.size);
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state)
         mixer.mix(stream.data(), static_cast<int>(stream.size()));

@@ -18,10 +18,10 @@ namespace {
 // The largest multiple of 256 that fits SDL's 16-bit sample count.
 constexpr double MAX_SAMPLES = 65280.0;
 
-void dumpInfo(const SDL_AudioSpec* spec)
+void dumpInfo(const SDL_AudioSpec* audio)
 {
-    KIV_LOG("\tfreq: %d", spec->freq);
-    switch (spec->format) {
+    KIV_LOG("\tfreq: %d", audio->freq);
+    switch (audio->format) {
     case AUDIO_S8: KIV_LOG("\tformat: AUDIO_S8"); break;
     case AUDIO_U16LSB: KIV_LOG("\tformat: AUDIO_U16LSB"); break;
     case AUDIO_S16LSB: KIV_LOG("\tformat: AUDIO_S16LSB"); break;
@@ -29,11 +29,11 @@ void dumpInfo(const SDL_AudioSpec* spec)
     case AUDIO_S16MSB: KIV_LOG("\tformat: AUDIO_S16MSB"); break;
     default: break;
     }
-    KIV_LOG("\tchannels %d", spec->channels);
-    KIV_LOG("\tsilence %d", spec->silence);
-    KIV_LOG("\tsamples %d", spec->samples);
-    KIV_LOG("\tpadding %d", spec->padding);
-    KIV_LOG("\tsize %d", static_cast<int>(spec->size));
+    KIV_LOG("\tchannels %d", audio->channels);
+    KIV_LOG("\tsilence %d", audio->silence);
+    KIV_LOG("\tsamples %d", audio->samples);
+    KIV_LOG("\tpadding %d", audio->padding);
+    KIV_LOG("\tsize %d", static_cast<int>(audio->size));
 }
 
 // Sample frames per device buffer: frequency x duration rounded down to a

@@ -40,11 +40,11 @@ void convertSamples(float* samples, int numSamples, Store store)
 
 } // namespace
 
-Mixer::Mixer(SDL_AudioSpec obtained) : spec(obtained)
+Mixer::Mixer(SDL_AudioSpec obtained) : output(obtained)
 {
-    bytesPerSample = static_cast<int32_t>(spec.size / (static_cast<unsigned>(spec.channels) * spec.samples));
-    secondsPerSample = 1.0 / spec.freq;
-    mixBufferSize = 2 * spec.samples;
+    bytesPerSample = static_cast<int32_t>(output.size / (static_cast<unsigned>(output.channels) * output.samples));
+    secondsPerSample = 1.0 / output.freq;
+    mixBufferSize = 2 * output.samples;
     mixBuffer = new float[mixBufferSize];
     KIV_LOG("Allocating mix buffer: %d samples", mixBufferSize);
 }
@@ -211,7 +211,7 @@ void Mixer::mix(Uint8* stream, int len)
 
 void Mixer::convert(Uint8* stream, int numSamples)
 {
-    switch (spec.format) {
+    switch (output.format) {
     case AUDIO_U8:
         convertSamples(mixBuffer, numSamples, [stream](int i, double s) {
             stream[i] = static_cast<Uint8>(static_cast<int>(s * FULL_SCALE_8 + 128.0));
@@ -226,8 +226,8 @@ void Mixer::convert(Uint8* stream, int numSamples)
     case AUDIO_S16LSB:
     case AUDIO_U16MSB:
     case AUDIO_S16MSB: {
-        const double offset = (spec.format & 0x8000) ? 0.0 : 32768.0;
-        const bool bigEndian = (spec.format & 0x1000) != 0;
+        const double offset = (output.format & 0x8000) ? 0.0 : 32768.0;
+        const bool bigEndian = (output.format & 0x1000) != 0;
         convertSamples(mixBuffer, numSamples, [stream, offset, bigEndian](int i, double s) {
             const unsigned value = static_cast<unsigned>(static_cast<int>(s * FULL_SCALE_16 + offset));
             const Uint8 low = static_cast<Uint8>(value & 0xff);

@@ -23,7 +23,7 @@ class MixerOGG;
 
 class Mixer : public KivBase {
 public:
-    // obtained: the spec SDL_OpenAudio returned; the Mixer works in its
+    // obtained: the device format SDL_OpenAudio returned; the Mixer works in its
     // format, rate and buffer size.
     explicit Mixer(SDL_AudioSpec obtained);
     ~Mixer() override;
@@ -59,7 +59,7 @@ public:
     // written by the main thread, read by the audio thread at each pass.
     std::atomic<float> musicVolume{1.0f};
     std::atomic<float> soundVolume{1.0f};
-    SDL_AudioSpec spec;
+    SDL_AudioSpec output;
     int32_t nextChannelId = 0;
     float* mixBuffer = nullptr;
     int32_t mixBufferSize = 0;

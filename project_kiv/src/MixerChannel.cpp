@@ -58,7 +58,7 @@ void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
             bDead = 1;
             return;
         }
-        const float outputRate = static_cast<float>(mixer->spec.freq);
+        const float outputRate = static_cast<float>(mixer->output.freq);
         KIV_ASSERT(playCursor%2==0);
         KIV_ASSERT(playMax%2==0);
         // A range that is empty or lies outside the data (an empty sample

@@ -40,15 +40,15 @@ inline std::unique_ptr<MixerOGGstatic> rampSource(long frames, int rate, bool lo
     return source;
 }
 
-inline SDL_AudioSpec deviceSpec(int freq, int samples, Uint16 format = AUDIO_S16LSB)
+inline SDL_AudioSpec deviceFormat(int freq, int samples, Uint16 format = AUDIO_S16LSB)
 {
-    SDL_AudioSpec spec{};
-    spec.freq = freq;
-    spec.format = format;
-    spec.channels = 2;
-    spec.samples = static_cast<Uint16>(samples);
-    spec.size = static_cast<Uint32>(samples * 2 * ((format & 0xff) / 8));
-    return spec;
+    SDL_AudioSpec device{};
+    device.freq = freq;
+    device.format = format;
+    device.channels = 2;
+    device.samples = static_cast<Uint16>(samples);
+    device.size = static_cast<Uint32>(samples * 2 * ((format & 0xff) / 8));
+    return device;
 }
 
 // One callback of frames output frames; returns the float mix (left, right ...).

@@ -77,7 +77,7 @@ protected:
     static MixerChannel* newestChannel() { return mixer()->getChannel(mixer()->nextChannelId - 1); }
     static void mixBuffer()
     {
-        std::vector<Uint8> stream(static_cast<size_t>(mixer()->spec.size));
+        std::vector<Uint8> stream(static_cast<size_t>(mixer()->output.size));
         mixer()->mix(stream.data(), static_cast<int>(stream.size()));
     }
 

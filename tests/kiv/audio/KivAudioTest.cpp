@@ -68,7 +68,7 @@ TEST_F(KivAudioTest, FrequencyChangedDuringTheRunReachesTheConfigurationFile)
 {
     startEngine();
     pKiv->pAudio->frequency = 44100;
-    EXPECT_EQ(mixer()->spec.freq, 22050) << "the open device keeps its rate";
+    EXPECT_EQ(mixer()->output.freq, 22050) << "the open device keeps its rate";
     stopEngine();
     EXPECT_NE(readWholeFile(configPath()).find("frequency=44100"), std::string::npos);
 }

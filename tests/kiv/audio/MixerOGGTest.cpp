@@ -125,7 +125,7 @@ TEST(MixerOGG, MusicLoopsSeamlesslyThroughTheMixer)
     MixerOGGstatic whole(wholeFile.get(), false, 1);
     auto streamFile = memoryFile(bytes);
     MixerOGGstream stream(streamFile.get(), true, 1);
-    Mixer mixer(deviceSpec(rate, 1024));
+    Mixer mixer(deviceFormat(rate, 1024));
     mixer.start(mixer.play(&stream, true));
     const int frames = whole.dataSize / 2;
     for (int buffer = 0; buffer < 12; ++buffer) {
@@ -143,7 +143,7 @@ TEST(MixerOGG, PlayingAStreamAgainEndsItsChannelAndStartsFromTheBeginning)
     const std::vector<unsigned char> bytes = oggtest::sineOgg(8000, 1, 22050);
     auto file = memoryFile(bytes);
     MixerOGGstream stream(file.get(), true, 1);
-    Mixer mixer(deviceSpec(22050, 1024));
+    Mixer mixer(deviceFormat(22050, 1024));
     const int first = mixer.play(&stream, true);
     mixer.start(first);
     const std::vector<float> opening = mixFrames(mixer, 1024);

@@ -39,7 +39,7 @@ protected:
     double framesToSeconds(int frames) const { return (frames + 0.5) * mixer.secondsPerSample; }
 
     std::unique_ptr<MixerOGGstatic> source = rampSource(1000, RATE);
-    Mixer mixer{deviceSpec(RATE, BUFFER_FRAMES)};
+    Mixer mixer{deviceFormat(RATE, BUFFER_FRAMES)};
 };
 
 TEST_F(MixerTest, ComputesBufferFromObtainedSpec)
@@ -47,7 +47,7 @@ TEST_F(MixerTest, ComputesBufferFromObtainedSpec)
     EXPECT_EQ(mixer.mixBufferSize, 2 * BUFFER_FRAMES);
     EXPECT_EQ(mixer.bytesPerSample, 2);
     EXPECT_DOUBLE_EQ(mixer.secondsPerSample, 1.0 / RATE);
-    Mixer eightBit(deviceSpec(RATE, 512, AUDIO_U8));
+    Mixer eightBit(deviceFormat(RATE, 512, AUDIO_U8));
     EXPECT_EQ(eightBit.bytesPerSample, 1);
 }
 
@@ -297,7 +297,7 @@ TEST_F(MixerTest, PlayDropsTheOldestLiveChannelPastMaxPlaybacks)
         {3, 4, {1, 2, 3}}, {1, 2, {1}}, {0, 3, {2}}, {2, 2, {0, 1}},
     };
     for (const Case& c : cases) {
-        Mixer fresh(deviceSpec(RATE, BUFFER_FRAMES));
+        Mixer fresh(deviceFormat(RATE, BUFFER_FRAMES));
         auto limited = rampSource(100, RATE, false, c.maxPlaybacks);
         auto other = rampSource(100, RATE);
         fresh.play(other.get(), false);
@@ -374,7 +374,7 @@ TEST_F(MixerTest, ConvertsToEveryDeviceFormat)
         {AUDIO_U8, -0.5f, {65}},             {AUDIO_S8, -1.0f, {0x83}},
     };
     for (const Case& c : cases) {
-        Mixer device(deviceSpec(RATE, BUFFER_FRAMES, c.format));
+        Mixer device(deviceFormat(RATE, BUFFER_FRAMES, c.format));
         auto constant = rampSource(10, RATE);
         std::fill(constant->data, constant->data + constant->dataSize, c.value);
         const int id = device.play(constant.get(), false);

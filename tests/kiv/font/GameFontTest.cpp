@@ -43,17 +43,17 @@ TEST(GameFonts, CachedTextMatchesGlyphsWithTheGeneratedArt)
     if (!std::filesystem::exists(folder + "font-small.tga"))
         GTEST_SKIP() << "the generated game data is not built";
     pKiv->pGraphics->bEnableFontCache = true;
-    for (const GameFont& spec : GAME_FONTS) {
-        std::unique_ptr<Texture> texture(new Texture(folder + spec.image, spec.textureFlags));
+    for (const GameFont& gameFont : GAME_FONTS) {
+        std::unique_ptr<Texture> texture(new Texture(folder + gameFont.image, gameFont.textureFlags));
         FontQuad font;
-        font.spaceWidth = spec.spaceWidth;
-        font.defaultSpacing = spec.defaultSpacing;
-        font.bWhiteCacheBackground = spec.bWhiteCacheBackground;
-        font.accentRaiseUpper = font.accentRaiseLower = spec.composites ? 4 : 0;
-        font.addSourceTexture(texture.get(), spec.firstSymbol);
-        if (spec.composites)
+        font.spaceWidth = gameFont.spaceWidth;
+        font.defaultSpacing = gameFont.defaultSpacing;
+        font.bWhiteCacheBackground = gameFont.bWhiteCacheBackground;
+        font.accentRaiseUpper = font.accentRaiseLower = gameFont.composites ? 4 : 0;
+        font.addSourceTexture(texture.get(), gameFont.firstSymbol);
+        if (gameFont.composites)
             font.setupCompositeChars();
-        if (spec.topCentreLowerCase) {
+        if (gameFont.topCentreLowerCase) {
             for (int code = 0; code < 256; ++code)
                 if (Skin* glyph = font.symbolData[code].pQuad)
                     glyph->setOriginLocation(8);
@@ -67,14 +67,14 @@ TEST(GameFonts, CachedTextMatchesGlyphsWithTheGeneratedArt)
             std::vector<unsigned char> glyphs = drawAndGrab([&] {
                 font.printAt(0.0f, 0.0f, 0.0f, UColor(255, 220, 120, 255), 4 | 0x10 | FontQuad::PRINT_NO_CACHE, text);
             });
-            EXPECT_EQ(countDifferentPixels(normal, glyphs), 0) << spec.image << ": " << text;
-            EXPECT_GT(countDrawnPixels(glyphs), 0) << spec.image << ": " << text;
-            if (spec.expectCached && text.size() >= 4) {
-                EXPECT_GT(font.cacheFills + font.cacheHits, uses) << spec.image << ": " << text;
+            EXPECT_EQ(countDifferentPixels(normal, glyphs), 0) << gameFont.image << ": " << text;
+            EXPECT_GT(countDrawnPixels(glyphs), 0) << gameFont.image << ": " << text;
+            if (gameFont.expectCached && text.size() >= 4) {
+                EXPECT_GT(font.cacheFills + font.cacheHits, uses) << gameFont.image << ": " << text;
             }
         }
-        if (!spec.expectCached) {
-            EXPECT_EQ(font.getCacheTextureCount(), 0) << spec.image;
+        if (!gameFont.expectCached) {
+            EXPECT_EQ(font.getCacheTextureCount(), 0) << gameFont.image;
         }
     }
 }
