@@ -97,22 +97,12 @@ KivGraphics::~KivGraphics()
 
 void KivGraphics::readInt(const char* key, int& field, int defaultValue)
 {
-    field = defaultValue;
-    if (!pKiv || !pKiv->pConfig)
-        return;
-    if (!pKiv->pConfig->hasKey(classRecord.name, key))
-        pKiv->pConfig->setInt(classRecord.name, key, defaultValue);
-    field = pKiv->pConfig->getInt(classRecord.name, key);
+    field = pKiv && pKiv->pConfig ? pKiv->pConfig->readInt(classRecord.name, key, defaultValue) : defaultValue;
 }
 
 void KivGraphics::readBool(const char* key, bool& field, bool defaultValue)
 {
-    field = defaultValue;
-    if (!pKiv || !pKiv->pConfig)
-        return;
-    if (!pKiv->pConfig->hasKey(classRecord.name, key))
-        pKiv->pConfig->setBool(classRecord.name, key, defaultValue);
-    field = pKiv->pConfig->getBool(classRecord.name, key);
+    field = pKiv && pKiv->pConfig ? pKiv->pConfig->readBool(classRecord.name, key, defaultValue) : defaultValue;
 }
 
 KivGraphics::VideoModeList KivGraphics::listFullScreenModes(const SDL_VideoInfo* info)
