@@ -219,7 +219,6 @@ void Texture::loadSkins(const UString& iniName)
     for (const TextureSkinFile::Entry& entry : TextureSkinFile::read(ini)) {
         Quad* quad = new Quad();
         quad->pTexture = this;
-        quad->resetSize();
         quad->origin = entry.origin;
         quad->pixelRect = entry.rect;
         quad->uvRect = pixelToUV(entry.rect);
@@ -348,7 +347,6 @@ void Texture::buildMosaicSkins(const MemoryImageFile* image)
                 Texture* sub = cells[gridColumns * (firstRow + r) + firstColumn + c];
                 Quad* quad = new Quad();
                 quad->pTexture = sub;
-                quad->resetSize();
                 const int offsetX = grid.stepX * (firstColumn + c), offsetY = grid.stepY * (firstRow + r);
                 quad->pixelRect = Rect(clampInt(p.left - offsetX, 0, grid.stepX) + grid.padX,
                                        clampInt(p.top - offsetY, 0, grid.stepY) + grid.padY,

@@ -109,7 +109,6 @@ void BendQuad::bendVertices()
 void BendQuad::copyFromSkin(Quad* source)
 {
     pTexture = source->pTexture;
-    resetSize();
     uvRect = source->uvRect;
     resetSize();
 }
