@@ -8,6 +8,7 @@
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "MemoryImageFile.h"
+#include "ScreenPixels.h"
 
 #include <gtest/gtest.h>
 
@@ -58,9 +59,7 @@ std::vector<unsigned char> drawAndGrab(Draw draw)
 {
     pKiv->pGraphics->clear(UColor(20, 40, 90, 255));
     draw();
-    bool ok = false;
-    std::unique_ptr<MemoryImageFile> image(pKiv->pGraphics->grabScreen(&ok));
-    EXPECT_TRUE(ok);
+    std::unique_ptr<MemoryImageFile> image = testsupport::grab();
     return std::vector<unsigned char>(image->pImageData,
                                       image->pImageData + static_cast<size_t>(image->width) * image->height * 4);
 }

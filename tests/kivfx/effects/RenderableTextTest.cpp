@@ -2,6 +2,7 @@
 #include "KivGraphics.h"
 #include "MemoryImageFile.h"
 #include "RenderableText.h"
+#include "ScreenPixels.h"
 #include "TestFontQuads.h"
 
 #include <gtest/gtest.h>
@@ -137,13 +138,8 @@ TEST_F(RenderableTextTest, ShadowIsAQuarterOpaqueBlack)
     text.flags = 0;
     pKiv->pGraphics->clear(UColor(255, 255, 255, 255));
     text.render();
-    bool ok = false;
-    std::unique_ptr<MemoryImageFile> screen(pKiv->pGraphics->grabScreen(&ok));
-    ASSERT_TRUE(ok);
-    auto pixel = [&](int x, int y) {
-        const unsigned char* p = screen->pImageData + 4 * (y * screen->width + x);
-        return UColor(p[0], p[1], p[2], 255);
-    };
+    std::unique_ptr<MemoryImageFile> screen = testsupport::grab();
+    auto pixel = [&](int x, int y) { return testsupport::pixelAt(*screen, x, y); };
     // World (2, -5) is inside the text; (2, -11) only under its shadow.
     EXPECT_EQ(pixel(322, 245), UColor(255, 0, 0, 255));
     UColor shadow = pixel(322, 251);
