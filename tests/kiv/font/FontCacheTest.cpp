@@ -2,11 +2,15 @@
 #include "Console.h"
 #include "FontQuadCacheEntry.h"
 #include "TestFont.h"
+#include "TgaImage.h"
+#include "UString.h"
+#include "WholeFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -150,21 +154,15 @@ TEST(FontCacheFallback, FontTallerThanStripDrawsGlyphByGlyph)
     EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
 }
 
-void writeTGA(const std::string& path, int width, int height)
+// A patterned image, so that misplaced texels show.
+std::vector<UColor> patternPixels(int width, int height)
 {
-    std::ofstream file(path, std::ios::binary);
-    unsigned char header[18] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                static_cast<unsigned char>(width), static_cast<unsigned char>(width >> 8),
-                                static_cast<unsigned char>(height), static_cast<unsigned char>(height >> 8),
-                                32, 0x28};
-    file.write(reinterpret_cast<const char*>(header), sizeof(header));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            unsigned char pixel[4] = {static_cast<unsigned char>(x), static_cast<unsigned char>(y),
-                                      static_cast<unsigned char>(x ^ y), static_cast<unsigned char>((x + y) % 3 ? 255 : 0)};
-            file.write(reinterpret_cast<const char*>(pixel), 4);
-        }
-    }
+    std::vector<UColor> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            pixels.emplace_back(static_cast<uint8_t>(x ^ y), static_cast<uint8_t>(y), static_cast<uint8_t>(x),
+                                static_cast<uint8_t>((x + y) % 3 ? 255 : 0));
+    return pixels;
 }
 
 // A 512 x 512 glyph sheet halved to fit 256 x 256 keeps a halved image under
@@ -175,13 +173,12 @@ TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
     pKiv->pGraphics->bEnableFontCache = true;
     pKiv->pGraphics->bSimulate256x256TextureHW = true;
     std::string image = std::string(std::getenv("XDG_DATA_HOME")) + "/halved-glyphs.tga";
-    writeTGA(image, 512, 512);
-    {
-        std::ofstream skins(image + ".ini");
-        const int lefts[] = {0, 300, 480, 10};
-        for (int i = 0; i < 4; ++i)
-            skins << "[Skin " << i << "]\nleft=" << lefts[i] << "\ntop=" << 400 + i << "\nwidth=24\nheight=20\n";
-    }
+    testsupport::writeTGA(image, 512, 512, patternPixels(512, 512));
+    std::string skins;
+    const int lefts[] = {0, 300, 480, 10};
+    for (int i = 0; i < 4; ++i)
+        skins += formatString("[Skin %d]\nleft=%d\ntop=%d\nwidth=24\nheight=20\n", i, lefts[i], 400 + i);
+    writeWholeFile(image + ".ini", skins);
     std::unique_ptr<Texture> texture(
         new Texture(image, Texture::TEXTURE_SHRINK_TO_FIT | Texture::TEXTURE_KEEP_SOURCE));
     ASSERT_EQ(texture->scaleFactor, 2);

@@ -6,8 +6,6 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
-#include <iterator>
-
 namespace {
 
 using namespace rendertest;
@@ -43,8 +41,7 @@ TEST(Display, OpensTheConfiguredWindowWithTheApplicationName)
 
 TEST(Display, StartUpLogDescribesTheDesktopAndTheDriver)
 {
-    std::ifstream file(getDataFolder() + "/" + APPLICATION_NAME + ".log");
-    const std::string log((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string log = readWholeFile(getDataFolder() + "/" + APPLICATION_NAME + ".log");
     for (const char* line : {"KivGraphics(): Starting...", "KivGraphics(): Desktop SDL_GetVideoInfo():",
                              "\tinfo->hw_available: ", "\tinfo->vfmt->palette: 0x", "\tinfo->vfmt->Rmask: 0x",
                              "\tinfo->current_w: 1024", "\tinfo->current_h: 768",
