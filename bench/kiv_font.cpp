@@ -5,67 +5,29 @@
 // hitRate is the share of cached prints that found their text already in a
 // strip.
 #include "FontQuad.h"
+#include "GlyphTexture.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
-#include "MemoryImageFile.h"
-#include "Quad.h"
-#include "Rect.h"
+#include "TemporaryFolder.h"
 #include "Texture.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Glyphs '!' to '~', 3 to 9 pixels wide and 8 to 13 high, painted solid.
-Texture* makeGlyphTexture()
-{
-    auto* texture = new Texture(256, 256, Texture::TEXTURE_KEEP_SOURCE);
-    for (Skin* skin : texture->skins)
-        delete skin;
-    texture->skins.clear();
-    MemoryImageFile& image = *texture->pSavedSourceData;
-    image.clear(nullptr, false);
-    int x = 0, y = 0;
-    for (int i = 0; i < 94; ++i) {
-        int width = 3 + (i * 5) % 7, height = 8 + (i * 5) % 6;
-        if (x + width > 256) {
-            x = 0;
-            y += 14;
-        }
-        Rect rect(x, y, x + width, y + height);
-        for (int py = rect.top; py < rect.bottom; ++py)
-            for (int px = rect.left; px < rect.right; ++px) {
-                unsigned char* pixel = image.pImageData + 4 * (py * image.width + px);
-                pixel[0] = pixel[1] = pixel[2] = 255;
-                pixel[3] = (px + py) % 3 ? 255 : 0;
-            }
-        auto* quad = new Quad();
-        quad->pTexture = texture;
-        quad->pixelRect = rect;
-        quad->uvRect = texture->pixelToUV(rect);
-        quad->resetSize();
-        texture->skins.push_back(quad);
-        x += width + 1;
-    }
-    texture->copyImageData(&image, nullptr, nullptr);
-    return texture;
-}
-
 struct Engine {
+    TemporaryFolder home{"kiv-font-bench"};
     std::unique_ptr<Texture> glyphs;
 
     Engine()
     {
-        std::string home = std::filesystem::temp_directory_path() / "kiv-font-bench";
-        setenv("XDG_DATA_HOME", home.c_str(), 1);
+        useAsDataHome(home.path());
         new Kiv();
-        glyphs.reset(makeGlyphTexture());
+        glyphs.reset(makeGlyphTexture(alphabetSizes(94), Texture::TEXTURE_KEEP_SOURCE));
     }
 };
 

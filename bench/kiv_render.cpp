@@ -8,14 +8,15 @@
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "Renderable.h"
+#include "TemporaryFolder.h"
 #include "Texture.h"
+#include "TgaImage.h"
 #include "UColor.h"
 
 #include <benchmark/benchmark.h>
 
 #include <GL/gl.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -29,23 +30,16 @@ const int TEXTURES = 4;
 
 std::string writeSprite(const std::string& folder, int index)
 {
-    std::vector<unsigned char> bytes(18, 0);
-    bytes[2] = 2;
-    bytes[12] = 64;
-    bytes[14] = 64;
-    bytes[16] = 32;
-    bytes[17] = 0x28;
+    std::vector<UColor> pixels;
     for (int y = 0; y < 64; ++y) {
         for (int x = 0; x < 64; ++x) {
             const bool inside = (x - 32) * (x - 32) + (y - 32) * (y - 32) < 30 * 30;
-            bytes.push_back(static_cast<unsigned char>(40 * index));
-            bytes.push_back(static_cast<unsigned char>(4 * y));
-            bytes.push_back(static_cast<unsigned char>(4 * x));
-            bytes.push_back(inside ? 255 : 0);
+            pixels.emplace_back(static_cast<uint8_t>(4 * x), static_cast<uint8_t>(4 * y),
+                                static_cast<uint8_t>(40 * index), inside ? 255 : 0);
         }
     }
     const std::string path = folder + "/sprite" + std::to_string(index) + ".tga";
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    testsupport::writeTGA(path, 64, 64, pixels);
     return path;
 }
 
@@ -53,14 +47,12 @@ std::string writeSprite(const std::string& folder, int index)
 struct Scene {
     Scene()
     {
-        char pattern[] = "/tmp/kiv-bench-XXXXXX";
-        folder = mkdtemp(pattern);
-        setenv("XDG_DATA_HOME", folder.c_str(), 1);
+        useAsDataHome(folder.path());
         std::ofstream(getDataFolder() + "/" + APPLICATION_NAME + ".cfg")
             << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
         new Kiv();
         for (int i = 0; i < TEXTURES; ++i)
-            textures.push_back(std::make_unique<Texture>(writeSprite(folder, i), 0));
+            textures.push_back(std::make_unique<Texture>(writeSprite(folder.path(), i), 0));
         std::mt19937 random(7);
         std::uniform_real_distribution<float> x(-300.0f, 300.0f), y(-220.0f, 220.0f), turn(0.0f, 6.28f);
         for (int i = 0; i < SPRITES; ++i) {
@@ -80,10 +72,9 @@ struct Scene {
         sprites.clear();
         textures.clear();
         delete pKiv;
-        [[maybe_unused]] int status = std::system(("rm -rf '" + folder + "'").c_str());
     }
 
-    std::string folder;
+    TemporaryFolder folder{"kiv-bench"};
     Context screen;
     std::vector<std::unique_ptr<Texture>> textures;
     std::vector<std::unique_ptr<Renderable>> sprites;
