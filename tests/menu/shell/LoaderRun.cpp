@@ -6,13 +6,14 @@
 #include "Kiv.h"
 #include "Loader.h"
 #include "Percentage.h"
+#include "ProgramRun.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace shelltest {
@@ -23,14 +24,6 @@ void TestGlobal::initGame()
     pMarker = new Context();
     pMarker->bDeleteWhenFinished = true;
     pContextManager->pushContext(pMarker);
-}
-
-std::string readWholeFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 namespace {
@@ -49,12 +42,8 @@ void startEngine(LoaderRun& run)
     if (!mkdtemp(pattern))
         std::abort();
     run.home = pattern;
-    setenv("XDG_DATA_HOME", run.home.c_str(), 1);
-    unsetenv("U3_APP_DATA_PATH");
-    run.dataFolder = run.home + "/Glimmerdaledemo/1.30";
-    std::filesystem::create_directories(run.dataFolder);
-    std::ofstream(run.dataFolder + "/Glimmerdaledemo.cfg")
-        << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
+    useAsDataHome(run.home);
+    run.dataFolder = makeWindowedDataFolder(run.home);
     std::ofstream(run.dataFolder + "/crash.Glimmerdaledemo.log") << "+0\tmain(): the previous run crashed\n";
     const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
     if (chdir(gameData.c_str()) != 0)

@@ -10,6 +10,7 @@
 // once and the tests read what it recorded.
 #include "Context.h"
 #include "Global.h"
+#include "WholeFile.h"
 
 #include <string>
 #include <vector>
@@ -43,6 +44,5 @@ struct LoaderRun {
 // Runs the loader on first use; fatal for the test program when the data is missing.
 const LoaderRun& loaderRun();
 TestGlobal& testGlobal();
-std::string readWholeFile(const std::string& path);
 
 }

@@ -8,6 +8,8 @@
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProfileManager.h"
+#include "ProgramRun.h"
+#include "TemporaryFolder.h"
 #include "WMhooks.h"
 
 #include <SDL/SDL.h>
@@ -18,7 +20,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 
 namespace gametest {
@@ -43,12 +44,8 @@ void start(GameRun& run)
     if (!mkdtemp(pattern))
         std::abort();
     run.home = pattern;
-    setenv("XDG_DATA_HOME", run.home.c_str(), 1);
-    unsetenv("U3_APP_DATA_PATH");
-    run.dataFolder = run.home + "/Glimmerdaledemo/1.30";
-    std::filesystem::create_directories(run.dataFolder);
-    std::ofstream(run.dataFolder + "/Glimmerdaledemo.cfg")
-        << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
+    useAsDataHome(run.home);
+    run.dataFolder = makeWindowedDataFolder(run.home);
     // Somebody plays already, so the main menu does not ask for a name.
     unsigned char roster[ProfileManager::FILE_SIZE] = {};
     std::memcpy(roster + offsetof(ProfileManager, profiles), "Tester", 7);
@@ -127,14 +124,6 @@ MyContextMain* mainMenu()
 Context* top()
 {
     return pGlobal ? pGlobal->pContextManager->getActiveContext() : nullptr;
-}
-
-std::string readWholeFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 }

@@ -9,6 +9,7 @@
 // with a game still running on the stack, and what a player's machine is
 // left with is checked.
 #include "Context.h"
+#include "WholeFile.h"
 
 #include <string>
 
@@ -28,6 +29,5 @@ const GameRun& gameRun();
 void pass();
 MyContextMain* mainMenu();
 Context* top();
-std::string readWholeFile(const std::string& path);
 
 }

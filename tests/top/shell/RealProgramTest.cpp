@@ -6,105 +6,47 @@
 #include "FileManager.h"
 #include "HSTdata.h"
 #include "ProfileManager.h"
+#include "ProgramRun.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-std::string readWholeFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-bool waitFor(pid_t child, int& status, std::chrono::seconds timeout)
-{
-    auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (waitpid(child, &status, WNOHANG) == child)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
-}
 
 class RealProgram : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs an X server (scripts/test.sh starts Xvfb)";
-        char pattern[] = "/tmp/kiv-program-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        home = pattern;
-        dataFolder = home + "/Glimmerdaledemo/1.30";
-        std::filesystem::create_directories(dataFolder);
-        std::ofstream(dataFolder + "/Glimmerdaledemo.cfg")
-            << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
-        previousHome = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
-        setenv("XDG_DATA_HOME", home.c_str(), 1);
-    }
-
-    void TearDown() override
-    {
-        setenv("XDG_DATA_HOME", previousHome.c_str(), 1);
-        std::error_code ignored;
-        std::filesystem::remove_all(home, ignored);
+        dataFolder = makeWindowedDataFolder(home.path());
     }
 
     // Starts the program in the game data, waits until loading has ended and
-    // the start screens have passed, closes the window (SDL turns the
-    // termination request into the same quit event as the close box) and
-    // returns the run's log.
+    // the start screens have passed, closes the window and returns the run's
+    // log.
     std::string runOnce()
     {
-        const std::string executable = std::string(KIV_BINARY_DIR) + "/glimmerdale";
-        const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
         const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
         std::filesystem::remove(logPath);
-        pid_t child = fork();
-        if (child == 0) {
-            unsetenv("U3_APP_DATA_PATH");
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            if (chdir(gameData.c_str()) != 0)
-                _exit(126);
-            execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
+        const pid_t child = startProgram(home.path());
         EXPECT_GT(child, 0);
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
-        bool loaded = false;
-        while (!loaded && std::chrono::steady_clock::now() < deadline) {
-            loaded = readWholeFile(logPath).find("Global initialization complete") != std::string::npos;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        EXPECT_TRUE(loaded) << readWholeFile(logPath);
+        EXPECT_TRUE(waitForText(logPath, "Global initialization complete", std::chrono::seconds(120)))
+            << readWholeFile(logPath);
         // The display check and the maker's logo take a few seconds.
         std::this_thread::sleep_for(std::chrono::seconds(5));
-        kill(child, SIGTERM);
         int status = 0;
-        const bool ended = waitFor(child, status, std::chrono::seconds(60));
-        if (!ended) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-        }
-        EXPECT_TRUE(ended) << "the game did not end when its window was closed";
+        EXPECT_TRUE(terminateProgram(child, status, std::chrono::seconds(60)))
+            << "the game did not end when its window was closed";
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
         return readWholeFile(logPath);
     }
@@ -141,9 +83,8 @@ protected:
         std::memcpy(record.data() + offset, &value, sizeof(T));
     }
 
-    std::string home;
+    TemporaryFolder home{"kiv-program"};
     std::string dataFolder;
-    std::string previousHome;
 };
 
 void expectCleanRun(const std::string& log)

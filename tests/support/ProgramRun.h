@@ -1,0 +1,99 @@
+#pragma once
+// Starting the game the way the play script does: a data folder under a
+// home of the test's own, set up for a 640 x 480 window, and the real
+// executable run in the generated game data (KIV_BINARY_DIR/data) as a
+// child process that a test watches through its log and ends like a closed
+// window.
+#include "ApplicationInfo.h"
+#include "WholeFile.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <sys/types.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+// The program's data folder under the given data home ($XDG_DATA_HOME).
+inline std::string dataFolderUnder(const std::string& home)
+{
+    return home + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION;
+}
+
+// Makes the data folder under home with a configuration asking for a
+// 640 x 480 window; returns the folder.
+inline std::string makeWindowedDataFolder(const std::string& home)
+{
+    const std::string folder = dataFolderUnder(home);
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/" + APPLICATION_NAME + ".cfg")
+        << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
+    return folder;
+}
+
+// Starts the executable in the game data with home as its data home and the
+// dummy audio driver; returns the child's id (-1 when it could not fork).
+inline pid_t startProgram(const std::string& home, const std::vector<std::string>& arguments = {})
+{
+    const std::string executable = std::string(KIV_BINARY_DIR) + "/glimmerdale";
+    const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
+    const pid_t child = fork();
+    if (child != 0)
+        return child;
+    setenv("XDG_DATA_HOME", home.c_str(), 1);
+    unsetenv("U3_APP_DATA_PATH");
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    if (chdir(gameData.c_str()) != 0)
+        _exit(126);
+    std::vector<char*> argv{const_cast<char*>(executable.c_str())};
+    for (const std::string& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(executable.c_str(), argv.data());
+    _exit(127);
+}
+
+// Polls the file until it holds the text; false when the timeout passed first.
+inline bool waitForText(const std::string& path, const std::string& text, std::chrono::seconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (readWholeFile(path).find(text) != std::string::npos)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return false;
+}
+
+// Waits up to the timeout for the child; true with its status when it ended.
+inline bool waitForExit(pid_t child, int& status, std::chrono::seconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (waitpid(child, &status, WNOHANG) == child)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+}
+
+// Asks the program to end as a closed window does (SDL turns the
+// termination request into the same quit event) and waits up to the
+// timeout; a program still running then is killed. True when it ended by
+// itself, with its wait status.
+inline bool terminateProgram(pid_t child, int& status, std::chrono::seconds timeout)
+{
+    // kill() with -1 would reach every process of the user.
+    if (child <= 0)
+        return false;
+    kill(child, SIGTERM);
+    if (waitForExit(child, status, timeout))
+        return true;
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return false;
+}
