@@ -93,10 +93,17 @@ void Loader::tickContents(double time, double frameDt)
 
 int Loader::loadStuff(bool countOnly)
 {
-    std::vector<Step> steps;
-    listSteps(steps);
+    if (countOnly) {
+        std::vector<Step> counted;
+        listSteps(counted);
+        return static_cast<int>(counted.size());
+    }
+    // Made once, at the first step: the edition's settings do not change
+    // while loading, so the list need not be made again every frame.
+    if (steps.empty())
+        listSteps(steps);
     const int count = static_cast<int>(steps.size());
-    if (countOnly || lastStep >= count)
+    if (lastStep >= count)
         return count;
     // The counter moves first, so a step that pushes a screen or finishes
     // the loader is never run twice.
@@ -123,7 +130,7 @@ void Loader::listSteps(std::vector<Step>& steps)
     steps.push_back([] {});
     ResourceCatalogue::appendMenuMusic(steps);
     steps.push_back([] {
-        pKiv->pAudio->setMusicVolume(static_cast<float>(pGlobal->hst.musicVolume) / 24.0f);
+        pKiv->pAudio->setMusicVolume(static_cast<float>(pGlobal->hst.musicVolume) / HSTdata::MAX_VOLUME);
         pKiv->pAudio->setMusic(pKiv->pResourceManager->findAs<SoundStream>("musicMenu"));
     });
     ResourceCatalogue::appendGameMusic(steps);

@@ -57,6 +57,9 @@ private:
     static void appendGlyphSteps(std::vector<Step>& steps);
     void selectLanguage();
     void finish();
+
+    // This run's steps, listed at the first step performed.
+    std::vector<Step> steps;
 };
 
 // Makes the object a child of Global's resource root (Global owns it from
