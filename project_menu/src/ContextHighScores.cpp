@@ -94,18 +94,17 @@ int ContextHighScores::findNewestEntryTable()
     return newest;
 }
 
-bool ContextHighScores::isHighlighted(int row) const
-{
-    return row == pGlobal->profileManager.lastHighScorePosition && table == findNewestEntryTable();
-}
-
 void ContextHighScores::showRows()
 {
+    // At most one row of one table is the player's newest entry.
+    const int highlightedRow =
+        table == findNewestEntryTable() ? pGlobal->profileManager.lastHighScorePosition : -1;
+    const UString separator = pKiv->pLanguage->getText(Language::THOUSANDSEPARATOR);
     for (int row = 0; row < ROW_COUNT; ++row) {
         const HighScoreEntry& entry = pGlobal->hst.highScores[table][row];
         nameTexts[row]->text = entryName(entry);
-        scoreTexts[row]->text = Global::formatNumber(entry.score);
-        const UColor color = isHighlighted(row) ? HIGHLIGHT_COLOR : ROW_COLOR;
+        scoreTexts[row]->text = Global::formatNumber(entry.score, separator);
+        const UColor color = row == highlightedRow ? HIGHLIGHT_COLOR : ROW_COLOR;
         rankTexts[row]->color = nameTexts[row]->color = scoreTexts[row]->color = color;
     }
 }

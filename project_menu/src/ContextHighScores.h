@@ -43,8 +43,6 @@ public:
     // current player's name, the newest such entry when several do; -1 when
     // there is no position or no table holds the player there.
     static int findNewestEntryTable();
-    // The row is the current player's newest entry in the table now shown.
-    bool isHighlighted(int row) const;
 
     // The game mode of the table shown; written by the chooser.
     int table;
