@@ -108,12 +108,10 @@ void Global::applySettings()
     const float fullVolume = static_cast<float>(HSTdata::MAX_VOLUME);
     pKiv->pAudio->setSoundVolume(static_cast<float>(std::clamp(hst.soundVolume, 0, HSTdata::MAX_VOLUME)) / fullVolume);
     pKiv->pAudio->setMusicVolume(static_cast<float>(std::clamp(hst.musicVolume, 0, HSTdata::MAX_VOLUME)) / fullVolume);
-    const int widths[HSTdata::MAX_RESOLUTION + 1] = {320, 640, 800, 1024};
-    const int heights[HSTdata::MAX_RESOLUTION + 1] = {240, 480, 600, 768};
-    const int resolution = std::clamp(hst.resolution, 0, HSTdata::MAX_RESOLUTION);
+    int width = 0, height = 0;
+    ContextAutoConfigure::getResolutionSize(std::clamp(hst.resolution, 0, HSTdata::MAX_RESOLUTION), width, height);
     KivGraphics* graphics = pKiv->pGraphics;
-    graphics->changePresentationParameters(widths[resolution], heights[resolution], hst.bFullScreen,
-                                           hst.bBilinearFilter, hst.bVerticalSync);
+    graphics->changePresentationParameters(width, height, hst.bFullScreen, hst.bBilinearFilter, hst.bVerticalSync);
     graphics->bTextShadows = !graphics->bBrokenAlphaOp && hst.detail > 0;
     const int sensitivity = std::clamp(hst.mouseSensitivity, 0, HSTdata::MAX_MOUSE_SENSITIVITY);
     pKiv->pInput->mouseSpeed = static_cast<float>(sensitivity) * 0.25f + 0.5f;
