@@ -156,3 +156,11 @@ UColor randomBrightColor()
     const uint8_t blue = (k & 4) ? 255 : static_cast<uint8_t>((std::rand() % 5) * 32);
     return UColor(red, green, blue, 255);
 }
+
+uint32_t randomWord()
+{
+    uint32_t word = 0;
+    for (int i = 0; i < 32; ++i)
+        word = word * 2 + static_cast<uint32_t>(std::rand() % 2);
+    return word;
+}

@@ -93,3 +93,6 @@ extern Global* pGlobal;
 // A random strong colour with alpha 255: at least one channel is 255 and at
 // least one is at most 128, so never white or grey. Draws from rand().
 UColor randomBrightColor();
+// 32 random bits, one per call of rand(), so every bit is covered whatever
+// RAND_MAX is.
+uint32_t randomWord();

@@ -3,6 +3,7 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "FileManager.h"
+#include "Global.h"
 #include "Kiv.h"
 #include "KivInput.h"
 #include "Ticks.h"
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <random>
 #include <type_traits>
@@ -60,14 +60,6 @@ int64_t now()
     TimeStamp stamp;
     stamp.setNow();
     return stamp.get();
-}
-
-uint32_t randomWord()
-{
-    uint32_t word = 0;
-    for (int i = 0; i < 32; ++i)
-        word = word * 2 + static_cast<uint32_t>(std::rand() % 2);
-    return word;
 }
 
 // The identifier must differ between installations, and rand() may not have

@@ -3,10 +3,10 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "FileManager.h"
+#include "Global.h"
 #include "Kiv.h"
 #include "Logger.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <type_traits>
 
@@ -20,14 +20,6 @@ namespace {
 UString rosterFileName()
 {
     return UString(APPLICATION_NAME) + ".pro";
-}
-
-uint32_t randomId()
-{
-    uint32_t id = 0;
-    for (int i = 0; i < 32; ++i)
-        id = id * 2 + static_cast<uint32_t>(std::rand() % 2);
-    return id;
 }
 
 }
@@ -82,7 +74,7 @@ void ProfileManager::addProfile(const std::string& name)
             continue;
         Profile& profile = profiles[i];
         profile = Profile{};
-        profile.id = randomId();
+        profile.id = randomWord();
         std::strncpy(profile.name, name.c_str(), Profile::NAME_SIZE - 1);
         profile.name[Profile::NAME_SIZE - 1] = 0;
         current = i;
