@@ -1,6 +1,5 @@
 #include "ContextScoreUpload.h"
 
-#include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "Global.h"
 #include "Kiv.h"
@@ -22,7 +21,7 @@ ContextScoreUpload::ContextScoreUpload()
 
 UString ContextScoreUpload::getBlockPath()
 {
-    return getDataFolder(true) + "/" + APPLICATION_NAME + ".hst";
+    return getDataFolder(true) + "/" + HSTdata::getFileName();
 }
 
 bool ContextScoreUpload::buildForm(MultipartForm& form)
@@ -43,7 +42,7 @@ bool ContextScoreUpload::buildForm(MultipartForm& form)
         return false;
     OnlineRequest::addCommonFields(form, "highscores", hst.installationId);
     form.addField("country", std::string(hst.countryCode, sizeof(hst.countryCode)));
-    form.addFile("hst", UString(APPLICATION_NAME) + ".hst", bytes);
+    form.addFile("hst", HSTdata::getFileName(), bytes);
     return true;
 }
 

@@ -76,11 +76,6 @@ uint32_t freshInstallationId()
     return id;
 }
 
-UString blockFileName()
-{
-    return UString(APPLICATION_NAME) + ".hst";
-}
-
 // A bool read from disk may hold any byte; only 0 and 1 are valid values.
 void normaliseFlag(bool& flag)
 {
@@ -211,14 +206,19 @@ int HSTdata::insertHighScore(int table, const char* playerName, int score, int v
     return position;
 }
 
+UString HSTdata::getFileName()
+{
+    return UString(APPLICATION_NAME) + ".hst";
+}
+
 void HSTdata::save(FileManager& files) const
 {
-    files.savePackedFile(getDataFolder(true), blockFileName(), APPLICATION_VERSION, this, FILE_SIZE);
+    files.savePackedFile(getDataFolder(true), getFileName(), APPLICATION_VERSION, this, FILE_SIZE);
 }
 
 bool HSTdata::load(FileManager& files)
 {
-    bool bAccepted = files.loadPackedFile(getDataFolder(true), blockFileName(), APPLICATION_VERSION, this, FILE_SIZE);
+    bool bAccepted = files.loadPackedFile(getDataFolder(true), getFileName(), APPLICATION_VERSION, this, FILE_SIZE);
     if (bAccepted && isForeign()) {
         initialise();
         bAccepted = false;

@@ -8,6 +8,7 @@
 // fixed fields below. Main thread only.
 #include "HighScoreEntry.h"
 #include "NetAddress.h"
+#include "UString.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -50,6 +51,8 @@ public:
     // kept. Returns the row 0..9, or -1 when the score does not qualify or
     // the table does not exist.
     int insertHighScore(int table, const char* playerName, int score, int value2, int value3, bool bSigned);
+    // The block's file in the data folder: "Glimmerdaledemo.hst".
+    static UString getFileName();
     void save(FileManager& files) const;
     // Replaces the block with the file when it checks out and brings every
     // setting into its range (false, and the defaults, otherwise); then fixes
