@@ -5,6 +5,7 @@
 #include "MenuBool.h"
 #include "MenuButton.h"
 #include "MenuCountry.h"
+#include "MenuLayout.h"
 #include "MessageViewer.h"
 #include "MultipartForm.h"
 
@@ -40,7 +41,7 @@ void ContextNetworkWizard::showIntro()
     addTitle(Language::NETWORKWIZARD);
     const float y = addLines({Language::NETTESTINTRO1, Language::NETTESTINTRO2, Language::NETTESTINTRO3,
                               Language::NETTESTINTRO4},
-                             halfHeight() - 110.0f);
+                             MenuLayout::top() - 110.0f);
     MenuBool* desktop =
         addToPage(new MenuBool(150.0f, y - 20.0f, 0.0f, text(Language::RUNTESTONDESKTOP),
                                text(Language::RUNTESTONDESKTOPHINT), &bRunOnDesktop));

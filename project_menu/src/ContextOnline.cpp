@@ -48,8 +48,8 @@ void ContextOnline::newPage()
 
 void ContextOnline::addTitle(Language::StringsEnum id)
 {
-    RenderableText* title =
-        new RenderableText(0.0f, halfHeight() - MenuLayout::TITLE_DROP, 0.0f, text(id), pGlobal->pFontLarge, WHITE);
+    RenderableText* title = new RenderableText(0.0f, MenuLayout::top() - MenuLayout::TITLE_DROP, 0.0f, text(id),
+                                               pGlobal->pFontLarge, WHITE);
     title->flags |= FontQuad::PRINT_CENTRE_Y;
     addToPage(title);
 }
@@ -75,14 +75,14 @@ MenuButton* ContextOnline::addButton(float x, float y, Language::StringsEnum cap
 
 MenuButton* ContextOnline::addLeftButton(Language::StringsEnum caption)
 {
-    return addButton(MenuLayout::CORNER_INSET_X - halfWidth(), MenuLayout::CORNER_INSET_Y - halfHeight(), caption, "",
-                     MenuLayout::CORNER_WIDTH);
+    return addButton(MenuLayout::CORNER_INSET_X - MenuLayout::right(), MenuLayout::CORNER_INSET_Y - MenuLayout::top(),
+                     caption, "", MenuLayout::CORNER_WIDTH);
 }
 
 MenuButton* ContextOnline::addRightButton(Language::StringsEnum caption)
 {
-    return addButton(halfWidth() - MenuLayout::CORNER_INSET_X, MenuLayout::CORNER_INSET_Y - halfHeight(), caption, "",
-                     MenuLayout::CORNER_WIDTH);
+    return addButton(MenuLayout::right() - MenuLayout::CORNER_INSET_X, MenuLayout::CORNER_INSET_Y - MenuLayout::top(),
+                     caption, "", MenuLayout::CORNER_WIDTH);
 }
 
 void ContextOnline::addMessage(const std::string& message)
@@ -93,14 +93,4 @@ void ContextOnline::addMessage(const std::string& message)
 void ContextOnline::addMessage(Language::StringsEnum id)
 {
     pViewer->addMessage(text(id));
-}
-
-float ContextOnline::halfWidth() const
-{
-    return MenuLayout::right();
-}
-
-float ContextOnline::halfHeight() const
-{
-    return MenuLayout::top();
 }

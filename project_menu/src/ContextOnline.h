@@ -60,10 +60,6 @@ protected:
     void addMessage(const std::string& message);
     void addMessage(Language::StringsEnum id);
 
-    // Half the view's width and height, view units.
-    float halfWidth() const;
-    float halfHeight() const;
-
 private:
     KivBase* pPage = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "ContextNetworkWizard.h"
 #include "Global.h"
 #include "MenuButton.h"
+#include "MenuLayout.h"
 #include "MultipartForm.h"
 #include "OnlineRequest.h"
 
@@ -25,7 +26,7 @@ void ContextUploadOffer::showOffer()
 {
     newPage();
     addTitle(titleId);
-    float y = halfHeight() - 110.0f;
+    float y = MenuLayout::top() - 110.0f;
     for (Language::StringsEnum id : introIds)
         y = addLines({id}, y);
     pCancelButton = addLeftButton(Language::CANCEL);
