@@ -21,7 +21,7 @@ ContextOptionsControls::ContextOptionsControls() : ContextOptionsPage(Language::
     pMenuKeyRow->disabledText = text(Language::CONTROLSINGAMEMENUHINT);
     RenderableText* escape = new RenderableText(chooserX, rowY(6), 0.0f, pKiv->pInput->keyNames[KEY_ESCAPE],
                                                 pGlobal->pFontMedium, pMenuKeyRow->disabledColor);
-    escape->flags |= 0x10;
+    escape->flags |= FontQuad::PRINT_CENTRE_Y;
     escape->bShadow = false;
     addChildLast(escape);
     pSensitivityChooser =
