@@ -93,6 +93,19 @@ void ContextDialog::build()
     }
 }
 
+ContextDialog* ContextDialog::buildYesNo(const std::string& title, const std::string& message, int* answer)
+{
+    const Language& language = *pKiv->pLanguage;
+    ContextDialog* dialog = new ContextDialog();
+    dialog->title = title;
+    dialog->message = message;
+    dialog->firstCaption = language.getText(Language::YES);
+    dialog->secondCaption = language.getText(Language::NO);
+    dialog->pAnswer = answer;
+    dialog->build();
+    return dialog;
+}
+
 void ContextDialog::activate(bool firstTime)
 {
     if (firstTime)

@@ -28,6 +28,9 @@ public:
     // Lays the dialog out from the fields: frame, title, message, buttons.
     // Call once, before the push. Sets the answer to -1.
     void build();
+    // A built dialog asking the question with the language's Yes and No,
+    // ready to be pushed; the answer pointer may be null.
+    static ContextDialog* buildYesNo(const std::string& title, const std::string& message, int* answer);
 
     // Plays "pop" on the first activation (fatal when it is not registered).
     void activate(bool firstTime) override;

@@ -125,15 +125,7 @@ void ContextManager::handleEscape(Context* screen)
         screen->bFinished = true;
         return;
     }
-    const Language& language = *pKiv->pLanguage;
-    ContextDialog* dialog = new ContextDialog();
-    dialog->title = language.getText(Language::CONFIRM);
-    dialog->firstCaption = language.getText(Language::YES);
-    dialog->secondCaption = language.getText(Language::NO);
-    dialog->pAnswer = &dialogAnswer;
-    dialog->build();
-    dialog->bFinished = false;
-    addChildLast(dialog);
+    pushContext(ContextDialog::buildYesNo(pKiv->pLanguage->getText(Language::CONFIRM), "", &dialogAnswer));
 }
 
 void ContextManager::handleCloseKeys(Context* screen) const

@@ -5,7 +5,6 @@
 #include "Global.h"
 #include "Kiv.h"
 #include "KivInput.h"
-#include "Language.h"
 #include "ResourceManager.h"
 #include "Texture.h"
 
@@ -44,13 +43,5 @@ bool MenuButton::isTriggered() const
 
 void MenuButton::askForConfirmation()
 {
-    const Language& language = *pKiv->pLanguage;
-    ContextDialog* dialog = new ContextDialog();
-    dialog->title = confirmTitle;
-    dialog->message = confirmQuestion;
-    dialog->firstCaption = language.getText(Language::YES);
-    dialog->secondCaption = language.getText(Language::NO);
-    dialog->pAnswer = &dialogAnswer;
-    dialog->build();
-    pGlobal->pContextManager->pushContext(dialog);
+    pGlobal->pContextManager->pushContext(ContextDialog::buildYesNo(confirmTitle, confirmQuestion, &dialogAnswer));
 }
