@@ -174,12 +174,12 @@ void ContextManager::renderFps()
     if (now > nextFpsSample) {
         nextFpsSample = now + FPS_REFRESH;
         shownFps = static_cast<float>(pKiv->fps);
+        shownFpsText = formatString("%.1lf", static_cast<double>(shownFps));
     }
     const KivGraphics& graphics = *pKiv->pGraphics;
     pGlobal->pFontSmall->printAt(static_cast<float>(graphics.fovWidth / 2 - 2),
                                  static_cast<float>(graphics.fovHeight / 2 - 2), 0.0f, UColor(255, 255, 255, 255),
-                                 FontQuad::PRINT_RIGHT | FontQuad::PRINT_NO_CACHE,
-                                 formatString("%.1lf", static_cast<double>(shownFps)));
+                                 FontQuad::PRINT_RIGHT | FontQuad::PRINT_NO_CACHE, shownFpsText);
 }
 
 void ContextManager::renderFpsGraph() const

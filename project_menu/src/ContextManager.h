@@ -16,6 +16,7 @@
 // thread only.
 #include "Context.h"
 #include "Reference.h"
+#include "UString.h"
 
 class MousePointer;
 class RadialFader;
@@ -61,6 +62,8 @@ public:
     Reference previouslyActive;
     Reference active;
     float shownFps = 0.0f;
+    // shownFps as printed, formatted only when it is refreshed.
+    UString shownFpsText = "0.0";
     // Engine time (seconds) of the next refresh of shownFps.
     double nextFpsSample = 0.0;
     // Where the Escape confirmation writes its answer: -1 none, 0 yes, 1 no.
