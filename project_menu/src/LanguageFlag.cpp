@@ -17,11 +17,8 @@ LanguageFlag::LanguageFlag(int flagLanguage) : language(flagLanguage)
     KIV_ASSERT(language >= 0 && static_cast<size_t>(language) < flags->skins.size());
     // Before the first transform, so that the point test works from the start.
     bHasInvXform = true;
-    Skin* skin = flags->skins[static_cast<size_t>(language)];
-    if (skin != pSkin) {
-        pSkin = skin;
-        updateVisuals();
-    }
+    pSkin = flags->skins[static_cast<size_t>(language)];
+    updateVisuals();
 }
 
 void LanguageFlag::tick(double, double)

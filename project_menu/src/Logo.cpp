@@ -6,9 +6,6 @@
 
 Logo::Logo()
 {
-    Skin* skin = pKiv->pResourceManager->findAs<Skin>("logo:all");
-    if (skin != pSkin) {
-        pSkin = skin;
-        updateVisuals();
-    }
+    pSkin = pKiv->pResourceManager->findAs<Skin>("logo:all");
+    updateVisuals();
 }
