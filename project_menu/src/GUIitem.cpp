@@ -4,18 +4,11 @@
 #include "ErrorManager.h"
 #include "FontQuad.h"
 #include "GUItheme.h"
-#include "Global.h"
-#include "Kiv.h"
-#include "KivGraphics.h"
+#include "StatusLine.h"
 #include "StretchSkin.h"
 #include "Texture.h"
 
 #include <algorithm>
-
-namespace {
-const UColor WHITE(255, 255, 255, 255);
-const UColor BLACK(0, 0, 0, 255);
-} // namespace
 
 GUIitem::GUIitem(GUItheme* itemTheme, int style) : theme(itemTheme), font(itemTheme->font)
 {
@@ -124,27 +117,18 @@ void GUIitem::render()
 {
     if (bHidden)
         return;
-    Skin* frame = isDisabledInHierarchy() ? skinDisabled : isMouseOver() ? skinMouseOver : skinNormal;
+    const bool bDisabled = isDisabledInHierarchy();
+    Skin* frame = bDisabled ? skinDisabled : isMouseOver() ? skinMouseOver : skinNormal;
     if (frame != pSkin) {
         pSkin = frame;
         updateVisuals();
     }
     Renderable::render();
     if (bMouseOver)
-        renderStatusLine();
+        StatusLine::print(bDisabled ? disabledTip : tooltip, bDisabled);
     if (!caption.empty())
         renderCaption();
     KivBase::render();
-}
-
-void GUIitem::renderStatusLine()
-{
-    const float y = static_cast<float>(4 - pKiv->pGraphics->fovHeight / 2);
-    const int flags = FontQuad::PRINT_CENTRE_X | FontQuad::PRINT_BOTTOM;
-    if (isDisabledInHierarchy())
-        pGlobal->pFontSmall->printAt(0.0f, y, 0.0f, WHITE, flags, disabledTip);
-    else
-        pGlobal->pFontSmall->printShadowAt(0.0f, y, 0.0f, WHITE, flags, tooltip, 0.0f, -1.0f, 0.0f, BLACK);
 }
 
 void GUIitem::renderCaption()

@@ -81,6 +81,5 @@ public:
 private:
     void copyThemeFrame();
     void deleteFrames();
-    void renderStatusLine();
     void renderCaption();
 };

@@ -8,15 +8,14 @@
 #include "KivGraphics.h"
 #include "ResourceManager.h"
 #include "Sound.h"
+#include "StatusLine.h"
 #include "StretchSkin.h"
 #include "Texture.h"
 
 #include <algorithm>
 
 namespace {
-const UColor WHITE(255, 255, 255, 255);
 const UColor FRAME_SHADOW(0, 0, 0, 64);
-const UColor HINT_SHADOW(0, 0, 0, 255);
 } // namespace
 
 const UColor MenuItem::VALUE_SHADOW(0, 0, 0, 64);
@@ -112,22 +111,12 @@ void MenuItem::render()
     }
     drawValue(position.x, position.y, position.z);
     if (highlighted)
-        renderHint();
+        StatusLine::print(disabled ? disabledText : hint, disabled);
     renderCaption();
 }
 
 void MenuItem::drawValue(float, float, float)
 {
-}
-
-void MenuItem::renderHint()
-{
-    const float y = static_cast<float>(4 - pKiv->pGraphics->fovHeight / 2);
-    const int flags = FontQuad::PRINT_CENTRE_X | FontQuad::PRINT_BOTTOM;
-    if (disabled)
-        pGlobal->pFontSmall->printAt(0.0f, y, 0.0f, WHITE, flags, disabledText);
-    else
-        pGlobal->pFontSmall->printShadowAt(0.0f, y, 0.0f, WHITE, flags, hint, 0.0f, -1.0f, 0.0f, HINT_SHADOW);
 }
 
 void MenuItem::renderCaption()

@@ -89,6 +89,5 @@ protected:
     static const UColor VALUE_SHADOW;
 
 private:
-    void renderHint();
     void renderCaption();
 };
