@@ -47,8 +47,9 @@ void MenuString::tick(double t, double dt)
 
 void MenuString::drawValue(float x, float y, float z)
 {
-    const int width = font->measure(text + "_").width;
+    const std::string withCaret = text + "_";
+    const int width = font->measure(withCaret).width;
     Renderable at;
     placeText(at, V3(x - static_cast<float>(width / 2), y, z), textColor);
-    font->print(&at, 0x02 | FontQuad::PRINT_CENTRE_Y, caretVisible ? text + "_" : text);
+    font->print(&at, 0x02 | FontQuad::PRINT_CENTRE_Y, caretVisible ? withCaret : text);
 }
