@@ -104,3 +104,9 @@ void kivFatal(const char* format, ...)
     std::fflush(stderr);
     std::_Exit(-1);
 }
+
+void kivFatalStatement(const char* error, const char* statement, const char* function, const char* file, int line)
+{
+    kivFatal("Error: %s\n Statement: %s\n Function: %s()\n File: %s\n Line: %d", error, statement, function, file,
+             line);
+}

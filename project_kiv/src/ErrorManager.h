@@ -45,6 +45,10 @@ private:
 // with "*** ERROR *** %s\n" on standard output and standard error, and the
 // process exits with the same status -1.
 [[noreturn]] void kivFatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// The report of a statement that failed, with the library's own error text
+// (KIV_ASSERT gives "Assertion failed.") and the caller's function name.
+[[noreturn]] void kivFatalStatement(const char* error, const char* statement, const char* function, const char* file,
+                                    int line);
 
 // KIV_ERROR("Could not find resource '%s'.", key): a fatal error report.
 #define KIV_ERROR(...)                                                                        \
@@ -53,6 +57,4 @@ private:
 
 // KIV_ASSERT(condition): a broken assumption is fatal.
 #define KIV_ASSERT(statement)                                                                      \
-    ((statement) ? (void)0                                                                         \
-                 : kivFatal("Error: %s\n Statement: %s\n Function: %s()\n File: %s\n Line: %d",   \
-                            "Assertion failed.", #statement, __func__, __FILE__, __LINE__))
+    ((statement) ? (void)0 : kivFatalStatement("Assertion failed.", #statement, __func__, __FILE__, __LINE__))

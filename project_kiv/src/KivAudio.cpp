@@ -63,8 +63,7 @@ KivAudio::KivAudio()
         KIV_LOG("Sound has been muted.");
     } else {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            kivFatal("Error: %s\n Statement: %s\n Function: %s()\n File: %s\n Line: %d", SDL_GetError(),
-                     "SDL_InitSubSystem(SDL_INIT_AUDIO)==0", __func__, __FILE__, __LINE__);
+            kivFatalStatement(SDL_GetError(), "SDL_InitSubSystem(SDL_INIT_AUDIO)==0", __func__, __FILE__, __LINE__);
         SDL_AudioSpec desired;
         std::memset(&desired, 0, sizeof(desired));
         desired.freq = frequency;

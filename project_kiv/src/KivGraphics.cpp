@@ -18,7 +18,6 @@
 KIV_IMPLEMENT_ROOT_CLASS(KivGraphics, nullptr);
 
 namespace {
-const char* const ASSERT_FORMAT = "Error: %s\n Statement: %s\n Function: %s()\n File: %s\n Line: %d";
 const Uint32 LIST_FLAGS = SDL_FULLSCREEN | SDL_ANYFORMAT | SDL_OPENGL;
 const int WINDOW_SIZES[5][2] = {{320, 240}, {512, 384}, {640, 480}, {800, 600}, {1024, 768}};
 const int SCREENSHOT_QUALITY = 60;
@@ -234,7 +233,7 @@ bool KivGraphics::restorePresentation()
     }
     surfaceHandle = SDL_SetVideoMode(screenWidth, screenHeight, depth, flags);
     if (!surfaceHandle)
-        kivFatal(ASSERT_FORMAT, SDL_GetError(), "surfaceHandle!=NULL", "restorePresentation", __FILE__, __LINE__);
+        kivFatalStatement(SDL_GetError(), "surfaceHandle!=NULL", __func__, __FILE__, __LINE__);
     displayProcess = static_cast<int>(getpid());
     displayDepth = surfaceHandle->format->BitsPerPixel;
     setGlobalRenderState();
@@ -259,8 +258,7 @@ void KivGraphics::setGlobalRenderState()
     setTextureParameters();
     GLenum error = glGetError();
     if (error != GL_NO_ERROR)
-        kivFatal(ASSERT_FORMAT, ErrorManager::glErrorToString(error), "0", "setGlobalRenderState", __FILE__,
-                 __LINE__);
+        kivFatalStatement(ErrorManager::glErrorToString(error), "0", __func__, __FILE__, __LINE__);
 }
 
 void KivGraphics::changePresentationParameters(int width, int height, bool fullScreen, bool bilinearFilter,

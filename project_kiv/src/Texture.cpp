@@ -28,8 +28,7 @@ void checkGL(const char* statement, const char* function, int line)
 {
     const GLenum error = glGetError();
     if (error != GL_NO_ERROR)
-        kivFatal("Error: %s\n Statement: %s\n Function: %s()\n File: %s\n Line: %d",
-                 ErrorManager::glErrorToString(error), statement, function, __FILE__, line);
+        kivFatalStatement(ErrorManager::glErrorToString(error), statement, function, __FILE__, line);
 }
 
 int nextPowerOfTwo(int value)
