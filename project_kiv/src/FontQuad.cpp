@@ -229,7 +229,11 @@ FontQuad::Size FontQuad::measureMarkup(const std::string& text) const
 
 void FontQuad::print(Renderable* parent, int flags, const std::string& text)
 {
-    int width = measure(text).width;
+    printMeasured(parent, flags, text, measure(text).width);
+}
+
+void FontQuad::printMeasured(Renderable* parent, int flags, const std::string& text, int width)
+{
     float x = 0.0f, y = 0.0f;
     if (flags & PRINT_CENTRE_X)
         x -= static_cast<float>(width / 2);
@@ -339,8 +343,10 @@ void FontQuad::printShadowAt(float x, float y, float z, UColor color, int flags,
 void FontQuad::printTruncated(Renderable* parent, int flags, const std::string& text, int maxWidth)
 {
     static const std::string ELLIPSIS = "...";
-    if (measure(text).width <= maxWidth) {
-        print(parent, flags, text);
+    // Captions go through here every frame, most of them short enough.
+    const int width = measure(text).width;
+    if (width <= maxWidth) {
+        printMeasured(parent, flags, text, width);
         return;
     }
     int budget = maxWidth - measure(ELLIPSIS).width;

@@ -177,6 +177,8 @@ private:
     // The glyph's place relative to the pen; false when the glyph cannot be
     // copied into a strip exactly.
     static bool placeGlyph(const Skin* skin, int penX, CachePlan::Glyph& glyph);
+    // print for a text whose width is already known.
+    void printMeasured(Renderable* parent, int flags, const std::string& text, int width);
     void printGlyphs(Renderable* at, const std::string& text);
     void printHalves(Renderable* at, const std::string& text);
     void dropCache();
