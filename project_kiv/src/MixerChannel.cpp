@@ -28,6 +28,18 @@ float stepFor(float frequency, float outputRate)
     return frequency > 0.0f ? frequency / outputRate : 0.0f;
 }
 
+// Adds the source frame under position to the next output frame, then moves
+// both on. Declared inline because at -O2 the compiler otherwise keeps it a
+// call, which makes the mixing loops more than twice as slow.
+inline void mixFrame(float*& out, const float* data, float& position, float step, float leftGain, float rightGain)
+{
+    const int i = static_cast<int>(position);
+    out[0] += leftGain * data[2 * i];
+    out[1] += rightGain * data[2 * i + 1];
+    out += 2;
+    position += step;
+}
+
 } // namespace
 
 MixerChannel::MixerChannel(MixerOGG* source) : frequency(static_cast<float>(source->rate)), pSource(source)
@@ -72,17 +84,13 @@ void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
         const float endPosition = static_cast<float>(playMax / 2);
         PanFactors factors = panFactors(pan);
         float gain = currentGain();
-        float leftGain = factors.left * gain;
-        float rightGain = factors.right * gain;
         float step = stepFor(frequency, outputRate);
 
         if (panFrames == 0 && volumeFrames == 0 && frequencyFrames == 0) {
+            const float leftGain = factors.left * gain;
+            const float rightGain = factors.right * gain;
             do {
-                const int i = static_cast<int>(position);
-                out[0] += leftGain * data[2 * i];
-                out[1] += rightGain * data[2 * i + 1];
-                out += 2;
-                position += step;
+                mixFrame(out, data, position, step, leftGain, rightGain);
             } while (position < endPosition && out < end);
         } else {
             do {
@@ -90,14 +98,10 @@ void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
                     pan += panDelta;
                     factors = panFactors(pan);
                     --panFrames;
-                    leftGain = factors.left * gain;
-                    rightGain = factors.right * gain;
                 }
                 if (volumeFrames > 0) {
                     volume += volumeDelta;
                     gain = currentGain();
-                    leftGain = factors.left * gain;
-                    rightGain = factors.right * gain;
                     --volumeFrames;
                     if (volumeFrames == 0 && volume < 1.0f) {
                         bDead = 1;
@@ -109,11 +113,7 @@ void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
                     step = stepFor(frequency, outputRate);
                     --frequencyFrames;
                 }
-                const int i = static_cast<int>(position);
-                out[0] += leftGain * data[2 * i];
-                out[1] += rightGain * data[2 * i + 1];
-                out += 2;
-                position += step;
+                mixFrame(out, data, position, step, factors.left * gain, factors.right * gain);
             } while (position < endPosition && out < end);
         }
         // Past the end only "at or beyond playMax" matters to the source, and
