@@ -14,9 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -39,7 +36,7 @@ protected:
     void startEngine(const std::string& configText = "")
     {
         if (!configText.empty())
-            std::ofstream(configPath()) << configText;
+            writeWholeFile(configPath(), configText);
         new Kiv();
     }
 
@@ -55,8 +52,7 @@ protected:
     std::string writeFile(const std::string& name, const std::vector<unsigned char>& bytes) const
     {
         const std::string path = home + "/" + name;
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        writeWholeFile(path, std::string(bytes.begin(), bytes.end()));
         return path;
     }
 

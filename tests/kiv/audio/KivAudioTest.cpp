@@ -7,6 +7,8 @@
 #include <SDL/SDL.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>

@@ -5,6 +5,8 @@
 #include "SoundChannel.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <unistd.h>
 
