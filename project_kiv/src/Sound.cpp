@@ -55,9 +55,7 @@ float Sound::randomPitchFactor() const
 
 void Sound::play()
 {
-    SoundChannel channel(this);
-    channel.setFrequency(randomPitchFactor(), 0.0);
-    channel.play();
+    playAtFrequency(randomPitchFactor());
 }
 
 void Sound::playAt(V3 position)
@@ -77,7 +75,5 @@ void Sound::playAtFrequency(float frequency)
 
 void Sound::playPitched(int semitones)
 {
-    SoundChannel channel(this);
-    channel.setFrequency(semitoneFactor(semitones), 0.0);
-    channel.play();
+    playAtFrequency(semitoneFactor(semitones));
 }
