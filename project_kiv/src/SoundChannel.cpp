@@ -85,8 +85,7 @@ void SoundChannel::setPanFromScreenX(V3 position)
         pan = 1.0f;
     else if (t >= 0.0f)
         pan = (t + t) - 1.0f;
-    if (Mixer* mixer = KivAudio::getMixer())
-        mixer->setPan(channelId, pan, 0.0);
+    setPan(pan, 0.0);
 }
 
 void SoundChannel::setPosition(float fraction)
