@@ -14,7 +14,6 @@ class DataWriter {
 public:
     explicit DataWriter(std::string rootFolder);
 
-    const std::string& getRoot() const { return root; }
     void writeBytes(const std::string& relativePath, const std::vector<uint8_t>& bytes);
     void writeText(const std::string& relativePath, const std::string& text);
     // The TGA and, beside it, its skin file (".tga.ini").

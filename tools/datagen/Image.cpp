@@ -20,44 +20,17 @@ void Image::setPixel(int x, int y, uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
     p[3] = a;
 }
 
-namespace {
-
-// Calls combine(source pixel, destination pixel) for every pixel of src,
-// placed with its top-left corner at (x, y), that falls inside dst.
-template <typename Combine>
-void forEachOverlap(Image& dst, const Image& src, int x, int y, Combine combine) {
-    for (int sy = 0; sy < src.getHeight(); ++sy) {
+void Image::blit(const Image& src, int x, int y) {
+    for (int sy = 0; sy < src.height; ++sy) {
         const int dy = y + sy;
-        if (dy < 0 || dy >= dst.getHeight())
+        if (dy < 0 || dy >= height)
             continue;
-        for (int sx = 0; sx < src.getWidth(); ++sx) {
+        for (int sx = 0; sx < src.width; ++sx) {
             const int dx = x + sx;
-            if (dx < 0 || dx >= dst.getWidth())
-                continue;
-            combine(src.pixel(sx, sy), dst.pixel(dx, dy));
+            if (dx >= 0 && dx < width)
+                std::copy_n(src.pixel(sx, sy), 4, pixel(dx, dy));
         }
     }
-}
-
-}  // namespace
-
-void Image::blit(const Image& src, int x, int y) {
-    forEachOverlap(*this, src, x, y, [](const uint8_t* s, uint8_t* d) { std::copy_n(s, 4, d); });
-}
-
-void Image::composite(const Image& src, int x, int y) {
-    forEachOverlap(*this, src, x, y, [](const uint8_t* s, uint8_t* d) {
-        const int sa = s[3];
-        if (sa == 0)
-            return;
-        const int da = d[3];
-        const int outA = sa + da * (255 - sa) / 255;
-        for (int c = 0; c < 3; ++c) {
-            const int num = s[c] * sa * 255 + d[c] * da * (255 - sa);
-            d[c] = static_cast<uint8_t>(outA ? num / (outA * 255) : 0);
-        }
-        d[3] = static_cast<uint8_t>(outA);
-    });
 }
 
 Image Image::crop(int x, int y, int w, int h) const {
@@ -99,13 +72,5 @@ void Image::bleedEdges(int passes) {
                     d[c] = static_cast<uint8_t>(sum[c] / count);
             }
         pixels.swap(next);
-    }
-}
-
-void Image::setColourKeepAlpha(uint8_t r, uint8_t g, uint8_t b) {
-    for (size_t i = 0; i < pixels.size(); i += 4) {
-        pixels[i] = r;
-        pixels[i + 1] = g;
-        pixels[i + 2] = b;
     }
 }

@@ -13,24 +13,18 @@ public:
 
     int getWidth() const { return width; }
     int getHeight() const { return height; }
-    bool isEmpty() const { return width == 0 || height == 0; }
 
     uint8_t* pixel(int x, int y) { return &pixels[(static_cast<size_t>(y) * width + x) * 4]; }
     const uint8_t* pixel(int x, int y) const { return &pixels[(static_cast<size_t>(y) * width + x) * 4]; }
     uint8_t alphaAt(int x, int y) const;
-    const std::vector<uint8_t>& getPixels() const { return pixels; }
 
     void setPixel(int x, int y, uint8_t r, uint8_t g, uint8_t b, uint8_t a);
     // Copies src with its top-left corner at (x, y), replacing what was there.
     void blit(const Image& src, int x, int y);
-    // Straight-alpha "over" compositing of src at (x, y).
-    void composite(const Image& src, int x, int y);
     Image crop(int x, int y, int w, int h) const;
     // Fills the colour of fully transparent pixels from their opaque
     // neighbours, so bilinear filtering never pulls a dark fringe in.
     void bleedEdges(int passes);
-    // Every pixel gets this colour, alpha untouched (glyphs, tinted art).
-    void setColourKeepAlpha(uint8_t r, uint8_t g, uint8_t b);
 
 private:
     int width = 0;

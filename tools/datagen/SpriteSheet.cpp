@@ -37,11 +37,6 @@ int SpriteSheet::addPending(const Image& frame, const Border& border, bool bFixe
     return static_cast<int>(skins.size()) - 1;
 }
 
-int SpriteSheet::addSkin(const Skin& skin) {
-    skins.push_back(skin);
-    return static_cast<int>(skins.size()) - 1;
-}
-
 void SpriteSheet::setExactSize(int width, int height) {
     exactWidth = width;
     exactHeight = height;

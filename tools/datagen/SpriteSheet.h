@@ -40,16 +40,12 @@ public:
     // given: the colour bleed over the sheet does not touch it.
     int addBorderedFrame(const Image& image, const Border& border);
     int addBorderedFrameAt(const Image& image, const Border& border, int x, int y);
-    // A skin over pixels that other frames own (shared glyphs, composite views).
-    int addSkin(const Skin& skin);
     // Forces the image size instead of the packed power-of-two height.
     void setExactSize(int width, int height);
 
     // Packs the frames and returns the texture image; call once.
     const Image& compose();
-    const Image& getImage() const { return image; }
     const std::vector<Skin>& getSkins() const { return skins; }
-    int getFrameCount() const { return static_cast<int>(skins.size()); }
     // The skin file: "[Skin %d]" sections with left, top, width, height and
     // the origin adjustments, no spaces, no comments.
     std::string skinFileText() const;

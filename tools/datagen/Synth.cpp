@@ -136,21 +136,13 @@ void Synth::voice(double start, double duration, double p0, double p1, const Vow
     addBuffer(start, out);
 }
 
-void Synth::scale(double factor) {
-    for (float& s : buffer)
-        s = static_cast<float>(s * factor);
-}
-
 void Synth::normalise(double peak) {
     float top = 0;
     for (float s : buffer)
         top = std::max(top, std::fabs(s));
-    if (top > 0)
-        scale(peak / top);
-}
-
-void Synth::mix(const Synth& other, double gain) {
-    const size_t n = std::min(buffer.size(), other.buffer.size());
-    for (size_t i = 0; i < n; ++i)
-        buffer[i] += static_cast<float>(other.buffer[i] * gain);
+    if (top == 0)
+        return;
+    const double factor = peak / top;
+    for (float& s : buffer)
+        s = static_cast<float>(s * factor);
 }

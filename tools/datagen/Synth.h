@@ -17,8 +17,6 @@ public:
 
     Synth(int rate, double seconds, bool bWrap, uint64_t seed);
 
-    int getRate() const { return rate; }
-    double getSeconds() const { return static_cast<double>(buffer.size()) / rate; }
     const std::vector<float>& getSamples() const { return buffer; }
 
     // A tone gliding from f0 to f1 (Hz); linear attack, exponential decay
@@ -34,10 +32,8 @@ public:
     // to p1 through formants moving from vowel a to vowel b.
     void voice(double start, double duration, double p0, double p1, const Vowel& a, const Vowel& b, double amp);
 
-    void scale(double factor);
+    // Scales the whole buffer so its loudest sample reaches peak.
     void normalise(double peak);
-    // Mixes another buffer in, with a gain.
-    void mix(const Synth& other, double gain);
 
 private:
     void add(long index, double value);

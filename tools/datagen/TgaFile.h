@@ -1,8 +1,7 @@
 #pragma once
 // TgaFile: encodes an Image as an uncompressed 32-bit true-colour TGA
 // (image type 2, descriptor 0x28: 8 alpha bits, top-left origin), pixels
-// stored B, G, R, A from the top row down. Also decodes that same layout,
-// for the checks that read the data set back.
+// stored B, G, R, A from the top row down.
 #include "Image.h"
 
 #include <cstdint>
@@ -11,7 +10,4 @@
 class TgaFile {
 public:
     static std::vector<uint8_t> encode(const Image& image);
-    // Returns false (and leaves image empty) for anything but the layout
-    // encode writes, bottom-up rows excepted, which are flipped.
-    static bool decode(const std::vector<uint8_t>& bytes, Image& image);
 };
