@@ -123,23 +123,13 @@ void drawSymbol(cairo_t* cr, int code, double s) {
 // Turns a coverage mask into the glyph image: white ink, and with an
 // outline a black rim `outline` pixels wide round it.
 Image inkGlyph(const std::vector<float>& coverage, int w, int h, int outline) {
+    const std::vector<float> rim = outline > 0 ? dilated(coverage, w, h, outline) : coverage;
     Image out(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const float fill = coverage[static_cast<size_t>(y) * w + x];
-            float rim = fill;
-            for (int dy = -outline; dy <= outline; ++dy)
-                for (int dx = -outline; dx <= outline; ++dx) {
-                    const double d = std::sqrt(double(dx * dx + dy * dy));
-                    if (d > outline + 0.5)
-                        continue;
-                    const int nx = x + dx, ny = y + dy;
-                    if (nx < 0 || ny < 0 || nx >= w || ny >= h)
-                        continue;
-                    const float weight = static_cast<float>(std::clamp(outline + 0.5 - d, 0.0, 1.0));
-                    rim = std::max(rim, coverage[static_cast<size_t>(ny) * w + nx] * weight);
-                }
-            const float alpha = std::max(fill, rim);
+            const size_t at = static_cast<size_t>(y) * w + x;
+            const float fill = coverage[at];
+            const float alpha = std::max(fill, rim[at]);
             const uint8_t grey =
                 outline > 0 ? static_cast<uint8_t>(alpha > 0 ? std::lround(255 * fill / alpha) : 0) : 255;
             out.setPixel(x, y, grey, grey, grey, static_cast<uint8_t>(std::lround(alpha * 255)));
@@ -171,11 +161,7 @@ Image FontMaker::glyph(int code, const Style& style) const {
             cairo_translate(cr, pad + 1, baseline - s);
             drawSymbol(cr, code, s);
         });
-        std::vector<float> cov(static_cast<size_t>(w) * lineHeight);
-        for (int y = 0; y < lineHeight; ++y)
-            for (int x = 0; x < w; ++x)
-                cov[static_cast<size_t>(y) * w + x] = drawn.pixel(x, y)[3] / 255.0f;
-        return inkGlyph(cov, w, lineHeight, style.outline);
+        return inkGlyph(coverageOf(drawn), w, lineHeight, style.outline);
     }
     FontFace::Glyph g;
     if (!isFromFont(code) || !face.renderGlyph(unicodeOf(code), g))

@@ -116,15 +116,15 @@ void gloss(cairo_t* cr, double x, double y, double rx, double ry, double alpha) 
     cairo_fill(cr);
 }
 
-namespace {
-
-std::vector<float> alphaOf(const Image& src) {
+std::vector<float> coverageOf(const Image& src) {
     std::vector<float> a(static_cast<size_t>(src.getWidth()) * src.getHeight());
     for (int y = 0; y < src.getHeight(); ++y)
         for (int x = 0; x < src.getWidth(); ++x)
             a[static_cast<size_t>(y) * src.getWidth() + x] = src.pixel(x, y)[3] / 255.0f;
     return a;
 }
+
+namespace {
 
 // Grey-scale morphology with a round structuring element: max (dilate) or
 // min (erode) over a disc of the given radius.
@@ -166,10 +166,14 @@ Image whiteFromAlpha(const std::vector<float>& a, int w, int h) {
 
 }  // namespace
 
+std::vector<float> dilated(const std::vector<float>& mask, int w, int h, int radius) {
+    return morph(mask, w, h, radius, true);
+}
+
 Image glowOutline(const Image& src, int outside, int inside) {
     const int w = src.getWidth(), h = src.getHeight();
-    const std::vector<float> a = alphaOf(src);
-    const std::vector<float> grown = morph(a, w, h, outside, true);
+    const std::vector<float> a = coverageOf(src);
+    const std::vector<float> grown = dilated(a, w, h, outside);
     const std::vector<float> shrunk = inside > 0 ? morph(a, w, h, inside, false) : a;
     std::vector<float> ring(a.size());
     for (size_t i = 0; i < a.size(); ++i)
@@ -178,10 +182,10 @@ Image glowOutline(const Image& src, int outside, int inside) {
 }
 
 Image silhouette(const Image& src, int grow) {
-    return whiteFromAlpha(morph(alphaOf(src), src.getWidth(), src.getHeight(), grow, true), src.getWidth(),
+    return whiteFromAlpha(dilated(coverageOf(src), src.getWidth(), src.getHeight(), grow), src.getWidth(),
                           src.getHeight());
 }
 
-Image whiteShape(const Image& src) { return whiteFromAlpha(alphaOf(src), src.getWidth(), src.getHeight()); }
+Image whiteShape(const Image& src) { return whiteFromAlpha(coverageOf(src), src.getWidth(), src.getHeight()); }
 
 }  // namespace paint

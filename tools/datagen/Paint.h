@@ -6,6 +6,7 @@
 #include "Image.h"
 
 #include <cairo.h>
+#include <vector>
 
 struct Colour {
     double r = 1, g = 1, b = 1, a = 1;
@@ -37,6 +38,12 @@ void fillGradientInked(cairo_t* cr, double y0, const Colour& top, double y1, con
 void shadedBall(cairo_t* cr, double x, double y, double r, const Colour& c, double lineWidth = 2.0);
 // The white gloss spot of the cartoon style.
 void gloss(cairo_t* cr, double x, double y, double rx, double ry, double alpha = 0.7);
+
+// Coverage masks: one value in 0..1 per pixel, top row first.
+std::vector<float> coverageOf(const Image& src);
+// The mask grown by `radius` pixels under a round brush whose rim is soft,
+// so the grown edge stays anti-aliased.
+std::vector<float> dilated(const std::vector<float>& mask, int w, int h, int radius);
 
 // A white ring that hugs the opaque shape of src: dilated by `outside`
 // pixels, hollowed `inside` pixels into the shape.
