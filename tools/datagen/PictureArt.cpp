@@ -19,16 +19,6 @@ using Look = SmileyPainter::Look;
 // Three pictures a row in a 256-pixel sheet.
 const int kHelpSize = 82;
 
-Look look(int body, int eyes, int mouth, int hair, int brows) {
-    Look l;
-    l.body = body;
-    l.eyes = eyes;
-    l.mouth = mouth;
-    l.hair = hair;
-    l.brows = brows;
-    return l;
-}
-
 void checkMark(cairo_t* cr, double x, double y, double s) {
     cairo_move_to(cr, x - s, y);
     cairo_line_to(cr, x - s * 0.3, y + s * 0.7);
@@ -94,9 +84,9 @@ void vitaminBall(cairo_t* cr, double x, double y, double r, const Colour& c) {
 void helpPicture(cairo_t* cr, int index) {
     switch (index) {
     case 0:  // clowns are wildcards
-        SmileyPainter::smiley(cr, 18, 50, 0.6, look(0, 1, 0, -1, 0));
+        SmileyPainter::smiley(cr, 18, 50, 0.6, Look{0, 1, 0, -1, 0});
         SmileyPainter::clownWhole(cr, 42, 40, 0.7);
-        SmileyPainter::smiley(cr, 66, 50, 0.6, look(2, 1, 0, -1, 0));
+        SmileyPainter::smiley(cr, 66, 50, 0.6, Look{2, 1, 0, -1, 0});
         checkMark(cr, 42, 74, 6);
         break;
     case 1:  // a life was lost
@@ -117,14 +107,14 @@ void helpPicture(cairo_t* cr, int index) {
         fill(cr, rgb(255, 240, 120));
         break;
     case 3:  // a mistake: the clashing features glow green
-        SmileyPainter::smiley(cr, 22, 42, 0.65, look(0, 1, 0, -1, 0));
-        SmileyPainter::smiley(cr, 62, 42, 0.65, look(1, 1, 4, -1, 0));
+        SmileyPainter::smiley(cr, 22, 42, 0.65, Look{0, 1, 0, -1, 0});
+        SmileyPainter::smiley(cr, 62, 42, 0.65, Look{1, 1, 4, -1, 0});
         eyesGlowRing(cr, 22, 42, 0.65);
         eyesGlowRing(cr, 62, 42, 0.65);
         crossMark(cr, 42, 70, 6);
         break;
     case 4:  // an impatient smiley holding its breath
-        SmileyPainter::smiley(cr, 42, 52, 0.8, look(2, 2, 1, -1, 2));
+        SmileyPainter::smiley(cr, 42, 52, 0.8, Look{2, 2, 1, -1, 2});
         clockIcon(cr, 42, 14, 11);
         for (int s : {-1, 1}) {
             circlePath(cr, 42 + s * 26, 44, 3);
@@ -149,8 +139,8 @@ void helpPicture(cairo_t* cr, int index) {
         stroke(cr, rgb(255, 220, 60), 2.5);
         break;
     case 7:  // no valid matches left
-        SmileyPainter::smiley(cr, 22, 48, 0.6, look(0, 3, 5, -1, 0));
-        SmileyPainter::smiley(cr, 62, 48, 0.6, look(0, 3, 5, -1, 0));
+        SmileyPainter::smiley(cr, 22, 48, 0.6, Look{0, 3, 5, -1, 0});
+        SmileyPainter::smiley(cr, 62, 48, 0.6, Look{0, 3, 5, -1, 0});
         cairo_new_sub_path(cr);
         cairo_arc(cr, 42, 16, 7, M_PI, 2.3 * M_PI);
         cairo_curve_to(cr, 46, 24, 42, 25, 42, 30);
@@ -159,7 +149,7 @@ void helpPicture(cairo_t* cr, int index) {
         fill(cr, kInk);
         break;
     default:  // the challenge round: one match, against the clock
-        SmileyPainter::smiley(cr, 30, 50, 0.7, look(1, 4, 0, -1, 1));
+        SmileyPainter::smiley(cr, 30, 50, 0.7, Look{1, 4, 0, -1, 1});
         clockIcon(cr, 64, 26, 13);
         starPath(cr, 64, 62, 10, 4.5, 5, 0);
         fillInked(cr, rgb(255, 230, 80), 1.6);
@@ -173,8 +163,8 @@ void neighbourhoodPicture(cairo_t* cr, int n) {
     const bool bHair = n == 1 || n == 4 || n == 6 || n == 7;
     const bool bBody = n == 2 || n == 4 || n == 5 || n == 7;
     const bool bBrows = n == 3 || n == 5 || n == 6 || n == 7;
-    const Look a = look(0, 1, 0, bHair ? 0 : -1, 0);
-    const Look b = look(bBody ? 2 : 0, 5, 4, bHair ? 4 : -1, bBrows ? 1 : 0);
+    const Look a{0, 1, 0, bHair ? 0 : -1, 0};
+    const Look b{bBody ? 2 : 0, 5, 4, bHair ? 4 : -1, bBrows ? 1 : 0};
     SmileyPainter::smiley(cr, 22, 46, 0.68, a);
     SmileyPainter::smiley(cr, 62, 46, 0.68, b);
     heart(cr, 42, 74, 6, rgb(255, 100, 140));
@@ -198,7 +188,7 @@ void howToPlayPicture(cairo_t* cr, int mode) {
         for (int i = 0; i < 4; ++i)
             for (int row = 0; row < 2; ++row)
                 SmileyPainter::smiley(cr, xs[i], 24 + row * 36, 0.5,
-                                      look((i + row) % 3, (i * 3 + row) % 8, (i + row * 5) % 8, -1, 0));
+                                      Look{(i + row) % 3, (i * 3 + row) % 8, (i + row * 5) % 8, -1, 0});
     } else if (mode == 1) {  // action: fill the thermometer before it drains
         roundedRectPath(cr, 14, 8, 16, 58, 8);
         fillInked(cr, rgb(230, 240, 255), 2);
@@ -208,7 +198,7 @@ void howToPlayPicture(cairo_t* cr, int mode) {
         fill(cr, rgb(240, 70, 60));
         clockIcon(cr, 58, 24, 14);
         for (int i = 0; i < 3; ++i)
-            SmileyPainter::smiley(cr, 110 + i * 50, 44, 0.62, look(i, i * 2, i * 3, -1, 0));
+            SmileyPainter::smiley(cr, 110 + i * 50, 44, 0.62, Look{i, i * 2, i * 3, -1, 0});
         checkMark(cr, 234, 44, 8);
     } else {  // quest: clear the house, leftovers fill the slots
         cairo_move_to(cr, 40, 34);
@@ -219,7 +209,7 @@ void howToPlayPicture(cairo_t* cr, int mode) {
         cairo_rectangle(cr, 48, 34, 104, 44);
         fillInked(cr, rgb(255, 236, 200), 2);
         for (int i = 0; i < 3; ++i)
-            SmileyPainter::smiley(cr, 66 + i * 34, 58, 0.5, look(i, 7 - i, i + 2, -1, 0));
+            SmileyPainter::smiley(cr, 66 + i * 34, 58, 0.5, Look{i, 7 - i, i + 2, -1, 0});
         roundedRectPath(cr, 200, 8, 16, 58, 8);
         fillInked(cr, rgb(230, 240, 255), 2);
         for (int i = 0; i < 4; ++i) {
@@ -290,7 +280,7 @@ void intro(DataWriter& out) {
     one.addFrame(centred(48, puppetEyesClosed));
     // Thought picture: the resident who looks just like the hero...
     one.addFrame(centred(64, [](cairo_t* cr) {
-        SmileyPainter::smiley(cr, 0, 2, 0.9, look(kHeroBody, 1, 5, kHeroHair, 0));
+        SmileyPainter::smiley(cr, 0, 2, 0.9, Look{kHeroBody, 1, 5, kHeroHair, 0});
     }));
     // ...and the mark crossing it out.
     one.addFrame(centred(64, [](cairo_t* cr) { crossMark(cr, 0, 2, 20); }));
