@@ -6,16 +6,14 @@
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
 #include "SolutionSearch.h"
+#include "TemporaryFolder.h"
+#include "WholeFile.h"
 
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,16 +24,6 @@ namespace {
 
 const std::string kStaging = std::string(KIV_BINARY_DIR) + "/data-src/";
 const std::string kGame = std::string(KIV_BINARY_DIR) + "/data/";
-
-std::vector<uint8_t> readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string readText(const std::string& path) {
-    const std::vector<uint8_t> bytes = readBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
 
 struct Skin {
     int left, top, width, height, adjustX, adjustY;
@@ -53,14 +41,15 @@ struct Texture {
 // anything the engine would refuse.
 Texture loadTexture(const std::string& path) {
     Texture t;
-    const std::vector<uint8_t> bytes = readBytes(kStaging + path);
+    const std::string bytes = readWholeFile(kStaging + path);
     MemoryImageFile image(1, 1);
     UString error;
-    EXPECT_TRUE(image.decodeTGA(bytes.data(), bytes.size(), false, error)) << path << ": " << error;
+    EXPECT_TRUE(image.decodeTGA(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), false, error))
+        << path << ": " << error;
     t.width = image.width;
     t.height = image.height;
     t.rgba.assign(image.pImageData, image.pImageData + static_cast<size_t>(image.width) * image.height * 4);
-    const std::string text = readText(kStaging + path + ".ini");
+    const std::string text = readWholeFile(kStaging + path + ".ini");
     MemoryIniFile ini;
     ini.parse(text.data(), text.size());
     for (int i = 0; i < ini.getSectionCount(); ++i) {
@@ -98,7 +87,7 @@ TEST(DataSetTest, EveryTextureDecodesWithAWellFormedSkinFile) {
         }
         // The engine's ini reader trims lines but not keys: no spaces round
         // "=", and every other line is a section header (no comments).
-        const std::string text = readText(kStaging + entry.path + ".ini");
+        const std::string text = readWholeFile(kStaging + entry.path + ".ini");
         size_t start = 0;
         while (start < text.size()) {
             const size_t end = text.find('\n', start);
@@ -312,7 +301,7 @@ TEST(DataSetTest, SoundsAreMonoAndMusicIsStereoOfTheRightLength) {
 TEST(DataSetTest, SolutionFilesHoldManyDistinctValidPaths) {
     for (const Catalogue::Solution& s : Catalogue::solutions()) {
         SCOPED_TRACE(s.path);
-        const std::vector<uint8_t> bytes = readBytes(kStaging + s.path);
+        const std::string bytes = readWholeFile(kStaging + s.path);
         const size_t size = static_cast<size_t>(s.width * s.height);
         ASSERT_EQ(0u, bytes.size() % size);
         std::set<std::vector<uint8_t>> records;
@@ -329,18 +318,18 @@ TEST(DataSetTest, SolutionFilesHoldManyDistinctValidPaths) {
 }
 
 TEST(DataSetTest, EditionSettingsHoldTheKeysTheEngineReads) {
-    const std::string text = readText(kGame + "Glimmerdaledemo.cfg.static");
+    const std::string text = readWholeFile(kGame + "Glimmerdaledemo.cfg.static");
     MemoryIniFile ini;
     ini.parse(text.data(), text.size());
     EXPECT_FALSE(ini.getBool("Language", "bMultilanguage"));
     EXPECT_EQ(0, ini.getInt("Language", "singleLanguage"));
     EXPECT_EQ(0, ini.getInt("Graphics", "ditherDepth"));
-    EXPECT_NE(std::string::npos, readText(kGame + "readme.htm").find("How to play"));
+    EXPECT_NE(std::string::npos, readWholeFile(kGame + "readme.htm").find("How to play"));
 }
 
 TEST(DataSetTest, TheGeneratorWritesTheSameBytesEveryRun) {
-    const fs::path temp = fs::temp_directory_path() / ("datagen-again-" + std::to_string(::getpid()));
-    fs::remove_all(temp);
+    const TemporaryFolder folder("datagen-again");
+    const fs::path temp = folder.path();
     const std::string command = std::string(DATAGEN_EXE) + " " + (temp / "src").string() + " " +
                                 (temp / "game").string();
     ASSERT_EQ(0, std::system(command.c_str()));
@@ -349,11 +338,10 @@ TEST(DataSetTest, TheGeneratorWritesTheSameBytesEveryRun) {
         if (!entry.is_regular_file())
             continue;
         const std::string relative = fs::relative(entry.path(), temp / "src").string();
-        EXPECT_TRUE(readBytes(entry.path().string()) == readBytes(kStaging + relative)) << relative;
+        EXPECT_TRUE(readWholeFile(entry.path().string()) == readWholeFile(kStaging + relative)) << relative;
         ++compared;
     }
     EXPECT_GT(compared, 150);
-    fs::remove_all(temp);
 }
 
 }  // namespace

@@ -10,44 +10,25 @@
 #include "Sound.h"
 #include "SoundStream.h"
 #include "Texture.h"
+#include "WindowedEngine.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
-class DataEngine : public ::testing::Environment {
+// The engine starts in the game folder, beside the archive and the loose
+// edition settings.
+class DataEngine : public WindowedEngine {
 public:
     void SetUp() override {
-        char folder[] = "/tmp/datagen-engine-XXXXXX";
-        ASSERT_NE(mkdtemp(folder), nullptr);
-        home = folder;
-        setenv("XDG_DATA_HOME", folder, 1);
-        const std::string data = home + "/Glimmerdaledemo/1.30";
-        std::filesystem::create_directories(data);
-        if (FILE* config = std::fopen((data + "/Glimmerdaledemo.cfg").c_str(), "w")) {
-            std::fputs("[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n", config);
-            std::fclose(config);
-        }
         ASSERT_EQ(0, chdir(KIV_BINARY_DIR "/data"));
-        new Kiv();
+        WindowedEngine::SetUp();
         ASSERT_TRUE(pKiv->pFileManager->useWad("./Glimmerdaledemo.dat"));
     }
-
-    void TearDown() override {
-        delete pKiv;
-        std::error_code ignored;
-        std::filesystem::remove_all(home, ignored);
-    }
-
-private:
-    std::string home;
 };
 
 ::testing::Environment* const engine = ::testing::AddGlobalTestEnvironment(new DataEngine);
