@@ -22,6 +22,13 @@ Image Canvas::render(int w, int h, const std::function<void(cairo_t*)>& draw) {
     return canvas.toImage();
 }
 
+Image Canvas::renderCentred(int size, const std::function<void(cairo_t*)>& draw) {
+    return render(size, size, [&](cairo_t* cr) {
+        cairo_translate(cr, size / 2.0, size / 2.0);
+        draw(cr);
+    });
+}
+
 Image Canvas::toImage() const {
     cairo_surface_flush(pSurface);
     Image out(width, height);

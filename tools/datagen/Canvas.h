@@ -14,6 +14,9 @@ public:
     Canvas(const Canvas&) = delete;
     // Draws one frame of the given size with `draw` and returns it.
     static Image render(int width, int height, const std::function<void(cairo_t*)>& draw);
+    // A square frame drawn with the origin at its centre, where the default
+    // centred anchor puts the sprite's position.
+    static Image renderCentred(int size, const std::function<void(cairo_t*)>& draw);
     Canvas& operator=(const Canvas&) = delete;
 
     cairo_t* cr() const { return pCairo; }

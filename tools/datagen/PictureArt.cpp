@@ -7,7 +7,6 @@
 #include "SmileyPainter.h"
 
 #include <cmath>
-#include <functional>
 #include <string>
 
 using namespace paint;
@@ -222,13 +221,6 @@ void howToPlayPicture(cairo_t* cr, int mode) {
     }
 }
 
-Image centred(int size, const std::function<void(cairo_t*)>& draw) {
-    return Canvas::render(size, size, [&](cairo_t* cr) {
-        cairo_translate(cr, size / 2.0, size / 2.0);
-        draw(cr);
-    });
-}
-
 // The intro's puppets: the parts of one smiley, each on a canvas centred on
 // the face, so the centred anchors stack them.
 const double kPuppet = 1.05;
@@ -271,45 +263,51 @@ void puppetMouth(cairo_t* cr, int mouth) {
 }
 
 void intro(DataWriter& out) {
+    // The hero's body and eyes appear in both sheets.
+    const Image heroBody = Canvas::renderCentred(84, [](cairo_t* cr) { puppetBody(cr, kHeroBody, kHeroHair); });
+    const Image eyesOpen = Canvas::renderCentred(48, puppetEyesOpen);
+    const Image pupils = Canvas::renderCentred(48, puppetPupils);
+    const Image eyesClosed = Canvas::renderCentred(48, puppetEyesClosed);
+
     SpriteSheet one;
-    one.addFrame(centred(84, [](cairo_t* cr) { puppetBody(cr, kHeroBody, kHeroHair); }));
-    one.addFrame(centred(48, [](cairo_t* cr) { puppetMouth(cr, 5); }));
-    one.addFrame(centred(48, [](cairo_t* cr) { puppetMouth(cr, 6); }));
-    one.addFrame(centred(48, puppetEyesOpen));
-    one.addFrame(centred(48, puppetPupils));
-    one.addFrame(centred(48, puppetEyesClosed));
+    one.addFrame(heroBody);
+    one.addFrame(Canvas::renderCentred(48, [](cairo_t* cr) { puppetMouth(cr, 5); }));
+    one.addFrame(Canvas::renderCentred(48, [](cairo_t* cr) { puppetMouth(cr, 6); }));
+    one.addFrame(eyesOpen);
+    one.addFrame(pupils);
+    one.addFrame(eyesClosed);
     // Thought picture: the resident who looks just like the hero...
-    one.addFrame(centred(64, [](cairo_t* cr) {
+    one.addFrame(Canvas::renderCentred(64, [](cairo_t* cr) {
         SmileyPainter::smiley(cr, 0, 2, 0.9, Look{kHeroBody, 1, 5, kHeroHair, 0});
     }));
     // ...and the mark crossing it out.
-    one.addFrame(centred(64, [](cairo_t* cr) { crossMark(cr, 0, 2, 20); }));
-    one.addFrame(centred(84, [](cairo_t* cr) { puppetBody(cr, 2, 1); }));
-    one.addFrame(centred(48, [](cairo_t* cr) {
+    one.addFrame(Canvas::renderCentred(64, [](cairo_t* cr) { crossMark(cr, 0, 2, 20); }));
+    one.addFrame(Canvas::renderCentred(84, [](cairo_t* cr) { puppetBody(cr, 2, 1); }));
+    one.addFrame(Canvas::renderCentred(48, [](cairo_t* cr) {
         puppetEyesOpen(cr);
         cairo_scale(cr, 1 / kPuppet, 1 / kPuppet);
         puppetPupils(cr);
         cairo_scale(cr, 1 / kPuppet, 1 / kPuppet);
         puppetMouth(cr, 0);
     }));
-    one.addFrame(centred(48, [](cairo_t* cr) {
+    one.addFrame(Canvas::renderCentred(48, [](cairo_t* cr) {
         puppetEyesClosed(cr);
         cairo_scale(cr, 1 / kPuppet, 1 / kPuppet);
         puppetMouth(cr, 0);
     }));
-    one.addFrame(centred(40, [](cairo_t* cr) { heart(cr, 0, 1, 16, rgb(255, 80, 120)); }));
+    one.addFrame(Canvas::renderCentred(40, [](cairo_t* cr) { heart(cr, 0, 1, 16, rgb(255, 80, 120)); }));
     out.writeSheet("gfx/intro1.tga", one);
 
     SpriteSheet two;
-    two.addFrame(centred(84, [](cairo_t* cr) { puppetBody(cr, kHeroBody, kHeroHair); }));
-    two.addFrame(centred(48, [](cairo_t* cr) {
+    two.addFrame(heroBody);
+    two.addFrame(Canvas::renderCentred(48, [](cairo_t* cr) {
         puppetPupils(cr);
         cairo_scale(cr, 1 / kPuppet, 1 / kPuppet);
         puppetMouth(cr, 5);
     }));
-    two.addFrame(centred(48, puppetPupils));
-    two.addFrame(centred(48, puppetEyesOpen));
-    two.addFrame(centred(48, puppetEyesClosed));
+    two.addFrame(pupils);
+    two.addFrame(eyesOpen);
+    two.addFrame(eyesClosed);
     out.writeSheet("gfx/intro2.tga", two);
 }
 

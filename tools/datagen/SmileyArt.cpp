@@ -12,12 +12,7 @@ namespace {
 const int kGlowOutside = 3;
 const int kGlowInside = 1;
 
-Image feature(const std::function<void(cairo_t*)>& draw) {
-    return Canvas::render(SmileyArt::kCanvas, SmileyArt::kCanvas, [&](cairo_t* cr) {
-        cairo_translate(cr, SmileyArt::kCanvas / 2.0, SmileyArt::kCanvas / 2.0);
-        draw(cr);
-    });
-}
+Image feature(const std::function<void(cairo_t*)>& draw) { return Canvas::renderCentred(SmileyArt::kCanvas, draw); }
 
 void writeFramesWithGlow(DataWriter& out, const char* path, const char* glowPath,
                          const std::vector<Image>& frames) {
