@@ -100,15 +100,15 @@ int Loader::loadStuff(bool countOnly)
     }
     // Made once, at the first step: the edition's settings do not change
     // while loading, so the list need not be made again every frame.
-    if (steps.empty())
-        listSteps(steps);
-    const int count = static_cast<int>(steps.size());
+    if (runSteps.empty())
+        listSteps(runSteps);
+    const int count = static_cast<int>(runSteps.size());
     if (lastStep >= count)
         return count;
     // The counter moves first, so a step that pushes a screen or finishes
     // the loader is never run twice.
     const int step = ++lastStep;
-    steps[static_cast<size_t>(step - 1)]();
+    runSteps[static_cast<size_t>(step - 1)]();
     return step;
 }
 

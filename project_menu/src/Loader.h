@@ -59,7 +59,7 @@ private:
     void finish();
 
     // This run's steps, listed at the first step performed.
-    std::vector<Step> steps;
+    std::vector<Step> runSteps;
 };
 
 // Makes the object a child of Global's resource root (Global owns it from
