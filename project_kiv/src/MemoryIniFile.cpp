@@ -3,6 +3,7 @@
 #include "ErrorManager.h"
 #include "FileManager.h"
 #include "Kiv.h"
+#include "ReplaceFile.h"
 
 #include <cstdio>
 #include <vector>
@@ -95,20 +96,9 @@ UString MemoryIniFile::toText() const
 
 bool MemoryIniFile::writeFile(const UString& path) const
 {
-    // Written beside the target and renamed over it, so a crash mid-write
-    // never leaves a half file behind.
-    UString temporary = path + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file)
-        return false;
-    UString text = toText();
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    const UString text = toText();
+    UString error;
+    return replaceFile(path, std::vector<unsigned char>(text.begin(), text.end()), error);
 }
 
 bool MemoryIniFile::hasSection(const UString& section) const

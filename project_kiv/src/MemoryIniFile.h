@@ -18,6 +18,8 @@ public:
     void parse(const char* text, size_t size);
     // Straight from a disk path (the engine configuration); false when unreadable.
     bool readFile(const UString& path);
+    // Replaces the file whole (ReplaceFile.h): false when it could not be
+    // stored, the old file then left as it was.
     bool writeFile(const UString& path) const;
     UString toText() const;
 
