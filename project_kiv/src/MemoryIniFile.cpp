@@ -120,9 +120,7 @@ UString MemoryIniFile::getString(const UString& section, const UString& key) con
         for (const auto& entry : found->entries)
             if (entry.first == key)
                 return entry.second;
-    kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d",
-             formatString("Key '%s' could not be found in section '%s'.", key.c_str(), section.c_str()).c_str(),
-             "getString", __FILE__, __LINE__);
+    KIV_ERROR("Key '%s' could not be found in section '%s'.", key.c_str(), section.c_str());
 }
 
 int MemoryIniFile::getInt(const UString& section, const UString& key) const
