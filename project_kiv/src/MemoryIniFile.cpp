@@ -24,7 +24,7 @@ UString trimmed(const std::string& line)
 
 MemoryIniFile::MemoryIniFile(const UString& fileName)
 {
-    if (!pKiv || !pKiv->pFileManager || !pKiv->pFileManager->exists(fileName))
+    if (!pKiv || !pKiv->pFileManager)
         return;
     std::unique_ptr<InputFile> file = pKiv->pFileManager->open(fileName);
     if (!file)
