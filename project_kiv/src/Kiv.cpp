@@ -69,9 +69,8 @@ void Kiv::startServices()
         ++attempts;
         SDL_Delay(SDL_INIT_RETRY_MS);
     }
-    if (attempts == SDL_INIT_ATTEMPTS && !SDL_WasInit(SDL_INIT_VIDEO))
-        kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d",
-                 formatString("Could not start SDL video: %s", SDL_GetError()).c_str(), __func__, __FILE__, __LINE__);
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+        KIV_ERROR("Could not start SDL video: %s", SDL_GetError());
     pErrorManager = new ErrorManager();
     pTimeKeeper = new TimeKeeper();
     pFileManager = new FileManager();
