@@ -104,7 +104,6 @@ void Kiv::readConfiguration()
     bTickWhilePaused = pConfig->readBool(CONFIG_SECTION, "bTickWhilePaused", false);
     maxFrameDuration = pConfig->readDouble(CONFIG_SECTION, "maxFrameDuration", 0.05);
     defaultLanguage = pConfig->readInt(CONFIG_SECTION, "defaultLanguage", -1);
-    pTimeKeeper->bTickWhilePaused = bTickWhilePaused;
 }
 
 void Kiv::readEditionSettings()

@@ -30,9 +30,8 @@ double TimeKeeper::getTime() const
 
 void TimeKeeper::onKIVmodeChange(int oldMode, int newMode)
 {
-    if (bTickWhilePaused)
-        return;
-    if (oldMode == Kiv::MODE_OK && pausedSince < 0.0)
+    // A pause already running always ends, even if the flag was set during it.
+    if (oldMode == Kiv::MODE_OK && pausedSince < 0.0 && !(pKiv && pKiv->bTickWhilePaused))
         pausedSince = rawSeconds();
     else if (newMode == Kiv::MODE_OK && pausedSince >= 0.0) {
         pausedTotal += rawSeconds() - pausedSince;

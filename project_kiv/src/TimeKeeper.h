@@ -1,8 +1,8 @@
 #pragma once
 // TimeKeeper: the engine clock in seconds, from the millisecond tick count.
 // Time spent while the engine is not running (inactive or display lost) is
-// not counted unless bTickWhilePaused is set, so the game never jumps ahead
-// after the window regains focus. Owned by Kiv; main thread only.
+// not counted unless the engine's bTickWhilePaused is set, so the game never
+// jumps ahead after the window regains focus. Owned by Kiv; main thread only.
 
 class TimeKeeper {
 public:
@@ -10,11 +10,9 @@ public:
 
     // Never decreases.
     double getTime() const;
-    // Told by the engine at each mode step (old and new mode, 1..3).
+    // Told by the engine at each mode step (old and new mode, 1..3); no
+    // pause starts while the engine's bTickWhilePaused is set.
     void onKIVmodeChange(int oldMode, int newMode);
-
-    // Copied from the engine key "bTickWhilePaused".
-    bool bTickWhilePaused = false;
 
 private:
     static double rawSeconds();
