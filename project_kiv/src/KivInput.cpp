@@ -245,15 +245,13 @@ void KivInput::update()
 
     if (!bGrabbed)
         return;
-    bool outside = mouseX < 0.0f || mouseY < 0.0f || mouseX > viewWidth() || mouseY > viewHeight();
-    if (outside && bPointerShown && !isFullScreen()) {
-        mouseX = std::clamp(mouseX, 0.0f, viewWidth());
-        mouseY = std::clamp(mouseY, 0.0f, viewHeight());
+    const float width = viewWidth();
+    const float height = viewHeight();
+    bool outside = mouseX < 0.0f || mouseY < 0.0f || mouseX > width || mouseY > height;
+    mouseX = std::clamp(mouseX, 0.0f, width);
+    mouseY = std::clamp(mouseY, 0.0f, height);
+    if (outside && bPointerShown && !isFullScreen())
         setMouseGrab(false);
-        return;
-    }
-    mouseX = std::clamp(mouseX, 0.0f, viewWidth());
-    mouseY = std::clamp(mouseY, 0.0f, viewHeight());
 }
 
 void KivInput::reset()
