@@ -21,8 +21,6 @@ Context::~Context()
 void Context::tick(double, double frameDt)
 {
     Context* previous = pKiv ? pKiv->pCurrentContext : nullptr;
-    if (pKiv)
-        pKiv->pCurrentContext = this;
     double cap = pKiv ? pKiv->maxFrameDuration : 0.05;
     dt = std::min(frameDt, cap) * timeScale;
     t += dt;
