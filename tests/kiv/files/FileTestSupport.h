@@ -3,6 +3,7 @@
 // file writing, hand-built TGA images and a check for fatal reports.
 #include "TemporaryFolder.h"
 #include "UString.h"
+#include "WholeFile.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -43,17 +44,11 @@ inline void writeBytes(const UString& path, const Bytes& bytes)
     std::fclose(file);
 }
 
+// Empty when the file cannot be read.
 inline Bytes readBytes(const UString& path)
 {
-    Bytes bytes;
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return bytes;
-    int c;
-    while ((c = std::fgetc(file)) != EOF)
-        bytes.push_back(static_cast<unsigned char>(c));
-    std::fclose(file);
-    return bytes;
+    const std::string text = readWholeFile(path);
+    return Bytes(text.begin(), text.end());
 }
 
 // An uncompressed 32-bit TGA whose pixel (x, y), counted from the top row,
