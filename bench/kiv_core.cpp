@@ -5,12 +5,9 @@
 #include "FramePacer.h"
 #include "Kiv.h"
 #include "KivBase.h"
+#include "TemporaryFolder.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <unistd.h>
 
 namespace {
 
@@ -18,18 +15,12 @@ namespace {
 struct BenchEngine {
     BenchEngine()
     {
-        char pattern[] = "/tmp/kiv-bench-XXXXXX";
-        folder = mkdtemp(pattern);
-        setenv("XDG_DATA_HOME", folder.c_str(), 1);
+        useAsDataHome(folder.path());
         pEngine = new Kiv();
         pEngine->pFramePacer->init(0.0);
     }
-    ~BenchEngine()
-    {
-        delete pEngine;
-        std::filesystem::remove_all(folder);
-    }
-    std::string folder;
+    ~BenchEngine() { delete pEngine; }
+    TemporaryFolder folder{"kiv-bench"};
     Kiv* pEngine = nullptr;
 };
 

@@ -2,16 +2,15 @@
 // against reading the same files loose from disk, and TGA decoding speed.
 #include "FileManager.h"
 #include "MemoryImageFile.h"
+#include "TemporaryFolder.h"
 #include "WadArchive.h"
 #include "WadWriter.h"
+#include "WholeFile.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -25,8 +24,6 @@ class Fixture {
 public:
     Fixture()
     {
-        char pattern[] = "/tmp/kiv-bench-files-XXXXXX";
-        folder = mkdtemp(pattern);
         mkdir((folder + "/gfx").c_str(), 0755);
         mkdir((folder + "/sfx").c_str(), 0755);
         WadWriter writer;
@@ -40,23 +37,16 @@ public:
                 noise = noise * 1664525u + 1013904223u;
                 bytes[b] = static_cast<char>(image ? (b / 64 + i) & 0xFF : noise >> 24);
             }
-            FILE* file = std::fopen((folder + "/" + name).c_str(), "wb");
-            std::fwrite(bytes.data(), 1, bytes.size(), file);
-            std::fclose(file);
+            writeWholeFile(folder + "/" + name, bytes);
             writer.addEntry(name, bytes.data(), bytes.size(), error);
             names.push_back(name);
         }
         archive = folder + "/data.dat";
         writer.write(archive, error);
     }
-    ~Fixture()
-    {
-        std::string command = "rm -rf '" + folder + "'";
-        if (std::system(command.c_str()) != 0)
-            std::fprintf(stderr, "could not remove %s\n", folder.c_str());
-    }
 
-    std::string folder;
+    TemporaryFolder scratch{"kiv-bench-files"};
+    const std::string& folder = scratch.path();
     std::string archive;
     std::vector<std::string> names;
 };
