@@ -18,6 +18,7 @@ struct _SDL_Joystick;
 class KivInput {
 public:
     static constexpr int KEY_COUNT = 312;
+    static constexpr int KEY_ESCAPE = 1;
     static constexpr int FIRST_JOYSTICK_CODE = 256;
     static constexpr int JOYSTICK_UP = 256, JOYSTICK_DOWN = 257, JOYSTICK_LEFT = 258, JOYSTICK_RIGHT = 259;
     static constexpr int FIRST_JOYSTICK_BUTTON = 272;

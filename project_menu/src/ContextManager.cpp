@@ -119,7 +119,7 @@ void ContextManager::switchTo(Context* screen)
 
 void ContextManager::handleEscape(Context* screen)
 {
-    if (!screen->bEscapeCloses || !pKiv->pInput->wentDown(KEY_ESCAPE))
+    if (!screen->bEscapeCloses || !pKiv->pInput->wentDown(KivInput::KEY_ESCAPE))
         return;
     if (!screen->bConfirmBeforeClose) {
         screen->bFinished = true;

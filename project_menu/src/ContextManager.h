@@ -24,8 +24,6 @@ class RadialFader;
 class ContextManager : public Context {
     KIV_DECLARE_CLASS()
 public:
-    // The input code of Escape.
-    static constexpr int KEY_ESCAPE = 1;
     // Seconds between refreshes of the frame-rate counter.
     static constexpr double FPS_REFRESH = 0.125;
 

@@ -8,10 +8,6 @@
 #include "MenuItem.h"
 #include "RenderableText.h"
 
-namespace {
-constexpr int KEY_ESCAPE = 1;
-} // namespace
-
 ContextOptionsControls::ContextOptionsControls() : ContextOptionsPage(Language::CONTROLS)
 {
     addKeyRows(0);
@@ -19,7 +15,7 @@ ContextOptionsControls::ContextOptionsControls() : ContextOptionsPage(Language::
     pMenuKeyRow = addRow(new MenuItem(chooserX, rowY(6), 0.0f, text(Language::CONTROLSINGAMEMENU), ""), CHOOSER_WIDTH);
     pMenuKeyRow->disabled = true;
     pMenuKeyRow->disabledText = text(Language::CONTROLSINGAMEMENUHINT);
-    RenderableText* escape = new RenderableText(chooserX, rowY(6), 0.0f, pKiv->pInput->keyNames[KEY_ESCAPE],
+    RenderableText* escape = new RenderableText(chooserX, rowY(6), 0.0f, pKiv->pInput->keyNames[KivInput::KEY_ESCAPE],
                                                 pGlobal->pFontMedium, pMenuKeyRow->disabledColor);
     escape->flags |= FontQuad::PRINT_CENTRE_Y;
     escape->bShadow = false;

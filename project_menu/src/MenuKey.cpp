@@ -4,10 +4,6 @@
 #include "Kiv.h"
 #include "KivInput.h"
 
-namespace {
-constexpr int KEY_ESCAPE = 1;
-} // namespace
-
 MenuKey::MenuKey(float x, float y, float z, const std::string& itemCaption, const std::string& itemHint, int* keyCode)
     : MenuItem(x, y, z, itemCaption, itemHint), pKeyCode(keyCode)
 {
@@ -15,7 +11,7 @@ MenuKey::MenuKey(float x, float y, float z, const std::string& itemCaption, cons
 
 bool MenuKey::isBindable(int code)
 {
-    return code > KEY_ESCAPE && code < KivInput::MOUSE_UP;
+    return code > KivInput::KEY_ESCAPE && code < KivInput::MOUSE_UP;
 }
 
 void MenuKey::tick(double t, double dt)
