@@ -254,14 +254,10 @@ static_assert(namedKeyCodesInOrder(), "key names stand in ascending code order")
 Language::Language()
 {
     KIV_LOG("Starting...");
-    for (auto& row : texts) {
-        for (const char*& text : row)
-            text = nullptr;
-    }
-    for (const StringRow& row : STRING_ROWS)
+    for (const StringRow& row : STRING_ROWS) {
         identifiers.emplace(UString(row.name), row.value);
-    for (const StringRow& row : STRING_ROWS)
         texts[0][row.value] = row.english;
+    }
     for (int language = 0; language < LANGUAGE_MAX; ++language) {
         for (int id = 0; id < STRING_COUNT; ++id) {
             if (!texts[language][id])

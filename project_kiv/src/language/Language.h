@@ -62,7 +62,7 @@ public:
     void fillKeyNames(UString (&keyNames)[KivInput::KEY_COUNT]) const;
 
 private:
-    const char* texts[LANGUAGE_MAX][STRING_COUNT];
+    const char* texts[LANGUAGE_MAX][STRING_COUNT] = {};
     std::unordered_map<UString, int32_t> identifiers;
     int currentLanguage = -1;
     // The row getText reads: the current language's, or the default one's
