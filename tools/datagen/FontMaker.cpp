@@ -203,35 +203,20 @@ void FontMaker::writeFont(DataWriter& out, const std::string& path, int firstCod
 }
 
 void FontMaker::generate(DataWriter& out) const {
-    Style tiny;
-    tiny.pixelSize = 9;
-    writeFont(out, "gfx/font/font-tiny.tga", 33, 126, tiny);
-
-    Style small;
-    small.pixelSize = 12;
-    writeFont(out, "gfx/font/font-small.tga", 33, 126, small);
-
-    Style medium;
-    medium.pixelSize = 15;
-    medium.topPad = 2;
-    medium.bAccents = true;
-    writeFont(out, "gfx/font/font-medium.tga", 0, 255, medium);
-
-    Style large;
-    large.pixelSize = 27;
-    large.bOneCase = true;
-    writeFont(out, "gfx/font/font-large-1.tga", 33, 79, large);
-    writeFont(out, "gfx/font/font-large-2.tga", 80, 126, large);
-
-    Style hud;
-    hud.pixelSize = 21;
-    hud.outline = 2;
-    hud.bOneCase = true;
-    writeFont(out, "gfx/font/font-hud.tga", 44, 129, hud);
-
-    Style blackOutline;
-    blackOutline.pixelSize = 17;
-    blackOutline.outline = 2;
-    blackOutline.bOneCase = true;
-    writeFont(out, "gfx/font/font-blackoutline.tga", 33, 129, blackOutline);
+    struct FontFile {
+        const char* path;
+        int firstCode, lastCode;
+        Style style;  // pixel size, outline, top pad, one case, accents
+    };
+    const FontFile fonts[] = {
+        {"gfx/font/font-tiny.tga", 33, 126, {9}},
+        {"gfx/font/font-small.tga", 33, 126, {12}},
+        {"gfx/font/font-medium.tga", 0, 255, {15, 0, 2, false, true}},
+        {"gfx/font/font-large-1.tga", 33, 79, {27, 0, 0, true}},
+        {"gfx/font/font-large-2.tga", 80, 126, {27, 0, 0, true}},
+        {"gfx/font/font-hud.tga", 44, 129, {21, 2, 0, true}},
+        {"gfx/font/font-blackoutline.tga", 33, 129, {17, 2, 0, true}},
+    };
+    for (const FontFile& font : fonts)
+        writeFont(out, font.path, font.firstCode, font.lastCode, font.style);
 }

@@ -17,6 +17,7 @@ public:
     explicit FontMaker(FontFace& textFace) : face(textFace) {}
     void generate(DataWriter& out) const;
 
+private:
     struct Style {
         int pixelSize = 12;
         int outline = 0;       // black outline width in pixels; 0 = plain white
@@ -27,8 +28,6 @@ public:
     // The glyph image for one code of the Windows-1252 table, or a
     // placeholder for codes the font does not draw.
     Image glyph(int code, const Style& style) const;
-
-private:
     void writeFont(DataWriter& out, const std::string& path, int firstCode, int lastCode,
                    const Style& style) const;
     FontFace& face;
