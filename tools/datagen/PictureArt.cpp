@@ -221,6 +221,17 @@ void howToPlayPicture(cairo_t* cr, int mode) {
     }
 }
 
+// Pictures 0 to count - 1, drawn for 84 pixels and shrunk to fit three a row.
+void helpSheet(DataWriter& out, const std::string& path, int count, void (*picture)(cairo_t*, int)) {
+    SpriteSheet sheet;
+    for (int i = 0; i < count; ++i)
+        sheet.addFrame(Canvas::render(kHelpSize, kHelpSize, [picture, i](cairo_t* cr) {
+            cairo_scale(cr, kHelpSize / 84.0, kHelpSize / 84.0);
+            picture(cr, i);
+        }));
+    out.writeSheet(path, sheet);
+}
+
 // The intro's puppets: the parts of one smiley, each on a canvas centred on
 // the face, so the centred anchors stack them.
 const double kPuppet = 1.05;
@@ -425,20 +436,8 @@ void PictureArt::logo(DataWriter& out) const {
 
 void PictureArt::generate(DataWriter& out) const {
     logo(out);
-    SpriteSheet help;
-    for (int i = 0; i < 9; ++i)
-        help.addFrame(Canvas::render(kHelpSize, kHelpSize, [i](cairo_t* cr) {
-            cairo_scale(cr, kHelpSize / 84.0, kHelpSize / 84.0);
-            helpPicture(cr, i);
-        }));
-    out.writeSheet("gfx/help.tga", help);
-    SpriteSheet help2;
-    for (int n = 0; n < 8; ++n)
-        help2.addFrame(Canvas::render(kHelpSize, kHelpSize, [n](cairo_t* cr) {
-            cairo_scale(cr, kHelpSize / 84.0, kHelpSize / 84.0);
-            neighbourhoodPicture(cr, n);
-        }));
-    out.writeSheet("gfx/help2.tga", help2);
+    helpSheet(out, "gfx/help.tga", 9, helpPicture);
+    helpSheet(out, "gfx/help2.tga", 8, neighbourhoodPicture);
     SpriteSheet help3;
     for (int mode = 0; mode < 3; ++mode)
         help3.addFrame(Canvas::render(250, 82, [mode](cairo_t* cr) { howToPlayPicture(cr, mode); }));
