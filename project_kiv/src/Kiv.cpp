@@ -273,8 +273,9 @@ void Kiv::measureFrameRate(double now)
 void Kiv::saveScreenshot()
 {
     // The first free number, so that earlier shots are never overwritten.
+    const UString folder = getDataFolder();
     for (int number = 1; number < 10000; ++number) {
-        UString path = formatString("%s/%s-%04d.jpg", getDataFolder().c_str(), APPLICATION_NAME, number);
+        UString path = formatString("%s/%s-%04d.jpg", folder.c_str(), APPLICATION_NAME, number);
         if (access(path.c_str(), F_OK) != 0) {
             pGraphics->saveScreenshot(path);
             KIV_LOG("Screenshot saved as '%s'.", path.c_str());
