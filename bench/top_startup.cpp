@@ -12,7 +12,9 @@
 #include "Loader.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
+#include "TemporaryFolder.h"
 #include "WMhooks.h"
+#include "WholeFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,7 +26,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -72,13 +73,12 @@ void pass()
 
 void startToMainMenu(benchmark::State& state)
 {
-    char pattern[] = "/tmp/kiv-bench-start-XXXXXX";
-    const std::string home = mkdtemp(pattern);
-    setenv("XDG_DATA_HOME", home.c_str(), 1);
-    const std::string dataFolder = home + "/Glimmerdaledemo/1.30";
+    const TemporaryFolder home("kiv-bench-start");
+    useAsDataHome(home.path());
+    const std::string dataFolder = home.path() + "/Glimmerdaledemo/1.30";
     std::filesystem::create_directories(dataFolder);
-    std::ofstream(dataFolder + "/Glimmerdaledemo.cfg")
-        << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
+    writeWholeFile(dataFolder + "/Glimmerdaledemo.cfg",
+                   "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n");
     if (!enterGameData()) {
         state.SkipWithError("no generated data beside the bench folder");
         return;
@@ -123,7 +123,6 @@ void startToMainMenu(benchmark::State& state)
         state.counters["resident_after_loading_MB"] = resident;
     }
     shutdown();
-    std::filesystem::remove_all(home);
 }
 
 }

@@ -13,7 +13,6 @@
 #include "MenuString.h"
 #include "RenderableText.h"
 
-#include <cmath>
 #include <cstring>
 
 ContextNewUser::ContextNewUser()
@@ -93,6 +92,6 @@ void ContextNewUser::showName()
     const int width = pNameText->pFont->measure(name + "_").width;
     pNameText->position.x = static_cast<float>(-(width / 2));
     pNameText->updateVisuals();
-    const bool caretVisible = static_cast<long long>(std::floor(t * 8.0)) % 2 == 0;
+    const bool caretVisible = MenuString::isCaretShown(t);
     pNameText->text = caretVisible ? name + "_" : name;
 }

@@ -77,7 +77,7 @@ void Global::initPreLoader()
     }
 
     pResourceRoot = new KivBase();
-    pKiv->pFileManager->useWad(formatString("./%s.dat", APPLICATION_NAME));
+    pKiv->pFileManager->useWad(dataArchiveName());
     registerTextureFrames("gui-game-progressBar",
                           new Texture("gfx/gui/game/progressbar.tga", Texture::TEXTURE_SHRINK_TO_FIT));
     registerTextureFrames("mousePointer", new Texture("gfx/gui/game/mousepointer.tga", 0));

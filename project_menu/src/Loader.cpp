@@ -36,11 +36,6 @@ int editionLanguage()
     return isValidLanguage(pKiv->singleLanguage) ? pKiv->singleLanguage : 0;
 }
 
-UString mainArchiveName()
-{
-    return formatString("./%s.dat", APPLICATION_NAME);
-}
-
 // Loads "gfx/font/<code page>/font-<size>-<i>.tga" for i = 1, 2, ... up to
 // the first file that does not exist.
 void loadCodePageTextures(const UString& codePage, const char* size, const char* keySize, int flags)
@@ -152,7 +147,7 @@ void Loader::listSteps(std::vector<Step>& steps)
 void Loader::appendCodePageSteps(std::vector<Step>& steps, const UString& codePage)
 {
     steps.push_back([codePage] {
-        pKiv->pFileManager->useWad(mainArchiveName() + "." + codePage);
+        pKiv->pFileManager->useWad(dataArchiveName() + "." + codePage);
         loadCodePageTextures(codePage, "small", "Small", Texture::TEXTURE_SHRINK_TO_FIT | Texture::TEXTURE_KEEP_SOURCE);
     });
     steps.push_back([codePage] {
@@ -161,7 +156,7 @@ void Loader::appendCodePageSteps(std::vector<Step>& steps, const UString& codePa
     });
     steps.push_back([codePage] {
         loadCodePageTextures(codePage, "large", "Large", Texture::TEXTURE_SHRINK_TO_FIT);
-        pKiv->pFileManager->useWad(mainArchiveName());
+        pKiv->pFileManager->useWad(dataArchiveName());
     });
 }
 

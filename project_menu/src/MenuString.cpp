@@ -42,7 +42,12 @@ void MenuString::tick(double t, double dt)
     const size_t length = std::min(text.size(), static_cast<size_t>(maxLength));
     std::memcpy(pBuffer, text.data(), length);
     pBuffer[length] = '\0';
-    caretVisible = static_cast<long long>(std::floor(t * 8.0)) % 2 == 0;
+    caretVisible = isCaretShown(t);
+}
+
+bool MenuString::isCaretShown(double t)
+{
+    return static_cast<long long>(std::floor(t * 8.0)) % 2 == 0;
 }
 
 void MenuString::drawValue(float x, float y, float z)

@@ -12,6 +12,8 @@ public:
     // The characters typing may append: '!' to '_', '\'', 'a' to '}', space.
     static const char* const ALLOWED_CHARS;
     static constexpr int BACKSPACE = 8;
+    // The caret blinks four times a second on the screen's clock t (seconds).
+    static bool isCaretShown(double t);
 
     // An edit-box frame 256 wide, caption left of it; the text starts as the
     // buffer's contents, at most maxLength of them.

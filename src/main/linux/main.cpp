@@ -13,8 +13,7 @@ namespace {
 
 bool hasDataHere()
 {
-    UString archive = UString(APPLICATION_NAME) + ".dat";
-    return access(archive.c_str(), R_OK) == 0 || access("gfx", R_OK) == 0;
+    return access(dataArchiveName().c_str(), R_OK) == 0 || access("gfx", R_OK) == 0;
 }
 
 // Started from elsewhere (a file manager, a shell in another folder), the

@@ -221,10 +221,12 @@ protected:
         moveMouseTo(300.0f, -230.0f);
     }
     // Ticks, sleeping a little between frames so that worker threads can
-    // work, until done says so or about five seconds have passed.
+    // work, until done says so or about twenty seconds have passed (a loaded
+    // machine running many test programs at once can be slow to schedule the
+    // upload's worker).
     bool waitFor(const std::function<bool()>& done)
     {
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < 2000; ++i) {
             if (done())
                 return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
