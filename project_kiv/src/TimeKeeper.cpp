@@ -17,11 +17,14 @@ double TimeKeeper::rawSeconds()
 
 double TimeKeeper::getTime() const
 {
-    double now = rawSeconds();
-    double paused = pausedTotal;
-    if (pausedSince >= 0.0)
-        paused += now - pausedSince;
-    double time = now - paused;
+    double time = steppedTime;
+    if (!bStepped) {
+        const double now = rawSeconds();
+        double paused = pausedTotal;
+        if (pausedSince >= 0.0)
+            paused += now - pausedSince;
+        time = now - paused;
+    }
     if (time < lastTime)
         time = lastTime;
     lastTime = time;
@@ -37,4 +40,10 @@ void TimeKeeper::onKIVmodeChange(int oldMode, int newMode)
         pausedTotal += rawSeconds() - pausedSince;
         pausedSince = -1.0;
     }
+}
+
+void TimeKeeper::setSteppedTime(double seconds)
+{
+    bStepped = true;
+    steppedTime = seconds;
 }

@@ -13,6 +13,12 @@ public:
     // Told by the engine at each mode step (old and new mode, 1..3); no
     // pause starts while the engine's bTickWhilePaused is set.
     void onKIVmodeChange(int oldMode, int newMode);
+    // For runs that step frames with a fixed dt instead of following the
+    // real clock (the game tests): from the first call on, the clock stands
+    // at the time given (it still never goes back), so that every reader of
+    // engine time, such as a sound's minimum start interval, sees the
+    // stepped time.
+    void setSteppedTime(double seconds);
 
 private:
     static double rawSeconds();
@@ -21,4 +27,6 @@ private:
     // Raw time the current pause began; negative while running.
     double pausedSince = -1.0;
     mutable double lastTime = 0.0;
+    bool bStepped = false;
+    double steppedTime = 0.0;
 };

@@ -169,6 +169,19 @@ TEST_F(EngineTest, InactiveTimeIsNotCounted)
     EXPECT_LT(after - before, 0.15);
 }
 
+TEST_F(EngineTest, SteppedClockStandsWhereItIsPutAndNeverGoesBack)
+{
+    TimeKeeper& clock = *pEngine->pTimeKeeper;
+    const double start = clock.getTime() + 1.0;
+    clock.setSteppedTime(start);
+    SDL_Delay(20);
+    EXPECT_EQ(clock.getTime(), start);
+    clock.setSteppedTime(start + 0.01);
+    EXPECT_EQ(clock.getTime(), start + 0.01);
+    clock.setSteppedTime(start - 5.0);
+    EXPECT_EQ(clock.getTime(), start + 0.01);
+}
+
 TEST(EngineConfiguration, DefaultsAreWrittenAndReadBack)
 {
     TemporaryHome home;
