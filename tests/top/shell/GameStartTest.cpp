@@ -1,6 +1,8 @@
-// The game's own start-up: the road to the main menu, the solution sets, the
-// main menu's start button, the load-game button and the screen as drawn.
-#include "GameRun.h"
+// The game's own start-up, run in this process by the shared game harness:
+// the road to the main menu, the solution sets, the main menu's start button
+// and the mode screen's way back, the load-game button, the screen as drawn,
+// and the end of the program in the middle of a game.
+#include "GameHarness.h"
 
 #include "ContextGametypes.h"
 #include "ContextManager.h"
@@ -17,30 +19,32 @@
 #include "MyGlobal.h"
 #include "ResourceManager.h"
 #include "SolutionData.h"
-#include "Sound.h"
+#include "WholeFile.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <utility>
 
 namespace gametest {
 namespace {
 
+using namespace testsupport;
+
 TEST(GameStart, ReachesTheMainMenuOverTheFinishedLoader)
 {
-    const GameRun& run = gameRun();
-    ASSERT_NE(mainMenu(), nullptr) << "no main menu after " << run.framesToMainMenu << " frames";
-    ContextManager* stack = pGlobal->pContextManager;
+    const GameHarness& game = GameHarness::get();
+    ASSERT_NE(game.mainMenu(), nullptr) << "no main menu after " << game.framesToMainMenu << " frames";
+    ContextManager* stack = game.stack();
     ASSERT_EQ(stack->getChildCount(), 2);
     EXPECT_NE(dynamic_cast<Loader*>(static_cast<KivBase*>(stack->pFirstChild)), nullptr);
-    EXPECT_EQ(mainMenu()->pBackgroundContext, static_cast<Context*>(pGlobal->pContextPre));
-    EXPECT_EQ(mainMenu()->pForegroundContext, static_cast<Context*>(pGlobal->pContextPost));
+    EXPECT_EQ(game.mainMenu()->pBackgroundContext, static_cast<Context*>(pGlobal->pContextPre));
+    EXPECT_EQ(game.mainMenu()->pForegroundContext, static_cast<Context*>(pGlobal->pContextPost));
 
-    const std::string log = readWholeFile(run.dataFolder + "/Glimmerdaledemo.log");
-    EXPECT_NE(log.find("doFrame(): Entering game loop."), std::string::npos);
+    const std::string log = readWholeFile(game.dataFolder + "/Glimmerdaledemo.log");
     EXPECT_NE(log.find("loadStuff(): Single language mode (0)."), std::string::npos);
     EXPECT_NE(log.find("initPostLoader(): Global initialization complete"), std::string::npos);
     EXPECT_EQ(log.find("*** ERROR"), std::string::npos) << log;
@@ -48,7 +52,7 @@ TEST(GameStart, ReachesTheMainMenuOverTheFinishedLoader)
 
 TEST(GameStart, RegistersTheNineSolutionSets)
 {
-    gameRun();
+    GameHarness::get();
     const std::pair<int, int> sizes[] = {{3, 3}, {3, 4}, {4, 4}, {4, 5}, {5, 5}, {5, 6}, {6, 6}, {6, 7}, {7, 7}};
     for (const auto& [width, height] : sizes) {
         const UString key = formatString("solution%dx%d", width, height);
@@ -65,26 +69,39 @@ TEST(GameStart, RegistersTheNineSolutionSets)
         EXPECT_EQ(pKiv->pResourceManager->find(missing, false), nullptr) << missing;
 }
 
-TEST(GameStart, StartButtonOpensOneModeScreenEachTime)
+// Through the player's input: a click on the start button opens one mode
+// screen, and its back button or Escape returns to the same main menu, with
+// a click sound for each button clicked and the menu music playing on.
+TEST(GameStart, StartButtonOpensOneModeScreenAndBackOrEscapeReturns)
 {
-    gameRun();
-    ContextManager* stack = pGlobal->pContextManager;
-    for (int round = 0; round < 2; ++round) {
-        MyContextMain* menu = mainMenu();
-        ASSERT_NE(menu, nullptr);
-        const int screens = stack->getChildCount();
-        menu->pStartButton->click();
-        pass();
-        ContextGametypes* modes = dynamic_cast<ContextGametypes*>(top());
-        ASSERT_NE(modes, nullptr) << round;
+    GameHarness& game = GameHarness::get();
+    MyContextMain* menu = game.mainMenu();
+    ASSERT_NE(menu, nullptr);
+    ContextManager* stack = game.stack();
+    const int screens = stack->getChildCount();
+    struct Way {
+        bool bBackButton;
+        int clickSounds;
+    };
+    for (const Way way : {Way{true, 2}, Way{false, 1}}) {
+        game.recorder = FrameRecorder();
+        game.recorder.bRecording = true;
+        clickOn(menu->pStartButton);
+        ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>() != nullptr; }, 100));
+        ContextGametypes* modes = game.active<ContextGametypes>();
+        game.step(3);
+        EXPECT_EQ(game.activeScreen(), modes);
         EXPECT_EQ(stack->getChildCount(), screens + 1);
-        pass();
-        EXPECT_EQ(stack->getChildCount(), screens + 1);
-        modes->pBackButton->click();
-        pass();
-        pass();
-        EXPECT_EQ(top(), menu) << round;
+        if (way.bBackButton)
+            clickOn(modes->pBackButton);
+        else
+            pressKey(KEY_ESCAPE);
+        ASSERT_TRUE(game.stepUntil([&] { return game.activeScreen() == menu; }, 100)) << way.bBackButton;
+        game.step(3);
+        EXPECT_EQ(game.activeScreen(), menu);
         EXPECT_EQ(stack->getChildCount(), screens);
+        EXPECT_EQ(game.recorder.timesStarted("mouseClick"), way.clickSounds) << way.bBackButton;
+        EXPECT_EQ(game.recorder.frames.back().music, "musicMenu");
     }
 }
 
@@ -94,44 +111,43 @@ struct CountingGame : GameController {
     int loads = 0;
 };
 
-TEST(GameStart, LoadGameButtonResumesTheRunningGameAndClosesItsDialog)
+TEST(GameStart, LoadGameButtonResumesTheRunningGameAndClosesItsDialogSilently)
 {
-    gameRun();
+    GameHarness& game = GameHarness::get();
     MyGlobal* global = getMyGlobal();
-    ContextManager* stack = pGlobal->pContextManager;
-    CountingGame* game = new CountingGame();
-    stack->pushContext(game);
-    global->pCurrentGame = game;
+    CountingGame* counting = new CountingGame();
+    game.stack()->pushContext(counting);
+    global->pCurrentGame = counting;
     Context* dialog = new Context();
     dialog->bDeleteWhenFinished = true;
     MenuButtonLoadGame* button = new MenuButtonLoadGame(0.0f, 0.0f, 0.0f, "Continue", "");
     dialog->addChildLast(button);
-    stack->pushContext(dialog);
-    pass();
-    ASSERT_EQ(top(), dialog);
+    game.stack()->pushContext(dialog);
+    game.step();
+    ASSERT_EQ(game.activeScreen(), dialog);
 
-    const Sound* click = pKiv->pResourceManager->findAs<Sound>("mouseClick");
-    const double lastClick = click->lastStartTime;
-    button->click();
-    EXPECT_EQ(game->loads, 1);
-    EXPECT_TRUE(dialog->bFinished);
-    EXPECT_EQ(click->lastStartTime, lastClick);
-    pass();
-    EXPECT_EQ(top(), game);
+    game.recorder = FrameRecorder();
+    game.recorder.bRecording = true;
+    clickOn(button);
+    game.step(2);
+    EXPECT_EQ(counting->loads, 1);
+    EXPECT_EQ(game.activeScreen(), counting);
+    EXPECT_EQ(game.recorder.timesStarted("mouseClick"), 0);
 
     global->pCurrentGame = nullptr;
-    stack->removeChild(game);
-    delete game;
-    pass();
-    EXPECT_NE(mainMenu(), nullptr);
+    game.stack()->removeChild(counting);
+    delete counting;
+    game.step();
+    EXPECT_NE(game.mainMenu(), nullptr);
 }
 
 TEST(GameStart, MainMenuIsDrawnOverTheScenery)
 {
-    const GameRun& run = gameRun();
+    GameHarness& game = GameHarness::get();
+    // One frame of the engine's own, which alone saves a requested screenshot.
     pKiv->requestScreenshot();
-    pass();
-    const std::string shot = run.dataFolder + "/Glimmerdaledemo-0001.jpg";
+    pKiv->frame(game.stack());
+    const std::string shot = game.dataFolder + "/Glimmerdaledemo-0001.jpg";
     ASSERT_TRUE(std::filesystem::exists(shot));
     EXPECT_GT(std::filesystem::file_size(shot), 4096u);
     if (const char* keep = std::getenv("KIV_KEEP_SCREENSHOT"))
@@ -149,10 +165,40 @@ TEST(GameStart, MainMenuIsDrawnOverTheScenery)
     EXPECT_GT(sky.b, sky.r) << "sky";
     const UColor grass = pixel(screen->width / 2, screen->height - 25);
     EXPECT_GT(grass.g, grass.b) << "grass";
-    const MenuButton* start = mainMenu()->pStartButton;
+    const MenuButton* start = game.mainMenu()->pStartButton;
     const int buttonY = screen->height / 2 - static_cast<int>(start->position.y) * screen->height / 480;
     const UColor button = pixel(screen->width / 2 - 100 * screen->width / 640, buttonY);
     EXPECT_FALSE(button == sky) << "button";
+}
+
+// A game that is still running when the program ends.
+struct RunningGame : GameController {
+    explicit RunningGame(bool* deleted) : pDeleted(deleted) {}
+    ~RunningGame() override { *pDeleted = true; }
+    bool* pDeleted;
+};
+
+// Ends the game of this process, so it stays the last test of the program.
+TEST(GameStart, EndingInTheMiddleOfAGameLeavesACleanLogAndThePlayerFiles)
+{
+    GameHarness& game = GameHarness::get();
+    bool bGameDeleted = false;
+    RunningGame* running = new RunningGame(&bGameDeleted);
+    running->bDeleteWhenFinished = true;
+    game.stack()->pushContext(running);
+    game.step();
+    getMyGlobal()->pCurrentGame = running;
+    GameHarness::shutdown();
+    EXPECT_TRUE(bGameDeleted);
+    EXPECT_EQ(pGlobal, nullptr);
+    EXPECT_EQ(pKiv, nullptr);
+
+    const std::string log = readWholeFile(game.dataFolder + "/Glimmerdaledemo.log");
+    EXPECT_NE(log.find("~Kiv(): Done. Clean exit."), std::string::npos) << log;
+    EXPECT_EQ(log.find("objects still allocated"), std::string::npos) << log;
+    EXPECT_EQ(log.find("*** ERROR"), std::string::npos) << log;
+    for (const char* file : {"Glimmerdaledemo.cfg", "Glimmerdaledemo.hst", "Glimmerdaledemo.pro"})
+        EXPECT_TRUE(std::filesystem::exists(game.dataFolder + "/" + file)) << file;
 }
 
 }

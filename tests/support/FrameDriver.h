@@ -1,0 +1,99 @@
+#pragma once
+// FrameDriver: the one way tests step the engine frame by frame. A step is
+// one engine frame as Kiv::frame runs it, with a fixed dt instead of the
+// clock and without waiting for the frame period: engine mode handling,
+// input update, audio update, the engine clock moved on by dt (TimeKeeper,
+// Kiv::frameTime and frameDuration, so that every reader of engine time,
+// such as a sound's minimum start interval, sees the stepped time), the
+// root's tick with (t, dt), the event manager's tick, the console's tick,
+// and only when drawing is on (off by default, for speed) render and
+// present; a display restart asked for during the frame follows it, as in
+// Kiv::frame. Screenshots and the statistics overlay are left out, and no
+// SDL event is read: tests feed input through KivInput::onEvent
+// (SyntheticInput.h), or write KivInput's state themselves and switch the
+// input update off so that it is not overwritten.
+//
+// Works with any root Context: the real ContextManager (GameHarness) or a
+// bare test screen. The first step takes the engine clock over from the
+// real time for the rest of the process. Main thread only, with an engine
+// (pKiv) running; the driver owns nothing.
+#include "Console.h"
+#include "Context.h"
+#include "EventManager.h"
+#include "Kiv.h"
+#include "KivAudio.h"
+#include "KivGraphics.h"
+#include "KivInput.h"
+#include "TimeKeeper.h"
+#include "UColor.h"
+
+namespace testsupport {
+
+class FrameDriver {
+public:
+    // Seconds per step unless a test asks for another.
+    static constexpr double DEFAULT_DT = 0.01;
+
+    explicit FrameDriver(double stepSeconds = DEFAULT_DT) : dt(stepSeconds) {}
+
+    // One frame over root (null: only the engine's own parts run).
+    void step(Context* root)
+    {
+        Kiv& kiv = *pKiv;
+        kiv.stats = FrameStatistics();
+        ++kiv.frameNumber;
+        followModes(kiv);
+        const bool working = kiv.mode == Kiv::MODE_OK || (kiv.mode == Kiv::MODE_INACTIVE && kiv.bTickWhilePaused);
+        if (working) {
+            if (bUpdateInput)
+                kiv.pInput->update();
+            kiv.pAudio->update();
+        }
+        // Time spent inactive does not count, as with the real clock.
+        kiv.frameDuration = working ? dt : 0.0;
+        const double now = kiv.pTimeKeeper->getTime() + kiv.frameDuration;
+        kiv.pTimeKeeper->setSteppedTime(now);
+        kiv.frameTime = now;
+        if (working) {
+            if (root)
+                root->tick(now, dt);
+            kiv.pEventManager->tick(root);
+        }
+        kiv.pConsole->tick();
+        if (bDraw) {
+            kiv.pGraphics->clear(UColor(0, 0, 0, 0));
+            if (root)
+                root->render();
+            kiv.pConsole->render();
+            kiv.pGraphics->present();
+            ++kiv.framesRendered;
+        }
+        if (kiv.bRestartRequested && kiv.mode == Kiv::MODE_OK) {
+            kiv.bRestartRequested = false;
+            kiv.changeKIVmode(Kiv::MODE_DISPLAYLOST);
+        }
+        ++frames;
+    }
+
+    // Seconds the engine clock and an uncapped screen clock advance per step.
+    double dt;
+    // Render and present each frame (needed only by tests that read pixels).
+    bool bDraw = false;
+    // Off for tests that write KivInput's current and previous state directly.
+    bool bUpdateInput = true;
+    // Steps taken by this driver.
+    int frames = 0;
+
+private:
+    // A lost display comes back first, then the mode follows the focus flag.
+    static void followModes(Kiv& kiv)
+    {
+        if (kiv.mode == Kiv::MODE_DISPLAYLOST)
+            kiv.changeKIVmode(Kiv::MODE_INACTIVE);
+        const int target = kiv.bAppActive ? Kiv::MODE_OK : Kiv::MODE_INACTIVE;
+        if (kiv.mode != target)
+            kiv.changeKIVmode(target);
+    }
+};
+
+} // namespace testsupport
