@@ -1,8 +1,75 @@
 #include "GameController.h"
 
-GameController::GameController() = default;
+#include "Background.h"
+#include "ContextBlender.h"
+#include "Global.h"
+#include "PlayerData.h"
+#include "PlayerHUD.h"
+#include "RenderableText.h"
+#include "Smiley2ndRender.h"
+#include "SmileyGenerator.h"
 
-GameController::~GameController() = default;
+#include <algorithm>
+
+namespace {
+
+KivBase* addLayer(KivBase* parent)
+{
+    KivBase* layer = new KivBase();
+    parent->addChildLast(layer);
+    return layer;
+}
+
+}
+
+GameController::GameController()
+    : difficulty(std::clamp(pGlobal->hst.startingLevel, 0, HSTdata::MAX_STARTING_LEVEL))
+{
+    bDeleteWhenFinished = true;
+    bConfirmBeforeClose = true;
+
+    matchHistory = new KivBase();
+
+    scene = new ContextBlender();
+    addChildLast(scene);
+    scene->addChildLast(new Background(Background::LAYER_SKY));
+    sceneryLayer = addLayer(scene);
+    scene->addChildLast(new Background(Background::LAYER_GRASS));
+    houseBackLayer = addLayer(scene);
+    smileyLayer = addLayer(scene);
+    houseLayer = addLayer(scene);
+    coinLayer = addLayer(scene);
+    scene->addChildLast(new Background(Background::LAYER_GROUND));
+    scene->addChildLast(new Smiley2ndRender(smileyLayer));
+    flowerLayer = addLayer(scene);
+    effectLayer = addLayer(scene);
+
+    overlay = new Context();
+    addChildLast(overlay);
+    hud = new PlayerHUD();
+    overlay->addChildLast(hud);
+
+    playerData = new PlayerData(0);
+    scene->addChildLast(playerData);
+
+    captionText = new RenderableText(0.0f, 100.0f, 0.0f, "", pGlobal->pFontLarge, UColor(255, 255, 255, 255));
+    captionText->fadeIn = 0.25;
+    captionText->fadeOut = 0.25;
+    captionText->bDieWhenDone = false;
+    overlay->addChildLast(captionText);
+    statsLayer = addLayer(overlay);
+    bonusLayer = addLayer(overlay);
+
+    generator = new SmileyGenerator();
+}
+
+GameController::~GameController()
+{
+    delete matchHistory;
+    delete generator;
+    if (pGlobal)
+        pGlobal->profileManager.lastHighScorePosition = -1;
+}
 
 void GameController::deactivate(bool)
 {
@@ -94,8 +161,10 @@ void GameController::clearSavedGame()
 {
 }
 
-void GameController::creditCoins(int)
+void GameController::creditCoins(int n)
 {
+    coinsThisHouse += n;
+    playerData->addCoins(n);
 }
 
 void GameController::cullScenery()
