@@ -1,9 +1,0 @@
-#include "GameController.h"
-
-GameController::GameController() = default;
-
-GameController::~GameController() = default;
-
-void GameController::loadGame()
-{
-}

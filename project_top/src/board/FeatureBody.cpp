@@ -1,0 +1,9 @@
+#include "FeatureBody.h"
+
+FeatureBody::FeatureBody(int variants) : Feature(variants)
+{
+}
+
+void FeatureBody::render()
+{
+}

@@ -1,0 +1,5 @@
+#include "FeatureBrows.h"
+
+FeatureBrows::FeatureBrows(int variants) : Feature(variants)
+{
+}

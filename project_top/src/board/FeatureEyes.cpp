@@ -1,0 +1,9 @@
+#include "FeatureEyes.h"
+
+FeatureEyes::FeatureEyes(int variants) : Feature(variants)
+{
+}
+
+void FeatureEyes::onStateChange()
+{
+}

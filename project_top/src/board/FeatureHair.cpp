@@ -1,0 +1,5 @@
+#include "FeatureHair.h"
+
+FeatureHair::FeatureHair(int variants) : Feature(variants)
+{
+}

@@ -1,0 +1,5 @@
+#include "FeatureMouth.h"
+
+FeatureMouth::FeatureMouth(int variants) : Feature(variants)
+{
+}

@@ -1,0 +1,71 @@
+#pragma once
+// PlayerHUD: the heads-up display of the game scene: a panel in the top-left
+// corner with the rolling score, the coins and (where the mode uses them)
+// the lives; the column of vitamins below it; the thermometer with its
+// coloured column, optional slot marks and an alarm clock; and the score
+// multiplier badge. Each part slides in and out over 1 second. The game
+// controller creates it as a child of its overlay screen (whose camera shows
+// the virtual screen centred on (0, 0), y up), which ticks, draws and
+// deletes it; the controller and the modes switch its parts through the
+// public fields. It reads the current controller's player data.
+// Main thread only.
+#include "Renderable.h"
+#include "UColor.h"
+#include "V3.h"
+
+#include <cstdint>
+
+class AlarmClock;
+class Orb;
+
+class PlayerHUD : public Renderable {
+public:
+    // Everything slid out and switched off; creates the vitamins node.
+    PlayerHUD();
+    // Deletes the alarm clock; the vitamins go with the children.
+    ~PlayerHUD() override;
+    PlayerHUD(const PlayerHUD&) = delete;
+    PlayerHUD& operator=(const PlayerHUD&) = delete;
+
+    // Slides, position, score roll, alarm clock and vitamins; not the
+    // object-tree update of the display itself.
+    void tick(double t, double dt) override;
+    // Panel, score, coins, multiplier badge, lives, vitamins, thermometer.
+    void render() override;
+
+    // Appends orb (owned from now on) to the vitamin column.
+    void addVitamin(Orb* orb);
+    // Replaces any alarm clock by a new one counting down seconds (> 0).
+    void startAlarmClock(float seconds);
+    // Deletes the alarm clock, if any.
+    void removeAlarmClock();
+    // The top of the thermometer column at level (clamped to 0..1), in the
+    // overlay's coordinates.
+    V3 getThermometerPosition(float level) const;
+    // Sparks in colour at that level of the thermometer, at High detail only.
+    void thermometerFirework(float level, UColor colour);
+
+    // 0..1: how far each part has slid in.
+    float panelShown = 0.0f;
+    float thermometerShown = 0.0f;
+    float vitaminsShown = 0.0f;
+    bool hidePanel = true;
+    // The score as shown and the ends of its current roll.
+    int32_t displayedScore = 0;
+    int32_t scoreFrom = 0;
+    int32_t scoreTo = 0;
+    // 0..1 along the roll.
+    float scoreBlend = 1.0f;
+    bool showThermometer = false;
+    bool thermometerSlots = false;
+    // 0 empty .. 1 full; drawn clamped.
+    float thermometerLevel = 0.0f;
+    bool showLives = false;
+    bool showVitamins = false;
+    UColor thermometerColour = UColor(255, 255, 255, 255);
+    int32_t slotCount = 0;
+    // The only child; its children are the vitamins, top to bottom.
+    KivBase* vitamins = nullptr;
+    // Owned, not a child; null when there is none.
+    AlarmClock* alarmClock = nullptr;
+};

@@ -1,0 +1,50 @@
+#pragma once
+// AlarmClock: a hopping alarm clock that counts down a time with a ticking
+// sound, then rings and hops fast. Shown over an impatient smiley and on
+// the heads-up display; its owner (the smiley or the HUD) keeps it outside
+// the object tree, ticks, draws and deletes it. Deleting it silences the
+// ticking at once. Main thread only.
+#include "Renderable.h"
+#include "SoundChannel.h"
+#include "V3.h"
+
+#include <cstdint>
+
+class Texture;
+
+class AlarmClock : public Renderable {
+public:
+    // Idle (state 0): draws and plays nothing until start.
+    AlarmClock();
+    // Stops the ticking channel.
+    ~AlarmClock() override;
+    AlarmClock(const AlarmClock&) = delete;
+    AlarmClock& operator=(const AlarmClock&) = delete;
+
+    // Counts down seconds (> 0): total and remaining time, state 1 at once.
+    void start(float seconds);
+
+    // The object-tree update, then hop, rock, squash and dial; nothing more
+    // in state 0.
+    void tick(double t, double dt) override;
+    // A shadow, then the clock; nothing in state 0.
+    void render() override;
+    // 1 ticking, 2 ringing, 3 rung.
+    void onStateChange() override;
+
+    // Where the clock stands between hops; the owner moves it.
+    V3 home;
+    // Seconds.
+    double totalTime = 0.0;
+    double remainingTime = 0.0;
+    // Hops per second times 2; 6 once the time is up.
+    float shakeSpeed = 2.0f;
+    // +1 or -1.
+    int32_t shakeDirection = 1;
+    // 0..1 along the current hop.
+    float shakePhase = 0.0f;
+    // "alarmClock": its skins are the dial frames; not owned (a resource).
+    Texture* dialTexture = nullptr;
+    // One playback of "clockTick", started on entering state 1.
+    SoundChannel tickingChannel;
+};

@@ -1,0 +1,5 @@
+#include "CameraStatic.h"
+
+CameraStatic::CameraStatic(float, float, float, bool)
+{
+}

@@ -1,0 +1,13 @@
+#include "CircleCloud.h"
+
+CircleCloud::CircleCloud(float)
+{
+}
+
+void CircleCloud::tick(double, double)
+{
+}
+
+void CircleCloud::render()
+{
+}

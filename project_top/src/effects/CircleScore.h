@@ -1,0 +1,45 @@
+#pragma once
+// CircleScore: the popup that announces and awards a bonus: stars and a text
+// laid along a circle (its children) spin and zoom in after a delay, the
+// points go to the current game's player data with a jingle, the popup
+// stays, then grows and fades away and marks itself dead. Made by the game
+// controller's bonus code and appended to one of its layers, which ticks,
+// draws and deletes it. Main thread only.
+#include "Renderable.h"
+#include "UColor.h"
+
+#include <cstdint>
+#include <string>
+
+class Sound;
+
+class CircleScore : public Renderable {
+public:
+    // amount: points before the game's difficulty factor (needs a current
+    // game controller); delay: seconds before the popup starts (>= 0).
+    CircleScore(int amount, float delay);
+
+    // A star sprite ("star:0") at the centre, scaled by starScale.
+    void addStar(UColor colour, float starScale);
+    // One sprite per byte of text along a circle of radius units, centred on
+    // centreAngle (radians); direction +1 runs clockwise outside the circle,
+    // -1 anticlockwise inside it. An empty text adds nothing.
+    void addCircularText(const std::string& text, UColor colour, float radius, float centreAngle, int direction);
+
+    // The object-tree update, then the zoom (state 1) or the fade (state 3).
+    void tick(double t, double dt) override;
+    // The children; nothing in state 0.
+    void render() override;
+    // 1 zoom in, 2 award, 3 fade out, 4 dead.
+    void onStateChange() override;
+
+    // Already multiplied by (1 + difficulty); awarded with the player's
+    // multiplier on entering state 2.
+    int32_t points = 0;
+    // Seconds in state 2.
+    float displayTime = 1.5f;
+    // Not owned (a resource, "jingle03" unless replaced); null plays nothing.
+    Sound* sound = nullptr;
+    // Factor of the sound's own rate.
+    float soundFrequency = 1.0f;
+};

@@ -1,0 +1,9 @@
+#include "EndLevelStat.h"
+
+EndLevelStat::EndLevelStat(int, const std::string&, int)
+{
+}
+
+void EndLevelStat::tick(double, double)
+{
+}

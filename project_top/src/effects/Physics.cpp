@@ -1,0 +1,5 @@
+#include "Physics.h"
+
+void Physics::tick(double, double)
+{
+}

@@ -1,0 +1,5 @@
+#include "Spring.h"
+
+void Spring::tick(double, double)
+{
+}

@@ -1,0 +1,264 @@
+#pragma once
+// GameController: the screen on which one game is played. The mode
+// selection screen creates one of the mode subclasses (action, quest,
+// puzzle), pushes it on the screen stack and calls startGame; while its game
+// runs it is MyGlobal's current game, through which smileys, coins,
+// vitamins, popups and dialogs reach it. It owns everything seen during
+// play: a scrolling scene (a ContextBlender child whose camera glides from
+// street to house), an overlay screen with the HUD and captions, the current
+// House with its smileys, the PlayerData, the SmileyGenerator, captions and
+// effects. Its timed state machine drives the game from the title caption
+// through the neighbourhoods and their houses to game over; the rules of a
+// mode live in the virtual hooks, which the state machine and the smileys
+// call. The screen stack ticks and draws it and deletes it when finished.
+// States: 0 idle, 1 title, 2 saved-game prompt, 3 street, 4 house build,
+// 5 house caption, 6 play, 7 mode's own end, 8 end of house, 9 statistics,
+// 10 next house, 11 game over, 12 high scores, 13 closing, 14 finished.
+// Main thread only.
+#include "Context.h"
+#include "UColor.h"
+#include "UString.h"
+
+#include <cstdint>
+#include <string>
+
+class Apartment;
+class ContextBlender;
+class House;
+class PlayerData;
+class PlayerHUD;
+class RenderableText;
+class Skin;
+class Smiley;
+class SmileyGenerator;
+class Sound;
+class SoundStream;
+
+class GameController : public Context {
+public:
+    static constexpr int NEIGHBOURHOOD_COUNT = 8;
+    static constexpr int GRID_SIZE_COUNT = 13;
+    // Vitamin kinds 0..13.
+    static constexpr int VITAMIN_KINDS = 14;
+
+    static constexpr const char* neighbourhoodNames[NEIGHBOURHOOD_COUNT] = {
+        "Easy Street", "Leasurely Lane", "Cozy Alley",     "Middle Road",
+        "Tricky Terrace", "Hard Way", "Ludicrous Lane", "Impassable Pass"};
+    // House sizes in apartments (width x height) by size index.
+    static constexpr int gridWidths[GRID_SIZE_COUNT] = {4, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 7, 7};
+    static constexpr int gridHeights[GRID_SIZE_COUNT] = {4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 7, 7, 7};
+
+    // Builds the scene, the overlay, the player data and the generator; the
+    // state machine is not started. Needs the loaded fonts and skins.
+    GameController();
+    // Deletes the match history and the generator and forgets the roster's
+    // last high-score position; the Context part deletes the tree.
+    ~GameController() override;
+    GameController(const GameController&) = delete;
+    GameController& operator=(const GameController&) = delete;
+
+    // closing: the screen leaves the stack (the game is no longer current,
+    // the menu music returns); otherwise merely covered.
+    void deactivate(bool closing) override;
+    // The contents update, then the game's per-frame rules (updateGame, or
+    // onTimeOut in a challenge round) and the impatience and bubble timers.
+    void tickContents(double t, double dt) override;
+    // The game's state machine (see the states above).
+    void onStateChange() override;
+
+    // Becomes the current game, opens the view and enters state 1. Modes
+    // call it first, then give the HUD their vitamins.
+    virtual void startGame();
+    // Per-frame rules outside a challenge round (t, dt in seconds).
+    virtual void updateGame(double t, double dt);
+    // Per-frame rules of a challenge round: the drain and the time-out.
+    virtual void onTimeOut(double t, double dt);
+    // Appends the house's new smileys to list (owned by the caller).
+    virtual void generateSmileys(KivBase* list);
+    // Appends a challenge round's smileys to list; makes challengeSmiley.
+    virtual void fillHouse(KivBase* list);
+    // Moves the smileys of list into free apartments and the smiley layer;
+    // smileys left over stay in list.
+    virtual void placeSmileys(KivBase* list);
+    // A smiley (not null) reports a click on itself.
+    virtual void onSmileyClicked(Smiley* smiley);
+    // Vitamin kind 0..13 activated; true when used (the vitamin then takes
+    // its coins), false when refused.
+    virtual bool useVitamin(int kind);
+    // The neighbourhood's parameters (and, in the modes, its help and music).
+    virtual void showHowToPlay();
+    // Size of the next house; introduces a new neighbourhood.
+    virtual void beginNeighbourhood();
+    // The mode's rules for a house that starts being played.
+    virtual void beginPlay();
+    // The mode's selection rule for a clicked smiley (not null).
+    virtual void onSmileySelected(Smiley* smiley);
+    // Judges a challenge round's answer (not null); ends the house.
+    virtual void onChallengeAnswer(Smiley* smiley);
+    // A matched pair (not null); counts the match.
+    virtual void onMatch(Smiley* a, Smiley* b);
+    // A refused pair (either may be null); restarts the chain, counts it.
+    virtual void onMistake(Smiley* a, Smiley* b);
+    // A smiley (not null) whose breath ran out has left.
+    virtual void onSmileyBreathOut(Smiley* smiley);
+
+    // Restores the current player's saved game of this mode into the
+    // counters and the player data (no multiplier), with a caption.
+    void loadGame();
+    // Writes the current player's saved game of this mode.
+    void saveGame();
+    // Marks the current player's saved game of this mode as absent.
+    void clearSavedGame();
+    // n coins collected: counted for the house and added to the player data.
+    void creditCoins(int n);
+    // Marks dead the scenery, flowers and houses wholly left of the view.
+    void cullScenery();
+
+    // Smileys not leaving that s (not null) can match.
+    int countPartners(Smiley* s) const;
+    // The present non-clown smiley with the fewest partners (the first on
+    // ties), or null; the count goes to partners when not null (1000 when
+    // there is no candidate).
+    Smiley* findHardestSmiley(int* partners) const;
+    // Some pair of smileys of the layer can still be matched.
+    bool anyMatchLeft() const;
+    // Smileys present in the house (state 2).
+    int countWaitingSmileys() const;
+    // The first selected smiley, or null.
+    Smiley* getSelectedSmiley() const;
+    void deselectAll();
+    // The first smiley living in apartment, or null.
+    Smiley* getSmileyInApartment(const Apartment* apartment) const;
+    // A random present smiley, or null after 100 misses (or an empty draw).
+    Smiley* findPlayableSmiley() const;
+
+    // A message box over the game with "pop"; picture may be null.
+    void showDialog(const std::string& text, const std::string& title, Skin* picture);
+    // showDialog when the in-game help setting is on and *shownFlag is
+    // false; then sets *shownFlag. shownFlag must not be null.
+    void showHelpOnce(bool* shownFlag, const std::string& text, const std::string& title, Skin* picture);
+    // Now and then, a clicked smiley's voice.
+    void playRandomVoice();
+    // The statistics lines of the house that ended.
+    void showStatistics();
+    // The end-of-house bonus popups that are due.
+    void awardHouseBonuses();
+    // Pays the chain of compatible matches ending with a and b (not null).
+    void checkChainBonus(Smiley* a, Smiley* b);
+    // Pays the circus bonus when a and b (not null) are both clowns.
+    void checkCircusBonus(Smiley* a, Smiley* b);
+
+    // The smiley shown in a challenge round (lives in smileyLayer); else null.
+    Smiley* challengeSmiley = nullptr;
+    // The following objects are owned through the object tree unless said.
+    // HUD and captions in screen coordinates; child after scene.
+    Context* overlay = nullptr;
+    // The scrolling world; its camera is a CameraBlender.
+    ContextBlender* scene = nullptr;
+    // Trees, poles, signs, the Exit button.
+    KivBase* sceneryLayer = nullptr;
+    // The apartments' back pieces; emptied at every house build.
+    KivBase* houseBackLayer = nullptr;
+    // The smileys of the current house (and the challenge smiley).
+    KivBase* smileyLayer = nullptr;
+    // Owned, not in the tree: matched smileys, oldest first.
+    KivBase* matchHistory = nullptr;
+    // The houses (the previous one until it has scrolled away).
+    KivBase* houseLayer = nullptr;
+    KivBase* coinLayer = nullptr;
+    KivBase* flowerLayer = nullptr;
+    // Arrows, score texts and other short-lived effects.
+    KivBase* effectLayer = nullptr;
+    // The current house (lives in houseLayer).
+    House* house = nullptr;
+    PlayerHUD* hud = nullptr;
+    PlayerData* playerData = nullptr;
+    // The big caption; restarted by each caption, never removed.
+    RenderableText* captionText = nullptr;
+    // End-of-house bonus popups and the "Game loaded!" caption.
+    KivBase* bonusLayer = nullptr;
+    // End-of-house statistics lines.
+    KivBase* statsLayer = nullptr;
+    // Caption shown first; set by the modes.
+    UString modeName;
+    // Caption shown when a house ends.
+    UString endCaption;
+    UString gameOverCaption = "game over!";
+    // 0..3, from the persistent block; written into high-score entries.
+    int32_t difficulty = 0;
+    // Houses finished in this game; above 0 marks a saved game as present.
+    int32_t housesPlayed = 0;
+    // 0-based house within the neighbourhood.
+    int32_t houseIndex = 0;
+    // Houses of the neighbourhood, challenge round included.
+    int32_t housesInNeighbourhood = 0;
+    // 0..7.
+    int32_t neighbourhood = 0;
+    // Grid size of the next house, in apartments.
+    int32_t sizeX = 0;
+    int32_t sizeY = 0;
+    bool retryHouse = false;
+    bool showNeighbourhoodIntro = true;
+    bool challengeRound = false;
+    bool eagleEyeEarned = false;
+    bool matchBonusEarned = false;
+    bool extraBonusEarned = false;
+    bool clearBonusEarned = false;
+    // Leftover smileys cost 100 points each when a house ends.
+    bool leftoverPenalty = false;
+    // Leftover smileys' apartments get away notes when a house ends.
+    bool leftoverAwayNotes = false;
+    bool showStatisticsPage = false;
+    // 0..1, shown on the HUD.
+    float thermometer = 0.0f;
+    // Thermometer units lost per second of play.
+    float drainSpeed = 0.0f;
+    // Thermometer gain per match and loss per mistake (action mode).
+    float matchGain = 0.0f;
+    float mistakeLoss = 0.0f;
+    // Chances 0..1: a generated partner is a clown; a match drops a coin.
+    float clownChance = 0.0f;
+    float coinChance = 0.0f;
+    // Seconds of scene time.
+    double nextImpatience = 0.0;
+    double impatienceMin = 999999.0;
+    double impatienceMax = 9999999.0;
+    double breathHoldTime = 0.0;
+    double nextBubble = 0.0;
+    double bubbleMin = 999999.0;
+    double bubbleMax = 9999999.0;
+    double bubbleTime = 0.0;
+    // 0..1, given to the generator at each house build.
+    float houseHardness = 0.0f;
+    // Thermometer colour when play begins.
+    UColor modeColour = UColor(255, 255, 255, 255);
+    // Played when a house ends; not owned (a resource); may be null.
+    Sound* endSound = nullptr;
+    // The neighbourhood's track; not owned (a resource); may be null.
+    SoundStream* music = nullptr;
+    // Bit 0 hair varies, bit 1 body, bit 2 brows.
+    int32_t featureFlags = 0;
+    // Owned, not in the tree.
+    SmileyGenerator* generator = nullptr;
+    // 0 action, 1 quest, 2 puzzle: the saved-game record and high-score table.
+    int32_t modeIndex = 0;
+    // World x of the scene or house view being built.
+    float sceneX = 0.0f;
+    // Frequency factor of the modes' match sounds.
+    float matchPitch = 1.0f;
+    // One-time help dialogs already shown.
+    bool mistakeTipShown = false;
+    bool challengeTipShown = false;
+    bool impatienceTipShown = false;
+    // Scene time (seconds) when play began and when the house ended.
+    float houseStartTime = 0.0f;
+    float houseEndTime = 0.0f;
+    int32_t coinsThisHouse = 0;
+    int32_t scoreAtHouseStart = 0;
+    // Counts of the current house.
+    int32_t matches = 0;
+    int32_t mistakes = 0;
+    // Per vitamin kind: its help was shown; its not-enough-coins note was shown.
+    bool vitaminHelpShown[VITAMIN_KINDS] = {};
+    bool vitaminNoCoinsShown[VITAMIN_KINDS] = {};
+};
