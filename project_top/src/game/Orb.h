@@ -1,0 +1,41 @@
+#pragma once
+// Orb: one vitamin (power-up) of the heads-up display's vitamin column: a
+// row showing the vitamin's name, its price in coins and, when the player
+// can afford it, a coloured ball. A click on an affordable row asks the
+// current game controller to apply the vitamin (useVitamin) and, when it
+// accepts, pays the price. The modes create their orbs when a game starts
+// and hand them to PlayerHUD::addVitamin; the HUD owns, places, ticks and
+// draws them. Main thread only.
+#include "Renderable.h"
+#include "UColor.h"
+
+#include <cstdint>
+#include <string>
+
+class Orb : public Renderable {
+public:
+    // Kinds 0..13; kind 1 is fatal ("Deprecated."). The price grows with the
+    // current controller's difficulty and is fixed here.
+    explicit Orb(int vitaminKind);
+    ~Orb() override;
+
+    // Affordability, then the click test against the screen's mouse.
+    void tick(double t, double dt) override;
+    // Row, ball (when affordable), name and price.
+    void render() override;
+
+    // Whether a point of the display lies on the row (the bottom 10 units of
+    // the skin excluded).
+    bool isInside(float x, float y) const;
+    // Asks the controller to use the vitamin; pays, plays and sparks when it
+    // does.
+    void activate();
+
+    int32_t kind = 0;
+    int32_t cost = 0;
+    bool affordable = true;
+    UColor colour;
+    std::string name;
+    // Lines separated by '|'.
+    std::string helpText;
+};
