@@ -7,6 +7,8 @@
 #include "RadialFader.h"
 #include "Reference.h"
 
+#include <SDL/SDL.h>
+
 namespace {
 
 using namespace stacktest;
@@ -166,6 +168,55 @@ TEST_F(ContextManagerTest, SwitchingScreensClearsTheMouseOverObjectAndOpensTheFa
     EXPECT_EQ(1.0f, manager->pFader->targetCoverage) << "no switch, no reopening";
     EXPECT_EQ(&hovered, pKiv->pEventManager->getMouseOver());
     pKiv->pEventManager->setMouseOver(nullptr);
+}
+
+// A screen that notes, each tick, whether it sees the left button down.
+class ButtonWatchingScreen : public RecordingScreen {
+public:
+    using RecordingScreen::RecordingScreen;
+    void tickContents(double contextT, double contextDt) override
+    {
+        seen.push_back(pKiv->pInput->isDown(MOUSE_LEFT));
+        RecordingScreen::tickContents(contextT, contextDt);
+    }
+    std::vector<bool> seen;
+};
+
+// The press that closes the top screen is that screen's own: the screen
+// that comes back sees nothing held, in the frame of the switch or later,
+// until a fresh press. Input goes through the window's events and the
+// engine's per-frame update, as in the program.
+TEST_F(ContextManagerTest, PressThatClosesTheTopNeverReachesTheScreenBelow)
+{
+    ButtonWatchingScreen below("below", log);
+    RecordingScreen* dialog = screen("dialog");
+    dialog->bCloseOnKeys = true;
+    manager->pushContext(&below);
+    manager->pushContext(dialog);
+    auto button = [](bool down) {
+        SDL_Event event{};
+        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.button = SDL_BUTTON_LEFT;
+        pKiv->pInput->onEvent(event);
+    };
+    auto frame = [this] {
+        pKiv->pInput->update();
+        step();
+    };
+    frame();
+    button(true);
+    frame();
+    ASSERT_TRUE(dialog->bFinished);
+    frame();
+    frame();
+    button(false);
+    frame();
+    button(true);
+    frame();
+    button(false);
+    EXPECT_EQ((std::vector<bool>{false, false, false, true}), below.seen);
+    below.bFinished = true;
+    step();
 }
 
 TEST_F(ContextManagerTest, ActiveScreenDecidesWhetherThePointerIsShown)
