@@ -4,7 +4,11 @@
 // screen pushed over the real stack.
 #include "GameHarness.h"
 
+#include "CircleScore.h"
 #include "Firework.h"
+#include "GameController.h"
+#include "MyGlobal.h"
+#include "PlayerData.h"
 #include "Smoke.h"
 #include "StarBurst.h"
 
@@ -17,6 +21,9 @@ namespace effectstest {
 namespace {
 
 using namespace testsupport;
+
+constexpr int HIGH = 1;
+constexpr int LOW = 0;
 
 // A bare screen on top of the stack for the objects under test: the stack
 // ticks (and, with drawing on, draws) it every frame like any game screen.
@@ -39,6 +46,16 @@ public:
 
     GameHarness& game;
     Context* const screen;
+};
+
+// Sets the Detail setting for a test and puts the player's back afterwards.
+class DetailSetting {
+public:
+    explicit DetailSetting(int detail) : kept(pGlobal->hst.detail) { pGlobal->hst.detail = detail; }
+    ~DetailSetting() { pGlobal->hst.detail = kept; }
+
+private:
+    const int kept;
 };
 
 TEST(Effects, BurstsPlayOutAndRemoveThemselvesEvenWithNoParticles)
@@ -74,6 +91,57 @@ TEST(Effects, BurstsPlayOutAndRemoveThemselvesEvenWithNoParticles)
         }
     }
     game.driver.bDraw = false;
+}
+
+TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
+{
+    GameHarness& game = GameHarness::get();
+    Stage stage(game);
+    GameController controller;
+    getMyGlobal()->pCurrentGame = &controller;
+    PlayerData& player = *controller.playerData;
+    const struct {
+        int detail;
+        int difficulty;
+        int multiplier;
+        float delay;
+        // Seconds after which the test deletes the popup; 0: it is left to end.
+        double deletedAfter;
+        int expected;
+    } rows[] = {
+        {HIGH, 0, 1, 0.0f, 0.0, 100},
+        {HIGH, 2, 1, 0.25f, 0.0, 300},
+        {LOW, 1, 1, 0.0f, 0.0, 200},
+        {LOW, 0, 3, 0.5f, 0.0, 300},
+        {HIGH, 0, 1, 0.25f, 0.5, 0},
+        {LOW, 3, 1, 0.5f, 0.3, 0},
+    };
+    game.recorder.bRecording = true;
+    for (const auto& row : rows) {
+        const DetailSetting detail(row.detail);
+        controller.difficulty = row.difficulty;
+        player.score = 0;
+        player.setMultiplier(row.multiplier, 999.0);
+        game.recorder.frames.clear();
+        CircleScore* popup = new CircleScore(100, row.delay);
+        popup->addStar(UColor(255, 255, 0, 255), 1.0f);
+        popup->addCircularText("bonus!", UColor(255, 0, 0, 255), 40.0f, 1.5707963f, 1);
+        stage.screen->addChildLast(popup);
+        int frames = 0;
+        while (stage.screen->getChildCount() > 0 && frames < 1000) {
+            if (row.deletedAfter > 0.0 && frames * game.driver.dt >= row.deletedAfter)
+                delete popup;
+            else
+                EXPECT_EQ(player.score, popup->state >= 2 ? row.expected : 0) << "frame " << frames;
+            game.step();
+            ++frames;
+        }
+        EXPECT_EQ(stage.screen->getChildCount(), 0) << "the popup did not end";
+        EXPECT_EQ(player.score, row.expected) << "detail " << row.detail << ", difficulty " << row.difficulty;
+        EXPECT_EQ(game.recorder.timesStarted("jingle03"), row.expected > 0 ? 1 : 0);
+    }
+    game.recorder.bRecording = false;
+    getMyGlobal()->pCurrentGame = nullptr;
 }
 
 }
