@@ -4,13 +4,18 @@
 // screen pushed over the real stack.
 #include "GameHarness.h"
 
+#include "AlarmClock.h"
 #include "CircleScore.h"
 #include "Firework.h"
 #include "GameController.h"
+#include "Kiv.h"
 #include "MyGlobal.h"
 #include "PlayerData.h"
+#include "ResourceManager.h"
+#include "Skin.h"
 #include "Smoke.h"
 #include "StarBurst.h"
+#include "Texture.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +147,33 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     }
     game.recorder.bRecording = false;
     getMyGlobal()->pCurrentGame = nullptr;
+}
+
+TEST(Effects, AnAlarmClockShowsItsLastDialFrameOnceItsTimeIsUpOrWhenItHadNone)
+{
+    GameHarness::get();
+    Texture* dial = pKiv->pResourceManager->findAs<Texture>("alarmClock");
+    Skin* const first = dial->skins.front();
+    Skin* const last = dial->skins.back();
+    // A composite skin joined to the list afterwards is not a dial frame.
+    Skin composite;
+    dial->skins.push_back(&composite);
+    const struct {
+        float seconds;
+        double run;
+        Skin* expected;
+    } rows[] = {
+        {0.0f, 0.01, last}, {-3.0f, 0.01, last}, {5.0f, 0.01, first}, {5.0f, 5.5, last}, {0.5f, 4.0, last},
+    };
+    constexpr double DT = 0.01;
+    for (const auto& row : rows) {
+        AlarmClock clock;
+        clock.start(row.seconds);
+        for (double t = 0.0; t < row.run - DT / 2; t += DT)
+            clock.tick(t, DT);
+        EXPECT_EQ(clock.pSkin, row.expected) << row.seconds << " s, after " << row.run << " s";
+    }
+    dial->skins.pop_back();
 }
 
 }
