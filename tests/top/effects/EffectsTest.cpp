@@ -6,11 +6,13 @@
 
 #include "AlarmClock.h"
 #include "CircleScore.h"
+#include "EndLevelStat.h"
 #include "Firework.h"
 #include "GameController.h"
 #include "Kiv.h"
 #include "MyGlobal.h"
 #include "PlayerData.h"
+#include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Smoke.h"
@@ -174,6 +176,39 @@ TEST(Effects, AnAlarmClockShowsItsLastDialFrameOnceItsTimeIsUpOrWhenItHadNone)
         EXPECT_EQ(clock.pSkin, row.expected) << row.seconds << " s, after " << row.run << " s";
     }
     dial->skins.pop_back();
+}
+
+TEST(Effects, AStatisticsLineCountsFromZeroToItsValueInItsFormat)
+{
+    GameHarness::get();
+    const struct {
+        int value;
+        const char* format;
+        const char* final;
+    } rows[] = {
+        {1234, "%d", "1234"}, {95, "%d sec", "95 sec"}, {0, "%d%%", "0%"}, {-7, "%d", "-7"},
+    };
+    constexpr double DT = 0.01;
+    for (const auto& row : rows) {
+        EndLevelStat line(2, "Matches", row.value);
+        line.format = row.format;
+        std::string before, during;
+        for (int step = 1; step <= 200; ++step) {
+            line.tick(step * DT, DT);
+            if (step == 50)
+                before = line.valueText->text;
+            if (step == 125)
+                during = line.valueText->text;
+        }
+        EXPECT_EQ(before, "0") << row.format;
+        EXPECT_EQ(line.valueText->text, row.final);
+        if (row.value > 0) {
+            const int shown = std::stoi(during);
+            EXPECT_GT(shown, 0) << row.final;
+            EXPECT_LT(shown, row.value) << row.final;
+        }
+        EXPECT_EQ(line.labelText->text, "Matches");
+    }
 }
 
 }
