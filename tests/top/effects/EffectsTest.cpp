@@ -151,6 +151,20 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     getMyGlobal()->pCurrentGame = nullptr;
 }
 
+TEST(Effects, ATextOnAPopupsCircleIsCentredOnItsAngle)
+{
+    GameHarness::get();
+    for (const int direction : {1, -1}) {
+        CircleScore popup(0, 0.0f);
+        popup.addCircularText("00000", UColor(255, 255, 255, 255), 40.0f, 1.5707963f, direction);
+        ASSERT_EQ(popup.getChildCount(), 5);
+        const auto* first = static_cast<const Renderable*>(popup.pFirstChild);
+        const auto* last = static_cast<const Renderable*>(popup.pLastChild);
+        EXPECT_NEAR(first->position.x, -last->position.x, 0.01f) << direction;
+        EXPECT_NEAR(first->position.y, last->position.y, 0.01f) << direction;
+    }
+}
+
 TEST(Effects, AnAlarmClockShowsItsLastDialFrameOnceItsTimeIsUpOrWhenItHadNone)
 {
     GameHarness::get();
