@@ -47,9 +47,9 @@ void House::create(float left, int columns, int floors, KivBase* frontLayer)
     addChildLast(roof);
     for (int floor = 0; floor < floors; ++floor)
         addWall(this, V3(left, static_cast<float>(floor * CELL_HEIGHT), 0.0f), false);
+    const float right = left + static_cast<float>(columns * CELL_WIDTH);
     for (int floor = 0; floor < floors; ++floor)
-        addWall(this, V3(left + static_cast<float>(columns * CELL_WIDTH), static_cast<float>(floor * CELL_HEIGHT), 0.0f),
-                true);
+        addWall(this, V3(right, static_cast<float>(floor * CELL_HEIGHT), 0.0f), true);
 
     apartments = new KivBase();
     addChildLast(apartments);

@@ -49,9 +49,9 @@ void Roof::build(float x, float y, float z, int columns, int cellSize)
         addPiece(this, "roof:0", V3(left + static_cast<float>(i * cellSize), y + rise, z), false);
         addPiece(this, "roof:0", V3(left + static_cast<float>(w - i * cellSize), y + rise, z), true);
     }
-    if (columns % 2 == 1)
-        addPiece(this, "roof:1",
-                 V3(left + static_cast<float>(half * cellSize), y + static_cast<float>(half * STEP_RISE - PIECE_DROP), z),
-                 false);
+    if (columns % 2 == 1) {
+        const float rise = static_cast<float>(half * STEP_RISE - PIECE_DROP);
+        addPiece(this, "roof:1", V3(left + static_cast<float>(half * cellSize), y + rise, z), false);
+    }
     addPiece(this, "roof:2", V3(x, y + static_cast<float>(w / 16), z), false);
 }
