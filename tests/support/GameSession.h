@@ -19,6 +19,8 @@
 #include "MenuButtonQuit.h"
 #include "Smiley.h"
 
+#include <cstddef>
+#include <cstdlib>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -56,8 +58,17 @@ public:
         return mode;
     }
 
-    // The in-game dialog (or map) on top, or null.
-    ContextDialogQX* dialog() const { return game.active<ContextDialogQX>(); }
+    // The top screen once the stack has made it active (a press made in the
+    // frame that brings a screen on top is not its own), as a T, or null.
+    template <typename T>
+    T* shown() const
+    {
+        Context* top = game.activeScreen();
+        return top && game.stack()->active.get() == top ? dynamic_cast<T*>(top) : nullptr;
+    }
+
+    // The in-game dialog (or map) shown on top, or null.
+    ContextDialogQX* dialog() const { return shown<ContextDialogQX>(); }
 
     // A click on the close button of the dialog on top, then the frames
     // until it has left; false when there is none to close.
@@ -84,13 +95,37 @@ public:
             maxFrames);
     }
 
-    // A click on the smiley's face through the input, then one frame, and
+    // A click on the smiley's face through the input, a frame for it and
+    // one with the button up (so that the next click is a fresh press), and
     // the dialogs it brought up closed.
     void click(const Smiley* smiley)
     {
         clickAt(smiley->halo.boundsCentre.x, smiley->halo.boundsCentre.y, controller->scene);
-        game.step();
+        game.step(2);
         while (closeDialog()) {
+        }
+    }
+
+    // Steps (closing dialogs) until play has begun and every smiley of the
+    // house is out of its door; false when that does not come.
+    bool waitForPlay()
+    {
+        return playUntil([&] {
+            if (controller->state != 6)
+                return false;
+            for (BasicLink* link = controller->smileyLayer->pFirstChild; link; link = link->pNext)
+                if (static_cast<KivBase*>(link)->state < 2)
+                    return false;
+            return true;
+        });
+    }
+
+    // Clicks each pair in turn.
+    void match(const std::vector<std::pair<Smiley*, Smiley*>>& pairs)
+    {
+        for (const auto& [a, b] : pairs) {
+            click(a);
+            click(b);
         }
     }
 
@@ -158,6 +193,35 @@ inline std::vector<std::pair<Smiley*, Smiley*>> perfectMatching(const std::vecto
     if (n % 2 != 0 || !search())
         pairs.clear();
     return pairs;
+}
+
+// Pairs that can be matched one after the other and leave some smileys
+// without a partner, drawn with the seeded rand(); empty when no such pairs
+// turn up in a thousand tries.
+inline std::vector<std::pair<Smiley*, Smiley*>> strandingMatching(const std::vector<Smiley*>& smileys)
+{
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        std::vector<Smiley*> left = smileys;
+        std::vector<std::pair<Smiley*, Smiley*>> pairs;
+        for (bool paired = true; paired;) {
+            paired = false;
+            std::vector<std::pair<size_t, size_t>> options;
+            for (size_t i = 0; i < left.size(); ++i)
+                for (size_t j = i + 1; j < left.size(); ++j)
+                    if (left[i]->canMatch(left[j], false))
+                        options.emplace_back(i, j);
+            if (options.empty())
+                break;
+            const auto [i, j] = options[static_cast<size_t>(std::rand()) % options.size()];
+            pairs.emplace_back(left[i], left[j]);
+            left.erase(left.begin() + static_cast<std::ptrdiff_t>(j));
+            left.erase(left.begin() + static_cast<std::ptrdiff_t>(i));
+            paired = true;
+        }
+        if (!left.empty())
+            return pairs;
+    }
+    return {};
 }
 
 } // namespace testsupport
