@@ -1,11 +1,9 @@
-// The saved game of the quest mode as a player meets it: offered at the
-// start of a game only when it can be continued, cleared when it cannot,
-// and continued into the same house with the same score and slots.
+// The saved game of the quest mode as a player meets it at the start of a
+// game: offered only when it can be continued, cleared when it cannot.
+// (Continuing it is played through in the quest tests.)
 #include "GameSession.h"
 
 #include "GameControllerAdventure.h"
-#include "MenuButtonLoadGame.h"
-#include "PlayerData.h"
 #include "RenderableText.h"
 
 #include <gtest/gtest.h>
@@ -23,15 +21,6 @@ SavedGame& questRecord()
 {
     ProfileManager& roster = pGlobal->profileManager;
     return roster.profiles[roster.current].savedGames[QUEST];
-}
-
-template <typename T>
-T* childOf(const KivBase* parent)
-{
-    for (BasicLink* link = parent->pFirstChild; link; link = link->pNext)
-        if (T* found = dynamic_cast<T*>(static_cast<KivBase*>(link)))
-            return found;
-    return nullptr;
 }
 
 // Starts a quest game over the record and steps to the frame after the
@@ -93,36 +82,6 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
         EXPECT_EQ(0, std::memcmp(&questRecord(), &expected, sizeof(SavedGame))) << row.why;
         leave(session);
     }
-}
-
-TEST(SavedGame, ContinueLoadsTheRecordUnmultipliedWhileTheGameStaysCurrent)
-{
-    GameHarness& game = GameHarness::get();
-    GameSession session(game);
-    const SavedGame record = {11, 2, 3, 42000, 35, 1, 4};
-    ContextDialogQX* prompt = promptFor(session, record);
-    ASSERT_NE(prompt, nullptr);
-    GameController* quest = session.controller;
-    EXPECT_EQ(getMyGlobal()->pCurrentGame, quest) << "covered by its prompt, the game is still the current one";
-    quest->playerData->setMultiplier(2, 30.0);
-
-    clickOn(childOf<MenuButtonLoadGame>(prompt));
-    game.step(2);
-    EXPECT_EQ(game.activeScreen(), quest);
-    EXPECT_EQ(quest->housesPlayed, 11);
-    EXPECT_EQ(quest->neighbourhood, 2);
-    EXPECT_EQ(quest->houseIndex, 3);
-    EXPECT_EQ(quest->playerData->score, 42000);
-    EXPECT_EQ(quest->playerData->coins, 35);
-    EXPECT_EQ(quest->playerData->usedSlots, 4);
-    const RenderableText* caption = childOf<RenderableText>(quest->bonusLayer);
-    ASSERT_NE(caption, nullptr);
-    EXPECT_EQ(caption->text, "Game loaded!");
-
-    game.recorder.bRecording = true;
-    leave(session);
-    EXPECT_EQ(getMyGlobal()->pCurrentGame, nullptr);
-    EXPECT_EQ(game.recorder.frames.back().music, "musicMenu");
 }
 
 }
