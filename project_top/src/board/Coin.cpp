@@ -2,13 +2,12 @@
 
 #include "Camera.h"
 #include "ContextBlender.h"
+#include "EffectSupport.h"
 #include "ErrorManager.h"
 #include "GameController.h"
 #include "Kiv.h"
 #include "KivInput.h"
-#include "MyGlobal.h"
 #include "ResourceManager.h"
-#include "SmileyRandom.h"
 #include "Sound.h"
 #include "Texture.h"
 #include "TextureFrames.h"
@@ -28,10 +27,10 @@ const double FALLING_SPIN = 1.0;
 const double FLYING_SPIN = 3.0;
 const int EASE_OUT = 2;
 
-GameController* currentGame()
+// A coin exists only in a running game.
+GameController* runningGame()
 {
-    const MyGlobal* global = getMyGlobal();
-    GameController* game = global ? global->pCurrentGame : nullptr;
+    GameController* game = EffectSupport::currentGame();
     KIV_ASSERT(game != nullptr);
     return game;
 }
@@ -51,11 +50,11 @@ Coin::Coin(float x, float y, float z, int kind) : start(x, y, z)
     frames.frame(0);
     texture = frames.texture;
     frameCount = frames.count;
-    phase = smileyRandom();
-    const Camera::VisibleRect view = currentGame()->scene->pCamera->getVisibleRect(0.0f);
+    phase = static_cast<float>(EffectSupport::randomFraction());
+    const Camera::VisibleRect view = runningGame()->scene->pCamera->getVisibleRect(0.0f);
     target = V3(view.left, view.top - 50.0f, 0.0f);
     // Just above the view, 64 to 128 units over its top edge.
-    position = V3(x, view.top + 64.0f + 64.0f * smileyRandom(), 0.0f);
+    position = V3(x, view.top + 64.0f + 64.0f * static_cast<float>(EffectSupport::randomFraction()), 0.0f);
     if (kind == 1) {
         scale.x = 0.8f;
         scale.y = 0.8f;
@@ -113,7 +112,7 @@ void Coin::tick(double t, double dt)
 void Coin::collect()
 {
     start = position;
-    currentGame()->creditCoins(value);
+    runningGame()->creditCoins(value);
     findSound("coinBounceEnd")->playAtFrequency(static_cast<float>(value) / 5.0f * 0.39999998f + 1.0f);
     setState(STATE_FLYING);
 }

@@ -6,6 +6,7 @@
 #include "CircleCloud.h"
 #include "CircleScore2.h"
 #include "Coin.h"
+#include "EffectSupport.h"
 #include "Context.h"
 #include "ErrorManager.h"
 #include "Feature.h"
@@ -14,11 +15,9 @@
 #include "GameController.h"
 #include "Kiv.h"
 #include "KivInput.h"
-#include "MyGlobal.h"
 #include "PlayerData.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
-#include "SmileyRandom.h"
 #include "Smoke.h"
 #include "Skin.h"
 #include "Sound.h"
@@ -94,7 +93,7 @@ Smiley::Smiley()
     spring.mass = 0.0025f;
     spring.friction = 3.0f;
     halo.pSkin = findSkin("body:4");
-    const GameController* game = currentGame();
+    const GameController* game = EffectSupport::currentGame();
     value = game ? POINTS_STEP * (game->neighbourhood + game->difficulty) + POINTS_STEP : POINTS_STEP;
     setState(STATE_HIDDEN);
 }
@@ -103,17 +102,6 @@ Smiley::~Smiley()
 {
     delete alarmClock;
     delete bubble;
-}
-
-GameController* Smiley::currentGame()
-{
-    const MyGlobal* global = getMyGlobal();
-    return global ? global->pCurrentGame : nullptr;
-}
-
-bool Smiley::highDetail()
-{
-    return pGlobal->hst.detail > 0;
 }
 
 bool Smiley::isPointerOnHalo()
@@ -129,7 +117,7 @@ void Smiley::tick(double t, double dt)
         return;
     }
     if (state == STATE_PRESENT && selectable && pKiv->pInput->isMouseButtonPressed() && isPointerOnHalo()) {
-        if (GameController* game = currentGame())
+        if (GameController* game = EffectSupport::currentGame())
             game->onSmileyClicked(this);
         spring.velocity.x += CLICK_JIGGLE;
     }
@@ -152,7 +140,7 @@ void Smiley::tick(double t, double dt)
     if (selected)
         halo.color = UColor(haloColourA, haloColourB, static_cast<float>(0.5 + 0.5 * std::sin(HALO_PULSE_SPEED * t)));
 
-    if (highDetail()) {
+    if (EffectSupport::highDetail()) {
         const float squash = squashFactor(spring.position.x);
         setScale(V3(size * squash, size / squash, 1.0f));
     }
@@ -174,8 +162,8 @@ void Smiley::tick(double t, double dt)
 
 void Smiley::runOutOfBreath()
 {
-    GameController* game = currentGame();
-    if (game && highDetail()) {
+    GameController* game = EffectSupport::currentGame();
+    if (game && EffectSupport::highDetail()) {
         Smoke* smoke = new Smoke(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f, 150.0f, 0.0f,
                                  static_cast<float>(2.0 * M_PI), 3.0f, UColor(0, 64, 255, 255));
         smoke->lifeDecay = 256.0f;
@@ -230,7 +218,7 @@ void Smiley::onStateChange()
         if (apartment) {
             // Staggered, so that the doors of a house do not all open in one frame.
             if (apartment->doorOpening == 0.0f)
-                apartment->doorOpening = -0.5f * smileyRandom();
+                apartment->doorOpening = static_cast<float>(-0.5 * EffectSupport::randomFraction());
             apartment->doorTarget = 1.0f;
         }
         setState(STATE_PRESENT, APPEAR_TIME);
@@ -307,7 +295,7 @@ void Smiley::leave(bool penalty)
         setState(STATE_GONE);
         return;
     }
-    GameController* game = currentGame();
+    GameController* game = EffectSupport::currentGame();
     if (state == STATE_PRESENT && penalty && game && !game->challengeRound) {
         game->playerData->addScore(-PENALTY_POINTS, true);
         RenderableText* text =
@@ -357,7 +345,7 @@ void Smiley::showMultiplierBubble(int n, double seconds)
 
 int Smiley::collectMatchReward()
 {
-    GameController* game = currentGame();
+    GameController* game = EffectSupport::currentGame();
     int n = 1;
     if (bubble) {
         n = bubble->value;
@@ -377,13 +365,12 @@ int Smiley::collectMatchReward()
 
 void Smiley::dropCoin(double chance)
 {
-    GameController* game = currentGame();
+    GameController* game = EffectSupport::currentGame();
     if (!game)
         return;
-    const float r = smileyRandom();
-    if (chance <= r)
+    if (chance <= EffectSupport::randomFraction())
         return;
-    const float spread = smileyRandom();
+    const float spread = static_cast<float>(EffectSupport::randomFraction());
     const int kind = std::rand() % 2 + 1;
     game->coinLayer->addChildLast(
         new Coin(position.x + spread * COIN_SPREAD - COIN_SPREAD / 2.0f, position.y, position.z, kind));

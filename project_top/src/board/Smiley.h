@@ -25,7 +25,6 @@ class AlarmClock;
 class Apartment;
 class CircleScore2;
 class Feature;
-class GameController;
 
 class Smiley : public Renderable {
 public:
@@ -111,12 +110,6 @@ public:
     KivBase* destination = nullptr;
     // Points, fixed at construction.
     int32_t value = 0;
-
-protected:
-    // MyGlobal's current controller; null outside a game.
-    static GameController* currentGame();
-    // The player's Detail setting is above Low.
-    static bool highDetail();
 
 private:
     bool isPointerOnHalo();

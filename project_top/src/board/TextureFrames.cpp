@@ -1,18 +1,14 @@
 #include "TextureFrames.h"
 
+#include "EffectSupport.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
-#include "Skin.h"
 #include "Texture.h"
 
 TextureFrames::TextureFrames(const char* textureKey)
-    : key(textureKey), texture(pKiv->pResourceManager->findAs<Texture>(key))
+    : key(textureKey), texture(pKiv->pResourceManager->findAs<Texture>(key)), count(EffectSupport::frameCount(key))
 {
-    const ResourceManager& resources = *pKiv->pResourceManager;
-    while (static_cast<size_t>(count) < texture->skins.size() &&
-           resources.find(formatString("%s:%d", key.c_str(), count), false) == texture->skins[count])
-        ++count;
 }
 
 Skin* TextureFrames::frame(int index) const
