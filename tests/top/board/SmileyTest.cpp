@@ -12,6 +12,8 @@
 #include "Sound.h"
 #include "SyntheticInput.h"
 
+#include <algorithm>
+
 namespace boardtest {
 namespace {
 
@@ -116,6 +118,29 @@ TEST_F(SmileyPlay, ASmileyIsWorthItsNeighbourhoodAndDifficultyOrTheFirstNeighbou
         getMyGlobal()->pCurrentGame = row.bInGame ? game : nullptr;
         EXPECT_EQ(Smiley().value, row.expected) << row.neighbourhood << " " << row.difficulty << " " << row.bInGame;
         getMyGlobal()->pCurrentGame = game;
+    }
+}
+
+TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStepOfIt)
+{
+    const struct {
+        int bubble;
+        float coinChance;
+        int expectedCoins;
+    } rows[] = {{0, 1.0f, 1}, {0, 0.0f, 0}, {3, 1.0f, 3}, {5, 0.0f, 0}};
+    for (const auto& row : rows) {
+        Smiley* smiley = presentSmiley(0.0f, -100.0f);
+        if (row.bubble > 0)
+            smiley->showMultiplierBubble(row.bubble, 10.0);
+        game->coinChance = row.coinChance;
+        const int effects = game->effectLayer->getChildCount();
+        EXPECT_EQ(smiley->collectMatchReward(), std::max(row.bubble, 1) * smiley->value) << row.bubble;
+        EXPECT_EQ(game->coinLayer->getChildCount(), row.expectedCoins) << row.bubble;
+        // A collected bubble fades out among the effects.
+        EXPECT_EQ(smiley->bubble, nullptr);
+        EXPECT_EQ(game->effectLayer->getChildCount(), effects + (row.bubble > 0 ? 1 : 0)) << row.bubble;
+        game->coinLayer->deleteAllChildren();
+        game->smileyLayer->deleteAllChildren();
     }
 }
 
