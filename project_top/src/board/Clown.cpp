@@ -2,10 +2,10 @@
 
 #include "Context.h"
 #include "EffectSupport.h"
-#include "Skin.h"
 #include "GameController.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
+#include "Skin.h"
 #include "Sound.h"
 #include "StarBurst.h"
 

@@ -6,8 +6,8 @@
 #include "CircleCloud.h"
 #include "CircleScore2.h"
 #include "Coin.h"
-#include "EffectSupport.h"
 #include "Context.h"
+#include "EffectSupport.h"
 #include "ErrorManager.h"
 #include "Feature.h"
 #include "FeatureBody.h"
@@ -18,8 +18,8 @@
 #include "PlayerData.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
-#include "Smoke.h"
 #include "Skin.h"
+#include "Smoke.h"
 #include "Sound.h"
 
 #include <algorithm>
