@@ -4,6 +4,7 @@
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
+#include "Skin.h"
 #include "Texture.h"
 
 TextureFrames::TextureFrames(const char* textureKey)
@@ -15,7 +16,7 @@ Skin* TextureFrames::frame(int index) const
 {
     if (index < 0 || index >= count)
         KIV_ERROR("Texture '%s' has %d frames; frame %d is needed.", key.c_str(), count, index);
-    return texture->skins[index];
+    return pKiv->pResourceManager->findAs<Skin>(formatString("%s:%d", key.c_str(), index));
 }
 
 void TextureFrames::requireCount(int least, int most) const
