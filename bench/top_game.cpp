@@ -10,7 +10,6 @@
 #include "ContextLogo.h"
 #include "ContextManager.h"
 #include "DataFolder.h"
-#include "FileManager.h"
 #include "FrameDriver.h"
 #include "GameControllerAdventure.h"
 #include "House.h"
@@ -25,9 +24,7 @@
 #include <benchmark/benchmark.h>
 
 #include <climits>
-#include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
