@@ -13,6 +13,7 @@
 #include "ContextHighScores.h"
 #include "ContextManager.h"
 #include "ContextMap.h"
+#include "EffectSupport.h"
 #include "EndLevelStat.h"
 #include "ErrorManager.h"
 #include "FontQuad.h"
@@ -39,28 +40,10 @@
 #include "SoundStream.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 namespace {
-
-// The states of the game (see the header).
-enum {
-    STATE_TITLE = 1,
-    STATE_SAVED_GAME = 2,
-    STATE_STREET = 3,
-    STATE_HOUSE = 4,
-    STATE_CAPTION = 5,
-    STATE_PLAY = 6,
-    STATE_MODE_END = 7,
-    STATE_HOUSE_END = 8,
-    STATE_STATISTICS = 9,
-    STATE_NEXT_HOUSE = 10,
-    STATE_GAME_OVER = 11,
-    STATE_HIGH_SCORES = 12,
-    STATE_CLOSING = 13,
-    STATE_FINISHED = 14,
-};
 
 // Smiley states.
 constexpr int SMILEY_PRESENT = 2;
@@ -102,10 +85,10 @@ void playSound(const char* key)
     resource<Sound>(key)->play();
 }
 
-// A random fraction in [0, 1), as the game draws them.
+// The game's random fraction in [0, 1), for single-precision sums.
 float randomFraction()
 {
-    return static_cast<float>(std::rand() & 0xFFFF) / 65536.0f;
+    return static_cast<float>(EffectSupport::randomFraction());
 }
 
 Renderable* makeProp(Skin* skin, float x, float y, float angle)
@@ -155,8 +138,7 @@ bool inGameMusic()
 
 }
 
-GameController::GameController()
-    : difficulty(std::clamp(pGlobal->hst.startingLevel, 0, HSTdata::MAX_STARTING_LEVEL))
+GameController::GameController() : difficulty(std::clamp(pGlobal->hst.startingLevel, 0, HSTdata::MAX_STARTING_LEVEL))
 {
     bDeleteWhenFinished = true;
     bConfirmBeforeClose = true;
@@ -374,8 +356,8 @@ void GameController::showSavedGamePrompt(const SavedGame& record)
     resume->useCloudSkin();
     resume->setWidth(160);
     prompt->addChildLast(resume);
-    MenuButtonQuit* restart = new MenuButtonQuit(0.0f, -115.0f, 0.0f, "start over",
-                                                 "Start from the beginning (your progress will be lost)");
+    MenuButtonQuit* restart =
+        new MenuButtonQuit(0.0f, -115.0f, 0.0f, "start over", "Start from the beginning (your progress will be lost)");
     restart->useCloudSkin();
     restart->setWidth(160);
     prompt->addChildLast(restart);
@@ -502,8 +484,8 @@ void GameController::beginHousePlay()
         eagleEyeEarned = false;
         const int cells = sizeX * sizeY;
         drainSpeed = 1.0f / static_cast<float>(cells);
-        effectLayer->addChildLast(makeArrow(challengeSmiley->position + V3(0.0f, 120.0f, 0.0f), ARROW_GREEN,
-                                            "match this!", 4.0));
+        effectLayer->addChildLast(
+            makeArrow(challengeSmiley->position + V3(0.0f, 120.0f, 0.0f), ARROW_GREEN, "match this!", 4.0));
         hud->showVitamins = false;
         hud->showThermometer = true;
         hud->thermometerSlots = false;
@@ -573,7 +555,7 @@ void GameController::closeGame()
 {
     ProfileManager& roster = pGlobal->profileManager;
     roster.lastHighScorePosition = pGlobal->hst.insertHighScore(modeIndex, roster.getName(roster.current),
-                                                               playerData->score, housesPlayed, difficulty, true);
+                                                                playerData->score, housesPlayed, difficulty, true);
     hud->showVitamins = false;
     clearSavedGame();
     if (inGameMusic())
@@ -711,8 +693,8 @@ bool GameController::useVitamin(int kind)
                 if (partner->state != SMILEY_PRESENT || !drawn->canMatch(partner, false))
                     continue;
                 for (const Smiley* pointed : {drawn, partner})
-                    effectLayer->addChildLast(makeArrow(pointed->position + V3(0.0f, 80.0f, 0.0f),
-                                                        UColor(128, 192, 0, 255), "", 1.0));
+                    effectLayer->addChildLast(
+                        makeArrow(pointed->position + V3(0.0f, 80.0f, 0.0f), UColor(128, 192, 0, 255), "", 1.0));
                 deselectAll();
                 return true;
             }
@@ -1086,9 +1068,9 @@ void GameController::checkChainBonus(Smiley* a, Smiley* b)
         const float blend = std::clamp(static_cast<float>(chain - 2) * 0.125f, 0.0f, 1.0f);
         const UColor colour(UColor(128, 0, 255, 255), UColor(240, 173, 255, 255), blend);
         playerData->addScore((difficulty + 1) * chain * 100, true);
-        RenderableText* text = new RenderableText(b->boundsCentre.x, b->boundsCentre.y, b->boundsCentre.z,
-                                                  formatString("chain \x81 %d", chain),
-                                                  resource<FontQuad>("fontBlackOutline2"), colour);
+        RenderableText* text =
+            new RenderableText(b->boundsCentre.x, b->boundsCentre.y, b->boundsCentre.z,
+                               formatString("chain \x81 %d", chain), resource<FontQuad>("fontBlackOutline2"), colour);
         text->bShadow = false;
         text->lifetime = 2.0;
         text->fadeIn = 0.25;

@@ -11,10 +11,7 @@
 // through the neighbourhoods and their houses to game over; the rules of a
 // mode live in the virtual hooks, which the state machine and the smileys
 // call. The screen stack ticks and draws it and deletes it when finished.
-// States: 0 idle, 1 title, 2 saved-game prompt, 3 street, 4 house build,
-// 5 house caption, 6 play, 7 mode's own end, 8 end of house, 9 statistics,
-// 10 next house, 11 game over, 12 high scores, 13 closing, 14 finished.
-// Main thread only.
+// Its states are listed in State. Main thread only.
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
@@ -37,14 +34,33 @@ class SoundStream;
 
 class GameController : public Context {
 public:
+    // The state machine's states; 0 is the idle state of a controller not
+    // yet started.
+    enum State {
+        STATE_TITLE = 1,
+        STATE_SAVED_GAME = 2,
+        STATE_STREET = 3,
+        STATE_HOUSE = 4,
+        STATE_CAPTION = 5,
+        STATE_PLAY = 6,
+        // The mode finishes the house itself (quest: leftovers dissolving).
+        STATE_MODE_END = 7,
+        STATE_HOUSE_END = 8,
+        STATE_STATISTICS = 9,
+        STATE_NEXT_HOUSE = 10,
+        STATE_GAME_OVER = 11,
+        STATE_HIGH_SCORES = 12,
+        STATE_CLOSING = 13,
+        STATE_FINISHED = 14,
+    };
     static constexpr int NEIGHBOURHOOD_COUNT = 8;
     static constexpr int GRID_SIZE_COUNT = 13;
     // Vitamin kinds 0..13.
     static constexpr int VITAMIN_KINDS = 14;
 
     static constexpr const char* neighbourhoodNames[NEIGHBOURHOOD_COUNT] = {
-        "Easy Street", "Leasurely Lane", "Cozy Alley",     "Middle Road",
-        "Tricky Terrace", "Hard Way", "Ludicrous Lane", "Impassable Pass"};
+        "Easy Street",    "Leasurely Lane", "Cozy Alley",     "Middle Road",
+        "Tricky Terrace", "Hard Way",       "Ludicrous Lane", "Impassable Pass"};
     // Houses of each neighbourhood, its challenge round (the last) included.
     static constexpr int neighbourhoodHouses[NEIGHBOURHOOD_COUNT] = {4, 4, 5, 5, 6, 7, 8, 9};
     // Generator flags of each neighbourhood: bit 0 hair varies, bit 1 body,

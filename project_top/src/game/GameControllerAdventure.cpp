@@ -7,6 +7,7 @@
 #include "Camera.h"
 #include "Clown.h"
 #include "ContextBlender.h"
+#include "EffectSupport.h"
 #include "FeatureBody.h"
 #include "FontQuad.h"
 #include "Global.h"
@@ -24,14 +25,9 @@
 #include "SoundStream.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
-constexpr int STATE_PLAY = 6;
-constexpr int STATE_WAITING = 7;
-constexpr int STATE_HOUSE_END = 8;
-constexpr int STATE_GAME_OVER = 11;
 constexpr int SMILEY_PRESENT = 2;
 
 // Seconds into the wait: a voice, then the leftovers liquify.
@@ -87,7 +83,7 @@ void GameControllerAdventure::updateGame(double time, double step)
             strandLeftovers();
         if (state == STATE_PLAY && playerData->lives < 1)
             setState(STATE_GAME_OVER);
-    } else if (state == STATE_WAITING) {
+    } else if (state == STATE_MODE_END) {
         if (crossed(WAIT_VOICE, timeInState, step))
             resource<Sound>("voice11")->play();
         if (timeInState < WAIT_LIQUIFY) {
@@ -125,7 +121,7 @@ void GameControllerAdventure::strandLeftovers()
             first = smiley;
         smiley->canMatch(first, true);
     }
-    setState(STATE_WAITING);
+    setState(STATE_MODE_END);
 }
 
 void GameControllerAdventure::liquifyLeftovers()
@@ -167,8 +163,7 @@ void GameControllerAdventure::generateSmileys(KivBase* list)
         generator->resetPools();
         Smiley* first = generator->createSmiley();
         list->addChildLast(first);
-        const float r = static_cast<float>(std::rand() & 0xFFFF) / 65536.0f;
-        if (r < clownChance) {
+        if (EffectSupport::randomFraction() < static_cast<double>(clownChance)) {
             list->addChildLast(new Clown());
         } else {
             generator->resetPools();
@@ -243,9 +238,9 @@ void GameControllerAdventure::beginPlay()
     hud->showThermometer = true;
 
     const int slotsLeft = thermometerSlotCount - playerData->usedSlots;
-    ArrowMessage* arrow = new ArrowMessage(-230.0f, -66.0f, 0.0f, UColor(192, 255, 0, 255), 3.1415927f,
-                                           slotsLeft == 1 ? UString("1 slot left")
-                                                          : formatString("%d slots left", slotsLeft));
+    ArrowMessage* arrow =
+        new ArrowMessage(-230.0f, -66.0f, 0.0f, UColor(192, 255, 0, 255), 3.1415927f,
+                         slotsLeft == 1 ? UString("1 slot left") : formatString("%d slots left", slotsLeft));
     arrow->arrowPosition = V3(0.0f, 40.0f, 0.0f);
     arrow->lifetime = 4.0;
     bonusLayer->addChildLast(arrow);
@@ -292,9 +287,9 @@ void GameControllerAdventure::onMistake(Smiley* a, Smiley* b)
     resource<Sound>("jingle06")->play();
     const int penalty = -1000 * (difficulty + 1);
     playerData->addScore(penalty, true);
-    RenderableText* popup = new RenderableText(b->position.x, b->position.y + 45.0f, b->position.z,
-                                               formatString("%d", penalty),
-                                               resource<FontQuad>("fontBlackOutline2"), UColor(192, 0, 0, 255));
+    RenderableText* popup =
+        new RenderableText(b->position.x, b->position.y + 45.0f, b->position.z, formatString("%d", penalty),
+                           resource<FontQuad>("fontBlackOutline2"), UColor(192, 0, 0, 255));
     popup->bShadow = false;
     popup->lifetime = 3.0;
     popup->fadeIn = 0.25;

@@ -68,7 +68,8 @@ void ContextDialogQX::build()
     }
 
     if (hasCloseButton) {
-        closeButton = new MenuButtonQuit(position.x, position.y + cursor - large, position.z, std::string(1, '\x01'), "");
+        closeButton =
+            new MenuButtonQuit(position.x, position.y + cursor - large, position.z, std::string(1, '\x01'), "");
         closeButton->useCloudSkin();
         closeButton->setWidth(60);
         closeButton->hotKey = ' ';

@@ -77,8 +77,7 @@ void ContextMap::tickContents(double time, double step)
         pKiv->pResourceManager->findAs<Sound>("jingle01")->play();
         arrow->caption = "you are here!";
     }
-    const float glide =
-        static_cast<float>(std::clamp((time - GLIDE_START) / (GLIDE_END - GLIDE_START), 0.0, 1.0));
+    const float glide = static_cast<float>(std::clamp((time - GLIDE_START) / (GLIDE_END - GLIDE_START), 0.0, 1.0));
     arrow->position =
         V3(fromPos.x, fromPos.y, fromPos.z, 0.0f, 0.0f, 0.0f, toPos.x, toPos.y, toPos.z, 0.0f, 0.0f, 0.0f, glide) +
         V3(0.0f, 50.0f, 0.0f);

@@ -191,10 +191,8 @@ TEST(JourneyMap, NamesTheNeighbourhoodUnderThePointerTheLaterOneWhenTwoAreNear)
         V3 pointer;
         const char* name;
     } rows[] = {
-        {spots[4], "Tricky Terrace"},
-        {spots[5] + V3(31.0f, 0.0f, 0.0f), "Hard Way"},
-        {spots[5] + V3(0.0f, 33.0f, 0.0f), ""},
-        {(spots[1] + spots[3]) * 0.5f, "Middle Road"},
+        {spots[4], "Tricky Terrace"},           {spots[5] + V3(31.0f, 0.0f, 0.0f), "Hard Way"},
+        {spots[5] + V3(0.0f, 33.0f, 0.0f), ""}, {(spots[1] + spots[3]) * 0.5f, "Middle Road"},
         {V3(200.0f, 200.0f, 0.0f), ""},
     };
     for (const auto& row : rows) {

@@ -25,27 +25,11 @@
 namespace {
 
 using namespace testsupport;
+using Controller = GameController;
 
 constexpr int QUEST = 1;
 // Seconds per frame: the longest step a screen takes, so a whole game is quick.
 constexpr double LONG_STEP = 0.05;
-
-enum State {
-    TITLE = 1,
-    SAVED_GAME = 2,
-    STREET = 3,
-    HOUSE = 4,
-    CAPTION = 5,
-    PLAY = 6,
-    WAITING = 7,
-    HOUSE_END = 8,
-    STATISTICS = 9,
-    NEXT_HOUSE = 10,
-    GAME_OVER = 11,
-    HIGH_SCORES = 12,
-    CLOSING = 13,
-    FINISHED = 14,
-};
 
 SavedGame& questRecord()
 {
@@ -94,7 +78,8 @@ std::vector<int> newBonuses(const GameController* game)
 {
     std::vector<int> points;
     for (BasicLink* link = game->bonusLayer->pFirstChild; link; link = link->pNext)
-        if (const CircleScore* popup = dynamic_cast<CircleScore*>(static_cast<KivBase*>(link)); popup && popup->state == 0)
+        if (const CircleScore* popup = dynamic_cast<CircleScore*>(static_cast<KivBase*>(link));
+            popup && popup->state == 0)
             points.push_back(popup->points);
     std::sort(points.begin(), points.end());
     return points;
@@ -104,13 +89,15 @@ std::vector<int> newBonuses(const GameController* game)
 // smiley, from the title to the closing of the game.
 std::vector<int> journeyStates()
 {
-    std::vector<int> states = {TITLE, SAVED_GAME};
+    std::vector<int> states = {Controller::STATE_TITLE, Controller::STATE_SAVED_GAME};
     for (const int houses : GameController::neighbourhoodHouses) {
-        states.push_back(STREET);
+        states.push_back(Controller::STATE_STREET);
         for (int house = 0; house < houses; ++house)
-            states.insert(states.end(), {HOUSE, CAPTION, PLAY, HOUSE_END, STATISTICS, NEXT_HOUSE});
+            states.insert(states.end(),
+                          {Controller::STATE_HOUSE, Controller::STATE_CAPTION, Controller::STATE_PLAY,
+                           Controller::STATE_HOUSE_END, Controller::STATE_STATISTICS, Controller::STATE_NEXT_HOUSE});
     }
-    states.insert(states.end(), {HIGH_SCORES, CLOSING, FINISHED});
+    states.insert(states.end(), {Controller::STATE_HIGH_SCORES, Controller::STATE_CLOSING, Controller::STATE_FINISHED});
     return states;
 }
 
@@ -145,9 +132,9 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     int row = -1;
     int score = 0;
     game.recorder.observer = [&](FrameRecord&) {
-        if (alive.get() && quest->state == STATISTICS && quest->timeInState == 0.0)
+        if (alive.get() && quest->state == Controller::STATE_STATISTICS && quest->timeInState == 0.0)
             bonuses.push_back(newBonuses(quest));
-        if (alive.get() && quest->state == HIGH_SCORES) {
+        if (alive.get() && quest->state == Controller::STATE_HIGH_SCORES) {
             row = pGlobal->profileManager.lastHighScorePosition;
             score = quest->playerData->score;
         }
@@ -164,7 +151,7 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             ASSERT_FALSE(pairs.empty()) << "house " << houses;
             session.match(pairs);
         }
-        ASSERT_TRUE(session.playUntil([&] { return quest->state != PLAY; })) << "house " << houses;
+        ASSERT_TRUE(session.playUntil([&] { return quest->state != Controller::STATE_PLAY; })) << "house " << houses;
         ++houses;
         if (houses == 47) {
             EXPECT_TRUE(pGlobal->profileManager.profiles[0].hasSavedGame(QUEST)) << "saved at the start of each house";
@@ -207,7 +194,7 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
     ASSERT_GT(leftOver, 0);
     session.match(pairs);
 
-    ASSERT_TRUE(session.playUntil([&] { return quest->state == WAITING; }));
+    ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_MODE_END; }));
     EXPECT_EQ(quest->endCaption, "no more matches!");
     EXPECT_FALSE(quest->hud->showVitamins);
     std::vector<FeatureBody*> bodies;
@@ -218,14 +205,16 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
     for (const FeatureBody* body : bodies)
         EXPECT_GT(body->breathTint, 0.9f) << "the leftovers turn white as they wait";
 
-    ASSERT_TRUE(session.playUntil([&] { return quest->state == GAME_OVER; }));
+    ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_GAME_OVER; }));
     EXPECT_EQ(quest->playerData->usedSlots, 9 + leftOver);
     EXPECT_EQ(quest->mistakes, leftOver);
     EXPECT_FLOAT_EQ(quest->thermometer, 1.0f) << "the blobs have filled the thermometer";
     EXPECT_FALSE(questRecord().housesPlayed > 0) << "a lost game is not offered again";
     closeThroughTheHighScores(session, alive);
 
-    const std::vector<int> ending = {PLAY, WAITING, GAME_OVER, HIGH_SCORES, CLOSING, FINISHED};
+    const std::vector<int> ending = {Controller::STATE_PLAY,      Controller::STATE_MODE_END,
+                                     Controller::STATE_GAME_OVER, Controller::STATE_HIGH_SCORES,
+                                     Controller::STATE_CLOSING,   Controller::STATE_FINISHED};
     ASSERT_GE(session.states.size(), ending.size());
     EXPECT_TRUE(std::equal(ending.begin(), ending.end(), session.states.end() - static_cast<long>(ending.size())));
     for (const char* sound : {"honk", "voice11", "liquify", "gameover"})
@@ -261,7 +250,7 @@ TEST(Quest, ChallengeRoundPaysARightAnswerAndNothingForAWrongOrLateOne)
 
         if (row.answer != NONE)
             session.click(answer(session, row.answer == RIGHT));
-        ASSERT_TRUE(session.playUntil([&] { return quest->state == STATISTICS; }));
+        ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_STATISTICS; }));
         if (row.answer == NONE) {
             EXPECT_NEAR(quest->houseEndTime - quest->houseStartTime, 16.0, 0.06) << "the thermometer empties in 16 s";
         }
@@ -284,7 +273,7 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseWithItsScoreAndSlotsAlsoFromTheRosterFi
     GameController* first = session.start<GameControllerAdventure>();
     ASSERT_TRUE(session.waitForPlay());
     session.match(strandingMatching(session.presentSmileys()));
-    ASSERT_TRUE(session.playUntil([&] { return first->state != PLAY; }));
+    ASSERT_TRUE(session.playUntil([&] { return first->state != Controller::STATE_PLAY; }));
     ASSERT_TRUE(session.waitForPlay());
     EXPECT_EQ(first->houseIndex, 1);
     const int score = first->playerData->score;
@@ -347,7 +336,7 @@ std::vector<std::string> traceOfTwoHouses(unsigned seed)
         if (!session.waitForPlay())
             return {};
         session.match(perfectMatching(session.presentSmileys()));
-        session.playUntil([&] { return quest->state != PLAY; });
+        session.playUntil([&] { return quest->state != Controller::STATE_PLAY; });
     }
     session.waitForPlay();
     std::vector<std::string> trace;
