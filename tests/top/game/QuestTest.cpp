@@ -103,14 +103,17 @@ std::vector<int> journeyStates()
 }
 
 // Steps until the high-score table is on top, closes it as a player, and
-// steps until the game has closed its iris and left the stack.
+// steps while the game closes its iris until it has left the stack.
 void closeThroughTheHighScores(GameSession& session, const Reference& game)
 {
     GameHarness& harness = session.game;
     ASSERT_TRUE(harness.stepUntil([&] { return session.shown<ContextHighScores>() != nullptr; }));
     pressKey(KEY_ESCAPE);
+    ASSERT_TRUE(harness.stepUntil([&] { return session.controller->state == Controller::STATE_CLOSING; }));
+    harness.step();
+    EXPECT_EQ(harness.stack()->pFader->targetCoverage, 1.0f);
     ASSERT_TRUE(harness.stepUntil([&] { return game.get() == nullptr; }));
-    EXPECT_EQ(harness.stack()->pFader->targetCoverage, 0.0f) << "the menu opens the iris again";
+    EXPECT_GT(harness.stack()->pFader->coverage, 0.9f) << "closed when the game left, opening for the menu";
     EXPECT_EQ(getMyGlobal()->pCurrentGame, nullptr);
     EXPECT_NE(harness.mainMenu(), nullptr);
     EXPECT_EQ(harness.recorder.frames.back().music, "musicMenu");
