@@ -8,7 +8,9 @@
 // until the main menu is the active screen, skipping the intro with Escape.
 // The loader runs once per process, so the game starts once per process and
 // every test of a program shares it (ctest runs each test in a process of
-// its own). Used by the game tests; main thread only.
+// its own). With bPlayIntro it stops instead after the first frame in which
+// the intro was the active screen, and leaves the intro to play. Used by the
+// game tests; main thread only.
 //
 // Usage:
 //   using namespace testsupport;
@@ -62,6 +64,8 @@ struct GameOptions {
     // One player, "Tester", in the roster; without it the roster is empty
     // and the main menu asks for a name at once.
     bool bOnePlayer = true;
+    // Stop at the intro's first frame instead of skipping it.
+    bool bPlayIntro = false;
 };
 
 class GameHarness {
@@ -71,9 +75,10 @@ public:
 
     // The running game. The first call starts it with the options (later
     // calls ignore them) and returns after the first frame in which the main
-    // menu was the active screen (with an empty roster the new-player screen
-    // that it asks for is then on top); a start that does not get there is a
-    // test failure, and so is a call after shutdown.
+    // menu (or, with bPlayIntro, the intro) was the active screen (with an
+    // empty roster the new-player screen that the menu asks for is then on
+    // top); a start that does not get there is a test failure, and so is a
+    // call after shutdown.
     static GameHarness& get(const GameOptions& options = GameOptions())
     {
         GameHarness& harness = instance();
@@ -172,13 +177,17 @@ private:
         new Kiv();
         pGlobal = new MyGlobal();
         pGlobal->initPreLoader();
-        const bool atMainMenu = stepUntil([this] {
+        const bool bPlayIntro = options.bPlayIntro;
+        const bool arrived = stepUntil([this, bPlayIntro] {
+            if (bPlayIntro)
+                return dynamic_cast<ContextLogo*>(stack()->active.get()) != nullptr;
             skipIntro();
             return dynamic_cast<MyContextMain*>(stack()->active.get()) != nullptr;
         });
         framesToMainMenu = driver.frames;
-        if (!atMainMenu)
-            ADD_FAILURE() << "no main menu after " << framesToMainMenu << " frames";
+        if (!arrived)
+            ADD_FAILURE() << "no " << (bPlayIntro ? "intro" : "main menu") << " after " << framesToMainMenu
+                          << " frames";
     }
 
     // Escape while the intro is on top and has not ended by itself, so that
