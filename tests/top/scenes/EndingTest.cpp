@@ -1,0 +1,177 @@
+// The ending scene shown over the main menu with no game running, stepped
+// with a fixed dt: nothing happens for 7 s, then the menu music starts once
+// and fireworks and hopping smileys come and go without piling up; the lines
+// scroll up and fade in and out at the edges of the view; OK or Escape
+// closes it, with its background.
+#include "SceneTestSupport.h"
+
+#include "ContextEnding.h"
+#include "Firework.h"
+#include "Kiv.h"
+#include "KivAudio.h"
+#include "MenuButtonQuit.h"
+#include "RenderableText.h"
+#include "ResourceManager.h"
+#include "SmileyEnding.h"
+#include "SoundStream.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace scenetest {
+namespace {
+
+template <typename T>
+std::vector<T*> childrenOf(const KivBase* parent)
+{
+    std::vector<T*> found;
+    for (BasicLink* link = parent->pFirstChild; link; link = link->pNext)
+        if (T* child = dynamic_cast<T*>(static_cast<KivBase*>(link)); child && !link->bDead)
+            found.push_back(child);
+    return found;
+}
+
+TEST(Ending, ThePartyStartsAtSevenSecondsOnceAndStaysBoundedForAMinute)
+{
+    GameHarness& game = gameAtMenu();
+    ASSERT_EQ(game.currentGame(), nullptr);
+    pKiv->pAudio->setMusic(pKiv->pResourceManager->findAs<SoundStream>("musicGame1"));
+    ContextEnding* ending = show(game, new ContextEnding());
+
+    struct Frame {
+        double t;
+        std::string music;
+        size_t smileys;
+        size_t fireworks;
+        bool bBang;
+    };
+    std::vector<Frame> frames;
+    std::set<const KivBase*> previous;
+    int smileysMade = 0;
+    float rightmost = -1000.0f;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](FrameRecord& record) {
+        const std::vector<SmileyEnding*> smileys = childrenOf<SmileyEnding>(ending->smileyLayer);
+        const std::vector<Firework*> fireworks = childrenOf<Firework>(ending);
+        std::set<const KivBase*> now(smileys.begin(), smileys.end());
+        now.insert(fireworks.begin(), fireworks.end());
+        for (const SmileyEnding* smiley : smileys) {
+            rightmost = std::max(rightmost, smiley->position.x);
+            if (!previous.count(smiley)) {
+                ++smileysMade;
+                EXPECT_FALSE(smiley->selectable);
+            }
+        }
+        for (const Firework* firework : fireworks)
+            if (!previous.count(firework)) {
+                EXPECT_GE(firework->particleCount, 20);
+                EXPECT_LE(firework->particleCount, 39);
+            }
+        previous = now;
+        const bool bang = std::find(record.sounds.begin(), record.sounds.end(), "firework") != record.sounds.end();
+        frames.push_back({ending->t, record.music, smileys.size(), fireworks.size(), bang});
+    };
+    game.stepSeconds(60.0);
+    game.recorder.bRecording = false;
+    game.recorder.observer = nullptr;
+
+    int switches = 0;
+    int bangs = 0;
+    size_t mostSmileys = 0;
+    size_t mostFireworks = 0;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const Frame& f = frames[i];
+        if (f.t < ContextEnding::PARTY_START) {
+            EXPECT_EQ(f.music, "musicGame1") << "at " << f.t;
+            EXPECT_EQ(f.smileys + f.fireworks, 0u) << "at " << f.t;
+            EXPECT_FALSE(f.bBang) << "at " << f.t;
+        }
+        if (i > 0 && f.music != frames[i - 1].music) {
+            ++switches;
+            EXPECT_EQ(f.music, "musicMenu");
+            EXPECT_LT(f.t - game.driver.dt, ContextEnding::PARTY_START);
+        }
+        bangs += f.bBang;
+        mostSmileys = std::max(mostSmileys, f.smileys);
+        mostFireworks = std::max(mostFireworks, f.fireworks);
+    }
+    EXPECT_EQ(switches, 1);
+    // One smiley every 0.25 to 2 s, each gone 8 s at most after it starts;
+    // one firework every 0.1 to 1 s, each burnt out in little more than 1 s.
+    EXPECT_GE(smileysMade, 20);
+    EXPECT_LE(mostSmileys, 33u);
+    EXPECT_GE(bangs, 40);
+    EXPECT_LE(mostFireworks, 13u);
+    EXPECT_LE(rightmost, SmileyEnding::RIGHT_EXIT + 5.0f);
+
+    ending->bFinished = true;
+    game.step(2);
+    EXPECT_TRUE(atMainMenu(game));
+}
+
+// With the 640 x 480 view: the block starts 300 units below the bottom edge,
+// rising 30 units per second; a line fades in from 32 to 160 units above the
+// bottom edge, out over the last 128 units below the top, and goes once 64
+// units above it.
+TEST(Ending, TheLinesScrollUpAndFadeInAndOutAtTheEdgesOfTheView)
+{
+    GameHarness& game = gameAtMenu();
+    ContextEnding* ending = show(game, new ContextEnding());
+    RenderableText* first = static_cast<RenderableText*>(static_cast<KivBase*>(ending->textLayer->pFirstChild));
+    EXPECT_EQ(first->text, "congratulations!");
+    EXPECT_NEAR(first->position.y, -540.0f + 30.0f * static_cast<float>(ending->t), 0.01f);
+
+    const struct {
+        float y;
+        int alpha;
+    } rows[] = {{-240.0f, 0}, {-208.0f, 0}, {-144.0f, 127}, {-80.0f, 255},
+                {0.0f, 255},  {112.0f, 255}, {176.0f, 127}, {240.0f, 0}};
+    for (const auto& row : rows) {
+        ASSERT_TRUE(game.stepUntil([&] { return first->position.y >= row.y; }));
+        EXPECT_NEAR(first->color.a, row.alpha, 3) << "at y " << first->position.y;
+    }
+    const Reference line(first);
+    float lastY = 0.0f;
+    while (line.get()) {
+        lastY = first->position.y;
+        game.step();
+    }
+    EXPECT_GT(lastY, 304.0f);
+    EXPECT_LT(lastY, 304.0f + 30.0f * static_cast<float>(game.driver.dt) + 0.01f);
+    EXPECT_NEAR(ending->t, (304.0 + 540.0) / 30.0, 2 * game.driver.dt);
+
+    ending->bFinished = true;
+    game.step(2);
+}
+
+TEST(Ending, OkOrEscapeClosesItAndItsBackground)
+{
+    const struct {
+        const char* name;
+        std::function<void(ContextEnding*)> act;
+    } rows[] = {
+        {"OK", [](ContextEnding* ending) { clickOn(ending->okButton); }},
+        {"Escape", [](ContextEnding*) { pressKey(KEY_ESCAPE); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameHarness& game = gameAtMenu();
+        ContextEnding* ending = show(game, new ContextEnding());
+        const Reference shown(ending);
+        const Reference background(ending->pBackgroundContext);
+        game.stepSeconds(8.0);
+        row.act(ending);
+        game.step(2);
+        EXPECT_EQ(shown.get(), nullptr);
+        EXPECT_EQ(background.get(), nullptr);
+        EXPECT_TRUE(atMainMenu(game));
+    }
+}
+
+} // namespace
+} // namespace scenetest

@@ -1,0 +1,176 @@
+// The intro's actors on a stage of their own over the main menu, stepped
+// with a fixed dt: a smiley's hop lands where and when gravity says and
+// bounces as high again, with its voices; the butterfly rests until told and
+// flies its path to the end, refusing a flight off its path; the flower
+// bends against a steady push and swings back; textures with too few or too
+// many frames are refused by name.
+#include "SceneTestSupport.h"
+
+#include "BendQuad.h"
+#include "Butterfly.h"
+#include "ChamomileIntro.h"
+#include "Kiv.h"
+#include "ResourceManager.h"
+#include "SmileyIntro.h"
+#include "Sound.h"
+#include "TextureFrames.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace scenetest {
+namespace {
+
+// A plain screen over the menu, its view centred on (0, 0), holding actor.
+template <typename Actor>
+Actor* onStage(GameHarness& game, Actor* actor)
+{
+    Context* stage = new Context();
+    stage->bDeleteWhenFinished = true;
+    stage->addChildLast(actor);
+    show(game, stage);
+    return actor;
+}
+
+void leaveStage(GameHarness& game)
+{
+    game.activeScreen()->bFinished = true;
+    game.step();
+}
+
+TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
+{
+    GameHarness& game = gameAtMenu();
+    SmileyIntro* smiley = onStage(game, new SmileyIntro());
+    const Sound* takeOff = pKiv->pResourceManager->findAs<Sound>("voice9");
+    const double before = takeOff->lastStartTime;
+    smiley->hop(200.0f, 400.0f, 0.0f);
+    EXPECT_GT(takeOff->lastStartTime, before) << "no voice as it takes off";
+
+    struct Landing {
+        double time;
+        float x;
+        float peak;
+    };
+    std::vector<Landing> landings;
+    float peak = 0.0f;
+    const int start = game.driver.frames;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](FrameRecord& record) {
+        peak = std::max(peak, smiley->position.y);
+        if (std::find(record.sounds.begin(), record.sounds.end(), "voice10") != record.sounds.end()) {
+            landings.push_back({game.driver.dt * (record.frame - start), smiley->position.x, peak});
+            peak = 0.0f;
+        }
+    };
+    game.step();
+    EXPECT_GT(smiley->scale.x, 1.0f) << "no squash as it takes off";
+    game.stepSeconds(1.6);
+    game.recorder.bRecording = false;
+    game.recorder.observer = nullptr;
+
+    // Up for 400/1024 s and as long down: 0.78 s and 156 units a hop, each
+    // landing on the ground and rising again as high.
+    ASSERT_EQ(landings.size(), 2u);
+    for (size_t i = 0; i < landings.size(); ++i) {
+        EXPECT_NEAR(landings[i].time, 0.78 * static_cast<double>(i + 1), 0.02) << "landing " << i;
+        EXPECT_NEAR(landings[i].x, 156.0f * static_cast<float>(i + 1), 4.0f) << "landing " << i;
+        EXPECT_NEAR(landings[i].peak, 78.0f, 2.5f) << "landing " << i;
+    }
+    EXPECT_GE(smiley->position.y, 0.0f);
+    leaveStage(game);
+}
+
+TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysThere)
+{
+    GameHarness& game = gameAtMenu();
+    Butterfly* butterfly = onStage(game, new Butterfly(Butterfly::PRESET_INTRO));
+    const V3 flower = butterfly->points[0];
+    const V3 end = butterfly->points[butterfly->pointCount - 1];
+    game.stepSeconds(5.0);
+    EXPECT_EQ(butterfly->position, flower);
+
+    // Told twice, it keeps to its course: the second flight would leave the path.
+    butterfly->flyAway();
+    butterfly->flyAway();
+    game.stepSeconds(4.0);
+    EXPECT_NE(butterfly->position, flower);
+    EXPECT_EQ(butterfly->state, 2);
+    game.stepSeconds(4.0 + game.driver.dt);
+    EXPECT_EQ(butterfly->position, end);
+    EXPECT_EQ(butterfly->state, 1);
+    game.stepSeconds(3.0);
+    EXPECT_EQ(butterfly->position, end);
+
+    // From the end it can fly back, all the way to the flower.
+    butterfly->flyAway();
+    game.stepSeconds(8.0 + game.driver.dt);
+    EXPECT_EQ(butterfly->position, flower);
+    leaveStage(game);
+}
+
+TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
+{
+    GameHarness& game = gameAtMenu();
+    ChamomileIntro* flower = onStage(game, new ChamomileIntro());
+    const Quad* image = pKiv->pResourceManager->findAs<Quad>("chamomile:0");
+    EXPECT_NEAR(flower->bendQuad->width, 0.8f * image->height, 0.5f) << "not the first 0.8 of the stem";
+
+    auto push = [&](float force, double seconds) {
+        float least = flower->bendQuad->bendAngle;
+        for (int i = 0; i * game.driver.dt < seconds; ++i) {
+            flower->spring.force = V3(force, 0.0f, 0.0f);
+            game.step();
+            least = std::min(least, flower->bendQuad->bendAngle);
+        }
+        return least;
+    };
+    push(-1.0f, 6.0);
+    EXPECT_NEAR(flower->bendQuad->bendAngle, 1.0f, 0.01f);
+    const float least = push(0.0f, 1.0);
+    EXPECT_LT(least, 0.0f) << "it does not swing back past upright";
+    push(0.0f, 6.0);
+    EXPECT_NEAR(flower->bendQuad->bendAngle, 0.0f, 0.01f);
+    leaveStage(game);
+}
+
+// A texture's frames are its skins registered as key:0, key:1 ...; other
+// skins it lists (as "tree:all") are not counted.
+TEST(IntroActors, FrameCountsOutsideTheirRangeAreRefusedNamingTheTexture)
+{
+    gameAtMenu();
+    ResourceManager& resources = *pKiv->pResourceManager;
+    EXPECT_EQ(TextureFrames::count("tree", 1), 1) << "the composite \"tree:all\" counted";
+    std::vector<std::unique_ptr<KivBase>> frames;
+    for (int i = 0; i < 17; ++i) {
+        frames.push_back(std::make_unique<KivBase>());
+        resources.addResource(formatString("testFrames:%d", i), frames.back().get());
+    }
+    EXPECT_EQ(TextureFrames::count("testFrames", 1, 17), 17);
+    const struct {
+        const char* key;
+        int least;
+        int most;
+        const char* report;
+    } refused[] = {
+        {"testFrames", 1, 16, "The texture 'testFrames' has more than 16 frames."},
+        {"noFrames", 1, 16, "The texture 'noFrames' has 0 frames; it needs at least 1."},
+    };
+    for (const auto& row : refused)
+        EXPECT_EXIT(
+            {
+                dup2(2, 1);
+                TextureFrames::count(row.key, row.least, row.most);
+            },
+            ::testing::ExitedWithCode(255), row.report);
+    for (int i = 0; i < 17; ++i)
+        resources.removeResource(formatString("testFrames:%d", i));
+}
+
+} // namespace
+} // namespace scenetest
