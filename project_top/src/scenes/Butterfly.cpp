@@ -1,14 +1,13 @@
 #include "Butterfly.h"
 
+#include "EffectSupport.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Texture.h"
-#include "TextureFrames.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -21,8 +20,8 @@ struct PathPoint {
     V3 tangent;
 };
 
-// From the intro's flower (point 0) up through the sky to a rest on the
-// right; every second point swings back to the left on the way.
+// From the intro's flower (point 0) up to the right, back over the flower
+// and on to a rest high up on the right.
 const PathPoint INTRO_PATH[] = {
     {V3(678.0f, 40.0f, 0.0f), V3(0.0f, 10.0f, 0.0f)},
     {V3(840.0f, 150.0f, 0.0f), V3(-50.0f, -150.0f, 0.0f)},
@@ -33,14 +32,16 @@ const PathPoint INTRO_PATH[] = {
 
 float randomFraction()
 {
-    return static_cast<float>(std::rand() & 0xFFFF) / 65536.0f;
+    return static_cast<float>(EffectSupport::randomFraction());
 }
 
 } // namespace
 
 Butterfly::Butterfly(int preset)
-    : frames(pKiv->pResourceManager->findAs<Texture>("butterfly")), frameCount(TextureFrames::count("butterfly", 1))
+    : frames(pKiv->pResourceManager->findAs<Texture>("butterfly")), frameCount(EffectSupport::frameCount("butterfly"))
 {
+    if (frameCount < 1)
+        KIV_ERROR("Texture 'butterfly' has no frames.");
     if (preset != PRESET_INTRO)
         KIV_ERROR("There is no butterfly path %d.", preset);
     for (const PathPoint& p : INTRO_PATH) {

@@ -3,6 +3,7 @@
 #include "Camera.h"
 #include "ContextManager.h"
 #include "ContextPre.h"
+#include "EffectSupport.h"
 #include "Firework.h"
 #include "FontQuad.h"
 #include "Global.h"
@@ -20,7 +21,6 @@
 #include "SoundStream.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -67,14 +67,9 @@ const Line LINES[] = {
     {"and thanks for playing!", false},
 };
 
-double randomFraction()
-{
-    return static_cast<double>(std::rand() & 0xFFFF) / 65536.0;
-}
-
 float randomFloat()
 {
-    return static_cast<float>(randomFraction());
+    return static_cast<float>(EffectSupport::randomFraction());
 }
 
 } // namespace
@@ -146,7 +141,7 @@ void ContextEnding::tickContents(double time, double frameDt)
         smiley->velocity = V3(vx, vy, 0.0f);
         smiley->updateVisuals();
         smileyLayer->addChildLast(smiley);
-        nextSmileyTime = time + 0.25 + 1.75 * randomFraction();
+        nextSmileyTime = time + 0.25 + 1.75 * EffectSupport::randomFraction();
     }
     if (time > nextFireworkTime) {
         const float x = 640.0f * randomFloat() - 320.0f;
@@ -156,7 +151,7 @@ void ContextEnding::tickContents(double time, double frameDt)
         const UColor colour = randomBrightColor();
         addChildLast(new Firework(x, y, 0.0f, count, slowest, 150.0f, 0.0f, 2.0f * PI, 2.0f, colour));
         pKiv->pResourceManager->findAs<Sound>("firework")->play();
-        nextFireworkTime = time + 0.1 + 0.9 * randomFraction();
+        nextFireworkTime = time + 0.1 + 0.9 * EffectSupport::randomFraction();
     }
     scrollLines(frameDt);
 }

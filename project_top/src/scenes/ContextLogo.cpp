@@ -9,6 +9,7 @@
 #include "ChamomileIntro.h"
 #include "CircleCloud.h"
 #include "ContextManager.h"
+#include "EffectSupport.h"
 #include "Global.h"
 #include "House.h"
 #include "Kiv.h"
@@ -36,11 +37,6 @@ constexpr float VIEW_START_X = -640.0f;
 constexpr float VIEW_HERO_X = 640.0f;
 // The flower field is the same at every start.
 constexpr unsigned FLOWER_SEED = 2;
-
-double randomFraction()
-{
-    return static_cast<double>(std::rand() & 0xFFFF) / 65536.0;
-}
 
 Skin* skin(const char* key)
 {
@@ -165,12 +161,14 @@ void ContextLogo::buildActors(KivBase* frontLayer)
 void ContextLogo::plantFlowers()
 {
     std::srand(FLOWER_SEED);
+    double (*const r)() = EffectSupport::randomFraction;
     for (int i = 0; i < 8; ++i) {
         Chamomile* chamomile = new Chamomile();
-        const double x = i < 3 ? randomFraction() * 920.0 - 320.0 : randomFraction() * 1120.0 + 800.0;
+        // Three on the left of the scene, five around the houses.
+        const double x = i < 3 ? r() * 920.0 - 320.0 : r() * 1120.0 + 800.0;
         chamomile->position = V3(static_cast<float>(x), 0.0f, 0.0f);
-        chamomile->setScaleXY(static_cast<float>(randomFraction() * 0.4 + 0.6));
-        chamomile->rotation.z = static_cast<float>(randomFraction() * PI / 4.0 - PI / 8.0 + PI / 2.0);
+        chamomile->setScaleXY(static_cast<float>(r() * 0.4 + 0.6));
+        chamomile->rotation.z = static_cast<float>(r() * PI / 4.0 - PI / 8.0 + PI / 2.0);
         chamomile->restBend = static_cast<float>(chamomile->rotation.z - PI / 2.0);
         chamomile->updateVisuals();
         addChildLast(chamomile);

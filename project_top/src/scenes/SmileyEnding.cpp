@@ -23,10 +23,13 @@ Feature* randomFeature(int variants)
     return feature;
 }
 
+// One variant per frame of the texture, which must have 1 to 16.
 template <typename Kind>
 Feature* randomFeature(const char* texture)
 {
-    return randomFeature<Kind>(TextureFrames::count(texture, 1, Feature::MAX_VARIANTS));
+    const TextureFrames frames(texture);
+    frames.requireCount(1, Feature::MAX_VARIANTS);
+    return randomFeature<Kind>(frames.count);
 }
 
 } // namespace

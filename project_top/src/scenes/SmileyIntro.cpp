@@ -1,12 +1,12 @@
 #include "SmileyIntro.h"
 
+#include "EffectSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Sound.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -16,11 +16,6 @@ constexpr float LOOK_REACH = 6.0f;
 constexpr float CENTRE_HEIGHT = 31.0f;
 // A landing slower than this stops the smiley moving sideways.
 constexpr float SLOW_BOUNCE = 25.0f;
-
-double randomFraction()
-{
-    return static_cast<double>(std::rand() & 0xFFFF) / 65536.0;
-}
 
 void playSound(const char* key)
 {
@@ -95,7 +90,7 @@ void SmileyIntro::onStateChange()
     if (state == 1) {
         pupils->bHidden = false;
         showOnEyes(eyesOpenSkin);
-        setState(2, 1.0 + 2.0 * randomFraction());
+        setState(2, 1.0 + 2.0 * EffectSupport::randomFraction());
     } else if (state == 2) {
         pupils->bHidden = true;
         if (eyesClosedSkin)

@@ -50,6 +50,7 @@ TEST(Ending, ThePartyStartsAtSevenSecondsOnceAndStaysBoundedForAMinute)
         if (smiley && smiley != newestSmiley) {
             ++smileysMade;
             EXPECT_FALSE(smiley->selectable);
+            EXPECT_EQ(smiley->value, 125) << "not the first neighbourhood's points";
         }
         newestSmiley = smiley;
         int fireworks = 0;

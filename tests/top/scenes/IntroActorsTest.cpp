@@ -2,8 +2,7 @@
 // with a fixed dt: a smiley's hop lands where and when gravity says and
 // bounces as high again, with its voices; the butterfly rests until told and
 // flies its path to the end, refusing a flight off its path; the flower
-// bends against a steady push and swings back; textures with too few or too
-// many frames are refused by name.
+// bends against a steady push and swings back.
 #include "SceneTestSupport.h"
 
 #include "BendQuad.h"
@@ -13,14 +12,12 @@
 #include "ResourceManager.h"
 #include "SmileyIntro.h"
 #include "Sound.h"
-#include "TextureFrames.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <utility>
-#include <unistd.h>
 #include <vector>
 
 namespace scenetest {
@@ -130,29 +127,6 @@ TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
     push(0.0f, 6.0);
     EXPECT_NEAR(flower->bendQuad->bendAngle, 0.0f, 0.01f);
     leaveStage(game);
-}
-
-// A texture's frames are its skins registered as key:0, key:1 ...; other
-// skins it lists (as "tree:all") do not count.
-TEST(IntroActors, FrameCountsOutsideTheirRangeAreRefusedNamingTheTexture)
-{
-    gameAtMenu();
-    EXPECT_EQ(TextureFrames::count("tree", 1), 1);
-    const struct {
-        const char* key;
-        int most;
-        const char* report;
-    } refused[] = {
-        {"eyes", 1, "The texture 'eyes' has more than 1 frames."},
-        {"noFrames", 16, "The texture 'noFrames' has 0 frames; it needs at least 1."},
-    };
-    for (const auto& row : refused)
-        EXPECT_EXIT(
-            {
-                dup2(2, 1);
-                TextureFrames::count(row.key, 1, row.most);
-            },
-            ::testing::ExitedWithCode(255), row.report);
 }
 
 } // namespace
