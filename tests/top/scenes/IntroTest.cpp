@@ -209,7 +209,8 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
     }
     EXPECT_EQ(clouds, (std::vector<float>{55.0f, 90.0f, 175.0f}));
     const ResourceManager& resources = *pKiv->pResourceManager;
-    EXPECT_EQ(pictures, (std::vector<const Skin*>{resources.findAs<Skin>("intro1:6"), resources.findAs<Skin>("intro1:7")}));
+    const std::vector<const Skin*> thought{resources.findAs<Skin>("intro1:6"), resources.findAs<Skin>("intro1:7")};
+    EXPECT_EQ(pictures, thought);
 
     pKiv->maxFrameDuration = cap;
     pressKey(KEY_ESCAPE);
