@@ -32,18 +32,11 @@ TEST(Ending, ThePartyStartsAtSevenSecondsOnceAndStaysBoundedForAMinute)
     pKiv->pAudio->setMusic(pKiv->pResourceManager->findAs<SoundStream>("musicGame1"));
     ContextEnding* ending = show(game, new ContextEnding());
 
-    struct Frame {
-        double t;
-        std::string music;
-        int smileys;
-        int fireworks;
-        bool bBang;
-    };
-    std::vector<Frame> frames;
     // New smileys and fireworks are appended last to their layers.
     const KivBase* newestSmiley = nullptr;
     const KivBase* newestFirework = nullptr;
-    int smileysMade = 0;
+    std::string music = "musicGame1";
+    int smileysMade = 0, bangs = 0, switches = 0, mostSmileys = 0, mostFireworks = 0;
     game.recorder.bRecording = true;
     game.recorder.observer = [&](FrameRecord& record) {
         const SmileyEnding* smiley = static_cast<SmileyEnding*>(static_cast<KivBase*>(ending->smileyLayer->pLastChild));
@@ -63,31 +56,22 @@ TEST(Ending, ThePartyStartsAtSevenSecondsOnceAndStaysBoundedForAMinute)
         }
         newestFirework = firework;
         const bool bang = std::find(record.sounds.begin(), record.sounds.end(), "firework") != record.sounds.end();
-        frames.push_back({ending->t, record.music, ending->smileyLayer->getChildCount(), fireworks, bang});
+        if (ending->t < ContextEnding::PARTY_START) {
+            EXPECT_EQ(smileysMade + fireworks + bang, 0) << "at " << ending->t;
+        }
+        if (record.music != music) {
+            ++switches;
+            EXPECT_EQ(record.music, "musicMenu");
+            EXPECT_LT(ending->t - ending->dt, ContextEnding::PARTY_START);
+            music = record.music;
+        }
+        bangs += bang;
+        mostSmileys = std::max(mostSmileys, ending->smileyLayer->getChildCount());
+        mostFireworks = std::max(mostFireworks, fireworks);
     };
     game.stepSeconds(60.0);
     game.recorder.bRecording = false;
     game.recorder.observer = nullptr;
-
-    int switches = 0;
-    int bangs = 0;
-    int mostSmileys = 0;
-    int mostFireworks = 0;
-    for (size_t i = 0; i < frames.size(); ++i) {
-        const Frame& f = frames[i];
-        if (f.t < ContextEnding::PARTY_START) {
-            EXPECT_EQ(f.music, "musicGame1") << "at " << f.t;
-            EXPECT_EQ(f.smileys + f.fireworks + f.bBang, 0) << "at " << f.t;
-        }
-        if (i > 0 && f.music != frames[i - 1].music) {
-            ++switches;
-            EXPECT_EQ(f.music, "musicMenu");
-            EXPECT_LT(frames[i - 1].t, ContextEnding::PARTY_START);
-        }
-        bangs += f.bBang;
-        mostSmileys = std::max(mostSmileys, f.smileys);
-        mostFireworks = std::max(mostFireworks, f.fireworks);
-    }
     EXPECT_EQ(switches, 1);
     // One smiley every 0.25 to 2 s, each gone 8 s at most after it starts;
     // one firework every 0.1 to 1 s, each burnt out in little more than 1 s.
