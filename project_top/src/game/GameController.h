@@ -21,11 +21,11 @@
 
 class Apartment;
 class ContextBlender;
-struct SavedGame;
 class House;
 class PlayerData;
 class PlayerHUD;
 class RenderableText;
+struct SavedGame;
 class Skin;
 class Smiley;
 class SmileyGenerator;
