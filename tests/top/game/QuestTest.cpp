@@ -272,6 +272,33 @@ TEST(Quest, ChallengeRoundPaysARightAnswerAndNothingForAWrongOrLateOne)
     }
 }
 
+TEST(Quest, DoubleScoreLastsItsThirtySecondsOfPlayNotWhileADialogIsOpen)
+{
+    GameHarness& game = questHarness();
+    GameSession session(game);
+    ASSERT_TRUE(continueFrom(session, SavedGame{1, 0, 1, 20000, 500, 1, 0}));
+    GameController* quest = session.controller;
+    ASSERT_TRUE(session.waitForPlay());
+    PlayerData* player = quest->playerData;
+    EXPECT_EQ(player->multiplier, 1);
+    // What the "double score" vitamin asks of the game.
+    ASSERT_TRUE(quest->useVitamin(3));
+    EXPECT_EQ(player->multiplier, 2);
+
+    game.stepSeconds(10.0);
+    quest->showDialog("a message", "", nullptr);
+    game.stepSeconds(60.0);
+    EXPECT_EQ(player->multiplier, 2) << "the game and its multiplier wait under the dialog";
+    ASSERT_TRUE(session.closeDialog());
+    game.stepSeconds(19.0);
+    EXPECT_EQ(player->multiplier, 2);
+    game.stepSeconds(1.5);
+    EXPECT_EQ(player->multiplier, 1);
+
+    quest->bFinished = true;
+    game.step(2);
+}
+
 TEST(Quest, LeftGameIsContinuedAtItsHouseWithItsScoreAndSlotsAlsoFromTheRosterFile)
 {
     GameHarness& game = questHarness();
