@@ -10,7 +10,6 @@
 #include "EffectSupport.h"
 #include "FeatureBody.h"
 #include "FontQuad.h"
-#include "Global.h"
 #include "House.h"
 #include "Kiv.h"
 #include "Orb.h"
