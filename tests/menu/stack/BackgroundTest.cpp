@@ -61,12 +61,6 @@ protected:
     }
 };
 
-TEST_F(BackgroundTest, NoFlagsDrawNothingNotEvenTheSky)
-{
-    auto image = draw(0, 0.0f);
-    EXPECT_EQ(640 * 480, countPixels(*image, BACKDROP, 0, 0, 640, 480));
-}
-
 TEST_F(BackgroundTest, SkyLayerClearsToTheSkyColourAndHangsTheSkyAbove86)
 {
     auto image = draw(Background::LAYER_SKY, 0.0f);
@@ -75,22 +69,6 @@ TEST_F(BackgroundTest, SkyLayerClearsToTheSkyColourAndHangsTheSkyAbove86)
     EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, 84.0f)));
     EXPECT_TRUE(sameColor(HILL, worldPixel(*image, 10.0f, 5.0f))) << "hills stand on y = -2";
     EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, -10.0f)));
-}
-
-TEST_F(BackgroundTest, GrassAloneDrawsOverWhatWasThereWithoutClearing)
-{
-    auto image = draw(Background::LAYER_GRASS, 0.0f);
-    EXPECT_TRUE(sameColor(GRASS, worldPixel(*image, 10.0f, 3.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, 100.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, -10.0f)));
-}
-
-TEST_F(BackgroundTest, GroundHangsBelowY2)
-{
-    auto image = draw(Background::LAYER_GROUND, 0.0f);
-    EXPECT_TRUE(sameColor(EARTH, worldPixel(*image, 10.0f, -5.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, 5.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, -20.0f)));
 }
 
 TEST_F(BackgroundTest, RowsCoverTheWholeWidthAndScrollByTheirParallax)
@@ -169,15 +147,6 @@ TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)
     EXPECT_TRUE(sameColor(EARTH, pixelAt(*image, 330, 478)));
     EXPECT_TRUE(sameColor(GRASS, pixelAt(*image, 330, 470)));
     EXPECT_TRUE(sameColor(SKY, pixelAt(*image, 330, 20)));
-}
-
-TEST(ContextPre, MenuScreenWithoutBackgroundShowsNoScenery)
-{
-    Context menu;
-    menu.tick(0.0, 0.02);
-    clearFrame();
-    menu.render();
-    EXPECT_EQ(640 * 480, countPixels(*grab(), BACKDROP, 0, 0, 640, 480));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "StackTestSupport.h"
 
 #include "LanguageFlag.h"
-#include "Logo.h"
 
 namespace {
 
@@ -90,13 +89,6 @@ TEST_F(LanguageFlagTest, NamesTheLanguageBesideTheFlagWhileHovered)
         EXPECT_EQ(0, countPixels(*image, WHITE, 0, 0, 320 - 36, 480));
         EXPECT_EQ(0, countPixels(*image, WHITE, 320 + 16, 0, 640, 480));
     }
-}
-
-TEST(Logo, ShowsTheCompositeLogoSkin)
-{
-    Logo logo;
-    EXPECT_EQ(pKiv->pResourceManager->find("logo:all"), logo.pSkin);
-    EXPECT_FLOAT_EQ(64.0f, logo.pSkin->width);
 }
 
 } // namespace

@@ -1,11 +1,7 @@
 #include "StackTestSupport.h"
 
-#include "Logger.h"
 #include "MessageViewer.h"
 #include "TimeKeeper.h"
-
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -35,20 +31,6 @@ TEST_F(MessageViewerTest, WideMessagesWrapAndMayPushOutTheirOwnBeginning)
     viewer.maxLines = 2;
     viewer.addMessage("one two three four five");
     EXPECT_EQ((std::deque<std::string>{"three four", "five"}), viewer.lines);
-}
-
-TEST_F(MessageViewerTest, EveryMessageIsLoggedAndRestartsTheClock)
-{
-    viewer.lastMessageTime = -100.0;
-    viewer.addMessage("");
-    EXPECT_NEAR(pKiv->pTimeKeeper->getTime(), viewer.lastMessageTime, 0.5);
-    EXPECT_TRUE(viewer.lines.empty()) << "an empty message adds no line";
-    viewer.addMessage("upload done");
-    std::ifstream log(Kiv::getLogPath());
-    std::stringstream contents;
-    contents << log.rdbuf();
-    EXPECT_NE(std::string::npos, contents.str().find("addMessage(): > \n")) << contents.str().substr(0, 200);
-    EXPECT_NE(std::string::npos, contents.str().find("addMessage(): > upload done"));
 }
 
 TEST_F(MessageViewerTest, FadesOutDuringTheLastSecondOfTheDisplayTime)
@@ -118,22 +100,6 @@ TEST_F(MessageViewerDrawing, OlderLinesDimmedToHalfBrightness)
     EXPECT_TRUE(sameColor(UColor(127, 127, 127, 255), glyphColour(*image, 100.0f, 0)));
     EXPECT_TRUE(sameColor(UColor(127, 127, 127, 255), glyphColour(*image, 100.0f, 1)));
     EXPECT_TRUE(sameColor(WHITE, glyphColour(*image, 100.0f, 2)));
-}
-
-TEST_F(MessageViewerDrawing, HiddenOrFadedOutDrawsNothing)
-{
-    viewer.hidden = true;
-    EXPECT_EQ(640 * 480, countPixels(*draw(), BACKDROP, 0, 0, 640, 480));
-    viewer.hidden = false;
-    viewer.alpha = 0.0f;
-    EXPECT_EQ(640 * 480, countPixels(*draw(), BACKDROP, 0, 0, 640, 480));
-}
-
-TEST_F(MessageViewerDrawing, AlphaScalesTheColoursAlpha)
-{
-    viewer.alpha = 0.5f;
-    const UColor seen = glyphColour(*draw(), 100.0f, 0);
-    EXPECT_NEAR(137, seen.r, 3) << "white over the backdrop at half opacity";
 }
 
 } // namespace

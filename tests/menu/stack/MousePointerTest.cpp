@@ -26,15 +26,6 @@ protected:
     Skin* pressedLook = shared().pointerTexture->skins[1];
 };
 
-TEST_F(MousePointerTest, FollowsTheMouseOfItsLayer)
-{
-    moveMouseTo(-150.0f, 75.0f);
-    step(0.02);
-    EXPECT_FLOAT_EQ(-150.0f, pointer->position.x);
-    EXPECT_FLOAT_EQ(75.0f, pointer->position.y);
-    EXPECT_FLOAT_EQ(0.0f, pointer->position.z);
-}
-
 TEST_F(MousePointerTest, HeldButtonSlidesToThePressedFrame)
 {
     struct Step {

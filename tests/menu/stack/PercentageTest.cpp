@@ -36,27 +36,6 @@ TEST(Percentage, BarShowsTheValueClampedFromItsLeftEnd)
     }
 }
 
-TEST(Percentage, StartsEmptyWithOrWithoutABackground)
-{
-    Percentage bare(barTexture(), -1, 1);
-    EXPECT_EQ(nullptr, bare.pSkin);
-    EXPECT_EQ(0.0f, bare.value);
-    EXPECT_FLOAT_EQ(0.0f, bare.bar.pSkin->width);
-    Percentage framed(barTexture(), 0, 1);
-    EXPECT_EQ(barTexture()->skins[0], framed.pSkin);
-}
-
-TEST(Percentage, BarMovesWithTheObject)
-{
-    Percentage bar(barTexture(), 0, 1);
-    bar.setValue(0.5f);
-    bar.position = V3(50.0f, 20.0f, 0.0f);
-    bar.updateVisuals();
-    const V3 leftEnd = bar.bar.local2world(V3(-50.0f, 0.0f, 0.0f));
-    EXPECT_NEAR(-50.0f, leftEnd.x, 1e-4);
-    EXPECT_NEAR(20.0f, leftEnd.y, 1e-4);
-}
-
 TEST(Percentage, DrawsBackgroundThenHalfABar)
 {
     Context screen;

@@ -28,18 +28,6 @@ TEST(RadialFader, CoverageFollowsTheTargetAtOneClosingPerSecond)
     EXPECT_FLOAT_EQ(0.6f, fader.coverage) << "never past the target";
 }
 
-TEST(RadialFader, HoleShrinksAlongASineFromBeyondTheCorners)
-{
-    const float outer = RadialFader::outerRadius();
-    EXPECT_FLOAT_EQ(432.0f, outer) << "400 to the corner of 640 x 480, plus the margin";
-    struct Case {
-        float coverage;
-        float inner;
-    };
-    for (const Case& c : {Case{0.0f, 432.0f}, Case{0.5f, 126.53f}, Case{1.0f, 0.0f}})
-        EXPECT_NEAR(c.inner, RadialFader::innerRadius(outer, c.coverage), 0.01f) << c.coverage;
-}
-
 class RadialFaderDrawing : public ::testing::Test {
 protected:
     void SetUp() override
@@ -62,12 +50,6 @@ protected:
     RadialFader* fader = new RadialFader();
     int32_t keptDetail = 0;
 };
-
-TEST_F(RadialFaderDrawing, OpenDrawsNothing)
-{
-    auto image = draw(0.0f);
-    EXPECT_EQ(640 * 480, countPixels(*image, BACKDROP, 0, 0, 640, 480));
-}
 
 TEST_F(RadialFaderDrawing, ClosedIsBlackEverywhere)
 {
