@@ -3,7 +3,6 @@
 #include "GUIitem.h"
 #include "GUIthemeMinimal.h"
 #include "GUIthemeStandard.h"
-#include "StretchSkin.h"
 
 namespace {
 
@@ -21,114 +20,6 @@ protected:
     GUIthemeStandard standard;
     GUIthemeMinimal minimal;
 };
-
-const Texture* texture(const std::string& key)
-{
-    return pKiv->pResourceManager->findAs<Texture>(key);
-}
-
-TEST_F(GUIitemTest, ThemesGiveTheirItemsTheirMeasures)
-{
-    struct Case {
-        const char* name;
-        const GUItheme* theme;
-        int captionGap, frameWidth, border;
-        const FontQuad* font;
-    };
-    const Case cases[] = {
-        {"Standard", &standard, 3, 1, 5, pGlobal->pFontSmall},
-        {"Minimal", &minimal, 1, 0, 3, pGlobal->pFontTiny},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.captionGap, c.theme->captionGap);
-        EXPECT_EQ(c.frameWidth, c.theme->frameWidth);
-        for (int border : {c.theme->borderLeft, c.theme->borderTop, c.theme->borderBottom, c.theme->borderRight})
-            EXPECT_EQ(c.border, border);
-        EXPECT_EQ(c.font, c.theme->font);
-        GUIitem item(const_cast<GUItheme*>(c.theme), 2);
-        EXPECT_EQ(c.font, item.font);
-        EXPECT_EQ(c.frameWidth, item.frameWidth);
-        EXPECT_EQ(c.border, item.borderLeft);
-        // An inner size of 0 x 0 still has its frame width on every side.
-        EXPECT_FLOAT_EQ(static_cast<float>(2 * c.frameWidth), item.skinNormal->width);
-    }
-}
-
-TEST_F(GUIitemTest, StylesPickTheirFrameTextures)
-{
-    struct Case {
-        GUItheme* theme;
-        int style;
-        const char* key;
-        int sideBorder, topBorder;
-    };
-    const Case cases[] = {
-        {&standard, 1, "gui-invisible", 5, 5},
-        {&standard, 2, "gui-standard-generic", 5, 5},
-        {&standard, 4, "gui-standard-thinframe", 5, 5},
-        {&standard, 5, "gui-standard-groove", 5, 5},
-        {&standard, 6, "gui-standard-panel-bevelinner", 5, 5},
-        {&standard, 7, "gui-standard-editbox", 5, 5},
-        {&standard, 8, "gui-standard-button", 5, 5},
-        {&standard, 9, "gui-standard-button-nogroove", 5, 5},
-        {&standard, 10, "gui-standard-tab", 10, 5},
-        {&standard, 11, "gui-standard-tab-selected", 10, 5},
-        {&minimal, 1, "gui-invisible", 3, 3},
-        {&minimal, 2, "gui-minimal-generic", 3, 3},
-        {&minimal, 10, "gui-minimal-generic", 3, 3},
-        {&minimal, 11, "gui-minimal-generic", 3, 3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.key << " " << c.style);
-        GUIitem item(c.theme, c.style);
-        const Texture* frames = texture(c.key);
-        ASSERT_NE(nullptr, item.skinNormal);
-        EXPECT_EQ(frames->skins[0], item.skinDisabled->source);
-        EXPECT_EQ(frames->skins[1], item.skinNormal->source);
-        EXPECT_EQ(frames->skins[2], item.skinMouseOver->source);
-        for (const StretchSkin* frame : {item.skinDisabled, item.skinNormal, item.skinMouseOver}) {
-            EXPECT_EQ(c.sideBorder, frame->borderLeft);
-            EXPECT_EQ(c.sideBorder, frame->borderRight);
-            EXPECT_EQ(c.topBorder, frame->borderTop);
-            EXPECT_EQ(c.topBorder, frame->borderBottom);
-        }
-    }
-}
-
-TEST_F(GUIitemTest, RestylingCopiesTheThemesBordersAgain)
-{
-    GUIitem item(&standard, 10);
-    item.setSize(40, 20);
-    item.setStyle(2);
-    EXPECT_EQ(5, item.borderLeft);
-    EXPECT_EQ(5, item.skinNormal->borderLeft);
-    EXPECT_FLOAT_EQ(42.0f, item.skinNormal->width) << "sized again";
-    EXPECT_FLOAT_EQ(22.0f, item.skinMouseOver->height);
-}
-
-TEST_F(GUIitemTest, StyleZeroKeepsTheFrames)
-{
-    GUIitem bare(&standard, 0);
-    EXPECT_EQ(nullptr, bare.skinNormal);
-    bare.setSize(10, 10);
-    EXPECT_EQ(nullptr, bare.pSkin);
-    GUIitem framed(&standard, 2);
-    const StretchSkin* before = framed.skinNormal;
-    framed.setStyle(0);
-    EXPECT_EQ(before, framed.skinNormal);
-}
-
-TEST_F(GUIitemTest, ThickFrameIsThickerForItsItemOnly)
-{
-    GUIitem thick(&standard, 3);
-    EXPECT_EQ(2, thick.frameWidth);
-    EXPECT_EQ(texture("gui-standard-thickframe")->skins[1], thick.skinNormal->source);
-    EXPECT_FLOAT_EQ(4.0f, thick.skinNormal->width);
-    EXPECT_EQ(1, standard.frameWidth) << "later items keep the theme's frame width";
-    GUIitem later(&standard, 2);
-    EXPECT_EQ(1, later.frameWidth);
-}
 
 TEST_F(GUIitemTest, CaptionColourFollowsTheHighlight)
 {
@@ -206,19 +97,6 @@ TEST_F(GUIitemTest, CaptionIsPlacedByItsLocationAndCutInside)
     const UColor caption(116, 122, 128, 255);
     EXPECT_TRUE(sameColor(caption, worldPixel(*image, -21.0f + 3.0f + 1.0f, 0.0f)));
     EXPECT_EQ(0, countPixels(*image, caption, 320 + 18, 200, 400, 280)) << "nothing past the inner width";
-}
-
-TEST_F(GUIitemTest, ChildrenMoveWithTheItem)
-{
-    GUIitem* item = add(new GUIitem(&standard, 2));
-    Renderable* child = new Renderable();
-    child->position = V3(5.0f, 0.0f, 0.0f);
-    item->addItem(child);
-    item->position = V3(100.0f, 50.0f, 0.0f);
-    item->updateVisuals();
-    const V3 world = child->local2world(V3());
-    EXPECT_FLOAT_EQ(105.0f, world.x);
-    EXPECT_FLOAT_EQ(50.0f, world.y);
 }
 
 TEST_F(GUIitemTest, UnknownStyleOrCaptionLocationIsFatal)

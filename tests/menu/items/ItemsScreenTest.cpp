@@ -84,13 +84,6 @@ protected:
         frame();
         setInput({});
     }
-    std::unique_ptr<MemoryImageFile> drawStack()
-    {
-        clearFrame();
-        stack->render();
-        return grab();
-    }
-
     ContextManager* stack = nullptr;
     OptionsScreen options;
 };
@@ -146,48 +139,6 @@ TEST_F(ItemsScreenTest, ConfirmedButtonClicksOnceTheDialogHasClosed)
     EXPECT_EQ(1, options.resets);
     frame();
     EXPECT_EQ(1, options.resets);
-}
-
-TEST_F(ItemsScreenTest, RefusedButtonDoesNothing)
-{
-    click(140.0f, -120.0f);
-    ContextDialog* dialog = dynamic_cast<ContextDialog*>(stack->getActiveContext());
-    ASSERT_NE(nullptr, dialog);
-    frame();
-    const V3 no = dialog->pSecondButton->position;
-    click(no.x, no.y);
-    frame();
-    frame();
-    EXPECT_EQ(&options, stack->getActiveContext());
-    EXPECT_EQ(0, options.resets);
-}
-
-TEST_F(ItemsScreenTest, BackButtonClosesTheScreen)
-{
-    click(0.0f, -180.0f);
-    EXPECT_TRUE(options.bFinished);
-    frame();
-    EXPECT_EQ(nullptr, stack->getActiveContext());
-    frame();
-    EXPECT_TRUE(stack->bQuit);
-}
-
-TEST_F(ItemsScreenTest, ItemsAreDrawnOnThePanel)
-{
-    options.bSound = true;
-    moveMouseTo(-140.0f, -120.0f);
-    // A quarter of a second brings the highlight up fully.
-    for (int i = 0; i < 13; ++i)
-        frame();
-    const std::unique_ptr<MemoryImageFile> image = drawStack();
-    // Frames of the panel and of an item away from the mouse.
-    EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -250.0f, 190.0f)));
-    EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, 200.0f, -120.0f)));
-    // The switch's mark, and the glowing button under the mouse.
-    EXPECT_TRUE(sameColor(UColor(255, 128, 0, 255), worldPixel(*image, 100.0f, 122.0f)));
-    EXPECT_TRUE(sameColor(GLOW, worldPixel(*image, -220.0f, -120.0f)));
-    // The hint of that button at the bottom of the view.
-    EXPECT_TRUE(sameColor(WHITE, worldPixel(*image, -10.0f, -240.0f + 8.0f)));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "ItemTestSupport.h"
 
 #include "MenuItem.h"
-#include "StretchSkin.h"
 
 namespace {
 
@@ -41,34 +40,6 @@ TEST_F(MenuItemTest, DisabledItemUnderTheMouseIsHighlightedButKeepsItsDisabledCo
     EXPECT_TRUE(item->highlighted);
     EXPECT_DOUBLE_EQ(0.4, item->highlightFactor);
     EXPECT_EQ(UColor(64, 32, 0, 255), item->textColor);
-}
-
-TEST_F(MenuItemTest, WidthChangesBothFramesAndKeepsTheSourceHeight)
-{
-    MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", ""));
-    EXPECT_FLOAT_EQ(256.0f, item->pSkin->width);
-    item->setWidth(300);
-    EXPECT_FLOAT_EQ(300.0f, item->pSkin->width);
-    EXPECT_FLOAT_EQ(64.0f, item->pSkin->height);
-    EXPECT_FLOAT_EQ(300.0f, item->highlightLayer.pSkin->width);
-    EXPECT_FLOAT_EQ(64.0f, item->highlightLayer.pSkin->height);
-    // The mouse test follows the new width.
-    moveMouseTo(140.0f, 0.0f);
-    step();
-    EXPECT_TRUE(item->highlighted);
-}
-
-TEST_F(MenuItemTest, CloudSkinHasItsOwnFramesAndNoShadow)
-{
-    MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", ""));
-    item->useCloudSkin();
-    const Texture* cloud = pKiv->pResourceManager->findAs<Texture>("gui-game-button-cloud");
-    const StretchSkin* frame = static_cast<StretchSkin*>(item->pSkin);
-    EXPECT_EQ(cloud->skins[0], frame->source);
-    EXPECT_EQ(cloud->skins[1], static_cast<StretchSkin*>(item->highlightLayer.pSkin)->source);
-    EXPECT_EQ(26, frame->borderLeft);
-    EXPECT_EQ(26, frame->borderRight);
-    EXPECT_FALSE(item->dropShadow);
 }
 
 TEST_F(MenuItemTest, HighlightFrameIsDrawnOverTheFrameOnlyForAnEnabledHighlightedItem)
@@ -144,47 +115,6 @@ TEST_F(MenuItemTest, HintLineShowsTheHintOrTheDisabledTextWhileHighlighted)
         EXPECT_EQ(c.hintShown, sameColor(WHITE, hint));
         item->deleteMe();
     }
-}
-
-TEST_F(MenuItemTest, FrameShadowFollowsTheDisplaySwitchAndTheItemsOwnFlag)
-{
-    struct Case {
-        const char* name;
-        bool displayShadows;
-        bool cloud;
-        bool shadowDrawn;
-    };
-    const Case cases[] = {
-        {"On", true, false, true},
-        {"DisplayOff", false, false, false},
-        {"CloudSkin", true, true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", ""));
-        if (c.cloud)
-            item->useCloudSkin();
-        pKiv->pGraphics->bTextShadows = c.displayShadows;
-        step();
-        // Just below the frame's bottom edge, where only the shadow reaches.
-        const UColor below = worldPixel(*draw(), 0.0f, -33.0f);
-        pKiv->pGraphics->bTextShadows = false;
-        EXPECT_EQ(c.shadowDrawn, !sameColor(BACKDROP, below));
-        item->deleteMe();
-    }
-}
-
-TEST(MenuItemDeathTest, UnknownCaptionLocationIsFatal)
-{
-    EXPECT_EXIT(
-        {
-            Context screen;
-            MenuItem* item = new MenuItem(0.0f, 0.0f, 0.0f, "AB", "");
-            screen.addChildLast(item);
-            item->captionLocation = 7;
-            screen.render();
-        },
-        ::testing::ExitedWithCode(255), "");
 }
 
 } // namespace

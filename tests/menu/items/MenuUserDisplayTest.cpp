@@ -2,31 +2,12 @@
 
 #include "ContextNewUser.h"
 #include "ContextUserManager.h"
-#include "MenuGroup.h"
 #include "MenuUserDisplay.h"
 #include "RenderableText.h"
 
 namespace {
 
 using namespace itemtest;
-
-using MenuGroupTest = ItemTest;
-
-TEST_F(MenuGroupTest, CaptionSitsThirtyUnitsBelowTheTopWhateverTheSize)
-{
-    const UColor caption(64, 32, 0, 255);
-    for (float height : {100.0f, 260.0f}) {
-        SCOPED_TRACE(height);
-        MenuGroup* group = add(new MenuGroup(0.0f, 0.0f, 0.0f, "HH", 200.0f, height));
-        const std::unique_ptr<MemoryImageFile> image = draw();
-        // "HH" is 14 wide and 10 high, centred on (0, top - 30).
-        const float centre = height / 2.0f - 30.0f;
-        EXPECT_TRUE(sameColor(caption, worldPixel(*image, -3.0f, centre + 2.0f)));
-        EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -3.0f, centre + 9.0f)));
-        EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -3.0f, centre - 5.0f)));
-        group->deleteMe();
-    }
-}
 
 class MenuUserDisplayTest : public ItemTest {
 protected:
@@ -48,7 +29,6 @@ protected:
     Context* top() const { return pGlobal->pContextManager->getActiveContext(); }
     int stackSize() const { return pGlobal->pContextManager->getChildCount(); }
 };
-
 
 TEST_F(MenuUserDisplayTest, EmptyRosterOpensTheNewPlayerScreenAtOnce)
 {
