@@ -1,6 +1,5 @@
 #include "OnlineTestSupport.h"
 
-#include "ContextOptions.h"
 #include "ContextOptionsControls.h"
 #include "ContextOptionsControls2.h"
 #include "ContextOptionsGameplay.h"
@@ -251,35 +250,6 @@ TEST_F(OptionScreensTest, EachScreenHasItsTitleAndDrawsAllItsRows)
         clearFrame();
         pGlobal->pContextManager->render();
         close(page);
-    }
-}
-
-} // namespace
-
-namespace {
-
-using namespace onlinetest;
-
-using OptionsHubTest = ScreenTest;
-
-TEST_F(OptionsHubTest, TheOptionsScreenOpensEachOptionScreen)
-{
-    const std::pair<Language::StringsEnum, std::function<bool(Context*)>> buttons[] = {
-        {Language::GAMEPLAY, [](Context* c) { return dynamic_cast<ContextOptionsGameplay*>(c) != nullptr; }},
-        {Language::GRAPHICS, [](Context* c) { return dynamic_cast<ContextOptionsGraphics*>(c) != nullptr; }},
-        {Language::SOUND, [](Context* c) { return dynamic_cast<ContextOptionsSound*>(c) != nullptr; }},
-        {Language::CONTROLS, [](Context* c) { return dynamic_cast<ContextOptionsControls*>(c) != nullptr; }},
-        {Language::CONTROLS2DOTS, [](Context* c) { return dynamic_cast<ContextOptionsControls2*>(c) != nullptr; }},
-    };
-    ContextOptions* hub = open(new ContextOptions());
-    for (const auto& [caption, isExpected] : buttons) {
-        SCOPED_TRACE(pKiv->pLanguage->getText(caption));
-        click(findItem(hub, pKiv->pLanguage->getText(caption)));
-        frame();
-        EXPECT_TRUE(isExpected(top()));
-        top()->bFinished = true;
-        frame();
-        EXPECT_EQ(hub, top());
     }
 }
 

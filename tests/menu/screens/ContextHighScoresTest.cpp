@@ -113,19 +113,4 @@ TEST_F(ContextHighScoresTest, OptionsResetTheTablesOnlyAfterYes)
     EXPECT_TRUE(highlightedRows(*scores).empty());
 }
 
-TEST_F(ContextHighScoresTest, UploadOpensTheScoreUpload)
-{
-    auto* options = open(new ContextHighScoreOptions());
-    clickOn(options->pUploadButton);
-    EXPECT_NE(dynamic_cast<ContextScoreUpload*>(top()), nullptr);
-}
-
-TEST_F(ContextHighScoresTest, WorldWideScoresEndTheProgramToOpenTheirPage)
-{
-    auto* options = open(new ContextHighScoreOptions());
-    clickOn(options->pWorldwideButton);
-    EXPECT_TRUE(stack().bQuit);
-    EXPECT_EQ(pGlobal->urlToOpenOnExit, ContextHighScoreOptions::WORLDWIDE_SCORES_ADDRESS);
-}
-
 } // namespace

@@ -94,15 +94,6 @@ TEST_F(ContextMainTest, QuitAsksFirstAndYesClosesTheMenu)
     EXPECT_EQ(top(), nullptr);
 }
 
-TEST_F(ContextMainTest, EscapeAsksBeforeClosing)
-{
-    auto* menu = open(new ContextMain());
-    type(stacktest::KEY_ESCAPE, 27);
-    frame();
-    EXPECT_NE(dynamic_cast<ContextDialog*>(top()), nullptr);
-    EXPECT_FALSE(menu->bFinished);
-}
-
 TEST_F(ContextMainTest, WithoutPlayersTheNewPlayerScreenOpensAtOnce)
 {
     clearRoster();
@@ -116,14 +107,6 @@ TEST_F(ContextMainTest, WithoutPlayersTheNewPlayerScreenOpensAtOnce)
     EXPECT_EQ(pGlobal->profileManager.getCount(), 1);
     frame();
     EXPECT_EQ(menu->pUserDisplay->nameLine->text, "Hello, a!");
-}
-
-TEST_F(ContextMainTest, GreetingOpensThePlayerList)
-{
-    auto* menu = open(new ContextMain());
-    const V3 name = menu->pUserDisplay->nameLine->position;
-    clickAt(0.0f, name.y - 10.0f);
-    EXPECT_NE(dynamic_cast<ContextUserManager*>(top()), nullptr);
 }
 
 TEST_F(ContextMainTest, HighScoresOpenOnTheTableOfThePlayersNewestEntry)
