@@ -35,20 +35,6 @@ TEST_F(ErrorManagerDeathTest, ReportWithoutAnEngineGoesToBothStreams)
     EXPECT_EQ(readWholeFile(outputPath()), "*** ERROR *** Error: Broken.\n Function: f()\n File: x.cpp\n Line: 7\n");
 }
 
-TEST_F(ErrorManagerDeathTest, AssertionReportFormat)
-{
-    int value = 3;
-    EXPECT_EXIT(
-        {
-            redirectStdout(outputPath());
-            KIV_ASSERT(value == 4);
-        },
-        ::testing::ExitedWithCode(255), "");
-    std::string text = readWholeFile(outputPath());
-    EXPECT_EQ(text.rfind("*** ERROR *** Error: Assertion failed.\n Statement: value == 4\n Function: TestBody()\n File: ", 0), 0u)
-        << text;
-}
-
 TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
 {
     struct Case {
@@ -78,19 +64,6 @@ TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
         EXPECT_NE(crashLog.find("\terror(): Forced exit.\n"), std::string::npos) << crashLog;
         EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/Glimmerdaledemo.log")) << "kept as the crash log";
     }
-}
-
-TEST(ErrorManager, OpenGLErrorNames)
-{
-    struct Case {
-        unsigned code;
-        const char* name;
-    };
-    const Case cases[] = {{0, "GL_NO_ERROR"},           {0x500, "GL_INVALID_ENUM"},     {0x501, "GL_INVALID_VALUE"},
-                          {0x502, "GL_INVALID_OPERATION"}, {0x503, "GL_STACK_OVERFLOW"}, {0x504, "GL_STACK_UNDERFLOW"},
-                          {0x505, "GL_OUT_OF_MEMORY"},     {0x506, "Unknown error."},     {0xFFFF, "Unknown error."}};
-    for (const Case& c : cases)
-        EXPECT_STREQ(ErrorManager::glErrorToString(c.code), c.name) << c.code;
 }
 
 } // namespace

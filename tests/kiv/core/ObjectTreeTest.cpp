@@ -127,28 +127,6 @@ TEST(ObjectTree, DeletingAParentDeletesItsChildrenLastFirst)
     EXPECT_EQ(journal, expected);
 }
 
-TEST(ObjectTree, LinksCountsAndIndexes)
-{
-    Tree tree;
-    Node* first = new Node("first", &tree.journal);
-    tree.root.addChildFirst(first);
-    EXPECT_EQ(tree.root.getChildCount(), 5);
-    EXPECT_EQ(tree.root.getChildAt(-3), first);
-    EXPECT_EQ(tree.root.getChildAt(0), first);
-    EXPECT_EQ(tree.root.getChildAt(4), tree.children[3]);
-    EXPECT_EQ(tree.root.getChildAt(5), nullptr);
-    tree.root.removeChild(tree.children[3]);
-    EXPECT_EQ(tree.root.pLastChild, tree.children[2]);
-    EXPECT_EQ(tree.children[3]->pParent, nullptr);
-    delete tree.children[3];
-    tree.root.removeChild(first);
-    EXPECT_EQ(tree.root.pFirstChild, tree.children[0]);
-    EXPECT_EQ(tree.children[0]->pPrev, nullptr);
-    delete first;
-    KivBase empty;
-    EXPECT_EQ(empty.getRandomChild(), nullptr);
-}
-
 TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)
 {
     KivBase* target = new KivBase();
@@ -177,12 +155,6 @@ TEST(ObjectTree, DisabledInHierarchyAndFindContext)
     layer->bIgnoreEvents = true;
     EXPECT_TRUE(item->isDisabledInHierarchy());
     EXPECT_FALSE(screen.isDisabledInHierarchy());
-}
-
-TEST(ObjectTreeDeathTest, FindContextWithoutAnyContextIsFatal)
-{
-    KivBase orphan;
-    EXPECT_EXIT(orphan.findContext(), ::testing::ExitedWithCode(255), "Could not find any Context object\\.");
 }
 
 } // namespace

@@ -41,24 +41,6 @@ TEST(Property, TextFormsReadBackAndRejectBadValues)
     EXPECT_EQ(colour, UColor(1, 2, 3, 255));
 }
 
-TEST(Property, BaseListHoldsObjectUidAndTheStateGroup)
-{
-    KivBase object;
-    object.state = 4;
-    object.stateLeft = 0.5;
-    PropertyContainer list("KivBase");
-    object.addPropertiesTo(list);
-    EXPECT_EQ(list.getText(), "objectUID=-1\nStateBase.state=4\nStateBase.timeInState=0\n"
-                              "StateBase.stateLeft=0.5\nStateBase.stateGoto=0\n");
-    EXPECT_TRUE(list.setText("StateBase.stateGoto=7\nobjectUID=12\n"));
-    EXPECT_EQ(object.stateGoto, 7);
-    EXPECT_EQ(object.objectUID, 12);
-    EXPECT_FALSE(list.setText("StateBase.nothing=1"));
-    EXPECT_FALSE(list.setText("StateBase=1"));
-    EXPECT_EQ(list.find("StateBase.state")->getText(), "4");
-    EXPECT_EQ(list.find("objectUID.x"), nullptr);
-}
-
 TEST(Property, PointerTravelsAsResourceKeyOrIdentifier)
 {
     TemporaryHome home;

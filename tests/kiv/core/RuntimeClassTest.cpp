@@ -5,20 +5,6 @@
 
 namespace {
 
-TEST(RuntimeClass, HashAndDerivation)
-{
-    EXPECT_EQ(RuntimeClass::hashName(""), 0u);
-    EXPECT_EQ(RuntimeClass::hashName("A"), 65u);
-    EXPECT_EQ(RuntimeClass::hashName("AB"), 65u * 33 + 66);
-    EXPECT_EQ(RuntimeClass::hashName("\xff"), 0xFFFFFFFFu) << "bytes count as signed";
-    EXPECT_EQ(Context::classRecord.classId, RuntimeClass::hashName("Context"));
-    EXPECT_TRUE(Context::classRecord.isDerivedFrom(&KivBase::classRecord));
-    EXPECT_TRUE(Context::classRecord.isDerivedFrom(&Context::classRecord));
-    EXPECT_FALSE(KivBase::classRecord.isDerivedFrom(&Context::classRecord));
-    Context screen;
-    EXPECT_EQ(screen.getRuntimeClass(), &Context::classRecord);
-}
-
 TEST(RuntimeClassManager, ClassArrayIsSortedByNameAndFlagsDuplicates)
 {
     RuntimeClassManager& manager = RuntimeClassManager::getInstance();
