@@ -50,16 +50,6 @@ TEST(CameraView, ScreenAndWorldAreExactInversesAtEveryDepth)
     }
 }
 
-TEST(CameraView, TickTruncatesTheEyeToWholeUnits)
-{
-    Camera camera;
-    camera.position = V3(10.7f, -3.2f, -320.0f);
-    camera.lookAtPoint = V3(-4.9f, 2.5f, 1.5f);
-    camera.tick(0.0, 0.0);
-    expectPoint(V3(10, -3, -320), camera.eye);
-    expectPoint(V3(-4, 2, 1.5f), camera.centre);
-}
-
 // Where a world point lands in normalised device coordinates under the
 // projection the camera loaded.
 V3 project(const V3& p)
@@ -87,23 +77,6 @@ TEST(CameraView, ProjectionPutsWorldXRightAndYUp)
     EXPECT_NEAR(0.0f, turned.x, 1e-4f);
     EXPECT_GT(turned.y, 0.0f) << "a roll of a quarter turn makes world +x the view's up";
     pKiv->pGraphics->setGlobalRenderState();
-}
-
-TEST(CameraView, GlobalProjectionEqualsTheDefaultCamera)
-{
-    pKiv->pGraphics->setGlobalRenderState();
-    float global[16];
-    pKiv->pGraphics->getProjection(global);
-    Camera camera;
-    camera.tick(0.0, 0.0);
-    camera.render();
-    float own[16];
-    pKiv->pGraphics->getProjection(own);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_FLOAT_EQ(global[i], own[i]) << i;
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_EQ(GL_MODELVIEW, mode);
 }
 
 } // namespace

@@ -39,37 +39,6 @@ TEST(Display, OpensTheConfiguredWindowWithTheApplicationName)
     EXPECT_STREQ("Glimmerdaledemo", icon);
 }
 
-TEST(Display, StartUpLogDescribesTheDesktopAndTheDriver)
-{
-    const std::string log = readWholeFile(getDataFolder() + "/" + APPLICATION_NAME + ".log");
-    for (const char* line : {"KivGraphics(): Starting...", "KivGraphics(): Desktop SDL_GetVideoInfo():",
-                             "\tinfo->hw_available: ", "\tinfo->vfmt->palette: 0x", "\tinfo->vfmt->Rmask: 0x",
-                             "\tinfo->current_w: 1024", "\tinfo->current_h: 768",
-                             "KivGraphics(): Available fullscreen resolutions:",
-                             "calcClosestMatchParameters(): Requested mode 640x480, windowed.",
-                             "calcClosestMatchParameters(): Best mode found 640x480, windowed.",
-                             "KivGraphics(): Created SDL_GetVideoInfo():", "KivGraphics(): OpenGL GL_VENDOR: ",
-                             "KivGraphics(): OpenGL GL_EXTENSIONS: ", "KivGraphics(): Started."})
-        EXPECT_NE(std::string::npos, log.find(line)) << line;
-}
-
-TEST(Display, MissingKeysAreWrittenWithTheirDefaults)
-{
-    MemoryIniFile& config = *pKiv->pConfig;
-    struct Key {
-        const char* name;
-        const char* value;
-    };
-    const Key keys[] = {{"fovWidth", "640"},          {"fovHeight", "480"},        {"bUseReferenceDevice", "No"},
-                        {"bUseHardwareTL", "Yes"},    {"bUseVSync", "No"},         {"bEnableFontCache", "Yes"},
-                        {"bBrokenAlphaOp", "No"},     {"bTFACTORSupport", "No"},   {"bSimulate256x256TextureHW", "Yes"},
-                        {"bFullScreen", "No"},        {"screenWidth", "640"},      {"bBilinearFilter", "No"}};
-    for (const Key& key : keys) {
-        ASSERT_TRUE(config.hasKey("KivGraphics", key.name)) << key.name;
-        EXPECT_EQ(key.value, config.getString("KivGraphics", key.name)) << key.name;
-    }
-}
-
 TEST(Display, VirtualScreenFillsTheDisplayUnderTheGlobalProjection)
 {
     KivGraphics& g = *pKiv->pGraphics;
@@ -87,16 +56,6 @@ TEST(Display, VirtualScreenFillsTheDisplayUnderTheGlobalProjection)
             EXPECT_TRUE(sameColor(UColor(255, 255, 0, 255), pixelAt(*image, x, y))) << x << "," << y;
     EXPECT_TRUE(sameColor(UColor(255, 0, 0, 255), pixelAt(*image, 420, 190))) << "(100, 50) is right of and above the centre";
     EXPECT_TRUE(sameColor(UColor(255, 255, 0, 255), pixelAt(*image, 220, 290)));
-}
-
-TEST(Display, ClearUsesAlphaZeroAndOnlyTheColourBuffer)
-{
-    pKiv->pGraphics->clear(UColor(10, 200, 30, 255));
-    unsigned char pixel[4] = {};
-    glReadPixels(5, 5, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
-    EXPECT_EQ(10, pixel[0]);
-    EXPECT_EQ(200, pixel[1]);
-    EXPECT_EQ(30, pixel[2]);
 }
 
 TEST(Display, BlendingDiscardsZeroAlphaAndBlendsTheRest)

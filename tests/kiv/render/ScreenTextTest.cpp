@@ -5,17 +5,9 @@
 
 #include <GL/gl.h>
 
-#include <sys/stat.h>
-
 namespace {
 
 using namespace rendertest;
-
-bool fileExists(const std::string& path)
-{
-    struct stat info;
-    return stat(path.c_str(), &info) == 0;
-}
 
 void drawHalves()
 {
@@ -45,35 +37,6 @@ TEST(Screenshot, JpegIsWrittenTopRowFirst)
     EXPECT_FALSE(shot.hasAlpha);
     EXPECT_TRUE(sameColor(UColor(250, 0, 0, 255), pixelAt(shot, 20, 20), 12));
     EXPECT_TRUE(sameColor(UColor(0, 0, 250, 255), pixelAt(shot, 600, 460), 12));
-}
-
-TEST(Screenshot, NameWithoutAKnownExtensionWritesNothing)
-{
-    drawHalves();
-    pKiv->pGraphics->saveScreenshot(tempPath("shot.png"));
-    EXPECT_FALSE(fileExists(tempPath("shot.png")));
-    pKiv->pGraphics->saveScreenshot(tempPath("shot.JPG"));
-    EXPECT_FALSE(fileExists(tempPath("shot.JPG"))) << "the extension is matched with its case";
-}
-
-TEST(Screenshot, NothingIsSavedWithoutADisplay)
-{
-    KivGraphics& g = *pKiv->pGraphics;
-    SDL_Surface* surface = g.surfaceHandle;
-    g.surfaceHandle = nullptr;
-    g.saveScreenshot(tempPath("crash.jpg"));
-    g.surfaceHandle = surface;
-    EXPECT_FALSE(fileExists(tempPath("crash.jpg")));
-}
-
-TEST(Screenshot, GrabFlipsRowsTopFirst)
-{
-    drawHalves();
-    auto image = grab();
-    EXPECT_TRUE(sameColor(UColor(250, 0, 0, 255), pixelAt(*image, 0, 0)));
-    EXPECT_TRUE(sameColor(UColor(250, 0, 0, 255), pixelAt(*image, 0, 239)));
-    EXPECT_TRUE(sameColor(UColor(0, 0, 250, 255), pixelAt(*image, 0, 240)));
-    EXPECT_TRUE(sameColor(UColor(0, 0, 250, 255), pixelAt(*image, 639, 479)));
 }
 
 struct LitBox {
@@ -131,29 +94,6 @@ TEST(DebugFont, SpecialBytes)
     EXPECT_EQ(1, newline.count) << "a line break is the one-dot glyph of code 10";
     EXPECT_EQ(0, printAndMeasure(-20, 10, "ABC").count) << "a start outside the display draws nothing";
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D));
-}
-
-TEST(DebugFont, GlyphsStayInsideTheirBoxes)
-{
-    for (int code = 0; code < FontGDI::CODE_COUNT; ++code) {
-        const uint8_t* rows = FontGDI::glyphRows(code);
-        const int width = FontGDI::glyphWidth(code);
-        const uint8_t outside = static_cast<uint8_t>(0xFF >> width);
-        for (int row = 0; row < FontGDI::GLYPH_HEIGHT; ++row)
-            EXPECT_EQ(0, rows[row] & outside) << "code " << code << " row " << row;
-    }
-    for (int code : {'A', 'M', 'Z', 'a', 'k', '0', '9', '['}) {
-        const uint8_t* rows = FontGDI::glyphRows(code);
-        EXPECT_EQ(0, rows[0] | rows[1]) << static_cast<char>(code) << " has no descender";
-        EXPECT_NE(0, rows[8] | rows[7] | rows[6] | rows[5] | rows[4] | rows[3] | rows[2]);
-    }
-    for (int code : {'g', 'j', 'p', 'q', 'y'})
-        EXPECT_NE(0, FontGDI::glyphRows(code)[0] | FontGDI::glyphRows(code)[1]) << static_cast<char>(code);
-    struct Width {
-        int code, width;
-    };
-    for (const Width& w : {Width{0, 1}, Width{32, 2}, Width{77, 5}, Width{81, 4}, Width{105, 1}, Width{127, 4}})
-        EXPECT_EQ(w.width, FontGDI::glyphWidth(w.code)) << w.code;
 }
 
 } // namespace

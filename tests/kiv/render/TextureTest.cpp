@@ -125,16 +125,6 @@ TEST(TextureMosaic, WideImageIsSplitOnXWithSharedEdges)
     expectImageDrawn(texture.skins[1], 10, 5, 100, 50);
 }
 
-TEST(TextureMosaic, TallAndWideImageIsSplitBothWays)
-{
-    Texture texture(writeCodedImage("big.tga", 520, 300), 0);
-    EXPECT_EQ(6, texture.subTextures->getChildCount()) << "three columns of 254 and two rows of 254";
-    QuadMosaic* whole = static_cast<QuadMosaic*>(texture.skins[0]);
-    EXPECT_EQ(3, whole->columns);
-    EXPECT_EQ(2, whole->rows);
-    expectImageDrawn(whole, 0, 0, 520, 300);
-}
-
 TEST(TextureMosaic, DeletingFreesEverySubTextureAndCellOnce)
 {
     const int before = pKiv->getRegisteredObjectCount();
@@ -205,41 +195,6 @@ TEST(TextureDisplayLoss, TexturesAreRecreatedAndReloadedWhenNextBound)
     EXPECT_NE(0u, mosaic.glTexHandle);
 }
 
-TEST(TextureDisplayLoss, EmptyTextureKeepsItsSavedImage)
-{
-    Texture page(64, 32, Texture::TEXTURE_KEEP_SOURCE);
-    ASSERT_NE(nullptr, page.pSavedSourceData);
-    EXPECT_EQ(256, page.pSavedSourceData->width);
-    EXPECT_TRUE(page.name.empty());
-    page.clear(nullptr, true);
-    loseAndRestoreDisplay();
-    page.bind();
-    EXPECT_NE(0u, page.glTexHandle);
-    ASSERT_EQ(1u, page.skins.size());
-    EXPECT_FLOAT_EQ(64.0f, page.skins[0]->width);
-    EXPECT_FLOAT_EQ(32.0f, page.skins[0]->height);
-}
-
-TEST(TextureAllocation, WithoutSimulationSizesArePowersOfTwo)
-{
-    KivGraphics& g = *pKiv->pGraphics;
-    g.bSimulate256x256TextureHW = false;
-    Texture texture(writeCodedImage("pow2.tga", 300, 200), 0);
-    g.bSimulate256x256TextureHW = true;
-    EXPECT_EQ(512, texture.realWidth);
-    EXPECT_EQ(256, texture.realHeight);
-    EXPECT_EQ(0, texture.subTextures->getChildCount());
-    expectImageDrawn(texture.skins[0], 0, 0, 300, 200);
-}
-
-TEST(TextureAllocation, Allow512KeepsUpTo512PerSide)
-{
-    Texture texture(writeCodedImage("allow512.tga", 300, 100), Texture::TEXTURE_ALLOW_512);
-    EXPECT_EQ(512, texture.realWidth);
-    EXPECT_EQ(256, texture.realHeight);
-    expectImageDrawn(texture.skins[0], 0, 0, 300, 100);
-}
-
 TEST(TextureDither, OnlyLowDepthDisplaysWithAKnownDepthDither)
 {
     struct Case {
@@ -260,29 +215,6 @@ TEST(TextureDither, OnlyLowDepthDisplaysWithAKnownDepthDither)
     }
     g.displayDepth = depth;
     pKiv->ditherDepth = 0;
-}
-
-TEST(TextureBind, CountsEachTextureOncePerFrame)
-{
-    Texture texture(writeCodedImage("counted.tga", 16, 16), 0);
-    Screen screen;
-    texture.bind();
-    texture.bind();
-    EXPECT_EQ(1, pKiv->stats.texturesUsed);
-    EXPECT_EQ(65536, pKiv->stats.texelsUsed);
-}
-
-TEST(TextureClear, NeedsASavedImage)
-{
-    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    Texture texture(16, 16, 0);
-    EXPECT_EXIT(texture.clear(nullptr, false), ::testing::ExitedWithCode(255), "");
-}
-
-TEST(TextureFactory, DefaultConstructionIsFatal)
-{
-    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    EXPECT_EXIT(Texture::classRecord.factory(), ::testing::ExitedWithCode(255), "");
 }
 
 } // namespace
