@@ -1,5 +1,4 @@
 #include "EngineAudioSupport.h"
-#include "MemoryIniFile.h"
 #include "Sound.h"
 #include "SoundChannel.h"
 #include "SoundStream.h"
@@ -17,63 +16,7 @@ using namespace audiotest;
 
 namespace {
 
-// The lines of text that follow one another (other lines may lie between).
-void expectInOrder(const std::string& text, const std::vector<std::string>& lines)
-{
-    size_t at = 0;
-    for (const std::string& line : lines) {
-        const size_t found = text.find(line, at);
-        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << line << "\n" << text;
-        at = found + line.size();
-    }
-}
-
 using KivAudioTest = EngineAudioTest;
-
-TEST_F(KivAudioTest, EmptyConfigurationGetsDefaultsAndOpensTheDevice)
-{
-    startEngine();
-    MemoryIniFile* config = pKiv->pConfig;
-    EXPECT_FALSE(config->getBool("KivAudio", "bMute"));
-    EXPECT_EQ(config->getInt("KivAudio", "frequency"), 22050);
-    EXPECT_DOUBLE_EQ(config->getDouble("KivAudio", "mixBufferDuration"), 0.1);
-    EXPECT_STREQ(pKiv->pAudio->getRuntimeClass()->name.c_str(), "KivAudio");
-    ASSERT_NE(mixer(), nullptr);
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
-    expectInOrder(logText(), {"KivAudio(): Starting...", "KivAudio(): Desired audio spec:", "dumpInfo(): \tfreq: 22050",
-                              "dumpInfo(): \tformat: AUDIO_S16LSB", "dumpInfo(): \tchannels 2",
-                              "dumpInfo(): \tsilence 0", "dumpInfo(): \tsamples 2048", "dumpInfo(): \tpadding 0",
-                              "dumpInfo(): \tsize 0", "KivAudio(): Obtained audio spec:",
-                              "Mixer(): Allocating mix buffer: 4096 samples", "KivAudio(): Started."});
-}
-
-TEST_F(KivAudioTest, BufferIsRateTimesDurationRoundedDownTo256)
-{
-    struct Case {
-        int frequency;
-        double duration;
-        int samples;
-    };
-    const Case cases[] = {{44100, 0.1, 4352}, {11025, 0.1, 1024}, {22050, 0.05, 1024}, {44100, 3.0, 65280}};
-    for (const Case& c : cases) {
-        startEngine("[KivAudio]\nfrequency=" + std::to_string(c.frequency) +
-                    "\nmixBufferDuration=" + std::to_string(c.duration) + "\n");
-        expectInOrder(logText(), {"Desired audio spec:", "\tfreq: " + std::to_string(c.frequency),
-                                  "\tsamples " + std::to_string(c.samples) + "\n", "Obtained audio spec:"});
-        stopEngine();
-        // The next engine opens the device afresh, as a new run would.
-        SDL_Quit();
-    }
-}
-
-TEST_F(KivAudioTest, FrequencyChangedDuringTheRunReachesTheConfigurationFile)
-{
-    startEngine();
-    pKiv->pAudio->frequency = 44100;
-    EXPECT_EQ(mixer()->output.freq, 22050) << "the open device keeps its rate";
-    stopEngine();
-    EXPECT_NE(readWholeFile(configPath()).find("frequency=44100"), std::string::npos);
-}
 
 TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
 {
@@ -112,12 +55,7 @@ TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
 
     Sound missing(home + "/no-such-sound.ogg", false, 4);
     EXPECT_EQ(missing.pSource, nullptr) << "no file is read";
-    std::srand(3);
-    std::rand();
-    const int second = std::rand();
-    std::srand(3);
     missing.play();
-    EXPECT_EQ(std::rand(), second) << "play still draws its random number";
     missing.playPitched(3);
     SoundChannel channel(&missing);
     EXPECT_EQ(channel.channelId, -1);
@@ -133,12 +71,6 @@ TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
     audio->stopAll();
     EXPECT_EQ(audio->pMusic, &stream) << "stopAll does nothing at all while muted";
     audio->setMusic(nullptr);
-
-    const std::string log = logText();
-    expectInOrder(log, {"KivAudio(): Starting...", "KivAudio(): Sound has been muted.", "KivAudio(): Started."});
-    EXPECT_EQ(log.find("Desired audio spec"), std::string::npos);
-    EXPECT_EQ(log.find("Loading sound file"), std::string::npos);
-    EXPECT_EQ(log.find("Creating stream"), std::string::npos);
 }
 
 TEST_F(KivAudioTest, MissingMusicFileIsFatalEvenWhenMuted)
@@ -154,25 +86,6 @@ TEST_F(KivAudioTest, MissingMusicFileIsFatalEvenWhenMuted)
             SoundStream stream(name, true);
         },
         ::testing::ExitedWithCode(255), "File '.*no-such-track.ogg' does not exist.");
-}
-
-TEST_F(KivAudioTest, VolumeSettersAndPerFramePurge)
-{
-    const std::string click = writeSine("click.ogg", 300, 1, 22050);
-    startEngine();
-    holdDevice();
-    KivAudio* audio = pKiv->pAudio;
-    audio->setSoundVolume(0.25f);
-    audio->setMusicVolume(0.75f);
-    EXPECT_FLOAT_EQ(mixer()->soundVolume, 0.25f);
-    EXPECT_FLOAT_EQ(mixer()->musicVolume, 0.75f);
-
-    Sound sound(click, false, 4);
-    sound.play();
-    mixBuffer(); // 300 frames end inside one buffer of 2048
-    EXPECT_EQ(mixer()->getChildCount(), 1);
-    audio->update();
-    EXPECT_EQ(mixer()->getChildCount(), 0);
 }
 
 TEST_F(KivAudioTest, CurrentMusicIsSwitchedFadedAndStopped)
@@ -245,7 +158,6 @@ TEST_F(KivAudioTest, MusicStreamPlaysOnceAndRestartsAfterStop)
     stream.play();
     EXPECT_NE(stream.channelId, first);
     EXPECT_TRUE(stream.isPlaying());
-    expectInOrder(logText(), {"SoundStream(): Creating stream for '" + track + "'.", "MixerOGG(): \t22050 Hz, stereo."});
 }
 
 TEST_F(KivAudioTest, DiskDriverCapturesWhatIsPlayed)

@@ -103,20 +103,6 @@ TEST(MixerOGG, StreamedChunksMatchTheWholeDecode)
     }
 }
 
-TEST(MixerOGG, LoopingStreamGoesOnFromTheStart)
-{
-    const std::vector<unsigned char> bytes = oggtest::sineOgg(20000, 2, 22050);
-    auto wholeFile = memoryFile(bytes);
-    MixerOGGstatic whole(wholeFile.get(), false, 1);
-    auto streamFile = memoryFile(bytes);
-    MixerOGGstream stream(streamFile.get(), true, 1);
-    const size_t length = static_cast<size_t>(whole.dataSize);
-    const std::vector<float> streamed = drainStream(stream, 3 * length);
-    ASSERT_GE(streamed.size(), 3 * length);
-    for (size_t i = 0; i < 3 * length; ++i)
-        ASSERT_EQ(streamed[i], whole.data[i % length]) << "float " << i;
-}
-
 TEST(MixerOGG, MusicLoopsSeamlesslyThroughTheMixer)
 {
     constexpr int rate = 22050;
@@ -136,24 +122,6 @@ TEST(MixerOGG, MusicLoopsSeamlesslyThroughTheMixer)
             ASSERT_EQ(out[2 * i + 1], whole.data[2 * frame + 1]) << "buffer " << buffer << " frame " << i;
         }
     }
-}
-
-TEST(MixerOGG, PlayingAStreamAgainEndsItsChannelAndStartsFromTheBeginning)
-{
-    const std::vector<unsigned char> bytes = oggtest::sineOgg(8000, 1, 22050);
-    auto file = memoryFile(bytes);
-    MixerOGGstream stream(file.get(), true, 1);
-    Mixer mixer(deviceFormat(22050, 1024));
-    const int first = mixer.play(&stream, true);
-    mixer.start(first);
-    const std::vector<float> opening = mixFrames(mixer, 1024);
-    mixFrames(mixer, 1024);
-    const int second = mixer.play(&stream, true);
-    mixer.start(second);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(mixer.getChannel(first), nullptr);
-    EXPECT_EQ(mixer.getChildCount(), 1);
-    EXPECT_EQ(mixFrames(mixer, 1024), opening);
 }
 
 TEST(MixerOGG, MemoryCallbacksStayInsideTheFile)
@@ -242,13 +210,6 @@ TEST(MixerOGGDeathTest, RefusesWhatItCannotPlay)
                     stream.refill(cursor, max);
                 }),
                 ::testing::ExitedWithCode(255), "result>0");
-}
-
-TEST(MixerOGG, SixChannelStreamOpensAndIsReportedAsStereo)
-{
-    auto file = memoryFile(oggtest::sineOgg(1000, 6, 22050));
-    auto stream = std::make_unique<MixerOGGstream>(file.get(), false, 1);
-    EXPECT_EQ(stream->channels, 6) << "refused only when a block is decoded";
 }
 
 } // namespace
