@@ -35,37 +35,4 @@ TEST(FontLoad, GlyphsFillConsecutiveSymbolsAndSkipTheSpace)
     EXPECT_EQ(font.measure(" ").width, 4);
 }
 
-TEST(FontLoad, ContinueAndCapitalHeight)
-{
-    std::unique_ptr<Texture> digits(makeGlyphTexture({{5, 9}, {5, 10}}, 0));
-    std::unique_ptr<Texture> letters(makeGlyphTexture({{6, 12}, {6, 13}}, 0));
-    FontQuad font;
-    font.addSourceTexture(digits.get(), '0');
-    EXPECT_EQ(font.capHeight, 9) << "'0' when there is no letter";
-    font.nextSymbolToLoad = 'A';
-    font.addSourceTexture(letters.get(), FontQuad::CONTINUE);
-    EXPECT_EQ(font.symbolData['A'].pQuad, letters->skins[0]);
-    EXPECT_EQ(font.symbolData['B'].pQuad, letters->skins[1]);
-    EXPECT_EQ(font.capHeight, 12);
-    EXPECT_EQ(font.lineHeight, 13);
-}
-
-TEST(FontLoad, MoreGlyphsThanSymbolsIsFatal)
-{
-    std::unique_ptr<Texture> texture(makeGlyphTexture({{4, 6}, {4, 6}, {4, 6}}, 0));
-    FontQuad font;
-    EXPECT_EXIT(font.addSourceTexture(texture.get(), FontQuad::NUMSYMBOLS - 2), ::testing::ExitedWithCode(255), "");
-}
-
-TEST(FontLoad, CacheTimeToLiveComesFromConfiguration)
-{
-    FontQuad font;
-    EXPECT_EQ(font.cacheTTLframes, 2);
-    EXPECT_EQ(pKiv->pConfig->getInt("FontQuad", "cacheTTLframes"), 2) << "the default is written back";
-    pKiv->pConfig->setInt("FontQuad", "cacheTTLframes", 5);
-    FontQuad configured;
-    EXPECT_EQ(configured.cacheTTLframes, 5);
-    pKiv->pConfig->setInt("FontQuad", "cacheTTLframes", 2);
-}
-
 } // namespace

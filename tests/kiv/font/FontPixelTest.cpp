@@ -60,13 +60,6 @@ TEST_P(FontPixels, CachedTextLandsOnTheSamePixelsAsGlyphs)
     expectCachedMatchesGlyphs(*test->font, UColor(255, 160, 40, 200));
 }
 
-TEST_P(FontPixels, WhiteCacheBackgroundChangesNothingOnScreen)
-{
-    std::unique_ptr<TestFont> test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
-    test->font->bWhiteCacheBackground = true;
-    expectCachedMatchesGlyphs(*test->font, UColor(200, 255, 200, 255));
-}
-
 // The outline font anchors its glyphs at the top centre: with even widths the
 // glyphs still sit on whole pixels, and with equal widths they do not
 // overlap, so the cache is used.
@@ -175,32 +168,6 @@ TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
         std::vector<unsigned char> expected = drawAndGrab([&] { font.print(&at, 0, c.shown); });
         EXPECT_EQ(countDifferentPixels(shown, expected), 0) << c.maxWidth;
     }
-}
-
-TEST_F(FontLayout, ShadowOnlyWhileTextShadowsAreOn)
-{
-    FontQuad& font = *test->font;
-    Renderable at;
-    at.bSkipVisibility = true;
-    at.position = V3(-60.0f, 10.0f, 0.0f);
-    at.color = UColor(250, 250, 100, 255);
-    at.updateVisuals();
-    const UColor shadow(0, 0, 0, 64);
-    pKiv->pGraphics->bTextShadows = false;
-    std::vector<unsigned char> plain = drawAndGrab([&] { font.print(&at, 0, "Shadowed"); });
-    EXPECT_EQ(countDifferentPixels(plain, drawAndGrab([&] { font.printShadow(&at, 0, "Shadowed", 0, -2, 0, shadow); })), 0);
-    pKiv->pGraphics->bTextShadows = true;
-    std::vector<unsigned char> shadowed =
-        drawAndGrab([&] { font.printShadow(&at, 0, "Shadowed", 0.0f, -2.0f, 0.0f, shadow); });
-    EXPECT_GT(countDifferentPixels(plain, shadowed), 0);
-    EXPECT_FLOAT_EQ(at.position.y, 10.0f) << "position restored";
-    EXPECT_EQ(at.color, UColor(250, 250, 100, 255)) << "colour restored";
-    std::vector<unsigned char> byHand = drawAndGrab([&] {
-        font.printAt(-60.0f, 8.0f, 0.0f, shadow, 0, "Shadowed");
-        font.printAt(-60.0f, 10.0f, 0.0f, UColor(250, 250, 100, 255), 0, "Shadowed");
-    });
-    EXPECT_EQ(countDifferentPixels(shadowed, byHand), 0);
-    pKiv->pGraphics->bTextShadows = false;
 }
 
 } // namespace
