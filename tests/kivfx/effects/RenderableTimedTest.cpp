@@ -56,17 +56,4 @@ TEST(RenderableTimed, DelayRunsOutInTheFrameItCrossesZero)
     EXPECT_NEAR(timed.elapsed, 0.2, 1e-9);
 }
 
-TEST(RenderableTimed, NothingIsDrawnDuringTheDelay)
-{
-    RenderableTimed timed;
-    timed.bSkipVisibility = true;
-    timed.delay = 0.3;
-    pKiv->stats = FrameStatistics();
-    timed.render();
-    EXPECT_EQ(pKiv->stats.renderablesConsidered, 0);
-    timed.tick(0.0, 0.5);
-    timed.render();
-    EXPECT_EQ(pKiv->stats.renderablesDrawn, 1);
-}
-
 } // namespace
