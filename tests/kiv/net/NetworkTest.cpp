@@ -17,17 +17,6 @@
 
 namespace {
 
-TEST(NetAddress, DefaultIsAnyAddressOfFamilyInet)
-{
-    NetAddress address;
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&address);
-    EXPECT_EQ(address.address.sin_family, AF_INET);
-    EXPECT_EQ(address.getPort(), 0);
-    EXPECT_EQ(address.getHost(), 0u);
-    for (size_t i = 2; i < sizeof(address); ++i)
-        EXPECT_EQ(bytes[i], 0) << "byte " << i;
-}
-
 TEST(NetAddress, ParsesAndPrintsDottedQuads)
 {
     const std::pair<const char*, const char*> good[] = {
