@@ -22,10 +22,7 @@ TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
 {
     startEngine();
     KivAudio* audio = pKiv->pAudio;
-    struct Step {
-        int from, to;
-        SDL_audiostatus status;
-    };
+    struct Step { int from, to; SDL_audiostatus status; };
     const Step steps[] = {
         {3, 2, SDL_AUDIO_PAUSED}, {2, 1, SDL_AUDIO_PAUSED}, {1, 2, SDL_AUDIO_PAUSED},
         {2, 3, SDL_AUDIO_PLAYING}, {2, 1, SDL_AUDIO_PLAYING}, {1, 2, SDL_AUDIO_PLAYING},

@@ -30,11 +30,7 @@ std::vector<float> drainStream(MixerOGGstream& stream, size_t maxFloats)
 
 TEST(MixerOGG, DecodesMonoAndStereoAtSeveralRates)
 {
-    struct Case {
-        int channels;
-        int rate;
-        long frames;
-    };
+    struct Case { int channels; int rate; long frames; };
     const Case cases[] = {{1, 11025, 5000}, {2, 22050, 12345}, {1, 44100, 44100}, {2, 48000, 3000}};
     for (const Case& c : cases) {
         const std::vector<float> original = oggtest::sine(c.frames, c.channels, c.rate, 300.0);
@@ -131,12 +127,7 @@ TEST(MixerOGG, MemoryCallbacksStayInsideTheFile)
     source.pFile = file.get(); // a decoded sample lets go of its file; the callbacks need one
     const int32_t size = static_cast<int32_t>(file->size);
     unsigned char buffer[64];
-    struct Case {
-        int32_t position;
-        size_t elementSize, count;
-        size_t result;
-        int32_t positionAfter;
-    };
+    struct Case { int32_t position; size_t elementSize, count; size_t result; int32_t positionAfter; };
     const Case cases[] = {
         {size - 6, 4, 10, 1, size},    // a partial element is copied but not counted
         {size - 6, 1, 64, 6, size},    {size, 1, 10, 0, size}, {0, 1, 10, 10, 10},

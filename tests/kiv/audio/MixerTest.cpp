@@ -81,12 +81,7 @@ TEST_F(MixerTest, PanLawLowersOnlyTheFarSide)
 
 TEST_F(MixerTest, VolumeTimesTheMasterOfItsKind)
 {
-    struct Case {
-        float volume;
-        bool loop;
-        float soundMaster, musicMaster;
-        float gain;
-    };
+    struct Case { float volume; bool loop; float soundMaster, musicMaster; float gain; };
     const Case cases[] = {
         {1.0f, false, 1.0f, 1.0f, 1.0f},  {0.0f, false, 1.0f, 1.0f, 0.0f},  {0.5f, false, 0.5f, 1.0f, 0.25f},
         {1.0f, true, 0.25f, 0.5f, 0.5f},  {1.0f, false, 0.25f, 0.5f, 0.25f}, {1.5f, false, 1.0f, 1.0f, 1.0f},
@@ -107,10 +102,7 @@ TEST_F(MixerTest, VolumeTimesTheMasterOfItsKind)
 
 TEST_F(MixerTest, FrequencySetsTheStepThroughTheSource)
 {
-    struct Case {
-        float frequency;
-        std::vector<int> frames;
-    };
+    struct Case { float frequency; std::vector<int> frames; };
     const Case cases[] = {
         {22050.0f, {0, 1, 2, 3, 4, 5}}, {11025.0f, {0, 0, 1, 1, 2, 2}}, {44100.0f, {0, 2, 4, 6, 8, 10}},
         {0.0f, {0, 0, 0, 0, 0, 0}},
@@ -208,10 +200,7 @@ TEST_F(MixerTest, FadeTimesBecomeFrameCounts)
 TEST_F(MixerTest, SetPositionStaysInsideTheData)
 {
     auto odd = rampSource(501, RATE); // playMax 1002
-    struct Case {
-        float fraction;
-        int cursor;
-    };
+    struct Case { float fraction; int cursor; };
     const Case cases[] = {{0.5f, 500}, {0.0f, 0}, {1.0f, 1002}, {-1.0f, 0}, {2.0f, 1002}, {NAN, 0}};
     for (const Case& c : cases) {
         const int id = mixer.play(odd.get(), false);
@@ -228,11 +217,7 @@ TEST_F(MixerTest, SetPositionStaysInsideTheData)
 
 TEST_F(MixerTest, PlayDropsTheOldestLiveChannelPastMaxPlaybacks)
 {
-    struct Case {
-        int maxPlaybacks;
-        int plays;
-        std::vector<int> liveIds;
-    };
+    struct Case { int maxPlaybacks; int plays; std::vector<int> liveIds; };
     const Case cases[] = {
         {3, 4, {1, 2, 3}}, {1, 2, {1}}, {0, 3, {2}}, {2, 2, {0, 1}},
     };

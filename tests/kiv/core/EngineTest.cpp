@@ -34,10 +34,7 @@ protected:
 
 TEST_F(EngineTest, ModeMovesOneStepAtATime)
 {
-    struct Case {
-        int from, to;
-        Steps steps;
-    };
+    struct Case { int from, to; Steps steps; };
     const Case cases[] = {
         {3, 1, {{3, 2}, {2, 1}}},
         {1, 3, {{1, 2}, {2, 3}}},
@@ -154,11 +151,7 @@ TEST(EngineConfiguration, EditedValuesAreReadAndTheWarningIsRestored)
 
 TEST(EngineConfiguration, EditionSettingsDefaultWhenMissingAndReadWhenPresent)
 {
-    struct Case {
-        const char* file;
-        bool multilanguage;
-        int singleLanguage, ditherDepth;
-    };
+    struct Case { const char* file; bool multilanguage; int singleLanguage, ditherDepth; };
     const Case cases[] = {
         {nullptr, false, 0, 0},
         {"", false, 0, 0},

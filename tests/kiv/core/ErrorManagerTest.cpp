@@ -37,10 +37,7 @@ TEST_F(ErrorManagerDeathTest, ReportWithoutAnEngineGoesToBothStreams)
 
 TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
 {
-    struct Case {
-        const char* what;
-        bool fromAnotherThread;
-    };
+    struct Case { const char* what; bool fromAnotherThread; };
     const Case cases[] = {{"main thread", false}, {"audio-like thread", true}};
     for (const Case& c : cases) {
         std::filesystem::remove(home.dataFolder() + "/crash.Glimmerdaledemo.log");

@@ -58,12 +58,7 @@ TEST(KivInput, LowestPressedCodeWins)
 
 TEST(KivInput, TypedCharacters)
 {
-    struct Case {
-        SDLKey key;
-        Uint16 unicode;
-        int code;
-        int expected;
-    };
+    struct Case { SDLKey key; Uint16 unicode; int code; int expected; };
     const Case cases[] = {
         {SDLK_a, 'A', 30, 'A'},        {SDLK_BACKSPACE, 0, 14, 8}, {SDLK_e, 0xE9, 18, 0xE9},
         {SDLK_e, 0x20AC, 18, 0x80},    {SDLK_e, 0x4E2D, 18, 0},    {SDLK_LSHIFT, 0, 42, 0},
@@ -81,12 +76,7 @@ TEST(KivInput, TypedCharacters)
 
 TEST(KivInput, MouseButtonsAndHeldFlags)
 {
-    struct Case {
-        Uint8 sdlButton;
-        int code;
-        bool swap;
-        bool heldFirst, heldSecond;
-    };
+    struct Case { Uint8 sdlButton; int code; bool swap; bool heldFirst, heldSecond; };
     const Case cases[] = {
         {SDL_BUTTON_LEFT, 308, false, true, false},  {SDL_BUTTON_RIGHT, 309, false, false, true},
         {SDL_BUTTON_LEFT, 308, true, false, true},   {SDL_BUTTON_RIGHT, 309, true, true, false},
@@ -182,14 +172,7 @@ SDL_Event relativeMotion(int dx, int dy)
 
 TEST(KivInput, GrabbedMouseMovesByScaledMotionAndLetsGoAtTheEdgeOfAWindow)
 {
-    struct Case {
-        const char* what;
-        bool pointerShown;
-        int dx, dy;
-        double speed;
-        bool stillGrabbed;
-        float x, y;
-    };
+    struct Case { const char* what; bool pointerShown; int dx, dy; double speed; bool stillGrabbed; float x, y; };
     // Grabbed at the window point (320, 240): the view's centre.
     const Case cases[] = {
         {"inside", true, 10, -20, 1.0, true, 330.0f, 260.0f},

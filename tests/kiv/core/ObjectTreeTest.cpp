@@ -56,11 +56,7 @@ std::vector<std::string> childNames(const KivBase& parent)
 
 TEST(ObjectTree, WalksSkipDeadAndDetachedAndTheDeletingWalkFreesTheDead)
 {
-    struct Case {
-        const char* what;
-        bool deadB, detachedC, deleting;
-        std::vector<std::string> visited, left;
-    };
+    struct Case { const char* what; bool deadB, detachedC, deleting; std::vector<std::string> visited, left; };
     const Case cases[] = {
         {"plain", false, false, true, {"a", "b", "c", "d"}, {"a", "b", "c", "d"}},
         {"dead b deleted", true, false, true, {"a", "c", "d"}, {"a", "c", "d"}},

@@ -20,12 +20,7 @@ TEST(Property, TextFormsReadBackAndRejectBadValues)
     PropertyFloat floatProperty("f", &single);
     PropertyDouble doubleProperty("d", &precise);
     PropertyUColor colourProperty("c", &colour);
-    struct Case {
-        Property* property;
-        const char* text;
-        bool ok;
-        const char* readBack;
-    };
+    struct Case { Property* property; const char* text; bool ok; const char* readBack; };
     const Case cases[] = {
         {&intProperty, "-12", true, "-12"},         {&intProperty, "12x", false, "-12"},
         {&intProperty, "99999999999", false, "-12"}, {&intProperty, "", false, "-12"},

@@ -15,12 +15,7 @@ TEST(Console, CommandsChangeDebugLevelAndFontCache)
     TemporaryHome home;
     Kiv* engine = new Kiv();
     Console::fontCacheHandler = [](int enabled) { lastFontCacheSetting = enabled; };
-    struct Case {
-        const char* command;
-        bool known;
-        int debugLevel;
-        int fontCache;
-    };
+    struct Case { const char* command; bool known; int debugLevel; int fontCache; };
     const Case cases[] = {
         {"debug 12", true, 12, -1}, {"fontcache 0", true, 12, 0}, {"fontcache 1", true, 12, 1},
         {"debug", false, 12, 1},    {"debug 3x", false, 12, 1},   {"launch rockets", false, 12, 1},

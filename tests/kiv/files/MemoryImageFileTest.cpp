@@ -65,10 +65,7 @@ TEST(MemoryImageFile, SizeOnlyLoadReadsNoPixels)
 
 TEST(MemoryImageFile, DamagedTgaIsRejectedAndLeavesImageAlone)
 {
-    struct Case {
-        const char* what;
-        Bytes bytes;
-    };
+    struct Case { const char* what; Bytes bytes; };
     Bytes good = makeTGA(4, 4, true);
     auto changed = [&](size_t offset, unsigned char value) {
         Bytes bytes = good;
@@ -166,12 +163,7 @@ TEST(MemoryImageFile, DamagedJpegIsRejectedWithoutEndingTheProcess)
 
 TEST(MemoryImageFile, DitheringDiffusesTheClearedBitsAndClampsAt255)
 {
-    struct Case {
-        const char* what;
-        int width, height;
-        bool fifteenBit;
-        std::vector<int> input, expected;
-    };
+    struct Case { const char* what; int width, height; bool fifteenBit; std::vector<int> input, expected; };
     const Case cases[] = {
         {"clamp", 2, 1, true, {7, 253}, {0, 248}},
         {"12-bit", 3, 3, false, {15, 14, 13, 12, 11, 10, 9, 8, 255}, {0, 16, 0, 16, 0, 16, 0, 16, 240}},

@@ -18,11 +18,7 @@ TEST(MemoryIniFile, ParseRules)
                         "bad=abc\n"
                         "x\n";
     ini.parse(text, sizeof(text) - 1);
-    struct Case {
-        const char* section;
-        const char* key;
-        const char* value;
-    };
+    struct Case { const char* section; const char* key; const char* value; };
     const Case cases[] = {
         {"First", "key", "value=with equals"}, {"First", "spaced ", " padded"}, {"Second", "n", "42"}};
     for (const Case& c : cases)

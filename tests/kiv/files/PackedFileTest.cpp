@@ -40,13 +40,7 @@ TEST(PackedFile, AnyMismatchAnswersFalseAndLeavesTheBufferAlone)
         change(bytes);
         return bytes;
     };
-    struct Case {
-        const char* what;
-        Bytes bytes;
-        const char* fileName;
-        const char* version;
-        size_t size;
-    };
+    struct Case { const char* what; Bytes bytes; const char* fileName; const char* version; size_t size; };
     const Case cases[] = {
         {"intact but another size asked", good, NAME, VERSION, 1047},
         {"intact but another version", good, NAME, "1.31", 1048},

@@ -19,10 +19,7 @@ Bytes pseudoRandom(size_t size, uint32_t seed)
     return bytes;
 }
 
-struct Sample {
-    const char* name;
-    Bytes bytes;
-};
+struct Sample { const char* name; Bytes bytes; };
 
 std::vector<Sample> samples()
 {

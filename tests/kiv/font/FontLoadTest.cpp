@@ -15,10 +15,7 @@ TEST(FontLoad, GlyphsFillConsecutiveSymbolsAndSkipTheSpace)
     FontQuad font;
     font.defaultSpacing = 2;
     font.addSourceTexture(texture.get(), 30);
-    struct Case {
-        int code;
-        int skin;
-    };
+    struct Case { int code; int skin; };
     const Case cases[] = {{30, 0}, {31, 1}, {33, 3}, {34, 4}};
     for (const Case& c : cases) {
         Skin* skin = texture->skins[static_cast<size_t>(c.skin)];

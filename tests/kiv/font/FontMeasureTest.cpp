@@ -43,10 +43,7 @@ const std::string ESCAPE_300 = "\x1F\x80\xAC";
 
 TEST_F(MeasureFont, WidthsAndHeights)
 {
-    struct Case {
-        std::string text;
-        int width, height;
-    };
+    struct Case { std::string text; int width, height; };
     const Case cases[] = {
         {"", 0, 0},
         {"A", 8, 10},
@@ -72,10 +69,7 @@ TEST_F(MeasureFont, WidthsAndHeights)
 
 TEST_F(MeasureFont, DamagedEscapesStayInsideTableAndText)
 {
-    struct Case {
-        std::string text;
-        int width;
-    };
+    struct Case { std::string text; int width; };
     const Case cases[] = {
         // 256 + (6 << 7) = 1024: past the table, a glyphless symbol.
         {std::string("A\x1F\x86\x80" "B", 5), 8 + 4 + 6},
@@ -92,13 +86,7 @@ TEST_F(MeasureFont, DamagedEscapesStayInsideTableAndText)
 TEST_F(MeasureFont, FitBudgetReportsFirstSymbolThatDoesNotFit)
 {
     // Advances of "AB A": 8, 6, 4, 8 (ends at 8, 14, 18, 26).
-    struct Case {
-        std::string text;
-        int budget;
-        int fitAfter;
-        int width;
-        int height;
-    };
+    struct Case { std::string text; int budget; int fitAfter; int width; int height; };
     const Case cases[] = {
         {"AB A", 7, 0, 0, 10},
         {"AB A", 8, 1, 8, 10},
@@ -121,10 +109,7 @@ TEST_F(MeasureFont, FitBudgetReportsFirstSymbolThatDoesNotFit)
 
 TEST_F(MeasureFont, MarkupTakesNoRoom)
 {
-    struct Case {
-        std::string text;
-        int width, height;
-    };
+    struct Case { std::string text; int width, height; };
     const Case cases[] = {
         {"\x1E{FF0000}AB", 14, 10},
         {"A\x1E{00FF00}B\x1E{000001}A", 22, 10},

@@ -5,11 +5,7 @@
 
 namespace {
 
-struct PrintCase {
-    std::string text;
-    int flags;
-    float x, y;
-};
+struct PrintCase { std::string text; int flags; float x, y; };
 
 const PrintCase PRINT_CASES[] = {
     {"Hello, World!", 0, -200.0f, 100.0f},
@@ -120,10 +116,7 @@ TEST_F(FontLayout, FlagsMoveTheTextByTheirOffsets)
     FontQuad& font = *test->font;
     const std::string text = "Offsets";
     const int width = font.measure(text).width;
-    struct Case {
-        int flags;
-        float dx, dy;
-    };
+    struct Case { int flags; float dx, dy; };
     const Case cases[] = {
         {1, 0.0f, 0.0f},
         {2, 0.0f, 0.0f},
@@ -149,10 +142,7 @@ TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
     const int dots = font.measure("...").width;
     int fit = 60 - dots;
     font.measure(text, &fit);
-    struct Case {
-        int maxWidth;
-        std::string shown;
-    };
+    struct Case { int maxWidth; std::string shown; };
     const Case cases[] = {
         {1000, text},
         {font.measure(text).width, text},

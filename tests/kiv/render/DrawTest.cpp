@@ -109,13 +109,7 @@ TEST_F(DrawTest, OriginAnchorsTheSkin)
 
 TEST_F(DrawTest, ObjectsOutsideTheViewAreCulled)
 {
-    struct Case {
-        const char* name;
-        V3 position;
-        bool bHidden;
-        bool bSkin;
-        int considered, drawn;
-    };
+    struct Case { const char* name; V3 position; bool bHidden; bool bSkin; int considered, drawn; };
     const Case cases[] = {
         {"far right", V3(1000, 0, 0), false, true, 1, 0},
         {"overlapping the right edge", V3(340, 0, 0), false, true, 1, 1},
@@ -187,11 +181,7 @@ TEST_F(DrawTest, PointTestsFollowTheTransform)
 
 TEST_F(DrawTest, SingularOrTurnedTransformsAreNotFatal)
 {
-    struct Case {
-        const char* name;
-        V3 rotation, scale;
-        bool bInside;
-    };
+    struct Case { const char* name; V3 rotation, scale; bool bInside; };
     const Case cases[] = {
         {"quarter turn about Y", V3(0, QUARTER_TURN, 0), V3(1, 1, 1), true},
         // The plane stands edge-on; (0, 5) lies on its line of sight.

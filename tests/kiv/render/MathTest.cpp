@@ -26,10 +26,7 @@ void expectIdentity(const Matrix& m, float tolerance = 1e-5f)
 
 TEST(Easing, EveryCurveAtStartMiddleAndEnd)
 {
-    struct Case {
-        int curve;
-        float atStart, atMiddle, atEnd;
-    };
+    struct Case { int curve; float atStart, atMiddle, atEnd; };
     const Case cases[] = {
         {0, 0.0f, 0.5f, 1.0f},         {1, 0.0f, 0.25f, 1.0f},       {2, 0.0f, 0.75f, 1.0f},
         {3, 0.0f, 0.70710678f, 1.0f},  {4, 0.0f, 0.29289322f, 1.0f}, {5, 0.0f, 0.5f, 1.0f},
@@ -66,11 +63,7 @@ TEST(MatrixMath, ComposingOperationsMatchHandValues)
 
 TEST(MatrixMath, InverseRoundTripsIncludingQuarterTurns)
 {
-    struct Case {
-        const char* name;
-        float degrees, ax, ay, az;
-        V3 move, size;
-    };
+    struct Case { const char* name; float degrees, ax, ay, az; V3 move, size; };
     const Case cases[] = {
         {"quarter turn about Z", 90.0f, 0, 0, 1, V3(0, 0, 0), V3(1, 1, 1)},
         {"quarter turn about X", 90.0f, 1, 0, 0, V3(0, 0, 0), V3(1, 1, 1)},

@@ -39,9 +39,7 @@ TEST(Screenshot, JpegIsWrittenTopRowFirst)
     EXPECT_TRUE(sameColor(UColor(0, 0, 250, 255), pixelAt(shot, 600, 460), 12));
 }
 
-struct LitBox {
-    int left = 9999, top = 9999, right = -1, bottom = -1, count = 0;
-};
+struct LitBox { int left = 9999, top = 9999, right = -1, bottom = -1, count = 0; };
 
 LitBox printAndMeasure(int x, int y, const char* text)
 {

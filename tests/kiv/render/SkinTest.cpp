@@ -23,10 +23,7 @@ std::vector<TextureSkinFile::Entry> parse(const std::string& text)
 
 TEST(SkinFile, SizesAndAdjustmentsGiveTheAnchor)
 {
-    struct Case {
-        const char* keys;
-        V3 origin;
-    };
+    struct Case { const char* keys; V3 origin; };
     const Case cases[] = {
         {"width=31\nheight=17\n", V3(-0.5f, 0.5f, 0)},
         {"width=32\nheight=16\n", V3(0, 0, 0)},
@@ -57,10 +54,7 @@ TEST(SkinShape, PointTestIsClosedLeftAndBottom)
 
 TEST(SkinShape, KeypadCodesPlaceTheAnchor)
 {
-    struct Case {
-        int code;
-        V3 origin;
-    };
+    struct Case { int code; V3 origin; };
     const Case cases[] = {{7, V3(-50, 25, 0)}, {8, V3(0, 25, 0)},   {9, V3(50, 25, 0)},  {4, V3(-50, 0, 0)},
                           {5, V3(0, 0, 0)},    {0, V3(0, 0, 0)},    {6, V3(50, 0, 0)},   {1, V3(-50, -25, 0)},
                           {2, V3(0, -25, 0)},  {3, V3(50, -25, 0)}, {10, V3(1, 2, 0)},   {-1, V3(1, 2, 0)}};

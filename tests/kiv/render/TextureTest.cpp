@@ -197,10 +197,7 @@ TEST(TextureDisplayLoss, TexturesAreRecreatedAndReloadedWhenNextBound)
 
 TEST(TextureDither, OnlyLowDepthDisplaysWithAKnownDepthDither)
 {
-    struct Case {
-        int displayDepth, ditherDepth;
-        bool bDithered;
-    };
+    struct Case { int displayDepth, ditherDepth; bool bDithered; };
     const Case cases[] = {{32, 15, false}, {16, 16, false}, {16, 15, true}, {16, 12, true}};
     const std::string path = tempPath("dim.tga");
     writeTGA(path, 8, 8, std::vector<UColor>(64, UColor(3, 3, 3, 255)));

@@ -24,10 +24,7 @@ CameraBlenderFactor* addTarget(CameraBlender& blender, float x, float y, int cur
 // frames of 0.5 s: x after each frame is 100 times the curve at 1/4 .. 4/4.
 TEST(CameraBlender, GlidesAlongEachCurve)
 {
-    struct Case {
-        int curve;
-        float x[4];
-    };
+    struct Case { int curve; float x[4]; };
     const Case cases[] = {
         {0, {25.0f, 50.0f, 75.0f, 100.0f}},
         {1, {6.25f, 25.0f, 56.25f, 100.0f}},

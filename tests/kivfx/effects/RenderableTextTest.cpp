@@ -23,11 +23,7 @@ protected:
 
 TEST_F(RenderableTextTest, FadesAtBothEnds)
 {
-    struct Case {
-        double fadeIn, lifetime, fadeOut;
-        double elapsed;
-        int alpha;
-    };
+    struct Case { double fadeIn, lifetime, fadeOut; double elapsed; int alpha; };
     const Case cases[] = {
         {0.5, 10.0, 0.0, 0.25, 127},
         {0.0, 2.0, 0.5, 1.75, 127},

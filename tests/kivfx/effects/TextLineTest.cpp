@@ -10,11 +10,7 @@
 
 namespace {
 
-struct Phrase {
-    std::string text;
-    UColor color;
-    int width;
-};
+struct Phrase { std::string text; UColor color; int width; };
 
 std::vector<Phrase> phrasesOf(TextLine& line)
 {
@@ -32,10 +28,7 @@ const UColor DEFAULT = TextPhrase::DEFAULT_COLOR;
 TEST(TextLine, MarkupCutsTheLineIntoColouredPhrases)
 {
     TestFontQuads test;
-    struct Case {
-        std::string text;
-        std::vector<Phrase> phrases;
-    };
+    struct Case { std::string text; std::vector<Phrase> phrases; };
     const Case cases[] = {
         {"", {}},
         {"plain text", {{"plain text", DEFAULT, 58}}},

@@ -30,12 +30,7 @@ TEST(TextParagraph, WrapsAtSpacesAndBars)
 {
     TestFontQuads test;
     // "one" 18, "one two" 40, "one two three" 74, "abcdefghij" 60.
-    struct Case {
-        std::string text;
-        int maxWidth;
-        std::vector<std::string> lines;
-        int width;
-    };
+    struct Case { std::string text; int maxWidth; std::vector<std::string> lines; int width; };
     const Case cases[] = {
         {"", 100, {}, 0},
         {"one two three", 50, {"one two", "three"}, 40},

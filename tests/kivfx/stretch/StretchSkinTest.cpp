@@ -54,9 +54,7 @@ TEST(StretchSkin, HeightZeroMeansTheSourceHeight)
 TEST(StretchSkin, DrawsOneBandWithoutTopAndBottomBorders)
 {
     auto texture = frameTexture();
-    struct Case {
-        int top, bottom, vertices;
-    };
+    struct Case { int top, bottom, vertices; };
     for (const Case& c : {Case{0, 0, 8}, Case{4, 0, 24}, Case{0, 4, 24}}) {
         Screen screen;
         StretchSkin frame(texture->skins[0]);
@@ -77,10 +75,7 @@ TEST(StretchSkin, DrawnFrameKeepsItsBorderWidths)
     drawSkin(&frame);
     EXPECT_EQ(writes, pKiv->stats.vbufferWrites) << "drawing in white rewrites nothing";
     auto image = grab();
-    struct Probe {
-        float x, y;
-        UColor color;
-    };
+    struct Probe { float x, y; UColor color; };
     const Probe probes[] = {{-95, 0, RED},   {-80, 0, GREEN}, {80, 0, GREEN},  {95, 0, RED},  {0, 45, RED},
                             {0, 30, GREEN},  {0, -45, RED},   {-95, 45, RED},  {0, 0, GREEN}, {-105, 0, BLACK},
                             {0, 55, BLACK}};
@@ -108,10 +103,7 @@ TEST(VStretchSkin, DrawnGaugeKeepsItsCaps)
     drawSkin(&gauge);
     EXPECT_EQ(8, pKiv->stats.vertices);
     auto image = grab();
-    struct Probe {
-        float y;
-        UColor color;
-    };
+    struct Probe { float y; UColor color; };
     for (const Probe& p : {Probe{95, RED}, Probe{85, GREEN}, Probe{0, GREEN}, Probe{-85, GREEN}, Probe{-95, BLUE},
                            Probe{105, BLACK}})
         EXPECT_TRUE(sameColor(p.color, worldPixel(*image, 0, p.y))) << p.y;

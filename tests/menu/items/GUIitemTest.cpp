@@ -25,10 +25,7 @@ TEST_F(GUIitemTest, CaptionColourFollowsTheHighlight)
 {
     GUIitem* item = add(new GUIitem(&standard, 2));
     item->setSize(100, 30);
-    struct Frame {
-        bool over;
-        UColor color;
-    };
+    struct Frame { bool over; UColor color; };
     const Frame frames[] = {
         {true, UColor(151, 128, 76, 255)}, {true, UColor(186, 135, 25, 255)}, {true, UColor(204, 139, 0, 255)},
         {true, UColor(204, 139, 0, 255)},  {false, UColor(168, 132, 51, 255)},
@@ -68,10 +65,7 @@ TEST_F(GUIitemTest, ItemIgnoringEventsIsDrawnDisabledWithItsDisabledTip)
 TEST_F(GUIitemTest, CaptionIsPlacedByItsLocationAndCutInside)
 {
     // "WW" in the small font is 14 wide and 10 high; the frame is 102 x 32.
-    struct Case {
-        int location;
-        float x, y;
-    };
+    struct Case { int location; float x, y; };
     const Case cases[] = {
         {4, -51.0f - 3.0f - 4.0f, 3.0f}, {5, -3.0f, 3.0f},      {6, 51.0f + 3.0f + 4.0f, 3.0f},
         {8, -3.0f, 16.0f + 3.0f + 5.0f}, {-4, -51.0f + 3.0f + 4.0f, 3.0f}, {-6, 51.0f - 3.0f - 4.0f, 3.0f},

@@ -122,14 +122,7 @@ TEST_F(MenuButtonTest, UrlButtonEndsTheProgramWithItsAddress)
 
 TEST_F(MenuButtonTest, EachPressOverASwitchInvertsItOnce)
 {
-    struct Frame {
-        const char* name;
-        bool over;
-        bool press;
-        bool held;
-        bool disabled;
-        bool value;
-    };
+    struct Frame { const char* name; bool over; bool press; bool held; bool disabled; bool value; };
     // The switch is 50 wide at the origin.
     const Frame frames[] = {
         {"Press", true, true, false, false, true},       {"Held", true, false, true, false, true},

@@ -64,11 +64,7 @@ TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
 
 TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
 {
-    struct Case {
-        const char* name;
-        int value, min, max;
-        bool left, right;
-    };
+    struct Case { const char* name; int value, min, max; bool left, right; };
     const Case cases[] = {
         {"Middle", 5, 0, 10, true, true},
         {"AtMin", 0, 0, 10, false, true},
@@ -94,10 +90,7 @@ TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
 
 TEST_F(MenuChooserTest, ListAndVolumeChoosersBringAStoredValueIntoRange)
 {
-    struct Case {
-        int stored;
-        int expected;
-    };
+    struct Case { int stored; int expected; };
     for (const Case& c : {Case{-3, 0}, Case{2, 2}, Case{4, 4}, Case{9, 4}, Case{1000000000, 4}}) {
         SCOPED_TRACE(c.stored);
         int listValue = c.stored;
@@ -140,12 +133,7 @@ int positionOf(const char* code)
 
 TEST_F(MenuChooserTest, TypedLetterJumpsToTheNextCountryWithThatInitial)
 {
-    struct Case {
-        const char* name;
-        const char* from;
-        int character;
-        const char* to;
-    };
+    struct Case { const char* name; const char* from; int character; const char* to; };
     const Case cases[] = {
         {"FromNone", "--", 'g', "GA"},
         {"Next", "GA", 'g', "GB"},

@@ -37,12 +37,7 @@ protected:
 
 TEST_F(MenuKeyTest, InputThatGoesDownOverTheFieldBecomesItsBindingAndNobodyElses)
 {
-    struct Case {
-        const char* name;
-        bool over;
-        std::vector<int> pressed;
-        Bindings expected;
-    };
+    struct Case { const char* name; bool over; std::vector<int> pressed; Bindings expected; };
     // The field edits control 0's first input. Keys: 30 A, 57 Space, 1 Escape.
     const Bindings start = {203, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29};
     const Case cases[] = {
@@ -106,10 +101,7 @@ protected:
 
 TEST_F(MenuStringTest, TypingEditsTheTextWithinItsCharactersAndLength)
 {
-    struct Key {
-        int code;
-        int character;
-    };
+    struct Key { int code; int character; };
     struct Case {
         const char* name;
         const char* start;

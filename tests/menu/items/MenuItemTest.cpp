@@ -11,10 +11,7 @@ using MenuItemTest = ItemTest;
 TEST_F(MenuItemTest, TextColourFadesTowardsTheHighlightWhileTheMouseRestsOnTheItem)
 {
     MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "Caption", "Hint"));
-    struct Frame {
-        bool over;
-        UColor color;
-    };
+    struct Frame { bool over; UColor color; };
     // Each step is 0.05 s, a fifth of the fade; channels are cut towards zero.
     const Frame frames[] = {
         {true, UColor(255, 153, 38, 255)},  {true, UColor(255, 178, 76, 255)},  {true, UColor(255, 204, 115, 255)},
@@ -44,12 +41,7 @@ TEST_F(MenuItemTest, DisabledItemUnderTheMouseIsHighlightedButKeepsItsDisabledCo
 
 TEST_F(MenuItemTest, HighlightFrameIsDrawnOverTheFrameOnlyForAnEnabledHighlightedItem)
 {
-    struct Case {
-        const char* name;
-        bool over;
-        bool disabled;
-        UColor expected;
-    };
+    struct Case { const char* name; bool over; bool disabled; UColor expected; };
     const Case cases[] = {
         {"Away", false, false, FRAME},
         {"Over", true, false, GLOW},
@@ -70,10 +62,7 @@ TEST_F(MenuItemTest, HighlightFrameIsDrawnOverTheFrameOnlyForAnEnabledHighlighte
 TEST_F(MenuItemTest, CaptionSitsBesideOnOrAboveTheFrame)
 {
     // "AB" is 14 wide and 10 high in the medium font, whose lines are 16.
-    struct Case {
-        int location;
-        float x, y;
-    };
+    struct Case { int location; float x, y; };
     const Case cases[] = {
         {4, -128.0f - 5.0f - 7.0f, 3.0f},
         {5, 0.0f, 3.0f},
@@ -94,12 +83,7 @@ TEST_F(MenuItemTest, CaptionSitsBesideOnOrAboveTheFrame)
 TEST_F(MenuItemTest, HintLineShowsTheHintOrTheDisabledTextWhileHighlighted)
 {
     // A lone "W" centred on x = 0, its bottom 4 units above the view's bottom.
-    struct Case {
-        const char* name;
-        bool over;
-        bool disabled;
-        bool hintShown;
-    };
+    struct Case { const char* name; bool over; bool disabled; bool hintShown; };
     const Case cases[] = {
         {"Away", false, false, false},
         {"Over", true, false, true},

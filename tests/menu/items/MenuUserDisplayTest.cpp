@@ -56,11 +56,7 @@ TEST_F(MenuUserDisplayTest, GreetingLightsUpInsideItsBoxOnly)
 {
     pGlobal->profileManager.addProfile("A very long player name");
     MenuUserDisplay* display = add(new MenuUserDisplay());
-    struct Case {
-        const char* name;
-        float x, y;
-        bool hovered;
-    };
+    struct Case { const char* name; float x, y; bool hovered; };
     const Case cases[] = {
         {"Centre", 0.0f, NAME_TOP - 18.0f, true},
         {"LeftEdge", -100.0f, NAME_TOP - 18.0f, true},

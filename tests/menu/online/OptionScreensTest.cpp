@@ -155,11 +155,7 @@ TEST_F(OptionScreensTest, TheTwoPlayersKeysAreSeparateColumnsOfOneTable)
     close(page);
 }
 
-struct ApplyCase {
-    const char* name;
-    bool bChange;
-    bool bEscape;
-};
+struct ApplyCase { const char* name; bool bChange; bool bEscape; };
 
 TEST_F(OptionScreensTest, ClosingAfterAChangeAppliesTheSettings)
 {

@@ -22,11 +22,7 @@ TEST_F(ContextUserManagerTest, ListsThePlayersWithTheCurrentOneMarked)
     EXPECT_EQ(screen->rowTexts[0]->color, ContextUserManager::ROW_COLOR);
 }
 
-struct RowClick {
-    float x;
-    float dy;
-    int current;
-};
+struct RowClick { float x; float dy; int current; };
 
 class RowClickTest : public ContextUserManagerTest, public ::testing::WithParamInterface<RowClick> {};
 

@@ -73,13 +73,7 @@ TEST_F(BackgroundTest, SkyLayerClearsToTheSkyColourAndHangsTheSkyAbove86)
 
 TEST_F(BackgroundTest, RowsCoverTheWholeWidthAndScrollByTheirParallax)
 {
-    struct Case {
-        int flags;
-        float worldY;
-        int tile;
-        float cameraX;
-        int firstStripe;
-    };
+    struct Case { int flags; float worldY; int tile; float cameraX; int firstStripe; };
     // Sky (parallax 3) moves by a third of the camera's travel, grass
     // (parallax 1) with it: 300 to the right moves the sky 100 and the grass
     // 300 to the left, modulo the tile width; the same holds left of the

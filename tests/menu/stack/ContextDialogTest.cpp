@@ -61,11 +61,7 @@ TEST_F(ContextDialogTest, FrameSizeRules)
 
 TEST_F(ContextDialogTest, ButtonsAnswerThroughThePointerAndCloseTheDialog)
 {
-    struct Case {
-        bool first;
-        bool second;
-        int answer;
-    };
+    struct Case { bool first; bool second; int answer; };
     for (const Case& c : {Case{true, false, 0}, Case{false, true, 1}, Case{true, true, 1}, Case{false, false, -1}}) {
         SCOPED_TRACE(::testing::Message() << c.first << c.second);
         int answer = 7;

@@ -276,13 +276,7 @@ TEST_F(ContextManagerTest, NoOrEscapeOnTheDialogClosesOnlyTheDialog)
     }
 }
 
-struct CloseKeyCase {
-    const char* name;
-    int code;
-    bool closeOnKeys;
-    bool rebindFireToF;
-    bool expectFinished;
-};
+struct CloseKeyCase { const char* name; int code; bool closeOnKeys; bool rebindFireToF; bool expectFinished; };
 
 class CloseKeyTest : public ContextManagerTest, public ::testing::WithParamInterface<CloseKeyCase> {};
 

@@ -36,13 +36,7 @@ protected:
 
 TEST_F(LanguageFlagTest, ClickChoosesTheLanguageOnlyWhenAButtonWentDownOverTheFlag)
 {
-    struct Case {
-        const char* name;
-        float x, y;
-        bool pressedNow;
-        bool hovered;
-        bool chosen;
-    };
+    struct Case { const char* name; float x, y; bool pressedNow; bool hovered; bool chosen; };
     const Case cases[] = {
         {"PressOverTheFlag", -100.0f, 50.0f, true, true, true},
         {"PressOnItsEdge", -85.0f, 35.0f, true, true, true},

@@ -35,11 +35,7 @@ TEST_F(MessageViewerTest, WideMessagesWrapAndMayPushOutTheirOwnBeginning)
 
 TEST_F(MessageViewerTest, FadesOutDuringTheLastSecondOfTheDisplayTime)
 {
-    struct Case {
-        double displayTime;
-        double age;
-        float alpha;
-    };
+    struct Case { double displayTime; double age; float alpha; };
     for (const Case& c : {Case{0.0, 100.0, 1.0f}, Case{5.0, 1.0, 1.0f}, Case{5.0, 3.9, 1.0f}, Case{5.0, 4.5, 0.5f},
                           Case{5.0, 4.75, 0.25f}, Case{5.0, 5.5, 0.0f}, Case{-1.0, 100.0, 1.0f}}) {
         viewer.displayTime = c.displayTime;

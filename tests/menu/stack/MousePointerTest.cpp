@@ -28,11 +28,7 @@ protected:
 
 TEST_F(MousePointerTest, HeldButtonSlidesToThePressedFrame)
 {
-    struct Step {
-        bool held;
-        float pressed;
-        bool pressedFrame;
-    };
+    struct Step { bool held; float pressed; bool pressedFrame; };
     const Step steps[] = {{true, 0.4f, false},  {true, 0.8f, false}, {true, 1.0f, true},
                           {false, 0.6f, false}, {true, 1.0f, true},  {false, 0.6f, false},
                           {false, 0.2f, false}, {false, 0.0f, false}};

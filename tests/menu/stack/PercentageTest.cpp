@@ -16,10 +16,7 @@ Texture* barTexture()
 
 TEST(Percentage, BarShowsTheValueClampedFromItsLeftEnd)
 {
-    struct Case {
-        float value;
-        float width;
-    };
+    struct Case { float value; float width; };
     Percentage bar(barTexture(), 0, 1);
     const Quad& full = *static_cast<Quad*>(barTexture()->skins[1]);
     for (const Case& c : {Case{0.5f, 100.0f}, Case{1.5f, 200.0f}, Case{-0.2f, 0.0f}, Case{0.0f, 0.0f},

@@ -74,11 +74,7 @@ TEST_F(RadialFaderDrawing, HalfClosedLeavesARoundHoleInTheMiddle)
 
 TEST_F(RadialFaderDrawing, HighDetailSoftensTheEdgeOfTheHole)
 {
-    struct Case {
-        int detail;
-        bool brokenAlpha;
-        bool soft;
-    };
+    struct Case { int detail; bool brokenAlpha; bool soft; };
     KivGraphics& graphics = *pKiv->pGraphics;
     const bool keptBroken = graphics.bBrokenAlphaOp;
     for (const Case& c : {Case{1, false, true}, Case{0, false, false}, Case{1, true, false}}) {

@@ -9,12 +9,7 @@
 
 namespace {
 
-struct Environment {
-    const char* portable;
-    const char* xdg;
-    const char* home;
-    const char* expectedBelow;
-};
+struct Environment { const char* portable; const char* xdg; const char* home; const char* expectedBelow; };
 
 void setOrUnset(const char* name, const char* value)
 {

@@ -73,12 +73,7 @@ TEST(HttpUpload, GoesThroughTheProxyWithTheFullAddress)
 
 TEST(HttpUpload, FailuresEndWithAClearStatus)
 {
-    struct Case {
-        const char* what;
-        const char* reply;
-        size_t maxResponse;
-        const char* expected;
-    };
+    struct Case { const char* what; const char* reply; size_t maxResponse; const char* expected; };
     const Case cases[] = {
         {"silent server", "", 1000, "Upload failed: waiting for the response timed out."},
         {"oversize reply", nullptr, 1000, "Upload failed: response larger than"},
