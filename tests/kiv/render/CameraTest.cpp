@@ -50,33 +50,4 @@ TEST(CameraView, ScreenAndWorldAreExactInversesAtEveryDepth)
     }
 }
 
-// Where a world point lands in normalised device coordinates under the
-// projection the camera loaded.
-V3 project(const V3& p)
-{
-    float m[16];
-    pKiv->pGraphics->getProjection(m);
-    const float x = m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12];
-    const float y = m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13];
-    const float w = m[3] * p.x + m[7] * p.y + m[11] * p.z + m[15];
-    return V3(x / w, y / w, 0.0f);
-}
-
-TEST(CameraView, ProjectionPutsWorldXRightAndYUp)
-{
-    Camera camera;
-    camera.tick(0.0, 0.0);
-    camera.render();
-    expectPoint(V3(1, 0, 0), project(V3(320, 0, 0)), 1e-4f);
-    expectPoint(V3(0, 1, 0), project(V3(0, 240, 0)), 1e-4f);
-    // Twice as far looks half as large.
-    expectPoint(V3(0.5f, 0, 0), project(V3(320, 0, 320)), 1e-4f);
-    camera.roll = 1.5707964f;
-    camera.render();
-    const V3 turned = project(V3(100, 0, 0));
-    EXPECT_NEAR(0.0f, turned.x, 1e-4f);
-    EXPECT_GT(turned.y, 0.0f) << "a roll of a quarter turn makes world +x the view's up";
-    pKiv->pGraphics->setGlobalRenderState();
-}
-
 } // namespace

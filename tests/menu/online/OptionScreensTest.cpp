@@ -221,32 +221,4 @@ TEST_F(OptionScreensTest, AStoredValueOutsideTheOfferedRangeIsBroughtInAndApplie
     EXPECT_FLOAT_EQ(1.0f, static_cast<float>(pKiv->pInput->mouseSpeed)) << "applied";
 }
 
-TEST_F(OptionScreensTest, EachScreenHasItsTitleAndDrawsAllItsRows)
-{
-    const std::pair<std::function<ContextOptionsPage*()>, Language::StringsEnum> screens[] = {
-        {screenOf<ContextOptionsGameplay>(), Language::GAMEPLAY},
-        {screenOf<ContextOptionsGraphics>(), Language::GRAPHICS},
-        {screenOf<ContextOptionsSound>(), Language::SOUND},
-        {screenOf<ContextOptionsControls>(), Language::CONTROLS},
-        {screenOf<ContextOptionsControls2>(), Language::CONTROLS2},
-    };
-    for (const auto& [make, title] : screens) {
-        SCOPED_TRACE(english(title));
-        ContextOptionsPage* page = open(make());
-        const std::vector<RenderableText*> texts = all<RenderableText>(page);
-        ASSERT_FALSE(texts.empty());
-        EXPECT_EQ(english(title), texts.front()->text);
-        // Rows stay inside the view, clear of the back button's row.
-        for (MenuItem* item : all<MenuItem>(page)) {
-            if (item == page->pBackButton)
-                continue;
-            EXPECT_GT(item->position.y, page->pBackButton->position.y + 20.0f) << item->caption;
-            EXPECT_LE(item->position.x + 0.5f * item->pSkin->width, 320.0f) << item->caption;
-        }
-        clearFrame();
-        pGlobal->pContextManager->render();
-        close(page);
-    }
-}
-
 } // namespace

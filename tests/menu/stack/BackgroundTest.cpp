@@ -61,16 +61,6 @@ protected:
     }
 };
 
-TEST_F(BackgroundTest, SkyLayerClearsToTheSkyColourAndHangsTheSkyAbove86)
-{
-    auto image = draw(Background::LAYER_SKY, 0.0f);
-    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, 200.0f)));
-    EXPECT_TRUE(sameColor(CLOUD, worldPixel(*image, 10.0f, 100.0f)));
-    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, 84.0f)));
-    EXPECT_TRUE(sameColor(HILL, worldPixel(*image, 10.0f, 5.0f))) << "hills stand on y = -2";
-    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, -10.0f)));
-}
-
 TEST_F(BackgroundTest, RowsCoverTheWholeWidthAndScrollByTheirParallax)
 {
     struct Case { int flags; float worldY; int tile; float cameraX; int firstStripe; };
@@ -111,19 +101,6 @@ TEST_F(BackgroundTest, TileWithoutWidthDrawsNothingAndReturns)
     layers.drawLayer(&empty, 3.0f, 0.0f, 0.0f, 0.0f);
     pKiv->pCurrentContext = nullptr;
     EXPECT_EQ(640 * 480, countPixels(*grab(), BACKDROP, 0, 0, 640, 480));
-}
-
-TEST(ContextPre, CameraStandsCentredWithTheGroundAtTheBottomEdge)
-{
-    registerScenery();
-    ContextPre pre;
-    const Camera& camera = *pre.pCamera;
-    EXPECT_EQ(V3(0.0f, 236.0f, -320.0f), camera.position);
-    EXPECT_FLOAT_EQ(-4.0f, camera.getVisibleRect(0.0f).bottom);
-    ASSERT_EQ(1, pre.getChildCount());
-    const Background* layers = dynamic_cast<Background*>(static_cast<KivBase*>(pre.pFirstChild));
-    ASSERT_NE(nullptr, layers);
-    EXPECT_EQ(7, layers->flags);
 }
 
 TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)

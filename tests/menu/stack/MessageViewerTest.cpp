@@ -80,22 +80,4 @@ TEST_F(MessageViewerDrawing, LinesRunDownFromThePosition)
     EXPECT_TRUE(sameColor(BACKDROP, glyphColour(*image, 100.0f, 3)));
 }
 
-TEST_F(MessageViewerDrawing, BottomAnchoredBlockGrowsUpwards)
-{
-    viewer.bottomAnchored = true;
-    auto image = draw();
-    for (int line = 0; line < 3; ++line)
-        EXPECT_TRUE(sameColor(WHITE, glyphColour(*image, 132.0f, line))) << line;
-    EXPECT_TRUE(sameColor(BACKDROP, glyphColour(*image, 132.0f, 3)));
-}
-
-TEST_F(MessageViewerDrawing, OlderLinesDimmedToHalfBrightness)
-{
-    viewer.dimOlderLines = true;
-    auto image = draw();
-    EXPECT_TRUE(sameColor(UColor(127, 127, 127, 255), glyphColour(*image, 100.0f, 0)));
-    EXPECT_TRUE(sameColor(UColor(127, 127, 127, 255), glyphColour(*image, 100.0f, 1)));
-    EXPECT_TRUE(sameColor(WHITE, glyphColour(*image, 100.0f, 2)));
-}
-
 } // namespace

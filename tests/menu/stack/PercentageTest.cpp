@@ -33,26 +33,4 @@ TEST(Percentage, BarShowsTheValueClampedFromItsLeftEnd)
     }
 }
 
-TEST(Percentage, DrawsBackgroundThenHalfABar)
-{
-    Context screen;
-    screen.pCamera->tick(0.0, 0.0);
-    Percentage* bar = new Percentage(barTexture(), 0, 1);
-    screen.addChildLast(bar);
-    bar->setValue(0.5f);
-    clearFrame();
-    screen.render();
-    auto image = grab();
-    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, -95.0f, 0.0f)));
-    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, -5.0f, 0.0f)));
-    EXPECT_TRUE(sameColor(BLUE, worldPixel(*image, 5.0f, 0.0f))) << "the rest shows the background";
-    EXPECT_TRUE(sameColor(BLUE, worldPixel(*image, -110.0f, 0.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, -130.0f, 0.0f)));
-
-    bar->bHidden = true;
-    clearFrame();
-    screen.render();
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*grab(), -50.0f, 0.0f))) << "hidden: nothing at all";
-}
-
 } // namespace

@@ -72,29 +72,6 @@ TEST_F(RadialFaderDrawing, HalfClosedLeavesARoundHoleInTheMiddle)
     EXPECT_TRUE(sameColor(BLACK, pixelAt(*image, 639, 479)));
 }
 
-TEST_F(RadialFaderDrawing, HighDetailSoftensTheEdgeOfTheHole)
-{
-    struct Case { int detail; bool brokenAlpha; bool soft; };
-    KivGraphics& graphics = *pKiv->pGraphics;
-    const bool keptBroken = graphics.bBrokenAlphaOp;
-    for (const Case& c : {Case{1, false, true}, Case{0, false, false}, Case{1, true, false}}) {
-        pGlobal->hst.detail = c.detail;
-        graphics.bBrokenAlphaOp = c.brokenAlpha;
-        auto image = draw(0.5f);
-        // 16 units inside the hole's edge: half way across the soft edge.
-        const UColor inside = worldPixel(*image, 110.0f, 0.0f);
-        if (c.soft) {
-            EXPECT_LT(inside.b, BACKDROP.b - 20) << c.detail;
-            EXPECT_GT(inside.b, 10) << c.detail;
-        } else {
-            EXPECT_TRUE(sameColor(BACKDROP, inside)) << c.detail << c.brokenAlpha;
-        }
-        EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, 0.0f)));
-        EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 140.0f, 0.0f)));
-    }
-    graphics.bBrokenAlphaOp = keptBroken;
-}
-
 TEST_F(RadialFaderDrawing, DrawsAroundTheWorldOriginWhateverTheModelView)
 {
     pGlobal->hst.detail = 0;
