@@ -136,27 +136,6 @@ TEST_F(KivAudioTest, CurrentMusicIsSwitchedFadedAndStopped)
     EXPECT_EQ(mixer()->getChildCount(), 0);
 }
 
-TEST_F(KivAudioTest, MusicStreamPlaysOnceAndRestartsAfterStop)
-{
-    const std::string track = writeSine("track.ogg", 30000, 2, 22050);
-    startEngine();
-    holdDevice();
-    SoundStream stream(track, true);
-    EXPECT_EQ(stream.channelId, -1);
-    stream.play();
-    const int first = stream.channelId;
-    mixBuffer();
-    const int cursor = mixer()->getChannel(first)->playCursor;
-    stream.play();
-    EXPECT_EQ(stream.channelId, first) << "a playing track is not restarted";
-    EXPECT_EQ(mixer()->getChannel(first)->playCursor, cursor);
-    stream.stop();
-    EXPECT_FALSE(stream.isPlaying());
-    stream.play();
-    EXPECT_NE(stream.channelId, first);
-    EXPECT_TRUE(stream.isPlaying());
-}
-
 TEST_F(KivAudioTest, DiskDriverCapturesWhatIsPlayed)
 {
     const std::string capture = home + "/capture.raw";

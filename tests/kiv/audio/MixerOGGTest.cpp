@@ -54,30 +54,6 @@ TEST(MixerOGG, DecodesMonoAndStereoAtSeveralRates)
     }
 }
 
-TEST(MixerOGG, DecodedSampleRefillsFromTheStartAndWrapsWhenLooping)
-{
-    auto file = memoryFile(oggtest::sineOgg(300, 2, 22050));
-    MixerOGGstatic once(file.get(), false, 1);
-    int cursor = -1, max = -1;
-    EXPECT_TRUE(once.refill(cursor, max));
-    EXPECT_EQ(cursor, 0);
-    EXPECT_EQ(max, 600);
-    cursor = 600;
-    EXPECT_FALSE(once.refill(cursor, max));
-    EXPECT_EQ(cursor, 600);
-    EXPECT_EQ(max, 600);
-    once.rewind();
-    EXPECT_EQ(once.dataSize, 600) << "rewind leaves a decoded sample alone";
-
-    auto loopFile = memoryFile(oggtest::sineOgg(300, 2, 22050));
-    MixerOGGstatic looping(loopFile.get(), true, 1);
-    cursor = 900;
-    max = 600;
-    EXPECT_TRUE(looping.refill(cursor, max));
-    EXPECT_EQ(cursor, 0) << "overshoot is not carried";
-    EXPECT_EQ(max, 600);
-}
-
 TEST(MixerOGG, StreamedChunksMatchTheWholeDecode)
 {
     for (int channels : {1, 2}) {
@@ -181,12 +157,6 @@ TEST(MixerOGGDeathTest, RefusesWhatItCannotPlay)
                     MixerOGGstatic sample(file.get(), false, 1);
                 }),
                 ::testing::ExitedWithCode(255), "ov_open_callbacks\\(this, &vf, NULL, 0, cb\\)==0");
-    const std::vector<unsigned char> mono = oggtest::sineOgg(1000, 1, 22050);
-    EXPECT_EXIT(reportOnStderr([&] {
-                    auto file = memoryFile(mono);
-                    MixerOGGstream stream(file.get(), true, 2);
-                }),
-                ::testing::ExitedWithCode(255), "maxPlaybacks==1");
     const std::vector<unsigned char> fiveChannels = oggtest::sineOgg(1000, 5, 22050);
     EXPECT_EXIT(reportOnStderr([&] {
                     auto file = memoryFile(fiveChannels);

@@ -117,15 +117,6 @@ TEST_F(MixerTest, FrequencySetsTheStepThroughTheSource)
     }
 }
 
-TEST_F(MixerTest, FractionalPositionIsTruncatedBetweenCallbacks)
-{
-    const int id = startNew(source.get());
-    mixer.setFrequency(id, RATE / 2.0f, 0.0);
-    mixFrames(mixer, 21); // ends at position 10.5
-    EXPECT_EQ(mixer.getChannel(id)->playCursor, 20);
-    EXPECT_EQ(framesPlayed(mixFrames(mixer, 3), 3), (std::vector<int>{10, 10, 11}));
-}
-
 TEST_F(MixerTest, SampleThatEndsInsideACallbackLeavesTheRestSilent)
 {
     auto shortSource = rampSource(100, RATE);
@@ -237,21 +228,6 @@ TEST_F(MixerTest, PlayDropsTheOldestLiveChannelPastMaxPlaybacks)
         EXPECT_EQ(live, c.liveIds) << "maxPlaybacks " << c.maxPlaybacks;
         EXPECT_NE(fresh.getChannel(0), nullptr) << "other sources are left alone";
     }
-}
-
-TEST_F(MixerTest, StopSourceDeletesItsChannelsAndEveryDeadOne)
-{
-    auto ended = rampSource(10, RATE);
-    auto other = rampSource(100, RATE);
-    startNew(ended.get());
-    mixFrames(mixer, BUFFER_FRAMES); // ended's channel is now dead, not yet deleted
-    mixer.play(source.get(), false);
-    const int kept = mixer.play(other.get(), false);
-    mixer.play(source.get(), false);
-    ASSERT_EQ(mixer.getChildCount(), 4);
-    mixer.stopSource(source.get());
-    EXPECT_EQ(mixer.getChildCount(), 1);
-    EXPECT_NE(mixer.getChannel(kept), nullptr);
 }
 
 TEST_F(MixerTest, EmptySampleEndsWithoutReading)

@@ -142,20 +142,6 @@ TEST_F(SoundTest, HandleMadeAtTheLimitDropsTheOldestChannelAtOnce)
     channel.stop();
 }
 
-TEST_F(SoundTest, StartedPlaybackOutlivesItsHandle)
-{
-    {
-        SoundChannel channel(sound.get());
-        channel.play();
-    }
-    EXPECT_TRUE(mixer()->isPlaying(0));
-    mixBuffer();
-    mixBuffer();
-    KivAudio* audio = pKiv->pAudio;
-    audio->update();
-    EXPECT_EQ(mixer()->getChildCount(), 0) << "2000 frames end within two buffers";
-}
-
 TEST_F(SoundTest, PanFromScreenXFollowsTheViewWidth)
 {
     struct Case { int fovWidth; float x; float pan; };
