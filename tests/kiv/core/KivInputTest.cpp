@@ -45,17 +45,6 @@ TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
     EXPECT_FALSE(input.isDown(30));
 }
 
-TEST(KivInput, LowestPressedCodeWins)
-{
-    KivInput input;
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_UP));
-    input.onEvent(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
-    input.update();
-    EXPECT_EQ(input.getPressedKey(), 1);
-    EXPECT_TRUE(input.isMouseButtonPressed());
-}
-
 TEST(KivInput, TypedCharacters)
 {
     struct Case { SDLKey key; Uint16 unicode; int code; int expected; };

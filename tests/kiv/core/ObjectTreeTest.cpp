@@ -139,18 +139,4 @@ TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)
     EXPECT_EQ(other.get(), nullptr);
 }
 
-TEST(ObjectTree, DisabledInHierarchyAndFindContext)
-{
-    Context screen;
-    KivBase* layer = new KivBase();
-    KivBase* item = new KivBase();
-    screen.addChildLast(layer);
-    layer->addChildLast(item);
-    EXPECT_EQ(item->findContext(), &screen);
-    EXPECT_FALSE(item->isDisabledInHierarchy());
-    layer->bIgnoreEvents = true;
-    EXPECT_TRUE(item->isDisabledInHierarchy());
-    EXPECT_FALSE(screen.isDisabledInHierarchy());
-}
-
 } // namespace

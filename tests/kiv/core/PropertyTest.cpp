@@ -36,33 +36,6 @@ TEST(Property, TextFormsReadBackAndRejectBadValues)
     EXPECT_EQ(colour, UColor(1, 2, 3, 255));
 }
 
-TEST(Property, PointerTravelsAsResourceKeyOrIdentifier)
-{
-    TemporaryHome home;
-    Kiv* engine = new Kiv();
-    KivBase* resource = new KivBase();
-    engine->pResourceManager->addResource("hills:0", resource);
-    KivBase* target = nullptr;
-    Context* screen = nullptr;
-    PropertyPointer byKey("pSkin", &target, true);
-    PropertyPointer byId("pScreen", &screen);
-    EXPECT_EQ(byKey.getText(), "null");
-    EXPECT_TRUE(byKey.setText("hills:0"));
-    EXPECT_EQ(target, resource);
-    EXPECT_EQ(byKey.getText(), "hills:0");
-    EXPECT_FALSE(byKey.setText("missing"));
-    EXPECT_EQ(target, resource);
-    EXPECT_FALSE(byId.setTarget(resource)) << "a KivBase is not a Context";
-    Context realScreen;
-    realScreen.objectUID = 9;
-    EXPECT_TRUE(byId.setTarget(&realScreen));
-    EXPECT_EQ(byId.getText(), "9");
-    EXPECT_TRUE(byId.setText("null"));
-    EXPECT_EQ(screen, nullptr);
-    delete resource;
-    delete engine;
-}
-
 } // namespace
 
 #include "Packet.h"

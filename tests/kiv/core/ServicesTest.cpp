@@ -1,4 +1,3 @@
-#include "Console.h"
 #include "Context.h"
 #include "EventManager.h"
 #include "ResourceManager.h"
@@ -7,31 +6,6 @@
 #include <vector>
 
 namespace {
-
-int lastFontCacheSetting = -1;
-
-TEST(Console, CommandsChangeDebugLevelAndFontCache)
-{
-    TemporaryHome home;
-    Kiv* engine = new Kiv();
-    Console::fontCacheHandler = [](int enabled) { lastFontCacheSetting = enabled; };
-    struct Case { const char* command; bool known; int debugLevel; int fontCache; };
-    const Case cases[] = {
-        {"debug 12", true, 12, -1}, {"fontcache 0", true, 12, 0}, {"fontcache 1", true, 12, 1},
-        {"debug", false, 12, 1},    {"debug 3x", false, 12, 1},   {"launch rockets", false, 12, 1},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(engine->pConsole->execute(c.command), c.known) << c.command;
-        EXPECT_EQ(engine->debugLevel, c.debugLevel) << c.command;
-        EXPECT_EQ(lastFontCacheSetting, c.fontCache) << c.command;
-    }
-    Console::fontCacheHandler = nullptr;
-    for (int i = 0; i < 100; ++i)
-        engine->pConsole->print("line %d", i);
-    EXPECT_EQ(engine->pConsole->history.size(), Console::HISTORY_SIZE);
-    EXPECT_EQ(engine->pConsole->history.front(), "line 36");
-    delete engine;
-}
 
 struct Hoverable : KivBase {
     Hoverable(const char* objectName, std::vector<std::string>* objectJournal) : name(objectName), journal(objectJournal) {}
