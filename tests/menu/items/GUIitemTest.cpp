@@ -39,18 +39,4 @@ TEST_F(GUIitemTest, ItemIgnoringEventsIsDrawnDisabledWithItsDisabledTip)
     EXPECT_TRUE(sameColor(WHITE, worldPixel(*draw(), 0.0f, -240.0f + 8.0f))) << "the tooltip";
 }
 
-TEST_F(GUIitemTest, UnknownStyleOrCaptionLocationIsFatal)
-{
-    EXPECT_EXIT(GUIitem(&standard, 12), ::testing::ExitedWithCode(255), "");
-    EXPECT_EXIT(GUIitem(&minimal, -1), ::testing::ExitedWithCode(255), "");
-    EXPECT_EXIT(
-        {
-            GUIitem* item = add(new GUIitem(&minimal, 2));
-            item->caption = "x";
-            item->captionLocation = 7;
-            screen.render();
-        },
-        ::testing::ExitedWithCode(255), "");
-}
-
 } // namespace

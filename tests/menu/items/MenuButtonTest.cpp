@@ -4,7 +4,6 @@
 #include "MenuBool.h"
 #include "MenuButton.h"
 #include "MenuButtonQuit.h"
-#include "MenuButtonURL.h"
 
 namespace {
 
@@ -102,24 +101,6 @@ TEST_F(MenuButtonTest, QuitButtonClosesTheActiveScreen)
     EXPECT_TRUE(shown.bFinished);
 }
 
-TEST_F(MenuButtonTest, UrlButtonEndsTheProgramWithItsAddress)
-{
-    for (const char* url : {"http://example.org/", ""}) {
-        SCOPED_TRACE(url);
-        pGlobal->urlToOpenOnExit = "earlier";
-        MenuButtonURL* link = add(new MenuButtonURL(0.0f, 0.0f, 0.0f, "Web", ""));
-        EXPECT_EQ("", link->url);
-        link->url = url;
-        pressAt(0.0f, 0.0f);
-        EXPECT_TRUE(link->wasClicked());
-        EXPECT_EQ(url, pGlobal->urlToOpenOnExit);
-        EXPECT_TRUE(pGlobal->pContextManager->bQuit);
-        pGlobal->pContextManager->bQuit = false;
-        link->deleteMe();
-    }
-    pGlobal->urlToOpenOnExit.clear();
-}
-
 TEST_F(MenuButtonTest, EachPressOverASwitchInvertsItOnce)
 {
     struct Frame { const char* name; bool over; bool press; bool held; bool disabled; bool value; };
@@ -143,19 +124,6 @@ TEST_F(MenuButtonTest, EachPressOverASwitchInvertsItOnce)
         step();
         EXPECT_EQ(f.value, value);
         EXPECT_EQ(f.over && f.press && !f.disabled, toggle->wasClicked());
-    }
-}
-
-TEST_F(MenuButtonTest, SwitchShowsItsMarkOnlyWhileOn)
-{
-    for (bool on : {false, true}) {
-        SCOPED_TRACE(on);
-        bool value = on;
-        MenuBool* toggle = add(new MenuBool(0.0f, 0.0f, 0.0f, "", "", &value));
-        step();
-        // The mark is centred on the switch, in the normal text colour.
-        EXPECT_EQ(on, sameColor(UColor(255, 128, 0, 255), worldPixel(*draw(), 0.0f, 2.0f)));
-        toggle->deleteMe();
     }
 }
 

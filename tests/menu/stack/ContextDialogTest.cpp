@@ -86,18 +86,6 @@ TEST_F(ContextDialogTest, AnswerPointerMayBeNull)
     EXPECT_TRUE(dialog->bFinished);
 }
 
-TEST_F(ContextDialogTest, NoCaptionsNoButtons)
-{
-    dialog->firstCaption = "";
-    dialog->message = "Please wait";
-    dialog->build();
-    EXPECT_EQ(nullptr, dialog->pFirstButton);
-    EXPECT_EQ(nullptr, dialog->pSecondButton);
-    EXPECT_TRUE(dialog->bCloseOnKeys);
-    dialog->tick(0.0, 0.02);
-    EXPECT_FALSE(dialog->bFinished);
-}
-
 TEST_F(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswer)
 {
     ContextManager manager;
@@ -118,21 +106,6 @@ TEST_F(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswe
     dialog = nullptr;
     EXPECT_EQ(&asker, manager.getActiveContext());
     EXPECT_FALSE(asker.bFinished);
-}
-
-TEST_F(ContextDialogTest, ScreenBelowIsDrawnFrozenBehindTheDialog)
-{
-    ContextManager manager;
-    Context below;
-    below.clearColor = BLUE;
-    dialog->build();
-    manager.pushContext(&below);
-    manager.pushContext(dialog);
-    manager.tick(0.0, 0.02);
-    clearFrame();
-    manager.render();
-    EXPECT_TRUE(sameColor(BLUE, pixelAt(*grab(), 5, 5)));
-    manager.removeChild(dialog);
 }
 
 } // namespace

@@ -168,23 +168,6 @@ TEST_F(ContextManagerTest, SwitchingScreensClearsTheMouseOverObjectAndOpensTheFa
     pKiv->pEventManager->setMouseOver(nullptr);
 }
 
-TEST_F(ContextManagerTest, PickAsksTheTopScreenOnly)
-{
-    RecordingScreen* lower = screen("lower");
-    RecordingScreen* upper = screen("upper");
-    Renderable* target = new Renderable();
-    target->pSkin = shared().pointerTexture->skins[0];
-    target->bHasInvXform = true;
-    target->updateVisuals();
-    lower->addChildLast(target);
-    manager->pushContext(lower);
-    step();
-    EXPECT_EQ(target, manager->pick(0.0f, 0.0f));
-    manager->pushContext(upper);
-    step();
-    EXPECT_EQ(nullptr, manager->pick(0.0f, 0.0f));
-}
-
 struct EscapeCase {
     const char* name;
     bool escapeCloses;
@@ -332,25 +315,6 @@ TEST_F(ContextManagerTest, OwnerMayDeleteAScreenWhileItIsOnTheStack)
     step();
     EXPECT_TRUE(manager->bQuit);
     EXPECT_TRUE(log.empty());
-}
-
-TEST_F(ContextManagerTest, PointerIsDrawnOverTheActiveScreenUnlessItHidesIt)
-{
-    for (bool show : {true, false}) {
-        SCOPED_TRACE(show ? "shown" : "hidden");
-        RecordingScreen* shown = screen("screen");
-        shown->clearColor = BACKDROP;
-        shown->bShowPointer = show;
-        manager->pushContext(shown);
-        moveMouseTo(100.0f, 50.0f);
-        step();
-        manager->render();
-        auto image = grab();
-        EXPECT_TRUE(sameColor(show ? RED : BACKDROP, worldPixel(*image, 100.0f, 50.0f)));
-        EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 130.0f, 50.0f)));
-        shown->bFinished = true;
-        step();
-    }
 }
 
 } // namespace

@@ -45,39 +45,4 @@ TEST_F(MessageViewerTest, FadesOutDuringTheLastSecondOfTheDisplayTime)
     }
 }
 
-class MessageViewerDrawing : public MessageViewerTest {
-protected:
-    void SetUp() override
-    {
-        screen.pCamera->tick(0.0, 0.0);
-        viewer.printFlags = 0;
-        viewer.position = V3(-100.0f, 100.0f, 0.0f);
-        viewer.lines = {"aa", "bb", "cc"};
-        viewer.tick(0.0, 0.02);
-    }
-    std::unique_ptr<MemoryImageFile> draw()
-    {
-        pKiv->pCurrentContext = &screen;
-        screen.pCamera->render();
-        clearFrame();
-        viewer.render();
-        pKiv->pCurrentContext = nullptr;
-        return grab();
-    }
-    // The colour of the first glyph of line i counted from the top.
-    static UColor glyphColour(const MemoryImageFile& image, float top, int line)
-    {
-        return worldPixel(image, -97.0f, top - 16.0f * static_cast<float>(line) - 5.0f);
-    }
-    Context screen;
-};
-
-TEST_F(MessageViewerDrawing, LinesRunDownFromThePosition)
-{
-    auto image = draw();
-    for (int line = 0; line < 3; ++line)
-        EXPECT_TRUE(sameColor(WHITE, glyphColour(*image, 100.0f, line))) << line;
-    EXPECT_TRUE(sameColor(BACKDROP, glyphColour(*image, 100.0f, 3)));
-}
-
 } // namespace

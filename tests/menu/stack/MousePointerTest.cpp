@@ -57,17 +57,4 @@ TEST_F(MousePointerTest, SingleFrameTextureAlwaysShowsThatFrame)
     EXPECT_EQ(1.0f, pointer->pressed);
 }
 
-TEST_F(MousePointerTest, DrawsThePressedFrameAtTheMouse)
-{
-    moveMouseTo(40.0f, -30.0f);
-    pKiv->pInput->bMouseHeld[0] = true;
-    for (int i = 0; i < 3; ++i)
-        step(0.05);
-    clearFrame();
-    layer.render();
-    auto image = grab();
-    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, 40.0f, -30.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 60.0f, -30.0f)));
-}
-
 } // namespace

@@ -51,12 +51,6 @@ protected:
     int32_t keptDetail = 0;
 };
 
-TEST_F(RadialFaderDrawing, ClosedIsBlackEverywhere)
-{
-    auto image = draw(1.0f);
-    EXPECT_EQ(640 * 480, countPixels(*image, BLACK, 0, 0, 640, 480));
-}
-
 TEST_F(RadialFaderDrawing, HalfClosedLeavesARoundHoleInTheMiddle)
 {
     pGlobal->hst.detail = 0;
