@@ -53,16 +53,6 @@ TEST(MemoryImageFile, TgaOfEitherOriginLoadsTopRowFirstAsRGBA)
     }
 }
 
-TEST(MemoryImageFile, SizeOnlyLoadReadsNoPixels)
-{
-    ScratchFolder folder;
-    writeBytes(folder.file("a.TGA"), makeTGA(7, 2, false));
-    MemoryImageFile image(folder.file("a.TGA"), true);
-    EXPECT_EQ(image.width, 7);
-    EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(image.pImageData, nullptr);
-}
-
 TEST(MemoryImageFile, DamagedTgaIsRejectedAndLeavesImageAlone)
 {
     struct Case { const char* what; Bytes bytes; };

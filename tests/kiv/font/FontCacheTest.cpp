@@ -71,21 +71,6 @@ TEST_F(FontCache, StripIsReusedOnlyAfterItsTimeToLive)
     EXPECT_EQ(font.cacheFills, fills) << "an old text still in its strip is found without a refill";
 }
 
-TEST_F(FontCache, DroppedWhenTheDisplayIsLost)
-{
-    FontQuad& font = *test->font;
-    print("Hello");
-    font.onKIVmodeChange(Kiv::MODE_OK, Kiv::MODE_INACTIVE);
-    EXPECT_EQ(font.getCacheTextureCount(), 1) << "only the step to display lost drops the cache";
-    font.onKIVmodeChange(Kiv::MODE_INACTIVE, Kiv::MODE_DISPLAYLOST);
-    EXPECT_EQ(font.getCacheTextureCount(), 0);
-    EXPECT_EQ(font.getCacheEntryCount(), 0);
-    font.onKIVmodeChange(Kiv::MODE_DISPLAYLOST, Kiv::MODE_INACTIVE);
-    font.onKIVmodeChange(Kiv::MODE_INACTIVE, Kiv::MODE_OK);
-    print("Hello");
-    EXPECT_EQ(font.getCacheTextureCount(), 1) << "refilled on demand";
-}
-
 TEST_F(FontCache, ShorterTextInReusedStripShowsNoOldPixels)
 {
     FontQuad& font = *test->font;

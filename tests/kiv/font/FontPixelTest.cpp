@@ -111,30 +111,6 @@ protected:
     std::unique_ptr<TestFont> test;
 };
 
-TEST_F(FontLayout, FlagsMoveTheTextByTheirOffsets)
-{
-    FontQuad& font = *test->font;
-    const std::string text = "Offsets";
-    const int width = font.measure(text).width;
-    struct Case { int flags; float dx, dy; };
-    const Case cases[] = {
-        {1, 0.0f, 0.0f},
-        {2, 0.0f, 0.0f},
-        {4, -static_cast<float>(width / 2), 0.0f},
-        {8, -static_cast<float>(width), 0.0f},
-        {4 | 8, -static_cast<float>(width / 2 + width), 0.0f},
-        {0x10, 0.0f, static_cast<float>(font.lineHeight / 2)},
-        {0x20, 0.0f, static_cast<float>(font.lineHeight)},
-        {0x40, 0.0f, static_cast<float>(font.capHeight)},
-        {0x10 | 0x20 | 0x40, 0.0f, static_cast<float>(font.lineHeight / 2 + font.lineHeight + font.capHeight)},
-    };
-    for (const Case& c : cases) {
-        std::vector<unsigned char> flagged = printed(0.0f, 0.0f, c.flags, text);
-        std::vector<unsigned char> moved = printed(c.dx, c.dy, 0, text);
-        EXPECT_EQ(countDifferentPixels(flagged, moved), 0) << "flags " << c.flags;
-    }
-}
-
 TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
 {
     FontQuad& font = *test->font;

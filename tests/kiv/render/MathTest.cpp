@@ -39,28 +39,6 @@ TEST(Easing, EveryCurveAtStartMiddleAndEnd)
     }
 }
 
-TEST(MatrixMath, ComposingOperationsMatchHandValues)
-{
-    Matrix m;
-    m.translate(10.0f, 20.0f, 30.0f);
-    m.rotate(90.0f, 0.0f, 0.0f, 1.0f);
-    m.scale(2.0f, 3.0f, 4.0f);
-    // (1, 1, 1) -> scaled (2, 3, 4) -> turned (-3, 2, 4) -> moved
-    expectNear(V3(7.0f, 22.0f, 34.0f), transformPoint(V3(1, 1, 1), m));
-    Matrix aboutX;
-    aboutX.rotate(90.0f, 1.0f, 0.0f, 0.0f);
-    expectNear(V3(0.0f, 0.0f, 1.0f), transformPoint(V3(0, 1, 0), aboutX));
-    Matrix aboutY;
-    aboutY.rotate(90.0f, 0.0f, 1.0f, 0.0f);
-    expectNear(V3(0.0f, 0.0f, -1.0f), transformPoint(V3(1, 0, 0), aboutY));
-    Matrix aboutNegativeZ;
-    aboutNegativeZ.rotate(90.0f, 0.0f, 0.0f, -1.0f);
-    expectNear(V3(0.0f, -1.0f, 0.0f), transformPoint(V3(1, 0, 0), aboutNegativeZ));
-    Matrix diagonal;
-    diagonal.rotate(120.0f, 1.0f, 1.0f, 1.0f);
-    expectNear(V3(0.0f, 1.0f, 0.0f), transformPoint(V3(1, 0, 0), diagonal));
-}
-
 TEST(MatrixMath, InverseRoundTripsIncludingQuarterTurns)
 {
     struct Case { const char* name; float degrees, ax, ay, az; V3 move, size; };

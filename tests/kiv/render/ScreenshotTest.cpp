@@ -2,7 +2,6 @@
 
 #include "VertexBuffer.h"
 
-#include <GL/gl.h>
 
 namespace {
 

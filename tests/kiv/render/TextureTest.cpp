@@ -93,14 +93,6 @@ TEST(TextureFile, SkinFileCutsFrames)
     expectImageDrawn(first, 10, 20, 32, 16);
 }
 
-TEST(TextureFile, SkinFileWithoutSectionsGivesNoSkins)
-{
-    const std::string path = writeCodedImage("empty-ini.tga", 16, 16);
-    writeWholeFile(path + ".ini", "\n");
-    Texture texture(path, 0);
-    EXPECT_TRUE(texture.skins.empty());
-}
-
 TEST(TextureMosaic, WideImageIsSplitOnXWithSharedEdges)
 {
     const std::string path = writeCodedImage("wide.tga", 300, 200);
@@ -123,16 +115,6 @@ TEST(TextureMosaic, WideImageIsSplitOnXWithSharedEdges)
     expectImageDrawn(whole, 0, 0, 300, 200);
     whole->vertexBuffer.setColor(UColor(1, 2, 3, 4), true);
     expectImageDrawn(texture.skins[1], 10, 5, 100, 50);
-}
-
-TEST(TextureMosaic, DeletingFreesEverySubTextureAndCellOnce)
-{
-    const int before = pKiv->getRegisteredObjectCount();
-    {
-        Texture texture(writeCodedImage("freed.tga", 520, 300), 0);
-        EXPECT_GT(pKiv->getRegisteredObjectCount(), before + 6);
-    }
-    EXPECT_EQ(before, pKiv->getRegisteredObjectCount());
 }
 
 TEST(TextureMosaic, SkinOutsideTheImageIsReportedWithItsNames)
@@ -193,25 +175,6 @@ TEST(TextureDisplayLoss, TexturesAreRecreatedAndReloadedWhenNextBound)
     expectImageDrawn(mosaic.skins[0], 0, 0, 300, 120);
     EXPECT_NE(0u, plain.glTexHandle);
     EXPECT_NE(0u, mosaic.glTexHandle);
-}
-
-TEST(TextureDither, OnlyLowDepthDisplaysWithAKnownDepthDither)
-{
-    struct Case { int displayDepth, ditherDepth; bool bDithered; };
-    const Case cases[] = {{32, 15, false}, {16, 16, false}, {16, 15, true}, {16, 12, true}};
-    const std::string path = tempPath("dim.tga");
-    writeTGA(path, 8, 8, std::vector<UColor>(64, UColor(3, 3, 3, 255)));
-    KivGraphics& g = *pKiv->pGraphics;
-    const int depth = g.displayDepth;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.displayDepth * 100 + c.ditherDepth);
-        g.displayDepth = c.displayDepth;
-        pKiv->ditherDepth = c.ditherDepth;
-        Texture texture(path, Texture::TEXTURE_KEEP_SOURCE);
-        EXPECT_EQ(c.bDithered ? 0 : 3, texture.pSavedSourceData->pImageData[0]);
-    }
-    g.displayDepth = depth;
-    pKiv->ditherDepth = 0;
 }
 
 } // namespace

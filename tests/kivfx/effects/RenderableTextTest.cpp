@@ -63,28 +63,4 @@ TEST_F(RenderableTextTest, ExpireStartsTheFadeOutNowAndNeverLater)
     EXPECT_DOUBLE_EQ(empty->lifetime, 999999.0);
 }
 
-TEST_F(RenderableTextTest, DrawsGlyphsWithShadowOnlyWhileShown)
-{
-    std::unique_ptr<RenderableText> text = make();
-    auto drawnGlyphs = [&] {
-        pKiv->stats = FrameStatistics();
-        text->render();
-        return pKiv->stats.renderablesDrawn;
-    };
-    pKiv->pGraphics->bTextShadows = true;
-    EXPECT_EQ(drawnGlyphs(), 4) << "two glyphs and their shadows";
-    text->bShadow = false;
-    EXPECT_EQ(drawnGlyphs(), 2);
-    text->bHidden = true;
-    EXPECT_EQ(drawnGlyphs(), 0);
-    text->bHidden = false;
-    text->delay = 1.0;
-    EXPECT_EQ(drawnGlyphs(), 0);
-    text->delay = 0.0;
-    text->lifetime = 1.0;
-    text->tick(0.0, 1.0);
-    EXPECT_EQ(drawnGlyphs(), 0) << "ended";
-    pKiv->pGraphics->bTextShadows = false;
-}
-
 } // namespace

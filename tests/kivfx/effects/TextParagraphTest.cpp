@@ -55,15 +55,4 @@ TEST(TextParagraph, WrapsAtSpacesAndBars)
     }
 }
 
-TEST(TextParagraph, ColourEndsWithItsLine)
-{
-    TestFontQuads test;
-    TextParagraph paragraph("\x1E{FF0000}red words here", &test.font, 55);
-    ASSERT_EQ(paragraph.getChildCount(), 2);
-    auto* first = static_cast<TextLine*>(paragraph.getChildAt(0));
-    auto* second = static_cast<TextLine*>(paragraph.getChildAt(1));
-    EXPECT_EQ(static_cast<TextPhrase*>(first->getChildAt(0))->color, UColor(255, 0, 0, 255));
-    EXPECT_TRUE(static_cast<TextPhrase*>(second->getChildAt(0))->hasDefaultColor());
-}
-
 } // namespace
