@@ -1,5 +1,4 @@
 #include "BasicLinkIterator.h"
-#include "Context.h"
 #include "KivBase.h"
 #include "Reference.h"
 

@@ -1,5 +1,4 @@
 #include "FileTestSupport.h"
-#include "MemoryFile.h"
 #include "MemoryImageFile.h"
 #include "Point.h"
 #include "Rect.h"

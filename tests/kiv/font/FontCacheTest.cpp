@@ -2,7 +2,6 @@
 #include "FontQuadCacheEntry.h"
 #include "TestFont.h"
 #include "TgaImage.h"
-#include "UString.h"
 #include "WholeFile.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
 #include "FontQuad.h"
 #include "GlyphTexture.h"
-#include "Kiv.h"
-#include "MemoryIniFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 #include "RenderTestSupport.h"
 
-#include "MemoryIniFile.h"
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>

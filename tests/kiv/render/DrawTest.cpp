@@ -1,7 +1,6 @@
 #include "RenderTestSupport.h"
 
 #include "Quad.h"
-#include "Packet.h"
 #include "PropertyContainer.h"
 #include "Renderable.h"
 #include "Texture.h"

@@ -1,6 +1,5 @@
 #include "RenderTestSupport.h"
 
-#include "Point.h"
 #include "Quad.h"
 #include "QuadMosaic.h"
 #include "Renderable.h"

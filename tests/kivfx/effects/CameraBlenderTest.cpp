@@ -1,7 +1,5 @@
 #include "CameraBlender.h"
 #include "CameraBlenderFactor.h"
-#include "Context.h"
-#include "ContextBlender.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,3 @@
-#include "Kiv.h"
-#include "KivGraphics.h"
-#include "MemoryImageFile.h"
 #include "RenderableText.h"
 #include "ScreenPixels.h"
 #include "TestFontQuads.h"

@@ -1,4 +1,3 @@
-#include "Kiv.h"
 #include "RenderableTimed.h"
 
 #include <gtest/gtest.h>

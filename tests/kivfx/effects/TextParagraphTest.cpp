@@ -1,6 +1,5 @@
 #include "BasicLinkIterator.h"
 #include "TestFontQuads.h"
-#include "TextLine.h"
 #include "TextParagraph.h"
 #include "TextPhrase.h"
 

@@ -1,6 +1,5 @@
 #include "ItemTestSupport.h"
 
-#include "KivAudio.h"
 #include "MenuCountry.h"
 #include "MenuEnum.h"
 #include "MenuInt.h"

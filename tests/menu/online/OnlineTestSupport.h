@@ -1,9 +1,7 @@
 #pragma once
-// Shared by the online and option screen tests: the item tests' engine
-// (640 x 480 window, screen stack in Global, English texts), the loopback
-// HTTP server, and helpers that drive a screen on
-// the stack with a fixed dt and simulated clicks.
-#include "../items/ItemTestSupport.h"
+// Shared by the online and option screen tests: the screen tests' engine and
+// frame driver, the loopback HTTP server, and finding items by caption.
+#include "../screens/ScreenTestSupport.h"
 
 #include "BasicLinkIterator.h"
 #include "LoopbackServer.h"
@@ -52,40 +50,14 @@ T* findItem(KivBase* root, const std::string& caption)
     return nullptr;
 }
 
-// Drives the screen stack: pushes screens and ticks them with a fixed dt.
-class ScreenTest : public ItemTest {
+// The screen tests' driver, with clicks on items and a wait for the
+// workers of uploads.
+class ScreenTest : public screentest::ScreenTest {
 protected:
-    static constexpr double FRAME = 0.02;
-
-    void frame()
-    {
-        clock += FRAME;
-        pGlobal->pContextManager->tick(clock, FRAME);
-    }
-    void frames(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            frame();
-    }
-    Context* top() const { return pGlobal->pContextManager->getActiveContext(); }
-    // Pushes the screen and runs the frame that activates it.
-    template <typename T>
-    T* open(T* pushed)
-    {
-        pGlobal->pContextManager->pushContext(pushed);
-        frame();
-        return pushed;
-    }
-    // One frame with the mouse over the item and a fresh left press.
-    void click(const MenuItem* item) { clickAt(item->position.x, item->position.y); }
-    void clickAt(float x, float y)
-    {
-        moveMouseTo(x, y);
-        setInput({MOUSE_LEFT});
-        frame();
-        setInput({});
-        moveMouseTo(300.0f, -230.0f);
-    }
+    // Short frames, so that an upload's time limits leave its worker time
+    // on a loaded machine.
+    ScreenTest() { step = 0.02; }
+    void click(const MenuItem* item) { clickOn(item); }
     // Ticks, sleeping a little between frames so that worker threads can
     // work, until done says so or about twenty seconds have passed (a loaded
     // machine running many test programs at once can be slow to schedule the
@@ -100,8 +72,6 @@ protected:
         }
         return done();
     }
-
-    double clock = 0.0;
 };
 
 } // namespace onlinetest

@@ -4,7 +4,6 @@
 #include "ContextNetworkWizard.h"
 #include "ContextScoreUpload.h"
 #include "ErrorManager.h"
-#include "Kiv.h"
 #include "MessageViewer.h"
 #include "MultipartForm.h"
 #include "RenderableText.h"

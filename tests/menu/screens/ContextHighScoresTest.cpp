@@ -15,7 +15,7 @@ using namespace screentest;
 class ContextHighScoresTest : public ScreenTest {
 protected:
     // Clicks the chooser's right arrow.
-    static void nextTable(ContextHighScores& screen)
+    void nextTable(ContextHighScores& screen)
     {
         const MenuEnum& chooser = *screen.pTableChooser;
         clickAt(chooser.position.x + MenuItem::DEFAULT_WIDTH / 2.0f - MenuInt::ARROW_INSET, chooser.position.y);

@@ -1,8 +1,6 @@
 #include "StackTestSupport.h"
 
 #include "Background.h"
-#include "Camera.h"
-#include "CameraBlender.h"
 #include "Context.h"
 #include "ContextPre.h"
 

@@ -1,6 +1,5 @@
 #include "StackTestSupport.h"
 
-#include "Camera.h"
 #include "Context.h"
 #include "RadialFader.h"
 
