@@ -38,6 +38,12 @@ public:
     }
 };
 
+template <typename T>
+bool isA(Context* screen)
+{
+    return dynamic_cast<T*>(screen) != nullptr;
+}
+
 class ScreenTest : public ::testing::Test {
 protected:
     static constexpr double STEP = 0.05;
