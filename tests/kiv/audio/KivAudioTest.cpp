@@ -7,8 +7,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -134,42 +132,6 @@ TEST_F(KivAudioTest, CurrentMusicIsSwitchedFadedAndStopped)
     audio->stopAll();
     EXPECT_EQ(audio->pMusic, nullptr);
     EXPECT_EQ(mixer()->getChildCount(), 0);
-}
-
-TEST_F(KivAudioTest, DiskDriverCapturesWhatIsPlayed)
-{
-    const std::string capture = home + "/capture.raw";
-    const std::string tone = writeSine("tone.ogg", 22050, 1, 22050);
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", capture.c_str(), 1);
-    // A short delay per buffer: faster than real time, but the file stays small.
-    setenv("SDL_DISKAUDIODELAY", "5", 1);
-    startEngine();
-    auto captured = [&capture] {
-        struct stat info{};
-        return stat(capture.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : 0L;
-    };
-    {
-        Sound sound(tone, false, 1);
-        sound.play();
-        // One second of 16-bit stereo at 22050 Hz after the start holds the tone.
-        const long wanted = captured() + 22050 * 4;
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (std::chrono::steady_clock::now() < deadline && captured() < wanted)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        stopEngine();
-    }
-    unsetenv("SDL_DISKAUDIOFILE");
-    unsetenv("SDL_DISKAUDIODELAY");
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    const std::string raw = readWholeFile(capture);
-    ASSERT_GE(raw.size(), 22050u * 4);
-    int loudest = 0;
-    for (size_t i = 0; i + 1 < raw.size(); i += 2) {
-        const int16_t sample = static_cast<int16_t>(static_cast<uint8_t>(raw[i]) | (static_cast<uint8_t>(raw[i + 1]) << 8));
-        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
-    }
-    EXPECT_GT(loudest, 8000) << "a sine of amplitude 0.5 is in the capture";
 }
 
 TEST_F(KivAudioTest, FatalErrorOnTheAudioThreadStillReportsAndExits)
