@@ -204,38 +204,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, EscapeTest,
                                            EscapeCase{"HeldKeyAsksNothing", true, true, true, false, false}),
                          [](const ::testing::TestParamInfo<EscapeCase>& c) { return c.param.name; });
 
-TEST_F(ContextManagerTest, YesClosesTheDialogAndTheScreenThatAsked)
+TEST_F(ContextManagerTest, ConfirmationClosesTheAskerOnlyOnYes)
 {
-    RecordingScreen* below = screen("below");
-    RecordingScreen* asker = screen("asker");
-    asker->bConfirmBeforeClose = true;
-    manager->pushContext(below);
-    manager->pushContext(asker);
-    step();
-    setInput({KEY_ESCAPE});
-    step();
-    setInput({});
-    step();
-    ContextDialog* dialog = topDialog();
-    ASSERT_NE(nullptr, dialog);
-    Reference alive(dialog);
-    dialog->pFirstButton->clicked = true;
-    step();
-    EXPECT_TRUE(asker->bFinished);
-    EXPECT_EQ(-1, manager->dialogAnswer) << "consumed";
-    log.clear();
-    step();
-    EXPECT_EQ(nullptr, alive.get()) << "the stack deleted the dialog";
-    EXPECT_EQ((Log{"asker deactivate closing", "below activate first"}), log);
-    EXPECT_EQ(below, manager->getActiveContext());
-}
-
-TEST_F(ContextManagerTest, NoOrEscapeOnTheDialogClosesOnlyTheDialog)
-{
-    for (bool answerNo : {true, false}) {
-        SCOPED_TRACE(answerNo ? "No" : "Escape");
+    enum Answer { YES, NO, ESCAPE };
+    for (Answer answer : {YES, NO, ESCAPE}) {
+        SCOPED_TRACE(answer);
+        TearDown();
+        SetUp();
+        RecordingScreen* below = screen("below");
         RecordingScreen* asker = screen("asker");
         asker->bConfirmBeforeClose = true;
+        manager->pushContext(below);
         manager->pushContext(asker);
         step();
         setInput({KEY_ESCAPE});
@@ -244,18 +223,17 @@ TEST_F(ContextManagerTest, NoOrEscapeOnTheDialogClosesOnlyTheDialog)
         step();
         ContextDialog* dialog = topDialog();
         ASSERT_NE(nullptr, dialog);
-        if (answerNo)
-            dialog->pSecondButton->clicked = true;
-        else
+        Reference alive(dialog);
+        if (answer == ESCAPE)
             setInput({KEY_ESCAPE});
+        else
+            (answer == YES ? dialog->pFirstButton : dialog->pSecondButton)->clicked = true;
         step();
         setInput({});
-        EXPECT_EQ(answerNo ? 1 : -1, manager->dialogAnswer) << "left as the dialog wrote it";
+        EXPECT_EQ(answer == YES, asker->bFinished);
         step();
-        EXPECT_FALSE(asker->bFinished);
-        EXPECT_EQ(asker, manager->getActiveContext());
-        asker->bFinished = true;
-        step();
+        EXPECT_EQ(nullptr, alive.get()) << "the stack deleted the dialog";
+        EXPECT_EQ(answer == YES ? below : asker, manager->getActiveContext());
     }
 }
 
