@@ -75,15 +75,12 @@ TEST(ErrorManagerScreenshotDeathTest, MainThreadReportSavesTheCrashScreenshot)
 {
     const std::string previousStyle = ::testing::FLAGS_gtest_death_test_style;
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    const char* shared = std::getenv("KIV_CRASH_TEST_HOME");
-    std::string root;
-    if (shared) {
-        root = shared;
-    } else {
-        char pattern[] = "/tmp/kiv-crash-XXXXXX";
-        root = mkdtemp(pattern);
-        setenv("KIV_CRASH_TEST_HOME", root.c_str(), 1);
+    std::unique_ptr<TemporaryFolder> made;
+    if (!std::getenv("KIV_CRASH_TEST_HOME")) {
+        made = std::make_unique<TemporaryFolder>("kiv-crash");
+        setenv("KIV_CRASH_TEST_HOME", made->path().c_str(), 1);
     }
+    const std::string root = std::getenv("KIV_CRASH_TEST_HOME");
     setenv("XDG_DATA_HOME", root.c_str(), 1);
     EXPECT_EXIT(
         {
@@ -98,7 +95,6 @@ TEST(ErrorManagerScreenshotDeathTest, MainThreadReportSavesTheCrashScreenshot)
     std::error_code noFile;
     EXPECT_GT(std::filesystem::file_size(folder + "/crash.Glimmerdaledemo.jpg", noFile), 0u) << crashLog;
     unsetenv("KIV_CRASH_TEST_HOME");
-    std::filesystem::remove_all(root);
     ::testing::FLAGS_gtest_death_test_style = previousStyle;
 }
 

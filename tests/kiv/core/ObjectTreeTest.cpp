@@ -111,17 +111,6 @@ TEST(ObjectTree, ChildMovedElsewhereDuringTheWalkDoesNotEndIt)
     EXPECT_EQ(elsewhere.getChildCount(), 1);
 }
 
-TEST(ObjectTree, DeletingAParentDeletesItsChildrenLastFirst)
-{
-    std::vector<std::string> journal;
-    Node* parent = new Node("p", &journal);
-    for (const char* name : {"x", "y", "z"})
-        parent->addChildLast(new Node(name, &journal));
-    delete parent;
-    std::vector<std::string> expected = {"~p", "~z", "~y", "~x"};
-    EXPECT_EQ(journal, expected);
-}
-
 TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)
 {
     KivBase* target = new KivBase();

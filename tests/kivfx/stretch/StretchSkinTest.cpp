@@ -36,21 +36,6 @@ void drawSkin(Skin* skin)
     r.render();
 }
 
-TEST(StretchSkin, HeightZeroMeansTheSourceHeight)
-{
-    auto texture = frameTexture();
-    StretchSkin frame(texture->skins[0]);
-    frame.setBorders(0, 0, 0, 0);
-    const Quad* source = static_cast<Quad*>(texture->skins[0]);
-    EXPECT_FLOAT_EQ(source->uvRect.left, frame.inner.left);
-    EXPECT_FLOAT_EQ(source->uvRect.right, frame.inner.right);
-    EXPECT_FLOAT_EQ(source->uvRect.top, frame.inner.top);
-    EXPECT_FLOAT_EQ(source->uvRect.bottom, frame.inner.bottom);
-    frame.setSize(200, 0);
-    EXPECT_FLOAT_EQ(200.0f, frame.width);
-    EXPECT_FLOAT_EQ(48.0f, frame.height);
-}
-
 TEST(StretchSkin, DrawsOneBandWithoutTopAndBottomBorders)
 {
     auto texture = frameTexture();

@@ -81,16 +81,6 @@ TEST_F(MenuButtonTest, ConfirmationAsksFirstAndClicksOnlyAfterYes)
     }
 }
 
-TEST_F(MenuButtonTest, DisabledButtonStillPerformsAConfirmedClick)
-{
-    MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
-    button->disabled = true;
-    button->dialogAnswer = 0;
-    step();
-    EXPECT_TRUE(button->wasClicked());
-    EXPECT_EQ(-1, button->dialogAnswer);
-}
-
 TEST_F(MenuButtonTest, QuitButtonClosesTheActiveScreen)
 {
     Context shown;
