@@ -30,28 +30,6 @@ protected:
     int stackSize() const { return pGlobal->pContextManager->getChildCount(); }
 };
 
-TEST_F(MenuUserDisplayTest, EmptyRosterOpensTheNewPlayerScreenAtOnce)
-{
-    pGlobal->hst.bPlayerPromptPending = false;
-    add(new MenuUserDisplay());
-    step();
-    EXPECT_NE(nullptr, dynamic_cast<ContextNewUser*>(top()));
-    EXPECT_EQ(1, stackSize());
-    EXPECT_TRUE(pGlobal->hst.bPlayerPromptPending);
-    EXPECT_TRUE(top()->bDeleteWhenFinished);
-}
-
-TEST_F(MenuUserDisplayTest, CurrentPlayerIsGreetedByName)
-{
-    pGlobal->profileManager.addProfile("Ann");
-    pGlobal->hst.bPlayerPromptPending = true;
-    MenuUserDisplay* display = add(new MenuUserDisplay());
-    step();
-    EXPECT_EQ("Hello, Ann!", display->nameLine->text);
-    EXPECT_EQ(nullptr, top());
-    EXPECT_FALSE(pGlobal->hst.bPlayerPromptPending);
-}
-
 TEST_F(MenuUserDisplayTest, GreetingLightsUpInsideItsBoxOnly)
 {
     pGlobal->profileManager.addProfile("A very long player name");
