@@ -42,12 +42,12 @@ TEST(Loader, EachEditionHasItsNumberOfSteps)
         int steps;
     };
     const Case cases[] = {
-        {true, 0, "", 114},
-        {false, 0, "", 117},
+        {true, 0, "", 115},
+        {false, 0, "", 118},
         // A language this program does not have counts as the first one.
-        {false, 3, "", 117},
-        {false, -1, "", 117},
-        {false, 0, "1250", 120},
+        {false, 3, "", 118},
+        {false, -1, "", 118},
+        {false, 0, "1250", 121},
     };
     const bool bMultilanguage = pKiv->bMultilanguage;
     const int singleLanguage = pKiv->singleLanguage;
@@ -64,10 +64,10 @@ TEST(Loader, EachEditionHasItsNumberOfSteps)
 TEST(Loader, DoesOneStepPerFrameAndPausesWhileTheLanguageIsChosen)
 {
     const LoaderRun& run = loaderRun();
-    ASSERT_EQ(run.stepCount, 114);
+    ASSERT_EQ(run.stepCount, 115);
     ASSERT_FALSE(run.frames.empty());
     EXPECT_EQ(run.frames.front().step, 1);
-    EXPECT_FLOAT_EQ(run.frames.front().barValue, 1.0f / 114.0f);
+    EXPECT_FLOAT_EQ(run.frames.front().barValue, 1.0f / 115.0f);
 
     int expected = 1;
     int pausedFrames = 0;
@@ -80,7 +80,7 @@ TEST(Loader, DoesOneStepPerFrameAndPausesWhileTheLanguageIsChosen)
         ASSERT_EQ(frame.step, expected);
         // The selection screen is pushed by the language step, the one before the last.
         EXPECT_EQ(frame.bChoosingLanguage, expected == run.stepCount - 1);
-        EXPECT_FLOAT_EQ(frame.barValue, static_cast<float>(expected) / 114.0f);
+        EXPECT_FLOAT_EQ(frame.barValue, static_cast<float>(expected) / 115.0f);
         ++expected;
     }
     EXPECT_EQ(expected, run.stepCount + 1);
