@@ -83,7 +83,8 @@ public:
         hud.showThermometer = true;
         hud.thermometerSlots = true;
         hud.slotCount = THERMOMETER_SLOTS;
-        hud.thermometerLevel = THERMOMETER_LEVEL;
+        // The controller's update copies its level to the display each frame.
+        game.thermometer = THERMOMETER_LEVEL;
         hud.thermometerColour = UColor(255, 64, 0, 255);
     }
 
