@@ -10,6 +10,7 @@
 #include "CircleScore.h"
 #include "ContextBlender.h"
 #include "ContextDialogQX.h"
+#include "ContextEnding.h"
 #include "ContextHighScores.h"
 #include "ContextManager.h"
 #include "ContextMap.h"
@@ -322,6 +323,9 @@ void GameController::onStateChange()
         break;
     case STATE_HIGH_SCORES:
         pGlobal->pContextManager->pushContext(new ContextHighScores(modeIndex));
+        // Pushed last, so seen first: its OK button leads to the table.
+        if (bJourneyComplete)
+            pGlobal->pContextManager->pushContext(new ContextEnding());
         setState(STATE_CLOSING, 0.1);
         break;
     case STATE_CLOSING:
@@ -569,10 +573,9 @@ void GameController::gameOver()
     captionText->setText(gameOverCaption, 4.0, 0.0);
 }
 
-// The ending cut-scene belongs here, between the caption and the high-score
-// table.
 void GameController::finishJourney()
 {
+    bJourneyComplete = true;
     closeGame();
     captionText->setText("journey complete!", 4.0, 0.0);
     setState(STATE_HIGH_SCORES, 5.0);

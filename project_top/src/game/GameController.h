@@ -299,6 +299,9 @@ public:
     // Thermometer slots a saved game of this mode may fill (set by the modes
     // that have slots); 0: none.
     int32_t savedGameSlots = 0;
+    // The last house of the last neighbourhood was completed: the ending
+    // plays before the high-score table.
+    bool bJourneyComplete = false;
 
 protected:
     // Moves smiley (in the caller's list) into the apartment's cell and the

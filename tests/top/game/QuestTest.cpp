@@ -7,6 +7,7 @@
 #include "CircleScore.h"
 #include "Clown.h"
 #include "ContextDialog.h"
+#include "ContextEnding.h"
 #include "ContextHighScores.h"
 #include "FeatureBody.h"
 #include "GameControllerAdventure.h"
@@ -161,6 +162,13 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             EXPECT_TRUE(pGlobal->profileManager.profiles[0].hasSavedGame(QUEST)) << "saved at the start of each house";
         }
     }
+    // The ending plays before the high-score table; its OK button leads there.
+    ASSERT_TRUE(game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
+    EXPECT_EQ(quest->state, Controller::STATE_HIGH_SCORES);
+    ContextEnding* ending = session.shown<ContextEnding>();
+    game.stepSeconds(8.0);
+    EXPECT_EQ(game.recorder.frames.back().music, "musicMenu");
+    clickOn(ending->okButton);
     closeThroughTheHighScores(session, alive);
 
     EXPECT_EQ(session.states, journeyStates());
