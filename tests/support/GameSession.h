@@ -11,17 +11,26 @@
 //   ASSERT_TRUE(session.playUntil([&] { return quest->state == 6; }));  // dialogs closed
 //   for (auto [a, b] : perfectMatching(session.presentSmileys())) { session.click(a); session.click(b); }
 //   session.states;                                   // every state entered, in order
+//   session.continueFrom<GameControllerPuzzle>(record);   // through the saved-game prompt
+//   session.closeHighScores();  session.leave();          // the ways out of a game
+//   session.trace();                       // sounds, music, states and score, to compare runs
 // The session must outlive the controllers it starts.
 #include "ContextBlender.h"
 #include "ContextDialogQX.h"
+#include "ContextHighScores.h"
 #include "GameController.h"
 #include "GameHarness.h"
+#include "MenuButtonLoadGame.h"
 #include "MenuButtonQuit.h"
+#include "PlayerData.h"
+#include "Reference.h"
+#include "SavedGame.h"
 #include "Smiley.h"
 
 #include <cstddef>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -56,6 +65,72 @@ public:
         mode->startGame();
         controller = mode;
         return mode;
+    }
+
+    // A new controller of the mode started over the record as the current
+    // player's saved game of the mode, and continued through the prompt
+    // (the game stays the current one under the prompt, which its button
+    // needs); null when the prompt did not come or did not load the record.
+    template <typename Mode>
+    Mode* continueFrom(const SavedGame& record)
+    {
+        Mode* mode = start<Mode>();
+        ProfileManager& roster = pGlobal->profileManager;
+        roster.profiles[roster.current].savedGames[mode->modeIndex] = record;
+        if (!game.stepUntil([&] { return dialog() != nullptr; }, 100))
+            return nullptr;
+        for (BasicLink* link = dialog()->pFirstChild; link; link = link->pNext)
+            if (MenuButtonLoadGame* resume = dynamic_cast<MenuButtonLoadGame*>(static_cast<KivBase*>(link)))
+                clickOn(resume);
+        game.step(2);
+        return game.activeScreen() == mode && mode->housesPlayed == record.housesPlayed ? mode : nullptr;
+    }
+
+    // Closes whatever lies over the game, then the game, and steps until
+    // it has left the stack.
+    void leave()
+    {
+        const Reference alive(controller);
+        for (Context* top = game.activeScreen(); top && top != controller; top = game.activeScreen()) {
+            top->bFinished = true;
+            game.step();
+        }
+        if (alive.get())
+            controller->bFinished = true;
+        game.stepUntil([&] { return alive.get() == nullptr; }, 100);
+    }
+
+    // Steps to the high-score table of a game that has ended, closes it as
+    // a player does and steps until the game has closed its iris and left
+    // the stack; false when one of them does not come.
+    bool closeHighScores()
+    {
+        const Reference alive(controller);
+        if (!game.stepUntil([&] { return shown<ContextHighScores>() != nullptr; }))
+            return false;
+        pressKey(KEY_ESCAPE);
+        return game.stepUntil([&] { return alive.get() == nullptr; });
+    }
+
+    // What the recorder heard, frame by frame (frames counted from the
+    // first recorded one, with the track then current and the sounds
+    // started), every state entered, and the player's score, coins and
+    // lives: two runs of one game give the same trace.
+    std::string trace() const
+    {
+        std::string lines;
+        const std::vector<FrameRecord>& frames = game.recorder.frames;
+        for (const FrameRecord& frame : frames) {
+            lines += std::to_string(frame.frame - frames.front().frame) + " " + frame.music;
+            for (const std::string& sound : frame.sounds)
+                lines += " " + sound;
+            lines += "\n";
+        }
+        for (const int state : states)
+            lines += "state " + std::to_string(state) + "\n";
+        const PlayerData* player = controller->playerData;
+        return lines + "score " + std::to_string(player->score) + " coins " + std::to_string(player->coins) +
+               " lives " + std::to_string(player->lives) + "\n";
     }
 
     // The top screen once the stack has made it active (a press made in the

@@ -1,0 +1,381 @@
+#include "GameControllerPuzzle.h"
+
+#include "Apartment.h"
+#include "ArrowMessage.h"
+#include "BasicLinkIterator.h"
+#include "ErrorManager.h"
+#include "FontQuad.h"
+#include "Global.h"
+#include "House.h"
+#include "Kiv.h"
+#include "MyGlobal.h"
+#include "Orb.h"
+#include "PlayerData.h"
+#include "PlayerHUD.h"
+#include "RenderableText.h"
+#include "RenderableTimed.h"
+#include "ResourceManager.h"
+#include "Skin.h"
+#include "Smiley.h"
+#include "SmileyGenerator.h"
+#include "Solution.h"
+#include "SolutionData.h"
+#include "SolutionPath.h"
+#include "SolutionPathSegment.h"
+#include "Sound.h"
+#include "SoundStream.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int SMILEY_LEAVING = 3;
+constexpr int PUZZLE = 2;
+constexpr int LIVES = 5;
+constexpr float POINT_DOWN = 4.712389f;
+// Seconds from a stuck chain to the end of the house (or the game).
+constexpr double STUCK_PAUSE = 1.5;
+
+const UColor PATH_GREEN(128, 192, 0, 255);
+const UColor ARROW_GREEN(192, 255, 0, 255);
+
+const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame1", "musicGame2", "musicGame3"};
+// In the order of the vitamin column.
+const int VITAMINS[] = {5, 3, 7, 6, 13, 11};
+enum Vitamin { NEXT_STEP = 5, SHOW_PATH = 6, TRY_AGAIN = 7 };
+
+template <typename T>
+T* resource(const char* key)
+{
+    return pKiv->pResourceManager->findAs<T>(key);
+}
+
+// A smiley still in the house: appearing, present, or not yet shown.
+bool stays(const Smiley* smiley)
+{
+    return smiley->state < SMILEY_LEAVING;
+}
+
+bool neighbours(const Smiley* a, const Smiley* b)
+{
+    return a->apartment && b->apartment &&
+           std::abs(a->apartment->gridX - b->apartment->gridX) + std::abs(a->apartment->gridY - b->apartment->gridY) ==
+               1;
+}
+
+Smiley* firstSmiley(KivBase* layer)
+{
+    BasicLinkIterator walk(layer);
+    return static_cast<Smiley*>(walk.next());
+}
+
+}
+
+GameControllerPuzzle::GameControllerPuzzle()
+{
+    modeIndex = PUZZLE;
+    modeName = "puzzle mode";
+    leftoverPenalty = true;
+    leftoverAwayNotes = true;
+    solutionPath = new SolutionPath();
+    effectLayer->addChildLast(solutionPath);
+}
+
+void GameControllerPuzzle::startGame()
+{
+    GameController::startGame();
+    for (int kind : VITAMINS)
+        hud->addVitamin(new Orb(kind));
+    playerData->lives = LIVES;
+}
+
+void GameControllerPuzzle::showHowToPlay()
+{
+    GameController::showHowToPlay();
+    music = resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    showHelpOnce(&howToPlayShown,
+                 "Solve each puzzle by connecting|all the smileys in one long chain!|~|Each new smiley you select "
+                 "must have|different features from the previous one!|",
+                 "how to play", resource<Skin>("help3:0"));
+}
+
+void GameControllerPuzzle::beginNeighbourhood()
+{
+    GameController::beginNeighbourhood();
+    houseHardness = 0.0f;
+}
+
+void GameControllerPuzzle::generateSmileys(KivBase* list)
+{
+    const int cells = house->sizeX * house->sizeY;
+    const int clashes = Global::countBits(static_cast<uint32_t>(featureFlags)) + 1;
+    for (int i = 0; i < cells; ++i) {
+        generator->resetPools();
+        if (KivBase* previous = static_cast<KivBase*>(list->pLastChild)) {
+            generator->avoidFeaturesOf(static_cast<Smiley*>(previous));
+            KivBase* before = static_cast<KivBase*>(previous->pPrev);
+            for (int n = 0; before && n < clashes; ++n, before = static_cast<KivBase*>(before->pPrev))
+                generator->shareFeatureWith(static_cast<Smiley*>(before));
+        }
+        list->addChildLast(generator->createSmiley());
+    }
+}
+
+Solution* GameControllerPuzzle::houseSolution()
+{
+    // The difficulty is clamped when the controller is built and a loaded
+    // house number has passed the saved-game rule; anything else here is a
+    // fault of the game.
+    KIV_ASSERT(difficulty >= 0 && difficulty < MyGlobal::SOLUTION_LEVELS);
+    KIV_ASSERT(housesPlayed >= 0 && housesPlayed < MyGlobal::SOLUTION_HOUSES);
+    Solution*& stored = getMyGlobal()->solutions[difficulty][housesPlayed];
+    if (stored && (stored->data->sizeX != house->sizeX || stored->data->sizeY != house->sizeY)) {
+        delete stored;
+        stored = nullptr;
+    }
+    if (!stored)
+        stored = new Solution(resource<SolutionData>(formatString("solution%dx%d", house->sizeX, house->sizeY).c_str()));
+    return stored;
+}
+
+void GameControllerPuzzle::placeSmileys(KivBase* list)
+{
+    const Solution* solution = houseSolution();
+    for (int step = 0; step < solution->cellCount && list->pFirstChild; ++step) {
+        int x, y;
+        solution->getCell(step, &x, &y);
+        placeSmiley(static_cast<Smiley*>(static_cast<KivBase*>(list->pFirstChild)), house->getApartmentByXY(x, y));
+    }
+}
+
+void GameControllerPuzzle::beginPlay()
+{
+    endCaption = "puzzle complete!";
+    endSound = resource<Sound>("jingle04");
+    coinChance = 0.1f;
+    bubbleMin = 2.0;
+    bubbleMax = 24.0f - 8.0f * static_cast<float>(housesPlayed - 1) / 59.0f;
+    bubbleTime = 8.0;
+    // The chain starts an octave below the other modes' match sound.
+    matchPitch *= 0.5f;
+    hud->showLives = true;
+    hud->showVitamins = true;
+    hud->showThermometer = false;
+    solutionPath->deleteAllChildren();
+    solutionPath->setColour(PATH_GREEN);
+    pointAtStart(3.0);
+}
+
+void GameControllerPuzzle::pointAtStart(double lifetime)
+{
+    const Smiley* first = firstSmiley(smileyLayer);
+    if (!first)
+        return;
+    const V3 at = first->position + V3(0.0f, 80.0f, 0.0f);
+    ArrowMessage* arrow = new ArrowMessage(at.x, at.y, at.z, ARROW_GREEN, POINT_DOWN, "start here");
+    arrow->lifetime = lifetime;
+    effectLayer->addChildLast(arrow);
+}
+
+void GameControllerPuzzle::updateGame(double time, double step)
+{
+    GameController::updateGame(time, step);
+    if (state == STATE_PLAY && !smileyLayer->pFirstChild) {
+        solutionPath->setColour(UColor(255, 255, 0, 255));
+        setState(STATE_HOUSE_END);
+    }
+}
+
+void GameControllerPuzzle::onSmileySelected(Smiley* smiley)
+{
+    Smiley* head = getSelectedSmiley();
+    if (smiley == head)
+        return;
+    if (!head) {
+        if (smiley == firstSmiley(smileyLayer))
+            smiley->selected = true;
+        else
+            pointAtStart(1.0);
+        return;
+    }
+    if (!neighbours(smiley, head)) {
+        showHelpOnce(&adjacencyTipShown,
+                     "You can only select|smileys in adjacent|apartments!||From your current selection,|go either "
+                     "left, right,|up or down!",
+                     "", nullptr);
+        return;
+    }
+    if (smiley->canMatch(head, true))
+        onMatch(head, smiley);
+    else
+        onMistake(head, smiley);
+}
+
+int GameControllerPuzzle::countAdjacentPartners(Smiley* s)
+{
+    int count = 0;
+    BasicLinkIterator walk(smileyLayer);
+    while (Smiley* other = static_cast<Smiley*>(walk.next()))
+        if (stays(other) && neighbours(s, other) && s->canMatch(other, false))
+            ++count;
+    return count;
+}
+
+void GameControllerPuzzle::onMatch(Smiley* a, Smiley* b)
+{
+    a->destination = matchHistory;
+    b->destination = matchHistory;
+    playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
+    resource<Sound>("vibe")->playAtFrequency(matchPitch);
+    matchPitch *= 1.0595f;
+
+    // Smileys still appearing count as well: a quick first step must not
+    // end the chain or strand it before its neighbours are out.
+    int staying = 0;
+    BasicLinkIterator walk(smileyLayer);
+    while (Smiley* smiley = static_cast<Smiley*>(walk.next()))
+        staying += stays(smiley);
+    a->dismiss();
+    if (staying <= 2) {
+        b->dismiss();
+    } else {
+        b->selected = true;
+        if (countAdjacentPartners(b) == 0)
+            chainStuck(b);
+    }
+    solutionPath->addSegment(a, b);
+    GameController::onMatch(a, b);
+}
+
+void GameControllerPuzzle::chainStuck(Smiley* b)
+{
+    resource<Sound>("honk")->play();
+    solutionPath->setColour(UColor(255, 0, 0, 255));
+    endCaption = "incomplete!";
+    eagleEyeEarned = false;
+    endSound = resource<Sound>("lose");
+    showHelpOnce(&lostLifeTipShown,
+                 "You have lost a life|because you failed|to complete this puzzle!|~|Try the same puzzle "
+                 "again!|(the solution won't change)",
+                 "", resource<Skin>("help:1"));
+    showHelpOnce(&outOfMatchesTipShown,
+                 "You have run out|of valid matches!|~|There is always at least|one way to solve each puzzle,|so "
+                 "plan ahead!",
+                 "", resource<Skin>("help:7"));
+    setState(STATE_MODE_END);
+
+    BasicLinkIterator walk(smileyLayer);
+    while (Smiley* other = static_cast<Smiley*>(walk.next()))
+        if (stays(other) && neighbours(b, other))
+            other->canMatch(b, true);
+
+    playerData->addLives(-1);
+    if (playerData->lives < 1) {
+        setState(STATE_GAME_OVER, STUCK_PAUSE);
+    } else {
+        retryHouse = true;
+        showStatisticsPage = false;
+        setState(STATE_HOUSE_END, STUCK_PAUSE);
+    }
+}
+
+void GameControllerPuzzle::onMistake(Smiley* a, Smiley* b)
+{
+    b->selected = false;
+    eagleEyeEarned = false;
+    resource<Sound>("jingle06")->play();
+    const int penalty = -1000 * (difficulty + 1);
+    playerData->addScore(penalty, true);
+    RenderableText* popup =
+        new RenderableText(b->position.x, b->position.y + 45.0f, b->position.z, formatString("%d", penalty),
+                           resource<FontQuad>("fontBlackOutline2"), UColor(192, 0, 0, 255));
+    popup->bShadow = false;
+    popup->lifetime = 3.0;
+    popup->fadeIn = 0.25;
+    popup->fadeOut = 1.0;
+    popup->flags = 20;
+    effectLayer->addChildLast(popup);
+    GameController::onMistake(a, b);
+}
+
+bool GameControllerPuzzle::useVitamin(int kind)
+{
+    if (state != STATE_PLAY)
+        return false;
+    const bool needsSolution = kind == NEXT_STEP || kind == SHOW_PATH || kind == TRY_AGAIN;
+    if (!needsSolution)
+        return GameController::useVitamin(kind);
+    // A challenge round is not built along a solution.
+    if (challengeRound)
+        return false;
+    switch (kind) {
+    case NEXT_STEP:
+        return pointAtNextStep();
+    case SHOW_PATH:
+        flashSolution();
+        return true;
+    default:
+        endCaption = "try again!";
+        retryHouse = true;
+        eagleEyeEarned = false;
+        setState(STATE_HOUSE_END);
+        return true;
+    }
+}
+
+bool GameControllerPuzzle::pointAtNextStep()
+{
+    const Solution* solution = houseSolution();
+    if (solution->cellCount < 2)
+        return false;
+    int step = 1;
+    BasicLinkIterator walk(solutionPath);
+    while (const SolutionPathSegment* segment = static_cast<SolutionPathSegment*>(walk.next())) {
+        int dx, dy;
+        solution->getMove(step, &dx, &dy);
+        if (segment->moveX != dx || segment->moveY != dy) {
+            showDialog("You can't use|this vitamin because|you have already|deviated from the|solution path!", "",
+                       nullptr);
+            return false;
+        }
+        if (++step >= solution->cellCount)
+            return false;
+    }
+    // Before the chain has started, the smiley to select is its first one.
+    if (!solutionPath->pFirstChild && !getSelectedSmiley())
+        step = 0;
+    int x, y;
+    solution->getCell(step, &x, &y);
+    const V3 at =
+        house->getApartmentByXY(x, y)->position + V3(static_cast<float>(house->cellWidth / 2), 80.0f, 0.0f);
+    ArrowMessage* arrow = new ArrowMessage(at.x, at.y, at.z, PATH_GREEN, POINT_DOWN, "");
+    arrow->lifetime = 1.0;
+    effectLayer->addChildLast(arrow);
+    return true;
+}
+
+void GameControllerPuzzle::flashSolution()
+{
+    const Solution* solution = houseSolution();
+    Skin* skin = resource<Skin>("arrowPointer:1");
+    const V3 lift(static_cast<float>(house->cellWidth / 2), 40.0f, 0.0f);
+    for (int step = 0; step < solution->cellCount - 1; ++step) {
+        int x, y, dx, dy;
+        solution->getCell(step, &x, &y);
+        solution->getMove(step + 1, &dx, &dy);
+        const V3 from = house->getApartmentByXY(x, y)->position;
+        const V3 to = house->getApartmentByXY(x + dx, y + dy)->position;
+        RenderableTimed* arrow = new RenderableTimed();
+        arrow->pSkin = skin;
+        arrow->position = (from + to) * 0.5f + lift;
+        arrow->rotation.z = std::atan2(static_cast<float>(dy), static_cast<float>(dx));
+        arrow->scale = V3(0.5f, 0.5f, 1.0f);
+        arrow->color = ARROW_GREEN;
+        arrow->delay = 0.04 * step;
+        arrow->lifetime = 0.5;
+        arrow->fadeOut = 0.5;
+        arrow->updateVisuals();
+        effectLayer->addChildLast(arrow);
+    }
+}

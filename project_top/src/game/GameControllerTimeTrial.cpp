@@ -1,0 +1,268 @@
+#include "GameControllerTimeTrial.h"
+
+#include "ArrowMessage.h"
+#include "BasicLinkIterator.h"
+#include "Clown.h"
+#include "EffectSupport.h"
+#include "Global.h"
+#include "House.h"
+#include "Kiv.h"
+#include "Orb.h"
+#include "PlayerData.h"
+#include "PlayerHUD.h"
+#include "ResourceManager.h"
+#include "Skin.h"
+#include "Smiley.h"
+#include "SmileyGenerator.h"
+#include "Sound.h"
+#include "SoundStream.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int SMILEY_PRESENT = 2;
+constexpr int ACTION = 0;
+constexpr int LIVES = 3;
+constexpr float POINT_DOWN = 4.712389f;
+constexpr float POINT_LEFT = 3.1415927f;
+// Thermometer units per second at the start of every house.
+constexpr float START_DRAIN = 1.0f / 120.0f;
+// A smiley's partner count when there is no smiley to count.
+constexpr int NO_CANDIDATE = 1000;
+
+const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame3", "musicGame1", "musicGame2"};
+// In the order of the vitamin column.
+const int VITAMINS[] = {0, 8, 3, 9, 13, 11};
+
+template <typename T>
+T* resource(const char* key)
+{
+    return pKiv->pResourceManager->findAs<T>(key);
+}
+
+float randomFraction()
+{
+    return static_cast<float>(EffectSupport::randomFraction());
+}
+
+// Puts a newcomer where a matched smiley stood; it comes out of the door
+// after 1 to 4 seconds.
+void moveIn(Smiley* newcomer, const Smiley* leaving, KivBase* layer)
+{
+    newcomer->position = leaving->position;
+    newcomer->updateVisuals();
+    newcomer->apartment = leaving->apartment;
+    newcomer->setState(1, 1.0 + 3.0 * static_cast<double>(randomFraction()));
+    layer->addChildLast(newcomer);
+}
+
+}
+
+GameControllerTimeTrial::GameControllerTimeTrial()
+{
+    modeIndex = ACTION;
+    modeName = "action mode";
+    leftoverAwayNotes = true;
+}
+
+void GameControllerTimeTrial::startGame()
+{
+    GameController::startGame();
+    for (int kind : VITAMINS)
+        hud->addVitamin(new Orb(kind));
+    playerData->lives = LIVES;
+}
+
+void GameControllerTimeTrial::showHowToPlay()
+{
+    GameController::showHowToPlay();
+    music = resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    showHelpOnce(&howToPlayShown,
+                 "Match pairs of smileys until|the thermometer is completely full.|~|As time passes,|the "
+                 "thermometer slowly empties,|so think quickly!|",
+                 "how to play", resource<Skin>("help3:1"));
+}
+
+void GameControllerTimeTrial::beginNeighbourhood()
+{
+    GameController::beginNeighbourhood();
+    const float level = static_cast<float>(difficulty);
+    const float index = static_cast<float>(houseIndex);
+    const float houses = static_cast<float>(housesInNeighbourhood);
+    houseHardness = 0.15f * level + (index / (houses - 2.0f)) * ((0.1f * level + 0.5f) - 0.15f * level);
+}
+
+void GameControllerTimeTrial::generateSmileys(KivBase* list)
+{
+    const int cells = house->sizeX * house->sizeY;
+    for (int group = 0; group < cells / 4; ++group) {
+        generator->resetPools();
+        Smiley* first = generator->createSmiley();
+        list->addChildLast(first);
+        generator->resetPools();
+        generator->avoidFeaturesOf(first);
+        Smiley* partner = generator->createSmiley();
+        list->addChildLast(partner);
+        for (int clash = 0; clash < 2; ++clash) {
+            generator->resetPools();
+            generator->shareFeatureWith(first);
+            generator->shareFeatureWith(partner);
+            list->addChildLast(generator->createSmiley());
+        }
+    }
+    while (list->getChildCount() < cells) {
+        generator->resetPools();
+        list->addChildLast(generator->createSmiley());
+    }
+}
+
+void GameControllerTimeTrial::beginPlay()
+{
+    const float progress = static_cast<float>(housesPlayed - 1) / 59.0f;
+    endCaption = "level clear!";
+    endSound = resource<Sound>("jingle04");
+    baseDrain = START_DRAIN;
+    drainSpeed = START_DRAIN;
+    thermometer = 0.5f;
+    // From about A matches to fill an empty thermometer on the first houses
+    // to about B on the sixtieth.
+    const float fewest = 3.0f * static_cast<float>(difficulty) + 15.0f;
+    const float most = 3.0f * static_cast<float>(difficulty) + 30.0f;
+    matchGain = 1.0f / (fewest + (most - fewest) * progress);
+    mistakeLoss = matchGain * 0.65f;
+    clownChance = 0.1f;
+    coinChance = 0.15f;
+    bubbleMin = 2.0;
+    bubbleMax = 24.0f - 8.0f * progress;
+    bubbleTime = 8.0;
+    hud->showLives = true;
+    hud->showVitamins = true;
+    hud->showThermometer = true;
+
+    if (pGlobal->hst.bInGameHelp && housesPlayed == 0) {
+        ArrowMessage* arrow = new ArrowMessage(-230.0f, -146.0f, 0.0f, UColor(192, 255, 0, 255), POINT_LEFT, "fill this!");
+        arrow->arrowPosition = V3(0.0f, -40.0f, 0.0f);
+        arrow->lifetime = 4.0;
+        bonusLayer->addChildLast(arrow);
+    }
+}
+
+void GameControllerTimeTrial::updateGame(double time, double step)
+{
+    GameController::updateGame(time, step);
+    hud->thermometerColour = UColor(UColor(192, 0, 0, 255), UColor(255, 255, 0, 255), thermometer);
+    if (state != STATE_PLAY)
+        return;
+    // The drain keeps its start value for the first 60 + 15 * housesPlayed
+    // seconds, then grows in proportion to the time played.
+    const float share = static_cast<float>(timeInState) / (15.0f * static_cast<float>(housesPlayed) + 60.0f);
+    drainSpeed = baseDrain * std::max(1.0f, share);
+    if (thermometer >= 1.0f)
+        setState(STATE_HOUSE_END);
+    else if (thermometer <= 0.0f)
+        loseLife();
+}
+
+void GameControllerTimeTrial::loseLife()
+{
+    showHelpOnce(&lostLifeTipShown,
+                 "You have lost a life|because your thermometer|ran out completely!|~|Try the same house again!", "",
+                 resource<Skin>("help:1"));
+    endCaption = "try again!";
+    playerData->addLives(-1);
+    if (playerData->lives < 1) {
+        setState(STATE_GAME_OVER);
+        return;
+    }
+    retryHouse = true;
+    showStatisticsPage = false;
+    eagleEyeEarned = false;
+    endSound = resource<Sound>("lose");
+    setState(STATE_HOUSE_END);
+}
+
+void GameControllerTimeTrial::onSmileySelected(Smiley* smiley)
+{
+    if (smiley->isClown)
+        showHelpOnce(&clownTipShown, "Clowns act|as wildcards!|~|You can match them|with any smiley!", "",
+                     resource<Skin>("help:0"));
+    Smiley* selected = getSelectedSmiley();
+    if (selected == smiley) {
+        smiley->selected = false;
+        eagleEyeEarned = false;
+        return;
+    }
+    if (!selected) {
+        smiley->selected = true;
+        if (!pGlobal->hst.bInGameHelp || hintsLeft <= 0)
+            return;
+        --hintsLeft;
+        BasicLinkIterator walk(smileyLayer);
+        while (Smiley* partner = static_cast<Smiley*>(walk.next())) {
+            if (partner->state != SMILEY_PRESENT || !smiley->canMatch(partner, false))
+                continue;
+            const V3 at = partner->position + V3(0.0f, 100.0f, 0.0f);
+            ArrowMessage* arrow =
+                new ArrowMessage(at.x, at.y, at.z, UColor(128, 192, 0, 255), POINT_DOWN, "matching smiley");
+            arrow->swingOffset = 20.0f;
+            arrow->lifetime = 1.5;
+            effectLayer->addChildLast(arrow);
+            break;
+        }
+        return;
+    }
+    smiley->selected = false;
+    selected->selected = false;
+    if (smiley->canMatch(selected, true))
+        onMatch(selected, smiley);
+    else
+        onMistake(selected, smiley);
+}
+
+void GameControllerTimeTrial::onMatch(Smiley* a, Smiley* b)
+{
+    a->destination = matchHistory;
+    b->destination = matchHistory;
+    playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
+    thermometer += matchGain;
+    hud->thermometerFirework(thermometer, UColor(255, 255, 128, 255));
+    // An octave low at an empty thermometer, an octave high at a full one.
+    resource<Sound>("vibe")->playPitched(static_cast<int>(thermometer * 24.0f - 12.0f));
+    a->dismiss();
+    b->dismiss();
+    checkChainBonus(a, b);
+    checkCircusBonus(a, b);
+    replaceMatched(a, b);
+    GameController::onMatch(a, b);
+}
+
+void GameControllerTimeTrial::replaceMatched(const Smiley* a, const Smiley* b)
+{
+    int partners = NO_CANDIDATE;
+    Smiley* loneliest = findHardestSmiley(&partners);
+    generator->resetPools();
+    if (partners == 0)
+        generator->avoidFeaturesOf(loneliest);
+    Smiley* first = generator->createSmiley();
+    moveIn(first, a, smileyLayer);
+
+    Smiley* second = nullptr;
+    if (randomFraction() < clownChance) {
+        second = new Clown();
+    } else {
+        generator->resetPools();
+        generator->shareFeatureWith(first);
+        second = generator->createSmiley();
+    }
+    moveIn(second, b, smileyLayer);
+}
+
+void GameControllerTimeTrial::onMistake(Smiley* a, Smiley* b)
+{
+    eagleEyeEarned = false;
+    thermometer -= mistakeLoss;
+    hud->thermometerFirework(thermometer, UColor(192, 64, 64, 255));
+    resource<Sound>("jingle06")->play();
+    GameController::onMistake(a, b);
+}
