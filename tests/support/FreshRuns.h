@@ -1,20 +1,15 @@
 #pragma once
-// Runs of the current test in fresh programs, for tests of determinism that
-// must not share a process: a game harness starts once per process, and
-// run-wide caches (the puzzle solutions drawn so far) would make a second
-// game in the same process differ from the first. The test runs itself
-// again, alone, in child processes of this test program; each child finds
-// the file to write to in an environment variable, writes its trace there
-// and passes; the parent compares what the children wrote.
+// The current test run again in fresh programs, for determinism tests that
+// must not share a process (the game harness starts once per process, and
+// run-wide caches such as the puzzle solutions drawn so far would make a
+// second game differ). The test reruns itself alone in child processes of
+// this test program; each child writes its trace to the file named in an
+// environment variable and passes; the parent compares the traces:
 //
-//   TEST(Mode, SameSeedPlaysTheSameGame)
-//   {
-//       const std::vector<std::string> runs = tracesOfFreshRuns(2, [] { return traceOfAGame(7); });
-//       if (runs.empty())
-//           return;                       // this process is one of the runs
-//       ASSERT_EQ(runs.size(), 2u);
-//       EXPECT_EQ(runs[0], runs[1]);
-//   }
+//   const std::vector<std::string> runs = tracesOfFreshRuns(2, [] { return traceOfAGame(7); });
+//   if (runs.empty())
+//       return;                           // this process is one of the runs
+//   EXPECT_EQ(runs[0], runs[1]);
 // Main thread only; the children inherit the environment (display, audio).
 #include "TemporaryFolder.h"
 #include "WholeFile.h"

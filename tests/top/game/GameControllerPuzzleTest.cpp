@@ -86,10 +86,11 @@ bool follows(Smiley* a, Smiley* b)
     return adjacent(a, b) && a->canMatch(b, false);
 }
 
+// The smiley is one of the chain's first smileys.
 bool among(const Chain& chain, size_t first, const Smiley* smiley)
 {
-    return std::find(chain.begin(), chain.begin() + static_cast<long>(std::min(first, chain.size())), smiley) !=
-           chain.begin() + static_cast<long>(std::min(first, chain.size()));
+    const auto end = chain.begin() + static_cast<long>(std::min(first, chain.size()));
+    return std::find(chain.begin(), end, smiley) != end;
 }
 
 // A chain from the first smiley whose head is left with no smiley to
