@@ -1,10 +1,13 @@
 #pragma once
 // Apartment: one cell of a House: a back wall, a door that swings open and
-// shut with sounds as its doorTarget changes, a front piece drawn in a layer
-// in front of the smileys, and an away note on the door once its resident
+// shut with sounds as its doorTarget changes, a front piece (seen while the
+// door is open) drawn in a layer of the caller's, and an away note on the door once its resident
 // has left. Its position is the cell's lower-left corner; it has no skin of
 // its own. The house's apartments container owns, ticks and draws it; the
-// front piece belongs to the front layer. Main thread only.
+// front piece belongs to the front layer, which may delete it while the
+// apartment lives on (an old house still on screen): the apartment holds it
+// by a Reference and never deletes it. Main thread only.
+#include "Reference.h"
 #include "Renderable.h"
 
 #include <cstdint>
@@ -27,8 +30,9 @@ public:
 
     // Child, owned through the object tree.
     Renderable* door = nullptr;
-    // A child of the front layer, not of the apartment.
-    Renderable* frontPiece = nullptr;
+    // A Renderable, child of the front layer (not of the apartment); null
+    // once the layer has deleted it.
+    Reference frontPiece;
     // 0 shut .. 1 fully open.
     float doorOpening = 0.0f;
     // Written by the resident: 1 opens the door, 0 shuts it.

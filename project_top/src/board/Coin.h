@@ -14,7 +14,8 @@ class Texture;
 
 class Coin : public Renderable {
 public:
-    // Lands at (x, y, z); kind 1 a small coin worth 10, 2 a gold coin worth 25.
+    // Lands at (x, y, z); kind 1 a small coin worth 10, 2 a gold coin worth
+    // 25. Starts above the view of the current game's scene.
     Coin(float x, float y, float z, int kind);
 
     // Click test, fall and bounce, flight, spin.
@@ -35,4 +36,8 @@ public:
     V3 start;
     // The end of the flight.
     V3 target;
+
+private:
+    // Frames of texture (its composite skins, if any, left out); at least 1.
+    int32_t frameCount = 0;
 };

@@ -3,7 +3,9 @@
 // hair, brows): it shows one frame of its texture, and its variant is what
 // the match rule compares. A clashing feature glows green and fades. The
 // generator (or the ending) creates it, and the smiley owns it as a child,
-// ticks and draws it. The skins belong to the resource root. Main thread only.
+// ticks and draws it. The skins belong to the resource root; a kind whose
+// texture lacks a frame for one of its variants stops with a fatal report
+// naming the texture. Main thread only.
 #include "Renderable.h"
 
 #include <cstdint>

@@ -20,7 +20,8 @@ public:
 
     // Builds the house with its grid's left edge at world x left, columns
     // apartments per floor and floors floors (both >= 1); the apartments'
-    // front pieces go to frontLayer (not owned, must outlive the house).
+    // front pieces go to frontLayer (not owned), which may delete them
+    // before the house goes.
     void create(float left, int columns, int floors, KivBase* frontLayer);
     // The live apartment at column x, floor y; a cell outside the grid is
     // fatal. Never null.

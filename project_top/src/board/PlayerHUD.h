@@ -42,7 +42,8 @@ public:
     // The top of the thermometer column at level (clamped to 0..1), in the
     // overlay's coordinates.
     V3 getThermometerPosition(float level) const;
-    // Sparks in colour at that level of the thermometer, at High detail only.
+    // Sparks in colour at that level of the thermometer, at High detail only,
+    // in the current controller's bonusLayer (the display's overlay).
     void thermometerFirework(float level, UColor colour);
 
     // 0..1: how far each part has slid in.
@@ -68,4 +69,8 @@ public:
     KivBase* vitamins = nullptr;
     // Owned, not a child; null when there is none.
     AlarmClock* alarmClock = nullptr;
+
+private:
+    // Frame, slot marks, column, gloss and alarm clock, at the slide's place.
+    void renderThermometer();
 };

@@ -1,9 +1,102 @@
 #include "Smiley.h"
 
 #include "AlarmClock.h"
+#include "Apartment.h"
+#include "BasicLinkIterator.h"
+#include "CircleCloud.h"
 #include "CircleScore2.h"
+#include "Coin.h"
+#include "Context.h"
+#include "EffectSupport.h"
+#include "ErrorManager.h"
+#include "Feature.h"
+#include "FeatureBody.h"
+#include "FontQuad.h"
+#include "GameController.h"
+#include "Kiv.h"
+#include "KivInput.h"
+#include "PlayerData.h"
+#include "RenderableText.h"
+#include "ResourceManager.h"
+#include "Skin.h"
+#include "Smoke.h"
+#include "Sound.h"
 
-Smiley::Smiley() = default;
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+enum SmileyState { STATE_HIDDEN, STATE_APPEARING, STATE_PRESENT, STATE_LEAVING, STATE_GONE };
+
+// Points per neighbourhood step; the first neighbourhood at the lowest
+// difficulty is worth one step.
+const int32_t POINTS_STEP = 125;
+const int PENALTY_POINTS = 100;
+// The face is drawn this far above the foot point.
+const float FACE_HEIGHT = 27.0f;
+const double APPEAR_TIME = 1.0;
+const double LEAVE_TIME = 0.5;
+const float CLICK_JIGGLE = 100.0f;
+const double HALO_PULSE_SPEED = 16.0;
+const V3 ALARM_CLOCK_OFFSET(0.0f, 70.0f, 0.0f);
+const float COIN_SPREAD = 80.0f;
+
+Sound* findSound(const char* key)
+{
+    return pKiv->pResourceManager->findAs<Sound>(key);
+}
+
+Skin* findSkin(const char* key)
+{
+    return pKiv->pResourceManager->findAs<Skin>(key);
+}
+
+// The entrance and exit size factor: 0.5 growing to 1 along u squared.
+float sizeFactor(double u)
+{
+    const double grown = u < 0.0 ? 0.0 : (u > 1.0 ? 1.0 : u * u);
+    return static_cast<float>(0.5 + 0.5 * grown);
+}
+
+// The squash of the wobble: 1 at rest, 0.5 to 1.5 as the spring swings.
+float squashFactor(float displacement)
+{
+    const float q = (displacement + 100.0f) / 200.0f;
+    if (q < 0.0f)
+        return 0.5f;
+    if (q > 1.0f)
+        return 1.5f;
+    return q + 0.5f;
+}
+
+UColor bubbleColour(int n)
+{
+    switch (n) {
+    case 3:
+        return UColor(64, 255, 64, 255);
+    case 4:
+        return UColor(192, 255, 64, 255);
+    case 5:
+        return UColor(255, 255, 128, 255);
+    default:
+        return UColor(64, 128, 64, 255);
+    }
+}
+
+}
+
+Smiley::Smiley()
+{
+    spring.mass = 0.0025f;
+    spring.friction = 3.0f;
+    halo.pSkin = findSkin("body:4");
+    const GameController* game = EffectSupport::currentGame();
+    value = game ? POINTS_STEP * (game->neighbourhood + game->difficulty) + POINTS_STEP : POINTS_STEP;
+    setState(STATE_HIDDEN);
+}
 
 Smiley::~Smiley()
 {
@@ -11,74 +104,292 @@ Smiley::~Smiley()
     delete bubble;
 }
 
-void Smiley::tick(double, double)
+bool Smiley::isPointerOnHalo()
 {
+    const Context* screen = pKiv->pCurrentContext;
+    return screen && halo.isPointInsideBounds(V3(screen->mouseX, screen->mouseY, screen->mouseZ));
+}
+
+void Smiley::tick(double t, double dt)
+{
+    if (state == STATE_HIDDEN) {
+        StateBase::tick(t, dt);
+        return;
+    }
+    if (state == STATE_PRESENT && selectable && pKiv->pInput->isMouseButtonPressed() && isPointerOnHalo()) {
+        if (GameController* game = EffectSupport::currentGame())
+            game->onSmileyClicked(this);
+        spring.velocity.x += CLICK_JIGGLE;
+    }
+    spring.tick(t, dt);
+
+    float size = 1.0f;
+    if (state == STATE_APPEARING)
+        size = sizeFactor(timeInState);
+    else if (state == STATE_LEAVING)
+        size = sizeFactor(1.0 - timeInState);
+
+    if (state == STATE_PRESENT && holdingBreath) {
+        breathElapsed += dt;
+        if (FeatureBody* body = dynamic_cast<FeatureBody*>(features[0]))
+            body->breathTint = breathTime > 0.0 ? static_cast<float>(std::min(1.0, breathElapsed / breathTime)) : 1.0f;
+        if (breathElapsed >= breathTime)
+            runOutOfBreath();
+    }
+
+    if (selected)
+        halo.color = UColor(haloColourA, haloColourB, static_cast<float>(0.5 + 0.5 * std::sin(HALO_PULSE_SPEED * t)));
+
+    if (EffectSupport::highDetail()) {
+        const float squash = squashFactor(spring.position.x);
+        setScale(V3(size * squash, size / squash, 1.0f));
+    }
+
+    if (alarmClock) {
+        alarmClock->home = position + ALARM_CLOCK_OFFSET;
+        alarmClock->tick(t, dt);
+    }
+    if (bubble) {
+        bubble->tick(t, dt);
+        bubbleElapsed += dt;
+        if (bubbleElapsed > bubbleTime) {
+            delete bubble;
+            bubble = nullptr;
+        }
+    }
+    KivBase::tick(t, dt);
+}
+
+void Smiley::runOutOfBreath()
+{
+    GameController* game = EffectSupport::currentGame();
+    if (game && EffectSupport::highDetail()) {
+        Smoke* smoke = new Smoke(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f, 150.0f, 0.0f,
+                                 static_cast<float>(2.0 * M_PI), 3.0f, UColor(0, 64, 255, 255));
+        smoke->lifeDecay = 256.0f;
+        game->effectLayer->addChildLast(smoke);
+    }
+    findSound("breathOut")->play();
+    if (apartment)
+        apartment->setAwayNote(true);
+    setState(STATE_LEAVING);
+    if (game)
+        game->onSmileyBreathOut(this);
 }
 
 void Smiley::render()
 {
+    if (state == STATE_HIDDEN)
+        return;
+    if (selected)
+        halo.render();
+    Renderable::render();
+    KivBase::render();
 }
 
 void Smiley::applyXform(Matrix& matrix)
 {
     Renderable::applyXform(matrix);
+    matrix.translate(0.0f, FACE_HEIGHT, 0.0f);
 }
 
 void Smiley::updateVisuals()
 {
     Renderable::updateVisuals();
+    BasicLinkIterator it(this);
+    while (KivBase* child = it.next())
+        if (Renderable* part = dynamic_cast<Renderable*>(child))
+            part->setPostXform(xform);
+    halo.setPostXform(xform);
 }
 
 void Smiley::renderExtras()
 {
+    if (bubble)
+        bubble->render();
+    if (alarmClock)
+        alarmClock->render();
 }
 
 void Smiley::onStateChange()
 {
+    switch (state) {
+    case STATE_APPEARING:
+        if (apartment) {
+            // Staggered, so that the doors of a house do not all open in one frame.
+            if (apartment->doorOpening == 0.0f)
+                apartment->doorOpening = static_cast<float>(-0.5 * EffectSupport::randomFraction());
+            apartment->doorTarget = 1.0f;
+        }
+        setState(STATE_PRESENT, APPEAR_TIME);
+        break;
+    case STATE_LEAVING:
+        selected = false;
+        delete alarmClock;
+        alarmClock = nullptr;
+        delete bubble;
+        bubble = nullptr;
+        if (apartment)
+            apartment->doorTarget = 0.0f;
+        setState(STATE_GONE, LEAVE_TIME);
+        break;
+    case STATE_GONE:
+        if (destination) {
+            if (getParent())
+                getParent()->removeChild(this);
+            destination->addChildLast(this);
+        } else {
+            bDead = 1;
+        }
+        break;
+    default:
+        break;
+    }
 }
 
-void Smiley::setScale(V3)
+void Smiley::setScale(V3 newScale)
 {
+    if (newScale == scale)
+        return;
+    scale = newScale;
+    updateVisuals();
 }
 
 void Smiley::dismiss()
 {
+    setState(STATE_LEAVING);
 }
 
-void Smiley::addFeature(Feature*)
+void Smiley::addFeature(Feature* f)
 {
+    addChildLast(f);
 }
 
-bool Smiley::canMatch(Smiley*, bool)
+bool Smiley::canMatch(Smiley* other, bool highlight)
 {
-    return false;
+    if (other == this)
+        return false;
+    if (isClown || other->isClown)
+        return true;
+    KIV_ASSERT(featureCount <= FEATURE_SLOTS);
+    bool clashed = false;
+    for (int i = 0; i < featureCount; ++i) {
+        Feature* mine = features[i];
+        Feature* theirs = other->features[i];
+        if (!mine || !theirs)
+            return false;
+        if (!mine->relevant || mine->variant != theirs->variant)
+            continue;
+        if (!highlight)
+            return false;
+        mine->glow = 1.0f;
+        theirs->glow = 1.0f;
+        clashed = true;
+    }
+    return !clashed;
 }
 
-void Smiley::leave(bool)
+void Smiley::leave(bool penalty)
 {
+    if (state == STATE_HIDDEN) {
+        setState(STATE_GONE);
+        return;
+    }
+    GameController* game = EffectSupport::currentGame();
+    if (state == STATE_PRESENT && penalty && game && !game->challengeRound) {
+        game->playerData->addScore(-PENALTY_POINTS, true);
+        RenderableText* text =
+            new RenderableText(position.x, position.y + 45.0f, position.z, "-100",
+                               pKiv->pResourceManager->findAs<FontQuad>("fontBlackOutline2"), UColor(192, 0, 0, 255));
+        text->bShadow = false;
+        text->lifetime = 3.0;
+        text->fadeIn = 0.25;
+        text->fadeOut = 1.0;
+        text->flags = 0x14;
+        game->effectLayer->addChildLast(text);
+    }
+    setState(STATE_LEAVING);
 }
 
-void Smiley::holdBreath(double)
+void Smiley::holdBreath(double seconds)
 {
+    if (state != STATE_PRESENT || holdingBreath)
+        return;
+    breathTime = seconds;
+    holdingBreath = true;
+    breathElapsed = 0.0;
+    findSound("breathIn")->play();
+    alarmClock = new AlarmClock();
+    // It rings for the last two seconds.
+    alarmClock->start(static_cast<float>(seconds - 2.0));
 }
 
-void Smiley::showMultiplierBubble(int, double)
+void Smiley::showMultiplierBubble(int n, double seconds)
 {
+    if (state != STATE_PRESENT || bubble)
+        return;
+    bubbleElapsed = 0.0;
+    bubbleTime = seconds;
+    bubble = new CircleScore2(n);
+    const UColor colour = bubbleColour(n);
+    // Stars all round, with the number at the top and the bottom.
+    const std::string star(1, '\x80');
+    const std::string number = std::string(1, '\x81') + std::to_string(n);
+    for (int step = 0; step < 8; ++step) {
+        const bool bNumber = step == 2 || step == 6;
+        bubble->addCircularText(bNumber ? number : star, colour, 40.0f, static_cast<float>(step * M_PI / 4.0), 1);
+    }
+    bubble->position = boundsCentre;
+    bubble->updateVisuals();
 }
 
 int Smiley::collectMatchReward()
 {
-    return 0;
+    GameController* game = EffectSupport::currentGame();
+    int n = 1;
+    if (bubble) {
+        n = bubble->value;
+        if (game) {
+            bubble->fadeOut();
+            game->effectLayer->addChildLast(bubble);
+        } else {
+            delete bubble;
+        }
+        bubble = nullptr;
+    }
+    if (game)
+        for (int i = 1; i <= n; ++i)
+            dropCoin(static_cast<float>(i) * game->coinChance);
+    return n * value;
 }
 
-void Smiley::dropCoin(double)
+void Smiley::dropCoin(double chance)
 {
+    GameController* game = EffectSupport::currentGame();
+    if (!game)
+        return;
+    if (chance <= EffectSupport::randomFraction())
+        return;
+    const float spread = static_cast<float>(EffectSupport::randomFraction());
+    const int kind = std::rand() % 2 + 1;
+    game->coinLayer->addChildLast(
+        new Coin(position.x + spread * COIN_SPREAD - COIN_SPREAD / 2.0f, position.y, position.z, kind));
 }
 
 void Smiley::addShadow()
 {
+    Renderable* shadow = new Renderable();
+    shadow->pSkin = findSkin("body:4");
+    shadow->position = V3(0.0f, -FACE_HEIGHT, 0.0f);
+    shadow->scale = V3(0.75f, 0.125f, 1.0f);
+    shadow->color = UColor(0, 0, 0, 64);
+    shadow->setPostXform(xform);
+    addChildFirst(shadow);
 }
 
 void Smiley::addCloud()
 {
+    CircleCloud* cloud = new CircleCloud(0.5f);
+    cloud->setPostXform(xform);
+    addChildFirst(cloud);
 }

@@ -9,9 +9,11 @@
 //
 // The generator creates it; the game controller places it in its smiley
 // layer, which ticks, draws and deletes it (or, once gone, it moves to its
-// destination). It reaches its game through MyGlobal's current controller,
-// which must exist while it lives in a game. States: 0 hidden, 1 appearing,
-// 2 present (clickable), 3 leaving, 4 gone. Main thread only.
+// destination). It reaches its game through MyGlobal's current controller.
+// Outside a game (the ending's hopping smileys) there is none: the smiley
+// is worth the first neighbourhood's points, reports its clicks and its
+// breath to nobody, and costs and drops nothing. States: 0 hidden,
+// 1 appearing, 2 present (clickable), 3 leaving, 4 gone. Main thread only.
 #include "Renderable.h"
 #include "Spring.h"
 #include "UColor.h"
@@ -58,7 +60,7 @@ public:
     // stores it in features and sets featureCount.
     void addFeature(Feature* f);
     // The match rule. With highlight every clashing feature of both smileys
-    // glows. other must not be null.
+    // glows. other must not be null; featureCount at most FEATURE_SLOTS.
     bool canMatch(Smiley* other, bool highlight);
     // Leaves unmatched; with penalty a present smiley outside a challenge
     // round costs 100 points.
@@ -108,4 +110,9 @@ public:
     KivBase* destination = nullptr;
     // Points, fixed at construction.
     int32_t value = 0;
+
+private:
+    bool isPointerOnHalo();
+    // The breath has run out: a puff, the away note, and the smiley leaves.
+    void runOutOfBreath();
 };

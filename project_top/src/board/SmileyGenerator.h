@@ -28,7 +28,9 @@ public:
     void configure(int flags);
     // Variant counts, a random frame for each variant and the pool sizes;
     // hardness 0 (every frame in play) .. 1 (two variants per varying
-    // feature). Needs the loaded feature textures.
+    // feature). Needs the loaded feature textures: one with no frames or
+    // more than MAX_VARIANTS, or a glow or blink texture with fewer frames
+    // than its feature's, is fatal and named.
     void setup(float hardness);
     // Every variant allowed, none required.
     void resetPools();
@@ -42,8 +44,8 @@ public:
     // A new feature of kind index (0..4; anything else is fatal) with its
     // variant count; the caller owns it.
     Feature* createFeatureByIndex(int index) const;
-    // A variant 0..n-1 of feature f from the pools (required first, then
-    // allowed, else any).
+    // A variant 0..n-1 (n 1..MAX_VARIANTS, after setup) of feature f from
+    // the pools (required first, then allowed, else any).
     int pickVariant(int f, int n) const;
 
     bool varyHair = false;

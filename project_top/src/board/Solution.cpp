@@ -1,17 +1,49 @@
 #include "Solution.h"
 
-Solution::Solution(SolutionData*)
+#include "ErrorManager.h"
+#include "SolutionData.h"
+
+#include <cstdlib>
+#include <utility>
+
+Solution::Solution(SolutionData* set) : data(set)
 {
+    // Checked here rather than at start-up: a size that is never played may
+    // ship without a usable record.
+    if (set->count == 0)
+        KIV_ERROR("%s holds no usable solution.", set->fileName.c_str());
+    cellCount = set->recordSize;
+    record = std::rand() % set->count;
+    flipX = (std::rand() & 1) == 0;
+    flipY = (std::rand() & 1) == 0;
+    transpose = set->sizeX == set->sizeY && (std::rand() & 1) == 0;
 }
 
-void Solution::getCell(int, int* x, int* y) const
+void Solution::getCell(int step, int* x, int* y) const
 {
-    *x = 0;
-    *y = 0;
+    const uint8_t cell = data->getByte(record, step);
+    int cellX = cell >> 4;
+    int cellY = cell & 0x0F;
+    if (flipX)
+        cellX = data->sizeX - 1 - cellX;
+    if (flipY)
+        cellY = data->sizeY - 1 - cellY;
+    if (transpose)
+        std::swap(cellX, cellY);
+    *x = cellX;
+    *y = cellY;
 }
 
-void Solution::getMove(int, int* dx, int* dy) const
+void Solution::getMove(int step, int* dx, int* dy) const
 {
-    *dx = 0;
-    *dy = 0;
+    if (step == 0) {
+        *dx = 0;
+        *dy = 0;
+        return;
+    }
+    int fromX, fromY, toX, toY;
+    getCell(step - 1, &fromX, &fromY);
+    getCell(step, &toX, &toY);
+    *dx = toX - fromX;
+    *dy = toY - fromY;
 }

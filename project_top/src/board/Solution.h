@@ -12,8 +12,9 @@ class SolutionData;
 
 class Solution : public KivBase {
 public:
-    // set: not owned, with at least one record. Draws the record, the flips
-    // and (square sets only) the transposition from rand().
+    // set: not owned; one without a usable record is fatal, naming its file.
+    // Draws the record, the flips and (square sets only) the transposition
+    // from rand().
     explicit Solution(SolutionData* set);
 
     // The cell (column x from the left, floor y from the bottom) visited at

@@ -1,11 +1,37 @@
 #include "SolutionPath.h"
 
-SolutionPath::SolutionPath() = default;
+#include "Apartment.h"
+#include "BasicLinkIterator.h"
+#include "ErrorManager.h"
+#include "Smiley.h"
+#include "SolutionPathSegment.h"
 
-void SolutionPath::addSegment(Smiley*, Smiley*)
-{
+namespace {
+
+// The path runs this far above the smileys' feet.
+constexpr float PATH_HEIGHT = 40.0f;
+
 }
 
-void SolutionPath::setColour(UColor)
+SolutionPath::SolutionPath() = default;
+
+void SolutionPath::addSegment(Smiley* from, Smiley* to)
 {
+    KIV_ASSERT(from->apartment != nullptr && to->apartment != nullptr);
+    const V3& a = from->position;
+    const V3& b = to->position;
+    SolutionPathSegment* segment =
+        new SolutionPathSegment(a.x, a.y + PATH_HEIGHT, a.z, b.x, b.y + PATH_HEIGHT, b.z);
+    segment->moveX = to->apartment->gridX - from->apartment->gridX;
+    segment->moveY = to->apartment->gridY - from->apartment->gridY;
+    segment->color = colour;
+    addChildLast(segment);
+}
+
+void SolutionPath::setColour(UColor c)
+{
+    colour = c;
+    BasicLinkIterator it(this);
+    while (KivBase* segment = it.next())
+        static_cast<SolutionPathSegment*>(segment)->color = c;
 }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 
+class Skin;
 class Texture;
 
 class AlarmClock : public Renderable {
@@ -21,7 +22,8 @@ public:
     AlarmClock(const AlarmClock&) = delete;
     AlarmClock& operator=(const AlarmClock&) = delete;
 
-    // Counts down seconds (> 0): total and remaining time, state 1 at once.
+    // Counts down seconds: total and remaining time, state 1 at once. With
+    // 0 or less the clock rings at once and shows its last dial frame.
     void start(float seconds);
 
     // The object-tree update, then hop, rock, squash and dial; nothing more
@@ -45,6 +47,13 @@ public:
     float shakePhase = 0.0f;
     // "alarmClock": its skins are the dial frames; not owned (a resource).
     Texture* dialTexture = nullptr;
+    // The dial's frames (the first skins of dialTexture).
+    int32_t dialFrames = 0;
     // One playback of "clockTick", started on entering state 1.
     SoundChannel tickingChannel;
+
+private:
+    // The frame for the time left: the first at the start, the last when
+    // the time is up.
+    Skin* dialFrame() const;
 };

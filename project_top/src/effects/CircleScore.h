@@ -15,8 +15,9 @@ class Sound;
 
 class CircleScore : public Renderable {
 public:
-    // amount: points before the game's difficulty factor (needs a current
-    // game controller); delay: seconds before the popup starts (>= 0).
+    // amount: points before the running game's difficulty factor; delay:
+    // seconds before the popup starts (>= 0). Without a running game the
+    // popup shows but awards nothing.
     CircleScore(int amount, float delay);
 
     // A star sprite ("star:0") at the centre, scaled by starScale.
@@ -32,6 +33,18 @@ public:
     void render() override;
     // 1 zoom in, 2 award, 3 fade out, 4 dead.
     void onStateChange() override;
+
+    // Shared with CircleScore2, whose popup works alike.
+    // addCircularText for any popup: glyph sprites of the "fontHUD" font
+    // appended to popup, carrying its transform.
+    static void layTextOnCircle(Renderable* popup, const std::string& text, UColor colour, float radius,
+                                float centreAngle, int direction);
+    // Every live child of popup (all sprites) takes popup's transform as its
+    // post-transform and, when alpha is 0..255, that alpha.
+    static void shareTransform(Renderable* popup, int alpha);
+    // The fade-out's growth over timeInState seconds: 0, rising as the
+    // square of the time, 1 after one second.
+    static float fadeProgress(double timeInState);
 
     // Already multiplied by (1 + difficulty); awarded with the player's
     // multiplier on entering state 2.

@@ -14,9 +14,10 @@ class Texture;
 
 class Explosion : public KivBase {
 public:
-    // count particles at (x, y, z); speeds speedMin..speedMax units per
-    // second; direction and spread in radians (spread 2 pi or more: all
-    // round); particle scale. No frame texture: Smoke sets one.
+    // count particles (none when count <= 0) at (x, y, z); speeds
+    // speedMin..speedMax units per second; direction and spread in radians
+    // (spread 2 pi or more: all round); particle scale. No frame texture:
+    // Smoke sets one.
     Explosion(float x, float y, float z, int count, float speedMin, float speedMax, float direction, float spread,
               float particleScale);
 
@@ -32,4 +33,6 @@ public:
     float maxSpeed = 0.0f;
     // The particles' frames by age; not owned (a resource); null draws nothing.
     Texture* frameTexture = nullptr;
+    // Frames of frameTexture (its first skins), set with it.
+    int32_t frameCount = 0;
 };

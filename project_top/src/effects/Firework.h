@@ -14,9 +14,9 @@ class Texture;
 
 class Firework : public KivBase {
 public:
-    // count sparks at (x, y, z); speeds speedMin..speedMax units per second;
-    // direction and spread in radians; sparks shrink
-    // towards 0.1 from sparkScale; colour of every spark.
+    // count sparks (none when count <= 0) at (x, y, z); speeds
+    // speedMin..speedMax units per second; direction and spread in radians;
+    // sparks shrink towards 0.1 from sparkScale; colour of every spark.
     Firework(float x, float y, float z, int count, float speedMin, float speedMax, float direction, float spread,
              float sparkScale, UColor colour);
 

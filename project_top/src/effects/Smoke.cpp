@@ -1,7 +1,16 @@
 #include "Smoke.h"
 
+#include "EffectSupport.h"
+#include "Kiv.h"
+#include "ResourceManager.h"
+#include "Texture.h"
+
 Smoke::Smoke(float x, float y, float z, int count, float speedMin, float speedMax, float direction, float spread,
-             float particleScale, UColor)
+             float particleScale, UColor colour)
     : Explosion(x, y, z, count, speedMin, speedMax, direction, spread, particleScale)
 {
+    frameTexture = pKiv->pResourceManager->findAs<Texture>("smoke");
+    frameCount = EffectSupport::frameCount("smoke");
+    for (int32_t i = 0; i < particleCount; ++i)
+        particles[i].color = colour;
 }

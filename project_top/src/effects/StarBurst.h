@@ -11,8 +11,9 @@
 
 class StarBurst : public KivBase {
 public:
-    // count stars at (x, y, z); speeds speedMin..speedMax units per second;
-    // direction and spread in radians; starting scale of every star.
+    // count stars (none when count <= 0) at (x, y, z); speeds
+    // speedMin..speedMax units per second; direction and spread in radians;
+    // starting scale of every star.
     StarBurst(float x, float y, float z, int count, float speedMin, float speedMax, float direction, float spread,
               float particleScale);
 

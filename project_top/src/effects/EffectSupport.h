@@ -1,0 +1,26 @@
+#pragma once
+// EffectSupport: what the game's props and particle effects read of the
+// world around them, said once: the game's random fraction, the Detail
+// setting, the game now running and the number of frames of a texture. No
+// state of its own; main thread only, after the loader has run (the frame
+// count and the Detail setting need the registered resources and Global).
+#include "UString.h"
+
+class GameController;
+
+class EffectSupport {
+public:
+    EffectSupport() = delete;
+
+    // (rand() & 0xFFFF) / 65536, in [0, 1): one draw from the game's
+    // random sequence, so that a seeded run repeats.
+    static double randomFraction();
+    // True when the Detail setting asks for decorative effects (above 0).
+    static bool highDetail();
+    // MyGlobal's current game, or null while no game runs.
+    static GameController* currentGame();
+    // The frames of the texture registered under key: its skins registered as
+    // "key:0", "key:1" and so on. Composite skins that set-up code appends
+    // to a texture's skin list later are not frames and are not counted.
+    static int frameCount(const UString& key);
+};

@@ -1,0 +1,185 @@
+// A smiley in play: its clicks reach the game, it leaves with or without a
+// penalty, it is worth its neighbourhood's points, it runs out of breath,
+// and a clown's exit.
+#include "BoardTestSupport.h"
+
+#include "Clown.h"
+#include "Context.h"
+#include "FeatureBody.h"
+#include "Kiv.h"
+#include "PlayerData.h"
+#include "ResourceManager.h"
+#include "Sound.h"
+#include "SyntheticInput.h"
+
+#include <algorithm>
+
+namespace boardtest {
+namespace {
+
+using namespace testsupport;
+
+// Engine time of the sound's last start: sounds played between frames are
+// not seen by the frame recorder.
+double lastStart(const char* key)
+{
+    return pKiv->pResourceManager->findAs<Sound>(key)->lastStartTime;
+}
+
+// The smiley's click area: its face, 27 units above its foot point.
+void clickFace(const Smiley* smiley, float dx = 0.0f)
+{
+    clickAt(smiley->halo.boundsCentre.x + dx, smiley->halo.boundsCentre.y, screenOf(smiley));
+}
+
+using SmileyPlay = BoardTest;
+
+TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectableSmiley)
+{
+    enum Stage { APPEARING, PRESENT, LEAVING };
+    const struct {
+        const char* name;
+        Stage stage;
+        bool bSelectable;
+        float clickOffset;
+        bool bReported;
+    } rows[] = {
+        {"present", PRESENT, true, 0.0f, true},
+        {"present, clicked off the centre of its face", PRESENT, true, 30.0f, true},
+        {"present, clicked beside it", PRESENT, true, 90.0f, false},
+        {"not selectable", PRESENT, false, 0.0f, false},
+        {"appearing", APPEARING, true, 0.0f, false},
+        {"leaving", LEAVING, true, 0.0f, false},
+    };
+    for (const auto& row : rows) {
+        Smiley* smiley = row.stage == APPEARING ? placeSmiley(0.0f, -100.0f) : presentSmiley(0.0f, -100.0f);
+        if (row.stage == APPEARING)
+            smiley->setState(1);
+        if (row.stage == LEAVING)
+            smiley->dismiss();
+        smiley->selectable = row.bSelectable;
+        game->clicked.clear();
+        clickFace(smiley, row.clickOffset);
+        harness->step();
+        EXPECT_EQ(game->clicked, row.bReported ? std::vector<Smiley*>{smiley} : std::vector<Smiley*>{}) << row.name;
+        game->smileyLayer->deleteAllChildren();
+    }
+}
+
+TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChallengeRound)
+{
+    enum Stage { HIDDEN, APPEARING, PRESENT };
+    const struct {
+        const char* name;
+        Stage stage;
+        bool bChallengeRound;
+        bool bPenalty;
+        int expectedScore;
+        // Gone to the match history rather than deleted.
+        bool bMatched;
+    } rows[] = {
+        {"present, with penalty", PRESENT, false, true, 900, false},
+        {"present, without penalty", PRESENT, false, false, 1000, false},
+        {"present, in a challenge round", PRESENT, true, true, 1000, false},
+        {"appearing", APPEARING, false, true, 1000, false},
+        {"hidden", HIDDEN, false, true, 1000, false},
+        {"matched", PRESENT, false, false, 1000, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Smiley* smiley = row.stage == PRESENT ? presentSmiley(0.0f, -100.0f) : placeSmiley(0.0f, -100.0f);
+        if (row.stage == APPEARING)
+            smiley->setState(1);
+        if (row.bMatched)
+            smiley->destination = game->matchHistory;
+        game->challengeRound = row.bChallengeRound;
+        game->playerData->score = 1000;
+        smiley->leave(row.bPenalty);
+        // A hidden smiley is gone at once; the others shut their doors first.
+        EXPECT_EQ(smiley->state, row.stage == HIDDEN ? 4 : 3);
+        if (row.stage != HIDDEN)
+            smiley->leave(row.bPenalty);
+        EXPECT_EQ(game->playerData->score, row.expectedScore);
+        harness->stepSeconds(0.6);
+        EXPECT_EQ(game->smileyLayer->getChildCount(), 0);
+        EXPECT_EQ(game->matchHistory->getChildCount(), row.bMatched ? 1 : 0);
+    }
+}
+
+TEST_F(SmileyPlay, ASmileyIsWorthItsNeighbourhoodAndDifficultyOrTheFirstNeighbourhoodOutsideAGame)
+{
+    const struct {
+        bool bInGame;
+        int neighbourhood, difficulty, expected;
+    } rows[] = {{true, 0, 0, 125}, {true, 2, 1, 500}, {true, 7, 3, 1375}, {false, 5, 0, 125}};
+    for (const auto& row : rows) {
+        game->neighbourhood = row.neighbourhood;
+        game->difficulty = row.difficulty;
+        getMyGlobal()->pCurrentGame = row.bInGame ? game : nullptr;
+        EXPECT_EQ(Smiley().value, row.expected) << row.neighbourhood << " " << row.difficulty << " " << row.bInGame;
+        getMyGlobal()->pCurrentGame = game;
+    }
+}
+
+TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStepOfIt)
+{
+    const struct {
+        int bubble;
+        float coinChance;
+        int expectedCoins;
+    } rows[] = {{0, 1.0f, 1}, {0, 0.0f, 0}, {3, 1.0f, 3}, {5, 0.0f, 0}};
+    for (const auto& row : rows) {
+        Smiley* smiley = presentSmiley(0.0f, -100.0f);
+        if (row.bubble > 0)
+            smiley->showMultiplierBubble(row.bubble, 10.0);
+        game->coinChance = row.coinChance;
+        const int effects = game->effectLayer->getChildCount();
+        EXPECT_EQ(smiley->collectMatchReward(), std::max(row.bubble, 1) * smiley->value) << row.bubble;
+        EXPECT_EQ(game->coinLayer->getChildCount(), row.expectedCoins) << row.bubble;
+        // A collected bubble fades out among the effects.
+        EXPECT_EQ(smiley->bubble, nullptr);
+        EXPECT_EQ(game->effectLayer->getChildCount(), effects + (row.bubble > 0 ? 1 : 0)) << row.bubble;
+        game->coinLayer->deleteAllChildren();
+        game->smileyLayer->deleteAllChildren();
+    }
+}
+
+TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenWhenSelected)
+{
+    // Drawn, so that the halo, the overlay and the alarm clock are too.
+    harness->driver.bDraw = true;
+    Smiley* smiley = presentSmiley(0.0f, -100.0f);
+    smiley->selected = true;
+    const double quiet = lastStart("breathIn");
+    smiley->holdBreath(3.0);
+    smiley->holdBreath(5.0);
+    EXPECT_NE(lastStart("breathIn"), quiet);
+    EXPECT_DOUBLE_EQ(smiley->breathTime, 3.0);
+    harness->stepSeconds(1.5);
+    EXPECT_NEAR(static_cast<const FeatureBody*>(smiley->features[0])->breathTint, 0.5f, 0.01f);
+    EXPECT_TRUE(game->breathedOut.empty());
+    harness->recorder.bRecording = true;
+    harness->stepSeconds(1.6);
+    EXPECT_EQ(game->breathedOut, std::vector<Smiley*>{smiley});
+    EXPECT_EQ(harness->recorder.timesStarted("breathOut"), 1);
+    EXPECT_EQ(smiley->state, 3);
+    EXPECT_FALSE(smiley->selected);
+    EXPECT_EQ(smiley->alarmClock, nullptr);
+    harness->driver.bDraw = false;
+    harness->recorder.bRecording = false;
+}
+
+TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
+{
+    Clown* clown = new Clown();
+    game->smileyLayer->addChildLast(clown);
+    game->matchHistory->addChildLast(new Smiley());
+    const double quiet = lastStart("stardust");
+    clown->dismiss();
+    EXPECT_EQ(clown->state, 3);
+    EXPECT_EQ(game->matchHistory->getChildCount(), 0);
+    EXPECT_NE(lastStart("stardust"), quiet);
+}
+
+}
+}
