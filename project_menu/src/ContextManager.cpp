@@ -111,6 +111,10 @@ void ContextManager::switchTo(Context* screen)
     if (Context* covered = static_cast<Context*>(previouslyActive.get()))
         covered->deactivate(false);
     pKiv->pEventManager->setMouseOver(nullptr);
+    // The press or key that closed or covered the last screen belongs to it:
+    // the screen now on top starts with nothing held, so that it cannot see
+    // that press as its own in this frame or the next.
+    pKiv->pInput->reset();
     screen->activate(screen->bFirstActivation);
     screen->bFirstActivation = false;
     pFader->targetCoverage = 0.0f;

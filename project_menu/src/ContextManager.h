@@ -3,11 +3,11 @@
 // engine ticks and renders every frame. Its children are the screens, bottom
 // first; the last child is the top and the only active screen: only it is
 // ticked and drawn. Pushes take effect at the next tick, which activates the
-// new top; finished screens are popped (and deleted when they ask for it)
-// only once they are on top. Escape, the Fire keys and mouse presses close
-// screens that allow it, Escape with an optional "Are you sure?" dialog. Over
-// every screen it draws the program's mouse pointer, the iris fader and the
-// optional frame-rate counter and graph.
+// new top with the input reset; finished screens are popped (and deleted
+// when they ask for it) only once they are on top. Escape, the Fire keys and
+// mouse presses close screens that allow it, Escape with an optional "Are
+// you sure?" dialog. Over every screen it draws the program's mouse pointer,
+// the iris fader and the optional frame-rate counter and graph.
 //
 // Global owns the one instance. The manager owns its two overlay layers (and
 // with them the pointer and the fader) but not the screens: a screen that

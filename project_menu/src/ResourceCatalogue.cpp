@@ -275,6 +275,7 @@ const SoundEntry SOUNDS[] = {
     {"voice10", "sfx/voice-hut2.ogg", false, 2, 0.0, 0.0f, 0.0f},
     {"voice11", "sfx/voice-hmpf.ogg", false, 2, 0.0, 0.0f, 0.0f},
     {"voice12", "sfx/voice-ahhah.ogg", false, 2, 0.0, 0.0f, 0.0f},
+    {"firework", "sfx/firework.ogg", false, 3, 0.0, 0.0f, 0.0f},
 };
 
 // These fonts have one case: the capitals show the small letters.

@@ -16,7 +16,7 @@ public:
     static constexpr int MENU_MUSIC_STEPS = 1;
     static constexpr int GAME_MUSIC_STEPS = 4;
     static constexpr int FONT_TEXTURE_STEPS = 10;
-    static constexpr int RESOURCE_STEPS = 94;
+    static constexpr int RESOURCE_STEPS = 95;
 
     // "musicMenu".
     static void appendMenuMusic(std::vector<Loader::Step>& steps);

@@ -5,10 +5,12 @@
 // initPreLoader) in the generated game data (KIV_BINARY_DIR/data), with a
 // data home of its own (a 640 x 480 window, and by default one player in the
 // roster so that the main menu does not ask for a name), and steps frames
-// until the main menu is the active screen, skipping the intro with Escape.
-// The loader runs once per process, so the game starts once per process and
-// every test of a program shares it (ctest runs each test in a process of
-// its own). Used by the game tests; main thread only.
+// until the main menu is the active screen and the view has opened, skipping
+// the intro with Escape (with bPlayIntro it stops instead after the intro's
+// first frame and leaves the intro to play). The loader runs once per
+// process, so the game starts once per process and every test of a program
+// shares it (ctest runs each test in a process of its own). Used by the game
+// tests; main thread only.
 //
 // Usage:
 //   using namespace testsupport;
@@ -40,6 +42,7 @@
 #include "MyGlobal.h"
 #include "ProfileManager.h"
 #include "ProgramRun.h"
+#include "RadialFader.h"
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
@@ -62,6 +65,8 @@ struct GameOptions {
     // One player, "Tester", in the roster; without it the roster is empty
     // and the main menu asks for a name at once.
     bool bOnePlayer = true;
+    // Stop at the intro's first frame instead of skipping it.
+    bool bPlayIntro = false;
 };
 
 class GameHarness {
@@ -71,9 +76,10 @@ public:
 
     // The running game. The first call starts it with the options (later
     // calls ignore them) and returns after the first frame in which the main
-    // menu was the active screen (with an empty roster the new-player screen
-    // that it asks for is then on top); a start that does not get there is a
-    // test failure, and so is a call after shutdown.
+    // menu was the active screen with the view fully open (with an empty
+    // roster the new-player screen that the menu asks for is then on top),
+    // or, with bPlayIntro, after the intro's first frame; a start that does
+    // not get there is a test failure, and so is a call after shutdown.
     static GameHarness& get(const GameOptions& options = GameOptions())
     {
         GameHarness& harness = instance();
@@ -172,13 +178,18 @@ private:
         new Kiv();
         pGlobal = new MyGlobal();
         pGlobal->initPreLoader();
-        const bool atMainMenu = stepUntil([this] {
+        const bool bPlayIntro = options.bPlayIntro;
+        const bool arrived = stepUntil([this, bPlayIntro] {
+            if (bPlayIntro)
+                return dynamic_cast<ContextLogo*>(stack()->active.get()) != nullptr;
             skipIntro();
-            return dynamic_cast<MyContextMain*>(stack()->active.get()) != nullptr;
+            // The intro closes the view; the menu is seen once it has opened again.
+            return dynamic_cast<MyContextMain*>(stack()->active.get()) != nullptr && stack()->pFader->coverage == 0.0f;
         });
         framesToMainMenu = driver.frames;
-        if (!atMainMenu)
-            ADD_FAILURE() << "no main menu after " << framesToMainMenu << " frames";
+        if (!arrived)
+            ADD_FAILURE() << "no " << (bPlayIntro ? "intro" : "main menu") << " after " << framesToMainMenu
+                          << " frames";
     }
 
     // Escape while the intro is on top and has not ended by itself, so that

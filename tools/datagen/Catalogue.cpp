@@ -78,7 +78,7 @@ const std::vector<std::string>& Catalogue::sounds() {
         "sfx/gameover.ogg",        "sfx/voice-ihihi.ogg",  "sfx/voice-mh-huh.ogg",     "sfx/voice-mhm.ogg",
         "sfx/voice-mui.ogg",       "sfx/voice-muiu.ogg",   "sfx/voice-ow.ogg",         "sfx/voice-huhu.ogg",
         "sfx/voice-sniffin.ogg",   "sfx/voice-sniffout.ogg", "sfx/voice-hut.ogg",      "sfx/voice-hut2.ogg",
-        "sfx/voice-hmpf.ogg",      "sfx/voice-ahhah.ogg",
+        "sfx/voice-hmpf.ogg",      "sfx/voice-ahhah.ogg",   "sfx/firework.ogg",
     };
     return list;
 }

@@ -110,6 +110,14 @@ void effects(DataWriter& out) {
             s.tone(t, 0.05, f, f * 2.6, 0.6, Synth::SINE, 0.002, 0.02);
         }
     });
+    // A soft thump and a hiss that crackles away.
+    write(out, "firework.ogg", 1.0, 17, [](Synth& s) {
+        s.tone(0, 0.35, 110, 45, 0.9, Synth::SINE, 0.002, 0.12);
+        s.noise(0, 0.5, 0.7, 0.0, 300, 5000);
+        Rng rng(170);
+        for (int i = 0; i < 16; ++i)
+            s.noise(0.15 + i * 0.045 + rng.range(0, 0.03), 0.012, 0.5 * (1 - i / 18.0), 0.0, 2500, 9000);
+    });
 }
 
 void jingles(DataWriter& out) {

@@ -11,10 +11,7 @@
 // through the neighbourhoods and their houses to game over; the rules of a
 // mode live in the virtual hooks, which the state machine and the smileys
 // call. The screen stack ticks and draws it and deletes it when finished.
-// States: 0 idle, 1 title, 2 saved-game prompt, 3 street, 4 house build,
-// 5 house caption, 6 play, 7 mode's own end, 8 end of house, 9 statistics,
-// 10 next house, 11 game over, 12 high scores, 13 closing, 14 finished.
-// Main thread only.
+// Its states are listed in State. Main thread only.
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
@@ -28,6 +25,7 @@ class House;
 class PlayerData;
 class PlayerHUD;
 class RenderableText;
+struct SavedGame;
 class Skin;
 class Smiley;
 class SmileyGenerator;
@@ -36,17 +34,50 @@ class SoundStream;
 
 class GameController : public Context {
 public:
+    // The state machine's states; 0 is the idle state of a controller not
+    // yet started.
+    enum State {
+        STATE_TITLE = 1,
+        STATE_SAVED_GAME = 2,
+        STATE_STREET = 3,
+        STATE_HOUSE = 4,
+        STATE_CAPTION = 5,
+        STATE_PLAY = 6,
+        // The mode finishes the house itself (quest: leftovers dissolving).
+        STATE_MODE_END = 7,
+        STATE_HOUSE_END = 8,
+        STATE_STATISTICS = 9,
+        STATE_NEXT_HOUSE = 10,
+        STATE_GAME_OVER = 11,
+        STATE_HIGH_SCORES = 12,
+        STATE_CLOSING = 13,
+        STATE_FINISHED = 14,
+    };
     static constexpr int NEIGHBOURHOOD_COUNT = 8;
     static constexpr int GRID_SIZE_COUNT = 13;
     // Vitamin kinds 0..13.
     static constexpr int VITAMIN_KINDS = 14;
 
     static constexpr const char* neighbourhoodNames[NEIGHBOURHOOD_COUNT] = {
-        "Easy Street", "Leasurely Lane", "Cozy Alley",     "Middle Road",
-        "Tricky Terrace", "Hard Way", "Ludicrous Lane", "Impassable Pass"};
+        "Easy Street",    "Leasurely Lane", "Cozy Alley",     "Middle Road",
+        "Tricky Terrace", "Hard Way",       "Ludicrous Lane", "Impassable Pass"};
+    // Houses of each neighbourhood, its challenge round (the last) included.
+    static constexpr int neighbourhoodHouses[NEIGHBOURHOOD_COUNT] = {4, 4, 5, 5, 6, 7, 8, 9};
+    // Generator flags of each neighbourhood: bit 0 hair varies, bit 1 body,
+    // bit 2 brows.
+    static constexpr int neighbourhoodFeatures[NEIGHBOURHOOD_COUNT] = {0, 1, 2, 4, 3, 6, 5, 7};
     // House sizes in apartments (width x height) by size index.
     static constexpr int gridWidths[GRID_SIZE_COUNT] = {4, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 7, 7};
     static constexpr int gridHeights[GRID_SIZE_COUNT] = {4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 7, 7, 7};
+
+    // Whether a saved game can be continued, for a mode whose games have
+    // slotCount thermometer slots (0: the mode has none). The record must
+    // stand at a house that exists (neighbourhood 0..7, a house of it), count
+    // exactly the houses before that one (at least 1: a game saved at the
+    // very first house has nothing to continue), hold no negative score or
+    // coins, keep at least one life (every mode ends its game below one) and
+    // leave a slot free. Anything else comes from a damaged file.
+    static bool isValidSavedGame(const SavedGame& record, int slotCount);
 
     // Builds the scene, the overlay, the player data and the generator; the
     // state machine is not started. Needs the loaded fonts and skins.
@@ -111,6 +142,10 @@ public:
     void clearSavedGame();
     // n coins collected: counted for the house and added to the player data.
     void creditCoins(int n);
+    // The last house of the last neighbourhood is done: the game ends as a
+    // lost one does (high score, saved game cleared, high-score table, iris)
+    // under a caption of its own.
+    void finishJourney();
     // Marks dead the scenery, flowers and houses wholly left of the view.
     void cullScenery();
 
@@ -261,4 +296,31 @@ public:
     // Per vitamin kind: its help was shown; its not-enough-coins note was shown.
     bool vitaminHelpShown[VITAMIN_KINDS] = {};
     bool vitaminNoCoinsShown[VITAMIN_KINDS] = {};
+    // Thermometer slots a saved game of this mode may fill (set by the modes
+    // that have slots); 0: none.
+    int32_t savedGameSlots = 0;
+    // The last house of the last neighbourhood was completed: the ending
+    // plays before the high-score table.
+    bool bJourneyComplete = false;
+
+protected:
+    // Moves smiley (in the caller's list) into the apartment's cell and the
+    // smiley layer.
+    void placeSmiley(Smiley* smiley, Apartment* apartment);
+
+private:
+    // The current player's saved game of this mode.
+    SavedGame& savedGame() const;
+    void showSavedGamePrompt(const SavedGame& record);
+    void buildScene();
+    void buildHouse();
+    void beginHousePlay();
+    void endHouse();
+    void nextHouse();
+    void gameOver();
+    // The high score, the end of the saved game and the vitamins of a game
+    // that is over, won or lost.
+    void closeGame();
+    // A random interval between low and high seconds, as the timers draw it.
+    static double drawInterval(double low, double high);
 };

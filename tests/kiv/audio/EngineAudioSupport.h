@@ -46,7 +46,6 @@ protected:
     }
 
     std::string configPath() const { return getDataFolder() + "/" + APPLICATION_NAME + ".cfg"; }
-    std::string logText() const { return readWholeFile(getDataFolder() + "/" + APPLICATION_NAME + ".log"); }
 
     // Writes bytes as a file of the test's folder; returns its path.
     std::string writeFile(const std::string& name, const std::vector<unsigned char>& bytes) const

@@ -1,5 +1,4 @@
 #include "AudioTestSupport.h"
-#include "MixerChannel.h"
 #include "MixerOGGstream.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +29,7 @@ std::vector<float> drainStream(MixerOGGstream& stream, size_t maxFloats)
 
 TEST(MixerOGG, DecodesMonoAndStereoAtSeveralRates)
 {
-    struct Case {
-        int channels;
-        int rate;
-        long frames;
-    };
+    struct Case { int channels; int rate; long frames; };
     const Case cases[] = {{1, 11025, 5000}, {2, 22050, 12345}, {1, 44100, 44100}, {2, 48000, 3000}};
     for (const Case& c : cases) {
         const std::vector<float> original = oggtest::sine(c.frames, c.channels, c.rate, 300.0);
@@ -58,30 +53,6 @@ TEST(MixerOGG, DecodesMonoAndStereoAtSeveralRates)
     }
 }
 
-TEST(MixerOGG, DecodedSampleRefillsFromTheStartAndWrapsWhenLooping)
-{
-    auto file = memoryFile(oggtest::sineOgg(300, 2, 22050));
-    MixerOGGstatic once(file.get(), false, 1);
-    int cursor = -1, max = -1;
-    EXPECT_TRUE(once.refill(cursor, max));
-    EXPECT_EQ(cursor, 0);
-    EXPECT_EQ(max, 600);
-    cursor = 600;
-    EXPECT_FALSE(once.refill(cursor, max));
-    EXPECT_EQ(cursor, 600);
-    EXPECT_EQ(max, 600);
-    once.rewind();
-    EXPECT_EQ(once.dataSize, 600) << "rewind leaves a decoded sample alone";
-
-    auto loopFile = memoryFile(oggtest::sineOgg(300, 2, 22050));
-    MixerOGGstatic looping(loopFile.get(), true, 1);
-    cursor = 900;
-    max = 600;
-    EXPECT_TRUE(looping.refill(cursor, max));
-    EXPECT_EQ(cursor, 0) << "overshoot is not carried";
-    EXPECT_EQ(max, 600);
-}
-
 TEST(MixerOGG, StreamedChunksMatchTheWholeDecode)
 {
     for (int channels : {1, 2}) {
@@ -101,20 +72,6 @@ TEST(MixerOGG, StreamedChunksMatchTheWholeDecode)
         EXPECT_EQ(cursor, max);
         EXPECT_EQ(drainStream(stream, 1u << 24).size(), streamed.size()) << "rewind plays it again";
     }
-}
-
-TEST(MixerOGG, LoopingStreamGoesOnFromTheStart)
-{
-    const std::vector<unsigned char> bytes = oggtest::sineOgg(20000, 2, 22050);
-    auto wholeFile = memoryFile(bytes);
-    MixerOGGstatic whole(wholeFile.get(), false, 1);
-    auto streamFile = memoryFile(bytes);
-    MixerOGGstream stream(streamFile.get(), true, 1);
-    const size_t length = static_cast<size_t>(whole.dataSize);
-    const std::vector<float> streamed = drainStream(stream, 3 * length);
-    ASSERT_GE(streamed.size(), 3 * length);
-    for (size_t i = 0; i < 3 * length; ++i)
-        ASSERT_EQ(streamed[i], whole.data[i % length]) << "float " << i;
 }
 
 TEST(MixerOGG, MusicLoopsSeamlesslyThroughTheMixer)
@@ -138,24 +95,6 @@ TEST(MixerOGG, MusicLoopsSeamlesslyThroughTheMixer)
     }
 }
 
-TEST(MixerOGG, PlayingAStreamAgainEndsItsChannelAndStartsFromTheBeginning)
-{
-    const std::vector<unsigned char> bytes = oggtest::sineOgg(8000, 1, 22050);
-    auto file = memoryFile(bytes);
-    MixerOGGstream stream(file.get(), true, 1);
-    Mixer mixer(deviceFormat(22050, 1024));
-    const int first = mixer.play(&stream, true);
-    mixer.start(first);
-    const std::vector<float> opening = mixFrames(mixer, 1024);
-    mixFrames(mixer, 1024);
-    const int second = mixer.play(&stream, true);
-    mixer.start(second);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(mixer.getChannel(first), nullptr);
-    EXPECT_EQ(mixer.getChildCount(), 1);
-    EXPECT_EQ(mixFrames(mixer, 1024), opening);
-}
-
 TEST(MixerOGG, MemoryCallbacksStayInsideTheFile)
 {
     auto file = memoryFile(oggtest::sineOgg(1000, 1, 22050));
@@ -163,12 +102,7 @@ TEST(MixerOGG, MemoryCallbacksStayInsideTheFile)
     source.pFile = file.get(); // a decoded sample lets go of its file; the callbacks need one
     const int32_t size = static_cast<int32_t>(file->size);
     unsigned char buffer[64];
-    struct Case {
-        int32_t position;
-        size_t elementSize, count;
-        size_t result;
-        int32_t positionAfter;
-    };
+    struct Case { int32_t position; size_t elementSize, count; size_t result; int32_t positionAfter; };
     const Case cases[] = {
         {size - 6, 4, 10, 1, size},    // a partial element is copied but not counted
         {size - 6, 1, 64, 6, size},    {size, 1, 10, 0, size}, {0, 1, 10, 10, 10},
@@ -222,12 +156,6 @@ TEST(MixerOGGDeathTest, RefusesWhatItCannotPlay)
                     MixerOGGstatic sample(file.get(), false, 1);
                 }),
                 ::testing::ExitedWithCode(255), "ov_open_callbacks\\(this, &vf, NULL, 0, cb\\)==0");
-    const std::vector<unsigned char> mono = oggtest::sineOgg(1000, 1, 22050);
-    EXPECT_EXIT(reportOnStderr([&] {
-                    auto file = memoryFile(mono);
-                    MixerOGGstream stream(file.get(), true, 2);
-                }),
-                ::testing::ExitedWithCode(255), "maxPlaybacks==1");
     const std::vector<unsigned char> fiveChannels = oggtest::sineOgg(1000, 5, 22050);
     EXPECT_EXIT(reportOnStderr([&] {
                     auto file = memoryFile(fiveChannels);
@@ -242,13 +170,6 @@ TEST(MixerOGGDeathTest, RefusesWhatItCannotPlay)
                     stream.refill(cursor, max);
                 }),
                 ::testing::ExitedWithCode(255), "result>0");
-}
-
-TEST(MixerOGG, SixChannelStreamOpensAndIsReportedAsStereo)
-{
-    auto file = memoryFile(oggtest::sineOgg(1000, 6, 22050));
-    auto stream = std::make_unique<MixerOGGstream>(file.get(), false, 1);
-    EXPECT_EQ(stream->channels, 6) << "refused only when a block is decoded";
 }
 
 } // namespace

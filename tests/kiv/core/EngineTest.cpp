@@ -1,12 +1,9 @@
 #include "Context.h"
 #include "FramePacer.h"
 #include "KivBase.h"
-#include "KivInput.h"
 #include "MemoryIniFile.h"
 #include "TestEngine.h"
 #include "TimeKeeper.h"
-
-#include <SDL/SDL.h>
 
 #include <utility>
 #include <vector>
@@ -38,10 +35,7 @@ protected:
 
 TEST_F(EngineTest, ModeMovesOneStepAtATime)
 {
-    struct Case {
-        int from, to;
-        Steps steps;
-    };
+    struct Case { int from, to; Steps steps; };
     const Case cases[] = {
         {3, 1, {{3, 2}, {2, 1}}},
         {1, 3, {{1, 2}, {2, 3}}},
@@ -68,16 +62,6 @@ TEST_F(EngineTest, ObjectsMayDeleteOthersWhileHearingAModeStep)
     pEngine->changeKIVmode(Kiv::MODE_INACTIVE);
     EXPECT_EQ(pEngine->getRegisteredObjectCount(), before - 1);
     EXPECT_EQ(listener.steps, (Steps{{3, 2}}));
-}
-
-TEST_F(EngineTest, ModeChangesAreIgnoredDuringShutdown)
-{
-    ModeListener listener;
-    pEngine->bShuttingDown = true;
-    pEngine->changeKIVmode(Kiv::MODE_DISPLAYLOST);
-    EXPECT_EQ(pEngine->mode, Kiv::MODE_OK);
-    EXPECT_TRUE(listener.steps.empty());
-    pEngine->bShuttingDown = false;
 }
 
 TEST_F(EngineTest, FrameFollowsTheApplicationFocus)
@@ -133,21 +117,6 @@ TEST_F(EngineTest, InactiveFramesRenderButDoNotTick)
     EXPECT_EQ(screen.ticks, 2) << "bTickWhilePaused keeps inactive frames working";
 }
 
-TEST_F(EngineTest, FrameRateHistoryAndStatistics)
-{
-    pEngine->pFramePacer->init(0.001);
-    pEngine->stats.vertices = 99;
-    for (int i = 0; i < Kiv::FPS_HISTORY_SIZE + 8; ++i) {
-        pEngine->frame(nullptr);
-        ASSERT_EQ(pEngine->framesRendered, i + 1);
-        int newest = pEngine->fpsHistory[pEngine->framesRendered % Kiv::FPS_HISTORY_SIZE];
-        int expected = pEngine->frameDuration > 0.0 ? static_cast<int>(1.0 / pEngine->frameDuration + 0.5) : 0;
-        ASSERT_EQ(newest, expected) << "frame " << i;
-    }
-    EXPECT_EQ(pEngine->stats.vertices, 0) << "counters restart every frame";
-    EXPECT_GT(pEngine->fps, 0.0);
-}
-
 TEST_F(EngineTest, ScreenClockIsCappedAtTheMaximumFrameDuration)
 {
     CountingScreen screen;
@@ -158,23 +127,11 @@ TEST_F(EngineTest, ScreenClockIsCappedAtTheMaximumFrameDuration)
     EXPECT_DOUBLE_EQ(screen.t, 2.0 * pEngine->maxFrameDuration + 0.02);
 }
 
-TEST_F(EngineTest, InactiveTimeIsNotCounted)
-{
-    double before = pEngine->pTimeKeeper->getTime();
-    pEngine->changeKIVmode(Kiv::MODE_INACTIVE);
-    SDL_Delay(200);
-    pEngine->changeKIVmode(Kiv::MODE_OK);
-    double after = pEngine->pTimeKeeper->getTime();
-    EXPECT_GE(after, before);
-    EXPECT_LT(after - before, 0.15);
-}
-
 TEST_F(EngineTest, SteppedClockStandsWhereItIsPutAndNeverGoesBack)
 {
     TimeKeeper& clock = *pEngine->pTimeKeeper;
     const double start = clock.getTime() + 1.0;
     clock.setSteppedTime(start);
-    SDL_Delay(20);
     EXPECT_EQ(clock.getTime(), start);
     clock.setSteppedTime(start + 0.01);
     EXPECT_EQ(clock.getTime(), start + 0.01);
@@ -182,37 +139,22 @@ TEST_F(EngineTest, SteppedClockStandsWhereItIsPutAndNeverGoesBack)
     EXPECT_EQ(clock.getTime(), start + 0.01);
 }
 
-TEST(EngineConfiguration, DefaultsAreWrittenAndReadBack)
+TEST(EngineConfiguration, EditedValuesAreReadAndTheWarningIsRestored)
 {
     TemporaryHome home;
     delete new Kiv();
-    std::string path = home.dataFolder() + "/Glimmerdaledemo.cfg";
-    std::string text = readWholeFile(path);
-    EXPECT_EQ(text.rfind("[Kiv]\nwarning=Do NOT modify this file unless you are explicitly instructed to do so!\n", 0), 0u)
-        << text;
+    const std::string path = home.dataFolder() + "/Glimmerdaledemo.cfg";
     MemoryIniFile written;
     ASSERT_TRUE(written.readFile(path));
-    struct Key {
-        const char* name;
-        const char* value;
-    };
-    const Key defaults[] = {{"frameRate", "0.01500000"}, {"debugCode", "0"},         {"debugLevel", "0"},
-                            {"bTickWhilePaused", "No"},  {"defaultLanguage", "-1"}, {"maxFrameDuration", "0.05000000"}};
-    for (const Key& key : defaults)
-        EXPECT_EQ(written.getString("Kiv", key.name), key.value) << key.name;
-
     written.setInt("Kiv", "debugCode", Kiv::DEBUG_ACCESS_CODE);
     written.setInt("Kiv", "debugLevel", 0x24);
-    written.setInt("Kiv", "defaultLanguage", 0);
     written.setBool("Kiv", "bTickWhilePaused", true);
     written.setString("Kiv", "warning", "changed by hand");
     ASSERT_TRUE(written.writeFile(path));
     Kiv* engine = new Kiv();
     EXPECT_TRUE(engine->bDebugOutput);
     EXPECT_EQ(engine->debugLevel, 0x24);
-    EXPECT_EQ(engine->defaultLanguage, 0);
     EXPECT_TRUE(engine->bTickWhilePaused);
-    engine->defaultLanguage = 0;
     delete engine;
     MemoryIniFile again;
     ASSERT_TRUE(again.readFile(path));
@@ -222,11 +164,7 @@ TEST(EngineConfiguration, DefaultsAreWrittenAndReadBack)
 
 TEST(EngineConfiguration, EditionSettingsDefaultWhenMissingAndReadWhenPresent)
 {
-    struct Case {
-        const char* file;
-        bool multilanguage;
-        int singleLanguage, ditherDepth;
-    };
+    struct Case { const char* file; bool multilanguage; int singleLanguage, ditherDepth; };
     const Case cases[] = {
         {nullptr, false, 0, 0},
         {"", false, 0, 0},
@@ -248,36 +186,6 @@ TEST(EngineConfiguration, EditionSettingsDefaultWhenMissingAndReadWhenPresent)
         }
     }
 }
-
-TEST(EngineLifecycle, StartAndShutdownAreLoggedInOrder)
-{
-    TemporaryHome home;
-    Kiv* engine = new Kiv();
-    EXPECT_EQ(pKiv, engine);
-    KivBase* leftover = new KivBase();
-    delete engine;
-    EXPECT_EQ(pKiv, nullptr);
-    delete leftover;
-    std::string log = readWholeFile(home.dataFolder() + "/Glimmerdaledemo.log");
-    const char* const expectedInOrder[] = {
-        "Logger(): Starting...", "Kiv(): Starting...", "ErrorManager(): Started.", "TimeKeeper(): Started.",
-        "FileManager(): Started.", "ResourceManager(): Started.", "EventManager(): Started.", "KivInput(): Started.",
-        "KivGraphics(): Started.", "KivAudio(): Started.", "FontGDI(): Started.", "Console(): Started.",
-        "NetworkManager(): Started.", "Language(): Started.", "FramePacer(): Started.", "Kiv(): Started.",
-        "~Kiv(): Initiating shutdown...", "~Kiv(): 1...", "~Kiv(): 5...", "~Kiv(): 10...", "~Kiv(): 14...",
-        "~Kiv(): 1 objects still allocated:", "~Kiv(): Done. Clean exit.",
-    };
-    size_t at = 0;
-    for (const char* line : expectedInOrder) {
-        size_t found = log.find(line, at);
-        ASSERT_NE(found, std::string::npos) << "missing or out of order: " << line << "\n" << log;
-        at = found;
-    }
-}
-
-} // namespace
-
-namespace {
 
 TEST(EngineLifecycle, ObjectOutlivingItsEngineIsDeletedSafelyUnderTheNext)
 {

@@ -1,5 +1,4 @@
 #include "BasicLinkIterator.h"
-#include "Context.h"
 #include "KivBase.h"
 #include "Reference.h"
 
@@ -56,11 +55,7 @@ std::vector<std::string> childNames(const KivBase& parent)
 
 TEST(ObjectTree, WalksSkipDeadAndDetachedAndTheDeletingWalkFreesTheDead)
 {
-    struct Case {
-        const char* what;
-        bool deadB, detachedC, deleting;
-        std::vector<std::string> visited, left;
-    };
+    struct Case { const char* what; bool deadB, detachedC, deleting; std::vector<std::string> visited, left; };
     const Case cases[] = {
         {"plain", false, false, true, {"a", "b", "c", "d"}, {"a", "b", "c", "d"}},
         {"dead b deleted", true, false, true, {"a", "c", "d"}, {"a", "c", "d"}},
@@ -116,39 +111,6 @@ TEST(ObjectTree, ChildMovedElsewhereDuringTheWalkDoesNotEndIt)
     EXPECT_EQ(elsewhere.getChildCount(), 1);
 }
 
-TEST(ObjectTree, DeletingAParentDeletesItsChildrenLastFirst)
-{
-    std::vector<std::string> journal;
-    Node* parent = new Node("p", &journal);
-    for (const char* name : {"x", "y", "z"})
-        parent->addChildLast(new Node(name, &journal));
-    delete parent;
-    std::vector<std::string> expected = {"~p", "~z", "~y", "~x"};
-    EXPECT_EQ(journal, expected);
-}
-
-TEST(ObjectTree, LinksCountsAndIndexes)
-{
-    Tree tree;
-    Node* first = new Node("first", &tree.journal);
-    tree.root.addChildFirst(first);
-    EXPECT_EQ(tree.root.getChildCount(), 5);
-    EXPECT_EQ(tree.root.getChildAt(-3), first);
-    EXPECT_EQ(tree.root.getChildAt(0), first);
-    EXPECT_EQ(tree.root.getChildAt(4), tree.children[3]);
-    EXPECT_EQ(tree.root.getChildAt(5), nullptr);
-    tree.root.removeChild(tree.children[3]);
-    EXPECT_EQ(tree.root.pLastChild, tree.children[2]);
-    EXPECT_EQ(tree.children[3]->pParent, nullptr);
-    delete tree.children[3];
-    tree.root.removeChild(first);
-    EXPECT_EQ(tree.root.pFirstChild, tree.children[0]);
-    EXPECT_EQ(tree.children[0]->pPrev, nullptr);
-    delete first;
-    KivBase empty;
-    EXPECT_EQ(empty.getRandomChild(), nullptr);
-}
-
 TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)
 {
     KivBase* target = new KivBase();
@@ -163,26 +125,6 @@ TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)
     EXPECT_EQ(first.get(), nullptr);
     EXPECT_EQ(copy.get(), nullptr);
     EXPECT_EQ(other.get(), nullptr);
-}
-
-TEST(ObjectTree, DisabledInHierarchyAndFindContext)
-{
-    Context screen;
-    KivBase* layer = new KivBase();
-    KivBase* item = new KivBase();
-    screen.addChildLast(layer);
-    layer->addChildLast(item);
-    EXPECT_EQ(item->findContext(), &screen);
-    EXPECT_FALSE(item->isDisabledInHierarchy());
-    layer->bIgnoreEvents = true;
-    EXPECT_TRUE(item->isDisabledInHierarchy());
-    EXPECT_FALSE(screen.isDisabledInHierarchy());
-}
-
-TEST(ObjectTreeDeathTest, FindContextWithoutAnyContextIsFatal)
-{
-    KivBase orphan;
-    EXPECT_EXIT(orphan.findContext(), ::testing::ExitedWithCode(255), "Could not find any Context object\\.");
 }
 
 } // namespace

@@ -20,12 +20,7 @@ TEST(Property, TextFormsReadBackAndRejectBadValues)
     PropertyFloat floatProperty("f", &single);
     PropertyDouble doubleProperty("d", &precise);
     PropertyUColor colourProperty("c", &colour);
-    struct Case {
-        Property* property;
-        const char* text;
-        bool ok;
-        const char* readBack;
-    };
+    struct Case { Property* property; const char* text; bool ok; const char* readBack; };
     const Case cases[] = {
         {&intProperty, "-12", true, "-12"},         {&intProperty, "12x", false, "-12"},
         {&intProperty, "99999999999", false, "-12"}, {&intProperty, "", false, "-12"},
@@ -39,51 +34,6 @@ TEST(Property, TextFormsReadBackAndRejectBadValues)
         EXPECT_EQ(c.property->getText(), c.readBack) << c.property->name << " " << c.text;
     }
     EXPECT_EQ(colour, UColor(1, 2, 3, 255));
-}
-
-TEST(Property, BaseListHoldsObjectUidAndTheStateGroup)
-{
-    KivBase object;
-    object.state = 4;
-    object.stateLeft = 0.5;
-    PropertyContainer list("KivBase");
-    object.addPropertiesTo(list);
-    EXPECT_EQ(list.getText(), "objectUID=-1\nStateBase.state=4\nStateBase.timeInState=0\n"
-                              "StateBase.stateLeft=0.5\nStateBase.stateGoto=0\n");
-    EXPECT_TRUE(list.setText("StateBase.stateGoto=7\nobjectUID=12\n"));
-    EXPECT_EQ(object.stateGoto, 7);
-    EXPECT_EQ(object.objectUID, 12);
-    EXPECT_FALSE(list.setText("StateBase.nothing=1"));
-    EXPECT_FALSE(list.setText("StateBase=1"));
-    EXPECT_EQ(list.find("StateBase.state")->getText(), "4");
-    EXPECT_EQ(list.find("objectUID.x"), nullptr);
-}
-
-TEST(Property, PointerTravelsAsResourceKeyOrIdentifier)
-{
-    TemporaryHome home;
-    Kiv* engine = new Kiv();
-    KivBase* resource = new KivBase();
-    engine->pResourceManager->addResource("hills:0", resource);
-    KivBase* target = nullptr;
-    Context* screen = nullptr;
-    PropertyPointer byKey("pSkin", &target, true);
-    PropertyPointer byId("pScreen", &screen);
-    EXPECT_EQ(byKey.getText(), "null");
-    EXPECT_TRUE(byKey.setText("hills:0"));
-    EXPECT_EQ(target, resource);
-    EXPECT_EQ(byKey.getText(), "hills:0");
-    EXPECT_FALSE(byKey.setText("missing"));
-    EXPECT_EQ(target, resource);
-    EXPECT_FALSE(byId.setTarget(resource)) << "a KivBase is not a Context";
-    Context realScreen;
-    realScreen.objectUID = 9;
-    EXPECT_TRUE(byId.setTarget(&realScreen));
-    EXPECT_EQ(byId.getText(), "9");
-    EXPECT_TRUE(byId.setText("null"));
-    EXPECT_EQ(screen, nullptr);
-    delete resource;
-    delete engine;
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "Console.h"
 #include "Context.h"
 #include "EventManager.h"
 #include "ResourceManager.h"
@@ -7,39 +6,6 @@
 #include <vector>
 
 namespace {
-
-int lastFontCacheSetting = -1;
-
-TEST(Console, CommandsChangeDebugLevelAndFontCache)
-{
-    TemporaryHome home;
-    Kiv* engine = new Kiv();
-    Console::fontCacheHandler = [](int enabled) { lastFontCacheSetting = enabled; };
-    struct Case {
-        const char* command;
-        bool known;
-        int debugLevel;
-        int fontCache;
-    };
-    const Case cases[] = {
-        {"debug 12", true, 12, -1}, {"fontcache 0", true, 12, 0}, {"fontcache 1", true, 12, 1},
-        {"debug", false, 12, 1},    {"debug 3x", false, 12, 1},   {"launch rockets", false, 12, 1},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(engine->pConsole->execute(c.command), c.known) << c.command;
-        EXPECT_EQ(engine->debugLevel, c.debugLevel) << c.command;
-        EXPECT_EQ(lastFontCacheSetting, c.fontCache) << c.command;
-    }
-    Console::fontCacheHandler = nullptr;
-    engine->pConsole->print("%d lines", 2);
-    EXPECT_EQ(engine->pConsole->history.back(), "2 lines");
-    for (int i = 0; i < 100; ++i)
-        engine->pConsole->print("line %d", i);
-    EXPECT_EQ(engine->pConsole->history.size(), Console::HISTORY_SIZE);
-    EXPECT_EQ(engine->pConsole->history.front(), "line 36");
-    delete engine;
-    EXPECT_NE(readWholeFile(home.dataFolder() + "/Glimmerdaledemo.log").find("\tConsole(): 2 lines\n"), std::string::npos);
-}
 
 struct Hoverable : KivBase {
     Hoverable(const char* objectName, std::vector<std::string>* objectJournal) : name(objectName), journal(objectJournal) {}
@@ -104,57 +70,6 @@ TEST(ResourceManagerDeathTest, MissingAndDuplicateKeys)
     EXPECT_EXIT(resources.find("hills:0"), ::testing::ExitedWithCode(255), "Could not find resource 'hills:0'\\.");
     EXPECT_EXIT(resources.addResource("hills", &object), ::testing::ExitedWithCode(255),
                 "Assertion failed\\.\n Statement: map\\.find\\(key\\)==map\\.end\\(\\)");
-}
-
-} // namespace
-
-#include "KivInput.h"
-
-#include <SDL/SDL.h>
-
-namespace {
-
-void typeKey(Kiv* engine, SDLKey key, Uint16 unicode)
-{
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = key;
-    event.key.keysym.unicode = unicode;
-    engine->pInput->onEvent(event);
-    engine->pInput->update();
-    engine->pConsole->tick();
-    event.type = SDL_KEYUP;
-    engine->pInput->onEvent(event);
-    engine->pInput->update();
-    engine->pConsole->tick();
-}
-
-void typeText(Kiv* engine, const char* text)
-{
-    for (const char* c = text; *c; ++c)
-        typeKey(engine, *c == ' ' ? SDLK_SPACE : static_cast<SDLKey>(*c), static_cast<Uint16>(*c));
-}
-
-TEST(Console, TypedCommandRunsOnReturnOnlyWhenDebugOutputIsUnlocked)
-{
-    TemporaryHome home;
-    Kiv* engine = new Kiv();
-    typeKey(engine, SDLK_BACKQUOTE, '`');
-    EXPECT_FALSE(engine->pConsole->bShown) << "locked";
-    engine->bDebugOutput = true;
-    typeKey(engine, SDLK_BACKQUOTE, '`');
-    ASSERT_TRUE(engine->pConsole->bShown);
-    typeText(engine, "debug 57");
-    typeKey(engine, SDLK_BACKSPACE, 8);
-    EXPECT_EQ(engine->pConsole->inputLine, "debug 5");
-    EXPECT_EQ(engine->debugLevel, 0);
-    typeKey(engine, SDLK_RETURN, 13);
-    EXPECT_EQ(engine->debugLevel, 5);
-    EXPECT_TRUE(engine->pConsole->inputLine.empty());
-    engine->pConsole->render();
-    typeKey(engine, SDLK_BACKQUOTE, '`');
-    EXPECT_FALSE(engine->pConsole->bShown);
-    delete engine;
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // Helpers shared by the file-format tests: a scratch folder per test, raw
-// file writing, hand-built TGA images and a check for fatal reports.
+// file writing, TGA images with a known pattern and a check for fatal reports.
 #include "TemporaryFolder.h"
+#include "TgaImage.h"
 #include "UString.h"
 #include "WholeFile.h"
 
@@ -55,24 +56,8 @@ inline Bytes readBytes(const UString& path)
 // is R = 10x + y, G = 100 + y, B = 200 - x, A = 7x + 3y.
 inline Bytes makeTGA(int width, int height, bool topOrigin, unsigned idLength = 0)
 {
-    Bytes bytes(18, 0);
-    bytes[0] = static_cast<unsigned char>(idLength);
-    bytes[2] = 2;
-    bytes[12] = static_cast<unsigned char>(width & 0xFF);
-    bytes[13] = static_cast<unsigned char>(width >> 8);
-    bytes[14] = static_cast<unsigned char>(height & 0xFF);
-    bytes[15] = static_cast<unsigned char>(height >> 8);
-    bytes[16] = 32;
-    bytes[17] = topOrigin ? 0x28 : 0x08;
-    bytes.insert(bytes.end(), idLength, 'i');
-    for (int row = 0; row < height; ++row) {
-        int y = topOrigin ? row : height - 1 - row;
-        for (int x = 0; x < width; ++x) {
-            bytes.push_back(static_cast<unsigned char>(200 - x));
-            bytes.push_back(static_cast<unsigned char>(100 + y));
-            bytes.push_back(static_cast<unsigned char>(10 * x + y));
-            bytes.push_back(static_cast<unsigned char>(7 * x + 3 * y));
-        }
-    }
-    return bytes;
+    return testsupport::tgaBytes(width, height, testsupport::paint(width, height, [](int x, int y) {
+        return UColor(static_cast<uint8_t>(10 * x + y), static_cast<uint8_t>(100 + y), static_cast<uint8_t>(200 - x),
+                      static_cast<uint8_t>(7 * x + 3 * y));
+    }), topOrigin, idLength);
 }

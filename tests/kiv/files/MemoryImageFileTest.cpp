@@ -1,5 +1,4 @@
 #include "FileTestSupport.h"
-#include "MemoryFile.h"
 #include "MemoryImageFile.h"
 #include "Point.h"
 #include "Rect.h"
@@ -32,27 +31,6 @@ std::vector<int> reds(const MemoryImageFile& image)
     return values;
 }
 
-TEST(MemoryFile, ReadsWholeFileOrNothingForEmptyName)
-{
-    ScratchFolder folder;
-    writeBytes(folder.file("three.bin"), {1, 2, 3});
-    writeBytes(folder.file("empty.bin"), {});
-    MemoryFile three(folder.file("three.bin"));
-    ASSERT_EQ(three.size, 3u);
-    EXPECT_EQ(std::memcmp(three.data, "\1\2\3", 3), 0);
-    MemoryFile empty(folder.file("empty.bin"));
-    EXPECT_EQ(empty.size, 0u);
-    EXPECT_EQ(empty.data, nullptr);
-    MemoryFile unnamed("");
-    EXPECT_EQ(unnamed.size, 0u);
-    EXPECT_EQ(unnamed.data, nullptr);
-}
-
-TEST(MemoryFileDeathTest, MissingFileIsFatalNamingIt)
-{
-    EXPECT_FATAL(MemoryFile file("no/such/file.ogg"), "File 'no/such/file.ogg' does not exist.");
-}
-
 TEST(MemoryImageFile, TgaOfEitherOriginLoadsTopRowFirstAsRGBA)
 {
     ScratchFolder folder;
@@ -74,22 +52,9 @@ TEST(MemoryImageFile, TgaOfEitherOriginLoadsTopRowFirstAsRGBA)
     }
 }
 
-TEST(MemoryImageFile, SizeOnlyLoadReadsNoPixels)
-{
-    ScratchFolder folder;
-    writeBytes(folder.file("a.TGA"), makeTGA(7, 2, false));
-    MemoryImageFile image(folder.file("a.TGA"), true);
-    EXPECT_EQ(image.width, 7);
-    EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(image.pImageData, nullptr);
-}
-
 TEST(MemoryImageFile, DamagedTgaIsRejectedAndLeavesImageAlone)
 {
-    struct Case {
-        const char* what;
-        Bytes bytes;
-    };
+    struct Case { const char* what; Bytes bytes; };
     Bytes good = makeTGA(4, 4, true);
     auto changed = [&](size_t offset, unsigned char value) {
         Bytes bytes = good;
@@ -120,17 +85,6 @@ TEST(MemoryImageFile, DamagedTgaIsRejectedAndLeavesImageAlone)
         EXPECT_EQ(image.width, 2) << c.what;
         EXPECT_EQ(image.pImageData, before) << c.what;
     }
-}
-
-TEST(MemoryImageFileDeathTest, DamagedGameImageIsFatalNamingTheFile)
-{
-    ScratchFolder folder;
-    Bytes cut = makeTGA(4, 4, true);
-    cut.resize(40);
-    writeBytes(folder.file("cut.tga"), cut);
-    writeBytes(folder.file("picture.png"), {1, 2, 3});
-    EXPECT_FATAL(MemoryImageFile image(folder.file("cut.tga"), false), "cut.tga' could not be loaded: truncated");
-    EXPECT_FATAL(MemoryImageFile image(folder.file("picture.png"), false), "Unsupported image format '.*picture.png'");
 }
 
 TEST(MemoryImageFile, JpegRoundTripKeepsSizeAndApproximateColours)
@@ -196,20 +150,9 @@ TEST(MemoryImageFile, DamagedJpegIsRejectedWithoutEndingTheProcess)
     }
 }
 
-TEST(MemoryImageFile, SaveJpgToUnwritablePlaceWritesNothing)
-{
-    MemoryImageFile image(2, 2);
-    EXPECT_FALSE(image.saveJPG("/no/such/folder/shot.jpg", 90));
-}
-
 TEST(MemoryImageFile, DitheringDiffusesTheClearedBitsAndClampsAt255)
 {
-    struct Case {
-        const char* what;
-        int width, height;
-        bool fifteenBit;
-        std::vector<int> input, expected;
-    };
+    struct Case { const char* what; int width, height; bool fifteenBit; std::vector<int> input, expected; };
     const Case cases[] = {
         {"clamp", 2, 1, true, {7, 253}, {0, 248}},
         {"12-bit", 3, 3, false, {15, 14, 13, 12, 11, 10, 9, 8, 255}, {0, 16, 0, 16, 0, 16, 0, 16, 240}},
@@ -241,24 +184,6 @@ TEST(MemoryImageFile, HalvingRoundsEachQuarterDownAndDropsOddEdges)
     EXPECT_EQ(image.pImageData[3], 1 / 4 + 11 / 4 + 51 / 4 + 61 / 4);
 }
 
-TEST(MemoryImageFile, ClearFillsOnlyTheRectangle)
-{
-    MemoryImageFile image(3, 2);
-    std::memset(image.pImageData, 9, 3 * 2 * 4);
-    Rect right(1, 0, 3, 2);
-    image.clear(&right, true);
-    const unsigned char white[4] = {255, 255, 255, 0};
-    const unsigned char untouched[4] = {9, 9, 9, 9};
-    for (int y = 0; y < 2; ++y) {
-        EXPECT_EQ(std::memcmp(pixelAt(image, 0, y), untouched, 4), 0);
-        EXPECT_EQ(std::memcmp(pixelAt(image, 1, y), white, 4), 0);
-        EXPECT_EQ(std::memcmp(pixelAt(image, 2, y), white, 4), 0);
-    }
-    image.clear(nullptr, false);
-    for (int i = 0; i < 3 * 2 * 4; ++i)
-        EXPECT_EQ(image.pImageData[i], 0);
-}
-
 TEST(MemoryImageFile, BlitCopiesTheSourceRectangleRowByRow)
 {
     MemoryImageFile source(3, 3);
@@ -271,26 +196,6 @@ TEST(MemoryImageFile, BlitCopiesTheSourceRectangleRowByRow)
     EXPECT_EQ(reds(target), (std::vector<int>{0, 0, 0, 0, 0, 0, 5, 6, 0, 0, 8, 9, 0, 0, 0, 0}));
     target.blit(&source, nullptr, nullptr);
     EXPECT_EQ(reds(target), (std::vector<int>{1, 2, 3, 0, 4, 5, 6, 6, 7, 8, 9, 9, 0, 0, 0, 0}));
-}
-
-TEST(MemoryImageFileDeathTest, BlitOutsideEitherImageIsFatal)
-{
-    MemoryImageFile source(3, 3);
-    MemoryImageFile target(4, 4);
-    Rect tooWide(0, 0, 4, 2);
-    Rect outsideSource(2, 2, 4, 4);
-    Point nearEdge(2, 2);
-    EXPECT_FATAL(target.blit(&source, nullptr, &nearEdge),
-                 "Statement: destPoint->x\\+sourceRect->width\\(\\)<=width && destPoint->y\\+sourceRect->height\\(\\)<=height");
-    EXPECT_FATAL(target.blit(&source, &tooWide, nullptr), "Assertion failed.*sourceRect->right<=source->width");
-    EXPECT_FATAL(target.blit(&source, &outsideSource, nullptr), "Assertion failed.*sourceRect->bottom<=source->height");
-}
-
-TEST(MemoryImageFileDeathTest, TgaAndBmpSavingAreUnimplemented)
-{
-    MemoryImageFile image(1, 1);
-    EXPECT_FATAL(image.saveTGA("a.tga"), "Error: Unimplemented\n");
-    EXPECT_FATAL(image.saveBMP("a.bmp"), "Error: Unimplemented\\.\n");
 }
 
 } // namespace

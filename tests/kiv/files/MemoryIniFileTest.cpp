@@ -3,6 +3,35 @@
 
 namespace {
 
+TEST(MemoryIniFile, ParseRules)
+{
+    MemoryIniFile ini;
+    const char text[] = "  [First]  \r\n"
+                        "\n"
+                        "key=value=with equals\r\n"
+                        "\t spaced = padded \n"
+                        "[Second]\n"
+                        "n=42\n"
+                        "yes=Yes\n"
+                        "lower=yes\n"
+                        "d=2.5\n"
+                        "bad=abc\n"
+                        "x\n";
+    ini.parse(text, sizeof(text) - 1);
+    struct Case { const char* section; const char* key; const char* value; };
+    const Case cases[] = {
+        {"First", "key", "value=with equals"}, {"First", "spaced ", " padded"}, {"Second", "n", "42"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ini.getString(c.section, c.key), c.value) << c.key;
+    EXPECT_EQ(ini.getInt("Second", "n"), 42);
+    EXPECT_TRUE(ini.getBool("Second", "yes"));
+    EXPECT_FALSE(ini.getBool("Second", "lower")) << "only a leading 'Y' is true";
+    EXPECT_DOUBLE_EQ(ini.getDouble("Second", "d"), 2.5);
+    EXPECT_EQ(ini.getInt("Second", "bad"), 0);
+    EXPECT_TRUE(ini.hasSection(""));
+    EXPECT_EQ(ini.getSectionCount(), 3) << "the line 'x' opens a section named by its middle";
+}
+
 TEST(MemoryIniFile, WrittenFileReadsBackWithEveryTypeAndSection)
 {
     ScratchFolder folder;

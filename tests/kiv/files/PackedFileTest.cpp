@@ -31,15 +31,6 @@ TEST(PackedFile, SavedBlockLoadsBackExactly)
     EXPECT_EQ(access(folder.file(std::string(NAME) + ".tmp").c_str(), F_OK), -1) << "no temporary file is left";
 }
 
-TEST(PackedFile, SizeZeroNeitherWritesNorReads)
-{
-    ScratchFolder folder;
-    FileManager files;
-    files.savePackedFile(folder.path(), NAME, VERSION, "x", 0);
-    EXPECT_EQ(access(folder.file(NAME).c_str(), F_OK), -1);
-    EXPECT_TRUE(files.loadPackedFile(folder.path(), NAME, VERSION, nullptr, 0));
-}
-
 TEST(PackedFile, AnyMismatchAnswersFalseAndLeavesTheBufferAlone)
 {
     const Bytes data = block(1048, 9);
@@ -49,13 +40,7 @@ TEST(PackedFile, AnyMismatchAnswersFalseAndLeavesTheBufferAlone)
         change(bytes);
         return bytes;
     };
-    struct Case {
-        const char* what;
-        Bytes bytes;
-        const char* fileName;
-        const char* version;
-        size_t size;
-    };
+    struct Case { const char* what; Bytes bytes; const char* fileName; const char* version; size_t size; };
     const Case cases[] = {
         {"intact but another size asked", good, NAME, VERSION, 1047},
         {"intact but another version", good, NAME, "1.31", 1048},

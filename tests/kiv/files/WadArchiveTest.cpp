@@ -19,10 +19,7 @@ Bytes pseudoRandom(size_t size, uint32_t seed)
     return bytes;
 }
 
-struct Sample {
-    const char* name;
-    Bytes bytes;
-};
+struct Sample { const char* name; Bytes bytes; };
 
 std::vector<Sample> samples()
 {
@@ -177,25 +174,6 @@ TEST(FileManager, ArchiveModeServesOnlyTheArchive)
     EXPECT_EQ(got, texture);
     EXPECT_FALSE(files.useWad(folder.file("another-missing.dat")));
     EXPECT_TRUE(files.exists("gfx/a.tga")) << "a missing archive leaves the current one in place";
-}
-
-TEST(FileManagerDeathTest, DamagedGameArchiveIsFatalNamingIt)
-{
-    ScratchFolder folder;
-    Bytes bytes = buildArchive({{"b.txt", Bytes(500, 'b')}});
-    Bytes wrongMagic = bytes;
-    wrongMagic[0] = 'X';
-    writeBytes(folder.file("broken.dat"), wrongMagic);
-    bytes[WadArchive::HEADER_SIZE + 5] ^= 0x55;
-    writeBytes(folder.file("flipped.dat"), bytes);
-    EXPECT_FATAL(FileManager().useWad(folder.file("broken.dat")), "Archive '.*broken.dat' is damaged: not a WAD");
-    EXPECT_FATAL(
-        {
-            FileManager files;
-            files.useWad(folder.file("flipped.dat"));
-            files.open("b.txt");
-        },
-        "Archive '.*flipped.dat' is damaged: entry 'b.txt'");
 }
 
 TEST(Packer, PacksAFolderWithRelativeNames)

@@ -1,9 +1,7 @@
 #include "BasicLinkIterator.h"
-#include "Console.h"
 #include "FontQuadCacheEntry.h"
 #include "TestFont.h"
 #include "TgaImage.h"
-#include "UString.h"
 #include "WholeFile.h"
 
 #include <gtest/gtest.h>
@@ -37,15 +35,6 @@ protected:
     std::unique_ptr<TestFont> test;
 };
 
-TEST_F(FontCache, StripsFollowLineHeight)
-{
-    FontQuad& font = *test->font;
-    ASSERT_EQ(font.lineHeight, 13);
-    print("Hello");
-    EXPECT_EQ(font.getCacheTextureCount(), 1);
-    EXPECT_EQ(font.getCacheEntryCount(), 256 / 14);
-}
-
 TEST_F(FontCache, SameTextIsFilledOnceAndFoundLater)
 {
     FontQuad& font = *test->font;
@@ -56,20 +45,6 @@ TEST_F(FontCache, SameTextIsFilledOnceAndFoundLater)
     print("Hello");
     EXPECT_EQ(font.cacheFills, 1) << "drawn again a frame later without a refill";
     EXPECT_EQ(font.cacheHits, 2);
-}
-
-TEST_F(FontCache, ShortTextsAndNoCacheFlagUseNoStrip)
-{
-    FontQuad& font = *test->font;
-    print("abc");
-    test->font->printAt(0.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), FontQuad::PRINT_NO_CACHE, "abcdef");
-    font.bUseCache = false;
-    print("abcdefg");
-    font.bUseCache = true;
-    pKiv->pGraphics->bEnableFontCache = false;
-    print("abcdefgh");
-    EXPECT_EQ(font.getCacheTextureCount(), 0);
-    EXPECT_EQ(font.cacheFills, 0);
 }
 
 TEST_F(FontCache, StripIsReusedOnlyAfterItsTimeToLive)
@@ -93,21 +68,6 @@ TEST_F(FontCache, StripIsReusedOnlyAfterItsTimeToLive)
     int fills = font.cacheFills;
     print("text1");
     EXPECT_EQ(font.cacheFills, fills) << "an old text still in its strip is found without a refill";
-}
-
-TEST_F(FontCache, DroppedWhenTheDisplayIsLost)
-{
-    FontQuad& font = *test->font;
-    print("Hello");
-    font.onKIVmodeChange(Kiv::MODE_OK, Kiv::MODE_INACTIVE);
-    EXPECT_EQ(font.getCacheTextureCount(), 1) << "only the step to display lost drops the cache";
-    font.onKIVmodeChange(Kiv::MODE_INACTIVE, Kiv::MODE_DISPLAYLOST);
-    EXPECT_EQ(font.getCacheTextureCount(), 0);
-    EXPECT_EQ(font.getCacheEntryCount(), 0);
-    font.onKIVmodeChange(Kiv::MODE_DISPLAYLOST, Kiv::MODE_INACTIVE);
-    font.onKIVmodeChange(Kiv::MODE_INACTIVE, Kiv::MODE_OK);
-    print("Hello");
-    EXPECT_EQ(font.getCacheTextureCount(), 1) << "refilled on demand";
 }
 
 TEST_F(FontCache, ShorterTextInReusedStripShowsNoOldPixels)
@@ -137,34 +97,6 @@ TEST(FontCacheFallback, GlyphTextureWithoutImageDrawsGlyphByGlyph)
     EXPECT_GT(countDrawnPixels(normal), 0);
 }
 
-// A font whose line does not fit a strip: no cache texture at all.
-TEST(FontCacheFallback, FontTallerThanStripDrawsGlyphByGlyph)
-{
-    pKiv->pGraphics->bEnableFontCache = true;
-    std::unique_ptr<Texture> texture(makeGlyphTexture({{6, 200}, {6, 10}, {6, 10}, {6, 10}}, Texture::TEXTURE_KEEP_SOURCE));
-    FontQuad font;
-    font.addSourceTexture(texture.get(), 'a');
-    font.lineHeight = 300;
-    auto draw = [&](int flags) {
-        return drawAndGrab([&] { font.printAt(0.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), flags, "abcd"); });
-    };
-    std::vector<unsigned char> normal = draw(0);
-    EXPECT_EQ(font.getCacheTextureCount(), 0);
-    EXPECT_EQ(font.getCacheEntryCount(), 0);
-    EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
-}
-
-// A patterned image, so that misplaced texels show.
-std::vector<UColor> patternPixels(int width, int height)
-{
-    std::vector<UColor> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.emplace_back(static_cast<uint8_t>(x ^ y), static_cast<uint8_t>(y), static_cast<uint8_t>(x),
-                                static_cast<uint8_t>((x + y) % 3 ? 255 : 0));
-    return pixels;
-}
-
 // A 512 x 512 glyph sheet halved to fit 256 x 256 keeps a halved image under
 // skin rectangles in full-size pixels: glyphs far right would be read from
 // outside the kept image.
@@ -173,7 +105,11 @@ TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
     pKiv->pGraphics->bEnableFontCache = true;
     pKiv->pGraphics->bSimulate256x256TextureHW = true;
     std::string image = std::string(std::getenv("XDG_DATA_HOME")) + "/halved-glyphs.tga";
-    testsupport::writeTGA(image, 512, 512, patternPixels(512, 512));
+    // A patterned image, so that misplaced texels show.
+    testsupport::writeTGA(image, 512, 512, testsupport::paint(512, 512, [](int x, int y) {
+        return UColor(static_cast<uint8_t>(x ^ y), static_cast<uint8_t>(y), static_cast<uint8_t>(x),
+                      static_cast<uint8_t>((x + y) % 3 ? 255 : 0));
+    }));
     std::string skins;
     const int lefts[] = {0, 300, 480, 10};
     for (int i = 0; i < 4; ++i)
@@ -195,16 +131,5 @@ TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
     std::remove((image + ".ini").c_str());
 }
 
-} // namespace
-
-namespace {
-
-TEST(FontCacheConsole, FontcacheCommandSwitchesTheCache)
-{
-    pKiv->pConsole->execute("fontcache 0");
-    EXPECT_FALSE(pKiv->pGraphics->bEnableFontCache);
-    pKiv->pConsole->execute("fontcache 1");
-    EXPECT_TRUE(pKiv->pGraphics->bEnableFontCache);
-}
 
 } // namespace

@@ -43,10 +43,7 @@ const std::string ESCAPE_300 = "\x1F\x80\xAC";
 
 TEST_F(MeasureFont, WidthsAndHeights)
 {
-    struct Case {
-        std::string text;
-        int width, height;
-    };
+    struct Case { std::string text; int width, height; };
     const Case cases[] = {
         {"", 0, 0},
         {"A", 8, 10},
@@ -72,10 +69,7 @@ TEST_F(MeasureFont, WidthsAndHeights)
 
 TEST_F(MeasureFont, DamagedEscapesStayInsideTableAndText)
 {
-    struct Case {
-        std::string text;
-        int width;
-    };
+    struct Case { std::string text; int width; };
     const Case cases[] = {
         // 256 + (6 << 7) = 1024: past the table, a glyphless symbol.
         {std::string("A\x1F\x86\x80" "B", 5), 8 + 4 + 6},
@@ -89,41 +83,10 @@ TEST_F(MeasureFont, DamagedEscapesStayInsideTableAndText)
         EXPECT_EQ(font.measure(c.text).width, c.width) << c.text.size() << " bytes";
 }
 
-TEST_F(MeasureFont, GetSymbolLeavesIndexOnLastByteOfEscape)
-{
-    struct Case {
-        std::string text;
-        int index;
-        int code;
-        int indexAfter;
-    };
-    const Case cases[] = {
-        {"AB", 1, 'B', 1},
-        {"A" + ESCAPE_300, 1, 300, 3},
-        {std::string("\x1F\x85\xFF", 3), 0, 256 + (5 << 7 | 0x7F), 2},
-        {"A\x1F", 1, FontQuad::NUMSYMBOLS, 1},
-        {std::string("\x1F\x80", 2), 0, FontQuad::NUMSYMBOLS, 1},
-    };
-    for (const Case& c : cases) {
-        int index = c.index;
-        EXPECT_EQ(font.getSymbol(c.text, index), c.code) << c.text;
-        EXPECT_EQ(index, c.indexAfter) << c.text;
-    }
-    FontQuad::Size outside = font.getSymbolSize(5000);
-    EXPECT_EQ(outside.width, 4);
-    EXPECT_EQ(outside.height, 0);
-}
-
 TEST_F(MeasureFont, FitBudgetReportsFirstSymbolThatDoesNotFit)
 {
     // Advances of "AB A": 8, 6, 4, 8 (ends at 8, 14, 18, 26).
-    struct Case {
-        std::string text;
-        int budget;
-        int fitAfter;
-        int width;
-        int height;
-    };
+    struct Case { std::string text; int budget; int fitAfter; int width; int height; };
     const Case cases[] = {
         {"AB A", 7, 0, 0, 10},
         {"AB A", 8, 1, 8, 10},
@@ -146,10 +109,7 @@ TEST_F(MeasureFont, FitBudgetReportsFirstSymbolThatDoesNotFit)
 
 TEST_F(MeasureFont, MarkupTakesNoRoom)
 {
-    struct Case {
-        std::string text;
-        int width, height;
-    };
+    struct Case { std::string text; int width, height; };
     const Case cases[] = {
         {"\x1E{FF0000}AB", 14, 10},
         {"A\x1E{00FF00}B\x1E{000001}A", 22, 10},
@@ -162,47 +122,6 @@ TEST_F(MeasureFont, MarkupTakesNoRoom)
         EXPECT_EQ(size.width, c.width) << c.text;
         EXPECT_EQ(size.height, c.height) << c.text;
     }
-}
-
-TEST_F(MeasureFont, CompositeCharsCentreAccentAboveBase)
-{
-    glyph('a', 6, 7, 1);
-    glyph(GRAVE_ACCENT, 3, 2, 0);
-    glyph('C', 8, 10, 1);
-    glyph(CEDILLA_ACCENT, 4, 3, 0);
-    font.accentRaiseUpper = 4;
-    font.accentRaiseLower = 1;
-    font.setCompositeChar(224, 'a', GRAVE_ACCENT);
-    font.setCompositeChar(192, 'A', GRAVE_ACCENT);
-    font.setCompositeChar(199, 'C', CEDILLA_ACCENT, FontQuad::AUTO_PLACE, 0);
-    struct Case {
-        int code;
-        int base;
-        int accent;
-        int dx, dy;
-    };
-    const Case cases[] = {
-        // dx = (int)((6 + 1 - 3) * 0.5) = 2; dy = (int)(2 + 1 - 1) = 2.
-        {224, 'a', GRAVE_ACCENT, 2, 2},
-        // dx = (int)((7 + 1 - 3) * 0.5) = 2; dy = (int)(2 + 1 - 4) = -1.
-        {192, 'A', GRAVE_ACCENT, 2, -1},
-        // dx = (int)((8 + 1 - 4) * 0.5) = 2; dy given as 0.
-        {199, 'C', CEDILLA_ACCENT, 2, 0},
-    };
-    for (const Case& c : cases) {
-        const FontQuad::Symbol& symbol = font.symbolData[c.code];
-        EXPECT_EQ(symbol.pQuad, font.symbolData[c.base].pQuad) << c.code;
-        EXPECT_EQ(symbol.pAccentQuad, font.symbolData[c.accent].pQuad) << c.code;
-        EXPECT_EQ(symbol.accentOffsetX, c.dx) << c.code;
-        EXPECT_EQ(symbol.accentOffsetY, c.dy) << c.code;
-        EXPECT_EQ(symbol.spacing, font.symbolData[c.base].spacing) << c.code;
-    }
-    EXPECT_EQ(font.measure("\xE0").width, 7) << "a composite measures as its base";
-}
-
-TEST_F(MeasureFont, CompositeWithoutAccentGlyphIsFatal)
-{
-    EXPECT_EXIT(font.setCompositeChar(200, 'A', 168), ::testing::ExitedWithCode(255), "");
 }
 
 } // namespace

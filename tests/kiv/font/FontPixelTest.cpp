@@ -5,11 +5,7 @@
 
 namespace {
 
-struct PrintCase {
-    std::string text;
-    int flags;
-    float x, y;
-};
+struct PrintCase { std::string text; int flags; float x, y; };
 
 const PrintCase PRINT_CASES[] = {
     {"Hello, World!", 0, -200.0f, 100.0f},
@@ -58,13 +54,6 @@ TEST_P(FontPixels, CachedTextLandsOnTheSamePixelsAsGlyphs)
     std::unique_ptr<TestFont> test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
     expectCachedMatchesGlyphs(*test->font, UColor(255, 255, 255, 255));
     expectCachedMatchesGlyphs(*test->font, UColor(255, 160, 40, 200));
-}
-
-TEST_P(FontPixels, WhiteCacheBackgroundChangesNothingOnScreen)
-{
-    std::unique_ptr<TestFont> test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
-    test->font->bWhiteCacheBackground = true;
-    expectCachedMatchesGlyphs(*test->font, UColor(200, 255, 200, 255));
 }
 
 // The outline font anchors its glyphs at the top centre: with even widths the
@@ -122,33 +111,6 @@ protected:
     std::unique_ptr<TestFont> test;
 };
 
-TEST_F(FontLayout, FlagsMoveTheTextByTheirOffsets)
-{
-    FontQuad& font = *test->font;
-    const std::string text = "Offsets";
-    const int width = font.measure(text).width;
-    struct Case {
-        int flags;
-        float dx, dy;
-    };
-    const Case cases[] = {
-        {1, 0.0f, 0.0f},
-        {2, 0.0f, 0.0f},
-        {4, -static_cast<float>(width / 2), 0.0f},
-        {8, -static_cast<float>(width), 0.0f},
-        {4 | 8, -static_cast<float>(width / 2 + width), 0.0f},
-        {0x10, 0.0f, static_cast<float>(font.lineHeight / 2)},
-        {0x20, 0.0f, static_cast<float>(font.lineHeight)},
-        {0x40, 0.0f, static_cast<float>(font.capHeight)},
-        {0x10 | 0x20 | 0x40, 0.0f, static_cast<float>(font.lineHeight / 2 + font.lineHeight + font.capHeight)},
-    };
-    for (const Case& c : cases) {
-        std::vector<unsigned char> flagged = printed(0.0f, 0.0f, c.flags, text);
-        std::vector<unsigned char> moved = printed(c.dx, c.dy, 0, text);
-        EXPECT_EQ(countDifferentPixels(flagged, moved), 0) << "flags " << c.flags;
-    }
-}
-
 TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
 {
     FontQuad& font = *test->font;
@@ -156,10 +118,7 @@ TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
     const int dots = font.measure("...").width;
     int fit = 60 - dots;
     font.measure(text, &fit);
-    struct Case {
-        int maxWidth;
-        std::string shown;
-    };
+    struct Case { int maxWidth; std::string shown; };
     const Case cases[] = {
         {1000, text},
         {font.measure(text).width, text},
@@ -175,32 +134,6 @@ TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
         std::vector<unsigned char> expected = drawAndGrab([&] { font.print(&at, 0, c.shown); });
         EXPECT_EQ(countDifferentPixels(shown, expected), 0) << c.maxWidth;
     }
-}
-
-TEST_F(FontLayout, ShadowOnlyWhileTextShadowsAreOn)
-{
-    FontQuad& font = *test->font;
-    Renderable at;
-    at.bSkipVisibility = true;
-    at.position = V3(-60.0f, 10.0f, 0.0f);
-    at.color = UColor(250, 250, 100, 255);
-    at.updateVisuals();
-    const UColor shadow(0, 0, 0, 64);
-    pKiv->pGraphics->bTextShadows = false;
-    std::vector<unsigned char> plain = drawAndGrab([&] { font.print(&at, 0, "Shadowed"); });
-    EXPECT_EQ(countDifferentPixels(plain, drawAndGrab([&] { font.printShadow(&at, 0, "Shadowed", 0, -2, 0, shadow); })), 0);
-    pKiv->pGraphics->bTextShadows = true;
-    std::vector<unsigned char> shadowed =
-        drawAndGrab([&] { font.printShadow(&at, 0, "Shadowed", 0.0f, -2.0f, 0.0f, shadow); });
-    EXPECT_GT(countDifferentPixels(plain, shadowed), 0);
-    EXPECT_FLOAT_EQ(at.position.y, 10.0f) << "position restored";
-    EXPECT_EQ(at.color, UColor(250, 250, 100, 255)) << "colour restored";
-    std::vector<unsigned char> byHand = drawAndGrab([&] {
-        font.printAt(-60.0f, 8.0f, 0.0f, shadow, 0, "Shadowed");
-        font.printAt(-60.0f, 10.0f, 0.0f, UColor(250, 250, 100, 255), 0, "Shadowed");
-    });
-    EXPECT_EQ(countDifferentPixels(shadowed, byHand), 0);
-    pKiv->pGraphics->bTextShadows = false;
 }
 
 } // namespace

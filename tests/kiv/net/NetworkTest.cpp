@@ -6,27 +6,16 @@
 #include "NetworkManager.h"
 #include "Packet.h"
 #include "ResourceManager.h"
+#include "TemporaryFolder.h"
 #include "UdpSocket.h"
+#include "WholeFile.h"
 
-#include <cstdio>
 #include <cstring>
-#include <cstdlib>
-#include <unistd.h>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(NetAddress, DefaultIsAnyAddressOfFamilyInet)
-{
-    NetAddress address;
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&address);
-    EXPECT_EQ(address.address.sin_family, AF_INET);
-    EXPECT_EQ(address.getPort(), 0);
-    EXPECT_EQ(address.getHost(), 0u);
-    for (size_t i = 2; i < sizeof(address); ++i)
-        EXPECT_EQ(bytes[i], 0) << "byte " << i;
-}
 
 TEST(NetAddress, ParsesAndPrintsDottedQuads)
 {
@@ -67,38 +56,26 @@ TEST(UdpSocket, DatagramsTravelOverLoopback)
 
 // The engine starts its network manager, which reads the upload server
 // from the edition settings in the working folder.
-TEST(NetworkManager, StartsWithTheEngineAndReadsTheUploadServer)
+TEST(NetworkManager, ReadsTheUploadServerOfTheEditionAndCarriesResourcesByKey)
 {
-    char folder[] = "/tmp/kiv-net-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof(previous)), nullptr);
-    ASSERT_EQ(chdir(folder), 0);
-    FILE* edition = std::fopen("Glimmerdaledemo.cfg.static", "w");
-    ASSERT_NE(edition, nullptr);
-    std::fputs("[Network]\nuploadServer=http://127.0.0.1:9/upload\n", edition);
-    std::fclose(edition);
-
+    const TemporaryFolder folder("kiv-net");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    writeWholeFile("Glimmerdaledemo.cfg.static", "[Network]\nuploadServer=http://127.0.0.1:9/upload\n");
     Kiv* engine = new Kiv();
-    ASSERT_NE(pKiv->pNetworkManager, nullptr);
     EXPECT_EQ(pKiv->pNetworkManager->getUploadServer(), "http://127.0.0.1:9/upload");
-
-    KivBase* texture = new KivBase();
-    pKiv->pResourceManager->addResource("hills", texture);
+    KivBase texture;
+    pKiv->pResourceManager->addResource("hills", &texture);
     Packet out;
-    out.writeResourceRef(texture);
+    out.writeResourceRef(&texture);
     out.writeResourceRef(nullptr);
     Packet in(out.getBytes().data(), out.getBytes().size());
-    EXPECT_EQ(in.readResourceRef(), texture);
+    EXPECT_EQ(in.readResourceRef(), &texture);
     EXPECT_EQ(in.readResourceRef(), nullptr);
     EXPECT_FALSE(in.hasError());
     pKiv->pResourceManager->removeResource("hills");
-    delete texture;
     delete engine;
-
-    std::remove((std::string(folder) + "/Glimmerdaledemo.cfg.static").c_str());
-    ASSERT_EQ(chdir(previous), 0);
-    rmdir(folder);
+    std::filesystem::current_path(previous);
 }
 
 TEST(NetworkManager, WithoutAnUploadServerUploadsFailAtOnce)

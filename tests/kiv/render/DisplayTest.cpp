@@ -1,7 +1,5 @@
 #include "RenderTestSupport.h"
 
-#include "MemoryIniFile.h"
-#include "VertexBuffer.h"
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>
@@ -9,15 +7,6 @@
 namespace {
 
 using namespace rendertest;
-
-void fillRect(VertexBuffer& buffer, float left, float top, float right, float bottom, UColor color)
-{
-    buffer.resize(4);
-    buffer.vertices[0] = {0, 0, color, left, top, 0};
-    buffer.vertices[1] = {0, 0, color, right, top, 0};
-    buffer.vertices[2] = {0, 0, color, left, bottom, 0};
-    buffer.vertices[3] = {0, 0, color, right, bottom, 0};
-}
 
 TEST(Display, OpensTheConfiguredWindowWithTheApplicationName)
 {
@@ -37,80 +26,6 @@ TEST(Display, OpensTheConfiguredWindowWithTheApplicationName)
     SDL_WM_GetCaption(&title, &icon);
     EXPECT_STREQ("Glimmerdaledemo", title);
     EXPECT_STREQ("Glimmerdaledemo", icon);
-}
-
-TEST(Display, StartUpLogDescribesTheDesktopAndTheDriver)
-{
-    const std::string log = readWholeFile(getDataFolder() + "/" + APPLICATION_NAME + ".log");
-    for (const char* line : {"KivGraphics(): Starting...", "KivGraphics(): Desktop SDL_GetVideoInfo():",
-                             "\tinfo->hw_available: ", "\tinfo->vfmt->palette: 0x", "\tinfo->vfmt->Rmask: 0x",
-                             "\tinfo->current_w: 1024", "\tinfo->current_h: 768",
-                             "KivGraphics(): Available fullscreen resolutions:",
-                             "calcClosestMatchParameters(): Requested mode 640x480, windowed.",
-                             "calcClosestMatchParameters(): Best mode found 640x480, windowed.",
-                             "KivGraphics(): Created SDL_GetVideoInfo():", "KivGraphics(): OpenGL GL_VENDOR: ",
-                             "KivGraphics(): OpenGL GL_EXTENSIONS: ", "KivGraphics(): Started."})
-        EXPECT_NE(std::string::npos, log.find(line)) << line;
-}
-
-TEST(Display, MissingKeysAreWrittenWithTheirDefaults)
-{
-    MemoryIniFile& config = *pKiv->pConfig;
-    struct Key {
-        const char* name;
-        const char* value;
-    };
-    const Key keys[] = {{"fovWidth", "640"},          {"fovHeight", "480"},        {"bUseReferenceDevice", "No"},
-                        {"bUseHardwareTL", "Yes"},    {"bUseVSync", "No"},         {"bEnableFontCache", "Yes"},
-                        {"bBrokenAlphaOp", "No"},     {"bTFACTORSupport", "No"},   {"bSimulate256x256TextureHW", "Yes"},
-                        {"bFullScreen", "No"},        {"screenWidth", "640"},      {"bBilinearFilter", "No"}};
-    for (const Key& key : keys) {
-        ASSERT_TRUE(config.hasKey("KivGraphics", key.name)) << key.name;
-        EXPECT_EQ(key.value, config.getString("KivGraphics", key.name)) << key.name;
-    }
-}
-
-TEST(Display, VirtualScreenFillsTheDisplayUnderTheGlobalProjection)
-{
-    KivGraphics& g = *pKiv->pGraphics;
-    g.setGlobalRenderState();
-    g.clear(UColor(0, 0, 255, 255));
-    VertexBuffer full;
-    fillRect(full, -320, 240, 320, -240, UColor(255, 255, 0, 255));
-    full.draw(nullptr, VertexBuffer::TRIANGLE_STRIP, 0, -1);
-    VertexBuffer marker;
-    fillRect(marker, 95, 55, 105, 45, UColor(255, 0, 0, 255));
-    marker.draw(nullptr, VertexBuffer::TRIANGLE_STRIP, 0, -1);
-    auto image = grab();
-    for (int x : {0, 639})
-        for (int y : {0, 479})
-            EXPECT_TRUE(sameColor(UColor(255, 255, 0, 255), pixelAt(*image, x, y))) << x << "," << y;
-    EXPECT_TRUE(sameColor(UColor(255, 0, 0, 255), pixelAt(*image, 420, 190))) << "(100, 50) is right of and above the centre";
-    EXPECT_TRUE(sameColor(UColor(255, 255, 0, 255), pixelAt(*image, 220, 290)));
-}
-
-TEST(Display, ClearUsesAlphaZeroAndOnlyTheColourBuffer)
-{
-    pKiv->pGraphics->clear(UColor(10, 200, 30, 255));
-    unsigned char pixel[4] = {};
-    glReadPixels(5, 5, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
-    EXPECT_EQ(10, pixel[0]);
-    EXPECT_EQ(200, pixel[1]);
-    EXPECT_EQ(30, pixel[2]);
-}
-
-TEST(Display, BlendingDiscardsZeroAlphaAndBlendsTheRest)
-{
-    Screen screen;
-    pKiv->pGraphics->clear(UColor(0, 0, 200, 255));
-    VertexBuffer invisible, faint;
-    fillRect(invisible, -100, 100, 0, 0, UColor(255, 0, 0, 0));
-    fillRect(faint, 0, 100, 100, 0, UColor(255, 0, 0, 128));
-    invisible.draw(nullptr, VertexBuffer::TRIANGLE_STRIP, 0, -1);
-    faint.draw(nullptr, VertexBuffer::TRIANGLE_STRIP, 0, -1);
-    auto image = grab();
-    EXPECT_TRUE(sameColor(UColor(0, 0, 200, 255), worldPixel(*image, -50, 50)));
-    EXPECT_TRUE(sameColor(UColor(128, 0, 99, 255), worldPixel(*image, 50, 50), 2));
 }
 
 TEST(Display, SameModeWithAnotherFilterRaisesNoRestart)

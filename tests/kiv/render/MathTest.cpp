@@ -26,10 +26,7 @@ void expectIdentity(const Matrix& m, float tolerance = 1e-5f)
 
 TEST(Easing, EveryCurveAtStartMiddleAndEnd)
 {
-    struct Case {
-        int curve;
-        float atStart, atMiddle, atEnd;
-    };
+    struct Case { int curve; float atStart, atMiddle, atEnd; };
     const Case cases[] = {
         {0, 0.0f, 0.5f, 1.0f},         {1, 0.0f, 0.25f, 1.0f},       {2, 0.0f, 0.75f, 1.0f},
         {3, 0.0f, 0.70710678f, 1.0f},  {4, 0.0f, 0.29289322f, 1.0f}, {5, 0.0f, 0.5f, 1.0f},
@@ -42,88 +39,9 @@ TEST(Easing, EveryCurveAtStartMiddleAndEnd)
     }
 }
 
-TEST(Easing, InterpolatingConstructorClampsAndFallsBackToLinear)
-{
-    const V3 from(10.0f, -20.0f, 2.0f), to(30.0f, 20.0f, 4.0f);
-    for (int curve = 0; curve <= 5; ++curve)
-        expectNear(to, V3(from, to, 1.5f, curve));
-    expectNear(from, V3(from, to, 1.5f, 6));
-    expectNear(from, V3(from, to, 1.5f, 7));
-    expectNear(to, V3(from, to, 0.5f, 8));
-    expectNear(from, V3(from, to, -3.0f, 2));
-    expectNear(to, V3(from, to, std::numeric_limits<float>::quiet_NaN(), 0));
-    // A curve number nobody defined moves the point linearly instead of
-    // leaving it unset.
-    expectNear(V3(15.0f, -10.0f, 2.5f), V3(from, to, 0.25f, 9));
-    expectNear(V3(15.0f, -10.0f, 2.5f), V3(from, to, 0.25f, -1));
-}
-
-TEST(Easing, BezierWithZeroTangentsEasesInAndOut)
-{
-    const V3 mid(0, 0, 0, 0, 0, 0, 10, 20, 0, 0, 0, 0, 0.5f);
-    expectNear(V3(5.0f, 10.0f, 0.0f), mid);
-    // 10 * (3t^2 - 2t^3) at t = 0.25
-    const V3 early(0, 0, 0, 0, 0, 0, 10, 0, 0, 0, 0, 0, 0.25f);
-    EXPECT_NEAR(1.5625f, early.x, 1e-5f);
-    // Tangents pull the inner control points: start + 6, end - 6.
-    const V3 pulled(0, 0, 0, 6, 0, 0, 12, 0, 0, 6, 0, 0, 0.5f);
-    EXPECT_NEAR(6.0f, pulled.x, 1e-5f);
-    expectNear(V3(12.0f, 0.0f, 0.0f), V3(0, 0, 0, 6, 0, 0, 12, 0, 0, 6, 0, 0, 7.0f));
-}
-
-TEST(Vector, PointOperations)
-{
-    expectNear(V3(0.0f, 0.0f, 0.0f), normalize(V3(0.0f, 0.0f, 0.0f)));
-    expectNear(V3(0.6f, 0.0f, 0.8f), normalize(V3(3.0f, 0.0f, 4.0f)));
-    expectNear(V3(0.0f, 0.0f, 1.0f), crossProduct(V3(1, 0, 0), V3(0, 1, 0)));
-    expectNear(V3(-3.0f, 6.0f, -3.0f), crossProduct(V3(1, 2, 3), V3(4, 5, 6)));
-    expectNear(V3(0.0f, 1.0f, 5.0f), rotatePointZ(V3(1.0f, 0.0f, 5.0f), 1.5707964f));
-    // About X by b first (y -> z), then about Y by a (z -> x).
-    expectNear(V3(0.0f, 0.0f, 1.0f), rotatePoint(V3(0.0f, 1.0f, 0.0f), 0.0f, 1.5707964f));
-    expectNear(V3(1.0f, 0.0f, 0.0f), rotatePoint(V3(0.0f, 1.0f, 0.0f), 1.5707964f, 1.5707964f));
-    EXPECT_FALSE(isPointInsideSphere(V3(1, 1, 1), 4.0f, 1.0f, 1.0f, 3.0f)) << "on the sphere is outside";
-    EXPECT_TRUE(isPointInsideSphere(V3(1, 1, 1), 3.9f, 1.0f, 1.0f, 3.0f));
-}
-
-TEST(MatrixMath, ComposingOperationsMatchHandValues)
-{
-    Matrix m;
-    m.translate(10.0f, 20.0f, 30.0f);
-    m.rotate(90.0f, 0.0f, 0.0f, 1.0f);
-    m.scale(2.0f, 3.0f, 4.0f);
-    // (1, 1, 1) -> scaled (2, 3, 4) -> turned (-3, 2, 4) -> moved
-    expectNear(V3(7.0f, 22.0f, 34.0f), transformPoint(V3(1, 1, 1), m));
-    Matrix aboutX;
-    aboutX.rotate(90.0f, 1.0f, 0.0f, 0.0f);
-    expectNear(V3(0.0f, 0.0f, 1.0f), transformPoint(V3(0, 1, 0), aboutX));
-    Matrix aboutY;
-    aboutY.rotate(90.0f, 0.0f, 1.0f, 0.0f);
-    expectNear(V3(0.0f, 0.0f, -1.0f), transformPoint(V3(1, 0, 0), aboutY));
-    Matrix aboutNegativeZ;
-    aboutNegativeZ.rotate(90.0f, 0.0f, 0.0f, -1.0f);
-    expectNear(V3(0.0f, -1.0f, 0.0f), transformPoint(V3(1, 0, 0), aboutNegativeZ));
-    Matrix diagonal;
-    diagonal.rotate(120.0f, 1.0f, 1.0f, 1.0f);
-    expectNear(V3(0.0f, 1.0f, 0.0f), transformPoint(V3(1, 0, 0), diagonal));
-}
-
-TEST(MatrixMath, TransformPointIgnoresTheLastRow)
-{
-    Matrix m;
-    m.m[3] = 5.0f;
-    m.m[7] = 6.0f;
-    m.m[15] = 9.0f;
-    m.m[12] = 1.0f;
-    expectNear(V3(3.0f, 2.0f, 3.0f), transformPoint(V3(2, 2, 3), m));
-}
-
 TEST(MatrixMath, InverseRoundTripsIncludingQuarterTurns)
 {
-    struct Case {
-        const char* name;
-        float degrees, ax, ay, az;
-        V3 move, size;
-    };
+    struct Case { const char* name; float degrees, ax, ay, az; V3 move, size; };
     const Case cases[] = {
         {"quarter turn about Z", 90.0f, 0, 0, 1, V3(0, 0, 0), V3(1, 1, 1)},
         {"quarter turn about X", 90.0f, 1, 0, 0, V3(0, 0, 0), V3(1, 1, 1)},

@@ -1,6 +1,5 @@
 #include "RenderTestSupport.h"
 
-#include "Point.h"
 #include "Quad.h"
 #include "QuadMosaic.h"
 #include "Renderable.h"
@@ -93,14 +92,6 @@ TEST(TextureFile, SkinFileCutsFrames)
     expectImageDrawn(first, 10, 20, 32, 16);
 }
 
-TEST(TextureFile, SkinFileWithoutSectionsGivesNoSkins)
-{
-    const std::string path = writeCodedImage("empty-ini.tga", 16, 16);
-    writeWholeFile(path + ".ini", "\n");
-    Texture texture(path, 0);
-    EXPECT_TRUE(texture.skins.empty());
-}
-
 TEST(TextureMosaic, WideImageIsSplitOnXWithSharedEdges)
 {
     const std::string path = writeCodedImage("wide.tga", 300, 200);
@@ -123,26 +114,6 @@ TEST(TextureMosaic, WideImageIsSplitOnXWithSharedEdges)
     expectImageDrawn(whole, 0, 0, 300, 200);
     whole->vertexBuffer.setColor(UColor(1, 2, 3, 4), true);
     expectImageDrawn(texture.skins[1], 10, 5, 100, 50);
-}
-
-TEST(TextureMosaic, TallAndWideImageIsSplitBothWays)
-{
-    Texture texture(writeCodedImage("big.tga", 520, 300), 0);
-    EXPECT_EQ(6, texture.subTextures->getChildCount()) << "three columns of 254 and two rows of 254";
-    QuadMosaic* whole = static_cast<QuadMosaic*>(texture.skins[0]);
-    EXPECT_EQ(3, whole->columns);
-    EXPECT_EQ(2, whole->rows);
-    expectImageDrawn(whole, 0, 0, 520, 300);
-}
-
-TEST(TextureMosaic, DeletingFreesEverySubTextureAndCellOnce)
-{
-    const int before = pKiv->getRegisteredObjectCount();
-    {
-        Texture texture(writeCodedImage("freed.tga", 520, 300), 0);
-        EXPECT_GT(pKiv->getRegisteredObjectCount(), before + 6);
-    }
-    EXPECT_EQ(before, pKiv->getRegisteredObjectCount());
 }
 
 TEST(TextureMosaic, SkinOutsideTheImageIsReportedWithItsNames)
@@ -203,86 +174,6 @@ TEST(TextureDisplayLoss, TexturesAreRecreatedAndReloadedWhenNextBound)
     expectImageDrawn(mosaic.skins[0], 0, 0, 300, 120);
     EXPECT_NE(0u, plain.glTexHandle);
     EXPECT_NE(0u, mosaic.glTexHandle);
-}
-
-TEST(TextureDisplayLoss, EmptyTextureKeepsItsSavedImage)
-{
-    Texture page(64, 32, Texture::TEXTURE_KEEP_SOURCE);
-    ASSERT_NE(nullptr, page.pSavedSourceData);
-    EXPECT_EQ(256, page.pSavedSourceData->width);
-    EXPECT_TRUE(page.name.empty());
-    page.clear(nullptr, true);
-    loseAndRestoreDisplay();
-    page.bind();
-    EXPECT_NE(0u, page.glTexHandle);
-    ASSERT_EQ(1u, page.skins.size());
-    EXPECT_FLOAT_EQ(64.0f, page.skins[0]->width);
-    EXPECT_FLOAT_EQ(32.0f, page.skins[0]->height);
-}
-
-TEST(TextureAllocation, WithoutSimulationSizesArePowersOfTwo)
-{
-    KivGraphics& g = *pKiv->pGraphics;
-    g.bSimulate256x256TextureHW = false;
-    Texture texture(writeCodedImage("pow2.tga", 300, 200), 0);
-    g.bSimulate256x256TextureHW = true;
-    EXPECT_EQ(512, texture.realWidth);
-    EXPECT_EQ(256, texture.realHeight);
-    EXPECT_EQ(0, texture.subTextures->getChildCount());
-    expectImageDrawn(texture.skins[0], 0, 0, 300, 200);
-}
-
-TEST(TextureAllocation, Allow512KeepsUpTo512PerSide)
-{
-    Texture texture(writeCodedImage("allow512.tga", 300, 100), Texture::TEXTURE_ALLOW_512);
-    EXPECT_EQ(512, texture.realWidth);
-    EXPECT_EQ(256, texture.realHeight);
-    expectImageDrawn(texture.skins[0], 0, 0, 300, 100);
-}
-
-TEST(TextureDither, OnlyLowDepthDisplaysWithAKnownDepthDither)
-{
-    struct Case {
-        int displayDepth, ditherDepth;
-        bool bDithered;
-    };
-    const Case cases[] = {{32, 15, false}, {16, 16, false}, {16, 15, true}, {16, 12, true}};
-    const std::string path = tempPath("dim.tga");
-    writeTGA(path, 8, 8, std::vector<UColor>(64, UColor(3, 3, 3, 255)));
-    KivGraphics& g = *pKiv->pGraphics;
-    const int depth = g.displayDepth;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.displayDepth * 100 + c.ditherDepth);
-        g.displayDepth = c.displayDepth;
-        pKiv->ditherDepth = c.ditherDepth;
-        Texture texture(path, Texture::TEXTURE_KEEP_SOURCE);
-        EXPECT_EQ(c.bDithered ? 0 : 3, texture.pSavedSourceData->pImageData[0]);
-    }
-    g.displayDepth = depth;
-    pKiv->ditherDepth = 0;
-}
-
-TEST(TextureBind, CountsEachTextureOncePerFrame)
-{
-    Texture texture(writeCodedImage("counted.tga", 16, 16), 0);
-    Screen screen;
-    texture.bind();
-    texture.bind();
-    EXPECT_EQ(1, pKiv->stats.texturesUsed);
-    EXPECT_EQ(65536, pKiv->stats.texelsUsed);
-}
-
-TEST(TextureClear, NeedsASavedImage)
-{
-    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    Texture texture(16, 16, 0);
-    EXPECT_EXIT(texture.clear(nullptr, false), ::testing::ExitedWithCode(255), "");
-}
-
-TEST(TextureFactory, DefaultConstructionIsFatal)
-{
-    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    EXPECT_EXIT(Texture::classRecord.factory(), ::testing::ExitedWithCode(255), "");
 }
 
 } // namespace

@@ -50,20 +50,6 @@ TEST_F(BendQuadTest, StraightStripSpansTheQuad)
     EXPECT_FLOAT_EQ(vertex(1).v, 20.0f / 256.0f);
 }
 
-TEST_F(BendQuadTest, QuarterTurnPointsTheRightEndUp)
-{
-    quad.setBend(PI / 2);
-    EXPECT_NEAR(quad.bendRadius, 63.662f, 1e-3);
-    EXPECT_NEAR(vertex(2).x, -50.0f, 1e-3) << "the left edge stays";
-    EXPECT_NEAR(vertex(2).y, 10.0f, 1e-3);
-    EXPECT_NEAR(vertex(3).x, -50.0f, 1e-3);
-    EXPECT_NEAR(vertex(3).y, -10.0f, 1e-3);
-    EXPECT_NEAR(vertex(0).x, 3.662f, 1e-3);
-    EXPECT_NEAR(vertex(0).y, 63.662f, 1e-3);
-    EXPECT_NEAR(vertex(1).x, 23.662f, 1e-3);
-    EXPECT_NEAR(vertex(1).y, 63.662f, 1e-3);
-}
-
 TEST_F(BendQuadTest, MappingsFollowTheBendBothWays)
 {
     const float angles[] = {PI / 2, -PI / 3, 1.0f, 0.0f};
@@ -96,58 +82,6 @@ TEST_F(BendQuadTest, TinyAnglesAreStraight)
     EXPECT_EQ(pKiv->stats.vbufferWrites, 0) << "a straight quad is not rebuilt";
 }
 
-TEST_F(BendQuadTest, OldMappingsUseTheBendFromBeforeThisFrame)
-{
-    pKiv->frameNumber = 100;
-    quad.setBend(0.5f);
-    pKiv->frameNumber = 101;
-    quad.setBend(1.0f);
-    quad.setBend(1.5f);
-    EXPECT_FLOAT_EQ(quad.previousAngle, 0.5f) << "from before the first change of the frame";
-    V3 p(10.0f, 2.0f, 0.0f);
-    BendQuad reference;
-    reference.copyFromSkin(&source);
-    reference.setBend(0.5f);
-    V3 old = quad.local2worldOld(p);
-    V3 expected = reference.local2world(p);
-    EXPECT_NEAR(old.x, expected.x, 1e-4);
-    EXPECT_NEAR(old.y, expected.y, 1e-4);
-    pKiv->frameNumber = 102;
-    V3 now = quad.local2world(p);
-    V3 oldNow = quad.local2worldOld(p);
-    EXPECT_EQ(oldNow, now) << "in a frame without a change the two agree";
-    EXPECT_EQ(quad.world2localOld(now), quad.world2local(now));
-}
-
-TEST_F(BendQuadTest, SizeFromTheTextureAndTheTurn)
-{
-    BendQuad fresh;
-    fresh.resetSize();
-    EXPECT_FLOAT_EQ(fresh.width, 0.0f) << "nothing without a texture";
-    Quad half;
-    half.pTexture = texture.get();
-    half.uvRect = UVRect(0.0f, 0.0f, 0.5f, 0.25f);
-    struct Case {
-        bool vertical;
-        float width, height;
-    };
-    const Case cases[] = {{false, 128.0f, 64.0f}, {true, 64.0f, 128.0f}};
-    for (const Case& c : cases) {
-        BendQuad bend;
-        bend.vertical = c.vertical;
-        bend.copyFromSkin(&half);
-        EXPECT_FLOAT_EQ(bend.width, c.width);
-        EXPECT_FLOAT_EQ(bend.height, c.height);
-        EXPECT_FLOAT_EQ(bend.halfWidth, c.width / 2);
-    }
-    BendQuad vertical;
-    vertical.vertical = true;
-    vertical.copyFromSkin(&half);
-    EXPECT_FLOAT_EQ(vertical.vertexBuffer.vertices[0].u, 0.0f) << "turned: the top vertex takes the left u";
-    EXPECT_FLOAT_EQ(vertical.vertexBuffer.vertices[1].u, 0.5f);
-    EXPECT_FLOAT_EQ(vertical.vertexBuffer.vertices[2].v, 0.25f);
-}
-
 TEST_F(BendQuadTest, ChangedPairCountNeverWritesPastTheBuffer)
 {
     quad.pairCount = 8;
@@ -174,13 +108,6 @@ TEST_F(BendQuadTest, QuadOfNoWidthBendsWithoutNaN)
     EXPECT_FALSE(std::isnan(q.x) || std::isnan(q.y));
     for (int i = 0; i < bend.vertexBuffer.vertexCount; ++i)
         EXPECT_FALSE(std::isnan(bend.vertexBuffer.vertices[i].x) || std::isnan(bend.vertexBuffer.vertices[i].y));
-}
-
-TEST_F(BendQuadTest, HalfSizeReachesAnyBend)
-{
-    V3 half = quad.getHalfSize();
-    EXPECT_FLOAT_EQ(half.x, -50.0f);
-    EXPECT_NEAR(half.y, 2.0f * 100.0f / PI + 10.0f, 1e-3);
 }
 
 } // namespace

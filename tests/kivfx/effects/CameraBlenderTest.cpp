@@ -1,7 +1,5 @@
 #include "CameraBlender.h"
 #include "CameraBlenderFactor.h"
-#include "Context.h"
-#include "ContextBlender.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +18,11 @@ CameraBlenderFactor* addTarget(CameraBlender& blender, float x, float y, int cur
     return target;
 }
 
-TEST(CameraBlender, StartsAtRestAndStaysThereWithoutTargets)
-{
-    CameraBlender blender;
-    EXPECT_EQ(blender.restPosition, V3(0.0f, 0.0f, -320.0f));
-    blender.position = V3(50.0f, 60.0f, -100.0f);
-    blender.lateUpdate(0.0, 0.1);
-    EXPECT_EQ(blender.position, V3(0.0f, 0.0f, -320.0f)) << "a position written directly is overwritten";
-}
-
 // One target from rest (0, 0, -320) to (100, 0, -320), duration 2 s, four
 // frames of 0.5 s: x after each frame is 100 times the curve at 1/4 .. 4/4.
 TEST(CameraBlender, GlidesAlongEachCurve)
 {
-    struct Case {
-        int curve;
-        float x[4];
-    };
+    struct Case { int curve; float x[4]; };
     const Case cases[] = {
         {0, {25.0f, 50.0f, 75.0f, 100.0f}},
         {1, {6.25f, 25.0f, 56.25f, 100.0f}},
@@ -79,21 +65,6 @@ TEST(CameraBlender, NewerTargetBlendsFromTheOlderChainAndReplacesIt)
     EXPECT_EQ(blender.pFirstChild, newer);
 }
 
-TEST(CameraBlender, DelayedTargetWaitsWhileTheFinishedOneHolds)
-{
-    CameraBlender blender;
-    addTarget(blender, 100.0f, 0.0f, 0, 0.5);
-    blender.lateUpdate(0.0, 0.5);
-    addTarget(blender, 100.0f, 100.0f, 0, 1.0, 1.0);
-    const float expectedY[] = {0.0f, 0.0f, 50.0f, 100.0f};
-    for (float y : expectedY) {
-        blender.lateUpdate(0.0, 0.5);
-        EXPECT_FLOAT_EQ(blender.position.x, 100.0f);
-        EXPECT_NEAR(blender.position.y, y, 1e-4);
-    }
-    EXPECT_EQ(blender.getChildCount(), 1);
-}
-
 TEST(CameraBlender, ZeroDurationArrivesAtOnceWithoutNaN)
 {
     const double steps[] = {0.5, 0.0};
@@ -123,20 +94,6 @@ TEST(CameraBlender, JumpToDropsTargetsAndClampsToTheGround)
     EXPECT_FLOAT_EQ(blender.position.y, 300.0f) << "already above the ground";
     blender.jumpTo(10.0f, -50.0f, -320.0f, false);
     EXPECT_FLOAT_EQ(blender.position.y, -50.0f);
-}
-
-TEST(ContextBlender, OwnsABlenderDrivenAfterItsContents)
-{
-    ContextBlender context;
-    EXPECT_STREQ(context.getRuntimeClass()->name.c_str(), "ContextBlender");
-    KivBase* made = ContextBlender::classRecord.factory();
-    EXPECT_TRUE(made->getRuntimeClass()->isDerivedFrom(&Context::classRecord));
-    delete made;
-    CameraBlender* blender = context.getCameraBlender();
-    ASSERT_EQ(static_cast<Camera*>(blender), context.pCamera);
-    addTarget(*blender, 64.0f, 0.0f, 0, 0.0);
-    context.tick(0.0, 0.015);
-    EXPECT_FLOAT_EQ(context.pCamera->position.x, 64.0f);
 }
 
 } // namespace

@@ -1,6 +1,3 @@
-#include "Kiv.h"
-#include "KivGraphics.h"
-#include "MemoryImageFile.h"
 #include "RenderableText.h"
 #include "ScreenPixels.h"
 #include "TestFontQuads.h"
@@ -23,11 +20,7 @@ protected:
 
 TEST_F(RenderableTextTest, FadesAtBothEnds)
 {
-    struct Case {
-        double fadeIn, lifetime, fadeOut;
-        double elapsed;
-        int alpha;
-    };
+    struct Case { double fadeIn, lifetime, fadeOut; double elapsed; int alpha; };
     const Case cases[] = {
         {0.5, 10.0, 0.0, 0.25, 127},
         {0.0, 2.0, 0.5, 1.75, 127},
@@ -45,30 +38,6 @@ TEST_F(RenderableTextTest, FadesAtBothEnds)
         EXPECT_DOUBLE_EQ(text->elapsed, c.elapsed);
         EXPECT_EQ(text->color.a, c.alpha) << c.fadeIn << " " << c.lifetime << " " << c.fadeOut << " at " << c.elapsed;
     }
-}
-
-TEST_F(RenderableTextTest, EndsAtItsLifetime)
-{
-    KivBase parent;
-    auto* text = new RenderableText(0.0f, 0.0f, 0.0f, "ab", &test.font, UColor(255, 255, 255, 255));
-    parent.addChildLast(text);
-    text->lifetime = 2.0;
-    text->delay = 0.5;
-    parent.tick(0.0, 1.0);
-    EXPECT_DOUBLE_EQ(text->elapsed, 1.0) << "the whole frame in which the delay ran out counts";
-    parent.tick(0.0, 5.0);
-    EXPECT_DOUBLE_EQ(text->elapsed, 2.0) << "elapsed stops at the lifetime";
-    EXPECT_FALSE(text->bDead);
-    EXPECT_EQ(parent.getChildCount(), 1);
-    parent.tick(0.0, 0.1);
-    EXPECT_EQ(parent.getChildCount(), 0) << "marked dead and deleted by the parent's walk";
-
-    std::unique_ptr<RenderableText> kept = make();
-    kept->bDieWhenDone = false;
-    kept->lifetime = 1.0;
-    kept->tick(0.0, 2.0);
-    kept->tick(0.0, 2.0);
-    EXPECT_FALSE(kept->bDead);
 }
 
 TEST_F(RenderableTextTest, ExpireStartsTheFadeOutNowAndNeverLater)
@@ -89,64 +58,6 @@ TEST_F(RenderableTextTest, ExpireStartsTheFadeOutNowAndNeverLater)
     empty->expire();
     EXPECT_DOUBLE_EQ(empty->delay, 3.0);
     EXPECT_DOUBLE_EQ(empty->lifetime, 999999.0);
-}
-
-TEST_F(RenderableTextTest, SetTextRestartsTheTimeline)
-{
-    std::unique_ptr<RenderableText> text = make();
-    text->fadeIn = 1.0;
-    text->tick(0.0, 0.5);
-    int alpha = text->color.a;
-    text->setText("new", 4.0, 1.0);
-    EXPECT_EQ(text->text, "new");
-    EXPECT_DOUBLE_EQ(text->elapsed, 0.0);
-    EXPECT_DOUBLE_EQ(text->delay, 1.0);
-    EXPECT_DOUBLE_EQ(text->lifetime, 4.0);
-    EXPECT_DOUBLE_EQ(text->fadeIn, 1.0);
-    EXPECT_EQ(text->color.a, alpha);
-}
-
-TEST_F(RenderableTextTest, DrawsGlyphsWithShadowOnlyWhileShown)
-{
-    std::unique_ptr<RenderableText> text = make();
-    auto drawnGlyphs = [&] {
-        pKiv->stats = FrameStatistics();
-        text->render();
-        return pKiv->stats.renderablesDrawn;
-    };
-    pKiv->pGraphics->bTextShadows = true;
-    EXPECT_EQ(drawnGlyphs(), 4) << "two glyphs and their shadows";
-    text->bShadow = false;
-    EXPECT_EQ(drawnGlyphs(), 2);
-    text->bHidden = true;
-    EXPECT_EQ(drawnGlyphs(), 0);
-    text->bHidden = false;
-    text->delay = 1.0;
-    EXPECT_EQ(drawnGlyphs(), 0);
-    text->delay = 0.0;
-    text->lifetime = 1.0;
-    text->tick(0.0, 1.0);
-    EXPECT_EQ(drawnGlyphs(), 0) << "ended";
-    pKiv->pGraphics->bTextShadows = false;
-}
-
-// An opaque text casts a black shadow of alpha 64, two units below it.
-TEST_F(RenderableTextTest, ShadowIsAQuarterOpaqueBlack)
-{
-    pKiv->pGraphics->bTextShadows = true;
-    RenderableText text(0.0f, 0.0f, 0.0f, "ab", &test.font, UColor(255, 0, 0, 255));
-    text.flags = 0;
-    pKiv->pGraphics->clear(UColor(255, 255, 255, 255));
-    text.render();
-    std::unique_ptr<MemoryImageFile> screen = testsupport::grab();
-    auto pixel = [&](int x, int y) { return testsupport::pixelAt(*screen, x, y); };
-    // World (2, -5) is inside the text; (2, -11) only under its shadow.
-    EXPECT_EQ(pixel(322, 245), UColor(255, 0, 0, 255));
-    UColor shadow = pixel(322, 251);
-    EXPECT_NEAR(shadow.r, 191, 1);
-    EXPECT_EQ(shadow.r, shadow.g);
-    EXPECT_EQ(pixel(322, 253), UColor(255, 255, 255, 255));
-    pKiv->pGraphics->bTextShadows = false;
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "Kiv.h"
 #include "RenderableTimed.h"
 
 #include <gtest/gtest.h>
@@ -54,19 +53,6 @@ TEST(RenderableTimed, DelayRunsOutInTheFrameItCrossesZero)
     timed.tick(0.0, 0.2);
     EXPECT_NEAR(timed.delay, -0.1, 1e-9);
     EXPECT_NEAR(timed.elapsed, 0.2, 1e-9);
-}
-
-TEST(RenderableTimed, NothingIsDrawnDuringTheDelay)
-{
-    RenderableTimed timed;
-    timed.bSkipVisibility = true;
-    timed.delay = 0.3;
-    pKiv->stats = FrameStatistics();
-    timed.render();
-    EXPECT_EQ(pKiv->stats.renderablesConsidered, 0);
-    timed.tick(0.0, 0.5);
-    timed.render();
-    EXPECT_EQ(pKiv->stats.renderablesDrawn, 1);
 }
 
 } // namespace

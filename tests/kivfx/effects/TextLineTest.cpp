@@ -10,11 +10,7 @@
 
 namespace {
 
-struct Phrase {
-    std::string text;
-    UColor color;
-    int width;
-};
+struct Phrase { std::string text; UColor color; int width; };
 
 std::vector<Phrase> phrasesOf(TextLine& line)
 {
@@ -32,10 +28,7 @@ const UColor DEFAULT = TextPhrase::DEFAULT_COLOR;
 TEST(TextLine, MarkupCutsTheLineIntoColouredPhrases)
 {
     TestFontQuads test;
-    struct Case {
-        std::string text;
-        std::vector<Phrase> phrases;
-    };
+    struct Case { std::string text; std::vector<Phrase> phrases; };
     const Case cases[] = {
         {"", {}},
         {"plain text", {{"plain text", DEFAULT, 58}}},
@@ -60,27 +53,6 @@ TEST(TextLine, MarkupCutsTheLineIntoColouredPhrases)
         }
         EXPECT_EQ(line.width, width) << c.text;
     }
-}
-
-TEST(TextLine, DefaultColourIsTheOnlyOneWithoutFullAlpha)
-{
-    UColor color;
-    ASSERT_TRUE(TextLine::readMarkup("{000001}", color));
-    EXPECT_EQ(color.packed(), (1u << 16)) << "R 0, G 0, B 1, A 0";
-    uint32_t argb = uint32_t(color.a) << 24 | uint32_t(color.r) << 16 | uint32_t(color.g) << 8 | color.b;
-    EXPECT_EQ(argb, 1u);
-    ASSERT_TRUE(TextLine::readMarkup("{000000}", color));
-    EXPECT_EQ(color, UColor(0, 0, 0, 255));
-    ASSERT_TRUE(TextLine::readMarkup("{000002}", color));
-    EXPECT_EQ(color, UColor(0, 0, 2, 255));
-}
-
-TEST(TextLine, MalformedMarkupIsFatal)
-{
-    TestFontQuads test;
-    const std::string texts[] = {"x\x1E(FF0000)y", "\x1E{GG0000}y", "\x1E{}000000", "ok\x1E{FF", "ok\x1E"};
-    for (const std::string& text : texts)
-        EXPECT_EXIT(TextLine(text, &test.font), ::testing::ExitedWithCode(255), "") << text;
 }
 
 } // namespace

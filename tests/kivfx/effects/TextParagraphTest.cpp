@@ -1,6 +1,5 @@
 #include "BasicLinkIterator.h"
 #include "TestFontQuads.h"
-#include "TextLine.h"
 #include "TextParagraph.h"
 #include "TextPhrase.h"
 
@@ -30,12 +29,7 @@ TEST(TextParagraph, WrapsAtSpacesAndBars)
 {
     TestFontQuads test;
     // "one" 18, "one two" 40, "one two three" 74, "abcdefghij" 60.
-    struct Case {
-        std::string text;
-        int maxWidth;
-        std::vector<std::string> lines;
-        int width;
-    };
+    struct Case { std::string text; int maxWidth; std::vector<std::string> lines; int width; };
     const Case cases[] = {
         {"", 100, {}, 0},
         {"one two three", 50, {"one two", "three"}, 40},
@@ -58,17 +52,6 @@ TEST(TextParagraph, WrapsAtSpacesAndBars)
         EXPECT_EQ(linesOf(paragraph), c.lines) << '"' << c.text << "\" in " << c.maxWidth;
         EXPECT_EQ(paragraph.width, c.width) << '"' << c.text << "\" in " << c.maxWidth;
     }
-}
-
-TEST(TextParagraph, ColourEndsWithItsLine)
-{
-    TestFontQuads test;
-    TextParagraph paragraph("\x1E{FF0000}red words here", &test.font, 55);
-    ASSERT_EQ(paragraph.getChildCount(), 2);
-    auto* first = static_cast<TextLine*>(paragraph.getChildAt(0));
-    auto* second = static_cast<TextLine*>(paragraph.getChildAt(1));
-    EXPECT_EQ(static_cast<TextPhrase*>(first->getChildAt(0))->color, UColor(255, 0, 0, 255));
-    EXPECT_TRUE(static_cast<TextPhrase*>(second->getChildAt(0))->hasDefaultColor());
 }
 
 } // namespace

@@ -37,12 +37,7 @@ protected:
 
 TEST_F(MenuKeyTest, InputThatGoesDownOverTheFieldBecomesItsBindingAndNobodyElses)
 {
-    struct Case {
-        const char* name;
-        bool over;
-        std::vector<int> pressed;
-        Bindings expected;
-    };
+    struct Case { const char* name; bool over; std::vector<int> pressed; Bindings expected; };
     // The field edits control 0's first input. Keys: 30 A, 57 Space, 1 Escape.
     const Bindings start = {203, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29};
     const Case cases[] = {
@@ -106,10 +101,7 @@ protected:
 
 TEST_F(MenuStringTest, TypingEditsTheTextWithinItsCharactersAndLength)
 {
-    struct Key {
-        int code;
-        int character;
-    };
+    struct Key { int code; int character; };
     struct Case {
         const char* name;
         const char* start;
@@ -164,19 +156,6 @@ TEST_F(MenuStringTest, AwayOrDisabledFieldIgnoresTypingAndHidesTheCaret)
     }
 }
 
-TEST_F(MenuStringTest, BufferReceivesTheTextEveryTickWhileHighlighted)
-{
-    char buffer[16] = "Ann";
-    add(new CountingField(buffer, 15));
-    std::strcpy(buffer, "Bob");
-    moveMouseTo(300.0f, -200.0f);
-    step();
-    EXPECT_STREQ("Bob", buffer) << "only while highlighted";
-    moveMouseTo(0.0f, 0.0f);
-    step();
-    EXPECT_STREQ("Ann", buffer);
-}
-
 TEST_F(MenuStringTest, BufferContentsLongerThanTheFieldAreCutToItsLength)
 {
     char buffer[32] = "abcdefghij";
@@ -191,40 +170,6 @@ TEST_F(MenuStringTest, BufferContentsLongerThanTheFieldAreCutToItsLength)
     other->text = "abcdefgh";
     step();
     EXPECT_STREQ("abcd", small);
-}
-
-TEST_F(MenuStringTest, CaretBlinksFourTimesASecond)
-{
-    char buffer[16] = "";
-    CountingField* field = add(new CountingField(buffer, 15));
-    moveMouseTo(0.0f, 0.0f);
-    // The screen's clock after each 0.05 s step; the caret is on while the
-    // whole eighths of a second are even (-1: t = 0.25 s, too close to call).
-    const int expected[] = {1, 1, 0, 0, -1, 1, 1, 0};
-    for (size_t i = 0; i < std::size(expected); ++i) {
-        SCOPED_TRACE(i);
-        step();
-        if (expected[i] >= 0) {
-            EXPECT_EQ(expected[i] == 1, field->caretVisible);
-        }
-    }
-}
-
-TEST_F(MenuStringTest, TextAndCaretAreCentredAndTheTextStaysPutWhenTheCaretBlinks)
-{
-    char buffer[16] = "ab";
-    CountingField* field = add(new CountingField(buffer, 15));
-    step();
-    // "ab_" is 21 wide: the text starts at -10 and covers -10..-4 and -3..3;
-    // the caret covers 4..10.
-    const UColor text(255, 128, 0, 255);
-    std::unique_ptr<MemoryImageFile> image = draw();
-    EXPECT_TRUE(sameColor(text, worldPixel(*image, -8.0f, 3.0f)));
-    EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, 7.0f, 3.0f)));
-    field->caretVisible = true;
-    image = draw();
-    EXPECT_TRUE(sameColor(text, worldPixel(*image, -8.0f, 3.0f)));
-    EXPECT_TRUE(sameColor(text, worldPixel(*image, 7.0f, 3.0f)));
 }
 
 } // namespace

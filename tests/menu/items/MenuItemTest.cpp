@@ -1,35 +1,12 @@
 #include "ItemTestSupport.h"
 
 #include "MenuItem.h"
-#include "StretchSkin.h"
 
 namespace {
 
 using namespace itemtest;
 
 using MenuItemTest = ItemTest;
-
-TEST_F(MenuItemTest, TextColourFadesTowardsTheHighlightWhileTheMouseRestsOnTheItem)
-{
-    MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "Caption", "Hint"));
-    struct Frame {
-        bool over;
-        UColor color;
-    };
-    // Each step is 0.05 s, a fifth of the fade; channels are cut towards zero.
-    const Frame frames[] = {
-        {true, UColor(255, 153, 38, 255)},  {true, UColor(255, 178, 76, 255)},  {true, UColor(255, 204, 115, 255)},
-        {true, UColor(255, 229, 153, 255)}, {true, UColor(255, 255, 192, 255)}, {true, UColor(255, 255, 192, 255)},
-        {false, UColor(255, 229, 153, 255)}, {false, UColor(255, 204, 115, 255)},
-    };
-    for (size_t i = 0; i < std::size(frames); ++i) {
-        SCOPED_TRACE(i);
-        moveMouseTo(frames[i].over ? 100.0f : 300.0f, 0.0f);
-        step();
-        EXPECT_EQ(frames[i].over, item->highlighted);
-        EXPECT_EQ(frames[i].color, item->textColor);
-    }
-}
 
 TEST_F(MenuItemTest, DisabledItemUnderTheMouseIsHighlightedButKeepsItsDisabledColour)
 {
@@ -43,42 +20,9 @@ TEST_F(MenuItemTest, DisabledItemUnderTheMouseIsHighlightedButKeepsItsDisabledCo
     EXPECT_EQ(UColor(64, 32, 0, 255), item->textColor);
 }
 
-TEST_F(MenuItemTest, WidthChangesBothFramesAndKeepsTheSourceHeight)
-{
-    MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", ""));
-    EXPECT_FLOAT_EQ(256.0f, item->pSkin->width);
-    item->setWidth(300);
-    EXPECT_FLOAT_EQ(300.0f, item->pSkin->width);
-    EXPECT_FLOAT_EQ(64.0f, item->pSkin->height);
-    EXPECT_FLOAT_EQ(300.0f, item->highlightLayer.pSkin->width);
-    EXPECT_FLOAT_EQ(64.0f, item->highlightLayer.pSkin->height);
-    // The mouse test follows the new width.
-    moveMouseTo(140.0f, 0.0f);
-    step();
-    EXPECT_TRUE(item->highlighted);
-}
-
-TEST_F(MenuItemTest, CloudSkinHasItsOwnFramesAndNoShadow)
-{
-    MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", ""));
-    item->useCloudSkin();
-    const Texture* cloud = pKiv->pResourceManager->findAs<Texture>("gui-game-button-cloud");
-    const StretchSkin* frame = static_cast<StretchSkin*>(item->pSkin);
-    EXPECT_EQ(cloud->skins[0], frame->source);
-    EXPECT_EQ(cloud->skins[1], static_cast<StretchSkin*>(item->highlightLayer.pSkin)->source);
-    EXPECT_EQ(26, frame->borderLeft);
-    EXPECT_EQ(26, frame->borderRight);
-    EXPECT_FALSE(item->dropShadow);
-}
-
 TEST_F(MenuItemTest, HighlightFrameIsDrawnOverTheFrameOnlyForAnEnabledHighlightedItem)
 {
-    struct Case {
-        const char* name;
-        bool over;
-        bool disabled;
-        UColor expected;
-    };
+    struct Case { const char* name; bool over; bool disabled; UColor expected; };
     const Case cases[] = {
         {"Away", false, false, FRAME},
         {"Over", true, false, GLOW},
@@ -96,39 +40,10 @@ TEST_F(MenuItemTest, HighlightFrameIsDrawnOverTheFrameOnlyForAnEnabledHighlighte
     }
 }
 
-TEST_F(MenuItemTest, CaptionSitsBesideOnOrAboveTheFrame)
-{
-    // "AB" is 14 wide and 10 high in the medium font, whose lines are 16.
-    struct Case {
-        int location;
-        float x, y;
-    };
-    const Case cases[] = {
-        {4, -128.0f - 5.0f - 7.0f, 3.0f},
-        {5, 0.0f, 3.0f},
-        {6, 128.0f + 5.0f + 7.0f, 3.0f},
-        {8, 0.0f, 32.0f + 5.0f + 11.0f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.location);
-        MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "AB", ""));
-        item->captionLocation = c.location;
-        step();
-        const std::unique_ptr<MemoryImageFile> image = draw();
-        EXPECT_TRUE(sameColor(UColor(255, 128, 0, 255), worldPixel(*image, c.x, c.y)));
-        item->deleteMe();
-    }
-}
-
 TEST_F(MenuItemTest, HintLineShowsTheHintOrTheDisabledTextWhileHighlighted)
 {
     // A lone "W" centred on x = 0, its bottom 4 units above the view's bottom.
-    struct Case {
-        const char* name;
-        bool over;
-        bool disabled;
-        bool hintShown;
-    };
+    struct Case { const char* name; bool over; bool disabled; bool hintShown; };
     const Case cases[] = {
         {"Away", false, false, false},
         {"Over", true, false, true},
@@ -144,47 +59,6 @@ TEST_F(MenuItemTest, HintLineShowsTheHintOrTheDisabledTextWhileHighlighted)
         EXPECT_EQ(c.hintShown, sameColor(WHITE, hint));
         item->deleteMe();
     }
-}
-
-TEST_F(MenuItemTest, FrameShadowFollowsTheDisplaySwitchAndTheItemsOwnFlag)
-{
-    struct Case {
-        const char* name;
-        bool displayShadows;
-        bool cloud;
-        bool shadowDrawn;
-    };
-    const Case cases[] = {
-        {"On", true, false, true},
-        {"DisplayOff", false, false, false},
-        {"CloudSkin", true, true, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", ""));
-        if (c.cloud)
-            item->useCloudSkin();
-        pKiv->pGraphics->bTextShadows = c.displayShadows;
-        step();
-        // Just below the frame's bottom edge, where only the shadow reaches.
-        const UColor below = worldPixel(*draw(), 0.0f, -33.0f);
-        pKiv->pGraphics->bTextShadows = false;
-        EXPECT_EQ(c.shadowDrawn, !sameColor(BACKDROP, below));
-        item->deleteMe();
-    }
-}
-
-TEST(MenuItemDeathTest, UnknownCaptionLocationIsFatal)
-{
-    EXPECT_EXIT(
-        {
-            Context screen;
-            MenuItem* item = new MenuItem(0.0f, 0.0f, 0.0f, "AB", "");
-            screen.addChildLast(item);
-            item->captionLocation = 7;
-            screen.render();
-        },
-        ::testing::ExitedWithCode(255), "");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "OnlineTestSupport.h"
 
-#include "ContextOptions.h"
 #include "ContextOptionsControls.h"
 #include "ContextOptionsControls2.h"
 #include "ContextOptionsGameplay.h"
@@ -52,25 +51,9 @@ protected:
     {
         ScreenTest::SetUp();
         std::memcpy(saved, &pGlobal->hst, sizeof(saved));
-        HSTdata& hst = pGlobal->hst;
         // The defaults, in a window.
-        hst.detail = 1;
-        hst.resolution = 1;
-        hst.maxFps = 100;
-        hst.bFullScreen = false;
-        hst.bBilinearFilter = true;
-        hst.bVerticalSync = true;
-        hst.bShowFps = false;
-        hst.audioQuality = 1;
-        hst.soundVolume = 24;
-        hst.musicVolume = 15;
-        hst.bInGameMusic = true;
-        hst.mouseSensitivity = 2;
-        hst.bAllowCheats = false;
-        hst.bInGameHelp = true;
-        const int32_t keys[HSTdata::CONTROL_COUNT][2] = {{203, 30}, {205, 32}, {200, 17},
-                                                         {208, 45}, {57, 42},  {28, 29}};
-        std::memcpy(hst.keys, keys, sizeof(keys));
+        pGlobal->hst.initialise();
+        pGlobal->hst.bFullScreen = false;
         pKiv->bDebugOutput = false;
     }
     void TearDown() override
@@ -113,8 +96,6 @@ TEST_F(OptionScreensTest, EveryRowWritesItsSettingStraightIntoTheBlock)
     const SettingCase cases[] = {
         {"AllowCheats", screenOf<ContextOptionsGameplay>(), Language::ALLOWCHEATS, TOGGLE,
          [](const HSTdata& h) { return int(h.bAllowCheats); }, 0, 1},
-        {"InGameHelp", screenOf<ContextOptionsGameplay>(), Language::TUTORIAL, TOGGLE,
-         [](const HSTdata& h) { return int(h.bInGameHelp); }, 1, 0},
         {"Detail", screenOf<ContextOptionsGraphics>(), Language::DETAIL, LEFT_ARROW,
          [](const HSTdata& h) { return h.detail; }, 1, 0},
         {"VideoMode", screenOf<ContextOptionsGraphics>(), Language::VIDEOMODE, RIGHT_ARROW,
@@ -123,42 +104,24 @@ TEST_F(OptionScreensTest, EveryRowWritesItsSettingStraightIntoTheBlock)
          [](const HSTdata& h) { return h.resolution; }, 1, 1},
         {"FullScreen", screenOf<ContextOptionsGraphics>(), Language::FULLSCREEN, TOGGLE,
          [](const HSTdata& h) { return int(h.bFullScreen); }, 0, 1},
-        {"VerticalSync", screenOf<ContextOptionsGraphics>(), Language::VSYNC, TOGGLE,
-         [](const HSTdata& h) { return int(h.bVerticalSync); }, 1, 0},
         {"MaximumFps", screenOf<ContextOptionsGraphics>(), Language::MAXIMUMFPS, RIGHT_ARROW,
          [](const HSTdata& h) { return h.maxFps; }, 100, 105},
-        {"BilinearFilter", screenOf<ContextOptionsGraphics>(), Language::BILINEARFILTER, TOGGLE,
-         [](const HSTdata& h) { return int(h.bBilinearFilter); }, 1, 0},
-        {"ShowFps", screenOf<ContextOptionsGraphics>(), Language::SHOWFPS, TOGGLE,
-         [](const HSTdata& h) { return int(h.bShowFps); }, 0, 1},
         {"SoundQuality", screenOf<ContextOptionsSound>(), Language::SOUNDQUALITY, RIGHT_ARROW,
          [](const HSTdata& h) { return h.audioQuality; }, 1, 2},
         {"SoundVolume", screenOf<ContextOptionsSound>(), Language::SOUNDVOLUME, LEFT_ARROW,
          [](const HSTdata& h) { return h.soundVolume; }, 24, 23},
         {"MusicVolume", screenOf<ContextOptionsSound>(), Language::MUSICVOLUME, RIGHT_ARROW,
          [](const HSTdata& h) { return h.musicVolume; }, 15, 16},
-        {"InGameMusic", screenOf<ContextOptionsSound>(), Language::INGAMEMUSIC, TOGGLE,
-         [](const HSTdata& h) { return int(h.bInGameMusic); }, 1, 0},
         {"Sensitivity", screenOf<ContextOptionsControls>(), Language::SENSITIVITY, RIGHT_ARROW,
          [](const HSTdata& h) { return h.mouseSensitivity; }, 2, 3},
         {"Up", screenOf<ContextOptionsControls>(), Language::CONTROLSUP, PRESS_K,
          [](const HSTdata& h) { return h.keys[2][0]; }, 200, KEY_K},
-        {"Down", screenOf<ContextOptionsControls>(), Language::CONTROLSDOWN, PRESS_K,
-         [](const HSTdata& h) { return h.keys[3][0]; }, 208, KEY_K},
-        {"Left", screenOf<ContextOptionsControls>(), Language::CONTROLSLEFT, PRESS_K,
-         [](const HSTdata& h) { return h.keys[0][0]; }, 203, KEY_K},
-        {"Right", screenOf<ContextOptionsControls>(), Language::CONTROLSRIGHT, PRESS_K,
-         [](const HSTdata& h) { return h.keys[1][0]; }, 205, KEY_K},
         {"Fire", screenOf<ContextOptionsControls>(), Language::CONTROLSFIRE, PRESS_K,
          [](const HSTdata& h) { return h.keys[4][0]; }, 57, KEY_K},
-        {"Missile", screenOf<ContextOptionsControls>(), Language::CONTROLSALTFIRE, PRESS_K,
-         [](const HSTdata& h) { return h.keys[5][0]; }, 28, KEY_K},
         {"InGameMenuIsFixed", screenOf<ContextOptionsControls>(), Language::CONTROLSINGAMEMENU, PRESS_K,
          [](const HSTdata& h) { return h.keys[2][0]; }, 200, 200},
         {"SecondUp", screenOf<ContextOptionsControls2>(), Language::CONTROLSUP, PRESS_K,
          [](const HSTdata& h) { return h.keys[2][1]; }, 17, KEY_K},
-        {"SecondLeft", screenOf<ContextOptionsControls2>(), Language::CONTROLSLEFT, PRESS_K,
-         [](const HSTdata& h) { return h.keys[0][1]; }, 30, KEY_K},
         {"SecondMissile", screenOf<ContextOptionsControls2>(), Language::CONTROLSALTFIRE, PRESS_K,
          [](const HSTdata& h) { return h.keys[5][1]; }, 29, KEY_K},
     };
@@ -192,11 +155,7 @@ TEST_F(OptionScreensTest, TheTwoPlayersKeysAreSeparateColumnsOfOneTable)
     close(page);
 }
 
-struct ApplyCase {
-    const char* name;
-    bool bChange;
-    bool bEscape;
-};
+struct ApplyCase { const char* name; bool bChange; bool bEscape; };
 
 TEST_F(OptionScreensTest, ClosingAfterAChangeAppliesTheSettings)
 {
@@ -260,63 +219,6 @@ TEST_F(OptionScreensTest, AStoredValueOutsideTheOfferedRangeIsBroughtInAndApplie
     EXPECT_TRUE(page->hasChanges());
     close(page);
     EXPECT_FLOAT_EQ(1.0f, static_cast<float>(pKiv->pInput->mouseSpeed)) << "applied";
-}
-
-TEST_F(OptionScreensTest, EachScreenHasItsTitleAndDrawsAllItsRows)
-{
-    const std::pair<std::function<ContextOptionsPage*()>, Language::StringsEnum> screens[] = {
-        {screenOf<ContextOptionsGameplay>(), Language::GAMEPLAY},
-        {screenOf<ContextOptionsGraphics>(), Language::GRAPHICS},
-        {screenOf<ContextOptionsSound>(), Language::SOUND},
-        {screenOf<ContextOptionsControls>(), Language::CONTROLS},
-        {screenOf<ContextOptionsControls2>(), Language::CONTROLS2},
-    };
-    for (const auto& [make, title] : screens) {
-        SCOPED_TRACE(english(title));
-        ContextOptionsPage* page = open(make());
-        const std::vector<RenderableText*> texts = all<RenderableText>(page);
-        ASSERT_FALSE(texts.empty());
-        EXPECT_EQ(english(title), texts.front()->text);
-        // Rows stay inside the view, clear of the back button's row.
-        for (MenuItem* item : all<MenuItem>(page)) {
-            if (item == page->pBackButton)
-                continue;
-            EXPECT_GT(item->position.y, page->pBackButton->position.y + 20.0f) << item->caption;
-            EXPECT_LE(item->position.x + 0.5f * item->pSkin->width, 320.0f) << item->caption;
-        }
-        clearFrame();
-        pGlobal->pContextManager->render();
-        close(page);
-    }
-}
-
-} // namespace
-
-namespace {
-
-using namespace onlinetest;
-
-using OptionsHubTest = ScreenTest;
-
-TEST_F(OptionsHubTest, TheOptionsScreenOpensEachOptionScreen)
-{
-    const std::pair<Language::StringsEnum, std::function<bool(Context*)>> buttons[] = {
-        {Language::GAMEPLAY, [](Context* c) { return dynamic_cast<ContextOptionsGameplay*>(c) != nullptr; }},
-        {Language::GRAPHICS, [](Context* c) { return dynamic_cast<ContextOptionsGraphics*>(c) != nullptr; }},
-        {Language::SOUND, [](Context* c) { return dynamic_cast<ContextOptionsSound*>(c) != nullptr; }},
-        {Language::CONTROLS, [](Context* c) { return dynamic_cast<ContextOptionsControls*>(c) != nullptr; }},
-        {Language::CONTROLS2DOTS, [](Context* c) { return dynamic_cast<ContextOptionsControls2*>(c) != nullptr; }},
-    };
-    ContextOptions* hub = open(new ContextOptions());
-    for (const auto& [caption, isExpected] : buttons) {
-        SCOPED_TRACE(pKiv->pLanguage->getText(caption));
-        click(findItem(hub, pKiv->pLanguage->getText(caption)));
-        frame();
-        EXPECT_TRUE(isExpected(top()));
-        top()->bFinished = true;
-        frame();
-        EXPECT_EQ(hub, top());
-    }
 }
 
 } // namespace

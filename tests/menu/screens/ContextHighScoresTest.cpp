@@ -15,7 +15,7 @@ using namespace screentest;
 class ContextHighScoresTest : public ScreenTest {
 protected:
     // Clicks the chooser's right arrow.
-    static void nextTable(ContextHighScores& screen)
+    void nextTable(ContextHighScores& screen)
     {
         const MenuEnum& chooser = *screen.pTableChooser;
         clickAt(chooser.position.x + MenuItem::DEFAULT_WIDTH / 2.0f - MenuInt::ARROW_INSET, chooser.position.y);
@@ -111,21 +111,6 @@ TEST_F(ContextHighScoresTest, OptionsResetTheTablesOnlyAfterYes)
     EXPECT_EQ(top(), scores);
     EXPECT_EQ(scores->scoreTexts[0]->text, "100,000");
     EXPECT_TRUE(highlightedRows(*scores).empty());
-}
-
-TEST_F(ContextHighScoresTest, UploadOpensTheScoreUpload)
-{
-    auto* options = open(new ContextHighScoreOptions());
-    clickOn(options->pUploadButton);
-    EXPECT_NE(dynamic_cast<ContextScoreUpload*>(top()), nullptr);
-}
-
-TEST_F(ContextHighScoresTest, WorldWideScoresEndTheProgramToOpenTheirPage)
-{
-    auto* options = open(new ContextHighScoreOptions());
-    clickOn(options->pWorldwideButton);
-    EXPECT_TRUE(stack().bQuit);
-    EXPECT_EQ(pGlobal->urlToOpenOnExit, ContextHighScoreOptions::WORLDWIDE_SCORES_ADDRESS);
 }
 
 } // namespace

@@ -33,35 +33,23 @@ protected:
     }
 };
 
-struct PushCase {
-    const char* name;
-    std::function<MenuButton*(ContextMain&)> button;
-    std::function<bool(Context*)> isExpected;
-};
-
-class MainMenuButtonTest : public ContextMainTest, public ::testing::WithParamInterface<PushCase> {};
-
-TEST_P(MainMenuButtonTest, PushesItsScreenOverTheMenu)
+TEST_F(ContextMainTest, ButtonsPushTheirScreensOverTheMenu)
 {
     auto* menu = open(new CountingMain());
-    clickOn(GetParam().button(*menu));
-    ASSERT_NE(top(), menu);
-    EXPECT_TRUE(GetParam().isExpected(top()));
-    frame();
-    EXPECT_FALSE(menu->bFinished);
+    const std::pair<MenuButton*, bool (*)(Context*)> buttons[] = {
+        {menu->pHighScoresButton, isA<ContextHighScores>},
+        {menu->pOptionsButton, isA<ContextOptions>},
+        {menu->pCreditsButton, isA<ContextCredits>},
+    };
+    for (const auto& [button, isExpected] : buttons) {
+        clickOn(button);
+        EXPECT_TRUE(isExpected(top())) << button->caption;
+        top()->bFinished = true;
+        frame();
+        EXPECT_EQ(top(), menu);
+    }
     EXPECT_EQ(menu->starts, 0);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, MainMenuButtonTest,
-    ::testing::Values(
-        PushCase{"HighScores", [](ContextMain& m) { return m.pHighScoresButton; },
-                 [](Context* c) { return dynamic_cast<ContextHighScores*>(c) != nullptr; }},
-        PushCase{"Options", [](ContextMain& m) { return m.pOptionsButton; },
-                 [](Context* c) { return dynamic_cast<ContextOptions*>(c) != nullptr; }},
-        PushCase{"Credits", [](ContextMain& m) { return m.pCreditsButton; },
-                 [](Context* c) { return dynamic_cast<ContextCredits*>(c) != nullptr; }}),
-    [](const ::testing::TestParamInfo<PushCase>& param) { return std::string(param.param.name); });
 
 TEST_F(ContextMainTest, StartButtonCallsTheGamesHookOnce)
 {
@@ -94,15 +82,6 @@ TEST_F(ContextMainTest, QuitAsksFirstAndYesClosesTheMenu)
     EXPECT_EQ(top(), nullptr);
 }
 
-TEST_F(ContextMainTest, EscapeAsksBeforeClosing)
-{
-    auto* menu = open(new ContextMain());
-    type(stacktest::KEY_ESCAPE, 27);
-    frame();
-    EXPECT_NE(dynamic_cast<ContextDialog*>(top()), nullptr);
-    EXPECT_FALSE(menu->bFinished);
-}
-
 TEST_F(ContextMainTest, WithoutPlayersTheNewPlayerScreenOpensAtOnce)
 {
     clearRoster();
@@ -116,14 +95,6 @@ TEST_F(ContextMainTest, WithoutPlayersTheNewPlayerScreenOpensAtOnce)
     EXPECT_EQ(pGlobal->profileManager.getCount(), 1);
     frame();
     EXPECT_EQ(menu->pUserDisplay->nameLine->text, "Hello, a!");
-}
-
-TEST_F(ContextMainTest, GreetingOpensThePlayerList)
-{
-    auto* menu = open(new ContextMain());
-    const V3 name = menu->pUserDisplay->nameLine->position;
-    clickAt(0.0f, name.y - 10.0f);
-    EXPECT_NE(dynamic_cast<ContextUserManager*>(top()), nullptr);
 }
 
 TEST_F(ContextMainTest, HighScoresOpenOnTheTableOfThePlayersNewestEntry)

@@ -38,6 +38,12 @@ public:
     }
 };
 
+template <typename T>
+bool isA(Context* screen)
+{
+    return dynamic_cast<T*>(screen) != nullptr;
+}
+
 class ScreenTest : public ::testing::Test {
 protected:
     static constexpr double STEP = 0.05;
@@ -73,18 +79,22 @@ protected:
     }
     static ContextManager& stack() { return *pGlobal->pContextManager; }
     static Context* top() { return stack().getActiveContext(); }
-    // One frame of the screen stack.
-    static void frame() { stack().tick(0.0, STEP); }
+    // One frame of the screen stack; the stack's clock advances by step.
+    void frame()
+    {
+        clock += step;
+        stack().tick(clock, step);
+    }
     // Pushes the screen and runs the frame that activates it.
     template <typename T>
-    static T* open(T* screen)
+    T* open(T* screen)
     {
         stack().pushContext(screen);
         frame();
         return screen;
     }
     // One frame with a fresh left-button press at the world point.
-    static void clickAt(float x, float y)
+    void clickAt(float x, float y)
     {
         moveMouseTo(x, y);
         setInput({MOUSE_LEFT});
@@ -92,9 +102,9 @@ protected:
         setInput({});
         moveMouseTo(300.0f, -230.0f);
     }
-    static void clickOn(const Renderable* item) { clickAt(item->position.x, item->position.y); }
+    void clickOn(const Renderable* item) { clickAt(item->position.x, item->position.y); }
     // One frame in which the key went down and typed the character.
-    static void type(int code, int character)
+    void type(int code, int character)
     {
         typeKey(code, character);
         frame();
@@ -102,7 +112,7 @@ protected:
     }
     // Answers the dialog on top: first (yes) or second (no) button; then the
     // frame in which the asking button performs its click.
-    static void answer(bool yes)
+    void answer(bool yes)
     {
         auto* dialog = dynamic_cast<ContextDialog*>(top());
         ASSERT_NE(dialog, nullptr);
@@ -115,6 +125,9 @@ protected:
         for (const char* name : names)
             pGlobal->profileManager.addProfile(name);
     }
+
+    double step = STEP;
+    double clock = 0.0;
 };
 
 } // namespace screentest

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
@@ -38,10 +37,8 @@ LoaderRun& state()
 
 void startEngine(LoaderRun& run)
 {
-    char pattern[] = "/tmp/kiv-shell-XXXXXX";
-    if (!mkdtemp(pattern))
-        std::abort();
-    run.home = pattern;
+    static TemporaryFolder folder("kiv-shell");
+    run.home = folder.path();
     useAsDataHome(run.home);
     run.dataFolder = makeWindowedDataFolder(run.home);
     std::ofstream(run.dataFolder + "/crash.Glimmerdaledemo.log") << "+0\tmain(): the previous run crashed\n";
@@ -83,8 +80,6 @@ public:
         delete pGlobal;
         pGlobal = nullptr;
         delete pKiv;
-        std::error_code ignored;
-        std::filesystem::remove_all(state().home, ignored);
     }
 };
 

@@ -1,8 +1,6 @@
 #include "StackTestSupport.h"
 
 #include "Background.h"
-#include "Camera.h"
-#include "CameraBlender.h"
 #include "Context.h"
 #include "ContextPre.h"
 
@@ -61,47 +59,9 @@ protected:
     }
 };
 
-TEST_F(BackgroundTest, NoFlagsDrawNothingNotEvenTheSky)
-{
-    auto image = draw(0, 0.0f);
-    EXPECT_EQ(640 * 480, countPixels(*image, BACKDROP, 0, 0, 640, 480));
-}
-
-TEST_F(BackgroundTest, SkyLayerClearsToTheSkyColourAndHangsTheSkyAbove86)
-{
-    auto image = draw(Background::LAYER_SKY, 0.0f);
-    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, 200.0f)));
-    EXPECT_TRUE(sameColor(CLOUD, worldPixel(*image, 10.0f, 100.0f)));
-    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, 84.0f)));
-    EXPECT_TRUE(sameColor(HILL, worldPixel(*image, 10.0f, 5.0f))) << "hills stand on y = -2";
-    EXPECT_TRUE(sameColor(SKY, worldPixel(*image, 10.0f, -10.0f)));
-}
-
-TEST_F(BackgroundTest, GrassAloneDrawsOverWhatWasThereWithoutClearing)
-{
-    auto image = draw(Background::LAYER_GRASS, 0.0f);
-    EXPECT_TRUE(sameColor(GRASS, worldPixel(*image, 10.0f, 3.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, 100.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, -10.0f)));
-}
-
-TEST_F(BackgroundTest, GroundHangsBelowY2)
-{
-    auto image = draw(Background::LAYER_GROUND, 0.0f);
-    EXPECT_TRUE(sameColor(EARTH, worldPixel(*image, 10.0f, -5.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, 5.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 10.0f, -20.0f)));
-}
-
 TEST_F(BackgroundTest, RowsCoverTheWholeWidthAndScrollByTheirParallax)
 {
-    struct Case {
-        int flags;
-        float worldY;
-        int tile;
-        float cameraX;
-        int firstStripe;
-    };
+    struct Case { int flags; float worldY; int tile; float cameraX; int firstStripe; };
     // Sky (parallax 3) moves by a third of the camera's travel, grass
     // (parallax 1) with it: 300 to the right moves the sky 100 and the grass
     // 300 to the left, modulo the tile width; the same holds left of the
@@ -141,19 +101,6 @@ TEST_F(BackgroundTest, TileWithoutWidthDrawsNothingAndReturns)
     EXPECT_EQ(640 * 480, countPixels(*grab(), BACKDROP, 0, 0, 640, 480));
 }
 
-TEST(ContextPre, CameraStandsCentredWithTheGroundAtTheBottomEdge)
-{
-    registerScenery();
-    ContextPre pre;
-    const Camera& camera = *pre.pCamera;
-    EXPECT_EQ(V3(0.0f, 236.0f, -320.0f), camera.position);
-    EXPECT_FLOAT_EQ(-4.0f, camera.getVisibleRect(0.0f).bottom);
-    ASSERT_EQ(1, pre.getChildCount());
-    const Background* layers = dynamic_cast<Background*>(static_cast<KivBase*>(pre.pFirstChild));
-    ASSERT_NE(nullptr, layers);
-    EXPECT_EQ(7, layers->flags);
-}
-
 TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)
 {
     registerScenery();
@@ -169,15 +116,6 @@ TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)
     EXPECT_TRUE(sameColor(EARTH, pixelAt(*image, 330, 478)));
     EXPECT_TRUE(sameColor(GRASS, pixelAt(*image, 330, 470)));
     EXPECT_TRUE(sameColor(SKY, pixelAt(*image, 330, 20)));
-}
-
-TEST(ContextPre, MenuScreenWithoutBackgroundShowsNoScenery)
-{
-    Context menu;
-    menu.tick(0.0, 0.02);
-    clearFrame();
-    menu.render();
-    EXPECT_EQ(640 * 480, countPixels(*grab(), BACKDROP, 0, 0, 640, 480));
 }
 
 } // namespace

@@ -1,18 +1,12 @@
 #include "StackTestSupport.h"
 
-#include "BasicLinkIterator.h"
 #include "ContextDialog.h"
 #include "MenuButton.h"
 #include "MenuGroup.h"
-#include "RenderableText.h"
 
 namespace {
 
 using namespace stacktest;
-
-// The test fonts: medium lines 16 high (line step 20), large 24 high;
-// every glyph advances 7, a space 4.
-constexpr float LINE_STEP = 20.0f;
 
 class ContextDialogTest : public ::testing::Test {
 protected:
@@ -25,92 +19,8 @@ protected:
     }
     void TearDown() override { delete dialog; }
 
-    const MenuGroup* frame() const
-    {
-        return dynamic_cast<const MenuGroup*>(static_cast<KivBase*>(dialog->pFirstChild));
-    }
-    std::vector<const RenderableText*> texts() const
-    {
-        std::vector<const RenderableText*> found;
-        BasicLinkIterator it(dialog);
-        while (KivBase* child = it.next())
-            if (const RenderableText* text = dynamic_cast<RenderableText*>(child))
-                found.push_back(text);
-        return found;
-    }
-
     ContextDialog* dialog = nullptr;
 };
-
-TEST_F(ContextDialogTest, YesNoQuestionGetsTwoButtonsSideBySide)
-{
-    int answer = 5;
-    dialog->message = "one|two|three";
-    dialog->firstCaption = "Yes";
-    dialog->secondCaption = "No";
-    dialog->pAnswer = &answer;
-    dialog->build();
-    EXPECT_EQ(-1, answer);
-    EXPECT_FALSE(dialog->bCloseOnKeys);
-    ASSERT_NE(nullptr, frame()) << "the frame is the first child";
-    // Three lines and the buttons: H = 3 x 20 + 20 + 50 = 130, W = 330.
-    EXPECT_FLOAT_EQ(430.0f, frame()->pSkin->width);
-    EXPECT_FLOAT_EQ(230.0f, frame()->pSkin->height);
-    EXPECT_EQ(V3(10.0f, 20.0f, 0.0f), frame()->position);
-    ASSERT_NE(nullptr, dialog->pFirstButton);
-    ASSERT_NE(nullptr, dialog->pSecondButton);
-    EXPECT_EQ("Yes", dialog->pFirstButton->caption);
-    EXPECT_EQ("No", dialog->pSecondButton->caption);
-    EXPECT_FLOAT_EQ(10.0f - 85.0f, dialog->pFirstButton->position.x);
-    EXPECT_FLOAT_EQ(10.0f + 85.0f, dialog->pSecondButton->position.x);
-    // Cursor: 65 at the top, three lines down to 5; the buttons one step and
-    // 25 below that.
-    EXPECT_FLOAT_EQ(20.0f + 5.0f - LINE_STEP - 25.0f, dialog->pFirstButton->position.y);
-    EXPECT_FLOAT_EQ(dialog->pFirstButton->position.y, dialog->pSecondButton->position.y);
-}
-
-TEST_F(ContextDialogTest, LinesAreCentredOneStepApartUnderTheTitle)
-{
-    dialog->title = "Title";
-    dialog->message = "ab|abcd";
-    dialog->build();
-    const std::vector<const RenderableText*> found = texts();
-    ASSERT_EQ(3u, found.size());
-    // H = 24 + 20 (title) + 2 x 20 (lines) + 20 + 50 (button) = 154.
-    EXPECT_EQ("Title", found[0]->text);
-    EXPECT_EQ(V3(10.0f, 20.0f + 77.0f, 0.0f), found[0]->position);
-    EXPECT_EQ(5, found[0]->flags);
-    EXPECT_FALSE(found[0]->bShadow);
-    EXPECT_EQ(WHITE, found[0]->color);
-    // "ab" is 14 wide, "abcd" 28.
-    EXPECT_EQ("ab", found[1]->text);
-    EXPECT_EQ(V3(10.0f - 7.0f, 20.0f + 77.0f - 44.0f, 0.0f), found[1]->position);
-    EXPECT_EQ("abcd", found[2]->text);
-    EXPECT_EQ(V3(10.0f - 14.0f, 20.0f + 77.0f - 64.0f, 0.0f), found[2]->position);
-    for (size_t i = 1; i < found.size(); ++i) {
-        EXPECT_EQ(3, found[i]->flags);
-        EXPECT_FALSE(found[i]->bShadow);
-    }
-    ASSERT_NE(nullptr, dialog->pFirstButton);
-    EXPECT_EQ(nullptr, dialog->pSecondButton);
-    EXPECT_FLOAT_EQ(10.0f, dialog->pFirstButton->position.x) << "a single button is centred";
-    EXPECT_TRUE(dialog->bCloseOnKeys) << "with fewer than two buttons, any press closes";
-}
-
-TEST_F(ContextDialogTest, PhrasesKeepTheirMarkupColoursAndDefaultToWhite)
-{
-    dialog->message = "ab\x1e{00ff00}cd\x1e{000001}ef";
-    dialog->build();
-    const std::vector<const RenderableText*> found = texts();
-    ASSERT_EQ(3u, found.size());
-    EXPECT_EQ(WHITE, found[0]->color);
-    EXPECT_EQ(UColor(0, 255, 0, 255), found[1]->color);
-    EXPECT_EQ(WHITE, found[2]->color);
-    // The line "abcdef" is 42 wide; each phrase follows the previous one.
-    EXPECT_FLOAT_EQ(10.0f - 21.0f, found[0]->position.x);
-    EXPECT_FLOAT_EQ(10.0f - 7.0f, found[1]->position.x);
-    EXPECT_FLOAT_EQ(10.0f + 7.0f, found[2]->position.x);
-}
 
 TEST_F(ContextDialogTest, FrameSizeRules)
 {
@@ -151,11 +61,7 @@ TEST_F(ContextDialogTest, FrameSizeRules)
 
 TEST_F(ContextDialogTest, ButtonsAnswerThroughThePointerAndCloseTheDialog)
 {
-    struct Case {
-        bool first;
-        bool second;
-        int answer;
-    };
+    struct Case { bool first; bool second; int answer; };
     for (const Case& c : {Case{true, false, 0}, Case{false, true, 1}, Case{true, true, 1}, Case{false, false, -1}}) {
         SCOPED_TRACE(::testing::Message() << c.first << c.second);
         int answer = 7;
@@ -180,18 +86,6 @@ TEST_F(ContextDialogTest, AnswerPointerMayBeNull)
     EXPECT_TRUE(dialog->bFinished);
 }
 
-TEST_F(ContextDialogTest, NoCaptionsNoButtons)
-{
-    dialog->firstCaption = "";
-    dialog->message = "Please wait";
-    dialog->build();
-    EXPECT_EQ(nullptr, dialog->pFirstButton);
-    EXPECT_EQ(nullptr, dialog->pSecondButton);
-    EXPECT_TRUE(dialog->bCloseOnKeys);
-    dialog->tick(0.0, 0.02);
-    EXPECT_FALSE(dialog->bFinished);
-}
-
 TEST_F(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswer)
 {
     ContextManager manager;
@@ -212,21 +106,6 @@ TEST_F(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswe
     dialog = nullptr;
     EXPECT_EQ(&asker, manager.getActiveContext());
     EXPECT_FALSE(asker.bFinished);
-}
-
-TEST_F(ContextDialogTest, ScreenBelowIsDrawnFrozenBehindTheDialog)
-{
-    ContextManager manager;
-    Context below;
-    below.clearColor = BLUE;
-    dialog->build();
-    manager.pushContext(&below);
-    manager.pushContext(dialog);
-    manager.tick(0.0, 0.02);
-    clearFrame();
-    manager.render();
-    EXPECT_TRUE(sameColor(BLUE, pixelAt(*grab(), 5, 5)));
-    manager.removeChild(dialog);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "StackTestSupport.h"
 
 #include "LanguageFlag.h"
-#include "Logo.h"
 
 namespace {
 
@@ -37,13 +36,7 @@ protected:
 
 TEST_F(LanguageFlagTest, ClickChoosesTheLanguageOnlyWhenAButtonWentDownOverTheFlag)
 {
-    struct Case {
-        const char* name;
-        float x, y;
-        bool pressedNow;
-        bool hovered;
-        bool chosen;
-    };
+    struct Case { const char* name; float x, y; bool pressedNow; bool hovered; bool chosen; };
     const Case cases[] = {
         {"PressOverTheFlag", -100.0f, 50.0f, true, true, true},
         {"PressOnItsEdge", -85.0f, 35.0f, true, true, true},
@@ -67,36 +60,6 @@ TEST_F(LanguageFlagTest, ClickChoosesTheLanguageOnlyWhenAButtonWentDownOverTheFl
         pKiv->defaultLanguage = -1;
         screen->bFinished = false;
     }
-}
-
-TEST_F(LanguageFlagTest, NamesTheLanguageBesideTheFlagWhileHovered)
-{
-    screen->clearColor = BACKDROP;
-    for (bool over : {true, false, true}) {
-        SCOPED_TRACE(over ? "over" : "away");
-        moveMouseTo(over ? -100.0f : 200.0f, over ? 50.0f : -200.0f);
-        screen->tick(0.0, 0.02);
-        EXPECT_EQ(over, flag->hovered);
-        screen->render();
-        auto image = grab();
-        EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, -110.0f, 50.0f)));
-        // "English" (the language's own name), 49 units wide from 65 units
-        // right of the flag's centre, centred on its height.
-        const int namePixels = countPixels(*image, WHITE, 320 - 36, 240 - 60, 320 + 16, 240 - 40);
-        if (over)
-            EXPECT_GT(namePixels, 200);
-        else
-            EXPECT_EQ(0, namePixels);
-        EXPECT_EQ(0, countPixels(*image, WHITE, 0, 0, 320 - 36, 480));
-        EXPECT_EQ(0, countPixels(*image, WHITE, 320 + 16, 0, 640, 480));
-    }
-}
-
-TEST(Logo, ShowsTheCompositeLogoSkin)
-{
-    Logo logo;
-    EXPECT_EQ(pKiv->pResourceManager->find("logo:all"), logo.pSkin);
-    EXPECT_FLOAT_EQ(64.0f, logo.pSkin->width);
 }
 
 } // namespace

@@ -1,11 +1,7 @@
 #include "StackTestSupport.h"
 
-#include "Logger.h"
 #include "MessageViewer.h"
 #include "TimeKeeper.h"
-
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -37,27 +33,9 @@ TEST_F(MessageViewerTest, WideMessagesWrapAndMayPushOutTheirOwnBeginning)
     EXPECT_EQ((std::deque<std::string>{"three four", "five"}), viewer.lines);
 }
 
-TEST_F(MessageViewerTest, EveryMessageIsLoggedAndRestartsTheClock)
-{
-    viewer.lastMessageTime = -100.0;
-    viewer.addMessage("");
-    EXPECT_NEAR(pKiv->pTimeKeeper->getTime(), viewer.lastMessageTime, 0.5);
-    EXPECT_TRUE(viewer.lines.empty()) << "an empty message adds no line";
-    viewer.addMessage("upload done");
-    std::ifstream log(Kiv::getLogPath());
-    std::stringstream contents;
-    contents << log.rdbuf();
-    EXPECT_NE(std::string::npos, contents.str().find("addMessage(): > \n")) << contents.str().substr(0, 200);
-    EXPECT_NE(std::string::npos, contents.str().find("addMessage(): > upload done"));
-}
-
 TEST_F(MessageViewerTest, FadesOutDuringTheLastSecondOfTheDisplayTime)
 {
-    struct Case {
-        double displayTime;
-        double age;
-        float alpha;
-    };
+    struct Case { double displayTime; double age; float alpha; };
     for (const Case& c : {Case{0.0, 100.0, 1.0f}, Case{5.0, 1.0, 1.0f}, Case{5.0, 3.9, 1.0f}, Case{5.0, 4.5, 0.5f},
                           Case{5.0, 4.75, 0.25f}, Case{5.0, 5.5, 0.0f}, Case{-1.0, 100.0, 1.0f}}) {
         viewer.displayTime = c.displayTime;
@@ -65,75 +43,6 @@ TEST_F(MessageViewerTest, FadesOutDuringTheLastSecondOfTheDisplayTime)
         viewer.tick(0.0, 0.02);
         EXPECT_NEAR(c.alpha, viewer.alpha, 0.02) << c.displayTime << " " << c.age;
     }
-}
-
-class MessageViewerDrawing : public MessageViewerTest {
-protected:
-    void SetUp() override
-    {
-        screen.pCamera->tick(0.0, 0.0);
-        viewer.printFlags = 0;
-        viewer.position = V3(-100.0f, 100.0f, 0.0f);
-        viewer.lines = {"aa", "bb", "cc"};
-        viewer.tick(0.0, 0.02);
-    }
-    std::unique_ptr<MemoryImageFile> draw()
-    {
-        pKiv->pCurrentContext = &screen;
-        screen.pCamera->render();
-        clearFrame();
-        viewer.render();
-        pKiv->pCurrentContext = nullptr;
-        return grab();
-    }
-    // The colour of the first glyph of line i counted from the top.
-    static UColor glyphColour(const MemoryImageFile& image, float top, int line)
-    {
-        return worldPixel(image, -97.0f, top - 16.0f * static_cast<float>(line) - 5.0f);
-    }
-    Context screen;
-};
-
-TEST_F(MessageViewerDrawing, LinesRunDownFromThePosition)
-{
-    auto image = draw();
-    for (int line = 0; line < 3; ++line)
-        EXPECT_TRUE(sameColor(WHITE, glyphColour(*image, 100.0f, line))) << line;
-    EXPECT_TRUE(sameColor(BACKDROP, glyphColour(*image, 100.0f, 3)));
-}
-
-TEST_F(MessageViewerDrawing, BottomAnchoredBlockGrowsUpwards)
-{
-    viewer.bottomAnchored = true;
-    auto image = draw();
-    for (int line = 0; line < 3; ++line)
-        EXPECT_TRUE(sameColor(WHITE, glyphColour(*image, 132.0f, line))) << line;
-    EXPECT_TRUE(sameColor(BACKDROP, glyphColour(*image, 132.0f, 3)));
-}
-
-TEST_F(MessageViewerDrawing, OlderLinesDimmedToHalfBrightness)
-{
-    viewer.dimOlderLines = true;
-    auto image = draw();
-    EXPECT_TRUE(sameColor(UColor(127, 127, 127, 255), glyphColour(*image, 100.0f, 0)));
-    EXPECT_TRUE(sameColor(UColor(127, 127, 127, 255), glyphColour(*image, 100.0f, 1)));
-    EXPECT_TRUE(sameColor(WHITE, glyphColour(*image, 100.0f, 2)));
-}
-
-TEST_F(MessageViewerDrawing, HiddenOrFadedOutDrawsNothing)
-{
-    viewer.hidden = true;
-    EXPECT_EQ(640 * 480, countPixels(*draw(), BACKDROP, 0, 0, 640, 480));
-    viewer.hidden = false;
-    viewer.alpha = 0.0f;
-    EXPECT_EQ(640 * 480, countPixels(*draw(), BACKDROP, 0, 0, 640, 480));
-}
-
-TEST_F(MessageViewerDrawing, AlphaScalesTheColoursAlpha)
-{
-    viewer.alpha = 0.5f;
-    const UColor seen = glyphColour(*draw(), 100.0f, 0);
-    EXPECT_NEAR(137, seen.r, 3) << "white over the backdrop at half opacity";
 }
 
 } // namespace

@@ -26,22 +26,9 @@ protected:
     Skin* pressedLook = shared().pointerTexture->skins[1];
 };
 
-TEST_F(MousePointerTest, FollowsTheMouseOfItsLayer)
-{
-    moveMouseTo(-150.0f, 75.0f);
-    step(0.02);
-    EXPECT_FLOAT_EQ(-150.0f, pointer->position.x);
-    EXPECT_FLOAT_EQ(75.0f, pointer->position.y);
-    EXPECT_FLOAT_EQ(0.0f, pointer->position.z);
-}
-
 TEST_F(MousePointerTest, HeldButtonSlidesToThePressedFrame)
 {
-    struct Step {
-        bool held;
-        float pressed;
-        bool pressedFrame;
-    };
+    struct Step { bool held; float pressed; bool pressedFrame; };
     const Step steps[] = {{true, 0.4f, false},  {true, 0.8f, false}, {true, 1.0f, true},
                           {false, 0.6f, false}, {true, 1.0f, true},  {false, 0.6f, false},
                           {false, 0.2f, false}, {false, 0.0f, false}};
@@ -68,19 +55,6 @@ TEST_F(MousePointerTest, SingleFrameTextureAlwaysShowsThatFrame)
         EXPECT_EQ(single->skins[0], pointer->pSkin);
     }
     EXPECT_EQ(1.0f, pointer->pressed);
-}
-
-TEST_F(MousePointerTest, DrawsThePressedFrameAtTheMouse)
-{
-    moveMouseTo(40.0f, -30.0f);
-    pKiv->pInput->bMouseHeld[0] = true;
-    for (int i = 0; i < 3; ++i)
-        step(0.05);
-    clearFrame();
-    layer.render();
-    auto image = grab();
-    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, 40.0f, -30.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 60.0f, -30.0f)));
 }
 
 } // namespace

@@ -16,10 +16,7 @@ Texture* barTexture()
 
 TEST(Percentage, BarShowsTheValueClampedFromItsLeftEnd)
 {
-    struct Case {
-        float value;
-        float width;
-    };
+    struct Case { float value; float width; };
     Percentage bar(barTexture(), 0, 1);
     const Quad& full = *static_cast<Quad*>(barTexture()->skins[1]);
     for (const Case& c : {Case{0.5f, 100.0f}, Case{1.5f, 200.0f}, Case{-0.2f, 0.0f}, Case{0.0f, 0.0f},
@@ -34,49 +31,6 @@ TEST(Percentage, BarShowsTheValueClampedFromItsLeftEnd)
         EXPECT_NEAR(-100.0f, bar.bar.local2world(V3(-0.5f * shown.width, 0.0f, 0.0f)).x, 1e-4)
             << "the left end stays put";
     }
-}
-
-TEST(Percentage, StartsEmptyWithOrWithoutABackground)
-{
-    Percentage bare(barTexture(), -1, 1);
-    EXPECT_EQ(nullptr, bare.pSkin);
-    EXPECT_EQ(0.0f, bare.value);
-    EXPECT_FLOAT_EQ(0.0f, bare.bar.pSkin->width);
-    Percentage framed(barTexture(), 0, 1);
-    EXPECT_EQ(barTexture()->skins[0], framed.pSkin);
-}
-
-TEST(Percentage, BarMovesWithTheObject)
-{
-    Percentage bar(barTexture(), 0, 1);
-    bar.setValue(0.5f);
-    bar.position = V3(50.0f, 20.0f, 0.0f);
-    bar.updateVisuals();
-    const V3 leftEnd = bar.bar.local2world(V3(-50.0f, 0.0f, 0.0f));
-    EXPECT_NEAR(-50.0f, leftEnd.x, 1e-4);
-    EXPECT_NEAR(20.0f, leftEnd.y, 1e-4);
-}
-
-TEST(Percentage, DrawsBackgroundThenHalfABar)
-{
-    Context screen;
-    screen.pCamera->tick(0.0, 0.0);
-    Percentage* bar = new Percentage(barTexture(), 0, 1);
-    screen.addChildLast(bar);
-    bar->setValue(0.5f);
-    clearFrame();
-    screen.render();
-    auto image = grab();
-    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, -95.0f, 0.0f)));
-    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, -5.0f, 0.0f)));
-    EXPECT_TRUE(sameColor(BLUE, worldPixel(*image, 5.0f, 0.0f))) << "the rest shows the background";
-    EXPECT_TRUE(sameColor(BLUE, worldPixel(*image, -110.0f, 0.0f)));
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, -130.0f, 0.0f)));
-
-    bar->bHidden = true;
-    clearFrame();
-    screen.render();
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*grab(), -50.0f, 0.0f))) << "hidden: nothing at all";
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "StackTestSupport.h"
 
-#include "Camera.h"
 #include "Context.h"
 #include "RadialFader.h"
 
@@ -28,18 +27,6 @@ TEST(RadialFader, CoverageFollowsTheTargetAtOneClosingPerSecond)
     EXPECT_FLOAT_EQ(0.6f, fader.coverage) << "never past the target";
 }
 
-TEST(RadialFader, HoleShrinksAlongASineFromBeyondTheCorners)
-{
-    const float outer = RadialFader::outerRadius();
-    EXPECT_FLOAT_EQ(432.0f, outer) << "400 to the corner of 640 x 480, plus the margin";
-    struct Case {
-        float coverage;
-        float inner;
-    };
-    for (const Case& c : {Case{0.0f, 432.0f}, Case{0.5f, 126.53f}, Case{1.0f, 0.0f}})
-        EXPECT_NEAR(c.inner, RadialFader::innerRadius(outer, c.coverage), 0.01f) << c.coverage;
-}
-
 class RadialFaderDrawing : public ::testing::Test {
 protected:
     void SetUp() override
@@ -63,18 +50,6 @@ protected:
     int32_t keptDetail = 0;
 };
 
-TEST_F(RadialFaderDrawing, OpenDrawsNothing)
-{
-    auto image = draw(0.0f);
-    EXPECT_EQ(640 * 480, countPixels(*image, BACKDROP, 0, 0, 640, 480));
-}
-
-TEST_F(RadialFaderDrawing, ClosedIsBlackEverywhere)
-{
-    auto image = draw(1.0f);
-    EXPECT_EQ(640 * 480, countPixels(*image, BLACK, 0, 0, 640, 480));
-}
-
 TEST_F(RadialFaderDrawing, HalfClosedLeavesARoundHoleInTheMiddle)
 {
     pGlobal->hst.detail = 0;
@@ -88,33 +63,6 @@ TEST_F(RadialFaderDrawing, HalfClosedLeavesARoundHoleInTheMiddle)
     EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 95.0f, 95.0f)));
     EXPECT_TRUE(sameColor(BLACK, pixelAt(*image, 0, 0)));
     EXPECT_TRUE(sameColor(BLACK, pixelAt(*image, 639, 479)));
-}
-
-TEST_F(RadialFaderDrawing, HighDetailSoftensTheEdgeOfTheHole)
-{
-    struct Case {
-        int detail;
-        bool brokenAlpha;
-        bool soft;
-    };
-    KivGraphics& graphics = *pKiv->pGraphics;
-    const bool keptBroken = graphics.bBrokenAlphaOp;
-    for (const Case& c : {Case{1, false, true}, Case{0, false, false}, Case{1, true, false}}) {
-        pGlobal->hst.detail = c.detail;
-        graphics.bBrokenAlphaOp = c.brokenAlpha;
-        auto image = draw(0.5f);
-        // 16 units inside the hole's edge: half way across the soft edge.
-        const UColor inside = worldPixel(*image, 110.0f, 0.0f);
-        if (c.soft) {
-            EXPECT_LT(inside.b, BACKDROP.b - 20) << c.detail;
-            EXPECT_GT(inside.b, 10) << c.detail;
-        } else {
-            EXPECT_TRUE(sameColor(BACKDROP, inside)) << c.detail << c.brokenAlpha;
-        }
-        EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, 0.0f)));
-        EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 140.0f, 0.0f)));
-    }
-    graphics.bBrokenAlphaOp = keptBroken;
 }
 
 TEST_F(RadialFaderDrawing, DrawsAroundTheWorldOriginWhateverTheModelView)

@@ -96,16 +96,6 @@ inline Shared& shared()
     return instance;
 }
 
-// Writes an uncompressed 32-bit TGA painted by pixel(x, y), top row first.
-inline void writeTGA(const std::string& path, int width, int height, const std::function<UColor(int, int)>& pixel)
-{
-    std::vector<UColor> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(pixel(x, y));
-    testsupport::writeTGA(path, width, height, pixels);
-}
-
 struct Frame {
     int left, top, width, height;
 };
@@ -116,7 +106,7 @@ inline Texture* makeTexture(const std::string& name, int width, int height, cons
                             const std::function<UColor(int, int)>& pixel)
 {
     const std::string path = shared().files + "/" + name + ".tga";
-    writeTGA(path, width, height, pixel);
+    testsupport::writeTGA(path, width, height, testsupport::paint(width, height, pixel));
     std::ofstream ini(path + ".ini");
     for (size_t i = 0; i < frames.size(); ++i)
         ini << "[Skin " << i << "]\nleft=" << frames[i].left << "\ntop=" << frames[i].top

@@ -1,20 +1,15 @@
 #include "DataFolder.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-struct Environment {
-    const char* portable;
-    const char* xdg;
-    const char* home;
-    const char* expectedBelow;
-};
+struct Environment { const char* portable; const char* xdg; const char* home; const char* expectedBelow; };
 
 void setOrUnset(const char* name, const char* value)
 {
@@ -26,8 +21,8 @@ void setOrUnset(const char* name, const char* value)
 
 TEST(DataFolder, ChoosesTheBaseByEnvironmentAndCreatesIt)
 {
-    char pattern[] = "/tmp/kiv-folder-XXXXXX";
-    std::string root = mkdtemp(pattern);
+    const TemporaryFolder folder("kiv-folder");
+    const std::string& root = folder.path();
     std::string portable = root + "/usb", xdg = root + "/xdg", home = root + "/home";
     const Environment cases[] = {
         {portable.c_str(), xdg.c_str(), home.c_str(), "/usb"},
@@ -45,7 +40,6 @@ TEST(DataFolder, ChoosesTheBaseByEnvironmentAndCreatesIt)
         EXPECT_EQ(getDataFolder(), expected);
         EXPECT_TRUE(std::filesystem::is_directory(expected)) << expected;
     }
-    std::filesystem::remove_all(root);
 }
 
 } // namespace

@@ -1,13 +1,10 @@
 #include "FileStream.h"
 #include "MD5Digest.h"
 #include "MemoryStream.h"
-#include "TimeStamp.h"
+#include "TemporaryFolder.h"
 
-#include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <string>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -60,27 +57,6 @@ TEST(MD5Digest, LongInputsCrossingBlockBoundariesAgree)
     }
 }
 
-TEST(MD5Digest, DefaultIsSixteenZeroBytes)
-{
-    MD5Digest zero;
-    EXPECT_EQ(hex(zero), std::string(32, '0'));
-    MD5Digest other;
-    other.bytes[15] = 1;
-    EXPECT_NE(zero, other);
-}
-
-TEST(TimeStamp, SetNowReadsTheSystemClock)
-{
-    TimeStamp stamp;
-    EXPECT_EQ(stamp.get(), 0);
-    const int64_t before = std::time(nullptr);
-    stamp.setNow();
-    EXPECT_GE(stamp.get(), before);
-    EXPECT_LE(stamp.get(), before + 2);
-    stamp.set(-5);
-    EXPECT_EQ(stamp.get(), -5);
-}
-
 TEST(MemoryStream, WritesGrowReadsFollowAndTheLimitHolds)
 {
     MemoryStream stream(8);
@@ -99,9 +75,8 @@ TEST(MemoryStream, WritesGrowReadsFollowAndTheLimitHolds)
 
 TEST(FileStream, WrittenBytesReadBackAndFoldersAreRefused)
 {
-    char folder[] = "/tmp/kiv-stream-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    const UString path = UString(folder) + "/data.bin";
+    const TemporaryFolder folder("kiv-stream");
+    const UString path = folder.path() + "/data.bin";
     {
         std::unique_ptr<FileStream> out = FileStream::open(path, FileStream::MODE_WRITE);
         ASSERT_TRUE(out);
@@ -119,10 +94,8 @@ TEST(FileStream, WrittenBytesReadBackAndFoldersAreRefused)
     MemoryStream copy;
     EXPECT_TRUE(copy.writeAll(*in));
     EXPECT_EQ(copy.getBytes(), "0123456789");
-    EXPECT_EQ(FileStream::open(folder, FileStream::MODE_READ), nullptr);
-    EXPECT_EQ(FileStream::open(UString(folder) + "/missing", FileStream::MODE_READ), nullptr);
-    std::remove(path.c_str());
-    rmdir(folder);
+    EXPECT_EQ(FileStream::open(folder.path(), FileStream::MODE_READ), nullptr);
+    EXPECT_EQ(FileStream::open(folder.path() + "/missing", FileStream::MODE_READ), nullptr);
 }
 
 } // namespace

@@ -1,84 +1,16 @@
 #include "HttpClient.h"
 #include "HttpUpload.h"
+#include "LoopbackServer.h"
 #include "MultipartForm.h"
 
-#include <arpa/inet.h>
 #include <chrono>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A one-connection HTTP server on 127.0.0.1: it records the request it
-// receives and answers with a fixed reply, or never answers when the reply
-// is empty (until the client hangs up).
-class LoopbackServer {
-public:
-    explicit LoopbackServer(std::string replyText) : reply(std::move(replyText))
-    {
-        listener = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof(address);
-        if (bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 || listen(listener, 1) != 0 ||
-            getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-            ADD_FAILURE() << "cannot listen on 127.0.0.1";
-        port = ntohs(address.sin_port);
-        worker = std::thread([this] { serve(); });
-    }
-    ~LoopbackServer()
-    {
-        worker.join();
-        close(listener);
-    }
-
-    UString url(const char* path = "/upload") const { return formatString("http://127.0.0.1:%d%s", port, path); }
-
-    int port = 0;
-    std::string received;
-
-private:
-    void serve()
-    {
-        pollfd waiting = {listener, POLLIN, 0};
-        if (poll(&waiting, 1, 5000) <= 0)
-            return;
-        int connection = accept(listener, nullptr, nullptr);
-        if (connection < 0)
-            return;
-        char buffer[4096];
-        for (;;) {
-            pollfd readable = {connection, POLLIN, 0};
-            if (poll(&readable, 1, 5000) <= 0)
-                break;
-            ssize_t got = recv(connection, buffer, sizeof(buffer), 0);
-            if (got <= 0)
-                break;
-            received.append(buffer, static_cast<size_t>(got));
-            size_t end = received.find("\r\n\r\n");
-            size_t lengthAt = received.find("Content-Length: ");
-            if (end != std::string::npos && lengthAt != std::string::npos &&
-                received.size() >= end + 4 + std::stoul(received.substr(lengthAt + 16)))
-                break;
-        }
-        if (!reply.empty())
-            send(connection, reply.data(), reply.size(), MSG_NOSIGNAL);
-        else
-            while (recv(connection, buffer, sizeof(buffer), 0) > 0) {
-            }
-        close(connection);
-    }
-
-    std::string reply;
-    int listener = -1;
-    std::thread worker;
-};
+using testsupport::LoopbackServer;
 
 HttpUpload::Status waitForEnd(const HttpUpload& upload)
 {
@@ -97,18 +29,18 @@ HttpClient::Options quickOptions()
 
 TEST(HttpUpload, PostsTheMultipartBodyAndReportsTheStatusCode)
 {
-    LoopbackServer server("HTTP/1.0 201 Created\r\nContent-Type: text/plain\r\nContent-Length: 2\r\n\r\nOKextra");
+    LoopbackServer server(LoopbackServer::always("HTTP/1.0 201 Created\r\nContent-Length: 2\r\n\r\nOKextra"));
     MultipartForm form;
     form.addField("version", "1.30");
     form.addFile("hst", "Glimmerdaledemo.hst", std::string("\0\1\2\r\n--", 7));
     {
-        HttpUpload upload(server.url(), form, quickOptions());
+        HttpUpload upload(server.url("/upload"), form, quickOptions());
         ASSERT_EQ(waitForEnd(upload), HttpUpload::STATUS_DONE) << upload.getStatusText();
         EXPECT_EQ(upload.getStatusCode(), 201);
         EXPECT_EQ(upload.getResponseBody(), "OK") << "the body ends where Content-Length says";
         EXPECT_EQ(upload.getStatusText(), "Upload finished (HTTP 201).");
     }
-    const std::string& request = server.received;
+    const std::string request = server.requests().at(0);
     const std::string boundary = form.getContentType().substr(std::string("multipart/form-data; boundary=").size());
     EXPECT_EQ(request.rfind("POST /upload HTTP/1.0\r\n", 0), 0u) << request;
     EXPECT_NE(request.find(formatString("\r\nHost: 127.0.0.1:%d\r\n", server.port)), std::string::npos);
@@ -126,7 +58,7 @@ TEST(HttpUpload, PostsTheMultipartBodyAndReportsTheStatusCode)
 
 TEST(HttpUpload, GoesThroughTheProxyWithTheFullAddress)
 {
-    LoopbackServer proxy("HTTP/1.0 200 OK\r\n\r\n");
+    LoopbackServer proxy(LoopbackServer::always("HTTP/1.0 200 OK\r\n\r\n"));
     HttpClient::Options options = quickOptions();
     options.proxy = formatString("127.0.0.1:%d", proxy.port);
     {
@@ -134,19 +66,14 @@ TEST(HttpUpload, GoesThroughTheProxyWithTheFullAddress)
         ASSERT_EQ(waitForEnd(upload), HttpUpload::STATUS_DONE) << upload.getStatusText();
         EXPECT_EQ(upload.getStatusCode(), 200);
     }
-    EXPECT_EQ(proxy.received.rfind("POST http://uploads.invalid:80/kiv/post.php HTTP/1.0\r\nHost: uploads.invalid\r\n", 0),
-              0u)
-        << proxy.received;
+    const std::string request = proxy.requests().at(0);
+    EXPECT_EQ(request.rfind("POST http://uploads.invalid:80/kiv/post.php HTTP/1.0\r\nHost: uploads.invalid\r\n", 0), 0u)
+        << request;
 }
 
 TEST(HttpUpload, FailuresEndWithAClearStatus)
 {
-    struct Case {
-        const char* what;
-        const char* reply;
-        size_t maxResponse;
-        const char* expected;
-    };
+    struct Case { const char* what; const char* reply; size_t maxResponse; const char* expected; };
     const Case cases[] = {
         {"silent server", "", 1000, "Upload failed: waiting for the response timed out."},
         {"oversize reply", nullptr, 1000, "Upload failed: response larger than"},
@@ -156,7 +83,7 @@ TEST(HttpUpload, FailuresEndWithAClearStatus)
     };
     for (const Case& c : cases) {
         std::string reply = c.reply ? c.reply : "HTTP/1.0 200 OK\r\n\r\n" + std::string(5000, 'x');
-        LoopbackServer server(reply);
+        LoopbackServer server(LoopbackServer::always(reply));
         HttpClient::Options options = quickOptions();
         options.readTimeoutMs = 300;
         options.maxResponseBytes = c.maxResponse;
@@ -176,14 +103,7 @@ TEST(HttpUpload, NoServerConfiguredFailsAtOnce)
 
 TEST(HttpUpload, RefusedConnectionAndBadAddressesFail)
 {
-    int port;
-    {
-        LoopbackServer closed("HTTP/1.0 200 OK\r\n\r\n");
-        port = closed.port;
-        HttpUpload upload(closed.url(), MultipartForm(), quickOptions());
-        waitForEnd(upload);
-    }
-    const UString urls[] = {formatString("http://127.0.0.1:%d/", port), "https://example.com/", "http://:80/",
+    const UString urls[] = {formatString("http://127.0.0.1:%d/", testsupport::closedPort()), "https://example.com/", "http://:80/",
                             "http://host:99999/", "http://host/a b", "ftp://host/"};
     for (const UString& url : urls) {
         HttpUpload upload(url, MultipartForm(), quickOptions());

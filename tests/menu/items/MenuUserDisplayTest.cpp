@@ -2,31 +2,12 @@
 
 #include "ContextNewUser.h"
 #include "ContextUserManager.h"
-#include "MenuGroup.h"
 #include "MenuUserDisplay.h"
 #include "RenderableText.h"
 
 namespace {
 
 using namespace itemtest;
-
-using MenuGroupTest = ItemTest;
-
-TEST_F(MenuGroupTest, CaptionSitsThirtyUnitsBelowTheTopWhateverTheSize)
-{
-    const UColor caption(64, 32, 0, 255);
-    for (float height : {100.0f, 260.0f}) {
-        SCOPED_TRACE(height);
-        MenuGroup* group = add(new MenuGroup(0.0f, 0.0f, 0.0f, "HH", 200.0f, height));
-        const std::unique_ptr<MemoryImageFile> image = draw();
-        // "HH" is 14 wide and 10 high, centred on (0, top - 30).
-        const float centre = height / 2.0f - 30.0f;
-        EXPECT_TRUE(sameColor(caption, worldPixel(*image, -3.0f, centre + 2.0f)));
-        EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -3.0f, centre + 9.0f)));
-        EXPECT_TRUE(sameColor(FRAME, worldPixel(*image, -3.0f, centre - 5.0f)));
-        group->deleteMe();
-    }
-}
 
 class MenuUserDisplayTest : public ItemTest {
 protected:
@@ -49,38 +30,11 @@ protected:
     int stackSize() const { return pGlobal->pContextManager->getChildCount(); }
 };
 
-
-TEST_F(MenuUserDisplayTest, EmptyRosterOpensTheNewPlayerScreenAtOnce)
-{
-    pGlobal->hst.bPlayerPromptPending = false;
-    add(new MenuUserDisplay());
-    step();
-    EXPECT_NE(nullptr, dynamic_cast<ContextNewUser*>(top()));
-    EXPECT_EQ(1, stackSize());
-    EXPECT_TRUE(pGlobal->hst.bPlayerPromptPending);
-    EXPECT_TRUE(top()->bDeleteWhenFinished);
-}
-
-TEST_F(MenuUserDisplayTest, CurrentPlayerIsGreetedByName)
-{
-    pGlobal->profileManager.addProfile("Ann");
-    pGlobal->hst.bPlayerPromptPending = true;
-    MenuUserDisplay* display = add(new MenuUserDisplay());
-    step();
-    EXPECT_EQ("Hello, Ann!", display->nameLine->text);
-    EXPECT_EQ(nullptr, top());
-    EXPECT_FALSE(pGlobal->hst.bPlayerPromptPending);
-}
-
 TEST_F(MenuUserDisplayTest, GreetingLightsUpInsideItsBoxOnly)
 {
     pGlobal->profileManager.addProfile("A very long player name");
     MenuUserDisplay* display = add(new MenuUserDisplay());
-    struct Case {
-        const char* name;
-        float x, y;
-        bool hovered;
-    };
+    struct Case { const char* name; float x, y; bool hovered; };
     const Case cases[] = {
         {"Centre", 0.0f, NAME_TOP - 18.0f, true},
         {"LeftEdge", -100.0f, NAME_TOP - 18.0f, true},

@@ -1,0 +1,299 @@
+#include "GameControllerAdventure.h"
+
+#include "Apartment.h"
+#include "ArrowMessage.h"
+#include "BasicLinkIterator.h"
+#include "Blob.h"
+#include "Camera.h"
+#include "Clown.h"
+#include "ContextBlender.h"
+#include "EffectSupport.h"
+#include "FeatureBody.h"
+#include "FontQuad.h"
+#include "House.h"
+#include "Kiv.h"
+#include "Orb.h"
+#include "PlayerData.h"
+#include "PlayerHUD.h"
+#include "RenderableText.h"
+#include "ResourceManager.h"
+#include "Skin.h"
+#include "Smiley.h"
+#include "SmileyGenerator.h"
+#include "Sound.h"
+#include "SoundStream.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int SMILEY_PRESENT = 2;
+
+// Seconds into the wait: a voice, then the leftovers liquify.
+constexpr double WAIT_VOICE = 1.5;
+constexpr double WAIT_LIQUIFY = 3.0;
+// Blobs per leftover, and their flight.
+constexpr int BLOBS_PER_SMILEY = 5;
+constexpr double FIRST_FLIGHT = 1.0;
+constexpr double FIRST_STEP = 0.2;
+constexpr double SHORTEST_STEP = 0.04;
+
+const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame2", "musicGame3", "musicGame1"};
+// In the order of the vitamin column.
+const int VITAMINS[] = {0, 2, 12, 3, 11};
+
+template <typename T>
+T* resource(const char* key)
+{
+    return pKiv->pResourceManager->findAs<T>(key);
+}
+
+bool crossed(double mark, double timeInState, double step)
+{
+    return timeInState >= mark && timeInState - step < mark;
+}
+
+}
+
+GameControllerAdventure::GameControllerAdventure()
+{
+    modeIndex = 1;
+    modeName = "quest mode";
+    modeColour = UColor(0, 64, 255, 255);
+}
+
+void GameControllerAdventure::startGame()
+{
+    GameController::startGame();
+    for (int kind : VITAMINS)
+        hud->addVitamin(new Orb(kind));
+    thermometerSlotCount = 10 - 2 * difficulty;
+    hud->slotCount = thermometerSlotCount;
+    savedGameSlots = thermometerSlotCount;
+}
+
+void GameControllerAdventure::updateGame(double time, double step)
+{
+    GameController::updateGame(time, step);
+    if (state == STATE_PLAY) {
+        if (!smileyLayer->pFirstChild)
+            setState(STATE_HOUSE_END);
+        else if (countWaitingSmileys() > 0 && !anyMatchLeft())
+            strandLeftovers();
+        if (state == STATE_PLAY && playerData->lives < 1)
+            setState(STATE_GAME_OVER);
+    } else if (state == STATE_MODE_END) {
+        if (crossed(WAIT_VOICE, timeInState, step))
+            resource<Sound>("voice11")->play();
+        if (timeInState < WAIT_LIQUIFY) {
+            const float tint = std::clamp(static_cast<float>(timeInState / WAIT_LIQUIFY), 0.0f, 1.0f);
+            BasicLinkIterator walk(smileyLayer);
+            while (Smiley* smiley = static_cast<Smiley*>(walk.next()))
+                // A clown has no body to tint.
+                if (FeatureBody* body = dynamic_cast<FeatureBody*>(smiley->features[0]);
+                    body && smiley->state == SMILEY_PRESENT)
+                    body->breathTint = tint;
+        }
+        if (crossed(WAIT_LIQUIFY, timeInState, step))
+            liquifyLeftovers();
+    }
+}
+
+void GameControllerAdventure::strandLeftovers()
+{
+    endCaption = "no more matches!";
+    resource<Sound>("honk")->play();
+    showHelpOnce(&noMatchesTipShown,
+                 "Some smileys have been|left without a match!|~|There is always a way|to completely clear each "
+                 "house,|so make your selections|carefully!",
+                 "", resource<Skin>("help:4"));
+    hud->showVitamins = false;
+    clearBonusEarned = false;
+    endSound = nullptr;
+
+    Smiley* first = nullptr;
+    BasicLinkIterator walk(smileyLayer);
+    while (Smiley* smiley = static_cast<Smiley*>(walk.next())) {
+        if (smiley->state != SMILEY_PRESENT)
+            continue;
+        if (!first)
+            first = smiley;
+        smiley->canMatch(first, true);
+    }
+    setState(STATE_MODE_END);
+}
+
+void GameControllerAdventure::liquifyLeftovers()
+{
+    resource<Sound>("liquify")->play();
+    float level = thermometer;
+    double flight = FIRST_FLIGHT;
+    double step = FIRST_STEP;
+    const float share = (1.0f / static_cast<float>(thermometerSlotCount)) / static_cast<float>(BLOBS_PER_SMILEY);
+    const Camera* world = scene->pCamera;
+    const Camera* screen = overlay->pCamera;
+
+    BasicLinkIterator walk(smileyLayer);
+    while (Smiley* smiley = static_cast<Smiley*>(walk.next())) {
+        if (smiley->state != SMILEY_PRESENT)
+            continue;
+        if (smiley->apartment)
+            smiley->apartment->setAwayNote(true);
+        smiley->leave(false);
+        ++playerData->usedSlots;
+        ++mistakes;
+        const V3 onScreen = world->world2screen(smiley->position.x, smiley->position.y, smiley->position.z);
+        const V3 from = screen->screen2world(onScreen.x, onScreen.y, 0.0f);
+        for (int i = 0; i < BLOBS_PER_SMILEY; ++i) {
+            const V3 to = hud->getThermometerPosition(level);
+            bonusLayer->addChildLast(new Blob(from.x, from.y, from.z, to.x, to.y, to.z, flight, share));
+            flight += step;
+            step = std::max(SHORTEST_STEP, step * 0.95);
+            level += share;
+        }
+    }
+    setState(playerData->usedSlots < thermometerSlotCount ? STATE_HOUSE_END : STATE_GAME_OVER, flight);
+}
+
+void GameControllerAdventure::generateSmileys(KivBase* list)
+{
+    const int pairs = (house->sizeX * house->sizeY) / 2;
+    for (int i = 0; i < pairs; ++i) {
+        generator->resetPools();
+        Smiley* first = generator->createSmiley();
+        list->addChildLast(first);
+        if (EffectSupport::randomFraction() < static_cast<double>(clownChance)) {
+            list->addChildLast(new Clown());
+        } else {
+            generator->resetPools();
+            generator->avoidFeaturesOf(first);
+            list->addChildLast(generator->createSmiley());
+        }
+    }
+}
+
+void GameControllerAdventure::placeSmileys(KivBase* list)
+{
+    const bool odd = (sizeX * sizeY) % 2 == 1;
+    BasicLinkIterator walk(house->apartments);
+    while (Apartment* apartment = static_cast<Apartment*>(walk.next())) {
+        if (odd && apartment->gridX == sizeX / 2 && apartment->gridY == sizeY / 2) {
+            apartment->setAwayNote(true);
+            continue;
+        }
+        if (!list->pFirstChild)
+            continue;
+        placeSmiley(static_cast<Smiley*>(static_cast<KivBase*>(list->getRandomChild())), apartment);
+    }
+}
+
+bool GameControllerAdventure::useVitamin(int kind)
+{
+    if (state != STATE_PLAY)
+        return false;
+    if (kind != 12)
+        return GameController::useVitamin(kind);
+    if (playerData->usedSlots == 0) {
+        showDialog("|All slots are|already empty!", "", nullptr);
+        return false;
+    }
+    --playerData->usedSlots;
+    thermometer -= 1.0f / static_cast<float>(thermometerSlotCount);
+    hud->thermometerFirework(thermometer, UColor(255, 255, 128, 255));
+    return true;
+}
+
+void GameControllerAdventure::showHowToPlay()
+{
+    GameController::showHowToPlay();
+    music = resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    showHelpOnce(&howToPlayShown,
+                 "Match all smileys in the house.||At the end of each house,|each unmatched smiley|fills up one "
+                 "thermometer slot.|~|Don't let all slots fill up|or it's game over!",
+                 "how to play", resource<Skin>("help3:2"));
+}
+
+void GameControllerAdventure::beginNeighbourhood()
+{
+    GameController::beginNeighbourhood();
+    const float level = static_cast<float>(difficulty);
+    const float index = static_cast<float>(houseIndex);
+    const float houses = static_cast<float>(housesInNeighbourhood);
+    houseHardness = 0.15f * level + (index / (houses - 2.0f)) * ((0.05f * level + 0.5f) - 0.15f * level);
+}
+
+void GameControllerAdventure::beginPlay()
+{
+    endCaption = "house clear!";
+    endSound = resource<Sound>("jingle04");
+    clownChance = 0.05f;
+    coinChance = 0.15f;
+    drainSpeed = 0.0f;
+    bubbleMin = 2.0;
+    bubbleMax = 24.0f - 8.0f * static_cast<float>(housesPlayed - 1) / 59.0f;
+    bubbleTime = 8.0;
+    thermometer = static_cast<float>(playerData->usedSlots) / static_cast<float>(thermometerSlotCount);
+    hud->showVitamins = true;
+    hud->showThermometer = true;
+
+    const int slotsLeft = thermometerSlotCount - playerData->usedSlots;
+    ArrowMessage* arrow =
+        new ArrowMessage(-230.0f, -66.0f, 0.0f, UColor(192, 255, 0, 255), 3.1415927f,
+                         slotsLeft == 1 ? UString("1 slot left") : formatString("%d slots left", slotsLeft));
+    arrow->arrowPosition = V3(0.0f, 40.0f, 0.0f);
+    arrow->lifetime = 4.0;
+    bonusLayer->addChildLast(arrow);
+}
+
+void GameControllerAdventure::onSmileySelected(Smiley* smiley)
+{
+    if (smiley->isClown)
+        showHelpOnce(&clownTipShown, "Clowns act|as wildcards!|~|You can match them|with any smiley!", "",
+                     resource<Skin>("help:0"));
+    Smiley* selected = getSelectedSmiley();
+    if (selected == smiley) {
+        smiley->selected = false;
+        eagleEyeEarned = false;
+    } else if (!selected) {
+        smiley->selected = true;
+    } else {
+        smiley->selected = false;
+        selected->selected = false;
+        if (smiley->canMatch(selected, true))
+            onMatch(selected, smiley);
+        else
+            onMistake(selected, smiley);
+    }
+}
+
+void GameControllerAdventure::onMatch(Smiley* a, Smiley* b)
+{
+    a->destination = matchHistory;
+    b->destination = matchHistory;
+    playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
+    resource<Sound>("vibe")->playAtFrequency(matchPitch);
+    matchPitch *= 1.0595f;
+    a->dismiss();
+    b->dismiss();
+    checkChainBonus(a, b);
+    checkCircusBonus(a, b);
+    GameController::onMatch(a, b);
+}
+
+void GameControllerAdventure::onMistake(Smiley* a, Smiley* b)
+{
+    eagleEyeEarned = false;
+    resource<Sound>("jingle06")->play();
+    const int penalty = -1000 * (difficulty + 1);
+    playerData->addScore(penalty, true);
+    RenderableText* popup =
+        new RenderableText(b->position.x, b->position.y + 45.0f, b->position.z, formatString("%d", penalty),
+                           resource<FontQuad>("fontBlackOutline2"), UColor(192, 0, 0, 255));
+    popup->bShadow = false;
+    popup->lifetime = 3.0;
+    popup->fadeIn = 0.25;
+    popup->fadeOut = 1.0;
+    popup->flags = 20;
+    effectLayer->addChildLast(popup);
+    GameController::onMistake(a, b);
+}

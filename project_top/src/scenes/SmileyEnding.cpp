@@ -1,0 +1,66 @@
+#include "SmileyEnding.h"
+
+#include "FeatureBody.h"
+#include "FeatureBrows.h"
+#include "FeatureEyes.h"
+#include "FeatureHair.h"
+#include "FeatureMouth.h"
+#include "TextureFrames.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int BODY_VARIANTS = 3;
+constexpr float GRAVITY = 1024.0f;
+
+template <typename Kind>
+Feature* randomFeature(int variants)
+{
+    Feature* feature = new Kind(variants);
+    feature->setVariant(0, std::rand() % variants);
+    return feature;
+}
+
+// One variant per frame of the texture, which must have 1 to 16.
+template <typename Kind>
+Feature* randomFeature(const char* texture)
+{
+    const TextureFrames frames(texture);
+    frames.requireCount(1, Feature::MAX_VARIANTS);
+    return randomFeature<Kind>(frames.count);
+}
+
+} // namespace
+
+SmileyEnding::SmileyEnding()
+{
+    selectable = false;
+    Feature* const face[FEATURE_SLOTS] = {
+        randomFeature<FeatureBody>(BODY_VARIANTS), randomFeature<FeatureEyes>("eyes"),
+        randomFeature<FeatureMouth>("mouths"),     randomFeature<FeatureHair>("hair"),
+        randomFeature<FeatureBrows>("brows"),
+    };
+    for (Feature* feature : face) {
+        addFeature(feature);
+        features[featureCount++] = feature;
+    }
+    setState(2);
+}
+
+void SmileyEnding::tick(double t, double dt)
+{
+    const float step = static_cast<float>(dt);
+    position += velocity * step;
+    velocity.y -= GRAVITY * step;
+    if (position.y < FLOOR) {
+        position.y = FLOOR;
+        spring.position.x += -velocity.y / 20.0f;
+        velocity.y = std::fabs(velocity.y);
+    }
+    updateVisuals();
+    if (position.x > RIGHT_EXIT)
+        bDead = 1;
+    Smiley::tick(t, dt);
+}

@@ -1,0 +1,119 @@
+// Saved games: which records can be continued, whatever a damaged or edited
+// roster file holds, and how the quest mode meets them at the start of a
+// game: offered only when they can be continued, cleared when not.
+// (Continuing one is played through in the quest tests.)
+#include "GameSession.h"
+
+#include "GameControllerAdventure.h"
+#include "RenderableText.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+using namespace testsupport;
+
+constexpr int QUEST = 1;
+
+SavedGame& questRecord()
+{
+    ProfileManager& roster = pGlobal->profileManager;
+    return roster.profiles[roster.current].savedGames[QUEST];
+}
+
+// Starts a quest game over the record and steps to the frame after the
+// prompt would have come; the prompt, or null.
+ContextDialogQX* promptFor(GameSession& session, const SavedGame& record)
+{
+    questRecord() = record;
+    GameController* quest = session.start<GameControllerAdventure>();
+    session.game.stepUntil([&] { return quest->state == 2; });
+    session.game.step();
+    ContextDialogQX* prompt = session.dialog();
+    return prompt && prompt->title == "saved game" ? prompt : nullptr;
+}
+
+// Closes whatever lies over the game, then the game.
+void leave(GameSession& session)
+{
+    for (Context* top = session.game.activeScreen(); top != session.controller; top = session.game.activeScreen()) {
+        top->bFinished = true;
+        session.game.step();
+    }
+    session.controller->bFinished = true;
+    session.game.step();
+}
+
+TEST(SavedGameRule, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
+{
+    constexpr int QUEST_SLOTS = 10;
+    constexpr int NO_SLOTS = 0;
+    const struct {
+        const char* why;
+        SavedGame record; // houses played, neighbourhood, house, score, coins, lives, used slots
+        int slots;
+        bool valid;
+    } rows[] = {
+        {"second house", {1, 0, 1, 5000, 20, 1, 0}, QUEST_SLOTS, true},
+        {"first house of the second neighbourhood", {4, 1, 0, 0, 0, 1, 9}, QUEST_SLOTS, true},
+        {"last challenge round", {47, 7, 8, 900000, 3, 1, 0}, QUEST_SLOTS, true},
+        {"lives above the start where the mode counts them", {12, 2, 4, 0, 0, 7, 0}, NO_SLOTS, true},
+        {"nothing played yet", {0, 0, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"neighbourhood past the last", {48, 8, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"negative neighbourhood", {1, -1, 1, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"house past its neighbourhood's", {4, 0, 4, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"negative house", {1, 1, -1, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"history of another house", {5, 1, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"history of a bigger house", {30, 0, 1, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"negative score", {1, 0, 1, -1, 0, 1, 0}, QUEST_SLOTS, false},
+        {"negative coins", {1, 0, 1, 0, -5, 1, 0}, QUEST_SLOTS, false},
+        {"no life left", {1, 0, 1, 0, 0, 0, 0}, QUEST_SLOTS, false},
+        {"no life left where the mode counts them", {1, 0, 1, 0, 0, 0, 0}, NO_SLOTS, false},
+        {"every slot full", {1, 0, 1, 0, 0, 1, 10}, QUEST_SLOTS, false},
+        {"a slot free at a higher difficulty", {1, 0, 1, 0, 0, 1, 5}, 6, true},
+        {"every slot full at a higher difficulty", {1, 0, 1, 0, 0, 1, 6}, 6, false},
+        {"negative slots", {1, 0, 1, 0, 0, 1, -1}, QUEST_SLOTS, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(GameController::isValidSavedGame(row.record, row.slots), row.valid) << row.why;
+}
+
+TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
+{
+    GameHarness& game = GameHarness::get();
+    GameSession session(game);
+    const struct {
+        const char* why;
+        SavedGame record; // houses played, neighbourhood, house, score, coins, lives, used slots
+        const char* offer;
+    } rows[] = {
+        {"third neighbourhood, fourth house", {11, 2, 3, 42000, 35, 1, 4}, "your journey at house 3-4?"},
+        {"history of another house", {12, 2, 3, 42000, 35, 1, 4}, nullptr},
+        {"every slot full", {11, 2, 3, 42000, 35, 1, 10}, nullptr},
+    };
+    for (const auto& row : rows) {
+        ContextDialogQX* prompt = promptFor(session, row.record);
+        EXPECT_EQ(prompt != nullptr, row.offer != nullptr) << row.why;
+        if (prompt) {
+            EXPECT_FALSE(prompt->closeButton) << "answered with its own buttons only";
+            bool asked = false;
+            for (BasicLink* link = prompt->pFirstChild; link; link = link->pNext)
+                if (const RenderableText* line = dynamic_cast<RenderableText*>(static_cast<KivBase*>(link)))
+                    asked = asked || line->text == row.offer;
+            EXPECT_TRUE(asked) << row.why;
+            pressKey(KEY_ESCAPE);
+            game.step(2);
+            EXPECT_EQ(session.dialog(), prompt) << "Escape does not close the prompt";
+        }
+        SavedGame expected = row.record;
+        if (!row.offer)
+            expected.housesPlayed = 0;
+        EXPECT_EQ(0, std::memcmp(&questRecord(), &expected, sizeof(SavedGame))) << row.why;
+        leave(session);
+    }
+}
+
+}
