@@ -1,16 +1,148 @@
 #include "Orb.h"
 
-Orb::Orb(int vitaminKind) : kind(vitaminKind) {}
+#include "Context.h"
+#include "EffectSupport.h"
+#include "ErrorManager.h"
+#include "Firework.h"
+#include "FontQuad.h"
+#include "GameController.h"
+#include "Kiv.h"
+#include "KivInput.h"
+#include "PlayerData.h"
+#include "PlayerHUD.h"
+#include "ResourceManager.h"
+#include "Skin.h"
+#include "Sound.h"
+#include "UString.h"
+
+#include <cmath>
+
+namespace {
+
+struct VitaminKind {
+    const char* name;
+    int baseCost;
+    UColor colour;
+    const char* helpText;
+};
+
+// Kind 1 is a retired vitamin: its row only keeps the indices of the others.
+const VitaminKind KINDS[GameController::VITAMIN_KINDS] = {
+    {"hint", 30, UColor(0, 0, 255, 255), "This vitamin will point out|two random smileys|that can be matched."},
+    {"", 0, UColor(), ""},
+    {"multimatch", 80, UColor(0, 128, 255, 255),
+     "This vitamin will match|your current selection with|up to 3 other smileys|simultaneously."},
+    {"double score", 150, UColor(255, 0, 255, 255),
+     "This vitamin will double|any points you gain|for the next 30 seconds."},
+    {"unlock door", 250, UColor(192, 0, 0, 255),
+     "This vitamin will|unlock one of the doors|so smileys can appear again."},
+    {"next step", 50, UColor(0, 255, 255, 255),
+     "This vitamin will point out|the correct smiley to select|in order to complete|the puzzle."},
+    {"show path", 200, UColor(128, 255, 0, 255),
+     "This vitamin will briefly highlight|the complete solution path|of the current puzzle."},
+    {"try again", 150, UColor(0, 192, 0, 255),
+     "This vitamin will allow you|to retry the current puzzle|without losing a life."},
+    {"more time", 120, UColor(255, 64, 0, 255), "This vitamin will increase|the thermometer level|by 25%."},
+    {"time boost", 200, UColor(255, 173, 0, 255), "This vitamin will increase|the thermometer level|by 50%."},
+    {"instant win", 350, UColor(255, 255, 0, 255),
+     "This vitamin will|clear the entire house|and move on to the next one."},
+    {"cash out", 350, UColor(255, 255, 255, 255), "This vitamin will|convert your coins|into 250,000 points."},
+    {"empty slot", 100, UColor(192, 0, 0, 255),
+     "This vitamin will empty|one thermometer slot,|freeing up space|for an extra smiley."},
+    {"extra life", 300, UColor(255, 255, 0, 255), "This vitamin will|give you an extra life."},
+};
+
+const UColor WHITE(255, 255, 255, 255);
+const UColor GREY(128, 128, 128, 255);
+
+// The ball's centre from the row's top-left corner.
+constexpr float BALL_X = 129.0f;
+constexpr float BALL_Y = -20.0f;
+// The bottom of the row's skin that does not take clicks.
+constexpr float UNCLICKABLE_BOTTOM = 10.0f;
+
+}
+
+Orb::Orb(int vitaminKind) : kind(vitaminKind)
+{
+    bHasInvXform = true;
+    pSkin = pKiv->pResourceManager->findAs<Skin>("hud:3");
+    if (kind == 1)
+        KIV_ERROR("Deprecated.");
+    KIV_ASSERT(kind >= 0 && kind < GameController::VITAMIN_KINDS);
+    const VitaminKind& row = KINDS[kind];
+    const GameController* game = EffectSupport::currentGame();
+    const int difficulty = game ? game->difficulty : 0;
+    cost = static_cast<int32_t>(row.baseCost * (difficulty * 0.5 + 1.0));
+    colour = row.colour;
+    name = row.name;
+    helpText = row.helpText;
+    updateVisuals();
+}
 
 Orb::~Orb() = default;
 
-void Orb::tick(double, double) {}
-
-void Orb::render() {}
-
-bool Orb::isInside(float, float) const
+void Orb::tick(double, double)
 {
-    return false;
+    GameController* game = EffectSupport::currentGame();
+    if (!game)
+        return;
+    affordable = cost <= game->playerData->coins;
+    // Only a column that is switched on and has begun to slide in has placed
+    // its rows; a hidden or leaving column is not there to be clicked.
+    const PlayerHUD* hud = game->hud;
+    if (!hud->showVitamins || hud->vitaminsShown <= 0.0f)
+        return;
+    const Context* screen = pKiv->pCurrentContext;
+    if (!screen || !pKiv->pInput->isMouseButtonPressed() || !isInside(screen->mouseX, screen->mouseY))
+        return;
+    if (affordable) {
+        game->showHelpOnce(&game->vitaminHelpShown[kind], formatString("~|%s", helpText.c_str()), "",
+                           pKiv->pResourceManager->findAs<Skin>("help:2"));
+        activate();
+    } else {
+        game->showHelpOnce(&game->vitaminNoCoinsShown[kind],
+                           formatString("You don't have|enough coins!|~|Collect %d coins|to activate this vitamin.",
+                                        cost),
+                           "", pKiv->pResourceManager->findAs<Skin>("help:5"));
+    }
 }
 
-void Orb::activate() {}
+bool Orb::isInside(float x, float y) const
+{
+    return x >= position.x && x < position.x + pSkin->width && y > position.y - (pSkin->height - UNCLICKABLE_BOTTOM) &&
+           y <= position.y;
+}
+
+void Orb::activate()
+{
+    GameController* game = EffectSupport::currentGame();
+    if (!game || !game->useVitamin(kind))
+        return;
+    game->playerData->addCoins(-cost);
+    pKiv->pResourceManager->findAs<Sound>("jingle07")->play();
+    if (EffectSupport::highDetail())
+        game->bonusLayer->addChildLast(new Firework(position.x + BALL_X, position.y + BALL_Y, position.z, 20, 50.0f,
+                                                    100.0f, 0.0f, 2.0f * static_cast<float>(M_PI), 2.0f, colour));
+}
+
+void Orb::render()
+{
+    Renderable::render();
+    ResourceManager& resources = *pKiv->pResourceManager;
+    const V3 ball(position.x + BALL_X, position.y + BALL_Y, position.z);
+    if (affordable) {
+        resources.findAs<Skin>("hud:4")->renderAt(ball, colour);
+        resources.findAs<Skin>("hud:5")->renderAt(ball, WHITE);
+    }
+    Renderable label;
+    label.bSkipVisibility = true;
+    label.position = V3(position.x + 110.0f, position.y - 5.0f, position.z);
+    label.scale = V3(0.6f, 0.6f, 1.0f);
+    label.color = affordable ? colour : GREY;
+    label.updateVisuals();
+    resources.findAs<FontQuad>("fontMedium")->print(&label, FontQuad::PRINT_RIGHT, name);
+    resources.findAs<FontQuad>("fontSmall")
+        ->printAt(position.x + 100.0f, position.y - 23.0f, position.z, affordable ? WHITE : GREY, FontQuad::PRINT_RIGHT,
+                  formatString("%d", cost));
+}

@@ -15,11 +15,14 @@
 class Orb : public Renderable {
 public:
     // Kinds 0..13; kind 1 is fatal ("Deprecated."). The price grows with the
-    // current controller's difficulty and is fixed here.
+    // current controller's difficulty and is fixed here (base price without a
+    // current controller). Needs the loaded "hud" skins.
     explicit Orb(int vitaminKind);
     ~Orb() override;
 
-    // Affordability, then the click test against the screen's mouse.
+    // Affordability, then a press of the screen's mouse on the row: help
+    // once and use when affordable, else the not-enough-coins note once.
+    // Presses are ignored while the HUD's column is hidden or sliding out.
     void tick(double t, double dt) override;
     // Row, ball (when affordable), name and price.
     void render() override;
@@ -27,8 +30,8 @@ public:
     // Whether a point of the display lies on the row (the bottom 10 units of
     // the skin excluded).
     bool isInside(float x, float y) const;
-    // Asks the controller to use the vitamin; pays, plays and sparks when it
-    // does.
+    // Asks the current controller to use the vitamin; when it does, pays,
+    // plays "jingle07" and sparks into the overlay's bonus layer.
     void activate();
 
     int32_t kind = 0;

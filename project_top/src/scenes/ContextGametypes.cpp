@@ -1,22 +1,49 @@
 #include "ContextGametypes.h"
 
+#include "ContextManager.h"
 #include "ContextPre.h"
+#include "GameControllerAdventure.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "Language.h"
 #include "MenuButton.h"
+#include "MenuLayout.h"
+
+namespace {
+
+MenuButton* addModeButton(Context& screen, int row, Language::StringsEnum caption, Language::StringsEnum hint)
+{
+    const Language& language = *pKiv->pLanguage;
+    MenuButton* button =
+        new MenuButton(0.0f, -MenuLayout::BUTTON_STEP * static_cast<float>(row), 0.0f, language.getText(caption),
+                       language.getText(hint));
+    screen.addChildLast(button);
+    return button;
+}
+
+}
 
 ContextGametypes::ContextGametypes()
 {
     bDeleteWhenFinished = true;
     pBackgroundContext = pGlobal->pContextPre;
-    pBackButton = new MenuButton(0.0f, -150.0f, 0.0f, pKiv->pLanguage->getText(Language::BACK), "");
-    addChildLast(pBackButton);
+    MenuLayout::addTitle(*this, pKiv->pLanguage->getText(Language::STARTGAME));
+    actionButton = addModeButton(*this, 0, Language::GAMETYPETIMETRIAL, Language::GAMETYPETIMETRIALHINT);
+    questButton = addModeButton(*this, 1, Language::GAMETYPEADVENTURE, Language::GAMETYPEADVENTUREHINT);
+    puzzleButton = addModeButton(*this, 2, Language::GAMETYPEPUZZLE, Language::GAMETYPEPUZZLEHINT);
+    // The action and puzzle games are not playable yet.
+    actionButton->disabled = true;
+    puzzleButton->disabled = true;
+    MenuLayout::addBackButton(*this);
 }
 
 void ContextGametypes::tickContents(double time, double frameDt)
 {
     Context::tickContents(time, frameDt);
-    if (pBackButton->wasClicked())
+    if (questButton->wasClicked()) {
+        GameController* game = new GameControllerAdventure();
+        pGlobal->pContextManager->pushContext(game);
+        game->startGame();
         bFinished = true;
+    }
 }

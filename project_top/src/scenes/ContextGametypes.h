@@ -1,18 +1,26 @@
 #pragma once
-// ContextGametypes: the game-mode selection screen (action, quest, puzzle),
-// pushed by the main menu's start button. (Minimal until the game scenes
-// land: a back button that closes it.) Deletes itself when the stack pops
-// it. Main thread only.
+// ContextGametypes: the game-mode selection screen, pushed by the main menu's
+// start button over itself. It shows a title, one button per game mode
+// (action, quest, puzzle, in the order of the game-mode index) and a back
+// button. Choosing a mode creates that mode's controller, pushes it, starts
+// it and closes this screen; Back or Escape only close it. The action and
+// puzzle buttons stay disabled until their modes exist. The screen stack
+// ticks it and deletes it when it is finished. Main thread only.
 #include "ContextMenu.h"
 
 class MenuButton;
 
 class ContextGametypes : public ContextMenu {
 public:
-    // Needs the loaded fonts and GUI textures and Global's shared scenery.
+    // Needs the loaded fonts and GUI textures and Global's shared scenery;
+    // the texts are the current language's.
     ContextGametypes();
+
+    // The buttons' own updates, then the chosen mode, if any, is started.
     void tickContents(double t, double dt) override;
 
-    // Owned through the object tree.
-    MenuButton* pBackButton;
+    // Not owned: children of the screen.
+    MenuButton* actionButton = nullptr;
+    MenuButton* questButton = nullptr;
+    MenuButton* puzzleButton = nullptr;
 };

@@ -1,10 +1,8 @@
 // The game's own start-up, run in this process by the shared game harness:
-// the road to the main menu, the solution sets, the main menu's start button
-// and the mode screen's way back, the load-game button, the screen as drawn,
-// and the end of the program in the middle of a game.
+// the road to the main menu, the solution sets, the load-game button, the
+// screen as drawn, and the end of the program in the middle of a game.
 #include "GameHarness.h"
 
-#include "ContextGametypes.h"
 #include "ContextManager.h"
 #include "ContextPost.h"
 #include "ContextPre.h"
@@ -67,42 +65,6 @@ TEST(GameStart, RegistersTheNineSolutionSets)
     }
     for (const char* missing : {"solution3x5", "solution4x6", "solution5x7"})
         EXPECT_EQ(pKiv->pResourceManager->find(missing, false), nullptr) << missing;
-}
-
-// Through the player's input: a click on the start button opens one mode
-// screen, and its back button or Escape returns to the same main menu, with
-// a click sound for each button clicked and the menu music playing on.
-TEST(GameStart, StartButtonOpensOneModeScreenAndBackOrEscapeReturns)
-{
-    GameHarness& game = GameHarness::get();
-    MyContextMain* menu = game.mainMenu();
-    ASSERT_NE(menu, nullptr);
-    ContextManager* stack = game.stack();
-    const int screens = stack->getChildCount();
-    struct Way {
-        bool bBackButton;
-        int clickSounds;
-    };
-    for (const Way way : {Way{true, 2}, Way{false, 1}}) {
-        game.recorder = FrameRecorder();
-        game.recorder.bRecording = true;
-        clickOn(menu->pStartButton);
-        ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>() != nullptr; }, 100));
-        ContextGametypes* modes = game.active<ContextGametypes>();
-        game.step(3);
-        EXPECT_EQ(game.activeScreen(), modes);
-        EXPECT_EQ(stack->getChildCount(), screens + 1);
-        if (way.bBackButton)
-            clickOn(modes->pBackButton);
-        else
-            pressKey(KEY_ESCAPE);
-        ASSERT_TRUE(game.stepUntil([&] { return game.activeScreen() == menu; }, 100)) << way.bBackButton;
-        game.step(3);
-        EXPECT_EQ(game.activeScreen(), menu);
-        EXPECT_EQ(stack->getChildCount(), screens);
-        EXPECT_EQ(game.recorder.timesStarted("mouseClick"), way.clickSounds) << way.bBackButton;
-        EXPECT_EQ(game.recorder.frames.back().music, "musicMenu");
-    }
 }
 
 TEST(GameStart, LoadGameButtonClosesItsDialogOverTheRunningGameSilently)
