@@ -3,11 +3,15 @@
 #include "ContextManager.h"
 #include "ContextPre.h"
 #include "GameControllerAdventure.h"
+#include "GameControllerPuzzle.h"
+#include "GameControllerTimeTrial.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "Language.h"
 #include "MenuButton.h"
 #include "MenuLayout.h"
+
+#include <utility>
 
 namespace {
 
@@ -21,6 +25,12 @@ MenuButton* addModeButton(Context& screen, int row, Language::StringsEnum captio
     return button;
 }
 
+template <typename Mode>
+GameController* newGame()
+{
+    return new Mode();
+}
+
 }
 
 ContextGametypes::ContextGametypes()
@@ -31,17 +41,21 @@ ContextGametypes::ContextGametypes()
     actionButton = addModeButton(*this, 0, Language::GAMETYPETIMETRIAL, Language::GAMETYPETIMETRIALHINT);
     questButton = addModeButton(*this, 1, Language::GAMETYPEADVENTURE, Language::GAMETYPEADVENTUREHINT);
     puzzleButton = addModeButton(*this, 2, Language::GAMETYPEPUZZLE, Language::GAMETYPEPUZZLEHINT);
-    // The action and puzzle games are not playable yet.
-    actionButton->disabled = true;
-    puzzleButton->disabled = true;
     MenuLayout::addBackButton(*this);
 }
 
 void ContextGametypes::tickContents(double time, double frameDt)
 {
     Context::tickContents(time, frameDt);
-    if (questButton->wasClicked()) {
-        GameController* game = new GameControllerAdventure();
+    const std::pair<MenuButton*, GameController* (*)()> modes[] = {
+        {actionButton, newGame<GameControllerTimeTrial>},
+        {questButton, newGame<GameControllerAdventure>},
+        {puzzleButton, newGame<GameControllerPuzzle>},
+    };
+    for (const auto& [button, makeGame] : modes) {
+        if (!button->wasClicked())
+            continue;
+        GameController* game = makeGame();
         pGlobal->pContextManager->pushContext(game);
         game->startGame();
         bFinished = true;

@@ -3,8 +3,7 @@
 // start button over itself. It shows a title, one button per game mode
 // (action, quest, puzzle, in the order of the game-mode index) and a back
 // button. Choosing a mode creates that mode's controller, pushes it, starts
-// it and closes this screen; Back or Escape only close it. The action and
-// puzzle buttons stay disabled until their modes exist. The screen stack
+// it and closes this screen; Back or Escape only close it. The screen stack
 // ticks it and deletes it when it is finished. Main thread only.
 #include "ContextMenu.h"
 

@@ -1,11 +1,13 @@
 // The game-mode selection screen, opened and used through the player's
-// input: the quest button starts one quest game over the main menu; Back and
-// Escape return to the menu without a game.
+// input: each mode button starts one game of its mode over the main menu;
+// Back and Escape return to the menu without a game.
 #include "GameHarness.h"
 
 #include "ContextGametypes.h"
 #include "ContextManager.h"
 #include "GameControllerAdventure.h"
+#include "GameControllerPuzzle.h"
+#include "GameControllerTimeTrial.h"
 #include "MenuButton.h"
 #include "MenuLayout.h"
 #include "MyContextMain.h"
@@ -70,30 +72,43 @@ TEST(ContextGametypes, BackOrEscapeReturnsToTheMenuWithoutAGame)
 
 // The closed selection screen waits under the game until the stack pops it
 // with the game.
-TEST(ContextGametypes, QuestStartsOneQuestGameOverTheMainMenu)
+TEST(ContextGametypes, EachModeButtonStartsOneGameOfItsModeOverTheMainMenu)
 {
     GameHarness& game = GameHarness::get();
     MyContextMain* menu = game.mainMenu();
     ASSERT_NE(menu, nullptr);
     const int screens = game.stack()->getChildCount();
-    ContextGametypes* modes = openModeScreen(game);
-    ASSERT_NE(modes, nullptr);
-    clickOn(modes->questButton);
-    game.step(2);
-    GameControllerAdventure* quest = game.active<GameControllerAdventure>();
-    ASSERT_NE(quest, nullptr);
-    EXPECT_EQ(game.currentGame(), quest);
-    EXPECT_NE(quest->state, 0);
-    EXPECT_EQ(gamesOnTheStack(game), 1);
-    EXPECT_EQ(static_cast<KivBase*>(quest->pPrev), modes);
-    EXPECT_TRUE(modes->bFinished);
-    EXPECT_EQ(static_cast<KivBase*>(modes->pPrev), menu);
+    const struct {
+        MenuButton* ContextGametypes::*button;
+        bool (*isOfTheMode)(const GameController*);
+    } rows[] = {
+        {&ContextGametypes::actionButton,
+         [](const GameController* g) { return dynamic_cast<const GameControllerTimeTrial*>(g) != nullptr; }},
+        {&ContextGametypes::questButton,
+         [](const GameController* g) { return dynamic_cast<const GameControllerAdventure*>(g) != nullptr; }},
+        {&ContextGametypes::puzzleButton,
+         [](const GameController* g) { return dynamic_cast<const GameControllerPuzzle*>(g) != nullptr; }},
+    };
+    for (const auto& row : rows) {
+        ContextGametypes* modes = openModeScreen(game);
+        ASSERT_NE(modes, nullptr);
+        clickOn(modes->*row.button);
+        game.step(2);
+        GameController* started = game.active<GameController>();
+        ASSERT_NE(started, nullptr);
+        EXPECT_TRUE(row.isOfTheMode(started));
+        EXPECT_EQ(game.currentGame(), started);
+        EXPECT_NE(started->state, 0);
+        EXPECT_EQ(gamesOnTheStack(game), 1);
+        EXPECT_EQ(static_cast<KivBase*>(started->pPrev), modes);
+        EXPECT_TRUE(modes->bFinished);
+        EXPECT_EQ(static_cast<KivBase*>(modes->pPrev), menu);
 
-    quest->bFinished = true;
-    ASSERT_TRUE(game.stepUntil([&] { return game.activeScreen() == menu; }, 100));
-    EXPECT_EQ(game.stack()->getChildCount(), screens);
-    EXPECT_EQ(game.currentGame(), nullptr);
+        started->bFinished = true;
+        ASSERT_TRUE(game.stepUntil([&] { return game.activeScreen() == menu; }, 100));
+        EXPECT_EQ(game.stack()->getChildCount(), screens);
+        EXPECT_EQ(game.currentGame(), nullptr);
+    }
 }
-
 }
 }
