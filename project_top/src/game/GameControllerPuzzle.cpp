@@ -134,8 +134,10 @@ Solution* GameControllerPuzzle::houseSolution()
         delete stored;
         stored = nullptr;
     }
-    if (!stored)
-        stored = new Solution(resource<SolutionData>(formatString("solution%dx%d", house->sizeX, house->sizeY).c_str()));
+    if (!stored) {
+        const UString key = formatString("solution%dx%d", house->sizeX, house->sizeY);
+        stored = new Solution(resource<SolutionData>(key.c_str()));
+    }
     return stored;
 }
 

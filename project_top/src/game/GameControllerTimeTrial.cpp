@@ -141,7 +141,8 @@ void GameControllerTimeTrial::beginPlay()
     hud->showThermometer = true;
 
     if (pGlobal->hst.bInGameHelp && housesPlayed == 0) {
-        ArrowMessage* arrow = new ArrowMessage(-230.0f, -146.0f, 0.0f, UColor(192, 255, 0, 255), POINT_LEFT, "fill this!");
+        ArrowMessage* arrow =
+            new ArrowMessage(-230.0f, -146.0f, 0.0f, UColor(192, 255, 0, 255), POINT_LEFT, "fill this!");
         arrow->arrowPosition = V3(0.0f, -40.0f, 0.0f);
         arrow->lifetime = 4.0;
         bonusLayer->addChildLast(arrow);

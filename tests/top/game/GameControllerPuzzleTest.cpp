@@ -13,7 +13,9 @@
 #include "PlayerData.h"
 #include "RenderableText.h"
 #include "RenderableTimed.h"
+#include "ResourceManager.h"
 #include "Solution.h"
+#include "SolutionData.h"
 #include "SolutionPath.h"
 
 #include <gtest/gtest.h>
@@ -155,6 +157,10 @@ bool solve(GameSession& session, GameControllerPuzzle* puzzle)
 TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleWhichIsContinuedLater)
 {
     GameSession session(puzzleHarness());
+    // A stored solution that does not fit the house is drawn again.
+    Solution*& stored = getMyGlobal()->solutions[0][0];
+    delete stored;
+    stored = new Solution(pKiv->pResourceManager->findAs<SolutionData>("solution5x5"));
     GameControllerPuzzle* puzzle = startPuzzle(session, 4, false);
     ASSERT_TRUE(session.playUntil([&] { return puzzle->state == Controller::STATE_PLAY; }));
     const Chain chain = solutionChain(puzzle);

@@ -218,7 +218,8 @@ TEST(Action, AtMostThreePartnerHintsAGameAndNoneWithoutTheHelpSetting)
         for (Smiley* smiley : present) {
             const BasicLink* before = action->effectLayer->pLastChild;
             session.click(smiley);
-            const ArrowMessage* hint = dynamic_cast<ArrowMessage*>(static_cast<KivBase*>(action->effectLayer->pLastChild));
+            const ArrowMessage* hint =
+                dynamic_cast<ArrowMessage*>(static_cast<KivBase*>(action->effectLayer->pLastChild));
             if (hint && hint != before && hint->caption == "matching smiley") {
                 ++hints;
                 const auto partner = std::find_if(present.begin(), present.end(),
