@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -163,12 +162,8 @@ TEST(LanguageLookupDeathTest, UnknownNameWithReportingIsFatal)
 {
     Language language;
     language.setCurrentLanguage(0);
-    EXPECT_EXIT(
-        {
-            dup2(STDERR_FILENO, STDOUT_FILENO);
-            language.getTextByString("NOSUCHTEXT", true);
-        },
-        ::testing::ExitedWithCode(255), "Unknown string identifier 'NOSUCHTEXT'");
+    EXPECT_EXIT(language.getTextByString("NOSUCHTEXT", true), ::testing::ExitedWithCode(255),
+                "Unknown string identifier 'NOSUCHTEXT'");
 }
 
 TEST(LanguageSelection, TextsReadEnglishBeforeAnyLanguageIsSelected)

@@ -60,18 +60,10 @@ TEST(SkinFile, SectionNumberIsTheIndex)
 TEST(SkinFile, MissingRequiredKeyIsFatal)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    EXPECT_EXIT(
-        {
-            dup2(2, 1);
-            parse("[Skin 0]\nleft=1\ntop=2\nwidth=3\n[Skin 2]\nleft=1\n");
-        },
-        ::testing::ExitedWithCode(255), "Key 'height' could not be found in section 'Skin 0'.");
-    EXPECT_EXIT(
-        {
-            dup2(2, 1);
-            parse("[Skin 0]\nleft=1\ntop=2\nwidth=3\nheight=4\n[Skin 2]\nleft=1\n");
-        },
-        ::testing::ExitedWithCode(255), "Key 'left' could not be found in section 'Skin 1'.");
+    EXPECT_EXIT(parse("[Skin 0]\nleft=1\ntop=2\nwidth=3\n[Skin 2]\nleft=1\n"), ::testing::ExitedWithCode(255),
+                "Key 'height' could not be found in section 'Skin 0'.");
+    EXPECT_EXIT(parse("[Skin 0]\nleft=1\ntop=2\nwidth=3\nheight=4\n[Skin 2]\nleft=1\n"), ::testing::ExitedWithCode(255),
+                "Key 'left' could not be found in section 'Skin 1'.");
 }
 
 TEST(SkinShape, PointTestIsClosedLeftAndBottom)
@@ -238,12 +230,7 @@ TEST(VertexBufferDraw, UnknownPrimitiveIsFatal)
 {
     ::testing::FLAGS_gtest_death_test_style = "threadsafe";
     VertexBuffer buffer(3);
-    EXPECT_EXIT(
-        {
-            dup2(2, 1);
-            buffer.draw(nullptr, 6, 0, -1);
-        },
-        ::testing::ExitedWithCode(255), "Unknown primitive type 6");
+    EXPECT_EXIT(buffer.draw(nullptr, 6, 0, -1), ::testing::ExitedWithCode(255), "Unknown primitive type 6");
 }
 
 } // namespace
