@@ -16,8 +16,11 @@ TEST(MemoryIniFile, ParseRules)
                         "lower=yes\n"
                         "d=2.5\n"
                         "bad=abc\n"
-                        "x\n";
-    ini.parse(text, sizeof(text) - 1);
+                        "x\n"
+                        "=no key\n"
+                        "[unclosed\n"
+                        "[\n";
+    EXPECT_EQ(ini.parse(text, sizeof(text) - 1), 4) << "lines neither a section header nor a key are dropped";
     struct Case {
         const char* section;
         const char* key;
@@ -32,8 +35,8 @@ TEST(MemoryIniFile, ParseRules)
     EXPECT_FALSE(ini.getBool("Second", "lower")) << "only a leading 'Y' is true";
     EXPECT_DOUBLE_EQ(ini.getDouble("Second", "d"), 2.5);
     EXPECT_EQ(ini.getInt("Second", "bad"), 0);
-    EXPECT_TRUE(ini.hasSection(""));
-    EXPECT_EQ(ini.getSectionCount(), 3) << "the line 'x' opens a section named by its middle";
+    EXPECT_EQ(ini.getSectionCount(), 2);
+    EXPECT_EQ(ini.getSections()[1].entries.size(), 5u) << "the dropped lines add no keys to the section";
 }
 
 TEST(MemoryIniFile, HasKeyCreatesTheMissingSection)
@@ -59,9 +62,10 @@ TEST(MemoryIniFile, WrittenFileReadsBackTheSame)
                                    "[KivAudio]\nbMute=Yes\nmixBufferDuration=0.10000000\n\n"
                                    "[KivGraphics]\nfovWidth=640\n\n");
     MemoryIniFile again;
-    ASSERT_TRUE(again.readFile(path));
+    UString reason;
+    ASSERT_EQ(again.readFile(path, 4096, reason), PlayerFileRead::READ);
     EXPECT_EQ(again.toText(), ini.toText());
-    EXPECT_FALSE(again.readFile(home.workFolder() + "/missing.cfg"));
+    EXPECT_EQ(again.readFile(home.workFolder() + "/missing.cfg", 4096, reason), PlayerFileRead::MISSING);
     EXPECT_FALSE(ini.writeFile(home.workFolder() + "/no/such/folder/x.cfg"));
 }
 

@@ -16,7 +16,8 @@ TEST(MemoryIniFile, WrittenFileReadsBackWithEveryTypeAndSection)
     ASSERT_TRUE(written.writeFile(folder.file("Glimmerdaledemo.cfg")));
 
     MemoryIniFile read;
-    ASSERT_TRUE(read.readFile(folder.file("Glimmerdaledemo.cfg")));
+    UString reason;
+    ASSERT_EQ(read.readFile(folder.file("Glimmerdaledemo.cfg"), 4096, reason), PlayerFileRead::READ);
     EXPECT_EQ(read.getSectionCount(), 3);
     EXPECT_EQ(read.getString("Kiv", "warning"), "Do NOT modify this file unless you are explicitly instructed to do so!");
     EXPECT_EQ(read.getInt("KivAudio", "frequency"), -7) << "the later value replaced the first";

@@ -71,14 +71,18 @@ TEST(PackedFile, AnyMismatchAnswersFalseAndLeavesTheBufferAlone)
         {"digest changed", with([](Bytes& b) { b[30] ^= 1; }), NAME, VERSION, 1048},
         {"payload changed", with([](Bytes& b) { b[PackedFile::HEADER_SIZE + 3] ^= 1; }), NAME, VERSION, 1048},
     };
+    UString error;
     for (const Case& c : cases) {
         Bytes buffer(c.size, 0xEE);
-        EXPECT_FALSE(PackedFile::unpack(c.bytes.data(), c.bytes.size(), c.fileName, c.version, buffer.data(), c.size))
+        error.clear();
+        EXPECT_FALSE(PackedFile::unpack(c.bytes.data(), c.bytes.size(), c.fileName, c.version, buffer.data(), c.size,
+                                        error))
             << c.what;
+        EXPECT_FALSE(error.empty()) << c.what << ": the reason is given";
         EXPECT_EQ(buffer, Bytes(c.size, 0xEE)) << c.what;
     }
     Bytes buffer(1048);
-    EXPECT_TRUE(PackedFile::unpack(good.data(), good.size(), NAME, VERSION, buffer.data(), buffer.size()));
+    EXPECT_TRUE(PackedFile::unpack(good.data(), good.size(), NAME, VERSION, buffer.data(), buffer.size(), error));
     EXPECT_EQ(buffer, data);
 }
 
@@ -90,7 +94,9 @@ TEST(PackedFile, DigestMatchingPayloadOfTheWrongSizeIsRejected)
     Bytes container = PackedFile::pack(NAME, VERSION, small.data(), small.size());
     container[20] = 200;
     Bytes buffer(200, 0xEE);
-    EXPECT_FALSE(PackedFile::unpack(container.data(), container.size(), NAME, VERSION, buffer.data(), buffer.size()));
+    UString error;
+    EXPECT_FALSE(
+        PackedFile::unpack(container.data(), container.size(), NAME, VERSION, buffer.data(), buffer.size(), error));
     EXPECT_EQ(buffer, Bytes(200, 0xEE));
 }
 
