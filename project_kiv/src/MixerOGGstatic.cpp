@@ -1,7 +1,6 @@
 #include "MixerOGGstatic.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -28,7 +27,7 @@ MixerOGGstatic::MixerOGGstatic(MemoryFile* file, bool loopAtEnd, int playbacks)
     dataSize = 2 * framesStored;
     dataCapacity = dataSize;
     data = new float[std::max(dataCapacity, 1)];
-    std::memcpy(data, decoded.data(), sizeof(float) * static_cast<size_t>(dataSize));
+    std::copy(decoded.begin(), decoded.begin() + dataSize, data);
     pFile = nullptr;
 }
 
