@@ -1,6 +1,7 @@
 #include "FileManager.h"
 #include "FileTestSupport.h"
 #include "PackedFile.h"
+#include "PermissionsObeyed.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -111,6 +112,30 @@ TEST(PackedFile, DamagedOrMissingFileOnDiskLoadsNothing)
     ASSERT_EQ(mkdir(folder.file("dir.hst").c_str(), 0755), 0);
     EXPECT_FALSE(files.loadPackedFile(folder.path(), "dir.hst", VERSION, buffer.data(), buffer.size())) << "folder";
     EXPECT_EQ(buffer, Bytes(64, 0xEE));
+}
+
+TEST(PackedFile, ADamagedFileThatCannotBeKeptAsideIsNeverReplaced)
+{
+    ScratchFolder folder;
+    FileManager files;
+    const Bytes damaged(10, 'x');
+    writeBytes(folder.file(NAME), damaged);
+    // An older kept copy stands in the way: a folder holding a file that
+    // may not be deleted.
+    const std::string older = folder.file(std::string(NAME) + ".damaged");
+    ASSERT_EQ(mkdir(older.c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((older + "/locked").c_str(), 0755), 0);
+    writeBytes(older + "/locked/file", {1});
+    chmod((older + "/locked").c_str(), 0555);
+    Bytes buffer(64);
+    {
+        PermissionsObeyed obeyed;
+        EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size()));
+    }
+    const Bytes fresh = block(64, 4);
+    files.savePackedFile(folder.path(), NAME, VERSION, fresh.data(), fresh.size());
+    EXPECT_EQ(readBytes(folder.file(NAME)), damaged) << "the damaged file is still there";
+    chmod((older + "/locked").c_str(), 0755);
 }
 
 TEST(PackedFile, FailedSaveKeepsThePreviousGoodCopy)
