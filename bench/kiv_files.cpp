@@ -1,7 +1,10 @@
 // Reading every entry of a 20 MB data archive through the file manager
-// against reading the same files loose from disk, and TGA decoding speed.
+// against reading the same files loose from disk, TGA decoding speed, and
+// parsing a configuration file of the largest size read, whatever it holds.
 #include "FileManager.h"
+#include "Kiv.h"
 #include "MemoryImageFile.h"
+#include "MemoryIniFile.h"
 #include "TemporaryFolder.h"
 #include "WadArchive.h"
 #include "WadWriter.h"
@@ -108,5 +111,27 @@ void BM_DecodeTGA(benchmark::State& state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(tga.size()));
 }
 BENCHMARK(BM_DecodeTGA)->Arg(256)->Arg(1024)->Unit(benchmark::kMicrosecond);
+
+// 1 MB of one kind of line: 0 distinct keys in one section, 1 a section per
+// key, 2 the same key again and again, 3 lines that are dropped. The times
+// should differ by small factors, not by orders of magnitude.
+void BM_ParseConfiguration(benchmark::State& state)
+{
+    std::string text;
+    for (int i = 0; text.size() < Kiv::MAX_CONFIG_SIZE - 32; ++i) {
+        switch (state.range(0)) {
+        case 0: text += "key" + std::to_string(i) + "=1\n"; break;
+        case 1: text += "[s" + std::to_string(i) + "]\nk=1\n"; break;
+        case 2: text += "key=" + std::to_string(i) + "\n"; break;
+        default: text += "garbage" + std::to_string(i) + "\n"; break;
+        }
+    }
+    for (auto _ : state) {
+        MemoryIniFile ini;
+        benchmark::DoNotOptimize(ini.parse(text.data(), text.size()));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+BENCHMARK(BM_ParseConfiguration)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -168,48 +168,6 @@ bool startsWithNoCase(const std::string& text, const char* prefix)
     return true;
 }
 
-bool parseResponse(const std::string& raw, size_t maxBody, HttpClient::Response& response)
-{
-    size_t headerEnd = raw.find("\r\n\r\n");
-    size_t bodyStart = headerEnd == std::string::npos ? std::string::npos : headerEnd + 4;
-    if (headerEnd == std::string::npos) {
-        headerEnd = raw.find("\n\n");
-        bodyStart = headerEnd == std::string::npos ? std::string::npos : headerEnd + 2;
-    }
-    if (headerEnd == std::string::npos) {
-        response.error = "response has no complete header";
-        return false;
-    }
-    int major = 0, minor = 0, code = 0;
-    if (std::sscanf(raw.c_str(), "HTTP/%d.%d %3d", &major, &minor, &code) != 3 || code < 100 || code > 999) {
-        response.error = "response has no valid status line";
-        return false;
-    }
-    response.statusCode = code;
-    std::string body = raw.substr(bodyStart);
-    size_t lineStart = raw.find('\n') + 1;
-    while (lineStart < headerEnd) {
-        size_t lineEnd = raw.find('\n', lineStart);
-        std::string line = raw.substr(lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
-        if (!startsWithNoCase(line, "content-length:"))
-            continue;
-        char* end = nullptr;
-        unsigned long long declared = std::strtoull(line.c_str() + 15, &end, 10);
-        if (declared > body.size()) {
-            response.error = "response cut short";
-            return false;
-        }
-        body.resize(static_cast<size_t>(declared));
-    }
-    if (body.size() > maxBody) {
-        response.error = formatString("response larger than %zu bytes", maxBody);
-        return false;
-    }
-    response.body = std::move(body);
-    return true;
-}
-
 bool safeText(const std::string& text)
 {
     for (unsigned char c : text)
@@ -250,6 +208,48 @@ bool HttpClient::parseUrl(const UString& url, Url& parsed)
     if (pathStart != std::string::npos)
         result.path = url.substr(pathStart);
     parsed = result;
+    return true;
+}
+
+bool HttpClient::parseResponse(const std::string& raw, size_t maxBody, Response& response)
+{
+    size_t headerEnd = raw.find("\r\n\r\n");
+    size_t bodyStart = headerEnd == std::string::npos ? std::string::npos : headerEnd + 4;
+    if (headerEnd == std::string::npos) {
+        headerEnd = raw.find("\n\n");
+        bodyStart = headerEnd == std::string::npos ? std::string::npos : headerEnd + 2;
+    }
+    if (headerEnd == std::string::npos) {
+        response.error = "response has no complete header";
+        return false;
+    }
+    int major = 0, minor = 0, code = 0;
+    if (std::sscanf(raw.c_str(), "HTTP/%d.%d %3d", &major, &minor, &code) != 3 || code < 100 || code > 999) {
+        response.error = "response has no valid status line";
+        return false;
+    }
+    response.statusCode = code;
+    std::string body = raw.substr(bodyStart);
+    size_t lineStart = raw.find('\n') + 1;
+    while (lineStart < headerEnd) {
+        size_t lineEnd = raw.find('\n', lineStart);
+        std::string line = raw.substr(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd + 1;
+        if (!startsWithNoCase(line, "content-length:"))
+            continue;
+        char* end = nullptr;
+        unsigned long long declared = std::strtoull(line.c_str() + 15, &end, 10);
+        if (declared > body.size()) {
+            response.error = "response cut short";
+            return false;
+        }
+        body.resize(static_cast<size_t>(declared));
+    }
+    if (body.size() > maxBody) {
+        response.error = formatString("response larger than %zu bytes", maxBody);
+        return false;
+    }
+    response.body = std::move(body);
     return true;
 }
 

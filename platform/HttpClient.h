@@ -41,6 +41,11 @@ public:
     // Splits "http://host[:port][/path]"; false for anything else (other
     // schemes, bad ports, spaces or control characters).
     static bool parseUrl(const UString& url, Url& parsed);
+    // Reads a whole HTTP/1.x response as it came off the wire: the status
+    // line, the headers (a Content-Length cuts the body to its length) and a
+    // body of at most maxBody bytes. False, with the reason in response.error,
+    // for anything else; it never trusts a length it is given.
+    static bool parseResponse(const std::string& raw, size_t maxBody, Response& response);
     // Sends body to url with the given Content-Type and reads the reply.
     // True when a complete response arrived, whatever its status code.
     // Setting *pCancel from another thread makes it give up within about

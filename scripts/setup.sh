@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs, then configures and builds it
 # (the build also generates the game's data into build/data).
+#   scripts/setup.sh             the normal build, in build/
+#   scripts/setup.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer,
+#                                without the benchmarks, in build-sanitize/
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${KIV_BUILD_DIR:-$ROOT/build}"
+CMAKE_OPTIONS=()
+if [ "${1:-}" = "--sanitize" ]; then
+  BUILD="${KIV_SANITIZE_BUILD_DIR:-$ROOT/build-sanitize}"
+  CMAKE_OPTIONS=(-DKIV_SANITIZE=ON -DKIV_BUILD_BENCHMARKS=OFF)
+fi
 
 PACKAGES=(
   build-essential cmake pkg-config
@@ -28,5 +36,5 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y "${missing[@]}"
 fi
 
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${CMAKE_OPTIONS[@]}"
 cmake --build "$BUILD" -j"$(nproc)"

@@ -36,13 +36,22 @@ void ErrorManager::verror(const char* format, va_list args)
     Logger* logger = pKiv ? pKiv->pLogger : nullptr;
     if (logger)
         logger->log("%s(): %s", "error", report.c_str());
-    std::printf("*** ERROR *** %s\n", report.c_str());
-    std::fflush(stdout);
+    printReport(report);
     if (logger) {
         logger->log("%s(): %s", "error", "Forced exit.");
         logger->keepAs(getCrashLogPath());
     }
     std::_Exit(-1);
+}
+
+// Standard output is where the report has always gone; standard error is
+// where a player starting the game from a terminal, or a script, looks.
+void ErrorManager::printReport(const UString& report)
+{
+    std::printf("*** ERROR *** %s\n", report.c_str());
+    std::fflush(stdout);
+    std::fprintf(stderr, "*** ERROR *** %s\n", report.c_str());
+    std::fflush(stderr);
 }
 
 void ErrorManager::releaseDisplay()
@@ -98,10 +107,7 @@ void kivFatal(const char* format, ...)
     va_end(args);
     if (pKiv && pKiv->pLogger)
         pKiv->pLogger->log("%s(): %s", "error", report.c_str());
-    std::printf("*** ERROR *** %s\n", report.c_str());
-    std::fflush(stdout);
-    std::fprintf(stderr, "*** ERROR *** %s\n", report.c_str());
-    std::fflush(stderr);
+    ErrorManager::printReport(report);
     std::_Exit(-1);
 }
 

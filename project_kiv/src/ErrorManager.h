@@ -24,13 +24,15 @@ public:
 
     // Sets the engine's shutdown flag, releases the mouse, saves the crash
     // screenshot, leaves full screen, logs the report under "error", prints
-    // "*** ERROR *** %s\n" on standard output, logs "Forced exit.", keeps the
-    // log as the crash log and exits with status -1.
+    // "*** ERROR *** %s\n" on standard output and standard error, logs
+    // "Forced exit.", keeps the log as the crash log and exits with status -1.
     [[noreturn]] void error(const char* format, ...) __attribute__((format(printf, 2, 3)));
     [[noreturn]] void verror(const char* format, va_list args);
     static const char* glErrorToString(unsigned int code);
     static UString getCrashLogPath();
     static UString getCrashScreenshotPath();
+    // "*** ERROR *** %s\n" on standard output and standard error.
+    static void printReport(const UString& report);
 
 private:
     void releaseDisplay();

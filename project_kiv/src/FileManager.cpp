@@ -6,9 +6,13 @@
 #include "Logger.h"
 #include "MemoryInputFile.h"
 #include "PackedFile.h"
+#include "PlayerFile.h"
 #include "ReplaceFile.h"
 #include "WadArchive.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -41,10 +45,17 @@ FileManager::~FileManager() = default;
 
 bool FileManager::useWad(const UString& archiveName)
 {
-    if (!isRegularFile(archiveName)) {
-        KIV_LOG("Archive '%s' not found.", archiveName.c_str());
-        return false;
+    // Opened once here first so that a missing archive, one that cannot be
+    // read and a damaged one each get their own report.
+    const int probe = ::open(archiveName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0) {
+        if (errno == ENOENT) {
+            KIV_LOG("Archive '%s' not found.", archiveName.c_str());
+            return false;
+        }
+        KIV_ERROR("Archive '%s' cannot be read: %s.", archiveName.c_str(), std::strerror(errno));
     }
+    close(probe);
     UString error;
     std::unique_ptr<WadArchive> archive = WadArchive::openFile(archiveName, error);
     if (!archive)
@@ -89,8 +100,12 @@ void FileManager::savePackedFile(const UString& folder, const UString& fileName,
 {
     if (size == 0)
         return;
-    const std::vector<unsigned char> bytes = PackedFile::pack(fileName, versionText, data, size);
     const UString path = folder + "/" + fileName;
+    if (!mayReplace(path)) {
+        KIV_LOG("Not saving '%s': the damaged file there could not be kept.", path.c_str());
+        return;
+    }
+    const std::vector<unsigned char> bytes = PackedFile::pack(fileName, versionText, data, size);
     UString error;
     if (!replaceFile(path, bytes, error))
         KIV_LOG("Could not save '%s'.", path.c_str());
@@ -102,13 +117,37 @@ bool FileManager::loadPackedFile(const UString& folder, const UString& fileName,
     if (size == 0)
         return true;
     const UString path = folder + "/" + fileName;
-    if (!isRegularFile(path))
+    std::vector<unsigned char> bytes;
+    UString reason;
+    switch (readPlayerFile(path, PackedFile::maxContainerSize(size), bytes, reason)) {
+    case PlayerFileRead::MISSING:
         return false;
-    std::unique_ptr<DiskInputFile> file = DiskInputFile::open(path);
-    if (!file || file->getSize() > PackedFile::maxContainerSize(size))
+    case PlayerFileRead::FAILED:
+        keepDamaged(path, reason);
         return false;
-    std::vector<unsigned char> bytes(file->getSize());
-    if (file->read(bytes.data(), bytes.size()) != bytes.size())
-        return false;
-    return PackedFile::unpack(bytes.data(), bytes.size(), fileName, versionText, buffer, size);
+    case PlayerFileRead::READ:
+        break;
+    }
+    if (PackedFile::unpack(bytes.data(), bytes.size(), fileName, versionText, buffer, size, reason))
+        return true;
+    keepDamaged(path, reason);
+    return false;
+}
+
+void FileManager::keepDamaged(const UString& path, const UString& reason)
+{
+    const UString kept = damagedFileName(path);
+    UString error;
+    if (keepDamagedFile(path, error)) {
+        KIV_LOG("Kept '%s' as '%s': %s.", path.c_str(), kept.c_str(), reason.c_str());
+        return;
+    }
+    unreplaceable.insert(path);
+    KIV_LOG("Could not keep '%s' as '%s' (%s): %s; it will not be replaced.", path.c_str(), kept.c_str(),
+            error.c_str(), reason.c_str());
+}
+
+bool FileManager::mayReplace(const UString& path) const
+{
+    return unreplaceable.count(path) == 0;
 }

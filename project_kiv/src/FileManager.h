@@ -7,11 +7,13 @@
 //
 // Damaged game data is fatal, naming the file: a broken archive when it is
 // made current, a broken entry when it is opened. Damaged player files are
-// never fatal: loadPackedFile just answers false.
+// never fatal, and never lost: loadPackedFile answers false and keeps the
+// file aside under its name with ".damaged" added (PlayerFile.h).
 #include "InputFile.h"
 #include "UString.h"
 
 #include <memory>
+#include <unordered_set>
 
 class WadArchive;
 
@@ -24,7 +26,7 @@ public:
 
     // Makes the named archive the source of every later request. A missing
     // archive answers false and leaves the previous source (archive or disk)
-    // in place; a damaged one is fatal.
+    // in place; one that cannot be read, or is damaged, is fatal.
     bool useWad(const UString& archiveName);
     // True when the name is an archive entry (archive mode) or a readable
     // regular file (disk mode). A leading "./" is ignored.
@@ -40,16 +42,28 @@ public:
     // Packs size bytes into the packed data container (PackedFile.h) and
     // writes it as folder + "/" + fileName: first to a temporary file in the
     // same folder, flushed, then renamed over the old file, so a failed save
-    // never loses the previous good copy. Does nothing when size is 0.
+    // never loses the previous good copy. Does nothing when size is 0, or
+    // when a damaged file there could not be kept aside (mayReplace).
     // Failures are logged, not reported.
     void savePackedFile(const UString& folder, const UString& fileName, const UString& versionText,
                         const void* data, size_t size);
     // Reads and checks such a file and copies exactly size bytes into buffer.
-    // True without reading when size is 0; false, the buffer untouched, when
-    // the file is missing, damaged, of another version, name or size.
+    // True without reading when size is 0. False, the buffer untouched, when
+    // the file is missing, or when it cannot be read or fails its checks
+    // (damaged, of another version, name or size): such a file is first
+    // kept aside with keepDamaged.
     bool loadPackedFile(const UString& folder, const UString& fileName, const UString& versionText,
                         void* buffer, size_t size);
+    // Moves a player file that cannot be read or fails its checks out of the
+    // way of the next save: renames it with ".damaged" added (replacing an
+    // older one) and logs one line saying so and why (reason, in words).
+    // When it cannot be moved it stays, and mayReplace holds it from then on.
+    void keepDamaged(const UString& path, const UString& reason);
+    // False for a damaged file that could not be kept aside: writing over it
+    // would lose it.
+    bool mayReplace(const UString& path) const;
 
 private:
     std::unique_ptr<WadArchive> pArchive;
+    std::unordered_set<UString> unreplaceable;
 };

@@ -97,7 +97,11 @@ void Kiv::readConfiguration()
     // Set before the file is read so that the warning stays the file's first
     // key whatever the stored file looks like.
     pConfig->setString(CONFIG_SECTION, "warning", CONFIG_WARNING);
-    pConfig->readFile(getConfigPath());
+    // A file that cannot be read whole would be replaced by the defaults at
+    // shutdown: it is kept aside instead, never lost.
+    UString reason;
+    if (pConfig->readFile(getConfigPath(), MAX_CONFIG_SIZE, reason) == PlayerFileRead::FAILED)
+        pFileManager->keepDamaged(getConfigPath(), reason);
     pConfig->setString(CONFIG_SECTION, "warning", CONFIG_WARNING);
     bDebugOutput = pConfig->readInt(CONFIG_SECTION, "debugCode", 0) == DEBUG_ACCESS_CODE;
     debugLevel = pConfig->readInt(CONFIG_SECTION, "debugLevel", 0);
@@ -147,7 +151,10 @@ Kiv::~Kiv()
     deleteService(pResourceManager);
     KIV_LOG("10...");
     pConfig->setInt(CONFIG_SECTION, "defaultLanguage", defaultLanguage);
-    if (!pConfig->writeFile(getConfigPath()))
+    if (!pFileManager->mayReplace(getConfigPath()))
+        KIV_LOG("Not writing the configuration file '%s': the damaged file there could not be kept.",
+                getConfigPath().c_str());
+    else if (!pConfig->writeFile(getConfigPath()))
         KIV_LOG("Could not write the configuration file '%s'.", getConfigPath().c_str());
     KIV_LOG("11...");
     deleteService(pConfig);

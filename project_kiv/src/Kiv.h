@@ -11,10 +11,13 @@
 // Configuration: engine keys live in section "Kiv" of
 // <data folder>/Glimmerdaledemo.cfg; edition settings come from the read-only
 // Glimmerdaledemo.cfg.static in the working folder ([Language]
-// bMultilanguage, singleLanguage; [Graphics] ditherDepth).
+// bMultilanguage, singleLanguage; [Graphics] ditherDepth). A configuration
+// file that cannot be read, or is larger than MAX_CONFIG_SIZE, is kept as
+// "Glimmerdaledemo.cfg.damaged" and the run starts from the defaults.
 #include "FrameStatistics.h"
 #include "UString.h"
 
+#include <cstddef>
 #include <cstdint>
 
 union SDL_Event;
@@ -45,6 +48,9 @@ public:
     static constexpr int DEBUG_ACCESS_CODE = 271828;
     static constexpr const char* CONFIG_SECTION = "Kiv";
     static constexpr const char* CONFIG_WARNING = "Do NOT modify this file unless you are explicitly instructed to do so!";
+    // A configuration file larger than this is damaged: it is kept aside and
+    // the defaults take its place.
+    static constexpr size_t MAX_CONFIG_SIZE = 1 << 20;
 
     Kiv();
     ~Kiv();

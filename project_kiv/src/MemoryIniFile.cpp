@@ -3,6 +3,7 @@
 #include "ErrorManager.h"
 #include "FileManager.h"
 #include "Kiv.h"
+#include "Logger.h"
 #include "ReplaceFile.h"
 
 #include <cstdio>
@@ -31,12 +32,13 @@ MemoryIniFile::MemoryIniFile(const UString& fileName)
         return;
     std::vector<char> text(file->getSize());
     size_t got = file->read(text.data(), text.size());
-    parse(text.data(), got);
+    logDropped(parse(text.data(), got), fileName);
 }
 
-void MemoryIniFile::parse(const char* text, size_t size)
+int MemoryIniFile::parse(const char* text, size_t size)
 {
     Section* current = nullptr;
+    int dropped = 0;
     size_t start = 0;
     while (start < size) {
         size_t end = start;
@@ -46,40 +48,34 @@ void MemoryIniFile::parse(const char* text, size_t size)
         start = end + 1;
         if (line.empty())
             continue;
-        size_t equals = line.find('=');
-        if (equals != std::string::npos) {
+        const size_t equals = line.find('=');
+        if (equals != std::string::npos && equals > 0) {
             if (!current)
                 current = &sectionFor("");
-            UString key = line.substr(0, equals);
-            UString value = line.substr(equals + 1);
-            bool replaced = false;
-            for (auto& entry : current->entries)
-                if (entry.first == key) {
-                    entry.second = value;
-                    replaced = true;
-                }
-            if (!replaced)
-                current->entries.emplace_back(key, value);
+            store(*current, line.substr(0, equals), line.substr(equals + 1));
+        } else if (equals == std::string::npos && line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            current = &sectionFor(line.substr(1, line.size() - 2));
         } else {
-            UString name = line.size() >= 2 ? UString(line.substr(1, line.size() - 2)) : UString();
-            current = &sectionFor(name);
+            ++dropped;
         }
     }
+    return dropped;
 }
 
-bool MemoryIniFile::readFile(const UString& path)
+PlayerFileRead MemoryIniFile::readFile(const UString& path, size_t maxSize, UString& reason)
 {
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    std::vector<char> text;
-    char buffer[4096];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
-        text.insert(text.end(), buffer, buffer + got);
-    std::fclose(file);
-    parse(text.data(), text.size());
-    return true;
+    std::vector<unsigned char> bytes;
+    const PlayerFileRead result = readPlayerFile(path, maxSize, bytes, reason);
+    if (result == PlayerFileRead::READ)
+        logDropped(parse(reinterpret_cast<const char*>(bytes.data()), bytes.size()), path);
+    return result;
+}
+
+void MemoryIniFile::logDropped(int dropped, const UString& fileName)
+{
+    if (dropped > 0)
+        KIV_LOG("Dropped %d lines of '%s' that are neither a section header nor a key with a value.", dropped,
+                fileName.c_str());
 }
 
 UString MemoryIniFile::toText() const
@@ -108,18 +104,14 @@ bool MemoryIniFile::hasSection(const UString& section) const
 
 bool MemoryIniFile::hasKey(const UString& section, const UString& key)
 {
-    for (const auto& entry : sectionFor(section).entries)
-        if (entry.first == key)
-            return true;
-    return false;
+    return find(sectionFor(section), key) != nullptr;
 }
 
 UString MemoryIniFile::getString(const UString& section, const UString& key) const
 {
     if (const Section* found = findSection(section))
-        for (const auto& entry : found->entries)
-            if (entry.first == key)
-                return entry.second;
+        if (const UString* value = find(*found, key))
+            return *value;
     KIV_ERROR("Key '%s' could not be found in section '%s'.", key.c_str(), section.c_str());
 }
 
@@ -150,13 +142,7 @@ float MemoryIniFile::getFloat(const UString& section, const UString& key) const
 
 void MemoryIniFile::setString(const UString& section, const UString& key, const UString& value)
 {
-    Section& target = sectionFor(section);
-    for (auto& entry : target.entries)
-        if (entry.first == key) {
-            entry.second = value;
-            return;
-        }
-    target.entries.emplace_back(key, value);
+    store(sectionFor(section), key, value);
 }
 
 void MemoryIniFile::setInt(const UString& section, const UString& key, int value)
@@ -204,24 +190,36 @@ UString MemoryIniFile::readString(const UString& section, const UString& key, co
 
 MemoryIniFile::Section* MemoryIniFile::findSection(const UString& name)
 {
-    for (Section& section : sections)
-        if (section.name == name)
-            return &section;
-    return nullptr;
+    const auto found = sectionIndex.find(name);
+    return found == sectionIndex.end() ? nullptr : &sections[found->second];
 }
 
 const MemoryIniFile::Section* MemoryIniFile::findSection(const UString& name) const
 {
-    for (const Section& section : sections)
-        if (section.name == name)
-            return &section;
-    return nullptr;
+    const auto found = sectionIndex.find(name);
+    return found == sectionIndex.end() ? nullptr : &sections[found->second];
 }
 
 MemoryIniFile::Section& MemoryIniFile::sectionFor(const UString& name)
 {
     if (Section* found = findSection(name))
         return *found;
-    sections.push_back(Section{name, {}});
+    sectionIndex.emplace(name, sections.size());
+    sections.push_back(Section{name, {}, {}});
     return sections.back();
+}
+
+void MemoryIniFile::store(Section& section, const UString& key, const UString& value)
+{
+    const auto [position, bAdded] = section.keyIndex.emplace(key, section.entries.size());
+    if (bAdded)
+        section.entries.emplace_back(key, value);
+    else
+        section.entries[position->second].second = value;
+}
+
+const UString* MemoryIniFile::find(const Section& section, const UString& key)
+{
+    const auto found = section.keyIndex.find(key);
+    return found == section.keyIndex.end() ? nullptr : &section.entries[found->second].second;
 }

@@ -1,11 +1,18 @@
 #pragma once
 // MemoryIniFile: an ini file held in memory, sections of key/value texts in
-// file order. Parsing: lines trimmed of " \t\r\n", empty lines skipped, a line
-// with '=' is a key and value split at the first '=', any other line opens the
-// section named by the line without its first and last characters. Writing
-// produces "[Section]" and "key=value" lines the parser reads back.
+// file order. Parsing: lines trimmed of " \t\r\n", empty lines skipped, a
+// line with '=' and a key before it is a key and value split at the first
+// '=', a line "[name]" opens the section of that name; any other line is
+// dropped, so a damaged file does not grow sections of garbage that every
+// later save would write again. Writing produces "[Section]" and "key=value"
+// lines the parser reads back. Lookups go through hash indexes, so reading a
+// file takes time in proportion to its size whatever it holds.
+// Main thread (its users are the engine's configuration and loaders).
+#include "PlayerFile.h"
 #include "UString.h"
 
+#include <cstddef>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -15,9 +22,11 @@ public:
     // Reads the file through the file manager when it exists there.
     explicit MemoryIniFile(const UString& fileName);
 
-    void parse(const char* text, size_t size);
-    // Straight from a disk path (the engine configuration); false when unreadable.
-    bool readFile(const UString& path);
+    // Adds what the text holds; returns the number of lines dropped.
+    int parse(const char* text, size_t size);
+    // Straight from a disk path (the engine configuration), a file of at most
+    // maxSize bytes (readPlayerFile); logs the lines it drops.
+    PlayerFileRead readFile(const UString& path, size_t maxSize, UString& reason);
     // Replaces the file whole (ReplaceFile.h): false when it could not be
     // stored, the old file then left as it was.
     bool writeFile(const UString& path) const;
@@ -50,6 +59,8 @@ public:
     struct Section {
         UString name;
         std::vector<std::pair<UString, UString>> entries;
+        // Position of each key in entries.
+        std::unordered_map<UString, size_t> keyIndex;
     };
     const std::vector<Section>& getSections() const { return sections; }
 
@@ -57,6 +68,11 @@ private:
     Section* findSection(const UString& name);
     const Section* findSection(const UString& name) const;
     Section& sectionFor(const UString& name);
+    static void store(Section& section, const UString& key, const UString& value);
+    static const UString* find(const Section& section, const UString& key);
+    static void logDropped(int dropped, const UString& fileName);
 
     std::vector<Section> sections;
+    // Position of each section in sections.
+    std::unordered_map<UString, size_t> sectionIndex;
 };

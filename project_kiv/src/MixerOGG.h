@@ -1,21 +1,18 @@
 #pragma once
 // MixerOGG: the sound source that Mixer channels play: an Ogg Vorbis stream
-// held compressed in a MemoryFile, opened with libvorbisfile through read,
-// seek and tell callbacks that work straight on that memory, and its decoded
+// held compressed in a MemoryFile, decoded by its OggDecoder, and its decoded
 // samples as interleaved stereo floats in data. When and how much is decoded
 // is the subclasses' business: MixerOGGstatic decodes everything at load,
-// MixerOGGstream one chunk at a time while it plays. This family is the only
-// code that talks to libvorbisfile.
+// MixerOGGstream one chunk at a time while it plays. Game data that the
+// decoder cannot handle is fatal here, as every broken game file is.
 //
 // Owned by a Sound or a SoundStream, which first has the Mixer drop every
 // channel of it (Mixer::stopSource) before deleting it. Constructed and
 // destroyed on the main thread; refill runs on SDL's audio thread inside the
 // mix and on the main thread when a channel is made, never both at once.
 #include "KivBase.h"
+#include "OggDecoder.h"
 
-#include <vorbis/vorbisfile.h>
-
-#include <cstddef>
 #include <cstdint>
 
 class MemoryFile;
@@ -35,29 +32,20 @@ public:
     // Called when a channel is made, so that it hears the source from its start.
     virtual void rewind() {}
 
-    // libvorbisfile's memory callbacks; dataSource is the MixerOGG.
-    static size_t readCallback(void* buffer, size_t size, size_t count, void* dataSource);
-    static int seekCallback(void* dataSource, ogg_int64_t offset, int origin);
-    static long tellCallback(void* dataSource);
-
     int32_t rate = 0;          // Hz of the decoded data
     int32_t maxPlaybacks;      // most channels of this source sounding at once
     MemoryFile* pFile;         // compressed stream, not owned
-    OggVorbis_File vf;
+    OggDecoder decoder;
     bool loop;                 // at the end of the data, go on from its start
-    int32_t length = 0;        // samples per channel of the whole stream
+    int32_t length = 0;        // samples per channel the stream announces
     int32_t channels = 0;      // channel count of the stream
     float* data = nullptr;     // interleaved stereo frames, owned
     int32_t dataSize = 0;      // valid floats in data (two per frame)
     int32_t dataCapacity = 0;  // floats allocated for data
-    int32_t readPosition = 0;  // byte offset of the decoder's next read
 
 protected:
-    // The channel count of the link being decoded: a chained file may change
-    // it after the first link, which set channels.
-    int currentChannels();
-    // Writes frames decoded frames of pcm (one array per channel) to
-    // destination as stereo pairs; a mono sample goes to both sides at full
-    // level. False, writing nothing, for a channel count other than 1 or 2.
-    static bool storeFrames(float** pcm, long frames, int channelCount, float* destination);
+    // The decoder's readStereo, with what it cannot decode made fatal in the
+    // caller's name: a damaged stream fails the assertion "result>=0", an
+    // unhandled channel count is reported as such.
+    long decode(float* destination, int maxFrames, const char* function, const char* sourceFile, int line);
 };

@@ -1,8 +1,7 @@
 #include "MixerOGGstatic.h"
 
-#include "ErrorManager.h"
-
 #include <algorithm>
+#include <vector>
 
 namespace {
 constexpr int MAX_FRAMES_PER_READ = 65536;
@@ -11,25 +10,24 @@ constexpr int MAX_FRAMES_PER_READ = 65536;
 MixerOGGstatic::MixerOGGstatic(MemoryFile* file, bool loopAtEnd, int playbacks)
     : MixerOGG(file, loopAtEnd, playbacks)
 {
-    dataCapacity = 2 * length;
-    data = new float[dataCapacity];
+    // The announced length comes from the stream's last page, which a damaged
+    // stream may have wrong: the buffer grows with what is decoded instead of
+    // being sized by it, and never holds more than was announced.
+    std::vector<float> decoded;
     int32_t framesStored = 0;
-    // Asking for no more than the frames still room for keeps a stream that
-    // yields more than its announced length from writing past data.
     while (framesStored < length) {
-        float** pcm = nullptr;
-        int bitstream = 0;
-        long result = ov_read_float(&vf, &pcm, std::min(MAX_FRAMES_PER_READ, length - framesStored), &bitstream);
-        KIV_ASSERT(result>=0);
+        const int wanted = std::min(MAX_FRAMES_PER_READ, length - framesStored);
+        decoded.resize(2 * static_cast<size_t>(framesStored + wanted));
+        const long result = decode(decoded.data() + 2 * framesStored, wanted, __func__, __FILE__, __LINE__);
         if (result == 0)
             break;
-        const int channelCount = currentChannels();
-        if (!storeFrames(pcm, result, channelCount, data + 2 * framesStored))
-            KIV_ERROR("Unhandled number of channels: %d", channelCount);
         framesStored += static_cast<int32_t>(result);
     }
     // A stream that yields fewer frames than announced plays only what it had.
     dataSize = 2 * framesStored;
+    dataCapacity = dataSize;
+    data = new float[std::max(dataCapacity, 1)];
+    std::copy(decoded.begin(), decoded.begin() + dataSize, data);
     pFile = nullptr;
 }
 

@@ -23,8 +23,4 @@ public:
     bool refill(int& playCursor, int& playMax) override;
     // Puts the decoder back at the start of the track.
     void rewind() override;
-
-private:
-    // One ov_read_float call into pcm: frames decoded, 0 at the end, or an error.
-    long readBlock(float*** pcm);
 };

@@ -54,25 +54,39 @@ std::vector<unsigned char> PackedFile::pack(const UString& fileName, const UStri
 }
 
 bool PackedFile::unpack(const unsigned char* bytes, size_t byteCount, const UString& fileName,
-                        const UString& versionText, void* buffer, size_t size)
+                        const UString& versionText, void* buffer, size_t size, UString& error)
 {
-    if (!bytes || byteCount < HEADER_SIZE || std::memcmp(bytes, MAGIC, sizeof(MAGIC)) != 0)
+    if (!bytes || byteCount < HEADER_SIZE || std::memcmp(bytes, MAGIC, sizeof(MAGIC)) != 0) {
+        error = "it is not a packed file";
         return false;
+    }
     unsigned char expectedVersion[VERSION_FIELD_SIZE];
     versionField(versionText, expectedVersion);
-    if (std::memcmp(bytes + 4, expectedVersion, VERSION_FIELD_SIZE) != 0)
+    if (std::memcmp(bytes + 4, expectedVersion, VERSION_FIELD_SIZE) != 0) {
+        error = "it was written by another version";
         return false;
-    if (getU32(bytes + 20) != size || getU32(bytes + 24) != byteCount - HEADER_SIZE)
+    }
+    if (getU32(bytes + 20) != size) {
+        error = formatString("it holds %u bytes instead of %zu", getU32(bytes + 20), size);
         return false;
+    }
+    if (getU32(bytes + 24) != byteCount - HEADER_SIZE) {
+        error = "it is cut short or too long";
+        return false;
+    }
     const unsigned char* packed = bytes + HEADER_SIZE;
     const size_t packedSize = byteCount - HEADER_SIZE;
     MD5Digest stored;
     std::memcpy(stored.bytes, bytes + 28, sizeof(stored.bytes));
-    if (MD5Digest(digestKey(fileName, expectedVersion), packed, packedSize) != stored)
+    if (MD5Digest(digestKey(fileName, expectedVersion), packed, packedSize) != stored) {
+        error = "its check value does not match";
         return false;
+    }
     std::vector<unsigned char> original(size);
-    if (!ZlibCodec::uncompress(packed, packedSize, original.data(), size))
+    if (!ZlibCodec::uncompress(packed, packedSize, original.data(), size)) {
+        error = "it does not unpack";
         return false;
+    }
     if (size)
         std::memcpy(buffer, original.data(), size);
     return true;

@@ -34,9 +34,9 @@ public:
     static std::vector<unsigned char> pack(const UString& fileName, const UString& versionText, const void* data,
                                            size_t size);
     // Checks the container and copies its size bytes into buffer; false, the
-    // buffer untouched, on any mismatch.
+    // buffer untouched and the reason in words, on any mismatch.
     static bool unpack(const unsigned char* bytes, size_t byteCount, const UString& fileName,
-                       const UString& versionText, void* buffer, size_t size);
+                       const UString& versionText, void* buffer, size_t size, UString& error);
     // Largest container that can hold size bytes: readers need read no more.
     static size_t maxContainerSize(size_t size);
 };

@@ -2,6 +2,7 @@
 
 #include "ZlibCodec.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,8 +37,12 @@ std::unique_ptr<WadArchive> WadArchive::openFile(const UString& path, UString& e
     archive->name = path;
     archive->fileDescriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat info;
-    if (archive->fileDescriptor < 0 || fstat(archive->fileDescriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-        error = "cannot be opened";
+    if (archive->fileDescriptor < 0 || fstat(archive->fileDescriptor, &info) != 0) {
+        error = formatString("cannot be opened (%s)", std::strerror(errno));
+        return nullptr;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = "not a file";
         return nullptr;
     }
     archive->fileSize = static_cast<uint64_t>(info.st_size);

@@ -77,7 +77,10 @@ void Global::initPreLoader()
     }
 
     pResourceRoot = new KivBase();
-    pKiv->pFileManager->useWad(dataArchiveName());
+    // Without its archive the game has nothing to show: say which file is
+    // missing rather than which picture the loader asked for first.
+    if (!pKiv->pFileManager->useWad(dataArchiveName()))
+        KIV_ERROR("Archive '%s' not found.", dataArchiveName().c_str());
     registerTextureFrames("gui-game-progressBar",
                           new Texture("gfx/gui/game/progressbar.tga", Texture::TEXTURE_SHRINK_TO_FIT));
     registerTextureFrames("mousePointer", new Texture("gfx/gui/game/mousepointer.tga", 0));

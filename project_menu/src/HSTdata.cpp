@@ -218,8 +218,10 @@ void HSTdata::save(FileManager& files) const
 
 bool HSTdata::load(FileManager& files)
 {
-    bool bAccepted = files.loadPackedFile(getDataFolder(true), getFileName(), APPLICATION_VERSION, this, FILE_SIZE);
+    const UString folder = getDataFolder(true);
+    bool bAccepted = files.loadPackedFile(folder, getFileName(), APPLICATION_VERSION, this, FILE_SIZE);
     if (bAccepted && isForeign()) {
+        files.keepDamaged(folder + "/" + getFileName(), "it holds the block of another program or version");
         initialise();
         bAccepted = false;
     }

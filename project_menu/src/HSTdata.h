@@ -55,8 +55,9 @@ public:
     static UString getFileName();
     void save(FileManager& files) const;
     // Replaces the block with the file when it checks out and brings every
-    // setting into its range (false, and the defaults, otherwise); then fixes
-    // the run start and draws the installation identifier when it is 0.
+    // setting into its range (false, and the defaults, otherwise: a file
+    // that is there but fails is kept aside as ".damaged"); then fixes the
+    // run start and draws the installation identifier when it is 0.
     bool load(FileManager& files);
     // Adds the seconds since the run start to the play time unless the clock
     // went backwards, and starts counting the run anew from now.

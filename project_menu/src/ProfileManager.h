@@ -45,7 +45,8 @@ public:
     void onCurrentProfileChanged();
 
     // Replaces the roster with the file when it checks out, then repairs
-    // what a damaged record could hold; false leaves the roster as it was.
+    // what a damaged record could hold; false leaves the roster as it was
+    // (a file that is there but fails is kept aside as ".damaged").
     bool load(FileManager& files);
     void save(FileManager& files) const;
 

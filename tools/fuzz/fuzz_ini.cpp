@@ -1,6 +1,9 @@
-// Fuzz target: the ini parser, the typed getters and the writer.
+// Fuzz target: the ini parser, the typed getters and the writer, whose
+// text must read back as it was written.
 #include "FuzzSeeds.h"
 #include "MemoryIniFile.h"
+
+#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -12,9 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             ini.getBool(section.name, entry.first);
             ini.getDouble(section.name, entry.first);
         }
+    // What is written reads back whole: no line of it is dropped, and
+    // writing it again gives the same text.
     const UString text = ini.toText();
     MemoryIniFile again;
-    again.parse(text.data(), text.size());
+    if (again.parse(text.data(), text.size()) != 0 || again.toText() != text)
+        std::abort();
     return 0;
 }
 

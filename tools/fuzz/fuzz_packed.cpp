@@ -13,8 +13,9 @@ constexpr size_t ROSTER_SIZE = 1048;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static unsigned char buffer[ROSTER_SIZE];
-    PackedFile::unpack(data, size, NAME, VERSION, buffer, sizeof(buffer));
-    PackedFile::unpack(data, size, NAME, VERSION, buffer, 0);
+    UString error;
+    PackedFile::unpack(data, size, NAME, VERSION, buffer, sizeof(buffer), error);
+    PackedFile::unpack(data, size, NAME, VERSION, buffer, 0, error);
     return 0;
 }
 

@@ -2,9 +2,15 @@
 #include "FramePacer.h"
 #include "KivBase.h"
 #include "MemoryIniFile.h"
+#include "PermissionsObeyed.h"
 #include "TestEngine.h"
 #include "TimeKeeper.h"
 
+#include <SDL/SDL.h>
+
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -145,7 +151,8 @@ TEST(EngineConfiguration, EditedValuesAreReadAndTheWarningIsRestored)
     delete new Kiv();
     const std::string path = home.dataFolder() + "/Glimmerdaledemo.cfg";
     MemoryIniFile written;
-    ASSERT_TRUE(written.readFile(path));
+    std::string text = readWholeFile(path);
+    written.parse(text.data(), text.size());
     written.setInt("Kiv", "debugCode", Kiv::DEBUG_ACCESS_CODE);
     written.setInt("Kiv", "debugLevel", 0x24);
     written.setBool("Kiv", "bTickWhilePaused", true);
@@ -157,9 +164,59 @@ TEST(EngineConfiguration, EditedValuesAreReadAndTheWarningIsRestored)
     EXPECT_TRUE(engine->bTickWhilePaused);
     delete engine;
     MemoryIniFile again;
-    ASSERT_TRUE(again.readFile(path));
+    text = readWholeFile(path);
+    again.parse(text.data(), text.size());
     EXPECT_EQ(again.getString("Kiv", "warning"), Kiv::CONFIG_WARNING);
     EXPECT_EQ(again.getInt("Kiv", "debugLevel"), 0x24);
+}
+
+// A file of garbage lines loses them at the next save; one that is too
+// large or cannot be read is kept aside and the defaults take its place.
+TEST(EngineConfiguration, GarbageLinesAreDroppedAndAnUnusableFileIsKeptAside)
+{
+    const std::string valid = "[Kiv]\ndebugLevel=5\n[KivAudio]\nbMute=Yes\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        bool bUnreadable;
+        bool bKeptAside;
+        const char* logged;
+    };
+    const Case cases[] = {
+        {"garbage lines", "garbage\n" + valid + "\x01\x02\n=orphan value\n[unclosed\n", false, false,
+         "Dropped 4 lines of '"},
+        {"larger than 1 MB", valid + std::string(Kiv::MAX_CONFIG_SIZE, 'k'), false, true,
+         ".damaged': it is larger than 1048576 bytes."},
+        {"unreadable", valid, true, true, ".damaged': it cannot be opened (Permission denied)."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TemporaryHome home;
+        std::filesystem::create_directories(home.dataFolder());
+        const std::string path = home.dataFolder() + "/Glimmerdaledemo.cfg";
+        writeWholeFile(path, c.text);
+        if (c.bUnreadable)
+            chmod(path.c_str(), 0);
+        Kiv* engine;
+        {
+            PermissionsObeyed obeyed;
+            engine = new Kiv();
+        }
+        EXPECT_EQ(engine->debugLevel, c.bKeptAside ? 0 : 5);
+        delete engine;
+        EXPECT_NE(readWholeFile(home.dataFolder() + "/Glimmerdaledemo.log").find(c.logged), std::string::npos);
+        const std::string written = readWholeFile(path);
+        EXPECT_EQ(written.rfind("[Kiv]\nwarning=", 0), 0u) << written;
+        for (const char* dropped : {"garbage", "\x01", "orphan", "unclosed", "kkkkkkkk"})
+            EXPECT_EQ(written.find(dropped), std::string::npos) << "nor a section made of it: " << written;
+        EXPECT_EQ(written.find("bMute=Yes") != std::string::npos, !c.bKeptAside) << written;
+        if (c.bKeptAside) {
+            chmod((path + ".damaged").c_str(), 0600);
+            EXPECT_EQ(readWholeFile(path + ".damaged"), c.text);
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(path + ".damaged"));
+        }
+    }
 }
 
 TEST(EngineConfiguration, EditionSettingsDefaultWhenMissingAndReadWhenPresent)

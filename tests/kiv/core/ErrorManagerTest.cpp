@@ -52,8 +52,8 @@ TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
                 }
                 fail();
             },
-            ::testing::ExitedWithCode(255), "")
-            << c.what;
+            ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Could not find resource 'hills:0'\\.\n Function: ")
+            << c.what << ": the engine's report reaches standard error too";
         EXPECT_EQ(readWholeFile(outputPath()).rfind("*** ERROR *** Error: Could not find resource 'hills:0'.\n Function: ", 0), 0u)
             << c.what;
         std::string crashLog = readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log");

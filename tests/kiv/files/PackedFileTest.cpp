@@ -1,6 +1,7 @@
 #include "FileManager.h"
 #include "FileTestSupport.h"
 #include "PackedFile.h"
+#include "PermissionsObeyed.h"
 
 #include <cstring>
 #include <sys/stat.h>
@@ -56,14 +57,18 @@ TEST(PackedFile, AnyMismatchAnswersFalseAndLeavesTheBufferAlone)
         {"digest changed", with([](Bytes& b) { b[30] ^= 1; }), NAME, VERSION, 1048},
         {"payload changed", with([](Bytes& b) { b[PackedFile::HEADER_SIZE + 3] ^= 1; }), NAME, VERSION, 1048},
     };
+    UString error;
     for (const Case& c : cases) {
         Bytes buffer(c.size, 0xEE);
-        EXPECT_FALSE(PackedFile::unpack(c.bytes.data(), c.bytes.size(), c.fileName, c.version, buffer.data(), c.size))
+        error.clear();
+        EXPECT_FALSE(PackedFile::unpack(c.bytes.data(), c.bytes.size(), c.fileName, c.version, buffer.data(), c.size,
+                                        error))
             << c.what;
+        EXPECT_FALSE(error.empty()) << c.what << ": the reason is given";
         EXPECT_EQ(buffer, Bytes(c.size, 0xEE)) << c.what;
     }
     Bytes buffer(1048);
-    EXPECT_TRUE(PackedFile::unpack(good.data(), good.size(), NAME, VERSION, buffer.data(), buffer.size()));
+    EXPECT_TRUE(PackedFile::unpack(good.data(), good.size(), NAME, VERSION, buffer.data(), buffer.size(), error));
     EXPECT_EQ(buffer, data);
 }
 
@@ -75,7 +80,9 @@ TEST(PackedFile, DigestMatchingPayloadOfTheWrongSizeIsRejected)
     Bytes container = PackedFile::pack(NAME, VERSION, small.data(), small.size());
     container[20] = 200;
     Bytes buffer(200, 0xEE);
-    EXPECT_FALSE(PackedFile::unpack(container.data(), container.size(), NAME, VERSION, buffer.data(), buffer.size()));
+    UString error;
+    EXPECT_FALSE(
+        PackedFile::unpack(container.data(), container.size(), NAME, VERSION, buffer.data(), buffer.size(), error));
     EXPECT_EQ(buffer, Bytes(200, 0xEE));
 }
 
@@ -90,6 +97,30 @@ TEST(PackedFile, DamagedOrMissingFileOnDiskLoadsNothing)
     ASSERT_EQ(mkdir(folder.file("dir.hst").c_str(), 0755), 0);
     EXPECT_FALSE(files.loadPackedFile(folder.path(), "dir.hst", VERSION, buffer.data(), buffer.size())) << "folder";
     EXPECT_EQ(buffer, Bytes(64, 0xEE));
+}
+
+TEST(PackedFile, ADamagedFileThatCannotBeKeptAsideIsNeverReplaced)
+{
+    ScratchFolder folder;
+    FileManager files;
+    const Bytes damaged(10, 'x');
+    writeBytes(folder.file(NAME), damaged);
+    // An older kept copy stands in the way: a folder holding a file that
+    // may not be deleted.
+    const std::string older = folder.file(std::string(NAME) + ".damaged");
+    ASSERT_EQ(mkdir(older.c_str(), 0755), 0);
+    ASSERT_EQ(mkdir((older + "/locked").c_str(), 0755), 0);
+    writeBytes(older + "/locked/file", {1});
+    chmod((older + "/locked").c_str(), 0555);
+    Bytes buffer(64);
+    {
+        PermissionsObeyed obeyed;
+        EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size()));
+    }
+    const Bytes fresh = block(64, 4);
+    files.savePackedFile(folder.path(), NAME, VERSION, fresh.data(), fresh.size());
+    EXPECT_EQ(readBytes(folder.file(NAME)), damaged) << "the damaged file is still there";
+    chmod((older + "/locked").c_str(), 0755);
 }
 
 TEST(PackedFile, FailedSaveKeepsThePreviousGoodCopy)

@@ -1,4 +1,8 @@
 #include "DataFolderSandbox.h"
+#include "DataFolder.h"
+#include "PackedFile.h"
+#include "PermissionsObeyed.h"
+#include "WholeFile.h"
 #include "FramePacer.h"
 #include "Global.h"
 #include "Kiv.h"
@@ -9,7 +13,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -57,6 +67,143 @@ TEST_F(GlobalWithEngine, SettingsScoresAndPlayersSurviveARestart)
     EXPECT_EQ(global->profileManager.getCount(), 2);
     EXPECT_EQ(global->profileManager.current, 1);
     EXPECT_TRUE(global->profileManager.profiles[1].hasSavedGame(0));
+}
+
+// Replaces a player file with a well-packed record of the given version
+// whose size differs from the right one by sizeChange.
+void repack(const std::string& path, const char* version, int sizeChange)
+{
+    const size_t size = path.back() == 't' ? HSTdata::FILE_SIZE : ProfileManager::FILE_SIZE;
+    const std::vector<unsigned char> record(size + sizeChange, 'r');
+    const std::string name = std::filesystem::path(path).filename();
+    const std::vector<unsigned char> packed = PackedFile::pack(name, version, record.data(), record.size());
+    writeWholeFile(path, std::string(packed.begin(), packed.end()));
+}
+
+// Every way a player file can be there yet useless: it is kept as
+// ".damaged", that part of the game starts from its defaults, and the other
+// player file is neither touched nor kept aside.
+TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWithDefaults)
+{
+    global->hst.musicVolume = 4;
+    global->profileManager.addProfile("Ann");
+    global->profileManager.addProfile("Bo");
+    global.reset();
+    const std::string folder = getDataFolder();
+    const std::string paths[] = {folder + "/Glimmerdaledemo.hst", folder + "/Glimmerdaledemo.pro"};
+    const std::string good[] = {readWholeFile(paths[0]), readWholeFile(paths[1])};
+    ASSERT_FALSE(good[0].empty());
+    ASSERT_FALSE(good[1].empty());
+
+    struct Damage {
+        const char* what;
+        bool bBlockOnly;
+        std::function<void(const std::string& path)> apply;
+    };
+    const Damage damages[] = {
+        {"one flipped bit", false,
+         [](const std::string& path) {
+             std::string bytes = readWholeFile(path);
+             bytes[bytes.size() / 2] ^= 0x10;
+             writeWholeFile(path, bytes);
+         }},
+        {"cut short", false,
+         [](const std::string& path) { writeWholeFile(path, readWholeFile(path).substr(0, 30)); }},
+        {"empty", false, [](const std::string& path) { writeWholeFile(path, ""); }},
+        {"larger than any packed block", false,
+         [](const std::string& path) { writeWholeFile(path, std::string(1 << 20, 'x')); }},
+        {"another version", false, [](const std::string& path) { repack(path, "1.29", 0); }},
+        {"a record one byte short", false, [](const std::string& path) { repack(path, "1.30", -1); }},
+        {"another program's block", true,
+         [](const std::string& path) {
+             HSTdata block;
+             std::memcpy(block.applicationName, "Otherapp", 9);
+             const std::vector<unsigned char> packed =
+                 PackedFile::pack("Glimmerdaledemo.hst", "1.30", &block, HSTdata::FILE_SIZE);
+             writeWholeFile(path, std::string(packed.begin(), packed.end()));
+         }},
+        {"unreadable", false, [](const std::string& path) { chmod(path.c_str(), 0); }},
+        {"a folder in its place", false,
+         [](const std::string& path) {
+             std::filesystem::remove(path);
+             std::filesystem::create_directories(path + "/inside");
+         }},
+    };
+    const std::string logPath = folder + "/Glimmerdaledemo.log";
+    for (int damaged = 0; damaged < 2; ++damaged) {
+        const int other = 1 - damaged;
+        for (const Damage& damage : damages) {
+            if (damage.bBlockOnly && damaged != 0)
+                continue;
+            SCOPED_TRACE(paths[damaged] + ": " + damage.what);
+            for (int i = 0; i < 2; ++i)
+                writeWholeFile(paths[i], good[i]);
+            writeWholeFile(paths[damaged] + ".damaged", "an older damaged copy");
+            damage.apply(paths[damaged]);
+            const bool bFolder = std::filesystem::is_directory(paths[damaged]);
+            const std::string damagedBytes = bFolder ? "" : readWholeFile(paths[damaged]);
+            {
+                PermissionsObeyed obeyed;
+                global = std::make_unique<TestGlobal>();
+            }
+
+            EXPECT_FALSE(std::filesystem::exists(paths[damaged])) << "moved away before anything writes there";
+            const std::string kept = paths[damaged] + ".damaged";
+            EXPECT_EQ(std::filesystem::is_directory(kept), bFolder);
+            if (!bFolder) {
+                chmod(kept.c_str(), 0600);
+                EXPECT_EQ(readWholeFile(kept), damagedBytes) << "kept as it was, replacing the older copy";
+            }
+            EXPECT_NE(readWholeFile(logPath).find("Kept '" + paths[damaged] + "' as '" + kept + "': "),
+                      std::string::npos);
+            EXPECT_EQ(global->hst.musicVolume, damaged == 0 ? 15 : 4);
+            EXPECT_EQ(global->hst.highScores[0][0].score, 100000);
+            EXPECT_EQ(global->profileManager.getCount(), damaged == 1 ? 0 : 2);
+            EXPECT_EQ(readWholeFile(paths[other]), good[other]) << "the other file is untouched";
+            EXPECT_FALSE(std::filesystem::exists(paths[other] + ".damaged"));
+
+            global.reset();
+            EXPECT_FALSE(readWholeFile(paths[damaged]).empty()) << "the run's own file is saved in its place";
+            std::filesystem::remove_all(kept);
+        }
+    }
+    global = std::make_unique<TestGlobal>();
+}
+
+using GlobalWithEngineDeathTest = GlobalWithEngine;
+
+// The game cannot start without its data archive: the report names the
+// archive, on standard error too, instead of the first picture it lacks.
+TEST_F(GlobalWithEngineDeathTest, AMissingOrUnreadableArchiveIsFatalNamingIt)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& archive)> make;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"missing", [](const std::string&) {}, "Archive '\\./Glimmerdaledemo\\.dat' not found\\."},
+        {"unreadable",
+         [](const std::string& archive) {
+             writeWholeFile(archive, "KWAD");
+             chmod(archive.c_str(), 0);
+         },
+         "Archive '\\./Glimmerdaledemo\\.dat' cannot be read: Permission denied\\."},
+        {"a folder", [](const std::string& archive) { std::filesystem::create_directory(archive); },
+         "Archive '\\./Glimmerdaledemo\\.dat' is damaged: not a file\\."},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder workFolder("kiv-no-archive");
+        c.make(workFolder.path() + "/Glimmerdaledemo.dat");
+        EXPECT_EXIT(
+            {
+                PermissionsObeyed obeyed;
+                std::filesystem::current_path(workFolder.path());
+                global->initPreLoader();
+            },
+            ::testing::ExitedWithCode(255), std::string("\\*\\*\\* ERROR \\*\\*\\* Error: ") + c.report)
+            << c.what;
+    }
 }
 
 TEST_F(GlobalWithEngine, DefaultSettingsGiveTheDocumentedFramePeriodAndMouseSpeed)

@@ -31,16 +31,6 @@ protected:
         return block;
     }
 
-    void expectDefaultSettings(const HSTdata& block)
-    {
-        EXPECT_EQ(block.maxFps, 100);
-        EXPECT_EQ(block.soundVolume, 24);
-        EXPECT_EQ(block.musicVolume, 15);
-        EXPECT_EQ(block.highScores[0][0].score, 100000);
-        EXPECT_STREQ(block.highScores[0][0].name, "");
-        EXPECT_STREQ(block.applicationName, "Glimmerdaledemo");
-    }
-
     FileManager files;
 };
 
@@ -103,86 +93,6 @@ TEST_F(HSTdataFile, RunStartIsTheLaterOfTheStoredOneAndNow)
         block.save(files);
     }
     EXPECT_NEAR(static_cast<double>(reload()->runStart.get()), static_cast<double>(std::time(nullptr)), 2.0);
-}
-
-TEST_F(HSTdataFile, DamagedFilesLoadAsDefaults)
-{
-    struct Case {
-        const char* what;
-        std::function<void(FileManager&, const UString& path)> damage;
-    };
-    const UString folder = getDataFolder(true);
-    const UString name = UString(APPLICATION_NAME) + ".hst";
-    const std::vector<Case> cases = {
-        {"no file", [](FileManager&, const UString&) {}},
-        {"one byte short",
-         [&](FileManager& fm, const UString&) {
-             std::vector<unsigned char> bytes(HSTdata::FILE_SIZE - 1, 7);
-             fm.savePackedFile(folder, name, APPLICATION_VERSION, bytes.data(), bytes.size());
-         }},
-        {"one byte long",
-         [&](FileManager& fm, const UString&) {
-             std::vector<unsigned char> bytes(HSTdata::FILE_SIZE + 1, 7);
-             fm.savePackedFile(folder, name, APPLICATION_VERSION, bytes.data(), bytes.size());
-         }},
-        {"another version",
-         [&](FileManager& fm, const UString&) {
-             HSTdata block;
-             block.soundVolume = 1;
-             fm.savePackedFile(folder, name, "1.29", &block, HSTdata::FILE_SIZE);
-         }},
-        {"flipped byte",
-         [](FileManager& fm, const UString& file) {
-             HSTdata block;
-             block.soundVolume = 1;
-             block.save(fm);
-             FILE* stream = std::fopen(file.c_str(), "r+b");
-             ASSERT_NE(stream, nullptr);
-             std::fseek(stream, -3, SEEK_END);
-             const int byte = std::fgetc(stream);
-             std::fseek(stream, -3, SEEK_END);
-             std::fputc(byte ^ 0x55, stream);
-             std::fclose(stream);
-         }},
-        {"truncated",
-         [](FileManager& fm, const UString& file) {
-             HSTdata block;
-             block.soundVolume = 1;
-             block.save(fm);
-             FILE* stream = std::fopen(file.c_str(), "rb");
-             ASSERT_NE(stream, nullptr);
-             std::vector<char> bytes(4096);
-             const size_t size = std::fread(bytes.data(), 1, bytes.size(), stream);
-             std::fclose(stream);
-             stream = std::fopen(file.c_str(), "wb");
-             std::fwrite(bytes.data(), 1, size / 2, stream);
-             std::fclose(stream);
-         }},
-        {"another program's block",
-         [](FileManager& fm, const UString&) {
-             HSTdata block;
-             block.soundVolume = 1;
-             std::memcpy(block.applicationName, "Otherapp", 9);
-             block.save(fm);
-         }},
-        {"another version inside the block",
-         [](FileManager& fm, const UString&) {
-             HSTdata block;
-             block.soundVolume = 1;
-             std::memcpy(block.version, "9.99", 5);
-             block.save(fm);
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::remove(path().c_str());
-        c.damage(files, path());
-        bool bAccepted = true;
-        const auto block = reload(&bAccepted);
-        EXPECT_FALSE(bAccepted);
-        expectDefaultSettings(*block);
-        EXPECT_NE(block->installationId, 0u);
-    }
 }
 
 TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)

@@ -2,9 +2,6 @@
 #include "FileManager.h"
 #include "ProfileManager.h"
 
-#include "ApplicationInfo.h"
-#include "DataFolder.h"
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -64,44 +61,6 @@ TEST_F(ProfileManagerFile, PlayersAndSavedGamesSurviveARestart)
     EXPECT_EQ(game.lives, 2);
     EXPECT_TRUE(roster->profiles[2].hasSavedGame(0));
     EXPECT_FALSE(roster->profiles[0].hasSavedGame(0));
-}
-
-TEST_F(ProfileManagerFile, FilesThatFailTheirChecksLeaveAnEmptyRoster)
-{
-    const UString folder = getDataFolder(true);
-    const UString name = UString(APPLICATION_NAME) + ".pro";
-    struct Case {
-        const char* what;
-        std::function<void()> write;
-    };
-    const std::vector<Case> cases = {
-        {"no file", [] {}},
-        {"short record",
-         [&] {
-             std::vector<unsigned char> bytes(ProfileManager::FILE_SIZE - 4, 'a');
-             files.savePackedFile(folder, name, APPLICATION_VERSION, bytes.data(), bytes.size());
-         }},
-        {"high-score block under the roster's name",
-         [&] {
-             std::vector<unsigned char> bytes(1976, 'a');
-             files.savePackedFile(folder, name, APPLICATION_VERSION, bytes.data(), bytes.size());
-         }},
-        {"another version",
-         [&] {
-             std::vector<unsigned char> bytes(ProfileManager::FILE_SIZE, 'a');
-             files.savePackedFile(folder, name, "1.31", bytes.data(), bytes.size());
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::remove((folder + "/" + name).c_str());
-        c.write();
-        bool bAccepted = true;
-        const auto roster = reload(&bAccepted);
-        EXPECT_FALSE(bAccepted);
-        EXPECT_EQ(roster->getCount(), 0);
-        EXPECT_EQ(roster->current, 0);
-    }
 }
 
 TEST_F(ProfileManagerFile, DamagedRecordsAreRepairedOnLoad)

@@ -7,7 +7,9 @@
 #include "MessageViewer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <future>
 
 namespace {
 
@@ -76,14 +78,25 @@ protected:
 
 TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
 {
-    LoopbackServer server(passingAnswer);
+    // The server holds its answer until the test has looked at the wizard
+    // in the middle of the exchange (or, should the test stop early, for a
+    // while), however fast or slow the machine.
+    std::promise<void> answerReleased;
+    std::shared_future<void> release = answerReleased.get_future().share();
+    LoopbackServer server([release](const std::string& request) {
+        release.wait_for(std::chrono::seconds(30));
+        return passingAnswer(request);
+    });
     ContextNetworkWizard* wizard = openWizard(server.url());
+    wizard->requestOptions.readTimeoutMs = 30000;
     EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage());
     click(button(wizard, Language::NEXT));
     EXPECT_EQ(ContextNetworkWizard::PAGE_TEST, wizard->getPage());
-    EXPECT_TRUE(wizard->isTesting());
+    ASSERT_TRUE(waitFor([&] { return !server.requests().empty(); }));
     frame();
+    EXPECT_TRUE(wizard->isTesting());
     EXPECT_TRUE(button(wizard, Language::NEXT)->disabled) << "not before the test has ended";
+    answerReleased.set_value();
     ASSERT_TRUE(waitFor([&] { return !wizard->isTesting(); }));
     const HSTdata& hst = pGlobal->hst;
     EXPECT_TRUE(hst.bConnectionTestPassed);

@@ -6,6 +6,7 @@
 #include "MousePointer.h"
 #include "RadialFader.h"
 #include "Reference.h"
+#include "TimeKeeper.h"
 
 #include <SDL/SDL.h>
 

@@ -23,6 +23,9 @@ protected:
     }
     void TearDown() override
     {
+        // The stack does not delete the screens still on it.
+        manager.removeChild(screen);
+        delete screen;
         setInput({});
         pGlobal->pContextManager = nullptr;
         pKiv->defaultLanguage = keptLanguage;
