@@ -10,7 +10,7 @@ SECONDS_PER_TARGET="${1:-60}"
 shift || true
 TARGETS=("$@")
 if ((${#TARGETS[@]} == 0)); then
-  TARGETS=(fuzz_tga fuzz_jpeg fuzz_ini fuzz_wad fuzz_packed fuzz_http fuzz_ogg)
+  TARGETS=(fuzz_tga fuzz_jpeg fuzz_ini fuzz_wad fuzz_packed fuzz_http fuzz_ogg fuzz_solution)
 fi
 command -v clang++ >/dev/null || { echo "clang++ is not installed" >&2; exit 1; }
 
