@@ -1,13 +1,12 @@
 // Fuzz target: the puzzle solution files. The first byte picks one of the
-// nine grid sizes the game loads, the rest is a solution file. Every record
-// of the file, read at each of the nine sizes, must be accepted by the
-// record check exactly when it is a path through every cell of its grid by
-// steps to a 4-neighbour, judged here another way (the record is an
-// ordering of the grid's cells, each step one cell long). Then the file is
-// loaded whole at the picked size, from disk as the game reads a loose data
-// file: it must keep exactly the records the check accepts, in file order.
-// Seeds: the first records of each generated solution file, from the
-// build's data (KIV_GAME_DATA).
+// nine grid sizes the game loads, the rest is a solution file of that size.
+// Every record of the file must be accepted by the record check exactly
+// when it is a path through every cell of its grid by steps to a
+// 4-neighbour, judged here another way (the record is an ordering of the
+// grid's cells, each step one cell long). Then the file is loaded whole,
+// from disk as the game reads a loose data file: it must keep exactly the
+// records the check accepts, in file order. Seeds: the first records of
+// each generated solution file, from the build's data (KIV_GAME_DATA).
 #include "FuzzSeeds.h"
 #include "SolutionData.h"
 
@@ -80,15 +79,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t* file = data + 1;
     const size_t fileSize = size - 1;
     std::vector<int32_t> accepted;
-    for (const GridSize grid : SIZES) {
-        const size_t recordSize = static_cast<size_t>(grid.width * grid.height);
-        for (size_t at = 0; at + recordSize <= fileSize; at += recordSize) {
-            const bool ok = SolutionData::checkRecord(file + at, grid.width, grid.height).empty();
-            if (ok != isPath(file + at, grid.width, grid.height))
-                std::abort();
-            if (ok && grid.width == picked.width && grid.height == picked.height)
-                accepted.push_back(static_cast<int32_t>(at / recordSize));
-        }
+    const size_t recordSize = static_cast<size_t>(picked.width * picked.height);
+    for (size_t at = 0; at + recordSize <= fileSize; at += recordSize) {
+        const bool ok = SolutionData::checkRecord(file + at, picked.width, picked.height).empty();
+        if (ok != isPath(file + at, picked.width, picked.height))
+            std::abort();
+        if (ok)
+            accepted.push_back(static_cast<int32_t>(at / recordSize));
     }
 
     {
