@@ -1,13 +1,14 @@
 #pragma once
 // RandomPlayer: a restless player for the soak test. Before each frame it
-// may click, drag or press a key, all through KivInput as a real player's
-// input arrives, so that the screens' own hit tests decide what was hit. It
-// favours what can be clicked on the active screen (menu items, smileys,
-// vitamins, coins, dialog buttons, language flags), found by walking the
-// screen's object tree for objects with bounds inside the view; in a house
-// being played it often picks a smiley that has a partner, or the partner
-// of the selected one, so that games get past their first houses. Escape is
-// rare, so that games last.
+// may click, drag, press a key or leave the window for a while, all through
+// KivInput and the window hooks as a real player's input arrives, so that
+// the screens' own hit tests decide what was hit. It favours what can be
+// clicked on the active screen (menu items, smileys, vitamins, coins, dialog
+// buttons, language flags), found by walking the screen's object tree for
+// objects with bounds inside the view; in a house being played it often
+// picks a smiley that has a partner, or the partner of the selected one, so
+// that games get past their first houses. Escape is rare, so that games
+// last.
 //
 // It never ends the program, which a test process cannot start again: it
 // leaves alone the main menu's quit button and every button that opens a web
@@ -28,6 +29,7 @@
 #include "MenuItem.h"
 #include "Orb.h"
 #include "Smiley.h"
+#include "WMhooks.h"
 
 #include <SDL/SDL.h>
 
@@ -51,6 +53,11 @@ public:
             continueDrag();
             return;
         }
+        if (awayFramesLeft > 0) {
+            if (--awayFramesLeft == 0)
+                windowFocusGained();
+            return;
+        }
         if (!chance(ACTIONS_PER_FRAME))
             return;
         Context* screen = game.activeScreen();
@@ -58,18 +65,25 @@ public:
             return;
         look(screen);
         const double roll = uniform();
-        if (roll < 0.70)
+        if (roll < 0.70) {
             clickSomething();
-        else if (roll < 0.80)
+        } else if (roll < 0.80) {
             startDrag();
-        else
+        } else if (roll < 0.99) {
             pressSomeKey(screen);
+        } else {
+            // Off to another window for a while.
+            windowFocusLost();
+            awayFramesLeft = 1 + static_cast<int>(below(200));
+            ++absences;
+        }
     }
 
     // Actions of each kind so far, for the report.
     int clicks = 0;
     int drags = 0;
     int keys = 0;
+    int absences = 0;
 
 private:
     // Three or four actions a second at fifty frames a second.
@@ -277,7 +291,9 @@ private:
         float x, y;
         pickPoint(x, y);
         moveMouse(x, y);
-        const int button = chance(0.1) ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
+        // Now and then another button, or the wheel, which the game ignores.
+        static const int others[] = {SDL_BUTTON_RIGHT, SDL_BUTTON_MIDDLE, SDL_BUTTON_WHEELUP, SDL_BUTTON_WHEELDOWN};
+        const int button = chance(0.15) ? others[below(std::size(others))] : SDL_BUTTON_LEFT;
         mouseButton(true, button);
         mouseButton(false, button);
         ++clicks;
@@ -338,6 +354,7 @@ private:
     // The main menu's start button among the targets, while the menu is on top.
     std::optional<Target> startButton;
     int dragFramesLeft = 0;
+    int awayFramesLeft = 0;
     float dragStepX = 0.0f, dragStepY = 0.0f;
 };
 

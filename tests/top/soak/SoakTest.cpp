@@ -200,9 +200,10 @@ bool play(const Settings& settings, Progress& progress)
     if (finding.empty() && frame >= DEFAULT_FRAMES)
         finding = reach.shortfall();
     std::printf("soak: seed %u, %ld frames in %.0f s (slowest %.3f s), %d clicks, %d drags, %d keys, "
-                "peak resident %ld MB\n%s\n",
+                "%d focus losses, peak resident %ld MB\n%s\n",
                 settings.seed, frame, std::chrono::duration<double>(Clock::now() - begin).count(), slowestFrame,
-                player.clicks, player.drags, player.keys, peakResidentKilobytes() / 1024, reach.report().c_str());
+                player.clicks, player.drags, player.keys, player.absences, peakResidentKilobytes() / 1024,
+                reach.report().c_str());
     if (!finding.empty())
         std::printf("soak: seed %u, frame %ld: %s\n", settings.seed, progress.frame.load(), finding.c_str());
     std::fflush(stdout);
