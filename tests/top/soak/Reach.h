@@ -1,12 +1,14 @@
 #pragma once
 // Reach: what the soak test's random player got to, watched after every
 // frame: the screens that came on top, the games started in each mode, the
-// houses played and ended, the furthest neighbourhood. It reports them at the
-// end of a run and says what a run of the full length failed to reach.
+// houses played and ended, the furthest neighbourhood and the vitamins
+// bought. It reports them at the end of a run and says what a run of the
+// full length failed to reach.
 // Owned by the soak test; main thread only.
 #include "GameController.h"
 #include "GameHarness.h"
 #include "House.h"
+#include "PlayerData.h"
 #include "Reference.h"
 
 #include <algorithm>
@@ -30,11 +32,16 @@ public:
         GameController* controller = game.currentGame();
         if (controller != currentGame.get()) {
             currentGame.set(controller);
-            if (controller)
+            if (controller) {
                 ++games[controller->modeIndex];
+                lastCoins = controller->playerData->coins;
+            }
         }
         if (!controller)
             return;
+        // Coins go only to vitamins.
+        vitaminsBought += controller->playerData->coins < lastCoins;
+        lastCoins = controller->playerData->coins;
         const int state = controller->state;
         if (state == GameController::STATE_PLAY && controller->house != playedHouse.get()) {
             playedHouse.set(controller->house);
@@ -51,7 +58,8 @@ public:
         std::string text = "games started: action " + std::to_string(games[0]) + ", quest " +
                            std::to_string(games[1]) + ", puzzle " + std::to_string(games[2]) + "; houses played " +
                            std::to_string(housesPlayed) + ", ended " + std::to_string(housesEnded) +
-                           "; furthest neighbourhood " + std::to_string(furthestNeighbourhood) + "\nscreens shown:";
+                           "; furthest neighbourhood " + std::to_string(furthestNeighbourhood) + "; vitamins bought " +
+                           std::to_string(vitaminsBought) + "\nscreens shown:";
         for (const auto& [name, times] : screens)
             text += " " + name + " " + std::to_string(times);
         return text;
@@ -73,6 +81,7 @@ public:
     int housesPlayed = 0;
     int housesEnded = 0;
     int furthestNeighbourhood = 0;
+    int vitaminsBought = 0;
     // Times each screen came on top, by class.
     std::map<std::string, int> screens;
 
@@ -90,6 +99,7 @@ private:
     Reference currentGame;
     Reference playedHouse;
     int lastState = -1;
+    int lastCoins = 0;
 };
 
 } // namespace soaktest
