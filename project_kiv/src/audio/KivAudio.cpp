@@ -119,8 +119,9 @@ Mixer* KivAudio::getMixer()
     return pKiv->pAudio->pMixer;
 }
 
-void KivAudio::update()
+void KivAudio::update(double time)
 {
+    frameTime = time;
     if (!bMute)
         pMixer->update();
 }

@@ -34,8 +34,9 @@ public:
     // The engine's Mixer, or null while audio is muted.
     static Mixer* getMixer();
 
-    // Once per working frame: deletes the channels that have ended.
-    void update();
+    // Once per working frame, with the engine time of the frame (seconds):
+    // keeps it as frameTime and deletes the channels that have ended.
+    void update(double time);
     // Master volumes, 0..1; dropped while muted.
     void setSoundVolume(float volume);
     void setMusicVolume(float volume);
@@ -58,4 +59,7 @@ public:
     bool bMute = false;
     // The current music track, not owned.
     SoundStream* pMusic = nullptr;
+    // Engine time (seconds) of the latest update, 0 before the first: the
+    // clock on which sounds keep their minimum interval between starts.
+    double frameTime = 0.0;
 };

@@ -43,7 +43,7 @@ TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
     EXPECT_EQ(audio->pMixer, nullptr);
     EXPECT_EQ(KivAudio::getMixer(), nullptr);
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
-    audio->update();
+    audio->update(1.0);
     audio->setSoundVolume(0.5f);
     audio->setMusicVolume(0.5f);
 
