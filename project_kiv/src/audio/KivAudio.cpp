@@ -86,16 +86,25 @@ KivAudio::KivAudio()
     KIV_LOG("Started.");
 }
 
+KivAudio::Lock::Lock()
+{
+    SDL_LockAudio();
+}
+
+KivAudio::Lock::~Lock()
+{
+    SDL_UnlockAudio();
+}
+
 KivAudio::~KivAudio()
 {
     pKiv->pConfig->setInt(classRecord.name, "frequency", frequency);
     SDL_PauseAudio(1);
     if (pMixer) {
         // Pausing does not wait for a callback already running; the lock does.
-        SDL_LockAudio();
+        Lock lock;
         delete pMixer;
         pMixer = nullptr;
-        SDL_UnlockAudio();
     }
 }
 
@@ -110,6 +119,11 @@ void KivAudio::onKIVmodeChange(int oldMode, int newMode)
         SDL_PauseAudio(1);
     else if (oldMode == Kiv::MODE_INACTIVE && newMode == Kiv::MODE_OK)
         SDL_PauseAudio(0);
+}
+
+void KivAudio::pauseDevice()
+{
+    SDL_PauseAudio(1);
 }
 
 Mixer* KivAudio::getMixer()
@@ -142,9 +156,10 @@ void KivAudio::stopAll()
 {
     if (bMute)
         return;
-    SDL_LockAudio();
-    pMixer->deleteAllChildren();
-    SDL_UnlockAudio();
+    {
+        Lock lock;
+        pMixer->deleteAllChildren();
+    }
     pMusic = nullptr;
 }
 

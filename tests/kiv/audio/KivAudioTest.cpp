@@ -32,6 +32,8 @@ TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
     EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED) << "losing the display passes through inactive";
     pKiv->changeKIVmode(Kiv::MODE_OK);
     EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
+    audio->pauseDevice();
+    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED) << "as the program shuts down";
 }
 
 TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
