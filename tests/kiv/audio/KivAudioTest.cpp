@@ -32,6 +32,8 @@ TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
     EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED) << "losing the display passes through inactive";
     pKiv->changeKIVmode(Kiv::MODE_OK);
     EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
+    audio->pauseDevice();
+    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED) << "as the program shuts down";
 }
 
 TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
@@ -43,7 +45,7 @@ TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
     EXPECT_EQ(audio->pMixer, nullptr);
     EXPECT_EQ(KivAudio::getMixer(), nullptr);
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
-    audio->update();
+    audio->update(1.0);
     audio->setSoundVolume(0.5f);
     audio->setMusicVolume(0.5f);
 

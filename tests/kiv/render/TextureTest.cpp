@@ -154,6 +154,29 @@ TEST(TextureShrink, LargeImageIsHalvedUntilItFits)
     EXPECT_EQ(4, texture.scaleFactor);
 }
 
+TEST(TextureFilter, AFilterChosenLaterReachesTexturesMadeBefore)
+{
+    // Red left half, blue right half, drawn 32 times as large: two pixels
+    // left of the seam a filtered texture already blends in blue. Another
+    // texture is the bound one when the filter changes.
+    const std::string path = tempPath("halves.tga");
+    writeTGA(path, 4, 4, quadrants(4, 4, RED, BLUE, RED, BLUE));
+    Texture texture(path, 0);
+    const Texture later(path, 0);
+    KivGraphics& graphics = *pKiv->pGraphics;
+    for (const bool bilinear : {true, false}) {
+        graphics.changePresentationParameters(640, 480, false, bilinear, false);
+        Screen screen;
+        Renderable r;
+        r.pSkin = texture.skins[0];
+        r.scale = V3(32.0f, 32.0f, 1.0f);
+        r.updateVisuals();
+        r.render();
+        const UColor seen = worldPixel(*grab(), -2, 0);
+        EXPECT_EQ(bilinear, seen.b > 64) << "bilinear " << bilinear << ": blue " << int(seen.b);
+    }
+}
+
 TEST(TextureDisplayLoss, TexturesAreRecreatedAndReloadedWhenNextBound)
 {
     Texture plain(writeCodedImage("plain.tga", 120, 80), 0);

@@ -1,7 +1,6 @@
 #include "StackTestSupport.h"
 
 #include "MessageViewer.h"
-#include "TimeKeeper.h"
 
 namespace {
 
@@ -35,14 +34,19 @@ TEST_F(MessageViewerTest, WideMessagesWrapAndMayPushOutTheirOwnBeginning)
 
 TEST_F(MessageViewerTest, FadesOutDuringTheLastSecondOfTheDisplayTime)
 {
-    struct Case { double displayTime; double age; float alpha; };
-    for (const Case& c : {Case{0.0, 100.0, 1.0f}, Case{5.0, 1.0, 1.0f}, Case{5.0, 3.9, 1.0f}, Case{5.0, 4.5, 0.5f},
-                          Case{5.0, 4.75, 0.25f}, Case{5.0, 5.5, 0.0f}, Case{-1.0, 100.0, 1.0f}}) {
+    constexpr double DT = 0.05;
+    struct Case { double displayTime; int frames; float alpha; };
+    for (const Case& c : {Case{0.0, 2000, 1.0f}, Case{5.0, 20, 1.0f}, Case{5.0, 78, 1.0f}, Case{5.0, 90, 0.5f},
+                          Case{5.0, 95, 0.25f}, Case{5.0, 110, 0.0f}, Case{-1.0, 2000, 1.0f}}) {
         viewer.displayTime = c.displayTime;
-        viewer.lastMessageTime = pKiv->pTimeKeeper->getTime() - c.age;
-        viewer.tick(0.0, 0.02);
-        EXPECT_NEAR(c.alpha, viewer.alpha, 0.02) << c.displayTime << " " << c.age;
+        viewer.addMessage("news");
+        for (int frame = 1; frame <= c.frames; ++frame)
+            viewer.tick(frame * DT, DT);
+        EXPECT_NEAR(c.alpha, viewer.alpha, 0.001) << c.displayTime << " " << c.frames;
     }
+    viewer.addMessage("more news");
+    viewer.tick(0.0, DT);
+    EXPECT_EQ(1.0f, viewer.alpha) << "a new message shows again";
 }
 
 } // namespace

@@ -211,15 +211,13 @@ void Kiv::frame(Context* root)
     ++frameNumber;
     handleModes();
     bool working = mode == MODE_OK || (mode == MODE_INACTIVE && bTickWhilePaused);
-    if (working) {
-        pInput->update();
-        pAudio->update();
-    }
     double now = pTimeKeeper->getTime();
     frameDuration = bFirstFrame ? 0.0 : now - frameTime;
     frameTime = now;
     bFirstFrame = false;
     if (working) {
+        pInput->update();
+        pAudio->update(frameTime);
         if (root)
             root->tick(frameTime, frameDuration);
         pEventManager->tick(root);

@@ -57,10 +57,11 @@ public:
     Kiv(const Kiv&) = delete;
     Kiv& operator=(const Kiv&) = delete;
 
-    // One engine frame with root as the screen stack: mode handling, input,
-    // audio, tick of root and of the event manager, console, render,
-    // screenshot, console overlay, statistics, presentation, restart, pacing.
-    // root may be null (nothing is ticked or drawn).
+    // One engine frame with root as the screen stack: mode handling, the
+    // clock, input, audio (handed the frame time), tick of root and of the
+    // event manager, console, render, screenshot, console overlay,
+    // statistics, presentation, restart, pacing. root may be null (nothing
+    // is ticked or drawn).
     void frame(Context* root);
     // Hands the event to the input object; logs activation events.
     void sdlOnEvent(const SDL_Event& event);
