@@ -47,6 +47,8 @@ public:
     // statistics overlay, debug drawing) to be unlocked.
     static constexpr int DEBUG_ACCESS_CODE = 271828;
     static constexpr const char* CONFIG_SECTION = "Kiv";
+    // Seconds; also what a screen's clock is capped at before an engine exists.
+    static constexpr double DEFAULT_MAX_FRAME_DURATION = 0.05;
     static constexpr const char* CONFIG_WARNING = "Do NOT modify this file unless you are explicitly instructed to do so!";
     // A configuration file larger than this is damaged: it is kept aside and
     // the defaults take its place.
@@ -125,7 +127,7 @@ public:
     // Engine-clock seconds between the starts of this and the previous frame.
     double frameDuration = 0.0;
     // "maxFrameDuration": the most a screen's clock advances in one frame.
-    double maxFrameDuration = 0.05;
+    double maxFrameDuration = DEFAULT_MAX_FRAME_DURATION;
     // The screen being ticked or rendered (set by Context around both).
     Context* pCurrentContext = nullptr;
     FrameStatistics stats;
