@@ -1,6 +1,5 @@
 #include "RenderTestSupport.h"
 
-
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
@@ -15,12 +14,6 @@ TEST(Display, OpensTheConfiguredWindowWithTheApplicationName)
     EXPECT_FALSE(g.bFullScreen);
     EXPECT_EQ(640, g.screenWidth);
     EXPECT_EQ(480, g.screenHeight);
-    EXPECT_EQ(640, g.fovWidth);
-    EXPECT_EQ(480, g.fovHeight);
-    EXPECT_FLOAT_EQ(0.75f, g.aspectRatio);
-    EXPECT_GE(g.displayDepth, 24);
-    EXPECT_EQ(1024, g.desktopWidth);
-    EXPECT_EQ(768, g.desktopHeight);
     char* title = nullptr;
     char* icon = nullptr;
     SDL_WM_GetCaption(&title, &icon);
