@@ -56,7 +56,7 @@ class ScreenTest : public screentest::ScreenTest {
 protected:
     // Short frames, so that an upload's time limits leave its worker time
     // on a loaded machine.
-    ScreenTest() { step = 0.02; }
+    ScreenTest() { driver.dt = 0.02; }
     void click(const MenuItem* item) { clickOn(item); }
     // Ticks, sleeping a little between frames so that worker threads can
     // work, until done says so or about twenty seconds have passed (a loaded

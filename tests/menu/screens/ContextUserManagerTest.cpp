@@ -144,7 +144,7 @@ TEST_F(ContextNewUserTest, TypingNeedsNoPointerOverTheName)
     moveMouseTo(-300.0f, 200.0f);
     typeKey(KEY_A, 'k');
     frame();
-    resetInput();
+    setInput({});
     EXPECT_EQ(screen->name, "k");
 }
 
