@@ -15,16 +15,6 @@ namespace {
 
 using namespace onlinetest;
 
-const char* english(Language::StringsEnum id)
-{
-    return pKiv->pLanguage->getText(id);
-}
-
-bool hasLine(const MessageViewer& viewer, const std::string& line)
-{
-    return std::find(viewer.lines.begin(), viewer.lines.end(), line) != viewer.lines.end();
-}
-
 // A connection-test server: reports the address and sends the token back
 // to the test's UDP port.
 std::string passingAnswer(const std::string& request)

@@ -6,9 +6,11 @@
 #include "BasicLinkIterator.h"
 #include "LoopbackServer.h"
 #include "MenuButton.h"
+#include "MessageViewer.h"
 #include "NetAddress.h"
 #include "UdpSocket.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -19,6 +21,16 @@ using namespace itemtest;
 using testsupport::closedPort;
 using testsupport::formField;
 using testsupport::LoopbackServer;
+
+inline const char* english(Language::StringsEnum id)
+{
+    return pKiv->pLanguage->getText(id);
+}
+
+inline bool hasLine(const MessageViewer& viewer, const std::string& line)
+{
+    return std::find(viewer.lines.begin(), viewer.lines.end(), line) != viewer.lines.end();
+}
 
 // Every descendant of root of type T, in tree order.
 template <typename T>
