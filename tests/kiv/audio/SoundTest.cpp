@@ -4,8 +4,6 @@
 #include "Sound.h"
 #include "SoundChannel.h"
 
-#include <cmath>
-#include <cstdlib>
 #include <memory>
 
 using namespace audiotest;

@@ -8,8 +8,6 @@
 
 #include <SDL/SDL.h>
 
-#include <filesystem>
-#include <string>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>

@@ -4,11 +4,8 @@
 #include "TgaImage.h"
 #include "WholeFile.h"
 
-#include <gtest/gtest.h>
 
 #include <cstdio>
-#include <string>
-#include <vector>
 
 namespace {
 

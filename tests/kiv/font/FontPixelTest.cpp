@@ -1,7 +1,6 @@
 #include "Renderable.h"
 #include "TestFont.h"
 
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>

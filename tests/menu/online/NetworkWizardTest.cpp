@@ -1,14 +1,9 @@
 #include "OnlineTestSupport.h"
 
 #include "ContextNetworkWizard.h"
-#include "KivGraphics.h"
 #include "MenuBool.h"
 #include "MenuCountry.h"
-#include "MessageViewer.h"
 
-#include <algorithm>
-#include <chrono>
-#include <cstring>
 #include <future>
 
 namespace {

@@ -4,14 +4,10 @@
 #include "ContextNetworkWizard.h"
 #include "ContextScoreUpload.h"
 #include "ErrorManager.h"
-#include "MessageViewer.h"
 #include "MultipartForm.h"
 #include "RenderableText.h"
 #include "WholeFile.h"
 
-#include <algorithm>
-#include <cstring>
-#include <filesystem>
 
 namespace {
 

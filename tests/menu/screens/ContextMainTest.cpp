@@ -11,7 +11,6 @@
 #include "MenuUserDisplay.h"
 #include "RenderableText.h"
 
-#include <functional>
 
 namespace {
 

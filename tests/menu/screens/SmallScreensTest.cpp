@@ -13,16 +13,12 @@
 #include "ContextOptionsGraphics.h"
 #include "ContextOptionsSound.h"
 #include "ContextOptions.h"
-#include "KivGraphics.h"
 #include "LanguageFlag.h"
 #include "MenuButtonQuit.h"
 #include "MenuButtonURL.h"
 #include "RenderableText.h"
 #include "RenderableTimed.h"
 
-#include <filesystem>
-#include <functional>
-#include <fstream>
 
 namespace {
 
