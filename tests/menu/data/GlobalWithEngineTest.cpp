@@ -68,18 +68,19 @@ TEST_F(GlobalWithEngine, SettingsScoresAndPlayersSurviveARestart)
     EXPECT_TRUE(global->profileManager.profiles[1].hasSavedGame(0));
 }
 
-// Replaces a player file with a well-packed record of the given version
-// whose size differs from the right one by sizeChange.
-void repack(const std::string& path, const char* version, int sizeChange)
+// Replaces a player file with a well-packed record whose size differs from
+// the right one by sizeChange.
+void repack(const std::string& path, int sizeChange)
 {
     const size_t size = path.back() == 't' ? HSTdata::FILE_SIZE : ProfileManager::FILE_SIZE;
     const std::vector<unsigned char> record(size + sizeChange, 'r');
     const std::string name = std::filesystem::path(path).filename();
-    const std::vector<unsigned char> packed = PackedFile::pack(name, version, record.data(), record.size());
+    const std::vector<unsigned char> packed = PackedFile::pack(name, "1.30", record.data(), record.size());
     writeWholeFile(path, std::string(packed.begin(), packed.end()));
 }
 
-// Every way a player file can be there yet useless: it is kept as
+// Ways a player file can be there yet useless (the packed-file tests have
+// every way a container can be damaged): it is kept as
 // ".damaged", that part of the game starts from its defaults, and the other
 // player file is neither touched nor kept aside.
 TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWithDefaults)
@@ -106,13 +107,7 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
              bytes[bytes.size() / 2] ^= 0x10;
              writeWholeFile(path, bytes);
          }},
-        {"cut short", false,
-         [](const std::string& path) { writeWholeFile(path, readWholeFile(path).substr(0, 30)); }},
-        {"empty", false, [](const std::string& path) { writeWholeFile(path, ""); }},
-        {"larger than any packed block", false,
-         [](const std::string& path) { writeWholeFile(path, std::string(1 << 20, 'x')); }},
-        {"another version", false, [](const std::string& path) { repack(path, "1.29", 0); }},
-        {"a record one byte short", false, [](const std::string& path) { repack(path, "1.30", -1); }},
+        {"a record one byte short", false, [](const std::string& path) { repack(path, -1); }},
         {"another program's block", true,
          [](const std::string& path) {
              HSTdata block;

@@ -42,46 +42,37 @@ TEST_F(SmallScreenTest, MakersLogoEndsByItselfOrOnAClick)
     EXPECT_TRUE(logo->bFinished);
 }
 
-struct ModeCase {
-    bool shownFullScreen;
-    int shownWidth, shownHeight;
-    int resolution;
-    bool fullScreen;
-    int expectedResolution;
-    bool expectedFullScreen;
-    bool changed;
-};
-
-class AdoptModeTest : public ::testing::TestWithParam<ModeCase> {};
-
-TEST_P(AdoptModeTest, StoresTheModeTheDisplayCanShow)
+TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
 {
-    const ModeCase& c = GetParam();
-    int resolution = c.resolution;
-    bool fullScreen = c.fullScreen;
-    EXPECT_EQ(ContextAutoConfigure::adoptMode(c.shownFullScreen, c.shownWidth, c.shownHeight, resolution, fullScreen),
-              c.changed);
-    EXPECT_EQ(resolution, c.expectedResolution);
-    EXPECT_EQ(fullScreen, c.expectedFullScreen);
+    struct ModeCase {
+        const char* what;
+        bool shownFullScreen;
+        int shownWidth, shownHeight;
+        int resolution;
+        bool fullScreen;
+        int expectedResolution;
+        bool expectedFullScreen;
+    };
+    const ModeCase cases[] = {
+        {"shown as stored", true, 640, 480, 1, true, 1, true},
+        {"shown as stored, largest", false, 1024, 768, 3, false, 3, false},
+        {"a smaller window than asked for", false, 800, 600, 3, false, 2, false},
+        {"no full-screen mode: a window", false, 640, 480, 1, true, 1, false},
+        {"only a larger full-screen mode: the largest offered that fits", true, 1280, 1024, 2, true, 3, true},
+        {"an odd size between the offered ones", true, 720, 540, 3, true, 1, true},
+        {"smaller than any offered size: 640 x 480 all the same", false, 512, 384, 1, false, 1, false},
+        {"resolution 0 stays when the display shows it", false, 320, 240, 0, false, 0, false},
+    };
+    for (const ModeCase& c : cases) {
+        int resolution = c.resolution;
+        bool fullScreen = c.fullScreen;
+        const bool changed =
+            ContextAutoConfigure::adoptMode(c.shownFullScreen, c.shownWidth, c.shownHeight, resolution, fullScreen);
+        EXPECT_EQ(changed, resolution != c.resolution || fullScreen != c.fullScreen) << c.what;
+        EXPECT_EQ(resolution, c.expectedResolution) << c.what;
+        EXPECT_EQ(fullScreen, c.expectedFullScreen) << c.what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, AdoptModeTest,
-    ::testing::Values(
-        // Shown as stored: nothing changes.
-        ModeCase{true, 640, 480, 1, true, 1, true, false}, ModeCase{false, 1024, 768, 3, false, 3, false, false},
-        // A smaller window than asked for.
-        ModeCase{false, 800, 600, 3, false, 2, false, true},
-        // No full-screen mode: a window.
-        ModeCase{false, 640, 480, 1, true, 1, false, true},
-        // Only a larger full-screen mode: the largest offered size that fits.
-        ModeCase{true, 1280, 1024, 2, true, 3, true, true},
-        // An odd size between the offered ones.
-        ModeCase{true, 720, 540, 3, true, 1, true, true},
-        // Smaller than any offered size: 640 x 480 all the same.
-        ModeCase{false, 512, 384, 1, false, 1, false, false},
-        // Resolution 0 stays when the display shows it.
-        ModeCase{false, 320, 240, 0, false, 0, false, false}));
 
 // What applying the display settings changes in the test's engine, put back
 // when the test ends, the display reopened as it was.
