@@ -1,12 +1,10 @@
-#include "Context.h"
-#include "PropertyContainer.h"
 #include "PropertyDouble.h"
 #include "PropertyFloat.h"
 #include "PropertyInt.h"
-#include "PropertyPointer.h"
 #include "PropertyUColor.h"
-#include "ResourceManager.h"
-#include "TestEngine.h"
+#include "UColor.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -34,70 +32,6 @@ TEST(Property, TextFormsReadBackAndRejectBadValues)
         EXPECT_EQ(c.property->getText(), c.readBack) << c.property->name << " " << c.text;
     }
     EXPECT_EQ(colour, UColor(1, 2, 3, 255));
-}
-
-} // namespace
-
-#include "Packet.h"
-
-namespace {
-
-struct Replicated : KivBase {
-    KIV_DECLARE_CLASS()
-public:
-    void addPropertiesTo(PropertyContainer& container) override
-    {
-        KivBase::addPropertiesTo(container);
-        container.add(std::make_unique<PropertyFloat>("speed", &speed));
-        container.add(std::make_unique<PropertyUColor>("color", &color));
-        container.add(std::make_unique<PropertyPointer>("pSkin", &pSkin, true));
-    }
-    std::string text()
-    {
-        PropertyContainer list("Replicated");
-        addPropertiesTo(list);
-        return list.getText();
-    }
-    float speed = 0.0f;
-    UColor color;
-    KivBase* pSkin = nullptr;
-};
-KIV_IMPLEMENT_CLASS(Replicated, KivBase, nullptr);
-
-TEST(Property, NetworkFormCarriesEveryPropertyAcross)
-{
-    TemporaryHome home;
-    Kiv* engine = new Kiv();
-    KivBase* skin = new KivBase();
-    engine->pResourceManager->addResource("hills:0", skin);
-    Replicated sender;
-    sender.state = 3;
-    sender.stateGoto = 5;
-    sender.stateLeft = 0.1;
-    sender.timeInState = 1.0 / 3.0;
-    sender.speed = 2.5f;
-    sender.color = UColor(1, 2, 3, 4);
-    sender.pSkin = skin;
-    Packet outgoing;
-    sender.netSerialize(outgoing);
-    EXPECT_FALSE(outgoing.hasError());
-
-    Replicated receiver;
-    Packet incoming(outgoing.getBytes().data(), outgoing.getBytes().size());
-    receiver.netSerialize(incoming);
-    EXPECT_FALSE(incoming.hasError());
-    EXPECT_EQ(receiver.text(), sender.text());
-    EXPECT_EQ(receiver.pSkin, skin);
-
-    // Cut short: what could not be read arrives as zero or null, no crash.
-    Replicated damaged;
-    damaged.pSkin = skin;
-    Packet truncated(outgoing.getBytes().data(), outgoing.getBytes().size() / 2);
-    damaged.netSerialize(truncated);
-    EXPECT_TRUE(truncated.hasError());
-    EXPECT_EQ(damaged.pSkin, nullptr);
-    delete skin;
-    delete engine;
 }
 
 } // namespace

@@ -48,26 +48,6 @@ protected:
     std::unique_ptr<Global> global;
 };
 
-TEST_F(GlobalWithEngine, SettingsScoresAndPlayersSurviveARestart)
-{
-    global->hst.musicVolume = 4;
-    global->hst.insertHighScore(2, "Ann", 150000, 3, 0, true);
-    global->profileManager.addProfile("Ann");
-    global->profileManager.addProfile("Bo");
-    global->profileManager.profiles[1].savedGames[0].housesPlayed = 6;
-    const uint32_t id = global->hst.installationId;
-    EXPECT_NE(id, 0u);
-
-    global.reset();
-    global = std::make_unique<TestGlobal>();
-    EXPECT_EQ(global->hst.musicVolume, 4);
-    EXPECT_EQ(global->hst.highScores[2][0].score, 150000);
-    EXPECT_EQ(global->hst.installationId, id);
-    EXPECT_EQ(global->profileManager.getCount(), 2);
-    EXPECT_EQ(global->profileManager.current, 1);
-    EXPECT_TRUE(global->profileManager.profiles[1].hasSavedGame(0));
-}
-
 // Replaces a player file with a well-packed record whose size differs from
 // the right one by sizeChange.
 void repack(const std::string& path, int sizeChange)
