@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace audiotest;
 
 namespace {

@@ -4,7 +4,6 @@
 #include "TgaImage.h"
 #include "WholeFile.h"
 
-
 #include <cstdio>
 
 namespace {
@@ -127,6 +126,5 @@ TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
     std::remove(image.c_str());
     std::remove((image + ".ini").c_str());
 }
-
 
 } // namespace

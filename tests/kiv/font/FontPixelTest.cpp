@@ -1,7 +1,6 @@
 #include "Renderable.h"
 #include "TestFont.h"
 
-
 namespace {
 
 struct PrintCase { std::string text; int flags; float x, y; };

@@ -11,7 +11,6 @@
 #include "KivInput.h"
 #include "Mixer.h"
 
-
 #include <cstring>
 #include <filesystem>
 #include <functional>

@@ -5,12 +5,10 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 
-
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,6 +91,8 @@ TEST_F(HSTdataFile, RunStartIsTheLaterOfTheStoredOneAndNow)
     EXPECT_NEAR(static_cast<double>(reload()->runStart.get()), static_cast<double>(std::time(nullptr)), 2.0);
 }
 
+// Every field is damaged at once, too low in one round and too high in the
+// other; the repairs are independent of each other.
 TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
 {
     struct Setting {
@@ -100,88 +100,64 @@ TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
         int32_t stored;
         int32_t loaded;
     };
-    const Setting settings[] = {
-        {&HSTdata::maxFps, 0, 25},           {&HSTdata::maxFps, 100000, 125},     {&HSTdata::detail, 9, 1},
-        {&HSTdata::detail, -4, 0},           {&HSTdata::resolution, 4, 3},        {&HSTdata::resolution, -1, 0},
-        {&HSTdata::audioQuality, 3, 2},      {&HSTdata::soundVolume, 25, 24},     {&HSTdata::musicVolume, -1, 0},
-        {&HSTdata::mouseSensitivity, 5, 4},  {&HSTdata::startingLevel, 4, 3},     {&HSTdata::playTime, -20, 0},
+    const std::vector<std::vector<Setting>> rounds = {
+        {{&HSTdata::maxFps, 0, 25}, {&HSTdata::detail, -4, 0}, {&HSTdata::resolution, -1, 0},
+         {&HSTdata::musicVolume, -1, 0}, {&HSTdata::playTime, -20, 0}},
+        {{&HSTdata::maxFps, 100000, 125}, {&HSTdata::detail, 9, 1}, {&HSTdata::resolution, 4, 3},
+         {&HSTdata::audioQuality, 3, 2}, {&HSTdata::soundVolume, 25, 24}, {&HSTdata::mouseSensitivity, 5, 4},
+         {&HSTdata::startingLevel, 4, 3}},
     };
-    struct Case {
-        std::string what;
-        std::function<void(HSTdata&)> damage;
-        std::function<void(const HSTdata&)> check;
-    };
-    auto setByte = [](void* field, unsigned char value) { std::memcpy(field, &value, 1); };
-    std::vector<Case> cases;
-    for (const Setting& setting : settings)
-        cases.push_back({"setting stored as " + std::to_string(setting.stored),
-                         [setting](HSTdata& b) { b.*setting.field = setting.stored; },
-                         [setting](const HSTdata& b) { EXPECT_EQ(b.*setting.field, setting.loaded); }});
-    cases.insert(cases.end(), {
-        {"flag bytes",
-         [&](HSTdata& b) {
-             setByte(&b.bFullScreen, 0x37);
-             setByte(&b.bShowFps, 0x80);
-             setByte(&b.bPlayerPromptPending, 0);
-         },
-         [](const HSTdata& b) {
-             auto byteOf = [](const bool& flag) { return *reinterpret_cast<const unsigned char*>(&flag); };
-             EXPECT_EQ(byteOf(b.bFullScreen), 1);
-             EXPECT_EQ(byteOf(b.bShowFps), 1);
-             EXPECT_EQ(byteOf(b.bPlayerPromptPending), 0);
-         }},
-        {"key codes",
-         [](HSTdata& b) {
-             b.keys[0][0] = 312;
-             b.keys[5][1] = -1;
-             b.keys[2][1] = 311;
-         },
-         [](const HSTdata& b) {
-             EXPECT_EQ(b.keys[0][0], 203);
-             EXPECT_EQ(b.keys[5][1], 29);
-             EXPECT_EQ(b.keys[2][1], 311);
-         }},
-        {"country code", [](HSTdata& b) { std::memcpy(b.countryCode, "x!", 2); },
-         [](const HSTdata& b) { EXPECT_EQ(std::memcmp(b.countryCode, "--", 2), 0); }},
-        {"country vector", [](HSTdata& b) { b.countryVector[1] = std::nanf(""); },
-         [](const HSTdata& b) {
-             EXPECT_EQ(b.countryVector[0], 0.0f);
-             EXPECT_EQ(b.countryVector[1], 0.0f);
-             EXPECT_EQ(b.countryVector[2], -1.0f);
-         }},
-        {"address family", [](HSTdata& b) { b.publicAddress.address.sin_family = 0x4142; },
-         [](const HSTdata& b) { EXPECT_EQ(b.publicAddress, NetAddress()); }},
-        {"address kept", [](HSTdata& b) { b.publicAddress = NetAddress(81, 2, 3, 4, 0); },
-         [](const HSTdata& b) { EXPECT_EQ(b.publicAddress, NetAddress(81, 2, 3, 4, 0)); }},
-        {"unterminated texts",
-         [](HSTdata& b) {
-             for (auto& table : b.highScores)
-                 for (HighScoreEntry& entry : table)
-                     std::memset(entry.name, 'z', sizeof(entry.name));
-             std::memset(b.freeText, 'q', sizeof(b.freeText));
-             std::memset(b.freeText2, 'q', sizeof(b.freeText2));
-         },
-         [](const HSTdata& b) {
-             for (const auto& table : b.highScores)
-                 for (const HighScoreEntry& entry : table)
-                     EXPECT_EQ(std::string(entry.name), std::string(15, 'z'));
-             EXPECT_EQ(b.freeText[31], 0);
-             EXPECT_EQ(b.freeText2[31], 0);
-         }},
-    });
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    auto setByte = [](bool& flag, unsigned char value) { std::memcpy(&flag, &value, 1); };
+    auto byteOf = [](const bool& flag) { return *reinterpret_cast<const unsigned char*>(&flag); };
+    const NetAddress kept(81, 2, 3, 4, 0);
+    for (size_t round = 0; round < rounds.size(); ++round) {
+        SCOPED_TRACE(round);
         {
             HSTdata block;
+            for (const Setting& setting : rounds[round])
+                block.*setting.field = setting.stored;
+            setByte(block.bFullScreen, 0x37);
+            setByte(block.bShowFps, 0x80);
+            setByte(block.bPlayerPromptPending, 0);
+            block.keys[0][0] = 312;
+            block.keys[5][1] = -1;
+            block.keys[2][1] = 311;
             block.keys[1][0] = 77;
-            c.damage(block);
+            std::memcpy(block.countryCode, "x!", 2);
+            block.countryVector[1] = std::nanf("");
+            if (round == 0)
+                block.publicAddress.address.sin_family = 0x4142;
+            else
+                block.publicAddress = kept;
+            for (auto& table : block.highScores)
+                for (HighScoreEntry& entry : table)
+                    std::memset(entry.name, 'z', sizeof(entry.name));
+            std::memset(block.freeText, 'q', sizeof(block.freeText));
+            std::memset(block.freeText2, 'q', sizeof(block.freeText2));
             block.save(files);
         }
         bool bAccepted = false;
         const auto block = reload(&bAccepted);
         EXPECT_TRUE(bAccepted) << "a repairable block is kept";
-        c.check(*block);
+        for (const Setting& setting : rounds[round])
+            EXPECT_EQ(block.get()->*setting.field, setting.loaded) << "stored as " << setting.stored;
+        EXPECT_EQ(byteOf(block->bFullScreen), 1);
+        EXPECT_EQ(byteOf(block->bShowFps), 1);
+        EXPECT_EQ(byteOf(block->bPlayerPromptPending), 0);
+        EXPECT_EQ(block->keys[0][0], 203) << "a code past the last input gets its default";
+        EXPECT_EQ(block->keys[5][1], 29);
+        EXPECT_EQ(block->keys[2][1], 311) << "the last input is kept";
         EXPECT_EQ(block->keys[1][0], 77) << "the other settings are kept";
+        EXPECT_EQ(std::memcmp(block->countryCode, "--", 2), 0);
+        EXPECT_EQ(block->countryVector[0], 0.0f);
+        EXPECT_EQ(block->countryVector[1], 0.0f);
+        EXPECT_EQ(block->countryVector[2], -1.0f);
+        EXPECT_EQ(block->publicAddress, round == 0 ? NetAddress() : kept);
+        for (const auto& table : block->highScores)
+            for (const HighScoreEntry& entry : table)
+                EXPECT_EQ(std::string(entry.name), std::string(15, 'z'));
+        EXPECT_EQ(block->freeText[31], 0);
+        EXPECT_EQ(block->freeText2[31], 0);
     }
 }
 

@@ -2,7 +2,6 @@
 #include "FileManager.h"
 #include "ProfileManager.h"
 
-
 #include <cstring>
 #include <functional>
 #include <memory>

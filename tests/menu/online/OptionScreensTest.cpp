@@ -13,7 +13,6 @@
 #include "MenuKey.h"
 #include "RenderableText.h"
 
-
 namespace {
 
 using namespace onlinetest;

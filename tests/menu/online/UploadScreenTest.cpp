@@ -8,7 +8,6 @@
 #include "RenderableText.h"
 #include "WholeFile.h"
 
-
 namespace {
 
 using namespace onlinetest;

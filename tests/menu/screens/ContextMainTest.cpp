@@ -11,7 +11,6 @@
 #include "MenuUserDisplay.h"
 #include "RenderableText.h"
 
-
 namespace {
 
 using namespace screentest;

@@ -19,6 +19,7 @@
 #include "RenderableText.h"
 #include "RenderableTimed.h"
 
+#include <tuple>
 
 namespace {
 
@@ -76,34 +77,21 @@ TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
 
 // What applying the display settings changes in the test's engine, put back
 // when the test ends, the display reopened as it was.
-class DisplaySettingsGuard {
-public:
-    DisplaySettingsGuard()
-        : graphics(*pKiv->pGraphics), fullScreen(graphics.bFullScreen), filter(graphics.bBilinearFilter),
-          vSync(graphics.bUseVSync), width(graphics.screenWidth), height(graphics.screenHeight),
-          resolution(pGlobal->hst.resolution), storedFullScreen(pGlobal->hst.bFullScreen)
-    {
-    }
+struct DisplaySettingsGuard {
     ~DisplaySettingsGuard()
     {
-        graphics.bFullScreen = fullScreen;
-        graphics.bBilinearFilter = filter;
-        graphics.bUseVSync = vSync;
-        graphics.screenWidth = width;
-        graphics.screenHeight = height;
-        pGlobal->hst.resolution = resolution;
-        pGlobal->hst.bFullScreen = storedFullScreen;
+        std::tie(graphics.bFullScreen, graphics.bBilinearFilter, graphics.bUseVSync) = flags;
+        std::tie(graphics.screenWidth, graphics.screenHeight) = size;
+        std::tie(pGlobal->hst.resolution, pGlobal->hst.bFullScreen) = stored;
         pKiv->bRestartRequested = false;
         pKiv->changeKIVmode(Kiv::MODE_DISPLAYLOST);
         pKiv->changeKIVmode(Kiv::MODE_OK);
     }
 
-private:
-    KivGraphics& graphics;
-    bool fullScreen, filter, vSync;
-    int width, height;
-    int resolution;
-    bool storedFullScreen;
+    KivGraphics& graphics = *pKiv->pGraphics;
+    const std::tuple<bool, bool, bool> flags{graphics.bFullScreen, graphics.bBilinearFilter, graphics.bUseVSync};
+    const std::tuple<int, int> size{graphics.screenWidth, graphics.screenHeight};
+    const std::tuple<int32_t, bool> stored{pGlobal->hst.resolution, pGlobal->hst.bFullScreen};
 };
 
 // How the display would show the stored settings equals what they say.
