@@ -5,25 +5,17 @@
 // with bare-quad fonts, and the textures, skins and sounds the stack and its
 // items look up, made from small painted images. Input is driven by writing
 // KivInput's state, never through SDL.
-#include "Camera.h"
 #include "ContextManager.h"
 #include "FontQuad.h"
 #include "FrameDriver.h"
 #include "Global.h"
-#include "Kiv.h"
-#include "KivGraphics.h"
 #include "KivInput.h"
 #include "MemoryImageFile.h"
 #include "Quad.h"
+#include "RenderTestSupport.h"
 #include "ResourceManager.h"
-#include "ScreenPixels.h"
 #include "Sound.h"
 #include "Texture.h"
-#include "TgaImage.h"
-#include "UColor.h"
-#include "WindowedEngine.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -32,15 +24,11 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace stacktest {
 
-using testsupport::grab;
-using testsupport::pixelAt;
-using testsupport::sameColor;
-using testsupport::worldPixel;
+// The drawing tests' colours and frame-buffer readers.
+using namespace rendertest;
 
 constexpr int KEY_ESCAPE = 1;
 constexpr int KEY_SPACE = 57;
@@ -48,11 +36,6 @@ constexpr int KEY_LEFT_SHIFT = 42;
 constexpr int KEY_F = 33;
 constexpr int MOUSE_LEFT = KivInput::FIRST_MOUSE_BUTTON;
 
-const UColor RED(255, 0, 0, 255);
-const UColor GREEN(0, 255, 0, 255);
-const UColor BLUE(0, 0, 255, 255);
-const UColor WHITE(255, 255, 255, 255);
-const UColor BLACK(0, 0, 0, 255);
 const UColor BACKDROP(20, 40, 90, 255);
 // The colours of the item frames: the frame (skin 0) and the highlight
 // frame (skin 1).
