@@ -90,13 +90,14 @@ TEST_F(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswe
     dialog->build();
     manager.pushContext(&asker);
     manager.pushContext(dialog);
-    manager.tick(0.0, 0.02);
+    testsupport::FrameDriver driver = writtenInputDriver(0.02);
+    driver.step(&manager);
     setInput({MOUSE_LEFT});
-    manager.tick(0.0, 0.02);
+    driver.step(&manager);
     setInput({});
     EXPECT_TRUE(dialog->bFinished);
     EXPECT_EQ(-1, answer);
-    manager.tick(0.0, 0.02);
+    driver.step(&manager);
     dialog = nullptr;
     EXPECT_EQ(&asker, manager.getActiveContext());
     EXPECT_FALSE(asker.bFinished);
