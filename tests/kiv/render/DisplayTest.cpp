@@ -1,25 +1,8 @@
 #include "RenderTestSupport.h"
 
-#include <GL/gl.h>
-#include <SDL/SDL.h>
-
 namespace {
 
 using namespace rendertest;
-
-TEST(Display, OpensTheConfiguredWindowWithTheApplicationName)
-{
-    KivGraphics& g = *pKiv->pGraphics;
-    ASSERT_NE(nullptr, g.surfaceHandle);
-    EXPECT_FALSE(g.bFullScreen);
-    EXPECT_EQ(640, g.screenWidth);
-    EXPECT_EQ(480, g.screenHeight);
-    char* title = nullptr;
-    char* icon = nullptr;
-    SDL_WM_GetCaption(&title, &icon);
-    EXPECT_STREQ("Glimmerdaledemo", title);
-    EXPECT_STREQ("Glimmerdaledemo", icon);
-}
 
 TEST(Display, SameModeWithAnotherFilterRaisesNoRestart)
 {

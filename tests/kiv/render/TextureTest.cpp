@@ -58,15 +58,6 @@ void loseAndRestoreDisplay()
     pKiv->changeKIVmode(Kiv::MODE_OK);
 }
 
-TEST(TextureFile, FittingImageIsUploadedWhole)
-{
-    Texture texture(writeCodedImage("small.tga", 100, 60), 0);
-    ASSERT_EQ(1u, texture.skins.size());
-    EXPECT_FLOAT_EQ(100.0f, texture.skins[0]->width);
-    EXPECT_FLOAT_EQ(60.0f, texture.skins[0]->height);
-    expectImageDrawn(texture.skins[0], 0, 0, 100, 60);
-}
-
 TEST(TextureFile, SkinFileCutsFrames)
 {
     const std::string path = writeCodedImage("frames.tga", 128, 64);

@@ -66,20 +66,6 @@ TEST_F(BendQuadTest, MappingsFollowTheBendBothWays)
     EXPECT_NEAR(rightTop.y, vertex(0).y, 1e-3);
 }
 
-TEST_F(BendQuadTest, TinyAnglesAreStraight)
-{
-    quad.setBend(1.0f);
-    quad.setBend(0.0005f);
-    EXPECT_FLOAT_EQ(quad.bendAngle, 0.0f);
-    EXPECT_FLOAT_EQ(vertex(0).x, 50.0f);
-    EXPECT_NEAR(quad.bendRadius, 100.0f, 1e-3) << "the radius keeps its last bent value";
-    V3 p(12.0f, 3.0f, 0.0f);
-    EXPECT_EQ(quad.local2world(p), p);
-    pKiv->stats = FrameStatistics();
-    quad.setBend(-0.0009f);
-    EXPECT_EQ(pKiv->stats.vbufferWrites, 0) << "a straight quad is not rebuilt";
-}
-
 TEST_F(BendQuadTest, ChangedPairCountNeverWritesPastTheBuffer)
 {
     quad.pairCount = 8;
