@@ -1,11 +1,10 @@
 #pragma once
 // Shared by the menu item tests: the screen-stack test engine (640 x 480,
-// one world unit one pixel, origin at the centre) with a screen stack in
-// Global, frames whose skins differ in colour so that a pixel tells which
-// one was drawn, the fonts' arrow and switch marks, the theme textures and
-// the English key names. Items are children of a plain screen that the tests
-// tick with a fixed dt; input is written into KivInput's state, never
-// through SDL.
+// one world unit one pixel, origin at the centre; item frames whose skins
+// differ in colour, fonts with the arrow and switch marks) with a screen
+// stack in Global, the theme textures and the English key names. Items are
+// children of a plain screen that the frame driver steps with a fixed dt;
+// input is written into KivInput's state, never through SDL.
 #include "../stack/StackTestSupport.h"
 
 #include "Context.h"

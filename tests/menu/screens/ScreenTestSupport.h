@@ -3,7 +3,7 @@
 // one world unit one pixel, origin at the centre; painted frames and bare
 // quad fonts; English texts) with the screen stack in Global, plus the
 // pictures of the logo and configuration screens. Screens are pushed on the
-// real ContextManager and run frame by frame with a fixed dt; input is
+// real ContextManager and stepped by the frame driver with a fixed dt; input is
 // written into KivInput's state, never through SDL. The menu scenery is left
 // out (Global's ContextPre stays null).
 #include "../items/ItemTestSupport.h"
