@@ -1,8 +1,6 @@
 #include "Renderable.h"
 #include "TestFont.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 struct PrintCase { std::string text; int flags; float x, y; };
@@ -120,9 +118,7 @@ TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
     font.measure(text, &fit);
     struct Case { int maxWidth; std::string shown; };
     const Case cases[] = {
-        {1000, text},
-        {font.measure(text).width, text},
-        {60, text.substr(0, static_cast<size_t>(fit)) + "..."},
+        {1000, text}, {font.measure(text).width, text}, {60, text.substr(0, static_cast<size_t>(fit)) + "..."},
         {dots - 1, "..."},
     };
     for (const Case& c : cases) {

@@ -12,15 +12,6 @@ protected:
     MessageViewer viewer;
 };
 
-TEST_F(MessageViewerTest, KeepsOnlyTheMostRecentLines)
-{
-    for (int i = 1; i <= 12; ++i)
-        viewer.addMessage(formatString("message %d", i));
-    ASSERT_EQ(10u, viewer.lines.size());
-    EXPECT_EQ("message 3", viewer.lines.front());
-    EXPECT_EQ("message 12", viewer.lines.back());
-}
-
 TEST_F(MessageViewerTest, WideMessagesWrapAndMayPushOutTheirOwnBeginning)
 {
     viewer.wrapWidth = 70;
