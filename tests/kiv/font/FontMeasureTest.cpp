@@ -69,10 +69,12 @@ TEST_F(MeasureFont, DamagedEscapesStayInsideTableAndText)
     struct Case { std::string text; int width; };
     const Case cases[] = {
         // 256 + (6 << 7) = 1024: past the table, a glyphless symbol.
-        {std::string("A\x1F\x86\x80" "B", 5), 8 + 4 + 6}, {std::string("\x1F\xFF\xFF", 3), 4},
+        {std::string("A\x1F\x86\x80" "B", 5), 8 + 4 + 6},
+        {std::string("\x1F\xFF\xFF", 3), 4},
         // Escapes cut short by the end of the text: one glyphless symbol.
         {"A\x1F", 8 + 4},
-        {std::string("A\x1F\x80", 3), 8 + 4}, {"\x1F" "AB", 4},
+        {std::string("A\x1F\x80", 3), 8 + 4},
+        {"\x1F" "AB", 4},
     };
     for (const Case& c : cases)
         EXPECT_EQ(font.measure(c.text).width, c.width) << c.text.size() << " bytes";

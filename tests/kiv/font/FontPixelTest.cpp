@@ -118,7 +118,9 @@ TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
     font.measure(text, &fit);
     struct Case { int maxWidth; std::string shown; };
     const Case cases[] = {
-        {1000, text}, {font.measure(text).width, text}, {60, text.substr(0, static_cast<size_t>(fit)) + "..."},
+        {1000, text},
+        {font.measure(text).width, text},
+        {60, text.substr(0, static_cast<size_t>(fit)) + "..."},
         {dots - 1, "..."},
     };
     for (const Case& c : cases) {

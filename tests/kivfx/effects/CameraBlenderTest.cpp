@@ -25,7 +25,8 @@ TEST(CameraBlender, GlidesAlongEachCurve)
 {
     struct Case { int curve; float x[4]; };
     const Case cases[] = {
-        {0, {25.0f, 50.0f, 75.0f, 100.0f}}, {3, {38.2683f, 70.7107f, 92.3880f, 100.0f}},
+        {0, {25.0f, 50.0f, 75.0f, 100.0f}},
+        {3, {38.2683f, 70.7107f, 92.3880f, 100.0f}},
         {6, {70.7107f, 100.0f, 70.7107f, 0.0f}},
     };
     for (const Case& c : cases) {

@@ -20,7 +20,10 @@ TEST_F(RenderableTextTest, FadesAtBothEnds)
 {
     struct Case { double fadeIn, lifetime, fadeOut; double elapsed; int alpha; };
     const Case cases[] = {
-        {0.5, 10.0, 0.0, 0.25, 127}, {0.0, 2.0, 0.5, 1.75, 127}, {0.0, 2.0, 0.5, 2.0, 0}, {0.5, 2.0, 0.5, 1.0, 255},
+        {0.5, 10.0, 0.0, 0.25, 127},
+        {0.0, 2.0, 0.5, 1.75, 127},
+        {0.0, 2.0, 0.5, 2.0, 0},
+        {0.5, 2.0, 0.5, 1.0, 255},
         // Without fades the constructed alpha stays.
         {0.0, 999999.0, 0.0, 5.0, 100},
     };

@@ -75,9 +75,13 @@ TEST(ProfileManager, DeleteClosesTheGapAndKeepsACurrentPlayer)
         int currentAfter;
     };
     const std::vector<Case> cases = {
-        {{"Ann", "Bo", "Cy"}, 1, 1, {"Ann", "Cy"}, 1}, {{"Ann", "Bo", "Cy"}, 2, 2, {"Ann", "Bo"}, 0},
-        {{"Ann", "Bo", "Cy"}, 2, 0, {"Bo", "Cy"}, 1}, {{"Ann", "Bo", "Cy"}, 0, 2, {"Ann", "Bo"}, 0},
-        {{"Ann"}, 0, 0, {}, 0}, {{"Ann", "Bo"}, 1, 10, {"Ann", "Bo"}, 1}, {{"Ann", "Bo"}, 1, -1, {"Ann", "Bo"}, 1},
+        {{"Ann", "Bo", "Cy"}, 1, 1, {"Ann", "Cy"}, 1},
+        {{"Ann", "Bo", "Cy"}, 2, 2, {"Ann", "Bo"}, 0},
+        {{"Ann", "Bo", "Cy"}, 2, 0, {"Bo", "Cy"}, 1},
+        {{"Ann", "Bo", "Cy"}, 0, 2, {"Ann", "Bo"}, 0},
+        {{"Ann"}, 0, 0, {}, 0},
+        {{"Ann", "Bo"}, 1, 10, {"Ann", "Bo"}, 1},
+        {{"Ann", "Bo"}, 1, -1, {"Ann", "Bo"}, 1},
     };
     for (const Case& c : cases) {
         auto roster = rosterOf(c.names);
@@ -131,10 +135,17 @@ TEST(SavedGame, ConsistencyBoundsEveryFieldThatIndexesATable)
         bool consistent;
     };
     const Case cases[] = {
-        {{5, 1, 1, 12000, 40, 2, 3}, true}, {{47, 7, 8, -500, 0, 0, 10}, true}, {{0, 1, 1, 0, 0, 1, 0}, false},
-        {{100, 1, 1, 0, 0, 1, 0}, false}, {{5, 8, 1, 0, 0, 1, 0}, false}, {{5, -1, 1, 0, 0, 1, 0}, false},
-        {{5, 1, 9, 0, 0, 1, 0}, false}, {{5, 1, -1, 0, 0, 1, 0}, false}, {{5, 1, 1, 0, 0, -1, 0}, false},
-        {{5, 1, 1, 0, 0, 1, 11}, false}, {{5, 1, 1, 0, 0, 1, -1}, false},
+        {{5, 1, 1, 12000, 40, 2, 3}, true},
+        {{47, 7, 8, -500, 0, 0, 10}, true},
+        {{0, 1, 1, 0, 0, 1, 0}, false},
+        {{100, 1, 1, 0, 0, 1, 0}, false},
+        {{5, 8, 1, 0, 0, 1, 0}, false},
+        {{5, -1, 1, 0, 0, 1, 0}, false},
+        {{5, 1, 9, 0, 0, 1, 0}, false},
+        {{5, 1, -1, 0, 0, 1, 0}, false},
+        {{5, 1, 1, 0, 0, -1, 0}, false},
+        {{5, 1, 1, 0, 0, 1, 11}, false},
+        {{5, 1, 1, 0, 0, 1, -1}, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.game.isConsistent(), c.consistent)

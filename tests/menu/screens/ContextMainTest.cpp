@@ -35,7 +35,8 @@ TEST_F(ContextMainTest, ButtonsPushTheirScreensOrStartTheGameOverTheMenu)
 {
     auto* menu = open(new CountingMain());
     const std::pair<MenuButton*, bool (*)(Context*)> buttons[] = {
-        {menu->pHighScoresButton, isA<ContextHighScores>}, {menu->pOptionsButton, isA<ContextOptions>},
+        {menu->pHighScoresButton, isA<ContextHighScores>},
+        {menu->pOptionsButton, isA<ContextOptions>},
         {menu->pCreditsButton, isA<ContextCredits>},
     };
     for (const auto& [button, isExpected] : buttons) {

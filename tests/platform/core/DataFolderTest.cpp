@@ -25,8 +25,10 @@ TEST(DataFolder, ChoosesTheBaseByEnvironmentAndCreatesIt)
     const std::string& root = folder.path();
     std::string portable = root + "/usb", xdg = root + "/xdg", home = root + "/home";
     const Environment cases[] = {
-        {portable.c_str(), xdg.c_str(), home.c_str(), "/usb"}, {"", xdg.c_str(), home.c_str(), "/xdg"},
-        {nullptr, xdg.c_str(), home.c_str(), "/xdg"}, {nullptr, nullptr, home.c_str(), "/home/.local/share"},
+        {portable.c_str(), xdg.c_str(), home.c_str(), "/usb"},
+        {"", xdg.c_str(), home.c_str(), "/xdg"},
+        {nullptr, xdg.c_str(), home.c_str(), "/xdg"},
+        {nullptr, nullptr, home.c_str(), "/home/.local/share"},
         {nullptr, "", home.c_str(), "/home/.local/share"},
     };
     for (const Environment& c : cases) {
