@@ -1,10 +1,10 @@
 #pragma once
 // FrameDriver: the one way tests step the engine frame by frame. A step is
 // one engine frame as Kiv::frame runs it, with a fixed dt instead of the
-// clock and without waiting for the frame period: engine mode handling,
-// input update, audio update, the engine clock moved on by dt (TimeKeeper,
-// Kiv::frameTime and frameDuration, so that every reader of engine time,
-// such as a sound's minimum start interval, sees the stepped time), the
+// clock and without waiting for the frame period: engine mode handling, the
+// engine clock moved on by dt (TimeKeeper, so that an engine frame run after
+// stepped ones goes on from the stepped time, and Kiv::frameTime and
+// frameDuration), input update, audio update with the stepped time, the
 // root's tick with (t, dt), the event manager's tick, the console's tick,
 // and only when drawing is on (off by default, for speed) render and
 // present; a display restart asked for during the frame follows it, as in
@@ -44,17 +44,15 @@ public:
         ++kiv.frameNumber;
         followModes(kiv);
         const bool working = kiv.mode == Kiv::MODE_OK || (kiv.mode == Kiv::MODE_INACTIVE && kiv.bTickWhilePaused);
-        if (working) {
-            if (bUpdateInput)
-                kiv.pInput->update();
-            kiv.pAudio->update();
-        }
         // Time spent inactive does not count, as with the real clock.
         kiv.frameDuration = working ? dt : 0.0;
         const double now = kiv.pTimeKeeper->getTime() + kiv.frameDuration;
         kiv.pTimeKeeper->setSteppedTime(now);
         kiv.frameTime = now;
         if (working) {
+            if (bUpdateInput)
+                kiv.pInput->update();
+            kiv.pAudio->update(now);
             if (root)
                 root->tick(now, dt);
             kiv.pEventManager->tick(root);
