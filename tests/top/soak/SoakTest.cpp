@@ -30,6 +30,7 @@
 #include <fstream>
 #include <string>
 #include <sys/mman.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -251,12 +252,14 @@ TEST(Soak, ARandomPlayerRunsTheGameWithoutFatalReportsSlowFramesOrGrowingMemory)
     void* shared = mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     ASSERT_NE(shared, MAP_FAILED);
     Progress* progress = new (shared) Progress();
-
     progress->beat();
     const pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0)
+    if (child == 0) {
+        // A watcher stopped by a time-out takes the game with it.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         std::exit(play(settings, *progress) ? 0 : 1);
+    }
 
     int status = 0;
     std::string hang;
