@@ -10,8 +10,7 @@
 // present; a display restart asked for during the frame follows it, as in
 // Kiv::frame. Screenshots and the statistics overlay are left out, and no
 // SDL event is read: tests feed input through KivInput::onEvent
-// (SyntheticInput.h), or write KivInput's state themselves and switch the
-// input update off so that it is not overwritten.
+// (SyntheticInput.h).
 //
 // Works with any root Context: the real ContextManager (GameHarness) or a
 // bare test screen. The first step takes the engine clock over from the
@@ -45,8 +44,7 @@ public:
         followModes(kiv);
         const bool working = kiv.mode == Kiv::MODE_OK || (kiv.mode == Kiv::MODE_INACTIVE && kiv.bTickWhilePaused);
         if (working) {
-            if (bUpdateInput)
-                kiv.pInput->update();
+            kiv.pInput->update();
             kiv.pAudio->update();
         }
         // Time spent inactive does not count, as with the real clock.
@@ -79,8 +77,6 @@ public:
     double dt;
     // Render and present each frame (needed only by tests that read pixels).
     bool bDraw = false;
-    // Off for tests that write KivInput's current and previous state directly.
-    bool bUpdateInput = true;
     // Steps taken by this driver.
     int frames = 0;
 

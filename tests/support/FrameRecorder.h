@@ -1,8 +1,8 @@
 #pragma once
 // FrameRecorder: what a run did frame by frame, for tests to assert on: the
-// sounds started in each frame (by resource key), the key of the music track
-// current after it, and notes of the test's own (captions, states) taken by
-// its observer after each frame. Sounds are seen through what the engine
+// sounds started in each frame (by resource key) and the key of the music
+// track current after it; an observer may look at the game after each
+// frame. Sounds are seen through what the engine
 // keeps anyway: a start sets the Sound's lastStartTime to the engine time,
 // which the FrameDriver moves on every frame, so a lastStartTime that
 // changed across a frame is a start in that frame. Several starts of one
@@ -29,13 +29,11 @@
 namespace testsupport {
 
 struct FrameRecord {
-    // The driver's step count after the frame, and the engine time of the frame.
+    // The driver's step count after the frame.
     int frame = 0;
-    double time = 0.0;
     std::vector<std::string> sounds;
     // Empty while no track is current.
     std::string music;
-    std::vector<std::string> notes;
 };
 
 class FrameRecorder {
@@ -52,13 +50,12 @@ public:
                 starts.emplace_back(sound, sound->lastStartTime);
     }
 
-    void afterFrame(int frame, double time)
+    void afterFrame(int frame)
     {
         if (!bRecording)
             return;
         FrameRecord record;
         record.frame = frame;
-        record.time = time;
         const ResourceManager& resources = *pKiv->pResourceManager;
         for (const auto& [sound, lastStart] : starts)
             if (sound->lastStartTime != lastStart)
@@ -80,8 +77,8 @@ public:
 
     bool bRecording = false;
     std::vector<FrameRecord> frames;
-    // Called after each recorded frame; adds the test's own notes.
-    std::function<void(FrameRecord&)> observer;
+    // Called after each recorded frame.
+    std::function<void(const FrameRecord&)> observer;
 
 private:
     std::vector<std::pair<const Sound*, double>> starts;

@@ -23,7 +23,6 @@ namespace testsupport {
 // DirectInput scan codes of the keys tests press most; other keys are
 // KivInput::scanCodeFromSDLKey(SDLK_...), letters included.
 constexpr int KEY_ESCAPE = KivInput::KEY_ESCAPE;
-constexpr int KEY_RETURN = 28;
 constexpr int KEY_SPACE = 57;
 
 // Puts the virtual mouse on the world point (x, y) at depth 0 of the screen.

@@ -1,82 +1,17 @@
-// The in-game message box and the journey map: how a text is laid out, how
-// a player closes them, and what the map shows as its arrow travels.
+// The in-game message box and the journey map: how a player closes the box,
+// and what the map shows as its arrow travels.
 #include "GameSession.h"
 
 #include "ArrowMessage.h"
-#include "CircleCloud.h"
 #include "ContextMap.h"
-#include "FontQuad.h"
-#include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 using namespace testsupport;
-
-// A dialog built from the fields: its lines' and pictures' heights, top to
-// bottom, and the scale of its cloud.
-struct Layout {
-    std::vector<float> heights;
-    float cloudScale = 0.0f;
-    float closeButtonY = 0.0f;
-
-    Layout(const std::string& text, const std::string& title, Skin* picture, float boxScale)
-    {
-        ContextDialogQX dialog;
-        dialog.text = text;
-        dialog.title = title;
-        dialog.separatorSkin = picture;
-        dialog.boxScale = boxScale;
-        dialog.build();
-        for (BasicLink* link = dialog.pFirstChild; link; link = link->pNext) {
-            const Renderable* child = static_cast<Renderable*>(static_cast<KivBase*>(link));
-            const RenderableText* line = dynamic_cast<const RenderableText*>(child);
-            if (const CircleCloud* cloud = dynamic_cast<const CircleCloud*>(child))
-                cloudScale = cloud->cloudScale;
-            else if (child != dialog.closeButton && (!line || line->pFont == pGlobal->pFontMedium))
-                heights.push_back(child->position.y);
-        }
-        closeButtonY = dialog.closeButton->position.y;
-    }
-};
-
-TEST(GameDialog, LinesStep25UnitsDownAPictureItsHeightAndTheBoxFitsThemUnderATitle)
-{
-    GameHarness::get();
-    Skin* picture = pKiv->pResourceManager->findAs<Skin>("help:0");
-    const float half = 0.5f * picture->height;
-    const struct {
-        const char* text;
-        // Distance from each line (or picture) to the next.
-        std::vector<float> gaps;
-    } rows[] = {
-        {"one line", {}},
-        {"two words||apart", {25.0f, 25.0f}},
-        {"ends with a bar|", {25.0f}},
-        {"above|~|below", {25.0f + half + 12.0f, 25.0f + half - 12.0f}},
-    };
-    for (const auto& row : rows) {
-        const Layout layout(row.text, "", picture, 0.0f);
-        ASSERT_EQ(layout.heights.size(), row.gaps.size() + 1) << row.text;
-        for (size_t i = 0; i < row.gaps.size(); ++i)
-            EXPECT_FLOAT_EQ(layout.heights[i] - layout.heights[i + 1], row.gaps[i]) << row.text << " line " << i;
-    }
-
-    const float large = static_cast<float>(pGlobal->pFontLarge->lineHeight);
-    const Layout plain("a|b", "", nullptr, 0.0f);
-    const Layout titled("a|b", "a title", nullptr, 0.0f);
-    EXPECT_FLOAT_EQ(titled.cloudScale - plain.cloudScale, 1.5f * large / 173.4f);
-    EXPECT_FLOAT_EQ(plain.heights.front() - titled.heights.front(), 0.75f * large) << "half of the title's room above";
-    EXPECT_FLOAT_EQ(plain.heights.back() - 25.0f - large, plain.closeButtonY);
-    for (const float given : {-1.0f, 2.5f})
-        EXPECT_FLOAT_EQ(Layout("a|b", "", nullptr, given).cloudScale, given > 0.0f ? given : plain.cloudScale);
-}
 
 TEST(GameDialog, PlayerClosesItWithTheButtonSpaceOrEscapeUnlessItHasNeither)
 {
@@ -122,8 +57,8 @@ TEST(JourneyMap, MarksTheNeighbourhoodsReachedGlidesTheArrowToTheCurrentOneAndNa
     for (const auto& row : rows) {
         ContextMap* map = new ContextMap(row.previous, row.current);
         int markers = 0;
-        for (BasicLink* link = map->pFirstChild; link; link = link->pNext)
-            markers += static_cast<Renderable*>(static_cast<KivBase*>(link))->pSkin == marker;
+        for (const Renderable* child : childrenOf<Renderable>(map))
+            markers += child->pSkin == marker;
         EXPECT_EQ(markers, row.markers) << row.current;
 
         game.stack()->pushContext(map);

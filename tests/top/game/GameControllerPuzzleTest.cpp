@@ -33,30 +33,14 @@ using Controller = GameController;
 using Chain = std::vector<Smiley*>;
 
 constexpr int PUZZLE = 2;
-// Seconds per frame: the longest step a screen takes, so a game is quick.
-constexpr double LONG_STEP = 0.05;
 
-GameHarness& puzzleHarness()
+// The game with the longest step a screen takes, so that a game is quick.
+GameSession puzzleSession()
 {
     GameHarness& game = GameHarness::get();
-    game.driver.dt = LONG_STEP;
+    game.driver.dt = 0.05;
     pGlobal->hst.bInGameHelp = true;
-    return game;
-}
-
-SavedGame& puzzleRecord()
-{
-    return pGlobal->profileManager.profiles[pGlobal->profileManager.current].savedGames[PUZZLE];
-}
-
-// A new game from the first house, started with the seed; by default
-// stepped until the house is out.
-GameControllerPuzzle* startPuzzle(GameSession& session, unsigned seed, bool waitForPlay = true)
-{
-    puzzleRecord() = SavedGame{};
-    GameHarness::seed(seed);
-    GameControllerPuzzle* puzzle = session.start<GameControllerPuzzle>();
-    return !waitForPlay || session.waitForPlay() ? puzzle : nullptr;
+    return GameSession(game);
 }
 
 Solution* solutionOf(const GameControllerPuzzle* puzzle)
@@ -76,16 +60,16 @@ Chain solutionChain(GameControllerPuzzle* puzzle)
     return chain;
 }
 
-bool adjacent(const Smiley* a, const Smiley* b)
+// Columns and rows between two smileys' apartments, as 10 |dx| + |dy|.
+int apart(const Smiley* a, const Smiley* b)
 {
-    return std::abs(a->apartment->gridX - b->apartment->gridX) + std::abs(a->apartment->gridY - b->apartment->gridY) ==
-           1;
+    return 10 * std::abs(a->apartment->gridX - b->apartment->gridX) + std::abs(a->apartment->gridY - b->apartment->gridY);
 }
 
 // b may follow a in a chain.
 bool follows(Smiley* a, Smiley* b)
 {
-    return adjacent(a, b) && a->canMatch(b, false);
+    return (apart(a, b) == 1 || apart(a, b) == 10) && a->canMatch(b, false);
 }
 
 // The smiley is one of the chain's first smileys.
@@ -119,16 +103,6 @@ Chain deadEnd(const Chain& smileys, Smiley* first)
     return extend() ? chain : Chain{};
 }
 
-template <typename T>
-std::vector<T*> childrenOf(const KivBase* layer)
-{
-    std::vector<T*> found;
-    for (BasicLink* link = layer->pFirstChild; link; link = link->pNext)
-        if (T* child = dynamic_cast<T*>(static_cast<KivBase*>(link)); child && !link->bDead)
-            found.push_back(child);
-    return found;
-}
-
 // Where the newest arrow points from, and where "next step" points for a
 // smiley's apartment.
 V3 newestArrow(const GameController* game)
@@ -156,12 +130,14 @@ bool solve(GameSession& session, GameControllerPuzzle* puzzle)
 
 TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleWhichIsContinuedLater)
 {
-    GameSession session(puzzleHarness());
+    GameSession session = puzzleSession();
     // A stored solution that does not fit the house is drawn again.
     Solution*& stored = getMyGlobal()->solutions[0][0];
     delete stored;
     stored = new Solution(pKiv->pResourceManager->findAs<SolutionData>("solution5x5"));
-    GameControllerPuzzle* puzzle = startPuzzle(session, 4, false);
+    GameHarness::seed(4);
+    GameControllerPuzzle* puzzle = session.start<GameControllerPuzzle>();
+    session.record(PUZZLE) = SavedGame{};
     ASSERT_TRUE(session.playUntil([&] { return puzzle->state == Controller::STATE_PLAY; }));
     const Chain chain = solutionChain(puzzle);
     ASSERT_EQ(chain.size(), 16u) << "the first house is 4 x 4";
@@ -178,8 +154,8 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleWhichIsCo
     ASSERT_LT(chain[2]->state, 2);
     EXPECT_EQ(puzzle->getSelectedSmiley(), chain[1]);
     ASSERT_TRUE(session.waitForPlay());
-    // A smiley not next to the head is refused with a tip; the head stays.
-    session.click(*std::find_if(chain.rbegin(), chain.rend(), [&](Smiley* far) { return !adjacent(chain[1], far); }));
+    // A diagonal neighbour of the head is refused with a tip; the head stays.
+    session.click(*std::find_if(chain.begin(), chain.end(), [&](Smiley* s) { return apart(chain[1], s) == 11; }));
     EXPECT_TRUE(puzzle->adjacencyTipShown);
     EXPECT_EQ(puzzle->getSelectedSmiley(), chain[1]);
 
@@ -194,7 +170,7 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleWhichIsCo
     puzzle->playerData->lives = 4;
     ASSERT_TRUE(session.waitForPlay());
     const Solution* solution = solutionOf(puzzle);
-    const SavedGame left = puzzleRecord();
+    const SavedGame left = session.record(PUZZLE);
     session.leave();
     GameControllerPuzzle* resumed = session.continueFrom<GameControllerPuzzle>(left);
     ASSERT_NE(resumed, nullptr);
@@ -211,8 +187,8 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleWhichIsCo
 TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLife)
 {
     for (const int lives : {2, 1}) {
-        GameSession session(puzzleHarness());
-        GameControllerPuzzle* puzzle = startPuzzle(session, 6);
+        GameSession session = puzzleSession();
+        GameControllerPuzzle* puzzle = session.startNew<GameControllerPuzzle>(6);
         ASSERT_NE(puzzle, nullptr);
         puzzle->playerData->lives = lives;
         puzzle->playerData->score = 50000;
@@ -244,7 +220,7 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
 
 TEST(Puzzle, VitaminsShowThePathPointTheNextStepUntilADetourAndRetryButNotInAChallengeRound)
 {
-    GameSession session(puzzleHarness());
+    GameSession session = puzzleSession();
     GameHarness::seed(9);
     GameControllerPuzzle* puzzle = session.continueFrom<GameControllerPuzzle>(SavedGame{2, 0, 2, 0, 900, 5, 0});
     ASSERT_NE(puzzle, nullptr);
@@ -305,20 +281,18 @@ TEST(Puzzle, SameSeedPlaysTheSameGameInAFreshProgram)
 {
     // The first house solved, the second run into a dead end and dealt again.
     const std::vector<std::string> runs = tracesOfFreshRuns(2, [] {
-        GameHarness& game = puzzleHarness();
-        GameSession session(game);
-        game.recorder.bRecording = true;
-        GameControllerPuzzle* puzzle = startPuzzle(session, 17);
+        GameSession session = puzzleSession();
+        session.game.recorder.bRecording = true;
+        GameControllerPuzzle* puzzle = session.startNew<GameControllerPuzzle>(17);
         solve(session, puzzle);
         session.waitForPlay();
         clickAll(session, deadEnd(session.presentSmileys(), solutionChain(puzzle)[0]));
         session.waitForPlay();
         return session.trace();
     });
-    if (runs.empty())
-        return;
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[0], runs[1]);
+    if (!runs.empty()) {
+        EXPECT_EQ(runs.at(0), runs.at(1));
+    }
 }
 
 }

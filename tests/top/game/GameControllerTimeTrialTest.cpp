@@ -1,13 +1,14 @@
 // Action mode played through the input as a player plays it: the newcomers
 // that replace a matched pair, whole journeys played greedily (one left and
 // continued on the way), a thermometer left to run out until the game is
-// over, the thermometer's rates, the partner hints, and the same game again
-// in a fresh program.
+// over, the thermometer's rates, the partner hints, and the same game (and
+// a quest game) again in a fresh program.
 #include "FreshRuns.h"
 #include "GameSession.h"
 
 #include "ArrowMessage.h"
 #include "ContextEnding.h"
+#include "GameControllerAdventure.h"
 #include "GameControllerTimeTrial.h"
 #include "PlayerData.h"
 
@@ -27,27 +28,12 @@ constexpr int ACTION = 0;
 // Seconds per frame: the longest step a screen takes, so a game is quick.
 constexpr double LONG_STEP = 0.05;
 
-SavedGame& actionRecord()
-{
-    return pGlobal->profileManager.profiles[pGlobal->profileManager.current].savedGames[ACTION];
-}
-
-GameHarness& actionHarness(bool help = true)
+GameSession actionSession(bool help = true)
 {
     GameHarness& game = GameHarness::get();
     game.driver.dt = LONG_STEP;
     pGlobal->hst.bInGameHelp = help;
-    return game;
-}
-
-// A new game from the first house, started with the seed and stepped until
-// the house is out.
-GameControllerTimeTrial* startAction(GameSession& session, unsigned seed)
-{
-    actionRecord() = SavedGame{};
-    GameHarness::seed(seed);
-    GameControllerTimeTrial* action = session.start<GameControllerTimeTrial>();
-    return session.waitForPlay() ? action : nullptr;
+    return GameSession(game);
 }
 
 // The first two smileys that can be matched, or nulls.
@@ -85,9 +71,8 @@ bool playGreedily(GameSession& session)
 
 TEST(Action, FirstNewcomerPartnersTheLoneliestSmileyWhenItHadNone)
 {
-    GameHarness& game = actionHarness();
     for (const SavedGame& record : {SavedGame{18, 4, 0, 0, 0, 3, 0}, SavedGame{39, 7, 0, 0, 0, 3, 0}}) {
-        GameSession session(game);
+        GameSession session = actionSession();
         GameHarness::seed(3);
         GameControllerTimeTrial* action = session.continueFrom<GameControllerTimeTrial>(record);
         ASSERT_NE(action, nullptr);
@@ -121,10 +106,10 @@ TEST(Action, FirstNewcomerPartnersTheLoneliestSmileyWhenItHadNone)
 
 TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
 {
-    GameHarness& game = actionHarness();
     for (const unsigned seed : {2u, 7u, 19u}) {
-        GameSession session(game);
-        GameController* action = startAction(session, seed);
+        GameSession session = actionSession();
+        GameHarness& game = session.game;
+        GameController* action = session.startNew<GameControllerTimeTrial>(seed);
         ASSERT_NE(action, nullptr);
         action->playerData->lives = 2;
         for (int house = 0; house < 48; ++house) {
@@ -134,7 +119,7 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
                 continue;
             // Left at the second house, and continued there.
             ASSERT_TRUE(session.waitForPlay());
-            const SavedGame left = actionRecord();
+            const SavedGame left = session.record(ACTION);
             session.leave();
             action = session.continueFrom<GameControllerTimeTrial>(left);
             ASSERT_NE(action, nullptr);
@@ -146,17 +131,17 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
         ASSERT_TRUE(game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; })) << seed;
         clickOn(session.shown<ContextEnding>()->okButton);
         EXPECT_TRUE(session.closeHighScores()) << seed;
-        EXPECT_EQ(actionRecord().housesPlayed, 0) << "a finished journey cannot be continued";
+        EXPECT_EQ(session.record(ACTION).housesPlayed, 0) << "a finished journey cannot be continued";
     }
 }
 
 TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame)
 {
-    GameHarness& game = actionHarness();
-    GameSession session(game);
+    GameSession session = actionSession();
+    GameHarness& game = session.game;
     game.recorder = FrameRecorder();
     game.recorder.bRecording = true;
-    GameControllerTimeTrial* action = startAction(session, 4);
+    GameControllerTimeTrial* action = session.startNew<GameControllerTimeTrial>(4);
     ASSERT_NE(action, nullptr);
     for (int lives = 2; lives >= 0; --lives) {
         // Half full when play began (the frame that began it drained too).
@@ -178,7 +163,7 @@ TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame
 
 TEST(Action, ThermometerGainLossAndDrainFollowTheHouseAndTheDifficulty)
 {
-    actionHarness();
+    GameHarness::get();
     const struct {
         int difficulty;
         int housesPlayed;
@@ -210,8 +195,8 @@ TEST(Action, ThermometerGainLossAndDrainFollowTheHouseAndTheDifficulty)
 TEST(Action, AtMostThreePartnerHintsAGameAndNoneWithoutTheHelpSetting)
 {
     for (const bool help : {true, false}) {
-        GameSession session(actionHarness(help));
-        GameControllerTimeTrial* action = startAction(session, 5);
+        GameSession session = actionSession(help);
+        GameControllerTimeTrial* action = session.startNew<GameControllerTimeTrial>(5);
         ASSERT_NE(action, nullptr);
         int hints = 0;
         const std::vector<Smiley*> present = session.presentSmileys();
@@ -236,19 +221,26 @@ TEST(Action, AtMostThreePartnerHintsAGameAndNoneWithoutTheHelpSetting)
 
 TEST(Action, SameSeedPlaysTheSameGameInAFreshProgram)
 {
+    // Two houses of action played greedily, then two quest houses cleared.
     const std::vector<std::string> runs = tracesOfFreshRuns(2, [] {
-        GameHarness& game = actionHarness();
-        GameSession session(game);
-        game.recorder.bRecording = true;
-        startAction(session, 23);
+        GameSession session = actionSession();
+        session.game.recorder.bRecording = true;
+        session.startNew<GameControllerTimeTrial>(23);
         for (int house = 0; house < 2 && session.waitForPlay(); ++house)
             playGreedily(session);
-        return session.trace();
+        std::string trace = session.trace();
+        session.leave();
+        session.game.recorder.frames.clear();
+        GameController* quest = session.startNew<GameControllerAdventure>(21);
+        for (int house = 0; house < 2 && session.waitForPlay(); ++house) {
+            session.match(perfectMatching(session.presentSmileys()));
+            session.playUntil([&] { return quest->state != GameController::STATE_PLAY; });
+        }
+        return trace + session.trace();
     });
-    if (runs.empty())
-        return;
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[0], runs[1]);
+    if (!runs.empty()) {
+        EXPECT_EQ(runs.at(0), runs.at(1));
+    }
 }
 
 }

@@ -1,15 +1,10 @@
 // Vitamins in the heads-up display of a running game, clicked through the
 // input at their place in the overlay: prices, buying, refusals, the help
 // and not-enough-coins notes, and a column that is not shown.
-#include "GameHarness.h"
 #include "GameSession.h"
 
-#include "ContextDialogQX.h"
 #include "Firework.h"
-#include "GameController.h"
-#include "MyGlobal.h"
 #include "Orb.h"
-#include "PlayerData.h"
 #include "PlayerHUD.h"
 #include "ResourceManager.h"
 #include "Skin.h"
@@ -19,7 +14,6 @@
 #include <string>
 #include <vector>
 
-namespace gametest {
 namespace {
 
 using namespace testsupport;
@@ -40,38 +34,24 @@ constexpr int HINT = 0;
 
 // Pushes a current game in its play state with the HUD's panel in, holding
 // orbs of the kinds; the vitamin column slides in when shown.
-VitaminGame* startGame(GameHarness& game, const std::vector<int>& kinds, bool bShowVitamins = true)
+VitaminGame* startGame(GameSession& session, const std::vector<int>& kinds, bool bShowVitamins = true)
 {
     VitaminGame* running = new VitaminGame();
-    game.stack()->pushContext(running);
-    getMyGlobal()->pCurrentGame = running;
-    running->state = running->stateGoto = 6;
+    session.game.stack()->pushContext(running);
+    getMyGlobal()->pCurrentGame = session.controller = running;
+    running->state = running->stateGoto = GameController::STATE_PLAY;
     for (const int kind : kinds)
         running->hud->addVitamin(new Orb(kind));
     running->hud->hidePanel = false;
     running->hud->showVitamins = bShowVitamins;
-    game.stepSeconds(1.1);
+    session.game.stepSeconds(1.1);
     return running;
 }
 
-// Closes every screen above the main menu (the game and its dialogs).
-void endGame(GameHarness& game)
+// A click on the row's orb, depth units below the row's top edge, 60 units in from its left.
+void clickRow(const VitaminGame* running, int row, float depth)
 {
-    for (Context* screen = game.activeScreen(); screen && !dynamic_cast<MyContextMain*>(screen);
-         screen = static_cast<Context*>(static_cast<KivBase*>(screen->pPrev)))
-        screen->bFinished = true;
-    ASSERT_TRUE(game.stepUntil([&] { return game.mainMenu() != nullptr; }, 10));
-    EXPECT_EQ(game.currentGame(), nullptr);
-}
-
-Orb* orbAt(const VitaminGame* running, int row)
-{
-    return static_cast<Orb*>(static_cast<KivBase*>(running->hud->vitamins->getChildAt(row)));
-}
-
-// A click depth units below the row's top edge, 60 units in from its left.
-void clickRow(const Orb* orb, float depth)
-{
+    const Orb* orb = static_cast<Orb*>(static_cast<KivBase*>(running->hud->vitamins->getChildAt(row)));
     clickAt(orb->position.x + 60.0f, orb->position.y - depth, screenOf(orb));
 }
 
@@ -88,14 +68,6 @@ std::string shownNote(const GameSession& session)
     return "another";
 }
 
-int fireworks(const VitaminGame* running)
-{
-    int count = 0;
-    for (const BasicLink* link = running->bonusLayer->pFirstChild; link; link = link->pNext)
-        count += dynamic_cast<const Firework*>(static_cast<const KivBase*>(link)) != nullptr;
-    return count;
-}
-
 TEST(Orb, PriceGrowsByHalfTheBaseForEachDifficultyStep)
 {
     GameHarness::get();
@@ -104,7 +76,7 @@ TEST(Orb, PriceGrowsByHalfTheBaseForEachDifficultyStep)
         int difficulty;
         int cost;
     };
-    const Price prices[] = {{HINT, 0, 30}, {HINT, 1, 45}, {EXTRA_LIFE, 2, 600}, {5, 2, 100}, {11, 1, 525}, {8, 3, 300}};
+    const Price prices[] = {{HINT, 0, 30}, {HINT, 1, 45}, {EXTRA_LIFE, 2, 600}, {11, 1, 525}, {8, 3, 300}};
     VitaminGame running;
     getMyGlobal()->pCurrentGame = &running;
     for (const Price& price : prices) {
@@ -145,13 +117,12 @@ const Click CLICKS[] = {
 
 TEST(Orb, OneClickBuysOnlyWhatTheShownRowOffersAndThePlayerCanPay)
 {
-    GameHarness& game = GameHarness::get();
-    const GameSession session(game);
-    const bool bHelpWas = pGlobal->hst.bInGameHelp;
+    GameSession session(GameHarness::get());
+    GameHarness& game = session.game;
     for (const Click& click : CLICKS) {
         SCOPED_TRACE(click.what);
         pGlobal->hst.bInGameHelp = click.bHelp;
-        VitaminGame* running = startGame(game, {EXTRA_LIFE}, click.column != Column::NEVER_SHOWN);
+        VitaminGame* running = startGame(session, {EXTRA_LIFE}, click.column != Column::NEVER_SHOWN);
         running->bAccept = click.bAccept;
         running->playerData->coins = click.coins;
         if (click.column == Column::SLIDING_OUT) {
@@ -160,16 +131,16 @@ TEST(Orb, OneClickBuysOnlyWhatTheShownRowOffersAndThePlayerCanPay)
         }
         game.recorder = FrameRecorder();
         game.recorder.bRecording = true;
-        clickRow(orbAt(running, 0), click.depth);
+        clickRow(running, 0, click.depth);
         game.step(2);
         EXPECT_EQ(running->usedKinds, std::vector<int>(click.uses, EXTRA_LIFE));
         EXPECT_EQ(running->playerData->coins, click.coinsAfter);
         EXPECT_EQ(shownNote(session), click.note);
         EXPECT_EQ(game.recorder.timesStarted("jingle07"), click.jingles);
-        EXPECT_EQ(fireworks(running), click.jingles);
-        endGame(game);
+        EXPECT_EQ(childrenOf<Firework>(running->bonusLayer).size(), static_cast<size_t>(click.jingles));
+        session.leave();
     }
-    pGlobal->hst.bInGameHelp = bHelpWas;
+    pGlobal->hst.bInGameHelp = true;
 }
 
 // Every use is refused: the "extra life" note comes once while it is out of
@@ -177,10 +148,9 @@ TEST(Orb, OneClickBuysOnlyWhatTheShownRowOffersAndThePlayerCanPay)
 // comes once; nothing is paid.
 TEST(Orb, HelpAndNoCoinsNotesComeOncePerKind)
 {
-    GameHarness& game = GameHarness::get();
-    GameSession session(game);
+    GameSession session(GameHarness::get());
     ASSERT_TRUE(pGlobal->hst.bInGameHelp);
-    VitaminGame* running = startGame(game, {HINT, EXTRA_LIFE});
+    VitaminGame* running = startGame(session, {HINT, EXTRA_LIFE});
     running->bAccept = false;
     struct Press {
         int row;
@@ -193,16 +163,15 @@ TEST(Orb, HelpAndNoCoinsNotesComeOncePerKind)
     };
     for (const Press& press : presses) {
         running->playerData->coins = press.coins;
-        clickRow(orbAt(running, press.row), 20.0f);
-        game.step(2);
+        clickRow(running, press.row, 20.0f);
+        session.game.step(2);
         EXPECT_EQ(shownNote(session), press.note) << press.row;
         EXPECT_EQ(running->usedKinds.size(), press.uses) << press.row;
         EXPECT_EQ(running->playerData->coins, press.coins) << press.row;
         session.closeDialog();
-        ASSERT_EQ(game.activeScreen(), running);
+        ASSERT_EQ(session.game.activeScreen(), running);
     }
-    endGame(game);
+    session.leave();
 }
 
-}
 }

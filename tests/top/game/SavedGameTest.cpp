@@ -5,47 +5,16 @@
 #include "GameSession.h"
 
 #include "GameControllerAdventure.h"
-#include "RenderableText.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 
 namespace {
 
 using namespace testsupport;
 
 constexpr int QUEST = 1;
-
-SavedGame& questRecord()
-{
-    ProfileManager& roster = pGlobal->profileManager;
-    return roster.profiles[roster.current].savedGames[QUEST];
-}
-
-// Starts a quest game over the record and steps to the frame after the
-// prompt would have come; the prompt, or null.
-ContextDialogQX* promptFor(GameSession& session, const SavedGame& record)
-{
-    questRecord() = record;
-    GameController* quest = session.start<GameControllerAdventure>();
-    session.game.stepUntil([&] { return quest->state == 2; });
-    session.game.step();
-    ContextDialogQX* prompt = session.dialog();
-    return prompt && prompt->title == "saved game" ? prompt : nullptr;
-}
-
-// Closes whatever lies over the game, then the game.
-void leave(GameSession& session)
-{
-    for (Context* top = session.game.activeScreen(); top != session.controller; top = session.game.activeScreen()) {
-        top->bFinished = true;
-        session.game.step();
-    }
-    session.controller->bFinished = true;
-    session.game.step();
-}
 
 TEST(SavedGameRule, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
 {
@@ -83,8 +52,7 @@ TEST(SavedGameRule, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
 
 TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
 {
-    GameHarness& game = GameHarness::get();
-    GameSession session(game);
+    GameSession session(GameHarness::get());
     const struct {
         const char* why;
         SavedGame record; // houses played, neighbourhood, house, score, coins, lives, used slots
@@ -95,24 +63,29 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
         {"every slot full", {11, 2, 3, 42000, 35, 1, 10}, nullptr},
     };
     for (const auto& row : rows) {
-        ContextDialogQX* prompt = promptFor(session, row.record);
-        EXPECT_EQ(prompt != nullptr, row.offer != nullptr) << row.why;
+        SCOPED_TRACE(row.why);
+        session.record(QUEST) = row.record;
+        GameController* quest = session.start<GameControllerAdventure>();
+        // The frame after the prompt would have come.
+        session.game.stepUntil([&] { return quest->state == GameController::STATE_SAVED_GAME; });
+        session.game.step();
+        ContextDialogQX* prompt = session.dialog();
+        ASSERT_EQ(prompt != nullptr, row.offer != nullptr);
         if (prompt) {
+            EXPECT_EQ(prompt->title, "saved game");
             EXPECT_FALSE(prompt->closeButton) << "answered with its own buttons only";
             bool asked = false;
-            for (BasicLink* link = prompt->pFirstChild; link; link = link->pNext)
-                if (const RenderableText* line = dynamic_cast<RenderableText*>(static_cast<KivBase*>(link)))
-                    asked = asked || line->text == row.offer;
-            EXPECT_TRUE(asked) << row.why;
+            for (const RenderableText* line : childrenOf<RenderableText>(prompt))
+                asked = asked || line->text == row.offer;
+            EXPECT_TRUE(asked);
             pressKey(KEY_ESCAPE);
-            game.step(2);
+            session.game.step(2);
             EXPECT_EQ(session.dialog(), prompt) << "Escape does not close the prompt";
         }
         SavedGame expected = row.record;
-        if (!row.offer)
-            expected.housesPlayed = 0;
-        EXPECT_EQ(0, std::memcmp(&questRecord(), &expected, sizeof(SavedGame))) << row.why;
-        leave(session);
+        expected.housesPlayed = row.offer ? expected.housesPlayed : 0;
+        EXPECT_EQ(0, std::memcmp(&session.record(QUEST), &expected, sizeof(SavedGame)));
+        session.leave();
     }
 }
 

@@ -38,7 +38,7 @@ TEST(Ending, ThePartyStartsAtSevenSecondsOnceAndStaysBoundedForAMinute)
     std::string music = "musicGame1";
     int smileysMade = 0, bangs = 0, switches = 0, mostSmileys = 0, mostFireworks = 0;
     game.recorder.bRecording = true;
-    game.recorder.observer = [&](FrameRecord& record) {
+    game.recorder.observer = [&](const FrameRecord& record) {
         const SmileyEnding* smiley = static_cast<SmileyEnding*>(static_cast<KivBase*>(ending->smileyLayer->pLastChild));
         if (smiley && smiley != newestSmiley) {
             ++smileysMade;
@@ -70,8 +70,7 @@ TEST(Ending, ThePartyStartsAtSevenSecondsOnceAndStaysBoundedForAMinute)
         mostFireworks = std::max(mostFireworks, fireworks);
     };
     game.stepSeconds(60.0);
-    game.recorder.bRecording = false;
-    game.recorder.observer = nullptr;
+    game.recorder = FrameRecorder();
     EXPECT_EQ(switches, 1);
     // One smiley every 0.25 to 2 s, each gone 8 s at most after it starts;
     // one firework every 0.1 to 1 s, each burnt out in little more than 1 s.

@@ -23,21 +23,12 @@
 namespace scenetest {
 namespace {
 
-// A plain screen over the menu, its view centred on (0, 0), holding actor.
+// A bare screen over the menu, its view centred on (0, 0), holding actor.
 template <typename Actor>
 Actor* onStage(GameHarness& game, Actor* actor)
 {
-    Context* stage = new Context();
-    stage->bDeleteWhenFinished = true;
-    stage->addChildLast(actor);
-    show(game, stage);
+    game.pushStage()->addChildLast(actor);
     return actor;
-}
-
-void leaveStage(GameHarness& game)
-{
-    game.activeScreen()->bFinished = true;
-    game.step();
 }
 
 TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
@@ -55,7 +46,7 @@ TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
     float peak = 0.0f;
     const int start = game.driver.frames;
     game.recorder.bRecording = true;
-    game.recorder.observer = [&](FrameRecord& record) {
+    game.recorder.observer = [&](const FrameRecord& record) {
         peak = std::max(peak, smiley->position.y);
         if (std::find(record.sounds.begin(), record.sounds.end(), "voice10") != record.sounds.end()) {
             landings.emplace_back(game.driver.dt * (record.frame - start), smiley->position.x);
@@ -66,14 +57,13 @@ TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
     game.step();
     EXPECT_GT(smiley->scale.x, 1.0f) << "no squash as it takes off";
     game.stepSeconds(1.6);
-    game.recorder.bRecording = false;
-    game.recorder.observer = nullptr;
+    game.recorder = FrameRecorder();
     ASSERT_EQ(landings.size(), 2u);
     for (size_t i = 0; i < landings.size(); ++i) {
         EXPECT_NEAR(landings[i].first, 0.78 * static_cast<double>(i + 1), 0.02) << "landing " << i;
         EXPECT_NEAR(landings[i].second, 156.0f * static_cast<float>(i + 1), 4.0f) << "landing " << i;
     }
-    leaveStage(game);
+    game.activeScreen()->bFinished = true;
 }
 
 TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysThere)
@@ -101,7 +91,7 @@ TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysTher
     butterfly->flyAway();
     game.stepSeconds(8.0 + game.driver.dt);
     EXPECT_EQ(butterfly->position, flower);
-    leaveStage(game);
+    game.activeScreen()->bFinished = true;
 }
 
 TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
@@ -126,7 +116,7 @@ TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
     EXPECT_LT(least, 0.0f) << "it does not swing back past upright";
     push(0.0f, 6.0);
     EXPECT_NEAR(flower->bendQuad->bendAngle, 0.0f, 0.01f);
-    leaveStage(game);
+    game.activeScreen()->bFinished = true;
 }
 
 } // namespace

@@ -16,17 +16,10 @@ namespace scenetest {
 
 using namespace testsupport;
 
-inline GameOptions playIntro()
-{
-    GameOptions options;
-    options.bPlayIntro = true;
-    return options;
-}
-
 // The running game; in a fresh process at the first frame of its intro.
 inline GameHarness& gameAtStart()
 {
-    return GameHarness::get(playIntro());
+    return GameHarness::get(true);
 }
 
 // The main menu was the active screen of the last frame.
@@ -41,9 +34,7 @@ inline GameHarness& gameAtMenu()
 {
     GameHarness& game = gameAtStart();
     game.driver.dt = FrameDriver::DEFAULT_DT;
-    game.recorder.bRecording = false;
-    game.recorder.frames.clear();
-    game.recorder.observer = nullptr;
+    game.recorder = FrameRecorder();
     const bool atMenu = game.stepUntil([&game] {
         const ContextLogo* intro = game.active<ContextLogo>();
         if (intro && !intro->bFinished)

@@ -1,6 +1,6 @@
 // The game's own start-up, run in this process by the shared game harness:
-// the road to the main menu, the solution sets, the load-game button, the
-// screen as drawn, and the end of the program in the middle of a game.
+// the road to the main menu, the load-game button, the screen as drawn, and
+// the end of the program in the middle of a game.
 #include "GameHarness.h"
 
 #include "ContextManager.h"
@@ -16,7 +16,6 @@
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ResourceManager.h"
-#include "SolutionData.h"
 #include "WholeFile.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +24,6 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <utility>
 
 namespace gametest {
 namespace {
@@ -35,7 +33,7 @@ using namespace testsupport;
 TEST(GameStart, ReachesTheMainMenuOverTheFinishedLoader)
 {
     const GameHarness& game = GameHarness::get();
-    ASSERT_NE(game.mainMenu(), nullptr) << "no main menu after " << game.framesToMainMenu << " frames";
+    ASSERT_NE(game.mainMenu(), nullptr);
     ContextManager* stack = game.stack();
     ASSERT_EQ(stack->getChildCount(), 2);
     EXPECT_NE(dynamic_cast<Loader*>(static_cast<KivBase*>(stack->pFirstChild)), nullptr);
@@ -46,25 +44,6 @@ TEST(GameStart, ReachesTheMainMenuOverTheFinishedLoader)
     EXPECT_NE(log.find("loadStuff(): Single language mode (0)."), std::string::npos);
     EXPECT_NE(log.find("initPostLoader(): Global initialization complete"), std::string::npos);
     EXPECT_EQ(log.find("*** ERROR"), std::string::npos) << log;
-}
-
-TEST(GameStart, RegistersTheNineSolutionSets)
-{
-    GameHarness::get();
-    const std::pair<int, int> sizes[] = {{3, 3}, {3, 4}, {4, 4}, {4, 5}, {5, 5}, {5, 6}, {6, 6}, {6, 7}, {7, 7}};
-    for (const auto& [width, height] : sizes) {
-        const UString key = formatString("solution%dx%d", width, height);
-        SolutionData* set = dynamic_cast<SolutionData*>(pKiv->pResourceManager->find(key, false));
-        ASSERT_NE(set, nullptr) << key;
-        EXPECT_EQ(set->getParent(), pGlobal->pResourceRoot) << key;
-        EXPECT_EQ(set->sizeX, width) << key;
-        EXPECT_EQ(set->sizeY, height) << key;
-        EXPECT_EQ(set->recordSize, width * height) << key;
-        ASSERT_GT(set->count, 0) << key;
-        EXPECT_EQ(static_cast<uint32_t>(set->count), set->file.size / static_cast<uint32_t>(width * height)) << key;
-    }
-    for (const char* missing : {"solution3x5", "solution4x6", "solution5x7"})
-        EXPECT_EQ(pKiv->pResourceManager->find(missing, false), nullptr) << missing;
 }
 
 TEST(GameStart, LoadGameButtonClosesItsDialogOverTheRunningGameSilently)
