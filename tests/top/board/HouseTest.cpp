@@ -16,8 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <vector>
+#include <utility>
 
 namespace boardtest {
 namespace {
@@ -31,15 +30,6 @@ Skin* skin(const char* key)
     return pKiv->pResourceManager->findAs<Skin>(key);
 }
 
-std::vector<Apartment*> apartmentsOf(const House& house)
-{
-    std::vector<Apartment*> list;
-    BasicLinkIterator it(house.apartments);
-    while (KivBase* child = it.next())
-        list.push_back(static_cast<Apartment*>(child));
-    return list;
-}
-
 TEST(House, EverySizeListsItsApartmentsTopFloorFirstAndIsShownWholeByTheCamera)
 {
     GameHarness::get();
@@ -50,13 +40,12 @@ TEST(House, EverySizeListsItsApartmentsTopFloorFirstAndIsShownWholeByTheCamera)
             House house;
             house.create(LEFT, columns, floors, &frontLayer);
 
-            const std::vector<Apartment*> list = apartmentsOf(house);
-            ASSERT_EQ(list.size(), static_cast<size_t>(columns * floors));
+            ASSERT_EQ(house.apartments->getChildCount(), columns * floors);
             EXPECT_EQ(frontLayer.getChildCount(), columns * floors);
-            size_t next = 0;
+            BasicLinkIterator list(house.apartments);
             for (int floor = floors - 1; floor >= 0; --floor)
                 for (int column = 0; column < columns; ++column) {
-                    const Apartment* apartment = list[next++];
+                    const Apartment* apartment = static_cast<Apartment*>(list.next());
                     EXPECT_EQ(apartment->gridX, column);
                     EXPECT_EQ(apartment->gridY, floor);
                     EXPECT_EQ(apartment->position, V3(LEFT + column * 112.0f, floor * 108.0f, 0.0f));
@@ -83,52 +72,26 @@ TEST(House, ACellOutsideTheGridIsFatal)
     KivBase frontLayer;
     House house;
     house.create(LEFT, 5, 4, &frontLayer);
-    const struct {
-        int x, y;
-        const char* report;
-    } outside[] = {{5, 0, "\\(5,0\\)"}, {0, 4, "\\(0,4\\)"}, {-1, 2, "\\(-1,2\\)"}};
-    for (const auto& cell : outside)
-        // The child reports without the game's engine, which would move the
-        // game's log aside as a crash log.
+    // The child reports without the game's engine, which would move the
+    // game's log aside as a crash log.
+    for (const auto& [x, y] : {std::make_pair(5, 0), std::make_pair(0, 4), std::make_pair(-1, 2)})
         EXPECT_EXIT(
             {
                 pKiv = nullptr;
-                house.getApartmentByXY(cell.x, cell.y);
+                house.getApartmentByXY(x, y);
             },
-            ::testing::ExitedWithCode(255), std::string("Could not find apartment at ") + cell.report + "\\.");
+            ::testing::ExitedWithCode(255), formatString("Could not find apartment at \\(%d,%d\\)\\.", x, y));
 }
-
-// A screen of its own on top of the game's stack, so that the game's frames
-// tick what the test puts into it; it leaves the stack with the object.
-class TestScreen {
-public:
-    explicit TestScreen(GameHarness& harness) : game(harness), screen(new Context())
-    {
-        screen->bDeleteWhenFinished = true;
-        game.stack()->pushContext(screen);
-        game.step();
-    }
-    ~TestScreen()
-    {
-        screen->bFinished = true;
-        game.step();
-    }
-    TestScreen(const TestScreen&) = delete;
-    TestScreen& operator=(const TestScreen&) = delete;
-
-    GameHarness& game;
-    Context* const screen;
-};
 
 TEST(House, DoorsSwingInHalfASecondWithOneSoundEachWayAndShowTheAwayNote)
 {
     GameHarness& game = GameHarness::get();
-    const TestScreen test(game);
+    Context* stage = game.pushStage();
     KivBase* frontLayer = new KivBase();
-    test.screen->addChildLast(frontLayer);
+    stage->addChildLast(frontLayer);
     House* house = new House();
     house->create(LEFT, 3, 3, frontLayer);
-    test.screen->addChildLast(house);
+    stage->addChildLast(house);
     Apartment* apartment = house->getApartmentByXY(1, 1);
     game.recorder.frames.clear();
     game.recorder.bRecording = true;
@@ -181,6 +144,8 @@ TEST(House, DoorsSwingInHalfASecondWithOneSoundEachWayAndShowTheAwayNote)
     EXPECT_EQ(apartment->doorOpening, 0.0f);
     EXPECT_EQ(game.recorder.timesStarted("doorShut"), 2);
     game.recorder.bRecording = false;
+    stage->bFinished = true;
+    game.step();
 }
 
 }

@@ -10,6 +10,7 @@
 #include "Texture.h"
 #include "TextureFrames.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -20,26 +21,9 @@ namespace boardtest {
 namespace {
 
 constexpr int KINDS = SmileyGenerator::FEATURE_KINDS;
-constexpr int HAIR = 3;
 
 using Pools = std::array<int, KINDS>;
 using SmileyPtr = std::unique_ptr<Smiley>;
-
-Pools poolsOf(const SmileyGenerator& generator)
-{
-    Pools pools;
-    for (int f = 0; f < KINDS; ++f)
-        pools[f] = generator.poolSize[f];
-    return pools;
-}
-
-// Which features vary in a house of these flags (body bit 1, hair bit 0,
-// brows bit 2): eyes and mouth always.
-bool varies(int flags, int f)
-{
-    const int flagBit[KINDS] = {1, -1, -1, 0, 2};
-    return flagBit[f] < 0 || ((flags >> flagBit[f]) & 1) != 0;
-}
 
 using Generator = BoardTest;
 
@@ -65,7 +49,9 @@ TEST_F(Generator, HardnessCutsTheLargestPoolsDownToTwoVariantsTiesFromTheBrows)
     for (const auto& row : rows) {
         generator.configure(row.flags);
         generator.setup(row.hardness);
-        EXPECT_EQ(poolsOf(generator), row.expected) << "flags " << row.flags << " hardness " << row.hardness;
+        Pools pools;
+        std::copy(generator.poolSize, generator.poolSize + KINDS, pools.begin());
+        EXPECT_EQ(pools, row.expected) << "flags " << row.flags << " hardness " << row.hardness;
     }
 }
 
@@ -96,7 +82,9 @@ TEST_F(Generator, PartnersMatchBothWaysSharersClashAndTheSameSeedGivesTheSameSmi
                     EXPECT_FALSE(sharer->canMatch(a.get(), false));
                     EXPECT_FALSE(sharer->canMatch(partner.get(), false));
                     for (int f = 0; f < KINDS; ++f) {
-                        EXPECT_EQ(a->features[f]->relevant, varies(flags, f)) << "feature " << f;
+                        // Eyes and mouth always vary; body, hair and brows by flag bits 1, 0 and 2.
+                        const int flagBit[KINDS] = {1, -1, -1, 0, 2};
+                        EXPECT_EQ(a->features[f]->relevant, flagBit[f] < 0 || ((flags >> flagBit[f]) & 1) != 0) << f;
                         // The variants in play show different frames.
                         const std::set<int> frames(generator.frameOf[f], generator.frameOf[f] + generator.poolSize[f]);
                         EXPECT_EQ(static_cast<int>(frames.size()), generator.poolSize[f]) << "feature " << f;
@@ -113,15 +101,10 @@ void addFrames(const char* key, int count)
 {
     Texture* texture = pKiv->pResourceManager->findAs<Texture>(key);
     for (int i = 0; i < count; ++i) {
-        Skin* skin = new Skin();
-        pKiv->pResourceManager->addResource(formatString("%s:%d", key, static_cast<int>(texture->skins.size())), skin);
-        texture->skins.push_back(skin);
+        texture->skins.push_back(new Skin());
+        pKiv->pResourceManager->addResource(formatString("%s:%d", key, static_cast<int>(texture->skins.size()) - 1),
+                                            texture->skins.back());
     }
-}
-
-void dropLastFrame(const char* key)
-{
-    pKiv->pResourceManager->removeResource(formatString("%s:%d", key, TextureFrames(key).count - 1));
 }
 
 TEST_F(Generator, AFeatureTextureWithTooManyOrTooFewFramesIsFatalAndNamed)
@@ -137,8 +120,10 @@ TEST_F(Generator, AFeatureTextureWithTooManyOrTooFewFramesIsFatalAndNamed)
     } rows[] = {
         {[] { addFrames("eyes", 9); }, "Texture 'eyes' has 17 frames; 1 to 16 are needed."},
         {[] { pKiv->pResourceManager->removeResource("brows:0"); }, "Texture 'brows' has 0 frames; 1 to 16"},
-        {[] { dropLastFrame("mouthsGlow"); }, "Texture 'mouthsGlow' has 7 frames, fewer than the 8 of 'mouths'."},
-        {[] { dropLastFrame("eyesBlink"); }, "Texture 'eyesBlink' has 7 frames, fewer than the 8 of 'eyes'."},
+        {[] { pKiv->pResourceManager->removeResource("mouthsGlow:7"); },
+         "Texture 'mouthsGlow' has 7 frames, fewer than the 8 of 'mouths'."},
+        {[] { pKiv->pResourceManager->removeResource("eyesBlink:7"); },
+         "Texture 'eyesBlink' has 7 frames, fewer than the 8 of 'eyes'."},
     };
     for (const auto& row : rows)
         EXPECT_EXIT(

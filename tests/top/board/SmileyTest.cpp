@@ -1,6 +1,6 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
-// penalty, it is worth its neighbourhood's points, it runs out of breath,
-// and a clown's exit.
+// penalty, it pays its points and coins, it runs out of breath, and a
+// clown's exit.
 #include "BoardTestSupport.h"
 
 #include "Clown.h"
@@ -24,12 +24,6 @@ using namespace testsupport;
 double lastStart(const char* key)
 {
     return pKiv->pResourceManager->findAs<Sound>(key)->lastStartTime;
-}
-
-// The smiley's click area: its face, 27 units above its foot point.
-void clickFace(const Smiley* smiley, float dx = 0.0f)
-{
-    clickAt(smiley->halo.boundsCentre.x + dx, smiley->halo.boundsCentre.y, screenOf(smiley));
 }
 
 using SmileyPlay = BoardTest;
@@ -59,7 +53,7 @@ TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectable
             smiley->dismiss();
         smiley->selectable = row.bSelectable;
         game->clicked.clear();
-        clickFace(smiley, row.clickOffset);
+        clickAt(smiley->halo.boundsCentre.x + row.clickOffset, smiley->halo.boundsCentre.y, screenOf(smiley));
         harness->step();
         EXPECT_EQ(game->clicked, row.bReported ? std::vector<Smiley*>{smiley} : std::vector<Smiley*>{}) << row.name;
         game->smileyLayer->deleteAllChildren();
@@ -103,21 +97,6 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
         harness->stepSeconds(0.6);
         EXPECT_EQ(game->smileyLayer->getChildCount(), 0);
         EXPECT_EQ(game->matchHistory->getChildCount(), row.bMatched ? 1 : 0);
-    }
-}
-
-TEST_F(SmileyPlay, ASmileyIsWorthItsNeighbourhoodAndDifficultyOrTheFirstNeighbourhoodOutsideAGame)
-{
-    const struct {
-        bool bInGame;
-        int neighbourhood, difficulty, expected;
-    } rows[] = {{true, 0, 0, 125}, {true, 2, 1, 500}, {true, 7, 3, 1375}, {false, 5, 0, 125}};
-    for (const auto& row : rows) {
-        game->neighbourhood = row.neighbourhood;
-        game->difficulty = row.difficulty;
-        getMyGlobal()->pCurrentGame = row.bInGame ? game : nullptr;
-        EXPECT_EQ(Smiley().value, row.expected) << row.neighbourhood << " " << row.difficulty << " " << row.bInGame;
-        getMyGlobal()->pCurrentGame = game;
     }
 }
 
