@@ -1,7 +1,7 @@
 // The game's effects in the running game: bursts that end by themselves,
 // bonus popups that pay once, the alarm clock's dial and the statistics
 // lines' count. Driven frame by frame with the harness's fixed dt on a bare
-// screen pushed over the real stack.
+// screen pushed over the real stack, or ticked by the test.
 #include "GameHarness.h"
 
 #include "AlarmClock.h"
@@ -32,43 +32,10 @@ using namespace testsupport;
 constexpr int HIGH = 1;
 constexpr int LOW = 0;
 
-// A bare screen on top of the stack for the objects under test: the stack
-// ticks (and, with drawing on, draws) it every frame like any game screen.
-// It leaves the stack, and is deleted, when the stage goes.
-class Stage {
-public:
-    explicit Stage(GameHarness& harness) : game(harness), screen(new Context())
-    {
-        screen->bDeleteWhenFinished = true;
-        game.stack()->pushContext(screen);
-        game.step();
-    }
-    ~Stage()
-    {
-        screen->bFinished = true;
-        game.step();
-    }
-    Stage(const Stage&) = delete;
-    Stage& operator=(const Stage&) = delete;
-
-    GameHarness& game;
-    Context* const screen;
-};
-
-// Sets the Detail setting for a test and puts the player's back afterwards.
-class DetailSetting {
-public:
-    explicit DetailSetting(int detail) : kept(pGlobal->hst.detail) { pGlobal->hst.detail = detail; }
-    ~DetailSetting() { pGlobal->hst.detail = kept; }
-
-private:
-    const int kept;
-};
-
 TEST(Effects, BurstsPlayOutAndRemoveThemselvesEvenWithNoParticles)
 {
     GameHarness& game = GameHarness::get();
-    Stage stage(game);
+    Context* stage = game.pushStage();
     game.driver.bDraw = true;
     const struct {
         const char* name;
@@ -88,22 +55,23 @@ TEST(Effects, BurstsPlayOutAndRemoveThemselvesEvenWithNoParticles)
     };
     for (const auto& kind : kinds) {
         for (const int count : {12, 1, 0, -5}) {
-            stage.screen->addChildLast(kind.make(count));
+            stage->addChildLast(kind.make(count));
             // An effect without particles is over at its first update and
             // gone at the next.
             game.step(2);
-            EXPECT_EQ(stage.screen->getChildCount(), count > 0 ? 1 : 0) << kind.name << " of " << count;
-            EXPECT_TRUE(game.stepUntil([&] { return stage.screen->getChildCount() == 0; }, 500))
-                << kind.name << " of " << count;
+            EXPECT_EQ(stage->getChildCount(), count > 0 ? 1 : 0) << kind.name << " of " << count;
+            EXPECT_TRUE(game.stepUntil([&] { return stage->getChildCount() == 0; }, 500)) << kind.name << count;
         }
     }
     game.driver.bDraw = false;
+    stage->bFinished = true;
 }
 
 TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
 {
     GameHarness& game = GameHarness::get();
-    Stage stage(game);
+    Context* stage = game.pushStage();
+    const int detail = pGlobal->hst.detail;
     GameController controller;
     getMyGlobal()->pCurrentGame = &controller;
     PlayerData& player = *controller.playerData;
@@ -125,7 +93,7 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     };
     game.recorder.bRecording = true;
     for (const auto& row : rows) {
-        const DetailSetting detail(row.detail);
+        pGlobal->hst.detail = row.detail;
         controller.difficulty = row.difficulty;
         player.score = 0;
         player.setMultiplier(row.multiplier, 999.0);
@@ -133,9 +101,9 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
         CircleScore* popup = new CircleScore(100, row.delay);
         popup->addStar(UColor(255, 255, 0, 255), 1.0f);
         popup->addCircularText("bonus!", UColor(255, 0, 0, 255), 40.0f, 1.5707963f, 1);
-        stage.screen->addChildLast(popup);
+        stage->addChildLast(popup);
         int frames = 0;
-        while (stage.screen->getChildCount() > 0 && frames < 1000) {
+        while (stage->getChildCount() > 0 && frames < 1000) {
             if (row.deletedAfter > 0.0 && frames * game.driver.dt >= row.deletedAfter)
                 delete popup;
             else
@@ -143,26 +111,14 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
             game.step();
             ++frames;
         }
-        EXPECT_EQ(stage.screen->getChildCount(), 0) << "the popup did not end";
+        EXPECT_EQ(stage->getChildCount(), 0) << "the popup did not end";
         EXPECT_EQ(player.score, row.expected) << "detail " << row.detail << ", difficulty " << row.difficulty;
         EXPECT_EQ(game.recorder.timesStarted("jingle03"), row.expected > 0 ? 1 : 0);
     }
     game.recorder.bRecording = false;
     getMyGlobal()->pCurrentGame = nullptr;
-}
-
-TEST(Effects, ATextOnAPopupsCircleIsCentredOnItsAngle)
-{
-    GameHarness::get();
-    for (const int direction : {1, -1}) {
-        CircleScore popup(0, 0.0f);
-        popup.addCircularText("00000", UColor(255, 255, 255, 255), 40.0f, 1.5707963f, direction);
-        ASSERT_EQ(popup.getChildCount(), 5);
-        const auto* first = static_cast<const Renderable*>(popup.pFirstChild);
-        const auto* last = static_cast<const Renderable*>(popup.pLastChild);
-        EXPECT_NEAR(first->position.x, -last->position.x, 0.01f) << direction;
-        EXPECT_NEAR(first->position.y, last->position.y, 0.01f) << direction;
-    }
+    pGlobal->hst.detail = detail;
+    stage->bFinished = true;
 }
 
 TEST(Effects, AnAlarmClockShowsItsLastDialFrameOnceItsTimeIsUpOrWhenItHadNone)
