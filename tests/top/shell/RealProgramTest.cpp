@@ -1,7 +1,9 @@
 // The real program, started twice in a fresh data folder the way the play
-// script starts it: it reaches its menus without an error, ends cleanly when
-// its window is closed, leaves its configuration, high scores and players
-// behind, and the second run keeps what the first left.
+// script starts it (the first time with the process-serial argument an
+// application bundle gets): it reaches its menus without an error, renders
+// frames, ends cleanly when its window is closed, leaves its configuration,
+// high scores and players behind, and the second run keeps what the first
+// left.
 #include "ApplicationInfo.h"
 #include "FileManager.h"
 #include "HSTdata.h"
@@ -34,11 +36,11 @@ protected:
     // Starts the program in the game data, waits until loading has ended and
     // the start screens have passed, closes the window and returns the run's
     // log.
-    std::string runOnce()
+    std::string runOnce(const std::vector<std::string>& arguments = {})
     {
         const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
         std::filesystem::remove(logPath);
-        const pid_t child = startProgram(home.path());
+        const pid_t child = startProgram(home.path(), arguments);
         EXPECT_GT(child, 0);
         EXPECT_TRUE(waitForText(logPath, "Global initialization complete", std::chrono::seconds(120)))
             << readWholeFile(logPath);
@@ -100,7 +102,14 @@ void expectCleanRun(const std::string& log)
 
 TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
 {
-    expectCleanRun(runOnce());
+    const std::string firstLog = runOnce({"-psn_0_12345"});
+    expectCleanRun(firstLog);
+    const size_t rendered = firstLog.find(" frames rendered.");
+    ASSERT_NE(rendered, std::string::npos);
+    EXPECT_GE(std::atoi(firstLog.substr(firstLog.find(':', firstLog.rfind('\t', rendered)) + 2).c_str()), 100);
+    EXPECT_EQ(readWholeFile(dataFolder + "/Glimmerdaledemo.cfg")
+                  .rfind("[Kiv]\nwarning=Do NOT modify this file unless you are explicitly instructed to do so!\n", 0),
+              0u);
     for (const char* file : {"Glimmerdaledemo.cfg", "Glimmerdaledemo.hst", "Glimmerdaledemo.pro"})
         EXPECT_TRUE(std::filesystem::exists(dataFolder + "/" + file)) << file;
     EXPECT_FALSE(std::filesystem::exists(dataFolder + "/crash.Glimmerdaledemo.log"));
