@@ -28,6 +28,7 @@
 #include "FileManager.h"
 #include "FrameDriver.h"
 #include "FrameRecorder.h"
+#include "GameController.h"
 #include "Kiv.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
@@ -48,8 +49,20 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace testsupport {
+
+// The children of a layer that are a T and not dead, in order.
+template <typename T>
+std::vector<T*> childrenOf(const KivBase* layer)
+{
+    std::vector<T*> found;
+    for (BasicLink* link = layer->pFirstChild; link; link = link->pNext)
+        if (T* child = dynamic_cast<T*>(static_cast<KivBase*>(link)); child && !link->bDead)
+            found.push_back(child);
+    return found;
+}
 
 class GameHarness {
 public:

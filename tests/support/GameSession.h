@@ -36,20 +36,22 @@
 
 namespace testsupport {
 
-// The children of a layer that are a T and not dead, in order.
-template <typename T>
-std::vector<T*> childrenOf(const KivBase* layer)
-{
-    std::vector<T*> found;
-    for (BasicLink* link = layer->pFirstChild; link; link = link->pNext)
-        if (T* child = dynamic_cast<T*>(static_cast<KivBase*>(link)); child && !link->bDead)
-            found.push_back(child);
-    return found;
-}
-
 class GameSession {
 public:
     explicit GameSession(GameHarness& harness) : game(harness) {}
+
+    // A session over the running game stepped with the longest step a
+    // screen takes (so that a whole game is quick), the in-game help as
+    // given, and the recorder recording afresh.
+    static GameSession quick(bool bHelp = true)
+    {
+        GameHarness& game = GameHarness::get();
+        game.driver.dt = 0.05;
+        pGlobal->hst.bInGameHelp = bHelp;
+        game.recorder = FrameRecorder();
+        game.recorder.bRecording = true;
+        return GameSession(game);
+    }
 
     // A mode whose every state change is noted in the session's trace.
     template <typename Mode>

@@ -4,7 +4,6 @@
 // frames, ends cleanly when its window is closed, leaves its configuration,
 // high scores and players behind, and the second run keeps what the first
 // left.
-#include "ApplicationInfo.h"
 #include "FileManager.h"
 #include "HSTdata.h"
 #include "ProfileManager.h"
@@ -13,15 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <string>
-#include <thread>
-#include <vector>
 
 namespace {
 
@@ -42,7 +33,9 @@ protected:
         std::filesystem::remove(logPath);
         const pid_t child = startProgram(home.path(), arguments);
         EXPECT_GT(child, 0);
-        EXPECT_TRUE(waitForText(logPath, "Global initialization complete", std::chrono::seconds(120)))
+        EXPECT_TRUE(waitFor(
+            [&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
+            std::chrono::seconds(120)))
             << readWholeFile(logPath);
         // The display check and the maker's logo take a few seconds.
         std::this_thread::sleep_for(std::chrono::seconds(5));
