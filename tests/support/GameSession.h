@@ -14,6 +14,7 @@
 //   session.continueFrom<GameControllerPuzzle>(record); // through the saved-game prompt
 //   session.closeHighScores();  session.leave();        // the ways out of a game
 //   session.trace();                       // sounds, music, states and score, to compare runs
+//   expectTheSameTraceInTwoFreshRuns([] { ...play...; return session.trace(); });
 // The session must outlive the controllers it starts.
 #include "ContextDialogQX.h"
 #include "ContextHighScores.h"
@@ -26,10 +27,12 @@
 #include "RenderableText.h"
 #include "SavedGame.h"
 #include "Smiley.h"
+#include "WholeFile.h"
 
 #include <cstddef>
 #include <cstdlib>
 #include <functional>
+#include <sys/wait.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -313,6 +316,40 @@ inline std::vector<std::pair<Smiley*, Smiley*>> strandingMatching(const std::vec
             return pairs;
     }
     return {};
+}
+
+// The current test run again, alone, in two fresh programs of this test
+// program, for determinism checks that must not share a process (the game
+// starts once per process, and run-wide caches such as the puzzle solutions
+// drawn so far would make a second game differ): each child writes trace()
+// to the file named in an environment variable and passes; the parent
+// expects the two traces to be the same. Children inherit the environment
+// (display, audio).
+inline void expectTheSameTraceInTwoFreshRuns(const std::function<std::string()>& trace)
+{
+    static const char* const TRACE_FILE = "KIV_TEST_TRACE_FILE";
+    if (const char* path = std::getenv(TRACE_FILE)) {
+        writeWholeFile(path, trace());
+        return;
+    }
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    const TemporaryFolder folder("kiv-fresh-runs");
+    std::string traces[2];
+    for (std::string& written : traces) {
+        const std::string path = folder.path() + "/" + std::to_string(&written - traces);
+        const pid_t child = fork();
+        if (child == 0) {
+            setenv(TRACE_FILE, path.c_str(), 1);
+            execl("/proc/self/exe", "fresh-run", filter.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        EXPECT_TRUE(child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        written = readWholeFile(path);
+    }
+    EXPECT_FALSE(traces[0].empty());
+    EXPECT_EQ(traces[0], traces[1]);
 }
 
 } // namespace testsupport

@@ -10,9 +10,7 @@
 #include "MenuButton.h"
 #include "MenuLayout.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
+#include <typeinfo>
 
 namespace {
 
@@ -24,28 +22,20 @@ TEST(ContextGametypes, EachModeButtonStartsOneGameOfItsModeBackOrEscapeNone)
     MyContextMain* menu = game.mainMenu();
     ASSERT_NE(menu, nullptr);
     const int screens = game.stack()->getChildCount();
+    enum Way { BUTTON, BACK, ESCAPE };
     const struct {
-        const char* what;
-        std::function<void(ContextGametypes*)> act;
-        bool (*isOfTheMode)(const Context*);
-        int clickSounds;
+        Way way;
+        MenuButton* ContextGametypes::*button;
+        const std::type_info* mode;
     } rows[] = {
-        {"action", [](ContextGametypes* modes) { clickOn(modes->actionButton); },
-         [](const Context* c) { return dynamic_cast<const GameControllerTimeTrial*>(c) != nullptr; }, 2},
-        {"quest", [](ContextGametypes* modes) { clickOn(modes->questButton); },
-         [](const Context* c) { return dynamic_cast<const GameControllerAdventure*>(c) != nullptr; }, 2},
-        {"puzzle", [](ContextGametypes* modes) { clickOn(modes->puzzleButton); },
-         [](const Context* c) { return dynamic_cast<const GameControllerPuzzle*>(c) != nullptr; }, 2},
-        {"Back",
-         [](ContextGametypes* modes) {
-             clickAt(MenuLayout::CORNER_INSET_X - MenuLayout::right(), MenuLayout::CORNER_INSET_Y - MenuLayout::top(),
-                     modes);
-         },
-         nullptr, 2},
-        {"Escape", [](ContextGametypes*) { pressKey(KEY_ESCAPE); }, nullptr, 1},
+        {BUTTON, &ContextGametypes::actionButton, &typeid(GameControllerTimeTrial)},
+        {BUTTON, &ContextGametypes::questButton, &typeid(GameControllerAdventure)},
+        {BUTTON, &ContextGametypes::puzzleButton, &typeid(GameControllerPuzzle)},
+        {BACK, nullptr, nullptr},
+        {ESCAPE, nullptr, nullptr},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.mode ? row.mode->name() : row.way == BACK ? "Back" : "Escape");
         game.recorder = FrameRecorder();
         game.recorder.bRecording = true;
         clickOn(menu->pStartButton);
@@ -53,13 +43,19 @@ TEST(ContextGametypes, EachModeButtonStartsOneGameOfItsModeBackOrEscapeNone)
         game.step(3);
         ContextGametypes* modes = game.active<ContextGametypes>();
         EXPECT_EQ(game.stack()->getChildCount(), screens + 1);
-        row.act(modes);
+        if (row.way == BUTTON)
+            clickOn(modes->*row.button);
+        else if (row.way == BACK)
+            clickAt(MenuLayout::CORNER_INSET_X - MenuLayout::right(), MenuLayout::CORNER_INSET_Y - MenuLayout::top(),
+                    modes);
+        else
+            pressKey(KEY_ESCAPE);
         game.step(2);
         GameController* started = game.currentGame();
-        if (row.isOfTheMode) {
-            ASSERT_NE(started, nullptr);
+        EXPECT_EQ(started != nullptr, row.mode != nullptr);
+        if (started) {
             EXPECT_EQ(game.activeScreen(), started);
-            EXPECT_TRUE(row.isOfTheMode(started));
+            EXPECT_EQ(typeid(*started), *row.mode);
             EXPECT_NE(started->state, 0);
             // The closed selection screen waits under the game until the
             // stack pops it with the game.
@@ -70,7 +66,7 @@ TEST(ContextGametypes, EachModeButtonStartsOneGameOfItsModeBackOrEscapeNone)
         ASSERT_TRUE(game.stepUntil([&] { return game.activeScreen() == menu; }, 100));
         EXPECT_EQ(game.stack()->getChildCount(), screens);
         EXPECT_EQ(game.currentGame(), nullptr);
-        EXPECT_EQ(game.recorder.timesStarted("mouseClick"), row.clickSounds);
+        EXPECT_EQ(game.recorder.timesStarted("mouseClick"), row.way == ESCAPE ? 1 : 2);
     }
 }
 

@@ -6,8 +6,6 @@
 #include "GameControllerAdventure.h"
 #include "PlayerHUD.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 using namespace testsupport;

@@ -1,7 +1,8 @@
 // Quest mode played through the input as a player plays it: a whole game to
 // the end of the journey, a game lost when the slots fill, the challenge
-// round, and a game left and continued (also from the roster file) with the
-// score multiplier of a vitamin.
+// round, and a game left and continued (also from the roster file, with the
+// prompt's button making no click sound) with the score multiplier of a
+// vitamin.
 #include "GameSession.h"
 
 #include "CircleScore.h"
@@ -10,34 +11,17 @@
 #include "ContextEnding.h"
 #include "FeatureBody.h"
 #include "GameControllerAdventure.h"
-#include "MenuButtonQuit.h"
 #include "PlayerHUD.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <string>
-#include <vector>
 
 namespace {
 
 using namespace testsupport;
 using Controller = GameController;
+using Quest = GameControllerAdventure;
 
 constexpr int QUEST = 1;
 
-// The game with the longest step a screen takes, so that a whole game is quick.
-GameSession questSession()
-{
-    GameHarness& game = GameHarness::get();
-    game.driver.dt = 0.05;
-    pGlobal->hst.bInGameHelp = true;
-    game.recorder = FrameRecorder();
-    game.recorder.bRecording = true;
-    return GameSession(game);
-}
-
-// The challenge round's answer, right or wrong, or null when there is none.
+// The challenge round's answer, right or wrong.
 Smiley* answer(GameSession& session, bool right)
 {
     for (Smiley* smiley : session.presentSmileys())
@@ -59,50 +43,44 @@ std::vector<int> newBonuses(const GameController* game)
 
 TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
 {
-    GameSession session = questSession();
-    GameHarness& game = session.game;
-    GameController* quest = session.startNew<GameControllerAdventure>(11);
+    GameSession session = GameSession::quick();
+    GameController* quest = session.startNew<Quest>(11);
     ASSERT_NE(quest, nullptr);
-    // Bonus points put up at the end of each house, and the high-score row.
+    // The bonuses put up as each house ends, and the high-score row.
     std::vector<std::vector<int>> bonuses;
     int row = -1;
-    game.recorder.observer = [&](const FrameRecord&) {
-        if (game.currentGame() == quest && quest->state == Controller::STATE_STATISTICS && quest->timeInState == 0.0)
+    session.game.recorder.observer = [&](const FrameRecord&) {
+        if (session.game.currentGame() == quest && quest->timeInState == 0.0 &&
+            quest->state == Controller::STATE_STATISTICS)
             bonuses.push_back(newBonuses(quest));
-        if (game.currentGame() == quest && quest->state == Controller::STATE_HIGH_SCORES)
+        if (session.game.currentGame() == quest && quest->state == Controller::STATE_HIGH_SCORES)
             row = pGlobal->profileManager.lastHighScorePosition;
     };
     std::vector<int> states = {Controller::STATE_TITLE, Controller::STATE_SAVED_GAME};
-    size_t houses = 0;
     for (int n = 0; n < Controller::NEIGHBOURHOOD_COUNT; ++n) {
         states.push_back(Controller::STATE_STREET);
         for (int house = 0; house < Controller::neighbourhoodHouses[n]; ++house) {
             ASSERT_TRUE(session.waitForPlay()) << n << "-" << house;
             EXPECT_TRUE(session.record(QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
-            if (quest->challengeRound) {
-                ASSERT_NE(answer(session, true), nullptr);
+            if (quest->challengeRound)
                 session.click(answer(session, true));
-            } else {
-                const auto pairs = perfectMatching(session.presentSmileys());
-                ASSERT_FALSE(pairs.empty()) << n << "-" << house;
-                session.match(pairs);
-            }
-            ASSERT_TRUE(session.playUntil([&] { return quest->state != Controller::STATE_PLAY; }));
-            states.insert(states.end(), {Controller::STATE_HOUSE, Controller::STATE_CAPTION, Controller::STATE_PLAY,
-                                         Controller::STATE_HOUSE_END, Controller::STATE_STATISTICS,
-                                         Controller::STATE_NEXT_HOUSE});
+            else
+                session.match(perfectMatching(session.presentSmileys()));
+            const size_t ended = bonuses.size() + 1;
+            ASSERT_TRUE(session.playUntil([&] { return bonuses.size() == ended; })) << n << "-" << house;
             const bool challenge = house == Controller::neighbourhoodHouses[n] - 1;
-            ++houses;
-            ASSERT_TRUE(session.playUntil([&] { return bonuses.size() == houses; }));
             const std::vector<int> expected =
                 challenge ? std::vector<int>{5000 * (n + 1), 10000 * (n + 1)} : std::vector<int>{3000, 5000};
             EXPECT_EQ(bonuses.back(), expected) << n << "-" << house;
+            states.insert(states.end(), {Controller::STATE_HOUSE, Controller::STATE_CAPTION, Controller::STATE_PLAY,
+                                         Controller::STATE_HOUSE_END, Controller::STATE_STATISTICS,
+                                         Controller::STATE_NEXT_HOUSE});
         }
     }
     // The ending plays before the high-score table; its OK button leads there.
-    ASSERT_TRUE(game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
-    game.stepSeconds(8.0);
-    EXPECT_EQ(game.recorder.frames.back().music, "musicMenu");
+    ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
+    session.game.stepSeconds(8.0);
+    EXPECT_EQ(session.game.recorder.frames.back().music, "musicMenu");
     clickOn(session.shown<ContextEnding>()->okButton);
     const int score = quest->playerData->score;
     EXPECT_TRUE(session.closeHighScores());
@@ -117,13 +95,13 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     EXPECT_GT(score, 48 * 8000);
 }
 
+// A clown among the leftovers has no body to turn white; it goes with them.
 TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
 {
-    GameSession session = questSession();
+    GameSession session = GameSession::quick();
     GameHarness::seed(5);
-    GameController* quest = session.continueFrom<GameControllerAdventure>(SavedGame{1, 0, 1, 20000, 10, 1, 9});
-    ASSERT_NE(quest, nullptr);
-    ASSERT_TRUE(session.waitForPlay());
+    GameController* quest = session.continueFrom<Quest>(SavedGame{1, 0, 1, 20000, 10, 1, 9});
+    ASSERT_TRUE(quest && session.waitForPlay());
     const auto pairs = strandingMatching(session.presentSmileys());
     const int leftOver = static_cast<int>(session.presentSmileys().size() - 2 * pairs.size());
     ASSERT_GT(leftOver, 0);
@@ -131,27 +109,25 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
     ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_MODE_END; }));
     EXPECT_EQ(quest->endCaption, "no more matches!");
     EXPECT_FALSE(quest->hud->showVitamins);
-    // A clown among the leftovers has no body to turn white; it goes with them.
     Smiley* clown = new Clown();
     clown->setState(2);
     quest->smileyLayer->addChildLast(clown);
     const FeatureBody* body = dynamic_cast<FeatureBody*>(session.presentSmileys().front()->features[0]);
     ASSERT_TRUE(session.playUntil([&] { return quest->timeInState >= 2.9; }));
     EXPECT_GT(body->breathTint, 0.9f) << "the leftovers turn white as they wait";
-
     ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_GAME_OVER; }));
     EXPECT_EQ(quest->playerData->usedSlots, 9 + leftOver + 1);
     EXPECT_FLOAT_EQ(quest->thermometer, 1.0f) << "the blobs have filled the thermometer";
     EXPECT_EQ(session.record(QUEST).housesPlayed, 0) << "a lost game is not offered again";
     EXPECT_TRUE(session.closeHighScores());
-    const std::vector<int> ending = {Controller::STATE_PLAY,        Controller::STATE_MODE_END,
-                                     Controller::STATE_GAME_OVER,   Controller::STATE_HIGH_SCORES,
-                                     Controller::STATE_CLOSING,     Controller::STATE_FINISHED};
-    EXPECT_EQ(std::vector<int>(session.states.end() - 6, session.states.end()), ending);
+    EXPECT_EQ(std::vector<int>(session.states.end() - 6, session.states.end()),
+              (std::vector<int>{Controller::STATE_PLAY, Controller::STATE_MODE_END, Controller::STATE_GAME_OVER,
+                                Controller::STATE_HIGH_SCORES, Controller::STATE_CLOSING, Controller::STATE_FINISHED}));
     for (const char* sound : {"honk", "voice11", "liquify", "gameover"})
         EXPECT_EQ(session.game.recorder.timesStarted(sound), 1) << sound;
 }
 
+// Escape does nothing in a challenge round; the thermometer empties in 16 s.
 TEST(Quest, ChallengeRoundPaysARightAnswerAndNothingForAWrongOrLateOne)
 {
     enum Answer { RIGHT, WRONG, NONE };
@@ -161,26 +137,20 @@ TEST(Quest, ChallengeRoundPaysARightAnswerAndNothingForAWrongOrLateOne)
         const char* endSound;
         std::vector<int> bonuses;
     } rows[] = {
-        {RIGHT, "well done!", "jingle04", {5000, 10000}},
-        {WRONG, "no bonus!", "lose", {}},
-        {NONE, "too slow!", "lose", {}},
-    };
+        {RIGHT, "well done!", "jingle04", {5000, 10000}}, {WRONG, "no bonus!", "lose", {}}, {NONE, "too slow!", "lose", {}}};
     for (const auto& row : rows) {
-        GameSession session = questSession();
-        GameController* quest = session.continueFrom<GameControllerAdventure>(SavedGame{3, 0, 3, 20000, 10, 1, 0});
-        ASSERT_NE(quest, nullptr);
-        ASSERT_TRUE(session.waitForPlay());
+        GameSession session = GameSession::quick();
+        GameController* quest = session.continueFrom<Quest>(SavedGame{3, 0, 3, 20000, 10, 1, 0});
+        ASSERT_TRUE(quest && session.waitForPlay());
         EXPECT_TRUE(quest->challengeRound);
         EXPECT_EQ(session.presentSmileys().size(), 16u) << "a 4 x 4 house, the size of the one before";
         pressKey(KEY_ESCAPE);
         session.game.step(2);
-        EXPECT_EQ(session.game.activeScreen(), quest) << "Escape does nothing in a challenge round";
+        EXPECT_EQ(session.game.activeScreen(), quest);
         if (row.answer != NONE)
             session.click(answer(session, row.answer == RIGHT));
         ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_STATISTICS; }));
-        if (row.answer == NONE) {
-            EXPECT_NEAR(quest->houseEndTime - quest->houseStartTime, 16.0, 0.06) << "the thermometer empties in 16 s";
-        }
+        EXPECT_NEAR(quest->houseEndTime - quest->houseStartTime, 16.0, row.answer == NONE ? 0.06 : 16.0);
         EXPECT_EQ(quest->endCaption, row.caption);
         EXPECT_EQ(session.game.recorder.frames.back().sounds, std::vector<std::string>{row.endSound});
         EXPECT_EQ(session.game.recorder.timesStarted("jingle06"), row.answer == WRONG ? 1 : 0);
@@ -189,11 +159,13 @@ TEST(Quest, ChallengeRoundPaysARightAnswerAndNothingForAWrongOrLateOne)
     }
 }
 
+// Left through Exit and "Are you sure?"; the "double score" vitamin waits
+// under a dialog.
 TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLastsThirtySecondsOfPlay)
 {
-    GameSession session = questSession();
+    GameSession session = GameSession::quick();
     GameHarness& game = session.game;
-    GameController* first = session.startNew<GameControllerAdventure>(3);
+    GameController* first = session.startNew<Quest>(3);
     ASSERT_NE(first, nullptr);
     session.match(strandingMatching(session.presentSmileys()));
     ASSERT_TRUE(session.playUntil([&] { return first->state != Controller::STATE_PLAY; }));
@@ -201,11 +173,8 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLast
     const int score = first->playerData->score;
     const int slots = first->playerData->usedSlots;
     EXPECT_GT(slots, 0);
-    // Exit, and Yes to "Are you sure?".
-    const std::vector<MenuButtonQuit*> exits = childrenOf<MenuButtonQuit>(first->sceneryLayer);
-    ASSERT_FALSE(exits.empty());
     const Reference alive(first);
-    clickOn(exits.back());
+    clickOn(childrenOf<MenuButtonQuit>(first->sceneryLayer).back());
     ASSERT_TRUE(game.stepUntil([&] { return session.shown<ContextDialog>() != nullptr; }, 10));
     clickOn(session.shown<ContextDialog>()->pFirstButton);
     ASSERT_TRUE(game.stepUntil([&] { return alive.get() == nullptr; }, 10));
@@ -220,15 +189,16 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLast
     roster.save(*pKiv->pFileManager);
     session.record(QUEST) = SavedGame{};
     ASSERT_TRUE(roster.load(*pKiv->pFileManager));
-    GameController* resumed = session.continueFrom<GameControllerAdventure>(session.record(QUEST));
-    ASSERT_NE(resumed, nullptr);
-    ASSERT_TRUE(session.waitForPlay());
+    game.recorder = FrameRecorder();
+    game.recorder.bRecording = true;
+    GameController* resumed = session.continueFrom<Quest>(session.record(QUEST));
+    EXPECT_EQ(game.recorder.timesStarted("mouseClick"), 0);
+    ASSERT_TRUE(resumed && session.waitForPlay());
     EXPECT_EQ(resumed->houseIndex, 1);
     EXPECT_EQ(resumed->playerData->score, score);
     EXPECT_EQ(resumed->playerData->usedSlots, slots);
     EXPECT_FLOAT_EQ(resumed->thermometer, static_cast<float>(slots) / 10.0f);
 
-    // The "double score" vitamin: its 30 s wait under a dialog.
     PlayerData* player = resumed->playerData;
     ASSERT_TRUE(resumed->useVitamin(3));
     EXPECT_EQ(player->multiplier, 2);
@@ -237,7 +207,7 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLast
     game.stepSeconds(60.0);
     ASSERT_TRUE(session.closeDialog());
     game.stepSeconds(19.0);
-    EXPECT_EQ(player->multiplier, 2) << "the game and its multiplier wait under the dialog";
+    EXPECT_EQ(player->multiplier, 2);
     game.stepSeconds(1.5);
     EXPECT_EQ(player->multiplier, 1);
     session.leave();

@@ -6,10 +6,6 @@
 
 #include "GameControllerAdventure.h"
 
-#include <gtest/gtest.h>
-
-#include <cstring>
-
 namespace {
 
 using namespace testsupport;
