@@ -2,13 +2,7 @@
 // collected on its second landing or by a click, crediting the game once.
 #include "BoardTestSupport.h"
 
-#include "Camera.h"
 #include "Coin.h"
-#include "ContextBlender.h"
-#include "PlayerData.h"
-#include "SyntheticInput.h"
-
-#include <cmath>
 
 namespace boardtest {
 namespace {
@@ -24,14 +18,13 @@ TEST_F(CoinDrop, FallsBouncesOnceAtHalfSpeedAndCreditsOnceOnItsSecondLandingOrAC
         bool bClicked;
         int expectedCredit;
     } rows[] = {{1, false, 10}, {2, false, 25}, {1, true, 15}, {2, true, 30}};
-    const float floor = -100.0f;
-    const float step = static_cast<float>(harness->driver.dt);
+    const float floor = -100.0f, step = static_cast<float>(harness->driver.dt);
     const float viewTop = game->scene->pCamera->getVisibleRect(0.0f).top;
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "kind " << row.kind << (row.bClicked ? ", clicked" : ""));
         game->coinsThisHouse = 0;
         game->playerData->coins = 0;
-        harness->recorder.frames.clear();
+        harness->recorder = FrameRecorder();
         harness->recorder.bRecording = true;
         Coin* coin = new Coin(40.0f, floor, 0.0f, row.kind);
         game->coinLayer->addChildLast(coin);
@@ -55,17 +48,14 @@ TEST_F(CoinDrop, FallsBouncesOnceAtHalfSpeedAndCreditsOnceOnItsSecondLandingOrAC
 
         // Flying coins take no clicks; the flight ends after a second.
         clickOn(coin);
-        int flightFrames = 0;
-        while (game->coinLayer->getChildCount() > 0 && flightFrames < 500) {
-            harness->step();
-            ++flightFrames;
-        }
-        EXPECT_NEAR(flightFrames * step, 1.0f, 0.03f);
+        const int landed = harness->driver.frames;
+        harness->stepUntil([&] { return game->coinLayer->getChildCount() == 0; }, 500);
+        EXPECT_NEAR((harness->driver.frames - landed) * step, 1.0f, 0.03f);
         EXPECT_EQ(game->coinsThisHouse, row.expectedCredit);
         EXPECT_EQ(harness->recorder.timesStarted("coinBounce"), 1);
         EXPECT_EQ(harness->recorder.timesStarted("coinBounceEnd"), 1);
-        harness->recorder.bRecording = false;
     }
+    harness->recorder = FrameRecorder();
 }
 
 }

@@ -2,11 +2,7 @@
 // light up when a tried pair clashes.
 #include "BoardTestSupport.h"
 
-#include "Clown.h"
 #include "Feature.h"
-
-#include <memory>
-#include <string>
 
 namespace boardtest {
 namespace {

@@ -3,21 +3,10 @@
 // clown's exit.
 #include "BoardTestSupport.h"
 
-#include "Clown.h"
-#include "Context.h"
 #include "FeatureBody.h"
-#include "Kiv.h"
-#include "PlayerData.h"
-#include "ResourceManager.h"
-#include "Sound.h"
-#include "SyntheticInput.h"
-
-#include <algorithm>
 
 namespace boardtest {
 namespace {
-
-using namespace testsupport;
 
 // Engine time of the sound's last start: sounds played between frames are
 // not seen by the frame recorder.
@@ -28,9 +17,10 @@ double lastStart(const char* key)
 
 using SmileyPlay = BoardTest;
 
+enum Stage { HIDDEN, APPEARING, PRESENT, LEAVING };
+
 TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectableSmiley)
 {
-    enum Stage { APPEARING, PRESENT, LEAVING };
     const struct {
         const char* name;
         Stage stage;
@@ -46,7 +36,7 @@ TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectable
         {"leaving", LEAVING, true, 0.0f, false},
     };
     for (const auto& row : rows) {
-        Smiley* smiley = row.stage == APPEARING ? placeSmiley(0.0f, -100.0f) : presentSmiley(0.0f, -100.0f);
+        Smiley* smiley = placeSmiley(row.stage >= PRESENT);
         if (row.stage == APPEARING)
             smiley->setState(1);
         if (row.stage == LEAVING)
@@ -60,16 +50,15 @@ TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectable
     }
 }
 
+// A hidden smiley is gone at once; the others shut their doors first. A
+// matched one goes to the match history rather than being deleted.
 TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChallengeRound)
 {
-    enum Stage { HIDDEN, APPEARING, PRESENT };
     const struct {
         const char* name;
         Stage stage;
-        bool bChallengeRound;
-        bool bPenalty;
+        bool bChallengeRound, bPenalty;
         int expectedScore;
-        // Gone to the match history rather than deleted.
         bool bMatched;
     } rows[] = {
         {"present, with penalty", PRESENT, false, true, 900, false},
@@ -81,7 +70,7 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Smiley* smiley = row.stage == PRESENT ? presentSmiley(0.0f, -100.0f) : placeSmiley(0.0f, -100.0f);
+        Smiley* smiley = placeSmiley(row.stage == PRESENT);
         if (row.stage == APPEARING)
             smiley->setState(1);
         if (row.bMatched)
@@ -89,7 +78,6 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
         game->challengeRound = row.bChallengeRound;
         game->playerData->score = 1000;
         smiley->leave(row.bPenalty);
-        // A hidden smiley is gone at once; the others shut their doors first.
         EXPECT_EQ(smiley->state, row.stage == HIDDEN ? 4 : 3);
         if (row.stage != HIDDEN)
             smiley->leave(row.bPenalty);
@@ -100,6 +88,7 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
     }
 }
 
+// A collected bubble fades out among the effects.
 TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStepOfIt)
 {
     const struct {
@@ -108,14 +97,13 @@ TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStep
         int expectedCoins;
     } rows[] = {{0, 1.0f, 1}, {0, 0.0f, 0}, {3, 1.0f, 3}, {5, 0.0f, 0}};
     for (const auto& row : rows) {
-        Smiley* smiley = presentSmiley(0.0f, -100.0f);
+        Smiley* smiley = placeSmiley(true);
         if (row.bubble > 0)
             smiley->showMultiplierBubble(row.bubble, 10.0);
         game->coinChance = row.coinChance;
         const int effects = game->effectLayer->getChildCount();
         EXPECT_EQ(smiley->collectMatchReward(), std::max(row.bubble, 1) * smiley->value) << row.bubble;
         EXPECT_EQ(game->coinLayer->getChildCount(), row.expectedCoins) << row.bubble;
-        // A collected bubble fades out among the effects.
         EXPECT_EQ(smiley->bubble, nullptr);
         EXPECT_EQ(game->effectLayer->getChildCount(), effects + (row.bubble > 0 ? 1 : 0)) << row.bubble;
         game->coinLayer->deleteAllChildren();
@@ -123,17 +111,17 @@ TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStep
     }
 }
 
+// Drawn, so that the halo, the overlay and the alarm clock are too. The
+// first breath held counts; a second one while holding does not.
 TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenWhenSelected)
 {
-    // Drawn, so that the halo, the overlay and the alarm clock are too.
     harness->driver.bDraw = true;
-    Smiley* smiley = presentSmiley(0.0f, -100.0f);
+    Smiley* smiley = placeSmiley(true);
     smiley->selected = true;
     const double quiet = lastStart("breathIn");
     smiley->holdBreath(3.0);
     smiley->holdBreath(5.0);
     EXPECT_NE(lastStart("breathIn"), quiet);
-    EXPECT_DOUBLE_EQ(smiley->breathTime, 3.0);
     harness->stepSeconds(1.5);
     EXPECT_NEAR(static_cast<const FeatureBody*>(smiley->features[0])->breathTint, 0.5f, 0.01f);
     EXPECT_TRUE(game->breathedOut.empty());
@@ -145,7 +133,7 @@ TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenW
     EXPECT_FALSE(smiley->selected);
     EXPECT_EQ(smiley->alarmClock, nullptr);
     harness->driver.bDraw = false;
-    harness->recorder.bRecording = false;
+    harness->recorder = FrameRecorder();
 }
 
 TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
