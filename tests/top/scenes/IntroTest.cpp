@@ -5,20 +5,9 @@
 #include "SceneTestSupport.h"
 
 #include "CircleCloud.h"
-#include "Kiv.h"
-#include "KivInput.h"
-#include "MemoryImageFile.h"
-#include "RadialFader.h"
-#include "ResourceManager.h"
 #include "ScreenPixels.h"
 #include "Skin.h"
 #include "SmileyIntro.h"
-
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace scenetest {
 namespace {
