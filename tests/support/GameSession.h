@@ -6,8 +6,8 @@
 // screen, keeps the trace of the controller's states, and finds the pairs
 // that clear a house. Used by the game tests; main thread only.
 //
-//   GameSession session(GameHarness::get());
-//   GameControllerAdventure* quest = session.start<GameControllerAdventure>();
+//   GameSession session = GameSession::quick();         // long steps, help on, recording
+//   GameControllerAdventure* quest = session.startNew<GameControllerAdventure>(seed);
 //   ASSERT_TRUE(session.waitForPlay());                 // dialogs closed on the way
 //   session.match(perfectMatching(session.presentSmileys()));
 //   session.states;                                     // every state entered, in order
@@ -16,13 +16,19 @@
 //   session.trace();                       // sounds, music, states and score, to compare runs
 //   expectTheSameTraceInTwoFreshRuns([] { ...play...; return session.trace(); });
 // The session must outlive the controllers it starts.
+#include "ArrowMessage.h"
 #include "ContextDialogQX.h"
+#include "ContextEnding.h"
 #include "ContextHighScores.h"
 #include "GameController.h"
+#include "GameControllerAdventure.h"
+#include "GameControllerPuzzle.h"
+#include "GameControllerTimeTrial.h"
 #include "GameHarness.h"
 #include "MenuButtonLoadGame.h"
 #include "MenuButtonQuit.h"
 #include "PlayerData.h"
+#include "PlayerHUD.h"
 #include "Reference.h"
 #include "RenderableText.h"
 #include "SavedGame.h"

@@ -1,16 +1,10 @@
 // The game-mode selection screen, opened and used through the player's
 // input: each mode button starts one game of its mode over the main menu;
 // Back and Escape return to the menu without a game.
-#include "GameHarness.h"
+#include "GameSession.h"
 
 #include "ContextGametypes.h"
-#include "GameControllerAdventure.h"
-#include "GameControllerPuzzle.h"
-#include "GameControllerTimeTrial.h"
-#include "MenuButton.h"
 #include "MenuLayout.h"
-
-#include <typeinfo>
 
 namespace {
 

@@ -3,9 +3,6 @@
 // timers to pick.
 #include "GameSession.h"
 
-#include "GameControllerAdventure.h"
-#include "PlayerHUD.h"
-
 namespace {
 
 using namespace testsupport;

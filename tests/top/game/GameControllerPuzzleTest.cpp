@@ -6,8 +6,6 @@
 #include "GameSession.h"
 
 #include "Apartment.h"
-#include "ArrowMessage.h"
-#include "GameControllerPuzzle.h"
 #include "House.h"
 #include "RenderableTimed.h"
 #include "Solution.h"

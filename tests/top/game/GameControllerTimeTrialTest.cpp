@@ -5,11 +5,6 @@
 // fresh program.
 #include "GameSession.h"
 
-#include "ArrowMessage.h"
-#include "ContextEnding.h"
-#include "GameControllerAdventure.h"
-#include "GameControllerTimeTrial.h"
-
 namespace {
 
 using namespace testsupport;

@@ -5,7 +5,6 @@
 
 #include "Firework.h"
 #include "Orb.h"
-#include "PlayerHUD.h"
 #include "Skin.h"
 
 namespace {

@@ -8,10 +8,7 @@
 #include "CircleScore.h"
 #include "Clown.h"
 #include "ContextDialog.h"
-#include "ContextEnding.h"
 #include "FeatureBody.h"
-#include "GameControllerAdventure.h"
-#include "PlayerHUD.h"
 
 namespace {
 

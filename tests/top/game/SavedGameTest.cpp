@@ -4,8 +4,6 @@
 // (Continuing one is played through in the quest tests.)
 #include "GameSession.h"
 
-#include "GameControllerAdventure.h"
-
 namespace {
 
 using namespace testsupport;

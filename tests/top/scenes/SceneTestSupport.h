@@ -16,12 +16,6 @@ namespace scenetest {
 
 using namespace testsupport;
 
-// The running game; in a fresh process at the first frame of its intro.
-inline GameHarness& gameAtStart()
-{
-    return GameHarness::get(true);
-}
-
 // The main menu was the active screen of the last frame.
 inline bool atMainMenu(const GameHarness& game)
 {
@@ -32,7 +26,7 @@ inline bool atMainMenu(const GameHarness& game)
 // it still plays; the fixed step and the recorder back at their defaults.
 inline GameHarness& gameAtMenu()
 {
-    GameHarness& game = gameAtStart();
+    GameHarness& game = GameHarness::get(true);
     game.driver.dt = FrameDriver::DEFAULT_DT;
     game.recorder = FrameRecorder();
     const bool atMenu = game.stepUntil([&game] {
