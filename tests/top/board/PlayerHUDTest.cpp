@@ -1,6 +1,6 @@
-// The heads-up display of a current game, ticked with the game's frames and
-// drawn through its overlay: the rolling score, and the thermometer's column
-// (clamped to its tube) and slot marks as they appear on screen.
+// The heads-up display of a current game drawn through its overlay: the
+// thermometer's column (clamped to its tube) and slot marks as they appear
+// on screen.
 #include "BoardTestSupport.h"
 
 #include "PlayerHUD.h"
@@ -12,23 +12,6 @@ namespace {
 using namespace testsupport;
 
 using PlayerHUDTest = BoardTest;
-
-TEST_F(PlayerHUDTest, TheScoreRollsToItsNewValueInHalfASecondFromWhateverItShows)
-{
-    // Half-way down, a roll starts from the 250 shown.
-    const struct {
-        int32_t score;
-        int32_t shownAfterAQuarterSecond;
-    } steps[] = {{1000, 750}, {1000, 1000}, {0, 250}, {1000, 812}, {1000, 1000}};
-    for (const auto& step : steps) {
-        game->playerData->score = step.score;
-        // The frame that sees the new score starts the roll.
-        harness->step();
-        harness->stepSeconds(0.25);
-        // Summed frame by frame in single precision, and cut to a whole number.
-        EXPECT_NEAR(game->hud->displayedScore, step.shownAfterAQuarterSecond, 1) << "towards " << step.score;
-    }
-}
 
 TEST_F(PlayerHUDTest, TheThermometerShowsItsColumnClampedAndTheSlotMarksBelowTheTop)
 {
