@@ -5,7 +5,6 @@
 
 #include "ContextPost.h"
 #include "ContextPre.h"
-#include "GameController.h"
 #include "Loader.h"
 
 namespace gametest {

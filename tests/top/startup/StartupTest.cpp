@@ -8,11 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-
 namespace {
 
 TEST(Startup, WebPageAddressReachesTheOpenerAsOneArgument)
