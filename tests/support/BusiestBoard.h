@@ -25,10 +25,8 @@
 #include "House.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
-#include "Smiley.h"
 #include "SmileyGenerator.h"
 #include "StarBurst.h"
-#include "UColor.h"
 
 #include <cmath>
 #include <vector>

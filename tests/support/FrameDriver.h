@@ -24,7 +24,6 @@
 #include "KivGraphics.h"
 #include "KivInput.h"
 #include "TimeKeeper.h"
-#include "UColor.h"
 
 namespace testsupport {
 
@@ -35,13 +34,17 @@ public:
 
     explicit FrameDriver(double stepSeconds = DEFAULT_DT) : dt(stepSeconds) {}
 
-    // One frame over root (null: only the engine's own parts run).
+    // One frame over root.
     void step(Context* root)
     {
         Kiv& kiv = *pKiv;
         kiv.stats = FrameStatistics();
         ++kiv.frameNumber;
-        followModes(kiv);
+        // A lost display comes back first, then the mode follows the focus flag.
+        if (kiv.mode == Kiv::MODE_DISPLAYLOST)
+            kiv.changeKIVmode(Kiv::MODE_INACTIVE);
+        if (kiv.mode != (kiv.bAppActive ? Kiv::MODE_OK : Kiv::MODE_INACTIVE))
+            kiv.changeKIVmode(kiv.bAppActive ? Kiv::MODE_OK : Kiv::MODE_INACTIVE);
         const bool working = kiv.mode == Kiv::MODE_OK || (kiv.mode == Kiv::MODE_INACTIVE && kiv.bTickWhilePaused);
         if (working) {
             kiv.pInput->update();
@@ -53,15 +56,13 @@ public:
         kiv.pTimeKeeper->setSteppedTime(now);
         kiv.frameTime = now;
         if (working) {
-            if (root)
-                root->tick(now, dt);
+            root->tick(now, dt);
             kiv.pEventManager->tick(root);
         }
         kiv.pConsole->tick();
         if (bDraw) {
             kiv.pGraphics->clear(UColor(0, 0, 0, 0));
-            if (root)
-                root->render();
+            root->render();
             kiv.pConsole->render();
             kiv.pGraphics->present();
             ++kiv.framesRendered;
@@ -79,17 +80,6 @@ public:
     bool bDraw = false;
     // Steps taken by this driver.
     int frames = 0;
-
-private:
-    // A lost display comes back first, then the mode follows the focus flag.
-    static void followModes(Kiv& kiv)
-    {
-        if (kiv.mode == Kiv::MODE_DISPLAYLOST)
-            kiv.changeKIVmode(Kiv::MODE_INACTIVE);
-        const int target = kiv.bAppActive ? Kiv::MODE_OK : Kiv::MODE_INACTIVE;
-        if (kiv.mode != target)
-            kiv.changeKIVmode(target);
-    }
 };
 
 } // namespace testsupport

@@ -22,20 +22,16 @@
 //   game.recorder.bRecording = true;             // sounds and music per frame
 //   game.step(100);  EXPECT_EQ(game.recorder.timesStarted("pop"), 1);
 // Audio is not muted (SDL's dummy driver), so sounds are recorded.
-#include "ApplicationInfo.h"
 #include "ContextLogo.h"
 #include "ContextManager.h"
 #include "FileManager.h"
 #include "FrameDriver.h"
-#include "KivAudio.h"
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "SoundStream.h"
 #include "GameController.h"
-#include "Kiv.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
-#include "ProfileManager.h"
 #include "ProgramRun.h"
 #include "RadialFader.h"
 #include "SyntheticInput.h"
@@ -46,15 +42,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstddef>
-#include <cstdlib>
 #include <cstring>
-#include <functional>
-#include <memory>
-#include <string>
-#include <unistd.h>
-#include <utility>
-#include <vector>
 
 namespace testsupport {
 

@@ -20,7 +20,6 @@
 #include "ContextDialogQX.h"
 #include "ContextEnding.h"
 #include "ContextHighScores.h"
-#include "GameController.h"
 #include "GameControllerAdventure.h"
 #include "GameControllerPuzzle.h"
 #include "GameControllerTimeTrial.h"
@@ -29,19 +28,8 @@
 #include "MenuButtonQuit.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
-#include "Reference.h"
 #include "RenderableText.h"
-#include "SavedGame.h"
 #include "Smiley.h"
-#include "WholeFile.h"
-
-#include <cstddef>
-#include <cstdlib>
-#include <functional>
-#include <sys/wait.h>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace testsupport {
 

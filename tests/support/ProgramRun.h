@@ -10,14 +10,9 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <string>
-#include <sys/types.h>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-#include <vector>
 
 // Makes the program's data folder under the given data home
 // ($XDG_DATA_HOME) with a configuration asking for a 640 x 480 window;

@@ -14,7 +14,6 @@
 #include "Kiv.h"
 #include "KivInput.h"
 #include "Renderable.h"
-#include "V3.h"
 
 #include <SDL/SDL.h>
 
