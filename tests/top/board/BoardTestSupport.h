@@ -8,7 +8,6 @@
 
 #include "Clown.h"
 #include "PlayerData.h"
-#include "Smiley.h"
 #include "SmileyGenerator.h"
 
 namespace boardtest {

@@ -16,11 +16,6 @@ using namespace testsupport;
 
 constexpr float LEFT = 250.0f;
 
-Skin* skin(const char* key)
-{
-    return pKiv->pResourceManager->findAs<Skin>(key);
-}
-
 TEST(House, EverySizeListsItsApartmentsTopFloorFirstIsShownWholeByTheCameraAndFindsOnlyItsCells)
 {
     GameHarness::get();
@@ -109,7 +104,7 @@ TEST(House, DoorsSwingInHalfASecondWithOneSoundEachWayAndShowTheAwayNote)
 
     for (const bool note : {true, false, true}) {
         apartment->setAwayNote(note);
-        EXPECT_EQ(apartment->door->pSkin, skin(note ? "apartment:3" : "apartment:2")) << note;
+        EXPECT_EQ(apartment->door->pSkin, pKiv->pResourceManager->findAs<Skin>(note ? "apartment:3" : "apartment:2"));
     }
 
     // The next house's build empties the front layer while this house is

@@ -1,8 +1,10 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
 // penalty, it pays its points and coins, it runs out of breath, and a
-// clown's exit.
+// clown's exit; a dropped coin falls from above the view, bounces once, and
+// is collected on its second landing or by a click, crediting the game once.
 #include "BoardTestSupport.h"
 
+#include "Coin.h"
 #include "FeatureBody.h"
 
 namespace boardtest {
@@ -91,21 +93,17 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
 // A collected bubble fades out among the effects.
 TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStepOfIt)
 {
-    const struct {
-        int bubble;
-        float coinChance;
-        int expectedCoins;
-    } rows[] = {{0, 1.0f, 1}, {0, 0.0f, 0}, {3, 1.0f, 3}, {5, 0.0f, 0}};
-    for (const auto& row : rows) {
+    for (const auto& [bubble, coinChance, coins] : {std::make_tuple(0, 1.0f, 1), std::make_tuple(0, 0.0f, 0),
+                                                     std::make_tuple(3, 1.0f, 3), std::make_tuple(5, 0.0f, 0)}) {
         Smiley* smiley = placeSmiley(true);
-        if (row.bubble > 0)
-            smiley->showMultiplierBubble(row.bubble, 10.0);
-        game->coinChance = row.coinChance;
+        if (bubble > 0)
+            smiley->showMultiplierBubble(bubble, 10.0);
+        game->coinChance = coinChance;
         const int effects = game->effectLayer->getChildCount();
-        EXPECT_EQ(smiley->collectMatchReward(), std::max(row.bubble, 1) * smiley->value) << row.bubble;
-        EXPECT_EQ(game->coinLayer->getChildCount(), row.expectedCoins) << row.bubble;
+        EXPECT_EQ(smiley->collectMatchReward(), std::max(bubble, 1) * smiley->value) << bubble;
+        EXPECT_EQ(game->coinLayer->getChildCount(), coins) << bubble;
         EXPECT_EQ(smiley->bubble, nullptr);
-        EXPECT_EQ(game->effectLayer->getChildCount(), effects + (row.bubble > 0 ? 1 : 0)) << row.bubble;
+        EXPECT_EQ(game->effectLayer->getChildCount(), effects + (bubble > 0 ? 1 : 0)) << bubble;
         game->coinLayer->deleteAllChildren();
         game->smileyLayer->deleteAllChildren();
     }
@@ -146,6 +144,44 @@ TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
     EXPECT_EQ(clown->state, 3);
     EXPECT_EQ(game->matchHistory->getChildCount(), 0);
     EXPECT_NE(lastStart("stardust"), quiet);
+}
+
+using CoinDrop = BoardTest;
+
+TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
+{
+    const float step = static_cast<float>(harness->driver.dt);
+    for (const auto& [kind, bClicked, credit] : {std::make_tuple(1, false, 10), std::make_tuple(2, false, 25),
+                                                 std::make_tuple(1, true, 15), std::make_tuple(2, true, 30)}) {
+        SCOPED_TRACE(testing::Message() << "kind " << kind << (bClicked ? ", clicked" : ""));
+        game->coinsThisHouse = 0;
+        game->playerData->coins = 0;
+        harness->recorder = FrameRecorder();
+        harness->recorder.bRecording = true;
+        // It starts above the view and lands on the floor it was dropped for.
+        Coin* coin = new Coin(40.0f, -100.0f, 0.0f, kind);
+        game->coinLayer->addChildLast(coin);
+        EXPECT_GE(coin->position.y, game->scene->pCamera->getVisibleRect(0.0f).top + 64.0f);
+        ASSERT_TRUE(harness->stepUntil([coin] { return coin->bounced; }, 1000));
+        EXPECT_EQ(coin->position.y, -100.0f);
+        ASSERT_EQ(coin->state, 1);
+        harness->step(5);
+        if (bClicked)
+            clickOn(coin);
+        ASSERT_TRUE(harness->stepUntil([coin] { return coin->state == 2; }, 500));
+        EXPECT_EQ(game->coinsThisHouse, credit);
+        EXPECT_EQ(game->playerData->coins, credit);
+
+        // Flying coins take no clicks; the flight ends after a second.
+        clickOn(coin);
+        const int landed = harness->driver.frames;
+        harness->stepUntil([&] { return game->coinLayer->getChildCount() == 0; }, 500);
+        EXPECT_NEAR((harness->driver.frames - landed) * step, 1.0f, 0.03f);
+        EXPECT_EQ(game->coinsThisHouse, credit);
+        EXPECT_EQ(harness->recorder.timesStarted("coinBounce"), 1);
+        EXPECT_EQ(harness->recorder.timesStarted("coinBounceEnd"), 1);
+    }
+    harness->recorder = FrameRecorder();
 }
 
 }
