@@ -122,18 +122,15 @@ TEST(Orb, PricesByDifficultyAndHelpAndNoCoinsNotesComeOncePerKind)
     }
     running->difficulty = 0;
     running->bAccept = false;
-    const struct Press {
-        int row, coins;
-        const char* note;
-        size_t uses;
-    } presses[] = {{1, 30, "help:5", 0}, {1, 30, "", 0}, {0, 30, "help:2", 1}, {0, 30, "", 2}, {1, 300, "help:2", 3}};
-    for (const Press& press : presses) {
-        running->playerData->coins = press.coins;
-        running->clickRow(press.row, 20.0f);
+    for (const auto& [row, coins, note, uses] :
+         {std::make_tuple(1, 30, "help:5", 0u), std::make_tuple(1, 30, "", 0u), std::make_tuple(0, 30, "help:2", 1u),
+          std::make_tuple(0, 30, "", 2u), std::make_tuple(1, 300, "help:2", 3u)}) {
+        running->playerData->coins = coins;
+        running->clickRow(row, 20.0f);
         session.game.step(2);
-        EXPECT_EQ(shownNote(session), press.note) << press.row;
-        EXPECT_EQ(running->usedKinds.size(), press.uses) << press.row;
-        EXPECT_EQ(running->playerData->coins, press.coins) << press.row;
+        EXPECT_EQ(shownNote(session), note) << row;
+        EXPECT_EQ(running->usedKinds.size(), uses) << row;
+        EXPECT_EQ(running->playerData->coins, coins) << row;
         session.closeDialog();
         ASSERT_EQ(session.game.activeScreen(), running);
     }
