@@ -1,0 +1,214 @@
+// The cut-scenes in the running game. The intro: the program's start shows
+// it and then the main menu; its script acts once at each mark, in order,
+// even when a frame passes several marks; it ends by itself or at Escape
+// with the pointer near the menu's bottom-right corner (the other keys and
+// clicks that skip it are the screen stack's close keys, which the menu
+// tests cover). The ending, shown over the main menu with no game running:
+// nothing happens for 7 s, then the menu music starts once and fireworks and
+// hopping smileys come and go without piling up; Escape or OK closes it,
+// with its background. The harness starts so that the intro of the
+// program's start plays (the start test looks at it; every other test first
+// lets the menu come up by skipping it); screens of the tests' own are
+// pushed over the main menu and made active. Main thread only.
+#include "GameHarness.h"
+
+#include "CircleCloud.h"
+#include "ContextEnding.h"
+#include "Firework.h"
+#include "MenuButtonQuit.h"
+#include "ScreenPixels.h"
+#include "Skin.h"
+
+namespace {
+
+using namespace testsupport;
+
+// The main menu was the active screen of the last frame.
+bool atMainMenu(const GameHarness& game)
+{
+    return dynamic_cast<MyContextMain*>(game.stack()->active.get()) != nullptr;
+}
+
+// The running game with its main menu active, the start's intro skipped if
+// it still plays; the fixed step and the recorder back at their defaults.
+GameHarness& gameAtMenu()
+{
+    GameHarness& game = GameHarness::get(true);
+    game.driver.dt = FrameDriver::DEFAULT_DT;
+    game.recorder = FrameRecorder();
+    const bool atMenu = game.stepUntil([&game] {
+        const ContextLogo* intro = game.active<ContextLogo>();
+        if (intro && !intro->bFinished)
+            pressKey(KEY_ESCAPE);
+        return atMainMenu(game);
+    });
+    EXPECT_TRUE(atMenu) << "no main menu";
+    return game;
+}
+
+// Pushes the screen over the menu and steps the frame that activates it;
+// the screen has then been ticked once.
+template <typename Screen>
+Screen* show(GameHarness& game, Screen* screen)
+{
+    game.stack()->pushContext(screen);
+    game.step();
+    EXPECT_EQ(game.stack()->active.get(), screen);
+    return screen;
+}
+
+// The most a frame moves a screen's clock (the engine's default cap).
+constexpr double LARGEST_STEP = 0.05;
+
+// Draws one frame and grabs it.
+std::unique_ptr<MemoryImageFile> draw(GameHarness& game)
+{
+    game.driver.bDraw = true;
+    game.step();
+    game.driver.bDraw = false;
+    return grab();
+}
+
+// The intro has left, the main menu is back and the pointer near its
+// bottom-right corner.
+void expectBackAtTheMenu(const GameHarness& game)
+{
+    EXPECT_TRUE(atMainMenu(game));
+    EXPECT_EQ(pKiv->pInput->mouseX, 592.0f);
+    EXPECT_EQ(pKiv->pInput->mouseY, 32.0f);
+}
+
+// First in the file: in a process of its own it is the one that starts the
+// game, at the first frame of its intro. "Do you know smileys?" shows in
+// orange in the upper part of the view.
+TEST(Intro, TheProgramStartsWithItAndShowsTheMainMenuWhenItHasEnded)
+{
+    GameHarness& game = GameHarness::get(true);
+    const Reference intro(game.active<ContextLogo>());
+    ASSERT_NE(intro.get(), nullptr) << "the start does not show the intro";
+    EXPECT_NE(dynamic_cast<MyContextMain*>(static_cast<KivBase*>(intro.get()->pPrev)), nullptr);
+    game.stepSeconds(12.0);
+    const std::unique_ptr<MemoryImageFile> scene = draw(game);
+    int orange = 0;
+    for (int y = 90; y < 130; ++y)
+        for (int x = 200; x < 440; ++x)
+            orange += sameColor(UColor(255, 128, 0, 255), pixelAt(*scene, x, y), 40);
+    EXPECT_GT(orange, 100);
+    ASSERT_TRUE(game.stepUntil([&game] { return atMainMenu(game); }));
+    EXPECT_EQ(intro.get(), nullptr);
+    game.stepSeconds(1.5);
+    const UColor sky = pixelAt(*draw(game), 320, 10);
+    EXPECT_GT(sky.b, sky.r) << "the view did not open on the menu's sky";
+}
+
+// Each frame moves the clock by the largest step and runs every mark it
+// passes; the view closes after the script and the screen ends 1 s later.
+TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
+{
+    GameHarness& game = gameAtMenu();
+    game.driver.dt = LARGEST_STEP * 1.5;
+    ContextLogo* intro = new ContextLogo();
+    const Reference running(intro);
+    double t = 0.0;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](const FrameRecord&) {
+        if (!running.get())
+            return;
+        int due = 0;
+        for (const ContextLogo::Mark& mark : ContextLogo::marks())
+            due += mark.time <= intro->t;
+        EXPECT_EQ(intro->marksRun, due) << "at " << intro->t;
+        EXPECT_NEAR(intro->t - t, LARGEST_STEP, 1e-9);
+        EXPECT_EQ(game.stack()->pFader->targetCoverage, intro->t >= ContextLogo::SCRIPT_END ? 1.0f : 0.0f);
+        t = intro->t;
+    };
+    show(game, intro);
+    EXPECT_TRUE(game.stepUntil([&running] { return !running.get(); }, 3000));
+    game.recorder = FrameRecorder();
+    EXPECT_NEAR(t, ContextLogo::SCRIPT_END + 1.0, LARGEST_STEP + 1e-9);
+    expectBackAtTheMenu(game);
+}
+
+// With a frame longer than any gap in the script (the cap raised), every
+// mark passed runs in that frame, in the script's order: at 42, 42.25, 42.5
+// and 49 s three clouds growing upwards, then the two pictures, the second
+// over the first.
+TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
+{
+    GameHarness& game = gameAtMenu();
+    const double cap = pKiv->maxFrameDuration;
+    pKiv->maxFrameDuration = 60.0;
+    ContextLogo* intro = show(game, new ContextLogo());
+    for (const double t : {41.9, 50.0}) {
+        game.driver.dt = t - intro->t;
+        game.step();
+    }
+    pKiv->maxFrameDuration = cap;
+    std::vector<float> clouds;
+    std::vector<const Skin*> pictures;
+    for (const Renderable* thought : childrenOf<Renderable>(intro->thoughts))
+        if (dynamic_cast<const CircleCloud*>(thought))
+            clouds.push_back(thought->position.y);
+        else
+            pictures.push_back(thought->pSkin);
+    ASSERT_EQ(clouds.size(), 3u);
+    EXPECT_TRUE(clouds[0] < clouds[1] && clouds[1] < clouds[2]);
+    EXPECT_EQ(pictures, (std::vector<const Skin*>{pKiv->pResourceManager->findAs<Skin>("intro1:6"),
+                                                  pKiv->pResourceManager->findAs<Skin>("intro1:7")}));
+    pressKey(KEY_ESCAPE);
+    game.step(2);
+    expectBackAtTheMenu(game);
+}
+
+// Shows the ending; the act closes it, with its background, at once.
+void closeWith(GameHarness& game, ContextEnding* ending, const std::function<void()>& act)
+{
+    const Reference shown(ending);
+    const Reference background(ending->pBackgroundContext);
+    act();
+    game.step(2);
+    EXPECT_EQ(shown.get(), nullptr);
+    EXPECT_EQ(background.get(), nullptr);
+    EXPECT_TRUE(atMainMenu(game));
+}
+
+// One smiley every 0.25 to 2 s, each gone 8 s at most after it starts; one
+// firework every 0.1 to 1 s, each burnt out in little more than 1 s.
+TEST(Ending, ThePartyStartsAtSevenSecondsOnceAndStaysBoundedForAMinuteAndEscapeOrOkCloses)
+{
+    GameHarness& game = gameAtMenu();
+    ASSERT_EQ(game.currentGame(), nullptr);
+    pKiv->pAudio->setMusic(pKiv->pResourceManager->findAs<SoundStream>("musicGame1"));
+    ContextEnding* ending = show(game, new ContextEnding());
+    std::string music = "musicGame1";
+    int bangs = 0, switches = 0, mostSmileys = 0, mostFireworks = 0;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](const FrameRecord& record) {
+        const int fireworks = static_cast<int>(childrenOf<Firework>(ending).size());
+        const int smileys = ending->smileyLayer->getChildCount();
+        const bool bang = std::find(record.sounds.begin(), record.sounds.end(), "firework") != record.sounds.end();
+        if (ending->t < ContextEnding::PARTY_START) {
+            EXPECT_EQ(smileys + fireworks + bang, 0) << "at " << ending->t;
+        }
+        if (record.music != music) {
+            ++switches;
+            EXPECT_EQ(record.music, "musicMenu");
+            EXPECT_LT(ending->t - ending->dt, ContextEnding::PARTY_START);
+            music = record.music;
+        }
+        bangs += bang;
+        mostSmileys = std::max(mostSmileys, smileys);
+        mostFireworks = std::max(mostFireworks, fireworks);
+    };
+    game.stepSeconds(60.0);
+    game.recorder = FrameRecorder();
+    EXPECT_EQ(switches, 1);
+    EXPECT_GE(mostSmileys, 4);
+    EXPECT_LE(mostSmileys, 33);
+    EXPECT_GE(bangs, 40);
+    EXPECT_LE(mostFireworks, 13);
+    closeWith(game, ending, [] { pressKey(KEY_ESCAPE); });
+    closeWith(game, show(game, new ContextEnding()), [&game] { clickOn(game.active<ContextEnding>()->okButton); });
+}
+
+}
