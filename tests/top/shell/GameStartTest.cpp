@@ -1,6 +1,11 @@
-// The game's own start-up, run in this process by the shared game harness:
-// the road to the main menu, a screenshot of it, and the end of the program
-// in the middle of a game.
+// The game's start-up. In this process, by the shared game harness: the road
+// to the main menu, a screenshot of it, and the end of the program in the
+// middle of a game. And the real program, started twice in a fresh data
+// folder the way the play script starts it (the first time with the
+// process-serial argument an application bundle gets): it reaches its menus
+// without an error, renders frames, ends cleanly when its window is closed,
+// leaves its configuration, high scores and players behind, and the second
+// run keeps what the first left.
 #include "GameHarness.h"
 
 #include "ContextPost.h"
@@ -51,6 +56,102 @@ TEST(GameStart, ReachesTheMenuOverTheLoaderSavesAScreenshotAndEndsCleanlyInTheMi
     EXPECT_EQ(log.find("*** ERROR"), std::string::npos) << log;
     for (const char* file : {"Glimmerdaledemo.cfg", "Glimmerdaledemo.hst", "Glimmerdaledemo.pro"})
         EXPECT_TRUE(std::filesystem::exists(game.dataFolder + "/" + file)) << file;
+}
+
+class RealProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs an X server (scripts/test.sh starts Xvfb)";
+        dataFolder = makeWindowedDataFolder(home.path());
+    }
+
+    // Starts the program in the game data, waits until loading has ended and
+    // the start screens have passed, closes the window and expects a clean
+    // run; returns the run's log.
+    std::string runOnce(const std::vector<std::string>& arguments = {})
+    {
+        const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
+        std::filesystem::remove(logPath);
+        const pid_t child = startProgram(home.path(), arguments);
+        EXPECT_GT(child, 0);
+        EXPECT_TRUE(waitFor(
+            [&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
+            std::chrono::seconds(120)));
+        // The display check and the maker's logo take a few seconds.
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        int status = 0;
+        EXPECT_TRUE(terminateProgram(child, status, std::chrono::seconds(60))) << "it did not end when closed";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        const std::string log = readWholeFile(logPath);
+        for (const char* line : {"doFrame(): Entering game loop.", "loadStuff(): Single language mode (0).",
+                                 "SolutionData(): solutions/solution-7x7.dat: Loaded ", "~Kiv(): Done. Clean exit."})
+            EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+        for (const char* line : {"*** ERROR", "Forced exit.", "objects still allocated"})
+            EXPECT_EQ(log.find(line), std::string::npos) << line << "\n" << log;
+        return log;
+    }
+
+    // The raw record of a packed player file, read (empty when it does not
+    // load) or written back.
+    std::vector<unsigned char> loadRecord(const char* extension, size_t size)
+    {
+        std::vector<unsigned char> record(size);
+        if (!FileManager().loadPackedFile(dataFolder, std::string(APPLICATION_NAME) + extension, APPLICATION_VERSION,
+                                          record.data(), size))
+            record.clear();
+        return record;
+    }
+    void saveRecord(const char* extension, const std::vector<unsigned char>& record)
+    {
+        FileManager().savePackedFile(dataFolder, std::string(APPLICATION_NAME) + extension, APPLICATION_VERSION,
+                                     record.data(), record.size());
+    }
+
+    TemporaryFolder home{"kiv-program"};
+    std::string dataFolder;
+};
+
+// A field of a raw record.
+template <typename T>
+T field(const std::vector<unsigned char>& record, size_t offset)
+{
+    T value;
+    std::memcpy(&value, record.data() + offset, sizeof(T));
+    return value;
+}
+
+TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
+{
+    const std::string firstLog = runOnce({"-psn_0_12345"});
+    const size_t rendered = firstLog.find(" frames rendered.");
+    ASSERT_NE(rendered, std::string::npos);
+    EXPECT_GE(std::atoi(firstLog.substr(firstLog.find(':', firstLog.rfind('\t', rendered)) + 2).c_str()), 100);
+    EXPECT_NE(readWholeFile(dataFolder + "/Glimmerdaledemo.cfg").find("[Kiv]\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dataFolder + "/crash.Glimmerdaledemo.log"));
+
+    std::vector<unsigned char> block = loadRecord(".hst", HSTdata::FILE_SIZE);
+    ASSERT_EQ(block.size(), HSTdata::FILE_SIZE);
+    const uint32_t installation = field<uint32_t>(block, offsetof(HSTdata, installationId));
+    EXPECT_NE(installation, 0u);
+    const int32_t volume = 7;
+    std::memcpy(block.data() + offsetof(HSTdata, musicVolume), &volume, sizeof(volume));
+    saveRecord(".hst", block);
+    std::vector<unsigned char> roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
+    ASSERT_EQ(roster.size(), ProfileManager::FILE_SIZE);
+    std::memcpy(roster.data() + offsetof(ProfileManager, profiles), "Ann", 4);
+    saveRecord(".pro", roster);
+
+    const std::string secondLog = runOnce();
+    EXPECT_NE(secondLog.find("onCurrentProfileChanged(): Changing profile to 'Ann'..."), std::string::npos);
+    block = loadRecord(".hst", HSTdata::FILE_SIZE);
+    ASSERT_EQ(block.size(), HSTdata::FILE_SIZE);
+    EXPECT_EQ(field<uint32_t>(block, offsetof(HSTdata, installationId)), installation);
+    EXPECT_EQ(field<int32_t>(block, offsetof(HSTdata, musicVolume)), volume);
+    EXPECT_GE(field<int32_t>(block, offsetof(HSTdata, playTime)), 1);
+    roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
+    ASSERT_EQ(roster.size(), ProfileManager::FILE_SIZE);
+    EXPECT_STREQ(reinterpret_cast<const char*>(roster.data() + offsetof(ProfileManager, profiles)), "Ann");
 }
 
 }

@@ -15,24 +15,20 @@ TEST(Startup, WebPageAddressReachesTheOpenerAsOneArgument)
     TemporaryFolder folder("kiv-startup");
     std::string record = folder.path() + "/arguments";
     std::string opener = folder.path() + "/xdg-open";
-    {
-        std::ofstream script(opener);
-        script << "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done >> '" << record << "'\n";
-    }
+    writeWholeFile(opener, "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done >> '" + record + "'\n");
     std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
     std::string previousPath = std::getenv("PATH") ? std::getenv("PATH") : "";
     setenv("PATH", (folder.path() + ":" + previousPath).c_str(), 1);
 
-    struct Case {
+    const struct {
         const char* address;
         const char* recorded;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"", ""},
         {"http://example.com/a b", "[http://example.com/a b]\n"},
         {"http://x/?q=1&r=2;touch /tmp/kiv-pwned $(id) `id` 'q\"", "[http://x/?q=1&r=2;touch /tmp/kiv-pwned $(id) `id` 'q\"]\n"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::filesystem::remove(record);
         openWebPage(c.address);
         EXPECT_EQ(readWholeFile(record), c.recorded) << c.address;
