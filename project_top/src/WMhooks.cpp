@@ -3,6 +3,7 @@
 #include "ContextManager.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
+#include "KivAudio.h"
 #include "KivInput.h"
 #include "Logger.h"
 #include "MyGlobal.h"
@@ -79,7 +80,7 @@ void shutdown()
     if (!pGlobal)
         return;
     UString address = pGlobal->urlToOpenOnExit;
-    SDL_PauseAudio(1);
+    pKiv->pAudio->pauseDevice();
     delete pGlobal;
     pGlobal = nullptr;
     delete pKiv;

@@ -1,16 +1,17 @@
 #pragma once
 // FrameDriver: the one way tests step the engine frame by frame. A step is
 // one engine frame as Kiv::frame runs it, with a fixed dt instead of the
-// clock and without waiting for the frame period: engine mode handling,
-// input update, audio update, the engine clock moved on by dt (TimeKeeper,
-// Kiv::frameTime and frameDuration, so that every reader of engine time,
-// such as a sound's minimum start interval, sees the stepped time), the
+// clock and without waiting for the frame period: engine mode handling, the
+// engine clock moved on by dt (TimeKeeper, so that an engine frame run after
+// stepped ones goes on from the stepped time, and Kiv::frameTime and
+// frameDuration), input update, audio update with the stepped time, the
 // root's tick with (t, dt), the event manager's tick, the console's tick,
 // and only when drawing is on (off by default, for speed) render and
 // present; a display restart asked for during the frame follows it, as in
 // Kiv::frame. Screenshots and the statistics overlay are left out, and no
 // SDL event is read: tests feed input through KivInput::onEvent
-// (SyntheticInput.h).
+// (SyntheticInput.h), or write KivInput's state themselves and switch the
+// input update off so that it is not overwritten.
 //
 // Works with any root Context: the real ContextManager (GameHarness) or a
 // bare test screen. The first step takes the engine clock over from the
@@ -24,6 +25,7 @@
 #include "KivGraphics.h"
 #include "KivInput.h"
 #include "TimeKeeper.h"
+#include "UColor.h"
 
 namespace testsupport {
 
@@ -34,35 +36,32 @@ public:
 
     explicit FrameDriver(double stepSeconds = DEFAULT_DT) : dt(stepSeconds) {}
 
-    // One frame over root.
+    // One frame over root (null: only the engine's own parts run).
     void step(Context* root)
     {
         Kiv& kiv = *pKiv;
         kiv.stats = FrameStatistics();
         ++kiv.frameNumber;
-        // A lost display comes back first, then the mode follows the focus flag.
-        if (kiv.mode == Kiv::MODE_DISPLAYLOST)
-            kiv.changeKIVmode(Kiv::MODE_INACTIVE);
-        if (kiv.mode != (kiv.bAppActive ? Kiv::MODE_OK : Kiv::MODE_INACTIVE))
-            kiv.changeKIVmode(kiv.bAppActive ? Kiv::MODE_OK : Kiv::MODE_INACTIVE);
+        followModes(kiv);
         const bool working = kiv.mode == Kiv::MODE_OK || (kiv.mode == Kiv::MODE_INACTIVE && kiv.bTickWhilePaused);
-        if (working) {
-            kiv.pInput->update();
-            kiv.pAudio->update();
-        }
         // Time spent inactive does not count, as with the real clock.
         kiv.frameDuration = working ? dt : 0.0;
         const double now = kiv.pTimeKeeper->getTime() + kiv.frameDuration;
         kiv.pTimeKeeper->setSteppedTime(now);
         kiv.frameTime = now;
         if (working) {
-            root->tick(now, dt);
+            if (bUpdateInput)
+                kiv.pInput->update();
+            kiv.pAudio->update(now);
+            if (root)
+                root->tick(now, dt);
             kiv.pEventManager->tick(root);
         }
         kiv.pConsole->tick();
         if (bDraw) {
             kiv.pGraphics->clear(UColor(0, 0, 0, 0));
-            root->render();
+            if (root)
+                root->render();
             kiv.pConsole->render();
             kiv.pGraphics->present();
             ++kiv.framesRendered;
@@ -78,8 +77,21 @@ public:
     double dt;
     // Render and present each frame (needed only by tests that read pixels).
     bool bDraw = false;
+    // Off for tests that write KivInput's current and previous state directly.
+    bool bUpdateInput = true;
     // Steps taken by this driver.
     int frames = 0;
+
+private:
+    // A lost display comes back first, then the mode follows the focus flag.
+    static void followModes(Kiv& kiv)
+    {
+        if (kiv.mode == Kiv::MODE_DISPLAYLOST)
+            kiv.changeKIVmode(Kiv::MODE_INACTIVE);
+        const int target = kiv.bAppActive ? Kiv::MODE_OK : Kiv::MODE_INACTIVE;
+        if (kiv.mode != target)
+            kiv.changeKIVmode(target);
+    }
 };
 
 } // namespace testsupport

@@ -50,9 +50,9 @@ namespace testsupport {
 // sounds started in each frame (by resource key) and the key of the music
 // track current after it; an observer may look at the game after each
 // frame. Sounds are seen through what the engine keeps anyway: a start sets
-// the Sound's lastStartTime to the engine time, which the FrameDriver moves
-// on every frame, so a lastStartTime that changed across a frame is a start
-// in that frame. Several starts of one sound in a frame count once; a start
+// the Sound's lastStartTime to the audio device's frame time, which the
+// FrameDriver moves on every frame, so a lastStartTime that changed across a
+// frame is a start in that frame. Several starts of one sound in a frame count once; a start
 // refused by the sound's minimum interval is none. Audio must not be muted
 // (a muted engine starts nothing); tests run with SDL's dummy audio driver.
 // Records only while bRecording is set; GameHarness calls beforeFrame and

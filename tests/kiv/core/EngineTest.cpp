@@ -8,8 +8,6 @@
 
 #include <SDL/SDL.h>
 
-#include <filesystem>
-#include <string>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -70,30 +68,20 @@ TEST_F(EngineTest, ObjectsMayDeleteOthersWhileHearingAModeStep)
     EXPECT_EQ(listener.steps, (Steps{{3, 2}}));
 }
 
-TEST_F(EngineTest, FrameFollowsTheApplicationFocus)
+TEST_F(EngineTest, FrameFollowsTheFocusAndPassesARestartThroughDisplayLost)
 {
     ModeListener listener;
     pEngine->pFramePacer->init(0.0);
     pEngine->bAppActive = false;
     pEngine->frame(nullptr);
-    EXPECT_EQ(pEngine->mode, Kiv::MODE_INACTIVE);
     pEngine->bAppActive = true;
-    pEngine->frame(nullptr);
-    EXPECT_EQ(pEngine->mode, Kiv::MODE_OK);
-    EXPECT_EQ(listener.steps, (Steps{{3, 2}, {2, 3}}));
-}
-
-TEST_F(EngineTest, RestartRequestPassesThroughDisplayLost)
-{
-    ModeListener listener;
-    pEngine->pFramePacer->init(0.0);
     pEngine->bRestartRequested = true;
     pEngine->frame(nullptr);
     EXPECT_EQ(pEngine->mode, Kiv::MODE_DISPLAYLOST);
     EXPECT_FALSE(pEngine->bRestartRequested);
     pEngine->frame(nullptr);
     EXPECT_EQ(pEngine->mode, Kiv::MODE_OK);
-    EXPECT_EQ(listener.steps, (Steps{{3, 2}, {2, 1}, {1, 2}, {2, 3}}));
+    EXPECT_EQ(listener.steps, (Steps{{3, 2}, {2, 3}, {3, 2}, {2, 1}, {1, 2}, {2, 3}}));
 }
 
 struct CountingScreen : Context {
@@ -145,36 +133,14 @@ TEST_F(EngineTest, SteppedClockStandsWhereItIsPutAndNeverGoesBack)
     EXPECT_EQ(clock.getTime(), start + 0.01);
 }
 
-TEST(EngineConfiguration, EditedValuesAreReadAndTheWarningIsRestored)
+// Values edited by hand are read and the warning is restored; garbage lines
+// are dropped at the next save; a file that is too large or cannot be read is
+// kept aside and the defaults take its place.
+TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIsKeptAside)
 {
-    TemporaryHome home;
-    delete new Kiv();
-    const std::string path = home.dataFolder() + "/Glimmerdaledemo.cfg";
-    MemoryIniFile written;
-    std::string text = readWholeFile(path);
-    written.parse(text.data(), text.size());
-    written.setInt("Kiv", "debugCode", Kiv::DEBUG_ACCESS_CODE);
-    written.setInt("Kiv", "debugLevel", 0x24);
-    written.setBool("Kiv", "bTickWhilePaused", true);
-    written.setString("Kiv", "warning", "changed by hand");
-    ASSERT_TRUE(written.writeFile(path));
-    Kiv* engine = new Kiv();
-    EXPECT_TRUE(engine->bDebugOutput);
-    EXPECT_EQ(engine->debugLevel, 0x24);
-    EXPECT_TRUE(engine->bTickWhilePaused);
-    delete engine;
-    MemoryIniFile again;
-    text = readWholeFile(path);
-    again.parse(text.data(), text.size());
-    EXPECT_EQ(again.getString("Kiv", "warning"), Kiv::CONFIG_WARNING);
-    EXPECT_EQ(again.getInt("Kiv", "debugLevel"), 0x24);
-}
-
-// A file of garbage lines loses them at the next save; one that is too
-// large or cannot be read is kept aside and the defaults take its place.
-TEST(EngineConfiguration, GarbageLinesAreDroppedAndAnUnusableFileIsKeptAside)
-{
-    const std::string valid = "[Kiv]\ndebugLevel=5\n[KivAudio]\nbMute=Yes\n";
+    const std::string valid = formatString("[Kiv]\nwarning=changed by hand\ndebugCode=%d\ndebugLevel=5\n"
+                                           "bTickWhilePaused=Yes\n[KivAudio]\nbMute=Yes\n",
+                                           Kiv::DEBUG_ACCESS_CODE);
     struct Case {
         const char* what;
         std::string text;
@@ -183,6 +149,7 @@ TEST(EngineConfiguration, GarbageLinesAreDroppedAndAnUnusableFileIsKeptAside)
         const char* logged;
     };
     const Case cases[] = {
+        {"edited by hand", valid, false, false, "Started."},
         {"garbage lines", "garbage\n" + valid + "\x01\x02\n=orphan value\n[unclosed\n", false, false,
          "Dropped 4 lines of '"},
         {"larger than 1 MB", valid + std::string(Kiv::MAX_CONFIG_SIZE, 'k'), false, true,
@@ -203,10 +170,13 @@ TEST(EngineConfiguration, GarbageLinesAreDroppedAndAnUnusableFileIsKeptAside)
             engine = new Kiv();
         }
         EXPECT_EQ(engine->debugLevel, c.bKeptAside ? 0 : 5);
+        EXPECT_EQ(engine->bDebugOutput, !c.bKeptAside);
+        EXPECT_EQ(engine->bTickWhilePaused, !c.bKeptAside);
         delete engine;
         EXPECT_NE(readWholeFile(home.dataFolder() + "/Glimmerdaledemo.log").find(c.logged), std::string::npos);
         const std::string written = readWholeFile(path);
-        EXPECT_EQ(written.rfind("[Kiv]\nwarning=", 0), 0u) << written;
+        EXPECT_EQ(written.rfind("[Kiv]\nwarning=" + std::string(Kiv::CONFIG_WARNING) + "\n", 0), 0u) << written;
+        EXPECT_EQ(written.find("debugLevel=5") != std::string::npos, !c.bKeptAside) << written;
         for (const char* dropped : {"garbage", "\x01", "orphan", "unclosed", "kkkkkkkk"})
             EXPECT_EQ(written.find(dropped), std::string::npos) << "nor a section made of it: " << written;
         EXPECT_EQ(written.find("bMute=Yes") != std::string::npos, !c.bKeptAside) << written;

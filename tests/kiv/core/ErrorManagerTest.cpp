@@ -3,7 +3,6 @@
 #include "TestEngine.h"
 
 #include <fcntl.h>
-#include <filesystem>
 #include <thread>
 #include <unistd.h>
 

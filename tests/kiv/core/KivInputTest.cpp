@@ -43,6 +43,15 @@ TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
     EXPECT_TRUE(input.wentDown(30)) << "a tap inside one frame is still seen";
     input.update();
     EXPECT_FALSE(input.isDown(30));
+
+    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_SPACE));
+    input.update();
+    SDL_Event focus{};
+    focus.type = SDL_ACTIVEEVENT;
+    focus.active.state = SDL_APPINPUTFOCUS;
+    input.onEvent(focus);
+    input.update();
+    EXPECT_FALSE(input.isDown(57)) << "losing the focus releases held keys";
 }
 
 TEST(KivInput, TypedCharacters)
@@ -131,24 +140,6 @@ TEST(KivInput, UnwindowedMousePositionIsInViewUnitsFromTheBottomLeft)
     input.update();
     EXPECT_FALSE(input.isDown(KivInput::MOUSE_RIGHT)) << "directions last one frame";
 }
-
-TEST(KivInput, LosingFocusReleasesHeldKeys)
-{
-    KivInput input;
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_SPACE));
-    input.update();
-    SDL_Event focus{};
-    focus.type = SDL_ACTIVEEVENT;
-    focus.active.state = SDL_APPINPUTFOCUS;
-    focus.active.gain = 0;
-    input.onEvent(focus);
-    input.update();
-    EXPECT_FALSE(input.isDown(57));
-}
-
-} // namespace
-
-namespace {
 
 SDL_Event relativeMotion(int dx, int dy)
 {

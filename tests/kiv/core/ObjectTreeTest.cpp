@@ -75,40 +75,31 @@ TEST(ObjectTree, WalksSkipDeadAndDetachedAndTheDeletingWalkFreesTheDead)
     }
 }
 
-TEST(ObjectTree, ChildEndingItselfDuringTickIsDeletedRightAfterIt)
+// What a child does to itself or a sibling during the tick walk; then a render.
+TEST(ObjectTree, ChildrenEndedOrMovedDuringTheTickAreHandledInTheSameWalk)
 {
-    Tree tree;
-    tree.children[1]->onTick = [&] { tree.children[1]->bDead = 1; };
-    tree.root.tick(0.0, 0.1);
-    std::vector<std::string> expected = {"tick a", "tick b", "~b", "tick c", "tick d"};
-    EXPECT_EQ(tree.journal, expected);
-    tree.journal.clear();
-    tree.root.render();
-    expected = {"render a", "render c", "render d"};
-    EXPECT_EQ(tree.journal, expected);
-}
-
-TEST(ObjectTree, ChildKillingItsLaterSiblingDuringTheWalk)
-{
-    Tree tree;
-    tree.children[0]->onTick = [&] { tree.children[2]->bDead = 1; };
-    tree.root.tick(0.0, 0.1);
-    std::vector<std::string> expected = {"tick a", "tick b", "~c", "tick d"};
-    EXPECT_EQ(tree.journal, expected);
-}
-
-TEST(ObjectTree, ChildMovedElsewhereDuringTheWalkDoesNotEndIt)
-{
-    Tree tree;
     KivBase elsewhere;
-    tree.children[1]->onTick = [&] {
-        tree.root.removeChild(tree.children[1]);
-        elsewhere.addChildLast(tree.children[1]);
+    struct Case { int actor; std::function<void(Tree&)> act; std::vector<std::string> journal; };
+    const Case cases[] = {
+        {1, [](Tree& t) { t.children[1]->bDead = 1; },
+         {"tick a", "tick b", "~b", "tick c", "tick d", "render a", "render c", "render d"}},
+        {0, [](Tree& t) { t.children[2]->bDead = 1; },
+         {"tick a", "tick b", "~c", "tick d", "render a", "render b", "render d"}},
+        {1,
+         [&](Tree& t) {
+             t.root.removeChild(t.children[1]);
+             elsewhere.addChildLast(t.children[1]);
+         },
+         {"tick a", "tick b", "tick c", "tick d", "render a", "render c", "render d"}},
     };
-    tree.root.tick(0.0, 0.1);
-    std::vector<std::string> expected = {"tick a", "tick b", "tick c", "tick d"};
-    EXPECT_EQ(tree.journal, expected);
-    EXPECT_EQ(elsewhere.getChildCount(), 1);
+    for (const Case& c : cases) {
+        Tree tree;
+        tree.children[c.actor]->onTick = [&] { c.act(tree); };
+        tree.root.tick(0.0, 0.1);
+        tree.root.render();
+        EXPECT_EQ(tree.journal, c.journal);
+    }
+    EXPECT_EQ(elsewhere.getChildCount(), 1) << "a moved child lives on";
 }
 
 TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)

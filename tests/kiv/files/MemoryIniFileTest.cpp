@@ -11,6 +11,7 @@ TEST(MemoryIniFile, ParseRules)
                         "key=value=with equals\r\n"
                         "\t spaced = padded \n"
                         "[Second]\n"
+                        "n=41\n"
                         "n=42\n"
                         "yes=Yes\n"
                         "lower=yes\n"
@@ -26,7 +27,7 @@ TEST(MemoryIniFile, ParseRules)
         {"First", "key", "value=with equals"}, {"First", "spaced ", " padded"}, {"Second", "n", "42"}};
     for (const Case& c : cases)
         EXPECT_EQ(ini.getString(c.section, c.key), c.value) << c.key;
-    EXPECT_EQ(ini.getInt("Second", "n"), 42);
+    EXPECT_EQ(ini.getInt("Second", "n"), 42) << "a repeated key keeps its last value";
     EXPECT_TRUE(ini.getBool("Second", "yes"));
     EXPECT_FALSE(ini.getBool("Second", "lower")) << "only a leading 'Y' is true";
     EXPECT_DOUBLE_EQ(ini.getDouble("Second", "d"), 2.5);

@@ -97,30 +97,39 @@ TEST(WadArchive, DamagedArchivesAreRejectedWithAReason)
         change(bytes);
         return bytes;
     };
-    const std::pair<const char*, Bytes> cases[] = {
-        {"empty", {}},
-        {"header cut short", Bytes(good.begin(), good.begin() + 15)},
-        {"directory cut short", Bytes(good.begin(), good.end() - 1)},
-        {"stray byte after directory", with([](Bytes& b) { b.push_back(0); })},
-        {"wrong magic", with([](Bytes& b) { b[0] = 'P'; })},
-        {"version 1", with([](Bytes& b) { putU32(b, 4, 1); })},
-        {"huge entry count", with([](Bytes& b) { putU32(b, 8, 0xFFFFFFFF); })},
-        {"directory past the end", with([&](Bytes& b) { putU32(b, 12, static_cast<uint32_t>(b.size() + 1)); })},
-        {"directory inside header", with([](Bytes& b) { putU32(b, 12, 3); })},
-        {"zero-length name", with([&](Bytes& b) { b[record] = 0; })},
-        {"name runs past the end", with([&](Bytes& b) { b[record + 1] = 0x7F; })},
-        {"entry offset inside header", with([&](Bytes& b) { putU32(b, aFields, 2); })},
-        {"entry past the data", with([&](Bytes& b) { putU32(b, aFields + 4, 100000); })},
-        {"entry offset wraps", with([&](Bytes& b) { putU32(b, aFields, 0xFFFFFFF0); })},
-        {"raw entry sizes differ", with([&](Bytes& b) { putU32(b, aFields + 8, 41); })},
-        {"oversize entry", with([&](Bytes& b) { putU32(b, bFields + 8, 0xFFFFFFFF); })},
-        {"unknown flag", with([&](Bytes& b) { b[aFields + 12] = 4; })},
-        {"same name twice", with([&](Bytes& b) { b[bRecord + 2] = 'a'; b[bRecord + 4] = 'b'; b[bRecord + 5] = 'i'; b[bRecord + 6] = 'n'; })},
+    const std::string aDamaged = "entry 'a.bin' damaged", bDamaged = "entry 'b.txt' damaged";
+    const std::string shortHeader = "file too short for the header", outside = "directory offset outside the file";
+    struct Case { const char* what; Bytes bytes; std::string reason; };
+    const Case cases[] = {
+        {"empty", {}, shortHeader},
+        {"header cut short", Bytes(good.begin(), good.begin() + 15), shortHeader},
+        {"last record one byte short", Bytes(good.begin(), good.end() - 1), "directory record 1 damaged"},
+        {"stray byte after directory", with([](Bytes& b) { b.push_back(0); }), "stray bytes after the directory"},
+        {"wrong magic", with([](Bytes& b) { b[0] = 'P'; }), "not a WAD archive (wrong magic)"},
+        {"version 1", with([](Bytes& b) { putU32(b, 4, 1); }), "unsupported WAD version 1"},
+        {"huge entry count", with([](Bytes& b) { putU32(b, 8, 0xFFFFFFFF); }),
+         "directory too short for 4294967295 entries"},
+        {"directory past the end", with([&](Bytes& b) { putU32(b, 12, static_cast<uint32_t>(b.size() + 1)); }),
+         outside},
+        {"directory inside header", with([](Bytes& b) { putU32(b, 12, 3); }), outside},
+        {"zero-length name", with([&](Bytes& b) { b[record] = 0; }), "directory record 0 damaged"},
+        {"name runs past the end", with([&](Bytes& b) { b[record + 1] = 0x7F; }), "directory record 0 damaged"},
+        {"entry offset inside header", with([&](Bytes& b) { putU32(b, aFields, 2); }), aDamaged},
+        {"entry past the data", with([&](Bytes& b) { putU32(b, aFields + 4, 100000); }), aDamaged},
+        {"entry runs into the directory",
+         with([&](Bytes& b) { putU32(b, bFields + 4, static_cast<uint32_t>(record - u32At(b, bFields) + 1)); }),
+         bDamaged},
+        {"entry offset wraps", with([&](Bytes& b) { putU32(b, aFields, 0xFFFFFFF0); }), aDamaged},
+        {"raw entry sizes differ", with([&](Bytes& b) { putU32(b, aFields + 8, 41); }), aDamaged},
+        {"oversize entry", with([&](Bytes& b) { putU32(b, bFields + 8, 0xFFFFFFFF); }), bDamaged},
+        {"unknown flag", with([&](Bytes& b) { b[aFields + 12] = 4; }), aDamaged},
+        {"same name twice", with([&](Bytes& b) { std::memcpy(&b[bRecord + 2], "a.bin", 5); }),
+         "entry 'a.bin' listed twice"},
     };
-    for (const auto& c : cases) {
+    for (const Case& c : cases) {
         UString error;
-        EXPECT_EQ(WadArchive::openMemory(c.second, "bad.dat", error), nullptr) << c.first;
-        EXPECT_FALSE(error.empty()) << c.first;
+        EXPECT_EQ(WadArchive::openMemory(c.bytes, "bad.dat", error), nullptr) << c.what;
+        EXPECT_EQ(error, c.reason) << c.what;
     }
 }
 

@@ -4,11 +4,7 @@
 #include "TgaImage.h"
 #include "WholeFile.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -130,6 +126,5 @@ TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
     std::remove(image.c_str());
     std::remove((image + ".ini").c_str());
 }
-
 
 } // namespace

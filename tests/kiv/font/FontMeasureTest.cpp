@@ -35,9 +35,6 @@ protected:
     std::vector<std::unique_ptr<Quad>> quads;
 };
 
-constexpr uint16_t GRAVE_ACCENT = 96;
-constexpr uint16_t CEDILLA_ACCENT = 184;
-
 // Symbol 300 = 256 + 44: high byte 0x80, low byte 0x80 | 44.
 const std::string ESCAPE_300 = "\x1F\x80\xAC";
 

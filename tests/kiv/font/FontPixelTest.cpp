@@ -1,8 +1,6 @@
 #include "Renderable.h"
 #include "TestFont.h"
 
-#include <gtest/gtest.h>
-
 namespace {
 
 struct PrintCase { std::string text; int flags; float x, y; };

@@ -1,32 +1,8 @@
 #include "RenderTestSupport.h"
 
-
-#include <GL/gl.h>
-#include <SDL/SDL.h>
-
 namespace {
 
 using namespace rendertest;
-
-TEST(Display, OpensTheConfiguredWindowWithTheApplicationName)
-{
-    KivGraphics& g = *pKiv->pGraphics;
-    ASSERT_NE(nullptr, g.surfaceHandle);
-    EXPECT_FALSE(g.bFullScreen);
-    EXPECT_EQ(640, g.screenWidth);
-    EXPECT_EQ(480, g.screenHeight);
-    EXPECT_EQ(640, g.fovWidth);
-    EXPECT_EQ(480, g.fovHeight);
-    EXPECT_FLOAT_EQ(0.75f, g.aspectRatio);
-    EXPECT_GE(g.displayDepth, 24);
-    EXPECT_EQ(1024, g.desktopWidth);
-    EXPECT_EQ(768, g.desktopHeight);
-    char* title = nullptr;
-    char* icon = nullptr;
-    SDL_WM_GetCaption(&title, &icon);
-    EXPECT_STREQ("Glimmerdaledemo", title);
-    EXPECT_STREQ("Glimmerdaledemo", icon);
-}
 
 TEST(Display, SameModeWithAnotherFilterRaisesNoRestart)
 {

@@ -38,22 +38,7 @@ protected:
     Skin* skin = nullptr;
 };
 
-TEST_F(DrawTest, QuadAppearsAtItsPositionTopRowUp)
-{
-    Screen screen;
-    Renderable r;
-    r.position = V3(100, 50, 0);
-    draw(r);
-    auto image = grab();
-    EXPECT_TRUE(sameColor(RED, worldPixel(*image, 84, 66)));
-    EXPECT_TRUE(sameColor(GREEN, worldPixel(*image, 116, 66)));
-    EXPECT_TRUE(sameColor(BLUE, worldPixel(*image, 84, 34)));
-    EXPECT_TRUE(sameColor(WHITE, worldPixel(*image, 116, 34)));
-    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 140, 50)));
-    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 100, 90)));
-}
-
-TEST_F(DrawTest, RotatedScaledAndTintedDrawables)
+TEST_F(DrawTest, MovedRotatedScaledAndTintedDrawables)
 {
     struct Case {
         const char* name;
@@ -63,9 +48,11 @@ TEST_F(DrawTest, RotatedScaledAndTintedDrawables)
         // Expected colours at the four probe points (-1 or +1 times probe).
         UColor topLeft, topRight, bottomLeft, bottomRight;
         float probe;
+        V3 position = V3(0, 0, 0);
     };
     const UColor halfGrey(128, 128, 128, 255);
     const Case cases[] = {
+        {"moved, top row up", V3(0, 0, 0), 1.0f, WHITE, RED, GREEN, BLUE, WHITE, 16, V3(100, 50, 0)},
         {"quarter turn anticlockwise", V3(0, 0, QUARTER_TURN), 1.0f, WHITE, GREEN, WHITE, RED, BLUE, 16},
         {"half turn about Y mirrors", V3(0, 2 * QUARTER_TURN, 0), 1.0f, WHITE, GREEN, RED, WHITE, BLUE, 16},
         {"twice the size", V3(0, 0, 0), 2.0f, WHITE, RED, GREEN, BLUE, WHITE, 48},
@@ -80,12 +67,15 @@ TEST_F(DrawTest, RotatedScaledAndTintedDrawables)
         r.rotation = c.rotation;
         r.color = c.color;
         r.setScaleXY(c.scale);
+        r.position = c.position;
         draw(r);
         auto image = grab();
-        EXPECT_TRUE(sameColor(c.topLeft, worldPixel(*image, -c.probe, c.probe), 1));
-        EXPECT_TRUE(sameColor(c.topRight, worldPixel(*image, c.probe, c.probe), 1));
-        EXPECT_TRUE(sameColor(c.bottomLeft, worldPixel(*image, -c.probe, -c.probe), 1));
-        EXPECT_TRUE(sameColor(c.bottomRight, worldPixel(*image, c.probe, -c.probe), 1));
+        const float x = c.position.x, y = c.position.y, p = c.probe;
+        EXPECT_TRUE(sameColor(c.topLeft, worldPixel(*image, x - p, y + p), 1));
+        EXPECT_TRUE(sameColor(c.topRight, worldPixel(*image, x + p, y + p), 1));
+        EXPECT_TRUE(sameColor(c.bottomLeft, worldPixel(*image, x - p, y - p), 1));
+        EXPECT_TRUE(sameColor(c.bottomRight, worldPixel(*image, x + p, y - p), 1));
+        EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, x + 3 * p, y), 1)) << "nothing beside it";
     }
 }
 

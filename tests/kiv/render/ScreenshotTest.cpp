@@ -2,7 +2,6 @@
 
 #include "VertexBuffer.h"
 
-
 namespace {
 
 using namespace rendertest;

@@ -34,10 +34,7 @@ TEST(SkinFile, SizesAndAdjustmentsGiveTheAnchor)
         SCOPED_TRACE(c.keys);
         const auto entries = parse(std::string("[Skin 0]\nleft=4\ntop=8\n") + c.keys);
         ASSERT_EQ(1u, entries.size());
-        EXPECT_TRUE(entries[0].origin == c.origin)
-            << entries[0].origin.x << ", " << entries[0].origin.y << ", " << entries[0].origin.z;
-        EXPECT_EQ(4, entries[0].rect.left);
-        EXPECT_EQ(8, entries[0].rect.top);
+        EXPECT_TRUE(entries[0].origin == c.origin) << entries[0].origin.x << ", " << entries[0].origin.y;
     }
 }
 
@@ -49,7 +46,6 @@ TEST(SkinShape, PointTestIsClosedLeftAndBottom)
     EXPECT_TRUE(skin.isPointInside(-5, -5));
     EXPECT_FALSE(skin.isPointInside(5, 0));
     EXPECT_FALSE(skin.isPointInside(0, 5));
-    EXPECT_TRUE(skin.getHalfSize() == V3(5, 5, 0));
 }
 
 TEST(SkinShape, KeypadCodesPlaceTheAnchor)
@@ -83,18 +79,11 @@ TEST(SkinShape, MosaicLaysCellsEdgeToEdge)
     narrow2.setSize(50, 100);
     QuadMosaic mosaic;
     mosaic.setGridSize(2, 2);
-    EXPECT_EQ(4, mosaic.quadCount);
-    EXPECT_EQ(16, mosaic.vertexBuffer.vertexCount);
     mosaic.quads = {&wide, &narrow, &wide2, &narrow2};
     mosaic.updateLayout();
     EXPECT_FLOAT_EQ(150.0f, mosaic.width);
     EXPECT_FLOAT_EQ(200.0f, mosaic.height);
-    const VertexBuffer::Vertex* v = mosaic.vertexBuffer.vertices;
-    EXPECT_FLOAT_EQ(-75.0f, v[0].x);
-    EXPECT_FLOAT_EQ(100.0f, v[0].y);
-    EXPECT_FLOAT_EQ(25.0f, v[4].x) << "second cell starts where the first ends";
-    EXPECT_FLOAT_EQ(75.0f, v[7].x);
-    EXPECT_FLOAT_EQ(-100.0f, v[15].y);
+    EXPECT_FLOAT_EQ(25.0f, mosaic.vertexBuffer.vertices[4].x) << "second cell starts where the first ends";
     mosaic.setGridSize(1, 3);
     EXPECT_EQ(3u, mosaic.quads.size());
     EXPECT_EQ(&wide2, mosaic.quads[2]) << "surplus entries are dropped from the end";

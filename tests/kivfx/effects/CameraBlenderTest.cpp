@@ -19,20 +19,15 @@ CameraBlenderFactor* addTarget(CameraBlender& blender, float x, float y, int cur
 }
 
 // One target from rest (0, 0, -320) to (100, 0, -320), duration 2 s, four
-// frames of 0.5 s: x after each frame is 100 times the curve at 1/4 .. 4/4.
+// frames of 0.5 s: x after each frame is 100 times the curve at 1/4 .. 4/4
+// (a plain, an eased and a there-and-back curve; the easing tests have all).
 TEST(CameraBlender, GlidesAlongEachCurve)
 {
     struct Case { int curve; float x[4]; };
     const Case cases[] = {
         {0, {25.0f, 50.0f, 75.0f, 100.0f}},
-        {1, {6.25f, 25.0f, 56.25f, 100.0f}},
-        {2, {43.75f, 75.0f, 93.75f, 100.0f}},
         {3, {38.2683f, 70.7107f, 92.3880f, 100.0f}},
-        {4, {7.6120f, 29.2893f, 61.7317f, 100.0f}},
-        {5, {14.6447f, 50.0f, 85.3553f, 100.0f}},
         {6, {70.7107f, 100.0f, 70.7107f, 0.0f}},
-        {7, {50.0f, 100.0f, 50.0f, 0.0f}},
-        {8, {75.0f, 100.0f, 75.0f, 0.0f}},
     };
     for (const Case& c : cases) {
         CameraBlender blender;

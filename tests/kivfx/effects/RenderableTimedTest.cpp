@@ -43,16 +43,4 @@ TEST(RenderableTimed, AlphaFollowsTheTimeline)
     }
 }
 
-TEST(RenderableTimed, DelayRunsOutInTheFrameItCrossesZero)
-{
-    RenderableTimed timed;
-    timed.delay = 0.5;
-    timed.tick(0.0, 0.2);
-    timed.tick(0.0, 0.2);
-    EXPECT_DOUBLE_EQ(timed.elapsed, 0.0);
-    timed.tick(0.0, 0.2);
-    EXPECT_NEAR(timed.delay, -0.1, 1e-9);
-    EXPECT_NEAR(timed.elapsed, 0.2, 1e-9);
-}
-
 } // namespace

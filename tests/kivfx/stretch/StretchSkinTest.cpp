@@ -36,19 +36,6 @@ void drawSkin(Skin* skin)
     r.render();
 }
 
-TEST(StretchSkin, DrawsOneBandWithoutTopAndBottomBorders)
-{
-    auto texture = frameTexture();
-    struct Case { int top, bottom, vertices; };
-    for (const Case& c : {Case{0, 0, 8}, Case{4, 0, 24}, Case{0, 4, 24}}) {
-        Screen screen;
-        StretchSkin frame(texture->skins[0]);
-        frame.setBorders(16, c.top, c.bottom, 16);
-        drawSkin(&frame);
-        EXPECT_EQ(c.vertices, pKiv->stats.vertices) << c.top << " " << c.bottom;
-    }
-}
-
 TEST(StretchSkin, DrawnFrameKeepsItsBorderWidths)
 {
     auto texture = frameTexture();

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 
 TEST(GlobalHelpers, FormatNumberGroupsDigitsFromTheRight)
@@ -38,26 +36,6 @@ TEST(GlobalHelpers, CountBits)
     const Case cases[] = {{0, 0}, {1, 1}, {0x80000000u, 1}, {0xFFFFFFFFu, 32}, {0x0F0F0F0Fu, 16}, {6, 2}};
     for (const Case& c : cases)
         EXPECT_EQ(Global::countBits(c.mask), c.bits) << std::hex << c.mask;
-}
-
-TEST(GlobalHelpers, RandomBrightColorIsNeverWhiteOrGrey)
-{
-    std::srand(3);
-    for (int i = 0; i < 2000; ++i) {
-        const UColor color = randomBrightColor();
-        ASSERT_EQ(color.a, 255);
-        int full = 0;
-        int dim = 0;
-        for (uint8_t channel : {color.r, color.g, color.b}) {
-            if (channel == 255)
-                ++full;
-            else if (channel <= 128 && channel % 32 == 0)
-                ++dim;
-        }
-        ASSERT_EQ(full + dim, 3) << "every channel is 255 or one of 0, 32, 64, 96, 128";
-        ASSERT_GE(full, 1);
-        ASSERT_GE(dim, 1);
-    }
 }
 
 }

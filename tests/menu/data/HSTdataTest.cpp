@@ -4,99 +4,28 @@
 
 #include <cstring>
 #include <ctime>
-#include <memory>
 
 namespace {
 
-// The block is a file and wire format: read it back as the bytes the file holds.
-int32_t int32At(const HSTdata& block, size_t offset)
-{
-    int32_t value;
-    std::memcpy(&value, reinterpret_cast<const unsigned char*>(&block) + offset, sizeof(value));
-    return value;
-}
-
-const unsigned char* bytesAt(const HSTdata& block, size_t offset)
-{
-    return reinterpret_cast<const unsigned char*>(&block) + offset;
-}
-
-size_t entryOffset(int table, int entry)
-{
-    return 88 + 560 * table + 56 * entry;
-}
-
-TEST(HSTdata, FreshBlockHoldsEveryDefaultAtItsOffset)
-{
-    const auto block = std::make_unique<HSTdata>();
-    EXPECT_EQ(std::memcmp(bytesAt(*block, 0), "Glimmerdaledemo", 16), 0);
-    EXPECT_EQ(std::memcmp(bytesAt(*block, 32), "1.30", 5), 0);
-    EXPECT_EQ(*bytesAt(*block, 48), 0);
-    EXPECT_EQ(int32At(*block, 80), 0) << "no engine, no load: the identifier is drawn only by load";
-    EXPECT_EQ(std::memcmp(bytesAt(*block, 84), "--", 2), 0);
-
-    struct Field {
-        size_t offset;
-        int32_t value;
-    };
-    const Field fields[] = {
-        {1768, 1},  {1772, 1},  {1776, 100}, {1784, 1},   {1788, 24},  {1792, 15},  {1800, 2},
-        {1808, 0},  {1864, 0},  {1868, 2},   {1872, 2},   {1876, 0},   {1880, 0},   {1896, 203},
-        {1900, 30}, {1904, 205}, {1908, 32}, {1912, 200}, {1916, 17},  {1920, 208}, {1924, 45},
-        {1928, 57}, {1932, 42}, {1936, 28},  {1940, 29},  {1952, 0},
-    };
-    for (const Field& field : fields)
-        EXPECT_EQ(int32At(*block, field.offset), field.value) << "offset " << field.offset;
-
-    struct Flag {
-        size_t offset;
-        unsigned char value;
-    };
-    const Flag flags[] = {{1780, 1}, {1781, 1}, {1782, 1}, {1783, 0}, {1796, 1},
-                          {1804, 0}, {1805, 1}, {1844, 0}, {1956, 1}};
-    for (const Flag& flag : flags)
-        EXPECT_EQ(*bytesAt(*block, flag.offset), flag.value) << "offset " << flag.offset;
-
-    EXPECT_EQ(*bytesAt(*block, 1812), 0);
-    const unsigned char address[16] = {AF_INET, 0};
-    EXPECT_EQ(std::memcmp(bytesAt(*block, 1848), address, 16), 0);
-    const float vector[3] = {0.0f, 0.0f, -1.0f};
-    EXPECT_EQ(std::memcmp(bytesAt(*block, 1884), vector, sizeof(vector)), 0);
-    int64_t runStart;
-    std::memcpy(&runStart, bytesAt(*block, 1944), sizeof(runStart));
-    EXPECT_NEAR(static_cast<double>(runStart), static_cast<double>(std::time(nullptr)), 2.0);
-}
-
-TEST(HSTdata, FreshTablesCountDownFromOneHundredThousandWithEmptyNames)
-{
-    const auto block = std::make_unique<HSTdata>();
-    const unsigned char zeros[16] = {};
-    for (int table = 0; table < HSTdata::TABLE_COUNT; ++table) {
-        for (int i = 0; i < HSTdata::ENTRY_COUNT; ++i) {
-            const size_t offset = entryOffset(table, i);
-            EXPECT_EQ(std::memcmp(bytesAt(*block, offset), zeros, 16), 0) << "default check value";
-            EXPECT_EQ(*bytesAt(*block, offset + 16), 0) << "empty name";
-            EXPECT_EQ(int32At(*block, offset + 32), 100000 - 10000 * i);
-            EXPECT_EQ(int32At(*block, offset + 36), 10 - i);
-            EXPECT_EQ(int32At(*block, offset + 40), 0);
-        }
-    }
-}
-
+// Row 0 of the table in use (1) holds 100000, each row 10000 less.
 TEST(HSTdata, InsertionFindsTheFirstLowerScoreAndTiesGoBelow)
 {
     struct Case {
+        int table;
         int score;
         int position;
     };
-    const Case cases[] = {{200000, 0}, {95000, 1}, {100000, 1}, {10001, 9}, {10000, -1}, {-5, -1}};
+    const Case cases[] = {{1, 200000, 0}, {1, 95000, 1}, {1, 100000, 1}, {1, 10001, 9},
+                          {1, 10000, -1}, {1, -5, -1},   {3, 999999, -1}, {-1, 999999, -1}};
     for (const Case& c : cases) {
         HSTdata block;
-        HighScoreEntry before[HSTdata::ENTRY_COUNT];
-        std::memcpy(before, block.highScores[1], sizeof(before));
-        EXPECT_EQ(block.insertHighScore(1, "Ann", c.score, 3, 4, false), c.position) << c.score;
+        unsigned char before[HSTdata::FILE_SIZE];
+        std::memcpy(before, &block, sizeof(before));
+        HighScoreEntry old[HSTdata::ENTRY_COUNT];
+        std::memcpy(old, block.highScores[1], sizeof(old));
+        EXPECT_EQ(block.insertHighScore(c.table, "Ann", c.score, 3, 4, false), c.position) << c.score;
         if (c.position < 0) {
-            EXPECT_EQ(std::memcmp(before, block.highScores[1], sizeof(before)), 0) << "nothing changes";
+            EXPECT_EQ(std::memcmp(before, &block, sizeof(before)), 0) << "nothing changes";
             continue;
         }
         const HighScoreEntry& entry = block.highScores[1][c.position];
@@ -104,10 +33,12 @@ TEST(HSTdata, InsertionFindsTheFirstLowerScoreAndTiesGoBelow)
         EXPECT_EQ(entry.score, c.score);
         EXPECT_EQ(entry.value2, 3);
         EXPECT_EQ(entry.value3, 4);
+        const unsigned char marker[16] = {1};
+        EXPECT_EQ(std::memcmp(entry.checkValue.bytes, marker, 16), 0) << "an unsigned entry carries the marker";
         for (int i = 0; i < c.position; ++i)
-            EXPECT_EQ(std::memcmp(&before[i], &block.highScores[1][i], sizeof(HighScoreEntry)), 0);
+            EXPECT_EQ(std::memcmp(&old[i], &block.highScores[1][i], sizeof(HighScoreEntry)), 0);
         for (int i = c.position + 1; i < HSTdata::ENTRY_COUNT; ++i)
-            EXPECT_EQ(std::memcmp(&before[i - 1], &block.highScores[1][i], sizeof(HighScoreEntry)), 0)
+            EXPECT_EQ(std::memcmp(&old[i - 1], &block.highScores[1][i], sizeof(HighScoreEntry)), 0)
                 << "every byte of entry " << i - 1 << " moves down one place";
     }
 }
@@ -121,39 +52,14 @@ TEST(HSTdata, InsertionKeepsAtMostFifteenCharactersOfTheName)
     EXPECT_STREQ(block.highScores[0][0].name, "");
 }
 
-TEST(HSTdata, InsertionIntoATableThatDoesNotExistChangesNothing)
+TEST(HSTdata, SignedEntryDigestsItsWholeTable)
 {
     HSTdata block;
-    unsigned char before[HSTdata::FILE_SIZE];
-    std::memcpy(before, &block, sizeof(before));
-    EXPECT_EQ(block.insertHighScore(3, "Ann", 999999, 0, 0, true), -1);
-    EXPECT_EQ(block.insertHighScore(-1, "Ann", 999999, 0, 0, true), -1);
-    EXPECT_EQ(std::memcmp(before, &block, sizeof(before)), 0);
-}
-
-TEST(HSTdata, UnsignedEntryCarriesTheMarkerByte)
-{
-    HSTdata block;
-    const int position = block.insertHighScore(2, "Bo", 95000, 0, 0, false);
-    const unsigned char marker[16] = {1};
-    EXPECT_EQ(std::memcmp(block.highScores[2][position].checkValue.bytes, marker, 16), 0);
-}
-
-TEST(HSTdata, SignedEntryDigestsItsWholeTableAndNoOther)
-{
-    HSTdata block;
-    HighScoreEntry others[2][HSTdata::ENTRY_COUNT];
-    std::memcpy(others[0], block.highScores[0], sizeof(others[0]));
-    std::memcpy(others[1], block.highScores[2], sizeof(others[1]));
-
     const int position = block.insertHighScore(1, "Cy", 95000, 7, 1, true);
     HighScoreEntry table[HSTdata::ENTRY_COUNT];
     std::memcpy(table, block.highScores[1], sizeof(table));
     table[position].checkValue = MD5Digest();
     EXPECT_EQ(block.highScores[1][position].checkValue, MD5Digest(HSTdata::SIGNATURE_KEY, table, sizeof(table)));
-
-    EXPECT_EQ(std::memcmp(others[0], block.highScores[0], sizeof(others[0])), 0);
-    EXPECT_EQ(std::memcmp(others[1], block.highScores[2], sizeof(others[1])), 0);
 
     HSTdata other;
     std::memcpy(other.highScores[1], block.highScores[1], sizeof(table));

@@ -2,8 +2,6 @@
 #include "FileManager.h"
 #include "ProfileManager.h"
 
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -26,41 +24,23 @@ protected:
     FileManager files;
 };
 
+// Every byte comes back but the last high-score row, which is never kept.
 TEST_F(ProfileManagerFile, PlayersAndSavedGamesSurviveARestart)
 {
-    uint32_t ids[3];
-    {
-        ProfileManager roster;
-        for (const char* name : {"Ann", "Bo", "Cy"})
-            roster.addProfile(name);
-        roster.selectProfile(1);
-        roster.profiles[1].savedGames[2] = SavedGame{12, 2, 3, 45000, 17, 2, 0};
-        roster.profiles[2].savedGames[0] = SavedGame{1, 0, 1, 900, 3, 1, 0};
-        roster.lastHighScorePosition = 4;
-        for (int i = 0; i < 3; ++i)
-            ids[i] = roster.profiles[i].id;
-        roster.save(files);
-    }
+    ProfileManager saved;
+    for (const char* name : {"Ann", "Bo", "Cy"})
+        saved.addProfile(name);
+    saved.selectProfile(1);
+    saved.profiles[1].savedGames[2] = SavedGame{12, 2, 3, 45000, 17, 2, 0};
+    saved.profiles[2].savedGames[0] = SavedGame{1, 0, 1, 900, 3, 1, 0};
+    saved.lastHighScorePosition = 4;
+    saved.save(files);
     bool bAccepted = false;
     const auto roster = reload(&bAccepted);
     ASSERT_TRUE(bAccepted);
-    EXPECT_EQ(roster->getCount(), 3);
-    EXPECT_EQ(roster->current, 1);
-    EXPECT_EQ(roster->lastHighScorePosition, -1) << "whatever was saved";
-    const char* const names[] = {"Ann", "Bo", "Cy"};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_STREQ(roster->getName(i), names[i]);
-        EXPECT_EQ(roster->profiles[i].id, ids[i]);
-    }
-    const SavedGame& game = roster->profiles[1].savedGames[2];
-    EXPECT_EQ(game.housesPlayed, 12);
-    EXPECT_EQ(game.neighbourhood, 2);
-    EXPECT_EQ(game.houseIndex, 3);
-    EXPECT_EQ(game.score, 45000);
-    EXPECT_EQ(game.coins, 17);
-    EXPECT_EQ(game.lives, 2);
-    EXPECT_TRUE(roster->profiles[2].hasSavedGame(0));
-    EXPECT_FALSE(roster->profiles[0].hasSavedGame(0));
+    EXPECT_EQ(roster->lastHighScorePosition, -1);
+    roster->lastHighScorePosition = 4;
+    EXPECT_EQ(std::memcmp(roster.get(), &saved, ProfileManager::FILE_SIZE), 0);
 }
 
 TEST_F(ProfileManagerFile, DamagedRecordsAreRepairedOnLoad)

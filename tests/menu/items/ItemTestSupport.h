@@ -1,11 +1,10 @@
 #pragma once
 // Shared by the menu item tests: the screen-stack test engine (640 x 480,
-// one world unit one pixel, origin at the centre) with a screen stack in
-// Global, frames whose skins differ in colour so that a pixel tells which
-// one was drawn, the fonts' arrow and switch marks, the theme textures and
-// the English key names. Items are children of a plain screen that the tests
-// tick with a fixed dt; input is written into KivInput's state, never
-// through SDL.
+// one world unit one pixel, origin at the centre; item frames whose skins
+// differ in colour, fonts with the arrow and switch marks) with a screen
+// stack in Global, the theme textures and the English key names. Items are
+// children of a plain screen that the frame driver steps with a fixed dt;
+// input is written into KivInput's state, never through SDL.
 #include "../stack/StackTestSupport.h"
 
 #include "Context.h"
@@ -16,10 +15,6 @@ namespace itemtest {
 
 using namespace stacktest;
 
-// The colours of the item frames: the frame (skin 0) and the highlight
-// frame (skin 1).
-const UColor FRAME(90, 60, 30, 255);
-const UColor GLOW(0, 200, 0, 255);
 // The theme textures' three frames: disabled, normal, mouse-over.
 const UColor THEME_DISABLED(40, 40, 40, 255);
 const UColor THEME_NORMAL(0, 0, 160, 255);
@@ -48,28 +43,12 @@ public:
     {
         stacktest::Environment::SetUp();
         ResourceManager& registry = *pKiv->pResourceManager;
-        for (const char* key : {"gui-game-button", "gui-game-editbox", "gui-game-button-cloud"}) {
-            registry.removeResource(key);
-            registry.addResource(key, makeTexture(std::string("two-") + key, 128, 64,
-                                                  {{0, 0, 64, 64}, {64, 0, 64, 64}},
-                                                  [](int x, int) { return x < 64 ? FRAME : GLOW; }));
-        }
         for (const std::string& key : themeKeys())
             registry.addResource(key, makeTexture(key, 96, 32, {{0, 0, 32, 32}, {32, 0, 32, 32}, {64, 0, 32, 32}},
                                                   [](int x, int) {
                                                       return x < 32 ? THEME_DISABLED : x < 64 ? THEME_NORMAL
                                                                                               : THEME_OVER;
                                                   }));
-        // The switch mark and the arrows are font symbols 1, 7 and 8.
-        for (QuadFont* font : {shared().small.get(), shared().medium.get(), shared().large.get()}) {
-            for (int code : {1, 7, 8}) {
-                font->glyphs.push_back(std::make_unique<Quad>());
-                font->glyphs.back()->setSize(6.0f, 10.0f);
-                font->glyphs.back()->setOriginLocation(7);
-                font->font.symbolData[code].pQuad = font->glyphs.back().get();
-                font->font.symbolData[code].spacing = 1;
-            }
-        }
         pGlobal->pFontTiny = pGlobal->pFontSmall;
         pGlobal->pContextManager = new ContextManager();
         pKiv->pLanguage->setCurrentLanguage(0);
@@ -98,8 +77,8 @@ inline void typeKey(int code, int character)
     pKiv->pInput->lastKeyChar = character;
 }
 
-// Items under test are children of screen; each step ticks it once with
-// STEP seconds (the screen's own clock advances by the same).
+// Items under test are children of screen; each step is one engine frame
+// over it, STEP seconds long.
 class ItemTest : public ::testing::Test {
 protected:
     static constexpr double STEP = 0.05;
@@ -107,8 +86,6 @@ protected:
     void SetUp() override
     {
         setInput({});
-        pKiv->pInput->lastKeyCode = 0;
-        pKiv->pInput->lastKeyChar = 0;
         moveMouseTo(300.0f, -230.0f);
         pKiv->pGraphics->bTextShadows = false;
         clearStack();
@@ -116,8 +93,6 @@ protected:
     void TearDown() override
     {
         setInput({});
-        pKiv->pInput->lastKeyCode = 0;
-        pKiv->pInput->lastKeyChar = 0;
         clearStack();
     }
 
@@ -127,7 +102,7 @@ protected:
         screen.addChildLast(item);
         return item;
     }
-    void step() { screen.tick(0.0, STEP); }
+    void step() { driver.step(&screen); }
     // One frame with the mouse at (x, y) and a fresh left-button press.
     void pressAt(float x, float y)
     {
@@ -145,6 +120,7 @@ protected:
     }
 
     Context screen;
+    testsupport::FrameDriver driver = writtenInputDriver(STEP);
 };
 
 } // namespace itemtest

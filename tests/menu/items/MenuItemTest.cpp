@@ -8,18 +8,6 @@ using namespace itemtest;
 
 using MenuItemTest = ItemTest;
 
-TEST_F(MenuItemTest, DisabledItemUnderTheMouseIsHighlightedButKeepsItsDisabledColour)
-{
-    MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "Caption", "Hint"));
-    item->disabled = true;
-    moveMouseTo(0.0f, 0.0f);
-    step();
-    step();
-    EXPECT_TRUE(item->highlighted);
-    EXPECT_DOUBLE_EQ(0.4, item->highlightFactor);
-    EXPECT_EQ(UColor(64, 32, 0, 255), item->textColor);
-}
-
 TEST_F(MenuItemTest, HighlightFrameIsDrawnOverTheFrameOnlyForAnEnabledHighlightedItem)
 {
     struct Case { const char* name; bool over; bool disabled; UColor expected; };

@@ -35,7 +35,6 @@ struct RequestCase {
     const char* name;
     // The server's answer; nullptr for no server at that address.
     const char* answer;
-    bool bNoServerConfigured;
     size_t maxResponseBytes;
     OnlineRequest::Status status;
     int statusCode;
@@ -48,24 +47,18 @@ TEST(OnlineRequest, EndsWithTheServersVerdictOrAClearReason)
     const std::string refused = LoopbackServer::reply(503, "busy");
     const std::string large = LoopbackServer::reply(200, std::string(5000, 'x'));
     const RequestCase cases[] = {
-        {"Accepted", ok.c_str(), false, 64 * 1024, OnlineRequest::STATUS_SUCCEEDED, 200, ""},
-        {"ErrorStatus", refused.c_str(), false, 64 * 1024, OnlineRequest::STATUS_FAILED, 503,
-         "Failed with status code: 503"},
-        {"OversizedAnswer", large.c_str(), false, 1000, OnlineRequest::STATUS_FAILED, 0, "Upload failed: "},
-        {"NoServerListening", nullptr, false, 64 * 1024, OnlineRequest::STATUS_FAILED, 0, "Upload failed: "},
-        {"NoServerConfigured", ok.c_str(), true, 64 * 1024, OnlineRequest::STATUS_FAILED, 0,
-         "Upload failed: No upload server is configured."},
+        {"Accepted", ok.c_str(), 64 * 1024, OnlineRequest::STATUS_SUCCEEDED, 200, ""},
+        {"ErrorStatus", refused.c_str(), 64 * 1024, OnlineRequest::STATUS_FAILED, 503, "Failed with status code: 503"},
+        {"OversizedAnswer", large.c_str(), 1000, OnlineRequest::STATUS_FAILED, 0, "Upload failed: "},
+        {"NoServerListening", nullptr, 64 * 1024, OnlineRequest::STATUS_FAILED, 0, "Upload failed: "},
         // Nothing arrives within the time limit of 2 s on the owner's clock.
-        {"TimeOut", "", false, 64 * 1024, OnlineRequest::STATUS_FAILED, 0,
-         "Upload failed: the server did not answer in time."},
+        {"TimeOut", "", 64 * 1024, OnlineRequest::STATUS_FAILED, 0, "Upload failed: the server did not answer in time."},
     };
     for (const RequestCase& c : cases) {
         SCOPED_TRACE(c.name);
         const std::string answer = c.answer ? c.answer : "";
         LoopbackServer server(LoopbackServer::always(answer));
-        UString url = c.bNoServerConfigured ? UString()
-                      : c.answer            ? server.url()
-                                            : formatString("http://127.0.0.1:%d/report", closedPort());
+        const UString url = c.answer ? server.url() : formatString("http://127.0.0.1:%d/report", closedPort());
         HttpClient::Options options = quickOptions();
         options.maxResponseBytes = c.maxResponseBytes;
         options.readTimeoutMs = 60000;

@@ -6,9 +6,11 @@
 #include "BasicLinkIterator.h"
 #include "LoopbackServer.h"
 #include "MenuButton.h"
+#include "MessageViewer.h"
 #include "NetAddress.h"
 #include "UdpSocket.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -19,6 +21,16 @@ using namespace itemtest;
 using testsupport::closedPort;
 using testsupport::formField;
 using testsupport::LoopbackServer;
+
+inline const char* english(Language::StringsEnum id)
+{
+    return pKiv->pLanguage->getText(id);
+}
+
+inline bool hasLine(const MessageViewer& viewer, const std::string& line)
+{
+    return std::find(viewer.lines.begin(), viewer.lines.end(), line) != viewer.lines.end();
+}
 
 // Every descendant of root of type T, in tree order.
 template <typename T>
@@ -56,7 +68,7 @@ class ScreenTest : public screentest::ScreenTest {
 protected:
     // Short frames, so that an upload's time limits leave its worker time
     // on a loaded machine.
-    ScreenTest() { step = 0.02; }
+    ScreenTest() { driver.dt = 0.02; }
     void click(const MenuItem* item) { clickOn(item); }
     // Ticks, sleeping a little between frames so that worker threads can
     // work, until done says so or about twenty seconds have passed (a loaded

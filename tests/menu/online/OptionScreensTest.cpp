@@ -13,18 +13,11 @@
 #include "MenuKey.h"
 #include "RenderableText.h"
 
-#include <cstring>
-
 namespace {
 
 using namespace onlinetest;
 
 constexpr int KEY_K = 37;
-
-const char* english(Language::StringsEnum id)
-{
-    return pKiv->pLanguage->getText(id);
-}
 
 enum Action { TOGGLE, LEFT_ARROW, RIGHT_ARROW, PRESS_K };
 

@@ -45,11 +45,7 @@ TEST_F(ContextHighScoresTest, ShowsTheChosenTableWithGroupedScores)
     EXPECT_EQ(screen->nameTexts[1]->text, "Quester");
     EXPECT_EQ(screen->scoreTexts[1]->text, "95,000");
     EXPECT_EQ(screen->scoreTexts[2]->text, "90,000");
-}
-
-TEST_F(ContextHighScoresTest, AnUnknownTableShowsTheFirst)
-{
-    EXPECT_EQ(open(new ContextHighScores(7))->table, 0);
+    EXPECT_EQ(open(new ContextHighScores(7))->table, 0) << "an unknown table shows the first";
 }
 
 TEST_F(ContextHighScoresTest, HighlightsThePlayersNewestRowOnlyInItsTable)
@@ -66,17 +62,9 @@ TEST_F(ContextHighScoresTest, HighlightsThePlayersNewestRowOnlyInItsTable)
     EXPECT_TRUE(highlightedRows(*screen).empty());
 }
 
-TEST_F(ContextHighScoresTest, AnotherPlayersRowIsNotHighlighted)
-{
-    addPlayers({"Ann", "Bob"});
-    ProfileManager& roster = pGlobal->profileManager;
-    roster.lastHighScorePosition = pGlobal->hst.insertHighScore(0, "Ann", 75000, 0, 0, true);
-    // Bob is current now; the row is Ann's.
-    EXPECT_EQ(ContextHighScores::findNewestEntryTable(), -1);
-    EXPECT_TRUE(highlightedRows(*open(new ContextHighScores(0))).empty());
-}
-
-TEST_F(ContextHighScoresTest, TheNewestOfTheSameRowInTwoTablesWins)
+// The newest of the current player's rows at the remembered position wins;
+// another player's row is never the current player's.
+TEST_F(ContextHighScoresTest, TheNewestOfThePlayersRowsInTwoTablesWins)
 {
     addPlayers({"Ann"});
     HSTdata& block = pGlobal->hst;
@@ -86,6 +74,10 @@ TEST_F(ContextHighScoresTest, TheNewestOfTheSameRowInTwoTablesWins)
     EXPECT_EQ(ContextHighScores::findNewestEntryTable(), 2);
     block.highScores[0][1].time.set(block.highScores[2][1].time.get() + 60);
     EXPECT_EQ(ContextHighScores::findNewestEntryTable(), 0);
+    addPlayers({"Bob"});
+    pGlobal->profileManager.lastHighScorePosition = 1;
+    EXPECT_EQ(ContextHighScores::findNewestEntryTable(), -1);
+    EXPECT_TRUE(highlightedRows(*open(new ContextHighScores(0))).empty());
 }
 
 TEST_F(ContextHighScoresTest, OptionsResetTheTablesOnlyAfterYes)

@@ -11,8 +11,6 @@
 #include "MenuUserDisplay.h"
 #include "RenderableText.h"
 
-#include <functional>
-
 namespace {
 
 using namespace screentest;
@@ -33,7 +31,7 @@ protected:
     }
 };
 
-TEST_F(ContextMainTest, ButtonsPushTheirScreensOverTheMenu)
+TEST_F(ContextMainTest, ButtonsPushTheirScreensOrStartTheGameOverTheMenu)
 {
     auto* menu = open(new CountingMain());
     const std::pair<MenuButton*, bool (*)(Context*)> buttons[] = {
@@ -49,14 +47,9 @@ TEST_F(ContextMainTest, ButtonsPushTheirScreensOverTheMenu)
         EXPECT_EQ(top(), menu);
     }
     EXPECT_EQ(menu->starts, 0);
-}
-
-TEST_F(ContextMainTest, StartButtonCallsTheGamesHookOnce)
-{
-    auto* menu = open(new CountingMain());
     clickOn(menu->pStartButton);
     frame();
-    EXPECT_EQ(menu->starts, 1);
+    EXPECT_EQ(menu->starts, 1) << "the start button calls the game's hook once";
     EXPECT_EQ(top(), menu);
 }
 

@@ -3,7 +3,7 @@
 // one world unit one pixel, origin at the centre; painted frames and bare
 // quad fonts; English texts) with the screen stack in Global, plus the
 // pictures of the logo and configuration screens. Screens are pushed on the
-// real ContextManager and run frame by frame with a fixed dt; input is
+// real ContextManager and stepped by the frame driver with a fixed dt; input is
 // written into KivInput's state, never through SDL. The menu scenery is left
 // out (Global's ContextPre stays null).
 #include "../items/ItemTestSupport.h"
@@ -50,7 +50,7 @@ protected:
 
     void SetUp() override
     {
-        resetInput();
+        setInput({});
         moveMouseTo(300.0f, -230.0f);
         clearStack();
         clearRoster();
@@ -59,15 +59,8 @@ protected:
     }
     void TearDown() override
     {
-        resetInput();
-        clearStack();
-    }
-
-    static void resetInput()
-    {
         setInput({});
-        pKiv->pInput->lastKeyCode = 0;
-        pKiv->pInput->lastKeyChar = 0;
+        clearStack();
     }
     static void clearRoster()
     {
@@ -79,12 +72,8 @@ protected:
     }
     static ContextManager& stack() { return *pGlobal->pContextManager; }
     static Context* top() { return stack().getActiveContext(); }
-    // One frame of the screen stack; the stack's clock advances by step.
-    void frame()
-    {
-        clock += step;
-        stack().tick(clock, step);
-    }
+    // One engine frame over the screen stack; input is the state the test wrote.
+    void frame() { driver.step(&stack()); }
     // Pushes the screen and runs the frame that activates it.
     template <typename T>
     T* open(T* screen)
@@ -108,7 +97,7 @@ protected:
     {
         typeKey(code, character);
         frame();
-        resetInput();
+        setInput({});
     }
     // Answers the dialog on top: first (yes) or second (no) button; then the
     // frame in which the asking button performs its click.
@@ -126,8 +115,7 @@ protected:
             pGlobal->profileManager.addProfile(name);
     }
 
-    double step = STEP;
-    double clock = 0.0;
+    testsupport::FrameDriver driver = writtenInputDriver(STEP);
 };
 
 } // namespace screentest

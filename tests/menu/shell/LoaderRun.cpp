@@ -3,6 +3,7 @@
 #include "ContextLanguageSelect.h"
 #include "ContextManager.h"
 #include "ErrorManager.h"
+#include "FrameDriver.h"
 #include "Kiv.h"
 #include "Loader.h"
 #include "Percentage.h"
@@ -58,8 +59,9 @@ void stepToTheEnd(LoaderRun& run)
     Loader* loader = static_cast<Loader*>(stack->getActiveContext());
     run.stepCount = loader->stepCount;
     int framesChoosing = 0;
+    testsupport::FrameDriver driver;
     for (int frame = 0; frame < 10 * run.stepCount && !loader->bFinished; ++frame) {
-        pKiv->frame(stack);
+        driver.step(stack);
         Context* top = stack->getActiveContext();
         const bool bChoosing = dynamic_cast<ContextLanguageSelect*>(top) != nullptr;
         run.frames.push_back({Loader::getLastStep(), loader->pProgressBar->value, bChoosing});

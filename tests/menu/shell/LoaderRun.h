@@ -2,7 +2,7 @@
 // One real loading run per test process: an engine under the test display
 // with a data folder of its own, working in the generated game data
 // (KIV_BINARY_DIR/data), a Global whose game part pushes one marker screen,
-// and the loader stepped frame by frame to its end. The edition is switched
+// and the loader stepped by the frame driver to its end. The edition is switched
 // to several languages with none chosen yet, and the previous run left a
 // crash log, so the run passes the language screen and pushes the crash
 // report; the language screen is closed without a choice after three

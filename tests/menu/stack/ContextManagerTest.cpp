@@ -51,12 +51,13 @@ protected:
         made->bDeleteWhenFinished = true;
         return made;
     }
-    void step() { manager->tick(0.0, 0.02); }
+    void step() { driver.step(manager); }
     ContextDialog* topDialog() const { return dynamic_cast<ContextDialog*>(manager->getActiveContext()); }
 
     Log log;
     ContextManager* manager = nullptr;
     std::vector<std::unique_ptr<RecordingScreen>> owned;
+    testsupport::FrameDriver driver = writtenInputDriver(0.02);
 };
 
 TEST_F(ContextManagerTest, PushTakesEffectAtTheNextTickAndOnlyTheTopIsActivated)
@@ -151,6 +152,7 @@ TEST_F(ContextManagerTest, EmptyStackRaisesQuitAndDrawsNothing)
     EXPECT_TRUE(manager->bQuit) << "the flag stays set";
 }
 
+// The stack alone, without the event manager that a whole frame runs after it.
 TEST_F(ContextManagerTest, SwitchingScreensClearsTheMouseOverObjectAndOpensTheFader)
 {
     RecordingScreen* first = screen("first");
@@ -158,14 +160,14 @@ TEST_F(ContextManagerTest, SwitchingScreensClearsTheMouseOverObjectAndOpensTheFa
     KivBase hovered;
     pKiv->pEventManager->setMouseOver(&hovered);
     manager->pFader->coverage = manager->pFader->targetCoverage = 1.0f;
-    step();
+    manager->tick(0.0, 0.02);
     EXPECT_EQ(nullptr, pKiv->pEventManager->getMouseOver());
     EXPECT_EQ(0.0f, manager->pFader->targetCoverage);
     EXPECT_LT(manager->pFader->coverage, 1.0f) << "the fader layer is ticked in the same frame";
 
     manager->pFader->targetCoverage = 1.0f;
     pKiv->pEventManager->setMouseOver(&hovered);
-    step();
+    manager->tick(0.0, 0.02);
     EXPECT_EQ(1.0f, manager->pFader->targetCoverage) << "no switch, no reopening";
     EXPECT_EQ(&hovered, pKiv->pEventManager->getMouseOver());
     pKiv->pEventManager->setMouseOver(nullptr);
@@ -200,20 +202,17 @@ TEST_F(ContextManagerTest, PressThatClosesTheTopNeverReachesTheScreenBelow)
         event.button.button = SDL_BUTTON_LEFT;
         pKiv->pInput->onEvent(event);
     };
-    auto frame = [this] {
-        pKiv->pInput->update();
-        step();
-    };
-    frame();
+    driver.bUpdateInput = true;
+    step();
     button(true);
-    frame();
+    step();
     ASSERT_TRUE(dialog->bFinished);
-    frame();
-    frame();
+    step();
+    step();
     button(false);
-    frame();
+    step();
     button(true);
-    frame();
+    step();
     button(false);
     EXPECT_EQ((std::vector<bool>{false, false, false, true}), below.seen);
     below.bFinished = true;

@@ -19,7 +19,7 @@ protected:
         screen->addChildLast(flag);
         screen->bDeleteWhenFinished = true;
         manager.pushContext(screen);
-        manager.tick(0.0, 0.02);
+        driver.step(&manager);
     }
     void TearDown() override
     {
@@ -32,6 +32,7 @@ protected:
     }
 
     ContextManager manager;
+    testsupport::FrameDriver driver = writtenInputDriver(0.02);
     Context* screen = new Context();
     LanguageFlag* flag = new LanguageFlag(1);
     int keptLanguage = -1;
@@ -56,7 +57,7 @@ TEST_F(LanguageFlagTest, ClickChoosesTheLanguageOnlyWhenAButtonWentDownOverTheFl
             setInput({}, {MOUSE_LEFT});
         else
             setInput({});
-        screen->tick(0.0, 0.02);
+        driver.step(&manager);
         EXPECT_EQ(c.hovered, flag->hovered);
         EXPECT_EQ(c.chosen ? 1 : -1, pKiv->defaultLanguage);
         EXPECT_EQ(c.chosen, screen->bFinished) << "the selection screen closes";

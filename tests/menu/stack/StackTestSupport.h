@@ -5,24 +5,17 @@
 // with bare-quad fonts, and the textures, skins and sounds the stack and its
 // items look up, made from small painted images. Input is driven by writing
 // KivInput's state, never through SDL.
-#include "Camera.h"
 #include "ContextManager.h"
 #include "FontQuad.h"
+#include "FrameDriver.h"
 #include "Global.h"
-#include "Kiv.h"
-#include "KivGraphics.h"
 #include "KivInput.h"
 #include "MemoryImageFile.h"
 #include "Quad.h"
+#include "RenderTestSupport.h"
 #include "ResourceManager.h"
-#include "ScreenPixels.h"
 #include "Sound.h"
 #include "Texture.h"
-#include "TgaImage.h"
-#include "UColor.h"
-#include "WindowedEngine.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,15 +24,11 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace stacktest {
 
-using testsupport::grab;
-using testsupport::pixelAt;
-using testsupport::sameColor;
-using testsupport::worldPixel;
+// The drawing tests' colours and frame-buffer readers.
+using namespace rendertest;
 
 constexpr int KEY_ESCAPE = 1;
 constexpr int KEY_SPACE = 57;
@@ -47,16 +36,15 @@ constexpr int KEY_LEFT_SHIFT = 42;
 constexpr int KEY_F = 33;
 constexpr int MOUSE_LEFT = KivInput::FIRST_MOUSE_BUTTON;
 
-const UColor RED(255, 0, 0, 255);
-const UColor GREEN(0, 255, 0, 255);
-const UColor BLUE(0, 0, 255, 255);
-const UColor WHITE(255, 255, 255, 255);
-const UColor BLACK(0, 0, 0, 255);
 const UColor BACKDROP(20, 40, 90, 255);
+// The colours of the item frames: the frame (skin 0) and the highlight
+// frame (skin 1).
+const UColor FRAME(90, 60, 30, 255);
+const UColor GLOW(0, 200, 0, 255);
 
-// A font of untextured quads: every printable byte a solid rectangle 6 wide
-// and 10 high (anchored at its top-left corner) followed by one pixel of
-// spacing, a space 4 wide.
+// A font of untextured quads: every printable byte, and the switch mark and
+// arrows (1, 7 and 8), a solid rectangle 6 wide and 10 high (anchored at its
+// top-left corner) followed by one pixel of spacing, a space 4 wide.
 struct QuadFont {
     std::vector<std::unique_ptr<Quad>> glyphs;
     FontQuad font;
@@ -67,7 +55,7 @@ struct QuadFont {
         font.capHeight = lineHeight;
         font.spaceWidth = 4;
         font.bUseCache = false;
-        for (int code = 33; code < 256; ++code) {
+        for (int code = 1; code < 256; code = code == 1 ? 7 : code == 8 ? 33 : code + 1) {
             glyphs.push_back(std::make_unique<Quad>());
             glyphs.back()->setSize(6.0f, 10.0f);
             glyphs.back()->setOriginLocation(7);
@@ -167,7 +155,6 @@ private:
     static void registerResources()
     {
         ResourceManager& registry = *pKiv->pResourceManager;
-        const UColor frame(90, 60, 30, 255);
         // Released red, pressed green.
         shared().pointerTexture = makeTexture("mousepointer", 32, 16, {{0, 0, 16, 16}, {16, 0, 16, 16}},
                                               [](int x, int) { return x < 16 ? RED : GREEN; });
@@ -176,12 +163,12 @@ private:
                                                           [](int x, int) { return x < 32 ? BLUE : GREEN; }));
         registry.addResource("logo:all",
                              makeTexture("logo", 64, 32, {{0, 0, 64, 32}}, [](int, int) { return WHITE; })->skins[0]);
-        // The frames the menu items draw.
+        // The frames the menu items draw, the highlight in another colour.
         for (const char* key : {"gui-game-button", "gui-game-editbox", "gui-game-button-cloud"})
             registry.addResource(key, makeTexture(key, 128, 64, {{0, 0, 64, 64}, {64, 0, 64, 64}},
-                                                  [frame](int, int) { return frame; }));
+                                                  [](int x, int) { return x < 64 ? FRAME : GLOW; }));
         registry.addResource("gui-game-square:0",
-                             makeTexture("square", 64, 64, {{0, 0, 64, 64}}, [frame](int, int) { return frame; })
+                             makeTexture("square", 64, 64, {{0, 0, 64, 64}}, [](int, int) { return FRAME; })
                                  ->skins[0]);
         for (const char* key : {"pop", "mouseClick"}) {
             Sound* sound = new Sound(formatString("sfx/%s.ogg", key), false, 1);
@@ -216,14 +203,16 @@ public:
     int ticks = 0;
 };
 
-// Clears every input flag; then the listed codes went down this frame and
-// the held ones were already down in the previous frame.
+// Clears every input flag and the typed key; then the listed codes went down
+// this frame and the held ones were already down in the previous frame.
 inline void setInput(std::initializer_list<int> pressed, std::initializer_list<int> held = {})
 {
     KivInput& input = *pKiv->pInput;
     std::fill(std::begin(input.current), std::end(input.current), false);
     std::fill(std::begin(input.previous), std::end(input.previous), false);
     input.bMouseHeld[0] = input.bMouseHeld[1] = false;
+    input.lastKeyCode = 0;
+    input.lastKeyChar = 0;
     for (int code : pressed)
         input.current[code] = true;
     for (int code : held)
@@ -240,6 +229,14 @@ inline int countPixels(const MemoryImageFile& image, UColor color, int left, int
             if (pixelAt(image, x, y) == color)
                 ++count;
     return count;
+}
+
+// The frame driver for tests that write KivInput's state themselves.
+inline testsupport::FrameDriver writtenInputDriver(double dt)
+{
+    testsupport::FrameDriver driver(dt);
+    driver.bUpdateInput = false;
+    return driver;
 }
 
 // Puts the program's mouse on the world point (x, y) of a default camera.

@@ -94,13 +94,6 @@ TEST(HttpUpload, FailuresEndWithAClearStatus)
     }
 }
 
-TEST(HttpUpload, NoServerConfiguredFailsAtOnce)
-{
-    HttpUpload upload("", MultipartForm());
-    EXPECT_EQ(upload.getStatus(), HttpUpload::STATUS_FAILED);
-    EXPECT_EQ(upload.getStatusText(), "Upload failed: No upload server is configured.");
-}
-
 TEST(HttpUpload, RefusedConnectionAndBadAddressesFail)
 {
     const UString urls[] = {formatString("http://127.0.0.1:%d/", testsupport::closedPort()), "https://example.com/", "http://:80/",

@@ -2,9 +2,10 @@
 // SoundChannel: the game's handle on one playback of a Sound. Making it makes
 // a Mixer channel of the sound, not yet started (dropping the sound's oldest
 // channel when maxPlaybacks of them exist); play starts it, subject to the
-// sound's minimum interval between starts. Destroying the handle leaves the
-// Mixer channel alone, so a started playback runs on to its end; an owner
-// that may never call play calls stop first.
+// sound's minimum interval between starts, measured on the frame time the
+// engine hands the audio device (KivAudio::frameTime). Destroying the handle
+// leaves the Mixer channel alone, so a started playback runs on to its end;
+// an owner that may never call play calls stop first.
 //
 // Main thread only. While audio is muted no Mixer channel is made and every
 // operation does nothing.
@@ -23,7 +24,8 @@ public:
     ~SoundChannel() override;
 
     // Starts the channel when the sound's minimum interval has passed since
-    // its last start; otherwise deletes it unplayed.
+    // its last start (both in KivAudio::frameTime); otherwise deletes it
+    // unplayed.
     void play();
     void stop();
     // frequency up to 100: a factor of the sound's rate (negative counts as 0);

@@ -9,7 +9,6 @@
 #include "TextLine.h"
 #include "TextParagraph.h"
 #include "TextPhrase.h"
-#include "TimeKeeper.h"
 
 #include <algorithm>
 
@@ -33,20 +32,18 @@ void MessageViewer::addMessage(const std::string& text)
     }
     while (lines.size() > static_cast<size_t>(std::max(maxLines, 0)))
         lines.pop_front();
-    lastMessageTime = pKiv->pTimeKeeper->getTime();
+    messageAge = 0.0;
 }
 
-void MessageViewer::tick(double, double)
+void MessageViewer::tick(double, double dt)
 {
+    messageAge += dt;
     if (displayTime <= 0.0) {
         alpha = 1.0f;
         return;
     }
-    const float now = static_cast<float>(pKiv->pTimeKeeper->getTime());
-    const float end = static_cast<float>(lastMessageTime + displayTime);
-    const float fadeStart = end - 1.0f;
-    const float f = (now - fadeStart) / (end - fadeStart);
-    alpha = f < 0.0f ? 1.0f : f <= 1.0f ? 1.0f - f : 0.0f;
+    const float fade = static_cast<float>(messageAge - (displayTime - 1.0));
+    alpha = fade < 0.0f ? 1.0f : fade <= 1.0f ? 1.0f - fade : 0.0f;
 }
 
 void MessageViewer::render()

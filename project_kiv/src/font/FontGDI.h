@@ -3,8 +3,10 @@
 // bitmap font built into the program, so the console and the statistics
 // overlay work from the first frame on, before anything is loaded. The engine
 // object creates one at start-up (after audio, before the console) and
-// deletes it at shutdown. It keeps no OpenGL objects. Main thread only,
-// inside the engine frame after the screens have rendered.
+// deletes it at shutdown. It keeps no OpenGL objects: its glyphs go to the
+// display as OpenGL bitmaps (glRasterPos, glBitmap), the one drawing that
+// does not pass through VertexBuffer, so that it needs no texture. Main
+// thread only, inside the engine frame after the screens have rendered.
 #include "KivBase.h"
 
 #include <cstdint>

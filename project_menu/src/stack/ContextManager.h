@@ -62,7 +62,7 @@ public:
     float shownFps = 0.0f;
     // shownFps as printed, formatted only when it is refreshed.
     UString shownFpsText = "0.0";
-    // Engine time (seconds) of the next refresh of shownFps.
+    // Frame time (Kiv::getFrameTime, seconds) of the next refresh of shownFps.
     double nextFpsSample = 0.0;
     // Where the Escape confirmation writes its answer: -1 none, 0 yes, 1 no.
     int dialogAnswer = -1;

@@ -8,9 +8,10 @@
 // Owned by KivAudio (none while audio is muted). Threads: mix runs on SDL's
 // audio thread, which SDL runs holding its audio lock; every other operation
 // runs on the main thread, and those that change a channel or the channel
-// list take SDL_LockAudio themselves. The audio thread never links, unlinks or
-// deletes a channel: it only mixes and sets a channel's dead flag; update
-// deletes dead channels on the main thread once per frame.
+// list take the audio lock (KivAudio::Lock) themselves. The audio thread
+// never links, unlinks or deletes a channel: it only mixes and sets a
+// channel's dead flag; update deletes dead channels on the main thread once
+// per frame.
 #include "KivBase.h"
 
 #include <SDL/SDL_audio.h>

@@ -7,7 +7,6 @@
 #include "Mixer.h"
 #include "MixerOGGstatic.h"
 #include "Sound.h"
-#include "TimeKeeper.h"
 
 #include <algorithm>
 
@@ -32,10 +31,10 @@ void SoundChannel::play()
     Mixer* mixer = KivAudio::getMixer();
     if (!mixer)
         return;
-    const double now = pKiv->pTimeKeeper->getTime();
+    const double now = pKiv->pAudio->frameTime;
     if (now >= pSound->lastStartTime + pSound->minStartInterval) {
         mixer->start(channelId);
-        pSound->lastStartTime = pKiv->pTimeKeeper->getTime();
+        pSound->lastStartTime = now;
     } else {
         mixer->stop(channelId);
     }

@@ -3,9 +3,9 @@
 // connection test, score upload): each message is written to the engine log
 // and word-wrapped into the most recent lines, which are printed in one
 // font; with a display time the viewer fades out one second before the
-// latest message has been shown that long. The screen that creates it makes
-// it a child and owns it; the font belongs to the resource root.
-// Main thread only.
+// latest message has been shown that long, counted in the time its screen
+// ticks it with. The screen that creates it makes it a child and owns it;
+// the font belongs to the resource root. Main thread only.
 #include "KivBase.h"
 #include "UColor.h"
 #include "V3.h"
@@ -23,7 +23,8 @@ public:
     // maxLines) and restarts the display time.
     void addMessage(const std::string& text);
 
-    // Sets alpha from the display time; no state machine, no children.
+    // Counts dt (seconds) into the latest message's age and sets alpha from
+    // it; no state machine, no children.
     void tick(double t, double dt) override;
     void render() override;
 
@@ -47,8 +48,8 @@ public:
     FontQuad* font;
     // Oldest first.
     std::deque<std::string> lines;
-    // Engine time (seconds) of the latest addMessage.
-    double lastMessageTime = 0.0;
+    // Seconds the latest message has been shown, counted by tick.
+    double messageAge = 0.0;
     // 0..1, set by tick.
     float alpha = 0.0f;
 };

@@ -57,7 +57,8 @@ public:
     // the whole image is then uploaded, else the caller uploads what it needs.
     void clear(const Rect* rect, bool white);
     // Makes this the current texture, re-creating it first when the display
-    // lost it; counts it once per frame in the statistics.
+    // lost it and setting its filter again when the display's has changed;
+    // counts it once per frame in the statistics.
     void bind();
     // Re-allocates this texture and its sub-textures at the same size.
     void recreate();
@@ -87,6 +88,10 @@ public:
     unsigned int glTexHandle = 0;
 
 private:
+    // The display's filter (KivGraphics::bBilinearFilter) when this texture's
+    // filter was last set.
+    bool bBilinearApplied = false;
+
     struct MosaicGrid {
         bool bSplitX, bSplitY;
         int stepX, stepY, padX, padY;

@@ -106,7 +106,7 @@ void Kiv::readConfiguration()
     bDebugOutput = pConfig->readInt(CONFIG_SECTION, "debugCode", 0) == DEBUG_ACCESS_CODE;
     debugLevel = pConfig->readInt(CONFIG_SECTION, "debugLevel", 0);
     bTickWhilePaused = pConfig->readBool(CONFIG_SECTION, "bTickWhilePaused", false);
-    maxFrameDuration = pConfig->readDouble(CONFIG_SECTION, "maxFrameDuration", 0.05);
+    maxFrameDuration = pConfig->readDouble(CONFIG_SECTION, "maxFrameDuration", DEFAULT_MAX_FRAME_DURATION);
     defaultLanguage = pConfig->readInt(CONFIG_SECTION, "defaultLanguage", -1);
 }
 
@@ -211,15 +211,13 @@ void Kiv::frame(Context* root)
     ++frameNumber;
     handleModes();
     bool working = mode == MODE_OK || (mode == MODE_INACTIVE && bTickWhilePaused);
-    if (working) {
-        pInput->update();
-        pAudio->update();
-    }
     double now = pTimeKeeper->getTime();
     frameDuration = bFirstFrame ? 0.0 : now - frameTime;
     frameTime = now;
     bFirstFrame = false;
     if (working) {
+        pInput->update();
+        pAudio->update(frameTime);
         if (root)
             root->tick(frameTime, frameDuration);
         pEventManager->tick(root);

@@ -47,6 +47,8 @@ public:
     // statistics overlay, debug drawing) to be unlocked.
     static constexpr int DEBUG_ACCESS_CODE = 271828;
     static constexpr const char* CONFIG_SECTION = "Kiv";
+    // Seconds; also what a screen's clock is capped at before an engine exists.
+    static constexpr double DEFAULT_MAX_FRAME_DURATION = 0.05;
     static constexpr const char* CONFIG_WARNING = "Do NOT modify this file unless you are explicitly instructed to do so!";
     // A configuration file larger than this is damaged: it is kept aside and
     // the defaults take its place.
@@ -57,10 +59,11 @@ public:
     Kiv(const Kiv&) = delete;
     Kiv& operator=(const Kiv&) = delete;
 
-    // One engine frame with root as the screen stack: mode handling, input,
-    // audio, tick of root and of the event manager, console, render,
-    // screenshot, console overlay, statistics, presentation, restart, pacing.
-    // root may be null (nothing is ticked or drawn).
+    // One engine frame with root as the screen stack: mode handling, the
+    // clock, input, audio (handed the frame time), tick of root and of the
+    // event manager, console, render, screenshot, console overlay,
+    // statistics, presentation, restart, pacing. root may be null (nothing
+    // is ticked or drawn).
     void frame(Context* root);
     // Hands the event to the input object; logs activation events.
     void sdlOnEvent(const SDL_Event& event);
@@ -124,7 +127,7 @@ public:
     // Engine-clock seconds between the starts of this and the previous frame.
     double frameDuration = 0.0;
     // "maxFrameDuration": the most a screen's clock advances in one frame.
-    double maxFrameDuration = 0.05;
+    double maxFrameDuration = DEFAULT_MAX_FRAME_DURATION;
     // The screen being ticked or rendered (set by Context around both).
     Context* pCurrentContext = nullptr;
     FrameStatistics stats;

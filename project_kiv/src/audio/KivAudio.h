@@ -9,7 +9,9 @@
 //
 // Owned by the engine object (pKiv->pAudio). Main thread only, except
 // audioCallback, which SDL runs on its audio thread holding the audio lock.
-// This class and the Mixer are the only code that talks to SDL audio.
+// It is the only class that calls SDL audio: the Mixer takes the audio lock
+// through KivAudio::Lock, and the program's shutdown pauses the device
+// through pauseDevice.
 #include "RuntimeClass.h"
 
 #include <SDL/SDL_audio.h>
@@ -19,6 +21,16 @@ class SoundStream;
 
 class KivAudio {
 public:
+    // Holds SDL's audio lock for its scope: a callback already running is
+    // waited for, and none runs until the lock is released. Main thread.
+    class Lock {
+    public:
+        Lock();
+        ~Lock();
+        Lock(const Lock&) = delete;
+        Lock& operator=(const Lock&) = delete;
+    };
+
     KivAudio();
     KivAudio(const KivAudio&) = delete;
     KivAudio& operator=(const KivAudio&) = delete;
@@ -30,12 +42,16 @@ public:
     virtual ~KivAudio();
     // At each single engine mode step: 3 to 2 pauses the device, 2 to 3 resumes it.
     virtual void onKIVmodeChange(int oldMode, int newMode);
+    // Pauses the device at once, so nothing more is heard while the program
+    // tears its objects down; the next step into MODE_OK resumes it.
+    void pauseDevice();
 
     // The engine's Mixer, or null while audio is muted.
     static Mixer* getMixer();
 
-    // Once per working frame: deletes the channels that have ended.
-    void update();
+    // Once per working frame, with the engine time of the frame (seconds):
+    // keeps it as frameTime and deletes the channels that have ended.
+    void update(double time);
     // Master volumes, 0..1; dropped while muted.
     void setSoundVolume(float volume);
     void setMusicVolume(float volume);
@@ -58,4 +74,7 @@ public:
     bool bMute = false;
     // The current music track, not owned.
     SoundStream* pMusic = nullptr;
+    // Engine time (seconds) of the latest update, 0 before the first: the
+    // clock on which sounds keep their minimum interval between starts.
+    double frameTime = 0.0;
 };

@@ -12,6 +12,8 @@
 #include "UString.h"
 #include "V3.h"
 
+#include <limits>
+
 class MixerOGGstatic;
 
 class Sound : public KivBase {
@@ -31,9 +33,11 @@ public:
     // Once, shifted by semitones (a factor of 1.0595 each).
     void playPitched(int semitones);
 
-    // Engine time (seconds) of the last start of any channel of this sound.
-    double lastStartTime = 0.0;
-    // Least engine time (seconds) between two starts; earlier ones are dropped.
+    // Frame time (KivAudio::frameTime, seconds) of the last start of any
+    // channel of this sound; minus infinity before the first, which is never
+    // refused.
+    double lastStartTime = -std::numeric_limits<double>::infinity();
+    // Least time (seconds) between two starts; earlier ones are dropped.
     double minStartInterval = 0.0;
     float pitchMin = 0.0f;
     float pitchMax = 0.0f;

@@ -21,7 +21,7 @@ Context::~Context()
 void Context::tick(double, double frameDt)
 {
     Context* previous = pKiv ? pKiv->pCurrentContext : nullptr;
-    double cap = pKiv ? pKiv->maxFrameDuration : 0.05;
+    const double cap = pKiv ? pKiv->maxFrameDuration : Kiv::DEFAULT_MAX_FRAME_DURATION;
     dt = std::min(frameDt, cap) * timeScale;
     t += dt;
     if (pBackgroundContext)

@@ -2,6 +2,7 @@
 
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
+#include "KivAudio.h"
 #include "Logger.h"
 #include "MixerChannel.h"
 #include "MixerOGG.h"
@@ -10,15 +11,6 @@
 #include <climits>
 
 namespace {
-
-// SDL_LockAudio for the length of a scope.
-class AudioLock {
-public:
-    AudioLock() { SDL_LockAudio(); }
-    ~AudioLock() { SDL_UnlockAudio(); }
-    AudioLock(const AudioLock&) = delete;
-    AudioLock& operator=(const AudioLock&) = delete;
-};
 
 // Full scale stays a little inside the format's range, as the engine always did.
 constexpr double FULL_SCALE_8 = 125.0;
@@ -58,7 +50,7 @@ Mixer::~Mixer()
 int32_t Mixer::play(MixerOGG* source, bool loop)
 {
     {
-        AudioLock lock;
+        KivAudio::Lock lock;
         MixerChannel* oldest = nullptr;
         int count = 0;
         BasicLinkIterator it(this);
@@ -81,7 +73,7 @@ int32_t Mixer::play(MixerOGG* source, bool loop)
     channel->id = nextChannelId++;
     channel->loop = loop;
     {
-        AudioLock lock;
+        KivAudio::Lock lock;
         addChildLast(channel);
     }
     return channel->id;
@@ -89,7 +81,7 @@ int32_t Mixer::play(MixerOGG* source, bool loop)
 
 void Mixer::stopSource(MixerOGG* source)
 {
-    AudioLock lock;
+    KivAudio::Lock lock;
     BasicLinkIterator it(this, true);
     while (KivBase* child = it.next()) {
         if (static_cast<MixerChannel*>(child)->pSource == source)
@@ -119,7 +111,7 @@ bool Mixer::isPlaying(int32_t id) const
 
 void Mixer::setPosition(int32_t id, float fraction)
 {
-    AudioLock lock;
+    KivAudio::Lock lock;
     MixerChannel* channel = getChannel(id);
     if (!channel || channel->playMax <= 0)
         return;
@@ -134,7 +126,7 @@ void Mixer::setPosition(int32_t id, float fraction)
 
 void Mixer::setVolume(int32_t id, float volume, double seconds)
 {
-    AudioLock lock;
+    KivAudio::Lock lock;
     if (MixerChannel* channel = getChannel(id))
         setFade(channel->volume, channel->volumeFrames, channel->volumeDelta,
                 std::clamp(volume * 1000.0f, 0.0f, 1000.0f), seconds);
@@ -142,14 +134,14 @@ void Mixer::setVolume(int32_t id, float volume, double seconds)
 
 void Mixer::setFrequency(int32_t id, float frequency, double seconds)
 {
-    AudioLock lock;
+    KivAudio::Lock lock;
     if (MixerChannel* channel = getChannel(id))
         setFade(channel->frequency, channel->frequencyFrames, channel->frequencyDelta, frequency, seconds);
 }
 
 void Mixer::setPan(int32_t id, float pan, double seconds)
 {
-    AudioLock lock;
+    KivAudio::Lock lock;
     if (MixerChannel* channel = getChannel(id))
         setFade(channel->pan, channel->panFrames, channel->panDelta, std::clamp(pan * 1000.0f, -1000.0f, 1000.0f),
                 seconds);
@@ -176,7 +168,7 @@ void Mixer::setFade(float& value, int32_t& frames, float& delta, float target, d
 
 void Mixer::stop(int32_t id)
 {
-    AudioLock lock;
+    KivAudio::Lock lock;
     if (MixerChannel* channel = getChannel(id)) {
         removeChild(channel);
         delete channel;
@@ -185,14 +177,14 @@ void Mixer::stop(int32_t id)
 
 void Mixer::start(int32_t id)
 {
-    AudioLock lock;
+    KivAudio::Lock lock;
     if (MixerChannel* channel = getChannel(id))
         channel->playing = true;
 }
 
 void Mixer::update()
 {
-    AudioLock lock;
+    KivAudio::Lock lock;
     BasicLinkIterator it(this, true);
     while (it.next()) {
     }

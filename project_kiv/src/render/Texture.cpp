@@ -155,6 +155,7 @@ void Texture::createEmptyTexture(int textureWidth, int textureHeight, int textur
     glBindTexture(GL_TEXTURE_2D, glTexHandle);
     checkGL("glBindTexture(GL_TEXTURE_2D,glTexHandle)", __func__, __LINE__);
     pGraphics->setTextureParameters();
+    bBilinearApplied = pGraphics->bBilinearFilter;
     glTexImage2D(GL_TEXTURE_2D, 0, requestedFormat, realWidth, realHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
     checkGL("glTexImage2D( GL_TEXTURE_2D, 0, requestedFormat, realWidth, realHeight, 0, GL_RGBA, "
             "GL_UNSIGNED_BYTE, NULL )",
@@ -386,6 +387,12 @@ void Texture::bind()
         owner->repopulateTexture();
     }
     glBindTexture(GL_TEXTURE_2D, glTexHandle);
+    // A filter changed in the options reaches every texture the next time it
+    // is drawn, not only the one bound at the change.
+    if (pKiv && pKiv->pGraphics && bBilinearApplied != pKiv->pGraphics->bBilinearFilter) {
+        pKiv->pGraphics->setTextureParameters();
+        bBilinearApplied = pKiv->pGraphics->bBilinearFilter;
+    }
     if (pKiv && lastBoundFrame < pKiv->frameNumber) {
         ++pKiv->stats.texturesUsed;
         pKiv->stats.texelsUsed += realWidth * realHeight;

@@ -86,16 +86,25 @@ KivAudio::KivAudio()
     KIV_LOG("Started.");
 }
 
+KivAudio::Lock::Lock()
+{
+    SDL_LockAudio();
+}
+
+KivAudio::Lock::~Lock()
+{
+    SDL_UnlockAudio();
+}
+
 KivAudio::~KivAudio()
 {
     pKiv->pConfig->setInt(classRecord.name, "frequency", frequency);
     SDL_PauseAudio(1);
     if (pMixer) {
         // Pausing does not wait for a callback already running; the lock does.
-        SDL_LockAudio();
+        Lock lock;
         delete pMixer;
         pMixer = nullptr;
-        SDL_UnlockAudio();
     }
 }
 
@@ -112,6 +121,11 @@ void KivAudio::onKIVmodeChange(int oldMode, int newMode)
         SDL_PauseAudio(0);
 }
 
+void KivAudio::pauseDevice()
+{
+    SDL_PauseAudio(1);
+}
+
 Mixer* KivAudio::getMixer()
 {
     if (!pKiv || !pKiv->pAudio || pKiv->pAudio->bMute)
@@ -119,8 +133,9 @@ Mixer* KivAudio::getMixer()
     return pKiv->pAudio->pMixer;
 }
 
-void KivAudio::update()
+void KivAudio::update(double time)
 {
+    frameTime = time;
     if (!bMute)
         pMixer->update();
 }
@@ -141,9 +156,10 @@ void KivAudio::stopAll()
 {
     if (bMute)
         return;
-    SDL_LockAudio();
-    pMixer->deleteAllChildren();
-    SDL_UnlockAudio();
+    {
+        Lock lock;
+        pMixer->deleteAllChildren();
+    }
     pMusic = nullptr;
 }
 

@@ -10,7 +10,6 @@
 #include "Language.h"
 #include "MousePointer.h"
 #include "RadialFader.h"
-#include "TimeKeeper.h"
 #include "VertexBuffer.h"
 
 KIV_IMPLEMENT_CLASS(ContextManager, Context, nullptr);
@@ -174,7 +173,7 @@ void ContextManager::renderContents()
 
 void ContextManager::renderFps()
 {
-    const double now = pKiv->pTimeKeeper->getTime();
+    const double now = pKiv->getFrameTime();
     if (now > nextFpsSample) {
         nextFpsSample = now + FPS_REFRESH;
         shownFps = static_cast<float>(pKiv->fps);

@@ -15,9 +15,8 @@ public:
     void onKIVmodeChange(int oldMode, int newMode);
     // For runs that step frames with a fixed dt instead of following the
     // real clock (the game tests): from the first call on, the clock stands
-    // at the time given (it still never goes back), so that every reader of
-    // engine time, such as a sound's minimum start interval, sees the
-    // stepped time.
+    // at the time given (it still never goes back), so that an engine frame
+    // run after stepped ones goes on from the stepped time.
     void setSteppedTime(double seconds);
 
 private:
