@@ -33,6 +33,16 @@
 
 namespace testsupport {
 
+// The first two smileys that can be matched, or nulls.
+inline std::pair<Smiley*, Smiley*> firstPair(const std::vector<Smiley*>& smileys)
+{
+    for (size_t i = 0; i < smileys.size(); ++i)
+        for (size_t j = i + 1; j < smileys.size(); ++j)
+            if (smileys[i]->canMatch(smileys[j], false))
+                return {smileys[i], smileys[j]};
+    return {nullptr, nullptr};
+}
+
 class GameSession {
 public:
     explicit GameSession(GameHarness& harness) : game(harness) {}
@@ -215,6 +225,22 @@ public:
                     return false;
             return controller->state == GameController::STATE_PLAY;
         });
+    }
+
+    // Matches the first matchable pair whenever there is one (a challenge
+    // round answered with its one answer) until the house has ended; true
+    // when it ended with a full thermometer or the right answer.
+    bool playGreedily()
+    {
+        const bool ended = playUntil([&] {
+            for (Smiley* smiley : presentSmileys())
+                if (controller->challengeRound && smiley->canMatch(controller->challengeSmiley, false))
+                    click(smiley);
+            if (const auto [a, b] = firstPair(presentSmileys()); a && !controller->challengeRound)
+                match({{a, b}});
+            return controller->state != GameController::STATE_PLAY;
+        });
+        return ended && controller->endCaption == (controller->challengeRound ? "well done!" : "level clear!");
     }
 
     // Clicks each pair in turn.

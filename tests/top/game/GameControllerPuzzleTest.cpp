@@ -2,7 +2,7 @@
 // clicked along its solution (its first step taken while smileys still
 // appear), left and continued with the vitamins that point the way, to the
 // challenge round that refuses them; a chain run into a dead end; the same
-// game again in a fresh program.
+// games of every mode again in a fresh program.
 #include "GameSession.h"
 
 #include "Apartment.h"
@@ -208,18 +208,33 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
     }
 }
 
-TEST(Puzzle, SameSeedPlaysTheSameGameInAFreshProgram)
+// The first puzzle house solved, the second run into a dead end and dealt
+// again; then two houses of action played greedily and two quest houses
+// cleared.
+TEST(Puzzle, SameSeedPlaysTheSameGamesOfEveryModeInAFreshProgram)
 {
-    // The first house solved, the second run into a dead end and dealt again.
     expectTheSameTraceInTwoFreshRuns([] {
         GameSession session = GameSession::quick();
-        session.game.recorder.bRecording = true;
         Puzzle* puzzle = session.startNew<Puzzle>(17);
         solve(session, puzzle);
         session.waitForPlay();
         clickAll(session, deadEnd(session.presentSmileys(), solutionChain(puzzle)[0]));
         session.waitForPlay();
-        return session.trace();
+        std::string trace = session.trace();
+        session.leave();
+        session.game.recorder.frames.clear();
+        session.startNew<GameControllerTimeTrial>(23);
+        for (int house = 0; house < 2 && session.waitForPlay(); ++house)
+            session.playGreedily();
+        trace += session.trace();
+        session.leave();
+        session.game.recorder.frames.clear();
+        GameController* quest = session.startNew<GameControllerAdventure>(21);
+        for (int house = 0; house < 2 && session.waitForPlay(); ++house) {
+            session.match(perfectMatching(session.presentSmileys()));
+            session.playUntil([&] { return quest->state != Controller::STATE_PLAY; });
+        }
+        return trace + session.trace();
     });
 }
 

@@ -1,8 +1,7 @@
 // Action mode played through the input as a player plays it: the newcomers
 // that replace a matched pair, whole journeys played greedily (one left and
 // continued on the way), a thermometer left to run out until the game is
-// over, the partner hints, and the same game (and a quest game) again in a
-// fresh program.
+// over, and the partner hints.
 #include "GameSession.h"
 
 namespace {
@@ -12,33 +11,6 @@ using Controller = GameController;
 using Action = GameControllerTimeTrial;
 
 constexpr int ACTION = 0;
-
-// The first two smileys that can be matched, or nulls.
-std::pair<Smiley*, Smiley*> firstPair(const std::vector<Smiley*>& smileys)
-{
-    for (size_t i = 0; i < smileys.size(); ++i)
-        for (size_t j = i + 1; j < smileys.size(); ++j)
-            if (smileys[i]->canMatch(smileys[j], false))
-                return {smileys[i], smileys[j]};
-    return {nullptr, nullptr};
-}
-
-// Matches the first matchable pair whenever there is one (a challenge round
-// answered with its one answer) until the house has ended with a full
-// thermometer or the right answer.
-bool playGreedily(GameSession& session)
-{
-    GameController* game = session.controller;
-    const bool ended = session.playUntil([&] {
-        for (Smiley* smiley : session.presentSmileys())
-            if (game->challengeRound && smiley->canMatch(game->challengeSmiley, false))
-                session.click(smiley);
-        if (const auto [a, b] = firstPair(session.presentSmileys()); a && !game->challengeRound)
-            session.match({{a, b}});
-        return game->state != Controller::STATE_PLAY;
-    });
-    return ended && game->endCaption == (game->challengeRound ? "well done!" : "level clear!");
-}
 
 // The first smiley is left with no partner but the pair matched; the
 // newcomers come out within 1 to 4 s.
@@ -81,7 +53,7 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
         ASSERT_NE(action, nullptr);
         action->playerData->lives = 2;
         for (int house = 0; house < 48; ++house) {
-            ASSERT_TRUE(session.waitForPlay() && playGreedily(session)) << seed << " house " << house;
+            ASSERT_TRUE(session.waitForPlay() && session.playGreedily()) << seed << " house " << house;
             if (seed != 2 || house != 0)
                 continue;
             // Left at the second house, and continued there.
@@ -151,26 +123,6 @@ TEST(Action, AtMostThreePartnerHintsAGameAndNoneWithoutTheHelpSetting)
         session.leave();
     }
     pGlobal->hst.bInGameHelp = true;
-}
-
-// Two houses of action played greedily, then two quest houses cleared.
-TEST(Action, SameSeedPlaysTheSameGameInAFreshProgram)
-{
-    expectTheSameTraceInTwoFreshRuns([] {
-        GameSession session = GameSession::quick();
-        session.startNew<Action>(23);
-        for (int house = 0; house < 2 && session.waitForPlay(); ++house)
-            playGreedily(session);
-        std::string trace = session.trace();
-        session.leave();
-        session.game.recorder.frames.clear();
-        GameController* quest = session.startNew<GameControllerAdventure>(21);
-        for (int house = 0; house < 2 && session.waitForPlay(); ++house) {
-            session.match(perfectMatching(session.presentSmileys()));
-            session.playUntil([&] { return quest->state != Controller::STATE_PLAY; });
-        }
-        return trace + session.trace();
-    });
 }
 
 }
