@@ -107,8 +107,13 @@ TEST_F(PlayerHUDTest, TheThermometerShowsItsColumnClampedAndTheSlotMarksBelowThe
         int32_t slotCount;
         const char* looks;
     } rows[] = {
-        {0.0f, true, 4, "CMMM.."}, {-0.2f, true, 4, "CMMM.."}, {0.0f, false, 4, "C....."}, {0.0f, true, 2, "C.M..."},
-        {0.5f, true, 4, "CCCM.."}, {1.0f, false, 0, "CCCCC."}, {1.7f, false, 0, "CCCCC."},
+        {0.0f, true, 4, "CMMM.."},
+        {-0.2f, true, 4, "CMMM.."},
+        {0.0f, false, 4, "C....."},
+        {0.0f, true, 2, "C.M..."},
+        {0.5f, true, 4, "CCCM.."},
+        {1.0f, false, 0, "CCCCC."},
+        {1.7f, false, 0, "CCCCC."},
     };
     for (const auto& row : rows) {
         hud.thermometerLevel = row.level;

@@ -16,8 +16,12 @@ TEST(PlayerData, GainsGoThroughTheMultiplierPenaltiesDoNotAndNothingDropsBelowZe
         bool useMultiplier;
         int32_t expected;
     } scores[] = {
-        {0, 2, 100, true, 200},  {0, 2, 100, false, 100}, {500, 2, -100, true, 400},
-        {50, 1, -100, false, 0}, {50, 3, -100, true, 0},  {INT32_MAX - 10, 2, 100, true, INT32_MAX},
+        {0, 2, 100, true, 200},
+        {0, 2, 100, false, 100},
+        {500, 2, -100, true, 400},
+        {50, 1, -100, false, 0},
+        {50, 3, -100, true, 0},
+        {INT32_MAX - 10, 2, 100, true, INT32_MAX},
     };
     for (const auto& row : scores) {
         PlayerData data(0);
@@ -28,8 +32,12 @@ TEST(PlayerData, GainsGoThroughTheMultiplierPenaltiesDoNotAndNothingDropsBelowZe
             << row.score << " + " << row.points << " x" << row.multiplier << " multiplied " << row.useMultiplier;
     }
     // Coins and lives.
-    for (const auto& [count, n, expected] : {std::make_tuple(10, 25, 35), std::make_tuple(10, -25, 0),
-                                             std::make_tuple(1, -1, 0), std::make_tuple(0, -3, 0)}) {
+    for (const auto& [count, n, expected] : {
+             std::make_tuple(10, 25, 35),
+             std::make_tuple(10, -25, 0),
+             std::make_tuple(1, -1, 0),
+             std::make_tuple(0, -3, 0),
+         }) {
         PlayerData data(0);
         data.coins = data.lives = count;
         data.addCoins(n);
@@ -42,9 +50,12 @@ TEST(PlayerData, GainsGoThroughTheMultiplierPenaltiesDoNotAndNothingDropsBelowZe
 TEST(PlayerData, TheSameMultiplierAgainExtendsItsTimeAnotherReplacesIt)
 {
     PlayerData data(0);
-    for (const auto& [factor, seconds, duration] : {std::make_tuple(2, 10.0, 10.0), std::make_tuple(2, 10.0, 20.0),
-                                                    std::make_tuple(3, 10.0, 10.0),
-                                                    std::make_tuple(1, 999999.0, 999999.0)}) {
+    for (const auto& [factor, seconds, duration] : {
+             std::make_tuple(2, 10.0, 10.0),
+             std::make_tuple(2, 10.0, 20.0),
+             std::make_tuple(3, 10.0, 10.0),
+             std::make_tuple(1, 999999.0, 999999.0),
+         }) {
         data.multiplierElapsed = 5.0;
         data.setMultiplier(factor, seconds);
         EXPECT_EQ(data.multiplier, factor);

@@ -93,8 +93,12 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
 // A collected bubble fades out among the effects.
 TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStepOfIt)
 {
-    for (const auto& [bubble, coinChance, coins] : {std::make_tuple(0, 1.0f, 1), std::make_tuple(0, 0.0f, 0),
-                                                     std::make_tuple(3, 1.0f, 3), std::make_tuple(5, 0.0f, 0)}) {
+    for (const auto& [bubble, coinChance, coins] : {
+             std::make_tuple(0, 1.0f, 1),
+             std::make_tuple(0, 0.0f, 0),
+             std::make_tuple(3, 1.0f, 3),
+             std::make_tuple(5, 0.0f, 0),
+         }) {
         Smiley* smiley = placeSmiley(true);
         if (bubble > 0)
             smiley->showMultiplierBubble(bubble, 10.0);
@@ -151,8 +155,12 @@ using CoinDrop = BoardTest;
 TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
 {
     const float step = static_cast<float>(harness->driver.dt);
-    for (const auto& [kind, bClicked, credit] : {std::make_tuple(1, false, 10), std::make_tuple(2, false, 25),
-                                                 std::make_tuple(1, true, 15), std::make_tuple(2, true, 30)}) {
+    for (const auto& [kind, bClicked, credit] : {
+             std::make_tuple(1, false, 10),
+             std::make_tuple(2, false, 25),
+             std::make_tuple(1, true, 15),
+             std::make_tuple(2, true, 30),
+         }) {
         SCOPED_TRACE(testing::Message() << "kind " << kind << (bClicked ? ", clicked" : ""));
         game->coinsThisHouse = 0;
         game->playerData->coins = 0;
