@@ -53,8 +53,12 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
         double deletedAfter;
         int expected;
     } rows[] = {
-        {1, 0, 1, 0.0f, 0.0, 100}, {1, 2, 1, 0.25f, 0.0, 300}, {0, 1, 1, 0.0f, 0.0, 200},
-        {0, 0, 3, 0.5f, 0.0, 300}, {1, 0, 1, 0.25f, 0.5, 0},   {0, 3, 1, 0.5f, 0.3, 0},
+        {1, 0, 1, 0.0f, 0.0, 100},
+        {1, 2, 1, 0.25f, 0.0, 300},
+        {0, 1, 1, 0.0f, 0.0, 200},
+        {0, 0, 3, 0.5f, 0.0, 300},
+        {1, 0, 1, 0.25f, 0.5, 0},
+        {0, 3, 1, 0.5f, 0.3, 0},
     };
     for (const auto& row : rows) {
         pGlobal->hst.detail = row.detail;
