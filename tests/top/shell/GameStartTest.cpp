@@ -134,9 +134,6 @@ TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
     ASSERT_EQ(block.size(), HSTdata::FILE_SIZE);
     const uint32_t installation = field<uint32_t>(block, offsetof(HSTdata, installationId));
     EXPECT_NE(installation, 0u);
-    const int32_t volume = 7;
-    std::memcpy(block.data() + offsetof(HSTdata, musicVolume), &volume, sizeof(volume));
-    saveRecord(".hst", block);
     std::vector<unsigned char> roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
     ASSERT_EQ(roster.size(), ProfileManager::FILE_SIZE);
     std::memcpy(roster.data() + offsetof(ProfileManager, profiles), "Ann", 4);
@@ -147,7 +144,6 @@ TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
     block = loadRecord(".hst", HSTdata::FILE_SIZE);
     ASSERT_EQ(block.size(), HSTdata::FILE_SIZE);
     EXPECT_EQ(field<uint32_t>(block, offsetof(HSTdata, installationId)), installation);
-    EXPECT_EQ(field<int32_t>(block, offsetof(HSTdata, musicVolume)), volume);
     EXPECT_GE(field<int32_t>(block, offsetof(HSTdata, playTime)), 1);
     roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
     ASSERT_EQ(roster.size(), ProfileManager::FILE_SIZE);
