@@ -124,19 +124,26 @@ std::vector<T*> childrenOf(const KivBase* layer)
     return found;
 }
 
+// How the game starts: its fixed step, and whether the start stops at the
+// intro's first frame instead of skipping the intro.
+struct GameOptions {
+    double dt = FrameDriver::DEFAULT_DT;
+    bool bPlayIntro = false;
+};
+
 class GameHarness {
 public:
     // Frames after which stepUntil gives up unless told otherwise.
     static constexpr int DEFAULT_MAX_FRAMES = 10000;
 
-    // The running game. The first call starts it (later calls ignore
-    // bPlayIntro); a start that does not reach the menu (or the intro) is a
-    // test failure, and so is a call after shutdown.
-    static GameHarness& get(bool bPlayIntro = false)
+    // The running game. The first call starts it (later calls ignore the
+    // options); a start that does not reach the menu (or the intro) is a test
+    // failure, and so is a call after shutdown.
+    static GameHarness& get(const GameOptions& options = GameOptions())
     {
         static GameHarness harness;
         if (!harness.pFolder)
-            harness.start(bPlayIntro);
+            harness.start(options);
         else if (!pGlobal)
             ADD_FAILURE() << "the game has ended; it starts only once per process";
         return harness;
@@ -202,8 +209,10 @@ public:
     FrameRecorder recorder;
 
 private:
-    void start(bool bPlayIntro)
+    void start(const GameOptions& options)
     {
+        driver.dt = options.dt;
+        const bool bPlayIntro = options.bPlayIntro;
         // A test never plays through the speakers, and a muted engine would
         // start no sound that the recorder could see.
         setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -59,6 +59,12 @@ inline bool waitFor(const std::function<bool()>& done, std::chrono::seconds time
     return true;
 }
 
+// Waits up to the timeout for the child; true with its status when it ended.
+inline bool waitForExit(pid_t child, int& status, std::chrono::seconds timeout)
+{
+    return waitFor([&] { return waitpid(child, &status, WNOHANG) == child; }, timeout);
+}
+
 // Asks the program to end as a closed window does (SDL turns the
 // termination request into the same quit event) and waits up to the
 // timeout; a program still running then is killed. True when it ended by
@@ -69,7 +75,7 @@ inline bool terminateProgram(pid_t child, int& status, std::chrono::seconds time
     if (child <= 0)
         return false;
     kill(child, SIGTERM);
-    if (waitFor([&] { return waitpid(child, &status, WNOHANG) == child; }, timeout))
+    if (waitForExit(child, status, timeout))
         return true;
     kill(child, SIGKILL);
     waitpid(child, &status, 0);

@@ -19,9 +19,11 @@
 
 namespace testsupport {
 
-// The DirectInput scan code of the key tests press; other keys are
+// DirectInput scan codes of the keys tests press most; other keys are
 // KivInput::scanCodeFromSDLKey(SDLK_...).
 constexpr int KEY_ESCAPE = KivInput::KEY_ESCAPE;
+constexpr int KEY_RETURN = 28;
+constexpr int KEY_SPACE = 57;
 
 // The virtual mouse on the world point (x, y) at depth 0 of the screen (and
 // left there), then a left-button press and release.
