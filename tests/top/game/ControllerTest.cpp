@@ -94,7 +94,6 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
     } rows[] = {
         {"third neighbourhood, fourth house", {11, 2, 3, 42000, 35, 1, 4}, "your journey at house 3-4?"},
         {"history of another house", {12, 2, 3, 42000, 35, 1, 4}, nullptr},
-        {"every slot full", {11, 2, 3, 42000, 35, 1, 10}, nullptr},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
