@@ -117,7 +117,6 @@ TEST_F(Generator, HardnessCutsTheLargestPoolsDownToTwoVariantsTiesFromTheBrows)
         {7, 0.0f, {3, 8, 8, 8, 8}},
         {7, 1.0f, {2, 2, 2, 2, 2}},
         {0, 0.0f, {1, 8, 8, 1, 1}},
-        {0, 1.0f, {1, 2, 2, 1, 1}},
         {2, 1.0f, {2, 2, 2, 1, 1}},
         {0, 0.05f, {1, 8, 7, 1, 1}},
         {7, 0.05f, {3, 8, 8, 7, 7}},
