@@ -92,8 +92,7 @@ protected:
         return log;
     }
 
-    // The raw record of a packed player file, read (empty when it does not
-    // load) or written back.
+    // The raw record of a packed player file (empty when it does not load).
     std::vector<unsigned char> loadRecord(const char* extension, size_t size)
     {
         std::vector<unsigned char> record(size);
@@ -101,11 +100,6 @@ protected:
                                           record.data(), size))
             record.clear();
         return record;
-    }
-    void saveRecord(const char* extension, const std::vector<unsigned char>& record)
-    {
-        FileManager().savePackedFile(dataFolder, std::string(APPLICATION_NAME) + extension, APPLICATION_VERSION,
-                                     record.data(), record.size());
     }
 
     TemporaryFolder home{"kiv-program"};
@@ -137,7 +131,8 @@ TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
     std::vector<unsigned char> roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
     ASSERT_EQ(roster.size(), ProfileManager::FILE_SIZE);
     std::memcpy(roster.data() + offsetof(ProfileManager, profiles), "Ann", 4);
-    saveRecord(".pro", roster);
+    FileManager().savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, roster.data(),
+                                 roster.size());
 
     const std::string secondLog = runOnce();
     EXPECT_NE(secondLog.find("onCurrentProfileChanged(): Changing profile to 'Ann'..."), std::string::npos);
