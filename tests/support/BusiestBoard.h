@@ -25,10 +25,8 @@
 #include "House.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
-#include "Smiley.h"
 #include "SmileyGenerator.h"
 #include "StarBurst.h"
-#include "UColor.h"
 
 #include <cmath>
 #include <vector>
@@ -37,34 +35,27 @@ namespace testsupport {
 
 class BusiestBoard {
 public:
-    static constexpr int COLUMNS = 7;
-    static constexpr int FLOORS = 7;
     // Seconds after construction until every smiley is present, every door
     // open and the display slid in.
     static constexpr double SETTLE_SECONDS = 1.5;
-    // Apartments (in the house's order) whose smiley is a clown.
-    static constexpr int CLOWN_EVERY = 8;
-    // Hair, body and brows vary besides eyes and mouths.
-    static constexpr int ALL_FEATURES = 7;
-    static constexpr int THERMOMETER_SLOTS = 4;
-    static constexpr float THERMOMETER_LEVEL = 0.6f;
+    // The thermometer's colour, level 0.6 of four slots.
+    static constexpr UColor THERMOMETER_COLOUR = UColor(255, 64, 0, 255);
 
     explicit BusiestBoard(GameController& controller) : game(controller)
     {
         game.house = new House();
-        game.house->create(0.0f, COLUMNS, FLOORS, game.houseBackLayer);
+        game.house->create(0.0f, 7, 7, game.houseBackLayer);
         game.houseLayer->addChildLast(game.house);
         const V3 camera = game.house->getCameraPosition();
         game.scene->getCameraBlender()->jumpTo(camera.x, camera.y, camera.z, true);
-
-        game.generator->configure(ALL_FEATURES);
+        // Hair, body and brows vary besides eyes and mouths.
+        game.generator->configure(7);
         game.generator->setup(0.0f);
         BasicLinkIterator it(game.house->apartments);
-        int index = 0;
         while (KivBase* child = it.next()) {
             Apartment* apartment = static_cast<Apartment*>(child);
             game.generator->resetPools();
-            Smiley* smiley = index++ % CLOWN_EVERY == CLOWN_EVERY - 1 ? new Clown() : game.generator->createSmiley();
+            Smiley* smiley = smileys.size() % 8 == 7 ? new Clown() : game.generator->createSmiley();
             smiley->position = apartment->position + V3(static_cast<float>(game.house->cellWidth / 2), 0.0f, 0.0f);
             smiley->updateVisuals();
             smiley->apartment = apartment;
@@ -72,20 +63,16 @@ public:
             smiley->setState(1);
             smileys.push_back(smiley);
         }
-
         game.playerData->score = 1234567;
         game.playerData->coins = 345;
         game.playerData->lives = 3;
         PlayerHUD& hud = *game.hud;
         hud.hidePanel = false;
-        hud.showLives = true;
-        hud.showVitamins = true;
-        hud.showThermometer = true;
-        hud.thermometerSlots = true;
-        hud.slotCount = THERMOMETER_SLOTS;
+        hud.showLives = hud.showVitamins = hud.showThermometer = hud.thermometerSlots = true;
+        hud.slotCount = 4;
         // The controller's update copies its level to the display each frame.
-        game.thermometer = THERMOMETER_LEVEL;
-        hud.thermometerColour = UColor(255, 64, 0, 255);
+        game.thermometer = 0.6f;
+        hud.thermometerColour = THERMOMETER_COLOUR;
     }
 
     // Replaces the coins, popups and particles of an earlier stir; selects a
@@ -95,31 +82,30 @@ public:
         game.coinLayer->deleteAllChildren();
         game.effectLayer->deleteAllChildren();
         for (Smiley* smiley : smileys)
-            smiley->selected = false;
-        selected = smileys[2];
-        selected->selected = true;
-        findClash();
+            smiley->selected = smiley == smileys[2];
+        // The first pair of generated smileys (no clowns) sharing a feature.
+        for (Smiley* a : smileys)
+            for (Smiley* b : smileys)
+                if (!glowing[0] && !a->isClown && !b->isClown && a != b && !a->canMatch(b, false))
+                    glowing[0] = a, glowing[1] = b;
         glowing[0]->canMatch(glowing[1], true);
         smileys[4]->showMultiplierBubble(3, 3600.0);
         smileys[10]->holdBreath(3600.0);
-
         // Coins over the middle floors, and popups and bursts all over the house.
         for (size_t i = 16; i < 32; i += 2)
             smileys[i]->dropCoin(1.0);
-        const size_t popups[] = {8, 24, 40};
-        for (size_t i : popups) {
+        const UColor gold(255, 192, 0, 255);
+        for (size_t i : {8, 24, 40}) {
             CircleScore* popup = new CircleScore(500, 0.0f);
-            popup->addStar(UColor(255, 192, 0, 255), 1.0f);
-            popup->addCircularText("match bonus", UColor(255, 192, 0, 255), 40.0f, static_cast<float>(M_PI / 2), 1);
-            popup->addCircularText("500", UColor(255, 192, 0, 255), 40.0f, static_cast<float>(3 * M_PI / 2), -1);
+            popup->addStar(gold, 1.0f);
+            popup->addCircularText("match bonus", gold, 40.0f, static_cast<float>(M_PI / 2), 1);
             popup->position = smileys[i]->boundsCentre + V3(0.0f, 8.0f, 0.0f);
             popup->updateVisuals();
             game.effectLayer->addChildLast(popup);
         }
-        const float turn = static_cast<float>(2.0 * M_PI);
-        const size_t bursts[] = {12, 20, 36, 44};
-        for (size_t i : bursts) {
+        for (size_t i : {12, 20, 36, 44}) {
             const V3 at = smileys[i]->boundsCentre;
+            const float turn = static_cast<float>(2.0 * M_PI);
             game.effectLayer->addChildLast(
                 new Firework(at.x, at.y, at.z, 40, 100.0f, 160.0f, 0.0f, turn, 3.0f, UColor(255, 160, 64, 255)));
             game.effectLayer->addChildLast(new StarBurst(at.x, at.y, at.z, 75, 100.0f, 160.0f, 0.0f, turn, 3.0f));
@@ -127,24 +113,10 @@ public:
     }
 
     GameController& game;
-    // In the house's order: top floor first, left to right.
+    // In the house's order: top floor first, left to right; every eighth a clown.
     std::vector<Smiley*> smileys;
-    Smiley* selected = nullptr;
     // A pair of smileys sharing a feature, set glowing by stir().
     Smiley* glowing[2] = {};
-
-private:
-    // The first pair of generated smileys (no clowns) sharing a feature.
-    void findClash()
-    {
-        for (Smiley* a : smileys)
-            for (Smiley* b : smileys)
-                if (!a->isClown && !b->isClown && a != b && !a->canMatch(b, false)) {
-                    glowing[0] = a;
-                    glowing[1] = b;
-                    return;
-                }
-    }
 };
 
 } // namespace testsupport

@@ -3,44 +3,35 @@
 // stepped with a fixed dt, never sleeping and never reading the clock. It
 // starts the way the program's first frame does (new Kiv, new MyGlobal,
 // initPreLoader) in the generated game data (KIV_BINARY_DIR/data), with a
-// data home of its own (a 640 x 480 window, and by default one player in the
+// data home of its own (a 640 x 480 window, one player "Tester" in the
 // roster so that the main menu does not ask for a name), and steps frames
-// until the main menu is the active screen and the view has opened, skipping
-// the intro with Escape (with bPlayIntro it stops instead after the intro's
-// first frame and leaves the intro to play). The loader runs once per
-// process, so the game starts once per process and every test of a program
-// shares it (ctest runs each test in a process of its own). Used by the game
-// tests; main thread only.
+// until the main menu is the active screen and the view has opened,
+// skipping the intro with Escape (with bPlayIntro it stops instead after
+// the intro's first frame and leaves the intro to play). The loader runs
+// once per process, so the game starts once per process and every test of
+// a program shares it (ctest runs each test in a process of its own); it
+// ends after the last test. Used by the game tests; main thread only.
 //
-// Usage:
-//   using namespace testsupport;
-//   GameHarness& game = GameHarness::get();         // started, at the main menu
-//   GameHarness::seed(7);                           // std::srand: seed right before
-//                                                   // the part that must repeat
-//   clickOn(game.mainMenu()->pStartButton);         // fed through KivInput ...
-//   game.step();                                    // ... seen by the next frame
+//   GameHarness& game = GameHarness::get();      // started, at the main menu
+//   GameHarness::seed(7);                        // std::srand, right before what must repeat
+//   clickOn(game.mainMenu()->pStartButton);      // fed through KivInput, seen by the next frame
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
-//   pressKey(KEY_ESCAPE);  pressKey(KivInput::scanCodeFromSDLKey(SDLK_a));
-//   clickAt(x, y, screen);                          // a world point of a screen
 //   game.stepSeconds(2.5);  game.step(10);
-//   game.driver.bDraw = true;                       // only to read pixels
-//   game.recorder.bRecording = true;                // sounds and music per frame
-//   game.recorder.observer = [&](FrameRecord& r) { r.notes.push_back(...); };
+//   Context* stage = game.pushStage();           // a bare screen for objects under test
+//   game.driver.bDraw = true;                    // only to read pixels
+//   game.recorder.bRecording = true;             // sounds and music per frame
 //   game.step(100);  EXPECT_EQ(game.recorder.timesStarted("pop"), 1);
-//   game.currentGame();  game.stack();  game.activeScreen();
-//   game.shutdown();       // as the program ends; also done after the last test
-// Clicks and keys act in the next step; a click leaves the mouse where it
-// clicked. Audio is not muted (SDL's dummy driver), so sounds are recorded.
-#include "ApplicationInfo.h"
+// Audio is not muted (SDL's dummy driver), so sounds are recorded.
 #include "ContextLogo.h"
 #include "ContextManager.h"
 #include "FileManager.h"
 #include "FrameDriver.h"
-#include "FrameRecorder.h"
-#include "Kiv.h"
+#include "ResourceManager.h"
+#include "Sound.h"
+#include "SoundStream.h"
+#include "GameController.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
-#include "ProfileManager.h"
 #include "ProgramRun.h"
 #include "RadialFader.h"
 #include "SyntheticInput.h"
@@ -49,23 +40,94 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstddef>
-#include <cstdlib>
 #include <cstring>
-#include <functional>
-#include <memory>
-#include <string>
-#include <unistd.h>
 
 namespace testsupport {
 
+// FrameRecorder: what a run did frame by frame, for tests to assert on: the
+// sounds started in each frame (by resource key) and the key of the music
+// track current after it; an observer may look at the game after each
+// frame. Sounds are seen through what the engine keeps anyway: a start sets
+// the Sound's lastStartTime to the audio device's frame time, which the
+// FrameDriver moves on every frame, so a lastStartTime that changed across a
+// frame is a start in that frame. Several starts of one sound in a frame count once; a start
+// refused by the sound's minimum interval is none. Audio must not be muted
+// (a muted engine starts nothing); tests run with SDL's dummy audio driver.
+// Records only while bRecording is set; GameHarness calls beforeFrame and
+// afterFrame around each step. Main thread only.
+struct FrameRecord {
+    // The driver's step count after the frame.
+    int frame = 0;
+    std::vector<std::string> sounds;
+    // Empty while no track is current.
+    std::string music;
+};
+
+class FrameRecorder {
+public:
+    // Takes note of every sound among soundRoot's children (for the game:
+    // Global's resource root).
+    void beforeFrame(const KivBase* soundRoot)
+    {
+        starts.clear();
+        if (!bRecording)
+            return;
+        for (const BasicLink* link = soundRoot->pFirstChild; link; link = link->pNext)
+            if (const Sound* sound = dynamic_cast<const Sound*>(static_cast<const KivBase*>(link)))
+                starts.emplace_back(sound, sound->lastStartTime);
+    }
+
+    void afterFrame(int frame)
+    {
+        if (!bRecording)
+            return;
+        FrameRecord record;
+        record.frame = frame;
+        const ResourceManager& resources = *pKiv->pResourceManager;
+        for (const auto& [sound, lastStart] : starts)
+            if (sound->lastStartTime != lastStart)
+                record.sounds.push_back(resources.findKey(sound));
+        if (const SoundStream* music = pKiv->pAudio->pMusic)
+            record.music = resources.findKey(music);
+        if (observer)
+            observer(record);
+        frames.push_back(std::move(record));
+    }
+
+    // The number of recorded frames in which the sound started.
+    int timesStarted(const std::string& key) const
+    {
+        return static_cast<int>(std::count_if(frames.begin(), frames.end(), [&key](const FrameRecord& record) {
+            return std::find(record.sounds.begin(), record.sounds.end(), key) != record.sounds.end();
+        }));
+    }
+
+    bool bRecording = false;
+    std::vector<FrameRecord> frames;
+    // Called after each recorded frame.
+    std::function<void(const FrameRecord&)> observer;
+
+private:
+    std::vector<std::pair<const Sound*, double>> starts;
+};
+
+// The children of a layer that are a T and not dead, in order.
+template <typename T>
+std::vector<T*> childrenOf(const KivBase* layer)
+{
+    std::vector<T*> found;
+    for (BasicLink* link = layer->pFirstChild; link; link = link->pNext)
+        if (T* child = dynamic_cast<T*>(static_cast<KivBase*>(link)); child && !link->bDead)
+            found.push_back(child);
+    return found;
+}
+
+// How the game starts: its fixed step, and whether the start stops at the
+// intro's first frame instead of skipping the intro.
 struct GameOptions {
     double dt = FrameDriver::DEFAULT_DT;
-    // One player, "Tester", in the roster; without it the roster is empty
-    // and the main menu asks for a name at once.
-    bool bOnePlayer = true;
-    // Stop at the intro's first frame instead of skipping it.
     bool bPlayIntro = false;
 };
 
@@ -74,62 +136,64 @@ public:
     // Frames after which stepUntil gives up unless told otherwise.
     static constexpr int DEFAULT_MAX_FRAMES = 10000;
 
-    // The running game. The first call starts it with the options (later
-    // calls ignore them) and returns after the first frame in which the main
-    // menu was the active screen with the view fully open (with an empty
-    // roster the new-player screen that the menu asks for is then on top),
-    // or, with bPlayIntro, after the intro's first frame; a start that does
-    // not get there is a test failure, and so is a call after shutdown.
+    // The running game. The first call starts it (later calls ignore the
+    // options); a start that does not reach the menu (or the intro) is a test
+    // failure, and so is a call after shutdown.
     static GameHarness& get(const GameOptions& options = GameOptions())
     {
-        GameHarness& harness = instance();
-        if (!harness.bStarted)
+        static GameHarness harness;
+        if (!harness.pFolder)
             harness.start(options);
         else if (!pGlobal)
             ADD_FAILURE() << "the game has ended; it starts only once per process";
         return harness;
     }
 
-    // Frames of dt seconds each.
+    // Frames of driver.dt seconds each.
     void step(int count = 1)
     {
         for (int i = 0; i < count && pGlobal; ++i) {
             recorder.beforeFrame(pGlobal->pResourceRoot);
             driver.step(pGlobal->pContextManager);
-            recorder.afterFrame(driver.frames, pKiv->frameTime);
+            recorder.afterFrame(driver.frames);
         }
     }
-    // As many frames as it takes for seconds to pass.
     void stepSeconds(double seconds) { step(static_cast<int>(std::ceil(seconds / driver.dt - 1e-9))); }
     // Steps until done() holds, checking before each frame; false when it
     // still does not after maxFrames.
     bool stepUntil(const std::function<bool()>& done, int maxFrames = DEFAULT_MAX_FRAMES)
     {
-        for (int i = 0; i < maxFrames; ++i) {
-            if (done())
-                return true;
+        for (int i = 0; i < maxFrames && !done(); ++i)
             step();
-        }
         return done();
     }
     // The game draws its random numbers from std::rand.
     static void seed(unsigned value) { std::srand(value); }
 
-    ContextManager* stack() const { return pGlobal ? pGlobal->pContextManager : nullptr; }
+    ContextManager* stack() const { return pGlobal->pContextManager; }
     // The top of the stack: the screen the next frame ticks.
-    Context* activeScreen() const { return pGlobal ? pGlobal->pContextManager->getActiveContext() : nullptr; }
+    Context* activeScreen() const { return pGlobal ? stack()->getActiveContext() : nullptr; }
     template <typename T>
     T* active() const
     {
         return dynamic_cast<T*>(activeScreen());
     }
-    // The main menu while it is the top of the stack, else null.
     MyContextMain* mainMenu() const { return active<MyContextMain>(); }
-    GameController* currentGame() const { return pGlobal ? getMyGlobal()->pCurrentGame : nullptr; }
+    GameController* currentGame() const { return getMyGlobal()->pCurrentGame; }
 
-    // Ends the program as its main loop does (WMhooks' shutdown: MyGlobal,
-    // then the engine), without opening a web page; the game does not start
-    // again in this process. Nothing when it is not running.
+    // A bare screen pushed on top and made active, ticked (and drawn) by the
+    // game's frames; setting its bFinished takes it off and deletes it.
+    Context* pushStage()
+    {
+        Context* stage = new Context();
+        stage->bDeleteWhenFinished = true;
+        stack()->pushContext(stage);
+        step();
+        return stage;
+    }
+
+    // Ends the program as its main loop does (WMhooks' shutdown), without
+    // opening a web page. Nothing when it is not running.
     static void shutdown()
     {
         if (!pGlobal)
@@ -141,21 +205,14 @@ public:
     // The data home and the data folder (configuration, log, player files).
     std::string home;
     std::string dataFolder;
-    int framesToMainMenu = 0;
     FrameDriver driver;
     FrameRecorder recorder;
 
 private:
-    static GameHarness& instance()
-    {
-        static GameHarness harness;
-        return harness;
-    }
-
     void start(const GameOptions& options)
     {
-        bStarted = true;
         driver.dt = options.dt;
+        const bool bPlayIntro = options.bPlayIntro;
         // A test never plays through the speakers, and a muted engine would
         // start no sound that the recorder could see.
         setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -163,58 +220,39 @@ private:
         home = pFolder->path();
         useAsDataHome(home);
         dataFolder = makeWindowedDataFolder(home);
-        if (options.bOnePlayer) {
-            unsigned char roster[ProfileManager::FILE_SIZE] = {};
-            std::memcpy(roster + offsetof(ProfileManager, profiles), "Tester", 7);
-            FileManager().savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION,
-                                         roster, sizeof(roster));
-        }
-        const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
-        if (chdir(gameData.c_str()) != 0) {
-            ADD_FAILURE() << "no game data in " << gameData;
+        unsigned char roster[ProfileManager::FILE_SIZE] = {};
+        std::memcpy(roster + offsetof(ProfileManager, profiles), "Tester", 7);
+        FileManager().savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, roster,
+                                     sizeof(roster));
+        if (chdir(KIV_BINARY_DIR "/data") != 0) {
+            ADD_FAILURE() << "no game data in " KIV_BINARY_DIR "/data";
             return;
         }
         seed(1);
         new Kiv();
         pGlobal = new MyGlobal();
         pGlobal->initPreLoader();
-        const bool bPlayIntro = options.bPlayIntro;
         const bool arrived = stepUntil([this, bPlayIntro] {
+            const ContextLogo* intro = dynamic_cast<ContextLogo*>(stack()->active.get());
             if (bPlayIntro)
-                return dynamic_cast<ContextLogo*>(stack()->active.get()) != nullptr;
-            skipIntro();
+                return intro != nullptr;
+            // Escape only while the intro plays: at the menu it would ask to quit.
+            if (intro && !intro->bFinished)
+                pressKey(KEY_ESCAPE);
             // The intro closes the view; the menu is seen once it has opened again.
-            return dynamic_cast<MyContextMain*>(stack()->active.get()) != nullptr && stack()->pFader->coverage == 0.0f;
+            return dynamic_cast<MyContextMain*>(stack()->active.get()) && stack()->pFader->coverage == 0.0f;
         });
-        framesToMainMenu = driver.frames;
         if (!arrived)
-            ADD_FAILURE() << "no " << (bPlayIntro ? "intro" : "main menu") << " after " << framesToMainMenu
-                          << " frames";
+            ADD_FAILURE() << "no " << (bPlayIntro ? "intro" : "main menu") << " after " << driver.frames << " frames";
     }
 
-    // Escape while the intro is on top and has not ended by itself, so that
-    // the press never reaches the main menu (where it would ask to quit).
-    void skipIntro() const
-    {
-        const ContextLogo* intro = active<ContextLogo>();
-        if (intro && !intro->bFinished)
-            pressKey(KEY_ESCAPE);
-    }
-
-    bool bStarted = false;
     std::unique_ptr<TemporaryFolder> pFolder;
-
-    friend class GameHarnessShutdown;
 };
 
 // Ends a game still running after the last test of the program.
 class GameHarnessShutdown : public ::testing::Environment {
 public:
-    void TearDown() override
-    {
-        if (GameHarness::instance().bStarted)
-            GameHarness::shutdown();
-    }
+    void TearDown() override { GameHarness::shutdown(); }
 };
 
 inline ::testing::Environment* const gameHarnessShutdown =

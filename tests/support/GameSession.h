@@ -6,42 +6,61 @@
 // screen, keeps the trace of the controller's states, and finds the pairs
 // that clear a house. Used by the game tests; main thread only.
 //
-//   GameSession session(game);
-//   GameControllerAdventure* quest = session.start<GameControllerAdventure>();
-//   ASSERT_TRUE(session.playUntil([&] { return quest->state == 6; }));  // dialogs closed
-//   for (auto [a, b] : perfectMatching(session.presentSmileys())) { session.click(a); session.click(b); }
-//   session.states;                                   // every state entered, in order
-//   session.continueFrom<GameControllerPuzzle>(record);   // through the saved-game prompt
-//   session.closeHighScores();  session.leave();          // the ways out of a game
+//   GameSession session = GameSession::quick();         // long steps, help on, recording
+//   GameControllerAdventure* quest = session.startNew<GameControllerAdventure>(seed);
+//   ASSERT_TRUE(session.waitForPlay());                 // dialogs closed on the way
+//   session.match(perfectMatching(session.presentSmileys()));
+//   session.states;                                     // every state entered, in order
+//   session.continueFrom<GameControllerPuzzle>(record); // through the saved-game prompt
+//   session.closeHighScores();  session.leave();        // the ways out of a game
 //   session.trace();                       // sounds, music, states and score, to compare runs
+//   expectTheSameTraceInTwoFreshRuns([] { ...play...; return session.trace(); });
 // The session must outlive the controllers it starts.
-#include "ContextBlender.h"
+#include "ArrowMessage.h"
 #include "ContextDialogQX.h"
+#include "ContextEnding.h"
 #include "ContextHighScores.h"
-#include "GameController.h"
+#include "GameControllerAdventure.h"
+#include "GameControllerPuzzle.h"
+#include "GameControllerTimeTrial.h"
 #include "GameHarness.h"
 #include "MenuButtonLoadGame.h"
 #include "MenuButtonQuit.h"
 #include "PlayerData.h"
-#include "Reference.h"
-#include "SavedGame.h"
+#include "PlayerHUD.h"
+#include "RenderableText.h"
 #include "Smiley.h"
 
-#include <cstddef>
-#include <cstdlib>
-#include <functional>
-#include <string>
-#include <utility>
-#include <vector>
-
 namespace testsupport {
+
+// The first two smileys that can be matched, or nulls.
+inline std::pair<Smiley*, Smiley*> firstPair(const std::vector<Smiley*>& smileys)
+{
+    for (size_t i = 0; i < smileys.size(); ++i)
+        for (size_t j = i + 1; j < smileys.size(); ++j)
+            if (smileys[i]->canMatch(smileys[j], false))
+                return {smileys[i], smileys[j]};
+    return {nullptr, nullptr};
+}
 
 class GameSession {
 public:
     explicit GameSession(GameHarness& harness) : game(harness) {}
 
-    // A mode whose every state change is noted in the session's trace
-    // (the session must outlive it).
+    // A session over the running game stepped with the longest step a
+    // screen takes (so that a whole game is quick), the in-game help as
+    // given, and the recorder recording afresh.
+    static GameSession quick(bool bHelp = true)
+    {
+        GameHarness& game = GameHarness::get();
+        game.driver.dt = 0.05;
+        pGlobal->hst.bInGameHelp = bHelp;
+        game.recorder = FrameRecorder();
+        game.recorder.bRecording = true;
+        return GameSession(game);
+    }
+
+    // A mode whose every state change is noted in the session's trace.
     template <typename Mode>
     class Traced : public Mode {
     public:
@@ -53,6 +72,13 @@ public:
         }
         std::vector<int>* pTrace;
     };
+
+    // The current player's saved game of the mode (0 action, 1 quest, 2 puzzle).
+    static SavedGame& record(int mode)
+    {
+        ProfileManager& roster = pGlobal->profileManager;
+        return roster.profiles[roster.current].savedGames[mode];
+    }
 
     // A new controller of the mode, pushed and started as the mode screen
     // does; the trace starts afresh.
@@ -67,23 +93,36 @@ public:
         return mode;
     }
 
+    // A new game of the mode from the first house, started with the seed
+    // and stepped until the house is out; null when it does not come.
+    template <typename Mode>
+    Mode* startNew(unsigned seed)
+    {
+        GameHarness::seed(seed);
+        Mode* mode = start<Mode>();
+        record(mode->modeIndex) = SavedGame{};
+        return waitForPlay() ? mode : nullptr;
+    }
+
     // A new controller of the mode started over the record as the current
-    // player's saved game of the mode, and continued through the prompt
-    // (the game stays the current one under the prompt, which its button
-    // needs); null when the prompt did not come or did not load the record.
+    // player's saved game, continued through the prompt's button (the game
+    // stays the current one under the prompt, which the button needs); null
+    // unless the game was loaded at the record's house and said so.
     template <typename Mode>
     Mode* continueFrom(const SavedGame& record)
     {
         Mode* mode = start<Mode>();
-        ProfileManager& roster = pGlobal->profileManager;
-        roster.profiles[roster.current].savedGames[mode->modeIndex] = record;
+        GameSession::record(mode->modeIndex) = record;
         if (!game.stepUntil([&] { return dialog() != nullptr; }, 100))
             return nullptr;
-        for (BasicLink* link = dialog()->pFirstChild; link; link = link->pNext)
-            if (MenuButtonLoadGame* resume = dynamic_cast<MenuButtonLoadGame*>(static_cast<KivBase*>(link)))
-                clickOn(resume);
+        for (MenuButtonLoadGame* resume : childrenOf<MenuButtonLoadGame>(dialog()))
+            clickOn(resume);
         game.step(2);
-        return game.activeScreen() == mode && mode->housesPlayed == record.housesPlayed ? mode : nullptr;
+        const RenderableText* said = dynamic_cast<RenderableText*>(static_cast<KivBase*>(mode->bonusLayer->pLastChild));
+        return game.activeScreen() == mode && mode->housesPlayed == record.housesPlayed && said &&
+                       said->text == "Game loaded!"
+                   ? mode
+                   : nullptr;
     }
 
     // Closes whatever lies over the game, then the game, and steps until
@@ -100,22 +139,24 @@ public:
         game.stepUntil([&] { return alive.get() == nullptr; }, 100);
     }
 
-    // Steps to the high-score table of a game that has ended, closes it as
-    // a player does and steps until the game has closed its iris and left
-    // the stack; false when one of them does not come.
+    // Steps to the high-score table of a game that has ended, closes it
+    // with Escape and steps until the game has left the stack for the main
+    // menu; false when one of them does not come, or when the game left
+    // before its iris had closed the view.
     bool closeHighScores()
     {
         const Reference alive(controller);
         if (!game.stepUntil([&] { return shown<ContextHighScores>() != nullptr; }))
             return false;
         pressKey(KEY_ESCAPE);
-        return game.stepUntil([&] { return alive.get() == nullptr; });
+        return game.stepUntil([&] { return alive.get() == nullptr; }) && game.stack()->pFader->coverage > 0.9f &&
+               game.currentGame() == nullptr && game.mainMenu() != nullptr;
     }
 
-    // What the recorder heard, frame by frame (frames counted from the
-    // first recorded one, with the track then current and the sounds
-    // started), every state entered, and the player's score, coins and
-    // lives: two runs of one game give the same trace.
+    // What the recorder heard, frame by frame (counted from the first
+    // recorded one, with the track then current and the sounds started),
+    // every state entered, and the player's score, coins and lives: two
+    // runs of one game give the same trace.
     std::string trace() const
     {
         std::string lines;
@@ -160,14 +201,7 @@ public:
     // top on the way; false when it does not hold within maxFrames.
     bool playUntil(const std::function<bool()>& done, int maxFrames = GameHarness::DEFAULT_MAX_FRAMES)
     {
-        return game.stepUntil(
-            [&] {
-                if (done())
-                    return true;
-                closeDialog();
-                return done();
-            },
-            maxFrames);
+        return game.stepUntil([&] { return done() || (closeDialog() && done()); }, maxFrames);
     }
 
     // A click on the smiley's face through the input, a frame for it and
@@ -186,13 +220,27 @@ public:
     bool waitForPlay()
     {
         return playUntil([&] {
-            if (controller->state != 6)
-                return false;
             for (BasicLink* link = controller->smileyLayer->pFirstChild; link; link = link->pNext)
                 if (static_cast<KivBase*>(link)->state < 2)
                     return false;
-            return true;
+            return controller->state == GameController::STATE_PLAY;
         });
+    }
+
+    // Matches the first matchable pair whenever there is one (a challenge
+    // round answered with its one answer) until the house has ended; true
+    // when it ended with a full thermometer or the right answer.
+    bool playGreedily()
+    {
+        const bool ended = playUntil([&] {
+            for (Smiley* smiley : presentSmileys())
+                if (controller->challengeRound && smiley->canMatch(controller->challengeSmiley, false))
+                    click(smiley);
+            if (const auto [a, b] = firstPair(presentSmileys()); a && !controller->challengeRound)
+                match({{a, b}});
+            return controller->state != GameController::STATE_PLAY;
+        });
+        return ended && controller->endCaption == (controller->challengeRound ? "well done!" : "level clear!");
     }
 
     // Clicks each pair in turn.
@@ -208,11 +256,9 @@ public:
     std::vector<Smiley*> presentSmileys() const
     {
         std::vector<Smiley*> present;
-        for (BasicLink* link = controller->smileyLayer->pFirstChild; link; link = link->pNext) {
-            Smiley* smiley = static_cast<Smiley*>(static_cast<KivBase*>(link));
-            if (!link->bDead && smiley->state == 2 && smiley->selectable)
+        for (Smiley* smiley : childrenOf<Smiley>(controller->smileyLayer))
+            if (smiley->state == 2 && smiley->selectable)
                 present.push_back(smiley);
-        }
         return present;
     }
 
@@ -229,22 +275,17 @@ public:
 inline std::vector<std::pair<Smiley*, Smiley*>> perfectMatching(const std::vector<Smiley*>& smileys)
 {
     const size_t n = smileys.size();
-    std::vector<std::vector<bool>> fits(n, std::vector<bool>(n));
-    for (size_t i = 0; i < n; ++i)
-        for (size_t j = 0; j < n; ++j)
-            fits[i][j] = smileys[i]->canMatch(smileys[j], false);
     std::vector<bool> used(n);
     std::vector<std::pair<Smiley*, Smiley*>> pairs;
+    auto fits = [&](size_t i, size_t j) { return !used[j] && smileys[i]->canMatch(smileys[j], false); };
     std::function<bool()> search = [&]() -> bool {
         size_t pick = n;
         size_t fewest = n + 1;
         for (size_t i = 0; i < n; ++i) {
-            if (used[i])
-                continue;
             size_t partners = 0;
-            for (size_t j = 0; j < n; ++j)
-                partners += !used[j] && fits[i][j];
-            if (partners < fewest) {
+            for (size_t j = 0; j < n && !used[i]; ++j)
+                partners += fits(i, j);
+            if (!used[i] && partners < fewest) {
                 fewest = partners;
                 pick = i;
             }
@@ -253,7 +294,7 @@ inline std::vector<std::pair<Smiley*, Smiley*>> perfectMatching(const std::vecto
             return true;
         used[pick] = true;
         for (size_t j = 0; j < n; ++j) {
-            if (used[j] || !fits[pick][j])
+            if (!fits(pick, j))
                 continue;
             used[j] = true;
             pairs.emplace_back(smileys[pick], smileys[j]);
@@ -278,8 +319,7 @@ inline std::vector<std::pair<Smiley*, Smiley*>> strandingMatching(const std::vec
     for (int attempt = 0; attempt < 1000; ++attempt) {
         std::vector<Smiley*> left = smileys;
         std::vector<std::pair<Smiley*, Smiley*>> pairs;
-        for (bool paired = true; paired;) {
-            paired = false;
+        for (;;) {
             std::vector<std::pair<size_t, size_t>> options;
             for (size_t i = 0; i < left.size(); ++i)
                 for (size_t j = i + 1; j < left.size(); ++j)
@@ -291,12 +331,45 @@ inline std::vector<std::pair<Smiley*, Smiley*>> strandingMatching(const std::vec
             pairs.emplace_back(left[i], left[j]);
             left.erase(left.begin() + static_cast<std::ptrdiff_t>(j));
             left.erase(left.begin() + static_cast<std::ptrdiff_t>(i));
-            paired = true;
         }
         if (!left.empty())
             return pairs;
     }
     return {};
+}
+
+// The current test run again, alone, in two fresh programs of this test
+// program, for determinism checks that must not share a process (the game
+// starts once per process, and run-wide caches such as the puzzle solutions
+// drawn so far would make a second game differ): each child writes trace()
+// to the file named in an environment variable and passes; the parent
+// expects the two traces to be the same. Children inherit the environment
+// (display, audio).
+inline void expectTheSameTraceInTwoFreshRuns(const std::function<std::string()>& trace)
+{
+    static const char* const TRACE_FILE = "KIV_TEST_TRACE_FILE";
+    if (const char* path = std::getenv(TRACE_FILE)) {
+        writeWholeFile(path, trace());
+        return;
+    }
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    const TemporaryFolder folder("kiv-fresh-runs");
+    std::string traces[2];
+    for (std::string& written : traces) {
+        const std::string path = folder.path() + "/" + std::to_string(&written - traces);
+        const pid_t child = fork();
+        if (child == 0) {
+            setenv(TRACE_FILE, path.c_str(), 1);
+            execl("/proc/self/exe", "fresh-run", filter.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        int status = 0;
+        EXPECT_TRUE(child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        written = readWholeFile(path);
+    }
+    EXPECT_FALSE(traces[0].empty());
+    EXPECT_EQ(traces[0], traces[1]);
 }
 
 } // namespace testsupport

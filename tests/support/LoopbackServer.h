@@ -9,16 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
-#include <atomic>
-#include <functional>
-#include <mutex>
-#include <netinet/in.h>
 #include <poll.h>
-#include <string>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
-#include <vector>
 
 namespace testsupport {
 

@@ -10,25 +10,16 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <string>
-#include <sys/types.h>
+#include <functional>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-#include <vector>
 
-// The program's data folder under the given data home ($XDG_DATA_HOME).
-inline std::string dataFolderUnder(const std::string& home)
-{
-    return home + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION;
-}
-
-// Makes the data folder under home with a configuration asking for a
-// 640 x 480 window; returns the folder.
+// Makes the program's data folder under the given data home
+// ($XDG_DATA_HOME) with a configuration asking for a 640 x 480 window;
+// returns the folder.
 inline std::string makeWindowedDataFolder(const std::string& home)
 {
-    const std::string folder = dataFolderUnder(home);
+    const std::string folder = home + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION;
     std::filesystem::create_directories(folder);
     std::ofstream(folder + "/" + APPLICATION_NAME + ".cfg")
         << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
@@ -57,28 +48,21 @@ inline pid_t startProgram(const std::string& home, const std::vector<std::string
     _exit(127);
 }
 
-// Polls the file until it holds the text; false when the timeout passed first.
-inline bool waitForText(const std::string& path, const std::string& text, std::chrono::seconds timeout)
+// Polls done() every 20 ms until it holds; false when the timeout passed first.
+inline bool waitFor(const std::function<bool()>& done, std::chrono::seconds timeout)
 {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (readWholeFile(path).find(text) != std::string::npos)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (const auto deadline = std::chrono::steady_clock::now() + timeout; !done();) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
-    return false;
+    return true;
 }
 
 // Waits up to the timeout for the child; true with its status when it ended.
 inline bool waitForExit(pid_t child, int& status, std::chrono::seconds timeout)
 {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (waitpid(child, &status, WNOHANG) == child)
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return false;
+    return waitFor([&] { return waitpid(child, &status, WNOHANG) == child; }, timeout);
 }
 
 // Asks the program to end as a closed window does (SDL turns the

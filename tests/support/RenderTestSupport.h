@@ -6,18 +6,10 @@
 #include "Camera.h"
 #include "Context.h"
 #include "FileManager.h"
-#include "Kiv.h"
-#include "KivGraphics.h"
 #include "ScreenPixels.h"
 #include "TgaImage.h"
-#include "UColor.h"
 #include "WholeFile.h"
 #include "WindowedEngine.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 namespace rendertest {
 

@@ -5,12 +5,8 @@
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "MemoryImageFile.h"
-#include "UColor.h"
 
 #include <gtest/gtest.h>
-
-#include <cstddef>
-#include <memory>
 
 namespace testsupport {
 

@@ -14,30 +14,24 @@
 #include "Kiv.h"
 #include "KivInput.h"
 #include "Renderable.h"
-#include "V3.h"
 
 #include <SDL/SDL.h>
 
 namespace testsupport {
 
 // DirectInput scan codes of the keys tests press most; other keys are
-// KivInput::scanCodeFromSDLKey(SDLK_...), letters included.
+// KivInput::scanCodeFromSDLKey(SDLK_...).
 constexpr int KEY_ESCAPE = KivInput::KEY_ESCAPE;
 constexpr int KEY_RETURN = 28;
 constexpr int KEY_SPACE = 57;
 
-// Puts the virtual mouse on the world point (x, y) at depth 0 of the screen.
-inline void moveMouseTo(float worldX, float worldY, const Context* screen)
+// The virtual mouse on the world point (x, y) at depth 0 of the screen (and
+// left there), then a left-button press and release.
+inline void clickAt(float worldX, float worldY, const Context* screen)
 {
     const V3 view = screen->pCamera->world2screen(worldX, worldY, 0.0f);
     pKiv->pInput->mouseX = view.x;
     pKiv->pInput->mouseY = view.y;
-}
-
-// The mouse on the point, then a left-button press and release.
-inline void clickAt(float worldX, float worldY, const Context* screen)
-{
-    moveMouseTo(worldX, worldY, screen);
     SDL_Event event{};
     event.type = SDL_MOUSEBUTTONDOWN;
     event.button.button = SDL_BUTTON_LEFT;
@@ -66,22 +60,19 @@ inline void clickOn(const Renderable* object)
     clickAt(point.x, point.y, screenOf(object));
 }
 
-// A press and release of the key (a scan code 1..255) that types character
-// (a Windows-1252 byte, what KivInput::getKeyChar then reports; -1: the
-// character the unshifted key types, 0 for none).
-inline void pressKey(int code, int character = -1)
+// A press and release of the key (a scan code 1..255), typing the
+// character the unshifted key types.
+inline void pressKey(int code)
 {
     SDLKey symbol = SDLK_UNKNOWN;
     for (int candidate = SDLK_FIRST + 1; candidate < SDLK_LAST && symbol == SDLK_UNKNOWN; ++candidate)
         if (KivInput::scanCodeFromSDLKey(candidate) == code)
             symbol = static_cast<SDLKey>(candidate);
-    // SDL 1.2 names the keys of the ASCII range by the character they type.
-    if (character < 0)
-        character = symbol < 128 ? symbol : 0;
     SDL_Event event{};
     event.type = SDL_KEYDOWN;
     event.key.keysym.sym = symbol;
-    event.key.keysym.unicode = static_cast<Uint16>(character);
+    // SDL 1.2 names the keys of the ASCII range by the character they type.
+    event.key.keysym.unicode = static_cast<Uint16>(symbol < 128 ? symbol : 0);
     event.key.state = SDL_PRESSED;
     pKiv->pInput->onEvent(event);
     event.type = SDL_KEYUP;

@@ -2,11 +2,7 @@
 // A fresh folder under /tmp for one test or one test program, removed with
 // everything in it when its owner goes. A death test's child exits without
 // unwinding, so a folder held by the parent outlives the child.
-#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
-#include <string>
-#include <system_error>
 
 class TemporaryFolder {
 public:

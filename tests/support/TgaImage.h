@@ -6,8 +6,6 @@
 
 #include <fstream>
 #include <functional>
-#include <string>
-#include <vector>
 
 namespace testsupport {
 

@@ -3,7 +3,6 @@
 // code under test wrote.
 #include <fstream>
 #include <sstream>
-#include <string>
 
 // An empty string when the file cannot be read.
 inline std::string readWholeFile(const std::string& path)

@@ -11,11 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
-#include <memory>
-#include <string>
-#include <utility>
 
 class WindowedEngine : public ::testing::Environment {
 public:
@@ -54,7 +50,6 @@ private:
         static std::string folder;
         return folder;
     }
-
 
     const std::string extra;
     std::unique_ptr<TemporaryFolder> pFolder;

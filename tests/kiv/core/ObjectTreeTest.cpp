@@ -92,18 +92,18 @@ TEST(ObjectTree, ChildrenEndedOrMovedDuringTheTickAreHandledInTheSameWalk)
          },
          {"tick a", "tick b", "tick c", "tick d", "render a", "render c", "render d"}},
     };
-    int movedAway = 0;
+    int moved = 0;
     for (const Case& c : cases) {
         Tree tree;
         tree.children[c.actor]->onTick = [&] { c.act(tree); };
         tree.root.tick(0.0, 0.1);
         tree.root.render();
         EXPECT_EQ(tree.journal, c.journal);
-        // A moved child still writes to this tree's journal when it goes.
-        movedAway += elsewhere.getChildCount();
+        moved += elsewhere.getChildCount();
+        // A moved child writes to its tree's journal when it goes.
         elsewhere.deleteAllChildren();
     }
-    EXPECT_EQ(movedAway, 1) << "a moved child lives on";
+    EXPECT_EQ(moved, 1) << "a moved child lives on";
 }
 
 TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)

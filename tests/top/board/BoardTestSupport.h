@@ -6,17 +6,13 @@
 // click or a run-out breath. Main thread only.
 #include "GameHarness.h"
 
-#include "ContextManager.h"
-#include "GameController.h"
-#include "MyGlobal.h"
-#include "Smiley.h"
+#include "Clown.h"
+#include "PlayerData.h"
 #include "SmileyGenerator.h"
 
-#include <gtest/gtest.h>
-
-#include <vector>
-
 namespace boardtest {
+
+using namespace testsupport;
 
 class RecordingGame : public GameController {
 public:
@@ -31,7 +27,7 @@ class BoardTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        harness = &testsupport::GameHarness::get();
+        harness = &GameHarness::get();
         game = new RecordingGame();
         harness->stack()->pushContext(game);
         getMyGlobal()->pCurrentGame = game;
@@ -47,30 +43,26 @@ protected:
         harness->step();
     }
 
-    // A hidden (state 0) smiley of a house where every feature varies,
-    // standing at (x, y) in the smiley layer.
-    Smiley* placeSmiley(float x, float y)
+    // A smiley of a house where every feature varies, standing at (0, -100)
+    // in the smiley layer: hidden (state 0), or brought out of its door
+    // until present (state 2).
+    Smiley* placeSmiley(bool bPresent)
     {
         game->generator->configure(7);
         game->generator->setup(0.0f);
         game->generator->resetPools();
         Smiley* smiley = game->generator->createSmiley();
-        smiley->position = V3(x, y, 0.0f);
+        smiley->position = V3(0.0f, -100.0f, 0.0f);
         smiley->updateVisuals();
         game->smileyLayer->addChildLast(smiley);
+        if (bPresent) {
+            smiley->setState(1);
+            harness->stepUntil([smiley] { return smiley->state == 2; }, 200);
+        }
         return smiley;
     }
 
-    // placeSmiley, brought out of its door until present (state 2).
-    Smiley* presentSmiley(float x, float y)
-    {
-        Smiley* smiley = placeSmiley(x, y);
-        smiley->setState(1);
-        harness->stepUntil([smiley] { return smiley->state == 2; }, 200);
-        return smiley;
-    }
-
-    testsupport::GameHarness* harness = nullptr;
+    GameHarness* harness = nullptr;
     RecordingGame* game = nullptr;
 };
 

@@ -6,18 +6,8 @@
 
 #include "Apartment.h"
 #include "BasicLinkIterator.h"
-#include "Camera.h"
-#include "ContextManager.h"
 #include "House.h"
-#include "Kiv.h"
-#include "ResourceManager.h"
 #include "Skin.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <vector>
 
 namespace boardtest {
 namespace {
@@ -26,21 +16,7 @@ using namespace testsupport;
 
 constexpr float LEFT = 250.0f;
 
-Skin* skin(const char* key)
-{
-    return pKiv->pResourceManager->findAs<Skin>(key);
-}
-
-std::vector<Apartment*> apartmentsOf(const House& house)
-{
-    std::vector<Apartment*> list;
-    BasicLinkIterator it(house.apartments);
-    while (KivBase* child = it.next())
-        list.push_back(static_cast<Apartment*>(child));
-    return list;
-}
-
-TEST(House, EverySizeListsItsApartmentsTopFloorFirstAndIsShownWholeByTheCamera)
+TEST(House, EverySizeListsItsApartmentsTopFloorFirstIsShownWholeByTheCameraAndFindsOnlyItsCells)
 {
     GameHarness::get();
     for (int columns = 3; columns <= 7; ++columns)
@@ -50,22 +26,17 @@ TEST(House, EverySizeListsItsApartmentsTopFloorFirstAndIsShownWholeByTheCamera)
             House house;
             house.create(LEFT, columns, floors, &frontLayer);
 
-            const std::vector<Apartment*> list = apartmentsOf(house);
-            ASSERT_EQ(list.size(), static_cast<size_t>(columns * floors));
+            ASSERT_EQ(house.apartments->getChildCount(), columns * floors);
             EXPECT_EQ(frontLayer.getChildCount(), columns * floors);
-            size_t next = 0;
+            BasicLinkIterator list(house.apartments);
             for (int floor = floors - 1; floor >= 0; --floor)
                 for (int column = 0; column < columns; ++column) {
-                    const Apartment* apartment = list[next++];
+                    const Apartment* apartment = static_cast<Apartment*>(list.next());
                     EXPECT_EQ(apartment->gridX, column);
                     EXPECT_EQ(apartment->gridY, floor);
                     EXPECT_EQ(apartment->position, V3(LEFT + column * 112.0f, floor * 108.0f, 0.0f));
                     EXPECT_EQ(house.getApartmentByXY(column, floor), apartment);
-                    EXPECT_EQ(apartment->door->pSkin, skin("apartment:2"));
-                    const Renderable* front = static_cast<Renderable*>(apartment->frontPiece.get());
-                    ASSERT_NE(front, nullptr);
-                    EXPECT_EQ(front->getParent(), &frontLayer);
-                    EXPECT_TRUE(front->bHidden) << "the door is shut";
+                    EXPECT_EQ(static_cast<Renderable*>(apartment->frontPiece.get())->getParent(), &frontLayer);
                 }
 
             // The view ends 16 units right of the house and is tall enough
@@ -74,63 +45,31 @@ TEST(House, EverySizeListsItsApartmentsTopFloorFirstAndIsShownWholeByTheCamera)
             const Camera::VisibleRect view = Camera::getVisibleRectFrom(0.0f, camera.x, camera.y, camera.z);
             EXPECT_NEAR(view.right, LEFT + columns * 112.0f + 16.0f, 0.01f);
             EXPECT_NEAR(view.top - view.bottom, std::max(480.0f, floors * 108.0f + 48.0f), 0.01f);
+            // A cell outside the grid is fatal; the child reports without
+            // the game's engine, which would move the game's log aside.
+            if (columns * floors != 15)
+                continue;
+            for (const auto& [x, y] : {std::make_pair(columns, 0), std::make_pair(0, floors), std::make_pair(-1, 2)})
+                EXPECT_EXIT(
+                    {
+                        pKiv = nullptr;
+                        house.getApartmentByXY(x, y);
+                    },
+                    ::testing::ExitedWithCode(255), formatString("Could not find apartment at \\(%d,%d\\)\\.", x, y));
         }
 }
-
-TEST(House, ACellOutsideTheGridIsFatal)
-{
-    GameHarness::get();
-    KivBase frontLayer;
-    House house;
-    house.create(LEFT, 5, 4, &frontLayer);
-    const struct {
-        int x, y;
-        const char* report;
-    } outside[] = {{5, 0, "\\(5,0\\)"}, {0, 4, "\\(0,4\\)"}, {-1, 2, "\\(-1,2\\)"}};
-    for (const auto& cell : outside)
-        // The child reports without the game's engine, which would move the
-        // game's log aside as a crash log.
-        EXPECT_EXIT(
-            {
-                pKiv = nullptr;
-                house.getApartmentByXY(cell.x, cell.y);
-            },
-            ::testing::ExitedWithCode(255), std::string("Could not find apartment at ") + cell.report + "\\.");
-}
-
-// A screen of its own on top of the game's stack, so that the game's frames
-// tick what the test puts into it; it leaves the stack with the object.
-class TestScreen {
-public:
-    explicit TestScreen(GameHarness& harness) : game(harness), screen(new Context())
-    {
-        screen->bDeleteWhenFinished = true;
-        game.stack()->pushContext(screen);
-        game.step();
-    }
-    ~TestScreen()
-    {
-        screen->bFinished = true;
-        game.step();
-    }
-    TestScreen(const TestScreen&) = delete;
-    TestScreen& operator=(const TestScreen&) = delete;
-
-    GameHarness& game;
-    Context* const screen;
-};
 
 TEST(House, DoorsSwingInHalfASecondWithOneSoundEachWayAndShowTheAwayNote)
 {
     GameHarness& game = GameHarness::get();
-    const TestScreen test(game);
+    Context* stage = game.pushStage();
     KivBase* frontLayer = new KivBase();
-    test.screen->addChildLast(frontLayer);
+    stage->addChildLast(frontLayer);
     House* house = new House();
     house->create(LEFT, 3, 3, frontLayer);
-    test.screen->addChildLast(house);
+    stage->addChildLast(house);
     Apartment* apartment = house->getApartmentByXY(1, 1);
-    game.recorder.frames.clear();
+    game.recorder = FrameRecorder();
     game.recorder.bRecording = true;
 
     const struct Step {
@@ -138,18 +77,15 @@ TEST(House, DoorsSwingInHalfASecondWithOneSoundEachWayAndShowTheAwayNote)
         float target;
         double seconds;
         float opening;
-        bool doorHidden;
-        bool frontHidden;
-        int opens;
-        int shuts;
+        bool doorHidden, frontHidden;
+        int opens, shuts;
     } steps[] = {
         {"opening", 1.0f, 0.25, 0.5f, false, false, 1, 0},
         {"open", 1.0f, 0.26, 1.0f, true, false, 1, 0},
         {"shutting", 0.0f, 0.46, 0.08f, false, false, 1, 0},
         {"shut", 0.0f, 0.06, 0.0f, false, true, 1, 1},
         {"held back", 1.0f, 0.0, -0.5f, false, true, 1, 1},
-        {"still held back", 1.0f, 0.24, -0.02f, false, true, 1, 1},
-        {"opening again", 1.0f, 0.02, 0.02f, false, false, 2, 1},
+        {"opening after being held back", 1.0f, 0.26, 0.02f, false, false, 2, 1},
     };
     for (const Step& step : steps) {
         apartment->doorTarget = step.target;
@@ -167,7 +103,7 @@ TEST(House, DoorsSwingInHalfASecondWithOneSoundEachWayAndShowTheAwayNote)
 
     for (const bool note : {true, false, true}) {
         apartment->setAwayNote(note);
-        EXPECT_EQ(apartment->door->pSkin, skin(note ? "apartment:3" : "apartment:2")) << note;
+        EXPECT_EQ(apartment->door->pSkin, pKiv->pResourceManager->findAs<Skin>(note ? "apartment:3" : "apartment:2"));
     }
 
     // The next house's build empties the front layer while this house is
@@ -180,7 +116,8 @@ TEST(House, DoorsSwingInHalfASecondWithOneSoundEachWayAndShowTheAwayNote)
     EXPECT_EQ(apartment->frontPiece.get(), nullptr);
     EXPECT_EQ(apartment->doorOpening, 0.0f);
     EXPECT_EQ(game.recorder.timesStarted("doorShut"), 2);
-    game.recorder.bRecording = false;
+    game.recorder = FrameRecorder();
+    stage->bFinished = true;
 }
 
 }

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <tuple>
 
 namespace {
 
@@ -12,8 +12,7 @@ TEST(PlayerData, GainsGoThroughTheMultiplierPenaltiesDoNotAndNothingDropsBelowZe
 {
     const struct {
         int32_t score;
-        int multiplier;
-        int points;
+        int multiplier, points;
         bool useMultiplier;
         int32_t expected;
     } scores[] = {
@@ -32,37 +31,36 @@ TEST(PlayerData, GainsGoThroughTheMultiplierPenaltiesDoNotAndNothingDropsBelowZe
         EXPECT_EQ(data.score, row.expected)
             << row.score << " + " << row.points << " x" << row.multiplier << " multiplied " << row.useMultiplier;
     }
-
-    const struct {
-        int32_t count;
-        int n;
-        int32_t expected;
-    } counts[] = {{10, 25, 35}, {10, -25, 0}, {1, -1, 0}, {0, -3, 0}};
-    for (const auto& row : counts) {
+    // Coins and lives.
+    for (const auto& [count, n, expected] : {
+             std::make_tuple(10, 25, 35),
+             std::make_tuple(10, -25, 0),
+             std::make_tuple(1, -1, 0),
+             std::make_tuple(0, -3, 0),
+         }) {
         PlayerData data(0);
-        data.coins = row.count;
-        data.lives = row.count;
-        data.addCoins(row.n);
-        data.addLives(row.n);
-        EXPECT_EQ(data.coins, row.expected) << row.count << " coins + " << row.n;
-        EXPECT_EQ(data.lives, row.expected) << row.count << " lives + " << row.n;
+        data.coins = data.lives = count;
+        data.addCoins(n);
+        data.addLives(n);
+        EXPECT_EQ(data.coins, expected) << count << " coins + " << n;
+        EXPECT_EQ(data.lives, expected) << count << " lives + " << n;
     }
 }
 
 TEST(PlayerData, TheSameMultiplierAgainExtendsItsTimeAnotherReplacesIt)
 {
-    const struct {
-        int factor;
-        double seconds;
-        double expectedDuration;
-    } steps[] = {{2, 10.0, 10.0}, {2, 10.0, 20.0}, {3, 10.0, 10.0}, {1, 999999.0, 999999.0}};
     PlayerData data(0);
-    for (const auto& step : steps) {
+    for (const auto& [factor, seconds, duration] : {
+             std::make_tuple(2, 10.0, 10.0),
+             std::make_tuple(2, 10.0, 20.0),
+             std::make_tuple(3, 10.0, 10.0),
+             std::make_tuple(1, 999999.0, 999999.0),
+         }) {
         data.multiplierElapsed = 5.0;
-        data.setMultiplier(step.factor, step.seconds);
-        EXPECT_EQ(data.multiplier, step.factor);
-        EXPECT_DOUBLE_EQ(data.multiplierDuration, step.expectedDuration) << "x" << step.factor;
-        EXPECT_DOUBLE_EQ(data.multiplierElapsed, 0.0) << "x" << step.factor;
+        data.setMultiplier(factor, seconds);
+        EXPECT_EQ(data.multiplier, factor);
+        EXPECT_DOUBLE_EQ(data.multiplierDuration, duration) << "x" << factor;
+        EXPECT_DOUBLE_EQ(data.multiplierElapsed, 0.0) << "x" << factor;
     }
 }
 

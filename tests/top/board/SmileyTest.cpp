@@ -1,23 +1,14 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
-// penalty, it is worth its neighbourhood's points, it runs out of breath,
-// and a clown's exit.
+// penalty, it pays its points and coins, it runs out of breath, and a
+// clown's exit; a dropped coin falls from above the view, bounces once, and
+// is collected on its second landing or by a click, crediting the game once.
 #include "BoardTestSupport.h"
 
-#include "Clown.h"
-#include "Context.h"
+#include "Coin.h"
 #include "FeatureBody.h"
-#include "Kiv.h"
-#include "PlayerData.h"
-#include "ResourceManager.h"
-#include "Sound.h"
-#include "SyntheticInput.h"
-
-#include <algorithm>
 
 namespace boardtest {
 namespace {
-
-using namespace testsupport;
 
 // Engine time of the sound's last start: sounds played between frames are
 // not seen by the frame recorder.
@@ -26,17 +17,12 @@ double lastStart(const char* key)
     return pKiv->pResourceManager->findAs<Sound>(key)->lastStartTime;
 }
 
-// The smiley's click area: its face, 27 units above its foot point.
-void clickFace(const Smiley* smiley, float dx = 0.0f)
-{
-    clickAt(smiley->halo.boundsCentre.x + dx, smiley->halo.boundsCentre.y, screenOf(smiley));
-}
-
 using SmileyPlay = BoardTest;
+
+enum Stage { HIDDEN, APPEARING, PRESENT, LEAVING };
 
 TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectableSmiley)
 {
-    enum Stage { APPEARING, PRESENT, LEAVING };
     const struct {
         const char* name;
         Stage stage;
@@ -52,30 +38,29 @@ TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectable
         {"leaving", LEAVING, true, 0.0f, false},
     };
     for (const auto& row : rows) {
-        Smiley* smiley = row.stage == APPEARING ? placeSmiley(0.0f, -100.0f) : presentSmiley(0.0f, -100.0f);
+        Smiley* smiley = placeSmiley(row.stage >= PRESENT);
         if (row.stage == APPEARING)
             smiley->setState(1);
         if (row.stage == LEAVING)
             smiley->dismiss();
         smiley->selectable = row.bSelectable;
         game->clicked.clear();
-        clickFace(smiley, row.clickOffset);
+        clickAt(smiley->halo.boundsCentre.x + row.clickOffset, smiley->halo.boundsCentre.y, screenOf(smiley));
         harness->step();
         EXPECT_EQ(game->clicked, row.bReported ? std::vector<Smiley*>{smiley} : std::vector<Smiley*>{}) << row.name;
         game->smileyLayer->deleteAllChildren();
     }
 }
 
+// A hidden smiley is gone at once; the others shut their doors first. A
+// matched one goes to the match history rather than being deleted.
 TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChallengeRound)
 {
-    enum Stage { HIDDEN, APPEARING, PRESENT };
     const struct {
         const char* name;
         Stage stage;
-        bool bChallengeRound;
-        bool bPenalty;
+        bool bChallengeRound, bPenalty;
         int expectedScore;
-        // Gone to the match history rather than deleted.
         bool bMatched;
     } rows[] = {
         {"present, with penalty", PRESENT, false, true, 900, false},
@@ -87,7 +72,7 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Smiley* smiley = row.stage == PRESENT ? presentSmiley(0.0f, -100.0f) : placeSmiley(0.0f, -100.0f);
+        Smiley* smiley = placeSmiley(row.stage == PRESENT);
         if (row.stage == APPEARING)
             smiley->setState(1);
         if (row.bMatched)
@@ -95,7 +80,6 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
         game->challengeRound = row.bChallengeRound;
         game->playerData->score = 1000;
         smiley->leave(row.bPenalty);
-        // A hidden smiley is gone at once; the others shut their doors first.
         EXPECT_EQ(smiley->state, row.stage == HIDDEN ? 4 : 3);
         if (row.stage != HIDDEN)
             smiley->leave(row.bPenalty);
@@ -106,55 +90,40 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
     }
 }
 
-TEST_F(SmileyPlay, ASmileyIsWorthItsNeighbourhoodAndDifficultyOrTheFirstNeighbourhoodOutsideAGame)
-{
-    const struct {
-        bool bInGame;
-        int neighbourhood, difficulty, expected;
-    } rows[] = {{true, 0, 0, 125}, {true, 2, 1, 500}, {true, 7, 3, 1375}, {false, 5, 0, 125}};
-    for (const auto& row : rows) {
-        game->neighbourhood = row.neighbourhood;
-        game->difficulty = row.difficulty;
-        getMyGlobal()->pCurrentGame = row.bInGame ? game : nullptr;
-        EXPECT_EQ(Smiley().value, row.expected) << row.neighbourhood << " " << row.difficulty << " " << row.bInGame;
-        getMyGlobal()->pCurrentGame = game;
-    }
-}
-
+// A collected bubble fades out among the effects.
 TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStepOfIt)
 {
-    const struct {
-        int bubble;
-        float coinChance;
-        int expectedCoins;
-    } rows[] = {{0, 1.0f, 1}, {0, 0.0f, 0}, {3, 1.0f, 3}, {5, 0.0f, 0}};
-    for (const auto& row : rows) {
-        Smiley* smiley = presentSmiley(0.0f, -100.0f);
-        if (row.bubble > 0)
-            smiley->showMultiplierBubble(row.bubble, 10.0);
-        game->coinChance = row.coinChance;
+    for (const auto& [bubble, coinChance, coins] : {
+             std::make_tuple(0, 1.0f, 1),
+             std::make_tuple(0, 0.0f, 0),
+             std::make_tuple(3, 1.0f, 3),
+             std::make_tuple(5, 0.0f, 0),
+         }) {
+        Smiley* smiley = placeSmiley(true);
+        if (bubble > 0)
+            smiley->showMultiplierBubble(bubble, 10.0);
+        game->coinChance = coinChance;
         const int effects = game->effectLayer->getChildCount();
-        EXPECT_EQ(smiley->collectMatchReward(), std::max(row.bubble, 1) * smiley->value) << row.bubble;
-        EXPECT_EQ(game->coinLayer->getChildCount(), row.expectedCoins) << row.bubble;
-        // A collected bubble fades out among the effects.
+        EXPECT_EQ(smiley->collectMatchReward(), std::max(bubble, 1) * smiley->value) << bubble;
+        EXPECT_EQ(game->coinLayer->getChildCount(), coins) << bubble;
         EXPECT_EQ(smiley->bubble, nullptr);
-        EXPECT_EQ(game->effectLayer->getChildCount(), effects + (row.bubble > 0 ? 1 : 0)) << row.bubble;
+        EXPECT_EQ(game->effectLayer->getChildCount(), effects + (bubble > 0 ? 1 : 0)) << bubble;
         game->coinLayer->deleteAllChildren();
         game->smileyLayer->deleteAllChildren();
     }
 }
 
+// Drawn, so that the halo, the overlay and the alarm clock are too. The
+// first breath held counts; a second one while holding does not.
 TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenWhenSelected)
 {
-    // Drawn, so that the halo, the overlay and the alarm clock are too.
     harness->driver.bDraw = true;
-    Smiley* smiley = presentSmiley(0.0f, -100.0f);
+    Smiley* smiley = placeSmiley(true);
     smiley->selected = true;
     const double quiet = lastStart("breathIn");
     smiley->holdBreath(3.0);
     smiley->holdBreath(5.0);
     EXPECT_NE(lastStart("breathIn"), quiet);
-    EXPECT_DOUBLE_EQ(smiley->breathTime, 3.0);
     harness->stepSeconds(1.5);
     EXPECT_NEAR(static_cast<const FeatureBody*>(smiley->features[0])->breathTint, 0.5f, 0.01f);
     EXPECT_TRUE(game->breathedOut.empty());
@@ -166,7 +135,7 @@ TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenW
     EXPECT_FALSE(smiley->selected);
     EXPECT_EQ(smiley->alarmClock, nullptr);
     harness->driver.bDraw = false;
-    harness->recorder.bRecording = false;
+    harness->recorder = FrameRecorder();
 }
 
 TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
@@ -179,6 +148,48 @@ TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
     EXPECT_EQ(clown->state, 3);
     EXPECT_EQ(game->matchHistory->getChildCount(), 0);
     EXPECT_NE(lastStart("stardust"), quiet);
+}
+
+using CoinDrop = BoardTest;
+
+TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
+{
+    const float step = static_cast<float>(harness->driver.dt);
+    for (const auto& [kind, bClicked, credit] : {
+             std::make_tuple(1, false, 10),
+             std::make_tuple(2, false, 25),
+             std::make_tuple(1, true, 15),
+             std::make_tuple(2, true, 30),
+         }) {
+        SCOPED_TRACE(testing::Message() << "kind " << kind << (bClicked ? ", clicked" : ""));
+        game->coinsThisHouse = 0;
+        game->playerData->coins = 0;
+        harness->recorder = FrameRecorder();
+        harness->recorder.bRecording = true;
+        // It starts above the view and lands on the floor it was dropped for.
+        Coin* coin = new Coin(40.0f, -100.0f, 0.0f, kind);
+        game->coinLayer->addChildLast(coin);
+        EXPECT_GE(coin->position.y, game->scene->pCamera->getVisibleRect(0.0f).top + 64.0f);
+        ASSERT_TRUE(harness->stepUntil([coin] { return coin->bounced; }, 1000));
+        EXPECT_EQ(coin->position.y, -100.0f);
+        ASSERT_EQ(coin->state, 1);
+        harness->step(5);
+        if (bClicked)
+            clickOn(coin);
+        ASSERT_TRUE(harness->stepUntil([coin] { return coin->state == 2; }, 500));
+        EXPECT_EQ(game->coinsThisHouse, credit);
+        EXPECT_EQ(game->playerData->coins, credit);
+
+        // Flying coins take no clicks; the flight ends after a second.
+        clickOn(coin);
+        const int landed = harness->driver.frames;
+        harness->stepUntil([&] { return game->coinLayer->getChildCount() == 0; }, 500);
+        EXPECT_NEAR((harness->driver.frames - landed) * step, 1.0f, 0.03f);
+        EXPECT_EQ(game->coinsThisHouse, credit);
+        EXPECT_EQ(harness->recorder.timesStarted("coinBounce"), 1);
+        EXPECT_EQ(harness->recorder.timesStarted("coinBounceEnd"), 1);
+    }
+    harness->recorder = FrameRecorder();
 }
 
 }

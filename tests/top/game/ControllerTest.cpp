@@ -1,12 +1,10 @@
 // The controller's guards against what it is given: the difficulty setting
-// of the persistent block, and a house in play with no smiley left for its
-// timers to pick.
+// of the persistent block, a house in play with no smiley left for its
+// timers to pick, and saved games: which records can be continued, whatever
+// a damaged or edited roster file holds, and how the quest mode meets them
+// at the start of a game: offered only when they can be continued, cleared
+// when not. (Continuing one is played through in the mode tests.)
 #include "GameSession.h"
-
-#include "GameControllerAdventure.h"
-#include "PlayerHUD.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -17,17 +15,17 @@ TEST(GameController, DifficultyFromTheSettingsIsKeptWithinItsFourLevels)
     GameHarness& game = GameHarness::get();
     GameSession session(game);
     const int32_t kept = pGlobal->hst.startingLevel;
-    const struct {
-        int32_t setting;
-        int difficulty;
-        int slots;
-    } rows[] = {{-5, 0, 10}, {0, 0, 10}, {2, 2, 6}, {3, 3, 4}, {9, 3, 4}};
-    for (const auto& row : rows) {
-        pGlobal->hst.startingLevel = row.setting;
+    for (const auto& [setting, difficulty] : {
+             std::make_pair(-5, 0),
+             std::make_pair(0, 0),
+             std::make_pair(2, 2),
+             std::make_pair(3, 3),
+             std::make_pair(9, 3),
+         }) {
+        pGlobal->hst.startingLevel = setting;
         GameControllerAdventure* quest = session.start<GameControllerAdventure>();
-        EXPECT_EQ(quest->difficulty, row.difficulty) << row.setting;
-        EXPECT_EQ(quest->thermometerSlotCount, row.slots) << row.setting;
-        EXPECT_EQ(quest->hud->slotCount, row.slots) << row.setting;
+        EXPECT_EQ(quest->difficulty, difficulty) << setting;
+        EXPECT_EQ(quest->hud->slotCount, quest->thermometerSlotCount) << "the display shows the game's slots";
         quest->bFinished = true;
         game.step(2);
     }
@@ -50,6 +48,78 @@ TEST(GameController, EmptyHouseInPlaySurvivesItsImpatienceAndBubbleTimers)
     empty->bFinished = true;
     game.step(2);
     EXPECT_EQ(getMyGlobal()->pCurrentGame, nullptr);
+}
+
+constexpr int QUEST = 1;
+
+TEST(SavedGameRule, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
+{
+    constexpr int QUEST_SLOTS = 10;
+    constexpr int NO_SLOTS = 0;
+    const struct {
+        const char* why;
+        SavedGame record; // houses played, neighbourhood, house, score, coins, lives, used slots
+        int slots;
+        bool valid;
+    } rows[] = {
+        {"second house", {1, 0, 1, 5000, 20, 1, 0}, QUEST_SLOTS, true},
+        {"first house of the second neighbourhood", {4, 1, 0, 0, 0, 1, 9}, QUEST_SLOTS, true},
+        {"last challenge round", {47, 7, 8, 900000, 3, 1, 0}, QUEST_SLOTS, true},
+        {"lives above the start where the mode counts them", {12, 2, 4, 0, 0, 7, 0}, NO_SLOTS, true},
+        {"nothing played yet", {0, 0, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"neighbourhood past the last", {48, 8, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"negative neighbourhood", {1, -1, 1, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"house past its neighbourhood's", {4, 0, 4, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"history of another house", {5, 1, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"history of a bigger house", {30, 0, 1, 0, 0, 1, 0}, QUEST_SLOTS, false},
+        {"negative score", {1, 0, 1, -1, 0, 1, 0}, QUEST_SLOTS, false},
+        {"negative coins", {1, 0, 1, 0, -5, 1, 0}, QUEST_SLOTS, false},
+        {"no life left", {1, 0, 1, 0, 0, 0, 0}, QUEST_SLOTS, false},
+        {"every slot full", {1, 0, 1, 0, 0, 1, 10}, QUEST_SLOTS, false},
+        {"a slot free at a higher difficulty", {1, 0, 1, 0, 0, 1, 5}, 6, true},
+        {"every slot full at a higher difficulty", {1, 0, 1, 0, 0, 1, 6}, 6, false},
+        {"negative slots", {1, 0, 1, 0, 0, 1, -1}, QUEST_SLOTS, false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(GameController::isValidSavedGame(row.record, row.slots), row.valid) << row.why;
+}
+
+TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
+{
+    GameSession session(GameHarness::get());
+    const struct {
+        const char* why;
+        SavedGame record; // houses played, neighbourhood, house, score, coins, lives, used slots
+        const char* offer;
+    } rows[] = {
+        {"third neighbourhood, fourth house", {11, 2, 3, 42000, 35, 1, 4}, "your journey at house 3-4?"},
+        {"history of another house", {12, 2, 3, 42000, 35, 1, 4}, nullptr},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        session.record(QUEST) = row.record;
+        GameController* quest = session.start<GameControllerAdventure>();
+        // The frame after the prompt would have come.
+        session.game.stepUntil([&] { return quest->state == GameController::STATE_SAVED_GAME; });
+        session.game.step();
+        ContextDialogQX* prompt = session.dialog();
+        ASSERT_EQ(prompt != nullptr, row.offer != nullptr);
+        if (prompt) {
+            EXPECT_EQ(prompt->title, "saved game");
+            EXPECT_FALSE(prompt->closeButton) << "answered with its own buttons only";
+            bool asked = false;
+            for (const RenderableText* line : childrenOf<RenderableText>(prompt))
+                asked = asked || line->text == row.offer;
+            EXPECT_TRUE(asked);
+            pressKey(KEY_ESCAPE);
+            session.game.step(2);
+            EXPECT_EQ(session.dialog(), prompt) << "Escape does not close the prompt";
+        }
+        SavedGame expected = row.record;
+        expected.housesPlayed = row.offer ? expected.housesPlayed : 0;
+        EXPECT_EQ(0, std::memcmp(&session.record(QUEST), &expected, sizeof(SavedGame)));
+        session.leave();
+    }
 }
 
 }

@@ -1,71 +1,33 @@
 // Puzzle mode played through the input as a player plays it: a house
 // clicked along its solution (its first step taken while smileys still
-// appear), left and continued; a chain run into a dead end; the vitamins
-// that point the way and the challenge round that refuses them; the same
-// game again in a fresh program.
-#include "FreshRuns.h"
+// appear), left and continued with the vitamins that point the way, to the
+// challenge round that refuses them; a chain run into a dead end; the same
+// games of every mode again in a fresh program.
 #include "GameSession.h"
 
 #include "Apartment.h"
-#include "ArrowMessage.h"
-#include "GameControllerPuzzle.h"
 #include "House.h"
-#include "PlayerData.h"
-#include "RenderableText.h"
 #include "RenderableTimed.h"
-#include "ResourceManager.h"
 #include "Solution.h"
 #include "SolutionData.h"
 #include "SolutionPath.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <functional>
-#include <string>
-#include <vector>
 
 namespace {
 
 using namespace testsupport;
 using Controller = GameController;
 using Chain = std::vector<Smiley*>;
+using Puzzle = GameControllerPuzzle;
 
 constexpr int PUZZLE = 2;
-// Seconds per frame: the longest step a screen takes, so a game is quick.
-constexpr double LONG_STEP = 0.05;
 
-GameHarness& puzzleHarness()
-{
-    GameHarness& game = GameHarness::get();
-    game.driver.dt = LONG_STEP;
-    pGlobal->hst.bInGameHelp = true;
-    return game;
-}
-
-SavedGame& puzzleRecord()
-{
-    return pGlobal->profileManager.profiles[pGlobal->profileManager.current].savedGames[PUZZLE];
-}
-
-// A new game from the first house, started with the seed; by default
-// stepped until the house is out.
-GameControllerPuzzle* startPuzzle(GameSession& session, unsigned seed, bool waitForPlay = true)
-{
-    puzzleRecord() = SavedGame{};
-    GameHarness::seed(seed);
-    GameControllerPuzzle* puzzle = session.start<GameControllerPuzzle>();
-    return !waitForPlay || session.waitForPlay() ? puzzle : nullptr;
-}
-
-Solution* solutionOf(const GameControllerPuzzle* puzzle)
+Solution* solutionOf(const Puzzle* puzzle)
 {
     return getMyGlobal()->solutions[puzzle->difficulty][puzzle->housesPlayed];
 }
 
 // The smileys of the house in the order of its solution.
-Chain solutionChain(GameControllerPuzzle* puzzle)
+Chain solutionChain(Puzzle* puzzle)
 {
     Chain chain;
     for (int step = 0; step < solutionOf(puzzle)->cellCount; ++step) {
@@ -76,23 +38,16 @@ Chain solutionChain(GameControllerPuzzle* puzzle)
     return chain;
 }
 
-bool adjacent(const Smiley* a, const Smiley* b)
+// Columns and rows between two smileys' apartments, as 10 |dx| + |dy|.
+int apart(const Smiley* a, const Smiley* b)
 {
-    return std::abs(a->apartment->gridX - b->apartment->gridX) + std::abs(a->apartment->gridY - b->apartment->gridY) ==
-           1;
+    return 10 * std::abs(a->apartment->gridX - b->apartment->gridX) + std::abs(a->apartment->gridY - b->apartment->gridY);
 }
 
 // b may follow a in a chain.
 bool follows(Smiley* a, Smiley* b)
 {
-    return adjacent(a, b) && a->canMatch(b, false);
-}
-
-// The smiley is one of the chain's first smileys.
-bool among(const Chain& chain, size_t first, const Smiley* smiley)
-{
-    const auto end = chain.begin() + static_cast<long>(std::min(first, chain.size()));
-    return std::find(chain.begin(), end, smiley) != end;
+    return (apart(a, b) == 1 || apart(a, b) == 10) && a->canMatch(b, false);
 }
 
 // A chain from the first smiley whose head is left with no smiley to
@@ -106,7 +61,7 @@ Chain deadEnd(const Chain& smileys, Smiley* first)
             return false;
         bool stuck = true;
         for (Smiley* next : smileys) {
-            if (among(chain, chain.size(), next) || !follows(chain.back(), next))
+            if (std::find(chain.begin(), chain.end(), next) != chain.end() || !follows(chain.back(), next))
                 continue;
             stuck = false;
             chain.push_back(next);
@@ -119,25 +74,10 @@ Chain deadEnd(const Chain& smileys, Smiley* first)
     return extend() ? chain : Chain{};
 }
 
-template <typename T>
-std::vector<T*> childrenOf(const KivBase* layer)
+// Across the house, where the newest arrow points.
+float newestArrowX(const GameController* game)
 {
-    std::vector<T*> found;
-    for (BasicLink* link = layer->pFirstChild; link; link = link->pNext)
-        if (T* child = dynamic_cast<T*>(static_cast<KivBase*>(link)); child && !link->bDead)
-            found.push_back(child);
-    return found;
-}
-
-// Where the newest arrow points from, and where "next step" points for a
-// smiley's apartment.
-V3 newestArrow(const GameController* game)
-{
-    return childrenOf<ArrowMessage>(game->effectLayer).back()->position;
-}
-V3 nextStepPoint(const GameController* game, const Smiley* smiley)
-{
-    return smiley->apartment->position + V3(static_cast<float>(game->house->cellWidth / 2), 80.0f, 0.0f);
+    return childrenOf<ArrowMessage>(game->effectLayer).back()->position.x;
 }
 
 void clickAll(GameSession& session, const Chain& chain)
@@ -147,21 +87,23 @@ void clickAll(GameSession& session, const Chain& chain)
 }
 
 // Clicks the house along its solution and steps until it has ended.
-bool solve(GameSession& session, GameControllerPuzzle* puzzle)
+bool solve(GameSession& session, Puzzle* puzzle)
 {
     clickAll(session, solutionChain(puzzle));
     return session.playUntil([&] { return puzzle->state != Controller::STATE_PLAY; }) &&
            puzzle->endCaption == "puzzle complete!";
 }
 
-TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleWhichIsContinuedLater)
+TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinuedLaterWithItsVitamins)
 {
-    GameSession session(puzzleHarness());
+    GameSession session = GameSession::quick();
     // A stored solution that does not fit the house is drawn again.
     Solution*& stored = getMyGlobal()->solutions[0][0];
     delete stored;
     stored = new Solution(pKiv->pResourceManager->findAs<SolutionData>("solution5x5"));
-    GameControllerPuzzle* puzzle = startPuzzle(session, 4, false);
+    GameHarness::seed(4);
+    Puzzle* puzzle = session.start<Puzzle>();
+    session.record(PUZZLE) = SavedGame{};
     ASSERT_TRUE(session.playUntil([&] { return puzzle->state == Controller::STATE_PLAY; }));
     const Chain chain = solutionChain(puzzle);
     ASSERT_EQ(chain.size(), 16u) << "the first house is 4 x 4";
@@ -172,14 +114,14 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleWhichIsCo
     // Before the chain starts only its first smiley can be selected.
     session.click(chain[1]);
     EXPECT_EQ(puzzle->getSelectedSmiley(), nullptr);
-    EXPECT_EQ(newestArrow(puzzle).x, chain[0]->position.x) << "start here";
+    EXPECT_EQ(newestArrowX(puzzle), chain[0]->position.x) << "start here";
     // Judged on every smiley, also those still appearing: the chain goes on.
     clickAll(session, {chain[0], chain[1]});
     ASSERT_LT(chain[2]->state, 2);
     EXPECT_EQ(puzzle->getSelectedSmiley(), chain[1]);
     ASSERT_TRUE(session.waitForPlay());
-    // A smiley not next to the head is refused with a tip; the head stays.
-    session.click(*std::find_if(chain.rbegin(), chain.rend(), [&](Smiley* far) { return !adjacent(chain[1], far); }));
+    // A diagonal neighbour of the head is refused with a tip; the head stays.
+    session.click(*std::find_if(chain.begin(), chain.end(), [&](Smiley* s) { return apart(chain[1], s) == 11; }));
     EXPECT_TRUE(puzzle->adjacencyTipShown);
     EXPECT_EQ(puzzle->getSelectedSmiley(), chain[1]);
 
@@ -194,25 +136,49 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleWhichIsCo
     puzzle->playerData->lives = 4;
     ASSERT_TRUE(session.waitForPlay());
     const Solution* solution = solutionOf(puzzle);
-    const SavedGame left = puzzleRecord();
+    const SavedGame left = session.record(PUZZLE);
     session.leave();
-    GameControllerPuzzle* resumed = session.continueFrom<GameControllerPuzzle>(left);
-    ASSERT_NE(resumed, nullptr);
-    ASSERT_TRUE(session.waitForPlay());
+    Puzzle* resumed = session.continueFrom<Puzzle>(left);
+    ASSERT_TRUE(resumed && session.waitForPlay());
     EXPECT_EQ(resumed->houseIndex, 1);
     EXPECT_EQ(resumed->playerData->lives, 4);
     EXPECT_EQ(resumed->playerData->score, left.score);
     EXPECT_GT(left.score, 0);
     EXPECT_EQ(solutionOf(resumed), solution) << "the same puzzle";
-    EXPECT_TRUE(solve(session, resumed));
+
+    // The vitamins: "show path", an arrow per step of the solution, one after
+    // another; "next step" at the chain's first smiley, then at the next one
+    // of the solution; "try again", the same puzzle with no life lost.
+    const Chain second = solutionChain(resumed);
+    ASSERT_TRUE(resumed->useVitamin(6));
+    const std::vector<RenderableTimed*> arrows = childrenOf<RenderableTimed>(resumed->effectLayer);
+    ASSERT_EQ(arrows.size(), second.size() - 1);
+    EXPECT_NEAR(arrows.back()->delay, 0.04 * static_cast<double>(second.size() - 2), 1e-9);
+    for (const size_t step : {0, 3}) {
+        clickAll(session, Chain(second.begin(), second.begin() + static_cast<long>(step)));
+        ASSERT_TRUE(resumed->useVitamin(5));
+        EXPECT_EQ(newestArrowX(resumed), second[step]->position.x) << step;
+    }
+    ASSERT_TRUE(resumed->useVitamin(7));
+    ASSERT_TRUE(session.waitForPlay());
+    EXPECT_EQ(resumed->playerData->lives, 4);
+    EXPECT_EQ(solutionOf(resumed), solution);
+    // The challenge round, two houses on, has no solution to use.
+    ASSERT_TRUE(solve(session, resumed) && session.waitForPlay() && solve(session, resumed) && session.waitForPlay());
+    ASSERT_TRUE(resumed->challengeRound);
+    for (const int kind : {5, 6, 7})
+        EXPECT_FALSE(resumed->useVitamin(kind)) << kind;
+    session.game.step();
+    EXPECT_EQ(session.dialog(), nullptr);
+    EXPECT_EQ(resumed->state, Controller::STATE_PLAY);
     session.leave();
 }
 
 TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLife)
 {
     for (const int lives : {2, 1}) {
-        GameSession session(puzzleHarness());
-        GameControllerPuzzle* puzzle = startPuzzle(session, 6);
+        GameSession session = GameSession::quick();
+        Puzzle* puzzle = session.startNew<Puzzle>(6);
         ASSERT_NE(puzzle, nullptr);
         puzzle->playerData->lives = lives;
         puzzle->playerData->score = 50000;
@@ -242,83 +208,34 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
     }
 }
 
-TEST(Puzzle, VitaminsShowThePathPointTheNextStepUntilADetourAndRetryButNotInAChallengeRound)
+// The first puzzle house solved, the second run into a dead end and dealt
+// again; then two houses of action played greedily and two quest houses
+// cleared.
+TEST(Puzzle, SameSeedPlaysTheSameGamesOfEveryModeInAFreshProgram)
 {
-    GameSession session(puzzleHarness());
-    GameHarness::seed(9);
-    GameControllerPuzzle* puzzle = session.continueFrom<GameControllerPuzzle>(SavedGame{2, 0, 2, 0, 900, 5, 0});
-    ASSERT_NE(puzzle, nullptr);
-    ASSERT_TRUE(session.waitForPlay());
-    const Chain chain = solutionChain(puzzle);
-
-    // "show path": an arrow per step of the solution, one after another.
-    ASSERT_TRUE(puzzle->useVitamin(6));
-    const std::vector<RenderableTimed*> arrows = childrenOf<RenderableTimed>(puzzle->effectLayer);
-    ASSERT_EQ(arrows.size(), chain.size() - 1);
-    EXPECT_NEAR(arrows.back()->delay, 0.04 * static_cast<double>(chain.size() - 2), 1e-9);
-
-    // "next step" before the chain starts points at its first smiley, then
-    // at the next one of the solution; not after a detour.
-    ASSERT_TRUE(puzzle->useVitamin(5));
-    EXPECT_EQ(newestArrow(puzzle), nextStepPoint(puzzle, chain[0]));
-    size_t step = 0;
-    Smiley* detour = nullptr;
-    for (; !detour && step + 1 < chain.size(); ++step)
-        for (Smiley* other : session.presentSmileys())
-            if (!among(chain, step + 2, other) && follows(chain[step], other) &&
-                std::any_of(chain.begin() + static_cast<long>(step) + 1, chain.end(),
-                            [&](Smiley* onward) { return onward != other && follows(other, onward); }))
-                detour = other;
-    ASSERT_NE(detour, nullptr);
-    clickAll(session, Chain(chain.begin(), chain.begin() + static_cast<long>(step)));
-    ASSERT_TRUE(puzzle->useVitamin(5));
-    EXPECT_EQ(newestArrow(puzzle), nextStepPoint(puzzle, chain[step]));
-    session.click(detour);
-    ASSERT_EQ(puzzle->getSelectedSmiley(), detour);
-    EXPECT_FALSE(puzzle->useVitamin(5));
-    session.game.step();
-    bool told = false;
-    for (const RenderableText* line : childrenOf<RenderableText>(session.dialog()))
-        told = told || line->text == "deviated from the";
-    EXPECT_TRUE(told);
-
-    // "try again": the same puzzle, no life lost.
-    const Solution* solution = solutionOf(puzzle);
-    ASSERT_TRUE(puzzle->useVitamin(7));
-    ASSERT_TRUE(session.waitForPlay());
-    EXPECT_EQ(puzzle->playerData->lives, 5);
-    EXPECT_EQ(solutionOf(puzzle), solution);
-
-    // The challenge round has no solution to use.
-    ASSERT_TRUE(solve(session, puzzle));
-    ASSERT_TRUE(session.waitForPlay());
-    ASSERT_TRUE(puzzle->challengeRound);
-    for (const int kind : {5, 6, 7})
-        EXPECT_FALSE(puzzle->useVitamin(kind)) << kind;
-    session.game.step();
-    EXPECT_EQ(session.dialog(), nullptr);
-    EXPECT_EQ(puzzle->state, Controller::STATE_PLAY);
-    session.leave();
-}
-
-TEST(Puzzle, SameSeedPlaysTheSameGameInAFreshProgram)
-{
-    // The first house solved, the second run into a dead end and dealt again.
-    const std::vector<std::string> runs = tracesOfFreshRuns(2, [] {
-        GameHarness& game = puzzleHarness();
-        GameSession session(game);
-        game.recorder.bRecording = true;
-        GameControllerPuzzle* puzzle = startPuzzle(session, 17);
+    expectTheSameTraceInTwoFreshRuns([] {
+        GameSession session = GameSession::quick();
+        Puzzle* puzzle = session.startNew<Puzzle>(17);
         solve(session, puzzle);
         session.waitForPlay();
         clickAll(session, deadEnd(session.presentSmileys(), solutionChain(puzzle)[0]));
         session.waitForPlay();
-        return session.trace();
+        std::string trace = session.trace();
+        session.leave();
+        session.game.recorder.frames.clear();
+        session.startNew<GameControllerTimeTrial>(23);
+        for (int house = 0; house < 2 && session.waitForPlay(); ++house)
+            session.playGreedily();
+        trace += session.trace();
+        session.leave();
+        session.game.recorder.frames.clear();
+        GameController* quest = session.startNew<GameControllerAdventure>(21);
+        for (int house = 0; house < 2 && session.waitForPlay(); ++house) {
+            session.match(perfectMatching(session.presentSmileys()));
+            session.playUntil([&] { return quest->state != Controller::STATE_PLAY; });
+        }
+        return trace + session.trace();
     });
-    if (runs.empty())
-        return;
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[0], runs[1]);
 }
 
 }

@@ -1,208 +1,149 @@
 // Vitamins in the heads-up display of a running game, clicked through the
 // input at their place in the overlay: prices, buying, refusals, the help
 // and not-enough-coins notes, and a column that is not shown.
-#include "GameHarness.h"
 #include "GameSession.h"
 
-#include "ContextDialogQX.h"
 #include "Firework.h"
-#include "GameController.h"
-#include "MyGlobal.h"
 #include "Orb.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
-#include "ResourceManager.h"
 #include "Skin.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
-
-namespace gametest {
 namespace {
 
 using namespace testsupport;
 
-// A game held in its play state that answers vitamins as the test says.
+constexpr int EXTRA_LIFE = 13;
+constexpr int HINT = 0;
+
+// A game held in its play state with the HUD's panel in, holding orbs of
+// the kinds, that answers vitamins as the test says; the vitamin column
+// slides in when shown.
 struct VitaminGame : GameController {
+    VitaminGame(GameSession& session, const std::vector<int>& kinds, bool bShowVitamins)
+    {
+        session.game.stack()->pushContext(this);
+        getMyGlobal()->pCurrentGame = session.controller = this;
+        state = stateGoto = STATE_PLAY;
+        for (const int kind : kinds)
+            hud->addVitamin(new Orb(kind));
+        hud->hidePanel = false;
+        hud->showVitamins = bShowVitamins;
+        session.game.stepSeconds(1.1);
+    }
     bool useVitamin(int kind) override
     {
         usedKinds.push_back(kind);
         return bAccept;
     }
+
+    // A click on the row's orb, depth units below its top edge (the row's
+    // skin is 49 units high), 60 units in from its left.
+    void clickRow(int row, float depth) const
+    {
+        const Orb* orb = static_cast<Orb*>(static_cast<KivBase*>(hud->vitamins->getChildAt(row)));
+        clickAt(orb->position.x + 60.0f, orb->position.y - depth, screenOf(orb));
+    }
+
     bool bAccept = true;
     std::vector<int> usedKinds;
 };
-
-constexpr int EXTRA_LIFE = 13;
-constexpr int HINT = 0;
-
-// Pushes a current game in its play state with the HUD's panel in, holding
-// orbs of the kinds; the vitamin column slides in when shown.
-VitaminGame* startGame(GameHarness& game, const std::vector<int>& kinds, bool bShowVitamins = true)
-{
-    VitaminGame* running = new VitaminGame();
-    game.stack()->pushContext(running);
-    getMyGlobal()->pCurrentGame = running;
-    running->state = running->stateGoto = 6;
-    for (const int kind : kinds)
-        running->hud->addVitamin(new Orb(kind));
-    running->hud->hidePanel = false;
-    running->hud->showVitamins = bShowVitamins;
-    game.stepSeconds(1.1);
-    return running;
-}
-
-// Closes every screen above the main menu (the game and its dialogs).
-void endGame(GameHarness& game)
-{
-    for (Context* screen = game.activeScreen(); screen && !dynamic_cast<MyContextMain*>(screen);
-         screen = static_cast<Context*>(static_cast<KivBase*>(screen->pPrev)))
-        screen->bFinished = true;
-    ASSERT_TRUE(game.stepUntil([&] { return game.mainMenu() != nullptr; }, 10));
-    EXPECT_EQ(game.currentGame(), nullptr);
-}
-
-Orb* orbAt(const VitaminGame* running, int row)
-{
-    return static_cast<Orb*>(static_cast<KivBase*>(running->hud->vitamins->getChildAt(row)));
-}
-
-// A click depth units below the row's top edge, 60 units in from its left.
-void clickRow(const Orb* orb, float depth)
-{
-    clickAt(orb->position.x + 60.0f, orb->position.y - depth, screenOf(orb));
-}
 
 // The picture key of the in-game dialog on top ("help:2" help, "help:5" not
 // enough coins), "" when there is none.
 std::string shownNote(const GameSession& session)
 {
-    const ContextDialogQX* dialog = session.dialog();
-    if (!dialog)
-        return "";
     for (const char* key : {"help:2", "help:5"})
-        if (dialog->separatorSkin == pKiv->pResourceManager->findAs<Skin>(key))
+        if (session.dialog() && session.dialog()->separatorSkin == pKiv->pResourceManager->findAs<Skin>(key))
             return key;
-    return "another";
-}
-
-int fireworks(const VitaminGame* running)
-{
-    int count = 0;
-    for (const BasicLink* link = running->bonusLayer->pFirstChild; link; link = link->pNext)
-        count += dynamic_cast<const Firework*>(static_cast<const KivBase*>(link)) != nullptr;
-    return count;
-}
-
-TEST(Orb, PriceGrowsByHalfTheBaseForEachDifficultyStep)
-{
-    GameHarness::get();
-    struct Price {
-        int kind;
-        int difficulty;
-        int cost;
-    };
-    const Price prices[] = {{HINT, 0, 30}, {HINT, 1, 45}, {EXTRA_LIFE, 2, 600}, {5, 2, 100}, {11, 1, 525}, {8, 3, 300}};
-    VitaminGame running;
-    getMyGlobal()->pCurrentGame = &running;
-    for (const Price& price : prices) {
-        running.difficulty = price.difficulty;
-        const Orb orb(price.kind);
-        EXPECT_EQ(orb.cost, price.cost) << price.kind << " at " << price.difficulty;
-    }
-    getMyGlobal()->pCurrentGame = nullptr;
+    return session.dialog() ? "another" : "";
 }
 
 enum class Column { SHOWN, SLIDING_OUT, NEVER_SHOWN };
 
 // One click on an "extra life" row (300 coins).
-struct Click {
-    const char* what;
-    int coins;
-    bool bAccept;
-    bool bHelp;
-    // Below the row's top edge; the row's skin is 49 units high.
-    float depth;
-    Column column;
-    int uses;
-    int coinsAfter;
-    const char* note;
-    int jingles;
-};
-
-const Click CLICKS[] = {
-    {"exactly the price, accepted", 300, true, true, 20.0f, Column::SHOWN, 1, 0, "help:2", 1},
-    {"accepted with the help off", 300, true, false, 20.0f, Column::SHOWN, 1, 0, "", 1},
-    {"refused", 300, false, true, 20.0f, Column::SHOWN, 1, 300, "help:2", 0},
-    {"bottom 10 units of the row", 300, true, true, 44.0f, Column::SHOWN, 0, 300, "", 0},
-    {"one coin short", 299, true, true, 20.0f, Column::SHOWN, 0, 299, "help:5", 0},
-    {"one coin short with the help off", 299, true, false, 20.0f, Column::SHOWN, 0, 299, "", 0},
-    {"column sliding out", 300, true, true, 20.0f, Column::SLIDING_OUT, 0, 300, "", 0},
-    {"column never shown", 300, true, true, 20.0f, Column::NEVER_SHOWN, 0, 300, "", 0},
-};
-
 TEST(Orb, OneClickBuysOnlyWhatTheShownRowOffersAndThePlayerCanPay)
 {
-    GameHarness& game = GameHarness::get();
-    const GameSession session(game);
-    const bool bHelpWas = pGlobal->hst.bInGameHelp;
-    for (const Click& click : CLICKS) {
+    GameSession session(GameHarness::get());
+    const struct Click {
+        const char* what;
+        int coins;
+        bool bAccept, bHelp;
+        float depth;
+        Column column;
+        int uses;
+        const char* note;
+    } clicks[] = {
+        {"exactly the price, accepted", 300, true, true, 20.0f, Column::SHOWN, 1, "help:2"},
+        {"accepted with the help off", 300, true, false, 20.0f, Column::SHOWN, 1, ""},
+        {"refused", 300, false, true, 20.0f, Column::SHOWN, 1, "help:2"},
+        {"bottom 10 units of the row", 300, true, true, 44.0f, Column::SHOWN, 0, ""},
+        {"one coin short", 299, true, true, 20.0f, Column::SHOWN, 0, "help:5"},
+        {"column sliding out", 300, true, true, 20.0f, Column::SLIDING_OUT, 0, ""},
+        {"column never shown", 300, true, true, 20.0f, Column::NEVER_SHOWN, 0, ""},
+    };
+    for (const Click& click : clicks) {
         SCOPED_TRACE(click.what);
         pGlobal->hst.bInGameHelp = click.bHelp;
-        VitaminGame* running = startGame(game, {EXTRA_LIFE}, click.column != Column::NEVER_SHOWN);
+        VitaminGame* running = new VitaminGame(session, {EXTRA_LIFE}, click.column != Column::NEVER_SHOWN);
         running->bAccept = click.bAccept;
         running->playerData->coins = click.coins;
-        if (click.column == Column::SLIDING_OUT) {
-            running->hud->showVitamins = false;
-            game.step();
-        }
-        game.recorder = FrameRecorder();
-        game.recorder.bRecording = true;
-        clickRow(orbAt(running, 0), click.depth);
-        game.step(2);
+        running->hud->showVitamins = click.column == Column::SHOWN;
+        session.game.step();
+        session.game.recorder = FrameRecorder();
+        session.game.recorder.bRecording = true;
+        running->clickRow(0, click.depth);
+        session.game.step(2);
+        const int bought = click.uses && click.bAccept ? 1 : 0;
         EXPECT_EQ(running->usedKinds, std::vector<int>(click.uses, EXTRA_LIFE));
-        EXPECT_EQ(running->playerData->coins, click.coinsAfter);
+        EXPECT_EQ(running->playerData->coins, click.coins - 300 * bought);
         EXPECT_EQ(shownNote(session), click.note);
-        EXPECT_EQ(game.recorder.timesStarted("jingle07"), click.jingles);
-        EXPECT_EQ(fireworks(running), click.jingles);
-        endGame(game);
+        EXPECT_EQ(session.game.recorder.timesStarted("jingle07"), bought);
+        EXPECT_EQ(childrenOf<Firework>(running->bonusLayer).size(), static_cast<size_t>(bought));
+        session.leave();
     }
-    pGlobal->hst.bInGameHelp = bHelpWas;
+    pGlobal->hst.bInGameHelp = true;
 }
 
-// Every use is refused: the "extra life" note comes once while it is out of
-// reach and its help still comes once it is affordable; the "hint" help
-// comes once; nothing is paid.
-TEST(Orb, HelpAndNoCoinsNotesComeOncePerKind)
+// A price grows by half the base for each difficulty step. Every use is
+// refused: the "extra life" note comes once while it is out of reach and its
+// help still comes once it is affordable; the "hint" help comes once;
+// nothing is paid.
+TEST(Orb, PricesByDifficultyAndHelpAndNoCoinsNotesComeOncePerKind)
 {
-    GameHarness& game = GameHarness::get();
-    GameSession session(game);
+    GameSession session(GameHarness::get());
     ASSERT_TRUE(pGlobal->hst.bInGameHelp);
-    VitaminGame* running = startGame(game, {HINT, EXTRA_LIFE});
-    running->bAccept = false;
-    struct Press {
-        int row;
-        int coins;
-        const char* note;
-        size_t uses;
+    VitaminGame* running = new VitaminGame(session, {HINT, EXTRA_LIFE}, true);
+    const struct {
+        int kind, difficulty, cost;
+    } prices[] = {
+        {HINT, 0, 30},
+        {HINT, 1, 45},
+        {EXTRA_LIFE, 2, 600},
+        {11, 1, 525},
+        {8, 3, 300},
     };
-    const Press presses[] = {
-        {1, 30, "help:5", 0}, {1, 30, "", 0}, {0, 30, "help:2", 1}, {0, 30, "", 2}, {1, 300, "help:2", 3},
-    };
-    for (const Press& press : presses) {
-        running->playerData->coins = press.coins;
-        clickRow(orbAt(running, press.row), 20.0f);
-        game.step(2);
-        EXPECT_EQ(shownNote(session), press.note) << press.row;
-        EXPECT_EQ(running->usedKinds.size(), press.uses) << press.row;
-        EXPECT_EQ(running->playerData->coins, press.coins) << press.row;
-        session.closeDialog();
-        ASSERT_EQ(game.activeScreen(), running);
+    for (const auto& price : prices) {
+        running->difficulty = price.difficulty;
+        EXPECT_EQ(Orb(price.kind).cost, price.cost) << price.kind << " at " << price.difficulty;
     }
-    endGame(game);
+    running->difficulty = 0;
+    running->bAccept = false;
+    for (const auto& [row, coins, note, uses] : {
+             std::make_tuple(1, 30, "help:5", 0u),
+             std::make_tuple(1, 30, "", 0u),
+             std::make_tuple(0, 30, "help:2", 1u),
+             std::make_tuple(0, 30, "", 2u),
+             std::make_tuple(1, 300, "help:2", 3u),
+         }) {
+        running->playerData->coins = coins;
+        running->clickRow(row, 20.0f);
+        session.game.step(2);
+        EXPECT_EQ(shownNote(session), note) << row;
+        EXPECT_EQ(running->usedKinds.size(), uses) << row;
+        EXPECT_EQ(running->playerData->coins, coins) << row;
+        session.closeDialog();
+        ASSERT_EQ(session.game.activeScreen(), running);
+    }
+    session.leave();
 }
 
-}
 }

@@ -1,130 +1,21 @@
-// The game's own start-up, run in this process by the shared game harness:
-// the road to the main menu, the solution sets, the load-game button, the
-// screen as drawn, and the end of the program in the middle of a game.
+// The game's start-up. In this process, by the shared game harness: the road
+// to the main menu, a screenshot of it, and the end of the program in the
+// middle of a game. And the real program, started twice in a fresh data
+// folder the way the play script starts it (the first time with the
+// process-serial argument an application bundle gets): it reaches its menus
+// without an error, renders frames, ends cleanly when its window is closed,
+// leaves its configuration, high scores and players behind, and the second
+// run keeps what the first left.
 #include "GameHarness.h"
 
-#include "ContextManager.h"
 #include "ContextPost.h"
 #include "ContextPre.h"
-#include "GameController.h"
-#include "Kiv.h"
-#include "KivGraphics.h"
 #include "Loader.h"
-#include "MemoryImageFile.h"
-#include "MenuButton.h"
-#include "MenuButtonLoadGame.h"
-#include "MyContextMain.h"
-#include "MyGlobal.h"
-#include "ResourceManager.h"
-#include "SolutionData.h"
-#include "WholeFile.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <utility>
 
 namespace gametest {
 namespace {
 
 using namespace testsupport;
-
-TEST(GameStart, ReachesTheMainMenuOverTheFinishedLoader)
-{
-    const GameHarness& game = GameHarness::get();
-    ASSERT_NE(game.mainMenu(), nullptr) << "no main menu after " << game.framesToMainMenu << " frames";
-    ContextManager* stack = game.stack();
-    ASSERT_EQ(stack->getChildCount(), 2);
-    EXPECT_NE(dynamic_cast<Loader*>(static_cast<KivBase*>(stack->pFirstChild)), nullptr);
-    EXPECT_EQ(game.mainMenu()->pBackgroundContext, static_cast<Context*>(pGlobal->pContextPre));
-    EXPECT_EQ(game.mainMenu()->pForegroundContext, static_cast<Context*>(pGlobal->pContextPost));
-
-    const std::string log = readWholeFile(game.dataFolder + "/Glimmerdaledemo.log");
-    EXPECT_NE(log.find("loadStuff(): Single language mode (0)."), std::string::npos);
-    EXPECT_NE(log.find("initPostLoader(): Global initialization complete"), std::string::npos);
-    EXPECT_EQ(log.find("*** ERROR"), std::string::npos) << log;
-}
-
-TEST(GameStart, RegistersTheNineSolutionSets)
-{
-    GameHarness::get();
-    const std::pair<int, int> sizes[] = {{3, 3}, {3, 4}, {4, 4}, {4, 5}, {5, 5}, {5, 6}, {6, 6}, {6, 7}, {7, 7}};
-    for (const auto& [width, height] : sizes) {
-        const UString key = formatString("solution%dx%d", width, height);
-        SolutionData* set = dynamic_cast<SolutionData*>(pKiv->pResourceManager->find(key, false));
-        ASSERT_NE(set, nullptr) << key;
-        EXPECT_EQ(set->getParent(), pGlobal->pResourceRoot) << key;
-        EXPECT_EQ(set->sizeX, width) << key;
-        EXPECT_EQ(set->sizeY, height) << key;
-        EXPECT_EQ(set->recordSize, width * height) << key;
-        ASSERT_GT(set->count, 0) << key;
-        EXPECT_EQ(static_cast<uint32_t>(set->count), set->file.size / static_cast<uint32_t>(width * height)) << key;
-    }
-    for (const char* missing : {"solution3x5", "solution4x6", "solution5x7"})
-        EXPECT_EQ(pKiv->pResourceManager->find(missing, false), nullptr) << missing;
-}
-
-TEST(GameStart, LoadGameButtonClosesItsDialogOverTheRunningGameSilently)
-{
-    GameHarness& game = GameHarness::get();
-    MyGlobal* global = getMyGlobal();
-    GameController* running = new GameController();
-    game.stack()->pushContext(running);
-    global->pCurrentGame = running;
-    Context* dialog = new Context();
-    dialog->bDeleteWhenFinished = true;
-    MenuButtonLoadGame* button = new MenuButtonLoadGame(0.0f, 0.0f, 0.0f, "Continue", "");
-    dialog->addChildLast(button);
-    game.stack()->pushContext(dialog);
-    game.step();
-    ASSERT_EQ(game.activeScreen(), dialog);
-
-    game.recorder = FrameRecorder();
-    game.recorder.bRecording = true;
-    clickOn(button);
-    game.step(2);
-    EXPECT_EQ(game.activeScreen(), running);
-    EXPECT_EQ(game.recorder.timesStarted("mouseClick"), 0);
-
-    global->pCurrentGame = nullptr;
-    game.stack()->removeChild(running);
-    delete running;
-    game.step();
-    EXPECT_NE(game.mainMenu(), nullptr);
-}
-
-TEST(GameStart, MainMenuIsDrawnOverTheScenery)
-{
-    GameHarness& game = GameHarness::get();
-    // One frame of the engine's own, which alone saves a requested screenshot.
-    pKiv->requestScreenshot();
-    pKiv->frame(game.stack());
-    const std::string shot = game.dataFolder + "/Glimmerdaledemo-0001.jpg";
-    ASSERT_TRUE(std::filesystem::exists(shot));
-    EXPECT_GT(std::filesystem::file_size(shot), 4096u);
-    if (const char* keep = std::getenv("KIV_KEEP_SCREENSHOT"))
-        std::filesystem::copy_file(shot, keep, std::filesystem::copy_options::overwrite_existing);
-
-    bool ok = false;
-    std::unique_ptr<MemoryImageFile> screen(pKiv->pGraphics->grabScreen(&ok));
-    ASSERT_TRUE(ok);
-    auto pixel = [&](int x, int y) {
-        const unsigned char* p = screen->pImageData + 4 * (y * screen->width + x);
-        return UColor(p[0], p[1], p[2], p[3]);
-    };
-    // Sky above, grass below, the start button's frame in the middle.
-    const UColor sky = pixel(screen->width / 2, 10);
-    EXPECT_GT(sky.b, sky.r) << "sky";
-    const UColor grass = pixel(screen->width / 2, screen->height - 25);
-    EXPECT_GT(grass.g, grass.b) << "grass";
-    const MenuButton* start = game.mainMenu()->pStartButton;
-    const int buttonY = screen->height / 2 - static_cast<int>(start->position.y) * screen->height / 480;
-    const UColor button = pixel(screen->width / 2 - 100 * screen->width / 640, buttonY);
-    EXPECT_FALSE(button == sky) << "button";
-}
 
 // A game that is still running when the program ends.
 struct RunningGame : GameController {
@@ -133,10 +24,22 @@ struct RunningGame : GameController {
     bool* pDeleted;
 };
 
-// Ends the game of this process, so it stays the last test of the program.
-TEST(GameStart, EndingInTheMiddleOfAGameLeavesACleanLogAndThePlayerFiles)
+// Ends the game of this process.
+TEST(GameStart, ReachesTheMenuOverTheLoaderSavesAScreenshotAndEndsCleanlyInTheMiddleOfAGame)
 {
     GameHarness& game = GameHarness::get();
+    ASSERT_NE(game.mainMenu(), nullptr);
+    ASSERT_EQ(game.stack()->getChildCount(), 2);
+    EXPECT_NE(dynamic_cast<Loader*>(static_cast<KivBase*>(game.stack()->pFirstChild)), nullptr);
+    EXPECT_EQ(game.mainMenu()->pBackgroundContext, static_cast<Context*>(pGlobal->pContextPre));
+    EXPECT_EQ(game.mainMenu()->pForegroundContext, static_cast<Context*>(pGlobal->pContextPost));
+    // One frame of the engine's own, which alone saves a requested screenshot.
+    pKiv->requestScreenshot();
+    pKiv->frame(game.stack());
+    const std::string shot = game.dataFolder + "/Glimmerdaledemo-0001.jpg";
+    ASSERT_TRUE(std::filesystem::exists(shot));
+    EXPECT_GT(std::filesystem::file_size(shot), 4096u);
+
     bool bGameDeleted = false;
     RunningGame* running = new RunningGame(&bGameDeleted);
     running->bDeleteWhenFinished = true;
@@ -147,13 +50,99 @@ TEST(GameStart, EndingInTheMiddleOfAGameLeavesACleanLogAndThePlayerFiles)
     EXPECT_TRUE(bGameDeleted);
     EXPECT_EQ(pGlobal, nullptr);
     EXPECT_EQ(pKiv, nullptr);
-
     const std::string log = readWholeFile(game.dataFolder + "/Glimmerdaledemo.log");
     EXPECT_NE(log.find("~Kiv(): Done. Clean exit."), std::string::npos) << log;
     EXPECT_EQ(log.find("objects still allocated"), std::string::npos) << log;
     EXPECT_EQ(log.find("*** ERROR"), std::string::npos) << log;
     for (const char* file : {"Glimmerdaledemo.cfg", "Glimmerdaledemo.hst", "Glimmerdaledemo.pro"})
         EXPECT_TRUE(std::filesystem::exists(game.dataFolder + "/" + file)) << file;
+}
+
+class RealProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs an X server (scripts/test.sh starts Xvfb)";
+        dataFolder = makeWindowedDataFolder(home.path());
+    }
+
+    // Starts the program in the game data, waits until loading has ended and
+    // the start screens have passed, closes the window and expects a clean
+    // run; returns the run's log.
+    std::string runOnce(const std::vector<std::string>& arguments = {})
+    {
+        const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
+        std::filesystem::remove(logPath);
+        const pid_t child = startProgram(home.path(), arguments);
+        EXPECT_GT(child, 0);
+        EXPECT_TRUE(waitFor(
+            [&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
+            std::chrono::seconds(120)));
+        // The display check and the maker's logo take a few seconds.
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        int status = 0;
+        EXPECT_TRUE(terminateProgram(child, status, std::chrono::seconds(60))) << "it did not end when closed";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        const std::string log = readWholeFile(logPath);
+        for (const char* line : {"doFrame(): Entering game loop.", "loadStuff(): Single language mode (0).",
+                                 "SolutionData(): solutions/solution-7x7.dat: Loaded ", "~Kiv(): Done. Clean exit."})
+            EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+        for (const char* line : {"*** ERROR", "Forced exit.", "objects still allocated"})
+            EXPECT_EQ(log.find(line), std::string::npos) << line << "\n" << log;
+        return log;
+    }
+
+    // The raw record of a packed player file (empty when it does not load).
+    std::vector<unsigned char> loadRecord(const char* extension, size_t size)
+    {
+        std::vector<unsigned char> record(size);
+        if (!FileManager().loadPackedFile(dataFolder, std::string(APPLICATION_NAME) + extension, APPLICATION_VERSION,
+                                          record.data(), size))
+            record.clear();
+        return record;
+    }
+
+    TemporaryFolder home{"kiv-program"};
+    std::string dataFolder;
+};
+
+// A field of a raw record.
+template <typename T>
+T field(const std::vector<unsigned char>& record, size_t offset)
+{
+    T value;
+    std::memcpy(&value, record.data() + offset, sizeof(T));
+    return value;
+}
+
+TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
+{
+    const std::string firstLog = runOnce({"-psn_0_12345"});
+    const size_t rendered = firstLog.find(" frames rendered.");
+    ASSERT_NE(rendered, std::string::npos);
+    EXPECT_GE(std::atoi(firstLog.substr(firstLog.find(':', firstLog.rfind('\t', rendered)) + 2).c_str()), 100);
+    EXPECT_NE(readWholeFile(dataFolder + "/Glimmerdaledemo.cfg").find("[Kiv]\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dataFolder + "/crash.Glimmerdaledemo.log"));
+
+    std::vector<unsigned char> block = loadRecord(".hst", HSTdata::FILE_SIZE);
+    ASSERT_EQ(block.size(), HSTdata::FILE_SIZE);
+    const uint32_t installation = field<uint32_t>(block, offsetof(HSTdata, installationId));
+    EXPECT_NE(installation, 0u);
+    std::vector<unsigned char> roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
+    ASSERT_EQ(roster.size(), ProfileManager::FILE_SIZE);
+    std::memcpy(roster.data() + offsetof(ProfileManager, profiles), "Ann", 4);
+    FileManager().savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, roster.data(),
+                                 roster.size());
+
+    const std::string secondLog = runOnce();
+    EXPECT_NE(secondLog.find("onCurrentProfileChanged(): Changing profile to 'Ann'..."), std::string::npos);
+    block = loadRecord(".hst", HSTdata::FILE_SIZE);
+    ASSERT_EQ(block.size(), HSTdata::FILE_SIZE);
+    EXPECT_EQ(field<uint32_t>(block, offsetof(HSTdata, installationId)), installation);
+    EXPECT_GE(field<int32_t>(block, offsetof(HSTdata, playTime)), 1);
+    roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
+    ASSERT_EQ(roster.size(), ProfileManager::FILE_SIZE);
+    EXPECT_STREQ(reinterpret_cast<const char*>(roster.data() + offsetof(ProfileManager, profiles)), "Ann");
 }
 
 }

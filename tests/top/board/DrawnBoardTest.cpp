@@ -1,28 +1,17 @@
-// The whole board drawn at once: the busiest house with every kind of piece
-// on it, drawn through the real screen stack and checked where each kind
-// must show. The frame is kept as scene-7x7.jpg in the build folder.
+// What the board shows when drawn: the busiest house with every kind of
+// piece on it, drawn through the real screen stack and checked where each
+// kind must show; and the heads-up display's thermometer, its column
+// clamped to its tube and its slot marks, as they appear on screen.
 #include "BoardTestSupport.h"
 
-#include "Apartment.h"
-#include "BasicLinkIterator.h"
 #include "BusiestBoard.h"
-#include "Camera.h"
 #include "Coin.h"
-#include "ContextBlender.h"
-#include "ContextManager.h"
 #include "Feature.h"
-#include "Kiv.h"
-#include "KivGraphics.h"
 #include "PlayerHUD.h"
 #include "ScreenPixels.h"
 
-#include <functional>
-#include <string>
-
 namespace boardtest {
 namespace {
-
-using namespace testsupport;
 
 using Scene = BoardTest;
 
@@ -55,7 +44,6 @@ TEST_F(Scene, TheBusiestBoardShowsEveryKindOfPiece)
     pKiv->pGraphics->clear(UColor(0, 0, 0, 0));
     harness->stack()->render();
     const std::unique_ptr<MemoryImageFile> screen = grab();
-    pKiv->pGraphics->saveScreenshot(std::string(KIV_BINARY_DIR) + "/scene-7x7.jpg");
 
     const Camera& camera = *game->scene->pCamera;
     auto inScene = [&camera](V3 world) { return camera.world2screen(world.x, world.y, world.z); };
@@ -64,12 +52,9 @@ TEST_F(Scene, TheBusiestBoardShowsEveryKindOfPiece)
     auto onOverlay = [](V3 point) { return point + V3(320.0f, 240.0f, 0.0f); };
     const Smiley* face = board.smileys[3];
     const UColor body = BODY_COLOURS[face->features[0]->frame];
-    const Coin* goldCoin = nullptr;
-    BasicLinkIterator coins(game->coinLayer);
-    while (KivBase* coin = coins.next())
-        if (static_cast<Coin*>(coin)->value == 25)
-            goldCoin = static_cast<Coin*>(coin);
-    ASSERT_NE(goldCoin, nullptr);
+    const std::vector<Coin*> coins = childrenOf<Coin>(game->coinLayer);
+    const auto goldCoin = std::find_if(coins.begin(), coins.end(), [](const Coin* coin) { return coin->value == 25; });
+    ASSERT_NE(goldCoin, coins.end());
     const Renderable* popup = static_cast<Renderable*>(game->effectLayer->getChildAt(0));
 
     const struct {
@@ -86,26 +71,66 @@ TEST_F(Scene, TheBusiestBoardShowsEveryKindOfPiece)
          [body](UColor c) { return bool(sameColor(body, c, 40)); }, 0.25},
         {"a clash glowing green", inScene(board.glowing[0]->boundsCentre), 18,
          [](UColor c) { return c.g > 180 && c.g > c.r + 60 && c.g > c.b + 60; }, 0.02},
-        {"a gold coin", inScene(goldCoin->boundsCentre), 0,
+        {"a gold coin", inScene((*goldCoin)->boundsCentre), 0,
          [](UColor c) { return c.r > 150 && c.r < 240 && c.g > 120 && c.g < 200 && c.b < 100; }, 1.0},
         {"a score popup's star", inScene(popup->position), 2,
          [](UColor c) { return c.r > 200 && c.g > 140 && c.g < 210 && c.b < 60; }, 0.5},
         {"the display's panel", onOverlay(game->hud->position + V3(145.0f, -40.0f, 0.0f)), 0,
          [](UColor c) { return c.r < 60 && c.g < 80 && c.b > 80 && c.b < 160; }, 1.0},
         {"the thermometer's column", onOverlay(game->hud->getThermometerPosition(0.3f) + V3(2.0f, 0.0f, 0.0f)), 0,
-         [](UColor c) { return bool(sameColor(UColor(255, 64, 0, 255), c, 16)); }, 1.0},
+         [](UColor c) { return bool(sameColor(BusiestBoard::THERMOMETER_COLOUR, c, 16)); }, 1.0},
     };
     for (const auto& probe : probes) {
         const int x = static_cast<int>(probe.at.x), y = 480 - static_cast<int>(probe.at.y);
         const int r = probe.radius;
-        if (x < r || y < r || x >= 640 - r || y >= 480 - r) {
-            ADD_FAILURE() << probe.what << " lies off the screen at " << x << ", " << y;
-            continue;
+        ASSERT_TRUE(x >= r && y >= r && x < 640 - r && y < 480 - r) << probe.what << " off the screen";
+        EXPECT_GE(shareLooking(*screen, x, y, probe.radius, probe.looks), probe.share) << probe.what;
+    }
+}
+
+using PlayerHUDTest = BoardTest;
+
+TEST_F(PlayerHUDTest, TheThermometerShowsItsColumnClampedAndTheSlotMarksBelowTheTop)
+{
+    PlayerHUD& hud = *game->hud;
+    hud.hidePanel = false;
+    hud.showThermometer = true;
+    hud.thermometerColour = UColor(255, 0, 0, 255);
+    harness->stepSeconds(1.0);
+    // What the thermometer shows at the column's top at levels 0, 0.25, 0.5,
+    // 0.75 and 1, and above the tube: 'C' the column, 'M' a slot mark, '.'
+    // neither.
+    const float probes[] = {0.0f, 0.25f, 0.5f, 0.75f, 1.0f, 2.0f};
+    const struct {
+        float level;
+        bool slots;
+        int32_t slotCount;
+        const char* looks;
+    } rows[] = {
+        {0.0f, true, 4, "CMMM.."},
+        {-0.2f, true, 4, "CMMM.."},
+        {0.0f, false, 4, "C....."},
+        {0.0f, true, 2, "C.M..."},
+        {0.5f, true, 4, "CCCM.."},
+        {1.0f, false, 0, "CCCCC."},
+        {1.7f, false, 0, "CCCCC."},
+    };
+    for (const auto& row : rows) {
+        hud.thermometerLevel = row.level;
+        hud.thermometerSlots = row.slots;
+        hud.slotCount = row.slotCount;
+        pKiv->pGraphics->clear(UColor(0, 0, 0, 255));
+        game->overlay->render();
+        const std::unique_ptr<MemoryImageFile> screen = grab();
+        std::string looks;
+        for (const float probe : probes) {
+            // Beside the column's shine, on the tube's axis.
+            const V3 at = hud.getThermometerPosition(probe) + V3(2.0f, probe > 1.0f ? 24.0f : 0.0f, 0.0f);
+            const UColor pixel = worldPixel(*screen, at.x, at.y);
+            const bool red = pixel.r > 200 && pixel.g < 60 && pixel.b < 60;
+            looks += red ? 'C' : pixel.r > 200 && pixel.g > 200 && pixel.b > 200 ? 'M' : '.';
         }
-        const UColor centre = pixelAt(*screen, x, y);
-        EXPECT_GE(shareLooking(*screen, x, y, probe.radius, probe.looks), probe.share)
-            << probe.what << " at " << x << ", " << y << ": (" << int(centre.r) << ", " << int(centre.g) << ", "
-            << int(centre.b) << ") in the middle";
+        EXPECT_EQ(looks, row.looks) << "level " << row.level << " with " << row.slotCount << " slots " << row.slots;
     }
 }
 
