@@ -48,19 +48,17 @@ bool isPath(const uint8_t* record, int width, int height)
     return true;
 }
 
-// The loader reads from disk when there is no engine: one scratch file per
-// process, in memory-backed /dev/shm where there is one, since a round trip
-// through a real disk for every input would make the run many times longer.
-const std::string& scratchFile()
+// The loader reads from disk when there is no engine: each input is
+// written to this file and removed once loaded (an input that fails leaves
+// nothing behind), in memory-backed /dev/shm where there is one, since a
+// round trip through a real disk for every input would make the run many
+// times longer.
+std::string scratchFile()
 {
-    static const std::string path =
-        (std::filesystem::is_directory("/dev/shm") ? std::string("/dev/shm")
-                                                   : std::filesystem::temp_directory_path().string()) +
-        "/fuzz_solution." + std::to_string(getpid()) + ".dat";
-    static const struct Remover {
-        ~Remover() { std::remove(path.c_str()); }
-    } remover;
-    return path;
+    const std::string folder = std::filesystem::is_directory("/dev/shm")
+                                   ? std::string("/dev/shm")
+                                   : std::filesystem::temp_directory_path().string();
+    return folder + "/fuzz_solution." + std::to_string(getpid()) + ".dat";
 }
 
 std::string readFile(const std::string& path)
@@ -88,11 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             accepted.push_back(static_cast<int32_t>(at / recordSize));
     }
 
-    {
-        std::ofstream out(scratchFile(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(file), static_cast<std::streamsize>(fileSize));
-    }
-    const SolutionData loaded(picked.width, picked.height, scratchFile());
+    static const std::string scratch = scratchFile();
+    std::ofstream(scratch, std::ios::binary).write(reinterpret_cast<const char*>(file),
+                                                   static_cast<std::streamsize>(fileSize));
+    const SolutionData loaded(picked.width, picked.height, scratch);
+    std::remove(scratch.c_str());
     if (loaded.usableRecords != accepted || loaded.count != static_cast<int32_t>(accepted.size()))
         std::abort();
     for (int record = 0; record < loaded.count; ++record)
