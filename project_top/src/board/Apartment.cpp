@@ -1,5 +1,6 @@
 #include "Apartment.h"
 
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
@@ -9,10 +10,6 @@
 
 namespace {
 
-Skin* findSkin(const char* key)
-{
-    return pKiv->pResourceManager->findAs<Skin>(key);
-}
 
 // Opening per second: a full swing takes half a second.
 constexpr double SWING_SPEED = 2.0;
@@ -26,7 +23,7 @@ constexpr float DOOR_DROP = 1.0f;
 Apartment::Apartment(float x, float y, float z, int column, int floor, KivBase* frontLayer)
     : gridX(column), gridY(floor)
 {
-    Skin* wallSkin = findSkin("apartment:0");
+    Skin* wallSkin = GameSupport::resource<Skin>("apartment:0");
     width = static_cast<int32_t>(wallSkin->width);
     height = static_cast<int32_t>(wallSkin->height);
     position = V3(x, y, z);
@@ -35,7 +32,7 @@ Apartment::Apartment(float x, float y, float z, int column, int floor, KivBase* 
 
     Renderable* front = new Renderable();
     const V3 frontPosition(middleX, y - DOOR_DROP, z);
-    front->setSkinAndTransform(findSkin("apartment:1"), &frontPosition, nullptr, nullptr);
+    front->setSkinAndTransform(GameSupport::resource<Skin>("apartment:1"), &frontPosition, nullptr, nullptr);
     front->bHidden = true;
     frontLayer->addChildLast(front);
     frontPiece.set(front);
@@ -55,7 +52,7 @@ Apartment::Apartment(float x, float y, float z, int column, int floor, KivBase* 
 void Apartment::setAwayNote(bool note)
 {
     awayNote = note;
-    Skin* skin = findSkin(note ? "apartment:3" : "apartment:2");
+    Skin* skin = GameSupport::resource<Skin>(note ? "apartment:3" : "apartment:2");
     if (door->pSkin == skin)
         return;
     door->pSkin = skin;

@@ -1,7 +1,7 @@
 #include "Clown.h"
 
 #include "Context.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "GameController.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
@@ -56,12 +56,12 @@ void Clown::dismiss()
 {
     Smiley::dismiss();
     pKiv->pResourceManager->findAs<Sound>("stardust")->play();
-    GameController* game = EffectSupport::currentGame();
+    GameController* game = GameSupport::currentGame();
     if (!game)
         return;
     // A clown ends any chain of matches.
     game->matchHistory->deleteAllChildren();
-    if (EffectSupport::highDetail())
+    if (GameSupport::highDetail())
         game->effectLayer->addChildLast(new StarBurst(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f,
                                                       150.0f, 0.0f, static_cast<float>(2.0 * M_PI), 3.0f));
 }

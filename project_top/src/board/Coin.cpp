@@ -2,7 +2,7 @@
 
 #include "Camera.h"
 #include "ContextBlender.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "GameController.h"
 #include "Kiv.h"
@@ -30,7 +30,7 @@ const int EASE_OUT = 2;
 // A coin exists only in a running game.
 GameController* runningGame()
 {
-    GameController* game = EffectSupport::currentGame();
+    GameController* game = GameSupport::currentGame();
     KIV_ASSERT(game != nullptr);
     return game;
 }
@@ -50,11 +50,11 @@ Coin::Coin(float x, float y, float z, int kind) : start(x, y, z)
     frames.frame(0);
     texture = frames.texture;
     frameCount = frames.count;
-    phase = static_cast<float>(EffectSupport::randomFraction());
+    phase = static_cast<float>(GameSupport::randomFraction());
     const Camera::VisibleRect view = runningGame()->scene->pCamera->getVisibleRect(0.0f);
     target = V3(view.left, view.top - 50.0f, 0.0f);
     // Just above the view, 64 to 128 units over its top edge.
-    position = V3(x, view.top + 64.0f + 64.0f * static_cast<float>(EffectSupport::randomFraction()), 0.0f);
+    position = V3(x, view.top + 64.0f + 64.0f * static_cast<float>(GameSupport::randomFraction()), 0.0f);
     if (kind == 1) {
         scale.x = 0.8f;
         scale.y = 0.8f;

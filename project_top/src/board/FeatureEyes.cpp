@@ -1,6 +1,6 @@
 #include "FeatureEyes.h"
 
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "TextureFrames.h"
 
 namespace {
@@ -31,7 +31,7 @@ void FeatureEyes::onStateChange()
 {
     if (state == STATE_OPEN) {
         setSkinAndTransform(skins[frame], nullptr, nullptr, nullptr);
-        setState(STATE_CLOSED, LEAST_OPEN_TIME + EXTRA_OPEN_TIME * static_cast<float>(EffectSupport::randomFraction()));
+        setState(STATE_CLOSED, LEAST_OPEN_TIME + EXTRA_OPEN_TIME * static_cast<float>(GameSupport::randomFraction()));
     } else if (state == STATE_CLOSED) {
         setSkinAndTransform(blinkSkins[frame], nullptr, nullptr, nullptr);
         setState(STATE_OPEN, BLINK_TIME);

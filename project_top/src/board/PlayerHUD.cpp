@@ -6,13 +6,13 @@
 #include "Firework.h"
 #include "FontQuad.h"
 #include "GameController.h"
+#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "MyGlobal.h"
 #include "Orb.h"
 #include "PlayerData.h"
-#include "ResourceManager.h"
 #include "Skin.h"
 #include "VStretchSkin.h"
 
@@ -53,11 +53,6 @@ const UColor LIVES_COLOUR(192, 16, 16, 255);
 const UColor BADGE_COLOUR(255, 192, 0, 255);
 const UColor BADGE_FADED(255, 192, 0, 0);
 
-template <typename T>
-T* findResource(const char* key)
-{
-    return pKiv->pResourceManager->findAs<T>(key);
-}
 
 float slide(float shown, bool in, double dt)
 {
@@ -79,7 +74,7 @@ void printSmall(FontQuad* font, V3 at, UColor colour, const UString& text)
 
 PlayerHUD::PlayerHUD() : vitamins(new KivBase())
 {
-    pSkin = findResource<Skin>("hud:0");
+    pSkin = GameSupport::resource<Skin>("hud:0");
     addChildLast(vitamins);
 }
 
@@ -132,13 +127,13 @@ void PlayerHUD::render()
 {
     Renderable::render();
     const float x = position.x, y = position.y, z = position.z;
-    findResource<FontQuad>("fontHUD")->printAt(x + 5.0f, y - 5.0f, 0.0f, WHITE, PRINT_LEFT,
+    GameSupport::resource<FontQuad>("fontHUD")->printAt(x + 5.0f, y - 5.0f, 0.0f, WHITE, PRINT_LEFT,
                                                Global::formatNumber(displayedScore));
 
     const GameController* game = getMyGlobal()->pCurrentGame;
-    findResource<Skin>("hud:1")->renderAt(V3(x + 16.0f, y - 48.0f, z), WHITE);
+    GameSupport::resource<Skin>("hud:1")->renderAt(V3(x + 16.0f, y - 48.0f, z), WHITE);
     if (game)
-        printSmall(findResource<FontQuad>("fontMedium"), V3(x + 27.0f, y - 38.0f, 0.0f), COINS_COLOUR,
+        printSmall(GameSupport::resource<FontQuad>("fontMedium"), V3(x + 27.0f, y - 38.0f, 0.0f), COINS_COLOUR,
                    formatString("%d", game->playerData->coins));
 
     if (game && !game->challengeRound && game->state == 6 && game->playerData->multiplier != 1) {
@@ -146,12 +141,12 @@ void PlayerHUD::render()
         // Clamped: a badge past its time must not wrap round to opaque.
         const double runDown = data.multiplierDuration > 0.0 ? data.multiplierElapsed / data.multiplierDuration : 1.0;
         const UColor badge(BADGE_COLOUR, BADGE_FADED, static_cast<float>(std::clamp(runDown, 0.0, 1.0)));
-        findResource<FontQuad>("fontBlackOutline2")->printAt(x + 130.0f, y - 30.0f, z, badge, PRINT_BADGE, "2");
+        GameSupport::resource<FontQuad>("fontBlackOutline2")->printAt(x + 130.0f, y - 30.0f, z, badge, PRINT_BADGE, "2");
     }
 
     if (showLives && game) {
-        findResource<Skin>("hud:2")->renderAt(V3(x + 89.0f, y - 48.0f, z), WHITE);
-        printSmall(findResource<FontQuad>("fontMedium"), V3(x + 100.0f, y - 38.0f, 0.0f), LIVES_COLOUR,
+        GameSupport::resource<Skin>("hud:2")->renderAt(V3(x + 89.0f, y - 48.0f, z), WHITE);
+        printSmall(GameSupport::resource<FontQuad>("fontMedium"), V3(x + 100.0f, y - 38.0f, 0.0f), LIVES_COLOUR,
                    formatString("%d", game->playerData->lives));
     }
 
@@ -168,7 +163,7 @@ void PlayerHUD::renderThermometer()
     Renderable piece;
     piece.bSkipVisibility = true;
 
-    VStretchSkin* frame = findResource<VStretchSkin>("thermometer:stretchwood");
+    VStretchSkin* frame = GameSupport::resource<VStretchSkin>("thermometer:stretchwood");
     frame->setHeight(THERMOMETER_HEIGHT);
     frame->setOriginLocation(ORIGIN_BOTTOM_CENTRE);
     piece.setSkinAndTransform(frame, &base, nullptr, nullptr);
@@ -176,7 +171,7 @@ void PlayerHUD::renderThermometer()
     piece.render();
 
     if (thermometerSlots) {
-        Skin* mark = findResource<Skin>("thermometer:2");
+        Skin* mark = GameSupport::resource<Skin>("thermometer:2");
         for (int i = 0; i < slotCount; ++i) {
             const V3 at = getThermometerPosition(static_cast<float>(i) / static_cast<float>(slotCount));
             piece.setSkinAndTransform(mark, &at, nullptr, nullptr);
@@ -184,7 +179,7 @@ void PlayerHUD::renderThermometer()
         }
     }
 
-    VStretchSkin* column = findResource<VStretchSkin>("thermometer:stretchbulb");
+    VStretchSkin* column = GameSupport::resource<VStretchSkin>("thermometer:stretchbulb");
     column->setHeight(COLUMN_EMPTY + COLUMN_RANGE * std::clamp(thermometerLevel, 0.0f, 1.0f));
     column->setOriginLocation(ORIGIN_BOTTOM_CENTRE);
     piece.setSkinAndTransform(column, &base, nullptr, nullptr);
@@ -193,7 +188,7 @@ void PlayerHUD::renderThermometer()
 
     if (pGlobal->hst.detail > 0) {
         const V3 glossAt = base + V3(TUBE_AXIS, 32.0f, 0.0f);
-        piece.setSkinAndTransform(findResource<Skin>("thermometer:3"), &glossAt, nullptr, nullptr);
+        piece.setSkinAndTransform(GameSupport::resource<Skin>("thermometer:3"), &glossAt, nullptr, nullptr);
         piece.color = WHITE;
         piece.render();
     }

@@ -7,16 +7,14 @@
 #include "CircleScore2.h"
 #include "Coin.h"
 #include "Context.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "Feature.h"
 #include "FeatureBody.h"
-#include "FontQuad.h"
 #include "GameController.h"
 #include "Kiv.h"
 #include "KivInput.h"
 #include "PlayerData.h"
-#include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Smoke.h"
@@ -44,10 +42,6 @@ const double HALO_PULSE_SPEED = 16.0;
 const V3 ALARM_CLOCK_OFFSET(0.0f, 70.0f, 0.0f);
 const float COIN_SPREAD = 80.0f;
 
-Sound* findSound(const char* key)
-{
-    return pKiv->pResourceManager->findAs<Sound>(key);
-}
 
 Skin* findSkin(const char* key)
 {
@@ -93,7 +87,7 @@ Smiley::Smiley()
     spring.mass = 0.0025f;
     spring.friction = 3.0f;
     halo.pSkin = findSkin("body:4");
-    const GameController* game = EffectSupport::currentGame();
+    const GameController* game = GameSupport::currentGame();
     value = game ? POINTS_STEP * (game->neighbourhood + game->difficulty) + POINTS_STEP : POINTS_STEP;
     setState(STATE_HIDDEN);
 }
@@ -117,7 +111,7 @@ void Smiley::tick(double t, double dt)
         return;
     }
     if (state == STATE_PRESENT && selectable && pKiv->pInput->isMouseButtonPressed() && isPointerOnHalo()) {
-        if (GameController* game = EffectSupport::currentGame())
+        if (GameController* game = GameSupport::currentGame())
             game->onSmileyClicked(this);
         spring.velocity.x += CLICK_JIGGLE;
     }
@@ -140,7 +134,7 @@ void Smiley::tick(double t, double dt)
     if (selected)
         halo.color = UColor(haloColourA, haloColourB, static_cast<float>(0.5 + 0.5 * std::sin(HALO_PULSE_SPEED * t)));
 
-    if (EffectSupport::highDetail()) {
+    if (GameSupport::highDetail()) {
         const float squash = squashFactor(spring.position.x);
         setScale(V3(size * squash, size / squash, 1.0f));
     }
@@ -162,14 +156,14 @@ void Smiley::tick(double t, double dt)
 
 void Smiley::runOutOfBreath()
 {
-    GameController* game = EffectSupport::currentGame();
-    if (game && EffectSupport::highDetail()) {
+    GameController* game = GameSupport::currentGame();
+    if (game && GameSupport::highDetail()) {
         Smoke* smoke = new Smoke(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f, 150.0f, 0.0f,
                                  static_cast<float>(2.0 * M_PI), 3.0f, UColor(0, 64, 255, 255));
         smoke->lifeDecay = 256.0f;
         game->effectLayer->addChildLast(smoke);
     }
-    findSound("breathOut")->play();
+    GameSupport::resource<Sound>("breathOut")->play();
     if (apartment)
         apartment->setAwayNote(true);
     setState(STATE_LEAVING);
@@ -218,7 +212,7 @@ void Smiley::onStateChange()
         if (apartment) {
             // Staggered, so that the doors of a house do not all open in one frame.
             if (apartment->doorOpening == 0.0f)
-                apartment->doorOpening = static_cast<float>(-0.5 * EffectSupport::randomFraction());
+                apartment->doorOpening = static_cast<float>(-0.5 * GameSupport::randomFraction());
             apartment->doorTarget = 1.0f;
         }
         setState(STATE_PRESENT, APPEAR_TIME);
@@ -295,18 +289,10 @@ void Smiley::leave(bool penalty)
         setState(STATE_GONE);
         return;
     }
-    GameController* game = EffectSupport::currentGame();
+    GameController* game = GameSupport::currentGame();
     if (state == STATE_PRESENT && penalty && game && !game->challengeRound) {
         game->playerData->addScore(-PENALTY_POINTS, true);
-        RenderableText* text =
-            new RenderableText(position.x, position.y + 45.0f, position.z, "-100",
-                               pKiv->pResourceManager->findAs<FontQuad>("fontBlackOutline2"), UColor(192, 0, 0, 255));
-        text->bShadow = false;
-        text->lifetime = 3.0;
-        text->fadeIn = 0.25;
-        text->fadeOut = 1.0;
-        text->flags = 0x14;
-        game->effectLayer->addChildLast(text);
+        game->showPenalty(position, -PENALTY_POINTS);
     }
     setState(STATE_LEAVING);
 }
@@ -318,7 +304,7 @@ void Smiley::holdBreath(double seconds)
     breathTime = seconds;
     holdingBreath = true;
     breathElapsed = 0.0;
-    findSound("breathIn")->play();
+    GameSupport::resource<Sound>("breathIn")->play();
     alarmClock = new AlarmClock();
     // It rings for the last two seconds.
     alarmClock->start(static_cast<float>(seconds - 2.0));
@@ -345,7 +331,7 @@ void Smiley::showMultiplierBubble(int n, double seconds)
 
 int Smiley::collectMatchReward()
 {
-    GameController* game = EffectSupport::currentGame();
+    GameController* game = GameSupport::currentGame();
     int n = 1;
     if (bubble) {
         n = bubble->value;
@@ -365,12 +351,12 @@ int Smiley::collectMatchReward()
 
 void Smiley::dropCoin(double chance)
 {
-    GameController* game = EffectSupport::currentGame();
+    GameController* game = GameSupport::currentGame();
     if (!game)
         return;
-    if (chance <= EffectSupport::randomFraction())
+    if (chance <= GameSupport::randomFraction())
         return;
-    const float spread = static_cast<float>(EffectSupport::randomFraction());
+    const float spread = static_cast<float>(GameSupport::randomFraction());
     const int kind = std::rand() % 2 + 1;
     game->coinLayer->addChildLast(
         new Coin(position.x + spread * COIN_SPREAD - COIN_SPREAD / 2.0f, position.y, position.z, kind));

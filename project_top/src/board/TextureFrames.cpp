@@ -1,6 +1,6 @@
 #include "TextureFrames.h"
 
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
@@ -8,7 +8,7 @@
 #include "Texture.h"
 
 TextureFrames::TextureFrames(const char* textureKey)
-    : key(textureKey), texture(pKiv->pResourceManager->findAs<Texture>(key)), count(EffectSupport::frameCount(key))
+    : key(textureKey), texture(pKiv->pResourceManager->findAs<Texture>(key)), count(GameSupport::frameCount(key))
 {
 }
 

@@ -1,6 +1,6 @@
 #include "AlarmClock.h"
 
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Sound.h"
@@ -20,7 +20,7 @@ const UColor SHADOW_COLOUR(0, 0, 0, 64);
 
 AlarmClock::AlarmClock()
     : dialTexture(pKiv->pResourceManager->findAs<Texture>("alarmClock")),
-      dialFrames(EffectSupport::frameCount("alarmClock")),
+      dialFrames(GameSupport::frameCount("alarmClock")),
       tickingChannel(pKiv->pResourceManager->findAs<Sound>("clockTick"))
 {
 }

@@ -2,7 +2,7 @@
 
 #include "Camera.h"
 #include "ContextBlender.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "GameController.h"
 #include "Kiv.h"
@@ -21,16 +21,16 @@ constexpr float ARRIVAL_SIZE = 0.18f;
 
 Blob::Blob(float x0, float y0, float z0, float x1, float y1, float z1, double flightTime, float thermometerGain)
     : rate(static_cast<float>(1.0 / flightTime)), amount(thermometerGain),
-      wobblePhase(static_cast<float>(TWO_PI * EffectSupport::randomFraction())), startPoint(x0, y0, z0),
+      wobblePhase(static_cast<float>(TWO_PI * GameSupport::randomFraction())), startPoint(x0, y0, z0),
       endPoint(x1, y1, z1)
 {
-    const GameController* game = EffectSupport::currentGame();
+    const GameController* game = GameSupport::currentGame();
     KIV_ASSERT(game != nullptr);
     // The same size on screen however far the scene camera stands.
     const float depthScale = game->scene->pCamera->getDepthScale(0.0f);
-    baseScale = static_cast<float>(0.5 + 0.5 * EffectSupport::randomFraction()) / depthScale;
-    const double pushAngle = TWO_PI * EffectSupport::randomFraction();
-    const double pushLength = 128.0 + 256.0 * EffectSupport::randomFraction();
+    baseScale = static_cast<float>(0.5 + 0.5 * GameSupport::randomFraction()) / depthScale;
+    const double pushAngle = TWO_PI * GameSupport::randomFraction();
+    const double pushLength = 128.0 + 256.0 * GameSupport::randomFraction();
     startPush = V3(static_cast<float>(pushLength * std::cos(pushAngle)),
                    static_cast<float>(pushLength * std::sin(pushAngle)), 0.0f);
     pSkin = pKiv->pResourceManager->findAs<Skin>("blob:0");
@@ -49,7 +49,7 @@ void Blob::tick(double t, double dt)
     updateVisuals();
     if (progress < 1.0f)
         return;
-    GameController* game = EffectSupport::currentGame();
+    GameController* game = GameSupport::currentGame();
     KIV_ASSERT(game != nullptr);
     game->thermometer += amount;
     bDead = 1;

@@ -1,7 +1,7 @@
 #include "Chamomile.h"
 
 #include "BendQuad.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 
@@ -20,10 +20,10 @@ Chamomile::Chamomile() : bendQuad(new BendQuad())
     bendQuad->vertical = true;
     bendQuad->copyFromSkin(pKiv->pResourceManager->findAs<Quad>("chamomile:0"));
     // Finer bends only where the player asked for detail.
-    bendQuad->pairCount = EffectSupport::highDetail() ? 8 : 4;
+    bendQuad->pairCount = GameSupport::highDetail() ? 8 : 4;
     // Flowers of 70% to 100% of the picture's length.
     UVRect& uv = bendQuad->uvRect;
-    uv.bottom = uv.top + (uv.bottom - uv.top) * static_cast<float>(0.7 + 0.3 * EffectSupport::randomFraction());
+    uv.bottom = uv.top + (uv.bottom - uv.top) * static_cast<float>(0.7 + 0.3 * GameSupport::randomFraction());
     bendQuad->resetSize();
     bendQuad->setOriginLocation(STEM_FOOT);
     pSkin = bendQuad;

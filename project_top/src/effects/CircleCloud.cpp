@@ -2,7 +2,7 @@
 
 #include "BasicLinkIterator.h"
 #include "CircleCloudElement.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
@@ -27,7 +27,7 @@ CircleCloud::CircleCloud(float scaleFactor) : cloudScale(scaleFactor)
     float angle = RING_START;
     bool bLast = false;
     while (!bLast) {
-        float halfSize = 32.0f + 16.0f * static_cast<float>(EffectSupport::randomFraction());
+        float halfSize = 32.0f + 16.0f * static_cast<float>(GameSupport::randomFraction());
         float span = 2.0f * halfSize;
         const float end = angle + span / radius;
         if (end > RING_END) {

@@ -1,6 +1,6 @@
 #include "CircleCloudElement.h"
 
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
@@ -16,8 +16,8 @@ const UColor RIM_COLOUR(217, 190, 163, 255);
 }
 
 CircleCloudElement::CircleCloudElement(float size, float puffAngle, float radius)
-    : phase(static_cast<float>(TWO_PI * EffectSupport::randomFraction())),
-      bobSpeed(static_cast<float>(1.0 + EffectSupport::randomFraction())), angle(puffAngle), ringRadius(radius)
+    : phase(static_cast<float>(TWO_PI * GameSupport::randomFraction())),
+      bobSpeed(static_cast<float>(1.0 + GameSupport::randomFraction())), angle(puffAngle), ringRadius(radius)
 {
     bIgnoreEvents = true;
     Skin* circle = pKiv->pResourceManager->findAs<Skin>("circle:0");
@@ -36,7 +36,7 @@ void CircleCloudElement::tick(double t, double)
     const float r = ringRadius * (1.0f + 0.05f * static_cast<float>(std::sin(phase + bobSpeed * t)));
     position = V3(r * std::cos(angle), r * std::sin(angle), 0.0f);
     updateVisuals();
-    if (EffectSupport::highDetail()) {
+    if (GameSupport::highDetail()) {
         rim.position = position;
         rim.setPostXform(postXform);
     }
@@ -44,7 +44,7 @@ void CircleCloudElement::tick(double t, double)
 
 void CircleCloudElement::render()
 {
-    if (EffectSupport::highDetail())
+    if (GameSupport::highDetail())
         rim.render();
     Renderable::render();
 }

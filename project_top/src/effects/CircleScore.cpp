@@ -1,7 +1,7 @@
 #include "CircleScore.h"
 
 #include "BasicLinkIterator.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "FontQuad.h"
 #include "GameController.h"
 #include "Kiv.h"
@@ -24,9 +24,9 @@ constexpr double SHORTEST_DELAY = 0.001;
 CircleScore::CircleScore(int amount, float delay)
     : sound(pKiv->pResourceManager->findAs<Sound>("jingle03"))
 {
-    const GameController* game = EffectSupport::currentGame();
+    const GameController* game = GameSupport::currentGame();
     points = amount * (1 + (game ? game->difficulty : 0));
-    if (EffectSupport::highDetail())
+    if (GameSupport::highDetail())
         setState(1, delay);
     else
         setState(2, std::max(static_cast<double>(delay), SHORTEST_DELAY));
@@ -128,7 +128,7 @@ void CircleScore::onStateChange()
         rotation.z = 0.0f;
         updateVisuals();
         shareTransform(this, -1);
-        if (GameController* game = EffectSupport::currentGame())
+        if (GameController* game = GameSupport::currentGame())
             game->playerData->addScore(points, true);
         if (sound)
             sound->playAtFrequency(soundFrequency);
@@ -136,7 +136,7 @@ void CircleScore::onStateChange()
         break;
     }
     case 3:
-        if (EffectSupport::highDetail())
+        if (GameSupport::highDetail())
             setState(4, FADE_TIME);
         else
             bDead = 1;

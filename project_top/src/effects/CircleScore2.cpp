@@ -1,7 +1,7 @@
 #include "CircleScore2.h"
 
 #include "CircleScore.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 
 namespace {
 constexpr double FADE_IN_TIME = 0.5;
@@ -10,7 +10,7 @@ constexpr double FADE_OUT_TIME = 1.0;
 
 CircleScore2::CircleScore2(int multiplier) : value(multiplier)
 {
-    setState(EffectSupport::highDetail() ? 1 : 2);
+    setState(GameSupport::highDetail() ? 1 : 2);
 }
 
 void CircleScore2::addCircularText(const std::string& text, UColor colour, float radius, float centreAngle,
@@ -55,7 +55,7 @@ void CircleScore2::onStateChange()
         setState(2, FADE_IN_TIME);
         break;
     case 3:
-        if (EffectSupport::highDetail())
+        if (GameSupport::highDetail())
             setState(4, FADE_OUT_TIME);
         else
             bDead = 1;

@@ -1,6 +1,6 @@
 #include "Smoke.h"
 
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Texture.h"
@@ -10,7 +10,7 @@ Smoke::Smoke(float x, float y, float z, int count, float speedMin, float speedMa
     : Explosion(x, y, z, count, speedMin, speedMax, direction, spread, particleScale)
 {
     frameTexture = pKiv->pResourceManager->findAs<Texture>("smoke");
-    frameCount = EffectSupport::frameCount("smoke");
+    frameCount = GameSupport::frameCount("smoke");
     for (int32_t i = 0; i < particleCount; ++i)
         particles[i].color = colour;
 }

@@ -1,6 +1,6 @@
 #include "Sparc.h"
 
-#include "EffectSupport.h"
+#include "GameSupport.h"
 
 #include <cmath>
 
@@ -10,11 +10,11 @@ constexpr double TWO_PI = 6.283185307179586;
 
 void Sparc::launch(float x, float y, float z, float speedMin, float speedMax, float direction, float spread)
 {
-    const double offset = EffectSupport::randomFraction() * spread - spread / 2.0;
+    const double offset = GameSupport::randomFraction() * spread - spread / 2.0;
     bIgnoreEvents = true;
     position = V3(x, y, z);
-    rotation.z = static_cast<float>(TWO_PI * EffectSupport::randomFraction());
-    const float speed = static_cast<float>(speedMin + EffectSupport::randomFraction() * (speedMax - speedMin));
+    rotation.z = static_cast<float>(TWO_PI * GameSupport::randomFraction());
+    const float speed = static_cast<float>(speedMin + GameSupport::randomFraction() * (speedMax - speedMin));
     life = speed;
     velocityX = static_cast<float>(speed * std::cos(direction + offset));
     velocityY = static_cast<float>(speed * std::sin(direction + offset));

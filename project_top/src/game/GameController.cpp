@@ -14,7 +14,7 @@
 #include "ContextHighScores.h"
 #include "ContextManager.h"
 #include "ContextMap.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "EndLevelStat.h"
 #include "ErrorManager.h"
 #include "FontQuad.h"
@@ -75,21 +75,16 @@ const char* const NEIGHBOURHOOD_INTROS[GameController::NEIGHBOURHOOD_COUNT] = {
     "please,|because they want everything to be|different: hair, body color,|and eyebrow expressions!",
 };
 
-template <typename T>
-T* resource(const char* key)
-{
-    return pKiv->pResourceManager->findAs<T>(key);
-}
 
 void playSound(const char* key)
 {
-    resource<Sound>(key)->play();
+    GameSupport::resource<Sound>(key)->play();
 }
 
 // The game's random fraction in [0, 1), for single-precision sums.
 float randomFraction()
 {
-    return static_cast<float>(EffectSupport::randomFraction());
+    return static_cast<float>(GameSupport::randomFraction());
 }
 
 Renderable* makeProp(Skin* skin, float x, float y, float angle)
@@ -105,7 +100,7 @@ Renderable* makeProp(Skin* skin, float x, float y, float angle)
 // One of the two trees, on a coin toss, standing at x.
 Renderable* makeTree(float x)
 {
-    Skin* skin = (std::rand() & 1) == 0 ? resource<Skin>("tree:all") : resource<Skin>("tree2:0");
+    Skin* skin = (std::rand() & 1) == 0 ? GameSupport::resource<Skin>("tree:all") : GameSupport::resource<Skin>("tree2:0");
     return makeProp(skin, x, -2.0f, randomFraction() * 0.2f - 0.1f);
 }
 
@@ -222,7 +217,7 @@ void GameController::deactivate(bool closing)
     MyGlobal* global = getMyGlobal();
     if (global->pCurrentGame == this)
         global->pCurrentGame = nullptr;
-    pKiv->pAudio->setMusic(resource<SoundStream>("musicMenu"));
+    pKiv->pAudio->setMusic(GameSupport::resource<SoundStream>("musicMenu"));
 }
 
 void GameController::tickContents(double time, double step)
@@ -243,7 +238,7 @@ void GameController::tickContents(double time, double step)
                 showHelpOnce(&impatienceTipShown,
                              "One of the smileys|is getting impatient|and is holding its breath!|~|Find its "
                              "match|before time runs out!",
-                             "", resource<Skin>("help:4"));
+                             "", GameSupport::resource<Skin>("help:4"));
             }
         }
         nextImpatience = time + drawInterval(impatienceMin, impatienceMax);
@@ -377,8 +372,8 @@ void GameController::buildScene()
     sceneX = camera->position.x + 1.5f * width;
 
     sceneryLayer->addChildLast(makeTree(sceneX + width / 2.0f));
-    sceneryLayer->addChildLast(makeProp(resource<Skin>("pole:medium"), sceneX, -110.0f, HALF_PI));
-    sceneryLayer->addChildLast(makeProp(resource<Skin>("gui-game-board-arrowR:0"), sceneX, 200.0f, 0.15f));
+    sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("pole:medium"), sceneX, -110.0f, HALF_PI));
+    sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("gui-game-board-arrowR:0"), sceneX, 200.0f, 0.15f));
     RenderableText* name = new RenderableText(sceneX, 200.0f, 0.0f, neighbourhoodNames[neighbourhood],
                                               pGlobal->pFontMedium, UColor(255, 128, 0, 255));
     name->flags = 20;
@@ -386,7 +381,7 @@ void GameController::buildScene()
     name->updateVisuals();
     sceneryLayer->addChildLast(name);
     if (std::rand() % 3 == 0)
-        sceneryLayer->addChildLast(makeProp(resource<Skin>("ladybug:0"), sceneX - 90.0f, 180.0f, 0.0f));
+        sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("ladybug:0"), sceneX - 90.0f, 180.0f, 0.0f));
     for (int i = 0; i < 2; ++i)
         flowerLayer->addChildLast(makeFlower(sceneX + randomFraction() * 600.0f - 300.0f));
 
@@ -422,7 +417,7 @@ void GameController::buildHouse()
     sceneryLayer->addChildLast(makeTree(seen.right + width / 2.0f));
     for (int i = 0; i < 3; ++i)
         flowerLayer->addChildLast(makeFlower(seen.right + 32.0f + (width - 64.0f) * randomFraction()));
-    sceneryLayer->addChildLast(makeProp(resource<Skin>("pole:0"), seen.left + 125.0f, -165.0f, 1.7207963f));
+    sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("pole:0"), seen.left + 125.0f, -165.0f, 1.7207963f));
     MenuButtonQuit* exit = new MenuButtonQuit(seen.left + 90.0f, 50.0f, 0.0f, "Exit", "");
     exit->setWidth(128);
     exit->confirmTitle = pKiv->pLanguage->getText(Language::CONFIRM);
@@ -496,13 +491,13 @@ void GameController::beginHousePlay()
         hud->startAlarmClock(static_cast<float>(cells) - 2.0f);
         hud->thermometerColour = UColor(64, 255, 0, 255);
         if (inGameMusic()) {
-            music = resource<SoundStream>("musicHurry");
+            music = GameSupport::resource<SoundStream>("musicHurry");
             pKiv->pAudio->setMusic(music);
         }
         showHelpOnce(&challengeTipShown,
                      "Find the matching smiley|as fast as possible!|~|There's only one solution|but hurry,|the clock "
                      "is ticking!",
-                     "", resource<Skin>("help:8"));
+                     "", GameSupport::resource<Skin>("help:8"));
     }
 
     BasicLinkIterator walk(smileyLayer);
@@ -613,7 +608,7 @@ void GameController::onTimeOut(double, double step)
     thermometer = std::clamp(thermometer, 0.0f, 1.0f);
     hud->thermometerLevel = thermometer;
     if (state == STATE_PLAY && thermometer <= 0.0f) {
-        endSound = resource<Sound>("lose");
+        endSound = GameSupport::resource<Sound>("lose");
         endCaption = "too slow!";
         setState(STATE_HOUSE_END);
     }
@@ -765,7 +760,7 @@ void GameController::beginNeighbourhood()
         return;
     std::string intro = NEIGHBOURHOOD_INTROS[neighbourhood];
     replaceAll(intro, "%s", neighbourhoodNames[neighbourhood]);
-    showDialog(intro, "", resource<Skin>(formatString("help2:%d", neighbourhood)));
+    showDialog(intro, "", GameSupport::resource<Skin>(formatString("help2:%d", neighbourhood)));
     pGlobal->pContextManager->pushContext(new ContextMap(neighbourhood - 1, neighbourhood));
 }
 
@@ -789,10 +784,10 @@ void GameController::onChallengeAnswer(Smiley* smiley)
         while (Smiley* other = static_cast<Smiley*>(walk.next()))
             if (other != challengeSmiley && other->state == SMILEY_PRESENT)
                 other->dropCoin(coinChance);
-        endSound = resource<Sound>("jingle04");
+        endSound = GameSupport::resource<Sound>("jingle04");
     } else {
         playSound("jingle06");
-        endSound = resource<Sound>("lose");
+        endSound = GameSupport::resource<Sound>("lose");
         endCaption = "no bonus!";
     }
     setState(STATE_HOUSE_END);
@@ -809,7 +804,7 @@ void GameController::onMistake(Smiley*, Smiley*)
     showHelpOnce(&mistakeTipShown,
                  "You can only match smileys|with different features.|~|If you make a mistake,|it will be "
                  "highlighted in green.",
-                 "", resource<Skin>("help:3"));
+                 "", GameSupport::resource<Skin>("help:3"));
     ++mistakes;
 }
 
@@ -1073,18 +1068,39 @@ void GameController::checkChainBonus(Smiley* a, Smiley* b)
         playerData->addScore((difficulty + 1) * chain * 100, true);
         RenderableText* text =
             new RenderableText(b->boundsCentre.x, b->boundsCentre.y, b->boundsCentre.z,
-                               formatString("chain \x81 %d", chain), resource<FontQuad>("fontBlackOutline2"), colour);
+                               formatString("chain \x81 %d", chain), GameSupport::resource<FontQuad>("fontBlackOutline2"), colour);
         text->bShadow = false;
         text->lifetime = 2.0;
         text->fadeIn = 0.25;
         text->fadeOut = 1.0;
         text->flags = 0x14;
         effectLayer->addChildLast(text);
-        resource<Sound>("jingle02")->playPitched((chain - 2) / 2);
+        GameSupport::resource<Sound>("jingle02")->playPitched((chain - 2) / 2);
         b->dropCoin(coinChance);
     }
     while (matchHistory->getChildCount() > 8)
         static_cast<KivBase*>(matchHistory->pFirstChild)->deleteMe();
+}
+
+void GameController::showPenalty(const V3& at, int points)
+{
+    RenderableText* text = new RenderableText(at.x, at.y + 45.0f, at.z, formatString("%d", points),
+                                              GameSupport::resource<FontQuad>("fontBlackOutline2"),
+                                              UColor(192, 0, 0, 255));
+    text->bShadow = false;
+    text->lifetime = 3.0;
+    text->fadeIn = 0.25;
+    text->fadeOut = 1.0;
+    text->flags = 0x14;
+    effectLayer->addChildLast(text);
+}
+
+float GameController::risingHardness(float lastPerLevel) const
+{
+    const float level = static_cast<float>(difficulty);
+    const float index = static_cast<float>(houseIndex);
+    const float houses = static_cast<float>(housesInNeighbourhood);
+    return 0.15f * level + (index / (houses - 2.0f)) * ((lastPerLevel * level + 0.5f) - 0.15f * level);
 }
 
 void GameController::checkCircusBonus(Smiley* a, Smiley* b)
@@ -1097,6 +1113,6 @@ void GameController::checkCircusBonus(Smiley* a, Smiley* b)
     popup->addCircularText(Global::formatNumber(popup->points), UColor(0, 0, 255, 255), 40.0f, 3.0f * HALF_PI, -1);
     popup->position = b->boundsCentre + V3(0.0f, 8.0f, 0.0f);
     popup->updateVisuals();
-    popup->sound = resource<Sound>("jingle02");
+    popup->sound = GameSupport::resource<Sound>("jingle02");
     effectLayer->addChildLast(popup);
 }

@@ -15,6 +15,7 @@
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
+#include "V3.h"
 
 #include <cstdint>
 #include <string>
@@ -182,6 +183,9 @@ public:
     void checkChainBonus(Smiley* a, Smiley* b);
     // Pays the circus bonus when a and b (not null) are both clowns.
     void checkCircusBonus(Smiley* a, Smiley* b);
+    // The red "-n" of a penalty (points below 0), rising and fading over the
+    // foot point at of a smiley, in the effect layer.
+    void showPenalty(const V3& at, int points);
 
     // The smiley shown in a challenge round (lives in smileyLayer); else null.
     Smiley* challengeSmiley = nullptr;
@@ -307,6 +311,9 @@ protected:
     // Moves smiley (in the caller's list) into the apartment's cell and the
     // smiley layer.
     void placeSmiley(Smiley* smiley, Apartment* apartment);
+    // The house hardness that rises over a neighbourhood's ordinary houses
+    // from 0.15 per difficulty step to 0.5 plus lastPerLevel per step.
+    float risingHardness(float lastPerLevel) const;
 
 private:
     // The current player's saved game of this mode.

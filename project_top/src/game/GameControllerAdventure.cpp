@@ -7,16 +7,12 @@
 #include "Camera.h"
 #include "Clown.h"
 #include "ContextBlender.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "FeatureBody.h"
-#include "FontQuad.h"
 #include "House.h"
-#include "Kiv.h"
 #include "Orb.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
-#include "RenderableText.h"
-#include "ResourceManager.h"
 #include "Skin.h"
 #include "Smiley.h"
 #include "SmileyGenerator.h"
@@ -42,11 +38,6 @@ const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame2", "musicGame3", "musi
 // In the order of the vitamin column.
 const int VITAMINS[] = {0, 2, 12, 3, 11};
 
-template <typename T>
-T* resource(const char* key)
-{
-    return pKiv->pResourceManager->findAs<T>(key);
-}
 
 bool crossed(double mark, double timeInState, double step)
 {
@@ -84,7 +75,7 @@ void GameControllerAdventure::updateGame(double time, double step)
             setState(STATE_GAME_OVER);
     } else if (state == STATE_MODE_END) {
         if (crossed(WAIT_VOICE, timeInState, step))
-            resource<Sound>("voice11")->play();
+            GameSupport::resource<Sound>("voice11")->play();
         if (timeInState < WAIT_LIQUIFY) {
             const float tint = std::clamp(static_cast<float>(timeInState / WAIT_LIQUIFY), 0.0f, 1.0f);
             BasicLinkIterator walk(smileyLayer);
@@ -102,11 +93,11 @@ void GameControllerAdventure::updateGame(double time, double step)
 void GameControllerAdventure::strandLeftovers()
 {
     endCaption = "no more matches!";
-    resource<Sound>("honk")->play();
+    GameSupport::resource<Sound>("honk")->play();
     showHelpOnce(&noMatchesTipShown,
                  "Some smileys have been|left without a match!|~|There is always a way|to completely clear each "
                  "house,|so make your selections|carefully!",
-                 "", resource<Skin>("help:4"));
+                 "", GameSupport::resource<Skin>("help:4"));
     hud->showVitamins = false;
     clearBonusEarned = false;
     endSound = nullptr;
@@ -125,7 +116,7 @@ void GameControllerAdventure::strandLeftovers()
 
 void GameControllerAdventure::liquifyLeftovers()
 {
-    resource<Sound>("liquify")->play();
+    GameSupport::resource<Sound>("liquify")->play();
     float level = thermometer;
     double flight = FIRST_FLIGHT;
     double step = FIRST_STEP;
@@ -162,7 +153,7 @@ void GameControllerAdventure::generateSmileys(KivBase* list)
         generator->resetPools();
         Smiley* first = generator->createSmiley();
         list->addChildLast(first);
-        if (EffectSupport::randomFraction() < static_cast<double>(clownChance)) {
+        if (GameSupport::randomFraction() < static_cast<double>(clownChance)) {
             list->addChildLast(new Clown());
         } else {
             generator->resetPools();
@@ -206,26 +197,23 @@ bool GameControllerAdventure::useVitamin(int kind)
 void GameControllerAdventure::showHowToPlay()
 {
     GameController::showHowToPlay();
-    music = resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    music = GameSupport::resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
     showHelpOnce(&howToPlayShown,
                  "Match all smileys in the house.||At the end of each house,|each unmatched smiley|fills up one "
                  "thermometer slot.|~|Don't let all slots fill up|or it's game over!",
-                 "how to play", resource<Skin>("help3:2"));
+                 "how to play", GameSupport::resource<Skin>("help3:2"));
 }
 
 void GameControllerAdventure::beginNeighbourhood()
 {
     GameController::beginNeighbourhood();
-    const float level = static_cast<float>(difficulty);
-    const float index = static_cast<float>(houseIndex);
-    const float houses = static_cast<float>(housesInNeighbourhood);
-    houseHardness = 0.15f * level + (index / (houses - 2.0f)) * ((0.05f * level + 0.5f) - 0.15f * level);
+    houseHardness = risingHardness(0.05f);
 }
 
 void GameControllerAdventure::beginPlay()
 {
     endCaption = "house clear!";
-    endSound = resource<Sound>("jingle04");
+    endSound = GameSupport::resource<Sound>("jingle04");
     clownChance = 0.05f;
     coinChance = 0.15f;
     drainSpeed = 0.0f;
@@ -249,7 +237,7 @@ void GameControllerAdventure::onSmileySelected(Smiley* smiley)
 {
     if (smiley->isClown)
         showHelpOnce(&clownTipShown, "Clowns act|as wildcards!|~|You can match them|with any smiley!", "",
-                     resource<Skin>("help:0"));
+                     GameSupport::resource<Skin>("help:0"));
     Smiley* selected = getSelectedSmiley();
     if (selected == smiley) {
         smiley->selected = false;
@@ -271,7 +259,7 @@ void GameControllerAdventure::onMatch(Smiley* a, Smiley* b)
     a->destination = matchHistory;
     b->destination = matchHistory;
     playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
-    resource<Sound>("vibe")->playAtFrequency(matchPitch);
+    GameSupport::resource<Sound>("vibe")->playAtFrequency(matchPitch);
     matchPitch *= 1.0595f;
     a->dismiss();
     b->dismiss();
@@ -283,17 +271,9 @@ void GameControllerAdventure::onMatch(Smiley* a, Smiley* b)
 void GameControllerAdventure::onMistake(Smiley* a, Smiley* b)
 {
     eagleEyeEarned = false;
-    resource<Sound>("jingle06")->play();
+    GameSupport::resource<Sound>("jingle06")->play();
     const int penalty = -1000 * (difficulty + 1);
     playerData->addScore(penalty, true);
-    RenderableText* popup =
-        new RenderableText(b->position.x, b->position.y + 45.0f, b->position.z, formatString("%d", penalty),
-                           resource<FontQuad>("fontBlackOutline2"), UColor(192, 0, 0, 255));
-    popup->bShadow = false;
-    popup->lifetime = 3.0;
-    popup->fadeIn = 0.25;
-    popup->fadeOut = 1.0;
-    popup->flags = 20;
-    effectLayer->addChildLast(popup);
+    showPenalty(b->position, penalty);
     GameController::onMistake(a, b);
 }

@@ -4,17 +4,14 @@
 #include "ArrowMessage.h"
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
-#include "FontQuad.h"
+#include "GameSupport.h"
 #include "Global.h"
 #include "House.h"
-#include "Kiv.h"
 #include "MyGlobal.h"
 #include "Orb.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
-#include "RenderableText.h"
 #include "RenderableTimed.h"
-#include "ResourceManager.h"
 #include "Skin.h"
 #include "Smiley.h"
 #include "SmileyGenerator.h"
@@ -45,11 +42,6 @@ const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame1", "musicGame2", "musi
 const int VITAMINS[] = {5, 3, 7, 6, 13, 11};
 enum Vitamin { NEXT_STEP = 5, SHOW_PATH = 6, TRY_AGAIN = 7 };
 
-template <typename T>
-T* resource(const char* key)
-{
-    return pKiv->pResourceManager->findAs<T>(key);
-}
 
 // A smiley still in the house: appearing, present, or not yet shown.
 bool stays(const Smiley* smiley)
@@ -93,11 +85,11 @@ void GameControllerPuzzle::startGame()
 void GameControllerPuzzle::showHowToPlay()
 {
     GameController::showHowToPlay();
-    music = resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    music = GameSupport::resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
     showHelpOnce(&howToPlayShown,
                  "Solve each puzzle by connecting|all the smileys in one long chain!|~|Each new smiley you select "
                  "must have|different features from the previous one!|",
-                 "how to play", resource<Skin>("help3:0"));
+                 "how to play", GameSupport::resource<Skin>("help3:0"));
 }
 
 void GameControllerPuzzle::beginNeighbourhood()
@@ -136,7 +128,7 @@ Solution* GameControllerPuzzle::houseSolution()
     }
     if (!stored) {
         const UString key = formatString("solution%dx%d", house->sizeX, house->sizeY);
-        stored = new Solution(resource<SolutionData>(key.c_str()));
+        stored = new Solution(GameSupport::resource<SolutionData>(key.c_str()));
     }
     return stored;
 }
@@ -154,7 +146,7 @@ void GameControllerPuzzle::placeSmileys(KivBase* list)
 void GameControllerPuzzle::beginPlay()
 {
     endCaption = "puzzle complete!";
-    endSound = resource<Sound>("jingle04");
+    endSound = GameSupport::resource<Sound>("jingle04");
     coinChance = 0.1f;
     bubbleMin = 2.0;
     bubbleMax = 24.0f - 8.0f * static_cast<float>(housesPlayed - 1) / 59.0f;
@@ -229,7 +221,7 @@ void GameControllerPuzzle::onMatch(Smiley* a, Smiley* b)
     a->destination = matchHistory;
     b->destination = matchHistory;
     playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
-    resource<Sound>("vibe")->playAtFrequency(matchPitch);
+    GameSupport::resource<Sound>("vibe")->playAtFrequency(matchPitch);
     matchPitch *= 1.0595f;
 
     // Smileys still appearing count as well: a quick first step must not
@@ -252,19 +244,19 @@ void GameControllerPuzzle::onMatch(Smiley* a, Smiley* b)
 
 void GameControllerPuzzle::chainStuck(Smiley* b)
 {
-    resource<Sound>("honk")->play();
+    GameSupport::resource<Sound>("honk")->play();
     solutionPath->setColour(UColor(255, 0, 0, 255));
     endCaption = "incomplete!";
     eagleEyeEarned = false;
-    endSound = resource<Sound>("lose");
+    endSound = GameSupport::resource<Sound>("lose");
     showHelpOnce(&lostLifeTipShown,
                  "You have lost a life|because you failed|to complete this puzzle!|~|Try the same puzzle "
                  "again!|(the solution won't change)",
-                 "", resource<Skin>("help:1"));
+                 "", GameSupport::resource<Skin>("help:1"));
     showHelpOnce(&outOfMatchesTipShown,
                  "You have run out|of valid matches!|~|There is always at least|one way to solve each puzzle,|so "
                  "plan ahead!",
-                 "", resource<Skin>("help:7"));
+                 "", GameSupport::resource<Skin>("help:7"));
     setState(STATE_MODE_END);
 
     BasicLinkIterator walk(smileyLayer);
@@ -286,18 +278,10 @@ void GameControllerPuzzle::onMistake(Smiley* a, Smiley* b)
 {
     b->selected = false;
     eagleEyeEarned = false;
-    resource<Sound>("jingle06")->play();
+    GameSupport::resource<Sound>("jingle06")->play();
     const int penalty = -1000 * (difficulty + 1);
     playerData->addScore(penalty, true);
-    RenderableText* popup =
-        new RenderableText(b->position.x, b->position.y + 45.0f, b->position.z, formatString("%d", penalty),
-                           resource<FontQuad>("fontBlackOutline2"), UColor(192, 0, 0, 255));
-    popup->bShadow = false;
-    popup->lifetime = 3.0;
-    popup->fadeIn = 0.25;
-    popup->fadeOut = 1.0;
-    popup->flags = 20;
-    effectLayer->addChildLast(popup);
+    showPenalty(b->position, penalty);
     GameController::onMistake(a, b);
 }
 
@@ -360,7 +344,7 @@ bool GameControllerPuzzle::pointAtNextStep()
 void GameControllerPuzzle::flashSolution()
 {
     const Solution* solution = houseSolution();
-    Skin* skin = resource<Skin>("arrowPointer:1");
+    Skin* skin = GameSupport::resource<Skin>("arrowPointer:1");
     const V3 lift(static_cast<float>(house->cellWidth / 2), 40.0f, 0.0f);
     for (int step = 0; step < solution->cellCount - 1; ++step) {
         int x, y, dx, dy;

@@ -3,14 +3,12 @@
 #include "ArrowMessage.h"
 #include "BasicLinkIterator.h"
 #include "Clown.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Global.h"
 #include "House.h"
-#include "Kiv.h"
 #include "Orb.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
-#include "ResourceManager.h"
 #include "Skin.h"
 #include "Smiley.h"
 #include "SmileyGenerator.h"
@@ -35,15 +33,10 @@ const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame3", "musicGame1", "musi
 // In the order of the vitamin column.
 const int VITAMINS[] = {0, 8, 3, 9, 13, 11};
 
-template <typename T>
-T* resource(const char* key)
-{
-    return pKiv->pResourceManager->findAs<T>(key);
-}
 
 float randomFraction()
 {
-    return static_cast<float>(EffectSupport::randomFraction());
+    return static_cast<float>(GameSupport::randomFraction());
 }
 
 // Puts a newcomer where a matched smiley stood; it comes out of the door
@@ -77,20 +70,17 @@ void GameControllerTimeTrial::startGame()
 void GameControllerTimeTrial::showHowToPlay()
 {
     GameController::showHowToPlay();
-    music = resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    music = GameSupport::resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
     showHelpOnce(&howToPlayShown,
                  "Match pairs of smileys until|the thermometer is completely full.|~|As time passes,|the "
                  "thermometer slowly empties,|so think quickly!|",
-                 "how to play", resource<Skin>("help3:1"));
+                 "how to play", GameSupport::resource<Skin>("help3:1"));
 }
 
 void GameControllerTimeTrial::beginNeighbourhood()
 {
     GameController::beginNeighbourhood();
-    const float level = static_cast<float>(difficulty);
-    const float index = static_cast<float>(houseIndex);
-    const float houses = static_cast<float>(housesInNeighbourhood);
-    houseHardness = 0.15f * level + (index / (houses - 2.0f)) * ((0.1f * level + 0.5f) - 0.15f * level);
+    houseHardness = risingHardness(0.1f);
 }
 
 void GameControllerTimeTrial::generateSmileys(KivBase* list)
@@ -121,7 +111,7 @@ void GameControllerTimeTrial::beginPlay()
 {
     const float progress = static_cast<float>(housesPlayed - 1) / 59.0f;
     endCaption = "level clear!";
-    endSound = resource<Sound>("jingle04");
+    endSound = GameSupport::resource<Sound>("jingle04");
     baseDrain = START_DRAIN;
     drainSpeed = START_DRAIN;
     thermometer = 0.5f;
@@ -169,7 +159,7 @@ void GameControllerTimeTrial::loseLife()
 {
     showHelpOnce(&lostLifeTipShown,
                  "You have lost a life|because your thermometer|ran out completely!|~|Try the same house again!", "",
-                 resource<Skin>("help:1"));
+                 GameSupport::resource<Skin>("help:1"));
     endCaption = "try again!";
     playerData->addLives(-1);
     if (playerData->lives < 1) {
@@ -179,7 +169,7 @@ void GameControllerTimeTrial::loseLife()
     retryHouse = true;
     showStatisticsPage = false;
     eagleEyeEarned = false;
-    endSound = resource<Sound>("lose");
+    endSound = GameSupport::resource<Sound>("lose");
     setState(STATE_HOUSE_END);
 }
 
@@ -187,7 +177,7 @@ void GameControllerTimeTrial::onSmileySelected(Smiley* smiley)
 {
     if (smiley->isClown)
         showHelpOnce(&clownTipShown, "Clowns act|as wildcards!|~|You can match them|with any smiley!", "",
-                     resource<Skin>("help:0"));
+                     GameSupport::resource<Skin>("help:0"));
     Smiley* selected = getSelectedSmiley();
     if (selected == smiley) {
         smiley->selected = false;
@@ -229,7 +219,7 @@ void GameControllerTimeTrial::onMatch(Smiley* a, Smiley* b)
     thermometer += matchGain;
     hud->thermometerFirework(thermometer, UColor(255, 255, 128, 255));
     // An octave low at an empty thermometer, an octave high at a full one.
-    resource<Sound>("vibe")->playPitched(static_cast<int>(thermometer * 24.0f - 12.0f));
+    GameSupport::resource<Sound>("vibe")->playPitched(static_cast<int>(thermometer * 24.0f - 12.0f));
     a->dismiss();
     b->dismiss();
     checkChainBonus(a, b);
@@ -264,6 +254,6 @@ void GameControllerTimeTrial::onMistake(Smiley* a, Smiley* b)
     eagleEyeEarned = false;
     thermometer -= mistakeLoss;
     hud->thermometerFirework(thermometer, UColor(192, 64, 64, 255));
-    resource<Sound>("jingle06")->play();
+    GameSupport::resource<Sound>("jingle06")->play();
     GameController::onMistake(a, b);
 }

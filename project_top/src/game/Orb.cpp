@@ -1,7 +1,7 @@
 #include "Orb.h"
 
 #include "Context.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "Firework.h"
 #include "FontQuad.h"
@@ -71,7 +71,7 @@ Orb::Orb(int vitaminKind) : kind(vitaminKind)
         KIV_ERROR("Deprecated.");
     KIV_ASSERT(kind >= 0 && kind < GameController::VITAMIN_KINDS);
     const VitaminKind& row = KINDS[kind];
-    const GameController* game = EffectSupport::currentGame();
+    const GameController* game = GameSupport::currentGame();
     const int difficulty = game ? game->difficulty : 0;
     cost = static_cast<int32_t>(row.baseCost * (difficulty * 0.5 + 1.0));
     colour = row.colour;
@@ -84,7 +84,7 @@ Orb::~Orb() = default;
 
 void Orb::tick(double, double)
 {
-    GameController* game = EffectSupport::currentGame();
+    GameController* game = GameSupport::currentGame();
     if (!game)
         return;
     affordable = cost <= game->playerData->coins;
@@ -116,12 +116,12 @@ bool Orb::isInside(float x, float y) const
 
 void Orb::activate()
 {
-    GameController* game = EffectSupport::currentGame();
+    GameController* game = GameSupport::currentGame();
     if (!game || !game->useVitamin(kind))
         return;
     game->playerData->addCoins(-cost);
     pKiv->pResourceManager->findAs<Sound>("jingle07")->play();
-    if (EffectSupport::highDetail())
+    if (GameSupport::highDetail())
         game->bonusLayer->addChildLast(new Firework(position.x + BALL_X, position.y + BALL_Y, position.z, 20, 50.0f,
                                                     100.0f, 0.0f, 2.0f * static_cast<float>(M_PI), 2.0f, colour));
 }

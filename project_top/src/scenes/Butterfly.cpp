@@ -1,6 +1,6 @@
 #include "Butterfly.h"
 
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
@@ -32,13 +32,13 @@ const PathPoint INTRO_PATH[] = {
 
 float randomFraction()
 {
-    return static_cast<float>(EffectSupport::randomFraction());
+    return static_cast<float>(GameSupport::randomFraction());
 }
 
 } // namespace
 
 Butterfly::Butterfly(int preset)
-    : frames(pKiv->pResourceManager->findAs<Texture>("butterfly")), frameCount(EffectSupport::frameCount("butterfly"))
+    : frames(pKiv->pResourceManager->findAs<Texture>("butterfly")), frameCount(GameSupport::frameCount("butterfly"))
 {
     if (frameCount < 1)
         KIV_ERROR("Texture 'butterfly' has no frames.");

@@ -3,7 +3,7 @@
 #include "Camera.h"
 #include "ContextManager.h"
 #include "ContextPre.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Firework.h"
 #include "FontQuad.h"
 #include "Global.h"
@@ -69,7 +69,7 @@ const Line LINES[] = {
 
 float randomFloat()
 {
-    return static_cast<float>(EffectSupport::randomFraction());
+    return static_cast<float>(GameSupport::randomFraction());
 }
 
 } // namespace
@@ -141,7 +141,7 @@ void ContextEnding::tickContents(double time, double frameDt)
         smiley->velocity = V3(vx, vy, 0.0f);
         smiley->updateVisuals();
         smileyLayer->addChildLast(smiley);
-        nextSmileyTime = time + 0.25 + 1.75 * EffectSupport::randomFraction();
+        nextSmileyTime = time + 0.25 + 1.75 * GameSupport::randomFraction();
     }
     if (time > nextFireworkTime) {
         const float x = 640.0f * randomFloat() - 320.0f;
@@ -151,7 +151,7 @@ void ContextEnding::tickContents(double time, double frameDt)
         const UColor colour = randomBrightColor();
         addChildLast(new Firework(x, y, 0.0f, count, slowest, 150.0f, 0.0f, 2.0f * PI, 2.0f, colour));
         pKiv->pResourceManager->findAs<Sound>("firework")->play();
-        nextFireworkTime = time + 0.1 + 0.9 * EffectSupport::randomFraction();
+        nextFireworkTime = time + 0.1 + 0.9 * GameSupport::randomFraction();
     }
     scrollLines(frameDt);
 }

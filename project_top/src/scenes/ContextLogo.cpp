@@ -9,7 +9,7 @@
 #include "ChamomileIntro.h"
 #include "CircleCloud.h"
 #include "ContextManager.h"
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Global.h"
 #include "House.h"
 #include "Kiv.h"
@@ -38,10 +38,6 @@ constexpr float VIEW_HERO_X = 640.0f;
 // The flower field is the same at every start.
 constexpr unsigned FLOWER_SEED = 2;
 
-Skin* skin(const char* key)
-{
-    return pKiv->pResourceManager->findAs<Skin>(key);
-}
 
 Sound* sound(const char* key)
 {
@@ -64,9 +60,9 @@ void showSkin(Renderable* part, Skin* shown)
 SmileyIntro* newSmiley(float x, const char* body, const char* eyesOpen, const char* eyesClosed)
 {
     SmileyIntro* smiley = new SmileyIntro();
-    showSkin(smiley->body, skin(body));
-    smiley->eyesOpenSkin = skin(eyesOpen);
-    smiley->eyesClosedSkin = skin(eyesClosed);
+    showSkin(smiley->body, GameSupport::resource<Skin>(body));
+    smiley->eyesOpenSkin = GameSupport::resource<Skin>(eyesOpen);
+    smiley->eyesClosedSkin = GameSupport::resource<Skin>(eyesClosed);
     showSkin(smiley->eyes, smiley->eyesOpenSkin);
     smiley->position = V3(x, 0.0f, 0.0f);
     smiley->updateVisuals();
@@ -116,7 +112,7 @@ void ContextLogo::buildScenery()
     };
     for (const Tree& tree : trees) {
         Renderable* renderable = new Renderable();
-        renderable->pSkin = skin(tree.skin);
+        renderable->pSkin = GameSupport::resource<Skin>(tree.skin);
         renderable->position = V3(tree.x, 0.0f, 0.0f);
         renderable->rotation.z = tree.angle;
         renderable->updateVisuals();
@@ -129,7 +125,7 @@ void ContextLogo::buildActors(KivBase* frontLayer)
 {
     // The residents stand behind their apartments, so they come first.
     resident1 = newSmiley(1336.0f, "intro2:0", "intro2:3", "intro2:4");
-    showSkin(resident1->expression, skin("intro2:1"));
+    showSkin(resident1->expression, GameSupport::resource<Skin>("intro2:1"));
     resident1->hopping = false;
     addChildLast(resident1);
     resident2 = newSmiley(1976.0f, "intro1:8", "intro1:9", "intro1:10");
@@ -144,7 +140,7 @@ void ContextLogo::buildActors(KivBase* frontLayer)
 
     // Asleep: the closed eyes are its open ones, so it does not blink.
     hero = newSmiley(VIEW_HERO_X, "intro1:0", "intro1:5", "intro1:5");
-    showSkin(hero->expression, skin("intro1:1"));
+    showSkin(hero->expression, GameSupport::resource<Skin>("intro1:1"));
     hero->look(0.0f, 1.0f);
     addChildLast(hero);
 
@@ -161,7 +157,7 @@ void ContextLogo::buildActors(KivBase* frontLayer)
 void ContextLogo::plantFlowers()
 {
     std::srand(FLOWER_SEED);
-    double (*const r)() = EffectSupport::randomFraction;
+    double (*const r)() = GameSupport::randomFraction;
     for (int i = 0; i < 8; ++i) {
         Chamomile* chamomile = new Chamomile();
         // Three on the left of the scene, five around the houses.
@@ -253,8 +249,8 @@ const std::vector<ContextLogo::Mark>& ContextLogo::marks()
         {25.0, [](ContextLogo&) { sound("voice8")->play(); }},
         {25.5,
          [](ContextLogo& s) {
-             showSkin(s.hero->pupils, skin("intro1:4"));
-             s.hero->eyesOpenSkin = skin("intro1:3");
+             showSkin(s.hero->pupils, GameSupport::resource<Skin>("intro1:4"));
+             s.hero->eyesOpenSkin = GameSupport::resource<Skin>("intro1:3");
              showSkin(s.hero->eyes, s.hero->eyesOpenSkin);
          }},
         {27.0, [](ContextLogo& s) { s.hero->look(PI_F, 0.5f); }},
@@ -292,7 +288,7 @@ const std::vector<ContextLogo::Mark>& ContextLogo::marks()
          }},
         {49.0,
          [](ContextLogo& s) {
-             showSkin(s.hero->expression, skin("intro1:2"));
+             showSkin(s.hero->expression, GameSupport::resource<Skin>("intro1:2"));
              s.thoughtPicture("intro1:7");
              sound("voice11")->play();
          }},
@@ -327,7 +323,7 @@ const std::vector<ContextLogo::Mark>& ContextLogo::marks()
         {66.25, [](ContextLogo& s) { s.thoughtCloud(0.175f, -75.0f, 90.0f, 1.5f); }},
         {66.5,
          [](ContextLogo& s) {
-             showSkin(s.hero->expression, skin("intro1:1"));
+             showSkin(s.hero->expression, GameSupport::resource<Skin>("intro1:1"));
              s.hero->look(0.0f, 1.0f);
              s.thoughtCloud(0.5f, -90.0f, 175.0f, 2.0f);
              s.thoughtPicture("intro1:11");
@@ -394,7 +390,7 @@ void ContextLogo::thoughtCloud(float cloudScale, float dx, float dy, float frequ
 void ContextLogo::thoughtPicture(const char* skinKey)
 {
     Renderable* picture = new Renderable();
-    picture->pSkin = skin(skinKey);
+    picture->pSkin = GameSupport::resource<Skin>(skinKey);
     picture->position = hero->position + V3(-90.0f, 175.0f, 0.0f);
     picture->updateVisuals();
     thoughts->addChildLast(picture);

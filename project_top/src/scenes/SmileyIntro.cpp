@@ -1,6 +1,6 @@
 #include "SmileyIntro.h"
 
-#include "EffectSupport.h"
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Sound.h"
@@ -90,7 +90,7 @@ void SmileyIntro::onStateChange()
     if (state == 1) {
         pupils->bHidden = false;
         showOnEyes(eyesOpenSkin);
-        setState(2, 1.0 + 2.0 * EffectSupport::randomFraction());
+        setState(2, 1.0 + 2.0 * GameSupport::randomFraction());
     } else if (state == 2) {
         pupils->bHidden = true;
         if (eyesClosedSkin)

@@ -1,4 +1,4 @@
-#include "EffectSupport.h"
+#include "GameSupport.h"
 
 #include "Global.h"
 #include "Kiv.h"
@@ -7,23 +7,23 @@
 
 #include <cstdlib>
 
-double EffectSupport::randomFraction()
+double GameSupport::randomFraction()
 {
     return (std::rand() & 0xFFFF) / 65536.0;
 }
 
-bool EffectSupport::highDetail()
+bool GameSupport::highDetail()
 {
     return pGlobal->hst.detail > 0;
 }
 
-GameController* EffectSupport::currentGame()
+GameController* GameSupport::currentGame()
 {
     MyGlobal* global = getMyGlobal();
     return global ? global->pCurrentGame : nullptr;
 }
 
-int EffectSupport::frameCount(const UString& key)
+int GameSupport::frameCount(const UString& key)
 {
     int frames = 0;
     while (pKiv->pResourceManager->find(formatString("%s:%d", key.c_str(), frames), false))

@@ -1,16 +1,19 @@
 #pragma once
-// EffectSupport: what the game's props and particle effects read of the
-// world around them, said once: the game's random fraction, the Detail
-// setting, the game now running and the number of frames of a texture. No
-// state of its own; main thread only, after the loader has run (the frame
-// count and the Detail setting need the registered resources and Global).
+// GameSupport: what the game's objects read of the world around them, said
+// once: the game's random fraction, the Detail setting, the game now
+// running, the resources by key and the number of frames of a texture. No
+// state of its own; main thread only, after the loader has run (resources,
+// frame counts and the Detail setting need the registered resources and
+// Global).
+#include "Kiv.h"
+#include "ResourceManager.h"
 #include "UString.h"
 
 class GameController;
 
-class EffectSupport {
+class GameSupport {
 public:
-    EffectSupport() = delete;
+    GameSupport() = delete;
 
     // (rand() & 0xFFFF) / 65536, in [0, 1): one draw from the game's
     // random sequence, so that a seeded run repeats.
@@ -23,4 +26,10 @@ public:
     // "key:0", "key:1" and so on. Composite skins that set-up code appends
     // to a texture's skin list later are not frames and are not counted.
     static int frameCount(const UString& key);
+    // The resource registered under key as a T; a missing one is fatal.
+    template <typename T>
+    static T* resource(const UString& key)
+    {
+        return pKiv->pResourceManager->findAs<T>(key);
+    }
 };
