@@ -137,6 +137,28 @@ Image inkGlyph(const std::vector<float>& coverage, int w, int h, int outline) {
     return out;
 }
 
+// Widens each drawn glyph to the common glyph width (the median), its ink
+// in the middle; wider glyphs and the one-pixel placeholders keep theirs.
+// The median rather than the widest keeps a caption compact: only the few
+// broad glyphs (m, w, @) stand a little closer to their neighbours.
+void centreInEvenCells(std::vector<Image>& glyphs) {
+    std::vector<int> widths;
+    for (const Image& g : glyphs)
+        if (g.getWidth() > 1)
+            widths.push_back(g.getWidth());
+    if (widths.empty())
+        return;
+    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
+    const int cellWidth = widths[widths.size() / 2];
+    for (Image& g : glyphs) {
+        if (g.getWidth() <= 1 || g.getWidth() >= cellWidth)
+            continue;
+        Image cell(cellWidth, g.getHeight());
+        cell.blit(g, (cellWidth - g.getWidth()) / 2, 0);
+        g = cell;
+    }
+}
+
 Image placeholder(int height) {
     Image img(1, std::max(1, height));
     for (int y = 0; y < img.getHeight(); ++y)
@@ -196,9 +218,14 @@ Image FontMaker::glyph(int code, const Style& style) const {
 
 void FontMaker::writeFont(DataWriter& out, const std::string& path, int firstCode, int lastCode,
                           const Style& style) const {
-    SpriteSheet sheet;
+    std::vector<Image> glyphs;
     for (int code = firstCode; code <= lastCode; ++code)
-        sheet.addFrame(glyph(code, style));
+        glyphs.push_back(glyph(code, style));
+    if (style.bEvenCells)
+        centreInEvenCells(glyphs);
+    SpriteSheet sheet;
+    for (const Image& g : glyphs)
+        sheet.addFrame(g);
     out.writeSheet(path, sheet);
 }
 
@@ -215,7 +242,7 @@ void FontMaker::generate(DataWriter& out) const {
         {"gfx/font/font-large-1.tga", 33, 79, {27, 0, 0, true}},
         {"gfx/font/font-large-2.tga", 80, 126, {27, 0, 0, true}},
         {"gfx/font/font-hud.tga", 44, 129, {21, 2, 0, true}},
-        {"gfx/font/font-blackoutline.tga", 33, 129, {17, 2, 0, true}},
+        {"gfx/font/font-blackoutline.tga", 33, 129, {17, 2, 0, true, false, true}},
     };
     for (const FontFile& font : fonts)
         writeFont(out, font.path, font.firstCode, font.lastCode, font.style);

@@ -4,7 +4,9 @@
 // every glyph cell has the line's full height and the glyph's full advance,
 // special symbols live on the low codes, the skin that would fall on the
 // space is a placeholder, and fonts with one case carry placeholders for
-// A-Z (the loader copies a-z over them).
+// A-Z (the loader copies a-z over them). The outline font's glyphs are drawn
+// from their top centre, so most share one cell width: a pen that advances
+// by equal widths spaces centred glyphs evenly.
 #include "DataWriter.h"
 #include "FontFace.h"
 #include "Image.h"
@@ -24,6 +26,7 @@ private:
         int topPad = 0;        // free rows above the ascender (room for accents)
         bool bOneCase = false;  // A-Z are placeholders
         bool bAccents = false;  // the accent marks are cropped to their ink
+        bool bEvenCells = false;  // narrower glyphs centred in the common width
     };
     // The glyph image for one code of the Windows-1252 table, or a
     // placeholder for codes the font does not draw.
