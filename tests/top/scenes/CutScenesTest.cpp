@@ -1,19 +1,23 @@
-// The intro cut-scene in the running game: the program's start shows it and
-// then the main menu; its script acts once at each mark, in order, even when
-// a frame passes several marks; it ends by itself or at Escape with the
-// pointer near the menu's bottom-right corner (the other keys and clicks
-// that skip it are the screen stack's close keys, which the menu tests
-// cover). (The ending is shown, closed with its background and followed by
-// the menu music at the end of the quest and action journeys.) The harness
-// starts so that the intro of the program's start plays (the start test
-// looks at it; every other test first lets the menu come up by skipping it);
-// screens of the tests' own are pushed over the main menu and made active.
-// Main thread only.
+// The cut-scenes in the running game. The intro: the program's start shows
+// it and then the main menu; its script acts once at each mark, in order,
+// even when a frame passes several marks; it ends by itself or at Escape
+// with the pointer near the menu's bottom-right corner (the other keys and
+// clicks that skip it are the screen stack's close keys, which the menu
+// tests cover). The ending, shown over the main menu with no game running:
+// its party starts at 7 s, stays bounded, and OK closes it with its
+// background. The harness starts so that the intro of the program's start
+// plays (the start test looks at it; every other test first lets the menu
+// come up by skipping it); screens of the tests' own are pushed over the
+// main menu and made active. Main thread only.
 #include "GameHarness.h"
 
 #include "CircleCloud.h"
+#include "ContextEnding.h"
+#include "Firework.h"
+#include "MenuButtonQuit.h"
 #include "ScreenPixels.h"
 #include "Skin.h"
+#include "SmileyEnding.h"
 
 namespace {
 
@@ -154,6 +158,46 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
     pressKey(KEY_ESCAPE);
     game.step(2);
     expectBackAtTheMenu(game);
+}
+
+// Its smileys are then worth the first neighbourhood's points. Smileys and
+// fireworks start at 7 s with the menu music; each smiley goes past x = 400.
+TEST(Ending, ThePartyStartsAtSevenSecondsStaysBoundedForAMinuteAndOkClosesItWithItsBackground)
+{
+    GameHarness& game = gameAtMenu();
+    ASSERT_EQ(game.currentGame(), nullptr);
+    pKiv->pAudio->setMusic(pKiv->pResourceManager->findAs<SoundStream>("musicGame1"));
+    ContextEnding* ending = show(game, new ContextEnding());
+    const Reference shown(ending);
+    const Reference background(ending->pBackgroundContext);
+    std::string music = "musicGame1";
+    int switches = 0;
+    size_t mostSmileys = 0;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](const FrameRecord& record) {
+        const std::vector<SmileyEnding*> smileys = childrenOf<SmileyEnding>(ending->smileyLayer);
+        if (ending->t < ContextEnding::PARTY_START) {
+            EXPECT_EQ(smileys.size() + childrenOf<Firework>(ending).size() + record.sounds.size(), 0u) << ending->t;
+        }
+        for (const SmileyEnding* smiley : smileys)
+            EXPECT_LE(smiley->position.x, SmileyEnding::RIGHT_EXIT);
+        if (record.music != music) {
+            ++switches;
+            EXPECT_GE(ending->t, ContextEnding::PARTY_START);
+        }
+        music = record.music;
+        mostSmileys = std::max(mostSmileys, smileys.size());
+    };
+    game.stepSeconds(60.0);
+    game.recorder = FrameRecorder();
+    EXPECT_EQ(switches, 1);
+    EXPECT_EQ(music, "musicMenu");
+    EXPECT_TRUE(mostSmileys >= 4 && mostSmileys <= 33) << mostSmileys;
+    clickOn(ending->okButton);
+    game.step(2);
+    EXPECT_EQ(shown.get(), nullptr);
+    EXPECT_EQ(background.get(), nullptr);
+    EXPECT_TRUE(atMainMenu(game));
 }
 
 }
