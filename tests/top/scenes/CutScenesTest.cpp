@@ -33,7 +33,7 @@ bool atMainMenu(const GameHarness& game)
 // it still plays; the fixed step and the recorder back at their defaults.
 GameHarness& gameAtMenu()
 {
-    GameHarness& game = GameHarness::get({FrameDriver::DEFAULT_DT, true});
+    GameHarness& game = GameHarness::get(FrameDriver::DEFAULT_DT, true);
     game.driver.dt = FrameDriver::DEFAULT_DT;
     game.recorder = FrameRecorder();
     const bool atMenu = game.stepUntil([&game] {
@@ -83,7 +83,7 @@ void expectBackAtTheMenu(const GameHarness& game)
 // orange in the upper part of the view.
 TEST(Intro, TheProgramStartsWithItAndShowsTheMainMenuWhenItHasEnded)
 {
-    GameHarness& game = GameHarness::get({FrameDriver::DEFAULT_DT, true});
+    GameHarness& game = GameHarness::get(FrameDriver::DEFAULT_DT, true);
     const Reference intro(game.active<ContextLogo>());
     ASSERT_NE(intro.get(), nullptr) << "the start does not show the intro";
     EXPECT_NE(dynamic_cast<MyContextMain*>(static_cast<KivBase*>(intro.get()->pPrev)), nullptr);

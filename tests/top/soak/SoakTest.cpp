@@ -81,9 +81,7 @@ std::string memoryGrowth(const std::vector<long>& kilobytes)
 // in progress is kept in the watcher's view.
 bool play(unsigned seed, long frames, std::atomic<long>& frame)
 {
-    GameOptions options;
-    options.dt = 0.02;
-    GameHarness& game = GameHarness::get(options);
+    GameHarness& game = GameHarness::get(0.02);
     const Reference menu(game.mainMenu());
     if (!menu.get())
         return false;
