@@ -13,10 +13,13 @@
 // 20,000 frames by default (drawn only now and then, to keep it quick);
 // longer runs by hand, replayable by seed:
 //   GLIMMERDALE_SOAK_FRAMES=1000000 GLIMMERDALE_SOAK_SEED=7 ./tests/test_top_soak
+//   GLIMMERDALE_SOAK_MINUTES=30 ./tests/test_top_soak
+// (with minutes alone the run ends by wall time, not by a frame count).
 #include "GameHarness.h"
 #include "RandomPlayer.h"
 
 #include <chrono>
+#include <limits>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 
@@ -39,10 +42,10 @@ constexpr long MEMORY_WARM_UP = 2000;
 constexpr long PROGRESS_EVERY = 100000;
 
 // A number from the environment, or the default when it is not set.
-long fromEnvironment(const char* name, long defaultValue)
+double fromEnvironment(const char* name, double defaultValue)
 {
     const char* value = std::getenv(name);
-    return value ? std::strtol(value, nullptr, 10) : defaultValue;
+    return value ? std::strtod(value, nullptr) : defaultValue;
 }
 
 long residentKilobytes()
@@ -77,9 +80,10 @@ std::string memoryGrowth(const std::vector<long>& kilobytes)
            " MB in the last quarter of the run, at most " + std::to_string(secondMax / 1024) + " MB in the second";
 }
 
-// The playing process: true when the run ended without a finding. The frame
-// in progress is kept in the watcher's view.
-bool play(unsigned seed, long frames, std::atomic<long>& frame)
+// The playing process: true when the run of so many frames, or minutes when
+// above zero, ended without a finding. The frame in progress is kept in the
+// watcher's view.
+bool play(unsigned seed, double frames, double minutes, std::atomic<long>& frame)
 {
     GameHarness& game = GameHarness::get(0.02);
     const Reference menu(game.mainMenu());
@@ -93,8 +97,11 @@ bool play(unsigned seed, long frames, std::atomic<long>& frame)
     std::vector<long> memory;
     std::string finding;
     const Clock::time_point begin = Clock::now();
+    const Clock::time_point end = minutes > 0 ? begin + std::chrono::duration_cast<Clock::duration>(
+                                                            std::chrono::duration<double>(minutes * 60.0))
+                                              : Clock::time_point::max();
     long n = 0;
-    for (; n < frames && finding.empty(); ++n) {
+    for (; n < frames && Clock::now() < end && finding.empty(); ++n) {
         frame = n;
         alarm(HANG_SECONDS);
         player.act(game);
@@ -119,7 +126,7 @@ bool play(unsigned seed, long frames, std::atomic<long>& frame)
     alarm(0);
     if (finding.empty())
         finding = memoryGrowth(memory);
-    if (finding.empty() && frames >= DEFAULT_FRAMES && *std::min_element(games, games + 3) == 0)
+    if (finding.empty() && n >= DEFAULT_FRAMES && *std::min_element(games, games + 3) == 0)
         finding = "the player did not start a game of every mode";
     std::printf("soak: %ld frames in %.1f s, games started: action %d, quest %d, puzzle %d\n%s\n", n,
                 std::chrono::duration<double>(Clock::now() - begin).count(), games[0], games[1], games[2],
@@ -161,7 +168,10 @@ TEST(Soak, ARandomPlayerRunsTheGameWithoutFatalReportsSlowFramesOrGrowingMemory)
     if (child == 0) {
         // A watcher stopped by a time-out takes the game with it.
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        std::exit(play(seed, fromEnvironment("GLIMMERDALE_SOAK_FRAMES", DEFAULT_FRAMES), frame) ? 0 : 1);
+        const double minutes = fromEnvironment("GLIMMERDALE_SOAK_MINUTES", 0.0);
+        const double frames = fromEnvironment("GLIMMERDALE_SOAK_FRAMES",
+                                              minutes > 0 ? std::numeric_limits<double>::infinity() : DEFAULT_FRAMES);
+        std::exit(play(seed, frames, minutes, frame) ? 0 : 1);
     }
     int status = 0;
     waitpid(child, &status, 0);
