@@ -197,7 +197,7 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
             EXPECT_TRUE(session.closeHighScores());
             continue;
         }
-        EXPECT_EQ(puzzle->state, Controller::STATE_HOUSE_END);
+        ASSERT_EQ(puzzle->state, Controller::STATE_HOUSE_END);
         EXPECT_EQ(puzzle->playerData->score, score - 100 * leftovers) << "each smiley left costs 100";
         ASSERT_TRUE(session.waitForPlay());
         EXPECT_EQ(puzzle->housesPlayed, 0);
