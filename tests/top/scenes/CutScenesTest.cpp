@@ -1,9 +1,9 @@
 // The cut-scenes in the running game. The intro: the program's start shows
 // it and then the main menu; its script acts once at each mark, in order,
-// even when a frame passes several marks; it ends by itself or at Escape
-// with the pointer near the menu's bottom-right corner (the other keys and
-// clicks that skip it are the screen stack's close keys, which the menu
-// tests cover). The ending, shown over the main menu with no game running:
+// even when a frame passes several marks; it ends by itself, at a close key
+// or at a click, with the pointer near the menu's bottom-right corner. Its
+// actors on a bare screen: a smiley's hop, the butterfly's flight and the
+// flower's bend. The ending, shown over the main menu with no game running:
 // its party starts at 7 s, stays bounded, and OK closes it with its
 // background. The harness starts so that the intro of the program's start
 // plays (the start test looks at it; every other test first lets the menu
@@ -11,6 +11,9 @@
 // main menu and made active. Main thread only.
 #include "GameHarness.h"
 
+#include "BendQuad.h"
+#include "Butterfly.h"
+#include "ChamomileIntro.h"
 #include "CircleCloud.h"
 #include "ContextEnding.h"
 #include "Firework.h"
@@ -18,6 +21,7 @@
 #include "ScreenPixels.h"
 #include "Skin.h"
 #include "SmileyEnding.h"
+#include "SmileyIntro.h"
 
 namespace {
 
@@ -158,6 +162,126 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
     pressKey(KEY_ESCAPE);
     game.step(2);
     expectBackAtTheMenu(game);
+}
+
+// Escape, the other close keys or a click end it at once.
+TEST(Intro, AKeyOrAClickSkipsIt)
+{
+    const struct {
+        const char* name;
+        void (*act)();
+    } rows[] = {
+        {"Escape", [] { pressKey(KEY_ESCAPE); }},
+        {"Space", [] { pressKey(KEY_SPACE); }},
+        {"Left Shift", [] { pressKey(KivInput::scanCodeFromSDLKey(SDLK_LSHIFT)); }},
+        {"a click", [] { clickAt(0.0f, 0.0f, pGlobal->pContextManager->getActiveContext()); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameHarness& game = gameAtMenu();
+        const Reference intro(show(game, new ContextLogo()));
+        game.stepSeconds(0.5);
+        row.act();
+        // The press ends it; the next frame takes it off the stack.
+        game.step(2);
+        EXPECT_EQ(intro.get(), nullptr);
+        expectBackAtTheMenu(game);
+    }
+}
+
+// The actor on a bare screen over the menu, its view centred on (0, 0).
+template <typename Actor>
+Actor* onStage(GameHarness& game, Actor* actor)
+{
+    game.pushStage()->addChildLast(actor);
+    return actor;
+}
+
+// Up for 400/1024 s and as long down: 0.78 s and 156 units a hop, each
+// landing with a voice and rising again as high; squashed as it takes off
+// with a voice of its own.
+TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
+{
+    GameHarness& game = gameAtMenu();
+    SmileyIntro* smiley = onStage(game, new SmileyIntro());
+    const Sound* takeOff = pKiv->pResourceManager->findAs<Sound>("voice9");
+    const double before = takeOff->lastStartTime;
+    smiley->hop(200.0f, 400.0f, 0.0f);
+    EXPECT_GT(takeOff->lastStartTime, before);
+    std::vector<std::pair<double, float>> landings;
+    float peak = 0.0f;
+    const int start = game.driver.frames;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](const FrameRecord& record) {
+        peak = std::max(peak, smiley->position.y);
+        if (std::find(record.sounds.begin(), record.sounds.end(), "voice10") == record.sounds.end())
+            return;
+        landings.emplace_back(game.driver.dt * (record.frame - start), smiley->position.x);
+        EXPECT_NEAR(peak, 78.0f, 2.5f) << "landing " << landings.size();
+        peak = 0.0f;
+    };
+    game.step();
+    EXPECT_GT(smiley->scale.x, 1.0f);
+    game.stepSeconds(1.6);
+    game.recorder = FrameRecorder();
+    ASSERT_EQ(landings.size(), 2u);
+    for (size_t i = 0; i < landings.size(); ++i) {
+        EXPECT_NEAR(landings[i].first, 0.78 * static_cast<double>(i + 1), 0.02) << "landing " << i;
+        EXPECT_NEAR(landings[i].second, 156.0f * static_cast<float>(i + 1), 4.0f) << "landing " << i;
+    }
+    game.activeScreen()->bFinished = true;
+}
+
+// It rests on its flower until told, flies its path to the end (told twice,
+// it keeps to its course) and rests there, and flies back when told again.
+TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysThere)
+{
+    GameHarness& game = gameAtMenu();
+    Butterfly* butterfly = onStage(game, new Butterfly(Butterfly::PRESET_INTRO));
+    const V3 flower = butterfly->points[0];
+    const V3 end = butterfly->points[butterfly->pointCount - 1];
+    game.stepSeconds(5.0);
+    EXPECT_EQ(butterfly->position, flower);
+    butterfly->flyAway();
+    butterfly->flyAway();
+    game.stepSeconds(4.0);
+    EXPECT_NE(butterfly->position, flower);
+    EXPECT_EQ(butterfly->state, 2);
+    game.stepSeconds(4.0 + game.driver.dt);
+    EXPECT_EQ(butterfly->position, end);
+    EXPECT_EQ(butterfly->state, 1);
+    game.stepSeconds(3.0);
+    EXPECT_EQ(butterfly->position, end);
+    butterfly->flyAway();
+    game.stepSeconds(8.0 + game.driver.dt);
+    EXPECT_EQ(butterfly->position, flower);
+    game.activeScreen()->bFinished = true;
+}
+
+// The stem (the first 0.8 of the picture) settles at a bend of 1 radian
+// under a steady push of -1, swings back past upright when the push stops
+// and comes to rest upright.
+TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
+{
+    GameHarness& game = gameAtMenu();
+    ChamomileIntro* flower = onStage(game, new ChamomileIntro());
+    EXPECT_NEAR(flower->bendQuad->width, 0.8f * pKiv->pResourceManager->findAs<Quad>("chamomile:0")->height, 0.5f);
+    // The least bend while pushed with the force for so many seconds.
+    auto push = [&](float force, double seconds) {
+        float least = flower->bendQuad->bendAngle;
+        for (int i = 0; i * game.driver.dt < seconds; ++i) {
+            flower->spring.force = V3(force, 0.0f, 0.0f);
+            game.step();
+            least = std::min(least, flower->bendQuad->bendAngle);
+        }
+        return least;
+    };
+    push(-1.0f, 6.0);
+    EXPECT_NEAR(flower->bendQuad->bendAngle, 1.0f, 0.01f);
+    EXPECT_LT(push(0.0f, 1.0), 0.0f);
+    push(0.0f, 6.0);
+    EXPECT_NEAR(flower->bendQuad->bendAngle, 0.0f, 0.01f);
+    game.activeScreen()->bFinished = true;
 }
 
 // Its smileys are then worth the first neighbourhood's points. Smileys and
