@@ -1,6 +1,6 @@
 #pragma once
 // RandomPlayer: a restless player for the soak test. Before a frame it may
-// click, drag or press a key (Escape, Return, Space, Backspace, letters),
+// click or press a key (Escape, Return, Space, Backspace, letters),
 // all through KivInput as a real player's input arrives, so that the
 // screens' own hit tests decide what was hit. It favours what can be clicked
 // on the active screen (menu items, vitamins, coins, dialog buttons, flags),
@@ -44,35 +44,20 @@ public:
     // The input of the coming frame.
     void act(testsupport::GameHarness& game)
     {
-        KivInput& input = *pKiv->pInput;
-        if (dragFramesLeft > 0) {
-            input.mouseX += dragStep.x;
-            input.mouseY += dragStep.y;
-            if (--dragFramesLeft == 0)
-                testsupport::leftButton(false);
-            return;
-        }
         Context* screen = game.activeScreen();
         // Three or four actions a second at fifty frames a second.
         if (!screen || !chance(0.07))
             return;
         look(screen);
-        const double roll = uniform();
-        if (roll < 0.2) {
+        if (chance(0.2)) {
             pressSomeKey(screen);
             return;
         }
         const V3 at = pickPoint();
-        input.mouseX = at.x;
-        input.mouseY = at.y;
+        pKiv->pInput->mouseX = at.x;
+        pKiv->pInput->mouseY = at.y;
         testsupport::leftButton(true);
-        if (roll < 0.9) {
-            testsupport::leftButton(false);
-            return;
-        }
-        // A drag: released a few frames later somewhere else.
-        dragFramesLeft = 2 + static_cast<int>(below(20));
-        dragStep = (randomPoint() - at) * (1.0f / static_cast<float>(dragFramesLeft));
+        testsupport::leftButton(false);
     }
 
 private:
@@ -225,8 +210,6 @@ private:
     std::optional<V3> preferred;
     bool bModeScreen = false;
     int nextMode = 0;
-    int dragFramesLeft = 0;
-    V3 dragStep;
 };
 
 } // namespace soaktest
