@@ -2,8 +2,8 @@
 // it and then the main menu; its script acts once at each mark, in order,
 // even when a frame passes several marks; it ends by itself, at a close key
 // or at a click, with the pointer near the menu's bottom-right corner. Its
-// actors on a bare screen: a smiley's hop, the butterfly's flight and the
-// flower's bend. The ending, shown over the main menu with no game running:
+// actors on a bare screen over the menu (its view centred on (0, 0)): a
+// smiley's hop, the butterfly's flight and the flower's bend. The ending, shown over the main menu with no game running:
 // its party starts at 7 s, stays bounded, and OK closes it with its
 // background. The harness starts so that the intro of the program's start
 // plays (the start test looks at it; every other test first lets the menu
@@ -189,21 +189,14 @@ TEST(Intro, AKeyOrAClickSkipsIt)
     }
 }
 
-// The actor on a bare screen over the menu, its view centred on (0, 0).
-template <typename Actor>
-Actor* onStage(GameHarness& game, Actor* actor)
-{
-    game.pushStage()->addChildLast(actor);
-    return actor;
-}
-
 // Up for 400/1024 s and as long down: 0.78 s and 156 units a hop, each
 // landing with a voice and rising again as high; squashed as it takes off
 // with a voice of its own.
 TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
 {
     GameHarness& game = gameAtMenu();
-    SmileyIntro* smiley = onStage(game, new SmileyIntro());
+    SmileyIntro* smiley = new SmileyIntro();
+    game.pushStage()->addChildLast(smiley);
     const Sound* takeOff = pKiv->pResourceManager->findAs<Sound>("voice9");
     const double before = takeOff->lastStartTime;
     smiley->hop(200.0f, 400.0f, 0.0f);
@@ -237,7 +230,8 @@ TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
 TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysThere)
 {
     GameHarness& game = gameAtMenu();
-    Butterfly* butterfly = onStage(game, new Butterfly(Butterfly::PRESET_INTRO));
+    Butterfly* butterfly = new Butterfly(Butterfly::PRESET_INTRO);
+    game.pushStage()->addChildLast(butterfly);
     const V3 flower = butterfly->points[0];
     const V3 end = butterfly->points[butterfly->pointCount - 1];
     game.stepSeconds(5.0);
@@ -264,7 +258,8 @@ TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysTher
 TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
 {
     GameHarness& game = gameAtMenu();
-    ChamomileIntro* flower = onStage(game, new ChamomileIntro());
+    ChamomileIntro* flower = new ChamomileIntro();
+    game.pushStage()->addChildLast(flower);
     EXPECT_NEAR(flower->bendQuad->width, 0.8f * pKiv->pResourceManager->findAs<Quad>("chamomile:0")->height, 0.5f);
     // The least bend while pushed with the force for so many seconds.
     auto push = [&](float force, double seconds) {
