@@ -124,26 +124,20 @@ std::vector<T*> childrenOf(const KivBase* layer)
     return found;
 }
 
-// How the game starts: its fixed step, and whether the start stops at the
-// intro's first frame instead of skipping the intro.
-struct GameOptions {
-    double dt = FrameDriver::DEFAULT_DT;
-    bool bPlayIntro = false;
-};
-
 class GameHarness {
 public:
     // Frames after which stepUntil gives up unless told otherwise.
     static constexpr int DEFAULT_MAX_FRAMES = 10000;
 
-    // The running game. The first call starts it (later calls ignore the
-    // options); a start that does not reach the menu (or the intro) is a test
-    // failure, and so is a call after shutdown.
-    static GameHarness& get(const GameOptions& options = GameOptions())
+    // The running game. The first call starts it with its fixed step, and
+    // stops at the intro's first frame instead of skipping the intro when
+    // asked (later calls ignore both); a start that does not reach the menu
+    // (or the intro) is a test failure, and so is a call after shutdown.
+    static GameHarness& get(double dt = FrameDriver::DEFAULT_DT, bool bPlayIntro = false)
     {
         static GameHarness harness;
         if (!harness.pFolder)
-            harness.start(options);
+            harness.start(dt, bPlayIntro);
         else if (!pGlobal)
             ADD_FAILURE() << "the game has ended; it starts only once per process";
         return harness;
@@ -209,10 +203,9 @@ public:
     FrameRecorder recorder;
 
 private:
-    void start(const GameOptions& options)
+    void start(double dt, bool bPlayIntro)
     {
-        driver.dt = options.dt;
-        const bool bPlayIntro = options.bPlayIntro;
+        driver.dt = dt;
         // A test never plays through the speakers, and a muted engine would
         // start no sound that the recorder could see.
         setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -31,6 +31,8 @@
 #include "RenderableText.h"
 #include "Smiley.h"
 
+#include <random>
+
 namespace testsupport {
 
 // The first two smileys that can be matched, or nulls.
@@ -312,25 +314,19 @@ inline std::vector<std::pair<Smiley*, Smiley*>> perfectMatching(const std::vecto
 }
 
 // Pairs that can be matched one after the other and leave some smileys
-// without a partner, drawn with the seeded rand(); empty when no such pairs
-// turn up in a thousand tries.
+// without a partner: the first matchable pair taken again and again from the
+// smileys in an order shuffled with the seeded rand(); empty when no order
+// of a thousand leaves any.
 inline std::vector<std::pair<Smiley*, Smiley*>> strandingMatching(const std::vector<Smiley*>& smileys)
 {
     for (int attempt = 0; attempt < 1000; ++attempt) {
         std::vector<Smiley*> left = smileys;
+        std::shuffle(left.begin(), left.end(), std::minstd_rand(static_cast<unsigned>(std::rand())));
         std::vector<std::pair<Smiley*, Smiley*>> pairs;
-        for (;;) {
-            std::vector<std::pair<size_t, size_t>> options;
-            for (size_t i = 0; i < left.size(); ++i)
-                for (size_t j = i + 1; j < left.size(); ++j)
-                    if (left[i]->canMatch(left[j], false))
-                        options.emplace_back(i, j);
-            if (options.empty())
-                break;
-            const auto [i, j] = options[static_cast<size_t>(std::rand()) % options.size()];
-            pairs.emplace_back(left[i], left[j]);
-            left.erase(left.begin() + static_cast<std::ptrdiff_t>(j));
-            left.erase(left.begin() + static_cast<std::ptrdiff_t>(i));
+        for (auto pair = firstPair(left); pair.first; pair = firstPair(left)) {
+            pairs.push_back(pair);
+            for (Smiley* matched : {pair.first, pair.second})
+                left.erase(std::find(left.begin(), left.end(), matched));
         }
         if (!left.empty())
             return pairs;

@@ -25,6 +25,16 @@ constexpr int KEY_ESCAPE = KivInput::KEY_ESCAPE;
 constexpr int KEY_RETURN = 28;
 constexpr int KEY_SPACE = 57;
 
+// A left-button press (down) or release where the virtual mouse is.
+inline void leftButton(bool down)
+{
+    SDL_Event event{};
+    event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+    pKiv->pInput->onEvent(event);
+}
+
 // The virtual mouse on the world point (x, y) at depth 0 of the screen (and
 // left there), then a left-button press and release.
 inline void clickAt(float worldX, float worldY, const Context* screen)
@@ -32,14 +42,8 @@ inline void clickAt(float worldX, float worldY, const Context* screen)
     const V3 view = screen->pCamera->world2screen(worldX, worldY, 0.0f);
     pKiv->pInput->mouseX = view.x;
     pKiv->pInput->mouseY = view.y;
-    SDL_Event event{};
-    event.type = SDL_MOUSEBUTTONDOWN;
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = SDL_PRESSED;
-    pKiv->pInput->onEvent(event);
-    event.type = SDL_MOUSEBUTTONUP;
-    event.button.state = SDL_RELEASED;
-    pKiv->pInput->onEvent(event);
+    leftButton(true);
+    leftButton(false);
 }
 
 // The screen an object belongs to: its nearest ancestor that is a Context.

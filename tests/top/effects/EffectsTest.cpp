@@ -1,6 +1,7 @@
-// The game's effects in the running game: bursts that end by themselves and
+// The game's effects in the running game: bursts that end by themselves,
 // bonus popups that pay once, driven frame by frame with the harness's fixed
-// dt on a bare screen pushed over the real stack.
+// dt on a bare screen pushed over the real stack, and a popup's text laid
+// out on its circle.
 #include "GameHarness.h"
 
 #include "CircleScore.h"
@@ -86,6 +87,22 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     getMyGlobal()->pCurrentGame = nullptr;
     pGlobal->hst.detail = detail;
     stage->bFinished = true;
+}
+
+// Identical glyphs: the first and the last mirror each other about the
+// text's angle, running either way round the circle.
+TEST(Effects, ATextOnAPopupsCircleIsCentredOnItsAngle)
+{
+    GameHarness::get();
+    for (const int direction : {1, -1}) {
+        CircleScore popup(0, 0.0f);
+        popup.addCircularText("00000", UColor(255, 255, 255, 255), 40.0f, 1.5707963f, direction);
+        ASSERT_EQ(popup.getChildCount(), 5);
+        const auto* first = static_cast<const Renderable*>(popup.pFirstChild);
+        const auto* last = static_cast<const Renderable*>(popup.pLastChild);
+        EXPECT_NEAR(first->position.x, -last->position.x, 0.01f) << direction;
+        EXPECT_NEAR(first->position.y, last->position.y, 0.01f) << direction;
+    }
 }
 
 }

@@ -174,6 +174,21 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinued
     session.leave();
 }
 
+// Every house solved along its solution, each challenge round answered.
+TEST(Puzzle, SolvedHouseByHouseToTheEndOfTheJourneyWithTheEndingBeforeTheHighScores)
+{
+    GameSession session = GameSession::quick();
+    Puzzle* puzzle = session.startNew<Puzzle>(9);
+    ASSERT_NE(puzzle, nullptr);
+    for (int house = 0; house < 48; ++house)
+        ASSERT_TRUE(session.waitForPlay() && (puzzle->challengeRound ? session.playGreedily() : solve(session, puzzle)))
+            << "house " << house;
+    ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
+    clickOn(session.shown<ContextEnding>()->okButton);
+    EXPECT_TRUE(session.closeHighScores());
+    EXPECT_EQ(session.record(PUZZLE).housesPlayed, 0) << "a finished journey cannot be continued";
+}
+
 TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLife)
 {
     for (const int lives : {2, 1}) {
@@ -197,7 +212,7 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
             EXPECT_TRUE(session.closeHighScores());
             continue;
         }
-        EXPECT_EQ(puzzle->state, Controller::STATE_HOUSE_END);
+        ASSERT_EQ(puzzle->state, Controller::STATE_HOUSE_END);
         EXPECT_EQ(puzzle->playerData->score, score - 100 * leftovers) << "each smiley left costs 100";
         ASSERT_TRUE(session.waitForPlay());
         EXPECT_EQ(puzzle->housesPlayed, 0);

@@ -178,11 +178,9 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLast
     clickOn(session.shown<ContextDialog>()->pFirstButton);
     ASSERT_TRUE(game.stepUntil([&] { return alive.get() == nullptr; }, 10));
     const SavedGame left = session.record(QUEST);
-    EXPECT_EQ(left.housesPlayed, 1);
-    EXPECT_EQ(left.neighbourhood, 0);
-    EXPECT_EQ(left.houseIndex, 1);
-    EXPECT_EQ(left.score, score);
-    EXPECT_EQ(left.usedSlots, slots);
+    // Houses played, neighbourhood, house, score and used slots.
+    EXPECT_EQ(std::make_tuple(left.housesPlayed, left.neighbourhood, left.houseIndex, left.score, left.usedSlots),
+              std::make_tuple(1, 0, 1, score, slots));
 
     ProfileManager& roster = pGlobal->profileManager;
     roster.save(*pKiv->pFileManager);

@@ -1,39 +1,27 @@
 // The whole game played for a long time by a seeded random player (see
 // RandomPlayer.h) through the real screen stack and the generated data, at a
-// fixed dt: menus, options, player screens, the three game modes, vitamins,
-// dialogs and the journey map, whatever the player's clicks and keys lead
-// to. The run fails on a fatal report, a crash, a sanitizer report, a frame
-// that takes more than a second of wall time, or resident memory that keeps
-// growing.
+// fixed dt: menus, options, player screens, the three game modes, dialogs,
+// whatever the player's clicks and keys lead to. The run fails on a fatal
+// report, a crash, a sanitizer report, a frame that takes more than a second
+// of wall time, or resident memory that keeps growing; a run of the full
+// length fails too when the player did not start a game of every mode.
 //
-// The game runs in a child process, watched by the test: a fatal report
+// The game runs in a child process that the test watches: a fatal report
 // ends a process at once, and only a watcher can still name the seed and the
-// frame that led there (and stop a frame that never ends).
+// frame that led there. A frame that never ends is stopped by an alarm.
 //
 // 20,000 frames by default (drawn only now and then, to keep it quick);
 // longer runs by hand, replayable by seed:
-//   GLIMMERDALE_SOAK_FRAMES=200000 ./tests/test_top_soak
-//   GLIMMERDALE_SOAK_MINUTES=30 GLIMMERDALE_SOAK_SEED=7 ./tests/test_top_soak
+//   GLIMMERDALE_SOAK_FRAMES=1000000 GLIMMERDALE_SOAK_SEED=7 ./tests/test_top_soak
+//   GLIMMERDALE_SOAK_MINUTES=30 ./tests/test_top_soak
 // (with minutes alone the run ends by wall time, not by a frame count).
 #include "GameHarness.h"
-#include "ProgramRun.h"
 #include "RandomPlayer.h"
-#include "Reach.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <string>
+#include <limits>
 #include <sys/mman.h>
 #include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace soaktest {
 namespace {
@@ -43,72 +31,28 @@ using Clock = std::chrono::steady_clock;
 
 constexpr long DEFAULT_FRAMES = 20000;
 constexpr double SLOWEST_FRAME_SECONDS = 1.0;
-// A game that has not got on for this long has hung (a frame still
-// running, or the start or the end of the game).
-constexpr int HANG_SECONDS = 30;
+// A frame still running after this long has hung.
+constexpr unsigned HANG_SECONDS = 30;
 // Every this many frames one is drawn, so that drawing takes its part in
 // the run without dominating its time.
 constexpr long DRAW_EVERY = 20;
 constexpr long MEMORY_SAMPLE_EVERY = 100;
 // Frames of loading and first screens before memory is sampled.
 constexpr long MEMORY_WARM_UP = 2000;
-constexpr long PROGRESS_EVERY = 10000;
-// Fifty frames a second.
-constexpr double FRAME_SECONDS = 0.02;
+constexpr long PROGRESS_EVERY = 100000;
 
-struct Settings {
-    unsigned seed = 1;
-    long frames = DEFAULT_FRAMES;
-    double minutes = 0.0;
-};
-
-Settings settingsFromEnvironment()
+// A number from the environment, or the default when it is not set.
+double fromEnvironment(const char* name, double defaultValue)
 {
-    Settings settings;
-    if (const char* seed = std::getenv("GLIMMERDALE_SOAK_SEED"))
-        settings.seed = static_cast<unsigned>(std::strtoul(seed, nullptr, 10));
-    if (const char* minutes = std::getenv("GLIMMERDALE_SOAK_MINUTES")) {
-        settings.minutes = std::strtod(minutes, nullptr);
-        settings.frames = 0;
-    }
-    if (const char* frames = std::getenv("GLIMMERDALE_SOAK_FRAMES"))
-        settings.frames = std::strtol(frames, nullptr, 10);
-    return settings;
+    const char* value = std::getenv(name);
+    return value ? std::strtod(value, nullptr) : defaultValue;
 }
-
-// Written by the playing process, read by its watcher.
-struct Progress {
-    void beat() { lastBeat = Clock::now().time_since_epoch().count(); }
-    bool isSilentFor(Clock::duration time) const
-    {
-        return Clock::now() - Clock::time_point(Clock::duration(lastBeat.load())) > time;
-    }
-
-    // The frame in progress, or the last one.
-    std::atomic<long> frame{0};
-    // When the process last got on (clock ticks): at start, at each frame's
-    // start and end, and before the game ends.
-    std::atomic<Clock::rep> lastBeat{0};
-};
 
 long residentKilobytes()
 {
     long pages = 0, resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-// The most the process has held resident.
-long peakResidentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string word; status >> word;)
-        if (word == "VmHWM:") {
-            long kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes;
-        }
-    return 0;
 }
 
 // Resident memory that keeps growing. The samples taken after the warm-up
@@ -122,105 +66,74 @@ long peakResidentKilobytes()
 // memory is steady; else what grew.
 std::string memoryGrowth(const std::vector<long>& kilobytes)
 {
-    const size_t quarter = kilobytes.size() / 4;
+    const long quarter = static_cast<long>(kilobytes.size() / 4);
     if (quarter < 2)
-        return std::string();
-    const auto begin = kilobytes.begin();
-    const long secondMax = *std::max_element(begin + static_cast<long>(quarter), begin + static_cast<long>(2 * quarter));
-    const long lastMin = *std::min_element(begin + static_cast<long>(3 * quarter), kilobytes.end());
+        return "";
+    const long secondMax = *std::max_element(kilobytes.begin() + quarter, kilobytes.begin() + 2 * quarter);
+    const long lastMin = *std::min_element(kilobytes.begin() + 3 * quarter, kilobytes.end());
     // The margin grows with the process: under AddressSanitizer, whose
     // quarantine of freed blocks makes resident memory swing by tens of
     // megabytes, a process is four times as large as without.
-    const long marginKb = 4 * 1024 + secondMax / 20;
-    if (lastMin <= secondMax + marginKb)
-        return std::string();
+    if (lastMin <= secondMax + 4 * 1024 + secondMax / 20)
+        return "";
     return "resident memory keeps growing: at least " + std::to_string(lastMin / 1024) +
-           " MB in the last quarter of the run, at most " + std::to_string(secondMax / 1024) +
-           " MB in the second";
+           " MB in the last quarter of the run, at most " + std::to_string(secondMax / 1024) + " MB in the second";
 }
 
-// The main menu stays on the stack for the whole run; without it the
-// program is ending.
-bool gameHasEnded(const GameHarness& game)
+// The playing process: true when the run of so many frames, or minutes when
+// above zero, ended without a finding. The frame in progress is kept in the
+// watcher's view.
+bool play(unsigned seed, double frames, double minutes, std::atomic<long>& frame)
 {
-    const ContextManager* stack = game.stack();
-    if (!stack || stack->bQuit)
-        return true;
-    for (const BasicLink* link = stack->pFirstChild; link; link = link->pNext)
-        if (dynamic_cast<const ContextMain*>(static_cast<const KivBase*>(link)) && !link->bDead)
-            return false;
-    return true;
-}
-
-// The playing process: true when the run ended without a finding.
-bool play(const Settings& settings, Progress& progress)
-{
-    GameOptions options;
-    options.dt = FRAME_SECONDS;
-    GameHarness& game = GameHarness::get(options);
-    if (::testing::Test::HasFailure())
+    GameHarness& game = GameHarness::get(0.02);
+    const Reference menu(game.mainMenu());
+    if (!menu.get())
         return false;
-    GameHarness::seed(settings.seed);
-    RandomPlayer player(settings.seed);
-    Reach reach;
+    GameHarness::seed(seed);
+    RandomPlayer player(seed);
+    // Games started in each mode.
+    int games[3] = {};
+    Reference lastGame;
     std::vector<long> memory;
-    double slowestFrame = 0.0;
-    const Clock::time_point begin = Clock::now();
-    const Clock::time_point end =
-        begin + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(settings.minutes * 60.0));
     std::string finding;
-    long frame = 0;
-    for (; finding.empty(); ++frame) {
-        if (settings.frames > 0 ? frame >= settings.frames : Clock::now() >= end)
-            break;
-        progress.frame = frame;
-        progress.beat();
+    const Clock::time_point begin = Clock::now();
+    const Clock::time_point end = minutes > 0 ? begin + std::chrono::duration_cast<Clock::duration>(
+                                                            std::chrono::duration<double>(minutes * 60.0))
+                                              : Clock::time_point::max();
+    long n = 0;
+    for (; n < frames && Clock::now() < end && finding.empty(); ++n) {
+        frame = n;
+        alarm(HANG_SECONDS);
         player.act(game);
-        game.driver.bDraw = frame % DRAW_EVERY == 0;
+        game.driver.bDraw = n % DRAW_EVERY == 0;
         const Clock::time_point start = Clock::now();
         game.step();
         const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        progress.beat();
-        slowestFrame = std::max(slowestFrame, seconds);
         if (seconds > SLOWEST_FRAME_SECONDS)
             finding = "the frame took " + std::to_string(seconds) + " s";
-        else if (gameHasEnded(game))
+        // The main menu stays for the whole run: the player must never quit.
+        if (!pGlobal || game.stack()->bQuit || menu.get()->getParent() != game.stack())
             finding = "the game has ended (the player must never quit)";
-        reach.observe(game);
-        if (frame >= MEMORY_WARM_UP && frame % MEMORY_SAMPLE_EVERY == 0)
-            memory.push_back(residentKilobytes());
-        if (frame % PROGRESS_EVERY == 0 && frame > 0) {
-            std::printf("soak: frame %ld, %.0f s, %ld MB resident, games %d/%d/%d, houses %d\n", frame,
-                        std::chrono::duration<double>(Clock::now() - begin).count(), residentKilobytes() / 1024,
-                        reach.games[0], reach.games[1], reach.games[2], reach.housesPlayed);
-            std::fflush(stdout);
+        else if (GameController* current = game.currentGame(); current && current != lastGame.get()) {
+            lastGame.set(current);
+            ++games[current->modeIndex];
         }
+        if (n >= MEMORY_WARM_UP && n % MEMORY_SAMPLE_EVERY == 0)
+            memory.push_back(residentKilobytes());
+        if (n % PROGRESS_EVERY == 0 && n > 0)
+            std::printf("soak: frame %ld, %ld MB resident\n", n, residentKilobytes() / 1024);
     }
+    alarm(0);
     if (finding.empty())
         finding = memoryGrowth(memory);
-    if (finding.empty() && frame >= DEFAULT_FRAMES)
-        finding = reach.shortfall();
-    std::printf("soak: seed %u, %ld frames in %.0f s (slowest %.3f s), %d clicks, %d drags, %d keys, "
-                "%d focus losses, peak resident %ld MB\n%s\n",
-                settings.seed, frame, std::chrono::duration<double>(Clock::now() - begin).count(), slowestFrame,
-                player.clicks, player.drags, player.keys, player.absences, peakResidentKilobytes() / 1024,
-                reach.report().c_str());
-    if (!finding.empty())
-        std::printf("soak: seed %u, frame %ld: %s\n", settings.seed, progress.frame.load(), finding.c_str());
+    if (finding.empty() && n >= DEFAULT_FRAMES && *std::min_element(games, games + 3) == 0)
+        finding = "the player did not start a game of every mode";
+    std::printf("soak: %ld frames in %.1f s, games started: action %d, quest %d, puzzle %d\n%s\n", n,
+                std::chrono::duration<double>(Clock::now() - begin).count(), games[0], games[1], games[2],
+                finding.c_str());
     std::fflush(stdout);
-    progress.beat();
     GameHarness::shutdown();
     return finding.empty() && !::testing::Test::HasFailure();
-}
-
-std::string describeStatus(int status)
-{
-    if (WIFSIGNALED(status))
-        return "ended by signal " + std::to_string(WTERMSIG(status));
-    const int code = WEXITSTATUS(status);
-    if (code == 255)
-        return "ended by a fatal report (above)";
-    return "ended with status " + std::to_string(code) + " (the reason is above)";
 }
 
 TEST(Soak, MemoryGrowsWhenTheWholeLastQuarterLiesAboveTheSecond)
@@ -245,36 +158,30 @@ TEST(Soak, MemoryGrowsWhenTheWholeLastQuarterLiesAboveTheSecond)
 
 TEST(Soak, ARandomPlayerRunsTheGameWithoutFatalReportsSlowFramesOrGrowingMemory)
 {
-    const Settings settings = settingsFromEnvironment();
-    std::printf("soak: seed %u (GLIMMERDALE_SOAK_SEED replays it)\n", settings.seed);
+    const unsigned seed = static_cast<unsigned>(fromEnvironment("GLIMMERDALE_SOAK_SEED", 1));
     std::fflush(stdout);
-    std::fflush(stderr);
-    void* shared = mmap(nullptr, sizeof(Progress), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    void* shared = mmap(nullptr, sizeof(std::atomic<long>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     ASSERT_NE(shared, MAP_FAILED);
-    Progress* progress = new (shared) Progress();
-    progress->beat();
+    std::atomic<long>& frame = *new (shared) std::atomic<long>(-1);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         // A watcher stopped by a time-out takes the game with it.
         prctl(PR_SET_PDEATHSIG, SIGKILL);
-        std::exit(play(settings, *progress) ? 0 : 1);
+        const double minutes = fromEnvironment("GLIMMERDALE_SOAK_MINUTES", 0.0);
+        const double frames = fromEnvironment("GLIMMERDALE_SOAK_FRAMES",
+                                              minutes > 0 ? std::numeric_limits<double>::infinity() : DEFAULT_FRAMES);
+        std::exit(play(seed, frames, minutes, frame) ? 0 : 1);
     }
-
     int status = 0;
-    std::string hang;
-    while (!waitForExit(child, status, std::chrono::seconds(1))) {
-        if (progress->isSilentFor(std::chrono::seconds(HANG_SECONDS))) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            hang = "the game has hung for " + std::to_string(HANG_SECONDS) + " s";
-            break;
-        }
-    }
-    if (!hang.empty() || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        ADD_FAILURE() << "seed " << settings.seed << ", frame " << progress->frame << ": "
-                      << (hang.empty() ? describeStatus(status) : hang);
-    munmap(shared, sizeof(Progress));
+    waitpid(child, &status, 0);
+    const int code = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    const std::string why = code == 255        ? "a fatal report (above)"
+                            : code == -SIGALRM ? "still running after " + std::to_string(HANG_SECONDS) + " s"
+                            : code < 0         ? "ended by signal " + std::to_string(-code)
+                                               : "the finding above";
+    EXPECT_EQ(code, 0) << "seed " << seed << " (GLIMMERDALE_SOAK_SEED replays it), frame " << frame << ": " << why;
+    munmap(shared, sizeof(std::atomic<long>));
 }
 
 } // namespace

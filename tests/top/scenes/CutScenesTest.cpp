@@ -1,0 +1,322 @@
+// The cut-scenes in the running game. The intro: the program's start shows
+// it and then the main menu; its script acts once at each mark, in order,
+// even when a frame passes several marks; it ends by itself, at a close key
+// or at a click, with the pointer near the menu's bottom-right corner. Its
+// actors on a bare screen over the menu (its view centred on (0, 0)): a
+// smiley's hop, the butterfly's flight and the flower's bend. The ending, shown over the main menu with no game running:
+// its party starts at 7 s, stays bounded, and OK closes it with its
+// background. The harness starts so that the intro of the program's start
+// plays (the start test looks at it; every other test first lets the menu
+// come up by skipping it); screens of the tests' own are pushed over the
+// main menu and made active. Main thread only.
+#include "GameHarness.h"
+
+#include "BendQuad.h"
+#include "Butterfly.h"
+#include "ChamomileIntro.h"
+#include "CircleCloud.h"
+#include "ContextEnding.h"
+#include "Firework.h"
+#include "MenuButtonQuit.h"
+#include "ScreenPixels.h"
+#include "Skin.h"
+#include "SmileyEnding.h"
+#include "SmileyIntro.h"
+
+namespace {
+
+using namespace testsupport;
+
+// The main menu was the active screen of the last frame.
+bool atMainMenu(const GameHarness& game)
+{
+    return dynamic_cast<MyContextMain*>(game.stack()->active.get()) != nullptr;
+}
+
+// The running game with its main menu active, the start's intro skipped if
+// it still plays; the fixed step and the recorder back at their defaults.
+GameHarness& gameAtMenu()
+{
+    GameHarness& game = GameHarness::get(FrameDriver::DEFAULT_DT, true);
+    game.driver.dt = FrameDriver::DEFAULT_DT;
+    game.recorder = FrameRecorder();
+    const bool atMenu = game.stepUntil([&game] {
+        const ContextLogo* intro = game.active<ContextLogo>();
+        if (intro && !intro->bFinished)
+            pressKey(KEY_ESCAPE);
+        return atMainMenu(game);
+    });
+    EXPECT_TRUE(atMenu) << "no main menu";
+    return game;
+}
+
+// Pushes the screen over the menu and steps the frame that activates it;
+// the screen has then been ticked once.
+template <typename Screen>
+Screen* show(GameHarness& game, Screen* screen)
+{
+    game.stack()->pushContext(screen);
+    game.step();
+    EXPECT_EQ(game.stack()->active.get(), screen);
+    return screen;
+}
+
+// The most a frame moves a screen's clock (the engine's default cap).
+constexpr double LARGEST_STEP = 0.05;
+
+// Draws one frame and grabs it.
+std::unique_ptr<MemoryImageFile> draw(GameHarness& game)
+{
+    game.driver.bDraw = true;
+    game.step();
+    game.driver.bDraw = false;
+    return grab();
+}
+
+// The intro has left, the main menu is back and the pointer near its
+// bottom-right corner.
+void expectBackAtTheMenu(const GameHarness& game)
+{
+    EXPECT_TRUE(atMainMenu(game));
+    EXPECT_EQ(pKiv->pInput->mouseX, 592.0f);
+    EXPECT_EQ(pKiv->pInput->mouseY, 32.0f);
+}
+
+// First in the file: in a process of its own it is the one that starts the
+// game, at the first frame of its intro. "Do you know smileys?" shows in
+// orange in the upper part of the view.
+TEST(Intro, TheProgramStartsWithItAndShowsTheMainMenuWhenItHasEnded)
+{
+    GameHarness& game = GameHarness::get(FrameDriver::DEFAULT_DT, true);
+    const Reference intro(game.active<ContextLogo>());
+    ASSERT_NE(intro.get(), nullptr) << "the start does not show the intro";
+    EXPECT_NE(dynamic_cast<MyContextMain*>(static_cast<KivBase*>(intro.get()->pPrev)), nullptr);
+    game.stepSeconds(12.0);
+    const std::unique_ptr<MemoryImageFile> scene = draw(game);
+    int orange = 0;
+    for (int y = 90; y < 130; ++y)
+        for (int x = 200; x < 440; ++x)
+            orange += sameColor(UColor(255, 128, 0, 255), pixelAt(*scene, x, y), 40);
+    EXPECT_GT(orange, 100);
+    ASSERT_TRUE(game.stepUntil([&game] { return atMainMenu(game); }));
+    EXPECT_EQ(intro.get(), nullptr);
+    game.stepSeconds(1.5);
+    const UColor sky = pixelAt(*draw(game), 320, 10);
+    EXPECT_GT(sky.b, sky.r) << "the view did not open on the menu's sky";
+}
+
+// Each frame moves the clock by the largest step and runs every mark it
+// passes; the view closes after the script and the screen ends 1 s later.
+TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
+{
+    GameHarness& game = gameAtMenu();
+    game.driver.dt = LARGEST_STEP * 1.5;
+    ContextLogo* intro = new ContextLogo();
+    const Reference running(intro);
+    double t = 0.0;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](const FrameRecord&) {
+        if (!running.get())
+            return;
+        int due = 0;
+        for (const ContextLogo::Mark& mark : ContextLogo::marks())
+            due += mark.time <= intro->t;
+        EXPECT_EQ(intro->marksRun, due) << "at " << intro->t;
+        EXPECT_NEAR(intro->t - t, LARGEST_STEP, 1e-9);
+        EXPECT_EQ(game.stack()->pFader->targetCoverage, intro->t >= ContextLogo::SCRIPT_END ? 1.0f : 0.0f);
+        t = intro->t;
+    };
+    show(game, intro);
+    EXPECT_TRUE(game.stepUntil([&running] { return !running.get(); }, 3000));
+    game.recorder = FrameRecorder();
+    EXPECT_NEAR(t, ContextLogo::SCRIPT_END + 1.0, LARGEST_STEP + 1e-9);
+    expectBackAtTheMenu(game);
+}
+
+// With a frame longer than any gap in the script (the cap raised), every
+// mark passed runs in that frame, in the script's order: at 42, 42.25, 42.5
+// and 49 s three clouds growing upwards, then the two pictures, the second
+// over the first.
+TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
+{
+    GameHarness& game = gameAtMenu();
+    const double cap = pKiv->maxFrameDuration;
+    pKiv->maxFrameDuration = 60.0;
+    ContextLogo* intro = show(game, new ContextLogo());
+    for (const double t : {41.9, 50.0}) {
+        game.driver.dt = t - intro->t;
+        game.step();
+    }
+    pKiv->maxFrameDuration = cap;
+    std::vector<float> clouds;
+    std::vector<const Skin*> pictures;
+    for (const Renderable* thought : childrenOf<Renderable>(intro->thoughts))
+        if (dynamic_cast<const CircleCloud*>(thought))
+            clouds.push_back(thought->position.y);
+        else
+            pictures.push_back(thought->pSkin);
+    ASSERT_EQ(clouds.size(), 3u);
+    EXPECT_TRUE(clouds[0] < clouds[1] && clouds[1] < clouds[2]);
+    EXPECT_EQ(pictures, (std::vector<const Skin*>{pKiv->pResourceManager->findAs<Skin>("intro1:6"),
+                                                  pKiv->pResourceManager->findAs<Skin>("intro1:7")}));
+    pressKey(KEY_ESCAPE);
+    game.step(2);
+    expectBackAtTheMenu(game);
+}
+
+// Escape, the other close keys or a click end it at once.
+TEST(Intro, AKeyOrAClickSkipsIt)
+{
+    const struct {
+        const char* name;
+        void (*act)();
+    } rows[] = {
+        {"Escape", [] { pressKey(KEY_ESCAPE); }},
+        {"Space", [] { pressKey(KEY_SPACE); }},
+        {"Left Shift", [] { pressKey(KivInput::scanCodeFromSDLKey(SDLK_LSHIFT)); }},
+        {"a click", [] { clickAt(0.0f, 0.0f, pGlobal->pContextManager->getActiveContext()); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        GameHarness& game = gameAtMenu();
+        const Reference intro(show(game, new ContextLogo()));
+        game.stepSeconds(0.5);
+        row.act();
+        // The press ends it; the next frame takes it off the stack.
+        game.step(2);
+        EXPECT_EQ(intro.get(), nullptr);
+        expectBackAtTheMenu(game);
+    }
+}
+
+// Up for 400/1024 s and as long down: 0.78 s and 156 units a hop, each
+// landing with a voice and rising again as high; squashed as it takes off
+// with a voice of its own.
+TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
+{
+    GameHarness& game = gameAtMenu();
+    SmileyIntro* smiley = new SmileyIntro();
+    game.pushStage()->addChildLast(smiley);
+    const Sound* takeOff = pKiv->pResourceManager->findAs<Sound>("voice9");
+    const double before = takeOff->lastStartTime;
+    smiley->hop(200.0f, 400.0f, 0.0f);
+    EXPECT_GT(takeOff->lastStartTime, before);
+    std::vector<std::pair<double, float>> landings;
+    float peak = 0.0f;
+    const int start = game.driver.frames;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](const FrameRecord& record) {
+        peak = std::max(peak, smiley->position.y);
+        if (std::find(record.sounds.begin(), record.sounds.end(), "voice10") == record.sounds.end())
+            return;
+        landings.emplace_back(game.driver.dt * (record.frame - start), smiley->position.x);
+        EXPECT_NEAR(peak, 78.0f, 2.5f) << "landing " << landings.size();
+        peak = 0.0f;
+    };
+    game.step();
+    EXPECT_GT(smiley->scale.x, 1.0f);
+    game.stepSeconds(1.6);
+    game.recorder = FrameRecorder();
+    ASSERT_EQ(landings.size(), 2u);
+    for (size_t i = 0; i < landings.size(); ++i) {
+        EXPECT_NEAR(landings[i].first, 0.78 * static_cast<double>(i + 1), 0.02) << "landing " << i;
+        EXPECT_NEAR(landings[i].second, 156.0f * static_cast<float>(i + 1), 4.0f) << "landing " << i;
+    }
+    game.activeScreen()->bFinished = true;
+}
+
+// It rests on its flower until told, flies its path to the end (told twice,
+// it keeps to its course) and rests there, and flies back when told again.
+TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysThere)
+{
+    GameHarness& game = gameAtMenu();
+    Butterfly* butterfly = new Butterfly(Butterfly::PRESET_INTRO);
+    game.pushStage()->addChildLast(butterfly);
+    const V3 flower = butterfly->points[0];
+    const V3 end = butterfly->points[butterfly->pointCount - 1];
+    game.stepSeconds(5.0);
+    EXPECT_EQ(butterfly->position, flower);
+    butterfly->flyAway();
+    butterfly->flyAway();
+    game.stepSeconds(4.0);
+    EXPECT_NE(butterfly->position, flower);
+    EXPECT_EQ(butterfly->state, 2);
+    game.stepSeconds(4.0 + game.driver.dt);
+    EXPECT_EQ(butterfly->position, end);
+    EXPECT_EQ(butterfly->state, 1);
+    game.stepSeconds(3.0);
+    EXPECT_EQ(butterfly->position, end);
+    butterfly->flyAway();
+    game.stepSeconds(8.0 + game.driver.dt);
+    EXPECT_EQ(butterfly->position, flower);
+    game.activeScreen()->bFinished = true;
+}
+
+// The stem (the first 0.8 of the picture) settles at a bend of 1 radian
+// under a steady push of -1, swings back past upright when the push stops
+// and comes to rest upright.
+TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
+{
+    GameHarness& game = gameAtMenu();
+    ChamomileIntro* flower = new ChamomileIntro();
+    game.pushStage()->addChildLast(flower);
+    EXPECT_NEAR(flower->bendQuad->width, 0.8f * pKiv->pResourceManager->findAs<Quad>("chamomile:0")->height, 0.5f);
+    // The least bend while pushed with the force for so many seconds.
+    auto push = [&](float force, double seconds) {
+        float least = flower->bendQuad->bendAngle;
+        for (int i = 0; i * game.driver.dt < seconds; ++i) {
+            flower->spring.force = V3(force, 0.0f, 0.0f);
+            game.step();
+            least = std::min(least, flower->bendQuad->bendAngle);
+        }
+        return least;
+    };
+    push(-1.0f, 6.0);
+    EXPECT_NEAR(flower->bendQuad->bendAngle, 1.0f, 0.01f);
+    EXPECT_LT(push(0.0f, 1.0), 0.0f);
+    push(0.0f, 6.0);
+    EXPECT_NEAR(flower->bendQuad->bendAngle, 0.0f, 0.01f);
+    game.activeScreen()->bFinished = true;
+}
+
+// Its smileys are then worth the first neighbourhood's points. Smileys and
+// fireworks start at 7 s with the menu music; each smiley goes past x = 400.
+TEST(Ending, ThePartyStartsAtSevenSecondsStaysBoundedForAMinuteAndOkClosesItWithItsBackground)
+{
+    GameHarness& game = gameAtMenu();
+    ASSERT_EQ(game.currentGame(), nullptr);
+    pKiv->pAudio->setMusic(pKiv->pResourceManager->findAs<SoundStream>("musicGame1"));
+    ContextEnding* ending = show(game, new ContextEnding());
+    const Reference shown(ending);
+    const Reference background(ending->pBackgroundContext);
+    std::string music = "musicGame1";
+    int switches = 0;
+    size_t mostSmileys = 0;
+    game.recorder.bRecording = true;
+    game.recorder.observer = [&](const FrameRecord& record) {
+        const std::vector<SmileyEnding*> smileys = childrenOf<SmileyEnding>(ending->smileyLayer);
+        if (ending->t < ContextEnding::PARTY_START) {
+            EXPECT_EQ(smileys.size() + childrenOf<Firework>(ending).size() + record.sounds.size(), 0u) << ending->t;
+        }
+        for (const SmileyEnding* smiley : smileys)
+            EXPECT_LE(smiley->position.x, SmileyEnding::RIGHT_EXIT);
+        if (record.music != music) {
+            ++switches;
+            EXPECT_GE(ending->t, ContextEnding::PARTY_START);
+        }
+        music = record.music;
+        mostSmileys = std::max(mostSmileys, smileys.size());
+    };
+    game.stepSeconds(60.0);
+    game.recorder = FrameRecorder();
+    EXPECT_EQ(switches, 1);
+    EXPECT_EQ(music, "musicMenu");
+    EXPECT_TRUE(mostSmileys >= 4 && mostSmileys <= 33) << mostSmileys;
+    clickOn(ending->okButton);
+    game.step(2);
+    EXPECT_EQ(shown.get(), nullptr);
+    EXPECT_EQ(background.get(), nullptr);
+    EXPECT_TRUE(atMainMenu(game));
+}
+
+}
