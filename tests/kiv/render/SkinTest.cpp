@@ -27,7 +27,6 @@ TEST(SkinFile, SizesAndAdjustmentsGiveTheAnchor)
     const Case cases[] = {
         {"width=31\nheight=17\n", V3(-0.5f, 0.5f, 0)},
         {"width=32\nheight=16\n", V3(0, 0, 0)},
-        {"width=32\nheight=16\norigin_adjust_x=10\norigin_adjust_y=-4\n", V3(-10, -4, 0)},
         {"width=3\nheight=16\norigin_adjust_x=-2\n", V3(1.5f, 0, 0)},
     };
     for (const Case& c : cases) {
