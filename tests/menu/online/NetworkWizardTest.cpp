@@ -127,10 +127,8 @@ TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
         const char* reason;
     };
     const std::string refused = LoopbackServer::reply(500);
-    const std::string noDatagram = LoopbackServer::reply(200, "address=203.0.113.7");
     const FailedTestCase cases[] = {
         {"ErrorStatus", refused.c_str(), "Failed with status code: 500"},
-        {"NoDatagram", noDatagram.c_str(), "No answer arrived over UDP."},
         {"NoServerConfigured", nullptr, "Upload failed: No upload server is configured."},
     };
     for (const FailedTestCase& c : cases) {
@@ -166,7 +164,6 @@ TEST_F(NetworkWizardTest, TheTestRunsInAWindowWhenAskedAndGivesFullScreenBackWhe
     const DesktopCase cases[] = {
         {"FullScreenOnDesktop", true, true, false},
         {"FullScreenKept", true, false, true},
-        {"Windowed", false, true, false},
     };
     for (const DesktopCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -18,7 +18,6 @@ namespace onlinetest {
 
 using namespace itemtest;
 
-using testsupport::closedPort;
 using testsupport::formField;
 using testsupport::LoopbackServer;
 

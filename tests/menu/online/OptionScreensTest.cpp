@@ -193,16 +193,6 @@ TEST_F(OptionScreensTest, ANewMaximumFrameRateIsTheFramePeriodOnceTheGraphicsScr
     EXPECT_DOUBLE_EQ(1.0 / 25, pKiv->pFramePacer->getPeriod());
 }
 
-TEST_F(OptionScreensTest, TheSmallestVideoModeIsOfferedOnlyWithDebugOutput)
-{
-    pKiv->bDebugOutput = true;
-    ContextOptionsGraphics* page = open(new ContextOptionsGraphics());
-    act(page->pVideoModeChooser, LEFT_ARROW);
-    EXPECT_EQ(0, pGlobal->hst.resolution);
-    page->bFinished = true;
-    frame();
-}
-
 TEST_F(OptionScreensTest, AStoredValueOutsideTheOfferedRangeIsBroughtInAndApplied)
 {
     pGlobal->hst.resolution = 0;

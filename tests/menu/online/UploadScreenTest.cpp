@@ -123,17 +123,6 @@ TEST_F(UploadScreenTest, AnOverlongCrashLogIsSentFromItsEnd)
     EXPECT_EQ(log.size() - 18, log.find("Error: at the end\n"));
 }
 
-TEST_F(UploadScreenTest, AFatalErrorLeavesTheReportThatTheNextRunOffersToSend)
-{
-    ASSERT_FALSE(ContextErrorReport::crashLogExists());
-    EXPECT_EXIT(KIV_ERROR("Forced for the crash report."), ::testing::ExitedWithCode(255), "");
-    ASSERT_TRUE(ContextErrorReport::crashLogExists());
-    MultipartForm form;
-    size_t bytes = 0;
-    ASSERT_TRUE(ContextErrorReport::buildForm(form, 7, bytes));
-    EXPECT_NE(std::string::npos, formField(form.getBody(), "log").find("Forced for the crash report."));
-}
-
 TEST_F(UploadScreenTest, AFailedReportSaysWhyStaysUsableAndIsOfferedAgainNextTime)
 {
     struct FailureCase {
