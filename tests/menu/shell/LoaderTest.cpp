@@ -11,8 +11,6 @@
 #include "KivGraphics.h"
 #include "Language.h"
 #include "Loader.h"
-#include "Texture.h"
-#include "ResourceManager.h"
 
 #include <gtest/gtest.h>
 
@@ -84,17 +82,6 @@ TEST(Loader, StepsAfterTheLastChangeNothing)
     EXPECT_EQ(Loader::getLastStep(), run.stepCount);
     EXPECT_EQ(pGlobal->pResourceRoot->getChildCount(), resources);
     EXPECT_EQ(static_cast<size_t>(pGlobal->pContextManager->getChildCount()), screens);
-}
-TEST(Loader, CachedFontsKeepTheirGlyphImages)
-{
-    loaderRun();
-    // The string cache copies glyphs from a kept image; a cached font
-    // without one would draw glyph by glyph.
-    for (const char* key : {"fontTinyTex", "fontSmallTex", "fontMediumTex", "fontBlackOutlineTexA"}) {
-        const Texture* texture = dynamic_cast<Texture*>(pKiv->pResourceManager->find(key, false));
-        ASSERT_NE(texture, nullptr) << key;
-        EXPECT_NE(texture->pSavedSourceData, nullptr) << key;
-    }
 }
 
 }
