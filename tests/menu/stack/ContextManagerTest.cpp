@@ -82,25 +82,17 @@ TEST_F(ContextManagerTest, PushTakesEffectAtTheNextTickAndOnlyTheTopIsActivated)
     EXPECT_EQ((Log{"upper deactivate closing", "lower activate first"}), log);
     EXPECT_EQ(1, lower->ticks);
     EXPECT_EQ(nullptr, upper->getParent()) << "popped but not deleted: its owner keeps it";
-}
 
-TEST_F(ContextManagerTest, CoveredScreenIsDeactivatedAndComesBackActivatedAgain)
-{
-    RecordingScreen* lower = screen("lower");
-    RecordingScreen* upper = screen("upper");
-    manager->pushContext(lower);
-    step();
+    log.clear();
     manager->pushContext(upper);
     step();
     upper->bFinished = true;
     step();
-    step();
-    EXPECT_EQ((Log{"lower activate first", "lower deactivate covered", "upper activate first",
-                   "upper deactivate closing", "lower activate again"}),
+    EXPECT_EQ((Log{"lower deactivate covered", "upper activate again", "upper deactivate closing", "lower activate again"}),
               log);
 }
 
-TEST_F(ContextManagerTest, FinishedScreenUnderTheTopWaitsUntilItIsOnTop)
+TEST_F(ContextManagerTest, FinishedScreenUnderTheTopWaitsUntilItIsOnTopAndTheEmptiedStackQuits)
 {
     RecordingScreen* lower = screen("lower");
     RecordingScreen* upper = screen("upper");
@@ -110,11 +102,24 @@ TEST_F(ContextManagerTest, FinishedScreenUnderTheTopWaitsUntilItIsOnTop)
     lower->bFinished = true;
     step();
     EXPECT_EQ(lower, upper->pPrev) << "still on the stack";
+    EXPECT_FALSE(manager->bQuit);
     log.clear();
     upper->bFinished = true;
     step();
     EXPECT_EQ((Log{"upper deactivate closing", "lower deactivate closing"}), log);
-    EXPECT_TRUE(manager->bQuit);
+    EXPECT_TRUE(manager->bQuit) << "the stack is empty";
+    EXPECT_EQ(nullptr, manager->getActiveContext());
+    EXPECT_EQ(nullptr, manager->pick(0.0f, 0.0f));
+
+    clearFrame();
+    manager->pFader->coverage = 1.0f;
+    manager->render();
+    EXPECT_TRUE(sameColor(BACKDROP, pixelAt(*grab(), 320, 240))) << "not even the fader is drawn";
+    manager->pFader->coverage = 0.0f;
+
+    manager->pushContext(screen("late"));
+    step();
+    EXPECT_TRUE(manager->bQuit) << "the flag stays set";
 }
 
 TEST_F(ContextManagerTest, DeleteWhenFinishedScreensAreDeletedWhenPopped)
@@ -128,28 +133,6 @@ TEST_F(ContextManagerTest, DeleteWhenFinishedScreensAreDeletedWhenPopped)
     EXPECT_EQ((Log{"transient activate first", "transient deactivate closing", "transient deleted", "kept activate first"}),
               log);
     EXPECT_EQ(kept, manager->getActiveContext());
-}
-
-TEST_F(ContextManagerTest, EmptyStackRaisesQuitAndDrawsNothing)
-{
-    manager->pushContext(screen("only"));
-    step();
-    EXPECT_FALSE(manager->bQuit);
-    manager->getActiveContext()->bFinished = true;
-    step();
-    EXPECT_TRUE(manager->bQuit);
-    EXPECT_EQ(nullptr, manager->getActiveContext());
-    EXPECT_EQ(nullptr, manager->pick(0.0f, 0.0f));
-
-    clearFrame();
-    manager->pFader->coverage = 1.0f;
-    manager->render();
-    EXPECT_TRUE(sameColor(BACKDROP, pixelAt(*grab(), 320, 240))) << "not even the fader is drawn";
-    manager->pFader->coverage = 0.0f;
-
-    manager->pushContext(screen("late"));
-    step();
-    EXPECT_TRUE(manager->bQuit) << "the flag stays set";
 }
 
 // The stack alone, without the event manager that a whole frame runs after it.

@@ -219,18 +219,6 @@ inline void setInput(std::initializer_list<int> pressed, std::initializer_list<i
         input.current[code] = input.previous[code] = true;
 }
 
-// Pixels of the colour in the rectangle [left, right) x [top, bottom) of
-// the frame, rows from the top.
-inline int countPixels(const MemoryImageFile& image, UColor color, int left, int top, int right, int bottom)
-{
-    int count = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            if (pixelAt(image, x, y) == color)
-                ++count;
-    return count;
-}
-
 // The frame driver for tests that write KivInput's state themselves.
 inline testsupport::FrameDriver writtenInputDriver(double dt)
 {
