@@ -31,18 +31,6 @@ protected:
     std::unique_ptr<TestFont> test;
 };
 
-TEST_F(FontCache, SameTextIsFilledOnceAndFoundLater)
-{
-    FontQuad& font = *test->font;
-    print("Hello");
-    print("Hello");
-    EXPECT_EQ(font.cacheFills, 1);
-    ++pKiv->frameNumber;
-    print("Hello");
-    EXPECT_EQ(font.cacheFills, 1) << "drawn again a frame later without a refill";
-    EXPECT_EQ(font.cacheHits, 2);
-}
-
 TEST_F(FontCache, StripIsReusedOnlyAfterItsTimeToLive)
 {
     FontQuad& font = *test->font;
