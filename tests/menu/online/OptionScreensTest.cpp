@@ -6,12 +6,8 @@
 #include "ContextOptionsGraphics.h"
 #include "ContextOptionsSound.h"
 #include "FramePacer.h"
-#include "MenuBool.h"
-#include "MenuEnum.h"
 #include "MenuButtonQuit.h"
 #include "MenuInt.h"
-#include "MenuKey.h"
-#include "RenderableText.h"
 
 namespace {
 
@@ -131,21 +127,6 @@ TEST_F(OptionScreensTest, EveryRowWritesItsSettingStraightIntoTheBlock)
         close(page);
         TearDown();
     }
-}
-
-TEST_F(OptionScreensTest, TheTwoPlayersKeysAreSeparateColumnsOfOneTable)
-{
-    ContextOptionsPage* page = open(new ContextOptionsControls2());
-    // Player 1's fire key, space, bound as player 2's up key.
-    MenuKey* up = findItem<MenuKey>(page, english(Language::CONTROLSUP));
-    ASSERT_NE(nullptr, up);
-    moveMouseTo(up->position.x, up->position.y);
-    setInput({57});
-    frame();
-    setInput({});
-    EXPECT_EQ(57, pGlobal->hst.keys[2][1]);
-    EXPECT_EQ(0, pGlobal->hst.keys[4][0]) << "no input drives two actions";
-    close(page);
 }
 
 struct ApplyCase { const char* name; bool bChange; bool bEscape; };
