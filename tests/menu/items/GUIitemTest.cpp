@@ -1,7 +1,6 @@
 #include "ItemTestSupport.h"
 
 #include "GUIitem.h"
-#include "GUIthemeMinimal.h"
 #include "GUIthemeStandard.h"
 
 namespace {
@@ -18,7 +17,6 @@ protected:
     }
 
     GUIthemeStandard standard;
-    GUIthemeMinimal minimal;
 };
 
 TEST_F(GUIitemTest, ItemIgnoringEventsIsDrawnDisabledWithItsDisabledTip)
