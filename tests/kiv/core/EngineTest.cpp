@@ -1,7 +1,6 @@
 #include "Context.h"
 #include "FramePacer.h"
 #include "KivBase.h"
-#include "MemoryIniFile.h"
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
 

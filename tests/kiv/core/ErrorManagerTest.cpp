@@ -1,5 +1,4 @@
 #include "ErrorManager.h"
-#include "Logger.h"
 #include "TestEngine.h"
 
 #include <fcntl.h>

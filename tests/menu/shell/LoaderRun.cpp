@@ -2,7 +2,6 @@
 
 #include "ContextLanguageSelect.h"
 #include "ContextManager.h"
-#include "ErrorManager.h"
 #include "FrameDriver.h"
 #include "Kiv.h"
 #include "Loader.h"

@@ -3,10 +3,8 @@
 #include "ContextDialog.h"
 #include "EventManager.h"
 #include "MenuButton.h"
-#include "MousePointer.h"
 #include "RadialFader.h"
 #include "Reference.h"
-#include "TimeKeeper.h"
 
 #include <SDL/SDL.h>
 
