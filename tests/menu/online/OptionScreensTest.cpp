@@ -164,16 +164,6 @@ TEST_F(OptionScreensTest, ClosingAfterAChangeAppliesTheSettings)
     }
 }
 
-TEST_F(OptionScreensTest, ANewMaximumFrameRateIsTheFramePeriodOnceTheGraphicsScreenCloses)
-{
-    ContextOptionsGraphics* page = open(new ContextOptionsGraphics());
-    for (int i = 0; i < 20; ++i)
-        act(page->pMaxFpsChooser, LEFT_ARROW);
-    EXPECT_EQ(HSTdata::MIN_FPS, pGlobal->hst.maxFps) << "stops at the bottom of the range";
-    close(page);
-    EXPECT_DOUBLE_EQ(1.0 / 25, pKiv->pFramePacer->getPeriod());
-}
-
 TEST_F(OptionScreensTest, AStoredValueOutsideTheOfferedRangeIsBroughtInAndApplied)
 {
     pGlobal->hst.resolution = 0;
