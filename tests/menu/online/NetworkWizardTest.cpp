@@ -10,18 +10,6 @@ namespace {
 
 using namespace onlinetest;
 
-// A connection-test server: reports the address and sends the token back
-// to the test's UDP port.
-std::string passingAnswer(const std::string& request)
-{
-    const int port = std::atoi(formField(request, "udpPort").c_str());
-    const std::string token = formField(request, "token");
-    UdpSocket sender;
-    sender.open(NetAddress(127, 0, 0, 1, 0));
-    sender.sendTo(NetAddress(127, 0, 0, 1, static_cast<uint16_t>(port)), token.data(), token.size());
-    return LoopbackServer::reply(200, "address=203.0.113.7:4000\n");
-}
-
 class NetworkWizardTest : public ScreenTest {
 protected:
     void SetUp() override
@@ -71,7 +59,7 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
     std::shared_future<void> release = answerReleased.get_future().share();
     LoopbackServer server([release](const std::string& request) {
         release.wait_for(std::chrono::seconds(30));
-        return passingAnswer(request);
+        return connectionTestAnswer(request, "address=203.0.113.7:4000\n");
     });
     ContextNetworkWizard* wizard = openWizard(server.url());
     wizard->requestOptions.readTimeoutMs = 30000;

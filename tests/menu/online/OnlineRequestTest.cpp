@@ -81,21 +81,6 @@ TEST(OnlineRequest, DestroyingARunningRequestDoesNotWaitForTheServer)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
-// A connection-test server: it reports the given address and answers on
-// the test's UDP port with the token (or with what echo makes of it).
-std::string connectionTestAnswer(const std::string& request, const std::string& body,
-                                 const std::function<std::string(const std::string&)>& echo)
-{
-    const int port = std::atoi(formField(request, "udpPort").c_str());
-    const std::string datagram = echo(formField(request, "token"));
-    if (port > 0 && !datagram.empty()) {
-        UdpSocket sender;
-        sender.open(NetAddress(127, 0, 0, 1, 0));
-        sender.sendTo(NetAddress(127, 0, 0, 1, static_cast<uint16_t>(port)), datagram.data(), datagram.size());
-    }
-    return LoopbackServer::reply(200, body);
-}
-
 struct ConnectionCase {
     const char* name;
     const char* body;
