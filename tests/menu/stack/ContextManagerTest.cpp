@@ -42,13 +42,6 @@ protected:
         owned.push_back(std::make_unique<RecordingScreen>(name, log));
         return owned.back().get();
     }
-    // A screen the stack deletes when it pops it.
-    RecordingScreen* transientScreen(const std::string& name)
-    {
-        RecordingScreen* made = new RecordingScreen(name, log);
-        made->bDeleteWhenFinished = true;
-        return made;
-    }
     void step() { driver.step(manager); }
     ContextDialog* topDialog() const { return dynamic_cast<ContextDialog*>(manager->getActiveContext()); }
 
@@ -118,19 +111,6 @@ TEST_F(ContextManagerTest, FinishedScreenUnderTheTopWaitsUntilItIsOnTopAndTheEmp
     manager->pushContext(screen("late"));
     step();
     EXPECT_TRUE(manager->bQuit) << "the flag stays set";
-}
-
-TEST_F(ContextManagerTest, DeleteWhenFinishedScreensAreDeletedWhenPopped)
-{
-    RecordingScreen* kept = screen("kept");
-    manager->pushContext(kept);
-    manager->pushContext(transientScreen("transient"));
-    step();
-    manager->getActiveContext()->bFinished = true;
-    step();
-    EXPECT_EQ((Log{"transient activate first", "transient deactivate closing", "transient deleted", "kept activate first"}),
-              log);
-    EXPECT_EQ(kept, manager->getActiveContext());
 }
 
 // The stack alone, without the event manager that a whole frame runs after it.
