@@ -35,21 +35,6 @@ TEST(LanguageTable, EveryNameMapsToItsOwnRowAndEveryTextExists)
     EXPECT_EQ(Language::STRING_COUNT, static_cast<int>(std::size(TABLE_ROWS)));
 }
 
-// Screens index these runs arithmetically from their first row.
-TEST(LanguageTable, RunsIndexedByArithmeticLandOnTheirRows)
-{
-    Language language;
-    language.setCurrentLanguage(0);
-    auto at = [&](Language::StringsEnum first, int offset) {
-        return std::string(language.getText(static_cast<Language::StringsEnum>(first + offset)));
-    };
-    EXPECT_EQ("Zimbabwe", at(Language::COUNTRYNONE, 240));
-    EXPECT_EQ("Quest", at(Language::GAMETYPETIMETRIAL, 1));
-    EXPECT_EQ("1024x768", at(Language::ENUMVIDEOMODES0, 3));
-    EXPECT_EQ("Very high", at(Language::ENUMSOUNDQUALITY0, 2));
-    EXPECT_EQ("Maximum", at(Language::ENUMSENSITIVITY0, 4));
-}
-
 TEST(LanguageLookup, NamesMatchExactlyAndUnknownNamesReadEmptyWithoutReport)
 {
     Language language;
