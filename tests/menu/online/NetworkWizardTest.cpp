@@ -64,7 +64,7 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
     ContextNetworkWizard* wizard = openWizard(server.url());
     wizard->requestOptions.readTimeoutMs = 30000;
     EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage());
-    click(button(wizard, Language::NEXT));
+    clickOn(button(wizard, Language::NEXT));
     EXPECT_EQ(ContextNetworkWizard::PAGE_TEST, wizard->getPage());
     ASSERT_TRUE(waitFor([&] { return !server.requests().empty(); }));
     frame();
@@ -79,7 +79,7 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
     ASSERT_EQ(1u, server.requests().size());
     EXPECT_EQ("connectiontest", formField(server.requests()[0], "request"));
 
-    click(button(wizard, Language::NEXT));
+    clickOn(button(wizard, Language::NEXT));
     EXPECT_EQ(ContextNetworkWizard::PAGE_COUNTRY, wizard->getPage());
     frame();
     MenuCountry* country = findItem<MenuCountry>(wizard, english(Language::SELECTYOURCOUNTRY));
@@ -88,7 +88,7 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
     clickAt(country->position.x + 0.5f * MenuCountry::CHOOSER_WIDTH - MenuInt::ARROW_INSET, country->position.y);
     EXPECT_EQ(1, wizard->countryPosition);
     EXPECT_EQ(0, std::memcmp(hst.countryCode, "AD", 2));
-    click(button(wizard, Language::FINISH));
+    clickOn(button(wizard, Language::FINISH));
     frame();
     EXPECT_EQ(nullptr, top());
 }
@@ -125,7 +125,7 @@ TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
         const std::string answer = c.answer ? c.answer : "";
         LoopbackServer server([answer](const std::string&) { return answer; });
         ContextNetworkWizard* wizard = openWizard(c.answer ? server.url() : UString());
-        click(button(wizard, Language::NEXT));
+        clickOn(button(wizard, Language::NEXT));
         ASSERT_TRUE(waitFor([&] { return !wizard->isTesting(); }));
         EXPECT_FALSE(pGlobal->hst.bConnectionTestPassed) << "the block holds the latest result";
         EXPECT_TRUE(hasLine(*wizard->pViewer, english(Language::FAILED)));
@@ -133,7 +133,7 @@ TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
         EXPECT_TRUE(hasLine(*wizard->pViewer, english(Language::NETTESTFAIL1)));
         frame();
         EXPECT_FALSE(button(wizard, Language::NEXT)->disabled) << "the player may go on";
-        click(button(wizard, Language::BACK));
+        clickOn(button(wizard, Language::BACK));
         EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage()) << "and may try again";
         wizard->bFinished = true;
         frame();
@@ -165,9 +165,9 @@ TEST_F(NetworkWizardTest, TheTestRunsInAWindowWhenAskedAndGivesFullScreenBackWhe
         ASSERT_NE(nullptr, desktop);
         EXPECT_TRUE(wizard->bRunOnDesktop) << "recommended, so on by default";
         if (!c.bRunOnDesktop)
-            click(desktop);
+            clickOn(desktop);
         EXPECT_EQ(c.bRunOnDesktop, wizard->bRunOnDesktop);
-        click(button(wizard, Language::NEXT));
+        clickOn(button(wizard, Language::NEXT));
         EXPECT_TRUE(wizard->isTesting());
         EXPECT_EQ(c.bFullScreenDuringTest, hst.bFullScreen);
         EXPECT_EQ(c.bFullScreenDuringTest, pKiv->pGraphics->bFullScreen) << "applied";

@@ -78,14 +78,13 @@ inline std::string connectionTestAnswer(
     return LoopbackServer::reply(200, body);
 }
 
-// The screen tests' driver, with clicks on items and a wait for the
+// The screen tests' driver, with shorter frames and a wait for the
 // workers of uploads.
 class ScreenTest : public screentest::ScreenTest {
 protected:
     // Short frames, so that an upload's time limits leave its worker time
     // on a loaded machine.
     ScreenTest() { driver.dt = 0.02; }
-    void click(const MenuItem* item) { clickOn(item); }
     // Ticks, sleeping a little between frames so that worker threads can
     // work, until done says so or about twenty seconds have passed (a loaded
     // machine running many test programs at once can be slow to schedule the

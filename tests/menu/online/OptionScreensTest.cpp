@@ -58,7 +58,7 @@ protected:
     {
         const float reach = 0.5f * item->pSkin->width - MenuInt::ARROW_INSET;
         switch (action) {
-        case TOGGLE: click(item); break;
+        case TOGGLE: clickOn(item); break;
         case LEFT_ARROW: clickAt(item->position.x - reach, item->position.y); break;
         case RIGHT_ARROW: clickAt(item->position.x + reach, item->position.y); break;
         case PRESS_K:
@@ -72,7 +72,7 @@ protected:
     }
     void close(ContextOptionsPage* page)
     {
-        click(page->pBackButton);
+        clickOn(page->pBackButton);
         frame();
         EXPECT_EQ(nullptr, top());
     }
