@@ -131,13 +131,9 @@ public:
 
     void TearDown() override
     {
-        Shared& s = shared();
         delete pGlobal;
         pGlobal = nullptr;
-        s.resources.reset();
-        s.small.reset();
-        s.medium.reset();
-        s.large.reset();
+        shared() = Shared();
         WindowedEngine::TearDown();
     }
 
