@@ -56,22 +56,16 @@ TEST(LanguageLookupDeathTest, UnknownNameWithReportingIsFatal)
                 "Unknown string identifier 'NOSUCHTEXT'");
 }
 
-TEST(LanguageSelection, IndexOutsideTheTableSelectsTheDefaultLanguage)
+TEST(LanguageSelection, IndexesOutsideTheTableSelectTheDefaultLanguageAndReadEmptyTexts)
 {
+    Language language;
     for (int index : {-1, Language::LANGUAGE_MAX, 1000, -1000}) {
         SCOPED_TRACE(index);
-        Language language;
         language.setCurrentLanguage(index);
         EXPECT_EQ(Language::DEFAULT_LANGUAGE, language.getCurrentLanguage());
         EXPECT_STREQ("English", language.getText(Language::LANGUAGENAME));
         EXPECT_STREQ("English", language.getTextInLanguage(index, Language::LANGUAGENAME));
     }
-}
-
-TEST(LanguageSelection, IdentifierOutsideTheTableReadsEmpty)
-{
-    Language language;
-    language.setCurrentLanguage(0);
     for (int id : {-1, Language::STRING_COUNT, 100000}) {
         SCOPED_TRACE(id);
         EXPECT_STREQ("", language.getText(static_cast<Language::StringsEnum>(id)));
