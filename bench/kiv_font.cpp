@@ -19,6 +19,15 @@
 
 namespace {
 
+// count glyphs of varied widths and heights, like a printable ASCII font.
+std::vector<GlyphSize> alphabetSizes(int count)
+{
+    std::vector<GlyphSize> sizes;
+    for (int i = 0; i < count; ++i)
+        sizes.push_back({3 + (i * 5) % 7, 8 + (i * 3) % 6});
+    return sizes;
+}
+
 struct Engine {
     TemporaryFolder home{"kiv-font-bench"};
     std::unique_ptr<Texture> glyphs;

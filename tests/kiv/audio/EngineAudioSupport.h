@@ -30,22 +30,15 @@ protected:
         useAsDataHome(home);
     }
 
-    void TearDown() override { stopEngine(); }
+    void TearDown() override { delete pKiv; }
 
     // configText: ini lines for the engine configuration, e.g. "[KivAudio]\nbMute=Yes\n".
     void startEngine(const std::string& configText = "")
     {
         if (!configText.empty())
-            writeWholeFile(configPath(), configText);
+            writeWholeFile(getDataFolder() + "/" + APPLICATION_NAME + ".cfg", configText);
         new Kiv();
     }
-
-    void stopEngine()
-    {
-        delete pKiv;
-    }
-
-    std::string configPath() const { return getDataFolder() + "/" + APPLICATION_NAME + ".cfg"; }
 
     // Writes bytes as a file of the test's folder; returns its path.
     std::string writeFile(const std::string& name, const std::vector<unsigned char>& bytes) const

@@ -1,7 +1,6 @@
 #include "EngineAudioSupport.h"
 #include "FrameDriver.h"
 #include "KivGraphics.h"
-#include "MixerOGGstatic.h"
 #include "Sound.h"
 #include "SoundChannel.h"
 

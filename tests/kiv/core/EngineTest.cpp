@@ -1,10 +1,8 @@
 #include "Context.h"
 #include "FramePacer.h"
 #include "KivBase.h"
-#include "MemoryIniFile.h"
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
-#include "TimeKeeper.h"
 
 #include <SDL/SDL.h>
 
@@ -36,24 +34,6 @@ protected:
     TemporaryHome home;
     Kiv* pEngine = nullptr;
 };
-
-TEST_F(EngineTest, ModeMovesOneStepAtATime)
-{
-    struct Case { int from, to; Steps steps; };
-    const Case cases[] = {
-        {3, 1, {{3, 2}, {2, 1}}},
-        {1, 3, {{1, 2}, {2, 3}}},
-        {3, 2, {{3, 2}}},
-        {2, 2, {}},
-    };
-    for (const Case& c : cases) {
-        pEngine->mode = c.from;
-        ModeListener listener;
-        pEngine->changeKIVmode(c.to);
-        EXPECT_EQ(listener.steps, c.steps) << c.from << " -> " << c.to;
-        EXPECT_EQ(pEngine->mode, c.to);
-    }
-}
 
 TEST_F(EngineTest, ObjectsMayDeleteOthersWhileHearingAModeStep)
 {
@@ -119,18 +99,6 @@ TEST_F(EngineTest, ScreenClockIsCappedAtTheMaximumFrameDuration)
     EXPECT_DOUBLE_EQ(screen.dt, 2.0 * pEngine->maxFrameDuration);
     screen.tick(0.0, 0.01);
     EXPECT_DOUBLE_EQ(screen.t, 2.0 * pEngine->maxFrameDuration + 0.02);
-}
-
-TEST_F(EngineTest, SteppedClockStandsWhereItIsPutAndNeverGoesBack)
-{
-    TimeKeeper& clock = *pEngine->pTimeKeeper;
-    const double start = clock.getTime() + 1.0;
-    clock.setSteppedTime(start);
-    EXPECT_EQ(clock.getTime(), start);
-    clock.setSteppedTime(start + 0.01);
-    EXPECT_EQ(clock.getTime(), start + 0.01);
-    clock.setSteppedTime(start - 5.0);
-    EXPECT_EQ(clock.getTime(), start + 0.01);
 }
 
 // Values edited by hand are read and the warning is restored; garbage lines

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers shared by the file-format tests: a scratch folder per test, raw
-// file writing, TGA images with a known pattern and a check for fatal reports.
+// file writing and TGA images with a known pattern.
 #include "TemporaryFolder.h"
 #include "TgaImage.h"
 #include "UString.h"
@@ -8,15 +8,12 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 using Bytes = std::vector<unsigned char>;
-
-#define EXPECT_FATAL(statement, pattern) EXPECT_EXIT(statement, ::testing::ExitedWithCode(255), pattern)
 
 // A folder for one test's files.
 class ScratchFolder : public TemporaryFolder {

@@ -87,37 +87,6 @@ TEST(MemoryImageFile, DamagedTgaIsRejectedAndLeavesImageAlone)
     }
 }
 
-TEST(MemoryImageFile, JpegRoundTripKeepsSizeAndApproximateColours)
-{
-    ScratchFolder folder;
-    MemoryImageFile original(16, 8);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) {
-            unsigned char* p = original.pImageData + (y * 16 + x) * 4;
-            p[0] = x < 8 ? 230 : 20;
-            p[1] = y < 4 ? 40 : 180;
-            p[2] = 90;
-            p[3] = 3;
-        }
-    UString name = folder.file("shot.jpg");
-    ASSERT_TRUE(original.saveJPG(name, 95));
-    MemoryImageFile loaded(name, false);
-    ASSERT_EQ(loaded.width, 16);
-    ASSERT_EQ(loaded.height, 8);
-    EXPECT_FALSE(loaded.hasAlpha);
-    const int probes[][2] = {{2, 1}, {13, 1}, {2, 6}, {13, 6}};
-    for (const auto& probe : probes) {
-        const unsigned char* want = pixelAt(original, probe[0], probe[1]);
-        const unsigned char* got = pixelAt(loaded, probe[0], probe[1]);
-        for (int c = 0; c < 3; ++c)
-            EXPECT_NEAR(got[c], want[c], 12) << "channel " << c << " at " << probe[0] << "," << probe[1];
-        EXPECT_EQ(got[3], 255);
-    }
-    MemoryImageFile sized(name, true);
-    EXPECT_EQ(sized.width, 16);
-    EXPECT_EQ(sized.pImageData, nullptr);
-}
-
 TEST(MemoryImageFile, DamagedJpegIsRejectedWithoutEndingTheProcess)
 {
     ScratchFolder folder;

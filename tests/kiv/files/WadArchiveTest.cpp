@@ -4,7 +4,6 @@
 #include "WadWriter.h"
 
 #include <cstring>
-#include <sys/stat.h>
 #include <memory>
 
 namespace {
@@ -76,13 +75,6 @@ TEST(WadArchive, EveryEntryReadsBackByteForByte)
     Bytes none;
     EXPECT_FALSE(archive->readEntry("missing", none, error));
     EXPECT_LT(archiveBytes.size(), 3000u) << "the repetitive entry is compressed";
-}
-
-TEST(WadArchive, OutputDoesNotDependOnTheOrderOfAdding)
-{
-    std::vector<Sample> forward = samples();
-    std::vector<Sample> backward(forward.rbegin(), forward.rend());
-    EXPECT_EQ(buildArchive(forward), buildArchive(backward));
 }
 
 TEST(WadArchive, DamagedArchivesAreRejectedWithAReason)
@@ -183,30 +175,6 @@ TEST(FileManager, ArchiveModeServesOnlyTheArchive)
     EXPECT_EQ(got, texture);
     EXPECT_FALSE(files.useWad(folder.file("another-missing.dat")));
     EXPECT_TRUE(files.exists("gfx/a.tga")) << "a missing archive leaves the current one in place";
-}
-
-TEST(Packer, PacksAFolderWithRelativeNames)
-{
-    const UString packer = UString(KIV_BINARY_DIR) + "/tools/packer/kivpack";
-    if (access(packer.c_str(), X_OK) != 0)
-        GTEST_SKIP() << "packer not built";
-    ScratchFolder folder;
-    ASSERT_EQ(mkdir(folder.file("data").c_str(), 0755), 0);
-    ASSERT_EQ(mkdir(folder.file("data/gfx").c_str(), 0755), 0);
-    writeBytes(folder.file("data/gfx/b.tga"), Bytes(100, 1));
-    writeBytes(folder.file("data/a.ini"), Bytes{'x', '=', '1'});
-    const UString command = "'" + packer + "' '" + folder.file("out.dat") + "' '" + folder.file("data") + "' >/dev/null";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    UString error;
-    std::unique_ptr<WadArchive> archive = WadArchive::openFile(folder.file("out.dat"), error);
-    ASSERT_TRUE(archive) << error;
-    EXPECT_EQ(archive->getEntryNames(), (std::vector<UString>{"a.ini", "gfx/b.tga"}));
-    Bytes got;
-    ASSERT_TRUE(archive->readEntry("gfx/b.tga", got, error));
-    EXPECT_EQ(got, Bytes(100, 1));
-    const Bytes first = readBytes(folder.file("out.dat"));
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(readBytes(folder.file("out.dat")), first) << "packing is repeatable";
 }
 
 } // namespace

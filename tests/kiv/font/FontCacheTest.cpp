@@ -31,18 +31,6 @@ protected:
     std::unique_ptr<TestFont> test;
 };
 
-TEST_F(FontCache, SameTextIsFilledOnceAndFoundLater)
-{
-    FontQuad& font = *test->font;
-    print("Hello");
-    print("Hello");
-    EXPECT_EQ(font.cacheFills, 1);
-    ++pKiv->frameNumber;
-    print("Hello");
-    EXPECT_EQ(font.cacheFills, 1) << "drawn again a frame later without a refill";
-    EXPECT_EQ(font.cacheHits, 2);
-}
-
 TEST_F(FontCache, StripIsReusedOnlyAfterItsTimeToLive)
 {
     FontQuad& font = *test->font;
@@ -78,28 +66,15 @@ TEST_F(FontCache, ShorterTextInReusedStripShowsNoOldPixels)
     EXPECT_EQ(countDifferentPixels(cached, glyphs), 0);
 }
 
-// A glyph texture made without TEXTURE_KEEP_SOURCE has no image to copy from.
-TEST(FontCacheFallback, GlyphTextureWithoutImageDrawsGlyphByGlyph)
-{
-    pKiv->pGraphics->bEnableFontCache = true;
-    std::unique_ptr<TestFont> test = makeTestFont(0);
-    FontQuad& font = *test->font;
-    auto draw = [&](int flags) {
-        return drawAndGrab([&] { font.printAt(-50.0f, 20.0f, 0.0f, UColor(255, 255, 255, 255), flags, "Caption"); });
-    };
-    std::vector<unsigned char> normal = draw(0);
-    EXPECT_EQ(font.getCacheTextureCount(), 0);
-    EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
-    EXPECT_GT(countDrawnPixels(normal), 0);
-}
-
-// A 512 x 512 glyph sheet halved to fit 256 x 256 keeps a halved image under
-// skin rectangles in full-size pixels: glyphs far right would be read from
-// outside the kept image.
-TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
+// A glyph texture made without TEXTURE_KEEP_SOURCE has no image to copy
+// from. A 512 x 512 glyph sheet halved to fit 256 x 256 keeps a halved image
+// under skin rectangles in full-size pixels: glyphs far right would be read
+// from outside the kept image.
+TEST(FontCacheFallback, GlyphTexturesWithoutAFullImageDrawGlyphByGlyph)
 {
     pKiv->pGraphics->bEnableFontCache = true;
     pKiv->pGraphics->bSimulate256x256TextureHW = true;
+    std::unique_ptr<TestFont> withoutImage = makeTestFont(0);
     std::string image = std::string(std::getenv("XDG_DATA_HOME")) + "/halved-glyphs.tga";
     // A patterned image, so that misplaced texels show.
     testsupport::writeTGA(image, 512, 512, testsupport::paint(512, 512, [](int x, int y) {
@@ -114,15 +89,18 @@ TEST(FontCacheFallback, HalvedGlyphTextureDrawsGlyphByGlyph)
     std::unique_ptr<Texture> texture(
         new Texture(image, Texture::TEXTURE_SHRINK_TO_FIT | Texture::TEXTURE_KEEP_SOURCE));
     ASSERT_EQ(texture->scaleFactor, 2);
-    FontQuad font;
-    font.addSourceTexture(texture.get(), 'a');
-    EXPECT_FALSE(font.canCache("abcd"));
-    auto draw = [&](int flags) {
-        return drawAndGrab([&] { font.printAt(-100.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), flags, "abcd"); });
-    };
-    std::vector<unsigned char> normal = draw(0);
-    EXPECT_EQ(font.getCacheTextureCount(), 0);
-    EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
+    FontQuad halved;
+    halved.addSourceTexture(texture.get(), 'a');
+    EXPECT_FALSE(halved.canCache("abcd"));
+    for (FontQuad* font : {withoutImage->font.get(), &halved}) {
+        auto draw = [&](int flags) {
+            return drawAndGrab([&] { font->printAt(-100.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), flags, "abcd"); });
+        };
+        std::vector<unsigned char> normal = draw(0);
+        EXPECT_GT(countDrawnPixels(normal), 0);
+        EXPECT_EQ(font->getCacheTextureCount(), 0);
+        EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
+    }
     std::remove(image.c_str());
     std::remove((image + ".ini").c_str());
 }

@@ -1,11 +1,8 @@
-#include "FontQuad.h"
-#include "Quad.h"
+#include "QuadFont.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -16,23 +13,15 @@ class MeasureFont : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        glyph('A', 7, 10, 1);
-        glyph('B', 5, 8, 1);
-        glyph('W', 12, 10, -2);
-        glyph(300, 9, 12, 2);
-        glyph(5, 3, 3, 0);
+        quads.glyph('A', 7, 10, 1);
+        quads.glyph('B', 5, 8, 1);
+        quads.glyph('W', 12, 10, -2);
+        quads.glyph(300, 9, 12, 2);
+        quads.glyph(5, 3, 3, 0);
     }
 
-    void glyph(int code, float width, float height, int spacing)
-    {
-        quads.push_back(std::make_unique<Quad>());
-        quads.back()->setSize(width, height);
-        font.symbolData[code].pQuad = quads.back().get();
-        font.symbolData[code].spacing = spacing;
-    }
-
-    FontQuad font;
-    std::vector<std::unique_ptr<Quad>> quads;
+    QuadFont quads;
+    FontQuad& font = quads.font;
 };
 
 // Symbol 300 = 256 + 44: high byte 0x80, low byte 0x80 | 44.

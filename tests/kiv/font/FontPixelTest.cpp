@@ -93,24 +93,11 @@ TEST_P(FontPixels, GlyphsBetweenPixelsOrOverlappingAreNotCached)
 INSTANTIATE_TEST_SUITE_P(Filters, FontPixels, ::testing::Values(false, true),
                          [](const ::testing::TestParamInfo<bool>& param) { return param.param ? "Bilinear" : "Nearest"; });
 
-class FontLayout : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        pKiv->pGraphics->bEnableFontCache = false;
-        test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
-    }
-
-    std::vector<unsigned char> printed(float x, float y, int flags, const std::string& text)
-    {
-        return drawAndGrab([&] { test->font->printAt(x, y, 0.0f, UColor(255, 255, 255, 255), flags, text); });
-    }
-
-    std::unique_ptr<TestFont> test;
-};
-
-TEST_F(FontLayout, TruncatedTextEndsInEllipsis)
+// Long player names are cut to fit their box.
+TEST(FontLayout, TruncatedTextEndsInEllipsis)
 {
+    pKiv->pGraphics->bEnableFontCache = false;
+    std::unique_ptr<TestFont> test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE);
     FontQuad& font = *test->font;
     const std::string text = "A rather long player name";
     const int dots = font.measure("...").width;

@@ -10,7 +10,6 @@
 #include "Texture.h"
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 struct GlyphSize {
@@ -66,13 +65,4 @@ inline Texture* makeGlyphTexture(const std::vector<GlyphSize>& glyphs, int flags
     if (texture->pSavedSourceData)
         texture->pSavedSourceData->blit(&image, nullptr, nullptr);
     return texture;
-}
-
-// Glyph sizes for the symbols from '!' on: widths 3 to 9, heights 8 to 13.
-inline std::vector<GlyphSize> alphabetSizes(int count)
-{
-    std::vector<GlyphSize> sizes;
-    for (int i = 0; i < count; ++i)
-        sizes.push_back({3 + (i * 5) % 7, 8 + (i * 3) % 6});
-    return sizes;
 }

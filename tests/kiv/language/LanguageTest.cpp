@@ -1,4 +1,3 @@
-#include "Kiv.h"
 #include "KivInput.h"
 #include "Language.h"
 
@@ -36,21 +35,6 @@ TEST(LanguageTable, EveryNameMapsToItsOwnRowAndEveryTextExists)
     EXPECT_EQ(Language::STRING_COUNT, static_cast<int>(std::size(TABLE_ROWS)));
 }
 
-// Screens index these runs arithmetically from their first row.
-TEST(LanguageTable, RunsIndexedByArithmeticLandOnTheirRows)
-{
-    Language language;
-    language.setCurrentLanguage(0);
-    auto at = [&](Language::StringsEnum first, int offset) {
-        return std::string(language.getText(static_cast<Language::StringsEnum>(first + offset)));
-    };
-    EXPECT_EQ("Zimbabwe", at(Language::COUNTRYNONE, 240));
-    EXPECT_EQ("Quest", at(Language::GAMETYPETIMETRIAL, 1));
-    EXPECT_EQ("1024x768", at(Language::ENUMVIDEOMODES0, 3));
-    EXPECT_EQ("Very high", at(Language::ENUMSOUNDQUALITY0, 2));
-    EXPECT_EQ("Maximum", at(Language::ENUMSENSITIVITY0, 4));
-}
-
 TEST(LanguageLookup, NamesMatchExactlyAndUnknownNamesReadEmptyWithoutReport)
 {
     Language language;
@@ -72,22 +56,16 @@ TEST(LanguageLookupDeathTest, UnknownNameWithReportingIsFatal)
                 "Unknown string identifier 'NOSUCHTEXT'");
 }
 
-TEST(LanguageSelection, IndexOutsideTheTableSelectsTheDefaultLanguage)
+TEST(LanguageSelection, IndexesOutsideTheTableSelectTheDefaultLanguageAndReadEmptyTexts)
 {
+    Language language;
     for (int index : {-1, Language::LANGUAGE_MAX, 1000, -1000}) {
         SCOPED_TRACE(index);
-        Language language;
         language.setCurrentLanguage(index);
         EXPECT_EQ(Language::DEFAULT_LANGUAGE, language.getCurrentLanguage());
         EXPECT_STREQ("English", language.getText(Language::LANGUAGENAME));
         EXPECT_STREQ("English", language.getTextInLanguage(index, Language::LANGUAGENAME));
     }
-}
-
-TEST(LanguageSelection, IdentifierOutsideTheTableReadsEmpty)
-{
-    Language language;
-    language.setCurrentLanguage(0);
     for (int id : {-1, Language::STRING_COUNT, 100000}) {
         SCOPED_TRACE(id);
         EXPECT_STREQ("", language.getText(static_cast<Language::StringsEnum>(id)));
@@ -96,8 +74,8 @@ TEST(LanguageSelection, IdentifierOutsideTheTableReadsEmpty)
 }
 
 // Every code gets a name, the named ones theirs and the rest a numbered
-// default, whatever the array held before; selecting a language names the
-// engine's input codes.
+// default, whatever the array held before (the key-binding item tests see
+// the engine's input codes named once a language is selected).
 TEST(LanguageKeyNames, CodesReadTheirNamesOrTheNumberedDefault)
 {
     struct KeyName {
@@ -117,13 +95,6 @@ TEST(LanguageKeyNames, CodesReadTheirNamesOrTheNumberedDefault)
     language.fillKeyNames(names);
     for (const KeyName& key : keys)
         EXPECT_EQ(key.name, std::string(names[key.code])) << "code " << key.code;
-
-    Kiv* engine = new Kiv();
-    EXPECT_EQ("", std::string(pKiv->pInput->keyNames[1]));
-    pKiv->pLanguage->setCurrentLanguage(0);
-    for (int code = 0; code < KivInput::KEY_COUNT; ++code)
-        EXPECT_EQ(names[code], pKiv->pInput->keyNames[code]) << "code " << code;
-    delete engine;
 }
 
 } // namespace

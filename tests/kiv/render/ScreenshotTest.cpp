@@ -1,39 +1,31 @@
 #include "RenderTestSupport.h"
 
-#include "VertexBuffer.h"
+#include "Renderable.h"
+#include "Texture.h"
 
 namespace {
 
 using namespace rendertest;
 
-void drawHalves()
-{
-    pKiv->pGraphics->setGlobalRenderState();
-    VertexBuffer halves(8);
-    const UColor top(250, 0, 0, 255), bottom(0, 0, 250, 255);
-    halves.vertices[0] = {0, 0, top, -320, 240, 0};
-    halves.vertices[1] = {0, 0, top, 320, 240, 0};
-    halves.vertices[2] = {0, 0, top, -320, 0, 0};
-    halves.vertices[3] = {0, 0, top, 320, 0, 0};
-    halves.vertices[4] = {0, 0, bottom, -320, 0, 0};
-    halves.vertices[5] = {0, 0, bottom, 320, 0, 0};
-    halves.vertices[6] = {0, 0, bottom, -320, -240, 0};
-    halves.vertices[7] = {0, 0, bottom, 320, -240, 0};
-    halves.draw(nullptr, VertexBuffer::TRIANGLE_STRIP, 0, 4);
-    halves.draw(nullptr, VertexBuffer::TRIANGLE_STRIP, 4, 4);
-}
-
 TEST(Screenshot, JpegIsWrittenTopRowFirst)
 {
-    drawHalves();
+    const std::string image = tempPath("halves.tga");
+    writeTGA(image, 64, 64, quadrants(64, 64, RED, RED, BLUE, BLUE));
+    Texture texture(image, 0);
+    Screen screen;
+    Renderable r;
+    r.pSkin = texture.skins[0];
+    r.scale = V3(10.0f, 7.5f, 1.0f);
+    r.updateVisuals();
+    r.render();
     const std::string path = tempPath("shot.jpg");
     pKiv->pGraphics->saveScreenshot(path);
     MemoryImageFile shot(path, false);
     EXPECT_EQ(640, shot.width);
     EXPECT_EQ(480, shot.height);
     EXPECT_FALSE(shot.hasAlpha);
-    EXPECT_TRUE(sameColor(UColor(250, 0, 0, 255), pixelAt(shot, 20, 20), 12));
-    EXPECT_TRUE(sameColor(UColor(0, 0, 250, 255), pixelAt(shot, 600, 460), 12));
+    EXPECT_TRUE(sameColor(RED, pixelAt(shot, 20, 20), 12));
+    EXPECT_TRUE(sameColor(BLUE, pixelAt(shot, 600, 460), 12));
 }
 
 } // namespace

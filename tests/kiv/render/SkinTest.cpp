@@ -1,11 +1,9 @@
 #include "RenderTestSupport.h"
 
-#include "MemoryIniFile.h"
 #include "Quad.h"
 #include "QuadMosaic.h"
 #include "Renderable.h"
 #include "Texture.h"
-#include "TextureSkinFile.h"
 #include "VertexBuffer.h"
 
 #include <GL/gl.h>
@@ -13,30 +11,6 @@
 namespace {
 
 using namespace rendertest;
-
-std::vector<TextureSkinFile::Entry> parse(const std::string& text)
-{
-    MemoryIniFile ini;
-    ini.parse(text.c_str(), text.size());
-    return TextureSkinFile::read(ini);
-}
-
-TEST(SkinFile, SizesAndAdjustmentsGiveTheAnchor)
-{
-    struct Case { const char* keys; V3 origin; };
-    const Case cases[] = {
-        {"width=31\nheight=17\n", V3(-0.5f, 0.5f, 0)},
-        {"width=32\nheight=16\n", V3(0, 0, 0)},
-        {"width=32\nheight=16\norigin_adjust_x=10\norigin_adjust_y=-4\n", V3(-10, -4, 0)},
-        {"width=3\nheight=16\norigin_adjust_x=-2\n", V3(1.5f, 0, 0)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.keys);
-        const auto entries = parse(std::string("[Skin 0]\nleft=4\ntop=8\n") + c.keys);
-        ASSERT_EQ(1u, entries.size());
-        EXPECT_TRUE(entries[0].origin == c.origin) << entries[0].origin.x << ", " << entries[0].origin.y;
-    }
-}
 
 TEST(SkinShape, PointTestIsClosedLeftAndBottom)
 {

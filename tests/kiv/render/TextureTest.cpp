@@ -68,6 +68,7 @@ TEST(TextureFile, SkinFileCutsFrames)
     Skin* first = texture.skins[0];
     EXPECT_TRUE(first->origin == V3(-10, -4, 0));
     EXPECT_FLOAT_EQ(31.0f, texture.skins[1]->width);
+    EXPECT_TRUE(texture.skins[1]->origin == V3(-0.5f, 0.5f, 0)) << "an odd size is anchored on a whole pixel";
     first->origin = V3(0, 0, 0);
     expectImageDrawn(first, 10, 20, 32, 16);
 }

@@ -1,5 +1,4 @@
 #include "BendQuad.h"
-#include "Kiv.h"
 #include "Texture.h"
 
 #include <gtest/gtest.h>

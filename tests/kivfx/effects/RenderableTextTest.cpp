@@ -1,5 +1,4 @@
 #include "RenderableText.h"
-#include "ScreenPixels.h"
 #include "TestFontQuads.h"
 
 #include <gtest/gtest.h>

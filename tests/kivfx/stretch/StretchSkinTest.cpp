@@ -1,6 +1,5 @@
 #include "RenderTestSupport.h"
 
-#include "Quad.h"
 #include "Renderable.h"
 #include "StretchSkin.h"
 #include "Texture.h"

@@ -233,7 +233,6 @@ TEST_F(GlobalWithEngine, SettingsAreAppliedWithinTheirRanges)
         EXPECT_EQ(graphics->bUseVSync, c.bShadows);
         EXPECT_EQ(graphics->bTextShadows, c.bShadows) << "text shadows need detail and a working alpha operation";
     }
-    EXPECT_EQ(Global::formatNumber(-1234567), "-1,234,567") << "numbers use the language's separator";
 }
 
 }

@@ -1,12 +1,14 @@
 #include "ItemTestSupport.h"
 
 #include "GUIitem.h"
-#include "GUIthemeMinimal.h"
 #include "GUIthemeStandard.h"
 
 namespace {
 
 using namespace itemtest;
+
+// The theme's generic frame: disabled, normal and mouse-over frames.
+const UColor THEME_DISABLED(40, 40, 40, 255);
 
 class GUIitemTest : public ItemTest {
 protected:
@@ -15,10 +17,14 @@ protected:
     {
         ItemTest::SetUp();
         screen.timeScale = 2.0;
+        const char* key = "gui-standard-generic";
+        if (!pKiv->pResourceManager->find(key, false))
+            pKiv->pResourceManager->addResource(
+                key, makeTexture(key, 96, 32, {{0, 0, 32, 32}, {32, 0, 32, 32}, {64, 0, 32, 32}},
+                                 [](int x, int) { return x < 32 ? THEME_DISABLED : x < 64 ? FRAME : GLOW; }));
     }
 
     GUIthemeStandard standard;
-    GUIthemeMinimal minimal;
 };
 
 TEST_F(GUIitemTest, ItemIgnoringEventsIsDrawnDisabledWithItsDisabledTip)

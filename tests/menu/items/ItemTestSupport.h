@@ -2,9 +2,9 @@
 // Shared by the menu item tests: the screen-stack test engine (640 x 480,
 // one world unit one pixel, origin at the centre; item frames whose skins
 // differ in colour, fonts with the arrow and switch marks) with a screen
-// stack in Global, the theme textures and the English key names. Items are
-// children of a plain screen that the frame driver steps with a fixed dt;
-// input is written into KivInput's state, never through SDL.
+// stack in Global and the English key names. Items are children of a plain
+// screen that the frame driver steps with a fixed dt; input is written into
+// KivInput's state, never through SDL.
 #include "../stack/StackTestSupport.h"
 
 #include "Context.h"
@@ -15,40 +15,16 @@ namespace itemtest {
 
 using namespace stacktest;
 
-// The theme textures' three frames: disabled, normal, mouse-over.
-const UColor THEME_DISABLED(40, 40, 40, 255);
-const UColor THEME_NORMAL(0, 0, 160, 255);
-const UColor THEME_OVER(160, 0, 160, 255);
-
 constexpr int KEY_A = 30;
 constexpr int KEY_G = 34;
 constexpr int KEY_X = 45;
 constexpr int KEY_BACKSPACE = 14;
-
-// The keys under which the themes find their textures.
-inline const std::vector<std::string>& themeKeys()
-{
-    static const std::vector<std::string> keys = {
-        "gui-invisible",        "gui-standard-generic",         "gui-standard-thickframe",
-        "gui-standard-thinframe", "gui-standard-groove",        "gui-standard-panel-bevelinner",
-        "gui-standard-editbox", "gui-standard-button",          "gui-standard-button-nogroove",
-        "gui-standard-tab",     "gui-standard-tab-selected",    "gui-minimal-generic",
-    };
-    return keys;
-}
 
 class Environment : public stacktest::Environment {
 public:
     void SetUp() override
     {
         stacktest::Environment::SetUp();
-        ResourceManager& registry = *pKiv->pResourceManager;
-        for (const std::string& key : themeKeys())
-            registry.addResource(key, makeTexture(key, 96, 32, {{0, 0, 32, 32}, {32, 0, 32, 32}, {64, 0, 32, 32}},
-                                                  [](int x, int) {
-                                                      return x < 32 ? THEME_DISABLED : x < 64 ? THEME_NORMAL
-                                                                                              : THEME_OVER;
-                                                  }));
         pGlobal->pFontTiny = pGlobal->pFontSmall;
         pGlobal->pContextManager = new ContextManager();
         pKiv->pLanguage->setCurrentLanguage(0);

@@ -1,6 +1,7 @@
 #pragma once
 // Shared by the online and option screen tests: the screen tests' engine and
-// frame driver, the loopback HTTP server, and finding items by caption.
+// frame driver, the loopback HTTP server with a connection-test answer, and
+// finding items by caption.
 #include "../screens/ScreenTestSupport.h"
 
 #include "BasicLinkIterator.h"
@@ -18,7 +19,6 @@ namespace onlinetest {
 
 using namespace itemtest;
 
-using testsupport::closedPort;
 using testsupport::formField;
 using testsupport::LoopbackServer;
 
@@ -62,14 +62,29 @@ T* findItem(KivBase* root, const std::string& caption)
     return nullptr;
 }
 
-// The screen tests' driver, with clicks on items and a wait for the
+// A connection-test server: it reports the given address and answers on
+// the test's UDP port with the token (or with what echo makes of it).
+inline std::string connectionTestAnswer(
+    const std::string& request, const std::string& body,
+    const std::function<std::string(const std::string&)>& echo = [](const std::string& token) { return token; })
+{
+    const int port = std::atoi(formField(request, "udpPort").c_str());
+    const std::string datagram = echo(formField(request, "token"));
+    if (port > 0 && !datagram.empty()) {
+        UdpSocket sender;
+        sender.open(NetAddress(127, 0, 0, 1, 0));
+        sender.sendTo(NetAddress(127, 0, 0, 1, static_cast<uint16_t>(port)), datagram.data(), datagram.size());
+    }
+    return LoopbackServer::reply(200, body);
+}
+
+// The screen tests' driver, with shorter frames and a wait for the
 // workers of uploads.
 class ScreenTest : public screentest::ScreenTest {
 protected:
     // Short frames, so that an upload's time limits leave its worker time
     // on a loaded machine.
     ScreenTest() { driver.dt = 0.02; }
-    void click(const MenuItem* item) { clickOn(item); }
     // Ticks, sleeping a little between frames so that worker threads can
     // work, until done says so or about twenty seconds have passed (a loaded
     // machine running many test programs at once can be slow to schedule the

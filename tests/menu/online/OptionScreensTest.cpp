@@ -6,12 +6,8 @@
 #include "ContextOptionsGraphics.h"
 #include "ContextOptionsSound.h"
 #include "FramePacer.h"
-#include "MenuBool.h"
-#include "MenuEnum.h"
 #include "MenuButtonQuit.h"
 #include "MenuInt.h"
-#include "MenuKey.h"
-#include "RenderableText.h"
 
 namespace {
 
@@ -62,7 +58,7 @@ protected:
     {
         const float reach = 0.5f * item->pSkin->width - MenuInt::ARROW_INSET;
         switch (action) {
-        case TOGGLE: click(item); break;
+        case TOGGLE: clickOn(item); break;
         case LEFT_ARROW: clickAt(item->position.x - reach, item->position.y); break;
         case RIGHT_ARROW: clickAt(item->position.x + reach, item->position.y); break;
         case PRESS_K:
@@ -76,7 +72,7 @@ protected:
     }
     void close(ContextOptionsPage* page)
     {
-        click(page->pBackButton);
+        clickOn(page->pBackButton);
         frame();
         EXPECT_EQ(nullptr, top());
     }
@@ -133,21 +129,6 @@ TEST_F(OptionScreensTest, EveryRowWritesItsSettingStraightIntoTheBlock)
     }
 }
 
-TEST_F(OptionScreensTest, TheTwoPlayersKeysAreSeparateColumnsOfOneTable)
-{
-    ContextOptionsPage* page = open(new ContextOptionsControls2());
-    // Player 1's fire key, space, bound as player 2's up key.
-    MenuKey* up = findItem<MenuKey>(page, english(Language::CONTROLSUP));
-    ASSERT_NE(nullptr, up);
-    moveMouseTo(up->position.x, up->position.y);
-    setInput({57});
-    frame();
-    setInput({});
-    EXPECT_EQ(57, pGlobal->hst.keys[2][1]);
-    EXPECT_EQ(0, pGlobal->hst.keys[4][0]) << "no input drives two actions";
-    close(page);
-}
-
 struct ApplyCase { const char* name; bool bChange; bool bEscape; };
 
 TEST_F(OptionScreensTest, ClosingAfterAChangeAppliesTheSettings)
@@ -181,26 +162,6 @@ TEST_F(OptionScreensTest, ClosingAfterAChangeAppliesTheSettings)
         EXPECT_DOUBLE_EQ(c.bChange ? 0.01 : 1.0, pKiv->pFramePacer->getPeriod());
         TearDown();
     }
-}
-
-TEST_F(OptionScreensTest, ANewMaximumFrameRateIsTheFramePeriodOnceTheGraphicsScreenCloses)
-{
-    ContextOptionsGraphics* page = open(new ContextOptionsGraphics());
-    for (int i = 0; i < 20; ++i)
-        act(page->pMaxFpsChooser, LEFT_ARROW);
-    EXPECT_EQ(HSTdata::MIN_FPS, pGlobal->hst.maxFps) << "stops at the bottom of the range";
-    close(page);
-    EXPECT_DOUBLE_EQ(1.0 / 25, pKiv->pFramePacer->getPeriod());
-}
-
-TEST_F(OptionScreensTest, TheSmallestVideoModeIsOfferedOnlyWithDebugOutput)
-{
-    pKiv->bDebugOutput = true;
-    ContextOptionsGraphics* page = open(new ContextOptionsGraphics());
-    act(page->pVideoModeChooser, LEFT_ARROW);
-    EXPECT_EQ(0, pGlobal->hst.resolution);
-    page->bFinished = true;
-    frame();
 }
 
 TEST_F(OptionScreensTest, AStoredValueOutsideTheOfferedRangeIsBroughtInAndApplied)

@@ -2,9 +2,7 @@
 
 #include "ContextHighScoreOptions.h"
 #include "ContextHighScores.h"
-#include "ContextScoreUpload.h"
 #include "MenuButtonQuit.h"
-#include "MenuButtonURL.h"
 #include "MenuEnum.h"
 #include "RenderableText.h"
 

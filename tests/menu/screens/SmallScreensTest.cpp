@@ -190,28 +190,12 @@ TEST_F(SmallScreenTest, OptionsButtonsPushTheirScreens)
     }
 }
 
-// Runs the body with a fresh working folder, with or without the readme.
-class HelpTest : public ScreenTest {
-protected:
-    void SetUp() override
-    {
-        ScreenTest::SetUp();
-        previous = std::filesystem::current_path();
-        folder = std::filesystem::path(stacktest::shared().home) / "work folder";
-        std::filesystem::create_directories(folder);
-        std::filesystem::current_path(folder);
-    }
-    void TearDown() override
-    {
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
-        ScreenTest::TearDown();
-    }
-    std::filesystem::path previous, folder;
-};
-
-TEST_F(HelpTest, DocumentationOpensTheReadmeOfTheWorkingFolderAfterExit)
+TEST_F(SmallScreenTest, DocumentationOpensTheReadmeOfTheWorkingFolderAfterExit)
 {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    const std::filesystem::path folder = std::filesystem::path(stacktest::shared().home) / "work folder";
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
     auto* help = open(new ContextHelp());
     EXPECT_TRUE(help->pDocumentationButton->disabled) << "no readme";
     clickOn(help->pDocumentationButton);
@@ -224,6 +208,8 @@ TEST_F(HelpTest, DocumentationOpensTheReadmeOfTheWorkingFolderAfterExit)
     clickOn(help->pDocumentationButton);
     EXPECT_TRUE(stack().bQuit);
     EXPECT_EQ(pGlobal->urlToOpenOnExit, (folder / "readme.htm").string());
+    std::filesystem::current_path(previous);
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(SmallScreenTest, CreditsRiseThroughTheViewAndEnd)

@@ -8,21 +8,7 @@ namespace {
 
 using namespace stacktest;
 
-class ContextDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        setInput({});
-        moveMouseTo(300.0f, -230.0f);
-        dialog = new ContextDialog();
-        dialog->position = V3(10.0f, 20.0f, 0.0f);
-    }
-    void TearDown() override { delete dialog; }
-
-    ContextDialog* dialog = nullptr;
-};
-
-TEST_F(ContextDialogTest, FrameSizeRules)
+TEST(ContextDialogTest, FrameSizeRules)
 {
     struct Case {
         const char* name;
@@ -59,7 +45,7 @@ TEST_F(ContextDialogTest, FrameSizeRules)
     }
 }
 
-TEST_F(ContextDialogTest, ButtonsAnswerThroughThePointerAndCloseTheDialog)
+TEST(ContextDialogTest, ButtonsAnswerThroughThePointerAndCloseTheDialog)
 {
     // The last row has no answer to write to.
     struct Case { bool first; bool second; int answer; };
@@ -80,11 +66,14 @@ TEST_F(ContextDialogTest, ButtonsAnswerThroughThePointerAndCloseTheDialog)
     }
 }
 
-TEST_F(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswer)
+TEST(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswer)
 {
+    setInput({});
     ContextManager manager;
     Context asker;
     int answer = 3;
+    // The stack deletes the dialog once it is closed.
+    ContextDialog* dialog = new ContextDialog();
     dialog->message = "Done.";
     dialog->pAnswer = &answer;
     dialog->build();
@@ -98,7 +87,6 @@ TEST_F(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswe
     EXPECT_TRUE(dialog->bFinished);
     EXPECT_EQ(-1, answer);
     driver.step(&manager);
-    dialog = nullptr;
     EXPECT_EQ(&asker, manager.getActiveContext());
     EXPECT_FALSE(asker.bFinished);
 }

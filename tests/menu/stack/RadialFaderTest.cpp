@@ -3,8 +3,6 @@
 #include "Context.h"
 #include "RadialFader.h"
 
-#include <cmath>
-
 namespace {
 
 using namespace stacktest;
@@ -27,36 +25,22 @@ TEST(RadialFader, CoverageFollowsTheTargetAtOneClosingPerSecond)
     EXPECT_FLOAT_EQ(0.6f, fader.coverage) << "never past the target";
 }
 
-class RadialFaderDrawing : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        layer.addChildLast(fader);
-        layer.pCamera->tick(0.0, 0.0);
-        keptDetail = pGlobal->hst.detail;
-    }
-    void TearDown() override { pGlobal->hst.detail = keptDetail; }
-
-    std::unique_ptr<MemoryImageFile> draw(float coverage)
-    {
-        fader->coverage = coverage;
-        clearFrame();
-        layer.render();
-        return grab();
-    }
-
+// Around the world origin whatever the fader's own position.
+TEST(RadialFader, HalfClosedLeavesARoundHoleInTheMiddle)
+{
+    const int32_t keptDetail = pGlobal->hst.detail;
+    pGlobal->hst.detail = 0;
     Context layer;
     RadialFader* fader = new RadialFader();
-    int32_t keptDetail = 0;
-};
-
-// Around the world origin whatever the fader's own position.
-TEST_F(RadialFaderDrawing, HalfClosedLeavesARoundHoleInTheMiddle)
-{
-    pGlobal->hst.detail = 0;
+    layer.addChildLast(fader);
+    layer.pCamera->tick(0.0, 0.0);
     fader->position = V3(200.0f, 100.0f, 0.0f);
     fader->updateVisuals();
-    auto image = draw(0.5f);
+    fader->coverage = 0.5f;
+    clearFrame();
+    layer.render();
+    pGlobal->hst.detail = keptDetail;
+    auto image = grab();
     // The hole's radius is 126.5.
     EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, 0.0f)));
     EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 120.0f, 0.0f)));

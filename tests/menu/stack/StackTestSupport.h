@@ -6,12 +6,11 @@
 // items look up, made from small painted images. Input is driven by writing
 // KivInput's state, never through SDL.
 #include "ContextManager.h"
-#include "FontQuad.h"
 #include "FrameDriver.h"
 #include "Global.h"
 #include "KivInput.h"
 #include "MemoryImageFile.h"
-#include "Quad.h"
+#include "QuadFont.h"
 #include "RenderTestSupport.h"
 #include "ResourceManager.h"
 #include "Sound.h"
@@ -42,26 +41,17 @@ const UColor BACKDROP(20, 40, 90, 255);
 const UColor FRAME(90, 60, 30, 255);
 const UColor GLOW(0, 200, 0, 255);
 
-// A font of untextured quads: every printable byte, and the switch mark and
-// arrows (1, 7 and 8), a solid rectangle 6 wide and 10 high (anchored at its
-// top-left corner) followed by one pixel of spacing, a space 4 wide.
-struct QuadFont {
-    std::vector<std::unique_ptr<Quad>> glyphs;
-    FontQuad font;
-
-    explicit QuadFont(int lineHeight)
+// The menu's fonts as untextured quads: every printable byte, and the switch
+// mark and arrows (1, 7 and 8), 6 wide and 10 high, a space 4 wide.
+struct MenuFont : QuadFont {
+    explicit MenuFont(int lineHeight)
     {
         font.lineHeight = lineHeight;
         font.capHeight = lineHeight;
         font.spaceWidth = 4;
         font.bUseCache = false;
-        for (int code = 1; code < 256; code = code == 1 ? 7 : code == 8 ? 33 : code + 1) {
-            glyphs.push_back(std::make_unique<Quad>());
-            glyphs.back()->setSize(6.0f, 10.0f);
-            glyphs.back()->setOriginLocation(7);
-            font.symbolData[code].pQuad = glyphs.back().get();
-            font.symbolData[code].spacing = 1;
-        }
+        for (int code = 1; code < 256; code = code == 1 ? 7 : code == 8 ? 33 : code + 1)
+            glyph(code, 6.0f, 10.0f);
     }
 };
 
@@ -74,7 +64,7 @@ struct Shared {
     std::string home;
     std::string files;
     std::unique_ptr<KivBase> resources;
-    std::unique_ptr<QuadFont> small, medium, large;
+    std::unique_ptr<MenuFont> small, medium, large;
     Texture* pointerTexture = nullptr;
 };
 
@@ -130,9 +120,9 @@ public:
         std::filesystem::create_directories(s.files);
         pGlobal = new TestGlobal();
         s.resources = std::make_unique<KivBase>();
-        s.small = std::make_unique<QuadFont>(10);
-        s.medium = std::make_unique<QuadFont>(16);
-        s.large = std::make_unique<QuadFont>(24);
+        s.small = std::make_unique<MenuFont>(10);
+        s.medium = std::make_unique<MenuFont>(16);
+        s.large = std::make_unique<MenuFont>(24);
         pGlobal->pFontSmall = &s.small->font;
         pGlobal->pFontMedium = &s.medium->font;
         pGlobal->pFontLarge = &s.large->font;
@@ -141,13 +131,9 @@ public:
 
     void TearDown() override
     {
-        Shared& s = shared();
         delete pGlobal;
         pGlobal = nullptr;
-        s.resources.reset();
-        s.small.reset();
-        s.medium.reset();
-        s.large.reset();
+        shared() = Shared();
         WindowedEngine::TearDown();
     }
 
@@ -217,18 +203,6 @@ inline void setInput(std::initializer_list<int> pressed, std::initializer_list<i
         input.current[code] = true;
     for (int code : held)
         input.current[code] = input.previous[code] = true;
-}
-
-// Pixels of the colour in the rectangle [left, right) x [top, bottom) of
-// the frame, rows from the top.
-inline int countPixels(const MemoryImageFile& image, UColor color, int left, int top, int right, int bottom)
-{
-    int count = 0;
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            if (pixelAt(image, x, y) == color)
-                ++count;
-    return count;
 }
 
 // The frame driver for tests that write KivInput's state themselves.
