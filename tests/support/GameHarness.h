@@ -168,12 +168,22 @@ public:
     // The top of the stack: the screen the next frame ticks.
     Context* activeScreen() const { return pGlobal ? stack()->getActiveContext() : nullptr; }
     template <typename T>
-    T* active() const
-    {
-        return dynamic_cast<T*>(activeScreen());
-    }
+    T* active() const { return dynamic_cast<T*>(activeScreen()); }
     MyContextMain* mainMenu() const { return active<MyContextMain>(); }
     GameController* currentGame() const { return getMyGlobal()->pCurrentGame; }
+
+    // Steps until the main menu is the active screen and its view has opened
+    // (the intro closes the view), pressing Escape while the intro plays (at
+    // the menu it would ask to quit); false when that does not come.
+    bool skipToMenu()
+    {
+        return stepUntil([this] {
+            const ContextLogo* intro = dynamic_cast<ContextLogo*>(stack()->active.get());
+            if (intro && !intro->bFinished)
+                pressKey(KEY_ESCAPE);
+            return dynamic_cast<MyContextMain*>(stack()->active.get()) && stack()->pFader->coverage == 0.0f;
+        });
+    }
 
     // A bare screen pushed on top and made active, ticked (and drawn) by the
     // game's frames; setting its bFinished takes it off and deletes it.
@@ -225,16 +235,8 @@ private:
         new Kiv();
         pGlobal = new MyGlobal();
         pGlobal->initPreLoader();
-        const bool arrived = stepUntil([this, bPlayIntro] {
-            const ContextLogo* intro = dynamic_cast<ContextLogo*>(stack()->active.get());
-            if (bPlayIntro)
-                return intro != nullptr;
-            // Escape only while the intro plays: at the menu it would ask to quit.
-            if (intro && !intro->bFinished)
-                pressKey(KEY_ESCAPE);
-            // The intro closes the view; the menu is seen once it has opened again.
-            return dynamic_cast<MyContextMain*>(stack()->active.get()) && stack()->pFader->coverage == 0.0f;
-        });
+        const bool arrived =
+            bPlayIntro ? stepUntil([this] { return dynamic_cast<ContextLogo*>(stack()->active.get()); }) : skipToMenu();
         if (!arrived)
             ADD_FAILURE() << "no " << (bPlayIntro ? "intro" : "main menu") << " after " << driver.frames << " frames";
     }
