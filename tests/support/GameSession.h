@@ -96,14 +96,16 @@ public:
     }
 
     // A new game of the mode from the first house, started with the seed
-    // and stepped until the house is out; null when it does not come.
+    // and stepped until the house is out; a test failure when it does not
+    // come.
     template <typename Mode>
     Mode* startNew(unsigned seed)
     {
         GameHarness::seed(seed);
         Mode* mode = start<Mode>();
         record(mode->modeIndex) = SavedGame{};
-        return waitForPlay() ? mode : nullptr;
+        EXPECT_TRUE(waitForPlay()) << "the first house did not come";
+        return mode;
     }
 
     // A new controller of the mode started over the record as the current
@@ -340,7 +342,7 @@ inline std::vector<std::pair<Smiley*, Smiley*>> strandingMatching(const std::vec
 // drawn so far would make a second game differ): each child writes trace()
 // to the file named in an environment variable and passes; the parent
 // expects the two traces to be the same. Children inherit the environment
-// (display, audio).
+// (display, audio) through the shell that starts them.
 inline void expectTheSameTraceInTwoFreshRuns(const std::function<std::string()>& trace)
 {
     static const char* const TRACE_FILE = "KIV_TEST_TRACE_FILE";
@@ -349,19 +351,13 @@ inline void expectTheSameTraceInTwoFreshRuns(const std::function<std::string()>&
         return;
     }
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    const std::string run = std::filesystem::read_symlink("/proc/self/exe").string() + " --gtest_filter=" +
+                            test->test_suite_name() + "." + test->name();
     const TemporaryFolder folder("kiv-fresh-runs");
     std::string traces[2];
     for (std::string& written : traces) {
         const std::string path = folder.path() + "/" + std::to_string(&written - traces);
-        const pid_t child = fork();
-        if (child == 0) {
-            setenv(TRACE_FILE, path.c_str(), 1);
-            execl("/proc/self/exe", "fresh-run", filter.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        int status = 0;
-        EXPECT_TRUE(child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(std::system((std::string(TRACE_FILE) + "=" + path + " " + run).c_str()), 0) << run;
         written = readWholeFile(path);
     }
     EXPECT_FALSE(traces[0].empty());

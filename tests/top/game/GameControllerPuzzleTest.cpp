@@ -179,7 +179,6 @@ TEST(Puzzle, SolvedHouseByHouseToTheEndOfTheJourneyWithTheEndingBeforeTheHighSco
 {
     GameSession session = GameSession::quick();
     Puzzle* puzzle = session.startNew<Puzzle>(9);
-    ASSERT_NE(puzzle, nullptr);
     for (int house = 0; house < 48; ++house)
         ASSERT_TRUE(session.waitForPlay() && (puzzle->challengeRound ? session.playGreedily() : solve(session, puzzle)))
             << "house " << house;
@@ -194,7 +193,6 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
     for (const int lives : {2, 1}) {
         GameSession session = GameSession::quick();
         Puzzle* puzzle = session.startNew<Puzzle>(6);
-        ASSERT_NE(puzzle, nullptr);
         puzzle->playerData->lives = lives;
         puzzle->playerData->score = 50000;
         const Solution* solution = solutionOf(puzzle);

@@ -50,7 +50,6 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
     for (const unsigned seed : {2u, 7u, 19u}) {
         GameSession session = GameSession::quick();
         GameController* action = session.startNew<Action>(seed);
-        ASSERT_NE(action, nullptr);
         action->playerData->lives = 2;
         for (int house = 0; house < 48; ++house) {
             ASSERT_TRUE(session.waitForPlay() && session.playGreedily()) << seed << " house " << house;
@@ -80,7 +79,6 @@ TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame
 {
     GameSession session = GameSession::quick();
     Action* action = session.startNew<Action>(4);
-    ASSERT_NE(action, nullptr);
     for (int lives = 2; lives >= 0; --lives) {
         EXPECT_NEAR(action->thermometer + (action->timeInState + session.game.driver.dt) / 120.0, 0.5, 1e-4);
         ASSERT_TRUE(session.playUntil([&] { return action->state != Controller::STATE_PLAY; }));
@@ -135,7 +133,6 @@ TEST(Action, AtMostThreePartnerHintsAGameAndNoneWithoutTheHelpSetting)
     for (const bool help : {true, false}) {
         GameSession session = GameSession::quick(help);
         Action* action = session.startNew<Action>(5);
-        ASSERT_NE(action, nullptr);
         int hints = 0;
         const std::vector<Smiley*> present = session.presentSmileys();
         for (Smiley* smiley : present) {
