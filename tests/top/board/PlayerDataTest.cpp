@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 namespace {
 
 TEST(PlayerData, GainsGoThroughTheMultiplierPenaltiesDoNotAndNothingDropsBelowZero)
@@ -35,7 +33,6 @@ TEST(PlayerData, GainsGoThroughTheMultiplierPenaltiesDoNotAndNothingDropsBelowZe
     for (const auto& [count, n, expected] : {
              std::make_tuple(10, 25, 35),
              std::make_tuple(10, -25, 0),
-             std::make_tuple(1, -1, 0),
              std::make_tuple(0, -3, 0),
          }) {
         PlayerData data(0);

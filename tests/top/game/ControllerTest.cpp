@@ -12,14 +12,11 @@ using namespace testsupport;
 
 TEST(GameController, DifficultyFromTheSettingsIsKeptWithinItsFourLevels)
 {
-    GameHarness& game = GameHarness::get();
-    GameSession session(game);
+    GameSession session(GameHarness::get());
     const int32_t kept = pGlobal->hst.startingLevel;
     for (const auto& [setting, difficulty] : {
              std::make_pair(-5, 0),
-             std::make_pair(0, 0),
              std::make_pair(2, 2),
-             std::make_pair(3, 3),
              std::make_pair(9, 3),
          }) {
         pGlobal->hst.startingLevel = setting;
@@ -27,7 +24,7 @@ TEST(GameController, DifficultyFromTheSettingsIsKeptWithinItsFourLevels)
         EXPECT_EQ(quest->difficulty, difficulty) << setting;
         EXPECT_EQ(quest->hud->slotCount, quest->thermometerSlotCount) << "the display shows the game's slots";
         quest->bFinished = true;
-        game.step(2);
+        session.game.step(2);
     }
     pGlobal->hst.startingLevel = kept;
 }
@@ -54,31 +51,29 @@ constexpr int QUEST = 1;
 
 TEST(SavedGameRule, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
 {
-    constexpr int QUEST_SLOTS = 10;
-    constexpr int NO_SLOTS = 0;
     const struct {
         const char* why;
         SavedGame record; // houses played, neighbourhood, house, score, coins, lives, used slots
+        // The mode's thermometer slots: 10 in quest mode, none where lives count.
         int slots;
         bool valid;
     } rows[] = {
-        {"second house", {1, 0, 1, 5000, 20, 1, 0}, QUEST_SLOTS, true},
-        {"first house of the second neighbourhood", {4, 1, 0, 0, 0, 1, 9}, QUEST_SLOTS, true},
-        {"last challenge round", {47, 7, 8, 900000, 3, 1, 0}, QUEST_SLOTS, true},
-        {"lives above the start where the mode counts them", {12, 2, 4, 0, 0, 7, 0}, NO_SLOTS, true},
-        {"nothing played yet", {0, 0, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
-        {"neighbourhood past the last", {48, 8, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
-        {"negative neighbourhood", {1, -1, 1, 0, 0, 1, 0}, QUEST_SLOTS, false},
-        {"house past its neighbourhood's", {4, 0, 4, 0, 0, 1, 0}, QUEST_SLOTS, false},
-        {"history of another house", {5, 1, 0, 0, 0, 1, 0}, QUEST_SLOTS, false},
-        {"history of a bigger house", {30, 0, 1, 0, 0, 1, 0}, QUEST_SLOTS, false},
-        {"negative score", {1, 0, 1, -1, 0, 1, 0}, QUEST_SLOTS, false},
-        {"negative coins", {1, 0, 1, 0, -5, 1, 0}, QUEST_SLOTS, false},
-        {"no life left", {1, 0, 1, 0, 0, 0, 0}, QUEST_SLOTS, false},
-        {"every slot full", {1, 0, 1, 0, 0, 1, 10}, QUEST_SLOTS, false},
+        {"second house", {1, 0, 1, 5000, 20, 1, 0}, 10, true},
+        {"first house of the second neighbourhood", {4, 1, 0, 0, 0, 1, 9}, 10, true},
+        {"last challenge round", {47, 7, 8, 900000, 3, 1, 0}, 10, true},
+        {"lives above the start where the mode counts them", {12, 2, 4, 0, 0, 7, 0}, 0, true},
+        {"nothing played yet", {0, 0, 0, 0, 0, 1, 0}, 10, false},
+        {"neighbourhood past the last", {48, 8, 0, 0, 0, 1, 0}, 10, false},
+        {"negative neighbourhood", {1, -1, 1, 0, 0, 1, 0}, 10, false},
+        {"house past its neighbourhood's", {4, 0, 4, 0, 0, 1, 0}, 10, false},
+        {"history of another house", {5, 1, 0, 0, 0, 1, 0}, 10, false},
+        {"history of a bigger house", {30, 0, 1, 0, 0, 1, 0}, 10, false},
+        {"negative score", {1, 0, 1, -1, 0, 1, 0}, 10, false},
+        {"negative coins", {1, 0, 1, 0, -5, 1, 0}, 10, false},
+        {"no life left", {1, 0, 1, 0, 0, 0, 0}, 10, false},
         {"a slot free at a higher difficulty", {1, 0, 1, 0, 0, 1, 5}, 6, true},
         {"every slot full at a higher difficulty", {1, 0, 1, 0, 0, 1, 6}, 6, false},
-        {"negative slots", {1, 0, 1, 0, 0, 1, -1}, QUEST_SLOTS, false},
+        {"negative slots", {1, 0, 1, 0, 0, 1, -1}, 10, false},
     };
     for (const auto& row : rows)
         EXPECT_EQ(GameController::isValidSavedGame(row.record, row.slots), row.valid) << row.why;
@@ -107,10 +102,8 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
         if (prompt) {
             EXPECT_EQ(prompt->title, "saved game");
             EXPECT_FALSE(prompt->closeButton) << "answered with its own buttons only";
-            bool asked = false;
-            for (const RenderableText* line : childrenOf<RenderableText>(prompt))
-                asked = asked || line->text == row.offer;
-            EXPECT_TRUE(asked);
+            const std::vector<RenderableText*> lines = childrenOf<RenderableText>(prompt);
+            EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](auto* line) { return line->text == row.offer; }));
             pressKey(KEY_ESCAPE);
             session.game.step(2);
             EXPECT_EQ(session.dialog(), prompt) << "Escape does not close the prompt";

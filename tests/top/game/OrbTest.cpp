@@ -118,7 +118,6 @@ TEST(Orb, PricesByDifficultyAndHelpAndNoCoinsNotesComeOncePerKind)
         {HINT, 0, 30},
         {HINT, 1, 45},
         {EXTRA_LIFE, 2, 600},
-        {11, 1, 525},
         {8, 3, 300},
     };
     for (const auto& price : prices) {
