@@ -13,21 +13,6 @@ namespace {
 
 using namespace testsupport;
 
-// The game reads its data from its archive; these damaged files lie loose in
-// a temporary folder, so while this object lives they are read the way the
-// engine reads a folder without an archive, logging into the game's log.
-class LooseDataFiles {
-public:
-    LooseDataFiles() : pKept(pKiv->pFileManager) { pKiv->pFileManager = &loose; }
-    ~LooseDataFiles() { pKiv->pFileManager = pKept; }
-    LooseDataFiles(const LooseDataFiles&) = delete;
-    LooseDataFiles& operator=(const LooseDataFiles&) = delete;
-
-private:
-    FileManager loose;
-    FileManager* pKept;
-};
-
 using Record = std::vector<uint8_t>;
 
 // Cells of a 3 x 3 grid as stored: column in the high four bits, row in the low.
@@ -111,7 +96,12 @@ TEST(SolutionData, SkipsDamagedRecordsWithALogLineKeepsTheUsableOnesByIndexAndNe
     // A short record at the end.
     writeWholeFile(name, fileOf(records, 4));
 
-    const LooseDataFiles loose;
+    // The game reads its data from its archive; these damaged files lie loose
+    // in a temporary folder and are read the way the engine reads a folder
+    // without an archive, logging into the game's log.
+    FileManager* const archive = pKiv->pFileManager;
+    FileManager loose;
+    pKiv->pFileManager = &loose;
     const SolutionData set(3, 3, name);
 
     const std::string log = readWholeFile(game.dataFolder + "/Glimmerdaledemo.log");
@@ -136,6 +126,7 @@ TEST(SolutionData, SkipsDamagedRecordsWithALogLineKeepsTheUsableOnesByIndexAndNe
     // would move the game's log aside as a crash log.
     writeWholeFile(name, fileOf({RECORDS[1].bytes, RECORDS[3].bytes}, 0));
     SolutionData broken(3, 3, name);
+    pKiv->pFileManager = archive;
     EXPECT_EQ(broken.count, 0);
     EXPECT_EXIT(
         {

@@ -92,29 +92,18 @@ protected:
         return log;
     }
 
-    // The raw record of a packed player file; a failure when it does not
-    // load (the record then holds no more than zeros).
-    std::vector<unsigned char> loadRecord(const char* extension, size_t size)
+    // The packed player file read into the record (size bytes); a failure
+    // when it does not load.
+    void load(const char* extension, void* record, size_t size)
     {
-        std::vector<unsigned char> record(size);
         EXPECT_TRUE(FileManager().loadPackedFile(dataFolder, std::string(APPLICATION_NAME) + extension,
-                                                 APPLICATION_VERSION, record.data(), size))
+                                                 APPLICATION_VERSION, record, size))
             << extension;
-        return record;
     }
 
     TemporaryFolder home{"kiv-program"};
     std::string dataFolder;
 };
-
-// A field of a raw record.
-template <typename T>
-T field(const std::vector<unsigned char>& record, size_t offset)
-{
-    T value;
-    std::memcpy(&value, record.data() + offset, sizeof(T));
-    return value;
-}
 
 TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
 {
@@ -125,20 +114,22 @@ TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
     EXPECT_NE(readWholeFile(dataFolder + "/Glimmerdaledemo.cfg").find("[Kiv]\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dataFolder + "/crash.Glimmerdaledemo.log"));
 
-    std::vector<unsigned char> block = loadRecord(".hst", HSTdata::FILE_SIZE);
-    const uint32_t installation = field<uint32_t>(block, offsetof(HSTdata, installationId));
-    EXPECT_NE(installation, 0u);
-    std::vector<unsigned char> roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
+    // Blocks read without an engine, which neither loads nor saves them.
+    HSTdata first, second;
+    load(".hst", &first, HSTdata::FILE_SIZE);
+    EXPECT_NE(first.installationId, 0u);
+    std::vector<unsigned char> roster(ProfileManager::FILE_SIZE);
+    load(".pro", roster.data(), roster.size());
     std::memcpy(roster.data() + offsetof(ProfileManager, profiles), "Ann", 4);
     FileManager().savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, roster.data(),
                                  roster.size());
 
     const std::string secondLog = runOnce();
     EXPECT_NE(secondLog.find("onCurrentProfileChanged(): Changing profile to 'Ann'..."), std::string::npos);
-    block = loadRecord(".hst", HSTdata::FILE_SIZE);
-    EXPECT_EQ(field<uint32_t>(block, offsetof(HSTdata, installationId)), installation);
-    EXPECT_GE(field<int32_t>(block, offsetof(HSTdata, playTime)), 1);
-    roster = loadRecord(".pro", ProfileManager::FILE_SIZE);
+    load(".hst", &second, HSTdata::FILE_SIZE);
+    EXPECT_EQ(second.installationId, first.installationId);
+    EXPECT_GE(second.playTime, 1);
+    load(".pro", roster.data(), roster.size());
     EXPECT_STREQ(reinterpret_cast<const char*>(roster.data() + offsetof(ProfileManager, profiles)), "Ann");
 }
 

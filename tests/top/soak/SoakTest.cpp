@@ -138,21 +138,19 @@ bool play(unsigned seed, double frames, double minutes, std::atomic<long>& frame
 
 TEST(Soak, MemoryGrowsWhenTheWholeLastQuarterLiesAboveTheSecond)
 {
-    const struct {
-        const char* what;
-        long (*kilobytesAt)(int sample);
-        bool bGrows;
-    } rows[] = {
-        {"steady, with peaks", [](int i) { return i % 10 == 0 ? 200000L : 100000L; }, false},
-        {"caches filled in the first quarter", [](int i) { return i < 25 ? 80000L : 100000L; }, false},
-        {"a leak", [](int i) { return 100000L + i * 1000L; }, true},
-        {"a step in the last quarter", [](int i) { return i < 75 ? 100000L : 150000L; }, true},
+    // A hundred samples each: steady with peaks, caches filled in the first
+    // quarter, a leak, a step in the last quarter.
+    const std::pair<long (*)(long), bool> rows[] = {
+        {[](long i) { return i % 10 == 0 ? 200000L : 100000L; }, false},
+        {[](long i) { return i < 25 ? 80000L : 100000L; }, false},
+        {[](long i) { return 100000L + i * 1000L; }, true},
+        {[](long i) { return i < 75 ? 100000L : 150000L; }, true},
     };
-    for (const auto& row : rows) {
-        std::vector<long> samples;
-        for (int i = 0; i < 100; ++i)
-            samples.push_back(row.kilobytesAt(i));
-        EXPECT_EQ(!memoryGrowth(samples).empty(), row.bGrows) << row.what;
+    for (size_t row = 0; row < std::size(rows); ++row) {
+        std::vector<long> samples(100);
+        for (long i = 0; i < 100; ++i)
+            samples[static_cast<size_t>(i)] = rows[row].first(i);
+        EXPECT_EQ(!memoryGrowth(samples).empty(), rows[row].second) << "row " << row;
     }
 }
 
