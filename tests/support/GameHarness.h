@@ -19,7 +19,7 @@
 //   game.stepSeconds(2.5);  game.step(10);
 //   Context* stage = game.pushStage();           // a bare screen for objects under test
 //   game.driver.bDraw = true;                    // only to read pixels
-//   game.recorder.bRecording = true;             // sounds and music per frame
+//   game.recordAfresh();                         // sounds and music per frame
 //   game.step(100);  EXPECT_EQ(game.recorder.timesStarted("pop"), 1);
 // Audio is not muted (SDL's dummy driver), so sounds are recorded.
 #include "ContextLogo.h"
@@ -160,6 +160,12 @@ public:
         for (int i = 0; i < maxFrames && !done(); ++i)
             step();
         return done();
+    }
+    // The recorder emptied (its observer too), recording from the next frame.
+    void recordAfresh()
+    {
+        recorder = FrameRecorder();
+        recorder.bRecording = true;
     }
     // The game draws its random numbers from std::rand.
     static void seed(unsigned value) { std::srand(value); }

@@ -57,8 +57,7 @@ public:
         GameHarness& game = GameHarness::get();
         game.driver.dt = 0.05;
         pGlobal->hst.bInGameHelp = bHelp;
-        game.recorder = FrameRecorder();
-        game.recorder.bRecording = true;
+        game.recordAfresh();
         return GameSession(game);
     }
 

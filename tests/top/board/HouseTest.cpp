@@ -69,8 +69,7 @@ TEST(House, DoorsSwingInHalfASecondWithOneSoundEachWayAndShowTheAwayNote)
     house->create(LEFT, 3, 3, frontLayer);
     stage->addChildLast(house);
     Apartment* apartment = house->getApartmentByXY(1, 1);
-    game.recorder = FrameRecorder();
-    game.recorder.bRecording = true;
+    game.recordAfresh();
 
     const struct Step {
         const char* what;

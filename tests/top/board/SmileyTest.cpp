@@ -164,8 +164,7 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         SCOPED_TRACE(testing::Message() << "kind " << kind << (bClicked ? ", clicked" : ""));
         game->coinsThisHouse = 0;
         game->playerData->coins = 0;
-        harness->recorder = FrameRecorder();
-        harness->recorder.bRecording = true;
+        harness->recordAfresh();
         // It starts above the view and lands on the floor it was dropped for.
         Coin* coin = new Coin(40.0f, -100.0f, 0.0f, kind);
         game->coinLayer->addChildLast(coin);

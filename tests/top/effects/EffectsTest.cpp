@@ -56,7 +56,6 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     } rows[] = {
         {1, 0, 1, 0.0f, 0.0, 100},
         {1, 2, 1, 0.25f, 0.0, 300},
-        {0, 1, 1, 0.0f, 0.0, 200},
         {0, 0, 3, 0.5f, 0.0, 300},
         {1, 0, 1, 0.25f, 0.5, 0},
         {0, 3, 1, 0.5f, 0.3, 0},
@@ -66,8 +65,7 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
         controller.difficulty = row.difficulty;
         player.score = 0;
         player.setMultiplier(row.multiplier, 999.0);
-        game.recorder = FrameRecorder();
-        game.recorder.bRecording = true;
+        game.recordAfresh();
         CircleScore* popup = new CircleScore(100, row.delay);
         popup->addStar(UColor(255, 255, 0, 255), 1.0f);
         popup->addCircularText("bonus!", UColor(255, 0, 0, 255), 40.0f, 1.5707963f, 1);

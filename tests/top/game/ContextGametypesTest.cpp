@@ -30,8 +30,7 @@ TEST(ContextGametypes, EachModeButtonStartsOneGameOfItsModeBackOrEscapeNone)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.mode ? row.mode->name() : row.way == BACK ? "Back" : "Escape");
-        game.recorder = FrameRecorder();
-        game.recorder.bRecording = true;
+        game.recordAfresh();
         clickOn(menu->pStartButton);
         ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>() != nullptr; }, 100));
         game.step(3);

@@ -88,8 +88,7 @@ TEST(Orb, OneClickBuysOnlyWhatTheShownRowOffersAndThePlayerCanPay)
         running->playerData->coins = click.coins;
         running->hud->showVitamins = click.column == Column::SHOWN;
         session.game.step();
-        session.game.recorder = FrameRecorder();
-        session.game.recorder.bRecording = true;
+        session.game.recordAfresh();
         running->clickRow(0, click.depth);
         session.game.step(2);
         const int bought = click.uses && click.bAccept ? 1 : 0;

@@ -159,8 +159,7 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLast
     roster.save(*pKiv->pFileManager);
     session.record(QUEST) = SavedGame{};
     ASSERT_TRUE(roster.load(*pKiv->pFileManager));
-    game.recorder = FrameRecorder();
-    game.recorder.bRecording = true;
+    game.recordAfresh();
     GameController* resumed = session.continueFrom<Quest>(session.record(QUEST));
     EXPECT_EQ(game.recorder.timesStarted("mouseClick"), 0);
     ASSERT_TRUE(resumed && session.waitForPlay());
