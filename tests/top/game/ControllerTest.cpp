@@ -67,7 +67,6 @@ TEST(SavedGameRule, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
         {"negative neighbourhood", {1, -1, 1, 0, 0, 1, 0}, 10, false},
         {"house past its neighbourhood's", {4, 0, 4, 0, 0, 1, 0}, 10, false},
         {"history of another house", {5, 1, 0, 0, 0, 1, 0}, 10, false},
-        {"history of a bigger house", {30, 0, 1, 0, 0, 1, 0}, 10, false},
         {"negative score", {1, 0, 1, -1, 0, 1, 0}, 10, false},
         {"negative coins", {1, 0, 1, 0, -5, 1, 0}, 10, false},
         {"no life left", {1, 0, 1, 0, 0, 0, 0}, 10, false},
