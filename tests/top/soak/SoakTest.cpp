@@ -136,24 +136,6 @@ bool play(unsigned seed, double frames, double minutes, std::atomic<long>& frame
     return finding.empty() && !::testing::Test::HasFailure();
 }
 
-TEST(Soak, MemoryGrowsWhenTheWholeLastQuarterLiesAboveTheSecond)
-{
-    // A hundred samples each: steady with peaks, caches filled in the first
-    // quarter, a leak, a step in the last quarter.
-    const std::pair<long (*)(long), bool> rows[] = {
-        {[](long i) { return i % 10 == 0 ? 200000L : 100000L; }, false},
-        {[](long i) { return i < 25 ? 80000L : 100000L; }, false},
-        {[](long i) { return 100000L + i * 1000L; }, true},
-        {[](long i) { return i < 75 ? 100000L : 150000L; }, true},
-    };
-    for (size_t row = 0; row < std::size(rows); ++row) {
-        std::vector<long> samples(100);
-        for (long i = 0; i < 100; ++i)
-            samples[static_cast<size_t>(i)] = rows[row].first(i);
-        EXPECT_EQ(!memoryGrowth(samples).empty(), rows[row].second) << "row " << row;
-    }
-}
-
 TEST(Soak, ARandomPlayerRunsTheGameWithoutFatalReportsSlowFramesOrGrowingMemory)
 {
     const unsigned seed = static_cast<unsigned>(fromEnvironment("GLIMMERDALE_SOAK_SEED", 1));
