@@ -209,9 +209,10 @@ public:
 
     // A click on the smiley's face through the input, a frame for it and
     // one with the button up (so that the next click is a fresh press), and
-    // the dialogs it brought up closed.
+    // the dialogs it brought up closed; a failure when there is no smiley.
     void click(const Smiley* smiley)
     {
+        ASSERT_NE(smiley, nullptr) << "no smiley to click";
         clickAt(smiley->halo.boundsCentre.x, smiley->halo.boundsCentre.y, controller->scene);
         game.step(2);
         while (closeDialog()) {
