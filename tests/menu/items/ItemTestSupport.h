@@ -8,7 +8,6 @@
 #include "../stack/StackTestSupport.h"
 
 #include "Context.h"
-#include "ContextManager.h"
 #include "Language.h"
 
 namespace itemtest {
@@ -53,7 +52,7 @@ inline void typeKey(int code, int character)
     pKiv->pInput->lastKeyChar = character;
 }
 
-// Items under test are children of screen; each step is one engine frame
+// Items under test are children of the host screen; each step is one engine frame
 // over it, STEP seconds long.
 class ItemTest : public ::testing::Test {
 protected:
@@ -75,10 +74,10 @@ protected:
     template <typename T>
     T* add(T* item)
     {
-        screen.addChildLast(item);
+        host.addChildLast(item);
         return item;
     }
-    void step() { driver.step(&screen); }
+    void step() { driver.step(&host); }
     // One frame with the mouse at (x, y) and a fresh left-button press.
     void pressAt(float x, float y)
     {
@@ -87,15 +86,15 @@ protected:
         step();
         setInput({});
     }
-    // Draws the screen over the backdrop and reads the frame back.
+    // Draws the host screen over the backdrop and reads the frame back.
     std::unique_ptr<MemoryImageFile> draw()
     {
         clearFrame();
-        screen.render();
+        host.render();
         return grab();
     }
 
-    Context screen;
+    Context host;
     testsupport::FrameDriver driver = writtenInputDriver(STEP);
 };
 

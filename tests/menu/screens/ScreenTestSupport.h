@@ -44,23 +44,15 @@ bool isA(Context* screen)
     return dynamic_cast<T*>(screen) != nullptr;
 }
 
-class ScreenTest : public ::testing::Test {
+// The item tests' fixture, its frames run over the whole screen stack.
+class ScreenTest : public ItemTest {
 protected:
-    static constexpr double STEP = 0.05;
-
     void SetUp() override
     {
-        setInput({});
-        moveMouseTo(300.0f, -230.0f);
-        clearStack();
+        ItemTest::SetUp();
         clearRoster();
         pGlobal->hst.resetHighScores();
         pGlobal->urlToOpenOnExit.clear();
-    }
-    void TearDown() override
-    {
-        setInput({});
-        clearStack();
     }
     static void clearRoster()
     {
@@ -114,8 +106,6 @@ protected:
         for (const char* name : names)
             pGlobal->profileManager.addProfile(name);
     }
-
-    testsupport::FrameDriver driver = writtenInputDriver(STEP);
 };
 
 } // namespace screentest
