@@ -9,6 +9,9 @@
 
 #include "Context.h"
 #include "Language.h"
+#include "ProfileManager.h"
+
+#include <cstring>
 
 namespace itemtest {
 
@@ -52,8 +55,9 @@ inline void typeKey(int code, int character)
     pKiv->pInput->lastKeyChar = character;
 }
 
-// Items under test are children of the host screen; each step is one engine frame
-// over it, STEP seconds long.
+// Items under test are children of the host screen; each step is one engine
+// frame over it, STEP seconds long. Each test starts with an empty stack and
+// an empty roster.
 class ItemTest : public ::testing::Test {
 protected:
     static constexpr double STEP = 0.05;
@@ -64,6 +68,7 @@ protected:
         moveMouseTo(300.0f, -230.0f);
         pKiv->pGraphics->bTextShadows = false;
         clearStack();
+        clearRoster();
     }
     void TearDown() override
     {
@@ -71,6 +76,16 @@ protected:
         clearStack();
     }
 
+    static void clearRoster()
+    {
+        ProfileManager& roster = pGlobal->profileManager;
+        for (Profile& profile : roster.profiles)
+            std::memset(&profile, 0, sizeof profile);
+        roster.current = 0;
+        roster.lastHighScorePosition = -1;
+    }
+    static ContextManager& stack() { return *pGlobal->pContextManager; }
+    static Context* top() { return stack().getActiveContext(); }
     template <typename T>
     T* add(T* item)
     {

@@ -6,7 +6,6 @@
 #include "ContextNewUser.h"
 #include "ContextOptions.h"
 #include "MenuButtonQuit.h"
-#include "MenuButtonURL.h"
 #include "MenuUserDisplay.h"
 #include "RenderableText.h"
 
@@ -56,14 +55,6 @@ TEST_F(ContextMainTest, ButtonsPushTheirScreensOrStartTheGameOverTheMenu)
     frame();
     EXPECT_EQ(menu->starts, 1) << "the start button calls the game's hook once";
     EXPECT_EQ(top(), menu);
-}
-
-TEST_F(ContextMainTest, WebsiteButtonEndsTheProgramToOpenTheSite)
-{
-    auto* menu = open(new ContextMain());
-    clickOn(menu->pWebsiteButton);
-    EXPECT_TRUE(stack().bQuit);
-    EXPECT_EQ(pGlobal->urlToOpenOnExit, ContextMain::WEBSITE_ADDRESS);
 }
 
 TEST_F(ContextMainTest, QuitAsksFirstAndYesClosesTheMenu)

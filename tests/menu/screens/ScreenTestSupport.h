@@ -11,9 +11,6 @@
 #include "ContextDialog.h"
 #include "HSTdata.h"
 #include "MenuButton.h"
-#include "ProfileManager.h"
-
-#include <cstring>
 #include <string>
 
 namespace screentest {
@@ -50,20 +47,9 @@ protected:
     void SetUp() override
     {
         ItemTest::SetUp();
-        clearRoster();
         pGlobal->hst.resetHighScores();
         pGlobal->urlToOpenOnExit.clear();
     }
-    static void clearRoster()
-    {
-        ProfileManager& roster = pGlobal->profileManager;
-        for (Profile& profile : roster.profiles)
-            std::memset(&profile, 0, sizeof profile);
-        roster.current = 0;
-        roster.lastHighScorePosition = -1;
-    }
-    static ContextManager& stack() { return *pGlobal->pContextManager; }
-    static Context* top() { return stack().getActiveContext(); }
     // One engine frame over the screen stack; input is the state the test wrote.
     void frame() { driver.step(&stack()); }
     // Pushes the screen and runs the frame that activates it.
