@@ -11,7 +11,6 @@
 #include "ContextDialog.h"
 #include "HSTdata.h"
 #include "MenuButton.h"
-#include <string>
 
 namespace screentest {
 

@@ -56,7 +56,6 @@ TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
     };
     const ModeCase cases[] = {
         {"shown as stored", true, 640, 480, 1, true, 1, true},
-        {"shown as stored, largest", false, 1024, 768, 3, false, 3, false},
         {"a smaller window than asked for", false, 800, 600, 3, false, 2, false},
         {"no full-screen mode: a window", false, 640, 480, 1, true, 1, false},
         {"only a larger full-screen mode: the largest offered that fits", true, 1280, 1024, 2, true, 3, true},
