@@ -34,17 +34,6 @@ protected:
         pGlobal->hst.bConnectionTestPassed = false;
         ScreenTest::TearDown();
     }
-
-    // A report shown on the stack that sends to url with short time-outs.
-    template <typename T>
-    T* openOffer(const UString& url)
-    {
-        T* shown = new T();
-        shown->serverUrl = url;
-        shown->requestOptions.connectTimeoutMs = 1000;
-        shown->requestOptions.readTimeoutMs = 1000;
-        return open(shown);
-    }
     static void writeCrashFiles()
     {
         writeWholeFile(ErrorManager::getCrashLogPath(), "line 1\nError: it broke\n");
@@ -70,7 +59,7 @@ TEST_F(UploadScreenTest, CrashReportSendsTheLogAndScreenshotThenRemovesThem)
 {
     writeCrashFiles();
     LoopbackServer server([](const std::string&) { return LoopbackServer::reply(200, "stored"); });
-    ContextErrorReport* shown = openOffer<ContextErrorReport>(server.url());
+    ContextErrorReport* shown = openSending(new ContextErrorReport(), server.url());
     EXPECT_FALSE(showsText(shown, english(Language::ERRORREPORTWIZARD1))) << "the test has passed";
     MenuButton* send = findItem(shown, english(Language::OK));
     ASSERT_NE(nullptr, send);
@@ -129,7 +118,7 @@ TEST_F(UploadScreenTest, AFailedReportSaysWhyStaysUsableAndIsOfferedAgainNextTim
         writeCrashFiles();
         const std::string answer = c.answer ? c.answer : "";
         LoopbackServer server([answer](const std::string&) { return answer; });
-        ContextErrorReport* shown = openOffer<ContextErrorReport>(c.answer ? server.url() : UString());
+        ContextErrorReport* shown = openSending(new ContextErrorReport(), c.answer ? server.url() : UString());
         shown->timeLimit = 0.5;
         MenuButton* send = findItem(shown, english(Language::OK));
         clickOn(send);
@@ -149,7 +138,7 @@ TEST_F(UploadScreenTest, WithoutAPassedTestTheOfferSendsThePlayerToTheWizardFirs
 {
     writeCrashFiles();
     pGlobal->hst.bConnectionTestPassed = false;
-    ContextErrorReport* shown = openOffer<ContextErrorReport>("http://127.0.0.1:1/report");
+    ContextErrorReport* shown = openSending(new ContextErrorReport(), "http://127.0.0.1:1/report");
     EXPECT_TRUE(showsText(shown, english(Language::ERRORREPORTWIZARD1)));
     MenuButton* send = findItem(shown, english(Language::OK));
     ASSERT_NE(nullptr, send);
@@ -184,7 +173,7 @@ TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)
     const int savedFps = hst.maxFps;
     hst.maxFps = 55;
     std::memcpy(hst.countryCode, "NZ", 2);
-    ContextScoreUpload* shown = openOffer<ContextScoreUpload>(server.url());
+    ContextScoreUpload* shown = openSending(new ContextScoreUpload(), server.url());
     clickOn(findItem(shown, english(Language::OK)));
     ASSERT_TRUE(waitFor([&] { return shown->getState() != ContextUploadOffer::STATE_SENDING; }));
     EXPECT_EQ(ContextUploadOffer::STATE_SENT, shown->getState());

@@ -86,6 +86,18 @@ protected:
         clickOn(yes ? dialog->pFirstButton : dialog->pSecondButton);
         frame();
     }
+    // Clicks each button on the screen from; each must push a screen that
+    // isExpected accepts, which is then closed to return to from.
+    void expectPushes(Context* from, std::initializer_list<std::pair<MenuButton*, bool (*)(Context*)>> buttons)
+    {
+        for (const auto& [button, isExpected] : buttons) {
+            clickOn(button);
+            EXPECT_TRUE(isExpected(top())) << button->caption;
+            top()->bFinished = true;
+            frame();
+            EXPECT_EQ(top(), from);
+        }
+    }
     static void addPlayers(std::initializer_list<const char*> names)
     {
         for (const char* name : names)

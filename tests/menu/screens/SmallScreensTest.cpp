@@ -174,19 +174,12 @@ TEST_F(SmallScreenTest, LanguageButtonOnlyWithSeveralLanguagesAndItForgetsTheCho
 TEST_F(SmallScreenTest, OptionsButtonsPushTheirScreens)
 {
     auto* options = open(new ContextOptions());
-    const std::pair<MenuButton*, bool (*)(Context*)> buttons[] = {
+    expectPushes(options, {
         {options->pGameplayButton, isA<ContextOptionsGameplay>}, {options->pGraphicsButton, isA<ContextOptionsGraphics>},
         {options->pSoundButton, isA<ContextOptionsSound>},       {options->pControlsButton, isA<ContextOptionsControls>},
         {options->pControls2Button, isA<ContextOptionsControls2>}, {options->pNetworkButton, isA<ContextNetworkWizard>},
         {options->pHelpButton, isA<ContextHelp>},
-    };
-    for (const auto& [button, isExpected] : buttons) {
-        clickOn(button);
-        EXPECT_TRUE(isExpected(top())) << button->caption;
-        top()->bFinished = true;
-        frame();
-        EXPECT_EQ(top(), options);
-    }
+    });
 }
 
 TEST_F(SmallScreenTest, DocumentationOpensTheReadmeOfTheWorkingFolderAfterExit)
