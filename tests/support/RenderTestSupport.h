@@ -30,12 +30,9 @@ public:
 inline std::vector<UColor> quadrants(int width, int height, UColor topLeft, UColor topRight, UColor bottomLeft,
                                      UColor bottomRight)
 {
-    std::vector<UColor> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(y < height / 2 ? (x < width / 2 ? topLeft : topRight)
-                                            : (x < width / 2 ? bottomLeft : bottomRight));
-    return pixels;
+    return testsupport::paint(width, height, [=](int x, int y) {
+        return y < height / 2 ? (x < width / 2 ? topLeft : topRight) : (x < width / 2 ? bottomLeft : bottomRight);
+    });
 }
 
 const UColor RED(255, 0, 0, 255), GREEN(0, 255, 0, 255), BLUE(0, 0, 255, 255), WHITE(255, 255, 255, 255),

@@ -5,7 +5,6 @@
 #include "SoundChannel.h"
 
 #include <memory>
-#include <vector>
 
 using namespace audiotest;
 using testsupport::FrameDriver;

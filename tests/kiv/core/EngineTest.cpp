@@ -162,7 +162,6 @@ TEST(EngineConfiguration, EditionSettingsDefaultWhenMissingAndReadWhenPresent)
     struct Case { const char* file; bool multilanguage; int singleLanguage, ditherDepth; };
     const Case cases[] = {
         {nullptr, false, 0, 0},
-        {"", false, 0, 0},
         {"[Language]\nbMultilanguage=Yes\n", true, 0, 0},
         {"[Language]\nbMultilanguage=No\nsingleLanguage=3\n[Graphics]\nditherDepth=16\n", false, 3, 16},
         {"garbage without sections\n=\n[", false, 0, 0},

@@ -14,6 +14,17 @@ SDL_Event keyEvent(Uint8 type, SDLKey key, Uint16 unicode = 0)
     return event;
 }
 
+SDL_Event motionEvent(int x, int y, int dx, int dy)
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = static_cast<Uint16>(x);
+    event.motion.y = static_cast<Uint16>(y);
+    event.motion.xrel = static_cast<Sint16>(dx);
+    event.motion.yrel = static_cast<Sint16>(dy);
+    return event;
+}
+
 SDL_Event buttonEvent(Uint8 type, Uint8 button)
 {
     SDL_Event event{};
@@ -124,13 +135,7 @@ TEST(KivInput, JoystickDirectionsAndButtons)
 TEST(KivInput, UnwindowedMousePositionIsInViewUnitsFromTheBottomLeft)
 {
     KivInput input;
-    SDL_Event motion{};
-    motion.type = SDL_MOUSEMOTION;
-    motion.motion.x = 100;
-    motion.motion.y = 80;
-    motion.motion.xrel = 5;
-    motion.motion.yrel = -3;
-    input.onEvent(motion);
+    input.onEvent(motionEvent(100, 80, 5, -3));
     input.update();
     EXPECT_FLOAT_EQ(input.mouseX, 100.0f);
     EXPECT_FLOAT_EQ(input.mouseY, 400.0f);
@@ -139,15 +144,6 @@ TEST(KivInput, UnwindowedMousePositionIsInViewUnitsFromTheBottomLeft)
     EXPECT_FALSE(input.isDown(KivInput::MOUSE_LEFT));
     input.update();
     EXPECT_FALSE(input.isDown(KivInput::MOUSE_RIGHT)) << "directions last one frame";
-}
-
-SDL_Event relativeMotion(int dx, int dy)
-{
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.xrel = static_cast<Sint16>(dx);
-    event.motion.yrel = static_cast<Sint16>(dy);
-    return event;
 }
 
 TEST(KivInput, GrabbedMouseMovesByScaledMotionAndLetsGoAtTheEdgeOfAWindow)
@@ -169,7 +165,7 @@ TEST(KivInput, GrabbedMouseMovesByScaledMotionAndLetsGoAtTheEdgeOfAWindow)
         ASSERT_TRUE(input.bGrabbed);
         EXPECT_FLOAT_EQ(input.mouseX, 320.0f);
         EXPECT_FLOAT_EQ(input.mouseY, 240.0f);
-        input.onEvent(relativeMotion(c.dx, c.dy));
+        input.onEvent(motionEvent(0, 0, c.dx, c.dy));
         input.update();
         EXPECT_EQ(input.bGrabbed, c.stillGrabbed) << c.what;
         EXPECT_FLOAT_EQ(input.mouseX, c.x) << c.what;

@@ -9,7 +9,7 @@ struct CountingState : StateBase {
     void onStateChange() override { ++changes; }
 };
 
-TEST(StateBase, ImmediateChangeRunsBeforeReturning)
+TEST(StateBase, ImmediateChangeRunsBeforeReturningAndALaterRequestReplacesAPendingOne)
 {
     CountingState machine;
     machine.setState(4);
@@ -19,6 +19,12 @@ TEST(StateBase, ImmediateChangeRunsBeforeReturning)
     EXPECT_EQ(machine.changes, 1) << "a request for the state already reached is ignored";
     machine.setState(4, 0.0, true);
     EXPECT_EQ(machine.changes, 2) << "force repeats it";
+    machine.setState(1, 1.0);
+    machine.setState(2, 0.1);
+    machine.tick(0.0, 0.2);
+    EXPECT_EQ(machine.state, 2);
+    machine.tick(0.0, 2.0);
+    EXPECT_EQ(machine.changes, 3) << "the replaced change never comes";
 }
 
 TEST(StateBase, DelayedChangeFiresInFirstFrameReachingTheDelay)
@@ -37,17 +43,6 @@ TEST(StateBase, DelayedChangeFiresInFirstFrameReachingTheDelay)
         EXPECT_EQ(machine.state, 2);
         EXPECT_DOUBLE_EQ(machine.timeInState, 0.0);
     }
-}
-
-TEST(StateBase, LaterRequestReplacesPendingOne)
-{
-    CountingState machine;
-    machine.setState(1, 1.0);
-    machine.setState(2, 0.1);
-    machine.tick(0.0, 0.2);
-    EXPECT_EQ(machine.state, 2);
-    machine.tick(0.0, 2.0);
-    EXPECT_EQ(machine.changes, 1);
 }
 
 } // namespace

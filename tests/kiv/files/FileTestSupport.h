@@ -7,7 +7,6 @@
 #include "WholeFile.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,12 +24,7 @@ public:
 
 inline void writeBytes(const UString& path, const Bytes& bytes)
 {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(file, nullptr) << path;
-    if (!bytes.empty()) {
-        ASSERT_EQ(std::fwrite(bytes.data(), 1, bytes.size(), file), bytes.size());
-    }
-    std::fclose(file);
+    writeWholeFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
 // Empty when the file cannot be read.

@@ -27,9 +27,11 @@ protected:
 // Symbol 300 = 256 + 44: high byte 0x80, low byte 0x80 | 44.
 const std::string ESCAPE_300 = "\x1F\x80\xAC";
 
+// Plain text, damaged escapes (which stay inside the table and the text)
+// and colour markup (measured by measureMarkup, taking no room).
 TEST_F(MeasureFont, WidthsAndHeights)
 {
-    struct Case { std::string text; int width, height; };
+    struct Case { std::string text; int width, height; bool bMarkup = false; };
     const Case cases[] = {
         {"", 0, 0},
         {"A", 8, 10},
@@ -45,28 +47,24 @@ TEST_F(MeasureFont, WidthsAndHeights)
         {"\x05" "A", 11, 10},
         // An escape to a symbol without glyph.
         {std::string("A\x1F\x80\x9F", 4), 8 + 4, 10},
+        // 256 + (6 << 7) = 1024: past the table, a glyphless symbol.
+        {std::string("A\x1F\x86\x80" "B", 5), 8 + 4 + 6, 10},
+        {std::string("\x1F\xFF\xFF", 3), 4, 0},
+        // Escapes cut short by the end of the text: one glyphless symbol.
+        {"A\x1F", 8 + 4, 10},
+        {std::string("A\x1F\x80", 3), 8 + 4, 10},
+        {"\x1F" "AB", 4, 0},
+        {"\x1E{FF0000}AB", 14, 10, true},
+        {"A\x1E{00FF00}B\x1E{000001}A", 22, 10, true},
+        {"\x1E{FF0000}\x1E{00FF00}", 0, 0, true},
+        {"AB\x1E{FF", 14, 10, true},
+        {"AB\x1E", 14, 10, true},
     };
     for (const Case& c : cases) {
-        FontQuad::Size size = font.measure(c.text);
-        EXPECT_EQ(size.width, c.width) << '"' << c.text << '"';
-        EXPECT_EQ(size.height, c.height) << '"' << c.text << '"';
+        const FontQuad::Size size = c.bMarkup ? font.measureMarkup(c.text) : font.measure(c.text);
+        EXPECT_EQ(size.width, c.width) << c.text.size() << " bytes: " << c.text;
+        EXPECT_EQ(size.height, c.height) << c.text.size() << " bytes: " << c.text;
     }
-}
-
-TEST_F(MeasureFont, DamagedEscapesStayInsideTableAndText)
-{
-    struct Case { std::string text; int width; };
-    const Case cases[] = {
-        // 256 + (6 << 7) = 1024: past the table, a glyphless symbol.
-        {std::string("A\x1F\x86\x80" "B", 5), 8 + 4 + 6},
-        {std::string("\x1F\xFF\xFF", 3), 4},
-        // Escapes cut short by the end of the text: one glyphless symbol.
-        {"A\x1F", 8 + 4},
-        {std::string("A\x1F\x80", 3), 8 + 4},
-        {"\x1F" "AB", 4},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(font.measure(c.text).width, c.width) << c.text.size() << " bytes";
 }
 
 TEST_F(MeasureFont, FitBudgetReportsFirstSymbolThatDoesNotFit)
@@ -90,23 +88,6 @@ TEST_F(MeasureFont, FitBudgetReportsFirstSymbolThatDoesNotFit)
         EXPECT_EQ(fit, c.fitAfter) << c.text << " in " << c.budget;
         EXPECT_EQ(size.width, c.width) << c.text << " in " << c.budget;
         EXPECT_EQ(size.height, c.height) << c.text << " in " << c.budget;
-    }
-}
-
-TEST_F(MeasureFont, MarkupTakesNoRoom)
-{
-    struct Case { std::string text; int width, height; };
-    const Case cases[] = {
-        {"\x1E{FF0000}AB", 14, 10},
-        {"A\x1E{00FF00}B\x1E{000001}A", 22, 10},
-        {"\x1E{FF0000}\x1E{00FF00}", 0, 0},
-        {"AB\x1E{FF", 14, 10},
-        {"AB\x1E", 14, 10},
-    };
-    for (const Case& c : cases) {
-        FontQuad::Size size = font.measureMarkup(c.text);
-        EXPECT_EQ(size.width, c.width) << c.text;
-        EXPECT_EQ(size.height, c.height) << c.text;
     }
 }
 

@@ -7,14 +7,12 @@
 #include "GlyphTexture.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
-#include "MemoryImageFile.h"
 #include "ScreenPixels.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
-#include <vector>
 
 struct TestFont {
     // Declared first so that they outlive the font that draws with them.

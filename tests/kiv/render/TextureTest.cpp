@@ -21,12 +21,8 @@ UColor codedPixel(int x, int y)
 
 std::string writeCodedImage(const std::string& name, int width, int height)
 {
-    std::vector<UColor> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            pixels.push_back(codedPixel(x, y));
     const std::string path = tempPath(name);
-    writeTGA(path, width, height, pixels);
+    writeTGA(path, width, height, testsupport::paint(width, height, codedPixel));
     return path;
 }
 

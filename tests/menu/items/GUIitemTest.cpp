@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         ItemTest::SetUp();
-        screen.timeScale = 2.0;
+        host.timeScale = 2.0;
         const char* key = "gui-standard-generic";
         if (!pKiv->pResourceManager->find(key, false))
             pKiv->pResourceManager->addResource(
@@ -32,14 +32,14 @@ TEST_F(GUIitemTest, ItemIgnoringEventsIsDrawnDisabledWithItsDisabledTip)
     GUIitem* item = add(new GUIitem(&standard, 2));
     item->setSize(100, 30);
     item->setTexts("", "T", "");
-    screen.bIgnoreEvents = true;
+    host.bIgnoreEvents = true;
     moveMouseTo(10.0f, 0.0f);
     step();
     const std::unique_ptr<MemoryImageFile> image = draw();
     EXPECT_TRUE(sameColor(THEME_DISABLED, worldPixel(*image, 40.0f, 0.0f)));
     // The empty disabled tip, not the tooltip, fills the status line.
     EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, -240.0f + 8.0f)));
-    screen.bIgnoreEvents = false;
+    host.bIgnoreEvents = false;
     step();
     EXPECT_TRUE(sameColor(WHITE, worldPixel(*draw(), 0.0f, -240.0f + 8.0f))) << "the tooltip";
 }

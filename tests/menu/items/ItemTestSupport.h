@@ -8,8 +8,10 @@
 #include "../stack/StackTestSupport.h"
 
 #include "Context.h"
-#include "ContextManager.h"
 #include "Language.h"
+#include "ProfileManager.h"
+
+#include <cstring>
 
 namespace itemtest {
 
@@ -53,8 +55,9 @@ inline void typeKey(int code, int character)
     pKiv->pInput->lastKeyChar = character;
 }
 
-// Items under test are children of screen; each step is one engine frame
-// over it, STEP seconds long.
+// Items under test are children of the host screen; each step is one engine
+// frame over it, STEP seconds long. Each test starts with an empty stack and
+// an empty roster.
 class ItemTest : public ::testing::Test {
 protected:
     static constexpr double STEP = 0.05;
@@ -65,6 +68,7 @@ protected:
         moveMouseTo(300.0f, -230.0f);
         pKiv->pGraphics->bTextShadows = false;
         clearStack();
+        clearRoster();
     }
     void TearDown() override
     {
@@ -72,13 +76,23 @@ protected:
         clearStack();
     }
 
+    static void clearRoster()
+    {
+        ProfileManager& roster = pGlobal->profileManager;
+        for (Profile& profile : roster.profiles)
+            std::memset(&profile, 0, sizeof profile);
+        roster.current = 0;
+        roster.lastHighScorePosition = -1;
+    }
+    static ContextManager& stack() { return *pGlobal->pContextManager; }
+    static Context* top() { return stack().getActiveContext(); }
     template <typename T>
     T* add(T* item)
     {
-        screen.addChildLast(item);
+        host.addChildLast(item);
         return item;
     }
-    void step() { driver.step(&screen); }
+    void step() { driver.step(&host); }
     // One frame with the mouse at (x, y) and a fresh left-button press.
     void pressAt(float x, float y)
     {
@@ -87,15 +101,15 @@ protected:
         step();
         setInput({});
     }
-    // Draws the screen over the backdrop and reads the frame back.
+    // Draws the host screen over the backdrop and reads the frame back.
     std::unique_ptr<MemoryImageFile> draw()
     {
         clearFrame();
-        screen.render();
+        host.render();
         return grab();
     }
 
-    Context screen;
+    Context host;
     testsupport::FrameDriver driver = writtenInputDriver(STEP);
 };
 

@@ -3,7 +3,6 @@
 #include "ContextDialog.h"
 #include "MenuBool.h"
 #include "MenuButton.h"
-#include "MenuButtonQuit.h"
 
 namespace {
 
@@ -79,16 +78,6 @@ TEST_F(MenuButtonTest, ConfirmationAsksFirstAndClicksOnlyAfterYes)
         clearStack();
         button->deleteMe();
     }
-}
-
-TEST_F(MenuButtonTest, QuitButtonClosesTheActiveScreen)
-{
-    Context shown;
-    pGlobal->pContextManager->pushContext(&shown);
-    MenuButtonQuit* quit = add(new MenuButtonQuit(0.0f, 0.0f, 0.0f, "Back", ""));
-    pressAt(0.0f, 0.0f);
-    EXPECT_TRUE(quit->wasClicked());
-    EXPECT_TRUE(shown.bFinished);
 }
 
 TEST_F(MenuButtonTest, EachPressOverASwitchInvertsItOnce)

@@ -9,26 +9,10 @@ namespace {
 
 using namespace itemtest;
 
-class MenuUserDisplayTest : public ItemTest {
-protected:
-    void SetUp() override
-    {
-        ItemTest::SetUp();
-        while (pGlobal->profileManager.getCount() > 0)
-            pGlobal->profileManager.deleteProfile(0);
-    }
-    void TearDown() override
-    {
-        while (pGlobal->profileManager.getCount() > 0)
-            pGlobal->profileManager.deleteProfile(0);
-        ItemTest::TearDown();
-    }
-    // The line's top edge: 140 units below the top of the 480-high view.
-    static constexpr float NAME_TOP = 240.0f - 140.0f;
+using MenuUserDisplayTest = ItemTest;
 
-    Context* top() const { return pGlobal->pContextManager->getActiveContext(); }
-    int stackSize() const { return pGlobal->pContextManager->getChildCount(); }
-};
+// The line's top edge: 140 units below the top of the 480-high view.
+constexpr float NAME_TOP = 240.0f - 140.0f;
 
 TEST_F(MenuUserDisplayTest, GreetingLightsUpInsideItsBoxOnly)
 {
@@ -63,12 +47,12 @@ TEST_F(MenuUserDisplayTest, ClickOnTheGreetingOpensThePlayerList)
     EXPECT_EQ(nullptr, top()) << "outside the box";
     pressAt(0.0f, NAME_TOP - 10.0f);
     EXPECT_NE(nullptr, dynamic_cast<ContextUserManager*>(top()));
-    EXPECT_EQ(1, stackSize());
+    EXPECT_EQ(1, stack().getChildCount());
     clearStack();
     pGlobal->profileManager.deleteProfile(0);
     pressAt(0.0f, NAME_TOP - 10.0f);
-    ASSERT_EQ(2, stackSize());
-    EXPECT_NE(nullptr, dynamic_cast<ContextUserManager*>(static_cast<Context*>(pGlobal->pContextManager->pFirstChild)));
+    ASSERT_EQ(2, stack().getChildCount());
+    EXPECT_NE(nullptr, dynamic_cast<ContextUserManager*>(static_cast<Context*>(stack().pFirstChild)));
     EXPECT_NE(nullptr, dynamic_cast<ContextNewUser*>(top()));
 }
 

@@ -36,11 +36,8 @@ protected:
     ContextNetworkWizard* openWizard(const UString& url)
     {
         ContextNetworkWizard* wizard = new ContextNetworkWizard();
-        wizard->serverUrl = url;
-        wizard->requestOptions.connectTimeoutMs = 1000;
-        wizard->requestOptions.readTimeoutMs = 1000;
         wizard->datagramWait = 1.0;
-        return open(wizard);
+        return openSending(wizard, url);
     }
     MenuButton* button(ContextNetworkWizard* wizard, Language::StringsEnum caption)
     {

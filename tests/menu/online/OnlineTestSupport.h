@@ -85,6 +85,15 @@ protected:
     // Short frames, so that an upload's time limits leave its worker time
     // on a loaded machine.
     ScreenTest() { driver.dt = 0.02; }
+    // Opens the screen sending to url, with short time-outs.
+    template <typename T>
+    T* openSending(T* shown, const UString& url)
+    {
+        shown->serverUrl = url;
+        shown->requestOptions.connectTimeoutMs = 1000;
+        shown->requestOptions.readTimeoutMs = 1000;
+        return open(shown);
+    }
     // Ticks, sleeping a little between frames so that worker threads can
     // work, until done says so or about twenty seconds have passed (a loaded
     // machine running many test programs at once can be slow to schedule the

@@ -6,7 +6,6 @@
 #include "ContextNewUser.h"
 #include "ContextOptions.h"
 #include "MenuButtonQuit.h"
-#include "MenuButtonURL.h"
 #include "MenuUserDisplay.h"
 #include "RenderableText.h"
 
@@ -34,7 +33,7 @@ TEST_F(ContextMainTest, ButtonsPushTheirScreensOrStartTheGameOverTheMenu)
 {
     pGlobal->profileManager.lastHighScorePosition = pGlobal->hst.insertHighScore(2, "Ann", 55000, 0, 0, true);
     auto* menu = open(new CountingMain());
-    const std::pair<MenuButton*, bool (*)(Context*)> buttons[] = {
+    expectPushes(menu, {
         // The high scores open on the table of the player's newest entry.
         {menu->pHighScoresButton,
          [](Context* shown) {
@@ -43,27 +42,12 @@ TEST_F(ContextMainTest, ButtonsPushTheirScreensOrStartTheGameOverTheMenu)
          }},
         {menu->pOptionsButton, isA<ContextOptions>},
         {menu->pCreditsButton, isA<ContextCredits>},
-    };
-    for (const auto& [button, isExpected] : buttons) {
-        clickOn(button);
-        EXPECT_TRUE(isExpected(top())) << button->caption;
-        top()->bFinished = true;
-        frame();
-        EXPECT_EQ(top(), menu);
-    }
+    });
     EXPECT_EQ(menu->starts, 0);
     clickOn(menu->pStartButton);
     frame();
     EXPECT_EQ(menu->starts, 1) << "the start button calls the game's hook once";
     EXPECT_EQ(top(), menu);
-}
-
-TEST_F(ContextMainTest, WebsiteButtonEndsTheProgramToOpenTheSite)
-{
-    auto* menu = open(new ContextMain());
-    clickOn(menu->pWebsiteButton);
-    EXPECT_TRUE(stack().bQuit);
-    EXPECT_EQ(pGlobal->urlToOpenOnExit, ContextMain::WEBSITE_ADDRESS);
 }
 
 TEST_F(ContextMainTest, QuitAsksFirstAndYesClosesTheMenu)

@@ -11,17 +11,6 @@ using namespace screentest;
 
 class ContextUserManagerTest : public ScreenTest {};
 
-TEST_F(ContextUserManagerTest, ListsThePlayersWithTheCurrentOneMarked)
-{
-    addPlayers({"Ann", "Bob", "Cy"});
-    auto* screen = open(new ContextUserManager());
-    EXPECT_EQ(screen->rowTexts[0]->text, "Ann");
-    EXPECT_EQ(screen->rowTexts[2]->text, "Cy");
-    EXPECT_EQ(screen->rowTexts[3]->text, "");
-    EXPECT_EQ(screen->rowTexts[2]->color, ContextUserManager::CURRENT_COLOR);
-    EXPECT_EQ(screen->rowTexts[0]->color, ContextUserManager::ROW_COLOR);
-}
-
 TEST_F(ContextUserManagerTest, AClickSelectsThePlayerInTheRowUnderThePointer)
 {
     addPlayers({"Ann", "Bob", "Cy"});
@@ -75,7 +64,7 @@ TEST_F(ContextUserManagerTest, DeleteRemovesTheCurrentPlayerAfterYes)
     EXPECT_TRUE(screen->pDeleteButton->disabled);
 }
 
-TEST_F(ContextUserManagerTest, AddedPlayerAppearsAndBecomesCurrent)
+TEST_F(ContextUserManagerTest, AddedPlayerAppearsMarkedAsTheCurrentOne)
 {
     addPlayers({"Ann"});
     auto* screen = open(new ContextUserManager());
@@ -88,6 +77,8 @@ TEST_F(ContextUserManagerTest, AddedPlayerAppearsAndBecomesCurrent)
     EXPECT_EQ(top(), screen);
     EXPECT_EQ(screen->rowTexts[1]->text, "Bo b");
     EXPECT_EQ(pGlobal->profileManager.current, 1);
+    EXPECT_EQ(screen->rowTexts[1]->color, ContextUserManager::CURRENT_COLOR);
+    EXPECT_EQ(screen->rowTexts[0]->color, ContextUserManager::ROW_COLOR);
 }
 
 class ContextNewUserTest : public ScreenTest {

@@ -11,10 +11,6 @@
 #include "ContextDialog.h"
 #include "HSTdata.h"
 #include "MenuButton.h"
-#include "ProfileManager.h"
-
-#include <cstring>
-#include <string>
 
 namespace screentest {
 
@@ -44,34 +40,15 @@ bool isA(Context* screen)
     return dynamic_cast<T*>(screen) != nullptr;
 }
 
-class ScreenTest : public ::testing::Test {
+// The item tests' fixture, its frames run over the whole screen stack.
+class ScreenTest : public ItemTest {
 protected:
-    static constexpr double STEP = 0.05;
-
     void SetUp() override
     {
-        setInput({});
-        moveMouseTo(300.0f, -230.0f);
-        clearStack();
-        clearRoster();
+        ItemTest::SetUp();
         pGlobal->hst.resetHighScores();
         pGlobal->urlToOpenOnExit.clear();
     }
-    void TearDown() override
-    {
-        setInput({});
-        clearStack();
-    }
-    static void clearRoster()
-    {
-        ProfileManager& roster = pGlobal->profileManager;
-        for (Profile& profile : roster.profiles)
-            std::memset(&profile, 0, sizeof profile);
-        roster.current = 0;
-        roster.lastHighScorePosition = -1;
-    }
-    static ContextManager& stack() { return *pGlobal->pContextManager; }
-    static Context* top() { return stack().getActiveContext(); }
     // One engine frame over the screen stack; input is the state the test wrote.
     void frame() { driver.step(&stack()); }
     // Pushes the screen and runs the frame that activates it.
@@ -109,13 +86,23 @@ protected:
         clickOn(yes ? dialog->pFirstButton : dialog->pSecondButton);
         frame();
     }
+    // Clicks each button on the screen from; each must push a screen that
+    // isExpected accepts, which is then closed to return to from.
+    void expectPushes(Context* from, std::initializer_list<std::pair<MenuButton*, bool (*)(Context*)>> buttons)
+    {
+        for (const auto& [button, isExpected] : buttons) {
+            clickOn(button);
+            EXPECT_TRUE(isExpected(top())) << button->caption;
+            top()->bFinished = true;
+            frame();
+            EXPECT_EQ(top(), from);
+        }
+    }
     static void addPlayers(std::initializer_list<const char*> names)
     {
         for (const char* name : names)
             pGlobal->profileManager.addProfile(name);
     }
-
-    testsupport::FrameDriver driver = writtenInputDriver(STEP);
 };
 
 } // namespace screentest

@@ -47,17 +47,6 @@ protected:
     std::unique_ptr<Global> global;
 };
 
-// Replaces a player file with a well-packed record whose size differs from
-// the right one by sizeChange.
-void repack(const std::string& path, int sizeChange)
-{
-    const size_t size = path.back() == 't' ? HSTdata::FILE_SIZE : ProfileManager::FILE_SIZE;
-    const std::vector<unsigned char> record(size + sizeChange, 'r');
-    const std::string name = std::filesystem::path(path).filename();
-    const std::vector<unsigned char> packed = PackedFile::pack(name, "1.30", record.data(), record.size());
-    writeWholeFile(path, std::string(packed.begin(), packed.end()));
-}
-
 // Ways a player file can be there yet useless (the packed-file tests have
 // every way a container can be damaged): it is kept as
 // ".damaged", that part of the game starts from its defaults, and the other
@@ -86,7 +75,14 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
              bytes[bytes.size() / 2] ^= 0x10;
              writeWholeFile(path, bytes);
          }},
-        {"a record one byte short", false, [](const std::string& path) { repack(path, -1); }},
+        {"a record one byte short", false,
+         [](const std::string& path) {
+             const size_t size = path.back() == 't' ? HSTdata::FILE_SIZE : ProfileManager::FILE_SIZE;
+             const std::vector<unsigned char> record(size - 1, 'r');
+             const std::vector<unsigned char> packed =
+                 PackedFile::pack(std::filesystem::path(path).filename().string(), "1.30", record.data(), record.size());
+             writeWholeFile(path, std::string(packed.begin(), packed.end()));
+         }},
         {"another program's block", true,
          [](const std::string& path) {
              HSTdata block;

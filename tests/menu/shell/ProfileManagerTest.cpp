@@ -24,25 +24,18 @@ std::vector<std::string> namesOf(const ProfileManager& roster)
     return names;
 }
 
-TEST(ProfileManager, AddFillsTheFirstFreeSlotAndMakesItCurrent)
-{
-    auto roster = rosterOf({"Ann", "Bo"});
-    roster->lastHighScorePosition = 4;
-    roster->addProfile("Cy");
-    EXPECT_EQ(roster->getCount(), 3);
-    EXPECT_EQ(roster->current, 2);
-    EXPECT_STREQ(roster->getName(2), "Cy");
-    EXPECT_EQ(roster->lastHighScorePosition, -1) << "a new current player has no high-score row yet";
-    for (const SavedGame& game : roster->profiles[2].savedGames)
-        EXPECT_EQ(game.housesPlayed, 0);
-}
-
-TEST(ProfileManager, AddCutsLongNamesAndIgnoresEmptyOnesAndAnEleventhPlayer)
+TEST(ProfileManager, AddCutsLongNamesIgnoresEmptyOnesAndAnEleventhPlayerAndMakesTheNewOneCurrent)
 {
     auto roster = rosterOf({"A name far longer than the field", ""});
     EXPECT_EQ(roster->getCount(), 1);
     EXPECT_STREQ(roster->getName(0), "A name far long");
-    for (int i = 1; i < 12; ++i)
+    roster->lastHighScorePosition = 4;
+    roster->addProfile("P1");
+    EXPECT_EQ(roster->current, 1);
+    EXPECT_EQ(roster->lastHighScorePosition, -1) << "a new current player has no high-score row yet";
+    for (const SavedGame& game : roster->profiles[1].savedGames)
+        EXPECT_EQ(game.housesPlayed, 0);
+    for (int i = 2; i < 12; ++i)
         roster->addProfile("P" + std::to_string(i));
     EXPECT_EQ(roster->getCount(), 10);
     EXPECT_STREQ(roster->getName(9), "P9");

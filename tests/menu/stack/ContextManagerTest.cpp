@@ -5,8 +5,7 @@
 #include "MenuButton.h"
 #include "RadialFader.h"
 #include "Reference.h"
-
-#include <SDL/SDL.h>
+#include "SyntheticInput.h"
 
 namespace {
 
@@ -157,24 +156,18 @@ TEST_F(ContextManagerTest, PressThatClosesTheTopNeverReachesTheScreenBelow)
     dialog->bCloseOnKeys = true;
     manager->pushContext(&below);
     manager->pushContext(dialog);
-    auto button = [](bool down) {
-        SDL_Event event{};
-        event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        event.button.button = SDL_BUTTON_LEFT;
-        pKiv->pInput->onEvent(event);
-    };
     driver.bUpdateInput = true;
     step();
-    button(true);
+    testsupport::leftButton(true);
     step();
     ASSERT_TRUE(dialog->bFinished);
     step();
     step();
-    button(false);
+    testsupport::leftButton(false);
     step();
-    button(true);
+    testsupport::leftButton(true);
     step();
-    button(false);
+    testsupport::leftButton(false);
     EXPECT_EQ((std::vector<bool>{false, false, false, true}), below.seen);
     below.bFinished = true;
     step();

@@ -7,13 +7,9 @@ namespace {
 using namespace stacktest;
 
 // Medium test font: 7 units per glyph, lines 16 high.
-class MessageViewerTest : public ::testing::Test {
-protected:
-    MessageViewer viewer;
-};
-
-TEST_F(MessageViewerTest, WideMessagesWrapAndMayPushOutTheirOwnBeginning)
+TEST(MessageViewerTest, WideMessagesWrapAndMayPushOutTheirOwnBeginning)
 {
+    MessageViewer viewer;
     viewer.wrapWidth = 70;
     viewer.addMessage("first");
     viewer.addMessage("alpha beta gamma delta");
@@ -23,8 +19,9 @@ TEST_F(MessageViewerTest, WideMessagesWrapAndMayPushOutTheirOwnBeginning)
     EXPECT_EQ((std::deque<std::string>{"three four", "five"}), viewer.lines);
 }
 
-TEST_F(MessageViewerTest, FadesOutDuringTheLastSecondOfTheDisplayTime)
+TEST(MessageViewerTest, FadesOutDuringTheLastSecondOfTheDisplayTime)
 {
+    MessageViewer viewer;
     constexpr double DT = 0.05;
     struct Case { double displayTime; int frames; float alpha; };
     for (const Case& c : {Case{0.0, 2000, 1.0f}, Case{5.0, 20, 1.0f}, Case{5.0, 78, 1.0f}, Case{5.0, 90, 0.5f},

@@ -45,16 +45,4 @@ TEST_F(MousePointerTest, HeldButtonSlidesToThePressedFrame)
     }
 }
 
-TEST_F(MousePointerTest, SingleFrameTextureAlwaysShowsThatFrame)
-{
-    Texture* single = makeTexture("single-pointer", 16, 16, {{0, 0, 16, 16}}, [](int, int) { return BLUE; });
-    pointer->texture = single;
-    pKiv->pInput->bMouseHeld[0] = true;
-    for (int i = 0; i < 5; ++i) {
-        step(0.05);
-        EXPECT_EQ(single->skins[0], pointer->pSkin);
-    }
-    EXPECT_EQ(1.0f, pointer->pressed);
-}
-
 } // namespace

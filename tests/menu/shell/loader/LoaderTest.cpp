@@ -158,7 +158,9 @@ TEST(Loader, DoesOneStepPerFrameAndPausesWhileTheLanguageIsChosen)
     EXPECT_GE(pausedFrames, 2);
 }
 
-TEST(Loader, PushesTheFirstScreensAboveItselfOnce)
+// The language screen was closed without a choice: the default language
+// is used and the next start asks again.
+TEST(Loader, EndsWithTheFirstScreensAboveItselfTheSettingsAppliedAndNoLanguageChosen)
 {
     const LoaderRun& run = loaderRun();
     ASSERT_EQ(run.stackAfterLoading.size(), 5u);
@@ -170,21 +172,10 @@ TEST(Loader, PushesTheFirstScreensAboveItselfOnce)
     EXPECT_NE(dynamic_cast<ContextErrorReport*>(run.stackAfterLoading[3]), nullptr);
     EXPECT_NE(dynamic_cast<ContextAutoConfigure*>(run.stackAfterLoading[4]), nullptr);
     EXPECT_EQ(testGlobal().initGameCalls, 1);
-}
-
-TEST(Loader, LanguageScreenClosedWithoutAChoiceLeavesTheDefaultLanguage)
-{
-    loaderRun();
-    EXPECT_EQ(pKiv->pLanguage->getCurrentLanguage(), Language::DEFAULT_LANGUAGE);
-    // Nothing was chosen, so the next start asks again.
-    EXPECT_EQ(pKiv->defaultLanguage, -1);
-}
-
-TEST(Loader, AppliesTheStoredSettingsWithTheDisplaysFullScreenFlag)
-{
-    loaderRun();
     EXPECT_EQ(pGlobal->hst.bFullScreen, pKiv->pGraphics->bFullScreen);
     EXPECT_DOUBLE_EQ(pKiv->pFramePacer->getPeriod(), 1.0 / pGlobal->hst.maxFps);
+    EXPECT_EQ(pKiv->pLanguage->getCurrentLanguage(), Language::DEFAULT_LANGUAGE);
+    EXPECT_EQ(pKiv->defaultLanguage, -1);
 }
 
 TEST(Loader, StepsAfterTheLastChangeNothing)
