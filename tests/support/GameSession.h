@@ -351,13 +351,14 @@ inline void expectTheSameTraceInTwoFreshRuns(const std::function<std::string()>&
         return;
     }
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string run = std::filesystem::read_symlink("/proc/self/exe").string() + " --gtest_filter=" +
+    // Quoted for the shell: the build folder may lie on a path with spaces.
+    const std::string run = "'" + std::filesystem::read_symlink("/proc/self/exe").string() + "' --gtest_filter=" +
                             test->test_suite_name() + "." + test->name();
     const TemporaryFolder folder("kiv-fresh-runs");
     std::string traces[2];
     for (std::string& written : traces) {
         const std::string path = folder.path() + "/" + std::to_string(&written - traces);
-        EXPECT_EQ(std::system((std::string(TRACE_FILE) + "=" + path + " " + run).c_str()), 0) << run;
+        EXPECT_EQ(std::system((std::string(TRACE_FILE) + "='" + path + "' " + run).c_str()), 0) << run;
         written = readWholeFile(path);
     }
     EXPECT_FALSE(traces[0].empty());
