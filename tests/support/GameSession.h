@@ -225,7 +225,7 @@ public:
     {
         return playUntil([&] {
             for (BasicLink* link = controller->smileyLayer->pFirstChild; link; link = link->pNext)
-                if (static_cast<KivBase*>(link)->state < 2)
+                if (static_cast<KivBase*>(link)->state < Smiley::STATE_PRESENT)
                     return false;
             return controller->state == GameController::STATE_PLAY;
         });
@@ -261,7 +261,7 @@ public:
     {
         std::vector<Smiley*> present;
         for (Smiley* smiley : childrenOf<Smiley>(controller->smileyLayer))
-            if (smiley->state == 2 && smiley->selectable)
+            if (smiley->state == Smiley::STATE_PRESENT && smiley->selectable)
                 present.push_back(smiley);
         return present;
     }

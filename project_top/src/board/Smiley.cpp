@@ -27,8 +27,6 @@
 
 namespace {
 
-enum SmileyState { STATE_HIDDEN, STATE_APPEARING, STATE_PRESENT, STATE_LEAVING, STATE_GONE };
-
 // Points per neighbourhood step; the first neighbourhood at the lowest
 // difficulty is worth one step.
 const int32_t POINTS_STEP = 125;

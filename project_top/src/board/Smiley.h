@@ -12,8 +12,7 @@
 // destination). It reaches its game through MyGlobal's current controller.
 // Outside a game (the ending's hopping smileys) there is none: the smiley
 // is worth the first neighbourhood's points, reports its clicks and its
-// breath to nobody, and costs and drops nothing. States: 0 hidden,
-// 1 appearing, 2 present (clickable), 3 leaving, 4 gone. Main thread only.
+// breath to nobody, and costs and drops nothing. Main thread only.
 #include "Renderable.h"
 #include "Spring.h"
 #include "UColor.h"
@@ -30,6 +29,8 @@ class Smiley : public Renderable {
 public:
     // Feature slots: 0 body, 1 eyes, 2 mouth, 3 hair, 4 brows.
     static constexpr int FEATURE_SLOTS = 5;
+    // Its states; only a present smiley can be clicked.
+    enum SmileyState { STATE_HIDDEN, STATE_APPEARING, STATE_PRESENT, STATE_LEAVING, STATE_GONE };
 
     // State 0; value from the current controller's neighbourhood and
     // difficulty. Needs the loaded skins.

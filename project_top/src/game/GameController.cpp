@@ -46,10 +46,6 @@
 
 namespace {
 
-// Smiley states.
-constexpr int SMILEY_PRESENT = 2;
-constexpr int SMILEY_LEAVING = 3;
-
 constexpr float HALF_PI = 1.5707964f;
 constexpr float POINT_DOWN = 4.712389f;
 const UColor WHITE(255, 255, 255, 255);
@@ -514,7 +510,7 @@ void GameController::endHouse()
 
     BasicLinkIterator walk(smileyLayer);
     while (Smiley* smiley = static_cast<Smiley*>(walk.next())) {
-        if (leftoverAwayNotes && smiley->apartment && smiley->state == SMILEY_PRESENT)
+        if (leftoverAwayNotes && smiley->apartment && smiley->state == Smiley::STATE_PRESENT)
             smiley->apartment->setAwayNote(true);
         const bool answer = challengeRound && smiley->canMatch(challengeSmiley, false);
         if (!challengeRound)
@@ -688,7 +684,7 @@ bool GameController::useVitamin(int kind)
                 return false;
             BasicLinkIterator walk(smileyLayer);
             while (Smiley* partner = static_cast<Smiley*>(walk.next())) {
-                if (partner->state != SMILEY_PRESENT || !drawn->canMatch(partner, false))
+                if (partner->state != Smiley::STATE_PRESENT || !drawn->canMatch(partner, false))
                     continue;
                 for (const Smiley* pointed : {drawn, partner})
                     effectLayer->addChildLast(
@@ -709,7 +705,7 @@ bool GameController::useVitamin(int kind)
         while (Smiley* partner = static_cast<Smiley*>(walk.next())) {
             if (matched == 3)
                 break;
-            if (partner->state == SMILEY_PRESENT && selected->canMatch(partner, false)) {
+            if (partner->state == Smiley::STATE_PRESENT && selected->canMatch(partner, false)) {
                 onMatch(selected, partner);
                 ++matched;
             }
@@ -782,7 +778,7 @@ void GameController::onChallengeAnswer(Smiley* smiley)
         endCaption = "well done!";
         BasicLinkIterator walk(smileyLayer);
         while (Smiley* other = static_cast<Smiley*>(walk.next()))
-            if (other != challengeSmiley && other->state == SMILEY_PRESENT)
+            if (other != challengeSmiley && other->state == Smiley::STATE_PRESENT)
                 other->dropCoin(coinChance);
         endSound = GameSupport::resource<Sound>("jingle04");
     } else {
@@ -879,7 +875,7 @@ int GameController::countPartners(Smiley* s) const
     int count = 0;
     BasicLinkIterator walk(smileyLayer);
     while (Smiley* other = static_cast<Smiley*>(walk.next()))
-        if (other->state != SMILEY_LEAVING && s->canMatch(other, false))
+        if (other->state != Smiley::STATE_LEAVING && s->canMatch(other, false))
             ++count;
     return count;
 }
@@ -890,7 +886,7 @@ Smiley* GameController::findHardestSmiley(int* partners) const
     int fewest = 1000;
     BasicLinkIterator walk(smileyLayer);
     while (Smiley* smiley = static_cast<Smiley*>(walk.next())) {
-        if (smiley->state != SMILEY_PRESENT || smiley->isClown)
+        if (smiley->state != Smiley::STATE_PRESENT || smiley->isClown)
             continue;
         const int count = countPartners(smiley);
         if (!hardest || count < fewest) {
@@ -921,7 +917,7 @@ int GameController::countWaitingSmileys() const
     int count = 0;
     BasicLinkIterator walk(smileyLayer);
     while (KivBase* smiley = walk.next())
-        if (smiley->state == SMILEY_PRESENT)
+        if (smiley->state == Smiley::STATE_PRESENT)
             ++count;
     return count;
 }
@@ -955,7 +951,7 @@ Smiley* GameController::findPlayableSmiley() const
 {
     for (int draw = 0; draw < 100; ++draw) {
         KivBase* pick = static_cast<KivBase*>(smileyLayer->getRandomChild());
-        if (!pick || pick->state == SMILEY_PRESENT)
+        if (!pick || pick->state == Smiley::STATE_PRESENT)
             return static_cast<Smiley*>(pick);
     }
     return nullptr;

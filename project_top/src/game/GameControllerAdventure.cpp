@@ -23,8 +23,6 @@
 
 namespace {
 
-constexpr int SMILEY_PRESENT = 2;
-
 // Seconds into the wait: a voice, then the leftovers liquify.
 constexpr double WAIT_VOICE = 1.5;
 constexpr double WAIT_LIQUIFY = 3.0;
@@ -82,7 +80,7 @@ void GameControllerAdventure::updateGame(double time, double step)
             while (Smiley* smiley = static_cast<Smiley*>(walk.next()))
                 // A clown has no body to tint.
                 if (FeatureBody* body = dynamic_cast<FeatureBody*>(smiley->features[0]);
-                    body && smiley->state == SMILEY_PRESENT)
+                    body && smiley->state == Smiley::STATE_PRESENT)
                     body->breathTint = tint;
         }
         if (crossed(WAIT_LIQUIFY, timeInState, step))
@@ -105,7 +103,7 @@ void GameControllerAdventure::strandLeftovers()
     Smiley* first = nullptr;
     BasicLinkIterator walk(smileyLayer);
     while (Smiley* smiley = static_cast<Smiley*>(walk.next())) {
-        if (smiley->state != SMILEY_PRESENT)
+        if (smiley->state != Smiley::STATE_PRESENT)
             continue;
         if (!first)
             first = smiley;
@@ -126,7 +124,7 @@ void GameControllerAdventure::liquifyLeftovers()
 
     BasicLinkIterator walk(smileyLayer);
     while (Smiley* smiley = static_cast<Smiley*>(walk.next())) {
-        if (smiley->state != SMILEY_PRESENT)
+        if (smiley->state != Smiley::STATE_PRESENT)
             continue;
         if (smiley->apartment)
             smiley->apartment->setAwayNote(true);

@@ -27,7 +27,6 @@
 
 namespace {
 
-constexpr int SMILEY_LEAVING = 3;
 constexpr int PUZZLE = 2;
 constexpr int LIVES = 5;
 constexpr float POINT_DOWN = 4.712389f;
@@ -46,7 +45,7 @@ enum Vitamin { NEXT_STEP = 5, SHOW_PATH = 6, TRY_AGAIN = 7 };
 // A smiley still in the house: appearing, present, or not yet shown.
 bool stays(const Smiley* smiley)
 {
-    return smiley->state < SMILEY_LEAVING;
+    return smiley->state < Smiley::STATE_LEAVING;
 }
 
 bool neighbours(const Smiley* a, const Smiley* b)

@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr int SMILEY_PRESENT = 2;
 constexpr int ACTION = 0;
 constexpr int LIVES = 3;
 constexpr float POINT_DOWN = 4.712389f;
@@ -191,7 +190,7 @@ void GameControllerTimeTrial::onSmileySelected(Smiley* smiley)
         --hintsLeft;
         BasicLinkIterator walk(smileyLayer);
         while (Smiley* partner = static_cast<Smiley*>(walk.next())) {
-            if (partner->state != SMILEY_PRESENT || !smiley->canMatch(partner, false))
+            if (partner->state != Smiley::STATE_PRESENT || !smiley->canMatch(partner, false))
                 continue;
             const V3 at = partner->position + V3(0.0f, 100.0f, 0.0f);
             ArrowMessage* arrow =

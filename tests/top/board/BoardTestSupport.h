@@ -57,7 +57,7 @@ protected:
         game->smileyLayer->addChildLast(smiley);
         if (bPresent) {
             smiley->setState(1);
-            harness->stepUntil([smiley] { return smiley->state == 2; }, 200);
+            harness->stepUntil([smiley] { return smiley->state == Smiley::STATE_PRESENT; }, 200);
         }
         return smiley;
     }

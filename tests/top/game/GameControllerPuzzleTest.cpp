@@ -109,7 +109,7 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinued
     ASSERT_EQ(chain.size(), 16u) << "the first house is 4 x 4";
     for (size_t i = 2; i < chain.size(); ++i)
         chain[i]->setState(1, 1.5, true);
-    ASSERT_TRUE(session.playUntil([&] { return chain[0]->state == 2 && chain[1]->state == 2; }));
+    ASSERT_TRUE(session.playUntil([&] { return chain[0]->state == Smiley::STATE_PRESENT && chain[1]->state == Smiley::STATE_PRESENT; }));
 
     // Before the chain starts only its first smiley can be selected.
     session.click(chain[1]);

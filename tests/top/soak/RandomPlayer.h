@@ -142,7 +142,7 @@ private:
             return;
         }
         // State 2: in the house, waiting to be matched.
-        if (!controller || smiley->state != 2 || !smiley->selectable)
+        if (!controller || smiley->state != Smiley::STATE_PRESENT || !smiley->selectable)
             return;
         smileys.push_back(at);
         Smiley* selected = controller->getSelectedSmiley();
