@@ -136,7 +136,8 @@ void PlayerHUD::render()
         printSmall(GameSupport::resource<FontQuad>("fontMedium"), V3(x + 27.0f, y - 38.0f, 0.0f), COINS_COLOUR,
                    formatString("%d", game->playerData->coins));
 
-    if (game && !game->challengeRound && game->state == GameController::STATE_PLAY && game->playerData->multiplier != 1) {
+    if (game && !game->challengeRound && game->state == GameController::STATE_PLAY &&
+        game->playerData->multiplier != 1) {
         const PlayerData& data = *game->playerData;
         // Clamped: a badge past its time must not wrap round to opaque.
         const double runDown = data.multiplierDuration > 0.0 ? data.multiplierElapsed / data.multiplierDuration : 1.0;
