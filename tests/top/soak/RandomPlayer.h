@@ -1,6 +1,8 @@
 #pragma once
 // RandomPlayer: a restless player for the soak test. Before a frame it may
-// click or press a key (Escape, Return, Space, Backspace, letters),
+// click, start a drag (the button held while the pointer moves over a few
+// frames to a point clear of the buttons it must not press, then let go) or
+// press a key (Escape, Return, Space, Backspace, letters),
 // all through KivInput as a real player's input arrives, so that the
 // screens' own hit tests decide what was hit. It favours what can be clicked
 // on the active screen (menu items, vitamins, coins, dialog buttons, flags),
@@ -44,6 +46,10 @@ public:
     // The input of the coming frame.
     void act(testsupport::GameHarness& game)
     {
+        if (dragFrames > 0) {
+            moveDragOn();
+            return;
+        }
         Context* screen = game.activeScreen();
         // Three or four actions a second at fifty frames a second.
         if (!screen || !chance(0.07))
@@ -57,6 +63,11 @@ public:
         pKiv->pInput->mouseX = at.x;
         pKiv->pInput->mouseY = at.y;
         testsupport::leftButton(true);
+        if (chance(0.1)) {
+            dragTo = randomPoint();
+            dragFrames = 2 + static_cast<int>(below(20));
+            return;
+        }
         testsupport::leftButton(false);
     }
 
@@ -169,6 +180,16 @@ private:
         }
     }
 
+    // A step of the drag towards its end point; at the end the button goes up.
+    void moveDragOn()
+    {
+        KivInput& input = *pKiv->pInput;
+        input.mouseX += (dragTo.x - input.mouseX) / static_cast<float>(dragFrames);
+        input.mouseY += (dragTo.y - input.mouseY) / static_cast<float>(dragFrames);
+        if (--dragFrames == 0)
+            testsupport::leftButton(false);
+    }
+
     V3 pickPoint()
     {
         if (!smileys.empty() && chance(0.85))
@@ -198,6 +219,9 @@ private:
     }
 
     std::mt19937 random;
+    // Frames left of the drag under way, and where it ends.
+    int dragFrames = 0;
+    V3 dragTo;
     GameController* controller = nullptr;
     // View units, from the bottom-left corner: what can be clicked, other
     // things shown, the smileys of a house being played and those of them
