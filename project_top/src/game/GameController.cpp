@@ -1099,6 +1099,16 @@ float GameController::risingHardness(float lastPerLevel) const
     return 0.15f * level + (index / (houses - 2.0f)) * ((lastPerLevel * level + 0.5f) - 0.15f * level);
 }
 
+void GameController::judgePair(Smiley* selected, Smiley* smiley)
+{
+    smiley->selected = false;
+    selected->selected = false;
+    if (smiley->canMatch(selected, true))
+        onMatch(selected, smiley);
+    else
+        onMistake(selected, smiley);
+}
+
 void GameController::checkCircusBonus(Smiley* a, Smiley* b)
 {
     if (!a->isClown || !b->isClown)

@@ -314,6 +314,9 @@ protected:
     // The house hardness that rises over a neighbourhood's ordinary houses
     // from 0.15 per difficulty step to 0.5 plus lastPerLevel per step.
     float risingHardness(float lastPerLevel) const;
+    // A second smiley picked while another is selected (quest and action):
+    // both are let go, and the pair is a match or a mistake by the match rule.
+    void judgePair(Smiley* selected, Smiley* smiley);
 
 private:
     // The current player's saved game of this mode.

@@ -243,12 +243,7 @@ void GameControllerAdventure::onSmileySelected(Smiley* smiley)
     } else if (!selected) {
         smiley->selected = true;
     } else {
-        smiley->selected = false;
-        selected->selected = false;
-        if (smiley->canMatch(selected, true))
-            onMatch(selected, smiley);
-        else
-            onMistake(selected, smiley);
+        judgePair(selected, smiley);
     }
 }
 

@@ -202,12 +202,7 @@ void GameControllerTimeTrial::onSmileySelected(Smiley* smiley)
         }
         return;
     }
-    smiley->selected = false;
-    selected->selected = false;
-    if (smiley->canMatch(selected, true))
-        onMatch(selected, smiley);
-    else
-        onMistake(selected, smiley);
+    judgePair(selected, smiley);
 }
 
 void GameControllerTimeTrial::onMatch(Smiley* a, Smiley* b)
