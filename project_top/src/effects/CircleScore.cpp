@@ -24,8 +24,12 @@ constexpr double SHORTEST_DELAY = 0.001;
 CircleScore::CircleScore(int amount, float delay)
     : sound(pKiv->pResourceManager->findAs<Sound>("jingle03"))
 {
+    // The multiplier running now is counted in here, not when the points
+    // are paid: the number the popup shows is the number it pays, even if
+    // double score runs out in between.
     const GameController* game = GameSupport::currentGame();
-    points = amount * (1 + (game ? game->difficulty : 0));
+    const int multiplier = game && game->playerData ? game->playerData->multiplier : 1;
+    points = amount * (1 + (game ? game->difficulty : 0)) * multiplier;
     if (GameSupport::highDetail())
         setState(1, delay);
     else
@@ -117,8 +121,8 @@ void CircleScore::onStateChange()
         rotation.z = 0.0f;
         updateVisuals();
         shareTransform(this, -1);
-        if (GameController* game = GameSupport::currentGame())
-            game->playerData->addScore(points, true);
+        if (GameController* game = GameSupport::currentGame(); game && game->playerData)
+            game->playerData->addScore(points, false);
         if (sound)
             sound->playAtFrequency(soundFrequency);
         setState(3, displayTime);

@@ -15,9 +15,9 @@ class Sound;
 
 class CircleScore : public Renderable {
 public:
-    // amount: points before the running game's difficulty factor; delay:
-    // seconds before the popup starts (>= 0). Without a running game the
-    // popup shows but awards nothing.
+    // amount: points before the running game's difficulty factor and the
+    // player's multiplier; delay: seconds before the popup starts (>= 0).
+    // Without a running game the popup shows but awards nothing.
     CircleScore(int amount, float delay);
 
     // A star sprite ("star:0") at the centre, scaled by starScale.
@@ -48,8 +48,9 @@ public:
     // square of the time, 1 after one second.
     static float fadeProgress(double timeInState);
 
-    // Already multiplied by (1 + difficulty); awarded with the player's
-    // multiplier on entering state 2.
+    // Already multiplied by (1 + difficulty) and by the player's multiplier
+    // when the popup was made: the number shown and awarded on entering
+    // state 2.
     int32_t points = 0;
     // Seconds in state 2.
     float displayTime = 1.5f;
