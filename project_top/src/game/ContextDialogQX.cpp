@@ -1,6 +1,7 @@
 #include "ContextDialogQX.h"
 
 #include "CircleCloud.h"
+#include "ContextManager.h"
 #include "FontQuad.h"
 #include "GameController.h"
 #include "Global.h"
@@ -11,6 +12,7 @@
 #include "ResourceManager.h"
 #include "Skin.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,6 +23,24 @@ constexpr float CLOUD_SCALE_UNIT = 173.4f;
 ContextDialogQX::ContextDialogQX()
 {
     bDeleteWhenFinished = true;
+}
+
+void ContextDialogQX::pushInReadingOrder()
+{
+    ContextManager& stack = *pGlobal->pContextManager;
+    // The stack shows its top first: take the screens still waiting for
+    // their first turn off, push this dialog, and put them back over it.
+    std::vector<std::pair<Context*, bool>> waiting;
+    for (Context* top = stack.getActiveContext(); top && top->bFirstActivation && top != stack.active.get();
+         top = stack.getActiveContext()) {
+        waiting.emplace_back(top, top->bFinished);
+        stack.removeChild(top);
+    }
+    stack.pushContext(this);
+    for (auto screen = waiting.rbegin(); screen != waiting.rend(); ++screen) {
+        stack.pushContext(screen->first);
+        screen->first->bFinished = screen->second;
+    }
 }
 
 void ContextDialogQX::build()

@@ -965,7 +965,7 @@ void GameController::showDialog(const std::string& text, const std::string& titl
     dialog->title = title;
     dialog->text = text;
     dialog->build();
-    pGlobal->pContextManager->pushContext(dialog);
+    dialog->pushInReadingOrder();
     playSound("pop");
 }
 
