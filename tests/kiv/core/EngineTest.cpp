@@ -3,10 +3,13 @@
 #include "KivBase.h"
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
+#include "TimeKeeper.h"
 
 #include <SDL/SDL.h>
 
+#include <chrono>
 #include <sys/stat.h>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -89,6 +92,38 @@ TEST_F(EngineTest, InactiveFramesRenderButDoNotTick)
     pEngine->bTickWhilePaused = true;
     pEngine->frame(&screen);
     EXPECT_EQ(screen.ticks, 2) << "bTickWhilePaused keeps inactive frames working";
+}
+
+// On the real clock: a pause of the window leaves its length out of the
+// engine time (whichever way the engine got there and back), unless inactive
+// frames keep working; the time after the pause counts again.
+TEST_F(EngineTest, ClockLeavesOutTheTimeSpentInactive)
+{
+    struct Case { int pausedMode; bool bTickWhilePaused; bool bCounted; };
+    const Case cases[] = {
+        {Kiv::MODE_INACTIVE, false, false},
+        {Kiv::MODE_DISPLAYLOST, false, false},
+        {Kiv::MODE_INACTIVE, true, true},
+    };
+    // The clock counts whole milliseconds.
+    const double PAUSE = 0.3, RUN = 0.2, TICK = 0.002;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pausedMode);
+        pEngine->bTickWhilePaused = c.bTickWhilePaused;
+        const double start = pEngine->pTimeKeeper->getTime();
+        pEngine->changeKIVmode(c.pausedMode);
+        std::this_thread::sleep_for(std::chrono::duration<double>(PAUSE));
+        pEngine->changeKIVmode(Kiv::MODE_OK);
+        const double afterPause = pEngine->pTimeKeeper->getTime();
+        std::this_thread::sleep_for(std::chrono::duration<double>(RUN));
+        const double end = pEngine->pTimeKeeper->getTime();
+        if (c.bCounted)
+            EXPECT_GE(afterPause - start, PAUSE - TICK);
+        else
+            EXPECT_LT(afterPause - start, PAUSE / 2);
+        EXPECT_GE(end - afterPause, RUN - TICK) << "running again";
+        EXPECT_LT(end - afterPause, RUN + PAUSE / 2);
+    }
 }
 
 TEST_F(EngineTest, ScreenClockIsCappedAtTheMaximumFrameDuration)
