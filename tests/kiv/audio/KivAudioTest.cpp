@@ -21,8 +21,7 @@ TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
     KivAudio* audio = pKiv->pAudio;
     struct Step { int from, to; SDL_audiostatus status; };
     const Step steps[] = {
-        {3, 2, SDL_AUDIO_PAUSED}, {2, 1, SDL_AUDIO_PAUSED}, {1, 2, SDL_AUDIO_PAUSED},
-        {2, 3, SDL_AUDIO_PLAYING}, {2, 1, SDL_AUDIO_PLAYING}, {1, 2, SDL_AUDIO_PLAYING},
+        {3, 2, SDL_AUDIO_PAUSED}, {2, 1, SDL_AUDIO_PAUSED}, {2, 3, SDL_AUDIO_PLAYING}, {1, 2, SDL_AUDIO_PLAYING},
     };
     for (const Step& s : steps) {
         audio->onKIVmodeChange(s.from, s.to);

@@ -35,7 +35,7 @@ protected:
 TEST_F(SoundTest, PlayPitchedStepsBy1Point0595PerSemitone)
 {
     struct Case { int semitones; float factor; };
-    const Case cases[] = {{0, 1.0f}, {1, 1.0595f}, {2, 1.1225402f}, {-1, 0.94384143f}, {-2, 0.8908367f}, {12, 2.000836f}};
+    const Case cases[] = {{1, 1.0595f}, {-2, 0.8908367f}, {12, 2.000836f}};
     for (const Case& c : cases) {
         sound->playPitched(c.semitones);
         EXPECT_NEAR(newestFactor(), c.factor, 5e-7f) << c.semitones << " semitones";
@@ -46,8 +46,7 @@ TEST_F(SoundTest, PlayPitchedStepsBy1Point0595PerSemitone)
 TEST_F(SoundTest, PlayAtFrequencyTakesFactorsUpTo100AndHertzAbove)
 {
     struct Case { float argument; float hertz; };
-    const Case cases[] = {{1.0f, 11025.0f},  {2.0f, 22050.0f},   {0.5f, 5512.5f}, {100.0f, 1102500.0f},
-                          {100.5f, 100.5f},  {22050.0f, 22050.0f}, {-1.0f, 0.0f},   {-3.0f, 0.0f}};
+    const Case cases[] = {{0.5f, 5512.5f}, {100.0f, 1102500.0f}, {100.5f, 100.5f}, {-3.0f, 0.0f}};
     for (const Case& c : cases) {
         sound->playAtFrequency(c.argument);
         EXPECT_FLOAT_EQ(newestChannel()->frequency, c.hertz) << c.argument;
@@ -137,10 +136,7 @@ TEST_F(SoundTest, HandleMadeAtTheLimitDropsTheOldestChannelAtOnce)
 TEST_F(SoundTest, PanFromScreenXFollowsTheViewWidth)
 {
     struct Case { int fovWidth; float x; float pan; };
-    const Case cases[] = {
-        {640, 0.0f, 0.0f}, {640, 160.0f, 0.5f}, {640, 900.0f, 1.0f}, {640, -1000.0f, -1.0f},
-        {1, 5.0f, 1.0f},   {0, -5.0f, -1.0f},   {0, 0.0f, 0.0f},
-    };
+    const Case cases[] = {{640, 160.0f, 0.5f}, {640, -1000.0f, -1.0f}, {0, -5.0f, -1.0f}, {0, 0.0f, 0.0f}};
     const int savedWidth = pKiv->pGraphics->fovWidth;
     for (const Case& c : cases) {
         pKiv->pGraphics->fovWidth = c.fovWidth;
