@@ -1,7 +1,5 @@
 #include "FileTestSupport.h"
 #include "MemoryImageFile.h"
-#include "Point.h"
-#include "Rect.h"
 
 #include <cstring>
 
@@ -66,13 +64,10 @@ TEST(MemoryImageFile, DamagedTgaIsRejectedAndLeavesImageAlone)
     Bytes longId = good;
     longId[0] = 255;
     const Case cases[] = {
-        {"empty", {}},
         {"header cut short", Bytes(good.begin(), good.begin() + 17)},
         {"pixels cut short", Bytes(good.begin(), good.end() - 1)},
         {"run-length type", changed(2, 10)},
-        {"colour mapped", changed(1, 1)},
         {"24 bits", changed(16, 24)},
-        {"zero width", changed(12, 0)},
         {"65535 x 65535", oversize},
         {"identification field past the end", longId},
     };
@@ -94,8 +89,6 @@ TEST(MemoryImageFile, DamagedJpegIsRejectedWithoutEndingTheProcess)
     std::memset(original.pImageData, 128, 8 * 8 * 4);
     ASSERT_TRUE(original.saveJPG(folder.file("x.jpg"), 80));
     Bytes good = readBytes(folder.file("x.jpg"));
-    Bytes badMarker = good;
-    badMarker[1] = 0x00;
     Bytes hugeSize = good;
     // The start-of-frame marker carries height and width after its length and precision.
     for (size_t i = 0; i + 8 < hugeSize.size(); ++i)
@@ -104,9 +97,7 @@ TEST(MemoryImageFile, DamagedJpegIsRejectedWithoutEndingTheProcess)
             break;
         }
     const std::pair<const char*, Bytes> cases[] = {
-        {"empty", {}},
         {"text", Bytes{'h', 'e', 'l', 'l', 'o'}},
-        {"no start marker", badMarker},
         {"cut in half", Bytes(good.begin(), good.begin() + good.size() / 2)},
         {"65535 x 65535", hugeSize},
     };
@@ -123,7 +114,6 @@ TEST(MemoryImageFile, DitheringDiffusesTheClearedBitsAndClampsAt255)
 {
     struct Case { const char* what; int width, height; bool fifteenBit; std::vector<int> input, expected; };
     const Case cases[] = {
-        {"clamp", 2, 1, true, {7, 253}, {0, 248}},
         {"12-bit", 3, 3, false, {15, 14, 13, 12, 11, 10, 9, 8, 255}, {0, 16, 0, 16, 0, 16, 0, 16, 240}},
         {"15-bit", 3, 3, true, {15, 14, 13, 12, 11, 10, 9, 8, 255}, {8, 16, 8, 8, 8, 8, 8, 8, 248}},
     };
@@ -151,20 +141,6 @@ TEST(MemoryImageFile, HalvingRoundsEachQuarterDownAndDropsOddEdges)
     ASSERT_EQ(image.height, 1);
     EXPECT_EQ(reds(image), (std::vector<int>{1, 8})) << "1/4+2/4+3/4+4/4 = 1, not 10/4";
     EXPECT_EQ(image.pImageData[3], 1 / 4 + 11 / 4 + 51 / 4 + 61 / 4);
-}
-
-TEST(MemoryImageFile, BlitCopiesTheSourceRectangleRowByRow)
-{
-    MemoryImageFile source(3, 3);
-    fillRed(source, {1, 2, 3, 4, 5, 6, 7, 8, 9});
-    MemoryImageFile target(4, 4);
-    fillRed(target, std::vector<int>(16, 0));
-    Rect corner(1, 1, 3, 3);
-    Point at(2, 1);
-    target.blit(&source, &corner, &at);
-    EXPECT_EQ(reds(target), (std::vector<int>{0, 0, 0, 0, 0, 0, 5, 6, 0, 0, 8, 9, 0, 0, 0, 0}));
-    target.blit(&source, nullptr, nullptr);
-    EXPECT_EQ(reds(target), (std::vector<int>{1, 2, 3, 0, 4, 5, 6, 6, 7, 8, 9, 9, 0, 0, 0, 0}));
 }
 
 } // namespace
