@@ -25,9 +25,8 @@ TEST(SkinShape, PointTestIsClosedLeftAndBottom)
 TEST(SkinShape, KeypadCodesPlaceTheAnchor)
 {
     struct Case { int code; V3 origin; };
-    const Case cases[] = {{7, V3(-50, 25, 0)}, {8, V3(0, 25, 0)},   {9, V3(50, 25, 0)},  {4, V3(-50, 0, 0)},
-                          {5, V3(0, 0, 0)},    {0, V3(0, 0, 0)},    {6, V3(50, 0, 0)},   {1, V3(-50, -25, 0)},
-                          {2, V3(0, -25, 0)},  {3, V3(50, -25, 0)}, {10, V3(1, 2, 0)},   {-1, V3(1, 2, 0)}};
+    const Case cases[] = {{7, V3(-50, 25, 0)}, {8, V3(0, 25, 0)}, {6, V3(50, 0, 0)},
+                          {3, V3(50, -25, 0)}, {0, V3(0, 0, 0)},  {10, V3(1, 2, 0)}};
     for (const Case& c : cases) {
         Skin skin;
         skin.width = 100;
