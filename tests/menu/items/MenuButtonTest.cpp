@@ -27,15 +27,10 @@ TEST_F(MenuButtonTest, PressOverTheButtonOrItsHotKeyAnywhereClicksIt)
     const TriggerCase cases[] = {
         {"PressOver", true, true, 0, 0, 0, 0, false, true},
         {"PressAway", false, true, 0, 0, 0, 0, false, false},
-        {"OverWithoutPress", true, false, 0, 0, 0, 0, false, false},
         {"HotKeyAway", false, false, 'x', KEY_X, 'x', KEY_X, false, true},
-        {"HotKeyOver", true, false, 'x', KEY_X, 'x', KEY_X, false, true},
-        {"OtherCharacter", false, false, 'x', KEY_A, 'a', KEY_A, false, false},
         {"ShiftedCharacter", false, false, 'x', KEY_X, 'X', KEY_X, false, false},
         // The typed character belongs to another, earlier key.
         {"StaleCharacter", false, false, 'x', KEY_A, 'x', KEY_X, false, false},
-        {"NoHotKeyIgnoresTyping", false, false, 0, KEY_X, 'x', KEY_X, false, false},
-        {"DisabledPress", true, true, 0, 0, 0, 0, true, false},
         {"DisabledHotKey", false, false, 'x', KEY_X, 'x', KEY_X, true, false},
     };
     for (const TriggerCase& c : cases) {

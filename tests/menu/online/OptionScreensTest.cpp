@@ -4,7 +4,6 @@
 #include "ContextOptionsControls2.h"
 #include "ContextOptionsGameplay.h"
 #include "ContextOptionsGraphics.h"
-#include "ContextOptionsSound.h"
 #include "FramePacer.h"
 #include "MenuButtonQuit.h"
 #include "MenuInt.h"
@@ -87,16 +86,10 @@ TEST_F(OptionScreensTest, RowsWriteTheirSettingStraightIntoTheBlock)
     const SettingCase cases[] = {
         {"AllowCheats", screenOf<ContextOptionsGameplay>(), Language::ALLOWCHEATS, TOGGLE,
          [](const HSTdata& h) { return int(h.bAllowCheats); }, 0, 1},
-        {"Detail", screenOf<ContextOptionsGraphics>(), Language::DETAIL, LEFT_ARROW,
-         [](const HSTdata& h) { return h.detail; }, 1, 0},
-        {"VideoMode", screenOf<ContextOptionsGraphics>(), Language::VIDEOMODE, RIGHT_ARROW,
-         [](const HSTdata& h) { return h.resolution; }, 1, 2},
         {"SmallestModeOnlyForDebugging", screenOf<ContextOptionsGraphics>(), Language::VIDEOMODE, LEFT_ARROW,
          [](const HSTdata& h) { return h.resolution; }, 1, 1},
         {"MaximumFps", screenOf<ContextOptionsGraphics>(), Language::MAXIMUMFPS, RIGHT_ARROW,
          [](const HSTdata& h) { return h.maxFps; }, 100, 105},
-        {"SoundVolume", screenOf<ContextOptionsSound>(), Language::SOUNDVOLUME, LEFT_ARROW,
-         [](const HSTdata& h) { return h.soundVolume; }, 24, 23},
         {"Up", screenOf<ContextOptionsControls>(), Language::CONTROLSUP, PRESS_K,
          [](const HSTdata& h) { return h.keys[2][0]; }, 200, KEY_K},
         {"InGameMenuIsFixed", screenOf<ContextOptionsControls>(), Language::CONTROLSINGAMEMENU, PRESS_K,
@@ -124,7 +117,6 @@ struct ApplyCase { const char* name; bool bChange; bool bEscape; };
 TEST_F(OptionScreensTest, ClosingAfterAChangeAppliesTheSettings)
 {
     const ApplyCase cases[] = {
-        {"ChangedThenBack", true, false},
         {"ChangedThenEscape", true, true},
         {"UnchangedThenBack", false, false},
     };
