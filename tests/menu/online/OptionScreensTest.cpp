@@ -5,7 +5,6 @@
 #include "ContextOptionsGameplay.h"
 #include "ContextOptionsGraphics.h"
 #include "FramePacer.h"
-#include "MenuButtonQuit.h"
 #include "MenuInt.h"
 
 namespace {

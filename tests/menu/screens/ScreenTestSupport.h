@@ -11,6 +11,7 @@
 #include "ContextDialog.h"
 #include "HSTdata.h"
 #include "MenuButton.h"
+#include "MenuButtonQuit.h"
 
 namespace screentest {
 

@@ -14,7 +14,6 @@
 #include "ContextOptionsSound.h"
 #include "ContextOptions.h"
 #include "LanguageFlag.h"
-#include "MenuButtonQuit.h"
 #include "MenuButtonURL.h"
 #include "RenderableText.h"
 #include "RenderableTimed.h"
@@ -48,19 +47,15 @@ TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
     struct ModeCase {
         const char* what;
         bool shownFullScreen;
-        int shownWidth, shownHeight;
-        int resolution;
+        int shownWidth, shownHeight, resolution;
         bool fullScreen;
         int expectedResolution;
         bool expectedFullScreen;
     };
     const ModeCase cases[] = {
-        {"shown as stored", true, 640, 480, 1, true, 1, true},
         {"a smaller window than asked for", false, 800, 600, 3, false, 2, false},
-        {"no full-screen mode: a window", false, 640, 480, 1, true, 1, false},
         {"only a larger full-screen mode: the largest offered that fits", true, 1280, 1024, 2, true, 3, true},
         {"an odd size between the offered ones", true, 720, 540, 3, true, 1, true},
-        {"smaller than any offered size: 640 x 480 all the same", false, 512, 384, 1, false, 1, false},
         {"resolution 0 stays when the display shows it", false, 320, 240, 0, false, 0, false},
     };
     for (const ModeCase& c : cases) {
@@ -208,24 +203,18 @@ TEST_F(SmallScreenTest, CreditsRiseThroughTheViewAndEnd)
 {
     auto* credits = open(new ContextCredits());
     RenderableText* first = nullptr;
-    for (KivBase* child = static_cast<KivBase*>(credits->pFirstChild); child && !first;
-         child = static_cast<KivBase*>(child->pNext))
-        first = dynamic_cast<RenderableText*>(child);
+    for (BasicLink* child = credits->pFirstChild; child && !first; child = child->pNext)
+        first = dynamic_cast<RenderableText*>(static_cast<KivBase*>(child));
     ASSERT_NE(first, nullptr);
-    // Starts just below the bottom edge, unseen.
-    EXPECT_LE(first->position.y, -240.0f + ContextScroller::DEFAULT_SPEED * STEP * 2);
-    EXPECT_LT(first->color.a, 64);
+    EXPECT_LE(first->position.y, -240.0f + ContextScroller::DEFAULT_SPEED * STEP * 2) << "starts below the view";
     const float start = first->position.y;
-    for (int i = 0; i < 100; ++i)
-        frame();
-    EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
-    EXPECT_EQ(first->color.a, 255);
     int frames = 0;
-    while (top() == credits && frames < 2000) {
+    for (; top() == credits && frames < 2000; ++frames) {
         frame();
-        ++frames;
+        if (frames == 99)
+            EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
     }
-    EXPECT_LT(frames, 2000);
+    EXPECT_LT(frames, 2000) << "they end by themselves";
     credits = open(new ContextCredits());
     clickAt(0.0f, 0.0f);
     EXPECT_TRUE(credits->bFinished) << "a click ends them at once";
