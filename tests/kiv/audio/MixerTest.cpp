@@ -146,46 +146,6 @@ TEST_F(MixerTest, VolumeFadeStepsEveryFrameAndEndsTheChannelAtSilence)
     EXPECT_EQ(mixer.getChannel(id), nullptr);
 }
 
-TEST_F(MixerTest, SetPositionStaysInsideTheData)
-{
-    auto odd = rampSource(501, RATE); // playMax 1002
-    struct Case { float fraction; int cursor; };
-    const Case cases[] = {{0.5f, 500}, {-1.0f, 0}, {2.0f, 1002}, {NAN, 0}};
-    for (const Case& c : cases) {
-        const int id = mixer.play(odd.get(), false);
-        mixer.setPosition(id, c.fraction);
-        EXPECT_EQ(mixer.getChannel(id)->playCursor, c.cursor) << "fraction " << c.fraction;
-        mixer.stop(id);
-    }
-    const int id = startNew(odd.get());
-    mixer.setPosition(id, 5.0f);
-    for (float v : mixFrames(mixer, 8))
-        EXPECT_EQ(v, 0.0f);
-    EXPECT_EQ(mixer.getChannel(id), nullptr) << "a cursor at the end ends the sample";
-}
-
-TEST_F(MixerTest, PlayDropsTheOldestLiveChannelPastMaxPlaybacks)
-{
-    struct Case { int maxPlaybacks; int plays; std::vector<int> liveIds; };
-    const Case cases[] = {{3, 4, {1, 2, 3}}, {0, 3, {2}}, {2, 2, {0, 1}}};
-    for (const Case& c : cases) {
-        Mixer fresh(deviceFormat(RATE, BUFFER_FRAMES));
-        auto limited = rampSource(100, RATE, false, c.maxPlaybacks);
-        auto other = rampSource(100, RATE);
-        fresh.play(other.get(), false);
-        for (int i = 0; i < c.plays; ++i)
-            fresh.play(limited.get(), false);
-        std::vector<int> live;
-        for (int id = 0; id < fresh.nextChannelId; ++id) {
-            const MixerChannel* channel = fresh.getChannel(id);
-            if (channel && channel->pSource == limited.get())
-                live.push_back(id - 1);
-        }
-        EXPECT_EQ(live, c.liveIds) << "maxPlaybacks " << c.maxPlaybacks;
-        EXPECT_NE(fresh.getChannel(0), nullptr) << "other sources are left alone";
-    }
-}
-
 TEST_F(MixerTest, EmptySampleEndsWithoutReading)
 {
     for (bool loop : {false, true}) {

@@ -110,28 +110,6 @@ TEST(MemoryImageFile, DamagedJpegIsRejectedWithoutEndingTheProcess)
     }
 }
 
-TEST(MemoryImageFile, DitheringDiffusesTheClearedBitsAndClampsAt255)
-{
-    struct Case { const char* what; int width, height; bool fifteenBit; std::vector<int> input, expected; };
-    const Case cases[] = {
-        {"12-bit", 3, 3, false, {15, 14, 13, 12, 11, 10, 9, 8, 255}, {0, 16, 0, 16, 0, 16, 0, 16, 240}},
-        {"15-bit", 3, 3, true, {15, 14, 13, 12, 11, 10, 9, 8, 255}, {8, 16, 8, 8, 8, 8, 8, 8, 248}},
-    };
-    for (const Case& c : cases) {
-        MemoryImageFile image(c.width, c.height);
-        fillRed(image, c.input);
-        if (c.fifteenBit)
-            image.ditherTo15Bit();
-        else
-            image.ditherTo12Bit();
-        EXPECT_EQ(reds(image), c.expected) << c.what;
-        for (int i = 0; i < c.width * c.height; ++i) {
-            EXPECT_EQ(image.pImageData[i * 4 + 1], c.expected[i]) << c.what << ": green follows the same rule";
-            EXPECT_EQ(image.pImageData[i * 4 + 3], i * 10 + 1) << c.what << ": alpha untouched";
-        }
-    }
-}
-
 TEST(MemoryImageFile, HalvingRoundsEachQuarterDownAndDropsOddEdges)
 {
     MemoryImageFile image(5, 3);

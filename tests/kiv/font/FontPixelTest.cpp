@@ -47,18 +47,6 @@ TEST_P(FontPixels, CachedTextLandsOnTheSamePixelsAsGlyphs)
     expectCachedMatchesGlyphs(*test->font, UColor(255, 160, 40, 200));
 }
 
-// The outline font anchors its glyphs at the top centre: with even widths the
-// glyphs still sit on whole pixels, and with equal widths they do not
-// overlap, so the cache is used.
-TEST_P(FontPixels, TopCentreAnchoredGlyphsMatch)
-{
-    std::unique_ptr<TestFont> test = makeTestFont(Texture::TEXTURE_KEEP_SOURCE, [](int) { return 6; });
-    for (int code = 0; code < 256; ++code)
-        if (Skin* glyph = test->font->symbolData[code].pQuad)
-            glyph->setOriginLocation(8);
-    expectCachedMatchesGlyphs(*test->font, UColor(255, 255, 255, 255));
-}
-
 // With odd widths a top-centre anchor puts glyphs between pixels, and a
 // wide glyph after a narrow one overlaps it: a strip copy reproduces
 // neither, so those texts are drawn glyph by glyph.

@@ -40,31 +40,6 @@ TEST(SkinShape, KeypadCodesPlaceTheAnchor)
     }
 }
 
-TEST(SkinShape, MosaicLaysCellsEdgeToEdge)
-{
-    Texture texture(256, 256, 0);
-    Quad wide, narrow, wide2, narrow2;
-    for (Quad* q : {&wide, &narrow, &wide2, &narrow2})
-        q->pTexture = &texture;
-    wide.setSize(100, 100);
-    narrow.setSize(50, 100);
-    wide2.setSize(100, 100);
-    narrow2.setSize(50, 100);
-    QuadMosaic mosaic;
-    mosaic.setGridSize(2, 2);
-    mosaic.quads = {&wide, &narrow, &wide2, &narrow2};
-    mosaic.updateLayout();
-    EXPECT_FLOAT_EQ(150.0f, mosaic.width);
-    EXPECT_FLOAT_EQ(200.0f, mosaic.height);
-    EXPECT_FLOAT_EQ(25.0f, mosaic.vertexBuffer.vertices[4].x) << "second cell starts where the first ends";
-    mosaic.setGridSize(1, 3);
-    EXPECT_EQ(3u, mosaic.quads.size());
-    EXPECT_EQ(&wide2, mosaic.quads[2]) << "surplus entries are dropped from the end";
-    mosaic.setGridSize(5, 1);
-    EXPECT_EQ(&wide2, mosaic.quads[2]);
-    EXPECT_EQ(nullptr, mosaic.quads[4]);
-}
-
 TEST(VertexBufferDraw, OpaqueTextureIgnoresVertexColoursAndRestoresBlending)
 {
     const std::string path = tempPath("opaque.tga");

@@ -10,24 +10,16 @@ using namespace stacktest;
 
 TEST(ContextDialogTest, FrameSizeRules)
 {
-    struct Case {
-        const char* name;
-        const char* title;
-        const char* message;
-        const char* first;
-        const char* second;
-        float width;
-        float height;
-    };
+    struct Case { const char* name; const char* title; const char* message; const char* first; float width, height; };
     const std::string longWord(80, 'w');
     const std::string manyLines = "a|b|c|d|e|f|g|h|i|j|k|l|m|n|o|p|q|r|s|t";
     const Case cases[] = {
-        {"ShortWithButtons", "", "hi", "OK", "", 330.0f, 90.0f},
+        {"ShortWithAButton", "", "hi", "OK", 330.0f, 90.0f},
         // A word wider than the wrapping width (480) is never broken.
-        {"LongWordKeepsItsLine", "", longWord.c_str(), "", "", 560.0f, 20.0f},
+        {"LongWordKeepsItsLine", "", longWord.c_str(), "", 560.0f, 20.0f},
         // 20 lines are 400 high: the frame is made square.
-        {"NeverNarrowerThanTall", "", manyLines.c_str(), "", "", 400.0f, 400.0f},
-        {"WideTitle", "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz", "", "", "", 364.0f, 44.0f},
+        {"NeverNarrowerThanTall", "", manyLines.c_str(), "", 400.0f, 400.0f},
+        {"WideTitle", "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz", "", "", 364.0f, 44.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -35,32 +27,11 @@ TEST(ContextDialogTest, FrameSizeRules)
         made.title = c.title;
         made.message = c.message;
         made.firstCaption = c.first;
-        made.secondCaption = c.second;
         made.build();
         const MenuGroup* group = dynamic_cast<const MenuGroup*>(static_cast<KivBase*>(made.pFirstChild));
         ASSERT_NE(nullptr, group);
         EXPECT_FLOAT_EQ(c.width + 100.0f, group->pSkin->width);
         EXPECT_FLOAT_EQ(c.height + 100.0f, group->pSkin->height);
-    }
-}
-
-TEST(ContextDialogTest, ButtonsAnswerThroughThePointerAndCloseTheDialog)
-{
-    // The last row has no answer to write to.
-    struct Case { bool first; bool second; int answer; };
-    for (const Case& c : {Case{false, true, 1}, Case{false, false, -1}, Case{true, false, 7}}) {
-        SCOPED_TRACE(::testing::Message() << c.first << c.second << c.answer);
-        int answer = 7;
-        ContextDialog made;
-        made.firstCaption = "Yes";
-        made.secondCaption = "No";
-        made.pAnswer = c.answer == 7 ? nullptr : &answer;
-        made.build();
-        made.pFirstButton->clicked = c.first;
-        made.pSecondButton->clicked = c.second;
-        made.tick(0.0, 0.02);
-        EXPECT_EQ(c.answer, answer);
-        EXPECT_EQ(c.first || c.second, made.bFinished);
     }
 }
 
