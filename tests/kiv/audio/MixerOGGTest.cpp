@@ -90,39 +90,6 @@ TEST(MixerOGG, MusicLoopsSeamlesslyThroughTheMixer)
     }
 }
 
-TEST(OggDecoder, MemoryCallbacksStayInsideTheFile)
-{
-    const std::vector<unsigned char> bytes = oggtest::sineOgg(1000, 1, 22050);
-    OggDecoder source;
-    ASSERT_TRUE(source.open(bytes.data(), static_cast<uint32_t>(bytes.size())));
-    const int32_t size = static_cast<int32_t>(bytes.size());
-    unsigned char buffer[64];
-    struct Case { int32_t position; size_t elementSize, count; size_t result; int32_t positionAfter; };
-    // A partial element is copied but not counted; beyond the end or before
-    // the start (after a seek) nothing is read.
-    const Case cases[] = {{size - 6, 4, 10, 1, size}, {size + 100, 1, 10, 0, size + 100}, {-20, 1, 10, 0, -20}};
-    for (const Case& c : cases) {
-        source.readPosition = c.position;
-        EXPECT_EQ(OggDecoder::readCallback(buffer, c.elementSize, c.count, &source), c.result)
-            << "position " << c.position << " size " << c.elementSize << " count " << c.count;
-        EXPECT_EQ(source.readPosition, c.positionAfter);
-    }
-    struct SeekCase {
-        int64_t offset;
-        int origin;
-        int result;
-        int32_t position; // starting from 100
-    };
-    const SeekCase seeks[] = {{-30, SEEK_CUR, 0, 70}, {-10, SEEK_END, 0, size - 10}, {5, 3, -1, 100},
-                              {(int64_t(1) << 32) + 5, SEEK_SET, 0, 5}};
-    for (const SeekCase& c : seeks) {
-        source.readPosition = 100;
-        EXPECT_EQ(OggDecoder::seekCallback(&source, c.offset, c.origin), c.result) << c.offset << " from " << c.origin;
-        EXPECT_EQ(source.readPosition, c.position) << c.offset << " from " << c.origin;
-        EXPECT_EQ(OggDecoder::tellCallback(&source), c.position);
-    }
-}
-
 TEST(MixerOGGDeathTest, RefusesWhatItCannotPlay)
 {
     const std::vector<unsigned char> notOgg(4000, 'x');

@@ -1,11 +1,8 @@
 #include "Context.h"
 #include "FramePacer.h"
-#include "KivBase.h"
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
 #include "TimeKeeper.h"
-
-#include <SDL/SDL.h>
 
 #include <chrono>
 #include <sys/stat.h>
@@ -15,57 +12,19 @@
 
 namespace {
 
+using Steps = std::vector<std::pair<int, int>>;
+
+// Hears every mode step; deletes its victim at the first.
 struct ModeListener : KivBase {
     void onKIVmodeChange(int oldMode, int newMode) override
     {
         steps.emplace_back(oldMode, newMode);
-        if (pVictim) {
-            delete pVictim;
-            pVictim = nullptr;
-        }
+        delete pVictim;
+        pVictim = nullptr;
     }
-    std::vector<std::pair<int, int>> steps;
+    Steps steps;
     KivBase* pVictim = nullptr;
 };
-
-using Steps = std::vector<std::pair<int, int>>;
-
-class EngineTest : public ::testing::Test {
-protected:
-    void SetUp() override { pEngine = new Kiv(); }
-    void TearDown() override { delete pEngine; }
-    TemporaryHome home;
-    Kiv* pEngine = nullptr;
-};
-
-TEST_F(EngineTest, ObjectsMayDeleteOthersWhileHearingAModeStep)
-{
-    // The registry is walked newest first: the listener hears first and
-    // deletes the older object before the walk reaches it.
-    KivBase* older = new KivBase();
-    ModeListener listener;
-    listener.pVictim = older;
-    int before = pEngine->getRegisteredObjectCount();
-    pEngine->changeKIVmode(Kiv::MODE_INACTIVE);
-    EXPECT_EQ(pEngine->getRegisteredObjectCount(), before - 1);
-    EXPECT_EQ(listener.steps, (Steps{{3, 2}}));
-}
-
-TEST_F(EngineTest, FrameFollowsTheFocusAndPassesARestartThroughDisplayLost)
-{
-    ModeListener listener;
-    pEngine->pFramePacer->init(0.0);
-    pEngine->bAppActive = false;
-    pEngine->frame(nullptr);
-    pEngine->bAppActive = true;
-    pEngine->bRestartRequested = true;
-    pEngine->frame(nullptr);
-    EXPECT_EQ(pEngine->mode, Kiv::MODE_DISPLAYLOST);
-    EXPECT_FALSE(pEngine->bRestartRequested);
-    pEngine->frame(nullptr);
-    EXPECT_EQ(pEngine->mode, Kiv::MODE_OK);
-    EXPECT_EQ(listener.steps, (Steps{{3, 2}, {2, 3}, {3, 2}, {2, 1}, {1, 2}, {2, 3}}));
-}
 
 struct CountingScreen : Context {
     void tickContents(double contentsT, double contentsDt) override
@@ -77,18 +36,48 @@ struct CountingScreen : Context {
     int ticks = 0, renders = 0;
 };
 
+class EngineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        pEngine = new Kiv();
+        pEngine->pFramePacer->init(0.0);
+    }
+    void TearDown() override { delete pEngine; }
+    TemporaryHome home;
+    Kiv* pEngine = nullptr;
+};
+
+// The registry is walked newest first: the listener hears first and may
+// delete an older object before the walk reaches it. A restart passes
+// through the display-lost mode.
+TEST_F(EngineTest, FrameFollowsTheFocusAndPassesARestartThroughDisplayLost)
+{
+    KivBase* older = new KivBase();
+    ModeListener listener;
+    listener.pVictim = older;
+    const int registered = pEngine->getRegisteredObjectCount();
+    pEngine->bAppActive = false;
+    pEngine->frame(nullptr);
+    EXPECT_EQ(pEngine->getRegisteredObjectCount(), registered - 1);
+    pEngine->bAppActive = true;
+    pEngine->bRestartRequested = true;
+    pEngine->frame(nullptr);
+    EXPECT_EQ(pEngine->mode, Kiv::MODE_DISPLAYLOST);
+    pEngine->frame(nullptr);
+    EXPECT_EQ(pEngine->mode, Kiv::MODE_OK);
+    EXPECT_FALSE(pEngine->bRestartRequested);
+    EXPECT_EQ(listener.steps, (Steps{{3, 2}, {2, 3}, {3, 2}, {2, 1}, {1, 2}, {2, 3}}));
+}
+
 TEST_F(EngineTest, InactiveFramesRenderButDoNotTick)
 {
     CountingScreen screen;
-    pEngine->pFramePacer->init(0.0);
     pEngine->frame(&screen);
     pEngine->bAppActive = false;
     pEngine->frame(&screen);
-    pEngine->frame(&screen);
     EXPECT_EQ(screen.ticks, 1);
-    EXPECT_EQ(screen.renders, 3);
-    EXPECT_EQ(pEngine->frameNumber, 3);
-    EXPECT_EQ(pEngine->framesRendered, 3);
+    EXPECT_EQ(screen.renders, 2);
     pEngine->bTickWhilePaused = true;
     pEngine->frame(&screen);
     EXPECT_EQ(screen.ticks, 2) << "bTickWhilePaused keeps inactive frames working";
@@ -144,15 +133,8 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIs
     const std::string valid = formatString("[Kiv]\nwarning=changed by hand\ndebugCode=%d\ndebugLevel=5\n"
                                            "bTickWhilePaused=Yes\n[KivAudio]\nbMute=Yes\n",
                                            Kiv::DEBUG_ACCESS_CODE);
-    struct Case {
-        const char* what;
-        std::string text;
-        bool bUnreadable;
-        bool bKeptAside;
-        const char* logged;
-    };
+    struct Case { const char* what; std::string text; bool bUnreadable, bKeptAside; const char* logged; };
     const Case cases[] = {
-        {"edited by hand", valid, false, false, "Started."},
         {"garbage lines", "garbage\n" + valid + "\x01\x02\n=orphan value\n[unclosed\n", false, false,
          "Dropped 4 lines of '"},
         {"larger than 1 MB", valid + std::string(Kiv::MAX_CONFIG_SIZE, 'k'), false, true,
@@ -173,7 +155,6 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIs
             engine = new Kiv();
         }
         EXPECT_EQ(engine->debugLevel, c.bKeptAside ? 0 : 5);
-        EXPECT_EQ(engine->bDebugOutput, !c.bKeptAside);
         EXPECT_EQ(engine->bTickWhilePaused, !c.bKeptAside);
         delete engine;
         EXPECT_NE(readWholeFile(home.dataFolder() + "/Glimmerdaledemo.log").find(c.logged), std::string::npos);
@@ -183,12 +164,8 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIs
         for (const char* dropped : {"garbage", "\x01", "orphan", "unclosed", "kkkkkkkk"})
             EXPECT_EQ(written.find(dropped), std::string::npos) << "nor a section made of it: " << written;
         EXPECT_EQ(written.find("bMute=Yes") != std::string::npos, !c.bKeptAside) << written;
-        if (c.bKeptAside) {
-            chmod((path + ".damaged").c_str(), 0600);
-            EXPECT_EQ(readWholeFile(path + ".damaged"), c.text);
-        } else {
-            EXPECT_FALSE(std::filesystem::exists(path + ".damaged"));
-        }
+        chmod((path + ".damaged").c_str(), 0600);
+        EXPECT_EQ(readWholeFile(path + ".damaged"), c.bKeptAside ? c.text : "");
     }
 }
 

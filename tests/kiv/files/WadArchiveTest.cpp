@@ -104,6 +104,7 @@ TEST(WadArchive, DamagedArchivesAreRejectedWithAReason)
         {"entry runs into the directory",
          with([&](Bytes& b) { putU32(b, bFields + 4, static_cast<uint32_t>(record - u32At(b, bFields) + 1)); }),
          bDamaged},
+        {"entry offset inside header", with([&](Bytes& b) { putU32(b, aFields, 2); }), aDamaged},
         {"entry offset wraps", with([&](Bytes& b) { putU32(b, aFields, 0xFFFFFFF0); }), aDamaged},
         {"oversize entry", with([&](Bytes& b) { putU32(b, bFields + 8, 0xFFFFFFFF); }), bDamaged},
         {"same name twice", with([&](Bytes& b) { std::memcpy(&b[bRecord + 2], "a.bin", 5); }),

@@ -18,7 +18,6 @@ TEST(Packet, ReadingPastTheEndOrBreakingTheRulesSetsTheErrorFlag)
         {"unterminated variable-length integer", {0x80, 0x80}, [](Packet& p) { p.readVarUInt(); }},
         {"string longer than its limit", {5, 'h', 'e', 'l', 'l', 'o'}, [](Packet& p) { p.readString(4); }},
         {"class number outside the array", {0xFF, 0xFF, 0x03}, [](Packet& p) { p.readClassRef(); }},
-        {"object identifier below -1", {0x05}, [](Packet& p) { p.readObjectUID(); }},
         {"int beyond 32 bits", {0x80, 0x80, 0x80, 0x80, 0x20}, [](Packet& p) {
              int32_t value = 7;
              p.serializeInt(value);

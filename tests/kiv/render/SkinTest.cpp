@@ -1,12 +1,9 @@
 #include "RenderTestSupport.h"
 
 #include "Quad.h"
-#include "QuadMosaic.h"
 #include "Renderable.h"
 #include "Texture.h"
-#include "VertexBuffer.h"
 
-#include <GL/gl.h>
 
 namespace {
 
@@ -38,29 +35,6 @@ TEST(SkinShape, KeypadCodesPlaceTheAnchor)
         else
             EXPECT_TRUE(skin.origin == c.origin) << "code " << c.code;
     }
-}
-
-TEST(VertexBufferDraw, OpaqueTextureIgnoresVertexColoursAndRestoresBlending)
-{
-    const std::string path = tempPath("opaque.tga");
-    writeTGA(path, 8, 8, std::vector<UColor>(64, UColor(0, 200, 0, 0)));
-    Texture texture(path, 0);
-    texture.hasAlpha = false;
-    Screen screen;
-    Quad* quad = static_cast<Quad*>(texture.skins[0]);
-    quad->setSize(40, 40);
-    Renderable r;
-    r.pSkin = quad;
-    r.color = UColor(255, 0, 0, 255);
-    r.updateVisuals();
-    r.render();
-    auto image = grab();
-    EXPECT_TRUE(sameColor(UColor(0, 200, 0, 255), worldPixel(*image, 0, 0))) << "drawn opaque in replace mode";
-    EXPECT_TRUE(glIsEnabled(GL_BLEND));
-    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
-    GLint mode = 0;
-    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
-    EXPECT_EQ(GL_MODULATE, mode);
 }
 
 } // namespace

@@ -86,21 +86,6 @@ TEST_F(BackgroundTest, RowsCoverTheWholeWidthAndScrollByTheirParallax)
     }
 }
 
-TEST_F(BackgroundTest, TileWithoutWidthDrawsNothingAndReturns)
-{
-    Context screen;
-    screen.pCamera->tick(0.0, 0.0);
-    Background layers(Background::LAYER_GRASS);
-    Quad empty;
-    empty.setSize(0.0f, 16.0f);
-    pKiv->pCurrentContext = &screen;
-    pKiv->stats = FrameStatistics();
-    layers.drawLayer(&empty, 1.0f, 0.0f, 0.0f, 0.0f);
-    layers.drawLayer(&empty, 3.0f, 0.0f, 0.0f, 0.0f);
-    pKiv->pCurrentContext = nullptr;
-    EXPECT_EQ(0, pKiv->stats.vertices);
-}
-
 TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)
 {
     registerScenery();
