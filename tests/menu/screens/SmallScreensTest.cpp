@@ -29,14 +29,8 @@ class SmallScreenTest : public ScreenTest {};
 TEST_F(SmallScreenTest, MakersLogoEndsByItselfOrOnAClick)
 {
     auto* logo = open(new ContextBFLogo());
-    EXPECT_LT(logo->pPicture->color.a, 64) << "fading in";
-    int frames = 1;
-    while (top() == logo && frames < 200) {
-        frame();
-        ++frames;
-    }
-    // SHOW_TIME at STEP a frame, and the frame that pops it.
-    EXPECT_NEAR(frames, ContextBFLogo::SHOW_TIME / STEP + 1, 1);
+    // SHOW_TIME at STEP a frame, with the opening frame and the one that pops it.
+    EXPECT_NEAR(framesUntilClosed(logo) + 1, ContextBFLogo::SHOW_TIME / STEP + 1, 1);
     logo = open(new ContextBFLogo());
     clickAt(0.0f, 0.0f);
     EXPECT_TRUE(logo->bFinished);
@@ -50,7 +44,7 @@ TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
         int shownWidth, shownHeight, resolution;
         bool fullScreen;
         int expectedResolution;
-        bool expectedFullScreen;
+        bool bExpectedFullScreen;
     };
     const ModeCase cases[] = {
         {"a smaller window than asked for", false, 800, 600, 3, false, 2, false},
@@ -65,7 +59,7 @@ TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
             ContextAutoConfigure::adoptMode(c.shownFullScreen, c.shownWidth, c.shownHeight, resolution, fullScreen);
         EXPECT_EQ(changed, resolution != c.resolution || fullScreen != c.fullScreen) << c.what;
         EXPECT_EQ(resolution, c.expectedResolution) << c.what;
-        EXPECT_EQ(fullScreen, c.expectedFullScreen) << c.what;
+        EXPECT_EQ(fullScreen, c.bExpectedFullScreen) << c.what;
     }
 }
 
@@ -116,13 +110,7 @@ TEST_F(SmallScreenTest, AutomaticConfigurationStoresAModeTheDisplayShowsAsIs)
     EXPECT_TRUE(shownAsStored());
     EXPECT_EQ(Kiv::MODE_DISPLAYLOST, pKiv->mode) << "the frame restarts the display in the stored mode";
     EXPECT_FALSE(ContextAutoConfigure::checkDisplaySettings());
-
-    int frames = 1;
-    while (top() == screen && frames < 100) {
-        frame();
-        ++frames;
-    }
-    EXPECT_NEAR(frames, ContextAutoConfigure::SHOW_TIME / STEP + 1, 1);
+    EXPECT_NEAR(framesUntilClosed(screen) + 1, ContextAutoConfigure::SHOW_TIME / STEP + 1, 1);
 }
 
 TEST_F(SmallScreenTest, LanguageChoiceShowsEveryFlagAndEndsOnlyOnOne)
@@ -149,7 +137,6 @@ TEST_F(SmallScreenTest, LanguageButtonOnlyWithSeveralLanguagesAndItForgetsTheCho
     pKiv->bMultilanguage = false;
     EXPECT_EQ(open(new ContextOptions())->pLanguageButton, nullptr);
     clearStack();
-
     pKiv->bMultilanguage = true;
     pKiv->defaultLanguage = 0;
     auto* options = open(new ContextOptions());
@@ -208,13 +195,9 @@ TEST_F(SmallScreenTest, CreditsRiseThroughTheViewAndEnd)
     ASSERT_NE(first, nullptr);
     EXPECT_LE(first->position.y, -240.0f + ContextScroller::DEFAULT_SPEED * STEP * 2) << "starts below the view";
     const float start = first->position.y;
-    int frames = 0;
-    for (; top() == credits && frames < 2000; ++frames) {
-        frame();
-        if (frames == 99)
-            EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
-    }
-    EXPECT_LT(frames, 2000) << "they end by themselves";
+    EXPECT_EQ(framesUntilClosed(credits, 100), 100);
+    EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
+    EXPECT_LT(framesUntilClosed(credits), 2000) << "they end by themselves";
     credits = open(new ContextCredits());
     clickAt(0.0f, 0.0f);
     EXPECT_TRUE(credits->bFinished) << "a click ends them at once";
