@@ -146,24 +146,6 @@ TEST_F(MixerTest, VolumeFadeStepsEveryFrameAndEndsTheChannelAtSilence)
     EXPECT_EQ(mixer.getChannel(id), nullptr);
 }
 
-TEST_F(MixerTest, EmptySampleEndsWithoutReading)
-{
-    for (bool loop : {false, true}) {
-        auto file = memoryFile(oggtest::encodeOgg({}, 1, RATE));
-        MixerOGGstatic empty(file.get(), loop, 4);
-        EXPECT_EQ(empty.length, 0);
-        int cursor = -1, max = -1;
-        EXPECT_FALSE(empty.refill(cursor, max)) << "loop " << loop;
-        EXPECT_EQ(cursor, 0);
-        EXPECT_EQ(max, 0);
-        const int id = startNew(&empty);
-        for (float v : mixFrames(mixer, BUFFER_FRAMES))
-            ASSERT_EQ(v, 0.0f);
-        EXPECT_EQ(mixer.getChannel(id), nullptr);
-        mixer.stopSource(&empty);
-    }
-}
-
 // The device is opened for signed 16-bit samples: the mix is clamped to
 // [-1, 1] and scaled by 32760.
 TEST_F(MixerTest, MixIsClampedAndConvertedToSixteenBits)

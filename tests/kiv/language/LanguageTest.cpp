@@ -71,10 +71,7 @@ TEST(LanguageSelection, IndexesOutsideTheTableSelectTheDefaultLanguageAndReadEmp
 // the engine's input codes named once a language is selected).
 TEST(LanguageKeyNames, CodesReadTheirNamesOrTheNumberedDefault)
 {
-    struct KeyName {
-        int code;
-        std::string name;
-    };
+    struct KeyName { int code; std::string name; };
     const KeyName keys[] = {
         {0, ""}, {1, "ESC"}, {200, std::string(1, '\x05')}, {303, "JOYBUTTON31"}, {84, "UNKNOWN-84"}, {260, "UNKNOWN-260"},
     };

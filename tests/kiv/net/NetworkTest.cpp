@@ -1,5 +1,4 @@
 #include "Kiv.h"
-#include "NetAddress.h"
 #include "NetworkManager.h"
 #include "TemporaryFolder.h"
 #include "WholeFile.h"
@@ -9,23 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-TEST(NetAddress, ParsesAndPrintsDottedQuads)
-{
-    const std::pair<const char*, const char*> good[] = {
-        {"10.1.2.3", "10.1.2.3:0"}, {"255.255.255.255:65535", "255.255.255.255:65535"}};
-    for (const auto& c : good) {
-        NetAddress address;
-        ASSERT_TRUE(address.parse(c.first)) << c.first;
-        EXPECT_EQ(address.toString(), c.second);
-    }
-    EXPECT_EQ(NetAddress(127, 0, 0, 1, 80).getHost(), 0x7F000001u);
-    for (const char* bad : {"1.2.3", "256.1.1.1", "1.2.3.4:", "1.2.3.4:65536", "host:80"}) {
-        NetAddress address(1, 2, 3, 4, 5);
-        EXPECT_FALSE(address.parse(bad)) << bad;
-        EXPECT_EQ(address, NetAddress(1, 2, 3, 4, 5)) << bad;
-    }
-}
 
 // The engine starts its network manager, which reads the upload server
 // from the edition settings in the working folder.

@@ -75,23 +75,6 @@ TEST_F(DrawTest, MovedRotatedScaledAndTintedDrawables)
     }
 }
 
-TEST_F(DrawTest, OriginAnchorsTheSkin)
-{
-    Screen screen;
-    Quad corner;
-    corner.pTexture = texture.get();
-    corner.uvRect = static_cast<Quad*>(skin)->uvRect;
-    corner.resetSize();
-    EXPECT_FLOAT_EQ(64.0f, corner.width);
-    corner.setOriginLocation(7);
-    corner.renderAt(V3(-200, 100, 0), WHITE);
-    auto image = grab();
-    EXPECT_TRUE(sameColor(RED, worldPixel(*image, -195, 95)));
-    EXPECT_TRUE(sameColor(WHITE, worldPixel(*image, -140, 40)));
-    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, -205, 105)));
-    EXPECT_EQ(1, pKiv->stats.renderablesConsidered) << "renderAt never culls";
-}
-
 TEST_F(DrawTest, ObjectsOutsideTheViewAreCulled)
 {
     struct Case { const char* name; V3 position; bool bHidden; bool bSkin; int considered, drawn; };

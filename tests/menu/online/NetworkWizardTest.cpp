@@ -125,12 +125,7 @@ TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
 
 TEST_F(NetworkWizardTest, TheTestRunsInAWindowWhenAskedAndGivesFullScreenBackWhenClosed)
 {
-    struct DesktopCase {
-        const char* name;
-        bool bFullScreen;
-        bool bRunOnDesktop;
-        bool bFullScreenDuringTest;
-    };
+    struct DesktopCase { const char* name; bool bFullScreen; bool bRunOnDesktop; bool bFullScreenDuringTest; };
     const DesktopCase cases[] = {
         {"FullScreenOnDesktop", true, true, false},
         {"FullScreenKept", true, false, true},

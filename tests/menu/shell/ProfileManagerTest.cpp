@@ -121,10 +121,7 @@ TEST(ProfileManager, ClearingASavedGameForgetsOnlyItsHousesPlayed)
 
 TEST(SavedGame, ConsistencyBoundsEveryFieldThatIndexesATable)
 {
-    struct Case {
-        SavedGame game;
-        bool consistent;
-    };
+    struct Case { SavedGame game; bool consistent; };
     const Case cases[] = {
         {{47, 7, 8, -500, 0, 0, 10}, true},
         {{0, 1, 1, 0, 0, 1, 0}, false},

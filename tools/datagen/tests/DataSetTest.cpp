@@ -24,9 +24,7 @@ namespace {
 
 const std::string kStaging = std::string(KIV_BINARY_DIR) + "/data-src/";
 
-struct Skin {
-    int left, top, width, height;
-};
+struct Skin { int left, top, width, height; };
 
 struct Texture {
     int width = 0;

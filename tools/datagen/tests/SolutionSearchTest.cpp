@@ -7,11 +7,7 @@
 namespace {
 
 TEST(SolutionSearchTest, ValidityRejectsEveryKindOfBrokenRecord) {
-    struct Case {
-        const char* what;
-        std::vector<uint8_t> record;
-        bool bValid;
-    };
+    struct Case { const char* what; std::vector<uint8_t> record; bool bValid; };
     // 2 x 2 grid; byte = column << 4 | row.
     const Case cases[] = {
         {"a loop round the square", {0x00, 0x10, 0x11, 0x01}, true},
@@ -26,10 +22,7 @@ TEST(SolutionSearchTest, ValidityRejectsEveryKindOfBrokenRecord) {
 }
 
 TEST(SolutionSearchTest, SmallGridsGiveEveryPathLargeOnesDistinctSamples) {
-    struct Case {
-        int width, height, asked;
-        size_t expected;
-    };
+    struct Case { int width, height, asked; size_t expected; };
     const Case cases[] = {{3, 3, 500, 40}, {2, 3, 500, 16}, {5, 6, 60, 60}, {7, 7, 30, 30}};
     for (const Case& c : cases) {
         SolutionSearch search(c.width, c.height, 5);
