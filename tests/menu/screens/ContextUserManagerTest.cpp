@@ -62,23 +62,6 @@ TEST_F(ContextUserManagerTest, DeleteRemovesTheCurrentPlayerAfterYes)
     EXPECT_TRUE(screen->pDeleteButton->disabled);
 }
 
-TEST_F(ContextUserManagerTest, AddedPlayerAppearsMarkedAsTheCurrentOne)
-{
-    addPlayers({"Ann"});
-    auto* screen = open(new ContextUserManager());
-    clickOn(screen->pAddButton);
-    frame();
-    for (char c : std::string("Bo b"))
-        type(c == ' ' ? stacktest::KEY_SPACE : KEY_A, c);
-    type(KEY_RETURN, 13);
-    frame();
-    EXPECT_EQ(top(), screen);
-    EXPECT_EQ(screen->rowTexts[1]->text, "Bo b");
-    EXPECT_EQ(pGlobal->profileManager.current, 1);
-    EXPECT_EQ(screen->rowTexts[1]->color, ContextUserManager::CURRENT_COLOR);
-    EXPECT_EQ(screen->rowTexts[0]->color, ContextUserManager::ROW_COLOR);
-}
-
 class ContextNewUserTest : public ScreenTest {
 protected:
     ContextNewUser* openEmpty() { return open(new ContextNewUser()); }

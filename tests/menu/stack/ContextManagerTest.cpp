@@ -228,6 +228,27 @@ TEST_F(ContextManagerTest, FireKeysAndMousePressesCloseScreensThatAllowIt)
     fire = kept;
 }
 
+TEST_F(ContextManagerTest, AnyPressClosesAOneButtonDialogWithoutAnAnswer)
+{
+    RecordingScreen* asker = screen("asker");
+    int answer = 3;
+    // The stack deletes the dialog once it is closed.
+    ContextDialog* dialog = new ContextDialog();
+    dialog->message = "Done.";
+    dialog->pAnswer = &answer;
+    dialog->build();
+    manager->pushContext(asker);
+    manager->pushContext(dialog);
+    step();
+    setInput({MOUSE_LEFT});
+    step();
+    EXPECT_EQ(-1, answer);
+    setInput({});
+    step();
+    EXPECT_EQ(asker, manager->getActiveContext());
+    EXPECT_FALSE(asker->bFinished);
+}
+
 TEST_F(ContextManagerTest, OwnerMayDeleteAScreenWhileItIsOnTheStack)
 {
     RecordingScreen* lower = screen("lower");
