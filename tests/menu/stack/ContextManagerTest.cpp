@@ -240,6 +240,7 @@ TEST_F(ContextManagerTest, AnyPressClosesAOneButtonDialogWithoutAnAnswer)
     manager->pushContext(asker);
     manager->pushContext(dialog);
     step();
+    moveMouseTo(300.0f, -230.0f);
     setInput({MOUSE_LEFT});
     step();
     EXPECT_EQ(-1, answer);
