@@ -59,8 +59,6 @@ TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
     audio->setMusic(&stream);
     EXPECT_EQ(audio->pMusic, &stream) << "the track is recorded";
     EXPECT_FALSE(stream.isPlaying());
-    audio->stopAll();
-    EXPECT_EQ(audio->pMusic, &stream) << "stopAll does nothing at all while muted";
     audio->setMusic(nullptr);
 }
 
@@ -115,13 +113,6 @@ TEST_F(KivAudioTest, CurrentMusicIsSwitchedFadedAndStopped)
     audio->setMusic(&game);
     EXPECT_TRUE(game.isPlaying()) << "a later setMusic starts it afresh";
     EXPECT_FLOAT_EQ(mixer()->getChannel(game.channelId)->volume, 1000.0f);
-
-    audio->stopMusic();
-    EXPECT_FALSE(game.isPlaying());
-    audio->setMusic(&menu);
-    audio->stopAll();
-    EXPECT_EQ(audio->pMusic, nullptr);
-    EXPECT_EQ(mixer()->getChildCount(), 0);
 }
 
 TEST_F(KivAudioTest, FatalErrorOnTheAudioThreadStillReportsAndExits)

@@ -7,46 +7,25 @@
 
 namespace {
 
-// Names and values as the table lists them: its ends, a named one and countries.
-TEST(LanguageTable, NamesFindTheirValuesAndTexts)
+// Identifiers and English texts as the table lists them: its ends, a named
+// one and countries.
+TEST(LanguageTable, IdentifiersReadTheirEnglishTexts)
 {
-    struct Row { const char* name; int value; const char* english; };
+    struct Row { Language::StringsEnum id; int value; const char* english; };
     const Row rows[] = {
-        {"NULL", 0, ""},
-        {"LANGUAGENAME", 1, "English"},
-        {"COUNTRYNONE", 199, "not specified"},
-        {"COUNTRYES", 396, "Spain"},
-        {"YES", 441, "Yes"},
-        {"GAMETYPEPUZZLEHINT", 669, "Solve each puzzle by matching all smileys in one long chain!"},
+        {Language::LANGUAGENAME, 1, "English"},
+        {Language::COUNTRYNONE, 199, "not specified"},
+        {Language::COUNTRYES, 396, "Spain"},
+        {Language::YES, 441, "Yes"},
+        {Language::GAMETYPEPUZZLEHINT, 669, "Solve each puzzle by matching all smileys in one long chain!"},
     };
     Language language;
     language.setCurrentLanguage(0);
     for (const Row& row : rows) {
-        EXPECT_EQ(language.findIdentifier(row.name), row.value) << row.name;
-        EXPECT_STREQ(language.getTextByString(row.name, true), row.english) << row.name;
+        EXPECT_EQ(static_cast<int>(row.id), row.value) << row.english;
+        EXPECT_STREQ(language.getText(row.id), row.english);
     }
     EXPECT_EQ(Language::STRING_COUNT, 670);
-}
-
-TEST(LanguageLookup, NamesMatchExactlyAndUnknownNamesReadEmptyWithoutReport)
-{
-    Language language;
-    EXPECT_STREQ("Yes", language.getTextByString("YES", false)) << "English before any language is selected";
-    for (const char* name : {"thousandseparator", "NULL_", ""}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(-1, language.findIdentifier(name));
-        const char* text = language.getTextByString(name, false);
-        ASSERT_NE(nullptr, text);
-        EXPECT_STREQ("", text);
-    }
-}
-
-TEST(LanguageLookupDeathTest, UnknownNameWithReportingIsFatal)
-{
-    Language language;
-    language.setCurrentLanguage(0);
-    EXPECT_EXIT(language.getTextByString("NOSUCHTEXT", true), ::testing::ExitedWithCode(255),
-                "Unknown string identifier 'NOSUCHTEXT'");
 }
 
 TEST(LanguageSelection, IndexesOutsideTheTableSelectTheDefaultLanguageAndReadEmptyTexts)
