@@ -1,5 +1,6 @@
 #include "Context.h"
 #include "FramePacer.h"
+#include "NetworkManager.h"
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
 #include "TimeKeeper.h"
@@ -171,11 +172,13 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIs
 
 TEST(EngineConfiguration, EditionSettingsDefaultWhenMissingAndReadWhenPresent)
 {
-    struct Case { const char* file; bool multilanguage; int singleLanguage, ditherDepth; };
+    struct Case { const char* file; bool multilanguage; int singleLanguage, ditherDepth; const char* server; };
     const Case cases[] = {
-        {nullptr, false, 0, 0},
-        {"[Language]\nbMultilanguage=Yes\nsingleLanguage=3\n[Graphics]\nditherDepth=16\n", true, 3, 16},
-        {"garbage without sections\n=\n[", false, 0, 0},
+        {nullptr, false, 0, 0, ""},
+        {"[Language]\nbMultilanguage=Yes\nsingleLanguage=3\n[Graphics]\nditherDepth=16\n"
+         "[Network]\nuploadServer=http://127.0.0.1:9/upload\n",
+         true, 3, 16, "http://127.0.0.1:9/upload"},
+        {"garbage without sections\n=\n[", false, 0, 0, ""},
     };
     for (const Case& c : cases) {
         TemporaryHome home;
@@ -185,6 +188,7 @@ TEST(EngineConfiguration, EditionSettingsDefaultWhenMissingAndReadWhenPresent)
         EXPECT_EQ(engine->bMultilanguage, c.multilanguage) << (c.file ? c.file : "(none)");
         EXPECT_EQ(engine->singleLanguage, c.singleLanguage);
         EXPECT_EQ(engine->ditherDepth, c.ditherDepth);
+        EXPECT_EQ(engine->pNetworkManager->getUploadServer(), c.server);
         delete engine;
         if (c.file) {
             EXPECT_EQ(readWholeFile(home.workFolder() + "/Glimmerdaledemo.cfg.static"), c.file) << "never written";
