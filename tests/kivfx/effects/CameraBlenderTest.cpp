@@ -58,6 +58,8 @@ TEST(CameraBlender, JumpToDropsTargetsAndClampsToTheGround)
     blender.lateUpdate(0.0, 0.5);
     EXPECT_FLOAT_EQ(blender.position.y, 236.0f) << "the view rests where it jumped";
 
+    blender.jumpTo(10.0f, 300.0f, -320.0f, true);
+    EXPECT_FLOAT_EQ(blender.position.y, 300.0f) << "already above the ground";
     blender.jumpTo(10.0f, -50.0f, -320.0f, false);
     EXPECT_FLOAT_EQ(blender.position.y, -50.0f);
 }
