@@ -134,8 +134,9 @@ void KivInput::onEvent(const SDL_Event& event)
     case SDL_KEYDOWN:
         if (int code = scanCodeFromSDLKey(event.key.keysym.sym)) {
             press(code);
-            lastKeyCode = code;
-            lastKeyChar = event.key.keysym.sym == SDLK_BACKSPACE ? 8 : windows1252FromUnicode(event.key.keysym.unicode);
+            const int typed =
+                event.key.keysym.sym == SDLK_BACKSPACE ? 8 : windows1252FromUnicode(event.key.keysym.unicode);
+            keyPresses.push({code, typed});
         }
         break;
     case SDL_KEYUP:
@@ -242,6 +243,7 @@ void KivInput::update()
     bool right = current[FIRST_MOUSE_BUTTON + 1];
     bMouseHeld[0] = bSwapMouseButtons ? right : left;
     bMouseHeld[1] = bSwapMouseButtons ? left : right;
+    keyPresses.handOut();
 
     if (!bGrabbed)
         return;
@@ -261,8 +263,7 @@ void KivInput::reset()
     std::fill(std::begin(live), std::end(live), false);
     std::fill(std::begin(latched), std::end(latched), false);
     bMouseHeld[0] = bMouseHeld[1] = false;
-    lastKeyCode = 0;
-    lastKeyChar = 0;
+    keyPresses.giveBack();
 }
 
 bool KivInput::isDown(int code) const
@@ -285,6 +286,8 @@ bool KivInput::isMouseButtonPressed() const
 
 int KivInput::getPressedKey() const
 {
+    if (keyPresses.current.code != 0)
+        return keyPresses.current.code;
     for (int code = 1; code < KEY_COUNT; ++code)
         if (wentDown(code))
             return code;
@@ -293,9 +296,9 @@ int KivInput::getPressedKey() const
 
 int KivInput::getKeyChar(int code) const
 {
-    if (code < 1 || code > 255 || code != lastKeyCode)
+    if (code < 1 || code > 255 || code != keyPresses.current.code)
         return 0;
-    return lastKeyChar;
+    return keyPresses.current.character;
 }
 
 void KivInput::setMouseGrab(bool on, float x, float y, float z)

@@ -5,9 +5,11 @@
 //   256..259 joystick up, down, left, right; 272..303 joystick buttons 0..31
 //   304..307 mouse up, down, left, right (moved this frame); 308..311 mouse
 //            buttons 0..3 (left, right, middle, fourth)
-// It also keeps the program's virtual mouse in view units (origin at the
+// Key presses also wait in a queue and are handed out one per frame, so that
+// typing never loses a character. It also keeps the program's virtual mouse in view units (origin at the
 // bottom-left of the view) and the mouse grab. Owned by Kiv; the only class
 // that reads SDL's keyboard, mouse and joystick. Main thread only.
+#include "KeyPressQueue.h"
 #include "UString.h"
 
 #include <cstdint>
@@ -36,9 +38,12 @@ public:
     void onEvent(const SDL_Event& event);
     // Once per frame before the screens: previous := current; current := what
     // the events since the last update left down (a press released within the
-    // same frame still counts once); held buttons; grab release at the edge.
+    // same frame still counts once); held buttons; the next waiting key
+    // press handed out; grab release at the edge.
     void update();
-    // Forgets every down flag and the typed character.
+    // Forgets every down flag. A key press handed out this frame is handed
+    // out again in the next, since its readers have not had it yet (the
+    // screen stack resets between the frame's update and the screens' tick).
     void reset();
 
     bool isDown(int code) const;
@@ -46,10 +51,13 @@ public:
     bool wentDown(int code) const;
     // Any of the four mouse buttons went down this frame.
     bool isMouseButtonPressed() const;
-    // The lowest code that went down this frame; 0 when none.
+    // The key press handed out this frame (key presses are handed out one
+    // per frame in the order they arrived); in a frame without one, the
+    // lowest code that went down this frame; 0 when none.
     int getPressedKey() const;
-    // For codes 1..255: the typed character (Windows-1252 byte) of the last
-    // key-down event when that event was this key (backspace 8), else 0.
+    // For codes 1..255: the character typed by the key press handed out this
+    // frame (Windows-1252 byte, backspace 8) when that press was this key,
+    // else 0.
     int getKeyChar(int code) const;
     // On (when not grabbed): clears the mouse motion, grabs input, hides the
     // system cursor and, unless x, y and z are all 0, puts the virtual mouse
@@ -78,10 +86,8 @@ public:
     float mouseX = 0.0f, mouseY = 0.0f;
     // Display names by code; filled from the language when it is selected.
     UString keyNames[KEY_COUNT];
-    // The code and typed character of the last key-down event (what
-    // getKeyChar reports); public so that menu tests can type without SDL.
-    int lastKeyCode = 0;
-    int lastKeyChar = 0;
+    // The key presses; the one handed out this frame is keyPresses.current.
+    KeyPressQueue keyPresses;
 
 private:
     void press(int code);

@@ -1,42 +1,19 @@
 #include "KivInput.h"
+#include "SyntheticInput.h"
 
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-SDL_Event keyEvent(Uint8 type, SDLKey key, Uint16 unicode = 0)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.key.keysym.sym = key;
-    event.key.keysym.unicode = unicode;
-    return event;
-}
-
-SDL_Event motionEvent(int x, int y, int dx, int dy)
-{
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    event.motion.xrel = static_cast<Sint16>(dx);
-    event.motion.yrel = static_cast<Sint16>(dy);
-    return event;
-}
-
-SDL_Event buttonEvent(Uint8 type, Uint8 button)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.button.button = button;
-    return event;
-}
+using testsupport::buttonEvent;
+using testsupport::keyEvent;
+using testsupport::motionEvent;
 
 TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
 {
     KivInput input;
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_RETURN, 13));
+    input.onEvent(keyEvent(true, SDLK_RETURN, 13));
     input.update();
     EXPECT_TRUE(input.wentDown(28));
     EXPECT_EQ(input.getPressedKey(), 28);
@@ -44,18 +21,18 @@ TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
     EXPECT_TRUE(input.isDown(28));
     EXPECT_FALSE(input.wentDown(28)) << "held, not pressed again";
     EXPECT_EQ(input.getPressedKey(), 0);
-    input.onEvent(keyEvent(SDL_KEYUP, SDLK_RETURN));
+    input.onEvent(keyEvent(false, SDLK_RETURN));
     input.update();
     EXPECT_FALSE(input.isDown(28));
 
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_a, 'a'));
-    input.onEvent(keyEvent(SDL_KEYUP, SDLK_a));
+    input.onEvent(keyEvent(true, SDLK_a, 'a'));
+    input.onEvent(keyEvent(false, SDLK_a));
     input.update();
     EXPECT_TRUE(input.wentDown(30)) << "a tap inside one frame is still seen";
     input.update();
     EXPECT_FALSE(input.isDown(30));
 
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_SPACE));
+    input.onEvent(keyEvent(true, SDLK_SPACE));
     input.update();
     SDL_Event focus{};
     focus.type = SDL_ACTIVEEVENT;
@@ -74,13 +51,40 @@ TEST(KivInput, TypedCharacters)
     };
     for (const Case& c : cases) {
         KivInput input;
-        input.onEvent(keyEvent(SDL_KEYDOWN, c.key, c.unicode));
+        input.onEvent(keyEvent(true, c.key, c.unicode));
+        input.update();
         EXPECT_EQ(input.getKeyChar(c.code), c.expected) << c.unicode;
         EXPECT_EQ(input.getKeyChar(c.code + 1), 0) << "another key";
     }
     KivInput input;
     EXPECT_EQ(input.getKeyChar(0), 0);
     EXPECT_EQ(input.getKeyChar(300), 0);
+}
+
+// The key presses of one frame come out one per frame in the order typed,
+// while every key still counts as gone down in the frame it went down.
+TEST(KivInput, KeyPressesOfOneFrameComeOutOnePerFrameInOrder)
+{
+    KivInput input;
+    for (const SDL_Event& event : testsupport::typingEvents("Ab"))
+        input.onEvent(event);
+    input.update();
+    for (int code : {42, 30, 48})
+        EXPECT_TRUE(input.wentDown(code)) << code;
+    EXPECT_EQ(input.getPressedKey(), 42);
+    EXPECT_EQ(input.getKeyChar(42), 0);
+    input.update();
+    EXPECT_EQ(input.getPressedKey(), 30);
+    // A screen change resets the input before anyone read this press.
+    input.reset();
+    EXPECT_EQ(input.getPressedKey(), 0);
+    input.update();
+    EXPECT_EQ(input.getPressedKey(), 30);
+    EXPECT_EQ(input.getKeyChar(30), 'A');
+    input.update();
+    EXPECT_EQ(input.getKeyChar(48), 'b');
+    input.update();
+    EXPECT_EQ(input.getPressedKey(), 0);
 }
 
 TEST(KivInput, MouseButtonsAndHeldFlags)
@@ -94,14 +98,14 @@ TEST(KivInput, MouseButtonsAndHeldFlags)
     for (const Case& c : cases) {
         KivInput input;
         input.bSwapMouseButtons = c.swap;
-        input.onEvent(buttonEvent(SDL_MOUSEBUTTONDOWN, c.sdlButton));
+        input.onEvent(buttonEvent(true, 0, 0, c.sdlButton));
         input.update();
         EXPECT_TRUE(input.wentDown(c.code)) << int(c.sdlButton);
         EXPECT_EQ(input.bMouseHeld[0], c.heldFirst) << int(c.sdlButton) << " swap " << c.swap;
         EXPECT_EQ(input.bMouseHeld[1], c.heldSecond) << int(c.sdlButton) << " swap " << c.swap;
     }
     KivInput wheel;
-    wheel.onEvent(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP));
+    wheel.onEvent(buttonEvent(true, 0, 0, SDL_BUTTON_WHEELUP));
     wheel.update();
     EXPECT_FALSE(wheel.isMouseButtonPressed());
 }
