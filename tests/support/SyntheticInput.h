@@ -94,10 +94,19 @@ inline void feed(const std::vector<SDL_Event>& events)
         pKiv->pInput->onEvent(event);
 }
 
-// A left-button press (down) or release where the virtual mouse is.
+// The window pixel that shows the program's pointer.
+inline void pointerPixel(int& x, int& y)
+{
+    const KivInput& input = *pKiv->pInput;
+    input.viewToWindow(input.mouseX, input.mouseY, x, y);
+}
+
+// A left-button press (down) or release where the program's pointer is.
 inline void leftButton(bool down)
 {
-    feed({buttonEvent(down, 0, 0)});
+    int x = 0, y = 0;
+    pointerPixel(x, y);
+    feed({buttonEvent(down, x, y)});
 }
 
 // The program's pointer on the world point (x, y) at depth 0 of the screen

@@ -150,16 +150,16 @@ TEST(KivInput, UnwindowedMousePositionIsInViewUnitsFromTheBottomLeft)
     EXPECT_FALSE(input.isDown(KivInput::MOUSE_RIGHT)) << "directions last one frame";
 }
 
-TEST(KivInput, GrabbedMouseMovesByScaledMotionAndLetsGoAtTheEdgeOfAWindow)
+// Without a display the window is the 640 x 480 view.
+TEST(KivInput, GrabbedPointerFollowsTheSystemPointerAndLetsGoAtTheEdgeOfAWindow)
 {
-    struct Case { const char* what; bool pointerShown; int dx, dy; double speed; bool stillGrabbed; float x, y; };
-    // Grabbed at the window point (320, 240): the view's centre.
+    struct Case { const char* what; bool pointerShown; double speed; int x, y; bool stillGrabbed; float viewX, viewY; };
     const Case cases[] = {
-        {"inside", true, 10, -20, 1.0, true, 330.0f, 260.0f},
-        {"speed factor", true, 10, 10, 2.0, true, 340.0f, 220.0f},
-        {"leaves on the right", true, 400, 0, 1.0, false, 640.0f, 240.0f},
-        {"leaves at the bottom", true, 0, 300, 1.0, false, 320.0f, 0.0f},
-        {"hidden pointer stays grabbed at the edge", false, 400, 0, 1.0, true, 640.0f, 240.0f},
+        {"inside", true, 1.0, 330, 220, true, 330.0f, 260.0f},
+        {"a jump, whatever the speed", true, 2.0, 100, 50, true, 100.0f, 430.0f},
+        {"reaches the right edge", true, 1.0, 639, 240, false, 639.0f, 240.0f},
+        {"reaches the bottom edge", true, 1.0, 320, 479, false, 320.0f, 1.0f},
+        {"hidden pointer stays grabbed at the edge", false, 1.0, 639, 240, true, 639.0f, 240.0f},
     };
     for (const Case& c : cases) {
         KivInput input;
@@ -167,13 +167,14 @@ TEST(KivInput, GrabbedMouseMovesByScaledMotionAndLetsGoAtTheEdgeOfAWindow)
         input.mouseSpeed = c.speed;
         input.setMouseGrab(true, 320.0f, 240.0f, 0.0f);
         ASSERT_TRUE(input.bGrabbed);
+        input.update();
         EXPECT_FLOAT_EQ(input.mouseX, 320.0f);
         EXPECT_FLOAT_EQ(input.mouseY, 240.0f);
-        input.onEvent(motionEvent(0, 0, c.dx, c.dy));
+        input.onEvent(motionEvent(c.x, c.y, c.x - 320, c.y - 240));
         input.update();
         EXPECT_EQ(input.bGrabbed, c.stillGrabbed) << c.what;
-        EXPECT_FLOAT_EQ(input.mouseX, c.x) << c.what;
-        EXPECT_FLOAT_EQ(input.mouseY, c.y) << c.what;
+        EXPECT_FLOAT_EQ(input.mouseX, c.viewX) << c.what;
+        EXPECT_FLOAT_EQ(input.mouseY, c.viewY) << c.what;
         input.setMouseGrab(false);
     }
 }

@@ -3,6 +3,7 @@
 #include "ContextDialog.h"
 #include "MenuBool.h"
 #include "MenuButton.h"
+#include "SyntheticInput.h"
 
 namespace {
 
@@ -51,6 +52,35 @@ TEST_F(MenuButtonTest, PressOverTheButtonOrItsHotKeyAnywhereClicksIt)
         EXPECT_EQ(c.clicked, button->wasClicked());
         EXPECT_EQ(nullptr, pGlobal->pContextManager->getActiveContext()) << "no dialog";
         button->deleteMe();
+    }
+}
+
+// Mouse events as the event pump delivers them between two frames, in
+// pixels of the 640 x 480 window: the button at the view's centre, (600, 40)
+// far from it.
+TEST_F(MenuButtonTest, PressIsJudgedWhereItHappened)
+{
+    using testsupport::buttonEvent;
+    using testsupport::motionEvent;
+    struct Case { const char* name; std::vector<SDL_Event> events; bool clicked; };
+    const Case cases[] = {
+        {"MotionOntoItAndPress", {motionEvent(320, 240), buttonEvent(true, 320, 240), buttonEvent(false, 320, 240)}, true},
+        {"PressAwayFromTheLastMotion", {motionEvent(600, 40), buttonEvent(true, 320, 240)}, true},
+        {"PressOnItThenMotionAway", {buttonEvent(true, 320, 240), buttonEvent(false, 320, 240), motionEvent(600, 40)}, true},
+        {"PressAwayThenMotionOntoIt", {buttonEvent(true, 600, 40), buttonEvent(false, 600, 40), motionEvent(320, 240)}, false},
+    };
+    driver.bUpdateInput = true;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
+        moveMouseTo(300.0f, -230.0f);
+        testsupport::feed(c.events);
+        step();
+        EXPECT_EQ(c.clicked, button->wasClicked());
+        button->deleteMe();
+        // The button is gone before the rest of the events are seen.
+        testsupport::feed({buttonEvent(false, 600, 40)});
+        step();
     }
 }
 
