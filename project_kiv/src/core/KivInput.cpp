@@ -385,7 +385,6 @@ void KivInput::setMouseGrab(bool on, float x, float y, float z)
         SDL_ShowCursor(SDL_DISABLE);
         bGrabbed = true;
         if (x != 0.0f || y != 0.0f || z != 0.0f) {
-            syncPointer();
             windowToView(x, y, pointerX, pointerY);
             bPointerMoved = true;
         }
