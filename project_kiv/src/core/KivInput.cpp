@@ -362,6 +362,11 @@ int KivInput::getPressedKey() const
 {
     if (keyPresses.current.code != 0)
         return keyPresses.current.code;
+    return getLowestWentDown();
+}
+
+int KivInput::getLowestWentDown() const
+{
     for (int code = 1; code < KEY_COUNT; ++code)
         if (wentDown(code))
             return code;

@@ -58,6 +58,9 @@ public:
     // per frame in the order they arrived); in a frame without one, the
     // lowest code that went down this frame; 0 when none.
     int getPressedKey() const;
+    // The lowest code that went down this frame, queue or not; 0 when none.
+    // For a binding, where of two inputs going down together the lower wins.
+    int getLowestWentDown() const;
     // For codes 1..255: the character typed by the key press handed out this
     // frame (Windows-1252 byte, backspace 8) when that press was this key,
     // else 0.

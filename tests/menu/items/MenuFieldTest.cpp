@@ -70,6 +70,21 @@ TEST_F(MenuKeyTest, InputThatGoesDownOverTheFieldBecomesItsBindingAndNobodyElses
     }
 }
 
+TEST_F(MenuKeyTest, OfTwoKeysTypedInOneFrameTheLowerStaysBound)
+{
+    // Q (16) arrives before Space (57); the key queue hands them out one per
+    // frame, yet the binding is the lower code and stays so.
+    MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "Left", "", &pGlobal->hst.keys[0][0]));
+    moveMouseTo(0.0f, 0.0f);
+    setInput({});
+    driver.bUpdateInput = true;
+    testsupport::feed({testsupport::keyEvent(true, SDLK_q, 'q'), testsupport::keyEvent(true, SDLK_SPACE, ' ')});
+    step();
+    step();
+    EXPECT_EQ(16, pGlobal->hst.keys[0][0]);
+    field->deleteMe();
+}
+
 TEST_F(MenuKeyTest, FieldShowsTheNameOfItsInputAndSurvivesADamagedCode)
 {
     int code = 30;
