@@ -30,21 +30,24 @@ public:
         static GoalLines lines;
         return lines;
     }
-    // The figure of what, against a goal of at most limit (both in unit).
-    void set(const std::string& what, double figure, double limit, const std::string& unit)
+    // The figure of what, against a goal of at most limit (both in unit);
+    // detail, when given, says what the figure was made of.
+    void set(const std::string& what, double figure, double limit, const std::string& unit, const std::string& detail)
     {
+        const Line set{what, figure, limit, unit, detail};
         for (Line& line : lines)
             if (line.what == what) {
-                line = Line{what, figure, limit, unit};
+                line = set;
                 return;
             }
-        lines.push_back(Line{what, figure, limit, unit});
+        lines.push_back(set);
     }
     ~GoalLines()
     {
         for (const Line& line : lines)
-            std::printf("goal %s: %.3g %s (goal: at most %.3g %s): %s\n", line.what.c_str(), line.figure,
-                        line.unit.c_str(), line.limit, line.unit.c_str(), line.figure <= line.limit ? "met" : "MISSED");
+            std::printf("goal %s: %.3g %s (goal: at most %.3g %s%s%s): %s\n", line.what.c_str(), line.figure,
+                        line.unit.c_str(), line.limit, line.unit.c_str(), line.detail.empty() ? "" : "; ",
+                        line.detail.c_str(), line.figure <= line.limit ? "met" : "MISSED");
     }
 
 private:
@@ -53,14 +56,25 @@ private:
         double figure;
         double limit;
         std::string unit;
+        std::string detail;
     };
     GoalLines() = default;
     std::vector<Line> lines;
 };
 
-inline void reportGoal(const std::string& what, double figure, double limit, const std::string& unit)
+inline void reportGoal(const std::string& what, double figure, double limit, const std::string& unit,
+                       const std::string& detail = std::string())
 {
-    GoalLines::instance().set(what, figure, limit, unit);
+    GoalLines::instance().set(what, figure, limit, unit, detail);
+}
+
+// printf for the detail of a goal line.
+template <typename... Values>
+std::string format(const char* format, Values... values)
+{
+    char text[256];
+    std::snprintf(text, sizeof(text), format, values...);
+    return text;
 }
 
 } // namespace benchfigures
