@@ -111,13 +111,16 @@ public:
         for (double t = 0.0; t < seconds; t += FRAME)
             driver.step(pGlobal->pContextManager);
     }
-    // Renews the coins, popups and bursts every FRAMES_PER_STIR frames.
+    // Renews the coins, popups and bursts every FRAMES_PER_STIR frames,
+    // outside the timing (stirSeconds counts the main thread's CPU time).
     void keepBusy(benchmark::State& state)
     {
         if (++framesSinceStir < FRAMES_PER_STIR)
             return;
         state.PauseTiming();
+        const double start = benchfigures::threadCpuSeconds();
         board->stir();
+        stirSeconds += benchfigures::threadCpuSeconds() - start;
         framesSinceStir = 0;
         state.ResumeTiming();
     }
@@ -127,6 +130,7 @@ public:
     GameController* game = nullptr;
     std::unique_ptr<BusiestBoard> board;
     int framesSinceStir = 0;
+    double stirSeconds = 0.0;
 
 private:
     // The loader has finished and the intro or the main menu has come up.
@@ -169,20 +173,23 @@ long pageFaults()
     return usage.ru_minflt;
 }
 
-// Steps frames while the benchmark runs; afterwards the main thread's CPU
-// time per frame and the draw calls, drawables and vertices per frame.
+// Runs frame while the benchmark runs; afterwards the main thread's CPU
+// time (stirs left out) and page faults per frame, and the draw calls,
+// driver calls left out, drawables and vertices per frame.
 template <typename Frame>
-void measureFrames(benchmark::State& state, Figure figure, Frame frame)
+void measureFrames(benchmark::State& state, const BusyGame& busy, Figure figure, Frame frame)
 {
     driverswitch::drawCalls = 0;
     driverswitch::callsLeftOut = 0;
     const long faultsBefore = pageFaults();
+    const double stirBefore = busy.stirSeconds;
     const double start = benchfigures::threadCpuSeconds();
     for (auto _ : state)
         frame();
+    const double seconds = benchfigures::threadCpuSeconds() - start - (busy.stirSeconds - stirBefore);
     const double frames = static_cast<double>(state.iterations());
     state.counters["page_faults"] = static_cast<double>(pageFaults() - faultsBefore) / frames;
-    mainThreadMilliseconds[figure] = (benchfigures::threadCpuSeconds() - start) * 1000.0 / frames;
+    mainThreadMilliseconds[figure] = seconds * 1000.0 / frames;
     state.counters["main_thread_ms"] = mainThreadMilliseconds[figure];
     state.counters["drawCalls"] = static_cast<double>(driverswitch::drawCalls) / frames;
     state.counters["driverCallsLeftOut"] = static_cast<double>(driverswitch::callsLeftOut) / frames;
@@ -196,7 +203,7 @@ void wholeFrames(benchmark::State& state, Figure figure)
     if (!busy)
         return;
     busy->driver.bDraw = true;
-    measureFrames(state, figure, [&] {
+    measureFrames(state, *busy, figure, [&] {
         busy->driver.step(pGlobal->pContextManager);
         glFinish();
         busy->keepBusy(state);
@@ -221,7 +228,7 @@ void tick(benchmark::State& state)
     if (!busy)
         return;
     busy->driver.bDraw = false;
-    measureFrames(state, TICK, [&] {
+    measureFrames(state, *busy, TICK, [&] {
         busy->driver.step(pGlobal->pContextManager);
         busy->keepBusy(state);
     });
@@ -231,10 +238,11 @@ BENCHMARK(tick)->Unit(benchmark::kMicrosecond);
 void drawWalk(benchmark::State& state)
 {
     setAllocator();
-    if (!busyGame(state))
+    BusyGame* busy = busyGame(state);
+    if (!busy)
         return;
     driverswitch::bDriverOn = false;
-    measureFrames(state, DRAW_WALK, [] {
+    measureFrames(state, *busy, DRAW_WALK, [] {
         pKiv->stats = FrameStatistics();
         pGlobal->pContextManager->render();
     });
