@@ -6,16 +6,18 @@
 // first pass (the engine starts in it), the slowest later frame while
 // loading and the resident memory once everything is loaded.
 //
-// A loading frame's time is its work: the pacer's wait at the end of the
-// frame (SDL_Delay on the main thread, which this program defines) is left
-// out. Its display share is the time spent presenting the frame
-// (SDL_GL_SwapBuffers, where the software renderer draws); the rest is the
-// loading step and the engine's frame around it. The goal: no loading frame
-// longer than the frame period (the shortest in force while loading: the
-// engine's until the settings step, the player's after it), so that loading
-// takes the number of steps times the period. Loading happens once per
-// process, so the benchmark runs one iteration. Needs a display and the
-// generated data beside the build's bench folder.
+// A loading frame's time is its work, without the pacer's wait at the end
+// of the frame. The goal: no loading frame longer than the frame period (the
+// shortest in force while loading: the engine's until the settings step,
+// the player's after it), so that loading takes the number of steps times
+// the period. It is judged by the main thread's CPU time, which on a shared
+// machine leaves out the time other processes take; beside it, the slowest
+// frame by the clock, less the pacer's wait (SDL_Delay on the main thread,
+// which this program defines), and of that the time spent presenting the
+// frame (SDL_GL_SwapBuffers, where the software renderer's threads draw and
+// the display's own time shows). Loading happens once per process, so the
+// benchmark runs one iteration. Needs a display and the generated data
+// beside the build's bench folder.
 #include "AllocatorSettings.h"
 #include "BenchFigures.h"
 #include "ContextLogo.h"
