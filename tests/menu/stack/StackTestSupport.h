@@ -74,9 +74,7 @@ inline Shared& shared()
     return instance;
 }
 
-struct Frame {
-    int left, top, width, height;
-};
+struct Frame { int left, top, width, height; };
 
 // A texture from a painted image cut into the given frames, owned by the
 // shared resource root.
@@ -197,8 +195,7 @@ inline void setInput(std::initializer_list<int> pressed, std::initializer_list<i
     std::fill(std::begin(input.current), std::end(input.current), false);
     std::fill(std::begin(input.previous), std::end(input.previous), false);
     input.bMouseHeld[0] = input.bMouseHeld[1] = false;
-    input.lastKeyCode = 0;
-    input.lastKeyChar = 0;
+    input.keyPresses.current = {};
     for (int code : pressed)
         input.current[code] = true;
     for (int code : held)
