@@ -4,12 +4,11 @@
 #include "Kiv.h"
 #include "MyGlobal.h"
 #include "ResourceManager.h"
-
-#include <cstdlib>
+#include "rules/StandardRandom.h"
 
 double GameSupport::randomFraction()
 {
-    return (std::rand() & 0xFFFF) / 65536.0;
+    return StandardRandom::shared().fraction();
 }
 
 bool GameSupport::highDetail()

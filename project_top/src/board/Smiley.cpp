@@ -19,6 +19,9 @@
 #include "Skin.h"
 #include "Smoke.h"
 #include "Sound.h"
+#include "rules/MatchRule.h"
+#include "rules/Scoring.h"
+#include "rules/StandardRandom.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,10 +30,6 @@
 
 namespace {
 
-// Points per neighbourhood step; the first neighbourhood at the lowest
-// difficulty is worth one step.
-const int32_t POINTS_STEP = 125;
-const int PENALTY_POINTS = 100;
 // The face is drawn this far above the foot point.
 const float FACE_HEIGHT = 27.0f;
 const double APPEAR_TIME = 1.0;
@@ -86,7 +85,7 @@ Smiley::Smiley()
     spring.friction = 3.0f;
     halo.pSkin = findSkin("body:4");
     const GameController* game = GameSupport::currentGame();
-    value = game ? POINTS_STEP * (game->neighbourhood + game->difficulty) + POINTS_STEP : POINTS_STEP;
+    value = Scoring::smileyValue(game ? game->neighbourhood : 0, game ? game->difficulty : 0);
     setState(STATE_HIDDEN);
 }
 
@@ -123,7 +122,7 @@ void Smiley::tick(double t, double dt)
 
     if (state == STATE_PRESENT && holdingBreath) {
         breathElapsed += dt;
-        if (FeatureBody* body = dynamic_cast<FeatureBody*>(features[0]))
+        if (FeatureBody* body = dynamic_cast<FeatureBody*>(features[SmileyFace::BODY]))
             body->breathTint = breathTime > 0.0 ? static_cast<float>(std::min(1.0, breathElapsed / breathTime)) : 1.0f;
         if (breathElapsed >= breathTime)
             runOutOfBreath();
@@ -264,21 +263,28 @@ bool Smiley::canMatch(Smiley* other, bool highlight)
     if (isClown || other->isClown)
         return true;
     KIV_ASSERT(featureCount <= FEATURE_SLOTS);
-    bool clashed = false;
-    for (int i = 0; i < featureCount; ++i) {
-        Feature* mine = features[i];
-        Feature* theirs = other->features[i];
-        if (!mine || !theirs)
-            return false;
-        if (!mine->relevant || mine->variant != theirs->variant)
-            continue;
-        if (!highlight)
-            return false;
-        mine->glow = 1.0f;
-        theirs->glow = 1.0f;
-        clashed = true;
-    }
-    return !clashed;
+    const MatchRule::Verdict verdict = MatchRule::judge(face(), other->face());
+    if (highlight)
+        for (int i = 0; i < featureCount; ++i)
+            if ((verdict.clashes >> i) & 1) {
+                features[i]->glow = 1.0f;
+                other->features[i]->glow = 1.0f;
+            }
+    return verdict.match;
+}
+
+SmileyFace Smiley::face() const
+{
+    SmileyFace face;
+    face.clown = isClown;
+    face.featureCount = featureCount;
+    for (int i = 0; i < FEATURE_SLOTS; ++i)
+        if (const Feature* feature = features[i]) {
+            face.present[i] = true;
+            face.variant[i] = feature->variant;
+            face.relevant[i] = feature->relevant;
+        }
+    return face;
 }
 
 void Smiley::leave(bool penalty)
@@ -289,8 +295,8 @@ void Smiley::leave(bool penalty)
     }
     GameController* game = GameSupport::currentGame();
     if (state == STATE_PRESENT && penalty && game && !game->challengeRound) {
-        game->playerData->addScore(-PENALTY_POINTS, true);
-        game->showPenalty(position, -PENALTY_POINTS);
+        game->playerData->addScore(-Scoring::LEFTOVER_PENALTY, true);
+        game->showPenalty(position, -Scoring::LEFTOVER_PENALTY);
     }
     setState(STATE_LEAVING);
 }
@@ -344,7 +350,7 @@ int Smiley::collectMatchReward()
     if (game)
         for (int i = 1; i <= n; ++i)
             dropCoin(static_cast<float>(i) * game->coinChance);
-    return n * value;
+    return Scoring::matchReward(value, n);
 }
 
 void Smiley::dropCoin(double chance)
@@ -355,7 +361,7 @@ void Smiley::dropCoin(double chance)
     if (chance <= GameSupport::randomFraction())
         return;
     const float spread = static_cast<float>(GameSupport::randomFraction());
-    const int kind = std::rand() % 2 + 1;
+    const int kind = StandardRandom::shared().below(2) + 1;
     game->coinLayer->addChildLast(
         new Coin(position.x + spread * COIN_SPREAD - COIN_SPREAD / 2.0f, position.y, position.z, kind));
 }

@@ -17,6 +17,7 @@
 #include "Spring.h"
 #include "UColor.h"
 #include "V3.h"
+#include "rules/SmileyFace.h"
 
 #include <cstdint>
 
@@ -28,7 +29,7 @@ class Feature;
 class Smiley : public Renderable {
 public:
     // Feature slots: 0 body, 1 eyes, 2 mouth, 3 hair, 4 brows.
-    static constexpr int FEATURE_SLOTS = 5;
+    static constexpr int FEATURE_SLOTS = SmileyFace::FEATURE_SLOTS;
     // Its states; only a present smiley can be clicked.
     enum SmileyState { STATE_HIDDEN, STATE_APPEARING, STATE_PRESENT, STATE_LEAVING, STATE_GONE };
 
@@ -60,9 +61,13 @@ public:
     // Appends f (owned from now on) as the last child; the caller also
     // stores it in features and sets featureCount.
     void addFeature(Feature* f);
-    // The match rule. With highlight every clashing feature of both smileys
-    // glows. other must not be null; featureCount at most FEATURE_SLOTS.
+    // The match rule (MatchRule) between this smiley's face and other's; a
+    // smiley never matches itself. With highlight every clashing feature of
+    // both smileys glows. other must not be null; featureCount at most
+    // FEATURE_SLOTS.
     bool canMatch(Smiley* other, bool highlight);
+    // Its features as the rules see them.
+    SmileyFace face() const;
     // Leaves unmatched; with penalty a present smiley outside a challenge
     // round costs 100 points.
     void leave(bool penalty);
@@ -109,7 +114,7 @@ public:
     UColor haloColourB = UColor(0, 255, 255, 255);
     // Where the smiley goes when gone (not owned); null: it is deleted.
     KivBase* destination = nullptr;
-    // Points, fixed at construction.
+    // Points, fixed at construction (Scoring::smileyValue).
     int32_t value = 0;
 
 private:

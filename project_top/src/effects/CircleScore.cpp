@@ -9,6 +9,7 @@
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "rules/Scoring.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +26,7 @@ CircleScore::CircleScore(int amount, float delay)
     : sound(pKiv->pResourceManager->findAs<Sound>("jingle03"))
 {
     const GameController* game = GameSupport::currentGame();
-    points = amount * (1 + (game ? game->difficulty : 0));
+    points = Scoring::popupPoints(amount, game ? game->difficulty : 0);
     if (GameSupport::highDetail())
         setState(1, delay);
     else

@@ -41,8 +41,8 @@ const V3 ContextMap::mapPositions[8] = {
 
 ContextMap::ContextMap(int previous, int current)
 {
-    KIV_ASSERT(previous < GameController::NEIGHBOURHOOD_COUNT && current >= 0 &&
-               current < GameController::NEIGHBOURHOOD_COUNT);
+    KIV_ASSERT(previous < HouseProgression::NEIGHBOURHOOD_COUNT && current >= 0 &&
+               current < HouseProgression::NEIGHBOURHOOD_COUNT);
     overGame = true;
     text = "Your journey so far...|||||||||||";
     build();
@@ -85,10 +85,10 @@ void ContextMap::tickContents(double time, double step)
 
     nameLabel->text.clear();
     const V3 pointer(mouseX, mouseY, mouseZ);
-    for (int i = 0; i < GameController::NEIGHBOURHOOD_COUNT; ++i) {
+    for (int i = 0; i < HouseProgression::NEIGHBOURHOOD_COUNT; ++i) {
         if ((pointer - mapPositions[i]).lengthSquared() < NAME_REACH_SQUARED) {
             nameLabel->position = mapPositions[i] + V3(0.0f, 30.0f, 0.0f);
-            nameLabel->text = GameController::neighbourhoodNames[i];
+            nameLabel->text = HouseProgression::neighbourhoodNames[i];
         }
     }
     nameLabel->updateVisuals();

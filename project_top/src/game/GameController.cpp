@@ -39,6 +39,10 @@
 #include "SmileyGenerator.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "rules/HouseStatistics.h"
+#include "rules/SavedProgress.h"
+#include "rules/Scoring.h"
+#include "rules/StandardRandom.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -51,7 +55,10 @@ constexpr float POINT_DOWN = 4.712389f;
 const UColor WHITE(255, 255, 255, 255);
 const UColor ARROW_GREEN(192, 255, 0, 255);
 
-const char* const NEIGHBOURHOOD_INTROS[GameController::NEIGHBOURHOOD_COUNT] = {
+// Drawn centred both ways on their position.
+constexpr int CENTRED = FontQuad::PRINT_CENTRE_X | FontQuad::PRINT_CENTRE_Y;
+
+const char* const NEIGHBOURHOOD_INTROS[HouseProgression::NEIGHBOURHOOD_COUNT] = {
     "Let's start our|Glimmerdale journey|at a quiet neighborhood|on %s.|~|Smileys living here only|care about "
     "their|eyes and mouths,|so it's easy to find them company!",
     "Let's now visit|the small neighborhood|on %s.|~|Smileys living here hate it|when somebody copies their hair "
@@ -96,7 +103,7 @@ Renderable* makeProp(Skin* skin, float x, float y, float angle)
 // One of the two trees, on a coin toss, standing at x.
 Renderable* makeTree(float x)
 {
-    Skin* skin = (std::rand() & 1) == 0 ? GameSupport::resource<Skin>("tree:all") : GameSupport::resource<Skin>("tree2:0");
+    Skin* skin = StandardRandom::shared().heads() ? GameSupport::resource<Skin>("tree:all") : GameSupport::resource<Skin>("tree2:0");
     return makeProp(skin, x, -2.0f, randomFraction() * 0.2f - 0.1f);
 }
 
@@ -187,22 +194,6 @@ GameController::~GameController()
         pGlobal->profileManager.lastHighScorePosition = -1;
 }
 
-bool GameController::isValidSavedGame(const SavedGame& record, int slotCount)
-{
-    if (record.neighbourhood < 0 || record.neighbourhood >= NEIGHBOURHOOD_COUNT)
-        return false;
-    if (record.houseIndex < 0 || record.houseIndex >= neighbourhoodHouses[record.neighbourhood])
-        return false;
-    int housesBefore = record.houseIndex;
-    for (int n = 0; n < record.neighbourhood; ++n)
-        housesBefore += neighbourhoodHouses[n];
-    if (record.housesPlayed != housesBefore || record.housesPlayed < 1)
-        return false;
-    if (record.score < 0 || record.coins < 0 || record.lives < 1 || record.usedSlots < 0)
-        return false;
-    return slotCount <= 0 || record.usedSlots < slotCount;
-}
-
 // Only closing ends the game's turn as the current one: a dialog or the map
 // over the game covers it, and the prompt's continue button must still find
 // it.
@@ -243,7 +234,7 @@ void GameController::tickContents(double time, double step)
         if (nextBubble > 0.0) {
             Smiley* smiley = findPlayableSmiley();
             if (smiley && !challengeRound && !smiley->isClown)
-                smiley->showMultiplierBubble(std::rand() % 4 + 2, bubbleTime);
+                smiley->showMultiplierBubble(StandardRandom::shared().below(4) + 2, bubbleTime);
         }
         nextBubble = time + drawInterval(bubbleMin, bubbleMax);
     }
@@ -265,7 +256,9 @@ void GameController::onStateChange()
     case STATE_SAVED_GAME: {
         SavedGame& record = savedGame();
         if (record.housesPlayed > 0) {
-            if (isValidSavedGame(record, savedGameSlots))
+            const SavedProgress progress{record.housesPlayed, record.neighbourhood, record.houseIndex, record.score,
+                                         record.coins,        record.lives,         record.usedSlots};
+            if (progress.canContinue(savedGameSlots))
                 showSavedGamePrompt(record);
             else
                 clearSavedGame();
@@ -370,13 +363,13 @@ void GameController::buildScene()
     sceneryLayer->addChildLast(makeTree(sceneX + width / 2.0f));
     sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("pole:medium"), sceneX, -110.0f, HALF_PI));
     sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("gui-game-board-arrowR:0"), sceneX, 200.0f, 0.15f));
-    RenderableText* name = new RenderableText(sceneX, 200.0f, 0.0f, neighbourhoodNames[neighbourhood],
+    RenderableText* name = new RenderableText(sceneX, 200.0f, 0.0f, HouseProgression::neighbourhoodNames[neighbourhood],
                                               pGlobal->pFontMedium, UColor(255, 128, 0, 255));
-    name->flags = 20;
+    name->flags = CENTRED;
     name->rotation.z = 0.15f;
     name->updateVisuals();
     sceneryLayer->addChildLast(name);
-    if (std::rand() % 3 == 0)
+    if (StandardRandom::shared().below(3) == 0)
         sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("ladybug:0"), sceneX - 90.0f, 180.0f, 0.0f));
     for (int i = 0; i < 2; ++i)
         flowerLayer->addChildLast(makeFlower(sceneX + randomFraction() * 600.0f - 300.0f));
@@ -389,7 +382,7 @@ void GameController::buildScene()
 void GameController::buildHouse()
 {
     hud->hidePanel = false;
-    challengeRound = houseIndex == housesInNeighbourhood - 1;
+    challengeRound = HouseProgression::isChallengeRound(houseIndex, housesInNeighbourhood);
     beginNeighbourhood();
     saveGame();
     bEscapeCloses = !challengeRound;
@@ -478,13 +471,13 @@ void GameController::beginHousePlay()
         showStatisticsPage = false;
         eagleEyeEarned = false;
         const int cells = sizeX * sizeY;
-        drainSpeed = 1.0f / static_cast<float>(cells);
+        drainSpeed = HouseProgression::challengeDrainSpeed(cells);
         effectLayer->addChildLast(
             makeArrow(challengeSmiley->position + V3(0.0f, 120.0f, 0.0f), ARROW_GREEN, "match this!", 4.0));
         hud->showVitamins = false;
         hud->showThermometer = true;
         hud->thermometerSlots = false;
-        hud->startAlarmClock(static_cast<float>(cells) - 2.0f);
+        hud->startAlarmClock(HouseProgression::challengeAlarmSeconds(cells));
         hud->thermometerColour = UColor(64, 255, 0, 255);
         if (inGameMusic()) {
             music = GameSupport::resource<SoundStream>("musicHurry");
@@ -498,7 +491,7 @@ void GameController::beginHousePlay()
 
     BasicLinkIterator walk(smileyLayer);
     while (KivBase* smiley = walk.next())
-        smiley->setState(1, static_cast<double>(randomFraction() * 0.3f));
+        smiley->setState(Smiley::STATE_APPEARING, static_cast<double>(randomFraction() * 0.3f));
 }
 
 void GameController::endHouse()
@@ -525,24 +518,38 @@ void GameController::endHouse()
     }
 }
 
+HouseProgression::Position GameController::position() const
+{
+    HouseProgression::Position at;
+    at.housesPlayed = housesPlayed;
+    at.neighbourhood = neighbourhood;
+    at.houseIndex = houseIndex;
+    at.housesInNeighbourhood = housesInNeighbourhood;
+    at.challengeRound = challengeRound;
+    return at;
+}
+
 void GameController::nextHouse()
 {
-    if (!retryHouse) {
-        ++housesPlayed;
-        ++houseIndex;
-        challengeRound = houseIndex == housesInNeighbourhood - 1;
-    }
+    HouseProgression::Position at = position();
+    const HouseProgression::Next next = HouseProgression::advance(at, retryHouse);
+    housesPlayed = at.housesPlayed;
+    neighbourhood = at.neighbourhood;
+    houseIndex = at.houseIndex;
+    challengeRound = at.challengeRound;
     retryHouse = false;
-    if (houseIndex < housesInNeighbourhood) {
+    switch (next) {
+    case HouseProgression::NEXT_HOUSE:
         showNeighbourhoodIntro = false;
         setState(STATE_HOUSE);
-    } else if (neighbourhood + 1 < NEIGHBOURHOOD_COUNT) {
-        houseIndex = 0;
-        ++neighbourhood;
+        break;
+    case HouseProgression::NEXT_NEIGHBOURHOOD:
         showNeighbourhoodIntro = true;
         setState(STATE_STREET);
-    } else {
+        break;
+    case HouseProgression::JOURNEY_DONE:
         finishJourney();
+        break;
     }
 }
 
@@ -677,7 +684,7 @@ bool GameController::useVitamin(int kind)
     if (state != STATE_PLAY)
         return false;
     switch (kind) {
-    case 0:
+    case VITAMIN_HINT:
         for (int attempt = 0; attempt < 100; ++attempt) {
             Smiley* drawn = findPlayableSmiley();
             if (!drawn)
@@ -694,7 +701,7 @@ bool GameController::useVitamin(int kind)
             }
         }
         return false;
-    case 2: {
+    case VITAMIN_MULTIMATCH: {
         Smiley* selected = getSelectedSmiley();
         if (!selected) {
             showDialog("Select a|smiley before using|this vitamin!", "", nullptr);
@@ -712,23 +719,23 @@ bool GameController::useVitamin(int kind)
         }
         return true;
     }
-    case 3:
+    case VITAMIN_DOUBLE_SCORE:
         if (playerData->multiplier != 1) {
             showDialog("|This vitamin|is already active!", "", nullptr);
             return false;
         }
         playerData->setMultiplier(2, 30.0);
         return true;
-    case 8:
+    case VITAMIN_MORE_TIME:
         thermometer += 0.25f;
         return true;
-    case 9:
+    case VITAMIN_TIME_BOOST:
         thermometer += 0.5f;
         return true;
-    case 11:
+    case VITAMIN_CASH_OUT:
         playerData->addScore(250000, false);
         return true;
-    case 13:
+    case VITAMIN_EXTRA_LIFE:
         playerData->addLives(1);
         return true;
     default:
@@ -738,24 +745,21 @@ bool GameController::useVitamin(int kind)
 
 void GameController::showHowToPlay()
 {
-    housesInNeighbourhood = neighbourhoodHouses[neighbourhood];
-    featureFlags = neighbourhoodFeatures[neighbourhood];
+    housesInNeighbourhood = HouseProgression::neighbourhoodHouses[neighbourhood];
+    featureFlags = HouseProgression::neighbourhoodFeatures[neighbourhood];
     playerData->setMultiplier(1, 999999.0);
 }
 
 void GameController::beginNeighbourhood()
 {
-    int size = houseIndex;
-    if (modeIndex == 2)
-        size += neighbourhood / 2;
-    if (challengeRound)
-        size -= 1;
-    sizeX = gridWidths[size];
-    sizeY = gridHeights[size];
+    const HouseProgression::Size size =
+        HouseProgression::houseSize(houseIndex, neighbourhood, static_cast<GameMode>(modeIndex), challengeRound);
+    sizeX = size.width;
+    sizeY = size.height;
     if (!showNeighbourhoodIntro)
         return;
     std::string intro = NEIGHBOURHOOD_INTROS[neighbourhood];
-    replaceAll(intro, "%s", neighbourhoodNames[neighbourhood]);
+    replaceAll(intro, "%s", HouseProgression::neighbourhoodNames[neighbourhood]);
     showDialog(intro, "", GameSupport::resource<Skin>(formatString("help2:%d", neighbourhood)));
     pGlobal->pContextManager->pushContext(new ContextMap(neighbourhood - 1, neighbourhood));
 }
@@ -979,23 +983,24 @@ void GameController::showHelpOnce(bool* shownFlag, const std::string& text, cons
 
 void GameController::playRandomVoice()
 {
-    if (std::rand() % 6 == 0)
-        playSound(formatString("voice%d", std::rand() % 7));
+    if (StandardRandom::shared().below(6) == 0)
+        playSound(formatString("voice%d", StandardRandom::shared().below(7)));
 }
 
 void GameController::showStatistics()
 {
     if (!showStatisticsPage)
         return;
-    statsLayer->addChildLast(new EndLevelStat(0, "Points collected", playerData->score - scoreAtHouseStart));
-    EndLevelStat* time = new EndLevelStat(1, "Time taken", static_cast<int>(houseEndTime - houseStartTime));
+    const HouseStatistics numbers =
+        HouseStatistics::of(playerData->score, scoreAtHouseStart, houseStartTime, houseEndTime, matches, mistakes);
+    statsLayer->addChildLast(new EndLevelStat(0, "Points collected", numbers.points));
+    EndLevelStat* time = new EndLevelStat(1, "Time taken", numbers.seconds);
     time->format = "%d sec";
     statsLayer->addChildLast(time);
-    statsLayer->addChildLast(new EndLevelStat(2, "Matches", matches));
-    statsLayer->addChildLast(new EndLevelStat(3, "Mistakes", mistakes));
-    if (matches > 0) {
-        const float share = static_cast<float>(matches) / static_cast<float>(matches + mistakes);
-        EndLevelStat* efficiency = new EndLevelStat(4, "Efficiency", static_cast<int>(share * 100.0));
+    statsLayer->addChildLast(new EndLevelStat(2, "Matches", numbers.matches));
+    statsLayer->addChildLast(new EndLevelStat(3, "Mistakes", numbers.mistakes));
+    if (numbers.hasEfficiency) {
+        EndLevelStat* efficiency = new EndLevelStat(4, "Efficiency", numbers.efficiency);
         efficiency->format = "%d%%";
         statsLayer->addChildLast(efficiency);
     }
@@ -1003,65 +1008,41 @@ void GameController::showStatistics()
 
 void GameController::awardHouseBonuses()
 {
-    struct Bonus {
-        bool due;
-        const char* name;
-        int points;
-        UColor colour;
+    static const UColor COLOURS[] = {
+        UColor(255, 0, 128, 255),  // clear bonus
+        UColor(0, 128, 255, 255),  // eagle eye
+        UColor(192, 255, 0, 255),  // match bonus
+        UColor(255, 255, 0, 255),  // extra bonus
     };
-    const int n = neighbourhood + 1;
-    const Bonus bonuses[] = {
-        {clearBonusEarned, "clear bonus", 3000, UColor(255, 0, 128, 255)},
-        {eagleEyeEarned, "eagle eye", 5000, UColor(0, 128, 255, 255)},
-        {matchBonusEarned, "match bonus", 10000 * n, UColor(192, 255, 0, 255)},
-        {extraBonusEarned, "extra bonus", 5000 * n, UColor(255, 255, 0, 255)},
-    };
-    std::vector<CircleScore*> popups;
-    for (const Bonus& bonus : bonuses) {
-        if (!bonus.due)
-            continue;
-        CircleScore* popup = new CircleScore(bonus.points, 1.0f + 0.5f * static_cast<float>(popups.size()));
-        popup->addStar(bonus.colour, 1.0f);
-        popup->addCircularText(bonus.name, bonus.colour, 40.0f, HALF_PI, 1);
-        popup->addCircularText(Global::formatNumber(popup->points), bonus.colour, 40.0f, 3.0f * HALF_PI, -1);
-        popups.push_back(popup);
-    }
-    const int count = static_cast<int>(popups.size());
-    int x = ((1 - count) * 125) / 2;
+    const std::vector<Scoring::HouseBonus> due = Scoring::houseBonuses(
+        {clearBonusEarned, eagleEyeEarned, matchBonusEarned, extraBonusEarned}, neighbourhood);
+    const int count = static_cast<int>(due.size());
     const float y = showStatisticsPage ? -140.0f : -40.0f;
     float frequency = 1.0f;
-    for (CircleScore* popup : popups) {
-        popup->position = V3(static_cast<float>(x), y, 0.0f);
+    for (int k = 0; k < count; ++k) {
+        const UColor colour = COLOURS[due[k].kind];
+        CircleScore* popup = new CircleScore(due[k].points, Scoring::bonusDelay(k));
+        popup->addStar(colour, 1.0f);
+        popup->addCircularText(due[k].name, colour, 40.0f, HALF_PI, 1);
+        popup->addCircularText(Global::formatNumber(popup->points), colour, 40.0f, 3.0f * HALF_PI, -1);
+        popup->position = V3(static_cast<float>(Scoring::bonusRowX(count, k)), y, 0.0f);
         popup->updateVisuals();
         popup->displayTime = 3.0f;
         popup->soundFrequency = frequency;
         bonusLayer->addChildFirst(popup);
-        x += 125;
-        frequency *= 1.189331394875f;
+        frequency *= Scoring::BONUS_PITCH_STEP;
     }
 }
 
 void GameController::checkChainBonus(Smiley* a, Smiley* b)
 {
-    Smiley* newest = static_cast<Smiley*>(static_cast<KivBase*>(matchHistory->pLastChild));
-    int chain = 0;
-    if (newest && !newest->isClown) {
-        Smiley* link = a;
-        for (Smiley* entry = newest;;) {
-            if (!entry->canMatch(link, false))
-                break;
-            ++chain;
-            Smiley* older = static_cast<Smiley*>(static_cast<KivBase*>(entry->pPrev));
-            if (!older || older->isClown)
-                break;
-            link = entry;
-            entry = older;
-        }
-    }
+    std::vector<SmileyFace> history;
+    for (BasicLink* entry = matchHistory->pLastChild; entry; entry = entry->pPrev)
+        history.push_back(static_cast<Smiley*>(static_cast<KivBase*>(entry))->face());
+    const int chain = Scoring::chainLinks(history, a->face());
     if (chain >= 1) {
-        const float blend = std::clamp(static_cast<float>(chain - 2) * 0.125f, 0.0f, 1.0f);
-        const UColor colour(UColor(128, 0, 255, 255), UColor(240, 173, 255, 255), blend);
-        playerData->addScore((difficulty + 1) * chain * 100, true);
+        const UColor colour(UColor(128, 0, 255, 255), UColor(240, 173, 255, 255), Scoring::chainColourBlend(chain));
+        playerData->addScore(Scoring::chainPoints(chain, difficulty), true);
         RenderableText* text =
             new RenderableText(b->boundsCentre.x, b->boundsCentre.y, b->boundsCentre.z,
                                formatString("chain \x81 %d", chain), GameSupport::resource<FontQuad>("fontBlackOutline2"), colour);
@@ -1069,12 +1050,12 @@ void GameController::checkChainBonus(Smiley* a, Smiley* b)
         text->lifetime = 2.0;
         text->fadeIn = 0.25;
         text->fadeOut = 1.0;
-        text->flags = 0x14;
+        text->flags = CENTRED;
         effectLayer->addChildLast(text);
-        GameSupport::resource<Sound>("jingle02")->playPitched((chain - 2) / 2);
+        GameSupport::resource<Sound>("jingle02")->playPitched(Scoring::chainPitch(chain));
         b->dropCoin(coinChance);
     }
-    while (matchHistory->getChildCount() > 8)
+    while (matchHistory->getChildCount() > Scoring::CHAIN_MEMORY)
         static_cast<KivBase*>(matchHistory->pFirstChild)->deleteMe();
 }
 
@@ -1087,16 +1068,13 @@ void GameController::showPenalty(const V3& at, int points)
     text->lifetime = 3.0;
     text->fadeIn = 0.25;
     text->fadeOut = 1.0;
-    text->flags = 0x14;
+    text->flags = CENTRED;
     effectLayer->addChildLast(text);
 }
 
 float GameController::risingHardness(float lastPerLevel) const
 {
-    const float level = static_cast<float>(difficulty);
-    const float index = static_cast<float>(houseIndex);
-    const float houses = static_cast<float>(housesInNeighbourhood);
-    return 0.15f * level + (index / (houses - 2.0f)) * ((lastPerLevel * level + 0.5f) - 0.15f * level);
+    return HouseProgression::risingHardness(difficulty, houseIndex, housesInNeighbourhood, lastPerLevel);
 }
 
 void GameController::judgePair(Smiley* selected, Smiley* smiley)
@@ -1111,9 +1089,9 @@ void GameController::judgePair(Smiley* selected, Smiley* smiley)
 
 void GameController::checkCircusBonus(Smiley* a, Smiley* b)
 {
-    if (!a->isClown || !b->isClown)
+    if (!Scoring::circusDue(a->isClown, b->isClown))
         return;
-    CircleScore* popup = new CircleScore(25000, 0.0f);
+    CircleScore* popup = new CircleScore(Scoring::CIRCUS_BONUS, 0.0f);
     popup->addStar(UColor(192, 192, 192, 255), 1.0f);
     popup->addCircularText("circus bonus!", UColor(255, 0, 0, 255), 40.0f, HALF_PI, 1);
     popup->addCircularText(Global::formatNumber(popup->points), UColor(0, 0, 255, 255), 40.0f, 3.0f * HALF_PI, -1);

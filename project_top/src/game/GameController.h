@@ -16,6 +16,8 @@
 #include "UColor.h"
 #include "UString.h"
 #include "V3.h"
+#include "rules/HouseProgression.h"
+#include "rules/VitaminKind.h"
 
 #include <cstdint>
 #include <string>
@@ -54,32 +56,6 @@ public:
         STATE_CLOSING = 13,
         STATE_FINISHED = 14,
     };
-    static constexpr int NEIGHBOURHOOD_COUNT = 8;
-    static constexpr int GRID_SIZE_COUNT = 13;
-    // Vitamin kinds 0..13.
-    static constexpr int VITAMIN_KINDS = 14;
-
-    static constexpr const char* neighbourhoodNames[NEIGHBOURHOOD_COUNT] = {
-        "Easy Street",    "Leasurely Lane", "Cozy Alley",     "Middle Road",
-        "Tricky Terrace", "Hard Way",       "Ludicrous Lane", "Impassable Pass"};
-    // Houses of each neighbourhood, its challenge round (the last) included.
-    static constexpr int neighbourhoodHouses[NEIGHBOURHOOD_COUNT] = {4, 4, 5, 5, 6, 7, 8, 9};
-    // Generator flags of each neighbourhood: bit 0 hair varies, bit 1 body,
-    // bit 2 brows.
-    static constexpr int neighbourhoodFeatures[NEIGHBOURHOOD_COUNT] = {0, 1, 2, 4, 3, 6, 5, 7};
-    // House sizes in apartments (width x height) by size index.
-    static constexpr int gridWidths[GRID_SIZE_COUNT] = {4, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 7, 7};
-    static constexpr int gridHeights[GRID_SIZE_COUNT] = {4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 7, 7, 7};
-
-    // Whether a saved game can be continued, for a mode whose games have
-    // slotCount thermometer slots (0: the mode has none). The record must
-    // stand at a house that exists (neighbourhood 0..7, a house of it), count
-    // exactly the houses before that one (at least 1: a game saved at the
-    // very first house has nothing to continue), hold no negative score or
-    // coins, keep at least one life (every mode ends its game below one) and
-    // leave a slot free. Anything else comes from a damaged file.
-    static bool isValidSavedGame(const SavedGame& record, int slotCount);
-
     // Builds the scene, the overlay, the player data and the generator; the
     // state machine is not started. Needs the loaded fonts and skins.
     GameController();
@@ -114,7 +90,7 @@ public:
     virtual void placeSmileys(KivBase* list);
     // A smiley (not null) reports a click on itself.
     virtual void onSmileyClicked(Smiley* smiley);
-    // Vitamin kind 0..13 activated; true when used (the vitamin then takes
+    // Vitamin kind (VitaminKind) activated; true when used (the vitamin then takes
     // its coins), false when refused.
     virtual bool useVitamin(int kind);
     // The neighbourhood's parameters (and, in the modes, its help and music).
@@ -279,8 +255,8 @@ public:
     int32_t featureFlags = 0;
     // Owned, not in the tree.
     SmileyGenerator* generator = nullptr;
-    // 0 action, 1 quest, 2 puzzle: the saved-game record and high-score table.
-    int32_t modeIndex = 0;
+    // A GameMode: the saved-game record and high-score table.
+    int32_t modeIndex = MODE_ACTION;
     // World x of the scene or house view being built.
     float sceneX = 0.0f;
     // Frequency factor of the modes' match sounds.
@@ -298,8 +274,8 @@ public:
     int32_t matches = 0;
     int32_t mistakes = 0;
     // Per vitamin kind: its help was shown; its not-enough-coins note was shown.
-    bool vitaminHelpShown[VITAMIN_KINDS] = {};
-    bool vitaminNoCoinsShown[VITAMIN_KINDS] = {};
+    bool vitaminHelpShown[VITAMIN_KIND_COUNT] = {};
+    bool vitaminNoCoinsShown[VITAMIN_KIND_COUNT] = {};
     // Thermometer slots a saved game of this mode may fill (set by the modes
     // that have slots); 0: none.
     int32_t savedGameSlots = 0;
@@ -321,6 +297,8 @@ protected:
 private:
     // The current player's saved game of this mode.
     SavedGame& savedGame() const;
+    // Where the game stands, for the journey's rules.
+    HouseProgression::Position position() const;
     void showSavedGamePrompt(const SavedGame& record);
     void buildScene();
     void buildHouse();

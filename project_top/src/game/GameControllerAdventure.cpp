@@ -18,6 +18,9 @@
 #include "SmileyGenerator.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "rules/HouseProgression.h"
+#include "rules/ModeTable.h"
+#include "rules/Scoring.h"
 
 #include <algorithm>
 
@@ -32,9 +35,7 @@ constexpr double FIRST_FLIGHT = 1.0;
 constexpr double FIRST_STEP = 0.2;
 constexpr double SHORTEST_STEP = 0.04;
 
-const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame2", "musicGame3", "musicGame1"};
-// In the order of the vitamin column.
-const int VITAMINS[] = {0, 2, 12, 3, 11};
+const ModeTable::Row& QUEST = ModeTable::of(MODE_QUEST);
 
 
 bool crossed(double mark, double timeInState, double step)
@@ -46,17 +47,17 @@ bool crossed(double mark, double timeInState, double step)
 
 GameControllerAdventure::GameControllerAdventure()
 {
-    modeIndex = 1;
-    modeName = "quest mode";
+    modeIndex = MODE_QUEST;
+    modeName = QUEST.name;
     modeColour = UColor(0, 64, 255, 255);
 }
 
 void GameControllerAdventure::startGame()
 {
     GameController::startGame();
-    for (int kind : VITAMINS)
-        hud->addVitamin(new Orb(kind));
-    thermometerSlotCount = 10 - 2 * difficulty;
+    for (int k = 0; k < QUEST.vitaminCount; ++k)
+        hud->addVitamin(new Orb(QUEST.vitamins[k]));
+    thermometerSlotCount = ModeTable::thermometerSlots(MODE_QUEST, difficulty);
     hud->slotCount = thermometerSlotCount;
     savedGameSlots = thermometerSlotCount;
 }
@@ -79,7 +80,7 @@ void GameControllerAdventure::updateGame(double time, double step)
             BasicLinkIterator walk(smileyLayer);
             while (Smiley* smiley = static_cast<Smiley*>(walk.next()))
                 // A clown has no body to tint.
-                if (FeatureBody* body = dynamic_cast<FeatureBody*>(smiley->features[0]);
+                if (FeatureBody* body = dynamic_cast<FeatureBody*>(smiley->features[SmileyFace::BODY]);
                     body && smiley->state == Smiley::STATE_PRESENT)
                     body->breathTint = tint;
         }
@@ -180,7 +181,7 @@ bool GameControllerAdventure::useVitamin(int kind)
 {
     if (state != STATE_PLAY)
         return false;
-    if (kind != 12)
+    if (kind != VITAMIN_EMPTY_SLOT)
         return GameController::useVitamin(kind);
     if (playerData->usedSlots == 0) {
         showDialog("|All slots are|already empty!", "", nullptr);
@@ -195,28 +196,28 @@ bool GameControllerAdventure::useVitamin(int kind)
 void GameControllerAdventure::showHowToPlay()
 {
     GameController::showHowToPlay();
-    music = GameSupport::resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    music = GameSupport::resource<SoundStream>(ModeTable::track(MODE_QUEST, neighbourhood));
     showHelpOnce(&howToPlayShown,
                  "Match all smileys in the house.||At the end of each house,|each unmatched smiley|fills up one "
                  "thermometer slot.|~|Don't let all slots fill up|or it's game over!",
-                 "how to play", GameSupport::resource<Skin>("help3:2"));
+                 "how to play", GameSupport::resource<Skin>(QUEST.howToPlayPicture));
 }
 
 void GameControllerAdventure::beginNeighbourhood()
 {
     GameController::beginNeighbourhood();
-    houseHardness = risingHardness(0.05f);
+    houseHardness = risingHardness(QUEST.hardnessPerLevel);
 }
 
 void GameControllerAdventure::beginPlay()
 {
-    endCaption = "house clear!";
+    endCaption = QUEST.clearCaption;
     endSound = GameSupport::resource<Sound>("jingle04");
-    clownChance = 0.05f;
-    coinChance = 0.15f;
+    clownChance = QUEST.clownChance;
+    coinChance = QUEST.coinChance;
     drainSpeed = 0.0f;
     bubbleMin = 2.0;
-    bubbleMax = 24.0f - 8.0f * static_cast<float>(housesPlayed - 1) / 59.0f;
+    bubbleMax = HouseProgression::bubbleMax(housesPlayed);
     bubbleTime = 8.0;
     thermometer = static_cast<float>(playerData->usedSlots) / static_cast<float>(thermometerSlotCount);
     hud->showVitamins = true;
@@ -265,7 +266,7 @@ void GameControllerAdventure::onMistake(Smiley* a, Smiley* b)
 {
     eagleEyeEarned = false;
     GameSupport::resource<Sound>("jingle06")->play();
-    const int penalty = -1000 * (difficulty + 1);
+    const int penalty = Scoring::mistakePenalty(difficulty);
     playerData->addScore(penalty, true);
     showPenalty(b->position, penalty);
     GameController::onMistake(a, b);

@@ -14,42 +14,18 @@
 #include "Skin.h"
 #include "Sound.h"
 #include "UString.h"
+#include "rules/VitaminTable.h"
 
 #include <cmath>
 
 namespace {
 
-struct VitaminKind {
-    const char* name;
-    int baseCost;
-    UColor colour;
-    const char* helpText;
-};
-
-// Kind 1 is a retired vitamin: its row only keeps the indices of the others.
-const VitaminKind KINDS[GameController::VITAMIN_KINDS] = {
-    {"hint", 30, UColor(0, 0, 255, 255), "This vitamin will point out|two random smileys|that can be matched."},
-    {"", 0, UColor(), ""},
-    {"multimatch", 80, UColor(0, 128, 255, 255),
-     "This vitamin will match|your current selection with|up to 3 other smileys|simultaneously."},
-    {"double score", 150, UColor(255, 0, 255, 255),
-     "This vitamin will double|any points you gain|for the next 30 seconds."},
-    {"unlock door", 250, UColor(192, 0, 0, 255),
-     "This vitamin will|unlock one of the doors|so smileys can appear again."},
-    {"next step", 50, UColor(0, 255, 255, 255),
-     "This vitamin will point out|the correct smiley to select|in order to complete|the puzzle."},
-    {"show path", 200, UColor(128, 255, 0, 255),
-     "This vitamin will briefly highlight|the complete solution path|of the current puzzle."},
-    {"try again", 150, UColor(0, 192, 0, 255),
-     "This vitamin will allow you|to retry the current puzzle|without losing a life."},
-    {"more time", 120, UColor(255, 64, 0, 255), "This vitamin will increase|the thermometer level|by 25%."},
-    {"time boost", 200, UColor(255, 173, 0, 255), "This vitamin will increase|the thermometer level|by 50%."},
-    {"instant win", 350, UColor(255, 255, 0, 255),
-     "This vitamin will|clear the entire house|and move on to the next one."},
-    {"cash out", 350, UColor(255, 255, 255, 255), "This vitamin will|convert your coins|into 250,000 points."},
-    {"empty slot", 100, UColor(192, 0, 0, 255),
-     "This vitamin will empty|one thermometer slot,|freeing up space|for an extra smiley."},
-    {"extra life", 300, UColor(255, 255, 0, 255), "This vitamin will|give you an extra life."},
+// Each kind's ball colour; names, prices and help texts are the rules'.
+const UColor COLOURS[VITAMIN_KIND_COUNT] = {
+    UColor(0, 0, 255, 255),     UColor(),                   UColor(0, 128, 255, 255),   UColor(255, 0, 255, 255),
+    UColor(192, 0, 0, 255),     UColor(0, 255, 255, 255),   UColor(128, 255, 0, 255),   UColor(0, 192, 0, 255),
+    UColor(255, 64, 0, 255),    UColor(255, 173, 0, 255),   UColor(255, 255, 0, 255),   UColor(255, 255, 255, 255),
+    UColor(192, 0, 0, 255),     UColor(255, 255, 0, 255),
 };
 
 const UColor WHITE(255, 255, 255, 255);
@@ -67,14 +43,13 @@ Orb::Orb(int vitaminKind) : kind(vitaminKind)
 {
     bHasInvXform = true;
     pSkin = pKiv->pResourceManager->findAs<Skin>("hud:3");
-    if (kind == 1)
+    if (kind == VITAMIN_RETIRED)
         KIV_ERROR("Deprecated.");
-    KIV_ASSERT(kind >= 0 && kind < GameController::VITAMIN_KINDS);
-    const VitaminKind& row = KINDS[kind];
+    KIV_ASSERT(kind >= 0 && kind < VITAMIN_KIND_COUNT);
+    const VitaminTable::Row& row = VitaminTable::of(kind);
     const GameController* game = GameSupport::currentGame();
-    const int difficulty = game ? game->difficulty : 0;
-    cost = static_cast<int32_t>(row.baseCost * (difficulty * 0.5 + 1.0));
-    colour = row.colour;
+    cost = VitaminTable::price(kind, game ? game->difficulty : 0);
+    colour = COLOURS[kind];
     name = row.name;
     helpText = row.helpText;
     updateVisuals();

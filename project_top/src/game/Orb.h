@@ -14,9 +14,9 @@
 
 class Orb : public Renderable {
 public:
-    // Kinds 0..13; kind 1 is fatal ("Deprecated."). The price grows with the
-    // current controller's difficulty and is fixed here (base price without a
-    // current controller). Needs the loaded "hud" skins.
+    // A VitaminKind; VITAMIN_RETIRED is fatal ("Deprecated."). The price
+    // grows with the current controller's difficulty and is fixed here (base
+    // price without a current controller). Needs the loaded "hud" skins.
     explicit Orb(int vitaminKind);
     ~Orb() override;
 

@@ -6,13 +6,13 @@
 #include "FeatureHair.h"
 #include "FeatureMouth.h"
 #include "TextureFrames.h"
+#include "rules/SmileyPools.h"
 
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-constexpr int BODY_VARIANTS = 3;
 constexpr float GRAVITY = 1024.0f;
 
 template <typename Kind>
@@ -38,7 +38,7 @@ SmileyEnding::SmileyEnding()
 {
     selectable = false;
     Feature* const face[FEATURE_SLOTS] = {
-        randomFeature<FeatureBody>(BODY_VARIANTS), randomFeature<FeatureEyes>("eyes"),
+        randomFeature<FeatureBody>(SmileyPools::BODY_VARIANTS), randomFeature<FeatureEyes>("eyes"),
         randomFeature<FeatureMouth>("mouths"),     randomFeature<FeatureHair>("hair"),
         randomFeature<FeatureBrows>("brows"),
     };
@@ -46,7 +46,7 @@ SmileyEnding::SmileyEnding()
         addFeature(feature);
         features[featureCount++] = feature;
     }
-    setState(2);
+    setState(STATE_PRESENT);
 }
 
 void SmileyEnding::tick(double t, double dt)

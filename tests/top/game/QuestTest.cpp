@@ -56,12 +56,12 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             row = pGlobal->profileManager.lastHighScorePosition;
     };
     std::vector<int> states = {Controller::STATE_TITLE, Controller::STATE_SAVED_GAME};
-    for (int n = 0; n < Controller::NEIGHBOURHOOD_COUNT; ++n) {
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
         states.push_back(Controller::STATE_STREET);
-        for (int house = 0; house < Controller::neighbourhoodHouses[n]; ++house) {
+        for (int house = 0; house < HouseProgression::neighbourhoodHouses[n]; ++house) {
             ASSERT_TRUE(session.waitForPlay()) << n << "-" << house;
             EXPECT_TRUE(session.record(QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
-            const bool challenge = house == Controller::neighbourhoodHouses[n] - 1;
+            const bool challenge = house == HouseProgression::neighbourhoodHouses[n] - 1;
             EXPECT_EQ(quest->challengeRound, challenge);
             if (!challenge)
                 session.match(perfectMatching(session.presentSmileys()));
