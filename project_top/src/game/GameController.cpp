@@ -6,78 +6,44 @@
 #include "BasicLinkIterator.h"
 #include "CameraBlender.h"
 #include "CameraStatic.h"
-#include "Chamomile.h"
-#include "CircleScore.h"
 #include "ContextBlender.h"
-#include "ContextDialogQX.h"
 #include "ContextEnding.h"
 #include "ContextHighScores.h"
 #include "ContextManager.h"
-#include "ContextMap.h"
 #include "GameSupport.h"
-#include "EndLevelStat.h"
 #include "ErrorManager.h"
-#include "FontQuad.h"
+#include "GameHelp.h"
+#include "GameScenery.h"
 #include "Global.h"
+#include "HouseEndShow.h"
+#include "HouseSmileys.h"
+#include "MatchRewards.h"
 #include "House.h"
 #include "Kiv.h"
 #include "KivAudio.h"
 #include "KivGraphics.h"
-#include "Language.h"
-#include "MenuButtonLoadGame.h"
-#include "MenuButtonQuit.h"
 #include "MyGlobal.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
 #include "RadialFader.h"
 #include "RenderableText.h"
+#include "SavedGameBook.h"
 #include "ResourceManager.h"
-#include "SavedGame.h"
 #include "Skin.h"
 #include "Smiley.h"
 #include "Smiley2ndRender.h"
 #include "SmileyGenerator.h"
 #include "Sound.h"
 #include "SoundStream.h"
-#include "rules/HouseStatistics.h"
-#include "rules/SavedProgress.h"
-#include "rules/Scoring.h"
 #include "rules/StandardRandom.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <vector>
 
 namespace {
 
-constexpr float HALF_PI = 1.5707964f;
 constexpr float POINT_DOWN = 4.712389f;
 const UColor WHITE(255, 255, 255, 255);
 const UColor ARROW_GREEN(192, 255, 0, 255);
-
-// Drawn centred both ways on their position.
-constexpr int CENTRED = FontQuad::PRINT_CENTRE_X | FontQuad::PRINT_CENTRE_Y;
-
-const char* const NEIGHBOURHOOD_INTROS[HouseProgression::NEIGHBOURHOOD_COUNT] = {
-    "Let's start our|Glimmerdale journey|at a quiet neighborhood|on %s.|~|Smileys living here only|care about "
-    "their|eyes and mouths,|so it's easy to find them company!",
-    "Let's now visit|the small neighborhood|on %s.|~|Smileys living here hate it|when somebody copies their hair "
-    "style,|so make sure you don't match two|with the same hair!|",
-    "Great work so far!|Now, let's move on to|the next neighborhood|on %s.|~|Smileys here strive to be "
-    "unique|by changing their body color.|Many of them choose the same color,|but they won't notice if you only "
-    "match|them in pairs of different colors!|",
-    "Let's go to the busy|neighborhood on %s.|~|Smileys living here pride themselves|on their unique eyebrow "
-    "expressions!|As long as matched smileys have|different eyebrows, they'll be happy!|",
-    "Our next stop is %s.|Here's where things start to..|well... get tricky.|~|Smileys living here want their "
-    "friends|to have different hair as well as| different body color!|",
-    "We have arrived at the|neighborhood on %s.|~|Smileys here are not so easily pleased,|they want different "
-    "body colors|as well as different eyebrows!|",
-    "Phew! We have made it to|%s.|~|Smileys now care both about|their hair and their eyebrows,|so things can "
-    "certainly get|hairy around here!",
-    "Wow! We have finally|reached the %s.|~|You'll find that smileys here|are the hardest of all to "
-    "please,|because they want everything to be|different: hair, body color,|and eyebrow expressions!",
-};
-
 
 void playSound(const char* key)
 {
@@ -90,32 +56,8 @@ float randomFraction()
     return static_cast<float>(GameSupport::randomFraction());
 }
 
-Renderable* makeProp(Skin* skin, float x, float y, float angle)
-{
-    Renderable* prop = new Renderable();
-    prop->pSkin = skin;
-    prop->position = V3(x, y, 0.0f);
-    prop->rotation.z = angle;
-    prop->updateVisuals();
-    return prop;
-}
 
-// One of the two trees, on a coin toss, standing at x.
-Renderable* makeTree(float x)
-{
-    Skin* skin = StandardRandom::shared().heads() ? GameSupport::resource<Skin>("tree:all") : GameSupport::resource<Skin>("tree2:0");
-    return makeProp(skin, x, -2.0f, randomFraction() * 0.2f - 0.1f);
-}
 
-Chamomile* makeFlower(float x)
-{
-    Chamomile* flower = new Chamomile();
-    flower->position = V3(x, 0.0f, 0.0f);
-    flower->setScaleXY(randomFraction() * 0.5f + 0.5f);
-    flower->rotation.z = HALF_PI + randomFraction() * 0.7853982f - 0.3926991f;
-    flower->updateVisuals();
-    return flower;
-}
 
 ArrowMessage* makeArrow(const V3& at, UColor colour, const std::string& caption, double lifetime)
 {
@@ -124,11 +66,6 @@ ArrowMessage* makeArrow(const V3& at, UColor colour, const std::string& caption,
     return arrow;
 }
 
-void replaceAll(std::string& text, const std::string& what, const std::string& with)
-{
-    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-}
 
 bool inGameMusic()
 {
@@ -184,6 +121,13 @@ GameController::GameController() : difficulty(std::clamp(pGlobal->hst.startingLe
     overlay->addChildLast(bonusLayer);
 
     generator = new SmileyGenerator();
+
+    smileys = std::make_unique<HouseSmileys>(smileyLayer);
+    scenery = std::make_unique<GameScenery>(*this);
+    book = std::make_unique<SavedGameBook>(*this);
+    help = std::make_unique<GameHelp>(*this);
+    rewards = std::make_unique<MatchRewards>(*this);
+    endShow = std::make_unique<HouseEndShow>(*this);
 }
 
 GameController::~GameController()
@@ -253,19 +197,10 @@ void GameController::onStateChange()
         captionText->setText(modeName, 2.0, 0.0);
         setState(STATE_SAVED_GAME, 0.25);
         break;
-    case STATE_SAVED_GAME: {
-        SavedGame& record = savedGame();
-        if (record.housesPlayed > 0) {
-            const SavedProgress progress{record.housesPlayed, record.neighbourhood, record.houseIndex, record.score,
-                                         record.coins,        record.lives,         record.usedSlots};
-            if (progress.canContinue(savedGameSlots))
-                showSavedGamePrompt(record);
-            else
-                clearSavedGame();
-        }
+    case STATE_SAVED_GAME:
+        book->offerOrClear();
         setState(STATE_STREET, 0.25);
         break;
-    }
     case STATE_STREET:
         buildScene();
         setState(STATE_HOUSE, 4.0);
@@ -324,59 +259,12 @@ void GameController::onStateChange()
     }
 }
 
-SavedGame& GameController::savedGame() const
-{
-    ProfileManager& roster = pGlobal->profileManager;
-    return roster.profiles[roster.current].savedGames[modeIndex];
-}
 
-void GameController::showSavedGamePrompt(const SavedGame& record)
-{
-    ContextDialogQX* prompt = new ContextDialogQX();
-    prompt->bEscapeCloses = false;
-    prompt->hasCloseButton = false;
-    prompt->title = "saved game";
-    prompt->text = formatString(
-        "Your last Glimmerdale|visit has been saved.|Do you want to continue|your journey at house %d-%d?||",
-        record.neighbourhood + 1, record.houseIndex + 1);
-    prompt->build();
-    MenuButtonLoadGame* resume = new MenuButtonLoadGame(0.0f, -60.0f, 0.0f, "continue", "Continue your last game");
-    resume->useCloudSkin();
-    resume->setWidth(160);
-    prompt->addChildLast(resume);
-    MenuButtonQuit* restart =
-        new MenuButtonQuit(0.0f, -115.0f, 0.0f, "start over", "Start from the beginning (your progress will be lost)");
-    restart->useCloudSkin();
-    restart->setWidth(160);
-    prompt->addChildLast(restart);
-    pGlobal->pContextManager->pushContext(prompt);
-}
 
 void GameController::buildScene()
 {
     showHowToPlay();
-    CameraBlender* camera = scene->getCameraBlender();
-    const Camera::VisibleRect view = camera->getVisibleRect(0.0f);
-    const float width = view.right - view.left;
-    sceneX = camera->position.x + 1.5f * width;
-
-    sceneryLayer->addChildLast(makeTree(sceneX + width / 2.0f));
-    sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("pole:medium"), sceneX, -110.0f, HALF_PI));
-    sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("gui-game-board-arrowR:0"), sceneX, 200.0f, 0.15f));
-    RenderableText* name = new RenderableText(sceneX, 200.0f, 0.0f, HouseProgression::neighbourhoodNames[neighbourhood],
-                                              pGlobal->pFontMedium, UColor(255, 128, 0, 255));
-    name->flags = CENTRED;
-    name->rotation.z = 0.15f;
-    name->updateVisuals();
-    sceneryLayer->addChildLast(name);
-    if (StandardRandom::shared().below(3) == 0)
-        sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("ladybug:0"), sceneX - 90.0f, 180.0f, 0.0f));
-    for (int i = 0; i < 2; ++i)
-        flowerLayer->addChildLast(makeFlower(sceneX + randomFraction() * 600.0f - 300.0f));
-
-    CameraStatic* glide = new CameraStatic(sceneX, 0.0f, camera->position.z, true);
-    glide->duration = 3.0;
-    camera->addChildLast(glide);
+    scenery->addStreet();
 }
 
 void GameController::buildHouse()
@@ -401,16 +289,7 @@ void GameController::buildHouse()
     houseLayer->addChildLast(house);
 
     const V3 spot = house->getCameraPosition();
-    const Camera::VisibleRect seen = Camera::getVisibleRectFrom(0.0f, spot.x, spot.y, spot.z);
-    const float width = seen.right - seen.left;
-    sceneryLayer->addChildLast(makeTree(seen.right + width / 2.0f));
-    for (int i = 0; i < 3; ++i)
-        flowerLayer->addChildLast(makeFlower(seen.right + 32.0f + (width - 64.0f) * randomFraction()));
-    sceneryLayer->addChildLast(makeProp(GameSupport::resource<Skin>("pole:0"), seen.left + 125.0f, -165.0f, 1.7207963f));
-    MenuButtonQuit* exit = new MenuButtonQuit(seen.left + 90.0f, 50.0f, 0.0f, "Exit", "");
-    exit->setWidth(128);
-    exit->confirmTitle = pKiv->pLanguage->getText(Language::CONFIRM);
-    sceneryLayer->addChildLast(exit);
+    scenery->addHouseSurroundings(Camera::getVisibleRectFrom(0.0f, spot.x, spot.y, spot.z));
 
     CameraStatic* glide = new CameraStatic(spot.x, spot.y, spot.z, true);
     glide->duration = 3.0;
@@ -555,9 +434,7 @@ void GameController::nextHouse()
 
 void GameController::closeGame()
 {
-    ProfileManager& roster = pGlobal->profileManager;
-    roster.lastHighScorePosition = pGlobal->hst.insertHighScore(modeIndex, roster.getName(roster.current),
-                                                                playerData->score, housesPlayed, difficulty, true);
+    book->enterHighScore();
     hud->showVitamins = false;
     clearSavedGame();
     if (inGameMusic())
@@ -756,12 +633,8 @@ void GameController::beginNeighbourhood()
         HouseProgression::houseSize(houseIndex, neighbourhood, static_cast<GameMode>(modeIndex), challengeRound);
     sizeX = size.width;
     sizeY = size.height;
-    if (!showNeighbourhoodIntro)
-        return;
-    std::string intro = NEIGHBOURHOOD_INTROS[neighbourhood];
-    replaceAll(intro, "%s", HouseProgression::neighbourhoodNames[neighbourhood]);
-    showDialog(intro, "", GameSupport::resource<Skin>(formatString("help2:%d", neighbourhood)));
-    pGlobal->pContextManager->pushContext(new ContextMap(neighbourhood - 1, neighbourhood));
+    if (showNeighbourhoodIntro)
+        help->introduceNeighbourhood();
 }
 
 void GameController::beginPlay()
@@ -814,39 +687,17 @@ void GameController::onSmileyBreathOut(Smiley*)
 
 void GameController::loadGame()
 {
-    const SavedGame& record = savedGame();
-    housesPlayed = record.housesPlayed;
-    neighbourhood = record.neighbourhood;
-    houseIndex = record.houseIndex;
-    playerData->score = record.score;
-    playerData->coins = record.coins;
-    playerData->lives = record.lives;
-    playerData->usedSlots = record.usedSlots;
-
-    RenderableText* caption = new RenderableText(0.0f, -220.0f, 0.0f, "Game loaded!", pGlobal->pFontSmall, WHITE);
-    caption->lifetime = 3.0;
-    caption->fadeIn = 0.25;
-    caption->fadeOut = 0.25;
-    caption->bShadow = false;
-    bonusLayer->addChildLast(caption);
+    book->load();
 }
 
 void GameController::saveGame()
 {
-    SavedGame& record = savedGame();
-    record.housesPlayed = housesPlayed;
-    record.neighbourhood = neighbourhood;
-    record.houseIndex = houseIndex;
-    record.score = playerData->score;
-    record.coins = playerData->coins;
-    record.lives = playerData->lives;
-    record.usedSlots = playerData->usedSlots;
+    book->save();
 }
 
 void GameController::clearSavedGame()
 {
-    ProfileManager& roster = pGlobal->profileManager;
-    roster.profiles[roster.current].clearSavedGame(modeIndex);
+    book->clear();
 }
 
 void GameController::creditCoins(int n)
@@ -857,219 +708,82 @@ void GameController::creditCoins(int n)
 
 void GameController::cullScenery()
 {
-    const float left = scene->getCameraBlender()->getVisibleRect(0.0f).left;
-    for (KivBase* layer : {sceneryLayer, flowerLayer}) {
-        BasicLinkIterator walk(layer);
-        while (KivBase* object = walk.next()) {
-            const Renderable* prop = static_cast<Renderable*>(object);
-            if (prop->boundsCentre.x + prop->boundsRadius < left)
-                object->bDead = true;
-        }
-    }
-    BasicLinkIterator houses(houseLayer);
-    while (KivBase* object = houses.next()) {
-        const House* built = static_cast<House*>(object);
-        if (built->originX + static_cast<float>(built->sizeX * built->cellWidth) < left)
-            object->bDead = true;
-    }
+    scenery->cull();
 }
 
 int GameController::countPartners(Smiley* s) const
 {
-    int count = 0;
-    BasicLinkIterator walk(smileyLayer);
-    while (Smiley* other = static_cast<Smiley*>(walk.next()))
-        if (other->state != Smiley::STATE_LEAVING && s->canMatch(other, false))
-            ++count;
-    return count;
+    return smileys->countPartners(s);
 }
 
 Smiley* GameController::findHardestSmiley(int* partners) const
 {
-    Smiley* hardest = nullptr;
-    int fewest = 1000;
-    BasicLinkIterator walk(smileyLayer);
-    while (Smiley* smiley = static_cast<Smiley*>(walk.next())) {
-        if (smiley->state != Smiley::STATE_PRESENT || smiley->isClown)
-            continue;
-        const int count = countPartners(smiley);
-        if (!hardest || count < fewest) {
-            hardest = smiley;
-            fewest = count;
-        }
-    }
-    if (partners)
-        *partners = fewest;
-    return hardest;
+    return smileys->findHardest(partners);
 }
 
 bool GameController::anyMatchLeft() const
 {
-    for (BasicLink* later = smileyLayer->pFirstChild; later; later = later->pNext) {
-        if (later->bDead || later->bDetached)
-            continue;
-        for (BasicLink* earlier = smileyLayer->pFirstChild; earlier != later; earlier = earlier->pNext)
-            if (!earlier->bDead && !earlier->bDetached &&
-                static_cast<Smiley*>(later)->canMatch(static_cast<Smiley*>(earlier), false))
-                return true;
-    }
-    return false;
+    return smileys->anyMatchLeft();
 }
 
 int GameController::countWaitingSmileys() const
 {
-    int count = 0;
-    BasicLinkIterator walk(smileyLayer);
-    while (KivBase* smiley = walk.next())
-        if (smiley->state == Smiley::STATE_PRESENT)
-            ++count;
-    return count;
+    return smileys->countWaiting();
 }
 
 Smiley* GameController::getSelectedSmiley() const
 {
-    BasicLinkIterator walk(smileyLayer);
-    while (Smiley* smiley = static_cast<Smiley*>(walk.next()))
-        if (smiley->selected)
-            return smiley;
-    return nullptr;
+    return smileys->selected();
 }
 
 void GameController::deselectAll()
 {
-    BasicLinkIterator walk(smileyLayer);
-    while (Smiley* smiley = static_cast<Smiley*>(walk.next()))
-        smiley->selected = false;
+    smileys->deselectAll();
 }
 
 Smiley* GameController::getSmileyInApartment(const Apartment* apartment) const
 {
-    BasicLinkIterator walk(smileyLayer);
-    while (Smiley* smiley = static_cast<Smiley*>(walk.next()))
-        if (smiley->apartment == apartment)
-            return smiley;
-    return nullptr;
+    return smileys->inApartment(apartment);
 }
 
 Smiley* GameController::findPlayableSmiley() const
 {
-    for (int draw = 0; draw < 100; ++draw) {
-        KivBase* pick = static_cast<KivBase*>(smileyLayer->getRandomChild());
-        if (!pick || pick->state == Smiley::STATE_PRESENT)
-            return static_cast<Smiley*>(pick);
-    }
-    return nullptr;
+    return smileys->findPlayable();
 }
 
 void GameController::showDialog(const std::string& text, const std::string& title, Skin* picture)
 {
-    ContextDialogQX* dialog = new ContextDialogQX();
-    dialog->overGame = true;
-    dialog->separatorSkin = picture;
-    dialog->title = title;
-    dialog->text = text;
-    dialog->build();
-    pGlobal->pContextManager->pushContext(dialog);
-    playSound("pop");
+    help->showDialog(text, title, picture);
 }
 
 void GameController::showHelpOnce(bool* shownFlag, const std::string& text, const std::string& title, Skin* picture)
 {
-    if (!pGlobal->hst.bInGameHelp || *shownFlag)
-        return;
-    showDialog(text, title, picture);
-    *shownFlag = true;
+    help->showHelpOnce(shownFlag, text, title, picture);
 }
 
 void GameController::playRandomVoice()
 {
-    if (StandardRandom::shared().below(6) == 0)
-        playSound(formatString("voice%d", StandardRandom::shared().below(7)));
+    help->playRandomVoice();
 }
 
 void GameController::showStatistics()
 {
-    if (!showStatisticsPage)
-        return;
-    const HouseStatistics numbers =
-        HouseStatistics::of(playerData->score, scoreAtHouseStart, houseStartTime, houseEndTime, matches, mistakes);
-    statsLayer->addChildLast(new EndLevelStat(0, "Points collected", numbers.points));
-    EndLevelStat* time = new EndLevelStat(1, "Time taken", numbers.seconds);
-    time->format = "%d sec";
-    statsLayer->addChildLast(time);
-    statsLayer->addChildLast(new EndLevelStat(2, "Matches", numbers.matches));
-    statsLayer->addChildLast(new EndLevelStat(3, "Mistakes", numbers.mistakes));
-    if (numbers.hasEfficiency) {
-        EndLevelStat* efficiency = new EndLevelStat(4, "Efficiency", numbers.efficiency);
-        efficiency->format = "%d%%";
-        statsLayer->addChildLast(efficiency);
-    }
+    endShow->showStatistics();
 }
 
 void GameController::awardHouseBonuses()
 {
-    static const UColor COLOURS[] = {
-        UColor(255, 0, 128, 255),  // clear bonus
-        UColor(0, 128, 255, 255),  // eagle eye
-        UColor(192, 255, 0, 255),  // match bonus
-        UColor(255, 255, 0, 255),  // extra bonus
-    };
-    const std::vector<Scoring::HouseBonus> due = Scoring::houseBonuses(
-        {clearBonusEarned, eagleEyeEarned, matchBonusEarned, extraBonusEarned}, neighbourhood);
-    const int count = static_cast<int>(due.size());
-    const float y = showStatisticsPage ? -140.0f : -40.0f;
-    float frequency = 1.0f;
-    for (int k = 0; k < count; ++k) {
-        const UColor colour = COLOURS[due[k].kind];
-        CircleScore* popup = new CircleScore(due[k].points, Scoring::bonusDelay(k));
-        popup->addStar(colour, 1.0f);
-        popup->addCircularText(due[k].name, colour, 40.0f, HALF_PI, 1);
-        popup->addCircularText(Global::formatNumber(popup->points), colour, 40.0f, 3.0f * HALF_PI, -1);
-        popup->position = V3(static_cast<float>(Scoring::bonusRowX(count, k)), y, 0.0f);
-        popup->updateVisuals();
-        popup->displayTime = 3.0f;
-        popup->soundFrequency = frequency;
-        bonusLayer->addChildFirst(popup);
-        frequency *= Scoring::BONUS_PITCH_STEP;
-    }
+    endShow->awardHouseBonuses();
 }
 
 void GameController::checkChainBonus(Smiley* a, Smiley* b)
 {
-    std::vector<SmileyFace> history;
-    for (BasicLink* entry = matchHistory->pLastChild; entry; entry = entry->pPrev)
-        history.push_back(static_cast<Smiley*>(static_cast<KivBase*>(entry))->face());
-    const int chain = Scoring::chainLinks(history, a->face());
-    if (chain >= 1) {
-        const UColor colour(UColor(128, 0, 255, 255), UColor(240, 173, 255, 255), Scoring::chainColourBlend(chain));
-        playerData->addScore(Scoring::chainPoints(chain, difficulty), true);
-        RenderableText* text =
-            new RenderableText(b->boundsCentre.x, b->boundsCentre.y, b->boundsCentre.z,
-                               formatString("chain \x81 %d", chain), GameSupport::resource<FontQuad>("fontBlackOutline2"), colour);
-        text->bShadow = false;
-        text->lifetime = 2.0;
-        text->fadeIn = 0.25;
-        text->fadeOut = 1.0;
-        text->flags = CENTRED;
-        effectLayer->addChildLast(text);
-        GameSupport::resource<Sound>("jingle02")->playPitched(Scoring::chainPitch(chain));
-        b->dropCoin(coinChance);
-    }
-    while (matchHistory->getChildCount() > Scoring::CHAIN_MEMORY)
-        static_cast<KivBase*>(matchHistory->pFirstChild)->deleteMe();
+    rewards->checkChainBonus(a, b);
 }
 
 void GameController::showPenalty(const V3& at, int points)
 {
-    RenderableText* text = new RenderableText(at.x, at.y + 45.0f, at.z, formatString("%d", points),
-                                              GameSupport::resource<FontQuad>("fontBlackOutline2"),
-                                              UColor(192, 0, 0, 255));
-    text->bShadow = false;
-    text->lifetime = 3.0;
-    text->fadeIn = 0.25;
-    text->fadeOut = 1.0;
-    text->flags = CENTRED;
-    effectLayer->addChildLast(text);
+    rewards->showPenalty(at, points);
 }
 
 float GameController::risingHardness(float lastPerLevel) const
@@ -1089,14 +803,5 @@ void GameController::judgePair(Smiley* selected, Smiley* smiley)
 
 void GameController::checkCircusBonus(Smiley* a, Smiley* b)
 {
-    if (!Scoring::circusDue(a->isClown, b->isClown))
-        return;
-    CircleScore* popup = new CircleScore(Scoring::CIRCUS_BONUS, 0.0f);
-    popup->addStar(UColor(192, 192, 192, 255), 1.0f);
-    popup->addCircularText("circus bonus!", UColor(255, 0, 0, 255), 40.0f, HALF_PI, 1);
-    popup->addCircularText(Global::formatNumber(popup->points), UColor(0, 0, 255, 255), 40.0f, 3.0f * HALF_PI, -1);
-    popup->position = b->boundsCentre + V3(0.0f, 8.0f, 0.0f);
-    popup->updateVisuals();
-    popup->sound = GameSupport::resource<Sound>("jingle02");
-    effectLayer->addChildLast(popup);
+    rewards->checkCircusBonus(a, b);
 }

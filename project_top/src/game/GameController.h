@@ -20,9 +20,16 @@
 #include "rules/VitaminKind.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class Apartment;
+class GameHelp;
+class GameScenery;
+class HouseEndShow;
+class HouseSmileys;
+class MatchRewards;
+class SavedGameBook;
 class ContextBlender;
 class House;
 class PlayerData;
@@ -295,11 +302,8 @@ protected:
     void judgePair(Smiley* selected, Smiley* smiley);
 
 private:
-    // The current player's saved game of this mode.
-    SavedGame& savedGame() const;
     // Where the game stands, for the journey's rules.
     HouseProgression::Position position() const;
-    void showSavedGamePrompt(const SavedGame& record);
     void buildScene();
     void buildHouse();
     void beginHousePlay();
@@ -311,4 +315,13 @@ private:
     void closeGame();
     // A random interval between low and high seconds, as the timers draw it.
     static double drawInterval(double low, double high);
+
+    // The helpers that do the controller's jobs beside its state machine
+    // and hooks; each refers back to the controller.
+    std::unique_ptr<HouseSmileys> smileys;
+    std::unique_ptr<GameScenery> scenery;
+    std::unique_ptr<SavedGameBook> book;
+    std::unique_ptr<GameHelp> help;
+    std::unique_ptr<MatchRewards> rewards;
+    std::unique_ptr<HouseEndShow> endShow;
 };
