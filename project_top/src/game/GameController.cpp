@@ -17,6 +17,7 @@
 #include "Global.h"
 #include "HouseEndShow.h"
 #include "HouseSmileys.h"
+#include "HouseTimers.h"
 #include "MatchRewards.h"
 #include "House.h"
 #include "Kiv.h"
@@ -35,6 +36,7 @@
 #include "SmileyGenerator.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "VitaminEffects.h"
 #include "rules/StandardRandom.h"
 
 #include <algorithm>
@@ -128,6 +130,8 @@ GameController::GameController() : difficulty(std::clamp(pGlobal->hst.startingLe
     help = std::make_unique<GameHelp>(*this);
     rewards = std::make_unique<MatchRewards>(*this);
     endShow = std::make_unique<HouseEndShow>(*this);
+    timers = std::make_unique<HouseTimers>(*this);
+    vitamins = std::make_unique<VitaminEffects>(*this);
 }
 
 GameController::~GameController()
@@ -158,36 +162,8 @@ void GameController::tickContents(double time, double step)
         onTimeOut(time, step);
     else
         updateGame(time, step);
-    if (state != STATE_PLAY)
-        return;
-
-    if (nextImpatience < time) {
-        if (nextImpatience > 0.0) {
-            Smiley* smiley = findPlayableSmiley();
-            if (smiley && !challengeRound && !smiley->isClown && !smiley->holdingBreath && countPartners(smiley) > 0) {
-                smiley->holdBreath(breathHoldTime);
-                showHelpOnce(&impatienceTipShown,
-                             "One of the smileys|is getting impatient|and is holding its breath!|~|Find its "
-                             "match|before time runs out!",
-                             "", GameSupport::resource<Skin>("help:4"));
-            }
-        }
-        nextImpatience = time + drawInterval(impatienceMin, impatienceMax);
-    }
-    if (nextBubble < time) {
-        if (nextBubble > 0.0) {
-            Smiley* smiley = findPlayableSmiley();
-            if (smiley && !challengeRound && !smiley->isClown)
-                smiley->showMultiplierBubble(StandardRandom::shared().below(4) + 2, bubbleTime);
-        }
-        nextBubble = time + drawInterval(bubbleMin, bubbleMax);
-    }
-}
-
-double GameController::drawInterval(double low, double high)
-{
-    const float u = randomFraction();
-    return static_cast<double>(static_cast<float>(low) + u * (static_cast<float>(high) - static_cast<float>(low)));
+    if (state == STATE_PLAY)
+        timers->tick(time);
 }
 
 void GameController::onStateChange()
@@ -560,64 +536,7 @@ bool GameController::useVitamin(int kind)
 {
     if (state != STATE_PLAY)
         return false;
-    switch (kind) {
-    case VITAMIN_HINT:
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            Smiley* drawn = findPlayableSmiley();
-            if (!drawn)
-                return false;
-            BasicLinkIterator walk(smileyLayer);
-            while (Smiley* partner = static_cast<Smiley*>(walk.next())) {
-                if (partner->state != Smiley::STATE_PRESENT || !drawn->canMatch(partner, false))
-                    continue;
-                for (const Smiley* pointed : {drawn, partner})
-                    effectLayer->addChildLast(
-                        makeArrow(pointed->position + V3(0.0f, 80.0f, 0.0f), UColor(128, 192, 0, 255), "", 1.0));
-                deselectAll();
-                return true;
-            }
-        }
-        return false;
-    case VITAMIN_MULTIMATCH: {
-        Smiley* selected = getSelectedSmiley();
-        if (!selected) {
-            showDialog("Select a|smiley before using|this vitamin!", "", nullptr);
-            return false;
-        }
-        int matched = 0;
-        BasicLinkIterator walk(smileyLayer);
-        while (Smiley* partner = static_cast<Smiley*>(walk.next())) {
-            if (matched == 3)
-                break;
-            if (partner->state == Smiley::STATE_PRESENT && selected->canMatch(partner, false)) {
-                onMatch(selected, partner);
-                ++matched;
-            }
-        }
-        return true;
-    }
-    case VITAMIN_DOUBLE_SCORE:
-        if (playerData->multiplier != 1) {
-            showDialog("|This vitamin|is already active!", "", nullptr);
-            return false;
-        }
-        playerData->setMultiplier(2, 30.0);
-        return true;
-    case VITAMIN_MORE_TIME:
-        thermometer += 0.25f;
-        return true;
-    case VITAMIN_TIME_BOOST:
-        thermometer += 0.5f;
-        return true;
-    case VITAMIN_CASH_OUT:
-        playerData->addScore(250000, false);
-        return true;
-    case VITAMIN_EXTRA_LIFE:
-        playerData->addLives(1);
-        return true;
-    default:
-        return false;
-    }
+    return vitamins->use(kind);
 }
 
 void GameController::showHowToPlay()

@@ -12,6 +12,13 @@
 // mode live in the virtual hooks, which the state machine and the smileys
 // call. The screen stack ticks and draws it and deletes it when finished.
 // Its states are listed in State. Main thread only.
+//
+// The controller keeps its state machine, its hooks and the fields and
+// helpers that the modes and the game's objects use; the side jobs are done
+// by helpers it owns (HouseSmileys, GameScenery, SavedGameBook, GameHelp,
+// MatchRewards, HouseEndShow, HouseTimers, VitaminEffects), whose calls it
+// keeps as one-line forwards so its interface stays whole. That, with the
+// state machine's steps, is why its source runs past 500 lines.
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
@@ -28,6 +35,7 @@ class GameHelp;
 class GameScenery;
 class HouseEndShow;
 class HouseSmileys;
+class HouseTimers;
 class MatchRewards;
 class SavedGameBook;
 class ContextBlender;
@@ -41,6 +49,7 @@ class Smiley;
 class SmileyGenerator;
 class Sound;
 class SoundStream;
+class VitaminEffects;
 
 class GameController : public Context {
 public:
@@ -313,9 +322,6 @@ private:
     // The high score, the end of the saved game and the vitamins of a game
     // that is over, won or lost.
     void closeGame();
-    // A random interval between low and high seconds, as the timers draw it.
-    static double drawInterval(double low, double high);
-
     // The helpers that do the controller's jobs beside its state machine
     // and hooks; each refers back to the controller.
     std::unique_ptr<HouseSmileys> smileys;
@@ -324,4 +330,6 @@ private:
     std::unique_ptr<GameHelp> help;
     std::unique_ptr<MatchRewards> rewards;
     std::unique_ptr<HouseEndShow> endShow;
+    std::unique_ptr<HouseTimers> timers;
+    std::unique_ptr<VitaminEffects> vitamins;
 };
