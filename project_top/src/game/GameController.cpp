@@ -6,6 +6,7 @@
 #include "BasicLinkIterator.h"
 #include "CameraBlender.h"
 #include "CameraStatic.h"
+#include "ChallengeRound.h"
 #include "ContextBlender.h"
 #include "ContextEnding.h"
 #include "ContextHighScores.h"
@@ -58,16 +59,12 @@ float randomFraction()
     return static_cast<float>(GameSupport::randomFraction());
 }
 
-
-
-
 ArrowMessage* makeArrow(const V3& at, UColor colour, const std::string& caption, double lifetime)
 {
     ArrowMessage* arrow = new ArrowMessage(at.x, at.y, at.z, colour, POINT_DOWN, caption);
     arrow->lifetime = lifetime;
     return arrow;
 }
-
 
 bool inGameMusic()
 {
@@ -132,6 +129,7 @@ GameController::GameController() : difficulty(std::clamp(pGlobal->hst.startingLe
     endShow = std::make_unique<HouseEndShow>(*this);
     timers = std::make_unique<HouseTimers>(*this);
     vitamins = std::make_unique<VitaminEffects>(*this);
+    challenge = std::make_unique<ChallengeRound>(*this);
 }
 
 GameController::~GameController()
@@ -235,8 +233,6 @@ void GameController::onStateChange()
     }
 }
 
-
-
 void GameController::buildScene()
 {
     showHowToPlay();
@@ -319,30 +315,10 @@ void GameController::beginHousePlay()
     hud->removeAlarmClock();
     statsLayer->deleteAllChildren();
 
-    if (!challengeRound) {
+    if (challengeRound)
+        challenge->begin();
+    else
         beginPlay();
-    } else {
-        thermometer = 1.0f;
-        showStatisticsPage = false;
-        eagleEyeEarned = false;
-        const int cells = sizeX * sizeY;
-        drainSpeed = HouseProgression::challengeDrainSpeed(cells);
-        effectLayer->addChildLast(
-            makeArrow(challengeSmiley->position + V3(0.0f, 120.0f, 0.0f), ARROW_GREEN, "match this!", 4.0));
-        hud->showVitamins = false;
-        hud->showThermometer = true;
-        hud->thermometerSlots = false;
-        hud->startAlarmClock(HouseProgression::challengeAlarmSeconds(cells));
-        hud->thermometerColour = UColor(64, 255, 0, 255);
-        if (inGameMusic()) {
-            music = GameSupport::resource<SoundStream>("musicHurry");
-            pKiv->pAudio->setMusic(music);
-        }
-        showHelpOnce(&challengeTipShown,
-                     "Find the matching smiley|as fast as possible!|~|There's only one solution|but hurry,|the clock "
-                     "is ticking!",
-                     "", GameSupport::resource<Skin>("help:8"));
-    }
 
     BasicLinkIterator walk(smileyLayer);
     while (KivBase* smiley = walk.next())
@@ -459,15 +435,7 @@ void GameController::updateGame(double, double step)
 
 void GameController::onTimeOut(double, double step)
 {
-    if (state == STATE_PLAY)
-        thermometer -= drainSpeed * static_cast<float>(step);
-    thermometer = std::clamp(thermometer, 0.0f, 1.0f);
-    hud->thermometerLevel = thermometer;
-    if (state == STATE_PLAY && thermometer <= 0.0f) {
-        endSound = GameSupport::resource<Sound>("lose");
-        endCaption = "too slow!";
-        setState(STATE_HOUSE_END);
-    }
+    challenge->drain(step);
 }
 
 void GameController::generateSmileys(KivBase*)
@@ -476,28 +444,7 @@ void GameController::generateSmileys(KivBase*)
 
 void GameController::fillHouse(KivBase* list)
 {
-    const int cells = house->sizeX * house->sizeY;
-    const V3 spot = house->getCameraPosition();
-    const Camera::VisibleRect seen = Camera::getVisibleRectFrom(0.0f, spot.x, spot.y, spot.z);
-    const float depthScale = scene->getCameraBlender()->getDepthScale(0.0f);
-
-    generator->resetPools();
-    challengeSmiley = generator->createSmiley();
-    challengeSmiley->position = V3(seen.left + 90.0f * depthScale, (seen.top - seen.bottom) * 0.5f, 0.0f);
-    challengeSmiley->addShadow();
-    challengeSmiley->addCloud();
-    challengeSmiley->updateVisuals();
-    challengeSmiley->selectable = false;
-    smileyLayer->addChildLast(challengeSmiley);
-
-    for (int i = 0; i < cells; ++i) {
-        generator->resetPools();
-        if (i == 0)
-            generator->avoidFeaturesOf(challengeSmiley);
-        else
-            generator->shareFeatureWith(challengeSmiley);
-        list->addChildLast(generator->createSmiley());
-    }
+    challenge->fill(list);
 }
 
 void GameController::placeSmileys(KivBase* list)
@@ -566,23 +513,7 @@ void GameController::onSmileySelected(Smiley*)
 
 void GameController::onChallengeAnswer(Smiley* smiley)
 {
-    smiley->selected = true;
-    if (smiley->canMatch(challengeSmiley, true)) {
-        matchBonusEarned = true;
-        if (thermometer > 0.5f)
-            extraBonusEarned = true;
-        endCaption = "well done!";
-        BasicLinkIterator walk(smileyLayer);
-        while (Smiley* other = static_cast<Smiley*>(walk.next()))
-            if (other != challengeSmiley && other->state == Smiley::STATE_PRESENT)
-                other->dropCoin(coinChance);
-        endSound = GameSupport::resource<Sound>("jingle04");
-    } else {
-        playSound("jingle06");
-        endSound = GameSupport::resource<Sound>("lose");
-        endCaption = "no bonus!";
-    }
-    setState(STATE_HOUSE_END);
+    challenge->judge(smiley);
 }
 
 void GameController::onMatch(Smiley*, Smiley*)

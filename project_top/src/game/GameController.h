@@ -16,9 +16,10 @@
 // The controller keeps its state machine, its hooks and the fields and
 // helpers that the modes and the game's objects use; the side jobs are done
 // by helpers it owns (HouseSmileys, GameScenery, SavedGameBook, GameHelp,
-// MatchRewards, HouseEndShow, HouseTimers, VitaminEffects), whose calls it
-// keeps as one-line forwards so its interface stays whole. That, with the
-// state machine's steps, is why its source runs past 500 lines.
+// MatchRewards, HouseEndShow, HouseTimers, VitaminEffects, ChallengeRound),
+// whose calls it keeps as one-line forwards so its interface stays whole.
+// That, with the state machine's steps, is why its source runs past 500
+// lines.
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
@@ -31,6 +32,7 @@
 #include <string>
 
 class Apartment;
+class ChallengeRound;
 class GameHelp;
 class GameScenery;
 class HouseEndShow;
@@ -332,4 +334,5 @@ private:
     std::unique_ptr<HouseEndShow> endShow;
     std::unique_ptr<HouseTimers> timers;
     std::unique_ptr<VitaminEffects> vitamins;
+    std::unique_ptr<ChallengeRound> challenge;
 };
