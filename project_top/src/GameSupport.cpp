@@ -2,7 +2,6 @@
 
 #include "Global.h"
 #include "Kiv.h"
-#include "MyGlobal.h"
 #include "ResourceManager.h"
 #include "rules/StandardRandom.h"
 
@@ -14,12 +13,6 @@ double GameSupport::randomFraction()
 bool GameSupport::highDetail()
 {
     return pGlobal->hst.detail > 0;
-}
-
-GameController* GameSupport::currentGame()
-{
-    MyGlobal* global = getMyGlobal();
-    return global ? global->pCurrentGame : nullptr;
 }
 
 int GameSupport::frameCount(const UString& key)

@@ -50,6 +50,21 @@ void MyGlobal::initGame()
     pContextManager->pushContext(new ContextLogo());
 }
 
+void MyGlobal::setCurrentGame(GameController* game)
+{
+    pCurrentGame = game;
+}
+
+GameController* MyGlobal::currentGame() const
+{
+    return pCurrentGame;
+}
+
+Solution*& MyGlobal::storedSolution(int level, int house)
+{
+    return solutions[level][house];
+}
+
 MyGlobal* getMyGlobal()
 {
     return static_cast<MyGlobal*>(pGlobal);

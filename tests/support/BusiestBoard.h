@@ -56,6 +56,7 @@ public:
             Apartment* apartment = static_cast<Apartment*>(child);
             game.generator->resetPools();
             Smiley* smiley = smileys.size() % 8 == 7 ? new Clown() : game.generator->createSmiley();
+            smiley->attachTo(&game);
             smiley->position = apartment->position + V3(static_cast<float>(game.house->cellWidth / 2), 0.0f, 0.0f);
             smiley->updateVisuals();
             smiley->apartment = apartment;
@@ -96,7 +97,7 @@ public:
             smileys[i]->dropCoin(1.0);
         const UColor gold(255, 192, 0, 255);
         for (size_t i : {8, 24, 40}) {
-            CircleScore* popup = new CircleScore(500, 0.0f);
+            CircleScore* popup = new CircleScore(&game, 500, 0.0f);
             popup->addStar(gold, 1.0f);
             popup->addCircularText("match bonus", gold, 40.0f, static_cast<float>(M_PI / 2), 1);
             popup->position = smileys[i]->boundsCentre + V3(0.0f, 8.0f, 0.0f);

@@ -2,7 +2,7 @@
 
 #include "Context.h"
 #include "GameSupport.h"
-#include "GameController.h"
+#include "BoardHost.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
@@ -56,12 +56,11 @@ void Clown::dismiss()
 {
     Smiley::dismiss();
     pKiv->pResourceManager->findAs<Sound>("stardust")->play();
-    GameController* game = GameSupport::currentGame();
-    if (!game)
+    if (!host)
         return;
     // A clown ends any chain of matches.
-    game->matchHistory->deleteAllChildren();
+    host->breakChain();
     if (GameSupport::highDetail())
-        game->effectLayer->addChildLast(new StarBurst(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f,
+        host->addSceneEffect(new StarBurst(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f,
                                                       150.0f, 0.0f, static_cast<float>(2.0 * M_PI), 3.0f));
 }

@@ -11,10 +11,9 @@
 #include "ErrorManager.h"
 #include "Feature.h"
 #include "FeatureBody.h"
-#include "GameController.h"
+#include "BoardHost.h"
 #include "Kiv.h"
 #include "KivInput.h"
-#include "PlayerData.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Smoke.h"
@@ -84,9 +83,15 @@ Smiley::Smiley()
     spring.mass = 0.0025f;
     spring.friction = 3.0f;
     halo.pSkin = findSkin("body:4");
-    const GameController* game = GameSupport::currentGame();
-    value = Scoring::smileyValue(game ? game->neighbourhood : 0, game ? game->difficulty : 0);
+    value = Scoring::smileyValue(0, 0);
     setState(STATE_HIDDEN);
+}
+
+void Smiley::attachTo(BoardHost* game)
+{
+    host = game;
+    if (host)
+        value = host->newSmileyValue();
 }
 
 Smiley::~Smiley()
@@ -108,8 +113,8 @@ void Smiley::tick(double t, double dt)
         return;
     }
     if (state == STATE_PRESENT && selectable && pKiv->pInput->isMouseButtonPressed() && isPointerOnHalo()) {
-        if (GameController* game = GameSupport::currentGame())
-            game->onSmileyClicked(this);
+        if (host)
+            host->smileyClicked(this);
         spring.velocity.x += CLICK_JIGGLE;
     }
     spring.tick(t, dt);
@@ -153,19 +158,18 @@ void Smiley::tick(double t, double dt)
 
 void Smiley::runOutOfBreath()
 {
-    GameController* game = GameSupport::currentGame();
-    if (game && GameSupport::highDetail()) {
+    if (host && GameSupport::highDetail()) {
         Smoke* smoke = new Smoke(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f, 150.0f, 0.0f,
                                  static_cast<float>(2.0 * M_PI), 3.0f, UColor(0, 64, 255, 255));
         smoke->lifeDecay = 256.0f;
-        game->effectLayer->addChildLast(smoke);
+        host->addSceneEffect(smoke);
     }
     GameSupport::resource<Sound>("breathOut")->play();
     if (apartment)
         apartment->setAwayNote(true);
     setState(STATE_LEAVING);
-    if (game)
-        game->onSmileyBreathOut(this);
+    if (host)
+        host->smileyBreathedOut(this);
 }
 
 void Smiley::render()
@@ -293,11 +297,8 @@ void Smiley::leave(bool penalty)
         setState(STATE_GONE);
         return;
     }
-    GameController* game = GameSupport::currentGame();
-    if (state == STATE_PRESENT && penalty && game && !game->challengeRound) {
-        game->playerData->addScore(-Scoring::LEFTOVER_PENALTY, true);
-        game->showPenalty(position, -Scoring::LEFTOVER_PENALTY);
-    }
+    if (state == STATE_PRESENT && penalty && host)
+        host->chargeLeftover(position);
     setState(STATE_LEAVING);
 }
 
@@ -335,35 +336,32 @@ void Smiley::showMultiplierBubble(int n, double seconds)
 
 int Smiley::collectMatchReward()
 {
-    GameController* game = GameSupport::currentGame();
     int n = 1;
     if (bubble) {
         n = bubble->value;
-        if (game) {
+        if (host) {
             bubble->fadeOut();
-            game->effectLayer->addChildLast(bubble);
+            host->addSceneEffect(bubble);
         } else {
             delete bubble;
         }
         bubble = nullptr;
     }
-    if (game)
+    if (host)
         for (int i = 1; i <= n; ++i)
-            dropCoin(static_cast<float>(i) * game->coinChance);
+            dropCoin(static_cast<float>(i) * host->coinDropChance());
     return Scoring::matchReward(value, n);
 }
 
 void Smiley::dropCoin(double chance)
 {
-    GameController* game = GameSupport::currentGame();
-    if (!game)
+    if (!host)
         return;
     if (chance <= GameSupport::randomFraction())
         return;
     const float spread = static_cast<float>(GameSupport::randomFraction());
     const int kind = StandardRandom::shared().below(2) + 1;
-    game->coinLayer->addChildLast(
-        new Coin(position.x + spread * COIN_SPREAD - COIN_SPREAD / 2.0f, position.y, position.z, kind));
+    host->addCoin(new Coin(*host, position.x + spread * COIN_SPREAD - COIN_SPREAD / 2.0f, position.y, position.z, kind));
 }
 
 void Smiley::addShadow()

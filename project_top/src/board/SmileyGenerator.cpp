@@ -56,6 +56,7 @@ void SmileyGenerator::shareFeatureWith(const Smiley* s)
 Smiley* SmileyGenerator::createSmiley()
 {
     Smiley* smiley = new Smiley();
+    smiley->attachTo(host);
     smiley->featureCount = FEATURE_KINDS;
     for (int f = 0; f < FEATURE_KINDS; ++f) {
         Feature* feature = createFeatureByIndex(f);

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 
+class BoardHost;
 class Feature;
 class RandomSource;
 class Smiley;
@@ -35,7 +36,8 @@ public:
     // Requires one relevant, not yet required feature of s for the next
     // smiley (the eyes when none is left); s may be null.
     void shareFeatureWith(const Smiley* s);
-    // A new smiley with five features (the caller owns it); not in any scene.
+    // A new smiley with five features, attached to host (the caller owns it);
+    // not in any scene.
     Smiley* createSmiley();
     // A new feature of kind index (0..4; anything else is fatal) with its
     // variant count; the caller owns it.
@@ -46,4 +48,6 @@ public:
 
     // Where the draws come from; not owned, never null.
     RandomSource* random;
+    // The game its smileys belong to; not owned; null outside a game.
+    BoardHost* host = nullptr;
 };

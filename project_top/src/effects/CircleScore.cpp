@@ -3,9 +3,8 @@
 #include "BasicLinkIterator.h"
 #include "GameSupport.h"
 #include "FontQuad.h"
-#include "GameController.h"
+#include "GameStage.h"
 #include "Kiv.h"
-#include "PlayerData.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
@@ -22,11 +21,10 @@ constexpr double FADE_TIME = 1.0;
 constexpr double SHORTEST_DELAY = 0.001;
 }
 
-CircleScore::CircleScore(int amount, float delay)
-    : sound(pKiv->pResourceManager->findAs<Sound>("jingle03"))
+CircleScore::CircleScore(GameStage* paid, int amount, float delay)
+    : sound(GameSupport::resource<Sound>("jingle03")), stage(paid)
 {
-    const GameController* game = GameSupport::currentGame();
-    points = Scoring::popupPoints(amount, game ? game->difficulty : 0);
+    points = Scoring::popupPoints(amount, stage ? stage->stageDifficulty() : 0);
     if (GameSupport::highDetail())
         setState(1, delay);
     else
@@ -129,8 +127,8 @@ void CircleScore::onStateChange()
         rotation.z = 0.0f;
         updateVisuals();
         shareTransform(this, -1);
-        if (GameController* game = GameSupport::currentGame())
-            game->playerData->addScore(points, true);
+        if (stage)
+            stage->creditPoints(points);
         if (sound)
             sound->playAtFrequency(soundFrequency);
         setState(3, displayTime);

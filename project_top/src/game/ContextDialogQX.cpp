@@ -2,11 +2,9 @@
 
 #include "CircleCloud.h"
 #include "FontQuad.h"
-#include "GameController.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "MenuButtonQuit.h"
-#include "MyGlobal.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
@@ -80,7 +78,7 @@ void ContextDialogQX::build()
 void ContextDialogQX::renderContents()
 {
     if (overGame) {
-        if (GameController* game = getMyGlobal()->pCurrentGame)
+        if (game)
             game->render();
     } else if (BasicLink* below = pPrev) {
         static_cast<Context*>(below)->render();

@@ -24,7 +24,7 @@
 #include "Kiv.h"
 #include "KivAudio.h"
 #include "KivGraphics.h"
-#include "MyGlobal.h"
+#include "GameRegistry.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
 #include "RadialFader.h"
@@ -37,6 +37,7 @@
 #include "SmileyGenerator.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "rules/Scoring.h"
 #include "VitaminEffects.h"
 #include "rules/StandardRandom.h"
 
@@ -120,6 +121,8 @@ GameController::GameController() : difficulty(std::clamp(pGlobal->hst.startingLe
     overlay->addChildLast(bonusLayer);
 
     generator = new SmileyGenerator();
+    generator->host = this;
+    hud->host = this;
 
     smileys = std::make_unique<HouseSmileys>(smileyLayer);
     scenery = std::make_unique<GameScenery>(*this);
@@ -147,9 +150,9 @@ void GameController::deactivate(bool closing)
 {
     if (!closing)
         return;
-    MyGlobal* global = getMyGlobal();
-    if (global->pCurrentGame == this)
-        global->pCurrentGame = nullptr;
+    GameRegistry* registry = GameRegistry::of(pGlobal);
+    if (registry && registry->currentGame() == this)
+        registry->setCurrentGame(nullptr);
     pKiv->pAudio->setMusic(GameSupport::resource<SoundStream>("musicMenu"));
 }
 
@@ -410,7 +413,8 @@ void GameController::finishJourney()
 
 void GameController::startGame()
 {
-    getMyGlobal()->pCurrentGame = this;
+    if (GameRegistry* registry = GameRegistry::of(pGlobal))
+        registry->setCurrentGame(this);
     pKiv->pAudio->fadeMusic(0.0f, 1.0);
     RadialFader* fader = pGlobal->pContextManager->pFader;
     fader->coverage = 1.0f;
@@ -556,6 +560,11 @@ void GameController::creditCoins(int n)
     playerData->addCoins(n);
 }
 
+void GameController::spendCoins(int n)
+{
+    playerData->addCoins(-n);
+}
+
 void GameController::cullScenery()
 {
     scenery->cull();
@@ -654,4 +663,93 @@ void GameController::judgePair(Smiley* selected, Smiley* smiley)
 void GameController::checkCircusBonus(Smiley* a, Smiley* b)
 {
     rewards->checkCircusBonus(a, b);
+}
+
+int GameController::stageDifficulty() const
+{
+    return difficulty;
+}
+
+void GameController::creditPoints(int points)
+{
+    playerData->addScore(points, true);
+}
+
+float GameController::fillThermometer(float amount)
+{
+    thermometer += amount;
+    return thermometer;
+}
+
+float GameController::sceneDepthScale() const
+{
+    return scene->pCamera->getDepthScale(0.0f);
+}
+
+void GameController::smileyClicked(Smiley* smiley)
+{
+    onSmileyClicked(smiley);
+}
+
+void GameController::smileyBreathedOut(Smiley* smiley)
+{
+    onSmileyBreathOut(smiley);
+}
+
+int32_t GameController::newSmileyValue() const
+{
+    return Scoring::smileyValue(neighbourhood, difficulty);
+}
+
+void GameController::chargeLeftover(const V3& at)
+{
+    if (challengeRound)
+        return;
+    playerData->addScore(-Scoring::LEFTOVER_PENALTY, true);
+    showPenalty(at, -Scoring::LEFTOVER_PENALTY);
+}
+
+float GameController::coinDropChance() const
+{
+    return coinChance;
+}
+
+void GameController::collectCoins(int n)
+{
+    creditCoins(n);
+}
+
+void GameController::breakChain()
+{
+    matchHistory->deleteAllChildren();
+}
+
+void GameController::addCoin(KivBase* coin)
+{
+    coinLayer->addChildLast(coin);
+}
+
+void GameController::addSceneEffect(KivBase* effect)
+{
+    effectLayer->addChildLast(effect);
+}
+
+void GameController::addOverlayEffect(KivBase* effect)
+{
+    bonusLayer->addChildLast(effect);
+}
+
+Camera::VisibleRect GameController::sceneView() const
+{
+    return scene->pCamera->getVisibleRect(0.0f);
+}
+
+const PlayerData& GameController::player() const
+{
+    return *playerData;
+}
+
+bool GameController::multiplierBadgeShown() const
+{
+    return !challengeRound && state == STATE_PLAY;
 }

@@ -2,8 +2,8 @@
 // GameController: the screen on which one game is played. The mode
 // selection screen creates one of the mode subclasses (action, quest,
 // puzzle), pushes it on the screen stack and calls startGame; while its game
-// runs it is MyGlobal's current game, through which smileys, coins,
-// vitamins, popups and dialogs reach it. It owns everything seen during
+// runs it is MyGlobal's current game. The objects it makes are handed the
+// controller as their BoardHost (or GameStage) and reach it only that way. It owns everything seen during
 // play: a scrolling scene (a ContextBlender child whose camera glides from
 // street to house), an overlay screen with the HUD and captions, the current
 // House with its smileys, the PlayerData, the SmileyGenerator, captions and
@@ -20,6 +20,7 @@
 // whose calls it keeps as one-line forwards so its interface stays whole.
 // That, with the state machine's steps, is why its source runs past 500
 // lines.
+#include "BoardHost.h"
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
@@ -53,7 +54,7 @@ class Sound;
 class SoundStream;
 class VitaminEffects;
 
-class GameController : public Context {
+class GameController : public Context, public BoardHost {
 public:
     // The state machine's states; 0 is the idle state of a controller not
     // yet started.
@@ -137,12 +138,34 @@ public:
     void clearSavedGame();
     // n coins collected: counted for the house and added to the player data.
     void creditCoins(int n);
+    // n coins paid for a vitamin (not counted for the house).
+    void spendCoins(int n);
     // The last house of the last neighbourhood is done: the game ends as a
     // lost one does (high score, saved game cleared, high-score table, iris)
     // under a caption of its own.
     void finishJourney();
     // Marks dead the scenery, flowers and houses wholly left of the view.
     void cullScenery();
+
+    // What the game's objects may ask of it (BoardHost, GameStage); the
+    // player data is written only here and by the controller's own rules.
+    int stageDifficulty() const override;
+    void creditPoints(int points) override;
+    float fillThermometer(float amount) override;
+    float sceneDepthScale() const override;
+    void smileyClicked(Smiley* smiley) override;
+    void smileyBreathedOut(Smiley* smiley) override;
+    int32_t newSmileyValue() const override;
+    void chargeLeftover(const V3& at) override;
+    float coinDropChance() const override;
+    void collectCoins(int n) override;
+    void breakChain() override;
+    void addCoin(KivBase* coin) override;
+    void addSceneEffect(KivBase* effect) override;
+    void addOverlayEffect(KivBase* effect) override;
+    Camera::VisibleRect sceneView() const override;
+    const PlayerData& player() const override;
+    bool multiplierBadgeShown() const override;
 
     // Smileys not leaving that s (not null) can match.
     int countPartners(Smiley* s) const;

@@ -56,7 +56,7 @@ void GameControllerAdventure::startGame()
 {
     GameController::startGame();
     for (int k = 0; k < QUEST.vitaminCount; ++k)
-        hud->addVitamin(new Orb(QUEST.vitamins[k]));
+        hud->addVitamin(new Orb(this, QUEST.vitamins[k]));
     thermometerSlotCount = ModeTable::thermometerSlots(MODE_QUEST, difficulty);
     hud->slotCount = thermometerSlotCount;
     savedGameSlots = thermometerSlotCount;
@@ -136,7 +136,7 @@ void GameControllerAdventure::liquifyLeftovers()
         const V3 from = screen->screen2world(onScreen.x, onScreen.y, 0.0f);
         for (int i = 0; i < BLOBS_PER_SMILEY; ++i) {
             const V3 to = hud->getThermometerPosition(level);
-            bonusLayer->addChildLast(new Blob(from.x, from.y, from.z, to.x, to.y, to.z, flight, share));
+            bonusLayer->addChildLast(new Blob(*this, from.x, from.y, from.z, to.x, to.y, to.z, flight, share));
             flight += step;
             step = std::max(SHORTEST_STEP, step * 0.95);
             level += share;
@@ -153,7 +153,9 @@ void GameControllerAdventure::generateSmileys(KivBase* list)
         Smiley* first = generator->createSmiley();
         list->addChildLast(first);
         if (GameSupport::randomFraction() < static_cast<double>(clownChance)) {
-            list->addChildLast(new Clown());
+            Clown* clown = new Clown();
+            clown->attachTo(this);
+            list->addChildLast(clown);
         } else {
             generator->resetPools();
             generator->avoidFeaturesOf(first);

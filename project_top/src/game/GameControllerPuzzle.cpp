@@ -7,7 +7,7 @@
 #include "GameSupport.h"
 #include "Global.h"
 #include "House.h"
-#include "MyGlobal.h"
+#include "GameRegistry.h"
 #include "Orb.h"
 #include "PlayerData.h"
 #include "PlayerHUD.h"
@@ -67,7 +67,7 @@ GameControllerPuzzle::GameControllerPuzzle()
     modeName = PUZZLE.name;
     leftoverPenalty = true;
     leftoverAwayNotes = true;
-    solutionPath = new SolutionPath();
+    solutionPath = new SolutionPath(*this);
     effectLayer->addChildLast(solutionPath);
 }
 
@@ -75,7 +75,7 @@ void GameControllerPuzzle::startGame()
 {
     GameController::startGame();
     for (int k = 0; k < PUZZLE.vitaminCount; ++k)
-        hud->addVitamin(new Orb(PUZZLE.vitamins[k]));
+        hud->addVitamin(new Orb(this, PUZZLE.vitamins[k]));
     playerData->lives = PUZZLE.startLives;
 }
 
@@ -116,9 +116,11 @@ Solution* GameControllerPuzzle::houseSolution()
     // The difficulty is clamped when the controller is built and a loaded
     // house number has passed the saved-game rule; anything else here is a
     // fault of the game.
-    KIV_ASSERT(difficulty >= 0 && difficulty < MyGlobal::SOLUTION_LEVELS);
-    KIV_ASSERT(housesPlayed >= 0 && housesPlayed < MyGlobal::SOLUTION_HOUSES);
-    Solution*& stored = getMyGlobal()->solutions[difficulty][housesPlayed];
+    KIV_ASSERT(difficulty >= 0 && difficulty < GameRegistry::SOLUTION_LEVELS);
+    KIV_ASSERT(housesPlayed >= 0 && housesPlayed < GameRegistry::SOLUTION_HOUSES);
+    GameRegistry* registry = GameRegistry::of(pGlobal);
+    KIV_ASSERT(registry != nullptr);
+    Solution*& stored = registry->storedSolution(difficulty, housesPlayed);
     if (stored && (stored->data->sizeX != house->sizeX || stored->data->sizeY != house->sizeY)) {
         delete stored;
         stored = nullptr;

@@ -57,7 +57,7 @@ void GameControllerTimeTrial::startGame()
 {
     GameController::startGame();
     for (int k = 0; k < ACTION.vitaminCount; ++k)
-        hud->addVitamin(new Orb(ACTION.vitamins[k]));
+        hud->addVitamin(new Orb(this, ACTION.vitamins[k]));
     playerData->lives = ACTION.startLives;
 }
 
@@ -222,6 +222,7 @@ void GameControllerTimeTrial::replaceMatched(const Smiley* a, const Smiley* b)
     Smiley* second = nullptr;
     if (randomFraction() < clownChance) {
         second = new Clown();
+        second->attachTo(this);
     } else {
         generator->resetPools();
         generator->shareFeatureWith(first);

@@ -54,6 +54,7 @@ void GameHelp::showDialog(const std::string& text, const std::string& title, Ski
 {
     ContextDialogQX* dialog = new ContextDialogQX();
     dialog->overGame = true;
+    dialog->game = &game;
     dialog->separatorSkin = picture;
     dialog->title = title;
     dialog->text = text;
@@ -76,7 +77,9 @@ void GameHelp::introduceNeighbourhood()
     std::string intro = NEIGHBOURHOOD_INTROS[neighbourhood];
     replaceAll(intro, "%s", HouseProgression::neighbourhoodNames[neighbourhood]);
     showDialog(intro, "", GameSupport::resource<Skin>(formatString("help2:%d", neighbourhood)));
-    pGlobal->pContextManager->pushContext(new ContextMap(neighbourhood - 1, neighbourhood));
+    ContextMap* map = new ContextMap(neighbourhood - 1, neighbourhood);
+    map->game = &game;
+    pGlobal->pContextManager->pushContext(map);
 }
 
 void GameHelp::playRandomVoice()

@@ -59,7 +59,7 @@ void HouseEndShow::awardHouseBonuses()
     float frequency = 1.0f;
     for (int k = 0; k < count; ++k) {
         const UColor colour = BONUS_COLOURS[due[k].kind];
-        CircleScore* popup = new CircleScore(due[k].points, Scoring::bonusDelay(k));
+        CircleScore* popup = new CircleScore(&game, due[k].points, Scoring::bonusDelay(k));
         popup->addStar(colour, 1.0f);
         popup->addCircularText(due[k].name, colour, 40.0f, HALF_PI, 1);
         popup->addCircularText(Global::formatNumber(popup->points), colour, 40.0f, 3.0f * HALF_PI, -1);

@@ -59,7 +59,7 @@ void MatchRewards::checkCircusBonus(Smiley* a, Smiley* b)
 {
     if (!Scoring::circusDue(a->isClown, b->isClown))
         return;
-    CircleScore* popup = new CircleScore(Scoring::CIRCUS_BONUS, 0.0f);
+    CircleScore* popup = new CircleScore(&game, Scoring::CIRCUS_BONUS, 0.0f);
     popup->addStar(UColor(192, 192, 192, 255), 1.0f);
     popup->addCircularText("circus bonus!", UColor(255, 0, 0, 255), 40.0f, HALF_PI, 1);
     popup->addCircularText(Global::formatNumber(popup->points), UColor(0, 0, 255, 255), 40.0f, 3.0f * HALF_PI, -1);

@@ -39,7 +39,7 @@ constexpr float UNCLICKABLE_BOTTOM = 10.0f;
 
 }
 
-Orb::Orb(int vitaminKind) : kind(vitaminKind)
+Orb::Orb(GameController* owner, int vitaminKind) : kind(vitaminKind), game(owner)
 {
     bHasInvXform = true;
     pSkin = pKiv->pResourceManager->findAs<Skin>("hud:3");
@@ -47,7 +47,6 @@ Orb::Orb(int vitaminKind) : kind(vitaminKind)
         KIV_ERROR("Deprecated.");
     KIV_ASSERT(kind >= 0 && kind < VITAMIN_KIND_COUNT);
     const VitaminTable::Row& row = VitaminTable::of(kind);
-    const GameController* game = GameSupport::currentGame();
     cost = VitaminTable::price(kind, game ? game->difficulty : 0);
     colour = COLOURS[kind];
     name = row.name;
@@ -59,7 +58,6 @@ Orb::~Orb() = default;
 
 void Orb::tick(double, double)
 {
-    GameController* game = GameSupport::currentGame();
     if (!game)
         return;
     affordable = cost <= game->playerData->coins;
@@ -91,10 +89,9 @@ bool Orb::isInside(float x, float y) const
 
 void Orb::activate()
 {
-    GameController* game = GameSupport::currentGame();
     if (!game || !game->useVitamin(kind))
         return;
-    game->playerData->addCoins(-cost);
+    game->spendCoins(cost);
     pKiv->pResourceManager->findAs<Sound>("jingle07")->play();
     if (GameSupport::highDetail())
         game->bonusLayer->addChildLast(new Firework(position.x + BALL_X, position.y + BALL_Y, position.z, 20, 50.0f,

@@ -45,6 +45,7 @@ void SavedGameBook::showPrompt(const SavedGame& saved)
         saved.neighbourhood + 1, saved.houseIndex + 1);
     prompt->build();
     MenuButtonLoadGame* resume = new MenuButtonLoadGame(0.0f, -60.0f, 0.0f, "continue", "Continue your last game");
+    resume->game = &game;
     resume->useCloudSkin();
     resume->setWidth(160);
     prompt->addChildLast(resume);

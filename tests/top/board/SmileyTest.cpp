@@ -141,6 +141,7 @@ TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenW
 TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
 {
     Clown* clown = new Clown();
+    clown->attachTo(game);
     game->smileyLayer->addChildLast(clown);
     game->matchHistory->addChildLast(new Smiley());
     const double quiet = lastStart("stardust");
@@ -166,7 +167,7 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         game->playerData->coins = 0;
         harness->recordAfresh();
         // It starts above the view and lands on the floor it was dropped for.
-        Coin* coin = new Coin(40.0f, -100.0f, 0.0f, kind);
+        Coin* coin = new Coin(*game, 40.0f, -100.0f, 0.0f, kind);
         game->coinLayer->addChildLast(coin);
         EXPECT_GE(coin->position.y, game->scene->pCamera->getVisibleRect(0.0f).top + 64.0f);
         ASSERT_TRUE(harness->stepUntil([coin] { return coin->bounced; }, 1000));

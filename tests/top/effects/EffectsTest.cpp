@@ -45,7 +45,6 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     Context* stage = game.pushStage();
     const int detail = pGlobal->hst.detail;
     GameController controller;
-    getMyGlobal()->pCurrentGame = &controller;
     PlayerData& player = *controller.playerData;
     const struct {
         int detail, difficulty, multiplier;
@@ -66,7 +65,7 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
         player.score = 0;
         player.setMultiplier(row.multiplier, 999.0);
         game.recordAfresh();
-        CircleScore* popup = new CircleScore(100, row.delay);
+        CircleScore* popup = new CircleScore(&controller, 100, row.delay);
         popup->addStar(UColor(255, 255, 0, 255), 1.0f);
         popup->addCircularText("bonus!", UColor(255, 0, 0, 255), 40.0f, 1.5707963f, 1);
         stage->addChildLast(popup);
@@ -82,7 +81,6 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
         EXPECT_EQ(game.recorder.timesStarted("jingle03"), row.expected > 0 ? 1 : 0);
     }
     game.recorder = FrameRecorder();
-    getMyGlobal()->pCurrentGame = nullptr;
     pGlobal->hst.detail = detail;
     stage->bFinished = true;
 }
@@ -93,7 +91,7 @@ TEST(Effects, ATextOnAPopupsCircleIsCentredOnItsAngle)
 {
     GameHarness::get();
     for (const int direction : {1, -1}) {
-        CircleScore popup(0, 0.0f);
+        CircleScore popup(nullptr, 0, 0.0f);
         popup.addCircularText("00000", UColor(255, 255, 255, 255), 40.0f, 1.5707963f, direction);
         ASSERT_EQ(popup.getChildCount(), 5);
         const auto* first = static_cast<const Renderable*>(popup.pFirstChild);

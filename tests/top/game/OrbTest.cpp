@@ -24,7 +24,7 @@ struct VitaminGame : GameController {
         getMyGlobal()->pCurrentGame = session.controller = this;
         state = stateGoto = STATE_PLAY;
         for (const int kind : kinds)
-            hud->addVitamin(new Orb(kind));
+            hud->addVitamin(new Orb(this, kind));
         hud->hidePanel = false;
         hud->showVitamins = bShowVitamins;
         session.game.stepSeconds(1.1);
@@ -121,7 +121,7 @@ TEST(Orb, PricesByDifficultyAndHelpAndNoCoinsNotesComeOncePerKind)
     };
     for (const auto& price : prices) {
         running->difficulty = price.difficulty;
-        EXPECT_EQ(Orb(price.kind).cost, price.cost) << price.kind << " at " << price.difficulty;
+        EXPECT_EQ(Orb(running, price.kind).cost, price.cost) << price.kind << " at " << price.difficulty;
     }
     running->difficulty = 0;
     running->bAccept = false;

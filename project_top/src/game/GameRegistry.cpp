@@ -1,0 +1,8 @@
+#include "GameRegistry.h"
+
+#include "Global.h"
+
+GameRegistry* GameRegistry::of(Global* global)
+{
+    return dynamic_cast<GameRegistry*>(global);
+}
