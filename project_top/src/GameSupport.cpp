@@ -15,6 +15,11 @@ bool GameSupport::highDetail()
     return pGlobal->hst.detail > 0;
 }
 
+int GameSupport::detailLevel()
+{
+    return pGlobal->hst.detail;
+}
+
 int GameSupport::frameCount(const UString& key)
 {
     int frames = 0;

@@ -19,6 +19,8 @@ public:
     static double randomFraction();
     // True when the Detail setting asks for decorative effects (above 0).
     static bool highDetail();
+    // The Detail setting itself: 0 low, 1 high.
+    static int detailLevel();
     // The frames of the texture registered under key: its skins registered as
     // "key:0", "key:1" and so on. Composite skins that set-up code appends
     // to a texture's skin list later are not frames and are not counted.

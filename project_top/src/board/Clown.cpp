@@ -21,7 +21,7 @@ const float FULL_REACH_DISTANCE = 200.0f;
 Renderable* newPart(const char* skinKey)
 {
     Renderable* part = new Renderable();
-    part->pSkin = pKiv->pResourceManager->findAs<Skin>(skinKey);
+    part->pSkin = GameSupport::resource<Skin>(skinKey);
     return part;
 }
 
@@ -32,7 +32,7 @@ Clown::Clown()
     haloColourA = UColor(255, 128, 0, 255);
     haloColourB = UColor(128, 0, 0, 255);
     isClown = true;
-    pSkin = pKiv->pResourceManager->findAs<Skin>("clown:0");
+    pSkin = GameSupport::resource<Skin>("clown:0");
     pupils = newPart("clown:1");
     addChildLast(pupils);
     // Drawn over the pupils.
@@ -55,7 +55,7 @@ void Clown::tick(double t, double dt)
 void Clown::dismiss()
 {
     Smiley::dismiss();
-    pKiv->pResourceManager->findAs<Sound>("stardust")->play();
+    GameSupport::resource<Sound>("stardust")->play();
     if (!host)
         return;
     // A clown ends any chain of matches.

@@ -29,7 +29,7 @@ const int EASE_OUT = 2;
 
 Sound* findSound(const char* key)
 {
-    return pKiv->pResourceManager->findAs<Sound>(key);
+    return GameSupport::resource<Sound>(key);
 }
 
 }

@@ -184,7 +184,7 @@ void PlayerHUD::renderThermometer()
     piece.color = thermometerColour;
     piece.render();
 
-    if (pGlobal->hst.detail > 0) {
+    if (GameSupport::highDetail()) {
         const V3 glossAt = base + V3(TUBE_AXIS, 32.0f, 0.0f);
         piece.setSkinAndTransform(GameSupport::resource<Skin>("thermometer:3"), &glossAt, nullptr, nullptr);
         piece.color = WHITE;
@@ -226,7 +226,7 @@ V3 PlayerHUD::getThermometerPosition(float level) const
 
 void PlayerHUD::thermometerFirework(float level, UColor colour)
 {
-    if (pGlobal->hst.detail <= 0)
+    if (!GameSupport::highDetail())
         return;
     KIV_ASSERT(host != nullptr);
     const V3 at = getThermometerPosition(level);

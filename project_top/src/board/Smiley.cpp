@@ -41,7 +41,7 @@ const float COIN_SPREAD = 80.0f;
 
 Skin* findSkin(const char* key)
 {
-    return pKiv->pResourceManager->findAs<Skin>(key);
+    return GameSupport::resource<Skin>(key);
 }
 
 // The entrance and exit size factor: 0.5 growing to 1 along u squared.

@@ -1,8 +1,9 @@
 #include "SolutionPathSegment.h"
 
+#include "BoardHost.h"
 #include "ErrorManager.h"
 #include "Firework.h"
-#include "BoardHost.h"
+#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
@@ -23,7 +24,7 @@ const UColor SPARK_COLOUR(128, 255, 0, 255);
 }
 
 SolutionPathSegment::SolutionPathSegment(BoardHost& game, float x0, float y0, float z0, float x1, float y1, float z1)
-    : texture(pKiv->pResourceManager->findAs<Texture>("solutionPath"))
+    : texture(GameSupport::resource<Texture>("solutionPath"))
 {
     // Frames: 0 the marker, 1 the start dot, 2 the line.
     KIV_ASSERT(texture->skins.size() >= 3);
@@ -33,7 +34,7 @@ SolutionPathSegment::SolutionPathSegment(BoardHost& game, float x0, float y0, fl
     const V3 noLength(0.0f, 1.0f, 1.0f);
     setSkinAndTransform(line, &start, &rotationZ, &noLength);
     fullLength = std::sqrt((V3(x1, y1, z1) - start).lengthSquared()) / line->width;
-    if (pGlobal->hst.detail > 0) {
+    if (GameSupport::highDetail()) {
         game.addSceneEffect(new Firework(x0, y0, z0, SPARKS, 30.0f, 100.0f, 0.0f, static_cast<float>(2.0 * M_PI),
                                          2.0f, SPARK_COLOUR));
     }

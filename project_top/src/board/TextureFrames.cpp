@@ -8,7 +8,7 @@
 #include "Texture.h"
 
 TextureFrames::TextureFrames(const char* textureKey)
-    : key(textureKey), texture(pKiv->pResourceManager->findAs<Texture>(key)), count(GameSupport::frameCount(key))
+    : key(textureKey), texture(GameSupport::resource<Texture>(key)), count(GameSupport::frameCount(key))
 {
 }
 
@@ -16,7 +16,7 @@ Skin* TextureFrames::frame(int index) const
 {
     if (index < 0 || index >= count)
         KIV_ERROR("Texture '%s' has %d frames; frame %d is needed.", key.c_str(), count, index);
-    return pKiv->pResourceManager->findAs<Skin>(formatString("%s:%d", key.c_str(), index));
+    return GameSupport::resource<Skin>(formatString("%s:%d", key.c_str(), index));
 }
 
 void TextureFrames::requireCount(int least, int most) const

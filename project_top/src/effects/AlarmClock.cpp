@@ -19,9 +19,9 @@ const UColor SHADOW_COLOUR(0, 0, 0, 64);
 }
 
 AlarmClock::AlarmClock()
-    : dialTexture(pKiv->pResourceManager->findAs<Texture>("alarmClock")),
+    : dialTexture(GameSupport::resource<Texture>("alarmClock")),
       dialFrames(GameSupport::frameCount("alarmClock")),
-      tickingChannel(pKiv->pResourceManager->findAs<Sound>("clockTick"))
+      tickingChannel(GameSupport::resource<Sound>("clockTick"))
 {
 }
 
@@ -89,7 +89,7 @@ void AlarmClock::onStateChange()
         break;
     case 2:
         tickingChannel.stop();
-        pKiv->pResourceManager->findAs<Sound>("bell")->play();
+        GameSupport::resource<Sound>("bell")->play();
         setState(3, RING_TIME);
         break;
     default:

@@ -1,6 +1,7 @@
 #include "ArrowMessage.h"
 
 #include "FontQuad.h"
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
@@ -19,7 +20,7 @@ ArrowMessage::ArrowMessage(float x, float y, float z, UColor colour, float angle
     rotation.z = angle;
     updateVisuals();
     arrow = new Renderable();
-    arrow->pSkin = pKiv->pResourceManager->findAs<Skin>("arrowPointer:0");
+    arrow->pSkin = GameSupport::resource<Skin>("arrowPointer:0");
     arrow->color = colour;
     addChildLast(arrow);
 }
@@ -45,7 +46,7 @@ void ArrowMessage::render()
     at.scale = scale;
     at.color = color;
     at.updateVisuals();
-    pKiv->pResourceManager->findAs<FontQuad>("fontBlackOutline")
+    GameSupport::resource<FontQuad>("fontBlackOutline")
         ->printShadow(&at, FontQuad::PRINT_CENTRE_X | FontQuad::PRINT_CENTRE_Y, caption, 0.0f, -2.0f, 0.0f,
                       SHADOW_COLOUR);
 }

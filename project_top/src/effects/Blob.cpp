@@ -30,7 +30,7 @@ Blob::Blob(GameStage& owner, float x0, float y0, float z0, float x1, float y1, f
     const double pushLength = 128.0 + 256.0 * GameSupport::randomFraction();
     startPush = V3(static_cast<float>(pushLength * std::cos(pushAngle)),
                    static_cast<float>(pushLength * std::sin(pushAngle)), 0.0f);
-    pSkin = pKiv->pResourceManager->findAs<Skin>("blob:0");
+    pSkin = GameSupport::resource<Skin>("blob:0");
 }
 
 void Blob::tick(double t, double dt)

@@ -21,7 +21,7 @@ const UColor CLOUD_COLOUR(255, 223, 191, 255);
 
 CircleCloud::CircleCloud(float scaleFactor) : cloudScale(scaleFactor)
 {
-    pSkin = pKiv->pResourceManager->findAs<Skin>("circle:0");
+    pSkin = GameSupport::resource<Skin>("circle:0");
     color = CLOUD_COLOUR;
     const float radius = ringRadius;
     float angle = RING_START;

@@ -20,7 +20,7 @@ CircleCloudElement::CircleCloudElement(float size, float puffAngle, float radius
       bobSpeed(static_cast<float>(1.0 + GameSupport::randomFraction())), angle(puffAngle), ringRadius(radius)
 {
     bIgnoreEvents = true;
-    Skin* circle = pKiv->pResourceManager->findAs<Skin>("circle:0");
+    Skin* circle = GameSupport::resource<Skin>("circle:0");
     pSkin = circle;
     color = PUFF_COLOUR;
     const float puffScale = (size - 4.0f) / CIRCLE_SIZE;

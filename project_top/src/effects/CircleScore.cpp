@@ -35,7 +35,7 @@ void CircleScore::addStar(UColor colour, float starScale)
 {
     Renderable* star = new Renderable();
     star->scale = V3(starScale, starScale, 1.0f);
-    star->pSkin = pKiv->pResourceManager->findAs<Skin>("star:0");
+    star->pSkin = GameSupport::resource<Skin>("star:0");
     star->color = colour;
     star->bIgnoreEvents = true;
     star->updateVisuals();
@@ -51,7 +51,7 @@ void CircleScore::addCircularText(const std::string& text, UColor colour, float 
 void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UColor colour, float radius,
                                   float centreAngle, int direction)
 {
-    const FontQuad* font = pKiv->pResourceManager->findAs<FontQuad>("fontHUD");
+    const FontQuad* font = GameSupport::resource<FontQuad>("fontHUD");
     // The text is centred on its angle over the run it is laid out on: each
     // symbol advances by its width plus the font's spacing (the outline
     // font's glyphs overlap by their negative spacing), the last one's

@@ -1,6 +1,7 @@
 #include "EndLevelStat.h"
 
 #include "FontQuad.h"
+#include "GameSupport.h"
 #include "Kiv.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
@@ -23,7 +24,7 @@ constexpr double COUNT_RATE = 2.0;
 
 RenderableText* makeText(float x, float y, const std::string& text, int flags, double fadeIn)
 {
-    RenderableText* line = new RenderableText(x, y, 0.0f, text, pKiv->pResourceManager->findAs<FontQuad>("fontMedium"),
+    RenderableText* line = new RenderableText(x, y, 0.0f, text, GameSupport::resource<FontQuad>("fontMedium"),
                                               UColor(255, 255, 255, 255));
     line->flags = flags;
     line->lifetime = LIFETIME;

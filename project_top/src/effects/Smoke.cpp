@@ -9,7 +9,7 @@ Smoke::Smoke(float x, float y, float z, int count, float speedMin, float speedMa
              float particleScale, UColor colour)
     : Explosion(x, y, z, count, speedMin, speedMax, direction, spread, particleScale)
 {
-    frameTexture = pKiv->pResourceManager->findAs<Texture>("smoke");
+    frameTexture = GameSupport::resource<Texture>("smoke");
     frameCount = GameSupport::frameCount("smoke");
     for (int32_t i = 0; i < particleCount; ++i)
         particles[i].color = colour;

@@ -2,6 +2,7 @@
 
 #include "CircleCloud.h"
 #include "FontQuad.h"
+#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "MenuButtonQuit.h"
@@ -35,7 +36,7 @@ void ContextDialogQX::build()
 
     const float height = large + pictureHeight + (title.empty() ? 0.0f : 1.5f * large) +
                          LINE_STEP * static_cast<float>(lines.size()) +
-                         0.5f * pKiv->pResourceManager->findAs<Skin>("gui-game-button-cloud:0")->height;
+                         0.5f * GameSupport::resource<Skin>("gui-game-button-cloud:0")->height;
     float cursor = height / 2.0f;
 
     CircleCloud* box = new CircleCloud(boxScale > 0.0f ? boxScale : height / CLOUD_SCALE_UNIT);

@@ -3,6 +3,7 @@
 #include "ArrowMessage.h"
 #include "ErrorManager.h"
 #include "GameController.h"
+#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "RenderableText.h"
@@ -25,7 +26,7 @@ constexpr float NAME_REACH_SQUARED = 1024.0f;
 Renderable* makePicture(const char* key, V3 at, float scale)
 {
     Renderable* picture = new Renderable();
-    picture->pSkin = pKiv->pResourceManager->findAs<Skin>(key);
+    picture->pSkin = GameSupport::resource<Skin>(key);
     picture->position = at;
     picture->setScaleXY(scale);
     picture->updateVisuals();
@@ -74,7 +75,7 @@ void ContextMap::tickContents(double time, double step)
 {
     ContextDialogQX::tickContents(time, step);
     if (time >= CAPTION_TIME && time - step < CAPTION_TIME) {
-        pKiv->pResourceManager->findAs<Sound>("jingle01")->play();
+        GameSupport::resource<Sound>("jingle01")->play();
         arrow->caption = "you are here!";
     }
     const float glide = static_cast<float>(std::clamp((time - GLIDE_START) / (GLIDE_END - GLIDE_START), 0.0, 1.0));

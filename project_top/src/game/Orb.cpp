@@ -42,7 +42,7 @@ constexpr float UNCLICKABLE_BOTTOM = 10.0f;
 Orb::Orb(GameController* owner, int vitaminKind) : kind(vitaminKind), game(owner)
 {
     bHasInvXform = true;
-    pSkin = pKiv->pResourceManager->findAs<Skin>("hud:3");
+    pSkin = GameSupport::resource<Skin>("hud:3");
     if (kind == VITAMIN_RETIRED)
         KIV_ERROR("Deprecated.");
     KIV_ASSERT(kind >= 0 && kind < VITAMIN_KIND_COUNT);
@@ -71,13 +71,13 @@ void Orb::tick(double, double)
         return;
     if (affordable) {
         game->showHelpOnce(&game->vitaminHelpShown[kind], formatString("~|%s", helpText.c_str()), "",
-                           pKiv->pResourceManager->findAs<Skin>("help:2"));
+                           GameSupport::resource<Skin>("help:2"));
         activate();
     } else {
         game->showHelpOnce(&game->vitaminNoCoinsShown[kind],
                            formatString("You don't have|enough coins!|~|Collect %d coins|to activate this vitamin.",
                                         cost),
-                           "", pKiv->pResourceManager->findAs<Skin>("help:5"));
+                           "", GameSupport::resource<Skin>("help:5"));
     }
 }
 
@@ -92,7 +92,7 @@ void Orb::activate()
     if (!game || !game->useVitamin(kind))
         return;
     game->spendCoins(cost);
-    pKiv->pResourceManager->findAs<Sound>("jingle07")->play();
+    GameSupport::resource<Sound>("jingle07")->play();
     if (GameSupport::highDetail())
         game->bonusLayer->addChildLast(new Firework(position.x + BALL_X, position.y + BALL_Y, position.z, 20, 50.0f,
                                                     100.0f, 0.0f, 2.0f * static_cast<float>(M_PI), 2.0f, colour));
@@ -101,11 +101,10 @@ void Orb::activate()
 void Orb::render()
 {
     Renderable::render();
-    ResourceManager& resources = *pKiv->pResourceManager;
     const V3 ball(position.x + BALL_X, position.y + BALL_Y, position.z);
     if (affordable) {
-        resources.findAs<Skin>("hud:4")->renderAt(ball, colour);
-        resources.findAs<Skin>("hud:5")->renderAt(ball, WHITE);
+        GameSupport::resource<Skin>("hud:4")->renderAt(ball, colour);
+        GameSupport::resource<Skin>("hud:5")->renderAt(ball, WHITE);
     }
     Renderable label;
     label.bSkipVisibility = true;
@@ -113,8 +112,8 @@ void Orb::render()
     label.scale = V3(0.6f, 0.6f, 1.0f);
     label.color = affordable ? colour : GREY;
     label.updateVisuals();
-    resources.findAs<FontQuad>("fontMedium")->print(&label, FontQuad::PRINT_RIGHT, name);
-    resources.findAs<FontQuad>("fontSmall")
+    GameSupport::resource<FontQuad>("fontMedium")->print(&label, FontQuad::PRINT_RIGHT, name);
+    GameSupport::resource<FontQuad>("fontSmall")
         ->printAt(position.x + 100.0f, position.y - 23.0f, position.z, affordable ? WHITE : GREY, FontQuad::PRINT_RIGHT,
                   formatString("%d", cost));
 }

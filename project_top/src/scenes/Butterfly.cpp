@@ -38,7 +38,7 @@ float randomFraction()
 } // namespace
 
 Butterfly::Butterfly(int preset)
-    : frames(pKiv->pResourceManager->findAs<Texture>("butterfly")), frameCount(GameSupport::frameCount("butterfly"))
+    : frames(GameSupport::resource<Texture>("butterfly")), frameCount(GameSupport::frameCount("butterfly"))
 {
     if (frameCount < 1)
         KIV_ERROR("Texture 'butterfly' has no frames.");

@@ -1,6 +1,7 @@
 #include "ChamomileIntro.h"
 
 #include "BendQuad.h"
+#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
@@ -17,8 +18,8 @@ ChamomileIntro::ChamomileIntro() : bendQuad(new BendQuad())
     spring.mass = 0.01f;
     spring.friction = 2.0f;
     bendQuad->vertical = true;
-    bendQuad->copyFromSkin(pKiv->pResourceManager->findAs<Quad>("chamomile:0"));
-    bendQuad->pairCount = 4 * pGlobal->hst.detail + 4;
+    bendQuad->copyFromSkin(GameSupport::resource<Quad>("chamomile:0"));
+    bendQuad->pairCount = 4 * GameSupport::detailLevel() + 4;
     bendQuad->allocateVertices();
     pSkin = bendQuad;
     UVRect& uv = bendQuad->uvRect;

@@ -41,7 +41,7 @@ constexpr unsigned FLOWER_SEED = 2;
 
 Sound* sound(const char* key)
 {
-    return pKiv->pResourceManager->findAs<Sound>(key);
+    return GameSupport::resource<Sound>(key);
 }
 
 RadialFader* fader()

@@ -7,9 +7,9 @@
 #include "FeatureMouth.h"
 #include "TextureFrames.h"
 #include "rules/SmileyPools.h"
+#include "rules/StandardRandom.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -19,7 +19,7 @@ template <typename Kind>
 Feature* randomFeature(int variants)
 {
     Feature* feature = new Kind(variants);
-    feature->setVariant(0, std::rand() % variants);
+    feature->setVariant(0, StandardRandom::shared().below(variants));
     return feature;
 }
 

@@ -19,7 +19,7 @@ constexpr float SLOW_BOUNCE = 25.0f;
 
 void playSound(const char* key)
 {
-    pKiv->pResourceManager->findAs<Sound>(key)->play();
+    GameSupport::resource<Sound>(key)->play();
 }
 
 Renderable* newPart(SmileyIntro* owner)
