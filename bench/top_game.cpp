@@ -6,13 +6,9 @@
 // process. Needs a display and the generated data beside the build's bench
 // folder.
 #include "ApplicationInfo.h"
-#include "ContextDialogQX.h"
-#include "ContextLogo.h"
 #include "ContextManager.h"
 #include "DataFolder.h"
 #include "FrameDriver.h"
-#include "GameControllerAdventure.h"
-#include "House.h"
 #include "Kiv.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
@@ -20,6 +16,10 @@
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
+#include "board/House.h"
+#include "game/ContextDialogQX.h"
+#include "game/GameControllerAdventure.h"
+#include "scenes/ContextLogo.h"
 
 #include <benchmark/benchmark.h>
 

@@ -22,16 +22,16 @@
 // after a stir. Needs a display (DISPLAY) and the generated data in the
 // build folder, as the game tests do.
 #include "BusiestBoard.h"
-#include "ContextLogo.h"
 #include "ContextManager.h"
 #include "FrameDriver.h"
-#include "GameController.h"
 #include "Kiv.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProgramRun.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
+#include "game/GameController.h"
+#include "scenes/ContextLogo.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,7 +8,7 @@
 // is loaded. Loading happens once per process, so the benchmark runs one
 // iteration. Needs a display and the generated data beside the build's
 // bench folder.
-#include "ContextLogo.h"
+#include "scenes/ContextLogo.h"
 #include "ContextManager.h"
 #include "FramePacer.h"
 #include "Kiv.h"
@@ -17,8 +17,8 @@
 #include "MyGlobal.h"
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
-#include "WMhooks.h"
 #include "WholeFile.h"
+#include "WMhooks.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,13 @@
 #include "MyGlobal.h"
 
-#include "ContextLogo.h"
 #include "ContextManager.h"
-#include "GameController.h"
 #include "Loader.h"
 #include "MyContextMain.h"
-#include "Solution.h"
-#include "SolutionData.h"
+#include "board/Solution.h"
+#include "board/SolutionData.h"
+#include "game/GameController.h"
+#include "scenes/ContextEnding.h"
+#include "scenes/ContextLogo.h"
 
 namespace {
 
@@ -63,6 +64,11 @@ GameController* MyGlobal::currentGame() const
 Solution*& MyGlobal::storedSolution(int level, int house)
 {
     return solutions[level][house];
+}
+
+void MyGlobal::pushEnding()
+{
+    pContextManager->pushContext(new ContextEnding());
 }
 
 MyGlobal* getMyGlobal()

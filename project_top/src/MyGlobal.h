@@ -25,6 +25,7 @@ public:
     void setCurrentGame(GameController* game) override;
     GameController* currentGame() const override;
     Solution*& storedSolution(int level, int house) override;
+    void pushEnding() override;
 
     // Set by a controller when its game starts, cleared when it is
     // deactivated; null otherwise. Owned while set.

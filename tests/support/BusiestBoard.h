@@ -14,19 +14,19 @@
 // of their doors and the display slides in (1.5 s settles everything);
 // stir() needs the smileys present. Main thread only, with the game's
 // resources loaded.
-#include "Apartment.h"
 #include "BasicLinkIterator.h"
 #include "CameraBlender.h"
-#include "CircleScore.h"
-#include "Clown.h"
 #include "ContextBlender.h"
-#include "Firework.h"
-#include "GameController.h"
-#include "House.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
-#include "SmileyGenerator.h"
-#include "StarBurst.h"
+#include "board/Apartment.h"
+#include "board/Clown.h"
+#include "board/House.h"
+#include "board/PlayerData.h"
+#include "board/PlayerHUD.h"
+#include "board/SmileyGenerator.h"
+#include "effects/CircleScore.h"
+#include "effects/Firework.h"
+#include "effects/StarBurst.h"
+#include "game/GameController.h"
 
 #include <cmath>
 #include <vector>

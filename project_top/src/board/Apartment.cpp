@@ -1,10 +1,10 @@
-#include "Apartment.h"
+#include "board/Apartment.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
-#include "Clown.h"
+#include "board/Clown.h"
 
 #include "Context.h"
-#include "GameSupport.h"
-#include "BoardHost.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
-#include "StarBurst.h"
+#include "board/BoardHost.h"
+#include "effects/GameSupport.h"
+#include "effects/StarBurst.h"
 
 #include <algorithm>
 #include <cmath>

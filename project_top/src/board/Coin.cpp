@@ -1,16 +1,16 @@
-#include "Coin.h"
+#include "board/Coin.h"
 
 #include "Camera.h"
 #include "ContextBlender.h"
-#include "GameSupport.h"
 #include "ErrorManager.h"
-#include "BoardHost.h"
 #include "Kiv.h"
 #include "KivInput.h"
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "Texture.h"
-#include "TextureFrames.h"
+#include "board/BoardHost.h"
+#include "board/TextureFrames.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 

@@ -1,14 +1,14 @@
-#include "House.h"
+#include "board/House.h"
 
-#include "Apartment.h"
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "ResourceManager.h"
-#include "Roof.h"
 #include "Skin.h"
+#include "board/Apartment.h"
+#include "board/Roof.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>

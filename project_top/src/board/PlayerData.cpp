@@ -1,4 +1,4 @@
-#include "PlayerData.h"
+#include "board/PlayerData.h"
 
 #include "rules/Scoring.h"
 

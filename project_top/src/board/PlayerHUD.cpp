@@ -1,20 +1,19 @@
-#include "PlayerHUD.h"
+#include "board/PlayerHUD.h"
 
-#include "AlarmClock.h"
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
-#include "Firework.h"
 #include "FontQuad.h"
-#include "BoardHost.h"
-#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
-#include "PlayerData.h"
-#include "Orb.h"
-#include "PlayerData.h"
 #include "Skin.h"
 #include "VStretchSkin.h"
+#include "board/BoardHost.h"
+#include "board/PlayerData.h"
+#include "board/PlayerData.h"
+#include "effects/AlarmClock.h"
+#include "effects/Firework.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -198,7 +197,7 @@ void PlayerHUD::renderThermometer()
     }
 }
 
-void PlayerHUD::addVitamin(Orb* orb)
+void PlayerHUD::addVitamin(Renderable* orb)
 {
     vitamins->addChildLast(orb);
 }

@@ -17,7 +17,6 @@
 
 class AlarmClock;
 class BoardHost;
-class Orb;
 
 class PlayerHUD : public Renderable {
 public:
@@ -34,8 +33,9 @@ public:
     // Panel, score, coins, multiplier badge, lives, vitamins, thermometer.
     void render() override;
 
-    // Appends orb (owned from now on) to the vitamin column.
-    void addVitamin(Orb* orb);
+    // Appends a vitamin's row (owned from now on; the game's Orb) to the
+    // vitamin column, which places it.
+    void addVitamin(Renderable* orb);
     // Replaces any alarm clock by a new one counting down seconds (> 0).
     void startAlarmClock(float seconds);
     // Deletes the alarm clock, if any.

@@ -1,10 +1,10 @@
-#include "Roof.h"
+#include "board/Roof.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
-#include "RoofSkin.h"
 #include "Skin.h"
+#include "board/RoofSkin.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "RoofSkin.h"
+#include "board/RoofSkin.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "Renderable.h"
 #include "ResourceManager.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 RoofSkin::RoofSkin() : tileTexture(GameSupport::resource<Texture>("roofTile"))
 {

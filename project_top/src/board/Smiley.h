@@ -15,9 +15,9 @@
 // points, reports its clicks and its breath to nobody, and costs and drops
 // nothing. Main thread only.
 #include "Renderable.h"
-#include "Spring.h"
 #include "UColor.h"
 #include "V3.h"
+#include "effects/Spring.h"
 #include "rules/SmileyFace.h"
 
 #include <cstdint>

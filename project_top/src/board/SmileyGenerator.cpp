@@ -1,13 +1,13 @@
-#include "SmileyGenerator.h"
+#include "board/SmileyGenerator.h"
 
 #include "ErrorManager.h"
-#include "FeatureBody.h"
-#include "FeatureBrows.h"
-#include "FeatureEyes.h"
-#include "FeatureHair.h"
-#include "FeatureMouth.h"
-#include "Smiley.h"
-#include "TextureFrames.h"
+#include "board/FeatureBody.h"
+#include "board/FeatureBrows.h"
+#include "board/FeatureEyes.h"
+#include "board/FeatureHair.h"
+#include "board/FeatureMouth.h"
+#include "board/Smiley.h"
+#include "board/TextureFrames.h"
 #include "rules/StandardRandom.h"
 
 namespace {

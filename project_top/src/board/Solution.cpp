@@ -1,7 +1,7 @@
-#include "Solution.h"
+#include "board/Solution.h"
 
 #include "ErrorManager.h"
-#include "SolutionData.h"
+#include "board/SolutionData.h"
 #include "rules/StandardRandom.h"
 
 #include <utility>

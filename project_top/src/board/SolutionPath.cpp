@@ -1,10 +1,10 @@
-#include "SolutionPath.h"
+#include "board/SolutionPath.h"
 
-#include "Apartment.h"
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
-#include "Smiley.h"
-#include "SolutionPathSegment.h"
+#include "board/Apartment.h"
+#include "board/Smiley.h"
+#include "board/SolutionPathSegment.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "SolutionPathSegment.h"
+#include "board/SolutionPathSegment.h"
 
-#include "BoardHost.h"
 #include "ErrorManager.h"
-#include "Firework.h"
-#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Texture.h"
+#include "board/BoardHost.h"
+#include "effects/Firework.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 

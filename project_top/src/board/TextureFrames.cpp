@@ -1,11 +1,11 @@
-#include "TextureFrames.h"
+#include "board/TextureFrames.h"
 
-#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 TextureFrames::TextureFrames(const char* textureKey)
     : key(textureKey), texture(GameSupport::resource<Texture>(key)), count(GameSupport::frameCount(key))

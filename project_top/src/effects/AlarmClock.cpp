@@ -1,10 +1,10 @@
-#include "AlarmClock.h"
+#include "effects/AlarmClock.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "ArrowMessage.h"
+#include "effects/ArrowMessage.h"
 
 #include "FontQuad.h"
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 

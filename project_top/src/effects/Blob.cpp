@@ -1,12 +1,12 @@
-#include "Blob.h"
+#include "effects/Blob.h"
 
-#include "GameSupport.h"
 #include "ErrorManager.h"
-#include "GameStage.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/GameStage.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "Chamomile.h"
+#include "effects/Chamomile.h"
 
 #include "BendQuad.h"
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
-#include "CircleCloud.h"
+#include "effects/CircleCloud.h"
 
 #include "BasicLinkIterator.h"
-#include "CircleCloudElement.h"
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
+#include "effects/CircleCloudElement.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 

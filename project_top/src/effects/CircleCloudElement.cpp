@@ -1,9 +1,9 @@
-#include "CircleCloudElement.h"
+#include "effects/CircleCloudElement.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 

@@ -1,13 +1,13 @@
-#include "CircleScore.h"
+#include "effects/CircleScore.h"
 
 #include "BasicLinkIterator.h"
-#include "GameSupport.h"
 #include "FontQuad.h"
-#include "GameStage.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/GameStage.h"
+#include "effects/GameSupport.h"
 #include "rules/Scoring.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
-#include "EndLevelStat.h"
+#include "effects/EndLevelStat.h"
 
 #include "FontQuad.h"
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>

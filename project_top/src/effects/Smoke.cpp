@@ -1,9 +1,9 @@
-#include "Smoke.h"
+#include "effects/Smoke.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 Smoke::Smoke(float x, float y, float z, int count, float speedMin, float speedMax, float direction, float spread,
              float particleScale, UColor colour)

@@ -1,14 +1,14 @@
-#include "ContextDialogQX.h"
+#include "game/ContextDialogQX.h"
 
-#include "CircleCloud.h"
 #include "FontQuad.h"
-#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "MenuButtonQuit.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
+#include "effects/CircleCloud.h"
+#include "effects/GameSupport.h"
 
 #include <vector>
 

@@ -1,15 +1,15 @@
-#include "ContextMap.h"
+#include "game/ContextMap.h"
 
-#include "ArrowMessage.h"
 #include "ErrorManager.h"
-#include "GameController.h"
-#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/ArrowMessage.h"
+#include "effects/GameSupport.h"
+#include "game/GameController.h"
 
 #include <algorithm>
 

@@ -1,44 +1,43 @@
-#include "GameController.h"
+#include "game/GameController.h"
 
-#include "Apartment.h"
-#include "ArrowMessage.h"
 #include "Background.h"
 #include "BasicLinkIterator.h"
 #include "CameraBlender.h"
-#include "CameraStatic.h"
-#include "ChallengeRound.h"
 #include "ContextBlender.h"
-#include "ContextEnding.h"
 #include "ContextHighScores.h"
 #include "ContextManager.h"
-#include "GameSupport.h"
 #include "ErrorManager.h"
-#include "GameHelp.h"
-#include "GameScenery.h"
 #include "Global.h"
-#include "HouseEndShow.h"
-#include "HouseSmileys.h"
-#include "HouseTimers.h"
-#include "MatchRewards.h"
-#include "House.h"
 #include "Kiv.h"
 #include "KivAudio.h"
 #include "KivGraphics.h"
-#include "GameRegistry.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
 #include "RadialFader.h"
 #include "RenderableText.h"
-#include "SavedGameBook.h"
 #include "ResourceManager.h"
 #include "Skin.h"
-#include "Smiley.h"
-#include "Smiley2ndRender.h"
-#include "SmileyGenerator.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "board/Apartment.h"
+#include "board/House.h"
+#include "board/PlayerData.h"
+#include "board/PlayerHUD.h"
+#include "board/Smiley.h"
+#include "board/Smiley2ndRender.h"
+#include "board/SmileyGenerator.h"
+#include "effects/ArrowMessage.h"
+#include "effects/CameraStatic.h"
+#include "effects/GameSupport.h"
+#include "game/ChallengeRound.h"
+#include "game/GameHelp.h"
+#include "game/GameRegistry.h"
+#include "game/GameScenery.h"
+#include "game/HouseEndShow.h"
+#include "game/HouseSmileys.h"
+#include "game/HouseTimers.h"
+#include "game/MatchRewards.h"
+#include "game/SavedGameBook.h"
+#include "game/VitaminEffects.h"
 #include "rules/Scoring.h"
-#include "VitaminEffects.h"
 #include "rules/StandardRandom.h"
 
 #include <algorithm>
@@ -220,8 +219,8 @@ void GameController::onStateChange()
     case STATE_HIGH_SCORES:
         pGlobal->pContextManager->pushContext(new ContextHighScores(modeIndex));
         // Pushed last, so seen first: its OK button leads to the table.
-        if (bJourneyComplete)
-            pGlobal->pContextManager->pushContext(new ContextEnding());
+        if (GameRegistry* registry = GameRegistry::of(pGlobal); registry && bJourneyComplete)
+            registry->pushEnding();
         setState(STATE_CLOSING, 0.1);
         break;
     case STATE_CLOSING:

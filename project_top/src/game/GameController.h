@@ -20,11 +20,11 @@
 // whose calls it keeps as one-line forwards so its interface stays whole.
 // That, with the state machine's steps, is why its source runs past 500
 // lines.
-#include "BoardHost.h"
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
 #include "V3.h"
+#include "board/BoardHost.h"
 #include "rules/HouseProgression.h"
 #include "rules/VitaminKind.h"
 

@@ -1,13 +1,13 @@
-#include "GameHelp.h"
+#include "game/GameHelp.h"
 
-#include "ContextDialogQX.h"
 #include "ContextManager.h"
-#include "ContextMap.h"
-#include "GameController.h"
-#include "GameSupport.h"
 #include "Global.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/GameSupport.h"
+#include "game/ContextDialogQX.h"
+#include "game/ContextMap.h"
+#include "game/GameController.h"
 #include "rules/HouseProgression.h"
 #include "rules/StandardRandom.h"
 

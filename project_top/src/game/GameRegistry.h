@@ -1,10 +1,11 @@
 #pragma once
 // GameRegistry: what the program keeps of the game being played, beyond the
-// game itself: which controller is running (so that shutdown can end it)
-// and the puzzle solutions drawn so far (so that a retried or continued
-// puzzle house keeps its solution). The game's global object implements it;
-// a controller registers itself there when its game starts and leaves when
-// its screen closes. Main thread only.
+// game itself: which controller is running (so that shutdown can end it),
+// the puzzle solutions drawn so far (so that a retried or continued puzzle
+// house keeps its solution), and the way to the screens a game leads to
+// that lie above the game (the ending). The game's global object implements
+// it; a controller registers itself there when its game starts and leaves
+// when its screen closes. Main thread only.
 class Global;
 class GameController;
 class Solution;
@@ -26,6 +27,8 @@ public:
     // 0..SOLUTION_HOUSES-1; null until one is stored. What is stored is
     // owned by the registry.
     virtual Solution*& storedSolution(int level, int house) = 0;
+    // Pushes the ending cut-scene on the screen stack (the stack owns it).
+    virtual void pushEnding() = 0;
 
 protected:
     ~GameRegistry() = default;

@@ -1,10 +1,10 @@
-#include "HouseEndShow.h"
+#include "game/HouseEndShow.h"
 
-#include "CircleScore.h"
-#include "EndLevelStat.h"
-#include "GameController.h"
 #include "Global.h"
-#include "PlayerData.h"
+#include "board/PlayerData.h"
+#include "effects/CircleScore.h"
+#include "effects/EndLevelStat.h"
+#include "game/GameController.h"
 #include "rules/HouseStatistics.h"
 #include "rules/Scoring.h"
 

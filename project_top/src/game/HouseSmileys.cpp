@@ -1,7 +1,7 @@
-#include "HouseSmileys.h"
+#include "game/HouseSmileys.h"
 
 #include "BasicLinkIterator.h"
-#include "Smiley.h"
+#include "board/Smiley.h"
 
 namespace {
 // A smiley's partner count when there is no smiley to count.

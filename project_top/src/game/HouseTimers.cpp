@@ -1,9 +1,9 @@
-#include "HouseTimers.h"
+#include "game/HouseTimers.h"
 
-#include "GameController.h"
-#include "GameSupport.h"
 #include "Skin.h"
-#include "Smiley.h"
+#include "board/Smiley.h"
+#include "effects/GameSupport.h"
+#include "game/GameController.h"
 #include "rules/StandardRandom.h"
 
 namespace {

@@ -1,14 +1,14 @@
-#include "MatchRewards.h"
+#include "game/MatchRewards.h"
 
-#include "CircleScore.h"
 #include "FontQuad.h"
-#include "GameController.h"
-#include "GameSupport.h"
 #include "Global.h"
-#include "PlayerData.h"
 #include "RenderableText.h"
-#include "Smiley.h"
 #include "Sound.h"
+#include "board/PlayerData.h"
+#include "board/Smiley.h"
+#include "effects/CircleScore.h"
+#include "effects/GameSupport.h"
+#include "game/GameController.h"
 #include "rules/Scoring.h"
 
 #include <vector>

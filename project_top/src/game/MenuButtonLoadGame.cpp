@@ -1,9 +1,9 @@
-#include "MenuButtonLoadGame.h"
+#include "game/MenuButtonLoadGame.h"
 
 #include "Context.h"
 #include "ContextManager.h"
-#include "GameController.h"
 #include "Global.h"
+#include "game/GameController.h"
 
 MenuButtonLoadGame::MenuButtonLoadGame(float x, float y, float z, const std::string& buttonCaption,
                                        const std::string& buttonHint)

@@ -1,14 +1,14 @@
-#include "SavedGameBook.h"
+#include "game/SavedGameBook.h"
 
-#include "ContextDialogQX.h"
 #include "ContextManager.h"
-#include "GameController.h"
 #include "Global.h"
-#include "MenuButtonLoadGame.h"
 #include "MenuButtonQuit.h"
-#include "PlayerData.h"
 #include "RenderableText.h"
 #include "SavedGame.h"
+#include "board/PlayerData.h"
+#include "game/ContextDialogQX.h"
+#include "game/GameController.h"
+#include "game/MenuButtonLoadGame.h"
 #include "rules/SavedProgress.h"
 
 SavedGameBook::SavedGameBook(GameController& owner) : game(owner)

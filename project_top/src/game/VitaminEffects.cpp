@@ -1,10 +1,10 @@
-#include "VitaminEffects.h"
+#include "game/VitaminEffects.h"
 
-#include "ArrowMessage.h"
 #include "BasicLinkIterator.h"
-#include "GameController.h"
-#include "PlayerData.h"
-#include "Smiley.h"
+#include "board/PlayerData.h"
+#include "board/Smiley.h"
+#include "effects/ArrowMessage.h"
+#include "game/GameController.h"
 #include "rules/VitaminKind.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "Butterfly.h"
+#include "scenes/Butterfly.h"
 
-#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>

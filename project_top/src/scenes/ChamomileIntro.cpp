@@ -1,10 +1,10 @@
-#include "ChamomileIntro.h"
+#include "scenes/ChamomileIntro.h"
 
 #include "BendQuad.h"
-#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
+#include "effects/GameSupport.h"
 
 namespace {
 // Keypad code of the middle of the left edge: the foot of the stem.

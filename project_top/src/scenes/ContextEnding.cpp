@@ -1,10 +1,8 @@
-#include "ContextEnding.h"
+#include "scenes/ContextEnding.h"
 
 #include "Camera.h"
 #include "ContextManager.h"
 #include "ContextPre.h"
-#include "GameSupport.h"
-#include "Firework.h"
 #include "FontQuad.h"
 #include "Global.h"
 #include "Kiv.h"
@@ -16,9 +14,11 @@
 #include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
-#include "SmileyEnding.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "effects/Firework.h"
+#include "effects/GameSupport.h"
+#include "scenes/SmileyEnding.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "SmileyEnding.h"
+#include "scenes/SmileyEnding.h"
 
-#include "FeatureBody.h"
-#include "FeatureBrows.h"
-#include "FeatureEyes.h"
-#include "FeatureHair.h"
-#include "FeatureMouth.h"
-#include "TextureFrames.h"
+#include "board/FeatureBody.h"
+#include "board/FeatureBrows.h"
+#include "board/FeatureEyes.h"
+#include "board/FeatureHair.h"
+#include "board/FeatureMouth.h"
+#include "board/TextureFrames.h"
 #include "rules/SmileyPools.h"
 #include "rules/StandardRandom.h"
 

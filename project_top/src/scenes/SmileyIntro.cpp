@@ -1,9 +1,9 @@
-#include "SmileyIntro.h"
+#include "scenes/SmileyIntro.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Sound.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,8 +8,8 @@
 // which ticks, draws and deletes it; the parts are its own children. Main
 // thread only; needs the loaded sounds "voice9" and "voice10".
 #include "Renderable.h"
-#include "Spring.h"
 #include "V3.h"
+#include "effects/Spring.h"
 
 class Skin;
 

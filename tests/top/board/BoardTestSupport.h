@@ -6,9 +6,9 @@
 // click or a run-out breath. Main thread only.
 #include "GameHarness.h"
 
-#include "Clown.h"
-#include "PlayerData.h"
-#include "SmileyGenerator.h"
+#include "board/Clown.h"
+#include "board/PlayerData.h"
+#include "board/SmileyGenerator.h"
 
 namespace boardtest {
 

@@ -2,9 +2,9 @@
 // and the feature textures the generator refuses to work with.
 #include "BoardTestSupport.h"
 
-#include "Feature.h"
 #include "Skin.h"
 #include "Texture.h"
+#include "board/Feature.h"
 
 namespace boardtest {
 namespace {

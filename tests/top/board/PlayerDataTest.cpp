@@ -1,6 +1,6 @@
 // Player data's timed multiplier: the same factor again extends its time,
 // another replaces it.
-#include "PlayerData.h"
+#include "board/PlayerData.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // is collected on its second landing or by a click, crediting the game once.
 #include "BoardTestSupport.h"
 
-#include "Coin.h"
-#include "FeatureBody.h"
+#include "board/Coin.h"
+#include "board/FeatureBody.h"
 
 namespace boardtest {
 namespace {

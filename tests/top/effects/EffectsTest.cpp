@@ -4,11 +4,11 @@
 // out on its circle.
 #include "GameHarness.h"
 
-#include "CircleScore.h"
-#include "Firework.h"
-#include "PlayerData.h"
-#include "Smoke.h"
-#include "StarBurst.h"
+#include "board/PlayerData.h"
+#include "effects/CircleScore.h"
+#include "effects/Firework.h"
+#include "effects/Smoke.h"
+#include "effects/StarBurst.h"
 
 namespace effectstest {
 namespace {

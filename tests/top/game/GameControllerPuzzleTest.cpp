@@ -5,12 +5,12 @@
 // games of every mode again in a fresh program.
 #include "GameSession.h"
 
-#include "Apartment.h"
-#include "House.h"
 #include "RenderableTimed.h"
-#include "Solution.h"
-#include "SolutionData.h"
-#include "SolutionPath.h"
+#include "board/Apartment.h"
+#include "board/House.h"
+#include "board/Solution.h"
+#include "board/SolutionData.h"
+#include "board/SolutionPath.h"
 
 namespace {
 

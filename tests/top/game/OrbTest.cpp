@@ -3,9 +3,9 @@
 // and not-enough-coins notes, and a column that is not shown.
 #include "GameSession.h"
 
-#include "Firework.h"
-#include "Orb.h"
 #include "Skin.h"
+#include "effects/Firework.h"
+#include "game/Orb.h"
 
 namespace {
 

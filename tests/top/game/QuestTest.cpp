@@ -5,10 +5,10 @@
 // vitamin.
 #include "GameSession.h"
 
-#include "CircleScore.h"
-#include "Clown.h"
 #include "ContextDialog.h"
-#include "FeatureBody.h"
+#include "board/Clown.h"
+#include "board/FeatureBody.h"
+#include "effects/CircleScore.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "GameSupport.h"
+#include "effects/GameSupport.h"
 
 #include "Global.h"
 #include "Kiv.h"
