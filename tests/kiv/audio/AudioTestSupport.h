@@ -40,14 +40,15 @@ inline std::unique_ptr<MixerOGGstatic> rampSource(long frames, int rate, bool lo
     return source;
 }
 
-inline SDL_AudioSpec deviceFormat(int freq, int samples, Uint16 format = AUDIO_S16LSB)
+// The format the audio device asks for: signed 16-bit stereo.
+inline SDL_AudioSpec deviceFormat(int freq, int samples)
 {
     SDL_AudioSpec device{};
     device.freq = freq;
-    device.format = format;
+    device.format = AUDIO_S16LSB;
     device.channels = 2;
     device.samples = static_cast<Uint16>(samples);
-    device.size = static_cast<Uint32>(samples * 2 * ((format & 0xff) / 8));
+    device.size = static_cast<Uint32>(samples * 4);
     return device;
 }
 
