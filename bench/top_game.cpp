@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr int PLAY = 6;
-
 // The generated data lies in the build folder, one level above this program.
 bool enterGameData()
 {
@@ -83,7 +81,7 @@ struct Game {
                     quest->loadGame();
                 dialog->bFinished = true;
             }
-            return top == quest && quest->state == PLAY && quest->timeInState > 2.0;
+            return top == quest && quest->state == GameController::STATE_PLAY && quest->timeInState > 2.0;
         });
         if (playing)
             controller = quest;

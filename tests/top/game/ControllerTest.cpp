@@ -14,15 +14,16 @@ TEST(GameController, DifficultyFromTheSettingsIsKeptWithinItsFourLevels)
 {
     GameSession session(GameHarness::get());
     const int32_t kept = pGlobal->hst.startingLevel;
-    for (const auto& [setting, difficulty] : {
-             std::make_pair(-5, 0),
-             std::make_pair(2, 2),
-             std::make_pair(9, 3),
+    // Quest mode's slots: 10 less 2 per difficulty step, on the display too.
+    for (const auto& [setting, difficulty, slots] : {
+             std::make_tuple(-5, 0, 10),
+             std::make_tuple(2, 2, 6),
+             std::make_tuple(9, 3, 4),
          }) {
         pGlobal->hst.startingLevel = setting;
         GameControllerAdventure* quest = session.start<GameControllerAdventure>();
         EXPECT_EQ(quest->difficulty, difficulty) << setting;
-        EXPECT_EQ(quest->hud->slotCount, quest->thermometerSlotCount) << "the display shows the game's slots";
+        EXPECT_EQ(quest->hud->slotCount, slots) << setting;
         quest->bFinished = true;
         session.game.step(2);
     }
@@ -47,7 +48,6 @@ TEST(GameController, EmptyHouseInPlaySurvivesItsImpatienceAndBubbleTimers)
     EXPECT_EQ(getMyGlobal()->pCurrentGame, nullptr);
 }
 
-constexpr int QUEST = 1;
 
 TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
 {
@@ -62,7 +62,7 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
-        session.record(QUEST) = row.record;
+        session.record(MODE_QUEST) = row.record;
         GameController* quest = session.start<GameControllerAdventure>();
         // The frame after the prompt would have come.
         session.game.stepUntil([&] { return quest->state == GameController::STATE_SAVED_GAME; });
@@ -80,7 +80,7 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
         }
         SavedGame expected = row.record;
         expected.housesPlayed = row.offer ? expected.housesPlayed : 0;
-        EXPECT_EQ(0, std::memcmp(&session.record(QUEST), &expected, sizeof(SavedGame)));
+        EXPECT_EQ(0, std::memcmp(&session.record(MODE_QUEST), &expected, sizeof(SavedGame)));
         session.leave();
     }
 }
