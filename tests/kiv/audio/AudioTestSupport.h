@@ -1,11 +1,15 @@
 #pragma once
-// Helpers shared by the audio tests: memory files from encoded bytes, decoded
-// samples with chosen contents, and a Mixer driven without a device.
+// Helpers shared by the audio tests and benchmark: memory files from encoded
+// bytes, decoded samples with chosen contents, the bare library's decode to
+// compare with, and a Mixer driven without a device.
 #include "MemoryFile.h"
 #include "Mixer.h"
 #include "MixerOGGstatic.h"
 #include "OggEncoder.h"
 
+#include <vorbis/vorbisfile.h>
+
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -38,6 +42,35 @@ inline std::unique_ptr<MixerOGGstatic> rampSource(long frames, int rate, bool lo
         source->data[2 * i + 1] = -rampLeft(i);
     }
     return source;
+}
+
+// libvorbisfile alone, the plainest loop it allows: opens bytes and hands
+// every decoded block to eachBlock(pcm, frames, channels), pcm holding one
+// array of frames floats per channel. Returns the frames decoded, or -1 when
+// the bytes cannot be opened or a block cannot be decoded.
+template <typename EachBlock>
+long bareDecode(const std::vector<unsigned char>& bytes, EachBlock eachBlock)
+{
+    FILE* stream = fmemopen(const_cast<unsigned char*>(bytes.data()), bytes.size(), "rb");
+    OggVorbis_File vf;
+    if (!stream || ov_open_callbacks(stream, &vf, nullptr, 0, OV_CALLBACKS_DEFAULT) != 0) {
+        if (stream)
+            std::fclose(stream);
+        return -1;
+    }
+    long frames = 0;
+    float** pcm = nullptr;
+    int link = 0;
+    while (const long result = ov_read_float(&vf, &pcm, 65536, &link)) {
+        if (result < 0) {
+            frames = -1;
+            break;
+        }
+        eachBlock(pcm, result, ov_info(&vf, link)->channels);
+        frames += result;
+    }
+    ov_clear(&vf);
+    return frames;
 }
 
 // The format the audio device asks for: signed 16-bit stereo.
