@@ -649,6 +649,12 @@ float GameController::risingHardness(float lastPerLevel) const
     return HouseProgression::risingHardness(difficulty, houseIndex, housesInNeighbourhood, lastPerLevel);
 }
 
+void GameController::payMatch(Smiley* a, Smiley* b)
+{
+    const int first = a->collectMatchReward();
+    creditPoints(first + b->collectMatchReward());
+}
+
 void GameController::judgePair(Smiley* selected, Smiley* smiley)
 {
     smiley->selected = false;
@@ -704,7 +710,7 @@ void GameController::chargeLeftover(const V3& at)
 {
     if (challengeRound)
         return;
-    playerData->addScore(-Scoring::LEFTOVER_PENALTY, true);
+    creditPoints(-Scoring::LEFTOVER_PENALTY);
     showPenalty(at, -Scoring::LEFTOVER_PENALTY);
 }
 

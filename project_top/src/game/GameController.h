@@ -331,6 +331,8 @@ protected:
     // The house hardness that rises over a neighbourhood's ordinary houses
     // from 0.15 per difficulty step to 0.5 plus lastPerLevel per step.
     float risingHardness(float lastPerLevel) const;
+    // Credits a matched pair's rewards (a's collected first, then b's).
+    void payMatch(Smiley* a, Smiley* b);
     // A second smiley picked while another is selected (quest and action):
     // both are let go, and the pair is a match or a mistake by the match rule.
     void judgePair(Smiley* selected, Smiley* smiley);

@@ -219,7 +219,7 @@ void GameControllerPuzzle::onMatch(Smiley* a, Smiley* b)
 {
     a->destination = matchHistory;
     b->destination = matchHistory;
-    playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
+    payMatch(a, b);
     GameSupport::resource<Sound>("vibe")->playAtFrequency(matchPitch);
     matchPitch *= 1.0595f;
 
@@ -279,7 +279,7 @@ void GameControllerPuzzle::onMistake(Smiley* a, Smiley* b)
     eagleEyeEarned = false;
     GameSupport::resource<Sound>("jingle06")->play();
     const int penalty = Scoring::mistakePenalty(difficulty);
-    playerData->addScore(penalty, true);
+    creditPoints(penalty);
     showPenalty(b->position, penalty);
     GameController::onMistake(a, b);
 }

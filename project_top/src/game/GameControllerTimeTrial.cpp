@@ -196,7 +196,7 @@ void GameControllerTimeTrial::onMatch(Smiley* a, Smiley* b)
 {
     a->destination = matchHistory;
     b->destination = matchHistory;
-    playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
+    payMatch(a, b);
     thermometer += matchGain;
     hud->thermometerFirework(thermometer, UColor(255, 255, 128, 255));
     // An octave low at an empty thermometer, an octave high at a full one.

@@ -46,7 +46,7 @@ void MatchRewards::checkChainBonus(Smiley* a, Smiley* b)
     const int chain = Scoring::chainLinks(history, a->face());
     if (chain >= 1) {
         const UColor colour(UColor(128, 0, 255, 255), UColor(240, 173, 255, 255), Scoring::chainColourBlend(chain));
-        game.playerData->addScore(Scoring::chainPoints(chain, game.difficulty), true);
+        game.creditPoints(Scoring::chainPoints(chain, game.difficulty));
         game.effectLayer->addChildLast(makeFigure(b->boundsCentre, formatString("chain \x81 %d", chain), colour, 2.0));
         GameSupport::resource<Sound>("jingle02")->playPitched(Scoring::chainPitch(chain));
         b->dropCoin(game.coinChance);
