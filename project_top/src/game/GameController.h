@@ -2,24 +2,26 @@
 // GameController: the screen on which one game is played. The mode
 // selection screen creates one of the mode subclasses (action, quest,
 // puzzle), pushes it on the screen stack and calls startGame; while its game
-// runs it is MyGlobal's current game. The objects it makes are handed the
-// controller as their BoardHost (or GameStage) and reach it only that way. It owns everything seen during
-// play: a scrolling scene (a ContextBlender child whose camera glides from
-// street to house), an overlay screen with the HUD and captions, the current
-// House with its smileys, the PlayerData, the SmileyGenerator, captions and
-// effects. Its timed state machine drives the game from the title caption
-// through the neighbourhoods and their houses to game over; the rules of a
-// mode live in the virtual hooks, which the state machine and the smileys
-// call. The screen stack ticks and draws it and deletes it when finished.
-// Its states are listed in State. Main thread only.
+// runs it is registered as the current game (GameRegistry). It owns
+// everything seen during play: a scrolling scene (a ContextBlender child
+// whose camera glides from street to house), an overlay screen with the HUD
+// and captions, the current House with its smileys, the PlayerData, the
+// SmileyGenerator, captions and effects; the objects it makes are handed the
+// controller as their BoardHost or GameStage and reach it only that way.
+// Its timed state machine drives the game from the title caption through
+// the neighbourhoods and their houses to game over; the rules of a mode live
+// in the virtual hooks, which the state machine and the smileys call, and
+// the numbers of the rules in the rules library. The screen stack ticks and
+// draws it and deletes it when finished. Its states are listed in State.
+// Main thread only.
 //
 // The controller keeps its state machine, its hooks and the fields and
 // helpers that the modes and the game's objects use; the side jobs are done
 // by helpers it owns (HouseSmileys, GameScenery, SavedGameBook, GameHelp,
 // MatchRewards, HouseEndShow, HouseTimers, VitaminEffects, ChallengeRound),
 // whose calls it keeps as one-line forwards so its interface stays whole.
-// That, with the state machine's steps, is why its source runs past 500
-// lines.
+// That, with the state machine's steps and what it answers as a BoardHost,
+// is why its source runs past 500 lines.
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
@@ -34,19 +36,18 @@
 
 class Apartment;
 class ChallengeRound;
+class ContextBlender;
 class GameHelp;
 class GameScenery;
+class House;
 class HouseEndShow;
 class HouseSmileys;
 class HouseTimers;
 class MatchRewards;
-class SavedGameBook;
-class ContextBlender;
-class House;
 class PlayerData;
 class PlayerHUD;
 class RenderableText;
-struct SavedGame;
+class SavedGameBook;
 class Skin;
 class Smiley;
 class SmileyGenerator;

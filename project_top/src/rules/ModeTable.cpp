@@ -32,7 +32,7 @@ const ModeTable::Row ROWS[GAME_MODE_COUNT] = {
      "help3:0",
      0.0f,
      0.1f,
-     -1.0f,
+     0.0f,
      "puzzle complete!"},
 };
 

@@ -23,8 +23,9 @@ public:
         const char* howToPlayPicture;
         float clownChance;
         float coinChance;
-        // risingHardness's extra per difficulty step on the last ordinary
-        // house; a negative value: every house is drawn with hardness 0.
+        // HouseProgression::risingHardness's extra per difficulty step on
+        // the last ordinary house (quest and action; puzzle mode draws every
+        // house with hardness 0 and keeps 0 here).
         float hardnessPerLevel;
         const char* clearCaption;
     };
