@@ -61,7 +61,7 @@ public:
             smiley->updateVisuals();
             smiley->apartment = apartment;
             game.smileyLayer->addChildLast(smiley);
-            smiley->setState(1);
+            smiley->setState(Smiley::STATE_APPEARING);
             smileys.push_back(smiley);
         }
         game.playerData->score = 1234567;

@@ -16,8 +16,6 @@
 
 namespace {
 
-enum CoinState { STATE_FALLING = 1, STATE_FLYING = 2 };
-
 const float GRAVITY = 1024.0f;
 const float BOUNCE = 0.5f;
 const int CLICK_BONUS = 5;

@@ -3,7 +3,7 @@
 // smiley's floor, bounces once and then flies to the top-left corner of the
 // view, crediting its value to the player; a click on a falling coin adds 5.
 // Made only by Smiley::dropCoin, which appends it to the game's coin layer;
-// the layer ticks, draws and deletes it. States: 1 falling, 2 flying.
+// the layer ticks, draws and deletes it.
 // Main thread only.
 #include "Renderable.h"
 #include "V3.h"
@@ -15,6 +15,8 @@ class Texture;
 
 class Coin : public Renderable {
 public:
+    enum CoinState { STATE_FALLING = 1, STATE_FLYING = 2 };
+
     // Lands at (x, y, z) in game's scene (game outlives the coin); kind 1 a
     // small coin worth 10, 2 a gold coin worth 25. Starts above the view.
     Coin(BoardHost& game, float x, float y, float z, int kind);

@@ -34,13 +34,13 @@ void AlarmClock::start(float seconds)
 {
     totalTime = seconds;
     remainingTime = seconds;
-    setState(1);
+    setState(STATE_TICKING);
 }
 
 void AlarmClock::tick(double t, double dt)
 {
     KivBase::tick(t, dt);
-    if (state == 0)
+    if (state == STATE_IDLE)
         return;
     shakePhase += static_cast<float>(shakeDirection) * shakeSpeed * static_cast<float>(dt);
     if (shakePhase < 0.0f) {
@@ -67,7 +67,7 @@ void AlarmClock::tick(double t, double dt)
 
 void AlarmClock::render()
 {
-    if (state == 0)
+    if (state == STATE_IDLE)
         return;
     Renderable shadow;
     shadow.pSkin = pSkin;
@@ -83,14 +83,14 @@ void AlarmClock::render()
 void AlarmClock::onStateChange()
 {
     switch (state) {
-    case 1:
+    case STATE_TICKING:
         tickingChannel.play();
-        setState(2, totalTime);
+        setState(STATE_RINGING, totalTime);
         break;
-    case 2:
+    case STATE_RINGING:
         tickingChannel.stop();
         GameSupport::resource<Sound>("bell")->play();
-        setState(3, RING_TIME);
+        setState(STATE_RUNG, RING_TIME);
         break;
     default:
         break;

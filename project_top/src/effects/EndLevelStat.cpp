@@ -44,13 +44,13 @@ EndLevelStat::EndLevelStat(int row, const std::string& label, int amount) : valu
     addChildLast(labelText);
     valueText = makeText(VALUE_X, y, "0", FontQuad::PRINT_RIGHT, 0.5);
     addChildLast(valueText);
-    setState(1, COUNT_DELAY);
+    setState(STATE_COUNTING, COUNT_DELAY);
 }
 
 void EndLevelStat::tick(double t, double dt)
 {
     KivBase::tick(t, dt);
-    if (state != 1)
+    if (state != STATE_COUNTING)
         return;
     const double f = std::clamp(COUNT_RATE * timeInState, 0.0, 1.0);
     valueText->text = formatString(format.c_str(), static_cast<int>(std::floor(f * value)));

@@ -93,7 +93,7 @@ ContextLogo::ContextLogo()
     addChildLast(thoughts);
     overlay = new Context();
     addChildLast(overlay);
-    setState(1);
+    setState(STATE_SCRIPT);
 }
 
 void ContextLogo::buildScenery()
@@ -193,7 +193,7 @@ void ContextLogo::tickContents(double time, double frameDt)
     const std::vector<Mark>& script = marks();
     while (marksRun < static_cast<int>(script.size()) && script[static_cast<size_t>(marksRun)].time <= time)
         script[static_cast<size_t>(marksRun++)].action(*this);
-    if (state == 1)
+    if (state == STATE_SCRIPT)
         for (const Stretch& stretch : stretches())
             if (stretch.from < inState && inState < stretch.to)
                 stretch.action(*this, inState);
@@ -202,10 +202,10 @@ void ContextLogo::tickContents(double time, double frameDt)
 
 void ContextLogo::onStateChange()
 {
-    if (state == 2) {
+    if (state == STATE_CLOSING) {
         fader()->targetCoverage = 1.0f;
-        setState(3, 1.0);
-    } else if (state == 3) {
+        setState(STATE_ENDED, 1.0);
+    } else if (state == STATE_ENDED) {
         bFinished = true;
     }
 }
@@ -340,7 +340,7 @@ const std::vector<ContextLogo::Mark>& ContextLogo::marks()
              s.caption("to keep them company in Glimmerdale.", 110.0f, 0.5, 5.5);
              s.caption("Can you help them?", 80.0f, 4.0, 5.0);
          }},
-        {SCRIPT_END, [](ContextLogo& s) { s.setState(2); }},
+        {SCRIPT_END, [](ContextLogo& s) { s.setState(STATE_CLOSING); }},
     };
     return script;
 }

@@ -15,6 +15,7 @@ class Skin;
 
 class SmileyIntro : public Renderable {
 public:
+    enum EyesState { STATE_EYES_OPEN = 1, STATE_BLINK = 2 };
     // Downward acceleration while hopping, units per second squared.
     static constexpr float GRAVITY = 1024.0f;
 

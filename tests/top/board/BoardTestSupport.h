@@ -56,7 +56,7 @@ protected:
         smiley->updateVisuals();
         game->smileyLayer->addChildLast(smiley);
         if (bPresent) {
-            smiley->setState(1);
+            smiley->setState(Smiley::STATE_APPEARING);
             harness->stepUntil([smiley] { return smiley->state == Smiley::STATE_PRESENT; }, 200);
         }
         return smiley;

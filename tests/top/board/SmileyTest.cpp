@@ -40,7 +40,7 @@ TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectable
     for (const auto& row : rows) {
         Smiley* smiley = placeSmiley(row.stage >= PRESENT);
         if (row.stage == APPEARING)
-            smiley->setState(1);
+            smiley->setState(Smiley::STATE_APPEARING);
         if (row.stage == LEAVING)
             smiley->dismiss();
         smiley->selectable = row.bSelectable;
@@ -74,7 +74,7 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
         SCOPED_TRACE(row.name);
         Smiley* smiley = placeSmiley(row.stage == PRESENT);
         if (row.stage == APPEARING)
-            smiley->setState(1);
+            smiley->setState(Smiley::STATE_APPEARING);
         if (row.bMatched)
             smiley->destination = game->matchHistory;
         game->challengeRound = row.bChallengeRound;
@@ -176,7 +176,7 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         harness->step(5);
         if (bClicked)
             clickOn(coin);
-        ASSERT_TRUE(harness->stepUntil([coin] { return coin->state == 2; }, 500));
+        ASSERT_TRUE(harness->stepUntil([coin] { return coin->state == Coin::STATE_FLYING; }, 500));
         EXPECT_EQ(game->coinsThisHouse, credit);
         EXPECT_EQ(game->playerData->coins, credit);
 

@@ -107,7 +107,7 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinued
     const Chain chain = solutionChain(puzzle);
     ASSERT_EQ(chain.size(), 16u) << "the first house is 4 x 4";
     for (size_t i = 2; i < chain.size(); ++i)
-        chain[i]->setState(1, 1.5, true);
+        chain[i]->setState(Smiley::STATE_APPEARING, 1.5, true);
     ASSERT_TRUE(session.playUntil([&] { return chain[0]->state == Smiley::STATE_PRESENT && chain[1]->state == Smiley::STATE_PRESENT; }));
 
     // Before the chain starts only its first smiley can be selected.

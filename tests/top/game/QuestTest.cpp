@@ -114,7 +114,7 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
     EXPECT_EQ(quest->endCaption, "no more matches!");
     EXPECT_FALSE(quest->hud->showVitamins);
     Smiley* clown = new Clown();
-    clown->setState(2);
+    clown->setState(Smiley::STATE_PRESENT);
     quest->smileyLayer->addChildLast(clown);
     const FeatureBody* body = dynamic_cast<FeatureBody*>(session.presentSmileys().front()->features[0]);
     ASSERT_TRUE(session.playUntil([&] { return quest->timeInState >= 2.9; }));
