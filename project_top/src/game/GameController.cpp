@@ -143,8 +143,7 @@ GameController::~GameController()
 }
 
 // Only closing ends the game's turn as the current one: a dialog or the map
-// over the game covers it, and the prompt's continue button must still find
-// it.
+// over the game merely covers it.
 void GameController::deactivate(bool closing)
 {
     if (!closing)
