@@ -1,4 +1,5 @@
 #include "ErrorManager.h"
+#include "Logger.h"
 #include "TestEngine.h"
 
 #include <fcntl.h>
@@ -65,6 +66,28 @@ TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
         EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/Glimmerdaledemo.log")) << "kept as the crash log";
         EXPECT_EQ(std::filesystem::exists(home.dataFolder() + "/crash.Glimmerdaledemo.jpg"), !c.fromAnotherThread)
             << c.what << ": only the main thread of the display's process saves the crash screenshot";
+    }
+}
+
+// A log that cannot be opened, or that fills its disk, goes on on standard
+// error, saying so once.
+TEST(LoggerDeathTest, ALogThatCannotBeWrittenGoesOnOnStandardError)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/dev/full", "No space left on device"},
+        {"/nonexistent/Glimmerdaledemo.log", "No such file or directory"},
+    };
+    for (const auto& [path, reason] : cases) {
+        EXPECT_EXIT(
+            {
+                Logger logger(path);
+                logger.log("%s(): %s", "f", "the line");
+                std::_Exit(0);
+            },
+            ::testing::ExitedWithCode(0),
+            std::string("^Glimmerdaledemo: the log '") + path + "' cannot be written \\(" + reason +
+                "\\); it continues here\\.\n.*\tf\\(\\): the line\n$")
+            << path;
     }
 }
 
