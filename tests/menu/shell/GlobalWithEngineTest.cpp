@@ -10,6 +10,7 @@
 #include "KivGraphics.h"
 #include "KivInput.h"
 #include "Mixer.h"
+#include "WadWriter.h"
 
 #include <cstring>
 #include <filesystem>
@@ -142,7 +143,8 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
 using GlobalWithEngineDeathTest = GlobalWithEngine;
 
 // The game cannot start without its data archive: the report names the
-// archive, on standard error too, instead of the first picture it lacks.
+// archive, on standard error too, instead of the first picture it lacks;
+// so does the report of an entry the archive does not hold.
 TEST_F(GlobalWithEngineDeathTest, AMissingOrUnreadableArchiveIsFatalNamingIt)
 {
     struct Case {
@@ -159,7 +161,17 @@ TEST_F(GlobalWithEngineDeathTest, AMissingOrUnreadableArchiveIsFatalNamingIt)
          },
          "Archive '\\./Glimmerdaledemo\\.dat' cannot be read: Permission denied\\."},
         {"a folder", [](const std::string& archive) { std::filesystem::create_directory(archive); },
-         "Archive '\\./Glimmerdaledemo\\.dat' is damaged: not a file\\."},
+         "Archive '\\./Glimmerdaledemo\\.dat' is damaged: not a regular file\\."},
+        {"a pipe, never waited on", [](const std::string& archive) { mkfifo(archive.c_str(), 0644); },
+         "Archive '\\./Glimmerdaledemo\\.dat' is damaged: not a regular file\\."},
+        {"a bit flipped in an entry's name",
+         [](const std::string& archive) {
+             WadWriter writer;
+             UString error;
+             writer.addEntry("gfx/gui/game/progressbas.tga", "x", 1, error);
+             writer.write(archive, error);
+         },
+         "File 'gfx/gui/game/progressbar\\.tga' in the archive '\\./Glimmerdaledemo\\.dat' does not exist\\."},
     };
     for (const Case& c : cases) {
         TemporaryFolder workFolder("kiv-no-archive");
