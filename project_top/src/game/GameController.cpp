@@ -214,6 +214,7 @@ void GameController::deactivate(bool closing)
     if (global->pCurrentGame == this)
         global->pCurrentGame = nullptr;
     pKiv->pAudio->setMusic(GameSupport::resource<SoundStream>("musicMenu"));
+    global->savePlayerFiles();
 }
 
 void GameController::tickContents(double time, double step)
@@ -553,6 +554,7 @@ void GameController::closeGame()
                                                                 playerData->score, housesPlayed, difficulty, true);
     hud->showVitamins = false;
     clearSavedGame();
+    pGlobal->savePlayerFiles();
     if (inGameMusic())
         pKiv->pAudio->fadeMusic(0.0f, 1.0);
 }
@@ -837,6 +839,7 @@ void GameController::saveGame()
     record.coins = playerData->coins;
     record.lives = playerData->lives;
     record.usedSlots = playerData->usedSlots;
+    pGlobal->savePlayerFiles();
 }
 
 void GameController::clearSavedGame()

@@ -2,6 +2,7 @@
 #include "DataFolder.h"
 #include "PackedFile.h"
 #include "PermissionsObeyed.h"
+#include "SmallDisk.h"
 #include "WholeFile.h"
 #include "FramePacer.h"
 #include "Global.h"
@@ -185,6 +186,30 @@ TEST_F(GlobalWithEngineDeathTest, AMissingOrUnreadableArchiveIsFatalNamingIt)
             ::testing::ExitedWithCode(255), std::string("\\*\\*\\* ERROR \\*\\*\\* Error: ") + c.report)
             << c.what;
     }
+}
+
+// A player added on a full disk: the roster file keeps the players it had,
+// and the reason reaches the log and standard error.
+TEST_F(GlobalWithEngineDeathTest, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    if (!smallDiskPossible())
+        GTEST_SKIP() << "this system lets no test mount a small disk";
+    const std::string folder = getDataFolder();
+    const std::string report = "Could not save '" + folder + "/Glimmerdaledemo.pro': writing failed (No space left on device).";
+    EXPECT_EXIT(
+        {
+            // The log stays open on the disk beneath.
+            if (!mountSmallDisk(folder, 64 * 1024))
+                std::_Exit(2);
+            global->profileManager.addProfile("Ann");
+            if (!fillDisk(folder))
+                std::_Exit(3);
+            global->profileManager.addProfile("Bo");
+            const ProfileManager restarted;
+            std::_Exit(restarted.getCount() == 1 && std::string(restarted.getName(0)) == "Ann" ? 0 : 4);
+        },
+        ::testing::ExitedWithCode(0), "Glimmerdaledemo: Could not save '.*/Glimmerdaledemo\\.pro': writing failed \\(No space left on device\\)\\.");
+    EXPECT_NE(readWholeFile(folder + "/Glimmerdaledemo.log").find(report), std::string::npos);
 }
 
 // Each row sets every setting; out-of-range values are brought into range.
