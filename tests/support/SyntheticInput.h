@@ -1,14 +1,15 @@
 #pragma once
-// Player input for tests that step frames with the FrameDriver: mouse clicks
-// and key presses handed to KivInput::onEvent as synthetic SDL events (no
-// SDL event queue), so that the next frame's input update sees a fresh press
-// exactly as it would from the window, and the screens' own hit tests decide
-// what was clicked. A press is followed at once by its release, which the
-// input keeps as one frame's press. The mouse is the program's virtual
-// mouse, in view units from the left and bottom edges; clicks put it on a
-// world point of a screen through that screen's camera at depth 0 and leave
-// it there. Used by GameHarness and by tests that drive screens of their
-// own; main thread only, with an engine (pKiv) running.
+// Player input for tests that step frames with the FrameDriver: SDL events
+// made here and handed to KivInput::onEvent (no SDL event queue), several in
+// one frame when a test wants them so, exactly as the event pump delivers
+// them between two frames; the next frame's input update then sees them and
+// the screens' own hit tests decide what was clicked. A press followed at
+// once by its release is still one frame's press. Mouse events carry window
+// pixels, as SDL's do; clicks put the program's pointer on a world point of
+// a screen through that screen's camera at depth 0 and leave it there. The
+// event makers also serve tests of a KivInput of their own. Used by
+// GameHarness and by tests that drive screens of their own; main thread
+// only, with an engine (pKiv) running for everything that feeds pKiv.
 #include "Camera.h"
 #include "Context.h"
 #include "Kiv.h"
@@ -16,6 +17,11 @@
 #include "Renderable.h"
 
 #include <SDL/SDL.h>
+
+#include <cctype>
+#include <initializer_list>
+#include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -25,18 +31,86 @@ constexpr int KEY_ESCAPE = KivInput::KEY_ESCAPE;
 constexpr int KEY_RETURN = 28;
 constexpr int KEY_SPACE = 57;
 
-// A left-button press (down) or release where the virtual mouse is.
-inline void leftButton(bool down)
+inline SDL_Event keyEvent(bool down, SDLKey key, Uint16 unicode = 0)
+{
+    SDL_Event event{};
+    event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = key;
+    event.key.keysym.unicode = unicode;
+    return event;
+}
+
+// The system pointer moved to the window pixel (x, y) by (dx, dy).
+inline SDL_Event motionEvent(int x, int y, int dx = 0, int dy = 0)
+{
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.x = static_cast<Uint16>(x);
+    event.motion.y = static_cast<Uint16>(y);
+    event.motion.xrel = static_cast<Sint16>(dx);
+    event.motion.yrel = static_cast<Sint16>(dy);
+    return event;
+}
+
+// A mouse button went down or up at the window pixel (x, y).
+inline SDL_Event buttonEvent(bool down, int x, int y, Uint8 button = SDL_BUTTON_LEFT)
 {
     SDL_Event event{};
     event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.button = SDL_BUTTON_LEFT;
+    event.button.button = button;
     event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    pKiv->pInput->onEvent(event);
+    event.button.x = static_cast<Uint16>(x);
+    event.button.y = static_cast<Uint16>(y);
+    return event;
 }
 
-// The virtual mouse on the world point (x, y) at depth 0 of the screen (and
-// left there), then a left-button press and release.
+// The key events of typing the text on a US keyboard: a capital letter
+// with Left Shift held around it, every key down and up again before the
+// next (pass the events one by one, or all before one frame).
+inline std::vector<SDL_Event> typingEvents(const std::string& text)
+{
+    std::vector<SDL_Event> events;
+    for (const char c : text) {
+        const bool shifted = std::isupper(static_cast<unsigned char>(c)) != 0;
+        // SDL 1.2 names the keys of the ASCII range (Backspace and Return
+        // too) by the character they type unshifted.
+        const SDLKey key = static_cast<SDLKey>(std::tolower(static_cast<unsigned char>(c)));
+        const Uint16 typed = static_cast<Uint16>(static_cast<unsigned char>(c));
+        if (shifted)
+            events.push_back(keyEvent(true, SDLK_LSHIFT));
+        events.push_back(keyEvent(true, key, typed));
+        events.push_back(keyEvent(false, key));
+        if (shifted)
+            events.push_back(keyEvent(false, SDLK_LSHIFT));
+    }
+    return events;
+}
+
+// The events reach the engine's input in order, as one pump delivers them.
+inline void feed(const std::vector<SDL_Event>& events)
+{
+    for (const SDL_Event& event : events)
+        pKiv->pInput->onEvent(event);
+}
+
+// The window pixel that shows the program's pointer.
+inline void pointerPixel(int& x, int& y)
+{
+    const KivInput& input = *pKiv->pInput;
+    input.viewToWindow(input.mouseX, input.mouseY, x, y);
+}
+
+// A left-button press (down) or release where the program's pointer is.
+inline void leftButton(bool down)
+{
+    int x = 0, y = 0;
+    pointerPixel(x, y);
+    feed({buttonEvent(down, x, y)});
+}
+
+// The program's pointer on the world point (x, y) at depth 0 of the screen
+// (and left there), then a left-button press and release.
 inline void clickAt(float worldX, float worldY, const Context* screen)
 {
     const V3 view = screen->pCamera->world2screen(worldX, worldY, 0.0f);
@@ -72,16 +146,9 @@ inline void pressKey(int code)
     for (int candidate = SDLK_FIRST + 1; candidate < SDLK_LAST && symbol == SDLK_UNKNOWN; ++candidate)
         if (KivInput::scanCodeFromSDLKey(candidate) == code)
             symbol = static_cast<SDLKey>(candidate);
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.keysym.sym = symbol;
     // SDL 1.2 names the keys of the ASCII range by the character they type.
-    event.key.keysym.unicode = static_cast<Uint16>(symbol < 128 ? symbol : 0);
-    event.key.state = SDL_PRESSED;
-    pKiv->pInput->onEvent(event);
-    event.type = SDL_KEYUP;
-    event.key.state = SDL_RELEASED;
-    pKiv->pInput->onEvent(event);
+    const Uint16 typed = static_cast<Uint16>(symbol < 128 ? symbol : 0);
+    feed({keyEvent(true, symbol, typed), keyEvent(false, symbol)});
 }
 
 } // namespace testsupport

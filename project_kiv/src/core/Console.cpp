@@ -63,26 +63,24 @@ void Console::tick()
     KivInput* input = pKiv ? pKiv->pInput : nullptr;
     if (!input || !pKiv->bDebugOutput)
         return;
-    if (input->wentDown(TOGGLE_KEY)) {
+    // The frame's key press, so that typing reaches the line in order.
+    const int code = input->getPressedKey();
+    if (code == TOGGLE_KEY) {
         bShown = !bShown;
         inputLine.clear();
         return;
     }
     if (!bShown)
         return;
-    for (int code = 1; code < 256; ++code) {
-        if (!input->wentDown(code))
-            continue;
-        if (code == RETURN_KEY) {
-            if (!inputLine.empty())
-                execute(inputLine);
-            inputLine.clear();
-        } else if (code == BACKSPACE_KEY) {
-            if (!inputLine.empty())
-                inputLine.pop_back();
-        } else if (int typed = input->getKeyChar(code); typed >= 32 && inputLine.size() < MAX_INPUT) {
-            inputLine += static_cast<char>(typed);
-        }
+    if (code == RETURN_KEY) {
+        if (!inputLine.empty())
+            execute(inputLine);
+        inputLine.clear();
+    } else if (code == BACKSPACE_KEY) {
+        if (!inputLine.empty())
+            inputLine.pop_back();
+    } else if (int typed = input->getKeyChar(code); typed >= 32 && inputLine.size() < MAX_INPUT) {
+        inputLine += static_cast<char>(typed);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <SDL/SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -90,6 +91,7 @@ KivInput::KivInput()
 {
     KIV_LOG("Starting...");
     SDL_EnableUNICODE(1);
+    setRelativeMotion(false);
     if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) {
         pJoystick = SDL_JoystickOpen(0);
         if (pJoystick) {
@@ -134,8 +136,9 @@ void KivInput::onEvent(const SDL_Event& event)
     case SDL_KEYDOWN:
         if (int code = scanCodeFromSDLKey(event.key.keysym.sym)) {
             press(code);
-            lastKeyCode = code;
-            lastKeyChar = event.key.keysym.sym == SDLK_BACKSPACE ? 8 : windows1252FromUnicode(event.key.keysym.unicode);
+            const int typed =
+                event.key.keysym.sym == SDLK_BACKSPACE ? 8 : windows1252FromUnicode(event.key.keysym.unicode);
+            keyPresses.push({code, typed});
         }
         break;
     case SDL_KEYUP:
@@ -147,12 +150,7 @@ void KivInput::onEvent(const SDL_Event& event)
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
-        if (int button = mouseButtonIndex(event.button.button); button >= 0) {
-            if (event.type == SDL_MOUSEBUTTONDOWN)
-                press(FIRST_MOUSE_BUTTON + button);
-            else
-                release(FIRST_MOUSE_BUTTON + button);
-        }
+        onMouseButton(event.type == SDL_MOUSEBUTTONDOWN, event.button.button, event.button.x, event.button.y);
         break;
     case SDL_JOYAXISMOTION:
         onJoystickAxis(event.jaxis.axis, event.jaxis.value);
@@ -218,16 +216,60 @@ void KivInput::onMouseMotion(int x, int y, int dx, int dy)
         latched[MOUSE_LEFT] = true;
     if (dx > 0)
         latched[MOUSE_RIGHT] = true;
-    if (bGrabbed) {
-        float width = 0.0f, height = 0.0f;
-        windowSize(width, height);
-        float scaleX = viewWidth() / width;
-        float scaleY = viewHeight() / height;
-        mouseX += static_cast<float>(dx * mouseSpeed) * scaleX;
-        mouseY -= static_cast<float>(dy * mouseSpeed) * scaleY;
-    } else {
-        windowToView(static_cast<float>(x), static_cast<float>(y), mouseX, mouseY);
+    if (!bRelativeMotion) {
+        followSystemPointer(x, y);
+        return;
     }
+    syncPointer();
+    float width = 0.0f, height = 0.0f;
+    windowSize(width, height);
+    pointerX += static_cast<float>(dx * mouseSpeed) * viewWidth() / width;
+    pointerY -= static_cast<float>(dy * mouseSpeed) * viewHeight() / height;
+    pointerX = std::clamp(pointerX, 0.0f, viewWidth());
+    pointerY = std::clamp(pointerY, 0.0f, viewHeight());
+    bPointerMoved = true;
+}
+
+void KivInput::onMouseButton(bool down, int sdlButton, int x, int y)
+{
+    // A button event carries the place where it happened.
+    if (!bRelativeMotion)
+        followSystemPointer(x, y);
+    const int button = mouseButtonIndex(sdlButton);
+    if (button < 0)
+        return;
+    if (!down) {
+        release(FIRST_MOUSE_BUTTON + button);
+        return;
+    }
+    press(FIRST_MOUSE_BUTTON + button);
+    syncPointer();
+    if (!bPressPlaced) {
+        pressX = pointerX;
+        pressY = pointerY;
+        bPressPlaced = true;
+    }
+}
+
+void KivInput::syncPointer()
+{
+    if (bPointerMoved || bPressPlaced)
+        return;
+    pointerX = mouseX;
+    pointerY = mouseY;
+}
+
+void KivInput::followSystemPointer(int x, int y)
+{
+    syncPointer();
+    int shownX = 0, shownY = 0;
+    viewToWindow(pointerX, pointerY, shownX, shownY);
+    // The pixel the pointer shows already (the echo of a warp among them)
+    // leaves it where it is within that pixel.
+    if (shownX == x && shownY == y)
+        return;
+    windowToView(static_cast<float>(x), static_cast<float>(y), pointerX, pointerY);
+    bPointerMoved = true;
 }
 
 void KivInput::update()
@@ -242,15 +284,49 @@ void KivInput::update()
     bool right = current[FIRST_MOUSE_BUTTON + 1];
     bMouseHeld[0] = bSwapMouseButtons ? right : left;
     bMouseHeld[1] = bSwapMouseButtons ? left : right;
+    keyPresses.handOut();
+    publishPointer();
 
     if (!bGrabbed)
         return;
-    const float width = viewWidth();
-    const float height = viewHeight();
-    bool outside = mouseX < 0.0f || mouseY < 0.0f || mouseX > width || mouseY > height;
-    mouseX = std::clamp(mouseX, 0.0f, width);
-    mouseY = std::clamp(mouseY, 0.0f, height);
-    if (outside && bPointerShown && !isFullScreen())
+    if (wantsRelativeMotion() != bRelativeMotion) {
+        setRelativeMotion(!bRelativeMotion);
+        // SDL looks at the setting again when the cursor is shown or hidden.
+        SDL_ShowCursor(SDL_ENABLE);
+        SDL_ShowCursor(SDL_DISABLE);
+        if (!bRelativeMotion)
+            warpSystemPointer();
+    }
+    releaseGrabAtTheEdge();
+}
+
+void KivInput::publishPointer()
+{
+    if (bPressPlaced) {
+        // A press is judged where it happened; motion after it in the same
+        // frame shows in the next.
+        mouseX = pressX;
+        mouseY = pressY;
+        bPressPlaced = false;
+        bPointerMoved = pointerX != pressX || pointerY != pressY;
+    } else if (bPointerMoved) {
+        mouseX = pointerX;
+        mouseY = pointerY;
+        bPointerMoved = false;
+    }
+}
+
+void KivInput::releaseGrabAtTheEdge()
+{
+    // In a window the grab keeps the system pointer inside; reaching the
+    // window's edge is the player's way out.
+    if (!bPointerShown || isFullScreen())
+        return;
+    float width = 0.0f, height = 0.0f;
+    windowSize(width, height);
+    int x = 0, y = 0;
+    viewToWindow(mouseX, mouseY, x, y);
+    if (x <= 0 || y <= 0 || x >= static_cast<int>(width) - 1 || y >= static_cast<int>(height) - 1)
         setMouseGrab(false);
 }
 
@@ -261,8 +337,7 @@ void KivInput::reset()
     std::fill(std::begin(live), std::end(live), false);
     std::fill(std::begin(latched), std::end(latched), false);
     bMouseHeld[0] = bMouseHeld[1] = false;
-    lastKeyCode = 0;
-    lastKeyChar = 0;
+    keyPresses.giveBack();
 }
 
 bool KivInput::isDown(int code) const
@@ -285,6 +360,13 @@ bool KivInput::isMouseButtonPressed() const
 
 int KivInput::getPressedKey() const
 {
+    if (keyPresses.current.code != 0)
+        return keyPresses.current.code;
+    return getLowestWentDown();
+}
+
+int KivInput::getLowestWentDown() const
+{
     for (int code = 1; code < KEY_COUNT; ++code)
         if (wentDown(code))
             return code;
@@ -293,9 +375,9 @@ int KivInput::getPressedKey() const
 
 int KivInput::getKeyChar(int code) const
 {
-    if (code < 1 || code > 255 || code != lastKeyCode)
+    if (code < 1 || code > 255 || code != keyPresses.current.code)
         return 0;
-    return lastKeyChar;
+    return keyPresses.current.character;
 }
 
 void KivInput::setMouseGrab(bool on, float x, float y, float z)
@@ -303,19 +385,60 @@ void KivInput::setMouseGrab(bool on, float x, float y, float z)
     if (on && !bGrabbed) {
         for (int code = MOUSE_UP; code <= MOUSE_RIGHT; ++code)
             latched[code] = current[code] = false;
+        setRelativeMotion(wantsRelativeMotion());
         SDL_WM_GrabInput(SDL_GRAB_ON);
         SDL_ShowCursor(SDL_DISABLE);
         bGrabbed = true;
-        if (x != 0.0f || y != 0.0f || z != 0.0f)
-            windowToView(x, y, mouseX, mouseY);
+        if (x != 0.0f || y != 0.0f || z != 0.0f) {
+            windowToView(x, y, pointerX, pointerY);
+            bPointerMoved = true;
+        }
     } else if (!on && bGrabbed) {
         SDL_WM_GrabInput(SDL_GRAB_OFF);
         SDL_ShowCursor(SDL_ENABLE);
         bGrabbed = false;
-        int windowX = 0, windowY = 0;
-        viewToWindow(mouseX, mouseY, windowX, windowY);
-        SDL_WarpMouse(static_cast<Uint16>(windowX), static_cast<Uint16>(windowY));
+        setRelativeMotion(false);
+        warpSystemPointer();
     }
+}
+
+void KivInput::placePointer(float viewX, float viewY)
+{
+    mouseX = pointerX = viewX;
+    mouseY = pointerY = viewY;
+    bPointerMoved = false;
+    bPressPlaced = false;
+    // A relative mouse has no system pointer to agree with.
+    if (!bRelativeMotion && ownsSystemPointer())
+        warpSystemPointer();
+}
+
+bool KivInput::ownsSystemPointer() const
+{
+    return bGrabbed || (SDL_GetAppState() & SDL_APPMOUSEFOCUS) != 0;
+}
+
+void KivInput::warpSystemPointer()
+{
+    syncPointer();
+    int x = 0, y = 0;
+    viewToWindow(pointerX, pointerY, x, y);
+    SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+}
+
+bool KivInput::wantsRelativeMotion() const
+{
+    return isFullScreen() && mouseSpeed != 1.0;
+}
+
+void KivInput::setRelativeMotion(bool relative)
+{
+    bRelativeMotion = relative;
+    // SDL on X11 reads this each time it decides (grab, cursor or focus
+    // change); left alone it turns every grabbed, hidden mouse into relative
+    // steps, and the window would lose where an absolute device (a tablet, a
+    // touch screen, a remote desktop) puts the pointer.
+    setenv("SDL_MOUSE_RELATIVE", relative ? "1" : "0", 1);
 }
 
 void KivInput::releaseForFatalError()

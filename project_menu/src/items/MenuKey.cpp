@@ -19,7 +19,7 @@ void MenuKey::tick(double t, double dt)
     MenuItem::tick(t, dt);
     if (!highlighted)
         return;
-    const int code = pKiv->pInput->getPressedKey();
+    const int code = pKiv->pInput->getLowestWentDown();
     if (!isBindable(code))
         return;
     for (auto& control : pGlobal->hst.keys)

@@ -183,9 +183,7 @@ void ContextLogo::deactivate(bool closing)
 {
     if (!closing)
         return;
-    KivInput& input = *pKiv->pInput;
-    input.mouseX = static_cast<float>(pKiv->pGraphics->fovWidth - 48);
-    input.mouseY = 32.0f;
+    pKiv->pInput->placePointer(static_cast<float>(pKiv->pGraphics->fovWidth - 48), 32.0f);
 }
 
 void ContextLogo::tickContents(double time, double frameDt)

@@ -1,42 +1,19 @@
 #include "KivInput.h"
+#include "SyntheticInput.h"
 
 #include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 namespace {
 
-SDL_Event keyEvent(Uint8 type, SDLKey key, Uint16 unicode = 0)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.key.keysym.sym = key;
-    event.key.keysym.unicode = unicode;
-    return event;
-}
-
-SDL_Event motionEvent(int x, int y, int dx, int dy)
-{
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    event.motion.xrel = static_cast<Sint16>(dx);
-    event.motion.yrel = static_cast<Sint16>(dy);
-    return event;
-}
-
-SDL_Event buttonEvent(Uint8 type, Uint8 button)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.button.button = button;
-    return event;
-}
+using testsupport::buttonEvent;
+using testsupport::keyEvent;
+using testsupport::motionEvent;
 
 TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
 {
     KivInput input;
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_RETURN, 13));
+    input.onEvent(keyEvent(true, SDLK_RETURN, 13));
     input.update();
     EXPECT_TRUE(input.wentDown(28));
     EXPECT_EQ(input.getPressedKey(), 28);
@@ -44,18 +21,18 @@ TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
     EXPECT_TRUE(input.isDown(28));
     EXPECT_FALSE(input.wentDown(28)) << "held, not pressed again";
     EXPECT_EQ(input.getPressedKey(), 0);
-    input.onEvent(keyEvent(SDL_KEYUP, SDLK_RETURN));
+    input.onEvent(keyEvent(false, SDLK_RETURN));
     input.update();
     EXPECT_FALSE(input.isDown(28));
 
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_a, 'a'));
-    input.onEvent(keyEvent(SDL_KEYUP, SDLK_a));
+    input.onEvent(keyEvent(true, SDLK_a, 'a'));
+    input.onEvent(keyEvent(false, SDLK_a));
     input.update();
     EXPECT_TRUE(input.wentDown(30)) << "a tap inside one frame is still seen";
     input.update();
     EXPECT_FALSE(input.isDown(30));
 
-    input.onEvent(keyEvent(SDL_KEYDOWN, SDLK_SPACE));
+    input.onEvent(keyEvent(true, SDLK_SPACE));
     input.update();
     SDL_Event focus{};
     focus.type = SDL_ACTIVEEVENT;
@@ -74,13 +51,40 @@ TEST(KivInput, TypedCharacters)
     };
     for (const Case& c : cases) {
         KivInput input;
-        input.onEvent(keyEvent(SDL_KEYDOWN, c.key, c.unicode));
+        input.onEvent(keyEvent(true, c.key, c.unicode));
+        input.update();
         EXPECT_EQ(input.getKeyChar(c.code), c.expected) << c.unicode;
         EXPECT_EQ(input.getKeyChar(c.code + 1), 0) << "another key";
     }
     KivInput input;
     EXPECT_EQ(input.getKeyChar(0), 0);
     EXPECT_EQ(input.getKeyChar(300), 0);
+}
+
+// The key presses of one frame come out one per frame in the order typed,
+// while every key still counts as gone down in the frame it went down.
+TEST(KivInput, KeyPressesOfOneFrameComeOutOnePerFrameInOrder)
+{
+    KivInput input;
+    for (const SDL_Event& event : testsupport::typingEvents("Ab"))
+        input.onEvent(event);
+    input.update();
+    for (int code : {42, 30, 48})
+        EXPECT_TRUE(input.wentDown(code)) << code;
+    EXPECT_EQ(input.getPressedKey(), 42);
+    EXPECT_EQ(input.getKeyChar(42), 0);
+    input.update();
+    EXPECT_EQ(input.getPressedKey(), 30);
+    // A screen change resets the input before anyone read this press.
+    input.reset();
+    EXPECT_EQ(input.getPressedKey(), 0);
+    input.update();
+    EXPECT_EQ(input.getPressedKey(), 30);
+    EXPECT_EQ(input.getKeyChar(30), 'A');
+    input.update();
+    EXPECT_EQ(input.getKeyChar(48), 'b');
+    input.update();
+    EXPECT_EQ(input.getPressedKey(), 0);
 }
 
 TEST(KivInput, MouseButtonsAndHeldFlags)
@@ -94,14 +98,14 @@ TEST(KivInput, MouseButtonsAndHeldFlags)
     for (const Case& c : cases) {
         KivInput input;
         input.bSwapMouseButtons = c.swap;
-        input.onEvent(buttonEvent(SDL_MOUSEBUTTONDOWN, c.sdlButton));
+        input.onEvent(buttonEvent(true, 0, 0, c.sdlButton));
         input.update();
         EXPECT_TRUE(input.wentDown(c.code)) << int(c.sdlButton);
         EXPECT_EQ(input.bMouseHeld[0], c.heldFirst) << int(c.sdlButton) << " swap " << c.swap;
         EXPECT_EQ(input.bMouseHeld[1], c.heldSecond) << int(c.sdlButton) << " swap " << c.swap;
     }
     KivInput wheel;
-    wheel.onEvent(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_WHEELUP));
+    wheel.onEvent(buttonEvent(true, 0, 0, SDL_BUTTON_WHEELUP));
     wheel.update();
     EXPECT_FALSE(wheel.isMouseButtonPressed());
 }
@@ -146,16 +150,16 @@ TEST(KivInput, UnwindowedMousePositionIsInViewUnitsFromTheBottomLeft)
     EXPECT_FALSE(input.isDown(KivInput::MOUSE_RIGHT)) << "directions last one frame";
 }
 
-TEST(KivInput, GrabbedMouseMovesByScaledMotionAndLetsGoAtTheEdgeOfAWindow)
+// Without a display the window is the 640 x 480 view.
+TEST(KivInput, GrabbedPointerFollowsTheSystemPointerAndLetsGoAtTheEdgeOfAWindow)
 {
-    struct Case { const char* what; bool pointerShown; int dx, dy; double speed; bool stillGrabbed; float x, y; };
-    // Grabbed at the window point (320, 240): the view's centre.
+    struct Case { const char* what; bool pointerShown; double speed; int x, y; bool stillGrabbed; float viewX, viewY; };
     const Case cases[] = {
-        {"inside", true, 10, -20, 1.0, true, 330.0f, 260.0f},
-        {"speed factor", true, 10, 10, 2.0, true, 340.0f, 220.0f},
-        {"leaves on the right", true, 400, 0, 1.0, false, 640.0f, 240.0f},
-        {"leaves at the bottom", true, 0, 300, 1.0, false, 320.0f, 0.0f},
-        {"hidden pointer stays grabbed at the edge", false, 400, 0, 1.0, true, 640.0f, 240.0f},
+        {"inside", true, 1.0, 330, 220, true, 330.0f, 260.0f},
+        {"a jump, whatever the speed", true, 2.0, 100, 50, true, 100.0f, 430.0f},
+        {"reaches the right edge", true, 1.0, 639, 240, false, 639.0f, 240.0f},
+        {"reaches the bottom edge", true, 1.0, 320, 479, false, 320.0f, 1.0f},
+        {"hidden pointer stays grabbed at the edge", false, 1.0, 639, 240, true, 639.0f, 240.0f},
     };
     for (const Case& c : cases) {
         KivInput input;
@@ -163,13 +167,14 @@ TEST(KivInput, GrabbedMouseMovesByScaledMotionAndLetsGoAtTheEdgeOfAWindow)
         input.mouseSpeed = c.speed;
         input.setMouseGrab(true, 320.0f, 240.0f, 0.0f);
         ASSERT_TRUE(input.bGrabbed);
+        input.update();
         EXPECT_FLOAT_EQ(input.mouseX, 320.0f);
         EXPECT_FLOAT_EQ(input.mouseY, 240.0f);
-        input.onEvent(motionEvent(0, 0, c.dx, c.dy));
+        input.onEvent(motionEvent(c.x, c.y, c.x - 320, c.y - 240));
         input.update();
         EXPECT_EQ(input.bGrabbed, c.stillGrabbed) << c.what;
-        EXPECT_FLOAT_EQ(input.mouseX, c.x) << c.what;
-        EXPECT_FLOAT_EQ(input.mouseY, c.y) << c.what;
+        EXPECT_FLOAT_EQ(input.mouseX, c.viewX) << c.what;
+        EXPECT_FLOAT_EQ(input.mouseY, c.viewY) << c.what;
         input.setMouseGrab(false);
     }
 }

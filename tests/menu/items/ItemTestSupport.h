@@ -51,8 +51,7 @@ inline void clearStack()
 inline void typeKey(int code, int character)
 {
     setInput({code});
-    pKiv->pInput->lastKeyCode = code;
-    pKiv->pInput->lastKeyChar = character;
+    pKiv->pInput->keyPresses.current = {code, character};
 }
 
 // Items under test are children of the host screen; each step is one engine

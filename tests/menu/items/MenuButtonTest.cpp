@@ -3,6 +3,7 @@
 #include "ContextDialog.h"
 #include "MenuBool.h"
 #include "MenuButton.h"
+#include "SyntheticInput.h"
 
 namespace {
 
@@ -17,7 +18,6 @@ struct TriggerCase {
     char hotKey;
     int keyCode;
     int keyChar;
-    int lastKeyCode;
     bool disabled;
     bool clicked;
 };
@@ -25,18 +25,16 @@ struct TriggerCase {
 TEST_F(MenuButtonTest, PressOverTheButtonOrItsHotKeyAnywhereClicksIt)
 {
     const TriggerCase cases[] = {
-        {"PressOver", true, true, 0, 0, 0, 0, false, true},
-        {"PressAway", false, true, 0, 0, 0, 0, false, false},
-        {"OverWithoutPress", true, false, 0, 0, 0, 0, false, false},
-        {"HotKeyAway", false, false, 'x', KEY_X, 'x', KEY_X, false, true},
-        {"HotKeyOver", true, false, 'x', KEY_X, 'x', KEY_X, false, true},
-        {"OtherCharacter", false, false, 'x', KEY_A, 'a', KEY_A, false, false},
-        {"ShiftedCharacter", false, false, 'x', KEY_X, 'X', KEY_X, false, false},
-        // The typed character belongs to another, earlier key.
-        {"StaleCharacter", false, false, 'x', KEY_A, 'x', KEY_X, false, false},
-        {"NoHotKeyIgnoresTyping", false, false, 0, KEY_X, 'x', KEY_X, false, false},
-        {"DisabledPress", true, true, 0, 0, 0, 0, true, false},
-        {"DisabledHotKey", false, false, 'x', KEY_X, 'x', KEY_X, true, false},
+        {"PressOver", true, true, 0, 0, 0, false, true},
+        {"PressAway", false, true, 0, 0, 0, false, false},
+        {"OverWithoutPress", true, false, 0, 0, 0, false, false},
+        {"HotKeyAway", false, false, 'x', KEY_X, 'x', false, true},
+        {"HotKeyOver", true, false, 'x', KEY_X, 'x', false, true},
+        {"OtherCharacter", false, false, 'x', KEY_A, 'a', false, false},
+        {"ShiftedCharacter", false, false, 'x', KEY_X, 'X', false, false},
+        {"NoHotKeyIgnoresTyping", false, false, 0, KEY_X, 'x', false, false},
+        {"DisabledPress", true, true, 0, 0, 0, true, false},
+        {"DisabledHotKey", false, false, 'x', KEY_X, 'x', true, false},
     };
     for (const TriggerCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -49,12 +47,40 @@ TEST_F(MenuButtonTest, PressOverTheButtonOrItsHotKeyAnywhereClicksIt)
             setInput({c.keyCode});
         if (c.mousePress)
             pKiv->pInput->current[MOUSE_LEFT] = true;
-        pKiv->pInput->lastKeyCode = c.lastKeyCode;
-        pKiv->pInput->lastKeyChar = c.keyChar;
+        pKiv->pInput->keyPresses.current = {c.keyCode, c.keyChar};
         step();
         EXPECT_EQ(c.clicked, button->wasClicked());
         EXPECT_EQ(nullptr, pGlobal->pContextManager->getActiveContext()) << "no dialog";
         button->deleteMe();
+    }
+}
+
+// Mouse events as the event pump delivers them between two frames, in
+// pixels of the 640 x 480 window: the button at the view's centre, (600, 40)
+// far from it.
+TEST_F(MenuButtonTest, PressIsJudgedWhereItHappened)
+{
+    using testsupport::buttonEvent;
+    using testsupport::motionEvent;
+    struct Case { const char* name; std::vector<SDL_Event> events; bool clicked; };
+    const Case cases[] = {
+        {"MotionOntoItAndPress", {motionEvent(320, 240), buttonEvent(true, 320, 240), buttonEvent(false, 320, 240)}, true},
+        {"PressAwayFromTheLastMotion", {motionEvent(600, 40), buttonEvent(true, 320, 240)}, true},
+        {"PressOnItThenMotionAway", {buttonEvent(true, 320, 240), buttonEvent(false, 320, 240), motionEvent(600, 40)}, true},
+        {"PressAwayThenMotionOntoIt", {buttonEvent(true, 600, 40), buttonEvent(false, 600, 40), motionEvent(320, 240)}, false},
+    };
+    driver.bUpdateInput = true;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
+        moveMouseTo(300.0f, -230.0f);
+        testsupport::feed(c.events);
+        step();
+        EXPECT_EQ(c.clicked, button->wasClicked());
+        button->deleteMe();
+        // The button is gone before the rest of the events are seen.
+        testsupport::feed({buttonEvent(false, 600, 40)});
+        step();
     }
 }
 

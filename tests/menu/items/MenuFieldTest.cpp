@@ -2,6 +2,7 @@
 
 #include "MenuKey.h"
 #include "MenuString.h"
+#include "SyntheticInput.h"
 
 #include <array>
 #include <cstring>
@@ -69,6 +70,21 @@ TEST_F(MenuKeyTest, InputThatGoesDownOverTheFieldBecomesItsBindingAndNobodyElses
     }
 }
 
+TEST_F(MenuKeyTest, OfTwoKeysTypedInOneFrameTheLowerStaysBound)
+{
+    // Q (16) arrives before Space (57); the key queue hands them out one per
+    // frame, yet the binding is the lower code and stays so.
+    MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "Left", "", &pGlobal->hst.keys[0][0]));
+    moveMouseTo(0.0f, 0.0f);
+    setInput({});
+    driver.bUpdateInput = true;
+    testsupport::feed({testsupport::keyEvent(true, SDLK_q, 'q'), testsupport::keyEvent(true, SDLK_SPACE, ' ')});
+    step();
+    step();
+    EXPECT_EQ(16, pGlobal->hst.keys[0][0]);
+    field->deleteMe();
+}
+
 TEST_F(MenuKeyTest, FieldShowsTheNameOfItsInputAndSurvivesADamagedCode)
 {
     int code = 30;
@@ -134,6 +150,37 @@ TEST_F(MenuStringTest, TypingEditsTheTextWithinItsCharactersAndLength)
         EXPECT_EQ(c.expected, field->text);
         EXPECT_STREQ(c.expected, buffer);
         EXPECT_EQ(c.changes, field->changes);
+        field->deleteMe();
+    }
+}
+
+// Keys fed as the event pump delivers them, all between two frames; the
+// field then gets as many frames as it needs.
+TEST_F(MenuStringTest, EveryCharacterTypedInOneFrameReachesTheFieldInOrder)
+{
+    using testsupport::keyEvent;
+    using testsupport::typingEvents;
+    struct Case { const char* name; std::vector<SDL_Event> events; const char* expected; };
+    const Case cases[] = {
+        {"ShiftWithALowerCodedLetter", typingEvents("Mira"), "Mira"},
+        {"ShiftWithAHigherCodedLetter", typingEvents("Bar"), "Bar"},
+        {"AWholeWord", typingEvents("auditor"), "auditor"},
+        {"RolledOverPair",
+         {keyEvent(true, SDLK_n, 'n'), keyEvent(true, SDLK_o, 'o'), keyEvent(false, SDLK_n), keyEvent(false, SDLK_o)},
+         "no"},
+        {"BackspaceBetweenLetters", typingEvents("ab\bbc\b\bd"), "ad"},
+    };
+    driver.bUpdateInput = true;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        char buffer[16] = {};
+        CountingField* field = add(new CountingField(buffer, 15));
+        moveMouseTo(0.0f, 0.0f);
+        testsupport::feed(c.events);
+        for (size_t frame = 0; frame < c.events.size(); ++frame)
+            step();
+        EXPECT_EQ(c.expected, field->text);
+        EXPECT_STREQ(c.expected, buffer);
         field->deleteMe();
     }
 }

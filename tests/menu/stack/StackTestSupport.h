@@ -197,8 +197,7 @@ inline void setInput(std::initializer_list<int> pressed, std::initializer_list<i
     std::fill(std::begin(input.current), std::end(input.current), false);
     std::fill(std::begin(input.previous), std::end(input.previous), false);
     input.bMouseHeld[0] = input.bMouseHeld[1] = false;
-    input.lastKeyCode = 0;
-    input.lastKeyChar = 0;
+    input.keyPresses.current = {};
     for (int code : pressed)
         input.current[code] = true;
     for (int code : held)
