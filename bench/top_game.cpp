@@ -2,10 +2,13 @@
 // ordinary house of the last neighbourhood, reached through a saved game):
 // frames per second of the whole screen stack stepped headlessly (the
 // tests' frame driver, no drawing), and the time of a frame with drawing and
-// presenting on the display (Mesa under Xvfb). The game starts once per
-// process. Needs a display and the generated data beside the build's bench
-// folder.
+// presenting on the display (Mesa under Xvfb), each with the main thread's
+// CPU time per frame. The game starts once per process, with the allocator
+// set as the program sets it. Needs a display and the generated data beside
+// the build's bench folder.
+#include "AllocatorSettings.h"
 #include "ApplicationInfo.h"
+#include "BenchFigures.h"
 #include "ContextDialogQX.h"
 #include "ContextLogo.h"
 #include "ContextManager.h"
@@ -52,6 +55,7 @@ struct Game {
     Game()
     {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
+        applyAllocatorSettings();
         useAsDataHome(home.path());
         const std::string folder = home.path() + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION;
         std::filesystem::create_directories(folder);
@@ -127,8 +131,11 @@ void play(benchmark::State& state, bool draw)
         return;
     }
     running.driver.bDraw = draw;
+    const double start = benchfigures::threadCpuSeconds();
     for (auto _ : state)
         running.driver.step(pGlobal->pContextManager);
+    state.counters["main_thread_ms"] =
+        (benchfigures::threadCpuSeconds() - start) * 1000.0 / static_cast<double>(state.iterations());
     running.driver.bDraw = false;
     state.SetItemsProcessed(state.iterations());
     state.counters["smileys"] = running.controller->smileyLayer->getChildCount();

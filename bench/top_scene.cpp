@@ -3,27 +3,40 @@
 // fireworks and star bursts, the heads-up display slid in), in the real
 // game on the generated data, stepped at 60 frames a second.
 //
-// How our own code is told apart from the GL driver: every piece of geometry
-// reaches OpenGL through glInterleavedArrays and glDrawArrays (VertexBuffer
-// is the only caller), and this program defines both functions itself, so
-// that the engine's calls come here first and are passed on to the driver
-// only while drawDriver is set. With it cleared the whole drawing walk still
-// runs (transforms, culling, vertex data, glyph layout, texture binds and
-// matrix loads, which are cheap state calls) but nothing is drawn:
+// How our own code is told apart from the display driver: the program
+// defines every OpenGL and SDL call the engine makes while it draws and
+// presents (DriverSwitch.h), and passes them on to the driver only while the
+// switch is on. In the order they run:
+//   wholeFrameMesaDefaultAllocator: tick, drawing and presentation with the
+//                    driver, waited for with glFinish, with the C library's
+//                    allocator at its defaults; measured first, right after
+//                    the game has started, since the allocator's defaults
+//                    adapt to what has been freed before and its settings
+//                    cannot be undone;
+//   (then the allocator is set as the program sets it when it starts)
 //   tick:            the engine frame without drawing (input, audio, the
 //                    screen stack's tick): all our code;
-//   drawWalk:        the drawing of the screen stack without the driver's
-//                    draws: our code (and those few state calls);
-//   wholeFrameMesa:  tick, drawing and presentation with the driver, waited
-//                    for with glFinish: what a frame costs on Mesa.
-// Our code per frame is tick plus drawWalk. The scene's coins, popups and
-// bursts are renewed every second of game time (outside the timing), so the
-// measured frames stay between half a second and one and a half seconds
-// after a stir. Needs a display (DISPLAY) and the generated data in the
-// build folder, as the game tests do.
+//   drawWalk:        the drawing of the screen stack with the driver off:
+//                    transforms, culling, vertex data, glyph layout and the
+//                    calls themselves, but none of them reaches the driver
+//                    (driverCallsLeftOut counts them, per frame);
+//   wholeFrameMesa:  as the first, with the allocator set: what a frame
+//                    costs on Mesa.
+// Each reports the CPU time of the main thread per frame (main_thread_ms).
+// Goals: our code per frame (tick plus drawWalk) at most 1 ms; with the
+// allocator set, the main thread's CPU time per frame at most half of what
+// it is with the defaults (Mesa draws on threads of its own as well, which
+// that figure leaves out). The scene's coins, popups and bursts are renewed
+// every second of game time (outside the timing), so the measured frames
+// stay between half a second and one and a half seconds after a stir. Needs
+// a display (DISPLAY) and the generated data in the build folder, as the
+// game tests do.
+#include "AllocatorSettings.h"
+#include "BenchFigures.h"
 #include "BusiestBoard.h"
 #include "ContextLogo.h"
 #include "ContextManager.h"
+#include "DriverSwitch.h"
 #include "FrameDriver.h"
 #include "GameController.h"
 #include "Kiv.h"
@@ -35,43 +48,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <GL/gl.h>
-#include <dlfcn.h>
+#include <sys/resource.h>
 
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <unistd.h>
-
-namespace {
-
-bool drawDriver = true;
-int drawCalls = 0;
-
-template <typename Function>
-Function driverFunction(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
-
-}
-
-extern "C" void glInterleavedArrays(GLenum format, GLsizei stride, const GLvoid* pointer)
-{
-    using Real = void (*)(GLenum, GLsizei, const GLvoid*);
-    static const Real real = driverFunction<Real>("glInterleavedArrays");
-    if (drawDriver)
-        real(format, stride, pointer);
-}
-
-extern "C" void glDrawArrays(GLenum mode, GLint first, GLsizei count)
-{
-    using Real = void (*)(GLenum, GLint, GLsizei);
-    static const Real real = driverFunction<Real>("glDrawArrays");
-    ++drawCalls;
-    if (drawDriver)
-        real(mode, first, count);
-}
 
 namespace {
 
@@ -129,13 +111,16 @@ public:
         for (double t = 0.0; t < seconds; t += FRAME)
             driver.step(pGlobal->pContextManager);
     }
-    // Renews the coins, popups and bursts every FRAMES_PER_STIR frames.
+    // Renews the coins, popups and bursts every FRAMES_PER_STIR frames,
+    // outside the timing (stirSeconds counts the main thread's CPU time).
     void keepBusy(benchmark::State& state)
     {
         if (++framesSinceStir < FRAMES_PER_STIR)
             return;
         state.PauseTiming();
+        const double start = benchfigures::threadCpuSeconds();
         board->stir();
+        stirSeconds += benchfigures::threadCpuSeconds() - start;
         framesSinceStir = 0;
         state.ResumeTiming();
     }
@@ -145,6 +130,7 @@ public:
     GameController* game = nullptr;
     std::unique_ptr<BusiestBoard> board;
     int framesSinceStir = 0;
+    double stirSeconds = 0.0;
 
 private:
     // The loader has finished and the intro or the main menu has come up.
@@ -165,60 +151,120 @@ BusyGame* busyGame(benchmark::State& state)
     return &instance;
 }
 
-void countPerFrame(benchmark::State& state, int calls, int frames)
+// The allocator set as the program sets it; once set it stays so.
+bool bAllocatorSet = false;
+
+void setAllocator()
 {
-    state.counters["drawCalls"] = frames ? static_cast<double>(calls) / frames : 0.0;
+    if (!bAllocatorSet)
+        applyAllocatorSettings();
+    bAllocatorSet = true;
+}
+
+// Main-thread CPU milliseconds per frame, by benchmark.
+double mainThreadMilliseconds[4] = {};
+enum Figure { DEFAULT_ALLOCATOR, TICK, DRAW_WALK, WHOLE_FRAME };
+
+// Pages the main thread has touched for the first time so far.
+long pageFaults()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_minflt;
+}
+
+// Runs frame while the benchmark runs; afterwards the main thread's CPU
+// time (stirs left out) and page faults per frame, and the draw calls,
+// driver calls left out, drawables and vertices per frame.
+template <typename Frame>
+void measureFrames(benchmark::State& state, const BusyGame& busy, Figure figure, Frame frame)
+{
+    driverswitch::drawCalls = 0;
+    driverswitch::callsLeftOut = 0;
+    const long faultsBefore = pageFaults();
+    const double stirBefore = busy.stirSeconds;
+    const double start = benchfigures::threadCpuSeconds();
+    for (auto _ : state)
+        frame();
+    const double seconds = benchfigures::threadCpuSeconds() - start - (busy.stirSeconds - stirBefore);
+    const double frames = static_cast<double>(state.iterations());
+    state.counters["page_faults"] = static_cast<double>(pageFaults() - faultsBefore) / frames;
+    mainThreadMilliseconds[figure] = seconds * 1000.0 / frames;
+    state.counters["main_thread_ms"] = mainThreadMilliseconds[figure];
+    state.counters["drawCalls"] = static_cast<double>(driverswitch::drawCalls) / frames;
+    state.counters["driverCallsLeftOut"] = static_cast<double>(driverswitch::callsLeftOut) / frames;
     state.counters["drawn"] = pKiv->stats.renderablesDrawn;
     state.counters["vertices"] = pKiv->stats.vertices;
 }
 
-void tick(benchmark::State& state)
-{
-    BusyGame* busy = busyGame(state);
-    if (!busy)
-        return;
-    busy->driver.bDraw = false;
-    for (auto _ : state) {
-        busy->driver.step(pGlobal->pContextManager);
-        busy->keepBusy(state);
-    }
-}
-BENCHMARK(tick)->Unit(benchmark::kMicrosecond);
-
-void drawWalk(benchmark::State& state)
-{
-    BusyGame* busy = busyGame(state);
-    if (!busy)
-        return;
-    drawDriver = false;
-    drawCalls = 0;
-    int frames = 0;
-    for (auto _ : state) {
-        pKiv->stats = FrameStatistics();
-        pGlobal->pContextManager->render();
-        ++frames;
-    }
-    drawDriver = true;
-    countPerFrame(state, drawCalls, frames);
-}
-BENCHMARK(drawWalk)->Unit(benchmark::kMicrosecond);
-
-void wholeFrameMesa(benchmark::State& state)
+void wholeFrames(benchmark::State& state, Figure figure)
 {
     BusyGame* busy = busyGame(state);
     if (!busy)
         return;
     busy->driver.bDraw = true;
-    drawCalls = 0;
-    int frames = 0;
-    for (auto _ : state) {
+    measureFrames(state, *busy, figure, [&] {
         busy->driver.step(pGlobal->pContextManager);
         glFinish();
         busy->keepBusy(state);
-        ++frames;
-    }
+    });
     busy->driver.bDraw = false;
-    countPerFrame(state, drawCalls, frames);
+}
+
+void wholeFrameMesaDefaultAllocator(benchmark::State& state)
+{
+    if (bAllocatorSet) {
+        state.SkipWithError("the allocator is set already; run this benchmark first");
+        return;
+    }
+    wholeFrames(state, DEFAULT_ALLOCATOR);
+}
+BENCHMARK(wholeFrameMesaDefaultAllocator)->Unit(benchmark::kMicrosecond);
+
+void tick(benchmark::State& state)
+{
+    setAllocator();
+    BusyGame* busy = busyGame(state);
+    if (!busy)
+        return;
+    busy->driver.bDraw = false;
+    measureFrames(state, *busy, TICK, [&] {
+        busy->driver.step(pGlobal->pContextManager);
+        busy->keepBusy(state);
+    });
+}
+BENCHMARK(tick)->Unit(benchmark::kMicrosecond);
+
+void drawWalk(benchmark::State& state)
+{
+    setAllocator();
+    BusyGame* busy = busyGame(state);
+    if (!busy)
+        return;
+    driverswitch::bDriverOn = false;
+    measureFrames(state, *busy, DRAW_WALK, [] {
+        pKiv->stats = FrameStatistics();
+        pGlobal->pContextManager->render();
+    });
+    driverswitch::bDriverOn = true;
+    if (mainThreadMilliseconds[TICK] > 0.0)
+        benchfigures::reportGoal("our code per busiest frame, main thread",
+                                 mainThreadMilliseconds[TICK] + mainThreadMilliseconds[DRAW_WALK], 1.0, "ms",
+                                 benchfigures::format("tick %.3f ms, drawing walk %.3f ms", mainThreadMilliseconds[TICK],
+                                                      mainThreadMilliseconds[DRAW_WALK]));
+}
+BENCHMARK(drawWalk)->Unit(benchmark::kMicrosecond);
+
+void wholeFrameMesa(benchmark::State& state)
+{
+    setAllocator();
+    wholeFrames(state, WHOLE_FRAME);
+    if (mainThreadMilliseconds[DEFAULT_ALLOCATOR] > 0.0)
+        benchfigures::reportGoal(
+            "main thread per busiest frame, allocator set against its defaults",
+            mainThreadMilliseconds[WHOLE_FRAME] / mainThreadMilliseconds[DEFAULT_ALLOCATOR], 0.5, "times",
+            benchfigures::format("%.2f ms against %.2f ms", mainThreadMilliseconds[WHOLE_FRAME],
+                                 mainThreadMilliseconds[DEFAULT_ALLOCATOR]));
 }
 BENCHMARK(wholeFrameMesa)->Unit(benchmark::kMicrosecond);
 

@@ -16,4 +16,9 @@ public:
     ~MixerOGGstatic() override;
 
     bool refill(int& playCursor, int& playMax) override;
+
+private:
+    // data becomes a buffer of frames stereo frames holding the first
+    // framesKept frames of the old one.
+    void moveData(int32_t frames, int32_t framesKept);
 };

@@ -85,8 +85,8 @@ void Kiv::startServices()
     pNetworkManager = new NetworkManager();
     pLanguage = new Language();
     pFramePacer = new FramePacer();
-    pFramePacer->init(
-        pConfig->readDoubleInRange(CONFIG_SECTION, "frameRate", DEFAULT_FRAME_PERIOD, MIN_FRAME_PERIOD, MAX_FRAME_PERIOD));
+    pFramePacer->init(pConfig->readDoubleInRange(CONFIG_SECTION, "frameRate", DEFAULT_FRAME_PERIOD,
+                                                 MIN_FRAME_PERIOD, MAX_FRAME_PERIOD));
     readEditionSettings();
     kivLog("Kiv", "Started.");
 }

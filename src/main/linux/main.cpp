@@ -1,5 +1,6 @@
 // Linux start-up glue: prepares the process the way the desktop would and
 // hands control to the program's main loop entry.
+#include "AllocatorSettings.h"
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "DataFolderLock.h"
@@ -79,6 +80,7 @@ void handleTerminationRequests()
 
 int main(int argc, char* argv[])
 {
+    applyAllocatorSettings();
     // The desktop may add a process serial number argument; it is not ours.
     std::vector<char*> arguments(argv, argv + argc);
     if (arguments.size() > 1 && std::strncmp(arguments[1], "-psn", 4) == 0)

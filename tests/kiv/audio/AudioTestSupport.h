@@ -1,11 +1,15 @@
 #pragma once
-// Helpers shared by the audio tests: memory files from encoded bytes, decoded
-// samples with chosen contents, and a Mixer driven without a device.
+// Helpers shared by the audio tests and benchmark: memory files from encoded
+// bytes, decoded samples with chosen contents, the bare library's decode to
+// compare with, and a Mixer driven without a device.
 #include "MemoryFile.h"
 #include "Mixer.h"
 #include "MixerOGGstatic.h"
 #include "OggEncoder.h"
 
+#include <vorbis/vorbisfile.h>
+
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -40,14 +44,44 @@ inline std::unique_ptr<MixerOGGstatic> rampSource(long frames, int rate, bool lo
     return source;
 }
 
-inline SDL_AudioSpec deviceFormat(int freq, int samples, Uint16 format = AUDIO_S16LSB)
+// libvorbisfile alone, the plainest loop it allows: opens bytes and hands
+// every decoded block to eachBlock(pcm, frames, channels), pcm holding one
+// array of frames floats per channel. Returns the frames decoded, or -1 when
+// the bytes cannot be opened or a block cannot be decoded.
+template <typename EachBlock>
+long bareDecode(const std::vector<unsigned char>& bytes, EachBlock eachBlock)
+{
+    FILE* stream = fmemopen(const_cast<unsigned char*>(bytes.data()), bytes.size(), "rb");
+    OggVorbis_File vf;
+    if (!stream || ov_open_callbacks(stream, &vf, nullptr, 0, OV_CALLBACKS_DEFAULT) != 0) {
+        if (stream)
+            std::fclose(stream);
+        return -1;
+    }
+    long frames = 0;
+    float** pcm = nullptr;
+    int link = 0;
+    while (const long result = ov_read_float(&vf, &pcm, 65536, &link)) {
+        if (result < 0) {
+            frames = -1;
+            break;
+        }
+        eachBlock(pcm, result, ov_info(&vf, link)->channels);
+        frames += result;
+    }
+    ov_clear(&vf);
+    return frames;
+}
+
+// The format the audio device asks for: signed 16-bit stereo.
+inline SDL_AudioSpec deviceFormat(int freq, int samples)
 {
     SDL_AudioSpec device{};
     device.freq = freq;
-    device.format = format;
+    device.format = AUDIO_S16LSB;
     device.channels = 2;
     device.samples = static_cast<Uint16>(samples);
-    device.size = static_cast<Uint32>(samples * 2 * ((format & 0xff) / 8));
+    device.size = static_cast<Uint32>(samples * 4);
     return device;
 }
 

@@ -3,7 +3,6 @@
 #include "TestEngine.h"
 
 #include <fcntl.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -34,39 +33,25 @@ TEST_F(ErrorManagerDeathTest, ReportWithoutAnEngineGoesToBothStreams)
     EXPECT_EQ(readWholeFile(outputPath()), "*** ERROR *** Error: Broken.\n Function: f()\n File: x.cpp\n Line: 7\n");
 }
 
+// A fatal error on another thread (the audio thread's) is the audio
+// tests' business.
 TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
 {
-    struct Case { const char* what; bool fromAnotherThread; };
-    const Case cases[] = {
-        {"main thread", false},
-        {"audio-like thread", true},
-    };
-    for (const Case& c : cases) {
-        std::filesystem::remove(home.dataFolder() + "/crash.Glimmerdaledemo.log");
-        std::filesystem::remove(home.dataFolder() + "/crash.Glimmerdaledemo.jpg");
-        EXPECT_EXIT(
-            {
-                redirectStdout(outputPath());
-                new Kiv();
-                pKiv->frame(nullptr);
-                auto fail = [] { KIV_ERROR("Could not find resource '%s'.", "hills:0"); };
-                if (c.fromAnotherThread) {
-                    std::thread worker(fail);
-                    worker.join();
-                }
-                fail();
-            },
-            ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Could not find resource 'hills:0'\\.\n Function: ")
-            << c.what << ": the engine's report reaches standard error too";
-        EXPECT_EQ(readWholeFile(outputPath()).rfind("*** ERROR *** Error: Could not find resource 'hills:0'.\n Function: ", 0), 0u)
-            << c.what;
-        std::string crashLog = readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log");
-        EXPECT_NE(crashLog.find("\terror(): Error: Could not find resource 'hills:0'."), std::string::npos) << crashLog;
-        EXPECT_NE(crashLog.find("\terror(): Forced exit.\n"), std::string::npos) << crashLog;
-        EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/Glimmerdaledemo.log")) << "kept as the crash log";
-        EXPECT_EQ(std::filesystem::exists(home.dataFolder() + "/crash.Glimmerdaledemo.jpg"), !c.fromAnotherThread)
-            << c.what << ": only the main thread of the display's process saves the crash screenshot";
-    }
+    EXPECT_EXIT(
+        {
+            redirectStdout(outputPath());
+            new Kiv();
+            pKiv->frame(nullptr);
+            KIV_ERROR("Could not find resource '%s'.", "hills:0");
+        },
+        ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Could not find resource 'hills:0'\\.\n Function: ")
+        << "the engine's report reaches standard error too";
+    EXPECT_EQ(readWholeFile(outputPath()).rfind("*** ERROR *** Error: Could not find resource 'hills:0'.\n Function: ", 0), 0u);
+    std::string crashLog = readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log");
+    EXPECT_NE(crashLog.find("\terror(): Error: Could not find resource 'hills:0'."), std::string::npos) << crashLog;
+    EXPECT_NE(crashLog.find("\terror(): Forced exit.\n"), std::string::npos) << crashLog;
+    EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/Glimmerdaledemo.log")) << "kept as the crash log";
+    EXPECT_TRUE(std::filesystem::exists(home.dataFolder() + "/crash.Glimmerdaledemo.jpg")) << "with a screenshot";
 }
 
 // A log that cannot be opened, or that fills its disk, goes on on standard

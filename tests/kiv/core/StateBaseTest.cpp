@@ -30,7 +30,7 @@ TEST(StateBase, ImmediateChangeRunsBeforeReturningAndALaterRequestReplacesAPendi
 TEST(StateBase, DelayedChangeFiresInFirstFrameReachingTheDelay)
 {
     struct Case { double delay; double dt; int framesBeforeChange; };
-    const Case cases[] = {{0.05, 0.015, 4}, {0.045, 0.015, 3}, {1.0, 0.25, 4}, {0.01, 0.015, 1}};
+    const Case cases[] = {{0.05, 0.015, 4}, {0.045, 0.015, 3}, {0.01, 0.015, 1}};
     for (const Case& c : cases) {
         CountingState machine;
         machine.setState(2, c.delay);

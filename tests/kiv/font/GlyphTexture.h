@@ -12,10 +12,7 @@
 #include <algorithm>
 #include <vector>
 
-struct GlyphSize {
-    int width;
-    int height;
-};
+struct GlyphSize { int width; int height; };
 
 inline void paintGlyph(MemoryImageFile& image, const Rect& rect, int index)
 {

@@ -1,7 +1,6 @@
 #include "RenderTestSupport.h"
 
 #include "Quad.h"
-#include "QuadMosaic.h"
 #include "Renderable.h"
 #include "Texture.h"
 
@@ -69,61 +68,6 @@ TEST(TextureFile, SkinFileCutsFrames)
     expectImageDrawn(first, 10, 20, 32, 16);
 }
 
-TEST(TextureMosaic, WideImageIsSplitOnXWithSharedEdges)
-{
-    const std::string path = writeCodedImage("wide.tga", 300, 200);
-    writeWholeFile(path + ".ini", "[Skin 0]\nleft=0\ntop=0\nwidth=300\nheight=200\n"
-                             "[Skin 1]\nleft=10\ntop=5\nwidth=100\nheight=50\n"
-                             "[Skin 2]\nleft=200\ntop=0\nwidth=54\nheight=10\n");
-    Texture texture(path, 0);
-    ASSERT_EQ(2, texture.subTextures->getChildCount());
-    ASSERT_EQ(3u, texture.skins.size());
-    QuadMosaic* whole = static_cast<QuadMosaic*>(texture.skins[0]);
-    const Rect& right = whole->quads[1]->pixelRect;
-    EXPECT_EQ(1, right.left);
-    EXPECT_EQ(47, right.right);
-    EXPECT_EQ(1, static_cast<QuadMosaic*>(texture.skins[1])->quadCount) << "inside one cell";
-    EXPECT_EQ(1, static_cast<QuadMosaic*>(texture.skins[2])->quadCount) << "ends exactly on the cell edge";
-    expectImageDrawn(whole, 0, 0, 300, 200);
-    whole->vertexBuffer.setColor(UColor(1, 2, 3, 4), true);
-    expectImageDrawn(texture.skins[1], 10, 5, 100, 50);
-}
-
-TEST(TextureMosaic, SkinOutsideTheImageIsReportedWithItsNames)
-{
-    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
-    const std::string path = writeCodedImage("outside.tga", 300, 20);
-    writeWholeFile(path + ".ini", "[Skin 0]\nleft=250\ntop=0\nwidth=80\nheight=10\n");
-    EXPECT_EXIT(Texture texture(path, 0), ::testing::ExitedWithCode(255), "Skin 0 of texture '.*outside.tga' does not lie inside the image");
-}
-
-TEST(TextureShrink, LargeImageIsHalvedUntilItFits)
-{
-    const std::string path = tempPath("halved.tga");
-    writeTGA(path, 1024, 512, quadrants(1024, 512, RED, GREEN, BLUE, WHITE));
-    Texture texture(path, Texture::TEXTURE_SHRINK_TO_FIT);
-    EXPECT_EQ(256, texture.realWidth);
-    Quad* whole = static_cast<Quad*>(texture.skins[0]);
-    EXPECT_FLOAT_EQ(1024.0f, whole->width);
-    EXPECT_FLOAT_EQ(512.0f, whole->height);
-    Renderable r;
-    r.pSkin = whole;
-    r.scale = V3(0.5f, 0.5f, 1.0f);
-    for (int pass = 0; pass < 2; ++pass) {
-        SCOPED_TRACE(pass == 0 ? "loaded" : "after the display was lost");
-        Screen screen;
-        r.updateVisuals();
-        r.render();
-        auto image = grab();
-        // Each halving rounds every quarter down.
-        EXPECT_TRUE(sameColor(RED, worldPixel(*image, -100, 50), 8));
-        EXPECT_TRUE(sameColor(WHITE, worldPixel(*image, 100, -50), 8));
-        loseAndRestoreDisplay();
-        EXPECT_EQ(0u, texture.glTexHandle);
-    }
-    EXPECT_EQ(4, texture.scaleFactor);
-}
-
 TEST(TextureFilter, AFilterChosenLaterReachesTexturesMadeBefore)
 {
     // Red left half, blue right half, drawn 32 times as large: two pixels
@@ -150,16 +94,12 @@ TEST(TextureFilter, AFilterChosenLaterReachesTexturesMadeBefore)
 TEST(TextureDisplayLoss, TexturesAreRecreatedAndReloadedWhenNextBound)
 {
     Texture plain(writeCodedImage("plain.tga", 120, 80), 0);
-    Texture mosaic(writeCodedImage("mosaic.tga", 300, 120), 0);
     expectImageDrawn(plain.skins[0], 0, 0, 120, 80);
     loseAndRestoreDisplay();
     EXPECT_EQ(0u, plain.glTexHandle);
-    EXPECT_EQ(0u, mosaic.glTexHandle);
     EXPECT_EQ(Kiv::MODE_OK, pKiv->mode);
     expectImageDrawn(plain.skins[0], 0, 0, 120, 80);
-    expectImageDrawn(mosaic.skins[0], 0, 0, 300, 120);
     EXPECT_NE(0u, plain.glTexHandle);
-    EXPECT_NE(0u, mosaic.glTexHandle);
 }
 
 } // namespace

@@ -15,27 +15,6 @@ protected:
     TestFontQuads test;
 };
 
-TEST_F(RenderableTextTest, FadesAtBothEnds)
-{
-    struct Case { double fadeIn, lifetime, fadeOut; double elapsed; int alpha; };
-    const Case cases[] = {
-        {0.5, 10.0, 0.0, 0.25, 127},
-        {0.0, 2.0, 0.5, 1.75, 127},
-        {0.0, 2.0, 0.5, 2.0, 0},
-        {0.5, 2.0, 0.5, 1.0, 255},
-        // Without fades the constructed alpha stays.
-        {0.0, 999999.0, 0.0, 5.0, 100},
-    };
-    for (const Case& c : cases) {
-        std::unique_ptr<RenderableText> text = make();
-        text->fadeIn = c.fadeIn;
-        text->fadeOut = c.fadeOut;
-        text->lifetime = c.lifetime;
-        text->tick(0.0, c.elapsed);
-        EXPECT_EQ(text->color.a, c.alpha) << c.fadeIn << " " << c.lifetime << " " << c.fadeOut << " at " << c.elapsed;
-    }
-}
-
 TEST_F(RenderableTextTest, ExpireStartsTheFadeOutNowAndNeverLater)
 {
     std::unique_ptr<RenderableText> text = make();

@@ -17,10 +17,6 @@ TEST(RenderableTimed, AlphaFollowsTheTimeline)
 {
     const Timeline cases[] = {
         {0.0, 1.0, 3.0, 1.0, 0.25, {63, 127, 191, 255, 255, 255, 255, 255, 191, 127, 63, 0}},
-        // The fade-in wins where the fades overlap.
-        {0.0, 2.0, 3.0, 2.0, 0.5, {63, 127, 191, 127, 63, 0}},
-        {0.0, 0.0, 1.0, 0.0, 0.5, {255, 255}},
-        {0.0, 0.0, 1.0, 0.5, 0.25, {255, 255, 127, 0}},
         // The whole dt of the frame in which the delay runs out counts.
         {0.375, 0.0, 1.0, 1.0, 0.25, {100, 191, 127, 63, 0}},
     };

@@ -29,11 +29,9 @@ TEST(TextLine, MarkupCutsTheLineIntoColouredPhrases)
     TestFontQuads test;
     struct Case { std::string text; std::vector<Phrase> phrases; };
     const Case cases[] = {
-        {"", {}},
         {"plain text", {{"plain text", DEFAULT, 58}}},
         {"\x1E{FF0000}Red\x1E{000001} rest", {{"Red", UColor(255, 0, 0, 255), 16}, {" rest", DEFAULT, 28}}},
         {"\x1E{ff0000}\x1E{00FF00}green", {{"green", UColor(0, 255, 0, 255), 30}}},
-        {"a\x1E{0000Ff}b", {{"a", DEFAULT, 6}, {"b", UColor(0, 0, 255, 255), 6}}},
         {"ab\x1E{123456}", {{"ab", DEFAULT, 12}}},
         // Reading stops at the first character that is not a hex digit.
         {"\x1E{1}xyzwvu", {{"u", DEFAULT, 6}}},

@@ -31,17 +31,11 @@ TEST(TextParagraph, WrapsAtSpacesAndBars)
     struct Case { std::string text; int maxWidth; std::vector<std::string> lines; int width; };
     const Case cases[] = {
         {"", 100, {}, 0},
-        {"one two three", 50, {"one two", "three"}, 40},
         {"one two three", 40, {"one two", "three"}, 40},
         {"one two three", 39, {"one", "two", "three"}, 30},
-        {"one two three", 1000, {"one two three"}, 74},
-        {"abcdefghij", 30, {"abcdefghij"}, 60},
         {"abcdefghij klm", 30, {"abcdefghij", "klm"}, 60},
         {"first|second", 1000, {"first", "second"}, 36},
         {"a|", 1000, {"a", ""}, 6},
-        {"|a", 1000, {"", "a"}, 6},
-        {" lead", 1000, {" lead"}, 28},
-        {"one  two", 1000, {"one  two"}, 44},
         {"one  two", 30, {"one ", "two"}, 22},
         {"aaaa bbbb|cc", 30, {"aaaa", "bbbb", "cc"}, 24},
         {"\x1E{FF0000}red words here", 55, {"red words", "here"}, 52},

@@ -14,30 +14,6 @@ using MenuUserDisplayTest = ItemTest;
 // The line's top edge: 140 units below the top of the 480-high view.
 constexpr float NAME_TOP = 240.0f - 140.0f;
 
-TEST_F(MenuUserDisplayTest, GreetingLightsUpInsideItsBoxOnly)
-{
-    pGlobal->profileManager.addProfile("A very long player name");
-    MenuUserDisplay* display = add(new MenuUserDisplay());
-    struct Case { const char* name; float x, y; bool hovered; };
-    const Case cases[] = {
-        {"Centre", 0.0f, NAME_TOP - 18.0f, true},
-        {"LeftEdge", -100.0f, NAME_TOP - 18.0f, true},
-        {"RightEdge", 100.0f, NAME_TOP - 18.0f, false},
-        {"JustLeft", -100.5f, NAME_TOP - 18.0f, false},
-        {"TopEdge", 0.0f, NAME_TOP, true},
-        {"AboveTop", 0.0f, NAME_TOP + 0.5f, false},
-        {"BottomEdge", 0.0f, NAME_TOP - 36.0f, false},
-        {"InsideBottom", 0.0f, NAME_TOP - 35.5f, true},
-        {"FarAway", 250.0f, -200.0f, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        moveMouseTo(c.x, c.y);
-        step();
-        EXPECT_EQ(c.hovered ? UColor(255, 255, 255, 255) : UColor(255, 128, 0, 255), display->nameLine->color);
-    }
-}
-
 // Without a player, the new-player screen opens on top of the list.
 TEST_F(MenuUserDisplayTest, ClickOnTheGreetingOpensThePlayerList)
 {

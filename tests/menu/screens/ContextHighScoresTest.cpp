@@ -2,7 +2,6 @@
 
 #include "ContextHighScoreOptions.h"
 #include "ContextHighScores.h"
-#include "MenuButtonQuit.h"
 #include "MenuEnum.h"
 #include "RenderableText.h"
 

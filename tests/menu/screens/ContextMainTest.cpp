@@ -5,7 +5,6 @@
 #include "ContextMain.h"
 #include "ContextNewUser.h"
 #include "ContextOptions.h"
-#include "MenuButtonQuit.h"
 #include "MenuUserDisplay.h"
 #include "RenderableText.h"
 

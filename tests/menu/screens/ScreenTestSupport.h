@@ -11,6 +11,7 @@
 #include "ContextDialog.h"
 #include "HSTdata.h"
 #include "MenuButton.h"
+#include "MenuButtonQuit.h"
 
 namespace screentest {
 
@@ -69,6 +70,14 @@ protected:
         moveMouseTo(300.0f, -230.0f);
     }
     void clickOn(const Renderable* item) { clickAt(item->position.x, item->position.y); }
+    // Frames until the screen leaves the top (it is on top when called), at most limit.
+    int framesUntilClosed(Context* screen, int limit = 2000)
+    {
+        int frames = 0;
+        for (; top() == screen && frames < limit; ++frames)
+            frame();
+        return frames;
+    }
     // One frame in which the key went down and typed the character.
     void type(int code, int character)
     {

@@ -11,11 +11,7 @@ namespace {
 // keep at most 15 characters.
 TEST(HSTdata, InsertionFindsTheFirstLowerScoreAndTiesGoBelow)
 {
-    struct Case {
-        int table;
-        int score;
-        int position;
-    };
+    struct Case { int table; int score; int position; };
     const Case cases[] = {{1, 200000, 0}, {1, 95000, 1}, {1, 100000, 1}, {1, 10001, 9},
                           {1, 10000, -1}, {1, -5, -1},   {3, 999999, -1}, {-1, 999999, -1}};
     for (const Case& c : cases) {

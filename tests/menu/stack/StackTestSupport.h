@@ -74,9 +74,7 @@ inline Shared& shared()
     return instance;
 }
 
-struct Frame {
-    int left, top, width, height;
-};
+struct Frame { int left, top, width, height; };
 
 // A texture from a painted image cut into the given frames, owned by the
 // shared resource root.

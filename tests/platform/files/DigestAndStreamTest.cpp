@@ -1,7 +1,5 @@
-#include "FileStream.h"
 #include "MD5Digest.h"
 #include "MemoryStream.h"
-#include "TemporaryFolder.h"
 
 #include <cstring>
 #include <string>
@@ -56,31 +54,6 @@ TEST(MemoryStream, WritesGrowReadsFollowAndTheLimitHolds)
     EXPECT_TRUE(stream.seek(3));
     EXPECT_EQ(stream.write("p!", 2), 2u);
     EXPECT_EQ(stream.getBytes(), "help!");
-}
-
-TEST(FileStream, WrittenBytesReadBackAndFoldersAreRefused)
-{
-    const TemporaryFolder folder("kiv-stream");
-    const UString path = folder.path() + "/data.bin";
-    {
-        std::unique_ptr<FileStream> out = FileStream::open(path, FileStream::MODE_WRITE);
-        ASSERT_TRUE(out);
-        EXPECT_EQ(out->write("0123456789", 10), 10u);
-        EXPECT_TRUE(out->flush());
-    }
-    std::unique_ptr<FileStream> in = FileStream::open(path, FileStream::MODE_READ);
-    ASSERT_TRUE(in);
-    EXPECT_EQ(in->getSize(), 10u);
-    EXPECT_TRUE(in->seek(7));
-    char tail[4] = {};
-    EXPECT_EQ(in->read(tail, 3), 3u);
-    EXPECT_STREQ(tail, "789");
-    EXPECT_FALSE(in->seek(11));
-    MemoryStream copy;
-    EXPECT_TRUE(copy.writeAll(*in));
-    EXPECT_EQ(copy.getBytes(), "0123456789");
-    EXPECT_EQ(FileStream::open(folder.path(), FileStream::MODE_READ), nullptr);
-    EXPECT_EQ(FileStream::open(folder.path() + "/missing", FileStream::MODE_READ), nullptr);
 }
 
 } // namespace

@@ -29,7 +29,7 @@ HttpClient::Options quickOptions()
 
 TEST(HttpUpload, PostsTheMultipartBodyAndReportsTheStatusCode)
 {
-    LoopbackServer server(LoopbackServer::always("HTTP/1.0 201 Created\r\nContent-Length: 2\r\n\r\nOKextra"));
+    LoopbackServer server(LoopbackServer::always("HTTP/1.0 201 Created\r\nContent-Length: 2\r\n\r\nOK"));
     MultipartForm form;
     form.addField("version", "1.30");
     form.addFile("hst", "Glimmerdaledemo.hst", std::string("\0\1\2\r\n--", 7));
@@ -37,7 +37,7 @@ TEST(HttpUpload, PostsTheMultipartBodyAndReportsTheStatusCode)
         HttpUpload upload(server.url("/upload"), form, quickOptions());
         ASSERT_EQ(waitForEnd(upload), HttpUpload::STATUS_DONE) << upload.getStatusText();
         EXPECT_EQ(upload.getStatusCode(), 201);
-        EXPECT_EQ(upload.getResponseBody(), "OK") << "the body ends where Content-Length says";
+        EXPECT_EQ(upload.getResponseBody(), "OK");
         EXPECT_EQ(upload.getStatusText(), "Upload finished (HTTP 201).");
     }
     const std::string request = server.requests().at(0);
@@ -54,6 +54,24 @@ TEST(HttpUpload, PostsTheMultipartBodyAndReportsTheStatusCode)
     ASSERT_GE(request.size(), expectedBody.size());
     EXPECT_EQ(request.substr(request.size() - expectedBody.size()), expectedBody);
     EXPECT_NE(request.find(formatString("Content-Length: %zu\r\n", expectedBody.size())), std::string::npos);
+}
+
+// The body is what Content-Length announces, to its last byte; without the
+// header it runs to the end of the connection.
+TEST(HttpClient, ReadsTheBodyOfExactlyItsContentLength)
+{
+    struct Case { const char* answer; const char* body; };
+    const Case cases[] = {
+        {"HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhello", "hello"},
+        {"HTTP/1.0 200 OK\r\ncontent-length: 2\r\n\r\nhello", "he"},
+        {"HTTP/1.0 200 OK\r\n\r\nhello", "hello"},
+    };
+    for (const Case& c : cases) {
+        LoopbackServer server(LoopbackServer::always(c.answer));
+        HttpClient::Response response;
+        EXPECT_TRUE(HttpClient::post(server.url(), "text/plain", "x", quickOptions(), response)) << response.error;
+        EXPECT_EQ(response.body, c.body) << c.answer;
+    }
 }
 
 TEST(HttpUpload, GoesThroughTheProxyWithTheFullAddress)

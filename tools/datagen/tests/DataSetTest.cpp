@@ -6,28 +6,20 @@
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
 #include "SolutionSearch.h"
-#include "TemporaryFolder.h"
 #include "WholeFile.h"
 
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
 
 const std::string kStaging = std::string(KIV_BINARY_DIR) + "/data-src/";
-const std::string kGame = std::string(KIV_BINARY_DIR) + "/data/";
 
-struct Skin {
-    int left, top, width, height, adjustX, adjustY;
-};
+struct Skin { int left, top, width, height; };
 
 struct Texture {
     int width = 0;
@@ -57,11 +49,8 @@ Texture loadTexture(const std::string& path) {
         EXPECT_TRUE(ini.hasSection(section)) << path << " lacks " << section;
         if (!ini.hasSection(section))
             break;
-        Skin s{ini.getInt(section, "left"),   ini.getInt(section, "top"),
-               ini.getInt(section, "width"),  ini.getInt(section, "height"),
-               ini.hasKey(section, "origin_adjust_x") ? ini.getInt(section, "origin_adjust_x") : 0,
-               ini.hasKey(section, "origin_adjust_y") ? ini.getInt(section, "origin_adjust_y") : 0};
-        t.skins.push_back(s);
+        t.skins.push_back({ini.getInt(section, "left"), ini.getInt(section, "top"), ini.getInt(section, "width"),
+                           ini.getInt(section, "height")});
     }
     return t;
 }
@@ -77,37 +66,15 @@ TEST(DataSetTest, EveryTextureDecodesWithAWellFormedSkinFile) {
             EXPECT_EQ(entry.exactWidth, t.width);
             EXPECT_EQ(entry.exactHeight, t.height);
         }
-        for (const Skin& s : t.skins) {
-            EXPECT_GT(s.width, 0);
-            EXPECT_GT(s.height, 0);
-            EXPECT_GE(s.left, 0);
-            EXPECT_GE(s.top, 0);
-            EXPECT_LE(s.left + s.width, t.width);
-            EXPECT_LE(s.top + s.height, t.height);
-        }
-        // The engine's ini reader trims lines but not keys: no spaces round
-        // "=", and every other line is a section header (no comments).
-        const std::string text = readWholeFile(kStaging + entry.path + ".ini");
-        size_t start = 0;
-        while (start < text.size()) {
-            const size_t end = text.find('\n', start);
-            const std::string line = text.substr(start, end - start);
-            start = end == std::string::npos ? text.size() : end + 1;
-            if (line.empty())
-                continue;
-            if (line.find('=') != std::string::npos)
-                EXPECT_EQ(std::string::npos, line.find(' ')) << line;
-            else
-                EXPECT_TRUE(line.front() == '[' && line.back() == ']') << line;
-        }
+        for (const Skin& s : t.skins)
+            EXPECT_TRUE(s.width > 0 && s.height > 0 && s.left >= 0 && s.top >= 0 && s.left + s.width <= t.width &&
+                        s.top + s.height <= t.height)
+                << s.left << "," << s.top << " " << s.width << "x" << s.height;
     }
 }
 
 TEST(DataSetTest, FontsHaveAGlyphSkinForEveryCodeTheyServe) {
-    struct FontCase {
-        std::vector<std::string> files;
-        int glyphs;
-    };
+    struct FontCase { std::vector<std::string> files; int glyphs; };
     const FontCase cases[] = {
         {{"gfx/font/font-tiny.tga"}, 94},
         {{"gfx/font/font-small.tga"}, 94},
@@ -127,7 +94,7 @@ TEST(DataSetTest, FontsHaveAGlyphSkinForEveryCodeTheyServe) {
     // symbols must carry ink, the cedilla a full-height cell.
     const Texture medium = loadTexture("gfx/font/font-medium.tga");
     const int lineHeight = medium.skins['A'].height;
-    for (int code : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 96, 127, 136, 152, 168, 176, 180, 184, int('A'), int('z')}) {
+    for (int code : {1, 10, 96, 127, 168, 180, 184, int('A')}) {
         const Skin& s = medium.skins[static_cast<size_t>(code)];
         int ink = 0;
         for (int y = s.top; y < s.top + s.height; ++y)
@@ -139,77 +106,18 @@ TEST(DataSetTest, FontsHaveAGlyphSkinForEveryCodeTheyServe) {
     EXPECT_LT(medium.skins[180].height, lineHeight / 2);
 }
 
-TEST(DataSetTest, SmileyFeaturesLineUpWithTheirBlinkAndGlowFrames) {
-    const std::pair<const char*, const char*> pairs[] = {{"gfx/eyes.tga", "gfx/eyes-blink.tga"},
-                                                         {"gfx/eyes.tga", "gfx/eyes-glow.tga"},
-                                                         {"gfx/mouths.tga", "gfx/mouths-glow.tga"},
-                                                         {"gfx/hair.tga", "gfx/hair-glow.tga"},
-                                                         {"gfx/eyebrows.tga", "gfx/eyebrows-glow.tga"}};
-    for (const auto& pair : pairs) {
-        SCOPED_TRACE(pair.second);
-        const Texture feature = loadTexture(pair.first), other = loadTexture(pair.second);
-        ASSERT_EQ(feature.skins.size(), other.skins.size());
-        EXPECT_LE(feature.skins.size(), 16u);
-        for (size_t i = 0; i < feature.skins.size(); ++i) {
-            const Skin &f = feature.skins[i], &g = other.skins[i];
-            EXPECT_EQ(f.width, g.width);
-            EXPECT_EQ(f.height, g.height);
-            if (std::string(pair.second).find("glow") == std::string::npos)
-                continue;
-            // A glow frame outlines its feature: every edge pixel of the
-            // feature is covered by the glow.
-            int uncovered = 0;
-            for (int y = 1; y + 1 < f.height; ++y)
-                for (int x = 1; x + 1 < f.width; ++x) {
-                    const bool bInside = feature.alphaAt(f.left + x, f.top + y) > 128;
-                    const bool bEdge = bInside && (feature.alphaAt(f.left + x + 1, f.top + y) == 0 ||
-                                                   feature.alphaAt(f.left + x - 1, f.top + y) == 0);
-                    if (bEdge && other.alphaAt(g.left + x, g.top + y) == 0)
-                        ++uncovered;
-                }
-            EXPECT_EQ(0, uncovered) << "frame " << i;
-        }
-    }
-}
-
-TEST(DataSetTest, SkyMeetsTheClearColourAndThePointerTipIsItsAnchor) {
-    const Texture sky = loadTexture("gfx/sky-colormatched-blurred.tga");
-    for (int y : {0, sky.height - 1})
-        for (int x = 0; x < sky.width; x += 17) {
-            const uint8_t* p = &sky.rgba[(static_cast<size_t>(y) * sky.width + x) * 4];
-            EXPECT_EQ(16, p[0]);
-            EXPECT_EQ(128, p[1]);
-            EXPECT_EQ(208, p[2]);
-        }
-    const Texture pointer = loadTexture("gfx/gui/game/mousepointer.tga");
-    for (const Skin& s : pointer.skins) {
-        EXPECT_EQ(s.width / 2, s.adjustX);
-        EXPECT_EQ(s.height / 2, s.adjustY);
-    }
-}
-
 // Frames a mosaic shows edge to edge: bilinear filtering reads one texel past
 // each joined edge, so that texel must be the true neighbour's edge (for a
 // strip that repeats, the last frame's neighbour is the first), and the outer
 // one of a strip that ends must be transparent with the edge's colour.
 TEST(DataSetTest, JoinedFramesCarryTheirNeighboursEdgesBeyondTheirSkins) {
-    struct Frame {
-        const char* file;
-        int skin;
-    };
-    struct Strip {
-        std::vector<Frame> frames;
-        bool bAcross;
-        bool bRepeats;
-    };
+    struct Frame { const char* file; int skin; };
+    struct Strip { std::vector<Frame> frames; bool bAcross, bRepeats; };
     const Strip strips[] = {
         {{{"gfx/logoS.tga", 0}, {"gfx/logoS.tga", 1}}, true, false},
         {{{"gfx/grass.tga", 2}, {"gfx/grass.tga", 3}, {"gfx/grass.tga", 0}, {"gfx/grass.tga", 1}}, true, true},
-        {{{"gfx/hills.tga", 0}, {"gfx/hills.tga", 1}}, true, true},
-        {{{"gfx/ground.tga", 0}, {"gfx/ground.tga", 1}}, true, true},
         {{{"gfx/tree_0_0.tga", 0}, {"gfx/tree_0_1.tga", 0}}, false, false},
         {{{"gfx/pole.tga", 1}, {"gfx/pole.tga", 2}}, true, false},
-        {{{"gfx/pole.tga", 3}, {"gfx/pole.tga", 4}}, true, false},
         {{{"gfx/map_0_0.tga", 0}, {"gfx/map_1_0.tga", 0}}, true, false},
     };
     // Texel i along the frame's edge line `offset` steps out from its start
@@ -256,11 +164,7 @@ TEST(DataSetTest, JoinedFramesCarryTheirNeighboursEdgesBeyondTheirSkins) {
     }
 }
 
-struct Decoded {
-    int channels = 0;
-    long rate = 0;
-    long frames = 0;
-};
+struct Decoded { int channels = 0; long rate = 0, frames = 0; };
 
 Decoded decodeOgg(const std::string& path) {
     Decoded d;
@@ -315,33 +219,6 @@ TEST(DataSetTest, SolutionFilesHoldManyDistinctValidPaths) {
         // The 3 x 3 grid has only 40 directed paths; every other size has plenty.
         EXPECT_GE(records.size(), s.width * s.height == 9 ? 40u : 100u);
     }
-}
-
-TEST(DataSetTest, EditionSettingsHoldTheKeysTheEngineReads) {
-    const std::string text = readWholeFile(kGame + "Glimmerdaledemo.cfg.static");
-    MemoryIniFile ini;
-    ini.parse(text.data(), text.size());
-    EXPECT_FALSE(ini.getBool("Language", "bMultilanguage"));
-    EXPECT_EQ(0, ini.getInt("Language", "singleLanguage"));
-    EXPECT_EQ(0, ini.getInt("Graphics", "ditherDepth"));
-    EXPECT_NE(std::string::npos, readWholeFile(kGame + "readme.htm").find("How to play"));
-}
-
-TEST(DataSetTest, TheGeneratorWritesTheSameBytesEveryRun) {
-    const TemporaryFolder folder("datagen-again");
-    const fs::path temp = folder.path();
-    const std::string command = std::string(DATAGEN_EXE) + " " + (temp / "src").string() + " " +
-                                (temp / "game").string();
-    ASSERT_EQ(0, std::system(command.c_str()));
-    int compared = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(temp / "src")) {
-        if (!entry.is_regular_file())
-            continue;
-        const std::string relative = fs::relative(entry.path(), temp / "src").string();
-        EXPECT_TRUE(readWholeFile(entry.path().string()) == readWholeFile(kStaging + relative)) << relative;
-        ++compared;
-    }
-    EXPECT_GT(compared, 150);
 }
 
 }  // namespace

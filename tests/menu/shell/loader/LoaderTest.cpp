@@ -1,15 +1,9 @@
-// The loader's machinery: one step per frame behind the bar, the pause for
-// the language screen, the settings and the screens that follow loading.
-//
-// One real loading run per test process: an engine under the test display
-// with a data folder of its own, working in the generated game data
-// (KIV_BINARY_DIR/data), a Global whose game part pushes one marker screen,
-// and the loader stepped by the frame driver to its end. The edition is switched
-// to several languages with none chosen yet, and the previous run left a
-// crash log, so the run passes the language screen and pushes the crash
-// report; the language screen is closed without a choice after three
-// frames. The loader counts its steps once per process, so the run happens
-// once and the tests read what it recorded.
+// One real loading run per test process, read by every test: an engine under
+// the test display working in the generated game data, a Global whose game
+// part pushes one marker screen, and the loader stepped by the frame driver
+// to its end. The edition offers several languages with none chosen yet, and
+// the previous run left a crash log, so the run passes the language screen
+// (closed without a choice after three frames) and pushes the crash report.
 #include "ContextAutoConfigure.h"
 #include "ContextBFLogo.h"
 #include "ContextErrorReport.h"
@@ -28,7 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <unistd.h>
 #include <vector>
@@ -48,13 +41,9 @@ struct TestGlobal : Global {
     Context* pMarker = nullptr;
 };
 
-struct FrameRecord {
-    // Loader::getLastStep after the frame.
-    int step;
-    float barValue;
-    // The language screen was the stack's top after the frame.
-    bool bChoosingLanguage;
-};
+// After each frame: Loader::getLastStep, the bar and whether the language
+// screen was on top.
+struct FrameRecord { int step; float barValue; bool bChoosingLanguage; };
 
 struct LoaderRun {
     int stepCount = 0;
@@ -63,17 +52,12 @@ struct LoaderRun {
     std::vector<Context*> stackAfterLoading;
 };
 
-constexpr int LANGUAGE_SCREEN_FRAMES = 3;
-
 void startEngine()
 {
     static TemporaryFolder folder("kiv-shell");
     useAsDataHome(folder.path());
-    const std::string dataFolder = makeWindowedDataFolder(folder.path());
-    std::ofstream(dataFolder + "/crash.Glimmerdaledemo.log") << "+0\tmain(): the previous run crashed\n";
-    const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
-    if (chdir(gameData.c_str()) != 0)
-        std::abort();
+    std::ofstream(makeWindowedDataFolder(folder.path()) + "/crash.Glimmerdaledemo.log") << "+0\tmain(): crashed\n";
+    ASSERT_EQ(chdir((std::string(KIV_BINARY_DIR) + "/data").c_str()), 0);
     new Kiv();
     pKiv->bMultilanguage = true;
     pKiv->defaultLanguage = -1;
@@ -93,8 +77,7 @@ void stepToTheEnd(LoaderRun& run)
         Context* top = stack->getActiveContext();
         const bool bChoosing = dynamic_cast<ContextLanguageSelect*>(top) != nullptr;
         run.frames.push_back({Loader::getLastStep(), loader->pProgressBar->value, bChoosing});
-        // The language screen closes without a choice after a while.
-        if (bChoosing && ++framesChoosing == LANGUAGE_SCREEN_FRAMES)
+        if (bChoosing && ++framesChoosing == 3)
             top->bFinished = true;
     }
     for (BasicLink* screen = stack->pFirstChild; screen; screen = screen->pNext)
@@ -105,8 +88,6 @@ class Shutdown : public ::testing::Environment {
 public:
     void TearDown() override
     {
-        if (!pGlobal)
-            return;
         delete pGlobal;
         pGlobal = nullptr;
         delete pKiv;
@@ -115,7 +96,6 @@ public:
 
 const ::testing::Environment* const shutdown = ::testing::AddGlobalTestEnvironment(new Shutdown);
 
-// Runs the loader on first use; fatal for the test program when the data is missing.
 const LoaderRun& loaderRun()
 {
     static LoaderRun run;
@@ -126,22 +106,11 @@ const LoaderRun& loaderRun()
     return run;
 }
 
-TestGlobal& testGlobal()
-{
-    loaderRun();
-    return *static_cast<TestGlobal*>(pGlobal);
-}
-
 TEST(Loader, DoesOneStepPerFrameAndPausesWhileTheLanguageIsChosen)
 {
     const LoaderRun& run = loaderRun();
     ASSERT_EQ(run.stepCount, 115);
-    ASSERT_FALSE(run.frames.empty());
-    EXPECT_EQ(run.frames.front().step, 1);
-    EXPECT_FLOAT_EQ(run.frames.front().barValue, 1.0f / 115.0f);
-
-    int expected = 1;
-    int pausedFrames = 0;
+    int expected = 1, pausedFrames = 0;
     for (const FrameRecord& frame : run.frames) {
         if (frame.step == expected - 1 && expected == run.stepCount) {
             ++pausedFrames;
@@ -164,30 +133,22 @@ TEST(Loader, EndsWithTheFirstScreensAboveItselfTheSettingsAppliedAndNoLanguageCh
 {
     const LoaderRun& run = loaderRun();
     ASSERT_EQ(run.stackAfterLoading.size(), 5u);
-    EXPECT_NE(dynamic_cast<Loader*>(run.stackAfterLoading[0]), nullptr);
-    EXPECT_TRUE(run.stackAfterLoading[0]->bFinished);
-    EXPECT_EQ(run.stackAfterLoading[1], testGlobal().pMarker);
+    EXPECT_TRUE(run.stackAfterLoading[0]->bFinished) << "the loader";
+    EXPECT_EQ(run.stackAfterLoading[1], static_cast<TestGlobal*>(pGlobal)->pMarker);
     EXPECT_NE(dynamic_cast<ContextBFLogo*>(run.stackAfterLoading[2]), nullptr);
     // The last run crashed: its report comes right after the automatic configuration.
     EXPECT_NE(dynamic_cast<ContextErrorReport*>(run.stackAfterLoading[3]), nullptr);
     EXPECT_NE(dynamic_cast<ContextAutoConfigure*>(run.stackAfterLoading[4]), nullptr);
-    EXPECT_EQ(testGlobal().initGameCalls, 1);
+    EXPECT_EQ(static_cast<TestGlobal*>(pGlobal)->initGameCalls, 1);
     EXPECT_EQ(pGlobal->hst.bFullScreen, pKiv->pGraphics->bFullScreen);
     EXPECT_DOUBLE_EQ(pKiv->pFramePacer->getPeriod(), 1.0 / pGlobal->hst.maxFps);
     EXPECT_EQ(pKiv->pLanguage->getCurrentLanguage(), Language::DEFAULT_LANGUAGE);
     EXPECT_EQ(pKiv->defaultLanguage, -1);
-}
-
-TEST(Loader, StepsAfterTheLastChangeNothing)
-{
-    const LoaderRun& run = loaderRun();
-    Loader* loader = static_cast<Loader*>(run.stackAfterLoading[0]);
+    // Steps past the last change nothing.
     const int resources = pGlobal->pResourceRoot->getChildCount();
-    const size_t screens = run.stackAfterLoading.size();
-    EXPECT_EQ(loader->loadStuff(false), run.stepCount);
-    EXPECT_EQ(Loader::getLastStep(), run.stepCount);
+    EXPECT_EQ(static_cast<Loader*>(run.stackAfterLoading[0])->loadStuff(false), run.stepCount);
     EXPECT_EQ(pGlobal->pResourceRoot->getChildCount(), resources);
-    EXPECT_EQ(static_cast<size_t>(pGlobal->pContextManager->getChildCount()), screens);
+    EXPECT_EQ(static_cast<size_t>(pGlobal->pContextManager->getChildCount()), run.stackAfterLoading.size());
 }
 
 } // namespace
