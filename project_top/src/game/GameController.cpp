@@ -152,6 +152,7 @@ void GameController::deactivate(bool closing)
     if (registry && registry->currentGame() == this)
         registry->setCurrentGame(nullptr);
     pKiv->pAudio->setMusic(GameSupport::resource<SoundStream>("musicMenu"));
+    pGlobal->savePlayerFiles();
 }
 
 void GameController::tickContents(double time, double step)
@@ -390,6 +391,7 @@ void GameController::closeGame()
     book->enterHighScore();
     hud->showVitamins = false;
     clearSavedGame();
+    pGlobal->savePlayerFiles();
     if (inGameMusic())
         pKiv->pAudio->fadeMusic(0.0f, 1.0);
 }
@@ -545,6 +547,7 @@ void GameController::loadGame()
 void GameController::saveGame()
 {
     book->save();
+    pGlobal->savePlayerFiles();
 }
 
 void GameController::clearSavedGame()
