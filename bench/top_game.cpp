@@ -9,13 +9,9 @@
 #include "AllocatorSettings.h"
 #include "ApplicationInfo.h"
 #include "BenchFigures.h"
-#include "ContextDialogQX.h"
-#include "ContextLogo.h"
 #include "ContextManager.h"
 #include "DataFolder.h"
 #include "FrameDriver.h"
-#include "GameControllerAdventure.h"
-#include "House.h"
 #include "Kiv.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
@@ -23,6 +19,10 @@
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
+#include "board/House.h"
+#include "game/ContextDialogQX.h"
+#include "game/GameControllerAdventure.h"
+#include "scenes/ContextLogo.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,8 +34,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr int PLAY = 6;
 
 // The generated data lies in the build folder, one level above this program.
 bool enterGameData()
@@ -87,7 +85,7 @@ struct Game {
                     quest->loadGame();
                 dialog->bFinished = true;
             }
-            return top == quest && quest->state == PLAY && quest->timeInState > 2.0;
+            return top == quest && quest->state == GameController::STATE_PLAY && quest->timeInState > 2.0;
         });
         if (playing)
             controller = quest;

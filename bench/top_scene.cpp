@@ -34,17 +34,17 @@
 #include "AllocatorSettings.h"
 #include "BenchFigures.h"
 #include "BusiestBoard.h"
-#include "ContextLogo.h"
 #include "ContextManager.h"
 #include "DriverSwitch.h"
 #include "FrameDriver.h"
-#include "GameController.h"
 #include "Kiv.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProgramRun.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
+#include "game/GameController.h"
+#include "scenes/ContextLogo.h"
 
 #include <benchmark/benchmark.h>
 

@@ -20,7 +20,6 @@
 // beside the build's bench folder.
 #include "AllocatorSettings.h"
 #include "BenchFigures.h"
-#include "ContextLogo.h"
 #include "ContextManager.h"
 #include "FramePacer.h"
 #include "Kiv.h"
@@ -29,8 +28,9 @@
 #include "MyGlobal.h"
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
-#include "WMhooks.h"
 #include "WholeFile.h"
+#include "WMhooks.h"
+#include "scenes/ContextLogo.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,12 +4,13 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// Numbered copies tried when something else holds the damaged file's name.
+constexpr int MOST_NUMBERED_COPIES = 99;
 
 class Descriptor {
 public:
@@ -73,18 +74,27 @@ UString damagedFileName(const UString& path)
     return path + ".damaged";
 }
 
-bool keepDamagedFile(const UString& path, UString& error)
+bool keepDamagedFile(const UString& path, UString& keptAs, UString& error)
 {
-    const UString kept = damagedFileName(path);
-    if (std::rename(path.c_str(), kept.c_str()) == 0)
-        return true;
-    // rename replaces an older file of the same kind by itself; a folder
-    // and a file (or a folder that is not empty) stand in each other's way.
-    const int problem = errno;
-    std::error_code removed;
-    if ((problem == EISDIR || problem == ENOTDIR || problem == ENOTEMPTY || problem == EEXIST) &&
-        std::filesystem::remove_all(kept.c_str(), removed) > 0 && std::rename(path.c_str(), kept.c_str()) == 0)
-        return true;
-    error = std::strerror(problem);
+    // An older damaged copy (a regular file, as the game keeps them) gives
+    // way to the newer one; anything else at that name is not the game's
+    // to remove, and the file goes to the first free numbered name instead.
+    struct stat info;
+    const bool bFolder = lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    for (int number = 0; number <= MOST_NUMBERED_COPIES; ++number) {
+        keptAs = number == 0 ? damagedFileName(path) : formatString("%s.%d", damagedFileName(path).c_str(), number);
+        if (lstat(keptAs.c_str(), &info) == 0) {
+            if (!S_ISREG(info.st_mode))
+                continue;
+            // rename replaces a file by a file only.
+            if (bFolder)
+                unlink(keptAs.c_str());
+        }
+        if (std::rename(path.c_str(), keptAs.c_str()) == 0)
+            return true;
+        error = std::strerror(errno);
+        return false;
+    }
+    error = formatString("no free name beside '%s'", damagedFileName(path).c_str());
     return false;
 }

@@ -4,7 +4,8 @@
 // bound on its size, and keeping a damaged one aside instead of letting the
 // next save replace it. These files are never lost silently: whatever cannot
 // be read or fails its checks is renamed to its name with ".damaged" added,
-// where the player (or support) can still find it. Any thread; calls share
+// where the player (or support) can still find it; nothing else in the
+// folder is ever removed to make room for it. Any thread; calls share
 // nothing.
 #include "UString.h"
 
@@ -28,6 +29,9 @@ PlayerFileRead readPlayerFile(const UString& path, size_t maxSize, std::vector<u
 // The name a damaged file is kept under: path + ".damaged".
 UString damagedFileName(const UString& path);
 
-// Renames the file at path to damagedFileName(path), replacing an older one.
-// False, with the reason, when it could not be moved; it is then still at path.
-bool keepDamagedFile(const UString& path, UString& error);
+// Renames the file at path to damagedFileName(path), replacing an older
+// damaged file there; when something else (a folder, a link) holds that
+// name, it is left alone and the file takes the first free name with ".1",
+// ".2"... added. keptAs is the name used. False, with the reason, when it
+// could not be moved; it is then still at path.
+bool keepDamagedFile(const UString& path, UString& keptAs, UString& error);

@@ -1,24 +1,148 @@
 #include "ReplaceFile.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+constexpr const char* TEMPORARY_SUFFIX = ".tmp";
+// Names taken by something else before one is free: far more than a
+// folder of the player's own ever holds.
+constexpr int MOST_NAME_ATTEMPTS = 64;
+
+UString reasonFor(const char* step, int code)
+{
+    return formatString("%s (%s)", step, std::strerror(code));
+}
+
+UString folderOf(const UString& path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? UString("/") : UString(path.substr(0, slash));
+}
+
+// Creates a temporary file of this writer's own for path; -1, with errno,
+// when none could be made.
+int createTemporary(const UString& path, UString& temporary)
+{
+    // The process id keeps writers apart; O_EXCL moves a writer on past a
+    // name already taken (by itself on another thread, by a killed process
+    // that had the same id, or by anything planted there).
+    for (int attempt = 0; attempt < MOST_NAME_ATTEMPTS; ++attempt) {
+        temporary = formatString("%s.%d-%d%s", path.c_str(), static_cast<int>(getpid()), attempt, TEMPORARY_SUFFIX);
+        const int file =
+            open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (file >= 0 || errno != EEXIST)
+            return file;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+bool writeAll(int file, const std::vector<unsigned char>& bytes)
+{
+    size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = write(file, bytes.data() + written, bytes.size() - written);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0) {
+            if (count == 0)
+                errno = EIO;
+            return false;
+        }
+        written += static_cast<size_t>(count);
+    }
+    return true;
+}
+
+// The rename is on disk only once the folder is. A file system that cannot
+// flush a folder has already stored the file itself, so that is no failure.
+void flushFolder(const UString& folder)
+{
+    const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor < 0)
+        return;
+    fsync(descriptor);
+    close(descriptor);
+}
+
+// "<prefix>....<pid>-<n>.tmp", as createTemporary names them.
+bool isTemporaryName(const std::string& name, const UString& prefix)
+{
+    const size_t suffixLength = std::strlen(TEMPORARY_SUFFIX);
+    if (name.compare(0, prefix.size(), prefix) != 0 || name.size() < prefix.size() + suffixLength ||
+        name.compare(name.size() - suffixLength, suffixLength, TEMPORARY_SUFFIX) != 0)
+        return false;
+    const std::string stem = name.substr(0, name.size() - suffixLength);
+    const size_t dot = stem.rfind('.');
+    if (dot == std::string::npos || dot < prefix.size())
+        return false;
+    const std::string writer = stem.substr(dot + 1);
+    unsigned pid = 0, sequence = 0;
+    char rest = 0;
+    return !writer.empty() && writer.find_first_not_of("0123456789-") == std::string::npos &&
+           std::sscanf(writer.c_str(), "%u-%u%c", &pid, &sequence, &rest) == 2;
+}
+
+} // namespace
 
 bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, UString& error)
 {
-    const UString temporary = path + ".tmp";
-    FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (!file) {
-        error = formatString("cannot create '%s'", temporary.c_str());
+    UString temporary;
+    const int file = createTemporary(path, temporary);
+    if (file < 0) {
+        error = reasonFor("the temporary file could not be created", errno);
         return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-    ok = fsync(fileno(file)) == 0 && ok;
-    ok = std::fclose(file) == 0 && ok;
-    if (!ok || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        error = formatString("cannot write '%s'", path.c_str());
+    const char* step = "writing failed";
+    bool ok = writeAll(file, bytes);
+    if (ok && fsync(file) != 0) {
+        step = "flushing to disk failed";
+        ok = false;
+    }
+    int problem = ok ? 0 : errno;
+    if (close(file) != 0 && ok) {
+        step = "closing failed";
+        problem = errno;
+        ok = false;
+    }
+    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        step = "the new file could not take its name";
+        problem = errno;
+        ok = false;
+    }
+    if (!ok) {
+        unlink(temporary.c_str());
+        error = reasonFor(step, problem);
         return false;
     }
+    flushFolder(folderOf(path));
     return true;
+}
+
+int removeStaleTemporaryFiles(const UString& folder, const UString& prefix)
+{
+    DIR* listing = opendir(folder.c_str());
+    if (!listing)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (!isTemporaryName(name, prefix))
+            continue;
+        // unlink never follows a link and refuses folders.
+        const UString path = folder + "/" + name;
+        if (unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    closedir(listing);
+    return removed;
 }

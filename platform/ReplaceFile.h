@@ -1,11 +1,23 @@
 #pragma once
-// Replacing a file's whole contents so that a crash or a full disk never
-// leaves a half-written file: the bytes go to a temporary file beside the
-// target, reach the disk, and only then take the target's name. Any thread.
+// Replacing a file's whole contents so that a crash, a kill or a full disk
+// never leaves a half-written file: the bytes go to a temporary file of the
+// writer's own beside the target, reach the disk, and only then take the
+// target's name; the folder's entry is flushed after the rename. The
+// temporary file is always created anew ("<path>.<pid>-<n>.tmp" with the
+// first n from 0 that is free; never through a link and never over anything
+// already there), so a link or a file planted at that name cannot redirect
+// the bytes. Any thread.
 #include "UString.h"
 
 #include <vector>
 
-// False, with the reason in error, when the bytes could not be stored; the
-// old file (if any) is then untouched and no temporary file is left behind.
+// False, with the reason in words in error, when the bytes could not be
+// stored; the old file (if any) is then untouched and no temporary file is
+// left behind.
 bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, UString& error);
+
+// Removes from folder what killed writers left behind: the temporary files
+// (and links at their names) of replaceFile for files whose names begin with
+// prefix. Only for a folder that no other process writes to at the time.
+// Returns the number removed.
+int removeStaleTemporaryFiles(const UString& folder, const UString& prefix);

@@ -1,8 +1,8 @@
 #include "MyContextMain.h"
 
-#include "ContextGametypes.h"
 #include "ContextManager.h"
 #include "Global.h"
+#include "scenes/ContextGametypes.h"
 
 MyContextMain::MyContextMain() = default;
 

@@ -1,12 +1,13 @@
 #include "MyGlobal.h"
 
-#include "ContextLogo.h"
 #include "ContextManager.h"
-#include "GameController.h"
 #include "Loader.h"
 #include "MyContextMain.h"
-#include "Solution.h"
-#include "SolutionData.h"
+#include "board/Solution.h"
+#include "board/SolutionData.h"
+#include "game/GameController.h"
+#include "scenes/ContextEnding.h"
+#include "scenes/ContextLogo.h"
 
 namespace {
 
@@ -48,6 +49,26 @@ void MyGlobal::initGame()
                                           formatString("solutions/solution-%dx%d.dat", size.width, size.height)));
     pContextManager->pushContext(new MyContextMain());
     pContextManager->pushContext(new ContextLogo());
+}
+
+void MyGlobal::setCurrentGame(GameController* game)
+{
+    pCurrentGame = game;
+}
+
+GameController* MyGlobal::currentGame() const
+{
+    return pCurrentGame;
+}
+
+Solution*& MyGlobal::storedSolution(int level, int house)
+{
+    return solutions[level][house];
+}
+
+void MyGlobal::pushEnding()
+{
+    pContextManager->pushContext(new ContextEnding());
 }
 
 MyGlobal* getMyGlobal()

@@ -5,14 +5,13 @@
 // controller now running and the puzzle solutions already drawn, so that a
 // retried puzzle house keeps its solution. Main thread only.
 #include "Global.h"
+#include "game/GameRegistry.h"
 
 class GameController;
 class Solution;
 
-class MyGlobal : public Global {
+class MyGlobal : public Global, public GameRegistry {
 public:
-    static constexpr int SOLUTION_LEVELS = 4;
-    static constexpr int SOLUTION_HOUSES = 100;
 
     MyGlobal();
     // Deletes the running game (taking it off the screen stack first) and
@@ -22,6 +21,11 @@ public:
     // Registers the nine solution sets "solution3x3" to "solution7x7", then
     // pushes the main menu and the intro over it.
     void initGame() override;
+
+    void setCurrentGame(GameController* game) override;
+    GameController* currentGame() const override;
+    Solution*& storedSolution(int level, int house) override;
+    void pushEnding() override;
 
     // Set by a controller when its game starts, cleared when it is
     // deactivated; null otherwise. Owned while set.

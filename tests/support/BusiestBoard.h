@@ -14,19 +14,19 @@
 // of their doors and the display slides in (1.5 s settles everything);
 // stir() needs the smileys present. Main thread only, with the game's
 // resources loaded.
-#include "Apartment.h"
 #include "BasicLinkIterator.h"
 #include "CameraBlender.h"
-#include "CircleScore.h"
-#include "Clown.h"
 #include "ContextBlender.h"
-#include "Firework.h"
-#include "GameController.h"
-#include "House.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
-#include "SmileyGenerator.h"
-#include "StarBurst.h"
+#include "board/Apartment.h"
+#include "board/Clown.h"
+#include "board/House.h"
+#include "board/PlayerData.h"
+#include "board/PlayerHUD.h"
+#include "board/SmileyGenerator.h"
+#include "effects/CircleScore.h"
+#include "effects/Firework.h"
+#include "effects/StarBurst.h"
+#include "game/GameController.h"
 
 #include <cmath>
 #include <vector>
@@ -56,11 +56,12 @@ public:
             Apartment* apartment = static_cast<Apartment*>(child);
             game.generator->resetPools();
             Smiley* smiley = smileys.size() % 8 == 7 ? new Clown() : game.generator->createSmiley();
+            smiley->attachTo(&game);
             smiley->position = apartment->position + V3(static_cast<float>(game.house->cellWidth / 2), 0.0f, 0.0f);
             smiley->updateVisuals();
             smiley->apartment = apartment;
             game.smileyLayer->addChildLast(smiley);
-            smiley->setState(1);
+            smiley->setState(Smiley::STATE_APPEARING);
             smileys.push_back(smiley);
         }
         game.playerData->score = 1234567;
@@ -96,7 +97,7 @@ public:
             smileys[i]->dropCoin(1.0);
         const UColor gold(255, 192, 0, 255);
         for (size_t i : {8, 24, 40}) {
-            CircleScore* popup = new CircleScore(500, 0.0f);
+            CircleScore* popup = new CircleScore(&game, 500, 0.0f);
             popup->addStar(gold, 1.0f);
             popup->addCircularText("match bonus", gold, 40.0f, static_cast<float>(M_PI / 2), 1);
             popup->position = smileys[i]->boundsCentre + V3(0.0f, 8.0f, 0.0f);

@@ -22,21 +22,21 @@
 //   game.recordAfresh();                         // sounds and music per frame
 //   game.step(100);  EXPECT_EQ(game.recorder.timesStarted("pop"), 1);
 // Audio is not muted (SDL's dummy driver), so sounds are recorded.
-#include "ContextLogo.h"
 #include "ContextManager.h"
 #include "FileManager.h"
 #include "FrameDriver.h"
-#include "ResourceManager.h"
-#include "Sound.h"
-#include "SoundStream.h"
-#include "GameController.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProgramRun.h"
 #include "RadialFader.h"
+#include "ResourceManager.h"
+#include "Sound.h"
+#include "SoundStream.h"
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
+#include "game/GameController.h"
+#include "scenes/ContextLogo.h"
 
 #include <gtest/gtest.h>
 

@@ -16,20 +16,20 @@
 //   session.trace();                       // sounds, music, states and score, to compare runs
 //   expectTheSameTraceInTwoFreshRuns([] { ...play...; return session.trace(); });
 // The session must outlive the controllers it starts.
-#include "ArrowMessage.h"
-#include "ContextDialogQX.h"
-#include "ContextEnding.h"
 #include "ContextHighScores.h"
-#include "GameControllerAdventure.h"
-#include "GameControllerPuzzle.h"
-#include "GameControllerTimeTrial.h"
 #include "GameHarness.h"
-#include "MenuButtonLoadGame.h"
 #include "MenuButtonQuit.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
 #include "RenderableText.h"
-#include "Smiley.h"
+#include "board/PlayerData.h"
+#include "board/PlayerHUD.h"
+#include "board/Smiley.h"
+#include "effects/ArrowMessage.h"
+#include "game/ContextDialogQX.h"
+#include "game/GameControllerAdventure.h"
+#include "game/GameControllerPuzzle.h"
+#include "game/GameControllerTimeTrial.h"
+#include "game/MenuButtonLoadGame.h"
+#include "scenes/ContextEnding.h"
 
 #include <random>
 

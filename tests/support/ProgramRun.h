@@ -27,8 +27,10 @@ inline std::string makeWindowedDataFolder(const std::string& home)
 }
 
 // Starts the executable in the game data with home as its data home and the
-// dummy audio driver; returns the child's id (-1 when it could not fork).
-inline pid_t startProgram(const std::string& home, const std::vector<std::string>& arguments = {})
+// dummy audio driver, its standard error into errorFile when one is named;
+// returns the child's id (-1 when it could not fork).
+inline pid_t startProgram(const std::string& home, const std::vector<std::string>& arguments = {},
+                          const std::string& errorFile = "")
 {
     const std::string executable = std::string(KIV_BINARY_DIR) + "/glimmerdale";
     const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
@@ -40,6 +42,8 @@ inline pid_t startProgram(const std::string& home, const std::vector<std::string
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (chdir(gameData.c_str()) != 0)
         _exit(126);
+    if (!errorFile.empty() && !std::freopen(errorFile.c_str(), "w", stderr))
+        _exit(125);
     std::vector<char*> argv{const_cast<char*>(executable.c_str())};
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));

@@ -8,7 +8,7 @@
 // records the check accepts, in file order. Seeds: the first records of
 // each generated solution file, from the build's data (KIV_GAME_DATA).
 #include "FuzzSeeds.h"
-#include "SolutionData.h"
+#include "board/SolutionData.h"
 
 #include <algorithm>
 #include <cstdio>

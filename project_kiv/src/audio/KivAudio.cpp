@@ -17,6 +17,11 @@ namespace {
 
 // The largest multiple of 256 that fits SDL's 16-bit sample count.
 constexpr double MAX_SAMPLES = 65280.0;
+// Working ranges of the configured rate (Hz) and device buffer (seconds).
+constexpr int MIN_FREQUENCY = 8000;
+constexpr int MAX_FREQUENCY = 96000;
+constexpr double MIN_BUFFER_DURATION = 0.01;
+constexpr double MAX_BUFFER_DURATION = 0.5;
 
 void dumpInfo(const SDL_AudioSpec* audio)
 {
@@ -57,8 +62,9 @@ KivAudio::KivAudio()
     const UString& section = classRecord.name;
     MemoryIniFile* config = pKiv->pConfig;
     bMute = config->readBool(section, "bMute", false);
-    frequency = config->readInt(section, "frequency", 22050);
-    const double mixBufferDuration = config->readDouble(section, "mixBufferDuration", 0.1);
+    frequency = config->readIntInRange(section, "frequency", 22050, MIN_FREQUENCY, MAX_FREQUENCY);
+    const double mixBufferDuration =
+        config->readDoubleInRange(section, "mixBufferDuration", 0.1, MIN_BUFFER_DURATION, MAX_BUFFER_DURATION);
     if (bMute) {
         KIV_LOG("Sound has been muted.");
     } else {

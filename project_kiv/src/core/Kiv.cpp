@@ -85,7 +85,8 @@ void Kiv::startServices()
     pNetworkManager = new NetworkManager();
     pLanguage = new Language();
     pFramePacer = new FramePacer();
-    pFramePacer->init(pConfig->readDouble(CONFIG_SECTION, "frameRate", 0.015));
+    pFramePacer->init(pConfig->readDoubleInRange(CONFIG_SECTION, "frameRate", DEFAULT_FRAME_PERIOD,
+                                                 MIN_FRAME_PERIOD, MAX_FRAME_PERIOD));
     readEditionSettings();
     kivLog("Kiv", "Started.");
 }
@@ -106,7 +107,8 @@ void Kiv::readConfiguration()
     bDebugOutput = pConfig->readInt(CONFIG_SECTION, "debugCode", 0) == DEBUG_ACCESS_CODE;
     debugLevel = pConfig->readInt(CONFIG_SECTION, "debugLevel", 0);
     bTickWhilePaused = pConfig->readBool(CONFIG_SECTION, "bTickWhilePaused", false);
-    maxFrameDuration = pConfig->readDouble(CONFIG_SECTION, "maxFrameDuration", DEFAULT_MAX_FRAME_DURATION);
+    maxFrameDuration = pConfig->readDoubleInRange(CONFIG_SECTION, "maxFrameDuration", DEFAULT_MAX_FRAME_DURATION,
+                                                  MIN_MAX_FRAME_DURATION, MAX_MAX_FRAME_DURATION);
     defaultLanguage = pConfig->readInt(CONFIG_SECTION, "defaultLanguage", -1);
 }
 
@@ -151,11 +153,11 @@ Kiv::~Kiv()
     deleteService(pResourceManager);
     KIV_LOG("10...");
     pConfig->setInt(CONFIG_SECTION, "defaultLanguage", defaultLanguage);
+    UString error;
     if (!pFileManager->mayReplace(getConfigPath()))
-        KIV_LOG("Not writing the configuration file '%s': the damaged file there could not be kept.",
-                getConfigPath().c_str());
-    else if (!pConfig->writeFile(getConfigPath()))
-        KIV_LOG("Could not write the configuration file '%s'.", getConfigPath().c_str());
+        KIV_REPORT("Could not save '%s': the damaged file there could not be kept aside.", getConfigPath().c_str());
+    else if (!pConfig->writeFile(getConfigPath(), error))
+        KIV_REPORT("Could not save '%s': %s.", getConfigPath().c_str(), error.c_str());
     KIV_LOG("11...");
     deleteService(pConfig);
     KIV_LOG("12...");

@@ -14,6 +14,8 @@
 // bMultilanguage, singleLanguage; [Graphics] ditherDepth). A configuration
 // file that cannot be read, or is larger than MAX_CONFIG_SIZE, is kept as
 // "Glimmerdaledemo.cfg.damaged" and the run starts from the defaults.
+// Numeric keys are kept in their working ranges as they are read
+// (MemoryIniFile::readIntInRange, readDoubleInRange).
 #include "FrameStatistics.h"
 #include "UString.h"
 
@@ -47,8 +49,17 @@ public:
     // statistics overlay, debug drawing) to be unlocked.
     static constexpr int DEBUG_ACCESS_CODE = 271828;
     static constexpr const char* CONFIG_SECTION = "Kiv";
+    // "frameRate", seconds per frame, until the settings set their own.
+    static constexpr double DEFAULT_FRAME_PERIOD = 0.015;
     // Seconds; also what a screen's clock is capped at before an engine exists.
     static constexpr double DEFAULT_MAX_FRAME_DURATION = 0.05;
+    // Working ranges of the two: a configured value outside is brought in
+    // (MemoryIniFile::readDoubleInRange), so that no edit of the file can
+    // stall the start-up (a frame of hours) or the game's clocks.
+    static constexpr double MIN_FRAME_PERIOD = 0.004;
+    static constexpr double MAX_FRAME_PERIOD = 0.04;
+    static constexpr double MIN_MAX_FRAME_DURATION = 0.01;
+    static constexpr double MAX_MAX_FRAME_DURATION = 0.25;
     static constexpr const char* CONFIG_WARNING = "Do NOT modify this file unless you are explicitly instructed to do so!";
     // A configuration file larger than this is damaged: it is kept aside and
     // the defaults take its place.

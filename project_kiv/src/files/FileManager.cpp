@@ -95,20 +95,32 @@ std::unique_ptr<InputFile> FileManager::openDataFile(const UString& name)
     return isRegularFile(path) ? DiskInputFile::open(path) : nullptr;
 }
 
-void FileManager::savePackedFile(const UString& folder, const UString& fileName, const UString& versionText,
-                                 const void* data, size_t size)
+UString FileManager::describeDataFile(const UString& name)
+{
+    const WadArchive* archive = pKiv && pKiv->pFileManager ? pKiv->pFileManager->getArchive() : nullptr;
+    if (!archive)
+        return formatString("'%s'", name.c_str());
+    return formatString("'%s' in the archive '%s'", name.c_str(), archive->getName().c_str());
+}
+
+bool FileManager::savePackedFile(const UString& folder, const UString& fileName, const UString& versionText,
+                                 const void* data, size_t size, UString* reason)
 {
     if (size == 0)
-        return;
+        return true;
     const UString path = folder + "/" + fileName;
-    if (!mayReplace(path)) {
-        KIV_LOG("Not saving '%s': the damaged file there could not be kept.", path.c_str());
-        return;
-    }
-    const std::vector<unsigned char> bytes = PackedFile::pack(fileName, versionText, data, size);
     UString error;
-    if (!replaceFile(path, bytes, error))
-        KIV_LOG("Could not save '%s'.", path.c_str());
+    if (mayReplace(path)) {
+        const std::vector<unsigned char> bytes = PackedFile::pack(fileName, versionText, data, size);
+        if (replaceFile(path, bytes, error))
+            return true;
+    } else {
+        error = "the damaged file there could not be kept aside";
+    }
+    KIV_REPORT("Could not save '%s': %s.", path.c_str(), error.c_str());
+    if (reason)
+        *reason = error;
+    return false;
 }
 
 bool FileManager::loadPackedFile(const UString& folder, const UString& fileName, const UString& versionText,
@@ -136,15 +148,14 @@ bool FileManager::loadPackedFile(const UString& folder, const UString& fileName,
 
 void FileManager::keepDamaged(const UString& path, const UString& reason)
 {
-    const UString kept = damagedFileName(path);
-    UString error;
-    if (keepDamagedFile(path, error)) {
+    UString kept, error;
+    if (keepDamagedFile(path, kept, error)) {
         KIV_LOG("Kept '%s' as '%s': %s.", path.c_str(), kept.c_str(), reason.c_str());
         return;
     }
     unreplaceable.insert(path);
-    KIV_LOG("Could not keep '%s' as '%s' (%s): %s; it will not be replaced.", path.c_str(), kept.c_str(),
-            error.c_str(), reason.c_str());
+    KIV_REPORT("Could not keep '%s' aside (%s): %s; it will not be replaced.", path.c_str(), error.c_str(),
+               reason.c_str());
 }
 
 bool FileManager::mayReplace(const UString& path) const

@@ -38,15 +38,19 @@ public:
     static std::unique_ptr<InputFile> openDataFile(const UString& name);
     // The current archive, or null in disk mode.
     const WadArchive* getArchive() const { return pArchive.get(); }
+    // The data file for a report, naming where it was looked for:
+    // "'gfx/a.tga' in the archive './Glimmerdaledemo.dat'" in archive mode,
+    // "'gfx/a.tga'" otherwise (also when no engine runs).
+    static UString describeDataFile(const UString& name);
 
     // Packs size bytes into the packed data container (PackedFile.h) and
-    // writes it as folder + "/" + fileName: first to a temporary file in the
-    // same folder, flushed, then renamed over the old file, so a failed save
-    // never loses the previous good copy. Does nothing when size is 0, or
-    // when a damaged file there could not be kept aside (mayReplace).
-    // Failures are logged, not reported.
-    void savePackedFile(const UString& folder, const UString& fileName, const UString& versionText,
-                        const void* data, size_t size);
+    // writes it as folder + "/" + fileName with replaceFile (ReplaceFile.h),
+    // so a failed save never loses the previous good copy. True when done
+    // (and when size is 0: nothing to save). False when it failed, or when a
+    // damaged file there could not be kept aside (mayReplace): the reason
+    // goes to the log and standard error, and into reason when given.
+    bool savePackedFile(const UString& folder, const UString& fileName, const UString& versionText,
+                        const void* data, size_t size, UString* reason = nullptr);
     // Reads and checks such a file and copies exactly size bytes into buffer.
     // True without reading when size is 0. False, the buffer untouched, when
     // the file is missing, or when it cannot be read or fails its checks
@@ -55,9 +59,10 @@ public:
     bool loadPackedFile(const UString& folder, const UString& fileName, const UString& versionText,
                         void* buffer, size_t size);
     // Moves a player file that cannot be read or fails its checks out of the
-    // way of the next save: renames it with ".damaged" added (replacing an
-    // older one) and logs one line saying so and why (reason, in words).
-    // When it cannot be moved it stays, and mayReplace holds it from then on.
+    // way of the next save (keepDamagedFile: ".damaged" added, or a
+    // numbered name when something else holds that one) and logs one line
+    // saying where and why (reason, in words). When it cannot be moved it
+    // stays, and mayReplace holds it from then on.
     void keepDamaged(const UString& path, const UString& reason);
     // False for a damaged file that could not be kept aside: writing over it
     // would lose it.

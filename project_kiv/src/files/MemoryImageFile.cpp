@@ -2,6 +2,7 @@
 
 #include "ErrorManager.h"
 #include "Logger.h"
+#include "FileManager.h"
 #include "MemoryFile.h"
 #include "Point.h"
 #include "Rect.h"
@@ -215,7 +216,7 @@ MemoryImageFile::MemoryImageFile(const UString& fileName, bool sizeOnly)
     const bool decoded = isTGA ? decodeTGA(file.data, file.size, sizeOnly, error)
                                : decodeJPG(file.data, file.size, sizeOnly, error);
     if (!decoded)
-        KIV_ERROR("Image '%s' could not be loaded: %s.", fileName.c_str(), error.c_str());
+        KIV_ERROR("Image %s could not be loaded: %s.", FileManager::describeDataFile(fileName).c_str(), error.c_str());
 }
 
 MemoryImageFile::MemoryImageFile(int imageWidth, int imageHeight)

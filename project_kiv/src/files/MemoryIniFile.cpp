@@ -6,6 +6,7 @@
 #include "Logger.h"
 #include "ReplaceFile.h"
 
+#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -19,6 +20,22 @@ UString trimmed(const std::string& line)
         return UString();
     size_t last = line.find_last_not_of(blanks);
     return UString(line.substr(first, last - first + 1));
+}
+
+bool hasControlBytes(const UString& line)
+{
+    for (const char c : line) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F)
+            return true;
+    }
+    return false;
+}
+
+void logClamped(const UString& section, const UString& key, const UString& stored, const UString& used)
+{
+    KIV_LOG("'%s' in section '%s' is out of its range ('%s'); using %s.", key.c_str(), section.c_str(),
+            stored.c_str(), used.c_str());
 }
 
 } // namespace
@@ -37,6 +54,8 @@ MemoryIniFile::MemoryIniFile(const UString& fileName)
 
 int MemoryIniFile::parse(const char* text, size_t size)
 {
+    // Null while no section (or only a nameless one) is open: its keys have
+    // nowhere to go.
     Section* current = nullptr;
     int dropped = 0;
     size_t start = 0;
@@ -49,13 +68,17 @@ int MemoryIniFile::parse(const char* text, size_t size)
         if (line.empty())
             continue;
         const size_t equals = line.find('=');
-        if (equals != std::string::npos && equals > 0) {
-            if (!current)
-                current = &sectionFor("");
-            store(*current, line.substr(0, equals), line.substr(equals + 1));
-        } else if (equals == std::string::npos && line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        const bool bHeader =
+            equals == std::string::npos && line.size() > 2 && line.front() == '[' && line.back() == ']';
+        if (hasControlBytes(line)) {
+            ++dropped;
+        } else if (bHeader) {
             current = &sectionFor(line.substr(1, line.size() - 2));
+        } else if (equals != std::string::npos && equals > 0 && current) {
+            store(*current, line.substr(0, equals), line.substr(equals + 1));
         } else {
+            if (line == "[]")
+                current = nullptr;
             ++dropped;
         }
     }
@@ -90,10 +113,9 @@ UString MemoryIniFile::toText() const
     return text;
 }
 
-bool MemoryIniFile::writeFile(const UString& path) const
+bool MemoryIniFile::writeFile(const UString& path, UString& error) const
 {
     const UString text = toText();
-    UString error;
     return replaceFile(path, std::vector<unsigned char>(text.begin(), text.end()), error);
 }
 
@@ -186,6 +208,33 @@ UString MemoryIniFile::readString(const UString& section, const UString& key, co
     if (!hasKey(section, key))
         setString(section, key, defaultValue);
     return getString(section, key);
+}
+
+int MemoryIniFile::readIntInRange(const UString& section, const UString& key, int defaultValue, int low, int high)
+{
+    const UString stored = readString(section, key, formatString("%d", defaultValue));
+    long long value = 0;
+    const bool bNumber = std::sscanf(stored.c_str(), "%lld", &value) == 1;
+    const long long used = !bNumber ? defaultValue : value < low ? low : value > high ? high : value;
+    if (!bNumber || used != value) {
+        setInt(section, key, static_cast<int>(used));
+        logClamped(section, key, stored, getString(section, key));
+    }
+    return static_cast<int>(used);
+}
+
+double MemoryIniFile::readDoubleInRange(const UString& section, const UString& key, double defaultValue,
+                                        double low, double high)
+{
+    const UString stored = readString(section, key, formatString("%.8lf", defaultValue));
+    double value = 0.0;
+    const bool bNumber = std::sscanf(stored.c_str(), "%lf", &value) == 1 && !std::isnan(value);
+    const double used = !bNumber ? defaultValue : value < low ? low : value > high ? high : value;
+    if (!bNumber || used != value) {
+        setDouble(section, key, used);
+        logClamped(section, key, stored, getString(section, key));
+    }
+    return used;
 }
 
 MemoryIniFile::Section* MemoryIniFile::findSection(const UString& name)

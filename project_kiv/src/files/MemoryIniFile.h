@@ -3,8 +3,9 @@
 // file order. Parsing: lines trimmed of " \t\r\n", empty lines skipped, a
 // line with '=' and a key before it is a key and value split at the first
 // '=', a line "[name]" opens the section of that name; any other line is
-// dropped, so a damaged file does not grow sections of garbage that every
-// later save would write again. Writing produces "[Section]" and "key=value"
+// dropped, and so are lines holding control bytes, a section with an empty
+// name and keys outside any section, so a damaged file does not grow
+// sections of garbage that every later save would write again. Writing produces "[Section]" and "key=value"
 // lines the parser reads back. Lookups go through hash indexes, so reading a
 // file takes time in proportion to its size whatever it holds.
 // Main thread (its users are the engine's configuration and loaders).
@@ -27,9 +28,9 @@ public:
     // Straight from a disk path (the engine configuration), a file of at most
     // maxSize bytes (readPlayerFile); logs the lines it drops.
     PlayerFileRead readFile(const UString& path, size_t maxSize, UString& reason);
-    // Replaces the file whole (ReplaceFile.h): false when it could not be
-    // stored, the old file then left as it was.
-    bool writeFile(const UString& path) const;
+    // Replaces the file whole (ReplaceFile.h): false, with the reason in
+    // words, when it could not be stored; the old file is then left as it was.
+    bool writeFile(const UString& path, UString& error) const;
     UString toText() const;
 
     int getSectionCount() const { return static_cast<int>(sections.size()); }
@@ -55,6 +56,13 @@ public:
     bool readBool(const UString& section, const UString& key, bool defaultValue);
     double readDouble(const UString& section, const UString& key, double defaultValue);
     UString readString(const UString& section, const UString& key, const UString& defaultValue);
+    // The same, kept within low..high (defaultValue lies inside): a value
+    // outside, or no number at all, is moved to the nearest end (the default
+    // for no number), logged, and stored as moved, so the file holds a
+    // working value from then on.
+    int readIntInRange(const UString& section, const UString& key, int defaultValue, int low, int high);
+    double readDoubleInRange(const UString& section, const UString& key, double defaultValue, double low,
+                             double high);
 
     struct Section {
         UString name;

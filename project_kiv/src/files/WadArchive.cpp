@@ -35,14 +35,16 @@ std::unique_ptr<WadArchive> WadArchive::openFile(const UString& path, UString& e
 {
     std::unique_ptr<WadArchive> archive(new WadArchive());
     archive->name = path;
-    archive->fileDescriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe or a device in the archive's place is
+    // refused at once instead of waiting for a writer.
+    archive->fileDescriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info;
     if (archive->fileDescriptor < 0 || fstat(archive->fileDescriptor, &info) != 0) {
         error = formatString("cannot be opened (%s)", std::strerror(errno));
         return nullptr;
     }
     if (!S_ISREG(info.st_mode)) {
-        error = "not a file";
+        error = "not a regular file";
         return nullptr;
     }
     archive->fileSize = static_cast<uint64_t>(info.st_size);

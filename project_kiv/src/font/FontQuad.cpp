@@ -30,6 +30,9 @@ const FontQuad::Symbol EMPTY_SYMBOL;
 
 // Cache textures are square; print splits texts this wide or wider.
 constexpr int CACHE_TEXTURE_SIZE = 256;
+// The most frames a cached string may go unused and keep its place; more
+// would let the frame arithmetic overflow.
+constexpr int MAX_CACHE_TTL_FRAMES = 10000;
 
 // Accent symbols of Windows-1252 used by the composite table.
 constexpr uint16_t GRAVE = 96;
@@ -83,7 +86,8 @@ int currentFrame()
 FontQuad::FontQuad()
 {
     if (pKiv && pKiv->pConfig)
-        cacheTTLframes = pKiv->pConfig->readInt(classRecord.name, "cacheTTLframes", cacheTTLframes);
+        cacheTTLframes =
+            pKiv->pConfig->readIntInRange(classRecord.name, "cacheTTLframes", cacheTTLframes, 0, MAX_CACHE_TTL_FRAMES);
 }
 
 FontQuad::~FontQuad()

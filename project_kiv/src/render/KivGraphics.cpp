@@ -21,6 +21,12 @@ namespace {
 const Uint32 LIST_FLAGS = SDL_FULLSCREEN | SDL_ANYFORMAT | SDL_OPENGL;
 const int WINDOW_SIZES[5][2] = {{320, 240}, {512, 384}, {640, 480}, {800, 600}, {1024, 768}};
 const int SCREENSHOT_QUALITY = 60;
+// Sizes of the virtual screen and of the window the configuration may ask
+// for: from the smallest display mode to what a desktop holds.
+const int MIN_WIDTH = 320;
+const int MIN_HEIGHT = 240;
+const int MAX_WIDTH = 8192;
+const int MAX_HEIGHT = 8192;
 
 const char* modeName(bool fullScreen)
 {
@@ -31,10 +37,10 @@ const char* modeName(bool fullScreen)
 KivGraphics::KivGraphics()
 {
     KIV_LOG("Starting...");
-    readInt("fovWidth", fovWidth, 640);
-    readInt("fovHeight", fovHeight, 480);
-    readInt("screenWidth", screenWidth, 640);
-    readInt("screenHeight", screenHeight, 480);
+    readInt("fovWidth", fovWidth, 640, MIN_WIDTH, MAX_WIDTH);
+    readInt("fovHeight", fovHeight, 480, MIN_HEIGHT, MAX_HEIGHT);
+    readInt("screenWidth", screenWidth, 640, MIN_WIDTH, MAX_WIDTH);
+    readInt("screenHeight", screenHeight, 480, MIN_HEIGHT, MAX_HEIGHT);
     readBool("bFullScreen", bFullScreen, true);
     readBool("bBilinearFilter", bBilinearFilter, true);
     readBool("bUseReferenceDevice", bUseReferenceDevice, false);
@@ -94,9 +100,10 @@ KivGraphics::~KivGraphics()
     }
 }
 
-void KivGraphics::readInt(const char* key, int& field, int defaultValue)
+void KivGraphics::readInt(const char* key, int& field, int defaultValue, int low, int high)
 {
-    field = pKiv && pKiv->pConfig ? pKiv->pConfig->readInt(classRecord.name, key, defaultValue) : defaultValue;
+    field = pKiv && pKiv->pConfig ? pKiv->pConfig->readIntInRange(classRecord.name, key, defaultValue, low, high)
+                                  : defaultValue;
 }
 
 void KivGraphics::readBool(const char* key, bool& field, bool defaultValue)

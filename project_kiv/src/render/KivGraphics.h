@@ -110,7 +110,8 @@ private:
     // The process that opened the display.
     int displayProcess = 0;
 
-    void readInt(const char* key, int& field, int defaultValue);
+    // Kept within low..high (MemoryIniFile::readIntInRange).
+    void readInt(const char* key, int& field, int defaultValue, int low, int high);
     void readBool(const char* key, bool& field, bool defaultValue);
     static VideoModeList listFullScreenModes(const SDL_VideoInfo* info);
 };

@@ -42,6 +42,7 @@ void ContextHighScoreOptions::tickContents(double time, double frameDt)
     if (pResetButton->wasClicked()) {
         pGlobal->hst.resetHighScores();
         pGlobal->profileManager.lastHighScorePosition = -1;
+        pGlobal->hst.saveNow();
     }
     if (pUploadButton->wasClicked())
         pGlobal->pContextManager->pushContext(new ContextScoreUpload());

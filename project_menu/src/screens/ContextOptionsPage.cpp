@@ -87,6 +87,8 @@ bool ContextOptionsPage::hasChanges() const
 
 void ContextOptionsPage::deactivate(bool closing)
 {
-    if (closing && hasChanges())
-        pGlobal->applySettings();
+    if (!closing || !hasChanges())
+        return;
+    pGlobal->applySettings();
+    pGlobal->hst.saveNow();
 }

@@ -5,7 +5,8 @@
 // aligned on its left, the back button in the lower left corner. The rows'
 // items write straight into the persistent block; when the screen closes
 // after a setting has changed, the settings are applied (Global::
-// applySettings). Deleted by the stack when it closes. Main thread only.
+// applySettings) and the block is saved. Deleted by the stack when it
+// closes. Main thread only.
 #include "ContextMenu.h"
 #include "Language.h"
 
@@ -24,7 +25,7 @@ public:
 
     explicit ContextOptionsPage(Language::StringsEnum titleId);
 
-    // Closing after a change applies the settings.
+    // Closing after a change applies the settings and saves them.
     void deactivate(bool closing) override;
 
     // A setting of the block differs from what it was when the screen opened.

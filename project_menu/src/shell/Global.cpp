@@ -4,6 +4,7 @@
 #include "Console.h"
 #include "ContextAutoConfigure.h"
 #include "ContextBFLogo.h"
+#include "ContextDialog.h"
 #include "ContextErrorReport.h"
 #include "ContextManager.h"
 #include "ContextPost.h"
@@ -118,6 +119,26 @@ void Global::applySettings()
     graphics->bTextShadows = !graphics->bBrokenAlphaOp && hst.detail > 0;
     const int sensitivity = std::clamp(hst.mouseSensitivity, 0, HSTdata::MAX_MOUSE_SENSITIVITY);
     pKiv->pInput->mouseSpeed = static_cast<float>(sensitivity) * 0.25f + 0.5f;
+}
+
+void Global::savePlayerFiles()
+{
+    profileManager.saveNow();
+    hst.saveNow();
+}
+
+void Global::tellSaveFailure(const UString& reason)
+{
+    if (bSaveFailureTold || !pContextManager || !pThemeStandard || pKiv->bShuttingDown)
+        return;
+    bSaveFailureTold = true;
+    ContextDialog* dialog = new ContextDialog();
+    dialog->title = "Saving failed";
+    dialog->message = formatString("Your progress could not be saved|(%s).|You can continue, but what you do now|"
+                                   "may be lost when the game ends.",
+                                   reason.c_str());
+    dialog->build();
+    pContextManager->pushContext(dialog);
 }
 
 V3 Global::latLongToVector(float longitude, float latitude)

@@ -58,9 +58,20 @@ public:
     // The same with any separator; a minus sign is not a digit.
     static UString formatNumber(int value, const UString& separator);
 
-    // Loaded when constructed, saved when destroyed.
+    // Writes the roster and the persistent block now: what a game calls when
+    // its progress is saved, when it is left and when it ends with its high
+    // score.
+    void savePlayerFiles();
+    // Tells the player, once per run, in a dialog over the current screen,
+    // that their progress could not be saved and why (reason, in words; the
+    // log and standard error have it already). Only once the menus exist
+    // and while the program is not ending.
+    void tellSaveFailure(const UString& reason);
+
+    // Loaded when constructed, saved on changes (HSTdata::saveNow) and when destroyed.
     HSTdata hst;
-    // Loaded when constructed, saved when destroyed, before the block.
+    // Loaded when constructed, saved on changes (ProfileManager::saveNow)
+    // and when destroyed, before the block.
     ProfileManager profileManager;
     // The shared fonts, set by the loader; they belong to the resource root,
     // not to Global.
@@ -86,6 +97,8 @@ public:
 
 private:
     void deleteScreensOwnedByTheStack();
+
+    bool bSaveFailureTold = false;
 };
 
 extern Global* pGlobal;

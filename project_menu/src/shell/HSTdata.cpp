@@ -211,9 +211,16 @@ UString HSTdata::getFileName()
     return UString(APPLICATION_NAME) + ".hst";
 }
 
-void HSTdata::save(FileManager& files) const
+bool HSTdata::save(FileManager& files, UString* reason) const
 {
-    files.savePackedFile(getDataFolder(true), getFileName(), APPLICATION_VERSION, this, FILE_SIZE);
+    return files.savePackedFile(getDataFolder(true), getFileName(), APPLICATION_VERSION, this, FILE_SIZE, reason);
+}
+
+void HSTdata::saveNow() const
+{
+    UString reason;
+    if (pKiv && pKiv->pFileManager && !save(*pKiv->pFileManager, &reason) && pGlobal)
+        pGlobal->tellSaveFailure(reason);
 }
 
 bool HSTdata::load(FileManager& files)

@@ -4,7 +4,9 @@
 // upload, so its layout is a file and wire format. Embedded in Global: it is
 // loaded when Global is constructed and saved when it is destroyed; in
 // between, screens, menu items and the game read and write the fields
-// directly. The block is its own raw memory image: it holds nothing but the
+// directly; whoever changes what the player would miss after a kill (a high
+// score entered, settings closed, the tables cleared) saves at once through
+// saveNow. The block is its own raw memory image: it holds nothing but the
 // fixed fields below. Main thread only.
 #include "HighScoreEntry.h"
 #include "NetAddress.h"
@@ -53,7 +55,12 @@ public:
     int insertHighScore(int table, const char* playerName, int score, int value2, int value3, bool bSigned);
     // The block's file in the data folder: "Glimmerdaledemo.hst".
     static UString getFileName();
-    void save(FileManager& files) const;
+    // False when the file could not be written (FileManager::savePackedFile),
+    // with the reason when asked for.
+    bool save(FileManager& files, UString* reason = nullptr) const;
+    // Writes the block now through the engine's file manager, when an engine
+    // exists; a failure is also told to the player (Global::tellSaveFailure).
+    void saveNow() const;
     // Replaces the block with the file when it checks out and brings every
     // setting into its range (false, and the defaults, otherwise: a file
     // that is there but fails is kept aside as ".damaged"); then fixes the

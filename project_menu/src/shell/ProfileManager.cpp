@@ -63,6 +63,7 @@ void ProfileManager::selectProfile(int index)
         return;
     current = index;
     onCurrentProfileChanged();
+    saveNow();
 }
 
 void ProfileManager::addProfile(const std::string& name)
@@ -79,6 +80,7 @@ void ProfileManager::addProfile(const std::string& name)
         profile.name[Profile::NAME_SIZE - 1] = 0;
         current = i;
         onCurrentProfileChanged();
+        saveNow();
         return;
     }
 }
@@ -94,6 +96,7 @@ void ProfileManager::deleteProfile(int index)
         current = 0;
     else if (index < current)
         --current;
+    saveNow();
 }
 
 void ProfileManager::onCurrentProfileChanged()
@@ -110,9 +113,16 @@ bool ProfileManager::load(FileManager& files)
     return true;
 }
 
-void ProfileManager::save(FileManager& files) const
+bool ProfileManager::save(FileManager& files, UString* reason) const
 {
-    files.savePackedFile(getDataFolder(true), rosterFileName(), APPLICATION_VERSION, this, FILE_SIZE);
+    return files.savePackedFile(getDataFolder(true), rosterFileName(), APPLICATION_VERSION, this, FILE_SIZE, reason);
+}
+
+void ProfileManager::saveNow() const
+{
+    UString reason;
+    if (pKiv && pKiv->pFileManager && !save(*pKiv->pFileManager, &reason) && pGlobal)
+        pGlobal->tellSaveFailure(reason);
 }
 
 // A file passes its digest check yet may come from a faulty or edited copy:

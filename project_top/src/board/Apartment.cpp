@@ -1,10 +1,10 @@
-#include "Apartment.h"
+#include "board/Apartment.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 
@@ -66,12 +66,12 @@ void Apartment::tick(double t, double dt)
     if (old < doorTarget) {
         doorOpening = static_cast<float>(old + SWING_SPEED * dt);
         if (old <= 0.0f && doorOpening > 0.0f)
-            pKiv->pResourceManager->findAs<Sound>("doorOpen")->play();
+            GameSupport::resource<Sound>("doorOpen")->play();
         doorOpening = std::min(doorOpening, doorTarget);
     } else if (old > doorTarget) {
         doorOpening = static_cast<float>(old - SWING_SPEED * dt);
         if (old >= SHUT_SOUND_OPENING && doorOpening < SHUT_SOUND_OPENING)
-            pKiv->pResourceManager->findAs<Sound>("doorShut")->play();
+            GameSupport::resource<Sound>("doorShut")->play();
         doorOpening = std::max(doorOpening, doorTarget);
     } else {
         return;

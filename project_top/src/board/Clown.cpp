@@ -1,13 +1,13 @@
-#include "Clown.h"
+#include "board/Clown.h"
 
 #include "Context.h"
-#include "GameSupport.h"
-#include "GameController.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
-#include "StarBurst.h"
+#include "board/BoardHost.h"
+#include "effects/GameSupport.h"
+#include "effects/StarBurst.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +21,7 @@ const float FULL_REACH_DISTANCE = 200.0f;
 Renderable* newPart(const char* skinKey)
 {
     Renderable* part = new Renderable();
-    part->pSkin = pKiv->pResourceManager->findAs<Skin>(skinKey);
+    part->pSkin = GameSupport::resource<Skin>(skinKey);
     return part;
 }
 
@@ -32,7 +32,7 @@ Clown::Clown()
     haloColourA = UColor(255, 128, 0, 255);
     haloColourB = UColor(128, 0, 0, 255);
     isClown = true;
-    pSkin = pKiv->pResourceManager->findAs<Skin>("clown:0");
+    pSkin = GameSupport::resource<Skin>("clown:0");
     pupils = newPart("clown:1");
     addChildLast(pupils);
     // Drawn over the pupils.
@@ -55,13 +55,12 @@ void Clown::tick(double t, double dt)
 void Clown::dismiss()
 {
     Smiley::dismiss();
-    pKiv->pResourceManager->findAs<Sound>("stardust")->play();
-    GameController* game = GameSupport::currentGame();
-    if (!game)
+    GameSupport::resource<Sound>("stardust")->play();
+    if (!host)
         return;
     // A clown ends any chain of matches.
-    game->matchHistory->deleteAllChildren();
+    host->breakChain();
     if (GameSupport::highDetail())
-        game->effectLayer->addChildLast(new StarBurst(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f,
+        host->addSceneEffect(new StarBurst(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f,
                                                       150.0f, 0.0f, static_cast<float>(2.0 * M_PI), 3.0f));
 }

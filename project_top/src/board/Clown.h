@@ -4,7 +4,7 @@
 // pointer. Dismissing it ends the chain of matches the chain bonus counts.
 // Created and owned like any smiley (the modes place it in the smiley
 // layer). Main thread only.
-#include "Smiley.h"
+#include "board/Smiley.h"
 
 class Clown : public Smiley {
 public:

@@ -1,22 +1,20 @@
-#include "Coin.h"
+#include "board/Coin.h"
 
 #include "Camera.h"
 #include "ContextBlender.h"
-#include "GameSupport.h"
 #include "ErrorManager.h"
-#include "GameController.h"
 #include "Kiv.h"
 #include "KivInput.h"
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "Texture.h"
-#include "TextureFrames.h"
+#include "board/BoardHost.h"
+#include "board/TextureFrames.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 
 namespace {
-
-enum CoinState { STATE_FALLING = 1, STATE_FLYING = 2 };
 
 const float GRAVITY = 1024.0f;
 const float BOUNCE = 0.5f;
@@ -27,22 +25,14 @@ const double FALLING_SPIN = 1.0;
 const double FLYING_SPIN = 3.0;
 const int EASE_OUT = 2;
 
-// A coin exists only in a running game.
-GameController* runningGame()
-{
-    GameController* game = GameSupport::currentGame();
-    KIV_ASSERT(game != nullptr);
-    return game;
-}
-
 Sound* findSound(const char* key)
 {
-    return pKiv->pResourceManager->findAs<Sound>(key);
+    return GameSupport::resource<Sound>(key);
 }
 
 }
 
-Coin::Coin(float x, float y, float z, int kind) : start(x, y, z)
+Coin::Coin(BoardHost& game, float x, float y, float z, int kind) : start(x, y, z), host(game)
 {
     KIV_ASSERT(kind == 1 || kind == 2);
     const TextureFrames frames("coin");
@@ -51,7 +41,7 @@ Coin::Coin(float x, float y, float z, int kind) : start(x, y, z)
     texture = frames.texture;
     frameCount = frames.count;
     phase = static_cast<float>(GameSupport::randomFraction());
-    const Camera::VisibleRect view = runningGame()->scene->pCamera->getVisibleRect(0.0f);
+    const Camera::VisibleRect view = host.sceneView();
     target = V3(view.left, view.top - 50.0f, 0.0f);
     // Just above the view, 64 to 128 units over its top edge.
     position = V3(x, view.top + 64.0f + 64.0f * static_cast<float>(GameSupport::randomFraction()), 0.0f);
@@ -112,7 +102,7 @@ void Coin::tick(double t, double dt)
 void Coin::collect()
 {
     start = position;
-    runningGame()->creditCoins(value);
+    host.collectCoins(value);
     findSound("coinBounceEnd")->playAtFrequency(static_cast<float>(value) / 5.0f * 0.39999998f + 1.0f);
     setState(STATE_FLYING);
 }

@@ -3,24 +3,27 @@
 // smiley's floor, bounces once and then flies to the top-left corner of the
 // view, crediting its value to the player; a click on a falling coin adds 5.
 // Made only by Smiley::dropCoin, which appends it to the game's coin layer;
-// the layer ticks, draws and deletes it. States: 1 falling, 2 flying.
-// Needs a current game controller. Main thread only.
+// the layer ticks, draws and deletes it.
+// Main thread only.
 #include "Renderable.h"
 #include "V3.h"
 
 #include <cstdint>
 
+class BoardHost;
 class Texture;
 
 class Coin : public Renderable {
 public:
-    // Lands at (x, y, z); kind 1 a small coin worth 10, 2 a gold coin worth
-    // 25. Starts above the view of the current game's scene.
-    Coin(float x, float y, float z, int kind);
+    enum CoinState { STATE_FALLING = 1, STATE_FLYING = 2 };
+
+    // Lands at (x, y, z) in game's scene (game outlives the coin); kind 1 a
+    // small coin worth 10, 2 a gold coin worth 25. Starts above the view.
+    Coin(BoardHost& game, float x, float y, float z, int kind);
 
     // Click test, fall and bounce, flight, spin.
     void tick(double t, double dt) override;
-    // Credits the coin to the current game and starts its flight.
+    // Credits the coin to its game and starts its flight.
     void collect();
 
     // "coin": its skins are the spin frames; not owned (a resource).
@@ -40,4 +43,5 @@ public:
 private:
     // Frames of texture (its composite skins, if any, left out); at least 1.
     int32_t frameCount = 0;
+    BoardHost& host;
 };

@@ -1,4 +1,4 @@
-#include "Feature.h"
+#include "board/Feature.h"
 
 #include "ErrorManager.h"
 

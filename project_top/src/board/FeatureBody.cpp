@@ -1,7 +1,7 @@
-#include "FeatureBody.h"
+#include "board/FeatureBody.h"
 
 #include "Texture.h"
-#include "TextureFrames.h"
+#include "board/TextureFrames.h"
 
 namespace {
 

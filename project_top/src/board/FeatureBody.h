@@ -3,7 +3,7 @@
 // glow outline of frame 5 and an overlay (frame 3) that covers the body as
 // the smiley holds its breath or is left over. Owned by its smiley as a
 // child. Main thread only.
-#include "Feature.h"
+#include "board/Feature.h"
 
 class Texture;
 

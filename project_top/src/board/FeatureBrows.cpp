@@ -1,6 +1,6 @@
-#include "FeatureBrows.h"
+#include "board/FeatureBrows.h"
 
-#include "TextureFrames.h"
+#include "board/TextureFrames.h"
 
 FeatureBrows::FeatureBrows(int variants) : Feature(variants)
 {

@@ -1,7 +1,7 @@
-#include "FeatureEyes.h"
+#include "board/FeatureEyes.h"
 
-#include "GameSupport.h"
-#include "TextureFrames.h"
+#include "board/TextureFrames.h"
+#include "effects/GameSupport.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // of "eyesGlow", and a blink ("eyesBlink") every 1 to 20 seconds driven by
 // its own state machine (1 open, 2 closed). Owned by its smiley as a child.
 // Main thread only.
-#include "Feature.h"
+#include "board/Feature.h"
 
 class FeatureEyes : public Feature {
 public:

@@ -1,6 +1,6 @@
-#include "FeatureHair.h"
+#include "board/FeatureHair.h"
 
-#include "TextureFrames.h"
+#include "board/TextureFrames.h"
 
 FeatureHair::FeatureHair(int variants) : Feature(variants)
 {

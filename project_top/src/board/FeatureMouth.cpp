@@ -1,6 +1,6 @@
-#include "FeatureMouth.h"
+#include "board/FeatureMouth.h"
 
-#include "TextureFrames.h"
+#include "board/TextureFrames.h"
 
 FeatureMouth::FeatureMouth(int variants) : Feature(variants)
 {

@@ -2,7 +2,7 @@
 // FeatureMouth: a smiley's mouth (feature 2): frames of "mouths" with the
 // glow outlines of "mouthsGlow". Owned by its smiley as a child.
 // Main thread only.
-#include "Feature.h"
+#include "board/Feature.h"
 
 class FeatureMouth : public Feature {
 public:

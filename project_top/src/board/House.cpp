@@ -1,13 +1,14 @@
-#include "House.h"
+#include "board/House.h"
 
-#include "Apartment.h"
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "ResourceManager.h"
 #include "Skin.h"
-#include "Roof.h"
+#include "board/Apartment.h"
+#include "board/Roof.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,7 +26,7 @@ void addWall(House* house, V3 position, bool mirrored)
 {
     Renderable* wall = new Renderable();
     const V3 rotation(0.0f, mirrored ? static_cast<float>(-M_PI) : 0.0f, 0.0f);
-    wall->setSkinAndTransform(pKiv->pResourceManager->findAs<Skin>("roof:3"), &position, &rotation, nullptr);
+    wall->setSkinAndTransform(GameSupport::resource<Skin>("roof:3"), &position, &rotation, nullptr);
     house->addChildLast(wall);
 }
 

@@ -1,19 +1,6 @@
-#include "PlayerData.h"
+#include "board/PlayerData.h"
 
-#include <algorithm>
-#include <cstdint>
-
-namespace {
-
-// Sums in 64 bits, so that a large bonus times a multiplier can neither wrap
-// nor leave the range of the stored count.
-int32_t clampedSum(int32_t current, int64_t gain)
-{
-    const int64_t sum = static_cast<int64_t>(current) + gain;
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, 0, INT32_MAX));
-}
-
-}
+#include "rules/Scoring.h"
 
 PlayerData::PlayerData(int playerNumber) : number(playerNumber)
 {
@@ -32,16 +19,15 @@ void PlayerData::setMultiplier(int factor, double seconds)
 
 void PlayerData::addScore(int points, bool useMultiplier)
 {
-    const int64_t gain = useMultiplier && points > 0 ? static_cast<int64_t>(points) * multiplier : points;
-    score = clampedSum(score, gain);
+    score = Scoring::addPoints(score, points, multiplier, useMultiplier);
 }
 
 void PlayerData::addCoins(int n)
 {
-    coins = clampedSum(coins, n);
+    coins = Scoring::addCount(coins, n);
 }
 
 void PlayerData::addLives(int n)
 {
-    lives = clampedSum(lives, n);
+    lives = Scoring::addCount(lives, n);
 }

@@ -1,20 +1,19 @@
-#include "PlayerHUD.h"
+#include "board/PlayerHUD.h"
 
-#include "AlarmClock.h"
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
-#include "Firework.h"
 #include "FontQuad.h"
-#include "GameController.h"
-#include "GameSupport.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
-#include "MyGlobal.h"
-#include "Orb.h"
-#include "PlayerData.h"
 #include "Skin.h"
 #include "VStretchSkin.h"
+#include "board/BoardHost.h"
+#include "board/PlayerData.h"
+#include "board/PlayerData.h"
+#include "effects/AlarmClock.h"
+#include "effects/Firework.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -96,10 +95,9 @@ void PlayerHUD::tick(double t, double dt)
     updateVisuals();
 
     scoreBlend = std::min(1.0f, static_cast<float>(scoreBlend + 2.0 * dt));
-    const GameController* game = getMyGlobal()->pCurrentGame;
-    if (game && scoreTo != game->playerData->score) {
+    if (host && scoreTo != host->player().score) {
         scoreFrom = displayedScore;
-        scoreTo = game->playerData->score;
+        scoreTo = host->player().score;
         scoreBlend = 0.0f;
     }
     const float k = 1.0f - scoreBlend;
@@ -130,25 +128,23 @@ void PlayerHUD::render()
     GameSupport::resource<FontQuad>("fontHUD")->printAt(x + 5.0f, y - 5.0f, 0.0f, WHITE, PRINT_LEFT,
                                                Global::formatNumber(displayedScore));
 
-    const GameController* game = getMyGlobal()->pCurrentGame;
     GameSupport::resource<Skin>("hud:1")->renderAt(V3(x + 16.0f, y - 48.0f, z), WHITE);
-    if (game)
+    if (host)
         printSmall(GameSupport::resource<FontQuad>("fontMedium"), V3(x + 27.0f, y - 38.0f, 0.0f), COINS_COLOUR,
-                   formatString("%d", game->playerData->coins));
+                   formatString("%d", host->player().coins));
 
-    if (game && !game->challengeRound && game->state == GameController::STATE_PLAY &&
-        game->playerData->multiplier != 1) {
-        const PlayerData& data = *game->playerData;
+    if (host && host->multiplierBadgeShown() && host->player().multiplier != 1) {
+        const PlayerData& data = host->player();
         // Clamped: a badge past its time must not wrap round to opaque.
         const double runDown = data.multiplierDuration > 0.0 ? data.multiplierElapsed / data.multiplierDuration : 1.0;
         const UColor badge(BADGE_COLOUR, BADGE_FADED, static_cast<float>(std::clamp(runDown, 0.0, 1.0)));
         GameSupport::resource<FontQuad>("fontBlackOutline2")->printAt(x + 130.0f, y - 30.0f, z, badge, PRINT_BADGE, "2");
     }
 
-    if (showLives && game) {
+    if (showLives && host) {
         GameSupport::resource<Skin>("hud:2")->renderAt(V3(x + 89.0f, y - 48.0f, z), WHITE);
         printSmall(GameSupport::resource<FontQuad>("fontMedium"), V3(x + 100.0f, y - 38.0f, 0.0f), LIVES_COLOUR,
-                   formatString("%d", game->playerData->lives));
+                   formatString("%d", host->player().lives));
     }
 
     if (vitaminsShown > 0.0f)
@@ -187,7 +183,7 @@ void PlayerHUD::renderThermometer()
     piece.color = thermometerColour;
     piece.render();
 
-    if (pGlobal->hst.detail > 0) {
+    if (GameSupport::highDetail()) {
         const V3 glossAt = base + V3(TUBE_AXIS, 32.0f, 0.0f);
         piece.setSkinAndTransform(GameSupport::resource<Skin>("thermometer:3"), &glossAt, nullptr, nullptr);
         piece.color = WHITE;
@@ -201,7 +197,7 @@ void PlayerHUD::renderThermometer()
     }
 }
 
-void PlayerHUD::addVitamin(Orb* orb)
+void PlayerHUD::addVitamin(Renderable* orb)
 {
     vitamins->addChildLast(orb);
 }
@@ -229,12 +225,11 @@ V3 PlayerHUD::getThermometerPosition(float level) const
 
 void PlayerHUD::thermometerFirework(float level, UColor colour)
 {
-    if (pGlobal->hst.detail <= 0)
+    if (!GameSupport::highDetail())
         return;
-    GameController* game = getMyGlobal()->pCurrentGame;
-    KIV_ASSERT(game != nullptr);
+    KIV_ASSERT(host != nullptr);
     const V3 at = getThermometerPosition(level);
     // The overlay's layer, so the sparks share the display's coordinates.
-    game->bonusLayer->addChildLast(
+    host->addOverlayEffect(
         new Firework(at.x, at.y, at.z, 20, 50.0f, 100.0f, 0.0f, static_cast<float>(2.0 * M_PI), 2.0f, colour));
 }

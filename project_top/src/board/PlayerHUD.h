@@ -7,8 +7,8 @@
 // controller creates it as a child of its overlay screen (whose camera shows
 // the virtual screen centred on (0, 0), y up), which ticks, draws and
 // deletes it; the controller and the modes switch its parts through the
-// public fields. It reads the current controller's player data.
-// Main thread only.
+// public fields. It reads the player data of its game (host), which also
+// takes its fireworks. Main thread only.
 #include "Renderable.h"
 #include "UColor.h"
 #include "V3.h"
@@ -16,7 +16,7 @@
 #include <cstdint>
 
 class AlarmClock;
-class Orb;
+class BoardHost;
 
 class PlayerHUD : public Renderable {
 public:
@@ -33,8 +33,9 @@ public:
     // Panel, score, coins, multiplier badge, lives, vitamins, thermometer.
     void render() override;
 
-    // Appends orb (owned from now on) to the vitamin column.
-    void addVitamin(Orb* orb);
+    // Appends a vitamin's row (owned from now on; the game's Orb) to the
+    // vitamin column, which places it.
+    void addVitamin(Renderable* orb);
     // Replaces any alarm clock by a new one counting down seconds (> 0).
     void startAlarmClock(float seconds);
     // Deletes the alarm clock, if any.
@@ -67,6 +68,8 @@ public:
     int32_t slotCount = 0;
     // The only child; its children are the vitamins, top to bottom.
     KivBase* vitamins = nullptr;
+    // The game shown (not owned, outlives the display); null: no numbers.
+    BoardHost* host = nullptr;
     // Owned, not a child; null when there is none.
     AlarmClock* alarmClock = nullptr;
 

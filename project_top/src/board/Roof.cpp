@@ -1,9 +1,10 @@
-#include "Roof.h"
+#include "board/Roof.h"
 
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
-#include "RoofSkin.h"
+#include "board/RoofSkin.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 
@@ -18,7 +19,7 @@ void addPiece(Roof* roof, const char* key, V3 position, bool mirrored)
 {
     Renderable* piece = new Renderable();
     const V3 rotation(0.0f, mirrored ? static_cast<float>(-M_PI) : 0.0f, 0.0f);
-    piece->setSkinAndTransform(pKiv->pResourceManager->findAs<Skin>(key), &position, &rotation, nullptr);
+    piece->setSkinAndTransform(GameSupport::resource<Skin>(key), &position, &rotation, nullptr);
     roof->addChildLast(piece);
 }
 

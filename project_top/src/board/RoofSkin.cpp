@@ -1,11 +1,12 @@
-#include "RoofSkin.h"
+#include "board/RoofSkin.h"
 
 #include "Kiv.h"
 #include "Renderable.h"
 #include "ResourceManager.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
-RoofSkin::RoofSkin() : tileTexture(pKiv->pResourceManager->findAs<Texture>("roofTile"))
+RoofSkin::RoofSkin() : tileTexture(GameSupport::resource<Texture>("roofTile"))
 {
     vertexBuffer.resize(3);
 }

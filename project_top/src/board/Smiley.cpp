@@ -1,24 +1,26 @@
-#include "Smiley.h"
+#include "board/Smiley.h"
 
-#include "AlarmClock.h"
-#include "Apartment.h"
 #include "BasicLinkIterator.h"
-#include "CircleCloud.h"
-#include "CircleScore2.h"
-#include "Coin.h"
 #include "Context.h"
-#include "GameSupport.h"
 #include "ErrorManager.h"
-#include "Feature.h"
-#include "FeatureBody.h"
-#include "GameController.h"
 #include "Kiv.h"
 #include "KivInput.h"
-#include "PlayerData.h"
 #include "ResourceManager.h"
 #include "Skin.h"
-#include "Smoke.h"
 #include "Sound.h"
+#include "board/Apartment.h"
+#include "board/BoardHost.h"
+#include "board/Coin.h"
+#include "board/Feature.h"
+#include "board/FeatureBody.h"
+#include "effects/AlarmClock.h"
+#include "effects/CircleCloud.h"
+#include "effects/CircleScore2.h"
+#include "effects/GameSupport.h"
+#include "effects/Smoke.h"
+#include "rules/MatchRule.h"
+#include "rules/Scoring.h"
+#include "rules/StandardRandom.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,10 +29,6 @@
 
 namespace {
 
-// Points per neighbourhood step; the first neighbourhood at the lowest
-// difficulty is worth one step.
-const int32_t POINTS_STEP = 125;
-const int PENALTY_POINTS = 100;
 // The face is drawn this far above the foot point.
 const float FACE_HEIGHT = 27.0f;
 const double APPEAR_TIME = 1.0;
@@ -43,7 +41,7 @@ const float COIN_SPREAD = 80.0f;
 
 Skin* findSkin(const char* key)
 {
-    return pKiv->pResourceManager->findAs<Skin>(key);
+    return GameSupport::resource<Skin>(key);
 }
 
 // The entrance and exit size factor: 0.5 growing to 1 along u squared.
@@ -85,9 +83,15 @@ Smiley::Smiley()
     spring.mass = 0.0025f;
     spring.friction = 3.0f;
     halo.pSkin = findSkin("body:4");
-    const GameController* game = GameSupport::currentGame();
-    value = game ? POINTS_STEP * (game->neighbourhood + game->difficulty) + POINTS_STEP : POINTS_STEP;
+    value = Scoring::smileyValue(0, 0);
     setState(STATE_HIDDEN);
+}
+
+void Smiley::attachTo(BoardHost* game)
+{
+    host = game;
+    if (host)
+        value = host->newSmileyValue();
 }
 
 Smiley::~Smiley()
@@ -109,8 +113,8 @@ void Smiley::tick(double t, double dt)
         return;
     }
     if (state == STATE_PRESENT && selectable && pKiv->pInput->isMouseButtonPressed() && isPointerOnHalo()) {
-        if (GameController* game = GameSupport::currentGame())
-            game->onSmileyClicked(this);
+        if (host)
+            host->smileyClicked(this);
         spring.velocity.x += CLICK_JIGGLE;
     }
     spring.tick(t, dt);
@@ -123,7 +127,7 @@ void Smiley::tick(double t, double dt)
 
     if (state == STATE_PRESENT && holdingBreath) {
         breathElapsed += dt;
-        if (FeatureBody* body = dynamic_cast<FeatureBody*>(features[0]))
+        if (FeatureBody* body = dynamic_cast<FeatureBody*>(features[SmileyFace::BODY]))
             body->breathTint = breathTime > 0.0 ? static_cast<float>(std::min(1.0, breathElapsed / breathTime)) : 1.0f;
         if (breathElapsed >= breathTime)
             runOutOfBreath();
@@ -154,19 +158,18 @@ void Smiley::tick(double t, double dt)
 
 void Smiley::runOutOfBreath()
 {
-    GameController* game = GameSupport::currentGame();
-    if (game && GameSupport::highDetail()) {
+    if (host && GameSupport::highDetail()) {
         Smoke* smoke = new Smoke(boundsCentre.x, boundsCentre.y, boundsCentre.z, 75, 0.0f, 150.0f, 0.0f,
                                  static_cast<float>(2.0 * M_PI), 3.0f, UColor(0, 64, 255, 255));
         smoke->lifeDecay = 256.0f;
-        game->effectLayer->addChildLast(smoke);
+        host->addSceneEffect(smoke);
     }
     GameSupport::resource<Sound>("breathOut")->play();
     if (apartment)
         apartment->setAwayNote(true);
     setState(STATE_LEAVING);
-    if (game)
-        game->onSmileyBreathOut(this);
+    if (host)
+        host->smileyBreathedOut(this);
 }
 
 void Smiley::render()
@@ -264,21 +267,28 @@ bool Smiley::canMatch(Smiley* other, bool highlight)
     if (isClown || other->isClown)
         return true;
     KIV_ASSERT(featureCount <= FEATURE_SLOTS);
-    bool clashed = false;
-    for (int i = 0; i < featureCount; ++i) {
-        Feature* mine = features[i];
-        Feature* theirs = other->features[i];
-        if (!mine || !theirs)
-            return false;
-        if (!mine->relevant || mine->variant != theirs->variant)
-            continue;
-        if (!highlight)
-            return false;
-        mine->glow = 1.0f;
-        theirs->glow = 1.0f;
-        clashed = true;
-    }
-    return !clashed;
+    const MatchRule::Verdict verdict = MatchRule::judge(face(), other->face());
+    if (highlight)
+        for (int i = 0; i < featureCount; ++i)
+            if ((verdict.clashes >> i) & 1) {
+                features[i]->glow = 1.0f;
+                other->features[i]->glow = 1.0f;
+            }
+    return verdict.match;
+}
+
+SmileyFace Smiley::face() const
+{
+    SmileyFace face;
+    face.clown = isClown;
+    face.featureCount = featureCount;
+    for (int i = 0; i < FEATURE_SLOTS; ++i)
+        if (const Feature* feature = features[i]) {
+            face.present[i] = true;
+            face.variant[i] = feature->variant;
+            face.relevant[i] = feature->relevant;
+        }
+    return face;
 }
 
 void Smiley::leave(bool penalty)
@@ -287,11 +297,8 @@ void Smiley::leave(bool penalty)
         setState(STATE_GONE);
         return;
     }
-    GameController* game = GameSupport::currentGame();
-    if (state == STATE_PRESENT && penalty && game && !game->challengeRound) {
-        game->playerData->addScore(-PENALTY_POINTS, true);
-        game->showPenalty(position, -PENALTY_POINTS);
-    }
+    if (state == STATE_PRESENT && penalty && host)
+        host->chargeLeftover(position);
     setState(STATE_LEAVING);
 }
 
@@ -329,35 +336,32 @@ void Smiley::showMultiplierBubble(int n, double seconds)
 
 int Smiley::collectMatchReward()
 {
-    GameController* game = GameSupport::currentGame();
     int n = 1;
     if (bubble) {
         n = bubble->value;
-        if (game) {
+        if (host) {
             bubble->fadeOut();
-            game->effectLayer->addChildLast(bubble);
+            host->addSceneEffect(bubble);
         } else {
             delete bubble;
         }
         bubble = nullptr;
     }
-    if (game)
+    if (host)
         for (int i = 1; i <= n; ++i)
-            dropCoin(static_cast<float>(i) * game->coinChance);
-    return n * value;
+            dropCoin(static_cast<float>(i) * host->coinDropChance());
+    return Scoring::matchReward(value, n);
 }
 
 void Smiley::dropCoin(double chance)
 {
-    GameController* game = GameSupport::currentGame();
-    if (!game)
+    if (!host)
         return;
     if (chance <= GameSupport::randomFraction())
         return;
     const float spread = static_cast<float>(GameSupport::randomFraction());
-    const int kind = std::rand() % 2 + 1;
-    game->coinLayer->addChildLast(
-        new Coin(position.x + spread * COIN_SPREAD - COIN_SPREAD / 2.0f, position.y, position.z, kind));
+    const int kind = StandardRandom::shared().below(2) + 1;
+    host->addCoin(new Coin(*host, position.x + spread * COIN_SPREAD - COIN_SPREAD / 2.0f, position.y, position.z, kind));
 }
 
 void Smiley::addShadow()

@@ -9,31 +9,33 @@
 //
 // The generator creates it; the game controller places it in its smiley
 // layer, which ticks, draws and deletes it (or, once gone, it moves to its
-// destination). It reaches its game through MyGlobal's current controller.
-// Outside a game (the ending's hopping smileys) there is none: the smiley
-// is worth the first neighbourhood's points, reports its clicks and its
-// breath to nobody, and costs and drops nothing. Main thread only.
+// destination). Whoever makes it for a game attaches it to that game (its
+// BoardHost), which it reports to. Outside a game (the ending's hopping
+// smileys) there is none: the smiley is worth the first neighbourhood's
+// points, reports its clicks and its breath to nobody, and costs and drops
+// nothing. Main thread only.
 #include "Renderable.h"
-#include "Spring.h"
 #include "UColor.h"
 #include "V3.h"
+#include "effects/Spring.h"
+#include "rules/SmileyFace.h"
 
 #include <cstdint>
 
 class AlarmClock;
 class Apartment;
+class BoardHost;
 class CircleScore2;
 class Feature;
 
 class Smiley : public Renderable {
 public:
     // Feature slots: 0 body, 1 eyes, 2 mouth, 3 hair, 4 brows.
-    static constexpr int FEATURE_SLOTS = 5;
+    static constexpr int FEATURE_SLOTS = SmileyFace::FEATURE_SLOTS;
     // Its states; only a present smiley can be clicked.
     enum SmileyState { STATE_HIDDEN, STATE_APPEARING, STATE_PRESENT, STATE_LEAVING, STATE_GONE };
 
-    // State 0; value from the current controller's neighbourhood and
-    // difficulty. Needs the loaded skins.
+    // State 0, outside any game. Needs the loaded skins.
     Smiley();
     // Deletes the alarm clock and the bubble; the features go with the children.
     ~Smiley() override;
@@ -57,12 +59,19 @@ public:
     // Leaves at once (state 3).
     virtual void dismiss();
 
+    // The game it belongs to (not owned, outlives it; may be null), and the
+    // value the game gives a smiley made now.
+    void attachTo(BoardHost* game);
     // Appends f (owned from now on) as the last child; the caller also
     // stores it in features and sets featureCount.
     void addFeature(Feature* f);
-    // The match rule. With highlight every clashing feature of both smileys
-    // glows. other must not be null; featureCount at most FEATURE_SLOTS.
+    // The match rule (MatchRule) between this smiley's face and other's; a
+    // smiley never matches itself. With highlight every clashing feature of
+    // both smileys glows. other must not be null; featureCount at most
+    // FEATURE_SLOTS.
     bool canMatch(Smiley* other, bool highlight);
+    // Its features as the rules see them.
+    SmileyFace face() const;
     // Leaves unmatched; with penalty a present smiley outside a challenge
     // round costs 100 points.
     void leave(bool penalty);
@@ -109,8 +118,10 @@ public:
     UColor haloColourB = UColor(0, 255, 255, 255);
     // Where the smiley goes when gone (not owned); null: it is deleted.
     KivBase* destination = nullptr;
-    // Points, fixed at construction.
+    // Points, fixed when it is attached to its game (Scoring::smileyValue).
     int32_t value = 0;
+    // Its game; null outside one.
+    BoardHost* host = nullptr;
 
 private:
     bool isPointerOnHalo();

@@ -1,7 +1,7 @@
-#include "Smiley2ndRender.h"
+#include "board/Smiley2ndRender.h"
 
 #include "BasicLinkIterator.h"
-#include "Smiley.h"
+#include "board/Smiley.h"
 
 Smiley2ndRender::Smiley2ndRender(KivBase* layer) : smileyLayer(layer)
 {

@@ -1,9 +1,9 @@
-#include "Solution.h"
+#include "board/Solution.h"
 
 #include "ErrorManager.h"
-#include "SolutionData.h"
+#include "board/SolutionData.h"
+#include "rules/StandardRandom.h"
 
-#include <cstdlib>
 #include <utility>
 
 Solution::Solution(SolutionData* set) : data(set)
@@ -13,10 +13,11 @@ Solution::Solution(SolutionData* set) : data(set)
     if (set->count == 0)
         KIV_ERROR("%s holds no usable solution.", set->fileName.c_str());
     cellCount = set->recordSize;
-    record = std::rand() % set->count;
-    flipX = (std::rand() & 1) == 0;
-    flipY = (std::rand() & 1) == 0;
-    transpose = set->sizeX == set->sizeY && (std::rand() & 1) == 0;
+    RandomSource& random = StandardRandom::shared();
+    record = random.below(set->count);
+    flipX = random.heads();
+    flipY = random.heads();
+    transpose = set->sizeX == set->sizeY && random.heads();
 }
 
 void Solution::getCell(int step, int* x, int* y) const

@@ -14,7 +14,7 @@ class Solution : public KivBase {
 public:
     // set: not owned; one without a usable record is fatal, naming its file.
     // Draws the record, the flips and (square sets only) the transposition
-    // from rand().
+    // from the game's random sequence (StandardRandom).
     explicit Solution(SolutionData* set);
 
     // The cell (column x from the left, floor y from the bottom) visited at

@@ -1,4 +1,4 @@
-#include "SolutionData.h"
+#include "board/SolutionData.h"
 
 #include "ErrorManager.h"
 #include "Logger.h"

@@ -1,10 +1,10 @@
-#include "SolutionPath.h"
+#include "board/SolutionPath.h"
 
-#include "Apartment.h"
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
-#include "Smiley.h"
-#include "SolutionPathSegment.h"
+#include "board/Apartment.h"
+#include "board/Smiley.h"
+#include "board/SolutionPathSegment.h"
 
 namespace {
 
@@ -13,7 +13,9 @@ constexpr float PATH_HEIGHT = 40.0f;
 
 }
 
-SolutionPath::SolutionPath() = default;
+SolutionPath::SolutionPath(BoardHost& game) : host(game)
+{
+}
 
 void SolutionPath::addSegment(Smiley* from, Smiley* to)
 {
@@ -21,7 +23,7 @@ void SolutionPath::addSegment(Smiley* from, Smiley* to)
     const V3& a = from->position;
     const V3& b = to->position;
     SolutionPathSegment* segment =
-        new SolutionPathSegment(a.x, a.y + PATH_HEIGHT, a.z, b.x, b.y + PATH_HEIGHT, b.z);
+        new SolutionPathSegment(host, a.x, a.y + PATH_HEIGHT, a.z, b.x, b.y + PATH_HEIGHT, b.z);
     segment->moveX = to->apartment->gridX - from->apartment->gridX;
     segment->moveY = to->apartment->gridY - from->apartment->gridY;
     segment->color = colour;

@@ -6,12 +6,13 @@
 #include "KivBase.h"
 #include "UColor.h"
 
+class BoardHost;
 class Smiley;
 
 class SolutionPath : public KivBase {
 public:
-    // Empty, white.
-    SolutionPath();
+    // Empty, white, in game's scene (game outlives the path).
+    explicit SolutionPath(BoardHost& game);
 
     // Appends a segment from 40 units above from to 40 units above to, with
     // their apartments' grid move, in the path's colour. Both smileys must
@@ -21,4 +22,5 @@ public:
     void setColour(UColor c);
 
     UColor colour = UColor(255, 255, 255, 255);
+    BoardHost& host;
 };

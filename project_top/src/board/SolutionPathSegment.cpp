@@ -1,14 +1,14 @@
-#include "SolutionPathSegment.h"
+#include "board/SolutionPathSegment.h"
 
 #include "ErrorManager.h"
-#include "Firework.h"
-#include "GameController.h"
 #include "Global.h"
 #include "Kiv.h"
-#include "MyGlobal.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Texture.h"
+#include "board/BoardHost.h"
+#include "effects/Firework.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 
@@ -23,8 +23,8 @@ const UColor SPARK_COLOUR(128, 255, 0, 255);
 
 }
 
-SolutionPathSegment::SolutionPathSegment(float x0, float y0, float z0, float x1, float y1, float z1)
-    : texture(pKiv->pResourceManager->findAs<Texture>("solutionPath"))
+SolutionPathSegment::SolutionPathSegment(BoardHost& game, float x0, float y0, float z0, float x1, float y1, float z1)
+    : texture(GameSupport::resource<Texture>("solutionPath"))
 {
     // Frames: 0 the marker, 1 the start dot, 2 the line.
     KIV_ASSERT(texture->skins.size() >= 3);
@@ -34,11 +34,9 @@ SolutionPathSegment::SolutionPathSegment(float x0, float y0, float z0, float x1,
     const V3 noLength(0.0f, 1.0f, 1.0f);
     setSkinAndTransform(line, &start, &rotationZ, &noLength);
     fullLength = std::sqrt((V3(x1, y1, z1) - start).lengthSquared()) / line->width;
-    if (pGlobal->hst.detail > 0) {
-        GameController* game = getMyGlobal()->pCurrentGame;
-        KIV_ASSERT(game != nullptr);
-        game->effectLayer->addChildLast(new Firework(x0, y0, z0, SPARKS, 30.0f, 100.0f, 0.0f,
-                                                     static_cast<float>(2.0 * M_PI), 2.0f, SPARK_COLOUR));
+    if (GameSupport::highDetail()) {
+        game.addSceneEffect(new Firework(x0, y0, z0, SPARKS, 30.0f, 100.0f, 0.0f, static_cast<float>(2.0 * M_PI),
+                                         2.0f, SPARK_COLOUR));
     }
 }
 

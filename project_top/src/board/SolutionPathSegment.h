@@ -8,13 +8,14 @@
 
 #include <cstdint>
 
+class BoardHost;
 class Texture;
 
 class SolutionPathSegment : public Renderable {
 public:
     // From (x0, y0, z0) to (x1, y1, z1), starting with no length; sparks at
-    // the start at High detail (needs a current game controller).
-    SolutionPathSegment(float x0, float y0, float z0, float x1, float y1, float z1);
+    // the start in game's scene at High detail.
+    SolutionPathSegment(BoardHost& game, float x0, float y0, float z0, float x1, float y1, float z1);
 
     // Growth over 0.5 s with an ease-out.
     void tick(double t, double dt) override;

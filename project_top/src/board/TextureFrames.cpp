@@ -1,14 +1,14 @@
-#include "TextureFrames.h"
+#include "board/TextureFrames.h"
 
-#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 TextureFrames::TextureFrames(const char* textureKey)
-    : key(textureKey), texture(pKiv->pResourceManager->findAs<Texture>(key)), count(GameSupport::frameCount(key))
+    : key(textureKey), texture(GameSupport::resource<Texture>(key)), count(GameSupport::frameCount(key))
 {
 }
 
@@ -16,7 +16,7 @@ Skin* TextureFrames::frame(int index) const
 {
     if (index < 0 || index >= count)
         KIV_ERROR("Texture '%s' has %d frames; frame %d is needed.", key.c_str(), count, index);
-    return pKiv->pResourceManager->findAs<Skin>(formatString("%s:%d", key.c_str(), index));
+    return GameSupport::resource<Skin>(formatString("%s:%d", key.c_str(), index));
 }
 
 void TextureFrames::requireCount(int least, int most) const

@@ -1,10 +1,10 @@
-#include "AlarmClock.h"
+#include "effects/AlarmClock.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,9 +19,9 @@ const UColor SHADOW_COLOUR(0, 0, 0, 64);
 }
 
 AlarmClock::AlarmClock()
-    : dialTexture(pKiv->pResourceManager->findAs<Texture>("alarmClock")),
+    : dialTexture(GameSupport::resource<Texture>("alarmClock")),
       dialFrames(GameSupport::frameCount("alarmClock")),
-      tickingChannel(pKiv->pResourceManager->findAs<Sound>("clockTick"))
+      tickingChannel(GameSupport::resource<Sound>("clockTick"))
 {
 }
 
@@ -34,13 +34,13 @@ void AlarmClock::start(float seconds)
 {
     totalTime = seconds;
     remainingTime = seconds;
-    setState(1);
+    setState(STATE_TICKING);
 }
 
 void AlarmClock::tick(double t, double dt)
 {
     KivBase::tick(t, dt);
-    if (state == 0)
+    if (state == STATE_IDLE)
         return;
     shakePhase += static_cast<float>(shakeDirection) * shakeSpeed * static_cast<float>(dt);
     if (shakePhase < 0.0f) {
@@ -67,7 +67,7 @@ void AlarmClock::tick(double t, double dt)
 
 void AlarmClock::render()
 {
-    if (state == 0)
+    if (state == STATE_IDLE)
         return;
     Renderable shadow;
     shadow.pSkin = pSkin;
@@ -83,14 +83,14 @@ void AlarmClock::render()
 void AlarmClock::onStateChange()
 {
     switch (state) {
-    case 1:
+    case STATE_TICKING:
         tickingChannel.play();
-        setState(2, totalTime);
+        setState(STATE_RINGING, totalTime);
         break;
-    case 2:
+    case STATE_RINGING:
         tickingChannel.stop();
-        pKiv->pResourceManager->findAs<Sound>("bell")->play();
-        setState(3, RING_TIME);
+        GameSupport::resource<Sound>("bell")->play();
+        setState(STATE_RUNG, RING_TIME);
         break;
     default:
         break;

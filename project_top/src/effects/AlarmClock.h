@@ -15,6 +15,8 @@ class Texture;
 
 class AlarmClock : public Renderable {
 public:
+    enum ClockState { STATE_IDLE, STATE_TICKING, STATE_RINGING, STATE_RUNG };
+
     // Idle (state 0): draws and plays nothing until start.
     AlarmClock();
     // Stops the ticking channel.

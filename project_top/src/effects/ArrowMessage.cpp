@@ -1,4 +1,4 @@
-#include "ArrowMessage.h"
+#include "effects/ArrowMessage.h"
 
 #include "Camera.h"
 #include "Context.h"
@@ -6,6 +6,7 @@
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +23,7 @@ ArrowMessage::ArrowMessage(float x, float y, float z, UColor colour, float angle
     rotation.z = angle;
     updateVisuals();
     arrow = new Renderable();
-    arrow->pSkin = pKiv->pResourceManager->findAs<Skin>("arrowPointer:0");
+    arrow->pSkin = GameSupport::resource<Skin>("arrowPointer:0");
     arrow->color = colour;
     addChildLast(arrow);
 }
@@ -42,7 +43,7 @@ void ArrowMessage::render()
     KivBase::render();
     if (caption.empty())
         return;
-    FontQuad& font = *pKiv->pResourceManager->findAs<FontQuad>("fontBlackOutline");
+    FontQuad& font = *GameSupport::resource<FontQuad>("fontBlackOutline");
     // The caption stays level however the arrow is turned.
     Renderable at;
     at.position = position + captionShiftIntoView(font);

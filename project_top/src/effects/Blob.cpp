@@ -1,14 +1,12 @@
-#include "Blob.h"
+#include "effects/Blob.h"
 
-#include "Camera.h"
-#include "ContextBlender.h"
-#include "GameSupport.h"
 #include "ErrorManager.h"
-#include "GameController.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/GameStage.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,21 +17,20 @@ constexpr double TWO_PI = 6.283185307179586;
 constexpr float ARRIVAL_SIZE = 0.18f;
 }
 
-Blob::Blob(float x0, float y0, float z0, float x1, float y1, float z1, double flightTime, float thermometerGain)
+Blob::Blob(GameStage& owner, float x0, float y0, float z0, float x1, float y1, float z1, double flightTime,
+           float thermometerGain)
     : rate(static_cast<float>(1.0 / flightTime)), amount(thermometerGain),
       wobblePhase(static_cast<float>(TWO_PI * GameSupport::randomFraction())), startPoint(x0, y0, z0),
-      endPoint(x1, y1, z1)
+      endPoint(x1, y1, z1), stage(owner)
 {
-    const GameController* game = GameSupport::currentGame();
-    KIV_ASSERT(game != nullptr);
     // The same size on screen however far the scene camera stands.
-    const float depthScale = game->scene->pCamera->getDepthScale(0.0f);
+    const float depthScale = stage.sceneDepthScale();
     baseScale = static_cast<float>(0.5 + 0.5 * GameSupport::randomFraction()) / depthScale;
     const double pushAngle = TWO_PI * GameSupport::randomFraction();
     const double pushLength = 128.0 + 256.0 * GameSupport::randomFraction();
     startPush = V3(static_cast<float>(pushLength * std::cos(pushAngle)),
                    static_cast<float>(pushLength * std::sin(pushAngle)), 0.0f);
-    pSkin = pKiv->pResourceManager->findAs<Skin>("blob:0");
+    pSkin = GameSupport::resource<Skin>("blob:0");
 }
 
 void Blob::tick(double t, double dt)
@@ -49,10 +46,8 @@ void Blob::tick(double t, double dt)
     updateVisuals();
     if (progress < 1.0f)
         return;
-    GameController* game = GameSupport::currentGame();
-    KIV_ASSERT(game != nullptr);
-    game->thermometer += amount;
+    const float level = stage.fillThermometer(amount);
     bDead = 1;
     // The bubbles rise in pitch as the thermometer fills.
-    pKiv->pResourceManager->findAs<Sound>("bubble")->playAtFrequency(game->thermometer * 3.0f + 1.0f);
+    GameSupport::resource<Sound>("bubble")->playAtFrequency(level * 3.0f + 1.0f);
 }

@@ -1,4 +1,4 @@
-#include "CameraStatic.h"
+#include "effects/CameraStatic.h"
 
 namespace {
 // The lowest the bottom edge of the view at depth 0 may lie: the ground line.

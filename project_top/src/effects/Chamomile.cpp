@@ -1,9 +1,9 @@
-#include "Chamomile.h"
+#include "effects/Chamomile.h"
 
 #include "BendQuad.h"
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 
@@ -18,7 +18,7 @@ constexpr float MOUSE_PUSH = 1.0f;
 Chamomile::Chamomile() : bendQuad(new BendQuad())
 {
     bendQuad->vertical = true;
-    bendQuad->copyFromSkin(pKiv->pResourceManager->findAs<Quad>("chamomile:0"));
+    bendQuad->copyFromSkin(GameSupport::resource<Quad>("chamomile:0"));
     // Finer bends only where the player asked for detail.
     bendQuad->pairCount = GameSupport::highDetail() ? 8 : 4;
     // Flowers of 70% to 100% of the picture's length.

@@ -4,7 +4,7 @@
 // rotates it and appends it to a layer, which ticks, draws and deletes it.
 // It owns its bending skin. Main thread only.
 #include "Renderable.h"
-#include "Spring.h"
+#include "effects/Spring.h"
 
 class BendQuad;
 

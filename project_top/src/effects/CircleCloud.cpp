@@ -1,11 +1,11 @@
-#include "CircleCloud.h"
+#include "effects/CircleCloud.h"
 
 #include "BasicLinkIterator.h"
-#include "CircleCloudElement.h"
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
+#include "effects/CircleCloudElement.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 
@@ -21,7 +21,7 @@ const UColor CLOUD_COLOUR(255, 223, 191, 255);
 
 CircleCloud::CircleCloud(float scaleFactor) : cloudScale(scaleFactor)
 {
-    pSkin = pKiv->pResourceManager->findAs<Skin>("circle:0");
+    pSkin = GameSupport::resource<Skin>("circle:0");
     color = CLOUD_COLOUR;
     const float radius = ringRadius;
     float angle = RING_START;

@@ -1,9 +1,9 @@
-#include "CircleCloudElement.h"
+#include "effects/CircleCloudElement.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Skin.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 
@@ -20,7 +20,7 @@ CircleCloudElement::CircleCloudElement(float size, float puffAngle, float radius
       bobSpeed(static_cast<float>(1.0 + GameSupport::randomFraction())), angle(puffAngle), ringRadius(radius)
 {
     bIgnoreEvents = true;
-    Skin* circle = pKiv->pResourceManager->findAs<Skin>("circle:0");
+    Skin* circle = GameSupport::resource<Skin>("circle:0");
     pSkin = circle;
     color = PUFF_COLOUR;
     const float puffScale = (size - 4.0f) / CIRCLE_SIZE;

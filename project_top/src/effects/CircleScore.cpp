@@ -1,14 +1,14 @@
-#include "CircleScore.h"
+#include "effects/CircleScore.h"
 
 #include "BasicLinkIterator.h"
-#include "GameSupport.h"
 #include "FontQuad.h"
-#include "GameController.h"
 #include "Kiv.h"
-#include "PlayerData.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/GameStage.h"
+#include "effects/GameSupport.h"
+#include "rules/Scoring.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,15 +21,13 @@ constexpr double FADE_TIME = 1.0;
 constexpr double SHORTEST_DELAY = 0.001;
 }
 
-CircleScore::CircleScore(int amount, float delay)
-    : sound(pKiv->pResourceManager->findAs<Sound>("jingle03"))
+CircleScore::CircleScore(GameStage* paid, int amount, float delay)
+    : sound(GameSupport::resource<Sound>("jingle03")), stage(paid)
 {
     // The multiplier running now is counted in here, not when the points
     // are paid: the number the popup shows is the number it pays, even if
     // double score runs out in between.
-    const GameController* game = GameSupport::currentGame();
-    const int multiplier = game && game->playerData ? game->playerData->multiplier : 1;
-    points = amount * (1 + (game ? game->difficulty : 0)) * multiplier;
+    points = Scoring::popupPoints(amount, stage ? stage->stageDifficulty() : 0) * (stage ? stage->scoreMultiplier() : 1);
     if (GameSupport::highDetail())
         setState(1, delay);
     else
@@ -40,7 +38,7 @@ void CircleScore::addStar(UColor colour, float starScale)
 {
     Renderable* star = new Renderable();
     star->scale = V3(starScale, starScale, 1.0f);
-    star->pSkin = pKiv->pResourceManager->findAs<Skin>("star:0");
+    star->pSkin = GameSupport::resource<Skin>("star:0");
     star->color = colour;
     star->bIgnoreEvents = true;
     star->updateVisuals();
@@ -56,7 +54,7 @@ void CircleScore::addCircularText(const std::string& text, UColor colour, float 
 void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UColor colour, float radius,
                                   float centreAngle, int direction)
 {
-    const FontQuad* font = pKiv->pResourceManager->findAs<FontQuad>("fontHUD");
+    const FontQuad* font = GameSupport::resource<FontQuad>("fontHUD");
     // The text starts half its measured width before its centre angle; each
     // glyph then takes its own width of the circle, without the font's
     // spacing, and a symbol without glyph the font's space.
@@ -121,8 +119,8 @@ void CircleScore::onStateChange()
         rotation.z = 0.0f;
         updateVisuals();
         shareTransform(this, -1);
-        if (GameController* game = GameSupport::currentGame(); game && game->playerData)
-            game->playerData->addScore(points, false);
+        if (stage)
+            stage->creditPointsAsShown(points);
         if (sound)
             sound->playAtFrequency(soundFrequency);
         setState(3, displayTime);

@@ -1,24 +1,26 @@
 #pragma once
 // CircleScore: the popup that announces and awards a bonus: stars and a text
 // laid along a circle (its children) spin and zoom in after a delay, the
-// points go to the current game's player data with a jingle, the popup
-// stays, then grows and fades away and marks itself dead. Made by the game
-// controller's bonus code and appended to one of its layers, which ticks,
-// draws and deletes it. Main thread only.
+// points are credited to its game with a jingle, the popup stays, then
+// grows and fades away and marks itself dead. Made by the game controller's
+// bonus code and appended to one of its layers, which ticks, draws and
+// deletes it. Main thread only.
 #include "Renderable.h"
 #include "UColor.h"
 
 #include <cstdint>
 #include <string>
 
+class GameStage;
 class Sound;
 
 class CircleScore : public Renderable {
 public:
-    // amount: points before the running game's difficulty factor and the
-    // player's multiplier; delay: seconds before the popup starts (>= 0).
-    // Without a running game the popup shows but awards nothing.
-    CircleScore(int amount, float delay);
+    // stage: the game that is paid (not owned), or null outside a game, where
+    // the popup shows but awards nothing; amount: points before the game's
+    // difficulty factor and its score multiplier; delay: seconds before the
+    // popup starts (>= 0).
+    CircleScore(GameStage* stage, int amount, float delay);
 
     // A star sprite ("star:0") at the centre, scaled by starScale.
     void addStar(UColor colour, float starScale);
@@ -48,9 +50,9 @@ public:
     // square of the time, 1 after one second.
     static float fadeProgress(double timeInState);
 
-    // Already multiplied by (1 + difficulty) and by the player's multiplier
-    // when the popup was made: the number shown and awarded on entering
-    // state 2.
+    // Already multiplied by (1 + difficulty) and by the score multiplier
+    // running when the popup was made: the number shown, and credited as it
+    // is on entering state 2.
     int32_t points = 0;
     // Seconds in state 2.
     float displayTime = 1.5f;
@@ -58,4 +60,6 @@ public:
     Sound* sound = nullptr;
     // Factor of the sound's own rate.
     float soundFrequency = 1.0f;
+    // The game paid; not owned; null outside a game.
+    GameStage* stage = nullptr;
 };

@@ -1,7 +1,7 @@
-#include "CircleScore2.h"
+#include "effects/CircleScore2.h"
 
-#include "CircleScore.h"
-#include "GameSupport.h"
+#include "effects/CircleScore.h"
+#include "effects/GameSupport.h"
 
 namespace {
 constexpr double FADE_IN_TIME = 0.5;

@@ -1,9 +1,10 @@
-#include "EndLevelStat.h"
+#include "effects/EndLevelStat.h"
 
 #include "FontQuad.h"
 #include "Kiv.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,7 +24,7 @@ constexpr double COUNT_RATE = 2.0;
 
 RenderableText* makeText(float x, float y, const std::string& text, int flags, double fadeIn)
 {
-    RenderableText* line = new RenderableText(x, y, 0.0f, text, pKiv->pResourceManager->findAs<FontQuad>("fontMedium"),
+    RenderableText* line = new RenderableText(x, y, 0.0f, text, GameSupport::resource<FontQuad>("fontMedium"),
                                               UColor(255, 255, 255, 255));
     line->flags = flags;
     line->lifetime = LIFETIME;
@@ -43,13 +44,13 @@ EndLevelStat::EndLevelStat(int row, const std::string& label, int amount) : valu
     addChildLast(labelText);
     valueText = makeText(VALUE_X, y, "0", FontQuad::PRINT_RIGHT, 0.5);
     addChildLast(valueText);
-    setState(1, COUNT_DELAY);
+    setState(STATE_COUNTING, COUNT_DELAY);
 }
 
 void EndLevelStat::tick(double t, double dt)
 {
     KivBase::tick(t, dt);
-    if (state != 1)
+    if (state != STATE_COUNTING)
         return;
     const double f = std::clamp(COUNT_RATE * timeInState, 0.0, 1.0);
     valueText->text = formatString(format.c_str(), static_cast<int>(std::floor(f * value)));

@@ -14,6 +14,9 @@ class RenderableText;
 
 class EndLevelStat : public KivBase {
 public:
+    // It waits, then counts its number up.
+    enum StatState { STATE_WAITING, STATE_COUNTING };
+
     // row: 0 is the top line (y = 50, 25 units per row downwards); the
     // number counts to amount. Needs the loaded fonts.
     EndLevelStat(int row, const std::string& label, int amount);

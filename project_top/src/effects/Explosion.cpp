@@ -1,4 +1,4 @@
-#include "Explosion.h"
+#include "effects/Explosion.h"
 
 #include "Texture.h"
 

@@ -3,7 +3,7 @@
 // drawn through the frames of a texture as they age (a ParticleBurst). Used
 // only through Smoke. The creator appends it to a layer of the scene, which
 // ticks, draws and deletes it. Main thread only.
-#include "ParticleBurst.h"
+#include "effects/ParticleBurst.h"
 
 #include <cstdint>
 

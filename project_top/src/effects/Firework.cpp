@@ -1,7 +1,7 @@
-#include "Firework.h"
+#include "effects/Firework.h"
 
-#include "GameSupport.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 namespace {
 // Units per second squared pulling the sparks down.

@@ -3,8 +3,8 @@
 // one colour (a ParticleBurst: vitamins, the thermometer, the solution path,
 // the ending). The layer it was appended to ticks, draws and deletes it.
 // Main thread only.
-#include "ParticleBurst.h"
 #include "UColor.h"
+#include "effects/ParticleBurst.h"
 
 class Texture;
 

@@ -1,4 +1,4 @@
-#include "ParticleBurst.h"
+#include "effects/ParticleBurst.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 // particle alive, and its parent deletes it. The creator appends a burst to
 // a layer of the scene, which ticks and draws it. Main thread only.
 #include "KivBase.h"
-#include "Sparc.h"
+#include "effects/Sparc.h"
 
 #include <cstdint>
 #include <functional>

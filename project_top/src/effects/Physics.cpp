@@ -1,4 +1,4 @@
-#include "Physics.h"
+#include "effects/Physics.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 // through the frames of the texture "smoke" in one colour. The smiley
 // appends it to the game's effect layer, which ticks, draws and deletes it.
 // Main thread only.
-#include "Explosion.h"
 #include "UColor.h"
+#include "effects/Explosion.h"
 
 class Smoke : public Explosion {
 public:

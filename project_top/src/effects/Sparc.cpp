@@ -1,6 +1,6 @@
-#include "Sparc.h"
+#include "effects/Sparc.h"
 
-#include "GameSupport.h"
+#include "effects/GameSupport.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "Spring.h"
+#include "effects/Spring.h"
 
 void Spring::tick(double t, double dt)
 {

@@ -4,7 +4,7 @@
 // of smileys and flowers. Owners keep one as a member, set mass, stiffness
 // and friction after construction, step it every frame and read position.
 // Main thread only.
-#include "Physics.h"
+#include "effects/Physics.h"
 
 class Spring : public Physics {
 public:

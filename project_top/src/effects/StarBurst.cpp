@@ -1,8 +1,8 @@
-#include "StarBurst.h"
+#include "effects/StarBurst.h"
 
-#include "GameSupport.h"
 #include "Global.h"
 #include "Skin.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // StarBurst: a burst of shrinking, fading stars ("star:1") in random bright
 // colours around a dismissed clown (a ParticleBurst). The layer it was
 // appended to ticks, draws and deletes it. Main thread only.
-#include "ParticleBurst.h"
+#include "effects/ParticleBurst.h"
 
 class StarBurst : public ParticleBurst {
 public:

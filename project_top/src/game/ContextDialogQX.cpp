@@ -1,16 +1,15 @@
-#include "ContextDialogQX.h"
+#include "game/ContextDialogQX.h"
 
-#include "CircleCloud.h"
 #include "ContextManager.h"
 #include "FontQuad.h"
-#include "GameController.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "MenuButtonQuit.h"
-#include "MyGlobal.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
+#include "effects/CircleCloud.h"
+#include "effects/GameSupport.h"
 
 #include <utility>
 #include <vector>
@@ -57,7 +56,7 @@ void ContextDialogQX::build()
 
     const float height = large + pictureHeight + (title.empty() ? 0.0f : 1.5f * large) +
                          LINE_STEP * static_cast<float>(lines.size()) +
-                         0.5f * pKiv->pResourceManager->findAs<Skin>("gui-game-button-cloud:0")->height;
+                         0.5f * GameSupport::resource<Skin>("gui-game-button-cloud:0")->height;
     float cursor = height / 2.0f;
 
     CircleCloud* box = new CircleCloud(boxScale > 0.0f ? boxScale : height / CLOUD_SCALE_UNIT);
@@ -100,7 +99,7 @@ void ContextDialogQX::build()
 void ContextDialogQX::renderContents()
 {
     if (overGame) {
-        if (GameController* game = getMyGlobal()->pCurrentGame)
+        if (game)
             game->render();
     } else if (BasicLink* below = pPrev) {
         static_cast<Context*>(below)->render();

@@ -45,6 +45,8 @@ public:
     float boxScale = 0.0f;
     // Drawn over the current game rather than over the screen below.
     bool overGame = false;
+    // That game; not owned (it lies under the dialog).
+    Context* game = nullptr;
     bool hasCloseButton = true;
     // Made by build when hasCloseButton is set; a child.
     MenuButtonQuit* closeButton = nullptr;

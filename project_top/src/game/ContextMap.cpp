@@ -1,14 +1,15 @@
-#include "ContextMap.h"
+#include "game/ContextMap.h"
 
-#include "ArrowMessage.h"
 #include "ErrorManager.h"
-#include "GameController.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
+#include "effects/ArrowMessage.h"
+#include "effects/GameSupport.h"
+#include "game/GameController.h"
 
 #include <algorithm>
 
@@ -25,7 +26,7 @@ constexpr float NAME_REACH_SQUARED = 1024.0f;
 Renderable* makePicture(const char* key, V3 at, float scale)
 {
     Renderable* picture = new Renderable();
-    picture->pSkin = pKiv->pResourceManager->findAs<Skin>(key);
+    picture->pSkin = GameSupport::resource<Skin>(key);
     picture->position = at;
     picture->setScaleXY(scale);
     picture->updateVisuals();
@@ -41,8 +42,8 @@ const V3 ContextMap::mapPositions[8] = {
 
 ContextMap::ContextMap(int previous, int current)
 {
-    KIV_ASSERT(previous < GameController::NEIGHBOURHOOD_COUNT && current >= 0 &&
-               current < GameController::NEIGHBOURHOOD_COUNT);
+    KIV_ASSERT(previous < HouseProgression::NEIGHBOURHOOD_COUNT && current >= 0 &&
+               current < HouseProgression::NEIGHBOURHOOD_COUNT);
     overGame = true;
     text = "Your journey so far...|||||||||||";
     build();
@@ -74,7 +75,7 @@ void ContextMap::tickContents(double time, double step)
 {
     ContextDialogQX::tickContents(time, step);
     if (time >= CAPTION_TIME && time - step < CAPTION_TIME) {
-        pKiv->pResourceManager->findAs<Sound>("jingle01")->play();
+        GameSupport::resource<Sound>("jingle01")->play();
         arrow->caption = "you are here!";
     }
     const float glide = static_cast<float>(std::clamp((time - GLIDE_START) / (GLIDE_END - GLIDE_START), 0.0, 1.0));
@@ -85,10 +86,10 @@ void ContextMap::tickContents(double time, double step)
 
     nameLabel->text.clear();
     const V3 pointer(mouseX, mouseY, mouseZ);
-    for (int i = 0; i < GameController::NEIGHBOURHOOD_COUNT; ++i) {
+    for (int i = 0; i < HouseProgression::NEIGHBOURHOOD_COUNT; ++i) {
         if ((pointer - mapPositions[i]).lengthSquared() < NAME_REACH_SQUARED) {
             nameLabel->position = mapPositions[i] + V3(0.0f, 30.0f, 0.0f);
-            nameLabel->text = GameController::neighbourhoodNames[i];
+            nameLabel->text = HouseProgression::neighbourhoodNames[i];
         }
     }
     nameLabel->updateVisuals();

@@ -6,8 +6,8 @@
 // neighbourhood under the mouse pointer. The game controller creates and
 // pushes it; the stack deletes it when it closes. Main thread only; needs
 // the loaded fonts, skins and sounds.
-#include "ContextDialogQX.h"
 #include "V3.h"
+#include "game/ContextDialogQX.h"
 
 class ArrowMessage;
 class RenderableText;

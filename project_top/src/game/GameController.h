@@ -2,38 +2,60 @@
 // GameController: the screen on which one game is played. The mode
 // selection screen creates one of the mode subclasses (action, quest,
 // puzzle), pushes it on the screen stack and calls startGame; while its game
-// runs it is MyGlobal's current game, through which smileys, coins,
-// vitamins, popups and dialogs reach it. It owns everything seen during
-// play: a scrolling scene (a ContextBlender child whose camera glides from
-// street to house), an overlay screen with the HUD and captions, the current
-// House with its smileys, the PlayerData, the SmileyGenerator, captions and
-// effects. Its timed state machine drives the game from the title caption
-// through the neighbourhoods and their houses to game over; the rules of a
-// mode live in the virtual hooks, which the state machine and the smileys
-// call. The screen stack ticks and draws it and deletes it when finished.
-// Its states are listed in State. Main thread only.
+// runs it is registered as the current game (GameRegistry). It owns
+// everything seen during play: a scrolling scene (a ContextBlender child
+// whose camera glides from street to house), an overlay screen with the HUD
+// and captions, the current House with its smileys, the PlayerData, the
+// SmileyGenerator, captions and effects; the objects it makes are handed the
+// controller as their BoardHost or GameStage and reach it only that way.
+// Its timed state machine drives the game from the title caption through
+// the neighbourhoods and their houses to game over; the rules of a mode live
+// in the virtual hooks, which the state machine and the smileys call, and
+// the numbers of the rules in the rules library. The screen stack ticks and
+// draws it and deletes it when finished. Its states are listed in State.
+// Main thread only.
+//
+// The controller keeps its state machine, its hooks and the fields and
+// helpers that the modes and the game's objects use; the side jobs are done
+// by helpers it owns (HouseSmileys, GameScenery, SavedGameBook, GameHelp,
+// MatchRewards, HouseEndShow, HouseTimers, VitaminEffects, ChallengeRound),
+// whose calls it keeps as one-line forwards so its interface stays whole.
+// That, with the state machine's steps and what it answers as a BoardHost,
+// is why its source runs past 500 lines.
 #include "Context.h"
 #include "UColor.h"
 #include "UString.h"
 #include "V3.h"
+#include "board/BoardHost.h"
+#include "rules/HouseProgression.h"
+#include "rules/VitaminKind.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class Apartment;
+class ChallengeRound;
 class ContextBlender;
+class GameHelp;
+class GameScenery;
 class House;
+class HouseEndShow;
+class HouseSmileys;
+class HouseTimers;
+class MatchRewards;
 class PlayerData;
 class PlayerHUD;
 class RenderableText;
-struct SavedGame;
+class SavedGameBook;
 class Skin;
 class Smiley;
 class SmileyGenerator;
 class Sound;
 class SoundStream;
+class VitaminEffects;
 
-class GameController : public Context {
+class GameController : public Context, public BoardHost {
 public:
     // The state machine's states; 0 is the idle state of a controller not
     // yet started.
@@ -54,32 +76,6 @@ public:
         STATE_CLOSING = 13,
         STATE_FINISHED = 14,
     };
-    static constexpr int NEIGHBOURHOOD_COUNT = 8;
-    static constexpr int GRID_SIZE_COUNT = 13;
-    // Vitamin kinds 0..13.
-    static constexpr int VITAMIN_KINDS = 14;
-
-    static constexpr const char* neighbourhoodNames[NEIGHBOURHOOD_COUNT] = {
-        "Easy Street",    "Leasurely Lane", "Cozy Alley",     "Middle Road",
-        "Tricky Terrace", "Hard Way",       "Ludicrous Lane", "Impassable Pass"};
-    // Houses of each neighbourhood, its challenge round (the last) included.
-    static constexpr int neighbourhoodHouses[NEIGHBOURHOOD_COUNT] = {4, 4, 5, 5, 6, 7, 8, 9};
-    // Generator flags of each neighbourhood: bit 0 hair varies, bit 1 body,
-    // bit 2 brows.
-    static constexpr int neighbourhoodFeatures[NEIGHBOURHOOD_COUNT] = {0, 1, 2, 4, 3, 6, 5, 7};
-    // House sizes in apartments (width x height) by size index.
-    static constexpr int gridWidths[GRID_SIZE_COUNT] = {4, 4, 4, 4, 4, 5, 5, 5, 5, 6, 6, 7, 7};
-    static constexpr int gridHeights[GRID_SIZE_COUNT] = {4, 4, 4, 5, 5, 5, 5, 6, 6, 6, 7, 7, 7};
-
-    // Whether a saved game can be continued, for a mode whose games have
-    // slotCount thermometer slots (0: the mode has none). The record must
-    // stand at a house that exists (neighbourhood 0..7, a house of it), count
-    // exactly the houses before that one (at least 1: a game saved at the
-    // very first house has nothing to continue), hold no negative score or
-    // coins, keep at least one life (every mode ends its game below one) and
-    // leave a slot free. Anything else comes from a damaged file.
-    static bool isValidSavedGame(const SavedGame& record, int slotCount);
-
     // Builds the scene, the overlay, the player data and the generator; the
     // state machine is not started. Needs the loaded fonts and skins.
     GameController();
@@ -114,7 +110,7 @@ public:
     virtual void placeSmileys(KivBase* list);
     // A smiley (not null) reports a click on itself.
     virtual void onSmileyClicked(Smiley* smiley);
-    // Vitamin kind 0..13 activated; true when used (the vitamin then takes
+    // Vitamin kind (VitaminKind) activated; true when used (the vitamin then takes
     // its coins), false when refused.
     virtual bool useVitamin(int kind);
     // The neighbourhood's parameters (and, in the modes, its help and music).
@@ -143,12 +139,36 @@ public:
     void clearSavedGame();
     // n coins collected: counted for the house and added to the player data.
     void creditCoins(int n);
+    // n coins paid for a vitamin (not counted for the house).
+    void spendCoins(int n);
     // The last house of the last neighbourhood is done: the game ends as a
     // lost one does (high score, saved game cleared, high-score table, iris)
     // under a caption of its own.
     void finishJourney();
     // Marks dead the scenery, flowers and houses wholly left of the view.
     void cullScenery();
+
+    // What the game's objects may ask of it (BoardHost, GameStage); the
+    // player data is written only here and by the controller's own rules.
+    int stageDifficulty() const override;
+    void creditPoints(int points) override;
+    int scoreMultiplier() const override;
+    void creditPointsAsShown(int points) override;
+    float fillThermometer(float amount) override;
+    float sceneDepthScale() const override;
+    void smileyClicked(Smiley* smiley) override;
+    void smileyBreathedOut(Smiley* smiley) override;
+    int32_t newSmileyValue() const override;
+    void chargeLeftover(const V3& at) override;
+    float coinDropChance() const override;
+    void collectCoins(int n) override;
+    void breakChain() override;
+    void addCoin(KivBase* coin) override;
+    void addSceneEffect(KivBase* effect) override;
+    void addOverlayEffect(KivBase* effect) override;
+    Camera::VisibleRect sceneView() const override;
+    const PlayerData& player() const override;
+    bool multiplierBadgeShown() const override;
 
     // Smileys not leaving that s (not null) can match.
     int countPartners(Smiley* s) const;
@@ -279,8 +299,8 @@ public:
     int32_t featureFlags = 0;
     // Owned, not in the tree.
     SmileyGenerator* generator = nullptr;
-    // 0 action, 1 quest, 2 puzzle: the saved-game record and high-score table.
-    int32_t modeIndex = 0;
+    // A GameMode: the saved-game record and high-score table.
+    int32_t modeIndex = MODE_ACTION;
     // World x of the scene or house view being built.
     float sceneX = 0.0f;
     // Frequency factor of the modes' match sounds.
@@ -298,8 +318,8 @@ public:
     int32_t matches = 0;
     int32_t mistakes = 0;
     // Per vitamin kind: its help was shown; its not-enough-coins note was shown.
-    bool vitaminHelpShown[VITAMIN_KINDS] = {};
-    bool vitaminNoCoinsShown[VITAMIN_KINDS] = {};
+    bool vitaminHelpShown[VITAMIN_KIND_COUNT] = {};
+    bool vitaminNoCoinsShown[VITAMIN_KIND_COUNT] = {};
     // Thermometer slots a saved game of this mode may fill (set by the modes
     // that have slots); 0: none.
     int32_t savedGameSlots = 0;
@@ -314,14 +334,15 @@ protected:
     // The house hardness that rises over a neighbourhood's ordinary houses
     // from 0.15 per difficulty step to 0.5 plus lastPerLevel per step.
     float risingHardness(float lastPerLevel) const;
+    // Credits a matched pair's rewards (a's collected first, then b's).
+    void payMatch(Smiley* a, Smiley* b);
     // A second smiley picked while another is selected (quest and action):
     // both are let go, and the pair is a match or a mistake by the match rule.
     void judgePair(Smiley* selected, Smiley* smiley);
 
 private:
-    // The current player's saved game of this mode.
-    SavedGame& savedGame() const;
-    void showSavedGamePrompt(const SavedGame& record);
+    // Where the game stands, for the journey's rules.
+    HouseProgression::Position position() const;
     void buildScene();
     void buildHouse();
     void beginHousePlay();
@@ -331,6 +352,15 @@ private:
     // The high score, the end of the saved game and the vitamins of a game
     // that is over, won or lost.
     void closeGame();
-    // A random interval between low and high seconds, as the timers draw it.
-    static double drawInterval(double low, double high);
+    // The helpers that do the controller's jobs beside its state machine
+    // and hooks; each refers back to the controller.
+    std::unique_ptr<HouseSmileys> smileys;
+    std::unique_ptr<GameScenery> scenery;
+    std::unique_ptr<SavedGameBook> book;
+    std::unique_ptr<GameHelp> help;
+    std::unique_ptr<MatchRewards> rewards;
+    std::unique_ptr<HouseEndShow> endShow;
+    std::unique_ptr<HouseTimers> timers;
+    std::unique_ptr<VitaminEffects> vitamins;
+    std::unique_ptr<ChallengeRound> challenge;
 };

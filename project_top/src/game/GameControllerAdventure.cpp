@@ -1,23 +1,26 @@
-#include "GameControllerAdventure.h"
+#include "game/GameControllerAdventure.h"
 
-#include "Apartment.h"
-#include "ArrowMessage.h"
 #include "BasicLinkIterator.h"
-#include "Blob.h"
 #include "Camera.h"
-#include "Clown.h"
 #include "ContextBlender.h"
-#include "GameSupport.h"
-#include "FeatureBody.h"
-#include "House.h"
-#include "Orb.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
 #include "Skin.h"
-#include "Smiley.h"
-#include "SmileyGenerator.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "board/Apartment.h"
+#include "board/Clown.h"
+#include "board/FeatureBody.h"
+#include "board/House.h"
+#include "board/PlayerData.h"
+#include "board/PlayerHUD.h"
+#include "board/Smiley.h"
+#include "board/SmileyGenerator.h"
+#include "effects/ArrowMessage.h"
+#include "effects/Blob.h"
+#include "effects/GameSupport.h"
+#include "game/Orb.h"
+#include "rules/HouseProgression.h"
+#include "rules/ModeTable.h"
+#include "rules/Scoring.h"
 
 #include <algorithm>
 
@@ -32,9 +35,7 @@ constexpr double FIRST_FLIGHT = 1.0;
 constexpr double FIRST_STEP = 0.2;
 constexpr double SHORTEST_STEP = 0.04;
 
-const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame2", "musicGame3", "musicGame1"};
-// In the order of the vitamin column.
-const int VITAMINS[] = {0, 2, 12, 3, 11};
+const ModeTable::Row& QUEST = ModeTable::of(MODE_QUEST);
 
 
 bool crossed(double mark, double timeInState, double step)
@@ -46,17 +47,17 @@ bool crossed(double mark, double timeInState, double step)
 
 GameControllerAdventure::GameControllerAdventure()
 {
-    modeIndex = 1;
-    modeName = "quest mode";
+    modeIndex = MODE_QUEST;
+    modeName = QUEST.name;
     modeColour = UColor(0, 64, 255, 255);
 }
 
 void GameControllerAdventure::startGame()
 {
     GameController::startGame();
-    for (int kind : VITAMINS)
-        hud->addVitamin(new Orb(kind));
-    thermometerSlotCount = 10 - 2 * difficulty;
+    for (int k = 0; k < QUEST.vitaminCount; ++k)
+        hud->addVitamin(new Orb(this, QUEST.vitamins[k]));
+    thermometerSlotCount = ModeTable::thermometerSlots(MODE_QUEST, difficulty);
     hud->slotCount = thermometerSlotCount;
     savedGameSlots = thermometerSlotCount;
 }
@@ -79,7 +80,7 @@ void GameControllerAdventure::updateGame(double time, double step)
             BasicLinkIterator walk(smileyLayer);
             while (Smiley* smiley = static_cast<Smiley*>(walk.next()))
                 // A clown has no body to tint.
-                if (FeatureBody* body = dynamic_cast<FeatureBody*>(smiley->features[0]);
+                if (FeatureBody* body = dynamic_cast<FeatureBody*>(smiley->features[SmileyFace::BODY]);
                     body && smiley->state == Smiley::STATE_PRESENT)
                     body->breathTint = tint;
         }
@@ -135,7 +136,7 @@ void GameControllerAdventure::liquifyLeftovers()
         const V3 from = screen->screen2world(onScreen.x, onScreen.y, 0.0f);
         for (int i = 0; i < BLOBS_PER_SMILEY; ++i) {
             const V3 to = hud->getThermometerPosition(level);
-            bonusLayer->addChildLast(new Blob(from.x, from.y, from.z, to.x, to.y, to.z, flight, share));
+            bonusLayer->addChildLast(new Blob(*this, from.x, from.y, from.z, to.x, to.y, to.z, flight, share));
             flight += step;
             step = std::max(SHORTEST_STEP, step * 0.95);
             level += share;
@@ -152,7 +153,9 @@ void GameControllerAdventure::generateSmileys(KivBase* list)
         Smiley* first = generator->createSmiley();
         list->addChildLast(first);
         if (GameSupport::randomFraction() < static_cast<double>(clownChance)) {
-            list->addChildLast(new Clown());
+            Clown* clown = new Clown();
+            clown->attachTo(this);
+            list->addChildLast(clown);
         } else {
             generator->resetPools();
             generator->avoidFeaturesOf(first);
@@ -180,7 +183,7 @@ bool GameControllerAdventure::useVitamin(int kind)
 {
     if (state != STATE_PLAY)
         return false;
-    if (kind != 12)
+    if (kind != VITAMIN_EMPTY_SLOT)
         return GameController::useVitamin(kind);
     if (playerData->usedSlots == 0) {
         showDialog("|All slots are|already empty!", "", nullptr);
@@ -195,28 +198,28 @@ bool GameControllerAdventure::useVitamin(int kind)
 void GameControllerAdventure::showHowToPlay()
 {
     GameController::showHowToPlay();
-    music = GameSupport::resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    music = GameSupport::resource<SoundStream>(ModeTable::track(MODE_QUEST, neighbourhood));
     showHelpOnce(&howToPlayShown,
                  "Match all smileys in the house.||At the end of each house,|each unmatched smiley|fills up one "
                  "thermometer slot.|~|Don't let all slots fill up|or it's game over!",
-                 "how to play", GameSupport::resource<Skin>("help3:2"));
+                 "how to play", GameSupport::resource<Skin>(QUEST.howToPlayPicture));
 }
 
 void GameControllerAdventure::beginNeighbourhood()
 {
     GameController::beginNeighbourhood();
-    houseHardness = risingHardness(0.05f);
+    houseHardness = risingHardness(QUEST.hardnessPerLevel);
 }
 
 void GameControllerAdventure::beginPlay()
 {
-    endCaption = "house clear!";
+    endCaption = QUEST.clearCaption;
     endSound = GameSupport::resource<Sound>("jingle04");
-    clownChance = 0.05f;
-    coinChance = 0.15f;
+    clownChance = QUEST.clownChance;
+    coinChance = QUEST.coinChance;
     drainSpeed = 0.0f;
     bubbleMin = 2.0;
-    bubbleMax = 24.0f - 8.0f * static_cast<float>(housesPlayed - 1) / 59.0f;
+    bubbleMax = HouseProgression::bubbleMax(housesPlayed);
     bubbleTime = 8.0;
     thermometer = static_cast<float>(playerData->usedSlots) / static_cast<float>(thermometerSlotCount);
     hud->showVitamins = true;
@@ -251,7 +254,7 @@ void GameControllerAdventure::onMatch(Smiley* a, Smiley* b)
 {
     a->destination = matchHistory;
     b->destination = matchHistory;
-    playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
+    payMatch(a, b);
     GameSupport::resource<Sound>("vibe")->playAtFrequency(matchPitch);
     matchPitch *= 1.0595f;
     a->dismiss();
@@ -265,8 +268,8 @@ void GameControllerAdventure::onMistake(Smiley* a, Smiley* b)
 {
     eagleEyeEarned = false;
     GameSupport::resource<Sound>("jingle06")->play();
-    const int penalty = -1000 * (difficulty + 1);
-    playerData->addScore(penalty, true);
+    const int penalty = Scoring::mistakePenalty(difficulty);
+    creditPoints(penalty);
     showPenalty(b->position, penalty);
     GameController::onMistake(a, b);
 }

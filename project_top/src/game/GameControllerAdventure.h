@@ -7,7 +7,7 @@
 // is over. The mode-selection screen creates it, pushes it and calls
 // startGame; as every controller it is a screen that the stack ticks, draws
 // and deletes. Main thread only.
-#include "GameController.h"
+#include "game/GameController.h"
 
 #include <cstdint>
 

@@ -1,34 +1,35 @@
-#include "GameControllerPuzzle.h"
+#include "game/GameControllerPuzzle.h"
 
-#include "Apartment.h"
-#include "ArrowMessage.h"
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
-#include "GameSupport.h"
 #include "Global.h"
-#include "House.h"
-#include "MyGlobal.h"
-#include "Orb.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
 #include "RenderableTimed.h"
 #include "Skin.h"
-#include "Smiley.h"
-#include "SmileyGenerator.h"
-#include "Solution.h"
-#include "SolutionData.h"
-#include "SolutionPath.h"
-#include "SolutionPathSegment.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "board/Apartment.h"
+#include "board/House.h"
+#include "board/PlayerData.h"
+#include "board/PlayerHUD.h"
+#include "board/Smiley.h"
+#include "board/SmileyGenerator.h"
+#include "board/Solution.h"
+#include "board/SolutionData.h"
+#include "board/SolutionPath.h"
+#include "board/SolutionPathSegment.h"
+#include "effects/ArrowMessage.h"
+#include "effects/GameSupport.h"
+#include "game/GameRegistry.h"
+#include "game/Orb.h"
+#include "rules/HouseProgression.h"
+#include "rules/ModeTable.h"
+#include "rules/Scoring.h"
 
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-constexpr int PUZZLE = 2;
-constexpr int LIVES = 5;
 constexpr float POINT_DOWN = 4.712389f;
 // Seconds from a stuck chain to the end of the house (or the game).
 constexpr double STUCK_PAUSE = 1.5;
@@ -36,10 +37,7 @@ constexpr double STUCK_PAUSE = 1.5;
 const UColor PATH_GREEN(128, 192, 0, 255);
 const UColor ARROW_GREEN(192, 255, 0, 255);
 
-const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame1", "musicGame2", "musicGame3"};
-// In the order of the vitamin column.
-const int VITAMINS[] = {5, 3, 7, 6, 13, 11};
-enum Vitamin { NEXT_STEP = 5, SHOW_PATH = 6, TRY_AGAIN = 7 };
+const ModeTable::Row& PUZZLE = ModeTable::of(MODE_PUZZLE);
 
 
 // A smiley still in the house: appearing, present, or not yet shown.
@@ -65,30 +63,30 @@ Smiley* firstSmiley(KivBase* layer)
 
 GameControllerPuzzle::GameControllerPuzzle()
 {
-    modeIndex = PUZZLE;
-    modeName = "puzzle mode";
+    modeIndex = MODE_PUZZLE;
+    modeName = PUZZLE.name;
     leftoverPenalty = true;
     leftoverAwayNotes = true;
-    solutionPath = new SolutionPath();
+    solutionPath = new SolutionPath(*this);
     effectLayer->addChildLast(solutionPath);
 }
 
 void GameControllerPuzzle::startGame()
 {
     GameController::startGame();
-    for (int kind : VITAMINS)
-        hud->addVitamin(new Orb(kind));
-    playerData->lives = LIVES;
+    for (int k = 0; k < PUZZLE.vitaminCount; ++k)
+        hud->addVitamin(new Orb(this, PUZZLE.vitamins[k]));
+    playerData->lives = PUZZLE.startLives;
 }
 
 void GameControllerPuzzle::showHowToPlay()
 {
     GameController::showHowToPlay();
-    music = GameSupport::resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    music = GameSupport::resource<SoundStream>(ModeTable::track(MODE_PUZZLE, neighbourhood));
     showHelpOnce(&howToPlayShown,
                  "Solve each puzzle by connecting|all the smileys in one long chain!|~|Each new smiley you select "
                  "must have|different features from the previous one!|",
-                 "how to play", GameSupport::resource<Skin>("help3:0"));
+                 "how to play", GameSupport::resource<Skin>(PUZZLE.howToPlayPicture));
 }
 
 void GameControllerPuzzle::beginNeighbourhood()
@@ -118,9 +116,11 @@ Solution* GameControllerPuzzle::houseSolution()
     // The difficulty is clamped when the controller is built and a loaded
     // house number has passed the saved-game rule; anything else here is a
     // fault of the game.
-    KIV_ASSERT(difficulty >= 0 && difficulty < MyGlobal::SOLUTION_LEVELS);
-    KIV_ASSERT(housesPlayed >= 0 && housesPlayed < MyGlobal::SOLUTION_HOUSES);
-    Solution*& stored = getMyGlobal()->solutions[difficulty][housesPlayed];
+    KIV_ASSERT(difficulty >= 0 && difficulty < GameRegistry::SOLUTION_LEVELS);
+    KIV_ASSERT(housesPlayed >= 0 && housesPlayed < GameRegistry::SOLUTION_HOUSES);
+    GameRegistry* registry = GameRegistry::of(pGlobal);
+    KIV_ASSERT(registry != nullptr);
+    Solution*& stored = registry->storedSolution(difficulty, housesPlayed);
     if (stored && (stored->data->sizeX != house->sizeX || stored->data->sizeY != house->sizeY)) {
         delete stored;
         stored = nullptr;
@@ -144,11 +144,11 @@ void GameControllerPuzzle::placeSmileys(KivBase* list)
 
 void GameControllerPuzzle::beginPlay()
 {
-    endCaption = "puzzle complete!";
+    endCaption = PUZZLE.clearCaption;
     endSound = GameSupport::resource<Sound>("jingle04");
-    coinChance = 0.1f;
+    coinChance = PUZZLE.coinChance;
     bubbleMin = 2.0;
-    bubbleMax = 24.0f - 8.0f * static_cast<float>(housesPlayed - 1) / 59.0f;
+    bubbleMax = HouseProgression::bubbleMax(housesPlayed);
     bubbleTime = 8.0;
     // The chain starts an octave below the other modes' match sound.
     matchPitch *= 0.5f;
@@ -219,7 +219,7 @@ void GameControllerPuzzle::onMatch(Smiley* a, Smiley* b)
 {
     a->destination = matchHistory;
     b->destination = matchHistory;
-    playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
+    payMatch(a, b);
     GameSupport::resource<Sound>("vibe")->playAtFrequency(matchPitch);
     matchPitch *= 1.0595f;
 
@@ -278,8 +278,8 @@ void GameControllerPuzzle::onMistake(Smiley* a, Smiley* b)
     b->selected = false;
     eagleEyeEarned = false;
     GameSupport::resource<Sound>("jingle06")->play();
-    const int penalty = -1000 * (difficulty + 1);
-    playerData->addScore(penalty, true);
+    const int penalty = Scoring::mistakePenalty(difficulty);
+    creditPoints(penalty);
     showPenalty(b->position, penalty);
     GameController::onMistake(a, b);
 }
@@ -288,16 +288,16 @@ bool GameControllerPuzzle::useVitamin(int kind)
 {
     if (state != STATE_PLAY)
         return false;
-    const bool needsSolution = kind == NEXT_STEP || kind == SHOW_PATH || kind == TRY_AGAIN;
+    const bool needsSolution = kind == VITAMIN_NEXT_STEP || kind == VITAMIN_SHOW_PATH || kind == VITAMIN_TRY_AGAIN;
     if (!needsSolution)
         return GameController::useVitamin(kind);
     // A challenge round is not built along a solution.
     if (challengeRound)
         return false;
     switch (kind) {
-    case NEXT_STEP:
+    case VITAMIN_NEXT_STEP:
         return pointAtNextStep();
-    case SHOW_PATH:
+    case VITAMIN_SHOW_PATH:
         flashSolution();
         return true;
     default:

@@ -9,7 +9,7 @@
 // house. The mode-selection screen creates it, pushes it and calls
 // startGame; as every controller it is a screen that the stack ticks, draws
 // and deletes. Main thread only.
-#include "GameController.h"
+#include "game/GameController.h"
 
 class Solution;
 class SolutionPath;

@@ -1,36 +1,31 @@
-#include "GameControllerTimeTrial.h"
+#include "game/GameControllerTimeTrial.h"
 
-#include "ArrowMessage.h"
 #include "BasicLinkIterator.h"
-#include "Clown.h"
-#include "GameSupport.h"
 #include "Global.h"
-#include "House.h"
-#include "Orb.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
 #include "Skin.h"
-#include "Smiley.h"
-#include "SmileyGenerator.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "board/Clown.h"
+#include "board/House.h"
+#include "board/PlayerData.h"
+#include "board/PlayerHUD.h"
+#include "board/Smiley.h"
+#include "board/SmileyGenerator.h"
+#include "effects/ArrowMessage.h"
+#include "effects/GameSupport.h"
+#include "game/Orb.h"
+#include "rules/ActionPace.h"
+#include "rules/ModeTable.h"
 
-#include <algorithm>
 
 namespace {
 
-constexpr int ACTION = 0;
-constexpr int LIVES = 3;
 constexpr float POINT_DOWN = 4.712389f;
 constexpr float POINT_LEFT = 3.1415927f;
-// Thermometer units per second at the start of every house.
-constexpr float START_DRAIN = 1.0f / 120.0f;
 // A smiley's partner count when there is no smiley to count.
 constexpr int NO_CANDIDATE = 1000;
 
-const char* const MUSIC_BY_NEIGHBOURHOOD[3] = {"musicGame3", "musicGame1", "musicGame2"};
-// In the order of the vitamin column.
-const int VITAMINS[] = {0, 8, 3, 9, 13, 11};
+const ModeTable::Row& ACTION = ModeTable::of(MODE_ACTION);
 
 
 float randomFraction()
@@ -45,7 +40,7 @@ void moveIn(Smiley* newcomer, const Smiley* leaving, KivBase* layer)
     newcomer->position = leaving->position;
     newcomer->updateVisuals();
     newcomer->apartment = leaving->apartment;
-    newcomer->setState(1, 1.0 + 3.0 * static_cast<double>(randomFraction()));
+    newcomer->setState(Smiley::STATE_APPEARING, 1.0 + 3.0 * static_cast<double>(randomFraction()));
     layer->addChildLast(newcomer);
 }
 
@@ -53,33 +48,33 @@ void moveIn(Smiley* newcomer, const Smiley* leaving, KivBase* layer)
 
 GameControllerTimeTrial::GameControllerTimeTrial()
 {
-    modeIndex = ACTION;
-    modeName = "action mode";
+    modeIndex = MODE_ACTION;
+    modeName = ACTION.name;
     leftoverAwayNotes = true;
 }
 
 void GameControllerTimeTrial::startGame()
 {
     GameController::startGame();
-    for (int kind : VITAMINS)
-        hud->addVitamin(new Orb(kind));
-    playerData->lives = LIVES;
+    for (int k = 0; k < ACTION.vitaminCount; ++k)
+        hud->addVitamin(new Orb(this, ACTION.vitamins[k]));
+    playerData->lives = ACTION.startLives;
 }
 
 void GameControllerTimeTrial::showHowToPlay()
 {
     GameController::showHowToPlay();
-    music = GameSupport::resource<SoundStream>(MUSIC_BY_NEIGHBOURHOOD[neighbourhood % 3]);
+    music = GameSupport::resource<SoundStream>(ModeTable::track(MODE_ACTION, neighbourhood));
     showHelpOnce(&howToPlayShown,
                  "Match pairs of smileys until|the thermometer is completely full.|~|As time passes,|the "
                  "thermometer slowly empties,|so think quickly!|",
-                 "how to play", GameSupport::resource<Skin>("help3:1"));
+                 "how to play", GameSupport::resource<Skin>(ACTION.howToPlayPicture));
 }
 
 void GameControllerTimeTrial::beginNeighbourhood()
 {
     GameController::beginNeighbourhood();
-    houseHardness = risingHardness(0.1f);
+    houseHardness = risingHardness(ACTION.hardnessPerLevel);
 }
 
 void GameControllerTimeTrial::generateSmileys(KivBase* list)
@@ -108,22 +103,17 @@ void GameControllerTimeTrial::generateSmileys(KivBase* list)
 
 void GameControllerTimeTrial::beginPlay()
 {
-    const float progress = static_cast<float>(housesPlayed - 1) / 59.0f;
-    endCaption = "level clear!";
+    endCaption = ACTION.clearCaption;
     endSound = GameSupport::resource<Sound>("jingle04");
-    baseDrain = START_DRAIN;
-    drainSpeed = START_DRAIN;
-    thermometer = 0.5f;
-    // From about A matches to fill an empty thermometer on the first houses
-    // to about B on the sixtieth.
-    const float fewest = 3.0f * static_cast<float>(difficulty) + 15.0f;
-    const float most = 3.0f * static_cast<float>(difficulty) + 30.0f;
-    matchGain = 1.0f / (fewest + (most - fewest) * progress);
-    mistakeLoss = matchGain * 0.65f;
-    clownChance = 0.1f;
-    coinChance = 0.15f;
+    baseDrain = ActionPace::START_DRAIN;
+    drainSpeed = ActionPace::START_DRAIN;
+    thermometer = ActionPace::START_LEVEL;
+    matchGain = ActionPace::matchGain(difficulty, housesPlayed);
+    mistakeLoss = ActionPace::mistakeLoss(matchGain);
+    clownChance = ACTION.clownChance;
+    coinChance = ACTION.coinChance;
     bubbleMin = 2.0;
-    bubbleMax = 24.0f - 8.0f * progress;
+    bubbleMax = ActionPace::bubbleMax(housesPlayed);
     bubbleTime = 8.0;
     hud->showLives = true;
     hud->showVitamins = true;
@@ -144,10 +134,7 @@ void GameControllerTimeTrial::updateGame(double time, double step)
     hud->thermometerColour = UColor(UColor(192, 0, 0, 255), UColor(255, 255, 0, 255), thermometer);
     if (state != STATE_PLAY)
         return;
-    // The drain keeps its start value for the first 60 + 15 * housesPlayed
-    // seconds, then grows in proportion to the time played.
-    const float share = static_cast<float>(timeInState) / (15.0f * static_cast<float>(housesPlayed) + 60.0f);
-    drainSpeed = baseDrain * std::max(1.0f, share);
+    drainSpeed = ActionPace::drainSpeed(baseDrain, timeInState, housesPlayed);
     if (thermometer >= 1.0f)
         setState(STATE_HOUSE_END);
     else if (thermometer <= 0.0f)
@@ -209,7 +196,7 @@ void GameControllerTimeTrial::onMatch(Smiley* a, Smiley* b)
 {
     a->destination = matchHistory;
     b->destination = matchHistory;
-    playerData->addScore(a->collectMatchReward() + b->collectMatchReward(), true);
+    payMatch(a, b);
     thermometer += matchGain;
     hud->thermometerFirework(thermometer, UColor(255, 255, 128, 255));
     // An octave low at an empty thermometer, an octave high at a full one.
@@ -235,6 +222,7 @@ void GameControllerTimeTrial::replaceMatched(const Smiley* a, const Smiley* b)
     Smiley* second = nullptr;
     if (randomFraction() < clownChance) {
         second = new Clown();
+        second->attachTo(this);
     } else {
         generator->resetPools();
         generator->shareFeatureWith(first);

@@ -1,9 +1,9 @@
-#include "MenuButtonLoadGame.h"
+#include "game/MenuButtonLoadGame.h"
 
 #include "Context.h"
 #include "ContextManager.h"
-#include "GameController.h"
-#include "MyGlobal.h"
+#include "Global.h"
+#include "game/GameController.h"
 
 MenuButtonLoadGame::MenuButtonLoadGame(float x, float y, float z, const std::string& buttonCaption,
                                        const std::string& buttonHint)
@@ -13,9 +13,8 @@ MenuButtonLoadGame::MenuButtonLoadGame(float x, float y, float z, const std::str
 
 void MenuButtonLoadGame::click()
 {
-    MyGlobal* global = getMyGlobal();
-    if (global->pCurrentGame)
-        global->pCurrentGame->loadGame();
-    if (Context* active = global->pContextManager->getActiveContext())
+    if (game)
+        game->loadGame();
+    if (Context* active = pGlobal->pContextManager->getActiveContext())
         active->bFinished = true;
 }

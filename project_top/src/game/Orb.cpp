@@ -1,55 +1,31 @@
-#include "Orb.h"
+#include "game/Orb.h"
 
 #include "Context.h"
-#include "GameSupport.h"
 #include "ErrorManager.h"
-#include "Firework.h"
 #include "FontQuad.h"
-#include "GameController.h"
 #include "Kiv.h"
 #include "KivInput.h"
-#include "PlayerData.h"
-#include "PlayerHUD.h"
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
 #include "UString.h"
+#include "board/PlayerData.h"
+#include "board/PlayerHUD.h"
+#include "effects/Firework.h"
+#include "effects/GameSupport.h"
+#include "game/GameController.h"
+#include "rules/VitaminTable.h"
 
 #include <cmath>
 
 namespace {
 
-struct VitaminKind {
-    const char* name;
-    int baseCost;
-    UColor colour;
-    const char* helpText;
-};
-
-// Kind 1 is a retired vitamin: its row only keeps the indices of the others.
-const VitaminKind KINDS[GameController::VITAMIN_KINDS] = {
-    {"hint", 30, UColor(0, 0, 255, 255), "This vitamin will point out|two random smileys|that can be matched."},
-    {"", 0, UColor(), ""},
-    {"multimatch", 80, UColor(0, 128, 255, 255),
-     "This vitamin will match|your current selection with|up to 3 other smileys|simultaneously."},
-    {"double score", 150, UColor(255, 0, 255, 255),
-     "This vitamin will double|any points you gain|for the next 30 seconds."},
-    {"unlock door", 250, UColor(192, 0, 0, 255),
-     "This vitamin will|unlock one of the doors|so smileys can appear again."},
-    {"next step", 50, UColor(0, 255, 255, 255),
-     "This vitamin will point out|the correct smiley to select|in order to complete|the puzzle."},
-    {"show path", 200, UColor(128, 255, 0, 255),
-     "This vitamin will briefly highlight|the complete solution path|of the current puzzle."},
-    {"try again", 150, UColor(0, 192, 0, 255),
-     "This vitamin will allow you|to retry the current puzzle|without losing a life."},
-    {"more time", 120, UColor(255, 64, 0, 255), "This vitamin will increase|the thermometer level|by 25%."},
-    {"time boost", 200, UColor(255, 173, 0, 255), "This vitamin will increase|the thermometer level|by 50%."},
-    {"instant win", 350, UColor(255, 255, 0, 255),
-     "This vitamin will|clear the entire house|and move on to the next one."},
-    {"cash out", 350, UColor(255, 255, 255, 255), "This vitamin will|convert your coins|into 250,000 points."},
-    {"empty slot", 100, UColor(192, 0, 0, 255),
-     "This vitamin will empty|one thermometer slot,|freeing up space|for an extra smiley."},
-    {"extra life", 300, UColor(255, 255, 0, 255), "This vitamin will|give you an extra life."},
+// Each kind's ball colour; names, prices and help texts are the rules'.
+const UColor COLOURS[VITAMIN_KIND_COUNT] = {
+    UColor(0, 0, 255, 255),     UColor(),                   UColor(0, 128, 255, 255),   UColor(255, 0, 255, 255),
+    UColor(192, 0, 0, 255),     UColor(0, 255, 255, 255),   UColor(128, 255, 0, 255),   UColor(0, 192, 0, 255),
+    UColor(255, 64, 0, 255),    UColor(255, 173, 0, 255),   UColor(255, 255, 0, 255),   UColor(255, 255, 255, 255),
+    UColor(192, 0, 0, 255),     UColor(255, 255, 0, 255),
 };
 
 const UColor WHITE(255, 255, 255, 255);
@@ -63,18 +39,16 @@ constexpr float UNCLICKABLE_BOTTOM = 10.0f;
 
 }
 
-Orb::Orb(int vitaminKind) : kind(vitaminKind)
+Orb::Orb(GameController* owner, int vitaminKind) : kind(vitaminKind), game(owner)
 {
     bHasInvXform = true;
-    pSkin = pKiv->pResourceManager->findAs<Skin>("hud:3");
-    if (kind == 1)
+    pSkin = GameSupport::resource<Skin>("hud:3");
+    if (kind == VITAMIN_RETIRED)
         KIV_ERROR("Deprecated.");
-    KIV_ASSERT(kind >= 0 && kind < GameController::VITAMIN_KINDS);
-    const VitaminKind& row = KINDS[kind];
-    const GameController* game = GameSupport::currentGame();
-    const int difficulty = game ? game->difficulty : 0;
-    cost = static_cast<int32_t>(row.baseCost * (difficulty * 0.5 + 1.0));
-    colour = row.colour;
+    KIV_ASSERT(kind >= 0 && kind < VITAMIN_KIND_COUNT);
+    const VitaminTable::Row& row = VitaminTable::of(kind);
+    cost = VitaminTable::price(kind, game ? game->difficulty : 0);
+    colour = COLOURS[kind];
     name = row.name;
     helpText = row.helpText;
     updateVisuals();
@@ -84,7 +58,6 @@ Orb::~Orb() = default;
 
 void Orb::tick(double, double)
 {
-    GameController* game = GameSupport::currentGame();
     if (!game)
         return;
     affordable = cost <= game->playerData->coins;
@@ -98,13 +71,13 @@ void Orb::tick(double, double)
         return;
     if (affordable) {
         game->showHelpOnce(&game->vitaminHelpShown[kind], formatString("~|%s", helpText.c_str()), "",
-                           pKiv->pResourceManager->findAs<Skin>("help:2"));
+                           GameSupport::resource<Skin>("help:2"));
         activate();
     } else {
         game->showHelpOnce(&game->vitaminNoCoinsShown[kind],
                            formatString("You don't have|enough coins!|~|Collect %d coins|to activate this vitamin.",
                                         cost),
-                           "", pKiv->pResourceManager->findAs<Skin>("help:5"));
+                           "", GameSupport::resource<Skin>("help:5"));
     }
 }
 
@@ -116,11 +89,10 @@ bool Orb::isInside(float x, float y) const
 
 void Orb::activate()
 {
-    GameController* game = GameSupport::currentGame();
     if (!game || !game->useVitamin(kind))
         return;
-    game->playerData->addCoins(-cost);
-    pKiv->pResourceManager->findAs<Sound>("jingle07")->play();
+    game->spendCoins(cost);
+    GameSupport::resource<Sound>("jingle07")->play();
     if (GameSupport::highDetail())
         game->bonusLayer->addChildLast(new Firework(position.x + BALL_X, position.y + BALL_Y, position.z, 20, 50.0f,
                                                     100.0f, 0.0f, 2.0f * static_cast<float>(M_PI), 2.0f, colour));
@@ -129,11 +101,10 @@ void Orb::activate()
 void Orb::render()
 {
     Renderable::render();
-    ResourceManager& resources = *pKiv->pResourceManager;
     const V3 ball(position.x + BALL_X, position.y + BALL_Y, position.z);
     if (affordable) {
-        resources.findAs<Skin>("hud:4")->renderAt(ball, colour);
-        resources.findAs<Skin>("hud:5")->renderAt(ball, WHITE);
+        GameSupport::resource<Skin>("hud:4")->renderAt(ball, colour);
+        GameSupport::resource<Skin>("hud:5")->renderAt(ball, WHITE);
     }
     Renderable label;
     label.bSkipVisibility = true;
@@ -141,8 +112,8 @@ void Orb::render()
     label.scale = V3(0.6f, 0.6f, 1.0f);
     label.color = affordable ? colour : GREY;
     label.updateVisuals();
-    resources.findAs<FontQuad>("fontMedium")->print(&label, FontQuad::PRINT_RIGHT, name);
-    resources.findAs<FontQuad>("fontSmall")
+    GameSupport::resource<FontQuad>("fontMedium")->print(&label, FontQuad::PRINT_RIGHT, name);
+    GameSupport::resource<FontQuad>("fontSmall")
         ->printAt(position.x + 100.0f, position.y - 23.0f, position.z, affordable ? WHITE : GREY, FontQuad::PRINT_RIGHT,
                   formatString("%d", cost));
 }

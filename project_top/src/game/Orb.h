@@ -12,12 +12,15 @@
 #include <cstdint>
 #include <string>
 
+class GameController;
+
 class Orb : public Renderable {
 public:
-    // Kinds 0..13; kind 1 is fatal ("Deprecated."). The price grows with the
-    // current controller's difficulty and is fixed here (base price without a
-    // current controller). Needs the loaded "hud" skins.
-    explicit Orb(int vitaminKind);
+    // A VitaminKind of game's column (game not owned, outlives the orb; null:
+    // a row that shows its base price and does nothing); VITAMIN_RETIRED is
+    // fatal ("Deprecated."). The price grows with the game's difficulty and
+    // is fixed here. Needs the loaded "hud" skins.
+    Orb(GameController* game, int vitaminKind);
     ~Orb() override;
 
     // Affordability, then a press of the screen's mouse on the row: help
@@ -41,4 +44,6 @@ public:
     std::string name;
     // Lines separated by '|'.
     std::string helpText;
+    // Not owned; null outside a game.
+    GameController* game = nullptr;
 };

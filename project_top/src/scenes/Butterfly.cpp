@@ -1,10 +1,10 @@
-#include "Butterfly.h"
+#include "scenes/Butterfly.h"
 
-#include "GameSupport.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Texture.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +38,7 @@ float randomFraction()
 } // namespace
 
 Butterfly::Butterfly(int preset)
-    : frames(pKiv->pResourceManager->findAs<Texture>("butterfly")), frameCount(GameSupport::frameCount("butterfly"))
+    : frames(GameSupport::resource<Texture>("butterfly")), frameCount(GameSupport::frameCount("butterfly"))
 {
     if (frameCount < 1)
         KIV_ERROR("Texture 'butterfly' has no frames.");
@@ -52,26 +52,26 @@ Butterfly::Butterfly(int preset)
     color = UColor(255, 255, 0, 255);
     // Out of sight until the first update puts it on its path.
     position = V3(-1000.0f, 0.0f, 0.0f);
-    setState(1);
+    setState(STATE_RESTING);
 }
 
 void Butterfly::tick(double, double frameDt)
 {
     const float dt = static_cast<float>(frameDt);
     V3 base = points[current];
-    if (state == 2) {
+    if (state == STATE_FLYING) {
         progress += FLIGHT_SPEED * dt;
         if (progress > 1.0f) {
             current += direction;
             if ((direction > 0 && current >= pointCount - 1) || (direction < 0 && current < 1)) {
                 base = points[current];
                 progress = 0.0f;
-                setState(1);
+                setState(STATE_RESTING);
             } else {
                 progress -= 1.0f;
             }
         }
-        if (state == 2) {
+        if (state == STATE_FLYING) {
             const V3& from = points[current];
             const V3& to = points[current + direction];
             const V3 fromTangent = tangents[current] * static_cast<float>(direction);
@@ -80,7 +80,7 @@ void Butterfly::tick(double, double frameDt)
                       toTangent.x, toTangent.y, toTangent.z, progress);
         }
     }
-    const bool flying = state == 2;
+    const bool flying = state == STATE_FLYING;
 
     if (flap == 0.0f && flutterOffset.y < 0.0f)
         flapTarget = flying ? 0.5f + 0.5f * randomFraction() : 0.25f + 0.25f * randomFraction();
@@ -120,7 +120,7 @@ void Butterfly::flyAway()
     progress = 0.0f;
     flutterVelocity = V3();
     flutterOffset = V3();
-    setState(2);
+    setState(STATE_FLYING);
 }
 
 bool Butterfly::isLastSegment() const

@@ -16,6 +16,7 @@ class Texture;
 
 class Butterfly : public Renderable {
 public:
+    enum ButterflyState { STATE_RESTING = 1, STATE_FLYING = 2 };
     static constexpr int MAX_POINTS = 32;
     // The one path the game has: from the intro's flower up and to the right.
     static constexpr int PRESET_INTRO = 3;

@@ -1,9 +1,10 @@
-#include "ChamomileIntro.h"
+#include "scenes/ChamomileIntro.h"
 
 #include "BendQuad.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
+#include "effects/GameSupport.h"
 
 namespace {
 // Keypad code of the middle of the left edge: the foot of the stem.
@@ -17,8 +18,8 @@ ChamomileIntro::ChamomileIntro() : bendQuad(new BendQuad())
     spring.mass = 0.01f;
     spring.friction = 2.0f;
     bendQuad->vertical = true;
-    bendQuad->copyFromSkin(pKiv->pResourceManager->findAs<Quad>("chamomile:0"));
-    bendQuad->pairCount = 4 * pGlobal->hst.detail + 4;
+    bendQuad->copyFromSkin(GameSupport::resource<Quad>("chamomile:0"));
+    bendQuad->pairCount = 4 * GameSupport::detailLevel() + 4;
     bendQuad->allocateVertices();
     pSkin = bendQuad;
     UVRect& uv = bendQuad->uvRect;

@@ -8,7 +8,7 @@
 // its child list, which ticks, draws and deletes it. Main thread only; needs
 // the loaded texture "chamomile" and Global's Detail setting.
 #include "Renderable.h"
-#include "Spring.h"
+#include "effects/Spring.h"
 
 class BendQuad;
 

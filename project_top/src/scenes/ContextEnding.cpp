@@ -1,10 +1,8 @@
-#include "ContextEnding.h"
+#include "scenes/ContextEnding.h"
 
 #include "Camera.h"
 #include "ContextManager.h"
 #include "ContextPre.h"
-#include "GameSupport.h"
-#include "Firework.h"
 #include "FontQuad.h"
 #include "Global.h"
 #include "Kiv.h"
@@ -16,9 +14,11 @@
 #include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
-#include "SmileyEnding.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "effects/Firework.h"
+#include "effects/GameSupport.h"
+#include "scenes/SmileyEnding.h"
 
 #include <algorithm>
 
@@ -83,7 +83,7 @@ ContextEnding::ContextEnding()
 
     const int halfHeight = pKiv->pGraphics->fovHeight / 2;
     Renderable* pole = new Renderable();
-    pole->pSkin = pKiv->pResourceManager->findAs<Skin>("pole:0");
+    pole->pSkin = GameSupport::resource<Skin>("pole:0");
     pole->position = V3(235.0f, static_cast<float>(-170 - halfHeight), 0.0f);
     pole->rotation = V3(0.0f, PI, PI / 2.0f);
     pole->updateVisuals();
@@ -105,9 +105,8 @@ ContextEnding::~ContextEnding()
 
 void ContextEnding::addLines()
 {
-    const ResourceManager& resources = *pKiv->pResourceManager;
-    FontQuad* large = resources.findAs<FontQuad>("fontLarge");
-    FontQuad* medium = resources.findAs<FontQuad>("fontMedium");
+    FontQuad* large = GameSupport::resource<FontQuad>("fontLarge");
+    FontQuad* medium = GameSupport::resource<FontQuad>("fontMedium");
     float y = static_cast<float>(-(pKiv->pGraphics->fovHeight / 2)) - TEXT_START_BELOW;
     for (const Line& line : LINES) {
         FontQuad* font = line.bLarge ? large : medium;
@@ -131,7 +130,7 @@ void ContextEnding::tickContents(double time, double frameDt)
     Context::tickContents(time, frameDt);
     if (!bMusicStarted && time >= PARTY_START) {
         bMusicStarted = true;
-        pKiv->pAudio->setMusic(pKiv->pResourceManager->findAs<SoundStream>("musicMenu"));
+        pKiv->pAudio->setMusic(GameSupport::resource<SoundStream>("musicMenu"));
     }
     if (time > nextSmileyTime) {
         SmileyEnding* smiley = new SmileyEnding();
@@ -150,7 +149,7 @@ void ContextEnding::tickContents(double time, double frameDt)
         const float slowest = 100.0f * randomFloat();
         const UColor colour = randomBrightColor();
         addChildLast(new Firework(x, y, 0.0f, count, slowest, 150.0f, 0.0f, 2.0f * PI, 2.0f, colour));
-        pKiv->pResourceManager->findAs<Sound>("firework")->play();
+        GameSupport::resource<Sound>("firework")->play();
         nextFireworkTime = time + 0.1 + 0.9 * GameSupport::randomFraction();
     }
     scrollLines(frameDt);

@@ -1,15 +1,15 @@
-#include "ContextGametypes.h"
+#include "scenes/ContextGametypes.h"
 
 #include "ContextManager.h"
 #include "ContextPre.h"
-#include "GameControllerAdventure.h"
-#include "GameControllerPuzzle.h"
-#include "GameControllerTimeTrial.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "Language.h"
 #include "MenuButton.h"
 #include "MenuLayout.h"
+#include "game/GameControllerAdventure.h"
+#include "game/GameControllerPuzzle.h"
+#include "game/GameControllerTimeTrial.h"
 
 #include <utility>
 

@@ -1,17 +1,9 @@
-#include "ContextLogo.h"
+#include "scenes/ContextLogo.h"
 
-#include "Apartment.h"
 #include "Background.h"
-#include "Butterfly.h"
 #include "CameraBlender.h"
-#include "CameraStatic.h"
-#include "Chamomile.h"
-#include "ChamomileIntro.h"
-#include "CircleCloud.h"
 #include "ContextManager.h"
-#include "GameSupport.h"
 #include "Global.h"
-#include "House.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "KivInput.h"
@@ -20,9 +12,17 @@
 #include "RenderableText.h"
 #include "ResourceManager.h"
 #include "Skin.h"
-#include "SmileyIntro.h"
 #include "Sound.h"
 #include "Ticks.h"
+#include "board/Apartment.h"
+#include "board/House.h"
+#include "effects/CameraStatic.h"
+#include "effects/Chamomile.h"
+#include "effects/CircleCloud.h"
+#include "effects/GameSupport.h"
+#include "scenes/Butterfly.h"
+#include "scenes/ChamomileIntro.h"
+#include "scenes/SmileyIntro.h"
 
 #include <cstdlib>
 
@@ -41,7 +41,7 @@ constexpr unsigned FLOWER_SEED = 2;
 
 Sound* sound(const char* key)
 {
-    return pKiv->pResourceManager->findAs<Sound>(key);
+    return GameSupport::resource<Sound>(key);
 }
 
 RadialFader* fader()
@@ -93,7 +93,7 @@ ContextLogo::ContextLogo()
     addChildLast(thoughts);
     overlay = new Context();
     addChildLast(overlay);
-    setState(1);
+    setState(STATE_SCRIPT);
 }
 
 void ContextLogo::buildScenery()
@@ -193,7 +193,7 @@ void ContextLogo::tickContents(double time, double frameDt)
     const std::vector<Mark>& script = marks();
     while (marksRun < static_cast<int>(script.size()) && script[static_cast<size_t>(marksRun)].time <= time)
         script[static_cast<size_t>(marksRun++)].action(*this);
-    if (state == 1)
+    if (state == STATE_SCRIPT)
         for (const Stretch& stretch : stretches())
             if (stretch.from < inState && inState < stretch.to)
                 stretch.action(*this, inState);
@@ -202,10 +202,10 @@ void ContextLogo::tickContents(double time, double frameDt)
 
 void ContextLogo::onStateChange()
 {
-    if (state == 2) {
+    if (state == STATE_CLOSING) {
         fader()->targetCoverage = 1.0f;
-        setState(3, 1.0);
-    } else if (state == 3) {
+        setState(STATE_ENDED, 1.0);
+    } else if (state == STATE_ENDED) {
         bFinished = true;
     }
 }
@@ -340,7 +340,7 @@ const std::vector<ContextLogo::Mark>& ContextLogo::marks()
              s.caption("to keep them company in Glimmerdale.", 110.0f, 0.5, 5.5);
              s.caption("Can you help them?", 80.0f, 4.0, 5.0);
          }},
-        {SCRIPT_END, [](ContextLogo& s) { s.setState(2); }},
+        {SCRIPT_END, [](ContextLogo& s) { s.setState(STATE_CLOSING); }},
     };
     return script;
 }

@@ -23,6 +23,7 @@ class SmileyIntro;
 
 class ContextLogo : public ContextBlender {
 public:
+    enum LogoState { STATE_SCRIPT = 1, STATE_CLOSING = 2, STATE_ENDED = 3 };
     // Length of the script, seconds; the view then closes over 1 s.
     static constexpr double SCRIPT_END = 81.0;
 

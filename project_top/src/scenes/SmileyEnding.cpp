@@ -1,25 +1,25 @@
-#include "SmileyEnding.h"
+#include "scenes/SmileyEnding.h"
 
-#include "FeatureBody.h"
-#include "FeatureBrows.h"
-#include "FeatureEyes.h"
-#include "FeatureHair.h"
-#include "FeatureMouth.h"
-#include "TextureFrames.h"
+#include "board/FeatureBody.h"
+#include "board/FeatureBrows.h"
+#include "board/FeatureEyes.h"
+#include "board/FeatureHair.h"
+#include "board/FeatureMouth.h"
+#include "board/TextureFrames.h"
+#include "rules/SmileyPools.h"
+#include "rules/StandardRandom.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
-constexpr int BODY_VARIANTS = 3;
 constexpr float GRAVITY = 1024.0f;
 
 template <typename Kind>
 Feature* randomFeature(int variants)
 {
     Feature* feature = new Kind(variants);
-    feature->setVariant(0, std::rand() % variants);
+    feature->setVariant(0, StandardRandom::shared().below(variants));
     return feature;
 }
 
@@ -38,7 +38,7 @@ SmileyEnding::SmileyEnding()
 {
     selectable = false;
     Feature* const face[FEATURE_SLOTS] = {
-        randomFeature<FeatureBody>(BODY_VARIANTS), randomFeature<FeatureEyes>("eyes"),
+        randomFeature<FeatureBody>(SmileyPools::BODY_VARIANTS), randomFeature<FeatureEyes>("eyes"),
         randomFeature<FeatureMouth>("mouths"),     randomFeature<FeatureHair>("hair"),
         randomFeature<FeatureBrows>("brows"),
     };
@@ -46,7 +46,7 @@ SmileyEnding::SmileyEnding()
         addFeature(feature);
         features[featureCount++] = feature;
     }
-    setState(2);
+    setState(STATE_PRESENT);
 }
 
 void SmileyEnding::tick(double t, double dt)

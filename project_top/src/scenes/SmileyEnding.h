@@ -5,8 +5,8 @@
 // creates it, sets its velocity and owns it through its smiley layer, which
 // ticks, draws and deletes it. Main thread only; needs the loaded smiley
 // textures, each of 1 to 16 frames.
-#include "Smiley.h"
 #include "V3.h"
+#include "board/Smiley.h"
 
 class SmileyEnding : public Smiley {
 public:

@@ -1,9 +1,9 @@
-#include "SmileyIntro.h"
+#include "scenes/SmileyIntro.h"
 
-#include "GameSupport.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "Sound.h"
+#include "effects/GameSupport.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,7 +19,7 @@ constexpr float SLOW_BOUNCE = 25.0f;
 
 void playSound(const char* key)
 {
-    pKiv->pResourceManager->findAs<Sound>(key)->play();
+    GameSupport::resource<Sound>(key)->play();
 }
 
 Renderable* newPart(SmileyIntro* owner)
@@ -36,7 +36,7 @@ SmileyIntro::SmileyIntro()
 {
     spring.mass = 0.0025f;
     spring.friction = 3.0f;
-    setState(1);
+    setState(STATE_EYES_OPEN);
 }
 
 void SmileyIntro::tick(double t, double dt)
@@ -87,15 +87,15 @@ void SmileyIntro::updateVisuals()
 
 void SmileyIntro::onStateChange()
 {
-    if (state == 1) {
+    if (state == STATE_EYES_OPEN) {
         pupils->bHidden = false;
         showOnEyes(eyesOpenSkin);
-        setState(2, 1.0 + 2.0 * GameSupport::randomFraction());
-    } else if (state == 2) {
+        setState(STATE_BLINK, 1.0 + 2.0 * GameSupport::randomFraction());
+    } else if (state == STATE_BLINK) {
         pupils->bHidden = true;
         if (eyesClosedSkin)
             showOnEyes(eyesClosedSkin);
-        setState(1, 0.1);
+        setState(STATE_EYES_OPEN, 0.1);
     }
 }
 

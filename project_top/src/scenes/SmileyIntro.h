@@ -8,13 +8,14 @@
 // which ticks, draws and deletes it; the parts are its own children. Main
 // thread only; needs the loaded sounds "voice9" and "voice10".
 #include "Renderable.h"
-#include "Spring.h"
 #include "V3.h"
+#include "effects/Spring.h"
 
 class Skin;
 
 class SmileyIntro : public Renderable {
 public:
+    enum EyesState { STATE_EYES_OPEN = 1, STATE_BLINK = 2 };
     // Downward acceleration while hopping, units per second squared.
     static constexpr float GRAVITY = 1024.0f;
 

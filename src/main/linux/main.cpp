@@ -2,15 +2,27 @@
 // hands control to the program's main loop entry.
 #include "AllocatorSettings.h"
 #include "ApplicationInfo.h"
+#include "DataFolder.h"
+#include "DataFolderLock.h"
+#include "ReplaceFile.h"
 #include "UString.h"
 #include "WMhooks.h"
 
+#include <SDL/SDL.h>
+
 #include <climits>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+
+// Seconds a termination request leaves the program to end cleanly.
+constexpr unsigned TERMINATION_GRACE_SECONDS = 10;
+
+volatile sig_atomic_t terminationSignal = 0;
 
 bool hasDataHere()
 {
@@ -34,6 +46,36 @@ void enterDataFolder()
         return;
 }
 
+// A termination request becomes the quit event a closed window sends, so
+// the main loop ends the program cleanly with every file saved (what SDL's
+// own handler does). A start-up step that waits for the display, or a frame
+// that never ends, would not come back to the loop: the request then ends
+// the process itself once the grace period is over.
+void onTerminationRequest(int signal)
+{
+    terminationSignal = signal;
+    SDL_Event quit;
+    std::memset(&quit, 0, sizeof(quit));
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    alarm(TERMINATION_GRACE_SECONDS);
+}
+
+void onGraceOver(int)
+{
+    const int request = terminationSignal;
+    std::signal(request, SIG_DFL);
+    raise(request);
+}
+
+void handleTerminationRequests()
+{
+    // Installed before SDL starts, which then keeps them instead of its own.
+    std::signal(SIGALRM, onGraceOver);
+    std::signal(SIGTERM, onTerminationRequest);
+    std::signal(SIGINT, onTerminationRequest);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -44,6 +86,28 @@ int main(int argc, char* argv[])
     if (arguments.size() > 1 && std::strncmp(arguments[1], "-psn", 4) == 0)
         arguments.erase(arguments.begin() + 1);
     arguments.push_back(nullptr);
+
+    // One copy per data folder: a second one would overwrite the first's
+    // players and scores, so it leaves before it writes or shows anything.
+    const UString dataFolder = getDataFolder(true);
+    DataFolderLock lock;
+    UString reason;
+    switch (lock.acquire(dataFolder, reason)) {
+    case DataFolderLock::HELD_ELSEWHERE:
+        std::fprintf(stderr, "%s is already running with the data folder '%s'; this copy ends.\n", APPLICATION_NAME,
+                     dataFolder.c_str());
+        return 1;
+    case DataFolderLock::UNAVAILABLE:
+        std::fprintf(stderr, "%s: the data folder cannot be locked against a second copy: %s.\n", APPLICATION_NAME,
+                     reason.c_str());
+        break;
+    case DataFolderLock::LOCKED:
+        // Only the folder's one writer may take what killed runs left.
+        removeStaleTemporaryFiles(dataFolder, APPLICATION_NAME);
+        break;
+    }
+
+    handleTerminationRequests();
     enterDataFolder();
     return SDL_main(static_cast<int>(arguments.size() - 1), arguments.data());
 }

@@ -1,4 +1,5 @@
 #include "ErrorManager.h"
+#include "Logger.h"
 #include "TestEngine.h"
 
 #include <fcntl.h>
@@ -51,6 +52,28 @@ TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
     EXPECT_NE(crashLog.find("\terror(): Forced exit.\n"), std::string::npos) << crashLog;
     EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/Glimmerdaledemo.log")) << "kept as the crash log";
     EXPECT_TRUE(std::filesystem::exists(home.dataFolder() + "/crash.Glimmerdaledemo.jpg")) << "with a screenshot";
+}
+
+// A log that cannot be opened, or that fills its disk, goes on on standard
+// error, saying so once.
+TEST(LoggerDeathTest, ALogThatCannotBeWrittenGoesOnOnStandardError)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/dev/full", "No space left on device"},
+        {"/nonexistent/Glimmerdaledemo.log", "No such file or directory"},
+    };
+    for (const auto& [path, reason] : cases) {
+        EXPECT_EXIT(
+            {
+                Logger logger(path);
+                logger.log("%s(): %s", "f", "the line");
+                std::_Exit(0);
+            },
+            ::testing::ExitedWithCode(0),
+            std::string("^Glimmerdaledemo: the log '") + path + "' cannot be written \\(" + reason +
+                "\\); it continues here\\.\n.*\tf\\(\\): the line\n$")
+            << path;
+    }
 }
 
 } // namespace

@@ -20,8 +20,14 @@ TEST(MemoryIniFile, ParseRules)
                         "x\n"
                         "=no key\n"
                         "[unclosed\n"
-                        "[\n";
-    EXPECT_EQ(ini.parse(text, sizeof(text) - 1), 4) << "lines neither a section header nor a key are dropped";
+                        "[\n"
+                        "[]\n"
+                        "under=a nameless section\n"
+                        "[Second]\n"
+                        "bell=\x07ring\n";
+    EXPECT_EQ(ini.parse(text, sizeof(text) - 1), 7)
+        << "lines neither a section header nor a key are dropped, and so are lines with control bytes, nameless "
+           "sections and their keys";
     struct Case { const char* section; const char* key; const char* value; };
     const Case cases[] = {
         {"First", "key", "value=with equals"}, {"First", "spaced ", " padded"}, {"Second", "n", "42"}};
@@ -45,7 +51,8 @@ TEST(MemoryIniFile, WrittenFileReadsBackWithEveryTypeAndSection)
     written.setBool("KivAudio", "bMute", true);
     written.setDouble("Kiv", "frameRate", 0.015);
     written.setInt("KivAudio", "frequency", -7);
-    ASSERT_TRUE(written.writeFile(folder.file("Glimmerdaledemo.cfg")));
+    UString error;
+    ASSERT_TRUE(written.writeFile(folder.file("Glimmerdaledemo.cfg"), error)) << error;
 
     MemoryIniFile read;
     UString reason;

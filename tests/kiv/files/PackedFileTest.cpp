@@ -3,6 +3,8 @@
 #include "PackedFile.h"
 #include "PermissionsObeyed.h"
 
+#include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -73,48 +75,65 @@ TEST(PackedFile, DamagedOrMissingFileOnDiskLoadsNothing)
     EXPECT_EQ(buffer, Bytes(64, 0xEE));
 }
 
+// A damaged file in a folder that may not be changed at load time stays
+// where it is, and no later save may write over it.
 TEST(PackedFile, ADamagedFileThatCannotBeKeptAsideIsNeverReplaced)
 {
     ScratchFolder folder;
     FileManager files;
     const Bytes damaged(10, 'x');
     writeBytes(folder.file(NAME), damaged);
-    // An older kept copy stands in the way: a folder holding a file that
-    // may not be deleted.
-    const std::string older = folder.file(std::string(NAME) + ".damaged");
-    ASSERT_EQ(mkdir(older.c_str(), 0755), 0);
-    ASSERT_EQ(mkdir((older + "/locked").c_str(), 0755), 0);
-    writeBytes(older + "/locked/file", {1});
-    chmod((older + "/locked").c_str(), 0555);
     Bytes buffer(64);
+    chmod(folder.path().c_str(), 0555);
     {
         PermissionsObeyed obeyed;
         EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size()));
     }
+    chmod(folder.path().c_str(), 0755);
     const Bytes fresh = block(64, 4);
-    files.savePackedFile(folder.path(), NAME, VERSION, fresh.data(), fresh.size());
+    UString reason;
+    EXPECT_FALSE(files.savePackedFile(folder.path(), NAME, VERSION, fresh.data(), fresh.size(), &reason));
+    EXPECT_EQ(reason, "the damaged file there could not be kept aside");
     EXPECT_EQ(readBytes(folder.file(NAME)), damaged) << "the damaged file is still there";
-    chmod((older + "/locked").c_str(), 0755);
 }
 
-TEST(PackedFile, FailedSaveKeepsThePreviousGoodCopy)
+TEST(PackedFile, AFailedSaveKeepsThePreviousCopySaysWhyAndLeavesNoTemporaryFile)
 {
-    ScratchFolder folder;
-    FileManager files;
-    const Bytes first = block(300, 1);
-    files.savePackedFile(folder.path(), NAME, VERSION, first.data(), first.size());
-    // A folder where the temporary file should go makes the next save fail.
-    ASSERT_EQ(mkdir(folder.file(std::string(NAME) + ".tmp").c_str(), 0755), 0);
-    const Bytes second = block(300, 2);
-    files.savePackedFile(folder.path(), NAME, VERSION, second.data(), second.size());
-    Bytes loaded(300);
-    ASSERT_TRUE(files.loadPackedFile(folder.path(), NAME, VERSION, loaded.data(), loaded.size()));
-    EXPECT_EQ(loaded, first);
-    ASSERT_EQ(rmdir(folder.file(std::string(NAME) + ".tmp").c_str()), 0);
-    files.savePackedFile(folder.path(), NAME, VERSION, second.data(), second.size());
-    ASSERT_TRUE(files.loadPackedFile(folder.path(), NAME, VERSION, loaded.data(), loaded.size()));
-    EXPECT_EQ(loaded, second) << "a later save replaces the file";
-    EXPECT_FALSE(std::filesystem::exists(folder.file(std::string(NAME) + ".tmp"))) << "no temporary file is left";
+    struct Case {
+        const char* what;
+        std::function<void(const ScratchFolder&)> hinder;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a folder that may not be written", [](const ScratchFolder& f) { chmod(f.path().c_str(), 0555); },
+         "the temporary file could not be created (Permission denied)"},
+        {"a folder in the file's place",
+         [](const ScratchFolder& f) {
+             std::filesystem::remove(f.file(NAME));
+             std::filesystem::create_directories(f.file(NAME) + "/inside");
+         },
+         "the new file could not take its name (Is a directory)"},
+    };
+    const Bytes first = block(300, 1), second = block(300, 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        FileManager files;
+        ASSERT_TRUE(files.savePackedFile(folder.path(), NAME, VERSION, first.data(), first.size()));
+        const Bytes before = readBytes(folder.file(NAME));
+        c.hinder(folder);
+        UString reason;
+        {
+            PermissionsObeyed obeyed;
+            EXPECT_FALSE(files.savePackedFile(folder.path(), NAME, VERSION, second.data(), second.size(), &reason));
+        }
+        chmod(folder.path().c_str(), 0755);
+        EXPECT_EQ(reason, c.reason);
+        if (!std::filesystem::is_directory(folder.file(NAME))) {
+            EXPECT_EQ(readBytes(folder.file(NAME)), before);
+        }
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "nothing else is left";
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "DataFolder.h"
 #include "PackedFile.h"
 #include "PermissionsObeyed.h"
+#include "SmallDisk.h"
 #include "WholeFile.h"
 #include "FramePacer.h"
 #include "Global.h"
@@ -10,6 +11,7 @@
 #include "KivGraphics.h"
 #include "KivInput.h"
 #include "Mixer.h"
+#include "WadWriter.h"
 
 #include <cstring>
 #include <filesystem>
@@ -121,18 +123,28 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
 using GlobalWithEngineDeathTest = GlobalWithEngine;
 
 // The game cannot start without its data archive: the report names the
-// archive, on standard error too, instead of the first picture it lacks.
+// archive, on standard error too, instead of the first picture it lacks;
+// so does the report of an entry the archive does not hold.
 TEST_F(GlobalWithEngineDeathTest, AMissingOrUnreadableArchiveIsFatalNamingIt)
 {
-    struct Case { bool bFolder; const char* report; };
+    struct Case { std::function<void(const std::string& archive)> make; const char* report; };
     const Case cases[] = {
-        {false, "Archive '\\./Glimmerdaledemo\\.dat' not found\\."},
-        {true, "Archive '\\./Glimmerdaledemo\\.dat' is damaged: not a file\\."},
+        {[](const std::string&) {}, "Archive '\\./Glimmerdaledemo\\.dat' not found\\."},
+        // Refused at once, never waited on for a writer.
+        {[](const std::string& archive) { mkfifo(archive.c_str(), 0644); },
+         "Archive '\\./Glimmerdaledemo\\.dat' is damaged: not a regular file\\."},
+        // One bit flipped in an entry's name.
+        {[](const std::string& archive) {
+             WadWriter writer;
+             UString error;
+             writer.addEntry("gfx/gui/game/progressbas.tga", "x", 1, error);
+             writer.write(archive, error);
+         },
+         "File 'gfx/gui/game/progressbar\\.tga' in the archive '\\./Glimmerdaledemo\\.dat' does not exist\\."},
     };
     for (const Case& c : cases) {
         TemporaryFolder workFolder("kiv-no-archive");
-        if (c.bFolder)
-            std::filesystem::create_directory(workFolder.path() + "/Glimmerdaledemo.dat");
+        c.make(workFolder.path() + "/Glimmerdaledemo.dat");
         EXPECT_EXIT(
             {
                 PermissionsObeyed obeyed;
@@ -141,6 +153,32 @@ TEST_F(GlobalWithEngineDeathTest, AMissingOrUnreadableArchiveIsFatalNamingIt)
             },
             ::testing::ExitedWithCode(255), std::string("\\*\\*\\* ERROR \\*\\*\\* Error: ") + c.report);
     }
+}
+
+// A player added on a full disk: the roster file keeps the players it had,
+// and the reason reaches the log and standard error.
+TEST_F(GlobalWithEngineDeathTest, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
+{
+    if (!smallDiskPossible())
+        GTEST_SKIP() << "this system lets no test mount a small disk";
+    const std::string folder = getDataFolder();
+    const std::string report =
+        "Could not save '" + folder + "/Glimmerdaledemo.pro': writing failed (No space left on device).";
+    EXPECT_EXIT(
+        {
+            // The log stays open on the disk beneath.
+            if (!mountSmallDisk(folder, 64 * 1024))
+                std::_Exit(2);
+            global->profileManager.addProfile("Ann");
+            if (!fillDisk(folder))
+                std::_Exit(3);
+            global->profileManager.addProfile("Bo");
+            const ProfileManager restarted;
+            std::_Exit(restarted.getCount() == 1 && std::string(restarted.getName(0)) == "Ann" ? 0 : 4);
+        },
+        ::testing::ExitedWithCode(0),
+        "Glimmerdaledemo: Could not save '.*/Glimmerdaledemo\\.pro': writing failed \\(No space left on device\\)\\.");
+    EXPECT_NE(readWholeFile(folder + "/Glimmerdaledemo.log").find(report), std::string::npos);
 }
 
 // Each row sets every setting; out-of-range values are brought into range.

@@ -6,9 +6,9 @@
 // click or a run-out breath. Main thread only.
 #include "GameHarness.h"
 
-#include "Clown.h"
-#include "PlayerData.h"
-#include "SmileyGenerator.h"
+#include "board/Clown.h"
+#include "board/PlayerData.h"
+#include "board/SmileyGenerator.h"
 
 namespace boardtest {
 
@@ -56,7 +56,7 @@ protected:
         smiley->updateVisuals();
         game->smileyLayer->addChildLast(smiley);
         if (bPresent) {
-            smiley->setState(1);
+            smiley->setState(Smiley::STATE_APPEARING);
             harness->stepUntil([smiley] { return smiley->state == Smiley::STATE_PRESENT; }, 200);
         }
         return smiley;

@@ -5,10 +5,10 @@
 #include "BoardTestSupport.h"
 
 #include "BusiestBoard.h"
-#include "Coin.h"
-#include "Feature.h"
-#include "PlayerHUD.h"
 #include "ScreenPixels.h"
+#include "board/Coin.h"
+#include "board/Feature.h"
+#include "board/PlayerHUD.h"
 
 namespace boardtest {
 namespace {

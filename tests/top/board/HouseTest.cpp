@@ -4,10 +4,10 @@
 // and carries the away note.
 #include "GameHarness.h"
 
-#include "Apartment.h"
 #include "BasicLinkIterator.h"
-#include "House.h"
 #include "Skin.h"
+#include "board/Apartment.h"
+#include "board/House.h"
 
 namespace boardtest {
 namespace {

@@ -4,8 +4,8 @@
 // is collected on its second landing or by a click, crediting the game once.
 #include "BoardTestSupport.h"
 
-#include "Coin.h"
-#include "FeatureBody.h"
+#include "board/Coin.h"
+#include "board/FeatureBody.h"
 
 namespace boardtest {
 namespace {
@@ -40,7 +40,7 @@ TEST_F(SmileyPlay, AClickThroughTheInputReachesTheGameOnlyFromAPresentSelectable
     for (const auto& row : rows) {
         Smiley* smiley = placeSmiley(row.stage >= PRESENT);
         if (row.stage == APPEARING)
-            smiley->setState(1);
+            smiley->setState(Smiley::STATE_APPEARING);
         if (row.stage == LEAVING)
             smiley->dismiss();
         smiley->selectable = row.bSelectable;
@@ -74,7 +74,7 @@ TEST_F(SmileyPlay, LeavingCostsAHundredOnceOnlyForAPresentSmileyOutsideAChalleng
         SCOPED_TRACE(row.name);
         Smiley* smiley = placeSmiley(row.stage == PRESENT);
         if (row.stage == APPEARING)
-            smiley->setState(1);
+            smiley->setState(Smiley::STATE_APPEARING);
         if (row.bMatched)
             smiley->destination = game->matchHistory;
         game->challengeRound = row.bChallengeRound;
@@ -141,6 +141,7 @@ TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenW
 TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
 {
     Clown* clown = new Clown();
+    clown->attachTo(game);
     game->smileyLayer->addChildLast(clown);
     game->matchHistory->addChildLast(new Smiley());
     const double quiet = lastStart("stardust");
@@ -166,7 +167,7 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         game->playerData->coins = 0;
         harness->recordAfresh();
         // It starts above the view and lands on the floor it was dropped for.
-        Coin* coin = new Coin(40.0f, -100.0f, 0.0f, kind);
+        Coin* coin = new Coin(*game, 40.0f, -100.0f, 0.0f, kind);
         game->coinLayer->addChildLast(coin);
         EXPECT_GE(coin->position.y, game->scene->pCamera->getVisibleRect(0.0f).top + 64.0f);
         ASSERT_TRUE(harness->stepUntil([coin] { return coin->bounced; }, 1000));
@@ -175,7 +176,7 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         harness->step(5);
         if (bClicked)
             clickOn(coin);
-        ASSERT_TRUE(harness->stepUntil([coin] { return coin->state == 2; }, 500));
+        ASSERT_TRUE(harness->stepUntil([coin] { return coin->state == Coin::STATE_FLYING; }, 500));
         EXPECT_EQ(game->coinsThisHouse, credit);
         EXPECT_EQ(game->playerData->coins, credit);
 

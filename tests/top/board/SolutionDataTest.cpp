@@ -5,8 +5,8 @@
 // record stops the game only when a house asks it for a path.
 #include "GameHarness.h"
 
-#include "Solution.h"
-#include "SolutionData.h"
+#include "board/Solution.h"
+#include "board/SolutionData.h"
 
 namespace boardtest {
 namespace {

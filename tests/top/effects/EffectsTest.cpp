@@ -4,13 +4,13 @@
 // out on its circle.
 #include "GameHarness.h"
 
-#include "CircleScore.h"
-#include "Firework.h"
 #include "FontQuad.h"
 #include "Skin.h"
-#include "PlayerData.h"
-#include "Smoke.h"
-#include "StarBurst.h"
+#include "board/PlayerData.h"
+#include "effects/CircleScore.h"
+#include "effects/Firework.h"
+#include "effects/Smoke.h"
+#include "effects/StarBurst.h"
 
 namespace effectstest {
 namespace {
@@ -47,7 +47,6 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     Context* stage = game.pushStage();
     const int detail = pGlobal->hst.detail;
     GameController controller;
-    getMyGlobal()->pCurrentGame = &controller;
     PlayerData& player = *controller.playerData;
     const struct {
         int detail, difficulty, multiplier;
@@ -68,7 +67,7 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
         player.score = 0;
         player.setMultiplier(row.multiplier, 999.0);
         game.recordAfresh();
-        CircleScore* popup = new CircleScore(100, row.delay);
+        CircleScore* popup = new CircleScore(&controller, 100, row.delay);
         popup->addStar(UColor(255, 255, 0, 255), 1.0f);
         popup->addCircularText("bonus!", UColor(255, 0, 0, 255), 40.0f, 1.5707963f, 1);
         stage->addChildLast(popup);
@@ -84,7 +83,6 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
         EXPECT_EQ(game.recorder.timesStarted("jingle03"), row.expected > 0 ? 1 : 0);
     }
     game.recorder = FrameRecorder();
-    getMyGlobal()->pCurrentGame = nullptr;
     pGlobal->hst.detail = detail;
     stage->bFinished = true;
 }
@@ -101,7 +99,7 @@ TEST(Effects, ATextOnAPopupsCircleRunsGlyphByGlyphFromHalfItsMeasuredWidth)
     const int measured = font->measure("00000").width;
     const float radius = 40.0f, centre = 1.5707963f;
     for (const int direction : {1, -1}) {
-        CircleScore popup(0, 0.0f);
+        CircleScore popup(nullptr, 0, 0.0f);
         popup.addCircularText("00000", UColor(255, 255, 255, 255), radius, centre, direction);
         ASSERT_EQ(popup.getChildCount(), 5);
         const float standsAt = radius + static_cast<float>(font->lineHeight * direction / 2);

@@ -3,8 +3,8 @@
 // Back and Escape return to the menu without a game.
 #include "GameSession.h"
 
-#include "ContextGametypes.h"
 #include "MenuLayout.h"
+#include "scenes/ContextGametypes.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The controller's guards against what it is given: the difficulty setting
 // of the persistent block, a house in play with no smiley left for its
-// timers to pick, and saved games: which records can be continued, whatever
-// a damaged or edited roster file holds, and how the quest mode meets them
-// at the start of a game: offered only when they can be continued, cleared
-// when not. (Continuing one is played through in the mode tests.)
+// timers to pick, and saved games: how the quest mode meets them at the
+// start of a game: offered only when they can be continued, cleared when not
+// (which records can be is the rules' table). (Continuing one is played
+// through in the mode tests.)
 #include "GameSession.h"
 
 namespace {
@@ -14,15 +14,16 @@ TEST(GameController, DifficultyFromTheSettingsIsKeptWithinItsFourLevels)
 {
     GameSession session(GameHarness::get());
     const int32_t kept = pGlobal->hst.startingLevel;
-    for (const auto& [setting, difficulty] : {
-             std::make_pair(-5, 0),
-             std::make_pair(2, 2),
-             std::make_pair(9, 3),
+    // Quest mode's slots: 10 less 2 per difficulty step, on the display too.
+    for (const auto& [setting, difficulty, slots] : {
+             std::make_tuple(-5, 0, 10),
+             std::make_tuple(2, 2, 6),
+             std::make_tuple(9, 3, 4),
          }) {
         pGlobal->hst.startingLevel = setting;
         GameControllerAdventure* quest = session.start<GameControllerAdventure>();
         EXPECT_EQ(quest->difficulty, difficulty) << setting;
-        EXPECT_EQ(quest->hud->slotCount, quest->thermometerSlotCount) << "the display shows the game's slots";
+        EXPECT_EQ(quest->hud->slotCount, slots) << setting;
         quest->bFinished = true;
         session.game.step(2);
     }
@@ -47,36 +48,6 @@ TEST(GameController, EmptyHouseInPlaySurvivesItsImpatienceAndBubbleTimers)
     EXPECT_EQ(getMyGlobal()->pCurrentGame, nullptr);
 }
 
-constexpr int QUEST = 1;
-
-TEST(SavedGameRule, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
-{
-    const struct {
-        const char* why;
-        SavedGame record; // houses played, neighbourhood, house, score, coins, lives, used slots
-        // The mode's thermometer slots: 10 in quest mode, none where lives count.
-        int slots;
-        bool valid;
-    } rows[] = {
-        {"second house", {1, 0, 1, 5000, 20, 1, 0}, 10, true},
-        {"first house of the second neighbourhood", {4, 1, 0, 0, 0, 1, 9}, 10, true},
-        {"last challenge round", {47, 7, 8, 900000, 3, 1, 0}, 10, true},
-        {"lives above the start where the mode counts them", {12, 2, 4, 0, 0, 7, 0}, 0, true},
-        {"nothing played yet", {0, 0, 0, 0, 0, 1, 0}, 10, false},
-        {"neighbourhood past the last", {48, 8, 0, 0, 0, 1, 0}, 10, false},
-        {"negative neighbourhood", {1, -1, 1, 0, 0, 1, 0}, 10, false},
-        {"house past its neighbourhood's", {4, 0, 4, 0, 0, 1, 0}, 10, false},
-        {"history of another house", {5, 1, 0, 0, 0, 1, 0}, 10, false},
-        {"negative score", {1, 0, 1, -1, 0, 1, 0}, 10, false},
-        {"negative coins", {1, 0, 1, 0, -5, 1, 0}, 10, false},
-        {"no life left", {1, 0, 1, 0, 0, 0, 0}, 10, false},
-        {"a slot free at a higher difficulty", {1, 0, 1, 0, 0, 1, 5}, 6, true},
-        {"every slot full at a higher difficulty", {1, 0, 1, 0, 0, 1, 6}, 6, false},
-        {"negative slots", {1, 0, 1, 0, 0, 1, -1}, 10, false},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(GameController::isValidSavedGame(row.record, row.slots), row.valid) << row.why;
-}
 
 TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
 {
@@ -91,7 +62,7 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.why);
-        session.record(QUEST) = row.record;
+        session.record(MODE_QUEST) = row.record;
         GameController* quest = session.start<GameControllerAdventure>();
         // The frame after the prompt would have come.
         session.game.stepUntil([&] { return quest->state == GameController::STATE_SAVED_GAME; });
@@ -109,7 +80,7 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
         }
         SavedGame expected = row.record;
         expected.housesPlayed = row.offer ? expected.housesPlayed : 0;
-        EXPECT_EQ(0, std::memcmp(&session.record(QUEST), &expected, sizeof(SavedGame)));
+        EXPECT_EQ(0, std::memcmp(&session.record(MODE_QUEST), &expected, sizeof(SavedGame)));
         session.leave();
     }
 }

@@ -5,12 +5,12 @@
 // games of every mode again in a fresh program.
 #include "GameSession.h"
 
-#include "Apartment.h"
-#include "House.h"
 #include "RenderableTimed.h"
-#include "Solution.h"
-#include "SolutionData.h"
-#include "SolutionPath.h"
+#include "board/Apartment.h"
+#include "board/House.h"
+#include "board/Solution.h"
+#include "board/SolutionData.h"
+#include "board/SolutionPath.h"
 
 namespace {
 
@@ -19,7 +19,6 @@ using Controller = GameController;
 using Chain = std::vector<Smiley*>;
 using Puzzle = GameControllerPuzzle;
 
-constexpr int PUZZLE = 2;
 
 Solution* solutionOf(const Puzzle* puzzle)
 {
@@ -103,12 +102,12 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinued
     stored = new Solution(pKiv->pResourceManager->findAs<SolutionData>("solution5x5"));
     GameHarness::seed(4);
     Puzzle* puzzle = session.start<Puzzle>();
-    session.record(PUZZLE) = SavedGame{};
+    session.record(MODE_PUZZLE) = SavedGame{};
     ASSERT_TRUE(session.playUntil([&] { return puzzle->state == Controller::STATE_PLAY; }));
     const Chain chain = solutionChain(puzzle);
     ASSERT_EQ(chain.size(), 16u) << "the first house is 4 x 4";
     for (size_t i = 2; i < chain.size(); ++i)
-        chain[i]->setState(1, 1.5, true);
+        chain[i]->setState(Smiley::STATE_APPEARING, 1.5, true);
     ASSERT_TRUE(session.playUntil([&] { return chain[0]->state == Smiley::STATE_PRESENT && chain[1]->state == Smiley::STATE_PRESENT; }));
 
     // Before the chain starts only its first smiley can be selected.
@@ -136,7 +135,7 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinued
     puzzle->playerData->lives = 4;
     ASSERT_TRUE(session.waitForPlay());
     const Solution* solution = solutionOf(puzzle);
-    const SavedGame left = session.record(PUZZLE);
+    const SavedGame left = session.record(MODE_PUZZLE);
     session.leave();
     Puzzle* resumed = session.continueFrom<Puzzle>(left);
     ASSERT_TRUE(resumed && session.waitForPlay());
@@ -185,7 +184,7 @@ TEST(Puzzle, SolvedHouseByHouseToTheEndOfTheJourneyWithTheEndingBeforeTheHighSco
     ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
     clickOn(session.shown<ContextEnding>()->okButton);
     EXPECT_TRUE(session.closeHighScores());
-    EXPECT_EQ(session.record(PUZZLE).housesPlayed, 0) << "a finished journey cannot be continued";
+    EXPECT_EQ(session.record(MODE_PUZZLE).housesPlayed, 0) << "a finished journey cannot be continued";
 }
 
 TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLife)

@@ -1,7 +1,7 @@
 // Action mode played through the input as a player plays it: the newcomers
 // that replace a matched pair, whole journeys played greedily (one left and
 // continued on the way), a thermometer left to run out until the game is
-// over, the thermometer's rates, and the partner hints.
+// over, and the partner hints (the thermometer's rates are the rules').
 #include "GameSession.h"
 
 namespace {
@@ -10,7 +10,6 @@ using namespace testsupport;
 using Controller = GameController;
 using Action = GameControllerTimeTrial;
 
-constexpr int ACTION = 0;
 
 // The first smiley is left with no partner but the pair matched; the
 // newcomers come out within 1 to 4 s.
@@ -57,7 +56,7 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
                 continue;
             // Left at the second house, and continued there.
             ASSERT_TRUE(session.waitForPlay());
-            const SavedGame left = session.record(ACTION);
+            const SavedGame left = session.record(MODE_ACTION);
             EXPECT_GT(left.score, 0);
             session.leave();
             action = session.continueFrom<Action>(left);
@@ -69,7 +68,7 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
         ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; })) << seed;
         clickOn(session.shown<ContextEnding>()->okButton);
         EXPECT_TRUE(session.closeHighScores()) << seed;
-        EXPECT_EQ(session.record(ACTION).housesPlayed, 0) << "a finished journey cannot be continued";
+        EXPECT_EQ(session.record(MODE_ACTION).housesPlayed, 0) << "a finished journey cannot be continued";
     }
 }
 
@@ -94,37 +93,6 @@ TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame
     EXPECT_TRUE(session.closeHighScores());
     EXPECT_EQ(session.game.recorder.timesStarted("lose"), 2);
     EXPECT_EQ(session.game.recorder.timesStarted("gameover"), 1);
-}
-
-TEST(Action, ThermometerGainLossAndDrainFollowTheHouseAndTheDifficulty)
-{
-    GameHarness::get();
-    const struct {
-        int difficulty;
-        int housesPlayed;
-        float gain;
-        // The drain is 1/120 a second until then, twice that at twice then.
-        double steadyFor;
-    } rows[] = {
-        {0, 1, 1.0f / 15.0f, 75.0},
-        {0, 3, 1.0f / (15.0f + 15.0f * 2.0f / 59.0f), 105.0},
-        {2, 30, 1.0f / (21.0f + 15.0f * 29.0f / 59.0f), 510.0},
-        {3, 0, 1.0f / (24.0f - 15.0f / 59.0f), 60.0},
-    };
-    for (const auto& row : rows) {
-        Action action;
-        action.difficulty = row.difficulty;
-        action.housesPlayed = row.housesPlayed;
-        action.beginPlay();
-        EXPECT_FLOAT_EQ(action.matchGain, row.gain) << row.housesPlayed;
-        EXPECT_FLOAT_EQ(action.mistakeLoss, row.gain * 0.65f) << row.housesPlayed;
-        action.state = Controller::STATE_PLAY;
-        for (const double share : {0.0, 1.0, 2.0}) {
-            action.timeInState = share * row.steadyFor;
-            action.updateGame(0.0, 0.0);
-            EXPECT_FLOAT_EQ(action.drainSpeed, std::max(1.0f, static_cast<float>(share)) / 120.0f) << row.housesPlayed;
-        }
-    }
 }
 
 // A hint points over the first partner of the smiley clicked.

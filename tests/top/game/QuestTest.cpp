@@ -5,11 +5,11 @@
 // vitamin.
 #include "GameSession.h"
 
-#include "CircleScore.h"
-#include "Clown.h"
 #include "ContextDialog.h"
-#include "FeatureBody.h"
 #include "FontQuad.h"
+#include "board/Clown.h"
+#include "board/FeatureBody.h"
+#include "effects/CircleScore.h"
 
 #include <gmock/gmock.h>
 
@@ -21,7 +21,6 @@ using namespace testsupport;
 using Controller = GameController;
 using Quest = GameControllerAdventure;
 
-constexpr int QUEST = 1;
 
 // The challenge round's answer, right or wrong.
 Smiley* answer(GameSession& session, bool right)
@@ -79,12 +78,12 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             row = pGlobal->profileManager.lastHighScorePosition;
     };
     std::vector<int> states = {Controller::STATE_TITLE, Controller::STATE_SAVED_GAME};
-    for (int n = 0; n < Controller::NEIGHBOURHOOD_COUNT; ++n) {
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
         states.push_back(Controller::STATE_STREET);
-        for (int house = 0; house < Controller::neighbourhoodHouses[n]; ++house) {
+        for (int house = 0; house < HouseProgression::neighbourhoodHouses[n]; ++house) {
             ASSERT_TRUE(session.waitForPlay()) << n << "-" << house;
-            EXPECT_TRUE(session.record(QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
-            const bool challenge = house == Controller::neighbourhoodHouses[n] - 1;
+            EXPECT_TRUE(session.record(MODE_QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
+            const bool challenge = house == HouseProgression::neighbourhoodHouses[n] - 1;
             EXPECT_EQ(quest->challengeRound, challenge);
             if (!challenge)
                 session.match(perfectMatching(session.presentSmileys()));
@@ -114,9 +113,9 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     EXPECT_TRUE(session.closeHighScores());
     states.insert(states.end(), {Controller::STATE_HIGH_SCORES, Controller::STATE_CLOSING, Controller::STATE_FINISHED});
     EXPECT_EQ(session.states, states);
-    EXPECT_EQ(session.record(QUEST).housesPlayed, 0) << "a finished journey cannot be continued";
+    EXPECT_EQ(session.record(MODE_QUEST).housesPlayed, 0) << "a finished journey cannot be continued";
     ASSERT_GE(row, 0);
-    const HighScoreEntry& entry = pGlobal->hst.highScores[QUEST][row];
+    const HighScoreEntry& entry = pGlobal->hst.highScores[MODE_QUEST][row];
     EXPECT_STREQ(entry.name, "Tester");
     EXPECT_EQ(entry.score, score);
     EXPECT_EQ(entry.value2, 48) << "houses played";
@@ -138,7 +137,7 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
     EXPECT_EQ(quest->endCaption, "no more matches!");
     EXPECT_FALSE(quest->hud->showVitamins);
     Smiley* clown = new Clown();
-    clown->setState(2);
+    clown->setState(Smiley::STATE_PRESENT);
     quest->smileyLayer->addChildLast(clown);
     const FeatureBody* body = dynamic_cast<FeatureBody*>(session.presentSmileys().front()->features[0]);
     ASSERT_TRUE(session.playUntil([&] { return quest->timeInState >= 2.9; }));
@@ -146,7 +145,7 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
     ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_GAME_OVER; }));
     EXPECT_EQ(quest->playerData->usedSlots, 9 + leftOver + 1);
     EXPECT_FLOAT_EQ(quest->thermometer, 1.0f) << "the blobs have filled the thermometer";
-    EXPECT_EQ(session.record(QUEST).housesPlayed, 0) << "a lost game is not offered again";
+    EXPECT_EQ(session.record(MODE_QUEST).housesPlayed, 0) << "a lost game is not offered again";
     EXPECT_TRUE(session.closeHighScores());
     EXPECT_EQ(std::vector<int>(session.states.end() - 6, session.states.end()),
               (std::vector<int>{Controller::STATE_PLAY, Controller::STATE_MODE_END, Controller::STATE_GAME_OVER,
@@ -173,17 +172,17 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLast
     ASSERT_TRUE(game.stepUntil([&] { return session.shown<ContextDialog>() != nullptr; }, 10));
     clickOn(session.shown<ContextDialog>()->pFirstButton);
     ASSERT_TRUE(game.stepUntil([&] { return alive.get() == nullptr; }, 10));
-    const SavedGame left = session.record(QUEST);
+    const SavedGame left = session.record(MODE_QUEST);
     // Houses played, neighbourhood, house, score and used slots.
     EXPECT_EQ(std::make_tuple(left.housesPlayed, left.neighbourhood, left.houseIndex, left.score, left.usedSlots),
               std::make_tuple(1, 0, 1, score, slots));
 
     ProfileManager& roster = pGlobal->profileManager;
     roster.save(*pKiv->pFileManager);
-    session.record(QUEST) = SavedGame{};
+    session.record(MODE_QUEST) = SavedGame{};
     ASSERT_TRUE(roster.load(*pKiv->pFileManager));
     game.recordAfresh();
-    GameController* resumed = session.continueFrom<Quest>(session.record(QUEST));
+    GameController* resumed = session.continueFrom<Quest>(session.record(MODE_QUEST));
     EXPECT_EQ(game.recorder.timesStarted("mouseClick"), 0);
     ASSERT_TRUE(resumed && session.waitForPlay());
     EXPECT_EQ(resumed->houseIndex, 1);

@@ -6,9 +6,10 @@
 // their strokes by the contrast large text needs.
 #include "GameSession.h"
 
-#include "ContextMap.h"
-#include "EndLevelStat.h"
 #include "ScreenPixels.h"
+#include "effects/EndLevelStat.h"
+#include "game/ContextMap.h"
+#include "rules/HouseProgression.h"
 
 #include <cstdio>
 
@@ -120,7 +121,7 @@ SavedGame savedAt(int neighbourhood, int house)
     SavedGame record{};
     record.housesPlayed = house;
     for (int n = 0; n < neighbourhood; ++n)
-        record.housesPlayed += Controller::neighbourhoodHouses[n];
+        record.housesPlayed += HouseProgression::neighbourhoodHouses[n];
     record.neighbourhood = neighbourhood;
     record.houseIndex = house;
     record.lives = 3;
@@ -162,9 +163,9 @@ TEST(Captions, EveryArrowCaptionLiesInsideTheViewWhereverTheGamePutsIt)
         if (caption.find("slot") != std::string::npos)
             expectInside(caption, "beside the thermometer", onTheOverlay(box, -230.0f, -66.0f, 1.0f));
     expectInside("fill this!", "at the thermometer", onTheOverlay(extents["fill this!"], -230.0f, -146.0f, 1.0f));
-    for (int n = 0; n < Controller::NEIGHBOURHOOD_COUNT; ++n) {
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
         const V3 spot = ContextMap::mapPositions[n];
-        expectInside("you are here!", Controller::neighbourhoodNames[n],
+        expectInside("you are here!", HouseProgression::neighbourhoodNames[n],
                      onTheOverlay(extents["you are here!"], spot.x, spot.y + 50.0f, 0.5f));
     }
 
@@ -183,8 +184,8 @@ TEST(Captions, EveryArrowCaptionLiesInsideTheViewWhereverTheGamePutsIt)
     for (const auto& [neighbourhood, house] : PUZZLE_HOUSES)
         startCaptions(session.continueFrom<Puzzle>(savedAt(neighbourhood, house)));
 
-    for (int n = 0; n < Controller::NEIGHBOURHOOD_COUNT; ++n) {
-        Quest* quest = session.continueFrom<Quest>(savedAt(n, Controller::neighbourhoodHouses[n] - 1));
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
+        Quest* quest = session.continueFrom<Quest>(savedAt(n, HouseProgression::neighbourhoodHouses[n] - 1));
         ASSERT_NE(quest, nullptr) << n;
         auto shown = [&] {
             const std::vector<ArrowMessage*> arrows = childrenOf<ArrowMessage>(quest->effectLayer);
@@ -193,7 +194,7 @@ TEST(Captions, EveryArrowCaptionLiesInsideTheViewWhereverTheGamePutsIt)
         ASSERT_TRUE(session.playUntil([&] { return shown() != nullptr; })) << n;
         for (ArrowMessage* arrow = shown(); arrow; arrow = shown()) {
             ASSERT_EQ(arrow->caption, "match this!");
-            expectInside("match this!", std::string("over the challenge smiley of ") + Controller::neighbourhoodNames[n],
+            expectInside("match this!", std::string("over the challenge smiley of ") + HouseProgression::neighbourhoodNames[n],
                          inTheView(extents["match this!"], *quest->scene->pCamera, arrow->position));
             session.game.step();
         }
@@ -266,8 +267,8 @@ TEST(Contrast, TheStatisticsOnEveryNeighbourhoodsHouseAndTheStreetSignStandOutFr
 {
     GameSession session = GameSession::quick(false);
     GameHarness& game = session.game;
-    for (int n = 0; n < Controller::NEIGHBOURHOOD_COUNT; ++n) {
-        SCOPED_TRACE(Controller::neighbourhoodNames[n]);
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
+        SCOPED_TRACE(HouseProgression::neighbourhoodNames[n]);
         Puzzle* puzzle = session.continueFrom<Puzzle>(savedAt(n, std::max(1, n)));
         ASSERT_NE(puzzle, nullptr);
         ASSERT_TRUE(session.playUntil([&] {
@@ -275,7 +276,7 @@ TEST(Contrast, TheStatisticsOnEveryNeighbourhoodsHouseAndTheStreetSignStandOutFr
         }));
         RenderableText* sign = nullptr;
         for (RenderableText* text : childrenOf<RenderableText>(puzzle->sceneryLayer))
-            if (text->text == Controller::neighbourhoodNames[n])
+            if (text->text == HouseProgression::neighbourhoodNames[n])
                 sign = text;
         ASSERT_NE(sign, nullptr);
         EXPECT_GE(contrastAroundStrokes(game, sign), 3.0) << "the sign";

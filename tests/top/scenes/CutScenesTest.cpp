@@ -12,17 +12,17 @@
 #include "GameHarness.h"
 
 #include "BendQuad.h"
-#include "Butterfly.h"
-#include "ChamomileIntro.h"
-#include "CircleCloud.h"
 #include "ContextDialog.h"
-#include "ContextEnding.h"
-#include "Firework.h"
 #include "MenuButtonQuit.h"
 #include "ScreenPixels.h"
 #include "Skin.h"
-#include "SmileyEnding.h"
-#include "SmileyIntro.h"
+#include "effects/CircleCloud.h"
+#include "effects/Firework.h"
+#include "scenes/Butterfly.h"
+#include "scenes/ChamomileIntro.h"
+#include "scenes/ContextEnding.h"
+#include "scenes/SmileyEnding.h"
+#include "scenes/SmileyIntro.h"
 
 namespace {
 

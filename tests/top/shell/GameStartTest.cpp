@@ -10,6 +10,8 @@
 
 #include "Loader.h"
 
+#include <map>
+
 namespace gametest {
 namespace {
 
@@ -63,9 +65,9 @@ protected:
     }
 
     // Starts the program in the game data, waits until loading has ended and
-    // the start screens have passed, closes the window and expects a clean
-    // run; returns the run's log.
-    std::string runOnce(const std::vector<std::string>& arguments = {})
+    // the start screens have passed, runs whileRunning, closes the window and
+    // expects a clean run; returns the run's log.
+    std::string runOnce(const std::vector<std::string>& arguments = {}, const std::function<void()>& whileRunning = {})
     {
         const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
         std::filesystem::remove(logPath);
@@ -76,6 +78,8 @@ protected:
             std::chrono::seconds(120)));
         // The display check and the maker's logo take a few seconds.
         std::this_thread::sleep_for(std::chrono::seconds(5));
+        if (whileRunning)
+            whileRunning();
         int status = 0;
         EXPECT_TRUE(terminateProgram(child, status, std::chrono::seconds(60))) << "it did not end when closed";
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
@@ -129,5 +133,69 @@ TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
     EXPECT_STREQ(reinterpret_cast<const char*>(roster.data() + offsetof(ProfileManager, profiles)), "Ann");
 }
 
+
+// Configuration values out of their working ranges (a frame of hours would
+// stall the start-up) are brought in and logged, the game still reaches its
+// menus, and the file keeps the working values. While it runs, a second copy
+// on the same data folder is refused before it writes anything. What a
+// killed run left of its temporary files is gone.
+TEST_F(RealProgram, ClampsHostileSettingsRefusesASecondCopyAndClearsStaleTemporaryFiles)
+{
+    struct Value {
+        const char* section;
+        const char* key;
+        const char* written;
+        const char* used;
+        // False for a key the game's own settings set again before the end.
+        bool bKeptInFile;
+    };
+    const Value values[] = {
+        {"Kiv", "frameRate", "1e9", "0.04000000", true},
+        {"Kiv", "maxFrameDuration", "nan", "0.05000000", true},
+        {"KivGraphics", "screenHeight", "-1", "240", false},
+        {"KivAudio", "mixBufferDuration", "1e300", "0.50000000", true},
+        {"FontQuad", "cacheTTLframes", "2147483647", "10000", true},
+    };
+    const std::string config = dataFolder + "/Glimmerdaledemo.cfg";
+    std::string text = readWholeFile(config);
+    for (const Value& v : values)
+        text += std::string("[") + v.section + "]\n" + v.key + "=" + v.written + "\n";
+    writeWholeFile(config, text);
+    const std::string stale = dataFolder + "/Glimmerdaledemo.pro.4242-0.tmp";
+    writeWholeFile(stale, "left by a killed run");
+
+    const std::string log = runOnce({}, [&] {
+        std::map<std::string, std::string> before;
+        for (const auto& entry : std::filesystem::directory_iterator(dataFolder))
+            if (entry.path().filename() != "Glimmerdaledemo.log")
+                before[entry.path()] = readWholeFile(entry.path());
+        const std::string errors = home.path() + "/second.err";
+        const pid_t second = startProgram(home.path(), {}, errors);
+        int status = 0;
+        ASSERT_TRUE(waitForExit(second, status, std::chrono::seconds(20))) << "the second copy did not end";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
+        EXPECT_EQ(readWholeFile(errors), "Glimmerdaledemo is already running with the data folder '" + dataFolder +
+                                             "'; this copy ends.\n");
+        for (const auto& [path, bytes] : before)
+            EXPECT_EQ(readWholeFile(path), bytes) << path;
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dataFolder), {}), before.size() + 1);
+    });
+    EXPECT_EQ(log.find('\0'), std::string::npos) << "one writer of the log";
+    EXPECT_EQ(log.find("Kiv(): Starting..."), log.rfind("Kiv(): Starting..."));
+    const std::string written = readWholeFile(config);
+    for (const Value& v : values) {
+        SCOPED_TRACE(v.key);
+        EXPECT_NE(log.find(formatString("'%s' in section '%s' is out of its range ('%s'); using %s.", v.key, v.section,
+                                        v.written, v.used)),
+                  std::string::npos);
+        if (v.bKeptInFile) {
+            const std::string section = std::string("[") + v.section + "]\n";
+            const size_t start = written.find(section);
+            EXPECT_NE(written.find(std::string("\n") + v.key + "=" + v.used + "\n", start), std::string::npos)
+                << written;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(stale));
+}
 }
 }

@@ -21,19 +21,19 @@
 // main menu is on top. Its choices come from its own generator, seeded by
 // the test, so a seed replays the same run. Main thread only, with the game
 // running.
-#include "Coin.h"
-#include "ContextGametypes.h"
 #include "ContextMain.h"
 #include "ContextOptionsGraphics.h"
-#include "GUIitem.h"
-#include "GameController.h"
 #include "GameHarness.h"
+#include "GUIitem.h"
 #include "LanguageFlag.h"
 #include "MenuBool.h"
 #include "MenuButtonQuit.h"
 #include "MenuButtonURL.h"
-#include "Orb.h"
-#include "Smiley.h"
+#include "board/Coin.h"
+#include "board/Smiley.h"
+#include "game/GameController.h"
+#include "game/Orb.h"
+#include "scenes/ContextGametypes.h"
 
 #include <random>
 

@@ -1,15 +1,14 @@
 #pragma once
-// GameSupport: what the game's objects read of the world around them, said
-// once: the game's random fraction, the Detail setting, the game now
-// running, the resources by key and the number of frames of a texture. No
+// GameSupport: what the game's objects read of the engine's world, said
+// once: the game's random fraction, the Detail setting, the resources by key
+// and the number of frames of a texture. (The game they play in is handed to
+// them; see BoardHost.) No
 // state of its own; main thread only, after the loader has run (resources,
 // frame counts and the Detail setting need the registered resources and
 // Global).
 #include "Kiv.h"
 #include "ResourceManager.h"
 #include "UString.h"
-
-class GameController;
 
 class GameSupport {
 public:
@@ -20,8 +19,8 @@ public:
     static double randomFraction();
     // True when the Detail setting asks for decorative effects (above 0).
     static bool highDetail();
-    // MyGlobal's current game, or null while no game runs.
-    static GameController* currentGame();
+    // The Detail setting itself: 0 low, 1 high.
+    static int detailLevel();
     // The frames of the texture registered under key: its skins registered as
     // "key:0", "key:1" and so on. Composite skins that set-up code appends
     // to a texture's skin list later are not frames and are not counted.

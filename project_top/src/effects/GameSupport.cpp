@@ -1,15 +1,13 @@
-#include "GameSupport.h"
+#include "effects/GameSupport.h"
 
 #include "Global.h"
 #include "Kiv.h"
-#include "MyGlobal.h"
 #include "ResourceManager.h"
-
-#include <cstdlib>
+#include "rules/StandardRandom.h"
 
 double GameSupport::randomFraction()
 {
-    return (std::rand() & 0xFFFF) / 65536.0;
+    return StandardRandom::shared().fraction();
 }
 
 bool GameSupport::highDetail()
@@ -17,10 +15,9 @@ bool GameSupport::highDetail()
     return pGlobal->hst.detail > 0;
 }
 
-GameController* GameSupport::currentGame()
+int GameSupport::detailLevel()
 {
-    MyGlobal* global = getMyGlobal();
-    return global ? global->pCurrentGame : nullptr;
+    return pGlobal->hst.detail;
 }
 
 int GameSupport::frameCount(const UString& key)
