@@ -26,16 +26,6 @@ using namespace screentest;
 
 class SmallScreenTest : public ScreenTest {};
 
-TEST_F(SmallScreenTest, MakersLogoEndsByItselfOrOnAClick)
-{
-    auto* logo = open(new ContextBFLogo());
-    // SHOW_TIME at STEP a frame, with the opening frame and the one that pops it.
-    EXPECT_NEAR(framesUntilClosed(logo) + 1, ContextBFLogo::SHOW_TIME / STEP + 1, 1);
-    logo = open(new ContextBFLogo());
-    clickAt(0.0f, 0.0f);
-    EXPECT_TRUE(logo->bFinished);
-}
-
 TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
 {
     struct ModeCase {
@@ -184,23 +174,6 @@ TEST_F(SmallScreenTest, DocumentationOpensTheReadmeOfTheWorkingFolderAfterExit)
     EXPECT_EQ(pGlobal->urlToOpenOnExit, (folder / "readme.htm").string());
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(folder);
-}
-
-TEST_F(SmallScreenTest, CreditsRiseThroughTheViewAndEnd)
-{
-    auto* credits = open(new ContextCredits());
-    RenderableText* first = nullptr;
-    for (BasicLink* child = credits->pFirstChild; child && !first; child = child->pNext)
-        first = dynamic_cast<RenderableText*>(static_cast<KivBase*>(child));
-    ASSERT_NE(first, nullptr);
-    EXPECT_LE(first->position.y, -240.0f + ContextScroller::DEFAULT_SPEED * STEP * 2) << "starts below the view";
-    const float start = first->position.y;
-    EXPECT_EQ(framesUntilClosed(credits, 100), 100);
-    EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
-    EXPECT_LT(framesUntilClosed(credits), 2000) << "they end by themselves";
-    credits = open(new ContextCredits());
-    clickAt(0.0f, 0.0f);
-    EXPECT_TRUE(credits->bFinished) << "a click ends them at once";
 }
 
 } // namespace
