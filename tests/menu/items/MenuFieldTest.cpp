@@ -157,7 +157,6 @@ TEST_F(MenuStringTest, EveryCharacterTypedInOneFrameReachesTheFieldInOrder)
     const Case cases[] = {
         {"ShiftWithALowerCodedLetter", typingEvents("Mira"), "Mira"},
         {"ShiftWithAHigherCodedLetter", typingEvents("Bar"), "Bar"},
-        {"AWholeWord", typingEvents("auditor"), "auditor"},
         {"RolledOverPair",
          {keyEvent(true, SDLK_n, 'n'), keyEvent(true, SDLK_o, 'o'), keyEvent(false, SDLK_n), keyEvent(false, SDLK_o)},
          "no"},

@@ -8,14 +8,6 @@ namespace {
 
 using namespace onlinetest;
 
-HttpClient::Options quickOptions()
-{
-    HttpClient::Options options;
-    options.connectTimeoutMs = 1000;
-    options.readTimeoutMs = 1000;
-    return options;
-}
-
 // Polls with a clock that advances 0.1 s a poll, sleeping 10 ms between
 // polls, until the request ends or the clock reaches the limit.
 template <typename Request>

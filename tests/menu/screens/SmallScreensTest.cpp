@@ -28,14 +28,9 @@ class SmallScreenTest : public ScreenTest {};
 
 TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
 {
-    struct ModeCase {
-        const char* what;
-        bool shownFullScreen;
-        int shownWidth, shownHeight, resolution;
-        bool fullScreen;
-        int expectedResolution;
-        bool bExpectedFullScreen;
-    };
+    // Shown mode, stored resolution and full-screen flag, and what is stored after.
+    struct ModeCase { const char* what; bool shownFullScreen; int shownWidth, shownHeight, resolution; bool fullScreen;
+                      int expectedResolution; bool bExpectedFullScreen; };
     const ModeCase cases[] = {
         {"a smaller window than asked for", false, 800, 600, 3, false, 2, false},
         {"only a larger full-screen mode: the largest offered that fits", true, 1280, 1024, 2, true, 3, true},
