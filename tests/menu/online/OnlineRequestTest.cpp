@@ -35,14 +35,8 @@ TEST(OnlineRequest, DestroyingARunningRequestDoesNotWaitForTheServer)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
-struct ConnectionCase {
-    const char* name;
-    const char* body;
-    std::function<std::string(const std::string&)> echo;
-    ConnectionTest::Status status;
-    const char* address;
-    const char* failure;
-};
+struct ConnectionCase { const char* name; const char* body; std::function<std::string(const std::string&)> echo;
+    ConnectionTest::Status status; const char* address; const char* failure; };
 
 TEST(ConnectionTest, PassesOnlyWhenTheReplyNamesAnAddressAndTheTokenComesBackOverUdp)
 {

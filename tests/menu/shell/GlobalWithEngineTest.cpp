@@ -176,16 +176,8 @@ TEST_F(GlobalWithEngineDeathTest, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
 // Each row sets every setting; out-of-range values are brought into range.
 TEST_F(GlobalWithEngine, SettingsAreAppliedWithinTheirRanges)
 {
-    struct Case {
-        int fps;
-        double period;
-        int quality, frequency, volume;
-        float level;
-        int sensitivity;
-        double mouseSpeed;
-        int resolution, width, detail;
-        bool bBrokenAlphaOp, bShadows;
-    };
+    struct Case { int fps; double period; int quality, frequency, volume; float level; int sensitivity;
+        double mouseSpeed; int resolution, width, detail; bool bBrokenAlphaOp, bShadows; };
     const Case cases[] = {
         {60, 1.0 / 60, 2, 44100, 24, 1.0f, 3, 1.25, -5, 320, 1, true, false},
         {100000, 1.0 / 125, -1, 11025, -6, 0.0f, 9, 1.5, 1, 640, 1, false, true},
