@@ -1,11 +1,8 @@
 #include "ScreenTestSupport.h"
 
 #include "ContextAutoConfigure.h"
-#include "ContextBFLogo.h"
-#include "ContextCredits.h"
 #include "ContextHelp.h"
 #include "ContextLanguageNotice.h"
-#include "ContextLanguageSelect.h"
 #include "ContextNetworkWizard.h"
 #include "ContextOptionsControls.h"
 #include "ContextOptionsControls2.h"
@@ -13,10 +10,7 @@
 #include "ContextOptionsGraphics.h"
 #include "ContextOptionsSound.h"
 #include "ContextOptions.h"
-#include "LanguageFlag.h"
 #include "MenuButtonURL.h"
-#include "RenderableText.h"
-#include "RenderableTimed.h"
 
 #include <tuple>
 
@@ -96,23 +90,6 @@ TEST_F(SmallScreenTest, AutomaticConfigurationStoresAModeTheDisplayShowsAsIs)
     EXPECT_EQ(Kiv::MODE_DISPLAYLOST, pKiv->mode) << "the frame restarts the display in the stored mode";
     EXPECT_FALSE(ContextAutoConfigure::checkDisplaySettings());
     EXPECT_NEAR(framesUntilClosed(screen) + 1, ContextAutoConfigure::SHOW_TIME / STEP + 1, 1);
-}
-
-TEST_F(SmallScreenTest, LanguageChoiceShowsEveryFlagAndEndsOnlyOnOne)
-{
-    const int saved = pKiv->defaultLanguage;
-    pKiv->defaultLanguage = -1;
-    auto* screen = open(new ContextLanguageSelect());
-    ASSERT_EQ(screen->flags.size(), static_cast<size_t>(Language::LANGUAGE_MAX));
-    type(stacktest::KEY_ESCAPE, 27);
-    clickAt(200.0f, -200.0f);
-    frame();
-    EXPECT_EQ(top(), screen);
-    const LanguageFlag* flag = screen->flags.back();
-    clickOn(flag);
-    EXPECT_TRUE(screen->bFinished);
-    EXPECT_EQ(pKiv->defaultLanguage, flag->language);
-    pKiv->defaultLanguage = saved;
 }
 
 TEST_F(SmallScreenTest, LanguageButtonOnlyWithSeveralLanguagesAndItForgetsTheChoice)
