@@ -29,9 +29,9 @@ CircleScore::CircleScore(GameStage* paid, int amount, float delay)
     // double score runs out in between.
     points = Scoring::popupPoints(amount, stage ? stage->stageDifficulty() : 0) * (stage ? stage->scoreMultiplier() : 1);
     if (GameSupport::highDetail())
-        setState(1, delay);
+        setState(STATE_ZOOMING, delay);
     else
-        setState(2, std::max(static_cast<double>(delay), SHORTEST_DELAY));
+        setState(STATE_SHOWN, std::max(static_cast<double>(delay), SHORTEST_DELAY));
 }
 
 void CircleScore::addStar(UColor colour, float starScale)
@@ -85,7 +85,7 @@ void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UC
 void CircleScore::tick(double t, double dt)
 {
     KivBase::tick(t, dt);
-    if (state == 1) {
+    if (state == STATE_ZOOMING) {
         const float u = static_cast<float>(2.0 * timeInState);
         const float f = u < 0.0f ? 1.0f : (u <= 1.0f ? 1.0f - u : 0.0f);
         const float k = 1.0f - f * f;
@@ -94,7 +94,7 @@ void CircleScore::tick(double t, double dt)
         rotation.z = 2.0f * PI * (1.0f - k);
         updateVisuals();
         shareTransform(this, -1);
-    } else if (state == 3) {
+    } else if (state == STATE_FADING) {
         const float g = fadeProgress(timeInState);
         scale = V3(1.0f + g, 1.0f + g, scale.z);
         updateVisuals();
@@ -104,17 +104,17 @@ void CircleScore::tick(double t, double dt)
 
 void CircleScore::render()
 {
-    if (state != 0)
+    if (state != STATE_WAITING)
         KivBase::render();
 }
 
 void CircleScore::onStateChange()
 {
     switch (state) {
-    case 1:
-        setState(2, ZOOM_TIME);
+    case STATE_ZOOMING:
+        setState(STATE_SHOWN, ZOOM_TIME);
         break;
-    case 2: {
+    case STATE_SHOWN: {
         scale = V3(1.0f, 1.0f, scale.z);
         rotation.z = 0.0f;
         updateVisuals();
@@ -123,16 +123,16 @@ void CircleScore::onStateChange()
             stage->creditPointsAsShown(points);
         if (sound)
             sound->playAtFrequency(soundFrequency);
-        setState(3, displayTime);
+        setState(STATE_FADING, displayTime);
         break;
     }
-    case 3:
+    case STATE_FADING:
         if (GameSupport::highDetail())
-            setState(4, FADE_TIME);
+            setState(STATE_GONE, FADE_TIME);
         else
             bDead = 1;
         break;
-    case 4:
+    case STATE_GONE:
         bDead = 1;
         break;
     default:

@@ -16,6 +16,10 @@ class Sound;
 
 class CircleScore : public Renderable {
 public:
+    // Waiting out its delay (not drawn), spinning and zooming in, shown (the
+    // points credited on entering), growing and fading out, gone.
+    enum PopupState { STATE_WAITING, STATE_ZOOMING, STATE_SHOWN, STATE_FADING, STATE_GONE };
+
     // stage: the game that is paid (not owned), or null outside a game, where
     // the popup shows but awards nothing; amount: points before the game's
     // difficulty factor and its score multiplier; delay: seconds before the
@@ -31,11 +35,11 @@ public:
     // nothing.
     void addCircularText(const std::string& text, UColor colour, float radius, float centreAngle, int direction);
 
-    // The object-tree update, then the zoom (state 1) or the fade (state 3).
+    // The object-tree update, then the zoom or the fade.
     void tick(double t, double dt) override;
-    // The children; nothing in state 0.
+    // The children; nothing while waiting.
     void render() override;
-    // 1 zoom in, 2 award, 3 fade out, 4 dead.
+    // Zoom, award, then fade (high detail) or end at once; dead when gone.
     void onStateChange() override;
 
     // Shared with CircleScore2, whose popup works alike.
@@ -52,7 +56,7 @@ public:
 
     // Already multiplied by (1 + difficulty) and by the score multiplier
     // running when the popup was made: the number shown, and credited as it
-    // is on entering state 2.
+    // is on entering STATE_SHOWN.
     int32_t points = 0;
     // Seconds in state 2.
     float displayTime = 1.5f;

@@ -10,7 +10,7 @@ constexpr double FADE_OUT_TIME = 1.0;
 
 CircleScore2::CircleScore2(int multiplier) : value(multiplier)
 {
-    setState(GameSupport::highDetail() ? 1 : 2);
+    setState(GameSupport::highDetail() ? STATE_APPEARING : STATE_SHOWN);
 }
 
 void CircleScore2::addCircularText(const std::string& text, UColor colour, float radius, float centreAngle,
@@ -21,7 +21,7 @@ void CircleScore2::addCircularText(const std::string& text, UColor colour, float
 
 void CircleScore2::fadeOut()
 {
-    setState(3);
+    setState(STATE_FADING);
 }
 
 void CircleScore2::tick(double t, double dt)
@@ -30,10 +30,10 @@ void CircleScore2::tick(double t, double dt)
     spinAngle += static_cast<float>(dt);
     rotation.z = spinAngle;
     float alpha = 255.0f;
-    if (state == 1) {
+    if (state == STATE_APPEARING) {
         const float u = static_cast<float>(2.0 * timeInState);
         alpha = u < 0.0f ? 0.0f : (u <= 1.0f ? 255.0f * u * u : 255.0f);
-    } else if (state == 3) {
+    } else if (state == STATE_FADING) {
         const float g = CircleScore::fadeProgress(timeInState);
         alpha = 255.0f - 255.0f * g;
         scale = V3(1.0f + g, 1.0f + g, scale.z);
@@ -44,23 +44,23 @@ void CircleScore2::tick(double t, double dt)
 
 void CircleScore2::render()
 {
-    if (state != 0)
+    if (state != STATE_WAITING)
         KivBase::render();
 }
 
 void CircleScore2::onStateChange()
 {
     switch (state) {
-    case 1:
-        setState(2, FADE_IN_TIME);
+    case STATE_APPEARING:
+        setState(STATE_SHOWN, FADE_IN_TIME);
         break;
-    case 3:
+    case STATE_FADING:
         if (GameSupport::highDetail())
-            setState(4, FADE_OUT_TIME);
+            setState(STATE_GONE, FADE_OUT_TIME);
         else
             bDead = 1;
         break;
-    case 4:
+    case STATE_GONE:
         bDead = 1;
         break;
     default:

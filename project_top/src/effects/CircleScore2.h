@@ -12,19 +12,24 @@
 
 class CircleScore2 : public Renderable {
 public:
+    // Not yet started (not drawn), fading in, shown, growing and fading out,
+    // gone.
+    enum RingState { STATE_WAITING, STATE_APPEARING, STATE_SHOWN, STATE_FADING, STATE_GONE };
+
     // multiplier: the number the ring stands for (kept in value).
     explicit CircleScore2(int multiplier);
 
     // As CircleScore::addCircularText.
     void addCircularText(const std::string& text, UColor colour, float radius, float centreAngle, int direction);
-    // Switches at once to the fade-out (state 3).
+    // Switches at once to the fade-out.
     void fadeOut();
 
     // The object-tree update, the spin, then the children's alpha.
     void tick(double t, double dt) override;
-    // The children; nothing in state 0.
+    // The children; nothing while waiting.
     void render() override;
-    // 1 fade in, 2 shown, 3 fade out, 4 dead.
+    // Fade in, then shown; fade out (high detail) or end at once; dead when
+    // gone.
     void onStateChange() override;
 
     // Radians; grows by one per second.
