@@ -55,12 +55,27 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             row = pGlobal->profileManager.lastHighScorePosition;
     };
     std::vector<int> states = {Controller::STATE_TITLE, Controller::STATE_SAVED_GAME};
+    // A right answer pays the match and extra bonuses, 15000 per
+    // neighbourhood number, and nothing else: the house's score change.
+    int32_t scoreBefore = 0;
+    int32_t answerPays = -1;
+    const auto checkAnswerPaid = [&](int house) {
+        if (answerPays >= 0)
+            EXPECT_EQ(quest->playerData->score - scoreBefore, answerPays) << "after house " << house;
+        scoreBefore = quest->playerData->score;
+    };
     for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
         states.push_back(Controller::STATE_STREET);
         for (int house = 0; house < HouseProgression::neighbourhoodHouses[n]; ++house) {
             ASSERT_TRUE(session.waitForPlay()) << n << "-" << house;
+            checkAnswerPaid(n * 10 + house);
             EXPECT_TRUE(session.record(MODE_QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
             const bool challenge = house == HouseProgression::neighbourhoodHouses[n] - 1;
+            answerPays = challenge && n >= 2 ? 15000 * (n + 1) : -1;
+            // A second per apartment: 4 x 4 in the first two, then 4 x 5, 5 x 5, 5 x 6.
+            const float roundCells[] = {16, 16, 20, 20, 20, 25, 25, 30};
+            if (challenge)
+                EXPECT_FLOAT_EQ(1.0f / quest->drainSpeed, roundCells[n]) << n;
             EXPECT_EQ(quest->challengeRound, challenge);
             if (!challenge)
                 session.match(perfectMatching(session.presentSmileys()));
@@ -84,6 +99,7 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     // The ending plays before the high-score table; its OK button leads there.
     ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
     session.game.stepSeconds(8.0);
+    checkAnswerPaid(79);
     EXPECT_EQ(session.game.recorder.frames.back().music, "musicMenu");
     clickOn(session.shown<ContextEnding>()->okButton);
     const int score = quest->playerData->score;
