@@ -85,21 +85,5 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     stage->bFinished = true;
 }
 
-// Identical glyphs: the first and the last mirror each other about the
-// text's angle, running either way round the circle.
-TEST(Effects, ATextOnAPopupsCircleIsCentredOnItsAngle)
-{
-    GameHarness::get();
-    for (const int direction : {1, -1}) {
-        CircleScore popup(nullptr, 0, 0.0f);
-        popup.addCircularText("00000", UColor(255, 255, 255, 255), 40.0f, 1.5707963f, direction);
-        ASSERT_EQ(popup.getChildCount(), 5);
-        const auto* first = static_cast<const Renderable*>(popup.pFirstChild);
-        const auto* last = static_cast<const Renderable*>(popup.pLastChild);
-        EXPECT_NEAR(first->position.x, -last->position.x, 0.01f) << direction;
-        EXPECT_NEAR(first->position.y, last->position.y, 0.01f) << direction;
-    }
-}
-
 }
 }
