@@ -9,6 +9,7 @@
 #include "board/Clown.h"
 #include "board/FeatureBody.h"
 #include "effects/CircleScore.h"
+#include "effects/EndLevelStat.h"
 
 namespace {
 
@@ -46,11 +47,18 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     GameController* quest = session.startNew<Quest>(11);
     // The bonuses put up as each house ends, and the high-score row.
     std::vector<std::vector<int>> bonuses;
+    // The statistics page of the house that ended last, line by line.
+    std::vector<std::string> statistics;
     int row = -1;
     session.game.recorder.observer = [&](const FrameRecord&) {
         if (session.game.currentGame() == quest && quest->timeInState == 0.0 &&
             quest->state == Controller::STATE_STATISTICS)
+        {
             bonuses.push_back(newBonuses(quest));
+            statistics.clear();
+            for (const EndLevelStat* line : childrenOf<EndLevelStat>(quest->statsLayer))
+                statistics.push_back(line->labelText->text + " " + formatString(line->format.c_str(), line->value));
+        }
         if (session.game.currentGame() == quest && quest->state == Controller::STATE_HIGH_SCORES)
             row = pGlobal->profileManager.lastHighScorePosition;
     };
@@ -77,6 +85,7 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             if (challenge)
                 EXPECT_FLOAT_EQ(1.0f / quest->drainSpeed, roundCells[n]) << n;
             EXPECT_EQ(quest->challengeRound, challenge);
+            const size_t pairs = session.presentSmileys().size() / 2;
             if (!challenge)
                 session.match(perfectMatching(session.presentSmileys()));
             else if (n != 1)
@@ -87,6 +96,12 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             ASSERT_TRUE(session.playUntil([&] { return bonuses.size() == ended; })) << n << "-" << house;
             const std::vector<int> paid = n < 2 ? std::vector<int>{} : std::vector<int>{5000 * (n + 1), 10000 * (n + 1)};
             EXPECT_EQ(bonuses.back(), (challenge ? paid : std::vector<int>{3000, 5000})) << n << "-" << house;
+            if (!challenge) {
+                ASSERT_EQ(statistics.size(), 5u) << n << "-" << house;
+                EXPECT_EQ(statistics[1].substr(statistics[1].size() - 4), " sec");
+                EXPECT_EQ(std::vector<std::string>(statistics.begin() + 2, statistics.end()),
+                          (std::vector<std::string>{"Matches " + std::to_string(pairs), "Mistakes 0", "Efficiency 100%"}));
+            }
             if (challenge) {
                 EXPECT_EQ(quest->endCaption, n == 0 ? "no bonus!" : n == 1 ? "too slow!" : "well done!");
                 EXPECT_NEAR(quest->houseEndTime - quest->houseStartTime, 16.0, n == 1 ? 0.06 : 16.0);
