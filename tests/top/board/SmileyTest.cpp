@@ -1,9 +1,11 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
-// penalty, it pays its points and coins, it runs out of breath, and a
-// clown's exit; a dropped coin falls from above the view, bounces once, and
+// penalty, it pays its points and coins, it runs out of breath, a clown's
+// exit, and the chain a match closes; a dropped coin falls from above the view, bounces once, and
 // is collected on its second landing or by a click, crediting the game once.
 #include "BoardTestSupport.h"
 
+#include "RenderableText.h"
+#include "board/Clown.h"
 #include "board/Coin.h"
 #include "board/FeatureBody.h"
 
@@ -149,6 +151,54 @@ TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
     EXPECT_EQ(clown->state, 3);
     EXPECT_EQ(game->matchHistory->getChildCount(), 0);
     EXPECT_NE(lastStart("stardust"), quiet);
+}
+
+// A chain of links: a partner of a as the newest match, a partner of that
+// one before it, and so on; a clown at the newest end leaves no chain.
+TEST_F(SmileyPlay, AChainPaysShowsItsLengthInItsColourAndTheHistoryKeepsEight)
+{
+    const struct {
+        int links, difficulty, points;
+        UColor colour;
+    } chains[] = {
+        {1, 0, 100, UColor(128, 0, 255, 255)},
+        {6, 2, 1800, UColor(184, 86, 255, 255)},
+        {11, 1, 2200, UColor(240, 173, 255, 255)},
+        {0, 0, 0, UColor(0, 0, 0, 0)},
+    };
+    for (const auto& row : chains) {
+        Smiley* a = placeSmiley(true);
+        Smiley* b = placeSmiley(true);
+        const Smiley* newer = a;
+        for (int k = 0; k < row.links; ++k) {
+            game->generator->resetPools();
+            game->generator->avoidFeaturesOf(newer);
+            Smiley* link = game->generator->createSmiley();
+            game->matchHistory->addChildFirst(link);
+            newer = link;
+        }
+        if (row.links == 0)
+            game->matchHistory->addChildLast(new Clown());
+        game->difficulty = row.difficulty;
+        game->playerData->score = 1000;
+        const int effects = game->effectLayer->getChildCount();
+        const double quiet = lastStart("jingle02");
+        game->checkChainBonus(a, b);
+        EXPECT_EQ(game->playerData->score, 1000 + row.points) << row.links;
+        EXPECT_LE(game->matchHistory->getChildCount(), 8);
+        if (row.links == 0) {
+            EXPECT_EQ(game->effectLayer->getChildCount(), effects);
+            EXPECT_EQ(lastStart("jingle02"), quiet);
+        } else {
+            const auto* text = static_cast<const RenderableText*>(static_cast<KivBase*>(game->effectLayer->pLastChild));
+            EXPECT_EQ(text->text, formatString("chain \x81 %d", row.links));
+            EXPECT_EQ(text->color, row.colour) << row.links;
+            EXPECT_NE(lastStart("jingle02"), quiet);
+        }
+        game->matchHistory->deleteAllChildren();
+        game->smileyLayer->deleteAllChildren();
+        game->difficulty = 0;
+    }
 }
 
 using CoinDrop = BoardTest;

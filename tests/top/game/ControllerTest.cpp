@@ -24,13 +24,11 @@ TEST(GameController, DifficultyFromTheSettingsSetsTheSlotsAndTheMistakePenaltyWi
         ASSERT_TRUE(session.waitForPlay());
         EXPECT_EQ(quest->difficulty, difficulty) << setting;
         EXPECT_EQ(quest->hud->slotCount, slots) << setting;
-        const std::vector<Smiley*> present = session.presentSmileys();
-        const auto clash = std::find_if(present.begin() + 1, present.end(),
-                                        [&](Smiley* other) { return !present[0]->canMatch(other, false); });
-        ASSERT_NE(clash, present.end());
+        const auto [a, b] = firstPair(session.presentSmileys(), false);
+        ASSERT_NE(a, nullptr);
         quest->playerData->score = 10000;
-        session.click(present[0]);
-        session.click(*clash);
+        session.click(a);
+        session.click(b);
         EXPECT_EQ(quest->playerData->score, 10000 + penalty) << setting;
         session.leave();
     }

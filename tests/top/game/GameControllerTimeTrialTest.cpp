@@ -50,8 +50,17 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
         GameSession session = GameSession::quick();
         GameController* action = session.startNew<Action>(seed);
         action->playerData->lives = 2;
+        // A quick right answer pays the match and extra bonuses alone: 15000
+        // per neighbourhood number by the time the next house is played.
+        int32_t scoreBefore = 0;
+        int answerPays = -1;
         for (int house = 0; house < 48; ++house) {
-            ASSERT_TRUE(session.waitForPlay() && session.playGreedily()) << seed << " house " << house;
+            ASSERT_TRUE(session.waitForPlay()) << seed << " house " << house;
+            if (answerPays >= 0)
+                EXPECT_EQ(action->playerData->score - scoreBefore, answerPays) << seed << " house " << house;
+            scoreBefore = action->playerData->score;
+            answerPays = action->challengeRound ? 15000 * (action->neighbourhood + 1) : -1;
+            ASSERT_TRUE(session.playGreedily()) << seed << " house " << house;
             if (seed != 2 || house != 0)
                 continue;
             // Left at the second house, and continued there.

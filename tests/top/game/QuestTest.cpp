@@ -86,6 +86,13 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
                 EXPECT_FLOAT_EQ(1.0f / quest->drainSpeed, roundCells[n]) << n;
             EXPECT_EQ(quest->challengeRound, challenge);
             const size_t pairs = session.presentSmileys().size() / 2;
+            // One slip in the first house: no eagle eye there.
+            const bool slip = n + house == 0;
+            if (slip) {
+                const auto [a, b] = firstPair(session.presentSmileys(), false);
+                session.click(a);
+                session.click(b);
+            }
             if (!challenge)
                 session.match(perfectMatching(session.presentSmileys()));
             else if (n != 1)
@@ -95,12 +102,14 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             const size_t ended = bonuses.size() + 1;
             ASSERT_TRUE(session.playUntil([&] { return bonuses.size() == ended; })) << n << "-" << house;
             const std::vector<int> paid = n < 2 ? std::vector<int>{} : std::vector<int>{5000 * (n + 1), 10000 * (n + 1)};
-            EXPECT_EQ(bonuses.back(), (challenge ? paid : std::vector<int>{3000, 5000})) << n << "-" << house;
+            const std::vector<int> cleared = slip ? std::vector<int>{3000} : std::vector<int>{3000, 5000};
+            EXPECT_EQ(bonuses.back(), (challenge ? paid : cleared)) << n << "-" << house;
             if (!challenge) {
                 ASSERT_EQ(statistics.size(), 5u) << n << "-" << house;
                 EXPECT_EQ(statistics[1].substr(statistics[1].size() - 4), " sec");
                 EXPECT_EQ(std::vector<std::string>(statistics.begin() + 2, statistics.end()),
-                          (std::vector<std::string>{"Matches " + std::to_string(pairs), "Mistakes 0", "Efficiency 100%"}));
+                          (std::vector<std::string>{"Matches " + std::to_string(pairs), slip ? "Mistakes 1" : "Mistakes 0",
+                                                    "Efficiency " + std::to_string(slip ? 100 * pairs / (pairs + 1) : 100) + "%"}));
             }
             if (challenge) {
                 EXPECT_EQ(quest->endCaption, n == 0 ? "no bonus!" : n == 1 ? "too slow!" : "well done!");
@@ -127,7 +136,7 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     EXPECT_STREQ(entry.name, "Tester");
     EXPECT_EQ(entry.score, score);
     EXPECT_EQ(entry.value2, 48) << "houses played";
-    EXPECT_EQ(session.game.recorder.timesStarted("jingle06"), 1) << "the wrong answer's";
+    EXPECT_EQ(session.game.recorder.timesStarted("jingle06"), 2) << "the slip's and the wrong answer's";
 }
 
 // A clown among the leftovers has no body to turn white; it goes with them.

@@ -12,15 +12,16 @@
 
 namespace {
 
-TEST(PlayerFigures, AChainPaysAHundredALinkPerDifficultyStepAndRisesTwoSemitonesEveryFourLinks)
+TEST(PlayerFigures, AChainPaysAHundredALinkPerDifficultyStepAndRisesASemitoneEveryTwoLinks)
 {
     const struct {
         int links, difficulty, points, semitones;
         // Share of the way from the first colour to the last.
         float blend;
     } chains[] = {
-        {1, 0, 100, 0, 0.0f}, {1, 3, 400, 0, 0.0f},   {2, 1, 400, 0, 0.0f},
-        {6, 0, 600, 2, 0.5f}, {6, 2, 1800, 2, 0.5f},  {10, 0, 1000, 4, 1.0f}, {14, 1, 2800, 6, 1.0f},
+        {1, 0, 100, 0, 0.0f},  {1, 3, 400, 0, 0.0f},  {2, 1, 400, 0, 0.0f},    {3, 0, 300, 0, 0.125f},
+        {6, 0, 600, 2, 0.5f},  {6, 2, 1800, 2, 0.5f}, {7, 0, 700, 2, 0.625f}, {10, 0, 1000, 4, 1.0f},
+        {14, 1, 2800, 6, 1.0f},
     };
     for (const auto& row : chains) {
         EXPECT_EQ(Scoring::chainPoints(row.links, row.difficulty), row.points) << row.links << " at " << row.difficulty;

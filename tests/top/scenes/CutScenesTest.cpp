@@ -118,37 +118,6 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
     expectBackAtTheMenu(game);
 }
 
-// With a frame longer than any gap in the script (the cap raised), every
-// mark passed runs in that frame, in the script's order: at 42, 42.25, 42.5
-// and 49 s three clouds growing upwards, then the two pictures, the second
-// over the first.
-TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
-{
-    GameHarness& game = gameAtMenu();
-    const double cap = pKiv->maxFrameDuration;
-    pKiv->maxFrameDuration = 60.0;
-    ContextLogo* intro = show(game, new ContextLogo());
-    for (const double t : {41.9, 50.0}) {
-        game.driver.dt = t - intro->t;
-        game.step();
-    }
-    pKiv->maxFrameDuration = cap;
-    std::vector<float> clouds;
-    std::vector<const Skin*> pictures;
-    for (const Renderable* thought : childrenOf<Renderable>(intro->thoughts))
-        if (dynamic_cast<const CircleCloud*>(thought))
-            clouds.push_back(thought->position.y);
-        else
-            pictures.push_back(thought->pSkin);
-    ASSERT_EQ(clouds.size(), 3u);
-    EXPECT_TRUE(clouds[0] < clouds[1] && clouds[1] < clouds[2]);
-    EXPECT_EQ(pictures, (std::vector<const Skin*>{pKiv->pResourceManager->findAs<Skin>("intro1:6"),
-                                                  pKiv->pResourceManager->findAs<Skin>("intro1:7")}));
-    pressKey(KEY_ESCAPE);
-    game.step(2);
-    expectBackAtTheMenu(game);
-}
-
 // The other close keys or a click end it at once, as Escape does (above).
 TEST(Intro, AKeyOrAClickSkipsIt)
 {
