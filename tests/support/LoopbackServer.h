@@ -4,6 +4,7 @@
 // request, on a thread of its own, until it is destroyed. An empty answer
 // holds the connection open without replying until the client gives up or
 // the server stops.
+#include "HttpClient.h"
 #include "UString.h"
 
 #include <gtest/gtest.h>
@@ -134,6 +135,15 @@ inline std::string formField(const std::string& request, const std::string& name
     if (start == std::string::npos || end == std::string::npos)
         return "";
     return request.substr(start + 4, end - start - 4);
+}
+
+// Time limits short enough that a test waiting on a silent server ends soon.
+inline HttpClient::Options quickOptions()
+{
+    HttpClient::Options options;
+    options.connectTimeoutMs = 2000;
+    options.readTimeoutMs = 2000;
+    return options;
 }
 
 // A port on 127.0.0.1 on which nothing listens.

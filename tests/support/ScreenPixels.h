@@ -1,12 +1,16 @@
 #pragma once
 // Reading the drawn frame back in tests that draw through a 640 x 480 window
-// (see WindowedEngine.h): the frame buffer, single pixels and colour
-// comparisons with a tolerance for the software renderer's rounding.
+// (see WindowedEngine.h): the frame buffer, single pixels, colour
+// comparisons with a tolerance for the software renderer's rounding, and the
+// contrast between two colours as a reader sees it.
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "MemoryImageFile.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace testsupport {
 
@@ -41,6 +45,25 @@ inline ::testing::AssertionResult sameColor(UColor expected, UColor actual, int 
     return ::testing::AssertionFailure() << "expected (" << int(expected.r) << ", " << int(expected.g) << ", "
                                          << int(expected.b) << ") got (" << int(actual.r) << ", " << int(actual.g)
                                          << ", " << int(actual.b) << ")";
+}
+
+// Relative luminance of an sRGB colour, 0 (black) to 1 (white), as the
+// usual contrast measure for text defines it.
+inline double relativeLuminance(UColor colour)
+{
+    auto linear = [](int byte) {
+        const double c = byte / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.r) + 0.7152 * linear(colour.g) + 0.0722 * linear(colour.b);
+}
+
+// The contrast ratio of two colours, 1 (none) to 21 (black on white); 3 is
+// the least for large text.
+inline double contrastRatio(UColor a, UColor b)
+{
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace testsupport

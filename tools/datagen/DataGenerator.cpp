@@ -29,11 +29,11 @@ bool contains(const std::vector<std::string>& files, const std::string& path) {
 }  // namespace
 
 DataGenerator::DataGenerator(const std::string& stagingFolder, const std::string& gameFolder)
-    : staging(stagingFolder), game(gameFolder), face(DATAGEN_FONT_FILE) {}
+    : staging(stagingFolder), game(gameFolder), face(DATAGEN_FONT_FILE), monoFace(DATAGEN_MONO_FONT_FILE) {}
 
 void DataGenerator::generateAll() {
     GuiArt().generate(staging);
-    FontMaker(face).generate(staging);
+    FontMaker(face, monoFace).generate(staging);
     SceneryArt().generate(staging);
     SmileyArt().generate(staging);
     HouseArt().generate(staging);

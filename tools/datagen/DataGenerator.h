@@ -19,4 +19,6 @@ private:
     DataWriter staging;
     DataWriter game;
     FontFace face;
+    // The outline font's monospaced face.
+    FontFace monoFace;
 };

@@ -120,8 +120,8 @@ void drawSymbol(cairo_t* cr, int code, double s) {
     }
 }
 
-// Turns a coverage mask into the glyph image: white ink, and with an
-// outline a black rim `outline` pixels wide round it.
+// Turns a coverage mask into the glyph image: white ink, and with a rim a
+// black border `outline` pixels wide round it (clipped at the cell's edges).
 Image inkGlyph(const std::vector<float>& coverage, int w, int h, int outline) {
     const std::vector<float> rim = outline > 0 ? dilated(coverage, w, h, outline) : coverage;
     Image out(w, h);
@@ -137,28 +137,6 @@ Image inkGlyph(const std::vector<float>& coverage, int w, int h, int outline) {
     return out;
 }
 
-// Widens each drawn glyph to the common glyph width (the median), its ink
-// in the middle; wider glyphs and the one-pixel placeholders keep theirs.
-// The median rather than the widest keeps a caption compact: only the few
-// broad glyphs (m, w, @) stand a little closer to their neighbours.
-void centreInEvenCells(std::vector<Image>& glyphs) {
-    std::vector<int> widths;
-    for (const Image& g : glyphs)
-        if (g.getWidth() > 1)
-            widths.push_back(g.getWidth());
-    if (widths.empty())
-        return;
-    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
-    const int cellWidth = widths[widths.size() / 2];
-    for (Image& g : glyphs) {
-        if (g.getWidth() <= 1 || g.getWidth() >= cellWidth)
-            continue;
-        Image cell(cellWidth, g.getHeight());
-        cell.blit(g, (cellWidth - g.getWidth()) / 2, 0);
-        g = cell;
-    }
-}
-
 Image placeholder(int height) {
     Image img(1, std::max(1, height));
     for (int y = 0; y < img.getHeight(); ++y)
@@ -168,39 +146,59 @@ Image placeholder(int height) {
 
 }  // namespace
 
+int FontMaker::monoCellWidth(const Style& style) const {
+    monoFace.setPixelSize(style.pixelSize);
+    FontFace::Glyph g;
+    if (!monoFace.renderGlyph('0', g))
+        throw std::runtime_error("the monospaced face has no digits");
+    return g.advance + 2 * style.outline - 1;
+}
+
 Image FontMaker::glyph(int code, const Style& style) const {
-    face.setPixelSize(style.pixelSize);
-    const FontFace::Metrics m = face.getMetrics();
+    FontFace& source = style.bMono ? monoFace : face;
+    source.setPixelSize(style.pixelSize);
+    const FontFace::Metrics m = source.getMetrics();
     const int pad = style.outline;
     const int lineHeight = style.topPad + m.ascender + m.descender + 2 * pad;
     const int baseline = style.topPad + pad + m.ascender;
+    const int rim = std::max(style.outline, style.halo);
     if (style.bOneCase && code >= 'A' && code <= 'Z')
         return placeholder(1);
     if (isSpecial(code)) {
         const double s = m.ascender * 0.72;
-        const int w = static_cast<int>(std::ceil(s)) + 2 + 2 * pad;
+        const int drawnWidth = static_cast<int>(std::ceil(s)) + 2 + 2 * pad;
+        const int w = style.bMono ? monoCellWidth(style) : drawnWidth;
         const Image drawn = Canvas::render(w, lineHeight, [&](cairo_t* cr) {
-            cairo_translate(cr, pad + 1, baseline - s);
+            cairo_translate(cr, (w - drawnWidth) / 2 + pad + 1, baseline - s);
             drawSymbol(cr, code, s);
         });
-        return inkGlyph(coverageOf(drawn), w, lineHeight, style.outline);
+        return inkGlyph(coverageOf(drawn), w, lineHeight, rim);
     }
     FontFace::Glyph g;
-    if (!isFromFont(code) || !face.renderGlyph(unicodeOf(code), g))
+    if (!isFromFont(code) || !source.renderGlyph(unicodeOf(code), g))
         return placeholder(1);
-    const int shift = std::max(0, -g.left);
-    const int w = std::max(g.advance, g.left + shift + g.width) + shift + 2 * pad;
+    // Where the pen stands in the cell: a monospaced cell centres the face's
+    // advance, a proportional one makes room for ink left of the pen.
+    int w = 0, pen = 0;
+    if (style.bMono) {
+        w = monoCellWidth(style);
+        pen = (w - g.advance) / 2;
+    } else {
+        const int shift = std::max(0, -g.left);
+        w = std::max(g.advance, g.left + shift + g.width) + shift + 2 * pad;
+        pen = pad + shift;
+    }
     std::vector<float> cov(static_cast<size_t>(w) * lineHeight, 0.0f);
     for (int y = 0; y < g.height; ++y)
         for (int x = 0; x < g.width; ++x) {
-            const int cx = pad + shift + g.left + x, cy = baseline - g.top + y;
+            const int cx = pen + g.left + x, cy = baseline - g.top + y;
             if (cx < 0 || cy < 0 || cx >= w || cy >= lineHeight)
                 continue;
             cov[static_cast<size_t>(cy) * w + cx] = g.coverage[static_cast<size_t>(y) * g.width + x] / 255.0f;
         }
-    Image img = inkGlyph(cov, w, lineHeight, style.outline);
+    Image img = inkGlyph(cov, w, lineHeight, rim);
     if (style.bAccents && isAccentMark(code)) {
-        // Accent marks hang above their letter: keep only their ink.
+        // Accent marks hang above their letter: keep only their ink and rim.
         int x0 = w, y0 = lineHeight, x1 = -1, y1 = -1;
         for (int y = 0; y < lineHeight; ++y)
             for (int x = 0; x < w; ++x)
@@ -221,8 +219,6 @@ void FontMaker::writeFont(DataWriter& out, const std::string& path, int firstCod
     std::vector<Image> glyphs;
     for (int code = firstCode; code <= lastCode; ++code)
         glyphs.push_back(glyph(code, style));
-    if (style.bEvenCells)
-        centreInEvenCells(glyphs);
     SpriteSheet sheet;
     for (const Image& g : glyphs)
         sheet.addFrame(g);
@@ -233,14 +229,14 @@ void FontMaker::generate(DataWriter& out) const {
     struct FontFile {
         const char* path;
         int firstCode, lastCode;
-        Style style;  // pixel size, outline, top pad, one case, accents
+        Style style;  // pixel size, outline, top pad, one case, accents, monospaced, halo
     };
     const FontFile fonts[] = {
         {"gfx/font/font-tiny.tga", 33, 126, {9}},
-        {"gfx/font/font-small.tga", 33, 126, {12}},
-        {"gfx/font/font-medium.tga", 0, 255, {15, 0, 2, false, true}},
-        {"gfx/font/font-large-1.tga", 33, 79, {27, 0, 0, true}},
-        {"gfx/font/font-large-2.tga", 80, 126, {27, 0, 0, true}},
+        {"gfx/font/font-small.tga", 33, 126, {12, 0, 0, false, false, false, 1}},
+        {"gfx/font/font-medium.tga", 0, 255, {15, 0, 2, false, true, false, 2}},
+        {"gfx/font/font-large-1.tga", 33, 79, {27, 0, 0, true, false, false, 2}},
+        {"gfx/font/font-large-2.tga", 80, 126, {27, 0, 0, true, false, false, 2}},
         {"gfx/font/font-hud.tga", 44, 129, {21, 2, 0, true}},
         {"gfx/font/font-blackoutline.tga", 33, 129, {17, 2, 0, true, false, true}},
     };

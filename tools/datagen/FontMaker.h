@@ -5,8 +5,10 @@
 // special symbols live on the low codes, the skin that would fall on the
 // space is a placeholder, and fonts with one case carry placeholders for
 // A-Z (the loader copies a-z over them). The outline font's glyphs are drawn
-// from their top centre, so most share one cell width: a pen that advances
-// by equal widths spaces centred glyphs evenly.
+// from their top centre while the pen advances by their width, so it is
+// monospaced: every glyph fills one cell of the same width and a caption
+// reads evenly spaced. The fonts drawn over the scenery carry a dark halo
+// inside their cells, so that they read over any background.
 #include "DataWriter.h"
 #include "FontFace.h"
 #include "Image.h"
@@ -16,7 +18,7 @@
 
 class FontMaker {
 public:
-    explicit FontMaker(FontFace& textFace) : face(textFace) {}
+    FontMaker(FontFace& textFace, FontFace& monospacedFace) : face(textFace), monoFace(monospacedFace) {}
     void generate(DataWriter& out) const;
 
 private:
@@ -26,12 +28,17 @@ private:
         int topPad = 0;        // free rows above the ascender (room for accents)
         bool bOneCase = false;  // A-Z are placeholders
         bool bAccents = false;  // the accent marks are cropped to their ink
-        bool bEvenCells = false;  // narrower glyphs centred in the common width
+        bool bMono = false;     // the monospaced face, every glyph one cell wide
+        int halo = 0;           // dark rim in pixels inside the glyph's own cell
     };
     // The glyph image for one code of the Windows-1252 table, or a
     // placeholder for codes the font does not draw.
     Image glyph(int code, const Style& style) const;
     void writeFont(DataWriter& out, const std::string& path, int firstCode, int lastCode,
                    const Style& style) const;
+    // Width of every glyph of a monospaced style: the face's advance and the
+    // outline on both sides, less a pixel that neighbouring outlines share.
+    int monoCellWidth(const Style& style) const;
     FontFace& face;
+    FontFace& monoFace;
 };

@@ -139,7 +139,7 @@ void woodGrain(cairo_t* cr, double x0, double y0, double w, double h) {
         cairo_move_to(cr, x0 + 6, y);
         cairo_curve_to(cr, x0 + w * 0.3, y - 2, x0 + w * 0.6, y + 2, x0 + w - 6, y);
     }
-    stroke(cr, rgb(150, 90, 40, 0.5), 1.2);
+    stroke(cr, rgb(60, 36, 20, 0.5), 1.2);
 }
 
 void boardArrow(DataWriter& out) {
@@ -151,7 +151,8 @@ void boardArrow(DataWriter& out) {
         cairo_line_to(cr, 196, 56);
         cairo_line_to(cr, 4, 56);
         cairo_close_path(cr);
-        fillGradientInked(cr, 8, rgb(236, 180, 110), 56, rgb(196, 128, 64), 3.0);
+        // Dark walnut: the neighbourhood's orange name reads on it.
+        fillGradientInked(cr, 8, rgb(108, 70, 40), 56, rgb(80, 50, 28), 3.0);
         woodGrain(cr, 4, 8, 200, 48);
         for (double x : {16.0, 184.0}) {
             circlePath(cr, x, 32, 3);

@@ -129,7 +129,9 @@ void grass(DataWriter& out) {
         fillGradientInked(cr, h - 34, rgb(90, 190, 70), h, rgb(60, 150, 50), 0);
         for (int i = 0; i < 360; ++i) {
             const double x = i * (period / 360.0) + rng.range(-1, 1);
-            const double len = rng.range(14, 34), lean = rng.range(-6, 6);
+            // Low enough to stay under the caption of a button standing in
+            // the grass (the game's Exit button).
+            const double len = rng.range(8, 22), lean = rng.range(-6, 6);
             cairo_move_to(cr, x - 2.5, h - 20);
             cairo_curve_to(cr, x - 1, h - 20 - len * 0.6, x + lean * 0.6, h - 20 - len * 0.9, x + lean, h - 20 - len);
             cairo_curve_to(cr, x + lean * 0.5, h - 20 - len * 0.7, x + 2, h - 20 - len * 0.4, x + 2.5, h - 20);
@@ -137,7 +139,8 @@ void grass(DataWriter& out) {
             fill(cr, i % 3 ? rgb(100, 200, 70) : rgb(130, 220, 90));
         }
         for (int i = 0; i < 14; ++i) {
-            const double x = rng.range(0, period), y = rng.range(h - 24, h - 8);
+            // Above the band that the menus' hint line is printed over.
+            const double x = rng.range(0, period), y = rng.range(h - 34, h - 24);
             for (int petal = 0; petal < 5; ++petal) {
                 const double a = petal * 2 * M_PI / 5;
                 circlePath(cr, x + 2.6 * std::cos(a), y + 2.6 * std::sin(a), 2);

@@ -4,12 +4,15 @@
 #include "ContextManager.h"
 #include "ContextNewUser.h"
 #include "ContextUserManager.h"
+#include "FontQuad.h"
 #include "Global.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "KivInput.h"
 #include "Language.h"
 #include "RenderableText.h"
+
+#include <algorithm>
 
 namespace {
 const UColor NAME_COLOR(255, 128, 0, 255);
@@ -25,7 +28,7 @@ MenuUserDisplay::MenuUserDisplay()
     nameLine->bShadow = false;
     nameLine->color = NAME_COLOR;
     addChildLast(nameLine);
-    RenderableText* hintLine =
+    hintLine =
         new RenderableText(0.0f, static_cast<float>(top - HINT_DROP), 0.0f,
                            pKiv->pLanguage->getText(Language::CLICKTOCHANGEPLAYERS), pGlobal->pFontSmall, HINT_COLOR);
     hintLine->bShadow = false;
@@ -38,10 +41,7 @@ void MenuUserDisplay::tick(double t, double dt)
     nameLine->text = formatString(pKiv->pLanguage->getText(Language::HELLO), roster.getName(roster.current));
     KivBase::tick(t, dt);
 
-    const Context* screen = pKiv->pCurrentContext;
-    const float top = nameLine->position.y;
-    const bool hovered = screen && -HOVER_HALF_WIDTH <= screen->mouseX && screen->mouseX < HOVER_HALF_WIDTH &&
-                         top - HOVER_HEIGHT < screen->mouseY && screen->mouseY <= top;
+    const bool hovered = isHovered();
     nameLine->color = hovered ? NAME_HOVER_COLOR : NAME_COLOR;
 
     ContextManager& stack = *pGlobal->pContextManager;
@@ -53,4 +53,18 @@ void MenuUserDisplay::tick(double t, double dt)
     } else {
         pGlobal->hst.bPlayerPromptPending = false;
     }
+}
+
+bool MenuUserDisplay::isHovered() const
+{
+    const Context* screen = pKiv->pCurrentContext;
+    if (!screen)
+        return false;
+    const float halfWidth =
+        std::max(HOVER_HALF_WIDTH, static_cast<float>(hintLine->pFont->measure(hintLine->text).width) / 2.0f);
+    const float top = nameLine->position.y;
+    const float bottom =
+        std::min(top - HOVER_HEIGHT, hintLine->position.y - static_cast<float>(hintLine->pFont->lineHeight));
+    return -halfWidth <= screen->mouseX && screen->mouseX < halfWidth && bottom < screen->mouseY &&
+           screen->mouseY <= top;
 }

@@ -57,6 +57,10 @@ ContextMain::ContextMain()
     pWebsiteButton = new MenuButtonURL(cornerX, cornerY, 0.0f, language.getText(Language::WEBSITE),
                                        language.getText(Language::WEBSITEHINT));
     pWebsiteButton->url = WEBSITE_ADDRESS;
+    // It ends the program as Quit does, so it asks as Quit does: the pointer
+    // rests on it when the intro ends, where a second click of the one that
+    // skipped the intro would otherwise close the game.
+    pWebsiteButton->confirmQuestion = language.getText(Language::CONFIRM);
     pWebsiteButton->setWidth(MenuLayout::CORNER_WIDTH);
     addChildLast(pWebsiteButton);
 }

@@ -11,6 +11,8 @@
 
 #include <string>
 
+class FontQuad;
+
 class ArrowMessage : public Renderable {
 public:
     // Position (x, y, z), colour of arrow and caption, rotation about z in
@@ -20,7 +22,9 @@ public:
     // Swings the arrow (t: absolute time in seconds) and counts the lifetime
     // down; no state machine, no update of the children.
     void tick(double t, double dt) override;
-    // The arrow, then the caption (not rotated) with a shadow.
+    // The arrow, then the caption (not rotated) with a shadow, moved by as
+    // much as it would cross the edge of the view: a caption cut off
+    // misinforms.
     void render() override;
 
     UString caption;
@@ -32,4 +36,10 @@ public:
     double lifetime = 999999.0;
     // Child ("arrowPointer:0"), owned through the object tree.
     Renderable* arrow = nullptr;
+
+private:
+    // How far the caption printed centred at the message's position in font
+    // must move (units of the message's space) to lie inside the view of the
+    // screen being drawn; zero when it does.
+    V3 captionShiftIntoView(const FontQuad& font) const;
 };

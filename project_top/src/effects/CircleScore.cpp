@@ -24,7 +24,10 @@ constexpr double SHORTEST_DELAY = 0.001;
 CircleScore::CircleScore(GameStage* paid, int amount, float delay)
     : sound(GameSupport::resource<Sound>("jingle03")), stage(paid)
 {
-    points = Scoring::popupPoints(amount, stage ? stage->stageDifficulty() : 0);
+    // The multiplier running now is counted in here, not when the points
+    // are paid: the number the popup shows is the number it pays, even if
+    // double score runs out in between.
+    points = Scoring::popupPoints(amount, stage ? stage->stageDifficulty() : 0) * (stage ? stage->scoreMultiplier() : 1);
     if (GameSupport::highDetail())
         setState(1, delay);
     else
@@ -52,29 +55,18 @@ void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UC
                                   float centreAngle, int direction)
 {
     const FontQuad* font = GameSupport::resource<FontQuad>("fontHUD");
-    // The text is centred on its angle over the run it is laid out on: each
-    // symbol advances by its width plus the font's spacing (the outline
-    // font's glyphs overlap by their negative spacing), the last one's
-    // spacing left out.
-    float width = 0.0f;
-    int lastSpacing = 0;
-    for (const char c : text) {
-        const FontQuad::Symbol& symbol = font->getSymbolData(static_cast<unsigned char>(c));
-        width += (symbol.pQuad ? symbol.pQuad->width : static_cast<float>(font->spaceWidth)) +
-                 static_cast<float>(symbol.spacing);
-        lastSpacing = symbol.spacing;
-    }
-    if (!text.empty())
-        width -= static_cast<float>(lastSpacing);
-    float angle = width * 0.5f * static_cast<float>(direction) / radius + centreAngle;
+    // The text starts half its measured width before its centre angle; each
+    // glyph then takes its own width of the circle, without the font's
+    // spacing, and a symbol without glyph the font's space.
+    const int width = font->measure(text).width;
+    float angle = static_cast<float>(width / 2 * direction) / radius + centreAngle;
     // Glyphs stand half a line outside the circle running one way, inside it
     // running the other.
     const float glyphRadius = static_cast<float>(font->lineHeight * direction / 2) + radius;
     for (const char c : text) {
-        const FontQuad::Symbol& symbol = font->getSymbolData(static_cast<unsigned char>(c));
-        Skin* glyph = symbol.pQuad;
+        Skin* glyph = font->getSymbolData(static_cast<unsigned char>(c)).pQuad;
         if (!glyph) {
-            angle -= static_cast<float>(direction * (font->spaceWidth + symbol.spacing)) / radius;
+            angle -= static_cast<float>(direction * font->spaceWidth) / radius;
             continue;
         }
         angle -= static_cast<float>(direction) * glyph->width * 0.5f / radius;
@@ -86,7 +78,7 @@ void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UC
         sprite->rotation.z = angle - static_cast<float>(direction) * PI / 2.0f;
         sprite->setPostXform(popup->xform);
         popup->addChildLast(sprite);
-        angle -= static_cast<float>(direction) * (glyph->width * 0.5f + static_cast<float>(symbol.spacing)) / radius;
+        angle -= static_cast<float>(direction) * glyph->width * 0.5f / radius;
     }
 }
 
@@ -128,7 +120,7 @@ void CircleScore::onStateChange()
         updateVisuals();
         shareTransform(this, -1);
         if (stage)
-            stage->creditPoints(points);
+            stage->creditPointsAsShown(points);
         if (sound)
             sound->playAtFrequency(soundFrequency);
         setState(3, displayTime);

@@ -18,14 +18,17 @@ class CircleScore : public Renderable {
 public:
     // stage: the game that is paid (not owned), or null outside a game, where
     // the popup shows but awards nothing; amount: points before the game's
-    // difficulty factor; delay: seconds before the popup starts (>= 0).
+    // difficulty factor and its score multiplier; delay: seconds before the
+    // popup starts (>= 0).
     CircleScore(GameStage* stage, int amount, float delay);
 
     // A star sprite ("star:0") at the centre, scaled by starScale.
     void addStar(UColor colour, float starScale);
-    // One sprite per byte of text along a circle of radius units, centred on
-    // centreAngle (radians); direction +1 runs clockwise outside the circle,
-    // -1 anticlockwise inside it. An empty text adds nothing.
+    // One sprite per byte of text along a circle of radius units, starting
+    // half the text's measured width before centreAngle (radians), each
+    // glyph taking its width of the circle; direction +1 runs clockwise
+    // outside the circle, -1 anticlockwise inside it. An empty text adds
+    // nothing.
     void addCircularText(const std::string& text, UColor colour, float radius, float centreAngle, int direction);
 
     // The object-tree update, then the zoom (state 1) or the fade (state 3).
@@ -47,8 +50,9 @@ public:
     // square of the time, 1 after one second.
     static float fadeProgress(double timeInState);
 
-    // Already multiplied by (1 + difficulty); awarded with the player's
-    // multiplier on entering state 2.
+    // Already multiplied by (1 + difficulty) and by the score multiplier
+    // running when the popup was made: the number shown, and credited as it
+    // is on entering state 2.
     int32_t points = 0;
     // Seconds in state 2.
     float displayTime = 1.5f;

@@ -1,5 +1,6 @@
 #include "game/ContextDialogQX.h"
 
+#include "ContextManager.h"
 #include "FontQuad.h"
 #include "Global.h"
 #include "Kiv.h"
@@ -10,6 +11,7 @@
 #include "effects/CircleCloud.h"
 #include "effects/GameSupport.h"
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,6 +22,24 @@ constexpr float CLOUD_SCALE_UNIT = 173.4f;
 ContextDialogQX::ContextDialogQX()
 {
     bDeleteWhenFinished = true;
+}
+
+void ContextDialogQX::pushInReadingOrder()
+{
+    ContextManager& stack = *pGlobal->pContextManager;
+    // The stack shows its top first: take the screens still waiting for
+    // their first turn off, push this dialog, and put them back over it.
+    std::vector<std::pair<Context*, bool>> waiting;
+    for (Context* top = stack.getActiveContext(); top && top->bFirstActivation && top != stack.active.get();
+         top = stack.getActiveContext()) {
+        waiting.emplace_back(top, top->bFinished);
+        stack.removeChild(top);
+    }
+    stack.pushContext(this);
+    for (auto screen = waiting.rbegin(); screen != waiting.rend(); ++screen) {
+        stack.pushContext(screen->first);
+        screen->first->bFinished = screen->second;
+    }
 }
 
 void ContextDialogQX::build()

@@ -26,6 +26,10 @@ public:
     // Lays the dialog out from the fields, once, before the push; consumes
     // text.
     void build();
+    // Pushes the built dialog on Global's screen stack beneath the screens
+    // pushed before it that have not been shown yet, so that messages pushed
+    // together are read in the order they were pushed.
+    void pushInReadingOrder();
     // The game (overGame) or the screen below, then the dialog.
     void renderContents() override;
 

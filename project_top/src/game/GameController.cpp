@@ -682,6 +682,16 @@ void GameController::creditPoints(int points)
     playerData->addScore(points, true);
 }
 
+int GameController::scoreMultiplier() const
+{
+    return playerData->multiplier;
+}
+
+void GameController::creditPointsAsShown(int points)
+{
+    playerData->addScore(points, false);
+}
+
 float GameController::fillThermometer(float amount)
 {
     thermometer += amount;

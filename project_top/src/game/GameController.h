@@ -152,6 +152,8 @@ public:
     // player data is written only here and by the controller's own rules.
     int stageDifficulty() const override;
     void creditPoints(int points) override;
+    int scoreMultiplier() const override;
+    void creditPointsAsShown(int points) override;
     float fillThermometer(float amount) override;
     float sceneDepthScale() const override;
     void smileyClicked(Smiley* smiley) override;

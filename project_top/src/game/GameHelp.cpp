@@ -59,7 +59,7 @@ void GameHelp::showDialog(const std::string& text, const std::string& title, Ski
     dialog->title = title;
     dialog->text = text;
     dialog->build();
-    pGlobal->pContextManager->pushContext(dialog);
+    dialog->pushInReadingOrder();
     GameSupport::resource<Sound>("pop")->play();
 }
 

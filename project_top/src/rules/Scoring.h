@@ -63,7 +63,7 @@ public:
     static bool circusDue(bool aIsClown, bool bIsClown) { return aIsClown && bIsClown; }
     // The due house bonuses, in order.
     static std::vector<HouseBonus> houseBonuses(const HouseBonusFlags& earned, int neighbourhood);
-    // What a bonus popup shows and credits.
+    // What a bonus popup shows and credits, before the score multiplier.
     static int popupPoints(int points, int difficulty) { return points * (1 + difficulty); }
     // The x of popup k of count in the centred row.
     static int bonusRowX(int count, int k) { return ((1 - count) * BONUS_SPACING) / 2 + k * BONUS_SPACING; }

@@ -58,31 +58,6 @@ std::vector<float> drainStream(MixerOGGstream& stream, size_t maxFloats)
     return out;
 }
 
-TEST(MixerOGG, DecodesMonoAndStereoAtSeveralRates)
-{
-    struct Case { int channels; int rate; long frames; };
-    const Case cases[] = {{1, 11025, 5000}, {2, 48000, 12345}};
-    for (const Case& c : cases) {
-        const std::vector<float> original = oggtest::sine(c.frames, c.channels, c.rate, 300.0);
-        auto file = memoryFile(oggtest::encodeOgg(original, c.channels, c.rate));
-        MixerOGGstatic sample(file.get(), false, 1);
-        EXPECT_EQ(sample.rate, c.rate);
-        EXPECT_EQ(sample.channels, c.channels);
-        EXPECT_EQ(sample.length, c.frames) << "length counts samples per channel";
-        ASSERT_EQ(sample.dataSize, 2 * c.frames);
-        double errorSquares = 0.0;
-        for (long i = 0; i < c.frames; ++i) {
-            const float left = original[static_cast<size_t>(i * c.channels)];
-            const float right = original[static_cast<size_t>(i * c.channels + c.channels - 1)];
-            errorSquares += std::pow(sample.data[2 * i] - left, 2) + std::pow(sample.data[2 * i + 1] - right, 2);
-            if (c.channels == 1) {
-                ASSERT_EQ(sample.data[2 * i], sample.data[2 * i + 1]) << "mono plays on both sides at full level";
-            }
-        }
-        EXPECT_LT(std::sqrt(errorSquares / (2.0 * c.frames)), 0.02) << c.channels << " channels at " << c.rate;
-    }
-}
-
 TEST(MixerOGG, WholeDecodeHoldsExactlyWhatTheLibraryDecodes)
 {
     // bChirps: a twentieth of a second of sine every two seconds,

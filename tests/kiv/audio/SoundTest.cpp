@@ -52,24 +52,6 @@ TEST_F(SoundTest, PlayAtFrequencyTakesFactorsUpTo100AndHertzAbove)
     }
 }
 
-TEST_F(SoundTest, PlayDrawsARandomPitchWithinTheRange)
-{
-    std::srand(11);
-    sound->play();
-    EXPECT_FLOAT_EQ(newestFactor(), 1.0f) << "no variation by default";
-
-    sound->pitchMax = 0.25f;
-    float lowest = 2.0f, highest = 0.0f;
-    for (int i = 0; i < 200; ++i) {
-        sound->play();
-        lowest = std::min(lowest, newestFactor());
-        highest = std::max(highest, newestFactor());
-    }
-    EXPECT_GE(lowest, 1.0f);
-    EXPECT_LT(highest, 1.25f);
-    EXPECT_GT(highest - lowest, 0.1f);
-}
-
 TEST_F(SoundTest, StartsCloserThanTheMinimumIntervalAreDropped)
 {
     // Two starts in each 10 ms frame, at least 25 ms apart: every third frame's first.

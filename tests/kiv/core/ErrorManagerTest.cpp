@@ -22,17 +22,6 @@ protected:
     std::string outputPath() const { return home.root() + "/stdout.txt"; }
 };
 
-TEST_F(ErrorManagerDeathTest, ReportWithoutAnEngineGoesToBothStreams)
-{
-    EXPECT_EXIT(
-        {
-            redirectStdout(outputPath());
-            kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d", "Broken.", "f", "x.cpp", 7);
-        },
-        ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Broken\\.\n Function: f\\(\\)\n File: x\\.cpp\n Line: 7");
-    EXPECT_EQ(readWholeFile(outputPath()), "*** ERROR *** Error: Broken.\n Function: f()\n File: x.cpp\n Line: 7\n");
-}
-
 // A fatal error on another thread (the audio thread's) is the audio
 // tests' business.
 TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)

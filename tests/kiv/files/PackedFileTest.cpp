@@ -99,11 +99,7 @@ TEST(PackedFile, ADamagedFileThatCannotBeKeptAsideIsNeverReplaced)
 
 TEST(PackedFile, AFailedSaveKeepsThePreviousCopySaysWhyAndLeavesNoTemporaryFile)
 {
-    struct Case {
-        const char* what;
-        std::function<void(const ScratchFolder&)> hinder;
-        const char* reason;
-    };
+    struct Case { const char* what; std::function<void(const ScratchFolder&)> hinder; const char* reason; };
     const Case cases[] = {
         {"a folder that may not be written", [](const ScratchFolder& f) { chmod(f.path().c_str(), 0555); },
          "the temporary file could not be created (Permission denied)"},

@@ -7,27 +7,6 @@
 
 namespace {
 
-// Identifiers and English texts as the table lists them: its ends, a named
-// one and countries.
-TEST(LanguageTable, IdentifiersReadTheirEnglishTexts)
-{
-    struct Row { Language::StringsEnum id; int value; const char* english; };
-    const Row rows[] = {
-        {Language::LANGUAGENAME, 1, "English"},
-        {Language::COUNTRYNONE, 199, "not specified"},
-        {Language::COUNTRYES, 396, "Spain"},
-        {Language::YES, 441, "Yes"},
-        {Language::GAMETYPEPUZZLEHINT, 669, "Solve each puzzle by matching all smileys in one long chain!"},
-    };
-    Language language;
-    language.setCurrentLanguage(0);
-    for (const Row& row : rows) {
-        EXPECT_EQ(static_cast<int>(row.id), row.value) << row.english;
-        EXPECT_STREQ(language.getText(row.id), row.english);
-    }
-    EXPECT_EQ(Language::STRING_COUNT, 670);
-}
-
 TEST(LanguageSelection, IndexesOutsideTheTableSelectTheDefaultLanguageAndReadEmptyTexts)
 {
     Language language;

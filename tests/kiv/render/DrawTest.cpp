@@ -101,30 +101,6 @@ TEST_F(DrawTest, ObjectsOutsideTheViewAreCulled)
     }
 }
 
-TEST(Transform, SoftwareCompositionEqualsTheOpenGLStack)
-{
-    Renderable r;
-    r.postXform.translate(5.0f, -7.0f, 2.0f);
-    r.position = V3(100.0f, -50.0f, 30.0f);
-    r.postScale = V3(1.5f, 0.5f, 9.0f);
-    r.rotation = V3(0.3f, -1.1f, 2.5f);
-    r.scale = V3(2.0f, 3.0f, 1.0f);
-    r.updateVisuals();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadMatrixf(r.postXform.m);
-    glTranslatef(100.0f, -50.0f, 30.0f);
-    glScalef(1.5f, 0.5f, 1.5f);
-    glRotatef(static_cast<float>(0.3f * 57.29577951308232), 1, 0, 0);
-    glRotatef(static_cast<float>(-1.1f * 57.29577951308232), 0, 1, 0);
-    glRotatef(static_cast<float>(2.5f * 57.29577951308232), 0, 0, 1);
-    glScalef(2.0f, 3.0f, 2.0f);
-    float stack[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, stack);
-    glLoadIdentity();
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(stack[i], r.xform.m[i], 1e-4f) << i;
-}
-
 TEST_F(DrawTest, PointTestsFollowTheTransform)
 {
     Renderable r;

@@ -18,15 +18,8 @@ TEST(ModeMatching, RequestsBecomeModesTheDisplayCanOpen)
     const Modes fourModes = listOf({{1280, 1024}, {1024, 768}, {800, 600}, {640, 480}});
     Modes anySize;
     anySize.bAnySize = true;
-    struct Case {
-        const char* name;
-        Modes modes;
-        int desktopW, desktopH;
-        bool fullScreen;
-        int width, height;
-        bool expectFullScreen;
-        int expectWidth, expectHeight;
-    };
+    struct Case { const char* name; Modes modes; int desktopW, desktopH; bool fullScreen; int width, height;
+        bool expectFullScreen; int expectWidth, expectHeight; };
     const Case cases[] = {
         {"window as large as the desktop steps down", {}, 1024, 768, false, 1024, 768, false, 800, 600},
         {"narrow window takes the smallest size", {}, 1280, 1024, false, 300, 900, false, 320, 240},

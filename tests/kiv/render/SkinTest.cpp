@@ -9,16 +9,6 @@ namespace {
 
 using namespace rendertest;
 
-TEST(SkinShape, PointTestIsClosedLeftAndBottom)
-{
-    Skin skin;
-    skin.width = 10;
-    skin.height = 10;
-    EXPECT_TRUE(skin.isPointInside(-5, -5));
-    EXPECT_FALSE(skin.isPointInside(5, 0));
-    EXPECT_FALSE(skin.isPointInside(0, 5));
-}
-
 TEST(SkinShape, KeypadCodesPlaceTheAnchor)
 {
     struct Case { int code; V3 origin; };

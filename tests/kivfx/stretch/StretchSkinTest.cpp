@@ -53,16 +53,6 @@ TEST(StretchSkin, DrawnFrameKeepsItsBorderWidths)
         EXPECT_TRUE(sameColor(p.color, worldPixel(*image, p.x, p.y))) << p.x << ", " << p.y;
 }
 
-TEST(VStretchSkin, FirstHeightOfZeroLeavesEveryRowAtZero)
-{
-    auto texture = gaugeTexture();
-    VStretchSkin gauge;
-    gauge.setSource(texture->skins[0], 10, 10);
-    gauge.setHeight(0);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_FLOAT_EQ(0.0f, gauge.vertexBuffer.vertices[i].y);
-}
-
 TEST(VStretchSkin, DrawnGaugeKeepsItsCaps)
 {
     auto texture = gaugeTexture();

@@ -20,16 +20,8 @@ constexpr float RIGHT_ARROW = 104.0f;
 
 TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
 {
-    struct Case {
-        const char* name;
-        int start;
-        int min, max, step;
-        int width;
-        float mouseX;
-        bool disabled;
-        int expected;
-        bool clicked;
-    };
+    struct Case { const char* name; int start; int min, max, step; int width; float mouseX; bool disabled;
+        int expected; bool clicked; };
     const Case cases[] = {
         {"LeftArrow", 5, 0, 10, 1, 256, LEFT_ARROW, false, 4, true},
         {"InsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 25.5f, false, 6, true},

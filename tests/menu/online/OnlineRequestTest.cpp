@@ -8,14 +8,6 @@ namespace {
 
 using namespace onlinetest;
 
-HttpClient::Options quickOptions()
-{
-    HttpClient::Options options;
-    options.connectTimeoutMs = 1000;
-    options.readTimeoutMs = 1000;
-    return options;
-}
-
 // Polls with a clock that advances 0.1 s a poll, sleeping 10 ms between
 // polls, until the request ends or the clock reaches the limit.
 template <typename Request>
@@ -31,44 +23,6 @@ auto pollUntilEnd(Request& request, double limit = 30.0)
     return status;
 }
 
-struct RequestCase {
-    const char* name;
-    const char* answer;
-    OnlineRequest::Status status;
-    int statusCode;
-    const char* failure;
-};
-
-// Failures inside the HTTP exchange itself (no server, oversize answers) are
-// the upload's own tests.
-TEST(OnlineRequest, EndsWithTheServersVerdictOrAClearReason)
-{
-    const std::string ok = LoopbackServer::reply(200, "thanks");
-    const std::string refused = LoopbackServer::reply(503, "busy");
-    const RequestCase cases[] = {
-        {"Accepted", ok.c_str(), OnlineRequest::STATUS_SUCCEEDED, 200, ""},
-        {"ErrorStatus", refused.c_str(), OnlineRequest::STATUS_FAILED, 503, "Failed with status code: 503"},
-        // Nothing arrives within the time limit of 2 s on the owner's clock.
-        {"TimeOut", "", OnlineRequest::STATUS_FAILED, 0, "Upload failed: the server did not answer in time."},
-    };
-    for (const RequestCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        LoopbackServer server(LoopbackServer::always(c.answer));
-        HttpClient::Options options = quickOptions();
-        options.readTimeoutMs = 60000;
-        MultipartForm form;
-        OnlineRequest::addCommonFields(form, "test", 0x1234abcd);
-        OnlineRequest request(server.url(), form, options, 2.0, 0.0);
-        EXPECT_EQ(c.status, pollUntilEnd(request));
-        EXPECT_EQ(c.statusCode, request.getStatusCode());
-        EXPECT_EQ(0u, request.getFailureText().rfind(c.failure, 0)) << request.getFailureText();
-        if (c.status == OnlineRequest::STATUS_SUCCEEDED) {
-            EXPECT_EQ("thanks", request.getBody());
-        }
-        EXPECT_EQ(c.status, request.poll(1000.0)) << "an ended request stays ended";
-    }
-}
-
 TEST(OnlineRequest, DestroyingARunningRequestDoesNotWaitForTheServer)
 {
     LoopbackServer server([](const std::string&) { return std::string(); });
@@ -81,14 +35,8 @@ TEST(OnlineRequest, DestroyingARunningRequestDoesNotWaitForTheServer)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
-struct ConnectionCase {
-    const char* name;
-    const char* body;
-    std::function<std::string(const std::string&)> echo;
-    ConnectionTest::Status status;
-    const char* address;
-    const char* failure;
-};
+struct ConnectionCase { const char* name; const char* body; std::function<std::string(const std::string&)> echo;
+    ConnectionTest::Status status; const char* address; const char* failure; };
 
 TEST(ConnectionTest, PassesOnlyWhenTheReplyNamesAnAddressAndTheTokenComesBackOverUdp)
 {

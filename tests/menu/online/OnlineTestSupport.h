@@ -21,6 +21,7 @@ using namespace itemtest;
 
 using testsupport::formField;
 using testsupport::LoopbackServer;
+using testsupport::quickOptions;
 
 inline const char* english(Language::StringsEnum id)
 {

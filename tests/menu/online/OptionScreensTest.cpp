@@ -16,14 +16,8 @@ constexpr int KEY_K = 37;
 enum Action { TOGGLE, LEFT_ARROW, RIGHT_ARROW, PRESS_K };
 
 // field: the field of the block the row edits, as an int.
-struct SettingCase {
-    const char* name;
-    std::function<ContextOptionsPage*()> make;
-    Language::StringsEnum caption;
-    Action action;
-    std::function<int(const HSTdata&)> field;
-    int before, after;
-};
+struct SettingCase { const char* name; std::function<ContextOptionsPage*()> make; Language::StringsEnum caption;
+    Action action; std::function<int(const HSTdata&)> field; int before, after; };
 
 template <typename T>
 std::function<ContextOptionsPage*()> screenOf()

@@ -1,11 +1,8 @@
 #include "ScreenTestSupport.h"
 
 #include "ContextAutoConfigure.h"
-#include "ContextBFLogo.h"
-#include "ContextCredits.h"
 #include "ContextHelp.h"
 #include "ContextLanguageNotice.h"
-#include "ContextLanguageSelect.h"
 #include "ContextNetworkWizard.h"
 #include "ContextOptionsControls.h"
 #include "ContextOptionsControls2.h"
@@ -13,10 +10,7 @@
 #include "ContextOptionsGraphics.h"
 #include "ContextOptionsSound.h"
 #include "ContextOptions.h"
-#include "LanguageFlag.h"
 #include "MenuButtonURL.h"
-#include "RenderableText.h"
-#include "RenderableTimed.h"
 
 #include <tuple>
 
@@ -26,26 +20,11 @@ using namespace screentest;
 
 class SmallScreenTest : public ScreenTest {};
 
-TEST_F(SmallScreenTest, MakersLogoEndsByItselfOrOnAClick)
-{
-    auto* logo = open(new ContextBFLogo());
-    // SHOW_TIME at STEP a frame, with the opening frame and the one that pops it.
-    EXPECT_NEAR(framesUntilClosed(logo) + 1, ContextBFLogo::SHOW_TIME / STEP + 1, 1);
-    logo = open(new ContextBFLogo());
-    clickAt(0.0f, 0.0f);
-    EXPECT_TRUE(logo->bFinished);
-}
-
 TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
 {
-    struct ModeCase {
-        const char* what;
-        bool shownFullScreen;
-        int shownWidth, shownHeight, resolution;
-        bool fullScreen;
-        int expectedResolution;
-        bool bExpectedFullScreen;
-    };
+    // Shown mode, stored resolution and full-screen flag, and what is stored after.
+    struct ModeCase { const char* what; bool shownFullScreen; int shownWidth, shownHeight, resolution; bool fullScreen;
+                      int expectedResolution; bool bExpectedFullScreen; };
     const ModeCase cases[] = {
         {"a smaller window than asked for", false, 800, 600, 3, false, 2, false},
         {"only a larger full-screen mode: the largest offered that fits", true, 1280, 1024, 2, true, 3, true},
@@ -113,23 +92,6 @@ TEST_F(SmallScreenTest, AutomaticConfigurationStoresAModeTheDisplayShowsAsIs)
     EXPECT_NEAR(framesUntilClosed(screen) + 1, ContextAutoConfigure::SHOW_TIME / STEP + 1, 1);
 }
 
-TEST_F(SmallScreenTest, LanguageChoiceShowsEveryFlagAndEndsOnlyOnOne)
-{
-    const int saved = pKiv->defaultLanguage;
-    pKiv->defaultLanguage = -1;
-    auto* screen = open(new ContextLanguageSelect());
-    ASSERT_EQ(screen->flags.size(), static_cast<size_t>(Language::LANGUAGE_MAX));
-    type(stacktest::KEY_ESCAPE, 27);
-    clickAt(200.0f, -200.0f);
-    frame();
-    EXPECT_EQ(top(), screen);
-    const LanguageFlag* flag = screen->flags.back();
-    clickOn(flag);
-    EXPECT_TRUE(screen->bFinished);
-    EXPECT_EQ(pKiv->defaultLanguage, flag->language);
-    pKiv->defaultLanguage = saved;
-}
-
 TEST_F(SmallScreenTest, LanguageButtonOnlyWithSeveralLanguagesAndItForgetsTheChoice)
 {
     const bool savedEdition = pKiv->bMultilanguage;
@@ -184,23 +146,6 @@ TEST_F(SmallScreenTest, DocumentationOpensTheReadmeOfTheWorkingFolderAfterExit)
     EXPECT_EQ(pGlobal->urlToOpenOnExit, (folder / "readme.htm").string());
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(folder);
-}
-
-TEST_F(SmallScreenTest, CreditsRiseThroughTheViewAndEnd)
-{
-    auto* credits = open(new ContextCredits());
-    RenderableText* first = nullptr;
-    for (BasicLink* child = credits->pFirstChild; child && !first; child = child->pNext)
-        first = dynamic_cast<RenderableText*>(static_cast<KivBase*>(child));
-    ASSERT_NE(first, nullptr);
-    EXPECT_LE(first->position.y, -240.0f + ContextScroller::DEFAULT_SPEED * STEP * 2) << "starts below the view";
-    const float start = first->position.y;
-    EXPECT_EQ(framesUntilClosed(credits, 100), 100);
-    EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
-    EXPECT_LT(framesUntilClosed(credits), 2000) << "they end by themselves";
-    credits = open(new ContextCredits());
-    clickAt(0.0f, 0.0f);
-    EXPECT_TRUE(credits->bFinished) << "a click ends them at once";
 }
 
 } // namespace

@@ -45,12 +45,8 @@ TEST_F(ProfileManagerFile, PlayersAndSavedGamesSurviveARestart)
 
 TEST_F(ProfileManagerFile, DamagedRecordsAreRepairedOnLoad)
 {
-    struct Case {
-        const char* what;
-        std::function<void(ProfileManager&)> damage;
-        std::vector<std::string> names;
-        int current;
-    };
+    struct Case { const char* what; std::function<void(ProfileManager&)> damage; std::vector<std::string> names;
+        int current; };
     const std::vector<Case> cases = {
         {"current far out of range", [](ProfileManager& r) { r.current = 57; }, {"Ann", "Bo", "Cy"}, 0},
         {"unterminated name",

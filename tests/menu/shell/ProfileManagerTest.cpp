@@ -60,13 +60,8 @@ TEST(ProfileManager, SelectChangesTheCurrentPlayerOnlyWithinTheRoster)
 
 TEST(ProfileManager, DeleteClosesTheGapAndKeepsACurrentPlayer)
 {
-    struct Case {
-        std::vector<std::string> names;
-        int current;
-        int deleted;
-        std::vector<std::string> namesAfter;
-        int currentAfter;
-    };
+    struct Case { std::vector<std::string> names; int current; int deleted; std::vector<std::string> namesAfter;
+        int currentAfter; };
     const std::vector<Case> cases = {
         {{"Ann", "Bo", "Cy"}, 1, 1, {"Ann", "Cy"}, 1},
         {{"Ann", "Bo", "Cy"}, 2, 2, {"Ann", "Bo"}, 0},

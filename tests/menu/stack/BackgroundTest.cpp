@@ -29,63 +29,6 @@ void registerScenery()
     makeStripedSkin("ground:all", 32, 16, EARTH, STRIPE, 7);
 }
 
-class BackgroundTest : public ::testing::Test {
-protected:
-    void SetUp() override { registerScenery(); }
-
-    // The frame after drawing a Background with the flags through a default
-    // camera moved sideways to x.
-    std::unique_ptr<MemoryImageFile> draw(int flags, float cameraX)
-    {
-        Context screen;
-        screen.pCamera->position.x = cameraX;
-        screen.pCamera->lookAtPoint.x = cameraX;
-        screen.pCamera->tick(0.0, 0.0);
-        screen.addChildLast(new Background(flags));
-        clearFrame();
-        screen.render();
-        return grab();
-    }
-
-    // Screen columns where a red stripe starts on the row showing world y.
-    static std::vector<int> stripeStarts(const MemoryImageFile& image, float worldY)
-    {
-        const int row = static_cast<int>(240.0f - worldY);
-        std::vector<int> starts;
-        for (int x = 0; x < 640; ++x)
-            if (pixelAt(image, x, row) == STRIPE && (x == 0 || !(pixelAt(image, x - 1, row) == STRIPE)))
-                starts.push_back(x);
-        return starts;
-    }
-};
-
-TEST_F(BackgroundTest, RowsCoverTheWholeWidthAndScrollByTheirParallax)
-{
-    struct Case { int flags; float worldY; int tile; float cameraX; int firstStripe; };
-    // Sky (parallax 3) moves by a third of the camera's travel, grass
-    // (parallax 1) with it: 300 to the right moves the sky 100 and the grass
-    // 300 to the left, modulo the tile width; the same holds left of the
-    // origin, where the row must still start at the view's left edge.
-    const Case cases[] = {
-        {Background::LAYER_SKY, 100.0f, 64, 300.0f, 28},
-        {Background::LAYER_SKY, 100.0f, 64, -300.0f, 36},
-        {Background::LAYER_GRASS, 3.0f, 32, 300.0f, 20},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "flags " << c.flags << " camera " << c.cameraX);
-        auto image = draw(c.flags, c.cameraX);
-        const std::vector<int> starts = stripeStarts(*image, c.worldY);
-        ASSERT_FALSE(starts.empty());
-        EXPECT_EQ(c.firstStripe, starts.front());
-        for (size_t i = 1; i < starts.size(); ++i)
-            EXPECT_EQ(c.tile, starts[i] - starts[i - 1]);
-        EXPECT_GT(starts.back() + c.tile, 639) << "no gap at the right edge";
-        const int row = static_cast<int>(240.0f - c.worldY);
-        EXPECT_FALSE(pixelAt(*image, 0, row) == BACKDROP) << "no gap at the left edge";
-        EXPECT_FALSE(pixelAt(*image, 639, row) == BACKDROP);
-    }
-}
-
 TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)
 {
     registerScenery();

@@ -2,7 +2,6 @@
 
 #include "ContextDialog.h"
 #include "MenuButton.h"
-#include "RadialFader.h"
 #include "Reference.h"
 #include "SyntheticInput.h"
 
@@ -88,26 +87,6 @@ TEST_F(ContextManagerTest, FinishedScreenUnderTheTopWaitsUntilItIsOnTopAndTheEmp
     step();
     EXPECT_EQ((Log{"upper deactivate closing", "lower deactivate closing"}), log);
     EXPECT_TRUE(manager->bQuit) << "the stack is empty";
-    EXPECT_EQ(nullptr, manager->pick(0.0f, 0.0f));
-    clearFrame();
-    manager->pFader->coverage = 1.0f;
-    manager->render();
-    EXPECT_TRUE(sameColor(BACKDROP, pixelAt(*grab(), 320, 240))) << "not even the fader is drawn";
-    manager->pFader->coverage = 0.0f;
-}
-
-// A switch of the top screen opens a closed fader again, in the same frame.
-TEST_F(ContextManagerTest, SwitchingScreensOpensTheFader)
-{
-    manager->pushContext(screen("first"));
-    manager->pFader->coverage = manager->pFader->targetCoverage = 1.0f;
-    step();
-    EXPECT_EQ(0.0f, manager->pFader->targetCoverage);
-    EXPECT_LT(manager->pFader->coverage, 1.0f);
-    manager->pFader->targetCoverage = 1.0f;
-    step();
-    EXPECT_EQ(1.0f, manager->pFader->targetCoverage) << "no switch, no reopening";
-    manager->pFader->coverage = manager->pFader->targetCoverage = 0.0f;
 }
 
 // A screen that notes, each tick, whether it sees the left button down.

@@ -22,9 +22,4 @@ TEST(UString, FormattingOfAnyLength)
     }
 }
 
-TEST(UString, NullTextIsEmpty)
-{
-    EXPECT_TRUE(UString(static_cast<const char*>(nullptr)).empty());
-}
-
 } // namespace

@@ -11,20 +11,13 @@
 namespace {
 
 using testsupport::LoopbackServer;
+using testsupport::quickOptions;
 
 HttpUpload::Status waitForEnd(const HttpUpload& upload)
 {
     for (int i = 0; i < 500 && upload.getStatus() == HttpUpload::STATUS_RUNNING; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return upload.getStatus();
-}
-
-HttpClient::Options quickOptions()
-{
-    HttpClient::Options options;
-    options.connectTimeoutMs = 2000;
-    options.readTimeoutMs = 2000;
-    return options;
 }
 
 TEST(HttpUpload, PostsTheMultipartBodyAndReportsTheStatusCode)

@@ -20,11 +20,7 @@ TEST(PlayerFile, ADamagedFileIsKeptAsideAndWhatStandsInItsWayStays)
 {
     const TemporaryFolder outside("kiv-outside");
     const std::string target = outside.path() + "/target";
-    struct Case {
-        const char* what;
-        std::function<void(const std::string& damaged)> inTheWay;
-        const char* keptAs;
-    };
+    struct Case { const char* what; std::function<void(const std::string& damaged)> inTheWay; const char* keptAs; };
     const Case cases[] = {
         {"nothing", [](const std::string&) {}, ".damaged"},
         {"an older damaged copy", [](const std::string& d) { writeWholeFile(d, "older"); }, ".damaged"},

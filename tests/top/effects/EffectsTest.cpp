@@ -4,6 +4,8 @@
 // out on its circle.
 #include "GameHarness.h"
 
+#include "FontQuad.h"
+#include "Skin.h"
 #include "board/PlayerData.h"
 #include "effects/CircleScore.h"
 #include "effects/Firework.h"
@@ -83,6 +85,33 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     game.recorder = FrameRecorder();
     pGlobal->hst.detail = detail;
     stage->bFinished = true;
+}
+
+// The text starts half its measured width (the font's spacing counted)
+// before its angle, then each glyph takes its own width of the circle
+// (without the spacing): five identical glyphs stand one glyph width apart,
+// half a line outside the circle one way, inside it the other.
+TEST(Effects, ATextOnAPopupsCircleRunsGlyphByGlyphFromHalfItsMeasuredWidth)
+{
+    GameHarness::get();
+    const FontQuad* font = pKiv->pResourceManager->findAs<FontQuad>("fontHUD");
+    const float glyph = font->getSymbolData('0').pQuad->width;
+    const int measured = font->measure("00000").width;
+    const float radius = 40.0f, centre = 1.5707963f;
+    for (const int direction : {1, -1}) {
+        CircleScore popup(nullptr, 0, 0.0f);
+        popup.addCircularText("00000", UColor(255, 255, 255, 255), radius, centre, direction);
+        ASSERT_EQ(popup.getChildCount(), 5);
+        const float standsAt = radius + static_cast<float>(font->lineHeight * direction / 2);
+        int i = 0;
+        for (const BasicLink* link = popup.pFirstChild; link; link = link->pNext, ++i) {
+            const V3 at = static_cast<const Renderable*>(link)->position;
+            const float angle = centre + static_cast<float>(direction) *
+                                             (static_cast<float>(measured / 2) - (i + 0.5f) * glyph) / radius;
+            EXPECT_NEAR(at.x, standsAt * std::cos(angle), 0.01f) << direction << " glyph " << i;
+            EXPECT_NEAR(at.y, standsAt * std::sin(angle), 0.01f) << direction << " glyph " << i;
+        }
+    }
 }
 
 }

@@ -205,7 +205,17 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
         const Solution* solution = solutionOf(puzzle);
         const Chain chain = deadEnd(session.presentSmileys(), solutionChain(puzzle)[0]);
         ASSERT_FALSE(chain.empty());
-        clickAll(session, chain);
+        clickAll(session, Chain(chain.begin(), chain.end() - 1));
+        // The step into the dead end brings two help clouds, read in the
+        // order they were put up.
+        clickAt(chain.back()->halo.boundsCentre.x, chain.back()->halo.boundsCentre.y, puzzle->scene);
+        session.game.step(2);
+        std::vector<std::string> read;
+        for (const ContextDialogQX* dialog = session.dialog(); dialog; dialog = session.dialog()) {
+            read.push_back(childrenOf<RenderableText>(dialog).front()->text);
+            ASSERT_TRUE(session.closeDialog());
+        }
+        EXPECT_EQ(read, (std::vector<std::string>{"You have lost a life", "You have run out"}));
         EXPECT_EQ(puzzle->endCaption, "incomplete!");
         EXPECT_EQ(puzzle->solutionPath->colour, UColor(255, 0, 0, 255));
         EXPECT_EQ(puzzle->playerData->lives, lives - 1);

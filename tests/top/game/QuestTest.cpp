@@ -6,10 +6,15 @@
 #include "GameSession.h"
 
 #include "ContextDialog.h"
+#include "FontQuad.h"
 #include "board/Clown.h"
 #include "board/FeatureBody.h"
 #include "effects/CircleScore.h"
 #include "effects/EndLevelStat.h"
+
+#include <gmock/gmock.h>
+
+#include <numeric>
 
 namespace {
 
@@ -36,6 +41,24 @@ std::vector<int> newBonuses(const GameController* game)
             points.push_back(popup->points);
     std::sort(points.begin(), points.end());
     return points;
+}
+
+// The number a bonus popup shows, read back from its glyphs: its last run
+// of the HUD font's digits (and thousands commas).
+int shownNumber(const CircleScore* popup)
+{
+    const FontQuad* font = pKiv->pResourceManager->findAs<FontQuad>("fontHUD");
+    std::string digits;
+    for (const Renderable* sprite : childrenOf<Renderable>(popup)) {
+        const std::string marks = "0123456789,";
+        const auto mark = std::find_if(marks.begin(), marks.end(),
+                                       [&](char c) { return font->getSymbolData(c).pQuad == sprite->pSkin; });
+        if (mark == marks.end())
+            digits.clear();
+        else if (*mark != ',')
+            digits += *mark;
+    }
+    return digits.empty() ? -1 : std::stoi(digits);
 }
 
 // The first neighbourhood's challenge round is answered wrong and pays
@@ -218,6 +241,31 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLast
     EXPECT_EQ(player->multiplier, 2);
     game.stepSeconds(1.5);
     EXPECT_EQ(player->multiplier, 1);
+    session.leave();
+}
+
+// The "clear bonus" of 3000 doubled shows 6,000, and every popup of the
+// house pays what it shows.
+TEST(Quest, UnderDoubleScoreTheHousesBonusPopupsShowWhatTheyPay)
+{
+    GameSession session = GameSession::quick();
+    GameController* quest = session.startNew<Quest>(5);
+    ASSERT_TRUE(quest->useVitamin(3));
+    session.match(perfectMatching(session.presentSmileys()));
+    ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_STATISTICS; }));
+    ASSERT_EQ(quest->playerData->multiplier, 2);
+    std::vector<int> shown;
+    std::vector<Reference> popups;
+    for (const CircleScore* popup : childrenOf<CircleScore>(quest->bonusLayer)) {
+        shown.push_back(shownNumber(popup));
+        popups.emplace_back(const_cast<CircleScore*>(popup));
+    }
+    EXPECT_THAT(shown, ::testing::Contains(6000));
+    const int before = quest->playerData->score;
+    ASSERT_TRUE(session.game.stepUntil([&] {
+        return std::all_of(popups.begin(), popups.end(), [](const Reference& popup) { return !popup.get(); });
+    }));
+    EXPECT_EQ(quest->playerData->score - before, std::accumulate(shown.begin(), shown.end(), 0));
     session.leave();
 }
 

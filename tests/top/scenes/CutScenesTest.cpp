@@ -11,6 +11,7 @@
 // main menu and made active. Main thread only.
 #include "GameHarness.h"
 
+#include "ContextDialog.h"
 #include "MenuButtonQuit.h"
 #include "ScreenPixels.h"
 #include "Skin.h"
@@ -140,6 +141,31 @@ TEST(Intro, AKeyOrAClickSkipsIt)
         EXPECT_EQ(intro.get(), nullptr);
         expectBackAtTheMenu(game);
     }
+}
+
+// The intro ends with the pointer on the menu's "Website" button, which
+// ends the program: the second press of a double click that skipped the
+// intro only asks, and the answer "No" leaves the main menu on top.
+TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
+{
+    GameHarness& game = gameAtMenu();
+    const Reference intro(show(game, new ContextLogo()));
+    game.stepSeconds(0.5);
+    // Presses 0.15 s apart, well within a double click.
+    for (int press = 0; press < 2; ++press) {
+        leftButton(true);
+        leftButton(false);
+        game.stepSeconds(0.15);
+    }
+    EXPECT_EQ(intro.get(), nullptr);
+    EXPECT_FALSE(game.stack()->bQuit);
+    EXPECT_TRUE(pGlobal->urlToOpenOnExit.empty());
+    const ContextDialog* question = game.active<ContextDialog>();
+    ASSERT_NE(question, nullptr) << "the second press did not reach the website button";
+    clickOn(question->pSecondButton);
+    game.step(2);
+    EXPECT_NE(game.mainMenu(), nullptr);
+    EXPECT_FALSE(game.stack()->bQuit);
 }
 
 // The arrow waits a second over the neighbourhood left, glides to the new

@@ -16,7 +16,6 @@
 #include "KivGraphics.h"
 #include "Language.h"
 #include "Loader.h"
-#include "Percentage.h"
 #include "ProgramRun.h"
 #include "TemporaryFolder.h"
 
@@ -41,13 +40,8 @@ struct TestGlobal : Global {
     Context* pMarker = nullptr;
 };
 
-// After each frame: Loader::getLastStep, the bar and whether the language
-// screen was on top.
-struct FrameRecord { int step; float barValue; bool bChoosingLanguage; };
-
 struct LoaderRun {
     int stepCount = 0;
-    std::vector<FrameRecord> frames;
     // The stack, bottom first, right after the frame of the final step.
     std::vector<Context*> stackAfterLoading;
 };
@@ -75,9 +69,7 @@ void stepToTheEnd(LoaderRun& run)
     for (int frame = 0; frame < 10 * run.stepCount && !loader->bFinished; ++frame) {
         driver.step(stack);
         Context* top = stack->getActiveContext();
-        const bool bChoosing = dynamic_cast<ContextLanguageSelect*>(top) != nullptr;
-        run.frames.push_back({Loader::getLastStep(), loader->pProgressBar->value, bChoosing});
-        if (bChoosing && ++framesChoosing == 3)
+        if (dynamic_cast<ContextLanguageSelect*>(top) && ++framesChoosing == 3)
             top->bFinished = true;
     }
     for (BasicLink* screen = stack->pFirstChild; screen; screen = screen->pNext)
@@ -104,27 +96,6 @@ const LoaderRun& loaderRun()
         stepToTheEnd(run);
     }
     return run;
-}
-
-TEST(Loader, DoesOneStepPerFrameAndPausesWhileTheLanguageIsChosen)
-{
-    const LoaderRun& run = loaderRun();
-    ASSERT_EQ(run.stepCount, 115);
-    int expected = 1, pausedFrames = 0;
-    for (const FrameRecord& frame : run.frames) {
-        if (frame.step == expected - 1 && expected == run.stepCount) {
-            ++pausedFrames;
-            EXPECT_TRUE(frame.bChoosingLanguage);
-            continue;
-        }
-        ASSERT_EQ(frame.step, expected);
-        // The selection screen is pushed by the language step, the one before the last.
-        EXPECT_EQ(frame.bChoosingLanguage, expected == run.stepCount - 1);
-        EXPECT_FLOAT_EQ(frame.barValue, static_cast<float>(expected) / 115.0f);
-        ++expected;
-    }
-    EXPECT_EQ(expected, run.stepCount + 1);
-    EXPECT_GE(pausedFrames, 2);
 }
 
 // The language screen was closed without a choice: the default language

@@ -1,0 +1,298 @@
+// What a player reads, measured on the drawn frame with the generated fonts
+// and art: every arrow caption the game prints, at every place it puts it,
+// lies wholly inside the 640 x 480 view (one that would still cross an edge
+// is moved in by the overflow), and the end-of-house statistics of every
+// neighbourhood and the street sign's name stand out from what surrounds
+// their strokes by the contrast large text needs.
+#include "GameSession.h"
+
+#include "ScreenPixels.h"
+#include "effects/EndLevelStat.h"
+#include "game/ContextMap.h"
+#include "rules/HouseProgression.h"
+
+#include <cstdio>
+
+namespace {
+
+using namespace testsupport;
+using Controller = GameController;
+using Puzzle = GameControllerPuzzle;
+using Quest = GameControllerAdventure;
+
+constexpr float VIEW_WIDTH = 640.0f, VIEW_HEIGHT = 480.0f;
+// What a stage is cleared to while a caption is measured on it.
+const UColor BACKDROP(255, 0, 255, 255);
+const UColor CAPTION_COLOUR(192, 255, 0, 255);
+
+// A rectangle; in view units from the left and bottom edges, or relative to
+// a caption's position.
+struct Box {
+    float left, bottom, right, top;
+};
+
+bool insideTheView(const Box& box)
+{
+    return box.left >= 0.0f && box.bottom >= 0.0f && box.right <= VIEW_WIDTH && box.top <= VIEW_HEIGHT;
+}
+
+std::string describe(const Box& box)
+{
+    char text[96];
+    std::snprintf(text, sizeof(text), "x %.1f..%.1f, y %.1f..%.1f", box.left, box.right, box.bottom, box.top);
+    return text;
+}
+
+// The frame as the stack draws it now, without stepping.
+std::unique_ptr<MemoryImageFile> drawn(GameHarness& game)
+{
+    pKiv->pGraphics->clear(UColor(0, 0, 0, 0));
+    game.stack()->render();
+    return grab();
+}
+
+// Where the frame is not the backdrop, in view units.
+Box inkedBox(const MemoryImageFile& frame)
+{
+    int left = frame.width, right = -1, top = frame.height, bottom = -1;
+    for (int y = 0; y < frame.height; ++y)
+        for (int x = 0; x < frame.width; ++x)
+            if (!sameColor(BACKDROP, pixelAt(frame, x, y), 8)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    return Box{static_cast<float>(left), VIEW_HEIGHT - static_cast<float>(bottom + 1), static_cast<float>(right + 1),
+               VIEW_HEIGHT - static_cast<float>(top)};
+}
+
+// The caption of an arrow message at (x, 0) of a bare stage (its arrow
+// hidden), as drawn, in view units.
+Box drawnCaption(GameHarness& game, Context* stage, const std::string& caption, float x)
+{
+    ArrowMessage* message = new ArrowMessage(x, 0.0f, 0.0f, CAPTION_COLOUR, 3.14159265f, caption);
+    message->arrow->bHidden = true;
+    stage->addChildLast(message);
+    const Box box = inkedBox(*drawn(game));
+    delete message;
+    return box;
+}
+
+// The caption's ink around its position, at scale 1, measured where it has
+// room: the middle of the view.
+Box captionExtent(GameHarness& game, Context* stage, const std::string& caption)
+{
+    const Box drawnBox = drawnCaption(game, stage, caption, 0.0f);
+    const float x = VIEW_WIDTH / 2.0f, y = VIEW_HEIGHT / 2.0f;
+    return Box{drawnBox.left - x, drawnBox.bottom - y, drawnBox.right - x, drawnBox.top - y};
+}
+
+// A bare stage cleared to the backdrop, without the pointer over it.
+Context* captionStage(GameHarness& game)
+{
+    Context* stage = game.pushStage();
+    stage->clearColor = BACKDROP;
+    stage->bShowPointer = false;
+    return stage;
+}
+
+// The caption's box in the view when it stands at a world point of a
+// screen, the extent taken through the screen's camera.
+Box inTheView(const Box& extent, const Camera& camera, V3 at)
+{
+    const V3 low = camera.world2screen(at.x + extent.left, at.y + extent.bottom, at.z);
+    const V3 high = camera.world2screen(at.x + extent.right, at.y + extent.top, at.z);
+    return Box{low.x, low.y, high.x, high.y};
+}
+
+// The same on an overlay (its origin in the middle of the view), at a scale.
+Box onTheOverlay(const Box& extent, float x, float y, float scale)
+{
+    const float cx = VIEW_WIDTH / 2.0f + x, cy = VIEW_HEIGHT / 2.0f + y;
+    return Box{cx + extent.left * scale, cy + extent.bottom * scale, cx + extent.right * scale,
+               cy + extent.top * scale};
+}
+
+// A saved game at the house of the neighbourhood, the houses before it
+// counted.
+SavedGame savedAt(int neighbourhood, int house)
+{
+    SavedGame record{};
+    record.housesPlayed = house;
+    for (int n = 0; n < neighbourhood; ++n)
+        record.housesPlayed += HouseProgression::neighbourhoodHouses[n];
+    record.neighbourhood = neighbourhood;
+    record.houseIndex = house;
+    record.lives = 3;
+    return record;
+}
+
+// Puzzle houses of every size the mode builds (4x4 up to 6x7): the first
+// house of a new game, then houses continued from these records.
+const std::pair<int, int> PUZZLE_HOUSES[] = {{2, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}};
+
+// Slots left beside the thermometer (10 down to 1, which covers the 8, 6 or
+// 4 slots of the harder settings), "fill this!" at the thermometer, "you are
+// here!" over every neighbourhood of the map at half size, "start here"
+// over every apartment of every puzzle house, "match this!" over the
+// challenge smiley of every neighbourhood for as long as it shows.
+TEST(Captions, EveryArrowCaptionLiesInsideTheViewWhereverTheGamePutsIt)
+{
+    GameHarness& game = GameHarness::get();
+    Context* stage = captionStage(game);
+    std::map<std::string, Box> extents;
+    auto extent = [&](const std::string& caption) {
+        if (!extents.count(caption))
+            extents[caption] = captionExtent(game, stage, caption);
+        return extents[caption];
+    };
+    for (const char* caption : {"1 slot left", "start here", "match this!", "fill this!", "you are here!"})
+        extent(caption);
+    for (int slots = 2; slots <= 10; ++slots)
+        extent(std::to_string(slots) + " slots left");
+    stage->bFinished = true;
+    game.step();
+
+    int checked = 0;
+    auto expectInside = [&checked](const std::string& caption, const std::string& where, const Box& box) {
+        ++checked;
+        EXPECT_TRUE(insideTheView(box)) << '"' << caption << "\" " << where << ": " << describe(box);
+    };
+    for (const auto& [caption, box] : extents)
+        if (caption.find("slot") != std::string::npos)
+            expectInside(caption, "beside the thermometer", onTheOverlay(box, -230.0f, -66.0f, 1.0f));
+    expectInside("fill this!", "at the thermometer", onTheOverlay(extents["fill this!"], -230.0f, -146.0f, 1.0f));
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
+        const V3 spot = ContextMap::mapPositions[n];
+        expectInside("you are here!", HouseProgression::neighbourhoodNames[n],
+                     onTheOverlay(extents["you are here!"], spot.x, spot.y + 50.0f, 0.5f));
+    }
+
+    GameSession session = GameSession::quick(false);
+    auto startCaptions = [&](Puzzle* puzzle) {
+        ASSERT_TRUE(puzzle && session.waitForPlay());
+        session.game.stepSeconds(2.0);
+        const std::string size = std::to_string(puzzle->sizeX) + "x" + std::to_string(puzzle->sizeY);
+        for (const Smiley* smiley : childrenOf<Smiley>(puzzle->smileyLayer))
+            expectInside("start here", "over a smiley of a " + size + " house",
+                         inTheView(extents["start here"], *puzzle->scene->pCamera,
+                                   smiley->position + V3(0.0f, 80.0f, 0.0f)));
+        session.leave();
+    };
+    startCaptions(session.startNew<Puzzle>(3));
+    for (const auto& [neighbourhood, house] : PUZZLE_HOUSES)
+        startCaptions(session.continueFrom<Puzzle>(savedAt(neighbourhood, house)));
+
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
+        Quest* quest = session.continueFrom<Quest>(savedAt(n, HouseProgression::neighbourhoodHouses[n] - 1));
+        ASSERT_NE(quest, nullptr) << n;
+        auto shown = [&] {
+            const std::vector<ArrowMessage*> arrows = childrenOf<ArrowMessage>(quest->effectLayer);
+            return arrows.empty() ? nullptr : arrows.back();
+        };
+        ASSERT_TRUE(session.playUntil([&] { return shown() != nullptr; })) << n;
+        for (ArrowMessage* arrow = shown(); arrow; arrow = shown()) {
+            ASSERT_EQ(arrow->caption, "match this!");
+            expectInside("match this!", std::string("over the challenge smiley of ") + HouseProgression::neighbourhoodNames[n],
+                         inTheView(extents["match this!"], *quest->scene->pCamera, arrow->position));
+            session.game.step();
+        }
+        session.leave();
+    }
+    EXPECT_GT(checked, 400) << "places checked";
+}
+
+// The widest caption the game prints, over a smiley at the edge of the
+// view, is drawn whole: moved in by as much as it would cross the edge.
+TEST(Captions, ACaptionThatWouldCrossTheViewsEdgeIsMovedInWhole)
+{
+    GameHarness& game = GameHarness::get();
+    Context* stage = captionStage(game);
+    const Box whole = captionExtent(game, stage, "matching smiley");
+    ASSERT_GT(300.0f + whole.right, VIEW_WIDTH / 2.0f) << "the place does not test the edge";
+    for (const float x : {300.0f, -300.0f}) {
+        const Box box = drawnCaption(game, stage, "matching smiley", x);
+        EXPECT_TRUE(insideTheView(box)) << x << ": " << describe(box);
+        EXPECT_NEAR(box.right - box.left, whole.right - whole.left, 1.0f) << x;
+    }
+    stage->bFinished = true;
+    game.step();
+}
+
+// The contrast between a text's colour and what surrounds its strokes on
+// the frame as drawn: the median of the pixels within two pixels of them
+// (the text's own dark halo where it has one, the scene where not). The
+// text is what changes when it is hidden; its strokes are the changed
+// pixels of its colour.
+double contrastAroundStrokes(GameHarness& game, RenderableText* text)
+{
+    const std::unique_ptr<MemoryImageFile> with = drawn(game);
+    text->bHidden = true;
+    const std::unique_ptr<MemoryImageFile> without = drawn(game);
+    text->bHidden = false;
+    const int w = with->width, h = with->height;
+    std::vector<char> stroke(static_cast<size_t>(w) * h, 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const UColor seen = pixelAt(*with, x, y);
+            stroke[static_cast<size_t>(y) * w + x] =
+                !sameColor(pixelAt(*without, x, y), seen, 24) && sameColor(text->color, seen, 48);
+        }
+    std::vector<std::pair<double, UColor>> around;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (stroke[static_cast<size_t>(y) * w + x])
+                continue;
+            bool near = false;
+            for (int dy = -2; dy <= 2 && !near; ++dy)
+                for (int dx = -2; dx <= 2 && !near; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    near = nx >= 0 && ny >= 0 && nx < w && ny < h && stroke[static_cast<size_t>(ny) * w + nx];
+                }
+            if (near)
+                around.emplace_back(relativeLuminance(pixelAt(*with, x, y)), pixelAt(*with, x, y));
+        }
+    if (around.empty())
+        return 0.0;
+    std::nth_element(around.begin(), around.begin() + around.size() / 2, around.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    return contrastRatio(text->color, around[around.size() / 2].second);
+}
+
+// Each neighbourhood's street sign as the camera reaches it, then its puzzle
+// house (every size the mode builds, with the finished path across it)
+// cleared along the solution, and the statistics page over it.
+TEST(Contrast, TheStatisticsOnEveryNeighbourhoodsHouseAndTheStreetSignStandOutFromTheirBackground)
+{
+    GameSession session = GameSession::quick(false);
+    GameHarness& game = session.game;
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
+        SCOPED_TRACE(HouseProgression::neighbourhoodNames[n]);
+        Puzzle* puzzle = session.continueFrom<Puzzle>(savedAt(n, std::max(1, n)));
+        ASSERT_NE(puzzle, nullptr);
+        ASSERT_TRUE(session.playUntil([&] {
+            return puzzle->state == Controller::STATE_STREET && puzzle->timeInState > 3.5;
+        }));
+        RenderableText* sign = nullptr;
+        for (RenderableText* text : childrenOf<RenderableText>(puzzle->sceneryLayer))
+            if (text->text == HouseProgression::neighbourhoodNames[n])
+                sign = text;
+        ASSERT_NE(sign, nullptr);
+        EXPECT_GE(contrastAroundStrokes(game, sign), 3.0) << "the sign";
+
+        ASSERT_TRUE(session.waitForPlay());
+        for (const Smiley* smiley : childrenOf<Smiley>(puzzle->smileyLayer))
+            session.click(smiley);
+        ASSERT_TRUE(session.playUntil([&] { return puzzle->state == Controller::STATE_STATISTICS; }));
+        game.stepSeconds(2.0);
+        const std::vector<EndLevelStat*> lines = childrenOf<EndLevelStat>(puzzle->statsLayer);
+        ASSERT_EQ(lines.size(), 5u);
+        for (EndLevelStat* line : lines)
+            for (RenderableText* text : {line->labelText, line->valueText})
+                EXPECT_GE(contrastAroundStrokes(game, text), 3.0) << text->text;
+        session.leave();
+    }
+}
+
+} // namespace
