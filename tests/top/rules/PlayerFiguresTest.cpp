@@ -28,7 +28,6 @@ TEST(PlayerFigures, AChainPaysAHundredALinkPerDifficultyStepAndRisesASemitoneEve
         EXPECT_EQ(Scoring::chainPitch(row.links), row.semitones) << row.links;
         EXPECT_FLOAT_EQ(Scoring::chainColourBlend(row.links), row.blend) << row.links;
     }
-    EXPECT_EQ(Scoring::CIRCUS_BONUS, 25000);
     for (const auto& [a, b, due] : {std::make_tuple(true, true, true), std::make_tuple(true, false, false),
                                     std::make_tuple(false, true, false), std::make_tuple(false, false, false)})
         EXPECT_EQ(Scoring::circusDue(a, b), due) << a << b;
