@@ -35,12 +35,13 @@
 
 namespace testsupport {
 
-// The first two smileys that can be matched, or nulls.
-inline std::pair<Smiley*, Smiley*> firstPair(const std::vector<Smiley*>& smileys)
+// The first two smileys that can be matched (with matching false: that
+// clash), or nulls.
+inline std::pair<Smiley*, Smiley*> firstPair(const std::vector<Smiley*>& smileys, bool matching = true)
 {
     for (size_t i = 0; i < smileys.size(); ++i)
         for (size_t j = i + 1; j < smileys.size(); ++j)
-            if (smileys[i]->canMatch(smileys[j], false))
+            if (smileys[i]->canMatch(smileys[j], false) == matching)
                 return {smileys[i], smileys[j]};
     return {nullptr, nullptr};
 }

@@ -1,59 +1,11 @@
-// The smiley's side of the match rule (the features a tried pair lights up)
-// and the feature textures the generator refuses to work with.
+// The feature textures the generator refuses to work with.
 #include "BoardTestSupport.h"
 
 #include "Skin.h"
 #include "Texture.h"
-#include "board/Feature.h"
 
 namespace boardtest {
 namespace {
-
-constexpr int SLOTS = Smiley::FEATURE_SLOTS;
-constexpr uint8_t NONE = 0, EYES = 1 << 1, MOUTH = 1 << 2, BROWS = 1 << 4;
-
-// A smiley with a variant digit per feature slot, every feature varying.
-std::unique_ptr<Smiley> makeSmiley(const char* variants)
-{
-    auto smiley = std::make_unique<Smiley>();
-    smiley->featureCount = SLOTS;
-    for (int i = 0; i < SLOTS; ++i) {
-        Feature* feature = new Feature(8);
-        feature->setVariant(variants[i] - '0', 0);
-        smiley->features[i] = feature;
-        smiley->addFeature(feature);
-    }
-    return smiley;
-}
-
-// The features glowing fully; every other one must not glow at all.
-uint8_t glowingMask(const Smiley& smiley)
-{
-    uint8_t mask = NONE;
-    for (int i = 0; i < SLOTS; ++i)
-        if (const Feature* feature = smiley.features[i]) {
-            EXPECT_TRUE(feature->glow == 0.0f || feature->glow == 1.0f) << "slot " << i;
-            mask |= static_cast<uint8_t>(feature->glow == 1.0f ? 1 << i : 0);
-        }
-    return mask;
-}
-
-using MatchRule = BoardTest;
-
-// The rule itself is the rules' (MatchRule); the smiley lights what clashes.
-TEST_F(MatchRule, ATriedPairLightsEveryClashingFeatureOfBothAndASmileyNeverMatchesItself)
-{
-    const std::unique_ptr<Smiley> a = makeSmiley("00000");
-    const std::unique_ptr<Smiley> b = makeSmiley("10010");
-    EXPECT_FALSE(a->canMatch(b.get(), false));
-    EXPECT_EQ(glowingMask(*a), NONE) << "no light without highlight";
-    EXPECT_FALSE(a->canMatch(b.get(), true));
-    EXPECT_EQ(glowingMask(*a), EYES | MOUTH | BROWS);
-    EXPECT_EQ(glowingMask(*b), EYES | MOUTH | BROWS);
-    const std::unique_ptr<Clown> clown = std::make_unique<Clown>();
-    EXPECT_FALSE(a->canMatch(a.get(), false));
-    EXPECT_FALSE(clown->canMatch(clown.get(), false));
-}
 
 using Generator = BoardTest;
 

@@ -1,11 +1,15 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
-// penalty, it pays its points and coins, it runs out of breath, and a
-// clown's exit; a dropped coin falls from above the view, bounces once, and
-// is collected on its second landing or by a click, crediting the game once.
+// penalty, it pays its points and coins, it runs out of breath, a clown's
+// exit, and the chain and circus bonuses a match pays; a dropped coin falls
+// from above the view, bounces once, and is collected on its second landing
+// or by a click, crediting the game once.
 #include "BoardTestSupport.h"
 
+#include "RenderableText.h"
+#include "board/Clown.h"
 #include "board/Coin.h"
 #include "board/FeatureBody.h"
+#include "effects/CircleScore.h"
 
 namespace boardtest {
 namespace {
@@ -149,6 +153,75 @@ TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
     EXPECT_EQ(clown->state, 3);
     EXPECT_EQ(game->matchHistory->getChildCount(), 0);
     EXPECT_NE(lastStart("stardust"), quiet);
+}
+
+// A chain of links: a partner of a as the newest match, a partner of that
+// one before it, and so on; a clown at the newest end leaves no chain.
+TEST_F(SmileyPlay, AChainPaysShowsItsLengthInItsColourAndTheHistoryKeepsEight)
+{
+    const struct {
+        int links, difficulty, points;
+        UColor colour;
+    } chains[] = {
+        {1, 0, 100, UColor(128, 0, 255, 255)},
+        {6, 2, 1800, UColor(184, 86, 255, 255)},
+        {11, 1, 2200, UColor(240, 173, 255, 255)},
+        {0, 0, 0, UColor(0, 0, 0, 0)},
+    };
+    for (const auto& row : chains) {
+        Smiley* a = placeSmiley(true);
+        Smiley* b = placeSmiley(true);
+        const Smiley* newer = a;
+        for (int k = 0; k < row.links; ++k) {
+            game->generator->resetPools();
+            game->generator->avoidFeaturesOf(newer);
+            Smiley* link = game->generator->createSmiley();
+            game->matchHistory->addChildFirst(link);
+            newer = link;
+        }
+        if (row.links == 0)
+            game->matchHistory->addChildLast(new Clown());
+        game->difficulty = row.difficulty;
+        game->playerData->score = 1000;
+        const int effects = game->effectLayer->getChildCount();
+        const double quiet = lastStart("jingle02");
+        game->checkChainBonus(a, b);
+        EXPECT_EQ(game->playerData->score, 1000 + row.points) << row.links;
+        EXPECT_LE(game->matchHistory->getChildCount(), 8);
+        if (row.links == 0) {
+            EXPECT_EQ(game->effectLayer->getChildCount(), effects);
+            EXPECT_EQ(lastStart("jingle02"), quiet);
+        } else {
+            const auto* text = static_cast<const RenderableText*>(static_cast<KivBase*>(game->effectLayer->pLastChild));
+            EXPECT_EQ(text->text, formatString("chain \x81 %d", row.links));
+            EXPECT_EQ(text->color, row.colour) << row.links;
+            EXPECT_NE(lastStart("jingle02"), quiet);
+        }
+        game->matchHistory->deleteAllChildren();
+        game->smileyLayer->deleteAllChildren();
+        game->difficulty = 0;
+    }
+}
+
+// Paid at once, over the second of the pair, through the popup.
+TEST_F(SmileyPlay, OnlyTwoClownsMatchedTogetherPayTheCircusBonus)
+{
+    for (const auto& [firstClown, secondClown, paid] : {std::make_tuple(true, true, true),
+                                                       std::make_tuple(true, false, false),
+                                                       std::make_tuple(false, true, false)}) {
+        Smiley* a = firstClown ? new Clown() : placeSmiley(true);
+        Smiley* b = secondClown ? new Clown() : placeSmiley(true);
+        game->checkCircusBonus(a, b);
+        const std::vector<CircleScore*> popups = childrenOf<CircleScore>(game->effectLayer);
+        EXPECT_EQ(popups.size(), paid ? 1u : 0u) << firstClown << secondClown;
+        if (paid)
+            EXPECT_EQ(popups[0]->points, 25000);
+        game->effectLayer->deleteAllChildren();
+        game->smileyLayer->deleteAllChildren();
+        for (Smiley* clown : {a, b})
+            if (clown->isClown)
+                delete clown;
+    }
 }
 
 using CoinDrop = BoardTest;

@@ -1,5 +1,5 @@
 // The controller's guards against what it is given: the difficulty setting
-// of the persistent block, a house in play with no smiley left for its
+// of the persistent block (and the slots and penalty it brings), a house in play with no smiley left for its
 // timers to pick, and saved games: how the quest mode meets them at the
 // start of a game: offered only when they can be continued, cleared when not
 // (which records can be is the rules' table). (Continuing one is played
@@ -10,22 +10,27 @@ namespace {
 
 using namespace testsupport;
 
-TEST(GameController, DifficultyFromTheSettingsIsKeptWithinItsFourLevels)
+TEST(GameController, DifficultyFromTheSettingsSetsTheSlotsAndTheMistakePenaltyWithinItsFourLevels)
 {
     GameSession session(GameHarness::get());
     const int32_t kept = pGlobal->hst.startingLevel;
-    // Quest mode's slots: 10 less 2 per difficulty step, on the display too.
-    for (const auto& [setting, difficulty, slots] : {
-             std::make_tuple(-5, 0, 10),
-             std::make_tuple(2, 2, 6),
-             std::make_tuple(9, 3, 4),
+    for (const auto& [setting, difficulty, slots, penalty] : {
+             std::make_tuple(-5, 0, 10, -1000),
+             std::make_tuple(2, 2, 6, -3000),
+             std::make_tuple(9, 3, 4, -4000),
          }) {
         pGlobal->hst.startingLevel = setting;
-        GameControllerAdventure* quest = session.start<GameControllerAdventure>();
+        GameControllerAdventure* quest = session.startNew<GameControllerAdventure>(3);
+        ASSERT_TRUE(session.waitForPlay());
         EXPECT_EQ(quest->difficulty, difficulty) << setting;
         EXPECT_EQ(quest->hud->slotCount, slots) << setting;
-        quest->bFinished = true;
-        session.game.step(2);
+        const auto [a, b] = firstPair(session.presentSmileys(), false);
+        ASSERT_NE(a, nullptr);
+        quest->playerData->score = 10000;
+        session.click(a);
+        session.click(b);
+        EXPECT_EQ(quest->playerData->score, 10000 + penalty) << setting;
+        session.leave();
     }
     pGlobal->hst.startingLevel = kept;
 }
@@ -83,6 +88,17 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
         EXPECT_EQ(0, std::memcmp(&session.record(MODE_QUEST), &expected, sizeof(SavedGame)));
         session.leave();
     }
+    // Continued: each field lands where it belongs, unchanged (the score
+    // not multiplied), and the house saves it back as it was.
+    const SavedGame set = rows[0].record;
+    GameController* quest = session.continueFrom<GameControllerAdventure>(set);
+    ASSERT_TRUE(quest && session.waitForPlay());
+    const PlayerData* player = quest->playerData;
+    EXPECT_EQ(std::make_tuple(quest->housesPlayed, quest->neighbourhood, quest->houseIndex, player->score,
+                              player->coins, player->lives, player->usedSlots),
+              std::make_tuple(11, 2, 3, 42000, 35, 1, 4));
+    EXPECT_EQ(0, std::memcmp(&session.record(MODE_QUEST), &set, sizeof(SavedGame)));
+    session.leave();
 }
 
 }

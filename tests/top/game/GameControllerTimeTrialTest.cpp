@@ -50,20 +50,30 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
         GameSession session = GameSession::quick();
         GameController* action = session.startNew<Action>(seed);
         action->playerData->lives = 2;
+        // A quick right answer pays the match and extra bonuses alone: 15000
+        // per neighbourhood number by the time the next house is played.
+        int32_t scoreBefore = 0;
+        int answerPays = -1;
         for (int house = 0; house < 48; ++house) {
-            ASSERT_TRUE(session.waitForPlay() && session.playGreedily()) << seed << " house " << house;
+            ASSERT_TRUE(session.waitForPlay()) << seed << " house " << house;
+            if (answerPays >= 0)
+                EXPECT_EQ(action->playerData->score - scoreBefore, answerPays) << seed << " house " << house;
+            scoreBefore = action->playerData->score;
+            answerPays = action->challengeRound ? 15000 * (action->neighbourhood + 1) : -1;
+            ASSERT_TRUE(session.playGreedily()) << seed << " house " << house;
             if (seed != 2 || house != 0)
                 continue;
             // Left at the second house, and continued there.
             ASSERT_TRUE(session.waitForPlay());
             const SavedGame left = session.record(MODE_ACTION);
+            EXPECT_EQ(std::make_tuple(left.housesPlayed, left.neighbourhood, left.houseIndex, left.lives),
+                      std::make_tuple(1, 0, 1, 2));
             EXPECT_GT(left.score, 0);
             session.leave();
-            action = session.continueFrom<Action>(left);
+            action = session.continueFrom<Action>(SavedGame{1, 0, 1, 43210, 77, 2, 0});
             ASSERT_NE(action, nullptr);
-            EXPECT_EQ(action->playerData->lives, 2);
-            EXPECT_EQ(action->playerData->score, left.score);
-            EXPECT_EQ(action->playerData->coins, left.coins);
+            const PlayerData* player = action->playerData;
+            EXPECT_EQ(std::make_tuple(player->score, player->coins, player->lives), std::make_tuple(43210, 77, 2));
         }
         ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; })) << seed;
         clickOn(session.shown<ContextEnding>()->okButton);

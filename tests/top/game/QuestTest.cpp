@@ -10,6 +10,7 @@
 #include "board/Clown.h"
 #include "board/FeatureBody.h"
 #include "effects/CircleScore.h"
+#include "effects/EndLevelStat.h"
 
 #include <gmock/gmock.h>
 
@@ -62,29 +63,60 @@ int shownNumber(const CircleScore* popup)
 
 // The first neighbourhood's challenge round is answered wrong and pays
 // nothing, the second's not at all (Escape does nothing meanwhile, and the
-// thermometer empties in 16 s), the others right.
+// thermometer empties in 16 s), the others right. The first house has one
+// slip; the others are cleared without one.
 TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
 {
     GameSession session = GameSession::quick();
     GameController* quest = session.startNew<Quest>(11);
     // The bonuses put up as each house ends, and the high-score row.
     std::vector<std::vector<int>> bonuses;
+    // The statistics page of the house that ended last, line by line.
+    std::vector<std::string> statistics;
     int row = -1;
     session.game.recorder.observer = [&](const FrameRecord&) {
         if (session.game.currentGame() == quest && quest->timeInState == 0.0 &&
-            quest->state == Controller::STATE_STATISTICS)
+            quest->state == Controller::STATE_STATISTICS) {
             bonuses.push_back(newBonuses(quest));
+            statistics.clear();
+            for (const EndLevelStat* line : childrenOf<EndLevelStat>(quest->statsLayer))
+                statistics.push_back(line->labelText->text + " " + formatString(line->format.c_str(), line->value));
+        }
         if (session.game.currentGame() == quest && quest->state == Controller::STATE_HIGH_SCORES)
             row = pGlobal->profileManager.lastHighScorePosition;
     };
     std::vector<int> states = {Controller::STATE_TITLE, Controller::STATE_SAVED_GAME};
+    // A right answer pays the match and extra bonuses, 15000 per
+    // neighbourhood number, and nothing else: the house's score change.
+    int32_t scoreBefore = 0;
+    int32_t answerPays = -1;
+    const auto checkAnswerPaid = [&](int house) {
+        if (answerPays >= 0)
+            EXPECT_EQ(quest->playerData->score - scoreBefore, answerPays) << "after house " << house;
+        scoreBefore = quest->playerData->score;
+    };
+    // A challenge round lasts a second per apartment: 4 x 4 in the first
+    // two neighbourhoods, then 4 x 5, 5 x 5 and 5 x 6.
+    const float roundCells[] = {16, 16, 20, 20, 20, 25, 25, 30};
     for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
         states.push_back(Controller::STATE_STREET);
         for (int house = 0; house < HouseProgression::neighbourhoodHouses[n]; ++house) {
             ASSERT_TRUE(session.waitForPlay()) << n << "-" << house;
+            checkAnswerPaid(n * 10 + house);
             EXPECT_TRUE(session.record(MODE_QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
             const bool challenge = house == HouseProgression::neighbourhoodHouses[n] - 1;
+            answerPays = challenge && n >= 2 ? 15000 * (n + 1) : -1;
+            if (challenge)
+                EXPECT_FLOAT_EQ(1.0f / quest->drainSpeed, roundCells[n]) << n;
             EXPECT_EQ(quest->challengeRound, challenge);
+            const size_t pairs = session.presentSmileys().size() / 2;
+            // One slip in the first house: no eagle eye there.
+            const bool slip = n + house == 0;
+            if (slip) {
+                const auto [a, b] = firstPair(session.presentSmileys(), false);
+                session.click(a);
+                session.click(b);
+            }
             if (!challenge)
                 session.match(perfectMatching(session.presentSmileys()));
             else if (n != 1)
@@ -94,7 +126,17 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             const size_t ended = bonuses.size() + 1;
             ASSERT_TRUE(session.playUntil([&] { return bonuses.size() == ended; })) << n << "-" << house;
             const std::vector<int> paid = n < 2 ? std::vector<int>{} : std::vector<int>{5000 * (n + 1), 10000 * (n + 1)};
-            EXPECT_EQ(bonuses.back(), (challenge ? paid : std::vector<int>{3000, 5000})) << n << "-" << house;
+            const std::vector<int> cleared = slip ? std::vector<int>{3000} : std::vector<int>{3000, 5000};
+            EXPECT_EQ(bonuses.back(), (challenge ? paid : cleared)) << n << "-" << house;
+            if (!challenge) {
+                const size_t efficiency = slip ? 100 * pairs / (pairs + 1) : 100;
+                ASSERT_EQ(statistics.size(), 5u) << n << "-" << house;
+                EXPECT_EQ(statistics[1].substr(statistics[1].size() - 4), " sec");
+                EXPECT_EQ(std::vector<std::string>(statistics.begin() + 2, statistics.end()),
+                          (std::vector<std::string>{"Matches " + std::to_string(pairs),
+                                                    slip ? "Mistakes 1" : "Mistakes 0",
+                                                    "Efficiency " + std::to_string(efficiency) + "%"}));
+            }
             if (challenge) {
                 EXPECT_EQ(quest->endCaption, n == 0 ? "no bonus!" : n == 1 ? "too slow!" : "well done!");
                 EXPECT_NEAR(quest->houseEndTime - quest->houseStartTime, 16.0, n == 1 ? 0.06 : 16.0);
@@ -107,6 +149,7 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     // The ending plays before the high-score table; its OK button leads there.
     ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
     session.game.stepSeconds(8.0);
+    checkAnswerPaid(79);
     EXPECT_EQ(session.game.recorder.frames.back().music, "musicMenu");
     clickOn(session.shown<ContextEnding>()->okButton);
     const int score = quest->playerData->score;
@@ -119,7 +162,7 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     EXPECT_STREQ(entry.name, "Tester");
     EXPECT_EQ(entry.score, score);
     EXPECT_EQ(entry.value2, 48) << "houses played";
-    EXPECT_EQ(session.game.recorder.timesStarted("jingle06"), 1) << "the wrong answer's";
+    EXPECT_EQ(session.game.recorder.timesStarted("jingle06"), 2) << "the slip's and the wrong answer's";
 }
 
 // A clown among the leftovers has no body to turn white; it goes with them.

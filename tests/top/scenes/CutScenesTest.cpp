@@ -1,28 +1,26 @@
 // The cut-scenes in the running game. The intro: the program's start shows
 // it and then the main menu; its script acts once at each mark, in order,
 // even when a frame passes several marks; it ends by itself, at a close key
-// or at a click, with the pointer near the menu's bottom-right corner. Its
-// actors on a bare screen over the menu (its view centred on (0, 0)): a
-// smiley's hop, the butterfly's flight and the flower's bend. The ending, shown over the main menu with no game running:
-// its party starts at 7 s, stays bounded, and OK closes it with its
-// background. The harness starts so that the intro of the program's start
+// or at a click, with the pointer near the menu's bottom-right corner. The
+// ending, shown over the main menu with no game running: its lines scroll
+// up and fade in and out, its party starts at 7 s, stays bounded, and OK
+// closes it with its background. The harness starts so that the intro of the program's start
 // plays (the start test looks at it; every other test first lets the menu
-// come up by skipping it); screens of the tests' own are pushed over the
+// come up by skipping it); screens of the tests' own (the ending, the
+// journey map with its markers and arrow) are pushed over the
 // main menu and made active. Main thread only.
 #include "GameHarness.h"
 
-#include "BendQuad.h"
 #include "ContextDialog.h"
 #include "MenuButtonQuit.h"
 #include "ScreenPixels.h"
 #include "Skin.h"
 #include "effects/CircleCloud.h"
 #include "effects/Firework.h"
-#include "scenes/Butterfly.h"
-#include "scenes/ChamomileIntro.h"
+#include "effects/ArrowMessage.h"
+#include "game/ContextMap.h"
 #include "scenes/ContextEnding.h"
 #include "scenes/SmileyEnding.h"
-#include "scenes/SmileyIntro.h"
 
 namespace {
 
@@ -121,37 +119,6 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
     expectBackAtTheMenu(game);
 }
 
-// With a frame longer than any gap in the script (the cap raised), every
-// mark passed runs in that frame, in the script's order: at 42, 42.25, 42.5
-// and 49 s three clouds growing upwards, then the two pictures, the second
-// over the first.
-TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
-{
-    GameHarness& game = gameAtMenu();
-    const double cap = pKiv->maxFrameDuration;
-    pKiv->maxFrameDuration = 60.0;
-    ContextLogo* intro = show(game, new ContextLogo());
-    for (const double t : {41.9, 50.0}) {
-        game.driver.dt = t - intro->t;
-        game.step();
-    }
-    pKiv->maxFrameDuration = cap;
-    std::vector<float> clouds;
-    std::vector<const Skin*> pictures;
-    for (const Renderable* thought : childrenOf<Renderable>(intro->thoughts))
-        if (dynamic_cast<const CircleCloud*>(thought))
-            clouds.push_back(thought->position.y);
-        else
-            pictures.push_back(thought->pSkin);
-    ASSERT_EQ(clouds.size(), 3u);
-    EXPECT_TRUE(clouds[0] < clouds[1] && clouds[1] < clouds[2]);
-    EXPECT_EQ(pictures, (std::vector<const Skin*>{pKiv->pResourceManager->findAs<Skin>("intro1:6"),
-                                                  pKiv->pResourceManager->findAs<Skin>("intro1:7")}));
-    pressKey(KEY_ESCAPE);
-    game.step(2);
-    expectBackAtTheMenu(game);
-}
-
 // The other close keys or a click end it at once, as Escape does (above).
 TEST(Intro, AKeyOrAClickSkipsIt)
 {
@@ -201,92 +168,43 @@ TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
     EXPECT_FALSE(game.stack()->bQuit);
 }
 
-// Up for 400/1024 s and as long down: 0.78 s and 156 units a hop, each
-// landing with a voice and rising again as high; squashed as it takes off
-// with a voice of its own.
-TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
+// The arrow waits a second over the neighbourhood left, glides to the new
+// one by 4 s (halfway at 2.5 s) and says where the player is from 3.5 s,
+// with one jingle; a marker stands on each neighbourhood already reached.
+TEST(JourneyMap, MarksTheNeighbourhoodsReachedAndTheArrowGlidesToTheNewOne)
 {
     GameHarness& game = gameAtMenu();
-    SmileyIntro* smiley = new SmileyIntro();
-    game.pushStage()->addChildLast(smiley);
-    const Sound* takeOff = pKiv->pResourceManager->findAs<Sound>("voice9");
-    const double before = takeOff->lastStartTime;
-    smiley->hop(200.0f, 400.0f, 0.0f);
-    EXPECT_GT(takeOff->lastStartTime, before);
-    int landings = 0;
-    float peak = 0.0f;
-    const int start = game.driver.frames;
-    game.recorder.bRecording = true;
-    game.recorder.observer = [&](const FrameRecord& record) {
-        peak = std::max(peak, smiley->position.y);
-        if (std::find(record.sounds.begin(), record.sounds.end(), "voice10") == record.sounds.end())
-            return;
-        ++landings;
-        EXPECT_NEAR(game.driver.dt * (record.frame - start), 0.78 * landings, 0.02) << "landing " << landings;
-        EXPECT_NEAR(smiley->position.x, 156.0f * static_cast<float>(landings), 4.0f) << "landing " << landings;
-        EXPECT_NEAR(peak, 78.0f, 2.5f) << "landing " << landings;
-        peak = 0.0f;
-    };
-    game.step();
-    EXPECT_GT(smiley->scale.x, 1.0f);
-    game.stepSeconds(1.6);
-    game.recorder = FrameRecorder();
-    EXPECT_EQ(landings, 2);
-    game.activeScreen()->bFinished = true;
-}
-
-// It rests on its flower until told, flies its path to the end (told twice,
-// it keeps to its course) and rests there, and flies back when told again.
-TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysThere)
-{
-    GameHarness& game = gameAtMenu();
-    Butterfly* butterfly = new Butterfly(Butterfly::PRESET_INTRO);
-    game.pushStage()->addChildLast(butterfly);
-    const V3 flower = butterfly->points[0];
-    const V3 end = butterfly->points[butterfly->pointCount - 1];
-    game.stepSeconds(5.0);
-    EXPECT_EQ(butterfly->position, flower);
-    butterfly->flyAway();
-    butterfly->flyAway();
-    game.stepSeconds(4.0);
-    EXPECT_NE(butterfly->position, flower);
-    EXPECT_EQ(butterfly->state, 2);
-    game.stepSeconds(4.0 + game.driver.dt);
-    EXPECT_EQ(butterfly->position, end);
-    EXPECT_EQ(butterfly->state, 1);
-    game.stepSeconds(3.0);
-    EXPECT_EQ(butterfly->position, end);
-    butterfly->flyAway();
-    game.stepSeconds(8.0 + game.driver.dt);
-    EXPECT_EQ(butterfly->position, flower);
-    game.activeScreen()->bFinished = true;
-}
-
-// The stem (the first 0.8 of the picture) settles at a bend of 1 radian
-// under a steady push of -1, swings back past upright when the push stops
-// and comes to rest upright.
-TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
-{
-    GameHarness& game = gameAtMenu();
-    ChamomileIntro* flower = new ChamomileIntro();
-    game.pushStage()->addChildLast(flower);
-    EXPECT_NEAR(flower->bendQuad->width, 0.8f * pKiv->pResourceManager->findAs<Quad>("chamomile:0")->height, 0.5f);
-    // The least bend while pushed with the force for so many seconds.
-    auto push = [&](float force, double seconds) {
-        float least = flower->bendQuad->bendAngle;
-        for (int i = 0; i * game.driver.dt < seconds; ++i) {
-            flower->spring.force = V3(force, 0.0f, 0.0f);
-            game.step();
-            least = std::min(least, flower->bendQuad->bendAngle);
+    const V3 places[] = {V3(-185.0f, 35.0f, 0.0f), V3(-115.0f, 50.0f, 0.0f), V3(-50.0f, 55.0f, 0.0f),
+                         V3(-95.0f, 20.0f, 0.0f)};
+    const V3 above(0.0f, 50.0f, 0.0f);
+    const Skin* marker = pKiv->pResourceManager->findAs<Skin>("intro1:11");
+    for (const auto& [previous, current] : {std::make_pair(-1, 0), std::make_pair(2, 3)}) {
+        SCOPED_TRACE(previous);
+        game.recordAfresh();
+        ContextMap* map = show(game, new ContextMap(previous, current));
+        std::vector<V3> marked;
+        for (const Renderable* piece : childrenOf<Renderable>(map))
+            if (piece->pSkin == marker)
+                marked.push_back(piece->position);
+        EXPECT_EQ(marked, std::vector<V3>(places, places + previous + 1));
+        const V3 from = places[std::max(previous, 0)];
+        const V3 to = places[current];
+        for (const auto& [seconds, at, caption] : {
+                 std::make_tuple(0.9, from, ""),
+                 std::make_tuple(2.5, (from + to) * 0.5f, ""),
+                 std::make_tuple(4.1, to, "you are here!"),
+                 std::make_tuple(6.0, to, "you are here!"),
+             }) {
+            game.stepUntil([&] { return map->t >= seconds; });
+            EXPECT_NEAR(map->arrow->position.x, (at + above).x, 0.5f) << seconds;
+            EXPECT_NEAR(map->arrow->position.y, (at + above).y, 0.5f) << seconds;
+            EXPECT_EQ(map->arrow->caption, caption) << seconds;
         }
-        return least;
-    };
-    push(-1.0f, 6.0);
-    EXPECT_NEAR(flower->bendQuad->bendAngle, 1.0f, 0.01f);
-    EXPECT_LT(push(0.0f, 1.0), 0.0f);
-    push(0.0f, 6.0);
-    EXPECT_NEAR(flower->bendQuad->bendAngle, 0.0f, 0.01f);
-    game.activeScreen()->bFinished = true;
+        EXPECT_EQ(game.recorder.timesStarted("jingle01"), 1);
+        map->bFinished = true;
+        game.step(2);
+    }
+    game.recorder = FrameRecorder();
 }
 
 // Its smileys are then worth the first neighbourhood's points. Smileys and
@@ -311,7 +229,26 @@ TEST(Ending, ThePartyStartsAtSevenSecondsStaysBoundedForAMinuteAndOkClosesItWith
             EXPECT_LE(smiley->position.x, SmileyEnding::RIGHT_EXIT);
         mostSmileys = std::max(mostSmileys, smileys.size());
     };
-    game.stepSeconds(60.0);
+    // The first line starts 300 units below the view's bottom edge (-240)
+    // and rises 30 a second: at the edge after 10 s, fading in from 32
+    // units above it to 160, gone at the top edge (240) and away past 304.
+    const Reference firstLine(static_cast<KivBase*>(ending->textLayer->pFirstChild));
+    for (const auto& [seconds, y, alpha] : {
+             std::make_tuple(10.0, -240.0f, 0),
+             std::make_tuple(13.2, -144.0f, 127),
+             std::make_tuple(17.0, -30.0f, 255),
+             std::make_tuple(21.0, 90.0f, 255),
+             std::make_tuple(26.2, 246.0f, 0),
+         }) {
+        game.stepUntil([&] { return ending->t >= seconds; });
+        const auto* line = static_cast<const Renderable*>(firstLine.get());
+        ASSERT_NE(line, nullptr) << seconds;
+        EXPECT_NEAR(line->position.y, y, 0.5f) << seconds;
+        EXPECT_NEAR(line->color.a, alpha, 3) << seconds;
+    }
+    game.stepUntil([&] { return ending->t >= 28.5; });
+    EXPECT_EQ(firstLine.get(), nullptr) << "gone 64 units past the top";
+    game.stepUntil([&] { return ending->t >= 60.0; });
     EXPECT_EQ(game.recorder.frames.back().music, "musicMenu");
     game.recorder = FrameRecorder();
     EXPECT_TRUE(mostSmileys >= 4 && mostSmileys <= 33) << mostSmileys;
