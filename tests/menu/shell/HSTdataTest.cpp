@@ -75,25 +75,4 @@ TEST(HSTdata, ResetRestoresTheScoresOfEveryTable)
         }
 }
 
-TEST(HSTdata, RunTimeIsAddedOnlyWhenTheClockWentForward)
-{
-    HSTdata block;
-    block.playTime = 1000;
-    block.runStart.set(std::time(nullptr) + 3600);
-    block.addRunTime();
-    EXPECT_EQ(block.playTime, 1000) << "clock set back: nothing added";
-
-    block.runStart.set(std::time(nullptr) - 100);
-    block.addRunTime();
-    EXPECT_GE(block.playTime, 1100);
-    EXPECT_LE(block.playTime, 1102);
-    block.addRunTime();
-    EXPECT_LE(block.playTime, 1103) << "the run is counted once";
-
-    block.playTime = INT32_MAX - 5;
-    block.runStart.set(std::time(nullptr) - 100);
-    block.addRunTime();
-    EXPECT_EQ(block.playTime, INT32_MAX) << "the counter saturates instead of wrapping negative";
-}
-
 }
