@@ -135,36 +135,4 @@ TEST(WadArchive, DamagedEntryDataFailsOnRead)
     }
 }
 
-TEST(FileManager, ArchiveModeServesOnlyTheArchive)
-{
-    ScratchFolder folder;
-    WadWriter writer;
-    UString error;
-    const Bytes texture(77, 5);
-    ASSERT_TRUE(writer.addEntry("gfx/a.tga", texture.data(), texture.size(), error));
-    ASSERT_TRUE(writer.write(folder.file("game.dat"), error)) << error;
-    writeBytes(folder.file("loose.txt"), {1});
-
-    FileManager files;
-    EXPECT_TRUE(files.exists(folder.file("loose.txt")));
-    EXPECT_FALSE(files.exists(folder.path())) << "a folder is not a file";
-    EXPECT_EQ(files.open(folder.path()), nullptr);
-    EXPECT_FALSE(files.useWad(folder.file("missing.dat")));
-    EXPECT_EQ(files.getArchive(), nullptr);
-    ASSERT_TRUE(files.useWad(folder.file("game.dat")));
-    EXPECT_TRUE(files.exists("gfx/a.tga"));
-    EXPECT_TRUE(files.exists("./gfx/a.tga"));
-    EXPECT_FALSE(files.exists(folder.file("loose.txt")));
-    EXPECT_EQ(files.open(folder.file("loose.txt")), nullptr);
-    std::unique_ptr<InputFile> file = files.open("gfx/a.tga");
-    ASSERT_TRUE(file);
-    ASSERT_EQ(file->getSize(), texture.size());
-    Bytes got(texture.size() + 10);
-    EXPECT_EQ(file->read(got.data(), got.size()), texture.size());
-    got.resize(texture.size());
-    EXPECT_EQ(got, texture);
-    EXPECT_FALSE(files.useWad(folder.file("another-missing.dat")));
-    EXPECT_TRUE(files.exists("gfx/a.tga")) << "a missing archive leaves the current one in place";
-}
-
 } // namespace
