@@ -27,16 +27,6 @@ struct ModeListener : KivBase {
     KivBase* pVictim = nullptr;
 };
 
-struct CountingScreen : Context {
-    void tickContents(double contentsT, double contentsDt) override
-    {
-        ++ticks;
-        Context::tickContents(contentsT, contentsDt);
-    }
-    void renderContents() override { ++renders; }
-    int ticks = 0, renders = 0;
-};
-
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -101,16 +91,6 @@ TEST_F(EngineTest, ClockLeavesOutTheTimeSpentInactive)
         EXPECT_GE(end - afterPause, RUN - TICK) << "running again";
         EXPECT_LT(end - afterPause, RUN + PAUSE / 2);
     }
-}
-
-TEST_F(EngineTest, ScreenClockIsCappedAtTheMaximumFrameDuration)
-{
-    CountingScreen screen;
-    screen.timeScale = 2.0;
-    screen.tick(0.0, 1.0);
-    EXPECT_DOUBLE_EQ(screen.dt, 2.0 * pEngine->maxFrameDuration);
-    screen.tick(0.0, 0.01);
-    EXPECT_DOUBLE_EQ(screen.t, 2.0 * pEngine->maxFrameDuration + 0.02);
 }
 
 // Values edited by hand are read and the warning is restored; garbage lines

@@ -6,9 +6,7 @@
 
 namespace {
 
-using testsupport::buttonEvent;
 using testsupport::keyEvent;
-using testsupport::motionEvent;
 
 TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
 {
@@ -84,42 +82,6 @@ TEST(KivInput, KeyPressesOfOneFrameComeOutOnePerFrameInOrder)
     EXPECT_EQ(input.getKeyChar(48), 'b');
     input.update();
     EXPECT_EQ(input.getPressedKey(), 0);
-}
-
-TEST(KivInput, MouseButtonsAndHeldFlags)
-{
-    struct Case { Uint8 sdlButton; int code; bool swap; bool heldFirst, heldSecond; };
-    const Case cases[] = {
-        {SDL_BUTTON_RIGHT, 309, false, false, true}, {SDL_BUTTON_LEFT, 308, true, false, true},
-        {6, 311, false, false, false},
-    };
-    for (const Case& c : cases) {
-        KivInput input;
-        input.bSwapMouseButtons = c.swap;
-        input.onEvent(buttonEvent(true, 0, 0, c.sdlButton));
-        input.update();
-        EXPECT_TRUE(input.wentDown(c.code)) << int(c.sdlButton);
-        EXPECT_EQ(input.bMouseHeld[0], c.heldFirst) << int(c.sdlButton) << " swap " << c.swap;
-        EXPECT_EQ(input.bMouseHeld[1], c.heldSecond) << int(c.sdlButton) << " swap " << c.swap;
-    }
-    KivInput wheel;
-    wheel.onEvent(buttonEvent(true, 0, 0, SDL_BUTTON_WHEELUP));
-    wheel.update();
-    EXPECT_FALSE(wheel.isMouseButtonPressed());
-}
-
-TEST(KivInput, UnwindowedMousePositionIsInViewUnitsFromTheBottomLeft)
-{
-    KivInput input;
-    input.onEvent(motionEvent(100, 80, 5, -3));
-    input.update();
-    EXPECT_FLOAT_EQ(input.mouseX, 100.0f);
-    EXPECT_FLOAT_EQ(input.mouseY, 400.0f);
-    EXPECT_TRUE(input.isDown(KivInput::MOUSE_RIGHT));
-    EXPECT_TRUE(input.isDown(KivInput::MOUSE_UP));
-    EXPECT_FALSE(input.isDown(KivInput::MOUSE_LEFT));
-    input.update();
-    EXPECT_FALSE(input.isDown(KivInput::MOUSE_RIGHT)) << "directions last one frame";
 }
 
 } // namespace

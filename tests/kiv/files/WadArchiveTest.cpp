@@ -20,16 +20,6 @@ Bytes pseudoRandom(size_t size, uint32_t seed)
 
 struct Sample { const char* name; Bytes bytes; };
 
-std::vector<Sample> samples()
-{
-    return {
-        {"gfx/gui/game/progressbar.tga", Bytes(3000, 7)},
-        {"sfx/noise.ogg", pseudoRandom(999, 3)},
-        {"empty.txt", {}},
-        {"readme.htm", Bytes{'<', 'p', '>'}},
-    };
-}
-
 Bytes buildArchive(const std::vector<Sample>& entries)
 {
     WadWriter writer;
@@ -57,24 +47,6 @@ void putU32(Bytes& bytes, size_t offset, uint32_t value)
 size_t firstRecord(const Bytes& bytes)
 {
     return u32At(bytes, 12);
-}
-
-TEST(WadArchive, EveryEntryReadsBackByteForByte)
-{
-    Bytes archiveBytes = buildArchive(samples());
-    UString error;
-    std::unique_ptr<WadArchive> archive = WadArchive::openMemory(archiveBytes, "test.dat", error);
-    ASSERT_TRUE(archive) << error;
-    EXPECT_EQ(archive->getEntryCount(), samples().size());
-    for (const Sample& s : samples()) {
-        Bytes got;
-        ASSERT_TRUE(archive->readEntry(s.name, got, error)) << error;
-        EXPECT_EQ(got, s.bytes) << s.name;
-    }
-    EXPECT_FALSE(archive->contains("gfx/gui"));
-    Bytes none;
-    EXPECT_FALSE(archive->readEntry("missing", none, error));
-    EXPECT_LT(archiveBytes.size(), 3000u) << "the repetitive entry is compressed";
 }
 
 TEST(WadArchive, DamagedArchivesAreRejectedWithAReason)

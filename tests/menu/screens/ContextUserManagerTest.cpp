@@ -73,17 +73,4 @@ TEST_F(ContextNewUserTest, OkWaitsForANameAndAddsItWithoutOuterSpaces)
     EXPECT_EQ(pGlobal->profileManager.current, 0);
 }
 
-// Typed faster than the frames go, Return last: the whole name is taken.
-TEST_F(ContextNewUserTest, ANameAndReturnTypedInOneFrameAddTheWholeName)
-{
-    auto* screen = openEmpty();
-    const std::vector<SDL_Event> typing = testsupport::typingEvents("Mira\r");
-    driver.bUpdateInput = true;
-    testsupport::feed(typing);
-    for (size_t i = 0; i < typing.size() && !screen->bFinished; ++i)
-        frame();
-    EXPECT_TRUE(screen->bFinished);
-    EXPECT_STREQ(pGlobal->profileManager.getName(0), "Mira");
-}
-
 } // namespace

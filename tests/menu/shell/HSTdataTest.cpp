@@ -58,21 +58,4 @@ TEST(HSTdata, SignedEntryDigestsItsWholeTable)
         << "another table content gives another check value";
 }
 
-// Every table, signed rows too, goes back to the ten default rows.
-TEST(HSTdata, ResetRestoresTheScoresOfEveryTable)
-{
-    HSTdata block;
-    for (int table = 0; table < HSTdata::TABLE_COUNT; ++table)
-        block.insertHighScore(table, "Dee", 500000, 1, 2, true);
-    block.insertHighScore(0, nullptr, 600000, 0, 0, false);
-    EXPECT_STREQ(block.highScores[0][0].name, "") << "no name is an empty one";
-    block.resetHighScores();
-    for (const auto& table : block.highScores)
-        for (int i = 0; i < HSTdata::ENTRY_COUNT; ++i) {
-            EXPECT_EQ(table[i].score, 100000 - 10000 * i);
-            EXPECT_EQ(table[i].name[0], 0);
-            EXPECT_EQ(table[i].checkValue, MD5Digest()) << "no row stays signed";
-        }
-}
-
 }
