@@ -15,53 +15,6 @@ namespace {
 
 using KivAudioTest = EngineAudioTest;
 
-TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
-{
-    startEngine();
-    KivAudio* audio = pKiv->pAudio;
-    struct Step { int from, to; SDL_audiostatus status; };
-    const Step steps[] = {
-        {3, 2, SDL_AUDIO_PAUSED}, {2, 1, SDL_AUDIO_PAUSED}, {2, 3, SDL_AUDIO_PLAYING}, {1, 2, SDL_AUDIO_PLAYING},
-    };
-    for (const Step& s : steps) {
-        audio->onKIVmodeChange(s.from, s.to);
-        EXPECT_EQ(SDL_GetAudioStatus(), s.status) << s.from << " -> " << s.to;
-    }
-    pKiv->changeKIVmode(Kiv::MODE_DISPLAYLOST);
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED) << "losing the display passes through inactive";
-    pKiv->changeKIVmode(Kiv::MODE_OK);
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PLAYING);
-    audio->pauseDevice();
-    EXPECT_EQ(SDL_GetAudioStatus(), SDL_AUDIO_PAUSED) << "as the program shuts down";
-}
-
-TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
-{
-    const std::string track = writeSine("track.ogg", 4000, 2, 22050);
-    startEngine("[KivAudio]\nbMute=Yes\n");
-    KivAudio* audio = pKiv->pAudio;
-    EXPECT_EQ(audio->pMixer, nullptr);
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
-    audio->update(1.0);
-    audio->setSoundVolume(0.5f);
-    audio->setMusicVolume(0.5f);
-
-    Sound missing(home + "/no-such-sound.ogg", false, 4);
-    EXPECT_EQ(missing.pSource, nullptr) << "no file is read";
-    missing.play();
-    SoundChannel channel(&missing);
-    EXPECT_EQ(channel.channelId, -1);
-    channel.play();
-    EXPECT_FALSE(channel.isPlaying());
-
-    SoundStream stream(track, true);
-    EXPECT_GT(stream.file.size, 0u) << "the track is still read";
-    audio->setMusic(&stream);
-    EXPECT_EQ(audio->pMusic, &stream) << "the track is recorded";
-    EXPECT_FALSE(stream.isPlaying());
-    audio->setMusic(nullptr);
-}
-
 TEST_F(KivAudioTest, MissingMusicFileIsFatalEvenWhenMuted)
 {
     const std::string name = home + "/no-such-track.ogg";

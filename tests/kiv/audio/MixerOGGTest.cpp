@@ -42,22 +42,6 @@ long peakAddressSpaceKilobytes()
     return 0;
 }
 
-// Every float a stream hands out, chunk after chunk, until it ends or
-// maxFloats have been collected.
-std::vector<float> drainStream(MixerOGGstream& stream, size_t maxFloats)
-{
-    std::vector<float> out;
-    int cursor = -1, max = -1;
-    stream.rewind();
-    while (out.size() < maxFloats && stream.refill(cursor, max)) {
-        EXPECT_EQ(cursor, 0);
-        EXPECT_LE(max, stream.dataCapacity);
-        out.insert(out.end(), stream.data + cursor, stream.data + max);
-        cursor = max;
-    }
-    return out;
-}
-
 TEST(MixerOGG, WholeDecodeHoldsExactlyWhatTheLibraryDecodes)
 {
     // bChirps: a twentieth of a second of sine every two seconds,
@@ -97,48 +81,6 @@ TEST(MixerOGG, WholeDecodeHoldsExactlyWhatTheLibraryDecodes)
         ASSERT_EQ(sample.dataSize, static_cast<int32_t>(bare.size())) << c.what;
         EXPECT_EQ(sample.dataCapacity, sample.dataSize) << c.what;
         EXPECT_TRUE(std::equal(bare.begin(), bare.end(), sample.data)) << c.what;
-    }
-}
-
-TEST(MixerOGG, StreamedChunksMatchTheWholeDecode)
-{
-    for (int channels : {1, 2}) {
-        const std::vector<unsigned char> bytes = oggtest::sineOgg(100000, channels, 44100);
-        auto wholeFile = memoryFile(bytes);
-        MixerOGGstatic whole(wholeFile.get(), false, 1);
-        auto streamFile = memoryFile(bytes);
-        MixerOGGstream stream(streamFile.get(), false, 1);
-        EXPECT_EQ(stream.dataSize, 0) << "nothing is decoded before the first refill";
-        const std::vector<float> streamed = drainStream(stream, 1u << 24);
-        ASSERT_EQ(streamed.size(), static_cast<size_t>(whole.dataSize));
-        EXPECT_TRUE(std::equal(streamed.begin(), streamed.end(), whole.data)) << channels << " channels";
-
-        int cursor = stream.dataSize, max = stream.dataSize;
-        EXPECT_FALSE(stream.refill(cursor, max)) << "an ended track stays ended";
-        EXPECT_FALSE(stream.refill(cursor, max));
-        EXPECT_EQ(cursor, max);
-        EXPECT_EQ(drainStream(stream, 1u << 24).size(), streamed.size()) << "rewind plays it again";
-    }
-}
-
-TEST(MixerOGG, MusicLoopsSeamlesslyThroughTheMixer)
-{
-    constexpr int rate = 22050;
-    const std::vector<unsigned char> bytes = oggtest::sineOgg(5000, 2, rate, 523.0);
-    auto wholeFile = memoryFile(bytes);
-    MixerOGGstatic whole(wholeFile.get(), false, 1);
-    auto streamFile = memoryFile(bytes);
-    MixerOGGstream stream(streamFile.get(), true, 1);
-    Mixer mixer(deviceFormat(rate, 1024));
-    mixer.start(mixer.play(&stream, true));
-    const int frames = whole.dataSize / 2;
-    for (int buffer = 0; buffer < 12; ++buffer) {
-        const std::vector<float> out = mixFrames(mixer, 1024);
-        for (int i = 0; i < 1024; ++i) {
-            const int frame = (buffer * 1024 + i) % frames;
-            ASSERT_EQ(out[2 * i], whole.data[2 * frame]) << "buffer " << buffer << " frame " << i;
-            ASSERT_EQ(out[2 * i + 1], whole.data[2 * frame + 1]) << "buffer " << buffer << " frame " << i;
-        }
     }
 }
 

@@ -10,20 +10,6 @@ namespace {
 constexpr int RATE = 22050;
 constexpr int BUFFER_FRAMES = 256;
 
-// Which ramp frame a mixed left value came from (-1 for silence).
-int frameOf(float left)
-{
-    return static_cast<int>(std::lround(left * 65536.0f)) - 1;
-}
-
-std::vector<int> framesPlayed(const std::vector<float>& mix, int count)
-{
-    std::vector<int> frames;
-    for (int i = 0; i < count; ++i)
-        frames.push_back(frameOf(mix[2 * i]));
-    return frames;
-}
-
 class MixerTest : public ::testing::Test {
 protected:
     int startNew(MixerOGG* s, bool loop = false)
@@ -61,77 +47,6 @@ TEST_F(MixerTest, PanLawLowersOnlyTheFarSide)
         EXPECT_FLOAT_EQ(out[1], -c.right * rampLeft(0)) << "pan " << c.pan;
         mixer.stop(id);
     }
-}
-
-TEST_F(MixerTest, VolumeTimesTheMasterOfItsKind)
-{
-    struct Case { float volume; bool loop; float soundMaster, musicMaster; float gain; };
-    const Case cases[] = {
-        {0.5f, false, 0.5f, 1.0f, 0.25f}, {1.0f, true, 0.25f, 0.5f, 0.5f}, {1.5f, false, 1.0f, 1.0f, 1.0f},
-        {-0.2f, true, 1.0f, 1.0f, 0.0f},
-    };
-    for (const Case& c : cases) {
-        mixer.soundVolume = c.soundMaster;
-        mixer.musicVolume = c.musicMaster;
-        const int id = startNew(source.get(), c.loop);
-        mixer.setVolume(id, c.volume, 0.0);
-        const std::vector<float> out = mixFrames(mixer, 4);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_FLOAT_EQ(out[2 * i], c.gain * rampLeft(i)) << "volume " << c.volume << " frame " << i;
-        EXPECT_EQ(mixer.getChannel(id)->playCursor, 8) << "silent channels still advance";
-        mixer.stop(id);
-    }
-}
-
-TEST_F(MixerTest, FrequencySetsTheStepThroughTheSource)
-{
-    struct Case { float frequency; std::vector<int> frames; };
-    const Case cases[] = {
-        {11025.0f, {0, 0, 1, 1, 2, 2}}, {44100.0f, {0, 2, 4, 6, 8, 10}},
-        // A negative frequency holds the position instead of reading before the data.
-        {-5000.0f, {0, 0, 0, 0, 0, 0}},
-    };
-    for (const Case& c : cases) {
-        const int id = startNew(source.get());
-        mixer.setFrequency(id, c.frequency, 0.0);
-        EXPECT_EQ(framesPlayed(mixFrames(mixer, 6), 6), c.frames) << "frequency " << c.frequency;
-        mixer.stop(id);
-    }
-}
-
-TEST_F(MixerTest, UnstartedChannelWaitsAndASampleThatEndsInsideACallbackLeavesTheRestSilent)
-{
-    auto shortSource = rampSource(100, RATE);
-    const int id = mixer.play(shortSource.get(), false);
-    for (float v : mixFrames(mixer, BUFFER_FRAMES))
-        ASSERT_EQ(v, 0.0f) << "not started yet";
-    EXPECT_FALSE(mixer.isPlaying(id));
-    mixer.start(id);
-    const std::vector<float> out = mixFrames(mixer, BUFFER_FRAMES);
-    for (int i = 0; i < BUFFER_FRAMES; ++i)
-        ASSERT_EQ(frameOf(out[2 * i]), i < 100 ? i : -1) << "output frame " << i;
-    EXPECT_FALSE(mixer.isPlaying(id));
-    EXPECT_EQ(mixer.getChannel(id), nullptr);
-    EXPECT_EQ(mixer.getChildCount(), 1) << "ended channels wait for the main thread";
-    mixer.update();
-    EXPECT_EQ(mixer.getChildCount(), 0);
-}
-
-TEST_F(MixerTest, LoopingSampleWrapsWithoutAGap)
-{
-    auto loopSource = rampSource(100, RATE, true);
-    const int id = startNew(loopSource.get());
-    mixer.setFrequency(id, RATE * 0.75f, 0.0);
-    const std::vector<float> out = mixFrames(mixer, BUFFER_FRAMES);
-    // Each pass restarts at frame 0: the overshoot past the end is not carried.
-    float position = 0.0f;
-    for (int i = 0; i < BUFFER_FRAMES; ++i) {
-        ASSERT_EQ(frameOf(out[2 * i]), static_cast<int>(position)) << "output frame " << i;
-        position += 0.75f;
-        if (position >= 100.0f)
-            position = 0.0f;
-    }
-    EXPECT_TRUE(mixer.isPlaying(id));
 }
 
 TEST_F(MixerTest, VolumeFadeStepsEveryFrameAndEndsTheChannelAtSilence)

@@ -42,16 +42,6 @@ TEST_F(SoundTest, PlayPitchedStepsBy1Point0595PerSemitone)
     }
 }
 
-TEST_F(SoundTest, PlayAtFrequencyTakesFactorsUpTo100AndHertzAbove)
-{
-    struct Case { float argument; float hertz; };
-    const Case cases[] = {{0.5f, 5512.5f}, {100.0f, 1102500.0f}, {100.5f, 100.5f}, {-3.0f, 0.0f}};
-    for (const Case& c : cases) {
-        sound->playAtFrequency(c.argument);
-        EXPECT_FLOAT_EQ(newestChannel()->frequency, c.hertz) << c.argument;
-    }
-}
-
 TEST_F(SoundTest, StartsCloserThanTheMinimumIntervalAreDropped)
 {
     // Two starts in each 10 ms frame, at least 25 ms apart: every third frame's first.

@@ -27,16 +27,6 @@ struct ModeListener : KivBase {
     KivBase* pVictim = nullptr;
 };
 
-struct CountingScreen : Context {
-    void tickContents(double contentsT, double contentsDt) override
-    {
-        ++ticks;
-        Context::tickContents(contentsT, contentsDt);
-    }
-    void renderContents() override { ++renders; }
-    int ticks = 0, renders = 0;
-};
-
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -71,19 +61,6 @@ TEST_F(EngineTest, FrameFollowsTheFocusAndPassesARestartThroughDisplayLost)
     EXPECT_EQ(listener.steps, (Steps{{3, 2}, {2, 3}, {3, 2}, {2, 1}, {1, 2}, {2, 3}}));
 }
 
-TEST_F(EngineTest, InactiveFramesRenderButDoNotTick)
-{
-    CountingScreen screen;
-    pEngine->frame(&screen);
-    pEngine->bAppActive = false;
-    pEngine->frame(&screen);
-    EXPECT_EQ(screen.ticks, 1);
-    EXPECT_EQ(screen.renders, 2);
-    pEngine->bTickWhilePaused = true;
-    pEngine->frame(&screen);
-    EXPECT_EQ(screen.ticks, 2) << "bTickWhilePaused keeps inactive frames working";
-}
-
 // On the real clock: a pause of the window leaves its length out of the
 // engine time (whichever way the engine got there and back), unless inactive
 // frames keep working; the time after the pause counts again.
@@ -114,16 +91,6 @@ TEST_F(EngineTest, ClockLeavesOutTheTimeSpentInactive)
         EXPECT_GE(end - afterPause, RUN - TICK) << "running again";
         EXPECT_LT(end - afterPause, RUN + PAUSE / 2);
     }
-}
-
-TEST_F(EngineTest, ScreenClockIsCappedAtTheMaximumFrameDuration)
-{
-    CountingScreen screen;
-    screen.timeScale = 2.0;
-    screen.tick(0.0, 1.0);
-    EXPECT_DOUBLE_EQ(screen.dt, 2.0 * pEngine->maxFrameDuration);
-    screen.tick(0.0, 0.01);
-    EXPECT_DOUBLE_EQ(screen.t, 2.0 * pEngine->maxFrameDuration + 0.02);
 }
 
 // Values edited by hand are read and the warning is restored; garbage lines
@@ -167,32 +134,6 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIs
         EXPECT_EQ(written.find("bMute=Yes") != std::string::npos, !c.bKeptAside) << written;
         chmod((path + ".damaged").c_str(), 0600);
         EXPECT_EQ(readWholeFile(path + ".damaged"), c.bKeptAside ? c.text : "");
-    }
-}
-
-TEST(EngineConfiguration, EditionSettingsDefaultWhenMissingAndReadWhenPresent)
-{
-    struct Case { const char* file; bool multilanguage; int singleLanguage, ditherDepth; const char* server; };
-    const Case cases[] = {
-        {nullptr, false, 0, 0, ""},
-        {"[Language]\nbMultilanguage=Yes\nsingleLanguage=3\n[Graphics]\nditherDepth=16\n"
-         "[Network]\nuploadServer=http://127.0.0.1:9/upload\n",
-         true, 3, 16, "http://127.0.0.1:9/upload"},
-        {"garbage without sections\n=\n[", false, 0, 0, ""},
-    };
-    for (const Case& c : cases) {
-        TemporaryHome home;
-        if (c.file)
-            writeWholeFile(home.workFolder() + "/Glimmerdaledemo.cfg.static", c.file);
-        Kiv* engine = new Kiv();
-        EXPECT_EQ(engine->bMultilanguage, c.multilanguage) << (c.file ? c.file : "(none)");
-        EXPECT_EQ(engine->singleLanguage, c.singleLanguage);
-        EXPECT_EQ(engine->ditherDepth, c.ditherDepth);
-        EXPECT_EQ(engine->pNetworkManager->getUploadServer(), c.server);
-        delete engine;
-        if (c.file) {
-            EXPECT_EQ(readWholeFile(home.workFolder() + "/Glimmerdaledemo.cfg.static"), c.file) << "never written";
-        }
     }
 }
 

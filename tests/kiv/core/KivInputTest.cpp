@@ -6,9 +6,7 @@
 
 namespace {
 
-using testsupport::buttonEvent;
 using testsupport::keyEvent;
-using testsupport::motionEvent;
 
 TEST(KivInput, PressesCountFromTheFrameTheyHappenIn)
 {
@@ -84,96 +82,6 @@ TEST(KivInput, KeyPressesOfOneFrameComeOutOnePerFrameInOrder)
     EXPECT_EQ(input.getKeyChar(48), 'b');
     input.update();
     EXPECT_EQ(input.getPressedKey(), 0);
-}
-
-TEST(KivInput, MouseButtonsAndHeldFlags)
-{
-    struct Case { Uint8 sdlButton; int code; bool swap; bool heldFirst, heldSecond; };
-    const Case cases[] = {
-        {SDL_BUTTON_RIGHT, 309, false, false, true}, {SDL_BUTTON_LEFT, 308, true, false, true},
-        {6, 311, false, false, false},
-    };
-    for (const Case& c : cases) {
-        KivInput input;
-        input.bSwapMouseButtons = c.swap;
-        input.onEvent(buttonEvent(true, 0, 0, c.sdlButton));
-        input.update();
-        EXPECT_TRUE(input.wentDown(c.code)) << int(c.sdlButton);
-        EXPECT_EQ(input.bMouseHeld[0], c.heldFirst) << int(c.sdlButton) << " swap " << c.swap;
-        EXPECT_EQ(input.bMouseHeld[1], c.heldSecond) << int(c.sdlButton) << " swap " << c.swap;
-    }
-    KivInput wheel;
-    wheel.onEvent(buttonEvent(true, 0, 0, SDL_BUTTON_WHEELUP));
-    wheel.update();
-    EXPECT_FALSE(wheel.isMouseButtonPressed());
-}
-
-TEST(KivInput, JoystickDirectionsAndButtons)
-{
-    KivInput input;
-    SDL_Event axis{};
-    axis.type = SDL_JOYAXISMOTION;
-    axis.jaxis.axis = 0;
-    axis.jaxis.value = -30000;
-    input.onEvent(axis);
-    axis.jaxis.axis = 1;
-    axis.jaxis.value = 30000;
-    input.onEvent(axis);
-    SDL_Event button{};
-    button.type = SDL_JOYBUTTONDOWN;
-    button.jbutton.button = 31;
-    input.onEvent(button);
-    input.update();
-    EXPECT_TRUE(input.isDown(KivInput::JOYSTICK_LEFT));
-    EXPECT_TRUE(input.isDown(KivInput::JOYSTICK_DOWN));
-    EXPECT_FALSE(input.isDown(KivInput::JOYSTICK_UP));
-    EXPECT_TRUE(input.isDown(303));
-    axis.jaxis.value = 100;
-    input.onEvent(axis);
-    input.update();
-    EXPECT_FALSE(input.isDown(KivInput::JOYSTICK_DOWN)) << "inside the dead zone";
-}
-
-TEST(KivInput, UnwindowedMousePositionIsInViewUnitsFromTheBottomLeft)
-{
-    KivInput input;
-    input.onEvent(motionEvent(100, 80, 5, -3));
-    input.update();
-    EXPECT_FLOAT_EQ(input.mouseX, 100.0f);
-    EXPECT_FLOAT_EQ(input.mouseY, 400.0f);
-    EXPECT_TRUE(input.isDown(KivInput::MOUSE_RIGHT));
-    EXPECT_TRUE(input.isDown(KivInput::MOUSE_UP));
-    EXPECT_FALSE(input.isDown(KivInput::MOUSE_LEFT));
-    input.update();
-    EXPECT_FALSE(input.isDown(KivInput::MOUSE_RIGHT)) << "directions last one frame";
-}
-
-// Without a display the window is the 640 x 480 view.
-TEST(KivInput, GrabbedPointerFollowsTheSystemPointerAndLetsGoAtTheEdgeOfAWindow)
-{
-    struct Case { const char* what; bool pointerShown; double speed; int x, y; bool stillGrabbed; float viewX, viewY; };
-    const Case cases[] = {
-        {"inside", true, 1.0, 330, 220, true, 330.0f, 260.0f},
-        {"a jump, whatever the speed", true, 2.0, 100, 50, true, 100.0f, 430.0f},
-        {"reaches the bottom edge", true, 1.0, 320, 479, false, 320.0f, 1.0f},
-        {"hidden pointer stays grabbed at the edge", false, 1.0, 639, 240, true, 639.0f, 240.0f},
-    };
-    for (const Case& c : cases) {
-        KivInput input;
-        input.bPointerShown = c.pointerShown;
-        input.mouseSpeed = c.speed;
-        input.setMouseGrab(true, 320.0f, 240.0f, 0.0f);
-        ASSERT_TRUE(input.bGrabbed);
-        input.update();
-        EXPECT_FLOAT_EQ(input.mouseX, 320.0f);
-        EXPECT_FLOAT_EQ(input.mouseY, 240.0f);
-        input.onEvent(motionEvent(c.x, c.y, c.x - 320, c.y - 240));
-        input.update();
-        EXPECT_EQ(input.bGrabbed, c.stillGrabbed) << c.what;
-        EXPECT_FLOAT_EQ(input.mouseX, c.viewX) << c.what;
-        EXPECT_FLOAT_EQ(input.mouseY, c.viewY) << c.what;
-        input.setMouseGrab(false);
-    }
 }
 
 } // namespace

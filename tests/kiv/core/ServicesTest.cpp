@@ -40,18 +40,4 @@ TEST(EventManager, TickTakesTheTopmostPickedObjectThatListens)
     delete engine;
 }
 
-TEST(ResourceManagerDeathTest, MissingAndDuplicateKeys)
-{
-    TemporaryHome home;
-    ResourceManager resources;
-    KivBase object;
-    resources.addResource("hills", &object);
-    EXPECT_EQ(resources.find("hills"), &object);
-    EXPECT_EQ(resources.find("Hills", false), nullptr) << "keys are case-sensitive";
-    EXPECT_EQ(resources.findKey(&object), "hills");
-    EXPECT_EXIT(resources.find("hills:0"), ::testing::ExitedWithCode(255), "Could not find resource 'hills:0'\\.");
-    EXPECT_EXIT(resources.addResource("hills", &object), ::testing::ExitedWithCode(255),
-                "Assertion failed\\.\n Statement: map\\.find\\(key\\)==map\\.end\\(\\)");
-}
-
 } // namespace

@@ -42,27 +42,6 @@ TEST(MemoryIniFile, ParseRules)
     EXPECT_EQ(ini.getSections()[1].entries.size(), 5u) << "the dropped lines add no keys to the section";
 }
 
-TEST(MemoryIniFile, WrittenFileReadsBackWithEveryTypeAndSection)
-{
-    ScratchFolder folder;
-    MemoryIniFile written;
-    written.setString("Kiv", "warning", "Do NOT modify this file unless you are explicitly instructed to do so!");
-    written.setInt("KivAudio", "frequency", 22050);
-    written.setBool("KivAudio", "bMute", true);
-    written.setDouble("Kiv", "frameRate", 0.015);
-    written.setInt("KivAudio", "frequency", -7);
-    UString error;
-    ASSERT_TRUE(written.writeFile(folder.file("Glimmerdaledemo.cfg"), error)) << error;
-
-    MemoryIniFile read;
-    UString reason;
-    ASSERT_EQ(read.readFile(folder.file("Glimmerdaledemo.cfg"), 4096, reason), PlayerFileRead::READ);
-    EXPECT_EQ(read.getInt("KivAudio", "frequency"), -7) << "the later value replaced the first";
-    EXPECT_TRUE(read.getBool("KivAudio", "bMute"));
-    EXPECT_DOUBLE_EQ(read.getDouble("Kiv", "frameRate"), 0.015);
-    EXPECT_EQ(read.getString("Kiv", "warning"), "Do NOT modify this file unless you are explicitly instructed to do so!");
-}
-
 TEST(MemoryIniFile, DamagedTextParsesWithoutHarm)
 {
     struct Case { std::string text; int sections; };

@@ -75,28 +75,6 @@ TEST(PackedFile, DamagedOrMissingFileOnDiskLoadsNothing)
     EXPECT_EQ(buffer, Bytes(64, 0xEE));
 }
 
-// A damaged file in a folder that may not be changed at load time stays
-// where it is, and no later save may write over it.
-TEST(PackedFile, ADamagedFileThatCannotBeKeptAsideIsNeverReplaced)
-{
-    ScratchFolder folder;
-    FileManager files;
-    const Bytes damaged(10, 'x');
-    writeBytes(folder.file(NAME), damaged);
-    Bytes buffer(64);
-    chmod(folder.path().c_str(), 0555);
-    {
-        PermissionsObeyed obeyed;
-        EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size()));
-    }
-    chmod(folder.path().c_str(), 0755);
-    const Bytes fresh = block(64, 4);
-    UString reason;
-    EXPECT_FALSE(files.savePackedFile(folder.path(), NAME, VERSION, fresh.data(), fresh.size(), &reason));
-    EXPECT_EQ(reason, "the damaged file there could not be kept aside");
-    EXPECT_EQ(readBytes(folder.file(NAME)), damaged) << "the damaged file is still there";
-}
-
 TEST(PackedFile, AFailedSaveKeepsThePreviousCopySaysWhyAndLeavesNoTemporaryFile)
 {
     struct Case { const char* what; std::function<void(const ScratchFolder&)> hinder; const char* reason; };

@@ -20,16 +20,6 @@ Bytes pseudoRandom(size_t size, uint32_t seed)
 
 struct Sample { const char* name; Bytes bytes; };
 
-std::vector<Sample> samples()
-{
-    return {
-        {"gfx/gui/game/progressbar.tga", Bytes(3000, 7)},
-        {"sfx/noise.ogg", pseudoRandom(999, 3)},
-        {"empty.txt", {}},
-        {"readme.htm", Bytes{'<', 'p', '>'}},
-    };
-}
-
 Bytes buildArchive(const std::vector<Sample>& entries)
 {
     WadWriter writer;
@@ -57,24 +47,6 @@ void putU32(Bytes& bytes, size_t offset, uint32_t value)
 size_t firstRecord(const Bytes& bytes)
 {
     return u32At(bytes, 12);
-}
-
-TEST(WadArchive, EveryEntryReadsBackByteForByte)
-{
-    Bytes archiveBytes = buildArchive(samples());
-    UString error;
-    std::unique_ptr<WadArchive> archive = WadArchive::openMemory(archiveBytes, "test.dat", error);
-    ASSERT_TRUE(archive) << error;
-    EXPECT_EQ(archive->getEntryCount(), samples().size());
-    for (const Sample& s : samples()) {
-        Bytes got;
-        ASSERT_TRUE(archive->readEntry(s.name, got, error)) << error;
-        EXPECT_EQ(got, s.bytes) << s.name;
-    }
-    EXPECT_FALSE(archive->contains("gfx/gui"));
-    Bytes none;
-    EXPECT_FALSE(archive->readEntry("missing", none, error));
-    EXPECT_LT(archiveBytes.size(), 3000u) << "the repetitive entry is compressed";
 }
 
 TEST(WadArchive, DamagedArchivesAreRejectedWithAReason)
@@ -133,38 +105,6 @@ TEST(WadArchive, DamagedEntryDataFailsOnRead)
         EXPECT_FALSE(archive->readEntry("b.txt", got, error));
         EXPECT_NE(error.find("b.txt"), std::string::npos) << error;
     }
-}
-
-TEST(FileManager, ArchiveModeServesOnlyTheArchive)
-{
-    ScratchFolder folder;
-    WadWriter writer;
-    UString error;
-    const Bytes texture(77, 5);
-    ASSERT_TRUE(writer.addEntry("gfx/a.tga", texture.data(), texture.size(), error));
-    ASSERT_TRUE(writer.write(folder.file("game.dat"), error)) << error;
-    writeBytes(folder.file("loose.txt"), {1});
-
-    FileManager files;
-    EXPECT_TRUE(files.exists(folder.file("loose.txt")));
-    EXPECT_FALSE(files.exists(folder.path())) << "a folder is not a file";
-    EXPECT_EQ(files.open(folder.path()), nullptr);
-    EXPECT_FALSE(files.useWad(folder.file("missing.dat")));
-    EXPECT_EQ(files.getArchive(), nullptr);
-    ASSERT_TRUE(files.useWad(folder.file("game.dat")));
-    EXPECT_TRUE(files.exists("gfx/a.tga"));
-    EXPECT_TRUE(files.exists("./gfx/a.tga"));
-    EXPECT_FALSE(files.exists(folder.file("loose.txt")));
-    EXPECT_EQ(files.open(folder.file("loose.txt")), nullptr);
-    std::unique_ptr<InputFile> file = files.open("gfx/a.tga");
-    ASSERT_TRUE(file);
-    ASSERT_EQ(file->getSize(), texture.size());
-    Bytes got(texture.size() + 10);
-    EXPECT_EQ(file->read(got.data(), got.size()), texture.size());
-    got.resize(texture.size());
-    EXPECT_EQ(got, texture);
-    EXPECT_FALSE(files.useWad(folder.file("another-missing.dat")));
-    EXPECT_TRUE(files.exists("gfx/a.tga")) << "a missing archive leaves the current one in place";
 }
 
 } // namespace

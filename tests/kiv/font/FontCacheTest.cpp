@@ -62,20 +62,4 @@ TEST_F(FontCache, ShorterTextInReusedStripShowsNoOldPixels)
     EXPECT_EQ(countDifferentPixels(cached, glyphs), 0);
 }
 
-// A glyph texture made without TEXTURE_KEEP_SOURCE has no image to copy
-// from: its texts are drawn glyph by glyph.
-TEST(FontCacheFallback, GlyphTexturesWithoutAnImageDrawGlyphByGlyph)
-{
-    pKiv->pGraphics->bEnableFontCache = true;
-    std::unique_ptr<TestFont> withoutImage = makeTestFont(0);
-    FontQuad& font = *withoutImage->font;
-    auto draw = [&](int flags) {
-        return drawAndGrab([&] { font.printAt(-100.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), flags, "abcd"); });
-    };
-    std::vector<unsigned char> normal = draw(0);
-    EXPECT_GT(countDrawnPixels(normal), 0);
-    EXPECT_EQ(font.getCacheTextureCount(), 0);
-    EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
-}
-
 } // namespace

@@ -122,17 +122,4 @@ TEST_F(DrawTest, PointTestsFollowTheTransform)
     EXPECT_NEAR(64.0f, back.y, 1e-3f);
 }
 
-// A smiley takes a click inside its bounds circle, not on it.
-TEST_F(DrawTest, BoundsAreStrictCirclesInThreeDimensions)
-{
-    Renderable r;
-    r.pSkin = skin;
-    r.updateVisuals();
-    EXPECT_NEAR(std::sqrt(2.0f) * 32.0f, r.boundsRadius, 1e-3f);
-    r.boundsRadius = 10.0f;
-    EXPECT_FALSE(r.isPointInsideBounds(V3(10, 0, 0)));
-    EXPECT_TRUE(r.isPointInsideBounds(V3(9.9f, 0, 0)));
-    EXPECT_FALSE(r.isPointInsideBounds(V3(0, 0, 10))) << "the distance includes z";
-}
-
 } // namespace

@@ -53,21 +53,6 @@ void loseAndRestoreDisplay()
     pKiv->changeKIVmode(Kiv::MODE_OK);
 }
 
-TEST(TextureFile, SkinFileCutsFrames)
-{
-    const std::string path = writeCodedImage("frames.tga", 128, 64);
-    writeWholeFile(path + ".ini", "[Skin 1]\nleft=64\ntop=0\nwidth=31\nheight=17\n"
-                             "[Skin 0]\nleft=10\ntop=20\nwidth=32\nheight=16\norigin_adjust_x=10\norigin_adjust_y=-4\n");
-    Texture texture(path, 0);
-    ASSERT_EQ(2u, texture.skins.size());
-    Skin* first = texture.skins[0];
-    EXPECT_TRUE(first->origin == V3(-10, -4, 0));
-    EXPECT_FLOAT_EQ(31.0f, texture.skins[1]->width);
-    EXPECT_TRUE(texture.skins[1]->origin == V3(-0.5f, 0.5f, 0)) << "an odd size is anchored on a whole pixel";
-    first->origin = V3(0, 0, 0);
-    expectImageDrawn(first, 10, 20, 32, 16);
-}
-
 TEST(TextureFilter, AFilterChosenLaterReachesTexturesMadeBefore)
 {
     // Red left half, blue right half, drawn 32 times as large: two pixels

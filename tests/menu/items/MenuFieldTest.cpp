@@ -171,24 +171,6 @@ TEST_F(MenuStringTest, EveryCharacterTypedInOneFrameReachesTheFieldInOrder)
     }
 }
 
-TEST_F(MenuStringTest, AwayOrDisabledFieldIgnoresTypingAndHidesTheCaret)
-{
-    for (bool disabled : {false, true}) {
-        SCOPED_TRACE(disabled);
-        char buffer[16] = "ab";
-        CountingField* field = add(new CountingField(buffer, 15));
-        field->disabled = disabled;
-        field->caretVisible = true;
-        moveMouseTo(disabled ? 0.0f : 300.0f, disabled ? 0.0f : -200.0f);
-        typeKey(KEY_A, 'a');
-        step();
-        EXPECT_EQ("ab", field->text);
-        EXPECT_EQ(0, field->changes);
-        EXPECT_FALSE(field->caretVisible);
-        field->deleteMe();
-    }
-}
-
 TEST_F(MenuStringTest, BufferContentsLongerThanTheFieldAreCutToItsLength)
 {
     char buffer[32] = "abcdefghij";

@@ -90,20 +90,6 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
     EXPECT_EQ(nullptr, top());
 }
 
-TEST_F(NetworkWizardTest, TheCountryChooserStartsAtTheStoredCountry)
-{
-    for (const char* code : {"ZW", "--", "xy"}) {
-        SCOPED_TRACE(code);
-        std::memcpy(pGlobal->hst.countryCode, code, 2);
-        ContextNetworkWizard* wizard = openWizard("");
-        EXPECT_STREQ(code[0] == 'x' ? "--" : code,
-                     MenuCountry::countryTable[MenuCountry::rowAt(wizard->countryPosition)].code)
-            << "a code not in the table is none";
-        wizard->bFinished = true;
-        frame();
-    }
-}
-
 // Without a server configured.
 TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
 {
@@ -121,43 +107,6 @@ TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
     EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage()) << "and may try again";
     wizard->bFinished = true;
     frame();
-}
-
-TEST_F(NetworkWizardTest, TheTestRunsInAWindowWhenAskedAndGivesFullScreenBackWhenClosed)
-{
-    struct DesktopCase { const char* name; bool bFullScreen; bool bRunOnDesktop; bool bFullScreenDuringTest; };
-    const DesktopCase cases[] = {
-        {"FullScreenOnDesktop", true, true, false},
-        {"FullScreenKept", true, false, true},
-    };
-    for (const DesktopCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        HSTdata& hst = pGlobal->hst;
-        hst.bFullScreen = c.bFullScreen;
-        pGlobal->applySettings();
-        // A server that never answers keeps the test running.
-        LoopbackServer server([](const std::string&) { return std::string(); });
-        ContextNetworkWizard* wizard = openWizard(server.url());
-        MenuBool* desktop = findItem<MenuBool>(wizard, english(Language::RUNTESTONDESKTOP));
-        ASSERT_NE(nullptr, desktop);
-        EXPECT_TRUE(wizard->bRunOnDesktop) << "recommended, so on by default";
-        if (!c.bRunOnDesktop)
-            clickOn(desktop);
-        EXPECT_EQ(c.bRunOnDesktop, wizard->bRunOnDesktop);
-        clickOn(button(wizard, Language::NEXT));
-        EXPECT_TRUE(wizard->isTesting());
-        EXPECT_EQ(c.bFullScreenDuringTest, hst.bFullScreen);
-        EXPECT_EQ(c.bFullScreenDuringTest, pKiv->pGraphics->bFullScreen) << "applied";
-        // Escape closes the wizard in the middle of the test.
-        setInput({KEY_ESCAPE});
-        frame();
-        setInput({});
-        frame();
-        EXPECT_EQ(nullptr, top());
-        EXPECT_EQ(c.bFullScreen, hst.bFullScreen) << "the stored choice is back";
-        EXPECT_EQ(c.bFullScreen, pKiv->pGraphics->bFullScreen);
-        resetSettings();
-    }
 }
 
 } // namespace

@@ -23,18 +23,6 @@ auto pollUntilEnd(Request& request, double limit = 30.0)
     return status;
 }
 
-TEST(OnlineRequest, DestroyingARunningRequestDoesNotWaitForTheServer)
-{
-    LoopbackServer server([](const std::string&) { return std::string(); });
-    const auto start = std::chrono::steady_clock::now();
-    {
-        OnlineRequest request(server.url(), MultipartForm(), quickOptions(), 60.0, 0.0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        EXPECT_EQ(OnlineRequest::STATUS_RUNNING, request.poll(0.05));
-    }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-}
-
 struct ConnectionCase { const char* name; const char* body; std::function<std::string(const std::string&)> echo;
     ConnectionTest::Status status; const char* address; const char* failure; };
 

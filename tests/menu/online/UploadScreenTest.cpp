@@ -76,19 +76,6 @@ TEST_F(UploadScreenTest, CrashReportSendsTheLogAndScreenshotThenRemovesThem)
     EXPECT_EQ(nullptr, top());
 }
 
-TEST_F(UploadScreenTest, AnOverlongCrashLogIsSentFromItsEnd)
-{
-    const std::string start(ContextErrorReport::MAX_LOG_BYTES, 's');
-    writeWholeFile(ErrorManager::getCrashLogPath(), start + "Error: at the end\n");
-    MultipartForm form;
-    size_t bytes = 0;
-    ASSERT_TRUE(ContextErrorReport::buildForm(form, 7, bytes));
-    const std::string log = formField(form.getBody(), "log");
-    EXPECT_EQ(ContextErrorReport::MAX_LOG_BYTES, bytes) << "no screenshot";
-    EXPECT_EQ(ContextErrorReport::MAX_LOG_BYTES, log.size());
-    EXPECT_EQ(log.size() - 18, log.find("Error: at the end\n"));
-}
-
 TEST_F(UploadScreenTest, AFailedReportSaysWhyStaysUsableAndIsOfferedAgainNextTime)
 {
     struct FailureCase { const char* name; std::string answer; const char* message; };
@@ -112,31 +99,6 @@ TEST_F(UploadScreenTest, AFailedReportSaysWhyStaysUsableAndIsOfferedAgainNextTim
         frame();
         EXPECT_TRUE(ContextErrorReport::crashLogExists()) << "kept for the next start";
     }
-}
-
-TEST_F(UploadScreenTest, WithoutAPassedTestTheOfferSendsThePlayerToTheWizardFirstAndDecliningRemovesTheReport)
-{
-    writeCrashFiles();
-    pGlobal->hst.bConnectionTestPassed = false;
-    ContextErrorReport* shown = openSending(new ContextErrorReport(), "http://127.0.0.1:1/report");
-    EXPECT_TRUE(showsText(shown, english(Language::ERRORREPORTWIZARD1)));
-    EXPECT_TRUE(findItem(shown, english(Language::OK))->disabled);
-    clickOn(findItem(shown, english(Language::NETWORKWIZARDDOTS)));
-    frame();
-    ASSERT_NE(nullptr, dynamic_cast<ContextNetworkWizard*>(top()));
-    // The wizard passes a test and closes; the offer comes back ready to send.
-    pGlobal->hst.bConnectionTestPassed = true;
-    top()->bFinished = true;
-    frame();
-    frame();
-    EXPECT_FALSE(showsText(shown, english(Language::ERRORREPORTWIZARD1)));
-    EXPECT_FALSE(findItem(shown, english(Language::OK))->disabled);
-    EXPECT_EQ(nullptr, findItem(shown, english(Language::NETWORKWIZARDDOTS)));
-    clickOn(findItem(shown, english(Language::CANCEL)));
-    frame();
-    EXPECT_EQ(nullptr, top());
-    EXPECT_FALSE(ContextErrorReport::crashLogExists());
-    EXPECT_FALSE(std::filesystem::exists(ErrorManager::getCrashScreenshotPath()));
 }
 
 TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)

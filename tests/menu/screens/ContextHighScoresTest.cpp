@@ -27,21 +27,6 @@ protected:
     }
 };
 
-TEST_F(ContextHighScoresTest, ShowsTheChosenTableWithGroupedScores)
-{
-    pGlobal->hst.insertHighScore(1, "Quester", 95000, 0, 0, true);
-    auto* screen = open(new ContextHighScores(0));
-    EXPECT_EQ(screen->rankTexts[9]->text, "10.");
-    EXPECT_EQ(screen->scoreTexts[0]->text, "100,000");
-    EXPECT_EQ(screen->nameTexts[1]->text, "");
-
-    nextTable(*screen);
-    EXPECT_EQ(screen->table, 1);
-    EXPECT_EQ(screen->nameTexts[1]->text, "Quester");
-    EXPECT_EQ(screen->scoreTexts[1]->text, "95,000");
-    EXPECT_EQ(open(new ContextHighScores(7))->table, 0) << "an unknown table shows the first";
-}
-
 TEST_F(ContextHighScoresTest, HighlightsThePlayersNewestRowOnlyInItsTable)
 {
     addPlayers({"Ann"});

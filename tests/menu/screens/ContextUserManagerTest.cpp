@@ -28,21 +28,6 @@ TEST_F(ContextUserManagerTest, AClickSelectsThePlayerInTheRowUnderThePointer)
     }
 }
 
-TEST_F(ContextUserManagerTest, AddStopsAtEightAndDeleteBelowTwo)
-{
-    for (int count : {1, 2, 8}) {
-        clearStack();
-        clearRoster();
-        for (int i = 0; i < count; ++i)
-            pGlobal->profileManager.addProfile(formatString("P%d", i));
-        auto* screen = open(new ContextUserManager());
-        EXPECT_EQ(screen->pAddButton->disabled, count >= 8) << count;
-        EXPECT_EQ(screen->pDeleteButton->disabled, count < 2) << count;
-        clickOn(screen->pAddButton);
-        EXPECT_EQ(dynamic_cast<ContextNewUser*>(top()) != nullptr, count < 8) << count;
-    }
-}
-
 TEST_F(ContextUserManagerTest, DeleteRemovesTheCurrentPlayerAfterYes)
 {
     addPlayers({"Ann", "Bob", "Cy"});
@@ -86,32 +71,6 @@ TEST_F(ContextNewUserTest, OkWaitsForANameAndAddsItWithoutOuterSpaces)
     EXPECT_TRUE(screen->bFinished);
     EXPECT_STREQ(pGlobal->profileManager.getName(0), "Al");
     EXPECT_EQ(pGlobal->profileManager.current, 0);
-}
-
-// Typed faster than the frames go, Return last: the whole name is taken.
-TEST_F(ContextNewUserTest, ANameAndReturnTypedInOneFrameAddTheWholeName)
-{
-    auto* screen = openEmpty();
-    const std::vector<SDL_Event> typing = testsupport::typingEvents("Mira\r");
-    driver.bUpdateInput = true;
-    testsupport::feed(typing);
-    for (size_t i = 0; i < typing.size() && !screen->bFinished; ++i)
-        frame();
-    EXPECT_TRUE(screen->bFinished);
-    EXPECT_STREQ(pGlobal->profileManager.getName(0), "Mira");
-}
-
-TEST_F(ContextNewUserTest, CancelOnlyWhenPlayersExistAndItAddsNobody)
-{
-    EXPECT_EQ(openEmpty()->pCancelButton, nullptr);
-    clearStack();
-    addPlayers({"Ann"});
-    auto* screen = openEmpty();
-    ASSERT_NE(screen->pCancelButton, nullptr);
-    type(KEY_A, 'b');
-    clickOn(screen->pCancelButton);
-    EXPECT_TRUE(screen->bFinished);
-    EXPECT_EQ(pGlobal->profileManager.getCount(), 1);
 }
 
 } // namespace

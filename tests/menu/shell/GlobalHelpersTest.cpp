@@ -15,12 +15,4 @@ TEST(GlobalHelpers, FormatNumberGroupsDigitsFromTheRight)
         EXPECT_EQ(Global::formatNumber(c.value, c.separator), c.text) << c.value;
 }
 
-TEST(GlobalHelpers, CountBits)
-{
-    struct Case { uint32_t mask; int bits; };
-    const Case cases[] = {{0, 0}, {0x80000000u, 1}, {0xFFFFFFFFu, 32}, {0x0F0F0F0Fu, 16}};
-    for (const Case& c : cases)
-        EXPECT_EQ(Global::countBits(c.mask), c.bits) << std::hex << c.mask;
-}
-
 }

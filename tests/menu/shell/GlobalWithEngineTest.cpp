@@ -173,44 +173,4 @@ TEST_F(GlobalWithEngineDeathTest, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
     EXPECT_NE(readWholeFile(folder + "/Glimmerdaledemo.log").find(report), std::string::npos);
 }
 
-// Each row sets every setting; out-of-range values are brought into range.
-TEST_F(GlobalWithEngine, SettingsAreAppliedWithinTheirRanges)
-{
-    struct Case { int fps; double period; int quality, frequency, volume; float level; int sensitivity;
-        double mouseSpeed; int resolution, width, detail; bool bBrokenAlphaOp, bShadows; };
-    const Case cases[] = {
-        {60, 1.0 / 60, 2, 44100, 24, 1.0f, 3, 1.25, -5, 320, 1, true, false},
-        {100000, 1.0 / 125, -1, 11025, -6, 0.0f, 9, 1.5, 1, 640, 1, false, true},
-        {-10, 1.0 / 25, 1, 22050, 6, 0.25f, -2, 0.5, 2, 800, 0, false, false},
-    };
-    KivGraphics* graphics = engine->pGraphics;
-    global->hst.bFullScreen = false;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.fps);
-        global->hst.maxFps = c.fps;
-        global->hst.audioQuality = c.quality;
-        global->hst.soundVolume = c.volume;
-        global->hst.musicVolume = c.volume;
-        global->hst.mouseSensitivity = c.sensitivity;
-        global->hst.resolution = c.resolution;
-        global->hst.detail = c.detail;
-        global->hst.bBilinearFilter = global->hst.bVerticalSync = c.bShadows;
-        graphics->bBrokenAlphaOp = c.bBrokenAlphaOp;
-        global->applySettings();
-        EXPECT_DOUBLE_EQ(engine->pFramePacer->getPeriod(), c.period);
-        EXPECT_EQ(engine->pAudio->frequency, c.frequency);
-        if (engine->pAudio->pMixer) {
-            EXPECT_FLOAT_EQ(engine->pAudio->pMixer->soundVolume.load(), c.level);
-            EXPECT_FLOAT_EQ(engine->pAudio->pMixer->musicVolume.load(), c.level);
-        }
-        EXPECT_DOUBLE_EQ(engine->pInput->mouseSpeed, c.mouseSpeed);
-        EXPECT_EQ(graphics->screenWidth, c.width);
-        EXPECT_EQ(graphics->screenHeight, c.width * 3 / 4);
-        EXPECT_FALSE(graphics->bFullScreen);
-        EXPECT_EQ(graphics->bBilinearFilter, c.bShadows);
-        EXPECT_EQ(graphics->bUseVSync, c.bShadows);
-        EXPECT_EQ(graphics->bTextShadows, c.bShadows) << "text shadows need detail and a working alpha operation";
-    }
-}
-
 }

@@ -75,17 +75,6 @@ TEST_F(HSTdataFile, AZeroIdentifierIsReplacedOnceAndDiffersBetweenInstallations)
     EXPECT_NE(ids[0], ids[1]) << "the same rand() sequence still gives another identifier";
 }
 
-TEST_F(HSTdataFile, RunStartIsTheLaterOfTheStoredOneAndNow)
-{
-    const int64_t now = static_cast<int64_t>(std::time(nullptr));
-    for (const int64_t stored : {now + 86400, int64_t{1000}}) {
-        HSTdata block;
-        block.runStart.set(stored);
-        block.save(files);
-        EXPECT_NEAR(static_cast<double>(reload()->runStart.get()), static_cast<double>(std::max(stored, now)), 2.0);
-    }
-}
-
 // Every field is damaged at once; the repairs are independent of each other.
 TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
 {

@@ -58,42 +58,4 @@ TEST(HSTdata, SignedEntryDigestsItsWholeTable)
         << "another table content gives another check value";
 }
 
-// Every table, signed rows too, goes back to the ten default rows.
-TEST(HSTdata, ResetRestoresTheScoresOfEveryTable)
-{
-    HSTdata block;
-    for (int table = 0; table < HSTdata::TABLE_COUNT; ++table)
-        block.insertHighScore(table, "Dee", 500000, 1, 2, true);
-    block.insertHighScore(0, nullptr, 600000, 0, 0, false);
-    EXPECT_STREQ(block.highScores[0][0].name, "") << "no name is an empty one";
-    block.resetHighScores();
-    for (const auto& table : block.highScores)
-        for (int i = 0; i < HSTdata::ENTRY_COUNT; ++i) {
-            EXPECT_EQ(table[i].score, 100000 - 10000 * i);
-            EXPECT_EQ(table[i].name[0], 0);
-            EXPECT_EQ(table[i].checkValue, MD5Digest()) << "no row stays signed";
-        }
-}
-
-TEST(HSTdata, RunTimeIsAddedOnlyWhenTheClockWentForward)
-{
-    HSTdata block;
-    block.playTime = 1000;
-    block.runStart.set(std::time(nullptr) + 3600);
-    block.addRunTime();
-    EXPECT_EQ(block.playTime, 1000) << "clock set back: nothing added";
-
-    block.runStart.set(std::time(nullptr) - 100);
-    block.addRunTime();
-    EXPECT_GE(block.playTime, 1100);
-    EXPECT_LE(block.playTime, 1102);
-    block.addRunTime();
-    EXPECT_LE(block.playTime, 1103) << "the run is counted once";
-
-    block.playTime = INT32_MAX - 5;
-    block.runStart.set(std::time(nullptr) - 100);
-    block.addRunTime();
-    EXPECT_EQ(block.playTime, INT32_MAX) << "the counter saturates instead of wrapping negative";
-}
-
 }

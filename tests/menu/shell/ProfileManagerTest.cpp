@@ -42,22 +42,6 @@ TEST(ProfileManager, AddCutsLongNamesIgnoresEmptyOnesAndAnEleventhPlayerAndMakes
     EXPECT_EQ(roster->current, 9);
 }
 
-TEST(ProfileManager, SelectChangesTheCurrentPlayerOnlyWithinTheRoster)
-{
-    auto roster = rosterOf({"Ann", "Bo", "Cy"});
-    roster->lastHighScorePosition = 3;
-    roster->selectProfile(1);
-    EXPECT_EQ(roster->current, 1);
-    EXPECT_EQ(roster->lastHighScorePosition, -1);
-    for (int index : {-1, 10}) {
-        roster->selectProfile(index);
-        EXPECT_EQ(roster->current, 1) << index;
-    }
-    EXPECT_FALSE(roster->isUsed(-1));
-    EXPECT_FALSE(roster->isUsed(10));
-    EXPECT_STREQ(roster->getName(10), "");
-}
-
 TEST(ProfileManager, DeleteClosesTheGapAndKeepsACurrentPlayer)
 {
     struct Case { std::vector<std::string> names; int current; int deleted; std::vector<std::string> namesAfter;
@@ -100,18 +84,6 @@ TEST(ProfileManager, DeletingFromAFullRosterNeverLeavesAPlayerTwice)
         roster->addProfile("New");
         EXPECT_EQ(roster->current, 9) << "the first free slot follows the last used one";
     }
-}
-
-TEST(ProfileManager, ClearingASavedGameForgetsOnlyItsHousesPlayed)
-{
-    auto roster = rosterOf({"Ann", "Bo"});
-    SavedGame& quest = roster->profiles[1].savedGames[1];
-    quest = SavedGame{5, 1, 1, 12000, 40, 2, 3};
-    EXPECT_TRUE(roster->profiles[1].hasSavedGame(1));
-    EXPECT_FALSE(roster->profiles[1].hasSavedGame(0));
-    roster->profiles[1].clearSavedGame(1);
-    EXPECT_FALSE(roster->profiles[1].hasSavedGame(1));
-    EXPECT_EQ(quest.score, 12000);
 }
 
 TEST(SavedGame, ConsistencyBoundsEveryFieldThatIndexesATable)

@@ -46,31 +46,6 @@ protected:
     testsupport::FrameDriver driver = writtenInputDriver(0.02);
 };
 
-TEST_F(ContextManagerTest, PushTakesEffectAtTheNextTickAndOnlyTheTopIsActivated)
-{
-    RecordingScreen* lower = screen("lower");
-    RecordingScreen* upper = screen("upper");
-    lower->bFinished = true;
-    manager->pushContext(lower);
-    manager->pushContext(upper);
-    EXPECT_FALSE(lower->bFinished) << "pushing clears the finished flag";
-    EXPECT_TRUE(log.empty());
-    step();
-    EXPECT_EQ((Log{"upper activate first"}), log);
-    EXPECT_EQ(0, lower->ticks) << "screens below the top are not ticked";
-    upper->bFinished = true;
-    step();
-    EXPECT_EQ(nullptr, upper->getParent()) << "popped but not deleted: its owner keeps it";
-    manager->pushContext(upper);
-    step();
-    upper->bFinished = true;
-    step();
-    EXPECT_EQ((Log{"upper activate first", "upper deactivate closing", "lower activate first", "lower deactivate covered",
-                   "upper activate again", "upper deactivate closing", "lower activate again"}),
-              log);
-    EXPECT_EQ(2, lower->ticks);
-}
-
 TEST_F(ContextManagerTest, FinishedScreenUnderTheTopWaitsUntilItIsOnTopAndTheEmptiedStackQuits)
 {
     RecordingScreen* lower = screen("lower");
@@ -205,28 +180,6 @@ TEST_F(ContextManagerTest, FireKeysAndMousePressesCloseScreensThatAllowIt)
         step();
     }
     fire = kept;
-}
-
-TEST_F(ContextManagerTest, AnyPressClosesAOneButtonDialogWithoutAnAnswer)
-{
-    RecordingScreen* asker = screen("asker");
-    int answer = 3;
-    // The stack deletes the dialog once it is closed.
-    ContextDialog* dialog = new ContextDialog();
-    dialog->message = "Done.";
-    dialog->pAnswer = &answer;
-    dialog->build();
-    manager->pushContext(asker);
-    manager->pushContext(dialog);
-    step();
-    moveMouseTo(300.0f, -230.0f);
-    setInput({MOUSE_LEFT});
-    step();
-    EXPECT_EQ(-1, answer);
-    setInput({});
-    step();
-    EXPECT_EQ(asker, manager->getActiveContext());
-    EXPECT_FALSE(asker->bFinished);
 }
 
 TEST_F(ContextManagerTest, OwnerMayDeleteAScreenWhileItIsOnTheStack)

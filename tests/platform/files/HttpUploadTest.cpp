@@ -67,21 +67,6 @@ TEST(HttpClient, ReadsTheBodyOfExactlyItsContentLength)
     }
 }
 
-TEST(HttpUpload, GoesThroughTheProxyWithTheFullAddress)
-{
-    LoopbackServer proxy(LoopbackServer::always("HTTP/1.0 200 OK\r\n\r\n"));
-    HttpClient::Options options = quickOptions();
-    options.proxy = formatString("127.0.0.1:%d", proxy.port);
-    {
-        HttpUpload upload("http://uploads.invalid/kiv/post.php", MultipartForm(), options);
-        ASSERT_EQ(waitForEnd(upload), HttpUpload::STATUS_DONE) << upload.getStatusText();
-        EXPECT_EQ(upload.getStatusCode(), 200);
-    }
-    const std::string request = proxy.requests().at(0);
-    EXPECT_EQ(request.rfind("POST http://uploads.invalid:80/kiv/post.php HTTP/1.0\r\nHost: uploads.invalid\r\n", 0), 0u)
-        << request;
-}
-
 TEST(HttpUpload, FailuresEndWithAClearStatus)
 {
     struct Case { const char* what; const char* reply; size_t maxResponse; const char* expected; };
@@ -103,31 +88,6 @@ TEST(HttpUpload, FailuresEndWithAClearStatus)
         EXPECT_EQ(upload.getStatusText().rfind(c.expected, 0), 0u) << c.what << ": " << upload.getStatusText();
         EXPECT_EQ(upload.getStatusCode(), 0) << c.what;
     }
-}
-
-TEST(HttpUpload, RefusedConnectionAndBadAddressesFail)
-{
-    const UString urls[] = {formatString("http://127.0.0.1:%d/", testsupport::closedPort()), "https://example.com/", "http://:80/",
-                            "http://host:99999/", "http://host/a b", "ftp://host/"};
-    for (const UString& url : urls) {
-        HttpUpload upload(url, MultipartForm(), quickOptions());
-        EXPECT_EQ(waitForEnd(upload), HttpUpload::STATUS_FAILED) << url;
-    }
-}
-
-TEST(HttpClient, ParsesOnlyPlainHttpAddresses)
-{
-    HttpClient::Url url;
-    ASSERT_TRUE(HttpClient::parseUrl("http://example.com:8080/a/b?c=1", url));
-    EXPECT_EQ(url.host, "example.com");
-    EXPECT_EQ(url.port, 8080);
-    EXPECT_EQ(url.path, "/a/b?c=1");
-    ASSERT_TRUE(HttpClient::parseUrl("HTTP://example.com", url));
-    EXPECT_EQ(url.port, 80);
-    EXPECT_EQ(url.path, "/");
-    for (const char* bad : {"example.com", "http://", "http://a:0/", "http://a:/", "http://a:8x/", "http://a\r\nX: y/",
-                            "http://user@host/"})
-        EXPECT_FALSE(HttpClient::parseUrl(bad, url)) << bad;
 }
 
 } // namespace
