@@ -214,8 +214,9 @@ TEST_F(SmileyPlay, OnlyTwoClownsMatchedTogetherPayTheCircusBonus)
         game->checkCircusBonus(a, b);
         const std::vector<CircleScore*> popups = childrenOf<CircleScore>(game->effectLayer);
         EXPECT_EQ(popups.size(), paid ? 1u : 0u) << firstClown << secondClown;
-        if (paid)
+        if (paid) {
             EXPECT_EQ(popups[0]->points, 25000);
+        }
         game->effectLayer->deleteAllChildren();
         game->smileyLayer->deleteAllChildren();
         for (Smiley* clown : {a, b})

@@ -185,8 +185,9 @@ TEST(Puzzle, SolvedHouseByHouseToTheEndOfTheJourneyWithTheEndingBeforeTheHighSco
         // both smileys' 125, then the clear and eagle-eye bonuses.
         if (house == 0)
             puzzle->nextBubble = 1e9;
-        if (house == 1)
+        if (house == 1) {
             EXPECT_EQ(puzzle->playerData->score, 15 * 2 * 125 + 3000 + 5000);
+        }
         ASSERT_TRUE(puzzle->challengeRound ? session.playGreedily() : solve(session, puzzle)) << "house " << house;
     }
     ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));

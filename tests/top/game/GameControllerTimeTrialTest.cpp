@@ -56,8 +56,9 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
         int answerPays = -1;
         for (int house = 0; house < 48; ++house) {
             ASSERT_TRUE(session.waitForPlay()) << seed << " house " << house;
-            if (answerPays >= 0)
+            if (answerPays >= 0) {
                 EXPECT_EQ(action->playerData->score - scoreBefore, answerPays) << seed << " house " << house;
+            }
             scoreBefore = action->playerData->score;
             answerPays = action->challengeRound ? 15000 * (action->neighbourhood + 1) : -1;
             ASSERT_TRUE(session.playGreedily()) << seed << " house " << house;

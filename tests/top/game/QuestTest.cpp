@@ -91,8 +91,9 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
     int32_t scoreBefore = 0;
     int32_t answerPays = -1;
     const auto checkAnswerPaid = [&](int house) {
-        if (answerPays >= 0)
+        if (answerPays >= 0) {
             EXPECT_EQ(quest->playerData->score - scoreBefore, answerPays) << "after house " << house;
+        }
         scoreBefore = quest->playerData->score;
     };
     // A challenge round lasts a second per apartment: 4 x 4 in the first
@@ -106,8 +107,9 @@ TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
             EXPECT_TRUE(session.record(MODE_QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
             const bool challenge = house == HouseProgression::neighbourhoodHouses[n] - 1;
             answerPays = challenge && n >= 2 ? 15000 * (n + 1) : -1;
-            if (challenge)
+            if (challenge) {
                 EXPECT_FLOAT_EQ(1.0f / quest->drainSpeed, roundCells[n]) << n;
+            }
             EXPECT_EQ(quest->challengeRound, challenge);
             const size_t pairs = session.presentSmileys().size() / 2;
             // One slip in the first house: no eagle eye there.

@@ -88,8 +88,9 @@ TEST(PlayerFigures, StatisticsCountThePointsWholeSecondsAndEfficiencyOnlyAfterAM
         EXPECT_EQ(stats.matches, row.matches);
         EXPECT_EQ(stats.mistakes, row.mistakes);
         EXPECT_EQ(stats.hasEfficiency, row.hasEfficiency) << row.matches;
-        if (row.hasEfficiency)
+        if (row.hasEfficiency) {
             EXPECT_EQ(stats.efficiency, row.efficiency) << row.matches << "/" << row.mistakes;
+        }
     }
 }
 
