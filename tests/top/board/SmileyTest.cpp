@@ -1,6 +1,6 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
 // penalty, it pays its points and coins, it runs out of breath, a clown's
-// exit, and the chain and circus bonuses a match pays; a dropped coin falls
+// exit, and the chain bonus a match pays; a dropped coin falls
 // from above the view, bounces once, and is collected on its second landing
 // or by a click, crediting the game once.
 #include "BoardTestSupport.h"
@@ -9,7 +9,6 @@
 #include "board/Clown.h"
 #include "board/Coin.h"
 #include "board/FeatureBody.h"
-#include "effects/CircleScore.h"
 
 namespace boardtest {
 namespace {
@@ -163,7 +162,6 @@ TEST_F(SmileyPlay, AChainPaysShowsItsLengthInItsColourAndTheHistoryKeepsEight)
         int links, difficulty, points;
         UColor colour;
     } chains[] = {
-        {1, 0, 100, UColor(128, 0, 255, 255)},
         {6, 2, 1800, UColor(184, 86, 255, 255)},
         {11, 1, 2200, UColor(240, 173, 255, 255)},
         {0, 0, 0, UColor(0, 0, 0, 0)},
@@ -200,28 +198,6 @@ TEST_F(SmileyPlay, AChainPaysShowsItsLengthInItsColourAndTheHistoryKeepsEight)
         game->matchHistory->deleteAllChildren();
         game->smileyLayer->deleteAllChildren();
         game->difficulty = 0;
-    }
-}
-
-// Paid at once, over the second of the pair, through the popup.
-TEST_F(SmileyPlay, OnlyTwoClownsMatchedTogetherPayTheCircusBonus)
-{
-    for (const auto& [firstClown, secondClown, paid] : {std::make_tuple(true, true, true),
-                                                       std::make_tuple(true, false, false),
-                                                       std::make_tuple(false, true, false)}) {
-        Smiley* a = firstClown ? new Clown() : placeSmiley(true);
-        Smiley* b = secondClown ? new Clown() : placeSmiley(true);
-        game->checkCircusBonus(a, b);
-        const std::vector<CircleScore*> popups = childrenOf<CircleScore>(game->effectLayer);
-        EXPECT_EQ(popups.size(), paid ? 1u : 0u) << firstClown << secondClown;
-        if (paid) {
-            EXPECT_EQ(popups[0]->points, 25000);
-        }
-        game->effectLayer->deleteAllChildren();
-        game->smileyLayer->deleteAllChildren();
-        for (Smiley* clown : {a, b})
-            if (clown->isClown)
-                delete clown;
     }
 }
 

@@ -1,7 +1,7 @@
 // The cut-scenes in the running game. The intro: the program's start shows
 // it and then the main menu; its script acts once at each mark, in order,
-// even when a frame passes several marks; it ends by itself, at a close key
-// or at a click, with the pointer near the menu's bottom-right corner. The
+// even when a frame passes several marks; it ends by itself or at a click,
+// with the pointer near the menu's bottom-right corner. The
 // ending, shown over the main menu with no game running: its lines scroll
 // up and fade in and out, its party starts at 7 s, stays bounded, and OK
 // closes it with its background. The harness starts so that the intro of the program's start
@@ -117,30 +117,6 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
     game.recorder = FrameRecorder();
     EXPECT_NEAR(t, ContextLogo::SCRIPT_END + 1.0, LARGEST_STEP + 1e-9);
     expectBackAtTheMenu(game);
-}
-
-// The other close keys or a click end it at once, as Escape does (above).
-TEST(Intro, AKeyOrAClickSkipsIt)
-{
-    const struct {
-        const char* name;
-        void (*act)();
-    } rows[] = {
-        {"Space", [] { pressKey(KEY_SPACE); }},
-        {"Left Shift", [] { pressKey(KivInput::scanCodeFromSDLKey(SDLK_LSHIFT)); }},
-        {"a click", [] { clickAt(0.0f, 0.0f, pGlobal->pContextManager->getActiveContext()); }},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        GameHarness& game = gameAtMenu();
-        const Reference intro(show(game, new ContextLogo()));
-        game.stepSeconds(0.5);
-        row.act();
-        // The press ends it; the next frame takes it off the stack.
-        game.step(2);
-        EXPECT_EQ(intro.get(), nullptr);
-        expectBackAtTheMenu(game);
-    }
 }
 
 // The intro ends with the pointer on the menu's "Website" button, which
