@@ -1,7 +1,7 @@
 // Action mode played through the input as a player plays it: the newcomers
-// that replace a matched pair, whole journeys played greedily (one left and
-// continued on the way), a thermometer left to run out until the game is
-// over, and the partner hints (the thermometer's rates are the rules').
+// that replace a matched pair, whole journeys played greedily, a
+// thermometer left to run out until the game is over, and the partner
+// hints (the thermometer's rates are the rules').
 #include "GameSession.h"
 
 namespace {
@@ -49,7 +49,6 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
     for (const unsigned seed : {2u, 7u, 19u}) {
         GameSession session = GameSession::quick();
         GameController* action = session.startNew<Action>(seed);
-        action->playerData->lives = 2;
         // A quick right answer pays the match and extra bonuses alone: 15000
         // per neighbourhood number by the time the next house is played.
         int32_t scoreBefore = 0;
@@ -62,19 +61,6 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEveryHouseToTheEndOfTheJourney)
             scoreBefore = action->playerData->score;
             answerPays = action->challengeRound ? 15000 * (action->neighbourhood + 1) : -1;
             ASSERT_TRUE(session.playGreedily()) << seed << " house " << house;
-            if (seed != 2 || house != 0)
-                continue;
-            // Left at the second house, and continued there.
-            ASSERT_TRUE(session.waitForPlay());
-            const SavedGame left = session.record(MODE_ACTION);
-            EXPECT_EQ(std::make_tuple(left.housesPlayed, left.neighbourhood, left.houseIndex, left.lives),
-                      std::make_tuple(1, 0, 1, 2));
-            EXPECT_GT(left.score, 0);
-            session.leave();
-            action = session.continueFrom<Action>(SavedGame{1, 0, 1, 43210, 77, 2, 0});
-            ASSERT_NE(action, nullptr);
-            const PlayerData* player = action->playerData;
-            EXPECT_EQ(std::make_tuple(player->score, player->coins, player->lives), std::make_tuple(43210, 77, 2));
         }
         ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; })) << seed;
         clickOn(session.shown<ContextEnding>()->okButton);
