@@ -203,6 +203,23 @@ TEST(Captions, EveryArrowCaptionLiesInsideTheViewWhereverTheGamePutsIt)
     EXPECT_GT(checked, 400) << "places checked";
 }
 
+// The widest caption the game prints, over a smiley at the edge of the
+// view, is drawn whole: moved in by as much as it would cross the edge.
+TEST(Captions, ACaptionThatWouldCrossTheViewsEdgeIsMovedInWhole)
+{
+    GameHarness& game = GameHarness::get();
+    Context* stage = captionStage(game);
+    const Box whole = captionExtent(game, stage, "matching smiley");
+    ASSERT_GT(300.0f + whole.right, VIEW_WIDTH / 2.0f) << "the place does not test the edge";
+    for (const float x : {300.0f, -300.0f}) {
+        const Box box = drawnCaption(game, stage, "matching smiley", x);
+        EXPECT_TRUE(insideTheView(box)) << x << ": " << describe(box);
+        EXPECT_NEAR(box.right - box.left, whole.right - whole.left, 1.0f) << x;
+    }
+    stage->bFinished = true;
+    game.step();
+}
+
 // The contrast between a text's colour and what surrounds its strokes on
 // the frame as drawn: the median of the pixels within two pixels of them
 // (the text's own dark halo where it has one, the scene where not). The
