@@ -1,6 +1,6 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
 // penalty, it pays its points and coins, it runs out of breath, a clown's
-// exit, and the chain bonus a match pays; a dropped coin falls
+// exit, and the chain and circus bonuses a match pays; a dropped coin falls
 // from above the view, bounces once, and is collected on its second landing
 // or by a click, crediting the game once.
 #include "BoardTestSupport.h"
@@ -9,6 +9,7 @@
 #include "board/Clown.h"
 #include "board/Coin.h"
 #include "board/FeatureBody.h"
+#include "effects/CircleScore.h"
 
 namespace boardtest {
 namespace {
@@ -199,6 +200,18 @@ TEST_F(SmileyPlay, AChainPaysShowsItsLengthInItsColourAndTheHistoryKeepsEight)
         game->smileyLayer->deleteAllChildren();
         game->difficulty = 0;
     }
+}
+
+// Paid at once, over the second of the pair, through the popup (which pairs
+// are due is the rules' table).
+TEST_F(SmileyPlay, TwoClownsMatchedTogetherPayTheCircusBonus)
+{
+    Clown first, second;
+    game->checkCircusBonus(&first, &second);
+    const std::vector<CircleScore*> popups = childrenOf<CircleScore>(game->effectLayer);
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(popups[0]->points, 25000);
+    game->effectLayer->deleteAllChildren();
 }
 
 using CoinDrop = BoardTest;
