@@ -84,29 +84,4 @@ TEST(MixerOGG, WholeDecodeHoldsExactlyWhatTheLibraryDecodes)
     }
 }
 
-TEST(MixerOGGDeathTest, RefusesWhatItCannotPlay)
-{
-    const std::vector<unsigned char> notOgg(4000, 'x');
-    EXPECT_EXIT({
-                    auto file = memoryFile(notOgg);
-                    MixerOGGstatic sample(file.get(), false, 1);
-                },
-                ::testing::ExitedWithCode(255), "ov_open_callbacks\\(this, &vf, NULL, 0, cb\\)==0");
-    const std::vector<unsigned char> fiveChannels = oggtest::sineOgg(1000, 5, 22050);
-    EXPECT_EXIT({
-                    auto file = memoryFile(fiveChannels);
-                    MixerOGGstatic sample(file.get(), false, 1);
-                },
-                ::testing::ExitedWithCode(255), "Unhandled number of channels: 5");
-    const std::vector<unsigned char> empty = oggtest::encodeOgg({}, 2, 22050);
-    EXPECT_EXIT({
-                    auto file = memoryFile(empty);
-                    MixerOGGstream stream(file.get(), true, 1);
-                    int cursor = -1;
-                    int max = -1;
-                    stream.refill(cursor, max);
-                },
-                ::testing::ExitedWithCode(255), "result>0");
-}
-
 } // namespace

@@ -9,15 +9,6 @@ struct Hoverable : KivBase {
     bool isMouseInside() override { return true; }
 };
 
-TEST(EventManager, ADeletedObjectIsNoLongerUnderTheMouse)
-{
-    EventManager events;
-    KivBase* hovered = new KivBase();
-    events.setMouseOver(hovered);
-    delete hovered;
-    EXPECT_EQ(events.getMouseOver(), nullptr);
-}
-
 TEST(EventManager, TickTakesTheTopmostPickedObjectThatListens)
 {
     TemporaryHome home;
