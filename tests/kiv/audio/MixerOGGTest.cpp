@@ -1,5 +1,4 @@
 #include "AudioTestSupport.h"
-#include "MixerOGGstream.h"
 
 #include <gtest/gtest.h>
 

@@ -5,14 +5,10 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
