@@ -1,7 +1,6 @@
 #include "KivInput.h"
 #include "SyntheticInput.h"
 
-#include <SDL/SDL.h>
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,6 +1,5 @@
 #include "Context.h"
 #include "EventManager.h"
-#include "ResourceManager.h"
 #include "TestEngine.h"
 
 namespace {

@@ -4,10 +4,6 @@
 #include "Renderable.h"
 #include "Texture.h"
 
-#include <GL/gl.h>
-
-#include <cmath>
-
 namespace {
 
 using namespace rendertest;

@@ -1,16 +1,12 @@
 // Checks the data set that the build generated (build/data-src and the loose
 // files of build/data) the way the game reads it: images through the
-// engine's TGA decoder, skin files through its ini parser, puzzle records by
-// walking them.
-#include "Catalogue.h"
+// engine's TGA decoder and skin files through its ini parser.
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
-#include "SolutionSearch.h"
 #include "WholeFile.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
