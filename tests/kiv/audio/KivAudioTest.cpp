@@ -15,19 +15,6 @@ namespace {
 
 using KivAudioTest = EngineAudioTest;
 
-TEST_F(KivAudioTest, MissingMusicFileIsFatalEvenWhenMuted)
-{
-    const std::string name = home + "/no-such-track.ogg";
-    // The engine starts in the child only: one in this process could hold
-    // the display's input grab that the child's engine waits for.
-    EXPECT_EXIT(
-        {
-            startEngine("[KivAudio]\nbMute=Yes\n");
-            SoundStream stream(name, true);
-        },
-        ::testing::ExitedWithCode(255), "File '.*no-such-track.ogg' does not exist.");
-}
-
 TEST_F(KivAudioTest, CurrentMusicIsSwitchedFadedAndStopped)
 {
     const std::string first = writeSine("first.ogg", 30000, 2, 22050);

@@ -1,5 +1,4 @@
 #include "AudioTestSupport.h"
-#include "MixerOGGstream.h"
 
 #include <gtest/gtest.h>
 
@@ -82,31 +81,6 @@ TEST(MixerOGG, WholeDecodeHoldsExactlyWhatTheLibraryDecodes)
         EXPECT_EQ(sample.dataCapacity, sample.dataSize) << c.what;
         EXPECT_TRUE(std::equal(bare.begin(), bare.end(), sample.data)) << c.what;
     }
-}
-
-TEST(MixerOGGDeathTest, RefusesWhatItCannotPlay)
-{
-    const std::vector<unsigned char> notOgg(4000, 'x');
-    EXPECT_EXIT({
-                    auto file = memoryFile(notOgg);
-                    MixerOGGstatic sample(file.get(), false, 1);
-                },
-                ::testing::ExitedWithCode(255), "ov_open_callbacks\\(this, &vf, NULL, 0, cb\\)==0");
-    const std::vector<unsigned char> fiveChannels = oggtest::sineOgg(1000, 5, 22050);
-    EXPECT_EXIT({
-                    auto file = memoryFile(fiveChannels);
-                    MixerOGGstatic sample(file.get(), false, 1);
-                },
-                ::testing::ExitedWithCode(255), "Unhandled number of channels: 5");
-    const std::vector<unsigned char> empty = oggtest::encodeOgg({}, 2, 22050);
-    EXPECT_EXIT({
-                    auto file = memoryFile(empty);
-                    MixerOGGstream stream(file.get(), true, 1);
-                    int cursor = -1;
-                    int max = -1;
-                    stream.refill(cursor, max);
-                },
-                ::testing::ExitedWithCode(255), "result>0");
 }
 
 } // namespace

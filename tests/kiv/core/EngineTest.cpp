@@ -1,6 +1,4 @@
-#include "Context.h"
 #include "FramePacer.h"
-#include "NetworkManager.h"
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
 #include "TimeKeeper.h"
@@ -8,24 +6,8 @@
 #include <chrono>
 #include <sys/stat.h>
 #include <thread>
-#include <utility>
-#include <vector>
 
 namespace {
-
-using Steps = std::vector<std::pair<int, int>>;
-
-// Hears every mode step; deletes its victim at the first.
-struct ModeListener : KivBase {
-    void onKIVmodeChange(int oldMode, int newMode) override
-    {
-        steps.emplace_back(oldMode, newMode);
-        delete pVictim;
-        pVictim = nullptr;
-    }
-    Steps steps;
-    KivBase* pVictim = nullptr;
-};
 
 class EngineTest : public ::testing::Test {
 protected:
@@ -38,28 +20,6 @@ protected:
     TemporaryHome home;
     Kiv* pEngine = nullptr;
 };
-
-// The registry is walked newest first: the listener hears first and may
-// delete an older object before the walk reaches it. A restart passes
-// through the display-lost mode.
-TEST_F(EngineTest, FrameFollowsTheFocusAndPassesARestartThroughDisplayLost)
-{
-    KivBase* older = new KivBase();
-    ModeListener listener;
-    listener.pVictim = older;
-    const int registered = pEngine->getRegisteredObjectCount();
-    pEngine->bAppActive = false;
-    pEngine->frame(nullptr);
-    EXPECT_EQ(pEngine->getRegisteredObjectCount(), registered - 1);
-    pEngine->bAppActive = true;
-    pEngine->bRestartRequested = true;
-    pEngine->frame(nullptr);
-    EXPECT_EQ(pEngine->mode, Kiv::MODE_DISPLAYLOST);
-    pEngine->frame(nullptr);
-    EXPECT_EQ(pEngine->mode, Kiv::MODE_OK);
-    EXPECT_FALSE(pEngine->bRestartRequested);
-    EXPECT_EQ(listener.steps, (Steps{{3, 2}, {2, 3}, {3, 2}, {2, 1}, {1, 2}, {2, 3}}));
-}
 
 // On the real clock: a pause of the window leaves its length out of the
 // engine time (whichever way the engine got there and back), unless inactive

@@ -1,4 +1,3 @@
-#include "BasicLinkIterator.h"
 #include "KivBase.h"
 #include "Reference.h"
 
@@ -44,36 +43,6 @@ struct Tree {
     KivBase root;
     std::vector<Node*> children;
 };
-
-std::vector<std::string> childNames(const KivBase& parent)
-{
-    std::vector<std::string> names;
-    for (BasicLink* node = parent.pFirstChild; node; node = node->pNext)
-        names.push_back(static_cast<Node*>(node)->name);
-    return names;
-}
-
-TEST(ObjectTree, WalksSkipDeadAndDetachedAndTheDeletingWalkFreesTheDead)
-{
-    struct Case { const char* what; bool deadB, detachedC, deleting; std::vector<std::string> visited, left; };
-    const Case cases[] = {
-        {"plain", false, false, true, {"a", "b", "c", "d"}, {"a", "b", "c", "d"}},
-        {"dead b deleted", true, false, true, {"a", "c", "d"}, {"a", "c", "d"}},
-        {"dead b kept by a plain walk", true, false, false, {"a", "c", "d"}, {"a", "b", "c", "d"}},
-        {"detached c skipped and kept", false, true, true, {"a", "b", "d"}, {"a", "b", "c", "d"}},
-    };
-    for (const Case& c : cases) {
-        Tree tree;
-        tree.children[1]->bDead = c.deadB;
-        tree.children[2]->bDetached = c.detachedC;
-        std::vector<std::string> visited;
-        BasicLinkIterator it(&tree.root, c.deleting);
-        while (KivBase* child = it.next())
-            visited.push_back(static_cast<Node*>(child)->name);
-        EXPECT_EQ(visited, c.visited) << c.what;
-        EXPECT_EQ(childNames(tree.root), c.left) << c.what;
-    }
-}
 
 // What a child does to itself or a sibling during the tick walk; then a render.
 TEST(ObjectTree, ChildrenEndedOrMovedDuringTheTickAreHandledInTheSameWalk)

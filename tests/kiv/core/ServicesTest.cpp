@@ -1,6 +1,5 @@
 #include "Context.h"
 #include "EventManager.h"
-#include "ResourceManager.h"
 #include "TestEngine.h"
 
 namespace {
@@ -8,15 +7,6 @@ namespace {
 struct Hoverable : KivBase {
     bool isMouseInside() override { return true; }
 };
-
-TEST(EventManager, ADeletedObjectIsNoLongerUnderTheMouse)
-{
-    EventManager events;
-    KivBase* hovered = new KivBase();
-    events.setMouseOver(hovered);
-    delete hovered;
-    EXPECT_EQ(events.getMouseOver(), nullptr);
-}
 
 TEST(EventManager, TickTakesTheTopmostPickedObjectThatListens)
 {

@@ -42,18 +42,4 @@ TEST(MemoryIniFile, ParseRules)
     EXPECT_EQ(ini.getSections()[1].entries.size(), 5u) << "the dropped lines add no keys to the section";
 }
 
-TEST(MemoryIniFile, DamagedTextParsesWithoutHarm)
-{
-    struct Case { std::string text; int sections; };
-    const Case cases[] = {{std::string("[A]\nk=\0v\n", 9), 1}, {" \t\r\n\r\n", 0}};
-    for (const Case& c : cases) {
-        MemoryIniFile ini;
-        ini.parse(c.text.data(), c.text.size());
-        EXPECT_EQ(ini.getSectionCount(), c.sections);
-    }
-    MemoryIniFile ini;
-    ini.parse("[A]\nk=v", 7);
-    EXPECT_EQ(ini.getString("A", "k"), "v") << "the last line needs no line break";
-}
-
 } // namespace

@@ -62,19 +62,6 @@ TEST(PackedFile, AnyMismatchAnswersFalseAndLeavesTheBufferAlone)
     EXPECT_EQ(buffer, data);
 }
 
-TEST(PackedFile, DamagedOrMissingFileOnDiskLoadsNothing)
-{
-    ScratchFolder folder;
-    FileManager files;
-    Bytes buffer(64, 0xEE);
-    EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size())) << "missing";
-    writeBytes(folder.file(NAME), Bytes(1 << 20, 'x'));
-    EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size())) << "oversize";
-    ASSERT_EQ(mkdir(folder.file("dir.hst").c_str(), 0755), 0);
-    EXPECT_FALSE(files.loadPackedFile(folder.path(), "dir.hst", VERSION, buffer.data(), buffer.size())) << "folder";
-    EXPECT_EQ(buffer, Bytes(64, 0xEE));
-}
-
 TEST(PackedFile, AFailedSaveKeepsThePreviousCopySaysWhyAndLeavesNoTemporaryFile)
 {
     struct Case { const char* what; std::function<void(const ScratchFolder&)> hinder; const char* reason; };

@@ -4,10 +4,6 @@
 #include "Renderable.h"
 #include "Texture.h"
 
-#include <GL/gl.h>
-
-#include <cmath>
-
 namespace {
 
 using namespace rendertest;
@@ -99,27 +95,6 @@ TEST_F(DrawTest, ObjectsOutsideTheViewAreCulled)
         EXPECT_EQ(c.drawn, pKiv->stats.renderablesDrawn);
         EXPECT_EQ(c.drawn && c.bSkin ? 4 : 0, pKiv->stats.vertices);
     }
-}
-
-TEST_F(DrawTest, PointTestsFollowTheTransform)
-{
-    Renderable r;
-    r.bHasInvXform = true;
-    r.pSkin = skin;
-    r.position = V3(100, 0, 0);
-    r.rotation.z = QUARTER_TURN;
-    r.scale = V3(2, 1, 1);
-    r.updateVisuals();
-    // Scaled 2 x 1 then turned: 64 wide and 128 high around (100, 0).
-    EXPECT_TRUE(r.isPointInside(V3(100 + 30, 60, 0)));
-    EXPECT_FALSE(r.isPointInside(V3(100 + 34, 0, 0)));
-    EXPECT_FALSE(r.isPointInside(V3(100, 66, 0)));
-    const V3 local = r.world2local(V3(100, 64, 0));
-    EXPECT_NEAR(32.0f, local.x, 1e-3f);
-    EXPECT_NEAR(0.0f, local.y, 1e-3f);
-    const V3 back = r.local2world(local);
-    EXPECT_NEAR(100.0f, back.x, 1e-3f);
-    EXPECT_NEAR(64.0f, back.y, 1e-3f);
 }
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "ItemTestSupport.h"
 
-#include "ContextDialog.h"
-#include "MenuBool.h"
 #include "MenuButton.h"
 #include "SyntheticInput.h"
 

@@ -1,9 +1,7 @@
 #include "ItemTestSupport.h"
 
 #include "MenuCountry.h"
-#include "MenuEnum.h"
 #include "MenuInt.h"
-#include "MenuVolume.h"
 
 #include <cstring>
 

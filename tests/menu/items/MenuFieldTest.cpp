@@ -81,23 +81,6 @@ TEST_F(MenuKeyTest, OfTwoKeysTypedInOneFrameTheLowerStaysBound)
     field->deleteMe();
 }
 
-TEST_F(MenuKeyTest, FieldShowsTheNameOfItsInputAndSurvivesADamagedCode)
-{
-    int code = 30;
-    MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "", "", &code));
-    step();
-    // The name is centred on the field in the normal text colour.
-    const UColor text(255, 128, 0, 255);
-    ASSERT_FALSE(pKiv->pInput->keyNames[30].empty());
-    EXPECT_TRUE(sameColor(text, worldPixel(*draw(), -2.0f, 3.0f)));
-    for (int damaged : {-1, KivInput::KEY_COUNT, 1 << 30}) {
-        SCOPED_TRACE(damaged);
-        code = damaged;
-        EXPECT_TRUE(sameColor(FRAME, worldPixel(*draw(), -2.0f, 3.0f))) << "no name";
-    }
-    field->deleteMe();
-}
-
 class MenuStringTest : public ItemTest {
 protected:
     // A field at the origin over the buffer, with its change calls counted.

