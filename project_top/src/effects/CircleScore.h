@@ -28,11 +28,12 @@ public:
 
     // A star sprite ("star:0") at the centre, scaled by starScale.
     void addStar(UColor colour, float starScale);
-    // One sprite per byte of text along a circle of radius units, starting
-    // half the text's measured width before centreAngle (radians), each
-    // glyph taking its width of the circle; direction +1 runs clockwise
-    // outside the circle, -1 anticlockwise inside it. An empty text adds
-    // nothing.
+    // One sprite per glyph of text along a circle of radius units, laid as
+    // the font prints a line centred on centreAngle (radians): each symbol
+    // takes its advance (width and spacing) of the circle, each glyph
+    // standing on the tangent through its middle; direction +1 runs
+    // clockwise outside the circle, -1 anticlockwise inside it. An empty
+    // text adds nothing.
     void addCircularText(const std::string& text, UColor colour, float radius, float centreAngle, int direction);
 
     // The object-tree update, then the zoom or the fade.
