@@ -1,6 +1,7 @@
 #include "effects/CircleScore.h"
 
 #include "BasicLinkIterator.h"
+#include "Camera.h"
 #include "FontQuad.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
@@ -8,6 +9,7 @@
 #include "Sound.h"
 #include "effects/GameStage.h"
 #include "effects/GameSupport.h"
+#include "effects/ViewFit.h"
 #include "rules/Scoring.h"
 
 #include <algorithm>
@@ -85,6 +87,38 @@ void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UC
         }
         pen += static_cast<float>(font->getAdvance(code));
     }
+}
+
+void CircleScore::moveIntoView(const Camera& camera)
+{
+    // The popup shows its points upright at full size: its sprites' corners
+    // as they stand then, around its position.
+    float left = 0.0f, bottom = 0.0f, right = 0.0f, top = 0.0f;
+    bool bInked = false;
+    BasicLinkIterator it(this);
+    while (KivBase* child = it.next()) {
+        Renderable* sprite = static_cast<Renderable*>(child);
+        if (!sprite->pSkin)
+            continue;
+        Matrix place;
+        sprite->applyXform(place);
+        sprite->pSkin->applyXform(place);
+        const V3 half = sprite->pSkin->getHalfSize();
+        for (const float sx : {-1.0f, 1.0f})
+            for (const float sy : {-1.0f, 1.0f}) {
+                const V3 corner = transformPoint(V3(sx * half.x, sy * half.y, 0.0f), place);
+                left = bInked ? std::min(left, corner.x) : corner.x;
+                right = bInked ? std::max(right, corner.x) : corner.x;
+                bottom = bInked ? std::min(bottom, corner.y) : corner.y;
+                top = bInked ? std::max(top, corner.y) : corner.y;
+                bInked = true;
+            }
+    }
+    if (!bInked)
+        return;
+    position += ViewFit::shiftInside(camera.getVisibleRect(position.z), position.x + left, position.y + bottom,
+                                     position.x + right, position.y + top);
+    updateVisuals();
 }
 
 void CircleScore::tick(double t, double dt)

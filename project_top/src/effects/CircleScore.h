@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+class Camera;
 class GameStage;
 class Sound;
 
@@ -35,6 +36,10 @@ public:
     // clockwise outside the circle, -1 anticlockwise inside it. An empty
     // text adds nothing.
     void addCircularText(const std::string& text, UColor colour, float radius, float centreAngle, int direction);
+
+    // Moves the placed popup by as much as it would cross the edge of
+    // camera's view when it shows its points, so that it is read whole.
+    void moveIntoView(const Camera& camera);
 
     // The object-tree update, then the zoom or the fade.
     void tick(double t, double dt) override;
