@@ -1,6 +1,7 @@
 #include "effects/CircleScore.h"
 
 #include "BasicLinkIterator.h"
+#include "Camera.h"
 #include "FontQuad.h"
 #include "Kiv.h"
 #include "ResourceManager.h"
@@ -8,6 +9,7 @@
 #include "Sound.h"
 #include "effects/GameStage.h"
 #include "effects/GameSupport.h"
+#include "effects/ViewFit.h"
 #include "rules/Scoring.h"
 
 #include <algorithm>
@@ -55,31 +57,68 @@ void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UC
                                   float centreAngle, int direction)
 {
     const FontQuad* font = GameSupport::resource<FontQuad>("fontHUD");
-    // The text starts half its measured width before its centre angle; each
-    // glyph then takes its own width of the circle, without the font's
-    // spacing, and a symbol without glyph the font's space.
-    const int width = font->measure(text).width;
-    float angle = static_cast<float>(width / 2 * direction) / radius + centreAngle;
-    // Glyphs stand half a line outside the circle running one way, inside it
-    // running the other.
-    const float glyphRadius = static_cast<float>(font->lineHeight * direction / 2) + radius;
-    for (const char c : text) {
-        Skin* glyph = font->getSymbolData(static_cast<unsigned char>(c)).pQuad;
-        if (!glyph) {
-            angle -= static_cast<float>(direction * font->spaceWidth) / radius;
-            continue;
+    const float turn = static_cast<float>(direction);
+    // The text is laid as the font prints a line centred on the angle: the
+    // pen starts half the measured width before it and moves on by each
+    // symbol's advance, its width and the font's spacing, so the text stays
+    // centred whatever that spacing is. Arc lengths are measured on the
+    // circle; the line's top stands half a line outside it running one way,
+    // inside it running the other.
+    float pen = static_cast<float>(-(font->measure(text).width / 2));
+    const float lineTop = static_cast<float>(font->lineHeight * direction / 2) + radius;
+    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+        const int code = font->getSymbol(text, i);
+        if (Skin* glyph = font->getSymbolData(code).pQuad) {
+            // Each glyph stands on the tangent through its own middle, where
+            // the font would draw it hanging from the pen by its anchor.
+            const float middle = pen - glyph->origin.x;
+            const float angle = centreAngle - turn * middle / radius;
+            const float standsAt = lineTop - turn * glyph->origin.y;
+            Renderable* sprite = new Renderable();
+            sprite->pSkin = glyph;
+            sprite->color = colour;
+            sprite->bIgnoreEvents = true;
+            sprite->rotation.z = angle - turn * PI / 2.0f;
+            const float c = std::cos(sprite->rotation.z), s = std::sin(sprite->rotation.z);
+            sprite->position = V3(standsAt * std::cos(angle) + c * glyph->origin.x - s * glyph->origin.y,
+                                  standsAt * std::sin(angle) + s * glyph->origin.x + c * glyph->origin.y, 0.0f);
+            sprite->setPostXform(popup->xform);
+            popup->addChildLast(sprite);
         }
-        angle -= static_cast<float>(direction) * glyph->width * 0.5f / radius;
-        Renderable* sprite = new Renderable();
-        sprite->pSkin = glyph;
-        sprite->color = colour;
-        sprite->bIgnoreEvents = true;
-        sprite->position = V3(glyphRadius * std::cos(angle), glyphRadius * std::sin(angle), 0.0f);
-        sprite->rotation.z = angle - static_cast<float>(direction) * PI / 2.0f;
-        sprite->setPostXform(popup->xform);
-        popup->addChildLast(sprite);
-        angle -= static_cast<float>(direction) * glyph->width * 0.5f / radius;
+        pen += static_cast<float>(font->getAdvance(code));
     }
+}
+
+void CircleScore::moveIntoView(const Camera& camera)
+{
+    // The popup shows its points upright at full size: its sprites' corners
+    // as they stand then, around its position.
+    float left = 0.0f, bottom = 0.0f, right = 0.0f, top = 0.0f;
+    bool bInked = false;
+    BasicLinkIterator it(this);
+    while (KivBase* child = it.next()) {
+        Renderable* sprite = static_cast<Renderable*>(child);
+        if (!sprite->pSkin)
+            continue;
+        Matrix place;
+        sprite->applyXform(place);
+        sprite->pSkin->applyXform(place);
+        const V3 half = sprite->pSkin->getHalfSize();
+        for (const float sx : {-1.0f, 1.0f})
+            for (const float sy : {-1.0f, 1.0f}) {
+                const V3 corner = transformPoint(V3(sx * half.x, sy * half.y, 0.0f), place);
+                left = bInked ? std::min(left, corner.x) : corner.x;
+                right = bInked ? std::max(right, corner.x) : corner.x;
+                bottom = bInked ? std::min(bottom, corner.y) : corner.y;
+                top = bInked ? std::max(top, corner.y) : corner.y;
+                bInked = true;
+            }
+    }
+    if (!bInked)
+        return;
+    position += ViewFit::shiftInside(camera.getVisibleRect(position.z), position.x + left, position.y + bottom,
+                                     position.x + right, position.y + top);
+    updateVisuals();
 }
 
 void CircleScore::tick(double t, double dt)

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 
+class Camera;
 class GameStage;
 class Sound;
 
@@ -28,12 +29,17 @@ public:
 
     // A star sprite ("star:0") at the centre, scaled by starScale.
     void addStar(UColor colour, float starScale);
-    // One sprite per byte of text along a circle of radius units, starting
-    // half the text's measured width before centreAngle (radians), each
-    // glyph taking its width of the circle; direction +1 runs clockwise
-    // outside the circle, -1 anticlockwise inside it. An empty text adds
-    // nothing.
+    // One sprite per glyph of text along a circle of radius units, laid as
+    // the font prints a line centred on centreAngle (radians): each symbol
+    // takes its advance (width and spacing) of the circle, each glyph
+    // standing on the tangent through its middle; direction +1 runs
+    // clockwise outside the circle, -1 anticlockwise inside it. An empty
+    // text adds nothing.
     void addCircularText(const std::string& text, UColor colour, float radius, float centreAngle, int direction);
+
+    // Moves the placed popup by as much as it would cross the edge of
+    // camera's view when it shows its points, so that it is read whole.
+    void moveIntoView(const Camera& camera);
 
     // The object-tree update, then the zoom or the fade.
     void tick(double t, double dt) override;

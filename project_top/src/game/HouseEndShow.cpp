@@ -1,5 +1,6 @@
 #include "game/HouseEndShow.h"
 
+#include "Context.h"
 #include "Global.h"
 #include "board/PlayerData.h"
 #include "effects/CircleScore.h"
@@ -65,6 +66,7 @@ void HouseEndShow::awardHouseBonuses()
         popup->addCircularText(Global::formatNumber(popup->points), colour, 40.0f, 3.0f * HALF_PI, -1);
         popup->position = V3(static_cast<float>(Scoring::bonusRowX(count, k)), y, 0.0f);
         popup->updateVisuals();
+        popup->moveIntoView(*game.overlay->pCamera);
         popup->displayTime = 3.0f;
         popup->soundFrequency = frequency;
         game.bonusLayer->addChildFirst(popup);

@@ -1,5 +1,6 @@
 #include "game/MatchRewards.h"
 
+#include "ContextBlender.h"
 #include "FontQuad.h"
 #include "Global.h"
 #include "RenderableText.h"
@@ -65,6 +66,7 @@ void MatchRewards::checkCircusBonus(Smiley* a, Smiley* b)
     popup->addCircularText(Global::formatNumber(popup->points), UColor(0, 0, 255, 255), 40.0f, 3.0f * HALF_PI, -1);
     popup->position = b->boundsCentre + V3(0.0f, 8.0f, 0.0f);
     popup->updateVisuals();
+    popup->moveIntoView(*game.scene->pCamera);
     popup->sound = GameSupport::resource<Sound>("jingle02");
     game.effectLayer->addChildLast(popup);
 }

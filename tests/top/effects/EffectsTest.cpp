@@ -8,6 +8,7 @@
 #include "Skin.h"
 #include "board/PlayerData.h"
 #include "effects/CircleScore.h"
+#include "effects/CircleScore2.h"
 #include "effects/Firework.h"
 #include "effects/Smoke.h"
 #include "effects/StarBurst.h"
@@ -87,29 +88,39 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
     stage->bFinished = true;
 }
 
-// The text starts half its measured width (the font's spacing counted)
-// before its angle, then each glyph takes its own width of the circle
-// (without the spacing): five identical glyphs stand one glyph width apart,
-// half a line outside the circle one way, inside it the other.
-TEST(Effects, ATextOnAPopupsCircleRunsGlyphByGlyphFromHalfItsMeasuredWidth)
+// Laid as the font prints a line centred on the angle: five identical
+// glyphs one advance (width and the font's negative spacing) apart, the
+// first pen half the measured width before the angle, each glyph's middle
+// half its width after its pen, hanging from a line whose top stands half a
+// line outside the circle one way, inside it the other, and each glyph
+// upright on the tangent. Bonus popups and multiplier rings alike.
+TEST(Effects, ATextOnAPopupsCircleIsLaidAsTheFontPrintsItCentredOnItsAngle)
 {
     GameHarness::get();
     const FontQuad* font = pKiv->pResourceManager->findAs<FontQuad>("fontHUD");
-    const float glyph = font->getSymbolData('0').pQuad->width;
-    const int measured = font->measure("00000").width;
+    const Skin* zero = font->getSymbolData('0').pQuad;
+    const int advance = font->getAdvance('0');
+    ASSERT_LT(advance, zero->width) << "the font's spacing is not negative";
     const float radius = 40.0f, centre = 1.5707963f;
+    CircleScore bonus(nullptr, 0, 0.0f);
+    CircleScore2 ring(3);
     for (const int direction : {1, -1}) {
-        CircleScore popup(nullptr, 0, 0.0f);
-        popup.addCircularText("00000", UColor(255, 255, 255, 255), radius, centre, direction);
-        ASSERT_EQ(popup.getChildCount(), 5);
-        const float standsAt = radius + static_cast<float>(font->lineHeight * direction / 2);
+        bonus.addCircularText("00000", UColor(255, 255, 255, 255), radius, centre, direction);
+        ring.addCircularText("00000", UColor(255, 255, 255, 255), radius, centre, direction);
+    }
+    for (const Renderable* popup : {static_cast<Renderable*>(&bonus), static_cast<Renderable*>(&ring)}) {
+        ASSERT_EQ(popup->getChildCount(), 10);
         int i = 0;
-        for (const BasicLink* link = popup.pFirstChild; link; link = link->pNext, ++i) {
-            const V3 at = static_cast<const Renderable*>(link)->position;
-            const float angle = centre + static_cast<float>(direction) *
-                                             (static_cast<float>(measured / 2) - (i + 0.5f) * glyph) / radius;
-            EXPECT_NEAR(at.x, standsAt * std::cos(angle), 0.01f) << direction << " glyph " << i;
-            EXPECT_NEAR(at.y, standsAt * std::sin(angle), 0.01f) << direction << " glyph " << i;
+        for (const BasicLink* link = popup->pFirstChild; link; link = link->pNext, ++i) {
+            const int direction = i < 5 ? 1 : -1;
+            const float along = static_cast<float>(-(5 * advance / 2) + (i % 5) * advance) + zero->width / 2.0f;
+            const float angle = centre - static_cast<float>(direction) * along / radius;
+            const float hangs = static_cast<float>(font->lineHeight / 2) - zero->height / 2.0f;
+            const float standsAt = radius + static_cast<float>(direction) * hangs;
+            const Renderable* glyph = static_cast<const Renderable*>(link);
+            EXPECT_NEAR(glyph->boundsCentre.x, standsAt * std::cos(angle), 0.01f) << "glyph " << i;
+            EXPECT_NEAR(glyph->boundsCentre.y, standsAt * std::sin(angle), 0.01f) << "glyph " << i;
+            EXPECT_NEAR(glyph->rotation.z, angle - static_cast<float>(direction) * 1.5707963f, 1e-4f) << "glyph " << i;
         }
     }
 }

@@ -6,8 +6,12 @@
 // their strokes by the contrast large text needs.
 #include "GameSession.h"
 
+#include "FontQuad.h"
 #include "ScreenPixels.h"
+#include "board/Clown.h"
+#include "effects/CircleScore.h"
 #include "effects/EndLevelStat.h"
+#include "effects/GameSupport.h"
 #include "game/ContextMap.h"
 #include "rules/HouseProgression.h"
 
@@ -291,6 +295,89 @@ TEST(Contrast, TheStatisticsOnEveryNeighbourhoodsHouseAndTheStreetSignStandOutFr
         for (EndLevelStat* line : lines)
             for (RenderableText* text : {line->labelText, line->valueText})
                 EXPECT_GE(contrastAroundStrokes(game, text), 3.0) << text->text;
+        session.leave();
+    }
+}
+
+// Bonus popups, drawn with the generated HUD font: a popup's name (after
+// its star) and its amount (its last run of digits and commas) do not
+// meet, and neither is cut by the view's edge.
+void expectNameApartFromAmount(GameHarness& game, CircleScore* popup, const std::string& where)
+{
+    const FontQuad* font = GameSupport::resource<FontQuad>("fontHUD");
+    const std::vector<Renderable*> sprites = childrenOf<Renderable>(popup);
+    auto isMark = [&](const Renderable* sprite) {
+        for (const char c : std::string("0123456789,"))
+            if (font->getSymbolData(c).pQuad == sprite->pSkin)
+                return true;
+        return false;
+    };
+    size_t amount = sprites.size();
+    while (amount > 1 && isMark(sprites[amount - 1]))
+        --amount;
+    // Without the popup, with its name alone, with its amount alone.
+    std::unique_ptr<MemoryImageFile> frames[3];
+    const std::pair<size_t, size_t> shown[3] = {{0, 0}, {1, amount}, {amount, sprites.size()}};
+    for (int f = 0; f < 3; ++f) {
+        for (size_t i = 0; i < sprites.size(); ++i)
+            sprites[i]->bHidden = i < shown[f].first || i >= shown[f].second;
+        frames[f] = drawn(game);
+    }
+    for (Renderable* sprite : sprites)
+        sprite->bHidden = false;
+    const int w = frames[0]->width, h = frames[0]->height;
+    auto inked = [&](int f, int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h &&
+               !sameColor(pixelAt(*frames[0], x, y), pixelAt(*frames[f], x, y), 16);
+    };
+    bool bMeet = false, bCut[3] = {}, bSeen[3] = {};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int f = 1; f < 3; ++f)
+                if (inked(f, x, y)) {
+                    bSeen[f] = true;
+                    bCut[f] = bCut[f] || x == 0 || y == 0 || x == w - 1 || y == h - 1;
+                    for (int d = 0; d < 9 && f == 1; ++d)
+                        bMeet = bMeet || inked(2, x + d % 3 - 1, y + d / 3 - 1);
+                }
+    ASSERT_TRUE(bSeen[1] && bSeen[2]) << where;
+    EXPECT_FALSE(bMeet) << where << ": the name runs into its amount";
+    EXPECT_FALSE(bCut[1] || bCut[2]) << where << ": cut by the view's edge";
+}
+
+// Every neighbourhood: the four house bonuses with its amounts, and the
+// circus bonus over a clown in each apartment of the bottom row of its
+// largest house, in play.
+TEST(Popups, EveryBonusNameStandsApartFromItsAmountWholeInTheView)
+{
+    GameSession session = GameSession::quick(false);
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
+        SCOPED_TRACE(HouseProgression::neighbourhoodNames[n]);
+        Quest* quest = session.continueFrom<Quest>(savedAt(n, HouseProgression::neighbourhoodHouses[n] - 2));
+        ASSERT_TRUE(quest && session.waitForPlay());
+        quest->clearBonusEarned = quest->eagleEyeEarned = quest->matchBonusEarned = quest->extraBonusEarned = true;
+        quest->awardHouseBonuses();
+        session.game.stepSeconds(3.0);
+        for (CircleScore* popup : childrenOf<CircleScore>(quest->bonusLayer)) {
+            expectNameApartFromAmount(session.game, popup, "house bonus at " + std::to_string(int(popup->position.x)));
+            delete popup;
+        }
+        float bottom = 1e9f;
+        for (const Smiley* smiley : session.presentSmileys())
+            bottom = std::min(bottom, smiley->position.y);
+        for (const Smiley* smiley : session.presentSmileys())
+            if (smiley->position.y == bottom) {
+                Clown first, second;
+                second.position = smiley->position;
+                second.updateVisuals();
+                quest->checkCircusBonus(&first, &second);
+                session.game.stepSeconds(0.6);
+                for (CircleScore* popup : childrenOf<CircleScore>(quest->effectLayer)) {
+                    expectNameApartFromAmount(session.game, popup,
+                                              "circus bonus at " + std::to_string(int(smiley->position.x)));
+                    delete popup;
+                }
+            }
         session.leave();
     }
 }
