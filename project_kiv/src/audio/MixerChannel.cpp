@@ -48,7 +48,11 @@ MixerChannel::MixerChannel(MixerOGG* source) : frequency(static_cast<float>(sour
     pSource->refill(playCursor, playMax);
 }
 
-MixerChannel::~MixerChannel() = default;
+MixerChannel::~MixerChannel()
+{
+    // Channels are deleted on the main thread only, where the log may be written.
+    pSource->reportFailure();
+}
 
 void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
 {

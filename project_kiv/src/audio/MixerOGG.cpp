@@ -1,15 +1,16 @@
 #include "MixerOGG.h"
 
 #include "ErrorManager.h"
+#include "FileManager.h"
 #include "Logger.h"
 #include "MemoryFile.h"
 
 MixerOGG::MixerOGG(MemoryFile* file, bool loopAtEnd, int playbacks)
-    : maxPlaybacks(playbacks), pFile(file), loop(loopAtEnd)
+    : maxPlaybacks(playbacks), pFile(file), loop(loopAtEnd), fileDescription(FileManager::describeDataFile(file->name))
 {
     if (!decoder.open(pFile->data, pFile->size))
-        kivFatalStatement("Assertion failed.", "ov_open_callbacks(this, &vf, NULL, 0, cb)==0", __func__, __FILE__,
-                          __LINE__);
+        kivFatalStatement(formatString("File %s cannot be decoded as Ogg Vorbis.", fileDescription.c_str()).c_str(),
+                          "ov_open_callbacks(this, &vf, NULL, 0, cb)==0", __func__, __FILE__, __LINE__);
     channels = decoder.getChannels();
     rate = decoder.getRate();
     KIV_LOG("\t%d Hz, %s.", rate, channels == 1 ? "mono" : "stereo");
@@ -22,14 +23,11 @@ MixerOGG::~MixerOGG()
     data = nullptr;
 }
 
-long MixerOGG::decode(float* destination, int maxFrames, const char* function, const char* sourceFile, int line)
+void MixerOGG::reportFailure()
 {
-    const long result = decoder.readStereo(destination, maxFrames);
-    if (result == OggDecoder::UNHANDLED_CHANNELS)
-        kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d",
-                 formatString("Unhandled number of channels: %d", decoder.getCurrentChannels()).c_str(), function,
-                 sourceFile, line);
-    if (result < 0)
-        kivFatalStatement("Assertion failed.", "result>=0", function, sourceFile, line);
-    return result;
+    const char* reason = failure.load();
+    if (!reason || bFailureReported)
+        return;
+    bFailureReported = true;
+    kivLog("MixerOGG", "File %s cannot be decoded further (%s); the music stops.", fileDescription.c_str(), reason);
 }

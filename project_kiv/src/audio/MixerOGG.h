@@ -3,8 +3,9 @@
 // held compressed in a MemoryFile, decoded by its OggDecoder, and its decoded
 // samples as interleaved stereo floats in data. When and how much is decoded
 // is the subclasses' business: MixerOGGstatic decodes everything at load,
-// MixerOGGstream one chunk at a time while it plays. Game data that the
-// decoder cannot handle is fatal here, as every broken game file is.
+// MixerOGGstream one chunk at a time while it plays. A stream that cannot be
+// opened is fatal here, naming the file, as every broken game file is; what
+// cannot be decoded later is the subclasses' to judge.
 //
 // Owned by a Sound or a SoundStream, which first has the Mixer drop every
 // channel of it (Mixer::stopSource) before deleting it. Constructed and
@@ -12,7 +13,9 @@
 // mix and on the main thread when a channel is made, never both at once.
 #include "KivBase.h"
 #include "OggDecoder.h"
+#include "UString.h"
 
+#include <atomic>
 #include <cstdint>
 
 class MemoryFile;
@@ -31,6 +34,10 @@ public:
     virtual bool refill(int& playCursor, int& playMax) = 0;
     // Called when a channel is made, so that it hears the source from its start.
     virtual void rewind() {}
+    // Main thread: when the stream could not be decoded further (failure),
+    // logs once why, naming the file. The log is the main thread's, so the
+    // decoding thread leaves the report to this.
+    void reportFailure();
 
     int32_t rate = 0;          // Hz of the decoded data
     int32_t maxPlaybacks;      // most channels of this source sounding at once
@@ -42,10 +49,13 @@ public:
     float* data = nullptr;     // interleaved stereo frames, owned
     int32_t dataSize = 0;      // valid floats in data (two per frame)
     int32_t dataCapacity = 0;  // floats allocated for data
+    // The file as reports name it: "'sfx/a.ogg' in the archive './Glimmerdaledemo.dat'".
+    const UString fileDescription;
 
 protected:
-    // The decoder's readStereo, with what it cannot decode made fatal in the
-    // caller's name: a damaged stream fails the assertion "result>=0", an
-    // unhandled channel count is reported as such.
-    long decode(float* destination, int maxFrames, const char* function, const char* sourceFile, int line);
+    // Why the stream cannot be decoded further (a text of static storage), or
+    // null while it can: set by whichever thread decodes, cleared on the main
+    // thread when a channel rewinds the source.
+    std::atomic<const char*> failure{nullptr};
+    bool bFailureReported = false;
 };

@@ -1,5 +1,6 @@
 #include "MixerOGGstatic.h"
 
+#include "ErrorManager.h"
 #include "MemoryFile.h"
 
 #include <algorithm>
@@ -30,7 +31,9 @@ MixerOGGstatic::MixerOGGstatic(MemoryFile* file, bool loopAtEnd, int playbacks)
             moveData(capacityFrames, framesStored);
         }
         const int wanted = std::min(MAX_FRAMES_PER_READ, capacityFrames - framesStored);
-        const long result = decode(data + 2 * framesStored, wanted, __func__, __FILE__, __LINE__);
+        const long result = decoder.readStereo(data + 2 * framesStored, wanted);
+        if (result < 0)
+            failDecoding(result, __func__, __FILE__, __LINE__);
         if (result == 0)
             break;
         framesStored += static_cast<int32_t>(result);
@@ -44,6 +47,19 @@ MixerOGGstatic::MixerOGGstatic(MemoryFile* file, bool loopAtEnd, int playbacks)
 }
 
 MixerOGGstatic::~MixerOGGstatic() = default;
+
+void MixerOGGstatic::failDecoding(long answer, const char* function, const char* sourceFile, int line)
+{
+    if (answer == OggDecoder::UNHANDLED_CHANNELS)
+        kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d",
+                 formatString("Unhandled number of channels: %d in file %s.", decoder.getCurrentChannels(),
+                              fileDescription.c_str())
+                     .c_str(),
+                 function, sourceFile, line);
+    kivFatalStatement(
+        formatString("File %s cannot be decoded: %s.", fileDescription.c_str(), OggDecoder::describe(answer)).c_str(),
+        "result>=0", function, sourceFile, line);
+}
 
 void MixerOGGstatic::moveData(int32_t frames, int32_t framesKept)
 {

@@ -2,7 +2,8 @@
 // MixerOGGstatic: the source of a sound effect: the whole Ogg Vorbis stream is
 // decoded while it is constructed into one buffer of float stereo frames,
 // which every channel playing it reads through its own cursor, so a sample
-// may sound on several channels at once (up to maxPlaybacks).
+// may sound on several channels at once (up to maxPlaybacks). A stream that
+// cannot be decoded whole is fatal at load, naming the file.
 //
 // Owned by a Sound. Immutable once constructed; refill only writes the
 // calling channel's counters, so it may run on the audio thread and the main
@@ -18,6 +19,8 @@ public:
     bool refill(int& playCursor, int& playMax) override;
 
 private:
+    // The fatal report of readStereo's negative answer, in the caller's name.
+    [[noreturn]] void failDecoding(long answer, const char* function, const char* sourceFile, int line);
     // data becomes a buffer of frames stereo frames holding the first
     // framesKept frames of the old one.
     void moveData(int32_t frames, int32_t framesKept);

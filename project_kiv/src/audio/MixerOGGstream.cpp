@@ -14,6 +14,11 @@ MixerOGGstream::~MixerOGGstream() = default;
 
 void MixerOGGstream::rewind()
 {
+    // No channel of the source is live here: the last one's failure is told
+    // before the track is tried again from its start.
+    reportFailure();
+    failure.store(nullptr);
+    bFailureReported = false;
     decoder.rewind();
 }
 
@@ -21,14 +26,24 @@ bool MixerOGGstream::refill(int& playCursor, int& playMax)
 {
     if (playCursor < playMax)
         return true;
+    if (failure.load(std::memory_order_relaxed))
+        return false;
     // Never more frames than the chunk buffer holds, whatever the decoder has ready.
-    long result = decode(data, dataCapacity / 2, __func__, __FILE__, __LINE__);
+    long result = decoder.readStereo(data, dataCapacity / 2);
     if (result == 0) {
         if (!loop)
             return false;
         decoder.rewind();
-        result = decode(data, dataCapacity / 2, __func__, __FILE__, __LINE__);
-        KIV_ASSERT(result>0);
+        result = decoder.readStereo(data, dataCapacity / 2);
+        if (result == 0) {
+            failure.store("no samples from its start");
+            return false;
+        }
+    }
+    // The music ends, not the game: the main thread reports it (reportFailure).
+    if (result < 0) {
+        failure.store(OggDecoder::describe(result));
+        return false;
     }
     dataSize = 2 * static_cast<int32_t>(result);
     playCursor = 0;

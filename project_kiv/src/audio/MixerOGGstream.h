@@ -2,7 +2,10 @@
 // MixerOGGstream: the source of a music track: the compressed Ogg Vorbis file
 // stays in memory and is decoded one chunk at a time, on demand, into a fixed
 // buffer of 32768 stereo frames that its one channel reads. With loop set the
-// last chunk of the track is followed directly by the first one.
+// last chunk of the track is followed directly by the first one. A stream that
+// cannot be decoded further (or a looping one that holds no samples) ends
+// like a track that does not loop, and stays ended until it is rewound; the
+// channel's deletion on the main thread reports it (reportFailure).
 //
 // Owned by a SoundStream, whose MemoryFile must outlive it. The decoder and
 // the chunk buffer belong to the source, so only one channel may play it
@@ -21,6 +24,7 @@ public:
 
     // Decodes the next chunk when the channel has played the current one.
     bool refill(int& playCursor, int& playMax) override;
-    // Puts the decoder back at the start of the track.
+    // Puts the decoder back at the start of the track, reporting and
+    // forgetting a failure of the previous play.
     void rewind() override;
 };

@@ -79,7 +79,12 @@ long OggDecoder::readStereo(float* destination, int maxFrames)
         return 0;
     float** pcm = nullptr;
     int bitstream = 0;
-    const long frames = ov_read_float(&vf, &pcm, maxFrames, &bitstream);
+    long frames;
+    // Each hole the library reports lies behind a page it has read, so this
+    // ends within the stream's pages.
+    do
+        frames = ov_read_float(&vf, &pcm, maxFrames, &bitstream);
+    while (frames == OV_HOLE);
     if (frames <= 0)
         return frames;
     const int channelCount = getCurrentChannels();
@@ -88,6 +93,17 @@ long OggDecoder::readStereo(float* destination, int maxFrames)
     // A mono sample sounds on both sides at full level.
     interleave(pcm[0], pcm[channelCount - 1], frames, destination);
     return frames;
+}
+
+const char* OggDecoder::describe(long answer)
+{
+    switch (answer) {
+    case UNHANDLED_CHANNELS: return "a channel count other than 1 or 2";
+    case OV_EBADLINK: return "a link that cannot be set up";
+    case OV_EBADHEADER: return "damaged headers";
+    case OV_ENOTVORBIS: return "data that is not Vorbis";
+    default: return "the decoder failed";
+    }
 }
 
 bool OggDecoder::rewind()

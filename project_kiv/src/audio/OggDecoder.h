@@ -1,11 +1,14 @@
 #pragma once
 // OggDecoder: one Ogg Vorbis stream held compressed in memory, opened with
 // libvorbisfile through read, seek and tell callbacks that work straight on
-// that memory, and decoded into interleaved stereo float frames. It answers
-// what it cannot do (bytes that are not Ogg Vorbis, a damaged page, a channel
-// count other than 1 or 2) and leaves the verdict to its owner: the mixer's
-// sources (MixerOGG) report each as fatal, the fuzz target takes it as an
-// answer. The only code that talks to libvorbisfile.
+// that memory, and decoded into interleaved stereo float frames. A hole in
+// the stream (a page lost or damaged, which its checksum reveals) costs only
+// the samples it held: decoding goes on after it. What it cannot do (bytes
+// that are not Ogg Vorbis, a link it cannot set up, a channel count other
+// than 1 or 2) it answers, and leaves the verdict to its owner: a sound's
+// source (MixerOGGstatic) reports it as fatal, a music stream's
+// (MixerOGGstream) ends the music, the fuzz target takes it as an answer.
+// The only code that talks to libvorbisfile.
 //
 // Owned by a MixerOGG and used on the threads its owner names; one thread at
 // a time.
@@ -39,10 +42,13 @@ public:
     // change it after the first link.
     int getCurrentChannels();
     // Decodes at most maxFrames frames into destination as stereo pairs (a
-    // mono sample goes to both sides at full level). Returns the frames
-    // decoded, 0 at the end of the stream, a negative libvorbisfile code for
-    // a damaged stream, or UNHANDLED_CHANNELS (nothing written).
+    // mono sample goes to both sides at full level), going on past holes.
+    // Returns the frames decoded, 0 at the end of the stream, a negative
+    // libvorbisfile code when the stream cannot be decoded further, or
+    // UNHANDLED_CHANNELS (nothing written).
     long readStereo(float* destination, int maxFrames);
+    // readStereo's negative answer in words, for a report.
+    static const char* describe(long answer);
     // Back to the start of the stream; false when it cannot go there.
     bool rewind();
 

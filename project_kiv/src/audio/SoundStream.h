@@ -2,7 +2,9 @@
 // SoundStream: one music track: an Ogg Vorbis file whose compressed bytes stay
 // in memory for the life of the track and are decoded piece by piece while it
 // plays, on one looping Mixer channel that takes the music volume. Played,
-// faded and stopped through KivAudio's current music.
+// faded and stopped through KivAudio's current music. A track that cannot be
+// opened is fatal at load, naming the file; one that cannot be decoded
+// further while it plays stops, and the log names the file.
 //
 // Made by the loader and registered as a resource; it lives until the end of
 // the run. While audio is muted the file is still read, no decoder is built

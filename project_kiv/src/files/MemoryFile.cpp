@@ -7,7 +7,7 @@
 
 KIV_IMPLEMENT_CLASS(MemoryFile, KivBase, nullptr);
 
-MemoryFile::MemoryFile(const UString& fileName)
+MemoryFile::MemoryFile(const UString& fileName) : name(fileName)
 {
     if (fileName.empty())
         return;

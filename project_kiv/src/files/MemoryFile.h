@@ -21,6 +21,8 @@ public:
     MemoryFile(const MemoryFile&) = delete;
     MemoryFile& operator=(const MemoryFile&) = delete;
 
+    // The name it was read by, for reports about its contents.
+    const UString name;
     // Owned; null when the file is empty.
     unsigned char* data = nullptr;
     // Number of bytes in data.

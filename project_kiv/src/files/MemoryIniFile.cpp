@@ -12,6 +12,12 @@
 
 namespace {
 
+// The longest line kept. The program's own keys and values are a few dozen
+// bytes at most; a page of text is room enough for any hand edit, and a line
+// beyond it (a damaged file, a paste gone wrong) would otherwise be carried
+// along and written back on every run.
+constexpr size_t MAX_LINE_LENGTH = 4096;
+
 UString trimmed(const std::string& line)
 {
     const char* blanks = " \t\r\n";
@@ -30,6 +36,17 @@ bool hasControlBytes(const UString& line)
             return true;
     }
     return false;
+}
+
+// Printable ASCII, and more than spaces.
+bool isSectionName(const UString& name)
+{
+    for (const char c : name) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte > 0x7E)
+            return false;
+    }
+    return name.find_first_not_of(' ') != std::string::npos;
 }
 
 void logClamped(const UString& section, const UString& key, const UString& stored, const UString& used)
@@ -54,8 +71,8 @@ MemoryIniFile::MemoryIniFile(const UString& fileName)
 
 int MemoryIniFile::parse(const char* text, size_t size)
 {
-    // Null while no section (or only a nameless one) is open: its keys have
-    // nowhere to go.
+    // Null while no section (or only one without a proper name) is open:
+    // its keys have nowhere to go.
     Section* current = nullptr;
     int dropped = 0;
     size_t start = 0;
@@ -69,16 +86,16 @@ int MemoryIniFile::parse(const char* text, size_t size)
             continue;
         const size_t equals = line.find('=');
         const bool bHeader =
-            equals == std::string::npos && line.size() > 2 && line.front() == '[' && line.back() == ']';
-        if (hasControlBytes(line)) {
-            ++dropped;
-        } else if (bHeader) {
-            current = &sectionFor(line.substr(1, line.size() - 2));
-        } else if (equals != std::string::npos && equals > 0 && current) {
+            equals == std::string::npos && line.size() >= 2 && line.front() == '[' && line.back() == ']';
+        const bool bGarbage = hasControlBytes(line) || line.size() > MAX_LINE_LENGTH;
+        if (bHeader) {
+            const UString name = line.substr(1, line.size() - 2);
+            current = !bGarbage && isSectionName(name) ? &sectionFor(name) : nullptr;
+            if (!current)
+                ++dropped;
+        } else if (!bGarbage && equals != std::string::npos && equals > 0 && current) {
             store(*current, line.substr(0, equals), line.substr(equals + 1));
         } else {
-            if (line == "[]")
-                current = nullptr;
             ++dropped;
         }
     }
@@ -97,8 +114,9 @@ PlayerFileRead MemoryIniFile::readFile(const UString& path, size_t maxSize, UStr
 void MemoryIniFile::logDropped(int dropped, const UString& fileName)
 {
     if (dropped > 0)
-        KIV_LOG("Dropped %d lines of '%s' that are neither a section header nor a key with a value.", dropped,
-                fileName.c_str());
+        KIV_LOG("Dropped %d lines of '%s' that are neither a section header with a printable name nor a key with a "
+                "value under one, or are longer than %zu bytes.",
+                dropped, fileName.c_str(), MAX_LINE_LENGTH);
 }
 
 UString MemoryIniFile::toText() const

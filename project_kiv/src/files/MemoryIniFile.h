@@ -3,11 +3,13 @@
 // file order. Parsing: lines trimmed of " \t\r\n", empty lines skipped, a
 // line with '=' and a key before it is a key and value split at the first
 // '=', a line "[name]" opens the section of that name; any other line is
-// dropped, and so are lines holding control bytes, a section with an empty
-// name and keys outside any section, so a damaged file does not grow
-// sections of garbage that every later save would write again. Writing produces "[Section]" and "key=value"
-// lines the parser reads back. Lookups go through hash indexes, so reading a
-// file takes time in proportion to its size whatever it holds.
+// dropped, and so are lines holding control bytes, lines longer than 4096
+// bytes, a section whose name is empty, only spaces or not printable ASCII
+// (with its keys) and keys outside any section, so a damaged file does not
+// grow sections of garbage that every later save would write again. Writing
+// produces "[Section]" and "key=value" lines the parser reads back. Lookups
+// go through hash indexes, so reading a file takes time in proportion to its
+// size whatever it holds.
 // Main thread (its users are the engine's configuration and loaders).
 #include "PlayerFile.h"
 #include "UString.h"

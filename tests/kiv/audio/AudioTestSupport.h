@@ -46,8 +46,8 @@ inline std::unique_ptr<MixerOGGstatic> rampSource(long frames, int rate, bool lo
 
 // libvorbisfile alone, the plainest loop it allows: opens bytes and hands
 // every decoded block to eachBlock(pcm, frames, channels), pcm holding one
-// array of frames floats per channel. Returns the frames decoded, or -1 when
-// the bytes cannot be opened or a block cannot be decoded.
+// array of frames floats per channel, going on past holes. Returns the frames
+// decoded, or -1 when the bytes cannot be opened or a block cannot be decoded.
 template <typename EachBlock>
 long bareDecode(const std::vector<unsigned char>& bytes, EachBlock eachBlock)
 {
@@ -62,6 +62,8 @@ long bareDecode(const std::vector<unsigned char>& bytes, EachBlock eachBlock)
     float** pcm = nullptr;
     int link = 0;
     while (const long result = ov_read_float(&vf, &pcm, 65536, &link)) {
+        if (result == OV_HOLE)
+            continue;
         if (result < 0) {
             frames = -1;
             break;

@@ -1,7 +1,11 @@
+#include "AudioTestSupport.h"
 #include "EngineAudioSupport.h"
+#include "FileManager.h"
+#include "MixerOGGstream.h"
 #include "Sound.h"
 #include "SoundChannel.h"
 #include "SoundStream.h"
+#include "WadWriter.h"
 
 #include <SDL/SDL.h>
 
@@ -59,28 +63,101 @@ TEST_F(KivAudioTest, CurrentMusicIsSwitchedFadedAndStopped)
     EXPECT_FLOAT_EQ(mixer()->getChannel(game.channelId)->volume, 1000.0f);
 }
 
+// A music stream that cannot be decoded further stops, and only it: the log
+// names the file once and other music still plays. A damaged page (a hole)
+// costs only its own samples: the track plays on, loop after loop.
+TEST_F(KivAudioTest, MusicThatCannotBeDecodedFurtherStopsAloneAndTheLogNamesIt)
+{
+    constexpr int TRACK_FRAMES = 22050 * 6;
+    const std::vector<unsigned char> track = oggtest::sineOgg(TRACK_FRAMES, 2, 22050);
+    struct Case { const char* name; std::vector<unsigned char> bytes; bool bStops; };
+    const Case cases[] = {
+        {"six-channel-link.ogg", oggtest::chained(track, oggtest::sineOgg(22050, 6, 22050)), true},
+        {"holed.ogg", oggtest::holed(track), false},
+    };
+    startEngine();
+    holdDevice();
+    KivAudio* audio = pKiv->pAudio;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = writeFile(c.name, c.bytes);
+        SoundStream stream(path, true);
+        audio->setMusic(&stream);
+        int frames = 0;
+        for (; frames < 3 * TRACK_FRAMES && stream.isPlaying(); frames += mixer()->output.samples) {
+            mixBuffer();
+            audio->update(0.0);
+        }
+        EXPECT_EQ(stream.isPlaying(), !c.bStops);
+        const std::string log = readWholeFile(getDataFolder() + "/" + APPLICATION_NAME + ".log");
+        const std::string line = "MixerOGG(): File '" + path + "' cannot be decoded further";
+        EXPECT_EQ(log.find(line) != std::string::npos, c.bStops) << log;
+        EXPECT_EQ(log.find(line), log.rfind(line));
+        if (c.bStops) {
+            EXPECT_GE(frames, TRACK_FRAMES) << "the first link played";
+            int cursor = 0, max = 0;
+            EXPECT_FALSE(stream.pSource->refill(cursor, max)) << "asked again, it stays ended";
+        }
+        audio->setMusic(nullptr);
+    }
+}
+
+// A sound that cannot be decoded is fatal at load, and the report names the
+// file and the archive it came from, as for a missing file. (The dying
+// process makes a folder of its own, so the archive's folder differs.)
+TEST_F(KivAudioTest, SoundThatCannotBeDecodedAtLoadIsFatalNamingItsFile)
+{
+    std::vector<unsigned char> headersDamaged = oggtest::sineOgg(2000, 1, 11025);
+    headersDamaged[40] ^= 0x5A;
+    struct Case { std::vector<unsigned char> bytes; const char* before; const char* after; };
+    const Case cases[] = {
+        {headersDamaged, "Error: File ", " cannot be decoded as Ogg Vorbis\\.\n Statement: ov_open_callbacks"},
+        {oggtest::sineOgg(2000, 6, 11025), "Error: Unhandled number of channels: 6 in file ", "\\.\n Function: "},
+    };
+    const std::string archive = home + "/sounds.dat";
+    for (const Case& c : cases) {
+        WadWriter writer;
+        UString error;
+        ASSERT_TRUE(writer.addEntry("sfx/bad.ogg", c.bytes.data(), c.bytes.size(), error) &&
+                    writer.write(archive, error)) << error;
+        EXPECT_EXIT(
+            {
+                startEngine();
+                pKiv->pFileManager->useWad(archive);
+                Sound sound("sfx/bad.ogg", false, 1);
+            },
+            ::testing::ExitedWithCode(255),
+            std::string("\\*\\*\\* ERROR \\*\\*\\* ") + c.before + "'sfx/bad.ogg' in the archive '[^']*/sounds.dat'" + c.after);
+    }
+}
+
+// A source that hands its channel an odd range, which no real source does.
+struct OddRangeSource : MixerOGGstatic {
+    using MixerOGGstatic::MixerOGGstatic;
+    bool refill(int& playCursor, int& playMax) override
+    {
+        playCursor = 1;
+        playMax = 3;
+        return true;
+    }
+};
+
 TEST_F(KivAudioTest, FatalErrorOnTheAudioThreadStillReportsAndExits)
 {
     EXPECT_EXIT(
         {
-            std::vector<unsigned char> bytes = oggtest::sineOgg(22050 * 5, 2, 22050);
-            // Damaged pages in the middle: the decoder meets the hole well after
-            // the first chunk (which the main thread decodes), inside the
-            // device's callback.
-            for (size_t i = bytes.size() / 2; i < bytes.size() / 2 + 3000; ++i)
-                bytes[i] ^= 0x5A;
-            const std::string track = writeFile("damaged.ogg", bytes);
             // A disk device with no delay plays far faster than real time.
             setenv("SDL_AUDIODRIVER", "disk", 1);
             setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
             setenv("SDL_DISKAUDIODELAY", "0", 1);
             startEngine();
-            SoundStream stream(track, true);
-            pKiv->pAudio->setMusic(&stream);
+            auto file = memoryFile(oggtest::sineOgg(2000, 1, 22050));
+            OddRangeSource source(file.get(), false, 1);
+            mixer()->start(mixer()->play(&source, false));
             std::fprintf(stderr, "playing\n");
             std::this_thread::sleep_for(std::chrono::seconds(30));
         },
-        ::testing::ExitedWithCode(255), "playing\n(.|\n)*\\*\\*\\* ERROR \\*\\*\\* .*result>=0.*refill");
+        ::testing::ExitedWithCode(255), "playing\n(.|\n)*\\*\\*\\* ERROR \\*\\*\\* .*playCursor%2==0.*mixChannel");
 }
 
 } // namespace

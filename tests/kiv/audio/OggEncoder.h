@@ -1,9 +1,13 @@
 #pragma once
 // Test sounds: Ogg Vorbis files made in memory by the data generator's
-// encoder, so the audio tests and benchmark need no binary fixtures.
+// encoder, so the audio tests and benchmark need no binary fixtures, and the
+// ways such a file is damaged.
 #include "OggWriter.h"
 
+#include <ogg/ogg.h>
+
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace oggtest {
@@ -28,6 +32,57 @@ inline std::vector<float> sine(long frames, int channels, int rate, double hz)
 inline std::vector<unsigned char> sineOgg(long frames, int channels, int rate, double hz = 440.0)
 {
     return encodeOgg(sine(frames, channels, rate, hz), channels, rate);
+}
+
+// Where each page of bytes starts.
+inline std::vector<size_t> pageStarts(const std::vector<unsigned char>& bytes)
+{
+    std::vector<size_t> starts;
+    for (size_t at = 0; at + 27 <= bytes.size();) {
+        starts.push_back(at);
+        size_t next = at + 27 + bytes[at + 26];
+        for (size_t i = 0; i < bytes[at + 26]; ++i)
+            next += bytes[at + 27 + i];
+        at = next;
+    }
+    return starts;
+}
+
+// Sets the checksum of the page at start to what its bytes now hold, so that
+// only the change made to it remains.
+inline void mendChecksum(std::vector<unsigned char>& bytes, size_t start)
+{
+    unsigned char* header = bytes.data() + start;
+    const long headerLength = 27 + header[26];
+    long bodyLength = 0;
+    for (int i = 0; i < header[26]; ++i)
+        bodyLength += header[27 + i];
+    ogg_page page{header, headerLength, header + headerLength, bodyLength};
+    ogg_page_checksum_set(&page);
+}
+
+// The page halfway through the audio damaged (the first two pages hold the
+// headers; bytes needs three audio pages or more): its checksum fails, and
+// the decoder meets a hole there, after audio it has decoded.
+inline std::vector<unsigned char> holed(std::vector<unsigned char> bytes)
+{
+    const std::vector<size_t> starts = pageStarts(bytes);
+    const size_t page = starts[(starts.size() + 2) / 2];
+    for (size_t i = page + 40; i < page + 104; ++i)
+        bytes[i] ^= 0x5A;
+    return bytes;
+}
+
+// first, then second as the stream's next link (chained), its pages under
+// another serial number.
+inline std::vector<unsigned char> chained(std::vector<unsigned char> first, std::vector<unsigned char> second)
+{
+    for (const size_t start : pageStarts(second)) {
+        ++second[start + 14];
+        mendChecksum(second, start);
+    }
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
 }
 
 } // namespace oggtest

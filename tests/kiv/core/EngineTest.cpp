@@ -65,6 +65,9 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIs
     const Case cases[] = {
         {"garbage lines", "garbage\n" + valid + "\x01\x02\n=orphan value\n[unclosed\n", false, false,
          "Dropped 4 lines of '"},
+        {"sections of spaces and bytes outside printable ASCII, a value of a million characters",
+         valid + "[   ]\norphan=1\n[caf\xe9]\norphan=2\n[unit\x1f]\norphan=3\n[Kiv]\nhuge=" + std::string(1000000, 'k'),
+         false, false, "Dropped 7 lines of '"},
         {"larger than 1 MB", valid + std::string(Kiv::MAX_CONFIG_SIZE, 'k'), false, true,
          ".damaged': it is larger than 1048576 bytes."},
         {"unreadable", valid, true, true, ".damaged': it cannot be opened (Permission denied)."},
@@ -89,7 +92,7 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIs
         const std::string written = readWholeFile(path);
         EXPECT_EQ(written.rfind("[Kiv]\nwarning=" + std::string(Kiv::CONFIG_WARNING) + "\n", 0), 0u) << written;
         EXPECT_EQ(written.find("debugLevel=5") != std::string::npos, !c.bKeptAside) << written;
-        for (const char* dropped : {"garbage", "\x01", "orphan", "unclosed", "kkkkkkkk"})
+        for (const char* dropped : {"garbage", "\x01", "orphan", "unclosed", "kkkkkkkk", "[ ", "\xe9", "\x1f"})
             EXPECT_EQ(written.find(dropped), std::string::npos) << "nor a section made of it: " << written;
         EXPECT_EQ(written.find("bMute=Yes") != std::string::npos, !c.bKeptAside) << written;
         chmod((path + ".damaged").c_str(), 0600);
