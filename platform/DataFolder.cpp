@@ -5,8 +5,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+UString settledFolder;
 
 UString baseFolder()
 {
@@ -15,7 +18,22 @@ UString baseFolder()
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
         return xdg;
     const char* home = std::getenv("HOME");
-    return UString(home && *home ? home : ".") + "/.local/share";
+    return home && *home ? UString(home) + "/.local/share" : UString(".local/share");
+}
+
+// A working folder that cannot be named has been removed: the path is left
+// relative, and as nothing can be made below a removed folder, the data
+// folder is then not found at all.
+UString absolutePath(const UString& path)
+{
+    if (path[0] == '/')
+        return path;
+    char* working = getcwd(nullptr, 0);
+    if (!working)
+        return path;
+    UString absolute = UString(working) + "/" + path;
+    std::free(working);
+    return absolute;
 }
 
 void makeFolders(const UString& path)
@@ -33,8 +51,16 @@ void makeFolders(const UString& path)
 
 UString getDataFolder(bool create)
 {
-    UString folder = baseFolder() + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION;
+    const UString folder = settledFolder.empty()
+                               ? absolutePath(baseFolder()) + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION
+                               : settledFolder;
     if (create)
         makeFolders(folder);
     return folder;
+}
+
+UString settleDataFolder()
+{
+    settledFolder = getDataFolder(true);
+    return settledFolder;
 }

@@ -4,6 +4,14 @@
 #include "UString.h"
 
 // $U3_APP_DATA_PATH/<app>/<version> when that variable is set, otherwise
-// $XDG_DATA_HOME (or $HOME/.local/share) + /<app>/<version>. With create set,
+// $XDG_DATA_HOME (or $HOME/.local/share) + /<app>/<version>; a relative base
+// is taken from the current working folder, so the path is always absolute.
+// Once settleDataFolder has run, the folder it settled on. With create set,
 // every missing level of the path is made.
 UString getDataFolder(bool create = true);
+
+// Fixes the data folder for the rest of the run as getDataFolder finds it
+// now, makes it and returns it. The program calls it first thing, before it
+// changes its working folder, so that a relative base names the same folder
+// for the lock and for every file. Main thread, before other threads start.
+UString settleDataFolder();

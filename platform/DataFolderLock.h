@@ -1,10 +1,13 @@
 #pragma once
 // DataFolderLock: one writer per data folder. The program's first copy
-// takes an exclusive lock (flock) on the lock file "Glimmerdaledemo.lock" in
-// its data folder and holds it for its whole run; the system lets go of it
-// when the process ends, however it ends. A second copy finds the lock
-// taken and must leave the folder alone. Main thread, at start-up, before
-// anything is written to the folder.
+// takes exclusive locks (flock) on the data folder itself and on the lock
+// file "Glimmerdaledemo.lock" in it, and holds them for its whole run; the
+// system lets go of them when the process ends, however it ends. Any copy
+// can lock the folder, whatever lies at the lock file's name; the lock file
+// serves file systems that cannot lock a folder (NFS) and copies that
+// cannot read it. A copy that finds either lock taken must leave the folder
+// alone, and so must one that can take neither. Main thread, at start-up,
+// before anything is written to the folder.
 #include "UString.h"
 
 class DataFolderLock {
@@ -14,23 +17,27 @@ public:
         LOCKED,
         // Another process holds it.
         HELD_ELSEWHERE,
-        // The lock file cannot be made or locked (reason in words): nothing
-        // stops another copy, but nothing is wrong with this one either.
+        // Neither the folder nor the lock file can be locked (reasons in
+        // words): nothing would stop another copy.
         UNAVAILABLE,
     };
 
     DataFolderLock() = default;
-    // Lets go of the lock.
+    // Lets go of the locks.
     ~DataFolderLock();
     DataFolderLock(const DataFolderLock&) = delete;
     DataFolderLock& operator=(const DataFolderLock&) = delete;
 
-    // Takes the lock of the folder without waiting. Opening an existing lock
-    // file writes nothing; only the first copy ever creates it.
+    // Takes the locks of the folder without waiting. Opening an existing
+    // lock file writes nothing; a link or anything but a file at its name is
+    // never followed or changed.
     Result acquire(const UString& folder, UString& reason);
 
     static UString lockFileName();
 
 private:
-    int descriptor = -1;
+    void release();
+
+    int folderDescriptor = -1;
+    int fileDescriptor = -1;
 };

@@ -1,5 +1,7 @@
 #include "FileStream.h"
 
+#include "WritableFile.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,7 +12,7 @@ std::unique_ptr<FileStream> FileStream::open(const UString& path, Mode mode)
         if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
             return nullptr;
     }
-    FILE* file = std::fopen(path.c_str(), mode == MODE_READ ? "rb" : "wb");
+    FILE* file = mode == MODE_READ ? std::fopen(path.c_str(), "rb") : openWritableStream(path, TakenName::REPLACE);
     if (!file)
         return nullptr;
     return std::unique_ptr<FileStream>(new FileStream(file));

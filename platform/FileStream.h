@@ -10,7 +10,8 @@ class FileStream : public Stream {
 public:
     enum Mode { MODE_READ, MODE_WRITE };
     // MODE_READ opens an existing regular file; MODE_WRITE creates or
-    // truncates. Null when the file cannot be opened so.
+    // truncates, never through a link (openWritableFile). Null when the file
+    // cannot be opened so.
     static std::unique_ptr<FileStream> open(const UString& path, Mode mode);
     ~FileStream() override;
     FileStream(const FileStream&) = delete;

@@ -1,5 +1,7 @@
 #include "ReplaceFile.h"
 
+#include "WritableFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -37,8 +39,7 @@ int createTemporary(const UString& path, UString& temporary)
     // that had the same id, or by anything planted there).
     for (int attempt = 0; attempt < MOST_NAME_ATTEMPTS; ++attempt) {
         temporary = formatString("%s.%d-%d%s", path.c_str(), static_cast<int>(getpid()), attempt, TEMPORARY_SUFFIX);
-        const int file =
-            open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        const int file = openWritableFile(temporary, TakenName::KEEP);
         if (file >= 0 || errno != EEXIST)
             return file;
     }

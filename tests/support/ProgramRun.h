@@ -26,11 +26,12 @@ inline std::string makeWindowedDataFolder(const std::string& home)
     return folder;
 }
 
-// Starts the executable in the game data with home as its data home and the
-// dummy audio driver, its standard error into errorFile when one is named;
-// returns the child's id (-1 when it could not fork).
+// Starts the executable in the game data (or in workingFolder when one is
+// named) with home as its data home and the dummy audio driver, its standard
+// error into errorFile when one is named; returns the child's id (-1 when it
+// could not fork).
 inline pid_t startProgram(const std::string& home, const std::vector<std::string>& arguments = {},
-                          const std::string& errorFile = "")
+                          const std::string& errorFile = "", const std::string& workingFolder = "")
 {
     const std::string executable = std::string(KIV_BINARY_DIR) + "/glimmerdale";
     const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
@@ -40,7 +41,7 @@ inline pid_t startProgram(const std::string& home, const std::vector<std::string
     setenv("XDG_DATA_HOME", home.c_str(), 1);
     unsetenv("U3_APP_DATA_PATH");
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    if (chdir(gameData.c_str()) != 0)
+    if (chdir((workingFolder.empty() ? gameData : workingFolder).c_str()) != 0)
         _exit(126);
     if (!errorFile.empty() && !std::freopen(errorFile.c_str(), "w", stderr))
         _exit(125);

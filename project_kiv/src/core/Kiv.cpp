@@ -20,10 +20,13 @@
 #include "NetworkManager.h"
 #include "ResourceManager.h"
 #include "TimeKeeper.h"
+#include "WritableFile.h"
 
 #include <SDL/SDL.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 Kiv* pKiv = nullptr;
@@ -279,15 +282,23 @@ void Kiv::measureFrameRate(double now)
 
 void Kiv::saveScreenshot()
 {
-    // The first free number, so that earlier shots are never overwritten.
+    // The first number whose name nothing has (a link, even a dangling one,
+    // counts), taken by making the file, so that earlier shots and whatever
+    // a link points to are never overwritten.
     const UString folder = getDataFolder();
     for (int number = 1; number < 10000; ++number) {
         UString path = formatString("%s/%s-%04d.jpg", folder.c_str(), APPLICATION_NAME, number);
-        if (access(path.c_str(), F_OK) != 0) {
-            pGraphics->saveScreenshot(path);
-            KIV_LOG("Screenshot saved as '%s'.", path.c_str());
+        const int reserved = openWritableFile(path, TakenName::KEEP);
+        if (reserved < 0 && errno == EEXIST)
+            continue;
+        if (reserved < 0) {
+            KIV_LOG("Screenshot '%s' cannot be made (%s).", path.c_str(), std::strerror(errno));
             return;
         }
+        close(reserved);
+        pGraphics->saveScreenshot(path);
+        KIV_LOG("Screenshot saved as '%s'.", path.c_str());
+        return;
     }
     KIV_LOG("No free screenshot name left.");
 }

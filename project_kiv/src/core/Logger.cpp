@@ -3,6 +3,7 @@
 #include "ApplicationInfo.h"
 #include "Kiv.h"
 #include "Ticks.h"
+#include "WritableFile.h"
 
 #include <cerrno>
 #include <cstdarg>
@@ -11,7 +12,7 @@
 Logger::Logger(const UString& name) : fileName(name)
 {
     if (!fileName.empty()) {
-        pFile = std::fopen(fileName.c_str(), "w");
+        pFile = openWritableStream(fileName, TakenName::REPLACE);
         if (!pFile)
             fallBackToStandardError(errno);
     }

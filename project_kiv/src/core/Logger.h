@@ -1,6 +1,7 @@
 #pragma once
 // Logger: one log file per run in the data folder (Glimmerdaledemo.log),
-// truncated at start. Every line is prefixed with "+<ms>\t" (milliseconds
+// truncated at start (a link at its name is replaced, its target left
+// alone). Every line is prefixed with "+<ms>\t" (milliseconds
 // since the previous line) or with "\t" alone for the first line and when no
 // millisecond has passed. Callers write "%s(): %s" lines through KIV_LOG or
 // kivLog. A log file that cannot be opened or written (a full disk) is
@@ -14,8 +15,8 @@
 
 class Logger {
 public:
-    // Opens (truncates) the file; an empty name logs nowhere, an unwritable
-    // one to standard error.
+    // Opens (truncates) the file, never through a link; an empty name logs
+    // nowhere, an unwritable one to standard error.
     explicit Logger(const UString& fileName);
     ~Logger();
     Logger(const Logger&) = delete;

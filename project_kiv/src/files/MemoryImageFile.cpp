@@ -6,6 +6,7 @@
 #include "MemoryFile.h"
 #include "Point.h"
 #include "Rect.h"
+#include "WritableFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -414,7 +415,7 @@ void MemoryImageFile::blit(const MemoryImageFile* source, const Rect* sourceRect
 bool MemoryImageFile::saveJPG(const UString& fileName, int quality) const
 {
     KIV_ASSERT(pImageData);
-    FILE* file = std::fopen(fileName.c_str(), "wb");
+    FILE* file = openWritableStream(fileName, TakenName::REPLACE);
     if (!file)
         return false;
     const bool written = encodeJpegTo(file, pImageData, width, height, quality);

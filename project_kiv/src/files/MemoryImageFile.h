@@ -49,8 +49,9 @@ public:
     // no clipping, no blending. Both rectangles must lie inside their images.
     void blit(const MemoryImageFile* source, const Rect* sourceRect, const Point* destPoint);
 
-    // A baseline JPEG (RGB, alpha dropped, top row first), quality 0 to 100.
-    // False, with no file left behind, when it cannot be written.
+    // A baseline JPEG (RGB, alpha dropped, top row first), quality 0 to 100,
+    // never through a link at the name (openWritableFile). False, with no
+    // file left behind, when it cannot be written.
     bool saveJPG(const UString& fileName, int quality) const;
     // Not supported: fatal "Unimplemented" (BMP: "Unimplemented.").
     [[noreturn]] void saveTGA(const UString& fileName) const;

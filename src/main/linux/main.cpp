@@ -88,8 +88,11 @@ int main(int argc, char* argv[])
     arguments.push_back(nullptr);
 
     // One copy per data folder: a second one would overwrite the first's
-    // players and scores, so it leaves before it writes or shows anything.
-    const UString dataFolder = getDataFolder(true);
+    // players and scores, so it leaves before it writes or shows anything;
+    // and so does a copy that cannot tell whether another one runs. The
+    // folder is settled before the working folder changes, so that a
+    // relative one is the same for the lock and for every file.
+    const UString dataFolder = settleDataFolder();
     DataFolderLock lock;
     UString reason;
     switch (lock.acquire(dataFolder, reason)) {
@@ -98,9 +101,10 @@ int main(int argc, char* argv[])
                      dataFolder.c_str());
         return 1;
     case DataFolderLock::UNAVAILABLE:
-        std::fprintf(stderr, "%s: the data folder cannot be locked against a second copy: %s.\n", APPLICATION_NAME,
-                     reason.c_str());
-        break;
+        std::fprintf(stderr,
+                     "%s: the data folder '%s' cannot be locked against a second copy (%s); this copy ends.\n",
+                     APPLICATION_NAME, dataFolder.c_str(), reason.c_str());
+        return 1;
     case DataFolderLock::LOCKED:
         // Only the folder's one writer may take what killed runs left.
         removeStaleTemporaryFiles(dataFolder, APPLICATION_NAME);

@@ -23,13 +23,21 @@ protected:
 };
 
 // A fatal error on another thread (the audio thread's) is the audio
-// tests' business.
+// tests' business. Links at the names of the log, the first screenshot and
+// the crash screenshot lead nowhere the engine writes.
 TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
 {
+    const std::string elsewhere = home.root() + "/elsewhere";
+    writeWholeFile(elsewhere, "not the game's");
+    std::filesystem::create_directories(home.dataFolder());
+    for (const char* name : {"/Glimmerdaledemo.log", "/crash.Glimmerdaledemo.jpg"})
+        std::filesystem::create_symlink(elsewhere, home.dataFolder() + name);
+    std::filesystem::create_symlink(home.root() + "/nowhere", home.dataFolder() + "/Glimmerdaledemo-0001.jpg");
     EXPECT_EXIT(
         {
             redirectStdout(outputPath());
             new Kiv();
+            pKiv->requestScreenshot();
             pKiv->frame(nullptr);
             KIV_ERROR("Could not find resource '%s'.", "hills:0");
         },
@@ -40,7 +48,12 @@ TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
     EXPECT_NE(crashLog.find("\terror(): Error: Could not find resource 'hills:0'."), std::string::npos) << crashLog;
     EXPECT_NE(crashLog.find("\terror(): Forced exit.\n"), std::string::npos) << crashLog;
     EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/Glimmerdaledemo.log")) << "kept as the crash log";
-    EXPECT_TRUE(std::filesystem::exists(home.dataFolder() + "/crash.Glimmerdaledemo.jpg")) << "with a screenshot";
+    EXPECT_EQ(std::filesystem::symlink_status(home.dataFolder() + "/crash.Glimmerdaledemo.jpg").type(),
+              std::filesystem::file_type::regular)
+        << "with a screenshot";
+    EXPECT_TRUE(readWholeFile(elsewhere) == "not the game's") << "written through a link";
+    EXPECT_FALSE(std::filesystem::exists(home.root() + "/nowhere"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(home.dataFolder() + "/Glimmerdaledemo-0002.jpg"));
 }
 
 // A log that cannot be opened, or that fills its disk, goes on on standard

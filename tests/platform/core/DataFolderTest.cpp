@@ -30,7 +30,13 @@ TEST(DataFolder, ChoosesTheBaseByEnvironmentAndCreatesIt)
         {nullptr, xdg.c_str(), home.c_str(), "/xdg"},
         {nullptr, nullptr, home.c_str(), "/home/.local/share"},
         {nullptr, "", home.c_str(), "/home/.local/share"},
+        // Relative bases, below the working folder.
+        {"usb", xdg.c_str(), home.c_str(), "/usb"},
+        {nullptr, "xdg", home.c_str(), "/xdg"},
+        {nullptr, "", "", "/.local/share"},
     };
+    const std::filesystem::path working = std::filesystem::current_path();
+    std::filesystem::current_path(root);
     for (const Environment& c : cases) {
         setOrUnset("U3_APP_DATA_PATH", c.portable);
         setOrUnset("XDG_DATA_HOME", c.xdg);
@@ -40,6 +46,7 @@ TEST(DataFolder, ChoosesTheBaseByEnvironmentAndCreatesIt)
         EXPECT_EQ(getDataFolder(), expected);
         EXPECT_TRUE(std::filesystem::is_directory(expected)) << expected;
     }
+    std::filesystem::current_path(working);
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // What the player makes reaches the disk when it is made: the game is
 // killed (SIGKILL) right after each kind of change and its files, read as
-// the next start reads them, hold the change. And a save that fails is told
-// to the player once, over whatever screen is up.
+// the next start reads them, hold the change. A save that fails is told to
+// the player once, over whatever screen is up. And no two copies of the real
+// program ever write one data folder.
 #include "GameSession.h"
 
 #include "ContextDialog.h"
 #include "ContextOptionsSound.h"
+#include "DataFolderLock.h"
 #include "MenuBool.h"
 #include "PermissionsObeyed.h"
 
@@ -174,6 +176,84 @@ TEST(Saves, AFailedSaveIsToldToThePlayerOnce)
         }
     }
     chmod(game.dataFolder.c_str(), 0755);
+}
+
+// What could once let a second copy through. The running copy is this test,
+// holding the lock as the program does, and like a player without root's
+// power over the files of others.
+struct LockObstacle {
+    const char* what;
+    std::function<void(const std::string& folder, const std::string& lockFile, const std::string& elsewhere)> arrange;
+};
+
+const LockObstacle LOCK_OBSTACLES[] = {
+    {"a lock file of another user that the player cannot write",
+     [](auto&, const std::string& lockFile, auto&) {
+         writeWholeFile(lockFile, "");
+         chmod(lockFile.c_str(), 0444);
+         // Only root may give a file away; the mode alone stops a player.
+         [[maybe_unused]] const int given = chown(lockFile.c_str(), 65534, 65534);
+     }},
+    {"a link at the lock file's name",
+     [](auto&, const std::string& lockFile, const std::string& to) { symlink(to.c_str(), lockFile.c_str()); }},
+    {"a folder at the lock file's name",
+     [](auto&, const std::string& lockFile, auto&) { mkdir(lockFile.c_str(), 0755); }},
+    {"a data folder the running copy cannot read",
+     [](const std::string& folder, auto&, auto&) { chmod(folder.c_str(), 0300); }},
+};
+
+TEST(Saves, ASecondCopyIsRefusedWhateverLiesAtTheLockFileNameAndWritesNothing)
+{
+    for (const LockObstacle& obstacle : LOCK_OBSTACLES) {
+        SCOPED_TRACE(obstacle.what);
+        const TemporaryFolder home("kiv-lock"), outside("kiv-lock-outside");
+        const std::string folder = makeWindowedDataFolder(home.path());
+        const std::string elsewhere = outside.path() + "/elsewhere", errors = outside.path() + "/second.err";
+        writeWholeFile(elsewhere, "not the game's");
+        obstacle.arrange(folder, folder + "/" + DataFolderLock::lockFileName(), elsewhere);
+        DataFolderLock running;
+        UString reason;
+        {
+            PermissionsObeyed obeyed;
+            EXPECT_EQ(running.acquire(folder, reason), DataFolderLock::LOCKED) << reason;
+        }
+        const auto before = folderSnapshot(folder);
+        const pid_t second = startProgram(home.path(), {}, errors);
+        int status = 0;
+        if (!waitForExit(second, status, std::chrono::seconds(20))) {
+            ADD_FAILURE() << "the second copy runs";
+            terminateProgram(second, status, std::chrono::seconds(60));
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
+        EXPECT_EQ(readWholeFile(errors),
+                  "Glimmerdaledemo is already running with the data folder '" + folder + "'; this copy ends.\n");
+        EXPECT_EQ(folderSnapshot(folder), before);
+        EXPECT_EQ(readWholeFile(elsewhere), "not the game's");
+        chmod(folder.c_str(), 0755);
+    }
+}
+
+// A relative data home names a folder below where each copy was started,
+// the same for its lock and for every file it writes.
+TEST(Saves, CopiesStartedFromTwoFoldersWithARelativeDataHomeWriteTheirOwnFolders)
+{
+    const TemporaryFolder scratch("kiv-relative");
+    const std::string relativeHome = "relative-home";
+    std::map<pid_t, std::string> logs;
+    for (const char* start : {"/a", "/b"}) {
+        const std::string folder = makeWindowedDataFolder(scratch.path() + start + "/" + relativeHome);
+        logs[startProgram(relativeHome, {}, "", scratch.path() + start)] = folder + "/Glimmerdaledemo.log";
+    }
+    for (const auto& [copy, log] : logs) {
+        EXPECT_TRUE(waitFor([&] { return readWholeFile(log).find("Entering game loop.") != std::string::npos; },
+                            std::chrono::seconds(60)))
+            << log;
+        int status = 0;
+        terminateProgram(copy, status, std::chrono::seconds(60));
+    }
+    const std::string gameDataHome = std::string(KIV_BINARY_DIR) + "/data/" + relativeHome;
+    EXPECT_FALSE(std::filesystem::exists(gameDataHome)) << "written beside the game data";
+    std::filesystem::remove_all(gameDataHome);
 }
 
 } // namespace
