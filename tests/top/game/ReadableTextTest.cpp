@@ -2,11 +2,13 @@
 // and art: every arrow caption the game prints, at every place it puts it,
 // lies wholly inside the 640 x 480 view (one that would still cross an edge
 // is moved in by the overflow), and the end-of-house statistics of every
-// neighbourhood, the street sign's name and the vitamin names stand out
-// from what surrounds their strokes by the contrast large text needs.
+// neighbourhood, the street sign's name, the vitamin names and the Exit
+// button's caption stand out from what surrounds their strokes by the
+// contrast large text needs, and nothing of the scene covers the caption.
 #include "GameSession.h"
 
 #include "ScreenPixels.h"
+#include "effects/Chamomile.h"
 #include "effects/EndLevelStat.h"
 #include "game/ContextMap.h"
 #include "game/Orb.h"
@@ -339,6 +341,36 @@ TEST(Contrast, TheVitaminNamesStandOutFromTheirRow)
         EXPECT_GE(seen.contrast, std::min(3.0, contrastRatio(row.colour, black))) << name << ", " << row.coins;
     }
     session.leave();
+}
+
+// The Exit button of each of the first four houses of a neighbourhood (the
+// last one taller than the others), seen as the game plays them: its
+// orange caption reads, and is as whole as with the flowers taken away.
+TEST(Contrast, TheExitButtonsCaptionStandsWholeInFrontOfTheScene)
+{
+    GameSession session = GameSession::quick(false);
+    for (const unsigned seed : {2u, 6u}) {
+        GameHarness::seed(seed);
+        Quest* quest = session.continueFrom<Quest>(savedAt(2, 0));
+        ASSERT_NE(quest, nullptr);
+        for (int house = 0; house < 4; ++house) {
+            ASSERT_TRUE(session.waitForPlay());
+            session.game.stepSeconds(3.0);
+            MenuButtonQuit* exit = childrenOf<MenuButtonQuit>(quest->sceneryLayer).back();
+            const UString caption = exit->caption;
+            auto strokes = [&](bool bFlowers) {
+                for (Chamomile* flower : childrenOf<Chamomile>(quest->flowerLayer))
+                    flower->bHidden = !bFlowers;
+                return strokesOf(session.game, UColor(255, 128, 0, 255),
+                                 [&](bool hidden) { exit->caption = hidden ? UString() : caption; });
+            };
+            const Strokes bare = strokes(false), seen = strokes(true);
+            EXPECT_GE(seen.contrast, 3.0) << "seed " << seed << ", house " << house;
+            EXPECT_EQ(seen.pixels, bare.pixels) << "seed " << seed << ", house " << house;
+            session.playGreedily();
+        }
+        session.leave();
+    }
 }
 
 } // namespace
