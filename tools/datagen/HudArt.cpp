@@ -48,6 +48,11 @@ void hud(DataWriter& out) {
         cairo_line_to(cr, 0, 40);
         cairo_close_path(cr);
         fillGradientInked(cr, 2, rgb(60, 90, 160, 0.8), 40, rgb(30, 50, 110, 0.8), 1.6);
+        // The name's label, black: the names come in colours from pure blue
+        // and dark red to white, each over the medium font's own black rim,
+        // and on black every one stands out as far as its colour can.
+        roundedRectPath(cr, 36, 3, 80, 18, 6);
+        fill(cr, rgb(0, 0, 0));
         circlePath(cr, 129, 20, 14);
         fill(cr, rgb(255, 255, 255, 0.2));
     }));

@@ -34,10 +34,18 @@ ContextNetworkWizard::~ContextNetworkWizard()
     stopTest();
 }
 
+void ContextNetworkWizard::startPage(Page shown)
+{
+    page = shown;
+    newPage();
+    // The log is the test page's: a result belongs to the page that showed
+    // it, and a retry starts afresh.
+    pViewer->lines.clear();
+}
+
 void ContextNetworkWizard::showIntro()
 {
-    page = PAGE_INTRO;
-    newPage();
+    startPage(PAGE_INTRO);
     addTitle(Language::NETWORKWIZARD);
     const float y = addLines({Language::NETTESTINTRO1, Language::NETTESTINTRO2, Language::NETTESTINTRO3,
                               Language::NETTESTINTRO4},
@@ -52,8 +60,7 @@ void ContextNetworkWizard::showIntro()
 
 void ContextNetworkWizard::showTest()
 {
-    page = PAGE_TEST;
-    newPage();
+    startPage(PAGE_TEST);
     addTitle(Language::NETWORKWIZARD);
     pLeftButton = addLeftButton(Language::CANCEL);
     pRightButton = addRightButton(Language::NEXT);
@@ -63,8 +70,7 @@ void ContextNetworkWizard::showTest()
 
 void ContextNetworkWizard::showCountry()
 {
-    page = PAGE_COUNTRY;
-    newPage();
+    startPage(PAGE_COUNTRY);
     addTitle(Language::NETCONFIGTITLE);
     addToPage(new MenuCountry(0.0f, 40.0f, 0.0f, text(Language::SELECTYOURCOUNTRY),
                               text(Language::SELECTYOURCOUNTRYHINT), &countryPosition));
@@ -80,8 +86,6 @@ void ContextNetworkWizard::startTest()
         bRestoreFullScreen = true;
         pGlobal->applySettings();
     }
-    // A retry starts a fresh log.
-    pViewer->lines.clear();
     addMessage(Language::STARTINGDOTS);
     addMessage(Language::ERRORREPORTPLEASEWAIT);
     MultipartForm form;

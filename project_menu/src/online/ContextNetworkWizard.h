@@ -6,9 +6,9 @@
 // runs the test (ConnectionTest) and logs its progress; its result and the
 // public address the server saw are stored in the persistent block. The
 // third lets the player choose a country, which the block keeps as well. The
-// player may go on after a failed test. Pushed by the options and by the
-// screens that need a passed test; deleted by the stack when it closes.
-// Main thread only.
+// player may go on after a failed test; each page shows only its own result.
+// Pushed by the options and by the screens that need a passed test; deleted
+// by the stack when it closes. Main thread only.
 #include "ContextOnline.h"
 
 #include <memory>
@@ -39,6 +39,8 @@ public:
     int countryPosition;
 
 private:
+    // Makes the page the shown one, on a fresh page with an empty log.
+    void startPage(Page shown);
     void showIntro();
     void showTest();
     void showCountry();

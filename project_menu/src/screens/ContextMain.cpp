@@ -59,7 +59,9 @@ ContextMain::ContextMain()
     pWebsiteButton->url = WEBSITE_ADDRESS;
     // It ends the program as Quit does, so it asks as Quit does: the pointer
     // rests on it when the intro ends, where a second click of the one that
-    // skipped the intro would otherwise close the game.
+    // skipped the intro would otherwise close the game. The question names
+    // what Yes does, as the other buttons' questions do.
+    pWebsiteButton->confirmTitle = language.getText(Language::WEBSITEHINT);
     pWebsiteButton->confirmQuestion = language.getText(Language::CONFIRM);
     pWebsiteButton->setWidth(MenuLayout::CORNER_WIDTH);
     addChildLast(pWebsiteButton);

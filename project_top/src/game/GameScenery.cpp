@@ -21,6 +21,9 @@
 namespace {
 
 constexpr float HALF_PI = 1.5707964f;
+// Spacing of the points at which a frame is probed for a flower over it,
+// world units; the narrowest flower is 24 wide.
+constexpr float PROBE_STEP = 4.0f;
 
 // The game's random fraction in [0, 1), for single-precision sums.
 float randomFraction()
@@ -54,6 +57,18 @@ Chamomile* makeFlower(float x)
     flower->rotation.z = HALF_PI + randomFraction() * 0.7853982f - 0.3926991f;
     flower->updateVisuals();
     return flower;
+}
+
+// Whether any part of the flower's picture lies over the frame of the item,
+// probed with the flower's own hit test.
+bool covers(Renderable& flower, const Renderable& item)
+{
+    const float halfWidth = item.pSkin->width / 2.0f, halfHeight = item.pSkin->height / 2.0f;
+    for (float y = -halfHeight; y <= halfHeight; y += PROBE_STEP)
+        for (float x = -halfWidth; x <= halfWidth; x += PROBE_STEP)
+            if (flower.isPointInside(item.position + V3(x, y, 0.0f)))
+                return true;
+    return false;
 }
 
 }
@@ -102,6 +117,13 @@ void GameScenery::addHouseSurroundings(const Camera::VisibleRect& seen)
     exit->setWidth(128);
     exit->confirmTitle = pKiv->pLanguage->getText(Language::CONFIRM);
     game.sceneryLayer->addChildLast(exit);
+    // The flowers put down for this view when the house before was built
+    // know nothing of the button, and theirs is the later layer: one that
+    // would stand in front of it, over its caption, does not grow.
+    BasicLinkIterator flowers(game.flowerLayer);
+    while (KivBase* flower = flowers.next())
+        if (covers(*static_cast<Renderable*>(flower), *exit))
+            flower->bDead = true;
 }
 
 void GameScenery::cull()

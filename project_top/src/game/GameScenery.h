@@ -17,7 +17,8 @@ public:
     // The entrance of the game's neighbourhood one and a half views right of
     // the camera (sceneX), and the camera's glide to it.
     void addStreet();
-    // The props around a house seen through the rectangle seen (depth 0).
+    // The props around a house seen through the rectangle seen (depth 0);
+    // a flower already standing where its Exit button goes is taken away.
     void addHouseSurroundings(const Camera::VisibleRect& seen);
     // Marks dead the scenery, flowers and houses wholly left of the view.
     void cull();

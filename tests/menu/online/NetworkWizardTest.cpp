@@ -89,23 +89,38 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
     EXPECT_EQ(nullptr, top());
 }
 
-// Without a server configured.
+// Without a server configured; then each page the player goes on to shows
+// only its own result.
 TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
 {
-    pGlobal->hst.bConnectionTestPassed = true;
-    ContextNetworkWizard* wizard = openWizard(UString());
-    clickOn(button(wizard, Language::NEXT));
-    ASSERT_TRUE(waitFor([&] { return !wizard->isTesting(); }));
-    EXPECT_FALSE(pGlobal->hst.bConnectionTestPassed) << "the block holds the latest result";
-    for (const char* line : {english(Language::FAILED), "Upload failed: No upload server is configured.",
-                             english(Language::NETTESTFAIL1)})
-        EXPECT_TRUE(hasLine(*wizard->pViewer, line)) << line;
-    frame();
-    EXPECT_FALSE(button(wizard, Language::NEXT)->disabled) << "the player may go on";
-    clickOn(button(wizard, Language::BACK));
-    EXPECT_EQ(ContextNetworkWizard::PAGE_INTRO, wizard->getPage()) << "and may try again";
-    wizard->bFinished = true;
-    frame();
+    const struct Way {
+        std::vector<Language::StringsEnum> buttons;
+        ContextNetworkWizard::Page page;
+    } ways[] = {
+        {{Language::BACK}, ContextNetworkWizard::PAGE_INTRO}, // to try again
+        {{Language::NEXT}, ContextNetworkWizard::PAGE_COUNTRY},
+        {{Language::NEXT, Language::BACK}, ContextNetworkWizard::PAGE_INTRO},
+    };
+    for (const Way& way : ways) {
+        pGlobal->hst.bConnectionTestPassed = true;
+        ContextNetworkWizard* wizard = openWizard(UString());
+        clickOn(button(wizard, Language::NEXT));
+        ASSERT_TRUE(waitFor([&] { return !wizard->isTesting(); }));
+        EXPECT_FALSE(pGlobal->hst.bConnectionTestPassed) << "the block holds the latest result";
+        for (const char* line : {english(Language::FAILED), "Upload failed: No upload server is configured.",
+                                 english(Language::NETTESTFAIL1)})
+            EXPECT_TRUE(hasLine(*wizard->pViewer, line)) << line;
+        frame();
+        EXPECT_FALSE(button(wizard, Language::NEXT)->disabled) << "the player may go on";
+        for (const Language::StringsEnum caption : way.buttons) {
+            clickOn(button(wizard, caption));
+            frame();
+        }
+        EXPECT_EQ(way.page, wizard->getPage()) << way.buttons.size();
+        EXPECT_TRUE(wizard->pViewer->lines.empty()) << way.page;
+        wizard->bFinished = true;
+        frame();
+    }
 }
 
 } // namespace

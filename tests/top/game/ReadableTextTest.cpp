@@ -2,17 +2,20 @@
 // and art: every arrow caption the game prints, at every place it puts it,
 // lies wholly inside the 640 x 480 view (one that would still cross an edge
 // is moved in by the overflow), and the end-of-house statistics of every
-// neighbourhood and the street sign's name stand out from what surrounds
-// their strokes by the contrast large text needs.
+// neighbourhood, the street sign's name, the vitamin names and the Exit
+// button's caption stand out from what surrounds their strokes by the
+// contrast large text needs, and nothing of the scene covers the caption.
 #include "GameSession.h"
 
 #include "FontQuad.h"
 #include "ScreenPixels.h"
 #include "board/Clown.h"
 #include "effects/CircleScore.h"
+#include "effects/Chamomile.h"
 #include "effects/EndLevelStat.h"
 #include "effects/GameSupport.h"
 #include "game/ContextMap.h"
+#include "game/Orb.h"
 #include "rules/HouseProgression.h"
 
 #include <cstdio>
@@ -224,24 +227,32 @@ TEST(Captions, ACaptionThatWouldCrossTheViewsEdgeIsMovedInWhole)
     game.step();
 }
 
-// The contrast between a text's colour and what surrounds its strokes on
-// the frame as drawn: the median of the pixels within two pixels of them
-// (the text's own dark halo where it has one, the scene where not). The
-// text is what changes when it is hidden; its strokes are the changed
-// pixels of its colour.
-double contrastAroundStrokes(GameHarness& game, RenderableText* text)
+// A text on the frame as drawn: the pixels of its strokes and their
+// contrast with what surrounds them, the median of the pixels within two
+// pixels of them (the text's own dark halo where it has one, the scene
+// where not). The text is what changes when hide(true) takes it away (and
+// hide(false) puts it back); its strokes are the changed pixels of its
+// colour.
+struct Strokes {
+    int pixels = 0;
+    double contrast = 0.0;
+};
+
+Strokes strokesOf(GameHarness& game, UColor colour, const std::function<void(bool)>& hide)
 {
     const std::unique_ptr<MemoryImageFile> with = drawn(game);
-    text->bHidden = true;
+    hide(true);
     const std::unique_ptr<MemoryImageFile> without = drawn(game);
-    text->bHidden = false;
+    hide(false);
     const int w = with->width, h = with->height;
+    Strokes strokes;
     std::vector<char> stroke(static_cast<size_t>(w) * h, 0);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const UColor seen = pixelAt(*with, x, y);
             stroke[static_cast<size_t>(y) * w + x] =
-                !sameColor(pixelAt(*without, x, y), seen, 24) && sameColor(text->color, seen, 48);
+                !sameColor(pixelAt(*without, x, y), seen, 24) && sameColor(colour, seen, 48);
+            strokes.pixels += stroke[static_cast<size_t>(y) * w + x];
         }
     std::vector<std::pair<double, UColor>> around;
     for (int y = 0; y < h; ++y)
@@ -258,10 +269,16 @@ double contrastAroundStrokes(GameHarness& game, RenderableText* text)
                 around.emplace_back(relativeLuminance(pixelAt(*with, x, y)), pixelAt(*with, x, y));
         }
     if (around.empty())
-        return 0.0;
+        return strokes;
     std::nth_element(around.begin(), around.begin() + around.size() / 2, around.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    return contrastRatio(text->color, around[around.size() / 2].second);
+    strokes.contrast = contrastRatio(colour, around[around.size() / 2].second);
+    return strokes;
+}
+
+double contrastAroundStrokes(GameHarness& game, RenderableText* text)
+{
+    return strokesOf(game, text->color, [text](bool hidden) { text->bHidden = hidden; }).contrast;
 }
 
 // Each neighbourhood's street sign as the camera reaches it, then its puzzle
@@ -378,6 +395,67 @@ TEST(Popups, EveryBonusNameStandsApartFromItsAmountWholeInTheView)
                     delete popup;
                 }
             }
+        session.leave();
+    }
+}
+
+// The vitamin names in a quest game: in their own colours when the player
+// can pay, in grey when not. The pure blue of "hint" reaches only 2.44:1
+// even against black, which is what its ground must then give it.
+TEST(Contrast, TheVitaminNamesStandOutFromTheirRow)
+{
+    const UColor black(0, 0, 0, 255);
+    const struct Name {
+        int kind;
+        int coins;
+        UColor colour;
+    } names[] = {
+        {VITAMIN_HINT, 1000, UColor(0, 0, 255, 255)},
+        {VITAMIN_EMPTY_SLOT, 1000, UColor(192, 0, 0, 255)},
+        {VITAMIN_HINT, 0, UColor(128, 128, 128, 255)},
+    };
+    GameSession session = GameSession::quick(false);
+    Quest* quest = session.startNew<Quest>(3);
+    const std::vector<Orb*> column = childrenOf<Orb>(quest->hud->vitamins);
+    for (const Name& row : names) {
+        const auto orb = std::find_if(column.begin(), column.end(), [&](Orb* o) { return o->kind == row.kind; });
+        ASSERT_NE(orb, column.end()) << row.kind;
+        const std::string name = (*orb)->name;
+        quest->playerData->coins = row.coins;
+        session.game.stepSeconds(1.0);
+        const Strokes seen =
+            strokesOf(session.game, row.colour, [&](bool hidden) { (*orb)->name = hidden ? "" : name; });
+        EXPECT_GE(seen.contrast, std::min(3.0, contrastRatio(row.colour, black))) << name << ", " << row.coins;
+    }
+    session.leave();
+}
+
+// The Exit button of each of the first four houses of a neighbourhood (the
+// last one taller than the others), seen as the game plays them: its
+// orange caption reads, and is as whole as with the flowers taken away.
+TEST(Contrast, TheExitButtonsCaptionStandsWholeInFrontOfTheScene)
+{
+    GameSession session = GameSession::quick(false);
+    for (const unsigned seed : {2u, 6u}) {
+        GameHarness::seed(seed);
+        Quest* quest = session.continueFrom<Quest>(savedAt(2, 0));
+        ASSERT_NE(quest, nullptr);
+        for (int house = 0; house < 4; ++house) {
+            ASSERT_TRUE(session.waitForPlay());
+            session.game.stepSeconds(3.0);
+            MenuButtonQuit* exit = childrenOf<MenuButtonQuit>(quest->sceneryLayer).back();
+            const UString caption = exit->caption;
+            auto strokes = [&](bool bFlowers) {
+                for (Chamomile* flower : childrenOf<Chamomile>(quest->flowerLayer))
+                    flower->bHidden = !bFlowers;
+                return strokesOf(session.game, UColor(255, 128, 0, 255),
+                                 [&](bool hidden) { exit->caption = hidden ? UString() : caption; });
+            };
+            const Strokes bare = strokes(false), seen = strokes(true);
+            EXPECT_GE(seen.contrast, 3.0) << "seed " << seed << ", house " << house;
+            EXPECT_EQ(seen.pixels, bare.pixels) << "seed " << seed << ", house " << house;
+            session.playGreedily();
+        }
         session.leave();
     }
 }

@@ -121,7 +121,8 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
 
 // The intro ends with the pointer on the menu's "Website" button, which
 // ends the program: the second press of a double click that skipped the
-// intro only asks, and the answer "No" leaves the main menu on top.
+// intro only asks, naming the visit, and the answer "No" leaves the main
+// menu on top.
 TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
 {
     GameHarness& game = gameAtMenu();
@@ -138,6 +139,7 @@ TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
     EXPECT_TRUE(pGlobal->urlToOpenOnExit.empty());
     const ContextDialog* question = game.active<ContextDialog>();
     ASSERT_NE(question, nullptr) << "the second press did not reach the website button";
+    EXPECT_EQ(question->title, "Visit official website");
     clickOn(question->pSecondButton);
     game.step(2);
     EXPECT_NE(game.mainMenu(), nullptr);
