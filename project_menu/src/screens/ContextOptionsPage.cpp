@@ -11,7 +11,8 @@
 #include <cstddef>
 
 namespace {
-const UColor HEADING(64, 32, 0, 255);
+// White on its dark rim, as the page title: a heading stands on the sky.
+const UColor HEADING(255, 255, 255, 255);
 
 // The index into HSTdata::keys of each control, in the order the screens
 // show them (up, down, left, right, fire, missile), and their captions.
