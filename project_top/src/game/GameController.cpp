@@ -345,9 +345,11 @@ void GameController::endHouse()
             smiley->leave(leftoverPenalty);
         if (!smiley->isClown)
             clearBonusEarned = false;
-        if (answer && !smiley->selected)
-            effectLayer->addChildLast(
-                makeArrow(smiley->position + V3(0.0f, 90.0f, 0.0f), ARROW_GREEN, "solution", 4.0));
+        if (answer && !smiley->selected) {
+            ArrowMessage* arrow = makeArrow(smiley->position + V3(0.0f, 90.0f, 0.0f), ARROW_GREEN, "solution", 4.0);
+            arrow->keepOut = panelViewBoxes();
+            effectLayer->addChildLast(arrow);
+        }
     }
 }
 
@@ -759,6 +761,18 @@ void GameController::addOverlayEffect(KivBase* effect)
 Camera::VisibleRect GameController::sceneView() const
 {
     return scene->pCamera->getVisibleRect(0.0f);
+}
+
+std::vector<ViewBox> GameController::panelViewBoxes() const
+{
+    std::vector<ViewBox> boxes = hud->panelBoxes();
+    const Camera& camera = *overlay->pCamera;
+    for (ViewBox& box : boxes) {
+        const V3 low = camera.world2screen(box.left, box.bottom, 0.0f);
+        const V3 high = camera.world2screen(box.right, box.top, 0.0f);
+        box = ViewBox{low.x, low.y, high.x, high.y};
+    }
+    return boxes;
 }
 
 const PlayerData& GameController::player() const
