@@ -9,12 +9,15 @@
 #include "Skin.h"
 #include "effects/CaptionPlacement.h"
 #include "effects/GameSupport.h"
+#include "effects/TextInk.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 const UColor SHADOW_COLOUR(0, 0, 0, 64);
+// The caption is centred on the message's position.
+constexpr int CAPTION_PRINT = FontQuad::PRINT_CENTRE_X | FontQuad::PRINT_CENTRE_Y;
 // How far the arrow swings to either side of its place, units.
 constexpr float SWING = 8.0f;
 // The share of an axis in the way the arrow points below which it does not
@@ -57,15 +60,14 @@ void ArrowMessage::render()
     at.scale = scale;
     at.color = color;
     at.updateVisuals();
-    font.printShadow(&at, FontQuad::PRINT_CENTRE_X | FontQuad::PRINT_CENTRE_Y, caption, 0.0f, -2.0f, 0.0f,
-                     SHADOW_COLOUR);
+    font.printShadow(&at, CAPTION_PRINT, caption, 0.0f, -2.0f, 0.0f, SHADOW_COLOUR);
 }
 
 V3 ArrowMessage::captionShift(const FontQuad& font) const
 {
     const Context* screen = pKiv->pCurrentContext;
     ViewBox ink;
-    if (!screen || !screen->pCamera || !captionInk(font, &ink))
+    if (!screen || !screen->pCamera || !TextInk::measure(font, CAPTION_PRINT, caption, &ink))
         return V3();
     const Camera& camera = *screen->pCamera;
     const KivGraphics& graphics = *pKiv->pGraphics;
@@ -78,26 +80,6 @@ V3 ArrowMessage::captionShift(const FontQuad& font) const
     const V3 shift = CaptionPlacement::shiftClear(ViewBox{low.x, low.y, high.x, high.y}, view, clearOf);
     const float worldPerViewUnit = camera.getDepthScale(position.z);
     return V3(shift.x * worldPerViewUnit, shift.y * worldPerViewUnit, 0.0f);
-}
-
-bool ArrowMessage::captionInk(const FontQuad& font, ViewBox* ink) const
-{
-    // The glyphs as the font lays them out centred on both axes: each hangs
-    // from the pen by its skin's anchor.
-    const float penStartX = static_cast<float>(-(font.measure(caption).width / 2));
-    const float penY = static_cast<float>(font.lineHeight / 2);
-    bool bInked = false;
-    float pen = penStartX;
-    for (int i = 0; i < static_cast<int>(caption.size()); ++i) {
-        const int code = font.getSymbol(caption, i);
-        if (const Skin* glyph = font.getSymbolData(code).pQuad) {
-            const ViewBox box = ViewBox::ofSkin(*glyph, V3(pen, penY, 0.0f));
-            *ink = bInked ? ink->unitedWith(box) : box;
-            bInked = true;
-        }
-        pen += static_cast<float>(font.getAdvance(code));
-    }
-    return bInked;
 }
 
 ViewBox ArrowMessage::arrowReach(const Camera& camera, const ViewBox& view) const

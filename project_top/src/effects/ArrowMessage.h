@@ -51,9 +51,6 @@ private:
     // must move (units of the message's space) to be seen whole in the view
     // of the screen being drawn; zero when it is.
     V3 captionShift(const FontQuad& font) const;
-    // The ink of the caption printed centred at the message's position at
-    // scale 1, relative to that position; false when nothing is inked.
-    bool captionInk(const FontQuad& font, ViewBox* ink) const;
     // Where the arrow is drawn over its whole swing, stretched on to the
     // view's edge in the way it points, in view units of camera.
     ViewBox arrowReach(const Camera& camera, const ViewBox& view) const;

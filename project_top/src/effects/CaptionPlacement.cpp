@@ -5,6 +5,9 @@ namespace {
 // Boxes a hair apart after a move still count as clear: the moves are sums
 // of floats.
 constexpr float SLACK = 0.01f;
+// A caption keeps this far from what it keeps clear of, so that neither
+// reads as part of the other.
+constexpr float CLEARANCE = 4.0f;
 
 // The move along one axis that brings [low, high] inside [viewLow, viewHigh]
 // (its low side first when it is longer than the view).
@@ -17,8 +20,11 @@ float intoRange(float low, float high, float viewLow, float viewHigh)
 
 }
 
-V3 CaptionPlacement::shiftClear(const ViewBox& caption, const ViewBox& view, const std::vector<ViewBox>& keepOut)
+V3 CaptionPlacement::shiftClear(const ViewBox& caption, const ViewBox& view, const std::vector<ViewBox>& keepOutBoxes)
 {
+    std::vector<ViewBox> keepOut;
+    for (const ViewBox& box : keepOutBoxes)
+        keepOut.push_back(box.grownBy(CLEARANCE));
     // The shortest move stops with the caption against an edge of the view
     // or of a keep-out box on each axis where it moves, so only those moves
     // need trying.

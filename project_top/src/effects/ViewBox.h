@@ -24,6 +24,10 @@ struct ViewBox {
         return ViewBox{std::min(left, other.left), std::min(bottom, other.bottom), std::max(right, other.right),
                        std::max(top, other.top)};
     }
+    ViewBox grownBy(float margin) const
+    {
+        return ViewBox{left - margin, bottom - margin, right + margin, top + margin};
+    }
     ViewBox movedBy(float dx, float dy) const { return ViewBox{left + dx, bottom + dy, right + dx, top + dy}; }
     // Boxes that only touch, or overlap by less than slack, do not meet.
     bool meets(const ViewBox& other, float slack) const

@@ -79,7 +79,7 @@ void ChallengeRound::begin()
     hud->thermometerSlots = false;
     hud->startAlarmClock(HouseProgression::challengeAlarmSeconds(cells));
     // Judged against the display as this round shows it.
-    arrow->keepOut = game.panelViewBoxes();
+    arrow->keepOut = game.overlayViewBoxes();
     game.effectLayer->addChildLast(arrow);
     hud->thermometerColour = UColor(64, 255, 0, 255);
     if (pGlobal->hst.bInGameMusic) {

@@ -27,6 +27,7 @@
 #include "effects/ArrowMessage.h"
 #include "effects/CameraStatic.h"
 #include "effects/GameSupport.h"
+#include "effects/TextInk.h"
 #include "game/ChallengeRound.h"
 #include "game/GameHelp.h"
 #include "game/GameRegistry.h"
@@ -347,7 +348,7 @@ void GameController::endHouse()
             clearBonusEarned = false;
         if (answer && !smiley->selected) {
             ArrowMessage* arrow = makeArrow(smiley->position + V3(0.0f, 90.0f, 0.0f), ARROW_GREEN, "solution", 4.0);
-            arrow->keepOut = panelViewBoxes();
+            arrow->keepOut = overlayViewBoxes();
             effectLayer->addChildLast(arrow);
         }
     }
@@ -763,9 +764,14 @@ Camera::VisibleRect GameController::sceneView() const
     return scene->pCamera->getVisibleRect(0.0f);
 }
 
-std::vector<ViewBox> GameController::panelViewBoxes() const
+std::vector<ViewBox> GameController::overlayViewBoxes() const
 {
     std::vector<ViewBox> boxes = hud->panelBoxes();
+    ViewBox ink;
+    const RenderableText& big = *captionText;
+    if (big.elapsed < big.lifetime && TextInk::measure(*big.pFont, big.flags, big.text, &ink))
+        boxes.push_back(ViewBox{big.position.x + ink.left * big.scale.x, big.position.y + ink.bottom * big.scale.y,
+                                big.position.x + ink.right * big.scale.x, big.position.y + ink.top * big.scale.y});
     const Camera& camera = *overlay->pCamera;
     for (ViewBox& box : boxes) {
         const V3 low = camera.world2screen(box.left, box.bottom, 0.0f);

@@ -172,10 +172,11 @@ public:
     const PlayerData& player() const override;
     bool multiplierBadgeShown() const override;
 
-    // What the HUD's panels cover where they rest while shown, in view units
-    // (from the view's left and bottom edges): the captions of the game's
-    // arrows in the scene keep clear of it.
-    std::vector<ViewBox> panelViewBoxes() const;
+    // What the overlay draws over the scene, in view units (from the view's
+    // left and bottom edges): the HUD's panels where they rest while shown,
+    // and the big caption while it shows. The captions of the game's arrows
+    // in the scene keep clear of it.
+    std::vector<ViewBox> overlayViewBoxes() const;
 
     // Smileys not leaving that s (not null) can match.
     int countPartners(Smiley* s) const;
