@@ -47,6 +47,29 @@ inline ::testing::AssertionResult sameColor(UColor expected, UColor actual, int 
                                          << ", " << int(actual.b) << ")";
 }
 
+// Where two frames of one size differ (by more than tolerance in a colour
+// channel): the bounds in pixels, top row 0, right and bottom exclusive
+// (left > right when nothing differs), and how many pixels.
+struct FrameChange {
+    int left = 0, top = 0, right = -1, bottom = -1;
+    int pixels = 0;
+};
+
+inline FrameChange frameChange(const MemoryImageFile& before, const MemoryImageFile& after, int tolerance = 8)
+{
+    FrameChange change{after.width, after.height, 0, 0, 0};
+    for (int y = 0; y < after.height; ++y)
+        for (int x = 0; x < after.width; ++x)
+            if (!sameColor(pixelAt(before, x, y), pixelAt(after, x, y), tolerance)) {
+                ++change.pixels;
+                change.left = std::min(change.left, x);
+                change.top = std::min(change.top, y);
+                change.right = std::max(change.right, x + 1);
+                change.bottom = std::max(change.bottom, y + 1);
+            }
+    return change;
+}
+
 // Relative luminance of an sRGB colour, 0 (black) to 1 (white), as the
 // usual contrast measure for text defines it.
 inline double relativeLuminance(UColor colour)

@@ -39,6 +39,8 @@ constexpr float COLUMN_RANGE = 250.0f;
 // column's round top this far above the point that marks its level.
 constexpr float TUBE_AXIS = -3.0f;
 constexpr float COLUMN_TOP_INSET = 6.0f;
+// The alarm clock stands this far above the thermometer's bottom.
+constexpr float CLOCK_RAISE = 16.0f;
 // Print flags: left-aligned; centred horizontally and bottom-aligned.
 constexpr int PRINT_LEFT = 2;
 constexpr int PRINT_BADGE = 0x24;
@@ -191,7 +193,7 @@ void PlayerHUD::renderThermometer()
     }
 
     if (alarmClock) {
-        alarmClock->position = base + V3(TUBE_AXIS, 16.0f, 0.0f);
+        alarmClock->position = base + V3(TUBE_AXIS, CLOCK_RAISE, 0.0f);
         alarmClock->updateVisuals();
         alarmClock->render();
     }
@@ -221,6 +223,31 @@ V3 PlayerHUD::getThermometerPosition(float level) const
     const float column = COLUMN_EMPTY + COLUMN_RANGE * std::clamp(level, 0.0f, 1.0f);
     return V3(position.x + offset.x + TUBE_AXIS, position.y + offset.y + column - COLUMN_TOP_INSET,
               position.z + offset.z);
+}
+
+std::vector<ViewBox> PlayerHUD::panelBoxes() const
+{
+    const KivGraphics& graphics = *pKiv->pGraphics;
+    const V3 corner(static_cast<float>(-graphics.fovWidth / 2), static_cast<float>(graphics.fovHeight / 2), 0.0f);
+    std::vector<ViewBox> boxes;
+    if (!hidePanel || panelShown > 0.0f)
+        boxes.push_back(ViewBox::ofSkin(*pSkin, corner));
+    if (showVitamins || vitaminsShown > 0.0f) {
+        int rows = 0;
+        for (BasicLinkIterator it(vitamins); it.next();)
+            ++rows;
+        const ViewBox top = ViewBox::ofSkin(*GameSupport::resource<Skin>("hud:3"), corner - V3(0.0f, VITAMIN_TOP, 0.0f));
+        if (rows > 0)
+            boxes.push_back(top.unitedWith(top.movedBy(0.0f, -VITAMIN_ROW * static_cast<float>(rows - 1))));
+    }
+    if (showThermometer || thermometerShown > 0.0f) {
+        const V3 base = corner + THERMOMETER_IN;
+        const float halfWidth = GameSupport::resource<VStretchSkin>("thermometer:stretchwood")->width / 2.0f;
+        boxes.push_back(ViewBox{base.x - halfWidth, base.y, base.x + halfWidth, base.y + THERMOMETER_HEIGHT});
+        if (alarmClock)
+            boxes.push_back(alarmClock->reachAt(base + V3(TUBE_AXIS, CLOCK_RAISE, 0.0f)));
+    }
+    return boxes;
 }
 
 void PlayerHUD::thermometerFirework(float level, UColor colour)

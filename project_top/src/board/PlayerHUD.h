@@ -12,8 +12,10 @@
 #include "Renderable.h"
 #include "UColor.h"
 #include "V3.h"
+#include "effects/ViewBox.h"
 
 #include <cstdint>
+#include <vector>
 
 class AlarmClock;
 class BoardHost;
@@ -43,6 +45,11 @@ public:
     // The top of the thermometer column at level (clamped to 0..1), in the
     // overlay's coordinates.
     V3 getThermometerPosition(float level) const;
+    // What the panel, the vitamin column and the thermometer (with its
+    // alarm clock) cover where they rest while shown, in the overlay's
+    // coordinates: one box for each part that is switched on or not yet slid
+    // out. Captions under the display keep clear of them.
+    std::vector<ViewBox> panelBoxes() const;
     // Sparks in colour at that level of the thermometer, at High detail only,
     // in the current controller's bonusLayer (the display's overlay).
     void thermometerFirework(float level, UColor colour);

@@ -65,6 +65,15 @@ void AlarmClock::tick(double t, double dt)
     setSkinAndTransform(dialFrame(), &hopPosition, &rock, &squash);
 }
 
+ViewBox AlarmClock::reachAt(V3 at) const
+{
+    // However it turns, the squashed dial stays within the circle through
+    // its corners.
+    const Skin* dial = dialFrame();
+    const float radius = std::hypot(dial->width * SQUASHED.x, dial->height) / 2.0f;
+    return ViewBox{at.x - radius, at.y - radius, at.x + radius, at.y + HOP_HEIGHT + radius};
+}
+
 void AlarmClock::render()
 {
     if (state == STATE_IDLE)

@@ -7,6 +7,7 @@
 #include "Renderable.h"
 #include "SoundChannel.h"
 #include "V3.h"
+#include "effects/ViewBox.h"
 
 #include <cstdint>
 
@@ -35,6 +36,9 @@ public:
     void render() override;
     // 1 ticking, 2 ringing, 3 rung.
     void onStateChange() override;
+    // What the clock may cover over its hop, rock and squash while it
+    // stands at the point, in its layer's units.
+    ViewBox reachAt(V3 at) const;
 
     // Where the clock stands between hops; the owner moves it.
     V3 home;

@@ -8,9 +8,12 @@
 #include "UColor.h"
 #include "UString.h"
 #include "V3.h"
+#include "effects/ViewBox.h"
 
 #include <string>
+#include <vector>
 
+class Camera;
 class FontQuad;
 
 class ArrowMessage : public Renderable {
@@ -22,9 +25,12 @@ public:
     // Swings the arrow (t: absolute time in seconds) and counts the lifetime
     // down; no state machine, no update of the children.
     void tick(double t, double dt) override;
-    // The arrow, then the caption (not rotated) with a shadow, moved by as
-    // much as it would cross the edge of the view: a caption cut off
-    // misinforms.
+    // The arrow, then the caption (not rotated) with a shadow, judged in
+    // the view of the screen being drawn: moved by as little as brings it
+    // wholly inside the view, clear of the keep-out boxes and of its own
+    // arrow's reach unless the arrow is hidden (where the arrow swings, and
+    // on in the way it points: a caption never stands between its arrow
+    // and what that points at).
     void render() override;
 
     UString caption;
@@ -36,10 +42,16 @@ public:
     double lifetime = 999999.0;
     // Child ("arrowPointer:0"), owned through the object tree.
     Renderable* arrow = nullptr;
+    // What the caption must leave uncovered, in view units: the panels the
+    // game draws over the layer that holds the message. Empty by default.
+    std::vector<ViewBox> keepOut;
 
 private:
     // How far the caption printed centred at the message's position in font
-    // must move (units of the message's space) to lie inside the view of the
-    // screen being drawn; zero when it does.
-    V3 captionShiftIntoView(const FontQuad& font) const;
+    // must move (units of the message's space) to be seen whole in the view
+    // of the screen being drawn; zero when it is.
+    V3 captionShift(const FontQuad& font) const;
+    // Where the arrow is drawn over its whole swing, stretched on to the
+    // view's edge in the way it points, in view units of camera.
+    ViewBox arrowReach(const Camera& camera, const ViewBox& view) const;
 };

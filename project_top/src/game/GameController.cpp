@@ -27,6 +27,7 @@
 #include "effects/ArrowMessage.h"
 #include "effects/CameraStatic.h"
 #include "effects/GameSupport.h"
+#include "effects/TextInk.h"
 #include "game/ChallengeRound.h"
 #include "game/GameHelp.h"
 #include "game/GameRegistry.h"
@@ -345,9 +346,11 @@ void GameController::endHouse()
             smiley->leave(leftoverPenalty);
         if (!smiley->isClown)
             clearBonusEarned = false;
-        if (answer && !smiley->selected)
-            effectLayer->addChildLast(
-                makeArrow(smiley->position + V3(0.0f, 90.0f, 0.0f), ARROW_GREEN, "solution", 4.0));
+        if (answer && !smiley->selected) {
+            ArrowMessage* arrow = makeArrow(smiley->position + V3(0.0f, 90.0f, 0.0f), ARROW_GREEN, "solution", 4.0);
+            arrow->keepOut = overlayViewBoxes();
+            effectLayer->addChildLast(arrow);
+        }
     }
 }
 
@@ -759,6 +762,23 @@ void GameController::addOverlayEffect(KivBase* effect)
 Camera::VisibleRect GameController::sceneView() const
 {
     return scene->pCamera->getVisibleRect(0.0f);
+}
+
+std::vector<ViewBox> GameController::overlayViewBoxes() const
+{
+    std::vector<ViewBox> boxes = hud->panelBoxes();
+    ViewBox ink;
+    const RenderableText& big = *captionText;
+    if (big.elapsed < big.lifetime && TextInk::measure(*big.pFont, big.flags, big.text, &ink))
+        boxes.push_back(ViewBox{big.position.x + ink.left * big.scale.x, big.position.y + ink.bottom * big.scale.y,
+                                big.position.x + ink.right * big.scale.x, big.position.y + ink.top * big.scale.y});
+    const Camera& camera = *overlay->pCamera;
+    for (ViewBox& box : boxes) {
+        const V3 low = camera.world2screen(box.left, box.bottom, 0.0f);
+        const V3 high = camera.world2screen(box.right, box.top, 0.0f);
+        box = ViewBox{low.x, low.y, high.x, high.y};
+    }
+    return boxes;
 }
 
 const PlayerData& GameController::player() const

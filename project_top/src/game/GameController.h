@@ -27,12 +27,14 @@
 #include "UString.h"
 #include "V3.h"
 #include "board/BoardHost.h"
+#include "effects/ViewBox.h"
 #include "rules/HouseProgression.h"
 #include "rules/VitaminKind.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Apartment;
 class ChallengeRound;
@@ -169,6 +171,12 @@ public:
     Camera::VisibleRect sceneView() const override;
     const PlayerData& player() const override;
     bool multiplierBadgeShown() const override;
+
+    // What the overlay draws over the scene, in view units (from the view's
+    // left and bottom edges): the HUD's panels where they rest while shown,
+    // and the big caption while it shows. The captions of the game's arrows
+    // in the scene keep clear of it.
+    std::vector<ViewBox> overlayViewBoxes() const;
 
     // Smileys not leaving that s (not null) can match.
     int countPartners(Smiley* s) const;

@@ -1,10 +1,12 @@
 // What a player reads, measured on the drawn frame with the generated fonts
 // and art: every arrow caption the game prints, at every place it puts it,
 // lies wholly inside the 640 x 480 view (one that would still cross an edge
-// is moved in by the overflow), and the end-of-house statistics of every
-// neighbourhood, the street sign's name, the vitamin names and the Exit
-// button's caption stand out from what surrounds their strokes by the
-// contrast large text needs, and nothing of the scene covers the caption.
+// is moved in by the overflow), in play none is covered by the display, the
+// big caption or its own arrow, and the end-of-house statistics of every
+// neighbourhood, the street sign's name, the options heading, the vitamin
+// names and the Exit button's caption stand out from what surrounds their
+// strokes by the contrast large text needs, and nothing of the scene covers
+// the Exit button's caption.
 #include "GameSession.h"
 
 #include "FontQuad.h"
@@ -226,6 +228,131 @@ TEST(Captions, ACaptionThatWouldCrossTheViewsEdgeIsMovedInWhole)
     }
     stage->bFinished = true;
     game.step();
+}
+
+// A change's bounds in view units.
+Box inView(const FrameChange& change)
+{
+    return Box{static_cast<float>(change.left), VIEW_HEIGHT - static_cast<float>(change.bottom),
+               static_cast<float>(change.right), VIEW_HEIGHT - static_cast<float>(change.top)};
+}
+
+// What a message's caption, or its arrow, adds to the game's frame; the
+// other is drawn empty or see-through meanwhile (the arrow not hidden: the
+// caption keeps clear of it).
+FrameChange drawnPart(GameHarness& game, ArrowMessage* message, bool bCaption)
+{
+    const UString caption = message->caption;
+    message->caption.clear();
+    message->arrow->color.a = 0;
+    const std::unique_ptr<MemoryImageFile> without = drawn(game);
+    message->caption = bCaption ? caption : UString();
+    message->arrow->color.a = bCaption ? 0 : 255;
+    const FrameChange part = frameChange(*without, *drawn(game));
+    message->caption = caption;
+    message->arrow->color.a = 255;
+    return part;
+}
+
+// Captions over the house in play, the camera at rest and the display's
+// panels slid in: whole (as wide and high as the caption alone), nothing of
+// them covered by the overlay's display and big caption (the same pixels
+// with the overlay left out), and clear of their own arrow over a whole
+// swing and of the way down from it to the smiley it points at.
+TEST(Captions, ACaptionInPlayIsWholeUncoveredAndClearOfItsArrow)
+{
+    GameHarness& game = GameHarness::get();
+    Context* stage = captionStage(game);
+    std::map<std::string, Box> extents;
+    for (const char* caption : {"match this!", "matching smiley", "solution"})
+        extents[caption] = captionExtent(game, stage, caption);
+    stage->bFinished = true;
+    game.step();
+
+    GameSession session = GameSession::quick(true);
+    auto shown = [&] {
+        const std::vector<ArrowMessage*> arrows = childrenOf<ArrowMessage>(session.controller->effectLayer);
+        return arrows.empty() ? nullptr : arrows.back();
+    };
+    // A challenge round in play, its thermometer slid in (in a second).
+    auto challenge = [&](int n) {
+        const bool bInPlay = session.continueFrom<Quest>(savedAt(n, HouseProgression::neighbourhoodHouses[n] - 1)) &&
+                             session.waitForPlay();
+        game.stepSeconds(1.0);
+        return bInPlay;
+    };
+    // Action mode's hint over the left end of the second floor (beside the
+    // vitamins) of a first house, 4 wide, whose smileys join the layer floor
+    // by floor from the top, left to right: in the first game with a smiley
+    // whose first partner in the layer stands there, that one selected.
+    auto hintBesideTheVitamins = [&] {
+        for (unsigned seed = 1; seed <= 50; ++seed) {
+            session.startNew<GameControllerTimeTrial>(seed);
+            const std::vector<Smiley*> present = session.presentSmileys();
+            for (Smiley* selected : present) {
+                auto partner = [&](Smiley* other) { return selected->canMatch(other, false); };
+                if (std::find_if(present.begin(), present.end(), partner) - present.begin() == 4) {
+                    session.click(selected);
+                    return true;
+                }
+            }
+            session.leave();
+        }
+        return false;
+    };
+    auto solution = [&] { return session.playUntil([&] { return shown() && shown()->caption == "solution"; }); };
+    // A round of Impassable Pass run out, in the first game whose answer's
+    // "solution" would stand just under "too slow!": in its way when it
+    // keeps clear of its arrow.
+    auto solutionUnderTooSlow = [&] {
+        for (unsigned seed = 1; seed <= 30; ++seed) {
+            GameHarness::seed(seed);
+            if (!challenge(7) || !solution())
+                return false;
+            game.stepSeconds(0.3);
+            const Box nominal = inTheView(extents["solution"], *session.controller->scene->pCamera, shown()->position);
+            RenderableText* big = session.controller->captionText;
+            const std::unique_ptr<MemoryImageFile> with = drawn(game);
+            big->bHidden = true;
+            const Box tooSlow = inView(frameChange(*drawn(game), *with));
+            big->bHidden = false;
+            if (nominal.left < tooSlow.right && tooSlow.left < nominal.right && nominal.top <= tooSlow.bottom &&
+                nominal.top > tooSlow.bottom - 40.0f)
+                return true;
+            session.leave();
+        }
+        return false;
+    };
+    const std::pair<const char*, std::function<bool()>> rows[] = {
+        {"match this! by the thermometer", [&] { return challenge(0); }},
+        {"match this! in Middle Road", [&] { return challenge(3); }},
+        {"matching smiley beside the vitamins", hintBesideTheVitamins},
+        {"solution after too slow!", [&] { return challenge(3) && solution(); }},
+        {"solution under too slow!", solutionUnderTooSlow},
+    };
+    for (const auto& [what, bringUp] : rows) {
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(bringUp() && shown());
+        ArrowMessage* message = shown();
+        const Box whole = inTheView(extents[message->caption], *session.controller->scene->pCamera, message->position);
+        session.controller->overlay->bDetached = 1;
+        const FrameChange alone = drawnPart(game, message, true);
+        session.controller->overlay->bDetached = 0;
+        EXPECT_NEAR(alone.right - alone.left, whole.right - whole.left, 3.0f) << describe(inView(alone));
+        EXPECT_NEAR(alone.bottom - alone.top, whole.top - whole.bottom, 3.0f) << describe(inView(alone));
+        EXPECT_EQ(drawnPart(game, message, true).pixels, alone.pixels) << "covered by the overlay";
+        const Reference alive(message);
+        bool bMeet = false;
+        for (int frame = 0; frame < 16 && alive.get() && !bMeet; ++frame, game.step()) {
+            const Box caption = inView(drawnPart(game, message, true));
+            Box arrow = inView(drawnPart(game, message, false));
+            arrow.bottom = 0.0f;
+            bMeet = caption.left < arrow.right - 1.0f && arrow.left < caption.right - 1.0f &&
+                    caption.bottom < arrow.top - 1.0f && arrow.bottom < caption.top - 1.0f;
+            EXPECT_FALSE(bMeet) << "caption " << describe(caption) << ", arrow " << describe(arrow);
+        }
+        session.leave();
+    }
 }
 
 // A text on the frame as drawn: the pixels of its strokes and their

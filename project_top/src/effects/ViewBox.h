@@ -1,0 +1,43 @@
+#pragma once
+// ViewBox: an upright rectangle, y upwards. Captions are judged with boxes
+// in view units (from the view's left and bottom edges, as Camera's
+// world2screen gives them); a layer measures its pieces with boxes in its
+// own units. A plain value.
+#include "Skin.h"
+#include "V3.h"
+
+#include <algorithm>
+
+struct ViewBox {
+    float left = 0.0f, bottom = 0.0f, right = 0.0f, top = 0.0f;
+
+    // What the skin covers drawn unrotated and unscaled with its anchor at
+    // the point.
+    static ViewBox ofSkin(const Skin& skin, V3 at)
+    {
+        const float left = at.x - skin.width / 2.0f - skin.origin.x;
+        const float bottom = at.y - skin.height / 2.0f - skin.origin.y;
+        return ViewBox{left, bottom, left + skin.width, bottom + skin.height};
+    }
+    ViewBox unitedWith(const ViewBox& other) const
+    {
+        return ViewBox{std::min(left, other.left), std::min(bottom, other.bottom), std::max(right, other.right),
+                       std::max(top, other.top)};
+    }
+    ViewBox grownBy(float margin) const
+    {
+        return ViewBox{left - margin, bottom - margin, right + margin, top + margin};
+    }
+    ViewBox movedBy(float dx, float dy) const { return ViewBox{left + dx, bottom + dy, right + dx, top + dy}; }
+    // Boxes that only touch, or overlap by less than slack, do not meet.
+    bool meets(const ViewBox& other, float slack) const
+    {
+        return left < other.right - slack && other.left < right - slack && bottom < other.top - slack &&
+               other.bottom < top - slack;
+    }
+    bool insideOf(const ViewBox& outer, float slack) const
+    {
+        return left >= outer.left - slack && bottom >= outer.bottom - slack && right <= outer.right + slack &&
+               top <= outer.top + slack;
+    }
+};
