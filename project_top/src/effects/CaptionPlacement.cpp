@@ -1,5 +1,7 @@
 #include "effects/CaptionPlacement.h"
 
+#include "effects/ViewFit.h"
+
 namespace {
 
 // Boxes a hair apart after a move still count as clear: the moves are sums
@@ -8,15 +10,6 @@ constexpr float SLACK = 0.01f;
 // A caption keeps this far from what it keeps clear of, so that neither
 // reads as part of the other.
 constexpr float CLEARANCE = 4.0f;
-
-// The move along one axis that brings [low, high] inside [viewLow, viewHigh]
-// (its low side first when it is longer than the view).
-float intoRange(float low, float high, float viewLow, float viewHigh)
-{
-    if (low < viewLow)
-        return viewLow - low;
-    return high > viewHigh ? viewHigh - high : 0.0f;
-}
 
 }
 
@@ -56,6 +49,6 @@ V3 CaptionPlacement::shiftClear(const ViewBox& caption, const ViewBox& view, con
         }
     if (bFound)
         return best;
-    return V3(intoRange(caption.left, caption.right, view.left, view.right),
-              intoRange(caption.bottom, caption.top, view.bottom, view.top), 0.0f);
+    return ViewFit::shiftInside(Camera::VisibleRect{view.left, view.top, view.right, view.bottom}, caption.left,
+                                caption.bottom, caption.right, caption.top);
 }
