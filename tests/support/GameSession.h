@@ -27,7 +27,6 @@
 #include "board/PlayerHUD.h"
 #include "board/Smiley.h"
 #include "effects/ArrowMessage.h"
-#include "effects/CircleScore.h"
 #include "effects/CircleScore2.h"
 #include "game/ContextDialogQX.h"
 #include "game/GameControllerAdventure.h"
@@ -295,9 +294,9 @@ public:
     // Clicks a, then b, and returns what the match paid as the player counts
     // it: each smiley's value (125, and 125 more for each neighbourhood and
     // difficulty step) times the number of the bubble it showed as b was
-    // clicked, a chain's 100 per link as its text counts them and a circus
-    // popup's 25000, both per difficulty step. In puzzle mode a is the
-    // chain's head (or its first smiley).
+    // clicked, 100 per link of a chain as the chain's text counts them, and
+    // 25000 for two clowns, both per difficulty step. In puzzle mode a is
+    // the chain's head (or its first smiley).
     int32_t matchCounting(Smiley* a, Smiley* b)
     {
         std::vector<Reference> before;
@@ -306,15 +305,13 @@ public:
         click(a);
         const int32_t steps = 1 + controller->difficulty;
         int32_t paid = 125 * (steps + controller->neighbourhood) * (bubbleNumber(a) + bubbleNumber(b));
+        if (a->isClown && b->isClown)
+            paid += 25000 * steps;
         click(b);
-        for (KivBase* effect : childrenOf<KivBase>(controller->effectLayer)) {
-            if (std::any_of(before.begin(), before.end(), [&](const Reference& old) { return old.get() == effect; }))
-                continue;
-            if (const auto* text = dynamic_cast<RenderableText*>(effect); text && text->text.rfind("chain ", 0) == 0)
+        for (const RenderableText* text : childrenOf<RenderableText>(controller->effectLayer))
+            if (text->text.rfind("chain ", 0) == 0 &&
+                std::none_of(before.begin(), before.end(), [&](const Reference& old) { return old.get() == text; }))
                 paid += 100 * steps * std::stoi(text->text.substr(text->text.rfind(' ') + 1));
-            else if (dynamic_cast<CircleScore*>(effect))
-                paid += 25000 * steps;
-        }
         return paid;
     }
 

@@ -8,6 +8,7 @@
 // watches. Main thread only.
 #include "GameSession.h"
 
+#include "effects/CircleScore.h"
 #include "effects/EndLevelStat.h"
 
 namespace testsupport {

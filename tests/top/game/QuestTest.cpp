@@ -12,6 +12,7 @@
 #include "board/Clown.h"
 #include "board/FeatureBody.h"
 #include "board/House.h"
+#include "effects/CircleScore.h"
 
 #include <gmock/gmock.h>
 
