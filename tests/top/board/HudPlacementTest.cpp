@@ -49,7 +49,8 @@ TEST_F(Hud, PanelScoreAndSlotMarksStandWhereTheDisplayPutsThem)
     const std::vector<std::pair<int, int>> digits = changed(*zero, *drawn(*harness), 0, 160);
     ASSERT_FALSE(digits.empty());
     const int top = std::min_element(digits.begin(), digits.end())->first;
-    const int left = std::min_element(digits.begin(), digits.end(), [](auto a, auto b) { return a.second < b.second; })->second;
+    const int left =
+        std::min_element(digits.begin(), digits.end(), [](auto a, auto b) { return a.second < b.second; })->second;
     EXPECT_TRUE(top >= 5 && top <= 9) << top;
     EXPECT_TRUE(left >= 5 && left <= 9) << left;
 
