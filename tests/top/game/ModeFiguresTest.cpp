@@ -11,10 +11,10 @@
 namespace {
 
 using namespace testsupport;
-using Controller = GameController;
 using Action = GameControllerTimeTrial;
 
-// Help off throughout: no dialog stops the clock.
+// A new game's first house in each mode. The help is off here and in every
+// test below, so that no dialog stops the game's clock.
 TEST(ModeFigures, EachModesFirstHouseStartsWithItsOwnLivesVitaminsChancesAndTimers)
 {
     const struct {
@@ -129,7 +129,8 @@ TEST(ModeFigures, MultimatchMatchesTheSelectionWithThreePartnersAtMost)
     const std::vector<Smiley*> present = session.presentSmileys();
     Smiley* chosen = nullptr;
     for (Smiley* smiley : present)
-        if (std::count_if(present.begin(), present.end(), [&](Smiley* other) { return smiley->canMatch(other, false); }) > 3)
+        if (std::count_if(present.begin(), present.end(),
+                          [&](Smiley* other) { return smiley->canMatch(other, false); }) > 3)
             chosen = smiley;
     ASSERT_NE(chosen, nullptr);
     session.click(chosen);
@@ -137,6 +138,27 @@ TEST(ModeFigures, MultimatchMatchesTheSelectionWithThreePartnersAtMost)
     ASSERT_TRUE(session.buyVitamin(VITAMIN_MULTIMATCH));
     EXPECT_EQ(quest->matches, 3);
     EXPECT_EQ(quest->playerData->coins, 0);
+    session.leave();
+}
+
+// "hint" points for a second at two smileys of the house that can be
+// matched, 80 units over each.
+TEST(ModeFigures, HintPointsOutOneMatchablePairForASecond)
+{
+    GameSession session = GameSession::quick(false);
+    GameController* quest = session.startNewGame(MODE_QUEST, 6);
+    quest->playerData->coins = 30;
+    ASSERT_TRUE(session.buyVitamin(VITAMIN_HINT));
+    EXPECT_EQ(quest->playerData->coins, 0);
+    std::vector<Smiley*> pointed;
+    for (const ArrowMessage* arrow : childrenOf<ArrowMessage>(quest->effectLayer)) {
+        EXPECT_NEAR(arrow->lifetime, 1.0, 0.1) << "left of its second";
+        for (Smiley* smiley : session.presentSmileys())
+            if (arrow->position == smiley->position + V3(0.0f, 80.0f, 0.0f))
+                pointed.push_back(smiley);
+    }
+    ASSERT_EQ(pointed.size(), 2u);
+    EXPECT_TRUE(pointed[0]->canMatch(pointed[1], false));
     session.leave();
 }
 
@@ -161,9 +183,10 @@ TEST(ModeFigures, ActionMatchFillsAndMistakeEmptiesTheThermometerByTheHousesShar
         SCOPED_TRACE(row.housesPlayed);
         pGlobal->hst.startingLevel = row.difficulty;
         GameSession session = GameSession::quick(false);
-        Action* action = row.housesPlayed == 0
-                             ? session.startNew<Action>(4)
-                             : session.continueFrom<Action>(SavedGame{row.housesPlayed, row.neighbourhood, row.house, 0, 0, 3, 0});
+        Action* action =
+            row.housesPlayed == 0
+                ? session.startNew<Action>(4)
+                : session.continueFrom<Action>(SavedGame{row.housesPlayed, row.neighbourhood, row.house, 0, 0, 3, 0});
         ASSERT_TRUE(action && session.waitForPlay());
         action->baseDrain = action->drainSpeed = 0.0f;
         action->thermometer = 0.5f;
@@ -184,7 +207,8 @@ TEST(ModeFigures, ActionDrainKeepsItsPaceForAMinuteOfTheFirstHouseThenGrows)
 {
     GameSession session = GameSession::quick(false);
     Action* action = session.startNew<Action>(4);
-    for (const auto& [seconds, drain] : {std::make_pair(59.0, 1.0f), std::make_pair(90.0, 1.5f), std::make_pair(120.0, 2.0f)}) {
+    for (const auto& [seconds, drain] :
+         {std::make_pair(59.0, 1.0f), std::make_pair(90.0, 1.5f), std::make_pair(120.0, 2.0f)}) {
         while (action->timeInState < seconds) {
             action->thermometer = 0.5f;
             session.game.step();
