@@ -12,6 +12,9 @@
 //   session.match(perfectMatching(session.presentSmileys()));
 //   session.states;                                     // every state entered, in order
 //   session.continueFrom<GameControllerPuzzle>(record); // through the saved-game prompt
+//   session.startNewGame(MODE_ACTION, seed);            // the same, for a mode by its index
+//   int32_t paid = session.matchCounting(a, b);         // the points the player saw it pay
+//   session.buyVitamin(VITAMIN_EXTRA_LIFE);             // a click on the vitamin column's row
 //   session.closeHighScores();  session.leave();        // the ways out of a game
 //   session.trace();                       // sounds, music, states and score, to compare runs
 //   expectTheSameTraceInTwoFreshRuns([] { ...play...; return session.trace(); });
@@ -24,11 +27,13 @@
 #include "board/PlayerHUD.h"
 #include "board/Smiley.h"
 #include "effects/ArrowMessage.h"
+#include "effects/CircleScore2.h"
 #include "game/ContextDialogQX.h"
 #include "game/GameControllerAdventure.h"
 #include "game/GameControllerPuzzle.h"
 #include "game/GameControllerTimeTrial.h"
 #include "game/MenuButtonLoadGame.h"
+#include "game/Orb.h"
 #include "scenes/ContextEnding.h"
 
 #include <random>
@@ -44,6 +49,12 @@ inline std::pair<Smiley*, Smiley*> firstPair(const std::vector<Smiley*>& smileys
             if (smileys[i]->canMatch(smileys[j], false) == matching)
                 return {smileys[i], smileys[j]};
     return {nullptr, nullptr};
+}
+
+// The number of the multiplier bubble a smiley shows, 1 without one.
+inline int bubbleNumber(const Smiley* smiley)
+{
+    return smiley->bubble ? smiley->bubble->value : 1;
 }
 
 class GameSession {
@@ -127,6 +138,24 @@ public:
                        said->text == "Game loaded!"
                    ? mode
                    : nullptr;
+    }
+
+    // startNew and continueFrom for the mode of the index.
+    GameController* startNewGame(GameMode mode, unsigned seed)
+    {
+        if (mode == MODE_ACTION)
+            return startNew<GameControllerTimeTrial>(seed);
+        if (mode == MODE_QUEST)
+            return startNew<GameControllerAdventure>(seed);
+        return startNew<GameControllerPuzzle>(seed);
+    }
+    GameController* continueGame(GameMode mode, const SavedGame& saved)
+    {
+        if (mode == MODE_ACTION)
+            return continueFrom<GameControllerTimeTrial>(saved);
+        if (mode == MODE_QUEST)
+            return continueFrom<GameControllerAdventure>(saved);
+        return continueFrom<GameControllerPuzzle>(saved);
     }
 
     // Closes whatever lies over the game, then the game, and steps until
@@ -234,18 +263,72 @@ public:
 
     // Matches the first matchable pair whenever there is one (a challenge
     // round answered with its one answer) until the house has ended; true
-    // when it ended with a full thermometer or the right answer.
-    bool playGreedily()
+    // when it ended with a full thermometer or the right answer. paid (may
+    // be null) gets what the matches paid, counted as matchCounting does.
+    bool playGreedily(int32_t* paid = nullptr)
     {
+        int32_t counted = 0;
         const bool ended = playUntil([&] {
-            for (Smiley* smiley : presentSmileys())
-                if (controller->challengeRound && smiley->canMatch(controller->challengeSmiley, false))
-                    click(smiley);
-            if (const auto [a, b] = firstPair(presentSmileys()); a && !controller->challengeRound)
-                match({{a, b}});
+            Smiley* answer = controller->challengeRound ? challengeAnswer(true) : nullptr;
+            if (answer)
+                click(answer);
+            else if (const auto [a, b] = firstPair(presentSmileys()); a && !controller->challengeRound)
+                counted += matchCounting(a, b);
             return controller->state != GameController::STATE_PLAY;
         });
+        if (paid)
+            *paid = counted;
         return ended && controller->endCaption == (controller->challengeRound ? "well done!" : "level clear!");
+    }
+
+    // The challenge round's smiley that matches the one shown (right) or
+    // one that does not, or null.
+    Smiley* challengeAnswer(bool right) const
+    {
+        for (Smiley* smiley : presentSmileys())
+            if (smiley->canMatch(controller->challengeSmiley, false) == right)
+                return smiley;
+        return nullptr;
+    }
+
+    // Clicks a, then b, and returns what the match paid as the player counts
+    // it: each smiley's value (125, and 125 more for each neighbourhood and
+    // difficulty step) times the number of the bubble it showed as b was
+    // clicked, 100 per link of a chain as the chain's text counts them, and
+    // 25000 for two clowns, both per difficulty step. In puzzle mode a is
+    // the chain's head (or its first smiley).
+    int32_t matchCounting(Smiley* a, Smiley* b)
+    {
+        std::vector<Reference> before;
+        for (KivBase* effect : childrenOf<KivBase>(controller->effectLayer))
+            before.emplace_back(effect);
+        click(a);
+        const int32_t steps = 1 + controller->difficulty;
+        int32_t paid = 125 * (steps + controller->neighbourhood) * (bubbleNumber(a) + bubbleNumber(b));
+        if (a->isClown && b->isClown)
+            paid += 25000 * steps;
+        click(b);
+        for (const RenderableText* text : childrenOf<RenderableText>(controller->effectLayer))
+            if (text->text.rfind("chain ", 0) == 0 &&
+                std::none_of(before.begin(), before.end(), [&](const Reference& old) { return old.get() == text; }))
+                paid += 100 * steps * std::stoi(text->text.substr(text->text.rfind(' ') + 1));
+        return paid;
+    }
+
+    // A click through the input on the vitamin column's row of the kind, 60
+    // units in from its left and 20 below its top, the frames for it and
+    // the dialogs it brought up closed; false when the column has no such row.
+    bool buyVitamin(int kind)
+    {
+        for (const Orb* orb : childrenOf<Orb>(controller->hud->vitamins))
+            if (orb->kind == kind) {
+                clickAt(orb->position.x + 60.0f, orb->position.y - 20.0f, screenOf(orb));
+                game.step(2);
+                while (closeDialog()) {
+                }
+                return true;
+            }
+        return false;
     }
 
     // Clicks each pair in turn.

@@ -3,7 +3,7 @@
 // timers to pick, and saved games: how the quest mode meets them at the
 // start of a game: offered only when they can be continued, cleared when not
 // (which records can be is the rules' table). (Continuing one is played
-// through in the mode tests.)
+// through in the mode tests.) And how a finished journey ends in every mode.
 #include "GameSession.h"
 
 namespace {
@@ -33,6 +33,45 @@ TEST(GameController, DifficultyFromTheSettingsSetsTheSlotsAndTheMistakePenaltyWi
         session.leave();
     }
     pGlobal->hst.startingLevel = kept;
+}
+
+// The last challenge round answered at once in each mode (paying its match
+// and extra bonuses, 120000): the ending plays with the menu's music back,
+// its OK button leads to the high-score table, and the game ends there with
+// its score entered for 48 houses and no saved game left.
+TEST(GameController, FinishedJourneyShowsTheEndingThenTheHighScoresAndCannotBeContinued)
+{
+    using Controller = GameController;
+    for (const auto& [mode, lives] : {std::make_pair(MODE_QUEST, 1), std::make_pair(MODE_ACTION, 3),
+                                      std::make_pair(MODE_PUZZLE, 5)}) {
+        SCOPED_TRACE(mode);
+        GameSession session = GameSession::quick();
+        int row = -1;
+        GameController* game = session.continueGame(mode, SavedGame{47, 7, 8, 100000, 0, lives, 0});
+        ASSERT_TRUE(game && session.waitForPlay());
+        session.game.recorder.observer = [&](const FrameRecord&) {
+            if (session.game.currentGame() == game && game->state == Controller::STATE_HIGH_SCORES)
+                row = pGlobal->profileManager.lastHighScorePosition;
+        };
+        session.click(session.challengeAnswer(true));
+        ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
+        session.game.stepSeconds(8.0);
+        EXPECT_EQ(session.game.recorder.frames.back().music, "musicMenu");
+        clickOn(session.shown<ContextEnding>()->okButton);
+        EXPECT_TRUE(session.closeHighScores());
+        EXPECT_EQ(session.states,
+                  (std::vector<int>{Controller::STATE_TITLE, Controller::STATE_SAVED_GAME, Controller::STATE_STREET,
+                                    Controller::STATE_HOUSE, Controller::STATE_CAPTION, Controller::STATE_PLAY,
+                                    Controller::STATE_HOUSE_END, Controller::STATE_STATISTICS,
+                                    Controller::STATE_NEXT_HOUSE, Controller::STATE_HIGH_SCORES,
+                                    Controller::STATE_CLOSING, Controller::STATE_FINISHED}));
+        EXPECT_EQ(session.record(mode).housesPlayed, 0) << "a finished journey cannot be continued";
+        ASSERT_GE(row, 0);
+        const HighScoreEntry& entry = pGlobal->hst.highScores[mode][row];
+        EXPECT_STREQ(entry.name, "Tester");
+        EXPECT_EQ(entry.score, 220000);
+        EXPECT_EQ(entry.value2, 48) << "houses played";
+    }
 }
 
 TEST(GameController, EmptyHouseInPlaySurvivesItsImpatienceAndBubbleTimers)

@@ -1,9 +1,11 @@
 // Puzzle mode played through the input as a player plays it: a house
 // clicked along its solution (its first step taken while smileys still
-// appear), left and continued with the vitamins that point the way, to the
-// challenge round that refuses them; a chain run into a dead end; the same
-// games of every mode again in a fresh program.
+// appear), a game left and continued, the vitamins that point the way and
+// the challenge round that refuses them, the whole journey house by house, a
+// chain run into a dead end, and the same games of every mode again in a
+// fresh program.
 #include "GameSession.h"
+#include "JourneyPlan.h"
 
 #include "RenderableTimed.h"
 #include "board/Apartment.h"
@@ -18,7 +20,6 @@ using namespace testsupport;
 using Controller = GameController;
 using Chain = std::vector<Smiley*>;
 using Puzzle = GameControllerPuzzle;
-
 
 Solution* solutionOf(const Puzzle* puzzle)
 {
@@ -85,15 +86,21 @@ void clickAll(GameSession& session, const Chain& chain)
         session.click(smiley);
 }
 
-// Clicks the house along its solution and steps until it has ended.
-bool solve(GameSession& session, Puzzle* puzzle)
+// Clicks the house along its solution and steps until it has ended; paid
+// (may be null) gets what the steps paid as the player counts them.
+bool solve(GameSession& session, Puzzle* puzzle, int32_t* paid = nullptr)
 {
-    clickAll(session, solutionChain(puzzle));
+    const Chain chain = solutionChain(puzzle);
+    int32_t counted = 0;
+    for (size_t i = 1; i < chain.size(); ++i)
+        counted += session.matchCounting(chain[i - 1], chain[i]);
+    if (paid)
+        *paid = counted;
     return session.playUntil([&] { return puzzle->state != Controller::STATE_PLAY; }) &&
            puzzle->endCaption == "puzzle complete!";
 }
 
-TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinuedLaterWithItsVitamins)
+TEST(Puzzle, ChainStartsAtTheFirstSmileyTakesOnlyNeighboursEvenAppearingOnesAndCompletesThePuzzle)
 {
     GameSession session = GameSession::quick();
     // A stored solution that does not fit the house is drawn again.
@@ -130,19 +137,33 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinued
     EXPECT_EQ(puzzle->solutionPath->getChildCount(), 15);
     EXPECT_EQ(puzzle->solutionPath->colour, UColor(255, 255, 0, 255));
     EXPECT_EQ(puzzle->mistakes, 0);
+    session.leave();
+}
 
-    // Left at the second house and continued there (the saved game's
-    // fields are the saved-game test's).
-    ASSERT_TRUE(session.waitForPlay());
+// Left at the second house and continued there (the saved game's fields are
+// the saved-game test's).
+TEST(Puzzle, LeftGameIsContinuedWithTheSamePuzzle)
+{
+    GameSession session = GameSession::quick();
+    Puzzle* puzzle = session.startNew<Puzzle>(4);
+    ASSERT_TRUE(solve(session, puzzle) && session.waitForPlay());
     const Solution* solution = solutionOf(puzzle);
     session.leave();
     Puzzle* resumed = session.continueFrom<Puzzle>(SavedGame{1, 0, 1, 31337, 12, 4, 0});
     ASSERT_TRUE(resumed && session.waitForPlay());
     EXPECT_EQ(solutionOf(resumed), solution) << "the same puzzle";
+    session.leave();
+}
 
-    // The vitamins: "show path", an arrow per step of the solution, one after
-    // another; "next step" at the chain's first smiley, then at the next one
-    // of the solution; "try again", the same puzzle with no life lost.
+// "show path", an arrow per step of the solution, one after another; "next
+// step" at the chain's first smiley, then at the next one of the solution;
+// "try again", the same puzzle with no life lost.
+TEST(Puzzle, VitaminsPointAlongTheSolutionAndTryAgainKeepsTheLife)
+{
+    GameSession session = GameSession::quick();
+    Puzzle* resumed = session.continueFrom<Puzzle>(SavedGame{1, 0, 1, 31337, 12, 4, 0});
+    ASSERT_TRUE(resumed && session.waitForPlay());
+    const Solution* solution = solutionOf(resumed);
     const Chain second = solutionChain(resumed);
     ASSERT_TRUE(resumed->useVitamin(6));
     const std::vector<RenderableTimed*> arrows = childrenOf<RenderableTimed>(resumed->effectLayer);
@@ -157,37 +178,51 @@ TEST(Puzzle, ChainAlongTheSolutionFromAQuickFirstStepCompletesThePuzzleContinued
     ASSERT_TRUE(session.waitForPlay());
     EXPECT_EQ(resumed->playerData->lives, 4);
     EXPECT_EQ(solutionOf(resumed), solution);
-    // The challenge round, two houses on, has no solution to use.
-    ASSERT_TRUE(solve(session, resumed) && session.waitForPlay() && solve(session, resumed) && session.waitForPlay());
-    ASSERT_TRUE(resumed->challengeRound);
-    for (const int kind : {5, 6, 7})
-        EXPECT_FALSE(resumed->useVitamin(kind)) << kind;
-    session.game.step();
-    EXPECT_EQ(session.dialog(), nullptr);
-    EXPECT_EQ(resumed->state, Controller::STATE_PLAY);
     session.leave();
 }
 
-// Every house solved along its solution, each challenge round answered.
-TEST(Puzzle, SolvedHouseByHouseToTheEndOfTheJourneyWithTheEndingBeforeTheHighScores)
+// The challenge round has no solution to point along.
+TEST(Puzzle, ChallengeRoundRefusesThePathVitaminsSilently)
+{
+    GameSession session = GameSession::quick();
+    Puzzle* round = session.continueFrom<Puzzle>(SavedGame{3, 0, 3, 31337, 12, 4, 0});
+    ASSERT_TRUE(round && session.waitForPlay());
+    ASSERT_TRUE(round->challengeRound);
+    for (const int kind : {5, 6, 7})
+        EXPECT_FALSE(round->useVitamin(kind)) << kind;
+    session.game.step();
+    EXPECT_EQ(session.dialog(), nullptr);
+    EXPECT_EQ(round->state, Controller::STATE_PLAY);
+    session.leave();
+}
+
+// Every house solved along its solution, each challenge round answered at
+// once: an ordinary house pays its steps (both smileys of each) and the
+// clear and eagle-eye bonuses, a challenge round the match and extra
+// bonuses, 15000 per neighbourhood number; each house starts with the score
+// the player counted. Puzzle mode never makes its smileys harder.
+TEST(Puzzle, EachHouseOfTheJourneyIsSolvedAndPaidAsItsRowSays)
 {
     GameSession session = GameSession::quick();
     Puzzle* puzzle = session.startNew<Puzzle>(9);
-    for (int house = 0; house < 48; ++house) {
-        ASSERT_TRUE(session.waitForPlay()) << "house " << house;
-        // The first house, 4 x 4 with no bubble: fifteen steps each paying
-        // both smileys' 125, then the clear and eagle-eye bonuses.
-        if (house == 0)
-            puzzle->nextBubble = 1e9;
-        if (house == 1) {
-            EXPECT_EQ(puzzle->playerData->score, 15 * 2 * 125 + 3000 + 5000);
+    int32_t score = 0;
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
+        const std::vector<HouseSize>& houses = PUZZLE_JOURNEY[n];
+        for (size_t house = 0; house < houses.size(); ++house) {
+            SCOPED_TRACE(std::to_string(n + 1) + "-" + std::to_string(house + 1));
+            ASSERT_TRUE(session.waitForPlay());
+            EXPECT_EQ(puzzle->playerData->score, score);
+            expectBuiltAsPlanned(puzzle, houses, house);
+            const bool challenge = house + 1 == houses.size();
+            EXPECT_EQ(puzzle->houseHardness, 0.0f);
+            int32_t paid = 0;
+            ASSERT_TRUE(challenge ? session.playGreedily() : solve(session, puzzle, &paid));
+            score += paid + (challenge ? 15000 * (n + 1) : 3000 + 5000);
         }
-        ASSERT_TRUE(puzzle->challengeRound ? session.playGreedily() : solve(session, puzzle)) << "house " << house;
     }
     ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
-    clickOn(session.shown<ContextEnding>()->okButton);
-    EXPECT_TRUE(session.closeHighScores());
-    EXPECT_EQ(session.record(MODE_PUZZLE).housesPlayed, 0) << "a finished journey cannot be continued";
+    EXPECT_EQ(puzzle->playerData->score, score);
+    session.leave();
 }
 
 TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLife)

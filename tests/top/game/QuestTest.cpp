@@ -1,16 +1,17 @@
-// Quest mode played through the input as a player plays it: a whole game to
-// the end of the journey with its challenge rounds answered wrong, late and
-// right, a game lost when the slots fill, and a game left and continued (also from the roster file, with the
-// prompt's button making no click sound) with the score multiplier of a
-// vitamin.
+// Quest mode played through the input as a player plays it: the whole
+// journey house by house with its challenge rounds answered wrong, late and
+// right, a game lost when the slots fill, a game left and continued (also
+// from the roster file, with the prompt's button making no click sound), and
+// the score multiplier of a vitamin.
 #include "GameSession.h"
+#include "HouseEnds.h"
+#include "JourneyPlan.h"
 
 #include "ContextDialog.h"
 #include "FontQuad.h"
 #include "board/Clown.h"
 #include "board/FeatureBody.h"
 #include "effects/CircleScore.h"
-#include "effects/EndLevelStat.h"
 
 #include <gmock/gmock.h>
 
@@ -21,27 +22,6 @@ namespace {
 using namespace testsupport;
 using Controller = GameController;
 using Quest = GameControllerAdventure;
-
-
-// The challenge round's answer, right or wrong.
-Smiley* answer(GameSession& session, bool right)
-{
-    for (Smiley* smiley : session.presentSmileys())
-        if (smiley->canMatch(session.controller->challengeSmiley, false) == right)
-            return smiley;
-    return nullptr;
-}
-
-// Points of the bonus popups that the end of a house has just put up.
-std::vector<int> newBonuses(const GameController* game)
-{
-    std::vector<int> points;
-    for (const CircleScore* popup : childrenOf<CircleScore>(game->bonusLayer))
-        if (popup->state == 0)
-            points.push_back(popup->points);
-    std::sort(points.begin(), points.end());
-    return points;
-}
 
 // The number a bonus popup shows, read back from its glyphs: its last run
 // of the HUD font's digits (and thousands commas).
@@ -61,110 +41,111 @@ int shownNumber(const CircleScore* popup)
     return digits.empty() ? -1 : std::stoi(digits);
 }
 
-// The first neighbourhood's challenge round is answered wrong and pays
-// nothing, the second's not at all (Escape does nothing meanwhile, and the
-// thermometer empties in 16 s), the others right. The first house has one
-// slip; the others are cleared without one.
-TEST(Quest, WholeJourneyClearedHouseByHouseEndsWithTheHighScoreAndNoSavedGame)
+enum class Answer { WRONG, LATE, RIGHT };
+
+// Clears the house by matching all its pairs, after a slip when asked, and
+// returns the score as the player counts it then: the slip's penalty taken
+// (never below 0), then what each match was seen to pay.
+int32_t clearHouse(GameSession& session, bool slip, int32_t score)
 {
+    if (slip) {
+        const auto [a, b] = firstPair(session.presentSmileys(), false);
+        session.match({{a, b}});
+        score = std::max(0, score - 1000);
+    }
+    for (const auto& [a, b] : perfectMatching(session.presentSmileys()))
+        score += session.matchCounting(a, b);
+    return score;
+}
+
+// The statistics page of a house: the points it collected, the whole
+// seconds it was played (rounded down), its matches and mistakes, and the
+// share of matches among them in whole percent (rounded down).
+void expectStatistics(const HouseEnd& end, int32_t collected, size_t matches, size_t mistakes)
+{
+    EXPECT_EQ(end.lines, (std::vector<std::string>{
+                             "Points collected " + std::to_string(collected),
+                             "Time taken " + std::to_string(end.seconds) + " sec",
+                             "Matches " + std::to_string(matches), "Mistakes " + std::to_string(mistakes),
+                             "Efficiency " + std::to_string(100 * matches / (matches + mistakes)) + "%"}));
+    EXPECT_NEAR(end.seconds, end.played - 0.5, 0.501) << end.played;
+}
+
+// The journey house by house. Every ordinary house is cleared by matching
+// all its pairs, the very first after a slip (no eagle eye there), and pays
+// its clear and eagle-eye bonuses. The first challenge round is answered
+// wrong and pays nothing, the second not at all (Escape does nothing
+// meanwhile, and the thermometer empties in a second per apartment), the
+// others right, paying the match and extra bonuses, 15000 per neighbourhood
+// number. Each house starts with the score the player counted.
+TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
+{
+    const Answer answers[] = {Answer::WRONG, Answer::LATE, Answer::RIGHT, Answer::RIGHT,
+                              Answer::RIGHT, Answer::RIGHT, Answer::RIGHT, Answer::RIGHT};
+    const char* const captions[] = {"no bonus!", "too slow!", "well done!"};
     GameSession session = GameSession::quick();
+    HouseEnds ends(session);
     GameController* quest = session.startNew<Quest>(11);
-    // The bonuses put up as each house ends, and the high-score row.
-    std::vector<std::vector<int>> bonuses;
-    // The statistics page of the house that ended last, line by line.
-    std::vector<std::string> statistics;
-    int row = -1;
-    session.game.recorder.observer = [&](const FrameRecord&) {
-        if (session.game.currentGame() == quest && quest->timeInState == 0.0 &&
-            quest->state == Controller::STATE_STATISTICS) {
-            bonuses.push_back(newBonuses(quest));
-            statistics.clear();
-            for (const EndLevelStat* line : childrenOf<EndLevelStat>(quest->statsLayer))
-                statistics.push_back(line->labelText->text + " " + formatString(line->format.c_str(), line->value));
-        }
-        if (session.game.currentGame() == quest && quest->state == Controller::STATE_HIGH_SCORES)
-            row = pGlobal->profileManager.lastHighScorePosition;
-    };
     std::vector<int> states = {Controller::STATE_TITLE, Controller::STATE_SAVED_GAME};
-    // A right answer pays the match and extra bonuses, 15000 per
-    // neighbourhood number, and nothing else: the house's score change.
-    int32_t scoreBefore = 0;
-    int32_t answerPays = -1;
-    const auto checkAnswerPaid = [&](int house) {
-        if (answerPays >= 0) {
-            EXPECT_EQ(quest->playerData->score - scoreBefore, answerPays) << "after house " << house;
-        }
-        scoreBefore = quest->playerData->score;
-    };
-    // A challenge round lasts a second per apartment: 4 x 4 in the first
-    // two neighbourhoods, then 4 x 5, 5 x 5 and 5 x 6.
-    const float roundCells[] = {16, 16, 20, 20, 20, 25, 25, 30};
+    int32_t score = 0;
     for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
         states.push_back(Controller::STATE_STREET);
-        for (int house = 0; house < HouseProgression::neighbourhoodHouses[n]; ++house) {
-            ASSERT_TRUE(session.waitForPlay()) << n << "-" << house;
-            checkAnswerPaid(n * 10 + house);
+        const std::vector<HouseSize>& houses = STREET_JOURNEY[n];
+        for (size_t house = 0; house < houses.size(); ++house) {
+            SCOPED_TRACE(std::to_string(n + 1) + "-" + std::to_string(house + 1));
+            ASSERT_TRUE(session.waitForPlay());
+            EXPECT_EQ(quest->playerData->score, score);
             EXPECT_TRUE(session.record(MODE_QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
-            const bool challenge = house == HouseProgression::neighbourhoodHouses[n] - 1;
-            answerPays = challenge && n >= 2 ? 15000 * (n + 1) : -1;
-            if (challenge) {
-                EXPECT_FLOAT_EQ(1.0f / quest->drainSpeed, roundCells[n]) << n;
-            }
-            EXPECT_EQ(quest->challengeRound, challenge);
-            const size_t pairs = session.presentSmileys().size() / 2;
-            // One slip in the first house: no eagle eye there.
+            expectBuiltAsPlanned(quest, houses, house);
+            const bool challenge = house + 1 == houses.size();
+            const size_t ended = ends.houses.size() + 1;
+            int32_t collected = 0;
+            std::vector<int> due;
+            size_t pairs = 0;
             const bool slip = n + house == 0;
-            if (slip) {
-                const auto [a, b] = firstPair(session.presentSmileys(), false);
-                session.click(a);
-                session.click(b);
-            }
-            if (!challenge)
-                session.match(perfectMatching(session.presentSmileys()));
-            else if (n != 1)
-                session.click(answer(session, n != 0));
-            else
-                pressKey(KEY_ESCAPE);
-            const size_t ended = bonuses.size() + 1;
-            ASSERT_TRUE(session.playUntil([&] { return bonuses.size() == ended; })) << n << "-" << house;
-            const std::vector<int> paid = n < 2 ? std::vector<int>{} : std::vector<int>{5000 * (n + 1), 10000 * (n + 1)};
-            const std::vector<int> cleared = slip ? std::vector<int>{3000} : std::vector<int>{3000, 5000};
-            EXPECT_EQ(bonuses.back(), (challenge ? paid : cleared)) << n << "-" << house;
-            if (!challenge) {
-                const size_t efficiency = slip ? 100 * pairs / (pairs + 1) : 100;
-                ASSERT_EQ(statistics.size(), 5u) << n << "-" << house;
-                EXPECT_EQ(statistics[1].substr(statistics[1].size() - 4), " sec");
-                EXPECT_EQ(std::vector<std::string>(statistics.begin() + 2, statistics.end()),
-                          (std::vector<std::string>{"Matches " + std::to_string(pairs),
-                                                    slip ? "Mistakes 1" : "Mistakes 0",
-                                                    "Efficiency " + std::to_string(efficiency) + "%"}));
-            }
             if (challenge) {
-                EXPECT_EQ(quest->endCaption, n == 0 ? "no bonus!" : n == 1 ? "too slow!" : "well done!");
-                EXPECT_NEAR(quest->houseEndTime - quest->houseStartTime, 16.0, n == 1 ? 0.06 : 16.0);
+                EXPECT_FLOAT_EQ(1.0f / quest->drainSpeed,
+                                static_cast<float>(houses[house].width * houses[house].height));
+                if (answers[n] == Answer::LATE)
+                    pressKey(KEY_ESCAPE);
+                else
+                    session.click(session.challengeAnswer(answers[n] == Answer::RIGHT));
+                if (answers[n] == Answer::RIGHT)
+                    due = {5000 * (n + 1), 10000 * (n + 1)};
+            } else {
+                EXPECT_NEAR(quest->houseHardness, 0.5 * static_cast<double>(house) / (houses.size() - 2), 1e-6);
+                pairs = session.presentSmileys().size() / 2;
+                collected = clearHouse(session, slip, score) - score;
+                score += collected;
+                due = slip ? std::vector<int>{3000} : std::vector<int>{3000, 5000};
+            }
+            ASSERT_TRUE(session.playUntil([&] { return ends.houses.size() == ended; }));
+            const HouseEnd& end = ends.houses.back();
+            EXPECT_EQ(end.bonuses, due);
+            score += std::accumulate(due.begin(), due.end(), 0);
+            if (challenge) {
+                EXPECT_EQ(quest->endCaption, captions[static_cast<int>(answers[n])]);
+                const double seconds = houses[house].width * houses[house].height;
+                if (answers[n] == Answer::LATE) {
+                    EXPECT_NEAR(end.played, seconds, 0.06);
+                } else {
+                    EXPECT_LT(end.played, seconds);
+                }
+            } else {
+                expectStatistics(end, collected, pairs, slip ? 1 : 0);
             }
             states.insert(states.end(), {Controller::STATE_HOUSE, Controller::STATE_CAPTION, Controller::STATE_PLAY,
                                          Controller::STATE_HOUSE_END, Controller::STATE_STATISTICS,
                                          Controller::STATE_NEXT_HOUSE});
         }
     }
-    // The ending plays before the high-score table; its OK button leads there.
+    // The ending, then the high-score table (the ending test's).
     ASSERT_TRUE(session.game.stepUntil([&] { return session.shown<ContextEnding>() != nullptr; }));
-    session.game.stepSeconds(8.0);
-    checkAnswerPaid(79);
-    EXPECT_EQ(session.game.recorder.frames.back().music, "musicMenu");
-    clickOn(session.shown<ContextEnding>()->okButton);
-    const int score = quest->playerData->score;
-    EXPECT_TRUE(session.closeHighScores());
-    states.insert(states.end(), {Controller::STATE_HIGH_SCORES, Controller::STATE_CLOSING, Controller::STATE_FINISHED});
+    EXPECT_EQ(quest->playerData->score, score);
+    states.push_back(Controller::STATE_HIGH_SCORES);
     EXPECT_EQ(session.states, states);
-    EXPECT_EQ(session.record(MODE_QUEST).housesPlayed, 0) << "a finished journey cannot be continued";
-    ASSERT_GE(row, 0);
-    const HighScoreEntry& entry = pGlobal->hst.highScores[MODE_QUEST][row];
-    EXPECT_STREQ(entry.name, "Tester");
-    EXPECT_EQ(entry.score, score);
-    EXPECT_EQ(entry.value2, 48) << "houses played";
     EXPECT_EQ(session.game.recorder.timesStarted("jingle06"), 2) << "the slip's and the wrong answer's";
+    session.leave();
 }
 
 // A clown among the leftovers has no body to turn white; it goes with them.
@@ -196,9 +177,8 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
         EXPECT_EQ(session.game.recorder.timesStarted(sound), 1) << sound;
 }
 
-// Left through Exit and "Are you sure?"; the "double score" vitamin waits
-// under a dialog.
-TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLastsThirtySecondsOfPlay)
+// Left through Exit and "Are you sure?".
+TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFile)
 {
     GameSession session = GameSession::quick();
     GameHarness& game = session.game;
@@ -231,7 +211,16 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFileAndDoubleScoreLast
     EXPECT_EQ(resumed->playerData->score, score);
     EXPECT_EQ(resumed->playerData->usedSlots, slots);
     EXPECT_FLOAT_EQ(resumed->thermometer, static_cast<float>(slots) / 10.0f);
+    session.leave();
+}
 
+// Its time waits under a dialog.
+TEST(Quest, DoubleScoreLastsThirtySecondsOfPlay)
+{
+    GameSession session = GameSession::quick();
+    GameHarness& game = session.game;
+    GameController* resumed = session.continueFrom<Quest>(SavedGame{1, 0, 1, 5000, 0, 1, 0});
+    ASSERT_TRUE(resumed && session.waitForPlay());
     PlayerData* player = resumed->playerData;
     ASSERT_TRUE(resumed->useVitamin(3));
     EXPECT_EQ(player->multiplier, 2);

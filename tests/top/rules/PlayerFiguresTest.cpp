@@ -1,8 +1,10 @@
 // The figures a player reads off the game, row by row as the rules state
 // them: what a chain and a pair of clowns pay, the bonus popups of a house's
 // end and how they line up and sound, the statistics page's lines, the
-// mistake penalty and the thermometer slots at every difficulty, and how
-// long a challenge round lasts on a house that is not square.
+// mistake penalty and the thermometer slots at every difficulty, how long a
+// challenge round lasts on a house that is not square, how the houses grow
+// and harden through a neighbourhood, and how soon multiplier bubbles come.
+#include "rules/ActionPace.h"
 #include "rules/HouseProgression.h"
 #include "rules/HouseStatistics.h"
 #include "rules/ModeTable.h"
@@ -79,6 +81,7 @@ TEST(PlayerFigures, StatisticsCountThePointsWholeSecondsAndEfficiencyOnlyAfterAM
         {900, 1000, 0.0f, 12.9f, 1, 2, -100, 12, true, 33},
         {0, 0, 5.0f, 5.5f, 0, 3, 0, 0, false, 0},
         {7000, 0, 0.0f, 61.0f, 9, 0, 7000, 61, true, 100},
+        {2500, 2000, 100.0f, 159.5f, 2, 1, 500, 59, true, 66},
     };
     for (const auto& row : houses) {
         const HouseStatistics stats =
@@ -129,6 +132,56 @@ TEST(PlayerFigures, AChallengeRoundLastsASecondPerApartmentOfItsHouse)
         const int cells = row.width * row.height;
         EXPECT_FLOAT_EQ(1.0f / HouseProgression::challengeDrainSpeed(cells), static_cast<float>(cells));
         EXPECT_FLOAT_EQ(HouseProgression::challengeAlarmSeconds(cells), static_cast<float>(cells - 2));
+    }
+}
+
+// A neighbourhood's houses grow from 4 x 4 with their place in it (in puzzle
+// mode one size further for every second neighbourhood), and its ordinary
+// houses' smileys get harder from 0.15 per difficulty step on the first to
+// 0.5 on the last before the challenge round, plus 0.05 per step in quest
+// mode and 0.1 in action mode.
+TEST(PlayerFigures, HousesGrowAndTheirSmileysGetHarderThroughANeighbourhood)
+{
+    const struct {
+        GameMode mode;
+        int neighbourhood, house, width, height;
+    } sizes[] = {
+        {MODE_QUEST, 0, 0, 4, 4},  {MODE_QUEST, 2, 3, 4, 5},  {MODE_ACTION, 5, 5, 5, 5},
+        {MODE_QUEST, 6, 6, 5, 5},  {MODE_ACTION, 7, 7, 5, 6}, {MODE_PUZZLE, 1, 2, 4, 4},
+        {MODE_PUZZLE, 5, 1, 4, 5}, {MODE_PUZZLE, 4, 4, 5, 5}, {MODE_PUZZLE, 6, 6, 6, 6},
+        {MODE_PUZZLE, 7, 7, 6, 7},
+    };
+    for (const auto& row : sizes) {
+        const HouseProgression::Size size = HouseProgression::houseSize(row.house, row.neighbourhood, row.mode, false);
+        EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(row.width, row.height))
+            << "house " << row.house << " of " << row.neighbourhood << " in mode " << row.mode;
+    }
+    const struct {
+        GameMode mode;
+        int difficulty, house, houses;
+        float hardness;
+    } hardness[] = {
+        {MODE_QUEST, 0, 0, 4, 0.0f},   {MODE_QUEST, 0, 1, 4, 0.25f},  {MODE_QUEST, 0, 2, 4, 0.5f},
+        {MODE_ACTION, 0, 3, 9, 1.5f / 7.0f}, {MODE_ACTION, 0, 7, 9, 0.5f},  {MODE_QUEST, 2, 0, 7, 0.3f},
+        {MODE_QUEST, 2, 5, 7, 0.6f},   {MODE_ACTION, 2, 2, 7, 0.46f}, {MODE_ACTION, 2, 5, 7, 0.7f},
+        {MODE_QUEST, 3, 4, 6, 0.65f},  {MODE_ACTION, 3, 2, 6, 0.625f},
+    };
+    for (const auto& row : hardness)
+        EXPECT_NEAR(HouseProgression::risingHardness(row.difficulty, row.house, row.houses,
+                                                     ModeTable::of(row.mode).hardnessPerLevel),
+                    row.hardness, 1e-6)
+            << "house " << row.house << " of " << row.houses << " at " << row.difficulty << " in mode " << row.mode;
+}
+
+// The longest wait for a multiplier bubble shrinks from 24 s on the first
+// house played to 16 s on the sixtieth, in every mode.
+TEST(PlayerFigures, MultiplierBubblesComeSoonerHouseByHouse)
+{
+    for (const auto& [housesPlayed, longest] : {std::make_pair(0, 24.0f + 8.0f / 59.0f), std::make_pair(1, 24.0f),
+                                                std::make_pair(30, 24.0f - 8.0f * 29.0f / 59.0f),
+                                                std::make_pair(60, 16.0f)}) {
+        EXPECT_FLOAT_EQ(HouseProgression::bubbleMax(housesPlayed), longest) << housesPlayed;
+        EXPECT_FLOAT_EQ(ActionPace::bubbleMax(housesPlayed), longest) << housesPlayed;
     }
 }
 

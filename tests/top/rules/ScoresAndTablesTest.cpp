@@ -1,8 +1,11 @@
 // The game's numbers as plain values: how points, coins and lives add up
 // (gains through the multiplier, penalties not, nothing out of range), which
 // saved games can be continued whatever a damaged or edited roster holds,
-// vitamin prices by difficulty, and action mode's thermometer rates.
+// vitamin names and prices by difficulty, each mode's music, and action
+// mode's thermometer rates.
 #include "rules/ActionPace.h"
+#include "rules/HouseProgression.h"
+#include "rules/ModeTable.h"
 #include "rules/SavedProgress.h"
 #include "rules/Scoring.h"
 #include "rules/VitaminTable.h"
@@ -64,16 +67,49 @@ TEST(SavedProgress, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
         EXPECT_EQ(row.record.canContinue(row.slots), row.valid) << row.why;
 }
 
-TEST(ModeRules, APriceGrowsByHalfItsBaseForEachDifficultyStep)
+TEST(ModeRules, EachVitaminHasItsNameAndPriceWhichGrowsByHalfItsBaseForEachDifficultyStep)
 {
+    const struct {
+        int kind;
+        const char* name;
+        int cost;
+    } vitamins[] = {
+        {VITAMIN_HINT, "hint", 30},           {VITAMIN_MULTIMATCH, "multimatch", 80},
+        {VITAMIN_DOUBLE_SCORE, "double score", 150}, {VITAMIN_UNLOCK_DOOR, "unlock door", 250},
+        {VITAMIN_NEXT_STEP, "next step", 50},  {VITAMIN_SHOW_PATH, "show path", 200},
+        {VITAMIN_TRY_AGAIN, "try again", 150}, {VITAMIN_MORE_TIME, "more time", 120},
+        {VITAMIN_TIME_BOOST, "time boost", 200}, {VITAMIN_INSTANT_WIN, "instant win", 350},
+        {VITAMIN_CASH_OUT, "cash out", 350},   {VITAMIN_EMPTY_SLOT, "empty slot", 100},
+        {VITAMIN_EXTRA_LIFE, "extra life", 300},
+    };
+    for (const auto& vitamin : vitamins) {
+        EXPECT_STREQ(VitaminTable::of(vitamin.kind).name, vitamin.name) << vitamin.kind;
+        EXPECT_EQ(VitaminTable::price(vitamin.kind, 0), vitamin.cost) << vitamin.name;
+    }
     const struct {
         int kind, difficulty, cost;
     } prices[] = {
-        {VITAMIN_HINT, 0, 30}, {VITAMIN_HINT, 1, 45}, {VITAMIN_EXTRA_LIFE, 2, 600}, {VITAMIN_MORE_TIME, 3, 300},
+        {VITAMIN_HINT, 1, 45}, {VITAMIN_EXTRA_LIFE, 2, 600}, {VITAMIN_NEXT_STEP, 2, 100}, {VITAMIN_MORE_TIME, 3, 300},
     };
     for (const auto& price : prices)
         EXPECT_EQ(VitaminTable::price(price.kind, price.difficulty), price.cost)
             << price.kind << " at " << price.difficulty;
+}
+
+// Each mode's tracks take turns, neighbourhood by neighbourhood.
+TEST(ModeRules, EachModePlaysItsOwnTrackInEachNeighbourhood)
+{
+    const struct {
+        GameMode mode;
+        const char* tracks[3];
+    } modes[] = {
+        {MODE_ACTION, {"musicGame3", "musicGame1", "musicGame2"}},
+        {MODE_QUEST, {"musicGame2", "musicGame3", "musicGame1"}},
+        {MODE_PUZZLE, {"musicGame1", "musicGame2", "musicGame3"}},
+    };
+    for (const auto& row : modes)
+        for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n)
+            EXPECT_STREQ(ModeTable::track(row.mode, n), row.tracks[n % 3]) << row.mode << " in " << n;
 }
 
 TEST(ModeRules, ActionGainLossAndDrainFollowTheHouseAndTheDifficulty)
