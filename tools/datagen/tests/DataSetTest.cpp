@@ -1,20 +1,31 @@
 // Checks the data set that the build generated (build/data-src and the loose
 // files of build/data) the way the game reads it: images through the
-// engine's TGA decoder and skin files through its ini parser.
+// engine's TGA decoder, skin files through its ini parser, sounds through
+// libvorbisfile.
+#include "Catalogue.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
+#include "TemporaryFolder.h"
 #include "WholeFile.h"
 
 #include <gtest/gtest.h>
+#include <vorbis/vorbisfile.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 const std::string kStaging = std::string(KIV_BINARY_DIR) + "/data-src/";
+const std::string kGame = std::string(KIV_BINARY_DIR) + "/data/";
 
-struct Skin { int left, top, width, height; };
+struct Skin { int left, top, width, height, adjustX, adjustY; };
 
 struct Texture {
     int width = 0;
@@ -44,10 +55,29 @@ Texture loadTexture(const std::string& path) {
         EXPECT_TRUE(ini.hasSection(section)) << path << " lacks " << section;
         if (!ini.hasSection(section))
             break;
+        auto adjust = [&](const char* key) { return ini.hasKey(section, key) ? ini.getInt(section, key) : 0; };
         t.skins.push_back({ini.getInt(section, "left"), ini.getInt(section, "top"), ini.getInt(section, "width"),
-                           ini.getInt(section, "height")});
+                           ini.getInt(section, "height"), adjust("origin_adjust_x"), adjust("origin_adjust_y")});
     }
     return t;
+}
+
+// Frame counts, exact sizes and the 256-pixel limit are the generator's own
+// checks; what it leaves to the engine is where the skins lie and how their
+// keys are written (the engine's ini reader trims lines, not keys).
+TEST(DataSetTest, EveryTextureDecodesWithItsSkinsInsideAndItsKeysUnspaced) {
+    for (const Catalogue::Texture& entry : Catalogue::textures()) {
+        SCOPED_TRACE(entry.path);
+        const Texture t = loadTexture(entry.path);
+        for (const Skin& s : t.skins) {
+            EXPECT_TRUE(s.left >= 0 && s.top >= 0 && s.width > 0 && s.height > 0);
+            EXPECT_LE(s.left + s.width, t.width);
+            EXPECT_LE(s.top + s.height, t.height);
+        }
+        std::istringstream text(readWholeFile(kStaging + entry.path + ".ini"));
+        for (std::string line; std::getline(text, line);)
+            EXPECT_TRUE(line.empty() || line.front() == '[' || line.find(' ') == std::string::npos) << line;
+    }
 }
 
 TEST(DataSetTest, FontsHaveAGlyphSkinForEveryCodeTheyServe) {
@@ -71,7 +101,7 @@ TEST(DataSetTest, FontsHaveAGlyphSkinForEveryCodeTheyServe) {
     // symbols must carry ink, the cedilla a full-height cell.
     const Texture medium = loadTexture("gfx/font/font-medium.tga");
     const int lineHeight = medium.skins['A'].height;
-    for (int code : {1, 10, 96, 127, 168, 180, 184, int('A')}) {
+    for (int code : {1, 10, 96, 127, 136, 152, 168, 176, 180, 184, int('A')}) {
         const Skin& s = medium.skins[static_cast<size_t>(code)];
         int ink = 0;
         for (int y = s.top; y < s.top + s.height; ++y)
@@ -93,6 +123,8 @@ TEST(DataSetTest, JoinedFramesCarryTheirNeighboursEdgesBeyondTheirSkins) {
     const Strip strips[] = {
         {{{"gfx/logoS.tga", 0}, {"gfx/logoS.tga", 1}}, true, false},
         {{{"gfx/grass.tga", 2}, {"gfx/grass.tga", 3}, {"gfx/grass.tga", 0}, {"gfx/grass.tga", 1}}, true, true},
+        {{{"gfx/hills.tga", 0}, {"gfx/hills.tga", 1}}, true, true},
+        {{{"gfx/ground.tga", 0}, {"gfx/ground.tga", 1}}, true, true},
         {{{"gfx/tree_0_0.tga", 0}, {"gfx/tree_0_1.tga", 0}}, false, false},
         {{{"gfx/pole.tga", 1}, {"gfx/pole.tga", 2}}, true, false},
         {{{"gfx/map_0_0.tga", 0}, {"gfx/map_1_0.tga", 0}}, true, false},
@@ -139,6 +171,122 @@ TEST(DataSetTest, JoinedFramesCarryTheirNeighboursEdgesBeyondTheirSkins) {
             }
         }
     }
+}
+
+// A glow frame outlines its feature over the feature's own edge: every
+// opaque pixel beside a transparent one is covered by the glow.
+TEST(DataSetTest, GlowFramesCoverTheEdgesOfTheirFeatures) {
+    for (const char* name : {"eyes", "mouths", "hair", "eyebrows"}) {
+        SCOPED_TRACE(name);
+        const Texture feature = loadTexture(std::string("gfx/") + name + ".tga");
+        const Texture glow = loadTexture(std::string("gfx/") + name + "-glow.tga");
+        ASSERT_EQ(feature.skins.size(), glow.skins.size());
+        for (size_t i = 0; i < feature.skins.size(); ++i) {
+            const Skin &f = feature.skins[i], &g = glow.skins[i];
+            ASSERT_TRUE(f.width == g.width && f.height == g.height) << "frame " << i;
+            int uncovered = 0;
+            for (int y = 0; y < f.height; ++y)
+                for (int x = 1; x + 1 < f.width; ++x) {
+                    const bool bEdge = feature.alphaAt(f.left + x, f.top + y) > 128 &&
+                                       (feature.alphaAt(f.left + x - 1, f.top + y) == 0 ||
+                                        feature.alphaAt(f.left + x + 1, f.top + y) == 0);
+                    uncovered += bEdge && glow.alphaAt(g.left + x, g.top + y) == 0;
+                }
+            EXPECT_EQ(0, uncovered) << "frame " << i;
+        }
+    }
+}
+
+// The sky's top and bottom rows meet the colour the view is cleared to; the
+// pointer's frames are moved by half their size, so that their top-left
+// corner, where the tip is drawn, stands on the mouse position.
+TEST(DataSetTest, SkyMeetsTheClearColourAndThePointerTipIsItsAnchor) {
+    const Texture sky = loadTexture("gfx/sky-colormatched-blurred.tga");
+    for (int y : {0, sky.height - 1})
+        for (int x = 0; x < sky.width; x += 17) {
+            const uint8_t* p = &sky.rgba[(static_cast<size_t>(y) * sky.width + x) * 4];
+            EXPECT_EQ(std::vector<int>({16, 128, 208}), std::vector<int>(p, p + 3)) << x << "," << y;
+        }
+    for (const Skin& s : loadTexture("gfx/gui/game/mousepointer.tga").skins) {
+        EXPECT_EQ(s.width / 2, s.adjustX);
+        EXPECT_EQ(s.height / 2, s.adjustY);
+    }
+}
+
+struct Decoded { int channels = 0; long rate = 0, frames = 0; };
+
+Decoded decodeOgg(const std::string& path) {
+    Decoded d;
+    OggVorbis_File file;
+    if (ov_fopen(path.c_str(), &file) != 0)
+        return d;
+    d.channels = ov_info(&file, -1)->channels;
+    d.rate = ov_info(&file, -1)->rate;
+    float** pcm = nullptr;
+    int section = 0;
+    for (long got; (got = ov_read_float(&file, &pcm, 4096, &section)) > 0;)
+        d.frames += got;
+    ov_clear(&file);
+    return d;
+}
+
+// Sound effects are mono and short, the looping clock tick exactly one
+// second; music is stereo and 30 to 90 seconds long.
+TEST(DataSetTest, SoundsAreMonoAndMusicIsStereoOfTheRightLength) {
+    for (const std::string& path : Catalogue::sounds()) {
+        const Decoded d = decodeOgg(kStaging + path);
+        EXPECT_EQ(1, d.channels) << path;
+        EXPECT_TRUE(d.frames > 0 && d.frames < d.rate * 3) << path;
+    }
+    const Decoded tick = decodeOgg(kStaging + "sfx/clockTick.ogg");
+    EXPECT_EQ(tick.rate, tick.frames);
+    for (const std::string& path : Catalogue::music()) {
+        const Decoded d = decodeOgg(kStaging + path);
+        EXPECT_EQ(2, d.channels) << path;
+        EXPECT_TRUE(d.frames >= d.rate * 30 && d.frames <= d.rate * 90) << path;
+    }
+}
+
+// Each house draws its puzzle from its size's file: many paths, none twice.
+// The 3 x 3 grid has only 40 directed paths; every other size has plenty.
+TEST(DataSetTest, SolutionFilesHoldManyDistinctPaths) {
+    for (const Catalogue::Solution& s : Catalogue::solutions()) {
+        const std::string bytes = readWholeFile(kStaging + s.path);
+        const size_t size = static_cast<size_t>(s.width * s.height);
+        ASSERT_EQ(0u, bytes.size() % size) << s.path;
+        std::set<std::string> records;
+        for (size_t at = 0; at < bytes.size(); at += size)
+            records.insert(bytes.substr(at, size));
+        EXPECT_EQ(bytes.size() / size, records.size()) << s.path;
+        EXPECT_GE(records.size(), size == 9 ? 40u : 100u) << s.path;
+    }
+}
+
+TEST(DataSetTest, EditionSettingsHoldTheKeysTheEngineReads) {
+    const std::string text = readWholeFile(kGame + "Glimmerdaledemo.cfg.static");
+    MemoryIniFile ini;
+    ini.parse(text.data(), text.size());
+    EXPECT_FALSE(ini.getBool("Language", "bMultilanguage"));
+    EXPECT_EQ(0, ini.getInt("Language", "singleLanguage"));
+    EXPECT_EQ(0, ini.getInt("Graphics", "ditherDepth"));
+}
+
+// The data is part of the build: every run gives the same bytes.
+TEST(DataSetTest, TheGeneratorWritesTheSameBytesEveryRun) {
+    const TemporaryFolder folder("datagen-again");
+    const fs::path temp = folder.path();
+    const std::string command =
+        std::string(DATAGEN_EXE) + " " + (temp / "src").string() + " " + (temp / "game").string();
+    ASSERT_EQ(0, std::system(command.c_str()));
+    int compared = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(temp / "src")) {
+        if (!entry.is_regular_file())
+            continue;
+        const std::string relative = fs::relative(entry.path(), temp / "src").string();
+        EXPECT_TRUE(readWholeFile(entry.path().string()) == readWholeFile(kStaging + relative)) << relative;
+        ++compared;
+    }
+    EXPECT_GT(compared, 150);
 }
 
 }  // namespace
