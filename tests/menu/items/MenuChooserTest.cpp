@@ -1,7 +1,9 @@
 #include "ItemTestSupport.h"
 
 #include "MenuCountry.h"
+#include "MenuEnum.h"
 #include "MenuInt.h"
+#include "MenuVolume.h"
 
 #include <cstring>
 
@@ -44,6 +46,26 @@ TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
     }
 }
 
+// A click on the volume bars applies every setting at once (here the mouse
+// speed, 0.5 + 0.25 per sensitivity step, shows it) without reopening the
+// display.
+TEST_F(MenuChooserTest, VolumeClickAppliesTheSettingsAtOnce)
+{
+    HSTdata& hst = pGlobal->hst;
+    hst.resolution = 1;
+    hst.bFullScreen = false;
+    hst.mouseSensitivity = 4;
+    pKiv->pInput->mouseSpeed = 1.0;
+    int value = 10;
+    MenuVolume* bars = add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &value, 0, 24));
+    pressAt(RIGHT_ARROW, 0.0f);
+    EXPECT_EQ(11, value);
+    EXPECT_TRUE(bars->wasClicked());
+    EXPECT_DOUBLE_EQ(1.5, pKiv->pInput->mouseSpeed) << "the settings reached the engine";
+    EXPECT_FALSE(pKiv->bRestartRequested);
+    pKiv->pInput->mouseSpeed = 1.0;
+}
+
 int positionOf(const char* code)
 {
     for (int position = 0; position < MenuCountry::COUNTRY_COUNT; ++position)
@@ -75,6 +97,30 @@ TEST_F(MenuChooserTest, TypedLetterJumpsToTheNextCountryWithThatInitial)
         const MenuCountry::Country& chosen = MenuCountry::countryTable[MenuCountry::countryOrder[value]];
         EXPECT_EQ(0, std::memcmp(chosen.code, pGlobal->hst.countryCode, 2)) << "the stored code follows";
         EXPECT_NE(-1.0f, pGlobal->hst.countryVector[2]) << "and so does its direction on the globe";
+        chooser->deleteMe();
+    }
+}
+
+// A stored value outside the chooser's range is brought in when the chooser
+// is made; one changed behind its back still draws, and the letter search
+// starts, inside the table.
+TEST_F(MenuChooserTest, StoredValuesOutsideTheRangeAreBroughtIn)
+{
+    for (int stored : {-5, 241, 100000}) {
+        SCOPED_TRACE(stored);
+        int listValue = stored, volume = stored, value = stored;
+        add(new MenuEnum(0.0f, 0.0f, 0.0f, "", "", &listValue, 0, 4, Language::ENUMSENSITIVITY0))->deleteMe();
+        add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &volume, 0, 4))->deleteMe();
+        MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+        EXPECT_EQ(stored < 0 ? 0 : 4, listValue);
+        EXPECT_EQ(stored < 0 ? 0 : 4, volume);
+        EXPECT_EQ(stored < 0 ? 0 : 240, value);
+        value = stored;
+        draw();
+        moveMouseTo(0.0f, 0.0f);
+        typeKey(KEY_A, 'a');
+        step();
+        EXPECT_EQ(positionOf("AD"), value);
         chooser->deleteMe();
     }
 }
