@@ -125,4 +125,30 @@ TEST_F(MenuChooserTest, StoredValuesOutsideTheRangeAreBroughtIn)
     }
 }
 
+TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
+{
+    struct Case { const char* name; int value, min, max; bool left, right; };
+    const Case cases[] = {
+        {"Middle", 5, 0, 10, true, true},
+        {"AtMin", 0, 0, 10, false, true},
+        {"AtMax", 10, 0, 10, true, false},
+        {"SingleValue", 3, 3, 3, false, false},
+    };
+    // The arrow glyphs sit 15 units inside the frame's ends, in the
+    // highlight colour once the highlight is full.
+    const UColor arrow(255, 255, 192, 255);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int value = c.value;
+        MenuInt* chooser = add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, c.min, c.max, 1));
+        moveMouseTo(0.0f, 20.0f);
+        for (int i = 0; i < 5; ++i)
+            step();
+        const std::unique_ptr<MemoryImageFile> image = draw();
+        EXPECT_EQ(c.left, sameColor(arrow, worldPixel(*image, -113.0f + 3.0f, 3.0f)));
+        EXPECT_EQ(c.right, sameColor(arrow, worldPixel(*image, 113.0f - 3.0f, 3.0f)));
+        chooser->deleteMe();
+    }
+}
+
 } // namespace

@@ -81,6 +81,24 @@ TEST_F(MenuKeyTest, OfTwoKeysTypedInOneFrameTheLowerStaysBound)
     field->deleteMe();
 }
 
+// A code outside the input table (a damaged configuration) shows no name.
+TEST_F(MenuKeyTest, FieldShowsTheNameOfItsInputAndSurvivesADamagedCode)
+{
+    int code = 30;
+    MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "", "", &code));
+    step();
+    // The name is centred on the field in the normal text colour.
+    const UColor text(255, 128, 0, 255);
+    ASSERT_FALSE(pKiv->pInput->keyNames[30].empty());
+    EXPECT_TRUE(sameColor(text, worldPixel(*draw(), -2.0f, 3.0f)));
+    for (int damaged : {-1, KivInput::KEY_COUNT, 1 << 30}) {
+        SCOPED_TRACE(damaged);
+        code = damaged;
+        EXPECT_TRUE(sameColor(FRAME, worldPixel(*draw(), -2.0f, 3.0f))) << "no name";
+    }
+    field->deleteMe();
+}
+
 class MenuStringTest : public ItemTest {
 protected:
     // A field at the origin over the buffer, with its change calls counted.
@@ -168,6 +186,26 @@ TEST_F(MenuStringTest, BufferContentsLongerThanTheFieldAreCutToItsLength)
     other->text = "abcdefgh";
     step();
     EXPECT_STREQ("abcd", small);
+}
+
+// Typing reaches only a field under the pointer and enabled; the others
+// hide their caret.
+TEST_F(MenuStringTest, AwayOrDisabledFieldIgnoresTypingAndHidesTheCaret)
+{
+    for (bool disabled : {false, true}) {
+        SCOPED_TRACE(disabled);
+        char buffer[16] = "ab";
+        CountingField* field = add(new CountingField(buffer, 15));
+        field->disabled = disabled;
+        field->caretVisible = true;
+        moveMouseTo(disabled ? 0.0f : 300.0f, disabled ? 0.0f : -200.0f);
+        typeKey(KEY_A, 'a');
+        step();
+        EXPECT_EQ("ab", field->text);
+        EXPECT_EQ(0, field->changes);
+        EXPECT_FALSE(field->caretVisible);
+        field->deleteMe();
+    }
 }
 
 } // namespace
