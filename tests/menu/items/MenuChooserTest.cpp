@@ -27,6 +27,7 @@ TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
         {"InsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 25.5f, false, 6, true},
         {"OutsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 26.5f, false, 5, true},
         {"StopsAtMin", 0, 0, 10, 1, 256, LEFT_ARROW, false, 0, true},
+        {"Step", 5, 0, 10, 3, 256, RIGHT_ARROW, false, 8, true},
         {"StepPastMax", 9, 0, 10, 3, 256, RIGHT_ARROW, false, 10, true},
         {"BelowRangeClampedAfterTheStep", -7, 0, 10, 1, 256, RIGHT_ARROW, false, 0, true},
         // On a narrow item both hot spots cover the centre and cancel out.

@@ -47,8 +47,10 @@ TEST_F(MenuKeyTest, InputThatGoesDownOverTheFieldBecomesItsBindingAndNobodyElses
         {"OwnSecondKey", true, {30}, {30, 0, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
         {"JoystickButton", true, {KivInput::FIRST_JOYSTICK_BUTTON + 31},
          {303, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
+        {"JoystickDirection", true, {KivInput::JOYSTICK_LEFT}, {258, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
         {"EscapeIsNeverBound", true, {KEY_ESCAPE}, start},
         {"ClickingTheFieldIsNotABinding", true, {MOUSE_LEFT}, start},
+        {"MovingTheMouseIsNotABinding", true, {KivInput::MOUSE_UP}, start},
         {"Away", false, {16}, start},
     };
     for (const Case& c : cases) {
@@ -120,6 +122,7 @@ TEST_F(MenuStringTest, TypingEditsTheTextWithinItsCharactersAndLength)
     const Case cases[] = {
         {"Appends", "", 15, {{KEY_A, 'a'}, {48, 'B'}, {57, ' '}, {2, '!'}}, "aB !", 4},
         {"Backspace", "abc", 15, {{KEY_BACKSPACE, 8}, {KEY_BACKSPACE, 8}}, "a", 0},
+        {"BackspaceOnEmpty", "", 15, {{KEY_BACKSPACE, 8}}, "", 0},
         {"FullFieldRefusesButStillReports", "abc", 3, {{KEY_A, 'd'}}, "abc", 1},
         {"RoomAgainAfterBackspace", "abc", 3, {{KEY_BACKSPACE, 8}, {KEY_A, 'z'}}, "abz", 1},
         {"BacktickTildeAndHighBytesRefused", "", 15, {{41, '`'}, {41, '~'}, {18, 0xE9}, {2, 0x7F}}, "", 4},
