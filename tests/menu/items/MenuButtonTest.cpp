@@ -1,5 +1,6 @@
 #include "ItemTestSupport.h"
 
+#include "MenuBool.h"
 #include "MenuButton.h"
 #include "SyntheticInput.h"
 
@@ -65,6 +66,34 @@ TEST_F(MenuButtonTest, PressIsJudgedWhereItHappened)
         // The button is gone before the rest of the events are seen.
         testsupport::feed({buttonEvent(false, 600, 40)});
         step();
+    }
+}
+
+// A fresh press over an enabled switch turns it over once; a held button,
+// a press beside it or on a disabled switch does nothing.
+TEST_F(MenuButtonTest, EachPressOverASwitchInvertsItOnce)
+{
+    struct Frame { const char* name; bool over; bool press; bool held; bool disabled; bool value; };
+    // The switch is 50 wide at the origin.
+    const Frame frames[] = {
+        {"Press", true, true, false, false, true},       {"Held", true, false, true, false, true},
+        {"PressAgain", true, true, false, false, false}, {"Away", false, true, false, false, false},
+        {"Disabled", true, true, false, true, false},    {"Enabled", true, true, false, false, true},
+    };
+    bool value = false;
+    MenuBool* toggle = add(new MenuBool(0.0f, 0.0f, 0.0f, "Sound", "", &value));
+    EXPECT_FLOAT_EQ(50.0f, toggle->pSkin->width);
+    for (const Frame& f : frames) {
+        SCOPED_TRACE(f.name);
+        toggle->disabled = f.disabled;
+        moveMouseTo(f.over ? 20.0f : 30.0f, 0.0f);
+        if (f.held)
+            setInput({}, {MOUSE_LEFT});
+        else
+            setInput(f.press ? std::initializer_list<int>{MOUSE_LEFT} : std::initializer_list<int>{});
+        step();
+        EXPECT_EQ(f.value, value);
+        EXPECT_EQ(f.over && f.press && !f.disabled, toggle->wasClicked());
     }
 }
 

@@ -1,7 +1,9 @@
 #include "ItemTestSupport.h"
 
 #include "MenuCountry.h"
+#include "MenuEnum.h"
 #include "MenuInt.h"
+#include "MenuVolume.h"
 
 #include <cstring>
 
@@ -25,6 +27,7 @@ TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
         {"InsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 25.5f, false, 6, true},
         {"OutsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 26.5f, false, 5, true},
         {"StopsAtMin", 0, 0, 10, 1, 256, LEFT_ARROW, false, 0, true},
+        {"Step", 5, 0, 10, 3, 256, RIGHT_ARROW, false, 8, true},
         {"StepPastMax", 9, 0, 10, 3, 256, RIGHT_ARROW, false, 10, true},
         {"BelowRangeClampedAfterTheStep", -7, 0, 10, 1, 256, RIGHT_ARROW, false, 0, true},
         // On a narrow item both hot spots cover the centre and cancel out.
@@ -42,6 +45,26 @@ TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
         EXPECT_EQ(c.clicked, chooser->wasClicked());
         chooser->deleteMe();
     }
+}
+
+// A click on the volume bars applies every setting at once (here the mouse
+// speed, 0.5 + 0.25 per sensitivity step, shows it) without reopening the
+// display.
+TEST_F(MenuChooserTest, VolumeClickAppliesTheSettingsAtOnce)
+{
+    HSTdata& hst = pGlobal->hst;
+    hst.resolution = 1;
+    hst.bFullScreen = false;
+    hst.mouseSensitivity = 4;
+    pKiv->pInput->mouseSpeed = 1.0;
+    int value = 10;
+    MenuVolume* bars = add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &value, 0, 24));
+    pressAt(RIGHT_ARROW, 0.0f);
+    EXPECT_EQ(11, value);
+    EXPECT_TRUE(bars->wasClicked());
+    EXPECT_DOUBLE_EQ(1.5, pKiv->pInput->mouseSpeed) << "the settings reached the engine";
+    EXPECT_FALSE(pKiv->bRestartRequested);
+    pKiv->pInput->mouseSpeed = 1.0;
 }
 
 int positionOf(const char* code)
@@ -75,6 +98,56 @@ TEST_F(MenuChooserTest, TypedLetterJumpsToTheNextCountryWithThatInitial)
         const MenuCountry::Country& chosen = MenuCountry::countryTable[MenuCountry::countryOrder[value]];
         EXPECT_EQ(0, std::memcmp(chosen.code, pGlobal->hst.countryCode, 2)) << "the stored code follows";
         EXPECT_NE(-1.0f, pGlobal->hst.countryVector[2]) << "and so does its direction on the globe";
+        chooser->deleteMe();
+    }
+}
+
+// A stored value outside the chooser's range is brought in when the chooser
+// is made; one changed behind its back still draws, and the letter search
+// starts, inside the table.
+TEST_F(MenuChooserTest, StoredValuesOutsideTheRangeAreBroughtIn)
+{
+    for (int stored : {-5, 241, 100000}) {
+        SCOPED_TRACE(stored);
+        int listValue = stored, volume = stored, value = stored;
+        add(new MenuEnum(0.0f, 0.0f, 0.0f, "", "", &listValue, 0, 4, Language::ENUMSENSITIVITY0))->deleteMe();
+        add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &volume, 0, 4))->deleteMe();
+        MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+        EXPECT_EQ(stored < 0 ? 0 : 4, listValue);
+        EXPECT_EQ(stored < 0 ? 0 : 4, volume);
+        EXPECT_EQ(stored < 0 ? 0 : 240, value);
+        value = stored;
+        draw();
+        moveMouseTo(0.0f, 0.0f);
+        typeKey(KEY_A, 'a');
+        step();
+        EXPECT_EQ(positionOf("AD"), value);
+        chooser->deleteMe();
+    }
+}
+
+TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
+{
+    struct Case { const char* name; int value, min, max; bool left, right; };
+    const Case cases[] = {
+        {"Middle", 5, 0, 10, true, true},
+        {"AtMin", 0, 0, 10, false, true},
+        {"AtMax", 10, 0, 10, true, false},
+        {"SingleValue", 3, 3, 3, false, false},
+    };
+    // The arrow glyphs sit 15 units inside the frame's ends, in the
+    // highlight colour once the highlight is full.
+    const UColor arrow(255, 255, 192, 255);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        int value = c.value;
+        MenuInt* chooser = add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, c.min, c.max, 1));
+        moveMouseTo(0.0f, 20.0f);
+        for (int i = 0; i < 5; ++i)
+            step();
+        const std::unique_ptr<MemoryImageFile> image = draw();
+        EXPECT_EQ(c.left, sameColor(arrow, worldPixel(*image, -113.0f + 3.0f, 3.0f)));
+        EXPECT_EQ(c.right, sameColor(arrow, worldPixel(*image, 113.0f - 3.0f, 3.0f)));
         chooser->deleteMe();
     }
 }

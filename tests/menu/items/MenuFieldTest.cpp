@@ -47,8 +47,10 @@ TEST_F(MenuKeyTest, InputThatGoesDownOverTheFieldBecomesItsBindingAndNobodyElses
         {"OwnSecondKey", true, {30}, {30, 0, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
         {"JoystickButton", true, {KivInput::FIRST_JOYSTICK_BUTTON + 31},
          {303, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
+        {"JoystickDirection", true, {KivInput::JOYSTICK_LEFT}, {258, 30, 205, 32, 200, 17, 208, 45, 57, 42, 28, 29}},
         {"EscapeIsNeverBound", true, {KEY_ESCAPE}, start},
         {"ClickingTheFieldIsNotABinding", true, {MOUSE_LEFT}, start},
+        {"MovingTheMouseIsNotABinding", true, {KivInput::MOUSE_UP}, start},
         {"Away", false, {16}, start},
     };
     for (const Case& c : cases) {
@@ -81,6 +83,24 @@ TEST_F(MenuKeyTest, OfTwoKeysTypedInOneFrameTheLowerStaysBound)
     field->deleteMe();
 }
 
+// A code outside the input table (a damaged configuration) shows no name.
+TEST_F(MenuKeyTest, FieldShowsTheNameOfItsInputAndSurvivesADamagedCode)
+{
+    int code = 30;
+    MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "", "", &code));
+    step();
+    // The name is centred on the field in the normal text colour.
+    const UColor text(255, 128, 0, 255);
+    ASSERT_FALSE(pKiv->pInput->keyNames[30].empty());
+    EXPECT_TRUE(sameColor(text, worldPixel(*draw(), -2.0f, 3.0f)));
+    for (int damaged : {-1, KivInput::KEY_COUNT, 1 << 30}) {
+        SCOPED_TRACE(damaged);
+        code = damaged;
+        EXPECT_TRUE(sameColor(FRAME, worldPixel(*draw(), -2.0f, 3.0f))) << "no name";
+    }
+    field->deleteMe();
+}
+
 class MenuStringTest : public ItemTest {
 protected:
     // A field at the origin over the buffer, with its change calls counted.
@@ -102,6 +122,7 @@ TEST_F(MenuStringTest, TypingEditsTheTextWithinItsCharactersAndLength)
     const Case cases[] = {
         {"Appends", "", 15, {{KEY_A, 'a'}, {48, 'B'}, {57, ' '}, {2, '!'}}, "aB !", 4},
         {"Backspace", "abc", 15, {{KEY_BACKSPACE, 8}, {KEY_BACKSPACE, 8}}, "a", 0},
+        {"BackspaceOnEmpty", "", 15, {{KEY_BACKSPACE, 8}}, "", 0},
         {"FullFieldRefusesButStillReports", "abc", 3, {{KEY_A, 'd'}}, "abc", 1},
         {"RoomAgainAfterBackspace", "abc", 3, {{KEY_BACKSPACE, 8}, {KEY_A, 'z'}}, "abz", 1},
         {"BacktickTildeAndHighBytesRefused", "", 15, {{41, '`'}, {41, '~'}, {18, 0xE9}, {2, 0x7F}}, "", 4},
@@ -168,6 +189,26 @@ TEST_F(MenuStringTest, BufferContentsLongerThanTheFieldAreCutToItsLength)
     other->text = "abcdefgh";
     step();
     EXPECT_STREQ("abcd", small);
+}
+
+// Typing reaches only a field under the pointer and enabled; the others
+// hide their caret.
+TEST_F(MenuStringTest, AwayOrDisabledFieldIgnoresTypingAndHidesTheCaret)
+{
+    for (bool disabled : {false, true}) {
+        SCOPED_TRACE(disabled);
+        char buffer[16] = "ab";
+        CountingField* field = add(new CountingField(buffer, 15));
+        field->disabled = disabled;
+        field->caretVisible = true;
+        moveMouseTo(disabled ? 0.0f : 300.0f, disabled ? 0.0f : -200.0f);
+        typeKey(KEY_A, 'a');
+        step();
+        EXPECT_EQ("ab", field->text);
+        EXPECT_EQ(0, field->changes);
+        EXPECT_FALSE(field->caretVisible);
+        field->deleteMe();
+    }
 }
 
 } // namespace

@@ -27,6 +27,23 @@ protected:
     }
 };
 
+// Ranks from "1." to "10.", scores grouped by thousands; the chooser shows
+// the next table; a table that does not exist shows the first.
+TEST_F(ContextHighScoresTest, ShowsTheChosenTableWithGroupedScores)
+{
+    pGlobal->hst.insertHighScore(1, "Quester", 95000, 0, 0, true);
+    auto* screen = open(new ContextHighScores(0));
+    EXPECT_EQ(screen->rankTexts[0]->text, "1.");
+    EXPECT_EQ(screen->rankTexts[9]->text, "10.");
+    EXPECT_EQ(screen->scoreTexts[9]->text, "10,000");
+    EXPECT_EQ(screen->nameTexts[1]->text, "");
+    nextTable(*screen);
+    EXPECT_EQ(screen->nameTexts[1]->text, "Quester");
+    EXPECT_EQ(screen->scoreTexts[1]->text, "95,000");
+    for (const int unknown : {-1, HSTdata::TABLE_COUNT})
+        EXPECT_EQ(open(new ContextHighScores(unknown))->table, 0) << unknown;
+}
+
 TEST_F(ContextHighScoresTest, HighlightsThePlayersNewestRowOnlyInItsTable)
 {
     addPlayers({"Ann"});

@@ -49,6 +49,18 @@ TEST_F(ContextMainTest, ButtonsPushTheirScreensOrStartTheGameOverTheMenu)
     EXPECT_EQ(top(), menu);
 }
 
+TEST_F(ContextMainTest, QuitAsksFirstAndYesClosesTheMenu)
+{
+    auto* menu = open(new ContextMain());
+    clickOn(menu->pQuitButton);
+    answer(false);
+    EXPECT_EQ(top(), menu);
+    EXPECT_FALSE(menu->bFinished);
+    clickOn(menu->pQuitButton);
+    answer(true);
+    EXPECT_TRUE(menu->bFinished);
+}
+
 TEST_F(ContextMainTest, WithoutPlayersTheNewPlayerScreenOpensAtOnce)
 {
     clearRoster();

@@ -28,6 +28,37 @@ TEST_F(ContextUserManagerTest, AClickSelectsThePlayerInTheRowUnderThePointer)
     }
 }
 
+TEST_F(ContextUserManagerTest, AddStopsAtEightAndDeleteBelowTwo)
+{
+    for (int count : {1, 2, 7, 8}) {
+        clearStack();
+        clearRoster();
+        for (int i = 0; i < count; ++i)
+            pGlobal->profileManager.addProfile(formatString("P%d", i));
+        auto* screen = open(new ContextUserManager());
+        EXPECT_EQ(screen->pAddButton->disabled, count >= 8) << count;
+        EXPECT_EQ(screen->pDeleteButton->disabled, count < 2) << count;
+        clickOn(screen->pAddButton);
+        EXPECT_EQ(dynamic_cast<ContextNewUser*>(top()) != nullptr, count < 8) << count;
+    }
+}
+
+TEST_F(ContextUserManagerTest, AddedPlayerAppearsMarkedAsTheCurrentOne)
+{
+    addPlayers({"Ann"});
+    auto* screen = open(new ContextUserManager());
+    clickOn(screen->pAddButton);
+    frame();
+    type(KEY_A, 'b');
+    type(KEY_RETURN, 13);
+    frame();
+    EXPECT_EQ(top(), screen);
+    EXPECT_EQ(screen->rowTexts[1]->text, "b");
+    EXPECT_EQ(pGlobal->profileManager.current, 1);
+    EXPECT_EQ(screen->rowTexts[1]->color, ContextUserManager::CURRENT_COLOR);
+    EXPECT_EQ(screen->rowTexts[0]->color, ContextUserManager::ROW_COLOR);
+}
+
 TEST_F(ContextUserManagerTest, DeleteRemovesTheCurrentPlayerAfterYes)
 {
     addPlayers({"Ann", "Bob", "Cy"});
@@ -71,6 +102,19 @@ TEST_F(ContextNewUserTest, OkWaitsForANameAndAddsItWithoutOuterSpaces)
     EXPECT_TRUE(screen->bFinished);
     EXPECT_STREQ(pGlobal->profileManager.getName(0), "Al");
     EXPECT_EQ(pGlobal->profileManager.current, 0);
+}
+
+TEST_F(ContextNewUserTest, CancelOnlyWhenPlayersExistAndItAddsNobody)
+{
+    EXPECT_EQ(openEmpty()->pCancelButton, nullptr);
+    clearStack();
+    addPlayers({"Ann"});
+    auto* screen = openEmpty();
+    ASSERT_NE(screen->pCancelButton, nullptr);
+    type(KEY_A, 'b');
+    clickOn(screen->pCancelButton);
+    EXPECT_TRUE(screen->bFinished);
+    EXPECT_EQ(pGlobal->profileManager.getCount(), 1);
 }
 
 } // namespace

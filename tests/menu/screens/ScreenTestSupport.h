@@ -2,7 +2,7 @@
 // Shared by the menu screen tests: the item tests' engine (640 x 480 view,
 // one world unit one pixel, origin at the centre; painted frames and bare
 // quad fonts; English texts) with the screen stack in Global, plus the
-// picture of the configuration screen. Screens are pushed on the
+// pictures of the logo and configuration screens. Screens are pushed on the
 // real ContextManager and stepped by the frame driver with a fixed dt; input is
 // written into KivInput's state, never through SDL. The menu scenery is left
 // out (Global's ContextPre stays null).
@@ -25,6 +25,9 @@ public:
     {
         itemtest::Environment::SetUp();
         ResourceManager& registry = *pKiv->pResourceManager;
+        Texture* logo = makeTexture("bfstudios", 64, 40, {{0, 0, 64, 40}}, [](int, int) { return RED; });
+        registry.addResource("bfstudios", logo);
+        registry.addResource("bfstudios:0", logo->skins[0]);
         Texture* picture = makeTexture("autoconfigure", 32, 28, {{0, 0, 32, 28}}, [](int, int) { return GREEN; });
         picture->skins[0]->setOriginLocation(7);
         registry.addResource("autoConfigure", picture);

@@ -1,7 +1,9 @@
 #include "StackTestSupport.h"
 
 #include "ContextDialog.h"
+#include "EventManager.h"
 #include "MenuButton.h"
+#include "RadialFader.h"
 #include "Reference.h"
 #include "SyntheticInput.h"
 
@@ -45,6 +47,58 @@ protected:
     std::vector<std::unique_ptr<RecordingScreen>> owned;
     testsupport::FrameDriver driver = writtenInputDriver(0.02);
 };
+
+TEST_F(ContextManagerTest, PushTakesEffectAtTheNextTickAndOnlyTheTopIsActivated)
+{
+    RecordingScreen* lower = screen("lower");
+    RecordingScreen* upper = screen("upper");
+    lower->bFinished = true;
+    manager->pushContext(lower);
+    manager->pushContext(upper);
+    EXPECT_FALSE(lower->bFinished) << "pushing clears the finished flag";
+    EXPECT_EQ(upper, manager->getActiveContext());
+    EXPECT_TRUE(log.empty());
+
+    step();
+    EXPECT_EQ((Log{"upper activate first"}), log);
+    EXPECT_EQ(1, upper->ticks);
+    EXPECT_EQ(0, lower->ticks) << "screens below the top are not ticked";
+
+    log.clear();
+    upper->bFinished = true;
+    step();
+    EXPECT_EQ((Log{"upper deactivate closing", "lower activate first"}), log);
+    EXPECT_EQ(1, lower->ticks);
+    EXPECT_EQ(nullptr, upper->getParent()) << "popped but not deleted: its owner keeps it";
+
+    log.clear();
+    manager->pushContext(upper);
+    step();
+    upper->bFinished = true;
+    step();
+    EXPECT_EQ((Log{"lower deactivate covered", "upper activate again", "upper deactivate closing", "lower activate again"}),
+              log);
+}
+
+TEST_F(ContextManagerTest, SwitchingScreensClearsTheMouseOverObjectAndOpensTheFader)
+{
+    RecordingScreen* first = screen("first");
+    manager->pushContext(first);
+    KivBase hovered;
+    pKiv->pEventManager->setMouseOver(&hovered);
+    manager->pFader->coverage = manager->pFader->targetCoverage = 1.0f;
+    manager->tick(0.0, 0.02);
+    EXPECT_EQ(nullptr, pKiv->pEventManager->getMouseOver());
+    EXPECT_EQ(0.0f, manager->pFader->targetCoverage);
+    EXPECT_LT(manager->pFader->coverage, 1.0f) << "the fader layer is ticked in the same frame";
+
+    manager->pFader->targetCoverage = 1.0f;
+    pKiv->pEventManager->setMouseOver(&hovered);
+    manager->tick(0.0, 0.02);
+    EXPECT_EQ(1.0f, manager->pFader->targetCoverage) << "no switch, no reopening";
+    EXPECT_EQ(&hovered, pKiv->pEventManager->getMouseOver());
+    pKiv->pEventManager->setMouseOver(nullptr);
+}
 
 TEST_F(ContextManagerTest, FinishedScreenUnderTheTopWaitsUntilItIsOnTopAndTheEmptiedStackQuits)
 {

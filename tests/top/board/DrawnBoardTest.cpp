@@ -1,6 +1,7 @@
 // What the board shows when drawn: the busiest house with every kind of
 // piece on it, drawn through the real screen stack and checked where each
-// kind must show.
+// kind must show; and the heads-up display's thermometer, its column
+// clamped to its tube and its slot marks.
 #include "BoardTestSupport.h"
 
 #include "BusiestBoard.h"
@@ -84,6 +85,48 @@ TEST_F(Scene, TheBusiestBoardShowsEveryKindOfPiece)
         const int r = probe.radius;
         ASSERT_TRUE(x >= r && y >= r && x < 640 - r && y < 480 - r) << probe.what << " off the screen";
         EXPECT_GE(shareLooking(*screen, x, y, probe.radius, probe.looks), probe.share) << probe.what;
+    }
+}
+
+using PlayerHUDTest = BoardTest;
+
+TEST_F(PlayerHUDTest, TheThermometerShowsItsColumnClampedAndTheSlotMarksBelowTheTop)
+{
+    PlayerHUD& hud = *game->hud;
+    hud.hidePanel = false;
+    hud.showThermometer = true;
+    hud.thermometerColour = UColor(255, 0, 0, 255);
+    harness->stepSeconds(1.1);
+    // The column's top at level L, slid in: 25 right of the display, 370
+    // below it, 3 left of the tube's axis, 50 + 250 L - 6 up; probed 2 right
+    // of that, beside the column's shine, and 24 above the full column.
+    const float levels[] = {0.0f, 0.25f, 0.5f, 0.75f, 1.0f, 1.0f};
+    // At each level: 'C' the column, 'M' a slot mark, '.' neither.
+    const struct {
+        float level;
+        bool slots;
+        int32_t slotCount;
+        const char* looks;
+    } rows[] = {
+        {0.0f, true, 4, "CMMM.."},  {-0.2f, true, 4, "CMMM.."}, {0.0f, false, 4, "C....."}, {0.0f, true, 2, "C.M..."},
+        {0.5f, true, 4, "CCCM.."}, {1.0f, false, 0, "CCCCC."}, {1.7f, false, 0, "CCCCC."},
+    };
+    for (const auto& row : rows) {
+        hud.thermometerLevel = row.level;
+        hud.thermometerSlots = row.slots;
+        hud.slotCount = row.slotCount;
+        pKiv->pGraphics->clear(UColor(0, 0, 0, 255));
+        game->overlay->render();
+        const std::unique_ptr<MemoryImageFile> screen = grab();
+        std::string looks;
+        for (size_t i = 0; i < std::size(levels); ++i) {
+            const float above = i + 1 == std::size(levels) ? 24.0f : 0.0f;
+            const UColor pixel = worldPixel(*screen, hud.position.x + 25.0f - 3.0f + 2.0f,
+                                            hud.position.y - 370.0f + 44.0f + 250.0f * levels[i] + above);
+            const bool red = pixel.r > 200 && pixel.g < 60 && pixel.b < 60;
+            looks += red ? 'C' : pixel.r > 200 && pixel.g > 200 && pixel.b > 200 ? 'M' : '.';
+        }
+        EXPECT_EQ(looks, row.looks) << "level " << row.level << " with " << row.slotCount << " slots " << row.slots;
     }
 }
 

@@ -1,11 +1,69 @@
-// The feature textures the generator refuses to work with.
+// A smiley asked whether it may be matched lights the clashing features of
+// both smileys; and the feature textures the generator refuses to work with.
 #include "BoardTestSupport.h"
 
 #include "Skin.h"
 #include "Texture.h"
+#include "board/Feature.h"
 
 namespace boardtest {
 namespace {
+
+constexpr uint8_t NONE = 0, EYES = 1 << 1, MOUTH = 1 << 2, BROWS = 1 << 4;
+
+// A variant digit per feature slot, or "clown".
+std::unique_ptr<Smiley> makeSmiley(const std::string& variants)
+{
+    if (variants == "clown")
+        return std::make_unique<Clown>();
+    auto smiley = std::make_unique<Smiley>();
+    smiley->featureCount = Smiley::FEATURE_SLOTS;
+    for (int i = 0; i < Smiley::FEATURE_SLOTS; ++i) {
+        Feature* feature = new Feature(8);
+        feature->setVariant(variants[i] - '0', 0);
+        smiley->features[i] = feature;
+        smiley->addFeature(feature);
+    }
+    return smiley;
+}
+
+// The features glowing.
+uint8_t glowingMask(const Smiley& smiley)
+{
+    uint8_t mask = NONE;
+    for (int i = 0; i < Smiley::FEATURE_SLOTS; ++i)
+        if (const Feature* feature = smiley.features[i])
+            mask |= static_cast<uint8_t>(feature->glow > 0.0f ? 1 << i : 0);
+    return mask;
+}
+
+using MatchRule = BoardTest;
+
+TEST_F(MatchRule, AClashLightsEveryClashingFeatureOfBothSmileysAndNothingMatchesItself)
+{
+    const struct {
+        const char* a;
+        const char* b;
+        bool bSameSmiley;
+        bool match;
+        uint8_t clashes;
+    } rows[] = {
+        {"00000", "11111", false, true, NONE},   {"00000", "10010", false, false, EYES | MOUTH | BROWS},
+        {"00000", "00000", true, false, NONE},   {"clown", "00000", false, true, NONE},
+        {"clown", "clown", true, false, NONE},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.a << " with " << (row.bSameSmiley ? "itself" : row.b));
+        const std::unique_ptr<Smiley> a = makeSmiley(row.a);
+        const std::unique_ptr<Smiley> b = makeSmiley(row.b);
+        Smiley* other = row.bSameSmiley ? a.get() : b.get();
+        for (const bool highlight : {false, true}) {
+            EXPECT_EQ(a->canMatch(other, highlight), row.match);
+            EXPECT_EQ(glowingMask(*a), highlight ? row.clashes : NONE);
+            EXPECT_EQ(glowingMask(*other), highlight ? row.clashes : NONE);
+        }
+    }
+}
 
 using Generator = BoardTest;
 

@@ -126,4 +126,47 @@ TEST(Action, AtMostThreePartnerHintsAGameAndNoneWithoutTheHelpSetting)
     pGlobal->hst.bInGameHelp = true;
 }
 
+// A match gains 1 / (15 + 3 x difficulty + 15 x progress through the 59
+// houses after the first), a mistake loses 0.65 of that; the drain of 1/120
+// a second doubles at twice 60 + 15 x houses played.
+TEST(Action, ThermometerGainLossAndDrainFollowTheHouseAndTheDifficulty)
+{
+    GameSession session = GameSession::quick();
+    const struct {
+        int difficulty;
+        int housesPlayed;
+        float gain;
+        double steadyFor;
+    } rows[] = {
+        {0, 1, 1.0f / 15.0f, 75.0},
+        {0, 3, 1.0f / (15.0f + 15.0f * 2.0f / 59.0f), 105.0},
+        {2, 30, 1.0f / (21.0f + 15.0f * 29.0f / 59.0f), 510.0},
+        {3, 0, 1.0f / (24.0f - 15.0f / 59.0f), 60.0},
+    };
+    for (const auto& row : rows) {
+        Action action;
+        action.difficulty = row.difficulty;
+        action.housesPlayed = row.housesPlayed;
+        action.beginPlay();
+        EXPECT_FLOAT_EQ(action.matchGain, row.gain) << row.housesPlayed;
+        action.state = Controller::STATE_PLAY;
+        for (const double share : {0.0, 1.0, 2.0}) {
+            action.timeInState = share * row.steadyFor;
+            action.updateGame(0.0, 0.0);
+            EXPECT_FLOAT_EQ(action.drainSpeed, std::max(1.0f, static_cast<float>(share)) / 120.0f) << row.housesPlayed;
+        }
+    }
+    Action* action = session.startNew<Action>(6);
+    const float gain = 1.0f / (15.0f - 15.0f / 59.0f);
+    for (const auto& [matching, change] : {std::make_pair(false, -0.65f * gain), std::make_pair(true, gain)}) {
+        action->baseDrain = action->drainSpeed = 0.0f;
+        action->thermometer = 0.5f;
+        const auto [a, b] = firstPair(session.presentSmileys(), matching);
+        session.click(a);
+        session.click(b);
+        EXPECT_NEAR(action->thermometer, 0.5f + change, 1e-5f) << (matching ? "match" : "mistake");
+    }
+    session.leave();
+}
+
 }

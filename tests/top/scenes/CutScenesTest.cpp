@@ -1,7 +1,9 @@
 // The cut-scenes in the running game. The intro: the program's start shows
 // it and then the main menu; its script acts once at each mark, in order,
 // even when a frame passes several marks; it ends by itself or at a click,
-// with the pointer near the menu's bottom-right corner. The
+// with the pointer near the menu's bottom-right corner. Its actors on a
+// bare screen over the menu: a smiley's hop, the butterfly's flight and the
+// flower's bend. The
 // ending, shown over the main menu with no game running: its lines scroll
 // up and fade in and out, its party starts at 7 s, stays bounded, and OK
 // closes it with its background. The harness starts so that the intro of the program's start
@@ -11,6 +13,7 @@
 // main menu and made active. Main thread only.
 #include "GameHarness.h"
 
+#include "BendQuad.h"
 #include "ContextDialog.h"
 #include "MenuButtonQuit.h"
 #include "ScreenPixels.h"
@@ -19,8 +22,11 @@
 #include "effects/Firework.h"
 #include "effects/ArrowMessage.h"
 #include "game/ContextMap.h"
+#include "scenes/Butterfly.h"
+#include "scenes/ChamomileIntro.h"
 #include "scenes/ContextEnding.h"
 #include "scenes/SmileyEnding.h"
+#include "scenes/SmileyIntro.h"
 
 namespace {
 
@@ -144,6 +150,121 @@ TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
     game.step(2);
     EXPECT_NE(game.mainMenu(), nullptr);
     EXPECT_FALSE(game.stack()->bQuit);
+}
+
+// With a frame longer than any gap in the script (the cap raised), every
+// mark passed runs in that frame, in the script's order: at 42, 42.25, 42.5
+// and 49 s three clouds growing upwards, then the two pictures, the second
+// over the first.
+TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
+{
+    GameHarness& game = gameAtMenu();
+    const double cap = pKiv->maxFrameDuration;
+    pKiv->maxFrameDuration = 60.0;
+    ContextLogo* intro = show(game, new ContextLogo());
+    for (const double t : {41.9, 50.0}) {
+        game.driver.dt = t - intro->t;
+        game.step();
+    }
+    pKiv->maxFrameDuration = cap;
+    std::vector<float> clouds;
+    std::vector<const Skin*> pictures;
+    for (const Renderable* thought : childrenOf<Renderable>(intro->thoughts))
+        if (dynamic_cast<const CircleCloud*>(thought))
+            clouds.push_back(thought->position.y);
+        else
+            pictures.push_back(thought->pSkin);
+    ASSERT_EQ(clouds.size(), 3u);
+    EXPECT_TRUE(clouds[0] < clouds[1] && clouds[1] < clouds[2]);
+    EXPECT_EQ(pictures, (std::vector<const Skin*>{pKiv->pResourceManager->findAs<Skin>("intro1:6"),
+                                                  pKiv->pResourceManager->findAs<Skin>("intro1:7")}));
+    pressKey(KEY_ESCAPE);
+    game.step(2);
+    expectBackAtTheMenu(game);
+}
+
+// Under a gravity of 1024, a hop at (200, 400) is up for 400/1024 s and as
+// long down: 0.78 s and 156 units, each landing with a voice and rising
+// again as high (78); squashed as it takes off with a voice of its own.
+TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
+{
+    GameHarness& game = gameAtMenu();
+    SmileyIntro* smiley = new SmileyIntro();
+    game.pushStage()->addChildLast(smiley);
+    const Sound* takeOff = pKiv->pResourceManager->findAs<Sound>("voice9");
+    const double before = takeOff->lastStartTime;
+    smiley->hop(200.0f, 400.0f, 0.0f);
+    EXPECT_GT(takeOff->lastStartTime, before);
+    game.recordAfresh();
+    int landings = 0;
+    float peak = 0.0f;
+    const int start = game.driver.frames;
+    game.recorder.observer = [&](const FrameRecord& record) {
+        peak = std::max(peak, smiley->position.y);
+        if (std::find(record.sounds.begin(), record.sounds.end(), "voice10") == record.sounds.end())
+            return;
+        ++landings;
+        EXPECT_NEAR(game.driver.dt * (record.frame - start), 0.78 * landings, 0.02) << "landing " << landings;
+        EXPECT_NEAR(smiley->position.x, 156.0f * static_cast<float>(landings), 4.0f) << "landing " << landings;
+        EXPECT_NEAR(peak, 78.0f, 2.5f) << "landing " << landings;
+        peak = 0.0f;
+    };
+    game.step();
+    EXPECT_GT(smiley->scale.x, 1.0f);
+    game.stepSeconds(1.6);
+    game.recorder = FrameRecorder();
+    EXPECT_EQ(landings, 2);
+    game.activeScreen()->bFinished = true;
+}
+
+// It rests on its flower until told, flies its path to the end (told twice,
+// it keeps to its course) and rests there, and flies back when told again.
+TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysThere)
+{
+    GameHarness& game = gameAtMenu();
+    Butterfly* butterfly = new Butterfly(Butterfly::PRESET_INTRO);
+    game.pushStage()->addChildLast(butterfly);
+    const V3 flower = butterfly->points[0];
+    const V3 end = butterfly->points[butterfly->pointCount - 1];
+    const struct {
+        int flyAways;
+        double seconds;
+        V3 at;
+    } steps[] = {{0, 5.0, flower}, {2, 8.0, end}, {0, 3.0, end}, {1, 8.0, flower}};
+    for (const auto& step : steps) {
+        for (int i = 0; i < step.flyAways; ++i)
+            butterfly->flyAway();
+        game.stepSeconds(step.seconds + game.driver.dt);
+        EXPECT_EQ(butterfly->position, step.at) << step.flyAways << " then " << step.seconds << " s";
+    }
+    game.activeScreen()->bFinished = true;
+}
+
+// The stem (the first 0.8 of the picture) settles at a bend of 1 radian
+// under a steady push of -1, swings back past upright when the push stops
+// and comes to rest upright.
+TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
+{
+    GameHarness& game = gameAtMenu();
+    ChamomileIntro* flower = new ChamomileIntro();
+    game.pushStage()->addChildLast(flower);
+    EXPECT_NEAR(flower->bendQuad->width, 0.8f * pKiv->pResourceManager->findAs<Quad>("chamomile:0")->height, 0.5f);
+    // The least bend while pushed with the force for so many seconds.
+    auto push = [&](float force, double seconds) {
+        float least = flower->bendQuad->bendAngle;
+        for (int i = 0; i * game.driver.dt < seconds; ++i) {
+            flower->spring.force = V3(force, 0.0f, 0.0f);
+            game.step();
+            least = std::min(least, flower->bendQuad->bendAngle);
+        }
+        return least;
+    };
+    push(-1.0f, 6.0);
+    EXPECT_NEAR(flower->bendQuad->bendAngle, 1.0f, 0.01f);
+    EXPECT_LT(push(0.0f, 1.0), 0.0f);
+    push(0.0f, 6.0);
+    EXPECT_NEAR(flower->bendQuad->bendAngle, 0.0f, 0.01f);
+    game.activeScreen()->bFinished = true;
 }
 
 // The arrow waits a second over the neighbourhood left, glides to the new
