@@ -8,8 +8,9 @@ namespace {
 TEST(SkinShape, KeypadCodesPlaceTheAnchor)
 {
     struct Case { int code; V3 origin; };
-    const Case cases[] = {{7, V3(-50, 25, 0)}, {8, V3(0, 25, 0)}, {6, V3(50, 0, 0)},
-                          {3, V3(50, -25, 0)}, {0, V3(0, 0, 0)},  {10, V3(1, 2, 3)}};
+    const Case cases[] = {{7, V3(-50, 25, 0)}, {8, V3(0, 25, 0)},   {9, V3(50, 25, 0)},  {4, V3(-50, 0, 0)},
+                          {6, V3(50, 0, 0)},   {1, V3(-50, -25, 0)}, {3, V3(50, -25, 0)}, {0, V3(0, 0, 0)},
+                          {10, V3(1, 2, 3)}};
     for (const Case& c : cases) {
         Skin skin;
         skin.width = 100;
@@ -18,6 +19,19 @@ TEST(SkinShape, KeypadCodesPlaceTheAnchor)
         skin.setOriginLocation(c.code);
         EXPECT_TRUE(skin.origin == c.origin) << "code " << c.code;
     }
+}
+
+// A skin holds its left and bottom edges, not its right and top ones: two
+// skins side by side never both take a point.
+TEST(SkinShape, PointTestIsClosedLeftAndBottom)
+{
+    struct Case { float x, y; bool bInside; };
+    const Case cases[] = {{-5, -5, true}, {4.9f, 4.9f, true}, {5, 0, false}, {0, 5, false}};
+    Skin skin;
+    skin.width = 10;
+    skin.height = 10;
+    for (const Case& c : cases)
+        EXPECT_EQ(c.bInside, skin.isPointInside(c.x, c.y)) << c.x << ", " << c.y;
 }
 
 } // namespace
