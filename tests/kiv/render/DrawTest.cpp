@@ -4,6 +4,8 @@
 #include "Renderable.h"
 #include "Texture.h"
 
+#include <GL/gl.h>
+
 namespace {
 
 using namespace rendertest;
@@ -125,6 +127,28 @@ TEST_F(DrawTest, MouseFindsOnlyWhatIsInsideTheObject)
         draw(r);
         EXPECT_EQ(c.bInside, r.isPointInside(V3(0, 5, 0))) << c.name;
     }
+}
+
+// An image without alpha is drawn as it is, whatever the object's colour,
+// and leaves blending and tinting on for what is drawn next.
+TEST(VertexBufferDraw, OpaqueTextureIgnoresVertexColoursAndRestoresBlending)
+{
+    const std::string path = tempPath("opaque.tga");
+    writeTGA(path, 8, 8, std::vector<UColor>(64, UColor(0, 200, 0, 0)));
+    Texture texture(path, 0);
+    texture.hasAlpha = false;
+    Screen screen;
+    Renderable r;
+    r.pSkin = texture.skins[0];
+    r.color = RED;
+    r.updateVisuals();
+    r.render();
+    EXPECT_TRUE(sameColor(UColor(0, 200, 0, 255), worldPixel(*grab(), 0, 0)));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
+    GLint mode = 0;
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+    EXPECT_EQ(GL_MODULATE, mode);
 }
 
 } // namespace

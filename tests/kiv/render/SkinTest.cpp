@@ -1,4 +1,7 @@
+#include "Quad.h"
+#include "QuadMosaic.h"
 #include "Skin.h"
+#include "Texture.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +35,30 @@ TEST(SkinShape, PointTestIsClosedLeftAndBottom)
     skin.height = 10;
     for (const Case& c : cases)
         EXPECT_EQ(c.bInside, skin.isPointInside(c.x, c.y)) << c.x << ", " << c.y;
+}
+
+// Columns of different widths and rows of one height lie edge to edge,
+// the whole centred: corners of the first cell, the second and the last.
+TEST(SkinShape, MosaicLaysCellsEdgeToEdge)
+{
+    Texture texture(256, 256, 0);
+    Quad cells[4];
+    QuadMosaic mosaic;
+    mosaic.setGridSize(2, 2);
+    for (int i = 0; i < 4; ++i) {
+        cells[i].pTexture = &texture;
+        cells[i].setSize(i % 2 ? 50.0f : 100.0f, 100.0f);
+        mosaic.quads[static_cast<size_t>(i)] = &cells[i];
+    }
+    mosaic.updateLayout();
+    EXPECT_FLOAT_EQ(150.0f, mosaic.width);
+    EXPECT_FLOAT_EQ(200.0f, mosaic.height);
+    struct Case { int vertex; float x, y; };
+    const Case cases[] = {{0, -75, 100}, {4, 25, 100}, {8, -75, 0}, {15, 75, -100}};
+    for (const Case& c : cases) {
+        EXPECT_FLOAT_EQ(c.x, mosaic.vertexBuffer.vertices[c.vertex].x) << "vertex " << c.vertex;
+        EXPECT_FLOAT_EQ(c.y, mosaic.vertexBuffer.vertices[c.vertex].y) << "vertex " << c.vertex;
+    }
 }
 
 } // namespace
