@@ -1,6 +1,10 @@
 #include "BasicLinkIterator.h"
 #include "FontQuadCacheEntry.h"
 #include "TestFont.h"
+#include "TgaImage.h"
+#include "WholeFile.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -60,6 +64,44 @@ TEST_F(FontCache, ShorterTextInReusedStripShowsNoOldPixels)
     std::vector<unsigned char> glyphs = drawAndGrab(
         [&] { font.printAt(0.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), FontQuad::PRINT_NO_CACHE, "ab c"); });
     EXPECT_EQ(countDifferentPixels(cached, glyphs), 0);
+}
+
+// A glyph texture made without TEXTURE_KEEP_SOURCE has no image to copy
+// from. A 512 x 512 glyph sheet halved to fit 256 x 256 keeps a halved image
+// under skin rectangles in full-size pixels: a strip copied from it would
+// show other texels than the glyphs.
+TEST(FontCacheFallback, GlyphTexturesWithoutAFullImageDrawGlyphByGlyph)
+{
+    pKiv->pGraphics->bEnableFontCache = true;
+    pKiv->pGraphics->bSimulate256x256TextureHW = true;
+    std::unique_ptr<TestFont> withoutImage = makeTestFont(0);
+    std::string image = std::string(std::getenv("XDG_DATA_HOME")) + "/halved-glyphs.tga";
+    // A patterned image, so that misplaced texels show.
+    testsupport::writeTGA(image, 512, 512, testsupport::paint(512, 512, [](int x, int y) {
+        return UColor(static_cast<uint8_t>(x ^ y), static_cast<uint8_t>(y), static_cast<uint8_t>(x),
+                      static_cast<uint8_t>((x + y) % 3 ? 255 : 0));
+    }));
+    std::string skins;
+    for (int i = 0; i < 4; ++i)
+        skins += formatString("[Skin %d]\nleft=%d\ntop=%d\nwidth=24\nheight=20\n", i, 30 * i, 10 + i);
+    writeWholeFile(image + ".ini", skins);
+    std::unique_ptr<Texture> texture(
+        new Texture(image, Texture::TEXTURE_SHRINK_TO_FIT | Texture::TEXTURE_KEEP_SOURCE));
+    ASSERT_EQ(texture->scaleFactor, 2);
+    FontQuad halved;
+    halved.addSourceTexture(texture.get(), 'a');
+    EXPECT_FALSE(halved.canCache("abcd"));
+    for (FontQuad* font : {withoutImage->font.get(), &halved}) {
+        auto draw = [&](int flags) {
+            return drawAndGrab([&] { font->printAt(-100.0f, 0.0f, 0.0f, UColor(255, 255, 255, 255), flags, "abcd"); });
+        };
+        std::vector<unsigned char> normal = draw(0);
+        EXPECT_GT(countDrawnPixels(normal), 0);
+        EXPECT_EQ(font->getCacheTextureCount(), 0);
+        EXPECT_EQ(countDifferentPixels(normal, draw(FontQuad::PRINT_NO_CACHE)), 0);
+    }
+    std::remove(image.c_str());
+    std::remove((image + ".ini").c_str());
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "Renderable.h"
 #include "Texture.h"
 
+#include <GL/gl.h>
+
 namespace {
 
 using namespace rendertest;
@@ -38,7 +40,7 @@ TEST_F(DrawTest, MovedRotatedScaledAndTintedDrawables)
     struct Case {
         const char* name;
         V3 rotation;
-        float scale;
+        V3 scale;
         UColor color;
         // Expected colours at the four probe points (-1 or +1 times probe).
         UColor topLeft, topRight, bottomLeft, bottomRight;
@@ -46,10 +48,17 @@ TEST_F(DrawTest, MovedRotatedScaledAndTintedDrawables)
         V3 position = V3(0, 0, 0);
     };
     const UColor halfGrey(128, 128, 128, 255);
+    const V3 ONE(1, 1, 1);
     const Case cases[] = {
-        {"moved, top row up", V3(0, 0, 0), 1.0f, WHITE, RED, GREEN, BLUE, WHITE, 16, V3(100, 50, 0)},
-        {"quarter turn anticlockwise", V3(0, 0, QUARTER_TURN), 1.0f, WHITE, GREEN, WHITE, RED, BLUE, 16},
-        {"half transparent", V3(0, 0, 0), 1.0f, UColor(255, 255, 255, 128), UColor(128, 0, 0, 255),
+        {"moved, top row up", V3(0, 0, 0), ONE, WHITE, RED, GREEN, BLUE, WHITE, 16, V3(100, 50, 0)},
+        {"quarter turn anticlockwise", V3(0, 0, QUARTER_TURN), ONE, WHITE, GREEN, WHITE, RED, BLUE, 16},
+        // Scaled before turning: 32 wide once turned, so nothing at 24.
+        {"half as high, then a quarter turn", V3(0, 0, QUARTER_TURN), V3(1, 0.5f, 1), WHITE, GREEN, WHITE, RED,
+         BLUE, 8},
+        // About Y first, then Z: the image mirrored on its diagonal.
+        {"half turn about Y, then a quarter about Z", V3(0, 2 * QUARTER_TURN, QUARTER_TURN), ONE, WHITE, WHITE,
+         GREEN, BLUE, RED, 16},
+        {"half transparent", V3(0, 0, 0), ONE, UColor(255, 255, 255, 128), UColor(128, 0, 0, 255),
          UColor(0, 128, 0, 255), UColor(0, 0, 128, 255), halfGrey, 16},
     };
     for (const Case& c : cases) {
@@ -58,7 +67,7 @@ TEST_F(DrawTest, MovedRotatedScaledAndTintedDrawables)
         Renderable r;
         r.rotation = c.rotation;
         r.color = c.color;
-        r.setScaleXY(c.scale);
+        r.scale = c.scale;
         r.position = c.position;
         draw(r);
         auto image = grab();
@@ -75,6 +84,7 @@ TEST_F(DrawTest, ObjectsOutsideTheViewAreCulled)
 {
     struct Case { const char* name; V3 position; bool bHidden; bool bSkin; int considered, drawn; };
     const Case cases[] = {
+        {"far right", V3(1000, 0, 0), false, true, 1, 0},
         {"overlapping the right edge", V3(340, 0, 0), false, true, 1, 1},
         {"above the top", V3(0, 290, 0), false, true, 1, 0},
         {"hidden", V3(0, 0, 0), true, true, 0, 0},
@@ -95,6 +105,50 @@ TEST_F(DrawTest, ObjectsOutsideTheViewAreCulled)
         EXPECT_EQ(c.drawn, pKiv->stats.renderablesDrawn);
         EXPECT_EQ(c.drawn && c.bSkin ? 4 : 0, pKiv->stats.vertices);
     }
+}
+
+// The mouse tests: the bounds circle leaves out its rim and counts depth, and
+// an object scaled to nothing (a door swinging shut) cannot be hit.
+TEST_F(DrawTest, MouseFindsOnlyWhatIsInsideTheObject)
+{
+    Renderable round;
+    draw(round);
+    round.boundsRadius = 10.0f;
+    EXPECT_TRUE(round.isPointInsideBounds(V3(9.9f, 0, 0)));
+    EXPECT_FALSE(round.isPointInsideBounds(V3(10, 0, 0)));
+    EXPECT_FALSE(round.isPointInsideBounds(V3(0, 0, 10)));
+    struct Case { const char* name; V3 scale; bool bInside; };
+    const Case cases[] = {
+        {"whole", V3(1, 1, 1), true}, {"no width", V3(0, 1, 1), false}, {"no height", V3(1, 0, 1), false}};
+    for (const Case& c : cases) {
+        Renderable r;
+        r.bHasInvXform = true;
+        r.scale = c.scale;
+        draw(r);
+        EXPECT_EQ(c.bInside, r.isPointInside(V3(0, 5, 0))) << c.name;
+    }
+}
+
+// An image without alpha is drawn as it is, whatever the object's colour,
+// and leaves blending and tinting on for what is drawn next.
+TEST(VertexBufferDraw, OpaqueTextureIgnoresVertexColoursAndRestoresBlending)
+{
+    const std::string path = tempPath("opaque.tga");
+    writeTGA(path, 8, 8, std::vector<UColor>(64, UColor(0, 200, 0, 0)));
+    Texture texture(path, 0);
+    texture.hasAlpha = false;
+    Screen screen;
+    Renderable r;
+    r.pSkin = texture.skins[0];
+    r.color = RED;
+    r.updateVisuals();
+    r.render();
+    EXPECT_TRUE(sameColor(UColor(0, 200, 0, 255), worldPixel(*grab(), 0, 0)));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_TRUE(glIsEnabled(GL_ALPHA_TEST));
+    GLint mode = 0;
+    glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+    EXPECT_EQ(GL_MODULATE, mode);
 }
 
 } // namespace

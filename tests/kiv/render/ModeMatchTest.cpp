@@ -28,6 +28,7 @@ TEST(ModeMatching, RequestsBecomeModesTheDisplayCanOpen)
          480},
         {"no full-screen mode reverts to the largest window", listOf({}), 1024, 768, true, 640, 480, false, 800, 600},
         {"any size keeps the request", anySize, 1280, 1024, true, 1000, 700, true, 1000, 700},
+        {"unsorted modes", listOf({{800, 600}, {1024, 768}}), 1280, 1024, true, 1024, 768, true, 1024, 768},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

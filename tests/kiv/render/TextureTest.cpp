@@ -1,6 +1,7 @@
 #include "RenderTestSupport.h"
 
 #include "Quad.h"
+#include "QuadMosaic.h"
 #include "Renderable.h"
 #include "Texture.h"
 
@@ -47,10 +48,81 @@ void expectImageDrawn(Skin* skin, int left, int top, int width, int height)
     EXPECT_EQ(0, mismatches);
 }
 
+struct Probe { float x, y; UColor color; };
+
 void loseAndRestoreDisplay()
 {
     pKiv->changeKIVmode(Kiv::MODE_DISPLAYLOST);
     pKiv->changeKIVmode(Kiv::MODE_OK);
+}
+
+// Skins are numbered in the file, anchored by their adjustment (y up) and,
+// when a side is odd, half a pixel off so that they land on whole pixels.
+// The texture is twice as wide as high (512 x 256).
+TEST(TextureFile, SkinFileCutsFrames)
+{
+    const std::string path = writeCodedImage("frames.tga", 300, 64);
+    writeWholeFile(path + ".ini", "[Skin 1]\nleft=64\ntop=0\nwidth=31\nheight=17\n"
+                                  "[Skin 0]\nleft=10\ntop=20\nwidth=32\nheight=16\norigin_adjust_x=10\n"
+                                  "origin_adjust_y=-4\n");
+    Texture texture(path, Texture::TEXTURE_ALLOW_512);
+    ASSERT_EQ(2u, texture.skins.size());
+    Skin* first = texture.skins[0];
+    EXPECT_TRUE(first->origin == V3(-10, -4, 0));
+    EXPECT_FLOAT_EQ(17.0f, texture.skins[1]->height);
+    EXPECT_TRUE(texture.skins[1]->origin == V3(-0.5f, 0.5f, 0));
+    first->origin = V3(0, 0, 0);
+    expectImageDrawn(first, 10, 20, 32, 16);
+}
+
+// Past the 256 x 256 a texture may hold, an image is cut into cells that
+// share a pixel of border; every skin and the whole draw as the image did,
+// also after the display was lost.
+TEST(TextureMosaic, WideImageIsSplitOnXAndDrawnWhole)
+{
+    const std::string path = writeCodedImage("wide.tga", 300, 200);
+    writeWholeFile(path + ".ini", "[Skin 0]\nleft=0\ntop=0\nwidth=300\nheight=200\n"
+                                  "[Skin 1]\nleft=200\ntop=5\nwidth=100\nheight=50\n");
+    Texture texture(path, 0);
+    ASSERT_EQ(2, texture.subTextures->getChildCount());
+    // Cells step by 254 columns; the second holds columns 253 to 299 from texel 0.
+    const Rect& right = static_cast<QuadMosaic*>(texture.skins[0])->quads[1]->pixelRect;
+    EXPECT_EQ(1, right.left);
+    EXPECT_EQ(47, right.right);
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass == 0 ? "loaded" : "after the display was lost");
+        expectImageDrawn(texture.skins[0], 0, 0, 300, 200);
+        expectImageDrawn(texture.skins[1], 200, 5, 100, 50);
+        loseAndRestoreDisplay();
+    }
+}
+
+TEST(TextureMosaic, SkinOutsideTheImageIsReportedWithItsNames)
+{
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    const std::string path = writeCodedImage("outside.tga", 300, 20);
+    writeWholeFile(path + ".ini", "[Skin 0]\nleft=250\ntop=0\nwidth=80\nheight=10\n");
+    EXPECT_EXIT(Texture texture(path, 0), ::testing::ExitedWithCode(255),
+                "Skin 0 of texture '.*outside.tga' does not lie inside the image");
+}
+
+// Halved until it fits, the image keeps its size in the world.
+TEST(TextureShrink, LargeImageIsHalvedUntilItFits)
+{
+    const std::string path = tempPath("halved.tga");
+    writeTGA(path, 1024, 512, quadrants(1024, 512, RED, GREEN, BLUE, WHITE));
+    Texture texture(path, Texture::TEXTURE_SHRINK_TO_FIT);
+    EXPECT_EQ(4, texture.scaleFactor);
+    Screen screen;
+    Renderable r;
+    r.pSkin = texture.skins[0];
+    r.scale = V3(0.25f, 0.25f, 1.0f);
+    r.updateVisuals();
+    r.render();
+    auto image = grab();
+    const Probe probes[] = {{-100, 50, RED}, {100, -50, WHITE}, {-100, -80, BLACK}, {140, 0, BLACK}};
+    for (const Probe& p : probes)
+        EXPECT_TRUE(sameColor(p.color, worldPixel(*image, p.x, p.y), 8)) << p.x << ", " << p.y;
 }
 
 TEST(TextureFilter, AFilterChosenLaterReachesTexturesMadeBefore)

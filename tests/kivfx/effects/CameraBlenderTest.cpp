@@ -18,6 +18,33 @@ CameraBlenderFactor* addTarget(CameraBlender& blender, float x, float y, int cur
     return target;
 }
 
+// One target from rest (0, 0, -320) to (100, 0, -320), duration 2 s, four
+// frames of 0.5 s: x after each frame is 100 times the curve at 1/4 .. 4/4
+// (a plain, an eased and a there-and-back curve; the easing tests have all).
+TEST(CameraBlender, GlidesAlongEachCurve)
+{
+    struct Case { int curve; float x[4]; };
+    const Case cases[] = {
+        {0, {25.0f, 50.0f, 75.0f, 100.0f}},
+        {3, {38.2683f, 70.7107f, 92.3880f, 100.0f}},
+        {6, {70.7107f, 100.0f, 70.7107f, 0.0f}},
+    };
+    for (const Case& c : cases) {
+        CameraBlender blender;
+        addTarget(blender, 100.0f, 0.0f, c.curve, 2.0);
+        for (int frame = 0; frame < 4; ++frame) {
+            blender.lateUpdate(0.0, 0.5);
+            EXPECT_NEAR(blender.position.x, c.x[frame], 1e-3) << "curve " << c.curve << " frame " << frame;
+            EXPECT_FLOAT_EQ(blender.position.z, -320.0f);
+            EXPECT_FLOAT_EQ(blender.lookAtPoint.x, blender.position.x);
+            EXPECT_FLOAT_EQ(blender.eye.x, blender.position.x) << "eye follows without truncation";
+        }
+        blender.lateUpdate(0.0, 0.5);
+        EXPECT_NEAR(blender.position.x, c.x[3], 1e-3) << "the finished target holds the view";
+        EXPECT_EQ(blender.getChildCount(), 1);
+    }
+}
+
 TEST(CameraBlender, NewerTargetBlendsFromTheOlderChainAndReplacesIt)
 {
     CameraBlender blender;

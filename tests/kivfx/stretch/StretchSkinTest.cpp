@@ -70,4 +70,20 @@ TEST(VStretchSkin, DrawnGaugeKeepsItsCaps)
     EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 12, 0)));
 }
 
+// The game sets the gauge's height every frame: the vertices are written only
+// when it changes, and a first height of 0 (a new skin's) leaves every row at 0.
+TEST(VStretchSkin, OnlyAChangedHeightWritesTheVertices)
+{
+    auto texture = gaugeTexture();
+    VStretchSkin gauge;
+    gauge.setSource(texture->skins[0], 10, 10);
+    gauge.setHeight(0);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_FLOAT_EQ(0.0f, gauge.vertexBuffer.vertices[i].y);
+    gauge.setHeight(200);
+    const int writes = pKiv->stats.vbufferWrites;
+    gauge.setHeight(200);
+    EXPECT_EQ(writes, pKiv->stats.vbufferWrites);
+}
+
 } // namespace
