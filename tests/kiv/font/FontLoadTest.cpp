@@ -26,8 +26,9 @@ TEST(FontLoad, GlyphsFillConsecutiveSymbolsSkipTheSpaceAndTakeTheCapitalHeight)
     for (const Case& c : cases) {
         EXPECT_EQ(font.symbolData[c.code].pQuad, c.skin) << c.code;
         EXPECT_EQ(font.symbolData[c.code].spacing, c.skin ? 2 : 0) << c.code;
-        if (c.skin)
+        if (c.skin) {
             EXPECT_TRUE(c.skin->origin == V3(-c.skin->width / 2, c.skin->height / 2, 0)) << "top-left anchor";
+        }
     }
     EXPECT_EQ(font.lineHeight, 11);
     EXPECT_EQ(font.capHeight, 7);
