@@ -7,6 +7,10 @@
 #include "RenderableText.h"
 #include "WholeFile.h"
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 using namespace onlinetest;
@@ -51,13 +55,23 @@ TEST_F(UploadScreenTest, CrashReportSendsTheLogAndScreenshotThenRemovesThem)
     writeWholeFile(ErrorManager::getCrashLogPath(), "");
     EXPECT_FALSE(ContextErrorReport::crashLogExists()) << "an empty log is not offered";
     writeCrashFiles();
-    LoopbackServer server(LoopbackServer::always(LoopbackServer::reply(200, "stored")));
+    // The answer waits until the screen has been seen sending: on a busy
+    // machine the upload could otherwise end before the first look.
+    std::atomic<bool> bAnswer{false};
+    LoopbackServer server([&bAnswer](const std::string&) {
+        for (int ms = 0; ms < 10000 && !bAnswer; ++ms)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        return LoopbackServer::reply(200, "stored");
+    });
     ContextErrorReport* shown = openSending(new ContextErrorReport(), server.url());
     EXPECT_FALSE(showsText(shown, english(Language::ERRORREPORTWIZARD1))) << "the test has passed";
     clickOn(findItem(shown, english(Language::OK)));
-    EXPECT_TRUE(findItem(shown, english(Language::OK))->disabled) << "one upload at a time";
+    const MenuButton* ok = findItem(shown, english(Language::OK));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->disabled) << "one upload at a time";
     // 23 bytes of log and 15 of screenshot.
     EXPECT_TRUE(hasLine(*shown->pViewer, "Uploading error data (38 bytes)."));
+    bAnswer = true;
     ASSERT_TRUE(waitFor([&] { return shown->getState() != ContextUploadOffer::STATE_SENDING; }));
     EXPECT_EQ(ContextUploadOffer::STATE_SENT, shown->getState());
     EXPECT_TRUE(hasLine(*shown->pViewer, english(Language::SUCCESS)));
