@@ -49,6 +49,28 @@ TEST_F(MixerTest, PanLawLowersOnlyTheFarSide)
     }
 }
 
+// Looping sources are music, the others sound effects: each kind has its own
+// master volume, and the channel's volume is clamped to 0..1 first.
+TEST_F(MixerTest, VolumeTimesTheMasterOfItsKind)
+{
+    struct Case { float volume; bool loop; float soundMaster, musicMaster; float gain; };
+    const Case cases[] = {
+        {1.0f, true, 0.25f, 0.5f, 0.5f}, {1.0f, false, 0.25f, 0.5f, 0.25f}, {0.5f, false, 0.5f, 1.0f, 0.25f},
+        {1.5f, false, 1.0f, 1.0f, 1.0f}, {-0.2f, true, 1.0f, 1.0f, 0.0f},
+    };
+    for (const Case& c : cases) {
+        mixer.soundVolume = c.soundMaster;
+        mixer.musicVolume = c.musicMaster;
+        const int id = startNew(source.get(), c.loop);
+        mixer.setVolume(id, c.volume, 0.0);
+        const std::vector<float> out = mixFrames(mixer, 4);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_FLOAT_EQ(out[2 * i], c.gain * rampLeft(i)) << "volume " << c.volume << " frame " << i;
+        EXPECT_EQ(mixer.getChannel(id)->playCursor, 8) << "silent channels still advance";
+        mixer.stop(id);
+    }
+}
+
 TEST_F(MixerTest, VolumeFadeStepsEveryFrameAndEndsTheChannelAtSilence)
 {
     const int id = startNew(source.get());
