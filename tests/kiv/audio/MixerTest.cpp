@@ -1,5 +1,6 @@
 #include "AudioTestSupport.h"
 #include "MixerChannel.h"
+#include "MixerOGGstream.h"
 
 #include <gtest/gtest.h>
 
@@ -211,6 +212,27 @@ TEST_F(MixerTest, MixIsConvertedToEveryOtherDeviceFormat)
         device.mix(stream.data(), static_cast<int>(stream.size()));
         stream.resize(device.bytesPerSample);
         EXPECT_EQ(stream, c.bytes) << "format " << std::hex << c.format << " value " << c.value;
+    }
+}
+
+// Music streams its decode chunk by chunk and starts again at the end: what
+// it plays is the whole decode, over and over.
+TEST_F(MixerTest, MusicStreamPlaysTheWholeDecodeLoopAfterLoop)
+{
+    const std::vector<unsigned char> bytes = oggtest::sineOgg(5000, 2, RATE, 523.0);
+    auto wholeFile = memoryFile(bytes);
+    MixerOGGstatic whole(wholeFile.get(), false, 1);
+    auto streamFile = memoryFile(bytes);
+    MixerOGGstream stream(streamFile.get(), true, 1);
+    startNew(&stream, true);
+    const int frames = whole.dataSize / 2;
+    for (int played = 0; played < 3 * frames; played += BUFFER_FRAMES) {
+        const std::vector<float> out = mixFrames(mixer, BUFFER_FRAMES);
+        for (int i = 0; i < BUFFER_FRAMES; ++i) {
+            const int frame = (played + i) % frames;
+            ASSERT_EQ(out[2 * i], whole.data[2 * frame]) << "frame " << played + i;
+            ASSERT_EQ(out[2 * i + 1], whole.data[2 * frame + 1]) << "frame " << played + i;
+        }
     }
 }
 
