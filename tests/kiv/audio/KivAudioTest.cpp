@@ -20,8 +20,10 @@ TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
     startEngine();
     struct Step { int from, to; SDL_audiostatus status; };
     const Step steps[] = {
-        {Kiv::MODE_OK, Kiv::MODE_INACTIVE, SDL_AUDIO_PAUSED},     {Kiv::MODE_INACTIVE, Kiv::MODE_DISPLAYLOST, SDL_AUDIO_PAUSED},
-        {Kiv::MODE_DISPLAYLOST, Kiv::MODE_INACTIVE, SDL_AUDIO_PAUSED}, {Kiv::MODE_INACTIVE, Kiv::MODE_OK, SDL_AUDIO_PLAYING},
+        {Kiv::MODE_OK, Kiv::MODE_INACTIVE, SDL_AUDIO_PAUSED},
+        {Kiv::MODE_INACTIVE, Kiv::MODE_DISPLAYLOST, SDL_AUDIO_PAUSED},
+        {Kiv::MODE_DISPLAYLOST, Kiv::MODE_INACTIVE, SDL_AUDIO_PAUSED},
+        {Kiv::MODE_INACTIVE, Kiv::MODE_OK, SDL_AUDIO_PLAYING},
     };
     for (const Step& s : steps) {
         pKiv->pAudio->onKIVmodeChange(s.from, s.to);

@@ -97,8 +97,8 @@ TEST(KivInput, MouseButtonsJoystickAndMotionDirections)
 TEST(KivInput, WindowedGrabLetsGoAtTheEdgeOfTheWindow)
 {
     struct Case { bool pointerShown; int x, y; bool stillGrabbed; float viewY; };
-    const Case cases[] = {{true, 638, 240, true, 240.0f}, {true, 639, 100, false, 380.0f}, {true, 320, 479, false, 1.0f},
-                          {false, 639, 100, true, 380.0f}};
+    const Case cases[] = {{true, 638, 240, true, 240.0f}, {true, 639, 100, false, 380.0f},
+                          {true, 320, 479, false, 1.0f}, {false, 639, 100, true, 380.0f}};
     for (const Case& c : cases) {
         KivInput input;
         input.bPointerShown = c.pointerShown;

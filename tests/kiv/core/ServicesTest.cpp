@@ -13,7 +13,10 @@ struct Hoverable : KivBase {
 };
 
 struct Listener : KivBase {
-    Listener(const char* objectName, std::vector<std::string>* objectJournal) : name(objectName), journal(objectJournal) {}
+    Listener(const char* objectName, std::vector<std::string>* objectJournal)
+        : name(objectName), journal(objectJournal)
+    {
+    }
     void onMouseEnter() override { journal->push_back(std::string("enter ") + name); }
     void onMouseLeave() override { journal->push_back(std::string("leave ") + name); }
     const char* name;
