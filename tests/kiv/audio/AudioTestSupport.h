@@ -75,15 +75,16 @@ long bareDecode(const std::vector<unsigned char>& bytes, EachBlock eachBlock)
     return frames;
 }
 
-// The format the audio device asks for: signed 16-bit stereo.
-inline SDL_AudioSpec deviceFormat(int freq, int samples)
+// A stereo device; by default of the format the audio device asks for,
+// signed 16-bit, though the device may grant another one.
+inline SDL_AudioSpec deviceFormat(int freq, int samples, Uint16 format = AUDIO_S16LSB)
 {
     SDL_AudioSpec device{};
     device.freq = freq;
-    device.format = AUDIO_S16LSB;
+    device.format = format;
     device.channels = 2;
     device.samples = static_cast<Uint16>(samples);
-    device.size = static_cast<Uint32>(samples * 4);
+    device.size = static_cast<Uint32>(samples * 2 * ((format & 0xFF) / 8));
     return device;
 }
 

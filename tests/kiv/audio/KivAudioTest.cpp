@@ -19,6 +19,39 @@ namespace {
 
 using KivAudioTest = EngineAudioTest;
 
+TEST_F(KivAudioTest, ModeStepsPauseAndResumeTheDevice)
+{
+    startEngine();
+    struct Step { int from, to; SDL_audiostatus status; };
+    const Step steps[] = {
+        {Kiv::MODE_OK, Kiv::MODE_INACTIVE, SDL_AUDIO_PAUSED},
+        {Kiv::MODE_INACTIVE, Kiv::MODE_DISPLAYLOST, SDL_AUDIO_PAUSED},
+        {Kiv::MODE_DISPLAYLOST, Kiv::MODE_INACTIVE, SDL_AUDIO_PAUSED},
+        {Kiv::MODE_INACTIVE, Kiv::MODE_OK, SDL_AUDIO_PLAYING},
+    };
+    for (const Step& s : steps) {
+        pKiv->pAudio->onKIVmodeChange(s.from, s.to);
+        EXPECT_EQ(SDL_GetAudioStatus(), s.status) << s.from << " -> " << s.to;
+    }
+}
+
+TEST_F(KivAudioTest, MutedAudioOpensNothingAndEveryOperationIsWithoutEffect)
+{
+    const std::string track = writeSine("track.ogg", 4000, 2, 22050);
+    startEngine("[KivAudio]\nbMute=Yes\n");
+    KivAudio* audio = pKiv->pAudio;
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    audio->update(1.0);
+    audio->setSoundVolume(0.5f);
+    audio->setMusicVolume(0.5f);
+    SoundStream stream(track, true);
+    audio->setMusic(&stream);
+    EXPECT_FALSE(stream.isPlaying());
+    audio->stopAll();
+    EXPECT_EQ(audio->pMusic, &stream) << "stopAll does nothing at all while muted";
+    audio->setMusic(nullptr);
+}
+
 TEST_F(KivAudioTest, CurrentMusicIsSwitchedFadedAndStopped)
 {
     const std::string first = writeSine("first.ogg", 30000, 2, 22050);

@@ -79,4 +79,29 @@ TEST(MixerOGG, WholeDecodeHoldsExactlyWhatTheLibraryDecodes)
     }
 }
 
+// libvorbisfile reads and seeks through these: nothing may be read outside
+// the file, whatever position a seek left.
+TEST(OggDecoder, MemoryCallbacksStayInsideTheFile)
+{
+    const std::vector<unsigned char> bytes = oggtest::sineOgg(1000, 1, 22050);
+    OggDecoder source;
+    ASSERT_TRUE(source.open(bytes.data(), static_cast<uint32_t>(bytes.size())));
+    const int32_t size = static_cast<int32_t>(bytes.size());
+    unsigned char buffer[64];
+    struct Case { int32_t position; size_t elementSize, count; size_t result; int32_t positionAfter; };
+    // A partial element is copied but not counted.
+    const Case cases[] = {{size - 6, 4, 10, 1, size}, {size + 100, 1, 10, 0, size + 100}, {-20, 1, 10, 0, -20}};
+    for (const Case& c : cases) {
+        source.readPosition = c.position;
+        EXPECT_EQ(OggDecoder::readCallback(buffer, c.elementSize, c.count, &source), c.result) << c.position;
+        EXPECT_EQ(source.readPosition, c.positionAfter) << c.position;
+    }
+    struct SeekCase { int64_t offset; int origin; int32_t position; }; // from 100
+    for (const SeekCase& c : {SeekCase{-30, SEEK_CUR, 70}, SeekCase{-10, SEEK_END, size - 10}}) {
+        source.readPosition = 100;
+        EXPECT_EQ(OggDecoder::seekCallback(&source, c.offset, c.origin), 0);
+        EXPECT_EQ(OggDecoder::tellCallback(&source), c.position) << c.offset << " from " << c.origin;
+    }
+}
+
 } // namespace

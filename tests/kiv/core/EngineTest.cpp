@@ -1,3 +1,4 @@
+#include "Context.h"
 #include "FramePacer.h"
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
@@ -6,6 +7,8 @@
 #include <chrono>
 #include <sys/stat.h>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -55,6 +58,93 @@ TEST_F(EngineTest, ClockLeavesOutTheTimeSpentInactive)
         EXPECT_GE(end - afterPause, RUN - TICK) << "running again";
         EXPECT_LE(end - afterPause, ran + TICK) << "the pause is not made up later";
     }
+}
+
+struct ModeListener : KivBase {
+    void onKIVmodeChange(int oldMode, int newMode) override
+    {
+        steps.emplace_back(oldMode, newMode);
+        delete pVictim;
+        pVictim = nullptr;
+    }
+    std::vector<std::pair<int, int>> steps;
+    KivBase* pVictim = nullptr;
+};
+
+using Steps = std::vector<std::pair<int, int>>;
+
+struct CountingScreen : Context {
+    void tickContents(double contentsT, double contentsDt) override
+    {
+        ++ticks;
+        Context::tickContents(contentsT, contentsDt);
+    }
+    void renderContents() override { ++renders; }
+    int ticks = 0, renders = 0;
+};
+
+TEST_F(EngineTest, ObjectsMayDeleteOthersWhileHearingAModeStep)
+{
+    // The registry is walked newest first: the listener hears first and
+    // deletes the older object before the walk reaches it.
+    KivBase* older = new KivBase();
+    ModeListener listener;
+    listener.pVictim = older;
+    const int before = pEngine->getRegisteredObjectCount();
+    pEngine->changeKIVmode(Kiv::MODE_INACTIVE);
+    EXPECT_EQ(pEngine->getRegisteredObjectCount(), before - 1);
+    EXPECT_EQ(listener.steps, (Steps{{3, 2}}));
+}
+
+TEST_F(EngineTest, FrameFollowsTheFocusAndPassesARestartThroughDisplayLost)
+{
+    ModeListener listener;
+    pEngine->bAppActive = false;
+    pEngine->frame(nullptr);
+    pEngine->bAppActive = true;
+    pEngine->bRestartRequested = true;
+    pEngine->frame(nullptr);
+    EXPECT_EQ(pEngine->mode, Kiv::MODE_DISPLAYLOST);
+    pEngine->frame(nullptr);
+    EXPECT_EQ(pEngine->mode, Kiv::MODE_OK);
+    EXPECT_EQ(listener.steps, (Steps{{3, 2}, {2, 3}, {3, 2}, {2, 1}, {1, 2}, {2, 3}})) << "one restart only";
+}
+
+TEST_F(EngineTest, InactiveFramesRenderButDoNotTick)
+{
+    CountingScreen screen;
+    pEngine->frame(&screen);
+    pEngine->bAppActive = false;
+    pEngine->frame(&screen);
+    pEngine->frame(&screen);
+    EXPECT_EQ(screen.ticks, 1);
+    EXPECT_EQ(screen.renders, 3);
+}
+
+TEST_F(EngineTest, ScreenClockIsCappedAtTheMaximumFrameDurationBeforeItsTimeScale)
+{
+    CountingScreen screen;
+    screen.timeScale = 2.0;
+    screen.tick(0.0, 1.0);
+    EXPECT_DOUBLE_EQ(screen.dt, 2.0 * pEngine->maxFrameDuration);
+}
+
+TEST(EngineLifecycle, ObjectOutlivingItsEngineIsDeletedSafelyUnderTheNext)
+{
+    TemporaryHome home;
+    Kiv* first = new Kiv();
+    KivBase* leftover = new KivBase();
+    KivBase* newerLeftover = new KivBase();
+    delete first;
+    Kiv* second = new Kiv();
+    KivBase* fresh = new KivBase();
+    const int count = second->getRegisteredObjectCount();
+    delete leftover;
+    delete newerLeftover;
+    EXPECT_EQ(second->getRegisteredObjectCount(), count);
+    delete fresh;
+    EXPECT_EQ(second->getRegisteredObjectCount(), count - 1);
+    delete second;
 }
 
 // Values edited by hand are read and the warning is restored; garbage lines

@@ -1,3 +1,4 @@
+#include "BasicLinkIterator.h"
 #include "KivBase.h"
 #include "Reference.h"
 
@@ -43,6 +44,29 @@ struct Tree {
     KivBase root;
     std::vector<Node*> children;
 };
+
+// Only a deleting walk frees the dead it passes: the audio thread walks
+// without deleting.
+TEST(ObjectTree, WalksSkipDeadAndDetachedAndOnlyTheDeletingWalkFreesTheDead)
+{
+    struct Case { bool deadB, detachedC, deleting; std::vector<std::string> visited, journal; };
+    const Case cases[] = {
+        {true, false, false, {"a", "c", "d"}, {}},
+        {true, false, true, {"a", "c", "d"}, {"~b"}},
+        {false, true, true, {"a", "b", "d"}, {}},
+    };
+    for (const Case& c : cases) {
+        Tree tree;
+        tree.children[1]->bDead = c.deadB;
+        tree.children[2]->bDetached = c.detachedC;
+        std::vector<std::string> visited;
+        BasicLinkIterator it(&tree.root, c.deleting);
+        while (KivBase* child = it.next())
+            visited.push_back(static_cast<Node*>(child)->name);
+        EXPECT_EQ(visited, c.visited) << "deleting " << c.deleting;
+        EXPECT_EQ(tree.journal, c.journal) << "deleting " << c.deleting;
+    }
+}
 
 // What a child does to itself or a sibling during the tick walk; then a render.
 TEST(ObjectTree, ChildrenEndedOrMovedDuringTheTickAreHandledInTheSameWalk)

@@ -97,4 +97,23 @@ TEST(PackedFile, AFailedSaveKeepsThePreviousCopySaysWhyAndLeavesNoTemporaryFile)
     }
 }
 
+// Replacing it would lose the only copy of what the player had.
+TEST(PackedFile, ADamagedFileThatCannotBeKeptAsideIsNeverReplaced)
+{
+    ScratchFolder folder;
+    FileManager files;
+    const Bytes damaged(10, 'x');
+    writeBytes(folder.file(NAME), damaged);
+    Bytes buffer(64);
+    chmod(folder.path().c_str(), 0555);
+    {
+        PermissionsObeyed obeyed;
+        EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size()));
+    }
+    chmod(folder.path().c_str(), 0755);
+    const Bytes fresh = block(64, 4);
+    EXPECT_FALSE(files.savePackedFile(folder.path(), NAME, VERSION, fresh.data(), fresh.size()));
+    EXPECT_EQ(readBytes(folder.file(NAME)), damaged);
+}
+
 } // namespace

@@ -107,4 +107,31 @@ TEST(WadArchive, DamagedEntryDataFailsOnRead)
     }
 }
 
+// Once an archive is in use the loose files on disk are not data files; a
+// folder never is one.
+TEST(FileManager, ArchiveModeServesOnlyTheArchive)
+{
+    ScratchFolder folder;
+    WadWriter writer;
+    UString error;
+    const Bytes texture(77, 5);
+    ASSERT_TRUE(writer.addEntry("gfx/a.tga", texture.data(), texture.size(), error));
+    ASSERT_TRUE(writer.write(folder.file("game.dat"), error)) << error;
+    writeBytes(folder.file("loose.txt"), {1});
+
+    FileManager files;
+    EXPECT_FALSE(files.exists(folder.path()));
+    EXPECT_EQ(files.open(folder.path()), nullptr);
+    ASSERT_TRUE(files.useWad(folder.file("game.dat")));
+    EXPECT_FALSE(files.useWad(folder.file("missing.dat")));
+    EXPECT_TRUE(files.exists("././gfx/a.tga")) << "a missing archive leaves the current one in place";
+    EXPECT_FALSE(files.exists(folder.file("loose.txt")));
+    EXPECT_EQ(files.open(folder.file("loose.txt")), nullptr);
+    const std::unique_ptr<InputFile> file = files.open("gfx/a.tga");
+    ASSERT_TRUE(file);
+    Bytes got(texture.size() + 10);
+    got.resize(file->read(got.data(), got.size()));
+    EXPECT_EQ(got, texture);
+}
+
 } // namespace

@@ -22,4 +22,10 @@ TEST(UString, FormattingOfAnyLength)
     }
 }
 
+// What the system hands back for an unset variable, for instance.
+TEST(UString, NullTextIsEmpty)
+{
+    EXPECT_TRUE(UString(static_cast<const char*>(nullptr)).empty());
+}
+
 } // namespace

@@ -36,4 +36,31 @@ TEST(MemoryStream, WritesStopAtTheLimit)
     EXPECT_EQ(stream.getBytes(), "hello");
 }
 
+// The keyed digest (the high-score tables' signature) is that of the key's
+// four bytes, lowest first, followed by the data.
+TEST(MD5Digest, KeyedAndPlainInputsAgreeAcrossBlockBoundaries)
+{
+    for (size_t length : {0u, 56u, 60u, 64u, 120u}) {
+        const std::string text(length, 'q');
+        const std::string withKey = std::string("\x01\x02\x03\x04", 4) + text;
+        EXPECT_EQ(hex(MD5Digest(0x04030201, text.data(), text.size())),
+                  hex(MD5Digest::ofBytes(withKey.data(), withKey.size())))
+            << length;
+    }
+}
+
+TEST(MemoryStream, ReadsFollowSeeksWithinTheDataAndACopyTakesTheWholeSource)
+{
+    MemoryStream stream;
+    stream.write("hello", 5);
+    EXPECT_FALSE(stream.seek(6));
+    ASSERT_TRUE(stream.seek(1));
+    char got[8] = {};
+    EXPECT_EQ(stream.read(got, sizeof(got)), 4u);
+    EXPECT_STREQ(got, "ello");
+    MemoryStream copy;
+    EXPECT_TRUE(copy.writeAll(stream));
+    EXPECT_EQ(copy.getBytes(), "hello");
+}
+
 } // namespace
