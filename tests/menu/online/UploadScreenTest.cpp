@@ -51,13 +51,21 @@ TEST_F(UploadScreenTest, CrashReportSendsTheLogAndScreenshotThenRemovesThem)
     writeWholeFile(ErrorManager::getCrashLogPath(), "");
     EXPECT_FALSE(ContextErrorReport::crashLogExists()) << "an empty log is not offered";
     writeCrashFiles();
-    LoopbackServer server(LoopbackServer::always(LoopbackServer::reply(200, "stored")));
+    // The reply waits (5 s at most) until the upload has been seen under way:
+    // a reply read in the frame of the click would end it before the test looks.
+    std::atomic<bool> bSeenSending{false};
+    LoopbackServer server([&](const std::string&) {
+        for (int wait = 0; wait < 500 && !bSeenSending; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return LoopbackServer::reply(200, "stored");
+    });
     ContextErrorReport* shown = openSending(new ContextErrorReport(), server.url());
     EXPECT_FALSE(showsText(shown, english(Language::ERRORREPORTWIZARD1))) << "the test has passed";
     clickOn(findItem(shown, english(Language::OK)));
     EXPECT_TRUE(findItem(shown, english(Language::OK))->disabled) << "one upload at a time";
     // 23 bytes of log and 15 of screenshot.
     EXPECT_TRUE(hasLine(*shown->pViewer, "Uploading error data (38 bytes)."));
+    bSeenSending = true;
     ASSERT_TRUE(waitFor([&] { return shown->getState() != ContextUploadOffer::STATE_SENDING; }));
     EXPECT_EQ(ContextUploadOffer::STATE_SENT, shown->getState());
     EXPECT_TRUE(hasLine(*shown->pViewer, english(Language::SUCCESS)));
