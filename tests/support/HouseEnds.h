@@ -4,8 +4,8 @@
 // (which it takes over): how long the house was played by the game's clock,
 // from the frame play began to the frame the house ended; the statistics
 // page's lines as they read once counted; and the points of the bonus popups
-// put up. One record per statistics page. It must outlive the frames it
-// watches. Main thread only.
+// put up and the height of their row. One record per statistics page. It
+// must outlive the frames it watches. Main thread only.
 #include "GameSession.h"
 
 #include "effects/CircleScore.h"
@@ -21,6 +21,8 @@ struct HouseEnd {
     int seconds = -1;
     // Ascending.
     std::vector<int> bonuses;
+    // The y of the popups' row, view units; 0 without a popup.
+    float bonusRowY = 0.0f;
 };
 
 class HouseEnds {
@@ -52,8 +54,10 @@ private:
                 end.seconds = line->value;
         }
         for (const CircleScore* popup : childrenOf<CircleScore>(game->bonusLayer))
-            if (popup->state == 0)
+            if (popup->state == 0) {
                 end.bonuses.push_back(popup->points);
+                end.bonusRowY = popup->position.y;
+            }
         std::sort(end.bonuses.begin(), end.bonuses.end());
         houses.push_back(end);
     }

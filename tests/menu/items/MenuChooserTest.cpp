@@ -67,6 +67,22 @@ TEST_F(MenuChooserTest, VolumeClickAppliesTheSettingsAtOnce)
     pKiv->pInput->mouseSpeed = 1.0;
 }
 
+// The value's text of the chooser's run ("Low", "High"), drawn as a caption
+// of that text centred on the item is.
+TEST_F(MenuChooserTest, ListShowsTheTextOfItsValue)
+{
+    for (const Language::StringsEnum text : {Language::ENUMDETAIL0, Language::ENUMDETAIL1}) {
+        int value = text - Language::ENUMDETAIL0;
+        MenuEnum* chooser = add(new MenuEnum(0.0f, 0.0f, 0.0f, "", "", &value, 0, 1, Language::ENUMDETAIL0));
+        const std::unique_ptr<MemoryImageFile> shown = draw();
+        chooser->deleteMe();
+        MenuItem* caption = add(new MenuItem(0.0f, 0.0f, 0.0f, pKiv->pLanguage->getText(text), ""));
+        caption->captionLocation = 5;
+        EXPECT_EQ(testsupport::frameChange(*shown, *draw()).pixels, 0) << value;
+        caption->deleteMe();
+    }
+}
+
 int positionOf(const char* code)
 {
     for (int position = 0; position < MenuCountry::COUNTRY_COUNT; ++position)

@@ -1,7 +1,8 @@
 // Where the heads-up display puts what it shows on the 640 x 480 view, drawn
 // through the real screen stack: the panel in the view's top-left corner,
-// the score starting 5 units in from it, and the thermometer's slot marks at
-// the levels 0, 1/n, ..., (n - 1)/n of its column.
+// the score starting 5 units in from it, the lives right of their heart, and
+// the thermometer's slot marks at the levels 0, 1/n, ..., (n - 1)/n of its
+// column.
 #include "BoardTestSupport.h"
 
 #include "ScreenPixels.h"
@@ -32,7 +33,7 @@ std::vector<std::pair<int, int>> changed(const MemoryImageFile& a, const MemoryI
     return points;
 }
 
-TEST_F(Hud, PanelScoreAndSlotMarksStandWhereTheDisplayPutsThem)
+TEST_F(Hud, PanelScoreLivesAndSlotMarksStandWhereTheDisplayPutsThem)
 {
     PlayerHUD& hud = *game->hud;
     hud.hidePanel = false;
@@ -53,6 +54,17 @@ TEST_F(Hud, PanelScoreAndSlotMarksStandWhereTheDisplayPutsThem)
         std::min_element(digits.begin(), digits.end(), [](auto a, auto b) { return a.second < b.second; })->second;
     EXPECT_TRUE(top >= 5 && top <= 9) << top;
     EXPECT_TRUE(left >= 5 && left <= 9) << left;
+
+    // The lives "3" against "7": only right of the heart, 100 units in, where
+    // the coins' number (27 in) stays as it was.
+    hud.showLives = true;
+    game->playerData->lives = 3;
+    const std::unique_ptr<MemoryImageFile> three = drawn(*harness);
+    game->playerData->lives = 7;
+    const std::vector<std::pair<int, int>> lives = changed(*three, *drawn(*harness), 0, 160);
+    ASSERT_FALSE(lives.empty());
+    for (const auto& [y, x] : lives)
+        EXPECT_TRUE(x >= 100 && x < 130) << x;
 
     // Four marks, centred on the tube 22 units in from the left edge, at
     // 44 + 250 i / 4 units above the thermometer's foot, 370 below the top.

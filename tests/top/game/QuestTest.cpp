@@ -1,8 +1,9 @@
 // Quest mode played through the input as a player plays it: the whole
 // journey house by house with its challenge rounds answered wrong, late and
 // right, a game lost when the slots fill, a game left and continued (also
-// from the roster file, with the prompt's button making no click sound), and
-// the score multiplier of a vitamin.
+// from the roster file, with the prompt's button making no click sound), the
+// end of a house after a deselection or with smileys left over, the journey
+// map of a new neighbourhood, and the score multiplier of a vitamin.
 #include "GameSession.h"
 #include "HouseEnds.h"
 #include "JourneyPlan.h"
@@ -12,6 +13,7 @@
 #include "board/Clown.h"
 #include "board/FeatureBody.h"
 #include "effects/CircleScore.h"
+#include "game/ContextMap.h"
 
 #include <gmock/gmock.h>
 
@@ -39,6 +41,13 @@ int shownNumber(const CircleScore* popup)
             digits += *mark;
     }
     return digits.empty() ? -1 : std::stoi(digits);
+}
+
+// The caption of the arrow beside the thermometer that counts the free slots.
+std::string slotsLeftArrow(const GameController* quest)
+{
+    const std::vector<ArrowMessage*> arrows = childrenOf<ArrowMessage>(quest->bonusLayer);
+    return arrows.empty() ? "" : arrows.front()->caption;
 }
 
 enum class Answer { WRONG, LATE, RIGHT };
@@ -92,12 +101,14 @@ TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
         states.push_back(Controller::STATE_STREET);
         const std::vector<HouseSize>& houses = STREET_JOURNEY[n];
         for (size_t house = 0; house < houses.size(); ++house) {
-            SCOPED_TRACE(std::to_string(n + 1) + "-" + std::to_string(house + 1));
+            const std::string number = std::to_string(n + 1) + "-" + std::to_string(house + 1);
+            SCOPED_TRACE(number);
             ASSERT_TRUE(session.waitForPlay());
             EXPECT_EQ(quest->playerData->score, score);
             EXPECT_TRUE(session.record(MODE_QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
             expectBuiltAsPlanned(quest, houses, house);
             const bool challenge = house + 1 == houses.size();
+            EXPECT_EQ(quest->captionText->text, challenge ? "challenge round!" : "house " + number);
             const size_t ended = ends.houses.size() + 1;
             int32_t collected = 0;
             std::vector<int> due;
@@ -122,6 +133,9 @@ TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
             ASSERT_TRUE(session.playUntil([&] { return ends.houses.size() == ended; }));
             const HouseEnd& end = ends.houses.back();
             EXPECT_EQ(end.bonuses, due);
+            if (!due.empty()) {
+                EXPECT_EQ(end.bonusRowY, challenge ? -40.0f : -140.0f) << "below the statistics page when shown";
+            }
             score += std::accumulate(due.begin(), due.end(), 0);
             if (challenge) {
                 EXPECT_EQ(quest->endCaption, captions[static_cast<int>(answers[n])]);
@@ -149,32 +163,39 @@ TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
 }
 
 // A clown among the leftovers has no body to turn white; it goes with them.
+// They overflow the one slot left, or fill exactly the slots left free.
 TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
 {
-    GameSession session = GameSession::quick();
-    GameHarness::seed(5);
-    GameController* quest = session.continueFrom<Quest>(SavedGame{1, 0, 1, 20000, 10, 1, 9});
-    ASSERT_TRUE(quest && session.waitForPlay());
-    const auto pairs = strandingMatching(session.presentSmileys());
-    const int leftOver = static_cast<int>(session.presentSmileys().size() - 2 * pairs.size());
-    ASSERT_GT(leftOver, 0);
-    session.match(pairs);
-    ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_MODE_END; }));
-    EXPECT_EQ(quest->endCaption, "no more matches!");
-    EXPECT_FALSE(quest->hud->showVitamins);
-    Smiley* clown = new Clown();
-    clown->setState(Smiley::STATE_PRESENT);
-    quest->smileyLayer->addChildLast(clown);
-    const FeatureBody* body = dynamic_cast<FeatureBody*>(session.presentSmileys().front()->features[0]);
-    ASSERT_TRUE(session.playUntil([&] { return quest->timeInState >= 2.9; }));
-    EXPECT_GT(body->breathTint, 0.9f) << "the leftovers turn white as they wait";
-    ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_GAME_OVER; }));
-    EXPECT_EQ(quest->playerData->usedSlots, 9 + leftOver + 1);
-    EXPECT_FLOAT_EQ(quest->thermometer, 1.0f) << "the blobs have filled the thermometer";
-    EXPECT_EQ(session.record(MODE_QUEST).housesPlayed, 0) << "a lost game is not offered again";
-    EXPECT_TRUE(session.closeHighScores());
-    for (const char* sound : {"honk", "voice11", "liquify", "gameover"})
-        EXPECT_EQ(session.game.recorder.timesStarted(sound), 1) << sound;
+    for (const bool bExactly : {false, true}) {
+        SCOPED_TRACE(bExactly ? "exactly" : "overflowing");
+        GameSession session = GameSession::quick();
+        GameHarness::seed(5);
+        GameController* quest = session.continueFrom<Quest>(SavedGame{1, 0, 1, 20000, 10, 1, 9});
+        ASSERT_TRUE(quest && session.waitForPlay());
+        EXPECT_EQ(slotsLeftArrow(quest), "1 slot left");
+        const auto pairs = strandingMatching(session.presentSmileys());
+        const int leftOver = static_cast<int>(session.presentSmileys().size() - 2 * pairs.size());
+        ASSERT_GT(leftOver, 0);
+        session.match(pairs);
+        ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_MODE_END; }));
+        EXPECT_EQ(quest->endCaption, "no more matches!");
+        EXPECT_FALSE(quest->hud->showVitamins);
+        Smiley* clown = new Clown();
+        clown->setState(Smiley::STATE_PRESENT);
+        quest->smileyLayer->addChildLast(clown);
+        const int used = bExactly ? 10 - (leftOver + 1) : 9;
+        quest->playerData->usedSlots = used;
+        const FeatureBody* body = dynamic_cast<FeatureBody*>(session.presentSmileys().front()->features[0]);
+        ASSERT_TRUE(session.playUntil([&] { return quest->timeInState >= 2.9; }));
+        EXPECT_GT(body->breathTint, 0.9f) << "the leftovers turn white as they wait";
+        ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_GAME_OVER; }));
+        EXPECT_EQ(quest->playerData->usedSlots, used + leftOver + 1);
+        EXPECT_FLOAT_EQ(quest->thermometer, 1.0f) << "the blobs have filled the thermometer";
+        EXPECT_EQ(session.record(MODE_QUEST).housesPlayed, 0) << "a lost game is not offered again";
+        EXPECT_TRUE(session.closeHighScores());
+        for (const char* sound : {"honk", "voice11", "liquify", "gameover"})
+            EXPECT_EQ(session.game.recorder.timesStarted(sound), 1) << sound;
+    }
 }
 
 // Left through Exit and "Are you sure?".
@@ -207,10 +228,49 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFile)
     GameController* resumed = session.continueFrom<Quest>(session.record(MODE_QUEST));
     EXPECT_EQ(game.recorder.timesStarted("mouseClick"), 0);
     ASSERT_TRUE(resumed && session.waitForPlay());
+    EXPECT_EQ(slotsLeftArrow(resumed), std::to_string(10 - slots) + " slots left");
     EXPECT_EQ(resumed->houseIndex, 1);
     EXPECT_EQ(resumed->playerData->score, score);
     EXPECT_EQ(resumed->playerData->usedSlots, slots);
     EXPECT_FLOAT_EQ(resumed->thermometer, static_cast<float>(slots) / 10.0f);
+    session.leave();
+}
+
+// A smiley selected and deselected again forfeits the eagle eye; smileys
+// left over forfeit the clear bonus and each counts as a mistake.
+TEST(Quest, TheHousesEndFollowsADeselectionOrTheSmileysLeftOver)
+{
+    for (const bool bStranded : {false, true}) {
+        SCOPED_TRACE(bStranded ? "left over" : "deselected");
+        GameSession session = GameSession::quick();
+        HouseEnds ends(session);
+        session.startNew<Quest>(3);
+        const size_t smileys = session.presentSmileys().size();
+        if (!bStranded) {
+            session.click(session.presentSmileys().front());
+            session.click(session.presentSmileys().front());
+        }
+        const auto pairs = bStranded ? strandingMatching(session.presentSmileys())
+                                     : perfectMatching(session.presentSmileys());
+        int32_t collected = 0;
+        for (const auto& [a, b] : pairs)
+            collected += session.matchCounting(a, b);
+        ASSERT_TRUE(session.playUntil([&] { return !ends.houses.empty(); }));
+        EXPECT_EQ(ends.houses[0].bonuses, std::vector<int>{bStranded ? 5000 : 3000});
+        expectStatistics(ends.houses[0], collected, pairs.size(), smileys - 2 * pairs.size());
+        session.leave();
+    }
+}
+
+// Continued at the first house of "Cozy Alley", the map's arrow starts over
+// "Leasurely Lane".
+TEST(Quest, ANewNeighbourhoodShowsTheMapFromTheOneLeft)
+{
+    GameSession session = GameSession::quick();
+    ASSERT_NE(session.continueFrom<Quest>(SavedGame{8, 2, 0, 0, 0, 1, 0}), nullptr);
+    ASSERT_TRUE(session.playUntil([&] { return session.shown<ContextMap>() != nullptr; }));
+    EXPECT_EQ(session.shown<ContextMap>()->fromPos, V3(-115.0f, 50.0f, 0.0f));
+    EXPECT_EQ(session.shown<ContextMap>()->toPos, V3(-50.0f, 55.0f, 0.0f));
     session.leave();
 }
 
