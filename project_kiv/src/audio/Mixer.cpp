@@ -82,11 +82,11 @@ int32_t Mixer::play(MixerOGG* source, bool loop)
 void Mixer::stopSource(MixerOGG* source)
 {
     KivAudio::Lock lock;
-    BasicLinkIterator it(this, true);
-    while (KivBase* child = it.next()) {
-        if (static_cast<MixerChannel*>(child)->pSource == source)
-            child->bDead = 1;
+    for (BasicLink* node = pFirstChild; node; node = node->pNext) {
+        if (static_cast<MixerChannel*>(node)->pSource == source)
+            node->bDead = 1;
     }
+    deleteEndedChannels();
 }
 
 MixerChannel* Mixer::getChannel(int32_t id) const
@@ -185,6 +185,17 @@ void Mixer::start(int32_t id)
 void Mixer::update()
 {
     KivAudio::Lock lock;
+    deleteEndedChannels();
+}
+
+void Mixer::deleteEndedChannels()
+{
+    // Each source is still there: a channel never outlives its source, which
+    // has stopSource delete its channels before it goes.
+    for (BasicLink* node = pFirstChild; node; node = node->pNext) {
+        if (node->bDead)
+            static_cast<MixerChannel*>(node)->pSource->reportFailure();
+    }
     BasicLinkIterator it(this, true);
     while (it.next()) {
     }

@@ -51,7 +51,8 @@ public:
     // Unlinks and deletes the channel at once.
     void stop(int32_t id);
     void start(int32_t id);
-    // Deletes the channels that have ended. Once per frame.
+    // Deletes the channels that have ended, each source first logging why its
+    // channel stopped when it could not be decoded further. Once per frame.
     void update();
     // Audio thread: fills len bytes of stream in the device's format.
     void mix(Uint8* stream, int len);
@@ -70,5 +71,7 @@ public:
 private:
     // Fade rule shared by the three faded values; caller holds the audio lock.
     void setFade(float& value, int32_t& frames, float& delta, float target, double seconds) const;
+    // update and stopSource; main thread, caller holds the audio lock.
+    void deleteEndedChannels();
     void convert(Uint8* stream, int numSamples);
 };

@@ -48,11 +48,7 @@ MixerChannel::MixerChannel(MixerOGG* source) : frequency(static_cast<float>(sour
     pSource->refill(playCursor, playMax);
 }
 
-MixerChannel::~MixerChannel()
-{
-    // Channels are deleted on the main thread only, where the log may be written.
-    pSource->reportFailure();
-}
+MixerChannel::~MixerChannel() = default;
 
 void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
 {

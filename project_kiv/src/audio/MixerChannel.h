@@ -4,9 +4,9 @@
 // volume and the pan, each with a linear fade counted in output frames. It
 // resamples by taking the source frame at the integer part of a fractional
 // position. It ends itself by setting its dead flag when the source runs out
-// or a volume fade ends below audibility; the Mixer deletes it later, and
-// the deletion logs why a stream stopped when it could not be decoded
-// further (MixerOGG::reportFailure).
+// or a volume fade ends below audibility; the Mixer deletes it later, first
+// having its source log why it stopped when it could not be decoded further
+// (MixerOGG::reportFailure).
 //
 // Owned by the Mixer (its parent). mixChannel runs on SDL's audio thread;
 // everything else touches a linked channel only on the main thread under

@@ -181,6 +181,23 @@ TEST_F(MixerTest, PlayDropsTheOldestChannelOfTheSamePastMaxPlaybacks)
     }
 }
 
+// A sound or a music track is deleted right after stopSource: none of its
+// channels may be left for a later frame to delete, reading the gone source.
+TEST_F(MixerTest, StopSourceDeletesEveryChannelOfItBeforeItGoes)
+{
+    auto doomed = rampSource(100, RATE, false, 3);
+    mixer.play(doomed.get(), false);
+    mixer.play(doomed.get(), false);
+    const int kept = mixer.play(source.get(), false);
+    mixer.stopSource(doomed.get());
+    doomed.reset();
+    int channels = 0;
+    for (BasicLink* node = mixer.pFirstChild; node; node = node->pNext)
+        ++channels;
+    EXPECT_EQ(channels, 1);
+    EXPECT_NE(mixer.getChannel(kept), nullptr);
+}
+
 // The device is opened for signed 16-bit samples: the mix is clamped to
 // [-1, 1] and scaled by 32760.
 TEST_F(MixerTest, MixIsClampedAndConvertedToSixteenBits)
