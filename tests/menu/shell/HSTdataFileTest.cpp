@@ -5,8 +5,11 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -51,6 +54,32 @@ TEST_F(HSTdataFile, SettingsAndScoresSurviveARestart)
     EXPECT_TRUE(bAccepted);
     block->runStart = saved.runStart;
     EXPECT_EQ(std::memcmp(block.get(), &saved, HSTdata::FILE_SIZE), 0);
+}
+
+// Two installations with the same rand() sequence still differ.
+TEST_F(HSTdataFile, AZeroIdentifierIsReplacedAndDiffersBetweenInstallations)
+{
+    uint32_t ids[2];
+    for (uint32_t& id : ids) {
+        std::srand(1);
+        HSTdata block;
+        block.installationId = 0;
+        block.save(files);
+        id = reload()->installationId;
+        EXPECT_NE(id, 0u);
+    }
+    EXPECT_NE(ids[0], ids[1]);
+}
+
+TEST_F(HSTdataFile, RunStartIsTheLaterOfTheStoredOneAndNow)
+{
+    const int64_t now = static_cast<int64_t>(std::time(nullptr));
+    for (const int64_t stored : {now + 86400, int64_t{1000}}) {
+        HSTdata block;
+        block.runStart.set(stored);
+        block.save(files);
+        EXPECT_NEAR(static_cast<double>(reload()->runStart.get()), static_cast<double>(std::max(stored, now)), 2.0);
+    }
 }
 
 // Every field is damaged at once; the repairs are independent of each other.
