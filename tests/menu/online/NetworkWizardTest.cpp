@@ -1,6 +1,7 @@
 #include "OnlineTestSupport.h"
 
 #include "ContextNetworkWizard.h"
+#include "MenuBool.h"
 #include "MenuCountry.h"
 
 #include <future>
@@ -120,6 +121,51 @@ TEST_F(NetworkWizardTest, AFailedTestSaysWhyAndThePlayerMayRetryOrGoOn)
         EXPECT_TRUE(wizard->pViewer->lines.empty()) << way.page;
         wizard->bFinished = true;
         frame();
+    }
+}
+
+// The ends of the chooser's order too; a code the table lacks is none.
+TEST_F(NetworkWizardTest, TheCountryChooserStartsAtTheStoredCountry)
+{
+    for (const char* code : {"NZ", "AD", "ZW", "xy"}) {
+        std::memcpy(pGlobal->hst.countryCode, code, 2);
+        ContextNetworkWizard* wizard = openWizard("");
+        EXPECT_STREQ(MenuCountry::countryTable[MenuCountry::rowAt(wizard->countryPosition)].code,
+                     code[0] == 'x' ? "--" : code);
+        wizard->bFinished = true;
+        frame();
+    }
+}
+
+// Escape closes the wizard in the middle of the test; the stored choice of
+// full screen is back, and applied.
+TEST_F(NetworkWizardTest, TheTestRunsInAWindowWhenAskedAndGivesFullScreenBackWhenClosed)
+{
+    struct Case { bool bFullScreen, bRunOnDesktop, bFullScreenDuringTest; };
+    const Case cases[] = {{true, true, false}, {true, false, true}, {false, true, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.bFullScreen << c.bRunOnDesktop);
+        HSTdata& hst = pGlobal->hst;
+        hst.bFullScreen = c.bFullScreen;
+        pGlobal->applySettings();
+        // A server that never answers keeps the test running.
+        LoopbackServer server([](const std::string&) { return std::string(); });
+        ContextNetworkWizard* wizard = openWizard(server.url());
+        if (!c.bRunOnDesktop)
+            clickOn(findItem<MenuBool>(wizard, english(Language::RUNTESTONDESKTOP)));
+        EXPECT_EQ(wizard->bRunOnDesktop, c.bRunOnDesktop) << "on unless the player turns it off";
+        clickOn(button(wizard, Language::NEXT));
+        EXPECT_TRUE(wizard->isTesting());
+        EXPECT_EQ(hst.bFullScreen, c.bFullScreenDuringTest);
+        EXPECT_EQ(pKiv->pGraphics->bFullScreen, c.bFullScreenDuringTest);
+        setInput({KEY_ESCAPE});
+        frame();
+        setInput({});
+        frame();
+        EXPECT_EQ(top(), nullptr);
+        EXPECT_EQ(hst.bFullScreen, c.bFullScreen);
+        EXPECT_EQ(pKiv->pGraphics->bFullScreen, c.bFullScreen);
+        resetSettings();
     }
 }
 

@@ -8,19 +8,45 @@ namespace {
 
 using namespace onlinetest;
 
-// Polls with a clock that advances 0.1 s a poll, sleeping 10 ms between
-// polls, until the request ends or the clock reaches the limit.
+// Polls with a clock that advances 0.1 s a poll from start, sleeping 10 ms
+// between polls, until the request ends or 30 s have passed on that clock.
 template <typename Request>
-auto pollUntilEnd(Request& request, double limit = 30.0)
+auto pollUntilEnd(Request& request, double start = 0.0)
 {
-    double now = 0.0;
+    double now = start;
     auto status = request.poll(now);
-    while (status == decltype(status)(0) && now < limit) {
+    while (status == decltype(status)(0) && now < start + 30.0) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         now += 0.1;
         status = request.poll(now);
     }
     return status;
+}
+
+// The owner's clock stands at 100 s when the request starts; its time limit
+// is 2 s on that clock.
+TEST(OnlineRequest, EndsWithTheServersVerdictOrAClearReason)
+{
+    struct Case { const char* name; std::string answer; OnlineRequest::Status status; int statusCode;
+        const char* failure; };
+    const Case cases[] = {
+        {"Accepted", LoopbackServer::reply(200, "thanks"), OnlineRequest::STATUS_SUCCEEDED, 200, ""},
+        {"ErrorStatus", LoopbackServer::reply(503, "busy"), OnlineRequest::STATUS_FAILED, 503,
+         "Failed with status code: 503"},
+        {"TimeOut", "", OnlineRequest::STATUS_FAILED, 0, "Upload failed: the server did not answer in time."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LoopbackServer server(LoopbackServer::always(c.answer));
+        HttpClient::Options options = quickOptions();
+        options.readTimeoutMs = 60000;
+        OnlineRequest request(server.url(), MultipartForm(), options, 2.0, 100.0);
+        EXPECT_EQ(pollUntilEnd(request, 100.0), c.status);
+        EXPECT_EQ(request.getStatusCode(), c.statusCode);
+        EXPECT_EQ(request.getFailureText(), c.failure);
+        EXPECT_EQ(request.getBody(), c.statusCode == 200 ? "thanks" : "");
+        EXPECT_EQ(request.poll(1000.0), c.status) << "an ended request stays ended";
+    }
 }
 
 struct ConnectionCase { const char* name; const char* body; std::function<std::string(const std::string&)> echo;

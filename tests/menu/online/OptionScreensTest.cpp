@@ -4,6 +4,7 @@
 #include "ContextOptionsControls2.h"
 #include "ContextOptionsGameplay.h"
 #include "ContextOptionsGraphics.h"
+#include "ContextOptionsSound.h"
 #include "FramePacer.h"
 #include "MenuInt.h"
 
@@ -70,6 +71,45 @@ protected:
 
     alignas(HSTdata) unsigned char saved[sizeof(HSTdata)];
 };
+
+// A row of each kind on each page, and the rows whose field a slip could
+// swap with a neighbour's; the choosers' own stepping is the item tests'.
+TEST_F(OptionScreensTest, RowsWriteTheirSettingStraightIntoTheBlock)
+{
+    const SettingCase cases[] = {
+        {"AllowCheats", screenOf<ContextOptionsGameplay>(), Language::ALLOWCHEATS, TOGGLE,
+         [](const HSTdata& h) { return int(h.bAllowCheats); }, 0, 1},
+        {"Detail", screenOf<ContextOptionsGraphics>(), Language::DETAIL, LEFT_ARROW,
+         [](const HSTdata& h) { return h.detail; }, 1, 0},
+        {"SmallestModeOnlyForDebugging", screenOf<ContextOptionsGraphics>(), Language::VIDEOMODE, LEFT_ARROW,
+         [](const HSTdata& h) { return h.resolution; }, 1, 1},
+        {"MaximumFps", screenOf<ContextOptionsGraphics>(), Language::MAXIMUMFPS, RIGHT_ARROW,
+         [](const HSTdata& h) { return h.maxFps; }, 100, 105},
+        {"SoundVolume", screenOf<ContextOptionsSound>(), Language::SOUNDVOLUME, LEFT_ARROW,
+         [](const HSTdata& h) { return h.soundVolume; }, 24, 23},
+        {"MusicVolume", screenOf<ContextOptionsSound>(), Language::MUSICVOLUME, LEFT_ARROW,
+         [](const HSTdata& h) { return h.musicVolume; }, 15, 14},
+        {"Up", screenOf<ContextOptionsControls>(), Language::CONTROLSUP, PRESS_K,
+         [](const HSTdata& h) { return h.keys[2][0]; }, 200, KEY_K},
+        {"InGameMenuIsFixed", screenOf<ContextOptionsControls>(), Language::CONTROLSINGAMEMENU, PRESS_K,
+         [](const HSTdata& h) { return h.keys[2][0]; }, 200, 200},
+        {"SecondMissile", screenOf<ContextOptionsControls2>(), Language::CONTROLSALTFIRE, PRESS_K,
+         [](const HSTdata& h) { return h.keys[5][1]; }, 29, KEY_K},
+    };
+    for (const SettingCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        ContextOptionsPage* page = open(c.make());
+        MenuItem* row = findItem<MenuItem>(page, english(c.caption));
+        ASSERT_NE(nullptr, row);
+        EXPECT_EQ(c.before, c.field(pGlobal->hst));
+        act(row, c.action);
+        EXPECT_EQ(c.after, c.field(pGlobal->hst));
+        EXPECT_EQ(c.before != c.after, page->hasChanges());
+        close(page);
+        TearDown();
+    }
+}
 
 // Escape closes a changed page, Back an unchanged one.
 TEST_F(OptionScreensTest, ClosingAfterAChangeAppliesTheSettings)

@@ -1,8 +1,10 @@
 #include "OnlineTestSupport.h"
 
 #include "ContextErrorReport.h"
+#include "ContextNetworkWizard.h"
 #include "ContextScoreUpload.h"
 #include "ErrorManager.h"
+#include "MultipartForm.h"
 #include "PackedFile.h"
 #include "RenderableText.h"
 #include "WholeFile.h"
@@ -88,6 +90,18 @@ TEST_F(UploadScreenTest, CrashReportSendsTheLogAndScreenshotThenRemovesThem)
     EXPECT_EQ(nullptr, top());
 }
 
+TEST_F(UploadScreenTest, AnOverlongCrashLogIsSentFromItsEnd)
+{
+    const std::string start(ContextErrorReport::MAX_LOG_BYTES, 's');
+    writeWholeFile(ErrorManager::getCrashLogPath(), start + "Error: at the end\n");
+    MultipartForm form;
+    size_t bytes = 0;
+    ASSERT_TRUE(ContextErrorReport::buildForm(form, 7, bytes));
+    const std::string log = formField(form.getBody(), "log");
+    EXPECT_EQ(bytes, ContextErrorReport::MAX_LOG_BYTES) << "no screenshot";
+    EXPECT_EQ(log, start.substr(18) + "Error: at the end\n");
+}
+
 TEST_F(UploadScreenTest, AFailedReportSaysWhyStaysUsableAndIsOfferedAgainNextTime)
 {
     struct FailureCase { const char* name; std::string answer; const char* message; };
@@ -111,6 +125,32 @@ TEST_F(UploadScreenTest, AFailedReportSaysWhyStaysUsableAndIsOfferedAgainNextTim
         frame();
         EXPECT_TRUE(ContextErrorReport::crashLogExists()) << "kept for the next start";
     }
+}
+
+// The offer comes back ready to send when the wizard passes its test.
+TEST_F(UploadScreenTest, WithoutAPassedTestTheOfferSendsThePlayerToTheWizardFirstAndDecliningRemovesTheReport)
+{
+    writeCrashFiles();
+    pGlobal->hst.bConnectionTestPassed = false;
+    ContextErrorReport* shown = openSending(new ContextErrorReport(), "http://127.0.0.1:1/report");
+    EXPECT_TRUE(showsText(shown, english(Language::ERRORREPORTWIZARD1)));
+    clickOn(findItem(shown, english(Language::OK)));
+    EXPECT_EQ(shown->getState(), ContextUploadOffer::STATE_OFFER) << "sending waits for a passed test";
+    clickOn(findItem(shown, english(Language::NETWORKWIZARDDOTS)));
+    frame();
+    ASSERT_NE(dynamic_cast<ContextNetworkWizard*>(top()), nullptr);
+    pGlobal->hst.bConnectionTestPassed = true;
+    top()->bFinished = true;
+    frame();
+    frame();
+    EXPECT_FALSE(showsText(shown, english(Language::ERRORREPORTWIZARD1)));
+    EXPECT_FALSE(findItem(shown, english(Language::OK))->disabled);
+    EXPECT_EQ(findItem(shown, english(Language::NETWORKWIZARDDOTS)), nullptr);
+    clickOn(findItem(shown, english(Language::CANCEL)));
+    frame();
+    EXPECT_EQ(top(), nullptr);
+    EXPECT_FALSE(ContextErrorReport::crashLogExists());
+    EXPECT_FALSE(std::filesystem::exists(ErrorManager::getCrashScreenshotPath()));
 }
 
 TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)

@@ -173,4 +173,49 @@ TEST_F(GlobalWithEngineDeathTest, ASaveOnAFullDiskKeepsTheOldFileAndSaysWhy)
     EXPECT_NE(readWholeFile(folder + "/Glimmerdaledemo.log").find(report), std::string::npos);
 }
 
+// Volume 24 is full; sound and music, filter and vertical sync differ in
+// each row so that a swap shows. Out-of-range values are brought in.
+TEST_F(GlobalWithEngine, SettingsAreAppliedWithinTheirRanges)
+{
+    struct Case {
+        int fps; double period; int quality, frequency, sound, music; float soundLevel, musicLevel;
+        int sensitivity; double mouseSpeed; int resolution, width, detail; bool bBrokenAlphaOp, bFilter, bShadows;
+    };
+    const Case cases[] = {
+        {25, 1.0 / 25, 0, 11025, 0, 12, 0.0f, 0.5f, 0, 0.5, 2, 800, 1, false, true, true},
+        {125, 1.0 / 125, 2, 44100, 24, 6, 1.0f, 0.25f, 3, 1.25, 1, 640, 0, false, false, false},
+        {0, 1.0 / 25, 3, 44100, 25, -6, 1.0f, 0.0f, 9, 1.5, 0, 320, 1, true, true, false},
+        {100000, 1.0 / 125, -1, 11025, -1, 99, 0.0f, 1.0f, -2, 0.5, -5, 320, 1, false, false, true},
+    };
+    KivGraphics* graphics = engine->pGraphics;
+    global->hst.bFullScreen = false;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fps);
+        HSTdata& hst = global->hst;
+        hst.maxFps = c.fps;
+        hst.audioQuality = c.quality;
+        hst.soundVolume = c.sound;
+        hst.musicVolume = c.music;
+        hst.mouseSensitivity = c.sensitivity;
+        hst.resolution = c.resolution;
+        hst.detail = c.detail;
+        hst.bBilinearFilter = c.bFilter;
+        hst.bVerticalSync = !c.bFilter;
+        graphics->bBrokenAlphaOp = c.bBrokenAlphaOp;
+        global->applySettings();
+        EXPECT_DOUBLE_EQ(engine->pFramePacer->getPeriod(), c.period);
+        EXPECT_EQ(engine->pAudio->frequency, c.frequency);
+        ASSERT_NE(engine->pAudio->pMixer, nullptr);
+        EXPECT_FLOAT_EQ(engine->pAudio->pMixer->soundVolume.load(), c.soundLevel);
+        EXPECT_FLOAT_EQ(engine->pAudio->pMixer->musicVolume.load(), c.musicLevel);
+        EXPECT_DOUBLE_EQ(engine->pInput->mouseSpeed, c.mouseSpeed);
+        EXPECT_EQ(graphics->screenWidth, c.width);
+        EXPECT_EQ(graphics->screenHeight, c.width * 3 / 4);
+        EXPECT_FALSE(graphics->bFullScreen);
+        EXPECT_EQ(graphics->bBilinearFilter, c.bFilter);
+        EXPECT_EQ(graphics->bUseVSync, !c.bFilter);
+        EXPECT_EQ(graphics->bTextShadows, c.bShadows) << "text shadows need detail and a working alpha operation";
+    }
+}
+
 }

@@ -5,8 +5,11 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <memory>
 #include <string>
 
@@ -39,6 +42,7 @@ TEST_F(HSTdataFile, SettingsAndScoresSurviveARestart)
     saved.keys[4][1] = 99;
     saved.installationId = 0xC0FFEE;
     saved.playTime = 500;
+    saved.publicAddress = NetAddress(81, 2, 3, 4, 4000);
     std::memcpy(saved.countryCode, "NO", 2);
     // Loading ends every text in a NUL; a fresh block's random fill need not.
     saved.applicationName[31] = saved.version[15] = saved.freeText[31] = saved.freeText2[31] = 0;
@@ -53,6 +57,32 @@ TEST_F(HSTdataFile, SettingsAndScoresSurviveARestart)
     EXPECT_EQ(std::memcmp(block.get(), &saved, HSTdata::FILE_SIZE), 0);
 }
 
+// Two installations with the same rand() sequence still differ.
+TEST_F(HSTdataFile, AZeroIdentifierIsReplacedAndDiffersBetweenInstallations)
+{
+    uint32_t ids[2];
+    for (uint32_t& id : ids) {
+        std::srand(1);
+        HSTdata block;
+        block.installationId = 0;
+        block.save(files);
+        id = reload()->installationId;
+        EXPECT_NE(id, 0u);
+    }
+    EXPECT_NE(ids[0], ids[1]);
+}
+
+TEST_F(HSTdataFile, RunStartIsTheLaterOfTheStoredOneAndNow)
+{
+    const int64_t now = static_cast<int64_t>(std::time(nullptr));
+    for (const int64_t stored : {now + 86400, int64_t{1000}}) {
+        HSTdata block;
+        block.runStart.set(stored);
+        block.save(files);
+        EXPECT_NEAR(static_cast<double>(reload()->runStart.get()), static_cast<double>(std::max(stored, now)), 2.0);
+    }
+}
+
 // Every field is damaged at once; the repairs are independent of each other.
 TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
 {
@@ -60,7 +90,7 @@ TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
     const Setting settings[] = {
         {&HSTdata::maxFps, 0, 25},          {&HSTdata::detail, 9, 1},         {&HSTdata::resolution, -1, 0},
         {&HSTdata::soundVolume, 25, 24},    {&HSTdata::playTime, -20, 0},     {&HSTdata::startingLevel, 4, 3},
-        {&HSTdata::audioQuality, 3, 2},
+        {&HSTdata::audioQuality, 3, 2},     {&HSTdata::musicVolume, -1, 0},   {&HSTdata::mouseSensitivity, 5, 4},
     };
     {
         HSTdata block;
@@ -68,7 +98,9 @@ TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
             block.*setting.field = setting.stored;
         const unsigned char notABool = 0x37;
         std::memcpy(&block.bFullScreen, &notABool, 1);
+        std::memcpy(&block.bPlayerPromptPending, &notABool, 1);
         block.keys[0][0] = 312;
+        block.keys[5][1] = -1;
         block.keys[2][1] = 311;
         std::memcpy(block.countryCode, "x!", 2);
         block.countryVector[1] = std::nanf("");
@@ -83,7 +115,9 @@ TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
     for (const Setting& setting : settings)
         EXPECT_EQ(block.get()->*setting.field, setting.loaded) << "stored as " << setting.stored;
     EXPECT_EQ(*reinterpret_cast<const unsigned char*>(&block->bFullScreen), 1);
+    EXPECT_EQ(*reinterpret_cast<const unsigned char*>(&block->bPlayerPromptPending), 1);
     EXPECT_EQ(block->keys[0][0], 203) << "a code past the last input gets its default";
+    EXPECT_EQ(block->keys[5][1], 29) << "and so does a negative one";
     EXPECT_EQ(block->keys[2][1], 311) << "the last input is kept";
     EXPECT_EQ(std::memcmp(block->countryCode, "--", 2), 0);
     EXPECT_EQ(block->countryVector[2], -1.0f);

@@ -51,4 +51,39 @@ TEST(HSTdata, SignedEntryDigestsItsWholeTable)
     EXPECT_EQ(block.highScores[1][position].checkValue, MD5Digest(HSTdata::SIGNATURE_KEY, table, sizeof(table)));
 }
 
+// Every table, signed rows too, goes back to the ten default rows.
+TEST(HSTdata, ResetRestoresTheScoresOfEveryTable)
+{
+    HSTdata block;
+    for (int table = 0; table < HSTdata::TABLE_COUNT; ++table)
+        block.insertHighScore(table, "Dee", 500000, 1, 2, true);
+    block.resetHighScores();
+    for (const auto& table : block.highScores)
+        for (int i = 0; i < HSTdata::ENTRY_COUNT; ++i) {
+            EXPECT_EQ(table[i].score, 100000 - 10000 * i);
+            EXPECT_EQ(table[i].name[0], 0);
+            EXPECT_EQ(table[i].checkValue, MD5Digest()) << "no row stays signed";
+        }
+}
+
+// Each row counts its run twice: the second count adds nothing.
+TEST(HSTdata, RunTimeIsAddedOnlyWhenTheClockWentForward)
+{
+    struct Case { const char* what; int32_t playTime; int startFromNow; int32_t low, high; };
+    const Case cases[] = {
+        {"clock set back", 1000, 3600, 1000, 1000},
+        {"a run of 100 s", 1000, -100, 1100, 1102},
+        {"saturates instead of wrapping", INT32_MAX - 5, -100, INT32_MAX, INT32_MAX},
+    };
+    for (const Case& c : cases) {
+        HSTdata block;
+        block.playTime = c.playTime;
+        block.runStart.set(std::time(nullptr) + c.startFromNow);
+        block.addRunTime();
+        block.addRunTime();
+        EXPECT_GE(block.playTime, c.low) << c.what;
+        EXPECT_LE(block.playTime, c.high) << c.what;
+    }
+}
+
 }

@@ -43,6 +43,7 @@ TEST_F(ProfileManagerFile, DamagedRecordsAreRepairedOnLoad)
          },
          {"Ann", "Cy"},
          1},
+        {"current on a free slot", [](ProfileManager& r) { r.current = 6; }, {"Ann", "Bo", "Cy"}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

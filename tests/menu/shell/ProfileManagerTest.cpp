@@ -42,6 +42,20 @@ TEST(ProfileManager, AddCutsLongNamesIgnoresEmptyOnesAndAnEleventhPlayerAndMakes
     EXPECT_EQ(roster->current, 9);
 }
 
+TEST(ProfileManager, SelectChangesTheCurrentPlayerOnlyWithinTheRoster)
+{
+    auto roster = rosterOf({"Ann", "Bo", "Cy"});
+    roster->lastHighScorePosition = 3;
+    roster->selectProfile(1);
+    EXPECT_EQ(roster->current, 1);
+    EXPECT_EQ(roster->lastHighScorePosition, -1) << "the high-score row was the other player's";
+    for (int index : {-1, ProfileManager::PROFILE_COUNT}) {
+        roster->selectProfile(index);
+        EXPECT_EQ(roster->current, 1) << index;
+        EXPECT_FALSE(roster->isUsed(index)) << index;
+    }
+}
+
 TEST(ProfileManager, DeleteClosesTheGapAndKeepsACurrentPlayer)
 {
     struct Case { std::vector<std::string> names; int current; int deleted; std::vector<std::string> namesAfter;
@@ -50,8 +64,10 @@ TEST(ProfileManager, DeleteClosesTheGapAndKeepsACurrentPlayer)
         {{"Ann", "Bo", "Cy"}, 1, 1, {"Ann", "Cy"}, 1},
         {{"Ann", "Bo", "Cy"}, 2, 2, {"Ann", "Bo"}, 0},
         {{"Ann", "Bo", "Cy"}, 2, 0, {"Bo", "Cy"}, 1},
+        {{"Ann", "Bo", "Cy"}, 0, 2, {"Ann", "Bo"}, 0},
         {{"Ann"}, 0, 0, {}, 0},
         {{"Ann", "Bo"}, 1, 10, {"Ann", "Bo"}, 1},
+        {{"Ann", "Bo"}, 1, -1, {"Ann", "Bo"}, 1},
         {{"P0", "P1", "P2", "P3", "P4", "P5", "P6", "P7", "P8", "P9"}, 4, 4,
          {"P0", "P1", "P2", "P3", "P5", "P6", "P7", "P8", "P9"}, 4},
     };
@@ -81,11 +97,11 @@ TEST(SavedGame, ConsistencyBoundsEveryFieldThatIndexesATable)
     struct Case { SavedGame game; bool consistent; };
     const Case cases[] = {
         {{47, 7, 8, -500, 0, 0, 10}, true},
-        {{0, 1, 1, 0, 0, 1, 0}, false},
-        {{5, 8, 1, 0, 0, 1, 0}, false},
-        {{5, 1, -1, 0, 0, 1, 0}, false},
+        {{0, 1, 1, 0, 0, 1, 0}, false},   {{100, 1, 1, 0, 0, 1, 0}, false},
+        {{5, 8, 1, 0, 0, 1, 0}, false},   {{5, -1, 1, 0, 0, 1, 0}, false},
+        {{5, 1, -1, 0, 0, 1, 0}, false},  {{5, 1, 9, 0, 0, 1, 0}, false},
         {{5, 1, 1, 0, 0, -1, 0}, false},
-        {{5, 1, 1, 0, 0, 1, 11}, false},
+        {{5, 1, 1, 0, 0, 1, 11}, false},  {{5, 1, 1, 0, 0, 1, -1}, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.game.isConsistent(), c.consistent)

@@ -93,6 +93,18 @@ inline Texture* makeTexture(const std::string& name, int width, int height, cons
     return texture;
 }
 
+// A one-frame texture in one colour with a stripe of another colour over its
+// four leftmost columns, registered under key with the given anchor.
+inline Skin* makeStripedSkin(const std::string& key, int width, int height, UColor fill, UColor stripe, int anchor)
+{
+    Texture* texture = makeTexture(key.substr(0, key.find(':')), width, height, {{0, 0, width, height}},
+                                   [=](int x, int) { return x < 4 ? stripe : fill; });
+    Skin* skin = texture->skins.front();
+    skin->setOriginLocation(anchor);
+    pKiv->pResourceManager->addResource(key, skin);
+    return skin;
+}
+
 class Environment : public WindowedEngine {
 public:
     Environment() : WindowedEngine("bBilinearFilter=No\n[KivAudio]\nbMute=Yes\n") {}

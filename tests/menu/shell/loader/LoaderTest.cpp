@@ -16,6 +16,7 @@
 #include "KivGraphics.h"
 #include "Language.h"
 #include "Loader.h"
+#include "Percentage.h"
 #include "ProgramRun.h"
 #include "TemporaryFolder.h"
 
@@ -40,8 +41,13 @@ struct TestGlobal : Global {
     Context* pMarker = nullptr;
 };
 
+// What one frame left: the loader's last step, its bar, and whether the
+// language screen was on top.
+struct FrameRecord { int step; float barValue; bool bChoosingLanguage; };
+
 struct LoaderRun {
     int stepCount = 0;
+    std::vector<FrameRecord> frames;
     // The stack, bottom first, right after the frame of the final step.
     std::vector<Context*> stackAfterLoading;
 };
@@ -69,7 +75,9 @@ void stepToTheEnd(LoaderRun& run)
     for (int frame = 0; frame < 10 * run.stepCount && !loader->bFinished; ++frame) {
         driver.step(stack);
         Context* top = stack->getActiveContext();
-        if (dynamic_cast<ContextLanguageSelect*>(top) && ++framesChoosing == 3)
+        const bool bChoosing = dynamic_cast<ContextLanguageSelect*>(top) != nullptr;
+        run.frames.push_back({Loader::getLastStep(), loader->pProgressBar->value, bChoosing});
+        if (bChoosing && ++framesChoosing == 3)
             top->bFinished = true;
     }
     for (BasicLink* screen = stack->pFirstChild; screen; screen = screen->pNext)
@@ -96,6 +104,28 @@ const LoaderRun& loaderRun()
         stepToTheEnd(run);
     }
     return run;
+}
+
+// The language screen, pushed by the step before the last, holds the last
+// step back for as long as it is on top; the bar shows the steps done.
+TEST(Loader, DoesOneStepPerFrameAndPausesWhileTheLanguageIsChosen)
+{
+    const LoaderRun& run = loaderRun();
+    ASSERT_EQ(run.stepCount, 115) << "a multi-language run has no code-page nor glyph steps";
+    int expected = 1;
+    int pausedFrames = 0;
+    for (const FrameRecord& frame : run.frames) {
+        if (frame.bChoosingLanguage && frame.step == run.stepCount - 1 && expected == run.stepCount) {
+            ++pausedFrames;
+            continue;
+        }
+        ASSERT_EQ(frame.step, expected);
+        EXPECT_EQ(frame.bChoosingLanguage, expected == run.stepCount - 1);
+        EXPECT_FLOAT_EQ(frame.barValue, static_cast<float>(expected) / 115.0f);
+        ++expected;
+    }
+    EXPECT_EQ(expected, run.stepCount + 1);
+    EXPECT_EQ(pausedFrames, 2) << "the screen is closed in its third frame on top";
 }
 
 // The language screen was closed without a choice: the default language
