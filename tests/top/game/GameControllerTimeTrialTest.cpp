@@ -126,36 +126,24 @@ TEST(Action, AtMostThreePartnerHintsAGameAndNoneWithoutTheHelpSetting)
     pGlobal->hst.bInGameHelp = true;
 }
 
-// A match gains 1 / (15 + 3 x difficulty + 15 x progress through the 59
-// houses after the first); the drain of 1/120 a second doubles at twice
-// 60 + 15 x houses played. (What a click in play gains and loses is
-// ModeFigures' test.)
+// The controller takes its gain and drain from the rules for its own house
+// and difficulty (the rules' table pins the figures; what a click in play
+// gains and loses is the mode figures' test): at difficulty 2 after 30
+// houses a match gains 1 / (21 + 15 x 29/59), and the drain of 1/120 a
+// second holds for 60 + 15 x 30 seconds and has doubled at twice that.
 TEST(Action, ThermometerGainAndDrainFollowTheHouseAndTheDifficulty)
 {
     GameSession session = GameSession::quick();
-    const struct {
-        int difficulty;
-        int housesPlayed;
-        float gain;
-        double steadyFor;
-    } rows[] = {
-        {0, 1, 1.0f / 15.0f, 75.0},
-        {0, 3, 1.0f / (15.0f + 15.0f * 2.0f / 59.0f), 105.0},
-        {2, 30, 1.0f / (21.0f + 15.0f * 29.0f / 59.0f), 510.0},
-        {3, 0, 1.0f / (24.0f - 15.0f / 59.0f), 60.0},
-    };
-    for (const auto& row : rows) {
-        Action action;
-        action.difficulty = row.difficulty;
-        action.housesPlayed = row.housesPlayed;
-        action.beginPlay();
-        EXPECT_FLOAT_EQ(action.matchGain, row.gain) << row.housesPlayed;
-        action.state = Controller::STATE_PLAY;
-        for (const double share : {0.0, 1.0, 2.0}) {
-            action.timeInState = share * row.steadyFor;
-            action.updateGame(0.0, 0.0);
-            EXPECT_FLOAT_EQ(action.drainSpeed, std::max(1.0f, static_cast<float>(share)) / 120.0f) << row.housesPlayed;
-        }
+    Action action;
+    action.difficulty = 2;
+    action.housesPlayed = 30;
+    action.beginPlay();
+    EXPECT_FLOAT_EQ(action.matchGain, 1.0f / (21.0f + 15.0f * 29.0f / 59.0f));
+    action.state = Controller::STATE_PLAY;
+    for (const double share : {0.0, 1.0, 2.0}) {
+        action.timeInState = share * 510.0;
+        action.updateGame(0.0, 0.0);
+        EXPECT_FLOAT_EQ(action.drainSpeed, std::max(1.0f, static_cast<float>(share)) / 120.0f) << share;
     }
     session.leave();
 }
