@@ -72,8 +72,9 @@ V3 ArrowMessage::captionShift(const FontQuad& font) const
     const Camera& camera = *screen->pCamera;
     const KivGraphics& graphics = *pKiv->pGraphics;
     const ViewBox view{0.0f, 0.0f, static_cast<float>(graphics.fovWidth), static_cast<float>(graphics.fovHeight)};
-    const V3 low = camera.world2screen(position.x + ink.left * scale.x, position.y + ink.bottom * scale.y, position.z);
-    const V3 high = camera.world2screen(position.x + ink.right * scale.x, position.y + ink.top * scale.y, position.z);
+    const ViewBox placed = ink.placedAt(position, scale);
+    const V3 low = camera.world2screen(placed.left, placed.bottom, position.z);
+    const V3 high = camera.world2screen(placed.right, placed.top, position.z);
     std::vector<ViewBox> clearOf = keepOut;
     if (!arrow->bHidden)
         clearOf.push_back(arrowReach(camera, view));

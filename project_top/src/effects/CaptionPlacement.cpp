@@ -49,6 +49,5 @@ V3 CaptionPlacement::shiftClear(const ViewBox& caption, const ViewBox& view, con
         }
     if (bFound)
         return best;
-    return ViewFit::shiftInside(Camera::VisibleRect{view.left, view.top, view.right, view.bottom}, caption.left,
-                                caption.bottom, caption.right, caption.top);
+    return ViewFit::shiftInside(caption, view);
 }

@@ -93,7 +93,7 @@ void CircleScore::moveIntoView(const Camera& camera)
 {
     // The popup shows its points upright at full size: its sprites' corners
     // as they stand then, around its position.
-    float left = 0.0f, bottom = 0.0f, right = 0.0f, top = 0.0f;
+    ViewBox shown;
     bool bInked = false;
     BasicLinkIterator it(this);
     while (KivBase* child = it.next()) {
@@ -107,17 +107,15 @@ void CircleScore::moveIntoView(const Camera& camera)
         for (const float sx : {-1.0f, 1.0f})
             for (const float sy : {-1.0f, 1.0f}) {
                 const V3 corner = transformPoint(V3(sx * half.x, sy * half.y, 0.0f), place);
-                left = bInked ? std::min(left, corner.x) : corner.x;
-                right = bInked ? std::max(right, corner.x) : corner.x;
-                bottom = bInked ? std::min(bottom, corner.y) : corner.y;
-                top = bInked ? std::max(top, corner.y) : corner.y;
+                const ViewBox point{corner.x, corner.y, corner.x, corner.y};
+                shown = bInked ? shown.unitedWith(point) : point;
                 bInked = true;
             }
     }
     if (!bInked)
         return;
-    position += ViewFit::shiftInside(camera.getVisibleRect(position.z), position.x + left, position.y + bottom,
-                                     position.x + right, position.y + top);
+    position += ViewFit::shiftInside(shown.movedBy(position.x, position.y),
+                                     ViewBox::ofRect(camera.getVisibleRect(position.z)));
     updateVisuals();
 }
 

@@ -3,6 +3,7 @@
 // in view units (from the view's left and bottom edges, as Camera's
 // world2screen gives them); a layer measures its pieces with boxes in its
 // own units. A plain value.
+#include "Camera.h"
 #include "Skin.h"
 #include "V3.h"
 
@@ -18,6 +19,16 @@ struct ViewBox {
         const float left = at.x - skin.width / 2.0f - skin.origin.x;
         const float bottom = at.y - skin.height / 2.0f - skin.origin.y;
         return ViewBox{left, bottom, left + skin.width, bottom + skin.height};
+    }
+    static ViewBox ofRect(const Camera::VisibleRect& rect)
+    {
+        return ViewBox{rect.left, rect.bottom, rect.right, rect.top};
+    }
+    // This box, measured around a text's or a sprite's origin, where that
+    // origin stands at the point and is drawn at the scale.
+    ViewBox placedAt(V3 at, V3 scale) const
+    {
+        return ViewBox{at.x + left * scale.x, at.y + bottom * scale.y, at.x + right * scale.x, at.y + top * scale.y};
     }
     ViewBox unitedWith(const ViewBox& other) const
     {

@@ -9,7 +9,8 @@ float along(float low, float high, float viewLow, float viewHigh)
 }
 }
 
-V3 ViewFit::shiftInside(const Camera::VisibleRect& view, float left, float bottom, float right, float top)
+V3 ViewFit::shiftInside(const ViewBox& box, const ViewBox& view)
 {
-    return V3(along(left, right, view.left, view.right), along(bottom, top, view.bottom, view.top), 0.0f);
+    return V3(along(box.left, box.right, view.left, view.right), along(box.bottom, box.top, view.bottom, view.top),
+              0.0f);
 }

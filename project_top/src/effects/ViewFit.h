@@ -3,15 +3,15 @@
 // a text cut off by the view's edge misinforms, so captions and popups that
 // would cross an edge are moved in by as much as they cross it. No state;
 // any thread.
-#include "Camera.h"
 #include "V3.h"
+#include "effects/ViewBox.h"
 
 class ViewFit {
 public:
     ViewFit() = delete;
 
-    // The shift (world units, z 0) that brings the box [left, right] x
-    // [bottom, top] (world units) inside view: zero when it lies inside; a
-    // box larger than the view keeps its left or bottom edge in it.
-    static V3 shiftInside(const Camera::VisibleRect& view, float left, float bottom, float right, float top);
+    // The shift (z 0) that brings box inside view, both in the same units:
+    // zero when it lies inside; a box larger than the view keeps its left or
+    // bottom edge in it.
+    static V3 shiftInside(const ViewBox& box, const ViewBox& view);
 };

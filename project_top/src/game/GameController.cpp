@@ -770,8 +770,7 @@ std::vector<ViewBox> GameController::overlayViewBoxes() const
     ViewBox ink;
     const RenderableText& big = *captionText;
     if (big.elapsed < big.lifetime && TextInk::measure(*big.pFont, big.flags, big.text, &ink))
-        boxes.push_back(ViewBox{big.position.x + ink.left * big.scale.x, big.position.y + ink.bottom * big.scale.y,
-                                big.position.x + ink.right * big.scale.x, big.position.y + ink.top * big.scale.y});
+        boxes.push_back(ink.placedAt(big.position, big.scale));
     const Camera& camera = *overlay->pCamera;
     for (ViewBox& box : boxes) {
         const V3 low = camera.world2screen(box.left, box.bottom, 0.0f);
