@@ -6,6 +6,7 @@
 #include "Camera.h"
 #include "Context.h"
 #include "FileManager.h"
+#include "Renderable.h"
 #include "ScreenPixels.h"
 #include "TgaImage.h"
 #include "WholeFile.h"
@@ -59,6 +60,16 @@ public:
         pKiv->pGraphics->clear(UColor(0, 0, 0, 255));
     }
     ~Screen() { pKiv->pCurrentContext = nullptr; }
+
+    // Draws the skin centred on the origin at the scale.
+    void draw(Skin* skin, V3 scale = V3(1.0f, 1.0f, 1.0f))
+    {
+        Renderable r;
+        r.pSkin = skin;
+        r.scale = scale;
+        r.updateVisuals();
+        r.render();
+    }
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
 

@@ -13,11 +13,7 @@ TEST(Screenshot, JpegIsWrittenTopRowFirst)
     writeTGA(image, 64, 64, quadrants(64, 64, RED, RED, BLUE, BLUE));
     Texture texture(image, 0);
     Screen screen;
-    Renderable r;
-    r.pSkin = texture.skins[0];
-    r.scale = V3(10.0f, 7.5f, 1.0f);
-    r.updateVisuals();
-    r.render();
+    screen.draw(texture.skins[0], V3(10.0f, 7.5f, 1.0f));
     const std::string path = tempPath("shot.jpg");
     pKiv->pGraphics->saveScreenshot(path);
     MemoryImageFile shot(path, false);

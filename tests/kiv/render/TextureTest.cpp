@@ -31,10 +31,7 @@ std::string writeCodedImage(const std::string& name, int width, int height)
 void expectImageDrawn(Skin* skin, int left, int top, int width, int height)
 {
     Screen screen;
-    Renderable r;
-    r.pSkin = skin;
-    r.updateVisuals();
-    r.render();
+    screen.draw(skin);
     auto image = grab();
     const int screenLeft = 320 - width / 2, screenTop = 240 - height / 2;
     int mismatches = 0;
@@ -114,11 +111,7 @@ TEST(TextureShrink, LargeImageIsHalvedUntilItFits)
     Texture texture(path, Texture::TEXTURE_SHRINK_TO_FIT);
     EXPECT_EQ(4, texture.scaleFactor);
     Screen screen;
-    Renderable r;
-    r.pSkin = texture.skins[0];
-    r.scale = V3(0.25f, 0.25f, 1.0f);
-    r.updateVisuals();
-    r.render();
+    screen.draw(texture.skins[0], V3(0.25f, 0.25f, 1.0f));
     auto image = grab();
     const Probe probes[] = {{-100, 50, RED}, {100, -50, WHITE}, {-100, -80, BLACK}, {140, 0, BLACK}};
     for (const Probe& p : probes)
@@ -138,11 +131,7 @@ TEST(TextureFilter, AFilterChosenLaterReachesTexturesMadeBefore)
     for (const bool bilinear : {true, false}) {
         graphics.changePresentationParameters(640, 480, false, bilinear, false);
         Screen screen;
-        Renderable r;
-        r.pSkin = texture.skins[0];
-        r.scale = V3(32.0f, 32.0f, 1.0f);
-        r.updateVisuals();
-        r.render();
+        screen.draw(texture.skins[0], V3(32.0f, 32.0f, 1.0f));
         const UColor seen = worldPixel(*grab(), -2, 0);
         EXPECT_EQ(bilinear, seen.b > 64) << "bilinear " << bilinear << ": blue " << int(seen.b);
     }
