@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 namespace {
 constexpr float PI = 3.14159265358979f;
@@ -21,6 +23,51 @@ constexpr double ZOOM_TIME = 0.5;
 constexpr double FADE_TIME = 1.0;
 // Low detail skips the zoom, but never appears in the frame it was made.
 constexpr double SHORTEST_DELAY = 0.001;
+
+// One symbol of a text laid on a ring, and how far it moves the pen.
+struct RingStep {
+    int code;
+    float advance;
+};
+
+// The symbols of text and their advances along the ring: as the font prints
+// the line, but for its blanks. The font's negative spacing lays the
+// letters of a word outline on outline, and takes most of its narrow space
+// away from the gap between two words, which then read as one
+// ("clearbonus"). A blank between two glyphs gets that spacing back from
+// the glyph before it, and the steps from one letter straight to the next
+// give up as much between them: the line keeps the length the font
+// measures, so it reaches no further round the ring towards the popup's
+// other text.
+std::vector<RingStep> ringSteps(const FontQuad& font, const std::string& text)
+{
+    std::vector<RingStep> steps;
+    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+        const int code = font.getSymbol(text, i);
+        steps.push_back({code, static_cast<float>(font.getAdvance(code))});
+    }
+    auto inked = [&](const RingStep& step) { return font.getSymbolData(step.code).pQuad != nullptr; };
+    std::vector<size_t> blanks, letterSteps;
+    for (size_t k = 1; k < steps.size(); ++k) {
+        if (!inked(steps[k - 1]))
+            continue;
+        if (inked(steps[k]))
+            letterSteps.push_back(k - 1);
+        else if (std::any_of(steps.begin() + static_cast<std::ptrdiff_t>(k), steps.end(), inked))
+            blanks.push_back(k);
+    }
+    if (letterSteps.empty())
+        return steps;
+    float given = 0.0f;
+    for (const size_t k : blanks) {
+        const float back = static_cast<float>(-std::min(0, font.getSymbolData(steps[k - 1].code).spacing));
+        steps[k].advance += back;
+        given += back;
+    }
+    for (const size_t k : letterSteps)
+        steps[k].advance -= given / static_cast<float>(letterSteps.size());
+    return steps;
+}
 }
 
 CircleScore::CircleScore(GameStage* paid, int amount, float delay)
@@ -58,17 +105,15 @@ void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UC
 {
     const FontQuad* font = GameSupport::resource<FontQuad>("fontHUD");
     const float turn = static_cast<float>(direction);
-    // The text is laid as the font prints a line centred on the angle: the
-    // pen starts half the measured width before it and moves on by each
-    // symbol's advance, its width and the font's spacing, so the text stays
-    // centred whatever that spacing is. Arc lengths are measured on the
-    // circle; the line's top stands half a line outside it running one way,
-    // inside it running the other.
+    const std::vector<RingStep> steps = ringSteps(*font, text);
+    // The pen starts half the measured width before the angle and moves on
+    // by each step. Arc lengths are measured on the circle; the line's top
+    // stands half a line outside it running one way, inside it running the
+    // other.
     float pen = static_cast<float>(-(font->measure(text).width / 2));
     const float lineTop = static_cast<float>(font->lineHeight * direction / 2) + radius;
-    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
-        const int code = font->getSymbol(text, i);
-        if (Skin* glyph = font->getSymbolData(code).pQuad) {
+    for (const RingStep& step : steps) {
+        if (Skin* glyph = font->getSymbolData(step.code).pQuad) {
             // Each glyph stands on the tangent through its own middle, where
             // the font would draw it hanging from the pen by its anchor.
             const float middle = pen - glyph->origin.x;
@@ -85,7 +130,7 @@ void CircleScore::layTextOnCircle(Renderable* popup, const std::string& text, UC
             sprite->setPostXform(popup->xform);
             popup->addChildLast(sprite);
         }
-        pen += static_cast<float>(font->getAdvance(code));
+        pen += step.advance;
     }
 }
 

@@ -31,8 +31,9 @@ public:
     void addStar(UColor colour, float starScale);
     // One sprite per glyph of text along a circle of radius units, laid as
     // the font prints a line centred on centreAngle (radians): each symbol
-    // takes its advance (width and spacing) of the circle, each glyph
-    // standing on the tangent through its middle; direction +1 runs
+    // takes its advance (width and spacing) of the circle, but a blank
+    // between words is widened by what the letters' steps give up, and each
+    // glyph stands on the tangent through its middle; direction +1 runs
     // clockwise outside the circle, -1 anticlockwise inside it. An empty
     // text adds nothing.
     void addCircularText(const std::string& text, UColor colour, float radius, float centreAngle, int direction);

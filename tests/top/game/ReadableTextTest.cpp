@@ -21,6 +21,7 @@
 #include "game/Orb.h"
 #include "rules/HouseProgression.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -603,6 +604,69 @@ TEST(Contrast, TheExitButtonsCaptionStandsWholeInFrontOfTheScene)
         }
         session.leave();
     }
+}
+
+// The bonus names laid on a popup's ring as the game lays them (radius 40,
+// centred on the top, running clockwise outside it), each glyph drawn alone
+// on a bare stage. A gap is the arc, on the circle through the middle of
+// the ink, from one glyph's last inked angle to the next one's first: the
+// space between two words keeps their inks apart and is wider than any gap
+// between two letters of a word by more than a stroke of the letters.
+TEST(Popups, ASpaceOnTheRingIsWiderThanTheGapsBetweenLetters)
+{
+    constexpr double STROKE = 4.0;
+    GameHarness& game = GameHarness::get();
+    ASSERT_TRUE(game.skipToMenu());
+    const FontQuad* font = GameSupport::resource<FontQuad>("fontHUD");
+    Context* stage = captionStage(game);
+    for (const std::string name : {"clear bonus", "eagle eye", "match bonus", "extra bonus", "circus bonus!"}) {
+        CircleScore* popup = new CircleScore(nullptr, 1000, 0.0f);
+        popup->addCircularText(name, UColor(0, 128, 255, 255), 40.0f, 1.5707964f, 1);
+        stage->addChildLast(popup);
+        game.stepSeconds(1.0);
+        const std::vector<Renderable*> glyphs = childrenOf<Renderable>(popup);
+        // Each glyph's first and last angle clockwise from the top.
+        std::vector<std::pair<double, double>> spans;
+        double radii = 0.0;
+        int inked = 0;
+        for (Renderable* shown : glyphs) {
+            for (Renderable* glyph : glyphs)
+                glyph->bHidden = glyph != shown;
+            const std::unique_ptr<MemoryImageFile> frame = drawn(game);
+            std::pair<double, double> span{10.0, -10.0};
+            for (int y = 0; y < frame->height; ++y)
+                for (int x = 0; x < frame->width; ++x)
+                    if (!sameColor(BACKDROP, pixelAt(*frame, x, y), 8)) {
+                        const double dx = x + 0.5 - VIEW_WIDTH / 2.0, dy = VIEW_HEIGHT / 2.0 - y - 0.5;
+                        span = {std::min(span.first, std::atan2(dx, dy)), std::max(span.second, std::atan2(dx, dy))};
+                        radii += std::hypot(dx, dy);
+                        ++inked;
+                    }
+            spans.push_back(span);
+        }
+        ASSERT_GT(inked, 0) << name;
+        double widestLetterGap = -1e9, space = -1e9;
+        size_t glyph = 0;
+        for (size_t i = 0; i < name.size(); ++i) {
+            if (!font->getSymbolData(static_cast<unsigned char>(name[i])).pQuad)
+                continue;
+            if (glyph > 0) {
+                const double gap = (spans[glyph].first - spans[glyph - 1].second) * radii / inked;
+                if (name[i - 1] == ' ')
+                    space = gap;
+                else
+                    widestLetterGap = std::max(widestLetterGap, gap);
+            }
+            ++glyph;
+        }
+        ASSERT_EQ(glyph, glyphs.size()) << name;
+        EXPECT_GT(space, 0.0) << name << ": the words meet";
+        EXPECT_GT(space, widestLetterGap + STROKE)
+            << name << ": the space is " << space << " px, a gap between letters up to " << widestLetterGap << " px";
+        delete popup;
+    }
+    stage->bFinished = true;
+    game.step();
 }
 
 } // namespace
