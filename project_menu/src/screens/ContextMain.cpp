@@ -59,10 +59,14 @@ ContextMain::ContextMain()
     pWebsiteButton->url = WEBSITE_ADDRESS;
     // It ends the program as Quit does, so it asks as Quit does: the pointer
     // rests on it when the intro ends, where a second click of the one that
-    // skipped the intro would otherwise close the game. The question names
-    // what Yes does, as the other buttons' questions do.
-    pWebsiteButton->confirmTitle = language.getText(Language::WEBSITEHINT);
-    pWebsiteButton->confirmQuestion = language.getText(Language::CONFIRM);
+    // skipped the intro would otherwise close the game. The question is
+    // titled with the button's caption, as the other buttons' questions
+    // are, and its message says what Yes does: the hint, which warns that
+    // the game will close, on a line of its own above the confirmation (it
+    // is too long for the title's large font to fit the view).
+    pWebsiteButton->confirmTitle = language.getText(Language::WEBSITE);
+    pWebsiteButton->confirmQuestion =
+        UString(language.getText(Language::WEBSITEHINT)) + "|" + language.getText(Language::CONFIRM);
     pWebsiteButton->setWidth(MenuLayout::CORNER_WIDTH);
     addChildLast(pWebsiteButton);
 }

@@ -3,6 +3,7 @@
 #include "ContextCredits.h"
 #include "ContextHighScores.h"
 #include "ContextMain.h"
+#include "MenuButtonURL.h"
 #include "ContextNewUser.h"
 #include "ContextOptions.h"
 #include "MenuUserDisplay.h"
@@ -59,6 +60,26 @@ TEST_F(ContextMainTest, QuitAsksFirstAndYesClosesTheMenu)
     clickOn(menu->pQuitButton);
     answer(true);
     EXPECT_TRUE(menu->bFinished);
+}
+
+// The button under the pointer when the intro ends: its hint and its
+// question say, in the words of the other buttons that leave the program,
+// that the game will close, and Yes closes it.
+TEST_F(ContextMainTest, TheWebsiteQuestionSaysThatTheGameWillClose)
+{
+    const std::string warning = "Visit official website (the game will close)";
+    auto* menu = open(new ContextMain());
+    EXPECT_EQ(std::string(menu->pWebsiteButton->hint), warning);
+    clickOn(menu->pWebsiteButton);
+    auto* question = dynamic_cast<ContextDialog*>(top());
+    ASSERT_NE(question, nullptr);
+    std::vector<std::string> lines;
+    for (const BasicLink* link = question->pFirstChild; link; link = link->pNext)
+        if (const auto* line = dynamic_cast<const RenderableText*>(static_cast<const KivBase*>(link)))
+            lines.push_back(line->text);
+    EXPECT_EQ(lines, (std::vector<std::string>{"Website", warning, "Are you sure?"}));
+    answer(true);
+    EXPECT_TRUE(stack().bQuit);
 }
 
 TEST_F(ContextMainTest, WithoutPlayersTheNewPlayerScreenOpensAtOnce)

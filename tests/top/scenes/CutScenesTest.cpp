@@ -16,6 +16,7 @@
 #include "BendQuad.h"
 #include "ContextDialog.h"
 #include "MenuButtonQuit.h"
+#include "MenuGroup.h"
 #include "ScreenPixels.h"
 #include "Skin.h"
 #include "effects/CircleCloud.h"
@@ -127,8 +128,8 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
 
 // The intro ends with the pointer on the menu's "Website" button, which
 // ends the program: the second press of a double click that skipped the
-// intro only asks, naming the visit, and the answer "No" leaves the main
-// menu on top.
+// intro only asks, saying that the game will close, in a frame that fits
+// the view, and the answer "No" leaves the main menu on top.
 TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
 {
     GameHarness& game = gameAtMenu();
@@ -145,7 +146,10 @@ TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
     EXPECT_TRUE(pGlobal->urlToOpenOnExit.empty());
     const ContextDialog* question = game.active<ContextDialog>();
     ASSERT_NE(question, nullptr) << "the second press did not reach the website button";
-    EXPECT_EQ(question->title, "Visit official website");
+    EXPECT_NE(question->message.find("Visit official website (the game will close)"), std::string::npos);
+    const MenuGroup* frame = dynamic_cast<const MenuGroup*>(static_cast<const KivBase*>(question->pFirstChild));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_LE(frame->pSkin->width, static_cast<float>(pKiv->pGraphics->fovWidth));
     clickOn(question->pSecondButton);
     game.step(2);
     EXPECT_NE(game.mainMenu(), nullptr);
