@@ -47,7 +47,8 @@ public:
     // each time the caption is judged, so that it dodges what shows in that
     // frame and nothing that has gone: the panels and the big caption the
     // game draws over the layer that holds the message, the pictures a
-    // screen draws after it. None when empty.
+    // screen draws after it. None when empty. What it calls must outlive
+    // the message: the game or screen whose tree holds it.
     std::function<std::vector<ViewBox>()> keepOut;
 
 private:
