@@ -52,9 +52,14 @@ void RenderableText::tick(double, double dt)
     }
 }
 
+bool RenderableText::isShowing() const
+{
+    return !bHidden && delay <= 0.0 && elapsed < lifetime;
+}
+
 void RenderableText::render()
 {
-    if (bHidden || delay > 0.0 || elapsed >= lifetime)
+    if (!isShowing())
         return;
     if (!bShadow) {
         pFont->print(this, flags, text);

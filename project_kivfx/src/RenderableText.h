@@ -23,6 +23,9 @@ public:
     void expire();
 
     void tick(double t, double dt) override;
+    // Whether render draws the text now: not hidden, its delay run out, its
+    // lifetime not.
+    bool isShowing() const;
     // The text through the font, with this object's transform and colour.
     void render() override;
 

@@ -75,7 +75,9 @@ V3 ArrowMessage::captionShift(const FontQuad& font) const
     const ViewBox placed = ink.placedAt(position, scale);
     const V3 low = camera.world2screen(placed.left, placed.bottom, position.z);
     const V3 high = camera.world2screen(placed.right, placed.top, position.z);
-    std::vector<ViewBox> clearOf = keepOut;
+    std::vector<ViewBox> clearOf;
+    if (keepOut)
+        clearOf = keepOut();
     if (!arrow->bHidden)
         clearOf.push_back(arrowReach(camera, view));
     const V3 shift = CaptionPlacement::shiftClear(ViewBox{low.x, low.y, high.x, high.y}, view, clearOf);

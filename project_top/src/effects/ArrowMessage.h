@@ -10,6 +10,7 @@
 #include "V3.h"
 #include "effects/ViewBox.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,13 @@ public:
     double lifetime = 999999.0;
     // Child ("arrowPointer:0"), owned through the object tree.
     Renderable* arrow = nullptr;
-    // What the caption must leave uncovered, in view units: the panels the
-    // game draws over the layer that holds the message. Empty by default.
-    std::vector<ViewBox> keepOut;
+    // What the caption must leave uncovered, in view units, asked afresh
+    // each time the caption is judged, so that it dodges what shows in that
+    // frame and nothing that has gone: the panels and the big caption the
+    // game draws over the layer that holds the message, the pictures a
+    // screen draws after it. None when empty. What it calls must outlive
+    // the message: the game or screen whose tree holds it.
+    std::function<std::vector<ViewBox>()> keepOut;
 
 private:
     // How far the caption printed centred at the message's position in font

@@ -73,13 +73,12 @@ void ChallengeRound::begin()
     const V3 at = game.challengeSmiley->position + V3(0.0f, 120.0f, 0.0f);
     ArrowMessage* arrow = new ArrowMessage(at.x, at.y, at.z, ARROW_GREEN, POINT_DOWN, "match this!");
     arrow->lifetime = 4.0;
+    arrow->keepOut = [&shownIn = game] { return shownIn.overlayViewBoxes(); };
     PlayerHUD* hud = game.hud;
     hud->showVitamins = false;
     hud->showThermometer = true;
     hud->thermometerSlots = false;
     hud->startAlarmClock(HouseProgression::challengeAlarmSeconds(cells));
-    // Judged against the display as this round shows it.
-    arrow->keepOut = game.overlayViewBoxes();
     game.effectLayer->addChildLast(arrow);
     hud->thermometerColour = UColor(64, 255, 0, 255);
     if (pGlobal->hst.bInGameMusic) {

@@ -9,6 +9,7 @@
 #include "Sound.h"
 #include "effects/ArrowMessage.h"
 #include "effects/GameSupport.h"
+#include "effects/TextInk.h"
 #include "game/GameController.h"
 
 #include <algorithm>
@@ -61,6 +62,7 @@ ContextMap::ContextMap(int previous, int current)
     arrow->arrowPosition = V3(40.0f, 0.0f, 0.0f);
     arrow->setScaleXY(0.5f);
     arrow->updateVisuals();
+    arrow->keepOut = [this] { return coverBoxes(); };
     addChildLast(arrow);
 
     addChildLast(makePicture("logo:all", V3(0.0f, 130.0f, 0.0f), 0.5f));
@@ -93,4 +95,26 @@ void ContextMap::tickContents(double time, double step)
         }
     }
     nameLabel->updateVisuals();
+}
+
+std::vector<ViewBox> ContextMap::coverBoxes() const
+{
+    std::vector<ViewBox> boxes;
+    for (const BasicLink* link = arrow->pNext; link; link = link->pNext) {
+        const KivBase* child = static_cast<const KivBase*>(link);
+        ViewBox box;
+        if (const RenderableText* label = dynamic_cast<const RenderableText*>(child)) {
+            if (label->isShowing() && TextInk::measure(*label->pFont, label->flags, label->text, &box))
+                boxes.push_back(box.placedAt(label->position, label->scale));
+        } else if (const Renderable* picture = dynamic_cast<const Renderable*>(child)) {
+            if (!picture->bHidden && picture->pSkin)
+                boxes.push_back(ViewBox::ofSkin(*picture->pSkin, V3()).placedAt(picture->position, picture->scale));
+        }
+    }
+    for (ViewBox& box : boxes) {
+        const V3 low = pCamera->world2screen(box.left, box.bottom, 0.0f);
+        const V3 high = pCamera->world2screen(box.right, box.top, 0.0f);
+        box = ViewBox{low.x, low.y, high.x, high.y};
+    }
+    return boxes;
 }

@@ -2,12 +2,15 @@
 // ContextMap: the journey map shown when a neighbourhood begins: an
 // in-game dialog with the map picture, a marker on every neighbourhood
 // reached so far, a red arrow that glides from the previous neighbourhood to
-// the current one and says "you are here!", and the name of the
-// neighbourhood under the mouse pointer. The game controller creates and
-// pushes it; the stack deletes it when it closes. Main thread only; needs
-// the loaded fonts, skins and sounds.
+// the current one and says "you are here!" (moved off where the logo would
+// cover it), and the name of the neighbourhood under the mouse pointer. The
+// game controller creates and pushes it; the stack deletes it when it
+// closes. Main thread only; needs the loaded fonts, skins and sounds.
 #include "V3.h"
+#include "effects/ViewBox.h"
 #include "game/ContextDialogQX.h"
+
+#include <vector>
 
 class ArrowMessage;
 class RenderableText;
@@ -30,4 +33,10 @@ public:
     // Children, owned through the object tree.
     ArrowMessage* arrow = nullptr;
     RenderableText* nameLabel = nullptr;
+
+private:
+    // What is drawn over the arrow's caption as the map stands now: the
+    // pictures and texts after the arrow (the logo, the name while it
+    // shows), in view units. The caption keeps clear of them.
+    std::vector<ViewBox> coverBoxes() const;
 };

@@ -348,7 +348,7 @@ void GameController::endHouse()
             clearBonusEarned = false;
         if (answer && !smiley->selected) {
             ArrowMessage* arrow = makeArrow(smiley->position + V3(0.0f, 90.0f, 0.0f), ARROW_GREEN, "solution", 4.0);
-            arrow->keepOut = overlayViewBoxes();
+            arrow->keepOut = [this] { return overlayViewBoxes(); };
             effectLayer->addChildLast(arrow);
         }
     }
@@ -769,7 +769,7 @@ std::vector<ViewBox> GameController::overlayViewBoxes() const
     std::vector<ViewBox> boxes = hud->panelBoxes();
     ViewBox ink;
     const RenderableText& big = *captionText;
-    if (big.elapsed < big.lifetime && TextInk::measure(*big.pFont, big.flags, big.text, &ink))
+    if (big.isShowing() && TextInk::measure(*big.pFont, big.flags, big.text, &ink))
         boxes.push_back(ink.placedAt(big.position, big.scale));
     const Camera& camera = *overlay->pCamera;
     for (ViewBox& box : boxes) {

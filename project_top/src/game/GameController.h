@@ -174,8 +174,9 @@ public:
 
     // What the overlay draws over the scene, in view units (from the view's
     // left and bottom edges): the HUD's panels where they rest while shown,
-    // and the big caption while it shows. The captions of the game's arrows
-    // in the scene keep clear of it.
+    // and the big caption while it shows, as they stand now. The captions of
+    // the game's arrows in the scene ask for it each frame and keep clear of
+    // it.
     std::vector<ViewBox> overlayViewBoxes() const;
 
     // Smileys not leaving that s (not null) can match.

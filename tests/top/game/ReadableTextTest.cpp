@@ -2,7 +2,8 @@
 // and art: every arrow caption the game prints, at every place it puts it,
 // lies wholly inside the 640 x 480 view (one that would still cross an edge
 // is moved in by the overflow), in play none is covered by the display, the
-// big caption or its own arrow, and the end-of-house statistics of every
+// big caption or its own arrow as they show in each frame, nor the journey
+// map's by its logo, and the end-of-house statistics of every
 // neighbourhood, the street sign's name, the options heading, the vitamin
 // names and the Exit button's caption stand out from what surrounds their
 // strokes by the contrast large text needs, and nothing of the scene covers
@@ -231,6 +232,49 @@ TEST(Captions, ACaptionThatWouldCrossTheViewsEdgeIsMovedInWhole)
     game.step();
 }
 
+// The journey map's "you are here!" over every neighbourhood, twice while
+// the arrow still glides and once at rest: every pixel of the caption, drawn
+// with what the map draws after the arrow (the logo, the name under the
+// pointer) made see-through, is the same in the whole frame.
+TEST(Captions, TheJourneyMapsCaptionIsUncoveredDuringAndAfterTheGlide)
+{
+    GameHarness& game = GameHarness::get();
+    for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
+        ContextMap* map = new ContextMap(n - 1, n);
+        game.stack()->pushContext(map);
+        std::vector<std::pair<Renderable*, uint8_t>> covers;
+        for (BasicLink* link = map->arrow->pNext; link; link = link->pNext)
+            if (Renderable* cover = dynamic_cast<Renderable*>(static_cast<KivBase*>(link)))
+                covers.emplace_back(cover, cover->color.a);
+        for (const double moment : {3.6, 3.8, 4.5}) {
+            game.stepUntil([&] { return map->t >= moment; });
+            const std::unique_ptr<MemoryImageFile> whole = drawn(game);
+            for (const auto& [cover, alpha] : covers)
+                cover->color.a = 0;
+            const std::unique_ptr<MemoryImageFile> alone = drawn(game);
+            const UString caption = map->arrow->caption;
+            map->arrow->caption.clear();
+            const std::unique_ptr<MemoryImageFile> without = drawn(game);
+            map->arrow->caption = caption;
+            for (const auto& [cover, alpha] : covers)
+                cover->color.a = alpha;
+            int inked = 0, covered = 0;
+            for (int y = 0; y < whole->height; ++y)
+                for (int x = 0; x < whole->width; ++x)
+                    if (!sameColor(pixelAt(*without, x, y), pixelAt(*alone, x, y), 8)) {
+                        ++inked;
+                        covered += !sameColor(pixelAt(*alone, x, y), pixelAt(*whole, x, y), 8);
+                    }
+            const std::string where = std::string(HouseProgression::neighbourhoodNames[n]) + " at " +
+                                      std::to_string(moment).substr(0, 3) + " s";
+            EXPECT_GT(inked, 100) << where << ": no caption drawn";
+            EXPECT_EQ(covered, 0) << where << ": covered, of " << inked << " pixels";
+        }
+        map->bFinished = true;
+        game.step(2);
+    }
+}
+
 // A change's bounds in view units.
 Box inView(const FrameChange& change)
 {
@@ -259,7 +303,9 @@ FrameChange drawnPart(GameHarness& game, ArrowMessage* message, bool bCaption)
 // panels slid in: whole (as wide and high as the caption alone), nothing of
 // them covered by the overlay's display and big caption (the same pixels
 // with the overlay left out), and clear of their own arrow over a whole
-// swing and of the way down from it to the smiley it points at.
+// swing and of the way down from it to the smiley it points at; judged by
+// what shows when it is drawn, not when it was made: a panel slid in later
+// is kept clear of, a big caption gone is no longer.
 TEST(Captions, ACaptionInPlayIsWholeUncoveredAndClearOfItsArrow)
 {
     GameHarness& game = GameHarness::get();
@@ -286,9 +332,12 @@ TEST(Captions, ACaptionInPlayIsWholeUncoveredAndClearOfItsArrow)
     // vitamins) of a first house, 4 wide, whose smileys join the layer floor
     // by floor from the top, left to right: in the first game with a smiley
     // whose first partner in the layer stands there, that one selected.
+    std::function<bool()> beforeTheHint = [] { return true; };
     auto hintBesideTheVitamins = [&] {
         for (unsigned seed = 1; seed <= 50; ++seed) {
             session.startNew<GameControllerTimeTrial>(seed);
+            if (!beforeTheHint())
+                return false;
             const std::vector<Smiley*> present = session.presentSmileys();
             for (Smiley* selected : present) {
                 auto partner = [&](Smiley* other) { return selected->canMatch(other, false); };
@@ -300,6 +349,19 @@ TEST(Captions, ACaptionInPlayIsWholeUncoveredAndClearOfItsArrow)
             session.leave();
         }
         return false;
+    };
+    // The same hint made while the vitamins are slid out, which then slide
+    // in over its place.
+    auto vitaminsAfterTheHint = [&] {
+        auto slide = [&](bool bIn) {
+            PlayerHUD* hud = session.controller->hud;
+            hud->showVitamins = bIn;
+            return game.stepUntil([&] { return hud->vitaminsShown == (bIn ? 1.0f : 0.0f); }, 40);
+        };
+        beforeTheHint = [&] { return slide(false); };
+        const bool bHint = hintBesideTheVitamins();
+        beforeTheHint = [] { return true; };
+        return bHint && slide(true);
     };
     auto solution = [&] { return session.playUntil([&] { return shown() && shown()->caption == "solution"; }); };
     // A round of Impassable Pass run out, in the first game whose answer's
@@ -314,9 +376,11 @@ TEST(Captions, ACaptionInPlayIsWholeUncoveredAndClearOfItsArrow)
             const Box nominal = inTheView(extents["solution"], *session.controller->scene->pCamera, shown()->position);
             RenderableText* big = session.controller->captionText;
             const std::unique_ptr<MemoryImageFile> with = drawn(game);
-            big->bHidden = true;
+            // See-through, not hidden: a hidden one is not dodged.
+            const uint8_t alpha = big->color.a;
+            big->color.a = 0;
             const Box tooSlow = inView(frameChange(*drawn(game), *with));
-            big->bHidden = false;
+            big->color.a = alpha;
             if (nominal.left < tooSlow.right && tooSlow.left < nominal.right && nominal.top <= tooSlow.bottom &&
                 nominal.top > tooSlow.bottom - 40.0f)
                 return true;
@@ -324,16 +388,32 @@ TEST(Captions, ACaptionInPlayIsWholeUncoveredAndClearOfItsArrow)
         }
         return false;
     };
-    const std::pair<const char*, std::function<bool()>> rows[] = {
+    // The same "solution" once "too slow!" has gone.
+    auto tooSlowGoneFromOverTheSolution = [&] {
+        if (!solutionUnderTooSlow())
+            return false;
+        RenderableText* big = session.controller->captionText;
+        big->expire();
+        return game.stepUntil([&] { return !big->isShowing(); }, 20);
+    };
+    const struct Row {
+        const char* what;
+        std::function<bool()> bringUp;
+        // Nothing of the overlay stands in the caption's way any more: it
+        // stands right over its arrow, as close as it keeps.
+        bool bByItsArrow = false;
+    } rows[] = {
         {"match this! by the thermometer", [&] { return challenge(0); }},
         {"match this! in Middle Road", [&] { return challenge(3); }},
         {"matching smiley beside the vitamins", hintBesideTheVitamins},
+        {"matching smiley, the vitamins slid in after it", vitaminsAfterTheHint},
         {"solution after too slow!", [&] { return challenge(3) && solution(); }},
         {"solution under too slow!", solutionUnderTooSlow},
+        {"solution made under too slow!, which has gone", tooSlowGoneFromOverTheSolution, true},
     };
-    for (const auto& [what, bringUp] : rows) {
-        SCOPED_TRACE(what);
-        ASSERT_TRUE(bringUp() && shown());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(row.bringUp() && shown());
         ArrowMessage* message = shown();
         const Box whole = inTheView(extents[message->caption], *session.controller->scene->pCamera, message->position);
         session.controller->overlay->bDetached = 1;
@@ -344,13 +424,20 @@ TEST(Captions, ACaptionInPlayIsWholeUncoveredAndClearOfItsArrow)
         EXPECT_EQ(drawnPart(game, message, true).pixels, alone.pixels) << "covered by the overlay";
         const Reference alive(message);
         bool bMeet = false;
+        float arrowTop = 0.0f;
         for (int frame = 0; frame < 16 && alive.get() && !bMeet; ++frame, game.step()) {
             const Box caption = inView(drawnPart(game, message, true));
             Box arrow = inView(drawnPart(game, message, false));
             arrow.bottom = 0.0f;
+            arrowTop = std::max(arrowTop, arrow.top);
             bMeet = caption.left < arrow.right - 1.0f && arrow.left < caption.right - 1.0f &&
                     caption.bottom < arrow.top - 1.0f && arrow.bottom < caption.top - 1.0f;
             EXPECT_FALSE(bMeet) << "caption " << describe(caption) << ", arrow " << describe(arrow);
+        }
+        if (row.bByItsArrow) {
+            const Box caption = inView(alone);
+            EXPECT_NEAR(caption.left, whole.left, 2.0f) << describe(caption);
+            EXPECT_LE(caption.bottom, arrowTop + 8.0f) << describe(caption) << ", the arrow's swing up to " << arrowTop;
         }
         session.leave();
     }
