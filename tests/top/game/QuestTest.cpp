@@ -339,6 +339,32 @@ TEST(Quest, DoubleScoreLastsThirtySecondsOfPlay)
     session.leave();
 }
 
+// On the last ordinary house of "Easy Street". A hint lets go of the smiley
+// selected. A second double score is refused and keeps its coins; the one
+// bought stands still through the challenge round, whose HUD shows no
+// badge for it, and ends when the next neighbourhood begins.
+TEST(Quest, AHintLetsGoOfTheSelectionAndDoubleScoreIsBoughtOnceAndEndsWithTheNeighbourhood)
+{
+    GameSession session = GameSession::quick();
+    GameController* quest = session.continueFrom<Quest>(SavedGame{2, 0, 2, 5000, 330, 1, 0});
+    ASSERT_TRUE(quest && session.waitForPlay());
+    session.click(session.presentSmileys().front());
+    ASSERT_TRUE(session.buyVitamin(VITAMIN_HINT));
+    EXPECT_EQ(quest->getSelectedSmiley(), nullptr) << "the hint lets go of the selection";
+    ASSERT_TRUE(session.buyVitamin(VITAMIN_DOUBLE_SCORE));
+    ASSERT_TRUE(session.buyVitamin(VITAMIN_DOUBLE_SCORE));
+    EXPECT_EQ(quest->playerData->coins, 330 - 30 - 150) << "the second double score is refused";
+    EXPECT_TRUE(quest->multiplierBadgeShown());
+    session.match(perfectMatching(session.presentSmileys()));
+    ASSERT_TRUE(session.playUntil([&] { return quest->challengeRound; }) && session.waitForPlay());
+    EXPECT_EQ(quest->playerData->multiplier, 2);
+    EXPECT_FALSE(quest->multiplierBadgeShown()) << "no badge in a challenge round";
+    session.click(session.challengeAnswer(true));
+    ASSERT_TRUE(session.playUntil([&] { return quest->neighbourhood == 1; }) && session.waitForPlay());
+    EXPECT_EQ(quest->playerData->multiplier, 1) << "a new neighbourhood starts without it";
+    session.leave();
+}
+
 // The "clear bonus" of 3000 doubled shows 6,000, and every popup of the
 // house pays what it shows.
 TEST(Quest, UnderDoubleScoreTheHousesBonusPopupsShowWhatTheyPay)
