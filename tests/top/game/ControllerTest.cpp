@@ -38,7 +38,8 @@ TEST(GameController, DifficultyFromTheSettingsSetsTheSlotsAndTheMistakePenaltyWi
 // The last challenge round answered at once in each mode (paying its match
 // and extra bonuses, 120000): the ending plays with the menu's music back,
 // its OK button leads to the high-score table, and the game ends there with
-// its score entered for 48 houses and no saved game left.
+// its score entered for 48 houses and no saved game left; the row marked in
+// the table is forgotten once the game has gone.
 TEST(GameController, FinishedJourneyShowsTheEndingThenTheHighScoresAndCannotBeContinued)
 {
     using Controller = GameController;
@@ -66,6 +67,7 @@ TEST(GameController, FinishedJourneyShowsTheEndingThenTheHighScoresAndCannotBeCo
                                     Controller::STATE_NEXT_HOUSE, Controller::STATE_HIGH_SCORES,
                                     Controller::STATE_CLOSING, Controller::STATE_FINISHED}));
         EXPECT_EQ(session.record(mode).housesPlayed, 0) << "a finished journey cannot be continued";
+        EXPECT_EQ(pGlobal->profileManager.lastHighScorePosition, -1) << "the menu's table marks no row";
         ASSERT_GE(row, 0);
         const HighScoreEntry& entry = pGlobal->hst.highScores[mode][row];
         EXPECT_STREQ(entry.name, "Tester");
