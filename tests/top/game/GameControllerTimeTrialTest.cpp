@@ -80,7 +80,7 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEachHouseOfTheJourneyAndIsPaidAsItsRowSay
 
 // Half full when play began (the frame that began it drained too), empty a
 // minute later. A house so lost shows no statistics and pays no bonus; the
-// game's end takes the vitamin column away.
+// game's end takes the vitamin column and the game's music away.
 TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame)
 {
     GameSession session = GameSession::quick();
@@ -102,6 +102,7 @@ TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame
     }
     EXPECT_EQ(action->state, Controller::STATE_GAME_OVER);
     EXPECT_FALSE(action->hud->showVitamins) << "no vitamin for a game that is over";
+    EXPECT_EQ(session.game.recorder.frames.back().music, "") << "the game's music fades out";
     EXPECT_TRUE(session.closeHighScores());
     EXPECT_EQ(session.game.recorder.timesStarted("lose"), 2);
     EXPECT_EQ(session.game.recorder.timesStarted("gameover"), 1);
