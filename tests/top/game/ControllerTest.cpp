@@ -129,6 +129,18 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
         EXPECT_EQ(0, std::memcmp(&session.record(MODE_QUEST), &expected, sizeof(SavedGame)));
         session.leave();
     }
+    // Started over: the first house, with nothing of the record, which is
+    // then no longer offered.
+    session.record(MODE_QUEST) = rows[0].record;
+    GameController* fresh = session.start<GameControllerAdventure>();
+    ASSERT_TRUE(session.game.stepUntil([&] { return session.dialog() != nullptr; }, 100));
+    clickOn(childrenOf<MenuButtonQuit>(session.dialog()).front());
+    ASSERT_TRUE(session.waitForPlay());
+    EXPECT_EQ(std::make_tuple(fresh->housesPlayed, fresh->neighbourhood, fresh->houseIndex, fresh->playerData->score,
+                              fresh->playerData->coins, fresh->playerData->usedSlots),
+              std::make_tuple(0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(session.record(MODE_QUEST).housesPlayed, 0) << "the progress left is lost";
+    session.leave();
     // Continued: each field lands where it belongs, unchanged (the score
     // not multiplied), and the house saves it back as it was.
     const SavedGame set = rows[0].record;
