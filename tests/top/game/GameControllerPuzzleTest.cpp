@@ -230,7 +230,8 @@ TEST(Puzzle, EachHouseOfTheJourneyIsSolvedAndPaidAsItsRowSays)
 }
 
 // A house so lost shows no statistics and pays no bonus; its replay starts
-// the chain's sound over, an octave low, and once solved the journey goes on.
+// the chain over in green, and its sound an octave low, and once it is
+// solved the journey goes on.
 TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLife)
 {
     for (const int lives : {2, 1}) {
@@ -270,6 +271,7 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
         EXPECT_EQ(puzzle->housesPlayed, 0);
         EXPECT_EQ(solutionOf(puzzle), solution) << "the same puzzle again";
         EXPECT_EQ(puzzle->solutionPath->getChildCount(), 0);
+        EXPECT_EQ(puzzle->solutionPath->colour, UColor(128, 192, 0, 255)) << "drawn green again";
         ASSERT_EQ(ends.houses.size(), 1u);
         EXPECT_EQ(ends.houses[0].lines, std::vector<std::string>{}) << "no statistics page";
         EXPECT_EQ(ends.houses[0].bonuses, std::vector<int>{}) << "no bonus";
