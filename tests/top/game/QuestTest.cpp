@@ -65,8 +65,8 @@ bool anyBubble(const GameController* game)
 size_t solutionArrows(const GameController* game)
 {
     const std::vector<ArrowMessage*> arrows = childrenOf<ArrowMessage>(game->effectLayer);
-    return static_cast<size_t>(
-        std::count_if(arrows.begin(), arrows.end(), [](const ArrowMessage* arrow) { return arrow->caption == "solution"; }));
+    return static_cast<size_t>(std::count_if(arrows.begin(), arrows.end(),
+                                             [](const ArrowMessage* arrow) { return arrow->caption == "solution"; }));
 }
 
 // Clears the house by matching all its pairs, after a slip when asked, and
