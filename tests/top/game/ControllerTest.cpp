@@ -38,7 +38,8 @@ TEST(GameController, DifficultyFromTheSettingsSetsTheSlotsAndTheMistakePenaltyWi
 // The last challenge round answered at once in each mode (paying its match
 // and extra bonuses, 120000): the ending plays with the menu's music back,
 // its OK button leads to the high-score table, and the game ends there with
-// its score entered for 48 houses and no saved game left.
+// its score entered for 48 houses and no saved game left; the row marked in
+// the table is forgotten once the game has gone.
 TEST(GameController, FinishedJourneyShowsTheEndingThenTheHighScoresAndCannotBeContinued)
 {
     using Controller = GameController;
@@ -66,6 +67,7 @@ TEST(GameController, FinishedJourneyShowsTheEndingThenTheHighScoresAndCannotBeCo
                                     Controller::STATE_NEXT_HOUSE, Controller::STATE_HIGH_SCORES,
                                     Controller::STATE_CLOSING, Controller::STATE_FINISHED}));
         EXPECT_EQ(session.record(mode).housesPlayed, 0) << "a finished journey cannot be continued";
+        EXPECT_EQ(pGlobal->profileManager.lastHighScorePosition, -1) << "the menu's table marks no row";
         ASSERT_GE(row, 0);
         const HighScoreEntry& entry = pGlobal->hst.highScores[mode][row];
         EXPECT_STREQ(entry.name, "Tester");
@@ -127,6 +129,18 @@ TEST(SavedGame, OnlyARecordThatCanBeContinuedIsOfferedTheOthersAreCleared)
         EXPECT_EQ(0, std::memcmp(&session.record(MODE_QUEST), &expected, sizeof(SavedGame)));
         session.leave();
     }
+    // Started over: the first house, with nothing of the record, which is
+    // then no longer offered.
+    session.record(MODE_QUEST) = rows[0].record;
+    GameController* fresh = session.start<GameControllerAdventure>();
+    ASSERT_TRUE(session.game.stepUntil([&] { return session.dialog() != nullptr; }, 100));
+    clickOn(childrenOf<MenuButtonQuit>(session.dialog()).front());
+    ASSERT_TRUE(session.waitForPlay());
+    EXPECT_EQ(std::make_tuple(fresh->housesPlayed, fresh->neighbourhood, fresh->houseIndex, fresh->playerData->score,
+                              fresh->playerData->coins, fresh->playerData->usedSlots),
+              std::make_tuple(0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(session.record(MODE_QUEST).housesPlayed, 0) << "the progress left is lost";
+    session.leave();
     // Continued: each field lands where it belongs, unchanged (the score
     // not multiplied), and the house saves it back as it was.
     const SavedGame set = rows[0].record;

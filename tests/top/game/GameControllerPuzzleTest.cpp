@@ -5,6 +5,7 @@
 // chain run into a dead end, and the same games of every mode again in a
 // fresh program.
 #include "GameSession.h"
+#include "HouseEnds.h"
 #include "JourneyPlan.h"
 
 #include "RenderableTimed.h"
@@ -157,10 +158,11 @@ TEST(Puzzle, LeftGameIsContinuedWithTheSamePuzzle)
 
 // "show path", an arrow per step of the solution, one after another; "next
 // step" at the chain's first smiley, then at the next one of the solution;
-// "try again", the same puzzle with no life lost.
+// "try again", the same puzzle with no life lost and no bonus paid.
 TEST(Puzzle, VitaminsPointAlongTheSolutionAndTryAgainKeepsTheLife)
 {
     GameSession session = GameSession::quick();
+    HouseEnds ends(session);
     Puzzle* resumed = session.continueFrom<Puzzle>(SavedGame{1, 0, 1, 31337, 12, 4, 0});
     ASSERT_TRUE(resumed && session.waitForPlay());
     const Solution* solution = solutionOf(resumed);
@@ -176,6 +178,8 @@ TEST(Puzzle, VitaminsPointAlongTheSolutionAndTryAgainKeepsTheLife)
     }
     ASSERT_TRUE(resumed->useVitamin(7));
     ASSERT_TRUE(session.waitForPlay());
+    ASSERT_EQ(ends.houses.size(), 1u);
+    EXPECT_EQ(ends.houses[0].bonuses, std::vector<int>{}) << "no eagle eye for a house tried again";
     EXPECT_EQ(resumed->playerData->lives, 4);
     EXPECT_EQ(solutionOf(resumed), solution);
     session.leave();
@@ -225,10 +229,14 @@ TEST(Puzzle, EachHouseOfTheJourneyIsSolvedAndPaidAsItsRowSays)
     session.leave();
 }
 
+// A house so lost shows no statistics and pays no bonus; its replay starts
+// the chain over in green, and its sound an octave low, and once it is
+// solved the journey goes on.
 TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLife)
 {
     for (const int lives : {2, 1}) {
         GameSession session = GameSession::quick();
+        HouseEnds ends(session);
         Puzzle* puzzle = session.startNew<Puzzle>(6);
         puzzle->playerData->lives = lives;
         puzzle->playerData->score = 50000;
@@ -263,7 +271,14 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
         EXPECT_EQ(puzzle->housesPlayed, 0);
         EXPECT_EQ(solutionOf(puzzle), solution) << "the same puzzle again";
         EXPECT_EQ(puzzle->solutionPath->getChildCount(), 0);
+        EXPECT_EQ(puzzle->solutionPath->colour, UColor(128, 192, 0, 255)) << "drawn green again";
+        ASSERT_EQ(ends.houses.size(), 1u);
+        EXPECT_EQ(ends.houses[0].lines, std::vector<std::string>{}) << "no statistics page";
+        EXPECT_EQ(ends.houses[0].bonuses, std::vector<int>{}) << "no bonus";
+        EXPECT_FLOAT_EQ(puzzle->matchPitch, 0.5f) << "the chain's sound starts over";
         EXPECT_TRUE(solve(session, puzzle));
+        ASSERT_TRUE(session.waitForPlay());
+        EXPECT_EQ(puzzle->housesPlayed, 1) << "the next house";
         session.leave();
     }
 }

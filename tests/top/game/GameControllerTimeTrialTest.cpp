@@ -3,6 +3,7 @@
 // house, a thermometer left to run out until the game is over, and the
 // partner hints.
 #include "GameSession.h"
+#include "HouseEnds.h"
 #include "JourneyPlan.h"
 
 namespace {
@@ -78,10 +79,12 @@ TEST(Action, GreedyPlayOnFixedSeedsWinsEachHouseOfTheJourneyAndIsPaidAsItsRowSay
 }
 
 // Half full when play began (the frame that began it drained too), empty a
-// minute later.
+// minute later. A house so lost shows no statistics and pays no bonus; the
+// game's end takes the vitamin column and the game's music away.
 TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame)
 {
     GameSession session = GameSession::quick();
+    HouseEnds ends(session);
     Action* action = session.startNew<Action>(4);
     for (int lives = 2; lives >= 0; --lives) {
         EXPECT_NEAR(action->thermometer + (action->timeInState + session.game.driver.dt) / 120.0, 0.5, 1e-4);
@@ -92,9 +95,14 @@ TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame
         EXPECT_NEAR(action->houseEndTime - action->houseStartTime, 60.0, 0.1);
         EXPECT_EQ(action->endCaption, "try again!");
         ASSERT_TRUE(session.waitForPlay());
+        ASSERT_EQ(ends.houses.size(), static_cast<size_t>(3 - lives));
+        EXPECT_EQ(ends.houses.back().lines, std::vector<std::string>{}) << "no statistics page";
+        EXPECT_EQ(ends.houses.back().bonuses, std::vector<int>{}) << "no bonus";
         EXPECT_EQ(action->housesPlayed, 0) << "the same house again";
     }
     EXPECT_EQ(action->state, Controller::STATE_GAME_OVER);
+    EXPECT_FALSE(action->hud->showVitamins) << "no vitamin for a game that is over";
+    EXPECT_EQ(session.game.recorder.frames.back().music, "") << "the game's music fades out";
     EXPECT_TRUE(session.closeHighScores());
     EXPECT_EQ(session.game.recorder.timesStarted("lose"), 2);
     EXPECT_EQ(session.game.recorder.timesStarted("gameover"), 1);

@@ -11,6 +11,7 @@
 #include "ContextDialog.h"
 #include "FontQuad.h"
 #include "board/Clown.h"
+#include "board/Coin.h"
 #include "board/FeatureBody.h"
 #include "effects/CircleScore.h"
 #include "game/ContextMap.h"
@@ -50,7 +51,23 @@ std::string slotsLeftArrow(const GameController* quest)
     return arrows.empty() ? "" : arrows.front()->caption;
 }
 
-enum class Answer { WRONG, LATE, RIGHT };
+// Right but slow: with less than half the time left.
+enum class Answer { WRONG, LATE, RIGHT, SLOW };
+
+// Some smiley of the house shows a multiplier bubble.
+bool anyBubble(const GameController* game)
+{
+    const std::vector<Smiley*> smileys = childrenOf<Smiley>(game->smileyLayer);
+    return std::any_of(smileys.begin(), smileys.end(), [](const Smiley* smiley) { return smiley->bubble; });
+}
+
+// The arrows that point out a challenge round's missed answer.
+size_t solutionArrows(const GameController* game)
+{
+    const std::vector<ArrowMessage*> arrows = childrenOf<ArrowMessage>(game->effectLayer);
+    return static_cast<size_t>(std::count_if(arrows.begin(), arrows.end(),
+                                             [](const ArrowMessage* arrow) { return arrow->caption == "solution"; }));
+}
 
 // Clears the house by matching all its pairs, after a slip when asked, and
 // returns the score as the player counts it then: the slip's penalty taken
@@ -83,15 +100,20 @@ void expectStatistics(const HouseEnd& end, int32_t collected, size_t matches, si
 // The journey house by house. Every ordinary house is cleared by matching
 // all its pairs, the very first after a slip (no eagle eye there), and pays
 // its clear and eagle-eye bonuses. The first challenge round is answered
-// wrong and pays nothing, the second not at all (Escape does nothing
-// meanwhile, and the thermometer empties in a second per apartment), the
-// others right, paying the match and extra bonuses, 15000 per neighbourhood
-// number. Each house starts with the score the player counted.
+// wrong and pays nothing, not even a coin, the second not at all (Escape
+// does nothing meanwhile, the thermometer empties in a second per apartment
+// and no smiley shows a multiplier bubble); both have their answer pointed
+// out. The fourth is answered right with less than half the time left,
+// paying the match bonus alone, the others right at once, paying the match
+// and extra bonuses, 15000 per neighbourhood number. Each house starts with
+// the score the player counted and slot marks on the thermometer outside
+// the challenge rounds; each ends with the vitamins, the thermometer and the
+// alarm clock gone.
 TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
 {
-    const Answer answers[] = {Answer::WRONG, Answer::LATE, Answer::RIGHT, Answer::RIGHT,
+    const Answer answers[] = {Answer::WRONG, Answer::LATE, Answer::RIGHT, Answer::SLOW,
                               Answer::RIGHT, Answer::RIGHT, Answer::RIGHT, Answer::RIGHT};
-    const char* const captions[] = {"no bonus!", "too slow!", "well done!"};
+    const char* const captions[] = {"no bonus!", "too slow!", "well done!", "well done!"};
     GameSession session = GameSession::quick();
     HouseEnds ends(session);
     GameController* quest = session.startNew<Quest>(11);
@@ -109,6 +131,7 @@ TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
             expectBuiltAsPlanned(quest, houses, house);
             const bool challenge = house + 1 == houses.size();
             EXPECT_EQ(quest->captionText->text, challenge ? "challenge round!" : "house " + number);
+            EXPECT_EQ(quest->hud->thermometerSlots, !challenge) << "slot marks outside a challenge round only";
             const size_t ended = ends.houses.size() + 1;
             int32_t collected = 0;
             std::vector<int> due;
@@ -117,12 +140,20 @@ TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
             if (challenge) {
                 EXPECT_FLOAT_EQ(1.0f / quest->drainSpeed,
                                 static_cast<float>(houses[house].width * houses[house].height));
+                if (answers[n] == Answer::SLOW) {
+                    ASSERT_TRUE(session.playUntil([&] { return quest->thermometer < 0.45f; }));
+                }
                 if (answers[n] == Answer::LATE)
                     pressKey(KEY_ESCAPE);
                 else
-                    session.click(session.challengeAnswer(answers[n] == Answer::RIGHT));
+                    session.click(session.challengeAnswer(answers[n] != Answer::WRONG));
+                if (answers[n] == Answer::WRONG) {
+                    EXPECT_TRUE(childrenOf<Coin>(quest->coinLayer).empty()) << "a wrong answer drops no coin";
+                }
                 if (answers[n] == Answer::RIGHT)
                     due = {5000 * (n + 1), 10000 * (n + 1)};
+                if (answers[n] == Answer::SLOW)
+                    due = {10000 * (n + 1)};
             } else {
                 EXPECT_NEAR(quest->houseHardness, 0.5 * static_cast<double>(house) / (houses.size() - 2), 1e-6);
                 pairs = session.presentSmileys().size() / 2;
@@ -130,9 +161,19 @@ TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
                 score += collected;
                 due = slip ? std::vector<int>{3000} : std::vector<int>{3000, 5000};
             }
-            ASSERT_TRUE(session.playUntil([&] { return ends.houses.size() == ended; }));
+            bool bubbled = false;
+            ASSERT_TRUE(session.playUntil([&] {
+                bubbled = bubbled || (challenge && anyBubble(quest));
+                return ends.houses.size() == ended;
+            }));
+            EXPECT_FALSE(bubbled) << "a multiplier bubble in a challenge round";
             const HouseEnd& end = ends.houses.back();
             EXPECT_EQ(end.bonuses, due);
+            EXPECT_EQ(quest->hud->alarmClock, nullptr) << "the clock stops with the round";
+            EXPECT_FALSE(quest->hud->showVitamins) << "the vitamin column slides out";
+            EXPECT_FALSE(quest->hud->showThermometer) << "the thermometer slides out";
+            const bool missed = challenge && (answers[n] == Answer::WRONG || answers[n] == Answer::LATE);
+            EXPECT_EQ(solutionArrows(quest), missed ? 1u : 0u) << "only a missed answer is pointed out";
             if (!due.empty()) {
                 EXPECT_EQ(end.bonusRowY, challenge ? -40.0f : -140.0f) << "below the statistics page when shown";
             }
@@ -198,7 +239,7 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
     }
 }
 
-// Left through Exit and "Are you sure?".
+// Left through Exit and "Are you sure?", back to the menu's music.
 TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFile)
 {
     GameSession session = GameSession::quick();
@@ -215,6 +256,7 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFile)
     ASSERT_TRUE(game.stepUntil([&] { return session.shown<ContextDialog>() != nullptr; }, 10));
     clickOn(session.shown<ContextDialog>()->pFirstButton);
     ASSERT_TRUE(game.stepUntil([&] { return alive.get() == nullptr; }, 10));
+    EXPECT_EQ(game.recorder.frames.back().music, "musicMenu") << "the menu's music is back";
     const SavedGame left = session.record(MODE_QUEST);
     // Houses played, neighbourhood, house, score and used slots.
     EXPECT_EQ(std::make_tuple(left.housesPlayed, left.neighbourhood, left.houseIndex, left.score, left.usedSlots),
@@ -237,7 +279,8 @@ TEST(Quest, LeftGameIsContinuedAtItsHouseAlsoFromTheRosterFile)
 }
 
 // A smiley selected and deselected again forfeits the eagle eye; smileys
-// left over forfeit the clear bonus and each counts as a mistake.
+// left over forfeit the clear bonus and the house's jingle, and each counts
+// as a mistake.
 TEST(Quest, TheHousesEndFollowsADeselectionOrTheSmileysLeftOver)
 {
     for (const bool bStranded : {false, true}) {
@@ -257,6 +300,7 @@ TEST(Quest, TheHousesEndFollowsADeselectionOrTheSmileysLeftOver)
             collected += session.matchCounting(a, b);
         ASSERT_TRUE(session.playUntil([&] { return !ends.houses.empty(); }));
         EXPECT_EQ(ends.houses[0].bonuses, std::vector<int>{bStranded ? 5000 : 3000});
+        EXPECT_EQ(session.game.recorder.timesStarted("jingle04"), bStranded ? 0 : 1) << "the house's jingle";
         expectStatistics(ends.houses[0], collected, pairs.size(), smileys - 2 * pairs.size());
         session.leave();
     }
@@ -292,6 +336,32 @@ TEST(Quest, DoubleScoreLastsThirtySecondsOfPlay)
     EXPECT_EQ(player->multiplier, 2);
     game.stepSeconds(1.5);
     EXPECT_EQ(player->multiplier, 1);
+    session.leave();
+}
+
+// On the last ordinary house of "Easy Street". A hint lets go of the smiley
+// selected. A second double score is refused and keeps its coins; the one
+// bought stands still through the challenge round, whose HUD shows no
+// badge for it, and ends when the next neighbourhood begins.
+TEST(Quest, AHintLetsGoOfTheSelectionAndDoubleScoreIsBoughtOnceAndEndsWithTheNeighbourhood)
+{
+    GameSession session = GameSession::quick();
+    GameController* quest = session.continueFrom<Quest>(SavedGame{2, 0, 2, 5000, 330, 1, 0});
+    ASSERT_TRUE(quest && session.waitForPlay());
+    session.click(session.presentSmileys().front());
+    ASSERT_TRUE(session.buyVitamin(VITAMIN_HINT));
+    EXPECT_EQ(quest->getSelectedSmiley(), nullptr) << "the hint lets go of the selection";
+    ASSERT_TRUE(session.buyVitamin(VITAMIN_DOUBLE_SCORE));
+    ASSERT_TRUE(session.buyVitamin(VITAMIN_DOUBLE_SCORE));
+    EXPECT_EQ(quest->playerData->coins, 330 - 30 - 150) << "the second double score is refused";
+    EXPECT_TRUE(quest->multiplierBadgeShown());
+    session.match(perfectMatching(session.presentSmileys()));
+    ASSERT_TRUE(session.playUntil([&] { return quest->challengeRound; }) && session.waitForPlay());
+    EXPECT_EQ(quest->playerData->multiplier, 2);
+    EXPECT_FALSE(quest->multiplierBadgeShown()) << "no badge in a challenge round";
+    session.click(session.challengeAnswer(true));
+    ASSERT_TRUE(session.playUntil([&] { return quest->neighbourhood == 1; }) && session.waitForPlay());
+    EXPECT_EQ(quest->playerData->multiplier, 1) << "a new neighbourhood starts without it";
     session.leave();
 }
 
