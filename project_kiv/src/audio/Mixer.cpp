@@ -191,10 +191,13 @@ void Mixer::update()
 void Mixer::deleteEndedChannels()
 {
     // Each source is still there: a channel never outlives its source, which
-    // has stopSource delete its channels before it goes.
+    // has stopSource delete its channels before it goes. The log is the main
+    // thread's, so a hole the audio thread met is told here, within a frame.
     for (BasicLink* node = pFirstChild; node; node = node->pNext) {
+        MixerOGG* source = static_cast<MixerChannel*>(node)->pSource;
+        source->reportDamage();
         if (node->bDead)
-            static_cast<MixerChannel*>(node)->pSource->reportFailure();
+            source->reportFailure();
     }
     BasicLinkIterator it(this, true);
     while (it.next()) {

@@ -52,7 +52,8 @@ public:
     void stop(int32_t id);
     void start(int32_t id);
     // Deletes the channels that have ended, each source first logging why its
-    // channel stopped when it could not be decoded further. Once per frame.
+    // channel stopped when it could not be decoded further; every source
+    // played logs the first damage found in it. Once per frame.
     void update();
     // Audio thread: fills len bytes of stream in the device's format.
     void mix(Uint8* stream, int len);

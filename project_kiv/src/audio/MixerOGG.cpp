@@ -31,3 +31,11 @@ void MixerOGG::reportFailure()
     bFailureReported = true;
     kivLog("MixerOGG", "File %s cannot be decoded further (%s); the music stops.", fileDescription.c_str(), reason);
 }
+
+void MixerOGG::reportDamage()
+{
+    if (bDamageReported || !decoder.hasSkippedHole())
+        return;
+    bDamageReported = true;
+    kivLog("MixerOGG", "File %s is damaged; the damaged part is skipped.", fileDescription.c_str());
+}

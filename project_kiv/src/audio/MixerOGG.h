@@ -5,7 +5,8 @@
 // is the subclasses' business: MixerOGGstatic decodes everything at load,
 // MixerOGGstream one chunk at a time while it plays. A stream that cannot be
 // opened is fatal here, naming the file, as every broken game file is; what
-// cannot be decoded later is the subclasses' to judge.
+// cannot be decoded later is the subclasses' to judge. A stream with a hole
+// (a damaged part, skipped) plays on, and the log says so once.
 //
 // Owned by a Sound or a SoundStream, which first has the Mixer drop every
 // channel of it (Mixer::stopSource) before deleting it. Constructed and
@@ -38,6 +39,10 @@ public:
     // logs once why, naming the file. The log is the main thread's, so the
     // decoding thread leaves the report to this.
     void reportFailure();
+    // Main thread: the first time the decoder is found to have skipped a
+    // hole, logs once in the source's life that the file is damaged, naming
+    // it. Later holes, and the same hole met again after a rewind, say nothing.
+    void reportDamage();
 
     int32_t rate = 0;          // Hz of the decoded data
     int32_t maxPlaybacks;      // most channels of this source sounding at once
@@ -58,4 +63,5 @@ protected:
     // thread when a channel rewinds the source.
     std::atomic<const char*> failure{nullptr};
     bool bFailureReported = false;
+    bool bDamageReported = false;
 };

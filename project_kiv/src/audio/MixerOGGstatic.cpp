@@ -44,6 +44,7 @@ MixerOGGstatic::MixerOGGstatic(MemoryFile* file, bool loopAtEnd, int playbacks)
     dataSize = 2 * framesStored;
     dataCapacity = dataSize;
     pFile = nullptr;
+    reportDamage();
 }
 
 MixerOGGstatic::~MixerOGGstatic() = default;

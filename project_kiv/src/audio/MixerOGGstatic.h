@@ -3,7 +3,8 @@
 // decoded while it is constructed into one buffer of float stereo frames,
 // which every channel playing it reads through its own cursor, so a sample
 // may sound on several channels at once (up to maxPlaybacks). A stream that
-// cannot be decoded whole is fatal at load, naming the file.
+// cannot be decoded whole is fatal at load, naming the file; a hole (a
+// damaged part) is skipped, and the load logs it once.
 //
 // Owned by a Sound. Immutable once constructed; refill only writes the
 // calling channel's counters, so it may run on the audio thread and the main

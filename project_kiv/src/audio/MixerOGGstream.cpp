@@ -14,8 +14,9 @@ MixerOGGstream::~MixerOGGstream() = default;
 
 void MixerOGGstream::rewind()
 {
-    // No channel of the source is live here: the last one's failure is told
-    // before the track is tried again from its start.
+    // No channel of the source is live here: the last one's damage and
+    // failure are told before the track is tried again from its start.
+    reportDamage();
     reportFailure();
     failure.store(nullptr);
     bFailureReported = false;

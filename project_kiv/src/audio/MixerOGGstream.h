@@ -5,7 +5,9 @@
 // last chunk of the track is followed directly by the first one. A stream that
 // cannot be decoded further (or a looping one that holds no samples) ends
 // like a track that does not loop, and stays ended until it is rewound; the
-// channel's deletion on the main thread reports it (reportFailure).
+// channel's deletion on the main thread reports it (reportFailure). A hole
+// (a damaged part) is skipped and the track plays on from the next good
+// page; the Mixer's next update logs it, once (reportDamage).
 //
 // Owned by a SoundStream, whose MemoryFile must outlive it. The decoder and
 // the chunk buffer belong to the source, so only one channel may play it

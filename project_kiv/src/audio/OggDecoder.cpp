@@ -82,9 +82,8 @@ long OggDecoder::readStereo(float* destination, int maxFrames)
     long frames;
     // Each hole the library reports lies behind a page it has read, so this
     // ends within the stream's pages.
-    do
-        frames = ov_read_float(&vf, &pcm, maxFrames, &bitstream);
-    while (frames == OV_HOLE);
+    while ((frames = ov_read_float(&vf, &pcm, maxFrames, &bitstream)) == OV_HOLE)
+        bHoleSkipped.store(true, std::memory_order_relaxed);
     if (frames <= 0)
         return frames;
     const int channelCount = getCurrentChannels();

@@ -3,7 +3,8 @@
 // libvorbisfile through read, seek and tell callbacks that work straight on
 // that memory, and decoded into interleaved stereo float frames. A hole in
 // the stream (a page lost or damaged, which its checksum reveals) costs only
-// the samples it held: decoding goes on after it. What it cannot do (bytes
+// the samples it held: decoding goes on after it, and the decoder remembers
+// that it met one, for its owner to report. What it cannot do (bytes
 // that are not Ogg Vorbis, a link it cannot set up, a channel count other
 // than 1 or 2) it answers, and leaves the verdict to its owner: a sound's
 // source (MixerOGGstatic) reports it as fatal, a music stream's
@@ -11,9 +12,10 @@
 // The only code that talks to libvorbisfile.
 //
 // Owned by a MixerOGG and used on the threads its owner names; one thread at
-// a time.
+// a time, except hasSkippedHole, which any thread may ask.
 #include <vorbis/vorbisfile.h>
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -51,6 +53,9 @@ public:
     static const char* describe(long answer);
     // Back to the start of the stream; false when it cannot go there.
     bool rewind();
+    // Whether readStereo has ever skipped a hole: the stream is damaged. A
+    // rewind does not clear it. Any thread.
+    bool hasSkippedHole() const { return bHoleSkipped.load(std::memory_order_relaxed); }
 
     // libvorbisfile's memory callbacks; dataSource is the OggDecoder.
     static size_t readCallback(void* buffer, size_t size, size_t count, void* dataSource);
@@ -68,4 +73,5 @@ private:
     int channels = 0;
     int32_t rate = 0;
     int32_t length = 0;
+    std::atomic<bool> bHoleSkipped{false};
 };

@@ -4,7 +4,8 @@
 // plays, on one looping Mixer channel that takes the music volume. Played,
 // faded and stopped through KivAudio's current music. A track that cannot be
 // opened is fatal at load, naming the file; one that cannot be decoded
-// further while it plays stops, and the log names the file.
+// further while it plays stops, and the log names the file; a damaged part
+// is skipped, and the log names the file the first time.
 //
 // Made by the loader and registered as a resource; it lives until the end of
 // the run. While audio is muted the file is still read, no decoder is built

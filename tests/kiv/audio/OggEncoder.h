@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace oggtest {
@@ -61,16 +62,29 @@ inline void mendChecksum(std::vector<unsigned char>& bytes, size_t start)
     ogg_page_checksum_set(&page);
 }
 
-// The page halfway through the audio damaged (the first two pages hold the
-// headers; bytes needs three audio pages or more): its checksum fails, and
-// the decoder meets a hole there, after audio it has decoded.
-inline std::vector<unsigned char> holed(std::vector<unsigned char> bytes)
+// The page halfway through the audio with count bytes from offset in it
+// overwritten (the first two pages hold the headers; bytes needs three audio
+// pages or more): the decoder meets a hole there, after audio it has decoded.
+inline std::vector<unsigned char> damagedMiddlePage(std::vector<unsigned char> bytes, size_t offset, size_t count)
 {
     const std::vector<size_t> starts = pageStarts(bytes);
     const size_t page = starts[(starts.size() + 2) / 2];
-    for (size_t i = page + 40; i < page + 104; ++i)
+    for (size_t i = page + offset; i < page + offset + count; ++i)
         bytes[i] ^= 0x5A;
     return bytes;
+}
+
+// 64 bytes of that page overwritten: its checksum fails.
+inline std::vector<unsigned char> holed(std::vector<unsigned char> bytes)
+{
+    return damagedMiddlePage(std::move(bytes), 40, 64);
+}
+
+// That page's header broken: capture pattern, sequence number and sizes are
+// wrong, so the page is not even found.
+inline std::vector<unsigned char> headerBroken(std::vector<unsigned char> bytes)
+{
+    return damagedMiddlePage(std::move(bytes), 0, 27);
 }
 
 // first, then second as the stream's next link (chained), its pages under
