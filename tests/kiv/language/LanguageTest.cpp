@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -43,6 +44,30 @@ TEST(LanguageLookup, NamesReadTheirValueAndTextAndUnknownNamesReadEmpty)
         ASSERT_NE(nullptr, text) << row.name;
         EXPECT_STREQ(row.text, text) << row.name;
     }
+}
+
+// Choosers show the text of their run's first identifier plus their value,
+// and the dialogs' buttons are told apart only by their words.
+TEST(LanguageLookup, RunsReadTheirTextsInValueOrder)
+{
+    const struct {
+        Language::StringsEnum first;
+        std::vector<std::string> texts;
+    } runs[] = {
+        {Language::ENUMDETAIL0, {"Low", "High"}},
+        {Language::ENUMVIDEOMODES0, {"320x240", "640x480", "800x600", "1024x768"}},
+        {Language::ENUMSOUNDQUALITY0, {"Low", "High", "Very high"}},
+        {Language::ENUMSENSITIVITY0, {"Minimum", "Low", "Medium", "High", "Maximum"}},
+        {Language::GAMETYPETIMETRIAL, {"Action", "Quest", "Puzzle"}},
+        {Language::COUNTRYNONE, {"not specified", "Afghanistan"}},
+        {Language::CONFIRM, {"Are you sure?", "Yes", "No", "OK", "Done", "Apply", "Off", "On"}},
+    };
+    Language language;
+    language.setCurrentLanguage(0);
+    for (const auto& run : runs)
+        for (size_t value = 0; value < run.texts.size(); ++value)
+            EXPECT_EQ(run.texts[value], language.getText(static_cast<Language::StringsEnum>(run.first + value)))
+                << "value " << value << " of the run from identifier " << run.first;
 }
 
 TEST(LanguageLookupDeathTest, UnknownNameWithReportingIsFatal)
