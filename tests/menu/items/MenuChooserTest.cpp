@@ -68,6 +68,23 @@ TEST_F(MenuChooserTest, VolumeClickAppliesTheSettingsAtOnce)
     pKiv->pInput->mouseSpeed = 1.0;
 }
 
+// One bar per step of the value, 7 units apart from x = -84: at 24 the last
+// stands at 77, and nothing where a 25th would be.
+TEST_F(MenuChooserTest, VolumeShowsOneBarPerStep)
+{
+    for (int level : {0, 1, 5, 24}) {
+        SCOPED_TRACE(level);
+        int value = level;
+        MenuVolume* bars = add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &value, 0, 24));
+        step();
+        const std::unique_ptr<MemoryImageFile> image = draw();
+        for (int i = 0; i <= 24; ++i)
+            EXPECT_EQ(i < level, sameColor(bars->textColor, worldPixel(*image, -84.0f + 7.0f * i, 0.0f)))
+                << "bar " << i << (i < level ? " missing" : " drawn past the level");
+        bars->deleteMe();
+    }
+}
+
 // The value's text of the chooser's run ("Low", "High"), drawn as a caption
 // of that text centred on the item is.
 TEST_F(MenuChooserTest, ListShowsTheTextOfItsValue)
