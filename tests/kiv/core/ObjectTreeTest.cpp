@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,25 @@ TEST(ObjectTree, ReferencesAreClearedWhenTheTargetIsDeleted)
     EXPECT_EQ(first.get(), nullptr);
     EXPECT_EQ(copy.get(), nullptr);
     EXPECT_EQ(other.get(), nullptr);
+}
+
+// The game fills its houses with random picks from a layer: the first and
+// the last child come up as often as the others, and an only child always.
+TEST(ObjectTree, RandomChildPicksEveryChildAlike)
+{
+    Tree tree;
+    std::srand(7);
+    const int draws = 4000;
+    std::map<BasicLink*, int> picks;
+    for (int i = 0; i < draws; ++i)
+        ++picks[tree.root.getRandomChild()];
+    for (Node* child : tree.children)
+        EXPECT_NEAR(picks[child], draws / 4, draws / 20) << "child " << child->name;
+    KivBase only;
+    KivBase* child = new KivBase();
+    only.addChildLast(child);
+    EXPECT_EQ(only.getRandomChild(), child);
+    EXPECT_EQ(KivBase().getRandomChild(), nullptr);
 }
 
 } // namespace

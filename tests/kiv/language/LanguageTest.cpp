@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -43,6 +46,30 @@ TEST(LanguageLookup, NamesReadTheirValueAndTextAndUnknownNamesReadEmpty)
     }
 }
 
+// Choosers show the text of their run's first identifier plus their value,
+// and the dialogs' buttons are told apart only by their words.
+TEST(LanguageLookup, RunsReadTheirTextsInValueOrder)
+{
+    const struct {
+        Language::StringsEnum first;
+        std::vector<std::string> texts;
+    } runs[] = {
+        {Language::ENUMDETAIL0, {"Low", "High"}},
+        {Language::ENUMVIDEOMODES0, {"320x240", "640x480", "800x600", "1024x768"}},
+        {Language::ENUMSOUNDQUALITY0, {"Low", "High", "Very high"}},
+        {Language::ENUMSENSITIVITY0, {"Minimum", "Low", "Medium", "High", "Maximum"}},
+        {Language::GAMETYPETIMETRIAL, {"Action", "Quest", "Puzzle"}},
+        {Language::COUNTRYNONE, {"not specified", "Afghanistan"}},
+        {Language::CONFIRM, {"Are you sure?", "Yes", "No", "OK", "Done", "Apply", "Off", "On"}},
+    };
+    Language language;
+    language.setCurrentLanguage(0);
+    for (const auto& run : runs)
+        for (size_t value = 0; value < run.texts.size(); ++value)
+            EXPECT_EQ(run.texts[value], language.getText(static_cast<Language::StringsEnum>(run.first + value)))
+                << "value " << value << " of the run from identifier " << run.first;
+}
+
 TEST(LanguageLookupDeathTest, UnknownNameWithReportingIsFatal)
 {
     Language language;
@@ -68,6 +95,37 @@ TEST(LanguageKeyNames, CodesReadTheirNamesOrTheNumberedDefault)
     language.fillKeyNames(names);
     for (const auto& [code, name] : keys)
         EXPECT_EQ(name, std::string(names[code])) << "code " << code;
+}
+
+// The codes without a name of their own, as ranges: the keyboard's gaps
+// between DirectInput's scan codes and the unassigned joystick codes. Every
+// other code names the next key-name identifier, in ascending code order.
+TEST(LanguageKeyNames, EveryNamedCodeReadsTheNextKeyNameInCodeOrder)
+{
+    const std::pair<int, int> unnamed[] = {
+        {84, 85},   {89, 99},   {103, 111}, {113, 114}, {116, 120}, {122, 122}, {124, 124},
+        {127, 140}, {142, 143}, {152, 152}, {154, 155}, {158, 159}, {163, 163}, {165, 173},
+        {175, 175}, {177, 177}, {180, 180}, {182, 182}, {185, 196}, {198, 198}, {202, 202},
+        {204, 204}, {206, 206}, {212, 218}, {224, 226}, {228, 228}, {238, 255}, {260, 271},
+    };
+    Language language;
+    language.setCurrentLanguage(0);
+    UString names[KivInput::KEY_COUNT];
+    language.fillKeyNames(names);
+    int next = Language::DIK_ESCAPE;
+    const std::pair<int, int>* gap = unnamed;
+    for (int code = 1; code < KivInput::KEY_COUNT; ++code) {
+        if (gap != std::end(unnamed) && code > gap->second)
+            ++gap;
+        if (gap != std::end(unnamed) && code >= gap->first) {
+            EXPECT_EQ("UNKNOWN-" + std::to_string(code), std::string(names[code])) << "code " << code;
+            continue;
+        }
+        const Language::StringsEnum id = static_cast<Language::StringsEnum>(next++);
+        EXPECT_EQ(std::string(language.getText(id)), std::string(names[code]))
+            << "code " << code << " should read identifier " << id;
+    }
+    EXPECT_EQ(Language::DIK_MOUSEBUTTON3 + 1, next) << "every key-name identifier names one code";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "MenuInt.h"
 #include "MenuVolume.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -67,6 +68,23 @@ TEST_F(MenuChooserTest, VolumeClickAppliesTheSettingsAtOnce)
     pKiv->pInput->mouseSpeed = 1.0;
 }
 
+// One bar per step of the value, 7 units apart from x = -84: at 24 the last
+// stands at 77, and nothing where a 25th would be.
+TEST_F(MenuChooserTest, VolumeShowsOneBarPerStep)
+{
+    for (int level : {0, 1, 5, 24}) {
+        SCOPED_TRACE(level);
+        int value = level;
+        MenuVolume* bars = add(new MenuVolume(0.0f, 0.0f, 0.0f, "", "", &value, 0, 24));
+        step();
+        const std::unique_ptr<MemoryImageFile> image = draw();
+        for (int i = 0; i <= 24; ++i)
+            EXPECT_EQ(i < level, sameColor(bars->textColor, worldPixel(*image, -84.0f + 7.0f * i, 0.0f)))
+                << "bar " << i << (i < level ? " missing" : " drawn past the level");
+        bars->deleteMe();
+    }
+}
+
 // The value's text of the chooser's run ("Low", "High"), drawn as a caption
 // of that text centred on the item is.
 TEST_F(MenuChooserTest, ListShowsTheTextOfItsValue)
@@ -114,6 +132,33 @@ TEST_F(MenuChooserTest, TypedLetterJumpsToTheNextCountryWithThatInitial)
         const MenuCountry::Country& chosen = MenuCountry::countryTable[MenuCountry::countryOrder[value]];
         EXPECT_EQ(0, std::memcmp(chosen.code, pGlobal->hst.countryCode, 2)) << "the stored code follows";
         EXPECT_NE(-1.0f, pGlobal->hst.countryVector[2]) << "and so does its direction on the globe";
+        chooser->deleteMe();
+    }
+}
+
+// The stored direction is (0, 0, -1) turned about the X axis by the
+// latitude, then about the Y axis by minus the longitude.
+TEST_F(MenuChooserTest, ChosenCountryStoresItsCodeAndItsPlaceOnTheGlobe)
+{
+    struct Case { const char* code; double latitude, longitude; };
+    const Case cases[] = {
+        {"--", 0.0, 0.0},     {"AD", 42.51, 1.53},  {"AQ", -80.0, 0.0},      {"AR", -35.5, -60.0},
+        {"GB", 51.6, 0.08},   {"JP", 36.0, 138.0},  {"NZ", -40.68, 174.76},  {"US", 40.51, -76.96},
+        {"ZW", -16.28, 31.03},
+    };
+    const double toRadians = M_PI / 180.0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        int value = positionOf(c.code);
+        MenuCountry* chooser = add(new MenuCountry(0.0f, 0.0f, 0.0f, "", "", &value));
+        // Between the arrows: the value stays and is stored.
+        pressAt(0.0f, 0.0f);
+        EXPECT_EQ(0, std::memcmp(c.code, pGlobal->hst.countryCode, 2));
+        const double latitude = c.latitude * toRadians, longitude = c.longitude * toRadians;
+        const double expected[3] = {std::cos(latitude) * std::sin(longitude), std::sin(latitude),
+                                    -std::cos(latitude) * std::cos(longitude)};
+        for (int axis = 0; axis < 3; ++axis)
+            EXPECT_NEAR(expected[axis], pGlobal->hst.countryVector[axis], 1e-4) << "axis " << axis;
         chooser->deleteMe();
     }
 }

@@ -145,6 +145,27 @@ TEST_F(MenuStringTest, TypingEditsTheTextWithinItsCharactersAndLength)
     }
 }
 
+// The set, from its rule: "!" to "_", "a" to "}" and the space; every other
+// byte (backspace aside) is refused.
+TEST_F(MenuStringTest, EveryByteOfTheSetIsAcceptedAndNoOther)
+{
+    char buffer[2] = {};
+    MenuString* field = add(new MenuString(0.0f, 0.0f, 0.0f, "Name", "", buffer, 1));
+    moveMouseTo(0.0f, 0.0f);
+    for (int c = 1; c < 256; ++c) {
+        if (c == 8)
+            continue;
+        typeKey(KEY_A, c);
+        step();
+        const bool bAllowed = c == ' ' || (c >= '!' && c <= '_') || (c >= 'a' && c <= '}');
+        EXPECT_EQ(bAllowed ? std::string(1, static_cast<char>(c)) : std::string(), field->text)
+            << "byte " << c << (bAllowed ? " refused" : " accepted");
+        typeKey(KEY_BACKSPACE, 8);
+        step();
+    }
+    field->deleteMe();
+}
+
 // Keys fed as the event pump delivers them, all between two frames; the
 // field then gets as many frames as it needs.
 TEST_F(MenuStringTest, EveryCharacterTypedInOneFrameReachesTheFieldInOrder)

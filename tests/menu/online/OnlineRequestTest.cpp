@@ -31,6 +31,9 @@ TEST(OnlineRequest, EndsWithTheServersVerdictOrAClearReason)
         const char* failure; };
     const Case cases[] = {
         {"Accepted", LoopbackServer::reply(200, "thanks"), OnlineRequest::STATUS_SUCCEEDED, 200, ""},
+        {"AcceptedAtTheTopOfTheRange", LoopbackServer::reply(299, "thanks"), OnlineRequest::STATUS_SUCCEEDED, 299, ""},
+        {"PastTheRange", LoopbackServer::reply(300, "moved"), OnlineRequest::STATUS_FAILED, 300,
+         "Failed with status code: 300"},
         {"ErrorStatus", LoopbackServer::reply(503, "busy"), OnlineRequest::STATUS_FAILED, 503,
          "Failed with status code: 503"},
         {"TimeOut", "", OnlineRequest::STATUS_FAILED, 0, "Upload failed: the server did not answer in time."},
@@ -44,7 +47,7 @@ TEST(OnlineRequest, EndsWithTheServersVerdictOrAClearReason)
         EXPECT_EQ(pollUntilEnd(request, 100.0), c.status);
         EXPECT_EQ(request.getStatusCode(), c.statusCode);
         EXPECT_EQ(request.getFailureText(), c.failure);
-        EXPECT_EQ(request.getBody(), c.statusCode == 200 ? "thanks" : "");
+        EXPECT_EQ(request.getBody(), c.status == OnlineRequest::STATUS_SUCCEEDED ? "thanks" : "");
         EXPECT_EQ(request.poll(1000.0), c.status) << "an ended request stays ended";
     }
 }

@@ -157,7 +157,9 @@ TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)
 {
     LoopbackServer server(LoopbackServer::always(LoopbackServer::reply(200)));
     const int32_t savedFps = pGlobal->hst.maxFps;
+    const uint32_t savedId = pGlobal->hst.installationId;
     pGlobal->hst.maxFps = 55;
+    pGlobal->hst.installationId = 0x00012345;
     std::memcpy(pGlobal->hst.countryCode, "NZ", 2);
     ContextScoreUpload* shown = openSending(new ContextScoreUpload(), server.url());
     send(shown);
@@ -166,6 +168,9 @@ TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)
     const std::string request = server.requests()[0];
     EXPECT_EQ("highscores", formField(request, "request"));
     EXPECT_EQ("NZ", formField(request, "country"));
+    EXPECT_EQ("Glimmerdaledemo", formField(request, "application"));
+    EXPECT_EQ("1.30", formField(request, "version"));
+    EXPECT_EQ("00012345", formField(request, "installation")) << "always eight hexadecimal digits";
     const std::string sent = formField(request, "hst");
     HSTdata block;
     UString error;
@@ -174,6 +179,7 @@ TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)
         << error;
     EXPECT_EQ(55, block.maxFps) << "the block as it stands when sent";
     pGlobal->hst.maxFps = savedFps;
+    pGlobal->hst.installationId = savedId;
     std::memcpy(pGlobal->hst.countryCode, "--", 2);
 }
 

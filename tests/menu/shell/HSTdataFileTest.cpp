@@ -126,4 +126,30 @@ TEST_F(HSTdataFile, OutOfRangeSettingsAreBroughtIntoRange)
     EXPECT_EQ(block->freeText[31], 0);
 }
 
+
+// Both ends of each setting's range survive a restart, and one step past an
+// end comes back as that end: a player who turned the sound off finds it off.
+TEST_F(HSTdataFile, EachSettingKeepsBothEndsOfItsRange)
+{
+    struct Range { const char* name; int32_t HSTdata::*field; int32_t low, high; };
+    const Range ranges[] = {
+        {"maximum fps", &HSTdata::maxFps, 25, 125},       {"detail", &HSTdata::detail, 0, 1},
+        {"resolution", &HSTdata::resolution, 0, 3},        {"audio quality", &HSTdata::audioQuality, 0, 2},
+        {"sound volume", &HSTdata::soundVolume, 0, 24},    {"music volume", &HSTdata::musicVolume, 0, 24},
+        {"mouse sensitivity", &HSTdata::mouseSensitivity, 0, 4},
+    };
+    for (const bool bHigh : {false, true})
+        for (const int32_t past : {0, 1}) {
+            {
+                HSTdata block;
+                for (const Range& range : ranges)
+                    block.*range.field = bHigh ? range.high + past : range.low - past;
+                block.save(files);
+            }
+            const auto block = reload();
+            for (const Range& range : ranges)
+                EXPECT_EQ(block.get()->*range.field, bHigh ? range.high : range.low)
+                    << range.name << " stored " << past << " past its " << (bHigh ? "highest" : "lowest") << " value";
+        }
+}
 }
