@@ -5,7 +5,9 @@
 // process-serial argument an application bundle gets): it reaches its menus
 // without an error, renders frames, ends cleanly when its window is closed,
 // leaves its configuration, high scores and players behind, and the second
-// run keeps what the first left.
+// run keeps what the first left; and it does the same started under a
+// file-size limit, with its standard descriptors closed or with a hard link
+// at its log's name, writing no other file.
 #include "GameHarness.h"
 
 #include "DataFolderLock.h"
@@ -157,6 +159,8 @@ struct Surroundings {
 };
 
 const Surroundings SURROUNDINGS[] = {
+    // The log passes it while loading; what then goes on on standard error,
+    // under the same limit, stays below it.
     {"a file-size limit of 20 KB",
      [](auto&, auto&) {
          const rlimit limit{20 * 1024, 20 * 1024};
