@@ -2,24 +2,61 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr int WRITE_FLAGS = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 
+// Removes what is at the name (a link itself, never what it points to;
+// unlink refuses folders) and makes a new file there.
+int replaceName(const UString& path)
+{
+    if (unlink(path.c_str()) != 0)
+        return -1;
+    return open(path.c_str(), WRITE_FLAGS | O_EXCL, 0666);
+}
+
+// Opens what is at the name for replacing its contents: emptied in place
+// when the name alone leads to it, made anew when a link is at the name or
+// another name is linked to the same file, whose contents must stay as
+// they are.
+int openForReplacing(const UString& path)
+{
+    // O_NOFOLLOW refuses a symbolic link at the name with ELOOP. No O_TRUNC:
+    // the file may be another name's too.
+    int file = open(path.c_str(), WRITE_FLAGS, 0666);
+    if (file < 0)
+        return errno == ELOOP ? replaceName(path) : -1;
+    struct stat info;
+    if (fstat(file, &info) != 0) {
+        const int problem = errno;
+        close(file);
+        errno = problem;
+        return -1;
+    }
+    // Pipes and devices have no contents to empty.
+    if (!S_ISREG(info.st_mode))
+        return file;
+    if (info.st_nlink > 1) {
+        close(file);
+        return replaceName(path);
+    }
+    if (ftruncate(file, 0) != 0) {
+        const int problem = errno;
+        close(file);
+        errno = problem;
+        return -1;
+    }
+    return file;
+}
+
 } // namespace
 
 int openWritableFile(const UString& path, TakenName taken)
 {
-    int file = open(path.c_str(), WRITE_FLAGS | (taken == TakenName::KEEP ? O_EXCL : O_TRUNC), 0666);
-    // O_NOFOLLOW refuses a link at the name with ELOOP; unlink removes the
-    // link itself, never what it points to.
-    if (file < 0 && errno == ELOOP && taken == TakenName::REPLACE) {
-        if (unlink(path.c_str()) != 0)
-            return -1;
-        file = open(path.c_str(), WRITE_FLAGS | O_EXCL, 0666);
-    }
+    const int file = taken == TakenName::KEEP ? open(path.c_str(), WRITE_FLAGS | O_EXCL, 0666) : openForReplacing(path);
     // Not waiting was only for the opening; writes to a pipe that has a
     // reader may wait as usual.
     if (file >= 0)

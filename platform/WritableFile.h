@@ -1,8 +1,9 @@
 #pragma once
 // The one way the program opens a file of its data folder for writing: a
-// link at the file's name is never followed (O_NOFOLLOW), so no link
-// planted there can send the bytes to its target, and opening never waits
-// on a pipe with no reader. Any thread.
+// link at the file's name is never followed (O_NOFOLLOW) and a file that
+// another name links to is never written into, so no link planted there
+// can send the bytes to another file; and opening never waits on a pipe
+// with no reader. Any thread.
 #include "UString.h"
 
 #include <cstdio>
@@ -12,8 +13,10 @@ enum class TakenName {
     // with EEXIST; otherwise the file is made by the call itself (O_EXCL):
     // for a name chosen as the first free one.
     KEEP,
-    // A file at the name is emptied and written in place, a link at it is
-    // removed first (its target left alone); a folder makes the call fail.
+    // A file at the name is emptied and written in place; a link at it, or
+    // a file that another name also links to, is removed first and a new
+    // file made (the target and the other name left as they are); a folder
+    // makes the call fail.
     REPLACE,
 };
 

@@ -10,6 +10,7 @@
 
 #include <SDL/SDL.h>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,6 +22,9 @@ void openWebPage(const UString& address)
         return;
     pid_t child = fork();
     if (child == 0) {
+        // An ignored signal stays ignored across exec; the game's start-up
+        // ignores the file-size one for itself only.
+        std::signal(SIGXFSZ, SIG_DFL);
         execlp("xdg-open", "xdg-open", address.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -28,10 +28,12 @@ inline std::string makeWindowedDataFolder(const std::string& home)
 
 // Starts the executable in the game data (or in workingFolder when one is
 // named) with home as its data home and the dummy audio driver, its standard
-// error into errorFile when one is named; returns the child's id (-1 when it
-// could not fork).
+// error into errorFile when one is named; inChild, when given, runs in the
+// child last, just before the program starts (to set a limit or close
+// descriptors). Returns the child's id (-1 when it could not fork).
 inline pid_t startProgram(const std::string& home, const std::vector<std::string>& arguments = {},
-                          const std::string& errorFile = "", const std::string& workingFolder = "")
+                          const std::string& errorFile = "", const std::string& workingFolder = "",
+                          const std::function<void()>& inChild = {})
 {
     const std::string executable = std::string(KIV_BINARY_DIR) + "/glimmerdale";
     const std::string gameData = std::string(KIV_BINARY_DIR) + "/data";
@@ -49,6 +51,8 @@ inline pid_t startProgram(const std::string& home, const std::vector<std::string
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    if (inChild)
+        inChild();
     execv(executable.c_str(), argv.data());
     _exit(127);
 }

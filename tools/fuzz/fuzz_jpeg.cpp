@@ -30,7 +30,8 @@ std::vector<std::string> fuzzSeeds()
         MemoryImageFile image(s[0], s[1]);
         for (int i = 0; i < s[0] * s[1] * 4; ++i)
             image.pImageData[i] = static_cast<unsigned char>(i * 13);
-        if (!image.saveJPG(path, s[2]))
+        UString error;
+        if (!image.saveJPG(path, s[2], error))
             continue;
         std::ifstream file(path, std::ios::binary);
         seeds.emplace_back((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());

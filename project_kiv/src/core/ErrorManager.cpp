@@ -64,7 +64,10 @@ void ErrorManager::releaseDisplay()
         return;
     if (pKiv->pInput)
         pKiv->pInput->releaseForFatalError();
-    graphics->saveScreenshot(getCrashScreenshotPath());
+    // A crash screenshot that cannot be written is left out; the report
+    // matters more.
+    UString ignored;
+    graphics->saveScreenshot(getCrashScreenshotPath(), ignored);
     if (graphics->bFullScreen) {
         graphics->bFullScreen = false;
         graphics->restorePresentation();

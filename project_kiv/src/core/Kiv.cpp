@@ -296,8 +296,15 @@ void Kiv::saveScreenshot()
             return;
         }
         close(reserved);
-        pGraphics->saveScreenshot(path);
-        KIV_LOG("Screenshot saved as '%s'.", path.c_str());
+        UString reason;
+        if (pGraphics->saveScreenshot(path, reason)) {
+            KIV_LOG("Screenshot saved as '%s'.", path.c_str());
+            return;
+        }
+        // The name was claimed by making the file; a shot not taken leaves
+        // nothing behind.
+        unlink(path.c_str());
+        KIV_LOG("Screenshot '%s' could not be written: %s.", path.c_str(), reason.c_str());
         return;
     }
     KIV_LOG("No free screenshot name left.");

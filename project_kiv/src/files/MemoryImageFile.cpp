@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -55,11 +56,15 @@ struct JpegErrorManager {
     jpeg_error_mgr base;
     jmp_buf returnPoint;
     char message[JMSG_LENGTH_MAX];
+    // The system's reason when the error is a failed write (libjpeg's own
+    // text only guesses at one); 0 for any other error.
+    int writeProblem = 0;
 };
 
 void jpegErrorExit(j_common_ptr info)
 {
     JpegErrorManager* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+    manager->writeProblem = info->err->msg_code == JERR_FILE_WRITE ? errno : 0;
     (*info->err->format_message)(info, manager->message);
     longjmp(manager->returnPoint, 1);
 }
@@ -163,7 +168,10 @@ bool decodeJpegInto(const unsigned char* bytes, size_t size, bool sizeOnly, Jpeg
     return true;
 }
 
-bool encodeJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int imageHeight, int quality)
+// False, with the reason in words in error, when the image could not be
+// encoded or written.
+bool encodeJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int imageHeight, int quality,
+                  UString& error)
 {
     jpeg_compress_struct info;
     JpegErrorManager errors;
@@ -175,6 +183,8 @@ bool encodeJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int i
     if (setjmp(errors.returnPoint)) {
         jpeg_destroy_compress(&info);
         delete[] row;
+        error = errors.writeProblem != 0 ? formatString("writing failed (%s)", std::strerror(errors.writeProblem))
+                                         : formatString("the encoder failed (%s)", errors.message);
         return false;
     }
     jpeg_create_compress(&info);
@@ -412,15 +422,20 @@ void MemoryImageFile::blit(const MemoryImageFile* source, const Rect* sourceRect
     }
 }
 
-bool MemoryImageFile::saveJPG(const UString& fileName, int quality) const
+bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& error) const
 {
     KIV_ASSERT(pImageData);
     FILE* file = openWritableStream(fileName, TakenName::REPLACE);
-    if (!file)
+    if (!file) {
+        error = formatString("the file could not be opened (%s)", std::strerror(errno));
         return false;
-    const bool written = encodeJpegTo(file, pImageData, width, height, quality);
-    const bool closed = std::fclose(file) == 0;
-    if (written && closed)
+    }
+    bool written = encodeJpegTo(file, pImageData, width, height, quality, error);
+    if (std::fclose(file) != 0 && written) {
+        error = formatString("closing failed (%s)", std::strerror(errno));
+        written = false;
+    }
+    if (written)
         return true;
     std::remove(fileName.c_str());
     return false;

@@ -51,8 +51,9 @@ public:
 
     // A baseline JPEG (RGB, alpha dropped, top row first), quality 0 to 100,
     // never through a link at the name (openWritableFile). False, with no
-    // file left behind, when it cannot be written.
-    bool saveJPG(const UString& fileName, int quality) const;
+    // file left behind and the reason in words in error, when it cannot be
+    // opened, encoded or written whole.
+    bool saveJPG(const UString& fileName, int quality, UString& error) const;
     // Not supported: fatal "Unimplemented" (BMP: "Unimplemented.").
     [[noreturn]] void saveTGA(const UString& fileName) const;
     [[noreturn]] void saveBMP(const UString& fileName) const;

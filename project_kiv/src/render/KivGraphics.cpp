@@ -13,6 +13,7 @@
 #include <SDL/SDL.h>
 
 #include <cstring>
+#include <memory>
 #include <unistd.h>
 
 KIV_IMPLEMENT_ROOT_CLASS(KivGraphics, nullptr);
@@ -375,21 +376,24 @@ MemoryImageFile* KivGraphics::grabScreen(bool* ok)
     return image;
 }
 
-void KivGraphics::saveScreenshot(const UString& fileName)
+bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
 {
     // The error reporter may ask before the display was ever opened (or after
     // opening it failed): there is no frame buffer to read then. A forked
     // child shares its parent's display connection and must not use it.
-    if (!isDisplayProcess())
-        return;
-    MemoryImageFile* image = grabScreen(nullptr);
+    if (!isDisplayProcess()) {
+        error = "no display is open in this process";
+        return false;
+    }
+    std::unique_ptr<MemoryImageFile> image(grabScreen(nullptr));
     if (fileName.find(".tga") != UString::npos)
         image->saveTGA(fileName);
     else if (fileName.find(".bmp") != UString::npos)
         image->saveBMP(fileName);
     else if (fileName.find(".jpg") != UString::npos)
-        image->saveJPG(fileName, SCREENSHOT_QUALITY);
-    delete image;
+        return image->saveJPG(fileName, SCREENSHOT_QUALITY, error);
+    error = "the name has no image format's extension";
+    return false;
 }
 
 void KivGraphics::onFatalError()

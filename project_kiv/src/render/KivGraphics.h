@@ -78,8 +78,9 @@ public:
     // unflipped).
     MemoryImageFile* grabScreen(bool* ok);
     // Writes the frame buffer by the name's extension (".jpg": JPEG quality
-    // 60). Does nothing unless this process has the display open.
-    void saveScreenshot(const UString& fileName);
+    // 60). False, with the reason in words in error and no file written,
+    // when this process has no display open or the image cannot be written.
+    bool saveScreenshot(const UString& fileName, UString& error);
     // Called by the error reporter before it ends the program.
     void onFatalError();
     // False in a process forked from the one that opened the display (or

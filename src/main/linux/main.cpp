@@ -10,10 +10,12 @@
 
 #include <SDL/SDL.h>
 
+#include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
@@ -23,6 +25,27 @@ namespace {
 constexpr unsigned TERMINATION_GRACE_SECONDS = 10;
 
 volatile sig_atomic_t terminationSignal = 0;
+
+// Started with standard input, output or error closed, the program's own
+// files would take those numbers (the first being the lock file) and
+// receive whatever is printed there: each closed one is opened on /dev/null
+// before anything else is. False when one could not be.
+bool openClosedStandardDescriptors()
+{
+    for (int descriptor = STDIN_FILENO; descriptor <= STDERR_FILENO; ++descriptor) {
+        if (fcntl(descriptor, F_GETFD) >= 0 || errno != EBADF)
+            continue;
+        // The lower ones are open by now, so the closed one is the lowest
+        // free number, the one open() hands out.
+        const int opened = open("/dev/null", O_RDWR);
+        if (opened != descriptor) {
+            if (opened >= 0)
+                close(opened);
+            return false;
+        }
+    }
+    return true;
+}
 
 bool hasDataHere()
 {
@@ -76,10 +99,25 @@ void handleTerminationRequests()
     std::signal(SIGINT, onTerminationRequest);
 }
 
+// Under a file-size limit a write past it would end the program at once,
+// with nothing saved or said; ignored, the signal leaves a failed write
+// (EFBIG), which the log and the saves already handle like a full disk.
+void ignoreFileSizeLimitSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (!openClosedStandardDescriptors()) {
+        std::fprintf(stderr, "%s: a closed standard input, output or error could not be opened on /dev/null (%s); "
+                             "this copy ends.\n",
+                     APPLICATION_NAME, std::strerror(errno));
+        return 1;
+    }
+    ignoreFileSizeLimitSignal();
     applyAllocatorSettings();
     // The desktop may add a process serial number argument; it is not ours.
     std::vector<char*> arguments(argv, argv + argc);

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "FileTestSupport.h"
 #include "MemoryImageFile.h"
 #include "Point.h"
@@ -86,7 +87,8 @@ TEST(MemoryImageFile, JpegLargerThanTheLargestTextureIsRejected)
     ScratchFolder folder;
     MemoryImageFile original(8, 8);
     std::fill(original.pImageData, original.pImageData + 8 * 8 * 4, 128);
-    ASSERT_TRUE(original.saveJPG(folder.file("x.jpg"), 80));
+    UString saveError;
+    ASSERT_TRUE(original.saveJPG(folder.file("x.jpg"), 80, saveError)) << saveError;
     Bytes bytes = readBytes(folder.file("x.jpg"));
     // The start-of-frame marker carries height and width after its length and precision.
     for (size_t i = 0; i + 8 < bytes.size(); ++i)
@@ -103,6 +105,37 @@ TEST(MemoryImageFile, JpegLargerThanTheLargestTextureIsRejected)
 
 // Floyd-Steinberg: the cleared low bits go 7/16 right, 3/16 below left,
 // 5/16 below and 1/16 below right, clamped at 255; alpha is left alone.
+// A JPEG that cannot be written whole leaves no file behind and says why.
+TEST(MemoryImageFile, AJpegNotWrittenWholeLeavesNoFileAndSaysWhy)
+{
+    MemoryImageFile noise(256, 256);
+    for (unsigned i = 0; i < 256 * 256 * 4; ++i)
+        noise.pImageData[i] = static_cast<unsigned char>((i * 2654435761u) >> 24);
+    const MemoryImageFile empty(0, 0);
+    const struct {
+        const char* what;
+        const MemoryImageFile& image;
+        rlim_t limit;
+        const char* reason;
+    } cases[] = {
+        {"noise past a file-size limit of 4 KB", noise, 4096, "writing failed (File too large)"},
+        {"an image of no pixels, refused by the encoder", empty, RLIM_INFINITY, "the encoder failed (Empty JPEG image"},
+    };
+    const ScratchFolder folder;
+    const UString path = folder.file("x.jpg");
+    for (const auto& c : cases) {
+        UString error;
+        bool saved;
+        {
+            const FileSizeLimit limit(c.limit);
+            saved = c.image.saveJPG(path, 60, error);
+        }
+        EXPECT_FALSE(saved) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(path.c_str())) << c.what;
+        EXPECT_EQ(error.rfind(c.reason, 0), 0u) << c.what << ": " << error;
+    }
+}
+
 TEST(MemoryImageFile, DitheringDiffusesTheClearedBitsAndClampsAt255)
 {
     struct Case { int width, height; bool fifteenBit; std::vector<int> input, expected; };

@@ -5,12 +5,16 @@
 // process-serial argument an application bundle gets): it reaches its menus
 // without an error, renders frames, ends cleanly when its window is closed,
 // leaves its configuration, high scores and players behind, and the second
-// run keeps what the first left.
+// run keeps what the first left; and it does the same started under a
+// file-size limit, with its standard descriptors closed or with a hard link
+// at its log's name, writing no other file.
 #include "GameHarness.h"
 
+#include "DataFolderLock.h"
 #include "Loader.h"
 
 #include <map>
+#include <sys/resource.h>
 
 namespace gametest {
 namespace {
@@ -64,26 +68,29 @@ protected:
         dataFolder = makeWindowedDataFolder(home.path());
     }
 
-    // Starts the program in the game data, waits until loading has ended and
-    // the start screens have passed, runs whileRunning, closes the window and
-    // expects a clean run; returns the run's log.
-    std::string runOnce(const std::vector<std::string>& arguments = {}, const std::function<void()>& whileRunning = {})
+    // Starts the program in the game data (inChild as startProgram runs
+    // it), waits until loading has ended and the start screens have passed,
+    // runs whileRunning (program is the running program's id), closes the
+    // window and expects a clean run; returns the run's log, with what went
+    // on on standard error when the file could not be written.
+    std::string runOnce(const std::vector<std::string>& arguments = {}, const std::function<void()>& whileRunning = {},
+                        const std::function<void()>& inChild = {})
     {
         const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
         std::filesystem::remove(logPath);
-        const pid_t child = startProgram(home.path(), arguments);
-        EXPECT_GT(child, 0);
-        EXPECT_TRUE(waitFor(
-            [&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
-            std::chrono::seconds(120)));
+        program = startProgram(home.path(), arguments, errorPath(), "", inChild);
+        EXPECT_GT(program, 0);
+        const auto runLog = [&] { return readWholeFile(logPath) + readWholeFile(errorPath()); };
+        EXPECT_TRUE(waitFor([&] { return runLog().find("Global initialization complete") != std::string::npos; },
+                            std::chrono::seconds(120)));
         // The display check and the maker's logo take a few seconds.
         std::this_thread::sleep_for(std::chrono::seconds(5));
         if (whileRunning)
             whileRunning();
         int status = 0;
-        EXPECT_TRUE(terminateProgram(child, status, std::chrono::seconds(60))) << "it did not end when closed";
+        EXPECT_TRUE(terminateProgram(program, status, std::chrono::seconds(60))) << "it did not end when closed";
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-        const std::string log = readWholeFile(logPath);
+        const std::string log = runLog();
         for (const char* line : {"doFrame(): Entering game loop.", "loadStuff(): Single language mode (0).",
                                  "SolutionData(): solutions/solution-7x7.dat: Loaded ", "~Kiv(): Done. Clean exit."})
             EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
@@ -101,8 +108,11 @@ protected:
             << extension;
     }
 
+    std::string errorPath() const { return home.path() + "/errors"; }
+
     TemporaryFolder home{"kiv-program"};
     std::string dataFolder;
+    pid_t program = -1;
 };
 
 TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
@@ -133,6 +143,71 @@ TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
     EXPECT_STREQ(reinterpret_cast<const char*>(roster.data() + offsetof(ProfileManager, profiles)), "Ann");
 }
 
+// What the player's system may start the game with: a file-size limit that
+// the log outgrows, standard input, output and error closed, a hard link at
+// the log's name. The game runs to its menus and ends cleanly all the same,
+// and no other file is written.
+struct Surroundings {
+    const char* what;
+    // In the program's process, just before it starts; elsewhere is a file
+    // outside the data folder on the same disk.
+    std::function<void(const std::string& logPath, const std::string& elsewhere)> inChild;
+    // While it runs.
+    std::function<void(pid_t program)> whileRunning;
+    // After it ended, with what it wrote on standard error.
+    std::function<void(const std::string& dataFolder, const std::string& errors)> check;
+};
+
+const Surroundings SURROUNDINGS[] = {
+    // The log passes it while loading; what then goes on on standard error,
+    // under the same limit, stays below it.
+    {"a file-size limit of 20 KB",
+     [](auto&, auto&) {
+         const rlimit limit{20 * 1024, 20 * 1024};
+         setrlimit(RLIMIT_FSIZE, &limit);
+     },
+     {},
+     [](const std::string& dataFolder, const std::string& errors) {
+         EXPECT_EQ(errors.rfind("Glimmerdaledemo: the log '" + dataFolder +
+                                    "/Glimmerdaledemo.log' cannot be written (File too large); it continues here.\n",
+                                0),
+                   0u)
+             << errors;
+     }},
+    {"standard input, output and error closed",
+     [](auto&, auto&) {
+         for (int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+             close(descriptor);
+     },
+     [](pid_t program) {
+         for (int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+             EXPECT_EQ(std::filesystem::read_symlink(formatString("/proc/%d/fd/%d", program, descriptor)), "/dev/null")
+                 << descriptor;
+     },
+     [](const std::string& dataFolder, auto&) {
+         EXPECT_EQ(readWholeFile(dataFolder + "/" + DataFolderLock::lockFileName()), "");
+     }},
+    {"a hard link at the log's name",
+     [](const std::string& logPath, const std::string& elsewhere) {
+         if (link(elsewhere.c_str(), logPath.c_str()) != 0)
+             _exit(124);
+     },
+     {}, {}},
+};
+
+TEST_F(RealProgram, RunsAndEndsCleanlyWhateverItIsStartedWithAndWritesNoOtherFile)
+{
+    const std::string logPath = dataFolder + "/Glimmerdaledemo.log", elsewhere = home.path() + "/elsewhere";
+    for (const Surroundings& surroundings : SURROUNDINGS) {
+        SCOPED_TRACE(surroundings.what);
+        writeWholeFile(elsewhere, "not the game's");
+        runOnce({}, [&] { if (surroundings.whileRunning) surroundings.whileRunning(program); },
+                [&] { surroundings.inChild(logPath, elsewhere); });
+        if (surroundings.check)
+            surroundings.check(dataFolder, readWholeFile(errorPath()));
+        EXPECT_EQ(readWholeFile(elsewhere), "not the game's");
+    }
+}
 
 // Configuration values out of their working ranges (a frame of hours would
 // stall the start-up) are brought in and logged, the game still reaches its
