@@ -94,6 +94,14 @@ std::vector<std::pair<float, float>> placesOf(const std::vector<V3>& points)
     return places;
 }
 
+// Clicks a, then b, leaving on top what the second click brings up.
+void pairUp(GameSession& session, const Smiley* a, const Smiley* b)
+{
+    ASSERT_TRUE(a && b);
+    session.click(a);
+    clickAt(b->halo.boundsCentre.x, b->halo.boundsCentre.y, session.controller->scene);
+}
+
 // A new game of the mode started as the mode screen starts it, its saved
 // game cleared, not yet stepped.
 GameController* startOnly(GameSession& session, GameMode mode)
@@ -528,11 +536,19 @@ TEST(ModeFigures, EachHelpNoteComesWithItsOwnPicture)
         {"a mistake", MODE_QUEST, {},
          [](GameSession& session) {
              const auto [a, b] = firstPair(session.presentSmileys(), false);
-             ASSERT_NE(b, nullptr);
-             session.click(a);
-             clickAt(b->halo.boundsCentre.x, b->halo.boundsCentre.y, session.controller->scene);
+             pairUp(session, a, b);
          },
          "You can only match smileys", "", "help:3"},
+        {"smileys left without a match", MODE_QUEST, {},
+         [](GameSession& session) {
+             std::vector<std::pair<Smiley*, Smiley*>> pairs = strandingMatching(session.presentSmileys());
+             ASSERT_FALSE(pairs.empty());
+             const auto [a, b] = pairs.back();
+             pairs.pop_back();
+             session.match(pairs);
+             pairUp(session, a, b);
+         },
+         "Some smileys have been", "", "help:4"},
         {"a challenge round", MODE_QUEST, {3, 0, 3, 0, 0, 1, 0}, nullptr, "Find the matching smiley", "", "help:8"},
         {"a life lost", MODE_ACTION, {}, [](GameSession& session) { session.controller->thermometer = 0.0f; },
          "You have lost a life", "", "help:1"},
