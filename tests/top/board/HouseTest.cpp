@@ -1,12 +1,14 @@
 // Houses on the loaded game data: where the apartments stand and where the
-// camera stands to show the house, and how a door swings with its sounds,
-// hides the front piece when shut and carries the away note.
+// camera stands to show the house, how the roof's pieces step up over each
+// width, and how a door swings with its sounds, hides the front piece when
+// shut and carries the away note.
 #include "GameHarness.h"
 
 #include "BasicLinkIterator.h"
 #include "Skin.h"
 #include "board/Apartment.h"
 #include "board/House.h"
+#include "board/Roof.h"
 
 namespace boardtest {
 namespace {
@@ -41,6 +43,50 @@ TEST(House, ApartmentsStandTopFloorFirstAndTheCameraStepsBackForTallHousesOnly)
         const V3 camera = house.getCameraPosition();
         EXPECT_NEAR(camera.z, -320.0f * row.zoom, 0.01f);
         EXPECT_NEAR(camera.x, LEFT + row.columns * 112.0f + 16.0f - 320.0f * row.zoom, 0.01f);
+    }
+}
+
+// From both eaves a "roof:0" piece per column pair, 11 units below the top
+// floor's ceiling and 56 higher each column in, the right ones mirrored; a
+// "roof:1" at the ridge over an odd width only; the "roof:2" over the
+// middle, a sixteenth of the width up. Pieces from the grid's left edge and
+// its ceiling, in the order they are laid.
+TEST(House, TheRoofStepsUpFromBothEavesWithARidgePieceOverAnOddWidthOnly)
+{
+    GameHarness::get();
+    const struct {
+        int columns;
+        std::vector<std::string> pieces;
+    } roofs[] = {
+        {1, {"roof:1 at 0, -11", "roof:2 at 56, 7"}},
+        {2, {"roof:0 at 0, -11", "roof:0 mirrored at 224, -11", "roof:2 at 112, 14"}},
+        {3, {"roof:0 at 0, -11", "roof:0 mirrored at 336, -11", "roof:1 at 112, 45", "roof:2 at 168, 21"}},
+        {4,
+         {"roof:0 at 0, -11", "roof:0 mirrored at 448, -11", "roof:0 at 112, 45", "roof:0 mirrored at 336, 45",
+          "roof:2 at 224, 28"}},
+        {5,
+         {"roof:0 at 0, -11", "roof:0 mirrored at 560, -11", "roof:0 at 112, 45", "roof:0 mirrored at 448, 45",
+          "roof:1 at 224, 101", "roof:2 at 280, 35"}},
+    };
+    constexpr int FLOORS = 2;
+    for (const auto& row : roofs) {
+        KivBase frontLayer;
+        House house;
+        house.create(LEFT, row.columns, FLOORS, &frontLayer);
+        BasicLinkIterator children(&house);
+        Roof* roof = dynamic_cast<Roof*>(children.next());
+        ASSERT_NE(roof, nullptr) << "the first child of a house of " << row.columns;
+        std::vector<std::string> laid;
+        BasicLinkIterator pieces(roof);
+        while (const Renderable* piece = static_cast<Renderable*>(pieces.next())) {
+            std::string skin = "another skin";
+            for (const char* key : {"roof:0", "roof:1", "roof:2"})
+                if (piece->pSkin == pKiv->pResourceManager->findAs<Skin>(key))
+                    skin = key;
+            laid.push_back(formatString("%s%s at %g, %g", skin.c_str(), piece->rotation.y != 0.0f ? " mirrored" : "",
+                                        piece->position.x - LEFT, piece->position.y - FLOORS * 108.0f));
+        }
+        EXPECT_EQ(laid, row.pieces) << row.columns << " columns";
     }
 }
 

@@ -67,6 +67,51 @@ TEST_F(MatchRule, AClashLightsEveryClashingFeatureOfBothSmileysAndNothingMatches
 
 using Generator = BoardTest;
 
+// The name a feature skin is registered under ("eyes:3"); "none" for none.
+std::string skinName(const Skin* skin)
+{
+    if (!skin)
+        return "none";
+    for (const char* texture :
+         {"body", "eyes", "mouths", "hair", "brows", "eyesGlow", "mouthsGlow", "hairGlow", "browsGlow"})
+        for (int frame = 0; frame < Feature::MAX_VARIANTS; ++frame) {
+            const std::string key = formatString("%s:%d", texture, frame);
+            if (pKiv->pResourceManager->findAs<Skin>(key, false) == skin)
+                return key;
+        }
+    return "another skin";
+}
+
+// Each slot of a generated smiley shows its frame of its own texture and
+// glows in that frame's outline (the body in its one outline, frame 5); in
+// a house where the hair does not vary there is no hair to draw.
+TEST_F(Generator, EachSlotOfASmileyShowsItsOwnFeatureAndGlowsInItsOutline)
+{
+    const struct {
+        const char* texture;
+        // With the frame's number appended, but for the body's.
+        const char* glow;
+    } slots[] = {{"body", "body:5"}, {"eyes", "eyesGlow"}, {"mouths", "mouthsGlow"}, {"hair", "hairGlow"},
+                 {"brows", "browsGlow"}};
+    for (const int flags : {7, 0}) {
+        game->generator->configure(flags);
+        game->generator->setup(0.0f);
+        game->generator->resetPools();
+        const std::unique_ptr<Smiley> smiley(game->generator->createSmiley());
+        for (int slot = 0; slot < Smiley::FEATURE_SLOTS; ++slot) {
+            const Feature* feature = smiley->features[slot];
+            ASSERT_NE(feature, nullptr) << slot;
+            const std::string frame = std::to_string(feature->frame);
+            const bool drawn = flags == 7 || slot != 3;
+            EXPECT_EQ(skinName(feature->pSkin), drawn ? std::string(slots[slot].texture) + ":" + frame : "none")
+                << "slot " << slot << " with flags " << flags;
+            EXPECT_EQ(skinName(feature->glowSkins[feature->frame]),
+                      !drawn ? "none" : slot == 0 ? slots[slot].glow : std::string(slots[slot].glow) + ":" + frame)
+                << "slot " << slot << " with flags " << flags;
+        }
+    }
+}
+
 TEST_F(Generator, AFeatureTextureWithTooManyOrTooFewFramesIsFatalAndNamed)
 {
     // The child, a fresh run of this test, ends without its harness removing

@@ -4,6 +4,7 @@
 // from above the view, bounces once, and is collected on its second landing
 // or by a click, crediting the game once.
 #include "BoardTestSupport.h"
+#include "ScreenPixels.h"
 
 #include "RenderableText.h"
 #include "board/Clown.h"
@@ -225,6 +226,23 @@ TEST_F(SmileyPlay, TwoClownsMatchedTogetherPayTheCircusBonus)
 }
 
 using CoinDrop = BoardTest;
+
+// A small coin is worth 10 and drawn at 0.8 of a gold one's size in the
+// picture's own colours; a gold one is worth 25, tinted gold.
+TEST_F(CoinDrop, EachKindHasItsWorthSizeAndTint)
+{
+    const struct {
+        int kind, value;
+        float scale;
+        UColor tint;
+    } kinds[] = {{1, 10, 0.8f, UColor(255, 255, 255, 255)}, {2, 25, 1.0f, UColor(250, 209, 86, 255)}};
+    for (const auto& row : kinds) {
+        const Coin coin(*game, 40.0f, -100.0f, 0.0f, row.kind);
+        EXPECT_EQ(coin.value, row.value) << row.kind;
+        EXPECT_EQ(std::make_pair(coin.scale.x, coin.scale.y), std::make_pair(row.scale, row.scale)) << row.kind;
+        EXPECT_TRUE(sameColor(row.tint, coin.color)) << row.kind;
+    }
+}
 
 TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
 {

@@ -1,8 +1,8 @@
 // The game's numbers as plain values: how points, coins and lives add up
 // (gains through the multiplier, penalties not, nothing out of range), which
 // saved games can be continued whatever a damaged or edited roster holds,
-// vitamin names and prices by difficulty, each mode's music, and action
-// mode's thermometer rates.
+// vitamin names, help texts and prices by difficulty, each mode's music,
+// and action mode's thermometer rates.
 #include "rules/ActionPace.h"
 #include "rules/HouseProgression.h"
 #include "rules/ModeTable.h"
@@ -67,23 +67,39 @@ TEST(SavedProgress, OnlyAHouseThatExistsReachedByItsOwnHistoryCanBeContinued)
         EXPECT_EQ(row.record.canContinue(row.slots), row.valid) << row.why;
 }
 
-TEST(ModeRules, EachVitaminHasItsNameAndPriceWhichGrowsByHalfItsBaseForEachDifficultyStep)
+TEST(ModeRules, EachVitaminHasItsNameHelpAndPriceWhichGrowsByHalfItsBaseForEachDifficultyStep)
 {
     const struct {
         int kind;
         const char* name;
         int cost;
+        const char* help;
     } vitamins[] = {
-        {VITAMIN_HINT, "hint", 30},           {VITAMIN_MULTIMATCH, "multimatch", 80},
-        {VITAMIN_DOUBLE_SCORE, "double score", 150}, {VITAMIN_UNLOCK_DOOR, "unlock door", 250},
-        {VITAMIN_NEXT_STEP, "next step", 50},  {VITAMIN_SHOW_PATH, "show path", 200},
-        {VITAMIN_TRY_AGAIN, "try again", 150}, {VITAMIN_MORE_TIME, "more time", 120},
-        {VITAMIN_TIME_BOOST, "time boost", 200}, {VITAMIN_INSTANT_WIN, "instant win", 350},
-        {VITAMIN_CASH_OUT, "cash out", 350},   {VITAMIN_EMPTY_SLOT, "empty slot", 100},
-        {VITAMIN_EXTRA_LIFE, "extra life", 300},
+        {VITAMIN_HINT, "hint", 30, "This vitamin will point out|two random smileys|that can be matched."},
+        {VITAMIN_MULTIMATCH, "multimatch", 80,
+         "This vitamin will match|your current selection with|up to 3 other smileys|simultaneously."},
+        {VITAMIN_DOUBLE_SCORE, "double score", 150,
+         "This vitamin will double|any points you gain|for the next 30 seconds."},
+        {VITAMIN_UNLOCK_DOOR, "unlock door", 250,
+         "This vitamin will|unlock one of the doors|so smileys can appear again."},
+        {VITAMIN_NEXT_STEP, "next step", 50,
+         "This vitamin will point out|the correct smiley to select|in order to complete|the puzzle."},
+        {VITAMIN_SHOW_PATH, "show path", 200,
+         "This vitamin will briefly highlight|the complete solution path|of the current puzzle."},
+        {VITAMIN_TRY_AGAIN, "try again", 150,
+         "This vitamin will allow you|to retry the current puzzle|without losing a life."},
+        {VITAMIN_MORE_TIME, "more time", 120, "This vitamin will increase|the thermometer level|by 25%."},
+        {VITAMIN_TIME_BOOST, "time boost", 200, "This vitamin will increase|the thermometer level|by 50%."},
+        {VITAMIN_INSTANT_WIN, "instant win", 350,
+         "This vitamin will|clear the entire house|and move on to the next one."},
+        {VITAMIN_CASH_OUT, "cash out", 350, "This vitamin will|convert your coins|into 250,000 points."},
+        {VITAMIN_EMPTY_SLOT, "empty slot", 100,
+         "This vitamin will empty|one thermometer slot,|freeing up space|for an extra smiley."},
+        {VITAMIN_EXTRA_LIFE, "extra life", 300, "This vitamin will|give you an extra life."},
     };
     for (const auto& vitamin : vitamins) {
         EXPECT_STREQ(VitaminTable::of(vitamin.kind).name, vitamin.name) << vitamin.kind;
+        EXPECT_STREQ(VitaminTable::of(vitamin.kind).helpText, vitamin.help) << vitamin.name;
         EXPECT_EQ(VitaminTable::price(vitamin.kind, 0), vitamin.cost) << vitamin.name;
     }
     const struct {
