@@ -285,6 +285,8 @@ public:
     // one that does not, or null.
     Smiley* challengeAnswer(bool right) const
     {
+        if (!controller->challengeSmiley)
+            return nullptr;
         for (Smiley* smiley : presentSmileys())
             if (smiley->canMatch(controller->challengeSmiley, false) == right)
                 return smiley;

@@ -130,6 +130,7 @@ TEST(Quest, EachHouseOfTheJourneyIsBuiltPlayedAndPaidAsItsRowSays)
             EXPECT_TRUE(session.record(MODE_QUEST).housesPlayed > 0 || n + house == 0) << "saved at each house";
             expectBuiltAsPlanned(quest, houses, house);
             const bool challenge = house + 1 == houses.size();
+            ASSERT_EQ(quest->challengeRound, challenge) << "the plan's house is played as planned";
             EXPECT_EQ(quest->captionText->text, challenge ? "challenge round!" : "house " + number);
             EXPECT_EQ(quest->hud->thermometerSlots, !challenge) << "slot marks outside a challenge round only";
             const size_t ended = ends.houses.size() + 1;
