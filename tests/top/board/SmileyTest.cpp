@@ -4,6 +4,7 @@
 // from above the view, bounces once, and is collected on its second landing
 // or by a click, crediting the game once.
 #include "BoardTestSupport.h"
+#include "DrawnRange.h"
 
 #include "RenderableText.h"
 #include "board/Clown.h"
@@ -117,6 +118,54 @@ TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStep
     }
 }
 
+// Counted over many matches of one smiley on a fixed seed, at chances
+// strictly between 0 and 1: the i-th draw of a bubble's n has i times the
+// chance (certain from 1 on); each coin lands within 40 units of the smiley,
+// starts 64 to 128 units over the view at any point of its spin, and is
+// small or gold by a coin toss.
+TEST_F(SmileyPlay, EachCoinDrawOfABubbleHasItsStepTimesTheChanceAndACoinLandsWithinFortyUnits)
+{
+    constexpr int MATCHES = 400;
+    const struct {
+        int bubble;
+        float coinChance;
+        double coinsPerMatch;
+    } rows[] = {
+        {0, 0.3f, 0.3},
+        {3, 0.15f, 0.15 + 0.30 + 0.45},
+        {5, 0.3f, 0.3 + 0.6 + 0.9 + 1.0 + 1.0},
+    };
+    Smiley* smiley = placeSmiley(true);
+    const float top = game->scene->pCamera->getVisibleRect(0.0f).top;
+    for (const auto& row : rows) {
+        SCOPED_TRACE("bubble " + std::to_string(row.bubble) + ", chance " + std::to_string(row.coinChance));
+        game->coinChance = row.coinChance;
+        GameHarness::seed(5);
+        int coins = 0, gold = 0;
+        DrawnRange landing, height, spin;
+        for (int match = 0; match < MATCHES; ++match) {
+            if (row.bubble > 0)
+                smiley->showMultiplierBubble(row.bubble, 10.0);
+            smiley->collectMatchReward();
+            for (const Coin* coin : childrenOf<Coin>(game->coinLayer)) {
+                ++coins;
+                gold += coin->value == 25;
+                landing.add(coin->start.x - smiley->position.x);
+                height.add(coin->position.y - top);
+                spin.add(coin->phase);
+            }
+            game->coinLayer->deleteAllChildren();
+        }
+        EXPECT_TRUE(countNear(coins, row.coinsPerMatch * MATCHES)) << "coins";
+        EXPECT_TRUE(countNear(gold, coins / 2.0)) << "gold coins";
+        EXPECT_TRUE(spans(landing, -40.0, 40.0)) << "where the coins land";
+        EXPECT_TRUE(spans(height, 64.0, 128.0)) << "how high over the view the coins start";
+        EXPECT_TRUE(spans(spin, 0.0, 1.0)) << "where in their spin the coins start";
+    }
+    game->effectLayer->deleteAllChildren();
+    game->smileyLayer->deleteAllChildren();
+}
+
 // Drawn, so that the halo, the overlay and the alarm clock are too. The
 // first breath held counts; a second one while holding does not.
 TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenWhenSelected)
@@ -202,6 +251,45 @@ TEST_F(SmileyPlay, AChainPaysShowsItsLengthInItsColourAndTheHistoryKeepsEight)
         game->smileyLayer->deleteAllChildren();
         game->difficulty = 0;
     }
+}
+
+// Counted on a fixed seed at a chance strictly between 0 and 1: a chain
+// draws one coin, over the second smiley of its match; a right answer in a
+// challenge round draws one for every other present smiley.
+TEST_F(SmileyPlay, AChainAndARightChallengeAnswerDrawOneCoinPerSmileyAtTheGamesChance)
+{
+    constexpr int ROUNDS = 400;
+    game->coinChance = 0.3f;
+    GameHarness::seed(9);
+    Smiley* a = placeSmiley(false);
+    Smiley* b = placeSmiley(false);
+    int coins = 0;
+    for (int chain = 0; chain < ROUNDS; ++chain) {
+        game->generator->resetPools();
+        game->generator->avoidFeaturesOf(a);
+        game->matchHistory->addChildLast(game->generator->createSmiley());
+        game->checkChainBonus(a, b);
+        coins += game->coinLayer->getChildCount();
+        game->coinLayer->deleteAllChildren();
+        game->matchHistory->deleteAllChildren();
+    }
+    EXPECT_TRUE(countNear(coins, 0.3 * ROUNDS)) << "coins of chains of one";
+
+    // The answer ends the house: the stage's controller goes to its house
+    // end, which the test leaves at once.
+    game->challengeSmiley = a;
+    for (int i = 0; i < ROUNDS; ++i)
+        placeSmiley(false)->setState(Smiley::STATE_PRESENT);
+    game->generator->resetPools();
+    game->generator->avoidFeaturesOf(a);
+    Smiley* answer = game->generator->createSmiley();
+    game->onChallengeAnswer(answer);
+    EXPECT_TRUE(countNear(game->coinLayer->getChildCount(), 0.3 * ROUNDS))
+        << "coins of a right answer with " << ROUNDS << " smileys besides";
+    delete answer;
+    game->challengeSmiley = nullptr;
+    game->effectLayer->deleteAllChildren();
+    game->smileyLayer->deleteAllChildren();
 }
 
 // Paid at once, over the second of the pair, through the popup; a clown
