@@ -2,13 +2,17 @@
 // on fixed seeds: clowns among a quest house's partners and among action
 // mode's newcomers, when the newcomers come out, the multiplier bubbles' and
 // the impatience's timers with the bubbles' numbers and smileys, the
-// smileys a hint points at, and the voice of a click. Each interval is
+// smileys a hint points at, the voice of a click, and the trees, flowers
+// and ladybugs of the street. Each interval is
 // shown to be reached near both its ends, each chance at its own value
 // (strictly between 0 and 1) to let through the count its formula gives.
 // The help is off, so that no dialog stops the game's clock.
 #include "DrawnRange.h"
 #include "GameSession.h"
+
+#include "CameraBlender.h"
 #include "board/House.h"
+#include "game/GameScenery.h"
 
 #include <set>
 
@@ -150,4 +154,69 @@ TEST(Chances, AClickSpeaksOneTimeInSixWithAnyOfTheSevenVoices)
     session.leave();
 }
 
+// A neighbourhood's entrance and a house's surroundings put up again and
+// again beside a quest house, taken down after each: the entrance's tree is
+// either tree on a coin toss and a ladybug sits on the sign one time in
+// three; trees lean up to 0.1 rad either way; the entrance's flowers stand
+// up to 300 units either side of the sign, a house's flowers across the
+// next view 32 units in from its edges; flowers are scaled 0.5 to 1 and lean
+// up to an eighth of a turn from upright.
+TEST(Chances, TheStreetsTreesFlowersAndLadybugsAreDrawnOverTheirWholeIntervals)
+{
+    constexpr int ENTRANCES = 1200;
+    GameSession session = GameSession::quick(false);
+    GameController* quest = session.startNewGame(MODE_QUEST, 6);
+    GameScenery scenery(*quest);
+    const Skin* tree = pKiv->pResourceManager->findAs<Skin>("tree:all");
+    const Skin* ladybug = pKiv->pResourceManager->findAs<Skin>("ladybug:0");
+    int firstTrees = 0, ladybugs = 0;
+    DrawnRange lean, entrance, across, scale, flowerLean;
+    // What came into the layer since it held count children, taken down.
+    const auto takeNew = [](KivBase* layer, int count) {
+        std::vector<Renderable*> added;
+        for (BasicLink* link = layer->pFirstChild; link; link = link->pNext, --count)
+            if (count <= 0)
+                added.push_back(static_cast<Renderable*>(static_cast<KivBase*>(link)));
+        for (Renderable* piece : added)
+            piece->bDead = true;
+        return added;
+    };
+    const auto flowersOf = [&](const std::vector<Renderable*>& flowers, DrawnRange& where, float from) {
+        for (const Renderable* flower : flowers) {
+            where.add(flower->position.x - from);
+            scale.add(flower->scale.x);
+            flowerLean.add(flower->rotation.z - 1.5707963);
+        }
+    };
+    const Camera::VisibleRect seen = quest->scene->pCamera->getVisibleRect(0.0f);
+    for (int i = 0; i < ENTRANCES; ++i) {
+        const int props = quest->sceneryLayer->getChildCount(), flowers = quest->flowerLayer->getChildCount();
+        CameraBlender* camera = quest->scene->getCameraBlender();
+        scenery.addStreet();
+        delete static_cast<KivBase*>(camera->pLastChild);
+        const std::vector<Renderable*> added = takeNew(quest->sceneryLayer, props);
+        firstTrees += added[0]->pSkin == tree;
+        lean.add(added[0]->rotation.z);
+        ladybugs += added.back()->pSkin == ladybug;
+        flowersOf(takeNew(quest->flowerLayer, flowers), entrance, quest->sceneX);
+        if (i % 4 == 0) {
+            const int beside = quest->sceneryLayer->getChildCount(), around = quest->flowerLayer->getChildCount();
+            scenery.addHouseSurroundings(seen);
+            lean.add(takeNew(quest->sceneryLayer, beside)[0]->rotation.z);
+            flowersOf(takeNew(quest->flowerLayer, around), across, seen.right);
+        }
+        session.game.step();
+    }
+    EXPECT_TRUE(countNear(firstTrees, ENTRANCES / 2.0)) << "entrances with the first tree";
+    EXPECT_TRUE(countNear(ladybugs, ENTRANCES / 3.0)) << "entrances with a ladybug";
+    EXPECT_TRUE(spans(lean, -0.1, 0.1)) << "how trees lean";
+    EXPECT_TRUE(spans(entrance, -300.0, 300.0)) << "where an entrance's flowers stand from its sign";
+    const double width = seen.right - seen.left;
+    EXPECT_TRUE(spans(across, 32.0, width - 32.0)) << "where a house's flowers stand in the next view";
+    EXPECT_TRUE(spans(scale, 0.5, 1.0)) << "how large flowers grow";
+    EXPECT_TRUE(spans(flowerLean, -0.3926991, 0.3926991)) << "how flowers lean";
+    session.leave();
 }
+
+}
+
