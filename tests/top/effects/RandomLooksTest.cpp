@@ -6,7 +6,10 @@
 #include "GameHarness.h"
 
 #include "BendQuad.h"
+#include "board/Apartment.h"
 #include "board/FeatureEyes.h"
+#include "board/House.h"
+#include "board/Smiley.h"
 #include "effects/Blob.h"
 #include "effects/Chamomile.h"
 #include "effects/CircleCloudElement.h"
@@ -44,6 +47,11 @@ TEST(RandomLooks, EachDrawnLookReachesBothEndsOfItsInterval)
     const double depth = stage.sceneDepthScale();
     const Quad* picture = pKiv->pResourceManager->findAs<Quad>("chamomile:0");
     const double pictureLength = picture->uvRect.bottom - picture->uvRect.top;
+    // The doors of a house do not all start to open at once.
+    KivBase front;
+    House house;
+    house.create(0.0f, 1, 1, &front);
+    Apartment* door = house.getApartmentByXY(0, 0);
     // A star burst's one particle's colour channel, when not full.
     const auto dim = [](uint8_t UColor::*channel) {
         const uint8_t value = StarBurst(0, 0, 0, 1, 0, 1, 0, 1, 1).particles[0].color.*channel;
@@ -99,6 +107,14 @@ TEST(RandomLooks, EachDrawnLookReachesBothEndsOfItsInterval)
         {"a bright colour's red when dim", 0.0, 128.0, [&] { return dim(&UColor::r); }},
         {"a bright colour's green when dim", 0.0, 128.0, [&] { return dim(&UColor::g); }},
         {"a bright colour's blue when dim", 0.0, 128.0, [&] { return dim(&UColor::b); }},
+        {"a door's head start as its smiley comes out (share of its swing)", -0.5, 0.0,
+         [&] {
+             door->doorOpening = 0.0f;
+             Smiley smiley;
+             smiley.apartment = door;
+             smiley.setState(Smiley::STATE_APPEARING);
+             return one(door->doorOpening);
+         }},
         {"a smiley's eyes open before a blink (s)", 1.0, 20.0,
          [] {
              FeatureEyes eyes(1);
