@@ -204,6 +204,37 @@ TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
     EXPECT_NE(lastStart("stardust"), quiet);
 }
 
+// Each row from eyes at rest (the pointer on them for a few frames), one
+// frame with the pointer moved off by (dx, dy): the eyes look its way, 4
+// units times its distance over 200, never more than 4.
+TEST_F(SmileyPlay, AClownsEyesLookAtThePointerReachingFourUnitsFromTwoHundredAway)
+{
+    Clown* clown = new Clown();
+    clown->attachTo(game);
+    clown->position = V3(0.0f, -100.0f, 0.0f);
+    clown->updateVisuals();
+    game->smileyLayer->addChildLast(clown);
+    clown->setState(Smiley::STATE_PRESENT);
+    for (const auto& [dx, dy, reach] : {
+             std::make_tuple(0.0f, 0.0f, 0.0f),
+             std::make_tuple(100.0f, 0.0f, 2.0f),
+             std::make_tuple(0.0f, -150.0f, 3.0f),
+             std::make_tuple(-120.0f, 160.0f, 4.0f),
+             std::make_tuple(300.0f, 0.0f, 4.0f),
+         }) {
+        const V3 rest = clown->pupils->boundsCentre - clown->pupils->position;
+        pointAt(rest.x, rest.y, game);
+        harness->step(4);
+        pointAt(clown->pupils->boundsCentre.x + dx, clown->pupils->boundsCentre.y + dy, game);
+        harness->step();
+        const V3 look = clown->pupils->position;
+        const float distance = std::hypot(dx, dy);
+        EXPECT_NEAR(look.x, distance > 0.0f ? reach * dx / distance : 0.0f, 0.05f) << dx << ", " << dy;
+        EXPECT_NEAR(look.y, distance > 0.0f ? reach * dy / distance : 0.0f, 0.05f) << dx << ", " << dy;
+    }
+    game->smileyLayer->deleteAllChildren();
+}
+
 // A chain of links: a partner of a as the newest match, a partner of that
 // one before it, and so on; a clown at the newest end leaves no chain.
 TEST_F(SmileyPlay, AChainPaysShowsItsLengthInItsColourAndTheHistoryKeepsEight)
@@ -314,9 +345,17 @@ TEST_F(SmileyPlay, TwoClownsMatchedTogetherPayTheCircusBonus)
 
 using CoinDrop = BoardTest;
 
+// It spins three times as fast in its flight as in its fall.
 TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
 {
     const float step = static_cast<float>(harness->driver.dt);
+    const Camera::VisibleRect view = game->scene->pCamera->getVisibleRect(0.0f);
+    // How far one frame turns the coin in its spin (a whole turn is 1).
+    const auto spinOfAStep = [this](const Coin* coin) {
+        const float before = coin->phase;
+        harness->step();
+        return std::fmod(coin->phase - before + 1.0f, 1.0f);
+    };
     for (const auto& [kind, bClicked, credit] : {
              std::make_tuple(1, false, 10),
              std::make_tuple(2, false, 25),
@@ -330,7 +369,8 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         // It starts above the view and lands on the floor it was dropped for.
         Coin* coin = new Coin(*game, 40.0f, -100.0f, 0.0f, kind);
         game->coinLayer->addChildLast(coin);
-        EXPECT_GE(coin->position.y, game->scene->pCamera->getVisibleRect(0.0f).top + 64.0f);
+        EXPECT_GE(coin->position.y, view.top + 64.0f);
+        EXPECT_NEAR(spinOfAStep(coin), step, 1e-4f) << "falling";
         ASSERT_TRUE(harness->stepUntil([coin] { return coin->bounced; }, 1000));
         EXPECT_EQ(coin->position.y, -100.0f);
         ASSERT_EQ(coin->state, 1);
@@ -338,14 +378,26 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         if (bClicked)
             clickOn(coin);
         ASSERT_TRUE(harness->stepUntil([coin] { return coin->state == Coin::STATE_FLYING; }, 500));
+        EXPECT_NEAR(spinOfAStep(coin), 3.0f * step, 1e-4f) << "flying";
         EXPECT_EQ(game->coinsThisHouse, credit);
         EXPECT_EQ(game->playerData->coins, credit);
 
-        // Flying coins take no clicks; the flight ends after a second.
+        // Flying coins take no clicks; the flight ends after a second, 50
+        // units below the view's top-left corner.
         clickOn(coin);
         const int landed = harness->driver.frames;
-        harness->stepUntil([&] { return game->coinLayer->getChildCount() == 0; }, 500);
+        V3 last;
+        harness->stepUntil(
+            [&] {
+                const bool gone = game->coinLayer->getChildCount() == 0;
+                if (!gone)
+                    last = coin->position;
+                return gone;
+            },
+            500);
         EXPECT_NEAR((harness->driver.frames - landed) * step, 1.0f, 0.03f);
+        EXPECT_NEAR(last.x, view.left, 1.0f);
+        EXPECT_NEAR(last.y, view.top - 50.0f, 1.0f);
         EXPECT_EQ(game->coinsThisHouse, credit);
         EXPECT_EQ(harness->recorder.timesStarted("coinBounce"), 1);
         EXPECT_EQ(harness->recorder.timesStarted("coinBounceEnd"), 1);

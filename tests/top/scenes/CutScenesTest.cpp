@@ -421,7 +421,8 @@ TEST(Ending, ThePartyStartsAtSevenSecondsStaysBoundedForAMinuteAndOkClosesItWith
 // from x -320 to 320 and y -150 to 240 with 20 to 39 sparks, 0.1 to 1 s
 // after the one before; each smiley sets off at 100 to 400 units a second
 // to the right and 300 to 600 up, 0.25 to 2 s after the one before, with
-// any variant of each feature. Each is read in the frame that made it.
+// any variant of each feature, and hops on a floor 236 units below the
+// centre. Each is read in the frame that made it.
 TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
 {
     GameHarness& game = gameAtMenu();
@@ -431,6 +432,7 @@ TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
     DrawnRange x, y, sparks, fireworkGap, right, up, smileyGap;
     const char* const textures[] = {"body", "eyes", "mouths", "hair", "brows"};
     DrawnRange faces[std::size(textures)];
+    float lowest = 0.0f;
     while (ending->t < 207.0) {
         const double firework = ending->nextFireworkTime, smiley = ending->nextSmileyTime;
         game.step();
@@ -441,14 +443,18 @@ TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
             sparks.add(made->particleCount);
             fireworkGap.add(ending->nextFireworkTime - ending->t);
         }
+        std::vector<SmileyEnding*> smileys = childrenOf<SmileyEnding>(ending->smileyLayer);
         if (ending->nextSmileyTime != smiley) {
-            const SmileyEnding* made = childrenOf<SmileyEnding>(ending->smileyLayer).back();
+            const SmileyEnding* made = smileys.back();
+            smileys.pop_back();
             right.add(made->velocity.x);
             up.add(made->velocity.y);
             smileyGap.add(ending->nextSmileyTime - ending->t);
             for (size_t f = 0; f < std::size(textures); ++f)
                 faces[f].add(made->features[f]->frame);
         }
+        for (const SmileyEnding* hopping : smileys)
+            lowest = std::min(lowest, hopping->position.y);
     }
     EXPECT_TRUE(spans(x, -320.0, 320.0)) << "where fireworks burst across";
     EXPECT_TRUE(spans(y, -150.0, 240.0)) << "where fireworks burst up";
@@ -457,6 +463,7 @@ TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
     EXPECT_TRUE(spans(right, 100.0, 400.0)) << "a smiley's speed to the right";
     EXPECT_TRUE(spans(up, 300.0, 600.0)) << "a smiley's speed up";
     EXPECT_TRUE(spans(smileyGap, 0.25, 2.0)) << "seconds to the next smiley";
+    EXPECT_EQ(lowest, -236.0f) << "the floor the smileys hop on";
     for (size_t f = 0; f < std::size(textures); ++f) {
         const size_t variants = f == 0 ? 3 : pKiv->pResourceManager->findAs<Texture>(textures[f])->skins.size();
         EXPECT_TRUE(spans(faces[f], 0.0, variants - 1.0)) << "the ending smileys' " << textures[f];
