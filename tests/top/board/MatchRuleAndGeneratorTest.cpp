@@ -1,5 +1,6 @@
 // A smiley asked whether it may be matched lights the clashing features of
-// both smileys; and the feature textures the generator refuses to work with.
+// both smileys; the feature a smiley made to clash shares, drawn over many
+// smileys; and the feature textures the generator refuses to work with.
 #include "BoardTestSupport.h"
 #include "DrawnRange.h"
 

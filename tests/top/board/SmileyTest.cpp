@@ -1,8 +1,10 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
-// penalty, it pays its points and coins, it runs out of breath, a clown's
-// exit, and the chain and circus bonuses a match pays; a dropped coin falls
-// from above the view, bounces once, and is collected on its second landing
-// or by a click, crediting the game once.
+// penalty, it pays its points and coins (its coin draws, and those of a
+// chain and of a right challenge answer, counted at chances between 0 and
+// 1), it runs out of breath, a clown's exit and eyes, and the chain and
+// circus bonuses a match pays; a dropped coin falls from above the view,
+// bounces once, and is collected on its second landing or by a click,
+// crediting the game once, and flies to the view's top-left corner.
 #include "BoardTestSupport.h"
 #include "DrawnRange.h"
 

@@ -1,6 +1,7 @@
 // Puzzle solutions as the game reads and uses them: every stored path of the
 // generated files covers its grid in every orientation a house may take,
-// each orientation another path; damaged records are skipped with a log
+// each orientation another path, and a house draws any path in any
+// orientation as often as another; damaged records are skipped with a log
 // line while the usable ones stay reachable by index; a file with no usable
 // record stops the game only when a house asks it for a path.
 #include "DrawnRange.h"
