@@ -90,12 +90,14 @@ TEST(RandomLooks, EachDrawnLookReachesBothEndsOfItsInterval)
          [&] { return one(Blob(stage, 0, 0, 0, 1, 1, 0, 1.0, 0.1f).wobblePhase); }},
         {"a spark's speed (units/s)", 50.0, 100.0,
          [&] {
-             const Sparc& particle = spark().particles[0];
+             const Firework burst = spark();
+             const Sparc& particle = burst.particles[0];
              return one(std::hypot(particle.velocityX, particle.velocityY));
          }},
         {"a spark's heading off its burst's direction (rad)", -0.7853982, 0.7853982,
          [&] {
-             const Sparc& particle = spark().particles[0];
+             const Firework burst = spark();
+             const Sparc& particle = burst.particles[0];
              return one(std::atan2(particle.velocityY, particle.velocityX) - 1.0);
          }},
         {"a spark's turn (rad)", 0.0, TWO_PI, [&] { return one(spark().particles[0].rotation.z); }},
