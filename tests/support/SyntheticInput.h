@@ -109,13 +109,20 @@ inline void leftButton(bool down)
     feed({buttonEvent(down, x, y)});
 }
 
-// The program's pointer on the world point (x, y) at depth 0 of the screen
-// (and left there), then a left-button press and release.
-inline void clickAt(float worldX, float worldY, const Context* screen)
+// The program's pointer on the world point (x, y) at depth 0 of the screen,
+// and left there.
+inline void pointAt(float worldX, float worldY, const Context* screen)
 {
     const V3 view = screen->pCamera->world2screen(worldX, worldY, 0.0f);
     pKiv->pInput->mouseX = view.x;
     pKiv->pInput->mouseY = view.y;
+}
+
+// The program's pointer on the world point (x, y) at depth 0 of the screen
+// (and left there), then a left-button press and release.
+inline void clickAt(float worldX, float worldY, const Context* screen)
+{
+    pointAt(worldX, worldY, screen);
     leftButton(true);
     leftButton(false);
 }

@@ -1,7 +1,9 @@
+#include "DrawnRange.h"
 #include "ProfileManager.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +42,29 @@ TEST(ProfileManager, AddCutsLongNamesIgnoresEmptyOnesAndAnEleventhPlayerAndMakes
     EXPECT_EQ(roster->getCount(), 10);
     EXPECT_STREQ(roster->getName(9), "P9");
     EXPECT_EQ(roster->current, 9);
+}
+
+// A new player's id is 32 coin tosses: over many players on a fixed seed,
+// each of its bits is set about half the time, and the ids reach near
+// both ends of the 32-bit range.
+TEST(ProfileManager, ANewPlayersIdTossesACoinForEachOfItsThirtyTwoBits)
+{
+    constexpr int PLAYERS = 400;
+    std::srand(29);
+    ProfileManager roster;
+    int set[32] = {};
+    testsupport::DrawnRange ids;
+    for (int player = 0; player < PLAYERS; ++player) {
+        roster.addProfile("Player");
+        const uint32_t id = roster.profiles[0].id;
+        ids.add(id);
+        for (int bit = 0; bit < 32; ++bit)
+            set[bit] += (id >> bit) & 1;
+        roster.deleteProfile(0);
+    }
+    for (int bit = 0; bit < 32; ++bit)
+        EXPECT_TRUE(testsupport::countNear(set[bit], PLAYERS / 2.0)) << "ids with bit " << bit << " set";
+    EXPECT_TRUE(testsupport::spans(ids, 0.0, 4294967295.0)) << "the ids";
 }
 
 TEST(ProfileManager, SelectChangesTheCurrentPlayerOnlyWithinTheRoster)

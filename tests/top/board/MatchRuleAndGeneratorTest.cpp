@@ -1,6 +1,8 @@
 // A smiley asked whether it may be matched lights the clashing features of
-// both smileys; and the feature textures the generator refuses to work with.
+// both smileys; the feature a smiley made to clash shares, drawn over many
+// smileys; and the feature textures the generator refuses to work with.
 #include "BoardTestSupport.h"
+#include "DrawnRange.h"
 
 #include "Skin.h"
 #include "Texture.h"
@@ -110,6 +112,29 @@ TEST_F(Generator, EachSlotOfASmileyShowsItsOwnFeatureAndGlowsInItsOutline)
                 << "slot " << slot << " with flags " << flags;
         }
     }
+}
+
+// On a fixed seed, with every feature varying: the smiley made to clash
+// with another shares any one of its features with it, each about as
+// often as another.
+TEST_F(Generator, ASmileyMadeToClashSharesAnyOneOfItsFeaturesAsOftenAsAnother)
+{
+    constexpr int DRAWS = 1000;
+    GameHarness::seed(12);
+    SmileyGenerator& generator = *game->generator;
+    generator.configure(7);
+    generator.setup(0.0f);
+    int shared[Smiley::FEATURE_SLOTS] = {};
+    for (int draw = 0; draw < DRAWS; ++draw) {
+        generator.resetPools();
+        const std::unique_ptr<Smiley> first(generator.createSmiley());
+        generator.resetPools();
+        generator.shareFeatureWith(first.get());
+        for (int f = 0; f < Smiley::FEATURE_SLOTS; ++f)
+            shared[f] += static_cast<int>(std::count(generator.required[f], generator.required[f] + SmileyPools::MAX_VARIANTS, true));
+    }
+    for (int f = 0; f < Smiley::FEATURE_SLOTS; ++f)
+        EXPECT_TRUE(countNear(shared[f], DRAWS / 5.0)) << "clashes in feature " << f;
 }
 
 TEST_F(Generator, AFeatureTextureWithTooManyOrTooFewFramesIsFatalAndNamed)

@@ -1,10 +1,13 @@
 // A smiley in play: its clicks reach the game, it leaves with or without a
-// penalty, it pays its points and coins, it runs out of breath, a clown's
-// exit, and the chain and circus bonuses a match pays; a dropped coin falls
-// from above the view, bounces once, and is collected on its second landing
-// or by a click, crediting the game once.
+// penalty, it pays its points and coins (its coin draws, and those of a
+// chain and of a right challenge answer, counted at chances between 0 and
+// 1), it runs out of breath, a clown's exit and eyes, and the chain and
+// circus bonuses a match pays; a dropped coin falls from above the view,
+// bounces once, and is collected on its second landing or by a click,
+// crediting the game once, and flies to the view's top-left corner.
 #include "BoardTestSupport.h"
 #include "ScreenPixels.h"
+#include "DrawnRange.h"
 
 #include "RenderableText.h"
 #include "board/Clown.h"
@@ -118,6 +121,54 @@ TEST_F(SmileyPlay, AMatchedSmileyPaysItsPointsTimesItsBubbleAndDrawsACoinPerStep
     }
 }
 
+// Counted over many matches of one smiley on a fixed seed, at chances
+// strictly between 0 and 1: the i-th draw of a bubble's n has i times the
+// chance (certain from 1 on); each coin lands within 40 units of the smiley,
+// starts 64 to 128 units over the view at any point of its spin, and is
+// small or gold by a coin toss.
+TEST_F(SmileyPlay, EachCoinDrawOfABubbleHasItsStepTimesTheChanceAndACoinLandsWithinFortyUnits)
+{
+    constexpr int MATCHES = 400;
+    const struct {
+        int bubble;
+        float coinChance;
+        double coinsPerMatch;
+    } rows[] = {
+        {0, 0.3f, 0.3},
+        {3, 0.15f, 0.15 + 0.30 + 0.45},
+        {5, 0.3f, 0.3 + 0.6 + 0.9 + 1.0 + 1.0},
+    };
+    Smiley* smiley = placeSmiley(true);
+    const float top = game->scene->pCamera->getVisibleRect(0.0f).top;
+    for (const auto& row : rows) {
+        SCOPED_TRACE("bubble " + std::to_string(row.bubble) + ", chance " + std::to_string(row.coinChance));
+        game->coinChance = row.coinChance;
+        GameHarness::seed(5);
+        int coins = 0, gold = 0;
+        DrawnRange landing, height, spin;
+        for (int match = 0; match < MATCHES; ++match) {
+            if (row.bubble > 0)
+                smiley->showMultiplierBubble(row.bubble, 10.0);
+            smiley->collectMatchReward();
+            for (const Coin* coin : childrenOf<Coin>(game->coinLayer)) {
+                ++coins;
+                gold += coin->value == 25;
+                landing.add(coin->start.x - smiley->position.x);
+                height.add(coin->position.y - top);
+                spin.add(coin->phase);
+            }
+            game->coinLayer->deleteAllChildren();
+        }
+        EXPECT_TRUE(countNear(coins, row.coinsPerMatch * MATCHES)) << "coins";
+        EXPECT_TRUE(countNear(gold, coins / 2.0)) << "gold coins";
+        EXPECT_TRUE(spans(landing, -40.0, 40.0)) << "where the coins land";
+        EXPECT_TRUE(spans(height, 64.0, 128.0)) << "how high over the view the coins start";
+        EXPECT_TRUE(spans(spin, 0.0, 1.0)) << "where in their spin the coins start";
+    }
+    game->effectLayer->deleteAllChildren();
+    game->smileyLayer->deleteAllChildren();
+}
+
 // Drawn, so that the halo, the overlay and the alarm clock are too. The
 // first breath held counts; a second one while holding does not.
 TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenWhenSelected)
@@ -154,6 +205,37 @@ TEST_F(SmileyPlay, AClownsExitEndsTheChainOfMatchesWithStardust)
     EXPECT_EQ(clown->state, 3);
     EXPECT_EQ(game->matchHistory->getChildCount(), 0);
     EXPECT_NE(lastStart("stardust"), quiet);
+}
+
+// Each row from eyes at rest (the pointer on them for a few frames), one
+// frame with the pointer moved off by (dx, dy): the eyes look its way, 4
+// units times its distance over 200, never more than 4.
+TEST_F(SmileyPlay, AClownsEyesLookAtThePointerReachingFourUnitsFromTwoHundredAway)
+{
+    Clown* clown = new Clown();
+    clown->attachTo(game);
+    clown->position = V3(0.0f, -100.0f, 0.0f);
+    clown->updateVisuals();
+    game->smileyLayer->addChildLast(clown);
+    clown->setState(Smiley::STATE_PRESENT);
+    for (const auto& [dx, dy, reach] : {
+             std::make_tuple(0.0f, 0.0f, 0.0f),
+             std::make_tuple(100.0f, 0.0f, 2.0f),
+             std::make_tuple(0.0f, -150.0f, 3.0f),
+             std::make_tuple(-120.0f, 160.0f, 4.0f),
+             std::make_tuple(300.0f, 0.0f, 4.0f),
+         }) {
+        const V3 rest = clown->pupils->boundsCentre - clown->pupils->position;
+        pointAt(rest.x, rest.y, game);
+        harness->step(4);
+        pointAt(clown->pupils->boundsCentre.x + dx, clown->pupils->boundsCentre.y + dy, game);
+        harness->step();
+        const V3 look = clown->pupils->position;
+        const float distance = std::hypot(dx, dy);
+        EXPECT_NEAR(look.x, distance > 0.0f ? reach * dx / distance : 0.0f, 0.05f) << dx << ", " << dy;
+        EXPECT_NEAR(look.y, distance > 0.0f ? reach * dy / distance : 0.0f, 0.05f) << dx << ", " << dy;
+    }
+    game->smileyLayer->deleteAllChildren();
 }
 
 // A chain of links: a partner of a as the newest match, a partner of that
@@ -205,6 +287,45 @@ TEST_F(SmileyPlay, AChainPaysShowsItsLengthInItsColourAndTheHistoryKeepsEight)
     }
 }
 
+// Counted on a fixed seed at a chance strictly between 0 and 1: a chain
+// draws one coin, over the second smiley of its match; a right answer in a
+// challenge round draws one for every other present smiley.
+TEST_F(SmileyPlay, AChainAndARightChallengeAnswerDrawOneCoinPerSmileyAtTheGamesChance)
+{
+    constexpr int ROUNDS = 400;
+    game->coinChance = 0.3f;
+    GameHarness::seed(9);
+    Smiley* a = placeSmiley(false);
+    Smiley* b = placeSmiley(false);
+    int coins = 0;
+    for (int chain = 0; chain < ROUNDS; ++chain) {
+        game->generator->resetPools();
+        game->generator->avoidFeaturesOf(a);
+        game->matchHistory->addChildLast(game->generator->createSmiley());
+        game->checkChainBonus(a, b);
+        coins += game->coinLayer->getChildCount();
+        game->coinLayer->deleteAllChildren();
+        game->matchHistory->deleteAllChildren();
+    }
+    EXPECT_TRUE(countNear(coins, 0.3 * ROUNDS)) << "coins of chains of one";
+
+    // The answer ends the house: the stage's controller goes to its house
+    // end, which the test leaves at once.
+    game->challengeSmiley = a;
+    for (int i = 0; i < ROUNDS; ++i)
+        placeSmiley(false)->setState(Smiley::STATE_PRESENT);
+    game->generator->resetPools();
+    game->generator->avoidFeaturesOf(a);
+    Smiley* answer = game->generator->createSmiley();
+    game->onChallengeAnswer(answer);
+    EXPECT_TRUE(countNear(game->coinLayer->getChildCount(), 0.3 * ROUNDS))
+        << "coins of a right answer with " << ROUNDS << " smileys besides";
+    delete answer;
+    game->challengeSmiley = nullptr;
+    game->effectLayer->deleteAllChildren();
+    game->smileyLayer->deleteAllChildren();
+}
+
 // Paid at once, over the second of the pair, through the popup; a clown
 // matched with a smiley pays nothing, whichever comes first.
 TEST_F(SmileyPlay, TwoClownsMatchedTogetherPayTheCircusBonus)
@@ -244,9 +365,17 @@ TEST_F(CoinDrop, EachKindHasItsWorthSizeAndTint)
     }
 }
 
+// It spins three times as fast in its flight as in its fall.
 TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
 {
     const float step = static_cast<float>(harness->driver.dt);
+    const Camera::VisibleRect view = game->scene->pCamera->getVisibleRect(0.0f);
+    // How far one frame turns the coin in its spin (a whole turn is 1).
+    const auto spinOfAStep = [this](const Coin* coin) {
+        const float before = coin->phase;
+        harness->step();
+        return std::fmod(coin->phase - before + 1.0f, 1.0f);
+    };
     for (const auto& [kind, bClicked, credit] : {
              std::make_tuple(1, false, 10),
              std::make_tuple(2, false, 25),
@@ -260,7 +389,8 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         // It starts above the view and lands on the floor it was dropped for.
         Coin* coin = new Coin(*game, 40.0f, -100.0f, 0.0f, kind);
         game->coinLayer->addChildLast(coin);
-        EXPECT_GE(coin->position.y, game->scene->pCamera->getVisibleRect(0.0f).top + 64.0f);
+        EXPECT_GE(coin->position.y, view.top + 64.0f);
+        EXPECT_NEAR(spinOfAStep(coin), step, 1e-4f) << "falling";
         ASSERT_TRUE(harness->stepUntil([coin] { return coin->bounced; }, 1000));
         EXPECT_EQ(coin->position.y, -100.0f);
         ASSERT_EQ(coin->state, 1);
@@ -268,14 +398,26 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         if (bClicked)
             clickOn(coin);
         ASSERT_TRUE(harness->stepUntil([coin] { return coin->state == Coin::STATE_FLYING; }, 500));
+        EXPECT_NEAR(spinOfAStep(coin), 3.0f * step, 1e-4f) << "flying";
         EXPECT_EQ(game->coinsThisHouse, credit);
         EXPECT_EQ(game->playerData->coins, credit);
 
-        // Flying coins take no clicks; the flight ends after a second.
+        // Flying coins take no clicks; the flight ends after a second, 50
+        // units below the view's top-left corner.
         clickOn(coin);
         const int landed = harness->driver.frames;
-        harness->stepUntil([&] { return game->coinLayer->getChildCount() == 0; }, 500);
+        V3 last;
+        harness->stepUntil(
+            [&] {
+                const bool gone = game->coinLayer->getChildCount() == 0;
+                if (!gone)
+                    last = coin->position;
+                return gone;
+            },
+            500);
         EXPECT_NEAR((harness->driver.frames - landed) * step, 1.0f, 0.03f);
+        EXPECT_NEAR(last.x, view.left, 1.0f);
+        EXPECT_NEAR(last.y, view.top - 50.0f, 1.0f);
         EXPECT_EQ(game->coinsThisHouse, credit);
         EXPECT_EQ(harness->recorder.timesStarted("coinBounce"), 1);
         EXPECT_EQ(harness->recorder.timesStarted("coinBounceEnd"), 1);

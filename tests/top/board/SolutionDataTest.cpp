@@ -1,8 +1,10 @@
 // Puzzle solutions as the game reads and uses them: every stored path of the
 // generated files covers its grid in every orientation a house may take,
-// each orientation another path; damaged records are skipped with a log
+// each orientation another path, and a house draws any path in any
+// orientation as often as another; damaged records are skipped with a log
 // line while the usable ones stay reachable by index; a file with no usable
 // record stops the game only when a house asks it for a path.
+#include "DrawnRange.h"
 #include "GameHarness.h"
 
 #include "board/Solution.h"
@@ -47,6 +49,29 @@ std::string fileOf(const std::vector<Record>& records, size_t trailingBytes)
     for (const Record& record : records)
         bytes.append(record.begin(), record.end());
     return bytes + std::string(trailingBytes, '\0');
+}
+
+// Drawn again and again on a fixed seed: a house takes any stored path of
+// its size, up to the last, and a square one each of its eight mirrorings
+// and turns an eighth of the time.
+TEST(Solution, AHouseTakesAnyStoredPathInAnyOfItsOrientationsAsOftenAsAnother)
+{
+    constexpr int DRAWS = 1600;
+    GameHarness::get();
+    SolutionData* set = pKiv->pResourceManager->findAs<SolutionData>("solution5x5");
+    GameHarness::seed(13);
+    DrawnRange record;
+    int orientations[8] = {};
+    for (int draw = 0; draw < DRAWS; ++draw) {
+        const Solution solution(set);
+        record.add(solution.record);
+        ++orientations[(solution.flipX ? 1 : 0) + (solution.flipY ? 2 : 0) + (solution.transpose ? 4 : 0)];
+    }
+    EXPECT_TRUE(spans(record, 0.0, set->count - 1.0)) << "the stored paths taken";
+    for (int orientation = 0; orientation < 8; ++orientation)
+        EXPECT_TRUE(countNear(orientations[orientation], DRAWS / 8.0))
+            << "mirrored across " << (orientation & 1 ? "x " : "") << (orientation & 2 ? "y " : "")
+            << (orientation & 4 ? "and turned" : "");
 }
 
 TEST(Solution, EveryStoredPathCoversItsGridByNeighbourStepsInEveryOrientation)

@@ -1,16 +1,19 @@
 // The cut-scenes in the running game. The intro: the program's start shows
 // it and then the main menu; its script acts once at each mark, in order,
 // even when a frame passes several marks; it ends by itself or at a click,
-// with the pointer near the menu's bottom-right corner. Its actors on a
-// bare screen over the menu: a smiley's hop, the butterfly's flight and the
-// flower's bend. The
-// ending, shown over the main menu with no game running: its lines scroll
-// up and fade in and out, its party starts at 7 s, stays bounded, and OK
-// closes it with its background. The harness starts so that the intro of the program's start
-// plays (the start test looks at it; every other test first lets the menu
-// come up by skipping it); screens of the tests' own (the ending, the
-// journey map with its markers and arrow) are pushed over the
-// main menu and made active. Main thread only.
+// with the pointer near the menu's bottom-right corner; its field flowers
+// stand where their fixed seed puts them. Its actors on a bare screen over
+// the menu: a smiley's hop, the butterfly's flight and the flower's bend,
+// and the blinks and wing beats over their whole intervals. The ending,
+// shown over the main menu with no game running: its lines scroll up and
+// fade in and out, its party starts at 7 s, stays bounded, draws its
+// fireworks and smileys over their whole intervals, and OK closes it with
+// its background. The harness starts so that the intro of the program's
+// start plays (the start test looks at it; every other test first lets the
+// menu come up by skipping it); screens of the tests' own (the ending, the
+// journey map with its markers and arrow) are pushed over the main menu
+// and made active. Main thread only.
+#include "DrawnRange.h"
 #include "GameHarness.h"
 
 #include "BendQuad.h"
@@ -19,9 +22,12 @@
 #include "MenuGroup.h"
 #include "ScreenPixels.h"
 #include "Skin.h"
+#include "Texture.h"
+#include "board/Feature.h"
 #include "effects/CircleCloud.h"
 #include "effects/Firework.h"
 #include "effects/ArrowMessage.h"
+#include "effects/Chamomile.h"
 #include "game/ContextMap.h"
 #include "scenes/Butterfly.h"
 #include "scenes/ChamomileIntro.h"
@@ -187,6 +193,32 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
     expectBackAtTheMenu(game);
 }
 
+// The eight field flowers follow the C library's sequence for seed 2, four
+// fractions each: the flower's own length, then x (-320 to 600 for the
+// first three, 800 to 1920 for the others), the scale (0.6 to 1) and the
+// lean (an eighth of a turn either side of upright).
+TEST(Intro, TheFieldFlowersStandWhereTheirSeedPutsThem)
+{
+    GameHarness& game = gameAtMenu();
+    ContextLogo* intro = show(game, new ContextLogo());
+    const std::vector<Chamomile*> flowers = childrenOf<Chamomile>(intro);
+    ASSERT_EQ(flowers.size(), 8u);
+    std::srand(2);
+    const auto r = [] { return (std::rand() & 0xFFFF) / 65536.0; };
+    for (size_t i = 0; i < flowers.size(); ++i) {
+        r();
+        const double x = i < 3 ? r() * 920.0 - 320.0 : r() * 1120.0 + 800.0;
+        const double scale = r() * 0.4 + 0.6;
+        const double lean = r() * 0.7853982 - 0.3926991;
+        EXPECT_NEAR(flowers[i]->position.x, x, 1e-3) << "flower " << i;
+        EXPECT_NEAR(flowers[i]->scale.x, scale, 1e-6) << "flower " << i;
+        EXPECT_NEAR(flowers[i]->rotation.z, lean + 1.5707963, 1e-6) << "flower " << i;
+    }
+    pressKey(KEY_ESCAPE);
+    game.step(2);
+    expectBackAtTheMenu(game);
+}
+
 // Under a gravity of 1024, a hop at (200, 400) is up for 400/1024 s and as
 // long down: 0.78 s and 156 units, each landing with a voice and rising
 // again as high (78); squashed as it takes off with a voice of its own.
@@ -268,6 +300,33 @@ TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
     EXPECT_LT(push(0.0f, 1.0), 0.0f);
     push(0.0f, 6.0);
     EXPECT_NEAR(flower->bendQuad->bendAngle, 0.0f, 0.01f);
+    game.activeScreen()->bFinished = true;
+}
+
+// Many of each on a fixed seed: a smiley's eyes stay open 1 to 3 s before a
+// blink; the butterfly's wing beats open its wings a quarter to a half way
+// at rest and half to all the way in flight (sent off again whenever it
+// lands).
+TEST(IntroActors, BlinksAndWingBeatsReachBothEndsOfTheirIntervals)
+{
+    GameHarness& game = gameAtMenu();
+    GameHarness::seed(19);
+    DrawnRange open, resting, flying;
+    for (int i = 0; i < 400; ++i)
+        open.add(SmileyIntro().stateLeft);
+    EXPECT_TRUE(spans(open, 1.0, 3.0)) << "seconds the eyes stay open";
+    Butterfly* butterfly = new Butterfly(Butterfly::PRESET_INTRO);
+    game.pushStage()->addChildLast(butterfly);
+    while (resting.count + flying.count < 800) {
+        if (resting.count >= 400 && butterfly->state == Butterfly::STATE_RESTING)
+            butterfly->flyAway();
+        const float target = butterfly->flapTarget;
+        game.step();
+        if (butterfly->flapTarget != target && butterfly->flapTarget > 0.0f)
+            (butterfly->state == Butterfly::STATE_FLYING ? flying : resting).add(butterfly->flapTarget);
+    }
+    EXPECT_TRUE(spans(resting, 0.25, 0.5)) << "wing beats at rest";
+    EXPECT_TRUE(spans(flying, 0.5, 1.0)) << "wing beats in flight";
     game.activeScreen()->bFinished = true;
 }
 
@@ -362,4 +421,61 @@ TEST(Ending, ThePartyStartsAtSevenSecondsStaysBoundedForAMinuteAndOkClosesItWith
     EXPECT_NE(game.mainMenu(), nullptr);
 }
 
+// Left to party for 200 s on a fixed seed: each firework bursts anywhere
+// from x -320 to 320 and y -150 to 240 with 20 to 39 sparks, 0.1 to 1 s
+// after the one before; each smiley sets off at 100 to 400 units a second
+// to the right and 300 to 600 up, 0.25 to 2 s after the one before, with
+// any variant of each feature, and hops on a floor 236 units below the
+// centre. Each is read in the frame that made it.
+TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
+{
+    GameHarness& game = gameAtMenu();
+    game.driver.dt = LARGEST_STEP;
+    ContextEnding* ending = show(game, new ContextEnding());
+    GameHarness::seed(23);
+    DrawnRange x, y, sparks, fireworkGap, right, up, smileyGap;
+    const char* const textures[] = {"body", "eyes", "mouths", "hair", "brows"};
+    DrawnRange faces[std::size(textures)];
+    float lowest = 0.0f;
+    while (ending->t < 207.0) {
+        const double firework = ending->nextFireworkTime, smiley = ending->nextSmileyTime;
+        game.step();
+        if (ending->nextFireworkTime != firework) {
+            const Firework* made = childrenOf<Firework>(ending).back();
+            x.add(made->particles[0].position.x);
+            y.add(made->particles[0].position.y);
+            sparks.add(made->particleCount);
+            fireworkGap.add(ending->nextFireworkTime - ending->t);
+        }
+        std::vector<SmileyEnding*> smileys = childrenOf<SmileyEnding>(ending->smileyLayer);
+        if (ending->nextSmileyTime != smiley) {
+            const SmileyEnding* made = smileys.back();
+            smileys.pop_back();
+            right.add(made->velocity.x);
+            up.add(made->velocity.y);
+            smileyGap.add(ending->nextSmileyTime - ending->t);
+            for (size_t f = 0; f < std::size(textures); ++f)
+                faces[f].add(made->features[f]->frame);
+        }
+        for (const SmileyEnding* hopping : smileys)
+            lowest = std::min(lowest, hopping->position.y);
+    }
+    EXPECT_TRUE(spans(x, -320.0, 320.0)) << "where fireworks burst across";
+    EXPECT_TRUE(spans(y, -150.0, 240.0)) << "where fireworks burst up";
+    EXPECT_TRUE(spans(sparks, 20.0, 39.0)) << "sparks of a firework";
+    EXPECT_TRUE(spans(fireworkGap, 0.1, 1.0)) << "seconds to the next firework";
+    EXPECT_TRUE(spans(right, 100.0, 400.0)) << "a smiley's speed to the right";
+    EXPECT_TRUE(spans(up, 300.0, 600.0)) << "a smiley's speed up";
+    EXPECT_TRUE(spans(smileyGap, 0.25, 2.0)) << "seconds to the next smiley";
+    EXPECT_EQ(lowest, -236.0f) << "the floor the smileys hop on";
+    for (size_t f = 0; f < std::size(textures); ++f) {
+        const size_t variants = f == 0 ? 3 : pKiv->pResourceManager->findAs<Texture>(textures[f])->skins.size();
+        EXPECT_TRUE(spans(faces[f], 0.0, variants - 1.0)) << "the ending smileys' " << textures[f];
+    }
+    clickOn(ending->okButton);
+    game.step(2);
+    EXPECT_NE(game.mainMenu(), nullptr);
 }
+
+}
+
