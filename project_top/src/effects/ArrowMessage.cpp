@@ -72,15 +72,13 @@ V3 ArrowMessage::captionShift(const FontQuad& font) const
     const Camera& camera = *screen->pCamera;
     const KivGraphics& graphics = *pKiv->pGraphics;
     const ViewBox view{0.0f, 0.0f, static_cast<float>(graphics.fovWidth), static_cast<float>(graphics.fovHeight)};
-    const ViewBox placed = ink.placedAt(position, scale);
-    const V3 low = camera.world2screen(placed.left, placed.bottom, position.z);
-    const V3 high = camera.world2screen(placed.right, placed.top, position.z);
+    const ViewBox seen = ink.placedAt(position, scale).seenBy(camera, position.z);
     std::vector<ViewBox> clearOf;
     if (keepOut)
         clearOf = keepOut();
     if (!arrow->bHidden)
         clearOf.push_back(arrowReach(camera, view));
-    const V3 shift = CaptionPlacement::shiftClear(ViewBox{low.x, low.y, high.x, high.y}, view, clearOf);
+    const V3 shift = CaptionPlacement::shiftClear(seen, view, clearOf);
     const float worldPerViewUnit = camera.getDepthScale(position.z);
     return V3(shift.x * worldPerViewUnit, shift.y * worldPerViewUnit, 0.0f);
 }

@@ -1,6 +1,7 @@
 #include "effects/TextInk.h"
 
 #include "FontQuad.h"
+#include "RenderableText.h"
 #include "Skin.h"
 
 bool TextInk::measure(const FontQuad& font, int flags, const std::string& text, ViewBox* ink)
@@ -30,4 +31,13 @@ bool TextInk::measure(const FontQuad& font, int flags, const std::string& text, 
         penX += static_cast<float>(font.getAdvance(code));
     }
     return bInked;
+}
+
+bool TextInk::measureShown(const RenderableText& text, ViewBox* ink)
+{
+    ViewBox unplaced;
+    if (!text.isShowing() || !measure(*text.pFont, text.flags, text.text, &unplaced))
+        return false;
+    *ink = unplaced.placedAt(text.position, text.scale);
+    return true;
 }

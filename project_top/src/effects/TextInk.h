@@ -7,6 +7,7 @@
 #include <string>
 
 class FontQuad;
+class RenderableText;
 
 class TextInk {
 public:
@@ -16,4 +17,8 @@ public:
     // flags (FontQuad::PrintFlags) at the origin, unscaled; false, and ink
     // untouched, when no glyph is inked. ink must not be null.
     static bool measure(const FontQuad& font, int flags, const std::string& text, ViewBox* ink);
+    // The box the glyphs of text cover as it is drawn now, in the units of
+    // its layer; false, and ink untouched, while it does not show or inks
+    // nothing. ink must not be null.
+    static bool measureShown(const RenderableText& text, ViewBox* ink);
 };

@@ -40,6 +40,14 @@ struct ViewBox {
         return ViewBox{left - margin, bottom - margin, right + margin, top + margin};
     }
     ViewBox movedBy(float dx, float dy) const { return ViewBox{left + dx, bottom + dy, right + dx, top + dy}; }
+    // This box, in the units of the camera's world at depth z, as the camera
+    // shows it: in view units.
+    ViewBox seenBy(const Camera& camera, float z) const
+    {
+        const V3 low = camera.world2screen(left, bottom, z);
+        const V3 high = camera.world2screen(right, top, z);
+        return ViewBox{low.x, low.y, high.x, high.y};
+    }
     // Boxes that only touch, or overlap by less than slack, do not meet.
     bool meets(const ViewBox& other, float slack) const
     {

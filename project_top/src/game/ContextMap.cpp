@@ -104,17 +104,14 @@ std::vector<ViewBox> ContextMap::coverBoxes() const
         const KivBase* child = static_cast<const KivBase*>(link);
         ViewBox box;
         if (const RenderableText* label = dynamic_cast<const RenderableText*>(child)) {
-            if (label->isShowing() && TextInk::measure(*label->pFont, label->flags, label->text, &box))
-                boxes.push_back(box.placedAt(label->position, label->scale));
+            if (TextInk::measureShown(*label, &box))
+                boxes.push_back(box.seenBy(*pCamera, 0.0f));
         } else if (const Renderable* picture = dynamic_cast<const Renderable*>(child)) {
             if (!picture->bHidden && picture->pSkin)
-                boxes.push_back(ViewBox::ofSkin(*picture->pSkin, V3()).placedAt(picture->position, picture->scale));
+                boxes.push_back(ViewBox::ofSkin(*picture->pSkin, V3())
+                                    .placedAt(picture->position, picture->scale)
+                                    .seenBy(*pCamera, 0.0f));
         }
-    }
-    for (ViewBox& box : boxes) {
-        const V3 low = pCamera->world2screen(box.left, box.bottom, 0.0f);
-        const V3 high = pCamera->world2screen(box.right, box.top, 0.0f);
-        box = ViewBox{low.x, low.y, high.x, high.y};
     }
     return boxes;
 }

@@ -768,15 +768,10 @@ std::vector<ViewBox> GameController::overlayViewBoxes() const
 {
     std::vector<ViewBox> boxes = hud->panelBoxes();
     ViewBox ink;
-    const RenderableText& big = *captionText;
-    if (big.isShowing() && TextInk::measure(*big.pFont, big.flags, big.text, &ink))
-        boxes.push_back(ink.placedAt(big.position, big.scale));
-    const Camera& camera = *overlay->pCamera;
-    for (ViewBox& box : boxes) {
-        const V3 low = camera.world2screen(box.left, box.bottom, 0.0f);
-        const V3 high = camera.world2screen(box.right, box.top, 0.0f);
-        box = ViewBox{low.x, low.y, high.x, high.y};
-    }
+    if (TextInk::measureShown(*captionText, &ink))
+        boxes.push_back(ink);
+    for (ViewBox& box : boxes)
+        box = box.seenBy(*overlay->pCamera, 0.0f);
     return boxes;
 }
 

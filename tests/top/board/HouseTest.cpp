@@ -3,6 +3,7 @@
 // width, and how a door swings with its sounds, hides the front piece when
 // shut and carries the away note.
 #include "GameHarness.h"
+#include "SkinKey.h"
 
 #include "BasicLinkIterator.h"
 #include "Skin.h"
@@ -79,10 +80,7 @@ TEST(House, TheRoofStepsUpFromBothEavesWithARidgePieceOverAnOddWidthOnly)
         std::vector<std::string> laid;
         BasicLinkIterator pieces(roof);
         while (const Renderable* piece = static_cast<Renderable*>(pieces.next())) {
-            std::string skin = "another skin";
-            for (const char* key : {"roof:0", "roof:1", "roof:2"})
-                if (piece->pSkin == pKiv->pResourceManager->findAs<Skin>(key))
-                    skin = key;
+            const std::string skin = skinKey(piece->pSkin, {{"roof", 3}});
             laid.push_back(formatString("%s%s at %g, %g", skin.c_str(), piece->rotation.y != 0.0f ? " mirrored" : "",
                                         piece->position.x - LEFT, piece->position.y - FLOORS * 108.0f));
         }

@@ -3,6 +3,7 @@
 // smileys; and the feature textures the generator refuses to work with.
 #include "BoardTestSupport.h"
 #include "DrawnRange.h"
+#include "SkinKey.h"
 
 #include "Skin.h"
 #include "Texture.h"
@@ -72,16 +73,9 @@ using Generator = BoardTest;
 // The name a feature skin is registered under ("eyes:3"); "none" for none.
 std::string skinName(const Skin* skin)
 {
-    if (!skin)
-        return "none";
-    for (const char* texture :
-         {"body", "eyes", "mouths", "hair", "brows", "eyesGlow", "mouthsGlow", "hairGlow", "browsGlow"})
-        for (int frame = 0; frame < Feature::MAX_VARIANTS; ++frame) {
-            const std::string key = formatString("%s:%d", texture, frame);
-            if (pKiv->pResourceManager->findAs<Skin>(key, false) == skin)
-                return key;
-        }
-    return "another skin";
+    constexpr int FRAMES = Feature::MAX_VARIANTS;
+    return skinKey(skin, {{"body", FRAMES}, {"eyes", FRAMES}, {"mouths", FRAMES}, {"hair", FRAMES}, {"brows", FRAMES},
+                          {"eyesGlow", FRAMES}, {"mouthsGlow", FRAMES}, {"hairGlow", FRAMES}, {"browsGlow", FRAMES}});
 }
 
 // Each slot of a generated smiley shows its frame of its own texture and

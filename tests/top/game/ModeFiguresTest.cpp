@@ -8,6 +8,7 @@
 // path.
 #include "GameSession.h"
 #include "ScreenPixels.h"
+#include "SkinKey.h"
 
 #include "Skin.h"
 #include "board/Clown.h"
@@ -42,17 +43,10 @@ const std::map<int, UColor> BALL_COLOURS = {
     {VITAMIN_EXTRA_LIFE, UColor(255, 255, 0, 255)},
 };
 
-// The key of a dialog's picture among the help pictures; "" for none.
+// The key of a dialog's picture among the help pictures.
 std::string pictureKey(const Skin* picture)
 {
-    for (const auto& [prefix, count] : {std::make_pair("help:", 9), std::make_pair("help2:", 8),
-                                        std::make_pair("help3:", 3)})
-        for (int i = 0; i < count; ++i) {
-            const std::string key = prefix + std::to_string(i);
-            if (picture && pKiv->pResourceManager->findAs<Skin>(key, false) == picture)
-                return key;
-        }
-    return picture ? "another picture" : "";
+    return skinKey(picture, {{"help", 9}, {"help2", 8}, {"help3", 3}});
 }
 
 // The text lines a dialog shows, top to bottom.
