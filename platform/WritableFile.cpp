@@ -9,6 +9,16 @@ namespace {
 
 constexpr int WRITE_FLAGS = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 
+// Closes a file after a step on it failed, keeping that step's errno for
+// the caller. Always -1.
+int closeAfterFailure(int file)
+{
+    const int problem = errno;
+    close(file);
+    errno = problem;
+    return -1;
+}
+
 // Removes what is at the name (a link itself, never what it points to;
 // unlink refuses folders) and makes a new file there.
 int replaceName(const UString& path)
@@ -30,12 +40,8 @@ int openForReplacing(const UString& path)
     if (file < 0)
         return errno == ELOOP ? replaceName(path) : -1;
     struct stat info;
-    if (fstat(file, &info) != 0) {
-        const int problem = errno;
-        close(file);
-        errno = problem;
-        return -1;
-    }
+    if (fstat(file, &info) != 0)
+        return closeAfterFailure(file);
     // Pipes and devices have no contents to empty.
     if (!S_ISREG(info.st_mode))
         return file;
@@ -43,12 +49,8 @@ int openForReplacing(const UString& path)
         close(file);
         return replaceName(path);
     }
-    if (ftruncate(file, 0) != 0) {
-        const int problem = errno;
-        close(file);
-        errno = problem;
-        return -1;
-    }
+    if (ftruncate(file, 0) != 0)
+        return closeAfterFailure(file);
     return file;
 }
 
@@ -70,10 +72,7 @@ FILE* openWritableStream(const UString& path, TakenName taken)
     if (file < 0)
         return nullptr;
     FILE* stream = fdopen(file, "wb");
-    if (!stream) {
-        const int problem = errno;
-        close(file);
-        errno = problem;
-    }
+    if (!stream)
+        closeAfterFailure(file);
     return stream;
 }
