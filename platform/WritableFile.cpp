@@ -37,8 +37,20 @@ int openForReplacing(const UString& path)
     // O_NOFOLLOW refuses a symbolic link at the name with ELOOP. No O_TRUNC:
     // the file may be another name's too.
     int file = open(path.c_str(), WRITE_FLAGS, 0666);
+    if (file < 0 && errno == ELOOP)
+        return replaceName(path);
+    if (file < 0 && (errno == EACCES || errno == EPERM)) {
+        // A file this user may not write, such as one left by a run as
+        // another user, goes when the folder lets it; when it does not, the
+        // reason to give is the file's own.
+        const int problem = errno;
+        file = replaceName(path);
+        if (file < 0)
+            errno = problem;
+        return file;
+    }
     if (file < 0)
-        return errno == ELOOP ? replaceName(path) : -1;
+        return -1;
     struct stat info;
     if (fstat(file, &info) != 0)
         return closeAfterFailure(file);
