@@ -12,8 +12,10 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <unistd.h>
 
 KIV_IMPLEMENT_ROOT_CLASS(KivGraphics, nullptr);
@@ -386,17 +388,26 @@ bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
         error = "no display is open in this process";
         return false;
     }
-    std::unique_ptr<MemoryImageFile> image(grabScreen(&error));
-    if (!error.empty())
+    try {
+        std::unique_ptr<MemoryImageFile> image(grabScreen(&error));
+        if (!error.empty())
+            return false;
+        if (fileName.find(".tga") != UString::npos)
+            image->saveTGA(fileName);
+        else if (fileName.find(".bmp") != UString::npos)
+            image->saveBMP(fileName);
+        else if (fileName.find(".jpg") != UString::npos)
+            return image->saveJPG(fileName, SCREENSHOT_QUALITY, error);
+        error = "the name has no image format's extension";
         return false;
-    if (fileName.find(".tga") != UString::npos)
-        image->saveTGA(fileName);
-    else if (fileName.find(".bmp") != UString::npos)
-        image->saveBMP(fileName);
-    else if (fileName.find(".jpg") != UString::npos)
-        return image->saveJPG(fileName, SCREENSHOT_QUALITY, error);
-    error = "the name has no image format's extension";
-    return false;
+    } catch (const std::bad_alloc&) {
+        // A failed allocation comes back as an exception only while a fatal
+        // error is being reported (makeFailedAllocationsFatal); the report
+        // goes on without the shot, and without a part of one at its name.
+        std::remove(fileName.c_str());
+        error = "out of memory";
+        return false;
+    }
 }
 
 void KivGraphics::onFatalError()

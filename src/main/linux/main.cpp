@@ -4,6 +4,7 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "DataFolderLock.h"
+#include "ErrorManager.h"
 #include "ReplaceFile.h"
 #include "UString.h"
 #include "WMhooks.h"
@@ -136,6 +137,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     applyAllocatorSettings();
+    makeFailedAllocationsFatal();
     // The desktop may add a process serial number argument; it is not ours.
     std::vector<char*> arguments(argv, argv + argc);
     if (arguments.size() > 1 && std::strncmp(arguments[1], "-psn", 4) == 0)
