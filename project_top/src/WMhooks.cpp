@@ -23,8 +23,9 @@ void openWebPage(const UString& address)
     pid_t child = fork();
     if (child == 0) {
         // An ignored signal stays ignored across exec; the game's start-up
-        // ignores the file-size one for itself only.
+        // ignores the file-size and broken-pipe ones for itself only.
         std::signal(SIGXFSZ, SIG_DFL);
+        std::signal(SIGPIPE, SIG_DFL);
         execlp("xdg-open", "xdg-open", address.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }

@@ -74,16 +74,16 @@ inline bool waitForExit(pid_t child, int& status, std::chrono::seconds timeout)
     return waitFor([&] { return waitpid(child, &status, WNOHANG) == child; }, timeout);
 }
 
-// Asks the program to end as a closed window does (SDL turns the
-// termination request into the same quit event) and waits up to the
-// timeout; a program still running then is killed. True when it ended by
-// itself, with its wait status.
-inline bool terminateProgram(pid_t child, int& status, std::chrono::seconds timeout)
+// Sends the program the request (SIGTERM: to end as a closed window does,
+// SDL turning it into the same quit event) and waits up to the timeout; a
+// program still running then is killed. True when it ended by itself, with
+// its wait status.
+inline bool terminateProgram(pid_t child, int& status, std::chrono::seconds timeout, int request = SIGTERM)
 {
     // kill() with -1 would reach every process of the user.
     if (child <= 0)
         return false;
-    kill(child, SIGTERM);
+    kill(child, request);
     if (waitForExit(child, status, timeout))
         return true;
     kill(child, SIGKILL);

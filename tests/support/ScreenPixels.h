@@ -17,9 +17,9 @@ namespace testsupport {
 // The frame buffer, top row first.
 inline std::unique_ptr<MemoryImageFile> grab()
 {
-    bool ok = false;
-    std::unique_ptr<MemoryImageFile> image(pKiv->pGraphics->grabScreen(&ok));
-    EXPECT_TRUE(ok);
+    UString failure;
+    std::unique_ptr<MemoryImageFile> image(pKiv->pGraphics->grabScreen(&failure));
+    EXPECT_EQ(failure, "");
     return image;
 }
 

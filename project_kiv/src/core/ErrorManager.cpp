@@ -7,8 +7,38 @@
 #include "KivInput.h"
 #include "Logger.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
+
+namespace {
+
+// Enough for what the report needs (its text, the log's lines, the standard
+// streams' buffers), far from a screenshot's worth.
+constexpr size_t REPORT_RESERVE_BYTES = 1024 * 1024;
+std::atomic<char*> reportReserve{nullptr};
+
+// A handler rather than a catch of std::bad_alloc around the frame: it runs
+// where the allocation failed, on whichever thread, also at start-up, at
+// shutdown and in a destructor, where an exception could only end in
+// std::terminate with no report. It leaves no handler behind, so that an
+// allocation failing while the report is made (the crash screenshot's)
+// comes back as std::bad_alloc and leaves out just that part.
+void onFailedAllocation()
+{
+    std::set_new_handler(nullptr);
+    delete[] reportReserve.exchange(nullptr);
+    kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d", "Out of memory.", __func__, __FILE__, __LINE__);
+}
+
+} // namespace
+
+void makeFailedAllocationsFatal()
+{
+    delete[] reportReserve.exchange(new char[REPORT_RESERVE_BYTES]);
+    std::set_new_handler(onFailedAllocation);
+}
 
 ErrorManager::ErrorManager() : mainThread(std::this_thread::get_id())
 {
@@ -64,8 +94,8 @@ void ErrorManager::releaseDisplay()
         return;
     if (pKiv->pInput)
         pKiv->pInput->releaseForFatalError();
-    // A crash screenshot that cannot be written is left out; the report
-    // matters more.
+    // A crash screenshot that cannot be written (or made, for want of
+    // memory) is left out; the report matters more.
     UString ignored;
     graphics->saveScreenshot(getCrashScreenshotPath(), ignored);
     if (graphics->bFullScreen) {

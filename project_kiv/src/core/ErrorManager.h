@@ -47,6 +47,11 @@ private:
 // with "*** ERROR *** %s\n" on standard output and standard error, and the
 // process exits with the same status -1.
 [[noreturn]] void kivFatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// From then on an allocation that fails (operator new, on any thread) is a
+// fatal error reported as "Out of memory.", with memory set aside here given
+// back for the report; the crash screenshot is left out when it cannot be
+// made. Called once, at the program's start.
+void makeFailedAllocationsFatal();
 // The report of a statement that failed, with the library's own error text
 // (KIV_ASSERT gives "Assertion failed.") and the caller's function name.
 [[noreturn]] void kivFatalStatement(const char* error, const char* statement, const char* function, const char* file,

@@ -12,8 +12,10 @@
 #include <GL/gl.h>
 #include <SDL/SDL.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <unistd.h>
 
 KIV_IMPLEMENT_ROOT_CLASS(KivGraphics, nullptr);
@@ -352,14 +354,15 @@ void KivGraphics::present()
     SDL_GL_SwapBuffers();
 }
 
-MemoryImageFile* KivGraphics::grabScreen(bool* ok)
+MemoryImageFile* KivGraphics::grabScreen(UString* failure)
 {
-    if (ok)
-        *ok = false;
     MemoryImageFile* image = new MemoryImageFile(screenWidth, screenHeight);
     glReadPixels(0, 0, screenWidth, screenHeight, GL_RGBA, GL_UNSIGNED_BYTE, image->pImageData);
-    if (glGetError() != GL_NO_ERROR)
+    if (const GLenum error = glGetError(); error != GL_NO_ERROR) {
+        if (failure)
+            *failure = formatString("the screen could not be read (%s)", ErrorManager::glErrorToString(error));
         return image;
+    }
     // The scratch row is as wide as the display, however wide that is.
     const size_t rowBytes = static_cast<size_t>(screenWidth) * 4;
     std::vector<unsigned char> scratch(rowBytes);
@@ -371,8 +374,8 @@ MemoryImageFile* KivGraphics::grabScreen(bool* ok)
         std::memcpy(top, bottom, rowBytes);
         std::memcpy(bottom, scratch.data(), rowBytes);
     }
-    if (ok)
-        *ok = true;
+    if (failure)
+        failure->clear();
     return image;
 }
 
@@ -385,15 +388,26 @@ bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
         error = "no display is open in this process";
         return false;
     }
-    std::unique_ptr<MemoryImageFile> image(grabScreen(nullptr));
-    if (fileName.find(".tga") != UString::npos)
-        image->saveTGA(fileName);
-    else if (fileName.find(".bmp") != UString::npos)
-        image->saveBMP(fileName);
-    else if (fileName.find(".jpg") != UString::npos)
-        return image->saveJPG(fileName, SCREENSHOT_QUALITY, error);
-    error = "the name has no image format's extension";
-    return false;
+    try {
+        std::unique_ptr<MemoryImageFile> image(grabScreen(&error));
+        if (!error.empty())
+            return false;
+        if (fileName.find(".tga") != UString::npos)
+            image->saveTGA(fileName);
+        else if (fileName.find(".bmp") != UString::npos)
+            image->saveBMP(fileName);
+        else if (fileName.find(".jpg") != UString::npos)
+            return image->saveJPG(fileName, SCREENSHOT_QUALITY, error);
+        error = "the name has no image format's extension";
+        return false;
+    } catch (const std::bad_alloc&) {
+        // A failed allocation comes back as an exception only while a fatal
+        // error is being reported (makeFailedAllocationsFatal); the report
+        // goes on without the shot, and without a part of one at its name.
+        std::remove(fileName.c_str());
+        error = "out of memory";
+        return false;
+    }
 }
 
 void KivGraphics::onFatalError()

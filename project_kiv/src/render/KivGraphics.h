@@ -73,13 +73,14 @@ public:
     void getProjection(float* matrix) const;
     // Ends the frame: flush and swap.
     void present();
-    // The frame buffer as a new image (caller owns it), top row first. ok,
-    // when given, tells whether the read succeeded (a failed read is returned
-    // unflipped).
-    MemoryImageFile* grabScreen(bool* ok);
+    // The frame buffer as a new image (caller owns it), top row first.
+    // failure, when given, is left empty when the read succeeded and
+    // otherwise says why in words (a failed read is returned unflipped).
+    MemoryImageFile* grabScreen(UString* failure);
     // Writes the frame buffer by the name's extension (".jpg": JPEG quality
     // 60). False, with the reason in words in error and no file written,
-    // when this process has no display open or the image cannot be written.
+    // when this process has no display open, the screen cannot be read or
+    // the image cannot be written.
     bool saveScreenshot(const UString& fileName, UString& error);
     // Called by the error reporter before it ends the program.
     void onFatalError();

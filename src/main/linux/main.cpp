@@ -4,6 +4,7 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "DataFolderLock.h"
+#include "ErrorManager.h"
 #include "ReplaceFile.h"
 #include "UString.h"
 #include "WMhooks.h"
@@ -91,34 +92,52 @@ void onGraceOver(int)
     raise(request);
 }
 
+// A request the program was started to ignore stays ignored: nohup leaves
+// hang-ups ignored so that the game outlives its terminal, and a shell
+// starts a background job with interrupts ignored.
+void handleTerminationRequest(int request)
+{
+    struct sigaction current;
+    if (sigaction(request, nullptr, &current) == 0 && current.sa_handler == SIG_IGN)
+        return;
+    std::signal(request, onTerminationRequest);
+}
+
 void handleTerminationRequests()
 {
     // Installed before SDL starts, which then keeps them instead of its own.
     std::signal(SIGALRM, onGraceOver);
-    std::signal(SIGTERM, onTerminationRequest);
-    std::signal(SIGINT, onTerminationRequest);
+    handleTerminationRequest(SIGTERM);
+    handleTerminationRequest(SIGINT);
+    // The terminal the game was started from has been closed: nothing of the
+    // player's is to be lost for that.
+    handleTerminationRequest(SIGHUP);
 }
 
 // Under a file-size limit a write past it would end the program at once,
-// with nothing saved or said; ignored, the signal leaves a failed write
-// (EFBIG), which the log and the saves already handle like a full disk.
-void ignoreFileSizeLimitSignal()
+// with nothing saved or said, and so would a write to a pipe whose reader
+// has quit (standard error piped into a pager or `head`). Ignored, the
+// signals leave a failed write (EFBIG, EPIPE), which the log and the saves
+// already handle like a full disk.
+void ignoreWriteFailureSignals()
 {
     std::signal(SIGXFSZ, SIG_IGN);
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    ignoreWriteFailureSignals();
     if (!openClosedStandardDescriptors()) {
         std::fprintf(stderr, "%s: a closed standard input, output or error could not be opened on /dev/null (%s); "
                              "this copy ends.\n",
                      APPLICATION_NAME, std::strerror(errno));
         return 1;
     }
-    ignoreFileSizeLimitSignal();
     applyAllocatorSettings();
+    makeFailedAllocationsFatal();
     // The desktop may add a process serial number argument; it is not ours.
     std::vector<char*> arguments(argv, argv + argc);
     if (arguments.size() > 1 && std::strncmp(arguments[1], "-psn", 4) == 0)

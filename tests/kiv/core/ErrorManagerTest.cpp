@@ -1,9 +1,12 @@
 #include "ErrorManager.h"
 #include "Logger.h"
+#include "MemoryImageFile.h"
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
 
 #include <fcntl.h>
+#include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,6 +59,34 @@ TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
     EXPECT_TRUE(readWholeFile(elsewhere) == "not the game's") << "written through a link";
     EXPECT_FALSE(std::filesystem::exists(home.root() + "/nowhere"));
     EXPECT_TRUE(std::filesystem::is_regular_file(home.dataFolder() + "/Glimmerdaledemo-0002.jpg"));
+}
+
+// Memory running out (an image larger than what is left): the report says
+// so and the crash log is kept; the crash screenshot, needing more than the
+// report's reserve, is left out.
+TEST_F(ErrorManagerDeathTest, AFailedAllocationIsReportedAsOutOfMemory)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator ends the process itself when an allocation fails";
+#endif
+    EXPECT_EXIT(
+        {
+            new Kiv();
+            makeFailedAllocationsFatal();
+            // No more address space than is in use now.
+            unsigned long pages = 0;
+            std::ifstream("/proc/self/statm") >> pages;
+            rlimit limit;
+            getrlimit(RLIMIT_AS, &limit);
+            limit.rlim_cur = pages * sysconf(_SC_PAGESIZE);
+            setrlimit(RLIMIT_AS, &limit);
+            MemoryImageFile image(4096, 4096);
+        },
+        ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Out of memory\\.\n Function: ");
+    const std::string crashLog = readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log");
+    EXPECT_NE(crashLog.find("\terror(): Error: Out of memory.\n"), std::string::npos) << crashLog;
+    EXPECT_NE(crashLog.find("\terror(): Forced exit.\n"), std::string::npos) << crashLog;
+    EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/crash.Glimmerdaledemo.jpg"));
 }
 
 // A log that cannot be opened, or that fills its disk, goes on on standard

@@ -5,6 +5,8 @@
 #include "Renderable.h"
 #include "Texture.h"
 
+#include <GL/gl.h>
+
 namespace {
 
 using namespace rendertest;
@@ -27,11 +29,39 @@ TEST(Screenshot, JpegIsWrittenTopRowFirst)
     EXPECT_TRUE(sameColor(BLUE, pixelAt(shot, 600, 460), 12));
 }
 
-// The screenshot key's shot, when the file cannot be written whole: no file
-// is left at its name and the log says why, never that it was saved.
+// The screenshot key's shot, when the file cannot be written whole or the
+// screen cannot be read: no file is left at its name and the log says why,
+// never that it was saved.
+struct Obstacle {
+    const char* what;
+    // Takes the shot (a frame) with the obstacle in its way.
+    std::function<void(const std::function<void()>& shoot)> around;
+    const char* reason;
+};
+
+const Obstacle OBSTACLES[] = {
+    {"a file-size limit",
+     [](const std::function<void()>& shoot) {
+         // Room for the log's next lines, not for the shot.
+         const FileSizeLimit limit(std::filesystem::file_size(Kiv::getLogPath()) + 4096);
+         shoot();
+     },
+     "writing failed (File too large)"},
+    // A frame buffer with nothing to read from makes the read fail.
+    {"a screen that cannot be read",
+     [](const std::function<void()>& shoot) {
+         GLint previous = GL_BACK;
+         glGetIntegerv(GL_READ_BUFFER, &previous);
+         glReadBuffer(GL_NONE);
+         shoot();
+         glReadBuffer(static_cast<GLenum>(previous));
+     },
+     "the screen could not be read (GL_INVALID_OPERATION)"},
+};
+
 TEST(Screenshot, OneThatCannotBeWrittenLeavesNoFileAndSaysWhy)
 {
-    // Noise over the whole screen: a JPEG far larger than the limit below.
+    // Noise over the whole screen: a JPEG far larger than the limit above.
     const std::string image = tempPath("noise.tga");
     writeTGA(image, 512, 512, testsupport::paint(512, 512, [](int x, int y) {
         const unsigned mixed = (static_cast<unsigned>(x) * 73856093u ^ static_cast<unsigned>(y) * 19349663u) * 2654435761u;
@@ -46,20 +76,20 @@ TEST(Screenshot, OneThatCannotBeWrittenLeavesNoFileAndSaysWhy)
     screen.add(noise);
 
     const std::string shot = getDataFolder() + "/Glimmerdaledemo-0001.jpg";
-    ASSERT_FALSE(std::filesystem::exists(shot));
-    const std::string logPath = Kiv::getLogPath();
-    {
-        // Room for the log's next lines, not for the shot.
-        const FileSizeLimit limit(std::filesystem::file_size(logPath) + 4096);
-        pKiv->requestScreenshot();
-        pKiv->frame(&screen);
+    for (const Obstacle& obstacle : OBSTACLES) {
+        SCOPED_TRACE(obstacle.what);
+        ASSERT_FALSE(std::filesystem::exists(shot));
+        const size_t logStart = std::filesystem::file_size(Kiv::getLogPath());
+        obstacle.around([&] {
+            pKiv->requestScreenshot();
+            pKiv->frame(&screen);
+        });
+        EXPECT_FALSE(std::filesystem::exists(shot));
+        const std::string log = readWholeFile(Kiv::getLogPath()).substr(logStart);
+        EXPECT_NE(log.find("Screenshot '" + shot + "' could not be written: " + obstacle.reason + "."), std::string::npos)
+            << log;
+        EXPECT_EQ(log.find("Screenshot saved as"), std::string::npos) << log;
     }
-    EXPECT_FALSE(std::filesystem::exists(shot));
-    const std::string log = readWholeFile(logPath);
-    EXPECT_NE(log.find("Screenshot '" + shot + "' could not be written: writing failed (File too large)."),
-              std::string::npos)
-        << log;
-    EXPECT_EQ(log.find("Screenshot saved as"), std::string::npos) << log;
 }
 
 } // namespace

@@ -6,8 +6,9 @@
 // without an error, renders frames, ends cleanly when its window is closed,
 // leaves its configuration, high scores and players behind, and the second
 // run keeps what the first left; and it does the same started under a
-// file-size limit, with its standard descriptors closed or with a hard link
-// at its log's name, writing no other file.
+// file-size limit, with its standard descriptors closed, with a hard link
+// at its log's name, with standard error on a pipe that nobody reads or
+// with hang-ups ignored, and ended by a hang-up, writing no other file.
 #include "GameHarness.h"
 
 #include "DataFolderLock.h"
@@ -15,6 +16,7 @@
 
 #include <map>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace gametest {
 namespace {
@@ -70,11 +72,12 @@ protected:
 
     // Starts the program in the game data (inChild as startProgram runs
     // it), waits until loading has ended and the start screens have passed,
-    // runs whileRunning (program is the running program's id), closes the
-    // window and expects a clean run; returns the run's log, with what went
-    // on on standard error when the file could not be written.
+    // runs whileRunning (program is the running program's id), ends it with
+    // the signal ending (SIGTERM: as a closed window) and expects a clean
+    // run; returns the run's log, with what went on on standard error when
+    // the file could not be written.
     std::string runOnce(const std::vector<std::string>& arguments = {}, const std::function<void()>& whileRunning = {},
-                        const std::function<void()>& inChild = {})
+                        const std::function<void()>& inChild = {}, int ending = SIGTERM)
     {
         const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
         std::filesystem::remove(logPath);
@@ -88,7 +91,7 @@ protected:
         if (whileRunning)
             whileRunning();
         int status = 0;
-        EXPECT_TRUE(terminateProgram(program, status, std::chrono::seconds(60))) << "it did not end when closed";
+        EXPECT_TRUE(terminateProgram(program, status, std::chrono::seconds(60), ending)) << "it did not end when closed";
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
         const std::string log = runLog();
         for (const char* line : {"doFrame(): Entering game loop.", "loadStuff(): Single language mode (0).",
@@ -145,8 +148,9 @@ TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
 
 // What the player's system may start the game with: a file-size limit that
 // the log outgrows, standard input, output and error closed, a hard link at
-// the log's name. The game runs to its menus and ends cleanly all the same,
-// and no other file is written.
+// the log's name, standard error on a pipe whose reader has quit, hang-ups
+// and interrupts ignored; and what may end it: a hang-up. The game runs to
+// its menus and ends cleanly all the same, and no other file is written.
 struct Surroundings {
     const char* what;
     // In the program's process, just before it starts; elsewhere is a file
@@ -156,6 +160,8 @@ struct Surroundings {
     std::function<void(pid_t program)> whileRunning;
     // After it ended, with what it wrote on standard error.
     std::function<void(const std::string& dataFolder, const std::string& errors)> check;
+    // The signal that ends it.
+    int ending = SIGTERM;
 };
 
 const Surroundings SURROUNDINGS[] = {
@@ -193,6 +199,49 @@ const Surroundings SURROUNDINGS[] = {
              _exit(124);
      },
      {}, {}},
+    // A line goes there at the end: the configuration's rewrite fails, and
+    // a failed save is said on standard error too.
+    {"standard error on a pipe whose reader has quit",
+     [](const std::string& logPath, auto&) {
+         int ends[2];
+         if (pipe(ends) != 0 || dup2(ends[1], STDERR_FILENO) < 0)
+             _exit(124);
+         close(ends[0]);
+         close(ends[1]);
+         // Every name (64) its writer tries for the temporary file is taken.
+         const std::string config = std::filesystem::path(logPath).replace_extension(".cfg");
+         for (int attempt = 0; attempt < 64; ++attempt)
+             mkdir(formatString("%s.%d-%d.tmp", config.c_str(), getpid(), attempt).c_str(), 0755);
+     },
+     {},
+     [](const std::string& dataFolder, auto&) {
+         const std::string log = readWholeFile(dataFolder + "/Glimmerdaledemo.log");
+         EXPECT_NE(log.find("Could not save '" + dataFolder +
+                            "/Glimmerdaledemo.cfg': the temporary file could not be created (File exists)."),
+                   std::string::npos)
+             << log;
+     }},
+    {"hang-ups and interrupts ignored from the start (nohup, a script's background job)",
+     [](auto&, auto&) {
+         std::signal(SIGHUP, SIG_IGN);
+         std::signal(SIGINT, SIG_IGN);
+     },
+     [](pid_t program) {
+         kill(program, SIGHUP);
+         kill(program, SIGINT);
+         int status = 0;
+         EXPECT_FALSE(waitForExit(program, status, std::chrono::seconds(3))) << "status " << status;
+     },
+     {}},
+    // The terminal it was started from closed: every save of the end is
+    // made, the only ones of a first run.
+    {"a hang-up at the end", {}, {},
+     [](const std::string& dataFolder, auto&) {
+         EXPECT_NE(readWholeFile(dataFolder + "/Glimmerdaledemo.cfg").find("[Kiv]\n"), std::string::npos);
+         for (const char* file : {"Glimmerdaledemo.hst", "Glimmerdaledemo.pro"})
+             EXPECT_TRUE(std::filesystem::exists(dataFolder + "/" + file)) << file;
+     },
+     SIGHUP},
 };
 
 TEST_F(RealProgram, RunsAndEndsCleanlyWhateverItIsStartedWithAndWritesNoOtherFile)
@@ -200,9 +249,11 @@ TEST_F(RealProgram, RunsAndEndsCleanlyWhateverItIsStartedWithAndWritesNoOtherFil
     const std::string logPath = dataFolder + "/Glimmerdaledemo.log", elsewhere = home.path() + "/elsewhere";
     for (const Surroundings& surroundings : SURROUNDINGS) {
         SCOPED_TRACE(surroundings.what);
+        std::filesystem::remove_all(dataFolder);
+        makeWindowedDataFolder(home.path());
         writeWholeFile(elsewhere, "not the game's");
         runOnce({}, [&] { if (surroundings.whileRunning) surroundings.whileRunning(program); },
-                [&] { surroundings.inChild(logPath, elsewhere); });
+                [&] { if (surroundings.inChild) surroundings.inChild(logPath, elsewhere); }, surroundings.ending);
         if (surroundings.check)
             surroundings.check(dataFolder, readWholeFile(errorPath()));
         EXPECT_EQ(readWholeFile(elsewhere), "not the game's");
