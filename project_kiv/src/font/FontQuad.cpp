@@ -6,6 +6,7 @@
 #include "FontQuadCacheEntry.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
+#include "KivObserver.h"
 #include "Logger.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
@@ -80,6 +81,27 @@ int currentFrame()
 {
     return pKiv ? pKiv->frameNumber : 0;
 }
+
+// The engine's observer is told of a text once: its glyphs, accents and
+// halves are drawn with the observer set aside.
+class ObserverSetAside {
+public:
+    explicit ObserverSetAside(KivObserver* observer) : pKept(observer)
+    {
+        if (pKept)
+            pKiv->pObserver = nullptr;
+    }
+    ~ObserverSetAside()
+    {
+        if (pKept)
+            pKiv->pObserver = pKept;
+    }
+    ObserverSetAside(const ObserverSetAside&) = delete;
+    ObserverSetAside& operator=(const ObserverSetAside&) = delete;
+
+private:
+    KivObserver* pKept;
+};
 
 } // namespace
 
@@ -256,6 +278,10 @@ void FontQuad::printMeasured(Renderable* parent, int flags, const std::string& t
     at.color = parent->color;
     at.position = V3(x, y, 0.0f);
     at.updateVisuals();
+    KivObserver* observer = pKiv ? pKiv->pObserver : nullptr;
+    if (observer)
+        observer->onTextDrawn(*this, at, text, bDrawingShadow);
+    const ObserverSetAside setAside(observer);
 
     bool cached = bUseCache && pKiv && pKiv->pGraphics && pKiv->pGraphics->bEnableFontCache &&
                   !(flags & PRINT_NO_CACHE) && text.size() >= 4;
@@ -325,7 +351,9 @@ void FontQuad::printShadow(Renderable* parent, int flags, const std::string& tex
         parent->position = V3(position.x + dx, position.y + dy, position.z + dz);
         parent->updateVisuals();
         parent->color = shadowColor;
+        bDrawingShadow = true;
         print(parent, flags, text);
+        bDrawingShadow = false;
         parent->position = position;
         parent->updateVisuals();
         parent->color = color;
