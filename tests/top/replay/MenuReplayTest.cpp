@@ -80,6 +80,9 @@ TEST(Replay, EveryOptionChangedAndChangedBack)
     play.click("Controls").waitFor("ContextOptionsControls").pointAt("Down").press(KEY_DOWN);
     play.click("Back").waitFor("ContextOptions");
     play.click("Help").waitFor("ContextHelp").wait(0.5).click("Back").waitFor("ContextOptions");
+    play.click("Network wizard...").waitFor("ContextNetworkWizard").click("Run test on desktop");
+    play.click("Run test on desktop").click("Next").wait(0.5).click("Next").next("Your country").click("Finish");
+    play.waitFor("ContextOptions");
     play.click("Back").waitFor("MyContextMain").wait(0.5);
     play.check();
 }
