@@ -11,7 +11,8 @@
 // button, a screen that does not come) fails the test at once, naming the
 // play, the frame and the time, and ends the play. With KIV_REWRITE_REPLAYS
 // set (scripts/test.sh --rewrite-replays) the record is written instead.
-// One play per process (the game starts once); main thread only.
+// One play per process (the game starts once; a second play in a process
+// fails at once); main thread only.
 //
 //   Replay play("options", 3);                   // at the main menu, seeded
 //   play.click("Options...").waitFor("ContextOptions").click("Graphics");
@@ -46,6 +47,11 @@ public:
     explicit Replay(const std::string& playName, unsigned seed = 1, bool bFromIntro = false)
         : name(playName), game((ContextLogo::pinnedSeed = seed, GameHarness::get(DT, bFromIntro, true)))
     {
+        static int plays = 0;
+        if (++plays > 1 || !pGlobal) {
+            fail("a play needs the game fresh: run one play per process (ctest does; by hand, --gtest_filter)");
+            return;
+        }
         GameHarness::seed(seed);
         recorder.lines.push_back("# " + name + ": seed " + std::to_string(seed) +
                                  "; units and precision as ReplayRecorder.h says");

@@ -4,8 +4,11 @@
 // with the frame of the play and its game time ("f120 t1.20"), so that a
 // difference says where. It writes:
 //   sound    each start of a sound or music track: its key, pitch (a factor
-//            of the file's rate), volume and pan as the channel plays them
-//            at the end of the frame ("vol 0.000>1.000" while a fade runs);
+//            of the file's rate), volume and pan as the channel has them at
+//            the end of the frame ("vol 0.000>1.000" while a fade runs). A
+//            start is often followed by its settings in the same frame, and
+//            the frame's sound is mixed only after it (FrameDriver), so the
+//            end of the frame holds what the start really plays with;
 //   file     each write of the settings and high scores (.hst) and of the
 //            roster with its saved games (.pro), as readable fields (a
 //            saved game of no house, score or coins as "none");
