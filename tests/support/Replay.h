@@ -7,10 +7,11 @@
 // mixed in step (FrameDriver::takeOverAudio). A frame is drawn and recorded
 // when the active screen or the game's state has changed, at the end of
 // each click, key press, typed text and focus change (so that what it did
-// shows), and every SAMPLE_FRAMES frames besides. An action that cannot be done (no such
-// button, a screen that does not come) fails the test at once, naming the
-// play, the frame and the time, and ends the play. With KIV_REWRITE_REPLAYS
-// set (scripts/test.sh --rewrite-replays) the record is written instead.
+// shows), and every SAMPLE_FRAMES frames besides. An action that cannot be
+// done (no such button, a screen that does not come) fails the test at
+// once, naming the play, the frame and the time, and ends the play. With
+// KIV_REWRITE_REPLAYS set (scripts/test.sh --rewrite-replays) the record is
+// written instead.
 // One play per process (the game starts once; a second play in a process
 // fails at once); main thread only.
 //
@@ -30,6 +31,7 @@
 #include "ReplayRecorder.h"
 #include "scenes/ContextLogo.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -148,10 +150,12 @@ public:
         if (first == expected.size() && first == got.size())
             return;
         const std::string gotPath = keepRun();
-        const std::string& where = first < got.size() ? got[first] : expected[first];
+        // Every line but the first starts "f<frame> t<seconds> ".
+        int atFrame = 0;
+        char atTime[32] = "0";
+        std::sscanf((first < got.size() ? got[first] : expected[first]).c_str(), "f%d t%31s", &atFrame, atTime);
         std::ostringstream message;
-        message << "Replay '" << name << "' differs from its record at frame " << where.substr(1, where.find(' ') - 1)
-                << ", t " << where.substr(where.find(" t") + 2, where.find(' ', where.find(" t") + 1) - where.find(" t") - 2)
+        message << "Replay '" << name << "' differs from its record at frame " << atFrame << ", t " << atTime
                 << " s (line " << first + 1 << " of " << path << "):\n";
         const std::pair<const char*, const std::vector<std::string>*> shown[] = {{"expected", &expected}, {"got     ", &got}};
         for (const auto& [label, lines] : shown)
