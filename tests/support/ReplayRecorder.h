@@ -247,7 +247,8 @@ private:
         for (int table = 0; table < HSTdata::TABLE_COUNT; ++table) {
             std::string rows = "file .hst table " + std::to_string(table) + ":";
             for (const HighScoreEntry& entry : block.highScores[table])
-                rows += format(" %.15s %d %d %d;", entry.name, entry.score, entry.value2, entry.value3);
+                rows += format(" name=%.15s score=%d houses=%d difficulty=%d;", entry.name, entry.score, entry.value2,
+                               entry.value3);
             add(rows);
         }
     }
