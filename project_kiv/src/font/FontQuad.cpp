@@ -82,27 +82,6 @@ int currentFrame()
     return pKiv ? pKiv->frameNumber : 0;
 }
 
-// The engine's observer is told of a text once: its glyphs, accents and
-// halves are drawn with the observer set aside.
-class ObserverSetAside {
-public:
-    explicit ObserverSetAside(KivObserver* observer) : pKept(observer)
-    {
-        if (pKept)
-            pKiv->pObserver = nullptr;
-    }
-    ~ObserverSetAside()
-    {
-        if (pKept)
-            pKiv->pObserver = pKept;
-    }
-    ObserverSetAside(const ObserverSetAside&) = delete;
-    ObserverSetAside& operator=(const ObserverSetAside&) = delete;
-
-private:
-    KivObserver* pKept;
-};
-
 } // namespace
 
 FontQuad::FontQuad()
@@ -278,23 +257,28 @@ void FontQuad::printMeasured(Renderable* parent, int flags, const std::string& t
     at.color = parent->color;
     at.position = V3(x, y, 0.0f);
     at.updateVisuals();
+    // The engine's observer is told of the text once, not of its glyphs,
+    // accents or halves: it is set aside while they are drawn.
     KivObserver* observer = pKiv ? pKiv->pObserver : nullptr;
-    if (observer)
+    if (observer) {
         observer->onTextDrawn(*this, at, text, bDrawingShadow);
-    const ObserverSetAside setAside(observer);
+        pKiv->pObserver = nullptr;
+    }
 
     bool cached = bUseCache && pKiv && pKiv->pGraphics && pKiv->pGraphics->bEnableFontCache &&
                   !(flags & PRINT_NO_CACHE) && text.size() >= 4;
     if (cached && width >= CACHE_TEXTURE_SIZE) {
         printHalves(&at, text);
-        return;
+    } else {
+        drawAccents(&at, text);
+        FontQuadCacheEntry* entry = cached ? getCacheEntry(text) : nullptr;
+        if (entry)
+            entry->draw(&at);
+        else
+            printGlyphs(&at, text);
     }
-    drawAccents(&at, text);
-    FontQuadCacheEntry* entry = cached ? getCacheEntry(text) : nullptr;
-    if (entry)
-        entry->draw(&at);
-    else
-        printGlyphs(&at, text);
+    if (observer)
+        pKiv->pObserver = observer;
 }
 
 void FontQuad::printGlyphs(Renderable* at, const std::string& text)
