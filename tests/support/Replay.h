@@ -157,7 +157,8 @@ public:
         std::ostringstream message;
         message << "Replay '" << name << "' differs from its record at frame " << atFrame << ", t " << atTime
                 << " s (line " << first + 1 << " of " << path << "):\n";
-        const std::pair<const char*, const std::vector<std::string>*> shown[] = {{"expected", &expected}, {"got     ", &got}};
+        const std::pair<const char*, const std::vector<std::string>*> shown[] = {{"expected", &expected},
+                                                                                   {"got     ", &got}};
         for (const auto& [label, lines] : shown)
             for (size_t i = first; i < first + 3; ++i)
                 message << "  " << (i == first ? label : "        ") << " "
@@ -235,10 +236,12 @@ private:
         std::string music = "none";
         if (const SoundStream* track = pKiv->pAudio->pMusic)
             if (const MixerChannel* channel = pKiv->pAudio->pMixer->getChannel(track->channelId))
-                music = pKiv->pResourceManager->findKey(track) + " " + ReplayRecorder::number(channel->volume / 1000.0, 3);
+                music = pKiv->pResourceManager->findKey(track) + " " +
+                        ReplayRecorder::number(channel->volume / 1000.0, 3);
         const Mixer& mixer = *pKiv->pAudio->pMixer;
-        recorder.add("frame " + where + ", music " + music + ", sounds " + ReplayRecorder::number(mixer.soundVolume, 3) +
-                     " music " + ReplayRecorder::number(mixer.musicVolume, 3) + ", fader " +
+        recorder.add("frame " + where + ", music " + music + ", sounds " +
+                     ReplayRecorder::number(mixer.soundVolume, 3) + " music " +
+                     ReplayRecorder::number(mixer.musicVolume, 3) + ", fader " +
                      ReplayRecorder::number(game.stack()->pFader->coverage, 3));
         return true;
     }

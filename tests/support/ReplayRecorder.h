@@ -52,6 +52,7 @@
 #include <string>
 #include <typeinfo>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace testsupport {
@@ -69,17 +70,17 @@ public:
     void endFrame()
     {
         Mixer* mixer = KivAudio::getMixer();
-        for (const int32_t id : started) {
+        for (const auto& [id, source] : started) {
             const MixerChannel* channel = nullptr;
             for (BasicLink* node = mixer ? mixer->pFirstChild : nullptr; node; node = node->pNext)
                 if (static_cast<const MixerChannel*>(node)->id == id)
                     channel = static_cast<const MixerChannel*>(node);
             if (!channel) {
-                add("sound stopped at once");
+                add("sound " + soundKey(source) + " stopped in the frame it started");
                 continue;
             }
-            add("sound " + soundKey(channel->pSource) + " pitch " + number(channel->frequency / channel->pSource->rate, 3) +
-                " vol " + faded(channel->volume, channel->volumeDelta, channel->volumeFrames) + " pan " +
+            add("sound " + soundKey(source) + " pitch " + number(channel->frequency / source->rate, 3) + " vol " +
+                faded(channel->volume, channel->volumeDelta, channel->volumeFrames) + " pan " +
                 faded(channel->pan, channel->panDelta, channel->panFrames));
         }
         started.clear();
@@ -87,7 +88,7 @@ public:
 
     void add(const std::string& line) { lines.push_back(stamp + line); }
 
-    void onChannelStarted(const MixerChannel& channel) override { started.push_back(channel.id); }
+    void onChannelStarted(const MixerChannel& channel) override { started.emplace_back(channel.id, channel.pSource); }
 
     void onSkinDrawn(const Renderable& drawn) override
     {
@@ -95,10 +96,13 @@ public:
         const float w = skin.width / 2, h = skin.height / 2;
         const V3 centre = toView(drawn, 0, 0), right = toView(drawn, w, 0), left = toView(drawn, -w, 0);
         const V3 up = toView(drawn, 0, h), down = toView(drawn, 0, -h), across = toView(drawn, 1, 0) - centre;
+        // -180 and 180 are one turn; one spelling.
         float degrees = std::atan2(across.y, across.x) * 57.29578f;
+        if (degrees < -179.95f)
+            degrees += 360.0f;
         add("skin " + kindOf(skin) + " " + skinName(&skin) + " " + number(centre.x) + " " + number(centre.y) + " " +
-            number(std::sqrt((right - left).lengthSquared())) + " " + number(std::sqrt((up - down).lengthSquared())) + " " + number(degrees) + " " +
-            colour(drawn.color));
+            number(std::sqrt((right - left).lengthSquared())) + " " + number(std::sqrt((up - down).lengthSquared())) +
+            " " + number(degrees) + " " + colour(drawn.color));
     }
 
     void onTextDrawn(const FontQuad& font, const Renderable& at, const std::string& text, bool bShadow) override
@@ -149,7 +153,8 @@ private:
     {
         std::string out;
         for (const unsigned char c : text)
-            out += c >= 32 && c < 127 && c != '"' && c != '\\' ? std::string(1, static_cast<char>(c)) : format("\\x%02x", c);
+            out += c >= 32 && c < 127 && c != '"' && c != '\\' ? std::string(1, static_cast<char>(c))
+                                                               : format("\\x%02x", c);
         return out;
     }
 
@@ -228,12 +233,16 @@ private:
         return "?";
     }
 
-    static std::string flag(const char* name, bool value) { return std::string(" ") + name + "=" + (value ? "1" : "0"); }
-    static std::string field(const char* name, int value) { return std::string(" ") + name + "=" + std::to_string(value); }
+    static std::string field(const char* name, int value)
+    {
+        return std::string(" ") + name + "=" + std::to_string(value);
+    }
+    static std::string flag(const char* name, bool value) { return field(name, value ? 1 : 0); }
 
     void addSettings(const HSTdata& block)
     {
-        std::string line = "file .hst settings" + field("detail", block.detail) + field("resolution", block.resolution) +
+        std::string line = "file .hst settings" + field("detail", block.detail) +
+                           field("resolution", block.resolution) +
                            field("maxFps", block.maxFps) + flag("fullScreen", block.bFullScreen) +
                            flag("bilinearFilter", block.bBilinearFilter) + flag("verticalSync", block.bVerticalSync) +
                            flag("showFps", block.bShowFps) + field("audioQuality", block.audioQuality) +
@@ -273,7 +282,8 @@ private:
     }
 
     std::string stamp;
-    std::vector<int32_t> started;
+    // The channels started in the frame, with their sources.
+    std::vector<std::pair<int32_t, const MixerOGG*>> started;
     std::unordered_map<const KivBase*, std::string> names;
 };
 
