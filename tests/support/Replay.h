@@ -185,7 +185,8 @@ private:
             return *this;
         }
         action();
-        for (int i = 0; i < frames && !bBroken; ++i) {
+        // An action may end the program (a quit button): its frames end there.
+        for (int i = 0; i < frames && !bBroken && pGlobal; ++i) {
             bSampleDue = bShowResult && i + 1 == frames;
             step();
         }

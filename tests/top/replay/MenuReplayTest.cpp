@@ -87,7 +87,7 @@ TEST(Replay, EveryOptionChangedAndChangedBack)
     play.check();
 }
 
-TEST(Replay, HighScoresTheirTablesAndOptions)
+TEST(Replay, HighScoresTheirTablesAndOptionsUpToTheWorldWideScores)
 {
     Replay play("high-scores", 5);
     play.click("High Scores").waitFor("ContextHighScores").wait(0.5);
@@ -97,7 +97,9 @@ TEST(Replay, HighScoresTheirTablesAndOptions)
     play.click("Reset scores").waitFor("ContextDialog").click("Yes").waitFor("ContextHighScoreOptions");
     play.click("Upload scores").waitFor("ContextScoreUpload").wait(1.0).press(KEY_ESCAPE);
     play.waitFor("ContextHighScoreOptions").click("Back").waitFor("ContextHighScores");
-    play.click("Back").waitFor("MyContextMain").wait(0.5);
+    play.click("Back").waitFor("MyContextMain").click("High Scores").waitFor("ContextHighScores");
+    play.click("High score options...").waitFor("ContextHighScoreOptions").click("World-wide scores");
+    play.waitForTheEnd();
     play.check();
 }
 
