@@ -5,6 +5,11 @@
 #   scripts/test.sh --sanitize  built with AddressSanitizer and
 #                               UndefinedBehaviorSanitizer (build-sanitize/),
 #                               every test run with leak detection on
+#   scripts/test.sh --rewrite-replays
+#                               the normal build; only the replays run, and
+#                               they write their records afresh
+#                               (tests/top/replay/records) instead of
+#                               comparing with them
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${KIV_BUILD_DIR:-$ROOT/build}"
@@ -30,6 +35,10 @@ if [ "${1:-}" = "--sanitize" ]; then
   # competing with the tests that run beside it.
   export LP_NUM_THREADS=0
   export MESA_SHADER_CACHE_DISABLE=true
+elif [ "${1:-}" = "--rewrite-replays" ]; then
+  export KIV_REWRITE_REPLAYS=1
+  CTEST_OPTIONS=(-L replay)
+  bash "$ROOT/scripts/setup.sh"
 else
   bash "$ROOT/scripts/setup.sh"
 fi

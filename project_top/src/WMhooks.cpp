@@ -92,37 +92,44 @@ void shutdown()
     openWebPage(address);
 }
 
+bool handleWindowEvent(const SDL_Event& event)
+{
+    bool quit = false;
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        if (event.key.keysym.sym == SDLK_F4 && (event.key.keysym.mod & 0xF00))
+            quit = true;
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        windowMouseDown(event.button.x, event.button.y);
+        break;
+    case SDL_QUIT:
+        quit = true;
+        break;
+    case SDL_ACTIVEEVENT:
+        if (event.active.state & SDL_APPINPUTFOCUS) {
+            if (event.active.gain == 1)
+                windowFocusGained();
+            else
+                windowFocusLost();
+        }
+        break;
+    default:
+        break;
+    }
+    if (pKiv)
+        pKiv->sdlOnEvent(event);
+    return quit;
+}
+
 extern "C" int SDL_main(int, char*[])
 {
     for (;;) {
         bool quit = false;
         SDL_Event event;
-        while (SDL_PollEvent(&event)) {
-            switch (event.type) {
-            case SDL_KEYDOWN:
-                if (event.key.keysym.sym == SDLK_F4 && (event.key.keysym.mod & 0xF00))
-                    quit = true;
-                break;
-            case SDL_MOUSEBUTTONDOWN:
-                windowMouseDown(event.button.x, event.button.y);
-                break;
-            case SDL_QUIT:
+        while (SDL_PollEvent(&event))
+            if (handleWindowEvent(event))
                 quit = true;
-                break;
-            case SDL_ACTIVEEVENT:
-                if (event.active.state & SDL_APPINPUTFOCUS) {
-                    if (event.active.gain == 1)
-                        windowFocusGained();
-                    else
-                        windowFocusLost();
-                }
-                break;
-            default:
-                break;
-            }
-            if (pKiv)
-                pKiv->sdlOnEvent(event);
-        }
         if (!doFrame() || quit)
             break;
     }

@@ -13,6 +13,11 @@
 // (SyntheticInput.h), or write KivInput's state themselves and switch the
 // input update off so that it is not overwritten.
 //
+// Sound normally plays on SDL's audio thread in real time, far slower than
+// the steps. takeOverAudio closes the device instead and has each working
+// step mix the sound of its dt before the audio update, so that sounds end,
+// fades run and music restarts in step with the game (replays need that).
+//
 // Works with any root Context: the real ContextManager (GameHarness) or a
 // bare test screen. The first step takes the engine clock over from the
 // real time for the rest of the process. Main thread only, with an engine
@@ -24,8 +29,15 @@
 #include "KivAudio.h"
 #include "KivGraphics.h"
 #include "KivInput.h"
+#include "Mixer.h"
 #include "TimeKeeper.h"
 #include "UColor.h"
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace testsupport {
 
@@ -52,13 +64,15 @@ public:
         if (working) {
             if (bUpdateInput)
                 kiv.pInput->update();
+            if (bMixAudio && kiv.mode == Kiv::MODE_OK)
+                mixStep();
             kiv.pAudio->update(now);
             if (root)
                 root->tick(now, dt);
             kiv.pEventManager->tick(root);
         }
         kiv.pConsole->tick();
-        if (bDraw) {
+        if (bDraw || (drawWhen && drawWhen())) {
             kiv.pGraphics->clear(UColor(0, 0, 0, 0));
             if (root)
                 root->render();
@@ -81,8 +95,41 @@ public:
     bool bUpdateInput = true;
     // Steps taken by this driver.
     int frames = 0;
+    // Asked after the tick while bDraw is off: true draws this frame (a
+    // replay draws only the frames it looks at).
+    std::function<bool()> drawWhen;
+
+    // Closes SDL's audio device (its thread stops; the engine's pause and
+    // resume then do nothing) and has every working step mix dt of sound.
+    // Nothing while audio is muted. Call right after the engine starts.
+    void takeOverAudio()
+    {
+        if (!pKiv->pAudio->pMixer)
+            return;
+        SDL_CloseAudio();
+        bMixAudio = true;
+    }
 
 private:
+    // The sound of one step: dt at the device's rate, the fractions carried on.
+    void mixStep()
+    {
+        Mixer& mixer = *pKiv->pAudio->pMixer;
+        owedFrames += dt * mixer.output.freq;
+        const int bytesPerFrame = mixer.output.channels * mixer.bytesPerSample;
+        stream.resize(static_cast<size_t>(mixer.output.samples) * bytesPerFrame);
+        while (owedFrames >= 1.0) {
+            const int count = std::min(static_cast<int>(owedFrames), static_cast<int>(mixer.output.samples));
+            mixer.mix(stream.data(), count * bytesPerFrame);
+            owedFrames -= count;
+        }
+    }
+
+    bool bMixAudio = false;
+    double owedFrames = 0.0;
+    // What the device would have played; nobody listens.
+    std::vector<Uint8> stream;
+
     // A lost display comes back first, then the mode follows the focus flag.
     static void followModes(Kiv& kiv)
     {

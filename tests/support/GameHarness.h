@@ -131,13 +131,15 @@ public:
 
     // The running game. The first call starts it with its fixed step, and
     // stops at the intro's first frame instead of skipping the intro when
-    // asked (later calls ignore both); a start that does not reach the menu
-    // (or the intro) is a test failure, and so is a call after shutdown.
-    static GameHarness& get(double dt = FrameDriver::DEFAULT_DT, bool bPlayIntro = false)
+    // asked, and has the driver mix the sound in step when asked
+    // (FrameDriver::takeOverAudio; later calls ignore all three); a start
+    // that does not reach the menu (or the intro) is a test failure, and so
+    // is a call after shutdown.
+    static GameHarness& get(double dt = FrameDriver::DEFAULT_DT, bool bPlayIntro = false, bool bSoundInStep = false)
     {
         static GameHarness harness;
         if (!harness.pFolder)
-            harness.start(dt, bPlayIntro);
+            harness.start(dt, bPlayIntro, bSoundInStep);
         else if (!pGlobal)
             ADD_FAILURE() << "the game has ended; it starts only once per process";
         return harness;
@@ -219,7 +221,7 @@ public:
     FrameRecorder recorder;
 
 private:
-    void start(double dt, bool bPlayIntro)
+    void start(double dt, bool bPlayIntro, bool bSoundInStep)
     {
         driver.dt = dt;
         // A test never plays through the speakers, and a muted engine would
@@ -239,6 +241,8 @@ private:
         }
         seed(1);
         new Kiv();
+        if (bSoundInStep)
+            driver.takeOverAudio();
         pGlobal = new MyGlobal();
         pGlobal->initPreLoader();
         const bool arrived =

@@ -1,6 +1,7 @@
 #pragma once
 // Player input for tests that step frames with the FrameDriver: SDL events
-// made here and handed to KivInput::onEvent (no SDL event queue), several in
+// made here and handed to KivInput::onEvent (or, for a replay, to the
+// program's main-loop handler: eventSink) with no SDL event queue, several in
 // one frame when a test wants them so, exactly as the event pump delivers
 // them between two frames; the next frame's input update then sees them and
 // the screens' own hit tests decide what was clicked. A press followed at
@@ -19,6 +20,7 @@
 #include <SDL/SDL.h>
 
 #include <cctype>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -87,11 +89,41 @@ inline std::vector<SDL_Event> typingEvents(const std::string& text)
     return events;
 }
 
+// The window gained (or lost) the input focus.
+inline SDL_Event focusEvent(bool gained)
+{
+    SDL_Event event{};
+    event.type = SDL_ACTIVEEVENT;
+    event.active.gain = gained ? 1 : 0;
+    event.active.state = SDL_APPINPUTFOCUS;
+    return event;
+}
+
+// The window's close button.
+inline SDL_Event quitEvent()
+{
+    SDL_Event event{};
+    event.type = SDL_QUIT;
+    return event;
+}
+
+// Where feed delivers: when set, to it (a replay hands each event to the
+// program's main-loop handler), else straight to the engine's input.
+inline std::function<void(const SDL_Event&)>& eventSink()
+{
+    static std::function<void(const SDL_Event&)> sink;
+    return sink;
+}
+
 // The events reach the engine's input in order, as one pump delivers them.
 inline void feed(const std::vector<SDL_Event>& events)
 {
-    for (const SDL_Event& event : events)
-        pKiv->pInput->onEvent(event);
+    for (const SDL_Event& event : events) {
+        if (eventSink())
+            eventSink()(event);
+        else
+            pKiv->pInput->onEvent(event);
+    }
 }
 
 // The window pixel that shows the program's pointer.

@@ -2,7 +2,9 @@
 
 #include "BasicLinkIterator.h"
 #include "ErrorManager.h"
+#include "Kiv.h"
 #include "KivAudio.h"
+#include "KivObserver.h"
 #include "Logger.h"
 #include "MixerChannel.h"
 #include "MixerOGG.h"
@@ -178,8 +180,11 @@ void Mixer::stop(int32_t id)
 void Mixer::start(int32_t id)
 {
     KivAudio::Lock lock;
-    if (MixerChannel* channel = getChannel(id))
+    if (MixerChannel* channel = getChannel(id)) {
         channel->playing = true;
+        if (pKiv && pKiv->pObserver)
+            pKiv->pObserver->onChannelStarted(*channel);
+    }
 }
 
 void Mixer::update()

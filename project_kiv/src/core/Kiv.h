@@ -36,6 +36,7 @@ class KivAudio;
 class KivBase;
 class KivGraphics;
 class KivInput;
+class KivObserver;
 class Language;
 class Logger;
 class MemoryIniFile;
@@ -115,6 +116,9 @@ public:
     NetworkManager* pNetworkManager = nullptr;
     Language* pLanguage = nullptr;
     FramePacer* pFramePacer = nullptr;
+    // Told what is drawn, played and saved; null in the program (borrowed,
+    // set and cleared by tests).
+    KivObserver* pObserver = nullptr;
 
     int mode = MODE_OK;
     // Set and cleared by the window focus hooks; read by the next frame.

@@ -3,6 +3,7 @@
 #include "DiskInputFile.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
+#include "KivObserver.h"
 #include "Logger.h"
 #include "MemoryInputFile.h"
 #include "PackedFile.h"
@@ -112,8 +113,11 @@ bool FileManager::savePackedFile(const UString& folder, const UString& fileName,
     UString error;
     if (mayReplace(path, error)) {
         const std::vector<unsigned char> bytes = PackedFile::pack(fileName, versionText, data, size);
-        if (replaceFile(path, bytes, error))
+        if (replaceFile(path, bytes, error)) {
+            if (pKiv && pKiv->pObserver)
+                pKiv->pObserver->onFileSaved(fileName, data, size);
             return true;
+        }
     }
     KIV_REPORT("Could not save '%s': %s.", path.c_str(), error.c_str());
     if (reason)

@@ -6,6 +6,7 @@
 #include "FontQuadCacheEntry.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
+#include "KivObserver.h"
 #include "Logger.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
@@ -256,19 +257,28 @@ void FontQuad::printMeasured(Renderable* parent, int flags, const std::string& t
     at.color = parent->color;
     at.position = V3(x, y, 0.0f);
     at.updateVisuals();
+    // The engine's observer is told of the text once, not of its glyphs,
+    // accents or halves: it is set aside while they are drawn.
+    KivObserver* observer = pKiv ? pKiv->pObserver : nullptr;
+    if (observer) {
+        observer->onTextDrawn(*this, at, text, bDrawingShadow);
+        pKiv->pObserver = nullptr;
+    }
 
     bool cached = bUseCache && pKiv && pKiv->pGraphics && pKiv->pGraphics->bEnableFontCache &&
                   !(flags & PRINT_NO_CACHE) && text.size() >= 4;
     if (cached && width >= CACHE_TEXTURE_SIZE) {
         printHalves(&at, text);
-        return;
+    } else {
+        drawAccents(&at, text);
+        FontQuadCacheEntry* entry = cached ? getCacheEntry(text) : nullptr;
+        if (entry)
+            entry->draw(&at);
+        else
+            printGlyphs(&at, text);
     }
-    drawAccents(&at, text);
-    FontQuadCacheEntry* entry = cached ? getCacheEntry(text) : nullptr;
-    if (entry)
-        entry->draw(&at);
-    else
-        printGlyphs(&at, text);
+    if (observer)
+        pKiv->pObserver = observer;
 }
 
 void FontQuad::printGlyphs(Renderable* at, const std::string& text)
@@ -325,7 +335,9 @@ void FontQuad::printShadow(Renderable* parent, int flags, const std::string& tex
         parent->position = V3(position.x + dx, position.y + dy, position.z + dz);
         parent->updateVisuals();
         parent->color = shadowColor;
+        bDrawingShadow = true;
         print(parent, flags, text);
+        bDrawingShadow = false;
         parent->position = position;
         parent->updateVisuals();
         parent->color = color;

@@ -182,4 +182,7 @@ private:
     void printGlyphs(Renderable* at, const std::string& text);
     void printHalves(Renderable* at, const std::string& text);
     void dropCache();
+
+    // Set while printShadow draws the shadow, for the engine's observer.
+    bool bDrawingShadow = false;
 };

@@ -5,6 +5,7 @@
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
+#include "KivObserver.h"
 #include "Packet.h"
 #include "PropertyContainer.h"
 #include "PropertyFloat.h"
@@ -278,8 +279,11 @@ void Renderable::render()
     }
     pKiv->debugLevel = debugLevel;
     pKiv->pGraphics->loadMatrix(xform.m);
-    if (pSkin)
+    if (pSkin) {
+        if (pKiv->pObserver)
+            pKiv->pObserver->onSkinDrawn(*this);
         pSkin->draw(this);
+    }
     if (!bSkipVisibility && (debugLevel & (0x10 | 0x20)))
         drawDebugOverlays(debugLevel);
     pKiv->debugLevel = keptDebugLevel;

@@ -170,7 +170,7 @@ void ContextLogo::plantFlowers()
         addChildLast(chamomile);
     }
     // The butterfly, the blinking and the clouds differ at every start.
-    std::srand(getTicks());
+    std::srand(pinnedSeed.value_or(getTicks()));
 }
 
 void ContextLogo::activate(bool)

@@ -14,6 +14,7 @@
 // Main thread only; needs the loaded resources.
 #include "ContextBlender.h"
 
+#include <optional>
 #include <vector>
 
 class Butterfly;
@@ -69,6 +70,11 @@ public:
     KivBase* thoughts;
     // Marks of the script already run.
     int marksRun = 0;
+
+    // The seed of what differs at every start (the butterfly, the blinks,
+    // the clouds): unset in the program, which takes the milliseconds since
+    // it started; a test that replays the intro sets it.
+    static inline std::optional<unsigned> pinnedSeed;
 
 private:
     void buildScenery();

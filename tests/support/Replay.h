@@ -1,0 +1,357 @@
+#pragma once
+// Replay: a scripted play of the real game on a fixed seed, recorded by a
+// ReplayRecorder and compared line by line with its stored record,
+// tests/top/replay/records/<name>.txt. Every event (pointer moves, presses,
+// keys, focus, quit) goes through the program's main-loop handler
+// (handleWindowEvent), then the frames run with a fixed step, the sound
+// mixed in step (FrameDriver::takeOverAudio). A frame is drawn and recorded
+// when the active screen or the game's state has changed, at the end of
+// each click, key press, typed text and focus change (so that what it did
+// shows), and every SAMPLE_FRAMES frames besides. An action that cannot be
+// done (no such button, a screen that does not come) fails the test at
+// once, naming the play, the frame and the time, and ends the play. With
+// KIV_REWRITE_REPLAYS set (scripts/test.sh --rewrite-replays) the record is
+// written instead.
+// One play per process (the game starts once; a second play in a process
+// fails at once); main thread only.
+//
+//   Replay play("options", 3);                   // at the main menu, seeded
+//   play.click("Options...").waitFor("ContextOptions").click("Graphics");
+//   play.next("Detail").previous("Detail").click("Back").wait(1.5);
+//   play.check();                                // compare with the record
+//
+// The window's pointer grab is taken as already held (as after a player's
+// first click): a real grab of the shared X display would stall every
+// other program on it for as long as this one runs.
+#include "GameHarness.h"
+#include "MenuInt.h"
+#include "MenuItem.h"
+#include "Mixer.h"
+#include "RenderableText.h"
+#include "ReplayRecorder.h"
+#include "scenes/ContextLogo.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+
+namespace testsupport {
+
+class Replay {
+public:
+    static constexpr double DT = 0.01;
+    // Frames drawn and recorded while nothing changes: one a second.
+    static constexpr int SAMPLE_FRAMES = 100;
+
+    // The game at its main menu (or at the intro's first frame), seeded.
+    explicit Replay(const std::string& playName, unsigned seed = 1, bool bFromIntro = false)
+        : name(playName), game((ContextLogo::pinnedSeed = seed, GameHarness::get(DT, bFromIntro, true)))
+    {
+        static int plays = 0;
+        if (++plays > 1 || !pGlobal) {
+            fail("a play needs the game fresh: run one play per process (ctest does; by hand, --gtest_filter)");
+            return;
+        }
+        GameHarness::seed(seed);
+        recorder.lines.push_back("# " + name + ": seed " + std::to_string(seed) +
+                                 "; units and precision as ReplayRecorder.h says");
+        pKiv->pObserver = &recorder;
+        pKiv->pInput->bGrabbed = true;
+        eventSink() = [this](const SDL_Event& event) { bQuitAsked = handleWindowEvent(event) || bQuitAsked; };
+        game.driver.drawWhen = [this] { return sampleNow(); };
+    }
+
+    ~Replay()
+    {
+        eventSink() = nullptr;
+        game.driver.drawWhen = nullptr;
+        if (pKiv)
+            pKiv->pObserver = nullptr;
+    }
+
+    // A click on the menu item or the text with this caption on the active
+    // screen (as shown, or without its symbol glyphs and outer spaces).
+    Replay& click(const std::string& caption) { return clickOn(find(caption), 0.0f); }
+    // A click on the right or the left arrow of the chooser with this caption.
+    Replay& next(const std::string& caption) { return clickOn(find(caption), +1.0f); }
+    Replay& previous(const std::string& caption) { return clickOn(find(caption), -1.0f); }
+    // The pointer moved onto the item or text with this caption.
+    Replay& pointAt(const std::string& caption)
+    {
+        if (const Renderable* item = find(caption))
+            moveTo(viewPoint(item, 0.0f));
+        return *this;
+    }
+    // A click on an object of the active screen, at the centre of its bounds.
+    Replay& click(const Renderable* object) { return clickOn(object, 0.0f); }
+    // The pointer moved to the view point (view units from the left and bottom edges).
+    Replay& moveTo(float x, float y) { return moveTo(V3(x, y, 0.0f)); }
+    Replay& press(int keyCode) { return act([&] { pressKey(keyCode); }, 1, true); }
+    // One character a frame.
+    Replay& type(const std::string& text)
+    {
+        for (size_t i = 0; i < text.size(); ++i)
+            act([&] { feed(typingEvents(text.substr(i, 1))); }, 1, i + 1 == text.size());
+        return *this;
+    }
+    Replay& wait(double seconds) { return act([] {}, static_cast<int>(std::lround(seconds / DT))); }
+    // Frames run until the active screen is of the class named; a failure
+    // when it does not come within the time.
+    Replay& waitFor(const std::string& screen, double maxSeconds = 30.0)
+    {
+        for (int i = 0; i < std::lround(maxSeconds / DT) && !bBroken && activeName() != screen; ++i)
+            step();
+        if (!bBroken && activeName() != screen)
+            fail("no " + screen + " after " + ReplayRecorder::number(maxSeconds, 2) + " s");
+        return *this;
+    }
+    Replay& focusLost() { return act([] { feed({focusEvent(false)}); }, 1, true); }
+    Replay& focusGained() { return act([] { feed({focusEvent(true)}); }, 1, true); }
+    // The window's close button; the program ends after the next frame.
+    Replay& quit() { return act([] { feed({quitEvent()}); }, 1); }
+    // Frames run until the program has ended; a failure when it goes on.
+    Replay& waitForTheEnd(double maxSeconds = 10.0)
+    {
+        for (int i = 0; i < std::lround(maxSeconds / DT) && !bBroken && pGlobal; ++i)
+            step();
+        if (!bBroken && pGlobal)
+            fail("the program did not end within " + ReplayRecorder::number(maxSeconds, 2) + " s");
+        return *this;
+    }
+
+    // Compares the record with the stored one, or writes it when asked to.
+    void check()
+    {
+        if (bBroken) {
+            keepRun();
+            return;
+        }
+        const std::string path = KIV_SOURCE_DIR "/tests/top/replay/records/" + name + ".txt";
+        const char* rewrite = std::getenv("KIV_REWRITE_REPLAYS");
+        if (rewrite && *rewrite && std::string(rewrite) != "0") {
+            write(path);
+            return;
+        }
+        std::ifstream stored(path);
+        if (!stored) {
+            ADD_FAILURE() << "Replay '" << name << "' has no record " << path
+                          << ". Write it with: bash scripts/test.sh --rewrite-replays";
+            return;
+        }
+        std::vector<std::string> expected;
+        for (std::string line; std::getline(stored, line);)
+            expected.push_back(line);
+        const std::vector<std::string>& got = recorder.lines;
+        size_t first = 0;
+        while (first < expected.size() && first < got.size() && expected[first] == got[first])
+            ++first;
+        if (first == expected.size() && first == got.size())
+            return;
+        const std::string gotPath = keepRun();
+        // Every line but the first starts "f<frame> t<seconds> ".
+        int atFrame = 0;
+        char atTime[32] = "0";
+        std::sscanf((first < got.size() ? got[first] : expected[first]).c_str(), "f%d t%31s", &atFrame, atTime);
+        std::ostringstream message;
+        message << "Replay '" << name << "' differs from its record at frame " << atFrame << ", t " << atTime
+                << " s (line " << first + 1 << " of " << path << "):\n";
+        const std::pair<const char*, const std::vector<std::string>*> shown[] = {{"expected", &expected},
+                                                                                   {"got     ", &got}};
+        for (const auto& [label, lines] : shown)
+            for (size_t i = first; i < first + 3; ++i)
+                message << "  " << (i == first ? label : "        ") << " "
+                        << (i < lines->size() ? (*lines)[i] : std::string("(end of record)")) << "\n";
+        message << "The whole run is in " << gotPath
+                << "; after an intended change: bash scripts/test.sh --rewrite-replays";
+        ADD_FAILURE() << message.str();
+    }
+
+    const std::string name;
+    GameHarness& game;
+    ReplayRecorder recorder;
+
+private:
+    // Does the action between two frames, then runs the frames; the last
+    // one drawn when the player will want to see what the action did.
+    template <typename Action>
+    Replay& act(Action action, int frames, bool bShowResult = false)
+    {
+        if (bBroken)
+            return *this;
+        if (!pGlobal) {
+            fail("the game has ended");
+            return *this;
+        }
+        action();
+        // An action may end the program (a quit button): its frames end there.
+        for (int i = 0; i < frames && !bBroken && pGlobal; ++i) {
+            bSampleDue = bShowResult && i + 1 == frames;
+            step();
+        }
+        return *this;
+    }
+
+    // One frame, then the end of the program when the frame or an event asked for it.
+    void step()
+    {
+        if (!pGlobal) {
+            fail("the game has ended");
+            return;
+        }
+        ++frame;
+        time += pKiv->bAppActive ? DT : 0.0;
+        recorder.beginFrame(frame, time);
+        game.step();
+        recorder.endFrame();
+        if (bQuitAsked || pGlobal->pContextManager->bQuit) {
+            recorder.beginFrame(frame + 1, time);
+            recorder.add("the program ends");
+            GameHarness::shutdown();
+        }
+    }
+
+    // The class of the screen the frames tick and draw.
+    std::string activeName() const
+    {
+        const Context* screen = pGlobal ? static_cast<Context*>(game.stack()->active.get()) : nullptr;
+        if (!screen)
+            return "none";
+        const std::string type = typeid(*screen).name();
+        return type.substr(type.find_first_not_of("0123456789"));
+    }
+
+    // Asked by the driver after each tick: a frame to draw is opened with
+    // the screen, the game's state, the music and the masters, the fader.
+    bool sampleNow()
+    {
+        std::string where = activeName();
+        if (GameController* controller = game.currentGame())
+            where += " state " + std::to_string(controller->state);
+        if (where == lastWhere && frame - lastSample < SAMPLE_FRAMES && !bSampleDue)
+            return false;
+        lastWhere = where;
+        lastSample = frame;
+        bSampleDue = false;
+        std::string music = "none";
+        if (const SoundStream* track = pKiv->pAudio->pMusic)
+            if (const MixerChannel* channel = pKiv->pAudio->pMixer->getChannel(track->channelId))
+                music = pKiv->pResourceManager->findKey(track) + " " +
+                        ReplayRecorder::number(channel->volume / 1000.0, 3);
+        const Mixer& mixer = *pKiv->pAudio->pMixer;
+        recorder.add("frame " + where + ", music " + music + ", sounds " +
+                     ReplayRecorder::number(mixer.soundVolume, 3) + " music " +
+                     ReplayRecorder::number(mixer.musicVolume, 3) + ", fader " +
+                     ReplayRecorder::number(game.stack()->pFader->coverage, 3));
+        return true;
+    }
+
+    // The first shown item or text of the active screen with the caption.
+    const Renderable* find(const std::string& caption)
+    {
+        const Renderable* found = nullptr;
+        if (!bBroken && pGlobal && game.stack()->active.get())
+            found = findIn(game.stack()->active.get(), caption);
+        if (!found && !bBroken)
+            fail("no \"" + caption + "\" on " + activeName());
+        return found;
+    }
+
+    static const Renderable* findIn(const KivBase* node, const std::string& caption)
+    {
+        for (const BasicLink* link = node->pFirstChild; link; link = link->pNext) {
+            const KivBase* child = static_cast<const KivBase*>(link);
+            const Renderable* shown = dynamic_cast<const Renderable*>(child);
+            if (link->bDead || (shown && shown->bHidden))
+                continue;
+            const MenuItem* item = dynamic_cast<const MenuItem*>(child);
+            const RenderableText* text = dynamic_cast<const RenderableText*>(child);
+            const UString* shownText = item ? &item->caption : text ? &text->text : nullptr;
+            if (shownText && (*shownText == caption || plain(*shownText) == caption))
+                return shown;
+            if (const Renderable* deeper = findIn(child, caption))
+                return deeper;
+        }
+        return nullptr;
+    }
+
+    static std::string plain(const std::string& caption)
+    {
+        std::string text;
+        for (const char c : caption)
+            if (static_cast<unsigned char>(c) >= 32)
+                text += c;
+        const size_t from = text.find_first_not_of(' ');
+        return from == std::string::npos ? "" : text.substr(from, text.find_last_not_of(' ') - from + 1);
+    }
+
+    // The centre of the object in view units; side -1 or +1 for a chooser's
+    // left or right arrow.
+    static V3 viewPoint(const Renderable* object, float side)
+    {
+        V3 point = object->boundsRadius > 0.0f ? object->boundsCentre : object->position;
+        if (side != 0.0f && object->pSkin)
+            point.x += side * (object->pSkin->width / 2 - MenuInt::ARROW_INSET);
+        return screenOf(object)->pCamera->world2screen(point.x, point.y, 0.0f);
+    }
+
+    Replay& moveTo(V3 view)
+    {
+        return act([&] {
+            int x = 0, y = 0;
+            pKiv->pInput->viewToWindow(view.x, view.y, x, y);
+            feed({motionEvent(x, y, x - pixelX, y - pixelY)});
+            pixelX = x;
+            pixelY = y;
+        }, 1);
+    }
+
+    // Onto the object, a moment for it to light up, then a press and release.
+    Replay& clickOn(const Renderable* object, float side)
+    {
+        if (!object)
+            return *this;
+        moveTo(viewPoint(object, side));
+        return act([&] {
+            pKiv->pInput->bGrabbed = true;
+            feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)});
+        }, 2, true);
+    }
+
+    void fail(const std::string& what)
+    {
+        ADD_FAILURE() << "Replay '" << name << "' at frame " << frame << ", t " << ReplayRecorder::number(time, 2)
+                      << " s: " << what << " (the run so far: " KIV_BINARY_DIR "/replay-got/" << name << ".txt)";
+        bBroken = true;
+    }
+
+    // The run as recorded, for a look at the whole of it; returns its path.
+    std::string keepRun() const
+    {
+        const std::string path = KIV_BINARY_DIR "/replay-got/" + name + ".txt";
+        mkdir(KIV_BINARY_DIR "/replay-got", 0755);
+        write(path);
+        return path;
+    }
+
+    void write(const std::string& path) const
+    {
+        std::ofstream out(path);
+        for (const std::string& line : recorder.lines)
+            out << line << "\n";
+        if (!out)
+            ADD_FAILURE() << "could not write " << path;
+    }
+
+    int frame = 0;
+    double time = 0.0;
+    int lastSample = 0;
+    std::string lastWhere;
+    int pixelX = 0, pixelY = 0;
+    bool bQuitAsked = false;
+    bool bSampleDue = false;
+    bool bBroken = false;
+};
+
+} // namespace testsupport

@@ -1,0 +1,128 @@
+// Replays of the menus: what the player sees and hears from the intro to
+// every menu screen and back, every switch and chooser changed and changed
+// back, the players, the high scores, the frame counter in play and the
+// window's focus, compared with the stored records (see Replay.h).
+#include "Replay.h"
+
+namespace {
+
+using namespace testsupport;
+
+// DirectInput codes of keys the plays press.
+constexpr int KEY_BACKSPACE = 14;
+constexpr int KEY_I = 23;
+constexpr int KEY_UP = 200;
+constexpr int KEY_K = 37;
+constexpr int KEY_DOWN = 208;
+// The game's message boxes close with a button that shows only the font's
+// cross; the high scores choose their table with a chooser of no caption.
+const std::string CROSS = "\x01";
+const std::string TABLE = "";
+
+TEST(Replay, IntroPlaysToTheMainMenu)
+{
+    Replay play("intro", 1, true);
+    play.waitFor("MyContextMain", 90.0).wait(1.5);
+    play.check();
+}
+
+TEST(Replay, PlayersAreAddedSwitchedAndDeleted)
+{
+    Replay play("players", 2);
+    play.click("Hello, Tester!").waitFor("ContextUserManager");
+    play.click("Add").waitFor("ContextNewUser").type("Anx").press(KEY_BACKSPACE).type("n").press(KEY_RETURN);
+    play.waitFor("ContextUserManager").click("Add").waitFor("ContextNewUser").type("Bo").click("OK");
+    play.waitFor("ContextUserManager").click("Add").waitFor("ContextNewUser").type("Cy").click("Cancel");
+    play.waitFor("ContextUserManager").click("Tester").wait(0.5);
+    play.click("Delete").waitFor("ContextDialog").click("Yes").waitFor("ContextUserManager").wait(0.5);
+    play.click("Delete").waitFor("ContextDialog").click("No").waitFor("ContextUserManager");
+    play.click("Bo").wait(0.5).click("Back").waitFor("MyContextMain").wait(1.0);
+    play.check();
+}
+
+TEST(Replay, EveryMainMenuButtonAndFinallyQuit)
+{
+    Replay play("main-menu", 3);
+    play.click("Start Game").waitFor("ContextGametypes").wait(0.5).click("Back").waitFor("MyContextMain");
+    play.click("High Scores").waitFor("ContextHighScores").wait(0.5).click("Back").waitFor("MyContextMain");
+    play.click("Options...").waitFor("ContextOptions").wait(0.5).click("Back").waitFor("MyContextMain");
+    play.click("Credits").waitFor("ContextCredits").wait(3.0).press(KEY_ESCAPE).waitFor("MyContextMain");
+    play.click("Hello, Tester!").waitFor("ContextUserManager").click("Back").waitFor("MyContextMain");
+    play.click("Website").waitFor("ContextDialog").click("No").waitFor("MyContextMain");
+    play.press(KEY_ESCAPE).waitFor("ContextDialog").click("No").waitFor("MyContextMain");
+    play.click("Quit").waitFor("ContextDialog").click("No").waitFor("MyContextMain");
+    play.click("Quit").waitFor("ContextDialog").click("Yes").waitForTheEnd();
+    play.check();
+}
+
+TEST(Replay, EveryOptionChangedAndChangedBack)
+{
+    Replay play("options", 4);
+    play.click("Options...").waitFor("ContextOptions");
+    play.click("Gameplay").waitFor("ContextOptionsGameplay");
+    play.click("Allow cheats").click("Allow cheats").click("In-game help").click("In-game help");
+    play.click("In-game help").click("Back").waitFor("ContextOptions");
+    play.click("Graphics").waitFor("ContextOptionsGraphics");
+    play.previous("Detail").next("Detail").next("Video mode").previous("Video mode");
+    play.click("Full screen").click("Full screen").click("Vertical sync").click("Vertical sync");
+    play.next("Maximum FPS").previous("Maximum FPS").click("Bilinear filtering").click("Bilinear filtering");
+    play.click("Show FPS").click("Show FPS").previous("Detail").click("Back").waitFor("ContextOptions").wait(0.5);
+    play.click("Graphics").waitFor("ContextOptionsGraphics").next("Detail").click("Back").waitFor("ContextOptions");
+    play.click("Sound").waitFor("ContextOptionsSound");
+    play.previous("Sound quality").next("Sound quality").previous("Sound volume").next("Sound volume");
+    play.previous("Music volume").next("Music volume").click("In-game music").click("In-game music");
+    play.previous("Music volume").click("Back").waitFor("ContextOptions");
+    play.click("Controls").waitFor("ContextOptionsControls");
+    play.pointAt("Up").press(KEY_I).pointAt("Down").press(KEY_K).pointAt("Up").press(KEY_UP);
+    play.next("Mouse sensitivity").previous("Mouse sensitivity").click("Back").waitFor("ContextOptions");
+    play.click("Player 2 controls...").waitFor("ContextOptionsControls2");
+    play.pointAt("Fire").press(KEY_I).click("Back").waitFor("ContextOptions");
+    play.click("Controls").waitFor("ContextOptionsControls").pointAt("Down").press(KEY_DOWN);
+    play.click("Back").waitFor("ContextOptions");
+    play.click("Help").waitFor("ContextHelp").wait(0.5).click("Back").waitFor("ContextOptions");
+    play.click("Network wizard...").waitFor("ContextNetworkWizard").click("Run test on desktop");
+    play.click("Run test on desktop").click("Next").wait(0.5).click("Next").next("Your country").click("Finish");
+    play.waitFor("ContextOptions");
+    play.click("Back").waitFor("MyContextMain").wait(0.5);
+    play.check();
+}
+
+TEST(Replay, HighScoresTheirTablesAndOptionsUpToTheWorldWideScores)
+{
+    Replay play("high-scores", 5);
+    play.click("High Scores").waitFor("ContextHighScores").wait(0.5);
+    play.next(TABLE).next(TABLE).previous(TABLE).previous(TABLE);
+    play.click("High score options...").waitFor("ContextHighScoreOptions");
+    play.click("Reset scores").waitFor("ContextDialog").click("No").waitFor("ContextHighScoreOptions");
+    play.click("Reset scores").waitFor("ContextDialog").click("Yes").waitFor("ContextHighScoreOptions");
+    play.click("Upload scores").waitFor("ContextScoreUpload").wait(1.0).press(KEY_ESCAPE);
+    play.waitFor("ContextHighScoreOptions").click("Back").waitFor("ContextHighScores");
+    play.click("Back").waitFor("MyContextMain").click("High Scores").waitFor("ContextHighScores");
+    play.click("High score options...").waitFor("ContextHighScoreOptions").click("World-wide scores");
+    play.waitForTheEnd();
+    play.check();
+}
+
+TEST(Replay, FrameCounterShownInPlay)
+{
+    Replay play("show-fps", 6);
+    play.click("Options...").waitFor("ContextOptions").click("Gameplay").waitFor("ContextOptionsGameplay");
+    play.click("In-game help").click("Back").waitFor("ContextOptions");
+    play.click("Graphics").waitFor("ContextOptionsGraphics").click("Show FPS").click("Back").waitFor("ContextOptions");
+    play.click("Back").waitFor("MyContextMain").click("Start Game").waitFor("ContextGametypes").click("Action");
+    play.waitFor("ContextMap").wait(0.5).click(CROSS).waitFor("ContextDialogQX").click(CROSS);
+    play.waitFor("GameControllerTimeTrial").wait(4.5);
+    play.check();
+}
+
+TEST(Replay, FocusLostAndRegainedInAMenuAndInPlayThenTheWindowClosed)
+{
+    Replay play("focus", 7);
+    play.wait(0.5).focusLost().wait(1.0).focusGained().wait(0.5);
+    play.click("Start Game").waitFor("ContextGametypes").click("Action").waitFor("ContextDialogQX");
+    play.click(CROSS).waitFor("GameControllerTimeTrial").wait(1.0).focusLost().wait(1.0).focusGained().wait(1.0);
+    play.quit().waitForTheEnd();
+    play.check();
+}
+
+} // namespace
