@@ -21,10 +21,22 @@ int positionOfCountry(const char code[2])
             return position;
     return 0;
 }
+
+// What the wizard keeps in the persistent block: the country, the test's
+// result and the address the server saw.
+std::string keptByTheWizard(const HSTdata& hst)
+{
+    std::string kept(hst.countryCode, sizeof(hst.countryCode));
+    kept.append(reinterpret_cast<const char*>(hst.countryVector), sizeof(hst.countryVector));
+    kept.append(reinterpret_cast<const char*>(&hst.bConnectionTestPassed), sizeof(hst.bConnectionTestPassed));
+    kept.append(reinterpret_cast<const char*>(&hst.publicAddress), sizeof(hst.publicAddress));
+    return kept;
+}
 } // namespace
 
 ContextNetworkWizard::ContextNetworkWizard()
-    : datagramWait(ConnectionTest::DEFAULT_DATAGRAM_WAIT), countryPosition(positionOfCountry(pGlobal->hst.countryCode))
+    : datagramWait(ConnectionTest::DEFAULT_DATAGRAM_WAIT), countryPosition(positionOfCountry(pGlobal->hst.countryCode)),
+      keptAtOpening(keptByTheWizard(pGlobal->hst))
 {
     showIntro();
 }
@@ -136,8 +148,13 @@ void ContextNetworkWizard::leaveDesktop()
 
 void ContextNetworkWizard::deactivate(bool closing)
 {
-    if (closing)
-        stopTest();
+    if (!closing)
+        return;
+    stopTest();
+    // Written now, as the options pages write theirs, so that a kill later in
+    // the run does not lose the choice.
+    if (keptByTheWizard(pGlobal->hst) != keptAtOpening)
+        pGlobal->hst.saveNow();
 }
 
 void ContextNetworkWizard::tickContents(double contextT, double contextDt)

@@ -12,6 +12,7 @@
 #include "ContextOnline.h"
 
 #include <memory>
+#include <string>
 
 class ConnectionTest;
 class MenuButton;
@@ -25,7 +26,8 @@ public:
 
     // Polls the buttons and the running test.
     void tickContents(double t, double dt) override;
-    // Closing stops a running test and gives the display back.
+    // Closing stops a running test and gives the display back, and writes
+    // the persistent block when the wizard changed what it keeps there.
     void deactivate(bool closing) override;
 
     Page getPage() const { return page; }
@@ -55,4 +57,6 @@ private:
     bool bRestoreFullScreen = false;
     MenuButton* pLeftButton = nullptr;
     MenuButton* pRightButton = nullptr;
+    // The country and test result as they were when the wizard opened.
+    std::string keptAtOpening;
 };

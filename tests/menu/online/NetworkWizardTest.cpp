@@ -88,6 +88,11 @@ TEST_F(NetworkWizardTest, APassedTestIsStoredAndLeadsToTheCountry)
     clickOn(button(wizard, Language::FINISH));
     frame();
     EXPECT_EQ(nullptr, top());
+    // On disk as soon as the wizard closes, not only when the game ends.
+    HSTdata stored;
+    ASSERT_TRUE(stored.load(*pKiv->pFileManager));
+    EXPECT_TRUE(stored.bConnectionTestPassed);
+    EXPECT_EQ(0, std::memcmp(stored.countryCode, "AD", 2));
 }
 
 // Without a server configured; then each page the player goes on to shows
