@@ -6,8 +6,8 @@
 // (handleWindowEvent), then the frames run with a fixed step, the sound
 // mixed in step (FrameDriver::takeOverAudio). A frame is drawn and recorded
 // when the active screen or the game's state has changed, at the end of
-// each click, key press, typed text and focus change (so that what it did
-// shows), and every SAMPLE_FRAMES frames besides. An action that cannot be
+// each pointer move, click, key press, typed text and focus change (so that
+// what it did shows), and every SAMPLE_FRAMES frames besides. An action that cannot be
 // done (no such button, a screen that does not come) fails the test at
 // once, naming the play, the frame and the time, and ends the play. With
 // KIV_REWRITE_REPLAYS set (scripts/test.sh --rewrite-replays) the record is
@@ -296,7 +296,8 @@ private:
         return screenOf(object)->pCamera->world2screen(point.x, point.y, 0.0f);
     }
 
-    Replay& moveTo(V3 view)
+    // A move shows what it lit up, unless a click follows at once.
+    Replay& moveTo(V3 view, bool bShowResult = true)
     {
         return act([&] {
             int x = 0, y = 0;
@@ -304,7 +305,7 @@ private:
             feed({motionEvent(x, y, x - pixelX, y - pixelY)});
             pixelX = x;
             pixelY = y;
-        }, 1);
+        }, 1, bShowResult);
     }
 
     // Onto the object, a moment for it to light up, then a press and release.
@@ -312,7 +313,7 @@ private:
     {
         if (!object)
             return *this;
-        moveTo(viewPoint(object, side));
+        moveTo(viewPoint(object, side), false);
         return act([&] {
             pKiv->pInput->bGrabbed = true;
             feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)});

@@ -33,7 +33,7 @@ TEST(Replay, PlayersAreAddedSwitchedAndDeleted)
     play.click("Add").waitFor("ContextNewUser").type("Anx").press(KEY_BACKSPACE).type("n").press(KEY_RETURN);
     play.waitFor("ContextUserManager").click("Add").waitFor("ContextNewUser").type("Bo").click("OK");
     play.waitFor("ContextUserManager").click("Add").waitFor("ContextNewUser").type("Cy").click("Cancel");
-    play.waitFor("ContextUserManager").click("Tester").wait(0.5);
+    play.waitFor("ContextUserManager").pointAt("Tester").wait(0.5).click("Tester").wait(0.5);
     play.click("Delete").waitFor("ContextDialog").click("Yes").waitFor("ContextUserManager").wait(0.5);
     play.click("Delete").waitFor("ContextDialog").click("No").waitFor("ContextUserManager");
     play.click("Bo").wait(0.5).click("Back").waitFor("MyContextMain").wait(1.0);
