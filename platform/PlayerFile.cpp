@@ -35,22 +35,29 @@ PlayerFileRead readPlayerFile(const UString& path, size_t maxSize, std::vector<u
         if (errno == ENOENT)
             return PlayerFileRead::MISSING;
         reason = formatString("it cannot be looked at (%s)", std::strerror(errno));
-        return PlayerFileRead::FAILED;
+        return PlayerFileRead::UNREADABLE;
     }
     // Non-blocking, so that a pipe put in the file's place cannot stall the
     // start-up; the descriptor's own type is what counts.
     const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.descriptor < 0) {
-        reason = formatString("it cannot be opened (%s)", std::strerror(errno));
-        return PlayerFileRead::FAILED;
+        const int problem = errno;
+        reason = formatString("it cannot be opened (%s)", std::strerror(problem));
+        // Something is at the name, so these mean a link leading nowhere,
+        // or round in a loop.
+        return problem == ENOENT || problem == ELOOP ? PlayerFileRead::DAMAGED : PlayerFileRead::UNREADABLE;
     }
-    if (fstat(file.descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fstat(file.descriptor, &info) != 0) {
+        reason = formatString("it cannot be looked at (%s)", std::strerror(errno));
+        return PlayerFileRead::UNREADABLE;
+    }
+    if (!S_ISREG(info.st_mode)) {
         reason = "it is not a regular file";
-        return PlayerFileRead::FAILED;
+        return PlayerFileRead::DAMAGED;
     }
     if (static_cast<unsigned long long>(info.st_size) > maxSize) {
         reason = formatString("it is larger than %zu bytes", maxSize);
-        return PlayerFileRead::FAILED;
+        return PlayerFileRead::DAMAGED;
     }
     bytes.resize(static_cast<size_t>(info.st_size));
     size_t got = 0;
@@ -62,7 +69,7 @@ PlayerFileRead readPlayerFile(const UString& path, size_t maxSize, std::vector<u
             reason = count < 0 ? formatString("it cannot be read (%s)", std::strerror(errno))
                                : UString("it became shorter while it was read");
             bytes.clear();
-            return PlayerFileRead::FAILED;
+            return PlayerFileRead::UNREADABLE;
         }
         got += static_cast<size_t>(count);
     }

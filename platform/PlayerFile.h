@@ -2,11 +2,12 @@
 // The disk side of the files the game keeps for its player in the data
 // folder (configuration, persistent block, roster): reading one whole with a
 // bound on its size, and keeping a damaged one aside instead of letting the
-// next save replace it. These files are never lost silently: whatever cannot
-// be read or fails its checks is renamed to its name with ".damaged" added,
-// where the player (or support) can still find it; nothing else in the
-// folder is ever removed to make room for it. Any thread; calls share
-// nothing.
+// next save replace it. These files are never lost silently: one whose
+// content fails its checks is renamed to its name with ".damaged" added,
+// where the player (or support) can still find it; one that cannot be
+// opened or read at all says nothing of its content and is left where it
+// is. Nothing else in the folder is ever removed to make room. Any thread;
+// calls share nothing.
 #include "UString.h"
 
 #include <cstddef>
@@ -17,13 +18,18 @@ enum class PlayerFileRead {
     MISSING,
     // The whole file is in bytes.
     READ,
-    // Something is at the path that cannot be read whole; reason says why.
-    FAILED,
+    // What is at the path is no file the game could have written: a folder,
+    // a device, a pipe, a link that leads nowhere, a file larger than the
+    // bound. reason says why.
+    DAMAGED,
+    // The file could not be looked at, opened or read (too many open files,
+    // no permission, an I/O error): nothing is known of its content. reason
+    // says why.
+    UNREADABLE,
 };
 
-// Reads the regular file at path, which may hold at most maxSize bytes. A
-// folder, a device or a pipe in its place, a larger file or one that cannot
-// be opened or read fails, with the reason in words.
+// Reads the regular file at path, which may hold at most maxSize bytes,
+// with the reason in words when it is not READ.
 PlayerFileRead readPlayerFile(const UString& path, size_t maxSize, std::vector<unsigned char>& bytes, UString& reason);
 
 // The name a damaged file is kept under: path + ".damaged".

@@ -9,6 +9,16 @@ namespace {
 
 constexpr int WRITE_FLAGS = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
 
+// Closes a file after a step on it failed, keeping that step's errno for
+// the caller. Always -1.
+int closeAfterFailure(int file)
+{
+    const int problem = errno;
+    close(file);
+    errno = problem;
+    return -1;
+}
+
 // Removes what is at the name (a link itself, never what it points to;
 // unlink refuses folders) and makes a new file there.
 int replaceName(const UString& path)
@@ -27,15 +37,23 @@ int openForReplacing(const UString& path)
     // O_NOFOLLOW refuses a symbolic link at the name with ELOOP. No O_TRUNC:
     // the file may be another name's too.
     int file = open(path.c_str(), WRITE_FLAGS, 0666);
-    if (file < 0)
-        return errno == ELOOP ? replaceName(path) : -1;
-    struct stat info;
-    if (fstat(file, &info) != 0) {
+    if (file < 0 && errno == ELOOP)
+        return replaceName(path);
+    if (file < 0 && (errno == EACCES || errno == EPERM)) {
+        // A file this user may not write, such as one left by a run as
+        // another user, goes when the folder lets it; when it does not, the
+        // reason to give is the file's own.
         const int problem = errno;
-        close(file);
-        errno = problem;
-        return -1;
+        file = replaceName(path);
+        if (file < 0)
+            errno = problem;
+        return file;
     }
+    if (file < 0)
+        return -1;
+    struct stat info;
+    if (fstat(file, &info) != 0)
+        return closeAfterFailure(file);
     // Pipes and devices have no contents to empty.
     if (!S_ISREG(info.st_mode))
         return file;
@@ -43,12 +61,8 @@ int openForReplacing(const UString& path)
         close(file);
         return replaceName(path);
     }
-    if (ftruncate(file, 0) != 0) {
-        const int problem = errno;
-        close(file);
-        errno = problem;
-        return -1;
-    }
+    if (ftruncate(file, 0) != 0)
+        return closeAfterFailure(file);
     return file;
 }
 
@@ -70,10 +84,7 @@ FILE* openWritableStream(const UString& path, TakenName taken)
     if (file < 0)
         return nullptr;
     FILE* stream = fdopen(file, "wb");
-    if (!stream) {
-        const int problem = errno;
-        close(file);
-        errno = problem;
-    }
+    if (!stream)
+        closeAfterFailure(file);
     return stream;
 }

@@ -13,10 +13,11 @@ enum class TakenName {
     // with EEXIST; otherwise the file is made by the call itself (O_EXCL):
     // for a name chosen as the first free one.
     KEEP,
-    // A file at the name is emptied and written in place; a link at it, or
-    // a file that another name also links to, is removed first and a new
-    // file made (the target and the other name left as they are); a folder
-    // makes the call fail.
+    // A file at the name is emptied and written in place; a link at it, a
+    // file that another name also links to, or one this user may not write
+    // (left by a run as another user, say), is removed first and a new file
+    // made (the target and the other name left as they are) when the folder
+    // allows it; a folder makes the call fail.
     REPLACE,
 };
 

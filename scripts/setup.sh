@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs, then configures and builds it
-# (the build also generates the game's data into build/data).
+# with warnings as errors (the build also generates the game's data into
+# build/data).
 #   scripts/setup.sh             the normal build, in build/
 #   scripts/setup.sh --sanitize  AddressSanitizer and UndefinedBehaviorSanitizer,
 #                                without the benchmarks, in build-sanitize/
@@ -36,5 +37,7 @@ if ((${#missing[@]})); then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y "${missing[@]}"
 fi
 
-cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${CMAKE_OPTIONS[@]}"
+# A warning in the project's own code fails the build (the libraries'
+# headers are system headers, whose warnings the compiler keeps quiet).
+cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIV_WARNINGS_AS_ERRORS=ON "${CMAKE_OPTIONS[@]}"
 cmake --build "$BUILD" -j"$(nproc)"

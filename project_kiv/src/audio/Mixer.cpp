@@ -88,7 +88,7 @@ void Mixer::stopSource(MixerOGG* source)
         if (static_cast<MixerChannel*>(node)->pSource == source)
             node->bDead = 1;
     }
-    deleteEndedChannels();
+    reportDamageAndDeleteEndedChannels();
 }
 
 MixerChannel* Mixer::getChannel(int32_t id) const
@@ -190,10 +190,10 @@ void Mixer::start(int32_t id)
 void Mixer::update()
 {
     KivAudio::Lock lock;
-    deleteEndedChannels();
+    reportDamageAndDeleteEndedChannels();
 }
 
-void Mixer::deleteEndedChannels()
+void Mixer::reportDamageAndDeleteEndedChannels()
 {
     // Each source is still there: a channel never outlives its source, which
     // has stopSource delete its channels before it goes. The log is the main

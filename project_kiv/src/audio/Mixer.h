@@ -72,7 +72,10 @@ public:
 private:
     // Fade rule shared by the three faded values; caller holds the audio lock.
     void setFade(float& value, int32_t& frames, float& delta, float target, double seconds) const;
-    // update and stopSource; main thread, caller holds the audio lock.
-    void deleteEndedChannels();
+    // Has every playing source log the first damage found in it and every
+    // ended channel's source log why it stopped, then deletes the ended
+    // channels: update and stopSource; main thread, caller holds the audio
+    // lock.
+    void reportDamageAndDeleteEndedChannels();
     void convert(Uint8* stream, int numSamples);
 };

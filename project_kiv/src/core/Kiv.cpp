@@ -101,11 +101,21 @@ void Kiv::readConfiguration()
     // Set before the file is read so that the warning stays the file's first
     // key whatever the stored file looks like.
     pConfig->setString(CONFIG_SECTION, "warning", CONFIG_WARNING);
-    // A file that cannot be read whole would be replaced by the defaults at
-    // shutdown: it is kept aside instead, never lost.
+    // A file that cannot be used would be replaced by the defaults at
+    // shutdown: a damaged one is kept aside instead, one that could not be
+    // read is left alone.
     UString reason;
-    if (pConfig->readFile(getConfigPath(), MAX_CONFIG_SIZE, reason) == PlayerFileRead::FAILED)
+    switch (pConfig->readFile(getConfigPath(), MAX_CONFIG_SIZE, reason)) {
+    case PlayerFileRead::DAMAGED:
         pFileManager->keepDamaged(getConfigPath(), reason);
+        break;
+    case PlayerFileRead::UNREADABLE:
+        pFileManager->leaveUnread(getConfigPath(), reason);
+        break;
+    case PlayerFileRead::MISSING:
+    case PlayerFileRead::READ:
+        break;
+    }
     pConfig->setString(CONFIG_SECTION, "warning", CONFIG_WARNING);
     bDebugOutput = pConfig->readInt(CONFIG_SECTION, "debugCode", 0) == DEBUG_ACCESS_CODE;
     debugLevel = pConfig->readInt(CONFIG_SECTION, "debugLevel", 0);
@@ -157,9 +167,7 @@ Kiv::~Kiv()
     KIV_LOG("10...");
     pConfig->setInt(CONFIG_SECTION, "defaultLanguage", defaultLanguage);
     UString error;
-    if (!pFileManager->mayReplace(getConfigPath()))
-        KIV_REPORT("Could not save '%s': the damaged file there could not be kept aside.", getConfigPath().c_str());
-    else if (!pConfig->writeFile(getConfigPath(), error))
+    if (!pFileManager->mayReplace(getConfigPath(), error) || !pConfig->writeFile(getConfigPath(), error))
         KIV_REPORT("Could not save '%s': %s.", getConfigPath().c_str(), error.c_str());
     KIV_LOG("11...");
     deleteService(pConfig);

@@ -12,10 +12,12 @@
 // <data folder>/Glimmerdaledemo.cfg; edition settings come from the read-only
 // Glimmerdaledemo.cfg.static in the working folder ([Language]
 // bMultilanguage, singleLanguage; [Graphics] ditherDepth). A configuration
-// file that cannot be read, or is larger than MAX_CONFIG_SIZE, is kept as
-// "Glimmerdaledemo.cfg.damaged" and the run starts from the defaults.
-// Numeric keys are kept in their working ranges as they are read
-// (MemoryIniFile::readIntInRange, readDoubleInRange).
+// file larger than MAX_CONFIG_SIZE, or something else in its place (such as
+// a folder), is kept as "Glimmerdaledemo.cfg.damaged"; one that cannot be
+// opened or read is left as it is and not rewritten at shutdown; either way
+// the run starts from the defaults. Numeric keys are read only as whole
+// numbers and kept in their working ranges (MemoryIniFile::readIntInRange,
+// readDoubleInRange).
 #include "FrameStatistics.h"
 #include "UString.h"
 

@@ -1,14 +1,15 @@
 #pragma once
 // Logger: one log file per run in the data folder (Glimmerdaledemo.log),
-// truncated at start (a link at its name, or a file that another name links
-// to, is replaced by a new file; the other file is left alone). Every line
-// is prefixed with "+<ms>\t" (milliseconds since the previous line) or with
-// "\t" alone for the first line and when no millisecond has passed. Callers
-// write "%s(): %s" lines through KIV_LOG or kivLog. A log file that cannot
-// be opened or written (a full disk, a file-size limit) is given up, saying
-// so once on standard error, and the lines go to standard error from then
-// on. Owned by Kiv, the first service it starts and the last it stops. Main
-// thread, and the audio thread on fatal errors.
+// truncated at start (a link at its name, a file that another name links
+// to, or one this user may not write, is replaced by a new file; the other
+// file is left alone). Every line is prefixed with "+<ms>\t" (milliseconds
+// since the previous line) or with "\t" alone for the first line and when no
+// millisecond has passed. Callers write "%s(): %s" lines through KIV_LOG or
+// kivLog. A log file that cannot be opened or written (a full disk, a
+// file-size limit) is given up, saying so once on standard error, and the
+// lines go to standard error from then on. Owned by Kiv, the first service it
+// starts and the last it stops. Main thread, and the audio thread on fatal
+// errors.
 #include "UString.h"
 
 #include <cstdint>

@@ -111,15 +111,13 @@ bool FileManager::savePackedFile(const UString& folder, const UString& fileName,
         return true;
     const UString path = folder + "/" + fileName;
     UString error;
-    if (mayReplace(path)) {
+    if (mayReplace(path, error)) {
         const std::vector<unsigned char> bytes = PackedFile::pack(fileName, versionText, data, size);
         if (replaceFile(path, bytes, error)) {
             if (pKiv && pKiv->pObserver)
                 pKiv->pObserver->onFileSaved(fileName, data, size);
             return true;
         }
-    } else {
-        error = "the damaged file there could not be kept aside";
     }
     KIV_REPORT("Could not save '%s': %s.", path.c_str(), error.c_str());
     if (reason)
@@ -138,8 +136,11 @@ bool FileManager::loadPackedFile(const UString& folder, const UString& fileName,
     switch (readPlayerFile(path, PackedFile::maxContainerSize(size), bytes, reason)) {
     case PlayerFileRead::MISSING:
         return false;
-    case PlayerFileRead::FAILED:
+    case PlayerFileRead::DAMAGED:
         keepDamaged(path, reason);
+        return false;
+    case PlayerFileRead::UNREADABLE:
+        leaveUnread(path, reason);
         return false;
     case PlayerFileRead::READ:
         break;
@@ -157,12 +158,23 @@ void FileManager::keepDamaged(const UString& path, const UString& reason)
         KIV_LOG("Kept '%s' as '%s': %s.", path.c_str(), kept.c_str(), reason.c_str());
         return;
     }
-    unreplaceable.insert(path);
+    unreplaceable[path] = "the damaged file there could not be kept aside";
     KIV_REPORT("Could not keep '%s' aside (%s): %s; it will not be replaced.", path.c_str(), error.c_str(),
                reason.c_str());
 }
 
-bool FileManager::mayReplace(const UString& path) const
+void FileManager::leaveUnread(const UString& path, const UString& reason)
 {
-    return unreplaceable.count(path) == 0;
+    unreplaceable[path] = "the file there could not be read";
+    KIV_REPORT("Could not read '%s': %s; it is left as it is and will not be replaced.", path.c_str(),
+               reason.c_str());
+}
+
+bool FileManager::mayReplace(const UString& path, UString& why) const
+{
+    const auto found = unreplaceable.find(path);
+    if (found == unreplaceable.end())
+        return true;
+    why = found->second;
+    return false;
 }

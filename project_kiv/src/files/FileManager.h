@@ -6,14 +6,16 @@
 // only.
 //
 // Damaged game data is fatal, naming the file: a broken archive when it is
-// made current, a broken entry when it is opened. Damaged player files are
-// never fatal, and never lost: loadPackedFile answers false and keeps the
-// file aside under its name with ".damaged" added (PlayerFile.h).
+// made current, a broken entry when it is opened. Player files that cannot
+// be used are never fatal, and never lost: loadPackedFile answers false and
+// keeps a damaged one aside under its name with ".damaged" added
+// (PlayerFile.h), and leaves one that could not be read where it is, never
+// to be saved over in this run.
 #include "InputFile.h"
 #include "UString.h"
 
 #include <memory>
-#include <unordered_set>
+#include <unordered_map>
 
 class WadArchive;
 
@@ -46,29 +48,36 @@ public:
     // Packs size bytes into the packed data container (PackedFile.h) and
     // writes it as folder + "/" + fileName with replaceFile (ReplaceFile.h),
     // so a failed save never loses the previous good copy. True when done
-    // (and when size is 0: nothing to save). False when it failed, or when a
-    // damaged file there could not be kept aside (mayReplace): the reason
-    // goes to the log and standard error, and into reason when given.
+    // (and when size is 0: nothing to save). False when it failed, or when
+    // the file there may not be replaced (mayReplace): the reason goes to
+    // the log and standard error, and into reason when given.
     bool savePackedFile(const UString& folder, const UString& fileName, const UString& versionText,
                         const void* data, size_t size, UString* reason = nullptr);
     // Reads and checks such a file and copies exactly size bytes into buffer.
     // True without reading when size is 0. False, the buffer untouched, when
-    // the file is missing, or when it cannot be read or fails its checks
-    // (damaged, of another version, name or size): such a file is first
-    // kept aside with keepDamaged.
+    // the file is missing, when it fails its checks (damaged, of another
+    // version, name or size: it is first kept aside with keepDamaged), or
+    // when it cannot be opened or read (leaveUnread).
     bool loadPackedFile(const UString& folder, const UString& fileName, const UString& versionText,
                         void* buffer, size_t size);
-    // Moves a player file that cannot be read or fails its checks out of the
-    // way of the next save (keepDamagedFile: ".damaged" added, or a
-    // numbered name when something else holds that one) and logs one line
-    // saying where and why (reason, in words). When it cannot be moved it
-    // stays, and mayReplace holds it from then on.
+    // Moves a player file that fails its checks out of the way of the next
+    // save (keepDamagedFile: ".damaged" added, or a numbered name when
+    // something else holds that one) and logs one line saying where and why
+    // (reason, in words). When it cannot be moved it stays, and mayReplace
+    // holds it from then on.
     void keepDamaged(const UString& path, const UString& reason);
-    // False for a damaged file that could not be kept aside: writing over it
-    // would lose it.
-    bool mayReplace(const UString& path) const;
+    // For a player file that could not be opened or read (reason, in words):
+    // says so in the log and on standard error, and leaves it where it is,
+    // held by mayReplace from then on, since nothing is known of what it
+    // holds.
+    void leaveUnread(const UString& path, const UString& reason);
+    // False, with the reason in words in why, for a file that writing over
+    // would lose: a damaged one that could not be kept aside, one that could
+    // not be read.
+    bool mayReplace(const UString& path, UString& why) const;
 
 private:
     std::unique_ptr<WadArchive> pArchive;
-    std::unordered_set<UString> unreplaceable;
+    // Files not to be written over, with the reason.
+    std::unordered_map<UString, UString> unreplaceable;
 };

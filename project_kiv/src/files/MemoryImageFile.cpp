@@ -168,23 +168,22 @@ bool decodeJpegInto(const unsigned char* bytes, size_t size, bool sizeOnly, Jpeg
     return true;
 }
 
-// False, with the reason in words in error, when the image could not be
-// encoded or written.
-bool encodeJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int imageHeight, int quality,
-                  UString& error)
+// Kept free of C++ objects with destructors, like decodeJpegInto. False
+// when libjpeg failed; errors then holds its message and the system's
+// reason for a failed write.
+bool compressJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int imageHeight, int quality,
+                    JpegErrorManager& errors)
 {
     jpeg_compress_struct info;
-    JpegErrorManager errors;
     unsigned char* volatile row = nullptr;
 
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jpegErrorExit;
     errors.base.output_message = jpegSilentOutput;
+    errors.message[0] = '\0';
     if (setjmp(errors.returnPoint)) {
         jpeg_destroy_compress(&info);
         delete[] row;
-        error = errors.writeProblem != 0 ? formatString("writing failed (%s)", std::strerror(errors.writeProblem))
-                                         : formatString("the encoder failed (%s)", errors.message);
         return false;
     }
     jpeg_create_compress(&info);
@@ -211,6 +210,19 @@ bool encodeJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int i
     jpeg_destroy_compress(&info);
     delete[] row;
     return true;
+}
+
+// False, with the reason in words in error, when the image could not be
+// encoded or written.
+bool encodeJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int imageHeight, int quality,
+                  UString& error)
+{
+    JpegErrorManager errors;
+    if (compressJpegTo(file, pixels, imageWidth, imageHeight, quality, errors))
+        return true;
+    error = errors.writeProblem != 0 ? formatString("writing failed (%s)", std::strerror(errors.writeProblem))
+                                     : formatString("the encoder failed (%s)", errors.message);
+    return false;
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 #include "FileManager.h"
 #include "Kiv.h"
 #include "Logger.h"
+#include "NumberText.h"
 #include "ReplaceFile.h"
 
-#include <cmath>
-#include <cstdio>
+#include <algorithm>
+#include <cfloat>
+#include <climits>
 #include <vector>
 
 namespace {
@@ -157,9 +159,10 @@ UString MemoryIniFile::getString(const UString& section, const UString& key) con
 
 int MemoryIniFile::getInt(const UString& section, const UString& key) const
 {
-    int value = 0;
-    std::sscanf(getString(section, key).c_str(), "%d", &value);
-    return value;
+    long long value = 0;
+    if (!readWholeInteger(trimmed(getString(section, key)), value))
+        return 0;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 bool MemoryIniFile::getBool(const UString& section, const UString& key) const
@@ -171,8 +174,7 @@ bool MemoryIniFile::getBool(const UString& section, const UString& key) const
 double MemoryIniFile::getDouble(const UString& section, const UString& key) const
 {
     double value = 0.0;
-    std::sscanf(getString(section, key).c_str(), "%lf", &value);
-    return value;
+    return readWholeDecimal(trimmed(getString(section, key)), value) ? value : 0.0;
 }
 
 float MemoryIniFile::getFloat(const UString& section, const UString& key) const
@@ -202,9 +204,7 @@ void MemoryIniFile::setDouble(const UString& section, const UString& key, double
 
 int MemoryIniFile::readInt(const UString& section, const UString& key, int defaultValue)
 {
-    if (!hasKey(section, key))
-        setInt(section, key, defaultValue);
-    return getInt(section, key);
+    return readIntInRange(section, key, defaultValue, INT_MIN, INT_MAX);
 }
 
 bool MemoryIniFile::readBool(const UString& section, const UString& key, bool defaultValue)
@@ -216,9 +216,7 @@ bool MemoryIniFile::readBool(const UString& section, const UString& key, bool de
 
 double MemoryIniFile::readDouble(const UString& section, const UString& key, double defaultValue)
 {
-    if (!hasKey(section, key))
-        setDouble(section, key, defaultValue);
-    return getDouble(section, key);
+    return readDoubleInRange(section, key, defaultValue, -DBL_MAX, DBL_MAX);
 }
 
 UString MemoryIniFile::readString(const UString& section, const UString& key, const UString& defaultValue)
@@ -232,8 +230,8 @@ int MemoryIniFile::readIntInRange(const UString& section, const UString& key, in
 {
     const UString stored = readString(section, key, formatString("%d", defaultValue));
     long long value = 0;
-    const bool bNumber = std::sscanf(stored.c_str(), "%lld", &value) == 1;
-    const long long used = !bNumber ? defaultValue : value < low ? low : value > high ? high : value;
+    const bool bNumber = readWholeInteger(trimmed(stored), value);
+    const long long used = !bNumber ? defaultValue : std::clamp<long long>(value, low, high);
     if (!bNumber || used != value) {
         setInt(section, key, static_cast<int>(used));
         logClamped(section, key, stored, getString(section, key));
@@ -246,7 +244,7 @@ double MemoryIniFile::readDoubleInRange(const UString& section, const UString& k
 {
     const UString stored = readString(section, key, formatString("%.8lf", defaultValue));
     double value = 0.0;
-    const bool bNumber = std::sscanf(stored.c_str(), "%lf", &value) == 1 && !std::isnan(value);
+    const bool bNumber = readWholeDecimal(trimmed(stored), value);
     const double used = !bNumber ? defaultValue : value < low ? low : value > high ? high : value;
     if (!bNumber || used != value) {
         setDouble(section, key, used);

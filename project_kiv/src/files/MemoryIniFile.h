@@ -41,6 +41,9 @@ public:
     bool hasKey(const UString& section, const UString& key);
 
     // A missing key is the fatal error "Key '%s' could not be found in section '%s'.".
+    // A number is read only when it is the whole value, blanks around it
+    // aside (NumberText.h): "12abc" or "1e9" is no whole number; a value that
+    // is no number reads as 0, and getInt brings a larger one to int's range.
     UString getString(const UString& section, const UString& key) const;
     int getInt(const UString& section, const UString& key) const;
     bool getBool(const UString& section, const UString& key) const;
@@ -53,15 +56,17 @@ public:
     void setDouble(const UString& section, const UString& key, double value);
 
     // Reads the key, first storing defaultValue when it is missing: the
-    // pattern every configured subsystem follows.
+    // pattern every configured subsystem follows. A number that is not the
+    // whole value takes the default, as in readIntInRange below.
     int readInt(const UString& section, const UString& key, int defaultValue);
     bool readBool(const UString& section, const UString& key, bool defaultValue);
     double readDouble(const UString& section, const UString& key, double defaultValue);
     UString readString(const UString& section, const UString& key, const UString& defaultValue);
     // The same, kept within low..high (defaultValue lies inside): a value
-    // outside, or no number at all, is moved to the nearest end (the default
-    // for no number), logged, and stored as moved, so the file holds a
-    // working value from then on.
+    // outside, or one that is not wholly a number ("12abc", "1e9" for an
+    // int, "nan"), is moved to the nearest end (the default for no number),
+    // logged, and stored as moved, so the file holds a working value from
+    // then on.
     int readIntInRange(const UString& section, const UString& key, int defaultValue, int low, int high);
     double readDoubleInRange(const UString& section, const UString& key, double defaultValue, double low,
                              double high);

@@ -73,7 +73,7 @@ void ChallengeRound::begin()
     const V3 at = game.challengeSmiley->position + V3(0.0f, 120.0f, 0.0f);
     ArrowMessage* arrow = new ArrowMessage(at.x, at.y, at.z, ARROW_GREEN, POINT_DOWN, "match this!");
     arrow->lifetime = 4.0;
-    arrow->keepOut = [&shownIn = game] { return shownIn.overlayViewBoxes(); };
+    game.keepCaptionClearOfOverlay(*arrow);
     PlayerHUD* hud = game.hud;
     hud->showVitamins = false;
     hud->showThermometer = true;

@@ -62,7 +62,7 @@ ContextMap::ContextMap(int previous, int current)
     arrow->arrowPosition = V3(40.0f, 0.0f, 0.0f);
     arrow->setScaleXY(0.5f);
     arrow->updateVisuals();
-    arrow->keepOut = [this] { return coverBoxes(); };
+    arrow->keepOut = [this] { return keepOutBoxes(); };
     addChildLast(arrow);
 
     addChildLast(makePicture("logo:all", V3(0.0f, 130.0f, 0.0f), 0.5f));
@@ -97,16 +97,19 @@ void ContextMap::tickContents(double time, double step)
     nameLabel->updateVisuals();
 }
 
-std::vector<ViewBox> ContextMap::coverBoxes() const
+std::vector<ViewBox> ContextMap::keepOutBoxes() const
 {
     std::vector<ViewBox> boxes;
-    for (const BasicLink* link = arrow->pNext; link; link = link->pNext) {
+    bool bOverTheArrow = false;
+    for (const BasicLink* link = pFirstChild; link; link = link->pNext) {
         const KivBase* child = static_cast<const KivBase*>(link);
         ViewBox box;
-        if (const RenderableText* label = dynamic_cast<const RenderableText*>(child)) {
+        if (child == arrow) {
+            bOverTheArrow = true;
+        } else if (const RenderableText* label = dynamic_cast<const RenderableText*>(child)) {
             if (TextInk::measureShown(*label, &box))
                 boxes.push_back(box.seenBy(*pCamera, 0.0f));
-        } else if (const Renderable* picture = dynamic_cast<const Renderable*>(child)) {
+        } else if (const Renderable* picture = dynamic_cast<const Renderable*>(child); picture && bOverTheArrow) {
             if (!picture->bHidden && picture->pSkin)
                 boxes.push_back(ViewBox::ofSkin(*picture->pSkin, V3())
                                     .placedAt(picture->position, picture->scale)

@@ -2,10 +2,10 @@
 // ContextMap: the journey map shown when a neighbourhood begins: an
 // in-game dialog with the map picture, a marker on every neighbourhood
 // reached so far, a red arrow that glides from the previous neighbourhood to
-// the current one and says "you are here!" (moved off where the logo would
-// cover it), and the name of the neighbourhood under the mouse pointer. The
-// game controller creates and pushes it; the stack deletes it when it
-// closes. Main thread only; needs the loaded fonts, skins and sounds.
+// the current one and says "you are here!" (kept clear of the heading, the
+// logo and the name), and the name of the neighbourhood under the mouse
+// pointer. The game controller creates and pushes it; the stack deletes it
+// when it closes. Main thread only; needs the loaded fonts, skins and sounds.
 #include "V3.h"
 #include "effects/ViewBox.h"
 #include "game/ContextDialogQX.h"
@@ -35,8 +35,10 @@ public:
     RenderableText* nameLabel = nullptr;
 
 private:
-    // What is drawn over the arrow's caption as the map stands now: the
-    // pictures and texts after the arrow (the logo, the name while it
-    // shows), in view units. The caption keeps clear of them.
-    std::vector<ViewBox> coverBoxes() const;
+    // What the arrow's caption must not cover or be covered by as the map
+    // stands now, in view units: every text that shows (the heading, the
+    // name under the pointer) and the pictures drawn after the arrow (the
+    // logo). The map and its markers lie under the caption and are not
+    // kept clear of: the caption is read on them.
+    std::vector<ViewBox> keepOutBoxes() const;
 };

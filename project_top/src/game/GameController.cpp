@@ -348,7 +348,7 @@ void GameController::endHouse()
             clearBonusEarned = false;
         if (answer && !smiley->selected) {
             ArrowMessage* arrow = makeArrow(smiley->position + V3(0.0f, 90.0f, 0.0f), ARROW_GREEN, "solution", 4.0);
-            arrow->keepOut = [this] { return overlayViewBoxes(); };
+            keepCaptionClearOfOverlay(*arrow);
             effectLayer->addChildLast(arrow);
         }
     }
@@ -773,6 +773,11 @@ std::vector<ViewBox> GameController::overlayViewBoxes() const
     for (ViewBox& box : boxes)
         box = box.seenBy(*overlay->pCamera, 0.0f);
     return boxes;
+}
+
+void GameController::keepCaptionClearOfOverlay(ArrowMessage& arrow) const
+{
+    arrow.keepOut = [this] { return overlayViewBoxes(); };
 }
 
 const PlayerData& GameController::player() const

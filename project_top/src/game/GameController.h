@@ -37,6 +37,7 @@
 #include <vector>
 
 class Apartment;
+class ArrowMessage;
 class ChallengeRound;
 class ContextBlender;
 class GameHelp;
@@ -178,6 +179,9 @@ public:
     // the game's arrows in the scene ask for it each frame and keep clear of
     // it.
     std::vector<ViewBox> overlayViewBoxes() const;
+    // The arrow's caption keeps clear of overlayViewBoxes as they stand in
+    // each frame it is drawn; the arrow must not outlive the game.
+    void keepCaptionClearOfOverlay(ArrowMessage& arrow) const;
 
     // Smileys not leaving that s (not null) can match.
     int countPartners(Smiley* s) const;

@@ -168,7 +168,7 @@ void GameControllerPuzzle::pointAtStart(double lifetime)
     const V3 at = first->position + V3(0.0f, 80.0f, 0.0f);
     ArrowMessage* arrow = new ArrowMessage(at.x, at.y, at.z, ARROW_GREEN, POINT_DOWN, "start here");
     arrow->lifetime = lifetime;
-    arrow->keepOut = [this] { return overlayViewBoxes(); };
+    keepCaptionClearOfOverlay(*arrow);
     effectLayer->addChildLast(arrow);
 }
 

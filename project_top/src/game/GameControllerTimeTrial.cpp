@@ -184,7 +184,7 @@ void GameControllerTimeTrial::onSmileySelected(Smiley* smiley)
                 new ArrowMessage(at.x, at.y, at.z, UColor(128, 192, 0, 255), POINT_DOWN, "matching smiley");
             arrow->swingOffset = 20.0f;
             arrow->lifetime = 1.5;
-            arrow->keepOut = [this] { return overlayViewBoxes(); };
+            keepCaptionClearOfOverlay(*arrow);
             effectLayer->addChildLast(arrow);
             break;
         }

@@ -148,23 +148,27 @@ TEST(EngineLifecycle, ObjectOutlivingItsEngineIsDeletedSafelyUnderTheNext)
 }
 
 // Values edited by hand are read and the warning is restored; garbage lines
-// are dropped at the next save; a file that is too large or cannot be read is
-// kept aside and the defaults take its place.
-TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIsKeptAside)
+// are dropped at the next save; a file that is too large is kept aside, one
+// that cannot be opened is left as it is and not written over, and the
+// defaults take their place.
+TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAFileThatCannotBeUsedIsNeverLost)
 {
     const std::string valid = formatString("[Kiv]\nwarning=changed by hand\ndebugCode=%d\ndebugLevel=5\n"
                                            "bTickWhilePaused=Yes\n[KivAudio]\nbMute=Yes\n",
                                            Kiv::DEBUG_ACCESS_CODE);
-    struct Case { const char* what; std::string text; bool bUnreadable, bKeptAside; const char* logged; };
+    enum Outcome { READ, KEPT_ASIDE, LEFT_ALONE };
+    struct Case { const char* what; std::string text; bool bUnreadable; Outcome outcome; const char* logged; };
     const Case cases[] = {
-        {"garbage lines", "garbage\n" + valid + "\x01\x02\n=orphan value\n[unclosed\n", false, false,
+        {"garbage lines", "garbage\n" + valid + "\x01\x02\n=orphan value\n[unclosed\n", false, READ,
          "Dropped 4 lines of '"},
         {"sections of spaces and bytes outside printable ASCII, a value of a million characters",
          valid + "[   ]\norphan=1\n[caf\xe9]\norphan=2\n[unit\x1f]\norphan=3\n[Kiv]\nhuge=" + std::string(1000000, 'k'),
-         false, false, "Dropped 7 lines of '"},
-        {"larger than 1 MB", valid + std::string(Kiv::MAX_CONFIG_SIZE, 'k'), false, true,
+         false, READ, "Dropped 7 lines of '"},
+        {"larger than 1 MB", valid + std::string(Kiv::MAX_CONFIG_SIZE, 'k'), false, KEPT_ASIDE,
          ".damaged': it is larger than 1048576 bytes."},
-        {"unreadable", valid, true, true, ".damaged': it cannot be opened (Permission denied)."},
+        {"unreadable", valid, true, LEFT_ALONE,
+         "Glimmerdaledemo.cfg': it cannot be opened (Permission denied); it is left as it is and will not be "
+         "replaced."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -179,18 +183,24 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAnUnusableFileIs
             PermissionsObeyed obeyed;
             engine = new Kiv();
         }
-        EXPECT_EQ(engine->debugLevel, c.bKeptAside ? 0 : 5);
-        EXPECT_EQ(engine->bTickWhilePaused, !c.bKeptAside);
+        const bool bDefaults = c.outcome != READ;
+        EXPECT_EQ(engine->debugLevel, bDefaults ? 0 : 5);
+        EXPECT_EQ(engine->bTickWhilePaused, !bDefaults);
         delete engine;
         EXPECT_NE(readWholeFile(home.dataFolder() + "/Glimmerdaledemo.log").find(c.logged), std::string::npos);
+        chmod(path.c_str(), 0600);
         const std::string written = readWholeFile(path);
-        EXPECT_EQ(written.rfind("[Kiv]\nwarning=" + std::string(Kiv::CONFIG_WARNING) + "\n", 0), 0u) << written;
-        EXPECT_EQ(written.find("debugLevel=5") != std::string::npos, !c.bKeptAside) << written;
-        for (const char* dropped : {"garbage", "\x01", "orphan", "unclosed", "kkkkkkkk", "[ ", "\xe9", "\x1f"})
-            EXPECT_EQ(written.find(dropped), std::string::npos) << "nor a section made of it: " << written;
-        EXPECT_EQ(written.find("bMute=Yes") != std::string::npos, !c.bKeptAside) << written;
+        if (c.outcome == LEFT_ALONE) {
+            EXPECT_EQ(written, c.text) << "never written over";
+        } else {
+            EXPECT_EQ(written.rfind("[Kiv]\nwarning=" + std::string(Kiv::CONFIG_WARNING) + "\n", 0), 0u) << written;
+            EXPECT_EQ(written.find("debugLevel=5") != std::string::npos, !bDefaults) << written;
+            for (const char* dropped : {"garbage", "\x01", "orphan", "unclosed", "kkkkkkkk", "[ ", "\xe9", "\x1f"})
+                EXPECT_EQ(written.find(dropped), std::string::npos) << "nor a section made of it: " << written;
+            EXPECT_EQ(written.find("bMute=Yes") != std::string::npos, !bDefaults) << written;
+        }
         chmod((path + ".damaged").c_str(), 0600);
-        EXPECT_EQ(readWholeFile(path + ".damaged"), c.bKeptAside ? c.text : "");
+        EXPECT_EQ(readWholeFile(path + ".damaged"), c.outcome == KEPT_ASIDE ? c.text : "");
     }
 }
 

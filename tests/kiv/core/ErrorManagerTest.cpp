@@ -1,8 +1,10 @@
 #include "ErrorManager.h"
 #include "Logger.h"
+#include "PermissionsObeyed.h"
 #include "TestEngine.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -76,6 +78,28 @@ TEST(LoggerDeathTest, ALogThatCannotBeWrittenGoesOnOnStandardError)
                 "\\); it continues here\\.\n.*\tf\\(\\): the line\n$")
             << path;
     }
+}
+
+// A log and a crash log that this run may not write (left by a run as another
+// user, say) in its own folder are replaced by files of its own: the log is
+// written, and a fatal error keeps it as the crash log.
+TEST(Logger, ALogAndACrashLogThisRunMayNotWriteAreReplaced)
+{
+    const TemporaryFolder folder("kiv-log");
+    const std::string log = folder.path() + "/Glimmerdaledemo.log";
+    const std::string crashLog = folder.path() + "/crash.Glimmerdaledemo.log";
+    for (const std::string& path : {log, crashLog}) {
+        writeWholeFile(path, "another user's");
+        chmod(path.c_str(), 0444);
+    }
+    {
+        PermissionsObeyed obeyed;
+        Logger logger(log);
+        logger.log("%s(): %s", "f", "the line");
+        logger.keepAs(crashLog);
+    }
+    EXPECT_NE(readWholeFile(crashLog).find("\tf(): the line\n"), std::string::npos) << readWholeFile(crashLog);
+    EXPECT_FALSE(std::filesystem::exists(log)) << "kept as the crash log";
 }
 
 } // namespace

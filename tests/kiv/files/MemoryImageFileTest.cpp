@@ -103,8 +103,6 @@ TEST(MemoryImageFile, JpegLargerThanTheLargestTextureIsRejected)
     EXPECT_EQ(image.width, 1);
 }
 
-// Floyd-Steinberg: the cleared low bits go 7/16 right, 3/16 below left,
-// 5/16 below and 1/16 below right, clamped at 255; alpha is left alone.
 // A JPEG that cannot be written whole leaves no file behind and says why.
 TEST(MemoryImageFile, AJpegNotWrittenWholeLeavesNoFileAndSaysWhy)
 {
@@ -136,6 +134,8 @@ TEST(MemoryImageFile, AJpegNotWrittenWholeLeavesNoFileAndSaysWhy)
     }
 }
 
+// Floyd-Steinberg: the cleared low bits go 7/16 right, 3/16 below left,
+// 5/16 below and 1/16 below right, clamped at 255; alpha is left alone.
 TEST(MemoryImageFile, DitheringDiffusesTheClearedBitsAndClampsAt255)
 {
     struct Case { int width, height; bool fifteenBit; std::vector<int> input, expected; };

@@ -1,3 +1,4 @@
+#include "DescriptorLimit.h"
 #include "FileManager.h"
 #include "FileTestSupport.h"
 #include "PackedFile.h"
@@ -5,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -97,23 +99,41 @@ TEST(PackedFile, AFailedSaveKeepsThePreviousCopySaysWhyAndLeavesNoTemporaryFile)
     }
 }
 
-// Replacing it would lose the only copy of what the player had.
-TEST(PackedFile, ADamagedFileThatCannotBeKeptAsideIsNeverReplaced)
+// Replacing it would lose the only copy of what the player had: a damaged
+// file that cannot be kept aside, or one that could not be opened, which
+// says nothing of what it holds and is not kept aside either.
+TEST(PackedFile, AFileThatCouldNotBeReadOrKeptAsideIsNeverReplaced)
 {
-    ScratchFolder folder;
-    FileManager files;
-    const Bytes damaged(10, 'x');
-    writeBytes(folder.file(NAME), damaged);
-    Bytes buffer(64);
-    chmod(folder.path().c_str(), 0555);
-    {
-        PermissionsObeyed obeyed;
-        EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size()));
+    const Bytes data = block(64, 3);
+    const Bytes intact = PackedFile::pack(NAME, VERSION, data.data(), data.size());
+    struct Case { const char* what; Bytes bytes; mode_t folderMode, fileMode; bool bNoDescriptorLeft; };
+    const Case cases[] = {
+        {"damaged, in a folder that may not be written", Bytes(10, 'x'), 0555, 0644, false},
+        {"intact, with no descriptor left to open it", intact, 0755, 0644, true},
+        {"intact, but it may not be read", intact, 0755, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        FileManager files;
+        writeBytes(folder.file(NAME), c.bytes);
+        chmod(folder.file(NAME).c_str(), c.fileMode);
+        chmod(folder.path().c_str(), c.folderMode);
+        Bytes buffer(data.size());
+        {
+            PermissionsObeyed obeyed;
+            std::optional<DescriptorLimit> limit;
+            if (c.bNoDescriptorLeft)
+                limit.emplace();
+            EXPECT_FALSE(files.loadPackedFile(folder.path(), NAME, VERSION, buffer.data(), buffer.size()));
+        }
+        chmod(folder.path().c_str(), 0755);
+        chmod(folder.file(NAME).c_str(), 0644);
+        const Bytes fresh = block(64, 4);
+        EXPECT_FALSE(files.savePackedFile(folder.path(), NAME, VERSION, fresh.data(), fresh.size()));
+        EXPECT_EQ(readBytes(folder.file(NAME)), c.bytes);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "nothing kept aside";
     }
-    chmod(folder.path().c_str(), 0755);
-    const Bytes fresh = block(64, 4);
-    EXPECT_FALSE(files.savePackedFile(folder.path(), NAME, VERSION, fresh.data(), fresh.size()));
-    EXPECT_EQ(readBytes(folder.file(NAME)), damaged);
 }
 
 } // namespace

@@ -51,9 +51,10 @@ protected:
 
 // Ways a player file can be there yet useless (the packed-file and
 // player-file tests have every way a container can be damaged or a folder
-// stand in its way): it is kept as
-// ".damaged", that part of the game starts from its defaults, and the other
-// player file is neither touched nor kept aside.
+// stand in its way): a damaged one is kept as ".damaged", one that cannot be
+// opened is left as it is and never saved over, that part of the game starts
+// from its defaults, and the other player file is neither touched nor kept
+// aside.
 TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWithDefaults)
 {
     global->hst.musicVolume = 4;
@@ -64,9 +65,13 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
     const std::string paths[] = {folder + "/Glimmerdaledemo.hst", folder + "/Glimmerdaledemo.pro"};
     const std::string good[] = {readWholeFile(paths[0]), readWholeFile(paths[1])};
 
-    struct Damage { const char* what; bool bBlockOnly; std::function<void(const std::string& path)> apply; };
+    struct Damage {
+        const char* what;
+        bool bBlockOnly, bKeptAside;
+        std::function<void(const std::string& path)> apply;
+    };
     const Damage damages[] = {
-        {"another program's block", true,
+        {"another program's block", true, true,
          [](const std::string& path) {
              HSTdata block;
              std::memcpy(block.applicationName, "Otherapp", 9);
@@ -74,7 +79,7 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
                  PackedFile::pack("Glimmerdaledemo.hst", "1.30", &block, HSTdata::FILE_SIZE);
              writeWholeFile(path, std::string(packed.begin(), packed.end()));
          }},
-        {"unreadable", false, [](const std::string& path) { chmod(path.c_str(), 0); }},
+        {"unreadable", false, false, [](const std::string& path) { chmod(path.c_str(), 0); }},
     };
     const std::string logPath = folder + "/Glimmerdaledemo.log";
     for (int damaged = 0; damaged < 2; ++damaged) {
@@ -85,7 +90,8 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
             SCOPED_TRACE(paths[damaged] + ": " + damage.what);
             for (int i = 0; i < 2; ++i)
                 writeWholeFile(paths[i], good[i]);
-            writeWholeFile(paths[damaged] + ".damaged", "an older damaged copy");
+            const std::string kept = paths[damaged] + ".damaged";
+            writeWholeFile(kept, "an older damaged copy");
             damage.apply(paths[damaged]);
             const std::string damagedBytes = readWholeFile(paths[damaged]);
             {
@@ -93,19 +99,29 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
                 global = std::make_unique<TestGlobal>();
             }
 
-            EXPECT_FALSE(std::filesystem::exists(paths[damaged])) << "moved away before anything writes there";
-            const std::string kept = paths[damaged] + ".damaged";
-            chmod(kept.c_str(), 0600);
-            EXPECT_EQ(readWholeFile(kept), damagedBytes) << "kept as it was, replacing the older copy";
-            EXPECT_NE(readWholeFile(logPath).find("Kept '" + paths[damaged] + "' as '" + kept + "': "),
-                      std::string::npos);
+            const std::string log = readWholeFile(logPath);
+            if (damage.bKeptAside) {
+                EXPECT_FALSE(std::filesystem::exists(paths[damaged])) << "moved away before anything writes there";
+                chmod(kept.c_str(), 0600);
+                EXPECT_EQ(readWholeFile(kept), damagedBytes) << "kept as it was, replacing the older copy";
+                EXPECT_NE(log.find("Kept '" + paths[damaged] + "' as '" + kept + "': "), std::string::npos);
+            } else {
+                EXPECT_EQ(readWholeFile(kept), "an older damaged copy");
+                EXPECT_NE(log.find("Could not read '" + paths[damaged] + "': it cannot be opened (Permission denied)"),
+                          std::string::npos)
+                    << log;
+            }
             EXPECT_EQ(global->hst.musicVolume, damaged == 0 ? 15 : 4);
             EXPECT_EQ(global->profileManager.getCount(), damaged == 1 ? 0 : 2);
             EXPECT_EQ(readWholeFile(paths[other]), good[other]) << "the other file is untouched";
             EXPECT_FALSE(std::filesystem::exists(paths[other] + ".damaged"));
 
             global.reset();
-            EXPECT_FALSE(readWholeFile(paths[damaged]).empty()) << "the run's own file is saved in its place";
+            chmod(paths[damaged].c_str(), 0600);
+            if (damage.bKeptAside)
+                EXPECT_FALSE(readWholeFile(paths[damaged]).empty()) << "the run's own file is saved in its place";
+            else
+                EXPECT_EQ(readWholeFile(paths[damaged]), good[damaged]) << "never saved over";
             std::filesystem::remove(kept);
         }
     }

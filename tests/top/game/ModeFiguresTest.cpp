@@ -32,7 +32,7 @@ using Puzzle = GameControllerPuzzle;
 using Quest = GameControllerAdventure;
 
 // Each vitamin's ball, in which its name is printed too. The hint's blue is
-// lightened from pure blue, whose name stood out from its black rim by too
+// lighter than pure blue, from which a name's black rim stands out too
 // little to read.
 const std::map<int, UColor> BALL_COLOURS = {
     {VITAMIN_HINT, UColor(80, 80, 255, 255)},        {VITAMIN_MULTIMATCH, UColor(0, 128, 255, 255)},

@@ -2,8 +2,9 @@
 // and art: every arrow caption the game prints, at every place it puts it,
 // lies wholly inside the 640 x 480 view (one that would still cross an edge
 // is moved in by the overflow), in play none is covered by the display, the
-// big caption or its own arrow as they show in each frame, nor the journey
-// map's by its logo, and the end-of-house statistics of every
+// big caption or its own arrow as they show in each frame, the journey
+// map's is neither covered by its logo or the name under the pointer nor
+// printed on its heading, and the end-of-house statistics of every
 // neighbourhood, the street sign's name, the options heading, the vitamin
 // names and the Exit button's caption stand out from what surrounds their
 // strokes by the contrast large text needs, and nothing of the scene covers
@@ -233,42 +234,70 @@ TEST(Captions, ACaptionThatWouldCrossTheViewsEdgeIsMovedInWhole)
 }
 
 // The journey map's "you are here!" over every neighbourhood, twice while
-// the arrow still glides and once at rest: every pixel of the caption, drawn
-// with what the map draws after the arrow (the logo, the name under the
-// pointer) made see-through, is the same in the whole frame.
+// the arrow still glides and once at rest, with the pointer over each place
+// of the map (its name showing there) and far from all: every pixel of the
+// caption, drawn with what the map draws after the arrow (the logo, the
+// name) made see-through, is the same in the whole frame, and none lies on
+// the ink of the heading drawn under it.
 TEST(Captions, TheJourneyMapsCaptionIsUncoveredDuringAndAfterTheGlide)
 {
     GameHarness& game = GameHarness::get();
+    std::vector<std::pair<std::string, V3>> pointers{{"far from every place", V3(250.0f, -200.0f, 0.0f)}};
+    for (int i = 0; i < HouseProgression::NEIGHBOURHOOD_COUNT; ++i)
+        pointers.emplace_back(std::string("over ") + HouseProgression::neighbourhoodNames[i], ContextMap::mapPositions[i]);
     for (int n = 0; n < HouseProgression::NEIGHBOURHOOD_COUNT; ++n) {
         ContextMap* map = new ContextMap(n - 1, n);
         game.stack()->pushContext(map);
+        // The pointer's own picture is the player's to move away.
+        map->bShowPointer = false;
         std::vector<std::pair<Renderable*, uint8_t>> covers;
         for (BasicLink* link = map->arrow->pNext; link; link = link->pNext)
             if (Renderable* cover = dynamic_cast<Renderable*>(static_cast<KivBase*>(link)))
                 covers.emplace_back(cover, cover->color.a);
+        const std::vector<RenderableText*> texts = childrenOf<RenderableText>(map);
+        const auto heading = std::find_if(texts.begin(), texts.end(),
+                                          [](RenderableText* t) { return t->text == "Your journey so far..."; });
+        ASSERT_NE(heading, texts.end());
+        // Where the heading inks the frame, taken once: it stands still.
+        std::vector<char> headingInk;
         for (const double moment : {3.6, 3.8, 4.5}) {
             game.stepUntil([&] { return map->t >= moment; });
-            const std::unique_ptr<MemoryImageFile> whole = drawn(game);
-            for (const auto& [cover, alpha] : covers)
-                cover->color.a = 0;
-            const std::unique_ptr<MemoryImageFile> alone = drawn(game);
-            const UString caption = map->arrow->caption;
-            map->arrow->caption.clear();
-            const std::unique_ptr<MemoryImageFile> without = drawn(game);
-            map->arrow->caption = caption;
-            for (const auto& [cover, alpha] : covers)
-                cover->color.a = alpha;
-            int inked = 0, covered = 0;
-            for (int y = 0; y < whole->height; ++y)
-                for (int x = 0; x < whole->width; ++x)
-                    if (!sameColor(pixelAt(*without, x, y), pixelAt(*alone, x, y), 8)) {
-                        ++inked;
-                        covered += !sameColor(pixelAt(*alone, x, y), pixelAt(*whole, x, y), 8);
-                    }
-            const std::string where = std::string(HouseProgression::neighbourhoodNames[n]) + " at " +
-                                      std::to_string(moment).substr(0, 3) + " s";
-            EXPECT_GT(inked, 100) << where << ": no caption drawn";
-            EXPECT_EQ(covered, 0) << where << ": covered, of " << inked << " pixels";
+            for (const auto& [over, at] : pointers) {
+                pointAt(at.x, at.y, map);
+                game.step();
+                const std::unique_ptr<MemoryImageFile> whole = drawn(game);
+                for (const auto& [cover, alpha] : covers)
+                    cover->color.a = 0;
+                const std::unique_ptr<MemoryImageFile> alone = drawn(game);
+                const UString caption = map->arrow->caption;
+                map->arrow->caption.clear();
+                const std::unique_ptr<MemoryImageFile> without = drawn(game);
+                if (headingInk.empty()) {
+                    (*heading)->color.a = 0;
+                    const std::unique_ptr<MemoryImageFile> bare = drawn(game);
+                    (*heading)->color.a = 255;
+                    for (int y = 0; y < bare->height; ++y)
+                        for (int x = 0; x < bare->width; ++x)
+                            headingInk.push_back(!sameColor(pixelAt(*bare, x, y), pixelAt(*without, x, y), 8));
+                    ASSERT_GT(std::count(headingInk.begin(), headingInk.end(), 1), 100) << "no heading drawn";
+                }
+                map->arrow->caption = caption;
+                for (const auto& [cover, alpha] : covers)
+                    cover->color.a = alpha;
+                int inked = 0, covered = 0, onTheHeading = 0;
+                for (int y = 0; y < whole->height; ++y)
+                    for (int x = 0; x < whole->width; ++x)
+                        if (!sameColor(pixelAt(*without, x, y), pixelAt(*alone, x, y), 8)) {
+                            ++inked;
+                            covered += !sameColor(pixelAt(*alone, x, y), pixelAt(*whole, x, y), 8);
+                            onTheHeading += headingInk[static_cast<size_t>(y) * whole->width + x];
+                        }
+                const std::string where = std::string(HouseProgression::neighbourhoodNames[n]) + " at " +
+                                          std::to_string(moment).substr(0, 3) + " s, the pointer " + over;
+                EXPECT_GT(inked, 100) << where << ": no caption drawn";
+                EXPECT_EQ(covered, 0) << where << ": covered, of " << inked << " pixels";
+                EXPECT_EQ(onTheHeading, 0) << where << ": on the heading, of " << inked << " pixels";
+            }
         }
         map->bFinished = true;
         game.step(2);

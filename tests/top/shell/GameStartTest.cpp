@@ -210,7 +210,8 @@ TEST_F(RealProgram, RunsAndEndsCleanlyWhateverItIsStartedWithAndWritesNoOtherFil
 }
 
 // Configuration values out of their working ranges (a frame of hours would
-// stall the start-up) are brought in and logged, the game still reaches its
+// stall the start-up) are brought in, values that are not wholly a number
+// take their defaults, both are logged, the game still reaches its
 // menus, and the file keeps the working values. While it runs, a second copy
 // on the same data folder is refused before it writes anything. What a
 // killed run left of its temporary files is gone.
@@ -230,6 +231,8 @@ TEST_F(RealProgram, ClampsHostileSettingsRefusesASecondCopyAndClearsStaleTempora
         {"KivGraphics", "screenHeight", "-1", "240", false},
         {"KivAudio", "mixBufferDuration", "1e300", "0.50000000", true},
         {"FontQuad", "cacheTTLframes", "2147483647", "10000", true},
+        {"KivGraphics", "fovHeight", "1e9", "480", true},
+        {"Kiv", "debugLevel", "12abc", "0", true},
     };
     const std::string config = dataFolder + "/Glimmerdaledemo.cfg";
     std::string text = readWholeFile(config);
