@@ -51,7 +51,7 @@ bool inState(Replay& play, int state)
 // Until the house has ended under the caption.
 Replay& waitForTheEnd(Replay& play, const std::string& caption, double maxSeconds)
 {
-    return play.waitUntil("the end of the house under \"" + caption + "\"", [&] {
+    return play.waitUntil("house ended under \"" + caption + "\"", [&] {
         const Quest* quest = questOf(play);
         return quest && quest->state >= GameController::STATE_HOUSE_END && quest->endCaption == caption;
     }, maxSeconds);
@@ -91,14 +91,22 @@ void matchPairs(Replay& play, const std::vector<std::pair<Smiley*, Smiley*>>& pa
 }
 
 // A click on the vitamin column's row of the kind (where GameSession clicks
-// it); the notes it brought up are closed.
-Replay& clickVitamin(Replay& play, int kind, int notes)
+// it), the first of its kind in the game, so that its note comes (its help,
+// or what it costs when the coins do not reach), and the note closed; a
+// failure when it was not bought, or bought, as expected.
+Replay& clickVitamin(Replay& play, int kind, bool bBuys)
 {
     if (!questOf(play))
         return play;
     for (const Orb* orb : childrenOf<Orb>(questOf(play)->hud->vitamins))
-        if (orb->kind == kind)
-            return closeNotes(play.clickAt(orb->position.x + 60.0f, orb->position.y - 20.0f, screenOf(orb)), notes);
+        if (orb->kind == kind) {
+            const int32_t coins = questOf(play)->playerData->coins;
+            const int32_t cost = orb->cost;
+            closeNotes(play.clickAt(orb->position.x + 60.0f, orb->position.y - 20.0f, screenOf(orb)), 1);
+            if (questOf(play) && questOf(play)->playerData->coins != coins - (bBuys ? cost : 0))
+                ADD_FAILURE() << play.name << ": vitamin " << kind << (bBuys ? " not bought" : " bought");
+            return play;
+        }
     ADD_FAILURE() << play.name << ": no vitamin of kind " << kind;
     return play;
 }
@@ -123,7 +131,7 @@ Replay& waitForPlay(Replay& play)
 Replay& strandLeftovers(Replay& play)
 {
     matchPairs(play, quickestDeadEnd(present(play)));
-    play.waitUntil("no more matches", [&] { return inState(play, GameController::STATE_MODE_END); });
+    play.waitUntil("dead end", [&] { return inState(play, GameController::STATE_MODE_END); });
     return closeNotes(play, 1);
 }
 
@@ -180,7 +188,7 @@ TEST(Replay, QuestFromTheStartWithTheHelp)
     play.waitFor("ContextMap").wait(0.5).click(CROSS);
     play.waitFor("ContextDialogQX").click(CROSS);
     waitForPlay(play);
-    clickVitamin(play, VITAMIN_CASH_OUT, 1);
+    clickVitamin(play, VITAMIN_CASH_OUT, false);
     const auto [a, b] = firstPair(present(play), false);
     clickSmiley(play, a);
     clickSmiley(play, b, 1);
@@ -249,12 +257,12 @@ TEST(Replay, QuestLeftAndContinued)
     play.press(KEY_ESCAPE).waitFor("ContextDialog").click("Yes").waitFor("MyContextMain");
     continueSavedQuest(play, 0.5);
     waitForPlay(play);
-    clickVitamin(play, VITAMIN_HINT, 1).wait(1.0);
+    clickVitamin(play, VITAMIN_HINT, true).wait(1.0);
     const auto [selected, rest] = multimatchAndTheRest(present(play));
     clickSmiley(play, selected);
-    clickVitamin(play, VITAMIN_MULTIMATCH, 1);
+    clickVitamin(play, VITAMIN_MULTIMATCH, true);
     for (const int kind : {VITAMIN_EMPTY_SLOT, VITAMIN_DOUBLE_SCORE, VITAMIN_CASH_OUT})
-        clickVitamin(play, kind, 1);
+        clickVitamin(play, kind, true);
     play.wait(2.0);
     matchPairs(play, rest);
     watchStatistics(play).wait(1.0);
