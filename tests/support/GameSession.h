@@ -36,6 +36,8 @@
 #include "game/Orb.h"
 #include "scenes/ContextEnding.h"
 
+#include <cstdint>
+#include <map>
 #include <random>
 
 namespace testsupport {
@@ -418,6 +420,51 @@ inline std::vector<std::pair<Smiley*, Smiley*>> strandingMatching(const std::vec
         }
         if (!left.empty())
             return pairs;
+    }
+    return {};
+}
+
+// The fewest pairs that can be matched one after the other and leave
+// smileys of which no two can be matched; empty when every order clears the
+// house, and for more than 64 smileys. Searched breadth first over the sets
+// of smileys left, which is quick for the small houses of the first
+// neighbourhoods, and without drawing random numbers, so that a replay can
+// read the board without touching the game's sequence.
+inline std::vector<std::pair<Smiley*, Smiley*>> quickestDeadEnd(const std::vector<Smiley*>& smileys)
+{
+    const size_t n = smileys.size();
+    if (n > 64)
+        return {};
+    using Left = uint64_t;
+    auto pairsIn = [&](Left left) {
+        std::vector<std::pair<size_t, size_t>> pairs;
+        for (size_t i = 0; i < n; ++i)
+            for (size_t j = i + 1; j < n; ++j)
+                if ((left >> i & 1) && (left >> j & 1) && smileys[i]->canMatch(smileys[j], false))
+                    pairs.emplace_back(i, j);
+        return pairs;
+    };
+    const Left all = n == 64 ? ~Left(0) : (Left(1) << n) - 1;
+    // Breadth first, so the first dead end met is one of the fewest matches.
+    std::map<Left, std::pair<Left, std::pair<size_t, size_t>>> cameFrom;
+    std::vector<Left> wave = {all};
+    while (!wave.empty()) {
+        std::vector<Left> next;
+        for (const Left left : wave) {
+            const std::vector<std::pair<size_t, size_t>> pairs = pairsIn(left);
+            if (pairs.empty() && left != 0) {
+                std::vector<std::pair<Smiley*, Smiley*>> path;
+                for (Left at = left; at != all; at = cameFrom[at].first)
+                    path.insert(path.begin(), {smileys[cameFrom[at].second.first], smileys[cameFrom[at].second.second]});
+                return path;
+            }
+            for (const auto& [i, j] : pairs) {
+                const Left after = left & ~(Left(1) << i) & ~(Left(1) << j);
+                if (cameFrom.emplace(after, std::make_pair(left, std::make_pair(i, j))).second)
+                    next.push_back(after);
+            }
+        }
+        wave = std::move(next);
     }
     return {};
 }

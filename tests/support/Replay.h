@@ -34,6 +34,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -86,6 +87,11 @@ public:
     }
     // A click on an object of the active screen, at the centre of its bounds.
     Replay& click(const Renderable* object) { return clickOn(object, 0.0f); }
+    // A click at, or the pointer moved onto, the world point (x, y) at depth
+    // 0 of a screen (a smiley's face in the scene, a vitamin's row in the
+    // overlay, a place on the journey map).
+    Replay& clickAt(float x, float y, const Context* screen) { return moveOnto(x, y, screen, false).pressHere(); }
+    Replay& pointAt(float x, float y, const Context* screen) { return moveOnto(x, y, screen, true); }
     // The pointer moved to the view point (view units from the left and bottom edges).
     Replay& moveTo(float x, float y) { return moveTo(V3(x, y, 0.0f)); }
     Replay& press(int keyCode) { return act([&] { pressKey(keyCode); }, 1, true); }
@@ -105,6 +111,16 @@ public:
             step();
         if (!bBroken && activeName() != screen)
             fail("no " + screen + " after " + ReplayRecorder::number(maxSeconds, 2) + " s");
+        return *this;
+    }
+    // Frames run until done() holds (checked before each frame); a failure
+    // saying what did not come within the time.
+    Replay& waitUntil(const std::string& what, const std::function<bool()>& done, double maxSeconds = 30.0)
+    {
+        for (int i = 0; i < std::lround(maxSeconds / DT) && !bBroken && !done(); ++i)
+            step();
+        if (!bBroken && !done())
+            fail("no " + what + " after " + ReplayRecorder::number(maxSeconds, 2) + " s");
         return *this;
     }
     Replay& focusLost() { return act([] { feed({focusEvent(false)}); }, 1, true); }
@@ -167,6 +183,9 @@ public:
                 << "; after an intended change: bash scripts/test.sh --rewrite-replays";
         ADD_FAILURE() << message.str();
     }
+
+    // A step has failed: the play has ended, and the steps that follow do nothing.
+    bool broken() const { return bBroken; }
 
     const std::string name;
     GameHarness& game;
@@ -314,6 +333,19 @@ private:
         if (!object)
             return *this;
         moveTo(viewPoint(object, side), false);
+        return pressHere();
+    }
+
+    Replay& moveOnto(float x, float y, const Context* screen, bool bShowResult)
+    {
+        if (!screen && !bBroken)
+            fail("no screen to point at");
+        return bBroken ? *this : moveTo(screen->pCamera->world2screen(x, y, 0.0f), bShowResult);
+    }
+
+    // A press and release where the pointer is.
+    Replay& pressHere()
+    {
         return act([&] {
             pKiv->pInput->bGrabbed = true;
             feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)});

@@ -1,0 +1,275 @@
+// Replays of quest mode: a new quest's first house with the in-game help
+// on, a journey across a neighbourhood change, the ending, and a quest left
+// and continued, compared with the stored records (see Replay.h). Plays
+// that start further on are given a saved game before their first action
+// and continue it through the mode selection and the saved-game prompt, as
+// a player does; the board is read to choose which smiley to click, and
+// every click goes through the input.
+#include "GameSession.h"
+#include "Replay.h"
+
+#include "board/PlayerData.h"
+#include "game/ContextMap.h"
+#include "game/Orb.h"
+
+namespace {
+
+using namespace testsupport;
+using Quest = GameControllerAdventure;
+
+// The close button of the game's message boxes and of the map.
+const std::string CROSS = "\x01";
+
+// The quest being played; null once the play has failed.
+Quest* questOf(Replay& play)
+{
+    return play.broken() ? nullptr : dynamic_cast<Quest*>(play.game.currentGame());
+}
+
+// The smileys of the house that can be clicked (none without a quest).
+std::vector<Smiley*> present(Replay& play)
+{
+    GameSession board(play.game);
+    board.controller = questOf(play);
+    return board.controller ? board.presentSmileys() : std::vector<Smiley*>();
+}
+
+// The challenge round's right answer, or null.
+Smiley* rightAnswer(Replay& play)
+{
+    GameSession board(play.game);
+    board.controller = questOf(play);
+    return board.controller ? board.challengeAnswer(true) : nullptr;
+}
+
+bool inState(Replay& play, int state)
+{
+    const Quest* quest = questOf(play);
+    return quest && quest->state == state;
+}
+
+// Until the house has ended under the caption.
+Replay& waitForTheEnd(Replay& play, const std::string& caption, double maxSeconds)
+{
+    return play.waitUntil("house ended under \"" + caption + "\"", [&] {
+        const Quest* quest = questOf(play);
+        return quest && quest->state >= GameController::STATE_HOUSE_END && quest->endCaption == caption;
+    }, maxSeconds);
+}
+
+// Closes the in-game notes that came on top (not the journey map); a
+// failure when fewer than expected came.
+Replay& closeNotes(Replay& play, int expected = 0)
+{
+    int closed = 0;
+    for (; closed < 5 && play.game.active<ContextDialogQX>() && !play.game.active<ContextMap>(); ++closed)
+        play.waitFor("ContextDialogQX", 0.1).click(CROSS);
+    if (closed < expected && questOf(play))
+        ADD_FAILURE() << play.name << ": " << closed << " notes came, not " << expected;
+    return play;
+}
+
+// A click on the smiley's face; the notes it brought up are closed.
+Replay& clickSmiley(Replay& play, const Smiley* smiley, int notes = 0)
+{
+    if (!questOf(play))
+        return play;
+    if (!smiley) {
+        ADD_FAILURE() << play.name << ": no smiley to click";
+        return play;
+    }
+    play.clickAt(smiley->halo.boundsCentre.x, smiley->halo.boundsCentre.y, questOf(play)->scene);
+    return closeNotes(play, notes);
+}
+
+void matchPairs(Replay& play, const std::vector<std::pair<Smiley*, Smiley*>>& pairs)
+{
+    for (const auto& [a, b] : pairs) {
+        clickSmiley(play, a);
+        clickSmiley(play, b);
+    }
+}
+
+// A click on the vitamin column's row of the kind (where GameSession clicks
+// it), the first of its kind in the game, so that its note comes (its help,
+// or what it costs when the coins do not reach), and the note closed; a
+// failure when it was not bought, or bought, as expected.
+Replay& clickVitamin(Replay& play, int kind, bool bBuys)
+{
+    if (!questOf(play))
+        return play;
+    for (const Orb* orb : childrenOf<Orb>(questOf(play)->hud->vitamins))
+        if (orb->kind == kind) {
+            const int32_t coins = questOf(play)->playerData->coins;
+            const int32_t cost = orb->cost;
+            closeNotes(play.clickAt(orb->position.x + 60.0f, orb->position.y - 20.0f, screenOf(orb)), 1);
+            if (questOf(play) && questOf(play)->playerData->coins != coins - (bBuys ? cost : 0))
+                ADD_FAILURE() << play.name << ": vitamin " << kind << (bBuys ? " not bought" : " bought");
+            return play;
+        }
+    ADD_FAILURE() << play.name << ": no vitamin of kind " << kind;
+    return play;
+}
+
+// Until the house is in play (the notes over it closed) with every smiley
+// out of its door.
+Replay& waitForPlay(Replay& play)
+{
+    closeNotes(play.waitUntil("a house in play", [&] { return inState(play, GameController::STATE_PLAY); }, 60.0));
+    return play.waitUntil("every smiley out", [&] {
+        if (!questOf(play))
+            return true;
+        for (const Smiley* smiley : childrenOf<Smiley>(questOf(play)->smileyLayer))
+            if (smiley->state < Smiley::STATE_PRESENT)
+                return false;
+        return true;
+    });
+}
+
+// The fewest pairs to a dead end matched, then the house's note about it
+// closed.
+Replay& strandLeftovers(Replay& play)
+{
+    matchPairs(play, quickestDeadEnd(present(play)));
+    play.waitUntil("dead end", [&] { return inState(play, GameController::STATE_MODE_END); });
+    return closeNotes(play, 1);
+}
+
+// The statistics of a house that ended, counted up.
+Replay& watchStatistics(Replay& play)
+{
+    return play.waitUntil("the statistics", [&] { return inState(play, GameController::STATE_STATISTICS); }).wait(2.0);
+}
+
+// The current player's saved game continued: the mode selection, the
+// prompt, "Game loaded!", the how-to-play note, the journey map (looked at
+// for a while) and the neighbourhood's introduction.
+Replay& continueSavedQuest(Replay& play, double mapSeconds)
+{
+    const int32_t housesPlayed = GameSession::record(MODE_QUEST).housesPlayed;
+    play.click("Start Game").waitFor("ContextGametypes").click("Quest");
+    play.waitFor("ContextDialogQX").wait(0.5).click("continue").waitFor("GameControllerAdventure");
+    play.waitUntil("the saved game loaded", [&] { return questOf(play)->housesPlayed == housesPlayed; }, 0.1);
+    play.waitFor("ContextDialogQX").click(CROSS);
+    play.waitFor("ContextMap").wait(mapSeconds).click(CROSS);
+    return play.waitFor("ContextDialogQX").click(CROSS).waitFor("GameControllerAdventure");
+}
+
+// The smiley to select for "multimatch" (which matches it with the first
+// three partners in the house) so that the smileys left can all be paired,
+// and those pairs; null when no smiley leaves such a house.
+std::pair<Smiley*, std::vector<std::pair<Smiley*, Smiley*>>> multimatchAndTheRest(const std::vector<Smiley*>& smileys)
+{
+    for (Smiley* selected : smileys) {
+        std::vector<Smiley*> rest;
+        int partners = 0;
+        for (Smiley* other : smileys)
+            if (other != selected && !(partners < 3 && selected->canMatch(other, false) && ++partners))
+                rest.push_back(other);
+        const auto pairs = perfectMatching(rest);
+        if (partners > 0 && (!pairs.empty() || rest.empty()))
+            return {selected, pairs};
+    }
+    return {nullptr, {}};
+}
+
+// A new quest: the how-to-play note, the journey map of the first
+// neighbourhood, its introduction; in the first house a vitamin too dear
+// for the empty purse (its note), a clashing pair (the penalty, the green
+// highlight, the mistake's note), then the fewest matches to a dead end:
+// "no more matches!" with its honk and note, the voice, the bodies turning
+// white, the leftovers liquifying into the thermometer, the house's end and
+// its statistics.
+TEST(Replay, QuestFromTheStartWithTheHelp)
+{
+    Replay play("quest-start", 23);
+    play.click("Start Game").waitFor("ContextGametypes").click("Quest");
+    play.waitFor("ContextDialogQX").click(CROSS);
+    play.waitFor("ContextMap").wait(0.5).click(CROSS);
+    play.waitFor("ContextDialogQX").click(CROSS);
+    waitForPlay(play);
+    clickVitamin(play, VITAMIN_CASH_OUT, false);
+    const auto [a, b] = firstPair(present(play), false);
+    clickSmiley(play, a);
+    clickSmiley(play, b, 1);
+    strandLeftovers(play);
+    waitForTheEnd(play, "no more matches!", 10.0);
+    watchStatistics(play);
+    play.check();
+}
+
+// Saved at Easy Street's challenge round: the round with its note, arrow,
+// alarm clock and hurried music; a click on the shown smiley and Escape do
+// nothing; the clock rings and runs out ("too slow!", the solution pointed
+// out). Then Leasurely Lane's street, its journey map with the arrow
+// gliding from Easy Street, the pointer on each of the eight places and on
+// none, its introduction and its first house.
+TEST(Replay, QuestJourneyAcrossANeighbourhood)
+{
+    Replay play("quest-journey", 31);
+    GameSession::record(MODE_QUEST) = SavedGame{3, 0, 3, 30000, 40, 1, 2};
+    continueSavedQuest(play, 0.5);
+    waitForPlay(play).wait(1.0);
+    if (const Quest* quest = questOf(play))
+        clickSmiley(play, quest->challengeSmiley);
+    play.wait(1.0).press(KEY_ESCAPE);
+    waitForTheEnd(play, "too slow!", 30.0);
+    play.waitFor("ContextMap").wait(4.0);
+    const Context* map = play.game.activeScreen();
+    for (const V3& place : ContextMap::mapPositions)
+        play.pointAt(place.x, place.y, map).wait(1.0);
+    // On the logo, far from every place.
+    play.pointAt(0.0f, 150.0f, map).wait(1.0).click(CROSS);
+    play.waitFor("ContextDialogQX").click(CROSS);
+    waitForPlay(play).wait(1.0);
+    play.check();
+}
+
+// Saved at Impassable Pass's challenge round: the map from Ludicrous Lane,
+// the round answered right at once (match and extra bonus), "journey
+// complete!", the ending watched until its last line is in full view, the
+// high-score table with the player's new entry, and the iris back to the
+// main menu.
+TEST(Replay, QuestEnding)
+{
+    Replay play("quest-ending", 41);
+    GameSession::record(MODE_QUEST) = SavedGame{47, 7, 8, 480000, 120, 1, 3};
+    continueSavedQuest(play, 4.0);
+    waitForPlay(play);
+    waitForTheEnd(clickSmiley(play, rightAnswer(play)), "well done!", 0.1);
+    play.waitFor("ContextEnding").wait(32.0).click("OK");
+    play.waitFor("ContextHighScores").wait(1.0).click("Back").waitFor("MyContextMain").wait(1.0);
+    play.check();
+}
+
+// Saved at Easy Street's second house with coins and a slot filled: Escape
+// in play answered No, then Yes, back at the main menu; the quest continued
+// again; every vitamin bought with its note (a hint, "multimatch" on a
+// selected smiley, "empty slot", "double score", "cash out"); the house
+// cleared with no mistake, so that the clear bonus and the eagle eye pay.
+TEST(Replay, QuestLeftAndContinued)
+{
+    Replay play("quest-continued", 51);
+    GameSession::record(MODE_QUEST) = SavedGame{1, 0, 1, 20000, 760, 1, 1};
+    continueSavedQuest(play, 0.5);
+    waitForPlay(play);
+    play.press(KEY_ESCAPE).waitFor("ContextDialog").click("No").waitFor("GameControllerAdventure");
+    play.press(KEY_ESCAPE).waitFor("ContextDialog").click("Yes").waitFor("MyContextMain");
+    continueSavedQuest(play, 0.5);
+    waitForPlay(play);
+    clickVitamin(play, VITAMIN_HINT, true).wait(1.0);
+    const auto [selected, rest] = multimatchAndTheRest(present(play));
+    clickSmiley(play, selected);
+    clickVitamin(play, VITAMIN_MULTIMATCH, true);
+    for (const int kind : {VITAMIN_EMPTY_SLOT, VITAMIN_DOUBLE_SCORE, VITAMIN_CASH_OUT})
+        clickVitamin(play, kind, true);
+    play.wait(2.0);
+    matchPairs(play, rest);
+    watchStatistics(play).wait(1.0);
+    play.waitUntil("the clear bonus and the eagle eye", [&] {
+        return questOf(play)->clearBonusEarned && questOf(play)->eagleEyeEarned;
+    }, 0.1);
+    play.check();
+}
+
+} // namespace
