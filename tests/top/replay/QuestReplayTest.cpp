@@ -217,9 +217,9 @@ TEST(Replay, QuestJourneyAcrossANeighbourhood)
     play.waitFor("ContextMap").wait(4.0);
     const Context* map = play.game.activeScreen();
     for (const V3& place : ContextMap::mapPositions)
-        play.pointAt(place.x, place.y, map).wait(1.0);
+        play.pointAt(place.x, place.y, map);
     // On the logo, far from every place.
-    play.pointAt(0.0f, 150.0f, map).wait(1.0).click(CROSS);
+    play.pointAt(0.0f, 150.0f, map).click(CROSS);
     play.waitFor("ContextDialogQX").click(CROSS);
     waitForPlay(play).wait(1.0);
     play.check();
