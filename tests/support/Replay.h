@@ -107,6 +107,18 @@ public:
             fail("no " + screen + " after " + ReplayRecorder::number(maxSeconds, 2) + " s");
         return *this;
     }
+    // Frames run until the running game's controller has entered the state
+    // (GameController::STATE_PLAY, ...); a failure when it does not within the time.
+    Replay& waitForState(int gameState, double maxSeconds = 30.0)
+    {
+        const auto reached = [&] { return pGlobal && game.currentGame() && game.currentGame()->state == gameState; };
+        for (int i = 0; i < std::lround(maxSeconds / DT) && !bBroken && !reached(); ++i)
+            step();
+        if (!bBroken && !reached())
+            fail("the game not in state " + std::to_string(gameState) + " after " +
+                 ReplayRecorder::number(maxSeconds, 2) + " s");
+        return *this;
+    }
     Replay& focusLost() { return act([] { feed({focusEvent(false)}); }, 1, true); }
     Replay& focusGained() { return act([] { feed({focusEvent(true)}); }, 1, true); }
     // The window's close button; the program ends after the next frame.
