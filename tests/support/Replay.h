@@ -107,11 +107,7 @@ public:
     // when it does not come within the time.
     Replay& waitFor(const std::string& screen, double maxSeconds = 30.0)
     {
-        for (int i = 0; i < std::lround(maxSeconds / DT) && !bBroken && activeName() != screen; ++i)
-            step();
-        if (!bBroken && activeName() != screen)
-            fail("no " + screen + " after " + ReplayRecorder::number(maxSeconds, 2) + " s");
-        return *this;
+        return waitUntil(screen, [&] { return activeName() == screen; }, maxSeconds);
     }
     // Frames run until done() holds (checked before each frame); a failure
     // saying what did not come within the time.
@@ -122,6 +118,14 @@ public:
         if (!bBroken && !done())
             fail("no " + what + " after " + ReplayRecorder::number(maxSeconds, 2) + " s");
         return *this;
+    }
+    // Frames run until the running game's controller has entered the state
+    // (GameController::STATE_PLAY, ...); a failure when it does not within the time.
+    Replay& waitForState(int gameState, double maxSeconds = 30.0)
+    {
+        return waitUntil("game state " + std::to_string(gameState), [&] {
+            return pGlobal && game.currentGame() && game.currentGame()->state == gameState;
+        }, maxSeconds);
     }
     Replay& focusLost() { return act([] { feed({focusEvent(false)}); }, 1, true); }
     Replay& focusGained() { return act([] { feed({focusEvent(true)}); }, 1, true); }
