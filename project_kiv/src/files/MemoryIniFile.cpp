@@ -245,7 +245,7 @@ double MemoryIniFile::readDoubleInRange(const UString& section, const UString& k
     const UString stored = readString(section, key, formatString("%.8lf", defaultValue));
     double value = 0.0;
     const bool bNumber = readWholeDecimal(trimmed(stored), value);
-    const double used = !bNumber ? defaultValue : value < low ? low : value > high ? high : value;
+    const double used = !bNumber ? defaultValue : std::clamp(value, low, high);
     if (!bNumber || used != value) {
         setDouble(section, key, used);
         logClamped(section, key, stored, getString(section, key));

@@ -268,8 +268,7 @@ TEST(Replay, ActionVitaminsAndTheNextHouse)
         if (s->isClown)
             clowns.push_back(s);
     ASSERT_FALSE(clowns.empty()) << "no clown came";
-    for (int i = 0; i < 400 && clowns.front()->state != Smiley::STATE_PRESENT; ++i)
-        play.wait(0.01);
+    play.waitUntil("the clown out", [&] { return clowns.front()->state == Smiley::STATE_PRESENT; }, 4.0);
     play.click(clowns.front()).click(CROSS);
     play.click(present(play).front() == clowns.front() ? present(play).back() : present(play).front());
     buy(play, VITAMIN_TIME_BOOST);

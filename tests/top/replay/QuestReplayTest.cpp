@@ -227,10 +227,9 @@ TEST(Replay, QuestJourneyAcrossANeighbourhood)
 
 // Saved at Impassable Pass's challenge round: the map from Ludicrous Lane,
 // the round answered right with 60% of its time left (match and extra
-// bonus), "journey
-// complete!", the ending watched until its last line is in full view, the
-// high-score table with the player's new entry, and the iris back to the
-// main menu.
+// bonus), "journey complete!", the ending watched until its last line is in
+// full view, the high-score table with the player's new entry, and the iris
+// back to the main menu.
 TEST(Replay, QuestEnding)
 {
     Replay play("quest-ending", 41);
