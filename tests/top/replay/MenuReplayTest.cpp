@@ -120,7 +120,8 @@ TEST(Replay, FocusLostAndRegainedInAMenuAndInPlayThenTheWindowClosed)
     Replay play("focus", 7);
     play.wait(0.5).focusLost().wait(1.0).focusGained().wait(0.5);
     play.click("Start Game").waitFor("ContextGametypes").click("Action").waitFor("ContextDialogQX");
-    play.click(CROSS).waitFor("GameControllerTimeTrial").wait(1.0).focusLost().wait(1.0).focusGained().wait(1.0);
+    play.click(CROSS).waitFor("ContextMap").click(CROSS).waitFor("ContextDialogQX").click(CROSS);
+    play.waitForState(GameController::STATE_PLAY).wait(1.0).focusLost().wait(1.0).focusGained().wait(1.0);
     play.quit().waitForTheEnd();
     play.check();
 }
