@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,14 +13,36 @@ namespace {
 
 UString settledFolder;
 
-UString baseFolder()
+// Where the data folder goes below, and the part of that path that must
+// already be there: nothing of a base named by the environment (it is made
+// whole), the home folder itself when it comes from the password database.
+struct Base {
+    UString path;
+    UString mustExist;
+};
+
+// The account's home from the password database: a session started without
+// HOME (a service, a cron job, `env -i`) still finds the player's one data
+// folder instead of one below wherever it was started. Empty when the
+// account has none.
+UString accountHome()
+{
+    const passwd* account = getpwuid(getuid());
+    return account && account->pw_dir ? UString(account->pw_dir) : UString();
+}
+
+Base baseFolder()
 {
     if (const char* portable = std::getenv("U3_APP_DATA_PATH"); portable && *portable)
-        return portable;
+        return {portable, ""};
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        return xdg;
-    const char* home = std::getenv("HOME");
-    return home && *home ? UString(home) + "/.local/share" : UString(".local/share");
+        return {xdg, ""};
+    if (const char* home = std::getenv("HOME"); home && *home)
+        return {UString(home) + "/.local/share", ""};
+    const UString home = accountHome();
+    if (home.empty())
+        return {"", ""};
+    return {home + "/.local/share", home};
 }
 
 // A working folder that cannot be named has been removed: the path is left
@@ -26,7 +50,7 @@ UString baseFolder()
 // folder is then not found at all.
 UString absolutePath(const UString& path)
 {
-    if (path[0] == '/')
+    if (path.empty() || path[0] == '/')
         return path;
     char* working = getcwd(nullptr, 0);
     if (!working)
@@ -36,31 +60,70 @@ UString absolutePath(const UString& path)
     return absolute;
 }
 
-void makeFolders(const UString& path)
+bool isFolder(const UString& path)
+{
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Makes every missing level of path; false, with errno from the level that
+// failed, when the path is not a folder afterwards.
+bool makeFolders(const UString& path)
 {
     for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
         UString prefix = path.substr(0, slash);
-        if (!prefix.empty())
-            mkdir(prefix.c_str(), 0755);
+        if (!prefix.empty() && mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST)
+            return false;
         if (slash == std::string::npos)
             break;
     }
+    if (isFolder(path))
+        return true;
+    errno = ENOTDIR;
+    return false;
+}
+
+// The data folder below base, made when asked and allowed; false, with the
+// reason, when it is not there afterwards.
+bool findDataFolder(const Base& base, bool create, UString& folder, UString& failure)
+{
+    if (base.path.empty()) {
+        folder.clear();
+        failure = "no home folder is known for this account";
+        return false;
+    }
+    folder = absolutePath(base.path) + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION;
+    if (!create)
+        return true;
+    if (!base.mustExist.empty() && !isFolder(base.mustExist)) {
+        failure = formatString("the home folder '%s' is not there", base.mustExist.c_str());
+        return false;
+    }
+    if (makeFolders(folder))
+        return true;
+    failure = std::strerror(errno);
+    return false;
 }
 
 } // namespace
 
 UString getDataFolder(bool create)
 {
-    const UString folder = settledFolder.empty()
-                               ? absolutePath(baseFolder()) + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION
-                               : settledFolder;
-    if (create)
-        makeFolders(folder);
+    // A settled folder removed while the game runs is made again for the
+    // next file.
+    if (!settledFolder.empty()) {
+        if (create)
+            makeFolders(settledFolder);
+        return settledFolder;
+    }
+    UString folder, failure;
+    findDataFolder(baseFolder(), create, folder, failure);
     return folder;
 }
 
-UString settleDataFolder()
+UString settleDataFolder(UString& failure)
 {
-    settledFolder = getDataFolder(true);
+    failure.clear();
+    findDataFolder(baseFolder(), true, settledFolder, failure);
     return settledFolder;
 }

@@ -9,10 +9,62 @@
 #include "MyGlobal.h"
 
 #include <SDL/SDL.h>
+#include <X11/Xlib.h>
 
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+// The requests that end the program (the start-up glue turns them into a
+// quit), and the alarm it arms in case the loop never takes one.
+const int TERMINATION_SIGNALS[] = {SIGTERM, SIGINT, SIGHUP, SIGALRM};
+
+// What had the lost display before us: SDL's handler, which hands it on to
+// Xlib's own report and exit.
+XIOErrorHandler displayLostBefore = nullptr;
+// The global object is being deleted, saving its files on the way.
+bool bGlobalGoing = false;
+
+// The display is gone: at a logout the session's X server ends with the
+// hang-up, and whichever comes first, Xlib ends the process when this
+// returns. Nothing can be drawn any more, so what a quit would save and
+// needs no display is saved here, before the usual report.
+int onDisplayLost(Display* display)
+{
+    if (pKiv) {
+        // A failed save is not shown in a dialog now.
+        pKiv->bShuttingDown = true;
+        KIV_LOG("The display was lost; the game saves its files and ends.");
+    }
+    if (pGlobal && !bGlobalGoing)
+        pGlobal->saveForExit();
+    if (pKiv && pKiv->pConfig)
+        pKiv->saveConfiguration();
+    return displayLostBefore ? displayLostBefore(display) : 0;
+}
+
+// SDL sets its own handler when it starts the display; ours goes over it.
+void handleLostDisplay()
+{
+    displayLostBefore = XSetIOErrorHandler(onDisplayLost);
+}
+
+// From here on the exit saves run: however slow the disk, no termination
+// request (nor the grace alarm one armed) cuts them short; held back, they
+// end with the process. Undone in a child that runs another program.
+void holdTerminationRequests(int how)
+{
+    alarm(0);
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : TERMINATION_SIGNALS)
+        sigaddset(&held, signal);
+    sigprocmask(how, &held, nullptr);
+}
+
+} // namespace
 
 // The address goes to the desktop's opener as one argument, without a
 // shell, so that no character of it is interpreted.
@@ -26,6 +78,7 @@ void openWebPage(const UString& address)
         // ignores the file-size and broken-pipe ones for itself only.
         std::signal(SIGXFSZ, SIG_DFL);
         std::signal(SIGPIPE, SIG_DFL);
+        holdTerminationRequests(SIG_UNBLOCK);
         execlp("xdg-open", "xdg-open", address.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -47,6 +100,7 @@ bool doFrame()
     try {
         if (!pKiv) {
             new Kiv();
+            handleLostDisplay();
             pGlobal = new MyGlobal();
             pGlobal->initPreLoader();
             KIV_LOG("Entering game loop.");
@@ -86,8 +140,10 @@ void shutdown()
         return;
     UString address = pGlobal->urlToOpenOnExit;
     pKiv->pAudio->pauseDevice();
+    bGlobalGoing = true;
     delete pGlobal;
     pGlobal = nullptr;
+    bGlobalGoing = false;
     delete pKiv;
     openWebPage(address);
 }
@@ -133,6 +189,7 @@ extern "C" int SDL_main(int, char*[])
         if (!doFrame() || quit)
             break;
     }
+    holdTerminationRequests(SIG_BLOCK);
     shutdown();
     return 0;
 }

@@ -68,25 +68,59 @@ inline bool waitFor(const std::function<bool()>& done, std::chrono::seconds time
     return true;
 }
 
-// Waits up to the timeout for the child; true with its status when it ended.
-inline bool waitForExit(pid_t child, int& status, std::chrono::seconds timeout)
-{
-    return waitFor([&] { return waitpid(child, &status, WNOHANG) == child; }, timeout);
-}
+// A program this test started, signalled only while it is still the
+// test's own: once reaped, its id may be given to any process of the
+// machine. One still running when the object goes is killed and reaped.
+class StartedProgram {
+public:
+    explicit StartedProgram(pid_t child) : id(child) {}
+    ~StartedProgram()
+    {
+        if (signal(SIGKILL))
+            waitpid(id, &exitStatus, 0);
+    }
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
 
-// Sends the program the request (SIGTERM: to end as a closed window does,
-// SDL turning it into the same quit event) and waits up to the timeout; a
-// program still running then is killed. True when it ended by itself, with
-// its wait status.
-inline bool terminateProgram(pid_t child, int& status, std::chrono::seconds timeout, int request = SIGTERM)
-{
-    // kill() with -1 would reach every process of the user.
-    if (child <= 0)
+    // Its process id (-1 when it could not be started).
+    pid_t pid() const { return id; }
+    // Its wait status, once it has ended.
+    int status() const { return exitStatus; }
+
+    // Sends the signal; false, sending nothing, once the program has been
+    // reaped (or was never started). kill() with -1 would reach every
+    // process of the user.
+    bool signal(int number)
+    {
+        return id > 0 && !bReaped && kill(id, number) == 0;
+    }
+
+    // Waits up to the timeout; true when it has ended.
+    bool waitForExit(std::chrono::seconds timeout)
+    {
+        if (id <= 0)
+            return false;
+        bReaped = bReaped || waitFor([&] { return waitpid(id, &exitStatus, WNOHANG) == id; }, timeout);
+        return bReaped;
+    }
+
+    // Sends the request (SIGTERM: to end as a closed window does) and waits
+    // up to the timeout; a program still running then is killed. True when
+    // it ended by itself, before or after the request.
+    bool terminate(std::chrono::seconds timeout, int request = SIGTERM)
+    {
+        if (bReaped)
+            return true;
+        signal(request);
+        if (waitForExit(timeout))
+            return true;
+        if (signal(SIGKILL))
+            bReaped = waitpid(id, &exitStatus, 0) == id;
         return false;
-    kill(child, request);
-    if (waitForExit(child, status, timeout))
-        return true;
-    kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-    return false;
-}
+    }
+
+private:
+    const pid_t id;
+    int exitStatus = 0;
+    bool bReaped = false;
+};

@@ -102,9 +102,14 @@ KivAudio::Lock::~Lock()
     SDL_UnlockAudio();
 }
 
-KivAudio::~KivAudio()
+void KivAudio::storeSettings() const
 {
     pKiv->pConfig->setInt(classRecord.name, "frequency", frequency);
+}
+
+KivAudio::~KivAudio()
+{
+    storeSettings();
     SDL_PauseAudio(1);
     if (pMixer) {
         // Pausing does not wait for a callback already running; the lock does.

@@ -40,6 +40,9 @@ public:
     // Writes frequency back to the configuration, pauses the device and
     // deletes the Mixer; SDL_Quit closes the device later.
     virtual ~KivAudio();
+    // Writes frequency into the configuration (in memory; the engine saves
+    // the file). Main thread.
+    void storeSettings() const;
     // At each single engine mode step: 3 to 2 pauses the device, 2 to 3 resumes it.
     virtual void onKIVmodeChange(int oldMode, int newMode);
     // Pauses the device at once, so nothing more is heard while the program

@@ -165,10 +165,7 @@ Kiv::~Kiv()
     KIV_LOG("9...");
     deleteService(pResourceManager);
     KIV_LOG("10...");
-    pConfig->setInt(CONFIG_SECTION, "defaultLanguage", defaultLanguage);
-    UString error;
-    if (!pFileManager->mayReplace(getConfigPath(), error) || !pConfig->writeFile(getConfigPath(), error))
-        KIV_REPORT("Could not save '%s': %s.", getConfigPath().c_str(), error.c_str());
+    saveConfiguration();
     KIV_LOG("11...");
     deleteService(pConfig);
     KIV_LOG("12...");
@@ -182,6 +179,18 @@ Kiv::~Kiv()
     deleteService(pErrorManager);
     deleteService(pLogger);
     pKiv = nullptr;
+}
+
+void Kiv::saveConfiguration()
+{
+    if (pGraphics)
+        pGraphics->storeSettings();
+    if (pAudio)
+        pAudio->storeSettings();
+    pConfig->setInt(CONFIG_SECTION, "defaultLanguage", defaultLanguage);
+    UString error;
+    if (!pFileManager->mayReplace(getConfigPath(), error) || !pConfig->writeFile(getConfigPath(), error))
+        KIV_REPORT("Could not save '%s': %s.", getConfigPath().c_str(), error.c_str());
 }
 
 void Kiv::logObjectsStillAllocated()

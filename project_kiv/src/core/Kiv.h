@@ -96,6 +96,12 @@ public:
     void unregisterObject(KivBase* object);
     int getRegisteredObjectCount() const { return registeredObjectCount; }
 
+    // Writes the configuration file with every running service's settings,
+    // as the end of the engine does; on its own, for an end that cannot
+    // tear the services down (the display lost). A save that fails is
+    // reported and leaves the old file. Main thread.
+    void saveConfiguration();
+
     // The file paths this engine uses.
     static UString getConfigPath();
     static UString getLogPath();

@@ -89,18 +89,23 @@ KivGraphics::KivGraphics()
 
 KivGraphics::~KivGraphics()
 {
-    if (pKiv && pKiv->pConfig) {
-        const UString& section = classRecord.name;
-        pKiv->pConfig->setInt(section, "screenWidth", screenWidth);
-        pKiv->pConfig->setInt(section, "screenHeight", screenHeight);
-        pKiv->pConfig->setBool(section, "bFullScreen", bFullScreen);
-        pKiv->pConfig->setBool(section, "bBilinearFilter", bBilinearFilter);
-        pKiv->pConfig->setBool(section, "bUseVSync", bUseVSync);
-    }
+    storeSettings();
     if (bFullScreen) {
         bFullScreen = false;
         restorePresentation();
     }
+}
+
+void KivGraphics::storeSettings() const
+{
+    if (!pKiv || !pKiv->pConfig)
+        return;
+    const UString& section = classRecord.name;
+    pKiv->pConfig->setInt(section, "screenWidth", screenWidth);
+    pKiv->pConfig->setInt(section, "screenHeight", screenHeight);
+    pKiv->pConfig->setBool(section, "bFullScreen", bFullScreen);
+    pKiv->pConfig->setBool(section, "bBilinearFilter", bBilinearFilter);
+    pKiv->pConfig->setBool(section, "bUseVSync", bUseVSync);
 }
 
 void KivGraphics::readInt(const char* key, int& field, int defaultValue, int low, int high)

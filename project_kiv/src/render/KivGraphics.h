@@ -36,6 +36,9 @@ public:
     // Writes the display choices back into the configuration and returns to a
     // window when full screen was on.
     virtual ~KivGraphics();
+    // Writes the display choices into the configuration (in memory; the
+    // engine saves the file). Touches no display.
+    void storeSettings() const;
     KivGraphics(const KivGraphics&) = delete;
     KivGraphics& operator=(const KivGraphics&) = delete;
 

@@ -127,6 +127,12 @@ void Global::savePlayerFiles()
     hst.saveNow();
 }
 
+void Global::saveForExit()
+{
+    hst.addRunTime();
+    savePlayerFiles();
+}
+
 void Global::tellSaveFailure(const UString& reason)
 {
     if (bSaveFailureTold || !pContextManager || !pThemeStandard || pKiv->bShuttingDown)

@@ -62,6 +62,10 @@ public:
     // its progress is saved, when it is left and when it ends with its high
     // score.
     void savePlayerFiles();
+    // What the end of the program saves of this object (the run's play time
+    // added), without tearing anything down: for an end that cannot go
+    // through the destructor (the display lost).
+    void saveForExit();
     // Tells the player, once per run, in a dialog over the current screen,
     // that their progress could not be saved and why (reason, in words; the
     // log and standard error have it already). Only once the menus exist

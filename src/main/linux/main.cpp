@@ -74,7 +74,9 @@ void enterDataFolder()
 // the main loop ends the program cleanly with every file saved (what SDL's
 // own handler does). A start-up step that waits for the display, or a frame
 // that never ends, would not come back to the loop: the request then ends
-// the process itself once the grace period is over.
+// the process itself once the grace period is over. The loop holds both
+// back once it has taken the request (holdTerminationRequests), so that no
+// slow disk gets the exit saves cut short.
 void onTerminationRequest(int signal)
 {
     terminationSignal = signal;
@@ -149,7 +151,17 @@ int main(int argc, char* argv[])
     // and so does a copy that cannot tell whether another one runs. The
     // folder is settled before the working folder changes, so that a
     // relative one is the same for the lock and for every file.
-    const UString dataFolder = settleDataFolder();
+    UString failure;
+    const UString dataFolder = settleDataFolder(failure);
+    if (dataFolder.empty() || !failure.empty()) {
+        if (dataFolder.empty())
+            std::fprintf(stderr, "%s: %s, so its data folder cannot be made; this copy ends.\n", APPLICATION_NAME,
+                         failure.c_str());
+        else
+            std::fprintf(stderr, "%s: the data folder '%s' could not be made (%s); this copy ends.\n",
+                         APPLICATION_NAME, dataFolder.c_str(), failure.c_str());
+        return 1;
+    }
     DataFolderLock lock;
     UString reason;
     switch (lock.acquire(dataFolder, reason)) {

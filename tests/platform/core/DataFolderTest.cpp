@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <pwd.h>
 #include <string>
 
 namespace {
@@ -33,7 +34,6 @@ TEST(DataFolder, ChoosesTheBaseByEnvironmentAndCreatesIt)
         // Relative bases, below the working folder.
         {"usb", xdg.c_str(), home.c_str(), "/usb"},
         {nullptr, "xdg", home.c_str(), "/xdg"},
-        {nullptr, "", "", "/.local/share"},
     };
     const std::filesystem::path working = std::filesystem::current_path();
     std::filesystem::current_path(root);
@@ -47,6 +47,20 @@ TEST(DataFolder, ChoosesTheBaseByEnvironmentAndCreatesIt)
         EXPECT_TRUE(std::filesystem::is_directory(expected)) << expected;
     }
     std::filesystem::current_path(working);
+}
+
+// Without HOME the account's home holds the folder, wherever the game was
+// started (not made here: it is the real one).
+TEST(DataFolder, WithoutHomeTheAccountsHomeFromThePasswordDatabaseIsUsed)
+{
+    const passwd* account = getpwuid(getuid());
+    ASSERT_NE(account, nullptr);
+    unsetenv("U3_APP_DATA_PATH");
+    unsetenv("XDG_DATA_HOME");
+    for (const char* home : {static_cast<const char*>(nullptr), ""}) {
+        setOrUnset("HOME", home);
+        EXPECT_EQ(getDataFolder(false), std::string(account->pw_dir) + "/.local/share/Glimmerdaledemo/1.30");
+    }
 }
 
 } // namespace

@@ -10,11 +10,13 @@
 // at its log's name, with standard error on a pipe that nobody reads or
 // with hang-ups ignored, and ended by a hang-up, writing no other file.
 #include "GameHarness.h"
+#include "VirtualDisplay.h"
 
 #include "DataFolderLock.h"
 #include "Loader.h"
 
 #include <map>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -72,17 +74,18 @@ protected:
 
     // Starts the program in the game data (inChild as startProgram runs
     // it), waits until loading has ended and the start screens have passed,
-    // runs whileRunning (program is the running program's id), ends it with
-    // the signal ending (SIGTERM: as a closed window) and expects a clean
-    // run; returns the run's log, with what went on on standard error when
-    // the file could not be written.
+    // runs whileRunning (program is the running program), ends it with the
+    // signal ending (SIGTERM: as a closed window) and expects a clean run,
+    // or one that ends with exitStatus without a report of its own; returns
+    // the run's log, with what went on on standard error when the file could
+    // not be written.
     std::string runOnce(const std::vector<std::string>& arguments = {}, const std::function<void()>& whileRunning = {},
-                        const std::function<void()>& inChild = {}, int ending = SIGTERM)
+                        const std::function<void()>& inChild = {}, int ending = SIGTERM, int exitStatus = 0)
     {
         const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
         std::filesystem::remove(logPath);
-        program = startProgram(home.path(), arguments, errorPath(), "", inChild);
-        EXPECT_GT(program, 0);
+        program.emplace(startProgram(home.path(), arguments, errorPath(), "", inChild));
+        EXPECT_GT(program->pid(), 0);
         const auto runLog = [&] { return readWholeFile(logPath) + readWholeFile(errorPath()); };
         EXPECT_TRUE(waitFor([&] { return runLog().find("Global initialization complete") != std::string::npos; },
                             std::chrono::seconds(120)));
@@ -90,13 +93,14 @@ protected:
         std::this_thread::sleep_for(std::chrono::seconds(5));
         if (whileRunning)
             whileRunning();
-        int status = 0;
-        EXPECT_TRUE(terminateProgram(program, status, std::chrono::seconds(60), ending)) << "it did not end when closed";
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        EXPECT_TRUE(program->terminate(std::chrono::seconds(60), ending)) << "it did not end when closed";
+        const int status = program->status();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == exitStatus) << "status " << status;
         const std::string log = runLog();
         for (const char* line : {"doFrame(): Entering game loop.", "loadStuff(): Single language mode (0).",
-                                 "SolutionData(): solutions/solution-7x7.dat: Loaded ", "~Kiv(): Done. Clean exit."})
+                                 "SolutionData(): solutions/solution-7x7.dat: Loaded "})
             EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+        EXPECT_EQ(log.find("~Kiv(): Done. Clean exit.") != std::string::npos, exitStatus == 0) << log;
         for (const char* line : {"*** ERROR", "Forced exit.", "objects still allocated"})
             EXPECT_EQ(log.find(line), std::string::npos) << line << "\n" << log;
         return log;
@@ -115,7 +119,7 @@ protected:
 
     TemporaryFolder home{"kiv-program"};
     std::string dataFolder;
-    pid_t program = -1;
+    std::optional<StartedProgram> program;
 };
 
 TEST_F(RealProgram, StartsToItsMenusEndsCleanlyAndKeepsItsFilesAcrossARestart)
@@ -157,12 +161,30 @@ struct Surroundings {
     // outside the data folder on the same disk.
     std::function<void(const std::string& logPath, const std::string& elsewhere)> inChild;
     // While it runs.
-    std::function<void(pid_t program)> whileRunning;
+    std::function<void(StartedProgram& program)> whileRunning;
     // After it ended, with what it wrote on standard error.
     std::function<void(const std::string& dataFolder, const std::string& errors)> check;
     // The signal that ends it.
     int ending = SIGTERM;
 };
+
+// Every save the end of a first run makes (the configuration rewritten, the
+// high scores and the players written), and none left half done.
+void expectTheExitSaves(const std::string& dataFolder)
+{
+    EXPECT_NE(readWholeFile(dataFolder + "/Glimmerdaledemo.cfg").find("[Kiv]\n"), std::string::npos);
+    for (const char* file : {"Glimmerdaledemo.hst", "Glimmerdaledemo.pro"})
+        EXPECT_TRUE(std::filesystem::exists(dataFolder + "/" + file)) << file;
+    for (const auto& entry : std::filesystem::directory_iterator(dataFolder))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+}
+
+// For the sanitized build, in the program's process before it starts.
+void addSanitizerOption(const std::string& option)
+{
+    const char* options = std::getenv("ASAN_OPTIONS");
+    setenv("ASAN_OPTIONS", (std::string(options ? options : "") + ":" + option).c_str(), 1);
+}
 
 const Surroundings SURROUNDINGS[] = {
     // The log passes it while loading; what then goes on on standard error,
@@ -185,9 +207,10 @@ const Surroundings SURROUNDINGS[] = {
          for (int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
              close(descriptor);
      },
-     [](pid_t program) {
+     [](StartedProgram& program) {
          for (int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
-             EXPECT_EQ(std::filesystem::read_symlink(formatString("/proc/%d/fd/%d", program, descriptor)), "/dev/null")
+             EXPECT_EQ(std::filesystem::read_symlink(formatString("/proc/%d/fd/%d", program.pid(), descriptor)),
+                       "/dev/null")
                  << descriptor;
      },
      [](const std::string& dataFolder, auto&) {
@@ -226,22 +249,26 @@ const Surroundings SURROUNDINGS[] = {
          std::signal(SIGHUP, SIG_IGN);
          std::signal(SIGINT, SIG_IGN);
      },
-     [](pid_t program) {
-         kill(program, SIGHUP);
-         kill(program, SIGINT);
-         int status = 0;
-         EXPECT_FALSE(waitForExit(program, status, std::chrono::seconds(3))) << "status " << status;
+     [](StartedProgram& program) {
+         program.signal(SIGHUP);
+         program.signal(SIGINT);
+         EXPECT_FALSE(program.waitForExit(std::chrono::seconds(3))) << "status " << program.status();
      },
      {}},
     // The terminal it was started from closed: every save of the end is
     // made, the only ones of a first run.
-    {"a hang-up at the end", {}, {},
-     [](const std::string& dataFolder, auto&) {
-         EXPECT_NE(readWholeFile(dataFolder + "/Glimmerdaledemo.cfg").find("[Kiv]\n"), std::string::npos);
-         for (const char* file : {"Glimmerdaledemo.hst", "Glimmerdaledemo.pro"})
-             EXPECT_TRUE(std::filesystem::exists(dataFolder + "/" + file)) << file;
-     },
+    {"a hang-up at the end", {}, {}, [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); },
      SIGHUP},
+    // A USB stick, a network home or a busy disk: the exit saves together
+    // take longer than the grace a termination request leaves a frame that
+    // never ends, and none of them is cut short.
+    {"every flush to the disk slow",
+     [](auto&, auto&) {
+         // The sanitizer's runtime would have to come before it.
+         addSanitizerOption("verify_asan_link_order=0");
+         setenv("LD_PRELOAD", KIV_SLOW_FLUSH_LIBRARY, 1);
+     },
+     {}, [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }},
 };
 
 TEST_F(RealProgram, RunsAndEndsCleanlyWhateverItIsStartedWithAndWritesNoOtherFile)
@@ -252,12 +279,51 @@ TEST_F(RealProgram, RunsAndEndsCleanlyWhateverItIsStartedWithAndWritesNoOtherFil
         std::filesystem::remove_all(dataFolder);
         makeWindowedDataFolder(home.path());
         writeWholeFile(elsewhere, "not the game's");
-        runOnce({}, [&] { if (surroundings.whileRunning) surroundings.whileRunning(program); },
+        runOnce({}, [&] { if (surroundings.whileRunning) surroundings.whileRunning(*program); },
                 [&] { if (surroundings.inChild) surroundings.inChild(logPath, elsewhere); }, surroundings.ending);
         if (surroundings.check)
             surroundings.check(dataFolder, readWholeFile(errorPath()));
         EXPECT_EQ(readWholeFile(elsewhere), "not the game's");
     }
+}
+
+// A logout: the session's display ends, and the hang-up comes with it. What
+// the end saves without a display is saved before Xlib's report of the lost
+// display ends the program.
+TEST_F(RealProgram, ALostDisplayWithAHangUpKeepsTheExitSaves)
+{
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready()) << "no display of the test's own";
+    const std::string log = runOnce(
+        {},
+        [&] {
+            display.end();
+            program->signal(SIGHUP);
+        },
+        [&] {
+            setenv("DISPLAY", display.name().c_str(), 1);
+            // Ended by Xlib with its engine still there: no leaks to report.
+            addSanitizerOption("detect_leaks=0");
+        },
+        SIGHUP, 1);
+    EXPECT_NE(log.find("onDisplayLost(): The display was lost; the game saves its files and ends."), std::string::npos)
+        << log;
+    expectTheExitSaves(dataFolder);
+}
+
+// A data folder that cannot be made (a file stands where a folder of its
+// path should be): the program says which and why, and ends before it opens
+// a window.
+TEST(ProgramStart, ADataFolderThatCannotBeMadeIsNamed)
+{
+    const TemporaryFolder scratch("kiv-unmade");
+    writeWholeFile(scratch.path() + "/file", "");
+    const std::string home = scratch.path() + "/file/home", errors = scratch.path() + "/errors";
+    StartedProgram program(startProgram(home, {}, errors));
+    ASSERT_TRUE(program.waitForExit(std::chrono::seconds(20)));
+    EXPECT_TRUE(WIFEXITED(program.status()) && WEXITSTATUS(program.status()) == 1) << "status " << program.status();
+    EXPECT_EQ(readWholeFile(errors), "Glimmerdaledemo: the data folder '" + home +
+                                         "/Glimmerdaledemo/1.30' could not be made (Not a directory); this copy ends.\n");
 }
 
 // Configuration values out of their working ranges (a frame of hours would
@@ -299,10 +365,9 @@ TEST_F(RealProgram, ClampsHostileSettingsRefusesASecondCopyAndClearsStaleTempora
             if (entry.path().filename() != "Glimmerdaledemo.log")
                 before[entry.path()] = readWholeFile(entry.path());
         const std::string errors = home.path() + "/second.err";
-        const pid_t second = startProgram(home.path(), {}, errors);
-        int status = 0;
-        ASSERT_TRUE(waitForExit(second, status, std::chrono::seconds(20))) << "the second copy did not end";
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
+        StartedProgram second(startProgram(home.path(), {}, errors));
+        ASSERT_TRUE(second.waitForExit(std::chrono::seconds(20))) << "the second copy did not end";
+        EXPECT_TRUE(WIFEXITED(second.status()) && WEXITSTATUS(second.status()) == 1) << "status " << second.status();
         EXPECT_EQ(readWholeFile(errors), "Glimmerdaledemo is already running with the data folder '" + dataFolder +
                                              "'; this copy ends.\n");
         for (const auto& [path, bytes] : before)

@@ -12,6 +12,7 @@
 #include "PermissionsObeyed.h"
 
 #include <csignal>
+#include <list>
 #include <sys/stat.h>
 
 namespace gametest {
@@ -218,12 +219,12 @@ TEST(Saves, ASecondCopyIsRefusedWhateverLiesAtTheLockFileNameAndWritesNothing)
             EXPECT_EQ(running.acquire(folder, reason), DataFolderLock::LOCKED) << reason;
         }
         const auto before = folderSnapshot(folder);
-        const pid_t second = startProgram(home.path(), {}, errors);
-        int status = 0;
-        if (!waitForExit(second, status, std::chrono::seconds(20))) {
+        StartedProgram second(startProgram(home.path(), {}, errors));
+        if (!second.waitForExit(std::chrono::seconds(20))) {
             ADD_FAILURE() << "the second copy runs";
-            terminateProgram(second, status, std::chrono::seconds(60));
+            second.terminate(std::chrono::seconds(60));
         }
+        const int status = second.status();
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << "status " << status;
         EXPECT_EQ(readWholeFile(errors),
                   "Glimmerdaledemo is already running with the data folder '" + folder + "'; this copy ends.\n");
@@ -239,17 +240,18 @@ TEST(Saves, CopiesStartedFromTwoFoldersWithARelativeDataHomeWriteTheirOwnFolders
 {
     const TemporaryFolder scratch("kiv-relative");
     const std::string relativeHome = "relative-home";
-    std::map<pid_t, std::string> logs;
+    std::list<std::pair<StartedProgram, std::string>> copies;
     for (const char* start : {"/a", "/b"}) {
         const std::string folder = makeWindowedDataFolder(scratch.path() + start + "/" + relativeHome);
-        logs[startProgram(relativeHome, {}, "", scratch.path() + start)] = folder + "/Glimmerdaledemo.log";
+        copies.emplace_back(std::piecewise_construct,
+                            std::forward_as_tuple(startProgram(relativeHome, {}, "", scratch.path() + start)),
+                            std::forward_as_tuple(folder + "/Glimmerdaledemo.log"));
     }
-    for (const auto& [copy, log] : logs) {
+    for (auto& [copy, log] : copies) {
         EXPECT_TRUE(waitFor([&] { return readWholeFile(log).find("Entering game loop.") != std::string::npos; },
                             std::chrono::seconds(60)))
             << log;
-        int status = 0;
-        terminateProgram(copy, status, std::chrono::seconds(60));
+        copy.terminate(std::chrono::seconds(60));
     }
     const std::string gameDataHome = std::string(KIV_BINARY_DIR) + "/data/" + relativeHome;
     EXPECT_FALSE(std::filesystem::exists(gameDataHome)) << "written beside the game data";
