@@ -11,6 +11,7 @@
 #include <SDL/SDL.h>
 #include <X11/Xlib.h>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -33,6 +34,8 @@ bool bGlobalGoing = false;
 // needs no display is saved here, before the usual report.
 int onDisplayLost(Display* display)
 {
+    // Xlib's report names the connection's error from errno.
+    const int cause = errno;
     if (pKiv) {
         // A failed save is not shown in a dialog now.
         pKiv->bShuttingDown = true;
@@ -42,6 +45,7 @@ int onDisplayLost(Display* display)
         pGlobal->saveForExit();
     if (pKiv && pKiv->pConfig)
         pKiv->saveConfiguration();
+    errno = cause;
     return displayLostBefore ? displayLostBefore(display) : 0;
 }
 
