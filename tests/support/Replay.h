@@ -29,7 +29,6 @@
 #include "Mixer.h"
 #include "RenderableText.h"
 #include "ReplayRecorder.h"
-#include "scenes/ContextLogo.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,16 +45,23 @@ public:
     // Frames drawn and recorded while nothing changes: one a second.
     static constexpr int SAMPLE_FRAMES = 100;
 
-    // The game at its main menu (or at the intro's first frame), seeded.
-    explicit Replay(const std::string& playName, unsigned seed = 1, bool bFromIntro = false)
-        : name(playName), game((ContextLogo::pinnedSeed = seed, GameHarness::get(DT, bFromIntro, true)))
+    // The game at its main menu, at the intro's first frame or before the
+    // first frame (from the loader on), started with the seed; prepare
+    // leaves in the data folder what a previous run would have (see
+    // GameHarness::Start).
+    explicit Replay(const std::string& playName, unsigned seed = 1, GameHarness::Stop from = GameHarness::AT_MENU,
+                    const std::function<void(const std::string& dataFolder)>& prepare = {})
+        : name(playName), game(GameHarness::start({DT, from, true, seed, prepare}))
     {
         static int plays = 0;
         if (++plays > 1 || !pGlobal) {
             fail("a play needs the game fresh: run one play per process (ctest does; by hand, --gtest_filter)");
             return;
         }
-        GameHarness::seed(seed);
+        // A play of the menus draws afresh from its seed, so that what the
+        // start drew does not reach its record.
+        if (from == GameHarness::AT_MENU)
+            GameHarness::seed(seed);
         recorder.lines.push_back("# " + name + ": seed " + std::to_string(seed) +
                                  "; units and precision as ReplayRecorder.h says");
         pKiv->pObserver = &recorder;

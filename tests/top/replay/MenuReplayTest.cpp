@@ -21,7 +21,7 @@ const std::string TABLE = "";
 
 TEST(Replay, IntroPlaysToTheMainMenu)
 {
-    Replay play("intro", 1, true);
+    Replay play("intro", 1, GameHarness::AT_INTRO);
     play.waitFor("MyContextMain", 90.0).wait(1.5);
     play.check();
 }
