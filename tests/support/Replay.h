@@ -23,6 +23,7 @@
 // The window's pointer grab is taken as already held (as after a player's
 // first click): a real grab of the shared X display would stall every
 // other program on it for as long as this one runs.
+#include "ClassName.h"
 #include "GameHarness.h"
 #include "MenuInt.h"
 #include "MenuItem.h"
@@ -38,6 +39,10 @@
 #include <sys/stat.h>
 
 namespace testsupport {
+
+// The caption of the close button of the game's message boxes and of the
+// journey map: the font's cross alone.
+inline const std::string CROSS = "\x01";
 
 class Replay {
 public:
@@ -91,8 +96,14 @@ public:
             moveTo(viewPoint(item, 0.0f));
         return *this;
     }
-    // A click on an object of the active screen, at the centre of its bounds.
-    Replay& click(const Renderable* object) { return clickOn(object, 0.0f); }
+    // A click on an object of the active screen, at the centre of its bounds;
+    // a failure when there is none.
+    Replay& click(const Renderable* object)
+    {
+        if (!object && !bBroken)
+            fail("nothing to click");
+        return clickOn(object, 0.0f);
+    }
     // A click at, or the pointer moved onto, the world point (x, y) at depth
     // 0 of a screen (a smiley's face in the scene, a vitamin's row in the
     // overlay, a place on the journey map).
@@ -197,6 +208,21 @@ public:
     // A step has failed: the play has ended, and the steps that follow do nothing.
     bool broken() const { return bBroken; }
 
+    // The game being played, of the mode asked for; null, the play failed
+    // with a message, when there is none (or the play has already failed).
+    template <typename Mode = GameController>
+    Mode* running()
+    {
+        if (bBroken)
+            return nullptr;
+        const GameController* current = game.currentGame();
+        Mode* mode = dynamic_cast<Mode*>(game.currentGame());
+        if (!mode)
+            fail("no " + className(typeid(Mode)) + " being played (" +
+                 (current ? className(typeid(*current)) : std::string("none")) + ", on " + activeName() + ")");
+        return mode;
+    }
+
     const std::string name;
     GameHarness& game;
     ReplayRecorder recorder;
@@ -245,10 +271,7 @@ private:
     std::string activeName() const
     {
         const Context* screen = pGlobal ? static_cast<Context*>(game.stack()->active.get()) : nullptr;
-        if (!screen)
-            return "none";
-        const std::string type = typeid(*screen).name();
-        return type.substr(type.find_first_not_of("0123456789"));
+        return screen ? className(typeid(*screen)) : "none";
     }
 
     // Asked by the driver after each tick: a frame to draw is opened with

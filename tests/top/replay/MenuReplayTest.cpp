@@ -9,14 +9,11 @@ namespace {
 using namespace testsupport;
 
 // DirectInput codes of keys the plays press.
-constexpr int KEY_BACKSPACE = 14;
 constexpr int KEY_I = 23;
 constexpr int KEY_UP = 200;
 constexpr int KEY_K = 37;
 constexpr int KEY_DOWN = 208;
-// The game's message boxes close with a button that shows only the font's
-// cross; the high scores choose their table with a chooser of no caption.
-const std::string CROSS = "\x01";
+// The high scores choose their table with a chooser of no caption.
 const std::string TABLE = "";
 
 TEST(Replay, IntroPlaysToTheMainMenu)
