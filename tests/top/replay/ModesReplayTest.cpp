@@ -1,10 +1,10 @@
 // Replays of the puzzle and action modes: what the player sees and hears
 // from the mode selection through the in-game help, chains, matches,
-// mistakes, vitamins, house ends and game over to the high scores (see
-// Replay.h). The board is read to find which smiley to click; every click
-// goes through the input. The plays that click most run at the lower
-// Detail setting, whose frames carry no sparks: the records stay small,
-// and that setting's drawing is walked too.
+// mistakes, vitamins, house ends, a life lost and game over to the high
+// scores (see Replay.h). The board is read to find which smiley to click;
+// every click goes through the input. The plays that click most run at the
+// lower Detail setting, whose frames carry no sparks: the records stay
+// small, and that setting's drawing is walked too.
 #include "GameSession.h"
 #include "Replay.h"
 
@@ -59,6 +59,13 @@ bool pair(Replay& play, bool bMatching = true)
     }
     play.click(a).click(b);
     return true;
+}
+
+// The game being played is in play: not between houses, not over.
+bool inPlay(Replay& play)
+{
+    const GameController* game = play.running();
+    return game && game->state == GameController::STATE_PLAY;
 }
 
 // A smiley still in the house next to the head that cannot follow it, or null.
@@ -211,6 +218,24 @@ TEST(Replay, ActionVitaminsAndTheNextHouse)
     play.check();
 }
 
+// Action mode continued from a saved game with two lives and no coins (the
+// fixture), at the lower detail: mistakes until the thermometer is empty:
+// "try again!" with its note and sound, a life fewer, and the same house
+// built and played again.
+TEST(Replay, ActionLifeLostAndTheHouseTriedAgain)
+{
+    Replay play("action-try-again", 14);
+    GameSession::record(MODE_ACTION) = SavedGame{1, 0, 1, 30000, 0, 2, 0};
+    lowerDetail(play);
+    startGame(play, "Action", true);
+    pair(play, false);
+    play.click(CROSS);
+    for (int i = 0; i < 20 && inPlay(play) && pair(play, false); ++i) {
+    }
+    play.waitFor("ContextDialogQX").click(CROSS).waitForState(GameController::STATE_PLAY, 20.0);
+    play.check();
+}
+
 // Action mode continued from a saved game with one life and no coins (the
 // fixture): mistakes until the thermometer is low, a match there, mistakes
 // until it is empty: game over, the new high score, the menu.
@@ -224,16 +249,12 @@ TEST(Replay, ActionPlayedToGameOver)
         const GameController* game = play.running();
         return game && game->thermometer > level;
     };
-    const auto inPlay = [&play] {
-        const GameController* game = play.running();
-        return game && game->state == GameController::STATE_PLAY;
-    };
     pair(play, false);
     play.click(CROSS);
     for (int i = 0; i < 20 && thermometerAbove(0.1f) && pair(play, false); ++i) {
     }
     pair(play);
-    for (int i = 0; i < 20 && inPlay() && pair(play, false); ++i) {
+    for (int i = 0; i < 20 && inPlay(play) && pair(play, false); ++i) {
     }
     play.click(CROSS).waitForState(GameController::STATE_GAME_OVER).waitFor("ContextHighScores");
     play.wait(1.0).click("Back").waitFor("MyContextMain").wait(0.5);

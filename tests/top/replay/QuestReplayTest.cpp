@@ -1,6 +1,6 @@
 // Replays of quest mode: a new quest's first house with the in-game help
-// on, a journey across a neighbourhood change, the ending, and a quest left
-// and continued, compared with the stored records (see Replay.h). Plays
+// on, a quest's game over, a journey across a neighbourhood change, the
+// ending, and a quest left and continued, compared with the stored records (see Replay.h). Plays
 // that start further on are given a saved game before their first action
 // and continue it through the mode selection and the saved-game prompt, as
 // a player does; the board is read to choose which smiley to click, and
@@ -167,6 +167,22 @@ TEST(Replay, QuestFromTheStartWithTheHelp)
     strandLeftovers(play);
     waitForTheEnd(play, "no more matches!", 10.0);
     watchStatistics(play);
+    play.check();
+}
+
+// Saved at Easy Street's second house with nine of the ten thermometer
+// slots filled: the fewest matches to a dead end, the leftovers liquifying
+// into the thermometer past its last slot, "game over" with its sound, the
+// high-score table, and the iris back to the main menu.
+TEST(Replay, QuestGameOverWhenTheSlotsFillUp)
+{
+    Replay play("quest-game-over", 61);
+    GameSession::record(MODE_QUEST) = SavedGame{1, 0, 1, 20000, 0, 1, 9};
+    continueSavedQuest(play, 0.5);
+    waitForPlay(play);
+    strandLeftovers(play);
+    play.waitForState(GameController::STATE_GAME_OVER, 10.0).waitFor("ContextHighScores");
+    play.wait(1.0).click("Back").waitFor("MyContextMain").wait(0.5);
     play.check();
 }
 
