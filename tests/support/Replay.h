@@ -19,6 +19,8 @@
 //   play.click("Options...").waitFor("ContextOptions").click("Graphics");
 //   play.next("Detail").previous("Detail").click("Back").wait(1.5);
 //   play.check();                                // compare with the record
+//   Replay first("first-start", 8, GameHarness::AT_LAUNCH, prepare); // recorded from the loader on
+//   if (const GameController* game = play.running()) ...  // or the play fails, saying so
 //
 // The window's pointer grab is taken as already held (as after a player's
 // first click): a real grab of the shared X display would stall every
@@ -215,8 +217,8 @@ public:
     {
         if (bBroken)
             return nullptr;
-        const GameController* current = game.currentGame();
-        Mode* mode = dynamic_cast<Mode*>(game.currentGame());
+        GameController* current = game.currentGame();
+        Mode* mode = dynamic_cast<Mode*>(current);
         if (!mode)
             fail("no " + className(typeid(Mode)) + " being played (" +
                  (current ? className(typeid(*current)) : std::string("none")) + ", on " + activeName() + ")");
