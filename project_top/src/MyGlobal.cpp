@@ -48,7 +48,7 @@ void MyGlobal::initGame()
                          new SolutionData(size.width, size.height,
                                           formatString("solutions/solution-%dx%d.dat", size.width, size.height)));
     pContextManager->pushContext(new MyContextMain());
-    pContextManager->pushContext(new ContextLogo());
+    pContextManager->pushContext(new ContextLogo(*pIntroRandom));
 }
 
 void MyGlobal::setCurrentGame(GameController* game)

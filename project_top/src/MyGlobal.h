@@ -4,6 +4,7 @@
 // the main menu and the intro) and holds the game's run-wide state: the game
 // controller now running and the puzzle solutions already drawn, so that a
 // retried puzzle house keeps its solution. Main thread only.
+#include "ClockRandom.h"
 #include "Global.h"
 #include "game/GameRegistry.h"
 
@@ -32,6 +33,10 @@ public:
     GameController* pCurrentGame = nullptr;
     // [level 0..3][house 0..99]; owned, filled once per house and kept.
     Solution* solutions[SOLUTION_LEVELS][SOLUTION_HOUSES] = {};
+    // Where the intro draws the seed of what differs at every start: the
+    // clock, unless whoever made the global object gave another source
+    // before loading ended. Not owned.
+    RandomSource* pIntroRandom = &ClockRandom::shared();
 };
 
 // pGlobal as the game's global object; null before the first frame.

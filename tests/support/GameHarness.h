@@ -4,15 +4,19 @@
 // starts the way the program's first frame does (new Kiv, new MyGlobal,
 // initPreLoader) in the generated game data (KIV_BINARY_DIR/data), with a
 // data home of its own (a 640 x 480 window, one player "Tester" in the
-// roster so that the main menu does not ask for a name), and steps frames
-// until the main menu is the active screen and the view has opened,
-// skipping the intro with Escape (with bPlayIntro it stops instead after
-// the intro's first frame and leaves the intro to play). The loader runs
-// once per process, so the game starts once per process and every test of
-// a program shares it (ctest runs each test in a process of its own); it
-// ends after the last test. Used by the game tests; main thread only.
+// roster so that the main menu does not ask for a name), the C library's
+// sequence seeded and the intro drawing its seed from that sequence instead
+// of the clock, and steps frames until the main menu is the active screen
+// and the view has opened, skipping the intro with Escape (or stops after
+// the intro's first frame and leaves the intro to play, or stops before the
+// first frame, for a test that walks the loader and the start-up screens).
+// The loader runs once per process, so the game starts once per process
+// and every test of a program shares it (ctest runs each test in a process
+// of its own); it ends after the last test. Used by the game tests; main
+// thread only.
 //
 //   GameHarness& game = GameHarness::get();      // started, at the main menu
+//   GameHarness::start({dt, GameHarness::AT_LAUNCH, true, seed, prepare}); // the first call only
 //   GameHarness::seed(7);                        // std::srand, right before what must repeat
 //   clickOn(game.mainMenu()->pStartButton);      // fed through KivInput, seen by the next frame
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
@@ -36,6 +40,7 @@
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
 #include "game/GameController.h"
+#include "rules/StandardRandom.h"
 #include "scenes/ContextLogo.h"
 
 #include <gtest/gtest.h>
@@ -43,6 +48,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <string>
 
 namespace testsupport {
 
@@ -129,20 +136,45 @@ public:
     // Frames after which stepUntil gives up unless told otherwise.
     static constexpr int DEFAULT_MAX_FRAMES = 10000;
 
-    // The running game. The first call starts it with its fixed step, and
-    // stops at the intro's first frame instead of skipping the intro when
-    // asked, and has the driver mix the sound in step when asked
-    // (FrameDriver::takeOverAudio; later calls ignore all three); a start
-    // that does not reach the menu (or the intro) is a test failure, and so
-    // is a call after shutdown.
-    static GameHarness& get(double dt = FrameDriver::DEFAULT_DT, bool bPlayIntro = false, bool bSoundInStep = false)
+    // Where a start stops: at the main menu with its view open, at the
+    // intro's first frame, or before the first frame (the loader alone on
+    // the stack).
+    enum Stop { AT_MENU, AT_INTRO, AT_LAUNCH };
+
+    // How the game is started.
+    struct Start {
+        // The driver's fixed step.
+        double dt = FrameDriver::DEFAULT_DT;
+        Stop stop = AT_MENU;
+        // The driver mixes the sound in step (FrameDriver::takeOverAudio).
+        bool bSoundInStep = false;
+        // The C library's seed before the game is made.
+        unsigned seed = 1;
+        // Called with the data folder before the game is made, to leave in
+        // it what a previous run would have (the configuration and the
+        // roster are there by then).
+        std::function<void(const std::string& dataFolder)> prepare;
+    };
+
+    // The running game. The first call starts it as asked (later calls
+    // ignore how); a start that does not reach where it should stop is a
+    // test failure, and so is a call after shutdown.
+    static GameHarness& start(const Start& how)
     {
         static GameHarness harness;
         if (!harness.pFolder)
-            harness.start(dt, bPlayIntro, bSoundInStep);
+            harness.begin(how);
         else if (!pGlobal)
             ADD_FAILURE() << "the game has ended; it starts only once per process";
         return harness;
+    }
+    static GameHarness& get(double dt = FrameDriver::DEFAULT_DT, bool bPlayIntro = false, bool bSoundInStep = false)
+    {
+        Start how;
+        how.dt = dt;
+        how.stop = bPlayIntro ? AT_INTRO : AT_MENU;
+        how.bSoundInStep = bSoundInStep;
+        return start(how);
     }
 
     // Frames of driver.dt seconds each.
@@ -178,7 +210,8 @@ public:
     template <typename T>
     T* active() const { return dynamic_cast<T*>(activeScreen()); }
     MyContextMain* mainMenu() const { return active<MyContextMain>(); }
-    GameController* currentGame() const { return getMyGlobal()->pCurrentGame; }
+    // Null when no game runs, or the program has ended.
+    GameController* currentGame() const { return pGlobal ? getMyGlobal()->pCurrentGame : nullptr; }
 
     // Steps until the main menu is the active screen and its view has opened
     // (the intro closes the view), pressing Escape while the intro plays (at
@@ -221,9 +254,9 @@ public:
     FrameRecorder recorder;
 
 private:
-    void start(double dt, bool bPlayIntro, bool bSoundInStep)
+    void begin(const Start& how)
     {
-        driver.dt = dt;
+        driver.dt = how.dt;
         // A test never plays through the speakers, and a muted engine would
         // start no sound that the recorder could see.
         setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -235,20 +268,28 @@ private:
         std::memcpy(roster + offsetof(ProfileManager, profiles), "Tester", 7);
         FileManager().savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, roster,
                                      sizeof(roster));
+        if (how.prepare)
+            how.prepare(dataFolder);
         if (chdir(KIV_BINARY_DIR "/data") != 0) {
             ADD_FAILURE() << "no game data in " KIV_BINARY_DIR "/data";
             return;
         }
-        seed(1);
+        seed(how.seed);
         new Kiv();
-        if (bSoundInStep)
+        if (how.bSoundInStep)
             driver.takeOverAudio();
-        pGlobal = new MyGlobal();
+        MyGlobal* global = new MyGlobal();
+        global->pIntroRandom = &StandardRandom::shared();
+        pGlobal = global;
         pGlobal->initPreLoader();
-        const bool arrived =
-            bPlayIntro ? stepUntil([this] { return dynamic_cast<ContextLogo*>(stack()->active.get()); }) : skipToMenu();
+        if (how.stop == AT_LAUNCH)
+            return;
+        const bool arrived = how.stop == AT_INTRO
+                                 ? stepUntil([this] { return dynamic_cast<ContextLogo*>(stack()->active.get()); })
+                                 : skipToMenu();
         if (!arrived)
-            ADD_FAILURE() << "no " << (bPlayIntro ? "intro" : "main menu") << " after " << driver.frames << " frames";
+            ADD_FAILURE() << "no " << (how.stop == AT_INTRO ? "intro" : "main menu") << " after " << driver.frames
+                          << " frames";
     }
 
     std::unique_ptr<TemporaryFolder> pFolder;

@@ -4,7 +4,10 @@
 // in-game dialogs and the journey map that come on top with a click on
 // their close button, clicks smileys through the input at their place on
 // screen, keeps the trace of the controller's states, and finds the pairs
-// that clear a house. Used by the game tests; main thread only.
+// that clear a house. The board readers beside it (the smileys present or
+// staying, the pairs that clear or strand a house, a puzzle chain to a dead
+// end, a multimatch that leaves pairs) serve the replays too, on any
+// running game. Used by the game tests; main thread only.
 //
 //   GameSession session = GameSession::quick();         // long steps, help on, recording
 //   GameControllerAdventure* quest = session.startNew<GameControllerAdventure>(seed);
@@ -23,6 +26,7 @@
 #include "GameHarness.h"
 #include "MenuButtonQuit.h"
 #include "RenderableText.h"
+#include "board/Apartment.h"
 #include "board/PlayerData.h"
 #include "board/PlayerHUD.h"
 #include "board/Smiley.h"
@@ -37,6 +41,8 @@
 #include "scenes/ContextEnding.h"
 
 #include <cstdint>
+#include <cstdlib>
+#include <functional>
 #include <map>
 #include <random>
 
@@ -57,6 +63,28 @@ inline std::pair<Smiley*, Smiley*> firstPair(const std::vector<Smiley*>& smileys
 inline int bubbleNumber(const Smiley* smiley)
 {
     return smiley->bubble ? smiley->bubble->value : 1;
+}
+
+// The smileys of the game's house that a click selects, in layer order;
+// none without a game.
+inline std::vector<Smiley*> presentSmileys(const GameController* game)
+{
+    std::vector<Smiley*> present;
+    for (Smiley* smiley : game ? childrenOf<Smiley>(game->smileyLayer) : std::vector<Smiley*>())
+        if (smiley->state == Smiley::STATE_PRESENT && smiley->selectable)
+            present.push_back(smiley);
+    return present;
+}
+
+// The smileys still in the game's house (appearing or present), in layer
+// order; none without a game.
+inline std::vector<Smiley*> stayingSmileys(const GameController* game)
+{
+    std::vector<Smiley*> staying;
+    for (Smiley* smiley : game ? childrenOf<Smiley>(game->smileyLayer) : std::vector<Smiley*>())
+        if (smiley->state < Smiley::STATE_LEAVING)
+            staying.push_back(smiley);
+    return staying;
 }
 
 class GameSession {
@@ -345,14 +373,7 @@ public:
     }
 
     // The smileys of the house that can be clicked, in layer order.
-    std::vector<Smiley*> presentSmileys() const
-    {
-        std::vector<Smiley*> present;
-        for (Smiley* smiley : childrenOf<Smiley>(controller->smileyLayer))
-            if (smiley->state == Smiley::STATE_PRESENT && smiley->selectable)
-                present.push_back(smiley);
-        return present;
-    }
+    std::vector<Smiley*> presentSmileys() const { return testsupport::presentSmileys(controller); }
 
     GameHarness& game;
     GameController* controller = nullptr;
@@ -467,6 +488,74 @@ inline std::vector<std::pair<Smiley*, Smiley*>> quickestDeadEnd(const std::vecto
         wave = std::move(next);
     }
     return {};
+}
+
+// Next to each other in the house: one apartment apart in a row or a column.
+inline bool adjacent(const Smiley* a, const Smiley* b)
+{
+    return a->apartment && b->apartment &&
+           std::abs(a->apartment->gridX - b->apartment->gridX) + std::abs(a->apartment->gridY - b->apartment->gridY) ==
+               1;
+}
+
+// A puzzle chain from the house's first smiley through adjacent smileys
+// that can follow each other to a head with no partner next to it while
+// smileys are left, leaving the solution path (the house's order) before
+// its last step, with a head before the last that has a clashing neighbour
+// (for a mistake): more than steps smileys, the shortest such; empty when
+// there is none.
+inline std::vector<Smiley*> chainToADeadEnd(const std::vector<Smiley*>& house, size_t steps)
+{
+    if (house.empty())
+        return {};
+    std::vector<Smiley*> chain{house.front()}, best;
+    const auto used = [&](Smiley* s) { return std::find(chain.begin(), chain.end(), s) != chain.end(); };
+    const auto clashes = [&](size_t head) {
+        return std::any_of(house.begin(), house.end(), [&](Smiley* s) {
+            return std::find(chain.begin(), chain.begin() + head + 1, s) == chain.begin() + head + 1 &&
+                   adjacent(s, chain[head]) && !s->canMatch(chain[head], false);
+        });
+    };
+    std::function<void()> search = [&] {
+        if (!best.empty() && chain.size() >= best.size())
+            return;
+        std::vector<Smiley*> partners;
+        for (Smiley* s : house)
+            if (!used(s) && adjacent(s, chain.back()) && s->canMatch(chain.back(), false))
+                partners.push_back(s);
+        bool bMistakePossible = false;
+        for (size_t head = 0; head + 1 < chain.size(); ++head)
+            bMistakePossible = bMistakePossible || clashes(head);
+        if (partners.empty() && chain.size() > steps && chain.size() < house.size() && bMistakePossible &&
+            !std::equal(chain.begin(), chain.end() - 1, house.begin()))
+            best = chain;
+        for (Smiley* s : partners) {
+            chain.push_back(s);
+            search();
+            chain.pop_back();
+        }
+    };
+    search();
+    return best;
+}
+
+// The smiley to select for "multimatch" (which matches it with the first
+// three partners in the house) so that the smileys left can all be paired,
+// and those pairs; null when no smiley leaves such a house.
+inline std::pair<Smiley*, std::vector<std::pair<Smiley*, Smiley*>>>
+multimatchAndTheRest(const std::vector<Smiley*>& smileys)
+{
+    for (Smiley* selected : smileys) {
+        std::vector<Smiley*> rest;
+        int partners = 0;
+        for (Smiley* other : smileys)
+            if (other != selected && !(partners < 3 && selected->canMatch(other, false) && ++partners))
+                rest.push_back(other);
+        const auto pairs = perfectMatching(rest);
+        if (partners > 0 && (!pairs.empty() || rest.empty()))
+            return {selected, pairs};
+    }
+    return {nullptr, {}};
 }
 
 // The current test run again, alone, in two fresh programs of this test

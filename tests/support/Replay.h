@@ -19,17 +19,19 @@
 //   play.click("Options...").waitFor("ContextOptions").click("Graphics");
 //   play.next("Detail").previous("Detail").click("Back").wait(1.5);
 //   play.check();                                // compare with the record
+//   Replay first("first-start", 8, GameHarness::AT_LAUNCH, prepare); // recorded from the loader on
+//   if (const GameController* game = play.running()) ...  // or the play fails, saying so
 //
 // The window's pointer grab is taken as already held (as after a player's
 // first click): a real grab of the shared X display would stall every
 // other program on it for as long as this one runs.
+#include "ClassName.h"
 #include "GameHarness.h"
 #include "MenuInt.h"
 #include "MenuItem.h"
 #include "Mixer.h"
 #include "RenderableText.h"
 #include "ReplayRecorder.h"
-#include "scenes/ContextLogo.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,22 +42,33 @@
 
 namespace testsupport {
 
+// The caption of the close button of the game's message boxes and of the
+// journey map: the font's cross alone.
+inline const std::string CROSS = "\x01";
+
 class Replay {
 public:
     static constexpr double DT = 0.01;
     // Frames drawn and recorded while nothing changes: one a second.
     static constexpr int SAMPLE_FRAMES = 100;
 
-    // The game at its main menu (or at the intro's first frame), seeded.
-    explicit Replay(const std::string& playName, unsigned seed = 1, bool bFromIntro = false)
-        : name(playName), game((ContextLogo::pinnedSeed = seed, GameHarness::get(DT, bFromIntro, true)))
+    // The game at its main menu, at the intro's first frame or before the
+    // first frame (from the loader on), started with the seed; prepare
+    // leaves in the data folder what a previous run would have (see
+    // GameHarness::Start).
+    explicit Replay(const std::string& playName, unsigned seed = 1, GameHarness::Stop from = GameHarness::AT_MENU,
+                    const std::function<void(const std::string& dataFolder)>& prepare = {})
+        : name(playName), game(GameHarness::start({DT, from, true, seed, prepare}))
     {
         static int plays = 0;
         if (++plays > 1 || !pGlobal) {
             fail("a play needs the game fresh: run one play per process (ctest does; by hand, --gtest_filter)");
             return;
         }
-        GameHarness::seed(seed);
+        // A play of the menus draws afresh from its seed, so that what the
+        // start drew does not reach its record.
+        if (from == GameHarness::AT_MENU)
+            GameHarness::seed(seed);
         recorder.lines.push_back("# " + name + ": seed " + std::to_string(seed) +
                                  "; units and precision as ReplayRecorder.h says");
         pKiv->pObserver = &recorder;
@@ -85,8 +98,14 @@ public:
             moveTo(viewPoint(item, 0.0f));
         return *this;
     }
-    // A click on an object of the active screen, at the centre of its bounds.
-    Replay& click(const Renderable* object) { return clickOn(object, 0.0f); }
+    // A click on an object of the active screen, at the centre of its bounds;
+    // a failure when there is none.
+    Replay& click(const Renderable* object)
+    {
+        if (!object && !bBroken)
+            fail("nothing to click");
+        return clickOn(object, 0.0f);
+    }
     // A click at, or the pointer moved onto, the world point (x, y) at depth
     // 0 of a screen (a smiley's face in the scene, a vitamin's row in the
     // overlay, a place on the journey map).
@@ -191,6 +210,21 @@ public:
     // A step has failed: the play has ended, and the steps that follow do nothing.
     bool broken() const { return bBroken; }
 
+    // The game being played, of the mode asked for; null, the play failed
+    // with a message, when there is none (or the play has already failed).
+    template <typename Mode = GameController>
+    Mode* running()
+    {
+        if (bBroken)
+            return nullptr;
+        GameController* current = game.currentGame();
+        Mode* mode = dynamic_cast<Mode*>(current);
+        if (!mode)
+            fail("no " + className(typeid(Mode)) + " being played (" +
+                 (current ? className(typeid(*current)) : std::string("none")) + ", on " + activeName() + ")");
+        return mode;
+    }
+
     const std::string name;
     GameHarness& game;
     ReplayRecorder recorder;
@@ -239,10 +273,7 @@ private:
     std::string activeName() const
     {
         const Context* screen = pGlobal ? static_cast<Context*>(game.stack()->active.get()) : nullptr;
-        if (!screen)
-            return "none";
-        const std::string type = typeid(*screen).name();
-        return type.substr(type.find_first_not_of("0123456789"));
+        return screen ? className(typeid(*screen)) : "none";
     }
 
     // Asked by the driver after each tick: a frame to draw is opened with

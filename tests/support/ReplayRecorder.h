@@ -27,6 +27,7 @@
 // another build or machine does not. Times of the clock (a high score's
 // date, the play time) and random identifiers are left out.
 // Main thread only; set as the observer by Replay, which owns it.
+#include "ClassName.h"
 #include "FontQuad.h"
 #include "Global.h"
 #include "HSTdata.h"
@@ -181,11 +182,7 @@ private:
     }
 
     // The class of the skin ("Quad", "StretchSkin").
-    static std::string kindOf(const Skin& skin)
-    {
-        std::string name = typeid(skin).name();
-        return name.substr(name.find_first_not_of("0123456789"));
-    }
+    static std::string kindOf(const Skin& skin) { return className(typeid(skin)); }
 
     // The resource key of the object; within a frame, asked once.
     const std::string& nameOf(const KivBase* object)

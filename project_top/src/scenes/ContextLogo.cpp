@@ -13,13 +13,13 @@
 #include "ResourceManager.h"
 #include "Skin.h"
 #include "Sound.h"
-#include "Ticks.h"
 #include "board/Apartment.h"
 #include "board/House.h"
 #include "effects/CameraStatic.h"
 #include "effects/Chamomile.h"
 #include "effects/CircleCloud.h"
 #include "effects/GameSupport.h"
+#include "rules/RandomSource.h"
 #include "scenes/Butterfly.h"
 #include "scenes/ChamomileIntro.h"
 #include "scenes/SmileyIntro.h"
@@ -71,7 +71,7 @@ SmileyIntro* newSmiley(float x, const char* body, const char* eyesOpen, const ch
 
 } // namespace
 
-ContextLogo::ContextLogo()
+ContextLogo::ContextLogo(RandomSource& startRandom)
 {
     bDeleteWhenFinished = true;
     bCloseOnKeys = true;
@@ -79,7 +79,7 @@ ContextLogo::ContextLogo()
     buildScenery();
     KivBase* frontLayer = new KivBase();
     addChildLast(frontLayer);
-    buildActors(frontLayer);
+    buildActors(frontLayer, startRandom);
     addChildLast(new Background(Background::LAYER_GROUND));
 
     CameraBlender* camera = getCameraBlender();
@@ -121,7 +121,7 @@ void ContextLogo::buildScenery()
     addChildLast(new Background(Background::LAYER_GRASS));
 }
 
-void ContextLogo::buildActors(KivBase* frontLayer)
+void ContextLogo::buildActors(KivBase* frontLayer, RandomSource& startRandom)
 {
     // The residents stand behind their apartments, so they come first.
     resident1 = newSmiley(1336.0f, "intro2:0", "intro2:3", "intro2:4");
@@ -144,7 +144,7 @@ void ContextLogo::buildActors(KivBase* frontLayer)
     hero->look(0.0f, 1.0f);
     addChildLast(hero);
 
-    plantFlowers();
+    plantFlowers(startRandom);
     flower = new ChamomileIntro();
     flower->rotation.z = PI_F / 2.0f;
     flower->position = V3(675.0f, 0.0f, 0.0f);
@@ -154,8 +154,11 @@ void ContextLogo::buildActors(KivBase* frontLayer)
     addChildLast(butterfly);
 }
 
-void ContextLogo::plantFlowers()
+void ContextLogo::plantFlowers(RandomSource& startRandom)
 {
+    // Drawn before the field's seed replaces the sequence that a test's
+    // source draws from.
+    const unsigned startSeed = static_cast<unsigned>(startRandom.next());
     std::srand(FLOWER_SEED);
     double (*const r)() = GameSupport::randomFraction;
     for (int i = 0; i < 8; ++i) {
@@ -170,7 +173,7 @@ void ContextLogo::plantFlowers()
         addChildLast(chamomile);
     }
     // The butterfly, the blinking and the clouds differ at every start.
-    std::srand(pinnedSeed.value_or(getTicks()));
+    std::srand(startSeed);
 }
 
 void ContextLogo::activate(bool)

@@ -14,12 +14,12 @@
 // Main thread only; needs the loaded resources.
 #include "ContextBlender.h"
 
-#include <optional>
 #include <vector>
 
 class Butterfly;
 class ChamomileIntro;
 class House;
+class RandomSource;
 class SmileyIntro;
 
 class ContextLogo : public ContextBlender {
@@ -41,8 +41,11 @@ public:
         void (*action)(ContextLogo& scene, double timeInState);
     };
 
-    // Builds the scene; state 1 at once.
-    ContextLogo();
+    // Builds the scene; state 1 at once. startRandom gives the seed of what
+    // differs at every start (the butterfly, the blinks, the clouds): one
+    // number, drawn before the field of flowers is planted. The program
+    // gives the clock; a test gives the game's seeded sequence.
+    explicit ContextLogo(RandomSource& startRandom);
 
     // The view opens from black.
     void activate(bool firstTime) override;
@@ -71,15 +74,10 @@ public:
     // Marks of the script already run.
     int marksRun = 0;
 
-    // The seed of what differs at every start (the butterfly, the blinks,
-    // the clouds): unset in the program, which takes the milliseconds since
-    // it started; a test that replays the intro sets it.
-    static inline std::optional<unsigned> pinnedSeed;
-
 private:
     void buildScenery();
-    void buildActors(KivBase* frontLayer);
-    void plantFlowers();
+    void buildActors(KivBase* frontLayer, RandomSource& startRandom);
+    void plantFlowers(RandomSource& startRandom);
     // Medium orange caption at view height y, shown after delay seconds for
     // lifetime seconds, fades included.
     void caption(const char* text, float y, double delay, double lifetime);

@@ -10,6 +10,7 @@
 #include "Context.h"
 #include "Language.h"
 #include "ProfileManager.h"
+#include "SyntheticInput.h"
 
 #include <cstring>
 
@@ -20,7 +21,7 @@ using namespace stacktest;
 constexpr int KEY_A = 30;
 constexpr int KEY_G = 34;
 constexpr int KEY_X = 45;
-constexpr int KEY_BACKSPACE = 14;
+using testsupport::KEY_BACKSPACE;
 
 class Environment : public stacktest::Environment {
 public:

@@ -1,27 +1,82 @@
-// Replays of the menus: what the player sees and hears from the intro to
+// Replays of the start and the menus: what the player sees and hears from
+// the loader through the start-up screens (the first start asking for a
+// player, the crash report offered after a fatal error) and the intro to
 // every menu screen and back, every switch and chooser changed and changed
-// back, the players, the high scores, the frame counter in play and the
-// window's focus, compared with the stored records (see Replay.h).
+// back, the players, the high scores, the credits, the frame counter in
+// play and the window's focus, compared with the stored records (see
+// Replay.h).
 #include "Replay.h"
+
+#include "ErrorManager.h"
+
+#include <filesystem>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
 using namespace testsupport;
 
 // DirectInput codes of keys the plays press.
-constexpr int KEY_BACKSPACE = 14;
 constexpr int KEY_I = 23;
 constexpr int KEY_UP = 200;
 constexpr int KEY_K = 37;
 constexpr int KEY_DOWN = 208;
-// The game's message boxes close with a button that shows only the font's
-// cross; the high scores choose their table with a chooser of no caption.
-const std::string CROSS = "\x01";
+// The high scores choose their table with a chooser of no caption.
 const std::string TABLE = "";
+
+// A first start: no roster yet.
+void noPlayerYet(const std::string& dataFolder)
+{
+    std::filesystem::remove(dataFolder + "/" + APPLICATION_NAME + ".pro");
+}
+
+// What a fatal error in the previous run left: an engine made in a child
+// process fails as a missing picture fails, and its error manager keeps
+// the run's log as the crash log.
+void leaveACrashLog(const std::string&)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        new Kiv();
+        KIV_ERROR("Could not find resource '%s'.", "hills:0");
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(std::filesystem::exists(ErrorManager::getCrashLogPath())) << "no crash log was left";
+}
+
+// The first start, from the first frame: the loading screen and its bar,
+// the automatic configuration, the maker's logo fading in and out on white
+// until it ends, the intro's first second (skipped with Escape), and the
+// main menu asking at once for a name: OK refused while the name is empty,
+// then the name typed and confirmed, and the menu greeting the new player.
+TEST(Replay, FirstStartFromTheLoaderToTheNewPlayer)
+{
+    Replay play("first-start", 8, GameHarness::AT_LAUNCH, noPlayerYet);
+    play.waitFor("ContextAutoConfigure").waitFor("ContextBFLogo").waitFor("ContextLogo").wait(1.0);
+    play.press(KEY_ESCAPE).waitFor("ContextNewUser").wait(0.5).click("OK").type("Ann").press(KEY_RETURN);
+    play.waitFor("MyContextMain").wait(1.0);
+    play.check();
+}
+
+// The start after a fatal error: after the loader and the automatic
+// configuration, the crash report is offered; its OK is refused until the
+// network wizard has run (the pointer on it says so); Cancel removes the
+// crash log and goes on to the maker's logo, skipped with Escape, and the
+// intro.
+TEST(Replay, CrashReportOfferedAtTheStartAfterAFatalError)
+{
+    Replay play("crash-offer", 9, GameHarness::AT_LAUNCH, leaveACrashLog);
+    play.waitFor("ContextErrorReport").wait(0.5).pointAt("OK").wait(0.5).click("OK").click("Cancel");
+    play.waitFor("ContextBFLogo").wait(0.5).press(KEY_ESCAPE).waitFor("ContextLogo").wait(0.5);
+    EXPECT_FALSE(std::filesystem::exists(ErrorManager::getCrashLogPath())) << "the crash log was kept";
+    play.check();
+}
 
 TEST(Replay, IntroPlaysToTheMainMenu)
 {
-    Replay play("intro", 1, true);
+    Replay play("intro", 1, GameHarness::AT_INTRO);
     play.waitFor("MyContextMain", 90.0).wait(1.5);
     play.check();
 }
@@ -52,6 +107,15 @@ TEST(Replay, EveryMainMenuButtonAndFinallyQuit)
     play.press(KEY_ESCAPE).waitFor("ContextDialog").click("No").waitFor("MyContextMain");
     play.click("Quit").waitFor("ContextDialog").click("No").waitFor("MyContextMain");
     play.click("Quit").waitFor("ContextDialog").click("Yes").waitForTheEnd();
+    play.check();
+}
+
+// The credits rising from below the view until their last line has left
+// it, and the main menu again.
+TEST(Replay, CreditsScrollToTheirEnd)
+{
+    Replay play("credits", 10);
+    play.click("Credits").waitFor("ContextCredits").waitFor("MyContextMain", 60.0).wait(1.0);
     play.check();
 }
 

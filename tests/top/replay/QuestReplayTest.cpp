@@ -1,6 +1,6 @@
 // Replays of quest mode: a new quest's first house with the in-game help
-// on, a journey across a neighbourhood change, the ending, and a quest left
-// and continued, compared with the stored records (see Replay.h). Plays
+// on, a quest's game over, a journey across a neighbourhood change, the
+// ending, and a quest left and continued, compared with the stored records (see Replay.h). Plays
 // that start further on are given a saved game before their first action
 // and continue it through the mode selection and the saved-game prompt, as
 // a player does; the board is read to choose which smiley to click, and
@@ -17,34 +17,17 @@ namespace {
 using namespace testsupport;
 using Quest = GameControllerAdventure;
 
-// The close button of the game's message boxes and of the map.
-const std::string CROSS = "\x01";
-
-// The quest being played; null once the play has failed.
-Quest* questOf(Replay& play)
-{
-    return play.broken() ? nullptr : dynamic_cast<Quest*>(play.game.currentGame());
-}
-
-// The smileys of the house that can be clicked (none without a quest).
-std::vector<Smiley*> present(Replay& play)
-{
-    GameSession board(play.game);
-    board.controller = questOf(play);
-    return board.controller ? board.presentSmileys() : std::vector<Smiley*>();
-}
-
 // The challenge round's right answer, or null.
 Smiley* rightAnswer(Replay& play)
 {
     GameSession board(play.game);
-    board.controller = questOf(play);
+    board.controller = play.running<Quest>();
     return board.controller ? board.challengeAnswer(true) : nullptr;
 }
 
 bool inState(Replay& play, int state)
 {
-    const Quest* quest = questOf(play);
+    const Quest* quest = play.running<Quest>();
     return quest && quest->state == state;
 }
 
@@ -52,7 +35,7 @@ bool inState(Replay& play, int state)
 Replay& waitForTheEnd(Replay& play, const std::string& caption, double maxSeconds)
 {
     return play.waitUntil("house ended under \"" + caption + "\"", [&] {
-        const Quest* quest = questOf(play);
+        const Quest* quest = play.running<Quest>();
         return quest && quest->state >= GameController::STATE_HOUSE_END && quest->endCaption == caption;
     }, maxSeconds);
 }
@@ -64,7 +47,7 @@ Replay& closeNotes(Replay& play, int expected = 0)
     int closed = 0;
     for (; closed < 5 && play.game.active<ContextDialogQX>() && !play.game.active<ContextMap>(); ++closed)
         play.waitFor("ContextDialogQX", 0.1).click(CROSS);
-    if (closed < expected && questOf(play))
+    if (closed < expected && !play.broken())
         ADD_FAILURE() << play.name << ": " << closed << " notes came, not " << expected;
     return play;
 }
@@ -72,13 +55,14 @@ Replay& closeNotes(Replay& play, int expected = 0)
 // A click on the smiley's face; the notes it brought up are closed.
 Replay& clickSmiley(Replay& play, const Smiley* smiley, int notes = 0)
 {
-    if (!questOf(play))
+    const Quest* quest = play.running<Quest>();
+    if (!quest)
         return play;
     if (!smiley) {
         ADD_FAILURE() << play.name << ": no smiley to click";
         return play;
     }
-    play.clickAt(smiley->halo.boundsCentre.x, smiley->halo.boundsCentre.y, questOf(play)->scene);
+    play.clickAt(smiley->halo.boundsCentre.x, smiley->halo.boundsCentre.y, quest->scene);
     return closeNotes(play, notes);
 }
 
@@ -96,14 +80,16 @@ void matchPairs(Replay& play, const std::vector<std::pair<Smiley*, Smiley*>>& pa
 // failure when it was not bought, or bought, as expected.
 Replay& clickVitamin(Replay& play, int kind, bool bBuys)
 {
-    if (!questOf(play))
+    const Quest* quest = play.running<Quest>();
+    if (!quest)
         return play;
-    for (const Orb* orb : childrenOf<Orb>(questOf(play)->hud->vitamins))
+    for (const Orb* orb : childrenOf<Orb>(quest->hud->vitamins))
         if (orb->kind == kind) {
-            const int32_t coins = questOf(play)->playerData->coins;
+            const int32_t coins = quest->playerData->coins;
             const int32_t cost = orb->cost;
             closeNotes(play.clickAt(orb->position.x + 60.0f, orb->position.y - 20.0f, screenOf(orb)), 1);
-            if (questOf(play) && questOf(play)->playerData->coins != coins - (bBuys ? cost : 0))
+            quest = play.running<Quest>();
+            if (quest && quest->playerData->coins != coins - (bBuys ? cost : 0))
                 ADD_FAILURE() << play.name << ": vitamin " << kind << (bBuys ? " not bought" : " bought");
             return play;
         }
@@ -117,9 +103,10 @@ Replay& waitForPlay(Replay& play)
 {
     closeNotes(play.waitUntil("a house in play", [&] { return inState(play, GameController::STATE_PLAY); }, 60.0));
     return play.waitUntil("every smiley out", [&] {
-        if (!questOf(play))
+        const Quest* quest = play.running<Quest>();
+        if (!quest)
             return true;
-        for (const Smiley* smiley : childrenOf<Smiley>(questOf(play)->smileyLayer))
+        for (const Smiley* smiley : childrenOf<Smiley>(quest->smileyLayer))
             if (smiley->state < Smiley::STATE_PRESENT)
                 return false;
         return true;
@@ -130,7 +117,7 @@ Replay& waitForPlay(Replay& play)
 // closed.
 Replay& strandLeftovers(Replay& play)
 {
-    matchPairs(play, quickestDeadEnd(present(play)));
+    matchPairs(play, quickestDeadEnd(presentSmileys(play.running<Quest>())));
     play.waitUntil("dead end", [&] { return inState(play, GameController::STATE_MODE_END); });
     return closeNotes(play, 1);
 }
@@ -149,28 +136,13 @@ Replay& continueSavedQuest(Replay& play, double mapSeconds)
     const int32_t housesPlayed = GameSession::record(MODE_QUEST).housesPlayed;
     play.click("Start Game").waitFor("ContextGametypes").click("Quest");
     play.waitFor("ContextDialogQX").wait(0.5).click("continue").waitFor("GameControllerAdventure");
-    play.waitUntil("the saved game loaded", [&] { return questOf(play)->housesPlayed == housesPlayed; }, 0.1);
+    play.waitUntil("the saved game loaded", [&] {
+        const Quest* quest = play.running<Quest>();
+        return quest && quest->housesPlayed == housesPlayed;
+    }, 0.1);
     play.waitFor("ContextDialogQX").click(CROSS);
     play.waitFor("ContextMap").wait(mapSeconds).click(CROSS);
     return play.waitFor("ContextDialogQX").click(CROSS).waitFor("GameControllerAdventure");
-}
-
-// The smiley to select for "multimatch" (which matches it with the first
-// three partners in the house) so that the smileys left can all be paired,
-// and those pairs; null when no smiley leaves such a house.
-std::pair<Smiley*, std::vector<std::pair<Smiley*, Smiley*>>> multimatchAndTheRest(const std::vector<Smiley*>& smileys)
-{
-    for (Smiley* selected : smileys) {
-        std::vector<Smiley*> rest;
-        int partners = 0;
-        for (Smiley* other : smileys)
-            if (other != selected && !(partners < 3 && selected->canMatch(other, false) && ++partners))
-                rest.push_back(other);
-        const auto pairs = perfectMatching(rest);
-        if (partners > 0 && (!pairs.empty() || rest.empty()))
-            return {selected, pairs};
-    }
-    return {nullptr, {}};
 }
 
 // A new quest: the how-to-play note, the journey map of the first
@@ -189,12 +161,28 @@ TEST(Replay, QuestFromTheStartWithTheHelp)
     play.waitFor("ContextDialogQX").click(CROSS);
     waitForPlay(play);
     clickVitamin(play, VITAMIN_CASH_OUT, false);
-    const auto [a, b] = firstPair(present(play), false);
+    const auto [a, b] = firstPair(presentSmileys(play.running<Quest>()), false);
     clickSmiley(play, a);
     clickSmiley(play, b, 1);
     strandLeftovers(play);
     waitForTheEnd(play, "no more matches!", 10.0);
     watchStatistics(play);
+    play.check();
+}
+
+// Saved at Easy Street's second house with nine of the ten thermometer
+// slots filled: the fewest matches to a dead end, the leftovers liquifying
+// into the thermometer past its last slot, "game over" with its sound, the
+// high-score table, and the iris back to the main menu.
+TEST(Replay, QuestGameOverWhenTheSlotsFillUp)
+{
+    Replay play("quest-game-over", 61);
+    GameSession::record(MODE_QUEST) = SavedGame{1, 0, 1, 20000, 0, 1, 9};
+    continueSavedQuest(play, 0.5);
+    waitForPlay(play);
+    strandLeftovers(play);
+    play.waitForState(GameController::STATE_GAME_OVER, 10.0).waitFor("ContextHighScores");
+    play.wait(1.0).click("Back").waitFor("MyContextMain").wait(0.5);
     play.check();
 }
 
@@ -210,7 +198,7 @@ TEST(Replay, QuestJourneyAcrossANeighbourhood)
     GameSession::record(MODE_QUEST) = SavedGame{3, 0, 3, 30000, 40, 1, 2};
     continueSavedQuest(play, 0.5);
     waitForPlay(play).wait(1.0);
-    if (const Quest* quest = questOf(play))
+    if (const Quest* quest = play.running<Quest>())
         clickSmiley(play, quest->challengeSmiley);
     play.wait(1.0).press(KEY_ESCAPE);
     waitForTheEnd(play, "too slow!", 30.0);
@@ -238,7 +226,10 @@ TEST(Replay, QuestEnding)
     waitForPlay(play);
     // Answered with a little over half the time left, still quick enough
     // for the extra bonus.
-    play.waitUntil("the clock at 60%", [&] { return !questOf(play) || questOf(play)->thermometer <= 0.6f; });
+    play.waitUntil("the clock at 60%", [&] {
+        const Quest* quest = play.running<Quest>();
+        return !quest || quest->thermometer <= 0.6f;
+    });
     waitForTheEnd(clickSmiley(play, rightAnswer(play)), "well done!", 0.1);
     play.waitFor("ContextEnding").wait(32.0).click("OK");
     play.waitFor("ContextHighScores").wait(1.0).click("Back").waitFor("MyContextMain").wait(1.0);
@@ -261,7 +252,7 @@ TEST(Replay, QuestLeftAndContinued)
     continueSavedQuest(play, 0.5);
     waitForPlay(play);
     clickVitamin(play, VITAMIN_HINT, true).wait(1.0);
-    const auto [selected, rest] = multimatchAndTheRest(present(play));
+    const auto [selected, rest] = multimatchAndTheRest(presentSmileys(play.running<Quest>()));
     clickSmiley(play, selected);
     clickVitamin(play, VITAMIN_MULTIMATCH, true);
     for (const int kind : {VITAMIN_EMPTY_SLOT, VITAMIN_DOUBLE_SCORE, VITAMIN_CASH_OUT})
@@ -270,7 +261,8 @@ TEST(Replay, QuestLeftAndContinued)
     matchPairs(play, rest);
     watchStatistics(play).wait(1.0);
     play.waitUntil("the clear bonus and the eagle eye", [&] {
-        return questOf(play)->clearBonusEarned && questOf(play)->eagleEyeEarned;
+        const Quest* quest = play.running<Quest>();
+        return quest && quest->clearBonusEarned && quest->eagleEyeEarned;
     }, 0.1);
     play.check();
 }

@@ -110,7 +110,7 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
 {
     GameHarness& game = gameAtMenu();
     game.driver.dt = LARGEST_STEP * 1.5;
-    ContextLogo* intro = new ContextLogo();
+    ContextLogo* intro = new ContextLogo(StandardRandom::shared());
     const Reference running(intro);
     double t = 0.0;
     game.recorder.bRecording = true;
@@ -139,7 +139,7 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
 TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
 {
     GameHarness& game = gameAtMenu();
-    const Reference intro(show(game, new ContextLogo()));
+    const Reference intro(show(game, new ContextLogo(StandardRandom::shared())));
     game.stepSeconds(0.5);
     // Presses 0.15 s apart, well within a double click.
     for (int press = 0; press < 2; ++press) {
@@ -171,7 +171,7 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
     GameHarness& game = gameAtMenu();
     const double cap = pKiv->maxFrameDuration;
     pKiv->maxFrameDuration = 60.0;
-    ContextLogo* intro = show(game, new ContextLogo());
+    ContextLogo* intro = show(game, new ContextLogo(StandardRandom::shared()));
     for (const double t : {41.9, 50.0}) {
         game.driver.dt = t - intro->t;
         game.step();
@@ -200,7 +200,7 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
 TEST(Intro, TheFieldFlowersStandWhereTheirSeedPutsThem)
 {
     GameHarness& game = gameAtMenu();
-    ContextLogo* intro = show(game, new ContextLogo());
+    ContextLogo* intro = show(game, new ContextLogo(StandardRandom::shared()));
     const std::vector<Chamomile*> flowers = childrenOf<Chamomile>(intro);
     ASSERT_EQ(flowers.size(), 8u);
     std::srand(2);
