@@ -7,8 +7,9 @@
 // frameDuration), input update, audio update with the stepped time, the
 // root's tick with (t, dt), the event manager's tick, the console's tick,
 // and only when drawing is on (off by default, for speed) render and
-// present; a display restart asked for during the frame follows it, as in
-// Kiv::frame. Screenshots and the statistics overlay are left out, and no
+// present; the frame rate measured (Kiv::measureFrameRate) from the
+// stepped time; a display restart asked for during the frame follows it, as
+// in Kiv::frame. Screenshots and the statistics overlay are left out, and no
 // SDL event is read: tests feed input through KivInput::onEvent
 // (SyntheticInput.h), or write KivInput's state themselves and switch the
 // input update off so that it is not overwritten.
@@ -80,6 +81,8 @@ public:
             kiv.pGraphics->present();
             ++kiv.framesRendered;
         }
+        // The program draws every frame, so every step counts in its rate.
+        kiv.measureFrameRate(now);
         if (kiv.bRestartRequested && kiv.mode == Kiv::MODE_OK) {
             kiv.bRestartRequested = false;
             kiv.changeKIVmode(Kiv::MODE_DISPLAYLOST);

@@ -7,11 +7,14 @@
 // mixed in step (FrameDriver::takeOverAudio). A frame is drawn and recorded
 // when the active screen or the game's state has changed, at the end of
 // each pointer move, click, key press, typed text and focus change (so that
-// what it did shows), and every SAMPLE_FRAMES frames besides. An action that cannot be
-// done (no such button, a screen that does not come) fails the test at
-// once, naming the play, the frame and the time, and ends the play. With
-// KIV_REWRITE_REPLAYS set (scripts/test.sh --rewrite-replays) the record is
-// written instead.
+// what it did shows), and at every SAMPLE_FRAMES-th frame of the play
+// besides (a fixed grid, so that a change of timing moves no other sample).
+// Each step stands in the record as a comment before its frames. An action
+// that cannot be done (no such button, a screen that does not come) fails
+// the test at once, naming the play, the frame and the time, and ends the
+// play. A record that differs is reported with its first differing line,
+// the step before it and how many lines differ. With KIV_REWRITE_REPLAYS
+// set (scripts/test.sh --rewrite-replays) the record is written instead.
 // One play per process (the game starts once; a second play in a process
 // fails at once); main thread only.
 //
@@ -33,6 +36,8 @@
 #include "RenderableText.h"
 #include "ReplayRecorder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -51,6 +56,8 @@ public:
     static constexpr double DT = 0.01;
     // Frames drawn and recorded while nothing changes: one a second.
     static constexpr int SAMPLE_FRAMES = 100;
+    // Differing lines that a failure counts at most (the count is slow beyond).
+    static constexpr long MAX_EDITS = 4000;
 
     // The game at its main menu, at the intro's first frame or before the
     // first frame (from the loader on), started with the seed; prepare
@@ -87,13 +94,17 @@ public:
 
     // A click on the menu item or the text with this caption on the active
     // screen (as shown, or without its symbol glyphs and outer spaces).
-    Replay& click(const std::string& caption) { return clickOn(find(caption), 0.0f); }
+    Replay& click(const std::string& caption) { return note("click " + quoted(caption)).clickOn(find(caption), 0.0f); }
     // A click on the right or the left arrow of the chooser with this caption.
-    Replay& next(const std::string& caption) { return clickOn(find(caption), +1.0f); }
-    Replay& previous(const std::string& caption) { return clickOn(find(caption), -1.0f); }
+    Replay& next(const std::string& caption) { return note("next " + quoted(caption)).clickOn(find(caption), +1.0f); }
+    Replay& previous(const std::string& caption)
+    {
+        return note("previous " + quoted(caption)).clickOn(find(caption), -1.0f);
+    }
     // The pointer moved onto the item or text with this caption.
     Replay& pointAt(const std::string& caption)
     {
+        note("point at " + quoted(caption));
         if (const Renderable* item = find(caption))
             moveTo(viewPoint(item, 0.0f));
         return *this;
@@ -102,6 +113,7 @@ public:
     // a failure when there is none.
     Replay& click(const Renderable* object)
     {
+        note("click " + (object ? className(typeid(*object)) : "nothing"));
         if (!object && !bBroken)
             fail("nothing to click");
         return clickOn(object, 0.0f);
@@ -109,19 +121,36 @@ public:
     // A click at, or the pointer moved onto, the world point (x, y) at depth
     // 0 of a screen (a smiley's face in the scene, a vitamin's row in the
     // overlay, a place on the journey map).
-    Replay& clickAt(float x, float y, const Context* screen) { return moveOnto(x, y, screen, false).pressHere(); }
-    Replay& pointAt(float x, float y, const Context* screen) { return moveOnto(x, y, screen, true); }
+    Replay& clickAt(float x, float y, const Context* screen)
+    {
+        return note("click at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, false).pressHere();
+    }
+    Replay& pointAt(float x, float y, const Context* screen)
+    {
+        return note("point at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, true);
+    }
     // The pointer moved to the view point (view units from the left and bottom edges).
-    Replay& moveTo(float x, float y) { return moveTo(V3(x, y, 0.0f)); }
-    Replay& press(int keyCode) { return act([&] { pressKey(keyCode); }, 1, true); }
+    Replay& moveTo(float x, float y)
+    {
+        return note("move to " + ReplayRecorder::number(x) + " " + ReplayRecorder::number(y)).moveTo(V3(x, y, 0.0f));
+    }
+    Replay& press(int keyCode)
+    {
+        return note("press key " + std::to_string(keyCode)).act([&] { pressKey(keyCode); }, 1, true);
+    }
     // One character a frame.
     Replay& type(const std::string& text)
     {
+        note("type " + quoted(text));
         for (size_t i = 0; i < text.size(); ++i)
             act([&] { feed(typingEvents(text.substr(i, 1))); }, 1, i + 1 == text.size());
         return *this;
     }
-    Replay& wait(double seconds) { return act([] {}, static_cast<int>(std::lround(seconds / DT))); }
+    Replay& wait(double seconds)
+    {
+        return note("wait " + ReplayRecorder::number(seconds, 2) + " s")
+            .act([] {}, static_cast<int>(std::lround(seconds / DT)));
+    }
     // Frames run until the active screen is of the class named; a failure
     // when it does not come within the time.
     Replay& waitFor(const std::string& screen, double maxSeconds = 30.0)
@@ -132,6 +161,7 @@ public:
     // saying what did not come within the time.
     Replay& waitUntil(const std::string& what, const std::function<bool()>& done, double maxSeconds = 30.0)
     {
+        note("wait for " + what);
         for (int i = 0; i < std::lround(maxSeconds / DT) && !bBroken && !done(); ++i)
             step();
         if (!bBroken && !done())
@@ -146,13 +176,14 @@ public:
             return pGlobal && game.currentGame() && game.currentGame()->state == gameState;
         }, maxSeconds);
     }
-    Replay& focusLost() { return act([] { feed({focusEvent(false)}); }, 1, true); }
-    Replay& focusGained() { return act([] { feed({focusEvent(true)}); }, 1, true); }
+    Replay& focusLost() { return note("focus lost").act([] { feed({focusEvent(false)}); }, 1, true); }
+    Replay& focusGained() { return note("focus gained").act([] { feed({focusEvent(true)}); }, 1, true); }
     // The window's close button; the program ends after the next frame.
-    Replay& quit() { return act([] { feed({quitEvent()}); }, 1); }
+    Replay& quit() { return note("close the window").act([] { feed({quitEvent()}); }, 1); }
     // Frames run until the program has ended; a failure when it goes on.
     Replay& waitForTheEnd(double maxSeconds = 10.0)
     {
+        note("wait for the end of the program");
         for (int i = 0; i < std::lround(maxSeconds / DT) && !bBroken && pGlobal; ++i)
             step();
         if (!bBroken && pGlobal)
@@ -189,13 +220,22 @@ public:
         if (first == expected.size() && first == got.size())
             return;
         const std::string gotPath = keepRun();
-        // Every line but the first starts "f<frame> t<seconds> ".
-        int atFrame = 0;
-        char atTime[32] = "0";
-        std::sscanf((first < got.size() ? got[first] : expected[first]).c_str(), "f%d t%31s", &atFrame, atTime);
+        // The frame ("f12 t0.12") and the step over the first difference.
+        std::string atFrame = "none", step = "none";
+        for (size_t i = std::min(first, got.size() - 1) + 1; i-- > 1 && step == "none";) {
+            if (atFrame == "none" && got[i][0] == 'f' && std::isdigit(static_cast<unsigned char>(got[i][1])))
+                atFrame = got[i].substr(0, got[i].find(' ', got[i].find(' ') + 1));
+            if (got[i][0] == '#' && i < first)
+                step = got[i].substr(2);
+        }
+        const auto [onlyStored, onlyRun] = differingLines(expected, got, first);
         std::ostringstream message;
-        message << "Replay '" << name << "' differs from its record at frame " << atFrame << ", t " << atTime
-                << " s (line " << first + 1 << " of " << path << "):\n";
+        message << "Replay '" << name << "' differs from its record in frame " << atFrame << " after the step "
+                << step << " (line " << first + 1 << " of " << path << "); ";
+        if (onlyStored + onlyRun > MAX_EDITS)
+            message << "more than " << MAX_EDITS << " lines differ:\n";
+        else
+            message << onlyStored << " lines of the record and " << onlyRun << " of the run differ:\n";
         const std::pair<const char*, const std::vector<std::string>*> shown[] = {{"expected", &expected},
                                                                                    {"got     ", &got}};
         for (const auto& [label, lines] : shown)
@@ -266,6 +306,7 @@ private:
             recorder.beginFrame(frame + 1, time);
             recorder.add("the program ends");
             GameHarness::shutdown();
+            recorder.endFrame();
         }
     }
 
@@ -276,28 +317,23 @@ private:
         return screen ? className(typeid(*screen)) : "none";
     }
 
-    // Asked by the driver after each tick: a frame to draw is opened with
-    // the screen, the game's state, the music and the masters, the fader.
+    // Asked by the driver after each tick: a frame to draw says the screen,
+    // the game's state, the music, the masters and the fader on its line.
     bool sampleNow()
     {
         std::string where = activeName();
         if (GameController* controller = game.currentGame())
             where += " state " + std::to_string(controller->state);
-        if (where == lastWhere && frame - lastSample < SAMPLE_FRAMES && !bSampleDue)
+        if (where == lastWhere && frame % SAMPLE_FRAMES != 0 && !bSampleDue)
             return false;
         lastWhere = where;
-        lastSample = frame;
         bSampleDue = false;
-        std::string music = "none";
-        if (const SoundStream* track = pKiv->pAudio->pMusic)
-            if (const MixerChannel* channel = pKiv->pAudio->pMixer->getChannel(track->channelId))
-                music = pKiv->pResourceManager->findKey(track) + " " +
-                        ReplayRecorder::number(channel->volume / 1000.0, 3);
+        const SoundStream* track = pKiv->pAudio->pMusic;
         const Mixer& mixer = *pKiv->pAudio->pMixer;
-        recorder.add("frame " + where + ", music " + music + ", sounds " +
-                     ReplayRecorder::number(mixer.soundVolume, 3) + " music " +
-                     ReplayRecorder::number(mixer.musicVolume, 3) + ", fader " +
-                     ReplayRecorder::number(game.stack()->pFader->coverage, 3));
+        recorder.drawn(where + ", music " + (track ? recorder.soundName(track->pSource) : "none") + ", sounds " +
+                       ReplayRecorder::number(mixer.soundVolume, 3) + " music " +
+                       ReplayRecorder::number(mixer.musicVolume, 3) + ", fader " +
+                       ReplayRecorder::number(game.stack()->pFader->coverage, 3));
         return true;
     }
 
@@ -387,11 +423,48 @@ private:
         }, 2, true);
     }
 
+    // The step in the record, unless the play has ended.
+    Replay& note(const std::string& step)
+    {
+        if (!bBroken)
+            recorder.comment(step);
+        return *this;
+    }
+
+    static std::string quoted(const std::string& text) { return ReplayRecorder::quoted(text); }
+
+    static std::string worldPoint(float x, float y, const Context* screen)
+    {
+        return " " + ReplayRecorder::number(x) + " " + ReplayRecorder::number(y) + " on " +
+               (screen ? className(typeid(*screen)) : "no screen");
+    }
+
     void fail(const std::string& what)
     {
         ADD_FAILURE() << "Replay '" << name << "' at frame " << frame << ", t " << ReplayRecorder::number(time, 2)
                       << " s: " << what << " (the run so far: " KIV_BINARY_DIR "/replay-got/" << name << ".txt)";
         bBroken = true;
+    }
+
+    // The lines only in a and only in b past their common first lines, in
+    // a shortest edit between them (Myers); the search gives up once more
+    // than MAX_EDITS lines differ, and their sum is then above it.
+    static std::pair<long, long> differingLines(const std::vector<std::string>& a,
+                                                const std::vector<std::string>& b, size_t first)
+    {
+        const long n = static_cast<long>(a.size() - first), m = static_cast<long>(b.size() - first);
+        std::vector<long> reach(2 * MAX_EDITS + 3, 0);
+        long edits = 0;
+        for (bool done = false; !done && edits <= MAX_EDITS; edits += done ? 0 : 1)
+            for (long k = -edits; k <= edits && !done; k += 2) {
+                long* x = &reach[MAX_EDITS + 1 + k];
+                *x = k == -edits || (k != edits && x[-1] < x[1]) ? x[1] : x[-1] + 1;
+                while (*x < n && *x - k < m && a[first + *x] == b[first + *x - k])
+                    ++*x;
+                done = *x >= n && *x - k >= m;
+            }
+        const long onlyA = (edits + n - m) / 2;
+        return {onlyA, edits - onlyA};
     }
 
     // The run as recorded, for a look at the whole of it; returns its path.
@@ -414,7 +487,6 @@ private:
 
     int frame = 0;
     double time = 0.0;
-    int lastSample = 0;
     std::string lastWhere;
     int pixelX = 0, pixelY = 0;
     bool bQuitAsked = false;

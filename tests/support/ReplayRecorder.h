@@ -1,31 +1,62 @@
 #pragma once
 // ReplayRecorder: what the player would see and hear, as text lines, told
-// by the engine through its observer (Kiv::pObserver). Every line starts
-// with the frame of the play and its game time ("f120 t1.20"), so that a
-// difference says where. It writes:
-//   sound    each start of a sound or music track: its key, pitch (a factor
-//            of the file's rate), volume and pan as the channel has them at
-//            the end of the frame ("vol 0.000>1.000" while a fade runs). A
-//            start is often followed by its settings in the same frame, and
-//            the frame's sound is mixed only after it (FrameDriver), so the
-//            end of the frame holds what the start really plays with;
-//   file     each write of the settings and high scores (.hst) and of the
-//            roster with its saved games (.pro), as readable fields (a
-//            saved game of no house, score or coins as "none");
-//   skin     in a drawn frame, each skin in draw order: its kind, its key
-//            ("eyes:3"; a frame stretched from a skin shows that skin as
-//            <key>), centre x y and size w h in view units (from the view's
-//            left and bottom edges, as drawn by the projection of the
-//            moment), rotation in degrees and colour RRGGBBAA;
-//   text     in a drawn frame, each text but an empty one: font key,
-//            string, where it starts (x y) and colour; "shadow" for the
-//            shadow printed under a text.
-// Lines about the frame as a whole come from the replay (sample).
-// Precision: view units and degrees to 0.1, pitch, volume and pan to 0.001,
-// seconds to 0.01, colours exact; -0 is written 0. So a move of one unit, a
-// colour step or a 1% change of pitch shows, while the rounding error of
-// another build or machine does not. Times of the clock (a high score's
-// date, the play time) and random identifiers are left out.
+// by the engine through its observer (Kiv::pObserver). The whole record
+// format:
+//   # ...     a comment: the first line names the play and its seed, every
+//             other one a step of the play (Replay), written before the
+//             frames the step runs: # click "Quest", # wait 1.5 s.
+//   f120 t1.20 ...
+//             a frame line: the frame of the play and its game time, the
+//             only stamp of the record. A frame with anything to say has
+//             one; the lines after it, up to the next frame line or step,
+//             are that frame's. A drawn frame's line goes on with the
+//             replay's summary: the active screen (with the game's state),
+//             the current music's key and file, the master volumes of
+//             sounds and of music, the fader's coverage.
+// The lines of a frame: first its sound (end, sound, playing lines), then
+// the rest in the order it happened.
+//   end       a channel that had started goes: its key, its file and why
+//             (ended, faded out, stopped, replaced by a newer playback of
+//             its sound);
+//   sound     a start of a sound or music track: its key, its file, pitch (a
+//             factor of the file's rate), volume and pan as the channel has
+//             them at the end of the frame (a start is often followed by its
+//             settings in the same frame, and the frame's sound is mixed
+//             only after it: FrameDriver);
+//   playing   in a drawn frame, each channel still playing, oldest first:
+//             its key, its file and its volume;
+//   file      each write of the settings and high scores (.hst), of the
+//             roster with its saved games (.pro; a saved game of no house,
+//             score or coins as "none") and of the engine configuration
+//             (.cfg, one "[section] key=value" line each), as named fields;
+//   skin      in a drawn frame, each skin in draw order: the class of the
+//             object that drew it ("Smiley"; for a plain Renderable, such as
+//             a background tile, the object drawing it or its owner),
+//             the skin's key ("eyes:3": a texture's key and frame; a skin
+//             stretched from another shows that one's key in <>), centre x
+//             y and size w h in view units (from the view's left and bottom
+//             edges, as drawn by the projection of the moment), rotation in
+//             degrees, colour RRGGBBAA;
+//   text      in a drawn frame, each text but an empty one: font key, the
+//             string, where it starts (x y), its scale (view units per font
+//             unit) and colour; "shadow" for the shadow printed under a text;
+//   geometry  in a drawn frame, what an object draws without a skin (the
+//             screens' fader): its class, the primitive and vertex count,
+//             the colours of its vertices and their distances from the
+//             world origin (least to greatest);
+//   the program ends
+//             the program has shut down; the files it wrote on its way out
+//             follow.
+// Volumes are as mixed: the channel's own volume times the master volume
+// of its kind (sounds, or music for a music track). A value that a fade is
+// moving shows where the fade leads and the seconds it has left ("vol
+// 0.000>0.625 over 1.00 s"; on a start line the fade's whole length).
+// Precision: view units and degrees to 0.1, pitch, volume, pan and scale to
+// 0.001 or 0.01, seconds to 0.01, colours exact; -0 is written 0. So a move
+// of one unit, a colour step or a 1% change of pitch shows, while the
+// rounding error of another build or machine does not. Times of the clock
+// (a high score's date, the play time), random identifiers and the data
+// folder's path are left out.
 // Main thread only; set as the observer by Replay, which owns it.
 #include "ClassName.h"
 #include "FontQuad.h"
@@ -47,9 +78,12 @@
 #include "StretchSkin.h"
 #include "Texture.h"
 #include "VStretchSkin.h"
+#include "VertexBuffer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <typeinfo>
 #include <unordered_map>
@@ -60,36 +94,46 @@ namespace testsupport {
 
 class ReplayRecorder : public KivObserver {
 public:
-    // Stamps the lines of the frame about to run.
+    // Opens the frame about to run.
     void beginFrame(int frame, double time)
     {
-        stamp = format("f%d t%.2f ", frame, time);
+        stamp = format("f%d t%.2f", frame, time);
+        summary.clear();
         names.clear();
     }
 
-    // The sound starts of the frame, as their channels now play them.
+    // The frame is drawn: the summary goes on its frame line.
+    void drawn(const std::string& frameSummary) { summary = frameSummary; }
+
+    // Writes the frame's lines, if it has any, under its frame line.
     void endFrame()
     {
+        std::vector<std::string> sounds;
         Mixer* mixer = KivAudio::getMixer();
-        for (const auto& [id, source] : started) {
-            const MixerChannel* channel = nullptr;
-            for (BasicLink* node = mixer ? mixer->pFirstChild : nullptr; node; node = node->pNext)
-                if (static_cast<const MixerChannel*>(node)->id == id)
-                    channel = static_cast<const MixerChannel*>(node);
-            if (!channel) {
-                add("sound " + soundKey(source) + " stopped in the frame it started");
-                continue;
-            }
-            add("sound " + soundKey(source) + " pitch " + number(channel->frequency / source->rate, 3) + " vol " +
-                faded(channel->volume, channel->volumeDelta, channel->volumeFrames) + " pan " +
-                faded(channel->pan, channel->panDelta, channel->panFrames));
-        }
+        // Notes taken while the program shut down name sounds that are gone.
+        if (mixer && pGlobal)
+            soundLines(*mixer, sounds);
+        ended.clear();
         started.clear();
+        if (summary.empty() && sounds.empty() && pending.empty())
+            return;
+        lines.push_back(summary.empty() ? stamp : stamp + " " + summary);
+        lines.insert(lines.end(), sounds.begin(), sounds.end());
+        lines.insert(lines.end(), pending.begin(), pending.end());
+        pending.clear();
     }
 
-    void add(const std::string& line) { lines.push_back(stamp + line); }
+    void add(const std::string& line) { pending.push_back(line); }
+    // A line of its own between frames (a step of the play).
+    void comment(const std::string& text) { lines.push_back("# " + text); }
 
     void onChannelStarted(const MixerChannel& channel) override { started.emplace_back(channel.id, channel.pSource); }
+
+    void onChannelEnded(const MixerChannel& channel, const char* why) override
+    {
+        if (channel.playing)
+            ended.emplace_back(channel.pSource, why);
+    }
 
     void onSkinDrawn(const Renderable& drawn) override
     {
@@ -101,9 +145,9 @@ public:
         float degrees = std::atan2(across.y, across.x) * 57.29578f;
         if (degrees < -179.95f)
             degrees += 360.0f;
-        add("skin " + kindOf(skin) + " " + skinName(&skin) + " " + number(centre.x) + " " + number(centre.y) + " " +
-            number(std::sqrt((right - left).lengthSquared())) + " " + number(std::sqrt((up - down).lengthSquared())) +
-            " " + number(degrees) + " " + colour(drawn.color));
+        add("skin " + drawerName(drawn) + " " + skinName(&skin) + " " + number(centre.x) + " " + number(centre.y) +
+            " " + number(length(right - left)) + " " + number(length(up - down)) + " " + number(degrees) + " " +
+            colour(drawn.color));
     }
 
     void onTextDrawn(const FontQuad& font, const Renderable& at, const std::string& text, bool bShadow) override
@@ -111,8 +155,28 @@ public:
         if (text.empty())
             return;
         const V3 start = toView(at, 0, 0);
-        add(std::string(bShadow ? "shadow " : "text ") + nameOf(&font) + " \"" + escaped(text) + "\" " +
-            number(start.x) + " " + number(start.y) + " " + colour(at.color));
+        add(std::string(bShadow ? "shadow " : "text ") + nameOf(&font) + " " + quoted(text) + " " +
+            number(start.x) + " " + number(start.y) + " " + number(length(toView(at, 1, 0) - start), 2) + " " +
+            colour(at.color));
+    }
+
+    void onGeometryDrawn(const Renderable& drawer, const VertexBuffer& buffer, int type) override
+    {
+        static const char* const PRIMITIVES[] = {"points", "lines", "line strip", "triangles", "triangle strip",
+                                                 "triangle fan"};
+        std::string colours;
+        float least = 0.0f, greatest = 0.0f;
+        for (int i = 0; i < buffer.vertexCount; ++i) {
+            const VertexBuffer::Vertex& vertex = buffer.vertices[i];
+            const std::string shade = " " + colour(vertex.color);
+            if (colours.find(shade) == std::string::npos)
+                colours += shade;
+            const float distance = length(V3(vertex.x, vertex.y, vertex.z));
+            least = i == 0 ? distance : std::min(least, distance);
+            greatest = std::max(greatest, distance);
+        }
+        add("geometry " + className(typeid(drawer)) + " " + PRIMITIVES[type] + " of " + std::to_string(buffer.vertexCount) +
+            " vertices, colours" + colours + ", radius " + number(least) + " to " + number(greatest));
     }
 
     void onFileSaved(const UString& fileName, const void* data, size_t size) override
@@ -122,6 +186,8 @@ public:
             addSettings(*static_cast<const HSTdata*>(data));
         else if (name == "pro" && size == sizeof(ProfileManager))
             addRoster(*static_cast<const ProfileManager*>(data));
+        else if (name == "cfg")
+            addConfiguration(std::string(static_cast<const char*>(data), size));
         else
             add("file " + fileName + " " + std::to_string(size) + " bytes");
     }
@@ -133,6 +199,57 @@ public:
         if (text.find_first_not_of("-0.") == std::string::npos)
             text = text.substr(text[0] == '-' ? 1 : 0);
         return text;
+    }
+
+    // In double quotes, bytes outside printable ASCII (the font's symbol
+    // glyphs) as \xNN.
+    static std::string quoted(const std::string& text)
+    {
+        std::string out = "\"";
+        for (const unsigned char c : text)
+            out += c >= 32 && c < 127 && c != '"' && c != '\\' ? std::string(1, static_cast<char>(c))
+                                                               : format("\\x%02x", c);
+        return out + "\"";
+    }
+
+    // The class of the object that drew the skin: the drawn object's own,
+    // or, for a plain Renderable (a tile, a shadow, a label an object draws
+    // for itself, or one made only to hold a skin), the nearest object of a
+    // class of its own among the one being drawn and its ancestors.
+    static std::string drawerName(const Renderable& drawn)
+    {
+        const auto plain = [](const KivBase* object) {
+            return typeid(*object) == typeid(Renderable) || typeid(*object) == typeid(KivBase);
+        };
+        const KivBase* drawer = &drawn;
+        if (plain(drawer)) {
+            const KivBase* drawing = KivBase::drawingNow();
+            drawer = drawing && drawing != &drawn ? drawing : drawn.getParent();
+        }
+        while (drawer && plain(drawer))
+            drawer = drawer->getParent();
+        return drawer ? className(typeid(*drawer)) : "Renderable";
+    }
+
+    // The key of the sound or music track playing the source, and its file.
+    const std::string& soundName(const MixerOGG* source)
+    {
+        std::string& name = soundNames[source];
+        if (!name.empty())
+            return name;
+        name = "?";
+        for (const BasicLink* link = pGlobal->pResourceRoot->pFirstChild; link; link = link->pNext) {
+            const KivBase* resource = static_cast<const KivBase*>(link);
+            const Sound* sound = dynamic_cast<const Sound*>(resource);
+            const SoundStream* music = dynamic_cast<const SoundStream*>(resource);
+            const MixerOGG* played = sound ? static_cast<const MixerOGG*>(sound->pSource)
+                                           : music ? static_cast<const MixerOGG*>(music->pSource) : nullptr;
+            if (played == source)
+                name = pKiv->pResourceManager->findKey(resource);
+        }
+        // The description reads "'music/menu.ogg' in the archive ...".
+        const std::string& file = source->fileDescription;
+        return name += " " + file.substr(1, file.find('\'', 1) - 1);
     }
 
     // Every line so far, in order.
@@ -149,22 +266,50 @@ private:
 
     static std::string colour(UColor c) { return format("%02x%02x%02x%02x", c.r, c.g, c.b, c.a); }
 
-    // Bytes outside printable ASCII (the font's symbol glyphs) as \xNN.
-    static std::string escaped(const std::string& text)
+    static float length(const V3& v) { return std::sqrt(v.lengthSquared()); }
+
+    // The frame's ends, starts and (drawn) channels still playing.
+    void soundLines(const Mixer& mixer, std::vector<std::string>& out)
     {
-        std::string out;
-        for (const unsigned char c : text)
-            out += c >= 32 && c < 127 && c != '"' && c != '\\' ? std::string(1, static_cast<char>(c))
-                                                               : format("\\x%02x", c);
-        return out;
+        for (const auto& [source, why] : ended)
+            out.push_back("end " + soundName(source) + " " + why);
+        for (const auto& [id, source] : started) {
+            const MixerChannel* channel = mixer.getChannel(id);
+            if (!channel) {
+                out.push_back("sound " + soundName(source) + " gone within its frame");
+                continue;
+            }
+            const float rate = static_cast<float>(source->rate);
+            out.push_back("sound " + soundName(source) + " pitch " +
+                          faded(mixer, channel->frequency / rate,
+                                (channel->frequency + channel->frequencyDelta * channel->frequencyFrames) / rate,
+                                channel->frequencyFrames) +
+                          " vol " + mixedVolume(mixer, *channel) + " pan " +
+                          faded(mixer, channel->pan / 1000,
+                                (channel->pan + channel->panDelta * channel->panFrames) / 1000, channel->panFrames));
+        }
+        if (summary.empty())
+            return;
+        for (const BasicLink* node = mixer.pFirstChild; node; node = node->pNext) {
+            const MixerChannel& channel = *static_cast<const MixerChannel*>(node);
+            if (channel.playing && !node->bDead)
+                out.push_back("playing " + soundName(channel.pSource) + " vol " + mixedVolume(mixer, channel));
+        }
     }
 
-    // A value on the mixer's 0..1000 scale, and where its fade leads.
-    static std::string faded(float value, float delta, int32_t frames)
+    static std::string mixedVolume(const Mixer& mixer, const MixerChannel& channel)
     {
-        std::string text = number(value / 1000.0, 3);
+        return faded(mixer, channel.gainAt(channel.volume),
+                     channel.gainAt(channel.volume + channel.volumeDelta * channel.volumeFrames), channel.volumeFrames);
+    }
+
+    // A value and, while a fade moves it for frames more output frames,
+    // where the fade leads and in how many seconds.
+    static std::string faded(const Mixer& mixer, float value, float target, int32_t frames)
+    {
+        std::string text = number(value, 3);
         if (frames > 0)
-            text += ">" + number((value + delta * static_cast<float>(frames)) / 1000.0, 3);
+            text += ">" + number(target, 3) + " over " + number(frames * mixer.secondsPerSample, 2) + " s";
         return text;
     }
 
@@ -180,9 +325,6 @@ private:
         return V3((ndcX + 1.0f) * 0.5f * static_cast<float>(pKiv->pGraphics->fovWidth),
                   (ndcY + 1.0f) * 0.5f * static_cast<float>(pKiv->pGraphics->fovHeight), 0.0f);
     }
-
-    // The class of the skin ("Quad", "StretchSkin").
-    static std::string kindOf(const Skin& skin) { return className(typeid(skin)); }
 
     // The resource key of the object; within a frame, asked once.
     const std::string& nameOf(const KivBase* object)
@@ -211,21 +353,6 @@ private:
                     return nameOf(quad->pTexture) + ":" + std::to_string(i);
             }
             return nameOf(quad->pTexture) + ":?";
-        }
-        return "?";
-    }
-
-    // The key of the sound or music track playing the source.
-    std::string soundKey(const MixerOGG* source)
-    {
-        for (const BasicLink* link = pGlobal->pResourceRoot->pFirstChild; link && source; link = link->pNext) {
-            const KivBase* resource = static_cast<const KivBase*>(link);
-            const Sound* sound = dynamic_cast<const Sound*>(resource);
-            const SoundStream* music = dynamic_cast<const SoundStream*>(resource);
-            const MixerOGG* played = sound ? static_cast<const MixerOGG*>(sound->pSource)
-                                           : music ? static_cast<const MixerOGG*>(music->pSource) : nullptr;
-            if (played == source)
-                return nameOf(resource);
         }
         return "?";
     }
@@ -278,10 +405,30 @@ private:
         }
     }
 
+    void addConfiguration(const std::string& text)
+    {
+        std::istringstream in(text);
+        std::string section;
+        for (std::string line; std::getline(in, line);) {
+            if (line.empty())
+                continue;
+            if (line[0] == '[')
+                section = line;
+            else
+                add("file .cfg " + section + " " + line);
+        }
+    }
+
     std::string stamp;
-    // The channels started in the frame, with their sources.
+    std::string summary;
+    // The frame's lines but its sounds, in order.
+    std::vector<std::string> pending;
+    // The channels started in the frame, with their sources; the sources of
+    // the channels that went, and why.
     std::vector<std::pair<int32_t, const MixerOGG*>> started;
+    std::vector<std::pair<const MixerOGG*, std::string>> ended;
     std::unordered_map<const KivBase*, std::string> names;
+    std::unordered_map<const MixerOGG*, std::string> soundNames;
 };
 
 } // namespace testsupport

@@ -5,6 +5,7 @@
 #include "Logger.h"
 #include "MemoryIniFile.h"
 #include "Mixer.h"
+#include "MixerChannel.h"
 #include "SoundStream.h"
 
 #include <SDL/SDL.h>
@@ -169,6 +170,8 @@ void KivAudio::stopAll()
         return;
     {
         Lock lock;
+        for (const BasicLink* node = pMixer->pFirstChild; node; node = node->pNext)
+            Mixer::tellEnded(*static_cast<const MixerChannel*>(node), "stopped");
         pMixer->deleteAllChildren();
     }
     pMusic = nullptr;

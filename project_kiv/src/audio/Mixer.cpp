@@ -65,6 +65,7 @@ int32_t Mixer::play(MixerOGG* source, bool loop)
             ++count;
         }
         if (oldest && source->maxPlaybacks <= count) {
+            tellEnded(*oldest, "replaced");
             removeChild(oldest);
             delete oldest;
         }
@@ -84,11 +85,7 @@ int32_t Mixer::play(MixerOGG* source, bool loop)
 void Mixer::stopSource(MixerOGG* source)
 {
     KivAudio::Lock lock;
-    for (BasicLink* node = pFirstChild; node; node = node->pNext) {
-        if (static_cast<MixerChannel*>(node)->pSource == source)
-            node->bDead = 1;
-    }
-    reportDamageAndDeleteEndedChannels();
+    reportDamageAndDeleteEndedChannels(source);
 }
 
 MixerChannel* Mixer::getChannel(int32_t id) const
@@ -172,6 +169,7 @@ void Mixer::stop(int32_t id)
 {
     KivAudio::Lock lock;
     if (MixerChannel* channel = getChannel(id)) {
+        tellEnded(*channel, "stopped");
         removeChild(channel);
         delete channel;
     }
@@ -190,19 +188,31 @@ void Mixer::start(int32_t id)
 void Mixer::update()
 {
     KivAudio::Lock lock;
-    reportDamageAndDeleteEndedChannels();
+    reportDamageAndDeleteEndedChannels(nullptr);
 }
 
-void Mixer::reportDamageAndDeleteEndedChannels()
+void Mixer::tellEnded(const MixerChannel& channel, const char* why)
+{
+    if (!pKiv || !pKiv->pObserver)
+        return;
+    if (channel.bDead)
+        why = channel.volumeFrames == 0 && channel.volume < 1.0f ? "faded out" : "ended";
+    pKiv->pObserver->onChannelEnded(channel, why);
+}
+
+void Mixer::reportDamageAndDeleteEndedChannels(const MixerOGG* stopped)
 {
     // Each source is still there: a channel never outlives its source, which
     // has stopSource delete its channels before it goes. The log is the main
     // thread's, so a hole the audio thread met is told here, within a frame.
     for (BasicLink* node = pFirstChild; node; node = node->pNext) {
-        MixerOGG* source = static_cast<MixerChannel*>(node)->pSource;
-        source->reportDamage();
-        if (node->bDead)
-            source->reportFailure();
+        MixerChannel& channel = *static_cast<MixerChannel*>(node);
+        channel.pSource->reportDamage();
+        if (node->bDead || channel.pSource == stopped) {
+            tellEnded(channel, "stopped");
+            node->bDead = 1;
+            channel.pSource->reportFailure();
+        }
     }
     BasicLinkIterator it(this, true);
     while (it.next()) {

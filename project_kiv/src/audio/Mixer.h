@@ -57,6 +57,10 @@ public:
     void update();
     // Audio thread: fills len bytes of stream in the device's format.
     void mix(Uint8* stream, int len);
+    // Tells the engine's observer, if any, that the channel is about to go
+    // and why; a channel that has ended by itself tells its own reason.
+    // Main thread, caller holds the audio lock.
+    static void tellEnded(const MixerChannel& channel, const char* why);
 
     // Master volumes (0..1) of looping (music) and other (sound) channels:
     // written by the main thread, read by the audio thread at each pass.
@@ -74,8 +78,8 @@ private:
     void setFade(float& value, int32_t& frames, float& delta, float target, double seconds) const;
     // Has every playing source log the first damage found in it and every
     // ended channel's source log why it stopped, then deletes the ended
-    // channels: update and stopSource; main thread, caller holds the audio
-    // lock.
-    void reportDamageAndDeleteEndedChannels();
+    // channels and every channel of the stopped source (null: none): update
+    // and stopSource; main thread, caller holds the audio lock.
+    void reportDamageAndDeleteEndedChannels(const MixerOGG* stopped);
     void convert(Uint8* stream, int numSamples);
 };

@@ -50,6 +50,14 @@ MixerChannel::MixerChannel(MixerOGG* source) : frequency(static_cast<float>(sour
 
 MixerChannel::~MixerChannel() = default;
 
+float MixerChannel::gainAt(float level) const
+{
+    const Mixer* mixer = static_cast<const Mixer*>(getParent());
+    const float master = loop ? mixer->musicVolume.load(std::memory_order_relaxed)
+                              : mixer->soundVolume.load(std::memory_order_relaxed);
+    return static_cast<float>(static_cast<double>(master) * (static_cast<double>(level) / 1000.0));
+}
+
 void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
 {
     if (!playing)
@@ -60,11 +68,6 @@ void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
     const Mixer* mixer = static_cast<const Mixer*>(getParent());
     float* out = mixBuffer;
     float* const end = mixBuffer + 2 * frames;
-    auto currentGain = [this, mixer]() {
-        const float master = loop ? mixer->musicVolume.load(std::memory_order_relaxed)
-                                  : mixer->soundVolume.load(std::memory_order_relaxed);
-        return static_cast<float>(static_cast<double>(master) * (static_cast<double>(volume) / 1000.0));
-    };
     for (;;) {
         if (!pSource->refill(playCursor, playMax)) {
             bDead = 1;
@@ -83,7 +86,7 @@ void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
         float position = static_cast<float>(playCursor / 2);
         const float endPosition = static_cast<float>(playMax / 2);
         PanFactors factors = panFactors(pan);
-        float gain = currentGain();
+        float gain = gainAt(volume);
         float step = stepFor(frequency, outputRate);
 
         if (panFrames == 0 && volumeFrames == 0 && frequencyFrames == 0) {
@@ -101,7 +104,7 @@ void MixerChannel::mixChannel(float* mixBuffer, int numSamples)
                 }
                 if (volumeFrames > 0) {
                     volume += volumeDelta;
-                    gain = currentGain();
+                    gain = gainAt(volume);
                     --volumeFrames;
                     if (volumeFrames == 0 && volume < 1.0f) {
                         bDead = 1;

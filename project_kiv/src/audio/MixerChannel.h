@@ -27,6 +27,10 @@ public:
     // Audio thread: adds the channel's next frames into the first numSamples
     // floats (interleaved stereo) of mixBuffer. Needs the Mixer as parent.
     void mixChannel(float* mixBuffer, int numSamples);
+    // The gain the mix applies at a level of the channel's own volume
+    // (0..1000): the master volume of its kind (music for a looping channel,
+    // sounds otherwise) times level / 1000. Needs the Mixer as parent.
+    float gainAt(float level) const;
 
     int32_t id = -1;
     // Selects the music master volume instead of the sound one; repeating is

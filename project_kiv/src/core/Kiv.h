@@ -88,6 +88,10 @@ public:
     // step from display lost to inactive rebuilds the display. Ignored (and
     // logged) once shutdown has begun.
     void changeKIVmode(int target);
+    // After a frame has been presented, with the engine time at which it
+    // started: its sample in the frame-rate history, and fps measured anew
+    // every quarter of a second. The frame driver of the tests runs it too.
+    void measureFrameRate(double now);
     // Asks for a screenshot at the end of the next rendered frame.
     void requestScreenshot() { bScreenshotRequested = true; }
 
@@ -167,7 +171,6 @@ private:
     void readConfiguration();
     void readEditionSettings();
     void handleModes();
-    void measureFrameRate(double now);
     void saveScreenshot();
     void renderStatistics();
     void logObjectsStillAllocated();

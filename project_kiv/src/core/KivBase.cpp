@@ -53,8 +53,12 @@ void KivBase::tick(double t, double dt)
 void KivBase::render()
 {
     BasicLinkIterator it(this, true);
-    while (KivBase* child = it.next())
+    while (KivBase* child = it.next()) {
+        const KivBase* outer = pDrawingNow;
+        pDrawingNow = child;
         child->render();
+        pDrawingNow = outer;
+    }
 }
 
 KivBase* KivBase::pick(float x, float y)

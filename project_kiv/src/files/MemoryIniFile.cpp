@@ -3,6 +3,7 @@
 #include "ErrorManager.h"
 #include "FileManager.h"
 #include "Kiv.h"
+#include "KivObserver.h"
 #include "Logger.h"
 #include "NumberText.h"
 #include "ReplaceFile.h"
@@ -136,7 +137,11 @@ UString MemoryIniFile::toText() const
 bool MemoryIniFile::writeFile(const UString& path, UString& error) const
 {
     const UString text = toText();
-    return replaceFile(path, std::vector<unsigned char>(text.begin(), text.end()), error);
+    if (!replaceFile(path, std::vector<unsigned char>(text.begin(), text.end()), error))
+        return false;
+    if (pKiv && pKiv->pObserver)
+        pKiv->pObserver->onFileSaved(path, text.data(), text.size());
+    return true;
 }
 
 bool MemoryIniFile::hasSection(const UString& section) const

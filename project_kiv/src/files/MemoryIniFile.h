@@ -32,6 +32,7 @@ public:
     PlayerFileRead readFile(const UString& path, size_t maxSize, UString& reason);
     // Replaces the file whole (ReplaceFile.h): false, with the reason in
     // words, when it could not be stored; the old file is then left as it was.
+    // A file stored is told to the engine's observer, if any.
     bool writeFile(const UString& path, UString& error) const;
     UString toText() const;
 

@@ -1,6 +1,7 @@
 #include "AudioTestSupport.h"
 #include "EngineAudioSupport.h"
 #include "FileManager.h"
+#include "KivObserver.h"
 #include "MixerOGGstream.h"
 #include "Sound.h"
 #include "SoundChannel.h"
@@ -13,6 +14,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <thread>
 
 using namespace audiotest;
@@ -189,6 +191,58 @@ TEST_F(KivAudioTest, SoundThatCannotBeDecodedAtLoadIsFatalNamingItsFile)
             ::testing::ExitedWithCode(255),
             std::string("\\*\\*\\* ERROR \\*\\*\\* ") + c.before + "'sfx/bad.ogg' in the archive '[^']*/sounds.dat'" + c.after);
     }
+}
+
+// The reasons a watching test hears as channels go, "<id> <why>".
+struct ChannelEnds : KivObserver {
+    void onChannelStarted(const MixerChannel&) override {}
+    void onChannelEnded(const MixerChannel& channel, const char* why) override
+    {
+        heard.push_back(std::to_string(channel.id) + " " + why);
+    }
+    void onSkinDrawn(const Renderable&) override {}
+    void onTextDrawn(const FontQuad&, const Renderable&, const std::string&, bool) override {}
+    void onGeometryDrawn(const Renderable&, const VertexBuffer&, int) override {}
+    void onFileSaved(const UString&, const void*, size_t) override {}
+    std::vector<std::string> heard;
+};
+
+TEST_F(KivAudioTest, AChannelThatGoesTellsTheObserverWhy)
+{
+    startEngine();
+    holdDevice();
+    ChannelEnds observer;
+    pKiv->pObserver = &observer;
+    Mixer& m = *mixer();
+    // 100 frames, far fewer than a device buffer; one playback at a time.
+    auto once = rampSource(100, 22050, false, 1);
+    auto looped = rampSource(100, 22050, true);
+    const auto start = [&m](MixerOGG* source) {
+        const int id = m.play(source, false);
+        m.start(id);
+        return id;
+    };
+    struct Step { const char* what; std::function<int()> act; const char* why; };
+    const Step steps[] = {
+        {"a second playback", [&] { const int first = start(once.get()); start(once.get()); return first; },
+         "replaced"},
+        {"run out", [&] { const int id = start(once.get()); mixBuffer(); m.update(); return id; }, "ended"},
+        {"faded to silence", [&] { const int id = start(looped.get()); m.setVolume(id, 0.0f, 0.001); mixBuffer();
+                                   m.update(); return id; }, "faded out"},
+        {"stopped", [&] { const int id = start(looped.get()); m.stop(id); return id; }, "stopped"},
+        {"its source stopped", [&] { const int id = start(looped.get()); m.stopSource(looped.get()); return id; },
+         "stopped"},
+        {"all stopped", [&] { const int id = start(looped.get()); pKiv->pAudio->stopAll(); return id; }, "stopped"},
+        {"run out, then its source stopped", [&] { const int id = start(once.get()); mixBuffer();
+                                                   m.stopSource(once.get()); return id; }, "ended"},
+    };
+    for (const Step& step : steps) {
+        observer.heard.clear();
+        const int id = step.act();
+        EXPECT_EQ(observer.heard, std::vector<std::string>{std::to_string(id) + " " + step.why}) << step.what;
+        pKiv->pAudio->stopAll();
+    }
+    pKiv->pObserver = nullptr;
 }
 
 // A source that hands its channel an odd range, which no real source does.
