@@ -24,10 +24,11 @@ std::atomic<char*> reportReserve{nullptr};
 std::atomic<bool> bReportBegun{false};
 thread_local bool bReportingThread = false;
 
-// Returns on the thread that makes the report. Any other thread that fails
-// while it is being made waits here for it to end the process, rather than
-// racing it with a report (or an uncaught exception) of its own.
-void claimReport()
+// Returns on the thread that makes the report, with the reserve given back
+// for it. Any other thread that fails while it is being made waits here for
+// it to end the process, rather than racing it with a report (or an
+// uncaught exception) of its own.
+void beginReport()
 {
     if (bReportingThread)
         return;
@@ -36,6 +37,7 @@ void claimReport()
             pause();
     }
     bReportingThread = true;
+    delete[] reportReserve.exchange(nullptr);
 }
 
 // A handler rather than a catch of std::bad_alloc around the frame: it runs
@@ -50,8 +52,6 @@ void onFailedAllocation()
 {
     if (bReportingThread)
         throw std::bad_alloc();
-    claimReport();
-    delete[] reportReserve.exchange(nullptr);
     kivFatal("%s", "Error: Out of memory.");
 }
 
@@ -78,7 +78,7 @@ void ErrorManager::error(const char* format, ...)
 
 void ErrorManager::verror(const char* format, va_list args)
 {
-    claimReport();
+    beginReport();
     UString report;
     vformatInto(report, format, args);
     bool firstReport = !bReporting;
@@ -155,7 +155,7 @@ const char* ErrorManager::glErrorToString(unsigned int code)
 
 void kivFatal(const char* format, ...)
 {
-    claimReport();
+    beginReport();
     va_list args;
     va_start(args, format);
     if (pKiv && pKiv->pErrorManager)

@@ -50,11 +50,11 @@ private:
 // process exits with the same status -1.
 [[noreturn]] void kivFatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // From then on an allocation that fails (operator new, on any thread) is a
-// fatal error reported as "Error: Out of memory.", naming no place, with
-// memory set aside here (1 MiB) given back before the report. While a fatal
-// report is made, an allocation that fails on its own thread comes back as
-// std::bad_alloc (the crash screenshot is left out when it cannot be made),
-// and one on another thread waits for the report. Called once, at the
+// fatal error reported as "Error: Out of memory.", naming no place. Memory
+// set aside here (1 MiB) is given back as any fatal report begins. While a
+// fatal report is made, an allocation that fails on its own thread comes
+// back as std::bad_alloc (the crash screenshot is left out when it cannot be
+// made), and one on another thread waits for the report. Called once, at the
 // program's start.
 void makeFailedAllocationsFatal();
 // The report of a statement that failed, with the library's own error text

@@ -129,7 +129,8 @@ char threadState(pid_t thread)
 // Another thread runs out of memory while the report is being made (held
 // where it writes standard output, a full pipe, until that thread waits):
 // it waits for the report, which is made whole and ends the process, rather
-// than ending it first with an exception of its own.
+// than ending it first with an exception or racing it with a report of its
+// own.
 TEST_F(ErrorManagerDeathTest, AnotherThreadRunningOutOfMemoryDuringTheReportWaitsForIt)
 {
 #if defined(__SANITIZE_ADDRESS__)
@@ -169,8 +170,12 @@ TEST_F(ErrorManagerDeathTest, AnotherThreadRunningOutOfMemoryDuringTheReportWait
             allocated = new char[IMPOSSIBLE_SIZE];
         },
         ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Out of memory\\.\n");
-    EXPECT_NE(readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log").find("\terror(): Forced exit.\n"),
-              std::string::npos);
+    const std::string crashLog = readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log");
+    const std::string report = "\terror(): Error: Out of memory.\n";
+    const size_t reported = crashLog.find(report);
+    ASSERT_NE(reported, std::string::npos) << crashLog;
+    EXPECT_EQ(crashLog.find("Out of memory.", reported + report.size()), std::string::npos) << "one report: " << crashLog;
+    EXPECT_NE(crashLog.find("\terror(): Forced exit.\n", reported), std::string::npos) << crashLog;
 }
 
 // A log that cannot be opened, or that fills its disk, goes on on standard
