@@ -30,6 +30,11 @@ public:
 
 PlayerFileRead readPlayerFile(const UString& path, size_t maxSize, std::vector<unsigned char>& bytes, UString& reason)
 {
+    // What is at the name decides, before anything is opened: only a regular
+    // file can be the game's, and only its opening or reading can fail for
+    // reasons that say nothing of its content. A socket or a device might
+    // not open at all, a device might act on being opened, and a pipe might
+    // wait for a writer.
     struct stat info;
     if (lstat(path.c_str(), &info) != 0) {
         if (errno == ENOENT)
@@ -37,15 +42,23 @@ PlayerFileRead readPlayerFile(const UString& path, size_t maxSize, std::vector<u
         reason = formatString("it cannot be looked at (%s)", std::strerror(errno));
         return PlayerFileRead::UNREADABLE;
     }
-    // Non-blocking, so that a pipe put in the file's place cannot stall the
-    // start-up; the descriptor's own type is what counts.
-    const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.descriptor < 0) {
+    if (S_ISLNK(info.st_mode) && stat(path.c_str(), &info) != 0) {
         const int problem = errno;
-        reason = formatString("it cannot be opened (%s)", std::strerror(problem));
-        // Something is at the name, so these mean a link leading nowhere,
-        // or round in a loop.
-        return problem == ENOENT || problem == ELOOP ? PlayerFileRead::DAMAGED : PlayerFileRead::UNREADABLE;
+        reason = formatString("it is a link that cannot be followed (%s)", std::strerror(problem));
+        return problem == ENOENT || problem == ENOTDIR || problem == ELOOP ? PlayerFileRead::DAMAGED
+                                                                           : PlayerFileRead::UNREADABLE;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        reason = "it is not a regular file";
+        return PlayerFileRead::DAMAGED;
+    }
+    // Non-blocking and never a controlling terminal, should something else
+    // have taken the file's place since it was looked at; the descriptor's
+    // own type is what counts.
+    const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.descriptor < 0) {
+        reason = formatString("it cannot be opened (%s)", std::strerror(errno));
+        return PlayerFileRead::UNREADABLE;
     }
     if (fstat(file.descriptor, &info) != 0) {
         reason = formatString("it cannot be looked at (%s)", std::strerror(errno));

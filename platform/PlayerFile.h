@@ -3,11 +3,12 @@
 // folder (configuration, persistent block, roster): reading one whole with a
 // bound on its size, and keeping a damaged one aside instead of letting the
 // next save replace it. These files are never lost silently: one whose
-// content fails its checks is renamed to its name with ".damaged" added,
-// where the player (or support) can still find it; one that cannot be
-// opened or read at all says nothing of its content and is left where it
-// is. Nothing else in the folder is ever removed to make room. Any thread;
-// calls share nothing.
+// content fails its checks, or anything at its name that is no regular file,
+// is renamed to its name with ".damaged" added, where the player (or
+// support) can still find it; a regular file that cannot be opened or read
+// at all says nothing of its content and is left where it is. Nothing else
+// in the folder is ever removed to make room. Any thread; calls share
+// nothing.
 #include "UString.h"
 
 #include <cstddef>
@@ -19,17 +20,20 @@ enum class PlayerFileRead {
     // The whole file is in bytes.
     READ,
     // What is at the path is no file the game could have written: a folder,
-    // a device, a pipe, a link that leads nowhere, a file larger than the
-    // bound. reason says why.
+    // a socket, a device, a pipe, a link that leads nowhere or round in a
+    // loop, a file larger than the bound. reason says why.
     DAMAGED,
-    // The file could not be looked at, opened or read (too many open files,
-    // no permission, an I/O error): nothing is known of its content. reason
-    // says why.
+    // A regular file that could not be opened or read (too many open files,
+    // no permission, an I/O error, an interrupted call), or a name that
+    // could not be looked at: nothing is known of its content. reason says
+    // why.
     UNREADABLE,
 };
 
-// Reads the regular file at path, which may hold at most maxSize bytes,
-// with the reason in words when it is not READ.
+// Reads the regular file at path (a link to one is followed), which may
+// hold at most maxSize bytes, with the reason in words when it is not READ.
+// What is at the path is judged before it is opened: anything but a regular
+// file is never opened, so a pipe never waits and a device is never touched.
 PlayerFileRead readPlayerFile(const UString& path, size_t maxSize, std::vector<unsigned char>& bytes, UString& reason);
 
 // The name a damaged file is kept under: path + ".damaged".

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <unistd.h>
 
 namespace {
 
@@ -19,17 +20,39 @@ namespace {
 constexpr size_t REPORT_RESERVE_BYTES = 1024 * 1024;
 std::atomic<char*> reportReserve{nullptr};
 
+// Set by the first thread that begins a fatal report.
+std::atomic<bool> bReportBegun{false};
+thread_local bool bReportingThread = false;
+
+// Returns on the thread that makes the report, with the reserve given back
+// for it. Any other thread that fails while it is being made waits here for
+// it to end the process, rather than racing it with a report (or an
+// uncaught exception) of its own.
+void beginReport()
+{
+    if (bReportingThread)
+        return;
+    if (bReportBegun.exchange(true)) {
+        for (;;)
+            pause();
+    }
+    bReportingThread = true;
+    delete[] reportReserve.exchange(nullptr);
+}
+
 // A handler rather than a catch of std::bad_alloc around the frame: it runs
 // where the allocation failed, on whichever thread, also at start-up, at
 // shutdown and in a destructor, where an exception could only end in
-// std::terminate with no report. It leaves no handler behind, so that an
-// allocation failing while the report is made (the crash screenshot's)
-// comes back as std::bad_alloc and leaves out just that part.
+// std::terminate with no report. Where that was is not known here, so the
+// report names no place. It stays installed: an allocation failing on the
+// reporting thread while the report is made (the crash screenshot's) comes
+// back as std::bad_alloc and leaves out just that part, and one on another
+// thread waits for the report.
 void onFailedAllocation()
 {
-    std::set_new_handler(nullptr);
-    delete[] reportReserve.exchange(nullptr);
-    kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d", "Out of memory.", __func__, __FILE__, __LINE__);
+    if (bReportingThread)
+        throw std::bad_alloc();
+    kivFatal("%s", "Error: Out of memory.");
 }
 
 } // namespace
@@ -55,6 +78,7 @@ void ErrorManager::error(const char* format, ...)
 
 void ErrorManager::verror(const char* format, va_list args)
 {
+    beginReport();
     UString report;
     vformatInto(report, format, args);
     bool firstReport = !bReporting;
@@ -131,6 +155,7 @@ const char* ErrorManager::glErrorToString(unsigned int code)
 
 void kivFatal(const char* format, ...)
 {
+    beginReport();
     va_list args;
     va_start(args, format);
     if (pKiv && pKiv->pErrorManager)

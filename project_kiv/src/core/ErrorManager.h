@@ -6,7 +6,9 @@
 // the main thread it releases the mouse, saves a crash screenshot and leaves
 // full screen before reporting; on any other thread (SDL's audio callback) it
 // only logs, prints and exits, never touching video or input; so does a
-// forked child process, which shares the parent's display connection.
+// forked child process, which shares the parent's display connection. The
+// first thread to fail makes the report; another that fails (or runs out of
+// memory) while it is made waits for it to end the process.
 //
 // Files: the crash screenshot "crash.Glimmerdaledemo.jpg" and the crash log
 // "crash.Glimmerdaledemo.log" (the run's log, kept under that name), both in
@@ -48,9 +50,12 @@ private:
 // process exits with the same status -1.
 [[noreturn]] void kivFatal(const char* format, ...) __attribute__((format(printf, 1, 2)));
 // From then on an allocation that fails (operator new, on any thread) is a
-// fatal error reported as "Out of memory.", with memory set aside here given
-// back for the report; the crash screenshot is left out when it cannot be
-// made. Called once, at the program's start.
+// fatal error reported as "Error: Out of memory.", naming no place. Memory
+// set aside here (1 MiB) is given back as any fatal report begins. While a
+// fatal report is made, an allocation that fails on its own thread comes
+// back as std::bad_alloc (the crash screenshot is left out when it cannot be
+// made), and one on another thread waits for the report. Called once, at the
+// program's start.
 void makeFailedAllocationsFatal();
 // The report of a statement that failed, with the library's own error text
 // (KIV_ASSERT gives "Assertion failed.") and the caller's function name.

@@ -12,12 +12,12 @@
 // <data folder>/Glimmerdaledemo.cfg; edition settings come from the read-only
 // Glimmerdaledemo.cfg.static in the working folder ([Language]
 // bMultilanguage, singleLanguage; [Graphics] ditherDepth). A configuration
-// file larger than MAX_CONFIG_SIZE, or something else in its place (such as
-// a folder), is kept as "Glimmerdaledemo.cfg.damaged"; one that cannot be
-// opened or read is left as it is and not rewritten at shutdown; either way
-// the run starts from the defaults. Numeric keys are read only as whole
-// numbers and kept in their working ranges (MemoryIniFile::readIntInRange,
-// readDoubleInRange).
+// file larger than MAX_CONFIG_SIZE, or something that is no regular file in
+// its place (a folder, a socket, a pipe, a device), is kept as
+// "Glimmerdaledemo.cfg.damaged"; a file that cannot be opened or read is
+// left as it is and not rewritten at shutdown; either way the run starts
+// from the defaults. Numeric keys are read only as whole numbers and kept in
+// their working ranges (MemoryIniFile::readIntInRange, readDoubleInRange).
 #include "FrameStatistics.h"
 #include "UString.h"
 

@@ -8,9 +8,10 @@
 // Damaged game data is fatal, naming the file: a broken archive when it is
 // made current, a broken entry when it is opened. Player files that cannot
 // be used are never fatal, and never lost: loadPackedFile answers false and
-// keeps a damaged one aside under its name with ".damaged" added
-// (PlayerFile.h), and leaves one that could not be read where it is, never
-// to be saved over in this run.
+// keeps a damaged one, or anything at its name that is no regular file,
+// aside under its name with ".damaged" added (PlayerFile.h), and leaves a
+// regular file that could not be read where it is, never to be saved over
+// in this run.
 #include "InputFile.h"
 #include "UString.h"
 
@@ -56,8 +57,9 @@ public:
     // Reads and checks such a file and copies exactly size bytes into buffer.
     // True without reading when size is 0. False, the buffer untouched, when
     // the file is missing, when it fails its checks (damaged, of another
-    // version, name or size: it is first kept aside with keepDamaged), or
-    // when it cannot be opened or read (leaveUnread).
+    // version, name or size, or no regular file at all: it is first kept
+    // aside with keepDamaged), or when it cannot be opened or read
+    // (leaveUnread).
     bool loadPackedFile(const UString& folder, const UString& fileName, const UString& versionText,
                         void* buffer, size_t size);
     // Moves a player file that fails its checks out of the way of the next

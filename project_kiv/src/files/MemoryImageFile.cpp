@@ -14,6 +14,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -175,7 +176,9 @@ bool compressJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int
                     JpegErrorManager& errors)
 {
     jpeg_compress_struct info;
-    unsigned char* volatile row = nullptr;
+    // Had before the encoder starts, so that running out of it leaves no
+    // encoder behind.
+    unsigned char* volatile row = new unsigned char[static_cast<size_t>(imageWidth) * 3];
 
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = jpegErrorExit;
@@ -195,7 +198,6 @@ bool compressJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, std::clamp(quality, 0, 100), TRUE);
     jpeg_start_compress(&info, TRUE);
-    row = new unsigned char[static_cast<size_t>(imageWidth) * 3];
     while (info.next_scanline < info.image_height) {
         const unsigned char* source = pixels + static_cast<size_t>(info.next_scanline) * imageWidth * 4;
         for (int x = 0; x < imageWidth; ++x) {
@@ -442,14 +444,23 @@ bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& err
         error = formatString("the file could not be opened (%s)", std::strerror(errno));
         return false;
     }
-    bool written = encodeJpegTo(file, pImageData, width, height, quality, error);
-    if (std::fclose(file) != 0 && written) {
-        error = formatString("closing failed (%s)", std::strerror(errno));
-        written = false;
+    bool written = false;
+    try {
+        written = encodeJpegTo(file, pImageData, width, height, quality, error);
+    } catch (const std::bad_alloc&) {
+        // Only while a fatal error is reported (makeFailedAllocationsFatal):
+        // what this attempt wrote goes, and the report goes on without it.
+        std::fclose(file);
+        std::remove(fileName.c_str());
+        throw;
     }
-    if (written)
+    const bool bClosed = std::fclose(file) == 0;
+    const int closeProblem = errno;
+    if (written && bClosed)
         return true;
     std::remove(fileName.c_str());
+    if (written)
+        error = formatString("closing failed (%s)", std::strerror(closeProblem));
     return false;
 }
 

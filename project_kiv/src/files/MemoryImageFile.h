@@ -52,7 +52,9 @@ public:
     // A baseline JPEG (RGB, alpha dropped, top row first), quality 0 to 100,
     // never through a link at the name (openWritableFile). False, with no
     // file left behind and the reason in words in error, when it cannot be
-    // opened, encoded or written whole.
+    // opened, encoded or written whole. A std::bad_alloc (memory running
+    // out while a fatal error is reported) goes on to the caller, the part
+    // of the file written so far removed.
     bool saveJPG(const UString& fileName, int quality, UString& error) const;
     // Not supported: fatal "Unimplemented" (BMP: "Unimplemented.").
     [[noreturn]] void saveTGA(const UString& fileName) const;

@@ -52,10 +52,12 @@ bool isSectionName(const UString& name)
     return name.find_first_not_of(' ') != std::string::npos;
 }
 
-void logClamped(const UString& section, const UString& key, const UString& stored, const UString& used)
+// problem: "is out of its range", "is not a number"...
+void logReplaced(const UString& section, const UString& key, const char* problem, const UString& stored,
+                 const UString& used)
 {
-    KIV_LOG("'%s' in section '%s' is out of its range ('%s'); using %s.", key.c_str(), section.c_str(),
-            stored.c_str(), used.c_str());
+    KIV_LOG("'%s' in section '%s' %s ('%s'); using %s.", key.c_str(), section.c_str(), problem, stored.c_str(),
+            used.c_str());
 }
 
 } // namespace
@@ -214,9 +216,13 @@ int MemoryIniFile::readInt(const UString& section, const UString& key, int defau
 
 bool MemoryIniFile::readBool(const UString& section, const UString& key, bool defaultValue)
 {
-    if (!hasKey(section, key))
-        setBool(section, key, defaultValue);
-    return getBool(section, key);
+    const UString stored = readString(section, key, defaultValue ? "Yes" : "No");
+    const UString text = trimmed(stored);
+    if (text == "Yes" || text == "No")
+        return text == "Yes";
+    setBool(section, key, defaultValue);
+    logReplaced(section, key, "is neither Yes nor No", stored, getString(section, key));
+    return defaultValue;
 }
 
 double MemoryIniFile::readDouble(const UString& section, const UString& key, double defaultValue)
@@ -234,12 +240,21 @@ UString MemoryIniFile::readString(const UString& section, const UString& key, co
 int MemoryIniFile::readIntInRange(const UString& section, const UString& key, int defaultValue, int low, int high)
 {
     const UString stored = readString(section, key, formatString("%d", defaultValue));
+    const UString text = trimmed(stored);
     long long value = 0;
-    const bool bNumber = readWholeInteger(trimmed(stored), value);
-    const long long used = !bNumber ? defaultValue : std::clamp<long long>(value, low, high);
-    if (!bNumber || used != value) {
+    long long used = defaultValue;
+    const char* problem = nullptr;
+    if (readWholeInteger(text, value)) {
+        used = std::clamp<long long>(value, low, high);
+        if (used != value)
+            problem = "is out of its range";
+    } else {
+        double decimal = 0.0;
+        problem = readWholeDecimal(text, decimal) ? "is not a whole number" : "is not a number";
+    }
+    if (problem) {
         setInt(section, key, static_cast<int>(used));
-        logClamped(section, key, stored, getString(section, key));
+        logReplaced(section, key, problem, stored, getString(section, key));
     }
     return static_cast<int>(used);
 }
@@ -253,7 +268,8 @@ double MemoryIniFile::readDoubleInRange(const UString& section, const UString& k
     const double used = !bNumber ? defaultValue : std::clamp(value, low, high);
     if (!bNumber || used != value) {
         setDouble(section, key, used);
-        logClamped(section, key, stored, getString(section, key));
+        logReplaced(section, key, bNumber ? "is out of its range" : "is not a number", stored,
+                    getString(section, key));
     }
     return used;
 }

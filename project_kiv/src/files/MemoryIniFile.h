@@ -58,16 +58,21 @@ public:
 
     // Reads the key, first storing defaultValue when it is missing: the
     // pattern every configured subsystem follows. A number that is not the
-    // whole value takes the default, as in readIntInRange below.
+    // whole value takes the default, as in readIntInRange below; so does an
+    // on/off value that is neither "Yes" nor "No", logged as "'%s' in
+    // section '%s' is neither Yes nor No ('%s'); using %s." and stored as the
+    // default.
     int readInt(const UString& section, const UString& key, int defaultValue);
     bool readBool(const UString& section, const UString& key, bool defaultValue);
     double readDouble(const UString& section, const UString& key, double defaultValue);
     UString readString(const UString& section, const UString& key, const UString& defaultValue);
     // The same, kept within low..high (defaultValue lies inside): a value
-    // outside, or one that is not wholly a number ("12abc", "1e9" for an
-    // int, "nan"), is moved to the nearest end (the default for no number),
-    // logged, and stored as moved, so the file holds a working value from
-    // then on.
+    // outside is moved to the nearest end and logged as "'%s' in section
+    // '%s' is out of its range ('%s'); using %s."; one that is not wholly a
+    // number ("12abc", "nan") takes the default, logged the same way as "is
+    // not a number", and so does, for an int, a number that is not written
+    // as a whole one ("1e9", "1.5": "is not a whole number"). The value used
+    // is stored, so the file holds a working value from then on.
     int readIntInRange(const UString& section, const UString& key, int defaultValue, int low, int high);
     double readDoubleInRange(const UString& section, const UString& key, double defaultValue, double low,
                              double high);

@@ -30,6 +30,9 @@ const int MIN_WIDTH = 320;
 const int MIN_HEIGHT = 240;
 const int MAX_WIDTH = 8192;
 const int MAX_HEIGHT = 8192;
+// OpenGL keeps one flag per kind of error, a handful at most; a lost context
+// may answer with an error on every call, so clearing them stops here.
+const int MOST_STALE_GL_ERRORS = 16;
 
 const char* modeName(bool fullScreen)
 {
@@ -362,6 +365,9 @@ void KivGraphics::present()
 MemoryImageFile* KivGraphics::grabScreen(UString* failure)
 {
     MemoryImageFile* image = new MemoryImageFile(screenWidth, screenHeight);
+    // An error an earlier call left behind is not the read's to answer for.
+    for (int i = 0; i < MOST_STALE_GL_ERRORS && glGetError() != GL_NO_ERROR; ++i) {
+    }
     glReadPixels(0, 0, screenWidth, screenHeight, GL_RGBA, GL_UNSIGNED_BYTE, image->pImageData);
     if (const GLenum error = glGetError(); error != GL_NO_ERROR) {
         if (failure)
@@ -408,8 +414,8 @@ bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
     } catch (const std::bad_alloc&) {
         // A failed allocation comes back as an exception only while a fatal
         // error is being reported (makeFailedAllocationsFatal); the report
-        // goes on without the shot, and without a part of one at its name.
-        std::remove(fileName.c_str());
+        // goes on without the shot. Whatever was at its name stays: a part
+        // of one written by this attempt is saveJPG's to remove.
         error = "out of memory";
         return false;
     }

@@ -1,6 +1,7 @@
 #include "Context.h"
 #include "FramePacer.h"
 #include "PermissionsObeyed.h"
+#include "SocketAtPath.h"
 #include "TestEngine.h"
 #include "TimeKeeper.h"
 
@@ -148,36 +149,46 @@ TEST(EngineLifecycle, ObjectOutlivingItsEngineIsDeletedSafelyUnderTheNext)
 }
 
 // Values edited by hand are read and the warning is restored; garbage lines
-// are dropped at the next save; a file that is too large is kept aside, one
-// that cannot be opened is left as it is and not written over, and the
-// defaults take their place.
+// are dropped at the next save; a file that is too large, or something that
+// is no file at its name, is kept aside, one that cannot be opened is left as
+// it is and not written over, and the defaults take their place.
 TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAFileThatCannotBeUsedIsNeverLost)
 {
     const std::string valid = formatString("[Kiv]\nwarning=changed by hand\ndebugCode=%d\ndebugLevel=5\n"
                                            "bTickWhilePaused=Yes\n[KivAudio]\nbMute=Yes\n",
                                            Kiv::DEBUG_ACCESS_CODE);
     enum Outcome { READ, KEPT_ASIDE, LEFT_ALONE };
-    struct Case { const char* what; std::string text; bool bUnreadable; Outcome outcome; const char* logged; };
+    // Puts something else at the file's name; null leaves the file there.
+    using Spoil = void (*)(const std::string& path);
+    struct Case { const char* what; std::string text; Spoil spoil; Outcome outcome; const char* logged; };
     const Case cases[] = {
-        {"garbage lines", "garbage\n" + valid + "\x01\x02\n=orphan value\n[unclosed\n", false, READ,
+        {"garbage lines", "garbage\n" + valid + "\x01\x02\n=orphan value\n[unclosed\n", nullptr, READ,
          "Dropped 4 lines of '"},
         {"sections of spaces and bytes outside printable ASCII, a value of a million characters",
          valid + "[   ]\norphan=1\n[caf\xe9]\norphan=2\n[unit\x1f]\norphan=3\n[Kiv]\nhuge=" + std::string(1000000, 'k'),
-         false, READ, "Dropped 7 lines of '"},
-        {"larger than 1 MB", valid + std::string(Kiv::MAX_CONFIG_SIZE, 'k'), false, KEPT_ASIDE,
+         nullptr, READ, "Dropped 7 lines of '"},
+        {"larger than 1 MB", valid + std::string(Kiv::MAX_CONFIG_SIZE, 'k'), nullptr, KEPT_ASIDE,
          ".damaged': it is larger than 1048576 bytes."},
-        {"unreadable", valid, true, LEFT_ALONE,
+        {"unreadable", valid, [](const std::string& path) { chmod(path.c_str(), 0); }, LEFT_ALONE,
          "Glimmerdaledemo.cfg': it cannot be opened (Permission denied); it is left as it is and will not be "
          "replaced."},
+        {"a socket", "", [](const std::string& path) { leaveSocketAt(path); }, KEPT_ASIDE,
+         ".damaged': it is not a regular file."},
+        {"a FIFO", "", [](const std::string& path) { mkfifo(path.c_str(), 0600); }, KEPT_ASIDE,
+         ".damaged': it is not a regular file."},
+        {"a folder", "", [](const std::string& path) { std::filesystem::create_directory(path); }, KEPT_ASIDE,
+         ".damaged': it is not a regular file."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TemporaryHome home;
         std::filesystem::create_directories(home.dataFolder());
         const std::string path = home.dataFolder() + "/Glimmerdaledemo.cfg";
-        writeWholeFile(path, c.text);
-        if (c.bUnreadable)
-            chmod(path.c_str(), 0);
+        if (!c.text.empty())
+            writeWholeFile(path, c.text);
+        if (c.spoil)
+            c.spoil(path);
+        const std::filesystem::file_type type = std::filesystem::symlink_status(path).type();
         Kiv* engine;
         {
             PermissionsObeyed obeyed;
@@ -189,6 +200,11 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAFileThatCannotB
         delete engine;
         EXPECT_NE(readWholeFile(home.dataFolder() + "/Glimmerdaledemo.log").find(c.logged), std::string::npos);
         chmod(path.c_str(), 0600);
+        // Never read what is no file: a FIFO would wait for a writer.
+        if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(path))) {
+            ADD_FAILURE() << "no file saved in its place";
+            continue;
+        }
         const std::string written = readWholeFile(path);
         if (c.outcome == LEFT_ALONE) {
             EXPECT_EQ(written, c.text) << "never written over";
@@ -199,8 +215,12 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAFileThatCannotB
                 EXPECT_EQ(written.find(dropped), std::string::npos) << "nor a section made of it: " << written;
             EXPECT_EQ(written.find("bMute=Yes") != std::string::npos, !bDefaults) << written;
         }
-        chmod((path + ".damaged").c_str(), 0600);
-        EXPECT_EQ(readWholeFile(path + ".damaged"), c.outcome == KEPT_ASIDE ? c.text : "");
+        const std::string kept = path + ".damaged";
+        chmod(kept.c_str(), 0600);
+        if (type != std::filesystem::file_type::regular)
+            EXPECT_EQ(std::filesystem::symlink_status(kept).type(), type);
+        else
+            EXPECT_EQ(readWholeFile(kept), c.outcome == KEPT_ASIDE ? c.text : "");
     }
 }
 

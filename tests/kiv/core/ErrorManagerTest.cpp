@@ -4,10 +4,16 @@
 #include "PermissionsObeyed.h"
 #include "TestEngine.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -61,32 +67,115 @@ TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
     EXPECT_TRUE(std::filesystem::is_regular_file(home.dataFolder() + "/Glimmerdaledemo-0002.jpg"));
 }
 
-// Memory running out (an image larger than what is left): the report says
-// so and the crash log is kept; the crash screenshot, needing more than the
-// report's reserve, is left out.
+// No more address space than is in use now.
+void limitAddressSpaceToWhatIsUsed()
+{
+    unsigned long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    rlimit limit;
+    getrlimit(RLIMIT_AS, &limit);
+    limit.rlim_cur = pages * sysconf(_SC_PAGESIZE);
+    setrlimit(RLIMIT_AS, &limit);
+}
+
+// Larger than any address space.
+constexpr size_t IMPOSSIBLE_SIZE = size_t(1) << 50;
+void* volatile allocated = nullptr;
+
+// Memory running out (an image larger than what is left, after the heap has
+// given its every last byte, so that only the reserve given back makes the
+// report possible): the report says so, naming no place, since where memory
+// ran out is not known; the crash log is kept; the crash screenshot, needing
+// more than the reserve, is left out, and an earlier crash's stays as it was.
 TEST_F(ErrorManagerDeathTest, AFailedAllocationIsReportedAsOutOfMemory)
 {
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer's allocator ends the process itself when an allocation fails";
 #endif
+    const std::string earlierShot = home.dataFolder() + "/crash.Glimmerdaledemo.jpg";
+    std::filesystem::create_directories(home.dataFolder());
+    writeWholeFile(earlierShot, "an earlier crash's screenshot");
     EXPECT_EXIT(
         {
+            redirectStdout(outputPath());
             new Kiv();
             makeFailedAllocationsFatal();
-            // No more address space than is in use now.
-            unsigned long pages = 0;
-            std::ifstream("/proc/self/statm") >> pages;
-            rlimit limit;
-            getrlimit(RLIMIT_AS, &limit);
-            limit.rlim_cur = pages * sysconf(_SC_PAGESIZE);
-            setrlimit(RLIMIT_AS, &limit);
+            limitAddressSpaceToWhatIsUsed();
+            for (size_t size = size_t(1) << 30; size > 0; size /= 2)
+                while ((allocated = std::malloc(size))) {
+                }
             MemoryImageFile image(4096, 4096);
         },
-        ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Out of memory\\.\n Function: ");
+        ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Out of memory\\.\n");
+    EXPECT_EQ(readWholeFile(outputPath()), "*** ERROR *** Error: Out of memory.\n");
     const std::string crashLog = readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log");
     EXPECT_NE(crashLog.find("\terror(): Error: Out of memory.\n"), std::string::npos) << crashLog;
     EXPECT_NE(crashLog.find("\terror(): Forced exit.\n"), std::string::npos) << crashLog;
-    EXPECT_FALSE(std::filesystem::exists(home.dataFolder() + "/crash.Glimmerdaledemo.jpg"));
+    EXPECT_EQ(crashLog.find("Function:"), std::string::npos) << crashLog;
+    EXPECT_EQ(readWholeFile(earlierShot), "an earlier crash's screenshot");
+}
+
+// 'S' while the thread sleeps (waiting), '\0' when it cannot be read.
+char threadState(pid_t thread)
+{
+    char stat[512] = {};
+    const int file = open(("/proc/self/task/" + std::to_string(thread) + "/stat").c_str(), O_RDONLY);
+    const ssize_t got = read(file, stat, sizeof(stat) - 1);
+    close(file);
+    const char* nameEnd = got > 0 ? std::strrchr(stat, ')') : nullptr;
+    return nameEnd && nameEnd[1] == ' ' ? nameEnd[2] : '\0';
+}
+
+// Another thread runs out of memory while the report is being made (held
+// where it writes standard output, a full pipe, until that thread waits):
+// it waits for the report, which is made whole and ends the process, rather
+// than ending it first with an exception or racing it with a report of its
+// own.
+TEST_F(ErrorManagerDeathTest, AnotherThreadRunningOutOfMemoryDuringTheReportWaitsForIt)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator ends the process itself when an allocation fails";
+#endif
+    const std::string log = home.dataFolder() + "/Glimmerdaledemo.log";
+    EXPECT_EXIT(
+        {
+            int pipeEnds[2];
+            if (pipe(pipeEnds) != 0)
+                std::_Exit(2);
+            fcntl(pipeEnds[1], F_SETFL, O_NONBLOCK);
+            const std::string filler(4096, 'x');
+            while (write(pipeEnds[1], filler.data(), filler.size()) > 0) {
+            }
+            fcntl(pipeEnds[1], F_SETFL, 0);
+            dup2(pipeEnds[1], STDOUT_FILENO);
+            new Kiv();
+            makeFailedAllocationsFatal();
+            // Bounded waits, so that nothing holds the test for ever.
+            const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+            std::atomic<pid_t> failing{0};
+            std::thread([&] {
+                while (readWholeFile(log).find("error(): Error: Out of memory.") == std::string::npos &&
+                       std::chrono::steady_clock::now() < giveUp)
+                    std::this_thread::yield();
+                failing = static_cast<pid_t>(syscall(SYS_gettid));
+                allocated = new char[IMPOSSIBLE_SIZE];
+            }).detach();
+            std::thread([&] {
+                while ((failing == 0 || threadState(failing) != 'S') && std::chrono::steady_clock::now() < giveUp)
+                    std::this_thread::yield();
+                char buffer[4096];
+                while (read(pipeEnds[0], buffer, sizeof(buffer)) > 0) {
+                }
+            }).detach();
+            allocated = new char[IMPOSSIBLE_SIZE];
+        },
+        ::testing::ExitedWithCode(255), "\\*\\*\\* ERROR \\*\\*\\* Error: Out of memory\\.\n");
+    const std::string crashLog = readWholeFile(home.dataFolder() + "/crash.Glimmerdaledemo.log");
+    const std::string report = "\terror(): Error: Out of memory.\n";
+    const size_t reported = crashLog.find(report);
+    ASSERT_NE(reported, std::string::npos) << crashLog;
+    EXPECT_EQ(crashLog.find("Out of memory.", reported + report.size()), std::string::npos) << "one report: " << crashLog;
+    EXPECT_NE(crashLog.find("\terror(): Forced exit.\n", reported), std::string::npos) << crashLog;
 }
 
 // A log that cannot be opened, or that fills its disk, goes on on standard

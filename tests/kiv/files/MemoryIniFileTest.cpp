@@ -45,23 +45,29 @@ TEST(MemoryIniFile, ParseRules)
 // A setting is read only when its whole value is a number; anything else
 // takes the default, which is stored in its place. A number out of the
 // working range (here 10..1000) is brought to its nearest end, and a double
-// may have an exponent.
+// may have an exponent. An on/off setting is read only as Yes or No, and
+// takes its default (here Yes) otherwise.
 TEST(MemoryIniFile, ASettingIsReadOnlyWhenItsWholeValueIsANumber)
 {
-    struct Case { const char* written; int intRead; double doubleRead; };
+    struct Case { const char* written; int intRead; double doubleRead; bool boolRead; };
     const Case cases[] = {
-        {"1e9", 50, 1000.0}, {"12abc", 50, 50.0}, {"0x10", 50, 50.0}, {"1.5e1", 50, 15.0}, {"1.5", 50, 10.0},
-        {"inf", 50, 50.0}, {"-1e999", 50, 10.0}, {"20 20", 50, 50.0}, {"1.", 50, 10.0}, {"2e", 50, 50.0},
+        {"1e9", 50, 1000.0, true}, {"12abc", 50, 50.0, true}, {"0x10", 50, 50.0, true}, {"1.5e1", 50, 15.0, true},
+        {"1.5", 50, 10.0, true},   {"inf", 50, 50.0, true},   {"-1e999", 50, 10.0, true}, {"20 20", 50, 50.0, true},
+        {"1.", 50, 10.0, true},    {"2e", 50, 50.0, true},    {"Yes", 50, 50.0, true},    {"No", 50, 50.0, false},
+        {"no", 50, 50.0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.written);
         MemoryIniFile ini;
         ini.setString("S", "i", c.written);
         ini.setString("S", "d", c.written);
+        ini.setString("S", "b", c.written);
         EXPECT_EQ(ini.readIntInRange("S", "i", 50, 10, 1000), c.intRead);
         EXPECT_EQ(ini.readDoubleInRange("S", "d", 50.0, 10.0, 1000.0), c.doubleRead);
+        EXPECT_EQ(ini.readBool("S", "b", true), c.boolRead);
         EXPECT_EQ(ini.getInt("S", "i"), c.intRead) << "stored as read";
         EXPECT_EQ(ini.getDouble("S", "d"), c.doubleRead) << "stored as read";
+        EXPECT_EQ(ini.getString("S", "b"), c.boolRead ? "Yes" : "No") << "stored as read";
     }
 }
 

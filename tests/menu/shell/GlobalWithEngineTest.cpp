@@ -3,6 +3,7 @@
 #include "PackedFile.h"
 #include "PermissionsObeyed.h"
 #include "SmallDisk.h"
+#include "SocketAtPath.h"
 #include "WholeFile.h"
 #include "FramePacer.h"
 #include "Global.h"
@@ -51,16 +52,18 @@ protected:
 
 // Ways a player file can be there yet useless (the packed-file and
 // player-file tests have every way a container can be damaged or a folder
-// stand in its way): a damaged one is kept as ".damaged", one that cannot be
-// opened is left as it is and never saved over, that part of the game starts
-// from its defaults, and the other player file is neither touched nor kept
-// aside.
+// stand in its way): a damaged one, or something that is no file at its
+// name, is kept as ".damaged" and the run's own file saved in its place; one
+// that cannot be opened is left as it is and never saved over; that part of
+// the game starts from its defaults, and the other player file is neither
+// touched nor kept aside.
 TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWithDefaults)
 {
     global->hst.musicVolume = 4;
     global->profileManager.addProfile("Ann");
     global->profileManager.addProfile("Bo");
     global.reset();
+    engine.reset();
     const std::string folder = getDataFolder();
     const std::string paths[] = {folder + "/Glimmerdaledemo.hst", folder + "/Glimmerdaledemo.pro"};
     const std::string good[] = {readWholeFile(paths[0]), readWholeFile(paths[1])};
@@ -79,6 +82,21 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
                  PackedFile::pack("Glimmerdaledemo.hst", "1.30", &block, HSTdata::FILE_SIZE);
              writeWholeFile(path, std::string(packed.begin(), packed.end()));
          }},
+        {"a socket", false, true,
+         [](const std::string& path) {
+             std::filesystem::remove(path);
+             leaveSocketAt(path);
+         }},
+        {"a FIFO", false, true,
+         [](const std::string& path) {
+             std::filesystem::remove(path);
+             mkfifo(path.c_str(), 0600);
+         }},
+        {"a folder", false, true,
+         [](const std::string& path) {
+             std::filesystem::remove(path);
+             std::filesystem::create_directory(path);
+         }},
         {"unreadable", false, false, [](const std::string& path) { chmod(path.c_str(), 0); }},
     };
     const std::string logPath = folder + "/Glimmerdaledemo.log";
@@ -93,9 +111,15 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
             const std::string kept = paths[damaged] + ".damaged";
             writeWholeFile(kept, "an older damaged copy");
             damage.apply(paths[damaged]);
-            const std::string damagedBytes = readWholeFile(paths[damaged]);
+            // Never read what is no file: a FIFO would wait for a writer.
+            const std::filesystem::file_type type = std::filesystem::symlink_status(paths[damaged]).type();
+            const bool bFile = type == std::filesystem::file_type::regular;
+            const std::string damagedBytes = bFile ? readWholeFile(paths[damaged]) : "";
+            // A run of its own: what one run refuses to save over, it refuses
+            // until it ends.
             {
                 PermissionsObeyed obeyed;
+                engine = std::make_unique<Kiv>();
                 global = std::make_unique<TestGlobal>();
             }
 
@@ -103,7 +127,10 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
             if (damage.bKeptAside) {
                 EXPECT_FALSE(std::filesystem::exists(paths[damaged])) << "moved away before anything writes there";
                 chmod(kept.c_str(), 0600);
-                EXPECT_EQ(readWholeFile(kept), damagedBytes) << "kept as it was, replacing the older copy";
+                EXPECT_EQ(std::filesystem::symlink_status(kept).type(), type);
+                if (bFile) {
+                    EXPECT_EQ(readWholeFile(kept), damagedBytes) << "kept as it was, replacing the older copy";
+                }
                 EXPECT_NE(log.find("Kept '" + paths[damaged] + "' as '" + kept + "': "), std::string::npos);
             } else {
                 EXPECT_EQ(readWholeFile(kept), "an older damaged copy");
@@ -117,14 +144,20 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
             EXPECT_FALSE(std::filesystem::exists(paths[other] + ".damaged"));
 
             global.reset();
+            engine.reset();
             chmod(paths[damaged].c_str(), 0600);
-            if (damage.bKeptAside)
+            if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(paths[damaged]))) {
+                ADD_FAILURE() << "no file saved in its place";
+                std::filesystem::remove_all(paths[damaged]);
+            } else if (damage.bKeptAside) {
                 EXPECT_FALSE(readWholeFile(paths[damaged]).empty()) << "the run's own file is saved in its place";
-            else
+            } else {
                 EXPECT_EQ(readWholeFile(paths[damaged]), good[damaged]) << "never saved over";
-            std::filesystem::remove(kept);
+            }
+            std::filesystem::remove_all(kept);
         }
     }
+    engine = std::make_unique<Kiv>();
     global = std::make_unique<TestGlobal>();
 }
 

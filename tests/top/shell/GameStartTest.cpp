@@ -328,7 +328,8 @@ TEST(ProgramStart, ADataFolderThatCannotBeMadeIsNamed)
 
 // Configuration values out of their working ranges (a frame of hours would
 // stall the start-up) are brought in, values that are not wholly a number
-// take their defaults, both are logged, the game still reaches its
+// (or an on/off value neither Yes nor No) take their defaults, each is
+// logged saying which, the game still reaches its
 // menus, and the file keeps the working values. While it runs, a second copy
 // on the same data folder is refused before it writes anything. What a
 // killed run left of its temporary files is gone.
@@ -338,18 +339,21 @@ TEST_F(RealProgram, ClampsHostileSettingsRefusesASecondCopyAndClearsStaleTempora
         const char* section;
         const char* key;
         const char* written;
+        const char* problem;
         const char* used;
         // False for a key the game's own settings set again before the end.
         bool bKeptInFile;
     };
+    const char* const OUT_OF_RANGE = "is out of its range";
     const Value values[] = {
-        {"Kiv", "frameRate", "1e9", "0.04000000", true},
-        {"Kiv", "maxFrameDuration", "nan", "0.05000000", true},
-        {"KivGraphics", "screenHeight", "-1", "240", false},
-        {"KivAudio", "mixBufferDuration", "1e300", "0.50000000", true},
-        {"FontQuad", "cacheTTLframes", "2147483647", "10000", true},
-        {"KivGraphics", "fovHeight", "1e9", "480", true},
-        {"Kiv", "debugLevel", "12abc", "0", true},
+        {"Kiv", "frameRate", "1e9", OUT_OF_RANGE, "0.04000000", true},
+        {"Kiv", "maxFrameDuration", "nan", "is not a number", "0.05000000", true},
+        {"KivGraphics", "screenHeight", "-1", OUT_OF_RANGE, "240", false},
+        {"KivAudio", "mixBufferDuration", "1e300", OUT_OF_RANGE, "0.50000000", true},
+        {"FontQuad", "cacheTTLframes", "2147483647", OUT_OF_RANGE, "10000", true},
+        {"KivGraphics", "fovHeight", "1e9", "is not a whole number", "480", true},
+        {"Kiv", "debugLevel", "12abc", "is not a number", "0", true},
+        {"KivAudio", "bMute", "abc", "is neither Yes nor No", "No", true},
     };
     const std::string config = dataFolder + "/Glimmerdaledemo.cfg";
     std::string text = readWholeFile(config);
@@ -379,7 +383,7 @@ TEST_F(RealProgram, ClampsHostileSettingsRefusesASecondCopyAndClearsStaleTempora
     const std::string written = readWholeFile(config);
     for (const Value& v : values) {
         SCOPED_TRACE(v.key);
-        EXPECT_NE(log.find(formatString("'%s' in section '%s' is out of its range ('%s'); using %s.", v.key, v.section,
+        EXPECT_NE(log.find(formatString("'%s' in section '%s' %s ('%s'); using %s.", v.key, v.section, v.problem,
                                         v.written, v.used)),
                   std::string::npos);
         if (v.bKeptInFile) {
