@@ -21,8 +21,9 @@
 //
 // Works with any root Context: the real ContextManager (GameHarness) or a
 // bare test screen. The first step takes the engine clock over from the
-// real time for the rest of the process. Main thread only, with an engine
-// (pKiv) running; the driver owns nothing.
+// real time for the rest of the process and starts it from zero, so that
+// how long the start took never reaches the game. Main thread only, with an
+// engine (pKiv) running; the driver owns nothing.
 #include "Console.h"
 #include "Context.h"
 #include "EventManager.h"
@@ -59,8 +60,7 @@ public:
         const bool working = kiv.mode == Kiv::MODE_OK || (kiv.mode == Kiv::MODE_INACTIVE && kiv.bTickWhilePaused);
         // Time spent inactive does not count, as with the real clock.
         kiv.frameDuration = working ? dt : 0.0;
-        const double now = kiv.pTimeKeeper->getTime() + kiv.frameDuration;
-        kiv.pTimeKeeper->setSteppedTime(now);
+        const double now = kiv.pTimeKeeper->step(kiv.frameDuration);
         kiv.frameTime = now;
         if (working) {
             if (bUpdateInput)

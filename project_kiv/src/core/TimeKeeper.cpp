@@ -42,8 +42,10 @@ void TimeKeeper::onKIVmodeChange(int oldMode, int newMode)
     }
 }
 
-void TimeKeeper::setSteppedTime(double seconds)
+double TimeKeeper::step(double seconds)
 {
     bStepped = true;
-    steppedTime = seconds;
+    steppedTime += seconds;
+    lastTime = steppedTime;
+    return steppedTime;
 }

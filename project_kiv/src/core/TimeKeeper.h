@@ -14,10 +14,13 @@ public:
     // pause starts while the engine's bTickWhilePaused is set.
     void onKIVmodeChange(int oldMode, int newMode);
     // For runs that step frames with a fixed dt instead of following the
-    // real clock (the game tests): from the first call on, the clock stands
-    // at the time given (it still never goes back), so that an engine frame
-    // run after stepped ones goes on from the stepped time.
-    void setSteppedTime(double seconds);
+    // real clock (the game tests): moves the clock on by seconds (>= 0) and
+    // returns the new time. The first call takes the clock over from the
+    // real time and starts it from zero, however long the start took, so
+    // that a stepped run reads the same times in every run; from then on
+    // the clock stands at the sum of the steps, and an engine frame run
+    // after stepped ones goes on from there.
+    double step(double seconds);
 
 private:
     static double rawSeconds();

@@ -283,19 +283,30 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
     }
 }
 
-// The first puzzle house solved, the second run into a dead end and dealt
-// again; then two houses of action played greedily and two quest houses
-// cleared.
+// A saved puzzle continued before any test seed, with the path it was
+// dealt; the first puzzle house solved, the second run into a dead end and
+// dealt again; then two houses of action played greedily and two quest
+// houses cleared.
 TEST(Puzzle, SameSeedPlaysTheSameGamesOfEveryModeInAFreshProgram)
 {
     expectTheSameTraceInTwoFreshRuns([] {
         GameSession session = GameSession::quick();
+        Puzzle* continued = session.continueFrom<Puzzle>(SavedGame{1, 0, 1, 31337, 12, 4, 0});
+        if (!continued) {
+            ADD_FAILURE() << "the saved puzzle was not continued";
+            return std::string();
+        }
+        session.waitForPlay();
+        const Solution* dealt = solutionOf(continued);
+        std::string trace = "path " + std::to_string(dealt->record) + " " + std::to_string(dealt->flipX) +
+                            std::to_string(dealt->flipY) + std::to_string(dealt->transpose) + "\n";
+        session.leave();
         Puzzle* puzzle = session.startNew<Puzzle>(17);
         solve(session, puzzle);
         session.waitForPlay();
         clickAll(session, deadEnd(session.presentSmileys(), solutionChain(puzzle)[0]));
         session.waitForPlay();
-        std::string trace = session.trace();
+        trace += session.trace();
         session.leave();
         session.game.recorder.frames.clear();
         session.startNew<GameControllerTimeTrial>(23);
