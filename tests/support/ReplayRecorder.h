@@ -42,8 +42,8 @@
 //             unit) and colour; "shadow" for the shadow printed under a text;
 //   geometry  in a drawn frame, what an object draws without a skin (the
 //             screens' fader): its class, the primitive and vertex count,
-//             the colours of its vertices and their distances from the
-//             world origin (least to greatest);
+//             and each colour of its vertices with the distances from the
+//             world origin it is drawn at, inside out;
 //   the program ends
 //             the program has shut down; the files it wrote on its way out
 //             follow.
@@ -164,19 +164,27 @@ public:
     {
         static const char* const PRIMITIVES[] = {"points", "lines", "line strip", "triangles", "triangle strip",
                                                  "triangle fan"};
-        std::string colours;
-        float least = 0.0f, greatest = 0.0f;
+        // Each colour with the distances from the world origin it is drawn
+        // at, inside out: what is opaque and what is clear, and where.
+        std::vector<std::pair<UColor, std::pair<float, float>>> shades;
         for (int i = 0; i < buffer.vertexCount; ++i) {
             const VertexBuffer::Vertex& vertex = buffer.vertices[i];
-            const std::string shade = " " + colour(vertex.color);
-            if (colours.find(shade) == std::string::npos)
-                colours += shade;
             const float distance = length(V3(vertex.x, vertex.y, vertex.z));
-            least = i == 0 ? distance : std::min(least, distance);
-            greatest = std::max(greatest, distance);
+            auto shade = std::find_if(shades.begin(), shades.end(), [&](const auto& known) {
+                return colour(known.first) == colour(vertex.color);
+            });
+            if (shade == shades.end())
+                shades.push_back({vertex.color, {distance, distance}});
+            else
+                shade->second = {std::min(shade->second.first, distance), std::max(shade->second.second, distance)};
         }
-        add("geometry " + className(typeid(drawer)) + " " + PRIMITIVES[type] + " of " + std::to_string(buffer.vertexCount) +
-            " vertices, colours" + colours + ", radius " + number(least) + " to " + number(greatest));
+        std::sort(shades.begin(), shades.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+        std::string line = "geometry " + className(typeid(drawer)) + " " + PRIMITIVES[type] + " of " +
+                           std::to_string(buffer.vertexCount) + " vertices:";
+        for (const auto& [shade, radii] : shades)
+            line += " " + colour(shade) + " at radius " + number(radii.first) +
+                    (number(radii.first) == number(radii.second) ? "" : " to " + number(radii.second)) + ";";
+        add(line);
     }
 
     void onFileSaved(const UString& fileName, const void* data, size_t size) override

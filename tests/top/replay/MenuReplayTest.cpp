@@ -100,7 +100,12 @@ TEST(Replay, EveryMainMenuButtonAndFinallyQuit)
     Replay play("main-menu", 3);
     play.click("Start Game").waitFor("ContextGametypes").wait(0.5).click("Back").waitFor("MyContextMain");
     play.click("High Scores").waitFor("ContextHighScores").wait(0.5).click("Back").waitFor("MyContextMain");
-    play.click("Options...").waitFor("ContextOptions").wait(0.5).click("Back").waitFor("MyContextMain");
+    // A sound and a display choice left changed, for the configuration
+    // written at the end to show.
+    play.click("Options...").waitFor("ContextOptions").wait(0.5).click("Sound").waitFor("ContextOptionsSound");
+    play.previous("Sound quality").click("Back").waitFor("ContextOptions").click("Graphics");
+    play.waitFor("ContextOptionsGraphics").click("Bilinear filtering").click("Back").waitFor("ContextOptions");
+    play.click("Back").waitFor("MyContextMain");
     play.click("Credits").waitFor("ContextCredits").wait(3.0).press(KEY_ESCAPE).waitFor("MyContextMain");
     play.click("Hello, Tester!").waitFor("ContextUserManager").click("Back").waitFor("MyContextMain");
     play.click("Website").waitFor("ContextDialog").click("No").waitFor("MyContextMain");
