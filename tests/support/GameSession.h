@@ -490,12 +490,10 @@ inline std::vector<std::pair<Smiley*, Smiley*>> quickestDeadEnd(const std::vecto
     return {};
 }
 
-// Next to each other in the house: one apartment apart in a row or a column.
+// Next to each other in the house (Apartment::adjoins).
 inline bool adjacent(const Smiley* a, const Smiley* b)
 {
-    return a->apartment && b->apartment &&
-           std::abs(a->apartment->gridX - b->apartment->gridX) + std::abs(a->apartment->gridY - b->apartment->gridY) ==
-               1;
+    return a->apartment && a->apartment->adjoins(b->apartment);
 }
 
 // A puzzle chain from the house's first smiley through adjacent smileys

@@ -136,7 +136,9 @@ public:
     }
     Replay& press(int keyCode)
     {
-        return note("press key " + std::to_string(keyCode)).act([&] { pressKey(keyCode); }, 1, true);
+        const bool bNamed = keyCode > 0 && keyCode < KivInput::KEY_COUNT;
+        return note("press " + (bNamed ? quoted(pKiv->pInput->keyNames[keyCode]) : std::to_string(keyCode)))
+            .act([&] { pressKey(keyCode); }, 1, true);
     }
     // One character a frame.
     Replay& type(const std::string& text)

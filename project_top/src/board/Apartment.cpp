@@ -7,6 +7,7 @@
 #include "effects/GameSupport.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -47,6 +48,11 @@ Apartment::Apartment(float x, float y, float z, int column, int floor, KivBase* 
     const V3 wallPosition(middleX, y + static_cast<float>(height / 2), z);
     wall->setSkinAndTransform(wallSkin, &wallPosition, nullptr, nullptr);
     addChildLast(wall);
+}
+
+bool Apartment::adjoins(const Apartment* other) const
+{
+    return other && std::abs(gridX - other->gridX) + std::abs(gridY - other->gridY) == 1;
 }
 
 void Apartment::setAwayNote(bool note)

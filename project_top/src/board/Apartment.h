@@ -21,6 +21,9 @@ public:
 
     // Shows the door with ("apartment:3") or without ("apartment:2") the note.
     void setAwayNote(bool note);
+    // One cell away in a row or a column: the puzzle chain's step. False for
+    // a null apartment.
+    bool adjoins(const Apartment* other) const;
 
     // The object-tree update, then the door moves toward doorTarget (0.5 s
     // for a full swing).

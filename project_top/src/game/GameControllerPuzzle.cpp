@@ -26,7 +26,6 @@
 #include "rules/Scoring.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -48,9 +47,7 @@ bool stays(const Smiley* smiley)
 
 bool neighbours(const Smiley* a, const Smiley* b)
 {
-    return a->apartment && b->apartment &&
-           std::abs(a->apartment->gridX - b->apartment->gridX) + std::abs(a->apartment->gridY - b->apartment->gridY) ==
-               1;
+    return a->apartment && a->apartment->adjoins(b->apartment);
 }
 
 Smiley* firstSmiley(KivBase* layer)
