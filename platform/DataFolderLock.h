@@ -1,8 +1,8 @@
 #pragma once
 // DataFolderLock: one writer per data folder. The program's first copy
 // takes exclusive locks (flock) on the data folder itself and on the lock
-// file "Glimmerdaledemo.lock" in it, and holds them for its whole run; the
-// system lets go of them when the process ends, however it ends. Any copy
+// file "Glimmerdaledemo.lock" in it, and holds them until its last file is
+// saved; the system lets go of them when the process ends, however it ends. Any copy
 // can lock the folder, whatever lies at the lock file's name; the lock file
 // serves file systems that cannot lock a folder (NFS) and copies that
 // cannot read it. A copy that finds either lock taken must leave the folder
@@ -35,8 +35,12 @@ public:
 
     static UString lockFileName();
 
-private:
+    // Lets go of the locks now, before the object goes (a program whose
+    // files are all saved but which still waits for something). Nothing
+    // when none is held.
     void release();
+
+private:
 
     int folderDescriptor = -1;
     int fileDescriptor = -1;

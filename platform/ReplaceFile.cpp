@@ -1,5 +1,6 @@
 #include "ReplaceFile.h"
 
+#include "ProgramEnd.h"
 #include "WritableFile.h"
 
 #include <cerrno>
@@ -97,6 +98,7 @@ bool isTemporaryName(const std::string& name, const UString& prefix)
 
 bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, UString& error)
 {
+    const ProgramEnd::SaveInProgress saving;
     UString temporary;
     const int file = createTemporary(path, temporary);
     if (file < 0) {

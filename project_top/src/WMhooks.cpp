@@ -7,41 +7,59 @@
 #include "KivInput.h"
 #include "Logger.h"
 #include "MyGlobal.h"
+#include "ProgramEnd.h"
 
 #include <SDL/SDL.h>
 #include <X11/Xlib.h>
 
 #include <cerrno>
 #include <csignal>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-// The requests that end the program (the start-up glue turns them into a
-// quit), and the alarm it arms in case the loop never takes one.
-const int TERMINATION_SIGNALS[] = {SIGTERM, SIGINT, SIGHUP, SIGALRM};
-
 // What had the lost display before us: SDL's handler, which hands it on to
 // Xlib's own report and exit.
 XIOErrorHandler displayLostBefore = nullptr;
-// The global object is being deleted, saving its files on the way.
-bool bGlobalGoing = false;
+
+// The connection's own error, for Xlib's report: errno may be one a save
+// left (the display can go while the exit saves run, and Xlib then meets
+// the loss in a later call of its own). A connection the server closed
+// reads as a broken pipe, which Xlib reports as the server's shutdown.
+int connectionError(Display* display, int seen)
+{
+    const int connection = ConnectionNumber(display);
+    int pending = 0;
+    socklen_t size = sizeof(pending);
+    if (getsockopt(connection, SOL_SOCKET, SO_ERROR, &pending, &size) == 0 && pending != 0)
+        return pending;
+    char next;
+    const ssize_t peeked = recv(connection, &next, 1, MSG_PEEK | MSG_DONTWAIT);
+    if (peeked == 0)
+        return EPIPE;
+    if (peeked < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
+        return errno;
+    return seen;
+}
 
 // The display is gone: at a logout the session's X server ends with the
 // hang-up, and whichever comes first, Xlib ends the process when this
 // returns. Nothing can be drawn any more, so what a quit would save and
-// needs no display is saved here, before the usual report.
+// needs no display is saved here, before the usual report. The global
+// object may be on its way out already: X is called only while its own
+// files are still there to save.
 int onDisplayLost(Display* display)
 {
-    // Xlib's report names the connection's error from errno.
-    const int cause = errno;
+    const int cause = connectionError(display, errno);
+    ProgramEnd::beginExitSaves();
     if (pKiv) {
         // A failed save is not shown in a dialog now.
         pKiv->bShuttingDown = true;
         KIV_LOG("The display was lost; the game saves its files and ends.");
     }
-    if (pGlobal && !bGlobalGoing)
+    if (pGlobal)
         pGlobal->saveForExit();
     if (pKiv && pKiv->pConfig)
         pKiv->saveConfiguration();
@@ -53,19 +71,6 @@ int onDisplayLost(Display* display)
 void handleLostDisplay()
 {
     displayLostBefore = XSetIOErrorHandler(onDisplayLost);
-}
-
-// From here on the exit saves run: however slow the disk, no termination
-// request (nor the grace alarm one armed) cuts them short; held back, they
-// end with the process. Undone in a child that runs another program.
-void holdTerminationRequests(int how)
-{
-    alarm(0);
-    sigset_t held;
-    sigemptyset(&held);
-    for (int signal : TERMINATION_SIGNALS)
-        sigaddset(&held, signal);
-    sigprocmask(how, &held, nullptr);
 }
 
 } // namespace
@@ -82,7 +87,6 @@ void openWebPage(const UString& address)
         // ignores the file-size and broken-pipe ones for itself only.
         std::signal(SIGXFSZ, SIG_DFL);
         std::signal(SIGPIPE, SIG_DFL);
-        holdTerminationRequests(SIG_UNBLOCK);
         execlp("xdg-open", "xdg-open", address.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -142,13 +146,13 @@ void shutdown()
 {
     if (!pGlobal)
         return;
+    ProgramEnd::beginExitSaves();
     UString address = pGlobal->urlToOpenOnExit;
     pKiv->pAudio->pauseDevice();
-    bGlobalGoing = true;
     delete pGlobal;
     pGlobal = nullptr;
-    bGlobalGoing = false;
     delete pKiv;
+    ProgramEnd::exitSavesDone();
     openWebPage(address);
 }
 
@@ -193,7 +197,6 @@ extern "C" int SDL_main(int, char*[])
         if (!doFrame() || quit)
             break;
     }
-    holdTerminationRequests(SIG_BLOCK);
     shutdown();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "DataFolder.h"
 #include "DataFolderLock.h"
 #include "ErrorManager.h"
+#include "ProgramEnd.h"
 #include "ReplaceFile.h"
 #include "UString.h"
 #include "WMhooks.h"
@@ -24,8 +25,6 @@ namespace {
 
 // Seconds a termination request leaves the program to end cleanly.
 constexpr unsigned TERMINATION_GRACE_SECONDS = 10;
-
-volatile sig_atomic_t terminationSignal = 0;
 
 // Started with standard input, output or error closed, the program's own
 // files would take those numbers (the first being the lock file) and
@@ -72,48 +71,13 @@ void enterDataFolder()
 
 // A termination request becomes the quit event a closed window sends, so
 // the main loop ends the program cleanly with every file saved (what SDL's
-// own handler does). A start-up step that waits for the display, or a frame
-// that never ends, would not come back to the loop: the request then ends
-// the process itself once the grace period is over. The loop holds both
-// back once it has taken the request (holdTerminationRequests), so that no
-// slow disk gets the exit saves cut short.
-void onTerminationRequest(int signal)
+// own handler does). Called inside the signal handler.
+void askLoopToQuit()
 {
-    terminationSignal = signal;
     SDL_Event quit;
     std::memset(&quit, 0, sizeof(quit));
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
-    alarm(TERMINATION_GRACE_SECONDS);
-}
-
-void onGraceOver(int)
-{
-    const int request = terminationSignal;
-    std::signal(request, SIG_DFL);
-    raise(request);
-}
-
-// A request the program was started to ignore stays ignored: nohup leaves
-// hang-ups ignored so that the game outlives its terminal, and a shell
-// starts a background job with interrupts ignored.
-void handleTerminationRequest(int request)
-{
-    struct sigaction current;
-    if (sigaction(request, nullptr, &current) == 0 && current.sa_handler == SIG_IGN)
-        return;
-    std::signal(request, onTerminationRequest);
-}
-
-void handleTerminationRequests()
-{
-    // Installed before SDL starts, which then keeps them instead of its own.
-    std::signal(SIGALRM, onGraceOver);
-    handleTerminationRequest(SIGTERM);
-    handleTerminationRequest(SIGINT);
-    // The terminal the game was started from has been closed: nothing of the
-    // player's is to be lost for that.
-    handleTerminationRequest(SIGHUP);
 }
 
 // Under a file-size limit a write past it would end the program at once,
@@ -180,7 +144,8 @@ int main(int argc, char* argv[])
         break;
     }
 
-    handleTerminationRequests();
+    ProgramEnd::holdUntilSaved(&lock);
+    ProgramEnd::handleRequests(askLoopToQuit, TERMINATION_GRACE_SECONDS);
     enterDataFolder();
     return SDL_main(static_cast<int>(arguments.size() - 1), arguments.data());
 }

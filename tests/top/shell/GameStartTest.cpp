@@ -8,17 +8,24 @@
 // run keeps what the first left; and it does the same started under a
 // file-size limit, with its standard descriptors closed, with a hard link
 // at its log's name, with standard error on a pipe that nobody reads or
-// with hang-ups ignored, and ended by a hang-up, writing no other file.
+// with hang-ups ignored, and ended by a hang-up, writing no other file. On
+// a slow disk no request, on any thread, nor a logout cuts a save short;
+// and once its files are saved the program lets go of its data folder.
 #include "GameHarness.h"
 #include "VirtualDisplay.h"
 
 #include "DataFolderLock.h"
+#include "ContextMain.h"
 #include "Loader.h"
 
 #include <map>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
+
+// Xlib's macros come after every other header.
+#include "WindowInput.h"
 
 namespace gametest {
 namespace {
@@ -186,6 +193,29 @@ void addSanitizerOption(const std::string& option)
     setenv("ASAN_OPTIONS", (std::string(options ? options : "") + ":" + option).c_str(), 1);
 }
 
+// In the program's process before it starts: every flush to the disk takes
+// the seconds given (only while the file onlyWhile is there, when one is
+// named), and the libraries named are loaded with the program.
+void slowDisk(unsigned seconds, const std::string& onlyWhile = "", const std::string& alsoLoaded = "")
+{
+    // The sanitizer's runtime would have to come before them.
+    addSanitizerOption("verify_asan_link_order=0");
+    setenv("LD_PRELOAD", (std::string(KIV_SLOW_FLUSH_LIBRARY) + (alsoLoaded.empty() ? "" : ":" + alsoLoaded)).c_str(),
+           1);
+    setenv("KIV_SLOW_FLUSH_SECONDS", std::to_string(seconds).c_str(), 1);
+    if (!onlyWhile.empty())
+        setenv("KIV_SLOW_FLUSH_WHILE", onlyWhile.c_str(), 1);
+}
+
+// The id of the program's thread of that name; 0 when it has none.
+pid_t threadNamed(pid_t program, const std::string& name)
+{
+    for (const auto& task : std::filesystem::directory_iterator(formatString("/proc/%d/task", program)))
+        if (readWholeFile(task.path() / "comm") == name + "\n")
+            return std::stoi(task.path().filename());
+    return 0;
+}
+
 const Surroundings SURROUNDINGS[] = {
     // The log passes it while loading; what then goes on on standard error,
     // under the same limit, stays below it.
@@ -262,53 +292,202 @@ const Surroundings SURROUNDINGS[] = {
     // A USB stick, a network home or a busy disk: the exit saves together
     // take longer than the grace a termination request leaves a frame that
     // never ends, and none of them is cut short.
-    {"every flush to the disk slow",
-     [](auto&, auto&) {
-         // The sanitizer's runtime would have to come before it.
-         addSanitizerOption("verify_asan_link_order=0");
-         setenv("LD_PRELOAD", KIV_SLOW_FLUSH_LIBRARY, 1);
+    {"every flush to the disk slow", [](auto&, auto&) { slowDisk(2); }, {},
+     [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }},
+    // Another request, taken on a thread other than the main one (a
+    // driver's that blocks no signal), while the exit saves are under way:
+    // they outlast the grace it would have armed.
+    {"a request to another thread while the slow exit saves are made",
+     [](auto&, auto&) { slowDisk(3, "", KIV_IDLE_THREAD_LIBRARY); },
+     [](StartedProgram& program) {
+         const pid_t idle = threadNamed(program.pid(), "idle-thread");
+         ASSERT_NE(idle, 0) << "no idle thread";
+         program.signal(SIGTERM);
+         std::this_thread::sleep_for(std::chrono::seconds(2));
+         EXPECT_EQ(syscall(SYS_tgkill, program.pid(), idle, SIGTERM), 0);
      },
-     {}, [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }},
+     [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }},
 };
 
-TEST_F(RealProgram, RunsAndEndsCleanlyWhateverItIsStartedWithAndWritesNoOtherFile)
+// A test's name from the words of a row.
+std::string testName(const char* words)
 {
-    const std::string logPath = dataFolder + "/Glimmerdaledemo.log", elsewhere = home.path() + "/elsewhere";
-    for (const Surroundings& surroundings : SURROUNDINGS) {
-        SCOPED_TRACE(surroundings.what);
-        std::filesystem::remove_all(dataFolder);
-        makeWindowedDataFolder(home.path());
-        writeWholeFile(elsewhere, "not the game's");
-        runOnce({}, [&] { if (surroundings.whileRunning) surroundings.whileRunning(*program); },
-                [&] { if (surroundings.inChild) surroundings.inChild(logPath, elsewhere); }, surroundings.ending);
-        if (surroundings.check)
-            surroundings.check(dataFolder, readWholeFile(errorPath()));
-        EXPECT_EQ(readWholeFile(elsewhere), "not the game's");
-    }
+    std::string name;
+    for (const char* c = words; *c; ++c)
+        if (std::isalnum(static_cast<unsigned char>(*c)))
+            name += *c;
+        else if (!name.empty() && name.back() != '_')
+            name += '_';
+    if (!name.empty() && name.back() == '_')
+        name.pop_back();
+    return name;
 }
 
-// A logout: the session's display ends, and the hang-up comes with it. What
-// the end saves without a display is saved before Xlib's report of the lost
-// display ends the program.
-TEST_F(RealProgram, ALostDisplayWithAHangUpKeepsTheExitSaves)
+// Each row is a test of its own, so that they run side by side.
+class RealProgramIn : public RealProgram, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(RealProgramIn, RunsAndEndsCleanlyAndWritesNoOtherFile)
 {
+    const Surroundings& surroundings = SURROUNDINGS[GetParam()];
+    const std::string logPath = dataFolder + "/Glimmerdaledemo.log", elsewhere = home.path() + "/elsewhere";
+    writeWholeFile(elsewhere, "not the game's");
+    runOnce({}, [&] { if (surroundings.whileRunning) surroundings.whileRunning(*program); },
+            [&] { if (surroundings.inChild) surroundings.inChild(logPath, elsewhere); }, surroundings.ending);
+    if (surroundings.check)
+        surroundings.check(dataFolder, readWholeFile(errorPath()));
+    EXPECT_EQ(readWholeFile(elsewhere), "not the game's");
+}
+
+INSTANTIATE_TEST_SUITE_P(Surroundings, RealProgramIn, ::testing::Range<size_t>(0, std::size(SURROUNDINGS)),
+                         [](const auto& row) { return testName(SURROUNDINGS[row.param].what); });
+
+// A logout: the session's display ends, and the hang-up comes with it,
+// either first. What the end saves without a display is saved before
+// Xlib's report of the lost display ends the program, however slow the
+// disk, and the report names the connection's loss.
+struct Logout {
+    const char* what;
+    bool bHangUpFirst;
+    // Seconds each flush to the disk takes; 0 for an ordinary disk.
+    unsigned flushSeconds;
+};
+
+const Logout LOGOUTS[] = {
+    {"the display first and the hang-up at once", false, 0},
+    {"the display first and the hang-up at once on a slow disk", false, 2},
+    {"the hang-up first and the display half a second later on a slow disk", true, 2},
+};
+
+class RealProgramLoggedOut : public RealProgram, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(RealProgramLoggedOut, KeepsTheExitSaves)
+{
+    const Logout& logout = LOGOUTS[GetParam()];
     VirtualDisplay display;
     ASSERT_TRUE(display.ready()) << "no display of the test's own";
     const std::string log = runOnce(
         {},
         [&] {
-            display.end();
-            program->signal(SIGHUP);
+            if (logout.bHangUpFirst) {
+                program->signal(SIGHUP);
+                std::this_thread::sleep_for(std::chrono::milliseconds(500));
+                display.end();
+            } else {
+                display.end();
+                program->signal(SIGHUP);
+            }
         },
         [&] {
             setenv("DISPLAY", display.name().c_str(), 1);
             // Ended by Xlib with its engine still there: no leaks to report.
             addSanitizerOption("detect_leaks=0");
+            if (logout.flushSeconds)
+                slowDisk(logout.flushSeconds);
         },
         SIGHUP, 1);
     EXPECT_NE(log.find("onDisplayLost(): The display was lost; the game saves its files and ends."), std::string::npos)
         << log;
     expectTheExitSaves(dataFolder);
+    // Closed or reset by the server, depending on what was still in flight.
+    const std::string errors = readWholeFile(errorPath());
+    EXPECT_TRUE(errors.find("X connection to " + display.name() + " broken (explicit kill or server shutdown).") !=
+                    std::string::npos ||
+                errors.find("XIO:  fatal IO error 104 (Connection reset by peer) on X server \"" + display.name()) !=
+                    std::string::npos)
+        << errors;
+}
+
+INSTANTIATE_TEST_SUITE_P(Logouts, RealProgramLoggedOut, ::testing::Range<size_t>(0, std::size(LOGOUTS)),
+                         [](const auto& row) { return testName(LOGOUTS[row.param].what); });
+
+// The first start's screens passed as a player passes them: the intro
+// skipped, a new player named in the prompt that follows.
+void nameTheFirstPlayer(WindowInput& input, const std::string& name)
+{
+    input.key(XK_Escape);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    input.type(name);
+    input.key(XK_Return);
+}
+
+// A quit asked for while a new player is being saved, on a disk so slow
+// that the save outlasts the grace a request leaves a stuck frame: the
+// save ends, the loop takes the quit, and the exit saves follow.
+TEST_F(RealProgram, AQuitAskedDuringASlowSaveInPlayIsTakenOnceTheSaveIsOnDisk)
+{
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready()) << "no display of the test's own";
+    const std::string slow = home.path() + "/slow";
+    runOnce(
+        {},
+        [&] {
+            WindowInput input(display.name());
+            ASSERT_TRUE(input.ready());
+            writeWholeFile(slow, "");
+            nameTheFirstPlayer(input, "Ann");
+            ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(slow + ".flushing"); }, std::chrono::seconds(20)));
+            program->signal(SIGTERM);
+            std::filesystem::remove(slow);
+        },
+        [&] {
+            setenv("DISPLAY", display.name().c_str(), 1);
+            slowDisk(14, slow);
+        });
+    expectTheExitSaves(dataFolder);
+    std::vector<unsigned char> roster(ProfileManager::FILE_SIZE);
+    load(".pro", roster.data(), roster.size());
+    EXPECT_STREQ(reinterpret_cast<const char*>(roster.data() + offsetof(ProfileManager, profiles)), "Ann");
+}
+
+// Website, then Yes, with a browser that the desktop's opener keeps in the
+// foreground: once its files are saved the game lets go of its data
+// folder, so a new start is not refused, and a request ends it at once.
+TEST_F(RealProgram, OnceItsFilesAreSavedItLetsGoWhileTheBrowserOpens)
+{
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready()) << "no display of the test's own";
+    const std::string opened = home.path() + "/opened", opener = home.path() + "/bin/xdg-open";
+    std::filesystem::create_directories(home.path() + "/bin");
+    const std::string browser = home.path() + "/browser";
+    writeWholeFile(opener, "#!/bin/sh\necho $$ > '" + browser + "'\necho \"$1\" > '" + opened + ".part'\nmv '" +
+                               opened + ".part' '" + opened + "'\nexec sleep 60\n");
+    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+    const auto onDisplay = [&] {
+        setenv("DISPLAY", display.name().c_str(), 1);
+        setenv("PATH", (home.path() + "/bin:" + std::getenv("PATH")).c_str(), 1);
+    };
+    program.emplace(startProgram(home.path(), {}, errorPath(), "", onDisplay));
+    const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
+    ASSERT_TRUE(waitFor([&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
+                        std::chrono::seconds(120)));
+    std::this_thread::sleep_for(std::chrono::seconds(5));
+    WindowInput input(display.name());
+    ASSERT_TRUE(input.ready());
+    nameTheFirstPlayer(input, "Ann");
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    // The main menu's Website button, then Yes in the question it asks.
+    input.click(540, 430);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    input.click(235, 306);
+    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(opened); }, std::chrono::seconds(30)))
+        << readWholeFile(logPath);
+    EXPECT_EQ(readWholeFile(opened), std::string(ContextMain::WEBSITE_ADDRESS) + "\n");
+    EXPECT_NE(readWholeFile(logPath).find("~Kiv(): Done. Clean exit."), std::string::npos);
+    expectTheExitSaves(dataFolder);
+
+    std::filesystem::remove(logPath);
+    StartedProgram second(startProgram(home.path(), {}, home.path() + "/second.err", "", onDisplay));
+    EXPECT_TRUE(waitFor([&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
+                        std::chrono::seconds(120)))
+        << readWholeFile(home.path() + "/second.err");
+    EXPECT_TRUE(second.terminate(std::chrono::seconds(60)));
+    EXPECT_TRUE(WIFEXITED(second.status()) && WEXITSTATUS(second.status()) == 0) << "status " << second.status();
+
+    program->signal(SIGTERM);
+    ASSERT_TRUE(program->waitForExit(std::chrono::seconds(5))) << "the request did not end it";
+    EXPECT_TRUE(WIFSIGNALED(program->status()) && WTERMSIG(program->status()) == SIGTERM)
+        << "status " << program->status();
+    kill(std::stoi(readWholeFile(browser)), SIGTERM);
 }
 
 // A data folder that cannot be made (a file stands where a folder of its
