@@ -16,33 +16,57 @@ UString settledFolder;
 // Where the data folder goes below, and the part of that path that must
 // already be there: nothing of a base named by the environment (it is made
 // whole), the home folder itself when it comes from the password database.
+// Without a path, why none is known.
 struct Base {
     UString path;
     UString mustExist;
+    UString unknown;
 };
+
+// path + "/" + below without the doubled slash of a path ending in one (a
+// home of "/").
+UString joinPath(const UString& path, const UString& below)
+{
+    const size_t end = path.find_last_not_of('/');
+    return (end == std::string::npos ? UString() : path.substr(0, end + 1)) + "/" + below;
+}
+
+// What getpwuid leaves in errno when the account simply has no entry, as
+// opposed to a lookup that failed.
+bool meansNoEntry(int error)
+{
+    return error == 0 || error == ENOENT || error == ESRCH || error == EBADF || error == EPERM;
+}
 
 // The account's home from the password database: a session started without
 // HOME (a service, a cron job, `env -i`) still finds the player's one data
-// folder instead of one below wherever it was started. Empty when the
-// account has none.
-UString accountHome()
+// folder instead of one below wherever it was started. A relative home would
+// be just that, so it counts as none. Empty when the account has none, with
+// the reason when the lookup itself failed.
+UString accountHome(UString& failure)
 {
+    errno = 0;
     const passwd* account = getpwuid(getuid());
-    return account && account->pw_dir ? UString(account->pw_dir) : UString();
+    if (!account && !meansNoEntry(errno)) {
+        failure = formatString("the account's home folder could not be looked up (%s)", std::strerror(errno));
+        return UString();
+    }
+    return account && account->pw_dir && account->pw_dir[0] == '/' ? UString(account->pw_dir) : UString();
 }
 
 Base baseFolder()
 {
     if (const char* portable = std::getenv("U3_APP_DATA_PATH"); portable && *portable)
-        return {portable, ""};
+        return {portable, "", ""};
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-        return {xdg, ""};
+        return {xdg, "", ""};
     if (const char* home = std::getenv("HOME"); home && *home)
-        return {UString(home) + "/.local/share", ""};
-    const UString home = accountHome();
+        return {joinPath(home, ".local/share"), "", ""};
+    UString failure = "no home folder is known for this account";
+    const UString home = accountHome(failure);
     if (home.empty())
-        return {"", ""};
-    return {home + "/.local/share", home};
+        return {"", "", failure};
+    return {joinPath(home, ".local/share"), home, ""};
 }
 
 // A working folder that cannot be named has been removed: the path is left
@@ -89,10 +113,10 @@ bool findDataFolder(const Base& base, bool create, UString& folder, UString& fai
 {
     if (base.path.empty()) {
         folder.clear();
-        failure = "no home folder is known for this account";
+        failure = base.unknown;
         return false;
     }
-    folder = absolutePath(base.path) + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION;
+    folder = joinPath(absolutePath(base.path), UString(APPLICATION_NAME) + "/" + APPLICATION_VERSION);
     if (!create)
         return true;
     if (!base.mustExist.empty() && !isFolder(base.mustExist)) {

@@ -31,9 +31,9 @@ UString folderOf(const UString& path)
     return slash == 0 ? UString("/") : UString(path.substr(0, slash));
 }
 
-// Creates a temporary file of this writer's own for path; -1, with errno,
-// when none could be made.
-int createTemporary(const UString& path, UString& temporary)
+} // namespace
+
+int createTemporaryFile(const UString& path, UString& temporary)
 {
     // The process id keeps writers apart; O_EXCL moves a writer on past a
     // name already taken (by itself on another thread, by a killed process
@@ -47,6 +47,8 @@ int createTemporary(const UString& path, UString& temporary)
     errno = EEXIST;
     return -1;
 }
+
+namespace {
 
 bool writeAll(int file, const std::vector<unsigned char>& bytes)
 {
@@ -100,7 +102,7 @@ bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, U
 {
     const ProgramEnd::SaveInProgress saving;
     UString temporary;
-    const int file = createTemporary(path, temporary);
+    const int file = createTemporaryFile(path, temporary);
     if (file < 0) {
         error = reasonFor("the temporary file could not be created", errno);
         return false;
@@ -139,7 +141,7 @@ int removeStaleTemporaryFiles(const UString& folder, const UString& prefix)
     int removed = 0;
     while (const dirent* entry = readdir(listing)) {
         const std::string name = entry->d_name;
-        if (!isTemporaryName(name, prefix))
+        if (!isTemporaryName(name, prefix) && !isTemporaryName(name, "crash." + prefix))
             continue;
         // unlink never follows a link and refuses folders.
         const UString path = folder + "/" + name;

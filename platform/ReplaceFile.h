@@ -16,8 +16,14 @@
 // left behind.
 bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, UString& error);
 
+// Creates the temporary file replaceFile writes for path, for a writer that
+// renames it over path itself; its name goes to temporary. The descriptor is
+// open for writing only; -1, with errno, when no file could be made.
+int createTemporaryFile(const UString& path, UString& temporary);
+
 // Removes from folder what killed writers left behind: the temporary files
-// (and links at their names) of replaceFile for files whose names begin with
-// prefix. Only for a folder that no other process writes to at the time.
-// Returns the number removed.
+// (and links at their names) of createTemporaryFile for files whose names
+// begin with prefix, or with "crash." and prefix (the crash files). Only for
+// a folder that no other process writes to at the time. Returns the number
+// removed.
 int removeStaleTemporaryFiles(const UString& folder, const UString& prefix);

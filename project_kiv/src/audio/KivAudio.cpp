@@ -55,6 +55,15 @@ Uint16 bufferSamples(int frequency, double mixBufferDuration)
     return static_cast<Uint16>(static_cast<int32_t>(product) & ~0xff);
 }
 
+// Before the fatal report, which names only the call: the device's own
+// reason, and the setting that lets the game run without a sound device.
+void reportNoSound(const char* what)
+{
+    const UString reason = SDL_GetError();
+    kivReport("KivAudio", "%s (%s); bMute=Yes in section KivAudio of '%s' runs the game without sound.", what,
+              reason.c_str(), Kiv::getConfigPath().c_str());
+}
+
 } // namespace
 
 KivAudio::KivAudio()
@@ -69,8 +78,10 @@ KivAudio::KivAudio()
     if (bMute) {
         KIV_LOG("Sound has been muted.");
     } else {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            reportNoSound("The sound system could not be started");
             kivFatalStatement(SDL_GetError(), "SDL_InitSubSystem(SDL_INIT_AUDIO)==0", __func__, __FILE__, __LINE__);
+        }
         SDL_AudioSpec desired;
         std::memset(&desired, 0, sizeof(desired));
         desired.freq = frequency;
@@ -83,7 +94,11 @@ KivAudio::KivAudio()
         dumpInfo(&desired);
         SDL_AudioSpec obtained;
         std::memset(&obtained, 0, sizeof(obtained));
-        KIV_ASSERT(SDL_OpenAudio(&desired,&obtained)==0);
+        if (SDL_OpenAudio(&desired, &obtained) != 0) {
+            reportNoSound("The sound device could not be opened");
+            kivFatalStatement("Assertion failed.", "SDL_OpenAudio(&desired,&obtained)==0", __func__, __FILE__,
+                              __LINE__);
+        }
         KIV_LOG("Obtained audio spec:");
         dumpInfo(&obtained);
         // The device is still paused, so the callback cannot run before this.

@@ -6,7 +6,7 @@
 #include "MemoryFile.h"
 #include "Point.h"
 #include "Rect.h"
-#include "WritableFile.h"
+#include "ReplaceFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <unistd.h>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -439,9 +440,19 @@ void MemoryImageFile::blit(const MemoryImageFile* source, const Rect* sourceRect
 bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& error) const
 {
     KIV_ASSERT(pImageData);
-    FILE* file = openWritableStream(fileName, TakenName::REPLACE);
+    // Written beside the name and renamed over it only once whole, so that a
+    // failure part-way (a full disk, memory running out in the encoder during
+    // a fatal report) leaves an earlier file at the name as it was.
+    UString temporary;
+    const int descriptor = createTemporaryFile(fileName, temporary);
+    FILE* file = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
     if (!file) {
-        error = formatString("the file could not be opened (%s)", std::strerror(errno));
+        const int problem = errno;
+        if (descriptor >= 0) {
+            close(descriptor);
+            unlink(temporary.c_str());
+        }
+        error = formatString("the file could not be opened (%s)", std::strerror(problem));
         return false;
     }
     bool written = false;
@@ -451,16 +462,17 @@ bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& err
         // Only while a fatal error is reported (makeFailedAllocationsFatal):
         // what this attempt wrote goes, and the report goes on without it.
         std::fclose(file);
-        std::remove(fileName.c_str());
+        unlink(temporary.c_str());
         throw;
     }
     const bool bClosed = std::fclose(file) == 0;
-    const int closeProblem = errno;
-    if (written && bClosed)
+    if (written && bClosed && std::rename(temporary.c_str(), fileName.c_str()) == 0)
         return true;
-    std::remove(fileName.c_str());
+    const int problem = errno;
+    unlink(temporary.c_str());
     if (written)
-        error = formatString("closing failed (%s)", std::strerror(closeProblem));
+        error = formatString(bClosed ? "the new file could not take its name (%s)" : "closing failed (%s)",
+                             std::strerror(problem));
     return false;
 }
 

@@ -50,11 +50,13 @@ public:
     void blit(const MemoryImageFile* source, const Rect* sourceRect, const Point* destPoint);
 
     // A baseline JPEG (RGB, alpha dropped, top row first), quality 0 to 100,
-    // never through a link at the name (openWritableFile). False, with no
-    // file left behind and the reason in words in error, when it cannot be
-    // opened, encoded or written whole. A std::bad_alloc (memory running
-    // out while a fatal error is reported) goes on to the caller, the part
-    // of the file written so far removed.
+    // written to a temporary file of its own (createTemporaryFile) and
+    // renamed over the name once whole, so never through a link at the name.
+    // False, with the reason in words in error, when it cannot be opened,
+    // encoded or written whole: whatever was at the name is then left as it
+    // was and no temporary file is left behind. A std::bad_alloc (memory
+    // running out while a fatal error is reported) goes on to the caller, the
+    // temporary file removed.
     bool saveJPG(const UString& fileName, int quality, UString& error) const;
     // Not supported: fatal "Unimplemented" (BMP: "Unimplemented.").
     [[noreturn]] void saveTGA(const UString& fileName) const;

@@ -414,8 +414,8 @@ bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
     } catch (const std::bad_alloc&) {
         // A failed allocation comes back as an exception only while a fatal
         // error is being reported (makeFailedAllocationsFatal); the report
-        // goes on without the shot. Whatever was at its name stays: a part
-        // of one written by this attempt is saveJPG's to remove.
+        // goes on without the shot. Whatever was at its name stays: the
+        // temporary file of this attempt is saveJPG's to remove.
         error = "out of memory";
         return false;
     }

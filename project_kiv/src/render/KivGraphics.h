@@ -84,8 +84,8 @@ public:
     // 60). False, with the reason in words in error and no file written,
     // when this process has no display open, the screen cannot be read (an
     // OpenGL error left by an earlier call does not count) or the image
-    // cannot be written; memory running out before the file is opened
-    // leaves whatever was at the name as it was.
+    // cannot be written (memory running out included); whatever was at the
+    // name is then left as it was.
     bool saveScreenshot(const UString& fileName, UString& error);
     // Called by the error reporter before it ends the program.
     void onFatalError();

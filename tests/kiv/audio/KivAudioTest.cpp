@@ -14,6 +14,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 
@@ -191,6 +192,36 @@ TEST_F(KivAudioTest, SoundThatCannotBeDecodedAtLoadIsFatalNamingItsFile)
             ::testing::ExitedWithCode(255),
             std::string("\\*\\*\\* ERROR \\*\\*\\* ") + c.before + "'sfx/bad.ogg' in the archive '[^']*/sounds.dat'" + c.after);
     }
+}
+
+// Without a sound device the game cannot start, and its report names only
+// the call; the log says first why the device failed and how to play without
+// sound. (The dying process runs this program afresh, with a folder of its
+// own: the environment sends it to this one, whose log is read here.)
+TEST_F(KivAudioTest, ADeviceThatCannotBeOpenedIsFatalAfterTheLogSaysWhyAndHowToPlayWithoutIt)
+{
+    setenv("KIV_AUDIO_TEST_PARENT_HOME", home.c_str(), 0);
+    EXPECT_EXIT(
+        {
+            useAsDataHome(std::getenv("KIV_AUDIO_TEST_PARENT_HOME"));
+            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+            startEngine();
+        },
+        ::testing::ExitedWithCode(255),
+        "\\*\\*\\* ERROR \\*\\*\\* Error: Assertion failed\\.\n Statement: SDL_OpenAudio\\(&desired,&obtained\\)==0\n"
+        " Function: KivAudio\\(\\)\n File: ");
+    unsetenv("KIV_AUDIO_TEST_PARENT_HOME");
+    const std::string crashLog = readWholeFile(getDataFolder() + "/crash." + APPLICATION_NAME + ".log");
+    const std::string opening = "\tKivAudio(): The sound device could not be opened (";
+    const std::string hint = "); bMute=Yes in section KivAudio of '" + getDataFolder() + "/" + APPLICATION_NAME +
+                             ".cfg' runs the game without sound.\n";
+    const size_t reason = crashLog.find(opening);
+    ASSERT_NE(reason, std::string::npos) << crashLog;
+    const size_t hinted = crashLog.find(hint, reason);
+    ASSERT_NE(hinted, std::string::npos) << crashLog;
+    EXPECT_GT(hinted, reason + opening.size()) << "the device's reason between the brackets: " << crashLog;
+    EXPECT_LT(hinted, crashLog.find('\n', reason)) << "on the same line: " << crashLog;
+    EXPECT_LT(hinted, crashLog.find("error(): Error: Assertion failed.")) << "before the report: " << crashLog;
 }
 
 // The reasons a watching test hears as channels go, "<id> <why>".

@@ -172,7 +172,7 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAFileThatCannotB
         {"unreadable", valid, [](const std::string& path) { chmod(path.c_str(), 0); }, LEFT_ALONE,
          "Glimmerdaledemo.cfg': it cannot be opened (Permission denied); it is left as it is and will not be "
          "replaced."},
-        {"a socket", "", [](const std::string& path) { leaveSocketAt(path); }, KEPT_ASIDE,
+        {"a socket", "", [](const std::string& path) { ASSERT_EQ(leaveSocketAt(path), "") << path; }, KEPT_ASIDE,
          ".damaged': it is not a regular file."},
         {"a FIFO", "", [](const std::string& path) { mkfifo(path.c_str(), 0600); }, KEPT_ASIDE,
          ".damaged': it is not a regular file."},
@@ -186,8 +186,9 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAFileThatCannotB
         const std::string path = home.dataFolder() + "/Glimmerdaledemo.cfg";
         if (!c.text.empty())
             writeWholeFile(path, c.text);
-        if (c.spoil)
-            c.spoil(path);
+        if (c.spoil) {
+            ASSERT_NO_FATAL_FAILURE(c.spoil(path));
+        }
         const std::filesystem::file_type type = std::filesystem::symlink_status(path).type();
         Kiv* engine;
         {

@@ -103,25 +103,34 @@ TEST(MemoryImageFile, JpegLargerThanTheLargestTextureIsRejected)
     EXPECT_EQ(image.width, 1);
 }
 
-// A JPEG that cannot be written whole leaves no file behind and says why.
-TEST(MemoryImageFile, AJpegNotWrittenWholeLeavesNoFileAndSaysWhy)
+// A JPEG that cannot be written whole says why and leaves no file of its
+// own: an earlier one at the name (a crash screenshot's) stays byte for byte,
+// and no temporary file is left beside it.
+TEST(MemoryImageFile, AJpegNotWrittenWholeLeavesTheFolderAsItWasAndSaysWhy)
 {
     MemoryImageFile noise(256, 256);
     for (unsigned i = 0; i < 256 * 256 * 4; ++i)
         noise.pImageData[i] = static_cast<unsigned char>((i * 2654435761u) >> 24);
     const MemoryImageFile empty(0, 0);
+    const char* earlier = "an earlier crash's screenshot";
     const struct {
         const char* what;
         const MemoryImageFile& image;
         rlim_t limit;
+        const char* earlier;
         const char* reason;
     } cases[] = {
-        {"noise past a file-size limit of 4 KB", noise, 4096, "writing failed (File too large)"},
-        {"an image of no pixels, refused by the encoder", empty, RLIM_INFINITY, "the encoder failed (Empty JPEG image"},
+        {"noise past a file-size limit of 4 KB", noise, 4096, nullptr, "writing failed (File too large)"},
+        {"the same over an earlier file", noise, 4096, earlier, "writing failed (File too large)"},
+        {"an image of no pixels, refused by the encoder", empty, RLIM_INFINITY, earlier,
+         "the encoder failed (Empty JPEG image"},
     };
-    const ScratchFolder folder;
-    const UString path = folder.file("x.jpg");
     for (const auto& c : cases) {
+        const ScratchFolder folder;
+        const UString path = folder.file("crash.Glimmerdaledemo.jpg");
+        if (c.earlier)
+            writeWholeFile(path, c.earlier);
+        const auto before = folderSnapshot(folder.path());
         UString error;
         bool saved;
         {
@@ -129,8 +138,8 @@ TEST(MemoryImageFile, AJpegNotWrittenWholeLeavesNoFileAndSaysWhy)
             saved = c.image.saveJPG(path, 60, error);
         }
         EXPECT_FALSE(saved) << c.what;
-        EXPECT_FALSE(std::filesystem::exists(path.c_str())) << c.what;
         EXPECT_EQ(error.rfind(c.reason, 0), 0u) << c.what << ": " << error;
+        EXPECT_EQ(folderSnapshot(folder.path()), before) << c.what;
     }
 }
 

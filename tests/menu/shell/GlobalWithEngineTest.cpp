@@ -85,7 +85,7 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
         {"a socket", false, true,
          [](const std::string& path) {
              std::filesystem::remove(path);
-             leaveSocketAt(path);
+             ASSERT_EQ(leaveSocketAt(path), "") << path;
          }},
         {"a FIFO", false, true,
          [](const std::string& path) {
@@ -110,7 +110,7 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
                 writeWholeFile(paths[i], good[i]);
             const std::string kept = paths[damaged] + ".damaged";
             writeWholeFile(kept, "an older damaged copy");
-            damage.apply(paths[damaged]);
+            ASSERT_NO_FATAL_FAILURE(damage.apply(paths[damaged]));
             // Never read what is no file: a FIFO would wait for a writer.
             const std::filesystem::file_type type = std::filesystem::symlink_status(paths[damaged]).type();
             const bool bFile = type == std::filesystem::file_type::regular;

@@ -61,7 +61,7 @@ TEST(PlayerFile, ADamagedFileIsKeptAsideAndWhatStandsInItsWayStays)
 // Names the writer tries first, taken by a link to a file outside the
 // folder and by a file the game did not write: the save goes past them,
 // touches neither, and the start-up clean-up removes both names without
-// following the link.
+// following the link, and a crash screenshot's temporary file with them.
 TEST(ReplaceFile, PlantedTemporaryNamesRedirectNothingAndStaleOnesAreRemoved)
 {
     const TemporaryFolder folder("kiv-replace"), outside("kiv-outside");
@@ -73,6 +73,8 @@ TEST(ReplaceFile, PlantedTemporaryNamesRedirectNothingAndStaleOnesAreRemoved)
     writeWholeFile(planted + "1.tmp", "foreign");
     fs::create_directory(planted + "2.tmp");
     writeWholeFile(folder.path() + "/notes.tmp", "notes");
+    writeWholeFile(folder.path() + "/crash.Glimmerdaledemo.jpg.4242-0.tmp", "a killed report's");
+    writeWholeFile(folder.path() + "/crash.Another.jpg.4242-0.tmp", "another program's");
 
     UString error;
     ASSERT_TRUE(replaceFile(path, {'n', 'e', 'w'}, error)) << error;
@@ -80,7 +82,9 @@ TEST(ReplaceFile, PlantedTemporaryNamesRedirectNothingAndStaleOnesAreRemoved)
     EXPECT_EQ(readWholeFile(target), "outside");
     EXPECT_EQ(readWholeFile(planted + "1.tmp"), "foreign");
 
-    EXPECT_EQ(removeStaleTemporaryFiles(folder.path(), "Glimmerdaledemo"), 2);
+    EXPECT_EQ(removeStaleTemporaryFiles(folder.path(), "Glimmerdaledemo"), 3);
+    EXPECT_FALSE(fs::exists(folder.path() + "/crash.Glimmerdaledemo.jpg.4242-0.tmp"));
+    EXPECT_EQ(readWholeFile(folder.path() + "/crash.Another.jpg.4242-0.tmp"), "another program's");
     EXPECT_FALSE(fs::exists(fs::symlink_status(planted + "0.tmp")));
     EXPECT_FALSE(fs::exists(planted + "1.tmp"));
     EXPECT_TRUE(fs::is_directory(planted + "2.tmp")) << "a folder is never removed";
