@@ -1,18 +1,22 @@
 #pragma once
 // A display of a test's own, for a program the test means to see lose its
-// display: an Xvfb server on the first free display number from 150 (the
-// suite's own server and a developer's lie below), ended as a logout ends
-// the session's server. Ended and reaped when the object goes.
+// display or means to send input to: an Xvfb server on a display number it
+// picks itself (-displayfd: it takes the first number nobody holds, so two
+// tests starting at once never share one), ended as a logout ends the
+// session's server. Ended and reaped when the object goes.
 #include "ProgramRun.h"
 
 #include <filesystem>
+#include <poll.h>
 #include <string>
+#include <unistd.h>
 
 class VirtualDisplay {
 public:
-    VirtualDisplay() : number(freeNumber()), server(start(number))
+    VirtualDisplay() : server(start(number))
     {
-        bReady = waitFor([&] { return std::filesystem::exists(socketPath()); }, std::chrono::seconds(20));
+        bReady = number >= 0 &&
+                 waitFor([&] { return std::filesystem::exists(socketPath()); }, std::chrono::seconds(20));
     }
 
     // ":<number>", for DISPLAY.
@@ -25,30 +29,33 @@ public:
     void end() { server.terminate(std::chrono::seconds(10)); }
 
 private:
-    static int freeNumber()
+    // Starts the server; number is the display it took (-1 when it told none).
+    static pid_t start(int& number)
     {
-        int free = 150;
-        while (std::filesystem::exists("/tmp/.X" + std::to_string(free) + "-lock") ||
-               std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(free)))
-            ++free;
-        return free;
-    }
-
-    static pid_t start(int display)
-    {
+        number = -1;
+        int told[2];
+        if (pipe(told) != 0)
+            return -1;
         const pid_t child = fork();
         if (child == 0) {
-            const std::string name = ":" + std::to_string(display);
-            execlp("Xvfb", "Xvfb", name.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
+            close(told[0]);
+            const std::string descriptor = std::to_string(told[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", descriptor.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
+                   "tcp", static_cast<char*>(nullptr));
             _exit(127);
         }
+        close(told[1]);
+        pollfd reply{told[0], POLLIN, 0};
+        char digits[16] = {};
+        if (child > 0 && poll(&reply, 1, 20000) == 1 && read(told[0], digits, sizeof(digits) - 1) > 0)
+            number = std::atoi(digits);
+        close(told[0]);
         return child;
     }
 
     std::string socketPath() const { return "/tmp/.X11-unix/X" + std::to_string(number); }
 
-    const int number;
+    int number = -1;
     StartedProgram server;
     bool bReady = false;
 };
