@@ -6,6 +6,7 @@
 // session's server. Ended and reaped when the object goes.
 #include "ProgramRun.h"
 
+#include <cctype>
 #include <filesystem>
 #include <poll.h>
 #include <string>
@@ -15,8 +16,7 @@ class VirtualDisplay {
 public:
     VirtualDisplay() : server(start(number))
     {
-        bReady = number >= 0 &&
-                 waitFor([&] { return std::filesystem::exists(socketPath()); }, std::chrono::seconds(20));
+        bReady = number >= 0 && std::filesystem::exists(socketPath());
     }
 
     // ":<number>", for DISPLAY.
@@ -45,10 +45,22 @@ private:
             _exit(127);
         }
         close(told[1]);
-        pollfd reply{told[0], POLLIN, 0};
-        char digits[16] = {};
-        if (child > 0 && poll(&reply, 1, 20000) == 1 && read(told[0], digits, sizeof(digits) - 1) > 0)
-            number = std::atoi(digits);
+        // The server tells its number once it accepts clients, which on a
+        // busy machine (keymaps compiled, fonts found) may take a while.
+        std::string digits;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
+        while (child > 0 && digits.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+            pollfd reply{told[0], POLLIN, 0};
+            if (poll(&reply, 1, 1000) != 1)
+                continue;
+            char part[16];
+            const ssize_t count = read(told[0], part, sizeof(part));
+            if (count <= 0)
+                break;
+            digits.append(part, static_cast<size_t>(count));
+        }
+        if (digits.find('\n') != std::string::npos && std::isdigit(static_cast<unsigned char>(digits[0])))
+            number = std::atoi(digits.c_str());
         close(told[0]);
         return child;
     }
