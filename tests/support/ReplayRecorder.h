@@ -4,7 +4,11 @@
 // format:
 //   # ...     a comment: the first line names the play and its seed, every
 //             other one a step of the play (Replay), written before the
-//             frames the step runs: # click "Quest", # wait 1.5 s.
+//             frames the step runs: # click "Quest", # wait 1.5 s,
+//             # press "ESC" (a key by the name the game shows for it, or by
+//             SDL's when the game shows a symbol: "up"), # click Smiley at
+//             column 2, floor 0 (an object by its class and where it
+//             stands: a smiley's square, a vitamin's row and name).
 //   f120 t1.20 ...
 //             a frame line: the frame of the play and its game time, the
 //             only stamp of the record. A frame with anything to say has
