@@ -251,7 +251,11 @@ public:
 
     void onTextureFilled(const Texture& texture, const Rect& area) override
     {
-        std::vector<Rect>& filled = textures[&texture].filled;
+        auto found = textures.find(&texture);
+        // Made before the recorder was set: whole in the first display life.
+        if (found == textures.end())
+            found = textures.insert({&texture, {0, {Rect(0, 0, texture.realWidth, texture.realHeight)}}}).first;
+        std::vector<Rect>& filled = found->second.filled;
         if (std::none_of(filled.begin(), filled.end(), [&](const Rect& known) { return inside(area, known); }))
             filled.push_back(area);
     }
