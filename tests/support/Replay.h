@@ -35,6 +35,9 @@
 #include "Mixer.h"
 #include "RenderableText.h"
 #include "ReplayRecorder.h"
+#include "board/Apartment.h"
+#include "board/Smiley.h"
+#include "game/Orb.h"
 
 #include <algorithm>
 #include <cctype>
@@ -113,7 +116,7 @@ public:
     // a failure when there is none.
     Replay& click(const Renderable* object)
     {
-        note("click " + (object ? className(typeid(*object)) : "nothing"));
+        note("click " + describe(object));
         if (!object && !bBroken)
             fail("nothing to click");
         return clickOn(object, 0.0f);
@@ -136,9 +139,7 @@ public:
     }
     Replay& press(int keyCode)
     {
-        const bool bNamed = keyCode > 0 && keyCode < KivInput::KEY_COUNT;
-        return note("press " + (bNamed ? quoted(pKiv->pInput->keyNames[keyCode]) : std::to_string(keyCode)))
-            .act([&] { pressKey(keyCode); }, 1, true);
+        return note("press " + keyName(keyCode)).act([&] { pressKey(keyCode); }, 1, true);
     }
     // One character a frame.
     Replay& type(const std::string& text)
@@ -434,6 +435,37 @@ private:
     }
 
     static std::string quoted(const std::string& text) { return ReplayRecorder::quoted(text); }
+
+    // The name the game shows for the key ("ESC"), or SDL's name for a key
+    // it shows as a symbol of its font (the arrows: "up").
+    static std::string keyName(int code)
+    {
+        if (code <= 0 || code >= KivInput::KEY_COUNT)
+            return std::to_string(code);
+        const std::string& shown = pKiv->pInput->keyNames[code];
+        if (std::all_of(shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) >= 32; }))
+            return quoted(shown);
+        return quoted(SDL_GetKeyName(sdlKeyOf(code)));
+    }
+
+    // The object's class and where it stands: a smiley's square (column from
+    // the left, floor from the bottom), a vitamin's row (from the top) and
+    // name.
+    static std::string describe(const Renderable* object)
+    {
+        if (!object)
+            return "nothing";
+        const std::string name = className(typeid(*object));
+        if (const Smiley* smiley = dynamic_cast<const Smiley*>(object); smiley && smiley->apartment)
+            return name + " at column " + std::to_string(smiley->apartment->gridX) + ", floor " +
+                   std::to_string(smiley->apartment->gridY);
+        if (const Orb* orb = dynamic_cast<const Orb*>(object)) {
+            const std::vector<Orb*> rows = childrenOf<Orb>(orb->getParent());
+            const auto row = std::find(rows.begin(), rows.end(), orb) - rows.begin() + 1;
+            return name + " row " + std::to_string(row) + " " + quoted(orb->name);
+        }
+        return name;
+    }
 
     static std::string worldPoint(float x, float y, const Context* screen)
     {

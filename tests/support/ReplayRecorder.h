@@ -4,7 +4,11 @@
 // format:
 //   # ...     a comment: the first line names the play and its seed, every
 //             other one a step of the play (Replay), written before the
-//             frames the step runs: # click "Quest", # wait 1.5 s.
+//             frames the step runs: # click "Quest", # wait 1.5 s,
+//             # press "ESC" (a key by the name the game shows for it, or by
+//             SDL's when the game shows a symbol: "up"), # click Smiley at
+//             column 2, floor 0 (an object by its class and where it
+//             stands: a smiley's square, a vitamin's row and name).
 //   f120 t1.20 ...
 //             a frame line: the frame of the play and its game time, the
 //             only stamp of the record. A frame with anything to say has
@@ -12,7 +16,12 @@
 //             are that frame's. A drawn frame's line goes on with the
 //             replay's summary: the active screen (with the game's state),
 //             the current music's key and file, the master volumes of
-//             sounds and of music, the fader's coverage.
+//             sounds and of music, the fader's coverage; the first drawn
+//             frame's line, and the first after each opening of the display
+//             (a restart), end with the mode SDL reports for the display:
+//             "display window 640x480x32" (or "full screen", width x height
+//             x bits per pixel), which holds until the next one says
+//             otherwise.
 // The lines of a frame: first its sound (end, sound, playing lines), then
 // the rest in the order it happened.
 //   end       a channel that had started goes: its key, its file and why
@@ -31,15 +40,31 @@
 //             (.cfg, one "[section] key=value" line each), as named fields;
 //   skin      in a drawn frame, each skin in draw order: the class of the
 //             object that drew it ("Smiley"; for a plain Renderable, such as
-//             a background tile, the object drawing it or its owner),
-//             the skin's key ("eyes:3": a texture's key and frame; a skin
-//             stretched from another shows that one's key in <>), centre x
-//             y and size w h in view units (from the view's left and bottom
-//             edges, as drawn by the projection of the moment), rotation in
-//             degrees, colour RRGGBBAA;
+//             a background tile, the object drawing it or its owner), the
+//             skin's key ("eyes:3": a texture's key and frame; a skin
+//             stretched from another shows that one's key in <>, any other
+//             skin the key of the texture it draws in <>: the roof's gable
+//             "<roofTile>"), then what its vertex buffers handed to OpenGL:
+//             the bounds left bottom right top of the vertices through the
+//             matrices in force at the draw, in view units (from the view's
+//             left and bottom edges), the turn of the skin's x axis in
+//             degrees, the colour of its vertices RRGGBBAA (several joined
+//             by /); "unfilled" when a texture it drew from does not hold
+//             the texels drawn in this display's life (made anew when the
+//             display opened, and those texels uploaded since); and, for a
+//             skin that builds its own geometry (any but a texture's own
+//             quads and mosaics: stretched, bent, the roof's gable), after a
+//             colon each vertex drawn, x y in view units, in draw order;
 //   text      in a drawn frame, each text but an empty one: font key, the
-//             string, where it starts (x y), its scale (view units per font
-//             unit) and colour; "shadow" for the shadow printed under a text;
+//             string, where it starts as printed (x y), its scale (view
+//             units per font unit) and colour; then, as the font drew it,
+//             the bounds of its glyphs' vertices (as for a skin), "cached"
+//             when it was drawn from the font's cache of rendered strings,
+//             and "unfilled" when a texture it drew from does not hold those
+//             texels in this display's life: so a text drawn from a cache
+//             strip that a display restart emptied differs from one drawn
+//             whole, and so does one whose glyph texture was not reloaded;
+//             "shadow" for the shadow printed under a text;
 //   geometry  in a drawn frame, what an object draws without a skin (the
 //             screens' fader): its class, the primitive and vertex count,
 //             and each colour of its vertices with the distances from the
@@ -72,6 +97,8 @@
 #include "MixerOGGstream.h"
 #include "ProfileManager.h"
 #include "Quad.h"
+#include "QuadMosaic.h"
+#include "Rect.h"
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "SoundStream.h"
@@ -79,6 +106,8 @@
 #include "Texture.h"
 #include "VStretchSkin.h"
 #include "VertexBuffer.h"
+
+#include <SDL/SDL.h>
 
 #include <algorithm>
 #include <cmath>
@@ -117,7 +146,12 @@ public:
         started.clear();
         if (summary.empty() && sounds.empty() && pending.empty())
             return;
-        lines.push_back(summary.empty() ? stamp : stamp + " " + summary);
+        std::string line = summary.empty() ? stamp : stamp + " " + summary;
+        if (!summary.empty() && bDisplayNews) {
+            line += ", display " + displayMode();
+            bDisplayNews = false;
+        }
+        lines.push_back(line);
         lines.insert(lines.end(), sounds.begin(), sounds.end());
         lines.insert(lines.end(), pending.begin(), pending.end());
         pending.clear();
@@ -135,56 +169,101 @@ public:
             ended.emplace_back(channel.pSource, why);
     }
 
+    void onRenderEntered(const KivBase& object) override { walk.push_back(&object); }
+    void onRenderLeft(const KivBase&) override
+    {
+        if (!walk.empty())
+            walk.pop_back();
+    }
+
     void onSkinDrawn(const Renderable& drawn) override
     {
-        const Skin& skin = *drawn.pSkin;
-        const float w = skin.width / 2, h = skin.height / 2;
-        const V3 centre = toView(drawn, 0, 0), right = toView(drawn, w, 0), left = toView(drawn, -w, 0);
-        const V3 up = toView(drawn, 0, h), down = toView(drawn, 0, -h), across = toView(drawn, 1, 0) - centre;
-        // -180 and 180 are one turn; one spelling.
-        float degrees = std::atan2(across.y, across.x) * 57.29578f;
-        if (degrees < -179.95f)
-            degrees += 360.0f;
-        add("skin " + drawerName(drawn) + " " + skinName(&skin) + " " + number(centre.x) + " " + number(centre.y) +
-            " " + number(length(right - left)) + " " + number(length(up - down)) + " " + number(degrees) + " " +
-            colour(drawn.color));
+        Drawing skin;
+        skin.pSkin = drawn.pSkin;
+        skin.head = "skin " + drawerName(drawn) + " ";
+        skin.bListVertices = typeid(*drawn.pSkin) != typeid(Quad) && typeid(*drawn.pSkin) != typeid(QuadMosaic);
+        open.push_back(std::move(skin));
     }
 
     void onTextDrawn(const FontQuad& font, const Renderable& at, const std::string& text, bool bShadow) override
     {
-        if (text.empty())
-            return;
+        Drawing drawing;
+        drawing.pFont = &font;
+        drawing.bEmpty = text.empty();
         const V3 start = toView(at, 0, 0);
-        add(std::string(bShadow ? "shadow " : "text ") + nameOf(&font) + " " + quoted(text) + " " +
-            number(start.x) + " " + number(start.y) + " " + number(length(toView(at, 1, 0) - start), 2) + " " +
-            colour(at.color));
+        drawing.head = std::string(bShadow ? "shadow " : "text ") + nameOf(&font) + " " + quoted(text) + " " +
+                       number(start.x) + " " + number(start.y) + " " +
+                       number(length(toView(at, 1, 0) - start), 2) + " " + colour(at.color);
+        open.push_back(std::move(drawing));
     }
 
-    void onGeometryDrawn(const Renderable& drawer, const VertexBuffer& buffer, int type) override
+    void onDrawingDone() override
     {
-        static const char* const PRIMITIVES[] = {"points", "lines", "line strip", "triangles", "triangle strip",
-                                                 "triangle fan"};
-        // Each colour with the distances from the world origin it is drawn
-        // at, inside out: what is opaque and what is clear, and where.
-        std::vector<std::pair<UColor, std::pair<float, float>>> shades;
-        for (int i = 0; i < buffer.vertexCount; ++i) {
-            const VertexBuffer::Vertex& vertex = buffer.vertices[i];
-            const float distance = length(V3(vertex.x, vertex.y, vertex.z));
-            auto shade = std::find_if(shades.begin(), shades.end(), [&](const auto& known) {
-                return colour(known.first) == colour(vertex.color);
-            });
-            if (shade == shades.end())
-                shades.push_back({vertex.color, {distance, distance}});
-            else
-                shade->second = {std::min(shade->second.first, distance), std::max(shade->second.second, distance)};
+        if (open.empty())
+            return;
+        Drawing done = std::move(open.back());
+        open.pop_back();
+        if (!open.empty())
+            open.back().absorb(done);
+        else if (done.pFont)
+            addText(done);
+        else
+            addSkin(done);
+    }
+
+    void onVerticesDrawn(const VertexBuffer& buffer, int type, int first, int count, const Texture* texture,
+                         const Matrix& modelView, const Matrix& projection) override
+    {
+        if (open.empty()) {
+            addGeometry(buffer, type, first, count);
+            return;
         }
-        std::sort(shades.begin(), shades.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-        std::string line = "geometry " + className(typeid(drawer)) + " " + PRIMITIVES[type] + " of " +
-                           std::to_string(buffer.vertexCount) + " vertices:";
-        for (const auto& [shade, radii] : shades)
-            line += " " + colour(shade) + " at radius " + number(radii.first) +
-                    (number(radii.first) == number(radii.second) ? "" : " to " + number(radii.second)) + ";";
-        add(line);
+        Drawing& drawing = open.back();
+        Matrix clip = projection;
+        clip.multiply(modelView);
+        if (!drawing.bDrawn) {
+            const V3 centre = toView(clip, V3()), across = toView(clip, V3(1.0f, 0.0f, 0.0f)) - centre;
+            drawing.degrees = std::atan2(across.y, across.x) * 57.29578f;
+        }
+        float uLow = 1e9f, vLow = 1e9f, uHigh = -1e9f, vHigh = -1e9f;
+        for (int i = first; i < first + count; ++i) {
+            const VertexBuffer::Vertex& vertex = buffer.vertices[i];
+            const V3 point = toView(clip, V3(vertex.x, vertex.y, vertex.z));
+            drawing.take(point, vertex.color);
+            uLow = std::min(uLow, vertex.u);
+            uHigh = std::max(uHigh, vertex.u);
+            vLow = std::min(vLow, vertex.v);
+            vHigh = std::max(vHigh, vertex.v);
+        }
+        if (!texture)
+            return;
+        if (!drawing.pTexture)
+            drawing.pTexture = texture;
+        // The glyphs of a text are skins drawn inside it.
+        const auto text = std::find_if(open.rbegin(), open.rend(), [](const Drawing& d) { return d.pFont; });
+        if (text != open.rend() && isCacheTexture(*text->pFont, texture))
+            drawing.bCached = true;
+        if (!holds(*texture, uLow, vLow, uHigh, vHigh))
+            drawing.bUnfilled = true;
+    }
+
+    void onTextureMade(const Texture& texture) override { textures[&texture] = {displayLife, {}}; }
+
+    void onTextureFilled(const Texture& texture, const Rect& area) override
+    {
+        auto found = textures.find(&texture);
+        // Made before the recorder was set: whole in the first display life.
+        if (found == textures.end())
+            found = textures.insert({&texture, {0, {Rect(0, 0, texture.realWidth, texture.realHeight)}}}).first;
+        std::vector<Rect>& filled = found->second.filled;
+        if (std::none_of(filled.begin(), filled.end(), [&](const Rect& known) { return inside(area, known); }))
+            filled.push_back(area);
+    }
+
+    void onDisplayOpened() override
+    {
+        ++displayLife;
+        bDisplayNews = true;
     }
 
     void onFileSaved(const UString& fileName, const void* data, size_t size) override
@@ -224,14 +303,14 @@ public:
     // or, for a plain Renderable (a tile, a shadow, a label an object draws
     // for itself, or one made only to hold a skin), the nearest object of a
     // class of its own among the one being drawn and its ancestors.
-    static std::string drawerName(const Renderable& drawn)
+    std::string drawerName(const Renderable& drawn) const
     {
         const auto plain = [](const KivBase* object) {
             return typeid(*object) == typeid(Renderable) || typeid(*object) == typeid(KivBase);
         };
         const KivBase* drawer = &drawn;
         if (plain(drawer)) {
-            const KivBase* drawing = KivBase::drawingNow();
+            const KivBase* drawing = walk.empty() ? nullptr : walk.back();
             drawer = drawing && drawing != &drawn ? drawing : drawn.getParent();
         }
         while (drawer && plain(drawer))
@@ -264,6 +343,186 @@ public:
     std::vector<std::string> lines;
 
 private:
+    // A skin or a text being drawn, and what its vertex buffers have drawn
+    // so far.
+    struct Drawing {
+        // The line up to the geometry.
+        std::string head;
+        const Skin* pSkin = nullptr;
+        // Set for a text.
+        const FontQuad* pFont = nullptr;
+        // The first texture drawn.
+        const Texture* pTexture = nullptr;
+        bool bEmpty = false;
+        bool bListVertices = false;
+        bool bDrawn = false;
+        bool bCached = false;
+        bool bUnfilled = false;
+        // The turn of the first draw's x axis.
+        float degrees = 0.0f;
+        V3 low, high;
+        std::vector<V3> points;
+        std::vector<UColor> colours;
+
+        void take(const V3& point, UColor colour)
+        {
+            widen(point, point);
+            if (bListVertices)
+                points.push_back(point);
+            addColour(colour);
+        }
+
+        // What a skin or text drawn inside this one drew.
+        void absorb(const Drawing& inner)
+        {
+            if (inner.bDrawn && !bDrawn)
+                degrees = inner.degrees;
+            if (inner.bDrawn)
+                widen(inner.low, inner.high);
+            for (const UColor shade : inner.colours)
+                addColour(shade);
+            if (bListVertices)
+                points.insert(points.end(), inner.points.begin(), inner.points.end());
+            bCached = bCached || inner.bCached;
+            bUnfilled = bUnfilled || inner.bUnfilled;
+            if (!pTexture)
+                pTexture = inner.pTexture;
+        }
+
+        void widen(const V3& from, const V3& to)
+        {
+            low = bDrawn ? V3(std::min(low.x, from.x), std::min(low.y, from.y), 0.0f) : from;
+            high = bDrawn ? V3(std::max(high.x, to.x), std::max(high.y, to.y), 0.0f) : to;
+            bDrawn = true;
+        }
+
+        void addColour(UColor colour)
+        {
+            if (std::find(colours.begin(), colours.end(), colour) == colours.end())
+                colours.push_back(colour);
+        }
+    };
+
+    // What a texture holds in this display's life: the display opening its
+    // OpenGL texture was made in, and the areas filled since.
+    struct TextureTexels {
+        int life = 0;
+        std::vector<Rect> filled;
+    };
+
+    void addSkin(const Drawing& skin)
+    {
+        std::string line = skin.head + skinName(skin.pSkin, skin.pTexture);
+        if (!skin.bDrawn) {
+            add(line + " nothing drawn");
+            return;
+        }
+        // -180 and 180 are one turn; one spelling.
+        const float degrees = skin.degrees < -179.95f ? skin.degrees + 360.0f : skin.degrees;
+        line += " " + bounds(skin) + " " + number(degrees) + " ";
+        for (size_t i = 0; i < skin.colours.size(); ++i)
+            line += (i ? "/" : "") + colour(skin.colours[i]);
+        if (skin.bUnfilled)
+            line += " unfilled";
+        if (skin.bListVertices) {
+            line += ":";
+            for (size_t i = 0; i < skin.points.size(); ++i)
+                line += (i ? ", " : " ") + number(skin.points[i].x) + " " + number(skin.points[i].y);
+        }
+        add(line);
+    }
+
+    void addText(const Drawing& text)
+    {
+        if (text.bEmpty)
+            return;
+        add(text.head + (text.bDrawn ? " " + bounds(text) : "") + (text.bCached ? " cached" : "") +
+            (text.bUnfilled ? " unfilled" : ""));
+    }
+
+    static std::string bounds(const Drawing& drawing)
+    {
+        return number(drawing.low.x) + " " + number(drawing.low.y) + " " + number(drawing.high.x) + " " +
+               number(drawing.high.y);
+    }
+
+    // What an object draws without a skin (the screens' fader): each colour
+    // of its vertices with the distances from the world origin it is drawn
+    // at, inside out: what is opaque and what is clear, and where.
+    void addGeometry(const VertexBuffer& buffer, int type, int first, int count)
+    {
+        static const char* const PRIMITIVES[] = {"points", "lines", "line strip", "triangles", "triangle strip",
+                                                 "triangle fan"};
+        std::vector<std::pair<UColor, std::pair<float, float>>> shades;
+        for (int i = first; i < first + count; ++i) {
+            const VertexBuffer::Vertex& vertex = buffer.vertices[i];
+            const float distance = length(V3(vertex.x, vertex.y, vertex.z));
+            auto shade = std::find_if(shades.begin(), shades.end(),
+                                      [&](const auto& known) { return known.first == vertex.color; });
+            if (shade == shades.end())
+                shades.push_back({vertex.color, {distance, distance}});
+            else
+                shade->second = {std::min(shade->second.first, distance), std::max(shade->second.second, distance)};
+        }
+        std::sort(shades.begin(), shades.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+        const KivBase* drawer = walk.empty() ? nullptr : walk.back();
+        std::string line = "geometry " + (drawer ? className(typeid(*drawer)) : std::string("none")) + " " +
+                           PRIMITIVES[type] + " of " + std::to_string(count) + " vertices:";
+        for (const auto& [shade, radii] : shades)
+            line += " " + colour(shade) + " at radius " + number(radii.first) +
+                    (number(radii.first) == number(radii.second) ? "" : " to " + number(radii.second)) + ";";
+        add(line);
+    }
+
+    static bool isCacheTexture(const FontQuad& font, const Texture* texture)
+    {
+        for (const BasicLink* link = font.cacheTextures.pFirstChild; link; link = link->pNext)
+            if (static_cast<const KivBase*>(link) == texture)
+                return true;
+        return false;
+    }
+
+    static bool inside(const Rect& area, const Rect& outer)
+    {
+        return area.left >= outer.left && area.top >= outer.top && area.right <= outer.right &&
+               area.bottom <= outer.bottom;
+    }
+
+    // Whether the texture's texels under the texture coordinates (beyond
+    // 0..1 the texture repeats: all of it) were filled in this display's
+    // life. A texture made before the recorder was set counts as filled
+    // until the display is opened again.
+    bool holds(const Texture& texture, float uLow, float vLow, float uHigh, float vHigh) const
+    {
+        const auto found = textures.find(&texture);
+        if (found == textures.end())
+            return displayLife == 0;
+        if (found->second.life != displayLife)
+            return false;
+        const float w = static_cast<float>(texture.realWidth), h = static_cast<float>(texture.realHeight);
+        // Within a hundredth of a texel of its edge a coordinate lies on it.
+        const float edge = 0.01f;
+        const bool bWhole = uLow < -edge / w || vLow < -edge / h || uHigh > 1.0f + edge / w || vHigh > 1.0f + edge / h;
+        const Rect used = bWhole ? Rect(0, 0, texture.realWidth, texture.realHeight)
+                                 : Rect(static_cast<int>(std::floor(uLow * w + edge)),
+                                        static_cast<int>(std::floor(vLow * h + edge)),
+                                        static_cast<int>(std::ceil(uHigh * w - edge)),
+                                        static_cast<int>(std::ceil(vHigh * h - edge)));
+        const std::vector<Rect>& filled = found->second.filled;
+        return std::any_of(filled.begin(), filled.end(), [&](const Rect& area) { return inside(used, area); });
+    }
+
+    // The mode as SDL reports it: window or full screen, width x height x
+    // bits per pixel.
+    static std::string displayMode()
+    {
+        const SDL_Surface* surface = SDL_GetVideoSurface();
+        if (!surface)
+            return "none";
+        return format("%s %dx%dx%d", (surface->flags & SDL_FULLSCREEN) ? "full screen" : "window", surface->w,
+                      surface->h, surface->format->BitsPerPixel);
+    }
+
     template <typename... Args>
     static std::string format(const char* pattern, Args... args)
     {
@@ -327,9 +586,17 @@ private:
         Matrix clip;
         pKiv->pGraphics->getProjection(clip.m);
         clip.multiply(drawn.xform);
+        return toView(clip, V3(x, y, 0.0f));
+    }
+
+    // The point through the projection and model-view matrices (clip =
+    // projection x model-view), in view units.
+    static V3 toView(const Matrix& clip, const V3& p)
+    {
         const float* m = clip.m;
-        const float w = m[3] * x + m[7] * y + m[15];
-        const float ndcX = (m[0] * x + m[4] * y + m[12]) / w, ndcY = (m[1] * x + m[5] * y + m[13]) / w;
+        const float w = m[3] * p.x + m[7] * p.y + m[11] * p.z + m[15];
+        const float ndcX = (m[0] * p.x + m[4] * p.y + m[8] * p.z + m[12]) / w;
+        const float ndcY = (m[1] * p.x + m[5] * p.y + m[9] * p.z + m[13]) / w;
         return V3((ndcX + 1.0f) * 0.5f * static_cast<float>(pKiv->pGraphics->fovWidth),
                   (ndcY + 1.0f) * 0.5f * static_cast<float>(pKiv->pGraphics->fovHeight), 0.0f);
     }
@@ -344,8 +611,9 @@ private:
     }
 
     // A registered skin by its key; one made from a registered skin by that
-    // skin's key in <>; a quad of a texture by the texture's key and frame.
-    std::string skinName(const Skin* skin)
+    // skin's key in <>; a quad of a texture by the texture's key and frame;
+    // any other by the key of the texture it drew in <>.
+    std::string skinName(const Skin* skin, const Texture* drawnTexture = nullptr)
     {
         if (const std::string& key = nameOf(skin); !key.empty())
             return key;
@@ -362,7 +630,7 @@ private:
             }
             return nameOf(quad->pTexture) + ":?";
         }
-        return "?";
+        return drawnTexture ? "<" + nameOf(drawnTexture) + ">" : "?";
     }
 
     static std::string field(const char* name, int value)
@@ -436,6 +704,16 @@ private:
     std::vector<std::pair<int32_t, const MixerOGG*>> started;
     std::vector<std::pair<const MixerOGG*, std::string>> ended;
     std::unordered_map<const KivBase*, std::string> names;
+    // The objects whose render the tree's walk is in, outermost first.
+    std::vector<const KivBase*> walk;
+    // The skins and texts being drawn, outermost first.
+    std::vector<Drawing> open;
+    std::unordered_map<const Texture*, TextureTexels> textures;
+    // Display openings since the recorder was set.
+    int displayLife = 0;
+    // The next frame line gives the display's mode: the first, and the
+    // first after each opening.
+    bool bDisplayNews = true;
     std::unordered_map<const MixerOGG*, std::string> soundNames;
 };
 

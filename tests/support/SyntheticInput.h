@@ -178,14 +178,20 @@ inline void clickOn(const Renderable* object)
     clickAt(point.x, point.y, screenOf(object));
 }
 
+// SDL's key for the scan code (1..255); SDLK_UNKNOWN when none has it.
+inline SDLKey sdlKeyOf(int code)
+{
+    for (int candidate = SDLK_FIRST + 1; candidate < SDLK_LAST; ++candidate)
+        if (KivInput::scanCodeFromSDLKey(candidate) == code)
+            return static_cast<SDLKey>(candidate);
+    return SDLK_UNKNOWN;
+}
+
 // A press and release of the key (a scan code 1..255), typing the
 // character the unshifted key types.
 inline void pressKey(int code)
 {
-    SDLKey symbol = SDLK_UNKNOWN;
-    for (int candidate = SDLK_FIRST + 1; candidate < SDLK_LAST && symbol == SDLK_UNKNOWN; ++candidate)
-        if (KivInput::scanCodeFromSDLKey(candidate) == code)
-            symbol = static_cast<SDLKey>(candidate);
+    const SDLKey symbol = sdlKeyOf(code);
     // SDL 1.2 names the keys of the ASCII range by the character they type.
     const Uint16 typed = static_cast<Uint16>(symbol < 128 ? symbol : 0);
     feed({keyEvent(true, symbol, typed), keyEvent(false, symbol)});

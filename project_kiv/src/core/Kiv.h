@@ -127,7 +127,7 @@ public:
     Language* pLanguage = nullptr;
     FramePacer* pFramePacer = nullptr;
     // Told what is drawn, played and saved; null in the program (borrowed,
-    // set and cleared by tests).
+    // set and cleared by whoever watches).
     KivObserver* pObserver = nullptr;
 
     int mode = MODE_OK;

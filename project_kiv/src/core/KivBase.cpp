@@ -5,6 +5,7 @@
 #include "ErrorManager.h"
 #include "EventManager.h"
 #include "Kiv.h"
+#include "KivObserver.h"
 #include "PropertyContainer.h"
 #include "PropertyInt.h"
 #include "Reference.h"
@@ -54,10 +55,11 @@ void KivBase::render()
 {
     BasicLinkIterator it(this, true);
     while (KivBase* child = it.next()) {
-        const KivBase* outer = pDrawingNow;
-        pDrawingNow = child;
+        if (pKiv && pKiv->pObserver)
+            pKiv->pObserver->onRenderEntered(*child);
         child->render();
-        pDrawingNow = outer;
+        if (pKiv && pKiv->pObserver)
+            pKiv->pObserver->onRenderLeft(*child);
     }
 }
 

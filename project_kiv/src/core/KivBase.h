@@ -63,11 +63,6 @@ public:
     bool isDisabledInHierarchy() const;
 
     KivBase* getParent() const { return static_cast<KivBase*>(pParent); }
-    // The object whose render a walk of the tree (render above) has called
-    // and not yet left; null outside a walk. What an observer names as the
-    // drawer of a plain Renderable that an object draws for itself (a tile,
-    // a shadow, a label). Main thread.
-    static const KivBase* drawingNow() { return pDrawingNow; }
 
     int32_t objectUID = -1;
     bool bVisible = true;
@@ -79,7 +74,4 @@ public:
     KivBase* pRegistryNext = nullptr;
     // Weak references to this object, cleared when it is deleted.
     Reference* pFirstReference = nullptr;
-
-private:
-    static inline const KivBase* pDrawingNow = nullptr;
 };

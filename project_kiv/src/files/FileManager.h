@@ -37,7 +37,7 @@ public:
     // Null when the file does not exist.
     std::unique_ptr<InputFile> open(const UString& name) const;
     // Through the engine's file manager; loose from disk when no engine runs
-    // (tools and tests). Null when the file does not exist.
+    // (the tools). Null when the file does not exist.
     static std::unique_ptr<InputFile> openDataFile(const UString& name);
     // The current archive, or null in disk mode.
     const WadArchive* getArchive() const { return pArchive.get(); }

@@ -57,7 +57,7 @@ public:
 
     // Null, with the reason in error, when the file is missing or damaged.
     static std::unique_ptr<WadArchive> openFile(const UString& path, UString& error);
-    // The same over an archive already in memory (tests and fuzzing).
+    // The same over an archive already in memory.
     static std::unique_ptr<WadArchive> openMemory(std::vector<unsigned char> bytes, const UString& name,
                                                   UString& error);
 

@@ -257,13 +257,9 @@ void FontQuad::printMeasured(Renderable* parent, int flags, const std::string& t
     at.color = parent->color;
     at.position = V3(x, y, 0.0f);
     at.updateVisuals();
-    // The engine's observer is told of the text once, not of its glyphs,
-    // accents or halves: it is set aside while they are drawn.
     KivObserver* observer = pKiv ? pKiv->pObserver : nullptr;
-    if (observer) {
+    if (observer)
         observer->onTextDrawn(*this, at, text, bDrawingShadow);
-        pKiv->pObserver = nullptr;
-    }
 
     bool cached = bUseCache && pKiv && pKiv->pGraphics && pKiv->pGraphics->bEnableFontCache &&
                   !(flags & PRINT_NO_CACHE) && text.size() >= 4;
@@ -278,7 +274,7 @@ void FontQuad::printMeasured(Renderable* parent, int flags, const std::string& t
             printGlyphs(&at, text);
     }
     if (observer)
-        pKiv->pObserver = observer;
+        observer->onDrawingDone();
 }
 
 void FontQuad::printGlyphs(Renderable* at, const std::string& text)

@@ -303,7 +303,7 @@ void Language::setCurrentLanguage(int language)
     }
     currentLanguage = language;
     pCurrentTexts = texts[currentLanguage];
-    // Tools and tests may use the table without an engine and its input.
+    // The tools use the table without an engine and its input.
     if (pKiv && pKiv->pInput)
         fillKeyNames(pKiv->pInput->keyNames);
 }

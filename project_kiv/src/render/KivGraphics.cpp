@@ -4,6 +4,7 @@
 #include "Camera.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
+#include "KivObserver.h"
 #include "Logger.h"
 #include "Matrix.h"
 #include "MemoryImageFile.h"
@@ -255,6 +256,8 @@ bool KivGraphics::restorePresentation()
     displayProcess = static_cast<int>(getpid());
     displayDepth = surfaceHandle->format->BitsPerPixel;
     setGlobalRenderState();
+    if (pKiv && pKiv->pObserver)
+        pKiv->pObserver->onDisplayOpened();
     return true;
 }
 

@@ -280,9 +280,12 @@ void Renderable::render()
     pKiv->debugLevel = debugLevel;
     pKiv->pGraphics->loadMatrix(xform.m);
     if (pSkin) {
-        if (pKiv->pObserver)
-            pKiv->pObserver->onSkinDrawn(*this);
+        KivObserver* observer = pKiv->pObserver;
+        if (observer)
+            observer->onSkinDrawn(*this);
         pSkin->draw(this);
+        if (observer)
+            observer->onDrawingDone();
     }
     if (!bSkipVisibility && (debugLevel & (0x10 | 0x20)))
         drawDebugOverlays(debugLevel);

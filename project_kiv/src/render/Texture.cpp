@@ -4,6 +4,7 @@
 #include "FileManager.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
+#include "KivObserver.h"
 #include "Logger.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
@@ -162,6 +163,8 @@ void Texture::createEmptyTexture(int textureWidth, int textureHeight, int textur
             __func__, __LINE__);
     GLint format = 0;
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
+    if (pKiv->pObserver)
+        pKiv->pObserver->onTextureMade(*this);
     width = realWidth;
     height = realHeight;
     if (requestedWidth != realWidth || requestedHeight != realHeight)
@@ -195,6 +198,9 @@ void Texture::copyImageData(MemoryImageFile* sourceData, const Rect* sourceRect,
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    if (pKiv && pKiv->pObserver)
+        pKiv->pObserver->onTextureFilled(*this, Rect(destPoint->x, destPoint->y, destPoint->x + sourceRect->width(),
+                                                     destPoint->y + sourceRect->height()));
 }
 
 void Texture::addWholeImageSkin()

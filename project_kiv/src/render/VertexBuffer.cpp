@@ -3,6 +3,8 @@
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
+#include "KivObserver.h"
+#include "Matrix.h"
 #include "Texture.h"
 
 #include <GL/gl.h>
@@ -84,6 +86,12 @@ void VertexBuffer::draw(Texture* pTexture, int type, int first, int count)
     }
     if (type < 0 || type > TRIANGLE_FAN)
         KIV_ERROR("Unknown primitive type %d", type);
+    if (KivObserver* observer = pKiv ? pKiv->pObserver : nullptr) {
+        Matrix modelView, projection;
+        glGetFloatv(GL_MODELVIEW_MATRIX, modelView.m);
+        glGetFloatv(GL_PROJECTION_MATRIX, projection.m);
+        observer->onVerticesDrawn(*this, type, first, count, pTexture, modelView, projection);
+    }
     glInterleavedArrays(GL_T2F_C4UB_V3F, 0, vertices);
     glDrawArrays(PRIMITIVES[type], first, count);
     if (!pTexture) {

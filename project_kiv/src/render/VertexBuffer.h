@@ -3,8 +3,9 @@
 // vertices (GL_T2F_C4UB_V3F) in client memory, drawn with one
 // glInterleavedArrays and one glDrawArrays per draw, optionally textured.
 // Skins embed one each; debug and effect code makes temporary ones on the
-// stack. It feeds the engine's per-frame vertex and write counters and draws
-// the textured-draw debug overlays (debug bits 0x40 highlight, 0x08 outline).
+// stack. It feeds the engine's per-frame vertex and write counters, tells
+// the engine's observer what it hands over, and draws the textured-draw
+// debug overlays (debug bits 0x40 highlight, 0x08 outline).
 // Main thread only, with the OpenGL context current for draw.
 #include "KivBase.h"
 #include "UColor.h"

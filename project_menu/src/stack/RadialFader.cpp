@@ -3,7 +3,6 @@
 #include "Global.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
-#include "KivObserver.h"
 #include "V3.h"
 #include "VertexBuffer.h"
 
@@ -77,8 +76,6 @@ void RadialFader::drawSoftEdge(float inner) const
     buffer.vertices[2 * SEGMENTS] = buffer.vertices[0];
     buffer.vertices[2 * SEGMENTS + 1] = buffer.vertices[1];
     buffer.markWritten();
-    if (pKiv->pObserver)
-        pKiv->pObserver->onGeometryDrawn(*this, buffer, VertexBuffer::TRIANGLE_STRIP);
     buffer.draw(nullptr, VertexBuffer::TRIANGLE_STRIP, 0, -1);
 }
 
@@ -91,8 +88,6 @@ void RadialFader::drawRing(float outer, float inner) const
         setVertex(buffer.vertices[2 * i + 1], inner, angle, OPAQUE_BLACK);
     }
     buffer.markWritten();
-    if (pKiv->pObserver)
-        pKiv->pObserver->onGeometryDrawn(*this, buffer, VertexBuffer::TRIANGLE_STRIP);
     KivGraphics& graphics = *pKiv->pGraphics;
     graphics.setAlphaBlending(false);
     buffer.draw(nullptr, VertexBuffer::TRIANGLE_STRIP, 0, -1);

@@ -156,7 +156,7 @@ void ContextLogo::buildActors(KivBase* frontLayer, RandomSource& startRandom)
 
 void ContextLogo::plantFlowers(RandomSource& startRandom)
 {
-    // Drawn before the field's seed replaces the sequence that a test's
+    // Drawn before the field's seed replaces the sequence that a seeded
     // source draws from.
     const unsigned startSeed = static_cast<unsigned>(startRandom.next());
     std::srand(FLOWER_SEED);

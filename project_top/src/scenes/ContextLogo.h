@@ -44,7 +44,7 @@ public:
     // Builds the scene; state 1 at once. startRandom gives the seed of what
     // differs at every start (the butterfly, the blinks, the clouds): one
     // number, drawn before the field of flowers is planted. The program
-    // gives the clock; a test gives the game's seeded sequence.
+    // gives the clock; a seeded sequence gives a start that repeats.
     explicit ContextLogo(RandomSource& startRandom);
 
     // The view opens from black.

@@ -226,15 +226,10 @@ TEST_F(KivAudioTest, ADeviceThatCannotBeOpenedIsFatalAfterTheLogSaysWhyAndHowToP
 
 // The reasons a watching test hears as channels go, "<id> <why>".
 struct ChannelEnds : KivObserver {
-    void onChannelStarted(const MixerChannel&) override {}
     void onChannelEnded(const MixerChannel& channel, const char* why) override
     {
         heard.push_back(std::to_string(channel.id) + " " + why);
     }
-    void onSkinDrawn(const Renderable&) override {}
-    void onTextDrawn(const FontQuad&, const Renderable&, const std::string&, bool) override {}
-    void onGeometryDrawn(const Renderable&, const VertexBuffer&, int) override {}
-    void onFileSaved(const UString&, const void*, size_t) override {}
     std::vector<std::string> heard;
 };
 
