@@ -146,6 +146,8 @@ void pass()
     while (SDL_PollEvent(&event))
         if (pKiv)
             pKiv->sdlOnEvent(event);
+    if (pKiv)
+        testsupport::deliverFedEvents();
     doFrame();
 }
 

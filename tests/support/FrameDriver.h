@@ -10,9 +10,8 @@
 // present; the frame rate measured (Kiv::measureFrameRate) from the
 // stepped time; a display restart asked for during the frame follows it, as
 // in Kiv::frame. Screenshots and the statistics overlay are left out, and no
-// SDL event is read: tests feed input through KivInput::onEvent
-// (SyntheticInput.h), or write KivInput's state themselves and switch the
-// input update off so that it is not overwritten.
+// SDL event is read: the events tests feed (SyntheticInput.h) are delivered
+// at the start of the step.
 //
 // Sound normally plays on SDL's audio thread in real time, far slower than
 // the steps. takeOverAudio closes the device instead and has each working
@@ -32,6 +31,7 @@
 #include "KivGraphics.h"
 #include "KivInput.h"
 #include "Mixer.h"
+#include "SyntheticInput.h"
 #include "TimeKeeper.h"
 #include "UColor.h"
 
@@ -54,6 +54,7 @@ public:
     void step(Context* root)
     {
         Kiv& kiv = *pKiv;
+        deliverFedEvents();
         kiv.stats = FrameStatistics();
         ++kiv.frameNumber;
         followModes(kiv);
@@ -63,8 +64,7 @@ public:
         const double now = kiv.pTimeKeeper->step(kiv.frameDuration);
         kiv.frameTime = now;
         if (working) {
-            if (bUpdateInput)
-                kiv.pInput->update();
+            kiv.pInput->update();
             if (bMixAudio && kiv.mode == Kiv::MODE_OK)
                 mixStep();
             kiv.pAudio->update(now);
@@ -94,8 +94,6 @@ public:
     double dt;
     // Render and present each frame (needed only by tests that read pixels).
     bool bDraw = false;
-    // Off for tests that write KivInput's current and previous state directly.
-    bool bUpdateInput = true;
     // Steps taken by this driver.
     int frames = 0;
     // Asked after the tick while bDraw is off: true draws this frame (a

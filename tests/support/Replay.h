@@ -299,6 +299,8 @@ private:
             fail("the game has ended");
             return;
         }
+        // The frame's events first: a lost focus stops the clock for this frame.
+        deliverFedEvents();
         ++frame;
         time += pKiv->bAppActive ? DT : 0.0;
         recorder.beginFrame(frame, time);

@@ -30,8 +30,7 @@ public:
     // out again in the next frame; for a frame whose readers have not seen it.
     void giveBack();
 
-    // The press handed out this frame; public so that menu tests can type
-    // without SDL events.
+    // The press handed out this frame.
     KeyPress current;
 
 private:

@@ -15,7 +15,8 @@ using namespace itemtest;
 using MenuChooserTest = ItemTest;
 
 // The default item is 256 wide at the origin: the arrows' hot spots are
-// centred 24 units inside its ends, 26 units in radius.
+// centred 24 units inside its ends, 26 units in radius. The pointer stands
+// on whole pixels, one unit each.
 constexpr float LEFT_ARROW = -104.0f;
 constexpr float RIGHT_ARROW = 104.0f;
 
@@ -25,8 +26,8 @@ TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
         int expected; bool clicked; };
     const Case cases[] = {
         {"LeftArrow", 5, 0, 10, 1, 256, LEFT_ARROW, false, 4, true},
-        {"InsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 25.5f, false, 6, true},
-        {"OutsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 26.5f, false, 5, true},
+        {"InsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 25.0f, false, 6, true},
+        {"OutsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 27.0f, false, 5, true},
         {"StopsAtMin", 0, 0, 10, 1, 256, LEFT_ARROW, false, 0, true},
         {"Step", 5, 0, 10, 3, 256, RIGHT_ARROW, false, 8, true},
         {"StepPastMax", 9, 0, 10, 3, 256, RIGHT_ARROW, false, 10, true},

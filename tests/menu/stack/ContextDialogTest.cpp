@@ -60,7 +60,7 @@ TEST(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswer)
     dialog->build();
     manager.pushContext(&asker);
     manager.pushContext(dialog);
-    testsupport::FrameDriver driver = writtenInputDriver(0.02);
+    testsupport::FrameDriver driver{0.02};
     driver.step(&manager);
     setInput({MOUSE_LEFT});
     driver.step(&manager);

@@ -45,7 +45,7 @@ protected:
     Log log;
     ContextManager* manager = nullptr;
     std::vector<std::unique_ptr<RecordingScreen>> owned;
-    testsupport::FrameDriver driver = writtenInputDriver(0.02);
+    testsupport::FrameDriver driver{0.02};
 };
 
 TEST_F(ContextManagerTest, PushTakesEffectAtTheNextTickAndOnlyTheTopIsActivated)
@@ -140,7 +140,6 @@ TEST_F(ContextManagerTest, PressThatClosesTheTopNeverReachesTheScreenBelow)
     dialog->bCloseOnKeys = true;
     manager->pushContext(&below);
     manager->pushContext(dialog);
-    driver.bUpdateInput = true;
     step();
     // Pressed, held for two more frames, released, pressed again.
     for (int event : {1, -1, -1, 0, 1}) {
@@ -178,10 +177,13 @@ TEST_F(ContextManagerTest, EscapeClosesOrAsksOnlyWhenItWentDown)
         asker->bConfirmBeforeClose = c.bConfirm;
         manager->pushContext(asker);
         step();
-        if (c.bHeld)
-            setInput({}, {KEY_ESCAPE});
-        else
-            setInput({KEY_ESCAPE});
+        // Held: it went down while the screen did not take Escape.
+        setInput({KEY_ESCAPE});
+        if (c.bHeld) {
+            asker->bEscapeCloses = false;
+            step();
+            asker->bEscapeCloses = c.bEscapeCloses;
+        }
         step();
         setInput({});
         step();
@@ -223,9 +225,14 @@ TEST_F(ContextManagerTest, FireKeysAndMousePressesCloseScreensThatAllowIt)
         target->bCloseOnKeys = c.bCloseOnKeys;
         manager->pushContext(target);
         step();
-        setInput({}, {c.code});
+        target->bCloseOnKeys = false;
+        setInput({c.code});
+        step();
+        target->bCloseOnKeys = c.bCloseOnKeys;
         step();
         EXPECT_FALSE(target->bFinished) << "a key held from the last frame does not count";
+        setInput({});
+        step();
         setInput({c.code});
         step();
         EXPECT_EQ(c.bFinished, target->bFinished);
