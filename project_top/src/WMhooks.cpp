@@ -3,6 +3,7 @@
 #include "ContextManager.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "KivAudio.h"
 #include "KivInput.h"
 #include "Logger.h"
@@ -103,7 +104,7 @@ bool doFrame()
 {
     try {
         if (!pKiv) {
-            new Kiv();
+            new Kiv(KivHost::desktop());
             handleLostDisplay();
             pGlobal = new MyGlobal();
             pGlobal->initPreLoader();

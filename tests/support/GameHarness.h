@@ -1,6 +1,7 @@
 #pragma once
 // GameHarness: the real game, started headlessly in the test process and
-// stepped with a fixed dt, never sleeping and never reading the clock. It
+// stepped with a fixed dt, never sleeping and never reading the clock (its
+// engine's host is a SteppedHost: each step is the engine's own frame). It
 // starts the way the program's first frame does (new Kiv, new MyGlobal,
 // initPreLoader) in the generated game data (KIV_BINARY_DIR/data), with a
 // data home of its own (a 640 x 480 window, one player "Tester" in the
@@ -22,13 +23,14 @@
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
 //   game.stepSeconds(2.5);  game.step(10);
 //   Context* stage = game.pushStage();           // a bare screen for objects under test
-//   game.driver.bDraw = true;                    // only to read pixels
+//   game.stepped.bDraw = true;                   // only to read pixels
 //   game.recordAfresh();                         // sounds and music per frame
 //   game.step(100);  EXPECT_EQ(game.recorder.timesStarted("pop"), 1);
-// Audio is not muted (SDL's dummy driver), so sounds are recorded.
+// Audio is not muted (the sound is mixed in step), so sounds are recorded.
 #include "ContextManager.h"
 #include "FileManager.h"
-#include "FrameDriver.h"
+#include "KivAudio.h"
+#include "KivHost.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProgramRun.h"
@@ -36,6 +38,7 @@
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "SteppedHost.h"
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
@@ -57,15 +60,15 @@ namespace testsupport {
 // sounds started in each frame (by resource key) and the key of the music
 // track current after it; an observer may look at the game after each
 // frame. Sounds are seen through what the engine keeps anyway: a start sets
-// the Sound's lastStartTime to the audio device's frame time, which the
-// FrameDriver moves on every frame, so a lastStartTime that changed across a
-// frame is a start in that frame. Several starts of one sound in a frame count once; a start
-// refused by the sound's minimum interval is none. Audio must not be muted
-// (a muted engine starts nothing); tests run with SDL's dummy audio driver.
+// the Sound's lastStartTime to the audio device's frame time, which every
+// working frame moves on, so a lastStartTime that changed across a frame is
+// a start in that frame. Several starts of one sound in a frame count once;
+// a start refused by the sound's minimum interval is none. Audio must not be
+// muted (a muted engine starts nothing).
 // Records only while bRecording is set; GameHarness calls beforeFrame and
 // afterFrame around each step. Main thread only.
 struct FrameRecord {
-    // The driver's step count after the frame.
+    // The frames run after this one.
     int frame = 0;
     std::vector<std::string> sounds;
     // Empty while no track is current.
@@ -143,11 +146,9 @@ public:
 
     // How the game is started.
     struct Start {
-        // The driver's fixed step.
-        double dt = FrameDriver::DEFAULT_DT;
+        // The fixed step.
+        double dt = SteppedHost::DEFAULT_DT;
         Stop stop = AT_MENU;
-        // The driver mixes the sound in step (FrameDriver::takeOverAudio).
-        bool bSoundInStep = false;
         // The C library's seed before the game is made.
         unsigned seed = 1;
         // Called with the data folder before the game is made, to leave in
@@ -168,25 +169,24 @@ public:
             ADD_FAILURE() << "the game has ended; it starts only once per process";
         return harness;
     }
-    static GameHarness& get(double dt = FrameDriver::DEFAULT_DT, bool bPlayIntro = false, bool bSoundInStep = false)
+    static GameHarness& get(double dt = SteppedHost::DEFAULT_DT, bool bPlayIntro = false)
     {
         Start how;
         how.dt = dt;
         how.stop = bPlayIntro ? AT_INTRO : AT_MENU;
-        how.bSoundInStep = bSoundInStep;
         return start(how);
     }
 
-    // Frames of driver.dt seconds each.
+    // Frames of stepped.dt seconds each.
     void step(int count = 1)
     {
         for (int i = 0; i < count && pGlobal; ++i) {
             recorder.beforeFrame(pGlobal->pResourceRoot);
-            driver.step(pGlobal->pContextManager);
-            recorder.afterFrame(driver.frames);
+            stepped.frame(pGlobal->pContextManager);
+            recorder.afterFrame(stepped.frames);
         }
     }
-    void stepSeconds(double seconds) { step(static_cast<int>(std::ceil(seconds / driver.dt - 1e-9))); }
+    void stepSeconds(double seconds) { step(static_cast<int>(std::ceil(seconds / stepped.dt - 1e-9))); }
     // Steps until done() holds, checking before each frame; false when it
     // still does not after maxFrames.
     bool stepUntil(const std::function<bool()>& done, int maxFrames = DEFAULT_MAX_FRAMES)
@@ -250,16 +250,13 @@ public:
     // The data home and the data folder (configuration, log, player files).
     std::string home;
     std::string dataFolder;
-    FrameDriver driver;
+    SteppedHost stepped;
     FrameRecorder recorder;
 
 private:
     void begin(const Start& how)
     {
-        driver.dt = how.dt;
-        // A test never plays through the speakers, and a muted engine would
-        // start no sound that the recorder could see.
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        stepped.dt = how.dt;
         pFolder = std::make_unique<TemporaryFolder>("kiv-game");
         home = pFolder->path();
         useAsDataHome(home);
@@ -275,9 +272,7 @@ private:
             return;
         }
         seed(how.seed);
-        new Kiv();
-        if (how.bSoundInStep)
-            driver.takeOverAudio();
+        new Kiv(stepped.host());
         MyGlobal* global = new MyGlobal();
         global->pIntroRandom = &StandardRandom::shared();
         pGlobal = global;
@@ -288,7 +283,7 @@ private:
                                  ? stepUntil([this] { return dynamic_cast<ContextLogo*>(stack()->active.get()); })
                                  : skipToMenu();
         if (!arrived)
-            ADD_FAILURE() << "no " << (how.stop == AT_INTRO ? "intro" : "main menu") << " after " << driver.frames
+            ADD_FAILURE() << "no " << (how.stop == AT_INTRO ? "intro" : "main menu") << " after " << stepped.frames
                           << " frames";
     }
 

@@ -4,7 +4,7 @@
 // tests/top/replay/records/<name>.txt. Every event (pointer moves, presses,
 // keys, focus, quit) goes through the program's main-loop handler
 // (handleWindowEvent), then the frames run with a fixed step, the sound
-// mixed in step (FrameDriver::takeOverAudio). A frame is drawn and recorded
+// mixed in step (SteppedHost). A frame is drawn and recorded
 // when the active screen or the game's state has changed, at the end of
 // each pointer move, click, key press, typed text and focus change (so that
 // what it did shows), and at every SAMPLE_FRAMES-th frame of the play
@@ -65,7 +65,7 @@ public:
     // GameHarness::Start).
     explicit Replay(const std::string& playName, unsigned seed = 1, GameHarness::Stop from = GameHarness::AT_MENU,
                     const std::function<void(const std::string& dataFolder)>& prepare = {})
-        : name(playName), game(GameHarness::start({DT, from, true, seed, prepare}))
+        : name(playName), game(GameHarness::start({DT, from, seed, prepare}))
     {
         static int plays = 0;
         if (++plays > 1 || !pGlobal) {
@@ -81,13 +81,13 @@ public:
         pKiv->pObserver = &recorder;
         pKiv->pInput->bGrabbed = true;
         eventSink() = [this](const SDL_Event& event) { bQuitAsked = handleWindowEvent(event) || bQuitAsked; };
-        game.driver.drawWhen = [this] { return sampleNow(); };
+        game.stepped.drawWhen = [this] { return sampleNow(); };
     }
 
     ~Replay()
     {
         eventSink() = nullptr;
-        game.driver.drawWhen = nullptr;
+        game.stepped.drawWhen = nullptr;
         if (pKiv)
             pKiv->pObserver = nullptr;
     }
@@ -321,7 +321,7 @@ private:
         return screen ? className(typeid(*screen)) : "none";
     }
 
-    // Asked by the driver after each tick: a frame to draw says the screen,
+    // Asked by the engine's frame after its tick: a frame to draw says the screen,
     // the game's state, the music, the masters and the fader on its line.
     bool sampleNow()
     {

@@ -22,7 +22,7 @@
 //             factor of the file's rate), volume and pan as the channel has
 //             them at the end of the frame (a start is often followed by its
 //             settings in the same frame, and the frame's sound is mixed
-//             only after it: FrameDriver);
+//             only after it: SteppedHost);
 //   playing   in a drawn frame, each channel still playing, oldest first:
 //             its key, its file and its volume;
 //   file      each write of the settings and high scores (.hst), of the

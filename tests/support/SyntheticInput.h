@@ -2,8 +2,8 @@
 // Player input for tests that step frames: SDL events made here and fed,
 // several in one frame when a test wants them so; they wait in order until
 // the next frame takes them, exactly as the event pump delivers them
-// between two frames (to KivInput::onEvent, or, for a replay, to the
-// program's main-loop handler: eventSink); that frame's input update then
+// between two frames (to the engine's Kiv::sdlOnEvent, or, for a replay, to
+// the program's main-loop handler: eventSink); that frame's input update then
 // sees them and the screens' own hit tests decide what was clicked. A press
 // followed at once by its release is still one frame's press. Mouse events
 // carry window pixels, as SDL's do; clicks put the program's pointer on a
@@ -111,7 +111,7 @@ inline SDL_Event quitEvent()
 
 // Where the frame delivers the events fed: when set, to it (a replay
 // hands each event to the program's main-loop handler), else straight to
-// the engine's input.
+// the engine.
 inline std::function<void(const SDL_Event&)>& eventSink()
 {
     static std::function<void(const SDL_Event&)> sink;
@@ -140,7 +140,7 @@ inline void deliverFedEvents()
         if (eventSink())
             eventSink()(event);
         else
-            pKiv->pInput->onEvent(event);
+            pKiv->sdlOnEvent(event);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "KivAudio.h"
 
+#include "AudioOutput.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "Logger.h"
@@ -57,7 +58,7 @@ Uint16 bufferSamples(int frequency, double mixBufferDuration)
 
 } // namespace
 
-KivAudio::KivAudio()
+KivAudio::KivAudio(AudioOutput& audioOutput) : output(audioOutput)
 {
     KIV_LOG("Starting...");
     const UString& section = classRecord.name;
@@ -69,8 +70,6 @@ KivAudio::KivAudio()
     if (bMute) {
         KIV_LOG("Sound has been muted.");
     } else {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            kivFatalStatement(SDL_GetError(), "SDL_InitSubSystem(SDL_INIT_AUDIO)==0", __func__, __FILE__, __LINE__);
         SDL_AudioSpec desired;
         std::memset(&desired, 0, sizeof(desired));
         desired.freq = frequency;
@@ -82,25 +81,26 @@ KivAudio::KivAudio()
         KIV_LOG("Desired audio spec:");
         dumpInfo(&desired);
         SDL_AudioSpec obtained;
-        std::memset(&obtained, 0, sizeof(obtained));
-        KIV_ASSERT(SDL_OpenAudio(&desired,&obtained)==0);
+        output.open(desired, obtained);
         KIV_LOG("Obtained audio spec:");
         dumpInfo(&obtained);
-        // The device is still paused, so the callback cannot run before this.
+        // The output is still paused, so the callback cannot run before this.
         pMixer = new Mixer(obtained);
     }
-    SDL_PauseAudio(0);
+    output.pause(false);
     KIV_LOG("Started.");
 }
 
 KivAudio::Lock::Lock()
 {
-    SDL_LockAudio();
+    if (pKiv && pKiv->pAudio)
+        pKiv->pAudio->output.lock();
 }
 
 KivAudio::Lock::~Lock()
 {
-    SDL_UnlockAudio();
+    if (pKiv && pKiv->pAudio)
+        pKiv->pAudio->output.unlock();
 }
 
 void KivAudio::storeSettings() const
@@ -111,12 +111,13 @@ void KivAudio::storeSettings() const
 KivAudio::~KivAudio()
 {
     storeSettings();
-    SDL_PauseAudio(1);
+    output.pause(true);
     if (pMixer) {
         // Pausing does not wait for a callback already running; the lock does.
-        Lock lock;
+        output.lock();
         delete pMixer;
         pMixer = nullptr;
+        output.unlock();
     }
 }
 
@@ -128,14 +129,14 @@ const RuntimeClass* KivAudio::getRuntimeClass() const
 void KivAudio::onKIVmodeChange(int oldMode, int newMode)
 {
     if (oldMode == Kiv::MODE_OK && newMode == Kiv::MODE_INACTIVE)
-        SDL_PauseAudio(1);
+        output.pause(true);
     else if (oldMode == Kiv::MODE_INACTIVE && newMode == Kiv::MODE_OK)
-        SDL_PauseAudio(0);
+        output.pause(false);
 }
 
 void KivAudio::pauseDevice()
 {
-    SDL_PauseAudio(1);
+    output.pause(true);
 }
 
 Mixer* KivAudio::getMixer()
@@ -148,8 +149,10 @@ Mixer* KivAudio::getMixer()
 void KivAudio::update(double time)
 {
     frameTime = time;
-    if (!bMute)
-        pMixer->update();
+    if (bMute)
+        return;
+    output.pull(time);
+    pMixer->update();
 }
 
 void KivAudio::setSoundVolume(float volume)

@@ -3,7 +3,7 @@
 // one world unit one pixel, origin at the centre; item frames whose skins
 // differ in colour, fonts with the arrow and switch marks) with a screen
 // stack in Global and the English key names. Items are children of a plain
-// screen that the frame driver steps with a fixed dt; input is fed as the
+// screen whose engine frames step with a fixed dt; input is fed as the
 // window's events.
 #include "../stack/StackTestSupport.h"
 
@@ -95,7 +95,7 @@ protected:
         host.addChildLast(item);
         return item;
     }
-    void step() { driver.step(&host); }
+    void step() { stepFrame(&host, frameSeconds); }
     // One frame with the mouse at (x, y) and a fresh left-button press;
     // when the button was down in the last frame, a frame with it up first.
     void pressAt(float x, float y)
@@ -116,7 +116,8 @@ protected:
     }
 
     Context host;
-    testsupport::FrameDriver driver{STEP};
+    // Seconds per frame.
+    double frameSeconds = STEP;
 };
 
 } // namespace itemtest

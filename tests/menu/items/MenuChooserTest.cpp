@@ -198,14 +198,15 @@ TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
         {"SingleValue", 3, 3, 3, false, false},
     };
     // The arrow glyphs sit 15 units inside the frame's ends, in the
-    // highlight colour once the highlight is full.
+    // highlight colour once the highlight is full (after a quarter of a
+    // second; six frames, the clock's rounding aside).
     const UColor arrow(255, 255, 192, 255);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         int value = c.value;
         MenuInt* chooser = add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, c.min, c.max, 1));
         moveMouseTo(0.0f, 20.0f);
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 6; ++i)
             step();
         const std::unique_ptr<MemoryImageFile> image = draw();
         EXPECT_EQ(c.left, sameColor(arrow, worldPixel(*image, -113.0f + 3.0f, 3.0f)));

@@ -3,8 +3,8 @@
 // one world unit one pixel, origin at the centre; painted frames and bare
 // quad fonts; English texts) with the screen stack in Global, plus the
 // pictures of the logo and configuration screens. Screens are pushed on the
-// real ContextManager and stepped by the frame driver with a fixed dt; input is
-// fed as the window's events. The menu scenery is left
+// real ContextManager and stepped through the engine's frames with a fixed
+// dt; input is fed as the window's events. The menu scenery is left
 // out (Global's ContextPre stays null).
 #include "../items/ItemTestSupport.h"
 
@@ -51,7 +51,7 @@ protected:
         pGlobal->urlToOpenOnExit.clear();
     }
     // One engine frame over the screen stack, taking the events fed.
-    void frame() { driver.step(&stack()); }
+    void frame() { stepFrame(&stack(), frameSeconds); }
     // Pushes the screen and runs the frame that activates it.
     template <typename T>
     T* open(T* screen)

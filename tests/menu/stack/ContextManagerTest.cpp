@@ -39,13 +39,12 @@ protected:
         owned.push_back(std::make_unique<RecordingScreen>(name, log));
         return owned.back().get();
     }
-    void step() { driver.step(manager); }
+    void step() { stepFrame(manager, 0.02); }
     ContextDialog* topDialog() const { return dynamic_cast<ContextDialog*>(manager->getActiveContext()); }
 
     Log log;
     ContextManager* manager = nullptr;
     std::vector<std::unique_ptr<RecordingScreen>> owned;
-    testsupport::FrameDriver driver{0.02};
 };
 
 TEST_F(ContextManagerTest, PushTakesEffectAtTheNextTickAndOnlyTheTopIsActivated)

@@ -3,10 +3,10 @@
 // 640 x 480 window (one world unit on the plane z = 0 is one pixel, the
 // origin at the centre), muted audio, a data folder of its own, a Global
 // with bare-quad fonts, and the textures, skins and sounds the stack and its
-// items look up, made from small painted images. Input is fed as the
-// window's events (SyntheticInput.h), which the next frame takes.
+// items look up, made from small painted images. Frames are the engine's
+// own, on a stepped host (stepFrame); input is fed as the window's events
+// (SyntheticInput.h), which the next frame takes.
 #include "ContextManager.h"
-#include "FrameDriver.h"
 #include "Global.h"
 #include "KivInput.h"
 #include "MemoryImageFile.h"
@@ -108,7 +108,7 @@ inline Skin* makeStripedSkin(const std::string& key, int width, int height, UCol
 
 class Environment : public WindowedEngine {
 public:
-    Environment() : WindowedEngine("bBilinearFilter=No\n[KivAudio]\nbMute=Yes\n") {}
+    Environment() : WindowedEngine("bBilinearFilter=No\n[KivAudio]\nbMute=Yes\n", true) {}
 
     void SetUp() override
     {
@@ -224,6 +224,13 @@ inline void moveMouseTo(float x, float y)
     int pixelX = 0, pixelY = 0;
     pKiv->pInput->viewToWindow(x + 320.0f, y + 240.0f, pixelX, pixelY);
     testsupport::feed({testsupport::motionEvent(pixelX, pixelY)});
+}
+
+// One engine frame over root, dt seconds long.
+inline void stepFrame(Context* root, double dt)
+{
+    WindowedEngine::stepped().dt = dt;
+    WindowedEngine::stepped().frame(root);
 }
 
 // Clears the frame to the backdrop colour.

@@ -8,6 +8,7 @@
 #include "Replay.h"
 
 #include "ErrorManager.h"
+#include "KivHost.h"
 
 #include <filesystem>
 #include <sys/wait.h>
@@ -38,7 +39,7 @@ void leaveACrashLog(const std::string&)
 {
     const pid_t child = fork();
     if (child == 0) {
-        new Kiv();
+        new Kiv(KivHost::desktop());
         KIV_ERROR("Could not find resource '%s'.", "hills:0");
     }
     int status = 0;

@@ -25,6 +25,7 @@
 #include "ContextOptionsGraphics.h"
 #include "GameHarness.h"
 #include "GUIitem.h"
+#include "KivGraphics.h"
 #include "LanguageFlag.h"
 #include "MenuBool.h"
 #include "MenuButtonQuit.h"
