@@ -1,25 +1,29 @@
 #pragma once
 // GameHarness: the real game, started headlessly in the test process and
-// stepped with a fixed dt, never sleeping and never reading the clock (its
-// engine's host is a SteppedHost: each step is the engine's own frame). It
-// starts the way the program's first frame does (new Kiv, new MyGlobal,
-// initPreLoader) in the generated game data (KIV_BINARY_DIR/data), with a
-// data home of its own (a 640 x 480 window, one player "Tester" in the
+// stepped with a fixed dt, never sleeping and never reading the clock. It
+// starts as the program's first frame does (startGame), on a host of its
+// own (SteppedHost), in the generated game data (KIV_BINARY_DIR/data), with
+// a data home of its own (a 640 x 480 window, one player "Tester" in the
 // roster so that the main menu does not ask for a name), the C library's
 // sequence seeded and the intro drawing its seed from that sequence instead
-// of the clock, and steps frames until the main menu is the active screen
-// and the view has opened, skipping the intro with Escape (or stops after
-// the intro's first frame and leaves the intro to play, or stops before the
-// first frame, for a test that walks the loader and the start-up screens).
+// of the clock. Each step is a pass of the program's own main loop
+// (runLoopPass), its window's events the ones the test fed, and an end of
+// that loop ends the program through its own shutdown, with a stand-in
+// xdg-open first on PATH (StandInOpener) taking the web page the program
+// opens at its end. The start steps frames until the main menu is the
+// active screen and the view has opened, skipping the intro with Escape (or
+// stops after the intro's first frame and leaves the intro to play, or
+// stops before the first frame, for a test that walks the loader and the
+// start-up screens).
 // The loader runs once per process, so the game starts once per process
 // and every test of a program shares it (ctest runs each test in a process
 // of its own); it ends after the last test. Used by the game tests; main
 // thread only.
 //
 //   GameHarness& game = GameHarness::get();      // started, at the main menu
-//   GameHarness::start({dt, GameHarness::AT_LAUNCH, true, seed, prepare}); // the first call only
+//   GameHarness::start({dt, GameHarness::AT_LAUNCH, seed, prepare}); // the first call only
 //   GameHarness::seed(7);                        // std::srand, right before what must repeat
-//   clickOn(game.mainMenu()->pStartButton);      // fed through KivInput, seen by the next frame
+//   clickOn(game.mainMenu()->pStartButton);      // fed, read by the next loop pass
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
 //   game.stepSeconds(2.5);  game.step(10);
 //   Context* stage = game.pushStage();           // a bare screen for objects under test
@@ -31,6 +35,7 @@
 #include "FileManager.h"
 #include "KivAudio.h"
 #include "KivHost.h"
+#include "KivInput.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProgramRun.h"
@@ -38,6 +43,7 @@
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "StandInOpener.h"
 #include "SteppedHost.h"
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
@@ -177,13 +183,27 @@ public:
         return start(how);
     }
 
-    // Frames of stepped.dt seconds each.
+    // One pass of the program's main loop (the events fed, then a frame),
+    // stepped.dt seconds on; false when the loop has ended, the program's
+    // shutdown then the caller's.
+    bool pass()
+    {
+        // The window's pointer grab is taken as held (as after a player's
+        // first click): a real grab of the shared X display would stall
+        // every other program on it for as long as this one runs.
+        pKiv->pInput->bGrabbed = true;
+        return stepped.step([] { return runLoopPass(takeFedEvent); });
+    }
+    // Passes of stepped.dt seconds each; when the loop ends, the program
+    // shuts down and the passes stop.
     void step(int count = 1)
     {
         for (int i = 0; i < count && pGlobal; ++i) {
             recorder.beforeFrame(pGlobal->pResourceRoot);
-            stepped.frame(pGlobal->pContextManager);
+            const bool bGoesOn = pass();
             recorder.afterFrame(stepped.frames);
+            if (!bGoesOn)
+                shutdown();
         }
     }
     void stepSeconds(double seconds) { step(static_cast<int>(std::ceil(seconds / stepped.dt - 1e-9))); }
@@ -237,14 +257,12 @@ public:
         return stage;
     }
 
-    // Ends the program as its main loop does (WMhooks' shutdown), without
-    // opening a web page. Nothing when it is not running.
+    // Ends the program as its main loop does (WMhooks' shutdown). Nothing
+    // when it is not running.
     static void shutdown()
     {
-        if (!pGlobal)
-            return;
-        pGlobal->urlToOpenOnExit.clear();
-        ::shutdown();
+        if (pGlobal)
+            ::shutdown();
     }
 
     // The data home and the data folder (configuration, log, player files).
@@ -252,6 +270,8 @@ public:
     std::string dataFolder;
     SteppedHost stepped;
     FrameRecorder recorder;
+    // Where the web page the program opens at its end goes.
+    StandInOpener opener;
 
 private:
     void begin(const Start& how)
@@ -272,11 +292,8 @@ private:
             return;
         }
         seed(how.seed);
-        new Kiv(stepped.host());
-        MyGlobal* global = new MyGlobal();
-        global->pIntroRandom = &StandardRandom::shared();
-        pGlobal = global;
-        pGlobal->initPreLoader();
+        startGame(stepped.host());
+        getMyGlobal()->pIntroRandom = &StandardRandom::shared();
         if (how.stop == AT_LAUNCH)
             return;
         const bool arrived = how.stop == AT_INTRO

@@ -2,9 +2,10 @@
 // Replay: a scripted play of the real game on a fixed seed, recorded by a
 // ReplayRecorder and compared line by line with its stored record,
 // tests/top/replay/records/<name>.txt. Every event (pointer moves, presses,
-// keys, focus, quit) goes through the program's main-loop handler
-// (handleWindowEvent), then the frames run with a fixed step, the sound
-// mixed in step (SteppedHost). A frame is drawn and recorded
+// keys, focus, quit) is read by the program's own main-loop pass, whose
+// frames run with a fixed step, the sound mixed in step (GameHarness); the
+// end of the loop ends the program through its own shutdown, and the web
+// page it opens reaches a stand-in opener. A frame is drawn and recorded
 // when the active screen or the game's state has changed, at the end of
 // each pointer move, click, key press, typed text and focus change (so that
 // what it did shows), and at every SAMPLE_FRAMES-th frame of the play
@@ -24,10 +25,6 @@
 //   play.check();                                // compare with the record
 //   Replay first("first-start", 8, GameHarness::AT_LAUNCH, prepare); // recorded from the loader on
 //   if (const GameController* game = play.running()) ...  // or the play fails, saying so
-//
-// The window's pointer grab is taken as already held (as after a player's
-// first click): a real grab of the shared X display would stall every
-// other program on it for as long as this one runs.
 #include "ClassName.h"
 #include "GameHarness.h"
 #include "MenuInt.h"
@@ -79,14 +76,12 @@ public:
         recorder.lines.push_back("# " + name + ": seed " + std::to_string(seed) +
                                  "; units and precision as ReplayRecorder.h says");
         pKiv->pObserver = &recorder;
-        pKiv->pInput->bGrabbed = true;
-        eventSink() = [this](const SDL_Event& event) { bQuitAsked = handleWindowEvent(event) || bQuitAsked; };
         game.stepped.drawWhen = [this] { return sampleNow(); };
+        startTime = pKiv->getFrameTime();
     }
 
     ~Replay()
     {
-        eventSink() = nullptr;
         game.stepped.drawWhen = nullptr;
         if (pKiv)
             pKiv->pObserver = nullptr;
@@ -292,26 +287,31 @@ private:
         return *this;
     }
 
-    // One frame, then the end of the program when the frame or an event asked for it.
+    // One pass of the program's loop, stamped with the game time its frame
+    // ran at (the engine's, from the play's start); then the end of the
+    // program when the loop has ended: the files written on the way out and
+    // the web page opened.
     void step()
     {
         if (!pGlobal) {
             fail("the game has ended");
             return;
         }
-        // The frame's events first: a lost focus stops the clock for this frame.
-        deliverFedEvents();
         ++frame;
-        time += pKiv->bAppActive ? DT : 0.0;
-        recorder.beginFrame(frame, time);
-        game.step();
-        recorder.endFrame();
-        if (bQuitAsked || pGlobal->pContextManager->bQuit) {
-            recorder.beginFrame(frame + 1, time);
-            recorder.add("the program ends");
-            GameHarness::shutdown();
-            recorder.endFrame();
-        }
+        recorder.beginFrame(frame);
+        const bool bGoesOn = game.pass();
+        time = pKiv->getFrameTime() - startTime;
+        recorder.endFrame(time);
+        if (bGoesOn)
+            return;
+        recorder.beginFrame(frame + 1);
+        recorder.add("the program ends");
+        game.opener.forget();
+        GameHarness::shutdown();
+        std::istringstream calls(game.opener.calls());
+        for (std::string call; std::getline(calls, call);)
+            recorder.add("the opener opens " + call);
+        recorder.endFrame(time);
     }
 
     // The class of the screen the frames tick and draw.
@@ -421,10 +421,7 @@ private:
     // A press and release where the pointer is.
     Replay& pressHere()
     {
-        return act([&] {
-            pKiv->pInput->bGrabbed = true;
-            feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)});
-        }, 2, true);
+        return act([&] { feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)}); }, 2, true);
     }
 
     // The step in the record, unless the play has ended.
@@ -490,10 +487,11 @@ private:
     }
 
     int frame = 0;
+    // The engine's frame time at the play's start, and the play's time.
+    double startTime = 0.0;
     double time = 0.0;
     std::string lastWhere;
     int pixelX = 0, pixelY = 0;
-    bool bQuitAsked = false;
     bool bSampleDue = false;
     bool bBroken = false;
 };

@@ -6,8 +6,9 @@
 //             other one a step of the play (Replay), written before the
 //             frames the step runs: # click "Quest", # wait 1.5 s.
 //   f120 t1.20 ...
-//             a frame line: the frame of the play and its game time, the
-//             only stamp of the record. A frame with anything to say has
+//             a frame line: the frame of the play and its game time (the
+//             engine's frame time since the play began, which stands still
+//             while the window has no focus), the only stamp of the record. A frame with anything to say has
 //             one; the lines after it, up to the next frame line or step,
 //             are that frame's. A drawn frame's line goes on with the
 //             replay's summary: the active screen (with the game's state),
@@ -46,7 +47,8 @@
 //             world origin it is drawn at, inside out;
 //   the program ends
 //             the program has shut down; the files it wrote on its way out
-//             follow.
+//             follow, then the web page it opened at its end, if any, as
+//             the opener got it ("the opener opens [address]").
 // Volumes are as mixed: the channel's own volume times the master volume
 // of its kind (sounds, or music for a music track). A value that a fade is
 // moving shows where the fade leads and the seconds it has left ("vol
@@ -95,9 +97,9 @@ namespace testsupport {
 class ReplayRecorder : public KivObserver {
 public:
     // Opens the frame about to run.
-    void beginFrame(int frame, double time)
+    void beginFrame(int frame)
     {
-        stamp = format("f%d t%.2f", frame, time);
+        frameNumber = frame;
         summary.clear();
         names.clear();
     }
@@ -105,8 +107,9 @@ public:
     // The frame is drawn: the summary goes on its frame line.
     void drawn(const std::string& frameSummary) { summary = frameSummary; }
 
-    // Writes the frame's lines, if it has any, under its frame line.
-    void endFrame()
+    // Writes the frame's lines, if it has any, under its frame line, which
+    // gives the game time (seconds) the frame ran at.
+    void endFrame(double time)
     {
         std::vector<std::string> sounds;
         Mixer* mixer = KivAudio::getMixer();
@@ -117,6 +120,7 @@ public:
         started.clear();
         if (summary.empty() && sounds.empty() && pending.empty())
             return;
+        const std::string stamp = format("f%d t%.2f", frameNumber, time);
         lines.push_back(summary.empty() ? stamp : stamp + " " + summary);
         lines.insert(lines.end(), sounds.begin(), sounds.end());
         lines.insert(lines.end(), pending.begin(), pending.end());
@@ -427,7 +431,7 @@ private:
         }
     }
 
-    std::string stamp;
+    int frameNumber = 0;
     std::string summary;
     // The frame's lines but its sounds, in order.
     std::vector<std::string> pending;

@@ -1,9 +1,10 @@
 #pragma once
 // SteppedHost: the engine's host (KivHost) for a run that steps frames with
 // a fixed dt, never sleeping and never reading the real clock, and the step
-// itself: frame() hands the engine the events fed since the last frame
-// (SyntheticInput.h), moves the clock on by dt and runs the engine's own
-// frame (Kiv::frame) over a root screen. Its parts:
+// itself: frame() moves the clock on by dt, hands the engine the events fed
+// since the last frame (SyntheticInput.h) and runs the engine's own frame
+// (Kiv::frame) over a root screen; step() runs a frame of the caller's way
+// (the program's loop pass). Its parts:
 //   - the clock stands at the sum of the steps (0 when the engine is made),
 //     and its sleep does not wait: the frame pacer asks, the next frame
 //     comes at once;
@@ -20,6 +21,7 @@
 //   SteppedHost stepped;                 // 0.01 s a frame
 //   new Kiv(stepped.host());
 //   stepped.frame(root);                 // root may be null
+//   stepped.step([] { return runLoopPass(takeFedEvent); });
 //   stepped.bDraw = true;                // only to read pixels
 #include "AudioOutput.h"
 #include "Context.h"
@@ -98,13 +100,23 @@ public:
 
     KivHost host() { return {clock, audio, *this}; }
 
-    // One engine frame over root (null: only the engine's own parts run).
+    // The clock moved on by dt, then runFrame, which runs one engine frame
+    // (through the program's loop pass, say); returns what it returns.
+    template <typename RunFrame>
+    auto step(RunFrame runFrame)
+    {
+        clock.advance(dt);
+        ++frames;
+        return runFrame();
+    }
+    // One engine frame over root (null: only the engine's own parts run),
+    // the events fed handed to the engine first.
     void frame(Context* root)
     {
-        deliverFedEvents();
-        clock.advance(dt);
-        pKiv->frame(root);
-        ++frames;
+        step([root] {
+            deliverFedEvents();
+            pKiv->frame(root);
+        });
     }
 
     bool drawsFrame() override { return bDraw || (drawWhen && drawWhen()); }

@@ -2,15 +2,17 @@
 // Player input for tests that step frames: SDL events made here and fed,
 // several in one frame when a test wants them so; they wait in order until
 // the next frame takes them, exactly as the event pump delivers them
-// between two frames (to the engine's Kiv::sdlOnEvent, or, for a replay, to
-// the program's main-loop handler: eventSink); that frame's input update then
-// sees them and the screens' own hit tests decide what was clicked. A press
+// between two frames: the program's loop pass reads them as its window's
+// events (takeFedEvent), a frame over a screen of a test's own hands them
+// to the engine (deliverFedEvents). That frame's input update then sees
+// them and the screens' own hit tests decide what was clicked. A press
 // followed at once by its release is still one frame's press. Mouse events
-// carry window pixels, as SDL's do; clicks put the program's pointer on a
-// world point of a screen through that screen's camera at depth 0 and leave
-// it there. The event makers also serve tests of a KivInput of their own.
-// Used by GameHarness and by tests that drive screens of their own; main
-// thread only, with an engine (pKiv) running for everything that feeds pKiv.
+// carry window pixels, as SDL's do, so the pointer stands on whole pixels;
+// pointing at a world point of a screen moves it to the pixel that shows
+// the point through that screen's camera at depth 0 and leaves it there.
+// The event makers also serve tests of a KivInput of their own. Used by
+// GameHarness and by tests that drive screens of their own; main thread
+// only, with an engine (pKiv) running for everything that feeds pKiv.
 #include "Camera.h"
 #include "Context.h"
 #include "Kiv.h"
@@ -21,7 +23,6 @@
 
 #include <cctype>
 #include <deque>
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -109,15 +110,6 @@ inline SDL_Event quitEvent()
     return event;
 }
 
-// Where the frame delivers the events fed: when set, to it (a replay
-// hands each event to the program's main-loop handler), else straight to
-// the engine.
-inline std::function<void(const SDL_Event&)>& eventSink()
-{
-    static std::function<void(const SDL_Event&)> sink;
-    return sink;
-}
-
 // The events fed and not yet taken by a frame, oldest first.
 inline std::deque<SDL_Event>& fedEvents()
 {
@@ -131,17 +123,24 @@ inline void feed(const std::vector<SDL_Event>& events)
     fedEvents().insert(fedEvents().end(), events.begin(), events.end());
 }
 
-// Hands every event fed so far on, in order, as a frame's event pump does.
+// The oldest event fed, taken; false when none waits. A source of window
+// events for the program's loop pass (WindowEventSource).
+inline bool takeFedEvent(SDL_Event& event)
+{
+    if (fedEvents().empty())
+        return false;
+    event = fedEvents().front();
+    fedEvents().pop_front();
+    return true;
+}
+
+// Hands every event fed so far to the engine, in order, as the program's
+// loop hands it the window's events.
 inline void deliverFedEvents()
 {
-    while (!fedEvents().empty()) {
-        const SDL_Event event = fedEvents().front();
-        fedEvents().pop_front();
-        if (eventSink())
-            eventSink()(event);
-        else
-            pKiv->sdlOnEvent(event);
-    }
+    SDL_Event event;
+    while (takeFedEvent(event))
+        pKiv->sdlOnEvent(event);
 }
 
 // The window pixel of the program's pointer once the events fed so far
@@ -217,17 +216,26 @@ inline void leftButton(bool down)
     feed(inputEvents(KivInput::FIRST_MOUSE_BUTTON, down));
 }
 
-// The program's pointer on the world point (x, y) at depth 0 of the screen,
-// and left there.
+// The system pointer moved to the pixel that shows the view point (view
+// units from the left and bottom edges), the program's pointer with it.
+inline void moveTo(float viewX, float viewY)
+{
+    int x = 0, y = 0, fromX = 0, fromY = 0;
+    pointerPixel(fromX, fromY);
+    pKiv->pInput->viewToWindow(viewX, viewY, x, y);
+    feed({motionEvent(x, y, x - fromX, y - fromY)});
+}
+
+// The pointer moved to the world point (x, y) at depth 0 of the screen, and
+// left there.
 inline void pointAt(float worldX, float worldY, const Context* screen)
 {
     const V3 view = screen->pCamera->world2screen(worldX, worldY, 0.0f);
-    pKiv->pInput->mouseX = view.x;
-    pKiv->pInput->mouseY = view.y;
+    moveTo(view.x, view.y);
 }
 
-// The program's pointer on the world point (x, y) at depth 0 of the screen
-// (and left there), then a left-button press and release.
+// The pointer on the world point (x, y) at depth 0 of the screen (and left
+// there), then a left-button press and release.
 inline void clickAt(float worldX, float worldY, const Context* screen)
 {
     pointAt(worldX, worldY, screen);

@@ -79,7 +79,7 @@ inline std::string connectionTestAnswer(
     return LoopbackServer::reply(200, body);
 }
 
-// The screen tests' driver, with shorter frames and a wait for the
+// The screen tests' fixture, with shorter frames and a wait for the
 // workers of uploads.
 class ScreenTest : public screentest::ScreenTest {
 protected:
