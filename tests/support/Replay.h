@@ -11,10 +11,12 @@
 // what it did shows), and at every SAMPLE_FRAMES-th frame of the play
 // besides (a fixed grid, so that a change of timing moves no other sample).
 // Each step stands in the record as a comment before its frames. An action
-// that cannot be done (no such button, a screen that does not come) fails
-// the test at once, naming the play, the frame and the time, and ends the
-// play. A record that differs is reported with its first differing line,
-// the step before it and how many lines differ. With KIV_REWRITE_REPLAYS
+// that cannot be done (no such button, a screen that does not come), or
+// anything else the play finds wrong (fail), fails the test at once, naming
+// the play, the frame, the time and the step before, keeps the run so far
+// to look at, and ends the play. A record that differs is reported with its
+// first differing line, the step before it and how many lines differ, the
+// whole run kept. With KIV_REWRITE_REPLAYS
 // set (scripts/test.sh --rewrite-replays) the record is written instead.
 // One play per process (the game starts once; a second play in a process
 // fails at once); main thread only.
@@ -191,10 +193,8 @@ public:
     // Compares the record with the stored one, or writes it when asked to.
     void check()
     {
-        if (bBroken) {
-            keepRun();
+        if (bBroken)
             return;
-        }
         const std::string path = KIV_SOURCE_DIR "/tests/top/replay/records/" + name + ".txt";
         const char* rewrite = std::getenv("KIV_REWRITE_REPLAYS");
         if (rewrite && *rewrite && std::string(rewrite) != "0") {
@@ -244,6 +244,18 @@ public:
         ADD_FAILURE() << message.str();
     }
 
+    // The play has failed: what, with the play's name, frame, time and the
+    // step before, the run so far kept to look at. The play ends; the steps
+    // that follow do nothing, and a later failure is not reported.
+    void fail(const std::string& what)
+    {
+        if (bBroken)
+            return;
+        bBroken = true;
+        ADD_FAILURE() << "Replay '" << name << "' at frame " << frame << ", t " << ReplayRecorder::number(time, 2)
+                      << " s, after the step " << lastStep << ": " << what << " (the run so far: " << keepRun()
+                      << ")";
+    }
     // A step has failed: the play has ended, and the steps that follow do nothing.
     bool broken() const { return bBroken; }
 
@@ -427,8 +439,10 @@ private:
     // The step in the record, unless the play has ended.
     Replay& note(const std::string& step)
     {
-        if (!bBroken)
+        if (!bBroken) {
             recorder.comment(step);
+            lastStep = step;
+        }
         return *this;
     }
 
@@ -438,13 +452,6 @@ private:
     {
         return " " + ReplayRecorder::number(x) + " " + ReplayRecorder::number(y) + " on " +
                (screen ? className(typeid(*screen)) : "no screen");
-    }
-
-    void fail(const std::string& what)
-    {
-        ADD_FAILURE() << "Replay '" << name << "' at frame " << frame << ", t " << ReplayRecorder::number(time, 2)
-                      << " s: " << what << " (the run so far: " KIV_BINARY_DIR "/replay-got/" << name << ".txt)";
-        bBroken = true;
     }
 
     // The lines only in a and only in b past their common first lines, in
@@ -491,6 +498,7 @@ private:
     double startTime = 0.0;
     double time = 0.0;
     std::string lastWhere;
+    std::string lastStep = "none";
     int pixelX = 0, pixelY = 0;
     bool bSampleDue = false;
     bool bBroken = false;
