@@ -5,9 +5,10 @@
 // since the last frame (SyntheticInput.h) and runs the engine's own frame
 // (Kiv::frame) over a root screen; step() runs a frame of the caller's way
 // (the program's loop pass). Its parts:
-//   - the clock stands at the sum of the steps (0 when the engine is made),
-//     and its sleep does not wait: the frame pacer asks, the next frame
-//     comes at once;
+//   - the clock stands at the sum of the steps (0 when the engine is made;
+//     each step rounded up to about a nanosecond, so that every step lasts
+//     exactly as long), and its sleep does not wait: the frame pacer asks,
+//     the next frame comes at once;
 //   - the sound is mixed on the main thread, as much of it as the frame's
 //     time has moved on when the frame hands the time to the audio device,
 //     so that sounds end, fades run and music restarts in step with the
@@ -34,17 +35,26 @@
 #include <SDL/SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
 namespace testsupport {
 
-// Stands at the sum of the steps it was moved on by.
+// Stands at the sum of the steps it was moved on by, each rounded up to a
+// whole number of TICKs, so that the clock's readings are exact and every
+// step of one length lasts exactly as long, however far the clock has run:
+// a frame's duration, a difference of two readings, is the same in every
+// frame, and what the game times comes in the same frame wherever it falls
+// in a run.
 class SteppedClock : public KivClock {
 public:
+    // 2^-30 seconds, about a nanosecond.
+    static constexpr double TICK = 1.0 / (1 << 30);
+
     double seconds() const override { return now; }
     void sleep(double) override {}
-    void advance(double seconds) { now += seconds; }
+    void advance(double seconds) { now += std::ceil(seconds / TICK) * TICK; }
 
 private:
     double now = 0.0;

@@ -35,7 +35,8 @@ TEST_F(EngineTest, ClockLeavesOutTheTimeSpentInactive)
         {Kiv::MODE_DISPLAYLOST, false, false},
         {Kiv::MODE_INACTIVE, true, true},
     };
-    const double PAUSE = 0.3, RUN = 0.2;
+    // Whole numbers of the stepped clock's ticks.
+    const double PAUSE = 0.25, RUN = 0.125;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pausedMode);
         pEngine->bTickWhilePaused = c.bTickWhilePaused;
