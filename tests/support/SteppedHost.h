@@ -64,10 +64,15 @@ private:
 // the format asked for.
 class InStepAudio : public AudioOutput {
 public:
+    static constexpr Uint16 DEFAULT_SAMPLES = 1024;
+
     void open(const SDL_AudioSpec& desired, SDL_AudioSpec& obtained) override
     {
-        // As SDL fills in what it obtained for a signed 16-bit format.
+        // As SDL fills in what it obtained for a signed 16-bit format; a
+        // buffer of its own size when none is asked for.
         obtained = desired;
+        if (obtained.samples == 0)
+            obtained.samples = DEFAULT_SAMPLES;
         obtained.silence = 0;
         obtained.size = static_cast<Uint32>(obtained.samples) * obtained.channels * ((obtained.format & 0xFF) / 8);
         spec = obtained;
@@ -83,10 +88,9 @@ public:
         if (!bPaused && spec.callback)
             owedFrames += (time - lastTime) * spec.freq;
         lastTime = time;
-        const int bytesPerFrame = static_cast<int>(spec.size / spec.samples);
         while (owedFrames >= 1.0) {
             const int count = std::min(static_cast<int>(owedFrames), static_cast<int>(spec.samples));
-            spec.callback(spec.userdata, stream.data(), count * bytesPerFrame);
+            spec.callback(spec.userdata, stream.data(), static_cast<int>(count * spec.size / spec.samples));
             owedFrames -= count;
         }
     }
