@@ -7,6 +7,7 @@
 #include "DriverSwitch.h"
 #include "FramePacer.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "KivBase.h"
 #include "TemporaryFolder.h"
 
@@ -19,7 +20,7 @@ struct BenchEngine {
     BenchEngine()
     {
         useAsDataHome(folder.path());
-        pEngine = new Kiv();
+        pEngine = new Kiv(KivHost::desktop());
         pEngine->pFramePacer->init(0.0);
     }
     ~BenchEngine() { delete pEngine; }

@@ -7,6 +7,7 @@
 #include "FontQuad.h"
 #include "GlyphTexture.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "KivGraphics.h"
 #include "TemporaryFolder.h"
 #include "Texture.h"
@@ -35,7 +36,7 @@ struct Engine {
     Engine()
     {
         useAsDataHome(home.path());
-        new Kiv();
+        new Kiv(KivHost::desktop());
         glyphs.reset(makeGlyphTexture(alphabetSizes(94), Texture::TEXTURE_KEEP_SOURCE));
     }
 };

@@ -6,6 +6,7 @@
 #include "Context.h"
 #include "DataFolder.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "KivGraphics.h"
 #include "Renderable.h"
 #include "TemporaryFolder.h"
@@ -50,7 +51,7 @@ struct Scene {
         useAsDataHome(folder.path());
         std::ofstream(getDataFolder() + "/" + APPLICATION_NAME + ".cfg")
             << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
-        new Kiv();
+        new Kiv(KivHost::desktop());
         for (int i = 0; i < TEXTURES; ++i)
             textures.push_back(std::make_unique<Texture>(writeSprite(folder.path(), i), 0));
         std::mt19937 random(7);

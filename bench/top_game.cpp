@@ -1,9 +1,9 @@
 // The game controller in play on the largest quest house (5 x 6, the last
 // ordinary house of the last neighbourhood, reached through a saved game):
 // frames per second of the whole screen stack stepped headlessly (the
-// tests' frame driver, no drawing), and the time of a frame with drawing and
-// presenting on the display (Mesa under Xvfb), each with the main thread's
-// CPU time per frame. The game starts once per process, with the allocator
+// engine's own frames on the tests' stepped host, no drawing), and the time
+// of a frame with drawing and presenting on the display (Mesa under Xvfb),
+// each with the main thread's CPU time per frame. The game starts once per process, with the allocator
 // set as the program sets it. Needs a display and the generated data beside
 // the build's bench folder.
 #include "AllocatorSettings.h"
@@ -11,11 +11,12 @@
 #include "BenchFigures.h"
 #include "ContextManager.h"
 #include "DataFolder.h"
-#include "FrameDriver.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProfileManager.h"
+#include "SteppedHost.h"
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
@@ -52,7 +53,6 @@ bool enterGameData()
 struct Game {
     Game()
     {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
         applyAllocatorSettings();
         useAsDataHome(home.path());
         const std::string folder = home.path() + "/" + APPLICATION_NAME + "/" + APPLICATION_VERSION;
@@ -61,7 +61,7 @@ struct Game {
             << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n";
         if (!enterGameData())
             return;
-        new Kiv();
+        new Kiv(stepped.host());
         pGlobal = new MyGlobal();
         pGlobal->initPreLoader();
         if (!stepUntil([] {
@@ -105,13 +105,13 @@ struct Game {
         for (int frame = 0; frame < 20000; ++frame) {
             if (done())
                 return true;
-            driver.step(pGlobal->pContextManager);
+            stepped.frame(pGlobal->pContextManager);
         }
         return false;
     }
 
     TemporaryFolder home{"kiv-bench-game"};
-    testsupport::FrameDriver driver;
+    testsupport::SteppedHost stepped;
     GameControllerAdventure* controller = nullptr;
 };
 
@@ -128,13 +128,13 @@ void play(benchmark::State& state, bool draw)
         state.SkipWithError("the game did not reach play on the house");
         return;
     }
-    running.driver.bDraw = draw;
+    running.stepped.bDraw = draw;
     const double start = benchfigures::threadCpuSeconds();
     for (auto _ : state)
-        running.driver.step(pGlobal->pContextManager);
+        running.stepped.frame(pGlobal->pContextManager);
     state.counters["main_thread_ms"] =
         (benchfigures::threadCpuSeconds() - start) * 1000.0 / static_cast<double>(state.iterations());
-    running.driver.bDraw = false;
+    running.stepped.bDraw = false;
     state.SetItemsProcessed(state.iterations());
     state.counters["smileys"] = running.controller->smileyLayer->getChildCount();
     state.counters["house_cells"] = running.controller->house->sizeX * running.controller->house->sizeY;

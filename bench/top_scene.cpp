@@ -36,11 +36,12 @@
 #include "BusiestBoard.h"
 #include "ContextManager.h"
 #include "DriverSwitch.h"
-#include "FrameDriver.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProgramRun.h"
+#include "SteppedHost.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
 #include "game/GameController.h"
@@ -58,7 +59,7 @@
 namespace {
 
 using testsupport::BusiestBoard;
-using testsupport::FrameDriver;
+using testsupport::SteppedHost;
 
 constexpr double FRAME = 1.0 / 60.0;
 constexpr int FRAMES_PER_STIR = 60;
@@ -68,19 +69,18 @@ constexpr int MAX_LOADING_FRAMES = 20000;
 // the screen stack; null members when it could not start.
 class BusyGame {
 public:
-    BusyGame() : home("kiv-bench-scene"), driver(FRAME)
+    BusyGame() : home("kiv-bench-scene"), stepped(FRAME)
     {
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
         useAsDataHome(home.path());
         makeWindowedDataFolder(home.path());
         if (chdir((std::string(KIV_BINARY_DIR) + "/data").c_str()) != 0)
             return;
-        new Kiv();
+        new Kiv(stepped.host());
         pGlobal = new MyGlobal();
         pGlobal->initPreLoader();
         ContextManager* stack = pGlobal->pContextManager;
         for (int frame = 0; frame < MAX_LOADING_FRAMES && !loaded(); ++frame)
-            driver.step(stack);
+            stepped.frame(stack);
         if (!loaded())
             return;
         game = new GameController();
@@ -98,7 +98,7 @@ public:
         if (game) {
             getMyGlobal()->pCurrentGame = nullptr;
             game->bFinished = true;
-            driver.step(pGlobal->pContextManager);
+            stepped.frame(pGlobal->pContextManager);
         }
         pGlobal->urlToOpenOnExit.clear();
         shutdown();
@@ -109,7 +109,7 @@ public:
     void stepSeconds(double seconds)
     {
         for (double t = 0.0; t < seconds; t += FRAME)
-            driver.step(pGlobal->pContextManager);
+            stepped.frame(pGlobal->pContextManager);
     }
     // Renews the coins, popups and bursts every FRAMES_PER_STIR frames,
     // outside the timing (stirSeconds counts the main thread's CPU time).
@@ -126,7 +126,7 @@ public:
     }
 
     TemporaryFolder home;
-    FrameDriver driver;
+    SteppedHost stepped;
     GameController* game = nullptr;
     std::unique_ptr<BusiestBoard> board;
     int framesSinceStir = 0;
@@ -202,13 +202,13 @@ void wholeFrames(benchmark::State& state, Figure figure)
     BusyGame* busy = busyGame(state);
     if (!busy)
         return;
-    busy->driver.bDraw = true;
+    busy->stepped.bDraw = true;
     measureFrames(state, *busy, figure, [&] {
-        busy->driver.step(pGlobal->pContextManager);
+        busy->stepped.frame(pGlobal->pContextManager);
         glFinish();
         busy->keepBusy(state);
     });
-    busy->driver.bDraw = false;
+    busy->stepped.bDraw = false;
 }
 
 void wholeFrameMesaDefaultAllocator(benchmark::State& state)
@@ -227,9 +227,9 @@ void tick(benchmark::State& state)
     BusyGame* busy = busyGame(state);
     if (!busy)
         return;
-    busy->driver.bDraw = false;
+    busy->stepped.bDraw = false;
     measureFrames(state, *busy, TICK, [&] {
-        busy->driver.step(pGlobal->pContextManager);
+        busy->stepped.frame(pGlobal->pContextManager);
         busy->keepBusy(state);
     });
 }

@@ -140,13 +140,16 @@ struct Frame {
     double display = 0.0;
 };
 
+// The window's events: the Escape fed to skip the intro, then SDL's.
+bool fedThenWindowEvent(SDL_Event& event)
+{
+    return testsupport::takeFedEvent(event) || pollWindowEvent(event);
+}
+
+// A pass of the program's main loop.
 void pass()
 {
-    SDL_Event event;
-    while (SDL_PollEvent(&event))
-        if (pKiv)
-            pKiv->sdlOnEvent(event);
-    doFrame();
+    runLoopPass(fedThenWindowEvent);
 }
 
 void startToMainMenu(benchmark::State& state)

@@ -3,6 +3,7 @@
 #include "ContextManager.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "KivAudio.h"
 #include "KivInput.h"
 #include "Logger.h"
@@ -103,16 +104,20 @@ void reportUnhandledException()
     kivFatal("Error: %s\n Function: %s()\n File: %s\n Line: %d", "Unhandled exception.", "doFrame", __FILE__, 69);
 }
 
+void startGame(const KivHost& host)
+{
+    new Kiv(host);
+    handleLostDisplay();
+    pGlobal = new MyGlobal();
+    pGlobal->initPreLoader();
+    kivLog("doFrame", "%s", "Entering game loop.");
+}
+
 bool doFrame()
 {
     try {
-        if (!pKiv) {
-            new Kiv();
-            handleLostDisplay();
-            pGlobal = new MyGlobal();
-            pGlobal->initPreLoader();
-            KIV_LOG("Entering game loop.");
-        }
+        if (!pKiv)
+            startGame(KivHost::desktop());
         pKiv->frame(pGlobal->pContextManager);
         return !pGlobal->pContextManager->bQuit;
     } catch (...) {
@@ -186,16 +191,24 @@ bool handleWindowEvent(const SDL_Event& event)
     return quit;
 }
 
+bool pollWindowEvent(SDL_Event& event)
+{
+    return SDL_PollEvent(&event) != 0;
+}
+
+bool runLoopPass(WindowEventSource nextEvent)
+{
+    bool quit = false;
+    SDL_Event event;
+    while (nextEvent(event))
+        if (handleWindowEvent(event))
+            quit = true;
+    return doFrame() && !quit;
+}
+
 extern "C" int SDL_main(int, char*[])
 {
-    for (;;) {
-        bool quit = false;
-        SDL_Event event;
-        while (SDL_PollEvent(&event))
-            if (handleWindowEvent(event))
-                quit = true;
-        if (!doFrame() || quit)
-            break;
+    while (runLoopPass(pollWindowEvent)) {
     }
     shutdown();
     return 0;

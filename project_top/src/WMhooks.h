@@ -1,13 +1,29 @@
 #pragma once
-// The program's main loop entry and per-frame call: SDL_main pumps the SDL
-// event queue, hands each event to handleWindowEvent and calls doFrame once
-// per pass until the screen stack is empty or quit is requested; shutdown
-// tears down the global object and the engine. Main thread only.
+// The program's main loop entry and per-frame call: SDL_main runs passes of
+// its loop (runLoopPass: the window's events, each through
+// handleWindowEvent, then doFrame) until the screen stack is empty or quit
+// is requested; shutdown tears down the global object and the engine. The
+// first doFrame starts the program (startGame) on the program's host. Main
+// thread only.
 #include "UString.h"
 
 union SDL_Event;
+struct KivHost;
 
 extern "C" int SDL_main(int argc, char* argv[]);
+// Where a pass reads the window's events: true with the next one waiting,
+// false when none waits. The program's is SDL's queue (pollWindowEvent).
+using WindowEventSource = bool (*)(SDL_Event& event);
+bool pollWindowEvent(SDL_Event& event);
+// One pass of the main loop: every event the source has waiting handled,
+// then one frame. False when the loop ends: the screen stack has emptied,
+// or an event of the pass asked to quit (its frame still runs).
+bool runLoopPass(WindowEventSource nextEvent);
+// What the first frame starts with: the engine on the host (the program's
+// is KivHost::desktop(); the host must outlive the engine), the handler of
+// a lost display, the game's global object and its pre-loading set-up,
+// then "Entering game loop." in the log. Once, before any frame.
+void startGame(const KivHost& host);
 // One event as the main loop takes it: Alt+F4 and the window's close ask to
 // quit, a press grabs the pointer, focus changes pause or resume the game,
 // and the engine's input gets every event. True when the event asks to quit

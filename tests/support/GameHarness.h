@@ -1,34 +1,41 @@
 #pragma once
 // GameHarness: the real game, started headlessly in the test process and
 // stepped with a fixed dt, never sleeping and never reading the clock. It
-// starts the way the program's first frame does (new Kiv, new MyGlobal,
-// initPreLoader) in the generated game data (KIV_BINARY_DIR/data), with a
-// data home of its own (a 640 x 480 window, one player "Tester" in the
+// starts as the program's first frame does (startGame), on a host of its
+// own (SteppedHost), in the generated game data (KIV_BINARY_DIR/data), with
+// a data home of its own (a 640 x 480 window, one player "Tester" in the
 // roster so that the main menu does not ask for a name), the C library's
 // sequence seeded and the intro drawing its seed from that sequence instead
-// of the clock, and steps frames until the main menu is the active screen
-// and the view has opened, skipping the intro with Escape (or stops after
-// the intro's first frame and leaves the intro to play, or stops before the
-// first frame, for a test that walks the loader and the start-up screens).
+// of the clock. Each step is a pass of the program's own main loop
+// (runLoopPass), its window's events the ones the test fed, and an end of
+// that loop ends the program through its own shutdown, with a stand-in
+// xdg-open first on PATH (StandInOpener) taking the web page the program
+// opens at its end. The start steps frames until the main menu is the
+// active screen and the view has opened, skipping the intro with Escape (or
+// stops after the intro's first frame and leaves the intro to play, or
+// stops before the first frame, for a test that walks the loader and the
+// start-up screens).
 // The loader runs once per process, so the game starts once per process
 // and every test of a program shares it (ctest runs each test in a process
 // of its own); it ends after the last test. Used by the game tests; main
 // thread only.
 //
 //   GameHarness& game = GameHarness::get();      // started, at the main menu
-//   GameHarness::start({dt, GameHarness::AT_LAUNCH, true, seed, prepare}); // the first call only
+//   GameHarness::start({dt, GameHarness::AT_LAUNCH, seed, prepare}); // the first call only
 //   GameHarness::seed(7);                        // std::srand, right before what must repeat
-//   clickOn(game.mainMenu()->pStartButton);      // fed through KivInput, seen by the next frame
+//   clickOn(game.mainMenu()->pStartButton);      // fed, read by the next loop pass
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
 //   game.stepSeconds(2.5);  game.step(10);
 //   Context* stage = game.pushStage();           // a bare screen for objects under test
-//   game.driver.bDraw = true;                    // only to read pixels
+//   game.stepped.bDraw = true;                   // only to read pixels
 //   game.recordAfresh();                         // sounds and music per frame
 //   game.step(100);  EXPECT_EQ(game.recorder.timesStarted("pop"), 1);
-// Audio is not muted (SDL's dummy driver), so sounds are recorded.
+// Audio is not muted (the sound is mixed in step), so sounds are recorded.
 #include "ContextManager.h"
 #include "FileManager.h"
-#include "FrameDriver.h"
+#include "KivAudio.h"
+#include "KivHost.h"
+#include "KivInput.h"
 #include "MyContextMain.h"
 #include "MyGlobal.h"
 #include "ProgramRun.h"
@@ -36,6 +43,8 @@
 #include "ResourceManager.h"
 #include "Sound.h"
 #include "SoundStream.h"
+#include "StandInOpener.h"
+#include "SteppedHost.h"
 #include "SyntheticInput.h"
 #include "TemporaryFolder.h"
 #include "WMhooks.h"
@@ -57,15 +66,15 @@ namespace testsupport {
 // sounds started in each frame (by resource key) and the key of the music
 // track current after it; an observer may look at the game after each
 // frame. Sounds are seen through what the engine keeps anyway: a start sets
-// the Sound's lastStartTime to the audio device's frame time, which the
-// FrameDriver moves on every frame, so a lastStartTime that changed across a
-// frame is a start in that frame. Several starts of one sound in a frame count once; a start
-// refused by the sound's minimum interval is none. Audio must not be muted
-// (a muted engine starts nothing); tests run with SDL's dummy audio driver.
+// the Sound's lastStartTime to the audio device's frame time, which every
+// working frame moves on, so a lastStartTime that changed across a frame is
+// a start in that frame. Several starts of one sound in a frame count once;
+// a start refused by the sound's minimum interval is none. Audio must not be
+// muted (a muted engine starts nothing).
 // Records only while bRecording is set; GameHarness calls beforeFrame and
 // afterFrame around each step. Main thread only.
 struct FrameRecord {
-    // The driver's step count after the frame.
+    // The frames run after this one.
     int frame = 0;
     std::vector<std::string> sounds;
     // Empty while no track is current.
@@ -143,11 +152,9 @@ public:
 
     // How the game is started.
     struct Start {
-        // The driver's fixed step.
-        double dt = FrameDriver::DEFAULT_DT;
+        // The fixed step.
+        double dt = SteppedHost::DEFAULT_DT;
         Stop stop = AT_MENU;
-        // The driver mixes the sound in step (FrameDriver::takeOverAudio).
-        bool bSoundInStep = false;
         // The C library's seed before the game is made.
         unsigned seed = 1;
         // Called with the data folder before the game is made, to leave in
@@ -168,25 +175,38 @@ public:
             ADD_FAILURE() << "the game has ended; it starts only once per process";
         return harness;
     }
-    static GameHarness& get(double dt = FrameDriver::DEFAULT_DT, bool bPlayIntro = false, bool bSoundInStep = false)
+    static GameHarness& get(double dt = SteppedHost::DEFAULT_DT, bool bPlayIntro = false)
     {
         Start how;
         how.dt = dt;
         how.stop = bPlayIntro ? AT_INTRO : AT_MENU;
-        how.bSoundInStep = bSoundInStep;
         return start(how);
     }
 
-    // Frames of driver.dt seconds each.
+    // One pass of the program's main loop (the events fed, then a frame),
+    // stepped.dt seconds on; false when the loop has ended, the program's
+    // shutdown then the caller's.
+    bool pass()
+    {
+        // The window's pointer grab is taken as held (as after a player's
+        // first click): a real grab of the shared X display would stall
+        // every other program on it for as long as this one runs.
+        pKiv->pInput->bGrabbed = true;
+        return stepped.step([] { return runLoopPass(takeFedEvent); });
+    }
+    // Passes of stepped.dt seconds each; when the loop ends, the program
+    // shuts down and the passes stop.
     void step(int count = 1)
     {
         for (int i = 0; i < count && pGlobal; ++i) {
             recorder.beforeFrame(pGlobal->pResourceRoot);
-            driver.step(pGlobal->pContextManager);
-            recorder.afterFrame(driver.frames);
+            const bool bGoesOn = pass();
+            recorder.afterFrame(stepped.frames);
+            if (!bGoesOn)
+                shutdown();
         }
     }
-    void stepSeconds(double seconds) { step(static_cast<int>(std::ceil(seconds / driver.dt - 1e-9))); }
+    void stepSeconds(double seconds) { step(static_cast<int>(std::ceil(seconds / stepped.dt - 1e-9))); }
     // Steps until done() holds, checking before each frame; false when it
     // still does not after maxFrames.
     bool stepUntil(const std::function<bool()>& done, int maxFrames = DEFAULT_MAX_FRAMES)
@@ -237,29 +257,26 @@ public:
         return stage;
     }
 
-    // Ends the program as its main loop does (WMhooks' shutdown), without
-    // opening a web page. Nothing when it is not running.
+    // Ends the program as its main loop does (WMhooks' shutdown). Nothing
+    // when it is not running.
     static void shutdown()
     {
-        if (!pGlobal)
-            return;
-        pGlobal->urlToOpenOnExit.clear();
-        ::shutdown();
+        if (pGlobal)
+            ::shutdown();
     }
 
     // The data home and the data folder (configuration, log, player files).
     std::string home;
     std::string dataFolder;
-    FrameDriver driver;
+    SteppedHost stepped;
     FrameRecorder recorder;
+    // Where the web page the program opens at its end goes.
+    StandInOpener opener;
 
 private:
     void begin(const Start& how)
     {
-        driver.dt = how.dt;
-        // A test never plays through the speakers, and a muted engine would
-        // start no sound that the recorder could see.
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        stepped.dt = how.dt;
         pFolder = std::make_unique<TemporaryFolder>("kiv-game");
         home = pFolder->path();
         useAsDataHome(home);
@@ -275,20 +292,15 @@ private:
             return;
         }
         seed(how.seed);
-        new Kiv();
-        if (how.bSoundInStep)
-            driver.takeOverAudio();
-        MyGlobal* global = new MyGlobal();
-        global->pIntroRandom = &StandardRandom::shared();
-        pGlobal = global;
-        pGlobal->initPreLoader();
+        startGame(stepped.host());
+        getMyGlobal()->pIntroRandom = &StandardRandom::shared();
         if (how.stop == AT_LAUNCH)
             return;
         const bool arrived = how.stop == AT_INTRO
                                  ? stepUntil([this] { return dynamic_cast<ContextLogo*>(stack()->active.get()); })
                                  : skipToMenu();
         if (!arrived)
-            ADD_FAILURE() << "no " << (how.stop == AT_INTRO ? "intro" : "main menu") << " after " << driver.frames
+            ADD_FAILURE() << "no " << (how.stop == AT_INTRO ? "intro" : "main menu") << " after " << stepped.frames
                           << " frames";
     }
 

@@ -97,7 +97,7 @@ public:
     static GameSession quick(bool bHelp = true)
     {
         GameHarness& game = GameHarness::get();
-        game.driver.dt = 0.05;
+        game.stepped.dt = 0.05;
         pGlobal->hst.bInGameHelp = bHelp;
         game.recordAfresh();
         return GameSession(game);

@@ -2,18 +2,21 @@
 // Replay: a scripted play of the real game on a fixed seed, recorded by a
 // ReplayRecorder and compared line by line with its stored record,
 // tests/top/replay/records/<name>.txt. Every event (pointer moves, presses,
-// keys, focus, quit) goes through the program's main-loop handler
-// (handleWindowEvent), then the frames run with a fixed step, the sound
-// mixed in step (FrameDriver::takeOverAudio). A frame is drawn and recorded
+// keys, focus, quit) is read by the program's own main-loop pass, whose
+// frames run with a fixed step, the sound mixed in step (GameHarness); the
+// end of the loop ends the program through its own shutdown, and the web
+// page it opens reaches a stand-in opener. A frame is drawn and recorded
 // when the active screen or the game's state has changed, at the end of
 // each pointer move, click, key press, typed text and focus change (so that
 // what it did shows), and at every SAMPLE_FRAMES-th frame of the play
 // besides (a fixed grid, so that a change of timing moves no other sample).
 // Each step stands in the record as a comment before its frames. An action
-// that cannot be done (no such button, a screen that does not come) fails
-// the test at once, naming the play, the frame and the time, and ends the
-// play. A record that differs is reported with its first differing line,
-// the step before it and how many lines differ. With KIV_REWRITE_REPLAYS
+// that cannot be done (no such button, a screen that does not come), or
+// anything else the play finds wrong (fail), fails the test at once, naming
+// the play, the frame, the time and the step before, keeps the run so far
+// to look at, and ends the play. A record that differs is reported with its
+// first differing line, the step before it and how many lines differ, the
+// whole run kept. With KIV_REWRITE_REPLAYS
 // set (scripts/test.sh --rewrite-replays) the record is written instead.
 // One play per process (the game starts once; a second play in a process
 // fails at once); main thread only.
@@ -24,10 +27,6 @@
 //   play.check();                                // compare with the record
 //   Replay first("first-start", 8, GameHarness::AT_LAUNCH, prepare); // recorded from the loader on
 //   if (const GameController* game = play.running()) ...  // or the play fails, saying so
-//
-// The window's pointer grab is taken as already held (as after a player's
-// first click): a real grab of the shared X display would stall every
-// other program on it for as long as this one runs.
 #include "ClassName.h"
 #include "GameHarness.h"
 #include "MenuInt.h"
@@ -68,7 +67,7 @@ public:
     // GameHarness::Start).
     explicit Replay(const std::string& playName, unsigned seed = 1, GameHarness::Stop from = GameHarness::AT_MENU,
                     const std::function<void(const std::string& dataFolder)>& prepare = {})
-        : name(playName), game(GameHarness::start({DT, from, true, seed, prepare}))
+        : name(playName), game(GameHarness::start({DT, from, seed, prepare}))
     {
         static int plays = 0;
         if (++plays > 1 || !pGlobal) {
@@ -82,15 +81,13 @@ public:
         recorder.lines.push_back("# " + name + ": seed " + std::to_string(seed) +
                                  "; units and precision as ReplayRecorder.h says");
         pKiv->pObserver = &recorder;
-        pKiv->pInput->bGrabbed = true;
-        eventSink() = [this](const SDL_Event& event) { bQuitAsked = handleWindowEvent(event) || bQuitAsked; };
-        game.driver.drawWhen = [this] { return sampleNow(); };
+        game.stepped.drawWhen = [this] { return sampleNow(); };
+        startTime = pKiv->getFrameTime();
     }
 
     ~Replay()
     {
-        eventSink() = nullptr;
-        game.driver.drawWhen = nullptr;
+        game.stepped.drawWhen = nullptr;
         if (pKiv)
             pKiv->pObserver = nullptr;
     }
@@ -197,10 +194,8 @@ public:
     // Compares the record with the stored one, or writes it when asked to.
     void check()
     {
-        if (bBroken) {
-            keepRun();
+        if (bBroken)
             return;
-        }
         const std::string path = KIV_SOURCE_DIR "/tests/top/replay/records/" + name + ".txt";
         const char* rewrite = std::getenv("KIV_REWRITE_REPLAYS");
         if (rewrite && *rewrite && std::string(rewrite) != "0") {
@@ -250,6 +245,18 @@ public:
         ADD_FAILURE() << message.str();
     }
 
+    // The play has failed: what, with the play's name, frame, time and the
+    // step before, the run so far kept to look at. The play ends; the steps
+    // that follow do nothing, and a later failure is not reported.
+    void fail(const std::string& what)
+    {
+        if (bBroken)
+            return;
+        bBroken = true;
+        ADD_FAILURE() << "Replay '" << name << "' at frame " << frame << ", t " << ReplayRecorder::number(time, 2)
+                      << " s, after the step " << lastStep << ": " << what << " (the run so far: " << keepRun()
+                      << ")";
+    }
     // A step has failed: the play has ended, and the steps that follow do nothing.
     bool broken() const { return bBroken; }
 
@@ -293,7 +300,10 @@ private:
         return *this;
     }
 
-    // One frame, then the end of the program when the frame or an event asked for it.
+    // One pass of the program's loop, stamped with the game time its frame
+    // ran at (the engine's, from the play's start); then the end of the
+    // program when the loop has ended: the files written on the way out and
+    // the web page opened.
     void step()
     {
         if (!pGlobal) {
@@ -301,16 +311,20 @@ private:
             return;
         }
         ++frame;
-        time += pKiv->bAppActive ? DT : 0.0;
-        recorder.beginFrame(frame, time);
-        game.step();
-        recorder.endFrame();
-        if (bQuitAsked || pGlobal->pContextManager->bQuit) {
-            recorder.beginFrame(frame + 1, time);
-            recorder.add("the program ends");
-            GameHarness::shutdown();
-            recorder.endFrame();
-        }
+        recorder.beginFrame(frame);
+        const bool bGoesOn = game.pass();
+        time = pKiv->getFrameTime() - startTime;
+        recorder.endFrame(time);
+        if (bGoesOn)
+            return;
+        recorder.beginFrame(frame + 1);
+        recorder.add("the program ends");
+        game.opener.forget();
+        GameHarness::shutdown();
+        std::istringstream calls(game.opener.calls());
+        for (std::string call; std::getline(calls, call);)
+            recorder.add("the opener opens " + call);
+        recorder.endFrame(time);
     }
 
     // The class of the screen the frames tick and draw.
@@ -320,7 +334,7 @@ private:
         return screen ? className(typeid(*screen)) : "none";
     }
 
-    // Asked by the driver after each tick: a frame to draw says the screen,
+    // Asked by the engine's frame after its tick: a frame to draw says the screen,
     // the game's state, the music, the masters and the fader on its line.
     bool sampleNow()
     {
@@ -420,17 +434,16 @@ private:
     // A press and release where the pointer is.
     Replay& pressHere()
     {
-        return act([&] {
-            pKiv->pInput->bGrabbed = true;
-            feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)});
-        }, 2, true);
+        return act([&] { feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)}); }, 2, true);
     }
 
     // The step in the record, unless the play has ended.
     Replay& note(const std::string& step)
     {
-        if (!bBroken)
+        if (!bBroken) {
             recorder.comment(step);
+            lastStep = step;
+        }
         return *this;
     }
 
@@ -445,7 +458,7 @@ private:
         const std::string& shown = pKiv->pInput->keyNames[code];
         if (std::all_of(shown.begin(), shown.end(), [](char c) { return static_cast<unsigned char>(c) >= 32; }))
             return quoted(shown);
-        return quoted(SDL_GetKeyName(sdlKeyOf(code)));
+        return quoted(SDL_GetKeyName(keyOf(code)));
     }
 
     // The object's class and where it stands: a smiley's square (column from
@@ -471,13 +484,6 @@ private:
     {
         return " " + ReplayRecorder::number(x) + " " + ReplayRecorder::number(y) + " on " +
                (screen ? className(typeid(*screen)) : "no screen");
-    }
-
-    void fail(const std::string& what)
-    {
-        ADD_FAILURE() << "Replay '" << name << "' at frame " << frame << ", t " << ReplayRecorder::number(time, 2)
-                      << " s: " << what << " (the run so far: " KIV_BINARY_DIR "/replay-got/" << name << ".txt)";
-        bBroken = true;
     }
 
     // The lines only in a and only in b past their common first lines, in
@@ -520,10 +526,12 @@ private:
     }
 
     int frame = 0;
+    // The engine's frame time at the play's start, and the play's time.
+    double startTime = 0.0;
     double time = 0.0;
     std::string lastWhere;
+    std::string lastStep = "none";
     int pixelX = 0, pixelY = 0;
-    bool bQuitAsked = false;
     bool bSampleDue = false;
     bool bBroken = false;
 };

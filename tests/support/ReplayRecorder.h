@@ -10,10 +10,11 @@
 //             column 2, floor 0 (an object by its class and where it
 //             stands: a smiley's square, a vitamin's row and name).
 //   f120 t1.20 ...
-//             a frame line: the frame of the play and its game time, the
-//             only stamp of the record. A frame with anything to say has
-//             one; the lines after it, up to the next frame line or step,
-//             are that frame's. A drawn frame's line goes on with the
+//             a frame line: the frame of the play and its game time (the
+//             engine's frame time since the play began, which stands still
+//             while the window has no focus), the only stamp of the record.
+//             A frame with anything to say has one; the lines after it, up
+//             to the next frame line or step, are that frame's. A drawn frame's line goes on with the
 //             replay's summary: the active screen (with the game's state),
 //             the current music's key and file, the master volumes of
 //             sounds and of music, the fader's coverage; the first drawn
@@ -31,7 +32,7 @@
 //             factor of the file's rate), volume and pan as the channel has
 //             them at the end of the frame (a start is often followed by its
 //             settings in the same frame, and the frame's sound is mixed
-//             only after it: FrameDriver);
+//             only after it: SteppedHost);
 //   playing   in a drawn frame, each channel still playing, oldest first:
 //             its key, its file and its volume;
 //   file      each write of the settings and high scores (.hst), of the
@@ -71,7 +72,8 @@
 //             world origin it is drawn at, inside out;
 //   the program ends
 //             the program has shut down; the files it wrote on its way out
-//             follow.
+//             follow, then the web page it opened at its end, if any, as
+//             the opener got it ("the opener opens [address]").
 // Volumes are as mixed: the channel's own volume times the master volume
 // of its kind (sounds, or music for a music track). A value that a fade is
 // moving shows where the fade leads and the seconds it has left ("vol
@@ -124,9 +126,9 @@ namespace testsupport {
 class ReplayRecorder : public KivObserver {
 public:
     // Opens the frame about to run.
-    void beginFrame(int frame, double time)
+    void beginFrame(int frame)
     {
-        stamp = format("f%d t%.2f", frame, time);
+        frameNumber = frame;
         summary.clear();
         names.clear();
     }
@@ -134,8 +136,9 @@ public:
     // The frame is drawn: the summary goes on its frame line.
     void drawn(const std::string& frameSummary) { summary = frameSummary; }
 
-    // Writes the frame's lines, if it has any, under its frame line.
-    void endFrame()
+    // Writes the frame's lines, if it has any, under its frame line, which
+    // gives the game time (seconds) the frame ran at.
+    void endFrame(double time)
     {
         std::vector<std::string> sounds;
         Mixer* mixer = KivAudio::getMixer();
@@ -146,6 +149,7 @@ public:
         started.clear();
         if (summary.empty() && sounds.empty() && pending.empty())
             return;
+        const std::string stamp = format("f%d t%.2f", frameNumber, time);
         std::string line = summary.empty() ? stamp : stamp + " " + summary;
         if (!summary.empty() && bDisplayNews) {
             line += ", display " + displayMode();
@@ -695,7 +699,7 @@ private:
         }
     }
 
-    std::string stamp;
+    int frameNumber = 0;
     std::string summary;
     // The frame's lines but its sounds, in order.
     std::vector<std::string> pending;

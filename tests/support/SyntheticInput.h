@@ -1,14 +1,16 @@
 #pragma once
-// Player input for tests that step frames with the FrameDriver: SDL events
-// made here and handed to KivInput::onEvent (or, for a replay, to the
-// program's main-loop handler: eventSink) with no SDL event queue, several in
-// one frame when a test wants them so, exactly as the event pump delivers
-// them between two frames; the next frame's input update then sees them and
-// the screens' own hit tests decide what was clicked. A press followed at
-// once by its release is still one frame's press. Mouse events carry window
-// pixels, as SDL's do; clicks put the program's pointer on a world point of
-// a screen through that screen's camera at depth 0 and leave it there. The
-// event makers also serve tests of a KivInput of their own. Used by
+// Player input for tests that step frames: SDL events made here and fed,
+// several in one frame when a test wants them so; they wait in order until
+// the next frame takes them, exactly as the event pump delivers them
+// between two frames: the program's loop pass reads them as its window's
+// events (takeFedEvent), a frame over a screen of a test's own hands them
+// to the engine (deliverFedEvents). That frame's input update then sees
+// them and the screens' own hit tests decide what was clicked. A press
+// followed at once by its release is still one frame's press. Mouse events
+// carry window pixels, as SDL's do, so the pointer stands on whole pixels;
+// pointing at a world point of a screen moves it to the pixel that shows
+// the point through that screen's camera at depth 0 and leaves it there.
+// The event makers also serve tests of a KivInput of their own. Used by
 // GameHarness and by tests that drive screens of their own; main thread
 // only, with an engine (pKiv) running for everything that feeds pKiv.
 #include "Camera.h"
@@ -20,7 +22,7 @@
 #include <SDL/SDL.h>
 
 #include <cctype>
-#include <functional>
+#include <deque>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -108,51 +110,132 @@ inline SDL_Event quitEvent()
     return event;
 }
 
-// Where feed delivers: when set, to it (a replay hands each event to the
-// program's main-loop handler), else straight to the engine's input.
-inline std::function<void(const SDL_Event&)>& eventSink()
+// The events fed and not yet taken by a frame, oldest first.
+inline std::deque<SDL_Event>& fedEvents()
 {
-    static std::function<void(const SDL_Event&)> sink;
-    return sink;
+    static std::deque<SDL_Event> waiting;
+    return waiting;
 }
 
-// The events reach the engine's input in order, as one pump delivers them.
+// The events wait for the next frame, after those fed before them.
 inline void feed(const std::vector<SDL_Event>& events)
 {
-    for (const SDL_Event& event : events) {
-        if (eventSink())
-            eventSink()(event);
-        else
-            pKiv->pInput->onEvent(event);
-    }
+    fedEvents().insert(fedEvents().end(), events.begin(), events.end());
 }
 
-// The window pixel that shows the program's pointer.
+// The oldest event fed, taken; false when none waits. A source of window
+// events for the program's loop pass (WindowEventSource).
+inline bool takeFedEvent(SDL_Event& event)
+{
+    if (fedEvents().empty())
+        return false;
+    event = fedEvents().front();
+    fedEvents().pop_front();
+    return true;
+}
+
+// Hands every event fed so far to the engine, in order, as the program's
+// loop hands it the window's events.
+inline void deliverFedEvents()
+{
+    SDL_Event event;
+    while (takeFedEvent(event))
+        pKiv->sdlOnEvent(event);
+}
+
+// The window pixel of the program's pointer once the events fed so far
+// are taken: where the last of them that carries a place puts it, else
+// where it stands.
 inline void pointerPixel(int& x, int& y)
 {
+    for (auto event = fedEvents().rbegin(); event != fedEvents().rend(); ++event) {
+        if (event->type == SDL_MOUSEMOTION) {
+            x = event->motion.x;
+            y = event->motion.y;
+            return;
+        }
+        if (event->type == SDL_MOUSEBUTTONDOWN || event->type == SDL_MOUSEBUTTONUP) {
+            x = event->button.x;
+            y = event->button.y;
+            return;
+        }
+    }
     const KivInput& input = *pKiv->pInput;
     input.viewToWindow(input.mouseX, input.mouseY, x, y);
+}
+
+// The SDL key of a keyboard code (a DirectInput scan code 1..255);
+// SDLK_UNKNOWN when no key has it.
+inline SDLKey keyOf(int code)
+{
+    for (int candidate = SDLK_FIRST + 1; candidate < SDLK_LAST; ++candidate)
+        if (KivInput::scanCodeFromSDLKey(candidate) == code)
+            return static_cast<SDLKey>(candidate);
+    return SDLK_UNKNOWN;
+}
+
+// The event of an input code (1..311, see KivInput.h) going down, with
+// the character it types for a key, or coming up: a key, a joystick
+// direction (its axis pushed all the way) or button, a mouse button where
+// the pointer is; a mouse direction moves the pointer by a step that stays
+// in its pixel, and its coming up is no event at all.
+inline std::vector<SDL_Event> inputEvents(int code, bool down, Uint16 typed = 0)
+{
+    SDL_Event event{};
+    int x = 0, y = 0;
+    pointerPixel(x, y);
+    if (code < KivInput::FIRST_JOYSTICK_CODE)
+        return {keyEvent(down, keyOf(code), typed)};
+    if (code <= KivInput::JOYSTICK_RIGHT) {
+        const bool bNegative = code == KivInput::JOYSTICK_UP || code == KivInput::JOYSTICK_LEFT;
+        event.type = SDL_JOYAXISMOTION;
+        event.jaxis.axis = code == KivInput::JOYSTICK_LEFT || code == KivInput::JOYSTICK_RIGHT ? 0 : 1;
+        event.jaxis.value = static_cast<Sint16>(!down ? 0 : bNegative ? -32767 : 32767);
+        return {event};
+    }
+    if (code < KivInput::MOUSE_UP) {
+        event.type = down ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+        event.jbutton.button = static_cast<Uint8>(code - KivInput::FIRST_JOYSTICK_BUTTON);
+        event.jbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+        return {event};
+    }
+    if (code < KivInput::FIRST_MOUSE_BUTTON) {
+        if (!down)
+            return {};
+        const int dx = code == KivInput::MOUSE_LEFT ? -1 : code == KivInput::MOUSE_RIGHT ? 1 : 0;
+        const int dy = code == KivInput::MOUSE_UP ? -1 : code == KivInput::MOUSE_DOWN ? 1 : 0;
+        return {motionEvent(x, y, dx, dy)};
+    }
+    static const Uint8 BUTTONS[] = {SDL_BUTTON_LEFT, SDL_BUTTON_RIGHT, SDL_BUTTON_MIDDLE, 6};
+    return {buttonEvent(down, x, y, BUTTONS[code - KivInput::FIRST_MOUSE_BUTTON])};
 }
 
 // A left-button press (down) or release where the program's pointer is.
 inline void leftButton(bool down)
 {
-    int x = 0, y = 0;
-    pointerPixel(x, y);
-    feed({buttonEvent(down, x, y)});
+    feed(inputEvents(KivInput::FIRST_MOUSE_BUTTON, down));
 }
 
-// The program's pointer on the world point (x, y) at depth 0 of the screen,
-// and left there.
+// The system pointer moved to the pixel that shows the view point (view
+// units from the left and bottom edges), the program's pointer with it.
+inline void moveTo(float viewX, float viewY)
+{
+    int x = 0, y = 0, fromX = 0, fromY = 0;
+    pointerPixel(fromX, fromY);
+    pKiv->pInput->viewToWindow(viewX, viewY, x, y);
+    feed({motionEvent(x, y, x - fromX, y - fromY)});
+}
+
+// The pointer moved to the world point (x, y) at depth 0 of the screen, and
+// left there.
 inline void pointAt(float worldX, float worldY, const Context* screen)
 {
     const V3 view = screen->pCamera->world2screen(worldX, worldY, 0.0f);
-    pKiv->pInput->mouseX = view.x;
-    pKiv->pInput->mouseY = view.y;
+    moveTo(view.x, view.y);
 }
 
-// The program's pointer on the world point (x, y) at depth 0 of the screen
-// (and left there), then a left-button press and release.
+// The pointer on the world point (x, y) at depth 0 of the screen (and left
+// there), then a left-button press and release.
 inline void clickAt(float worldX, float worldY, const Context* screen)
 {
     pointAt(worldX, worldY, screen);
@@ -178,20 +261,11 @@ inline void clickOn(const Renderable* object)
     clickAt(point.x, point.y, screenOf(object));
 }
 
-// SDL's key for the scan code (1..255); SDLK_UNKNOWN when none has it.
-inline SDLKey sdlKeyOf(int code)
-{
-    for (int candidate = SDLK_FIRST + 1; candidate < SDLK_LAST; ++candidate)
-        if (KivInput::scanCodeFromSDLKey(candidate) == code)
-            return static_cast<SDLKey>(candidate);
-    return SDLK_UNKNOWN;
-}
-
 // A press and release of the key (a scan code 1..255), typing the
 // character the unshifted key types.
 inline void pressKey(int code)
 {
-    const SDLKey symbol = sdlKeyOf(code);
+    const SDLKey symbol = keyOf(code);
     // SDL 1.2 names the keys of the ASCII range by the character they type.
     const Uint16 typed = static_cast<Uint16>(symbol < 128 ? symbol : 0);
     feed({keyEvent(true, symbol, typed), keyEvent(false, symbol)});

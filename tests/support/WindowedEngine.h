@@ -3,10 +3,13 @@
 // 640 x 480, so one world unit on the plane z = 0 is one pixel, the origin at
 // the centre), started in a data folder of its own: test programs run in
 // parallel and the engine writes its configuration and log there. Register
-// it (or a subclass) with ::testing::AddGlobalTestEnvironment.
+// it (or a subclass) with ::testing::AddGlobalTestEnvironment. Its host is
+// the program's, or, for tests that step frames, stepped() (SteppedHost.h).
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "Kiv.h"
+#include "KivHost.h"
+#include "SteppedHost.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +18,12 @@
 
 class WindowedEngine : public ::testing::Environment {
 public:
-    // extraConfig: more ini lines, continuing the [KivGraphics] section.
-    explicit WindowedEngine(std::string extraConfig = "") : extra(std::move(extraConfig)) {}
+    // extraConfig: more ini lines, continuing the [KivGraphics] section;
+    // bStepped: the engine's host is stepped().
+    explicit WindowedEngine(std::string extraConfig = "", bool bStepped = false)
+        : extra(std::move(extraConfig)), bSteppedHost(bStepped)
+    {
+    }
 
     void SetUp() override
     {
@@ -32,7 +39,7 @@ public:
         useAsDataHome(home());
         std::ofstream(getDataFolder() + "/" + APPLICATION_NAME + ".cfg")
             << "[KivGraphics]\nbFullScreen=No\nscreenWidth=640\nscreenHeight=480\n" << extra;
-        new Kiv();
+        new Kiv(bSteppedHost ? stepped().host() : KivHost::desktop());
     }
 
     void TearDown() override
@@ -43,6 +50,12 @@ public:
 
     // The folder that holds the data folder; tests may keep their own files there.
     static const std::string& home() { return folderName(); }
+    // The host of an engine made stepped; its frames step it.
+    static testsupport::SteppedHost& stepped()
+    {
+        static testsupport::SteppedHost host;
+        return host;
+    }
 
 private:
     static std::string& folderName()
@@ -52,5 +65,6 @@ private:
     }
 
     const std::string extra;
+    const bool bSteppedHost;
     std::unique_ptr<TemporaryFolder> pFolder;
 };

@@ -1,5 +1,6 @@
 #include "KivAudio.h"
 
+#include "AudioOutput.h"
 #include "ErrorManager.h"
 #include "Kiv.h"
 #include "Logger.h"
@@ -55,18 +56,9 @@ Uint16 bufferSamples(int frequency, double mixBufferDuration)
     return static_cast<Uint16>(static_cast<int32_t>(product) & ~0xff);
 }
 
-// Before the fatal report, which names only the call: the device's own
-// reason, and the setting that lets the game run without a sound device.
-void reportNoSound(const char* what)
-{
-    const UString reason = SDL_GetError();
-    kivReport("KivAudio", "%s (%s); bMute=Yes in section KivAudio of '%s' runs the game without sound.", what,
-              reason.c_str(), Kiv::getConfigPath().c_str());
-}
-
 } // namespace
 
-KivAudio::KivAudio()
+KivAudio::KivAudio(AudioOutput& audioOutput) : output(audioOutput)
 {
     KIV_LOG("Starting...");
     const UString& section = classRecord.name;
@@ -78,10 +70,6 @@ KivAudio::KivAudio()
     if (bMute) {
         KIV_LOG("Sound has been muted.");
     } else {
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-            reportNoSound("The sound system could not be started");
-            kivFatalStatement(SDL_GetError(), "SDL_InitSubSystem(SDL_INIT_AUDIO)==0", __func__, __FILE__, __LINE__);
-        }
         SDL_AudioSpec desired;
         std::memset(&desired, 0, sizeof(desired));
         desired.freq = frequency;
@@ -93,29 +81,26 @@ KivAudio::KivAudio()
         KIV_LOG("Desired audio spec:");
         dumpInfo(&desired);
         SDL_AudioSpec obtained;
-        std::memset(&obtained, 0, sizeof(obtained));
-        if (SDL_OpenAudio(&desired, &obtained) != 0) {
-            reportNoSound("The sound device could not be opened");
-            kivFatalStatement("Assertion failed.", "SDL_OpenAudio(&desired,&obtained)==0", __func__, __FILE__,
-                              __LINE__);
-        }
+        output.open(desired, obtained);
         KIV_LOG("Obtained audio spec:");
         dumpInfo(&obtained);
-        // The device is still paused, so the callback cannot run before this.
+        // The output is still paused, so the callback cannot run before this.
         pMixer = new Mixer(obtained);
     }
-    SDL_PauseAudio(0);
+    output.pause(false);
     KIV_LOG("Started.");
 }
 
 KivAudio::Lock::Lock()
 {
-    SDL_LockAudio();
+    if (pKiv && pKiv->pAudio)
+        pKiv->pAudio->output.lock();
 }
 
 KivAudio::Lock::~Lock()
 {
-    SDL_UnlockAudio();
+    if (pKiv && pKiv->pAudio)
+        pKiv->pAudio->output.unlock();
 }
 
 void KivAudio::storeSettings() const
@@ -126,12 +111,13 @@ void KivAudio::storeSettings() const
 KivAudio::~KivAudio()
 {
     storeSettings();
-    SDL_PauseAudio(1);
+    output.pause(true);
     if (pMixer) {
         // Pausing does not wait for a callback already running; the lock does.
-        Lock lock;
+        output.lock();
         delete pMixer;
         pMixer = nullptr;
+        output.unlock();
     }
 }
 
@@ -143,14 +129,14 @@ const RuntimeClass* KivAudio::getRuntimeClass() const
 void KivAudio::onKIVmodeChange(int oldMode, int newMode)
 {
     if (oldMode == Kiv::MODE_OK && newMode == Kiv::MODE_INACTIVE)
-        SDL_PauseAudio(1);
+        output.pause(true);
     else if (oldMode == Kiv::MODE_INACTIVE && newMode == Kiv::MODE_OK)
-        SDL_PauseAudio(0);
+        output.pause(false);
 }
 
 void KivAudio::pauseDevice()
 {
-    SDL_PauseAudio(1);
+    output.pause(true);
 }
 
 Mixer* KivAudio::getMixer()
@@ -163,8 +149,10 @@ Mixer* KivAudio::getMixer()
 void KivAudio::update(double time)
 {
     frameTime = time;
-    if (!bMute)
-        pMixer->update();
+    if (bMute)
+        return;
+    output.pull(time);
+    pMixer->update();
 }
 
 void KivAudio::setSoundVolume(float volume)

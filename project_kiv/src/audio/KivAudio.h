@@ -1,28 +1,32 @@
 #pragma once
 // KivAudio: the engine's audio device. It reads its settings from section
 // "KivAudio" of the engine configuration (bMute, frequency,
-// mixBufferDuration), opens the SDL audio device with a callback that hands
-// every device buffer to the Mixer it owns, keeps the current music track,
-// sets the master volumes, purges ended channels once per frame, and pauses
-// or resumes the device when the engine leaves or re-enters MODE_OK. With
-// bMute set nothing is opened and no Mixer exists for the whole run.
+// mixBufferDuration), opens the engine's sound output (AudioOutput, the
+// program's is SDL's device) with a callback that hands every buffer to the
+// Mixer it owns, keeps the current music track, sets the master volumes,
+// has the output take the sound of each frame and purges ended channels
+// once per frame, and pauses or resumes the output when the engine leaves
+// or re-enters MODE_OK. With bMute set nothing is opened and no Mixer
+// exists for the whole run.
 //
-// Owned by the engine object (pKiv->pAudio). Main thread only, except
-// audioCallback, which SDL runs on its audio thread holding the audio lock.
-// It is the only class that calls SDL audio: the Mixer takes the audio lock
-// through KivAudio::Lock, and the program's shutdown pauses the device
+// Owned by the engine object (pKiv->pAudio); the output is borrowed. Main
+// thread only, except audioCallback, which the output runs holding its
+// lock (on SDL's audio thread in the program). The Mixer takes the output's
+// lock through KivAudio::Lock, and the program's shutdown pauses the output
 // through pauseDevice.
 #include "RuntimeClass.h"
 
 #include <SDL/SDL_audio.h>
 
+class AudioOutput;
 class Mixer;
 class SoundStream;
 
 class KivAudio {
 public:
-    // Holds SDL's audio lock for its scope: a callback already running is
-    // waited for, and none runs until the lock is released. Main thread.
+    // Holds the engine's output lock for its scope: a callback already
+    // running is waited for, and none runs until the lock is released.
+    // Nothing without an engine or its audio device. Main thread.
     class Lock {
     public:
         Lock();
@@ -31,21 +35,22 @@ public:
         Lock& operator=(const Lock&) = delete;
     };
 
-    KivAudio();
+    // output: where the sound goes; borrowed, it must outlive the device.
+    explicit KivAudio(AudioOutput& output);
     KivAudio(const KivAudio&) = delete;
     KivAudio& operator=(const KivAudio&) = delete;
 
     static RuntimeClass classRecord;
     virtual const RuntimeClass* getRuntimeClass() const;
-    // Writes frequency back to the configuration, pauses the device and
-    // deletes the Mixer; SDL_Quit closes the device later.
+    // Writes frequency back to the configuration, pauses the output and
+    // deletes the Mixer; the output stays open (SDL_Quit closes SDL's).
     virtual ~KivAudio();
     // Writes frequency into the configuration (in memory; the engine saves
     // the file). Main thread.
     void storeSettings() const;
-    // At each single engine mode step: 3 to 2 pauses the device, 2 to 3 resumes it.
+    // At each single engine mode step: 3 to 2 pauses the output, 2 to 3 resumes it.
     virtual void onKIVmodeChange(int oldMode, int newMode);
-    // Pauses the device at once, so nothing more is heard while the program
+    // Pauses the output at once, so nothing more is heard while the program
     // tears its objects down; the next step into MODE_OK resumes it.
     void pauseDevice();
 
@@ -53,7 +58,9 @@ public:
     static Mixer* getMixer();
 
     // Once per working frame, with the engine time of the frame (seconds):
-    // keeps it as frameTime and deletes the channels that have ended.
+    // keeps it as frameTime, has the output take the sound up to it (an
+    // output without a thread of its own mixes it now) and deletes the
+    // channels that have ended.
     void update(double time);
     // Master volumes, 0..1; dropped while muted.
     void setSoundVolume(float volume);
@@ -68,7 +75,8 @@ public:
     void fadeMusic(float volume, double seconds);
     void stopMusic();
 
-    // SDL's audio thread: userdata is the KivAudio.
+    // The output's callback (SDL's audio thread in the program): userdata
+    // is the KivAudio.
     static void audioCallback(void* userdata, Uint8* stream, int len);
 
     Mixer* pMixer = nullptr;
@@ -80,4 +88,7 @@ public:
     // Engine time (seconds) of the latest update, 0 before the first: the
     // clock on which sounds keep their minimum interval between starts.
     double frameTime = 0.0;
+
+private:
+    AudioOutput& output;
 };

@@ -1,17 +1,18 @@
 #pragma once
 // Mixer: the engine's software mixer. Every playing sound is a MixerChannel
 // child of the Mixer (list order is creation order, oldest first), reached by
-// an integer channel id that is never reused. From SDL's audio callback, mix
-// clears a float stereo buffer, lets each live channel add itself, clamps the
-// sum to [-1, 1] and converts it to the device's sample format.
+// an integer channel id that is never reused. From the audio output's
+// callback, mix clears a float stereo buffer, lets each live channel add
+// itself, clamps the sum to [-1, 1] and converts it to the device's sample
+// format.
 //
-// Owned by KivAudio (none while audio is muted). Threads: mix runs on SDL's
-// audio thread, which SDL runs holding its audio lock; every other operation
-// runs on the main thread, and those that change a channel or the channel
-// list take the audio lock (KivAudio::Lock) themselves. The audio thread
-// never links, unlinks or deletes a channel: it only mixes and sets a
-// channel's dead flag; update deletes dead channels on the main thread once
-// per frame.
+// Owned by KivAudio (none while audio is muted). Threads: mix runs where the
+// output calls it (in the program on SDL's audio thread, holding SDL's audio
+// lock); every other operation runs on the main thread, and those that
+// change a channel or the channel list take the audio lock (KivAudio::Lock)
+// themselves. The audio thread never links, unlinks or deletes a channel: it
+// only mixes and sets a channel's dead flag; update deletes dead channels on
+// the main thread once per frame.
 #include "KivBase.h"
 
 #include <SDL/SDL_audio.h>

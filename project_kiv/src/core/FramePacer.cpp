@@ -1,11 +1,9 @@
 #include "FramePacer.h"
 
+#include "KivClock.h"
 #include "Logger.h"
-#include "Ticks.h"
 
-#include <SDL/SDL.h>
-
-FramePacer::FramePacer()
+FramePacer::FramePacer(KivClock& source) : clock(source)
 {
     KIV_LOG("Starting...");
     KIV_LOG("Started.");
@@ -19,11 +17,11 @@ void FramePacer::init(double framePeriod)
 
 void FramePacer::wait()
 {
-    double now = getTicks() / 1000.0;
+    const double now = clock.seconds();
     if (nextFrame < 0.0 || now - nextFrame > period * 4.0)
         nextFrame = now;
     nextFrame += period;
-    double remaining = nextFrame - now;
+    const double remaining = nextFrame - now;
     if (remaining > 0.0)
-        SDL_Delay(static_cast<Uint32>(remaining * 1000.0));
+        clock.sleep(remaining);
 }

@@ -2,11 +2,13 @@
 // FramePacer: waits at the end of each frame until the frame period has
 // passed since the previous one, so the game runs at a fixed rate. A frame
 // late by more than four periods starts a new schedule instead of being
-// caught up. Owned by Kiv; main thread only.
+// caught up. Reads and waits on the engine's clock (KivClock). Owned by
+// Kiv; the clock is borrowed. Main thread only.
+class KivClock;
 
 class FramePacer {
 public:
-    FramePacer();
+    explicit FramePacer(KivClock& source);
     FramePacer(const FramePacer&) = delete;
     FramePacer& operator=(const FramePacer&) = delete;
 
@@ -16,6 +18,7 @@ public:
     double getPeriod() const { return period; }
 
 private:
+    KivClock& clock;
     double period = 0.015;
     double nextFrame = -1.0;
 };

@@ -30,8 +30,7 @@ public:
     // out again in the next frame; for a frame whose readers have not seen it.
     void giveBack();
 
-    // The press handed out this frame; public, so that a press may be handed
-    // in without an SDL event.
+    // The press handed out this frame.
     KeyPress current;
 
 private:

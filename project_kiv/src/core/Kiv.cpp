@@ -4,6 +4,7 @@
 #include "Console.h"
 #include "Context.h"
 #include "DataFolder.h"
+#include "DrawSchedule.h"
 #include "ErrorManager.h"
 #include "EventManager.h"
 #include "FileManager.h"
@@ -12,6 +13,7 @@
 #include "KivAudio.h"
 #include "KivBase.h"
 #include "KivGraphics.h"
+#include "KivHost.h"
 #include "KivInput.h"
 #include "Language.h"
 #include "Logger.h"
@@ -52,15 +54,15 @@ void deleteService(T*& service)
 
 // An exception thrown while the services start must not leave pKiv pointing
 // at a half-built engine: the unhandled-exception report reads it.
-Kiv::Kiv()
-try {
+Kiv::Kiv(const KivHost& host)
+try : pDrawSchedule(&host.drawSchedule) {
     pKiv = this;
-    startServices();
+    startServices(host);
 } catch (...) {
     pKiv = nullptr;
 }
 
-void Kiv::startServices()
+void Kiv::startServices(const KivHost& host)
 {
     pLogger = new Logger(getLogPath());
     kivLog("Kiv", "Starting...");
@@ -75,19 +77,19 @@ void Kiv::startServices()
     if (!SDL_WasInit(SDL_INIT_VIDEO))
         KIV_ERROR("Could not start SDL video: %s", SDL_GetError());
     pErrorManager = new ErrorManager();
-    pTimeKeeper = new TimeKeeper();
+    pTimeKeeper = new TimeKeeper(host.clock);
     pFileManager = new FileManager();
     readConfiguration();
     pResourceManager = new ResourceManager();
     pEventManager = new EventManager();
     pInput = new KivInput();
     pGraphics = new KivGraphics();
-    pAudio = new KivAudio();
+    pAudio = new KivAudio(host.audioOutput);
     pFontGDI = new FontGDI();
     pConsole = new Console();
     pNetworkManager = new NetworkManager();
     pLanguage = new Language();
-    pFramePacer = new FramePacer();
+    pFramePacer = new FramePacer(host.clock);
     pFramePacer->init(pConfig->readDoubleInRange(CONFIG_SECTION, "frameRate", DEFAULT_FRAME_PERIOD,
                                                  MIN_FRAME_PERIOD, MAX_FRAME_PERIOD));
     readEditionSettings();
@@ -248,20 +250,22 @@ void Kiv::frame(Context* root)
     }
     pConsole->tick();
 
-    pGraphics->clear(UColor(0, 0, 0, 0));
-    if (root)
-        root->render();
-    if (bScreenshotRequested) {
-        bScreenshotRequested = false;
-        saveScreenshot();
+    if (pDrawSchedule->drawsFrame()) {
+        pGraphics->clear(UColor(0, 0, 0, 0));
+        if (root)
+            root->render();
+        if (bScreenshotRequested) {
+            bScreenshotRequested = false;
+            saveScreenshot();
+        }
+        pConsole->render();
+        if (bDebugOutput) {
+            stats.audioChannels = pAudio->pMixer ? pAudio->pMixer->getChildCount() : 0;
+            renderStatistics();
+        }
+        pGraphics->present();
+        ++framesRendered;
     }
-    pConsole->render();
-    if (bDebugOutput) {
-        stats.audioChannels = pAudio->pMixer ? pAudio->pMixer->getChildCount() : 0;
-        renderStatistics();
-    }
-    pGraphics->present();
-    ++framesRendered;
     measureFrameRate(now);
 
     if (bRestartRequested && mode == MODE_OK) {

@@ -5,7 +5,9 @@
 // time keeper, file manager, configuration, resource manager, event manager,
 // input, graphics, audio, debug font, console, network, string table, frame
 // pacer, edition settings), owns them, and stops them in reverse, saving the
-// configuration once graphics is gone. Main thread only; the audio thread
+// configuration once graphics is gone. What it takes from the machine (the
+// clock, the sound output, which frames are drawn) comes from its host
+// (KivHost), borrowed for its whole life. Main thread only; the audio thread
 // reads pAudio and, on a fatal error, the logger and error manager.
 //
 // Configuration: engine keys live in section "Kiv" of
@@ -27,6 +29,7 @@
 union SDL_Event;
 class Console;
 class Context;
+class DrawSchedule;
 class ErrorManager;
 class EventManager;
 class FileManager;
@@ -43,6 +46,7 @@ class MemoryIniFile;
 class NetworkManager;
 class ResourceManager;
 class TimeKeeper;
+struct KivHost;
 
 class Kiv {
 public:
@@ -68,16 +72,19 @@ public:
     // the defaults take its place.
     static constexpr size_t MAX_CONFIG_SIZE = 1 << 20;
 
-    Kiv();
+    // host: the clock, sound output and draw schedule; the program's is
+    // KivHost::desktop().
+    explicit Kiv(const KivHost& host);
     ~Kiv();
     Kiv(const Kiv&) = delete;
     Kiv& operator=(const Kiv&) = delete;
 
     // One engine frame with root as the screen stack: mode handling, the
     // clock, input, audio (handed the frame time), tick of root and of the
-    // event manager, console, render, screenshot, console overlay,
-    // statistics, presentation, restart, pacing. root may be null (nothing
-    // is ticked or drawn).
+    // event manager, console, and when the host's schedule draws the frame
+    // render, screenshot, console overlay, statistics and presentation;
+    // then the frame rate, restart, pacing. root may be null (nothing is
+    // ticked or drawn).
     void frame(Context* root);
     // Hands the event to the input object; logs activation events.
     void sdlOnEvent(const SDL_Event& event);
@@ -88,10 +95,6 @@ public:
     // step from display lost to inactive rebuilds the display. Ignored (and
     // logged) once shutdown has begun.
     void changeKIVmode(int target);
-    // After a frame has been presented, with the engine time at which it
-    // started: its sample in the frame-rate history, and fps measured anew
-    // every quarter of a second. The frame driver of the tests runs it too.
-    void measureFrameRate(double now);
     // Asks for a screenshot at the end of the next rendered frame.
     void requestScreenshot() { bScreenshotRequested = true; }
 
@@ -167,14 +170,19 @@ public:
     int ditherDepth = 0;
 
 private:
-    void startServices();
+    void startServices(const KivHost& host);
     void readConfiguration();
     void readEditionSettings();
     void handleModes();
+    // After a frame, with the engine time at which it started: its sample
+    // in the frame-rate history, and fps measured anew every quarter of a
+    // second.
+    void measureFrameRate(double now);
     void saveScreenshot();
     void renderStatistics();
     void logObjectsStillAllocated();
 
+    DrawSchedule* pDrawSchedule = nullptr;
     KivBase* pFirstRegistered = nullptr;
     // The next object of a registry walk in progress; unregistering it moves
     // the walk on, so objects may delete others while being told of a mode step.

@@ -98,8 +98,7 @@ public:
     double mouseSpeed = 1.0;
     // The pointer as this frame's screens see it, in view units from the
     // left and bottom edges: where the frame's first mouse press happened,
-    // else where the pointer was when the frame began. Written from outside,
-    // it is where the live pointer goes on from.
+    // else where the pointer was when the frame began.
     float mouseX = 0.0f, mouseY = 0.0f;
     // Display names by code; filled from the language when it is selected.
     UString keyNames[KEY_COUNT];
@@ -114,8 +113,7 @@ private:
     void onMouseMotion(int x, int y, int dx, int dy);
     void onMouseButton(bool down, int sdlButton, int x, int y);
     // Starts the live pointer from the frame's pointer when no event has
-    // moved it since the last update (placePointer, or a writer from outside,
-    // moved mouseX).
+    // moved it since the last update (placePointer writes mouseX).
     void syncPointer();
     // The window reported the system pointer at the pixel (x, y).
     void followSystemPointer(int x, int y);

@@ -5,10 +5,12 @@
 #include "ApplicationInfo.h"
 #include "DataFolder.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "KivAudio.h"
 #include "Mixer.h"
 #include "MixerChannel.h"
 #include "OggEncoder.h"
+#include "SteppedHost.h"
 #include "TemporaryFolder.h"
 #include "WholeFile.h"
 
@@ -32,12 +34,14 @@ protected:
 
     void TearDown() override { delete pKiv; }
 
-    // configText: ini lines for the engine configuration, e.g. "[KivAudio]\nbMute=Yes\n".
-    void startEngine(const std::string& configText = "")
+    // configText: ini lines for the engine configuration, e.g.
+    // "[KivAudio]\nbMute=Yes\n"; the host is the program's (SDL's audio
+    // device) unless stepped.host() is given.
+    void startEngine(const std::string& configText = "", const KivHost& host = KivHost::desktop())
     {
         if (!configText.empty())
             writeWholeFile(getDataFolder() + "/" + APPLICATION_NAME + ".cfg", configText);
-        new Kiv();
+        new Kiv(host);
     }
 
     // Writes bytes as a file of the test's folder; returns its path.
@@ -69,6 +73,8 @@ protected:
         mixer()->mix(stream.data(), static_cast<int>(stream.size()));
     }
 
+    // For an engine whose frames the test steps, its sound mixed in step.
+    testsupport::SteppedHost stepped;
     // Removed after TearDown, so the engine is gone before its files.
     const TemporaryFolder folder{"kiv-audio-test"};
     const std::string home = folder.path();

@@ -1,5 +1,4 @@
 #include "EngineAudioSupport.h"
-#include "FrameDriver.h"
 #include "KivGraphics.h"
 #include "Sound.h"
 #include "SoundChannel.h"
@@ -9,19 +8,18 @@
 #include <memory>
 
 using namespace audiotest;
-using testsupport::FrameDriver;
 
 namespace {
 
-// Sounds played on an engine whose device is held, so the test drives the mix.
+// Sounds played on an engine whose frames the test steps; the sound of a
+// frame is mixed in it.
 class SoundTest : public EngineAudioTest {
 protected:
     void SetUp() override
     {
         EngineAudioTest::SetUp();
         const std::string path = writeSine("blip.ogg", 2000, 1, 11025);
-        startEngine();
-        holdDevice();
+        startEngine("", stepped.host());
         sound = std::make_unique<Sound>(path, false, 3);
     }
     void TearDown() override
@@ -75,11 +73,10 @@ TEST_F(SoundTest, PlayDrawsARandomPitchWithinTheRange)
 TEST_F(SoundTest, StartsCloserThanTheMinimumIntervalAreDropped)
 {
     // Two starts in each 10 ms frame, at least 25 ms apart: every third frame's first.
-    FrameDriver frames(0.01);
     sound->minStartInterval = 0.025;
     std::vector<int> heard;
     for (int frame = 0; frame < 7; ++frame) {
-        frames.step(nullptr);
+        stepped.frame(nullptr);
         const double before = sound->lastStartTime;
         sound->play();
         sound->play();

@@ -2,32 +2,31 @@
 #include "FramePacer.h"
 #include "PermissionsObeyed.h"
 #include "SocketAtPath.h"
+#include "SteppedHost.h"
+#include "SystemClock.h"
 #include "TestEngine.h"
 #include "TimeKeeper.h"
 
 #include <chrono>
 #include <sys/stat.h>
-#include <thread>
 #include <utility>
 #include <vector>
 
 namespace {
 
+// An engine whose clock the test moves on; its frames do not wait.
 class EngineTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        pEngine = new Kiv();
-        pEngine->pFramePacer->init(0.0);
-    }
+    void SetUp() override { pEngine = new Kiv(stepped.host()); }
     void TearDown() override { delete pEngine; }
     TemporaryHome home;
+    testsupport::SteppedHost stepped;
     Kiv* pEngine = nullptr;
 };
 
-// On the real clock: a pause of the window leaves its length out of the
-// engine time (whichever way the engine got there and back), unless inactive
-// frames keep working; the time after the pause counts again.
+// A pause of the window leaves its length out of the engine time
+// (whichever way the engine got there and back), unless inactive frames
+// keep working; the time after the pause counts again.
 TEST_F(EngineTest, ClockLeavesOutTheTimeSpentInactive)
 {
     struct Case { int pausedMode; bool bTickWhilePaused; bool bCounted; };
@@ -36,28 +35,72 @@ TEST_F(EngineTest, ClockLeavesOutTheTimeSpentInactive)
         {Kiv::MODE_DISPLAYLOST, false, false},
         {Kiv::MODE_INACTIVE, true, true},
     };
-    // The clock counts whole milliseconds.
-    const double PAUSE = 0.3, RUN = 0.2, TICK = 0.002;
+    // Whole numbers of the stepped clock's ticks.
+    const double PAUSE = 0.25, RUN = 0.125;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pausedMode);
         pEngine->bTickWhilePaused = c.bTickWhilePaused;
         const double start = pEngine->pTimeKeeper->getTime();
         pEngine->changeKIVmode(c.pausedMode);
-        std::this_thread::sleep_for(std::chrono::duration<double>(PAUSE));
+        stepped.clock.advance(PAUSE);
         pEngine->changeKIVmode(Kiv::MODE_OK);
-        // A busy machine may oversleep: the running time is bounded by what
-        // really passed, never by what was asked for.
-        const auto runStart = std::chrono::steady_clock::now();
         const double afterPause = pEngine->pTimeKeeper->getTime();
-        std::this_thread::sleep_for(std::chrono::duration<double>(RUN));
-        const double end = pEngine->pTimeKeeper->getTime();
-        const double ran = std::chrono::duration<double>(std::chrono::steady_clock::now() - runStart).count();
-        if (c.bCounted)
-            EXPECT_GE(afterPause - start, PAUSE - TICK);
-        else
-            EXPECT_LT(afterPause - start, PAUSE / 2);
-        EXPECT_GE(end - afterPause, RUN - TICK) << "running again";
-        EXPECT_LE(end - afterPause, ran + TICK) << "the pause is not made up later";
+        stepped.clock.advance(RUN);
+        EXPECT_DOUBLE_EQ(afterPause - start, c.bCounted ? PAUSE : 0.0);
+        EXPECT_DOUBLE_EQ(pEngine->pTimeKeeper->getTime() - afterPause, RUN) << "running again";
+    }
+}
+
+// The system's clock: a sleep lets at least that time pass.
+TEST(SystemClockTest, SleepLetsTheTimeItIsAskedForPass)
+{
+    SystemClock clock;
+    const double before = clock.seconds();
+    const auto start = std::chrono::steady_clock::now();
+    clock.sleep(0.03);
+    const double slept = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_GE(slept, 0.03);
+    // Whole milliseconds: at most one lost at each end.
+    EXPECT_NEAR(clock.seconds() - before, slept, 0.002);
+}
+
+// A clock on which a sleep lets the time pass, as on the system's.
+struct SleepingClock : KivClock {
+    double seconds() const override { return now; }
+    void sleep(double time) override { now += time; }
+    double now = 0.0;
+};
+
+// Frames that take less than the frame period wait out the rest of it, so
+// that the game keeps its pace; a frame that comes late is caught up by the
+// next frames' waits, unless it is late by more than four periods, which
+// starts the schedule afresh.
+TEST(FramePacing, EngineFramesKeepTheConfiguredPeriodAndCatchUpOnlyASmallDelay)
+{
+    TemporaryHome home;
+    const double PERIOD = 0.02, WORK = 0.004;
+    std::filesystem::create_directories(home.dataFolder());
+    writeWholeFile(home.dataFolder() + "/Glimmerdaledemo.cfg", "[Kiv]\nframeRate=0.02\n[KivAudio]\nbMute=Yes\n");
+    // Seconds of the run after the first frame's work, where the schedule
+    // starts: a period a frame, and a late frame that starts it afresh
+    // whole besides.
+    struct Case { const char* name; double lateFrame; double expectedSeconds; };
+    const int FRAMES = 50;
+    const Case cases[] = {
+        {"Steady", WORK, FRAMES * PERIOD},
+        {"SmallDelayCaughtUp", 3 * PERIOD, FRAMES * PERIOD},
+        {"LongDelayStartsAfresh", 6 * PERIOD, (FRAMES + 6) * PERIOD},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SleepingClock clock;
+        testsupport::SteppedHost parts;
+        Kiv engine({clock, parts.audio, parts});
+        for (int frame = 0; frame < FRAMES; ++frame) {
+            clock.now += frame == FRAMES / 2 ? c.lateFrame : WORK;
+            engine.frame(nullptr);
+        }
+        EXPECT_NEAR(clock.now - WORK, c.expectedSeconds, 1e-9);
     }
 }
 
@@ -113,6 +156,7 @@ TEST_F(EngineTest, FrameFollowsTheFocusAndPassesARestartThroughDisplayLost)
 
 TEST_F(EngineTest, InactiveFramesRenderButDoNotTick)
 {
+    stepped.bDraw = true;
     CountingScreen screen;
     pEngine->frame(&screen);
     pEngine->bAppActive = false;
@@ -133,11 +177,11 @@ TEST_F(EngineTest, ScreenClockIsCappedAtTheMaximumFrameDurationBeforeItsTimeScal
 TEST(EngineLifecycle, ObjectOutlivingItsEngineIsDeletedSafelyUnderTheNext)
 {
     TemporaryHome home;
-    Kiv* first = new Kiv();
+    Kiv* first = new Kiv(KivHost::desktop());
     KivBase* leftover = new KivBase();
     KivBase* newerLeftover = new KivBase();
     delete first;
-    Kiv* second = new Kiv();
+    Kiv* second = new Kiv(KivHost::desktop());
     KivBase* fresh = new KivBase();
     const int count = second->getRegisteredObjectCount();
     delete leftover;
@@ -193,7 +237,7 @@ TEST(EngineConfiguration, EditedValuesAreReadGarbageIsDroppedAndAFileThatCannotB
         Kiv* engine;
         {
             PermissionsObeyed obeyed;
-            engine = new Kiv();
+            engine = new Kiv(KivHost::desktop());
         }
         const bool bDefaults = c.outcome != READ;
         EXPECT_EQ(engine->debugLevel, bDefaults ? 0 : 5);

@@ -47,7 +47,7 @@ TEST_F(ErrorManagerDeathTest, EngineReportLogsForcedExitAndKeepsTheCrashLog)
     EXPECT_EXIT(
         {
             redirectStdout(outputPath());
-            new Kiv();
+            new Kiv(KivHost::desktop());
             pKiv->requestScreenshot();
             pKiv->frame(nullptr);
             KIV_ERROR("Could not find resource '%s'.", "hills:0");
@@ -98,7 +98,7 @@ TEST_F(ErrorManagerDeathTest, AFailedAllocationIsReportedAsOutOfMemory)
     EXPECT_EXIT(
         {
             redirectStdout(outputPath());
-            new Kiv();
+            new Kiv(KivHost::desktop());
             makeFailedAllocationsFatal();
             limitAddressSpaceToWhatIsUsed();
             for (size_t size = size_t(1) << 30; size > 0; size /= 2)
@@ -148,7 +148,7 @@ TEST_F(ErrorManagerDeathTest, AnotherThreadRunningOutOfMemoryDuringTheReportWait
             }
             fcntl(pipeEnds[1], F_SETFL, 0);
             dup2(pipeEnds[1], STDOUT_FILENO);
-            new Kiv();
+            new Kiv(KivHost::desktop());
             makeFailedAllocationsFatal();
             // Bounded waits, so that nothing holds the test for ever.
             const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);

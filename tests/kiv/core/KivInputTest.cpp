@@ -116,7 +116,7 @@ TEST(KivInput, WindowedGrabLetsGoAtTheEdgeOfTheWindow)
 TEST(KivInput, FullScreenMouseOfAnotherSpeedMovesByScaledSteps)
 {
     TemporaryHome home;
-    Kiv* engine = new Kiv();
+    Kiv* engine = new Kiv(KivHost::desktop());
     engine->pGraphics->bFullScreen = true;
     const SDL_Surface* window = SDL_GetVideoSurface();
     const float unitsPerPixel = static_cast<float>(engine->pGraphics->fovWidth) / static_cast<float>(window->w);

@@ -50,7 +50,7 @@ TEST(ResourceManagerDeathTest, ASecondResourceUnderOneKeyIsFatal)
 TEST(EventManager, TickTakesTheTopmostPickedObjectThatListens)
 {
     TemporaryHome home;
-    Kiv* engine = new Kiv();
+    Kiv* engine = new Kiv(KivHost::desktop());
     Context screen;
     Hoverable* lower = new Hoverable();
     Hoverable* upper = new Hoverable();

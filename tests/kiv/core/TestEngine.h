@@ -3,6 +3,7 @@
 // working folder (so the configuration, log and edition settings of one test
 // never leak into another). Needs a display: the tests run under Xvfb.
 #include "Kiv.h"
+#include "KivHost.h"
 #include "TemporaryFolder.h"
 #include "WholeFile.h"
 

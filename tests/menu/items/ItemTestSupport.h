@@ -3,8 +3,8 @@
 // one world unit one pixel, origin at the centre; item frames whose skins
 // differ in colour, fonts with the arrow and switch marks) with a screen
 // stack in Global and the English key names. Items are children of a plain
-// screen that the frame driver steps with a fixed dt; input is written into
-// KivInput's state, never through SDL.
+// screen whose engine frames step with a fixed dt; input is fed as the
+// window's events.
 #include "../stack/StackTestSupport.h"
 
 #include "Context.h"
@@ -48,16 +48,18 @@ inline void clearStack()
     stack.bQuit = false;
 }
 
-// A key went down this frame and typed the character (0 for none).
+// The key goes down in the next frame, typing the character (0 for
+// none), and comes up again within it.
 inline void typeKey(int code, int character)
 {
-    setInput({code});
-    pKiv->pInput->keyPresses.current = {code, character};
+    testsupport::feed(testsupport::inputEvents(code, true, static_cast<Uint16>(character)));
+    testsupport::feed(testsupport::inputEvents(code, false));
 }
 
 // Items under test are children of the host screen; each step is one engine
-// frame over it, STEP seconds long. Each test starts with an empty stack and
-// an empty roster.
+// frame over it, STEP seconds long. Each test starts with an empty stack, an
+// empty roster and a frame in which nothing is down (nothing an earlier
+// test pressed is held).
 class ItemTest : public ::testing::Test {
 protected:
     static constexpr double STEP = 0.05;
@@ -69,6 +71,7 @@ protected:
         pKiv->pGraphics->bTextShadows = false;
         clearStack();
         clearRoster();
+        step();
     }
     void TearDown() override
     {
@@ -92,10 +95,13 @@ protected:
         host.addChildLast(item);
         return item;
     }
-    void step() { driver.step(&host); }
-    // One frame with the mouse at (x, y) and a fresh left-button press.
+    void step() { stepFrame(&host, frameSeconds); }
+    // One frame with the mouse at (x, y) and a fresh left-button press;
+    // when the button was down in the last frame, a frame with it up first.
     void pressAt(float x, float y)
     {
+        if (pKiv->pInput->isDown(MOUSE_LEFT))
+            step();
         moveMouseTo(x, y);
         setInput({MOUSE_LEFT});
         step();
@@ -110,7 +116,8 @@ protected:
     }
 
     Context host;
-    testsupport::FrameDriver driver = writtenInputDriver(STEP);
+    // Seconds per frame.
+    double frameSeconds = STEP;
 };
 
 } // namespace itemtest

@@ -27,13 +27,11 @@ TEST_F(MenuButtonTest, PressOverTheButtonOrItsHotKeyAnywhereClicksIt)
         button->hotKey = c.hotKey;
         button->disabled = c.disabled;
         moveMouseTo(c.over ? 100.0f : 300.0f, 0.0f);
-        setInput({});
         if (c.keyCode)
-            setInput({c.keyCode});
-        if (c.mousePress)
-            pKiv->pInput->current[MOUSE_LEFT] = true;
-        pKiv->pInput->keyPresses.current = {c.keyCode, c.keyChar};
+            typeKey(c.keyCode, c.keyChar);
+        setInput(c.mousePress ? std::initializer_list<int>{MOUSE_LEFT} : std::initializer_list<int>{});
         step();
+        setInput({});
         EXPECT_EQ(c.clicked, button->wasClicked());
         EXPECT_EQ(nullptr, pGlobal->pContextManager->getActiveContext()) << "no dialog";
         button->deleteMe();
@@ -54,7 +52,6 @@ TEST_F(MenuButtonTest, PressIsJudgedWhereItHappened)
         {"PressOnItThenMotionAway", {buttonEvent(true, 320, 240), buttonEvent(false, 320, 240), motionEvent(600, 40)}, true},
         {"PressAwayThenMotionOntoIt", {buttonEvent(true, 600, 40), buttonEvent(false, 600, 40), motionEvent(320, 240)}, false},
     };
-    driver.bUpdateInput = true;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MenuButton* button = add(new MenuButton(0.0f, 0.0f, 0.0f, "Go", ""));
@@ -76,9 +73,11 @@ TEST_F(MenuButtonTest, EachPressOverASwitchInvertsItOnce)
     struct Frame { const char* name; bool over; bool press; bool held; bool disabled; bool value; };
     // The switch is 50 wide at the origin.
     const Frame frames[] = {
-        {"Press", true, true, false, false, true},       {"Held", true, false, true, false, true},
-        {"PressAgain", true, true, false, false, false}, {"Away", false, true, false, false, false},
-        {"Disabled", true, true, false, true, false},    {"Enabled", true, true, false, false, true},
+        {"Press", true, true, false, false, true},        {"Held", true, false, true, false, true},
+        {"Released", true, false, false, false, true},    {"PressAgain", true, true, false, false, false},
+        {"ReleasedAgain", true, false, false, false, false}, {"Away", false, true, false, false, false},
+        {"ReleasedAway", false, false, false, false, false}, {"Disabled", true, true, false, true, false},
+        {"ReleasedOnDisabled", true, false, false, true, false}, {"Enabled", true, true, false, false, true},
     };
     bool value = false;
     MenuBool* toggle = add(new MenuBool(0.0f, 0.0f, 0.0f, "Sound", "", &value));
@@ -87,10 +86,7 @@ TEST_F(MenuButtonTest, EachPressOverASwitchInvertsItOnce)
         SCOPED_TRACE(f.name);
         toggle->disabled = f.disabled;
         moveMouseTo(f.over ? 20.0f : 30.0f, 0.0f);
-        if (f.held)
-            setInput({}, {MOUSE_LEFT});
-        else
-            setInput(f.press ? std::initializer_list<int>{MOUSE_LEFT} : std::initializer_list<int>{});
+        setInput(f.press || f.held ? std::initializer_list<int>{MOUSE_LEFT} : std::initializer_list<int>{});
         step();
         EXPECT_EQ(f.value, value);
         EXPECT_EQ(f.over && f.press && !f.disabled, toggle->wasClicked());

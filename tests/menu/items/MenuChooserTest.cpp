@@ -15,7 +15,8 @@ using namespace itemtest;
 using MenuChooserTest = ItemTest;
 
 // The default item is 256 wide at the origin: the arrows' hot spots are
-// centred 24 units inside its ends, 26 units in radius.
+// centred 24 units inside its ends, 26 units in radius. The pointer stands
+// on whole pixels, one unit each.
 constexpr float LEFT_ARROW = -104.0f;
 constexpr float RIGHT_ARROW = 104.0f;
 
@@ -25,8 +26,8 @@ TEST_F(MenuChooserTest, PressesStepTheValueOnTheArrowsAndKeepItInRange)
         int expected; bool clicked; };
     const Case cases[] = {
         {"LeftArrow", 5, 0, 10, 1, 256, LEFT_ARROW, false, 4, true},
-        {"InsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 25.5f, false, 6, true},
-        {"OutsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 26.5f, false, 5, true},
+        {"InsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 25.0f, false, 6, true},
+        {"OutsideTheHotSpot", 5, 0, 10, 1, 256, RIGHT_ARROW - 27.0f, false, 5, true},
         {"StopsAtMin", 0, 0, 10, 1, 256, LEFT_ARROW, false, 0, true},
         {"Step", 5, 0, 10, 3, 256, RIGHT_ARROW, false, 8, true},
         {"StepPastMax", 9, 0, 10, 3, 256, RIGHT_ARROW, false, 10, true},
@@ -197,14 +198,15 @@ TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
         {"SingleValue", 3, 3, 3, false, false},
     };
     // The arrow glyphs sit 15 units inside the frame's ends, in the
-    // highlight colour once the highlight is full.
+    // highlight colour once the highlight is full (after a quarter of a
+    // second; six frames, the clock's rounding aside).
     const UColor arrow(255, 255, 192, 255);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         int value = c.value;
         MenuInt* chooser = add(new MenuInt(0.0f, 0.0f, 0.0f, "", "", &value, c.min, c.max, 1));
         moveMouseTo(0.0f, 20.0f);
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 6; ++i)
             step();
         const std::unique_ptr<MemoryImageFile> image = draw();
         EXPECT_EQ(c.left, sameColor(arrow, worldPixel(*image, -113.0f + 3.0f, 3.0f)));

@@ -58,10 +58,11 @@ TEST_F(MenuKeyTest, InputThatGoesDownOverTheFieldBecomesItsBindingAndNobodyElses
         setBindings(start);
         MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "Left", "", &pGlobal->hst.keys[0][0]));
         moveMouseTo(c.over ? 0.0f : 300.0f, c.over ? 0.0f : -200.0f);
-        setInput({});
         for (int code : c.pressed)
-            pKiv->pInput->current[code] = true;
+            testsupport::feed(testsupport::inputEvents(code, true));
         step();
+        for (int code : c.pressed)
+            testsupport::feed(testsupport::inputEvents(code, false));
         EXPECT_EQ(c.expected, bindings());
         EXPECT_FALSE(field->wasClicked());
         field->deleteMe();
@@ -74,8 +75,6 @@ TEST_F(MenuKeyTest, OfTwoKeysTypedInOneFrameTheLowerStaysBound)
     // frame, yet the binding is the lower code and stays so.
     MenuKey* field = add(new MenuKey(0.0f, 0.0f, 0.0f, "Left", "", &pGlobal->hst.keys[0][0]));
     moveMouseTo(0.0f, 0.0f);
-    setInput({});
-    driver.bUpdateInput = true;
     testsupport::feed({testsupport::keyEvent(true, SDLK_q, 'q'), testsupport::keyEvent(true, SDLK_SPACE, ' ')});
     step();
     step();
@@ -181,7 +180,6 @@ TEST_F(MenuStringTest, EveryCharacterTypedInOneFrameReachesTheFieldInOrder)
          "no"},
         {"BackspaceBetweenLetters", typingEvents("ab\bbc\b\bd"), "ad"},
     };
-    driver.bUpdateInput = true;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         char buffer[16] = {};

@@ -23,7 +23,8 @@ TEST_F(MenuItemTest, HighlightFrameAndHintLineOnlyForAnEnabledHighlightedItem)
         MenuItem* item = add(new MenuItem(0.0f, 0.0f, 0.0f, "", "W"));
         item->disabled = c.disabled;
         moveMouseTo(c.over ? 0.0f : 300.0f, c.over ? 0.0f : -200.0f);
-        for (int i = 0; i < 5; ++i)
+        // Past the quarter of a second the highlight takes to come in full.
+        for (int i = 0; i < 6; ++i)
             step();
         const std::unique_ptr<MemoryImageFile> image = draw();
         EXPECT_TRUE(sameColor(c.frame, worldPixel(*image, 60.0f, 20.0f)));

@@ -1,6 +1,6 @@
 #pragma once
 // Shared by the online and option screen tests: the screen tests' engine and
-// frame driver, the loopback HTTP server with a connection-test answer, and
+// frames, the loopback HTTP server with a connection-test answer, and
 // finding items by caption.
 #include "../screens/ScreenTestSupport.h"
 
@@ -79,13 +79,13 @@ inline std::string connectionTestAnswer(
     return LoopbackServer::reply(200, body);
 }
 
-// The screen tests' driver, with shorter frames and a wait for the
+// The screen tests' fixture, with shorter frames and a wait for the
 // workers of uploads.
 class ScreenTest : public screentest::ScreenTest {
 protected:
     // Short frames, so that an upload's time limits leave its worker time
     // on a loaded machine.
-    ScreenTest() { driver.dt = 0.02; }
+    ScreenTest() { frameSeconds = 0.02; }
     // Opens the screen sending to url, with short time-outs.
     template <typename T>
     T* openSending(T* shown, const UString& url)

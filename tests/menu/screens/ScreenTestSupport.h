@@ -3,8 +3,8 @@
 // one world unit one pixel, origin at the centre; painted frames and bare
 // quad fonts; English texts) with the screen stack in Global, plus the
 // pictures of the logo and configuration screens. Screens are pushed on the
-// real ContextManager and stepped by the frame driver with a fixed dt; input is
-// written into KivInput's state, never through SDL. The menu scenery is left
+// real ContextManager and stepped through the engine's frames with a fixed
+// dt; input is fed as the window's events. The menu scenery is left
 // out (Global's ContextPre stays null).
 #include "../items/ItemTestSupport.h"
 
@@ -50,8 +50,8 @@ protected:
         pGlobal->hst.resetHighScores();
         pGlobal->urlToOpenOnExit.clear();
     }
-    // One engine frame over the screen stack; input is the state the test wrote.
-    void frame() { driver.step(&stack()); }
+    // One engine frame over the screen stack, taking the events fed.
+    void frame() { stepFrame(&stack(), frameSeconds); }
     // Pushes the screen and runs the frame that activates it.
     template <typename T>
     T* open(T* screen)
@@ -60,9 +60,12 @@ protected:
         frame();
         return screen;
     }
-    // One frame with a fresh left-button press at the world point.
+    // One frame with a fresh left-button press at the world point; when
+    // the button was down in the last frame, a frame with it up first.
     void clickAt(float x, float y)
     {
+        if (pKiv->pInput->isDown(MOUSE_LEFT))
+            frame();
         moveMouseTo(x, y);
         setInput({MOUSE_LEFT});
         frame();

@@ -8,6 +8,7 @@
 #include "FramePacer.h"
 #include "Global.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "KivAudio.h"
 #include "KivGraphics.h"
 #include "KivInput.h"
@@ -35,7 +36,7 @@ protected:
     void SetUp() override
     {
         DataFolderSandbox::SetUp();
-        engine = std::make_unique<Kiv>();
+        engine = std::make_unique<Kiv>(KivHost::desktop());
         global = std::make_unique<TestGlobal>();
     }
 
@@ -119,7 +120,7 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
             // until it ends.
             {
                 PermissionsObeyed obeyed;
-                engine = std::make_unique<Kiv>();
+                engine = std::make_unique<Kiv>(KivHost::desktop());
                 global = std::make_unique<TestGlobal>();
             }
 
@@ -157,7 +158,7 @@ TEST_F(GlobalWithEngine, DamagedOrUnreadablePlayerFilesAreKeptAndTheGameStartsWi
             std::filesystem::remove_all(kept);
         }
     }
-    engine = std::make_unique<Kiv>();
+    engine = std::make_unique<Kiv>(KivHost::desktop());
     global = std::make_unique<TestGlobal>();
 }
 

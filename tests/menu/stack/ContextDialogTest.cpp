@@ -60,14 +60,13 @@ TEST(ContextDialogTest, OnTheStackAnyPressClosesAOneButtonDialogWithoutAnAnswer)
     dialog->build();
     manager.pushContext(&asker);
     manager.pushContext(dialog);
-    testsupport::FrameDriver driver = writtenInputDriver(0.02);
-    driver.step(&manager);
+    stepFrame(&manager, 0.02);
     setInput({MOUSE_LEFT});
-    driver.step(&manager);
+    stepFrame(&manager, 0.02);
     setInput({});
     EXPECT_TRUE(dialog->bFinished);
     EXPECT_EQ(-1, answer);
-    driver.step(&manager);
+    stepFrame(&manager, 0.02);
     EXPECT_EQ(&asker, manager.getActiveContext());
     EXPECT_FALSE(asker.bFinished);
 }

@@ -3,10 +3,10 @@
 // 640 x 480 window (one world unit on the plane z = 0 is one pixel, the
 // origin at the centre), muted audio, a data folder of its own, a Global
 // with bare-quad fonts, and the textures, skins and sounds the stack and its
-// items look up, made from small painted images. Input is driven by writing
-// KivInput's state, never through SDL.
+// items look up, made from small painted images. Frames are the engine's
+// own, on a stepped host (stepFrame); input is fed as the window's events
+// (SyntheticInput.h), which the next frame takes.
 #include "ContextManager.h"
-#include "FrameDriver.h"
 #include "Global.h"
 #include "KivInput.h"
 #include "MemoryImageFile.h"
@@ -14,6 +14,7 @@
 #include "RenderTestSupport.h"
 #include "ResourceManager.h"
 #include "Sound.h"
+#include "SyntheticInput.h"
 #include "Texture.h"
 
 #include <algorithm>
@@ -107,7 +108,7 @@ inline Skin* makeStripedSkin(const std::string& key, int width, int height, UCol
 
 class Environment : public WindowedEngine {
 public:
-    Environment() : WindowedEngine("bBilinearFilter=No\n[KivAudio]\nbMute=Yes\n") {}
+    Environment() : WindowedEngine("bBilinearFilter=No\n[KivAudio]\nbMute=Yes\n", true) {}
 
     void SetUp() override
     {
@@ -187,34 +188,49 @@ public:
     int ticks = 0;
 };
 
-// Clears every input flag and the typed key; then the listed codes went down
-// this frame and the held ones were already down in the previous frame.
-inline void setInput(std::initializer_list<int> pressed, std::initializer_list<int> held = {})
+// The input codes that setInput holds down.
+inline std::vector<int>& heldCodes()
 {
-    KivInput& input = *pKiv->pInput;
-    std::fill(std::begin(input.current), std::end(input.current), false);
-    std::fill(std::begin(input.previous), std::end(input.previous), false);
-    input.bMouseHeld[0] = input.bMouseHeld[1] = false;
-    input.keyPresses.current = {};
-    for (int code : pressed)
-        input.current[code] = true;
-    for (int code : held)
-        input.current[code] = input.previous[code] = true;
+    static std::vector<int> held;
+    return held;
 }
 
-// The frame driver for tests that write KivInput's state themselves.
-inline testsupport::FrameDriver writtenInputDriver(double dt)
+// From the next frame on the listed codes are down, and no other that
+// setInput pressed: those not down yet go down in that frame (a key typing
+// nothing), those no longer listed come up. A code that stays listed is
+// held: it went down in an earlier frame.
+inline void setInput(std::initializer_list<int> down)
 {
-    testsupport::FrameDriver driver(dt);
-    driver.bUpdateInput = false;
-    return driver;
+    std::vector<int>& held = heldCodes();
+    for (auto code = held.begin(); code != held.end();) {
+        if (std::find(down.begin(), down.end(), *code) != down.end()) {
+            ++code;
+            continue;
+        }
+        testsupport::feed(testsupport::inputEvents(*code, false));
+        code = held.erase(code);
+    }
+    for (int code : down)
+        if (std::find(held.begin(), held.end(), code) == held.end()) {
+            testsupport::feed(testsupport::inputEvents(code, true));
+            held.push_back(code);
+        }
 }
 
-// Puts the program's mouse on the world point (x, y) of a default camera.
+// Puts the program's mouse on the world point (x, y) of a default camera,
+// moving the system pointer there over the window.
 inline void moveMouseTo(float x, float y)
 {
-    pKiv->pInput->mouseX = x + 320.0f;
-    pKiv->pInput->mouseY = y + 240.0f;
+    int pixelX = 0, pixelY = 0;
+    pKiv->pInput->viewToWindow(x + 320.0f, y + 240.0f, pixelX, pixelY);
+    testsupport::feed({testsupport::motionEvent(pixelX, pixelY)});
+}
+
+// One engine frame over root, dt seconds long.
+inline void stepFrame(Context* root, double dt)
+{
+    WindowedEngine::stepped().dt = dt;
+    WindowedEngine::stepped().frame(root);
 }
 
 // Clears the frame to the backdrop colour.

@@ -173,7 +173,7 @@ TEST_F(SmileyPlay, EachCoinDrawOfABubbleHasItsStepTimesTheChanceAndACoinLandsWit
 // first breath held counts; a second one while holding does not.
 TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenWhenSelected)
 {
-    harness->driver.bDraw = true;
+    harness->stepped.bDraw = true;
     Smiley* smiley = placeSmiley(true);
     smiley->selected = true;
     const double quiet = lastStart("breathIn");
@@ -190,7 +190,7 @@ TEST_F(SmileyPlay, AnImpatientSmileyTurnsWhiteAndLeavesWhenItsBreathRunsOutEvenW
     EXPECT_EQ(smiley->state, 3);
     EXPECT_FALSE(smiley->selected);
     EXPECT_EQ(smiley->alarmClock, nullptr);
-    harness->driver.bDraw = false;
+    harness->stepped.bDraw = false;
     harness->recorder = FrameRecorder();
 }
 
@@ -368,7 +368,7 @@ TEST_F(CoinDrop, EachKindHasItsWorthSizeAndTint)
 // It spins three times as fast in its flight as in its fall.
 TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
 {
-    const float step = static_cast<float>(harness->driver.dt);
+    const float step = static_cast<float>(harness->stepped.dt);
     const Camera::VisibleRect view = game->scene->pCamera->getVisibleRect(0.0f);
     // How far one frame turns the coin in its spin (a whole turn is 1).
     const auto spinOfAStep = [this](const Coin* coin) {
@@ -405,7 +405,7 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
         // Flying coins take no clicks; the flight ends after a second, 50
         // units below the view's top-left corner.
         clickOn(coin);
-        const int landed = harness->driver.frames;
+        const int landed = harness->stepped.frames;
         V3 last;
         harness->stepUntil(
             [&] {
@@ -415,7 +415,7 @@ TEST_F(CoinDrop, FallsBouncesOnceAndCreditsOnceOnItsSecondLandingOrAClick)
                 return gone;
             },
             500);
-        EXPECT_NEAR((harness->driver.frames - landed) * step, 1.0f, 0.03f);
+        EXPECT_NEAR((harness->stepped.frames - landed) * step, 1.0f, 0.03f);
         EXPECT_NEAR(last.x, view.left, 1.0f);
         EXPECT_NEAR(last.y, view.top - 50.0f, 1.0f);
         EXPECT_EQ(game->coinsThisHouse, credit);

@@ -23,7 +23,7 @@ TEST(Effects, BurstsPlayOutAndRemoveThemselvesEvenWithNoParticles)
 {
     GameHarness& game = GameHarness::get();
     Context* stage = game.pushStage();
-    game.driver.bDraw = true;
+    game.stepped.bDraw = true;
     const UColor grey(128, 128, 128, 255);
     const std::function<KivBase*(int)> kinds[] = {
         [&](int n) { return new Smoke(0.0f, 0.0f, 0.0f, n, 20.0f, 60.0f, 1.5f, 1.0f, 0.5f, grey); },
@@ -37,7 +37,7 @@ TEST(Effects, BurstsPlayOutAndRemoveThemselvesEvenWithNoParticles)
             EXPECT_EQ(stage->getChildCount(), count > 0 ? 1 : 0) << "kind " << kind << " of " << count;
             EXPECT_TRUE(game.stepUntil([&] { return stage->getChildCount() == 0; }, 500)) << kind << count;
         }
-    game.driver.bDraw = false;
+    game.stepped.bDraw = false;
     stage->bFinished = true;
 }
 
@@ -73,7 +73,7 @@ TEST(Effects, ABonusPopupPaysItsPointsOnceOnReachingItsAwardState)
         popup->addCircularText("bonus!", UColor(255, 0, 0, 255), 40.0f, 1.5707963f, 1);
         stage->addChildLast(popup);
         for (int frame = 0; stage->getChildCount() > 0 && frame < 1000; ++frame) {
-            if (row.deletedAfter > 0.0 && frame * game.driver.dt >= row.deletedAfter)
+            if (row.deletedAfter > 0.0 && frame * game.stepped.dt >= row.deletedAfter)
                 delete popup;
             else
                 EXPECT_EQ(player.score, popup->state >= 2 ? row.expected : 0) << "frame " << frame;

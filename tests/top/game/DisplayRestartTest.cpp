@@ -33,12 +33,12 @@ struct Still {
 Still drawStill(GameHarness& game, ReplayRecorder& recorder)
 {
     // What the recorder heard of the frames before goes first.
-    recorder.endFrame();
+    recorder.endFrame(0.0);
     recorder.lines.clear();
-    recorder.beginFrame(1, 0.0);
+    recorder.beginFrame(1);
     recorder.drawn("still");
     game.step();
-    recorder.endFrame();
+    recorder.endFrame(0.0);
     Still still{recorder.lines.front(), {}, grab()};
     for (const std::string& line : recorder.lines)
         for (const char* kind : {"skin ", "text ", "shadow ", "geometry "})
@@ -93,7 +93,7 @@ TEST(DisplayRestart, TheMainMenuAndAHouseInPlayLandOnTheSamePixelsInTheModeAsked
     GameHarness& game = GameHarness::get();
     ReplayRecorder recorder;
     pKiv->pObserver = &recorder;
-    game.driver.bDraw = true;
+    game.stepped.bDraw = true;
     {
         SCOPED_TRACE("main menu");
         expectTheSameAfterRestarts(game, recorder);

@@ -87,7 +87,7 @@ TEST(Action, IdleThermometerRunsOutCostsALifeReplaysAtHalfAndTheThirdEndsTheGame
     HouseEnds ends(session);
     Action* action = session.startNew<Action>(4);
     for (int lives = 2; lives >= 0; --lives) {
-        EXPECT_NEAR(action->thermometer + (action->timeInState + session.game.driver.dt) / 120.0, 0.5, 1e-4);
+        EXPECT_NEAR(action->thermometer + (action->timeInState + session.game.stepped.dt) / 120.0, 0.5, 1e-4);
         ASSERT_TRUE(session.playUntil([&] { return action->state != Controller::STATE_PLAY; }));
         EXPECT_EQ(action->playerData->lives, lives);
         if (lives == 0)

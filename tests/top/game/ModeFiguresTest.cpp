@@ -331,7 +331,7 @@ TEST(ModeFigures, MultiplierBubblesComeTwoToTwentyFourSecondsApartAndShowForEigh
 {
     GameSession session = GameSession::quick(false);
     GameController* quest = session.startNewGame(MODE_QUEST, 12);
-    const double dt = session.game.driver.dt;
+    const double dt = session.game.stepped.dt;
     std::map<const Smiley*, double> shownSince;
     int bubbles = 0;
     while (quest->timeInState < 90.0) {

@@ -47,8 +47,8 @@ Replay& closeNotes(Replay& play, int expected = 0)
     int closed = 0;
     for (; closed < 5 && play.game.active<ContextDialogQX>() && !play.game.active<ContextMap>(); ++closed)
         play.waitFor("ContextDialogQX", 0.1).click(CROSS);
-    if (closed < expected && !play.broken())
-        ADD_FAILURE() << play.name << ": " << closed << " notes came, not " << expected;
+    if (closed < expected)
+        play.fail(std::to_string(closed) + " notes came, not " + std::to_string(expected));
     return play;
 }
 
@@ -59,7 +59,7 @@ Replay& clickSmiley(Replay& play, const Smiley* smiley, int notes = 0)
     if (!quest)
         return play;
     if (!smiley) {
-        ADD_FAILURE() << play.name << ": no smiley to click";
+        play.fail("no smiley to click");
         return play;
     }
     play.clickAt(smiley->halo.boundsCentre.x, smiley->halo.boundsCentre.y, quest->scene);
@@ -90,10 +90,10 @@ Replay& clickVitamin(Replay& play, int kind, bool bBuys)
             closeNotes(play.clickAt(orb->position.x + 60.0f, orb->position.y - 20.0f, screenOf(orb)), 1);
             quest = play.running<Quest>();
             if (quest && quest->playerData->coins != coins - (bBuys ? cost : 0))
-                ADD_FAILURE() << play.name << ": vitamin " << kind << (bBuys ? " not bought" : " bought");
+                play.fail("vitamin " + std::to_string(kind) + (bBuys ? " not bought" : " bought"));
             return play;
         }
-    ADD_FAILURE() << play.name << ": no vitamin of kind " << kind;
+    play.fail("no vitamin of kind " + std::to_string(kind));
     return play;
 }
 

@@ -43,8 +43,8 @@ using namespace testsupport;
 // it still plays; the fixed step and the recorder back at their defaults.
 GameHarness& gameAtMenu()
 {
-    GameHarness& game = GameHarness::get(FrameDriver::DEFAULT_DT, true);
-    game.driver.dt = FrameDriver::DEFAULT_DT;
+    GameHarness& game = GameHarness::get(SteppedHost::DEFAULT_DT, true);
+    game.stepped.dt = SteppedHost::DEFAULT_DT;
     game.recorder = FrameRecorder();
     EXPECT_TRUE(game.skipToMenu()) << "no main menu";
     return game;
@@ -67,9 +67,9 @@ constexpr double LARGEST_STEP = 0.05;
 // Draws one frame and grabs it.
 std::unique_ptr<MemoryImageFile> draw(GameHarness& game)
 {
-    game.driver.bDraw = true;
+    game.stepped.bDraw = true;
     game.step();
-    game.driver.bDraw = false;
+    game.stepped.bDraw = false;
     return grab();
 }
 
@@ -87,7 +87,7 @@ void expectBackAtTheMenu(const GameHarness& game)
 // orange in the upper part of the view.
 TEST(Intro, TheProgramStartsWithItAndShowsTheMainMenuWhenItHasEnded)
 {
-    GameHarness& game = GameHarness::get(FrameDriver::DEFAULT_DT, true);
+    GameHarness& game = GameHarness::get(SteppedHost::DEFAULT_DT, true);
     const Reference intro(game.active<ContextLogo>());
     ASSERT_NE(intro.get(), nullptr) << "the start does not show the intro";
     game.stepSeconds(12.0);
@@ -109,7 +109,7 @@ TEST(Intro, TheProgramStartsWithItAndShowsTheMainMenuWhenItHasEnded)
 TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
 {
     GameHarness& game = gameAtMenu();
-    game.driver.dt = LARGEST_STEP * 1.5;
+    game.stepped.dt = LARGEST_STEP * 1.5;
     ContextLogo* intro = new ContextLogo(StandardRandom::shared());
     const Reference running(intro);
     double t = 0.0;
@@ -173,7 +173,7 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
     pKiv->maxFrameDuration = 60.0;
     ContextLogo* intro = show(game, new ContextLogo(StandardRandom::shared()));
     for (const double t : {41.9, 50.0}) {
-        game.driver.dt = t - intro->t;
+        game.stepped.dt = t - intro->t;
         game.step();
     }
     pKiv->maxFrameDuration = cap;
@@ -234,13 +234,13 @@ TEST(IntroActors, AHopLandsWhereAndWhenGravitySaysAndBouncesAsHighAgain)
     game.recordAfresh();
     int landings = 0;
     float peak = 0.0f;
-    const int start = game.driver.frames;
+    const int start = game.stepped.frames;
     game.recorder.observer = [&](const FrameRecord& record) {
         peak = std::max(peak, smiley->position.y);
         if (std::find(record.sounds.begin(), record.sounds.end(), "voice10") == record.sounds.end())
             return;
         ++landings;
-        EXPECT_NEAR(game.driver.dt * (record.frame - start), 0.78 * landings, 0.02) << "landing " << landings;
+        EXPECT_NEAR(game.stepped.dt * (record.frame - start), 0.78 * landings, 0.02) << "landing " << landings;
         EXPECT_NEAR(smiley->position.x, 156.0f * static_cast<float>(landings), 4.0f) << "landing " << landings;
         EXPECT_NEAR(peak, 78.0f, 2.5f) << "landing " << landings;
         peak = 0.0f;
@@ -270,7 +270,7 @@ TEST(IntroActors, TheButterflyRestsUntilToldThenFliesItsPathToTheEndAndStaysTher
     for (const auto& step : steps) {
         for (int i = 0; i < step.flyAways; ++i)
             butterfly->flyAway();
-        game.stepSeconds(step.seconds + game.driver.dt);
+        game.stepSeconds(step.seconds + game.stepped.dt);
         EXPECT_EQ(butterfly->position, step.at) << step.flyAways << " then " << step.seconds << " s";
     }
     game.activeScreen()->bFinished = true;
@@ -288,7 +288,7 @@ TEST(IntroActors, TheFlowerBendsAgainstASteadyPushAndSwingsBackWhenItStops)
     // The least bend while pushed with the force for so many seconds.
     auto push = [&](float force, double seconds) {
         float least = flower->bendQuad->bendAngle;
-        for (int i = 0; i * game.driver.dt < seconds; ++i) {
+        for (int i = 0; i * game.stepped.dt < seconds; ++i) {
             flower->spring.force = V3(force, 0.0f, 0.0f);
             game.step();
             least = std::min(least, flower->bendQuad->bendAngle);
@@ -430,7 +430,7 @@ TEST(Ending, ThePartyStartsAtSevenSecondsStaysBoundedForAMinuteAndOkClosesItWith
 TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
 {
     GameHarness& game = gameAtMenu();
-    game.driver.dt = LARGEST_STEP;
+    game.stepped.dt = LARGEST_STEP;
     ContextEnding* ending = show(game, new ContextEnding());
     GameHarness::seed(23);
     DrawnRange x, y, sparks, fireworkGap, right, up, smileyGap;

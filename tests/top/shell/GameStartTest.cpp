@@ -46,12 +46,16 @@ TEST(GameStart, ReachesTheMenuOverTheLoaderSavesAScreenshotAndEndsCleanlyInTheMi
     ASSERT_NE(game.mainMenu(), nullptr);
     ASSERT_EQ(game.stack()->getChildCount(), 2);
     EXPECT_NE(dynamic_cast<Loader*>(static_cast<KivBase*>(game.stack()->pFirstChild)), nullptr);
-    // One frame of the engine's own, which alone saves a requested screenshot.
+    // A requested screenshot is saved at the end of the next frame drawn,
+    // and once only.
     pKiv->requestScreenshot();
-    pKiv->frame(game.stack());
+    game.stepped.bDraw = true;
+    game.step(2);
+    game.stepped.bDraw = false;
     const std::string shot = game.dataFolder + "/Glimmerdaledemo-0001.jpg";
     ASSERT_TRUE(std::filesystem::exists(shot));
     EXPECT_GT(std::filesystem::file_size(shot), 4096u);
+    EXPECT_FALSE(std::filesystem::exists(game.dataFolder + "/Glimmerdaledemo-0002.jpg"));
 
     bool bGameDeleted = false;
     RunningGame* running = new RunningGame(&bGameDeleted);

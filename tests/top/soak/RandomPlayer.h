@@ -3,7 +3,7 @@
 // click, start a drag (the button held while the pointer moves over a few
 // frames to a point clear of the buttons it must not press, then let go) or
 // press a key (Escape, Return, Space, Backspace, letters),
-// all through KivInput as a real player's input arrives, so that the
+// all as the window's events that the program's loop pass reads, so that the
 // screens' own hit tests decide what was hit. It favours what can be clicked
 // on the active screen (menu items, vitamins, coins, dialog buttons, flags),
 // found by walking the screen's object tree, and in a house being played
@@ -25,6 +25,7 @@
 #include "ContextOptionsGraphics.h"
 #include "GameHarness.h"
 #include "GUIitem.h"
+#include "KivGraphics.h"
 #include "LanguageFlag.h"
 #include "MenuBool.h"
 #include "MenuButtonQuit.h"
@@ -60,8 +61,7 @@ public:
             return;
         }
         const V3 at = pickPoint();
-        pKiv->pInput->mouseX = at.x;
-        pKiv->pInput->mouseY = at.y;
+        testsupport::moveTo(at.x, at.y);
         testsupport::leftButton(true);
         if (chance(0.1)) {
             dragTo = randomPoint();
@@ -183,9 +183,9 @@ private:
     // A step of the drag towards its end point; at the end the button goes up.
     void moveDragOn()
     {
-        KivInput& input = *pKiv->pInput;
-        input.mouseX += (dragTo.x - input.mouseX) / static_cast<float>(dragFrames);
-        input.mouseY += (dragTo.y - input.mouseY) / static_cast<float>(dragFrames);
+        const KivInput& input = *pKiv->pInput;
+        testsupport::moveTo(input.mouseX + (dragTo.x - input.mouseX) / static_cast<float>(dragFrames),
+                            input.mouseY + (dragTo.y - input.mouseY) / static_cast<float>(dragFrames));
         if (--dragFrames == 0)
             testsupport::leftButton(false);
     }

@@ -115,7 +115,7 @@ bool play(unsigned seed, double frames, double minutes, std::atomic<long>& frame
         frame = n;
         alarm(HANG_SECONDS);
         player.act(game);
-        game.driver.bDraw = n % DRAW_EVERY == 0;
+        game.stepped.bDraw = n % DRAW_EVERY == 0;
         const double start = threadSeconds();
         game.step();
         const double seconds = threadSeconds() - start;

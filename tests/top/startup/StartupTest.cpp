@@ -3,8 +3,7 @@
 // the shell tests.)
 #include "WMhooks.h"
 
-#include "TemporaryFolder.h"
-#include "WholeFile.h"
+#include "StandInOpener.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +11,7 @@ namespace {
 
 TEST(Startup, WebPageAddressReachesTheOpenerAsOneArgument)
 {
-    TemporaryFolder folder("kiv-startup");
-    std::string record = folder.path() + "/arguments";
-    std::string opener = folder.path() + "/xdg-open";
-    writeWholeFile(opener, "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done >> '" + record + "'\n");
-    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
-    std::string previousPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-    setenv("PATH", (folder.path() + ":" + previousPath).c_str(), 1);
-
+    StandInOpener opener;
     const struct {
         const char* address;
         const char* recorded;
@@ -29,12 +21,11 @@ TEST(Startup, WebPageAddressReachesTheOpenerAsOneArgument)
         {"http://x/?q=1&r=2;touch /tmp/kiv-pwned $(id) `id` 'q\"", "[http://x/?q=1&r=2;touch /tmp/kiv-pwned $(id) `id` 'q\"]\n"},
     };
     for (const auto& c : cases) {
-        std::filesystem::remove(record);
+        opener.forget();
         openWebPage(c.address);
-        EXPECT_EQ(readWholeFile(record), c.recorded) << c.address;
+        EXPECT_EQ(opener.calls(), c.recorded) << c.address;
     }
     EXPECT_FALSE(std::filesystem::exists("/tmp/kiv-pwned"));
-    setenv("PATH", previousPath.c_str(), 1);
 }
 
 TEST(StartupDeathTest, ExceptionBeforeTheEngineExistsEndsWithAMessageOnStandardError)

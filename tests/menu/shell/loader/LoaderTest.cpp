@@ -1,7 +1,7 @@
 // One real loading run per test process, read by every test: an engine under
 // the test display working in the generated game data, a Global whose game
-// part pushes one marker screen, and the loader stepped by the frame driver
-// to its end. The edition offers several languages with none chosen yet, and
+// part pushes one marker screen, and the loader stepped through the engine's
+// frames to its end. The edition offers several languages with none chosen yet, and
 // the previous run left a crash log, so the run passes the language screen
 // (closed without a choice after three frames) and pushes the crash report.
 #include "ContextAutoConfigure.h"
@@ -9,15 +9,16 @@
 #include "ContextErrorReport.h"
 #include "ContextLanguageSelect.h"
 #include "ContextManager.h"
-#include "FrameDriver.h"
 #include "FramePacer.h"
 #include "Global.h"
 #include "Kiv.h"
+#include "KivHost.h"
 #include "KivGraphics.h"
 #include "Language.h"
 #include "Loader.h"
 #include "Percentage.h"
 #include "ProgramRun.h"
+#include "SteppedHost.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -52,13 +53,19 @@ struct LoaderRun {
     std::vector<Context*> stackAfterLoading;
 };
 
+testsupport::SteppedHost& stepped()
+{
+    static testsupport::SteppedHost host;
+    return host;
+}
+
 void startEngine()
 {
     static TemporaryFolder folder("kiv-shell");
     useAsDataHome(folder.path());
     std::ofstream(makeWindowedDataFolder(folder.path()) + "/crash.Glimmerdaledemo.log") << "+0\tmain(): crashed\n";
     ASSERT_EQ(chdir((std::string(KIV_BINARY_DIR) + "/data").c_str()), 0);
-    new Kiv();
+    new Kiv(stepped().host());
     pKiv->bMultilanguage = true;
     pKiv->defaultLanguage = -1;
     pGlobal = new TestGlobal();
@@ -71,9 +78,8 @@ void stepToTheEnd(LoaderRun& run)
     Loader* loader = static_cast<Loader*>(stack->getActiveContext());
     run.stepCount = loader->stepCount;
     int framesChoosing = 0;
-    testsupport::FrameDriver driver;
     for (int frame = 0; frame < 10 * run.stepCount && !loader->bFinished; ++frame) {
-        driver.step(stack);
+        stepped().frame(stack);
         Context* top = stack->getActiveContext();
         const bool bChoosing = dynamic_cast<ContextLanguageSelect*>(top) != nullptr;
         run.frames.push_back({Loader::getLastStep(), loader->pProgressBar->value, bChoosing});

@@ -1,0 +1,58 @@
+#include "SdlAudioOutput.h"
+
+#include "ErrorManager.h"
+#include "Kiv.h"
+#include "Logger.h"
+#include "UString.h"
+
+#include <SDL/SDL.h>
+
+#include <cstring>
+
+namespace {
+
+// Before the fatal report, which names only the call: the device's own
+// reason, and the setting that lets the game run without a sound device.
+void reportNoSound(const char* what)
+{
+    const UString reason = SDL_GetError();
+    kivReport("KivAudio", "%s (%s); bMute=Yes in section KivAudio of '%s' runs the game without sound.", what,
+              reason.c_str(), Kiv::getConfigPath().c_str());
+}
+
+} // namespace
+
+// The reports name the audio device, which opens the output at its start.
+void SdlAudioOutput::open(const SDL_AudioSpec& desired, SDL_AudioSpec& obtained)
+{
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        reportNoSound("The sound system could not be started");
+        kivFatalStatement(SDL_GetError(), "SDL_InitSubSystem(SDL_INIT_AUDIO)==0", "KivAudio", __FILE__, __LINE__);
+    }
+    SDL_AudioSpec asked = desired;
+    std::memset(&obtained, 0, sizeof(obtained));
+    if (SDL_OpenAudio(&asked, &obtained) != 0) {
+        reportNoSound("The sound device could not be opened");
+        kivFatalStatement("Assertion failed.", "SDL_OpenAudio(&desired,&obtained)==0", "KivAudio", __FILE__,
+                          __LINE__);
+    }
+}
+
+void SdlAudioOutput::pause(bool bPaused)
+{
+    SDL_PauseAudio(bPaused ? 1 : 0);
+}
+
+void SdlAudioOutput::lock()
+{
+    SDL_LockAudio();
+}
+
+void SdlAudioOutput::unlock()
+{
+    SDL_UnlockAudio();
+}
+
+void SdlAudioOutput::pull(double)
+{
+}
