@@ -2,9 +2,11 @@
 // The program's main loop entry and per-frame call: SDL_main runs passes of
 // its loop (runLoopPass: the window's events, each through
 // handleWindowEvent, then doFrame) until the screen stack is empty or quit
-// is requested; shutdown tears down the global object and the engine. The
-// first doFrame starts the program (startGame) on the program's host. Main
-// thread only.
+// is requested; shutdown tears down the global object and the engine, which
+// makes the exit saves (no termination request cuts them short:
+// ProgramEnd.h), then lets go of the data folder and opens the web page
+// asked for. The first doFrame starts the program (startGame) on the
+// program's host. Main thread only.
 #include "UString.h"
 
 union SDL_Event;
