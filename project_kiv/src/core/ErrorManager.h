@@ -45,7 +45,7 @@ private:
 };
 
 // Reports through the engine's error manager when one exists. Before it
-// exists (or in tools and tests without an engine) the report is printed
+// exists (or in a tool without an engine) the report is printed
 // with "*** ERROR *** %s\n" on standard output and standard error, and the
 // process exits with the same status -1.
 [[noreturn]] void kivFatal(const char* format, ...) __attribute__((format(printf, 1, 2)));

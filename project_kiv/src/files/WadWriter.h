@@ -1,7 +1,7 @@
 #pragma once
 // WadWriter: builds a data archive in the format WadArchive reads (the
-// format note is in WadArchive.h). The packer tool and the tests use it, so
-// data is packed by the same code that reads it. Entries are kept in memory
+// format note is in WadArchive.h). The packer tool uses it, so data is
+// packed by the same code that reads it. Entries are kept in memory
 // until write; the output depends only on the names and bytes added, not on
 // the order of adding. Any thread, one writer per thread.
 #include "UString.h"
