@@ -139,12 +139,15 @@ public:
     {
         return note("press " + keyName(keyCode)).act([&] { pressKey(keyCode); }, 1, true);
     }
-    // One character a frame.
+    // One key press a frame, as the game takes them: a capital's Shift is a
+    // press of its own, so the last frame shows the whole text taken.
     Replay& type(const std::string& text)
     {
         note("type " + quoted(text));
-        for (size_t i = 0; i < text.size(); ++i)
-            act([&] { feed(typingEvents(text.substr(i, 1))); }, 1, i + 1 == text.size());
+        for (size_t i = 0; i < text.size(); ++i) {
+            const int presses = std::isupper(static_cast<unsigned char>(text[i])) ? 2 : 1;
+            act([&] { feed(typingEvents(text.substr(i, 1))); }, presses, i + 1 == text.size());
+        }
         return *this;
     }
     Replay& wait(double seconds)
