@@ -15,12 +15,15 @@
 #include "game/ContextMap.h"
 #include "game/Orb.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 
 namespace {
 
 using namespace testsupport;
 using Quest = GameControllerAdventure;
+namespace fs = std::filesystem;
 
 // The DirectInput code of the screenshot key, Print Screen.
 constexpr int KEY_PRINT_SCREEN = 183;
@@ -299,9 +302,9 @@ void savedFarOnAtDifficultyTwo(const std::string& dataFolder)
 }
 
 // The screenshots in the folder.
-long screenshotsIn(const std::filesystem::path& folder)
+long screenshotsIn(const fs::path& folder)
 {
-    return std::count_if(std::filesystem::directory_iterator(folder), {},
+    return std::count_if(fs::directory_iterator(folder), {},
                          [](const auto& entry) { return entry.path().extension() == ".jpg"; });
 }
 
@@ -325,13 +328,12 @@ TEST(Replay, QuestFarOnAtAHigherDifficulty)
     play.pointAt(place.x + PLACE_REACH - 1.0f, place.y, map).pointAt(place.x + PLACE_REACH + 1.0f, place.y, map);
     play.click(CROSS).waitFor("ContextDialogQX").click(CROSS);
     waitForPlay(play);
-    const std::filesystem::path folder = play.game.dataFolder;
+    const fs::path folder = play.game.dataFolder;
     play.press(KEY_PRINT_SCREEN).wait(0.5);
     if (!play.broken() && screenshotsIn(folder) != 1)
         play.fail(std::to_string(screenshotsIn(folder)) + " screenshots for one press");
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                             std::filesystem::perms::others_write,
-                                 std::filesystem::perm_options::remove);
+    fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
     {
         // Root writes into a read-only folder unless it gives up that power.
         const PermissionsObeyed obeyed;
@@ -343,7 +345,7 @@ TEST(Replay, QuestFarOnAtAHigherDifficulty)
         clickSmiley(play, a);
         clickSmiley(play, b).wait(1.0);
     }
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
     play.check();
 }
 
