@@ -6,10 +6,11 @@
 // frames run with a fixed step, the sound mixed in step (GameHarness); the
 // end of the loop ends the program through its own shutdown, and the web
 // page it opens reaches a stand-in opener. A frame is drawn and recorded
-// when the active screen or the game's state has changed, at the end of
-// each pointer move, click, key press, typed text and focus change (so that
-// what it did shows), and at every SAMPLE_FRAMES-th frame of the play
-// besides (a fixed grid, so that a change of timing moves no other sample).
+// when the active screen or the game's state has changed, after the display
+// has opened anew (a restart), at the end of each pointer move, click, key
+// press, typed text and focus change (so that what it did shows), and at
+// every SAMPLE_FRAMES-th frame of the play besides (a fixed grid, so that a
+// change of timing moves no other sample).
 // Each step stands in the record as a comment before its frames. An action
 // that cannot be done (no such button, a screen that does not come), or
 // anything else the play finds wrong (fail), fails the test at once, naming
@@ -138,12 +139,15 @@ public:
     {
         return note("press " + keyName(keyCode)).act([&] { pressKey(keyCode); }, 1, true);
     }
-    // One character a frame.
+    // One key press a frame, as the game takes them: a capital's Shift is a
+    // press of its own, so the last frame shows the whole text taken.
     Replay& type(const std::string& text)
     {
         note("type " + quoted(text));
-        for (size_t i = 0; i < text.size(); ++i)
-            act([&] { feed(typingEvents(text.substr(i, 1))); }, 1, i + 1 == text.size());
+        for (size_t i = 0; i < text.size(); ++i) {
+            const int presses = std::isupper(static_cast<unsigned char>(text[i])) ? 2 : 1;
+            act([&] { feed(typingEvents(text.substr(i, 1))); }, presses, i + 1 == text.size());
+        }
         return *this;
     }
     Replay& wait(double seconds)
@@ -341,7 +345,7 @@ private:
         std::string where = activeName();
         if (GameController* controller = game.currentGame())
             where += " state " + std::to_string(controller->state);
-        if (where == lastWhere && frame % SAMPLE_FRAMES != 0 && !bSampleDue)
+        if (where == lastWhere && frame % SAMPLE_FRAMES != 0 && !bSampleDue && !recorder.hasDisplayNews())
             return false;
         lastWhere = where;
         bSampleDue = false;

@@ -19,10 +19,11 @@
 //             the current music's key and file, the master volumes of
 //             sounds and of music, the fader's coverage; the first drawn
 //             frame's line, and the first after each opening of the display
-//             (a restart), end with the mode SDL reports for the display:
-//             "display window 640x480x32" (or "full screen", width x height
-//             x bits per pixel), which holds until the next one says
-//             otherwise.
+//             (a restart), end with the mode SDL reports for the display and
+//             the part of it OpenGL draws into: "display window 640x480x32,
+//             viewport 0 0 640 480" (or "full screen", width x height x bits
+//             per pixel; the viewport's left, bottom, width and height in
+//             pixels), which holds until the next one says otherwise.
 // The lines of a frame: first its sound (end, sound, playing lines), then
 // the rest in the order it happened.
 //   end       a channel that had started goes: its key, its file and why
@@ -39,6 +40,9 @@
 //             roster with its saved games (.pro; a saved game of no house,
 //             score or coins as "none") and of the engine configuration
 //             (.cfg, one "[section] key=value" line each), as named fields;
+//             any other file written (a screenshot) by its name and the
+//             bytes it was made from (a screenshot's: the pixels read, 4 a
+//             pixel);
 //   skin      in a drawn frame, each skin in draw order: the class of the
 //             object that drew it ("Smiley"; for a plain Renderable, such as
 //             a background tile, the object drawing it or its owner), the
@@ -109,6 +113,7 @@
 #include "VStretchSkin.h"
 #include "VertexBuffer.h"
 
+#include <GL/gl.h>
 #include <SDL/SDL.h>
 
 #include <algorithm>
@@ -162,6 +167,8 @@ public:
     }
 
     void add(const std::string& line) { pending.push_back(line); }
+    // The display has opened since the last frame line that gave its mode.
+    bool hasDisplayNews() const { return bDisplayNews; }
     // A line of its own between frames (a step of the play).
     void comment(const std::string& text) { lines.push_back("# " + text); }
 
@@ -280,7 +287,7 @@ public:
         else if (name == "cfg")
             addConfiguration(std::string(static_cast<const char*>(data), size));
         else
-            add("file " + fileName + " " + std::to_string(size) + " bytes");
+            add("file " + fileName.substr(fileName.find_last_of('/') + 1) + " " + std::to_string(size) + " bytes");
     }
 
     // Text with the decimals asked for, "-0.0" written "0.0".
@@ -517,14 +524,17 @@ private:
     }
 
     // The mode as SDL reports it: window or full screen, width x height x
-    // bits per pixel.
+    // bits per pixel; then the part of it OpenGL draws into.
     static std::string displayMode()
     {
         const SDL_Surface* surface = SDL_GetVideoSurface();
         if (!surface)
             return "none";
-        return format("%s %dx%dx%d", (surface->flags & SDL_FULLSCREEN) ? "full screen" : "window", surface->w,
-                      surface->h, surface->format->BitsPerPixel);
+        GLint viewport[4] = {};
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        const char* kind = (surface->flags & SDL_FULLSCREEN) ? "full screen" : "window";
+        return format("%s %dx%dx%d, viewport %d %d %d %d", kind, surface->w, surface->h,
+                      surface->format->BitsPerPixel, viewport[0], viewport[1], viewport[2], viewport[3]);
     }
 
     template <typename... Args>

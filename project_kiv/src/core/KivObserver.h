@@ -75,6 +75,8 @@ public:
 
     // A file has been written whole (size bytes of data): a packed file by
     // its name in the data folder, its contents as handed to the writer; an
-    // engine configuration file by its path, its text as written.
+    // engine configuration file by its path, its text as written; a
+    // screenshot by its path, the pixels read from the screen (RGBA, from
+    // the top row down) that it was encoded from.
     virtual void onFileSaved(const UString& /*fileName*/, const void* /*data*/, size_t /*size*/) {}
 };

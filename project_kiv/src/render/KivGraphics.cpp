@@ -410,8 +410,14 @@ bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
             image->saveTGA(fileName);
         else if (fileName.find(".bmp") != UString::npos)
             image->saveBMP(fileName);
-        else if (fileName.find(".jpg") != UString::npos)
-            return image->saveJPG(fileName, SCREENSHOT_QUALITY, error);
+        else if (fileName.find(".jpg") != UString::npos) {
+            if (!image->saveJPG(fileName, SCREENSHOT_QUALITY, error))
+                return false;
+            if (pKiv && pKiv->pObserver)
+                pKiv->pObserver->onFileSaved(fileName, image->pImageData,
+                                             static_cast<size_t>(image->width) * image->height * 4);
+            return true;
+        }
         error = "the name has no image format's extension";
         return false;
     } catch (const std::bad_alloc&) {

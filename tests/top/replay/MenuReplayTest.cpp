@@ -2,10 +2,11 @@
 // the loader through the start-up screens (the first start asking for a
 // player, the crash report offered after a fatal error) and the intro to
 // every menu screen and back, every switch and chooser changed and changed
-// back, the players, the high scores, the credits, the frame counter in
-// play and the window's focus, compared with the stored records (see
-// Replay.h).
+// back, the display's mode changed and applied, the players, the high
+// scores, the credits, the frame counter in play and the window's focus,
+// compared with the stored records (see Replay.h).
 #include "Replay.h"
+#include "VirtualDisplay.h"
 
 #include "ErrorManager.h"
 #include "KivHost.h"
@@ -25,6 +26,9 @@ constexpr int KEY_K = 37;
 constexpr int KEY_DOWN = 208;
 // The high scores choose their table with a chooser of no caption.
 const std::string TABLE = "";
+// A player's name holds at most 15 characters; this one is typed on past them.
+const std::string LONG_NAME = "Bonaventura Quill";
+const std::string KEPT_NAME = LONG_NAME.substr(0, 15);
 
 // A first start: no roster yet.
 void noPlayerYet(const std::string& dataFolder)
@@ -83,17 +87,21 @@ TEST(Replay, IntroPlaysToTheMainMenu)
     play.check();
 }
 
+// The second name is typed on past its limit: what shows is what the
+// roster keeps.
 TEST(Replay, PlayersAreAddedSwitchedAndDeleted)
 {
     Replay play("players", 2);
     play.click("Hello, Tester!").waitFor("ContextUserManager");
     play.click("Add").waitFor("ContextNewUser").type("Anx").press(KEY_BACKSPACE).type("n").press(KEY_RETURN);
-    play.waitFor("ContextUserManager").click("Add").waitFor("ContextNewUser").type("Bo").click("OK");
+    play.waitFor("ContextUserManager").click("Add").waitFor("ContextNewUser").type(LONG_NAME).click("OK");
+    if (!play.broken() && pGlobal->profileManager.getName(2) != KEPT_NAME)
+        play.fail("the roster keeps \"" + std::string(pGlobal->profileManager.getName(2)) + "\"");
     play.waitFor("ContextUserManager").click("Add").waitFor("ContextNewUser").type("Cy").click("Cancel");
     play.waitFor("ContextUserManager").pointAt("Tester").wait(0.5).click("Tester").wait(0.5);
     play.click("Delete").waitFor("ContextDialog").click("Yes").waitFor("ContextUserManager").wait(0.5);
     play.click("Delete").waitFor("ContextDialog").click("No").waitFor("ContextUserManager");
-    play.click("Bo").wait(0.5).click("Back").waitFor("MyContextMain").wait(1.0);
+    play.click(KEPT_NAME).wait(0.5).click("Back").waitFor("MyContextMain").wait(1.0);
     play.check();
 }
 
@@ -155,6 +163,32 @@ TEST(Replay, EveryOptionChangedAndChangedBack)
     play.click("Run test on desktop").click("Next").wait(0.5).click("Next").next("Your country").click("Finish");
     play.waitFor("ContextOptions");
     play.click("Back").waitFor("MyContextMain").wait(0.5);
+    play.check();
+}
+
+// A new video mode, then full screen on and off, each applied as the
+// Graphics page closes, so that the display opens anew each time (its mode
+// and viewport on the frame line after, every texture drawn from it filled
+// again); then the Website question answered Yes: the program ends and the
+// maker's address reaches the opener. Full screen takes the pointer and the
+// keyboard of its X display for itself, so this play has a display of its own.
+TEST(Replay, VideoModeAndFullScreenAppliedThenTheWebsiteOpened)
+{
+    // Kept to the end of the process: a play that stops early leaves the
+    // game to end after the last test.
+    static VirtualDisplay display;
+    if (!display.ready())
+        GTEST_FAIL() << "no X display of its own";
+    setenv("DISPLAY", display.name().c_str(), 1);
+    Replay play("display-modes", 11);
+    play.click("Options...").waitFor("ContextOptions").click("Graphics").waitFor("ContextOptionsGraphics");
+    play.next("Video mode").click("Back").waitFor("ContextOptions").wait(0.5);
+    for (int i = 0; i < 2; ++i) {
+        play.click("Graphics").waitFor("ContextOptionsGraphics").click("Full screen").click("Back");
+        play.waitFor("ContextOptions").wait(0.5);
+    }
+    play.click("Back").waitFor("MyContextMain").click("Website").waitFor("ContextDialog").click("Yes");
+    play.waitForTheEnd();
     play.check();
 }
 

@@ -1,28 +1,42 @@
 // Replays of quest mode: a new quest's first house with the in-game help
 // on, a quest's game over, a journey across a neighbourhood change, the
-// ending, and a quest left and continued, compared with the stored records (see Replay.h). Plays
-// that start further on are given a saved game before their first action
-// and continue it through the mode selection and the saved-game prompt, as
-// a player does; the board is read to choose which smiley to click, and
-// every click goes through the input.
+// ending, a quest left and continued, and a house far on at a higher
+// difficulty, compared with the stored records (see Replay.h). Plays that
+// start further on are given a saved game, before their first action or in
+// the files of a previous run, and continue it through the mode selection
+// and the saved-game prompt, as a player does; the board is read to choose
+// which smiley to click, and every click goes through the input.
 #include "GameSession.h"
+#include "PermissionsObeyed.h"
 #include "Replay.h"
 
+#include "FileManager.h"
 #include "board/PlayerData.h"
 #include "game/ContextMap.h"
 #include "game/Orb.h"
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
 
 namespace {
 
 using namespace testsupport;
 using Quest = GameControllerAdventure;
+namespace fs = std::filesystem;
 
-// The challenge round's right answer, or null.
-Smiley* rightAnswer(Replay& play)
+// The DirectInput code of the screenshot key, Print Screen.
+constexpr int KEY_PRINT_SCREEN = 183;
+// The journey map names a place while the pointer is closer to it than this
+// (units of the view).
+constexpr float PLACE_REACH = 32.0f;
+
+// The challenge round's right answer, or a wrong one; null when there is none.
+Smiley* challengeAnswer(Replay& play, bool bRight)
 {
     GameSession board(play.game);
     board.controller = play.running<Quest>();
-    return board.controller ? board.challengeAnswer(true) : nullptr;
+    return board.controller ? board.challengeAnswer(bRight) : nullptr;
 }
 
 bool inState(Replay& play, int state)
@@ -230,7 +244,7 @@ TEST(Replay, QuestEnding)
         const Quest* quest = play.running<Quest>();
         return !quest || quest->thermometer <= 0.6f;
     });
-    waitForTheEnd(clickSmiley(play, rightAnswer(play)), "well done!", 0.1);
+    waitForTheEnd(clickSmiley(play, challengeAnswer(play, true)), "well done!", 0.1);
     play.waitFor("ContextEnding").wait(32.0).click("OK");
     play.waitFor("ContextHighScores").wait(1.0).click("Back").waitFor("MyContextMain").wait(1.0);
     play.check();
@@ -264,6 +278,74 @@ TEST(Replay, QuestLeftAndContinued)
         const Quest* quest = play.running<Quest>();
         return quest && quest->clearBonusEarned && quest->eagleEyeEarned;
     }, 0.1);
+    play.check();
+}
+
+// What a run that came far left in the data folder: the settings at
+// difficulty 2 (the starting level, which no menu sets), the lower Detail
+// setting and no in-game help; the roster with a quest saved at Tricky
+// Terrace's challenge round.
+void savedFarOnAtDifficultyTwo(const std::string& dataFolder)
+{
+    HSTdata settings;
+    settings.startingLevel = 2;
+    settings.detail = 0;
+    settings.bInGameHelp = false;
+    settings.bFullScreen = false;
+    ProfileManager roster;
+    std::memcpy(roster.profiles[0].name, "Tester", 7);
+    roster.profiles[0].savedGames[MODE_QUEST] = SavedGame{23, 4, 5, 250000, 0, 1, 2};
+    FileManager files;
+    files.savePackedFile(dataFolder, HSTdata::getFileName(), APPLICATION_VERSION, &settings, HSTdata::FILE_SIZE);
+    files.savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, &roster,
+                         ProfileManager::FILE_SIZE);
+}
+
+// The screenshots in the folder.
+long screenshotsIn(const fs::path& folder)
+{
+    return std::count_if(fs::directory_iterator(folder), {},
+                         [](const auto& entry) { return entry.path().extension() == ".jpg"; });
+}
+
+// From the files of a previous run: the quest continued at Tricky Terrace's
+// challenge round at difficulty 2; on its journey map the pointer just
+// within a place's reach (its name shows) and just beyond it (none); in the
+// round the screenshot key pressed once (one file); the data folder made
+// read-only; the round answered wrongly: "no bonus!"; at the start of Hard
+// Way's first house, which cannot be saved, "Saving failed" with the
+// reason; Hard Way's map; that house in play at difficulty 2 (six
+// thermometer slots, dearer vitamins) and a match there, worth what the
+// sixth neighbourhood and that difficulty pay.
+TEST(Replay, QuestFarOnAtAHigherDifficulty)
+{
+    Replay play("quest-far-on", 71, GameHarness::AT_MENU, savedFarOnAtDifficultyTwo);
+    play.click("Start Game").waitFor("ContextGametypes").click("Quest");
+    play.waitFor("ContextDialogQX").wait(0.5).click("continue").waitFor("ContextMap").wait(0.5);
+    // Tricky Terrace, with no other place near.
+    const V3 place = ContextMap::mapPositions[4];
+    const Context* map = play.game.activeScreen();
+    play.pointAt(place.x + PLACE_REACH - 1.0f, place.y, map).pointAt(place.x + PLACE_REACH + 1.0f, place.y, map);
+    play.click(CROSS).waitFor("ContextDialogQX").click(CROSS);
+    waitForPlay(play);
+    const fs::path folder = play.game.dataFolder;
+    play.press(KEY_PRINT_SCREEN).wait(0.5);
+    if (!play.broken() && screenshotsIn(folder) != 1)
+        play.fail(std::to_string(screenshotsIn(folder)) + " screenshots for one press");
+    fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    {
+        // Root writes into a read-only folder unless it gives up that power.
+        const PermissionsObeyed obeyed;
+        waitForTheEnd(clickSmiley(play, challengeAnswer(play, false)), "no bonus!", 0.1);
+        play.waitFor("ContextDialog", 30.0).wait(0.5).click("OK");
+        play.waitFor("ContextMap").wait(0.5).click(CROSS).waitFor("ContextDialogQX").click(CROSS);
+        waitForPlay(play);
+        const auto [a, b] = firstPair(presentSmileys(play.running<Quest>()));
+        clickSmiley(play, a);
+        clickSmiley(play, b).wait(1.0);
+    }
+    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
     play.check();
 }
 
