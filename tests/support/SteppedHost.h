@@ -75,7 +75,7 @@ public:
             obtained.samples = DEFAULT_SAMPLES;
         obtained.silence = 0;
         obtained.size = static_cast<Uint32>(obtained.samples) * obtained.channels * ((obtained.format & 0xFF) / 8);
-        spec = obtained;
+        opened = obtained;
         stream.resize(obtained.size);
     }
     void pause(bool bPausedNow) override { bPaused = bPausedNow; }
@@ -85,18 +85,19 @@ public:
     // fractions carried on.
     void pull(double time) override
     {
-        if (!bPaused && spec.callback)
-            owedFrames += (time - lastTime) * spec.freq;
+        if (!bPaused && opened.callback)
+            owedFrames += (time - lastTime) * opened.freq;
         lastTime = time;
         while (owedFrames >= 1.0) {
-            const int count = std::min(static_cast<int>(owedFrames), static_cast<int>(spec.samples));
-            spec.callback(spec.userdata, stream.data(), static_cast<int>(count * spec.size / spec.samples));
+            const int count = std::min(static_cast<int>(owedFrames), static_cast<int>(opened.samples));
+            opened.callback(opened.userdata, stream.data(), static_cast<int>(count * opened.size / opened.samples));
             owedFrames -= count;
         }
     }
 
 private:
-    SDL_AudioSpec spec{};
+    // What open gave.
+    SDL_AudioSpec opened{};
     bool bPaused = true;
     double lastTime = 0.0;
     double owedFrames = 0.0;

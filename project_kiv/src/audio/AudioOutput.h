@@ -1,7 +1,7 @@
 #pragma once
 // AudioOutput: where the engine's mixed sound goes, and who asks for it.
 // KivAudio opens it in the format it wants, with the callback that mixes
-// one buffer (SDL's callback type, given in the desired spec). An output
+// one buffer (SDL's callback type, given in the desired format). An output
 // with a thread of its own (SDL's device, SdlAudioOutput, the program's)
 // calls the callback there as it plays; one without calls it on the main
 // thread, for the time the engine's frame hands it (pull). The engine
