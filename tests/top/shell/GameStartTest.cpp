@@ -12,6 +12,7 @@
 // a slow disk no request, on any thread, nor a logout cuts a save short;
 // and once its files are saved the program lets go of its data folder.
 #include "GameHarness.h"
+#include "StandInOpener.h"
 #include "VirtualDisplay.h"
 
 #include "DataFolderLock.h"
@@ -454,16 +455,8 @@ TEST_F(RealProgram, OnceItsFilesAreSavedItLetsGoWhileTheBrowserOpens)
 {
     VirtualDisplay display;
     ASSERT_TRUE(display.ready()) << "no display of the test's own";
-    const std::string opened = home.path() + "/opened", opener = home.path() + "/bin/xdg-open";
-    std::filesystem::create_directories(home.path() + "/bin");
-    const std::string browser = home.path() + "/browser";
-    writeWholeFile(opener, "#!/bin/sh\necho $$ > '" + browser + "'\necho \"$1\" > '" + opened + ".part'\nmv '" +
-                               opened + ".part' '" + opened + "'\nexec sleep 60\n");
-    std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
-    const auto onDisplay = [&] {
-        setenv("DISPLAY", display.name().c_str(), 1);
-        setenv("PATH", (home.path() + "/bin:" + std::getenv("PATH")).c_str(), 1);
-    };
+    const StandInOpener opener(60);
+    const auto onDisplay = [&] { setenv("DISPLAY", display.name().c_str(), 1); };
     program.emplace(startProgram(home.path(), {}, errorPath(), "", onDisplay));
     const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
     ASSERT_TRUE(waitFor([&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
@@ -477,9 +470,14 @@ TEST_F(RealProgram, OnceItsFilesAreSavedItLetsGoWhileTheBrowserOpens)
     input.click(540, 430);
     std::this_thread::sleep_for(std::chrono::seconds(1));
     input.click(235, 306);
-    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(opened); }, std::chrono::seconds(30)))
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const std::string calls = opener.calls();
+            return !calls.empty() && calls.back() == '\n';
+        },
+        std::chrono::seconds(30)))
         << readWholeFile(logPath);
-    EXPECT_EQ(readWholeFile(opened), std::string(ContextMain::WEBSITE_ADDRESS) + "\n");
+    EXPECT_EQ(opener.calls(), "[" + std::string(ContextMain::WEBSITE_ADDRESS) + "]\n");
     EXPECT_NE(readWholeFile(logPath).find("~Kiv(): Done. Clean exit."), std::string::npos);
     expectTheExitSaves(dataFolder);
 
@@ -495,7 +493,6 @@ TEST_F(RealProgram, OnceItsFilesAreSavedItLetsGoWhileTheBrowserOpens)
     ASSERT_TRUE(program->waitForExit(std::chrono::seconds(5))) << "the request did not end it";
     EXPECT_TRUE(WIFSIGNALED(program->status()) && WTERMSIG(program->status()) == SIGTERM)
         << "status " << program->status();
-    kill(std::stoi(readWholeFile(browser)), SIGTERM);
 }
 
 // A data folder that cannot be made (a file stands where a folder of its
