@@ -3,9 +3,9 @@
 // frames per second of the whole screen stack stepped headlessly (the
 // engine's own frames on the tests' stepped host, no drawing), and the time
 // of a frame with drawing and presenting on the display (Mesa under Xvfb),
-// each with the main thread's CPU time per frame. The game starts once per process, with the allocator
-// set as the program sets it. Needs a display and the generated data beside
-// the build's bench folder.
+// each with the main thread's CPU time per frame. The game starts once per
+// process, with the allocator set as the program sets it. Needs a display
+// and the generated data beside the build's bench folder.
 #include "AllocatorSettings.h"
 #include "ApplicationInfo.h"
 #include "BenchFigures.h"

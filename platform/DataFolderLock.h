@@ -2,12 +2,13 @@
 // DataFolderLock: one writer per data folder. The program's first copy
 // takes exclusive locks (flock) on the data folder itself and on the lock
 // file "Glimmerdaledemo.lock" in it, and holds them until its last file is
-// saved; the system lets go of them when the process ends, however it ends. Any copy
-// can lock the folder, whatever lies at the lock file's name; the lock file
-// serves file systems that cannot lock a folder (NFS) and copies that
-// cannot read it. A copy that finds either lock taken must leave the folder
-// alone, and so must one that can take neither. Main thread, at start-up,
-// before anything is written to the folder.
+// saved; the system lets go of them when the process ends, however it ends.
+// Any copy can lock the folder, whatever lies at the lock file's name; the
+// lock file serves file systems that cannot lock a folder (NFS) and copies
+// that cannot read it. A copy that finds either lock taken must leave the
+// folder alone, and so must one that can take neither. Main thread: taken
+// at start-up, before anything is written to the folder, and let go once
+// the exit saves are done (ProgramEnd) or when the object goes.
 #include "UString.h"
 
 class DataFolderLock {

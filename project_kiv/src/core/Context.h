@@ -15,9 +15,10 @@ public:
     Context();
     ~Context() override;
 
-    // Background tick, camera tick, mouse position update, pick of the object
-    // under the mouse, tickContents, camera late update, foreground tick. The clock advances by dt capped at
-    // the engine's maximum frame duration, times timeScale.
+    // Background tick, camera tick, mouse position update, pick of the
+    // object under the mouse, tickContents, camera late update, foreground
+    // tick. The clock advances by dt capped at the engine's maximum frame
+    // duration, times timeScale.
     void tick(double t, double dt) override;
     // Background render, clear (unless clearColor is 0), projection saved,
     // camera, renderContents, projection restored, foreground render.

@@ -303,7 +303,8 @@ void Language::setCurrentLanguage(int language)
     }
     currentLanguage = language;
     pCurrentTexts = texts[currentLanguage];
-    // The tools use the table without an engine and its input.
+    // A table without an engine's input (one read on its own) has no key
+    // names to fill.
     if (pKiv && pKiv->pInput)
         fillKeyNames(pKiv->pInput->keyNames);
 }

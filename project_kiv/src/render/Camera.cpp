@@ -11,8 +11,8 @@ KivBase* createCamera()
     return new Camera();
 }
 
-// The virtual screen of the display; without one (a tool, the rules on
-// their own) the default 640 x 480.
+// The virtual screen of the display; before the engine's graphics exist (a
+// camera made on its own) the default 640 x 480.
 float fovWidth()
 {
     return pKiv && pKiv->pGraphics ? static_cast<float>(pKiv->pGraphics->fovWidth) : 640.0f;

@@ -3,9 +3,9 @@
 // "Hello, <name>!" near the top of the view with the line "Click here to
 // change players." below it, lights the greeting while the mouse is over
 // either line, opens the player list when either is clicked, and opens the
-// new-player screen whenever the roster's current slot is empty. A child of the main menu, which owns it; its two lines are
-// its children. The screens it opens delete themselves when they finish.
-// Main thread only.
+// new-player screen whenever the roster's current slot is empty. A child of
+// the main menu, which owns it; its two lines are its children. The screens
+// it opens delete themselves when they finish. Main thread only.
 #include "KivBase.h"
 
 class RenderableText;

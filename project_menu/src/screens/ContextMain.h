@@ -4,10 +4,11 @@
 // logo, the greeting of the current player (which opens the player screens,
 // and the new-player screen while nobody plays) and the buttons: start, high
 // scores, options, credits, the maker's website and quit. Escape, quit and
-// the website (which ends the program too) ask before they close it. It stays on the stack under every other screen for the whole
-// run; when it closes, the stack runs down and the program ends. The game
-// derives from it and fills onButtonStart. It deletes itself when the stack
-// pops it. Main thread only; it needs the loaded fonts and GUI textures.
+// the website (which ends the program too) ask before they close it. It
+// stays on the stack under every other screen for the whole run; when it
+// closes, the stack runs down and the program ends. The game derives from
+// it and fills onButtonStart. It deletes itself when the stack pops it.
+// Main thread only; it needs the loaded fonts and GUI textures.
 #include "ContextMenu.h"
 
 class Logo;

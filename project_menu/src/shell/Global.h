@@ -34,9 +34,10 @@ public:
     // archive, loads the progress bar and mouse pointer textures, creates the
     // resource root and the screen stack and pushes the loader.
     void initPreLoader();
-    // Builds the GUI themes and the shared background contexts, runs initGame, then pushes the
-    // maker's logo, the crash report (only when the last run crashed) and
-    // the automatic configuration; the last pushed runs first.
+    // Builds the GUI themes and the shared background contexts, runs
+    // initGame, then pushes the maker's logo, the crash report (only when
+    // the last run crashed) and the automatic configuration; the last pushed
+    // runs first.
     void initPostLoader();
     // The game registers its own resources and pushes its first screens.
     virtual void initGame() = 0;

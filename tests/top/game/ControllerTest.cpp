@@ -1,9 +1,10 @@
 // The controller's guards against what it is given: the difficulty setting
-// of the persistent block (and the slots and penalty it brings), a house in play with no smiley left for its
-// timers to pick, and saved games: how the quest mode meets them at the
-// start of a game: offered only when they can be continued, cleared when not
-// (which records can be is the rules' table). (Continuing one is played
-// through in the mode tests.) And how a finished journey ends in every mode.
+// of the persistent block (and the slots and penalty it brings), a house in
+// play with no smiley left for its timers to pick, and saved games: how the
+// quest mode meets them at the start of a game: offered only when they can
+// be continued, cleared when not (which records can be is the rules'
+// table). (Continuing one is played through in the mode tests.) And how a
+// finished journey ends in every mode.
 #include "GameSession.h"
 
 namespace {
