@@ -78,7 +78,7 @@ void flushFolder(const UString& folder)
     close(descriptor);
 }
 
-// "<prefix>....<pid>-<n>.tmp", as createTemporary names them.
+// "<prefix>....<pid>-<n>.tmp", as createTemporaryFile names them.
 bool isTemporaryName(const std::string& name, const UString& prefix)
 {
     const size_t suffixLength = std::strlen(TEMPORARY_SUFFIX);
@@ -130,6 +130,20 @@ bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, U
         return false;
     }
     flushFolder(folderOf(path));
+    return true;
+}
+
+bool renameWithoutReplacing(const UString& temporary, const UString& path)
+{
+    if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return false;
+    // A file system that cannot rename so (NFS) can still make a second
+    // name, which fails on anything at it; the temporary one then goes.
+    if (link(temporary.c_str(), path.c_str()) != 0)
+        return false;
+    unlink(temporary.c_str());
     return true;
 }
 

@@ -21,6 +21,12 @@ bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, U
 // open for writing only; -1, with errno, when no file could be made.
 int createTemporaryFile(const UString& path, UString& temporary);
 
+// Gives the finished file at temporary the name path in one step, unless
+// something has that name already, a dangling link included: nothing there
+// is ever replaced. False, with errno (EEXIST: the name is taken), when it
+// did not; temporary is then left as it was.
+bool renameWithoutReplacing(const UString& temporary, const UString& path);
+
 // Removes from folder what killed writers left behind: the temporary files
 // (and links at their names) of createTemporaryFile for files whose names
 // begin with prefix, or with "crash." and prefix (the crash files). Only for

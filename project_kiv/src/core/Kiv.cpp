@@ -29,6 +29,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Kiv* pKiv = nullptr;
@@ -304,27 +305,25 @@ void Kiv::measureFrameRate(double now)
 void Kiv::saveScreenshot()
 {
     // The first number whose name nothing has (a link, even a dangling one,
-    // counts), taken by making the file, so that earlier shots and whatever
-    // a link points to are never overwritten.
+    // counts). The picture is written whole under a temporary name and given
+    // the number only then, in a step that replaces nothing: earlier shots
+    // and whatever a link points to are never overwritten, and a shot cut
+    // short (a kill, a crash, a full disk) leaves no picture under a number,
+    // only a temporary file that the next start removes.
     const UString folder = getDataFolder();
     for (int number = 1; number < 10000; ++number) {
         UString path = formatString("%s/%s-%04d.jpg", folder.c_str(), APPLICATION_NAME, number);
-        const int reserved = openWritableFile(path, TakenName::KEEP);
-        if (reserved < 0 && errno == EEXIST)
+        struct stat existing;
+        if (lstat(path.c_str(), &existing) == 0)
             continue;
-        if (reserved < 0) {
-            KIV_LOG("Screenshot '%s' cannot be made (%s).", path.c_str(), std::strerror(errno));
-            return;
-        }
-        close(reserved);
         UString reason;
-        if (pGraphics->saveScreenshot(path, reason)) {
+        if (pGraphics->saveScreenshot(path, reason, TakenName::KEEP)) {
             KIV_LOG("Screenshot saved as '%s'.", path.c_str());
             return;
         }
-        // The name was claimed by making the file; a shot not taken leaves
-        // nothing behind.
-        unlink(path.c_str());
+        // Another writer took the number while the picture was made.
+        if (errno == EEXIST)
+            continue;
         KIV_LOG("Screenshot '%s' could not be written: %s.", path.c_str(), reason.c_str());
         return;
     }

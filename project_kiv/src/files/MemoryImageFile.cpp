@@ -437,12 +437,13 @@ void MemoryImageFile::blit(const MemoryImageFile* source, const Rect* sourceRect
     }
 }
 
-bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& error) const
+bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& error, TakenName taken) const
 {
     KIV_ASSERT(pImageData);
-    // Written beside the name and renamed over it only once whole, so that a
-    // failure part-way (a full disk, memory running out in the encoder during
-    // a fatal report) leaves an earlier file at the name as it was.
+    // Written beside the name and given it only once whole and on disk, so
+    // that a failure part-way (a full disk, memory running out in the
+    // encoder during a fatal report, a kill, a power cut) leaves an earlier
+    // file at the name as it was, and never an empty or partial picture.
     UString temporary;
     const int descriptor = createTemporaryFile(fileName, temporary);
     FILE* file = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
@@ -465,14 +466,27 @@ bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& err
         unlink(temporary.c_str());
         throw;
     }
-    const bool bClosed = std::fclose(file) == 0;
-    if (written && bClosed && std::rename(temporary.c_str(), fileName.c_str()) == 0)
-        return true;
-    const int problem = errno;
+    const char* step = nullptr;
+    if (written && (std::fflush(file) != 0 || fsync(fileno(file)) != 0))
+        step = "flushing to disk failed (%s)";
+    int problem = errno;
+    if (std::fclose(file) != 0 && written && !step) {
+        step = "closing failed (%s)";
+        problem = errno;
+    }
+    if (written && !step) {
+        const bool bNamed = taken == TakenName::KEEP ? renameWithoutReplacing(temporary, fileName)
+                                                     : std::rename(temporary.c_str(), fileName.c_str()) == 0;
+        if (bNamed)
+            return true;
+        step = taken == TakenName::KEEP && errno == EEXIST ? "the name was taken meanwhile (%s)"
+                                                           : "the new file could not take its name (%s)";
+        problem = errno;
+    }
     unlink(temporary.c_str());
     if (written)
-        error = formatString(bClosed ? "the new file could not take its name (%s)" : "closing failed (%s)",
-                             std::strerror(problem));
+        error = formatString(step, std::strerror(problem));
+    errno = problem;
     return false;
 }
 

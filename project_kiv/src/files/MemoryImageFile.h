@@ -6,6 +6,7 @@
 // size against the bytes it was given: damaged game data is a fatal report
 // naming the file, never an out-of-bounds read. Main thread only.
 #include "UString.h"
+#include "WritableFile.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -50,14 +51,17 @@ public:
     void blit(const MemoryImageFile* source, const Rect* sourceRect, const Point* destPoint);
 
     // A baseline JPEG (RGB, alpha dropped, top row first), quality 0 to 100,
-    // written to a temporary file of its own (createTemporaryFile) and
-    // renamed over the name once whole, so never through a link at the name.
-    // False, with the reason in words in error, when it cannot be opened,
-    // encoded or written whole: whatever was at the name is then left as it
-    // was and no temporary file is left behind. A std::bad_alloc (memory
-    // running out while a fatal error is reported) goes on to the caller, the
-    // temporary file removed.
-    bool saveJPG(const UString& fileName, int quality, UString& error) const;
+    // written to a temporary file of its own (createTemporaryFile), flushed
+    // to disk and only then given the name, so never through a link at the
+    // name: renamed over whatever is there (REPLACE), or given the name only
+    // while nothing has it (KEEP; errno is EEXIST after a false return when
+    // something had). False, with the reason in words in error, when it
+    // cannot be opened, encoded, written whole or named: whatever was at the
+    // name is then left as it was and no temporary file is left behind. A
+    // std::bad_alloc (memory running out while a fatal error is reported)
+    // goes on to the caller, the temporary file removed.
+    bool saveJPG(const UString& fileName, int quality, UString& error,
+                 TakenName taken = TakenName::REPLACE) const;
     // Not supported: fatal "Unimplemented" (BMP: "Unimplemented.").
     [[noreturn]] void saveTGA(const UString& fileName) const;
     [[noreturn]] void saveBMP(const UString& fileName) const;

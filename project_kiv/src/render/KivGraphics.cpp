@@ -393,7 +393,7 @@ MemoryImageFile* KivGraphics::grabScreen(UString* failure)
     return image;
 }
 
-bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
+bool KivGraphics::saveScreenshot(const UString& fileName, UString& error, TakenName taken)
 {
     // The error reporter may ask before the display was ever opened (or after
     // opening it failed): there is no frame buffer to read then. A forked
@@ -411,8 +411,12 @@ bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
         else if (fileName.find(".bmp") != UString::npos)
             image->saveBMP(fileName);
         else if (fileName.find(".jpg") != UString::npos) {
-            if (!image->saveJPG(fileName, SCREENSHOT_QUALITY, error))
+            if (!image->saveJPG(fileName, SCREENSHOT_QUALITY, error, taken)) {
+                const int problem = errno;
+                image.reset();
+                errno = problem;
                 return false;
+            }
             if (pKiv && pKiv->pObserver)
                 pKiv->pObserver->onFileSaved(fileName, image->pImageData,
                                              static_cast<size_t>(image->width) * image->height * 4);

@@ -10,6 +10,7 @@
 #include "RuntimeClass.h"
 #include "UColor.h"
 #include "UString.h"
+#include "WritableFile.h"
 
 #include <utility>
 #include <vector>
@@ -81,12 +82,14 @@ public:
     // otherwise says why in words (a failed read is returned unflipped).
     MemoryImageFile* grabScreen(UString* failure);
     // Writes the frame buffer by the name's extension (".jpg": JPEG quality
-    // 60). False, with the reason in words in error and no file written,
-    // when this process has no display open, the screen cannot be read (an
-    // OpenGL error left by an earlier call does not count) or the image
-    // cannot be written (memory running out included); whatever was at the
-    // name is then left as it was.
-    bool saveScreenshot(const UString& fileName, UString& error);
+    // 60), over whatever is at the name (REPLACE) or only while nothing is
+    // (KEEP: errno is EEXIST after a false return when something was). False,
+    // with the reason in words in error and no file written, when this
+    // process has no display open, the screen cannot be read (an OpenGL
+    // error left by an earlier call does not count) or the image cannot be
+    // written (memory running out included); whatever was at the name is
+    // then left as it was.
+    bool saveScreenshot(const UString& fileName, UString& error, TakenName taken = TakenName::REPLACE);
     // Called by the error reporter before it ends the program.
     void onFatalError();
     // False in a process forked from the one that opened the display (or
