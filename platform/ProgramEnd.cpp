@@ -11,39 +11,52 @@ namespace {
 enum Stage { RUNNING, ENDING_AFTER_GRACE, EXIT_SAVES, SAVED };
 
 std::atomic<int> stage{RUNNING};
+// The first request the main loop has not taken yet (its signal; 0 for
+// none): taken by the loop while it runs, kept through the exit saves.
+std::atomic<int> untakenRequest{0};
+// The first request of the run, whose grace runs; 0 before any.
+std::atomic<int> graceRequest{0};
 // Writes of player files under way, on any thread.
 std::atomic<int> savesInProgress{0};
 // The grace ran out while a file was being written; whichever of the alarm
 // and the last write's end takes it back acts on it.
 std::atomic<bool> bGraceOver{false};
-// The request whose grace runs: it ends the program when the grace is over.
-std::atomic<int> pendingRequest{0};
 
-void (*askLoopToQuit)() = nullptr;
 unsigned graceSeconds = 0;
 DataFolderLock* pHeldLock = nullptr;
 
 static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
               "the stage is read inside signal handlers");
 
-// Ends the program as the request would have without a handler.
+// Ends the program as the request would have without a handler. Inside the
+// request's own handler the signal is blocked until the handler returns,
+// and the default action follows then.
 void endBy(int request)
 {
     std::signal(request, SIG_DFL);
     raise(request);
 }
 
+// The request kept for the end of the exit saves ends the program; whoever
+// takes it first, its handler or exitSavesDone, does.
+void endByKeptRequest()
+{
+    if (const int kept = untakenRequest.exchange(0))
+        endBy(kept);
+}
+
 void onTerminationRequest(int request)
 {
+    int none = 0;
+    untakenRequest.compare_exchange_strong(none, request);
     switch (stage.load()) {
     case RUNNING:
-        pendingRequest = request;
-        if (askLoopToQuit)
-            askLoopToQuit();
-        alarm(graceSeconds);
+        none = 0;
+        if (graceRequest.compare_exchange_strong(none, request))
+            alarm(graceSeconds);
         break;
     case SAVED:
-        endBy(request);
+        endByKeptRequest();
         break;
     default:
         break;
@@ -52,7 +65,7 @@ void onTerminationRequest(int request)
 
 void onGraceOver(int)
 {
-    const int request = pendingRequest.load();
+    const int request = graceRequest.load();
     if (request == 0 || stage.load() != RUNNING)
         return;
     bGraceOver = true;
@@ -74,9 +87,8 @@ void handleUnlessIgnored(int request)
 
 } // namespace
 
-void ProgramEnd::handleRequests(void (*askToQuit)(), unsigned grace)
+void ProgramEnd::handleRequests(unsigned grace)
 {
-    askLoopToQuit = askToQuit;
     graceSeconds = grace;
     std::signal(SIGALRM, onGraceOver);
     handleUnlessIgnored(SIGTERM);
@@ -89,6 +101,11 @@ void ProgramEnd::handleRequests(void (*askToQuit)(), unsigned grace)
 void ProgramEnd::holdUntilSaved(DataFolderLock* lock)
 {
     pHeldLock = lock;
+}
+
+bool ProgramEnd::takeRequest()
+{
+    return stage.load() == RUNNING && untakenRequest.exchange(0) != 0;
 }
 
 void ProgramEnd::beginExitSaves()
@@ -106,6 +123,7 @@ void ProgramEnd::exitSavesDone()
         pHeldLock->release();
     pHeldLock = nullptr;
     stage = SAVED;
+    endByKeptRequest();
 }
 
 ProgramEnd::SaveInProgress::SaveInProgress()

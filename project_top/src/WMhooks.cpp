@@ -7,6 +7,7 @@
 #include "KivAudio.h"
 #include "KivInput.h"
 #include "Logger.h"
+#include "LostConnection.h"
 #include "MyGlobal.h"
 #include "ProgramEnd.h"
 
@@ -14,8 +15,8 @@
 #include <X11/Xlib.h>
 
 #include <cerrno>
+#include <cstring>
 #include <csignal>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,26 +26,6 @@ namespace {
 // Xlib's own report and exit.
 XIOErrorHandler displayLostBefore = nullptr;
 
-// The connection's own error, for Xlib's report: errno may be one a save
-// left (the display can go while the exit saves run, and Xlib then meets
-// the loss in a later call of its own). A connection the server closed
-// reads as a broken pipe, which Xlib reports as the server's shutdown.
-int connectionError(Display* display, int seen)
-{
-    const int connection = ConnectionNumber(display);
-    int pending = 0;
-    socklen_t size = sizeof(pending);
-    if (getsockopt(connection, SOL_SOCKET, SO_ERROR, &pending, &size) == 0 && pending != 0)
-        return pending;
-    char next;
-    const ssize_t peeked = recv(connection, &next, 1, MSG_PEEK | MSG_DONTWAIT);
-    if (peeked == 0)
-        return EPIPE;
-    if (peeked < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
-        return errno;
-    return seen;
-}
-
 // The display is gone: at a logout the session's X server ends with the
 // hang-up, and whichever comes first, Xlib ends the process when this
 // returns. Nothing can be drawn any more, so what a quit would save and
@@ -53,7 +34,10 @@ int connectionError(Display* display, int seen)
 // files are still there to save.
 int onDisplayLost(Display* display)
 {
-    const int cause = connectionError(display, errno);
+    // Xlib reports errno: the connection's own error, not one a save left
+    // (the display can go while the exit saves run, and Xlib then meets the
+    // loss in a later call of its own) or a read of Xlib's own.
+    const int cause = lostConnectionError(ConnectionNumber(display));
     ProgramEnd::beginExitSaves();
     if (pKiv) {
         // A failed save is not shown in a dialog now.
@@ -200,6 +184,12 @@ bool runLoopPass(WindowEventSource nextEvent)
 {
     bool quit = false;
     SDL_Event event;
+    // A termination request ends the game as the window's close does.
+    if (ProgramEnd::takeRequest()) {
+        std::memset(&event, 0, sizeof(event));
+        event.type = SDL_QUIT;
+        quit = handleWindowEvent(event);
+    }
     while (nextEvent(event))
         if (handleWindowEvent(event))
             quit = true;

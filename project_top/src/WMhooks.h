@@ -1,12 +1,13 @@
 #pragma once
 // The program's main loop entry and per-frame call: SDL_main runs passes of
-// its loop (runLoopPass: the window's events, each through
-// handleWindowEvent, then doFrame) until the screen stack is empty or quit
-// is requested; shutdown tears down the global object and the engine, which
-// makes the exit saves (no termination request cuts them short:
-// ProgramEnd.h), then lets go of the data folder and opens the web page
-// asked for. The first doFrame starts the program (startGame) on the
-// program's host. Main thread only.
+// its loop (runLoopPass: a termination request taken as a window's close,
+// the window's events, each through handleWindowEvent, then doFrame) until
+// the screen stack is empty or quit is requested; shutdown tears down the
+// global object and the engine, which makes the exit saves (no termination
+// request cuts them short: ProgramEnd.h), then lets go of the data folder
+// and opens the web page asked for, unless a request kept during the saves
+// ends the program first. The first doFrame starts the program (startGame)
+// on the program's host. Main thread only.
 #include "UString.h"
 
 union SDL_Event;
@@ -17,9 +18,11 @@ extern "C" int SDL_main(int argc, char* argv[]);
 // false when none waits. The program's is SDL's queue (pollWindowEvent).
 using WindowEventSource = bool (*)(SDL_Event& event);
 bool pollWindowEvent(SDL_Event& event);
-// One pass of the main loop: every event the source has waiting handled,
-// then one frame. False when the loop ends: the screen stack has emptied,
-// or an event of the pass asked to quit (its frame still runs).
+// One pass of the main loop: a termination request not yet taken
+// (ProgramEnd::takeRequest) handled as the window's close event, every
+// event the source has waiting handled, then one frame. False when the loop
+// ends: the screen stack has emptied, or the request or an event of the
+// pass asked to quit (its frame still runs).
 bool runLoopPass(WindowEventSource nextEvent);
 // What the first frame starts with: the engine on the host (the program's
 // is KivHost::desktop(); the host must outlive the engine), the handler of

@@ -69,17 +69,6 @@ void enterDataFolder()
         return;
 }
 
-// A termination request becomes the quit event a closed window sends, so
-// the main loop ends the program cleanly with every file saved (what SDL's
-// own handler does). Called inside the signal handler.
-void askLoopToQuit()
-{
-    SDL_Event quit;
-    std::memset(&quit, 0, sizeof(quit));
-    quit.type = SDL_QUIT;
-    SDL_PushEvent(&quit);
-}
-
 // Under a file-size limit a write past it would end the program at once,
 // with nothing saved or said, and so would a write to a pipe whose reader
 // has quit (standard error piped into a pager or `head`). Ignored, the
@@ -145,7 +134,7 @@ int main(int argc, char* argv[])
     }
 
     ProgramEnd::holdUntilSaved(&lock);
-    ProgramEnd::handleRequests(askLoopToQuit, TERMINATION_GRACE_SECONDS);
+    ProgramEnd::handleRequests(TERMINATION_GRACE_SECONDS);
     enterDataFolder();
     return SDL_main(static_cast<int>(arguments.size() - 1), arguments.data());
 }

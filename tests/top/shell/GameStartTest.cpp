@@ -9,8 +9,12 @@
 // file-size limit, with its standard descriptors closed, with a hard link
 // at its log's name, with standard error on a pipe that nobody reads or
 // with hang-ups ignored, and ended by a hang-up, writing no other file. On
-// a slow disk no request, on any thread, nor a logout cuts a save short;
-// and once its files are saved the program lets go of its data folder.
+// a slow disk no request, on any thread, nor a logout cuts a save short; a
+// request during the exit saves ends the program once they are done; once
+// its files are saved the program lets go of its data folder. No request is
+// lost during a slow start-up, and a start-up step that hangs is ended one
+// grace after the first request. A kill while a screenshot is written
+// leaves no picture behind.
 #include "GameHarness.h"
 #include "StandInOpener.h"
 #include "VirtualDisplay.h"
@@ -87,36 +91,85 @@ protected:
     // Starts the program in the game data (inChild as startProgram runs
     // it), waits until loading has ended and the start screens have passed,
     // runs whileRunning (program is the running program), ends it with the
-    // signal ending (SIGTERM: as a closed window) and expects a clean run,
-    // or one that ends with exitStatus without a report of its own; returns
-    // the run's log, with what went on on standard error when the file could
-    // not be written.
+    // signal ending (SIGTERM: as a closed window) and expects a clean run
+    // that ends with the wait status given: an exit with status 0, a
+    // request's signal once the exit saves are done, or an exit with another
+    // status and no clean end (Xlib's after a lost display). Returns the
+    // run's log, with what went on on standard error when the file could not
+    // be written.
     std::string runOnce(const std::vector<std::string>& arguments = {}, const std::function<void()>& whileRunning = {},
-                        const std::function<void()>& inChild = {}, int ending = SIGTERM, int exitStatus = 0)
+                        const std::function<void()>& inChild = {}, int ending = SIGTERM, int waitStatus = 0)
     {
-        const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
-        std::filesystem::remove(logPath);
-        program.emplace(startProgram(home.path(), arguments, errorPath(), "", inChild));
-        EXPECT_GT(program->pid(), 0);
-        const auto runLog = [&] { return readWholeFile(logPath) + readWholeFile(errorPath()); };
-        EXPECT_TRUE(waitFor([&] { return runLog().find("Global initialization complete") != std::string::npos; },
-                            std::chrono::seconds(120)));
-        // The display check and the maker's logo take a few seconds.
-        std::this_thread::sleep_for(std::chrono::seconds(5));
+        start(arguments, inChild);
         if (whileRunning)
             whileRunning();
         EXPECT_TRUE(program->terminate(std::chrono::seconds(60), ending)) << "it did not end when closed";
         const int status = program->status();
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == exitStatus) << "status " << status;
+        EXPECT_EQ(status, waitStatus);
         const std::string log = runLog();
         for (const char* line : {"doFrame(): Entering game loop.", "loadStuff(): Single language mode (0).",
                                  "SolutionData(): solutions/solution-7x7.dat: Loaded "})
             EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
-        EXPECT_EQ(log.find("~Kiv(): Done. Clean exit.") != std::string::npos, exitStatus == 0) << log;
+        EXPECT_EQ(log.find("~Kiv(): Done. Clean exit.") != std::string::npos, waitStatus == 0 || WIFSIGNALED(waitStatus))
+            << log;
         for (const char* line : {"*** ERROR", "Forced exit.", "objects still allocated"})
             EXPECT_EQ(log.find(line), std::string::npos) << line << "\n" << log;
         return log;
     }
+
+    // Starts the program (inChild as startProgram runs it) and waits until
+    // loading has ended and the start screens have passed.
+    void start(const std::vector<std::string>& arguments = {}, const std::function<void()>& inChild = {})
+    {
+        std::filesystem::remove(logPath());
+        program.emplace(startProgram(home.path(), arguments, errorPath(), "", inChild));
+        EXPECT_GT(program->pid(), 0);
+        EXPECT_TRUE(waitFor([&] { return runLog().find("Global initialization complete") != std::string::npos; },
+                            std::chrono::seconds(120)));
+        // The display check and the maker's logo take a few seconds.
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+    }
+
+    // Starts the program on the display (inChild as startProgram runs it),
+    // names the first player and answers the main menu's Website with Yes;
+    // beforeYes runs just before the answer.
+    void quitForTheWebsite(const VirtualDisplay& display, const std::function<void()>& inChild = {},
+                           const std::function<void()>& beforeYes = {})
+    {
+        start({}, [&] {
+            setenv("DISPLAY", display.name().c_str(), 1);
+            if (inChild)
+                inChild();
+        });
+        WindowInput input(display.name());
+        ASSERT_TRUE(input.ready());
+        nameTheFirstPlayer(input, "Ann");
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        // The main menu's Website button, then Yes in the question it asks.
+        input.click(540, 430);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        if (beforeYes)
+            beforeYes();
+        input.click(235, 306);
+    }
+
+    // The first start's screens passed as a player passes them: the maker's
+    // logo and the intro skipped, however slowly they come on a busy machine
+    // (the new-player prompt that follows stays up through Escape), and a
+    // new player named in the prompt.
+    static void nameTheFirstPlayer(WindowInput& input, const std::string& name)
+    {
+        for (int press = 0; press < 8; ++press) {
+            input.key(XK_Escape);
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+        }
+        input.type(name);
+        input.key(XK_Return);
+    }
+
+    std::string logPath() const { return dataFolder + "/Glimmerdaledemo.log"; }
+    // The run's log, with what went on on standard error.
+    std::string runLog() const { return readWholeFile(logPath()) + readWholeFile(errorPath()); }
 
     // The packed player file read into the record (size bytes); a failure
     // when it does not load.
@@ -178,6 +231,9 @@ struct Surroundings {
     std::function<void(const std::string& dataFolder, const std::string& errors)> check;
     // The signal that ends it.
     int ending = SIGTERM;
+    // How it ends (a wait status): an exit with status 0, or the signal of
+    // a request kept during the exit saves once they are done.
+    int waitStatus = 0;
 };
 
 // Every save the end of a first run makes (the configuration rewritten, the
@@ -198,18 +254,34 @@ void addSanitizerOption(const std::string& option)
     setenv("ASAN_OPTIONS", (std::string(options ? options : "") + ":" + option).c_str(), 1);
 }
 
+// In the program's process before it starts: the libraries named (joined
+// by ':') are loaded with the program.
+void preload(const std::string& libraries)
+{
+    // The sanitizer's runtime would have to come before them.
+    addSanitizerOption("verify_asan_link_order=0");
+    setenv("LD_PRELOAD", libraries.c_str(), 1);
+}
+
 // In the program's process before it starts: every flush to the disk takes
 // the seconds given (only while the file onlyWhile is there, when one is
 // named), and the libraries named are loaded with the program.
 void slowDisk(unsigned seconds, const std::string& onlyWhile = "", const std::string& alsoLoaded = "")
 {
-    // The sanitizer's runtime would have to come before them.
-    addSanitizerOption("verify_asan_link_order=0");
-    setenv("LD_PRELOAD", (std::string(KIV_SLOW_FLUSH_LIBRARY) + (alsoLoaded.empty() ? "" : ":" + alsoLoaded)).c_str(),
-           1);
+    preload(std::string(KIV_SLOW_FLUSH_LIBRARY) + (alsoLoaded.empty() ? "" : ":" + alsoLoaded));
     setenv("KIV_SLOW_FLUSH_SECONDS", std::to_string(seconds).c_str(), 1);
     if (!onlyWhile.empty())
         setenv("KIV_SLOW_FLUSH_WHILE", onlyWhile.c_str(), 1);
+}
+
+// In the program's process before it starts: each connection to the X
+// server takes the seconds given, and the first leaves the file begun as it
+// begins.
+void slowDisplay(const char* seconds, const std::string& begun)
+{
+    preload(KIV_SLOW_DISPLAY_LIBRARY);
+    setenv("KIV_SLOW_CONNECT_SECONDS", seconds, 1);
+    setenv("KIV_SLOW_CONNECT_BEGUN", begun.c_str(), 1);
 }
 
 // The id of the program's thread of that name; 0 when it has none.
@@ -301,7 +373,8 @@ const Surroundings SURROUNDINGS[] = {
      [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }},
     // Another request, taken on a thread other than the main one (a
     // driver's that blocks no signal), while the exit saves are under way:
-    // they outlast the grace it would have armed.
+    // they outlast the grace it would have armed, and the request ends the
+    // program once they are done.
     {"a request to another thread while the slow exit saves are made",
      [](auto&, auto&) { slowDisk(3, "", KIV_IDLE_THREAD_LIBRARY); },
      [](StartedProgram& program) {
@@ -311,7 +384,7 @@ const Surroundings SURROUNDINGS[] = {
          std::this_thread::sleep_for(std::chrono::seconds(2));
          EXPECT_EQ(syscall(SYS_tgkill, program.pid(), idle, SIGTERM), 0);
      },
-     [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }},
+     [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }, SIGTERM, SIGTERM},
 };
 
 // A test's name from the words of a row.
@@ -337,7 +410,8 @@ TEST_P(RealProgramIn, RunsAndEndsCleanlyAndWritesNoOtherFile)
     const std::string logPath = dataFolder + "/Glimmerdaledemo.log", elsewhere = home.path() + "/elsewhere";
     writeWholeFile(elsewhere, "not the game's");
     runOnce({}, [&] { if (surroundings.whileRunning) surroundings.whileRunning(*program); },
-            [&] { if (surroundings.inChild) surroundings.inChild(logPath, elsewhere); }, surroundings.ending);
+            [&] { if (surroundings.inChild) surroundings.inChild(logPath, elsewhere); }, surroundings.ending,
+            surroundings.waitStatus);
     if (surroundings.check)
         surroundings.check(dataFolder, readWholeFile(errorPath()));
     EXPECT_EQ(readWholeFile(elsewhere), "not the game's");
@@ -389,7 +463,7 @@ TEST_P(RealProgramLoggedOut, KeepsTheExitSaves)
             if (logout.flushSeconds)
                 slowDisk(logout.flushSeconds);
         },
-        SIGHUP, 1);
+        SIGHUP, W_EXITCODE(1, 0));
     EXPECT_NE(log.find("onDisplayLost(): The display was lost; the game saves its files and ends."), std::string::npos)
         << log;
     expectTheExitSaves(dataFolder);
@@ -404,20 +478,6 @@ TEST_P(RealProgramLoggedOut, KeepsTheExitSaves)
 
 INSTANTIATE_TEST_SUITE_P(Logouts, RealProgramLoggedOut, ::testing::Range<size_t>(0, std::size(LOGOUTS)),
                          [](const auto& row) { return testName(LOGOUTS[row.param].what); });
-
-// The first start's screens passed as a player passes them: the maker's
-// logo and the intro skipped, however slowly they come on a busy machine
-// (the new-player prompt that follows stays up through Escape), and a new
-// player named in the prompt.
-void nameTheFirstPlayer(WindowInput& input, const std::string& name)
-{
-    for (int press = 0; press < 8; ++press) {
-        input.key(XK_Escape);
-        std::this_thread::sleep_for(std::chrono::seconds(1));
-    }
-    input.type(name);
-    input.key(XK_Return);
-}
 
 // A quit asked for while a new player is being saved, on a disk so slow
 // that the save outlasts the grace a request leaves a stuck frame: the
@@ -456,34 +516,22 @@ TEST_F(RealProgram, OnceItsFilesAreSavedItLetsGoWhileTheBrowserOpens)
     VirtualDisplay display;
     ASSERT_TRUE(display.ready()) << "no display of the test's own";
     const StandInOpener opener(60);
-    const auto onDisplay = [&] { setenv("DISPLAY", display.name().c_str(), 1); };
-    program.emplace(startProgram(home.path(), {}, errorPath(), "", onDisplay));
-    const std::string logPath = dataFolder + "/Glimmerdaledemo.log";
-    ASSERT_TRUE(waitFor([&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
-                        std::chrono::seconds(120)));
-    std::this_thread::sleep_for(std::chrono::seconds(5));
-    WindowInput input(display.name());
-    ASSERT_TRUE(input.ready());
-    nameTheFirstPlayer(input, "Ann");
-    std::this_thread::sleep_for(std::chrono::seconds(2));
-    // The main menu's Website button, then Yes in the question it asks.
-    input.click(540, 430);
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    input.click(235, 306);
+    quitForTheWebsite(display);
     ASSERT_TRUE(waitFor(
         [&] {
             const std::string calls = opener.calls();
             return !calls.empty() && calls.back() == '\n';
         },
         std::chrono::seconds(30)))
-        << readWholeFile(logPath);
+        << runLog();
     EXPECT_EQ(opener.calls(), "[" + std::string(ContextMain::WEBSITE_ADDRESS) + "]\n");
-    EXPECT_NE(readWholeFile(logPath).find("~Kiv(): Done. Clean exit."), std::string::npos);
+    EXPECT_NE(readWholeFile(logPath()).find("~Kiv(): Done. Clean exit."), std::string::npos);
     expectTheExitSaves(dataFolder);
 
-    std::filesystem::remove(logPath);
-    StartedProgram second(startProgram(home.path(), {}, home.path() + "/second.err", "", onDisplay));
-    EXPECT_TRUE(waitFor([&] { return readWholeFile(logPath).find("Global initialization complete") != std::string::npos; },
+    std::filesystem::remove(logPath());
+    StartedProgram second(startProgram(home.path(), {}, home.path() + "/second.err", "",
+                                       [&] { setenv("DISPLAY", display.name().c_str(), 1); }));
+    EXPECT_TRUE(waitFor([&] { return readWholeFile(logPath()).find("Global initialization complete") != std::string::npos; },
                         std::chrono::seconds(120)))
         << readWholeFile(home.path() + "/second.err");
     EXPECT_TRUE(second.terminate(std::chrono::seconds(60)));
@@ -493,6 +541,106 @@ TEST_F(RealProgram, OnceItsFilesAreSavedItLetsGoWhileTheBrowserOpens)
     ASSERT_TRUE(program->waitForExit(std::chrono::seconds(5))) << "the request did not end it";
     EXPECT_TRUE(WIFSIGNALED(program->status()) && WTERMSIG(program->status()) == SIGTERM)
         << "status " << program->status();
+}
+
+// Website, then Yes, on a disk so slow that the exit saves take a while,
+// and a request while they are made: it is kept, and once the last file is
+// saved the game ends by it, without starting the web page's opener.
+TEST_F(RealProgram, ARequestDuringTheExitSavesEndsTheGameOnceTheyAreDone)
+{
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready()) << "no display of the test's own";
+    const StandInOpener opener(120);
+    const std::string slow = home.path() + "/slow";
+    quitForTheWebsite(display, [&] { slowDisk(2, slow); }, [&] { writeWholeFile(slow, ""); });
+    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(slow + ".flushing"); }, std::chrono::seconds(30)));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    program->signal(SIGTERM);
+    ASSERT_TRUE(program->waitForExit(std::chrono::seconds(60))) << "the request was forgotten";
+    EXPECT_TRUE(WIFSIGNALED(program->status()) && WTERMSIG(program->status()) == SIGTERM)
+        << "status " << program->status();
+    expectTheExitSaves(dataFolder);
+    EXPECT_NE(readWholeFile(logPath()).find("~Kiv(): Done. Clean exit."), std::string::npos);
+    EXPECT_EQ(opener.calls(), "");
+}
+
+// Termination requests while a start-up step has not come back to the
+// loop: the display's connection is slow, or hangs. A request is kept for
+// the loop's first pass, and the game ends as a closed window ends it; a
+// step that never comes back is ended one grace (10 s) after the first
+// request, however many follow.
+struct StartUpRequests {
+    const char* what;
+    // Seconds each connection to the X server takes.
+    const char* connectSeconds;
+    // Seconds between requests; 0 for a single one.
+    int everySeconds;
+    bool bEndsCleanly;
+};
+
+const StartUpRequests START_UP_REQUESTS[] = {
+    {"a request while the display is being connected", "1.5", 0, true},
+    {"a request every four seconds while the display's connection hangs", "60", 4, false},
+};
+
+class RealProgramStarting : public RealProgram, public ::testing::WithParamInterface<size_t> {};
+
+TEST_P(RealProgramStarting, EndsByTheFirstRequest)
+{
+    const StartUpRequests& row = START_UP_REQUESTS[GetParam()];
+    const std::string begun = home.path() + "/connecting";
+    program.emplace(
+        startProgram(home.path(), {}, errorPath(), "", [&] { slowDisplay(row.connectSeconds, begun); }));
+    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(begun); }, std::chrono::seconds(60)));
+    const auto first = std::chrono::steady_clock::now();
+    const auto since = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - first).count(); };
+    program->signal(SIGTERM);
+    bool bEnded = program->waitForExit(std::chrono::seconds(row.everySeconds ? row.everySeconds : 60));
+    while (!bEnded && row.everySeconds && since() < 40) {
+        program->signal(SIGTERM);
+        bEnded = program->waitForExit(std::chrono::seconds(row.everySeconds));
+    }
+    ASSERT_TRUE(bEnded) << "requests forgotten for " << since() << " s";
+    const int status = program->status();
+    if (row.bEndsCleanly) {
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        EXPECT_NE(readWholeFile(dataFolder + "/Glimmerdaledemo.cfg").find("[Kiv]\n"), std::string::npos);
+        EXPECT_NE(readWholeFile(logPath()).find("~Kiv(): Done. Clean exit."), std::string::npos) << runLog();
+    } else {
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << "status " << status;
+        EXPECT_GT(since(), 9.5) << "the grace was cut short";
+        EXPECT_LT(since(), 14.0) << "the grace was pushed back by later requests";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(StartUpRequests, RealProgramStarting, ::testing::Range<size_t>(0, std::size(START_UP_REQUESTS)),
+                         [](const auto& row) { return testName(START_UP_REQUESTS[row.param].what); });
+
+// A kill while a screenshot is being flushed to a slow disk: after the next
+// start no picture is left under a number, empty or partial, and nothing of
+// the killed attempt is left at all.
+TEST_F(RealProgram, AKillWhileAScreenshotIsWrittenLeavesNoPictureBehind)
+{
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready()) << "no display of the test's own";
+    const std::string slow = home.path() + "/slow";
+    start({}, [&] {
+        setenv("DISPLAY", display.name().c_str(), 1);
+        slowDisk(30, slow);
+    });
+    WindowInput input(display.name());
+    ASSERT_TRUE(input.ready());
+    writeWholeFile(slow, "");
+    input.key(XK_Print);
+    ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(slow + ".flushing"); }, std::chrono::seconds(30)));
+    program->signal(SIGKILL);
+    ASSERT_TRUE(program->waitForExit(std::chrono::seconds(10)));
+    std::filesystem::remove(slow);
+    runOnce();
+    for (const auto& entry : std::filesystem::directory_iterator(dataFolder)) {
+        EXPECT_NE(entry.path().extension(), ".jpg") << entry.path();
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+    }
 }
 
 // A data folder that cannot be made (a file stands where a folder of its
