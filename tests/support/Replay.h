@@ -3,7 +3,8 @@
 // ReplayRecorder and compared line by line with its stored record,
 // tests/top/replay/records/<name>.txt. Every event (pointer moves, presses,
 // keys, focus, quit) is read by the program's own main-loop pass, whose
-// frames run with a fixed step, the sound mixed in step (GameHarness); the
+// frames run with a fixed step, the sound mixed in step and the sound
+// device's status recorded as it changes (GameHarness); the
 // end of the loop ends the program through its own shutdown, and the web
 // page it opens reaches a stand-in opener. A frame is drawn and recorded
 // when the active screen or the game's state has changed, after the display
@@ -82,6 +83,9 @@ public:
         recorder.lines.push_back("# " + name + ": seed " + std::to_string(seed) +
                                  "; units and precision as ReplayRecorder.h says");
         pKiv->pObserver = &recorder;
+        InStepAudio& device = game.stepped.audio;
+        recorder.device(InStepAudio::name(device.getStatus()));
+        device.onChange = [this](InStepAudio::Status status) { recorder.device(InStepAudio::name(status)); };
         game.stepped.drawWhen = [this] { return sampleNow(); };
         startTime = pKiv->getFrameTime();
     }
@@ -89,6 +93,7 @@ public:
     ~Replay()
     {
         game.stepped.drawWhen = nullptr;
+        game.stepped.audio.onChange = nullptr;
         if (pKiv)
             pKiv->pObserver = nullptr;
     }

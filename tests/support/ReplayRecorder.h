@@ -36,6 +36,11 @@
 //             only after it: SteppedHost);
 //   playing   in a drawn frame, each channel still playing, oldest first:
 //             its key, its file and its volume;
+//   device    the sound device's status, the first frame's and each change
+//             after, where it happened among the frame's lines: "playing"
+//             (the device calls for sound), "paused" (the window has lost
+//             its focus, the display is restarting, the program is ending)
+//             and "closed" (the engine has ended);
 //   file      each write of the settings and high scores (.hst), of the
 //             roster with its saved games (.pro; a saved game of no house,
 //             score or coins as "none") and of the engine configuration
@@ -167,6 +172,8 @@ public:
     }
 
     void add(const std::string& line) { pending.push_back(line); }
+    // The sound device's status ("paused"), told as it changes.
+    void device(const char* status) { add(std::string("device ") + status); }
     // The display has opened since the last frame line that gave its mode.
     bool hasDisplayNews() const { return bDisplayNews; }
     // A line of its own between frames (a step of the play).

@@ -12,7 +12,8 @@
 //   - the sound is mixed on the main thread, as much of it as the frame's
 //     time has moved on when the frame hands the time to the audio device,
 //     so that sounds end, fades run and music restarts in step with the
-//     game; nobody listens;
+//     game, but only while the device plays; nobody listens, but the
+//     device's status (paused, playing, closed) can be read and watched;
 //   - only the frames asked for are drawn (all while bDraw is set, else
 //     those drawWhen wants, asked after the frame's tick): every frame drawn
 //     under Mesa's software renderer makes the game tests several times
@@ -60,11 +61,17 @@ private:
     double now = 0.0;
 };
 
-// Mixes the sound of the time each frame hands it, on the main thread, in
-// the format asked for.
+// The sound device of a stepped run: it mixes the sound of the time each
+// frame hands it, on the main thread, in the format asked for, and only
+// while it plays (as SDL's device calls back only then), so that a frame's
+// sound does not advance while the device is paused; and it says what the
+// engine made of it: its status, told as it changes to whoever watches.
 class InStepAudio : public AudioOutput {
 public:
     static constexpr Uint16 DEFAULT_SAMPLES = 1024;
+    // Not opened yet; open and paused (as it opens); open and playing;
+    // closed.
+    enum class Status { UNOPENED, PAUSED, PLAYING, CLOSED };
 
     void open(const SDL_AudioSpec& desired, SDL_AudioSpec& obtained) override
     {
@@ -77,28 +84,61 @@ public:
         obtained.size = static_cast<Uint32>(obtained.samples) * obtained.channels * ((obtained.format & 0xFF) / 8);
         opened = obtained;
         stream.resize(obtained.size);
+        become(Status::PAUSED);
     }
-    void pause(bool bPausedNow) override { bPaused = bPausedNow; }
+    void pause(bool bPaused) override
+    {
+        if (status == Status::PAUSED || status == Status::PLAYING)
+            become(bPaused ? Status::PAUSED : Status::PLAYING);
+    }
+    void close() override
+    {
+        if (status == Status::PAUSED || status == Status::PLAYING)
+            become(Status::CLOSED);
+    }
     void lock() override {}
     void unlock() override {}
     // The frames owed since the last call, at most a buffer at a time, the
-    // fractions carried on.
+    // fractions carried on; the time while not playing is owed nothing.
     void pull(double time) override
     {
-        if (!bPaused && opened.callback)
+        if (status == Status::PLAYING)
             owedFrames += (time - lastTime) * opened.freq;
         lastTime = time;
         while (owedFrames >= 1.0) {
             const int count = std::min(static_cast<int>(owedFrames), static_cast<int>(opened.samples));
             opened.callback(opened.userdata, stream.data(), static_cast<int>(count * opened.size / opened.samples));
             owedFrames -= count;
+            mixedFrames += count;
         }
     }
 
+    Status getStatus() const { return status; }
+    // "unopened", "paused", "playing" or "closed".
+    static const char* name(Status of)
+    {
+        static const char* const NAMES[] = {"unopened", "paused", "playing", "closed"};
+        return NAMES[static_cast<int>(of)];
+    }
+
+    // Called with the new status at each change, as it happens; may be empty.
+    std::function<void(Status)> onChange;
+    // Sample frames mixed since the output was made.
+    long mixedFrames = 0;
+
 private:
+    void become(Status next)
+    {
+        if (next == status)
+            return;
+        status = next;
+        if (onChange)
+            onChange(next);
+    }
+
+    Status status = Status::UNOPENED;
     // What open gave.
     SDL_AudioSpec opened{};
-    bool bPaused = true;
     double lastTime = 0.0;
     double owedFrames = 0.0;
     std::vector<Uint8> stream;

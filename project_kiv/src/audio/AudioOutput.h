@@ -6,8 +6,8 @@
 // calls the callback there as it plays; one without calls it on the main
 // thread, for the time the engine's frame hands it (pull). The engine
 // borrows it from its host (KivHost) for its whole life; it is opened at
-// most once per engine and closed by the end of SDL (SDL_Quit) or with the
-// output itself. Main thread, but for the callback.
+// most once per engine and closed at the engine's end, with SDL. Main
+// thread, but for the callback.
 #include <SDL/SDL_audio.h>
 
 class AudioOutput {
@@ -21,6 +21,9 @@ public:
     // Stops calling the callback (true) or starts again (false); nothing
     // while not open.
     virtual void pause(bool bPaused) = 0;
+    // Stops the callback for good and lets the device go; nothing while not
+    // open.
+    virtual void close() = 0;
     // Between the two no callback runs; one already running is waited for.
     virtual void lock() = 0;
     virtual void unlock() = 0;

@@ -43,7 +43,8 @@ public:
     static RuntimeClass classRecord;
     virtual const RuntimeClass* getRuntimeClass() const;
     // Writes frequency back to the configuration, pauses the output and
-    // deletes the Mixer; the output stays open (SDL_Quit closes SDL's).
+    // deletes the Mixer; the output stays open (the engine closes it as SDL
+    // ends).
     virtual ~KivAudio();
     // Writes frequency into the configuration (in memory; the engine saves
     // the file). Main thread.

@@ -43,6 +43,11 @@ void SdlAudioOutput::pause(bool bPaused)
     SDL_PauseAudio(bPaused ? 1 : 0);
 }
 
+void SdlAudioOutput::close()
+{
+    SDL_CloseAudio();
+}
+
 void SdlAudioOutput::lock()
 {
     SDL_LockAudio();

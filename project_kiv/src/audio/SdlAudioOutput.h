@@ -1,6 +1,6 @@
 #pragma once
 // SdlAudioOutput: the program's sound output, SDL's audio device: opened
-// once per engine (SDL_Quit closes it), its thread calling the mixing
+// and closed once per engine, its thread calling the mixing
 // callback as it plays, paused and locked through SDL. The only class that
 // calls SDL audio. Holds no state of its own; main thread only.
 #include "AudioOutput.h"
@@ -10,6 +10,8 @@ public:
     // Starts SDL's audio and opens the device; either failing is fatal.
     void open(const SDL_AudioSpec& desired, SDL_AudioSpec& obtained) override;
     void pause(bool bPaused) override;
+    // Ends SDL's audio, as SDL_Quit would.
+    void close() override;
     void lock() override;
     void unlock() override;
     // Nothing: the device's thread asks for the sound as it plays.

@@ -1,6 +1,7 @@
 #include "Kiv.h"
 
 #include "ApplicationInfo.h"
+#include "AudioOutput.h"
 #include "Console.h"
 #include "Context.h"
 #include "DataFolder.h"
@@ -56,7 +57,7 @@ void deleteService(T*& service)
 // An exception thrown while the services start must not leave pKiv pointing
 // at a half-built engine: the unhandled-exception report reads it.
 Kiv::Kiv(const KivHost& host)
-try : pDrawSchedule(&host.drawSchedule) {
+try : pDrawSchedule(&host.drawSchedule), pAudioOutput(&host.audioOutput) {
     pKiv = this;
     startServices(host);
 } catch (...) {
@@ -176,6 +177,9 @@ Kiv::~Kiv()
     KIV_LOG("13...");
     deleteService(pTimeKeeper);
     KIV_LOG("14...");
+    // SDL's end would close the sound device too; the output, the one that
+    // talks to it, closes it.
+    pAudioOutput->close();
     SDL_Quit();
     logObjectsStillAllocated();
     KIV_LOG("Done. Clean exit.");

@@ -27,6 +27,7 @@
 #include <cstdint>
 
 union SDL_Event;
+class AudioOutput;
 class Console;
 class Context;
 class DrawSchedule;
@@ -183,6 +184,8 @@ private:
     void logObjectsStillAllocated();
 
     DrawSchedule* pDrawSchedule = nullptr;
+    // The host's sound output, closed when SDL ends.
+    AudioOutput* pAudioOutput = nullptr;
     KivBase* pFirstRegistered = nullptr;
     // The next object of a registry walk in progress; unregistering it moves
     // the walk on, so objects may delete others while being told of a mode step.
