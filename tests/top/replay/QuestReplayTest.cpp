@@ -1,7 +1,9 @@
 // Replays of quest mode: a new quest's first house with the in-game help
 // on, a quest's game over, a journey across a neighbourhood change, the
-// ending, a quest left and continued, and a house far on at a higher
-// difficulty, compared with the stored records (see Replay.h). Plays that
+// ending, a quest left and continued, a house far on at a higher
+// difficulty, a house of five floors (the camera pulled back) at difficulty
+// 1 lost below the high scores, and vitamins refused and the clown tip at
+// Impassable Pass, compared with the stored records (see Replay.h). Plays that
 // start further on are given a saved game, before their first action or in
 // the files of a previous run, and continue it through the mode selection
 // and the saved-game prompt, as a player does; the board is read to choose
@@ -18,6 +20,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -90,9 +93,10 @@ void matchPairs(Replay& play, const std::vector<std::pair<Smiley*, Smiley*>>& pa
 
 // A click on the vitamin column's row of the kind (where GameSession clicks
 // it), the first of its kind in the game, so that its note comes (its help,
-// or what it costs when the coins do not reach), and the note closed; a
-// failure when it was not bought, or bought, as expected.
-Replay& clickVitamin(Replay& play, int kind, bool bBuys)
+// or what it costs when the coins do not reach; then why it was refused),
+// and the notes closed; a failure when fewer notes came, or it was not
+// bought, or bought, as expected.
+Replay& clickVitamin(Replay& play, int kind, bool bBuys, int notes = 1)
 {
     const Quest* quest = play.running<Quest>();
     if (!quest)
@@ -101,7 +105,7 @@ Replay& clickVitamin(Replay& play, int kind, bool bBuys)
         if (orb->kind == kind) {
             const int32_t coins = quest->playerData->coins;
             const int32_t cost = orb->cost;
-            closeNotes(play.clickAt(orb->position.x + 60.0f, orb->position.y - 20.0f, screenOf(orb)), 1);
+            closeNotes(play.clickAt(orb->position.x + 60.0f, orb->position.y - 20.0f, screenOf(orb)), notes);
             quest = play.running<Quest>();
             if (quest && quest->playerData->coins != coins - (bBuys ? cost : 0))
                 play.fail("vitamin " + std::to_string(kind) + (bBuys ? " not bought" : " bought"));
@@ -281,24 +285,35 @@ TEST(Replay, QuestLeftAndContinued)
     play.check();
 }
 
+// What an earlier run of the one player left in the data folder: the
+// settings, in a window, as adjust leaves them, and the roster with a quest
+// saved at the record.
+void leaveEarlierRun(const std::string& dataFolder, const std::function<void(HSTdata&)>& adjust,
+                     const SavedGame& quest)
+{
+    HSTdata settings;
+    settings.bFullScreen = false;
+    adjust(settings);
+    ProfileManager roster;
+    std::memcpy(roster.profiles[0].name, "Tester", 7);
+    roster.profiles[0].savedGames[MODE_QUEST] = quest;
+    FileManager files;
+    files.savePackedFile(dataFolder, HSTdata::getFileName(), APPLICATION_VERSION, &settings, HSTdata::FILE_SIZE);
+    files.savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, &roster,
+                         ProfileManager::FILE_SIZE);
+}
+
 // What a run that came far left in the data folder: the settings at
 // difficulty 2 (the starting level, which no menu sets), the lower Detail
 // setting and no in-game help; the roster with a quest saved at Tricky
 // Terrace's challenge round.
 void savedFarOnAtDifficultyTwo(const std::string& dataFolder)
 {
-    HSTdata settings;
-    settings.startingLevel = 2;
-    settings.detail = 0;
-    settings.bInGameHelp = false;
-    settings.bFullScreen = false;
-    ProfileManager roster;
-    std::memcpy(roster.profiles[0].name, "Tester", 7);
-    roster.profiles[0].savedGames[MODE_QUEST] = SavedGame{23, 4, 5, 250000, 0, 1, 2};
-    FileManager files;
-    files.savePackedFile(dataFolder, HSTdata::getFileName(), APPLICATION_VERSION, &settings, HSTdata::FILE_SIZE);
-    files.savePackedFile(dataFolder, std::string(APPLICATION_NAME) + ".pro", APPLICATION_VERSION, &roster,
-                         ProfileManager::FILE_SIZE);
+    leaveEarlierRun(dataFolder, [](HSTdata& settings) {
+        settings.startingLevel = 2;
+        settings.detail = 0;
+        settings.bInGameHelp = false;
+    }, SavedGame{23, 4, 5, 250000, 0, 1, 2});
 }
 
 // The screenshots in the folder.
@@ -346,6 +361,63 @@ TEST(Replay, QuestFarOnAtAHigherDifficulty)
         clickSmiley(play, b).wait(1.0);
     }
     fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
+    play.check();
+}
+
+// What a run at difficulty 1 left in the data folder: the settings at that
+// starting level (which no menu sets) with a better player's high scores,
+// ten times the fresh table's; the roster with a quest saved at Middle
+// Road's fourth house, six of that difficulty's eight slots filled.
+void savedAtFiveFloorsBelowTheHighScores(const std::string& dataFolder)
+{
+    leaveEarlierRun(dataFolder, [](HSTdata& settings) {
+        settings.startingLevel = 1;
+        for (HighScoreEntry& entry : settings.highScores[MODE_QUEST])
+            entry.score *= 10;
+    }, SavedGame{16, 3, 3, 90000, 0, 1, 6});
+}
+
+// From the files of a previous run: the quest continued at Middle Road's
+// fourth house, five floors high, so that the camera stands back to show
+// them; at difficulty 1 the fewest matches to a dead end (worth what that
+// neighbourhood and difficulty pay), the leftovers liquifying from where
+// they stand on screen into the thermometer past its last slot, game over
+// with a score below every high score: the table comes without a new entry.
+TEST(Replay, QuestPulledBackForFiveFloorsToAGameOverBelowTheHighScores)
+{
+    Replay play("quest-five-floors", 83, GameHarness::AT_MENU, savedAtFiveFloorsBelowTheHighScores);
+    continueSavedQuest(play, 0.5);
+    waitForPlay(play);
+    strandLeftovers(play);
+    play.waitForState(GameController::STATE_GAME_OVER, 15.0).waitFor("ContextHighScores");
+    if (!play.broken() && pGlobal->profileManager.lastHighScorePosition != -1)
+        play.fail("a new high score at row " + std::to_string(pGlobal->profileManager.lastHighScorePosition));
+    play.wait(1.0).click("Back").waitFor("MyContextMain").wait(0.5);
+    play.check();
+}
+
+// Saved at Impassable Pass's second house with coins and no slot filled:
+// "empty slot" bought with no slot to empty and "multimatch" with no smiley
+// selected, each with its help and then why it was refused, the coins
+// kept; the fewest matches to a dead end, the leftovers liquifying; in the
+// next house, where clowns may come, a click on a clown and quest mode's
+// note that clowns are wildcards.
+TEST(Replay, QuestRefusedVitaminsAndTheClownTip)
+{
+    Replay play("quest-clown", 28);
+    GameSession::record(MODE_QUEST) = SavedGame{40, 7, 1, 300000, 200, 1, 0};
+    continueSavedQuest(play, 0.5);
+    waitForPlay(play);
+    clickVitamin(play, VITAMIN_EMPTY_SLOT, false, 2);
+    clickVitamin(play, VITAMIN_MULTIMATCH, false, 2);
+    strandLeftovers(play);
+    watchStatistics(play);
+    waitForPlay(play);
+    const std::vector<Smiley*> present = presentSmileys(play.running<Quest>());
+    const auto clown = std::find_if(present.begin(), present.end(), [](const Smiley* s) { return s->isClown; });
+    if (clown == present.end())
+        return play.fail("no clown came");
+    clickSmiley(play, *clown, 1).wait(1.0);
     play.check();
 }
 
