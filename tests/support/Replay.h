@@ -11,7 +11,10 @@
 // press, typed text and focus change (so that what it did shows), and at
 // every SAMPLE_FRAMES-th frame of the play besides (a fixed grid, so that a
 // change of timing moves no other sample).
-// Each step stands in the record as a comment before its frames. An action
+// Each step stands in the record as a comment before its frames; a click
+// or a move onto an object or a point names what is under the pointer once
+// it is there, as the game finds it (a smiley, a vitamin's row, a menu item,
+// a place on the journey map, or nothing and where). An action
 // that cannot be done (no such button, a screen that does not come), or
 // anything else the play finds wrong (fail), fails the test at once, naming
 // the play, the frame, the time and the step before, keeps the run so far
@@ -29,6 +32,8 @@
 //   Replay first("first-start", 8, GameHarness::AT_LAUNCH, prepare); // recorded from the loader on
 //   if (const GameController* game = play.running()) ...  // or the play fails, saying so
 #include "ClassName.h"
+#include "EventManager.h"
+#include "GUIitem.h"
 #include "GameHarness.h"
 #include "MenuInt.h"
 #include "MenuItem.h"
@@ -37,6 +42,7 @@
 #include "ReplayRecorder.h"
 #include "board/Apartment.h"
 #include "board/Smiley.h"
+#include "game/ContextMap.h"
 #include "game/Orb.h"
 
 #include <algorithm>
@@ -95,40 +101,54 @@ public:
 
     // A click on the menu item or the text with this caption on the active
     // screen (as shown, or without its symbol glyphs and outer spaces).
-    Replay& click(const std::string& caption) { return note("click " + quoted(caption)).clickOn(find(caption), 0.0f); }
+    Replay& click(const std::string& caption)
+    {
+        return note("click " + captionName(caption)).clickOn(find(caption), 0.0f);
+    }
     // A click on the right or the left arrow of the chooser with this caption.
-    Replay& next(const std::string& caption) { return note("next " + quoted(caption)).clickOn(find(caption), +1.0f); }
+    Replay& next(const std::string& caption)
+    {
+        return note("next " + captionName(caption)).clickOn(find(caption), +1.0f);
+    }
     Replay& previous(const std::string& caption)
     {
-        return note("previous " + quoted(caption)).clickOn(find(caption), -1.0f);
+        return note("previous " + captionName(caption)).clickOn(find(caption), -1.0f);
     }
     // The pointer moved onto the item or text with this caption.
     Replay& pointAt(const std::string& caption)
     {
-        note("point at " + quoted(caption));
+        note("point at " + captionName(caption));
         if (const Renderable* item = find(caption))
             moveTo(viewPoint(item, 0.0f));
         return *this;
     }
     // A click on an object of the active screen, at the centre of its bounds;
-    // a failure when there is none.
+    // a failure when there is none. The step names what is under the pointer
+    // there (see underPointer), which is the object unless another covers it.
     Replay& click(const Renderable* object)
     {
         note("click " + describe(object));
         if (!object && !bBroken)
             fail("nothing to click");
-        return clickOn(object, 0.0f);
+        if (!object)
+            return *this;
+        moveTo(viewPoint(object, 0.0f), false);
+        const V3 centre = centreOf(object);
+        return nameStep("click", centre.x, centre.y, screenOf(object)).pressHere();
     }
     // A click at, or the pointer moved onto, the world point (x, y) at depth
     // 0 of a screen (a smiley's face in the scene, a vitamin's row in the
-    // overlay, a place on the journey map).
+    // overlay, a place on the journey map), the step naming what is under
+    // the pointer there.
     Replay& clickAt(float x, float y, const Context* screen)
     {
-        return note("click at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, false).pressHere();
+        note("click at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, false);
+        return nameStep("click", x, y, screen).pressHere();
     }
     Replay& pointAt(float x, float y, const Context* screen)
     {
-        return note("point at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, true);
+        note("point at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, true);
+        return nameStep("point at", x, y, screen);
     }
     // The pointer moved to the view point (view units from the left and bottom edges).
     Replay& moveTo(float x, float y)
@@ -401,7 +421,7 @@ private:
     // left or right arrow.
     static V3 viewPoint(const Renderable* object, float side)
     {
-        V3 point = object->boundsRadius > 0.0f ? object->boundsCentre : object->position;
+        V3 point = centreOf(object);
         if (side != 0.0f && object->pSkin)
             point.x += side * (object->pSkin->width / 2 - MenuInt::ARROW_INSET);
         return screenOf(object)->pCamera->world2screen(point.x, point.y, 0.0f);
@@ -441,14 +461,63 @@ private:
         return act([&] { feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)}); }, 2, true);
     }
 
+    // The centre of the object's bounds in its screen's world, or its
+    // position while it has no bounds yet.
+    static V3 centreOf(const Renderable* object)
+    {
+        return object->boundsRadius > 0.0f ? object->boundsCentre : object->position;
+    }
+
     // The step in the record, unless the play has ended.
     Replay& note(const std::string& step)
     {
         if (!bBroken) {
             recorder.comment(step);
+            stepLine = recorder.lines.size() - 1;
             lastStep = step;
         }
         return *this;
+    }
+
+    // The step, its pointer now on the world point of the screen, named by
+    // what is under the pointer; its line stays before the frames it ran.
+    Replay& nameStep(const std::string& action, float x, float y, const Context* screen)
+    {
+        if (!bBroken && pGlobal) {
+            lastStep = action + " " + underPointer(x, y, screen);
+            recorder.lines[stepLine] = "# " + lastStep;
+        }
+        return *this;
+    }
+
+    // What a press there would reach, found as the game finds it in the
+    // frame just run: a smiley whose click area (its halo) holds the
+    // scene's pointer, since smileys test each press so and are never
+    // picked; else the object the screen stack's pick put under the pointer
+    // (a menu item, a vitamin's row); else on the journey map the place
+    // whose name it shows there; else nothing, at the world point.
+    std::string underPointer(float x, float y, const Context* screen) const
+    {
+        const Context* active = game.activeScreen();
+        if (GameController* controller = game.currentGame(); controller && active == controller) {
+            const Context* scene = controller->scene;
+            const V3 pointer(scene->mouseX, scene->mouseY, scene->mouseZ);
+            for (Smiley* smiley : childrenOf<Smiley>(controller->smileyLayer))
+                if (smiley->state != Smiley::STATE_HIDDEN && smiley->halo.isPointInsideBounds(pointer))
+                    return describe(smiley);
+        }
+        if (const KivBase* picked = pKiv->pEventManager->getMouseOver())
+            return describe(picked);
+        if (const ContextMap* map = dynamic_cast<const ContextMap*>(active); map && !map->nameLabel->text.empty())
+            return "the place " + quoted(map->nameLabel->text) + " on " + screenName(map);
+        return "nothing at" + worldPoint(x, y, screen);
+    }
+
+    // A caption as a step names it: the close cross by that name, any other
+    // as the game shows it.
+    static std::string captionName(const std::string& caption)
+    {
+        return caption == CROSS ? "the close cross" : quoted(caption);
     }
 
     static std::string quoted(const std::string& text) { return ReplayRecorder::quoted(text); }
@@ -467,27 +536,43 @@ private:
 
     // The object's class and where it stands: a smiley's square (column from
     // the left, floor from the bottom), a vitamin's row (from the top) and
-    // name.
-    static std::string describe(const Renderable* object)
+    // name, a menu item's caption (the close cross by its name); the smiley
+    // a challenge round shows, which stands in no square, as that.
+    std::string describe(const KivBase* object) const
     {
         if (!object)
             return "nothing";
-        const std::string name = className(typeid(*object));
+        const std::string kind = className(typeid(*object));
+        if (const MenuItem* item = dynamic_cast<const MenuItem*>(object))
+            return item->caption == CROSS ? captionName(CROSS) : kind + " " + quoted(item->caption);
+        if (const GUIitem* item = dynamic_cast<const GUIitem*>(object))
+            return kind + " " + quoted(item->caption);
         if (const Smiley* smiley = dynamic_cast<const Smiley*>(object); smiley && smiley->apartment)
-            return name + " at column " + std::to_string(smiley->apartment->gridX) + ", floor " +
+            return kind + " at column " + std::to_string(smiley->apartment->gridX) + ", floor " +
                    std::to_string(smiley->apartment->gridY);
+        if (const GameController* controller = game.currentGame(); controller && object == controller->challengeSmiley)
+            return kind + " of the challenge round";
         if (const Orb* orb = dynamic_cast<const Orb*>(object)) {
             const std::vector<Orb*> rows = childrenOf<Orb>(orb->getParent());
             const auto row = std::find(rows.begin(), rows.end(), orb) - rows.begin() + 1;
-            return name + " row " + std::to_string(row) + " " + quoted(orb->name);
+            return kind + " row " + std::to_string(row) + " " + quoted(orb->name);
         }
-        return name;
+        return kind;
     }
 
-    static std::string worldPoint(float x, float y, const Context* screen)
+    std::string worldPoint(float x, float y, const Context* screen) const
     {
-        return " " + ReplayRecorder::number(x) + " " + ReplayRecorder::number(y) + " on " +
-               (screen ? className(typeid(*screen)) : "no screen");
+        return " " + ReplayRecorder::number(x) + " " + ReplayRecorder::number(y) + " on " + screenName(screen);
+    }
+
+    // A screen by its class; a game's scene and overlay (a ContextBlender and
+    // a plain Context) by what they are to the game.
+    std::string screenName(const Context* screen) const
+    {
+        const GameController* controller = game.currentGame();
+        if (controller && (screen == controller->scene || screen == controller->overlay))
+            return className(typeid(*controller)) + (screen == controller->scene ? "'s scene" : "'s overlay");
+        return screen ? className(typeid(*screen)) : "no screen";
     }
 
     // The lines only in a and only in b past their common first lines, in
@@ -535,6 +620,8 @@ private:
     double time = 0.0;
     std::string lastWhere;
     std::string lastStep = "none";
+    // The record's line of the last step.
+    size_t stepLine = 0;
     int pixelX = 0, pixelY = 0;
     bool bSampleDue = false;
     bool bBroken = false;
