@@ -19,8 +19,9 @@
 // anything else the play finds wrong (fail), fails the test at once, naming
 // the play, the frame, the time and the step before, keeps the run so far
 // to look at, and ends the play. A record that differs is reported with its
-// first differing line, the step before it and how many lines differ, the
-// whole run kept. With KIV_REWRITE_REPLAYS
+// first differing pair of lines, marked where they part (FirstDifference.h),
+// the step before them and how many lines differ, the whole run kept. With
+// KIV_REWRITE_REPLAYS
 // set (scripts/test.sh --rewrite-replays) the record is written instead.
 // One play per process (the game starts once; a second play in a process
 // fails at once); main thread only.
@@ -33,6 +34,7 @@
 //   if (const GameController* game = play.running()) ...  // or the play fails, saying so
 #include "ClassName.h"
 #include "EventManager.h"
+#include "FirstDifference.h"
 #include "GUIitem.h"
 #include "GameHarness.h"
 #include "MenuInt.h"
@@ -258,12 +260,17 @@ public:
             message << "more than " << MAX_EDITS << " lines differ:\n";
         else
             message << onlyStored << " lines of the record and " << onlyRun << " of the run differ:\n";
-        const std::pair<const char*, const std::vector<std::string>*> shown[] = {{"expected", &expected},
-                                                                                   {"got     ", &got}};
-        for (const auto& [label, lines] : shown)
-            for (size_t i = first; i < first + 3; ++i)
-                message << "  " << (i == first ? label : "        ") << " "
-                        << (i < lines->size() ? (*lines)[i] : std::string("(end of record)")) << "\n";
+        if (first < expected.size() && first < got.size())
+            message << markFirstDifference("expected", expected[first], "got", got[first]);
+        else
+            message << "  expected " << (first < expected.size() ? expected[first] : "(end of the record)")
+                    << "\n  got      " << (first < got.size() ? got[first] : "(end of the run)") << "\n";
+        const std::pair<const char*, const std::vector<std::string>*> following[] = {{"then expected", &expected},
+                                                                                       {"then got     ", &got}};
+        for (const auto& [label, lines] : following)
+            for (size_t i = first + 1; i < first + 3 && i < lines->size(); ++i)
+                message << "  " << (i == first + 1 ? label : "             ") << " "
+                        << cutToTheShownWidth((*lines)[i]) << "\n";
         message << "The whole run is in " << gotPath
                 << "; after an intended change: bash scripts/test.sh --rewrite-replays";
         ADD_FAILURE() << message.str();
