@@ -20,8 +20,9 @@
 // the play, the frame, the time and the step before, keeps the run so far
 // to look at, and ends the play. A record that differs is reported with its
 // first differing pair of lines, marked where they part (FirstDifference.h),
-// the step before them and how many lines differ, the whole run kept. With
-// KIV_REWRITE_REPLAYS
+// the step before them and how many lines differ, the whole run kept. A
+// play removes what an earlier run of it kept (build/replay-got/<name>.txt),
+// so that folder holds only the last run's. With KIV_REWRITE_REPLAYS
 // set (scripts/test.sh --rewrite-replays) the record is written instead.
 // One play per process (the game starts once; a second play in a process
 // fails at once); main thread only.
@@ -78,6 +79,9 @@ public:
                     const std::function<void(const std::string& dataFolder)>& prepare = {})
         : name(playName), game(GameHarness::start({DT, from, seed, prepare}))
     {
+        // What an earlier run kept goes, so that the folder holds only the
+        // failures of the last one.
+        std::remove(keptRunPath().c_str());
         static int plays = 0;
         if (++plays > 1 || !pGlobal) {
             fail("a play needs the game fresh: run one play per process (ctest does; by hand, --gtest_filter)");
@@ -606,11 +610,12 @@ private:
     // The run as recorded, for a look at the whole of it; returns its path.
     std::string keepRun() const
     {
-        const std::string path = KIV_BINARY_DIR "/replay-got/" + name + ".txt";
         mkdir(KIV_BINARY_DIR "/replay-got", 0755);
-        write(path);
-        return path;
+        write(keptRunPath());
+        return keptRunPath();
     }
+
+    std::string keptRunPath() const { return KIV_BINARY_DIR "/replay-got/" + name + ".txt"; }
 
     void write(const std::string& path) const
     {
