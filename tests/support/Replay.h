@@ -38,6 +38,8 @@
 #include "FirstDifference.h"
 #include "GUIitem.h"
 #include "GameHarness.h"
+#include "Language.h"
+#include "MenuEnum.h"
 #include "MenuInt.h"
 #include "MenuItem.h"
 #include "Mixer.h"
@@ -54,6 +56,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -106,20 +109,12 @@ public:
     }
 
     // A click on the menu item or the text with this caption on the active
-    // screen (as shown, or without its symbol glyphs and outer spaces).
-    Replay& click(const std::string& caption)
-    {
-        return note("click " + captionName(caption)).clickOn(find(caption), 0.0f);
-    }
+    // screen (as shown, or without its symbol glyphs and outer spaces); a
+    // chooser of no caption ("") is named in the step by what it shows.
+    Replay& click(const std::string& caption) { return clickOn("click", caption, 0.0f); }
     // A click on the right or the left arrow of the chooser with this caption.
-    Replay& next(const std::string& caption)
-    {
-        return note("next " + captionName(caption)).clickOn(find(caption), +1.0f);
-    }
-    Replay& previous(const std::string& caption)
-    {
-        return note("previous " + captionName(caption)).clickOn(find(caption), -1.0f);
-    }
+    Replay& next(const std::string& caption) { return clickOn("next", caption, +1.0f); }
+    Replay& previous(const std::string& caption) { return clickOn("previous", caption, -1.0f); }
     // The pointer moved onto the item or text with this caption.
     Replay& pointAt(const std::string& caption)
     {
@@ -202,7 +197,7 @@ public:
     // (GameController::STATE_PLAY, ...); a failure when it does not within the time.
     Replay& waitForState(int gameState, double maxSeconds = 30.0)
     {
-        return waitUntil("game state " + std::to_string(gameState), [&] {
+        return waitUntil("game state " + std::to_string(gameState) + stateName(gameState), [&] {
             return pGlobal && game.currentGame() && game.currentGame()->state == gameState;
         }, maxSeconds);
     }
@@ -450,13 +445,18 @@ private:
         }, 1, bShowResult);
     }
 
-    // Onto the object, a moment for it to light up, then a press and release.
-    Replay& clickOn(const Renderable* object, float side)
+    // The step, then the pointer onto the item with the caption (on its
+    // side, as viewPoint), a moment for it to light up, and a press and
+    // release.
+    Replay& clickOn(const std::string& action, const std::string& caption, float side)
     {
-        if (!object)
+        note(action + " " + captionName(caption));
+        const Renderable* item = find(caption);
+        if (!item)
             return *this;
-        moveTo(viewPoint(object, side), false);
-        return pressHere();
+        if (caption.empty())
+            renameStep(action + " on " + describe(item));
+        return moveTo(viewPoint(item, side), false).pressHere();
     }
 
     Replay& moveOnto(float x, float y, const Context* screen, bool bShowResult)
@@ -494,32 +494,45 @@ private:
     // what is under the pointer; its line stays before the frames it ran.
     Replay& nameStep(const std::string& action, float x, float y, const Context* screen)
     {
-        if (!bBroken && pGlobal) {
-            lastStep = action + " " + underPointer(x, y, screen);
-            recorder.lines[stepLine] = "# " + lastStep;
+        return pGlobal ? renameStep(action + " " + underPointer(x, y, screen)) : *this;
+    }
+
+    // The last step's line, now that what it reaches is known.
+    Replay& renameStep(const std::string& step)
+    {
+        if (!bBroken) {
+            lastStep = step;
+            recorder.lines[stepLine] = "# " + step;
         }
         return *this;
     }
 
-    // What a press there would reach, found as the game finds it in the
-    // frame just run: a smiley whose click area (its halo) holds the
-    // scene's pointer, since smileys test each press so and are never
-    // picked; else the object the screen stack's pick put under the pointer
-    // (a menu item, a vitamin's row); else on the journey map the place
-    // whose name it shows there; else nothing, at the world point.
-    std::string underPointer(float x, float y, const Context* screen) const
+    // What a press where the pointer is would reach, found as the game
+    // finds it in the frame just run: a smiley whose click area (its halo)
+    // holds the scene's pointer, since smileys test each press so and are
+    // never picked; else the object the screen stack's pick put under the
+    // pointer (a menu item, a vitamin's row); else null.
+    const KivBase* objectUnderPointer() const
     {
-        const Context* active = game.activeScreen();
-        if (GameController* controller = game.currentGame(); controller && active == controller) {
+        if (GameController* controller = game.currentGame(); controller && game.activeScreen() == controller) {
             const Context* scene = controller->scene;
             const V3 pointer(scene->mouseX, scene->mouseY, scene->mouseZ);
             for (Smiley* smiley : childrenOf<Smiley>(controller->smileyLayer))
                 if (smiley->state != Smiley::STATE_HIDDEN && smiley->halo.isPointInsideBounds(pointer))
-                    return describe(smiley);
+                    return smiley;
         }
-        if (const KivBase* picked = pKiv->pEventManager->getMouseOver())
-            return describe(picked);
-        if (const ContextMap* map = dynamic_cast<const ContextMap*>(active); map && !map->nameLabel->text.empty())
+        return pKiv->pEventManager->getMouseOver();
+    }
+
+    // What is under the pointer (objectUnderPointer); else on the journey
+    // map the place whose name it shows there; else nothing, at the world
+    // point.
+    std::string underPointer(float x, float y, const Context* screen) const
+    {
+        if (const KivBase* object = objectUnderPointer())
+            return describe(object);
+        const ContextMap* map = game.active<ContextMap>();
+        if (map && !map->nameLabel->text.empty())
             return "the place " + quoted(map->nameLabel->text) + " on " + screenName(map);
         return "nothing at" + worldPoint(x, y, screen);
     }
@@ -532,6 +545,21 @@ private:
     }
 
     static std::string quoted(const std::string& text) { return ReplayRecorder::quoted(text); }
+
+    // A game state's number as frame lines show it, named as the controller
+    // names it: " (play)" for GameController::STATE_PLAY.
+    static std::string stateName(int state)
+    {
+        using G = GameController;
+        static const std::map<int, std::string> names = {
+            {G::STATE_TITLE, "title"}, {G::STATE_SAVED_GAME, "saved game"}, {G::STATE_STREET, "street"},
+            {G::STATE_HOUSE, "house"}, {G::STATE_CAPTION, "caption"}, {G::STATE_PLAY, "play"},
+            {G::STATE_MODE_END, "mode end"}, {G::STATE_HOUSE_END, "house end"}, {G::STATE_STATISTICS, "statistics"},
+            {G::STATE_NEXT_HOUSE, "next house"}, {G::STATE_GAME_OVER, "game over"},
+            {G::STATE_HIGH_SCORES, "high scores"}, {G::STATE_CLOSING, "closing"}, {G::STATE_FINISHED, "finished"}};
+        const auto name = names.find(state);
+        return name == names.end() ? "" : " (" + name->second + ")";
+    }
 
     // The name the game shows for the key ("ESC"), or SDL's name for a key
     // it shows as a symbol of its font (the arrows: "up").
@@ -547,15 +575,24 @@ private:
 
     // The object's class and where it stands: a smiley's square (column from
     // the left, floor from the bottom), a vitamin's row (from the top) and
-    // name, a menu item's caption (the close cross by its name); the smiley
-    // a challenge round shows, which stands in no square, as that.
+    // name, a menu item's caption (the close cross by its name; a list
+    // chooser of no caption by the text it shows, any other item of none by
+    // its class alone); the smiley a challenge round shows, which stands in
+    // no square, as that.
     std::string describe(const KivBase* object) const
     {
         if (!object)
             return "nothing";
         const std::string kind = className(typeid(*object));
+        if (const MenuEnum* chooser = dynamic_cast<const MenuEnum*>(object); chooser && chooser->caption.empty()) {
+            // The text of the string table the chooser draws for its value.
+            const auto shown = static_cast<Language::StringsEnum>(chooser->firstTextId + chooser->clampedValue());
+            return "the chooser showing " + quoted(pKiv->pLanguage->getText(shown));
+        }
         if (const MenuItem* item = dynamic_cast<const MenuItem*>(object))
-            return item->caption == CROSS ? captionName(CROSS) : kind + " " + quoted(item->caption);
+            return item->caption == CROSS ? captionName(CROSS)
+                   : item->caption.empty() ? kind
+                                           : kind + " " + quoted(item->caption);
         if (const GUIitem* item = dynamic_cast<const GUIitem*>(object))
             return kind + " " + quoted(item->caption);
         if (const Smiley* smiley = dynamic_cast<const Smiley*>(object); smiley && smiley->apartment)

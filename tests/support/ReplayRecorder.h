@@ -11,9 +11,12 @@
 //             under the pointer, as the game finds it: an object by its
 //             class and where it stands, such as a smiley's square or a
 //             vitamin's row and name; a menu item by its caption, the
-//             font's cross alone as "the close cross"; a place on the
-//             journey map by the name it shows; or "nothing at x y on" the
-//             screen, with the world point).
+//             font's cross alone as "the close cross", a chooser of no
+//             caption by what it shows: # next on the chooser showing
+//             "Action"; a place on the journey map by the name it shows; or
+//             "nothing at x y on" the screen, with the world point); a wait
+//             for a game state by its number and name: # wait for game
+//             state 6 (play).
 //   f120 t1.20 ...
 //             a frame line: the frame of the play and its game time (the
 //             engine's frame time since the play began, which stands still
