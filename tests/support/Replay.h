@@ -15,7 +15,8 @@
 // or a move onto an object or a point names what is under the pointer once
 // it is there, as the game finds it (a smiley, a vitamin's row, a menu item,
 // a place on the journey map, or nothing and where). An action
-// that cannot be done (no such button, a screen that does not come), or
+// that cannot be done (no such button, a screen that does not come, a
+// click meant for an item or object whose pointer lands on another), or
 // anything else the play finds wrong (fail), fails the test at once, naming
 // the play, the frame, the time and the step before, keeps the run so far
 // to look at, and ends the play. A record that differs is reported with its
@@ -110,32 +111,33 @@ public:
 
     // A click on the menu item or the text with this caption on the active
     // screen (as shown, or without its symbol glyphs and outer spaces); a
-    // chooser of no caption ("") is named in the step by what it shows.
+    // chooser of no caption ("") is named in the step by what it shows. A
+    // failure when the pointer there reaches another item (one drawn over
+    // it), or misses it (see reaches): the step cannot be done as written.
     Replay& click(const std::string& caption) { return clickOn("click", caption, 0.0f); }
     // A click on the right or the left arrow of the chooser with this caption.
     Replay& next(const std::string& caption) { return clickOn("next", caption, +1.0f); }
     Replay& previous(const std::string& caption) { return clickOn("previous", caption, -1.0f); }
-    // The pointer moved onto the item or text with this caption.
+    // The pointer moved onto the item or text with this caption; a failure
+    // as for a click when another is under it there.
     Replay& pointAt(const std::string& caption)
     {
         note("point at " + captionName(caption));
         if (const Renderable* item = find(caption))
-            moveTo(viewPoint(item, 0.0f));
+            moveTo(viewPoint(item, 0.0f)).reaches(item);
         return *this;
     }
     // A click on an object of the active screen, at the centre of its bounds;
-    // a failure when there is none. The step names what is under the pointer
-    // there (see underPointer), which is the object unless another covers it.
+    // a failure when there is none, or when what is under the pointer there
+    // is another (one that covers it), naming both.
     Replay& click(const Renderable* object)
     {
         note("click " + describe(object));
-        if (!object && !bBroken)
+        if (!object) {
             fail("nothing to click");
-        if (!object)
             return *this;
-        moveTo(viewPoint(object, 0.0f), false);
-        const V3 centre = centreOf(object);
-        return nameStep("click", centre.x, centre.y, screenOf(object)).pressHere();
+        }
+        return moveTo(viewPoint(object, 0.0f), false).reaches(object).pressHere();
     }
     // A click at, or the pointer moved onto, the world point (x, y) at depth
     // 0 of a screen (a smiley's face in the scene, a vitamin's row in the
@@ -447,7 +449,7 @@ private:
 
     // The step, then the pointer onto the item with the caption (on its
     // side, as viewPoint), a moment for it to light up, and a press and
-    // release.
+    // release, unless the pointer there is on another.
     Replay& clickOn(const std::string& action, const std::string& caption, float side)
     {
         note(action + " " + captionName(caption));
@@ -456,7 +458,30 @@ private:
             return *this;
         if (caption.empty())
             renameStep(action + " on " + describe(item));
-        return moveTo(viewPoint(item, side), false).pressHere();
+        return moveTo(viewPoint(item, side), false).reaches(item).pressHere();
+    }
+
+    // A step meant for the object cannot be done as written when the
+    // pointer, now on it, would reach another object (one drawn over it),
+    // or nothing while the object is one objectUnderPointer finds (a smiley,
+    // or a skin the pick tests): the play fails, naming both. The item that
+    // holds a text reaches the text; nothing reaches a text of no item (the
+    // main menu's greeting, whose holder tests the pointer itself), and
+    // nothing else there is all a step meant for it can ask.
+    Replay& reaches(const KivBase* meant)
+    {
+        if (bBroken || !pGlobal)
+            return *this;
+        const KivBase* reached = objectUnderPointer();
+        const Renderable* shown = dynamic_cast<const Renderable*>(meant);
+        const bool bFindable = dynamic_cast<const Smiley*>(meant) ||
+                               (shown && shown->pSkin && shown->bHasInvXform && !shown->bSkipVisibility);
+        bool bHeld = false;
+        for (const KivBase* holder = meant; holder && !bHeld; holder = holder->getParent())
+            bHeld = holder == reached;
+        if (!bHeld && (reached || bFindable))
+            fail("the pointer meant for " + describe(meant) + " is on " + describe(reached));
+        return *this;
     }
 
     Replay& moveOnto(float x, float y, const Context* screen, bool bShowResult)
