@@ -12,13 +12,19 @@
 // press, typed text and focus change (so that what it did shows), and at
 // every SAMPLE_FRAMES-th frame of the play besides (a fixed grid, so that a
 // change of timing moves no other sample).
-// Each step stands in the record as a comment before its frames. An action
-// that cannot be done (no such button, a screen that does not come), or
+// Each step stands in the record as a comment before its frames; a click
+// or a move onto an object or a point names what is under the pointer once
+// it is there, as the game finds it (a smiley, a vitamin's row, a menu item,
+// a place on the journey map, or nothing and where). An action
+// that cannot be done (no such button, a screen that does not come, a
+// click meant for an item or object whose pointer lands on another), or
 // anything else the play finds wrong (fail), fails the test at once, naming
 // the play, the frame, the time and the step before, keeps the run so far
 // to look at, and ends the play. A record that differs is reported with its
-// first differing line, the step before it and how many lines differ, the
-// whole run kept. With KIV_REWRITE_REPLAYS
+// first differing pair of lines, marked where they part (FirstDifference.h),
+// the step before them and how many lines differ, the whole run kept. A
+// play removes what an earlier run of it kept (build/replay-got/<name>.txt),
+// so that folder holds only the last run's. With KIV_REWRITE_REPLAYS
 // set (scripts/test.sh --rewrite-replays) the record is written instead.
 // One play per process (the game starts once; a second play in a process
 // fails at once); main thread only.
@@ -30,7 +36,12 @@
 //   Replay first("first-start", 8, GameHarness::AT_LAUNCH, prepare); // recorded from the loader on
 //   if (const GameController* game = play.running()) ...  // or the play fails, saying so
 #include "ClassName.h"
+#include "EventManager.h"
+#include "FirstDifference.h"
+#include "GUIitem.h"
 #include "GameHarness.h"
+#include "Language.h"
+#include "MenuEnum.h"
 #include "MenuInt.h"
 #include "MenuItem.h"
 #include "Mixer.h"
@@ -38,6 +49,7 @@
 #include "ReplayRecorder.h"
 #include "board/Apartment.h"
 #include "board/Smiley.h"
+#include "game/ContextMap.h"
 #include "game/Orb.h"
 
 #include <algorithm>
@@ -46,6 +58,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 
@@ -71,6 +84,9 @@ public:
                     const std::function<void(const std::string& dataFolder)>& prepare = {})
         : name(playName), game(GameHarness::start({DT, from, seed, prepare}))
     {
+        // What an earlier run kept goes, so that the folder holds only the
+        // failures of the last one.
+        std::remove(keptRunPath().c_str());
         static int plays = 0;
         if (++plays > 1 || !pGlobal) {
             fail("a play needs the game fresh: run one play per process (ctest does; by hand, --gtest_filter)");
@@ -99,41 +115,48 @@ public:
     }
 
     // A click on the menu item or the text with this caption on the active
-    // screen (as shown, or without its symbol glyphs and outer spaces).
-    Replay& click(const std::string& caption) { return note("click " + quoted(caption)).clickOn(find(caption), 0.0f); }
+    // screen (as shown, or without its symbol glyphs and outer spaces); a
+    // chooser of no caption ("") is named in the step by what it shows. A
+    // failure when the pointer there reaches another item (one drawn over
+    // it), or misses it (see reaches): the step cannot be done as written.
+    Replay& click(const std::string& caption) { return clickOn("click", caption, 0.0f); }
     // A click on the right or the left arrow of the chooser with this caption.
-    Replay& next(const std::string& caption) { return note("next " + quoted(caption)).clickOn(find(caption), +1.0f); }
-    Replay& previous(const std::string& caption)
-    {
-        return note("previous " + quoted(caption)).clickOn(find(caption), -1.0f);
-    }
-    // The pointer moved onto the item or text with this caption.
+    Replay& next(const std::string& caption) { return clickOn("next", caption, +1.0f); }
+    Replay& previous(const std::string& caption) { return clickOn("previous", caption, -1.0f); }
+    // The pointer moved onto the item or text with this caption; a failure
+    // as for a click when another is under it there.
     Replay& pointAt(const std::string& caption)
     {
-        note("point at " + quoted(caption));
+        note("point at " + captionName(caption));
         if (const Renderable* item = find(caption))
-            moveTo(viewPoint(item, 0.0f));
+            moveTo(viewPoint(item, 0.0f)).reaches(item);
         return *this;
     }
     // A click on an object of the active screen, at the centre of its bounds;
-    // a failure when there is none.
+    // a failure when there is none, or when what is under the pointer there
+    // is another (one that covers it), naming both.
     Replay& click(const Renderable* object)
     {
         note("click " + describe(object));
-        if (!object && !bBroken)
+        if (!object) {
             fail("nothing to click");
-        return clickOn(object, 0.0f);
+            return *this;
+        }
+        return moveTo(viewPoint(object, 0.0f), false).reaches(object).pressHere();
     }
     // A click at, or the pointer moved onto, the world point (x, y) at depth
     // 0 of a screen (a smiley's face in the scene, a vitamin's row in the
-    // overlay, a place on the journey map).
+    // overlay, a place on the journey map), the step naming what is under
+    // the pointer there.
     Replay& clickAt(float x, float y, const Context* screen)
     {
-        return note("click at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, false).pressHere();
+        note("click at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, false);
+        return nameStep("click", x, y, screen).pressHere();
     }
     Replay& pointAt(float x, float y, const Context* screen)
     {
-        return note("point at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, true);
+        note("point at" + worldPoint(x, y, screen)).moveOnto(x, y, screen, true);
+        return nameStep("point at", x, y, screen);
     }
     // The pointer moved to the view point (view units from the left and bottom edges).
     Replay& moveTo(float x, float y)
@@ -181,7 +204,7 @@ public:
     // (GameController::STATE_PLAY, ...); a failure when it does not within the time.
     Replay& waitForState(int gameState, double maxSeconds = 30.0)
     {
-        return waitUntil("game state " + std::to_string(gameState), [&] {
+        return waitUntil("game state " + std::to_string(gameState) + stateName(gameState), [&] {
             return pGlobal && game.currentGame() && game.currentGame()->state == gameState;
         }, maxSeconds);
     }
@@ -243,12 +266,17 @@ public:
             message << "more than " << MAX_EDITS << " lines differ:\n";
         else
             message << onlyStored << " lines of the record and " << onlyRun << " of the run differ:\n";
-        const std::pair<const char*, const std::vector<std::string>*> shown[] = {{"expected", &expected},
-                                                                                   {"got     ", &got}};
-        for (const auto& [label, lines] : shown)
-            for (size_t i = first; i < first + 3; ++i)
-                message << "  " << (i == first ? label : "        ") << " "
-                        << (i < lines->size() ? (*lines)[i] : std::string("(end of record)")) << "\n";
+        if (first < expected.size() && first < got.size())
+            message << markFirstDifference("expected", expected[first], "got", got[first]);
+        else
+            message << "  expected " << (first < expected.size() ? expected[first] : "(end of the record)")
+                    << "\n  got      " << (first < got.size() ? got[first] : "(end of the run)") << "\n";
+        const std::pair<const char*, const std::vector<std::string>*> following[] = {{"then expected", &expected},
+                                                                                       {"then got     ", &got}};
+        for (const auto& [label, lines] : following)
+            for (size_t i = first + 1; i < first + 3 && i < lines->size(); ++i)
+                message << "  " << (i == first + 1 ? label : "             ") << " "
+                        << cutToTheShownWidth((*lines)[i]) << "\n";
         message << "The whole run is in " << gotPath
                 << "; after an intended change: bash scripts/test.sh --rewrite-replays";
         ADD_FAILURE() << message.str();
@@ -406,7 +434,7 @@ private:
     // left or right arrow.
     static V3 viewPoint(const Renderable* object, float side)
     {
-        V3 point = object->boundsRadius > 0.0f ? object->boundsCentre : object->position;
+        V3 point = centreOf(object);
         if (side != 0.0f && object->pSkin)
             point.x += side * (object->pSkin->width / 2 - MenuInt::ARROW_INSET);
         return screenOf(object)->pCamera->world2screen(point.x, point.y, 0.0f);
@@ -424,13 +452,41 @@ private:
         }, 1, bShowResult);
     }
 
-    // Onto the object, a moment for it to light up, then a press and release.
-    Replay& clickOn(const Renderable* object, float side)
+    // The step, then the pointer onto the item with the caption (on its
+    // side, as viewPoint), a moment for it to light up, and a press and
+    // release, unless the pointer there is on another.
+    Replay& clickOn(const std::string& action, const std::string& caption, float side)
     {
-        if (!object)
+        note(action + " " + captionName(caption));
+        const Renderable* item = find(caption);
+        if (!item)
             return *this;
-        moveTo(viewPoint(object, side), false);
-        return pressHere();
+        if (caption.empty())
+            renameStep(action + " on " + describe(item));
+        return moveTo(viewPoint(item, side), false).reaches(item).pressHere();
+    }
+
+    // A step meant for the object cannot be done as written when the
+    // pointer, now on it, would reach another object (one drawn over it),
+    // or nothing while the object is one objectUnderPointer finds (a smiley,
+    // or a skin the pick tests): the play fails, naming both. The item that
+    // holds a text reaches the text; nothing reaches a text of no item (the
+    // main menu's greeting, whose holder tests the pointer itself), and
+    // nothing else there is all a step meant for it can ask.
+    Replay& reaches(const KivBase* meant)
+    {
+        if (bBroken || !pGlobal)
+            return *this;
+        const KivBase* reached = objectUnderPointer();
+        const Renderable* shown = dynamic_cast<const Renderable*>(meant);
+        const bool bFindable = dynamic_cast<const Smiley*>(meant) ||
+                               (shown && shown->pSkin && shown->bHasInvXform && !shown->bSkipVisibility);
+        bool bHeld = false;
+        for (const KivBase* holder = meant; holder && !bHeld; holder = holder->getParent())
+            bHeld = holder == reached;
+        if (!bHeld && (reached || bFindable))
+            fail("the pointer meant for " + describe(meant) + " is on " + describe(reached));
+        return *this;
     }
 
     Replay& moveOnto(float x, float y, const Context* screen, bool bShowResult)
@@ -446,17 +502,94 @@ private:
         return act([&] { feed({buttonEvent(true, pixelX, pixelY), buttonEvent(false, pixelX, pixelY)}); }, 2, true);
     }
 
+    // The centre of the object's bounds in its screen's world, or its
+    // position while it has no bounds yet.
+    static V3 centreOf(const Renderable* object)
+    {
+        return object->boundsRadius > 0.0f ? object->boundsCentre : object->position;
+    }
+
     // The step in the record, unless the play has ended.
     Replay& note(const std::string& step)
     {
         if (!bBroken) {
             recorder.comment(step);
+            stepLine = recorder.lines.size() - 1;
             lastStep = step;
         }
         return *this;
     }
 
+    // The step, its pointer now on the world point of the screen, named by
+    // what is under the pointer; its line stays before the frames it ran.
+    Replay& nameStep(const std::string& action, float x, float y, const Context* screen)
+    {
+        return pGlobal ? renameStep(action + " " + underPointer(x, y, screen)) : *this;
+    }
+
+    // The last step's line, now that what it reaches is known.
+    Replay& renameStep(const std::string& step)
+    {
+        if (!bBroken) {
+            lastStep = step;
+            recorder.lines[stepLine] = "# " + step;
+        }
+        return *this;
+    }
+
+    // What a press where the pointer is would reach, found as the game
+    // finds it in the frame just run: a smiley whose click area (its halo)
+    // holds the scene's pointer, since smileys test each press so and are
+    // never picked; else the object the screen stack's pick put under the
+    // pointer (a menu item, a vitamin's row); else null.
+    const KivBase* objectUnderPointer() const
+    {
+        if (GameController* controller = game.currentGame(); controller && game.activeScreen() == controller) {
+            const Context* scene = controller->scene;
+            const V3 pointer(scene->mouseX, scene->mouseY, scene->mouseZ);
+            for (Smiley* smiley : childrenOf<Smiley>(controller->smileyLayer))
+                if (smiley->state != Smiley::STATE_HIDDEN && smiley->halo.isPointInsideBounds(pointer))
+                    return smiley;
+        }
+        return pKiv->pEventManager->getMouseOver();
+    }
+
+    // What is under the pointer (objectUnderPointer); else on the journey
+    // map the place whose name it shows there; else nothing, at the world
+    // point.
+    std::string underPointer(float x, float y, const Context* screen) const
+    {
+        if (const KivBase* object = objectUnderPointer())
+            return describe(object);
+        const ContextMap* map = game.active<ContextMap>();
+        if (map && !map->nameLabel->text.empty())
+            return "the place " + quoted(map->nameLabel->text) + " on " + screenName(map);
+        return "nothing at" + worldPoint(x, y, screen);
+    }
+
+    // A caption as a step names it: the close cross by that name, any other
+    // as the game shows it.
+    static std::string captionName(const std::string& caption)
+    {
+        return caption == CROSS ? "the close cross" : quoted(caption);
+    }
+
     static std::string quoted(const std::string& text) { return ReplayRecorder::quoted(text); }
+
+    // A game state's number as frame lines show it, named as the controller
+    // names it: " (play)" for GameController::STATE_PLAY.
+    static std::string stateName(int state)
+    {
+        using G = GameController;
+        static const std::map<int, std::string> names = {
+            {G::STATE_TITLE, "title"}, {G::STATE_SAVED_GAME, "saved game"}, {G::STATE_STREET, "street"},
+            {G::STATE_HOUSE, "house"}, {G::STATE_CAPTION, "caption"}, {G::STATE_PLAY, "play"},
+            {G::STATE_MODE_END, "mode end"}, {G::STATE_HOUSE_END, "house end"}, {G::STATE_STATISTICS, "statistics"},
+            {G::STATE_NEXT_HOUSE, "next house"}, {G::STATE_GAME_OVER, "game over"},
+            {G::STATE_HIGH_SCORES, "high scores"}, {G::STATE_CLOSING, "closing"}, {G::STATE_FINISHED, "finished"}};
+        const auto name = names.find(state);
+        return name == names.end() ? "" : " (" + name->second + ")";
+    }
 
     // The name the game shows for the key ("ESC"), or SDL's name for a key
     // it shows as a symbol of its font (the arrows: "up").
@@ -472,27 +605,52 @@ private:
 
     // The object's class and where it stands: a smiley's square (column from
     // the left, floor from the bottom), a vitamin's row (from the top) and
-    // name.
-    static std::string describe(const Renderable* object)
+    // name, a menu item's caption (the close cross by its name; a list
+    // chooser of no caption by the text it shows, any other item of none by
+    // its class alone); the smiley a challenge round shows, which stands in
+    // no square, as that.
+    std::string describe(const KivBase* object) const
     {
         if (!object)
             return "nothing";
-        const std::string name = className(typeid(*object));
+        const std::string kind = className(typeid(*object));
+        if (const MenuEnum* chooser = dynamic_cast<const MenuEnum*>(object); chooser && chooser->caption.empty()) {
+            // The text of the string table the chooser draws for its value.
+            const auto shown = static_cast<Language::StringsEnum>(chooser->firstTextId + chooser->clampedValue());
+            return "the chooser showing " + quoted(pKiv->pLanguage->getText(shown));
+        }
+        if (const MenuItem* item = dynamic_cast<const MenuItem*>(object))
+            return item->caption == CROSS ? captionName(CROSS)
+                   : item->caption.empty() ? kind
+                                           : kind + " " + quoted(item->caption);
+        if (const GUIitem* item = dynamic_cast<const GUIitem*>(object))
+            return kind + " " + quoted(item->caption);
         if (const Smiley* smiley = dynamic_cast<const Smiley*>(object); smiley && smiley->apartment)
-            return name + " at column " + std::to_string(smiley->apartment->gridX) + ", floor " +
+            return kind + " at column " + std::to_string(smiley->apartment->gridX) + ", floor " +
                    std::to_string(smiley->apartment->gridY);
+        if (const GameController* controller = game.currentGame(); controller && object == controller->challengeSmiley)
+            return kind + " of the challenge round";
         if (const Orb* orb = dynamic_cast<const Orb*>(object)) {
             const std::vector<Orb*> rows = childrenOf<Orb>(orb->getParent());
             const auto row = std::find(rows.begin(), rows.end(), orb) - rows.begin() + 1;
-            return name + " row " + std::to_string(row) + " " + quoted(orb->name);
+            return kind + " row " + std::to_string(row) + " " + quoted(orb->name);
         }
-        return name;
+        return kind;
     }
 
-    static std::string worldPoint(float x, float y, const Context* screen)
+    std::string worldPoint(float x, float y, const Context* screen) const
     {
-        return " " + ReplayRecorder::number(x) + " " + ReplayRecorder::number(y) + " on " +
-               (screen ? className(typeid(*screen)) : "no screen");
+        return " " + ReplayRecorder::number(x) + " " + ReplayRecorder::number(y) + " on " + screenName(screen);
+    }
+
+    // A screen by its class; a game's scene and overlay (a ContextBlender and
+    // a plain Context) by what they are to the game.
+    std::string screenName(const Context* screen) const
+    {
+        const GameController* controller = game.currentGame();
+        if (controller && (screen == controller->scene || screen == controller->overlay))
+            return className(typeid(*controller)) + (screen == controller->scene ? "'s scene" : "'s overlay");
+        return screen ? className(typeid(*screen)) : "no screen";
     }
 
     // The lines only in a and only in b past their common first lines, in
@@ -519,11 +677,12 @@ private:
     // The run as recorded, for a look at the whole of it; returns its path.
     std::string keepRun() const
     {
-        const std::string path = KIV_BINARY_DIR "/replay-got/" + name + ".txt";
         mkdir(KIV_BINARY_DIR "/replay-got", 0755);
-        write(path);
-        return path;
+        write(keptRunPath());
+        return keptRunPath();
     }
+
+    std::string keptRunPath() const { return KIV_BINARY_DIR "/replay-got/" + name + ".txt"; }
 
     void write(const std::string& path) const
     {
@@ -540,6 +699,8 @@ private:
     double time = 0.0;
     std::string lastWhere;
     std::string lastStep = "none";
+    // The record's line of the last step.
+    size_t stepLine = 0;
     int pixelX = 0, pixelY = 0;
     bool bSampleDue = false;
     bool bBroken = false;

@@ -7,8 +7,16 @@
 //             frames the step runs: # click "Quest", # wait 1.5 s,
 //             # press "ESC" (a key by the name the game shows for it, or by
 //             SDL's when the game shows a symbol: "up"), # click Smiley at
-//             column 2, floor 0 (an object by its class and where it
-//             stands: a smiley's square, a vitamin's row and name).
+//             column 2, floor 0 (a click or a pointer move names what is
+//             under the pointer, as the game finds it: an object by its
+//             class and where it stands, such as a smiley's square or a
+//             vitamin's row and name; a menu item by its caption, the
+//             font's cross alone as "the close cross", a chooser of no
+//             caption by what it shows: # next on the chooser showing
+//             "Action"; a place on the journey map by the name it shows; or
+//             "nothing at x y on" the screen, with the world point); a wait
+//             for a game state by its number and name: # wait for game
+//             state 6 (play).
 //   f120 t1.20 ...
 //             a frame line: the frame of the play and its game time (the
 //             engine's frame time since the play began, which stands still
