@@ -16,6 +16,7 @@ namespace rendertest {
 
 using testsupport::grab;
 using testsupport::pixelAt;
+using testsupport::pixelShows;
 using testsupport::sameColor;
 using testsupport::worldPixel;
 using testsupport::writeTGA;

@@ -27,11 +27,13 @@
 //             the current music's key and file, the master volumes of
 //             sounds and of music, the fader's coverage; the first drawn
 //             frame's line, and the first after each opening of the display
-//             (a restart), end with the mode SDL reports for the display and
-//             the part of it OpenGL draws into: "display window 640x480x32,
-//             viewport 0 0 640 480" (or "full screen", width x height x bits
-//             per pixel; the viewport's left, bottom, width and height in
-//             pixels), which holds until the next one says otherwise.
+//             (a restart), end with the mode the program opened the display
+//             in and the part of it OpenGL draws into: "display window
+//             640x480, viewport 0 0 640 480" (or "full screen"; width x
+//             height in pixels; the viewport's left, bottom, width and
+//             height in pixels), which holds until the next one says
+//             otherwise. The display's bits per pixel are left out: they are
+//             the X server's, and change only how finely colours are shown.
 // The lines of a frame: first its sound (end, sound, playing lines), then
 // the rest in the order it happened.
 //   end       a channel that had started goes: its key, its file and why
@@ -538,8 +540,8 @@ private:
         return std::any_of(filled.begin(), filled.end(), [&](const Rect& area) { return inside(used, area); });
     }
 
-    // The mode as SDL reports it: window or full screen, width x height x
-    // bits per pixel; then the part of it OpenGL draws into.
+    // The mode the display was opened in: window or full screen, width x
+    // height; then the part of it OpenGL draws into.
     static std::string displayMode()
     {
         const SDL_Surface* surface = SDL_GetVideoSurface();
@@ -548,8 +550,8 @@ private:
         GLint viewport[4] = {};
         glGetIntegerv(GL_VIEWPORT, viewport);
         const char* kind = (surface->flags & SDL_FULLSCREEN) ? "full screen" : "window";
-        return format("%s %dx%dx%d, viewport %d %d %d %d", kind, surface->w, surface->h,
-                      surface->format->BitsPerPixel, viewport[0], viewport[1], viewport[2], viewport[3]);
+        return format("%s %dx%d, viewport %d %d %d %d", kind, surface->w, surface->h, viewport[0], viewport[1],
+                      viewport[2], viewport[3]);
     }
 
     template <typename... Args>

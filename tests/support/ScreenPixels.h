@@ -1,16 +1,19 @@
 #pragma once
 // Reading the drawn frame back in tests that draw through a 640 x 480 window
 // (see WindowedEngine.h): the frame buffer, single pixels, colour
-// comparisons with a tolerance for the software renderer's rounding, and the
-// contrast between two colours as a reader sees it.
+// comparisons with a tolerance for the software renderer's rounding and for
+// the display's channel depth, and the contrast between two colours as a
+// reader sees it.
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "MemoryImageFile.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace testsupport {
 
@@ -36,31 +39,69 @@ inline UColor worldPixel(const MemoryImageFile& image, float x, float y)
     return pixelAt(image, static_cast<int>(x + 320.0f), static_cast<int>(240.0f - y));
 }
 
-// Compares red, green and blue; tolerance: how far each may be off.
-inline ::testing::AssertionResult sameColor(UColor expected, UColor actual, int tolerance = 0)
+// How far red, green and blue may each be off.
+struct ChannelTolerance {
+    int r = 0, g = 0, b = 0;
+};
+
+// What a display whose channels hold these many bits adds to the error of
+// a colour drawn on it: a channel of fewer than 8 bits (a 16-bit display's
+// 5, 6 and 5) holds one of its own levels, not always the nearest (Mesa
+// drops the low bits), so it may lie up to a level off; one of 8 bits or
+// more holds the colour as drawn.
+inline ChannelTolerance depthTolerance(int redBits, int greenBits, int blueBits)
 {
-    auto near = [tolerance](int a, int b) { return a - b <= tolerance && b - a <= tolerance; };
-    if (near(expected.r, actual.r) && near(expected.g, actual.g) && near(expected.b, actual.b))
+    auto level = [](int bits) { return bits >= 8 ? 0 : (255 + (1 << bits) - 2) / ((1 << bits) - 1); };
+    return {level(redBits), level(greenBits), level(blueBits)};
+}
+
+// The frame buffer's, by the depth OpenGL gives its channels.
+inline ChannelTolerance frameBufferTolerance()
+{
+    GLint red = 0, green = 0, blue = 0;
+    glGetIntegerv(GL_RED_BITS, &red);
+    glGetIntegerv(GL_GREEN_BITS, &green);
+    glGetIntegerv(GL_BLUE_BITS, &blue);
+    return depthTolerance(red, green, blue);
+}
+
+// Compares red, green and blue, each off by at most its tolerance plus
+// the tolerance all share.
+inline ::testing::AssertionResult sameColor(UColor expected, UColor actual, int tolerance = 0,
+                                            ChannelTolerance channels = {})
+{
+    auto near = [tolerance](int a, int b, int own) { return std::abs(a - b) <= tolerance + own; };
+    if (near(expected.r, actual.r, channels.r) && near(expected.g, actual.g, channels.g) &&
+        near(expected.b, actual.b, channels.b))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "expected (" << int(expected.r) << ", " << int(expected.g) << ", "
                                          << int(expected.b) << ") got (" << int(actual.r) << ", " << int(actual.g)
                                          << ", " << int(actual.b) << ")";
 }
 
-// Where two frames of one size differ (by more than tolerance in a colour
-// channel): the bounds in pixels, top row 0, right and bottom exclusive
-// (left > right when nothing differs), and how many pixels.
+// Compares the colour drawn with a pixel read from the frame buffer: as
+// sameColor, with the frame buffer's channel depth allowed for besides.
+inline ::testing::AssertionResult pixelShows(UColor drawn, UColor pixel, int tolerance = 0)
+{
+    return sameColor(drawn, pixel, tolerance, frameBufferTolerance());
+}
+
+// Where two frames of one size differ (by more than tolerance, and the
+// channel's own, in a colour channel): the bounds in pixels, top row 0,
+// right and bottom exclusive (left > right when nothing differs), and how
+// many pixels.
 struct FrameChange {
     int left = 0, top = 0, right = -1, bottom = -1;
     int pixels = 0;
 };
 
-inline FrameChange frameChange(const MemoryImageFile& before, const MemoryImageFile& after, int tolerance = 8)
+inline FrameChange frameChange(const MemoryImageFile& before, const MemoryImageFile& after, int tolerance = 8,
+                               ChannelTolerance channels = {})
 {
     FrameChange change{after.width, after.height, 0, 0, 0};
     for (int y = 0; y < after.height; ++y)
         for (int x = 0; x < after.width; ++x)
-            if (!sameColor(pixelAt(before, x, y), pixelAt(after, x, y), tolerance)) {
+            if (!sameColor(pixelAt(before, x, y), pixelAt(after, x, y), tolerance, channels)) {
                 ++change.pixels;
                 change.left = std::min(change.left, x);
                 change.top = std::min(change.top, y);

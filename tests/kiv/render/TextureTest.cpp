@@ -37,7 +37,7 @@ void expectImageDrawn(Skin* skin, int left, int top, int width, int height)
     int mismatches = 0;
     for (int y = 0; y < height; y += 3) {
         for (int x = 0; x < width; ++x) {
-            if (!sameColor(codedPixel(left + x, top + y), pixelAt(*image, screenLeft + x, screenTop + y)) &&
+            if (!pixelShows(codedPixel(left + x, top + y), pixelAt(*image, screenLeft + x, screenTop + y)) &&
                 ++mismatches < 5)
                 ADD_FAILURE() << "image pixel " << left + x << ", " << top + y;
         }
@@ -115,7 +115,7 @@ TEST(TextureShrink, LargeImageIsHalvedUntilItFits)
     auto image = grab();
     const Probe probes[] = {{-100, 50, RED}, {100, -50, WHITE}, {-100, -80, BLACK}, {140, 0, BLACK}};
     for (const Probe& p : probes)
-        EXPECT_TRUE(sameColor(p.color, worldPixel(*image, p.x, p.y), 8)) << p.x << ", " << p.y;
+        EXPECT_TRUE(pixelShows(p.color, worldPixel(*image, p.x, p.y), 8)) << p.x << ", " << p.y;
 }
 
 TEST(TextureFilter, AFilterChosenLaterReachesTexturesMadeBefore)

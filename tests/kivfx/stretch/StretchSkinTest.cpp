@@ -50,7 +50,7 @@ TEST(StretchSkin, DrawnFrameKeepsItsBorderWidths)
     const Probe probes[] = {{-95, 0, RED}, {-80, 0, GREEN}, {95, 0, RED},    {0, 45, RED},
                             {0, 30, GREEN}, {0, -45, RED},  {-105, 0, BLACK}, {0, 55, BLACK}};
     for (const Probe& p : probes)
-        EXPECT_TRUE(sameColor(p.color, worldPixel(*image, p.x, p.y))) << p.x << ", " << p.y;
+        EXPECT_TRUE(pixelShows(p.color, worldPixel(*image, p.x, p.y))) << p.x << ", " << p.y;
 }
 
 TEST(VStretchSkin, DrawnGaugeKeepsItsCaps)
@@ -66,8 +66,8 @@ TEST(VStretchSkin, DrawnGaugeKeepsItsCaps)
     struct Probe { float y; UColor color; };
     for (const Probe& p : {Probe{95, RED}, Probe{85, GREEN}, Probe{0, GREEN}, Probe{-85, GREEN}, Probe{-95, BLUE},
                            Probe{105, BLACK}})
-        EXPECT_TRUE(sameColor(p.color, worldPixel(*image, 0, p.y))) << p.y;
-    EXPECT_TRUE(sameColor(BLACK, worldPixel(*image, 12, 0)));
+        EXPECT_TRUE(pixelShows(p.color, worldPixel(*image, 0, p.y))) << p.y;
+    EXPECT_TRUE(pixelShows(BLACK, worldPixel(*image, 12, 0)));
 }
 
 // The game sets the gauge's height every frame: the vertices are written only

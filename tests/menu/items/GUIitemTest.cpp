@@ -38,12 +38,12 @@ TEST_F(GUIitemTest, ItemIgnoringEventsIsDrawnDisabledWithItsDisabledTip)
     moveMouseTo(10.0f, 0.0f);
     step();
     const std::unique_ptr<MemoryImageFile> image = draw();
-    EXPECT_TRUE(sameColor(THEME_DISABLED, worldPixel(*image, 40.0f, 0.0f)));
+    EXPECT_TRUE(pixelShows(THEME_DISABLED, worldPixel(*image, 40.0f, 0.0f)));
     // The empty disabled tip, not the tooltip, fills the status line.
-    EXPECT_TRUE(sameColor(BACKDROP, worldPixel(*image, 0.0f, -240.0f + 8.0f)));
+    EXPECT_TRUE(pixelShows(BACKDROP, worldPixel(*image, 0.0f, -240.0f + 8.0f)));
     host.bIgnoreEvents = false;
     step();
-    EXPECT_TRUE(sameColor(WHITE, worldPixel(*draw(), 0.0f, -240.0f + 8.0f))) << "the tooltip";
+    EXPECT_TRUE(pixelShows(WHITE, worldPixel(*draw(), 0.0f, -240.0f + 8.0f))) << "the tooltip";
 }
 
 } // namespace

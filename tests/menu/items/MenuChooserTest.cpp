@@ -80,7 +80,7 @@ TEST_F(MenuChooserTest, VolumeShowsOneBarPerStep)
         step();
         const std::unique_ptr<MemoryImageFile> image = draw();
         for (int i = 0; i <= 24; ++i)
-            EXPECT_EQ(i < level, sameColor(bars->textColor, worldPixel(*image, -84.0f + 7.0f * i, 0.0f)))
+            EXPECT_EQ(i < level, pixelShows(bars->textColor, worldPixel(*image, -84.0f + 7.0f * i, 0.0f)))
                 << "bar " << i << (i < level ? " missing" : " drawn past the level");
         bars->deleteMe();
     }
@@ -209,8 +209,8 @@ TEST_F(MenuChooserTest, ArrowsAppearOnlyWhereTheValueCanGo)
         for (int i = 0; i < 6; ++i)
             step();
         const std::unique_ptr<MemoryImageFile> image = draw();
-        EXPECT_EQ(c.left, sameColor(arrow, worldPixel(*image, -113.0f + 3.0f, 3.0f)));
-        EXPECT_EQ(c.right, sameColor(arrow, worldPixel(*image, 113.0f - 3.0f, 3.0f)));
+        EXPECT_EQ(c.left, pixelShows(arrow, worldPixel(*image, -113.0f + 3.0f, 3.0f)));
+        EXPECT_EQ(c.right, pixelShows(arrow, worldPixel(*image, 113.0f - 3.0f, 3.0f)));
         chooser->deleteMe();
     }
 }

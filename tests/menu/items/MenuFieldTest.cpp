@@ -91,11 +91,11 @@ TEST_F(MenuKeyTest, FieldShowsTheNameOfItsInputAndSurvivesADamagedCode)
     // The name is centred on the field in the normal text colour.
     const UColor text(255, 128, 0, 255);
     ASSERT_FALSE(pKiv->pInput->keyNames[30].empty());
-    EXPECT_TRUE(sameColor(text, worldPixel(*draw(), -2.0f, 3.0f)));
+    EXPECT_TRUE(pixelShows(text, worldPixel(*draw(), -2.0f, 3.0f)));
     for (int damaged : {-1, KivInput::KEY_COUNT, 1 << 30}) {
         SCOPED_TRACE(damaged);
         code = damaged;
-        EXPECT_TRUE(sameColor(FRAME, worldPixel(*draw(), -2.0f, 3.0f))) << "no name";
+        EXPECT_TRUE(pixelShows(FRAME, worldPixel(*draw(), -2.0f, 3.0f))) << "no name";
     }
     field->deleteMe();
 }

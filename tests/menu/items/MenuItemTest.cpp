@@ -27,8 +27,8 @@ TEST_F(MenuItemTest, HighlightFrameAndHintLineOnlyForAnEnabledHighlightedItem)
         for (int i = 0; i < 6; ++i)
             step();
         const std::unique_ptr<MemoryImageFile> image = draw();
-        EXPECT_TRUE(sameColor(c.frame, worldPixel(*image, 60.0f, 20.0f)));
-        EXPECT_EQ(c.hintShown, sameColor(WHITE, worldPixel(*image, 0.0f, -240.0f + 8.0f)));
+        EXPECT_TRUE(pixelShows(c.frame, worldPixel(*image, 60.0f, 20.0f)));
+        EXPECT_EQ(c.hintShown, pixelShows(WHITE, worldPixel(*image, 0.0f, -240.0f + 8.0f)));
         item->deleteMe();
     }
 }

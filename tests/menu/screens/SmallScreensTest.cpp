@@ -69,10 +69,17 @@ TEST(AdoptMode, StoresTheModeTheDisplayCanShow)
 }
 
 // What applying the display settings changes in the test's engine, put back
-// when the test ends, the display reopened as it was.
+// when the test ends, the display reopened as it was; meanwhile the desktop
+// is taken for 1024 x 768, the least a test display has, whatever its size.
 struct DisplaySettingsGuard {
+    DisplaySettingsGuard()
+    {
+        graphics.desktopWidth = 1024;
+        graphics.desktopHeight = 768;
+    }
     ~DisplaySettingsGuard()
     {
+        std::tie(graphics.desktopWidth, graphics.desktopHeight) = desktop;
         std::tie(graphics.bFullScreen, graphics.bBilinearFilter, graphics.bUseVSync) = flags;
         std::tie(graphics.screenWidth, graphics.screenHeight) = size;
         std::tie(pGlobal->hst.resolution, pGlobal->hst.bFullScreen) = stored;
@@ -84,6 +91,7 @@ struct DisplaySettingsGuard {
     KivGraphics& graphics = *pKiv->pGraphics;
     const std::tuple<bool, bool, bool> flags{graphics.bFullScreen, graphics.bBilinearFilter, graphics.bUseVSync};
     const std::tuple<int, int> size{graphics.screenWidth, graphics.screenHeight};
+    const std::tuple<int, int> desktop{graphics.desktopWidth, graphics.desktopHeight};
     const std::tuple<int32_t, bool> stored{pGlobal->hst.resolution, pGlobal->hst.bFullScreen};
 };
 
@@ -104,7 +112,7 @@ TEST_F(SmallScreenTest, AutomaticConfigurationStoresAModeTheDisplayShowsAsIs)
 {
     DisplaySettingsGuard guard;
     HSTdata& settings = pGlobal->hst;
-    // A window as large as the test display's whole desktop cannot be opened.
+    // A window as large as the whole desktop cannot be opened.
     settings.bFullScreen = false;
     settings.resolution = 3;
     ASSERT_FALSE(shownAsStored());

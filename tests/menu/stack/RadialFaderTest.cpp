@@ -42,7 +42,7 @@ TEST(RadialFader, HalfClosedLeavesARoundHoleInTheMiddle)
                             {84.0f, 84.0f, BACKDROP}, {133.0f, 0.0f, BLACK},    {95.0f, 95.0f, BLACK},
                             {200.0f, 100.0f, BLACK},  {-315.0f, 235.0f, BLACK}};
     for (const Probe& p : probes)
-        EXPECT_TRUE(sameColor(p.colour, worldPixel(*image, p.x, p.y))) << p.x << ", " << p.y;
+        EXPECT_TRUE(pixelShows(p.colour, worldPixel(*image, p.x, p.y))) << p.x << ", " << p.y;
 }
 
 } // namespace

@@ -65,7 +65,7 @@ void expectTheSameAfterRestarts(GameHarness& game, ReplayRecorder& recorder)
     const Mode modes[] = {{graphics.desktopWidth, graphics.desktopHeight, true}, {640, 480, false}};
     for (const Mode& mode : modes) {
         const std::string asked = std::string(mode.bFullScreen ? "full screen " : "window ") +
-                                  std::to_string(mode.width) + "x" + std::to_string(mode.height) + "x";
+                                  std::to_string(mode.width) + "x" + std::to_string(mode.height) + ",";
         SCOPED_TRACE(asked);
         graphics.changePresentationParameters(mode.width, mode.height, mode.bFullScreen, graphics.bBilinearFilter,
                                               graphics.bUseVSync);
