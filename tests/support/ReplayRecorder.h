@@ -81,18 +81,20 @@
 //             shadow), its number among the key's looks in the record, then
 //             each draw: the texture (left out while the one before goes on,
 //             as a text's glyphs do; "untextured"; a cell of a mosaic
-//             "hills/1", a strip texture of a font's cache
-//             "fontMedium/cache0", numbered from 0), the texels shown (u and
-//             v times the texture's width and height) and, in brackets, how
-//             it is drawn where that is not the usual. Draws are joined by
-//             ";". A quad's texels (a frame, a mosaic's cell, a glyph, a
-//             cache strip) go by the corners of the picture as seen, turned
-//             back upright by its line's angle: those at the top-left and the
-//             bottom-right, "0.0 0.0 256.0 256.0" (upside down "0.0 256.0
-//             256.0 0.0", mirrored "256.0 0.0 0.0 256.0"; a picture that its
-//             matrices mirror is, turned back upright, upside down), or, when
-//             the other two corners do not follow from them, all four:
-//             top-left, top-right, bottom-left, bottom-right, joined by
+//             "hills/1", numbered row by row from 0; the textures of a font's
+//             cache of rendered strings "fontMedium/cache"), the texels shown
+//             (u and v times the texture's width and height; in a font's
+//             cache, from the top-left corner of the strip the text was put
+//             in, so that a text looks the same in any strip) and, in
+//             brackets, how it is drawn where that is not the usual. Draws
+//             are joined by ";". A quad's texels (a frame, a mosaic's cell, a
+//             glyph, a cache strip) go by the corners of the picture as seen,
+//             turned back upright by its line's angle: those at the top-left
+//             and the bottom-right, "0.0 0.0 256.0 256.0" (upside down "0.0
+//             256.0 256.0 0.0", mirrored "256.0 0.0 0.0 256.0"; a picture
+//             that its matrices mirror is, turned back upright, upside down),
+//             or, when the other two corners do not follow from them, all
+//             four: top-left, top-right, bottom-left, bottom-right, joined by
 //             commas. A skin that lists its vertices has the texel of each in
 //             the same order. The usual is alpha blending (source alpha over
 //             the frame) with the alpha test that drops clear texels, and the
@@ -268,9 +270,11 @@ public:
         clip.multiply(modelView);
         // The glyphs of a text are skins drawn inside it.
         const auto text = std::find_if(open.rbegin(), open.rend(), [](const Drawing& d) { return d.pFont; });
-        drawing.pieces.push_back({texture ? textureName(*texture, text != open.rend() ? text->pFont : nullptr)
-                                          : "untextured",
-                                  texture ? texels(buffer, first, count, *texture, drawing.bListVertices, mirrored(clip))
+        const FontQuad* font = text != open.rend() ? text->pFont : nullptr;
+        const bool bStrip = texture && font && isCacheTexture(*font, texture);
+        drawing.pieces.push_back({texture ? (bStrip ? nameOf(font) + "/cache" : textureName(*texture)) : "untextured",
+                                  texture ? texels(buffer, first, count, *texture, drawing.bListVertices,
+                                                   mirrored(clip), bStrip ? font->lineHeight + 1 : 0)
                                           : "",
                                   drawState(buffer, first, count, texture)});
         if (!drawing.bDrawn) {
@@ -291,7 +295,7 @@ public:
             return;
         if (!drawing.pTexture)
             drawing.pTexture = texture;
-        if (text != open.rend() && isCacheTexture(*text->pFont, texture))
+        if (bStrip)
             drawing.bCached = true;
         if (!holds(*texture, uLow, vLow, uHigh, vHigh))
             drawing.bUnfilled = true;
@@ -533,7 +537,7 @@ private:
             lastTexture = &piece.texture;
         }
         std::vector<std::string>& known = looks[key];
-        size_t index = std::find(known.begin(), known.end(), look) - known.begin();
+        const size_t index = std::find(known.begin(), known.end(), look) - known.begin();
         if (index == known.size()) {
             known.push_back(look);
             add("look " + key + " " + std::to_string(index + 1) + ": " + look);
@@ -542,22 +546,32 @@ private:
     }
 
     // The texels (u and v times the texture's width and height) the
-    // vertices first .. first + count - 1 show. A quad's (count 4, not
-    // listed) are written by corner as the skin is seen turned back
+    // vertices first .. first + count - 1 show; with stripHeight, that of
+    // the strips a font's cache texture is cut into from its top, from the
+    // top-left corner of the strip the topmost lies in. A quad's (count 4,
+    // not listed) are written by corner as the skin is seen turned back
     // upright, a mirrored one flipped top to bottom: the top-left and
     // bottom-right corners' "u v u v" when the other two follow from them,
     // else all four, top-left, top-right, bottom-left, bottom-right. Any
     // other draw's, and those of a skin that lists its vertices, in draw
     // order.
     static std::string texels(const VertexBuffer& buffer, int first, int count, const Texture& texture,
-                              bool bInDrawOrder, bool bMirrored)
+                              bool bInDrawOrder, bool bMirrored, int stripHeight)
     {
         const VertexBuffer::Vertex* v = buffer.vertices + first;
+        const float width = static_cast<float>(texture.width), height = static_cast<float>(texture.height);
+        float stripTop = 0.0f;
+        if (stripHeight > 0 && count > 0) {
+            const float top = std::min_element(v, v + count, [](const auto& a, const auto& b) { return a.v < b.v; })->v;
+            // Within a hundredth of a texel of a strip's edge a coordinate lies on it.
+            stripTop = std::floor((top * height + 0.01f) / static_cast<float>(stripHeight)) *
+                       static_cast<float>(stripHeight);
+        }
         std::vector<std::string> us, vs;
         std::vector<int> order;
         for (int i = 0; i < count; ++i) {
-            us.push_back(number(v[i].u * static_cast<float>(texture.width)));
-            vs.push_back(number(v[i].v * static_cast<float>(texture.height)));
+            us.push_back(number(v[i].u * width));
+            vs.push_back(number(v[i].v * height - stripTop));
             order.push_back(i);
         }
         if (count == 4 && !bInDrawOrder) {
@@ -631,26 +645,19 @@ private:
     }
 
     // A texture by its key; a cell of a mosaic by its texture's key and its
-    // number, row by row from 0 ("hills/1"); a strip texture of the font's
-    // cache of rendered strings by the font's key and its number from 0
-    // ("fontMedium/cache0").
-    std::string textureName(const Texture& texture, const FontQuad* font)
+    // number, row by row from 0 ("hills/1").
+    std::string textureName(const Texture& texture)
     {
         if (const std::string& key = nameOf(&texture); !key.empty())
             return key;
         const KivBase* holder = texture.getParent();
-        const KivBase* owner = holder ? holder->getParent() : nullptr;
-        std::string name;
-        if (const Texture* whole = dynamic_cast<const Texture*>(owner); whole && whole->subTextures == holder)
-            name = nameOf(whole) + "/";
-        else if (font && holder == &font->cacheTextures)
-            name = nameOf(font) + "/cache";
-        else
+        const Texture* whole = dynamic_cast<const Texture*>(holder ? holder->getParent() : nullptr);
+        if (!whole || whole->subTextures != holder)
             return "?";
         int index = 0;
         for (const BasicLink* link = holder->pFirstChild; link && link != &texture; link = link->pNext)
             ++index;
-        return name + std::to_string(index);
+        return nameOf(whole) + "/" + std::to_string(index);
     }
 
     static std::string bounds(const Drawing& drawing)
