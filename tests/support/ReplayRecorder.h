@@ -71,10 +71,12 @@
 //             degrees, the colour of its vertices RRGGBBAA (several joined
 //             by /); "unfilled" when a texture it drew from does not hold
 //             the texels drawn in this display's life (made anew when the
-//             display opened, and those texels uploaded since); and, for a
-//             skin that builds its own geometry (any but a texture's own
-//             quads and mosaics: stretched, bent, the roof's gable), after a
-//             colon each vertex drawn, x y in view units, in draw order;
+//             display opened, and those texels uploaded since); its look
+//             when it is not the first of its key ("look 2", below); and,
+//             for a skin that builds its own geometry (any but a texture's
+//             own quads and mosaics: stretched, bent, the roof's gable),
+//             after a colon each vertex drawn, x y in view units, in draw
+//             order;
 //   text      in a drawn frame, each text but an empty one: font key, the
 //             string, where it starts as printed (x y), its scale (view
 //             units per font unit) and colour; then, as the font drew it,
@@ -84,11 +86,43 @@
 //             texels in this display's life: so a text drawn from a cache
 //             strip that a display restart emptied differs from one drawn
 //             whole, and so does one whose glyph texture was not reloaded;
-//             "shadow" for the shadow printed under a text;
+//             the colours of its glyphs' vertices when they are not its
+//             own ("drawn in ffffffff"); its look when not the first of its
+//             key; "shadow" for the shadow printed under a text;
+//   look      before the first skin or text line that draws it, a look: which
+//             part of which texture a drawing shows and how OpenGL blends it,
+//             as its vertex buffers handed them over. Its key (a skin's name
+//             as on its line; a text's font and string, for the text and its
+//             shadow), its number among the key's looks in the record, then
+//             each draw: the texture (left out while the one before goes on,
+//             as a text's glyphs do; "untextured"; a cell of a mosaic
+//             "hills/1", numbered row by row from 0; the textures of a font's
+//             cache of rendered strings "fontMedium/cache"), the texels shown
+//             (u and v times the texture's width and height; in a font's
+//             cache, from the top-left corner of the strip the text was put
+//             in, so that a text looks the same in any strip) and, in
+//             brackets, how it is drawn where that is not the usual. Draws
+//             are joined by ";". A quad's texels (a frame, a mosaic's cell, a
+//             glyph, a cache strip) go by the corners of the picture as seen,
+//             turned back upright by its line's angle: those at the top-left
+//             and the bottom-right, "0.0 0.0 256.0 256.0" (upside down "0.0
+//             256.0 256.0 0.0", mirrored "256.0 0.0 0.0 256.0"; a picture
+//             that its matrices mirror is, turned back upright, upside down),
+//             or, when the other two corners do not follow from them, all
+//             four: top-left, top-right, bottom-left, bottom-right, joined by
+//             commas. A skin that lists its vertices has the texel of each in
+//             the same order. The usual is alpha blending (source alpha over
+//             the frame) with the alpha test that drops clear texels, and the
+//             texture bound and enabled, tinted by the vertices' colour;
+//             otherwise "no blend", "blend" with its factors, "no alpha
+//             test", "alpha test" with its function and reference, "texturing
+//             off", "another texture bound", and "replace" where a colour
+//             other than opaque white is not applied to the texture;
 //   geometry  in a drawn frame, what an object draws without a skin (the
 //             screens' fader): its class, the primitive and vertex count,
 //             and each colour of its vertices with the distances from the
-//             world origin it is drawn at, inside out;
+//             world origin it is drawn at, inside out; then, in brackets,
+//             how it is drawn where that is not the usual (as for a look);
 //   the program ends
 //             the program has shut down; the files it wrote on its way out
 //             follow, then the web page it opened at its end, if any, as
@@ -97,11 +131,11 @@
 // of its kind (sounds, or music for a music track). A value that a fade is
 // moving shows where the fade leads and the seconds it has left ("vol
 // 0.000>0.625 over 1.00 s"; on a start line the fade's whole length).
-// Precision: view units and degrees to 0.1, pitch, volume, pan and scale to
-// 0.001 or 0.01, seconds to 0.01, colours exact; -0 is written 0. So a move
-// of one unit, a colour step or a 1% change of pitch shows, while the
-// rounding error of another build or machine does not. Times of the clock
-// (a high score's date, the play time), random identifiers and the data
+// Precision: view units, texels and degrees to 0.1, pitch, volume, pan and
+// scale to 0.001 or 0.01, seconds to 0.01, colours exact; -0 is written 0. So
+// a move of one unit or texel, a colour step or a 1% change of pitch shows,
+// while the rounding error of another build or machine does not. Times of the
+// clock (a high score's date, the play time), random identifiers and the data
 // folder's path are left out.
 // Main thread only; set as the observer by Replay, which owns it.
 #include "ClassName.h"
@@ -218,6 +252,8 @@ public:
         Drawing drawing;
         drawing.pFont = &font;
         drawing.bEmpty = text.empty();
+        drawing.key = nameOf(&font) + " " + quoted(text);
+        drawing.printedIn = at.color;
         const V3 start = toView(at, 0, 0);
         drawing.head = std::string(bShadow ? "shadow " : "text ") + nameOf(&font) + " " + quoted(text) + " " +
                        number(start.x) + " " + number(start.y) + " " +
@@ -243,12 +279,21 @@ public:
                          const Matrix& modelView, const Matrix& projection) override
     {
         if (open.empty()) {
-            addGeometry(buffer, type, first, count);
+            addGeometry(buffer, type, first, count, texture);
             return;
         }
         Drawing& drawing = open.back();
         Matrix clip = projection;
         clip.multiply(modelView);
+        // The glyphs of a text are skins drawn inside it.
+        const auto text = std::find_if(open.rbegin(), open.rend(), [](const Drawing& d) { return d.pFont; });
+        const FontQuad* font = text != open.rend() ? text->pFont : nullptr;
+        const bool bStrip = texture && font && isCacheTexture(*font, texture);
+        drawing.pieces.push_back({texture ? (bStrip ? nameOf(font) + "/cache" : textureName(*texture)) : "untextured",
+                                  texture ? texels(buffer, first, count, *texture, drawing.bListVertices,
+                                                   mirrored(clip), bStrip ? font->lineHeight + 1 : 0)
+                                          : "",
+                                  drawState(buffer, first, count, texture)});
         if (!drawing.bDrawn) {
             const V3 centre = toView(clip, V3()), across = toView(clip, V3(1.0f, 0.0f, 0.0f)) - centre;
             drawing.degrees = std::atan2(across.y, across.x) * 57.29578f;
@@ -267,9 +312,7 @@ public:
             return;
         if (!drawing.pTexture)
             drawing.pTexture = texture;
-        // The glyphs of a text are skins drawn inside it.
-        const auto text = std::find_if(open.rbegin(), open.rend(), [](const Drawing& d) { return d.pFont; });
-        if (text != open.rend() && isCacheTexture(*text->pFont, texture))
+        if (bStrip)
             drawing.bCached = true;
         if (!holds(*texture, uLow, vLow, uHigh, vHigh))
             drawing.bUnfilled = true;
@@ -371,11 +414,27 @@ public:
     std::vector<std::string> lines;
 
 private:
+    // One draw of a vertex buffer: the texture drawn from (or
+    // "untextured"), its texels at the vertices and how OpenGL blends them,
+    // as the record writes them.
+    struct Piece {
+        std::string texture;
+        std::string texels;
+        std::string state;
+    };
+
     // A skin or a text being drawn, and what its vertex buffers have drawn
     // so far.
     struct Drawing {
         // The line up to the geometry.
         std::string head;
+        // What its looks are counted under: a text's font and string (a
+        // skin's name is known when it is done).
+        std::string key;
+        // Each draw of its vertex buffers (and of those drawn inside it).
+        std::vector<Piece> pieces;
+        // The colour a text is printed in.
+        UColor printedIn;
         const Skin* pSkin = nullptr;
         // Set for a text.
         const FontQuad* pFont = nullptr;
@@ -411,6 +470,7 @@ private:
                 addColour(shade);
             if (bListVertices)
                 points.insert(points.end(), inner.points.begin(), inner.points.end());
+            pieces.insert(pieces.end(), inner.pieces.begin(), inner.pieces.end());
             bCached = bCached || inner.bCached;
             bUnfilled = bUnfilled || inner.bUnfilled;
             if (!pTexture)
@@ -440,11 +500,13 @@ private:
 
     void addSkin(const Drawing& skin)
     {
-        std::string line = skin.head + skinName(skin.pSkin, skin.pTexture);
+        const std::string name = skinName(skin.pSkin, skin.pTexture);
+        std::string line = skin.head + name;
         if (!skin.bDrawn) {
             add(line + " nothing drawn");
             return;
         }
+        const std::string look = lookReference(name, skin.pieces);
         // -180 and 180 are one turn; one spelling.
         const float degrees = skin.degrees < -179.95f ? skin.degrees + 360.0f : skin.degrees;
         line += " " + bounds(skin) + " " + number(degrees) + " ";
@@ -452,6 +514,7 @@ private:
             line += (i ? "/" : "") + colour(skin.colours[i]);
         if (skin.bUnfilled)
             line += " unfilled";
+        line += look;
         if (skin.bListVertices) {
             line += ":";
             for (size_t i = 0; i < skin.points.size(); ++i)
@@ -464,8 +527,154 @@ private:
     {
         if (text.bEmpty)
             return;
+        const std::string look = text.bDrawn ? lookReference(text.key, text.pieces) : "";
+        std::string drawnIn;
+        if (text.colours.size() != 1 || text.colours[0] != text.printedIn)
+            for (size_t i = 0; i < text.colours.size(); ++i)
+                drawnIn += (i ? "/" : " drawn in ") + colour(text.colours[i]);
         add(text.head + (text.bDrawn ? " " + bounds(text) : "") + (text.bCached ? " cached" : "") +
-            (text.bUnfilled ? " unfilled" : ""));
+            (text.bUnfilled ? " unfilled" : "") + drawnIn + look);
+    }
+
+    // The reference to the drawing's look among those of its key (a skin's
+    // name, a text's font and string) in this record: none for the first,
+    // " look 2" for the second... A look not seen before is defined on a
+    // line of its own first.
+    std::string lookReference(const std::string& key, const std::vector<Piece>& pieces)
+    {
+        std::string look;
+        const std::string* lastTexture = nullptr;
+        for (const Piece& piece : pieces) {
+            if (!look.empty())
+                look += "; ";
+            // A texture goes on drawing until another is named.
+            if (!lastTexture || *lastTexture != piece.texture)
+                look += piece.texture + (piece.texels.empty() ? "" : " ");
+            look += piece.texels + piece.state;
+            lastTexture = &piece.texture;
+        }
+        std::vector<std::string>& known = looks[key];
+        const size_t index = std::find(known.begin(), known.end(), look) - known.begin();
+        if (index == known.size()) {
+            known.push_back(look);
+            add("look " + key + " " + std::to_string(index + 1) + ": " + look);
+        }
+        return index == 0 ? "" : " look " + std::to_string(index + 1);
+    }
+
+    // The texels (u and v times the texture's width and height) the
+    // vertices first .. first + count - 1 show; with stripHeight, that of
+    // the strips a font's cache texture is cut into from its top, from the
+    // top-left corner of the strip the topmost lies in. A quad's (count 4,
+    // not listed) are written by corner as the skin is seen turned back
+    // upright, a mirrored one flipped top to bottom: the top-left and
+    // bottom-right corners' "u v u v" when the other two follow from them,
+    // else all four, top-left, top-right, bottom-left, bottom-right. Any
+    // other draw's, and those of a skin that lists its vertices, in draw
+    // order.
+    static std::string texels(const VertexBuffer& buffer, int first, int count, const Texture& texture,
+                              bool bInDrawOrder, bool bMirrored, int stripHeight)
+    {
+        const VertexBuffer::Vertex* v = buffer.vertices + first;
+        const float width = static_cast<float>(texture.width), height = static_cast<float>(texture.height);
+        float stripTop = 0.0f;
+        if (stripHeight > 0 && count > 0) {
+            const float top = std::min_element(v, v + count, [](const auto& a, const auto& b) { return a.v < b.v; })->v;
+            // Within a hundredth of a texel of a strip's edge a coordinate lies on it.
+            stripTop = std::floor((top * height + 0.01f) / static_cast<float>(stripHeight)) *
+                       static_cast<float>(stripHeight);
+        }
+        std::vector<std::string> us, vs;
+        std::vector<int> order;
+        for (int i = 0; i < count; ++i) {
+            us.push_back(number(v[i].u * width));
+            vs.push_back(number(v[i].v * height - stripTop));
+            order.push_back(i);
+        }
+        if (count == 4 && !bInDrawOrder) {
+            const float cx = (v[0].x + v[1].x + v[2].x + v[3].x) / 4, cy = (v[0].y + v[1].y + v[2].y + v[3].y) / 4;
+            std::vector<int> corners(4, -1);
+            for (int i = 0; i < 4; ++i) {
+                const int corner = ((v[i].y > cy) != bMirrored ? 0 : 2) + (v[i].x > cx ? 1 : 0);
+                corners[static_cast<size_t>(corner)] = i;
+            }
+            // A quad of no width or height has no corners to tell apart.
+            if (std::find(corners.begin(), corners.end(), -1) == corners.end())
+                order = corners;
+            const auto at = [&](size_t corner) { return static_cast<size_t>(order[corner]); };
+            if (us[at(1)] == us[at(3)] && vs[at(1)] == vs[at(0)] && us[at(2)] == us[at(0)] && vs[at(2)] == vs[at(3)])
+                return us[at(0)] + " " + vs[at(0)] + " " + us[at(3)] + " " + vs[at(3)];
+        }
+        std::string list;
+        for (const int i : order)
+            list += (list.empty() ? "" : ", ") + us[static_cast<size_t>(i)] + " " + vs[static_cast<size_t>(i)];
+        return list;
+    }
+
+    // Whether the matrices draw the skin mirrored (its y axis on the
+    // clockwise side of its x axis, as seen).
+    static bool mirrored(const Matrix& clip)
+    {
+        const V3 centre = toView(clip, V3()), across = toView(clip, V3(1.0f, 0.0f, 0.0f)) - centre,
+                 up = toView(clip, V3(0.0f, 1.0f, 0.0f)) - centre;
+        return across.x * up.y - across.y * up.x < 0.0f;
+    }
+
+    // How OpenGL puts the draw on the frame, read from OpenGL as the draw
+    // begins, in brackets where it is not the usual: alpha blending (source
+    // alpha over the frame) with the alpha test dropping clear texels, and
+    // the texture, bound and enabled, tinted by the vertices' colour
+    // ("replace" when a colour other than opaque white is not applied).
+    static std::string drawState(const VertexBuffer& buffer, int first, int count, const Texture* texture)
+    {
+        std::vector<std::string> unusual;
+        GLint source = 0, destination = 0, test = 0, mode = 0, bound = 0;
+        GLfloat reference = 0.0f;
+        glGetIntegerv(GL_BLEND_SRC, &source);
+        glGetIntegerv(GL_BLEND_DST, &destination);
+        glGetIntegerv(GL_ALPHA_TEST_FUNC, &test);
+        glGetFloatv(GL_ALPHA_TEST_REF, &reference);
+        if (!glIsEnabled(GL_BLEND))
+            unusual.push_back("no blend");
+        else if (source != GL_SRC_ALPHA || destination != GL_ONE_MINUS_SRC_ALPHA)
+            unusual.push_back(format("blend 0x%04x 0x%04x", source, destination));
+        if (!glIsEnabled(GL_ALPHA_TEST))
+            unusual.push_back("no alpha test");
+        else if (test != GL_NOTEQUAL || reference != 0.0f)
+            unusual.push_back(format("alpha test 0x%04x %.3f", test, reference));
+        if (glIsEnabled(GL_TEXTURE_2D) != (texture != nullptr))
+            unusual.push_back(texture ? "texturing off" : "texturing on");
+        if (texture) {
+            glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+            if (static_cast<GLuint>(bound) != texture->glTexHandle)
+                unusual.push_back("another texture bound");
+            glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+            const auto tinted = [](const VertexBuffer::Vertex& v) { return v.color != UColor(255, 255, 255, 255); };
+            if (mode == GL_REPLACE && std::any_of(buffer.vertices + first, buffer.vertices + first + count, tinted))
+                unusual.push_back("replace");
+            else if (mode != GL_REPLACE && mode != GL_MODULATE)
+                unusual.push_back(format("texture mode 0x%04x", mode));
+        }
+        std::string text;
+        for (const std::string& token : unusual)
+            text += (text.empty() ? " (" : ", ") + token;
+        return text.empty() ? text : text + ")";
+    }
+
+    // A texture by its key; a cell of a mosaic by its texture's key and its
+    // number, row by row from 0 ("hills/1").
+    std::string textureName(const Texture& texture)
+    {
+        if (const std::string& key = nameOf(&texture); !key.empty())
+            return key;
+        const KivBase* holder = texture.getParent();
+        const Texture* whole = dynamic_cast<const Texture*>(holder ? holder->getParent() : nullptr);
+        if (!whole || whole->subTextures != holder)
+            return "?";
+        int index = 0;
+        for (const BasicLink* link = holder->pFirstChild; link && link != &texture; link = link->pNext)
+            ++index;
+        return nameOf(whole) + "/" + std::to_string(index);
     }
 
     static std::string bounds(const Drawing& drawing)
@@ -477,7 +686,7 @@ private:
     // What an object draws without a skin (the screens' fader): each colour
     // of its vertices with the distances from the world origin it is drawn
     // at, inside out: what is opaque and what is clear, and where.
-    void addGeometry(const VertexBuffer& buffer, int type, int first, int count)
+    void addGeometry(const VertexBuffer& buffer, int type, int first, int count, const Texture* texture)
     {
         static const char* const PRIMITIVES[] = {"points", "lines", "line strip", "triangles", "triangle strip",
                                                  "triangle fan"};
@@ -499,7 +708,7 @@ private:
         for (const auto& [shade, radii] : shades)
             line += " " + colour(shade) + " at radius " + number(radii.first) +
                     (number(radii.first) == number(radii.second) ? "" : " to " + number(radii.second)) + ";";
-        add(line);
+        add(line + drawState(buffer, first, count, texture));
     }
 
     static bool isCacheTexture(const FontQuad& font, const Texture* texture)
@@ -740,6 +949,8 @@ private:
     // The skins and texts being drawn, outermost first.
     std::vector<Drawing> open;
     std::unordered_map<const Texture*, TextureTexels> textures;
+    // Each key's looks defined so far in the record, in order.
+    std::unordered_map<std::string, std::vector<std::string>> looks;
     // Display openings since the recorder was set.
     int displayLife = 0;
     // The next frame line gives the display's mode: the first, and the
