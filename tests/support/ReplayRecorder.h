@@ -21,19 +21,19 @@
 //             a frame line: the frame of the play and its game time (the
 //             engine's frame time since the play began, which stands still
 //             while the window has no focus), the only stamp of the record.
-//             A frame with anything to say has one; the lines after it, up
-//             to the next frame line or step, are that frame's. A drawn frame's line goes on with the
-//             replay's summary: the active screen (with the game's state),
-//             the current music's key and file, the master volumes of
-//             sounds and of music, the fader's coverage; the first drawn
-//             frame's line, and the first after each opening of the display
-//             (a restart), end with the mode the program opened the display
-//             in and the part of it OpenGL draws into: "display window
-//             640x480, viewport 0 0 640 480" (or "full screen"; width x
-//             height in pixels; the viewport's left, bottom, width and
-//             height in pixels), which holds until the next one says
-//             otherwise. The display's bits per pixel are left out: they are
-//             the X server's, and change only how finely colours are shown.
+//             A frame with anything to say has one; the lines after it, up to
+//             the next frame line or step, are that frame's. A drawn frame's
+//             line goes on with the replay's summary: the active screen (with
+//             the game's state), the current music's key and file, the master
+//             volumes of sounds and of music, the fader's coverage; the first
+//             drawn frame's line, and the first after each opening of the
+//             display (a restart), end with the mode the program opened the
+//             display in and the part of it OpenGL draws into: "display window
+//             640x480, viewport 0 0 640 480" (or "full screen"; width x height
+//             in pixels; the viewport's left, bottom, width and height in
+//             pixels), which holds until the next one says otherwise. The
+//             display's bits per pixel are left out: they are the X server's,
+//             and change only how finely colours are shown.
 // The lines of a frame: first its sound (end, sound, playing lines), then
 // the rest in the order it happened.
 //   end       a channel that had started goes: its key, its file and why
@@ -580,7 +580,8 @@ private:
         float stripTop = 0.0f;
         if (stripHeight > 0 && count > 0) {
             const float top = std::min_element(v, v + count, [](const auto& a, const auto& b) { return a.v < b.v; })->v;
-            // Within a hundredth of a texel of a strip's edge a coordinate lies on it.
+            // Within a hundredth of a texel of a strip's edge a coordinate
+            // lies on it.
             stripTop = std::floor((top * height + 0.01f) / static_cast<float>(stripHeight)) *
                        static_cast<float>(stripHeight);
         }

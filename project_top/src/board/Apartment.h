@@ -3,10 +3,10 @@
 // shut with sounds as its doorTarget changes, a front piece (seen while the
 // door is open) drawn in a layer of the caller's, and an away note on the
 // door once its resident has left. Its position is the cell's lower-left
-// corner; it has no skin of its own. The house's apartments container owns, ticks and draws it; the
-// front piece belongs to the front layer, which may delete it while the
-// apartment lives on (an old house still on screen): the apartment holds it
-// by a Reference and never deletes it. Main thread only.
+// corner; it has no skin of its own. The house's apartments container owns,
+// ticks and draws it; the front piece belongs to the front layer, which may
+// delete it while the apartment lives on (an old house still on screen): the
+// apartment holds it by a Reference and never deletes it. Main thread only.
 #include "Reference.h"
 #include "Renderable.h"
 

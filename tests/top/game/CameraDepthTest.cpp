@@ -55,7 +55,8 @@ TEST(CameraDepth, WhatTheGameSizesByTheViewKeepsToTheViewHoweverFarTheCameraStan
     GameHarness::get();
     const struct {
         int floors;
-        // World units per view unit at depth 0: (floors x 108 + 48) / 480, at least 1.
+        // World units per view unit at depth 0: (floors x 108 + 48) / 480,
+        // at least 1.
         float depth;
     } houses[] = {{4, 1.0f}, {5, 1.225f}, {7, 1.675f}};
     for (const auto& row : houses) {
