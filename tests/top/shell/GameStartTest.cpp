@@ -23,6 +23,7 @@
 #include "ContextMain.h"
 #include "Loader.h"
 
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <sys/resource.h>
@@ -257,13 +258,27 @@ void addSanitizerOption(const std::string& option)
     setenv("ASAN_OPTIONS", (std::string(options ? options : "") + ":" + option).c_str(), 1);
 }
 
-// In the program's process before it starts: the libraries named (joined
-// by ':') are loaded with the program.
-void preload(const std::string& libraries)
+// In the program's process before it starts: the libraries named (an empty
+// name stands for none) are loaded with the program. The loader splits
+// LD_PRELOAD at spaces as well as colons, so each goes there by its file
+// name, and its folder, which may lie on a path with spaces, goes on
+// LD_LIBRARY_PATH.
+void preload(std::initializer_list<std::string> libraries)
 {
     // The sanitizer's runtime would have to come before them.
     addSanitizerOption("verify_asan_link_order=0");
-    setenv("LD_PRELOAD", libraries.c_str(), 1);
+    std::string names;
+    const char* searched = std::getenv("LD_LIBRARY_PATH");
+    std::string folders = searched ? searched : "";
+    for (const std::string& library : libraries) {
+        if (library.empty())
+            continue;
+        const std::filesystem::path path(library);
+        names += (names.empty() ? "" : ":") + path.filename().string();
+        folders = path.parent_path().string() + (folders.empty() ? "" : ":") + folders;
+    }
+    setenv("LD_PRELOAD", names.c_str(), 1);
+    setenv("LD_LIBRARY_PATH", folders.c_str(), 1);
 }
 
 // In the program's process before it starts: every flush to the disk takes
@@ -271,7 +286,7 @@ void preload(const std::string& libraries)
 // named), and the libraries named are loaded with the program.
 void slowDisk(unsigned seconds, const std::string& onlyWhile = "", const std::string& alsoLoaded = "")
 {
-    preload(std::string(KIV_SLOW_FLUSH_LIBRARY) + (alsoLoaded.empty() ? "" : ":" + alsoLoaded));
+    preload({KIV_SLOW_FLUSH_LIBRARY, alsoLoaded});
     setenv("KIV_SLOW_FLUSH_SECONDS", std::to_string(seconds).c_str(), 1);
     if (!onlyWhile.empty())
         setenv("KIV_SLOW_FLUSH_WHILE", onlyWhile.c_str(), 1);
@@ -282,7 +297,7 @@ void slowDisk(unsigned seconds, const std::string& onlyWhile = "", const std::st
 // begins.
 void slowDisplay(const char* seconds, const std::string& begun)
 {
-    preload(KIV_SLOW_DISPLAY_LIBRARY);
+    preload({KIV_SLOW_DISPLAY_LIBRARY});
     setenv("KIV_SLOW_CONNECT_SECONDS", seconds, 1);
     setenv("KIV_SLOW_CONNECT_BEGUN", begun.c_str(), 1);
 }

@@ -275,8 +275,9 @@ TEST(DataSetTest, EditionSettingsHoldTheKeysTheEngineReads) {
 TEST(DataSetTest, TheGeneratorWritesTheSameBytesEveryRun) {
     const TemporaryFolder folder("datagen-again");
     const fs::path temp = folder.path();
-    const std::string command =
-        std::string(DATAGEN_EXE) + " " + (temp / "src").string() + " " + (temp / "game").string();
+    // Quoted for the shell: the build folder may lie on a path with spaces.
+    const std::string command = "'" + std::string(DATAGEN_EXE) + "' '" + (temp / "src").string() + "' '" +
+                                (temp / "game").string() + "'";
     ASSERT_EQ(0, std::system(command.c_str()));
     int compared = 0;
     for (const auto& entry : fs::recursive_directory_iterator(temp / "src")) {
