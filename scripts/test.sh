@@ -28,7 +28,9 @@ if [ "${1:-}" = "--sanitize" ]; then
   # stale once the driver is unloaded, and reading it crashed the check at
   # exit in some builds, depending on their memory layout.
   export ASAN_OPTIONS="detect_leaks=1:intercept_tls_get_addr=0"
-  export LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp:print_suppressions=0"
+  # Quoted: the sanitizers split their options at spaces too, and the
+  # checkout's path may hold one.
+  export LSAN_OPTIONS="suppressions='$ROOT/scripts/lsan.supp':print_suppressions=0"
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
   # Mesa's software renderer draws on the calling thread and keeps no shader
   # cache thread: fewer threads for the leak check to stop at exit, and none
