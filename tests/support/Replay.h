@@ -40,7 +40,6 @@
 #include "FirstDifference.h"
 #include "GUIitem.h"
 #include "GameHarness.h"
-#include "Language.h"
 #include "MenuEnum.h"
 #include "MenuInt.h"
 #include "MenuItem.h"
@@ -614,11 +613,8 @@ private:
         if (!object)
             return "nothing";
         const std::string kind = className(typeid(*object));
-        if (const MenuEnum* chooser = dynamic_cast<const MenuEnum*>(object); chooser && chooser->caption.empty()) {
-            // The text of the string table the chooser draws for its value.
-            const auto shown = static_cast<Language::StringsEnum>(chooser->firstTextId + chooser->clampedValue());
-            return "the chooser showing " + quoted(pKiv->pLanguage->getText(shown));
-        }
+        if (const MenuEnum* chooser = dynamic_cast<const MenuEnum*>(object); chooser && chooser->caption.empty())
+            return "the chooser showing " + quoted(chooser->shownText());
         if (const MenuItem* item = dynamic_cast<const MenuItem*>(object))
             return item->caption == CROSS ? captionName(CROSS)
                    : item->caption.empty() ? kind

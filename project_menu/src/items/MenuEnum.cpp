@@ -12,6 +12,10 @@ MenuEnum::MenuEnum(float x, float y, float z, const std::string& itemCaption, co
 
 void MenuEnum::drawValue(float x, float y, float z)
 {
-    const auto id = static_cast<Language::StringsEnum>(firstTextId + clampedValue());
-    printValue(x, y, z, pKiv->pLanguage->getText(id));
+    printValue(x, y, z, shownText());
+}
+
+std::string MenuEnum::shownText() const
+{
+    return pKiv->pLanguage->getText(static_cast<Language::StringsEnum>(firstTextId + clampedValue()));
 }

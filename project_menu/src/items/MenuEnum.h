@@ -12,6 +12,8 @@ public:
 
     // The text of firstTextId + value in the current language.
     void drawValue(float x, float y, float z) override;
+    // That text: what the chooser shows for its value.
+    std::string shownText() const;
 
     // A Language::StringsEnum value.
     int firstTextId;

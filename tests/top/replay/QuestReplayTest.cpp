@@ -163,6 +163,17 @@ Replay& continueSavedQuest(Replay& play, double mapSeconds)
     return play.waitFor("ContextDialogQX").click(CROSS).waitFor("GameControllerAdventure");
 }
 
+// The saved quest continued into play and lost there: the leftovers
+// stranded fill the slots, game over within maxSeconds, and the high-score
+// table.
+Replay& loseToTheHighScores(Replay& play, double maxSeconds)
+{
+    continueSavedQuest(play, 0.5);
+    waitForPlay(play);
+    strandLeftovers(play);
+    return play.waitForState(GameController::STATE_GAME_OVER, maxSeconds).waitFor("ContextHighScores");
+}
+
 // A new quest: the how-to-play note, the journey map of the first
 // neighbourhood, its introduction; in the first house a vitamin too dear
 // for the empty purse (its note), a clashing pair (the penalty, the green
@@ -196,10 +207,7 @@ TEST(Replay, QuestGameOverWhenTheSlotsFillUp)
 {
     Replay play("quest-game-over", 61);
     GameSession::record(MODE_QUEST) = SavedGame{1, 0, 1, 20000, 0, 1, 9};
-    continueSavedQuest(play, 0.5);
-    waitForPlay(play);
-    strandLeftovers(play);
-    play.waitForState(GameController::STATE_GAME_OVER, 10.0).waitFor("ContextHighScores");
+    loseToTheHighScores(play, 10.0);
     play.wait(1.0).click("Back").waitFor("MyContextMain").wait(0.5);
     play.check();
 }
@@ -386,10 +394,7 @@ void savedAtFiveFloorsBelowTheHighScores(const std::string& dataFolder)
 TEST(Replay, QuestPulledBackForFiveFloorsToAGameOverBelowTheHighScores)
 {
     Replay play("quest-five-floors", 83, GameHarness::AT_MENU, savedAtFiveFloorsBelowTheHighScores);
-    continueSavedQuest(play, 0.5);
-    waitForPlay(play);
-    strandLeftovers(play);
-    play.waitForState(GameController::STATE_GAME_OVER, 15.0).waitFor("ContextHighScores");
+    loseToTheHighScores(play, 15.0);
     if (!play.broken() && pGlobal->profileManager.lastHighScorePosition != -1)
         play.fail("a new high score at row " + std::to_string(pGlobal->profileManager.lastHighScorePosition));
     play.wait(1.0).click("Back").waitFor("MyContextMain").wait(0.5);
