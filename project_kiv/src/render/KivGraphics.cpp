@@ -94,6 +94,11 @@ KivGraphics::KivGraphics()
 KivGraphics::~KivGraphics()
 {
     storeSettings();
+    // The window the teardown returns to is no choice of the player's. The
+    // display can go while the teardown talks to it (a logout during slow
+    // exit saves), and its loss saves the configuration then: what it
+    // stores must still be the choices kept here.
+    bSettingsStored = true;
     if (bFullScreen) {
         bFullScreen = false;
         restorePresentation();
@@ -102,7 +107,7 @@ KivGraphics::~KivGraphics()
 
 void KivGraphics::storeSettings() const
 {
-    if (!pKiv || !pKiv->pConfig)
+    if (bSettingsStored || !pKiv || !pKiv->pConfig)
         return;
     const UString& section = classRecord.name;
     pKiv->pConfig->setInt(section, "screenWidth", screenWidth);

@@ -38,7 +38,8 @@ public:
     // window when full screen was on.
     virtual ~KivGraphics();
     // Writes the display choices into the configuration (in memory; the
-    // engine saves the file). Touches no display.
+    // engine saves the file). Touches no display. Once the teardown has
+    // begun it writes nothing: the choices stored as it began stand.
     void storeSettings() const;
     KivGraphics(const KivGraphics&) = delete;
     KivGraphics& operator=(const KivGraphics&) = delete;
@@ -119,6 +120,8 @@ public:
 private:
     // The process that opened the display.
     int displayProcess = 0;
+    // The teardown has stored the player's choices for the end.
+    bool bSettingsStored = false;
 
     // Kept within low..high (MemoryIniFile::readIntInRange).
     void readInt(const char* key, int& field, int defaultValue, int low, int high);

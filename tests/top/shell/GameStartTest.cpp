@@ -439,21 +439,27 @@ INSTANTIATE_TEST_SUITE_P(Surroundings, RealProgramIn, ::testing::Range<size_t>(0
                          [](const auto& row) { return testName(SURROUNDINGS[row.param].what); });
 
 // A logout: the session's display ends, and the hang-up comes with it,
-// either first. What the end saves without a display is saved before
-// Xlib's report of the lost display ends the program, however slow the
-// disk, and the report names the connection's loss.
+// either first, or both while the exit saves of a quit are made. What the
+// end saves without a display is saved before Xlib's report of the lost
+// display ends the program, however slow the disk, and the report names the
+// connection's loss. The configuration keeps the player's full screen, the
+// graphics teardown's window being no choice of the player's, so the next
+// start opens full screen again.
 struct Logout {
     const char* what;
-    bool bHangUpFirst;
+    enum { DISPLAY_FIRST, HANG_UP_FIRST, AFTER_A_QUIT } order;
     // Seconds each flush to the disk takes; 0 for an ordinary disk.
     unsigned flushSeconds;
 };
 
 const Logout LOGOUTS[] = {
-    {"the display first and the hang-up at once", false, 0},
-    {"the display first and the hang-up at once on a slow disk", false, 2},
-    {"the hang-up first and the display half a second later on a slow disk", true, 2},
+    {"the display first and the hang-up at once", Logout::DISPLAY_FIRST, 0},
+    {"the display first and the hang-up at once on a slow disk", Logout::DISPLAY_FIRST, 2},
+    {"the hang-up first and the display half a second later on a slow disk", Logout::HANG_UP_FIRST, 2},
+    {"a quit then the display and the hang-up during the slow exit saves", Logout::AFTER_A_QUIT, 1},
 };
+
+const char* const FULL_SCREEN = "[KivGraphics]\nbFullScreen=Yes\nscreenWidth=1024\nscreenHeight=768\n";
 
 class RealProgramLoggedOut : public RealProgram, public ::testing::WithParamInterface<size_t> {};
 
@@ -462,16 +468,29 @@ TEST_P(RealProgramLoggedOut, KeepsTheExitSaves)
     const Logout& logout = LOGOUTS[GetParam()];
     VirtualDisplay display;
     ASSERT_TRUE(display.ready()) << "no display of the test's own";
+    writeWholeFile(dataFolder + "/Glimmerdaledemo.cfg", FULL_SCREEN);
+    const std::string slow = home.path() + "/slow";
     const std::string log = runOnce(
         {},
         [&] {
-            if (logout.bHangUpFirst) {
+            switch (logout.order) {
+            case Logout::HANG_UP_FIRST:
                 program->signal(SIGHUP);
                 std::this_thread::sleep_for(std::chrono::milliseconds(500));
                 display.end();
-            } else {
+                break;
+            case Logout::DISPLAY_FIRST:
                 display.end();
                 program->signal(SIGHUP);
+                break;
+            case Logout::AFTER_A_QUIT:
+                writeWholeFile(slow, "");
+                program->signal(SIGTERM);
+                ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(slow + ".flushing"); },
+                                    std::chrono::seconds(30)));
+                display.end();
+                program->signal(SIGHUP);
+                break;
             }
         },
         [&] {
@@ -479,7 +498,7 @@ TEST_P(RealProgramLoggedOut, KeepsTheExitSaves)
             // Ended by Xlib with its engine still there: no leaks to report.
             addSanitizerOption("detect_leaks=0");
             if (logout.flushSeconds)
-                slowDisk(logout.flushSeconds);
+                slowDisk(logout.flushSeconds, logout.order == Logout::AFTER_A_QUIT ? slow : "");
         },
         SIGHUP, W_EXITCODE(1, 0));
     EXPECT_NE(log.find("onDisplayLost(): The display was lost; the game saves its files and ends."), std::string::npos)
@@ -492,6 +511,17 @@ TEST_P(RealProgramLoggedOut, KeepsTheExitSaves)
                 errors.find("XIO:  fatal IO error 104 (Connection reset by peer) on X server \"" + display.name()) !=
                     std::string::npos)
         << errors;
+    const std::string configuration = readWholeFile(dataFolder + "/Glimmerdaledemo.cfg");
+    for (const char* setting : {"bFullScreen=Yes\n", "screenWidth=1024\n", "screenHeight=768\n"})
+        EXPECT_NE(configuration.find(setting), std::string::npos) << setting << configuration;
+    if (logout.order != Logout::AFTER_A_QUIT)
+        return;
+    VirtualDisplay next;
+    ASSERT_TRUE(next.ready()) << "no display of the test's own";
+    start({}, [&] { setenv("DISPLAY", next.name().c_str(), 1); });
+    EXPECT_NE(runLog().find("calcClosestMatchParameters(): Requested mode 1024x768, fullscreen."), std::string::npos)
+        << runLog();
+    EXPECT_TRUE(program->terminate(std::chrono::seconds(60)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Logouts, RealProgramLoggedOut, ::testing::Range<size_t>(0, std::size(LOGOUTS)),
