@@ -137,14 +137,33 @@ bool renameWithoutReplacing(const UString& temporary, const UString& path)
 {
     if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
         return true;
-    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+    if (errno == EEXIST)
         return false;
-    // A file system that cannot rename so (NFS) can still make a second
-    // name, which fails on anything at it; the temporary one then goes.
-    if (link(temporary.c_str(), path.c_str()) != 0)
+    // A file system that cannot rename so (NFS), or a sandbox that refuses
+    // the call, may still make a second name, which fails on anything at
+    // it; the temporary one then goes.
+    if (link(temporary.c_str(), path.c_str()) == 0) {
+        unlink(temporary.c_str());
+        return true;
+    }
+    if (errno == EEXIST)
         return false;
-    unlink(temporary.c_str());
-    return true;
+    // Neither is offered (some FUSE mounts): a plain rename onto a name
+    // found free, which no other writer can take meanwhile in a folder this
+    // process alone writes to.
+    struct stat existing;
+    if (lstat(path.c_str(), &existing) == 0) {
+        errno = EEXIST;
+        return false;
+    }
+    if (errno != ENOENT)
+        return false;
+    return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+void flushFolderOf(const UString& path)
+{
+    flushFolder(folderOf(path));
 }
 
 int removeStaleTemporaryFiles(const UString& folder, const UString& prefix)

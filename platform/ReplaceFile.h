@@ -21,11 +21,20 @@ bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, U
 // open for writing only; -1, with errno, when no file could be made.
 int createTemporaryFile(const UString& path, UString& temporary);
 
-// Gives the finished file at temporary the name path in one step, unless
-// something has that name already, a dangling link included: nothing there
-// is ever replaced. False, with errno (EEXIST: the name is taken), when it
-// did not; temporary is then left as it was.
+// Gives the finished file at temporary the name path, unless something has
+// that name already, a dangling link included: nothing there is ever
+// replaced. One step where the file system offers a rename that refuses a
+// taken name; else a second name made (a hard link), then the first
+// removed; where neither is offered, a plain rename onto the name once it is
+// found free, which holds only while no other writer uses the folder (the
+// data folder's lock makes the program its one writer). False, with errno
+// (EEXIST: the name is taken), when it did not; temporary is then left as
+// it was.
 bool renameWithoutReplacing(const UString& temporary, const UString& path);
+
+// Flushes the folder holding path, so that a name just given is on disk;
+// a file system that cannot flush a folder is no failure.
+void flushFolderOf(const UString& path);
 
 // Removes from folder what killed writers left behind: the temporary files
 // (and links at their names) of createTemporaryFile for files whose names

@@ -309,11 +309,12 @@ void Kiv::measureFrameRate(double now)
 void Kiv::saveScreenshot()
 {
     // The first number whose name nothing has (a link, even a dangling one,
-    // counts). The picture is written whole under a temporary name and given
-    // the number only then, in a step that replaces nothing: earlier shots
+    // counts). The picture is written whole under a temporary name, flushed,
+    // and given the number only then, never over anything: earlier shots
     // and whatever a link points to are never overwritten, and a shot cut
     // short (a kill, a crash, a full disk) leaves no picture under a number,
-    // only a temporary file that the next start removes.
+    // only a temporary file that the next start removes. A termination
+    // request waits for the write, as it does for the player's files.
     const UString folder = getDataFolder();
     for (int number = 1; number < 10000; ++number) {
         UString path = formatString("%s/%s-%04d.jpg", folder.c_str(), APPLICATION_NAME, number);

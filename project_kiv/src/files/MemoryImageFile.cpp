@@ -5,6 +5,7 @@
 #include "FileManager.h"
 #include "MemoryFile.h"
 #include "Point.h"
+#include "ProgramEnd.h"
 #include "Rect.h"
 #include "ReplaceFile.h"
 
@@ -443,7 +444,9 @@ bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& err
     // Written beside the name and given it only once whole and on disk, so
     // that a failure part-way (a full disk, memory running out in the
     // encoder during a fatal report, a kill, a power cut) leaves an earlier
-    // file at the name as it was, and never an empty or partial picture.
+    // file at the name as it was, and never an empty or partial picture. A
+    // save like the player's files: a termination request waits for it.
+    const ProgramEnd::SaveInProgress saving;
     UString temporary;
     const int descriptor = createTemporaryFile(fileName, temporary);
     FILE* file = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
@@ -477,8 +480,10 @@ bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& err
     if (written && !step) {
         const bool bNamed = taken == TakenName::KEEP ? renameWithoutReplacing(temporary, fileName)
                                                      : std::rename(temporary.c_str(), fileName.c_str()) == 0;
-        if (bNamed)
+        if (bNamed) {
+            flushFolderOf(fileName);
             return true;
+        }
         step = taken == TakenName::KEEP && errno == EEXIST ? "the name was taken meanwhile (%s)"
                                                            : "the new file could not take its name (%s)";
         problem = errno;

@@ -55,9 +55,11 @@ public:
     // to disk and only then given the name, so never through a link at the
     // name: renamed over whatever is there (REPLACE), or given the name only
     // while nothing has it (KEEP; errno is EEXIST after a false return when
-    // something had). False, with the reason in words in error, when it
-    // cannot be opened, encoded, written whole or named: whatever was at the
-    // name is then left as it was and no temporary file is left behind. A
+    // something had); the folder is flushed once the name is given. A save
+    // in play for the program's end (ProgramEnd::SaveInProgress) from start
+    // to end. False, with the reason in words in error, when it cannot be
+    // opened, encoded, written whole or named: whatever was at the name is
+    // then left as it was and no temporary file is left behind. A
     // std::bad_alloc (memory running out while a fatal error is reported)
     // goes on to the caller, the temporary file removed.
     bool saveJPG(const UString& fileName, int quality, UString& error,

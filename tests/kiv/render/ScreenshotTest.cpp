@@ -2,7 +2,9 @@
 
 #include "DataFolder.h"
 #include "FileSizeLimit.h"
+#include "RefusedSystemCalls.h"
 #include "Renderable.h"
+#include "ReplaceFile.h"
 #include "Texture.h"
 
 #include <GL/gl.h>
@@ -105,6 +107,49 @@ TEST(Screenshot, OneThatCannotBeWrittenLeavesNoFileAndSaysWhyAndAnEarlierErrorIs
             << log;
         EXPECT_EQ(log.find("Screenshot saved as"), std::string::npos) << log;
     }
+}
+
+// Where neither a rename that refuses a taken name nor a hard link is
+// offered (a sandbox refusing the one, a file system lacking the other), a
+// shot still takes the first free number, and nothing at a taken name is
+// replaced: an earlier shot, or a link that leads nowhere.
+TEST(ScreenshotDeathTest, TakesTheFirstFreeNumberWhereNoKeepingRenameNorLinkIsOffered)
+{
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    const std::string folder = getDataFolder(), earlier = folder + "/Glimmerdaledemo-0001.jpg",
+                      next = folder + "/Glimmerdaledemo-0002.jpg", dangling = folder + "/dangling";
+    EXPECT_EXIT(
+        {
+            writeWholeFile(earlier, "an earlier shot");
+            std::filesystem::create_symlink(folder + "/nowhere", dangling);
+            if (!testsupport::refuseSystemCalls({{SYS_renameat2, ENOSYS},
+#ifdef SYS_link
+                                                 {SYS_link, EPERM},
+#endif
+                                                 {SYS_linkat, EPERM}}))
+                _exit(2);
+            Context screen;
+            pKiv->requestScreenshot();
+            pKiv->frame(&screen);
+            std::string problems;
+            if (!std::filesystem::exists(next) || MemoryImageFile(next, false).width != 640)
+                problems += "no shot of the screen under the next number; ";
+            for (const std::string& taken : {earlier, dangling}) {
+                UString temporary;
+                close(createTemporaryFile(taken, temporary));
+                if (renameWithoutReplacing(temporary, taken) || errno != EEXIST ||
+                    !std::filesystem::exists(temporary.c_str()))
+                    problems += taken + " was not refused; ";
+            }
+            if (readWholeFile(earlier) != "an earlier shot" || !std::filesystem::is_symlink(dangling))
+                problems += "a taken name was replaced";
+            std::fprintf(stderr, "%s", problems.c_str());
+            _exit(problems.empty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().rfind("Glimmerdaledemo-", 0) == 0 || entry.path() == dangling)
+            std::filesystem::remove(entry.path());
 }
 
 } // namespace

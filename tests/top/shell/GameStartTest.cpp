@@ -14,7 +14,7 @@
 // its files are saved the program lets go of its data folder. No request is
 // lost during a slow start-up, and a start-up step that hangs is ended one
 // grace after the first request. A kill while a screenshot is written
-// leaves no picture behind.
+// leaves no picture behind; a quit while one is flushed waits for it.
 #include "GameHarness.h"
 #include "StandInOpener.h"
 #include "VirtualDisplay.h"
@@ -169,6 +169,19 @@ protected:
         }
         input.type(name);
         input.key(XK_Return);
+    }
+
+    // The screenshot key pressed until the shot's flush to the slow disk
+    // (slowDisk with slow) begins, again and again: the window is made anew
+    // as the start screens begin. False when no shot was taken.
+    static bool pressPrintUntilFlushing(WindowInput& input, const std::string& slow)
+    {
+        const auto flushing = [&] { return std::filesystem::exists(slow + ".flushing"); };
+        for (int press = 0; press < 30 && !flushing(); ++press) {
+            input.key(XK_Print);
+            waitFor(flushing, std::chrono::seconds(1));
+        }
+        return flushing();
     }
 
     std::string logPath() const { return dataFolder + "/Glimmerdaledemo.log"; }
@@ -679,14 +692,7 @@ TEST_F(RealProgram, AKillWhileAScreenshotIsWrittenLeavesNoPictureBehind)
     WindowInput input(display.name());
     ASSERT_TRUE(input.ready());
     writeWholeFile(slow, "");
-    // Pressed again until it is taken: the window is made anew as the
-    // start screens begin.
-    const auto flushing = [&] { return std::filesystem::exists(slow + ".flushing"); };
-    for (int press = 0; press < 30 && !flushing(); ++press) {
-        input.key(XK_Print);
-        waitFor(flushing, std::chrono::seconds(1));
-    }
-    ASSERT_TRUE(flushing()) << "no screenshot was taken";
+    ASSERT_TRUE(pressPrintUntilFlushing(input, slow)) << "no screenshot was taken";
     program->signal(SIGKILL);
     ASSERT_TRUE(program->waitForExit(std::chrono::seconds(10)));
     const auto leftOfTheShot = [&] {
@@ -702,6 +708,32 @@ TEST_F(RealProgram, AKillWhileAScreenshotIsWrittenLeavesNoPictureBehind)
         EXPECT_NE(entry.path().extension(), ".jpg") << entry.path();
         EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
     }
+}
+
+// A quit asked for while a screenshot is flushed to a disk so slow that
+// the flush outlasts the grace: the picture is saved whole under its
+// number, the loop takes the quit, and the exit saves follow.
+TEST_F(RealProgram, AQuitAskedDuringASlowScreenshotIsTakenOnceThePictureIsOnDisk)
+{
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready()) << "no display of the test's own";
+    const std::string slow = home.path() + "/slow";
+    runOnce(
+        {},
+        [&] {
+            WindowInput input(display.name());
+            ASSERT_TRUE(input.ready());
+            writeWholeFile(slow, "");
+            ASSERT_TRUE(pressPrintUntilFlushing(input, slow)) << "no screenshot was taken";
+            program->signal(SIGTERM);
+            std::filesystem::remove(slow);
+        },
+        [&] {
+            setenv("DISPLAY", display.name().c_str(), 1);
+            slowDisk(12, slow);
+        });
+    expectTheExitSaves(dataFolder);
+    EXPECT_GT(std::filesystem::file_size(dataFolder + "/Glimmerdaledemo-0001.jpg"), 4096u);
 }
 
 // A data folder that cannot be made (a file stands where a folder of its
