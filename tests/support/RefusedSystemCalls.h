@@ -18,6 +18,9 @@ namespace testsupport {
 struct RefusedCall {
     long number;
     int error;
+    // When not 0, refused only when its first argument has one of these bits
+    // (clone's CLONE_THREAD: threads, not other processes).
+    unsigned long firstArgumentBits = 0;
 };
 
 // False when the system would not take the filter.
@@ -34,10 +37,19 @@ inline bool refuseSystemCalls(std::initializer_list<RefusedCall> calls)
         BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
         BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, architecture, 1, 0),
         BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
-        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
     };
+    // One block a call, each loading the call's number afresh.
     for (const RefusedCall& call : calls) {
-        program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call.number), 0, 1));
+        const unsigned char checks = call.firstArgumentBits ? 2 : 0;
+        program.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)));
+        program.push_back(
+            BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call.number), 0, static_cast<unsigned char>(checks + 1)));
+        if (checks) {
+            // The argument's low word, on a little-endian machine.
+            program.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[0])));
+            program.push_back(
+                BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, static_cast<unsigned>(call.firstArgumentBits), 0, 1));
+        }
         program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (call.error & SECCOMP_RET_DATA)));
     }
     program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));

@@ -11,11 +11,28 @@
 
 namespace {
 
+// SDL's own failures that say nothing of the device: running the game
+// without sound is no answer to them.
+const char* const REASONS_BESIDE_THE_DEVICE[] = {"Out of memory", "Couldn't create audio thread"};
+
+bool isBesideTheDevice(const UString& reason)
+{
+    for (const char* beside : REASONS_BESIDE_THE_DEVICE)
+        if (reason.compare(0, std::strlen(beside), beside) == 0)
+            return true;
+    return false;
+}
+
 // Before the fatal report, which names only the call: the device's own
-// reason, and the setting that lets the game run without a sound device.
+// reason, and, when the device is what is missing, the setting that lets
+// the game run without one.
 void reportNoSound(const char* what)
 {
     const UString reason = SDL_GetError();
+    if (isBesideTheDevice(reason)) {
+        kivReport("KivAudio", "%s (%s).", what, reason.c_str());
+        return;
+    }
     kivReport("KivAudio", "%s (%s); bMute=Yes in section KivAudio of '%s' runs the game without sound.", what,
               reason.c_str(), Kiv::getConfigPath().c_str());
 }

@@ -29,6 +29,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -69,15 +70,7 @@ void Kiv::startServices(const KivHost& host)
     pLogger = new Logger(getLogPath());
     kivLog("Kiv", "Starting...");
     kivLog("Kiv", "%s %s", APPLICATION_NAME, APPLICATION_VERSION);
-    // An X server that is resetting (its last client has just left) refuses
-    // connections for a moment, so the first failures are retried.
-    int attempts = 1;
-    while (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) != 0 && attempts < SDL_INIT_ATTEMPTS) {
-        ++attempts;
-        SDL_Delay(SDL_INIT_RETRY_MS);
-    }
-    if (!SDL_WasInit(SDL_INIT_VIDEO))
-        KIV_ERROR("Could not start SDL video: %s", SDL_GetError());
+    startVideo();
     pErrorManager = new ErrorManager();
     pTimeKeeper = new TimeKeeper(host.clock);
     pFileManager = new FileManager();
@@ -96,6 +89,34 @@ void Kiv::startServices(const KivHost& host)
                                                  MIN_FRAME_PERIOD, MAX_FRAME_PERIOD));
     readEditionSettings();
     kivLog("Kiv", "Started.");
+}
+
+void Kiv::startVideo()
+{
+    // Without an X display SDL would go on to drivers that cannot draw with
+    // OpenGL, its text-mode one writing escape codes over the terminal, and
+    // the failure would read as a driver problem: only X's is tried, unless
+    // the player names a driver.
+    const bool bDriverNamed = std::getenv("SDL_VIDEODRIVER") != nullptr;
+    if (!bDriverNamed)
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+    // An X server that is resetting (its last client has just left) refuses
+    // connections for a moment, so the first failures are retried.
+    int attempts = 1;
+    while (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) != 0 && attempts < SDL_INIT_ATTEMPTS) {
+        ++attempts;
+        SDL_Delay(SDL_INIT_RETRY_MS);
+    }
+    if (!bDriverNamed)
+        unsetenv("SDL_VIDEODRIVER");
+    if (SDL_WasInit(SDL_INIT_VIDEO))
+        return;
+    const char* display = std::getenv("DISPLAY");
+    if (display && *display)
+        KIV_REPORT("The X display '%s' (named by DISPLAY) could not be opened.", display);
+    else
+        KIV_REPORT("No display is named: DISPLAY is not set.");
+    KIV_ERROR("Could not start SDL video: %s", SDL_GetError());
 }
 
 void Kiv::readConfiguration()

@@ -172,6 +172,9 @@ public:
 
 private:
     void startServices(const KivHost& host);
+    // SDL's video on X; a display that cannot be opened is fatal, named
+    // first in the log and on standard error.
+    void startVideo();
     void readConfiguration();
     void readEditionSettings();
     void handleModes();

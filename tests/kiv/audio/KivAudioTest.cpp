@@ -3,6 +3,8 @@
 #include "FileManager.h"
 #include "KivObserver.h"
 #include "MixerOGGstream.h"
+#include "RefusedSystemCalls.h"
+#include "SdlAudioOutput.h"
 #include "Sound.h"
 #include "SoundChannel.h"
 #include "SoundStream.h"
@@ -16,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <sched.h>
 #include <thread>
 
 using namespace audiotest;
@@ -195,33 +198,63 @@ TEST_F(KivAudioTest, SoundThatCannotBeDecodedAtLoadIsFatalNamingItsFile)
 }
 
 // Without a sound device the game cannot start, and its report names only
-// the call; the log says first why the device failed and how to play without
-// sound. (The dying process runs this program afresh, with a folder of its
-// own: the environment sends it to this one, whose log is read here.)
+// the call; the log says first why the device failed and, when the device
+// is what is missing, how to play without sound. (The dying process runs
+// this program afresh, with a folder of its own: the environment sends it
+// to this one, whose log is read here.)
 TEST_F(KivAudioTest, ADeviceThatCannotBeOpenedIsFatalAfterTheLogSaysWhyAndHowToPlayWithoutIt)
 {
-    setenv("KIV_AUDIO_TEST_PARENT_HOME", home.c_str(), 0);
-    EXPECT_EXIT(
+    // SDL's device, with the calls that make threads refused, as under a
+    // memory limit, once the rest of the engine has started.
+    struct NoNewThreads : SdlAudioOutput {
+        void open(const SDL_AudioSpec& desired, SDL_AudioSpec& obtained) override
         {
-            useAsDataHome(std::getenv("KIV_AUDIO_TEST_PARENT_HOME"));
-            setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-            startEngine();
-        },
-        ::testing::ExitedWithCode(255),
-        "\\*\\*\\* ERROR \\*\\*\\* Error: Assertion failed\\.\n Statement: SDL_OpenAudio\\(&desired,&obtained\\)==0\n"
-        " Function: KivAudio\\(\\)\n File: ");
+            if (!testsupport::refuseSystemCalls({{SYS_clone3, ENOSYS}, {SYS_clone, EAGAIN, CLONE_THREAD}}))
+                _exit(2);
+            SdlAudioOutput::open(desired, obtained);
+        }
+    };
+    const struct {
+        const char* what;
+        std::function<void()> start;
+        const char* reason;
+        bool bMuteHinted;
+    } rows[] = {
+        {"no such device",
+         [this] {
+             setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+             startEngine();
+         },
+         "No available audio device", true},
+        {"no thread for the device",
+         [this] {
+             static NoNewThreads output;
+             const KivHost desktop = KivHost::desktop();
+             startEngine("", KivHost{desktop.clock, output, desktop.drawSchedule});
+         },
+         "Couldn't create audio thread", false},
+    };
+    setenv("KIV_AUDIO_TEST_PARENT_HOME", home.c_str(), 0);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EXIT(
+            {
+                useAsDataHome(std::getenv("KIV_AUDIO_TEST_PARENT_HOME"));
+                row.start();
+            },
+            ::testing::ExitedWithCode(255),
+            "\\*\\*\\* ERROR \\*\\*\\* Error: Assertion failed\\.\n Statement: SDL_OpenAudio\\(&desired,&obtained\\)==0\n"
+            " Function: KivAudio\\(\\)\n File: ");
+        const std::string crashLog = readWholeFile(getDataFolder() + "/crash." + APPLICATION_NAME + ".log");
+        const std::string said = "\tKivAudio(): The sound device could not be opened (" + std::string(row.reason) +
+                                 (row.bMuteHinted ? "); bMute=Yes in section KivAudio of '" + getDataFolder() + "/" +
+                                                        APPLICATION_NAME + ".cfg' runs the game without sound.\n"
+                                                  : ").\n");
+        const size_t reason = crashLog.find(said);
+        EXPECT_NE(reason, std::string::npos) << crashLog;
+        EXPECT_LT(reason, crashLog.find("error(): Error: Assertion failed.")) << "before the report: " << crashLog;
+    }
     unsetenv("KIV_AUDIO_TEST_PARENT_HOME");
-    const std::string crashLog = readWholeFile(getDataFolder() + "/crash." + APPLICATION_NAME + ".log");
-    const std::string opening = "\tKivAudio(): The sound device could not be opened (";
-    const std::string hint = "); bMute=Yes in section KivAudio of '" + getDataFolder() + "/" + APPLICATION_NAME +
-                             ".cfg' runs the game without sound.\n";
-    const size_t reason = crashLog.find(opening);
-    ASSERT_NE(reason, std::string::npos) << crashLog;
-    const size_t hinted = crashLog.find(hint, reason);
-    ASSERT_NE(hinted, std::string::npos) << crashLog;
-    EXPECT_GT(hinted, reason + opening.size()) << "the device's reason between the brackets: " << crashLog;
-    EXPECT_LT(hinted, crashLog.find('\n', reason)) << "on the same line: " << crashLog;
-    EXPECT_LT(hinted, crashLog.find("error(): Error: Assertion failed.")) << "before the report: " << crashLog;
 }
 
 // The reasons a watching test hears as channels go, "<id> <why>".

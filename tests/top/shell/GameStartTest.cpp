@@ -751,6 +751,43 @@ TEST(ProgramStart, ADataFolderThatCannotBeMadeIsNamed)
                                          "/Glimmerdaledemo/1.30' could not be made (Not a directory); this copy ends.\n");
 }
 
+// A display that cannot be opened (no server behind DISPLAY any more, or no
+// DISPLAY at all) is named first, before the report of SDL's failure, and
+// no other video driver is tried: nothing else reaches the output, such as
+// a text-mode driver's escape codes.
+TEST(ProgramStart, ADisplayThatCannotBeOpenedIsNamed)
+{
+    VirtualDisplay gone;
+    ASSERT_TRUE(gone.ready()) << "no display of the test's own";
+    gone.end();
+    const struct {
+        std::optional<std::string> display;
+        std::string said;
+    } rows[] = {
+        {gone.name(), "The X display '" + gone.name() + "' (named by DISPLAY) could not be opened.\n"},
+        {std::nullopt, "No display is named: DISPLAY is not set.\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.said);
+        const TemporaryFolder scratch("kiv-no-display");
+        const std::string output = scratch.path() + "/output";
+        StartedProgram program(startProgram(scratch.path(), {}, output, "", [&] {
+            if (row.display)
+                setenv("DISPLAY", row.display->c_str(), 1);
+            else
+                unsetenv("DISPLAY");
+            dup2(STDERR_FILENO, STDOUT_FILENO);
+        }));
+        ASSERT_TRUE(program.waitForExit(std::chrono::seconds(30)));
+        EXPECT_TRUE(WIFEXITED(program.status()) && WEXITSTATUS(program.status()) == 255)
+            << "status " << program.status();
+        const std::string said = readWholeFile(output);
+        EXPECT_EQ(said.rfind("Glimmerdaledemo: " + row.said + "*** ERROR *** Error: Could not start SDL video: ", 0), 0u)
+            << said;
+        EXPECT_EQ(said.find('\x1b'), std::string::npos) << said;
+    }
+}
+
 // Configuration values out of their working ranges (a frame of hours would
 // stall the start-up) are brought in, values that are not wholly a number
 // (or an on/off value neither Yes nor No) take their defaults, each is
