@@ -18,7 +18,8 @@ public:
         int readTimeoutMs = 20000;
         // Largest response body accepted; a longer one is a failure.
         size_t maxResponseBytes = 64 * 1024;
-        // "http://host:port/" of a proxy to send the request through; empty for none.
+        // "http://host:port/" of a proxy to send the request through; empty for
+        // none.
         UString proxy;
     };
 

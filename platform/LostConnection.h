@@ -5,5 +5,6 @@
 // pipe (the peer has closed it, or its user gave up on it with the socket
 // still open). The caller's errno is never the answer: it may be one that
 // other code left, such as a non-blocking read's EAGAIN. Reads nothing off
-// the connection. Any thread.
+// the connection, but its peek may change errno: a caller that reports
+// through errno sets it from the answer. Any thread.
 int lostConnectionError(int socket);

@@ -13,7 +13,8 @@ public:
     void addField(const UString& name, const std::string& value);
     void addFile(const UString& name, const UString& fileName, const std::string& bytes,
                  const UString& contentType = "application/octet-stream");
-    // Attaches a file from disk under its own base name; false when it cannot be read.
+    // Attaches a file from disk under its own base name; false when it cannot
+    // be read.
     bool addFileFromDisk(const UString& name, const UString& path,
                          const UString& contentType = "application/octet-stream");
 

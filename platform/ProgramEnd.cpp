@@ -16,7 +16,7 @@ std::atomic<int> stage{RUNNING};
 std::atomic<int> untakenRequest{0};
 // The first request of the run, whose grace runs; 0 before any.
 std::atomic<int> graceRequest{0};
-// Writes of player files under way, on any thread.
+// Writes of files under way (the player's, a screenshot), on any thread.
 std::atomic<int> savesInProgress{0};
 // The grace ran out while a file was being written; whichever of the alarm
 // and the last write's end takes it back acts on it.

@@ -1,8 +1,12 @@
 #pragma once
 // ProgramEnd: what may end the program, held as one process-wide stage that
 // the handlers of the termination requests (SIGTERM, SIGINT, SIGHUP) and of
-// the grace alarm read, on whichever thread the signal reaches: the
-// program's own, SDL's or a driver's. No signal mask is relied upon.
+// the grace alarm read. A request sent to the process (kill, a terminal, a
+// session manager) runs its handler on whichever thread the system picks
+// among those that do not block it: the program's own or a driver's. No
+// signal mask is relied upon. A signal sent to one thread alone (tgkill)
+// that blocks it, as SDL's sound thread does, stays pending on that thread,
+// as POSIX has it, and is never taken; nothing on a desktop sends one.
 //
 // The handlers only read and store lock-free atomics and make calls that
 // are safe inside a signal handler (alarm, signal, raise): a request is
@@ -14,8 +18,8 @@
 //   running     The first request arms the grace alarm; later ones do not
 //               push it back. A start-up step or a frame that never comes
 //               back to the loop is ended by that request once the grace is
-//               over. A player's file being written (SaveInProgress) is
-//               never cut short: a grace that runs out during a write
+//               over. A file being written (SaveInProgress: the player's
+//               files, a screenshot) is never cut short: a grace that runs out during a write
 //               starts again when the last write ends, so that a quit asked
 //               for during a slow save is taken by the loop once the save is
 //               on disk, and the exit saves follow.
@@ -49,8 +53,9 @@ public:
     // The lock let go once the exit saves are done (borrowed; null for none).
     static void holdUntilSaved(DataFolderLock* lock);
 
-    // True once for each request still untaken, which the caller then
-    // acts on by quitting. Main loop only.
+    // True when a request has come that the loop has not taken yet (several
+    // that came before one pass are taken as one); the caller then acts on
+    // it by quitting. Main loop only.
     static bool takeRequest();
 
     // The exit saves begin (nothing when they already have).
@@ -59,7 +64,8 @@ public:
     // during the saves, or from now on, ends the program.
     static void exitSavesDone();
 
-    // Marks a player's file being written for as long as it lives.
+    // Marks a file being written (a player's file, a screenshot) for as
+    // long as it lives.
     class SaveInProgress {
     public:
         SaveInProgress();

@@ -19,7 +19,8 @@ public:
     // A new text and timeline (lifetime and delay in seconds); fades, flags
     // and alpha stay.
     void setText(const std::string& caption, double newLifetime, double newDelay);
-    // Starts the fade-out now, or keeps an earlier end; nothing for an empty text.
+    // Starts the fade-out now, or keeps an earlier end; nothing for an empty
+    // text.
     void expire();
 
     void tick(double t, double dt) override;

@@ -19,7 +19,8 @@ public:
     double delay = 0.0;
     // Seconds after the start delay at which the object ends.
     double lifetime = 999999.0;
-    // Fade lengths in seconds at the start and the end of the lifetime; 0: none.
+    // Fade lengths in seconds at the start and the end of the lifetime; 0:
+    // none.
     double fadeIn = 0.0;
     double fadeOut = 0.0;
     // Seconds lived since the start delay ran out.

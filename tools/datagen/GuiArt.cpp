@@ -235,7 +235,8 @@ void languageFlag(DataWriter& out) {
 
 void autoConfigure(DataWriter& out) {
     SpriteSheet sheet;
-    // A little monitor with a smiley and a spanner: the display is being set up.
+    // A little monitor with a smiley and a spanner: the display is being set
+    // up.
     sheet.addFrame(Canvas::render(128, 112, [](cairo_t* cr) {
         roundedRectPath(cr, 8, 6, 112, 78, 8);
         fillInked(cr, rgb(80, 90, 120), 3);

@@ -159,7 +159,8 @@ void trimBand(cairo_t* cr, double x0, double y0, double x1, double y1) {
 
 void roof(DataWriter& out) {
     SpriteSheet sheet;
-    // 0: the slanted trim along one cell, rising 56 over 112 from its bottom-left.
+    // 0: the slanted trim along one cell, rising 56 over 112 from its
+    // bottom-left.
     sheet.addFrame(Canvas::render(kCellW, 72, [](cairo_t* cr) { trimBand(cr, 1, 58, kCellW, 2); }));
     // 1: the apex cap over the middle cell of an odd-width house.
     sheet.addFrame(Canvas::render(kCellW, 44, [](cairo_t* cr) {

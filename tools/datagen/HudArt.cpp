@@ -39,7 +39,8 @@ void hud(DataWriter& out) {
         fillInked(cr, rgb(240, 60, 80), 1.6);
         gloss(cr, 6.5, 6.5, 2, 1.3, 0.8);
     }));
-    // 3: one vitamin row; its left 40 px stay plain, the thermometer stands there.
+    // 3: one vitamin row; its left 40 px stay plain, the thermometer stands
+    // there.
     sheet.addFrame(Canvas::render(160, 49, [](cairo_t* cr) {
         cairo_move_to(cr, 0, 2);
         cairo_line_to(cr, 146, 2);

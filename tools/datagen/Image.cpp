@@ -58,7 +58,8 @@ void Image::bleedEdges(int passes) {
                         if (nx < 0 || ny < 0 || nx >= width || ny >= height)
                             continue;
                         const uint8_t* n = pixel(nx, ny);
-                        // A pixel already bled in an earlier pass counts as a source too.
+                        // A pixel already bled in an earlier pass counts as a
+                        // source too.
                         if (n[3] == 0 && !(n[0] | n[1] | n[2]))
                             continue;
                         for (int c = 0; c < 3; ++c)

@@ -142,7 +142,8 @@ std::vector<float> morph(const std::vector<float>& a, int w, int h, int radius, 
                     float s = 0.0f;
                     if (nx >= 0 && ny >= 0 && nx < w && ny < h)
                         s = a[static_cast<size_t>(ny) * w + nx];
-                    // Soften the rim of the disc so the grown edge stays anti-aliased.
+                    // Soften the rim of the disc so the grown edge stays
+                    // anti-aliased.
                     const float weight = static_cast<float>(std::clamp(radius + 0.5 - d, 0.0, 1.0));
                     if (bDilate)
                         v = std::max(v, s * weight);

@@ -27,7 +27,8 @@ void ellipsePath(cairo_t* cr, double x, double y, double rx, double ry);
 void roundedRectPath(cairo_t* cr, double x, double y, double w, double h, double r);
 void starPath(cairo_t* cr, double x, double y, double rOuter, double rInner, int points, double rotation);
 
-// Fills the current path, then strokes it with the ink outline (the path is consumed).
+// Fills the current path, then strokes it with the ink outline (the path is
+// consumed).
 void fillInked(cairo_t* cr, const Colour& fill, double lineWidth = 2.0, const Colour& ink = kInk);
 void fill(cairo_t* cr, const Colour& fill);
 void stroke(cairo_t* cr, const Colour& c, double lineWidth);

@@ -253,7 +253,8 @@ void roundTree(DataWriter& out) {
 }
 
 void poleSegment(cairo_t* cr, double length, bool bTopEnd) {
-    // Drawn lying down: the foot at the left, the top (when bTopEnd) at the right.
+    // Drawn lying down: the foot at the left, the top (when bTopEnd) at the
+    // right.
     const double h = 16;
     cairo_move_to(cr, 0, 1);
     if (bTopEnd) {

@@ -49,7 +49,8 @@ public:
     // Writes frequency into the configuration (in memory; the engine saves
     // the file). Main thread.
     void storeSettings() const;
-    // At each single engine mode step: 3 to 2 pauses the output, 2 to 3 resumes it.
+    // At each single engine mode step: 3 to 2 pauses the output, 2 to 3 resumes
+    // it.
     virtual void onKIVmodeChange(int oldMode, int newMode);
     // Pauses the output at once, so nothing more is heard while the program
     // tears its objects down; the next step into MODE_OK resumes it.

@@ -14,7 +14,8 @@
 
 namespace {
 
-// Full scale stays a little inside the format's range, as the engine always did.
+// Full scale stays a little inside the format's range, as the engine always
+// did.
 constexpr double FULL_SCALE_8 = 125.0;
 constexpr double FULL_SCALE_16 = 32760.0;
 

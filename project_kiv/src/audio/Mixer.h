@@ -25,8 +25,8 @@ class MixerOGG;
 
 class Mixer : public KivBase {
 public:
-    // obtained: the device format SDL_OpenAudio returned; the Mixer works in its
-    // format, rate and buffer size.
+    // obtained: the device format SDL_OpenAudio returned; the Mixer works in
+    // its format, rate and buffer size.
     explicit Mixer(SDL_AudioSpec obtained);
     ~Mixer() override;
 
@@ -41,7 +41,8 @@ public:
     // Unlocked: main thread only.
     MixerChannel* getChannel(int32_t id) const;
     bool isPlaying(int32_t id) const;
-    // Moves the play cursor to a fraction (clamped to 0..1) of the channel's data.
+    // Moves the play cursor to a fraction (clamped to 0..1) of the channel's
+    // data.
     void setPosition(int32_t id, float fraction);
     // volume 0..1, fading over seconds (at once when shorter than a frame).
     void setVolume(int32_t id, float volume, double seconds);

@@ -33,7 +33,8 @@ public:
     // even). False: no more frames for this channel. Counters of -1 ask for
     // the first range.
     virtual bool refill(int& playCursor, int& playMax) = 0;
-    // Called when a channel is made, so that it hears the source from its start.
+    // Called when a channel is made, so that it hears the source from its
+    // start.
     virtual void rewind() {}
     // Main thread: when the stream could not be decoded further (failure),
     // logs once why, naming the file. The log is the main thread's, so the
@@ -54,7 +55,8 @@ public:
     float* data = nullptr;     // interleaved stereo frames, owned
     int32_t dataSize = 0;      // valid floats in data (two per frame)
     int32_t dataCapacity = 0;  // floats allocated for data
-    // The file as reports name it: "'sfx/a.ogg' in the archive './Glimmerdaledemo.dat'".
+    // The file as reports name it: "'sfx/a.ogg' in the archive
+    // './Glimmerdaledemo.dat'".
     const UString fileDescription;
 
 protected:

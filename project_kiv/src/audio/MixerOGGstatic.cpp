@@ -80,7 +80,8 @@ bool MixerOGGstatic::refill(int& playCursor, int& playMax)
     }
     if (playCursor < playMax)
         return true;
-    // An empty sample has nothing to loop over: it ends like one that does not loop.
+    // An empty sample has nothing to loop over: it ends like one that does not
+    // loop.
     if (!loop || dataSize == 0)
         return false;
     playCursor = 0;

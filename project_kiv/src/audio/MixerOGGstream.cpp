@@ -29,7 +29,8 @@ bool MixerOGGstream::refill(int& playCursor, int& playMax)
         return true;
     if (failure.load(std::memory_order_relaxed))
         return false;
-    // Never more frames than the chunk buffer holds, whatever the decoder has ready.
+    // Never more frames than the chunk buffer holds, whatever the decoder has
+    // ready.
     long result = decoder.readStereo(data, dataCapacity / 2);
     if (result == 0) {
         if (!loop)

@@ -114,7 +114,8 @@ size_t OggDecoder::readCallback(void* buffer, size_t size, size_t count, void* d
 {
     OggDecoder* decoder = static_cast<OggDecoder*>(dataSource);
     const uint32_t fileSize = decoder->dataSize;
-    // A seek may have left the position outside the data: nothing to read there.
+    // A seek may have left the position outside the data: nothing to read
+    // there.
     if (size == 0 || decoder->readPosition < 0 || static_cast<uint32_t>(decoder->readPosition) >= fileSize)
         return 0;
     const uint32_t left = fileSize - static_cast<uint32_t>(decoder->readPosition);

@@ -64,7 +64,8 @@ public:
 
     const unsigned char* data = nullptr;
     uint32_t dataSize = 0;
-    // Byte offset of the decoder's next read; a seek may put it outside the data.
+    // Byte offset of the decoder's next read; a seek may put it outside the
+    // data.
     int32_t readPosition = 0;
 
 private:

@@ -19,7 +19,8 @@ float semitoneFactor(int semitones)
 {
     const long long steps = std::llabs(static_cast<long long>(semitones));
     double factor = 1.0;
-    // Beyond a few thousand steps the product is out of any audible range anyway.
+    // Beyond a few thousand steps the product is out of any audible range
+    // anyway.
     for (long long k = 0; k < steps && factor < 1e300; ++k)
         factor *= SEMITONE;
     return static_cast<float>(semitones < 0 ? 1.0 / factor : factor);

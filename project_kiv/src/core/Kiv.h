@@ -152,7 +152,8 @@ public:
     int frameNumber = 0;
     double fps = 0.0;
     int framesRendered = 0;
-    // Newest entry at framesRendered % FPS_HISTORY_SIZE; whole frames per second.
+    // Newest entry at framesRendered % FPS_HISTORY_SIZE; whole frames per
+    // second.
     int fpsHistory[FPS_HISTORY_SIZE] = {};
     double frameTime = 0.0;
     // Engine-clock seconds between the starts of this and the previous frame.
@@ -191,7 +192,8 @@ private:
     AudioOutput* pAudioOutput = nullptr;
     KivBase* pFirstRegistered = nullptr;
     // The next object of a registry walk in progress; unregistering it moves
-    // the walk on, so objects may delete others while being told of a mode step.
+    // the walk on, so objects may delete others while being told of a mode
+    // step.
     KivBase* pRegistryCursor = nullptr;
     int registeredObjectCount = 0;
     bool bScreenshotRequested = false;

@@ -1,7 +1,8 @@
 #pragma once
 // KivInput: keyboard, joystick and mouse state by input code 0..311:
 //   0        none
-//   1..255   keyboard keys by DirectInput scan code (Escape 1, Return 28, Up 200)
+//   1..255   keyboard keys by DirectInput scan code (Escape 1, Return 28,
+//            Up 200)
 //   256..259 joystick up, down, left, right; 272..303 joystick buttons 0..31
 //   304..307 mouse up, down, left, right (moved this frame); 308..311 mouse
 //            buttons 0..3 (left, right, middle, fourth)

@@ -41,7 +41,8 @@ public:
     // (or 4) bits, for displays of 16 bits or less. Alpha is untouched.
     void ditherTo15Bit();
     void ditherTo12Bit();
-    // Box-filters the image to half its size (rounded down), logging the old size.
+    // Box-filters the image to half its size (rounded down), logging the old
+    // size.
     void halveSize();
     // Fills rect (null: the whole image) with transparent black, or with
     // white of alpha 0 when white is set. The rectangle must lie inside.

@@ -41,10 +41,11 @@ public:
     // Creates the section, empty, when it is missing.
     bool hasKey(const UString& section, const UString& key);
 
-    // A missing key is the fatal error "Key '%s' could not be found in section '%s'.".
-    // A number is read only when it is the whole value, blanks around it
-    // aside (NumberText.h): "12abc" or "1e9" is no whole number; a value that
-    // is no number reads as 0, and getInt brings a larger one to int's range.
+    // A missing key is the fatal error "Key '%s' could not be found in section
+    // '%s'.". A number is read only when it is the whole value, blanks around
+    // it aside (NumberText.h): "12abc" or "1e9" is no whole number; a value
+    // that is no number reads as 0, and getInt brings a larger one to int's
+    // range.
     UString getString(const UString& section, const UString& key) const;
     int getInt(const UString& section, const UString& key) const;
     bool getBool(const UString& section, const UString& key) const;

@@ -41,7 +41,8 @@ public:
     static constexpr size_t HEADER_SIZE = 16;
     static constexpr size_t MAX_NAME_LENGTH = 1024;
     static constexpr uint8_t FLAG_ZLIB = 1;
-    // Largest entry accepted: bounds the allocation a damaged directory could ask for.
+    // Largest entry accepted: bounds the allocation a damaged directory could
+    // ask for.
     static constexpr uint32_t MAX_ENTRY_SIZE = 512u * 1024 * 1024;
 
     struct Entry {

@@ -13,7 +13,8 @@
 class WadWriter {
 public:
     // Adds (or replaces) an entry; the bytes are compressed when that saves
-    // space. False, with the reason in error, for a name the format cannot hold.
+    // space. False, with the reason in error, for a name the format cannot
+    // hold.
     bool addEntry(const UString& name, const void* data, size_t size, UString& error);
     // Writes the archive to a temporary file beside path, then renames it
     // over path. False, with the reason in error, when it cannot be written

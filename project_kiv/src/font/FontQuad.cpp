@@ -430,7 +430,8 @@ FontQuadCacheEntry* FontQuad::createCacheTexture()
 {
     int stripHeight = lineHeight + 1;
     int strips = CACHE_TEXTURE_SIZE / stripHeight;
-    // A texture that could hold no strip would only be made again at every print.
+    // A texture that could hold no strip would only be made again at every
+    // print.
     if (strips == 0)
         return nullptr;
     Texture* texture = new Texture(CACHE_TEXTURE_SIZE, CACHE_TEXTURE_SIZE, Texture::TEXTURE_KEEP_SOURCE);

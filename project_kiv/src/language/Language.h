@@ -16,7 +16,8 @@
 class Language {
 public:
     // Values are an interface: screens index runs of them arithmetically
-    // (COUNTRYNONE + country, ENUMVIDEOMODES0 + mode, GAMETYPETIMETRIAL + type).
+    // (COUNTRYNONE + country, ENUMVIDEOMODES0 + mode, GAMETYPETIMETRIAL +
+    // type).
     enum StringsEnum {
 #define KIV_STRING(value, identifier, english) identifier = value,
 #define KIV_STRING_NAMED(value, identifier, name, english) identifier = value,

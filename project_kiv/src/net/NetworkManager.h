@@ -18,7 +18,8 @@ public:
     NetworkManager(const NetworkManager&) = delete;
     NetworkManager& operator=(const NetworkManager&) = delete;
 
-    // "http://host[:port]/path" of the upload server; empty when none is configured.
+    // "http://host[:port]/path" of the upload server; empty when none is
+    // configured.
     const UString& getUploadServer() const { return uploadServer; }
     // Starts an upload of the form to the upload server on a worker thread;
     // with no server configured it has failed already.

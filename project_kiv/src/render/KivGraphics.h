@@ -68,7 +68,8 @@ public:
     void setAlphaBlending(bool on);
     // Texture environment: modulate by the vertex colour (true) or replace.
     void setTextureModulate(bool modulate);
-    // Wrap and filter of the bound texture (bBilinearFilter decides the filter).
+    // Wrap and filter of the bound texture (bBilinearFilter decides the
+    // filter).
     void setTextureParameters();
     void loadIdentity();
     // Loads 16 column-major floats as the model-view matrix.

@@ -31,6 +31,6 @@ struct Matrix {
     bool operator==(const Matrix& o) const;
 };
 
-// (m0 x + m4 y + m8 z + m12, m1 x + m5 y + m9 z + m13, m2 x + m6 y + m10 z + m14):
-// the point through the matrix, its last row ignored.
+// (m0 x + m4 y + m8 z + m12, m1 x + m5 y + m9 z + m13, m2 x + m6 y + m10 z +
+// m14): the point through the matrix, its last row ignored.
 V3 transformPoint(const V3& p, const Matrix& m);

@@ -19,7 +19,8 @@ public:
     // Stores the size and writes the four vertices (top-left, top-right,
     // bottom-left, bottom-right, a triangle strip) in opaque white.
     void setSize(float w, float h);
-    // The size of uvRect on the texture's logical size; the width keeps its sign.
+    // The size of uvRect on the texture's logical size; the width keeps its
+    // sign.
     virtual void resetSize();
     // The renderable's colour, then all vertices as a triangle strip.
     void draw(Renderable* r) override;

@@ -49,7 +49,8 @@ public:
     // side with TEXTURE_ALLOW_512) while the display simulates such hardware,
     // else the next power of two within the driver's maximum.
     void createEmptyTexture(int textureWidth, int textureHeight, int textureFlags);
-    // Uploads sourceRect of the image (null: all of it) to destPoint (null: 0,0).
+    // Uploads sourceRect of the image (null: all of it) to destPoint (null:
+    // 0,0).
     void copyImageData(MemoryImageFile* sourceData, const Rect* sourceRect, const Point* destPoint);
     // Fills skins from the skin file, or with one whole-image skin without one.
     void loadSkins(const UString& iniName);
@@ -62,7 +63,8 @@ public:
     void bind();
     // Re-allocates this texture and its sub-textures at the same size.
     void recreate();
-    // Reloads the image file and uploads it again; nothing for unnamed textures.
+    // Reloads the image file and uploads it again; nothing for unnamed
+    // textures.
     void repopulateTexture();
     // Gives up the OpenGL texture when the display is lost.
     void onKIVmodeChange(int oldMode, int newMode) override;

@@ -11,7 +11,8 @@ struct UColor {
     // From the packed 0xAABBGGRR form.
     constexpr explicit UColor(uint32_t packed)
         : r(packed & 0xFF), g((packed >> 8) & 0xFF), b((packed >> 16) & 0xFF), a(packed >> 24) {}
-    // Byte by byte from + (to - from) * t, in single precision, cut towards zero.
+    // Byte by byte from + (to - from) * t, in single precision, cut towards
+    // zero.
     UColor(UColor from, UColor to, float t)
         : r(lerp(from.r, to.r, t)), g(lerp(from.g, to.g, t)), b(lerp(from.b, to.b, t)), a(lerp(from.a, to.a, t)) {}
 

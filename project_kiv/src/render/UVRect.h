@@ -1,6 +1,7 @@
 #pragma once
 // UVRect: a rectangle of texture coordinates: u of the left edge, v of the top
-// edge (v = 0 is the image's top row), u of the right edge, v of the bottom edge.
+// edge (v = 0 is the image's top row), u of the right edge, v of the bottom
+// edge.
 
 struct UVRect {
     float left = 0.0f, top = 0.0f, right = 1.0f, bottom = 1.0f;

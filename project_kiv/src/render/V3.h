@@ -43,7 +43,8 @@ bool isPointInsideSphere(const V3& centre, float x, float y, float z, float radi
 V3 crossProduct(const V3& a, const V3& b);
 // v scaled to length 1; (0, 0, 0) when its length is exactly 0.
 V3 normalize(const V3& v);
-// p rotated about the X axis by b, then about the Y axis by a (radians, right-handed).
+// p rotated about the X axis by b, then about the Y axis by a (radians,
+// right-handed).
 V3 rotatePoint(const V3& p, float a, float b);
 // p rotated about the Z axis by angle radians.
 V3 rotatePointZ(const V3& p, float angle);

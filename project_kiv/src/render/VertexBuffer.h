@@ -24,7 +24,8 @@ public:
 
     enum Primitive { POINTS = 0, LINES = 1, LINE_STRIP = 2, TRIANGLES = 3, TRIANGLE_STRIP = 4, TRIANGLE_FAN = 5 };
 
-    // count > 0 allocates that many uninitialised vertices; 0 or less allocates none.
+    // count > 0 allocates that many uninitialised vertices; 0 or less allocates
+    // none.
     explicit VertexBuffer(int count = 0);
     ~VertexBuffer() override;
     VertexBuffer(const VertexBuffer&) = delete;

@@ -15,7 +15,8 @@ public:
     // Presses and the hot key (ignored while disabled), then a pending Yes.
     void tick(double t, double dt) override;
 
-    // The character (Windows-1252 byte) whose key press clicks the button; 0 none.
+    // The character (Windows-1252 byte) whose key press clicks the button; 0
+    // none.
     char hotKey = 0;
     // Either one set: a press asks first.
     UString confirmTitle;

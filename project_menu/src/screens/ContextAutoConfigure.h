@@ -13,7 +13,8 @@ class Renderable;
 class ContextAutoConfigure : public ContextMenu {
 public:
     static constexpr double SHOW_TIME = 1.0;
-    // The resolution indices the options offer: 1 (640 x 480) to 3 (1024 x 768).
+    // The resolution indices the options offer: 1 (640 x 480) to 3 (1024 x
+    // 768).
     static constexpr int FIRST_RESOLUTION = 1;
     static constexpr int LAST_RESOLUTION = 3;
 

@@ -56,7 +56,8 @@ void ContextNewUser::tickContents(double time, double frameDt)
     } else if (character != 0) {
         typeCharacter(character);
     }
-    // Return is read as the frame's key press, after the letters typed before it.
+    // Return is read as the frame's key press, after the letters typed before
+    // it.
     if (pOkButton->wasClicked() || key == KEY_RETURN || key == KEY_NUMPAD_ENTER)
         confirm();
     showName();

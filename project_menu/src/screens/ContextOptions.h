@@ -1,10 +1,10 @@
 #pragma once
 // ContextOptions: the options hub, opened from the main menu: one button
 // for each group of settings (gameplay, graphics, sound, controls, second
-// player's controls), the network wizard, the language choice in editions with several
-// languages (it forgets the chosen language, so the next start asks again,
-// and shows a notice saying so) and the help screen. It deletes itself when
-// the stack pops it. Main thread only; it needs the loaded fonts and GUI
+// player's controls), the network wizard, the language choice in editions with
+// several languages (it forgets the chosen language, so the next start asks
+// again, and shows a notice saying so) and the help screen. It deletes itself
+// when the stack pops it. Main thread only; it needs the loaded fonts and GUI
 // textures.
 #include "ContextMenu.h"
 

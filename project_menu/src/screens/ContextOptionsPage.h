@@ -37,7 +37,8 @@ protected:
     static const char* text(Language::StringsEnum id);
     // The centre of row index.
     static float rowY(int index);
-    // The centre x of an item of the given width whose frame starts at the column.
+    // The centre x of an item of the given width whose frame starts at the
+    // column.
     static float columnX(int width);
     // Appends the item to the screen and sizes it; returns it.
     template <class T>

@@ -73,7 +73,8 @@ public:
     // and while the program is not ending.
     void tellSaveFailure(const UString& reason);
 
-    // Loaded when constructed, saved on changes (HSTdata::saveNow) and when destroyed.
+    // Loaded when constructed, saved on changes (HSTdata::saveNow) and when
+    // destroyed.
     HSTdata hst;
     // Loaded when constructed, saved on changes (ProfileManager::saveNow)
     // and when destroyed, before the block.

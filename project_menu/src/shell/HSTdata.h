@@ -36,7 +36,8 @@ public:
     static constexpr int MAX_MOUSE_SENSITIVITY = 4;
     static constexpr int MAX_STARTING_LEVEL = 3;
 
-    // Defaults, then the file through the engine's file manager when an engine exists.
+    // Defaults, then the file through the engine's file manager when an engine
+    // exists.
     HSTdata();
     // Adds this run's play time, then saves through the engine's file
     // manager when an engine exists.
@@ -110,7 +111,8 @@ public:
     int32_t reserved[5];
     // Direction of the player's country on the globe (x, y, z).
     float countryVector[3];
-    // Six controls (left, right, up, down, fire, missile), two input codes each.
+    // Six controls (left, right, up, down, fire, missile), two input codes
+    // each.
     int32_t keys[CONTROL_COUNT][2];
     TimeStamp runStart;
     // Seconds.

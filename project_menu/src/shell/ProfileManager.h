@@ -24,7 +24,8 @@ public:
     // Empty roster, then the roster file through the engine's file manager
     // when an engine exists; logs the current player.
     ProfileManager();
-    // Writes the roster file through the engine's file manager when an engine exists.
+    // Writes the roster file through the engine's file manager when an engine
+    // exists.
     ~ProfileManager();
     ProfileManager(const ProfileManager&) = delete;
     ProfileManager& operator=(const ProfileManager&) = delete;

@@ -72,7 +72,8 @@ struct FontEntry {
     uint16_t firstSymbols[2];
     int spaceWidth;
     int defaultSpacing;
-    // Settings made before the glyphs are added, and what follows them; may be null.
+    // Settings made before the glyphs are added, and what follows them; may be
+    // null.
     void (*setUp)(FontQuad* font);
     void (*finish)(FontQuad* font);
 };

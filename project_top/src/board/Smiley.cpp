@@ -211,7 +211,8 @@ void Smiley::onStateChange()
     switch (state) {
     case STATE_APPEARING:
         if (apartment) {
-            // Staggered, so that the doors of a house do not all open in one frame.
+            // Staggered, so that the doors of a house do not all open in one
+            // frame.
             if (apartment->doorOpening == 0.0f)
                 apartment->doorOpening = static_cast<float>(-0.5 * GameSupport::randomFraction());
             apartment->doorTarget = 1.0f;

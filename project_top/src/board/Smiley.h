@@ -37,7 +37,8 @@ public:
 
     // State 0, outside any game. Needs the loaded skins.
     Smiley();
-    // Deletes the alarm clock and the bubble; the features go with the children.
+    // Deletes the alarm clock and the bubble; the features go with the
+    // children.
     ~Smiley() override;
     Smiley(const Smiley&) = delete;
     Smiley& operator=(const Smiley&) = delete;

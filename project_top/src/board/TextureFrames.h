@@ -16,7 +16,8 @@ public:
     // The texture registered under key; a missing one is fatal.
     explicit TextureFrames(const char* textureKey);
 
-    // Frame index (0..count - 1); fatal, naming the texture, past the last frame.
+    // Frame index (0..count - 1); fatal, naming the texture, past the last
+    // frame.
     Skin* frame(int index) const;
     // Fatal, naming the texture, unless count lies within least..most.
     void requireCount(int least, int most) const;

@@ -113,8 +113,8 @@ public:
     virtual void placeSmileys(KivBase* list);
     // A smiley (not null) reports a click on itself.
     virtual void onSmileyClicked(Smiley* smiley);
-    // Vitamin kind (VitaminKind) activated; true when used (the vitamin then takes
-    // its coins), false when refused.
+    // Vitamin kind (VitaminKind) activated; true when used (the vitamin then
+    // takes its coins), false when refused.
     virtual bool useVitamin(int kind);
     // The neighbourhood's parameters (and, in the modes, its help and music).
     virtual void showHowToPlay();
@@ -330,7 +330,8 @@ public:
     // Counts of the current house.
     int32_t matches = 0;
     int32_t mistakes = 0;
-    // Per vitamin kind: its help was shown; its not-enough-coins note was shown.
+    // Per vitamin kind: its help was shown; its not-enough-coins note was
+    // shown.
     bool vitaminHelpShown[VITAMIN_KIND_COUNT] = {};
     bool vitaminNoCoinsShown[VITAMIN_KIND_COUNT] = {};
     // Thermometer slots a saved game of this mode may fill (set by the modes

@@ -30,7 +30,8 @@ public:
         // Before the popup's own difficulty factor (popupPoints).
         int points;
     };
-    // The bonuses a house has earned, in the order they are tested and laid out.
+    // The bonuses a house has earned, in the order they are tested and laid
+    // out.
     struct HouseBonusFlags {
         bool clear;
         bool eagleEye;

@@ -10,7 +10,6 @@
 #include "UString.h"
 #include "WMhooks.h"
 
-#include <SDL/SDL.h>
 
 #include <cerrno>
 #include <climits>
