@@ -2,7 +2,8 @@
 // GameHarness: the real game, started headlessly in the test process and
 // stepped with a fixed dt, never sleeping and never reading the clock. It
 // starts as the program's first frame does (startGame), on a host of its
-// own (SteppedHost), in the generated game data (KIV_BINARY_DIR/data), with
+// own (SteppedHost), in the generated game data (KIV_BINARY_DIR/data, or
+// a working folder the test made, for an edition file of its own), with
 // a data home of its own (a 640 x 480 window, one player "Tester" in the
 // roster so that the main menu does not ask for a name), the C library's
 // sequence seeded and the intro drawing its seed from that sequence instead
@@ -161,6 +162,9 @@ public:
         // it what a previous run would have (the configuration and the
         // roster are there by then).
         std::function<void(const std::string& dataFolder)> prepare;
+        // The folder the game runs in (its data archive and edition file);
+        // empty: the generated game data, KIV_BINARY_DIR/data.
+        std::string workingFolder;
     };
 
     // The running game. The first call starts it as asked (later calls
@@ -287,8 +291,9 @@ private:
                                      sizeof(roster));
         if (how.prepare)
             how.prepare(dataFolder);
-        if (chdir(KIV_BINARY_DIR "/data") != 0) {
-            ADD_FAILURE() << "no game data in " KIV_BINARY_DIR "/data";
+        const std::string working = how.workingFolder.empty() ? KIV_BINARY_DIR "/data" : how.workingFolder;
+        if (chdir(working.c_str()) != 0) {
+            ADD_FAILURE() << "no game data in " << working;
             return;
         }
         seed(how.seed);

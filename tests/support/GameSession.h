@@ -38,6 +38,7 @@
 #include "game/GameControllerTimeTrial.h"
 #include "game/MenuButtonLoadGame.h"
 #include "game/Orb.h"
+#include "rules/MatchRule.h"
 #include "scenes/ContextEnding.h"
 
 #include <cstdint>
@@ -55,6 +56,17 @@ inline std::pair<Smiley*, Smiley*> firstPair(const std::vector<Smiley*>& smileys
     for (size_t i = 0; i < smileys.size(); ++i)
         for (size_t j = i + 1; j < smileys.size(); ++j)
             if (smileys[i]->canMatch(smileys[j], false) == matching)
+                return {smileys[i], smileys[j]};
+    return {nullptr, nullptr};
+}
+
+// The first two smileys that clash in the feature slot (SmileyFace::HAIR):
+// the same variant of a feature that varies in the house; or nulls.
+inline std::pair<Smiley*, Smiley*> clashIn(const std::vector<Smiley*>& smileys, int slot)
+{
+    for (size_t i = 0; i < smileys.size(); ++i)
+        for (size_t j = i + 1; j < smileys.size(); ++j)
+            if ((MatchRule::judge(smileys[i]->face(), smileys[j]->face()).clashes >> slot) & 1)
                 return {smileys[i], smileys[j]};
     return {nullptr, nullptr};
 }

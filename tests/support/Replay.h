@@ -77,11 +77,12 @@ public:
 
     // The game at its main menu, at the intro's first frame or before the
     // first frame (from the loader on), started with the seed; prepare
-    // leaves in the data folder what a previous run would have (see
-    // GameHarness::Start).
+    // leaves in the data folder what a previous run would have, and the game
+    // runs in workingFolder when one is named (see GameHarness::Start).
     explicit Replay(const std::string& playName, unsigned seed = 1, GameHarness::Stop from = GameHarness::AT_MENU,
-                    const std::function<void(const std::string& dataFolder)>& prepare = {})
-        : name(playName), game(GameHarness::start({DT, from, seed, prepare}))
+                    const std::function<void(const std::string& dataFolder)>& prepare = {},
+                    const std::string& workingFolder = "")
+        : name(playName), game(GameHarness::start({DT, from, seed, prepare, workingFolder}))
     {
         // What an earlier run kept goes, so that the folder holds only the
         // failures of the last one.

@@ -1,17 +1,21 @@
-// Replays of the start and the menus: what the player sees and hears from
-// the loader through the start-up screens (the first start asking for a
-// player, the crash report offered after a fatal error) and the intro to
-// every menu screen and back, every switch and chooser changed and changed
-// back, the display's mode changed and applied, the players, the high
-// scores, the credits, the frame counter in play and the window's focus,
-// compared with the stored records (see Replay.h).
+// Replays of the start and the menus: what the player sees and hears from the
+// loader through the start-up screens (the first start asking for a player, the
+// crash report offered after a fatal error, the choice of language in an
+// edition of every language) and the intro to every menu screen and back, every
+// switch and chooser changed and changed back, the display's mode changed and
+// applied, the players, the high scores, the credits, the frame counter in play
+// and the window's focus, compared with the stored records (see Replay.h).
 #include "Replay.h"
 #include "VirtualDisplay.h"
 
+#include "ContextLanguageSelect.h"
 #include "ErrorManager.h"
 #include "KivHost.h"
+#include "LanguageFlag.h"
+#include "TemporaryFolder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -77,6 +81,37 @@ TEST(Replay, CrashReportOfferedAtTheStartAfterAFatalError)
     play.waitFor("ContextBFLogo").wait(0.5).press(KEY_ESCAPE).waitFor("ContextLogo").wait(0.5);
     if (std::filesystem::exists(ErrorManager::getCrashLogPath()))
         play.fail("the crash log was kept");
+    play.check();
+}
+
+// A folder to run the game in: the generated game data, with an edition
+// file of its own asking for every language.
+void multilingualEdition(const std::string& folder)
+{
+    namespace fs = std::filesystem;
+    const std::string edition = std::string(APPLICATION_NAME) + ".cfg.static";
+    for (const auto& entry : fs::directory_iterator(KIV_BINARY_DIR "/data"))
+        if (entry.path().filename() != edition)
+            fs::create_symlink(entry.path(), folder + "/" + entry.path().filename().string());
+    std::ofstream(folder + "/" + edition) << "[Language]\nbMultilanguage=Yes\n";
+}
+
+// The first start of an edition with every language: the loader stops at
+// the choice of language, a flag for each; the pointer on a flag shows the
+// language's name beside it, and a click on it chooses it: the loader goes
+// on to the maker's logo, and the configuration written as the window
+// closes keeps the choice.
+TEST(Replay, LanguageChosenAtTheFirstStartOfAMultilingualEdition)
+{
+    const TemporaryFolder folder("kiv-edition");
+    multilingualEdition(folder.path());
+    Replay play("language-choice", 12, GameHarness::AT_LAUNCH, {}, folder.path());
+    play.waitFor("ContextLanguageSelect").wait(0.5);
+    if (const ContextLanguageSelect* choice = play.game.active<ContextLanguageSelect>()) {
+        const LanguageFlag* flag = choice->flags.front();
+        play.pointAt(flag->boundsCentre.x, flag->boundsCentre.y, choice).wait(0.5).click(flag);
+    }
+    play.waitFor("ContextBFLogo").wait(0.5).quit().waitForTheEnd();
     play.check();
 }
 

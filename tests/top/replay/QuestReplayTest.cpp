@@ -1,13 +1,13 @@
-// Replays of quest mode: a new quest's first house with the in-game help
-// on, a quest's game over, a journey across a neighbourhood change, the
-// ending, a quest left and continued, a house far on at a higher
-// difficulty, a house of five floors (the camera pulled back) at difficulty
-// 1 lost below the high scores, and vitamins refused and the clown tip at
-// Impassable Pass, compared with the stored records (see Replay.h). Plays that
-// start further on are given a saved game, before their first action or in
-// the files of a previous run, and continue it through the mode selection
-// and the saved-game prompt, as a player does; the board is read to choose
-// which smiley to click, and every click goes through the input.
+// Replays of quest mode: a new quest's first house with the in-game help on, a
+// quest's game over, a journey across a neighbourhood change, the ending, a
+// quest left and continued, a house far on at a higher difficulty, a house of
+// five floors (the camera pulled back) at difficulty 1 lost below the high
+// scores, and vitamins refused, a clash of hair and the clown tip at Impassable
+// Pass, compared with the stored records (see Replay.h). Plays that start
+// further on are given a saved game, before their first action or in the files
+// of a previous run, and continue it through the mode selection and the
+// saved-game prompt, as a player does; the board is read to choose which smiley
+// to click, and every click goes through the input.
 #include "GameSession.h"
 #include "PermissionsObeyed.h"
 #include "Replay.h"
@@ -405,8 +405,10 @@ TEST(Replay, QuestPulledBackForFiveFloorsToAGameOverBelowTheHighScores)
 // "empty slot" bought with no slot to empty and "multimatch" with no smiley
 // selected, each with its help and then why it was refused, the coins
 // kept; the fewest matches to a dead end, the leftovers liquifying; in the
-// next house, where clowns may come, a click on a clown and quest mode's
-// note that clowns are wildcards.
+// next house, where the hair varies and clowns may come, two smileys of
+// the same hair clicked (the outlines of their hair light up, the note on
+// mistakes comes), then a click on a clown and quest mode's note that
+// clowns are wildcards.
 TEST(Replay, QuestRefusedVitaminsAndTheClownTip)
 {
     Replay play("quest-clown", 28);
@@ -418,6 +420,9 @@ TEST(Replay, QuestRefusedVitaminsAndTheClownTip)
     strandLeftovers(play);
     watchStatistics(play);
     waitForPlay(play);
+    const auto [a, b] = clashIn(presentSmileys(play.running<Quest>()), SmileyFace::HAIR);
+    clickSmiley(play, a);
+    clickSmiley(play, b, 1);
     const std::vector<Smiley*> present = presentSmileys(play.running<Quest>());
     const auto clown = std::find_if(present.begin(), present.end(), [](const Smiley* s) { return s->isClown; });
     if (clown == present.end())
