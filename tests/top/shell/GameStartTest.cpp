@@ -16,6 +16,7 @@
 // grace after the first request. A kill while a screenshot is written
 // leaves no picture behind; a quit while one is flushed waits for it.
 #include "GameHarness.h"
+#include "SocketAtPath.h"
 #include "StandInOpener.h"
 #include "VirtualDisplay.h"
 
@@ -751,20 +752,26 @@ TEST(ProgramStart, ADataFolderThatCannotBeMadeIsNamed)
                                          "/Glimmerdaledemo/1.30' could not be made (Not a directory); this copy ends.\n");
 }
 
-// A display that cannot be opened (no server behind DISPLAY any more, or no
-// DISPLAY at all) is named first, before the report of SDL's failure, and
+// A display that cannot be opened (a stale socket where its server was, or
+// no DISPLAY at all) is named first, before the report of SDL's failure, and
 // no other video driver is tried: nothing else reaches the output, such as
 // a text-mode driver's escape codes.
 TEST(ProgramStart, ADisplayThatCannotBeOpenedIsNamed)
 {
-    VirtualDisplay gone;
-    ASSERT_TRUE(gone.ready()) << "no display of the test's own";
-    gone.end();
+    // A number far above those the tests' servers take, left by a server
+    // that ended without removing its socket.
+    int number = 3000 + getpid() % 1000;
+    while (std::filesystem::exists(formatString("/tmp/.X11-unix/X%d", number)) ||
+           std::filesystem::exists(formatString("/tmp/.X%d-lock", number)))
+        ++number;
+    const std::string stale = formatString("/tmp/.X11-unix/X%d", number), gone = formatString(":%d", number);
+    std::filesystem::create_directories("/tmp/.X11-unix");
+    ASSERT_EQ(leaveSocketAt(stale), "");
     const struct {
         std::optional<std::string> display;
         std::string said;
     } rows[] = {
-        {gone.name(), "The X display '" + gone.name() + "' (named by DISPLAY) could not be opened.\n"},
+        {gone, "The X display '" + gone + "' (named by DISPLAY) could not be opened.\n"},
         {std::nullopt, "No display is named: DISPLAY is not set.\n"},
     };
     for (const auto& row : rows) {
@@ -786,6 +793,7 @@ TEST(ProgramStart, ADisplayThatCannotBeOpenedIsNamed)
             << said;
         EXPECT_EQ(said.find('\x1b'), std::string::npos) << said;
     }
+    std::filesystem::remove(stale);
 }
 
 // Configuration values out of their working ranges (a frame of hours would
