@@ -9,11 +9,12 @@
 // intro and close the maker's logo, the credits and a dialog of one
 // button, but not a Yes/No question; the space bar, the hot key of the
 // close button of the in-game dialogs and the journey map; a key pressed
-// over a key field of the controls, which binds it (Escape never); and
-// the letters, Backspace and Return of the new-player screen. Each row
-// starts at the main menu and ends there; screens the game only reaches
-// late (the intro, the ending) are pushed over the menu as the program
-// pushes them. The new-player rows come last: Return adds a player.
+// over a key field of the controls, which binds it and takes it from the
+// control that had it (Escape never); and the letters, Backspace and
+// Return of the new-player screen. Each row starts at the main menu and
+// ends there; screens the game only reaches late (the intro, the ending)
+// are pushed over the menu as the program pushes them. The new-player rows
+// come last: Return adds a player.
 #include "GameSession.h"
 
 #include "ContextBFLogo.h"
@@ -23,6 +24,7 @@
 #include "ContextNewUser.h"
 #include "ContextOptions.h"
 #include "ContextOptionsControls.h"
+#include "ContextOptionsControls2.h"
 #include "ContextUserManager.h"
 #include "MenuKey.h"
 #include "game/ContextMap.h"
@@ -34,8 +36,10 @@ using namespace testsupport;
 
 enum Outcome { CLOSES, STAYS, ASKS };
 
-// The Fire control's row of the key table and its two defaults.
+// The Fire and Missile controls' rows of the key table, and Fire's two
+// defaults.
 constexpr int FIRE = 4;
+constexpr int MISSILE = 5;
 constexpr int FIRE_KEY_1 = KEY_SPACE;
 constexpr int FIRE_KEY_2 = KEY_LEFT_SHIFT;
 const int KEY_F = KivInput::scanCodeFromSDLKey(SDLK_f);
@@ -96,10 +100,12 @@ Context* okDialog(GameSession& s)
     return s.game.show(dialog);
 }
 
-// The controls, with the pointer on the Fire field.
+// The controls (the first or the second player's), with the pointer on
+// the Fire field.
+template <typename Controls>
 Context* controlsOverFire(GameSession& s)
 {
-    Context* controls = s.game.show(new ContextOptionsControls());
+    Context* controls = s.game.show(new Controls());
     pointAt(childrenOf<MenuKey>(controls)[FIRE]->position.x, childrenOf<MenuKey>(controls)[FIRE]->position.y,
             controls);
     s.game.step();
@@ -173,9 +179,20 @@ bool fireBoundToF(GameSession&)
     return pGlobal->hst.keys[FIRE][0] == KEY_F && pGlobal->hst.keys[FIRE][1] == FIRE_KEY_2;
 }
 
+bool secondFireBoundToF(GameSession&)
+{
+    return pGlobal->hst.keys[FIRE][0] == FIRE_KEY_1 && pGlobal->hst.keys[FIRE][1] == KEY_F;
+}
+
 bool fireUnchanged(GameSession&)
 {
     return pGlobal->hst.keys[FIRE][0] == FIRE_KEY_1 && pGlobal->hst.keys[FIRE][1] == FIRE_KEY_2;
+}
+
+// Return, Missile's first key by default, is Fire's alone now.
+bool returnTakenFromMissile(GameSession&)
+{
+    return pGlobal->hst.keys[FIRE][0] == KEY_RETURN && pGlobal->hst.keys[MISSILE][0] == 0;
 }
 
 bool nameTyped(GameSession& s)
@@ -216,6 +233,9 @@ TEST(HotKeys, EachKeyOnItsScreenDoesWhatItShouldThroughTheProgramsLoop)
     GameSession session = GameSession::quick();
     GameHarness& game = session.game;
     ASSERT_TRUE(game.backToMenu());
+    HSTdata& hst = pGlobal->hst;
+    decltype(hst.keys) keptKeys;
+    std::memcpy(keptKeys, hst.keys, sizeof(keptKeys));
     const Row rows[] = {
         {"intro: Escape skips it", intro, {KEY_ESCAPE}, CLOSES},
         {"intro: Space (Fire) skips it", intro, {KEY_SPACE}, CLOSES},
@@ -238,8 +258,13 @@ TEST(HotKeys, EachKeyOnItsScreenDoesWhatItShouldThroughTheProgramsLoop)
         {"mode selection: Escape", shown<ContextGametypes>, {KEY_ESCAPE}, CLOSES, backAtTheMenuWithoutAGame},
         {"mode selection: Escape held", shown<ContextGametypes>, {KEY_ESCAPE}, CLOSES, noQuit, 0, true},
         {"options: Escape", shown<ContextOptions>, {KEY_ESCAPE}, CLOSES},
-        {"controls, over Fire: F binds it", controlsOverFire, {KEY_F}, STAYS, fireBoundToF},
-        {"controls, over Fire: Escape binds nothing", controlsOverFire, {KEY_ESCAPE}, CLOSES, fireUnchanged},
+        {"controls, over Fire: F binds it", controlsOverFire<ContextOptionsControls>, {KEY_F}, STAYS, fireBoundToF},
+        {"controls, over Fire: Return, taken from Missile", controlsOverFire<ContextOptionsControls>, {KEY_RETURN},
+         STAYS, returnTakenFromMissile},
+        {"controls, over Fire: Escape binds nothing", controlsOverFire<ContextOptionsControls>, {KEY_ESCAPE}, CLOSES,
+         fireUnchanged},
+        {"second player's controls, over Fire: F binds Fire's second key", controlsOverFire<ContextOptionsControls2>,
+         {KEY_F}, STAYS, secondFireBoundToF},
         {"high scores: Escape", highScores, {KEY_ESCAPE}, CLOSES},
         {"players: Escape", shown<ContextUserManager>, {KEY_ESCAPE}, CLOSES},
         {"language choice: Escape", shown<ContextLanguageSelect>, {KEY_ESCAPE}, STAYS},
@@ -252,6 +277,7 @@ TEST(HotKeys, EachKeyOnItsScreenDoesWhatItShouldThroughTheProgramsLoop)
         {"in-game dialog: Escape", helpDialog, {KEY_ESCAPE}, CLOSES, gameGoesOn},
         {"in-game dialog: Left Shift", helpDialog, {KEY_LEFT_SHIFT}, STAYS},
         {"journey map: Space (its close button)", journeyMap, {KEY_SPACE}, CLOSES},
+        {"journey map: Escape", journeyMap, {KEY_ESCAPE}, CLOSES},
         {"ending: Escape", shown<ContextEnding>, {KEY_ESCAPE}, CLOSES},
         {"ending: Space (no Fire key)", shown<ContextEnding>, {KEY_SPACE}, STAYS},
         {"new player: letters, Backspace", shown<ContextNewUser>, {KEY_A, KEY_N, KEY_N, KEY_BACKSPACE}, STAYS,
@@ -262,7 +288,7 @@ TEST(HotKeys, EachKeyOnItsScreenDoesWhatItShouldThroughTheProgramsLoop)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         players = pGlobal->profileManager.getCount();
-        pGlobal->hst.keys[FIRE][0] = row.fire ? row.fire : FIRE_KEY_1;
+        hst.keys[FIRE][0] = row.fire ? row.fire : FIRE_KEY_1;
         Context* screen = row.open(session);
         ASSERT_TRUE(screen && game.stack()->active.get() == screen) << "the screen did not come on top";
         const Reference alive(screen);
@@ -298,7 +324,7 @@ TEST(HotKeys, EachKeyOnItsScreenDoesWhatItShouldThroughTheProgramsLoop)
             EXPECT_TRUE(row.also(session)) << "what else should follow did not";
         }
         ASSERT_TRUE(game.backToMenu());
-        pGlobal->hst.keys[FIRE][0] = FIRE_KEY_1;
+        std::memcpy(hst.keys, keptKeys, sizeof(keptKeys));
     }
 }
 
