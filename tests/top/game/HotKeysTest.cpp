@@ -123,6 +123,14 @@ Context* gameQuestion(GameSession& s)
     return escapeQuestion(s);
 }
 
+// The question of the game's Exit button (the newest house's).
+Context* exitQuestion(GameSession& s)
+{
+    inPlay(s);
+    clickOn(childrenOf<MenuButtonQuit>(s.controller->sceneryLayer).back());
+    return question(s);
+}
+
 Context* challengeRound(GameSession& s)
 {
     GameController* game = s.continueFrom<GameControllerAdventure>(AT_CHALLENGE);
@@ -130,11 +138,13 @@ Context* challengeRound(GameSession& s)
     return game;
 }
 
-// A new quest game's first in-game dialog: how to play.
+// A new quest game's first in-game dialog: how to play; the pointer in a
+// corner, away from its close button, whose key acts wherever it is.
 Context* helpDialog(GameSession& s)
 {
     GameSession::record(MODE_QUEST) = SavedGame{};
     s.start<GameControllerAdventure>();
+    moveTo(1.0f, 1.0f);
     s.game.stepUntil([&] { return s.dialog() != nullptr; }, 200);
     return s.dialog();
 }
@@ -270,6 +280,7 @@ TEST(HotKeys, EachKeyOnItsScreenDoesWhatItShouldThroughTheProgramsLoop)
         {"language choice: Escape", shown<ContextLanguageSelect>, {KEY_ESCAPE}, STAYS},
         {"game in play: Escape asks first", inPlay, {KEY_ESCAPE}, ASKS},
         {"game's question: Escape goes on playing", gameQuestion, {KEY_ESCAPE}, CLOSES, gameGoesOn},
+        {"Exit's question: Escape goes on playing", exitQuestion, {KEY_ESCAPE}, CLOSES, gameGoesOn},
         {"challenge round: Escape", challengeRound, {KEY_ESCAPE}, STAYS},
         {"saved-game prompt: Escape", savedGamePrompt, {KEY_ESCAPE}, STAYS},
         {"saved-game prompt: Space (no close button)", savedGamePrompt, {KEY_SPACE}, STAYS},
