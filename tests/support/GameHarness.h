@@ -27,8 +27,8 @@
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
 //   game.stepSeconds(2.5);  game.step(10);
 //   Context* stage = game.pushStage();           // a bare screen for objects under test
-//   game.show(new ContextEnding());              // pushed and made active
-//   game.backToMenu();                           // every screen over the menu closed
+//   game.show(new ContextEnding());   // pushed and made active
+//   game.backToMenu();                // closes every screen over the menu
 //   game.stepped.bDraw = true;                   // only to read pixels
 //   game.recordAfresh();                         // sounds and music per frame
 //   game.step(100);  EXPECT_EQ(game.recorder.timesStarted("pop"), 1);
