@@ -28,6 +28,8 @@
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
 //   game.stepSeconds(2.5);  game.step(10);
 //   Context* stage = game.pushStage();           // a bare screen for objects under test
+//   game.show(new ContextEnding());   // pushed and made active
+//   game.backToMenu();                // closes every screen over the menu
 //   game.stepped.bDraw = true;                   // only to read pixels
 //   game.recordAfresh();                         // sounds and music per frame
 //   game.step(100);  EXPECT_EQ(game.recorder.timesStarted("pop"), 1);
@@ -248,6 +250,32 @@ public:
                 pressKey(KEY_ESCAPE);
             return dynamic_cast<MyContextMain*>(stack()->active.get()) && stack()->pFader->coverage == 0.0f;
         });
+    }
+
+    // The screen pushed on top and the frame that makes it active (it has
+    // then been ticked once); a test failure when it is not made active.
+    template <typename Screen>
+    Screen* show(Screen* screen)
+    {
+        stack()->pushContext(screen);
+        step();
+        EXPECT_EQ(stack()->active.get(), screen);
+        return screen;
+    }
+
+    // Closes every screen over the main menu, the top one first, a frame
+    // each, and steps until the menu is active again; false when it does
+    // not come.
+    bool backToMenu()
+    {
+        return stepUntil(
+            [this] {
+                if (mainMenu())
+                    return stack()->active.get() == mainMenu();
+                activeScreen()->bFinished = true;
+                return false;
+            },
+            100);
     }
 
     // A bare screen pushed on top and made active, ticked (and drawn) by the

@@ -35,6 +35,8 @@ constexpr int KEY_ESCAPE = KivInput::KEY_ESCAPE;
 constexpr int KEY_RETURN = 28;
 constexpr int KEY_SPACE = 57;
 constexpr int KEY_BACKSPACE = 14;
+// The second Fire key by default.
+constexpr int KEY_LEFT_SHIFT = 42;
 
 inline SDL_Event keyEvent(bool down, SDLKey key, Uint16 unicode = 0)
 {

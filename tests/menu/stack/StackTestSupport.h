@@ -30,9 +30,9 @@ namespace stacktest {
 // The drawing tests' colours and frame-buffer readers.
 using namespace rendertest;
 
-constexpr int KEY_ESCAPE = 1;
-constexpr int KEY_SPACE = 57;
-constexpr int KEY_LEFT_SHIFT = 42;
+using testsupport::KEY_ESCAPE;
+using testsupport::KEY_LEFT_SHIFT;
+using testsupport::KEY_SPACE;
 constexpr int KEY_F = 33;
 constexpr int MOUSE_LEFT = KivInput::FIRST_MOUSE_BUTTON;
 

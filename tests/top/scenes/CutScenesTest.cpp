@@ -50,17 +50,6 @@ GameHarness& gameAtMenu()
     return game;
 }
 
-// Pushes the screen over the menu and steps the frame that activates it;
-// the screen has then been ticked once.
-template <typename Screen>
-Screen* show(GameHarness& game, Screen* screen)
-{
-    game.stack()->pushContext(screen);
-    game.step();
-    EXPECT_EQ(game.stack()->active.get(), screen);
-    return screen;
-}
-
 // The most a frame moves a screen's clock (the engine's default cap).
 constexpr double LARGEST_STEP = 0.05;
 
@@ -125,7 +114,7 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
         EXPECT_EQ(game.stack()->pFader->targetCoverage, intro->t >= ContextLogo::SCRIPT_END ? 1.0f : 0.0f);
         t = intro->t;
     };
-    show(game, intro);
+    game.show(intro);
     EXPECT_TRUE(game.stepUntil([&running] { return !running.get(); }, 3000));
     game.recorder = FrameRecorder();
     EXPECT_NEAR(t, ContextLogo::SCRIPT_END + 1.0, LARGEST_STEP + 1e-9);
@@ -139,7 +128,7 @@ TEST(Intro, ActsOnceAtEachMarkWithTheLargestStepsAndEndsAfterItsScript)
 TEST(Intro, ADoubleClickThatSkipsItLeavesTheProgramOnTheMainMenu)
 {
     GameHarness& game = gameAtMenu();
-    const Reference intro(show(game, new ContextLogo(StandardRandom::shared())));
+    const Reference intro(game.show(new ContextLogo(StandardRandom::shared())));
     game.stepSeconds(0.5);
     // Presses 0.15 s apart, well within a double click.
     for (int press = 0; press < 2; ++press) {
@@ -171,7 +160,7 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
     GameHarness& game = gameAtMenu();
     const double cap = pKiv->maxFrameDuration;
     pKiv->maxFrameDuration = 60.0;
-    ContextLogo* intro = show(game, new ContextLogo(StandardRandom::shared()));
+    ContextLogo* intro = game.show(new ContextLogo(StandardRandom::shared()));
     for (const double t : {41.9, 50.0}) {
         game.stepped.dt = t - intro->t;
         game.step();
@@ -200,7 +189,7 @@ TEST(Intro, AFrameThatPassesSeveralMarksRunsThemAllInScriptOrder)
 TEST(Intro, TheFieldFlowersStandWhereTheirSeedPutsThem)
 {
     GameHarness& game = gameAtMenu();
-    ContextLogo* intro = show(game, new ContextLogo(StandardRandom::shared()));
+    ContextLogo* intro = game.show(new ContextLogo(StandardRandom::shared()));
     const std::vector<Chamomile*> flowers = childrenOf<Chamomile>(intro);
     ASSERT_EQ(flowers.size(), 8u);
     std::srand(2);
@@ -343,7 +332,7 @@ TEST(JourneyMap, MarksTheNeighbourhoodsReachedAndTheArrowGlidesToTheNewOne)
     for (const auto& [previous, current] : {std::make_pair(-1, 0), std::make_pair(2, 3)}) {
         SCOPED_TRACE(previous);
         game.recordAfresh();
-        ContextMap* map = show(game, new ContextMap(previous, current));
+        ContextMap* map = game.show(new ContextMap(previous, current));
         std::vector<V3> marked;
         for (const Renderable* piece : childrenOf<Renderable>(map))
             if (piece->pSkin == marker)
@@ -376,7 +365,7 @@ TEST(Ending, ThePartyStartsAtSevenSecondsStaysBoundedForAMinuteAndOkClosesItWith
     GameHarness& game = gameAtMenu();
     ASSERT_EQ(game.currentGame(), nullptr);
     pKiv->pAudio->setMusic(pKiv->pResourceManager->findAs<SoundStream>("musicGame1"));
-    ContextEnding* ending = show(game, new ContextEnding());
+    ContextEnding* ending = game.show(new ContextEnding());
     const Reference shown(ending);
     const Reference background(ending->pBackgroundContext);
     size_t mostSmileys = 0;
@@ -431,7 +420,7 @@ TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
 {
     GameHarness& game = gameAtMenu();
     game.stepped.dt = LARGEST_STEP;
-    ContextEnding* ending = show(game, new ContextEnding());
+    ContextEnding* ending = game.show(new ContextEnding());
     GameHarness::seed(23);
     DrawnRange x, y, sparks, fireworkGap, right, up, smileyGap;
     const char* const textures[] = {"body", "eyes", "mouths", "hair", "brows"};
