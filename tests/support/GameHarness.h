@@ -26,6 +26,7 @@
 //   clickOn(game.mainMenu()->pStartButton);      // fed, read by the next loop pass
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
 //   game.stepSeconds(2.5);  game.step(10);
+//   game.passOnSdlEvents();                      // SDL's own events
 //   Context* stage = game.pushStage();           // a bare screen for objects under test
 //   game.stepped.bDraw = true;                   // only to read pixels
 //   game.recordAfresh();                         // sounds and music per frame
@@ -194,6 +195,14 @@ public:
         pKiv->pInput->bGrabbed = true;
         return stepped.step([] { return runLoopPass(takeFedEvent); });
     }
+    // One pass as the program runs it: the window's events are those SDL
+    // has from X (pollWindowEvent), not the ones fed, and a grab is the
+    // program's own, a real one (take it only on a display of the test's
+    // own). False when the loop would end; nothing is shut down.
+    bool passOnSdlEvents()
+    {
+        return stepped.step([] { return runLoopPass(pollWindowEvent); });
+    }
     // Passes of stepped.dt seconds each; when the loop ends, the program
     // shuts down and the passes stop.
     void step(int count = 1)
@@ -239,11 +248,21 @@ public:
     bool skipToMenu()
     {
         return stepUntil([this] {
-            const ContextLogo* intro = dynamic_cast<ContextLogo*>(stack()->active.get());
-            if (intro && !intro->bFinished)
+            if (introPlays())
                 pressKey(KEY_ESCAPE);
-            return dynamic_cast<MyContextMain*>(stack()->active.get()) && stack()->pFader->coverage == 0.0f;
+            return menuShown();
         });
+    }
+    // The intro is the active screen and has not finished.
+    bool introPlays() const
+    {
+        const ContextLogo* intro = dynamic_cast<ContextLogo*>(stack()->active.get());
+        return intro && !intro->bFinished;
+    }
+    // The main menu is the active screen and the view has opened on it.
+    bool menuShown() const
+    {
+        return dynamic_cast<MyContextMain*>(stack()->active.get()) && stack()->pFader->coverage == 0.0f;
     }
 
     // A bare screen pushed on top and made active, ticked (and drawn) by the
