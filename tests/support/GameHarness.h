@@ -14,7 +14,8 @@
 // active screen and the view has opened, skipping the intro with Escape (or
 // stops after the intro's first frame and leaves the intro to play, or
 // stops before the first frame, for a test that walks the loader and the
-// start-up screens).
+// start-up screens). A test on a display of its own may pass on the events
+// SDL has from X instead (passOnSdlEvents), a real grab among them.
 // The loader runs once per process, so the game starts once per process
 // and every test of a program shares it (ctest runs each test in a process
 // of its own); it ends after the last test. Used by the game tests; main
