@@ -15,7 +15,8 @@
 // active screen and the view has opened, skipping the intro with Escape (or
 // stops after the intro's first frame and leaves the intro to play, or
 // stops before the first frame, for a test that walks the loader and the
-// start-up screens).
+// start-up screens). A test on a display of its own may pass on the events
+// SDL has from X instead (passOnSdlEvents), a real grab among them.
 // The loader runs once per process, so the game starts once per process
 // and every test of a program shares it (ctest runs each test in a process
 // of its own); it ends after the last test. Used by the game tests; main
@@ -27,6 +28,7 @@
 //   clickOn(game.mainMenu()->pStartButton);      // fed, read by the next loop pass
 //   ASSERT_TRUE(game.stepUntil([&] { return game.active<ContextGametypes>(); }));
 //   game.stepSeconds(2.5);  game.step(10);
+//   game.passOnSdlEvents();                      // SDL's own events
 //   Context* stage = game.pushStage();           // a bare screen for objects under test
 //   game.show(new ContextEnding());   // pushed and made active
 //   game.backToMenu();                // closes every screen over the menu
@@ -200,6 +202,14 @@ public:
         pKiv->pInput->bGrabbed = true;
         return stepped.step([] { return runLoopPass(takeFedEvent); });
     }
+    // One pass as the program runs it: the window's events are those SDL
+    // has from X (pollWindowEvent), not the ones fed, and a grab is the
+    // program's own, a real one (take it only on a display of the test's
+    // own). False when the loop would end; nothing is shut down.
+    bool passOnSdlEvents()
+    {
+        return stepped.step([] { return runLoopPass(pollWindowEvent); });
+    }
     // Passes of stepped.dt seconds each; when the loop ends, the program
     // shuts down and the passes stop.
     void step(int count = 1)
@@ -245,11 +255,21 @@ public:
     bool skipToMenu()
     {
         return stepUntil([this] {
-            const ContextLogo* intro = dynamic_cast<ContextLogo*>(stack()->active.get());
-            if (intro && !intro->bFinished)
+            if (introPlays())
                 pressKey(KEY_ESCAPE);
-            return dynamic_cast<MyContextMain*>(stack()->active.get()) && stack()->pFader->coverage == 0.0f;
+            return menuShown();
         });
+    }
+    // The intro is the active screen and has not finished.
+    bool introPlays() const
+    {
+        const ContextLogo* intro = dynamic_cast<ContextLogo*>(stack()->active.get());
+        return intro && !intro->bFinished;
+    }
+    // The main menu is the active screen and the view has opened on it.
+    bool menuShown() const
+    {
+        return dynamic_cast<MyContextMain*>(stack()->active.get()) && stack()->pFader->coverage == 0.0f;
     }
 
     // The screen pushed on top and the frame that makes it active (it has

@@ -11,11 +11,8 @@
 // other header (Xlib's macros). Main thread only.
 #include "MemoryImageFile.h"
 #include "ScreenPixels.h"
+#include "SdlWindow.h"
 
-#include <SDL/SDL.h>
-#include <SDL/SDL_syswm.h>
-
-#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <memory>
@@ -26,12 +23,11 @@ class ShownWindow {
 public:
     ShownWindow()
     {
-        SDL_SysWMinfo info;
-        SDL_VERSION(&info.version);
-        if (SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11)
+        const SdlWindow sdl;
+        if (!sdl.ready())
             return;
-        pDisplay = info.info.x11.gfxdisplay;
-        window = info.info.x11.window;
+        pDisplay = sdl.pGraphics;
+        window = sdl.window;
         XSetWindowAttributes keep{};
         keep.backing_store = Always;
         XChangeWindowAttributes(pDisplay, window, CWBackingStore, &keep);
