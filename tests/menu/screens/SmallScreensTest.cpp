@@ -13,11 +13,13 @@
 #include "ContextOptionsGameplay.h"
 #include "ContextOptionsGraphics.h"
 #include "ContextOptionsSound.h"
+#include "EveryIndex.h"
 #include "LanguageFlag.h"
 #include "MenuButtonURL.h"
 #include "RenderableText.h"
 #include "RenderableTimed.h"
 
+#include <cmath>
 #include <fstream>
 #include <tuple>
 
@@ -210,10 +212,14 @@ TEST_F(SmallScreenTest, CreditsRiseThroughTheViewAndEnd)
     const RenderableText* first = lines.front();
     EXPECT_LE(first->position.y, -240.0f + ContextScroller::DEFAULT_SPEED * STEP * 2);
     EXPECT_LT(first->color.a, 64);
-    const float start = first->position.y;
+    std::vector<float> starts;
+    for (const RenderableText* line : lines)
+        starts.push_back(line->position.y);
     for (int i = 0; i < 100; ++i)
         frame();
-    EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
+    EXPECT_TRUE(testsupport::everyIndex(lines.size(), [&](size_t i) {
+        return std::fabs(lines[i]->position.y - starts[i] - ContextScroller::DEFAULT_SPEED * STEP * 100) <= 0.1f;
+    })) << "every line rises at the scroller's speed";
     EXPECT_EQ(first->color.a, 255);
     float lastLineTop = 0.0f;
     for (int frames = 0; top() == credits && frames < 2000; ++frames) {
