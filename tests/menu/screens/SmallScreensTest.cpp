@@ -19,8 +19,10 @@
 #include "RenderableText.h"
 #include "RenderableTimed.h"
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <numeric>
 #include <tuple>
 
 namespace {
@@ -135,6 +137,17 @@ TEST_F(SmallScreenTest, LanguageChoiceShowsEveryFlagAndEndsOnlyOnOne)
     pKiv->defaultLanguage = -1;
     auto* screen = open(new ContextLanguageSelect());
     ASSERT_EQ(screen->flags.size(), static_cast<size_t>(Language::LANGUAGE_MAX));
+    // One flag for each language, showing that language's flag.
+    const std::vector<Skin*>& pictures = pKiv->pResourceManager->findAs<Texture>("languageFlags")->skins;
+    std::vector<int> languages;
+    for (const LanguageFlag* flag : screen->flags) {
+        languages.push_back(flag->language);
+        EXPECT_EQ(flag->pSkin, pictures.at(static_cast<size_t>(flag->language))) << flag->language;
+    }
+    std::sort(languages.begin(), languages.end());
+    std::vector<int> each(Language::LANGUAGE_MAX);
+    std::iota(each.begin(), each.end(), 0);
+    EXPECT_EQ(languages, each);
     type(stacktest::KEY_ESCAPE, 27);
     clickAt(200.0f, -200.0f);
     frame();
