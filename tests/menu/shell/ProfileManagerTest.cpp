@@ -101,7 +101,8 @@ TEST(ProfileManager, DeleteClosesTheGapAndKeepsACurrentPlayer)
         SCOPED_TRACE("deleting " + std::to_string(c.deleted) + " of " + std::to_string(c.names.size()));
         auto roster = rosterOf(c.names);
         const size_t last = c.names.size() - 1;
-        roster->profiles[last].savedGames[1].housesPlayed = 3;
+        for (SavedGame& game : roster->profiles[last].savedGames)
+            game.housesPlayed = 3;
         roster->selectProfile(c.current);
         roster->deleteProfile(c.deleted);
         std::vector<std::string> expected = c.namesAfter;
@@ -109,7 +110,8 @@ TEST(ProfileManager, DeleteClosesTheGapAndKeepsACurrentPlayer)
         EXPECT_EQ(namesOf(*roster), expected);
         EXPECT_EQ(roster->current, c.currentAfter);
         if (c.namesAfter.size() == last) {
-            EXPECT_EQ(roster->profiles[last].savedGames[1].housesPlayed, 0) << "the freed slot holds nothing";
+            for (const SavedGame& game : roster->profiles[last].savedGames)
+                EXPECT_EQ(game.housesPlayed, 0) << "the freed slot holds nothing";
         }
         roster->addProfile("New");
         if (c.namesAfter.size() < ProfileManager::PROFILE_COUNT) {
