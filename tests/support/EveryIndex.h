@@ -6,7 +6,7 @@
 // costs too much, the first, a middle and the last index. Plain values, any
 // thread.
 //
-//   EXPECT_TRUE(everyIndex(frames, [&](size_t i) { return out[i] == ramp(i); }))
+//   EXPECT_TRUE(everyIndex(frames, [&](size_t i) { return out[i] == f(i); }))
 //   for (size_t i : firstMiddleLast(lines.size())) ...
 #include <gtest/gtest.h>
 

@@ -75,7 +75,7 @@ TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)
     const struct { int y; UColor fill; } rows[] = {{478, EARTH}, {470, GRASS}, {20, SKY}};
     for (const auto& row : rows) {
         EXPECT_TRUE(pixelShows(row.fill, pixelAt(*image, 330, row.y))) << "row " << row.y;
-        // Across the whole width: the layer, or the stripe its tiles begin with.
+        // Across the whole width: the layer, or its tiles' leading stripe.
         EXPECT_TRUE(testsupport::everyIndex(640, [&](size_t x) {
             const UColor pixel = pixelAt(*image, static_cast<int>(x), row.y);
             return pixelShows(row.fill, pixel) || pixelShows(RED, pixel);
