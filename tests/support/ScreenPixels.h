@@ -2,8 +2,9 @@
 // Reading the drawn frame back in tests that draw through a 640 x 480 window
 // (see WindowedEngine.h): the frame buffer, single pixels, colour
 // comparisons with a tolerance for the software renderer's rounding and for
-// the display's channel depth, and the contrast between two colours as a
-// reader sees it.
+// the display's channel depth, every pixel of a rectangle against what it
+// should show, and the contrast between two colours as a reader sees it.
+#include "EveryIndex.h"
 #include "Kiv.h"
 #include "KivGraphics.h"
 #include "MemoryImageFile.h"
@@ -14,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 
 namespace testsupport {
 
@@ -84,6 +87,28 @@ inline ::testing::AssertionResult sameColor(UColor expected, UColor actual, int 
 inline ::testing::AssertionResult pixelShows(UColor drawn, UColor pixel, int tolerance = 0)
 {
     return sameColor(drawn, pixel, tolerance, frameBufferTolerance());
+}
+
+// Every pixel from (left, top) to (right, bottom), exclusive, top row 0,
+// shows the colour expected(x, y) gives it, as pixelShows compares; a pixel
+// expected to show nothing in particular (an edge shared by two colours) is
+// not read.
+inline ::testing::AssertionResult pixelsShow(const MemoryImageFile& image, int left, int top, int right, int bottom,
+                                             const std::function<std::optional<UColor>(int x, int y)>& expected,
+                                             int tolerance = 0)
+{
+    const ChannelTolerance channels = frameBufferTolerance();
+    const int width = right - left;
+    return everyIndex(static_cast<size_t>(std::max(width, 0) * std::max(bottom - top, 0)), [&](size_t i) {
+        const int x = left + static_cast<int>(i) % width, y = top + static_cast<int>(i) / width;
+        const std::optional<UColor> colour = expected(x, y);
+        if (!colour)
+            return ::testing::AssertionSuccess();
+        ::testing::AssertionResult same = sameColor(*colour, pixelAt(image, x, y), tolerance, channels);
+        if (!same)
+            same << " at " << x << ", " << y;
+        return same;
+    });
 }
 
 // Where two frames of one size differ (by more than tolerance, and the

@@ -1,22 +1,26 @@
 #include "AudioTestSupport.h"
+#include "EveryIndex.h"
 #include "MixerChannel.h"
 #include "MixerOGGstream.h"
 
 #include <gtest/gtest.h>
 
 using namespace audiotest;
+using testsupport::everyIndex;
 
 namespace {
 
 constexpr int RATE = 22050;
 constexpr int BUFFER_FRAMES = 256;
 
-// Which ramp frame each of the first count mixed frames came from.
+// Which ramp frame each of the first count mixed frames came from; -100
+// where its right side is not the mirror of its left (not of that frame).
 std::vector<int> framesPlayed(const std::vector<float>& mix, int count)
 {
     std::vector<int> frames;
     for (int i = 0; i < count; ++i)
-        frames.push_back(static_cast<int>(std::lround(mix[2 * i] * 65536.0f)) - 1);
+        frames.push_back(mix[2 * i + 1] == -mix[2 * i] ? static_cast<int>(std::lround(mix[2 * i] * 65536.0f)) - 1
+                                                        : -100);
     return frames;
 }
 
@@ -52,9 +56,10 @@ TEST_F(MixerTest, PanLawLowersOnlyTheFarSide)
             mixer.getChannel(id)->pan = c.pan;
         else
             mixer.setPan(id, c.pan, 0.0);
-        const std::vector<float> out = mixFrames(mixer, 1);
-        EXPECT_FLOAT_EQ(out[0], c.left * rampLeft(0)) << "pan " << c.pan;
-        EXPECT_FLOAT_EQ(out[1], -c.right * rampLeft(0)) << "pan " << c.pan;
+        const std::vector<float> out = mixFrames(mixer, 8);
+        EXPECT_TRUE(everyIndex(8, [&](size_t i) {
+            return out[2 * i] == c.left * rampLeft(i) && out[2 * i + 1] == -c.right * rampLeft(i);
+        })) << "pan " << c.pan;
         mixer.stop(id);
     }
 }
@@ -74,8 +79,10 @@ TEST_F(MixerTest, VolumeTimesTheMasterOfItsKind)
         const int id = startNew(source.get(), c.loop);
         mixer.setVolume(id, c.volume, 0.0);
         const std::vector<float> out = mixFrames(mixer, 4);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             EXPECT_FLOAT_EQ(out[2 * i], c.gain * rampLeft(i)) << "volume " << c.volume << " frame " << i;
+            EXPECT_FLOAT_EQ(out[2 * i + 1], -c.gain * rampLeft(i)) << "volume " << c.volume << " frame " << i;
+        }
         EXPECT_EQ(mixer.getChannel(id)->playCursor, 8) << "silent channels still advance";
         mixer.stop(id);
     }
@@ -126,10 +133,12 @@ TEST_F(MixerTest, VolumeFadeStepsEveryFrameAndEndsTheChannelAtSilence)
     const int id = startNew(source.get());
     mixer.setVolume(id, 0.0f, framesToSeconds(10));
     const std::vector<float> out = mixFrames(mixer, 16);
-    for (int k = 0; k < 9; ++k)
+    for (int k = 0; k < 9; ++k) {
         EXPECT_NEAR(out[2 * k], rampLeft(k) * (1.0f - (k + 1) / 10.0f), 1e-7f) << "frame " << k;
+        EXPECT_EQ(out[2 * k + 1], -out[2 * k]) << "frame " << k;
+    }
     for (int k = 9; k < 16; ++k)
-        EXPECT_EQ(out[2 * k], 0.0f) << "the last step is not mixed";
+        EXPECT_TRUE(out[2 * k] == 0.0f && out[2 * k + 1] == 0.0f) << "the last step is not mixed";
     EXPECT_EQ(mixer.getChannel(id), nullptr);
 }
 
@@ -208,7 +217,7 @@ TEST_F(MixerTest, MixIsClampedAndConvertedToSixteenBits)
         const int id = startNew(source.get());
         int16_t stream[8];
         mixer.mix(reinterpret_cast<Uint8*>(stream), sizeof(stream));
-        EXPECT_EQ(stream[0], c.sample) << c.value;
+        EXPECT_TRUE(everyIndex(8, [&](size_t i) { return stream[i] == c.sample; })) << c.value;
         mixer.stop(id);
     }
 }
@@ -225,10 +234,12 @@ TEST_F(MixerTest, MixIsConvertedToEveryOtherDeviceFormat)
         Mixer device(deviceFormat(RATE, BUFFER_FRAMES, c.format));
         std::fill(source->data, source->data + source->dataSize, c.value);
         device.start(device.play(source.get(), false));
-        std::vector<Uint8> stream(4 * device.bytesPerSample);
+        // Four frames of two sides, each sample the same.
+        std::vector<Uint8> stream(8 * device.bytesPerSample), expected;
         device.mix(stream.data(), static_cast<int>(stream.size()));
-        stream.resize(device.bytesPerSample);
-        EXPECT_EQ(stream, c.bytes) << "format " << std::hex << c.format << " value " << c.value;
+        for (int sample = 0; sample < 8; ++sample)
+            expected.insert(expected.end(), c.bytes.begin(), c.bytes.end());
+        EXPECT_EQ(stream, expected) << "format " << std::hex << c.format << " value " << c.value;
     }
 }
 

@@ -158,7 +158,10 @@ TEST(MemoryImageFile, DitheringDiffusesTheClearedBitsAndClampsAt255)
         c.fifteenBit ? image.ditherTo15Bit() : image.ditherTo12Bit();
         EXPECT_EQ(channel(image, 0), c.expected) << c.width << "x" << c.height;
         EXPECT_EQ(channel(image, 1), c.expected) << c.width << "x" << c.height;
-        EXPECT_EQ(channel(image, 3)[1], 11);
+        std::vector<int> alpha;
+        for (size_t i = 0; i < c.input.size(); ++i)
+            alpha.push_back(static_cast<int>(10 * i + 1));
+        EXPECT_EQ(channel(image, 3), alpha) << c.width << "x" << c.height;
     }
 }
 
@@ -170,6 +173,10 @@ TEST(MemoryImageFile, HalvingRoundsEachQuarterDownAndDropsOddEdges)
     ASSERT_EQ(image.width, 2);
     ASSERT_EQ(image.height, 1);
     EXPECT_EQ(channel(image, 0), (std::vector<int>{1, 8})) << "1/4+2/4+3/4+4/4 = 1, not 10/4";
+    EXPECT_EQ(channel(image, 1), (std::vector<int>{1, 8}));
+    EXPECT_EQ(channel(image, 2), (std::vector<int>{0, 0}));
+    // Alpha 1, 11, 51, 61 and 21, 31, 71, 81.
+    EXPECT_EQ(channel(image, 3), (std::vector<int>{29, 49}));
 }
 
 TEST(MemoryImageFile, BlitCopiesTheSourceRectangleRowByRow)
@@ -182,6 +189,9 @@ TEST(MemoryImageFile, BlitCopiesTheSourceRectangleRowByRow)
     const Point at(2, 1);
     target.blit(&source, &corner, &at);
     EXPECT_EQ(channel(target, 0), (std::vector<int>{0, 0, 0, 0, 0, 0, 5, 6, 0, 0, 8, 9, 0, 0, 0, 0}));
+    // Alpha 10i + 1 of the pixel it came from.
+    EXPECT_EQ(channel(target, 3),
+              (std::vector<int>{1, 11, 21, 31, 41, 51, 41, 51, 81, 91, 71, 81, 121, 131, 141, 151}));
 }
 
 } // namespace

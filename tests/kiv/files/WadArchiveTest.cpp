@@ -114,8 +114,10 @@ TEST(FileManager, ArchiveModeServesOnlyTheArchive)
     ScratchFolder folder;
     WadWriter writer;
     UString error;
-    const Bytes texture(77, 5);
-    ASSERT_TRUE(writer.addEntry("gfx/a.tga", texture.data(), texture.size(), error));
+    const Sample entries[] = {
+        {"gfx/a.tga", Bytes(77, 5)}, {"gfx/b.tga", pseudoRandom(300, 2)}, {"sfx/c.ogg", pseudoRandom(41, 3)}};
+    for (const Sample& entry : entries)
+        ASSERT_TRUE(writer.addEntry(entry.name, entry.bytes.data(), entry.bytes.size(), error));
     ASSERT_TRUE(writer.write(folder.file("game.dat"), error)) << error;
     writeBytes(folder.file("loose.txt"), {1});
 
@@ -127,11 +129,13 @@ TEST(FileManager, ArchiveModeServesOnlyTheArchive)
     EXPECT_TRUE(files.exists("././gfx/a.tga")) << "a missing archive leaves the current one in place";
     EXPECT_FALSE(files.exists(folder.file("loose.txt")));
     EXPECT_EQ(files.open(folder.file("loose.txt")), nullptr);
-    const std::unique_ptr<InputFile> file = files.open("gfx/a.tga");
-    ASSERT_TRUE(file);
-    Bytes got(texture.size() + 10);
-    got.resize(file->read(got.data(), got.size()));
-    EXPECT_EQ(got, texture);
+    for (const Sample& entry : entries) {
+        const std::unique_ptr<InputFile> file = files.open(entry.name);
+        ASSERT_TRUE(file) << entry.name;
+        Bytes got(entry.bytes.size() + 10);
+        got.resize(file->read(got.data(), got.size()));
+        EXPECT_EQ(got, entry.bytes) << entry.name;
+    }
 }
 
 } // namespace

@@ -59,7 +59,12 @@ TEST(LanguageLookup, RunsReadTheirTextsInValueOrder)
         {Language::ENUMSOUNDQUALITY0, {"Low", "High", "Very high"}},
         {Language::ENUMSENSITIVITY0, {"Minimum", "Low", "Medium", "High", "Maximum"}},
         {Language::GAMETYPETIMETRIAL, {"Action", "Quest", "Puzzle"}},
+        // The country run's start, its rows 120 to 123 and 236 to its end.
         {Language::COUNTRYNONE, {"not specified", "Afghanistan"}},
+        {static_cast<Language::StringsEnum>(Language::COUNTRYNONE + 120),
+         {"Lebanon", "Lesotho", "Liberia", "Libyan Arab Jamahiriya"}},
+        {static_cast<Language::StringsEnum>(Language::COUNTRYNONE + 236),
+         {"Yemen", "Serbia", "Montenegro", "Zambia", "Zimbabwe"}},
         {Language::CONFIRM, {"Are you sure?", "Yes", "No", "OK", "Done", "Apply", "Off", "On"}},
     };
     Language language;

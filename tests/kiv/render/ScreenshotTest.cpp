@@ -27,8 +27,13 @@ TEST(Screenshot, JpegIsWrittenTopRowFirst)
     EXPECT_EQ(640, shot.width);
     EXPECT_EQ(480, shot.height);
     EXPECT_FALSE(shot.hasAlpha);
-    EXPECT_TRUE(sameColor(RED, pixelAt(shot, 20, 20), 12));
-    EXPECT_TRUE(sameColor(BLUE, pixelAt(shot, 600, 460), 12));
+    // The JPEG's colour rounding, within 12, in every pixel but those next
+    // to where the halves meet.
+    EXPECT_TRUE(testsupport::pixelsShow(shot, 0, 0, 640, 480, [](int, int y) -> std::optional<UColor> {
+        if (y >= 232 && y < 248)
+            return std::nullopt;
+        return y < 240 ? RED : BLUE;
+    }, 12));
 }
 
 // The screenshot key's shot, when the file cannot be written whole or the

@@ -38,7 +38,9 @@ TEST(SkinShape, PointTestIsClosedLeftAndBottom)
 }
 
 // Columns of different widths and rows of one height lie edge to edge,
-// the whole centred: corners of the first cell, the second and the last.
+// the whole centred: the corners of every cell, four vertices a cell in
+// the order a triangle strip takes them (top left, top right, bottom left,
+// bottom right).
 TEST(SkinShape, MosaicLaysCellsEdgeToEdge)
 {
     Texture texture(256, 256, 0);
@@ -53,11 +55,14 @@ TEST(SkinShape, MosaicLaysCellsEdgeToEdge)
     mosaic.updateLayout();
     EXPECT_FLOAT_EQ(150.0f, mosaic.width);
     EXPECT_FLOAT_EQ(200.0f, mosaic.height);
-    struct Case { int vertex; float x, y; };
-    const Case cases[] = {{0, -75, 100}, {4, 25, 100}, {8, -75, 0}, {15, 75, -100}};
-    for (const Case& c : cases) {
-        EXPECT_FLOAT_EQ(c.x, mosaic.vertexBuffer.vertices[c.vertex].x) << "vertex " << c.vertex;
-        EXPECT_FLOAT_EQ(c.y, mosaic.vertexBuffer.vertices[c.vertex].y) << "vertex " << c.vertex;
+    // Each cell's left, right, top and bottom edge, row by row.
+    const float edges[4][4] = {{-75, 25, 100, 0}, {25, 75, 100, 0}, {-75, 25, 0, -100}, {25, 75, 0, -100}};
+    ASSERT_EQ(16, mosaic.vertexBuffer.vertexCount);
+    for (int vertex = 0; vertex < 16; ++vertex) {
+        const float* cell = edges[vertex / 4];
+        const VertexBuffer::Vertex& v = mosaic.vertexBuffer.vertices[vertex];
+        EXPECT_FLOAT_EQ(cell[vertex % 2], v.x) << "vertex " << vertex;
+        EXPECT_FLOAT_EQ(cell[2 + vertex % 4 / 2], v.y) << "vertex " << vertex;
     }
 }
 

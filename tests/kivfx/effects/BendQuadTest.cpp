@@ -30,9 +30,11 @@ protected:
 // a quarter turn round, its top along the right edge.
 TEST_F(BendQuadTest, StraightStripSpansTheQuad)
 {
-    // uv: the right edge's top and bottom vertex, then the left edge's top one.
-    struct Case { bool vertical; float halfWidth, halfHeight; float uv[6]; };
-    const Case cases[] = {{false, 50, 10, {RIGHT, 0, RIGHT, BOTTOM, 0, 0}}, {true, 10, 50, {0, 0, RIGHT, 0, 0, BOTTOM}}};
+    // uv of each pair's top and bottom vertex, from the right edge to the left.
+    struct Case { bool vertical; float halfWidth, halfHeight; float uv[3][4]; };
+    const Case cases[] = {
+        {false, 50, 10, {{RIGHT, 0, RIGHT, BOTTOM}, {RIGHT / 2, 0, RIGHT / 2, BOTTOM}, {0, 0, 0, BOTTOM}}},
+        {true, 10, 50, {{0, 0, RIGHT, 0}, {0, BOTTOM / 2, RIGHT, BOTTOM / 2}, {0, BOTTOM, RIGHT, BOTTOM}}}};
     for (const Case& c : cases) {
         BendQuad quad;
         quad.vertical = c.vertical;
@@ -45,19 +47,20 @@ TEST_F(BendQuadTest, StraightStripSpansTheQuad)
             EXPECT_FLOAT_EQ(v[2 * pair + 1].x, v[2 * pair].x);
             EXPECT_FLOAT_EQ(v[2 * pair].y, c.halfHeight);
             EXPECT_FLOAT_EQ(v[2 * pair + 1].y, -c.halfHeight);
+            const float seen[] = {v[2 * pair].u, v[2 * pair].v, v[2 * pair + 1].u, v[2 * pair + 1].v};
+            for (int i = 0; i < 4; ++i)
+                EXPECT_FLOAT_EQ(seen[i], c.uv[pair][i]) << c.vertical << " pair " << pair << " " << i;
         }
-        const float seen[] = {v[0].u, v[0].v, v[1].u, v[1].v, v[4].u, v[4].v};
-        for (int i = 0; i < 6; ++i)
-            EXPECT_FLOAT_EQ(seen[i], c.uv[i]) << c.vertical << " " << i;
     }
 }
 
 // Mouse tests and bounds go through the mappings: unbending a bent point
-// gives it back, either way round, and the bent corner is where it is drawn.
-// A quad of no width bends without NaN.
+// gives it back, either way round, and each bent vertex is drawn where the
+// mapping puts its straight place. A quad of no width bends without NaN.
 TEST_F(BendQuadTest, MappingsFollowTheBendBothWays)
 {
     BendQuad quad;
+    quad.pairCount = 5;
     quad.copyFromSkin(&source);
     for (float angle : {PI / 2, -PI / 3, 1.0f}) {
         quad.setBend(angle);
@@ -66,9 +69,14 @@ TEST_F(BendQuadTest, MappingsFollowTheBendBothWays)
             EXPECT_NEAR(back.x, p.x, 1e-2) << angle;
             EXPECT_NEAR(back.y, p.y, 1e-2) << angle;
         }
-        const V3 rightTop = quad.local2world(V3(50.0f, 10.0f, 0.0f));
-        EXPECT_NEAR(rightTop.x, quad.vertexBuffer.vertices[0].x, 1e-3) << angle;
-        EXPECT_NEAR(rightTop.y, quad.vertexBuffer.vertices[0].y, 1e-3) << angle;
+        // Pair i stands a share i / (pairs - 1) of the way from the right edge.
+        const int pairs = quad.vertexBuffer.vertexCount / 2;
+        for (int vertex = 0; vertex < 2 * pairs; ++vertex) {
+            const float x = 50.0f - 100.0f * static_cast<float>(vertex / 2) / static_cast<float>(pairs - 1);
+            const V3 bent = quad.local2world(V3(x, vertex % 2 ? -10.0f : 10.0f, 0.0f));
+            EXPECT_NEAR(bent.x, quad.vertexBuffer.vertices[vertex].x, 1e-3) << angle << " vertex " << vertex;
+            EXPECT_NEAR(bent.y, quad.vertexBuffer.vertices[vertex].y, 1e-3) << angle << " vertex " << vertex;
+        }
     }
     Quad empty;
     empty.pTexture = texture.get();

@@ -46,11 +46,13 @@ TEST(StretchSkin, DrawnFrameKeepsItsBorderWidths)
     drawSkin(&frame);
     EXPECT_EQ(writes, pKiv->stats.vbufferWrites) << "drawing in white rewrites nothing";
     auto image = grab();
-    struct Probe { float x, y; UColor color; };
-    const Probe probes[] = {{-95, 0, RED}, {-80, 0, GREEN}, {95, 0, RED},    {0, 45, RED},
-                            {0, 30, GREEN}, {0, -45, RED},  {-105, 0, BLACK}, {0, 55, BLACK}};
-    for (const Probe& p : probes)
-        EXPECT_TRUE(pixelShows(p.color, worldPixel(*image, p.x, p.y))) << p.x << ", " << p.y;
+    // Every pixel of the 200 x 100 frame and a band of 5 around it: the
+    // border 16 wide on each side, all four corners with it.
+    EXPECT_TRUE(testsupport::pixelsShow(*image, 215, 185, 425, 295, [](int x, int y) -> std::optional<UColor> {
+        if (x < 220 || x >= 420 || y < 190 || y >= 290)
+            return BLACK;
+        return x < 236 || x >= 404 || y < 206 || y >= 274 ? RED : GREEN;
+    }));
 }
 
 TEST(VStretchSkin, DrawnGaugeKeepsItsCaps)
@@ -63,11 +65,13 @@ TEST(VStretchSkin, DrawnGaugeKeepsItsCaps)
     drawSkin(&gauge);
     EXPECT_EQ(8, pKiv->stats.vertices);
     auto image = grab();
-    struct Probe { float y; UColor color; };
-    for (const Probe& p : {Probe{95, RED}, Probe{85, GREEN}, Probe{0, GREEN}, Probe{-85, GREEN}, Probe{-95, BLUE},
-                           Probe{105, BLACK}})
-        EXPECT_TRUE(pixelShows(p.color, worldPixel(*image, 0, p.y))) << p.y;
-    EXPECT_TRUE(pixelShows(BLACK, worldPixel(*image, 12, 0)));
+    // Every pixel of the 20 x 200 gauge and a band of 5 around it: caps 10
+    // high at both ends.
+    EXPECT_TRUE(testsupport::pixelsShow(*image, 305, 135, 335, 345, [](int x, int y) -> std::optional<UColor> {
+        if (x < 310 || x >= 330 || y < 140 || y >= 340)
+            return BLACK;
+        return y < 150 ? RED : y < 330 ? GREEN : BLUE;
+    }));
 }
 
 // The game sets the gauge's height every frame: the vertices are written only

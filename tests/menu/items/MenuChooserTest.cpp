@@ -1,5 +1,6 @@
 #include "ItemTestSupport.h"
 
+#include "EveryIndex.h"
 #include "MenuCountry.h"
 #include "MenuEnum.h"
 #include "MenuInt.h"
@@ -162,6 +163,15 @@ TEST_F(MenuChooserTest, ChosenCountryStoresItsCodeAndItsPlaceOnTheGlobe)
             EXPECT_NEAR(expected[axis], pGlobal->hst.countryVector[axis], 1e-4) << "axis " << axis;
         chooser->deleteMe();
     }
+    // The order the choosers built: "--", then every code, ascending.
+    const auto code = [](size_t position) {
+        return MenuCountry::countryTable[MenuCountry::countryOrder[position]].code;
+    };
+    EXPECT_STREQ(code(0), "--");
+    EXPECT_TRUE(testsupport::everyIndex(MenuCountry::COUNTRY_COUNT - 2, [&](size_t p) {
+        return ::testing::AssertionResult(std::strcmp(code(p + 1), code(p + 2)) < 0)
+               << code(p + 1) << " before " << code(p + 2);
+    }));
 }
 
 // A stored value outside the chooser's range is brought in when the chooser

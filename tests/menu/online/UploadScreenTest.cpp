@@ -178,6 +178,7 @@ TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)
                                    "Glimmerdaledemo.hst", "1.30", &block, HSTdata::FILE_SIZE, error))
         << error;
     EXPECT_EQ(55, block.maxFps) << "the block as it stands when sent";
+    EXPECT_EQ(0, std::memcmp(&block, &pGlobal->hst, HSTdata::FILE_SIZE)) << "every byte of it";
     pGlobal->hst.maxFps = savedFps;
     pGlobal->hst.installationId = savedId;
     std::memcpy(pGlobal->hst.countryCode, "--", 2);

@@ -27,19 +27,27 @@ protected:
     }
 };
 
-// Ranks from "1." to "10.", scores grouped by thousands; the chooser shows
-// the next table; a table that does not exist shows the first.
+// Ranks from "1." to "10.", scores grouped by thousands (a fresh table's
+// 100,000 down to 10,000, nameless); the chooser shows the next table; a
+// table that does not exist shows the first.
 TEST_F(ContextHighScoresTest, ShowsTheChosenTableWithGroupedScores)
 {
     pGlobal->hst.insertHighScore(1, "Quester", 95000, 0, 0, true);
     auto* screen = open(new ContextHighScores(0));
-    EXPECT_EQ(screen->rankTexts[0]->text, "1.");
-    EXPECT_EQ(screen->rankTexts[9]->text, "10.");
-    EXPECT_EQ(screen->scoreTexts[9]->text, "10,000");
-    EXPECT_EQ(screen->nameTexts[1]->text, "");
+    const auto rows = [&screen] {
+        std::vector<std::string> shown;
+        for (int row = 0; row < ContextHighScores::ROW_COUNT; ++row)
+            shown.push_back(screen->rankTexts[row]->text + " " + screen->nameTexts[row]->text + " " +
+                            screen->scoreTexts[row]->text);
+        return shown;
+    };
+    EXPECT_EQ(rows(), (std::vector<std::string>{"1.  100,000", "2.  90,000", "3.  80,000", "4.  70,000",
+                                                "5.  60,000", "6.  50,000", "7.  40,000", "8.  30,000",
+                                                "9.  20,000", "10.  10,000"}));
     nextTable(*screen);
-    EXPECT_EQ(screen->nameTexts[1]->text, "Quester");
-    EXPECT_EQ(screen->scoreTexts[1]->text, "95,000");
+    EXPECT_EQ(rows(), (std::vector<std::string>{"1.  100,000", "2. Quester 95,000", "3.  90,000", "4.  80,000",
+                                                "5.  70,000", "6.  60,000", "7.  50,000", "8.  40,000",
+                                                "9.  30,000", "10.  20,000"}));
     for (const int unknown : {-1, HSTdata::TABLE_COUNT})
         EXPECT_EQ(open(new ContextHighScores(unknown))->table, 0) << unknown;
 }

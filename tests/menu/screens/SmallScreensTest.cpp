@@ -13,12 +13,16 @@
 #include "ContextOptionsGameplay.h"
 #include "ContextOptionsGraphics.h"
 #include "ContextOptionsSound.h"
+#include "EveryIndex.h"
 #include "LanguageFlag.h"
 #include "MenuButtonURL.h"
 #include "RenderableText.h"
 #include "RenderableTimed.h"
 
+#include <algorithm>
+#include <cmath>
 #include <fstream>
+#include <numeric>
 #include <tuple>
 
 namespace {
@@ -133,6 +137,17 @@ TEST_F(SmallScreenTest, LanguageChoiceShowsEveryFlagAndEndsOnlyOnOne)
     pKiv->defaultLanguage = -1;
     auto* screen = open(new ContextLanguageSelect());
     ASSERT_EQ(screen->flags.size(), static_cast<size_t>(Language::LANGUAGE_MAX));
+    // One flag for each language, showing that language's flag.
+    const std::vector<Skin*>& pictures = pKiv->pResourceManager->findAs<Texture>("languageFlags")->skins;
+    std::vector<int> languages;
+    for (const LanguageFlag* flag : screen->flags) {
+        languages.push_back(flag->language);
+        EXPECT_EQ(flag->pSkin, pictures.at(static_cast<size_t>(flag->language))) << flag->language;
+    }
+    std::sort(languages.begin(), languages.end());
+    std::vector<int> each(Language::LANGUAGE_MAX);
+    std::iota(each.begin(), each.end(), 0);
+    EXPECT_EQ(languages, each);
     type(stacktest::KEY_ESCAPE, 27);
     clickAt(200.0f, -200.0f);
     frame();
@@ -210,10 +225,14 @@ TEST_F(SmallScreenTest, CreditsRiseThroughTheViewAndEnd)
     const RenderableText* first = lines.front();
     EXPECT_LE(first->position.y, -240.0f + ContextScroller::DEFAULT_SPEED * STEP * 2);
     EXPECT_LT(first->color.a, 64);
-    const float start = first->position.y;
+    std::vector<float> starts;
+    for (const RenderableText* line : lines)
+        starts.push_back(line->position.y);
     for (int i = 0; i < 100; ++i)
         frame();
-    EXPECT_NEAR(first->position.y - start, ContextScroller::DEFAULT_SPEED * STEP * 100, 0.1f);
+    EXPECT_TRUE(testsupport::everyIndex(lines.size(), [&](size_t i) {
+        return std::fabs(lines[i]->position.y - starts[i] - ContextScroller::DEFAULT_SPEED * STEP * 100) <= 0.1f;
+    })) << "every line rises at the scroller's speed";
     EXPECT_EQ(first->color.a, 255);
     float lastLineTop = 0.0f;
     for (int frames = 0; top() == credits && frames < 2000; ++frames) {

@@ -79,11 +79,17 @@ TEST_F(ProfileManagerFile, SavedGamesThatWouldIndexPastTheGameTablesAreDropped)
     }
     const auto roster = reload();
     const Profile& ann = roster->profiles[0];
+    // Houses played, neighbourhood, house, score, coins, lives, used slots.
+    const auto fields = [](const SavedGame& g) {
+        return std::vector<int32_t>{g.housesPlayed, g.neighbourhood, g.houseIndex, g.score, g.coins, g.lives,
+                                    g.usedSlots};
+    };
     EXPECT_FALSE(ann.hasSavedGame(0));
-    EXPECT_EQ(ann.savedGames[0].neighbourhood, 0) << "the whole record is cleared";
+    EXPECT_EQ(fields(ann.savedGames[0]), std::vector<int32_t>(7, 0)) << "the whole record is cleared";
     EXPECT_TRUE(ann.hasSavedGame(1));
-    EXPECT_EQ(ann.savedGames[1].usedSlots, 2);
-    EXPECT_EQ(ann.savedGames[2].neighbourhood, 99) << "a record that holds no saved game is left alone";
+    EXPECT_EQ(fields(ann.savedGames[1]), (std::vector<int32_t>{3, 1, 1, 5000, 1, 1, 2}));
+    EXPECT_EQ(fields(ann.savedGames[2]), (std::vector<int32_t>{0, 99, 99, 5000, 1, 1, 99}))
+        << "a record that holds no saved game is left alone";
 }
 
 }

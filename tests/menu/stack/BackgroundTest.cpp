@@ -72,9 +72,15 @@ TEST(ContextPre, DrawsTheWholeSceneryBehindAMenuScreen)
     clearFrame();
     menu.render();
     const auto image = grab();
-    EXPECT_TRUE(pixelShows(EARTH, pixelAt(*image, 330, 478)));
-    EXPECT_TRUE(pixelShows(GRASS, pixelAt(*image, 330, 470)));
-    EXPECT_TRUE(pixelShows(SKY, pixelAt(*image, 330, 20)));
+    const struct { int y; UColor fill; } rows[] = {{478, EARTH}, {470, GRASS}, {20, SKY}};
+    for (const auto& row : rows) {
+        EXPECT_TRUE(pixelShows(row.fill, pixelAt(*image, 330, row.y))) << "row " << row.y;
+        // Across the whole width: the layer, or its tiles' leading stripe.
+        EXPECT_TRUE(testsupport::everyIndex(640, [&](size_t x) {
+            const UColor pixel = pixelAt(*image, static_cast<int>(x), row.y);
+            return pixelShows(row.fill, pixel) || pixelShows(RED, pixel);
+        })) << "row " << row.y;
+    }
 }
 
 } // namespace

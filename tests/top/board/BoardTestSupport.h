@@ -3,8 +3,10 @@
 // of the tests' own pushed on the real screen stack and made the current
 // game, so that smileys and coins reach it as they reach a running game. Its
 // state machine never starts; its hooks record the smileys that report a
-// click or a run-out breath. Main thread only.
+// click or a run-out breath; the frame the stack draws can be read back.
+// Main thread only.
 #include "GameHarness.h"
+#include "ScreenPixels.h"
 
 #include "board/Clown.h"
 #include "board/PlayerData.h"
@@ -22,6 +24,14 @@ public:
     std::vector<Smiley*> clicked;
     std::vector<Smiley*> breathedOut;
 };
+
+// The frame as the stack draws it now, without stepping, cleared to black.
+inline std::unique_ptr<MemoryImageFile> drawn(GameHarness& harness)
+{
+    pKiv->pGraphics->clear(UColor(0, 0, 0, 0));
+    harness.stack()->render();
+    return grab();
+}
 
 class BoardTest : public ::testing::Test {
 protected:

@@ -13,14 +13,6 @@ namespace {
 
 using Hud = BoardTest;
 
-// The frame as the stack draws it now, without stepping.
-std::unique_ptr<MemoryImageFile> drawn(GameHarness& harness)
-{
-    pKiv->pGraphics->clear(UColor(0, 0, 0, 0));
-    harness.stack()->render();
-    return grab();
-}
-
 // The rows and columns of the view where two frames differ, in the columns
 // from left to right.
 std::vector<std::pair<int, int>> changed(const MemoryImageFile& a, const MemoryImageFile& b, int left, int right)

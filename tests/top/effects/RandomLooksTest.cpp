@@ -52,9 +52,15 @@ TEST(RandomLooks, EachDrawnLookReachesBothEndsOfItsInterval)
     House house;
     house.create(0.0f, 1, 1, &front);
     Apartment* door = house.getApartmentByXY(0, 0);
-    // A one-particle burst of speeds 50 to 100 sent along 1 rad, spread over
-    // a quarter turn.
-    const auto spark = [] { return Firework(0.0f, 0.0f, 0.0f, 1, 50.0f, 100.0f, 1.0f, 1.5707964f, 1.0f, {}); };
+    // A burst of five particles of speeds 50 to 100 sent along 1 rad, spread
+    // over a quarter turn; each particle draws its own.
+    const auto sparks = [](const std::function<double(const Sparc&)>& look) {
+        const Firework burst(0.0f, 0.0f, 0.0f, 5, 50.0f, 100.0f, 1.0f, 1.5707964f, 1.0f, {});
+        std::vector<double> drawn;
+        for (int i = 0; i < burst.particleCount; ++i)
+            drawn.push_back(look(burst.particles[i]));
+        return drawn;
+    };
     const struct {
         const char* what;
         double low, high;
@@ -84,23 +90,20 @@ TEST(RandomLooks, EachDrawnLookReachesBothEndsOfItsInterval)
         {"a blob's wobble phase (rad)", 0.0, TWO_PI,
          [&] { return one(Blob(stage, 0, 0, 0, 1, 1, 0, 1.0, 0.1f).wobblePhase); }},
         {"a spark's speed (units/s)", 50.0, 100.0,
-         [&] {
-             const Firework burst = spark();
-             const Sparc& particle = burst.particles[0];
-             return one(std::hypot(particle.velocityX, particle.velocityY));
-         }},
+         [&] { return sparks([](const Sparc& p) { return std::hypot(p.velocityX, p.velocityY); }); }},
         {"a spark's heading off its burst's direction (rad)", -0.7853982, 0.7853982,
-         [&] {
-             const Firework burst = spark();
-             const Sparc& particle = burst.particles[0];
-             return one(std::atan2(particle.velocityY, particle.velocityX) - 1.0);
-         }},
-        {"a spark's turn (rad)", 0.0, TWO_PI, [&] { return one(spark().particles[0].rotation.z); }},
+         [&] { return sparks([](const Sparc& p) { return std::atan2(p.velocityY, p.velocityX) - 1.0; }); }},
+        {"a spark's turn (rad)", 0.0, TWO_PI, [&] { return sparks([](const Sparc& p) { return p.rotation.z; }); }},
         // The mix of a bright colour's levels is the global helpers' test.
         {"a star's bright colour's full channels (bits red 1, green 2, blue 4)", 1.0, 6.0,
          [] {
-             const UColor c = StarBurst(0, 0, 0, 1, 0, 1, 0, 1, 1).particles[0].color;
-             return one((c.r == 255 ? 1 : 0) + (c.g == 255 ? 2 : 0) + (c.b == 255 ? 4 : 0));
+             const StarBurst burst(0, 0, 0, 5, 0, 1, 0, 1, 1);
+             std::vector<double> drawn;
+             for (int i = 0; i < burst.particleCount; ++i) {
+                 const UColor c = burst.particles[i].color;
+                 drawn.push_back((c.r == 255 ? 1 : 0) + (c.g == 255 ? 2 : 0) + (c.b == 255 ? 4 : 0));
+             }
+             return drawn;
          }},
         {"a door's head start as its smiley comes out (share of its swing)", -0.5, 0.0,
          [&] {

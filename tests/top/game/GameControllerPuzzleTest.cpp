@@ -4,6 +4,7 @@
 // the challenge round that refuses them, the whole journey house by house, a
 // chain run into a dead end, and the same games of every mode again in a
 // fresh program.
+#include "EveryIndex.h"
 #include "GameSession.h"
 #include "HouseEnds.h"
 #include "JourneyPlan.h"
@@ -170,7 +171,16 @@ TEST(Puzzle, VitaminsPointAlongTheSolutionAndTryAgainKeepsTheLife)
     ASSERT_TRUE(resumed->useVitamin(6));
     const std::vector<RenderableTimed*> arrows = childrenOf<RenderableTimed>(resumed->effectLayer);
     ASSERT_EQ(arrows.size(), second.size() - 1);
-    EXPECT_NEAR(arrows.back()->delay, 0.04 * static_cast<double>(second.size() - 2), 1e-9);
+    // Step k's arrow 0.04 k s after the first, 40 units over the middle
+    // between its two smileys, pointing from the first to the second.
+    EXPECT_TRUE(everyIndex(arrows.size(), [&](size_t k) {
+        const V3 from = second[k]->position, to = second[k + 1]->position;
+        const V3 at = (from + to) * 0.5f + V3(0.0f, 40.0f, 0.0f);
+        const float turn = std::atan2(to.y - from.y, to.x - from.x);
+        return std::fabs(arrows[k]->delay - 0.04 * static_cast<double>(k)) < 1e-9 &&
+               std::fabs(arrows[k]->position.x - at.x) < 0.01f && std::fabs(arrows[k]->position.y - at.y) < 0.01f &&
+               std::fabs(arrows[k]->rotation.z - turn) < 1e-4f;
+    }));
     for (const size_t step : {0, 3}) {
         clickAll(session, Chain(second.begin(), second.begin() + static_cast<long>(step)));
         ASSERT_TRUE(resumed->useVitamin(5));
@@ -248,12 +258,18 @@ TEST(Puzzle, DeadEndCostsALifeAndReplaysTheSamePuzzleOrEndsTheGameWithTheLastLif
         // order they were put up.
         clickAt(chain.back()->halo.boundsCentre.x, chain.back()->halo.boundsCentre.y, puzzle->scene);
         session.game.step(2);
-        std::vector<std::string> read;
+        std::vector<std::vector<std::string>> read;
         for (const ContextDialogQX* dialog = session.dialog(); dialog; dialog = session.dialog()) {
-            read.push_back(childrenOf<RenderableText>(dialog).front()->text);
+            read.emplace_back();
+            for (const RenderableText* line : childrenOf<RenderableText>(dialog))
+                read.back().push_back(line->text);
             ASSERT_TRUE(session.closeDialog());
         }
-        EXPECT_EQ(read, (std::vector<std::string>{"You have lost a life", "You have run out"}));
+        EXPECT_EQ(read, (std::vector<std::vector<std::string>>{
+                            {"You have lost a life", "because you failed", "to complete this puzzle!",
+                             "Try the same puzzle again!", "(the solution won't change)"},
+                            {"You have run out", "of valid matches!", "There is always at least",
+                             "one way to solve each puzzle,", "so plan ahead!"}}));
         EXPECT_EQ(puzzle->endCaption, "incomplete!");
         EXPECT_EQ(puzzle->solutionPath->colour, UColor(255, 0, 0, 255));
         EXPECT_EQ(puzzle->playerData->lives, lives - 1);

@@ -4,6 +4,7 @@
 // from the roster file, with the prompt's button making no click sound), the
 // end of a house after a deselection or with smileys left over, the journey
 // map of a new neighbourhood, and the score multiplier of a vitamin.
+#include "EveryIndex.h"
 #include "GameSession.h"
 #include "HouseEnds.h"
 #include "JourneyPlan.h"
@@ -227,9 +228,14 @@ TEST(Quest, SmileysLeftOverFillTheLastSlotAndTheGameIsOver)
         quest->smileyLayer->addChildLast(clown);
         const int used = bExactly ? 10 - (leftOver + 1) : 9;
         quest->playerData->usedSlots = used;
-        const FeatureBody* body = dynamic_cast<FeatureBody*>(session.presentSmileys().front()->features[0]);
+        std::vector<const FeatureBody*> bodies;
+        for (const Smiley* smiley : session.presentSmileys())
+            if (!smiley->isClown)
+                bodies.push_back(dynamic_cast<FeatureBody*>(smiley->features[0]));
+        ASSERT_EQ(bodies.size(), static_cast<size_t>(leftOver));
         ASSERT_TRUE(session.playUntil([&] { return quest->timeInState >= 2.9; }));
-        EXPECT_GT(body->breathTint, 0.9f) << "the leftovers turn white as they wait";
+        EXPECT_TRUE(everyIndex(bodies.size(), [&](size_t i) { return bodies[i]->breathTint > 0.9f; }))
+            << "the leftovers turn white as they wait";
         ASSERT_TRUE(session.playUntil([&] { return quest->state == Controller::STATE_GAME_OVER; }));
         EXPECT_EQ(quest->playerData->usedSlots, used + leftOver + 1);
         EXPECT_FLOAT_EQ(quest->thermometer, 1.0f) << "the blobs have filled the thermometer";

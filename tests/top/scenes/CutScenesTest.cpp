@@ -415,7 +415,7 @@ TEST(Ending, ThePartyStartsAtSevenSecondsStaysBoundedForAMinuteAndOkClosesItWith
 // after the one before; each smiley sets off at 100 to 400 units a second
 // to the right and 300 to 600 up, 0.25 to 2 s after the one before, with
 // any variant of each feature, and hops on a floor 236 units below the
-// centre. Each is read in the frame that made it.
+// centre. Each is read in the frame that made it, a firework at every spark.
 TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
 {
     GameHarness& game = gameAtMenu();
@@ -431,8 +431,10 @@ TEST(Ending, ItsFireworksAndSmileysAreDrawnOverTheirWholeIntervals)
         game.step();
         if (ending->nextFireworkTime != firework) {
             const Firework* made = childrenOf<Firework>(ending).back();
-            x.add(made->particles[0].position.x);
-            y.add(made->particles[0].position.y);
+            for (int i = 0; i < made->particleCount; ++i) {
+                x.add(made->particles[i].position.x);
+                y.add(made->particles[i].position.y);
+            }
             sparks.add(made->particleCount);
             fireworkGap.add(ending->nextFireworkTime - ending->t);
         }
