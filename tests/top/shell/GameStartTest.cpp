@@ -541,10 +541,15 @@ TEST_P(RealProgramLoggedOut, KeepsTheExitSaves)
 INSTANTIATE_TEST_SUITE_P(Logouts, RealProgramLoggedOut, ::testing::Range<size_t>(0, std::size(LOGOUTS)),
                          [](const auto& row) { return testName(LOGOUTS[row.param].what); });
 
-// A quit asked for while a new player is being saved, on a disk so slow
-// that the save outlasts the grace a request leaves a stuck frame: the
-// save ends, the loop takes the quit, and the exit saves follow.
-TEST_F(RealProgram, AQuitAskedDuringASlowSaveInPlayIsTakenOnceTheSaveIsOnDisk)
+// A quit asked for while a file is flushed to a disk so slow that the
+// flush outlasts the grace a request leaves a stuck frame (a new player
+// being saved, or a screenshot): the save ends, whole under its name, the
+// loop takes the quit, and the exit saves follow.
+enum class SlowSave { NEW_PLAYER, SCREENSHOT };
+
+class RealProgramSaving : public RealProgram, public ::testing::WithParamInterface<SlowSave> {};
+
+TEST_P(RealProgramSaving, TakesAQuitAskedDuringASlowSaveOnceTheFileIsOnDisk)
 {
     VirtualDisplay display;
     ASSERT_TRUE(display.ready()) << "no display of the test's own";
@@ -555,8 +560,13 @@ TEST_F(RealProgram, AQuitAskedDuringASlowSaveInPlayIsTakenOnceTheSaveIsOnDisk)
             WindowInput input(display.name());
             ASSERT_TRUE(input.ready());
             writeWholeFile(slow, "");
-            nameTheFirstPlayer(input, "Ann");
-            ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(slow + ".flushing"); }, std::chrono::seconds(20)));
+            if (GetParam() == SlowSave::NEW_PLAYER) {
+                nameTheFirstPlayer(input, "Ann");
+                ASSERT_TRUE(
+                    waitFor([&] { return std::filesystem::exists(slow + ".flushing"); }, std::chrono::seconds(20)));
+            } else {
+                ASSERT_TRUE(pressPrintUntilFlushing(input, slow)) << "no screenshot was taken";
+            }
             program->signal(SIGTERM);
             std::filesystem::remove(slow);
         },
@@ -565,10 +575,17 @@ TEST_F(RealProgram, AQuitAskedDuringASlowSaveInPlayIsTakenOnceTheSaveIsOnDisk)
             slowDisk(14, slow);
         });
     expectTheExitSaves(dataFolder);
+    if (GetParam() == SlowSave::SCREENSHOT) {
+        EXPECT_GT(std::filesystem::file_size(dataFolder + "/Glimmerdaledemo-0001.jpg"), 4096u);
+        return;
+    }
     std::vector<unsigned char> roster(ProfileManager::FILE_SIZE);
     load(".pro", roster.data(), roster.size());
     EXPECT_STREQ(reinterpret_cast<const char*>(roster.data() + offsetof(ProfileManager, profiles)), "Ann");
 }
+
+INSTANTIATE_TEST_SUITE_P(SlowSaves, RealProgramSaving, ::testing::Values(SlowSave::NEW_PLAYER, SlowSave::SCREENSHOT),
+                         [](const auto& row) { return row.param == SlowSave::NEW_PLAYER ? "ANewPlayer" : "AScreenshot"; });
 
 // Website, then Yes, with a browser that the desktop's opener keeps in the
 // foreground: once its files are saved the game lets go of its data
@@ -709,32 +726,6 @@ TEST_F(RealProgram, AKillWhileAScreenshotIsWrittenLeavesNoPictureBehind)
         EXPECT_NE(entry.path().extension(), ".jpg") << entry.path();
         EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
     }
-}
-
-// A quit asked for while a screenshot is flushed to a disk so slow that
-// the flush outlasts the grace: the picture is saved whole under its
-// number, the loop takes the quit, and the exit saves follow.
-TEST_F(RealProgram, AQuitAskedDuringASlowScreenshotIsTakenOnceThePictureIsOnDisk)
-{
-    VirtualDisplay display;
-    ASSERT_TRUE(display.ready()) << "no display of the test's own";
-    const std::string slow = home.path() + "/slow";
-    runOnce(
-        {},
-        [&] {
-            WindowInput input(display.name());
-            ASSERT_TRUE(input.ready());
-            writeWholeFile(slow, "");
-            ASSERT_TRUE(pressPrintUntilFlushing(input, slow)) << "no screenshot was taken";
-            program->signal(SIGTERM);
-            std::filesystem::remove(slow);
-        },
-        [&] {
-            setenv("DISPLAY", display.name().c_str(), 1);
-            slowDisk(12, slow);
-        });
-    expectTheExitSaves(dataFolder);
-    EXPECT_GT(std::filesystem::file_size(dataFolder + "/Glimmerdaledemo-0001.jpg"), 4096u);
 }
 
 // A data folder that cannot be made (a file stands where a folder of its
