@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 // Xlib's macros come after every other header.
 #include "SdlWindow.h"
@@ -81,26 +82,36 @@ int screenshots(const std::string& folder)
     return count;
 }
 
-TEST(Desktop, TheWindowAndItsIconAreNamedAfterTheGame)
+// The game on the display of its own, and SDL's window of it.
+class Desktop : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        game = startOnOwnDisplay();
+        ASSERT_NE(game, nullptr) << "no display of the test's own";
+        window.emplace();
+        ASSERT_TRUE(window->ready()) << "no X window of SDL's";
+    }
+
+    GameHarness* game = nullptr;
+    std::optional<SdlWindow> window;
+};
+
+TEST_F(Desktop, TheWindowAndItsIconAreNamedAfterTheGame)
 {
-    ASSERT_NE(startOnOwnDisplay(), nullptr) << "no display of the test's own";
-    const SdlWindow sdl;
-    ASSERT_TRUE(sdl.ready()) << "no X window of SDL's";
+    const SdlWindow& sdl = *window;
     // The older names, then those of today's window managers (UTF-8).
     for (const char* property : {"WM_NAME", "WM_ICON_NAME", "_NET_WM_NAME", "_NET_WM_ICON_NAME"})
         EXPECT_EQ(propertyText(sdl.pEvents, sdl.topLevel, property), APPLICATION) << property;
 }
 
-TEST(Desktop, TheSystemCursorIsHiddenWhileTheWindowHoldsThePointer)
+TEST_F(Desktop, TheSystemCursorIsHiddenWhileTheWindowHoldsThePointer)
 {
-    GameHarness* game = startOnOwnDisplay();
-    ASSERT_NE(game, nullptr) << "no display of the test's own";
-    const SdlWindow sdl;
-    ASSERT_TRUE(sdl.ready()) << "no X window of SDL's";
+    const SdlWindow& sdl = *window;
     WindowInput player(ownDisplay().name(), sdl.topLevel);
     const ShownCursor cursor(ownDisplay().name());
     ASSERT_TRUE(cursor.ready()) << "the display cannot tell its cursor";
-    const auto toTheMenu = [game, &player, &sdl] {
+    const auto toTheMenu = [this, &player, &sdl] {
         for (int i = 0; i < GameHarness::DEFAULT_MAX_FRAMES && !game->menuShown(); ++i) {
             if (game->introPlays())
                 player.key(XK_Escape);
@@ -135,12 +146,9 @@ TEST(Desktop, TheSystemCursorIsHiddenWhileTheWindowHoldsThePointer)
     }
 }
 
-TEST(Desktop, AltOrMetaWithF4EndsTheProgramAfterThePassAndPrintScreenTakesAScreenshot)
+TEST_F(Desktop, AltOrMetaWithF4EndsTheProgramAfterThePassAndPrintScreenTakesAScreenshot)
 {
-    GameHarness* game = startOnOwnDisplay();
-    ASSERT_NE(game, nullptr) << "no display of the test's own";
-    const SdlWindow sdl;
-    ASSERT_TRUE(sdl.ready()) << "no X window of SDL's";
+    const SdlWindow& sdl = *window;
     WindowInput player(ownDisplay().name(), sdl.topLevel);
     // Every frame is drawn (a screenshot is taken of a frame drawn), and
     // counted.
