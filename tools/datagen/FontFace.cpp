@@ -4,6 +4,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <stdexcept>
 
 struct FontFace::Impl {
@@ -49,15 +50,27 @@ bool FontFace::renderGlyph(uint32_t codePoint, Glyph& glyph) const {
         return false;
     const FT_GlyphSlot slot = pImpl->face->glyph;
     const FT_Bitmap& bitmap = slot->bitmap;
-    glyph.width = static_cast<int>(bitmap.width);
-    glyph.height = static_cast<int>(bitmap.rows);
-    glyph.left = slot->bitmap_left;
-    glyph.top = slot->bitmap_top;
+    // FreeType's bitmap may keep empty rows and columns at its edges (after
+    // hinting, for instance): cut them off, so that the box is the ink's.
+    const int rows = static_cast<int>(bitmap.rows), columns = static_cast<int>(bitmap.width);
+    int x0 = columns, y0 = rows, x1 = 0, y1 = 0;
+    for (int y = 0; y < rows; ++y)
+        for (int x = 0; x < columns; ++x)
+            if (bitmap.buffer[y * bitmap.pitch + x]) {
+                x0 = std::min(x0, x);
+                y0 = std::min(y0, y);
+                x1 = std::max(x1, x + 1);
+                y1 = std::max(y1, y + 1);
+            }
+    glyph.width = std::max(0, x1 - x0);
+    glyph.height = std::max(0, y1 - y0);
+    glyph.left = slot->bitmap_left + (glyph.width ? x0 : 0);
+    glyph.top = slot->bitmap_top - (glyph.height ? y0 : 0);
     glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
     glyph.coverage.assign(static_cast<size_t>(glyph.width) * glyph.height, 0);
     for (int y = 0; y < glyph.height; ++y)
         for (int x = 0; x < glyph.width; ++x)
-            glyph.coverage[static_cast<size_t>(y) * glyph.width + x] = bitmap.buffer[y * bitmap.pitch + x];
+            glyph.coverage[static_cast<size_t>(y) * glyph.width + x] = bitmap.buffer[(y0 + y) * bitmap.pitch + x0 + x];
     return true;
 }
 

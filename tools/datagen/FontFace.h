@@ -20,8 +20,8 @@ public:
         int descender = 0;  // pixels below the baseline (positive)
     };
     struct Glyph {
-        int width = 0;      // coverage bitmap size
-        int height = 0;
+        int width = 0;      // coverage bitmap size: the ink's box, no
+        int height = 0;     // empty rows or columns round it
         int left = 0;       // bitmap offset from the pen
         int top = 0;        // bitmap top above the baseline
         int advance = 0;    // pixels

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 using namespace paint;
 
@@ -121,8 +120,8 @@ void drawSymbol(cairo_t* cr, int code, double s) {
 }
 
 // Turns a coverage mask into the glyph image: white ink, and with a rim a
-// black border `outline` pixels wide round it (clipped at the cell's edges).
-Image inkGlyph(const std::vector<float>& coverage, int w, int h, int outline) {
+// black border round it, the mask dilated by `outline`.
+Image inkGlyph(const std::vector<float>& coverage, int w, int h, double outline) {
     const std::vector<float> rim = outline > 0 ? dilated(coverage, w, h, outline) : coverage;
     Image out(w, h);
     for (int y = 0; y < h; ++y)
@@ -144,63 +143,114 @@ Image placeholder(int height) {
     return img;
 }
 
-}  // namespace
+// Where a glyph stands in a monospaced cell of width w: its advance centred.
+int monoPen(int w, int advance) { return (w - advance) / 2; }
 
-int FontMaker::monoCellWidth(const Style& style) const {
-    monoFace.setPixelSize(style.pixelSize);
-    FontFace::Glyph g;
-    if (!monoFace.renderGlyph('0', g))
-        throw std::runtime_error("the monospaced face has no digits");
-    return g.advance + 2 * style.outline - 1;
+bool fitsMonoCell(int w, int advance, int left, int width, int rim) {
+    const int pen = monoPen(w, advance);
+    return pen + left >= rim && pen + left + width + rim <= w;
 }
 
-Image FontMaker::glyph(int code, const Style& style) const {
-    FontFace& source = style.bMono ? monoFace : face;
-    source.setPixelSize(style.pixelSize);
-    const FontFace::Metrics m = source.getMetrics();
-    const int pad = style.outline;
-    const int lineHeight = style.topPad + m.ascender + m.descender + 2 * pad;
-    const int baseline = style.topPad + pad + m.ascender;
-    const int rim = std::max(style.outline, style.halo);
+}  // namespace
+
+void FontMaker::fitMonoCell(Ink& ink, int w, int rim) {
+    const int width = std::min(ink.width, w - 2 * rim);
+    if (width < ink.width) {
+        // Each new column averages the old columns it covers.
+        const double scale = static_cast<double>(ink.width) / width;
+        std::vector<float> narrow(static_cast<size_t>(width) * ink.height, 0.0f);
+        for (int y = 0; y < ink.height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const double from = x * scale, to = (x + 1) * scale;
+                double sum = 0;
+                for (int s = static_cast<int>(from); s < ink.width && s < to; ++s)
+                    sum += ink.coverage[static_cast<size_t>(y) * ink.width + s] *
+                           (std::min(to, s + 1.0) - std::max(from, static_cast<double>(s)));
+                narrow[static_cast<size_t>(y) * width + x] = static_cast<float>(sum / scale);
+            }
+        ink.coverage = narrow;
+        ink.width = width;
+    }
+    ink.left = (w - width) / 2 - monoPen(w, ink.advance);
+}
+
+bool FontMaker::inkOf(int code, const Style& style, double symbolSize, Ink& ink) const {
     if (style.bOneCase && code >= 'A' && code <= 'Z')
-        return placeholder(1);
+        return false;
+    std::vector<float> cov;
+    int w = 0, h = 0, penX = 0, baseline = 0;
     if (isSpecial(code)) {
-        const double s = m.ascender * 0.72;
-        const int drawnWidth = static_cast<int>(std::ceil(s)) + 2 + 2 * pad;
-        const int w = style.bMono ? monoCellWidth(style) : drawnWidth;
-        const Image drawn = Canvas::render(w, lineHeight, [&](cairo_t* cr) {
-            cairo_translate(cr, (w - drawnWidth) / 2 + pad + 1, baseline - s);
-            drawSymbol(cr, code, s);
-        });
-        return inkGlyph(coverageOf(drawn), w, lineHeight, rim);
-    }
-    FontFace::Glyph g;
-    if (!isFromFont(code) || !source.renderGlyph(unicodeOf(code), g))
-        return placeholder(1);
-    // Where the pen stands in the cell: a monospaced cell centres the face's
-    // advance, a proportional one makes room for ink left of the pen.
-    int w = 0, pen = 0;
-    if (style.bMono) {
-        w = monoCellWidth(style);
-        pen = (w - g.advance) / 2;
+        // Drawn one pixel right of the pen, the box's foot on the baseline,
+        // with room round the box for the strokes.
+        const int margin = 3, box = static_cast<int>(std::ceil(symbolSize));
+        w = box + 2 + 2 * margin;
+        h = box + 2 * margin;
+        penX = margin;
+        baseline = margin + box;
+        cov = coverageOf(Canvas::render(w, h, [&](cairo_t* cr) {
+            cairo_translate(cr, penX + 1, baseline - symbolSize);
+            drawSymbol(cr, code, symbolSize);
+        }));
+        ink.advance = box + 2;
     } else {
-        const int shift = std::max(0, -g.left);
-        w = std::max(g.advance, g.left + shift + g.width) + shift + 2 * pad;
-        pen = pad + shift;
+        FontFace& source = style.bMono ? monoFace : face;
+        FontFace::Glyph g;
+        if (!isFromFont(code) || !source.renderGlyph(unicodeOf(code), g) || g.width == 0)
+            return false;
+        w = g.width;
+        h = g.height;
+        penX = -g.left;
+        baseline = g.top;
+        cov.resize(g.coverage.size());
+        std::transform(g.coverage.begin(), g.coverage.end(), cov.begin(), [](uint8_t c) { return c / 255.0f; });
+        ink.advance = g.advance;
     }
-    std::vector<float> cov(static_cast<size_t>(w) * lineHeight, 0.0f);
-    for (int y = 0; y < g.height; ++y)
-        for (int x = 0; x < g.width; ++x) {
-            const int cx = pen + g.left + x, cy = baseline - g.top + y;
-            if (cx < 0 || cy < 0 || cx >= w || cy >= lineHeight)
-                continue;
-            cov[static_cast<size_t>(cy) * w + cx] = g.coverage[static_cast<size_t>(y) * g.width + x] / 255.0f;
-        }
-    Image img = inkGlyph(cov, w, lineHeight, rim);
+    int x0 = w, y0 = h, x1 = 0, y1 = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (cov[static_cast<size_t>(y) * w + x] > 0) {
+                x0 = std::min(x0, x);
+                y0 = std::min(y0, y);
+                x1 = std::max(x1, x + 1);
+                y1 = std::max(y1, y + 1);
+            }
+    if (x1 == 0)
+        return false;
+    ink.width = x1 - x0;
+    ink.height = y1 - y0;
+    ink.left = x0 - penX;
+    ink.top = baseline - y0;
+    ink.coverage.assign(static_cast<size_t>(ink.width) * ink.height, 0.0f);
+    for (int y = 0; y < ink.height; ++y)
+        for (int x = 0; x < ink.width; ++x)
+            ink.coverage[static_cast<size_t>(y) * ink.width + x] = cov[static_cast<size_t>(y0 + y) * w + x0 + x];
+    return true;
+}
+
+Image FontMaker::cell(int code, const Ink& ink, const Style& style, const Layout& layout) const {
+    const int rim = dilationReach(rimOf(style));
+    int w = layout.monoWidth, pen = monoPen(w, ink.advance);
+    if (!w) {
+        // The face's advance, widened where the ink and its rim reach beyond
+        // it. Where the loader draws neighbours `shared` columns into each
+        // other, the cell carries those columns too, half on each side.
+        const int sharedLeft = style.shared / 2;
+        const int left = std::min(-sharedLeft, ink.left - rim);
+        const int right = std::max(ink.advance + style.shared - sharedLeft, ink.left + ink.width + rim);
+        w = right - left;
+        pen = -left;
+    }
+    const int h = layout.above + layout.below;
+    std::vector<float> cov(static_cast<size_t>(w) * h, 0.0f);
+    for (int y = 0; y < ink.height; ++y)
+        for (int x = 0; x < ink.width; ++x)
+            cov[static_cast<size_t>(layout.above - ink.top + y) * w + pen + ink.left + x] =
+                ink.coverage[static_cast<size_t>(y) * ink.width + x];
+    Image img = inkGlyph(cov, w, h, rimOf(style));
     if (style.bAccents && isAccentMark(code)) {
         // Accent marks hang above their letter: keep only their ink and rim.
-        int x0 = w, y0 = lineHeight, x1 = -1, y1 = -1;
-        for (int y = 0; y < lineHeight; ++y)
+        int x0 = w, y0 = h, x1 = -1, y1 = -1;
+        for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 if (img.alphaAt(x, y)) {
                     x0 = std::min(x0, x);
@@ -208,38 +258,92 @@ Image FontMaker::glyph(int code, const Style& style) const {
                     x1 = std::max(x1, x);
                     y1 = std::max(y1, y);
                 }
-        if (x1 >= 0)
-            img = img.crop(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+        img = img.crop(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
     }
     return img;
 }
 
-void FontMaker::writeFont(DataWriter& out, const std::string& path, int firstCode, int lastCode,
-                          const Style& style) const {
+std::vector<Image> FontMaker::drawFont(int firstCode, int lastCode, const Style& style) const {
+    FontFace& source = style.bMono ? monoFace : face;
+    source.setPixelSize(style.pixelSize);
+    const FontFace::Metrics m = source.getMetrics();
+    const int rim = dilationReach(rimOf(style));
+    const int count = lastCode - firstCode + 1;
+    std::vector<Ink> inks(static_cast<size_t>(count));
+    std::vector<bool> drawn(static_cast<size_t>(count), false);
+    const double symbolSize = m.ascender * 0.72;
+    Layout layout;
+    for (int code = firstCode; code <= lastCode; ++code)
+        if (!isSpecial(code))
+            drawn[code - firstCode] = inkOf(code, style, symbolSize, inks[code - firstCode]);
+    if (style.bMono) {
+        // One cell for every glyph: the face's advance with the rim on both
+        // sides. A letter that does not fit it with its rim (its ink reaches
+        // beyond the advance) is drawn narrower, in the cell's middle.
+        for (int i = 0; i < count; ++i)
+            layout.monoWidth = std::max(layout.monoWidth, drawn[i] ? inks[i].advance + 2 * rim : 0);
+        for (int i = 0; i < count; ++i)
+            if (drawn[i] && !fitsMonoCell(layout.monoWidth, inks[i].advance, inks[i].left, inks[i].width, rim))
+                fitMonoCell(inks[i], layout.monoWidth, rim);
+    }
+    for (int code = firstCode; code <= lastCode; ++code) {
+        if (!isSpecial(code))
+            continue;
+        // A symbol too wide for the monospaced cell is drawn smaller.
+        Ink& ink = inks[code - firstCode];
+        double size = symbolSize;
+        drawn[code - firstCode] = inkOf(code, style, size, ink);
+        while (style.bMono && size > 1.0 && !fitsMonoCell(layout.monoWidth, ink.advance, ink.left, ink.width, rim)) {
+            size -= 0.5;
+            inkOf(code, style, size, ink);
+        }
+    }
+    // Room for the ascent and descent, or for the ink and its rim where
+    // they reach further.
+    layout.above = style.topPad + style.outline + m.ascender;
+    layout.below = style.outline + m.descender;
+    for (int i = 0; i < count; ++i)
+        if (drawn[i]) {
+            layout.above = std::max(layout.above, inks[i].top + rim);
+            layout.below = std::max(layout.below, inks[i].height - inks[i].top + rim);
+        }
     std::vector<Image> glyphs;
     for (int code = firstCode; code <= lastCode; ++code)
-        glyphs.push_back(glyph(code, style));
-    SpriteSheet sheet;
-    for (const Image& g : glyphs)
-        sheet.addFrame(g);
-    out.writeSheet(path, sheet);
+        glyphs.push_back(drawn[code - firstCode] ? cell(code, inks[code - firstCode], style, layout) : placeholder(1));
+    return glyphs;
 }
 
 void FontMaker::generate(DataWriter& out) const {
     struct FontFile {
-        const char* path;
-        int firstCode, lastCode;
-        Style style;  // pixel size, outline, top pad, one case, accents, monospaced, halo
+        // A second sheet, if any, starts at `split`.
+        std::vector<std::string> paths;
+        int firstCode, lastCode, split;
+        // Pixel size, outline, top pad, one case, accents, monospaced, halo,
+        // shared.
+        Style style;
     };
+    // The medium font's glyphs stand edge to edge (its string cache copies
+    // them side by side), so its halo takes room between letters: one pixel
+    // keeps its words tight. The small font has none, since a halo would
+    // spread its letters as wide as its word spaces. The large and HUD fonts
+    // overlap their neighbours (the loader's negative spacing) by `shared`.
     const FontFile fonts[] = {
-        {"gfx/font/font-tiny.tga", 33, 126, {9}},
-        {"gfx/font/font-small.tga", 33, 126, {12, 0, 0, false, false, false, 1}},
-        {"gfx/font/font-medium.tga", 0, 255, {15, 0, 2, false, true, false, 2}},
-        {"gfx/font/font-large-1.tga", 33, 79, {27, 0, 0, true, false, false, 2}},
-        {"gfx/font/font-large-2.tga", 80, 126, {27, 0, 0, true, false, false, 2}},
-        {"gfx/font/font-hud.tga", 44, 129, {21, 2, 0, true}},
-        {"gfx/font/font-blackoutline.tga", 33, 129, {17, 2, 0, true, false, true}},
+        {{"gfx/font/font-tiny.tga"}, 33, 126, 0, {9}},
+        {{"gfx/font/font-small.tga"}, 33, 126, 0, {12}},
+        {{"gfx/font/font-medium.tga"}, 0, 255, 0, {15, 0, 2, false, true, false, 1.5}},
+        {{"gfx/font/font-large-1.tga", "gfx/font/font-large-2.tga"}, 33, 126, 80, {27, 0, 0, true, false, false, 2, 2}},
+        {{"gfx/font/font-hud.tga"}, 44, 129, 0, {21, 2, 0, true, false, false, 0, 4}},
+        {{"gfx/font/font-blackoutline.tga"}, 33, 129, 0, {17, 2, 0, true, false, true}},
     };
-    for (const FontFile& font : fonts)
-        writeFont(out, font.path, font.firstCode, font.lastCode, font.style);
+    for (const FontFile& font : fonts) {
+        const std::vector<Image> glyphs = drawFont(font.firstCode, font.lastCode, font.style);
+        for (size_t part = 0; part < font.paths.size(); ++part) {
+            const int from = part ? font.split : font.firstCode;
+            const int to = part + 1 < font.paths.size() ? font.split - 1 : font.lastCode;
+            SpriteSheet sheet;
+            for (int code = from; code <= to; ++code)
+                sheet.addFrame(glyphs[static_cast<size_t>(code - font.firstCode)]);
+            out.writeSheet(font.paths[part], sheet);
+        }
+    }
 }

@@ -128,13 +128,14 @@ namespace {
 
 // Grey-scale morphology with a round structuring element: max (dilate) or
 // min (erode) over a disc of the given radius.
-std::vector<float> morph(const std::vector<float>& a, int w, int h, int radius, bool bDilate) {
+std::vector<float> morph(const std::vector<float>& a, int w, int h, double radius, bool bDilate) {
     std::vector<float> out(a.size());
+    const int reach = dilationReach(radius);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             float v = bDilate ? 0.0f : 1.0f;
-            for (int dy = -radius; dy <= radius; ++dy)
-                for (int dx = -radius; dx <= radius; ++dx) {
+            for (int dy = -reach; dy <= reach; ++dy)
+                for (int dx = -reach; dx <= reach; ++dx) {
                     const double d = std::sqrt(double(dx * dx + dy * dy));
                     if (d > radius + 0.5)
                         continue;
@@ -167,9 +168,11 @@ Image whiteFromAlpha(const std::vector<float>& a, int w, int h) {
 
 }  // namespace
 
-std::vector<float> dilated(const std::vector<float>& mask, int w, int h, int radius) {
+std::vector<float> dilated(const std::vector<float>& mask, int w, int h, double radius) {
     return morph(mask, w, h, radius, true);
 }
+
+int dilationReach(double radius) { return static_cast<int>(std::ceil(radius + 0.5)) - 1; }
 
 Image glowOutline(const Image& src, int outside, int inside) {
     const int w = src.getWidth(), h = src.getHeight();

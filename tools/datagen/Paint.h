@@ -43,8 +43,11 @@ void gloss(cairo_t* cr, double x, double y, double rx, double ry, double alpha =
 // Coverage masks: one value in 0..1 per pixel, top row first.
 std::vector<float> coverageOf(const Image& src);
 // The mask grown by `radius` pixels under a round brush whose rim is soft,
-// so the grown edge stays anti-aliased.
-std::vector<float> dilated(const std::vector<float>& mask, int w, int h, int radius);
+// so the grown edge stays anti-aliased: the brush covers fully to radius -
+// 0.5 and fades out by radius + 0.5 (a radius of 1.5 grows a solid pixel).
+std::vector<float> dilated(const std::vector<float>& mask, int w, int h, double radius);
+// How many whole pixels dilated() grows a mask by.
+int dilationReach(double radius);
 
 // A white ring that hugs the opaque shape of src: dilated by `outside`
 // pixels, hollowed `inside` pixels into the shape.

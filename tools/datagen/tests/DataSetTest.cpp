@@ -3,6 +3,7 @@
 // engine's TGA decoder, skin files through its ini parser, sounds through
 // libvorbisfile.
 #include "Catalogue.h"
+#include "FontFace.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
 #include "TemporaryFolder.h"
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -111,6 +114,94 @@ TEST(DataSetTest, FontsHaveAGlyphSkinForEveryCodeTheyServe) {
     }
     EXPECT_EQ(lineHeight, medium.skins[184].height);
     EXPECT_LT(medium.skins[180].height, lineHeight / 2);
+}
+
+// A glyph shows whole when its cell holds all it draws: its white ink lies
+// at least as far inside the cell's edges as its dark rim (outline or halo)
+// reaches anywhere in the font, so no rim is cut off there. Letters sit as
+// the face spaces them: a cell holds all the face's ink and leaves no more
+// blank columns beside the glyph than the face's side bearings (a
+// monospaced font's cells are all one width).
+TEST(DataSetTest, GlyphCellsHoldTheirRimsAndSpaceLettersAsTheFaceDoes) {
+    struct FontCase { std::vector<std::string> files; int firstCode; const char* face; int pixelSize; };
+    const FontCase cases[] = {
+        {{"gfx/font/font-tiny.tga"}, 33, DATAGEN_FONT_FILE, 9},
+        {{"gfx/font/font-small.tga"}, 33, DATAGEN_FONT_FILE, 12},
+        {{"gfx/font/font-medium.tga"}, 0, DATAGEN_FONT_FILE, 15},
+        {{"gfx/font/font-large-1.tga", "gfx/font/font-large-2.tga"}, 33, DATAGEN_FONT_FILE, 27},
+        {{"gfx/font/font-hud.tga"}, 44, DATAGEN_FONT_FILE, 21},
+        {{"gfx/font/font-blackoutline.tga"}, 33, DATAGEN_MONO_FONT_FILE, 17},
+    };
+    struct Glyph { const Texture* t; Skin s; int code; };
+    // Alpha at (x, y) of the cell, and whether that pixel holds ink (white
+    // in it: a rim's pixels are black).
+    auto alpha = [](const Glyph& g, int x, int y) { return g.t->alphaAt(g.s.left + x, g.s.top + y); };
+    auto ink = [&](const Glyph& g, int x, int y) {
+        return alpha(g, x, y) > 0 && g.t->rgba[(static_cast<size_t>(g.s.top + y) * g.t->width + g.s.left + x) * 4] > 0;
+    };
+    for (const FontCase& c : cases) {
+        SCOPED_TRACE(c.files.front());
+        std::vector<Texture> sheets;
+        for (const std::string& file : c.files)
+            sheets.push_back(loadTexture(file));
+        std::vector<Glyph> glyphs;
+        int lineHeight = 0, reach = 0;
+        for (const Texture& t : sheets)
+            for (const Skin& s : t.skins) {
+                glyphs.push_back({&t, s, c.firstCode + static_cast<int>(glyphs.size())});
+                lineHeight = std::max(lineHeight, s.height);
+            }
+        // The rim's reach: how far drawn pixels lie from the nearest ink.
+        for (const Glyph& g : glyphs)
+            for (int y = 0; y < g.s.height; ++y)
+                for (int x = 0; x < g.s.width; ++x) {
+                    int d = 0;
+                    auto inkWithin = [&](int r) {
+                        for (int v = std::max(0, y - r); v <= std::min(g.s.height - 1, y + r); ++v)
+                            for (int u = std::max(0, x - r); u <= std::min(g.s.width - 1, x + r); ++u)
+                                if (ink(g, u, v))
+                                    return true;
+                        return false;
+                    };
+                    while (alpha(g, x, y) && d < 8 && !inkWithin(d))
+                        ++d;
+                    reach = std::max(reach, d);
+                }
+        FontFace face(c.face);
+        face.setPixelSize(c.pixelSize);
+        const bool bMono = c.face == std::string(DATAGEN_MONO_FONT_FILE);
+        std::set<int> monoWidths;
+        for (const Glyph& g : glyphs) {
+            int cut = 0, drawnLeft = g.s.width, drawnRight = 0;
+            for (int y = 0; y < g.s.height; ++y)
+                for (int x = 0; x < g.s.width; ++x) {
+                    cut += ink(g, x, y) && std::min({x, y, g.s.width - 1 - x, g.s.height - 1 - y}) < reach;
+                    if (alpha(g, x, y)) {
+                        drawnLeft = std::min(drawnLeft, x);
+                        drawnRight = std::max(drawnRight, x + 1);
+                    }
+                }
+            EXPECT_EQ(0, cut) << "code " << g.code;
+            FontFace::Glyph f;
+            if (g.code < 33 || g.code > 126 || g.s.height != lineHeight || !face.renderGlyph(g.code, f))
+                continue;
+            // The face's inked columns, from the pen.
+            int inkLeft = INT_MAX, inkRight = INT_MIN;
+            for (size_t i = 0; i < f.coverage.size(); ++i)
+                if (f.coverage[i]) {
+                    inkLeft = std::min(inkLeft, f.left + static_cast<int>(i % f.width));
+                    inkRight = std::max(inkRight, f.left + static_cast<int>(i % f.width) + 1);
+                }
+            EXPECT_GE(drawnRight - drawnLeft, inkRight - inkLeft) << "code " << g.code;
+            if (bMono) {
+                monoWidths.insert(g.s.width);
+                continue;
+            }
+            EXPECT_LE(drawnLeft, std::max(0, inkLeft)) << "code " << g.code;
+            EXPECT_LE(g.s.width - drawnRight, std::max(0, f.advance - inkRight)) << "code " << g.code;
+        }
+        EXPECT_LE(monoWidths.size(), 1u);
+    }
 }
 
 // Frames a mosaic shows edge to edge: bilinear filtering reads one texel past
