@@ -767,6 +767,7 @@ TEST(ProgramStart, AVideoStartThatFailsNamesWhatFailed)
     ASSERT_EQ(writeCookieFile(cookies.path() + "/cookie"), "");
     VirtualDisplay refusing(cookies.path() + "/cookie");
     ASSERT_TRUE(refusing.ready()) << "no display of the test's own";
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs an X server (scripts/test.sh starts Xvfb)";
     const std::string working = std::getenv("DISPLAY");
     const struct {
         std::optional<std::string> display, driver;
