@@ -14,7 +14,10 @@
 
 class VirtualDisplay {
 public:
-    VirtualDisplay() : server(start(number))
+    VirtualDisplay() : VirtualDisplay("") {}
+    // With an authorisation file named (the server's -auth), only the
+    // clients that hold one of its cookies are let in.
+    explicit VirtualDisplay(const std::string& authFile) : server(start(number, authFile))
     {
         bReady = number >= 0 && std::filesystem::exists(socketPath());
     }
@@ -30,7 +33,7 @@ public:
 
 private:
     // Starts the server; number is the display it took (-1 when it told none).
-    static pid_t start(int& number)
+    static pid_t start(int& number, const std::string& authFile)
     {
         number = -1;
         int told[2];
@@ -40,6 +43,9 @@ private:
         if (child == 0) {
             close(told[0]);
             const std::string descriptor = std::to_string(told[1]);
+            if (!authFile.empty())
+                execlp("Xvfb", "Xvfb", "-displayfd", descriptor.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
+                       "tcp", "-auth", authFile.c_str(), static_cast<char*>(nullptr));
             execlp("Xvfb", "Xvfb", "-displayfd", descriptor.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
                    "tcp", static_cast<char*>(nullptr));
             _exit(127);

@@ -8,6 +8,7 @@
 #include <SDL/SDL.h>
 
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -25,7 +26,9 @@ bool isBesideTheDevice(const UString& reason)
 
 // Before the fatal report, which names only the call: the device's own
 // reason, and, when the device is what is missing, the setting that lets
-// the game run without one.
+// the game run without one. At a first start there is no configuration
+// to edit yet (it is written as the game ends, which a fatal end skips), so
+// the player is told how to make it.
 void reportNoSound(const char* what)
 {
     const UString reason = SDL_GetError();
@@ -33,8 +36,16 @@ void reportNoSound(const char* what)
         kivReport("KivAudio", "%s (%s).", what, reason.c_str());
         return;
     }
-    kivReport("KivAudio", "%s (%s); bMute=Yes in section KivAudio of '%s' runs the game without sound.", what,
-              reason.c_str(), Kiv::getConfigPath().c_str());
+    const UString config = Kiv::getConfigPath();
+    struct stat info;
+    if (stat(config.c_str(), &info) == 0)
+        kivReport("KivAudio", "%s (%s); bMute=Yes in section KivAudio of '%s' runs the game without sound.", what,
+                  reason.c_str(), config.c_str());
+    else
+        kivReport("KivAudio",
+                  "%s (%s); to run the game without sound, create '%s' with the two lines \"[KivAudio]\" and "
+                  "\"bMute=Yes\".",
+                  what, reason.c_str(), config.c_str());
 }
 
 } // namespace

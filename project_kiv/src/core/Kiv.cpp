@@ -11,6 +11,7 @@
 #include "FileManager.h"
 #include "FontGDI.h"
 #include "FramePacer.h"
+#include "HeldStandardError.h"
 #include "KivAudio.h"
 #include "KivBase.h"
 #include "KivGraphics.h"
@@ -31,6 +32,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,6 +49,37 @@ constexpr double FPS_SAMPLE_PERIOD = 0.25;
 constexpr int MAX_LISTED_LEFTOVERS = 16;
 constexpr int SDL_INIT_ATTEMPTS = 20;
 constexpr Uint32 SDL_INIT_RETRY_MS = 50;
+
+// One try at starting SDL's video. Xlib complains on standard error of
+// every connection the X server refuses (no authorisation): only the last
+// try, or one that succeeds, is heard. Holding standard error back is safe
+// here: the video starts before any other thread of the program (the sound
+// device's, an upload's), and the signal handlers write nothing.
+bool initVideo(bool bLastAttempt)
+{
+    HeldStandardError held;
+    const bool bStarted = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) == 0;
+    held.end(bStarted || bLastAttempt);
+    return bStarted;
+}
+
+// What failed to start, in the player's terms: the driver SDL_VIDEODRIVER
+// names (namedDriver) when it names one other than X's, or else the X
+// display.
+UString describeVideoFailure(const std::optional<std::string>& namedDriver)
+{
+    if (namedDriver && namedDriver->empty())
+        return "No video driver is named: SDL_VIDEODRIVER is set but empty.";
+    if (namedDriver && strcasecmp(namedDriver->c_str(), "x11") != 0)
+        return formatString("The video driver '%s' (named by SDL_VIDEODRIVER) could not be started.",
+                            namedDriver->c_str());
+    const char* display = std::getenv("DISPLAY");
+    if (!display)
+        return "No display is named: DISPLAY is not set.";
+    if (!*display)
+        return "No display is named: DISPLAY is empty.";
+    return formatString("The X display '%s' (named by DISPLAY) could not be opened.", display);
+}
 
 template <typename T>
 void deleteService(T*& service)
@@ -97,25 +132,22 @@ void Kiv::startVideo()
     // OpenGL, its text-mode one writing escape codes over the terminal, and
     // the failure would read as a driver problem: only X's is tried, unless
     // the player names a driver.
-    const bool bDriverNamed = std::getenv("SDL_VIDEODRIVER") != nullptr;
-    if (!bDriverNamed)
+    const char* named = std::getenv("SDL_VIDEODRIVER");
+    const std::optional<std::string> namedDriver = named ? std::optional<std::string>(named) : std::nullopt;
+    if (!namedDriver)
         setenv("SDL_VIDEODRIVER", "x11", 1);
     // An X server that is resetting (its last client has just left) refuses
     // connections for a moment, so the first failures are retried.
     int attempts = 1;
-    while (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) != 0 && attempts < SDL_INIT_ATTEMPTS) {
+    while (!initVideo(attempts == SDL_INIT_ATTEMPTS) && attempts < SDL_INIT_ATTEMPTS) {
         ++attempts;
         SDL_Delay(SDL_INIT_RETRY_MS);
     }
-    if (!bDriverNamed)
+    if (!namedDriver)
         unsetenv("SDL_VIDEODRIVER");
     if (SDL_WasInit(SDL_INIT_VIDEO))
         return;
-    const char* display = std::getenv("DISPLAY");
-    if (display && *display)
-        KIV_REPORT("The X display '%s' (named by DISPLAY) could not be opened.", display);
-    else
-        KIV_REPORT("No display is named: DISPLAY is not set.");
+    KIV_REPORT("%s", describeVideoFailure(namedDriver).c_str());
     KIV_ERROR("Could not start SDL video: %s", SDL_GetError());
 }
 

@@ -173,8 +173,10 @@ public:
 
 private:
     void startServices(const KivHost& host);
-    // SDL's video on X; a display that cannot be opened is fatal, named
-    // first in the log and on standard error.
+    // SDL's video, on X unless SDL_VIDEODRIVER names another driver. A
+    // start that still fails after a second of retries is fatal; the log and
+    // standard error say first what failed: the driver named, or else the X
+    // display.
     void startVideo();
     void readConfiguration();
     void readEditionSettings();

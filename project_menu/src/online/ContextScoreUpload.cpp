@@ -15,7 +15,7 @@ constexpr size_t MAX_BLOCK_FILE_BYTES = 64 * 1024;
 
 ContextScoreUpload::ContextScoreUpload()
     : ContextUploadOffer(Language::UPLOADSCORES, {Language::UPLOADTEXT1, Language::UPLOADTEXT2, Language::UPLOADTEXT3},
-                         {Language::ERRORREPORTWIZARD2})
+                         {Language::UPLOADSCORESWIZARD, Language::ERRORREPORTWIZARD2})
 {
 }
 

@@ -34,11 +34,16 @@ void ContextUploadOffer::showOffer()
     pWizardButton = nullptr;
     if (!pGlobal->hst.bConnectionTestPassed) {
         y -= 10.0f;
-        for (Language::StringsEnum id : wizardIds)
+        // The hint line holds the whole sentence that the lines break.
+        UString sentence;
+        for (Language::StringsEnum id : wizardIds) {
             y = addLines({id}, y);
+            sentence += (sentence.empty() ? "" : " ");
+            sentence += text(id);
+        }
         pWizardButton = addButton(0.0f, WIZARD_BUTTON_Y, Language::NETWORKWIZARDDOTS, "", WIZARD_BUTTON_WIDTH);
         pSendButton->disabled = true;
-        pSendButton->disabledText = text(wizardIds.back());
+        pSendButton->disabledText = sentence;
     }
 }
 

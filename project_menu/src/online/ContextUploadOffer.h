@@ -19,8 +19,9 @@ class ContextUploadOffer : public ContextOnline {
 public:
     enum State { STATE_OFFER, STATE_SENDING, STATE_SENT, STATE_FAILED };
 
-    // The screen's title, the lines that explain the offer, and the line
-    // that asks for the network wizard while no connection test has passed.
+    // The screen's title, the lines that explain the offer, and the lines
+    // (one sentence) that ask for the network wizard while no connection
+    // test has passed.
     ContextUploadOffer(Language::StringsEnum titleId, std::vector<Language::StringsEnum> introIds,
                        std::vector<Language::StringsEnum> wizardIds);
     ~ContextUploadOffer() override;

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <sched.h>
 #include <thread>
@@ -199,9 +200,10 @@ TEST_F(KivAudioTest, SoundThatCannotBeDecodedAtLoadIsFatalNamingItsFile)
 
 // Without a sound device the game cannot start, and its report names only
 // the call; the log says first why the device failed and, when the device
-// is what is missing, how to play without sound. (The dying process runs
-// this program afresh, with a folder of its own: the environment sends it
-// to this one, whose log is read here.)
+// is what is missing, how to play without sound: with the setting in the
+// configuration, or, at a first start, by making it. (The dying process
+// runs this program afresh, with a folder of its own: the environment sends
+// it to this one, whose log is read here.)
 TEST_F(KivAudioTest, ADeviceThatCannotBeOpenedIsFatalAfterTheLogSaysWhyAndHowToPlayWithoutIt)
 {
     // SDL's device, with the calls that make threads refused, as under a
@@ -214,29 +216,43 @@ TEST_F(KivAudioTest, ADeviceThatCannotBeOpenedIsFatalAfterTheLogSaysWhyAndHowToP
             SdlAudioOutput::open(desired, obtained);
         }
     };
+    const std::string config = getDataFolder() + "/" + APPLICATION_NAME + ".cfg";
+    const std::string edit = "; bMute=Yes in section KivAudio of '" + config + "' runs the game without sound.\n";
     const struct {
         const char* what;
         std::function<void()> start;
-        const char* reason;
-        bool bMuteHinted;
+        // The configuration a run before left; none at a first start.
+        const char* configText;
+        std::string said;
     } rows[] = {
         {"no such device",
          [this] {
              setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
              startEngine();
          },
-         "No available audio device", true},
+         "[KivAudio]\nbMute=No\n", "No available audio device)" + edit},
+        {"no such device at the first start",
+         [this] {
+             setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+             startEngine();
+         },
+         nullptr,
+         "No available audio device); to run the game without sound, create '" + config +
+             "' with the two lines \"[KivAudio]\" and \"bMute=Yes\".\n"},
         {"no thread for the device",
          [this] {
              static NoNewThreads output;
              const KivHost desktop = KivHost::desktop();
              startEngine("", KivHost{desktop.clock, output, desktop.drawSchedule});
          },
-         "Couldn't create audio thread", false},
+         nullptr, "Couldn't create audio thread).\n"},
     };
     setenv("KIV_AUDIO_TEST_PARENT_HOME", home.c_str(), 0);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
+        std::filesystem::remove(config);
+        if (row.configText)
+            writeWholeFile(config, row.configText);
         EXPECT_EXIT(
             {
                 useAsDataHome(std::getenv("KIV_AUDIO_TEST_PARENT_HOME"));
@@ -246,11 +262,7 @@ TEST_F(KivAudioTest, ADeviceThatCannotBeOpenedIsFatalAfterTheLogSaysWhyAndHowToP
             "\\*\\*\\* ERROR \\*\\*\\* Error: Assertion failed\\.\n Statement: SDL_OpenAudio\\(&desired,&obtained\\)==0\n"
             " Function: KivAudio\\(\\)\n File: ");
         const std::string crashLog = readWholeFile(getDataFolder() + "/crash." + APPLICATION_NAME + ".log");
-        const std::string said = "\tKivAudio(): The sound device could not be opened (" + std::string(row.reason) +
-                                 (row.bMuteHinted ? "); bMute=Yes in section KivAudio of '" + getDataFolder() + "/" +
-                                                        APPLICATION_NAME + ".cfg' runs the game without sound.\n"
-                                                  : ").\n");
-        const size_t reason = crashLog.find(said);
+        const size_t reason = crashLog.find("\tKivAudio(): The sound device could not be opened (" + row.said);
         EXPECT_NE(reason, std::string::npos) << crashLog;
         EXPECT_LT(reason, crashLog.find("error(): Error: Assertion failed.")) << "before the report: " << crashLog;
     }

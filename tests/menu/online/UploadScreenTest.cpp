@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -151,6 +152,35 @@ TEST_F(UploadScreenTest, WithoutAPassedTestTheOfferSendsThePlayerToTheWizardFirs
     EXPECT_EQ(top(), nullptr);
     EXPECT_FALSE(ContextErrorReport::crashLogExists());
     EXPECT_FALSE(std::filesystem::exists(ErrorManager::getCrashScreenshotPath()));
+}
+
+// Before a connection test has passed, each offer asks for the network
+// wizard in a whole sentence: in its lines and in the hint of the send
+// button it keeps disabled.
+TEST_F(UploadScreenTest, WithoutAPassedTestEachOfferAsksForTheWizardInAWholeSentence)
+{
+    writeCrashFiles();
+    pGlobal->hst.bConnectionTestPassed = false;
+    const std::string NEED_THE_WIZARD = "you'll need to run the network wizard first.";
+    const struct {
+        std::function<ContextUploadOffer*()> open;
+        std::string firstHalf;
+    } rows[] = {
+        {[] { return new ContextErrorReport(); }, "Before your error can be reported,"},
+        {[] { return new ContextScoreUpload(); }, "Before your scores can be uploaded,"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.firstHalf);
+        ContextUploadOffer* shown = openSending(row.open(), "http://127.0.0.1:1/upload");
+        EXPECT_TRUE(showsText(shown, row.firstHalf));
+        EXPECT_TRUE(showsText(shown, NEED_THE_WIZARD));
+        const MenuButton* send = findItem(shown, english(Language::OK));
+        ASSERT_NE(send, nullptr);
+        EXPECT_TRUE(send->disabled);
+        EXPECT_EQ(send->disabledText, row.firstHalf + " " + NEED_THE_WIZARD);
+        clickOn(findItem(shown, english(Language::CANCEL)));
+        frame();
+    }
 }
 
 TEST_F(UploadScreenTest, ScoreUploadSendsTheBlockAsSavedOnDiskJustBefore)

@@ -15,6 +15,7 @@
 // lost during a slow start-up, and a start-up step that hangs is ended one
 // grace after the first request. A kill while a screenshot is written
 // leaves no picture behind; a quit while one is flushed waits for it.
+#include "CookieFile.h"
 #include "GameHarness.h"
 #include "SocketAtPath.h"
 #include "StandInOpener.h"
@@ -743,11 +744,15 @@ TEST(ProgramStart, ADataFolderThatCannotBeMadeIsNamed)
                                          "/Glimmerdaledemo/1.30' could not be made (Not a directory); this copy ends.\n");
 }
 
-// A display that cannot be opened (a stale socket where its server was, or
-// no DISPLAY at all) is named first, before the report of SDL's failure, and
-// no other video driver is tried: nothing else reaches the output, such as
-// a text-mode driver's escape codes.
-TEST(ProgramStart, ADisplayThatCannotBeOpenedIsNamed)
+// A video start that fails names first what failed, before the report of
+// SDL's failure: the display that cannot be opened (a stale socket where
+// its server was, or one that refuses a client without its cookie), that
+// DISPLAY is not set or empty, or the driver SDL_VIDEODRIVER names (not the
+// display, which works) or that it names none. Xlib's complaint of a
+// refused connection is heard once, not once a retry. No other video driver
+// is tried: nothing else reaches the output, such as a text-mode driver's
+// escape codes.
+TEST(ProgramStart, AVideoStartThatFailsNamesWhatFailed)
 {
     // A number far above those the tests' servers take, left by a server
     // that ended without removing its socket.
@@ -758,30 +763,57 @@ TEST(ProgramStart, ADisplayThatCannotBeOpenedIsNamed)
     const std::string stale = formatString("/tmp/.X11-unix/X%d", number), gone = formatString(":%d", number);
     std::filesystem::create_directories("/tmp/.X11-unix");
     ASSERT_EQ(leaveSocketAt(stale), "");
+    const TemporaryFolder cookies("kiv-cookie");
+    ASSERT_EQ(writeCookieFile(cookies.path() + "/cookie"), "");
+    VirtualDisplay refusing(cookies.path() + "/cookie");
+    ASSERT_TRUE(refusing.ready()) << "no display of the test's own";
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs an X server (scripts/test.sh starts Xvfb)";
+    const std::string working = std::getenv("DISPLAY");
     const struct {
-        std::optional<std::string> display;
+        std::optional<std::string> display, driver;
         std::string said;
+        // Xlib's, heard before the game's line; empty for none.
+        std::string complaint;
     } rows[] = {
-        {gone, "The X display '" + gone + "' (named by DISPLAY) could not be opened.\n"},
-        {std::nullopt, "No display is named: DISPLAY is not set.\n"},
+        {gone, std::nullopt, "The X display '" + gone + "' (named by DISPLAY) could not be opened.\n", ""},
+        {std::nullopt, std::nullopt, "No display is named: DISPLAY is not set.\n", ""},
+        {"", std::nullopt, "No display is named: DISPLAY is empty.\n", ""},
+        {working, "wayland", "The video driver 'wayland' (named by SDL_VIDEODRIVER) could not be started.\n", ""},
+        {working, "", "No video driver is named: SDL_VIDEODRIVER is set but empty.\n", ""},
+        {refusing.name(), std::nullopt,
+         "The X display '" + refusing.name() + "' (named by DISPLAY) could not be opened.\n",
+         "Authorization required"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.said);
         const TemporaryFolder scratch("kiv-no-display");
         const std::string output = scratch.path() + "/output";
         StartedProgram program(startProgram(scratch.path(), {}, output, "", [&] {
-            if (row.display)
-                setenv("DISPLAY", row.display->c_str(), 1);
-            else
-                unsetenv("DISPLAY");
+            for (const auto& [name, value] : {std::pair{"DISPLAY", row.display}, {"SDL_VIDEODRIVER", row.driver}}) {
+                if (value)
+                    setenv(name, value->c_str(), 1);
+                else
+                    unsetenv(name);
+            }
+            // No cookie of the refusing server's.
+            setenv("XAUTHORITY", (scratch.path() + "/no-cookies").c_str(), 1);
             dup2(STDERR_FILENO, STDOUT_FILENO);
         }));
         ASSERT_TRUE(program.waitForExit(std::chrono::seconds(30)));
         EXPECT_TRUE(WIFEXITED(program.status()) && WEXITSTATUS(program.status()) == 255)
             << "status " << program.status();
         const std::string said = readWholeFile(output);
-        EXPECT_EQ(said.rfind("Glimmerdaledemo: " + row.said + "*** ERROR *** Error: Could not start SDL video: ", 0), 0u)
-            << said;
+        const size_t line =
+            said.find("Glimmerdaledemo: " + row.said + "*** ERROR *** Error: Could not start SDL video: ");
+        EXPECT_NE(line, std::string::npos) << said;
+        if (line == std::string::npos)
+            continue;
+        if (row.complaint.empty()) {
+            EXPECT_EQ(line, 0u) << said;
+        } else {
+            EXPECT_LT(said.find(row.complaint), line) << said;
+            EXPECT_EQ(said.find(row.complaint), said.rfind(row.complaint)) << said;
+        }
         EXPECT_EQ(said.find('\x1b'), std::string::npos) << said;
     }
     std::filesystem::remove(stale);
