@@ -1,5 +1,7 @@
 #include "Synth.h"
 
+#include "Loudness.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -136,13 +138,14 @@ void Synth::voice(double start, double duration, double p0, double p1, const Vow
     addBuffer(start, out);
 }
 
-void Synth::normalise(double peak) {
+void Synth::setLoudness(double lufs, double peak) {
+    const double measured = Loudness::integrated(buffer, 1, rate);
+    if (!std::isfinite(measured))
+        return;
     float top = 0;
     for (float s : buffer)
         top = std::max(top, std::fabs(s));
-    if (top == 0)
-        return;
-    const double factor = peak / top;
+    const double factor = std::min(std::pow(10.0, (lufs - measured) / 20.0), peak / top);
     for (float& s : buffer)
         s = static_cast<float>(s * factor);
 }

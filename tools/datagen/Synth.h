@@ -32,8 +32,11 @@ public:
     // to p1 through formants moving from vowel a to vowel b.
     void voice(double start, double duration, double p0, double p1, const Vowel& a, const Vowel& b, double amp);
 
-    // Scales the whole buffer so its loudest sample reaches peak.
-    void normalise(double peak);
+    // Scales the whole buffer so that its integrated loudness (Loudness)
+    // reaches lufs, or less where that would take its loudest sample above
+    // peak (0..1): a sound that is mostly attack, such as a click, reaches
+    // its peak long before its loudness. A silent buffer stays silent.
+    void setLoudness(double lufs, double peak);
 
 private:
     void add(long index, double value);

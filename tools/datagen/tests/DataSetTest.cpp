@@ -3,6 +3,7 @@
 // engine's TGA decoder, skin files through its ini parser, sounds through
 // libvorbisfile.
 #include "Catalogue.h"
+#include "Loudness.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
 #include "TemporaryFolder.h"
@@ -11,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -213,7 +216,11 @@ TEST(DataSetTest, SkyMeetsTheClearColourAndThePointerTipIsItsAnchor) {
     }
 }
 
-struct Decoded { int channels = 0; long rate = 0, frames = 0; };
+struct Decoded {
+    int channels = 0;
+    long rate = 0, frames = 0;
+    std::vector<float> samples;  // interleaved
+};
 
 Decoded decodeOgg(const std::string& path) {
     Decoded d;
@@ -224,8 +231,12 @@ Decoded decodeOgg(const std::string& path) {
     d.rate = ov_info(&file, -1)->rate;
     float** pcm = nullptr;
     int section = 0;
-    for (long got; (got = ov_read_float(&file, &pcm, 4096, &section)) > 0;)
+    for (long got; (got = ov_read_float(&file, &pcm, 4096, &section)) > 0;) {
+        for (long i = 0; i < got; ++i)
+            for (int c = 0; c < d.channels; ++c)
+                d.samples.push_back(pcm[c][i]);
         d.frames += got;
+    }
     ov_clear(&file);
     return d;
 }
@@ -245,6 +256,32 @@ TEST(DataSetTest, SoundsAreMonoAndMusicIsStereoOfTheRightLength) {
         EXPECT_EQ(2, d.channels) << path;
         EXPECT_TRUE(d.frames >= d.rate * 30 && d.frames <= d.rate * 90) << path;
     }
+}
+
+// Levels with headroom, read as the game reads the files. Every sound and
+// track peaks at -9 dBFS or less, so that two sounds over a track at the
+// default music volume (15 of 24) stay under the mixer's clamp even where
+// all three peaks meet (2 x 0.355 + 0.625 x 0.355 = 0.93). No sound stands
+// more than 4 LU above the median loudness (BS.1770, as Loudness measures
+// it): the jingles are meant some 2 LU over it, the effects and voices
+// around it, the rest under it.
+TEST(DataSetTest, SoundsAndMusicLeaveHeadroomAndNoSoundStandsOutOfTheMix) {
+    const float ceiling = std::pow(10.0f, -9.0f / 20);
+    std::vector<std::pair<double, std::string>> loudness;
+    for (const auto* list : {&Catalogue::sounds(), &Catalogue::music()})
+        for (const std::string& path : *list) {
+            const Decoded d = decodeOgg(kStaging + path);
+            float peak = 0;
+            for (float sample : d.samples)
+                peak = std::max(peak, std::fabs(sample));
+            EXPECT_LE(peak, ceiling) << path;
+            if (list == &Catalogue::sounds())
+                loudness.emplace_back(Loudness::integrated(d.samples, d.channels, static_cast<int>(d.rate)), path);
+        }
+    std::sort(loudness.begin(), loudness.end());
+    const double median = loudness[loudness.size() / 2].first;
+    for (const auto& [lufs, path] : loudness)
+        EXPECT_LE(lufs, median + 4.0) << path << " against the median " << median;
 }
 
 // Each house draws its puzzle from its size's file: many paths, none twice.
