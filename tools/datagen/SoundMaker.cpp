@@ -144,7 +144,7 @@ void jingles(DataWriter& out) {
     });
     write(out, "jingle03.ogg", 0.6, 22, kJingle, [](Synth& s) {
         melody(s, {{10, 0.0}, {15, 0.1}}, 0.4, Synth::TRIANGLE);
-        s.bell(0.1, 0.5, note(27), 0.2);
+        s.bell(0.1, 0.47, note(27), 0.2);
     });
     write(out, "jingle04.ogg", 1.5, 23, kJingle, [](Synth& s) {
         melody(s, {{3, 0.0}, {7, 0.12}, {10, 0.24}}, 0.3, Synth::SQUARE);
@@ -153,11 +153,16 @@ void jingles(DataWriter& out) {
         // cycle of the chord, far above its loudness.
         melody(s, {{3, 0.4}, {7, 0.407}, {10, 0.413}, {15, 0.419}}, 1.0, Synth::TRIANGLE);
     });
+    // The lose jingle: three falling notes and a last one that sags as it
+    // dies away, well before the sound's end.
     write(out, "jingle05.ogg", 1.4, 24, kJingle, [](Synth& s) {
         const int notes[4] = {-2, -3, -4, -5};
         for (int i = 0; i < 4; ++i) {
             const double t = i * 0.28, f = note(notes[i] - 2);
-            s.tone(t, i == 3 ? 0.6 : 0.26, f, i == 3 ? f * 0.94 : f, 0.5, Synth::SQUARE, 0.01, 0.0);
+            if (i < 3)
+                s.tone(t, 0.26, f, f, 0.5, Synth::SQUARE, 0.01, 0.25);
+            else
+                s.tone(t, 0.5, f, f * 0.94, 0.5, Synth::SQUARE, 0.01, 0.2);
         }
     });
     write(out, "jingle06.ogg", 0.5, 25, kJingle, [](Synth& s) {
@@ -171,7 +176,7 @@ void jingles(DataWriter& out) {
     write(out, "jingle07.ogg", 0.8, 27, kJingle, [](Synth& s) {
         for (int i = 0; i < 10; ++i)
             s.tone(i * 0.035, 0.3, note(3 + i * 2), note(3 + i * 2), 0.25, Synth::SINE, 0.002, 0.08);
-        s.bell(0.35, 0.45, note(27), 0.3);
+        s.bell(0.35, 0.42, note(27), 0.3);
     });
     write(out, "gameover.ogg", 2.2, 28, kJingle, [](Synth& s) {
         const int notes[4] = {3, 1, -2, -9};

@@ -2,7 +2,9 @@
 // Synth: a mono sample buffer and the few instruments the sounds and music
 // are made of (tones with envelopes, filtered noise, formant voice chirps).
 // With wrapping on, anything played past the end continues at the start,
-// so a buffer loops without a gap or a click.
+// so a buffer loops without a gap or a click; with it off, a note that
+// would run past the end is refused (thrown), since it would be cut off
+// there at whatever level it had reached.
 #include "Rng.h"
 
 #include <vector>

@@ -220,6 +220,7 @@ struct Decoded {
     int channels = 0;
     long rate = 0, frames = 0;
     std::vector<float> samples;  // interleaved
+    float at(long frame, int channel) const { return samples[static_cast<size_t>(frame * channels + channel)]; }
 };
 
 Decoded decodeOgg(const std::string& path) {
@@ -241,6 +242,16 @@ Decoded decodeOgg(const std::string& path) {
     return d;
 }
 
+// The largest step between neighbouring frames from first to last (the
+// frame before first and last included), of either channel.
+float largestStep(const Decoded& d, long first, long last) {
+    float step = 0;
+    for (long i = first; i <= last; ++i)
+        for (int c = 0; c < d.channels; ++c)
+            step = std::max(step, std::fabs(d.at(i, c) - d.at(i - 1, c)));
+    return step;
+}
+
 // Sound effects are mono and short, the looping clock tick exactly one
 // second; music is stereo and 30 to 90 seconds long.
 TEST(DataSetTest, SoundsAreMonoAndMusicIsStereoOfTheRightLength) {
@@ -255,6 +266,34 @@ TEST(DataSetTest, SoundsAreMonoAndMusicIsStereoOfTheRightLength) {
         const Decoded d = decodeOgg(kStaging + path);
         EXPECT_EQ(2, d.channels) << path;
         EXPECT_TRUE(d.frames >= d.rate * 30 && d.frames <= d.rate * 90) << path;
+    }
+}
+
+// Nothing is cut off at a level: a sound ends in its release, its last 5 ms
+// below -50 dBFS (what is left of the release and the codec's noise), and a
+// loop (the clock's tick and every track) goes on at its start without a
+// step: the one across the join is no bigger than those of the 10 ms either
+// side of it.
+TEST(DataSetTest, EverySoundEndsInSilenceAndEveryLoopJoinsWithoutAStep) {
+    std::vector<std::string> paths = Catalogue::sounds();
+    paths.insert(paths.end(), Catalogue::music().begin(), Catalogue::music().end());
+    for (const std::string& path : paths) {
+        const Decoded d = decodeOgg(kStaging + path);
+        ASSERT_GT(d.frames, d.rate / 20) << path;
+        const bool bLoop = path == "sfx/clockTick.ogg" || path.rfind("sfx/music/", 0) == 0;
+        const long tenMs = d.rate / 100, fiveMs = d.rate / 200;
+        if (bLoop) {
+            float join = 0;
+            for (int c = 0; c < d.channels; ++c)
+                join = std::max(join, std::fabs(d.at(0, c) - d.at(d.frames - 1, c)));
+            EXPECT_LE(join, std::max(largestStep(d, 1, tenMs), largestStep(d, d.frames - tenMs, d.frames - 1))) << path;
+            continue;
+        }
+        float tail = 0;
+        for (long i = d.frames - fiveMs; i < d.frames; ++i)
+            for (int c = 0; c < d.channels; ++c)
+                tail = std::max(tail, std::fabs(d.at(i, c)));
+        EXPECT_LT(tail, std::pow(10.0f, -50.0f / 20)) << path;
     }
 }
 
