@@ -18,7 +18,7 @@ PACKAGES=(
   build-essential cmake pkg-config
   libsdl1.2-dev libx11-dev libxfixes-dev libgl-dev libgl1-mesa-dri
   libvorbis-dev libogg-dev libjpeg62-turbo-dev zlib1g-dev
-  libcairo2-dev libfreetype-dev fonts-dejavu-core
+  libcairo2-dev libfreetype-dev fonts-dejavu-core libebur128-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdg-utils
 )

@@ -6,7 +6,8 @@
 // frames run with a fixed step, the sound mixed in step and the sound
 // device's status recorded as it changes (GameHarness); the
 // end of the loop ends the program through its own shutdown, and the web
-// page it opens reaches a stand-in opener. A frame is drawn and recorded
+// page it opens reaches a stand-in opener; no sample of the sound mixed
+// may reach full scale, where the mixer clamps. A frame is drawn and recorded
 // when the active screen or the game's state has changed, after the display
 // has opened anew (a restart), at the end of each pointer move, click, key
 // press, typed text and focus change (so that what it did shows), and at
@@ -228,6 +229,12 @@ public:
     {
         if (bBroken)
             return;
+        // The plays bring the game's busiest moments together (mistakes,
+        // chains, voices and jingles over the music) at the default
+        // volumes: a sample at full scale is one the mixer clamped, heard
+        // as a crackle.
+        EXPECT_EQ(0, game.stepped.audio.pinnedSamples)
+            << "Replay '" << name << "' mixed samples at full scale, where the mixer clamps";
         const std::string path = KIV_SOURCE_DIR "/tests/top/replay/records/" + name + ".txt";
         const char* rewrite = std::getenv("KIV_REWRITE_REPLAYS");
         if (rewrite && *rewrite && std::string(rewrite) != "0") {

@@ -13,7 +13,8 @@
 //     time has moved on when the frame hands the time to the audio device,
 //     so that sounds end, fades run and music restarts in step with the
 //     game, but only while the device plays; nobody listens, but the
-//     device's status (paused, playing, closed) can be read and watched;
+//     device's status (paused, playing, closed) can be read and watched,
+//     and the samples mixed at full scale (clamped) are counted;
 //   - only the frames asked for are drawn (all while bDraw is set, else
 //     those drawWhen wants, asked after the frame's tick): every frame drawn
 //     under Mesa's software renderer makes the game tests several times
@@ -107,7 +108,9 @@ public:
         lastTime = time;
         while (owedFrames >= 1.0) {
             const int count = std::min(static_cast<int>(owedFrames), static_cast<int>(opened.samples));
-            opened.callback(opened.userdata, stream.data(), static_cast<int>(count * opened.size / opened.samples));
+            const int bytes = static_cast<int>(count * opened.size / opened.samples);
+            opened.callback(opened.userdata, stream.data(), bytes);
+            countPinned(bytes);
             owedFrames -= count;
             mixedFrames += count;
         }
@@ -125,6 +128,9 @@ public:
     std::function<void(Status)> onChange;
     // Sample frames mixed since the output was made.
     long mixedFrames = 0;
+    // Samples of those frames (left and right each) that left the mixer at
+    // the full scale of its 16-bit format, where it clamps what passes it.
+    long pinnedSamples = 0;
 
 private:
     void become(Status next)
@@ -136,6 +142,19 @@ private:
             onChange(next);
     }
 
+    // The engine asks for signed 16-bit samples, low byte first.
+    void countPinned(int bytes)
+    {
+        if (opened.format != AUDIO_S16LSB)
+            return;
+        for (int i = 0; i + 1 < bytes; i += 2) {
+            const int sample = static_cast<Sint16>(stream[i] | stream[i + 1] << 8);
+            pinnedSamples += sample >= FULL_SCALE || sample <= -FULL_SCALE;
+        }
+    }
+
+    // The mixer's full scale in a 16-bit format.
+    static constexpr int FULL_SCALE = 32760;
     Status status = Status::UNOPENED;
     // What open gave.
     SDL_AudioSpec opened{};

@@ -1,5 +1,6 @@
 #include "MusicMaker.h"
 
+#include "Loudness.h"
 #include "OggWriter.h"
 #include "Rng.h"
 #include "Synth.h"
@@ -13,6 +14,10 @@ namespace {
 
 const int kRate = 22050;
 const float kQuality = 0.05f;
+// Loudness (LUFS) of every track at full music volume. At the default music
+// volume (15 of 24) it plays some 4 dB lower, under the sound effects
+// (SoundMaker), with room for them on top before the mixer's clamp.
+const double kLoudness = -23;
 
 struct Track {
     std::string file;
@@ -127,7 +132,6 @@ std::vector<float> render(const Track& t) {
     }
     // Stereo mix: lead a little right, pad a little left, the rest centred.
     std::vector<float> out(lead.getSamples().size() * 2);
-    float peak = 0;
     for (size_t i = 0; i < lead.getSamples().size(); ++i) {
         const double l = lead.getSamples()[i], p = pad.getSamples()[i], b = bass.getSamples()[i],
                      d = drums.getSamples()[i], h = hats.getSamples()[i];
@@ -135,10 +139,10 @@ std::vector<float> render(const Track& t) {
         const double right = 0.8 * l + 0.5 * p + 0.8 * b + 0.6 * d + 0.5 * h;
         out[2 * i] = static_cast<float>(left);
         out[2 * i + 1] = static_cast<float>(right);
-        peak = std::max({peak, std::fabs(out[2 * i]), std::fabs(out[2 * i + 1])});
     }
+    const float gain = static_cast<float>(std::pow(10.0, (kLoudness - Loudness::integrated(out, 2, kRate)) / 20.0));
     for (float& s : out)
-        s = s * 0.8f / peak;
+        s *= gain;
     return out;
 }
 

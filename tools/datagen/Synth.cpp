@@ -1,7 +1,11 @@
 #include "Synth.h"
 
+#include "Loudness.h"
+
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 const Synth::Vowel Synth::A = {850, 1300, 2900};
 const Synth::Vowel Synth::E = {550, 2000, 2800};
@@ -66,15 +70,16 @@ Synth::Synth(int sampleRate, double seconds, bool bWrapAround, uint64_t seed)
 
 void Synth::add(long index, double value) {
     const long n = static_cast<long>(buffer.size());
-    if (bWrap)
-        index = ((index % n) + n) % n;
-    else if (index < 0 || index >= n)
-        return;
+    index = ((index % n) + n) % n;
     buffer[static_cast<size_t>(index)] += static_cast<float>(value);
 }
 
 void Synth::addBuffer(double start, const std::vector<double>& samples) {
     const long first = std::lround(start * rate);
+    const long end = first + static_cast<long>(samples.size());
+    if (!bWrap && (first < 0 || end > static_cast<long>(buffer.size())))
+        throw std::logic_error("a note from " + std::to_string(start) + " s runs past the sound's " +
+                               std::to_string(static_cast<double>(buffer.size()) / rate) + " s");
     for (size_t i = 0; i < samples.size(); ++i)
         add(first + static_cast<long>(i), samples[i]);
 }
@@ -136,13 +141,14 @@ void Synth::voice(double start, double duration, double p0, double p1, const Vow
     addBuffer(start, out);
 }
 
-void Synth::normalise(double peak) {
+void Synth::setLoudness(double lufs, double peak) {
+    const double measured = Loudness::integrated(buffer, 1, rate);
+    if (!std::isfinite(measured))
+        return;
     float top = 0;
     for (float s : buffer)
         top = std::max(top, std::fabs(s));
-    if (top == 0)
-        return;
-    const double factor = peak / top;
+    const double factor = std::min(std::pow(10.0, (lufs - measured) / 20.0), peak / top);
     for (float& s : buffer)
         s = static_cast<float>(s * factor);
 }

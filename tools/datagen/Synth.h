@@ -2,7 +2,9 @@
 // Synth: a mono sample buffer and the few instruments the sounds and music
 // are made of (tones with envelopes, filtered noise, formant voice chirps).
 // With wrapping on, anything played past the end continues at the start,
-// so a buffer loops without a gap or a click.
+// so a buffer loops without a gap or a click; with it off, a note that
+// would run past the end is refused (thrown), since it would be cut off
+// there at whatever level it had reached.
 #include "Rng.h"
 
 #include <vector>
@@ -32,8 +34,11 @@ public:
     // to p1 through formants moving from vowel a to vowel b.
     void voice(double start, double duration, double p0, double p1, const Vowel& a, const Vowel& b, double amp);
 
-    // Scales the whole buffer so its loudest sample reaches peak.
-    void normalise(double peak);
+    // Scales the whole buffer so that its integrated loudness (Loudness)
+    // reaches lufs, or less where that would take its loudest sample above
+    // peak (0..1): a sound that is mostly attack, such as a click, reaches
+    // its peak long before its loudness. A silent buffer stays silent.
+    void setLoudness(double lufs, double peak);
 
 private:
     void add(long index, double value);

@@ -4,6 +4,7 @@
 // libvorbisfile.
 #include "Catalogue.h"
 #include "FontFace.h"
+#include "Loudness.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
 #include "TemporaryFolder.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -304,7 +306,12 @@ TEST(DataSetTest, SkyMeetsTheClearColourAndThePointerTipIsItsAnchor) {
     }
 }
 
-struct Decoded { int channels = 0; long rate = 0, frames = 0; };
+struct Decoded {
+    int channels = 0;
+    long rate = 0, frames = 0;
+    std::vector<float> samples;  // interleaved
+    float at(long frame, int channel) const { return samples[static_cast<size_t>(frame * channels + channel)]; }
+};
 
 Decoded decodeOgg(const std::string& path) {
     Decoded d;
@@ -315,10 +322,24 @@ Decoded decodeOgg(const std::string& path) {
     d.rate = ov_info(&file, -1)->rate;
     float** pcm = nullptr;
     int section = 0;
-    for (long got; (got = ov_read_float(&file, &pcm, 4096, &section)) > 0;)
+    for (long got; (got = ov_read_float(&file, &pcm, 4096, &section)) > 0;) {
+        for (long i = 0; i < got; ++i)
+            for (int c = 0; c < d.channels; ++c)
+                d.samples.push_back(pcm[c][i]);
         d.frames += got;
+    }
     ov_clear(&file);
     return d;
+}
+
+// The largest step between neighbouring frames from first to last (the
+// frame before first and last included), of either channel.
+float largestStep(const Decoded& d, long first, long last) {
+    float step = 0;
+    for (long i = first; i <= last; ++i)
+        for (int c = 0; c < d.channels; ++c)
+            step = std::max(step, std::fabs(d.at(i, c) - d.at(i - 1, c)));
+    return step;
 }
 
 // Sound effects are mono and short, the looping clock tick exactly one
@@ -336,6 +357,60 @@ TEST(DataSetTest, SoundsAreMonoAndMusicIsStereoOfTheRightLength) {
         EXPECT_EQ(2, d.channels) << path;
         EXPECT_TRUE(d.frames >= d.rate * 30 && d.frames <= d.rate * 90) << path;
     }
+}
+
+// Nothing is cut off at a level: a sound ends in its release, its last 5 ms
+// below -50 dBFS (what is left of the release and the codec's noise), and a
+// loop (the clock's tick and every track) goes on at its start without a
+// step: the one across the join is no bigger than those of the 10 ms either
+// side of it.
+TEST(DataSetTest, EverySoundEndsInSilenceAndEveryLoopJoinsWithoutAStep) {
+    std::vector<std::string> paths = Catalogue::sounds();
+    paths.insert(paths.end(), Catalogue::music().begin(), Catalogue::music().end());
+    for (const std::string& path : paths) {
+        const Decoded d = decodeOgg(kStaging + path);
+        ASSERT_GT(d.frames, d.rate / 20) << path;
+        const bool bLoop = path == "sfx/clockTick.ogg" || path.rfind("sfx/music/", 0) == 0;
+        const long tenMs = d.rate / 100, fiveMs = d.rate / 200;
+        if (bLoop) {
+            float join = 0;
+            for (int c = 0; c < d.channels; ++c)
+                join = std::max(join, std::fabs(d.at(0, c) - d.at(d.frames - 1, c)));
+            EXPECT_LE(join, std::max(largestStep(d, 1, tenMs), largestStep(d, d.frames - tenMs, d.frames - 1))) << path;
+            continue;
+        }
+        float tail = 0;
+        for (long i = d.frames - fiveMs; i < d.frames; ++i)
+            for (int c = 0; c < d.channels; ++c)
+                tail = std::max(tail, std::fabs(d.at(i, c)));
+        EXPECT_LT(tail, std::pow(10.0f, -50.0f / 20)) << path;
+    }
+}
+
+// Levels with headroom, read as the game reads the files. Every sound and
+// track peaks at -9 dBFS or less, so that two sounds over a track at the
+// default music volume (15 of 24) stay under the mixer's clamp even where
+// all three peaks meet (2 x 0.355 + 0.625 x 0.355 = 0.93). No sound stands
+// more than 4 LU above the median loudness (BS.1770, as Loudness measures
+// it): the jingles are meant some 2 LU over it, the effects and voices
+// around it, the rest under it.
+TEST(DataSetTest, SoundsAndMusicLeaveHeadroomAndNoSoundStandsOutOfTheMix) {
+    const float ceiling = std::pow(10.0f, -9.0f / 20);
+    std::vector<std::pair<double, std::string>> loudness;
+    for (const auto* list : {&Catalogue::sounds(), &Catalogue::music()})
+        for (const std::string& path : *list) {
+            const Decoded d = decodeOgg(kStaging + path);
+            float peak = 0;
+            for (float sample : d.samples)
+                peak = std::max(peak, std::fabs(sample));
+            EXPECT_LE(peak, ceiling) << path;
+            if (list == &Catalogue::sounds())
+                loudness.emplace_back(Loudness::integrated(d.samples, d.channels, static_cast<int>(d.rate)), path);
+        }
+    std::sort(loudness.begin(), loudness.end());
+    const double median = loudness[loudness.size() / 2].first;
+    for (const auto& [lufs, path] : loudness)
+        EXPECT_LE(lufs, median + 4.0) << path << " against the median " << median;
 }
 
 // Each house draws its puzzle from its size's file: many paths, none twice.
