@@ -757,6 +757,7 @@ TEST(ProgramStart, ADisplayThatCannotBeOpenedIsNamed)
         ++number;
     const std::string stale = formatString("/tmp/.X11-unix/X%d", number), gone = formatString(":%d", number);
     std::filesystem::create_directories("/tmp/.X11-unix");
+    const StaleSocketRemoval removal(stale);
     ASSERT_EQ(leaveSocketAt(stale), "");
     const struct {
         std::optional<std::string> display;
@@ -784,7 +785,6 @@ TEST(ProgramStart, ADisplayThatCannotBeOpenedIsNamed)
             << said;
         EXPECT_EQ(said.find('\x1b'), std::string::npos) << said;
     }
-    std::filesystem::remove(stale);
 }
 
 // Configuration values out of their working ranges (a frame of hours would
