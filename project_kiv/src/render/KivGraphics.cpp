@@ -107,7 +107,7 @@ KivGraphics::~KivGraphics()
     // display can go while the teardown talks to it (a logout during slow
     // exit saves), and its loss saves the configuration then: what it
     // stores must still be the choices kept here.
-    bSettingsStored = true;
+    bSettingsFrozen = true;
     if (bFullScreen) {
         bFullScreen = false;
         restorePresentation();
@@ -116,7 +116,7 @@ KivGraphics::~KivGraphics()
 
 void KivGraphics::storeSettings() const
 {
-    if (bSettingsStored || !pKiv || !pKiv->pConfig)
+    if (bSettingsFrozen || !pKiv || !pKiv->pConfig)
         return;
     const UString& section = classRecord.name;
     pKiv->pConfig->setInt(section, "screenWidth", screenWidth);

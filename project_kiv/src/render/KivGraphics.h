@@ -126,8 +126,9 @@ public:
 private:
     // The process that opened the display.
     int displayProcess = 0;
-    // The teardown has stored the player's choices for the end.
-    bool bSettingsStored = false;
+    // The teardown has stored the player's choices: from then on
+    // storeSettings writes nothing, so that those stand.
+    bool bSettingsFrozen = false;
 
     // The frame buffer read for saving under fileName, whose extension
     // selects the format (JPEG the only one made: a TGA or BMP name is the
