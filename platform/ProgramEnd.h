@@ -19,10 +19,10 @@
 //               push it back. A start-up step or a frame that never comes
 //               back to the loop is ended by that request once the grace is
 //               over. A file being written (SaveInProgress: the player's
-//               files, a screenshot) is never cut short: a grace that runs out during a write
-//               starts again when the last write ends, so that a quit asked
-//               for during a slow save is taken by the loop once the save is
-//               on disk, and the exit saves follow.
+//               files, a screenshot) is never cut short: a grace that runs
+//               out during a write starts again when the last write ends,
+//               so that a quit asked for during a slow save is taken by the
+//               loop once the save is on disk, and the exit saves follow.
 //   exit saves  From beginExitSaves (the loop has ended, or the display is
 //               lost) to exitSavesDone: no request and no alarm ends the
 //               program, however slow or hung the disk; only SIGKILL does,

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -98,13 +97,12 @@ bool isTemporaryName(const std::string& name, const UString& prefix)
 
 } // namespace
 
-bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, UString& error)
+bool writeTemporaryFile(const UString& path, const std::vector<unsigned char>& bytes, const char* cannotCreate,
+                        UString& temporary, UString& error)
 {
-    const ProgramEnd::SaveInProgress saving;
-    UString temporary;
     const int file = createTemporaryFile(path, temporary);
     if (file < 0) {
-        error = reasonFor("the temporary file could not be created", errno);
+        error = reasonFor(cannotCreate, errno);
         return false;
     }
     const char* step = "writing failed";
@@ -119,46 +117,27 @@ bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, U
         problem = errno;
         ok = false;
     }
-    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        step = "the new file could not take its name";
-        problem = errno;
-        ok = false;
-    }
     if (!ok) {
         unlink(temporary.c_str());
         error = reasonFor(step, problem);
+    }
+    return ok;
+}
+
+bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, UString& error)
+{
+    const ProgramEnd::SaveInProgress saving;
+    UString temporary;
+    if (!writeTemporaryFile(path, bytes, "the temporary file could not be created", temporary, error))
+        return false;
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int problem = errno;
+        unlink(temporary.c_str());
+        error = reasonFor("the new file could not take its name", problem);
         return false;
     }
     flushFolder(folderOf(path));
     return true;
-}
-
-bool renameWithoutReplacing(const UString& temporary, const UString& path)
-{
-    if (renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno == EEXIST)
-        return false;
-    // A file system that cannot rename so (NFS), or a sandbox that refuses
-    // the call, may still make a second name, which fails on anything at
-    // it; the temporary one then goes.
-    if (link(temporary.c_str(), path.c_str()) == 0) {
-        unlink(temporary.c_str());
-        return true;
-    }
-    if (errno == EEXIST)
-        return false;
-    // Neither is offered (some FUSE mounts): a plain rename onto a name
-    // found free, which no other writer can take meanwhile in a folder this
-    // process alone writes to.
-    struct stat existing;
-    if (lstat(path.c_str(), &existing) == 0) {
-        errno = EEXIST;
-        return false;
-    }
-    if (errno != ENOENT)
-        return false;
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
 }
 
 void flushFolderOf(const UString& path)

@@ -6,7 +6,9 @@
 // temporary file is always created anew ("<path>.<pid>-<n>.tmp" with the
 // first n from 0 that is free; never through a link and never over anything
 // already there), so a link or a file planted at that name cannot redirect
-// the bytes. Any thread.
+// the bytes. For the player's files and the crash screenshot; a file that
+// must never take the place of anything is written by NumberedFile.h. Any
+// thread.
 #include "UString.h"
 
 #include <vector>
@@ -17,20 +19,18 @@
 bool replaceFile(const UString& path, const std::vector<unsigned char>& bytes, UString& error);
 
 // Creates the temporary file replaceFile writes for path, for a writer that
-// renames it over path itself; its name goes to temporary. The descriptor is
+// gives it a name itself; its name goes to temporary. The descriptor is
 // open for writing only; -1, with errno, when no file could be made.
 int createTemporaryFile(const UString& path, UString& temporary);
 
-// Gives the finished file at temporary the name path, unless something has
-// that name already, a dangling link included: nothing there is ever
-// replaced. One step where the file system offers a rename that refuses a
-// taken name; else a second name made (a hard link), then the first
-// removed; where neither is offered, a plain rename onto the name once it is
-// found free, which holds only while no other writer uses the folder (the
-// data folder's lock makes the program its one writer). False, with errno
-// (EEXIST: the name is taken), when it did not; temporary is then left as
-// it was.
-bool renameWithoutReplacing(const UString& temporary, const UString& path);
+// What replaceFile does before the file takes its name, for a writer that
+// gives it one itself (NumberedFile.h): the temporary file for path made,
+// the bytes written whole, flushed to disk and closed. True, with its name
+// in temporary; false, with the step that failed and why in words in error
+// (cannotCreate, such as "the temporary file could not be created", when
+// no file could be made), and nothing left behind.
+bool writeTemporaryFile(const UString& path, const std::vector<unsigned char>& bytes, const char* cannotCreate,
+                        UString& temporary, UString& error);
 
 // Flushes the folder holding path, so that a name just given is on disk;
 // a file system that cannot flush a folder is no failure.

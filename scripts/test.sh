@@ -53,7 +53,9 @@ done
 # a test that connects during the reset cannot open the display.
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 XVFB_PID=$!
-trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
+# Ended as a session ends its server (SIGTERM), and waited for: it removes
+# its socket and lock before the script returns.
+trap 'kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null || true' EXIT
 for _ in $(seq 1 50); do
   [ -e "/tmp/.X11-unix/X${display}" ] && break
   sleep 0.1

@@ -1,6 +1,7 @@
 #pragma once
 // A socket left at a path, as a program that bound one there and ended
-// leaves it: an entry that is no file and that nothing can open.
+// leaves it: an entry that is no file and that nothing can open; and its
+// removal, where a test leaves one in a folder that others share.
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -26,3 +27,34 @@ inline std::string leaveSocketAt(const std::string& path)
     close(socketFile);
     return failure;
 }
+
+// Removes the socket at path when nothing answers at it, as nothing does at
+// one leaveSocketAt left or at a killed server's; one that answers, or
+// anything else there, stays. True when it went.
+inline bool removeStaleSocket(const std::string& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int client = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (client < 0)
+        return false;
+    const bool bStale =
+        connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 && errno == ECONNREFUSED;
+    close(client);
+    return bStale && unlink(path.c_str()) == 0;
+}
+
+// Calls removeStaleSocket when it goes, however the test ends.
+class StaleSocketRemoval {
+public:
+    explicit StaleSocketRemoval(const std::string& socketPath) : path(socketPath) {}
+    ~StaleSocketRemoval() { removeStaleSocket(path); }
+    StaleSocketRemoval(const StaleSocketRemoval&) = delete;
+    StaleSocketRemoval& operator=(const StaleSocketRemoval&) = delete;
+
+private:
+    const std::string path;
+};

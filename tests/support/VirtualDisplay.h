@@ -5,11 +5,14 @@
 // tests starting at once never share one), ended as a logout ends the
 // session's server. Ended and reaped when the object goes.
 #include "ProgramRun.h"
+#include "SocketAtPath.h"
 
 #include <cctype>
+#include <csignal>
 #include <filesystem>
 #include <poll.h>
 #include <string>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 class VirtualDisplay {
@@ -21,6 +24,13 @@ public:
     {
         bReady = number >= 0 && std::filesystem::exists(socketPath());
     }
+    // Ends the server as end() does: ended so (SIGTERM), as a session ends
+    // it, the server removes its socket in the X socket folder. It is ended
+    // so too when the test program dies first (a crash, a timeout's kill)
+    // or the thread that made the object ends: that thread must outlive it.
+    ~VirtualDisplay() { end(); }
+    VirtualDisplay(const VirtualDisplay&) = delete;
+    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
     // ":<number>", for DISPLAY.
     std::string name() const { return ":" + std::to_string(number); }
@@ -28,19 +38,31 @@ public:
     bool ready() const { return bReady; }
 
     // Ends the server the way the end of a session does, and waits until it
-    // has gone.
-    void end() { server.terminate(std::chrono::seconds(10)); }
+    // has gone (nothing once it has). A server that has not gone 10 s after
+    // the request is killed, and its socket, which it had no chance to
+    // remove, is removed here.
+    void end()
+    {
+        if (!server.terminate(std::chrono::seconds(10)) && number >= 0)
+            removeStaleSocket(socketPath());
+    }
 
 private:
     // Starts the server; number is the display it took (-1 when it told none).
     static pid_t start(int& number, const std::string& authFile)
     {
         number = -1;
+        const pid_t parent = getpid();
         int told[2];
         if (pipe(told) != 0)
             return -1;
         const pid_t child = fork();
         if (child == 0) {
+            // A test program that dies without ending its server ends it
+            // all the same; a parent gone already leaves nobody to serve.
+            prctl(PR_SET_PDEATHSIG, SIGTERM);
+            if (getppid() != parent)
+                _exit(126);
             close(told[0]);
             const std::string descriptor = std::to_string(told[1]);
             if (!authFile.empty())

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Open-ended fuzzing of the file readers with clang's libFuzzer, AddressSanitizer
-# and UndefinedBehaviorSanitizer, in a build folder of its own. Needs clang
-# (Debian: clang, libclang-rt-dev); the normal build and CI do not.
+# Open-ended fuzzing of the file readers with clang's libFuzzer,
+# AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its
+# own. Needs clang (Debian: clang, libclang-rt-dev); the normal build and CI
+# do not.
 #   tools/fuzz/run-libfuzzer.sh [seconds per target, default 60] [target...]
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"

@@ -24,11 +24,9 @@
 #include "NetworkManager.h"
 #include "ResourceManager.h"
 #include "TimeKeeper.h"
-#include "WritableFile.h"
 
 #include <SDL/SDL.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -362,30 +360,17 @@ void Kiv::measureFrameRate(double now)
 void Kiv::saveScreenshot()
 {
     // The first number whose name nothing has (a link, even a dangling one,
-    // counts). The picture is written whole under a temporary name, flushed,
-    // and given the number only then, never over anything: earlier shots
-    // and whatever a link points to are never overwritten, and a shot cut
-    // short (a kill, a crash, a full disk) leaves no picture under a number,
-    // only a temporary file that the next start removes. A termination
-    // request waits for the write, as it does for the player's files.
-    const UString folder = getDataFolder();
-    for (int number = 1; number < 10000; ++number) {
-        UString path = formatString("%s/%s-%04d.jpg", folder.c_str(), APPLICATION_NAME, number);
-        struct stat existing;
-        if (lstat(path.c_str(), &existing) == 0)
-            continue;
-        UString reason;
-        if (pGraphics->saveScreenshot(path, reason, TakenName::KEEP)) {
-            KIV_LOG("Screenshot saved as '%s'.", path.c_str());
-            return;
-        }
-        // Another writer took the number while the picture was made.
-        if (errno == EEXIST)
-            continue;
-        KIV_LOG("Screenshot '%s' could not be written: %s.", path.c_str(), reason.c_str());
-        return;
-    }
-    KIV_LOG("No free screenshot name left.");
+    // counts); never written over anything, and named only once whole and
+    // on disk (NumberedFile.h). A termination request waits for the write,
+    // as it does for the player's files.
+    const UString prefix = formatString("%s/%s-", getDataFolder().c_str(), APPLICATION_NAME);
+    UString name, reason;
+    if (pGraphics->saveNumberedScreenshot(prefix, ".jpg", name, reason))
+        KIV_LOG("Screenshot saved as '%s'.", name.c_str());
+    else if (name.empty())
+        KIV_LOG("No free screenshot name left.");
+    else
+        KIV_LOG("Screenshot '%s' could not be written: %s.", name.c_str(), reason.c_str());
 }
 
 void Kiv::renderStatistics()

@@ -11,12 +11,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <new>
-#include <unistd.h>
+#include <vector>
 
 #include <jpeglib.h>
 #include <jerror.h>
@@ -59,15 +58,11 @@ struct JpegErrorManager {
     jpeg_error_mgr base;
     jmp_buf returnPoint;
     char message[JMSG_LENGTH_MAX];
-    // The system's reason when the error is a failed write (libjpeg's own
-    // text only guesses at one); 0 for any other error.
-    int writeProblem = 0;
 };
 
 void jpegErrorExit(j_common_ptr info)
 {
     JpegErrorManager* manager = reinterpret_cast<JpegErrorManager*>(info->err);
-    manager->writeProblem = info->err->msg_code == JERR_FILE_WRITE ? errno : 0;
     (*info->err->format_message)(info, manager->message);
     longjmp(manager->returnPoint, 1);
 }
@@ -171,11 +166,63 @@ bool decodeJpegInto(const unsigned char* bytes, size_t size, bool sizeOnly, Jpeg
     return true;
 }
 
+// Destination: the encoded bytes, gathered in a block of malloc's that
+// doubles as it fills. A longjmp out of libjpeg may leave it at any size:
+// the block goes with the object, which lives outside the encoder.
+struct JpegMemoryDestination {
+    JpegMemoryDestination() = default;
+    ~JpegMemoryDestination() { std::free(bytes); }
+    JpegMemoryDestination(const JpegMemoryDestination&) = delete;
+    JpegMemoryDestination& operator=(const JpegMemoryDestination&) = delete;
+
+    jpeg_destination_mgr base{};
+    unsigned char* bytes = nullptr;
+    size_t capacity = 0;
+    size_t size = 0;
+};
+
+constexpr size_t JPEG_FIRST_BLOCK = 64 * 1024;
+
+JpegMemoryDestination& memoryDestination(j_compress_ptr info)
+{
+    return *reinterpret_cast<JpegMemoryDestination*>(info->dest);
+}
+
+// Gives the encoder the free part of a block grown to capacity bytes.
+void jpegGrowBlock(j_compress_ptr info, size_t capacity)
+{
+    JpegMemoryDestination& destination = memoryDestination(info);
+    void* grown = std::realloc(destination.bytes, capacity);
+    if (!grown)
+        ERREXIT1(info, JERR_OUT_OF_MEMORY, 0);
+    destination.bytes = static_cast<unsigned char*>(grown);
+    destination.base.next_output_byte = destination.bytes + destination.capacity;
+    destination.base.free_in_buffer = capacity - destination.capacity;
+    destination.capacity = capacity;
+}
+
+void jpegInitDestination(j_compress_ptr info)
+{
+    jpegGrowBlock(info, JPEG_FIRST_BLOCK);
+}
+
+// Called once the block is full.
+boolean jpegEmptyOutputBuffer(j_compress_ptr info)
+{
+    jpegGrowBlock(info, memoryDestination(info).capacity * 2);
+    return TRUE;
+}
+
+void jpegTermDestination(j_compress_ptr info)
+{
+    JpegMemoryDestination& destination = memoryDestination(info);
+    destination.size = destination.capacity - destination.base.free_in_buffer;
+}
+
 // Kept free of C++ objects with destructors, like decodeJpegInto. False
-// when libjpeg failed; errors then holds its message and the system's
-// reason for a failed write.
-bool compressJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int imageHeight, int quality,
-                    JpegErrorManager& errors)
+// when libjpeg failed; errors then holds its message.
+bool compressJpegTo(JpegMemoryDestination& destination, const unsigned char* pixels, int imageWidth,
+                    int imageHeight, int quality, JpegErrorManager& errors)
 {
     jpeg_compress_struct info;
     // Had before the encoder starts, so that running out of it leaves no
@@ -192,7 +239,10 @@ bool compressJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int
         return false;
     }
     jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
+    destination.base.init_destination = jpegInitDestination;
+    destination.base.empty_output_buffer = jpegEmptyOutputBuffer;
+    destination.base.term_destination = jpegTermDestination;
+    info.dest = &destination.base;
     info.image_width = static_cast<JDIMENSION>(imageWidth);
     info.image_height = static_cast<JDIMENSION>(imageHeight);
     info.input_components = 3;
@@ -214,19 +264,6 @@ bool compressJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int
     jpeg_destroy_compress(&info);
     delete[] row;
     return true;
-}
-
-// False, with the reason in words in error, when the image could not be
-// encoded or written.
-bool encodeJpegTo(FILE* file, const unsigned char* pixels, int imageWidth, int imageHeight, int quality,
-                  UString& error)
-{
-    JpegErrorManager errors;
-    if (compressJpegTo(file, pixels, imageWidth, imageHeight, quality, errors))
-        return true;
-    error = errors.writeProblem != 0 ? formatString("writing failed (%s)", std::strerror(errors.writeProblem))
-                                     : formatString("the encoder failed (%s)", errors.message);
-    return false;
 }
 
 } // namespace
@@ -438,61 +475,26 @@ void MemoryImageFile::blit(const MemoryImageFile* source, const Rect* sourceRect
     }
 }
 
-bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& error, TakenName taken) const
+bool MemoryImageFile::encodeJPG(int quality, std::vector<unsigned char>& bytes, UString& error) const
 {
     KIV_ASSERT(pImageData);
-    // Written beside the name and given it only once whole and on disk, so
-    // that a failure part-way (a full disk, memory running out in the
-    // encoder during a fatal report, a kill, a power cut) leaves an earlier
-    // file at the name as it was, and never an empty or partial picture. A
-    // save like the player's files: a termination request waits for it.
-    const ProgramEnd::SaveInProgress saving;
-    UString temporary;
-    const int descriptor = createTemporaryFile(fileName, temporary);
-    FILE* file = descriptor >= 0 ? fdopen(descriptor, "wb") : nullptr;
-    if (!file) {
-        const int problem = errno;
-        if (descriptor >= 0) {
-            close(descriptor);
-            unlink(temporary.c_str());
-        }
-        error = formatString("the file could not be opened (%s)", std::strerror(problem));
+    JpegErrorManager errors;
+    JpegMemoryDestination destination;
+    if (!compressJpegTo(destination, pImageData, width, height, quality, errors)) {
+        error = formatString("the encoder failed (%s)", errors.message);
         return false;
     }
-    bool written = false;
-    try {
-        written = encodeJpegTo(file, pImageData, width, height, quality, error);
-    } catch (const std::bad_alloc&) {
-        // Only while a fatal error is reported (makeFailedAllocationsFatal):
-        // what this attempt wrote goes, and the report goes on without it.
-        std::fclose(file);
-        unlink(temporary.c_str());
-        throw;
-    }
-    const char* step = nullptr;
-    if (written && (std::fflush(file) != 0 || fsync(fileno(file)) != 0))
-        step = "flushing to disk failed (%s)";
-    int problem = errno;
-    if (std::fclose(file) != 0 && written && !step) {
-        step = "closing failed (%s)";
-        problem = errno;
-    }
-    if (written && !step) {
-        const bool bNamed = taken == TakenName::KEEP ? renameWithoutReplacing(temporary, fileName)
-                                                     : std::rename(temporary.c_str(), fileName.c_str()) == 0;
-        if (bNamed) {
-            flushFolderOf(fileName);
-            return true;
-        }
-        step = taken == TakenName::KEEP && errno == EEXIST ? "the name was taken meanwhile (%s)"
-                                                           : "the new file could not take its name (%s)";
-        problem = errno;
-    }
-    unlink(temporary.c_str());
-    if (written)
-        error = formatString(step, std::strerror(problem));
-    errno = problem;
-    return false;
+    bytes.assign(destination.bytes, destination.bytes + destination.size);
+    return true;
+}
+
+bool MemoryImageFile::saveJPG(const UString& fileName, int quality, UString& error) const
+{
+    // A save like the player's files, encoding included: a termination
+    // request waits for it.
+    const ProgramEnd::SaveInProgress saving;
+    std::vector<unsigned char> bytes;
+    return encodeJPG(quality, bytes, error) && replaceFile(fileName, bytes, error);
 }
 
 void MemoryImageFile::saveTGA(const UString&) const

@@ -6,10 +6,10 @@
 // size against the bytes it was given: damaged game data is a fatal report
 // naming the file, never an out-of-bounds read. Main thread only.
 #include "UString.h"
-#include "WritableFile.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 struct Point;
 struct Rect;
@@ -52,19 +52,18 @@ public:
     void blit(const MemoryImageFile* source, const Rect* sourceRect, const Point* destPoint);
 
     // A baseline JPEG (RGB, alpha dropped, top row first), quality 0 to 100,
-    // written to a temporary file of its own (createTemporaryFile), flushed
-    // to disk and only then given the name, so never through a link at the
-    // name: renamed over whatever is there (REPLACE), or given the name only
-    // while nothing has it (KEEP; errno is EEXIST after a false return when
-    // something had); the folder is flushed once the name is given. A save
-    // in play for the program's end (ProgramEnd::SaveInProgress) from start
-    // to end. False, with the reason in words in error, when it cannot be
-    // opened, encoded, written whole or named: whatever was at the name is
-    // then left as it was and no temporary file is left behind. A
-    // std::bad_alloc (memory running out while a fatal error is reported)
-    // goes on to the caller, the temporary file removed.
-    bool saveJPG(const UString& fileName, int quality, UString& error,
-                 TakenName taken = TakenName::REPLACE) const;
+    // as bytes. False, with the reason in words in error, when the encoder
+    // fails (an image of no pixels, memory running out).
+    bool encodeJPG(int quality, std::vector<unsigned char>& bytes, UString& error) const;
+    // The same JPEG written over whatever is at the name as the player's
+    // files are (replaceFile, ReplaceFile.h): whole and on disk before it
+    // takes the name, never through a link there. A save in play for the
+    // program's end (ProgramEnd::SaveInProgress) from the encoding on.
+    // False, with the reason in words in error, when it cannot be encoded,
+    // written whole or named: whatever was at the name is then left as it
+    // was and no temporary file is left behind. A std::bad_alloc (memory
+    // running out while a fatal error is reported) goes on to the caller.
+    bool saveJPG(const UString& fileName, int quality, UString& error) const;
     // Not supported: fatal "Unimplemented" (BMP: "Unimplemented.").
     [[noreturn]] void saveTGA(const UString& fileName) const;
     [[noreturn]] void saveBMP(const UString& fileName) const;

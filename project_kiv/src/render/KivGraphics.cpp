@@ -9,6 +9,8 @@
 #include "Matrix.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
+#include "NumberedFile.h"
+#include "ProgramEnd.h"
 
 #include <GL/gl.h>
 #include <SDL/SDL.h>
@@ -38,6 +40,13 @@ const int MOST_STALE_GL_ERRORS = 16;
 const char* modeName(bool fullScreen)
 {
     return fullScreen ? "fullscreen" : "windowed";
+}
+
+// A screenshot saved under fileName, from the pixels read from the screen.
+void tellSaved(const UString& fileName, const MemoryImageFile& image)
+{
+    if (pKiv && pKiv->pObserver)
+        pKiv->pObserver->onFileSaved(fileName, image.pImageData, static_cast<size_t>(image.width) * image.height * 4);
 }
 }
 
@@ -98,7 +107,7 @@ KivGraphics::~KivGraphics()
     // display can go while the teardown talks to it (a logout during slow
     // exit saves), and its loss saves the configuration then: what it
     // stores must still be the choices kept here.
-    bSettingsStored = true;
+    bSettingsFrozen = true;
     if (bFullScreen) {
         bFullScreen = false;
         restorePresentation();
@@ -107,7 +116,7 @@ KivGraphics::~KivGraphics()
 
 void KivGraphics::storeSettings() const
 {
-    if (bSettingsStored || !pKiv || !pKiv->pConfig)
+    if (bSettingsFrozen || !pKiv || !pKiv->pConfig)
         return;
     const UString& section = classRecord.name;
     pKiv->pConfig->setInt(section, "screenWidth", screenWidth);
@@ -398,45 +407,66 @@ MemoryImageFile* KivGraphics::grabScreen(UString* failure)
     return image;
 }
 
-bool KivGraphics::saveScreenshot(const UString& fileName, UString& error, TakenName taken)
+std::unique_ptr<MemoryImageFile> KivGraphics::grabScreenFor(const UString& fileName, UString& error)
 {
     // The error reporter may ask before the display was ever opened (or after
     // opening it failed): there is no frame buffer to read then. A forked
     // child shares its parent's display connection and must not use it.
     if (!isDisplayProcess()) {
         error = "no display is open in this process";
-        return false;
+        return nullptr;
     }
-    try {
-        std::unique_ptr<MemoryImageFile> image(grabScreen(&error));
-        if (!error.empty())
-            return false;
-        if (fileName.find(".tga") != UString::npos)
-            image->saveTGA(fileName);
-        else if (fileName.find(".bmp") != UString::npos)
-            image->saveBMP(fileName);
-        else if (fileName.find(".jpg") != UString::npos) {
-            if (!image->saveJPG(fileName, SCREENSHOT_QUALITY, error, taken)) {
-                const int problem = errno;
-                image.reset();
-                errno = problem;
-                return false;
-            }
-            if (pKiv && pKiv->pObserver)
-                pKiv->pObserver->onFileSaved(fileName, image->pImageData,
-                                             static_cast<size_t>(image->width) * image->height * 4);
-            return true;
-        }
+    std::unique_ptr<MemoryImageFile> image(grabScreen(&error));
+    if (!error.empty())
+        return nullptr;
+    if (fileName.find(".tga") != UString::npos)
+        image->saveTGA(fileName);
+    if (fileName.find(".bmp") != UString::npos)
+        image->saveBMP(fileName);
+    if (fileName.find(".jpg") == UString::npos) {
         error = "the name has no image format's extension";
-        return false;
+        return nullptr;
+    }
+    return image;
+}
+
+bool KivGraphics::saveScreenshot(const UString& fileName, UString& error)
+{
+    try {
+        const std::unique_ptr<MemoryImageFile> image = grabScreenFor(fileName, error);
+        if (!image || !image->saveJPG(fileName, SCREENSHOT_QUALITY, error))
+            return false;
+        tellSaved(fileName, *image);
+        return true;
     } catch (const std::bad_alloc&) {
         // A failed allocation comes back as an exception only while a fatal
         // error is being reported (makeFailedAllocationsFatal); the report
-        // goes on without the shot. Whatever was at its name stays: the
-        // temporary file of this attempt is saveJPG's to remove.
+        // goes on without the shot, and whatever was at its name stays.
         error = "out of memory";
         return false;
     }
+}
+
+bool KivGraphics::saveNumberedScreenshot(const UString& prefix, const UString& suffix, UString& name,
+                                         UString& error)
+{
+    // Named before the screen is read, so that a shot that cannot be made
+    // says which name it was for.
+    name = firstFreeNumberedName(prefix, suffix);
+    if (name.empty()) {
+        error = "every name is taken";
+        return false;
+    }
+    const std::unique_ptr<MemoryImageFile> image = grabScreenFor(name, error);
+    if (!image)
+        return false;
+    // A save in play from the encoding on, as saveJPG's.
+    const ProgramEnd::SaveInProgress saving;
+    std::vector<unsigned char> bytes;
+    if (!image->encodeJPG(SCREENSHOT_QUALITY, bytes, error) || !writeNumberedFile(prefix, suffix, bytes, name, error))
+        return false;
+    tellSaved(name, *image);
+    return true;
 }
 
 void KivGraphics::onFatalError()

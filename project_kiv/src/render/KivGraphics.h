@@ -10,8 +10,8 @@
 #include "RuntimeClass.h"
 #include "UColor.h"
 #include "UString.h"
-#include "WritableFile.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -84,14 +84,19 @@ public:
     // otherwise says why in words (a failed read is returned unflipped).
     MemoryImageFile* grabScreen(UString* failure);
     // Writes the frame buffer by the name's extension (".jpg": JPEG quality
-    // 60), over whatever is at the name (REPLACE) or only while nothing is
-    // (KEEP: errno is EEXIST after a false return when something was). False,
-    // with the reason in words in error and no file written, when this
-    // process has no display open, the screen cannot be read (an OpenGL
-    // error left by an earlier call does not count) or the image cannot be
-    // written (memory running out included); whatever was at the name is
-    // then left as it was.
-    bool saveScreenshot(const UString& fileName, UString& error, TakenName taken = TakenName::REPLACE);
+    // 60) over whatever is at the name (MemoryImageFile::saveJPG): the crash
+    // screenshot. False, with the reason in words in error and no file
+    // written, when this process has no display open, the screen cannot be
+    // read (an OpenGL error left by an earlier call does not count) or the
+    // image cannot be written (memory running out included); whatever was
+    // at the name is then left as it was.
+    bool saveScreenshot(const UString& fileName, UString& error);
+    // The same, as a new file under the first free name of the series
+    // prefix, 0001 to 9999, suffix (writeNumberedFile, NumberedFile.h),
+    // never in the place of anything: the screenshot key's. True, with the
+    // name in name; false, with the reason in words in error and name the
+    // one it was for (empty when every name is taken), no file written.
+    bool saveNumberedScreenshot(const UString& prefix, const UString& suffix, UString& name, UString& error);
     // Called by the error reporter before it ends the program.
     void onFatalError();
     // False in a process forked from the one that opened the display (or
@@ -121,9 +126,15 @@ public:
 private:
     // The process that opened the display.
     int displayProcess = 0;
-    // The teardown has stored the player's choices for the end.
-    bool bSettingsStored = false;
+    // The teardown has stored the player's choices: from then on
+    // storeSettings writes nothing, so that those stand.
+    bool bSettingsFrozen = false;
 
+    // The frame buffer read for saving under fileName, whose extension
+    // selects the format (JPEG the only one made: a TGA or BMP name is the
+    // fatal "Unimplemented"): null, with the reason in words in error, when
+    // it cannot be read or the name has no format's extension.
+    std::unique_ptr<MemoryImageFile> grabScreenFor(const UString& fileName, UString& error);
     // Kept within low..high (MemoryIniFile::readIntInRange).
     void readInt(const char* key, int& field, int defaultValue, int low, int high);
     void readBool(const char* key, bool& field, bool defaultValue);

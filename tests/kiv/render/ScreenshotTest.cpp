@@ -2,6 +2,7 @@
 
 #include "DataFolder.h"
 #include "FileSizeLimit.h"
+#include "NumberedFile.h"
 #include "RefusedSystemCalls.h"
 #include "Renderable.h"
 #include "ReplaceFile.h"

@@ -762,6 +762,7 @@ TEST(ProgramStart, AVideoStartThatFailsNamesWhatFailed)
         ++number;
     const std::string stale = formatString("/tmp/.X11-unix/X%d", number), gone = formatString(":%d", number);
     std::filesystem::create_directories("/tmp/.X11-unix");
+    const StaleSocketRemoval removal(stale);
     ASSERT_EQ(leaveSocketAt(stale), "");
     const TemporaryFolder cookies("kiv-cookie");
     ASSERT_EQ(writeCookieFile(cookies.path() + "/cookie"), "");
@@ -816,7 +817,6 @@ TEST(ProgramStart, AVideoStartThatFailsNamesWhatFailed)
         }
         EXPECT_EQ(said.find('\x1b'), std::string::npos) << said;
     }
-    std::filesystem::remove(stale);
 }
 
 // Configuration values out of their working ranges (a frame of hours would
