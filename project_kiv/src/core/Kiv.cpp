@@ -33,7 +33,6 @@
 #include <optional>
 #include <string>
 #include <strings.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 Kiv* pKiv = nullptr;
