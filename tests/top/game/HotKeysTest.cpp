@@ -1,5 +1,6 @@
-// Every key the player may press on a screen or a dialog of the running
-// game, pressed through the program's own loop, one row a key: what must
+// The keys the player may press on a screen or a dialog of the running
+// game (the desktop's keys, a button's own hot key and the country
+// chooser's letters are tested elsewhere), pressed through the program's own loop, one row a key: what must
 // follow (the screen closes, stays, or asks "Are you sure?" first, and
 // what else changes). The keys: Escape, which closes a screen that allows
 // it, asking first where the screen says so (the main menu, a game outside
@@ -10,11 +11,11 @@
 // button, but not a Yes/No question; the space bar, the hot key of the
 // close button of the in-game dialogs and the journey map; a key pressed
 // over a key field of the controls, which binds it and takes it from the
-// control that had it (Escape never); and the letters, Backspace and
-// Return of the new-player screen. Each row starts at the main menu and
+// control that had it (Escape never); and the letters, Backspace, Return
+// and Numpad Enter of the new-player screen. Each row starts at the main menu and
 // ends there; screens the game only reaches late (the intro, the ending)
 // are pushed over the menu as the program pushes them. The new-player rows
-// come last: Return adds a player.
+// come last: Return and Numpad Enter add a player.
 #include "GameSession.h"
 
 #include "ContextBFLogo.h"
@@ -45,6 +46,7 @@ constexpr int FIRE_KEY_2 = KEY_LEFT_SHIFT;
 const int KEY_F = KivInput::scanCodeFromSDLKey(SDLK_f);
 const int KEY_A = KivInput::scanCodeFromSDLKey(SDLK_a);
 const int KEY_N = KivInput::scanCodeFromSDLKey(SDLK_n);
+const int KEY_NUMPAD_ENTER = KivInput::scanCodeFromSDLKey(SDLK_KP_ENTER);
 // The quest mode's record at the challenge round of "Easy Street".
 const SavedGame AT_CHALLENGE{3, 0, 3, 30000, 40, 1, 2};
 
@@ -212,11 +214,14 @@ bool nameTyped(GameSession& s)
 
 int players = 0;
 
+template <const char* name>
 bool playerAdded(GameSession&)
 {
     const ProfileManager& roster = pGlobal->profileManager;
-    return roster.getCount() == players + 1 && std::string(roster.getName(roster.current)) == "an";
+    return roster.getCount() == players + 1 && std::string(roster.getName(roster.current)) == name;
 }
+constexpr char AN[] = "an";
+constexpr char ANN[] = "ann";
 
 bool nobodyAdded(GameSession&)
 {
@@ -294,7 +299,10 @@ TEST(HotKeys, EachKeyOnItsScreenDoesWhatItShouldThroughTheProgramsLoop)
         {"new player: letters, Backspace", shown<ContextNewUser>, {KEY_A, KEY_N, KEY_N, KEY_BACKSPACE}, STAYS,
          nameTyped},
         {"new player: Escape adds nobody", shown<ContextNewUser>, {KEY_A, KEY_ESCAPE}, CLOSES, nobodyAdded},
-        {"new player: Return adds the name", shown<ContextNewUser>, {KEY_A, KEY_N, KEY_RETURN}, CLOSES, playerAdded},
+        {"new player: Return adds the name", shown<ContextNewUser>, {KEY_A, KEY_N, KEY_RETURN}, CLOSES,
+         playerAdded<AN>},
+        {"new player: Numpad Enter adds the name", shown<ContextNewUser>, {KEY_A, KEY_N, KEY_N, KEY_NUMPAD_ENTER},
+         CLOSES, playerAdded<ANN>},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
