@@ -18,6 +18,7 @@
 #include "GameHarness.h"
 #include "SocketAtPath.h"
 #include "StandInOpener.h"
+#include "TestName.h"
 #include "VirtualDisplay.h"
 
 #include "DataFolderLock.h"
@@ -418,20 +419,6 @@ const Surroundings SURROUNDINGS[] = {
      },
      [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }, SIGTERM, SIGTERM},
 };
-
-// A test's name from the words of a row.
-std::string testName(const char* words)
-{
-    std::string name;
-    for (const char* c = words; *c; ++c)
-        if (std::isalnum(static_cast<unsigned char>(*c)))
-            name += *c;
-        else if (!name.empty() && name.back() != '_')
-            name += '_';
-    if (!name.empty() && name.back() == '_')
-        name.pop_back();
-    return name;
-}
 
 // Each row is a test of its own, so that they run side by side.
 class RealProgramIn : public RealProgram, public ::testing::WithParamInterface<size_t> {};
