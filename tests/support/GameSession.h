@@ -20,6 +20,7 @@
 //   session.buyVitamin(VITAMIN_EXTRA_LIFE);             // a click on the vitamin column's row
 //   session.closeHighScores();  session.leave();        // the ways out of a game
 //   session.trace();                       // sounds, music, states and score, to compare runs
+//   session.dialogTexts;                   // what each dialog closed said
 //   expectTheSameTraceInTwoFreshRuns([] { ...play...; return session.trace(); });
 // The session must outlive the controllers it starts.
 #include "ContextHighScores.h"
@@ -268,6 +269,10 @@ public:
         ContextDialogQX* top = dialog();
         if (!top || !top->closeButton)
             return false;
+        std::string lines;
+        for (const RenderableText* line : childrenOf<RenderableText>(top))
+            lines += (lines.empty() ? "" : "|") + line->text;
+        dialogTexts.push_back(lines);
         clickOn(top->closeButton);
         return game.stepUntil([&] { return game.activeScreen() != top; }, 100);
     }
@@ -391,6 +396,9 @@ public:
     GameController* controller = nullptr;
     // Every state the controller entered, in order.
     std::vector<int> states;
+    // The text lines of every dialog closeDialog closed, joined by '|', in
+    // order.
+    std::vector<std::string> dialogTexts;
 };
 
 // Pairs that match every smiley, each with its partner under the match rule

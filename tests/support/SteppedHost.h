@@ -66,7 +66,8 @@ private:
 // frame hands it, on the main thread, in the format asked for, and only
 // while it plays (as SDL's device calls back only then), so that a frame's
 // sound does not advance while the device is paused; and it says what the
-// engine made of it: its status, told as it changes to whoever watches.
+// engine made of it: its status, told as it changes to whoever watches,
+// and each buffer it had the program mix, as it leaves the program.
 class InStepAudio : public AudioOutput {
 public:
     static constexpr Uint16 DEFAULT_SAMPLES = 1024;
@@ -109,8 +110,12 @@ public:
         while (owedFrames >= 1.0) {
             const int count = std::min(static_cast<int>(owedFrames), static_cast<int>(opened.samples));
             const int bytes = static_cast<int>(count * opened.size / opened.samples);
+            if (beforeMix)
+                beforeMix(count);
             opened.callback(opened.userdata, stream.data(), bytes);
             countPinned(bytes);
+            if (afterMix)
+                afterMix(stream.data(), bytes);
             owedFrames -= count;
             mixedFrames += count;
         }
@@ -126,6 +131,10 @@ public:
 
     // Called with the new status at each change, as it happens; may be empty.
     std::function<void(Status)> onChange;
+    // Called around each buffer the program mixes: before, with its frames;
+    // after, with the bytes mixed. Either may be empty.
+    std::function<void(int frames)> beforeMix;
+    std::function<void(const Uint8* bytes, int length)> afterMix;
     // Sample frames mixed since the output was made.
     long mixedFrames = 0;
     // Samples of those frames (left and right each) that left the mixer at

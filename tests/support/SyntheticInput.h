@@ -22,6 +22,7 @@
 #include <SDL/SDL.h>
 
 #include <cctype>
+#include <cmath>
 #include <deque>
 #include <initializer_list>
 #include <string>
@@ -219,13 +220,18 @@ inline void leftButton(bool down)
 }
 
 // The system pointer moved to the pixel that shows the view point (view
-// units from the left and bottom edges), the program's pointer with it.
+// units from the left and bottom edges), the program's pointer with it: the
+// mouse's steps, which the input scales by its speed where it takes them
+// rather than the system pointer (full screen), span those pixels to the
+// nearest step.
 inline void moveTo(float viewX, float viewY)
 {
     int x = 0, y = 0, fromX = 0, fromY = 0;
     pointerPixel(fromX, fromY);
-    pKiv->pInput->viewToWindow(viewX, viewY, x, y);
-    feed({motionEvent(x, y, x - fromX, y - fromY)});
+    const KivInput& input = *pKiv->pInput;
+    input.viewToWindow(viewX, viewY, x, y);
+    const auto steps = [&input](int pixels) { return static_cast<int>(std::lround(pixels / input.mouseSpeed)); };
+    feed({motionEvent(x, y, steps(x - fromX), steps(y - fromY))});
 }
 
 // The pointer moved to the world point (x, y) at depth 0 of the screen, and

@@ -3,7 +3,11 @@
 // display or means to send input to: an Xvfb server on a display number it
 // picks itself (-displayfd: it takes the first number nobody holds, so two
 // tests starting at once never share one), ended as a logout ends the
-// session's server. Ended and reaped when the object goes.
+// session's server. Ended and reaped when the object goes. Its screen is
+// 1024 x 768 at 24 bits unless the test asks for another (as Xvfb's
+// -screen takes it, "1280x1024x24"), with the server's options the test
+// adds ("-extension", "GLX": a display without OpenGL; "-auth" and a file:
+// only the clients that hold one of its cookies are let in).
 #include "ProgramRun.h"
 #include "SocketAtPath.h"
 
@@ -14,13 +18,12 @@
 #include <string>
 #include <sys/prctl.h>
 #include <unistd.h>
+#include <vector>
 
 class VirtualDisplay {
 public:
-    VirtualDisplay() : VirtualDisplay("") {}
-    // With an authorisation file named (the server's -auth), only the
-    // clients that hold one of its cookies are let in.
-    explicit VirtualDisplay(const std::string& authFile) : server(start(number, authFile))
+    explicit VirtualDisplay(const std::string& screen = "1024x768x24", const std::vector<std::string>& options = {})
+        : server(start(number, screen, options))
     {
         bReady = number >= 0 && std::filesystem::exists(socketPath());
     }
@@ -49,13 +52,21 @@ public:
 
 private:
     // Starts the server; number is the display it took (-1 when it told none).
-    static pid_t start(int& number, const std::string& authFile)
+    static pid_t start(int& number, const std::string& screen, const std::vector<std::string>& options)
     {
         number = -1;
         const pid_t parent = getpid();
         int told[2];
         if (pipe(told) != 0)
             return -1;
+        // Made before the fork: the child of a process with threads may
+        // only make async-signal-safe calls.
+        const std::string descriptor = std::to_string(told[1]);
+        std::vector<const char*> arguments{"Xvfb", "-displayfd", descriptor.c_str(), "-screen", "0", screen.c_str(),
+                                           "-nolisten", "tcp"};
+        for (const std::string& option : options)
+            arguments.push_back(option.c_str());
+        arguments.push_back(nullptr);
         const pid_t child = fork();
         if (child == 0) {
             // A test program that dies without ending its server ends it
@@ -64,12 +75,7 @@ private:
             if (getppid() != parent)
                 _exit(126);
             close(told[0]);
-            const std::string descriptor = std::to_string(told[1]);
-            if (!authFile.empty())
-                execlp("Xvfb", "Xvfb", "-displayfd", descriptor.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
-                       "tcp", "-auth", authFile.c_str(), static_cast<char*>(nullptr));
-            execlp("Xvfb", "Xvfb", "-displayfd", descriptor.c_str(), "-screen", "0", "1024x768x24", "-nolisten",
-                   "tcp", static_cast<char*>(nullptr));
+            execvp("Xvfb", const_cast<char* const*>(arguments.data()));
             _exit(127);
         }
         close(told[1]);

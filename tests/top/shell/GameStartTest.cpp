@@ -19,6 +19,7 @@
 #include "GameHarness.h"
 #include "SocketAtPath.h"
 #include "StandInOpener.h"
+#include "TestName.h"
 #include "VirtualDisplay.h"
 
 #include "DataFolderLock.h"
@@ -420,20 +421,6 @@ const Surroundings SURROUNDINGS[] = {
      [](const std::string& dataFolder, auto&) { expectTheExitSaves(dataFolder); }, SIGTERM, SIGTERM},
 };
 
-// A test's name from the words of a row.
-std::string testName(const char* words)
-{
-    std::string name;
-    for (const char* c = words; *c; ++c)
-        if (std::isalnum(static_cast<unsigned char>(*c)))
-            name += *c;
-        else if (!name.empty() && name.back() != '_')
-            name += '_';
-    if (!name.empty() && name.back() == '_')
-        name.pop_back();
-    return name;
-}
-
 // Each row is a test of its own, so that they run side by side.
 class RealProgramIn : public RealProgram, public ::testing::WithParamInterface<size_t> {};
 
@@ -766,7 +753,7 @@ TEST(ProgramStart, AVideoStartThatFailsNamesWhatFailed)
     ASSERT_EQ(leaveSocketAt(stale), "");
     const TemporaryFolder cookies("kiv-cookie");
     ASSERT_EQ(writeCookieFile(cookies.path() + "/cookie"), "");
-    VirtualDisplay refusing(cookies.path() + "/cookie");
+    VirtualDisplay refusing("1024x768x24", {"-auth", cookies.path() + "/cookie"});
     ASSERT_TRUE(refusing.ready()) << "no display of the test's own";
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "needs an X server (scripts/test.sh starts Xvfb)";
     const std::string working = std::getenv("DISPLAY");
