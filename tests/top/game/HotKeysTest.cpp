@@ -1,21 +1,21 @@
-// The keys the player may press on a screen or a dialog of the running
-// game (the desktop's keys, a button's own hot key and the country
-// chooser's letters are tested elsewhere), pressed through the program's own loop, one row a key: what must
-// follow (the screen closes, stays, or asks "Are you sure?" first, and
-// what else changes). The keys: Escape, which closes a screen that allows
-// it, asking first where the screen says so (the main menu, a game outside
-// its challenge rounds), and never closes the saved-game prompt, the
-// language choice or a game in its challenge round; the two Fire keys
-// (Space and Left Shift unless the player bound others), which skip the
-// intro and close the maker's logo, the credits and a dialog of one
-// button, but not a Yes/No question; the space bar, the hot key of the
-// close button of the in-game dialogs and the journey map; a key pressed
-// over a key field of the controls, which binds it and takes it from the
-// control that had it (Escape never); and the letters, Backspace, Return
-// and Numpad Enter of the new-player screen. Each row starts at the main menu and
-// ends there; screens the game only reaches late (the intro, the ending)
-// are pushed over the menu as the program pushes them. The new-player rows
-// come last: Return and Numpad Enter add a player.
+// The keys the player may press on a screen or a dialog of the running game
+// (the desktop's keys, a button's own hot key and the country chooser's letters
+// are tested elsewhere), pressed through the program's own loop, one row a key:
+// what must follow (the screen closes, stays, or asks "Are you sure?" first,
+// and what else changes). The keys: Escape, which closes a screen that allows
+// it, asking first where the screen says so (the main menu, a game outside its
+// challenge rounds), and never closes the saved-game prompt, the language
+// choice or a game in its challenge round; the two Fire keys (Space and Left
+// Shift unless the player bound others), which skip the intro and close the
+// maker's logo, the credits and a dialog of one button, but not a Yes/No
+// question; the space bar, the hot key of the close button of the in-game
+// dialogs and the journey map; a key pressed over a key field of the controls,
+// which binds it and takes it from the control that had it (Escape never); and
+// the letters, Backspace, Return and Numpad Enter of the new-player screen.
+// Each row starts at the main menu and ends there; screens the game only
+// reaches late (the intro, the ending) are pushed over the menu as the program
+// pushes them. The new-player rows come last: Return and Numpad Enter add a
+// player.
 #include "GameSession.h"
 
 #include "ContextBFLogo.h"
