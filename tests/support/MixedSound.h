@@ -7,10 +7,10 @@
 // decoded afresh here from its file, from the track's start) times the
 // master volume of the channel's kind (music for a looping channel,
 // sounds otherwise) and the channel's own level, clamped to full scale and
-// stored as signed 16-bit (32760 at full scale). A buffer in which a
-// channel fades, pans or glides, or plays a track begun before the watch,
-// is counted but not judged. Watches from its construction to its end;
-// main thread only.
+// stored as signed 16-bit (InStepAudio::FULL_SCALE at full scale). A
+// buffer in which a channel fades, pans or glides, or plays a track begun
+// before the watch, is counted but not judged. Watches from its
+// construction to its end; main thread only.
 //
 //   MixedSound heard(game.stepped.audio, 6 / 24.0f, 0.0f);  // music, sounds
 //   ...play...;  EXPECT_TRUE(heard.matches());  heard.counts.withMusic;
@@ -153,7 +153,7 @@ private:
         }
         for (size_t i = 0; i < sum.size(); ++i) {
             const double clamped = std::clamp(static_cast<double>(sum[i]), -1.0, 1.0);
-            const int expected = static_cast<int>(clamped * 32760.0);
+            const int expected = static_cast<int>(clamped * InStepAudio::FULL_SCALE);
             if (std::abs(expected - got[i]) <= 1)
                 continue;
             if (wrong++ == 0) {

@@ -71,6 +71,8 @@ private:
 class InStepAudio : public AudioOutput {
 public:
     static constexpr Uint16 DEFAULT_SAMPLES = 1024;
+    // The mixer's full scale in a 16-bit format, where it clamps.
+    static constexpr int FULL_SCALE = 32760;
     // Not opened yet; open and paused (as it opens); open and playing;
     // closed.
     enum class Status { UNOPENED, PAUSED, PLAYING, CLOSED };
@@ -162,8 +164,6 @@ private:
         }
     }
 
-    // The mixer's full scale in a 16-bit format.
-    static constexpr int FULL_SCALE = 32760;
     Status status = Status::UNOPENED;
     // What open gave.
     SDL_AudioSpec opened{};

@@ -38,6 +38,8 @@ constexpr int KEY_SPACE = 57;
 constexpr int KEY_BACKSPACE = 14;
 // The second Fire key by default.
 constexpr int KEY_LEFT_SHIFT = 42;
+// Print Screen, which takes a screenshot.
+constexpr int KEY_PRINT_SCREEN = 183;
 
 inline SDL_Event keyEvent(bool down, SDLKey key, Uint16 unicode = 0)
 {

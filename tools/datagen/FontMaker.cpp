@@ -313,21 +313,15 @@ std::vector<Image> FontMaker::drawFont(int firstCode, int lastCode, const Style&
     return glyphs;
 }
 
-void FontMaker::generate(DataWriter& out) const {
-    struct FontFile {
-        // A second sheet, if any, starts at `split`.
-        std::vector<std::string> paths;
-        int firstCode, lastCode, split;
-        // Pixel size, outline, top pad, one case, accents, monospaced, halo,
-        // shared.
-        Style style;
-    };
-    // The medium font's glyphs stand edge to edge (its string cache copies
-    // them side by side), so its halo takes room between letters: one pixel
-    // keeps its words tight. The small font has none, since a halo would
-    // spread its letters as wide as its word spaces. The large and HUD fonts
-    // overlap their neighbours (the loader's negative spacing) by `shared`.
-    const FontFile fonts[] = {
+const std::vector<FontMaker::FontFile>& FontMaker::fonts() {
+    // Style: pixel size, outline, top pad, one case, accents, monospaced,
+    // halo, shared. The medium font's glyphs stand edge to edge (its string
+    // cache copies them side by side), so its halo takes room between
+    // letters: one pixel keeps its words tight. The small font has none,
+    // since a halo would spread its letters as wide as its word spaces. The
+    // large and HUD fonts overlap their neighbours (the loader's negative
+    // spacing) by `shared`.
+    static const std::vector<FontFile> all = {
         {{"gfx/font/font-tiny.tga"}, 33, 126, 0, {9}},
         {{"gfx/font/font-small.tga"}, 33, 126, 0, {12}},
         {{"gfx/font/font-medium.tga"}, 0, 255, 0, {15, 0, 2, false, true, false, 1.5}},
@@ -335,7 +329,11 @@ void FontMaker::generate(DataWriter& out) const {
         {{"gfx/font/font-hud.tga"}, 44, 129, 0, {21, 2, 0, true, false, false, 0, 4}},
         {{"gfx/font/font-blackoutline.tga"}, 33, 129, 0, {17, 2, 0, true, false, true}},
     };
-    for (const FontFile& font : fonts) {
+    return all;
+}
+
+void FontMaker::generate(DataWriter& out) const {
+    for (const FontFile& font : fonts()) {
         const std::vector<Image> glyphs = drawFont(font.firstCode, font.lastCode, font.style);
         for (size_t part = 0; part < font.paths.size(); ++part) {
             const int from = part ? font.split : font.firstCode;

@@ -24,10 +24,6 @@
 
 class FontMaker {
 public:
-    FontMaker(FontFace& textFace, FontFace& monospacedFace) : face(textFace), monoFace(monospacedFace) {}
-    void generate(DataWriter& out) const;
-
-private:
     struct Style {
         int pixelSize = 12;
         int outline = 0;       // black outline width in pixels; 0 = plain white
@@ -39,6 +35,20 @@ private:
         double halo = 0;
         int shared = 0;  // columns the loader overlaps neighbours by
     };
+    // One font's glyph sheets: codes firstCode to lastCode, a second sheet,
+    // if any, starting at `split`.
+    struct FontFile {
+        std::vector<std::string> paths;
+        int firstCode, lastCode, split;
+        Style style;
+    };
+    // Every font the generator makes, as it makes it.
+    static const std::vector<FontFile>& fonts();
+
+    FontMaker(FontFace& textFace, FontFace& monospacedFace) : face(textFace), monoFace(monospacedFace) {}
+    void generate(DataWriter& out) const;
+
+private:
     // The radius the ink is dilated by for its rim; 0: no rim.
     static double rimOf(const Style& style) { return std::max<double>(style.outline, style.halo); }
     // One code's ink before its rim, placed against the pen and the baseline.

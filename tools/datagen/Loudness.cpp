@@ -23,3 +23,8 @@ double Loudness::integrated(const std::vector<float>& samples, int channels, int
         throw std::runtime_error("libebur128 could not measure");
     return lufs;
 }
+
+double Loudness::gainTo(double lufs, const std::vector<float>& samples, int channels, int rate) {
+    const double measured = integrated(samples, channels, rate);
+    return std::isfinite(measured) ? std::pow(10.0, (lufs - measured) / 20.0) : 1.0;
+}

@@ -16,4 +16,7 @@ public:
     // A sound shorter than a block is measured over one block, the rest of
     // it silent: a click counts as short as it is.
     static double integrated(const std::vector<float>& samples, int channels, int rate);
+    // The factor that brings the samples' integrated loudness to lufs; 1
+    // for silence, which no factor makes louder.
+    static double gainTo(double lufs, const std::vector<float>& samples, int channels, int rate);
 };

@@ -140,7 +140,7 @@ std::vector<float> render(const Track& t) {
         out[2 * i] = static_cast<float>(left);
         out[2 * i + 1] = static_cast<float>(right);
     }
-    const float gain = static_cast<float>(std::pow(10.0, (kLoudness - Loudness::integrated(out, 2, kRate)) / 20.0));
+    const float gain = static_cast<float>(Loudness::gainTo(kLoudness, out, 2, kRate));
     for (float& s : out)
         s *= gain;
     return out;

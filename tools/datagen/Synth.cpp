@@ -142,13 +142,12 @@ void Synth::voice(double start, double duration, double p0, double p1, const Vow
 }
 
 void Synth::setLoudness(double lufs, double peak) {
-    const double measured = Loudness::integrated(buffer, 1, rate);
-    if (!std::isfinite(measured))
-        return;
     float top = 0;
     for (float s : buffer)
         top = std::max(top, std::fabs(s));
-    const double factor = std::min(std::pow(10.0, (lufs - measured) / 20.0), peak / top);
+    if (top == 0)
+        return;
+    const double factor = std::min(Loudness::gainTo(lufs, buffer, 1, rate), peak / top);
     for (float& s : buffer)
         s = static_cast<float>(s * factor);
 }

@@ -28,8 +28,6 @@ using namespace testsupport;
 using Quest = GameControllerAdventure;
 namespace fs = std::filesystem;
 
-// The DirectInput code of the screenshot key, Print Screen.
-constexpr int KEY_PRINT_SCREEN = 183;
 // The journey map names a place while the pointer is closer to it than this
 // (units of the view).
 constexpr float PLACE_REACH = 32.0f;

@@ -90,9 +90,6 @@ const std::map<House, std::string> HELP = {
     {CHALLENGE_ROUND, "Find the matching smiley"},
 };
 
-// Print Screen, the key that takes a screenshot.
-constexpr int KEY_PRINT_SCREEN = 183;
-
 // A picture of the test's own: 2 x 2 texels of four colours, each texel
 // 40 x 30 view units, drawn at the view's top-left and bottom-right corners.
 const UColor TEXELS[2][2] = {{UColor(255, 0, 0, 255), UColor(0, 255, 0, 255)},

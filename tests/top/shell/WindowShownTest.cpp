@@ -13,9 +13,6 @@ namespace {
 
 using namespace testsupport;
 
-// Print Screen, the key that takes a screenshot.
-constexpr int KEY_PRINT_SCREEN = 183;
-
 // Keeps the pixels of the screenshot saved.
 class ScreenshotPixels : public KivObserver {
 public:

@@ -4,6 +4,7 @@
 // libvorbisfile.
 #include "Catalogue.h"
 #include "FontFace.h"
+#include "FontMaker.h"
 #include "Loudness.h"
 #include "MemoryImageFile.h"
 #include "MemoryIniFile.h"
@@ -125,15 +126,6 @@ TEST(DataSetTest, FontsHaveAGlyphSkinForEveryCodeTheyServe) {
 // blank columns beside the glyph than the face's side bearings (a
 // monospaced font's cells are all one width).
 TEST(DataSetTest, GlyphCellsHoldTheirRimsAndSpaceLettersAsTheFaceDoes) {
-    struct FontCase { std::vector<std::string> files; int firstCode; const char* face; int pixelSize; };
-    const FontCase cases[] = {
-        {{"gfx/font/font-tiny.tga"}, 33, DATAGEN_FONT_FILE, 9},
-        {{"gfx/font/font-small.tga"}, 33, DATAGEN_FONT_FILE, 12},
-        {{"gfx/font/font-medium.tga"}, 0, DATAGEN_FONT_FILE, 15},
-        {{"gfx/font/font-large-1.tga", "gfx/font/font-large-2.tga"}, 33, DATAGEN_FONT_FILE, 27},
-        {{"gfx/font/font-hud.tga"}, 44, DATAGEN_FONT_FILE, 21},
-        {{"gfx/font/font-blackoutline.tga"}, 33, DATAGEN_MONO_FONT_FILE, 17},
-    };
     struct Glyph { const Texture* t; Skin s; int code; };
     // Alpha at (x, y) of the cell, and whether that pixel holds ink (white
     // in it: a rim's pixels are black).
@@ -141,10 +133,10 @@ TEST(DataSetTest, GlyphCellsHoldTheirRimsAndSpaceLettersAsTheFaceDoes) {
     auto ink = [&](const Glyph& g, int x, int y) {
         return alpha(g, x, y) > 0 && g.t->rgba[(static_cast<size_t>(g.s.top + y) * g.t->width + g.s.left + x) * 4] > 0;
     };
-    for (const FontCase& c : cases) {
-        SCOPED_TRACE(c.files.front());
+    for (const FontMaker::FontFile& c : FontMaker::fonts()) {
+        SCOPED_TRACE(c.paths.front());
         std::vector<Texture> sheets;
-        for (const std::string& file : c.files)
+        for (const std::string& file : c.paths)
             sheets.push_back(loadTexture(file));
         std::vector<Glyph> glyphs;
         int lineHeight = 0, reach = 0;
@@ -169,9 +161,9 @@ TEST(DataSetTest, GlyphCellsHoldTheirRimsAndSpaceLettersAsTheFaceDoes) {
                         ++d;
                     reach = std::max(reach, d);
                 }
-        FontFace face(c.face);
-        face.setPixelSize(c.pixelSize);
-        const bool bMono = c.face == std::string(DATAGEN_MONO_FONT_FILE);
+        const bool bMono = c.style.bMono;
+        FontFace face(bMono ? DATAGEN_MONO_FONT_FILE : DATAGEN_FONT_FILE);
+        face.setPixelSize(c.style.pixelSize);
         std::set<int> monoWidths;
         for (const Glyph& g : glyphs) {
             int cut = 0, drawnLeft = g.s.width, drawnRight = 0;
